@@ -1,0 +1,45 @@
+# Shared settings of every target of ours.
+function(mahjong_target_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    target_compile_definitions(${target} PRIVATE
+        QT_NO_CAST_FROM_BYTEARRAY
+        QT_NO_URL_CAST_FROM_STRING
+        QT_USE_QSTRINGBUILDER)
+endfunction()
+
+# mahjong_add_library(name LIBS ... )
+# A static library of one layer; sources are added by the folders with target_sources.
+function(mahjong_add_library name)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    add_library(${name} STATIC)
+    mahjong_target_defaults(${name})
+    target_include_directories(${name} PUBLIC
+        ${PROJECT_SOURCE_DIR}/src
+        ${CMAKE_CURRENT_BINARY_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    target_precompile_headers(${name} PRIVATE
+        <QtCore/QtCore>
+        <memory>
+        <string>
+        <vector>
+        <stdexcept>)
+endfunction()
+
+# mahjong_add_test(name SOURCES ... LIBS ... [SERVER] [LABELS ...] [TIMEOUT s])
+# One QtTest executable registered with CTest, run headless and with
+# QStandardPaths test mode (see tests/testmain.h).
+function(mahjong_add_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    mahjong_target_defaults(${name})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Widgets Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${ARG_TIMEOUT}
+        LABELS "${ARG_LABELS}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};${ARG_ENVIRONMENT}")
+endfunction()

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running the client need.
+# Idempotent and quiet: apt-get runs only when something is missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build ccache pkg-config python3 openssl
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-svg-dev libqt6svgwidgets6 qt6-multimedia-dev
+    qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin qt6-webchannel-dev
+    libqt6opengl6-dev libgl-dev
+    libboost-program-options-dev libbenchmark-dev
+    ejabberd erlang-p1-sqlite3
+    fonts-noto-cjk fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $SUDO apt-get update -qq
+    # The ejabberd package starts a system server on install; our tests run their own.
+    $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# A system ejabberd left running by the package would hold the XMPP port.
+if pgrep -f 'beam.*ejabberd' >/dev/null 2>&1 && [ -x /usr/sbin/ejabberdctl ]; then
+    /usr/sbin/ejabberdctl stop >/dev/null 2>&1 || pkill -f 'beam.*ejabberd' || true
+fi

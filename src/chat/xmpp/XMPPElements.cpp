@@ -1,0 +1,180 @@
+#include "chat/xmpp/XMPPElements.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace xmpp {
+
+namespace {
+
+const char *const streamErrorNames[] = {
+    "bad-format", "bad-namespace-prefix", "conflict", "connection-timeout", "host-gone",
+    "host-unknown", "improper-addressing", "internal-server-error", "invalid-from",
+    "invalid-id", "invalid-namespace", "invalid-xml", "not-authorized", "policy-violation",
+    "remote-connection-failed", "resource-constraint", "restricted-xml", "see-other-host",
+    "system-shutdown", "undefined-condition", "unsupported-encoding",
+    "unsupported-stanza-type", "unsupported-version", "xml-not-well-formed",
+};
+
+// Index 0 is "no error"; the names from 1 on are in alphabetical order.
+const char *const stanzaErrorConditionNames[] = {
+    "", "bad-request", "conflict", "feature-not-implemented", "forbidden", "gone",
+    "internal-server-error", "item-not-found", "jid-malformed", "not-acceptable",
+    "not-allowed", "not-authorized", "payment-required", "recipient-unavailable", "redirect",
+    "registration-required", "remote-server-not-found", "remote-server-timeout",
+    "resource-constraint", "service-unavailable", "subscription-required",
+    "undefined-condition", "unexpected-request",
+};
+
+const char *const stanzaErrorTypeNames[] = {"", "cancel", "continue", "modify", "auth", "wait"};
+
+const char *const saslFailureNames[] = {
+    "aborted", "incorrect-encoding", "invalid-authzid", "invalid-mechanism",
+    "mechanism-too-weak", "not-authorized", "temporary-auth-failure",
+};
+
+const char *const presenceTypeNames[] = {
+    "", "subscribe", "subscribed", "unsubscribe", "unsubscribed", "unavailable", "probe", "error",
+};
+
+const char *const presenceShowNames[] = {"", "away", "chat", "dnd", "xa"};
+
+template <size_t N>
+QString nameAt(const char *const (&table)[N], int code)
+{
+    if (code < 0 || code >= int(N))
+        return QString();
+    return QString::fromLatin1(table[code]);
+}
+
+// Binary search over a table in ascending order, starting at index first.
+template <size_t N>
+int sortedIndexOf(const char *const (&table)[N], const QString &name, int first = 0)
+{
+    const QByteArray key = name.toLatin1();
+    const auto begin = std::begin(table) + first;
+    const auto it = std::lower_bound(begin, std::end(table), key,
+                                     [](const char *entry, const QByteArray &k) { return k > entry; });
+    if (it == std::end(table) || key != *it)
+        return -1;
+    return int(it - std::begin(table));
+}
+
+template <size_t N>
+int linearIndexOf(const char *const (&table)[N], const QString &name)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (name == QLatin1String(table[i]))
+            return int(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+QString streamErrorConditionName(int code)
+{
+    return nameAt(streamErrorNames, code);
+}
+
+int streamErrorConditionFromName(const QString &name)
+{
+    return sortedIndexOf(streamErrorNames, name);
+}
+
+QString stanzaErrorTypeName(int type)
+{
+    return nameAt(stanzaErrorTypeNames, type);
+}
+
+int stanzaErrorTypeFromName(const QString &name)
+{
+    const int type = linearIndexOf(stanzaErrorTypeNames, name);
+    return type > 0 ? type : -1;
+}
+
+QString stanzaErrorConditionName(int condition)
+{
+    return nameAt(stanzaErrorConditionNames, condition);
+}
+
+int stanzaErrorConditionFromName(const QString &name)
+{
+    if (name.isEmpty())
+        return -1;
+    return sortedIndexOf(stanzaErrorConditionNames, name, 1);
+}
+
+QString saslFailureConditionName(int condition)
+{
+    return nameAt(saslFailureNames, condition);
+}
+
+int saslFailureConditionFromName(const QString &name)
+{
+    return sortedIndexOf(saslFailureNames, name);
+}
+
+QString presenceTypeName(int type)
+{
+    return nameAt(presenceTypeNames, type);
+}
+
+int presenceTypeFromName(const QString &name)
+{
+    const int type = linearIndexOf(presenceTypeNames, name);
+    return type < 0 ? 0 : type;
+}
+
+QString presenceShowName(int show)
+{
+    return nameAt(presenceShowNames, show);
+}
+
+int mucStatusCodeFromNumber(int number)
+{
+    static const int numbers[] = {100, 101, 102, 103, 104, 110, 170, 171, 172, 173,
+                                  174, 201, 210, 301, 303, 307, 321, 322, 332};
+    const auto it = std::lower_bound(std::begin(numbers), std::end(numbers), number);
+    if (it == std::end(numbers) || *it != number)
+        return 0;
+    return int(it - std::begin(numbers)) + 1;
+}
+
+QString Iq::iqTypeName(int iqType)
+{
+    static const char *const names[] = {"get", "set", "result", "error"};
+    return nameAt(names, iqType);
+}
+
+stream_error::stream_error(int condition, const QString &text)
+    : stream_error(condition, text, "stream_error")
+{
+}
+
+stream_error::stream_error(int condition, const QString &text, const char *name)
+    : Exception(QString()), m_condition(condition), m_text(text)
+{
+    setMessage(QStringLiteral("%1, code: %2, what: %3")
+                   .arg(QLatin1String(name), QString::number(condition), text));
+}
+
+stream_parse_error::stream_parse_error(int condition, const QString &text)
+    : stream_error(condition, text, "stream_parse_error")
+{
+}
+
+stanza_error::stanza_error(int stanzaKind, int errorType, int errorCondition, const QString &id)
+    : Exception(QString()),
+      m_stanzaKind(stanzaKind),
+      m_errorType(errorType),
+      m_errorCondition(errorCondition),
+      m_id(id)
+{
+    static const char *const names[] = {"message", "iq", "presence"};
+    setMessage(QStringLiteral("%1_error, type: %2, error: %3, id: %4")
+                   .arg(nameAt(names, stanzaKind), QString::number(errorType),
+                        QString::number(errorCondition), id));
+}
+
+} // namespace xmpp

@@ -1,0 +1,169 @@
+#include "testmain.h"
+
+#include "connection/ClientConfig.h"
+#include "connection/ComingEvent.h"
+#include "connection/ConnectionMetaTypes.h"
+#include "connection/GameRecords.h"
+#include "connection/LobbyRecords.h"
+#include "connection/TournamentRecords.h"
+
+#include <QtTest>
+
+#include <algorithm>
+
+class TestConnectionRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clientConfigHostAndPort_data();
+    void clientConfigHostAndPort();
+    void clientConfigServices();
+    void comingEventOrder();
+    void rangeAsMapKey();
+    void seatingLookups();
+    void lobbyStructureChild();
+    void recordsTravelInVariants();
+};
+
+void TestConnectionRecords::clientConfigHostAndPort_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<bool>("hasHost");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("hasPort");
+    QTest::addColumn<int>("portPart");
+    QTest::addColumn<int>("port");
+
+    QTest::newRow("host and port") << "chat.example.org:5223" << true << "chat.example.org" << true << 5223 << 5223;
+    QTest::newRow("host only") << "chat.example.org" << true << "chat.example.org" << false << 0 << 5222;
+    QTest::newRow("empty") << "" << false << "fallback" << false << 0 << 5222;
+    QTest::newRow("leading colon") << ":5300" << false << "fallback" << true << 5300 << 5300;
+    QTest::newRow("port not a number") << "chat:abc" << true << "chat" << true << 0 << 0;
+    QTest::newRow("port over 16 bits") << "chat:70000" << true << "chat" << true << (70000 & 0xffff) << (70000 & 0xffff);
+    QTest::newRow("trailing colon") << "chat:" << true << "chat" << false << 0 << 5222;
+    QTest::newRow("third section ignored") << "chat:5224:9" << true << "chat" << true << 5224 << 5224;
+}
+
+void TestConnectionRecords::clientConfigHostAndPort()
+{
+    QFETCH(QString, server);
+    QFETCH(bool, hasHost);
+    QFETCH(QString, host);
+    QFETCH(bool, hasPort);
+    QFETCH(int, portPart);
+    QFETCH(int, port);
+
+    ClientConfig config;
+    config.setXmppServer(server);
+    QCOMPARE(config.hasXmppHost(), hasHost);
+    const QString expectedHost = hasHost ? host : QStringLiteral("fallback");
+    QCOMPARE(config.xmppHost(QStringLiteral("fallback")), expectedHost);
+    QCOMPARE(config.hasXmppPort(), hasPort);
+    QCOMPARE(int(config.xmppPortPart()), portPart);
+    QCOMPARE(int(config.xmppPort(5222)), port);
+}
+
+void TestConnectionRecords::clientConfigServices()
+{
+    ClientConfig config;
+    QVERIFY(config.conferenceService().isNull());
+    QVERIFY(!config.hasConferenceService());
+    QVERIFY(!config.hasRoomJid());
+    QVERIFY(!config.hasSearchService());
+
+    config.setConferenceService(QStringLiteral("conference.chat"));
+    config.setRoomJid(QString(""));
+    config.setSearchService(QStringLiteral("search.chat"));
+    QVERIFY(config.hasConferenceService());
+    QCOMPARE(config.conferenceService(), QStringLiteral("conference.chat"));
+    QVERIFY(!config.hasRoomJid());
+    QVERIFY(config.hasSearchService());
+    QCOMPARE(config.searchService(), QStringLiteral("search.chat"));
+}
+
+void TestConnectionRecords::comingEventOrder()
+{
+    const QDateTime t0(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
+    const QDateTime t1 = t0.addSecs(60);
+    ComingEvents events{{3, t1}, {1, t1}, {2, t0}, {0, t1}};
+    std::sort(events.begin(), events.end());
+    const ComingEvents expected{{2, t0}, {0, t1}, {1, t1}, {3, t1}};
+    QVERIFY(events == expected);
+
+    QVERIFY(ComingEvent(0, t0) == ComingEvent(0, t0));
+    QVERIFY(ComingEvent(0, t0) != ComingEvent(1, t0));
+    QVERIFY(!(ComingEvent(0, t0) < ComingEvent(0, t0)));
+}
+
+void TestConnectionRecords::rangeAsMapKey()
+{
+    tournament_prize_configuration_t config;
+    config[Range<int>(9, 16)] = prize_structure_t();
+    config[Range<int>(2, 8)] = prize_structure_t();
+    config[Range<int>(17, 32)] = prize_structure_t();
+    QCOMPARE(config.size(), std::size_t(3));
+    QCOMPARE(config.begin()->first.first, 2);
+    QCOMPARE(config.rbegin()->first.last, 32);
+
+    // Overlapping ranges are neither before nor after each other.
+    QVERIFY(!(Range<int>(1, 5) < Range<int>(3, 8)));
+    QVERIFY(!(Range<int>(3, 8) < Range<int>(1, 5)));
+    QVERIFY(Range<int>(1, 2) < Range<int>(3, 3));
+    QVERIFY(Range<int>(3, 8).contains(8));
+    QVERIFY(!Range<int>(3, 8).contains(9));
+}
+
+void TestConnectionRecords::seatingLookups()
+{
+    Seating seating;
+    seating.players = {{11, 12, -1, 14}};
+    QCOMPARE(seating.playerAt(0), 11);
+    QCOMPARE(seating.playerAt(3), 14);
+    QCOMPARE(seating.playerAt(4), -1);
+    QCOMPARE(seating.playerAt(-1), -1);
+    QCOMPARE(seating.windOf(14), 3);
+    QCOMPARE(seating.windOf(13), -1);
+    QCOMPARE(seating.windOf(-1), -1);
+}
+
+void TestConnectionRecords::lobbyStructureChild()
+{
+    LobbyStructure root;
+    root.name = QStringLiteral("101");
+    LobbyStructure regular;
+    regular.name = QStringLiteral("Regular");
+    LobbyStructure leaf;
+    leaf.name = QStringLiteral("Practice");
+    leaf.isLeaf = true;
+    regular.children.push_back(leaf);
+    root.children.push_back(regular);
+
+    QVERIFY(root.child(QStringLiteral("Regular")));
+    QCOMPARE(root.child(QStringLiteral("Regular"))->children.size(), std::size_t(1));
+    QVERIFY(root.child(QStringLiteral("Regular"))->children.front().isLeaf);
+    QVERIFY(!root.child(QStringLiteral("Missing")));
+}
+
+void TestConnectionRecords::recordsTravelInVariants()
+{
+    EndHand hand;
+    hand.endKind = EndHand::Tsumo;
+    EndHandPlayer player;
+    player.playerId = 7;
+    player.points.push_back({QStringLiteral("Pung"), 4});
+    hand.players[7] = player;
+    const QVariant variant = QVariant::fromValue(hand);
+    QVERIFY(variant.canConvert<EndHand>());
+    const EndHand back = variant.value<EndHand>();
+    QVERIFY(back.isWin());
+    QCOMPARE(back.players.at(7).points.front().value, 4);
+
+    registerConnectionMetaTypes();
+    QCOMPARE(QMetaType::fromName("position_range_t"), QMetaType::fromType<position_range_t>());
+    QCOMPARE(QMetaType::fromName("ComingEvents"), QMetaType::fromType<ComingEvents>());
+    QCOMPARE(QMetaType::fromName("round_score_vector"), QMetaType::fromType<round_score_vector>());
+}
+
+MAHJONG_TEST_MAIN(TestConnectionRecords)
+#include "tst_connectionrecords.moc"

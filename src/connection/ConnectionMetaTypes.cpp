@@ -21,6 +21,7 @@ void registerConnectionMetaTypes()
     qRegisterMetaType<EndHand>("EndHand");
     qRegisterMetaType<MonetaryRoundScores>("MonetaryRoundScores");
     qRegisterMetaType<TournamentRoundScores>("TournamentRoundScores");
+    qRegisterMetaType<lobby_summary_t>("lobby_summary_t");
     qRegisterMetaType<LobbyStructure>("LobbyStructure");
     qRegisterMetaType<LocalizedTableName>("LocalizedTableName");
     qRegisterMetaType<TournamentRanking>("TournamentRanking");

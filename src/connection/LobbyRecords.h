@@ -5,6 +5,14 @@
 
 #include <vector>
 
+// The lobby's figures: players online, tables in play and the latest logins.
+struct lobby_summary_t
+{
+    int playersOnline = 0;
+    int tablesInPlay = 0;
+    std::vector<qint32> latestLogins;
+};
+
 // One node of the lobby tree; children keep the server's order.
 struct LobbyStructure
 {
@@ -24,6 +32,7 @@ struct LocalizedTableName
     QString nameTemplate;
 };
 
+Q_DECLARE_METATYPE(lobby_summary_t)
 Q_DECLARE_METATYPE(LobbyStructure)
 Q_DECLARE_METATYPE(LocalizedTableName)
 Q_DECLARE_METATYPE(std::vector<LocalizedTableName>)

@@ -1,0 +1,218 @@
+#include "ui/ModelessMsgBox.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+// Spaces the buttons: each asks for 30 pixels beyond its own minimum width.
+class CustomDialogButtonBox : public QDialogButtonBox
+{
+public:
+    using QDialogButtonBox::QDialogButtonBox;
+
+    QSize minimumSizeHint() const override
+    {
+        int width = 0;
+        int height = 0;
+        const auto allButtons = buttons();
+        for (const QAbstractButton *button : allButtons) {
+            width += button->minimumSize().width() + 30;
+            height = std::max(height, button->minimumSize().height());
+        }
+        return QSize(width - 10, height);
+    }
+};
+
+ModelessMsgBox::MsgBox *showBox(QWidget *parent, int kind, const QString &title,
+                                const QString &text, QDialogButtonBox::StandardButtons buttons,
+                                QDialogButtonBox::StandardButton defaultButton)
+{
+    auto *box = ModelessMsgBox::create(parent, kind, title, text, buttons, defaultButton);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+    box->raise();
+    box->centerOnParent();
+    return box;
+}
+
+} // namespace
+
+namespace ModelessMsgBox {
+
+MsgBox::MsgBox(int, const QString &title, const QString &text, QWidget *parent)
+    : MahjongDialog(parent, ShowCloseButton)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *body = new QWidget(this);
+    auto *layout = new QVBoxLayout;
+    auto *label = new QLabel(text, body);
+    layout->addWidget(label);
+
+    m_buttonBox = new CustomDialogButtonBox(body);
+    connect(m_buttonBox, &QDialogButtonBox::clicked, this, &MsgBox::onClicked);
+    if (style()->styleHint(QStyle::SH_MessageBox_CenterButtons, nullptr, this))
+        m_buttonBox->setCenterButtons(true);
+
+    layout->addWidget(m_buttonBox);
+    body->setLayout(layout);
+    body->setWindowTitle(title);
+    setContentWidget(body);
+}
+
+QPushButton *MsgBox::addButton(QDialogButtonBox::StandardButton button)
+{
+    return m_buttonBox->addButton(button);
+}
+
+void MsgBox::setDefaultButton(QPushButton *button)
+{
+    m_defaultButton = button;
+    if (button) {
+        button->setDefault(true);
+        button->setFocus();
+    }
+}
+
+void MsgBox::finish(int result)
+{
+    // A click hides nothing, so a close could follow before the deferred deletion.
+    if (m_finished)
+        return;
+    m_finished = true;
+    emit finished(result);
+}
+
+void MsgBox::onClicked(QAbstractButton *button)
+{
+    finish(m_buttonBox->standardButton(button));
+    deleteLater();
+}
+
+void MsgBox::onFinished(int result)
+{
+    finish(result);
+    deleteLater();
+}
+
+void MsgBox::closeEvent(QCloseEvent *event)
+{
+    finish(0);
+    MahjongDialog::closeEvent(event);
+}
+
+MsgBox *create(QWidget *parent, int kind, const QString &title, const QString &text,
+               QDialogButtonBox::StandardButtons buttons,
+               QDialogButtonBox::StandardButton defaultButton)
+{
+    auto *box = new MsgBox(kind, title, text, parent);
+    QDialogButtonBox *buttonBox = box->buttonBox();
+    QPushButton *chosen = nullptr;
+    for (quint32 value = QDialogButtonBox::Ok; value <= QDialogButtonBox::RestoreDefaults;
+         value <<= 1) {
+        const auto standard = static_cast<QDialogButtonBox::StandardButton>(value);
+        if (!buttons.testFlag(standard))
+            continue;
+        QPushButton *button = box->addButton(standard);
+        if (chosen)
+            continue;
+        if (defaultButton != QDialogButtonBox::NoButton) {
+            if (defaultButton == standard)
+                chosen = button;
+        } else if (buttonBox->buttonRole(button) == QDialogButtonBox::AcceptRole) {
+            chosen = button;
+        }
+    }
+    box->setDefaultButton(chosen);
+    buttonBox->updateGeometry();
+    box->updateGeometry();
+    return box;
+}
+
+MsgBox *information(QWidget *parent, const QString &title, const QString &text,
+                    QDialogButtonBox::StandardButtons buttons,
+                    QDialogButtonBox::StandardButton defaultButton)
+{
+    return showBox(parent, Information, title, text, buttons, defaultButton);
+}
+
+MsgBox *warning(QWidget *parent, const QString &title, const QString &text,
+                QDialogButtonBox::StandardButtons buttons,
+                QDialogButtonBox::StandardButton defaultButton)
+{
+    return showBox(parent, Warning, title, text, buttons, defaultButton);
+}
+
+MsgBox *critical(QWidget *parent, const QString &title, const QString &text,
+                 QDialogButtonBox::StandardButtons buttons,
+                 QDialogButtonBox::StandardButton defaultButton)
+{
+    return showBox(parent, Critical, title, text, buttons, defaultButton);
+}
+
+MsgBox *question(QWidget *parent, const QString &title, const QString &text,
+                 QDialogButtonBox::StandardButtons buttons,
+                 QDialogButtonBox::StandardButton defaultButton)
+{
+    return showBox(parent, Question, title, text, buttons, defaultButton);
+}
+
+static void attachHelper(MsgBox *box, QObject *receiver, std::function<void(int)> callback)
+{
+    if (!box)
+        return;
+    if (!callback) {
+        qWarning() << "ModelessMsgBox: ignoring an empty callback";
+        return;
+    }
+    auto *helper = new detail::MsgBoxFinishedHelper(box->parent(), receiver, std::move(callback));
+    QObject::connect(box, &MsgBox::finished, helper, &detail::MsgBoxFinishedHelper::onFinished);
+    // A box without a parent would otherwise leave its helper behind when it never finishes.
+    QObject::connect(box, &QObject::destroyed, helper, &QObject::deleteLater);
+}
+
+void connectFinished(MsgBox *box, std::function<void(int)> callback)
+{
+    attachHelper(box, nullptr, std::move(callback));
+}
+
+void connectFinished(MsgBox *box, QObject *receiver, std::function<void(int)> callback)
+{
+    attachHelper(box, receiver, std::move(callback));
+}
+
+namespace detail {
+
+MsgBoxFinishedHelper::MsgBoxFinishedHelper(QObject *parent, QObject *receiver,
+                                           std::function<void(int)> callback)
+    : QObject(parent)
+    , m_callback(std::move(callback))
+    , m_receiver(receiver)
+    , m_tracksReceiver(receiver != nullptr)
+{
+}
+
+void MsgBoxFinishedHelper::onFinished(int result)
+{
+    auto callback = std::move(m_callback);
+    m_callback = nullptr;
+    deleteLater();
+    if (!callback || (m_tracksReceiver && !m_receiver))
+        return;
+    try {
+        callback(result);
+    } catch (const std::exception &e) {
+        qCritical() << "message box callback failed:" << e.what();
+    } catch (...) {
+        qCritical() << "message box callback failed";
+    }
+}
+
+} // namespace detail
+} // namespace ModelessMsgBox

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "ui/MahjongDialog.h"
+
+#include <QDialogButtonBox>
+#include <QPointer>
+
+#include <functional>
+
+class QAbstractButton;
+class QPushButton;
+
+// Non-blocking message boxes: every box is shown at once inside the asking window and
+// reports its answer through finished(int) (the clicked standard button, 0 when closed).
+namespace ModelessMsgBox {
+
+class MsgBox : public MahjongDialog
+{
+    Q_OBJECT
+
+public:
+    MsgBox(int kind, const QString &title, const QString &text, QWidget *parent);
+
+    QPushButton *addButton(QDialogButtonBox::StandardButton button);
+    QDialogButtonBox *buttonBox() const { return m_buttonBox; }
+    QPushButton *defaultButton() const { return m_defaultButton; }
+    void setDefaultButton(QPushButton *button);
+
+signals:
+    void finished(int result);
+
+public slots:
+    void onClicked(QAbstractButton *button);
+    void onFinished(int result);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void finish(int result);
+
+    QDialogButtonBox *m_buttonBox = nullptr;
+    QPushButton *m_defaultButton = nullptr;
+    bool m_finished = false;
+};
+
+enum Kind { Information = 1, Warning = 2, Critical = 3, Question = 4 };
+
+MsgBox *create(QWidget *parent, int kind, const QString &title, const QString &text,
+               QDialogButtonBox::StandardButtons buttons,
+               QDialogButtonBox::StandardButton defaultButton);
+
+MsgBox *information(QWidget *parent, const QString &title, const QString &text,
+                    QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                    QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
+MsgBox *warning(QWidget *parent, const QString &title, const QString &text,
+                QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
+MsgBox *critical(QWidget *parent, const QString &title, const QString &text,
+                 QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                 QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
+MsgBox *question(QWidget *parent, const QString &title, const QString &text,
+                 QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes | QDialogButtonBox::No,
+                 QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::Yes);
+
+// Calls callback once with the box's result. An empty callback is refused.
+void connectFinished(MsgBox *box, std::function<void(int)> callback);
+// The same, but the callback is dropped when receiver is destroyed before the answer.
+void connectFinished(MsgBox *box, QObject *receiver, std::function<void(int)> callback);
+
+namespace detail {
+
+class MsgBoxFinishedHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    MsgBoxFinishedHelper(QObject *parent, QObject *receiver, std::function<void(int)> callback);
+
+public slots:
+    void onFinished(int result);
+
+private:
+    std::function<void(int)> m_callback;
+    QPointer<QObject> m_receiver;
+    bool m_tracksReceiver;
+};
+
+} // namespace detail
+} // namespace ModelessMsgBox

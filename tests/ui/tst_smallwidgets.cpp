@@ -1,0 +1,82 @@
+#include "testmain.h"
+
+#include "ui/UPushButton.h"
+#include "ui/UStackedWidget.h"
+#include "ui/UTabWidget.h"
+
+#include <QSignalSpy>
+#include <QTabBar>
+
+class TestSmallWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pushButtonEmitsIdOnlyWhenSet()
+    {
+        UPushButton button("Join");
+        QSignalSpy plain(&button, &QAbstractButton::clicked);
+        QSignalSpy withId(&button, qOverload<qint32>(&UPushButton::clicked));
+        button.click();
+        QCOMPARE(plain.size(), 1);
+        QCOMPARE(withId.size(), 0);
+
+        button.setId(0);
+        button.click();
+        QCOMPARE(withId.size(), 1);
+        QCOMPARE(withId.at(0).at(0).toInt(), 0);
+    }
+
+    void pushButtonToolTipNamesShortcut()
+    {
+        UPushButton button("Discard");
+        QCOMPARE(button.composedToolTip(), QStringLiteral("Discard"));
+        button.setShortcut(QKeySequence(Qt::Key_D));
+        QCOMPARE(button.composedToolTip(), QStringLiteral("Discard (D)"));
+        // Setting a text resets the shortcut to the text's mnemonic.
+        button.setText("Pass");
+        button.setShortcut(QKeySequence(Qt::Key_D));
+        QCOMPARE(button.composedToolTip(), QStringLiteral("Pass (D)"));
+
+        button.setToolTip("Let the tile go");
+        QCOMPARE(button.composedToolTip(), QStringLiteral("Let the tile go (D)"));
+        // The text no longer matters while there is a tool tip.
+        button.setText("Other");
+        button.setShortcut(QKeySequence(Qt::Key_D));
+        QCOMPARE(button.composedToolTip(), QStringLiteral("Let the tile go (D)"));
+        button.setShortcut(QKeySequence());
+        QCOMPARE(button.composedToolTip(), QStringLiteral("Let the tile go"));
+
+        QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
+        QVERIFY(QApplication::sendEvent(&button, &help));
+    }
+
+    void tabWidgetSwitchesPagesAndSignalsOnce()
+    {
+        UTabWidget tabs;
+        tabs.show();
+        auto *first = new QWidget;
+        auto *second = new QWidget;
+        QCOMPARE(tabs.addTab(first, "Lobby"), 0);
+        QCOMPARE(tabs.addTab(second, "Tournaments"), 1);
+        QCOMPARE(tabs.count(), 2);
+        QCOMPARE(tabs.widget(1), second);
+        QVERIFY(tabs.tabPane()->inherits("UStackedWidget"));
+        QVERIFY(tabs.findChild<QFrame *>("tabBarContainer"));
+        QVERIFY(tabs.findChild<QFrame *>("bottomFrame"));
+        QVERIFY(!tabs.tabBar()->drawBase());
+
+        QSignalSpy changed(&tabs, &UTabWidget::currentChanged);
+        tabs.setCurrentIndex(1);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(0).toInt(), 1);
+        QCOMPARE(tabs.currentIndex(), 1);
+        QCOMPARE(tabs.tabPane()->currentWidget(), second);
+
+        tabs.setTabText(0, "Tables");
+        QCOMPARE(tabs.tabBar()->tabText(0), QStringLiteral("Tables"));
+    }
+};
+
+MAHJONG_TEST_MAIN(TestSmallWidgets)
+#include "tst_smallwidgets.moc"

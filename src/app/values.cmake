@@ -4,10 +4,31 @@ target_sources(mahjong_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/server_error.h
     ${CMAKE_CURRENT_LIST_DIR}/tile.h
     ${CMAKE_CURRENT_LIST_DIR}/tile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/wind.h
+    ${CMAKE_CURRENT_LIST_DIR}/wind.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/meld.h
+    ${CMAKE_CURRENT_LIST_DIR}/meld.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TimeSpan.h
+    ${CMAKE_CURRENT_LIST_DIR}/TimeSpan.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PlayerData.h
+    ${CMAKE_CURRENT_LIST_DIR}/PlayerData.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RulesetInfo.h
+    ${CMAKE_CURRENT_LIST_DIR}/RulesetInfo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PropertyValue.h
+    ${CMAKE_CURRENT_LIST_DIR}/PropertyValue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TableCapacity.h
+    ${CMAKE_CURRENT_LIST_DIR}/TableCapacity.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TableValue.h
+    ${CMAKE_CURRENT_LIST_DIR}/TableValue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TableInfo.h
+    ${CMAKE_CURRENT_LIST_DIR}/TableInfo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TournamentInfo.h
+    ${CMAKE_CURRENT_LIST_DIR}/TournamentInfo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Utils.h
+    ${CMAKE_CURRENT_LIST_DIR}/Utils.cpp
 )
 
 # Helpers that need widgets live with the windows.
 target_sources(mahjong_ui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/Utils.h
     ${CMAKE_CURRENT_LIST_DIR}/UtilsWidgets.cpp
 )

@@ -1,0 +1,216 @@
+#include "app/Utils.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QSettings>
+#include <QSize>
+#include <QVariant>
+
+#include <climits>
+#include <stdexcept>
+
+namespace {
+
+QString trUtils(const char *text, const char *comment = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("Utils", text, comment, n);
+}
+
+// The absolute value of an amount, also for the most negative one.
+quint64 magnitude(qint64 value)
+{
+    return value < 0 ? quint64(0) - quint64(value) : quint64(value);
+}
+
+} // namespace
+
+QString Utils::moneyText(qint64 amount, bool forceCents)
+{
+    const QLocale locale;
+    const quint64 cents = magnitude(amount);
+    QString number = locale.toString(static_cast<qulonglong>(cents / 100));
+    if (forceCents || cents % 100 != 0)
+        number += locale.decimalPoint() + QString::number(cents % 100).rightJustified(2, u'0');
+    return QStringLiteral("%1$%2").arg(amount < 0 ? QStringLiteral("-") : QString(), number);
+}
+
+QString Utils::amountWithReservedText(qint64 amount, qint64 reserved)
+{
+    if (reserved <= 0)
+        return moneyText(amount, false);
+    return trUtils("%1 (+%2 reserved)").arg(moneyText(amount, false), moneyText(reserved, false));
+}
+
+QString Utils::percentText(qint64 value, qint64 scale)
+{
+    if (scale == 0)
+        return QString();
+    const QLocale locale;
+    const double percent = static_cast<double>(value) * 100.0 / static_cast<double>(scale);
+    QString number = locale.toString(percent, 'f', 2);
+    // Whole numbers without decimals, others without trailing zeros.
+    const QString point = locale.decimalPoint();
+    if (number.contains(point)) {
+        while (number.endsWith(locale.zeroDigit()))
+            number.chop(locale.zeroDigit().size());
+        if (number.endsWith(point))
+            number.chop(point.size());
+    }
+    return QStringLiteral("%1%2").arg(number, locale.percent());
+}
+
+QString Utils::localDateTimeText(const QDateTime &time)
+{
+    return QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat);
+}
+
+QString Utils::localDateText(const QDateTime &time)
+{
+    return QLocale::system().toString(time.toLocalTime().date(), QLocale::ShortFormat);
+}
+
+QString Utils::localTimeText(const QDateTime &time)
+{
+    return QLocale::system().toString(time.toLocalTime().time(), QLocale::ShortFormat);
+}
+
+QString Utils::durationText(qint64 seconds)
+{
+    if (seconds < 0)
+        seconds = 0;
+    const int days = static_cast<int>(qMin<qint64>(seconds / 86400, INT_MAX));
+    const int hours = static_cast<int>(seconds / 3600 % 24);
+    const int minutes = static_cast<int>(seconds / 60 % 60);
+
+    QString larger;
+    QString smaller;
+    if (days > 0) {
+        larger = trUtils("%n day(s)", nullptr, days);
+        if (hours > 0)
+            smaller = trUtils("%n hour(s)", nullptr, hours);
+    } else if (hours > 0) {
+        larger = trUtils("%n hour(s)", nullptr, hours);
+        if (minutes > 0)
+            smaller = trUtils("%n minute(s)", nullptr, minutes);
+    } else {
+        return trUtils("%n minute(s)", nullptr, minutes);
+    }
+    if (smaller.isEmpty())
+        return larger;
+    return trUtils("%1 %2", "a duration: the larger unit, then the smaller").arg(larger, smaller);
+}
+
+QString Utils::timeLeftText(const QDateTime &from, const QDateTime &to)
+{
+    return durationText(from.secsTo(to));
+}
+
+QString Utils::minutesText(int seconds)
+{
+    return QCoreApplication::translate("MahjongApplication", "%Ln min(s)", nullptr, seconds / 60);
+}
+
+QString Utils::ellipsisText()
+{
+    return trUtils("...");
+}
+
+QString Utils::elideText(const QFontMetrics &metrics, const QString &text, Qt::TextElideMode mode,
+                         int width)
+{
+    if (mode == Qt::ElideNone || text.size() < 2 || metrics.horizontalAdvance(text) <= width)
+        return text;
+
+    QString ellipsis = ellipsisText();
+    for (const QChar c : std::as_const(ellipsis)) {
+        if (!metrics.inFont(c)) {
+            ellipsis = QStringLiteral("...");
+            break;
+        }
+    }
+
+    // Keep as many characters as fit beside the ellipsis.
+    for (qsizetype kept = text.size() - 1; kept > 0; --kept) {
+        QString candidate;
+        switch (mode) {
+        case Qt::ElideLeft:
+            candidate = ellipsis + text.right(kept);
+            break;
+        case Qt::ElideRight:
+            candidate = text.left(kept) + ellipsis;
+            break;
+        default:
+            candidate = text.left(kept / 2) + ellipsis + text.right(kept - kept / 2);
+            break;
+        }
+        if (metrics.horizontalAdvance(candidate) <= width)
+            return candidate;
+    }
+    return ellipsis;
+}
+
+QString Utils::elideMiddle(const QString &text, int maxLength)
+{
+    if (text.size() <= maxLength)
+        return text;
+    if (maxLength < 3)
+        return text.left(qMax(maxLength, 0));
+    const int kept = maxLength - 3;
+    const int head = kept / 2;
+    return text.left(head) + QStringLiteral("...") + text.right(kept - head);
+}
+
+Qt::CheckState Utils::settingCheckState(QSettings &settings, const char *key, bool defaultValue)
+{
+    return settings.value(QLatin1String(key), defaultValue).toBool() ? Qt::Checked
+                                                                      : Qt::Unchecked;
+}
+
+Qt::CheckState Utils::invertCheckState(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Checked: return Qt::Unchecked;
+    case Qt::Unchecked: return Qt::Checked;
+    default: return Qt::PartiallyChecked;
+    }
+}
+
+QString Utils::variantToString(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QSize) {
+        const QSize size = value.toSize();
+        return QStringLiteral("@Size(%1 %2)").arg(size.width()).arg(size.height());
+    }
+    if (value.isValid() && value.canConvert<QString>())
+        return value.toString();
+    throw std::runtime_error("Unable to convert variant to string");
+}
+
+QString Utils::fontHtml(const QString &text, const QColor &colour)
+{
+    if (!colour.isValid())
+        return QStringLiteral("<font>%1</font>").arg(text);
+    return QStringLiteral("<font color=\"%1\">%2</font>").arg(colour.name(), text);
+}
+
+QString Utils::linkHtml(const QString &url, const QString &text, const QColor &colour)
+{
+    if (!colour.isValid())
+        return QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), text);
+    return QStringLiteral("<a href=\"%1\" style=\"color: %2;\">%3</a>")
+        .arg(url.toHtmlEscaped(), colour.name(), text);
+}
+
+QString Utils::styledLinkHtml(const QString &url, const QString &text, const QString &style)
+{
+    if (style.isEmpty())
+        return QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), text);
+    return QStringLiteral("<a href=\"%1\" style=\"%2\">%3</a>")
+        .arg(url.toHtmlEscaped(), style.toHtmlEscaped(), text);
+}
+
+bool Utils::isPresenceAvailable(int subscription)
+{
+    return (subscription & 5) != 0;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "game/tiles/GameScale.h"
+#include "game/tiles/TilePainter.h"
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+class ResizeWorker;
+
+// The process-wide owner of the tile pictures: the chosen back and face, the
+// base set at factor 1.0 and the game set at the current game scale, which the
+// table's views draw with. A new scale first gets a quick rescaled copy of the
+// base set; a ResizeWorker then renders (or loads) the proper set and hands it
+// over on the GUI thread.
+class TileGraphics : public QObject
+{
+    Q_OBJECT
+
+public:
+    // (translated title, resource path) pairs.
+    using Catalogue = QList<QPair<QString, QString>>;
+
+    TileGraphics();
+    ~TileGraphics() override;
+
+    static TileGraphics &instance();
+
+    // The tile backs (setting "game/tileblank") and faces ("game/tileface").
+    static Catalogue tileBlanks();
+    static Catalogue tileFaces();
+    static QStringList tileBlankNames();
+    static QStringList tileFaceNames();
+
+    // Chooses back and face by catalogue index; the base set is loaded or
+    // rendered at once.
+    void setTileSet(int blankIndex, int faceIndex);
+    // Sets the zoom factors, each truncated to a multiple of 1/32.
+    void setGameScale(const GameScale &scale);
+
+    TilePainter &painter() { return m_painter; }
+    TilePainter &basePainter() { return m_basePainter; }
+    const GameScale &gameScale() const { return m_gameScale; }
+
+signals:
+    // A new back or face was taken: views reload everything.
+    void tileGraphicsChanged();
+    // The game set was replaced after a new scale or a finished render.
+    void gameScaleChanged();
+
+public slots:
+    void onThreadFinished();
+    void onAboutToQuit();
+
+private:
+    void startRender();
+
+    QString m_backPath;
+    QString m_facePath;
+    GameScale m_gameScale;
+    bool m_busy = false;
+    TilePainter m_basePainter;
+    TilePainter m_painter;
+    ResizeWorker *m_worker = nullptr;
+};
+
+// The install step: renders every back and face combination at factor 1.0
+// into "tilesets/" under the current directory. False when any file could not
+// be written (each is logged); the caller then ends with a non-zero exit code.
+bool saveTilesetCache();

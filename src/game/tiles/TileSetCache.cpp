@@ -1,0 +1,179 @@
+#include "game/tiles/TileSetCache.h"
+
+#include "game/tiles/TileImages.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace TileSetCache {
+
+QString highlightPath()
+{
+    return QStringLiteral("resources:/tile-highlights-red.png");
+}
+
+QByteArray artworkVersion(const QString &backPath, const QString &facePath)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString &path : {backPath, facePath, highlightPath()}) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            hash.addData(QByteArrayLiteral("file"));
+            hash.addData(&file);
+        } else {
+            hash.addData(QByteArrayLiteral("none"));
+        }
+    }
+    return hash.result();
+}
+
+quint32 keyHash(const QByteArray &key)
+{
+    quint32 h = 0;
+    for (const char c : key) {
+        h = (h << 4) + static_cast<quint8>(c);
+        const quint32 g = h & 0xF0000000u;
+        h ^= g >> 23;
+        h &= ~g;
+    }
+    return h;
+}
+
+QByteArray cacheKey(const QString &backPath, const QString &facePath, const GameScale &scale,
+                    const QByteArray &artwork)
+{
+    QByteArray key;
+    QDataStream out(&key, QIODevice::WriteOnly);
+    out.setVersion(8);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << backPath << facePath << scale.wall << scale.table << scale.hand;
+    key.append(artwork);
+    return key;
+}
+
+QString fileName(const QString &backPath, const QString &facePath, const GameScale &scale,
+                 const QByteArray &artwork)
+{
+    return QStringLiteral("tileset_0x%1.dat")
+        .arg(keyHash(cacheKey(backPath, facePath, scale, artwork)), 8, 16, QLatin1Char('0'));
+}
+
+QString installDirectory()
+{
+    return QStringLiteral("tilesets");
+}
+
+namespace {
+
+// A directory under the shared temporary directory is only used when it is
+// ours alone: a real directory, owned by us, closed to everybody else.
+bool isPrivateDirectory(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != ::getuid())
+        return false;
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                            | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                            | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    return !(info.permissions() & others);
+}
+
+} // namespace
+
+QString userDirectory()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (!cache.isEmpty()) {
+        const QString dir = cache + QStringLiteral("/tilesets");
+        if (QDir().mkpath(dir))
+            return dir;
+    }
+    const QString dir =
+        QDir::tempPath() + QStringLiteral("/mahjong-tilesets-%1").arg(::getuid());
+    if (!QFileInfo::exists(dir) && QDir().mkdir(dir))
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                       | QFileDevice::ExeOwner);
+    if (isPrivateDirectory(dir))
+        return dir;
+    qWarning() << "no private directory for the tile set cache:" << dir;
+    return QString();
+}
+
+bool isFresh(const QString &cachePath, const QString &backPath, const QString &facePath)
+{
+    const QFileInfo cache(cachePath);
+    if (!cache.isFile())
+        return false;
+    const QDateTime cacheTime = cache.lastModified();
+    for (const QString &source : {backPath, facePath, highlightPath()}) {
+        // Artwork without a modification time counts as older than any cache.
+        const QDateTime sourceTime = QFileInfo(source).lastModified();
+        if (sourceTime.isValid() && cacheTime < sourceTime)
+            return false;
+    }
+    return true;
+}
+
+bool write(const QString &path, const TileImages &images)
+{
+    // QSaveFile writes through a symbolic link: never write to one.
+    if (QFileInfo(path).isSymLink() && !QFile::remove(path))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&file);
+    out << images;
+    if (out.status() != QDataStream::Ok) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace TileSetCache
+
+std::unique_ptr<TileImages> loadOrRenderTileset(const QString &backPath, const QString &facePath,
+                                                const GameScale &scale)
+{
+    const QString name = TileSetCache::fileName(
+        backPath, facePath, scale, TileSetCache::artworkVersion(backPath, facePath));
+
+    QString path = TileSetCache::installDirectory() + QLatin1Char('/') + name;
+    bool fresh = TileSetCache::isFresh(path, backPath, facePath);
+    if (!fresh) {
+        const QString userDir = TileSetCache::userDirectory();
+        path = userDir.isEmpty() ? QString() : userDir + QLatin1Char('/') + name;
+        fresh = !path.isEmpty() && TileSetCache::isFresh(path, backPath, facePath);
+    }
+
+    if (fresh) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            QDataStream in(&file);
+            try {
+                auto images = std::make_unique<TileImages>(in);
+                if (in.status() == QDataStream::Ok)
+                    return images;
+                qWarning() << "damaged tile set cache file" << path << "is rendered anew";
+            } catch (const std::exception &e) {
+                qWarning() << "tile set cache file" << path << "is rendered anew:" << e.what();
+            }
+        }
+    }
+
+    auto images = std::make_unique<TileImages>(backPath, facePath,
+                                                TileSetCache::highlightPath(), scale);
+    if (!path.isEmpty() && !TileSetCache::write(path, *images))
+        qWarning() << "could not write the tile set cache file" << path;
+    return images;
+}

@@ -1,5 +1,6 @@
 #include "testmain.h"
 
+#include "ui/ULabel.h"
 #include "ui/UPushButton.h"
 #include "ui/UStackedWidget.h"
 #include "ui/UTabWidget.h"
@@ -49,6 +50,49 @@ private slots:
 
         QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
         QVERIFY(QApplication::sendEvent(&button, &help));
+    }
+
+    void labelElidesAndKeepsFullTextAsToolTip()
+    {
+        const QString text = QStringLiteral("A rather long table name that cannot fit");
+        QWidget parent;
+        ULabel label(&parent);
+        parent.show();
+        label.resize(60, 20);
+        label.setText(text);
+        QCOMPARE(label.fullText(), text);
+        QCOMPARE(label.toolTip(), text);
+        QVERIFY(label.text() != text);
+        QVERIFY(label.text().contains(QStringLiteral("...")) || label.text().contains(QChar(0x2026)));
+        QVERIFY(label.fontMetrics().horizontalAdvance(label.text()) <= 60);
+
+        const QString narrow = label.text();
+        label.resize(150, 20);
+        QVERIFY(label.text().size() > narrow.size());
+        label.resize(2000, 20);
+        QCOMPARE(label.text(), text);
+
+        // The same text again changes nothing, not even the elided text.
+        label.resize(60, 20);
+        const QString shown = label.text();
+        label.setToolTip("changed");
+        label.setText(text);
+        QCOMPARE(label.toolTip(), QStringLiteral("changed"));
+        QCOMPARE(label.text(), shown);
+
+        label.setElideMode(Qt::ElideRight);
+        QVERIFY(label.text().startsWith(text.left(3)));
+    }
+
+    void labelSizeHints()
+    {
+        ULabel label("Short");
+        QLabel reference("Short");
+        QCOMPARE(label.sizeHint(), reference.sizeHint());
+        QCOMPARE(label.minimumSizeHint().width(), -1);
+        label.setElideMode(Qt::ElideNone);
+        QCOMPARE(label.minimumSizeHint(), label.sizeHint());
+        QCOMPARE(ULabel().sizeHint(), QSize(-1, -1));
     }
 
     void tabWidgetSwitchesPagesAndSignalsOnce()

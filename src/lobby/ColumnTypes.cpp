@@ -1,0 +1,8 @@
+#include "lobby/ColumnTypes.h"
+
+#include "app/TableInfo.h"
+
+QString RulesColumnType::text() const
+{
+    return TableInfo::rulesetText(ruleset, minFan, maxFan);
+}

@@ -1,5 +1,9 @@
 #pragma once
 
+// TournamentInfoUpdates is the same type as TableInfoUpdates, whose meta-type
+// TableInfo.h declares; declaring it twice breaks every file that includes both.
+#include "app/TableInfo.h"
+
 #include <QDateTime>
 #include <QMetaType>
 #include <QString>
@@ -208,6 +212,5 @@ struct TournamentCost
 
 Q_DECLARE_METATYPE(TournamentInfo)
 Q_DECLARE_METATYPE(TournamentInfo::status_t)
-Q_DECLARE_METATYPE(TournamentInfoUpdates)
 Q_DECLARE_METATYPE(TournamentRegisteredInfo)
 Q_DECLARE_METATYPE(TournamentCost)

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+#include "chat/xmpp/XMPPElements.h"
+
+namespace xmpp {
+
+// Reads the server's XML stream incrementally and turns every complete top-level
+// element into one StreamElement. Bad input is thrown as xmpp::stream_parse_error.
+class StreamParser
+{
+public:
+    enum Result { NeedMoreData = 0, EndOfStream = 1, ElementReady = 2 };
+
+    // The largest top-level element accepted; beyond it the stream ends.
+    static constexpr qint64 MaxElementBytes = 1 << 20;
+
+    StreamParser();
+    StreamParser(const StreamParser &) = delete;
+    StreamParser &operator=(const StreamParser &) = delete;
+
+    // Forgets everything, ready for a new stream header.
+    void reset();
+    void addData(const QByteArray &data);
+    Result parse();
+
+    // The element of the last ElementReady; owned by the parser until the next one.
+    StreamElement *lastElement() const { return m_lastElement.get(); }
+    QString streamLanguage() const { return m_streamLanguage; }
+    QString streamFrom() const { return m_streamFrom; }
+
+private:
+    bool feedReader();
+    void startElement();
+    bool endElement();
+
+    QXmlStreamReader m_reader;
+    QDomDocument m_document;
+    QDomElement m_root;
+    QDomElement m_current;
+    QString m_streamLanguage;
+    QString m_streamFrom;
+    std::unique_ptr<StreamElement> m_lastElement;
+
+    // Received bytes not yet handed to the reader; they are fed in slices so that
+    // an over-long element is refused before it is all buffered.
+    QByteArray m_pending;
+    qsizetype m_pendingPos = 0;
+    qint64 m_fed = 0;
+    qint64 m_elementStart = 0;
+};
+
+// Builds the element for one top-level DOM element. Returns null for a stanza that
+// was dropped because another user's data in it could not be read.
+std::unique_ptr<StreamElement> parseStreamElement(const QDomElement &element);
+
+std::unique_ptr<StreamFeatures> parseStreamFeatures(const QDomElement &element);
+std::unique_ptr<StreamError> parseStreamError(const QDomElement &element);
+std::unique_ptr<SASLFailure> parseSaslFailure(const QDomElement &element);
+
+} // namespace xmpp

@@ -1,0 +1,312 @@
+#include "chat/xmpp/StreamWriter.h"
+
+#include "chat/xmpp/XMPPNamespaces.h"
+
+#include <QDebug>
+
+#include <stdexcept>
+
+namespace xmpp {
+
+namespace {
+
+const QString Und = QStringLiteral("UND");
+
+bool isXmlChar(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
+        || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+} // namespace
+
+QString xmlSafe(const QString &text)
+{
+    QString result;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
+            if (!result.isNull())
+                result.append(c).append(text.at(i + 1));
+            ++i;
+            continue;
+        }
+        const bool allowed = !c.isSurrogate() && isXmlChar(c.unicode());
+        if (allowed && !result.isNull()) {
+            result.append(c);
+        } else if (!allowed && result.isNull()) {
+            // First character to drop: copy what came before it.
+            result = text.left(i);
+            result.reserve(size);
+            if (result.isNull())
+                result = QLatin1String("");
+        }
+    }
+    return result.isNull() ? text : result;
+}
+
+StreamWriter::StreamWriter(const XMPPJid &to, const QString &language, QObject *parent)
+    : QObject(parent), m_to(to.toString()), m_language(language)
+{
+    m_buffer.open(QIODevice::ReadWrite);
+    m_keepAlive.setInterval(KeepAliveInterval);
+    connect(&m_keepAlive, &QTimer::timeout, this, &StreamWriter::sendKeepAlive);
+}
+
+void StreamWriter::open(QIODevice *device)
+{
+    m_xml.setDevice(&m_buffer);
+    m_device = device;
+    m_state = Open;
+    m_xml.writeStartDocument(QStringLiteral("1.0"));
+    m_xml.writeStartElement(QStringLiteral("stream:stream"));
+    m_xml.writeDefaultNamespace(ns::Client);
+    m_xml.writeNamespace(ns::Streams, QStringLiteral("stream"));
+    writeAttribute(QStringLiteral("xml:lang"), m_language);
+    writeAttribute(QStringLiteral("to"), m_to);
+    m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
+    m_xml.writeCharacters(QString());
+    flush();
+}
+
+void StreamWriter::write(const StreamElement &element)
+{
+    if (m_state != Open)
+        throw std::runtime_error("writing requires an open stream");
+    switch (element.kind()) {
+    case StreamError::Kind:
+        writeStreamError(static_cast<const StreamError &>(element));
+        break;
+    case TLSStart::Kind:
+        m_xml.writeStartElement(QStringLiteral("starttls"));
+        m_xml.writeDefaultNamespace(ns::Tls);
+        m_xml.writeEndElement();
+        break;
+    case SASLAuth::Kind: {
+        const auto &auth = static_cast<const SASLAuth &>(element);
+        m_xml.writeStartElement(QStringLiteral("auth"));
+        m_xml.writeDefaultNamespace(ns::Sasl);
+        writeAttribute(QStringLiteral("mechanism"), auth.mechanism);
+        if (!auth.data.isEmpty())
+            m_xml.writeCharacters(QString::fromLatin1(auth.data.toBase64()));
+        m_xml.writeEndElement();
+        break;
+    }
+    case MessageStanza::Kind:
+        writeMessage(static_cast<const MessageStanza &>(element));
+        break;
+    case PresenceStanza::Kind:
+    case MucPresenceStanza::Kind:
+        writePresence(static_cast<const PresenceStanza &>(element));
+        break;
+    case Iq::Kind:
+    case IqBind::Kind:
+    case IqSession::Kind:
+    case IqDiscoInfo::Kind:
+    case IqDiscoItems::Kind:
+    case IqInstantRoom::Kind:
+        writeIq(static_cast<const Iq &>(element));
+        break;
+    default:
+        qDebug() << element.kind();
+        break;
+    }
+    m_xml.writeCharacters(QString());
+    flush();
+}
+
+void StreamWriter::close()
+{
+    if (m_state != Open)
+        return;
+    m_xml.writeEndDocument();
+    m_state = Closed;
+    flush();
+}
+
+void StreamWriter::sendKeepAlive()
+{
+    if (m_state != Open)
+        return;
+    m_xml.writeCharacters(QStringLiteral(" "));
+    flush();
+}
+
+void StreamWriter::flush()
+{
+    m_keepAlive.stop();
+    if (m_device)
+        m_device->write(m_buffer.data());
+    m_buffer.buffer().clear();
+    m_buffer.seek(0);
+    m_keepAlive.start();
+}
+
+void StreamWriter::writeText(const QString &text)
+{
+    m_xml.writeCharacters(xmlSafe(text));
+}
+
+void StreamWriter::writeTextElement(const QString &name, const QString &text)
+{
+    m_xml.writeTextElement(name, xmlSafe(text));
+}
+
+void StreamWriter::writeAttribute(const QString &name, const QString &value)
+{
+    m_xml.writeAttribute(name, xmlSafe(value));
+}
+
+void StreamWriter::writeStreamError(const StreamError &error)
+{
+    m_xml.writeStartElement(ns::Streams, QStringLiteral("error"));
+    QString condition = streamErrorConditionName(error.condition);
+    if (condition.isEmpty())
+        condition = streamErrorConditionName(UndefinedCondition);
+    m_xml.writeStartElement(condition);
+    m_xml.writeDefaultNamespace(ns::StreamErrors);
+    if (error.condition == SeeOtherHost && !error.seeOtherHost.isEmpty())
+        writeText(error.seeOtherHost);
+    m_xml.writeEndElement();
+    if (!error.text.isEmpty()) {
+        m_xml.writeStartElement(QStringLiteral("text"));
+        m_xml.writeDefaultNamespace(ns::StreamErrors);
+        writeText(error.text);
+        m_xml.writeEndElement();
+    }
+    m_xml.writeEndElement();
+}
+
+void StreamWriter::writeStanzaStart(const char *name, const Stanza &stanza)
+{
+    m_xml.writeStartElement(QLatin1String(name));
+    if (!stanza.from.isEmpty())
+        writeAttribute(QStringLiteral("from"), stanza.from.toString());
+    if (!stanza.to.isEmpty())
+        writeAttribute(QStringLiteral("to"), stanza.to.toString());
+    if (!stanza.id.isEmpty())
+        writeAttribute(QStringLiteral("id"), stanza.id);
+    if (!stanza.type.isEmpty())
+        writeAttribute(QStringLiteral("type"), stanza.type);
+    if (!stanza.lang.isEmpty())
+        writeAttribute(QStringLiteral("xml:lang"), stanza.lang);
+}
+
+void StreamWriter::writeStanzaEnd(const Stanza &stanza)
+{
+    if (stanza.errorCondition != NoCondition) {
+        m_xml.writeStartElement(QStringLiteral("error"));
+        writeAttribute(QStringLiteral("type"), stanzaErrorTypeName(stanza.errorType));
+        m_xml.writeEmptyElement(stanzaErrorConditionName(stanza.errorCondition));
+        m_xml.writeDefaultNamespace(ns::Stanzas);
+        m_xml.writeEndElement();
+    }
+    m_xml.writeEndElement();
+}
+
+void StreamWriter::writeMessage(const MessageStanza &message)
+{
+    writeStanzaStart("message", message);
+    const auto writeTexts = [&](const QString &name, const QMap<QString, QString> &texts) {
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+            m_xml.writeStartElement(name);
+            if (it.key() != Und)
+                writeAttribute(QStringLiteral("xml:lang"), it.key());
+            else if (texts.size() > 1)
+                writeAttribute(QStringLiteral("xml:lang"),
+                               message.lang.isEmpty() ? message.messageLanguage : message.lang);
+            writeText(it.value());
+            m_xml.writeEndElement();
+        }
+    };
+    writeTexts(QStringLiteral("subject"), message.subjects);
+    writeTexts(QStringLiteral("body"), message.bodies);
+    if (!message.thread.isEmpty())
+        writeTextElement(QStringLiteral("thread"), message.thread);
+    writeStanzaEnd(message);
+}
+
+void StreamWriter::writePhotoUpdate(const PresenceStanza &presence)
+{
+    m_xml.writeStartElement(QStringLiteral("x"));
+    m_xml.writeDefaultNamespace(ns::VCardUpdate);
+    if (!presence.photoHash.isNull())
+        m_xml.writeTextElement(QStringLiteral("photo"), QString::fromLatin1(presence.photoHash.toHex()));
+    m_xml.writeEndElement();
+}
+
+void StreamWriter::writePresence(const PresenceStanza &presence)
+{
+    writeStanzaStart("presence", presence);
+    if (presence.kind() == MucPresenceStanza::Kind) {
+        m_xml.writeEmptyElement(QStringLiteral("x"));
+        m_xml.writeDefaultNamespace(ns::Muc);
+        writePhotoUpdate(presence);
+        writeStanzaEnd(presence);
+        return;
+    }
+    if (presence.show != 0)
+        writeTextElement(QStringLiteral("show"), presenceShowName(presence.show));
+    for (auto it = presence.statuses.cbegin(); it != presence.statuses.cend(); ++it) {
+        if (it.value().isEmpty())
+            continue;
+        m_xml.writeStartElement(QStringLiteral("status"));
+        if (it.key() != Und)
+            writeAttribute(QStringLiteral("xml:lang"), it.key());
+        writeText(it.value());
+        m_xml.writeEndElement();
+    }
+    if (presence.priority != 0)
+        m_xml.writeTextElement(QStringLiteral("priority"), QString::number(presence.priority));
+    if (!presence.tables.isEmpty()) {
+        m_xml.writeStartElement(QStringLiteral("tables"));
+        m_xml.writeDefaultNamespace(ns::TablePresence);
+        for (const QString &path : presence.tables)
+            writeTextElement(QStringLiteral("path"), path);
+        m_xml.writeEndElement();
+    }
+    writePhotoUpdate(presence);
+    writeStanzaEnd(presence);
+}
+
+void StreamWriter::writeIq(const Iq &iq)
+{
+    writeStanzaStart("iq", iq);
+    switch (iq.kind()) {
+    case IqBind::Kind: {
+        const auto &bind = static_cast<const IqBind &>(iq);
+        m_xml.writeStartElement(QStringLiteral("bind"));
+        m_xml.writeDefaultNamespace(ns::Bind);
+        if (!bind.resource.isEmpty())
+            writeTextElement(QStringLiteral("resource"), bind.resource);
+        m_xml.writeEndElement();
+        break;
+    }
+    case IqSession::Kind:
+        m_xml.writeEmptyElement(QStringLiteral("session"));
+        m_xml.writeDefaultNamespace(ns::Session);
+        break;
+    case IqDiscoInfo::Kind:
+        m_xml.writeEmptyElement(QStringLiteral("query"));
+        m_xml.writeDefaultNamespace(ns::DiscoInfo);
+        break;
+    case IqDiscoItems::Kind:
+        m_xml.writeEmptyElement(QStringLiteral("query"));
+        m_xml.writeDefaultNamespace(ns::DiscoItems);
+        break;
+    case IqInstantRoom::Kind:
+        m_xml.writeStartElement(QStringLiteral("query"));
+        m_xml.writeDefaultNamespace(ns::MucOwner);
+        m_xml.writeEmptyElement(QStringLiteral("x"));
+        m_xml.writeDefaultNamespace(ns::DataForms);
+        m_xml.writeAttribute(QStringLiteral("type"), QStringLiteral("submit"));
+        m_xml.writeEndElement();
+        break;
+    default:
+        break;
+    }
+    writeStanzaEnd(iq);
+}
+
+} // namespace xmpp

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QBuffer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QXmlStreamWriter>
+
+#include "chat/xmpp/XMPPElements.h"
+
+namespace xmpp {
+
+// The outgoing half of the stream: the header, one element per write, and a blank
+// after a minute of silence to keep the connection alive. Each element reaches the
+// device in one write.
+class StreamWriter : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int KeepAliveInterval = 60000;
+
+    StreamWriter(const XMPPJid &to, const QString &language, QObject *parent = nullptr);
+    StreamWriter(const StreamWriter &) = delete;
+    StreamWriter &operator=(const StreamWriter &) = delete;
+
+    void open(QIODevice *device);
+    // Throws std::runtime_error "writing requires an open stream" unless open.
+    void write(const StreamElement &element);
+    void close();
+    bool isOpen() const { return m_state == Open; }
+
+public slots:
+    void sendKeepAlive();
+
+private:
+    enum State { Closed = 0, Open = 1 };
+
+    void flush();
+    void writeStanzaStart(const char *name, const Stanza &stanza);
+    void writeStanzaEnd(const Stanza &stanza);
+    void writeText(const QString &text);
+    void writeTextElement(const QString &name, const QString &text);
+    void writeAttribute(const QString &name, const QString &value);
+    void writeStreamError(const StreamError &error);
+    void writeMessage(const MessageStanza &message);
+    void writePresence(const PresenceStanza &presence);
+    void writePhotoUpdate(const PresenceStanza &presence);
+    void writeIq(const Iq &iq);
+
+    int m_state = Closed;
+    QString m_to;
+    QString m_language;
+    QXmlStreamWriter m_xml;
+    QPointer<QIODevice> m_device;
+    QBuffer m_buffer;
+    QTimer m_keepAlive;
+};
+
+// The text without the characters that XML 1.0 does not allow.
+QString xmlSafe(const QString &text);
+
+} // namespace xmpp

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDateTime>
+#include <QMetaType>
+#include <QString>
+
+#include "chat/xmpp/XMPPElements.h"
+
+// A chat message, received or to be sent.
+class XMPPMessage
+{
+public:
+    enum Type { Error = 0, Chat = 1, GroupChat = 2, Headline = 3, Normal = 4 };
+
+    XMPPMessage() = default;
+    XMPPMessage(const QString &to, int type);
+    XMPPMessage(const xmpp::MessageStanza &stanza, const QString &defaultLanguage);
+
+    int type() const { return m_type; }
+    void setType(int type);
+    QString from() const { return m_stanza.from.toString(); }
+    void setFrom(const QString &from);
+    QString to() const { return m_stanza.to.toString(); }
+    QString thread() const { return m_stanza.thread; }
+    void setThread(const QString &thread) { m_stanza.thread = thread; }
+    // The message's own language: the stanza's xml:lang, else its default language.
+    QString language() const;
+    void setBody(const QString &language, const QString &text);
+    void setBody(const QString &text);
+    QString body(const QString &language) const;
+    QString body() const;
+    bool hasDelay() const { return m_stanza.delay.has_value(); }
+    QDateTime delayStamp() const;
+
+    const xmpp::MessageStanza &stanza() const { return m_stanza; }
+
+    static int typeFromName(const QString &name);
+    static QString typeName(int type);
+
+private:
+    QString bodyKey(const QString &language) const;
+
+    int m_type = Normal;
+    xmpp::MessageStanza m_stanza;
+};
+
+Q_DECLARE_METATYPE(XMPPMessage)

@@ -1,7 +1,96 @@
-#include <QApplication>
+#include "app/CaCertificates.h"
+#include "app/CommandLine.h"
+#include "app/MahjongApplication.h"
+#include "app/MessageHandler.h"
+#include "app/ResourceSearchPaths.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "app/TranslationsManager.h"
+#include "app/UserPaths.h"
+#include "game/tiles/TileGraphics.h"
+
+#include <QDateTime>
+#include <QMessageBox>
+#include <QSysInfo>
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+namespace {
+
+const QString skin = QStringLiteral(MAHJONG_SKIN);
+
+void logBanner()
+{
+    qWarning().noquote() << QStringLiteral(" [INFO ] Session started at %1, client %2, Qt %3, %4")
+                                .arg(QDateTime::currentDateTime().toString(Qt::ISODate),
+                                     QCoreApplication::applicationVersion(),
+                                     QString::fromLatin1(qVersion()),
+                                     QSysInfo::prettyProductName());
+}
+
+int run(MahjongApplication &app)
+{
+    std::optional<CommandLine> commandLine;
+    try {
+        commandLine = CommandLine::parse(QCoreApplication::arguments());
+    } catch (const CommandLine::Error &error) {
+        std::fprintf(stderr, "%s\n\n%s", error.what(), qUtf8Printable(CommandLine::usage()));
+        return 1;
+    }
+    if (commandLine->helpRequested()) {
+        std::fputs(qUtf8Printable(CommandLine::usage()), stdout);
+        return 0;
+    }
+
+    setupResourceSearchPaths(commandLine->searchPaths(), skin);
+    if (commandLine->install())
+        return saveTilesetCache() ? 0 : 1;
+
+    MessageHandler::setMinimumLevel(commandLine->minimumLogLevel());
+    MessageHandler::setFilter(commandLine->logFilter());
+    MessageHandler::openLog(UserPaths::temporaryDirectory());
+    MessageHandler::install();
+    MahjongApplication::installLogAlerts();
+    logBanner();
+
+    app.setupStyle();
+
+    SingleInstance instance(UserPaths::temporaryDirectory());
+    if (!instance.tryLock()) {
+        qWarning().noquote() << " [INFO ] another instance is running";
+        QMessageBox::warning(nullptr, QCoreApplication::applicationName(),
+                             SingleInstance::alreadyRunningText());
+        return 0;
+    }
+
+    TranslationsManager translations;
+    translations.setLanguage(translations.startLanguage(commandLine->language()));
+
+    loadCaCertificates();
+
+    Startup startup(*commandLine, translations);
+    QObject::connect(&startup, &Startup::exitRequested, &app, &QCoreApplication::exit);
+    startup.start();
+    const int exitCode = app.exec();
+    qWarning().noquote() << QStringLiteral(" [INFO ] Session ended with exit code %1").arg(exitCode);
+    return exitCode;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setOrganizationName(QStringLiteral("Pellandor"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pellandor-%1").arg(skin));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MAHJONG_VERSION));
+
+    MahjongApplication app(argc, argv);
+    try {
+        return run(app);
+    } catch (const std::exception &error) {
+        qCritical() << "unexpected error:" << error.what();
+        return 1;
+    }
 }

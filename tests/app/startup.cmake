@@ -6,3 +6,39 @@ mahjong_add_test(tst_cacertificates
             ${CMAKE_CURRENT_LIST_DIR}/testcertificates.h
             ${CMAKE_CURRENT_LIST_DIR}/testcertificates.cpp
     LIBS mahjong_core)
+
+mahjong_add_test(tst_messagehandler
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_messagehandler.cpp
+    LIBS mahjong_core)
+
+mahjong_add_test(tst_commandline
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_commandline.cpp
+    LIBS mahjong_core)
+
+mahjong_add_test(tst_singleinstance
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_singleinstance.cpp
+    LIBS mahjong_core)
+
+# The shipped translations, compiled for the test into i18n/<lang>/ of its own.
+mahjong_add_test(tst_translationsmanager
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_translationsmanager.cpp
+    LIBS mahjong_ui
+    ENVIRONMENT MAHJONG_TEST_TRANSLATIONS=${CMAKE_CURRENT_BINARY_DIR}/i18n)
+set(test_ts_files "")
+foreach(lang en ja zh_CN zh_TW)
+    set(ts ${PROJECT_SOURCE_DIR}/resources/translations/mahjong_${lang}.ts)
+    set_source_files_properties(${ts} PROPERTIES
+        OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR}/i18n/${lang})
+    list(APPEND test_ts_files ${ts})
+endforeach()
+qt_add_lrelease(tst_translationsmanager TS_FILES ${test_ts_files})
+
+mahjong_add_test(tst_startupchecks
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_startupchecks.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/loopbackhttpserver.h
+            ${CMAKE_CURRENT_LIST_DIR}/loopbackhttpserver.cpp
+    LIBS mahjong_ui)
+
+mahjong_add_test(tst_gamesounds
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_gamesounds.cpp
+    LIBS mahjong_ui)

@@ -1,0 +1,9 @@
+#include "app/MahjongStyle.h"
+
+#include <QStyleFactory>
+
+MahjongStyle::MahjongStyle()
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
+    setObjectName(QStringLiteral("mahjong"));
+}

@@ -1,0 +1,174 @@
+#include "app/MessageHandler.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString infoPrefix = QStringLiteral(" [INFO ] ");
+
+struct LogState
+{
+    QMutex mutex;
+    QFile file;
+    QtMsgType minimumLevel = QtWarningMsg;
+    QRegularExpression filter;
+    MessageHandler::Alert alert;
+};
+
+LogState &state()
+{
+    static LogState logState;
+    return logState;
+}
+
+// Rank of a level: debug, then warning (and info), critical, fatal.
+int rank(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg:
+        return 0;
+    case QtInfoMsg:
+    case QtWarningMsg:
+        return 1;
+    case QtCriticalMsg:
+        return 2;
+    case QtFatalMsg:
+        return 3;
+    }
+    return 1;
+}
+
+thread_local bool inAlert = false;
+
+} // namespace
+
+QString MessageHandler::formatLine(QtMsgType type, const QString &text, const QTime &time)
+{
+    const QString stamp = time.toString(QStringLiteral("hh:mm:ss.zzz"));
+    if (type == QtInfoMsg)
+        return stamp + infoPrefix + text;
+    if (type == QtWarningMsg && text.startsWith(infoPrefix))
+        return stamp + text;
+    const char *tag = " [WARN ] ";
+    switch (type) {
+    case QtDebugMsg:
+        tag = " [DEBUG] ";
+        break;
+    case QtCriticalMsg:
+        tag = " [CRIT ] ";
+        break;
+    case QtFatalMsg:
+        tag = " [FATAL] ";
+        break;
+    case QtInfoMsg:
+    case QtWarningMsg:
+        break;
+    }
+    return stamp + QLatin1String(tag) + text;
+}
+
+void MessageHandler::setMinimumLevel(QtMsgType level)
+{
+    QMutexLocker lock(&state().mutex);
+    state().minimumLevel = level;
+}
+
+void MessageHandler::setFilter(const QRegularExpression &filter)
+{
+    QMutexLocker lock(&state().mutex);
+    state().filter = filter;
+}
+
+bool MessageHandler::accepts(QtMsgType type, const QString &text)
+{
+    QMutexLocker lock(&state().mutex);
+    if (rank(type) < rank(state().minimumLevel))
+        return false;
+    const QRegularExpression &filter = state().filter;
+    return filter.pattern().isEmpty() || !filter.isValid() || filter.match(text).hasMatch();
+}
+
+bool MessageHandler::openLog(const QString &dir)
+{
+    QMutexLocker lock(&state().mutex);
+    QFile &file = state().file;
+    file.close();
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cannot create the log directory %s\n", qUtf8Printable(dir));
+        return false;
+    }
+    const QString path = QDir(dir).filePath(QStringLiteral("mahjong.log"));
+    const QString old = path + QStringLiteral(".old");
+    if (QFile::exists(path)) {
+        QFile::remove(old);
+        QFile::rename(path, old);
+    }
+    file.setFileName(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot open the log file %s: %s; logging to standard error\n",
+                     qUtf8Printable(path), qUtf8Printable(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+QString MessageHandler::logFilePath()
+{
+    QMutexLocker lock(&state().mutex);
+    return state().file.isOpen() ? state().file.fileName() : QString();
+}
+
+void MessageHandler::closeLog()
+{
+    QMutexLocker lock(&state().mutex);
+    state().file.close();
+}
+
+void MessageHandler::setAlert(Alert alert)
+{
+    QMutexLocker lock(&state().mutex);
+    state().alert = std::move(alert);
+}
+
+QtMessageHandler MessageHandler::install()
+{
+    return qInstallMessageHandler(&MessageHandler::handle);
+}
+
+void MessageHandler::handle(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type != QtFatalMsg && !accepts(type, text))
+        return;
+
+    Alert alert;
+    {
+        QMutexLocker lock(&state().mutex);
+        const QByteArray line = formatLine(type, text, QTime::currentTime()).toUtf8() + '\n';
+        if (state().file.isOpen()) {
+            state().file.write(line);
+            state().file.flush();
+        } else {
+            std::fputs(line.constData(), stderr);
+        }
+        alert = state().alert;
+    }
+
+    // The boxes need the GUI thread, and a box must not open another one.
+    const bool guiThread = QCoreApplication::instance()
+        && QThread::currentThread() == QCoreApplication::instance()->thread();
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && alert && guiThread && !inAlert) {
+        inAlert = true;
+        alert(type, text);
+        inAlert = false;
+    }
+    if (type == QtFatalMsg)
+        std::abort();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QRegularExpression>
+#include <QString>
+#include <QTime>
+#include <QtGlobal>
+
+#include <functional>
+
+// The Qt message handler that writes "mahjong.log": one line per message, the
+// time "hh:mm:ss.zzz", a level tag and the text. Informational lines are
+// warnings whose text begins with " [INFO ] "; they get no second tag.
+namespace MessageHandler {
+
+// Called on the GUI thread after a critical or fatal line has been written
+// (the error boxes); a fatal message aborts after it returns.
+using Alert = std::function<void(QtMsgType type, const QString &text)>;
+
+// The formatted line, without the line break.
+QString formatLine(QtMsgType type, const QString &text, const QTime &time);
+
+// Messages below the level (warnings by default) are dropped.
+void setMinimumLevel(QtMsgType level);
+// When valid and not empty, messages whose text does not match are dropped.
+void setFilter(const QRegularExpression &filter);
+// Whether a message passes the level and the filter.
+bool accepts(QtMsgType type, const QString &text);
+
+// Moves an existing "mahjong.log" in dir to "mahjong.log.old" and opens a new
+// one; without a log file the messages go to standard error.
+bool openLog(const QString &dir);
+// The open log file's path, or empty.
+QString logFilePath();
+void closeLog();
+
+void setAlert(Alert alert);
+
+// Installs the handler; returns the previous one.
+QtMessageHandler install();
+
+// The handler itself.
+void handle(QtMsgType type, const QMessageLogContext &context, const QString &text);
+
+} // namespace MessageHandler

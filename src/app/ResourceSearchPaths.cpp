@@ -1,0 +1,57 @@
+#include "app/ResourceSearchPaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString english = QStringLiteral("en");
+
+QStringList below(const QStringList &roots, const QString &folder)
+{
+    QStringList dirs;
+    for (const QString &root : roots)
+        dirs << root + QLatin1Char('/') + folder;
+    return dirs;
+}
+
+QStringList languageFolders(const QStringList &roots, const QString &folder, const QString &language)
+{
+    QStringList dirs;
+    for (const QString &root : roots) {
+        if (!language.isEmpty() && language != english)
+            dirs << QStringLiteral("%1/%2/%3").arg(root, folder, language);
+        dirs << QStringLiteral("%1/%2/%3").arg(root, folder, english);
+    }
+    return dirs;
+}
+
+} // namespace
+
+void setupResourceSearchPaths(const QStringList &searchDirs, const QString &skin)
+{
+    QStringList onDisk;
+    for (const QString &dir : searchDirs)
+        onDisk << QFileInfo(dir).absoluteFilePath();
+
+    QStringList roots = onDisk;
+    roots << QStringLiteral(":/") + skin << QStringLiteral(":/default");
+    roots.removeDuplicates();
+
+    QDir::setSearchPaths(QStringLiteral("resources"), roots);
+    QDir::setSearchPaths(QStringLiteral("sounds"), below(roots, QStringLiteral("sounds")));
+    QDir::setSearchPaths(QStringLiteral("avatars"), below(roots, QStringLiteral("avatars")));
+    QDir::setSearchPaths(QStringLiteral("translations"),
+                         below(onDisk, QStringLiteral("translations"))
+                             << QString::fromLatin1(translationsRoot));
+    setLanguageSearchPaths(english);
+}
+
+void setLanguageSearchPaths(const QString &language)
+{
+    const QStringList roots = QDir::searchPaths(QStringLiteral("resources"));
+    QDir::setSearchPaths(QStringLiteral("textimages"),
+                         languageFolders(roots, QStringLiteral("text-images"), language));
+    QDir::setSearchPaths(QStringLiteral("localwww"),
+                         languageFolders(roots, QStringLiteral("www"), language));
+}

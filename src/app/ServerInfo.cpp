@@ -1,0 +1,91 @@
+#include "app/ServerInfo.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QRegularExpression>
+
+const QString ServerInfo::defaultVersionCheckUrl =
+    QStringLiteral("https://{host}/client/{sku}/client_versions.xml");
+const QString ServerInfo::defaultSku = QStringLiteral("linux");
+
+std::optional<ServerInfo> ServerInfo::parse(const QByteArray &document, QString *error)
+{
+    QDomDocument dom;
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!dom.setContent(document, &message, &line, &column)) {
+        *error = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(message);
+        return std::nullopt;
+    }
+    const QDomElement root = dom.documentElement();
+    if (root.tagName() != QLatin1String("serverinfo")) {
+        *error = QStringLiteral("the root element is <%1>, not <serverinfo>").arg(root.tagName());
+        return std::nullopt;
+    }
+
+    ServerInfo info;
+    const QDomElement downtime = root.firstChildElement(QStringLiteral("downtime"));
+    if (!downtime.isNull()) {
+        info.downtime = true;
+        info.downtimeMessage = downtime.text().trimmed();
+    }
+
+    const QDomElement server = root.firstChildElement(QStringLiteral("gameserver"));
+    if (!server.isNull()) {
+        info.gameHost = server.attribute(QStringLiteral("host")).trimmed();
+        const QString portText = server.attribute(QStringLiteral("port"), QStringLiteral("443"));
+        bool ok = false;
+        const uint port = portText.toUInt(&ok);
+        if (info.gameHost.isEmpty() || !ok || port == 0 || port > 65535) {
+            *error = QStringLiteral("bad game server address \"%1\" port \"%2\"")
+                         .arg(info.gameHost, portText);
+            return std::nullopt;
+        }
+        info.gamePort = static_cast<quint16>(port);
+    }
+
+    const QDomElement check = root.firstChildElement(QStringLiteral("versioncheck"));
+    if (!check.isNull()) {
+        const QString url = check.attribute(QStringLiteral("url")).trimmed();
+        if (!url.isEmpty())
+            info.versionCheckUrl = url;
+        for (QDomElement parameter = check.firstChildElement(QStringLiteral("param"));
+             !parameter.isNull(); parameter = parameter.nextSiblingElement(QStringLiteral("param"))) {
+            const QString name = parameter.attribute(QStringLiteral("name"));
+            if (name.isEmpty()) {
+                *error = QStringLiteral("a version-check parameter without a name");
+                return std::nullopt;
+            }
+            info.versionCheckParameters.insert(name, parameter.attribute(QStringLiteral("value")));
+        }
+    }
+    return info;
+}
+
+QUrl ServerInfo::documentUrl(const QString &host, bool ssl)
+{
+    return QUrl(QStringLiteral("%1://%2/client/server_info.xml")
+                    .arg(ssl ? QStringLiteral("https") : QStringLiteral("http"), host));
+}
+
+QUrl ServerInfo::versionCheckTarget(const QString &host) const
+{
+    QMap<QString, QString> values{{QStringLiteral("host"), host}, {QStringLiteral("sku"), defaultSku}};
+    for (auto it = versionCheckParameters.cbegin(); it != versionCheckParameters.cend(); ++it)
+        values.insert(it.key(), it.value());
+
+    static const QRegularExpression placeholder(QStringLiteral("\\{([a-zA-Z0-9_.-]+)\\}"));
+    QString url = versionCheckUrl;
+    QString result;
+    qsizetype last = 0;
+    for (auto it = placeholder.globalMatch(url); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        result += url.mid(last, match.capturedStart() - last);
+        const auto value = values.constFind(match.captured(1));
+        result += value == values.cend() ? match.captured(0) : value.value();
+        last = match.capturedEnd();
+    }
+    result += url.mid(last);
+    return QUrl(result);
+}

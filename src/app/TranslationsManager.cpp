@@ -1,0 +1,156 @@
+#include "app/TranslationsManager.h"
+
+#include "app/InstallerLayer.h"
+#include "app/ResourceSearchPaths.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QEvent>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+#include <algorithm>
+
+const QString TranslationsManager::builtInLanguage = QStringLiteral("en");
+
+namespace {
+
+const QStringList qmFiles{QStringLiteral("*.qm")};
+
+// Each language's own name is its translation of this text.
+const char *const englishName = QT_TRANSLATE_NOOP("TranslationsManager", "English");
+
+} // namespace
+
+TranslationsManager::TranslationsManager(QObject *parent)
+    : QObject(parent)
+    , m_roots(QDir::searchPaths(QStringLiteral("translations")))
+{
+    m_languages.emplace_back(builtInLanguage, QString::fromLatin1(englishName));
+    QStringList codes;
+    for (const QString &root : std::as_const(m_roots)) {
+        const QStringList folders = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString &code : folders) {
+            if (code != builtInLanguage && !codes.contains(code)
+                && !QDir(QDir(root).filePath(code)).entryList(qmFiles, QDir::Files).isEmpty())
+                codes << code;
+        }
+    }
+    codes.sort();
+    for (const QString &code : std::as_const(codes)) {
+        QString name;
+        for (const QString &dir : languageDirs(code)) {
+            const QStringList files = QDir(dir).entryList(qmFiles, QDir::Files, QDir::Name);
+            for (const QString &file : files) {
+                QTranslator translator;
+                if (translator.load(file, dir))
+                    name = translator.translate("TranslationsManager", englishName);
+                if (!name.isEmpty())
+                    break;
+            }
+            if (!name.isEmpty())
+                break;
+        }
+        m_languages.emplace_back(code, name.isEmpty() ? code : name);
+    }
+}
+
+TranslationsManager::~TranslationsManager()
+{
+    for (const auto &translator : m_translators)
+        QCoreApplication::removeTranslator(translator.get());
+}
+
+QStringList TranslationsManager::languageDirs(const QString &code) const
+{
+    QStringList dirs;
+    for (const QString &root : m_roots)
+        dirs << root + QLatin1Char('/') + code;
+    return dirs;
+}
+
+bool TranslationsManager::isAvailable(const QString &code) const
+{
+    return std::any_of(m_languages.begin(), m_languages.end(),
+                       [&](const Language &language) { return language.first == code; });
+}
+
+void TranslationsManager::setLanguage(const QString &code)
+{
+    QLocale::setDefault(QLocale(code));
+    if (code == m_language)
+        return;
+
+    const bool hadTranslators = !m_translators.empty();
+    for (const auto &translator : m_translators)
+        QCoreApplication::removeTranslator(translator.get());
+    m_translators.clear();
+
+    // The first folder that has a file of a name wins; later roots only add files.
+    QStringList loaded;
+    const QStringList dirs = languageDirs(code);
+    for (const QString &dir : dirs) {
+        const QStringList files = QDir(dir).entryList(qmFiles, QDir::Files, QDir::Name);
+        for (const QString &file : files) {
+            if (loaded.contains(file))
+                continue;
+            auto translator = std::make_unique<QTranslator>();
+            if (!translator->load(file, dir)) {
+                qWarning() << "cannot load translation" << QDir(dir).filePath(file);
+                continue;
+            }
+            loaded << file;
+            m_translators.push_back(std::move(translator));
+        }
+    }
+    if (code != builtInLanguage && loaded.isEmpty())
+        qWarning() << "no translation for language" << code;
+
+    QDir::setSearchPaths(QStringLiteral("translations"), dirs);
+    setLanguageSearchPaths(code);
+    QSettings().setValue(QStringLiteral("game/language"), code);
+    m_language = code;
+
+    for (const auto &translator : m_translators)
+        QCoreApplication::installTranslator(translator.get());
+    // Installing or removing a translator announces the change itself.
+    if (m_translators.empty() && !hadTranslators && QCoreApplication::instance()) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+    }
+    qWarning().noquote() << QStringLiteral(" [INFO ] language %1").arg(code);
+}
+
+QString TranslationsManager::languageForLocale(const QString &localeName) const
+{
+    if (isAvailable(localeName))
+        return localeName;
+    const QLocale locale(localeName);
+    if (locale.language() == QLocale::Chinese) {
+        const bool traditional = locale.script() == QLocale::TraditionalHanScript
+            || locale.territory() == QLocale::Taiwan || locale.territory() == QLocale::HongKong
+            || locale.territory() == QLocale::Macau;
+        const QString code = traditional ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
+        if (isAvailable(code))
+            return code;
+    }
+    const QString language = localeName.section(QLatin1Char('_'), 0, 0).toLower();
+    if (isAvailable(language))
+        return language;
+    return builtInLanguage;
+}
+
+QString TranslationsManager::startLanguage(const QString &commandLineLanguage) const
+{
+    if (!commandLineLanguage.isEmpty())
+        return languageForLocale(commandLineLanguage);
+    const QString stored = QSettings().value(QStringLiteral("game/language")).toString();
+    if (!stored.isEmpty())
+        return languageForLocale(stored);
+    const QString installer = InstallerLayer::installerLocaleName();
+    if (!installer.isEmpty())
+        return languageForLocale(installer);
+    return languageForLocale(QLocale::system().name());
+}

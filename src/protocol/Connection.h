@@ -1,0 +1,105 @@
+#pragma once
+
+#include "protocol/packets.h"
+
+#include <QAbstractSocket>
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QSslConfiguration>
+
+#include <memory>
+#include <string>
+
+class QSslSocket;
+class QTcpSocket;
+
+// The game connection: one TCP socket, TLS 1.2 or later unless it was built without
+// SSL. It writes frames, cuts received bytes into frames and hands each on through
+// messageReceived. Every exception thrown while sending or receiving, including those
+// of the handlers connected to messageReceived, is caught here and reported through
+// exceptionCaught; the handling of that frame ends and the next frame follows.
+class Connection : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Connection(bool useSsl, QObject *parent = nullptr);
+    ~Connection() override;
+
+    bool isUsingSsl() const { return m_useSsl; }
+    // The TLS settings of the next connection; by default the application's default
+    // configuration (which holds the trusted CA certificates), never below TLS 1.2.
+    void setSslConfiguration(const QSslConfiguration &configuration);
+
+    void connectToHost(const QString &host, quint16 port);
+    void disconnectFromHost();
+    // True once the connection is up (and encrypted when SSL is used).
+    bool isConnected() const { return m_up; }
+    QAbstractSocket *socket() const { return m_socket; }
+
+    // Writes the frame of a packet. Nothing is written when the connection is not up;
+    // that is logged and false returned.
+    template <class P>
+    bool send(const P &packet);
+    // Writes one complete frame as it is.
+    bool sendFrame(const QByteArray &frame);
+    bool waitForBytesWritten(int msecs);
+
+    quint64 bytesReceived() const { return m_bytesReceived; }
+    quint64 bytesSent() const { return m_bytesSent; }
+
+    // Takes what the socket received and hands on every complete frame.
+    void receive();
+
+signals:
+    void connected();
+    void disconnected();
+    // The connection could not be opened or was lost (refused, TLS failure, reset).
+    void socketError(QAbstractSocket::SocketError error, const QString &text);
+    // One received frame. A receiver may take the message over (std::move); the
+    // connection frees it otherwise. Connect directly only.
+    void messageReceived(std::unique_ptr<protocol::message_t> &message);
+    void exceptionCaught(const std::string &what);
+
+private:
+    void onSocketConnected();
+    void onSocketError(QAbstractSocket::SocketError error);
+    // Hands on the complete frames of the buffer; false when this object is gone.
+    bool processBuffer();
+    void report(const std::string &what);
+    void failProtocol(const std::string &what);
+    template <class F>
+    void guarded(F &&f);
+
+    bool m_useSsl;
+    bool m_up = false;
+    bool m_receiving = false;
+    QAbstractSocket *m_socket = nullptr;
+    QSslSocket *m_sslSocket = nullptr;
+    QSslConfiguration m_sslConfiguration;
+    protocol::frame_buffer m_frames;
+    quint64 m_bytesReceived = 0;
+    quint64 m_bytesSent = 0;
+};
+
+template <class F>
+void Connection::guarded(F &&f)
+{
+    try {
+        f();
+    } catch (const std::exception &e) {
+        report(e.what());
+    } catch (...) {
+        report("unknown exception");
+    }
+}
+
+template <class P>
+bool Connection::send(const P &packet)
+{
+    static_assert(P::direction == protocol::direction::to_server, "the client sends client packets only");
+    bool sent = false;
+    guarded([&] { sent = sendFrame(protocol::frame(packet)); });
+    return sent;
+}

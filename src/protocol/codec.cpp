@@ -1,0 +1,168 @@
+#include "protocol/codec.h"
+
+#include <limits>
+
+namespace protocol {
+
+std::unique_ptr<message_t> frame_buffer::next()
+{
+    if (m_buffer.size() - m_offset < FrameHeaderSize) {
+        if (m_offset > 0) {
+            m_buffer.remove(0, m_offset);
+            m_offset = 0;
+        }
+        return nullptr;
+    }
+    const quint32 length = qFromBigEndian<quint32>(m_buffer.constData() + m_offset);
+    if (length < 1 || length > MaxFrameLength) {
+        clear();
+        throw decode_error("invalid frame length " + std::to_string(length));
+    }
+    if (m_buffer.size() - m_offset - FrameHeaderSize < qsizetype(length)) {
+        if (m_offset > 0) {
+            m_buffer.remove(0, m_offset);
+            m_offset = 0;
+        }
+        return nullptr;
+    }
+    auto message = std::make_unique<message_t>(m_buffer.mid(m_offset + FrameHeaderSize, length));
+    m_offset += FrameHeaderSize + length;
+    return message;
+}
+
+void frame_buffer::clear()
+{
+    m_buffer.clear();
+    m_offset = 0;
+}
+
+bool reader::boolean()
+{
+    const quint8 v = u8();
+    if (v > 1)
+        throw decode_error("invalid boolean " + std::to_string(v));
+    return v == 1;
+}
+
+QString reader::str()
+{
+    const qint32 n = i32();
+    if (n < 0)
+        throw decode_error("negative string length");
+    need(n);
+    const char *begin = m_pos;
+    m_pos += n;
+    // Plain ASCII needs no validation.
+    bool ascii = true;
+    for (const char *p = begin; p != m_pos; ++p) {
+        if (static_cast<unsigned char>(*p) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return QString::fromLatin1(begin, n);
+    m_utf8.resetState();
+    QString s = m_utf8.decode(QByteArrayView(begin, n));
+    if (m_utf8.hasError())
+        throw decode_error("string is not valid UTF-8");
+    return s;
+}
+
+QByteArray reader::bytes()
+{
+    const qint32 n = i32();
+    if (n < 0)
+        throw decode_error("negative byte string length");
+    need(n);
+    QByteArray b(m_pos, n);
+    m_pos += n;
+    return b;
+}
+
+QDateTime reader::time()
+{
+    const qint64 ms = i64();
+    if (ms == -1)
+        return QDateTime();
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+}
+
+qsizetype reader::count(qsizetype minElementSize)
+{
+    const qint32 n = i32();
+    if (n < 0)
+        throw decode_error("negative list length");
+    if (n > remaining() / minElementSize)
+        throw decode_error("list longer than the packet");
+    return n;
+}
+
+void reader::expectEnd() const
+{
+    if (m_pos != m_end)
+        throw decode_error(std::to_string(m_end - m_pos) + " bytes left over after the packet");
+}
+
+reader::nesting::nesting(reader &r) : m_reader(r)
+{
+    if (++m_reader.m_depth > MaxNesting) {
+        --m_reader.m_depth;
+        throw decode_error("lists nested too deep");
+    }
+}
+
+void writer::str(const QString &s)
+{
+    const qsizetype at = m_data.size();
+    i32(0);
+    const qsizetype room = m_utf8.requiredSpace(s.size());
+    m_data.resize(at + 4 + room);
+    char *begin = m_data.data() + at + 4;
+    char *end = m_utf8.appendToBuffer(begin, s);
+    const qsizetype n = end - begin;
+    m_data.truncate(at + 4 + n);
+    if (n > std::numeric_limits<qint32>::max())
+        throw std::length_error("string too long for the wire");
+    patchU32(at, static_cast<quint32>(n));
+}
+
+void writer::bytes(const QByteArray &b)
+{
+    count(static_cast<std::size_t>(b.size()));
+    m_data.append(b);
+}
+
+void writer::count(std::size_t n)
+{
+    if (n > static_cast<std::size_t>(std::numeric_limits<qint32>::max()))
+        throw std::length_error("list too long for the wire");
+    i32(static_cast<qint32>(n));
+}
+
+void dump(dumper &d, qint8 v) { d.text(QString::number(v)); }
+void dump(dumper &d, quint8 v) { d.text(QString::number(v)); }
+void dump(dumper &d, qint32 v) { d.text(QString::number(v)); }
+void dump(dumper &d, qint64 v) { d.text(QString::number(v)); }
+void dump(dumper &d, bool v) { d.text(v ? "true" : "false"); }
+
+void dump(dumper &d, const QString &v)
+{
+    QString quoted = v;
+    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    d.text(QLatin1Char('"') + quoted + QLatin1Char('"'));
+}
+
+void dump(dumper &d, const QByteArray &v)
+{
+    d.text(QLatin1String("0x") + QString::fromLatin1(v.toHex()));
+}
+
+void dump(dumper &d, tile v) { d.text(QString::fromStdString(tileToString(v))); }
+
+void dump(dumper &d, const QDateTime &v)
+{
+    d.text(v.isValid() ? v.toUTC().toString(Qt::ISODateWithMs) : QStringLiteral("null"));
+}
+
+} // namespace protocol

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMap>
+#include <QString>
+
+#include <vector>
+
+// A scenario file of the test server (JSON). See tools/testserver/README.md.
+struct Scenario
+{
+    struct Rule
+    {
+        QString packet;
+        QJsonObject match;
+        QJsonArray reply;
+        int times = -1; // -1: every time
+    };
+    struct HttpEntry
+    {
+        QString file;
+        QByteArray body;
+        int status = 200;
+        QString contentType;
+    };
+
+    // Throws std::runtime_error with the file name for an unreadable or bad file.
+    static Scenario load(const QString &path);
+
+    qint32 platformVersion = 6523;
+    QString gameVersion = QStringLiteral("3204");
+    bool answerHandshake = true;
+    QJsonArray onConnect;
+    QJsonArray afterHandshake;
+    std::vector<Rule> rules;
+    QMap<QString, HttpEntry> http;
+    QDir baseDir;
+};

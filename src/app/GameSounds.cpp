@@ -113,23 +113,23 @@ void GameSounds::stop(int id)
         m_looping = -1;
 }
 
-void GameSounds::playMeldSound(int meldKind)
+void GameSounds::playMeldSound(meld kind)
 {
-    switch (meldKind) {
-    case 1:
+    switch (kind) {
+    case CHOW:
         play(4, 0);
         break;
-    case 2:
+    case PONG:
         play(5, 0);
         break;
-    case 8:
+    case KONG:
         play(6, 0);
         break;
-    case 16:
+    case MAHJONG:
         play(7, 0);
         break;
     default:
-        qWarning() << "no sound for meld kind" << meldKind;
+        qWarning() << "no sound for meld kind" << int(kind);
         break;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/meld.h"
+
 #include <QString>
 
 #include <memory>
@@ -34,7 +36,7 @@ public:
     void play(int id, int flags);
     void stop(int id);
     // The sound of a declared meld: chow, pong, kong or mahjong.
-    void playMeldSound(int meldKind);
+    void playMeldSound(meld kind);
 
     // -1 when none loops.
     int loopingSound() const { return m_looping; }

@@ -1,12 +1,11 @@
 #include "app/MahjongSplash.h"
 
+#include <QDebug>
 #include <QFont>
-#include <QLinearGradient>
 #include <QPainter>
 
 namespace {
 
-const QSize splashSize(480, 280);
 const QColor textColour(255, 244, 189);
 
 } // namespace
@@ -15,30 +14,25 @@ MahjongSplash::MahjongSplash(const QString &version)
     : QSplashScreen(picture(version))
 {
     setObjectName(QStringLiteral("MahjongSplash"));
+    // Closing the splash while it is the only window ends the program, as
+    // closing any main window does.
+    setAttribute(Qt::WA_QuitOnClose);
 }
 
 QPixmap MahjongSplash::picture(const QString &version)
 {
-    QPixmap pixmap(splashSize);
+    QPixmap pixmap(QStringLiteral("resources:/splash.png"));
+    if (pixmap.isNull()) {
+        qWarning() << "splash picture not found: resources:/splash.png";
+        pixmap = QPixmap(480, 300);
+        pixmap.fill(QColor(20, 56, 38));
+    }
     QPainter painter(&pixmap);
-    QLinearGradient gradient(0, 0, 0, splashSize.height());
-    gradient.setColorAt(0, QColor(24, 92, 60));
-    gradient.setColorAt(1, QColor(8, 40, 26));
-    painter.fillRect(pixmap.rect(), gradient);
-    painter.setPen(QPen(textColour, 2));
-    painter.drawRect(pixmap.rect().adjusted(6, 6, -7, -7));
-
-    QFont title = painter.font();
-    title.setPixelSize(34);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.drawText(QRect(0, 70, splashSize.width(), 50), Qt::AlignCenter,
-                     QStringLiteral("Corvana Mahjong"));
     QFont small = painter.font();
-    small.setPixelSize(14);
-    small.setBold(false);
+    small.setPixelSize(12);
     painter.setFont(small);
-    painter.drawText(QRect(0, 125, splashSize.width(), 24), Qt::AlignCenter,
+    painter.setPen(textColour);
+    painter.drawText(pixmap.rect().adjusted(0, 0, -10, -6), Qt::AlignRight | Qt::AlignTop,
                      QCoreApplication::translate("MahjongSplash", "Version %1").arg(version));
     return pixmap;
 }
@@ -46,4 +40,10 @@ QPixmap MahjongSplash::picture(const QString &version)
 void MahjongSplash::showStatus(const QString &text)
 {
     showMessage(text, Qt::AlignHCenter | Qt::AlignBottom, textColour);
+}
+
+void MahjongSplash::mousePressEvent(QMouseEvent *)
+{
+    // A plain hide would leave the program running without a visible window.
+    close();
 }

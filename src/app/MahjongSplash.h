@@ -13,6 +13,10 @@ public:
 
     void showStatus(const QString &text);
 
+protected:
+    // A click closes the splash.
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     static QPixmap picture(const QString &version);
 };

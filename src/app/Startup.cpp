@@ -151,6 +151,7 @@ void Startup::offerUpdate(const QString &newVersion, const QUrl &url)
 
 void Startup::onUpdateSaved(const QString &file)
 {
+    m_splash->show();
     m_newVersionDialog.reset();
     QString message;
     if (InstallerLayer::startInstaller(file, &message)) {
@@ -164,6 +165,7 @@ void Startup::onUpdateSaved(const QString &file)
 void Startup::onUpdateFailed(const QString &error)
 {
     qWarning() << "update download failed:" << error;
+    m_splash->show();
     m_newVersionDialog.reset();
     showInformation(tr("The new client could not be downloaded."));
 }
@@ -173,10 +175,7 @@ void Startup::showInformation(const QString &text)
     auto *box = new QMessageBox(QMessageBox::Information, tr("Update"), text, QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::finished, this, [this] {
-        m_splash->show();
-        checkDone();
-    });
+    connect(box, &QMessageBox::finished, this, &Startup::checkDone);
     m_box = box;
     box->open();
 }

@@ -136,15 +136,15 @@ void TestGameSounds::soundSettingSilences()
 
 void TestGameSounds::meldSounds()
 {
-    for (int kind : {1, 2, 8, 16})
+    for (meld kind : {CHOW, PONG, KONG, MAHJONG})
         m_sounds->playMeldSound(kind);
     QCOMPARE(m_calls, (QStringList{"play 4", "play 5", "play 6", "play 7"}));
 
     m_calls.clear();
     QTest::ignoreMessage(QtWarningMsg, "no sound for meld kind 4");
-    m_sounds->playMeldSound(4);
+    m_sounds->playMeldSound(PONG_TO_KONG);
     QTest::ignoreMessage(QtWarningMsg, "no sound for meld kind 64");
-    m_sounds->playMeldSound(64);
+    m_sounds->playMeldSound(BONUS);
     QVERIFY(m_calls.isEmpty());
 }
 

@@ -272,6 +272,12 @@ void TestStartupChecks::equalVersionHandsOverWithTheDocumentsServer()
     QCOMPARE(m_commandLine->host(), QStringLiteral("game.example"));
     QCOMPARE(m_commandLine->port(), quint16(7443));
     QVERIFY(!visibleWindow<NewVersionDialog>());
+
+    // Until a main window takes over, closing the splash ends the program.
+    QVERIFY(m_startup->splash()->isVisible());
+    QVERIFY(m_startup->splash()->testAttribute(Qt::WA_QuitOnClose));
+    QTest::mouseClick(m_startup->splash(), Qt::LeftButton);
+    QVERIFY(!m_startup->splash()->isVisible());
 }
 
 void TestStartupChecks::newerVersionRefusedEndsTheProgram()

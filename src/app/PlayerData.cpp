@@ -1,20 +1,7 @@
 #include "app/PlayerData.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <ostream>
-
-namespace {
-
-void registerPlayerData()
-{
-    qRegisterMetaType<PlayerData>("PlayerData");
-    qRegisterMetaType<std::vector<PlayerData>>("std::vector<PlayerData>");
-}
-Q_COREAPP_STARTUP_FUNCTION(registerPlayerData)
-
-} // namespace
 
 void PlayerData::addDiscard(tile t, bool riichi)
 {

@@ -4,6 +4,8 @@
 #include "app/tile.h"
 #include "app/wind.h"
 
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 #include <QString>
 
@@ -88,3 +90,6 @@ std::ostream &operator<<(std::ostream &out, const PlayerData &player);
 
 Q_DECLARE_METATYPE(PlayerData)
 Q_DECLARE_METATYPE(std::vector<PlayerData>)
+
+MAHJONG_REGISTER_METATYPE(PlayerData, PlayerData)
+MAHJONG_REGISTER_METATYPE(std::vector<PlayerData>, playerDataVector)

@@ -7,13 +7,10 @@
 #include <QPixmapCache>
 #include <QRect>
 
-namespace {
+#include <algorithm>
+#include <climits>
 
-void registerTableCapacity()
-{
-    qRegisterMetaType<TableCapacity>("TableCapacity");
-}
-Q_COREAPP_STARTUP_FUNCTION(registerTableCapacity)
+namespace {
 
 const QString takenSeatIcon = QStringLiteral("resources:/seat-taken.png");
 const QString freeSeatIcon = QStringLiteral("resources:/seat-free.png");
@@ -54,7 +51,8 @@ QString TableCapacity::text() const
 
 QSize TableCapacity::sizeHint() const
 {
-    return QSize(m_seats * IconPitch - 1, IconHeight);
+    const qint64 width = qint64(m_seats) * IconPitch - 1;
+    return QSize(int(std::clamp<qint64>(width, -1, INT_MAX)), IconHeight);
 }
 
 void TableCapacity::paint(QPainter *painter, const QRect &rect, const QPalette &palette,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 #include <QSize>
 #include <QString>
@@ -53,3 +55,5 @@ private:
 };
 
 Q_DECLARE_METATYPE(TableCapacity)
+
+MAHJONG_REGISTER_METATYPE(TableCapacity, TableCapacity)

@@ -10,13 +10,6 @@
 
 namespace {
 
-void registerTableInfo()
-{
-    qRegisterMetaType<TableInfo>("TableInfo");
-    qRegisterMetaType<TableInfoUpdates>("TableInfoUpdates");
-}
-Q_COREAPP_STARTUP_FUNCTION(registerTableInfo)
-
 constexpr std::array<const char *, TableInfo::FIELD_COUNT> fieldNames = {
     "NAME", "LOBBY_PATH", "RULESET", "SEATS", "PLAYERS", "BOTS", "GAME_TYPE", "SPEED",
     "VALUE_KIND", "BET", "FEE", "PLACE_BONUS_1", "PLACE_BONUS_2", "PLACE_BONUS_3",

@@ -3,6 +3,8 @@
 #include "app/TableCapacity.h"
 #include "app/TableValue.h"
 
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 #include <QString>
 #include <QVariant>
@@ -162,3 +164,6 @@ using TableInfoUpdates = std::vector<TableInfo::Update>;
 
 Q_DECLARE_METATYPE(TableInfo)
 Q_DECLARE_METATYPE(TableInfoUpdates)
+
+MAHJONG_REGISTER_METATYPE(TableInfo, TableInfo)
+MAHJONG_REGISTER_METATYPE(TableInfoUpdates, TableInfoUpdates)

@@ -10,12 +10,6 @@
 
 namespace {
 
-void registerTableValue()
-{
-    qRegisterMetaType<TableValue>("TableValue");
-}
-Q_COREAPP_STARTUP_FUNCTION(registerTableValue)
-
 QString trValue(const char *text, const char *comment = nullptr)
 {
     return QCoreApplication::translate("TableValue", text, comment);

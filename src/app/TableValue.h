@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
@@ -86,3 +88,5 @@ private:
 };
 
 Q_DECLARE_METATYPE(TableValue)
+
+MAHJONG_REGISTER_METATYPE(TableValue, TableValue)

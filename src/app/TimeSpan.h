@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDateTime>
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 
 // The start and end of a time limit (a turn, a claim, a countdown). A default span
@@ -26,3 +28,5 @@ private:
 };
 
 Q_DECLARE_METATYPE(TimeSpan)
+
+MAHJONG_REGISTER_METATYPE(TimeSpan, TimeSpan)

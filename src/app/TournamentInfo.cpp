@@ -13,16 +13,6 @@
 
 namespace {
 
-void registerTournamentTypes()
-{
-    qRegisterMetaType<TournamentInfo>("TournamentInfo");
-    qRegisterMetaType<TournamentInfo::status_t>("TournamentInfo::status_t");
-    qRegisterMetaType<TournamentInfoUpdates>("TournamentInfoUpdates");
-    qRegisterMetaType<TournamentRegisteredInfo>("TournamentRegisteredInfo");
-    qRegisterMetaType<TournamentCost>("TournamentCost");
-}
-Q_COREAPP_STARTUP_FUNCTION(registerTournamentTypes)
-
 constexpr std::array<const char *, TournamentInfo::FIELD_COUNT> fieldNames = {
     "PERSISTENT_ID", "STATUS", "NAME", "REGISTERED", "MIN_PLAYERS", "MAX_PLAYERS", "START",
     "CLOSE_REGISTER", "NUMBER_OF_ROUNDS", "CURRENT_ROUND", "ROUNDS_START", "ROUNDS_LENGTH",

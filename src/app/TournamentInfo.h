@@ -5,6 +5,8 @@
 #include "app/TableInfo.h"
 
 #include <QDateTime>
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 #include <QString>
 #include <QUrl>
@@ -214,3 +216,9 @@ Q_DECLARE_METATYPE(TournamentInfo)
 Q_DECLARE_METATYPE(TournamentInfo::status_t)
 Q_DECLARE_METATYPE(TournamentRegisteredInfo)
 Q_DECLARE_METATYPE(TournamentCost)
+
+MAHJONG_REGISTER_METATYPE(TournamentInfo, TournamentInfo)
+MAHJONG_REGISTER_METATYPE(TournamentInfo::status_t, tournamentStatus)
+MAHJONG_REGISTER_METATYPE(TournamentInfoUpdates, TournamentInfoUpdates)
+MAHJONG_REGISTER_METATYPE(TournamentRegisteredInfo, TournamentRegisteredInfo)
+MAHJONG_REGISTER_METATYPE(TournamentCost, TournamentCost)

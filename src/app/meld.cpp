@@ -1,20 +1,8 @@
 #include "app/meld.h"
 
-#include <QCoreApplication>
-
 #include <ostream>
 
 namespace {
-
-void registerMeldTypes()
-{
-    qRegisterMetaType<meld>("meld");
-    qRegisterMetaType<meld_tuple>("meld_tuple");
-    qRegisterMetaType<meld_tuple_vector>("meld_tuple_vector");
-    qRegisterMetaType<meld_offer>("meld_offer");
-    qRegisterMetaType<meld_offer_vector>("meld_offer_vector");
-}
-Q_COREAPP_STARTUP_FUNCTION(registerMeldTypes)
 
 tile offsetTile(tile t, int offset)
 {

@@ -2,6 +2,8 @@
 
 #include "app/tile.h"
 
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 
 #include <cstdint>
@@ -92,3 +94,9 @@ Q_DECLARE_METATYPE(meld_tuple)
 Q_DECLARE_METATYPE(meld_tuple_vector)
 Q_DECLARE_METATYPE(meld_offer)
 Q_DECLARE_METATYPE(meld_offer_vector)
+
+MAHJONG_REGISTER_METATYPE(meld, meld)
+MAHJONG_REGISTER_METATYPE(meld_tuple, meld_tuple)
+MAHJONG_REGISTER_METATYPE(meld_tuple_vector, meld_tuple_vector)
+MAHJONG_REGISTER_METATYPE(meld_offer, meld_offer)
+MAHJONG_REGISTER_METATYPE(meld_offer_vector, meld_offer_vector)

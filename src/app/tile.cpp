@@ -47,13 +47,6 @@ constexpr std::array<const char *, tile::FaceCount> displayNames = {
     QT_TRANSLATE_NOOP("Mahjong", "Autumn"), QT_TRANSLATE_NOOP("Mahjong", "Winter"),
 };
 
-void registerTileTypes()
-{
-    qRegisterMetaType<tile>("tile");
-    qRegisterMetaType<tile_vector>("tile_vector");
-}
-Q_COREAPP_STARTUP_FUNCTION(registerTileTypes)
-
 } // namespace
 
 int tile::suit() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 #include <QString>
 
@@ -45,3 +47,6 @@ std::ostream &operator<<(std::ostream &out, tile t);
 
 Q_DECLARE_METATYPE(tile)
 Q_DECLARE_METATYPE(tile_vector)
+
+MAHJONG_REGISTER_METATYPE(tile, tile)
+MAHJONG_REGISTER_METATYPE(tile_vector, tile_vector)

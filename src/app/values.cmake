@@ -1,5 +1,6 @@
 # Shared value types and helpers (widget-free).
 target_sources(mahjong_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/MetaTypes.h
     ${CMAKE_CURRENT_LIST_DIR}/Singleton.h
     ${CMAKE_CURRENT_LIST_DIR}/server_error.h
     ${CMAKE_CURRENT_LIST_DIR}/tile.h
@@ -9,7 +10,6 @@ target_sources(mahjong_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/meld.h
     ${CMAKE_CURRENT_LIST_DIR}/meld.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TimeSpan.h
-    ${CMAKE_CURRENT_LIST_DIR}/TimeSpan.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlayerData.h
     ${CMAKE_CURRENT_LIST_DIR}/PlayerData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RulesetInfo.h
@@ -26,7 +26,20 @@ target_sources(mahjong_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TournamentInfo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Utils.h
     ${CMAKE_CURRENT_LIST_DIR}/Utils.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WebPageRequest.h
+    ${CMAKE_CURRENT_LIST_DIR}/WebPageRequest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UrlVariables.h
+    ${CMAKE_CURRENT_LIST_DIR}/UrlVariables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/system_info.h
+    ${CMAKE_CURRENT_LIST_DIR}/system_info.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MachineIdentifier.h
+    ${CMAKE_CURRENT_LIST_DIR}/MachineIdentifier.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/version.h
+    ${CMAKE_CURRENT_LIST_DIR}/version.cpp
 )
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/version.cpp
+    TARGET_DIRECTORY mahjong_core PROPERTIES
+    COMPILE_DEFINITIONS "MAHJONG_CLIENT_VERSION=\"${PROJECT_VERSION}\"")
 
 # Helpers that need widgets live with the windows.
 target_sources(mahjong_ui PRIVATE

@@ -1,11 +1,20 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMetaType>
 #include <QString>
 #include <QUrl>
 #include <QVariant>
 
 #include <optional>
+#include <utility>
+#include <vector>
+
+// A (field id, value) change of a table or tournament record, and a list of them.
+using PropertyUpdate = std::pair<int, QVariant>;
+using PropertyUpdates = std::vector<PropertyUpdate>;
+
+Q_DECLARE_METATYPE(PropertyUpdates)
 
 // Conversions of the server's property values into record fields. Each gives no
 // value when the variant does not hold that kind of value.

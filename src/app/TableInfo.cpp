@@ -135,7 +135,7 @@ bool TableInfo::setProperty(QStringView name, const QVariant &value)
     return setField(fieldId(name), value);
 }
 
-void TableInfo::applyUpdates(const std::vector<Update> &updates)
+void TableInfo::applyUpdates(const PropertyUpdates &updates)
 {
     for (const auto &[field, value] : updates) {
         if (!setField(field, value)) {

@@ -4,6 +4,7 @@
 #include "app/TableValue.h"
 
 #include "app/MetaTypes.h"
+#include "app/PropertyValue.h"
 
 #include <QMetaType>
 #include <QString>
@@ -53,7 +54,7 @@ public:
     enum game_type_t { SINGLE_HAND = 0, TOURNAMENT = 1, FULL_GAME = 2, EAST_ONLY = 3 };
 
     // A (field id, value) change; values are integers, booleans or strings.
-    using Update = std::pair<int, QVariant>;
+    using Update = PropertyUpdate;
 
     TableInfo() = default;
     explicit TableInfo(std::int32_t id) : m_id(id) {}
@@ -68,7 +69,7 @@ public:
     bool setField(int field, const QVariant &value);
     bool setProperty(QStringView name, const QVariant &value);
     // Sets every field of the list; unknown fields and bad values are logged and skipped.
-    void applyUpdates(const std::vector<Update> &updates);
+    void applyUpdates(const PropertyUpdates &updates);
 
     bool isValid() const { return m_id != -1; }
     std::int32_t id() const { return m_id; }
@@ -160,10 +161,9 @@ private:
     std::int32_t m_mttId = -1;
 };
 
-using TableInfoUpdates = std::vector<TableInfo::Update>;
+using TableInfoUpdates = PropertyUpdates;
 
 Q_DECLARE_METATYPE(TableInfo)
-Q_DECLARE_METATYPE(TableInfoUpdates)
 
 MAHJONG_REGISTER_METATYPE(TableInfo, TableInfo)
 MAHJONG_REGISTER_METATYPE(TableInfoUpdates, TableInfoUpdates)

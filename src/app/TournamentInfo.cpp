@@ -114,7 +114,7 @@ bool TournamentInfo::setProperty(QStringView name, const QVariant &value)
     return setField(fieldId(name), value);
 }
 
-void TournamentInfo::applyUpdates(const std::vector<Update> &updates)
+void TournamentInfo::applyUpdates(const PropertyUpdates &updates)
 {
     for (const auto &[field, value] : updates) {
         if (!setField(field, value)) {

@@ -1,12 +1,9 @@
 #pragma once
 
-// TournamentInfoUpdates is the same type as TableInfoUpdates, whose meta-type
-// TableInfo.h declares; declaring it twice breaks every file that includes both.
-#include "app/TableInfo.h"
+#include "app/MetaTypes.h"
+#include "app/PropertyValue.h"
 
 #include <QDateTime>
-#include "app/MetaTypes.h"
-
 #include <QMetaType>
 #include <QString>
 #include <QUrl>
@@ -60,7 +57,7 @@ public:
     // A (field id, value) change. Values are integers, strings, times (QDateTime or
     // milliseconds since the epoch), URLs as strings, and for ROUNDS_START and
     // ROUNDS_LENGTH lists of times and of seconds.
-    using Update = std::pair<int, QVariant>;
+    using Update = PropertyUpdate;
 
     TournamentInfo() = default;
     explicit TournamentInfo(std::int32_t id) : m_id(id) {}
@@ -73,7 +70,7 @@ public:
     bool setField(int field, const QVariant &value);
     bool setProperty(QStringView name, const QVariant &value);
     // Sets every field of the list; unknown fields and bad values are logged and skipped.
-    void applyUpdates(const std::vector<Update> &updates);
+    void applyUpdates(const PropertyUpdates &updates);
 
     std::int32_t id() const { return m_id; }
     void setId(std::int32_t id) { m_id = id; }
@@ -165,7 +162,8 @@ private:
     int m_additionalPayoutAmount = 0;
 };
 
-using TournamentInfoUpdates = std::vector<TournamentInfo::Update>;
+// The same type as TableInfoUpdates.
+using TournamentInfoUpdates = PropertyUpdates;
 
 // Registered and maximum players of a tournament, ordered as a pair.
 struct TournamentRegisteredInfo

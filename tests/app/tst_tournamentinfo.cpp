@@ -1,3 +1,4 @@
+#include "app/TableInfo.h"
 #include "app/TournamentInfo.h"
 
 #include "testmain.h"
@@ -236,6 +237,8 @@ void TestTournamentInfo::lobbyCellValues()
     for (const char *name : {"TournamentRegisteredInfo", "TournamentCost", "TournamentInfo",
                              "TournamentInfoUpdates"})
         QVERIFY2(QMetaType::fromName(name).isValid(), name);
+    // Both records take the same kind of update list, under either name.
+    QCOMPARE(QMetaType::fromName("TournamentInfoUpdates"), QMetaType::fromName("TableInfoUpdates"));
 }
 
 MAHJONG_TEST_MAIN(TestTournamentInfo)

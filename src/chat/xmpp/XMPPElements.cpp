@@ -164,12 +164,14 @@ stream_parse_error::stream_parse_error(int condition, const QString &text)
 {
 }
 
-stanza_error::stanza_error(int stanzaKind, int errorType, int errorCondition, const QString &id)
+stanza_error::stanza_error(int stanzaKind, int errorType, int errorCondition, const QString &id,
+                           const XMPPJid &sender)
     : Exception(QString()),
       m_stanzaKind(stanzaKind),
       m_errorType(errorType),
       m_errorCondition(errorCondition),
-      m_id(id)
+      m_id(id),
+      m_sender(sender)
 {
     static const char *const names[] = {"message", "iq", "presence"};
     setMessage(QStringLiteral("%1_error, type: %2, error: %3, id: %4")

@@ -419,8 +419,11 @@ class stanza_error : public Exception
 {
 public:
     enum StanzaKind { MessageKind = 0, IqKind = 1, PresenceKind = 2 };
-    stanza_error(int stanzaKind, int errorType, int errorCondition, const QString &id);
+    stanza_error(int stanzaKind, int errorType, int errorCondition, const QString &id,
+                 const XMPPJid &sender = XMPPJid());
     int stanzaKind() const { return m_stanzaKind; }
+    // The sender of the stanza, to whom the error reply goes.
+    XMPPJid sender() const { return m_sender; }
     int errorType() const { return m_errorType; }
     int errorCondition() const { return m_errorCondition; }
     QString id() const { return m_id; }
@@ -430,6 +433,7 @@ private:
     int m_errorType;
     int m_errorCondition;
     QString m_id;
+    XMPPJid m_sender;
 };
 
 } // namespace xmpp

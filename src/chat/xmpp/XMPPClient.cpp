@@ -1,0 +1,694 @@
+#include "chat/xmpp/XMPPClient.h"
+
+#include "chat/xmpp/StreamWriter.h"
+#include "chat/xmpp/XMPPNamespaces.h"
+
+#include <QDebug>
+#include <QSslConfiguration>
+
+#include <stdexcept>
+
+using namespace xmpp;
+
+XMPPClient::XMPPClient(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
+    qRegisterMetaType<XMPPJid>("XMPPJid");
+    qRegisterMetaType<XMPPPresence>("XMPPPresence");
+    qRegisterMetaType<XMPPMessage>("XMPPMessage");
+
+    connect(&m_socket, &QSslSocket::connected, this, &XMPPClient::socketConnected, Qt::QueuedConnection);
+    connect(&m_socket, &QSslSocket::readyRead, this, &XMPPClient::socketReadyRead, Qt::QueuedConnection);
+    connect(&m_socket, &QSslSocket::disconnected, this, &XMPPClient::socketDisconnected,
+            Qt::QueuedConnection);
+    connect(&m_socket, &QSslSocket::errorOccurred, this, &XMPPClient::onSocketError, Qt::QueuedConnection);
+    connect(&m_socket, &QSslSocket::encrypted, this, &XMPPClient::socketEncrypted, Qt::QueuedConnection);
+    connect(&m_socket, &QSslSocket::sslErrors, this, &XMPPClient::socketSslErrors);
+    m_socket.setProtocol(QSsl::TlsV1_2OrLater);
+    m_ownAvailability = 2;
+}
+
+XMPPClient::~XMPPClient()
+{
+    m_writer.reset();
+    m_socket.disconnect(this);
+}
+
+void XMPPClient::connectToHost(const QString &host, quint16 port, TlsMode mode)
+{
+    if (m_state != UnconnectedState) {
+        qDebug() << "Ignoring connectToHost call. UnconnectedState != " << m_state;
+        return;
+    }
+    m_state = ConnectingState;
+    m_host = host;
+    m_port = port;
+    m_tlsMode = mode;
+    // Trust exactly the CA certificates that start-up put into the defaults.
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setCaCertificates(configuration.caCertificates());
+    configuration.setProtocol(QSsl::TlsV1_2OrLater);
+    m_socket.setSslConfiguration(configuration);
+    m_socket.connectToHost(host, port, QIODevice::ReadWrite);
+}
+
+void XMPPClient::login(const QString &user, const QString &password)
+{
+    m_user = user;
+    m_password = password;
+    if (m_state == AuthenticatingState)
+        sendAuth();
+}
+
+void XMPPClient::send(const StreamElement &element)
+{
+    if (m_state == UnconnectedState || m_state == ClosingState || !m_writer) {
+        qDebug() << "can't write in state " << m_state;
+        return;
+    }
+    try {
+        m_writer->write(element);
+    } catch (const std::runtime_error &e) {
+        qCritical().noquote() << QStringLiteral("write failed with message: %1").arg(QString::fromLocal8Bit(e.what()));
+        emit xmppError(FatalError, QString::fromLocal8Bit(e.what()));
+        closeStream();
+        return;
+    }
+    if (auto iq = dynamic_cast<const Iq *>(&element)) {
+        if (!iq->id.isEmpty() && (iq->type == QLatin1String("get") || iq->type == QLatin1String("set")))
+            m_sentRequests.insert(iq->id, iq->to);
+    }
+}
+
+QString XMPPClient::nextStanzaId()
+{
+    return QString::number(++m_stanzaId);
+}
+
+void XMPPClient::closeStream()
+{
+    switch (m_state) {
+    case UnconnectedState:
+    case ClosingState:
+        return;
+    case AuthenticatingState:
+    case BindingState:
+    case ConnectedState:
+        if (m_writer)
+            m_writer->close();
+        break;
+    default:
+        break;
+    }
+    m_state = ClosingState;
+    m_socket.disconnectFromHost();
+}
+
+void XMPPClient::addIqHandler(const QString &id, IqHandler handler)
+{
+    m_iqHandlers.insert(id, {std::move(handler), m_sentRequests.take(id)});
+}
+
+void XMPPClient::startStream()
+{
+    m_writer.reset();
+    m_writer = std::make_unique<StreamWriter>(XMPPJid(m_socket.peerName(), QString(), QString()),
+                                              QStringLiteral("en"));
+    m_writer->open(&m_socket);
+    m_parser.reset();
+}
+
+void XMPPClient::socketConnected()
+{
+    startStream();
+    qDebug() << "Socket connected to host" << m_socket.peerName() << " on port" << m_socket.peerPort();
+}
+
+void XMPPClient::socketEncrypted()
+{
+    qDebug() << "Socket Encrypted!!";
+    startStream();
+}
+
+void XMPPClient::socketReadyRead()
+{
+    qDebug() << "readyRead";
+    const QByteArray data = m_socket.readAll();
+    qDebug().noquote() << '"' + QString::fromUtf8(data) + '"';
+    if (m_state == UnconnectedState || m_state == ClosingState)
+        return;
+    m_parser.addData(data);
+    readElements();
+}
+
+void XMPPClient::readElements()
+{
+    for (;;) {
+        try {
+            for (;;) {
+                switch (m_parser.parse()) {
+                case StreamParser::NeedMoreData:
+                    qDebug() << "NeedMoreData";
+                    return;
+                case StreamParser::EndOfStream:
+                    qDebug() << "EndOfStream";
+                    if (m_state >= AuthenticatingState && m_state <= ConnectedState && m_writer)
+                        m_writer->close();
+                    if (m_state >= ConnectingState && m_state <= ConnectedState) {
+                        m_state = ClosingState;
+                        m_socket.disconnectFromHost();
+                    }
+                    return;
+                case StreamParser::ElementReady:
+                    handleElement(*m_parser.lastElement());
+                    if (m_state == UnconnectedState || m_state == ClosingState)
+                        return;
+                    break;
+                }
+            }
+        } catch (const stream_error &e) {
+            qDebug() << e.what();
+            send(StreamError(e.condition(), e.text()));
+            fail(QString::fromLocal8Bit(e.what()));
+            return;
+        } catch (const stanza_error &e) {
+            qDebug() << e.what();
+            answerStanzaError(e);
+        } catch (const std::exception &e) {
+            send(StreamError(InternalServerError, QString()));
+            fail(QString::fromLocal8Bit(e.what()));
+            return;
+        } catch (...) {
+            send(StreamError(InternalServerError, QString()));
+            fail(QStringLiteral("unknown exception"));
+            return;
+        }
+    }
+}
+
+void XMPPClient::fail(const QString &text)
+{
+    closeStream();
+    qWarning() << "Xmpp client error:" << text;
+    emit xmppError(FatalError, text);
+}
+
+void XMPPClient::answerStanzaError(const stanza_error &error)
+{
+    std::unique_ptr<Stanza> reply;
+    switch (error.stanzaKind()) {
+    case stanza_error::MessageKind:
+        reply = std::make_unique<MessageStanza>();
+        break;
+    case stanza_error::IqKind:
+        reply = std::make_unique<Iq>();
+        break;
+    default:
+        reply = std::make_unique<PresenceStanza>();
+        break;
+    }
+    reply->type = QStringLiteral("error");
+    reply->id = error.id();
+    reply->to = error.sender();
+    reply->errorType = error.errorType();
+    reply->errorCondition = error.errorCondition();
+    send(*reply);
+}
+
+void XMPPClient::handleElement(const StreamElement &element)
+{
+    if (m_state == ConnectedState)
+        route(element);
+    else
+        negotiate(element);
+}
+
+void XMPPClient::negotiate(const StreamElement &element)
+{
+    switch (element.kind()) {
+    case StreamFeatures::Kind:
+        onFeatures(static_cast<const StreamFeatures &>(element));
+        return;
+    case TLSProceed::Kind:
+        qDebug() << "Proceed with TLS received";
+        m_socket.setPeerVerifyName(m_host);
+        m_socket.startClientEncryption();
+        return;
+    case TLSFailure::Kind:
+        qDebug() << "TLS Failure received";
+        closeStream();
+        return;
+    case SASLAbort::Kind:
+        qDebug() << "SASL Authentication aborted";
+        closeStream();
+        return;
+    case SASLSuccess::Kind:
+        qDebug() << "SASL Authentication success";
+        startStream();
+        return;
+    case SASLFailure::Kind:
+        onSaslFailure(static_cast<const SASLFailure &>(element));
+        return;
+    case IqBind::Kind:
+        if (m_state == BindingState && m_sessionId.isEmpty()) {
+            onBindReply(static_cast<const IqBind &>(element));
+            return;
+        }
+        break;
+    case IqSession::Kind:
+    case Iq::Kind:
+        // Servers answer the session request with an empty result; the id tells.
+        if (m_state == BindingState && !m_sessionId.isEmpty()
+            && static_cast<const Iq &>(element).id == m_sessionId) {
+            onSessionReply(static_cast<const Iq &>(element));
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    throw stream_error(NotAuthorized, QString());
+}
+
+void XMPPClient::onFeatures(const StreamFeatures &features)
+{
+    qDebug() << "Features received";
+    qDebug() << "\ttls_available: " << features.startTls << "\n\ttls_required: " << features.tlsRequired;
+    for (const QString &mechanism : features.mechanisms)
+        qDebug() << "\tmechanism: " << mechanism;
+
+    if (!m_socket.isEncrypted()) {
+        bool startTls = false;
+        switch (m_tlsMode) {
+        case TlsRequired:
+            if (!features.startTls)
+                throw stream_error(PolicyViolation, QStringLiteral("TLS required"));
+            startTls = true;
+            break;
+        case TlsIfAvailable:
+            startTls = features.startTls;
+            break;
+        case TlsNever:
+            if (features.tlsRequired)
+                throw stream_error(PolicyViolation, QStringLiteral("won't use TLS"));
+            break;
+        default:
+            break;
+        }
+        if (startTls) {
+            m_state = TlsNegotiationState;
+            send(TLSStart());
+            return;
+        }
+    }
+
+    switch (m_state) {
+    case ConnectingState:
+    case TlsNegotiationState:
+        if (!features.mechanisms.contains(QStringLiteral("PLAIN")))
+            throw stream_error(PolicyViolation, QStringLiteral("PLAIN auth required"));
+        if (!m_socket.isEncrypted() && !m_plainWithoutTls)
+            throw stream_error(PolicyViolation, QStringLiteral("PLAIN auth requires an encrypted stream"));
+        m_state = AuthenticatingState;
+        sendAuth();
+        break;
+    case AuthenticatingState: {
+        if (!features.bind)
+            throw stream_error(PolicyViolation, QStringLiteral("bind feature required"));
+        m_state = BindingState;
+        m_sessionRequired = features.session;
+        m_sessionId.clear();
+        send(IqBind(nextStanzaId(), m_resource));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void XMPPClient::sendAuth()
+{
+    const QByteArray payload = QString(QChar(0) + m_user + QChar(0) + m_password).toUtf8();
+    send(SASLAuth(QStringLiteral("PLAIN"), payload));
+}
+
+void XMPPClient::onSaslFailure(const SASLFailure &failure)
+{
+    qDebug() << "SASL Authentication failure";
+    switch (failure.condition) {
+    case SaslInvalidAuthzid:
+    case SaslNotAuthorized:
+    case SaslTemporaryAuthFailure:
+        qWarning() << "Xmpp client error:" << "retry auth";
+        emit xmppError(AuthenticationRetry, QStringLiteral("retry auth"));
+        break;
+    default:
+        qWarning() << "Xmpp client error:" << "PLAIN auth failed";
+        emit xmppError(FatalError, QStringLiteral("PLAIN auth failed"));
+        closeStream();
+        break;
+    }
+}
+
+void XMPPClient::onBindReply(const IqBind &reply)
+{
+    if (reply.hasError())
+        throw stream_error(UndefinedCondition, QStringLiteral("bind failed"));
+    if (reply.type != QLatin1String("result"))
+        throw stanza_error(stanza_error::IqKind, Wait, UnexpectedRequest, reply.id, reply.from);
+    m_ownJid = reply.jid;
+    if (m_sessionRequired) {
+        m_sessionId = nextStanzaId();
+        send(IqSession(m_sessionId));
+    } else {
+        finishNegotiation();
+    }
+}
+
+void XMPPClient::onSessionReply(const Iq &reply)
+{
+    if (reply.hasError())
+        throw stream_error(UndefinedCondition, QStringLiteral("session failed"));
+    if (reply.type != QLatin1String("result"))
+        throw stanza_error(stanza_error::IqKind, Wait, UnexpectedRequest, reply.id, reply.from);
+    m_sessionId.clear();
+    finishNegotiation();
+}
+
+void XMPPClient::finishNegotiation()
+{
+    if (m_state != ConnectedState) {
+        m_state = ConnectedState;
+        emit connected();
+    }
+    sendOwnPresence();
+}
+
+void XMPPClient::sendOwnPresence()
+{
+    PresenceStanza own;
+    setAvailability(m_ownAvailability, own);
+    own.statuses.insert(QStringLiteral("UND"), m_ownStatus);
+    own.tables = m_ownTables;
+    own.photoHash = m_ownPhotoHash;
+    send(own);
+}
+
+bool XMPPClient::isExpectedSender(const XMPPJid &recipient, const XMPPJid &sender) const
+{
+    if (sender == recipient)
+        return true;
+    const XMPPJid ownJid = parseJid(m_ownJid);
+    const XMPPJid ownBare = jidBare(ownJid);
+    // Requests to the own account are answered by the server, which may write the
+    // bare or the full address, or none.
+    if (recipient.isEmpty() || recipient == ownBare) {
+        return sender.isEmpty() || sender == ownBare || sender == ownJid
+            || sender.toString() == m_parser.streamFrom();
+    }
+    return false;
+}
+
+bool XMPPClient::takeIqReply(const Iq &iq)
+{
+    if (iq.type != QLatin1String("result") && !iq.hasError())
+        return false;
+    const auto it = m_iqHandlers.find(iq.id);
+    if (it == m_iqHandlers.end())
+        return false;
+    if (!isExpectedSender(it->recipient, iq.from)) {
+        qWarning() << "Ignoring IQ reply" << iq.id << "from" << iq.from.toString() << "instead of"
+                   << it->recipient.toString();
+        return false;
+    }
+    const IqHandler handler = std::move(it->handler);
+    m_iqHandlers.erase(it);
+    handler(&iq);
+    return true;
+}
+
+void XMPPClient::route(const StreamElement &element)
+{
+    if (auto iq = dynamic_cast<const Iq *>(&element)) {
+        if (takeIqReply(*iq))
+            return;
+    }
+    switch (element.kind()) {
+    case StreamError::Kind: {
+        const auto &error = static_cast<const StreamError &>(element);
+        qWarning() << "Xmpp client error:" << error.text;
+        emit xmppError(FatalError, error.text);
+        closeStream();
+        return;
+    }
+    case MessageStanza::Kind: {
+        const auto &message = static_cast<const MessageStanza &>(element);
+        if (!message.hasError())
+            emit messageReceived(XMPPMessage(message, m_parser.streamLanguage()));
+        return;
+    }
+    case PresenceStanza::Kind:
+    case MucPresenceStanza::Kind:
+        onPresence(static_cast<const PresenceStanza &>(element));
+        return;
+    default:
+        break;
+    }
+    auto stanza = dynamic_cast<const Stanza *>(&element);
+    if (!stanza)
+        throw stream_error(UndefinedCondition, QStringLiteral("unexpected non-stanza stream element"));
+    auto iq = dynamic_cast<const Iq *>(&element);
+    if (!iq)
+        throw stream_error(UnsupportedStanzaType, QStringLiteral("unexpected stanza element type"));
+    // Replies are never answered, also those nobody waits for.
+    if (iq->type == QLatin1String("result") || iq->type == QLatin1String("error")) {
+        qDebug() << "Dropping unexpected IQ reply" << iq->id;
+        return;
+    }
+    throw stanza_error(stanza_error::IqKind, Cancel, FeatureNotImplemented, iq->id, iq->from);
+}
+
+void XMPPClient::onPresence(const PresenceStanza &stanza)
+{
+    switch (stanza.presenceType()) {
+    case Available:
+    case Unavailable:
+        qDebug() << "Presence";
+        emit presence(XMPPPresence(stanza));
+        break;
+    case Subscribe:
+        qDebug() << "Subscribe" << stanza.from.toString();
+        emit authorizationRequestReceived(stanza.from);
+        break;
+    case Subscribed:
+        qDebug() << "Subscribed" << stanza.from.toString();
+        break;
+    case Unsubscribe:
+        qDebug() << "Unsubscribe" << stanza.from.toString();
+        break;
+    case Unsubscribed:
+        qDebug() << "Unsubscribed" << stanza.from.toString();
+        break;
+    case Probe:
+        qDebug() << "Presence probe";
+        sendOwnPresence();
+        break;
+    case PresenceError:
+        qDebug() << "Presence error";
+        emit presence(XMPPPresence(stanza));
+        break;
+    default:
+        break;
+    }
+}
+
+void XMPPClient::socketDisconnected()
+{
+    const QMap<QString, PendingIq> pending = std::exchange(m_iqHandlers, {});
+    m_sentRequests.clear();
+    for (const PendingIq &request : pending) {
+        try {
+            request.handler(nullptr);
+        } catch (const std::exception &e) {
+            qWarning() << "IQ handler failed on connection loss:" << e.what();
+        }
+    }
+    m_writer.reset();
+    setUnconnected();
+    qDebug() << "Connection lost to host" << m_socket.peerName();
+}
+
+void XMPPClient::setUnconnected()
+{
+    if (m_state == UnconnectedState)
+        return;
+    const int previous = m_state;
+    m_state = UnconnectedState;
+    m_sessionId.clear();
+    if (previous == ConnectedState || previous == ClosingState)
+        emit disconnected();
+}
+
+void XMPPClient::onSocketError(QAbstractSocket::SocketError error)
+{
+    if (m_socket.state() == QAbstractSocket::UnconnectedState)
+        setUnconnected();
+    emit socketError(error);
+    qDebug() << "Socket error " << error;
+}
+
+void XMPPClient::socketSslErrors(const QList<QSslError> &errors)
+{
+    QStringList texts;
+    for (const QSslError &error : errors)
+        texts << error.errorString();
+    qWarning() << "Xmpp client error:" << texts;
+    emit xmppError(TlsCertificateError, texts.join(QLatin1Char('\n')));
+}
+
+void XMPPClient::requireConnected() const
+{
+    if (m_state != ConnectedState)
+        throw std::runtime_error("not connected");
+}
+
+void XMPPClient::sendMessage(const XMPPMessage &message)
+{
+    requireConnected();
+    MessageStanza stanza = message.stanza();
+    stanza.id = nextStanzaId();
+    if (stanza.messageLanguage == QLatin1String("UND"))
+        stanza.messageLanguage = m_parser.streamLanguage();
+    if (stanza.lang == stanza.messageLanguage)
+        stanza.lang.clear();
+    send(stanza);
+}
+
+XMPPJid XMPPClient::roomOccupant(const XMPPJid &room, const QString &nick) const
+{
+    if (room.toString().contains(QLatin1Char('/')))
+        throw std::runtime_error("not a room JID (had resource part)");
+    return XMPPJid(jidDomain(room), room.toString().contains(QLatin1Char('@')) ? jidNode(room) : QString(),
+                   nick);
+}
+
+void XMPPClient::joinRoom(const XMPPJid &room, const QString &nick)
+{
+    MucPresenceStanza join(roomOccupant(room, nick), Available, nextStanzaId());
+    join.photoHash = m_ownPhotoHash;
+    send(join);
+}
+
+void XMPPClient::leaveRoom(const XMPPJid &room, const QString &nick)
+{
+    send(MucPresenceStanza(roomOccupant(room, nick), Unavailable, nextStanzaId()));
+}
+
+void XMPPClient::createInstantRoom(const XMPPJid &room)
+{
+    const QString id = nextStanzaId();
+    send(IqInstantRoom(id, room));
+    addIqHandler(id, [](const Iq *) {});
+}
+
+void XMPPClient::subscribe(const XMPPJid &jid, bool unsubscribe)
+{
+    send(PresenceStanza(jid, unsubscribe ? Unsubscribe : Subscribe, QString()));
+}
+
+void XMPPClient::answerSubscription(const XMPPJid &jid, bool accept)
+{
+    send(PresenceStanza(jid, accept ? Subscribed : Unsubscribed, QString()));
+}
+
+void XMPPClient::addTable(const QString &path)
+{
+    m_ownTables.insert(path);
+    if (m_state == ConnectedState)
+        sendOwnPresence();
+}
+
+void XMPPClient::removeTable(const QString &path)
+{
+    if (m_ownTables.remove(path) && m_state == ConnectedState)
+        sendOwnPresence();
+}
+
+void XMPPClient::setPhotoHash(const QByteArray &hash)
+{
+    m_ownPhotoHash = hash;
+}
+
+void XMPPClient::updatePhotoHash(const QByteArray &hash)
+{
+    m_ownPhotoHash = hash;
+    if (m_state == ConnectedState)
+        sendOwnPresence();
+}
+
+void XMPPClient::sendDiscoInfo(const XMPPJid &to)
+{
+    const QString id = nextStanzaId();
+    send(IqDiscoInfo(id, to));
+    addIqHandler(id, [this](const Iq *reply) { onDiscoInfo(reply); });
+}
+
+void XMPPClient::discoverServerInfo()
+{
+    requireConnected();
+    sendDiscoInfo(XMPPJid(m_parser.streamFrom(), QString(), QString()));
+}
+
+void XMPPClient::onDiscoInfo(const Iq *reply)
+{
+    if (!reply)
+        return;
+    auto info = dynamic_cast<const IqDiscoInfo *>(reply);
+    // An error answer: the entity offers nothing we can use.
+    if (reply->hasError())
+        return;
+    if (!info)
+        throw stream_error(UndefinedCondition, QStringLiteral("expected disco info"));
+    if (info->features.contains(ns::Muc)) {
+        emit conferenceJID(info->from);
+        return;
+    }
+    const QString id = nextStanzaId();
+    send(IqDiscoItems(id, info->from));
+    addIqHandler(id, [this](const Iq *reply) { onServiceItems(reply); });
+}
+
+void XMPPClient::onServiceItems(const Iq *reply)
+{
+    if (!reply)
+        return;
+    if (reply->hasError())
+        return;
+    auto items = dynamic_cast<const IqDiscoItems *>(reply);
+    if (!items)
+        throw stream_error(UndefinedCondition, QStringLiteral("expected disco items"));
+    for (const IqDiscoItems::Item &item : items->items) {
+        if (item.jid != items->from)
+            sendDiscoInfo(item.jid);
+    }
+}
+
+void XMPPClient::discoverItems(const XMPPJid &jid)
+{
+    requireConnected();
+    const QString id = nextStanzaId();
+    send(IqDiscoItems(id, jid));
+    addIqHandler(id, [this](const Iq *reply) {
+        if (!reply)
+            return;
+        if (reply->hasError())
+            return;
+        auto items = dynamic_cast<const IqDiscoItems *>(reply);
+        if (!items)
+            throw stream_error(UndefinedCondition, QStringLiteral("expected disco items"));
+        QList<XMPPJid> rooms;
+        for (const IqDiscoItems::Item &item : items->items)
+            rooms.append(item.jid);
+        emit conferenceRooms(rooms);
+    });
+}

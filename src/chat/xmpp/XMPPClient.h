@@ -1,0 +1,151 @@
+#pragma once
+
+#include <QAbstractSocket>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <QSslError>
+#include <QSslSocket>
+
+#include <functional>
+#include <memory>
+
+#include "chat/xmpp/StreamParser.h"
+#include "chat/xmpp/XMPPJid.h"
+#include "chat/xmpp/XMPPMessage.h"
+#include "chat/xmpp/XMPPPresence.h"
+
+namespace xmpp {
+class StreamWriter;
+}
+
+// The chat client: one connection to the chat server with STARTTLS, SASL PLAIN,
+// resource binding and session, then routing of everything the server sends.
+class XMPPClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum TlsMode { TlsRequired = 0, TlsIfAvailable = 1, TlsNever = 2 };
+    Q_ENUM(TlsMode)
+    enum XMPPError { TlsCertificateError = 0, FatalError = 1, AuthenticationRetry = 3 };
+    Q_ENUM(XMPPError)
+    enum State {
+        UnconnectedState = 0,
+        ConnectingState = 1,
+        TlsNegotiationState = 2,
+        AuthenticatingState = 3,
+        BindingState = 4,
+        ConnectedState = 5,
+        ClosingState = 6,
+    };
+
+    // Called with the reply (result or error), or with null when the connection was
+    // lost before it came.
+    using IqHandler = std::function<void(const xmpp::Iq *)>;
+
+    explicit XMPPClient(QObject *parent = nullptr);
+    ~XMPPClient() override;
+
+    void connectToHost(const QString &host, quint16 port, TlsMode mode);
+    void login(const QString &user, const QString &password);
+    // A development option: allow the password to travel over an unencrypted stream.
+    void setPlainAuthWithoutTlsAllowed(bool allowed) { m_plainWithoutTls = allowed; }
+
+    int state() const { return m_state; }
+    QString ownJid() const { return m_ownJid; }
+    QString streamLanguage() const { return m_parser.streamLanguage(); }
+    QString serverDomain() const { return m_parser.streamFrom(); }
+
+    void send(const xmpp::StreamElement &element);
+    QString nextStanzaId();
+    void closeStream();
+    void addIqHandler(const QString &id, IqHandler handler);
+
+    void sendMessage(const XMPPMessage &message);
+    void joinRoom(const XMPPJid &room, const QString &nick);
+    void leaveRoom(const XMPPJid &room, const QString &nick);
+    void createInstantRoom(const XMPPJid &room);
+    void subscribe(const XMPPJid &jid, bool unsubscribe = false);
+    void answerSubscription(const XMPPJid &jid, bool accept);
+    void addTable(const QString &path);
+    void removeTable(const QString &path);
+    void setPhotoHash(const QByteArray &hash);
+    void updatePhotoHash(const QByteArray &hash);
+    void discoverServerInfo();
+    void discoverItems(const XMPPJid &jid);
+
+signals:
+    void connected();
+    void disconnected();
+    void socketError(QAbstractSocket::SocketError error);
+    void xmppError(XMPPClient::XMPPError error, const QString &text);
+    void messageReceived(const XMPPMessage &message);
+    void authorizationRequestReceived(const XMPPJid &jid);
+    void conferenceJID(const XMPPJid &jid);
+    void conferenceRooms(const QList<XMPPJid> &rooms);
+    void presence(const XMPPPresence &presence);
+
+private slots:
+    void socketConnected();
+    void socketReadyRead();
+    void socketDisconnected();
+    void onSocketError(QAbstractSocket::SocketError error);
+    void socketEncrypted();
+    void socketSslErrors(const QList<QSslError> &errors);
+
+private:
+    struct PendingIq
+    {
+        IqHandler handler;
+        XMPPJid recipient;
+    };
+
+    void startStream();
+    void readElements();
+    void handleElement(const xmpp::StreamElement &element);
+    void negotiate(const xmpp::StreamElement &element);
+    void route(const xmpp::StreamElement &element);
+    void onFeatures(const xmpp::StreamFeatures &features);
+    void onSaslFailure(const xmpp::SASLFailure &failure);
+    void onBindReply(const xmpp::IqBind &reply);
+    void onSessionReply(const xmpp::Iq &reply);
+    void finishNegotiation();
+    void sendAuth();
+    void sendOwnPresence();
+    void onPresence(const xmpp::PresenceStanza &presence);
+    bool takeIqReply(const xmpp::Iq &iq);
+    bool isExpectedSender(const XMPPJid &recipient, const XMPPJid &sender) const;
+    void answerStanzaError(const xmpp::stanza_error &error);
+    void fail(const QString &text);
+    void setUnconnected();
+    void requireConnected() const;
+    XMPPJid roomOccupant(const XMPPJid &room, const QString &nick) const;
+    void sendDiscoInfo(const XMPPJid &to);
+    void onDiscoInfo(const xmpp::Iq *reply);
+    void onServiceItems(const xmpp::Iq *reply);
+
+    QString m_user;
+    QString m_password;
+    QString m_resource;
+    QString m_ownJid;
+    QString m_host;
+    quint16 m_port = 0;
+    TlsMode m_tlsMode = TlsRequired;
+    QSslSocket m_socket;
+    std::unique_ptr<xmpp::StreamWriter> m_writer;
+    xmpp::StreamParser m_parser;
+    int m_state = UnconnectedState;
+    int m_stanzaId = 0;
+    QMap<QString, PendingIq> m_iqHandlers;
+    bool m_sessionRequired = false;
+    QString m_sessionId;
+    int m_ownAvailability = 2;
+    QString m_ownStatus;
+    QSet<QString> m_ownTables;
+    QByteArray m_ownPhotoHash;
+    bool m_plainWithoutTls = false;
+    // The recipient of the last IQ request sent, by stanza id, until its handler is added.
+    QMap<QString, XMPPJid> m_sentRequests;
+};

@@ -1,0 +1,476 @@
+#include "testmain.h"
+
+#include "chat/xmpp/XMPPClient.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// A scripted chat server on loopback for what a real server will not do.
+class FakeServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    FakeServer()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            m_peer = m_server.nextPendingConnection();
+            connect(m_peer, &QTcpSocket::readyRead, this, [this] { m_received += m_peer->readAll(); });
+        });
+    }
+
+    quint16 port() const { return m_server.serverPort(); }
+
+    // Waits until the client has sent the marker since the last call.
+    bool waitFor(const QByteArray &marker, int timeout = 5000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeout) {
+            const qsizetype at = m_received.indexOf(marker, m_seen);
+            if (at >= 0) {
+                m_seen = at + marker.size();
+                return true;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        qWarning() << "waited in vain for" << marker << "after" << m_received.mid(m_seen);
+        return false;
+    }
+
+    // What the client wrote since the last wait, after letting events run a moment.
+    QByteArray unseen(int settle = 100)
+    {
+        QTest::qWait(settle);
+        return m_received.mid(m_seen);
+    }
+
+    void send(const QByteArray &data)
+    {
+        m_peer->write(data);
+        m_peer->flush();
+    }
+
+    void drop()
+    {
+        m_peer->disconnectFromHost();
+    }
+
+    void sendHeader(const QByteArray &features)
+    {
+        send("<?xml version='1.0'?><stream:stream xmlns='jabber:client' "
+             "xmlns:stream='http://etherx.jabber.org/streams' from='localhost' id='s1' version='1.0' "
+             "xml:lang='en'><stream:features>"
+             + features + "</stream:features>");
+    }
+
+private:
+    QTcpServer m_server;
+    QTcpSocket *m_peer = nullptr;
+    QByteArray m_received;
+    qsizetype m_seen = 0;
+};
+
+namespace {
+
+const QByteArray PlainFeatures =
+    "<mechanisms xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism>PLAIN</mechanism></mechanisms>";
+const QByteArray BindAndSession = "<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/>"
+                                  "<session xmlns='urn:ietf:params:xml:ns:xmpp-session'/>";
+
+} // namespace
+
+class TestXmppClient : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void negotiatesWithEmptySessionResult();
+    void skipsOptionalSession();
+    void refusesPlainAuthWithoutTls();
+    void tlsRequiredButNotOffered();
+    void tlsNeverAgainstRequiredTls();
+    void challengeIsRefused();
+    void retriesAuthentication();
+    void fatalSaslFailure();
+    void connectToHostTwiceIsIgnored();
+    void routesStanzas();
+    void answersRequestsOfOthers();
+    void matchesRepliesBySender();
+    void discoversConferenceServices();
+    void pendingHandlersOnConnectionLoss();
+    void streamErrorFromServer();
+    void restrictedXmlEndsStream();
+    void oversizedElementEndsStream();
+    void ownPresenceUpdates();
+    void requestsNeedConnection();
+
+private:
+    void startClient(XMPPClient::TlsMode mode = XMPPClient::TlsIfAvailable, bool plainAllowed = true);
+    void authenticate(const QByteArray &features = PlainFeatures);
+    void connectFully();
+
+    std::unique_ptr<FakeServer> m_server;
+    std::unique_ptr<XMPPClient> m_client;
+    std::unique_ptr<QSignalSpy> m_connected;
+    std::unique_ptr<QSignalSpy> m_disconnected;
+    std::unique_ptr<QSignalSpy> m_errors;
+};
+
+void TestXmppClient::init()
+{
+    m_server = std::make_unique<FakeServer>();
+    m_client = std::make_unique<XMPPClient>();
+    m_connected = std::make_unique<QSignalSpy>(m_client.get(), &XMPPClient::connected);
+    m_disconnected = std::make_unique<QSignalSpy>(m_client.get(), &XMPPClient::disconnected);
+    m_errors = std::make_unique<QSignalSpy>(m_client.get(), &XMPPClient::xmppError);
+}
+
+void TestXmppClient::cleanup()
+{
+    m_connected.reset();
+    m_disconnected.reset();
+    m_errors.reset();
+    m_client.reset();
+    m_server.reset();
+}
+
+void TestXmppClient::startClient(XMPPClient::TlsMode mode, bool plainAllowed)
+{
+    m_client->setPlainAuthWithoutTlsAllowed(plainAllowed);
+    m_client->login("1001", "s3cret");
+    m_client->connectToHost("127.0.0.1", m_server->port(), mode);
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    QVERIFY(m_server->waitFor(">"));
+}
+
+void TestXmppClient::authenticate(const QByteArray &features)
+{
+    startClient();
+    m_server->sendHeader(features);
+    QVERIFY(m_server->waitFor("mechanism=\"PLAIN\">" + QByteArray("\0" "1001\0s3cret", 12).toBase64() + "</auth>"));
+    QCOMPARE(m_client->state(), 3);
+}
+
+void TestXmppClient::connectFully()
+{
+    authenticate();
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    m_server->sendHeader("<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/>");
+    QVERIFY(m_server->waitFor("<bind xmlns=\"urn:ietf:params:xml:ns:xmpp-bind\"/></iq>"));
+    m_server->send("<iq type='result' id='1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
+                   "<jid>1001@localhost/r1</jid></bind></iq>");
+    QTRY_COMPARE(m_connected->size(), 1);
+    QVERIFY(m_server->waitFor("<presence>"));
+    QVERIFY(m_server->waitFor("</presence>"));
+}
+
+void TestXmppClient::negotiatesWithEmptySessionResult()
+{
+    authenticate();
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    m_server->sendHeader(BindAndSession);
+    QVERIFY(m_server->waitFor("<iq id=\"1\" type=\"set\"><bind"));
+    m_server->send("<iq type='result' id='1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
+                   "<jid>1001@localhost/r1</jid></bind></iq>");
+    QVERIFY(m_server->waitFor("<iq id=\"2\" type=\"set\"><session xmlns=\"urn:ietf:params:xml:ns:xmpp-session\"/></iq>"));
+    QCOMPARE(m_client->state(), 4);
+    // Another id is not the answer.
+    m_server->send("<iq type='result' id='1'/>");
+    QVERIFY(m_server->waitFor("<not-authorized xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/>"));
+    QTRY_COMPARE(m_client->state(), 0);
+    QCOMPARE(m_connected->size(), 0);
+}
+
+void TestXmppClient::skipsOptionalSession()
+{
+    authenticate();
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    m_server->sendHeader("<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/>"
+                         "<session xmlns='urn:ietf:params:xml:ns:xmpp-session'><optional/></session>");
+    QVERIFY(m_server->waitFor("<bind"));
+    m_server->send("<iq type='result' id='1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
+                   "<jid>1001@localhost/r1</jid></bind></iq>");
+    QTRY_COMPARE(m_connected->size(), 1);
+    QCOMPARE(m_client->ownJid(), QStringLiteral("1001@localhost/r1"));
+    QVERIFY(m_server->waitFor("<presence><x xmlns=\"vcard-temp:x:update\"/></presence>"));
+    QVERIFY(!m_server->unseen().contains("session"));
+}
+
+void TestXmppClient::refusesPlainAuthWithoutTls()
+{
+    startClient(XMPPClient::TlsIfAvailable, false);
+    m_server->sendHeader(PlainFeatures);
+    QVERIFY(m_server->waitFor("<stream:error><policy-violation xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/>"));
+    QVERIFY(!m_server->unseen().contains("<auth"));
+    QTRY_COMPARE(m_errors->size(), 1);
+    QCOMPARE(m_errors->at(0).at(0).value<XMPPClient::XMPPError>(), XMPPClient::FatalError);
+}
+
+void TestXmppClient::tlsRequiredButNotOffered()
+{
+    startClient(XMPPClient::TlsRequired);
+    m_server->sendHeader(PlainFeatures);
+    QVERIFY(m_server->waitFor("<stream:error><policy-violation xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/>"
+                              "<text xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\">TLS required</text></stream:error>"));
+    QTRY_COMPARE(m_errors->size(), 1);
+    QCOMPARE(m_errors->at(0).at(1).toString(), QStringLiteral("stream_error, code: 13, what: TLS required"));
+    QTRY_COMPARE(m_disconnected->size(), 1);
+    QCOMPARE(m_client->state(), 0);
+    QCOMPARE(m_connected->size(), 0);
+}
+
+void TestXmppClient::tlsNeverAgainstRequiredTls()
+{
+    startClient(XMPPClient::TlsNever);
+    m_server->sendHeader("<starttls xmlns='urn:ietf:params:xml:ns:xmpp-tls'><required/></starttls>" + PlainFeatures);
+    QVERIFY(m_server->waitFor("won't use TLS"));
+    QVERIFY(!m_server->unseen().contains("starttls"));
+}
+
+void TestXmppClient::challengeIsRefused()
+{
+    authenticate();
+    m_server->send("<challenge xmlns='urn:ietf:params:xml:ns:xmpp-sasl'>cmVhbG0=</challenge>");
+    QVERIFY(m_server->waitFor("<stream:error><not-authorized xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/></stream:error>"));
+    QTRY_COMPARE(m_errors->size(), 1);
+}
+
+void TestXmppClient::retriesAuthentication()
+{
+    authenticate();
+    m_server->send("<failure xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><not-authorized/></failure>");
+    QTRY_COMPARE(m_errors->size(), 1);
+    QCOMPARE(m_errors->at(0).at(0).value<XMPPClient::XMPPError>(), XMPPClient::AuthenticationRetry);
+    QCOMPARE(m_errors->at(0).at(1).toString(), QStringLiteral("retry auth"));
+    QCOMPARE(m_client->state(), 3);
+    m_client->login("1001", "other");
+    QVERIFY(m_server->waitFor(QByteArray("\0" "1001\0other", 11).toBase64()));
+}
+
+void TestXmppClient::fatalSaslFailure()
+{
+    authenticate();
+    m_server->send("<failure xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism-too-weak/></failure>");
+    QTRY_COMPARE(m_errors->size(), 1);
+    QCOMPARE(m_errors->at(0).at(1).toString(), QStringLiteral("PLAIN auth failed"));
+    QVERIFY(m_server->waitFor("</stream:stream>"));
+}
+
+void TestXmppClient::connectToHostTwiceIsIgnored()
+{
+    startClient();
+    m_client->connectToHost("127.0.0.2", 1, XMPPClient::TlsNever);
+    m_server->sendHeader(PlainFeatures);
+    QVERIFY(m_server->waitFor("<auth"));
+}
+
+void TestXmppClient::routesStanzas()
+{
+    connectFully();
+    QSignalSpy presences(m_client.get(), &XMPPClient::presence);
+    QSignalSpy requests(m_client.get(), &XMPPClient::authorizationRequestReceived);
+    QSignalSpy messages(m_client.get(), &XMPPClient::messageReceived);
+
+    m_server->send("<presence from='" + QByteArray(1100, 'x') + "@localhost/a'/>"
+                   "<presence from='1002@localhost/a'><show>tired</show><priority>300</priority>"
+                   "<tables xmlns='http://pellandor.net/protocol/tablepresence'><path>/t/1</path></tables></presence>"
+                   "<presence from='1003@localhost' type='subscribe'/>"
+                   "<presence from='1003@localhost' type='subscribed'/>"
+                   "<message from='1004@localhost/a' type='error'><error type='cancel'><gone/></error></message>"
+                   "<message from='1004@localhost/a' type='chat'><body>hello</body></message>"
+                   "<presence from='room@conference.localhost/me' type='error'><error type='auth'><forbidden/></error></presence>");
+    QTRY_COMPARE(presences.size(), 2);
+    const XMPPPresence first = presences.at(0).at(0).value<XMPPPresence>();
+    QCOMPARE(first.from().toString(), QStringLiteral("1002@localhost/a"));
+    QCOMPARE(first.availability(), 2);
+    QCOMPARE(first.tables(), QSet<QString>({"/t/1"}));
+    QCOMPARE(presences.at(1).at(0).value<XMPPPresence>().error(), XMPPPresence::Banned);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).at(0).value<XMPPJid>().toString(), QStringLiteral("1003@localhost"));
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.at(0).at(0).value<XMPPMessage>().body(), QStringLiteral("hello"));
+    QCOMPARE(m_client->state(), 5);
+
+    m_server->send("<presence from='localhost' type='probe'/>");
+    QVERIFY(m_server->waitFor("<presence><x xmlns=\"vcard-temp:x:update\"/></presence>"));
+}
+
+void TestXmppClient::answersRequestsOfOthers()
+{
+    connectFully();
+    m_server->send("<iq type='get' id='q1' from='1002@localhost/a'><query xmlns='http://jabber.org/protocol/disco#info'/></iq>");
+    QVERIFY(m_server->waitFor("<iq to=\"1002@localhost/a\" id=\"q1\" type=\"error\"><error type=\"cancel\">"
+                              "<feature-not-implemented xmlns=\"urn:ietf:params:xml:ns:xmpp-stanzas\"/></error></iq>"));
+    // Replies nobody waits for are never answered.
+    m_server->send("<iq type='result' id='77' from='1002@localhost/a'/>"
+                   "<iq type='error' id='78' from='1002@localhost/a'><error type='cancel'><gone/></error></iq>");
+    QCOMPARE(m_server->unseen(), QByteArray());
+    QCOMPARE(m_client->state(), 5);
+}
+
+void TestXmppClient::matchesRepliesBySender()
+{
+    connectFully();
+    QSignalSpy rooms(m_client.get(), &XMPPClient::conferenceRooms);
+    m_client->discoverItems(parseJid("conference.localhost"));
+    QVERIFY(m_server->waitFor("<iq to=\"conference.localhost\" id=\"2\" type=\"get\">"));
+    const QByteArray items = "<query xmlns='http://jabber.org/protocol/disco#items'>"
+                             "<item jid='lobby@conference.localhost'/><item jid='table-7@conference.localhost'/></query>";
+    m_server->send("<iq type='result' id='2' from='evil@localhost/x'>" + items + "</iq>");
+    QTest::qWait(100);
+    QCOMPARE(rooms.size(), 0);
+    m_server->send("<iq type='result' id='2' from='conference.localhost'>" + items + "</iq>");
+    QTRY_COMPARE(rooms.size(), 1);
+    const QList<XMPPJid> found = rooms.at(0).at(0).value<QList<XMPPJid>>();
+    QCOMPARE(found.size(), 2);
+    QCOMPARE(found.at(1).toString(), QStringLiteral("table-7@conference.localhost"));
+
+    // A request without address may be answered by the server for the account.
+    int calls = 0;
+    const QString id = m_client->nextStanzaId();
+    m_client->send(xmpp::Iq(id, XMPPJid(), xmpp::Iq::Get));
+    m_client->addIqHandler(id, [&calls](const xmpp::Iq *reply) { calls += reply ? 1 : 100; });
+    m_server->send("<iq type='result' id='" + id.toLatin1() + "' from='1001@localhost'/>");
+    QTRY_COMPARE(calls, 1);
+    QTest::qWait(50);
+    QCOMPARE(calls, 1);
+}
+
+void TestXmppClient::discoversConferenceServices()
+{
+    connectFully();
+    QSignalSpy services(m_client.get(), &XMPPClient::conferenceJID);
+    m_client->discoverServerInfo();
+    QVERIFY(m_server->waitFor("<iq to=\"localhost\" id=\"2\" type=\"get\"><query xmlns=\"http://jabber.org/protocol/disco#info\"/>"));
+    m_server->send("<iq type='result' id='2' from='localhost'><query xmlns='http://jabber.org/protocol/disco#info'>"
+                   "<feature var='http://jabber.org/protocol/muc#user'/></query></iq>");
+    QVERIFY(m_server->waitFor("<iq to=\"localhost\" id=\"3\" type=\"get\"><query xmlns=\"http://jabber.org/protocol/disco#items\"/>"));
+    m_server->send("<iq type='result' id='3' from='localhost'><query xmlns='http://jabber.org/protocol/disco#items'>"
+                   "<item jid='localhost'/><item jid='rooms.localhost'/><item jid='search.localhost'/>"
+                   "<item jid='muc.localhost'/></query></iq>");
+    QVERIFY(m_server->waitFor("<iq to=\"rooms.localhost\" id=\"4\""));
+    QVERIFY(m_server->waitFor("<iq to=\"search.localhost\" id=\"5\""));
+    QVERIFY(m_server->waitFor("<iq to=\"muc.localhost\" id=\"6\""));
+    const QByteArray muc = "<query xmlns='http://jabber.org/protocol/disco#info'>"
+                           "<feature var='http://jabber.org/protocol/muc'/></query>";
+    m_server->send("<iq type='result' id='6' from='muc.localhost'>" + muc + "</iq>"
+                   "<iq type='error' id='5' from='search.localhost'><error type='cancel'><service-unavailable/></error></iq>"
+                   "<iq type='result' id='4' from='rooms.localhost'>" + muc + "</iq>");
+    QTRY_COMPARE(services.size(), 2);
+    QCOMPARE(services.at(0).at(0).value<XMPPJid>().toString(), QStringLiteral("muc.localhost"));
+    QCOMPARE(services.at(1).at(0).value<XMPPJid>().toString(), QStringLiteral("rooms.localhost"));
+    QCOMPARE(m_client->state(), 5);
+    QVERIFY(!m_server->unseen().contains("<iq"));
+}
+
+void TestXmppClient::pendingHandlersOnConnectionLoss()
+{
+    connectFully();
+    QMap<QString, int> calls;
+    for (int i = 0; i < 3; ++i) {
+        const QString id = m_client->nextStanzaId();
+        m_client->send(xmpp::IqDiscoInfo(id, parseJid("localhost")));
+        m_client->addIqHandler(id, [&calls, id](const xmpp::Iq *reply) { calls[id] += reply ? 100 : 1; });
+    }
+    m_client->discoverItems(parseJid("conference.localhost"));
+    QVERIFY(m_server->waitFor("conference.localhost"));
+    m_server->drop();
+    QTRY_COMPARE(m_disconnected->size(), 1);
+    QCOMPARE(calls, (QMap<QString, int>{{"2", 1}, {"3", 1}, {"4", 1}}));
+    QCOMPARE(m_client->state(), 0);
+    QTest::qWait(100);
+    QCOMPARE(m_disconnected->size(), 1);
+    QCOMPARE(calls.value("2"), 1);
+}
+
+void TestXmppClient::streamErrorFromServer()
+{
+    connectFully();
+    m_server->send("<stream:error><conflict xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>"
+                   "<text xmlns='urn:ietf:params:xml:ns:xmpp-streams'>Replaced</text></stream:error>");
+    QTRY_COMPARE(m_errors->size(), 1);
+    QCOMPARE(m_errors->at(0).at(1).toString(), QStringLiteral("Replaced"));
+    QVERIFY(m_server->waitFor("</stream:stream>"));
+    QTRY_COMPARE(m_disconnected->size(), 1);
+}
+
+void TestXmppClient::restrictedXmlEndsStream()
+{
+    connectFully();
+    m_server->send("<message from='1002@localhost/a'><!-- no --><body>x</body></message>");
+    QVERIFY(m_server->waitFor("<restricted-xml xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/>"));
+    QVERIFY(m_server->waitFor("</stream:stream>"));
+    QTRY_COMPARE(m_errors->size(), 1);
+}
+
+void TestXmppClient::oversizedElementEndsStream()
+{
+    connectFully();
+    m_server->send("<message from='1002@localhost/a'><body>");
+    const QByteArray block(64 * 1024, 'x');
+    for (int i = 0; i < 24 && m_errors->isEmpty(); ++i) {
+        m_server->send(block);
+        QTest::qWait(10);
+    }
+    QVERIFY(m_server->waitFor("<policy-violation xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/>"));
+    QTRY_COMPARE(m_errors->size(), 1);
+}
+
+void TestXmppClient::ownPresenceUpdates()
+{
+    connectFully();
+    m_client->removeTable("/not/there");
+    QCOMPARE(m_server->unseen(), QByteArray());
+    m_client->addTable("/Classic/Table 1");
+    QVERIFY(m_server->waitFor("<presence><tables xmlns=\"http://pellandor.net/protocol/tablepresence\">"
+                              "<path>/Classic/Table 1</path></tables><x xmlns=\"vcard-temp:x:update\"/></presence>"));
+    m_client->addTable("/Classic/Table 1");
+    QVERIFY(m_server->waitFor("<path>/Classic/Table 1</path></tables><x xmlns=\"vcard-temp:x:update\"/></presence>"));
+    m_client->setPhotoHash(QByteArray::fromHex("abcd"));
+    QCOMPARE(m_server->unseen(), QByteArray());
+    m_client->updatePhotoHash(QByteArray::fromHex("beef"));
+    QVERIFY(m_server->waitFor("<photo>beef</photo>"));
+    m_client->removeTable("/Classic/Table 1");
+    QVERIFY(m_server->waitFor("<presence><x xmlns=\"vcard-temp:x:update\"><photo>beef</photo></x></presence>"));
+
+    m_client->joinRoom(parseJid("lobby@conference.localhost"), "1001");
+    QVERIFY(m_server->waitFor("<presence to=\"lobby@conference.localhost/1001\" id=\"2\"><x xmlns=\"http://jabber.org/protocol/muc\"/>"
+                              "<x xmlns=\"vcard-temp:x:update\"><photo>beef</photo></x></presence>"));
+    m_client->leaveRoom(parseJid("lobby@conference.localhost"), "1001");
+    QVERIFY(m_server->waitFor("<presence to=\"lobby@conference.localhost/1001\" id=\"3\" type=\"unavailable\">"));
+    XMPPMessage message("lobby@conference.localhost", XMPPMessage::GroupChat);
+    message.setBody("a\x01<b>");
+    m_client->sendMessage(message);
+    QVERIFY(m_server->waitFor("<message to=\"lobby@conference.localhost\" id=\"4\" type=\"groupchat\"><body>a&lt;b&gt;</body></message>"));
+}
+
+void TestXmppClient::requestsNeedConnection()
+{
+    startClient();
+    try {
+        m_client->sendMessage(XMPPMessage("1002@localhost", XMPPMessage::Chat));
+        QFAIL("sent while negotiating");
+    } catch (const std::runtime_error &e) {
+        QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("not connected"));
+    }
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, m_client->discoverServerInfo());
+    try {
+        m_client->joinRoom(parseJid("lobby@conference.localhost/nick"), "me");
+        QFAIL("joined a room with a resource");
+    } catch (const std::runtime_error &e) {
+        QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("not a room JID (had resource part)"));
+    }
+    QCOMPARE(m_server->unseen(), QByteArray());
+}
+
+MAHJONG_TEST_MAIN(TestXmppClient)
+#include "tst_xmppclient.moc"

@@ -1,0 +1,221 @@
+#include "testmain.h"
+
+#include "chat/xmpp/XMPPClient.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+
+// The chat client against a real ejabberd on loopback, started by the test fixture
+// (tools/ejabberd/ejabberd-test-server.sh) with the accounts 1001 to 1008.
+class TestXmppEjabberd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void logsInOverStartTls();
+    void retriesWrongPassword();
+    void refusesUntrustedCertificate();
+    void exchangesPresence();
+    void discoversConferenceAndRooms();
+    void talksInRoom();
+
+private:
+    std::unique_ptr<XMPPClient> connectedClient(const QString &user);
+    static QByteArray photoHash() { return QByteArray::fromHex("3f786850e387550fdab836ed7e6dc881de23001b"); }
+
+    quint16 m_port = 0;
+    QList<QSslCertificate> m_ca;
+};
+
+void TestXmppEjabberd::initTestCase()
+{
+    const QString dir = qEnvironmentVariable("XMPP_SERVER_DIR");
+    QFile env(dir + "/env");
+    QVERIFY2(env.open(QIODevice::ReadOnly), qPrintable("no test server in " + dir));
+    for (const QByteArray &line : env.readAll().split('\n')) {
+        if (line.startsWith("XMPP_PORT="))
+            m_port = line.mid(10).toUShort();
+        if (line.startsWith("XMPP_CA="))
+            m_ca = QSslCertificate::fromPath(QString::fromLocal8Bit(line.mid(8)));
+    }
+    QVERIFY(m_port != 0);
+    QCOMPARE(m_ca.size(), 1);
+    // Start-up puts the trusted roots into the defaults; here that is the test CA.
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setCaCertificates(m_ca);
+    QSslConfiguration::setDefaultConfiguration(configuration);
+}
+
+std::unique_ptr<XMPPClient> TestXmppEjabberd::connectedClient(const QString &user)
+{
+    auto client = std::make_unique<XMPPClient>();
+    QSignalSpy connected(client.get(), &XMPPClient::connected);
+    client->login(user, "secret");
+    client->connectToHost("localhost", m_port, XMPPClient::TlsRequired);
+    if (!connected.wait(5000) && connected.isEmpty())
+        return nullptr;
+    return client;
+}
+
+void TestXmppEjabberd::logsInOverStartTls()
+{
+    XMPPClient client;
+    QSignalSpy connected(&client, &XMPPClient::connected);
+    QSignalSpy errors(&client, &XMPPClient::xmppError);
+    QSignalSpy disconnected(&client, &XMPPClient::disconnected);
+    QElapsedTimer timer;
+    timer.start();
+    client.login("1001", "secret");
+    client.connectToHost("localhost", m_port, XMPPClient::TlsRequired);
+    QTRY_COMPARE_WITH_TIMEOUT(connected.size(), 1, 5000);
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(client.state(), 5);
+    QVERIFY2(client.ownJid().startsWith("1001@localhost/"), qPrintable(client.ownJid()));
+    QCOMPARE(client.serverDomain(), QStringLiteral("localhost"));
+    QVERIFY(errors.isEmpty());
+    client.closeStream();
+    QTRY_COMPARE(disconnected.size(), 1);
+    QCOMPARE(client.state(), 0);
+}
+
+void TestXmppEjabberd::retriesWrongPassword()
+{
+    XMPPClient client;
+    QSignalSpy connected(&client, &XMPPClient::connected);
+    QSignalSpy errors(&client, &XMPPClient::xmppError);
+    client.login("1002", "wrong");
+    client.connectToHost("localhost", m_port, XMPPClient::TlsRequired);
+    QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 5000);
+    QCOMPARE(errors.at(0).at(0).value<XMPPClient::XMPPError>(), XMPPClient::AuthenticationRetry);
+    QCOMPARE(client.state(), 3);
+    QVERIFY(connected.isEmpty());
+    client.login("1002", "secret");
+    QTRY_COMPARE_WITH_TIMEOUT(connected.size(), 1, 5000);
+    QCOMPARE(errors.size(), 1);
+}
+
+void TestXmppEjabberd::refusesUntrustedCertificate()
+{
+    const QSslConfiguration trusted = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration other = trusted;
+    other.setCaCertificates({});
+    QSslConfiguration::setDefaultConfiguration(other);
+    XMPPClient client;
+    QSslConfiguration::setDefaultConfiguration(trusted);
+
+    QSignalSpy connected(&client, &XMPPClient::connected);
+    QSignalSpy errors(&client, &XMPPClient::xmppError);
+    QSignalSpy socketErrors(&client, &XMPPClient::socketError);
+    QSslConfiguration::setDefaultConfiguration(other);
+    client.login("1001", "secret");
+    client.connectToHost("localhost", m_port, XMPPClient::TlsRequired);
+    QSslConfiguration::setDefaultConfiguration(trusted);
+    QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), 5000);
+    QCOMPARE(errors.at(0).at(0).value<XMPPClient::XMPPError>(), XMPPClient::TlsCertificateError);
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), 0, 5000);
+    QVERIFY(!socketErrors.isEmpty());
+    QTest::qWait(100);
+    QVERIFY(connected.isEmpty());
+}
+
+void TestXmppEjabberd::exchangesPresence()
+{
+    auto first = std::make_unique<XMPPClient>();
+    first->addTable("/Classic/Beginners/Table 7");
+    first->addTable("/Riichi/Tokyo/卓 12");
+    first->setPhotoHash(photoHash());
+    QSignalSpy firstConnected(first.get(), &XMPPClient::connected);
+    QSignalSpy requests(first.get(), &XMPPClient::authorizationRequestReceived);
+    first->login("1003", "secret");
+    first->connectToHost("localhost", m_port, XMPPClient::TlsRequired);
+    QTRY_COMPARE_WITH_TIMEOUT(firstConnected.size(), 1, 5000);
+
+    auto second = connectedClient("1004");
+    QVERIFY(second);
+    QSignalSpy presences(second.get(), &XMPPClient::presence);
+    second->subscribe(parseJid("1003@localhost"));
+    QTRY_COMPARE_WITH_TIMEOUT(requests.size(), 1, 5000);
+    QCOMPARE(requests.at(0).at(0).value<XMPPJid>().toString(), QStringLiteral("1004@localhost"));
+    first->answerSubscription(requests.at(0).at(0).value<XMPPJid>(), true);
+
+    const auto fromFirst = [&presences] {
+        for (const QList<QVariant> &arguments : presences) {
+            const XMPPPresence presence = arguments.at(0).value<XMPPPresence>();
+            if (jidBare(presence.from()).toString() == QLatin1String("1003@localhost"))
+                return presence;
+        }
+        return XMPPPresence();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!fromFirst().from().isEmpty(), 5000);
+    const XMPPPresence seen = fromFirst();
+    QCOMPARE(seen.availability(), 2);
+    QCOMPARE(seen.tables(), QSet<QString>({"/Classic/Beginners/Table 7", "/Riichi/Tokyo/卓 12"}));
+    QVERIFY(seen.hasPhotoHash());
+    QCOMPARE(seen.photoHash(), photoHash());
+
+    presences.clear();
+    first.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(!presences.isEmpty(), 5000);
+    QCOMPARE(presences.last().at(0).value<XMPPPresence>().availability(), 1);
+}
+
+void TestXmppEjabberd::discoversConferenceAndRooms()
+{
+    auto client = connectedClient("1005");
+    QVERIFY(client);
+    QSignalSpy services(client.get(), &XMPPClient::conferenceJID);
+    QSignalSpy rooms(client.get(), &XMPPClient::conferenceRooms);
+    client->discoverServerInfo();
+    QTRY_COMPARE_WITH_TIMEOUT(services.size(), 1, 5000);
+    const XMPPJid service = services.at(0).at(0).value<XMPPJid>();
+    QCOMPARE(service.toString(), QStringLiteral("conference.localhost"));
+    client->discoverItems(service);
+    QTRY_COMPARE_WITH_TIMEOUT(rooms.size(), 1, 5000);
+    QVERIFY(rooms.at(0).at(0).value<QList<XMPPJid>>().contains(parseJid("lobby@conference.localhost")));
+    QTest::qWait(200);
+    QCOMPARE(services.size(), 1);
+    QCOMPARE(client->state(), 5);
+}
+
+void TestXmppEjabberd::talksInRoom()
+{
+    const XMPPJid room = parseJid("table-7@conference.localhost");
+    auto speaker = connectedClient("1006");
+    QVERIFY(speaker);
+    QSignalSpy speakerPresences(speaker.get(), &XMPPClient::presence);
+    speaker->joinRoom(room, "1006");
+    QTRY_VERIFY_WITH_TIMEOUT(!speakerPresences.isEmpty(), 5000);
+    const XMPPPresence own = speakerPresences.last().at(0).value<XMPPPresence>();
+    QVERIFY(own.isRoomUser());
+    speaker->createInstantRoom(room);
+
+    XMPPMessage message(room.toString(), XMPPMessage::GroupChat);
+    message.setBody("Hello <all> & \"everyone\" \x07 — 你好");
+    speaker->sendMessage(message);
+
+    auto listener = connectedClient("1007");
+    QVERIFY(listener);
+    QSignalSpy messages(listener.get(), &XMPPClient::messageReceived);
+    listener->joinRoom(room, "1007");
+    QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 5000);
+    const XMPPMessage history = messages.at(0).at(0).value<XMPPMessage>();
+    QCOMPARE(history.type(), int(XMPPMessage::GroupChat));
+    QCOMPARE(history.from(), QStringLiteral("table-7@conference.localhost/1006"));
+    QCOMPARE(history.body(), QString::fromUtf8("Hello <all> & \"everyone\"  — 你好"));
+    QVERIFY(history.hasDelay());
+    QVERIFY(qAbs(history.delayStamp().secsTo(QDateTime::currentDateTimeUtc())) < 60);
+
+    message.setBody("live");
+    speaker->sendMessage(message);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 5000);
+    QVERIFY(!messages.at(1).at(0).value<XMPPMessage>().hasDelay());
+    QCOMPARE(speaker->state(), 5);
+    QCOMPARE(listener->state(), 5);
+}
+
+MAHJONG_TEST_MAIN(TestXmppEjabberd)
+#include "tst_xmppejabberd.moc"

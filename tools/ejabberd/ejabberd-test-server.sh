@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# Starts and stops a throw-away ejabberd on loopback for the chat tests.
+#
+#   ejabberd-test-server.sh start DIR [USER:PASSWORD ...]   start, register the accounts
+#                                                           and open the room "lobby"
+#   ejabberd-test-server.sh register DIR USER PASSWORD
+#   ejabberd-test-server.sh stop DIR
+#
+# Everything lives in DIR: configuration, a fresh test CA and server certificate,
+# the database, the logs and the file "env" with the chosen ports (XMPP_PORT) and the
+# CA file (XMPP_CA). Each run picks free ports and its own node name, so several
+# runs can go at once; the Erlang VM runs without epmd and its distribution listens
+# on 127.0.0.1 only. A watchdog stops the server after MAX_LIFETIME seconds should
+# nobody call "stop".
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+erl=${ERL:-/usr/bin/erl}
+erl_libs=${EJABBERD_ERL_LIBS:-/usr/lib/x86_64-linux-gnu}
+max_lifetime=${MAX_LIFETIME:-1800}
+domain=localhost
+
+die() { echo "ejabberd-test-server: $*" >&2; exit 1; }
+
+free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1]); s.close()'
+}
+
+port_busy() {
+    python3 - "$1" <<'PY'
+import socket, sys
+s = socket.socket()
+try:
+    s.connect(("127.0.0.1", int(sys.argv[1])))
+except OSError:
+    sys.exit(1)
+sys.exit(0)
+PY
+}
+
+# The Debian package starts a system ejabberd on installation; it would hold the
+# standard ports and fight over the names, so it is stopped.
+stop_system_instance() {
+    if [ -x /usr/sbin/ejabberdctl ] && pgrep -f 'beam.*ejabberd@localhost' >/dev/null 2>&1; then
+        echo "ejabberd-test-server: stopping the system ejabberd" >&2
+        /usr/sbin/ejabberdctl stop >/dev/null 2>&1 || true
+    fi
+}
+
+make_certificates() {
+    local dir=$1
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Mahjong Test CA" \
+        -addext "basicConstraints=critical,CA:TRUE" -addext "keyUsage=critical,keyCertSign,cRLSign" \
+        -keyout "$dir/ca.key" -out "$dir/ca.pem" 2>/dev/null
+    openssl req -newkey rsa:2048 -nodes -subj "/CN=$domain" \
+        -keyout "$dir/server.key" -out "$dir/server.csr" 2>/dev/null
+    printf 'subjectAltName=DNS:%s,DNS:*.%s\nbasicConstraints=CA:FALSE\nextendedKeyUsage=serverAuth\n' \
+        "$domain" "$domain" >"$dir/server.ext"
+    openssl x509 -req -in "$dir/server.csr" -CA "$dir/ca.pem" -CAkey "$dir/ca.key" \
+        -CAcreateserial -days 2 -extfile "$dir/server.ext" -out "$dir/server.crt" 2>/dev/null
+    cat "$dir/server.crt" "$dir/server.key" >"$dir/server.pem"
+    chmod 600 "$dir/server.pem" "$dir/server.key" "$dir/ca.key"
+}
+
+ctl() {
+    local dir=$1; shift
+    # shellcheck source=/dev/null
+    . "$dir/env"
+    ERL_LIBS=$erl_libs EJABBERD_CONFIG_PATH="$dir/ejabberd.yml" EJABBERD_LOG_PATH="$dir/ctl.log" \
+        "$erl" -name "ctl-$$-$BASHPID@127.0.0.1" -setcookie "$XMPP_COOKIE" -hidden -noinput \
+        -start_epmd false -erl_epmd_port "$XMPP_DIST_PORT" -dist_listen false \
+        -s ejabberd_ctl -extra "$XMPP_NODE" "$@"
+}
+
+start() {
+    local dir=$1; shift
+    # A run that was killed before it could stop its server leaves it behind.
+    [ -e "$dir/env" ] && stop "$dir"
+    stop_system_instance
+    mkdir -p "$dir"
+    dir=$(cd "$dir" && pwd)
+    rm -rf "$dir/db" "$dir"/*.log
+
+    local port dist_port node cookie
+    port=$(free_port)
+    dist_port=$(free_port)
+    port_busy "$port" && die "port $port is busy"
+    node="mahjongtest-$$-$RANDOM@127.0.0.1"
+    cookie=$(openssl rand -hex 16)
+
+    make_certificates "$dir"
+    sed -e "s|@DIR@|$dir|g" -e "s|@PORT@|$port|g" "$here/ejabberd.yml.in" >"$dir/ejabberd.yml"
+
+    (
+        cd "$dir"
+        export ERL_LIBS=$erl_libs EJABBERD_CONFIG_PATH="$dir/ejabberd.yml" EJABBERD_LOG_PATH="$dir/ejabberd.log"
+        exec setsid "$erl" -name "$node" -setcookie "$cookie" -noinput \
+            -start_epmd false -erl_epmd_port "$dist_port" \
+            -kernel inet_dist_use_interface '{127,0,0,1}' \
+            -mnesia dir "\"$dir/db\"" -s ejabberd </dev/null >"$dir/erl.out" 2>&1
+    ) &
+    local pid=$!
+    (
+        exec </dev/null >/dev/null 2>&1
+        sleep "$max_lifetime" & wait $!
+        kill "$pid" 2>/dev/null || true
+    ) &
+    local watchdog=$!
+
+    cat >"$dir/env" <<ENV
+XMPP_PORT=$port
+XMPP_DIST_PORT=$dist_port
+XMPP_NODE=$node
+XMPP_COOKIE=$cookie
+XMPP_PID=$pid
+XMPP_WATCHDOG=$watchdog
+XMPP_CA=$dir/ca.pem
+XMPP_DOMAIN=$domain
+ENV
+
+    local waited=0
+    until port_busy "$port"; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            cat "$dir/erl.out" >&2 || true
+            stop "$dir"
+            die "ejabberd did not start"
+        fi
+        if [ $waited -ge 300 ]; then
+            stop "$dir"
+            die "ejabberd did not open port $port within 30 s"
+        fi
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+
+    local jobs=() failed=0
+    for account in "$@"; do
+        ctl "$dir" register "${account%%:*}" "$domain" "${account#*:}" >/dev/null &
+        jobs+=($!)
+    done
+    ctl "$dir" create_room lobby "conference.$domain" "$domain" >/dev/null &
+    jobs+=($!)
+    for job in "${jobs[@]}"; do
+        wait "$job" || failed=1
+    done
+    [ $failed -eq 0 ] || { stop "$dir"; die "could not register the accounts or open the lobby"; }
+    echo "ejabberd-test-server: listening on 127.0.0.1:$port (node $node)"
+}
+
+stop() {
+    local dir=$1
+    [ -e "$dir/env" ] || return 0
+    # shellcheck source=/dev/null
+    . "$dir/env"
+    if kill -0 "$XMPP_PID" 2>/dev/null; then
+        kill -TERM "$XMPP_PID" 2>/dev/null || true
+        for _ in $(seq 50); do
+            kill -0 "$XMPP_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL "$XMPP_PID" 2>/dev/null || true
+    fi
+    kill "$XMPP_WATCHDOG" 2>/dev/null || true
+    rm -f "$dir/env"
+}
+
+command=${1:-}
+[ $# -ge 2 ] || die "usage: $0 start|register|stop DIR ..."
+case $command in
+    start) shift; start "$@" ;;
+    register) [ $# -eq 4 ] || die "usage: $0 register DIR USER PASSWORD"; ctl "$2" register "$3" "$domain" "$4" ;;
+    stop) stop "$2" ;;
+    *) die "unknown command $command" ;;
+esac

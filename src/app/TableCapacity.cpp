@@ -60,31 +60,34 @@ void TableCapacity::paint(QPainter *painter, const QRect &rect, const QPalette &
 {
     if (!painter || m_seats <= 0)
         return;
-    const QSize size = sizeHint();
+    const qint64 width = qint64(m_seats) * IconPitch - 1;
 
-    int x = rect.left();
+    qint64 x = rect.left();
     if (alignment & Qt::AlignRight)
-        x = rect.right() - size.width() + 1;
+        x = rect.right() - width + 1;
     else if (alignment & Qt::AlignHCenter)
-        x = rect.left() + (rect.width() - size.width()) / 2;
+        x = rect.left() + (rect.width() - width) / 2;
     int y = rect.top();
     if (alignment & Qt::AlignBottom)
-        y = rect.bottom() - size.height() + 1;
+        y = rect.bottom() - IconHeight + 1;
     else if (alignment & Qt::AlignVCenter)
-        y = rect.top() + (rect.height() - size.height()) / 2;
+        y = rect.top() + (rect.height() - IconHeight) / 2;
 
     const QPixmap taken = seatIcon(takenSeatIcon);
     const QPixmap free = seatIcon(freeSeatIcon);
-    for (int seat = 0; seat < m_seats; ++seat) {
+    // Only the seats inside the rectangle are drawn.
+    const qint64 firstSeat = x < rect.left() ? (rect.left() - x) / IconPitch : 0;
+    for (qint64 seat = firstSeat; seat < m_seats; ++seat) {
+        const qint64 left = x + seat * IconPitch;
+        if (left > rect.right())
+            break;
         const bool isTaken = seat < m_players;
         const QPixmap &icon = isTaken ? taken : free;
-        const QRect box(x + seat * IconPitch, y, IconPitch - 1, IconHeight);
-        if (box.left() > rect.right())
-            break;
+        const QRect box(int(left), y, IconPitch - 1, IconHeight);
         if (icon.isNull())
             paintFallbackIcon(painter, box, palette, isTaken);
         else
-            painter->drawPixmap(box.topLeft(), icon);
+            painter->drawPixmap(box.left(), box.top() + (box.height() - icon.height()) / 2, icon);
     }
 }
 

@@ -130,24 +130,24 @@ QString Utils::elideText(const QFontMetrics &metrics, const QString &text, Qt::T
         }
     }
 
-    // Keep as many characters as fit beside the ellipsis.
-    for (qsizetype kept = text.size() - 1; kept > 0; --kept) {
-        QString candidate;
+    auto shortened = [&](qsizetype kept) -> QString {
         switch (mode) {
-        case Qt::ElideLeft:
-            candidate = ellipsis + text.right(kept);
-            break;
-        case Qt::ElideRight:
-            candidate = text.left(kept) + ellipsis;
-            break;
-        default:
-            candidate = text.left(kept / 2) + ellipsis + text.right(kept - kept / 2);
-            break;
+        case Qt::ElideLeft: return ellipsis + text.right(kept);
+        case Qt::ElideRight: return text.left(kept) + ellipsis;
+        default: return text.left(kept / 2) + ellipsis + text.right(kept - kept / 2);
         }
-        if (metrics.horizontalAdvance(candidate) <= width)
-            return candidate;
+    };
+    // The most characters that fit beside the ellipsis; widths grow with the count.
+    qsizetype fits = 0;
+    qsizetype tooMany = text.size();
+    while (tooMany - fits > 1) {
+        const qsizetype kept = fits + (tooMany - fits) / 2;
+        if (metrics.horizontalAdvance(shortened(kept)) <= width)
+            fits = kept;
+        else
+            tooMany = kept;
     }
-    return ellipsis;
+    return shortened(fits);
 }
 
 QString Utils::elideMiddle(const QString &text, int maxLength)

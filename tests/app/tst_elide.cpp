@@ -86,6 +86,12 @@ void TestElide::elideTextModes()
     QVERIFY(text.startsWith(middle.section(QStringLiteral("..."), 0, 0)));
     QVERIFY(text.endsWith(middle.section(QStringLiteral("..."), 1)));
     QVERIFY(!middle.startsWith(QStringLiteral("...")) && !middle.endsWith(QStringLiteral("...")));
+
+    // A long server text is shortened to the most that fits, without measuring every length.
+    const QString chat = text.repeated(2000);
+    const QString elided = Utils::elideText(metrics, chat, Qt::ElideRight, width);
+    QVERIFY(metrics.horizontalAdvance(elided) <= width);
+    QVERIFY(metrics.horizontalAdvance(chat.left(elided.size() - 2) + QStringLiteral("...")) > width);
 }
 
 MAHJONG_TEST_MAIN(TestElide)

@@ -317,7 +317,8 @@ void TestTableInfo::capacityPaint()
     // A painter-less call and a huge seat count stay harmless.
     TableCapacity(4, 2, 0).paint(nullptr, image.rect(), palette, Qt::AlignLeft);
     QPainter painter(&image);
-    TableCapacity(1 << 30, 5, 0).paint(&painter, image.rect(), palette, Qt::AlignLeft);
+    for (Qt::Alignment alignment : {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter})
+        TableCapacity(1 << 30, 5, 0).paint(&painter, image.rect(), palette, alignment);
 }
 
 void TestTableInfo::metaTypes()

@@ -17,11 +17,6 @@ constexpr std::array<const char *, TableInfo::FIELD_COUNT> fieldNames = {
     "MAX_DOUBLES", "PC_INDEX", "MIN_SCORE", "START_SCORE", "MTT_ID",
 };
 
-QString trInfo(const char *text, const char *comment = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("TableInfo", text, comment, n);
-}
-
 QString undefinedText()
 {
     return QStringLiteral("<undefined>");
@@ -32,7 +27,7 @@ QString translatedEntry(const std::array<const char *, N> &texts, int index)
 {
     if (index < 0 || index >= int(N))
         return undefinedText();
-    return trInfo(texts[std::size_t(index)]);
+    return QCoreApplication::translate("TableInfo", texts[std::size_t(index)]);
 }
 
 constexpr std::array<const char *, 4> gameTypeNames = {
@@ -197,7 +192,7 @@ QString TableInfo::rulesDisplayText() const
 QString TableInfo::valueText() const
 {
     if (m_value.isFree())
-        return trInfo("Free");
+        return QCoreApplication::translate("TableInfo", "Free");
     return m_value.buyInText();
 }
 
@@ -223,24 +218,26 @@ QString TableInfo::rulesetName(int ruleset)
 
 QString TableInfo::fanRangeText(int minFan, int maxFan)
 {
-    return trInfo("%1-%n fan(s)", nullptr, maxFan).arg(minFan);
+    return QCoreApplication::translate("TableInfo", "%1-%n fan(s)", nullptr, maxFan).arg(minFan);
 }
 
 QString TableInfo::rulesetText(int ruleset, int minFan, int maxFan)
 {
     if (ruleset == RulesetInfo::HONG_KONG)
-        return trInfo("%1 (%2)").arg(rulesetName(ruleset), fanRangeText(minFan, maxFan));
+        return QCoreApplication::translate("TableInfo", "%1 (%2)")
+            .arg(rulesetName(ruleset), fanRangeText(minFan, maxFan));
     return rulesetName(ruleset);
 }
 
 QString TableInfo::rulesDescription(int ruleset, int minFan, int maxFan)
 {
     if (ruleset == RulesetInfo::MCR)
-        return trInfo("%1/Chinese Official/International").arg(rulesetName(ruleset));
+        return QCoreApplication::translate("TableInfo", "%1/Chinese Official/International")
+            .arg(rulesetName(ruleset));
     return rulesetText(ruleset, minFan, maxFan);
 }
 
 QString TableInfo::secondsPerMoveText(int seconds)
 {
-    return trInfo("%Ln second(s)", nullptr, seconds);
+    return QCoreApplication::translate("TableInfo", "%Ln second(s)", nullptr, seconds);
 }

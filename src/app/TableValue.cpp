@@ -10,11 +10,6 @@
 
 namespace {
 
-QString trValue(const char *text, const char *comment = nullptr)
-{
-    return QCoreApplication::translate("TableValue", text, comment);
-}
-
 QString money(qint64 amount)
 {
     return Utils::moneyText(amount, false);
@@ -128,19 +123,21 @@ QStringList TableValue::placeBonusTexts() const
     QStringList texts;
     for (std::size_t place = 0; place < places.size(); ++place) {
         if (m_placeBonus[place] != 0)
-            texts << trValue(places[place]).arg(money(m_placeBonus[place]));
+            texts << QCoreApplication::translate("TableValue", places[place])
+                .arg(money(m_placeBonus[place]));
     }
     return texts;
 }
 
 QString TableValue::buyInText() const
 {
-    return trValue("%1 + %2").arg(money(m_bet), money(m_fee));
+    return QCoreApplication::translate("TableValue", "%1 + %2").arg(money(m_bet), money(m_fee));
 }
 
 QString TableValue::betText() const
 {
-    return trValue("%1 (%2) + %3").arg(money(m_bet), money(total() - m_fee), money(m_fee));
+    return QCoreApplication::translate("TableValue", "%1 (%2) + %3")
+        .arg(money(m_bet), money(total() - m_fee), money(m_fee));
 }
 
 QString TableValue::maxWinText() const
@@ -149,20 +146,21 @@ QString TableValue::maxWinText() const
     const qint64 gross = maxWinBeforeRake();
     if (net == gross)
         return money(net);
-    return trValue("%1 (%2 before rake)").arg(money(net), money(gross));
+    return QCoreApplication::translate("TableValue", "%1 (%2 before rake)")
+        .arg(money(net), money(gross));
 }
 
 QString TableValue::amountText(int amount)
 {
     if (amount == 0)
-        return trValue("-");
+        return QCoreApplication::translate("TableValue", "-");
     return money(amount);
 }
 
 QString TableValue::optionalAmountText(int amount)
 {
     if (amount == 0)
-        return trValue("-", "no optional amount");
+        return QCoreApplication::translate("TableValue", "-", "no optional amount");
     return money(amount);
 }
 

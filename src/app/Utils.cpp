@@ -12,11 +12,6 @@
 
 namespace {
 
-QString trUtils(const char *text, const char *comment = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("Utils", text, comment, n);
-}
-
 // The absolute value of an amount, also for the most negative one.
 quint64 magnitude(qint64 value)
 {
@@ -39,7 +34,8 @@ QString Utils::amountWithReservedText(qint64 amount, qint64 reserved)
 {
     if (reserved <= 0)
         return moneyText(amount, false);
-    return trUtils("%1 (+%2 reserved)").arg(moneyText(amount, false), moneyText(reserved, false));
+    return QCoreApplication::translate("Utils", "%1 (+%2 reserved)")
+        .arg(moneyText(amount, false), moneyText(reserved, false));
 }
 
 QString Utils::percentText(qint64 value, qint64 scale)
@@ -86,19 +82,21 @@ QString Utils::durationText(qint64 seconds)
     QString larger;
     QString smaller;
     if (days > 0) {
-        larger = trUtils("%n day(s)", nullptr, days);
+        larger = QCoreApplication::translate("Utils", "%n day(s)", nullptr, days);
         if (hours > 0)
-            smaller = trUtils("%n hour(s)", nullptr, hours);
+            smaller = QCoreApplication::translate("Utils", "%n hour(s)", nullptr, hours);
     } else if (hours > 0) {
-        larger = trUtils("%n hour(s)", nullptr, hours);
+        larger = QCoreApplication::translate("Utils", "%n hour(s)", nullptr, hours);
         if (minutes > 0)
-            smaller = trUtils("%n minute(s)", nullptr, minutes);
+            smaller = QCoreApplication::translate("Utils", "%n minute(s)", nullptr, minutes);
     } else {
-        return trUtils("%n minute(s)", nullptr, minutes);
+        return QCoreApplication::translate("Utils", "%n minute(s)", nullptr, minutes);
     }
     if (smaller.isEmpty())
         return larger;
-    return trUtils("%1 %2", "a duration: the larger unit, then the smaller").arg(larger, smaller);
+    return QCoreApplication::translate("Utils", "%1 %2",
+                                       "a duration: the larger unit, then the smaller")
+        .arg(larger, smaller);
 }
 
 QString Utils::timeLeftText(const QDateTime &from, const QDateTime &to)
@@ -113,7 +111,7 @@ QString Utils::minutesText(int seconds)
 
 QString Utils::ellipsisText()
 {
-    return trUtils("...");
+    return QCoreApplication::translate("Utils", "...");
 }
 
 QString Utils::elideText(const QFontMetrics &metrics, const QString &text, Qt::TextElideMode mode,

@@ -303,7 +303,8 @@ void TestTableInfo::capacityPaint()
     palette.setColor(QPalette::WindowText, Qt::black);
     {
         QPainter painter(&image);
-        TableCapacity(3, 1, 0).paint(&painter, image.rect(), palette, Qt::AlignRight | Qt::AlignVCenter);
+        TableCapacity(3, 1, 0).paint(&painter, image.rect(), palette,
+                                     Qt::AlignRight | Qt::AlignVCenter);
     }
     const int left = 100 - 44;
     auto centre = [&](int seat) { return image.pixelColor(left + seat * 15 + 7, 10); };

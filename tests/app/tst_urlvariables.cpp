@@ -71,7 +71,8 @@ void TestUrlVariables::localeFollowsTheLanguage()
 {
     QString language = QStringLiteral("en");
     UrlVariables variables;
-    QCOMPARE(variables.expand(QStringLiteral("/{locale}/"), QString()), QStringLiteral("/{locale}/"));
+    QCOMPARE(variables.expand(QStringLiteral("/{locale}/"), QString()),
+             QStringLiteral("/{locale}/"));
     variables.setLocaleProvider([&language] { return language; });
     QCOMPARE(variables.expand(QStringLiteral("/{locale}/"), QString()), QStringLiteral("/en/"));
     language = QStringLiteral("zh_TW");

@@ -200,6 +200,13 @@ Please send the log file %2 to our support so that we can fix it.</source>
         <source>The application is already started in another window!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln min(s)</source>
+        <translation>
+            <numerusform>%Ln min</numerusform>
+            <numerusform>%Ln min</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MahjongSplash</name>
@@ -260,10 +267,51 @@ Please update the client to go on playing.</source>
     </message>
 </context>
 <context>
+    <name>TableInfo</name>
+    <message numerus="yes">
+        <source>%1-%n fan(s)</source>
+        <translation>
+            <numerusform>%1-%n fan</numerusform>
+            <numerusform>%1-%n fans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln second(s)</source>
+        <translation>
+            <numerusform>%Ln second</numerusform>
+            <numerusform>%Ln seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TranslationsManager</name>
     <message>
         <source>English</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n hour</numerusform>
+            <numerusform>%n hours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

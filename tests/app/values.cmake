@@ -27,3 +27,7 @@ mahjong_add_test(tst_playerdata
 mahjong_add_test(tst_urlvariables
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_urlvariables.cpp
     LIBS mahjong_core)
+
+mahjong_add_test(tst_englishplurals
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_englishplurals.cpp
+    LIBS mahjong_ui)

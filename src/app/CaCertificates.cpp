@@ -19,10 +19,10 @@ QList<QSslCertificate> certificatesInFile(const QString &path)
     return certificates;
 }
 
-QList<QSslCertificate> certificatesInDir(const QDir &dir, const QStringList &nameFilters)
+QList<QSslCertificate> certificatesInDir(const QDir &dir)
 {
     QList<QSslCertificate> certificates;
-    const QStringList files = dir.entryList(nameFilters, QDir::Files | QDir::Readable, QDir::Name);
+    const QStringList files = dir.entryList(QDir::Files | QDir::Readable, QDir::Name);
     for (const QString &name : files)
         certificates += certificatesInFile(dir.filePath(name));
     return certificates;
@@ -32,17 +32,13 @@ QList<QSslCertificate> certificatesInDir(const QDir &dir, const QStringList &nam
 
 QList<QSslCertificate> loadCaCertificates()
 {
-    static const QStringList looseFiles{QStringLiteral("*.pem"), QStringLiteral("*.crt"),
-                                        QStringLiteral("*.cer"), QStringLiteral("*.der")};
     QList<QSslCertificate> found;
     QStringList searched;
     const QStringList dirs = QDir::searchPaths(QStringLiteral("resources"));
     for (const QString &path : dirs) {
-        const QDir dir(path);
-        const QDir certDir(dir.filePath(QStringLiteral("ca-certs")));
+        const QDir certDir(QDir(path).filePath(QStringLiteral("ca-certs")));
         searched << certDir.path();
-        for (const QSslCertificate &certificate :
-             certificatesInDir(certDir, {}) + certificatesInDir(dir, looseFiles)) {
+        for (const QSslCertificate &certificate : certificatesInDir(certDir)) {
             if (!certificate.isNull() && !found.contains(certificate))
                 found << certificate;
         }

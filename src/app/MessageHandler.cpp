@@ -46,7 +46,17 @@ int rank(QtMsgType type)
     return 1;
 }
 
-thread_local bool inAlert = false;
+// Whether a box is open now; a message raised meanwhile opens no second one.
+bool inAlert = false;
+
+void runAlert(const MessageHandler::Alert &alert, QtMsgType type, const QString &text)
+{
+    if (inAlert)
+        return;
+    inAlert = true;
+    alert(type, text);
+    inAlert = false;
+}
 
 } // namespace
 
@@ -161,14 +171,16 @@ void MessageHandler::handle(QtMsgType type, const QMessageLogContext &, const QS
         alert = state().alert;
     }
 
-    // The boxes need the GUI thread, and a box must not open another one.
-    const bool guiThread = QCoreApplication::instance()
-        && QThread::currentThread() == QCoreApplication::instance()->thread();
-    if ((type == QtCriticalMsg || type == QtFatalMsg) && alert && guiThread && !inAlert) {
-        inAlert = true;
-        alert(type, text);
-        inAlert = false;
-    }
-    if (type == QtFatalMsg)
+    // The boxes belong to the GUI thread. A critical box opens from the event
+    // loop, not inside the handler: while a handler runs, Qt sends every other
+    // message past it, and those would miss the log file.
+    QCoreApplication *app = QCoreApplication::instance();
+    if (type == QtCriticalMsg && alert && app) {
+        QMetaObject::invokeMethod(app, [alert, text] { runAlert(alert, QtCriticalMsg, text); },
+                                  Qt::QueuedConnection);
+    } else if (type == QtFatalMsg) {
+        if (alert && app && QThread::currentThread() == app->thread())
+            runAlert(alert, type, text);
         std::abort();
+    }
 }

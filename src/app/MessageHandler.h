@@ -12,8 +12,9 @@
 // warnings whose text begins with " [INFO ] "; they get no second tag.
 namespace MessageHandler {
 
-// Called on the GUI thread after a critical or fatal line has been written
-// (the error boxes); a fatal message aborts after it returns.
+// The error boxes, called on the GUI thread: for a critical message from the
+// event loop after the line has been written, for a fatal one at once (from the
+// GUI thread only) before the process aborts.
 using Alert = std::function<void(QtMsgType type, const QString &text)>;
 
 // The formatted line, without the line break.

@@ -67,8 +67,9 @@ void TestCaCertificates::noCertificatesKeepsDefaultsAndWarns()
 
 void TestCaCertificates::exactlyTheFoundCertificatesAreTrusted()
 {
-    // One directory with a "ca-certs" folder (PEM and DER, a stray non-certificate file),
-    // a second one with a loose certificate file; duplicates count once.
+    // Two directories with "ca-certs" folders (PEM and DER, a stray non-certificate
+    // file, a key); a certificate outside a "ca-certs" folder is not trusted, and a
+    // duplicate counts once.
     QTemporaryDir skin;
     QTemporaryDir extra;
     QVERIFY(copy(m_first.caFile, skin.filePath(QStringLiteral("ca-certs/first.pem"))));
@@ -82,8 +83,9 @@ void TestCaCertificates::exactlyTheFoundCertificatesAreTrusted()
     QVERIFY(readme.open(QIODevice::WriteOnly));
     readme.write("not a certificate\n");
     readme.close();
-    QVERIFY(copy(m_first.caFile, extra.filePath(QStringLiteral("again.crt"))));
-    QVERIFY(copy(m_first.serverKeyFile, extra.filePath(QStringLiteral("server.pem"))));
+    QVERIFY(copy(m_first.caFile, extra.filePath(QStringLiteral("ca-certs/again.crt"))));
+    QVERIFY(copy(m_first.serverKeyFile, extra.filePath(QStringLiteral("ca-certs/server.key"))));
+    QVERIFY(copy(m_second.serverCertFile, extra.filePath(QStringLiteral("server.pem"))));
 
     QDir::setSearchPaths(QStringLiteral("resources"), {extra.path(), skin.path()});
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("INFO.*2 CA")));

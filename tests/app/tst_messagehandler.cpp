@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 class TestMessageHandler : public QObject
 {
@@ -17,6 +18,7 @@ private slots:
     void levelAndFilterDropMessages();
     void logFileIsRotatedAndWritten();
     void unopenableLogFallsBackToStandardError();
+    void criticalMessagesAlertFromTheEventLoop();
 
 private:
     static QStringList logLines(const QString &path);
@@ -138,6 +140,43 @@ void TestMessageHandler::unopenableLogFallsBackToStandardError()
     qWarning("still running without a log file");
     qInstallMessageHandler(m_previous);
     m_previous = nullptr;
+}
+
+void TestMessageHandler::criticalMessagesAlertFromTheEventLoop()
+{
+    QTemporaryDir dir;
+    QVERIFY(MessageHandler::openLog(dir.path()));
+    QStringList alerts;
+    MessageHandler::setAlert([&alerts](QtMsgType type, const QString &text) {
+        const bool guiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+        alerts << QStringLiteral("%1 %2 %3").arg(type).arg(text).arg(guiThread);
+        // As if the box's own event loop ran while a new message arrives.
+        if (text == QLatin1String("first"))
+            qCritical("raised while the box is open");
+        QCoreApplication::processEvents();
+    });
+    m_previous = MessageHandler::install();
+
+    qWarning("a warning");
+    std::unique_ptr<QThread> worker(QThread::create([] { qCritical("from a worker"); }));
+    worker->start();
+    worker->wait();
+    QVERIFY(alerts.isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(alerts, QStringList{QStringLiteral("%1 from a worker 1").arg(QtCriticalMsg)});
+
+    alerts.clear();
+    qCritical("first");
+    QCoreApplication::processEvents();
+    QCOMPARE(alerts, QStringList{QStringLiteral("%1 first 1").arg(QtCriticalMsg)});
+
+    qInstallMessageHandler(m_previous);
+    m_previous = nullptr;
+    MessageHandler::setAlert({});
+    const QStringList lines = logLines(dir.filePath(QStringLiteral("mahjong.log")));
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines.at(1).endsWith(QLatin1String(" [CRIT ] from a worker")));
+    QVERIFY(lines.at(3).endsWith(QLatin1String(" [CRIT ] raised while the box is open")));
 }
 
 MAHJONG_TEST_MAIN(TestMessageHandler)

@@ -4,4 +4,8 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CustomItem.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColumnTypes.h
     ${CMAKE_CURRENT_LIST_DIR}/ColumnTypes.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TableModel.h
+    ${CMAKE_CURRENT_LIST_DIR}/TableModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LocalizationDb.h
+    ${CMAKE_CURRENT_LIST_DIR}/LocalizationDb.cpp
 )

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "app/TableInfo.h"
+#include "connection/LobbyRecords.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QStandardItemModel>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+
+class LocalizationDb;
+class QStandardItem;
+
+// True when path lies under base: equal to it, or beginning with it and "/".
+bool isPathUnder(const QString &path, const QString &base);
+
+struct TableRow
+{
+    TableInfo info;
+    QList<QStandardItem *> items;
+};
+
+struct SubscriptionRequest
+{
+    QString path;
+    bool subscribe = true;
+};
+
+// The server requests that the table list makes.
+struct TableModelRequests
+{
+    std::function<void(const QString &path)> subscribe;
+    std::function<void(const QString &path)> unsubscribe;
+    std::function<void()> queryLobbyStructure;
+};
+
+// The client's one list of known tables, one row per table, and the keeper of the lobby
+// subscriptions. Every subscribe() is matched later by one unsubscribe() of the same path;
+// the model counts them per path and sends the server one request each way, paced.
+class TableModel : public QStandardItemModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { NameColumn, RulesColumn, GameTypeColumn, PlayersColumn, BetColumn,
+                  MaxWinColumn, ColumnCount };
+
+    // At most one request leaves per interval.
+    static constexpr int RequestIntervalMs = 100;
+
+    TableModel(TableModelRequests requests, QObject *parent);
+    ~TableModel() override;
+
+    void subscribe(const QString &path);
+    void unsubscribe(const QString &path);
+
+    bool hasTable(qint32 id) const;
+    // Throws std::runtime_error for a table that is not held; test hasTable() first.
+    const TableInfo &tableInfo(qint32 id) const;
+    bool isTableFull(qint32 id) const;
+    // The table's localized name, or its id while the name is not known.
+    QString tableName(const TableInfo &info) const;
+
+    void setLocalizationDb(LocalizationDb *db);
+    void queryLobbyStructure();
+    // Sets the column headers, names and tool tips again in the current language.
+    void retranslateHeaders();
+
+    // True while subscribe or unsubscribe requests wait in the paced queue.
+    bool hasQueuedRequests() const { return !m_queue.empty(); }
+    // The row's tool tip for Qt::ToolTipRole, built from the held record when asked for.
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    // The number of paths the server was asked for and not released yet.
+    int serverSubscriptionCount() const { return int(m_sent.size()); }
+    // How many holders want the path itself (0 when none).
+    int subscriptionCount(const QString &path) const;
+
+signals:
+    void hasMoneraryTablesChanged(bool hasMonetaryTables);
+    void tableAdded(qint32 id);
+    void tableRemoved(qint32 id);
+    void lobbyStructure(const LobbyStructure &root);
+
+public slots:
+    void addOrUpdateTable(const TableInfo &info);
+    void updateTableInfo(qint32 id, int players, const TableInfoUpdates &updates);
+    void onTableRemoved(qint32 id);
+    void onLobbyStructure(const LobbyStructure &root);
+    void onTableNamesUpdated();
+    void processSubscriptions();
+
+private:
+    void enqueue(const QString &path, bool subscribe);
+    void doSubscribe(const QString &path);
+    void doUnsubscribe(const QString &path);
+    bool sendRequest(const QString &path, bool subscribe);
+    // True when a wanted path (or one sent to the server) lies at or above path.
+    bool isCovered(const QString &path, const std::map<QString, int> &paths) const;
+    bool isCovered(const QString &path, const std::set<QString> &paths) const;
+    void removeTable(std::map<qint32, TableRow>::iterator it);
+    void updateRow(TableRow &row);
+    void adjustMonetaryCount(int delta);
+    QString tableToolTip(const TableInfo &info, const QString &name) const;
+    QList<QStandardItem *> makeRow(const TableInfo &info);
+
+    std::map<qint32, TableRow> m_tables;
+    TableModelRequests m_requests;
+    std::deque<SubscriptionRequest> m_queue;
+    // Holders per wanted path.
+    std::map<QString, int> m_subscriptions;
+    // Paths subscribed on the server; each one is also wanted.
+    std::set<QString> m_sent;
+    int m_monetaryTables = 0;
+    LocalizationDb *m_localizationDb = nullptr;
+    QTimer m_queueTimer;
+    QElapsedTimer m_sinceLastRequest;
+};

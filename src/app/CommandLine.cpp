@@ -135,7 +135,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (values.count("lang"))
         line.m_language = text(values, "lang");
     if (values.count("welcomepage"))
-        line.m_welcomePage = text(values, "welcomepage");
+        line.m_pageOverrides.insert(WebPageRequest::INTERNAL_WELCOME, text(values, "welcomepage"));
     if (values.count("searchpath")) {
         for (const std::string &path : values["searchpath"].as<std::vector<std::string>>())
             line.m_searchPaths << QString::fromStdString(path);

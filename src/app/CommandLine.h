@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/WebPageRequest.h"
+
+#include <QMap>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -45,7 +48,9 @@ public:
     QString password() const { return m_password; }
     QString language() const { return m_language; }
     QStringList searchPaths() const { return m_searchPaths; }
-    QString welcomePage() const { return m_welcomePage; }
+    // Pages given on the command line in place of the server's: "welcomepage"
+    // under INTERNAL_WELCOME.
+    QMap<WebPageRequest::enum_t, QString> pageOverrides() const { return m_pageOverrides; }
 
     // "minloglevel": a level ("debug", "warning", "critical", "fatal" or 0 to 3)
     // sets the minimum level; any other value is a regular expression that every
@@ -73,7 +78,7 @@ private:
     QString m_password;
     QString m_language;
     QStringList m_searchPaths;
-    QString m_welcomePage;
+    QMap<WebPageRequest::enum_t, QString> m_pageOverrides;
     QtMsgType m_minimumLogLevel = QtWarningMsg;
     QRegularExpression m_logFilter;
 };

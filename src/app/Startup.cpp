@@ -11,6 +11,7 @@
 #include "app/TranslationsManager.h"
 #include "app/UserPaths.h"
 #include "app/VersionChecker.h"
+#include "app/version.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -24,7 +25,7 @@ Startup::Startup(CommandLine &commandLine, TranslationsManager &translations, QO
     , m_commandLine(commandLine)
     , m_translations(translations)
     , m_loader(std::make_unique<FileLoader>(&m_network))
-    , m_splash(std::make_unique<MahjongSplash>(QCoreApplication::applicationVersion()))
+    , m_splash(std::make_unique<MahjongSplash>(clientVersionString()))
 {
 }
 
@@ -113,7 +114,7 @@ void Startup::onClientVersions(const QByteArray &document)
         checkDone();
         return;
     }
-    const QString running = QCoreApplication::applicationVersion();
+    const QString running = clientVersionString();
     if (!VersionChecker::isNewer(*newest, running)) {
         checkDone();
         return;
@@ -127,7 +128,7 @@ void Startup::offerUpdate(const QString &newVersion, const QUrl &url)
 {
     m_splash->hide();
     m_newVersionDialog = std::make_unique<NewVersionDialog>(newVersion,
-                                                            QCoreApplication::applicationVersion());
+                                                            clientVersionString());
     connect(m_newVersionDialog.get(), &QDialog::rejected, this, [this] {
         qWarning().noquote() << " [INFO ] update refused";
         emit exitRequested(0);

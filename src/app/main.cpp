@@ -7,6 +7,7 @@
 #include "app/Startup.h"
 #include "app/TranslationsManager.h"
 #include "app/UserPaths.h"
+#include "app/version.h"
 #include "game/tiles/TileGraphics.h"
 
 #include <QDateTime>
@@ -84,7 +85,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Pellandor"));
     QCoreApplication::setApplicationName(QStringLiteral("Pellandor-%1").arg(skin));
-    QCoreApplication::setApplicationVersion(QStringLiteral(MAHJONG_VERSION));
+    QCoreApplication::setApplicationVersion(clientVersionString());
 
     MahjongApplication app(argc, argv);
     try {

@@ -36,7 +36,7 @@ void TestCommandLine::defaults()
     QVERIFY(line.password().isEmpty());
     QVERIFY(line.language().isEmpty());
     QVERIFY(line.searchPaths().isEmpty());
-    QVERIFY(line.welcomePage().isEmpty());
+    QVERIFY(line.pageOverrides().isEmpty());
     QCOMPARE(line.minimumLogLevel(), QtWarningMsg);
     QVERIFY(line.logFilter().pattern().isEmpty());
     QVERIFY(!line.helpRequested());
@@ -84,7 +84,9 @@ void TestCommandLine::everyOption()
     QCOMPARE(line.searchPaths(), (QStringList{"/one", "/two"}));
     QVERIFY(!line.ssl());
     QCOMPARE(line.serverInfoHost(), QStringLiteral("info.example:8443"));
-    QCOMPARE(line.welcomePage(), QStringLiteral("http://w.example/x"));
+    QCOMPARE(line.pageOverrides(),
+             (QMap<WebPageRequest::enum_t, QString>{
+                 {WebPageRequest::INTERNAL_WELCOME, QStringLiteral("http://w.example/x")}}));
     QVERIFY(line.install());
     QVERIFY(line.debug());
     QCOMPARE(line.host(), QStringLiteral("g.example"));

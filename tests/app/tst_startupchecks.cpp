@@ -7,6 +7,7 @@
 #include "app/TranslationsManager.h"
 #include "app/UserPaths.h"
 #include "app/VersionChecker.h"
+#include "app/version.h"
 #include "loopbackhttpserver.h"
 #include "testmain.h"
 
@@ -21,7 +22,13 @@ namespace {
 
 const QString infoPath = QStringLiteral("/client/server_info.xml");
 const QString versionsPath = QStringLiteral("/client/linux/client_versions.xml");
-const QString downloadPath = QStringLiteral("/downloads/client-3.3.0.tar.gz");
+// A version after the running one.
+QString newerVersion()
+{
+    QVector<int> numbers = QVersionNumber::fromString(clientVersionString()).segments();
+    ++numbers.last();
+    return QVersionNumber(numbers).toString();
+}
 
 QByteArray serverInfo(const QString &inner)
 {
@@ -87,7 +94,6 @@ void TestStartupChecks::initTestCase()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Pellandor"));
     QCoreApplication::setApplicationName(QStringLiteral("Pellandor-test"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.2.4"));
     setupResourceSearchPaths({}, QStringLiteral("corvana"));
 }
 
@@ -258,7 +264,7 @@ void TestStartupChecks::equalVersionHandsOverWithTheDocumentsServer()
 {
     m_server->serve(infoPath, serverInfo("<gameserver host=\"game.example\" port=\"7443\"/>"
                                          + versionCheckElement()));
-    m_server->serve(versionsPath, clientVersions(m_server->address(), {"3.2.4"}));
+    m_server->serve(versionsPath, clientVersions(m_server->address(), {clientVersionString()}));
     QElapsedTimer clock;
     clock.start();
     startWith(m_server->address());
@@ -283,7 +289,7 @@ void TestStartupChecks::equalVersionHandsOverWithTheDocumentsServer()
 void TestStartupChecks::newerVersionRefusedEndsTheProgram()
 {
     m_server->serve(infoPath, serverInfo(versionCheckElement()));
-    m_server->serve(versionsPath, clientVersions(m_server->address(), {"3.3.0"}));
+    m_server->serve(versionsPath, clientVersions(m_server->address(), {newerVersion()}));
     startWith(m_server->address());
     QSignalSpy exit(m_startup.get(), &Startup::exitRequested);
     QSignalSpy finished(m_startup.get(), &Startup::finished);
@@ -299,10 +305,11 @@ void TestStartupChecks::newerVersionAcceptedIsDownloadedAndReported()
 {
     const QByteArray package(300000, 'x');
     m_server->serve(infoPath, serverInfo(versionCheckElement()));
-    m_server->serve(versionsPath, clientVersions(m_server->address(), {"3.3.0"}));
+    m_server->serve(versionsPath, clientVersions(m_server->address(), {newerVersion()}));
+    const QString downloadPath = QStringLiteral("/downloads/client-%1.tar.gz").arg(newerVersion());
     m_server->serve(downloadPath, package);
-    const QString saved =
-        QDir(UserPaths::temporaryDirectory()).filePath(QStringLiteral("downloads/client-3.3.0.tar.gz"));
+    const QString saved = QDir(UserPaths::temporaryDirectory())
+                              .filePath(QStringLiteral("downloads/client-%1.tar.gz").arg(newerVersion()));
     QFile::remove(saved);
     startWith(m_server->address());
     QSignalSpy exit(m_startup.get(), &Startup::exitRequested);

@@ -8,6 +8,7 @@
 #include "chat/xmpp/XMPPPresence.h"
 
 #include <QBuffer>
+#include <QDomDocument>
 #include <QFile>
 
 using namespace xmpp;
@@ -99,14 +100,14 @@ QStringList parseAll(const QByteArray &body)
     return parseInSlices(StreamHeader + body, {});
 }
 
-// Builds the element of one top-level element, as the parser's factory does.
+// The element the parser builds of one top-level element; null when none.
 std::unique_ptr<StreamElement> parseOne(const QByteArray &element)
 {
-    QDomDocument document;
-    document.setContent("<stream:stream xmlns='jabber:client' xmlns:stream='http://etherx.jabber.org/streams'>"
-                            + element + "</stream:stream>",
-                        true);
-    return parseStreamElement(document.documentElement().firstChildElement());
+    StreamParser parser;
+    parser.addData(StreamHeader + element);
+    if (parser.parse() != StreamParser::ElementReady)
+        return nullptr;
+    return parser.takeLastElement();
 }
 
 template <typename T>
@@ -549,7 +550,7 @@ void TestXmppCodec::presencePayload()
     auto presence = parseAs<PresenceStanza>(
         "<presence from='1001@localhost/r'><show>dnd</show><status>a</status><status>b</status>"
         "<status lang='de'>c</status><priority>-1</priority>"
-        "<tables xmlns='" + QByteArray(ns::TablePresence.data()) + "'><path>/t/1</path><path>/t/1</path>"
+        "<tables xmlns='" + ns::TablePresence.toUtf8() + "'><path>/t/1</path><path>/t/1</path>"
         "<path>/t/2</path></tables><tables xmlns='urn:other'><path>/t/9</path></tables>"
         "<x xmlns='vcard-temp:x:update'><photo>00FFab</photo></x></presence>");
     QVERIFY(presence);

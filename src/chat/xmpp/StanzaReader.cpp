@@ -12,7 +12,7 @@ namespace {
 const QString Und = QStringLiteral("UND");
 
 // Reads an optional address attribute; an unreadable one is logged and left out.
-QString optionalJid(const QDomElement &element, const QString &attribute)
+QString optionalJid(const XmlElement &element, const QString &attribute)
 {
     const QString text = element.attribute(attribute);
     if (text.isEmpty())
@@ -25,7 +25,7 @@ QString optionalJid(const QDomElement &element, const QString &attribute)
     }
 }
 
-void readHeader(const QDomElement &element, Stanza &stanza)
+void readHeader(const XmlElement &element, Stanza &stanza)
 {
     const QString to = element.attribute(QStringLiteral("to"));
     if (!to.isEmpty())
@@ -38,9 +38,9 @@ void readHeader(const QDomElement &element, Stanza &stanza)
     stanza.lang = element.attribute(QStringLiteral("lang"));
 }
 
-void readError(const QDomElement &element, Stanza &stanza)
+void readError(const XmlElement &element, Stanza &stanza)
 {
-    const QDomElement error = firstChildNamed(element, QStringLiteral("error"));
+    const XmlElement error = firstChildNamed(element, QStringLiteral("error"));
     if (stanza.type != QLatin1String("error")) {
         if (!error.isNull())
             qWarning() << "Ignoring the error element of a non-error stanza, id" << stanza.id;
@@ -59,7 +59,7 @@ void readError(const QDomElement &element, Stanza &stanza)
         stanza.errorType = type;
     else
         qWarning() << "unknown stanza error type" << error.attribute(QStringLiteral("type"));
-    QDomElement condition = error.firstChildElement();
+    XmlElement condition = error.firstChildElement();
     if (condition.localName() == QLatin1String("text"))
         condition = condition.nextSiblingElement();
     const int code = stanzaErrorConditionFromName(condition.localName());
@@ -95,22 +95,22 @@ int roleFromName(const QString &text)
     return 0;
 }
 
-std::unique_ptr<Iq> readBind(const QDomElement &bind)
+std::unique_ptr<Iq> readBind(const XmlElement &bind)
 {
     auto iq = std::make_unique<IqBind>();
-    const QDomElement resource = firstChildNamed(bind, QStringLiteral("resource"));
+    const XmlElement resource = firstChildNamed(bind, QStringLiteral("resource"));
     if (!resource.isNull())
         iq->resource = resource.text();
-    const QDomElement jid = firstChildNamed(bind, QStringLiteral("jid"));
+    const XmlElement jid = firstChildNamed(bind, QStringLiteral("jid"));
     if (!jid.isNull())
         iq->jid = parseJid(jid.text()).toString();
     return iq;
 }
 
-std::unique_ptr<Iq> readDiscoInfo(const QDomElement &query)
+std::unique_ptr<Iq> readDiscoInfo(const XmlElement &query)
 {
     auto iq = std::make_unique<IqDiscoInfo>();
-    for (QDomElement child = query.firstChildElement(); !child.isNull();
+    for (XmlElement child = query.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.localName() == QLatin1String("identity")) {
             iq->identities.append({child.attribute(QStringLiteral("category")),
@@ -123,10 +123,10 @@ std::unique_ptr<Iq> readDiscoInfo(const QDomElement &query)
     return iq;
 }
 
-std::unique_ptr<Iq> readDiscoItems(const QDomElement &query)
+std::unique_ptr<Iq> readDiscoItems(const XmlElement &query)
 {
     auto iq = std::make_unique<IqDiscoItems>();
-    for (QDomElement child = query.firstChildElement(); !child.isNull();
+    for (XmlElement child = query.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.localName() != QLatin1String("item"))
             continue;
@@ -146,39 +146,39 @@ std::unique_ptr<Iq> readDiscoItems(const QDomElement &query)
 
 } // namespace
 
-QDomElement firstChildElementNS(const QDomElement &parent, const QString &tagName,
+XmlElement firstChildElementNS(const XmlElement &parent, const QString &tagName,
                                 const QString &namespaceURI)
 {
-    for (QDomElement child = parent.firstChildElement(); !child.isNull();
+    for (XmlElement child = parent.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.localName() == tagName && child.namespaceURI() == namespaceURI)
             return child;
     }
-    return QDomElement();
+    return XmlElement();
 }
 
-QDomElement nextSiblingElementNS(const QDomElement &element, const QString &tagName,
+XmlElement nextSiblingElementNS(const XmlElement &element, const QString &tagName,
                                  const QString &namespaceURI)
 {
-    for (QDomElement sibling = element.nextSiblingElement(); !sibling.isNull();
+    for (XmlElement sibling = element.nextSiblingElement(); !sibling.isNull();
          sibling = sibling.nextSiblingElement()) {
         if (sibling.localName() == tagName && sibling.namespaceURI() == namespaceURI)
             return sibling;
     }
-    return QDomElement();
+    return XmlElement();
 }
 
-QDomElement firstChildNamed(const QDomElement &parent, const QString &tagName)
+XmlElement firstChildNamed(const XmlElement &parent, const QString &tagName)
 {
-    for (QDomElement child = parent.firstChildElement(); !child.isNull();
+    for (XmlElement child = parent.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.localName() == tagName)
             return child;
     }
-    return QDomElement();
+    return XmlElement();
 }
 
-std::unique_ptr<Stanza> parseStanza(const QDomElement &element)
+std::unique_ptr<Stanza> parseStanza(const XmlElement &element)
 {
     const QString name = element.localName();
     std::unique_ptr<Stanza> stanza;
@@ -202,9 +202,9 @@ std::unique_ptr<Stanza> parseStanza(const QDomElement &element)
     return stanza;
 }
 
-std::unique_ptr<Iq> parseIq(const QDomElement &element)
+std::unique_ptr<Iq> parseIq(const XmlElement &element)
 {
-    const QDomElement payload = element.firstChildElement();
+    const XmlElement payload = element.firstChildElement();
     const QString ns = payload.namespaceURI();
     const QString name = payload.localName();
     if (ns == ns::Bind && name == QLatin1String("bind"))
@@ -218,37 +218,37 @@ std::unique_ptr<Iq> parseIq(const QDomElement &element)
     return std::make_unique<Iq>();
 }
 
-std::unique_ptr<PresenceStanza> parsePresence(const QDomElement &element)
+std::unique_ptr<PresenceStanza> parsePresence(const XmlElement &element)
 {
     std::unique_ptr<PresenceStanza> presence;
-    if (element.elementsByTagNameNS(ns::Muc, QStringLiteral("x")).isEmpty())
+    if (element.firstDescendant(u"x", ns::Muc).isNull())
         presence = std::make_unique<PresenceStanza>();
     else
         presence = std::make_unique<MucPresenceStanza>();
 
-    const QDomElement user = firstChildElementNS(element, QStringLiteral("x"), ns::MucUser);
+    const XmlElement user = firstChildElementNS(element, QStringLiteral("x"), ns::MucUser);
     if (!user.isNull()) {
         presence->roomUser = true;
         presence->roomData = readRoomUserData(user);
     }
 
-    const QDomElement tables =
+    const XmlElement tables =
         firstChildElementNS(element, QStringLiteral("tables"), ns::TablePresence);
-    for (QDomElement path = tables.firstChildElement(); !path.isNull();
+    for (XmlElement path = tables.firstChildElement(); !path.isNull();
          path = path.nextSiblingElement()) {
         if (path.localName() == QLatin1String("path"))
             presence->tables.insert(path.text());
     }
 
-    const QDomElement update = firstChildElementNS(element, QStringLiteral("x"), ns::VCardUpdate);
+    const XmlElement update = firstChildElementNS(element, QStringLiteral("x"), ns::VCardUpdate);
     if (!update.isNull())
         presence->photoHash = parsePhotoHash(update);
 
-    const QDomElement show = firstChildNamed(element, QStringLiteral("show"));
+    const XmlElement show = firstChildNamed(element, QStringLiteral("show"));
     if (!show.isNull())
         presence->show = presenceShowFromName(show.text());
 
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
+    for (XmlElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.localName() != QLatin1String("status"))
             continue;
@@ -256,7 +256,7 @@ std::unique_ptr<PresenceStanza> parsePresence(const QDomElement &element)
         presence->statuses.insert(lang.isEmpty() ? Und : lang, child.text());
     }
 
-    const QDomElement priority = firstChildNamed(element, QStringLiteral("priority"));
+    const XmlElement priority = firstChildNamed(element, QStringLiteral("priority"));
     const QString priorityText = priority.text();
     if (!priorityText.isEmpty()) {
         bool ok = false;
@@ -269,19 +269,19 @@ std::unique_ptr<PresenceStanza> parsePresence(const QDomElement &element)
     return presence;
 }
 
-std::unique_ptr<MessageStanza> readMessage(const QDomElement &element)
+std::unique_ptr<MessageStanza> readMessage(const XmlElement &element)
 {
     auto message = std::make_unique<MessageStanza>();
-    const QDomElement delay = firstChildElementNS(element, QStringLiteral("delay"), ns::Delay);
+    const XmlElement delay = firstChildElementNS(element, QStringLiteral("delay"), ns::Delay);
     if (!delay.isNull()) {
         message->delay = readDelay(delay);
     } else {
-        const QDomElement legacy = firstChildElementNS(element, QStringLiteral("x"), ns::LegacyDelay);
+        const XmlElement legacy = firstChildElementNS(element, QStringLiteral("x"), ns::LegacyDelay);
         if (!legacy.isNull())
             message->delay = readLegacyDelay(legacy);
     }
     bool threadRead = false;
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
+    for (XmlElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         const QString name = child.localName();
         if (name == QLatin1String("body") || name == QLatin1String("subject")) {
@@ -296,7 +296,7 @@ std::unique_ptr<MessageStanza> readMessage(const QDomElement &element)
     return message;
 }
 
-std::optional<DelayedDeliveryInfo> readDelay(const QDomElement &delay)
+std::optional<DelayedDeliveryInfo> readDelay(const XmlElement &delay)
 {
     DelayedDeliveryInfo info;
     const QString from = delay.attribute(QStringLiteral("from"));
@@ -315,7 +315,7 @@ std::optional<DelayedDeliveryInfo> readDelay(const QDomElement &delay)
     return info;
 }
 
-std::optional<DelayedDeliveryInfo> readLegacyDelay(const QDomElement &x)
+std::optional<DelayedDeliveryInfo> readLegacyDelay(const XmlElement &x)
 {
     DelayedDeliveryInfo info;
     const QString from = x.attribute(QStringLiteral("from"));
@@ -363,9 +363,9 @@ QDateTime parseDelayStamp(const QString &text)
     return stamp;
 }
 
-QByteArray parsePhotoHash(const QDomElement &x)
+QByteArray parsePhotoHash(const XmlElement &x)
 {
-    const QDomElement photo = firstChildNamed(x, QStringLiteral("photo"));
+    const XmlElement photo = firstChildNamed(x, QStringLiteral("photo"));
     if (photo.isNull())
         return QByteArray();
     QByteArray hash = QByteArray::fromHex(photo.text().toLatin1());
@@ -374,26 +374,26 @@ QByteArray parsePhotoHash(const QDomElement &x)
     return hash;
 }
 
-RoomUserData readRoomUserData(const QDomElement &x)
+RoomUserData readRoomUserData(const XmlElement &x)
 {
     RoomUserData data;
-    const QDomElement item = firstChildNamed(x, QStringLiteral("item"));
+    const XmlElement item = firstChildNamed(x, QStringLiteral("item"));
     if (!item.isNull()) {
         data.jid = optionalJid(item, QStringLiteral("jid"));
         data.affiliation = affiliationFromName(item.attribute(QStringLiteral("affiliation")));
         data.role = roleFromName(item.attribute(QStringLiteral("role")));
         data.nick = item.attribute(QStringLiteral("nick"));
-        const QDomElement actor = firstChildNamed(item, QStringLiteral("actor"));
+        const XmlElement actor = firstChildNamed(item, QStringLiteral("actor"));
         if (!actor.isNull())
             data.actor = optionalJid(actor, QStringLiteral("jid"));
-        const QDomElement reason = firstChildNamed(item, QStringLiteral("reason"));
+        const XmlElement reason = firstChildNamed(item, QStringLiteral("reason"));
         if (!reason.isNull())
             data.reason = reason.text();
-        const QDomElement continueThread = firstChildNamed(item, QStringLiteral("continue"));
+        const XmlElement continueThread = firstChildNamed(item, QStringLiteral("continue"));
         if (!continueThread.isNull())
             data.continueThread = continueThread.attribute(QStringLiteral("thread"));
     }
-    for (QDomElement status = x.firstChildElement(); !status.isNull();
+    for (XmlElement status = x.firstChildElement(); !status.isNull();
          status = status.nextSiblingElement()) {
         if (status.localName() != QLatin1String("status"))
             continue;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDateTime>
-#include <QDomElement>
+#include "chat/xmpp/XmlElement.h"
 
 #include <memory>
 #include <optional>
@@ -14,28 +14,28 @@
 namespace xmpp {
 
 // The first child (or next sibling) element with this local name in this namespace.
-QDomElement firstChildElementNS(const QDomElement &parent, const QString &tagName,
+XmlElement firstChildElementNS(const XmlElement &parent, const QString &tagName,
                                 const QString &namespaceURI);
-QDomElement nextSiblingElementNS(const QDomElement &element, const QString &tagName,
+XmlElement nextSiblingElementNS(const XmlElement &element, const QString &tagName,
                                  const QString &namespaceURI);
 // The first child element with this local name, in any namespace.
-QDomElement firstChildNamed(const QDomElement &parent, const QString &tagName);
+XmlElement firstChildNamed(const XmlElement &parent, const QString &tagName);
 
-std::unique_ptr<Stanza> parseStanza(const QDomElement &element);
-std::unique_ptr<Iq> parseIq(const QDomElement &element);
-std::unique_ptr<PresenceStanza> parsePresence(const QDomElement &element);
-std::unique_ptr<MessageStanza> readMessage(const QDomElement &element);
+std::unique_ptr<Stanza> parseStanza(const XmlElement &element);
+std::unique_ptr<Iq> parseIq(const XmlElement &element);
+std::unique_ptr<PresenceStanza> parsePresence(const XmlElement &element);
+std::unique_ptr<MessageStanza> readMessage(const XmlElement &element);
 
 // Delayed delivery in the current and the legacy form; nothing when the record
 // cannot be read.
-std::optional<DelayedDeliveryInfo> readDelay(const QDomElement &delay);
-std::optional<DelayedDeliveryInfo> readLegacyDelay(const QDomElement &x);
+std::optional<DelayedDeliveryInfo> readDelay(const XmlElement &delay);
+std::optional<DelayedDeliveryInfo> readLegacyDelay(const XmlElement &x);
 // A date-time stamp with optional fraction of any length and "Z" or a numeric offset,
 // converted to UTC; an invalid QDateTime when the text is none.
 QDateTime parseDelayStamp(const QString &text);
 
-QByteArray parsePhotoHash(const QDomElement &x);
-RoomUserData readRoomUserData(const QDomElement &x);
+QByteArray parsePhotoHash(const XmlElement &x);
+RoomUserData readRoomUserData(const XmlElement &x);
 int presenceShowFromName(const QString &text);
 
 } // namespace xmpp

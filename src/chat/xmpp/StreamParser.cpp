@@ -13,15 +13,19 @@ namespace {
 
 constexpr qsizetype FeedSlice = 16 * 1024;
 
-QByteArray base64Payload(const QDomElement &element)
+constexpr int MaxInternedNames = 256;
+
+QByteArray base64Payload(const XmlElement &element)
 {
     return QByteArray::fromBase64(element.text().toUtf8());
 }
 
-bool hasDescendant(const QDomElement &element, const QString &ns, const QString &name)
+bool hasDescendant(const XmlElement &element, const QString &ns, QStringView name)
 {
-    return !element.elementsByTagNameNS(ns, name).isEmpty();
+    return !element.firstDescendant(name, ns).isNull();
 }
+
+const QString XmlNamespace = QStringLiteral("http://www.w3.org/XML/1998/namespace");
 
 } // namespace
 
@@ -30,10 +34,9 @@ StreamParser::StreamParser() = default;
 void StreamParser::reset()
 {
     m_reader.clear();
-    if (!m_root.isNull())
-        m_document.removeChild(m_root);
-    m_root.clear();
-    m_current.clear();
+    m_inRoot = false;
+    m_tree.clear();
+    m_current = -1;
     m_lastElement.reset();
     m_streamLanguage.clear();
     m_streamFrom.clear();
@@ -104,8 +107,8 @@ StreamParser::Result StreamParser::parse()
                 return ElementReady;
             break;
         case QXmlStreamReader::Characters:
-            if (!m_reader.isWhitespace() && !m_current.isNull())
-                m_current.appendChild(m_document.createTextNode(m_reader.text().toString()));
+            if (!m_reader.isWhitespace() && m_current >= 0)
+                m_tree.addText(m_current, m_reader.text().toString());
             break;
         default:
             throw stream_parse_error(InvalidXml, QStringLiteral("unknown xml stream token: %1")
@@ -114,68 +117,92 @@ StreamParser::Result StreamParser::parse()
     }
 }
 
+QString StreamParser::intern(QStringView text)
+{
+    for (const QString &name : std::as_const(m_names)) {
+        if (name == text)
+            return name;
+    }
+    if (m_names.size() >= MaxInternedNames)
+        return text.toString();
+    m_names.append(text.toString());
+    return m_names.last();
+}
+
 void StreamParser::startElement()
 {
-    QDomElement element = m_document.createElementNS(m_reader.namespaceUri().toString(),
-                                                     m_reader.qualifiedName().toString());
-    const QXmlStreamAttributes attributes = m_reader.attributes();
-    for (const QXmlStreamAttribute &attribute : attributes) {
-        if (attribute.namespaceUri().isEmpty())
-            element.setAttribute(attribute.name().toString(), attribute.value().toString());
-        else
-            element.setAttributeNS(attribute.namespaceUri().toString(),
-                                   attribute.qualifiedName().toString(),
-                                   attribute.value().toString());
-    }
-    if (!m_current.isNull()) {
-        m_current.appendChild(element);
+    if (m_inRoot) {
+        const int element = m_tree.addElement(m_current, intern(m_reader.namespaceUri()),
+                                              intern(m_reader.qualifiedName()), intern(m_reader.name()));
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        for (const QXmlStreamAttribute &attribute : attributes) {
+            XmlTree::Attribute copy;
+            copy.namespaceURI = intern(attribute.namespaceUri());
+            copy.qualifiedName = intern(attribute.qualifiedName());
+            // Attributes are looked up by plain name; "xml:lang" answers to "lang".
+            copy.name = copy.namespaceURI.isEmpty() || copy.namespaceURI == XmlNamespace
+                ? intern(attribute.name())
+                : copy.qualifiedName;
+            copy.value = attribute.value().toString();
+            m_tree.addAttribute(element, std::move(copy));
+        }
         m_current = element;
         return;
     }
-    if (element.namespaceURI() != ns::Streams || element.localName() != QLatin1String("stream"))
-        throw stream_parse_error(BadFormat,
-                                 QStringLiteral("invalid stream start tag: %1")
-                                     .arg(m_reader.qualifiedName().toString()));
-    const QString version = element.attribute(QStringLiteral("version"));
+    if (m_reader.namespaceUri() != ns::Streams || m_reader.name() != u"stream")
+        throw stream_parse_error(BadFormat, QStringLiteral("invalid stream start tag: %1")
+                                                .arg(m_reader.qualifiedName().toString()));
+    const QXmlStreamAttributes attributes = m_reader.attributes();
+    const QString version = attributes.value(QStringLiteral("version")).toString();
     if (version != QLatin1String("1.0"))
         throw stream_parse_error(UnsupportedVersion,
                                  QStringLiteral("unsupported version: %1").arg(version));
     QString from;
     try {
-        from = XMPPJid(element.attribute(QStringLiteral("from")), QString(), QString()).toString();
+        from = XMPPJid(attributes.value(QStringLiteral("from")).toString(), QString(), QString()).toString();
     } catch (const std::invalid_argument &e) {
         throw stream_parse_error(InvalidFrom, QString::fromLatin1(e.what()));
     }
-    m_document.appendChild(element);
-    m_root = element;
-    m_current = element;
-    m_streamLanguage = element.attribute(QStringLiteral("lang"));
+    QString language;
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (attribute.name() == u"lang")
+            language = attribute.value().toString();
+    }
+    m_inRoot = true;
+    m_current = -1;
+    m_tree.clear();
+    m_streamLanguage = language;
     m_streamFrom = from;
     m_elementStart = m_fed;
 }
 
 bool StreamParser::endElement()
 {
-    QDomElement finished = m_current;
-    m_current = finished.parentNode().toElement();
-    if (m_current.isNull() || m_current != m_root)
+    if (m_current < 0) {
+        // The end of the stream root; the end of the document follows.
+        m_inRoot = false;
+        return false;
+    }
+    const int finished = m_current;
+    m_current = m_tree.parentOf(finished);
+    if (m_current >= 0)
         return false;
     m_elementStart = m_fed;
     std::unique_ptr<StreamElement> element;
     try {
-        element = parseStreamElement(finished);
+        element = parseStreamElement(m_tree.element(finished));
     } catch (...) {
-        m_root.removeChild(finished);
+        m_tree.clear();
         throw;
     }
-    m_root.removeChild(finished);
+    m_tree.clear();
     if (!element)
         return false;
     m_lastElement = std::move(element);
     return true;
 }
 
-std::unique_ptr<StreamElement> parseStreamElement(const QDomElement &element)
+std::unique_ptr<StreamElement> parseStreamElement(const XmlElement &element)
 {
     const QString ns = element.namespaceURI();
     const QString name = element.localName();
@@ -227,32 +254,26 @@ std::unique_ptr<StreamElement> parseStreamElement(const QDomElement &element)
     throw stream_parse_error(UnsupportedStanzaType, name);
 }
 
-std::unique_ptr<StreamFeatures> parseStreamFeatures(const QDomElement &element)
+std::unique_ptr<StreamFeatures> parseStreamFeatures(const XmlElement &element)
 {
     auto features = std::make_unique<StreamFeatures>();
-    const QDomElement startTls = firstChildNamed(element, QStringLiteral("starttls"));
+    const XmlElement startTls = firstChildNamed(element, QStringLiteral("starttls"));
     features->startTls = !startTls.isNull();
-    features->tlsRequired = features->startTls
-        && hasDescendant(startTls, ns::Tls, QStringLiteral("required"));
-    const QDomNodeList mechanisms = element.elementsByTagNameNS(ns::Sasl, QStringLiteral("mechanism"));
-    for (int i = 0; i < mechanisms.size(); ++i)
-        features->mechanisms.append(mechanisms.at(i).toElement().text());
-    features->bind = hasDescendant(element, ns::Bind, QStringLiteral("bind"));
-    features->session = hasDescendant(element, ns::Session, QStringLiteral("session"));
-    if (features->session) {
-        // A session marked optional needs no request.
-        const QDomElement session =
-            element.elementsByTagNameNS(ns::Session, QStringLiteral("session")).at(0).toElement();
-        if (!firstChildNamed(session, QStringLiteral("optional")).isNull())
-            features->session = false;
-    }
+    features->tlsRequired = features->startTls && hasDescendant(startTls, ns::Tls, u"required");
+    const QList<XmlElement> mechanisms = element.descendants(u"mechanism", ns::Sasl);
+    for (const XmlElement &mechanism : mechanisms)
+        features->mechanisms.append(mechanism.text());
+    features->bind = hasDescendant(element, ns::Bind, u"bind");
+    // A session marked optional needs no request.
+    const XmlElement session = element.firstDescendant(u"session", ns::Session);
+    features->session = !session.isNull() && firstChildNamed(session, QStringLiteral("optional")).isNull();
     return features;
 }
 
-std::unique_ptr<StreamError> parseStreamError(const QDomElement &element)
+std::unique_ptr<StreamError> parseStreamError(const XmlElement &element)
 {
     auto error = std::make_unique<StreamError>();
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
+    for (XmlElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.namespaceURI() != ns::StreamErrors)
             continue;
@@ -268,10 +289,10 @@ std::unique_ptr<StreamError> parseStreamError(const QDomElement &element)
     return error;
 }
 
-std::unique_ptr<SASLFailure> parseSaslFailure(const QDomElement &element)
+std::unique_ptr<SASLFailure> parseSaslFailure(const XmlElement &element)
 {
     auto failure = std::make_unique<SASLFailure>();
-    const QDomElement condition = element.firstChildElement();
+    const XmlElement condition = element.firstChildElement();
     if (condition.isNull())
         return failure;
     const int code = saslFailureConditionFromName(condition.localName());

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDomDocument>
-#include <QDomElement>
+#include <QList>
 #include <QXmlStreamReader>
 
 #include <memory>
 
 #include "chat/xmpp/XMPPElements.h"
+#include "chat/xmpp/XmlElement.h"
 
 namespace xmpp {
 
@@ -30,8 +30,10 @@ public:
     void addData(const QByteArray &data);
     Result parse();
 
-    // The element of the last ElementReady; owned by the parser until the next one.
+    // The element of the last ElementReady; owned by the parser until the next one,
+    // unless taken over.
     StreamElement *lastElement() const { return m_lastElement.get(); }
+    std::unique_ptr<StreamElement> takeLastElement() { return std::move(m_lastElement); }
     QString streamLanguage() const { return m_streamLanguage; }
     QString streamFrom() const { return m_streamFrom; }
 
@@ -39,11 +41,15 @@ private:
     bool feedReader();
     void startElement();
     bool endElement();
+    QString intern(QStringView text);
 
     QXmlStreamReader m_reader;
-    QDomDocument m_document;
-    QDomElement m_root;
-    QDomElement m_current;
+    bool m_inRoot = false;
+    // The top-level element under construction and its innermost open element
+    // (-1 between top-level elements).
+    XmlTree m_tree;
+    int m_current = -1;
+    QList<QString> m_names;
     QString m_streamLanguage;
     QString m_streamFrom;
     std::unique_ptr<StreamElement> m_lastElement;
@@ -58,10 +64,10 @@ private:
 
 // Builds the element for one top-level DOM element. Returns null for a stanza that
 // was dropped because another user's data in it could not be read.
-std::unique_ptr<StreamElement> parseStreamElement(const QDomElement &element);
+std::unique_ptr<StreamElement> parseStreamElement(const XmlElement &element);
 
-std::unique_ptr<StreamFeatures> parseStreamFeatures(const QDomElement &element);
-std::unique_ptr<StreamError> parseStreamError(const QDomElement &element);
-std::unique_ptr<SASLFailure> parseSaslFailure(const QDomElement &element);
+std::unique_ptr<StreamFeatures> parseStreamFeatures(const XmlElement &element);
+std::unique_ptr<StreamError> parseStreamError(const XmlElement &element);
+std::unique_ptr<SASLFailure> parseSaslFailure(const XmlElement &element);
 
 } // namespace xmpp

@@ -1,28 +1,28 @@
 #pragma once
 
-#include <QLatin1String>
+#include <QString>
 
 // The XML namespaces of the chat stream.
 namespace xmpp::ns {
 
-inline constexpr QLatin1String Client("jabber:client");
-inline constexpr QLatin1String Streams("http://etherx.jabber.org/streams");
-inline constexpr QLatin1String StreamErrors("urn:ietf:params:xml:ns:xmpp-streams");
-inline constexpr QLatin1String Tls("urn:ietf:params:xml:ns:xmpp-tls");
-inline constexpr QLatin1String Sasl("urn:ietf:params:xml:ns:xmpp-sasl");
-inline constexpr QLatin1String Bind("urn:ietf:params:xml:ns:xmpp-bind");
-inline constexpr QLatin1String Session("urn:ietf:params:xml:ns:xmpp-session");
-inline constexpr QLatin1String Stanzas("urn:ietf:params:xml:ns:xmpp-stanzas");
-inline constexpr QLatin1String DiscoInfo("http://jabber.org/protocol/disco#info");
-inline constexpr QLatin1String DiscoItems("http://jabber.org/protocol/disco#items");
-inline constexpr QLatin1String Muc("http://jabber.org/protocol/muc");
-inline constexpr QLatin1String MucUser("http://jabber.org/protocol/muc#user");
-inline constexpr QLatin1String MucOwner("http://jabber.org/protocol/muc#owner");
-inline constexpr QLatin1String DataForms("jabber:x:data");
-inline constexpr QLatin1String VCardUpdate("vcard-temp:x:update");
-inline constexpr QLatin1String Delay("urn:xmpp:delay");
-inline constexpr QLatin1String LegacyDelay("jabber:x:delay");
+inline const QString Client = QStringLiteral("jabber:client");
+inline const QString Streams = QStringLiteral("http://etherx.jabber.org/streams");
+inline const QString StreamErrors = QStringLiteral("urn:ietf:params:xml:ns:xmpp-streams");
+inline const QString Tls = QStringLiteral("urn:ietf:params:xml:ns:xmpp-tls");
+inline const QString Sasl = QStringLiteral("urn:ietf:params:xml:ns:xmpp-sasl");
+inline const QString Bind = QStringLiteral("urn:ietf:params:xml:ns:xmpp-bind");
+inline const QString Session = QStringLiteral("urn:ietf:params:xml:ns:xmpp-session");
+inline const QString Stanzas = QStringLiteral("urn:ietf:params:xml:ns:xmpp-stanzas");
+inline const QString DiscoInfo = QStringLiteral("http://jabber.org/protocol/disco#info");
+inline const QString DiscoItems = QStringLiteral("http://jabber.org/protocol/disco#items");
+inline const QString Muc = QStringLiteral("http://jabber.org/protocol/muc");
+inline const QString MucUser = QStringLiteral("http://jabber.org/protocol/muc#user");
+inline const QString MucOwner = QStringLiteral("http://jabber.org/protocol/muc#owner");
+inline const QString DataForms = QStringLiteral("jabber:x:data");
+inline const QString VCardUpdate = QStringLiteral("vcard-temp:x:update");
+inline const QString Delay = QStringLiteral("urn:xmpp:delay");
+inline const QString LegacyDelay = QStringLiteral("jabber:x:delay");
 // Our own presence extension: the tables at which a player sits.
-inline constexpr QLatin1String TablePresence("http://pellandor.net/protocol/tablepresence");
+inline const QString TablePresence = QStringLiteral("http://pellandor.net/protocol/tablepresence");
 
 } // namespace xmpp::ns

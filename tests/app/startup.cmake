@@ -42,3 +42,7 @@ mahjong_add_test(tst_startupchecks
 mahjong_add_test(tst_gamesounds
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_gamesounds.cpp
     LIBS mahjong_ui)
+
+mahjong_add_test(tst_resourcesearchpaths
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_resourcesearchpaths.cpp
+    LIBS mahjong_ui)

@@ -23,7 +23,7 @@ qt_add_resources(mahjong_ui mahjong_translations PREFIX /i18n FILES ${mahjong_qm
 
 # lupdate over every source folder (the targets' own source lists miss the core layer).
 add_custom_target(update_translations
-    COMMAND Qt6::lupdate -silent -no-obsolete -locations none
+    COMMAND Qt6::lupdate -silent -locations none
             -I ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src -ts ${mahjong_ts_files}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Updating the .ts files from the sources"

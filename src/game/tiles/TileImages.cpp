@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTransform>
@@ -319,24 +320,45 @@ TileImages::TileImages(QDataStream &in)
 
 TileImages::~TileImages() = default;
 
+namespace {
+
+// Qt's stream form of an image (a null marker, or 1 and a PNG file), stored
+// without compression: small images decode much faster that way.
+void writeImage(QDataStream &out, const QImage &image)
+{
+    if (image.isNull()) {
+        out << qint32(0);
+        return;
+    }
+    out << qint32(1);
+    QImageWriter writer(out.device(), QByteArrayLiteral("png"));
+    writer.setQuality(100);
+    if (!writer.write(image))
+        out.setStatus(QDataStream::WriteFailed);
+}
+
+} // namespace
+
 QDataStream &operator<<(QDataStream &out, const TileImages &images)
 {
     out << TileImages::SerializedVersion << images.m_scale.wall << images.m_scale.table
         << images.m_scale.hand;
     for (int o = 0; o < TileImages::OrientationCount; ++o) {
         for (int k = 0; k < TileImages::KindCount; ++k)
-            out << images.m_kindImages[o][k] << images.m_dimensions[o][k]
-                << images.m_placements[o][k];
+        {
+            writeImage(out, images.m_kindImages[o][k]);
+            out << images.m_dimensions[o][k] << images.m_placements[o][k];
+        }
     }
     for (int o = 0; o < TileImages::OrientationCount; ++o) {
         for (const QImage &face : images.m_faces[o])
-            out << face;
-        out << images.m_highlightFrames[o];
+            writeImage(out, face);
+        writeImage(out, images.m_highlightFrames[o]);
     }
     for (const QImage &face : images.m_uprightFaces)
-        out << face;
+        writeImage(out, face);
     for (const QImage &image : images.m_handImages)
-        out << image;
+        writeImage(out, image);
     return out;
 }
 

@@ -136,7 +136,7 @@ void Startup::offerUpdate(const QString &newVersion, const QUrl &url)
     connect(m_newVersionDialog.get(), &NewVersionDialog::updateRequested, this, [this, url] {
         m_newVersionDialog->showDownloading();
         QString name = QFileInfo(url.path()).fileName();
-        if (name.isEmpty())
+        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
             name = QStringLiteral("client-update");
         const QString file = QDir(UserPaths::temporaryDirectory())
                                  .filePath(QStringLiteral("downloads/") + name);

@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -107,6 +108,13 @@ void TranslationsManager::setLanguage(const QString &code)
     }
     if (code != builtInLanguage && loaded.isEmpty())
         qWarning() << "no translation for language" << code;
+    // Qt's own texts (standard buttons and dialogs) in the same language.
+    if (code != builtInLanguage) {
+        auto qtTranslator = std::make_unique<QTranslator>();
+        if (qtTranslator->load(QStringLiteral("qtbase_") + code,
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            m_translators.push_back(std::move(qtTranslator));
+    }
 
     QDir::setSearchPaths(QStringLiteral("translations"), dirs);
     setLanguageSearchPaths(code);

@@ -33,7 +33,8 @@ public:
     // English first, then the others in the order of their codes.
     const std::vector<Language> &availableLanguages() const { return m_languages; }
 
-    // Sets the default locale; for a new code installs its translators, points
+    // Sets the default locale; for a new code installs its translators (ours
+    // and Qt's own for the language), points
     // "translations", "textimages" and "localwww" at its folders, stores
     // "game/language" and makes it current, so every widget gets a LanguageChange.
     void setLanguage(const QString &code);

@@ -92,6 +92,7 @@ private slots:
 
     void negotiatesWithEmptySessionResult();
     void skipsOptionalSession();
+    void refusedBind();
     void refusesPlainAuthWithoutTls();
     void tlsRequiredButNotOffered();
     void tlsNeverAgainstRequiredTls();
@@ -203,6 +204,21 @@ void TestXmppClient::skipsOptionalSession()
     QCOMPARE(m_client->ownJid(), QStringLiteral("1001@localhost/r1"));
     QVERIFY(m_server->waitFor("<presence><x xmlns=\"vcard-temp:x:update\"/></presence>"));
     QVERIFY(!m_server->unseen().contains("session"));
+}
+
+void TestXmppClient::refusedBind()
+{
+    authenticate();
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    m_server->sendHeader(BindAndSession);
+    QVERIFY(m_server->waitFor("<bind"));
+    m_server->send("<iq type='error' id='1'><error type='cancel'><not-allowed "
+                   "xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error></iq>");
+    QVERIFY(m_server->waitFor("<undefined-condition xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/>"
+                              "<text xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\">bind failed</text>"));
+    QTRY_COMPARE(m_errors->size(), 1);
+    QCOMPARE(m_connected->size(), 0);
 }
 
 void TestXmppClient::refusesPlainAuthWithoutTls()

@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QDomDocument>
 #include <QFile>
+#include <QTimer>
 
 using namespace xmpp;
 
@@ -199,6 +200,8 @@ private slots:
     void writerHeaderAndClose();
     void writerStripsForbiddenCharacters();
     void writerRoundTrip();
+    void keepAliveFollowsOutput();
+    void mixedText();
 };
 
 void TestXmppCodec::transcriptSlicings_data()
@@ -813,6 +816,37 @@ void TestXmppCodec::writerRoundTrip()
     QCOMPARE(read->tables, presence.tables);
     QCOMPARE(read->photoHash, presence.photoHash);
     QCOMPARE(read->priority, 127);
+}
+
+void TestXmppCodec::keepAliveFollowsOutput()
+{
+    QBuffer device;
+    device.open(QIODevice::ReadWrite);
+    StreamWriter writer(XMPPJid("localhost", QString(), QString()), "en");
+    auto *timer = writer.findChild<QTimer *>();
+    QVERIFY(timer);
+    QVERIFY(!timer->isActive());
+    writer.open(&device);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 60000);
+    // A minute-long timer counts in whole seconds.
+    QTest::qWait(1500);
+    QVERIFY(timer->remainingTime() <= 59000);
+    writer.write(PresenceStanza());
+    QVERIFY(timer->remainingTime() > 59000);
+    const qint64 size = device.size();
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+    QCOMPARE(device.data().mid(size), QByteArray(" "));
+    QVERIFY(timer->isActive());
+}
+
+void TestXmppCodec::mixedText()
+{
+    auto message = parseAs<MessageStanza>("<message><body>a<b>x<i>y</i></b>c<br/>d</body>"
+                                          "<subject>  </subject></message>");
+    QVERIFY(message);
+    QCOMPARE(message->bodies.value("UND"), QStringLiteral("axycd"));
+    QCOMPARE(message->subjects.value("UND"), QString());
 }
 
 MAHJONG_TEST_MAIN(TestXmppCodec)

@@ -47,7 +47,7 @@ QString xmlSafe(const QString &text)
 }
 
 StreamWriter::StreamWriter(const XMPPJid &to, const QString &language, QObject *parent)
-    : QObject(parent), m_to(to.toString()), m_language(language)
+    : QObject(parent), m_to(to.toString()), m_language(language), m_keepAlive(this)
 {
     m_buffer.open(QIODevice::ReadWrite);
     m_keepAlive.setInterval(KeepAliveInterval);

@@ -16,6 +16,7 @@ XMPPClient::XMPPClient(QObject *parent) : QObject(parent)
     qRegisterMetaType<XMPPJid>("XMPPJid");
     qRegisterMetaType<XMPPPresence>("XMPPPresence");
     qRegisterMetaType<XMPPMessage>("XMPPMessage");
+    qRegisterMetaType<QList<XMPPJid>>("QList<XMPPJid>");
 
     connect(&m_socket, &QSslSocket::connected, this, &XMPPClient::socketConnected, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::readyRead, this, &XMPPClient::socketReadyRead, Qt::QueuedConnection);
@@ -250,20 +251,23 @@ void XMPPClient::negotiate(const StreamElement &element)
         onSaslFailure(static_cast<const SASLFailure &>(element));
         return;
     case IqBind::Kind:
-        if (m_state == BindingState && m_sessionId.isEmpty()) {
-            onBindReply(static_cast<const IqBind &>(element));
-            return;
-        }
-        break;
     case IqSession::Kind:
-    case Iq::Kind:
-        // Servers answer the session request with an empty result; the id tells.
-        if (m_state == BindingState && !m_sessionId.isEmpty()
-            && static_cast<const Iq &>(element).id == m_sessionId) {
-            onSessionReply(static_cast<const Iq &>(element));
+    case Iq::Kind: {
+        // Replies are matched by id: servers answer the session request with an
+        // empty result, and a refused bind may come without its payload.
+        const auto &reply = static_cast<const Iq &>(element);
+        if (m_state != BindingState)
+            break;
+        if (!m_bindId.isEmpty() && reply.id == m_bindId) {
+            onBindReply(reply);
+            return;
+        }
+        if (!m_sessionId.isEmpty() && reply.id == m_sessionId) {
+            onSessionReply(reply);
             return;
         }
         break;
+    }
     default:
         break;
     }
@@ -318,7 +322,8 @@ void XMPPClient::onFeatures(const StreamFeatures &features)
         m_state = BindingState;
         m_sessionRequired = features.session;
         m_sessionId.clear();
-        send(IqBind(nextStanzaId(), m_resource));
+        m_bindId = nextStanzaId();
+        send(IqBind(m_bindId, m_resource));
         break;
     }
     default:
@@ -350,13 +355,17 @@ void XMPPClient::onSaslFailure(const SASLFailure &failure)
     }
 }
 
-void XMPPClient::onBindReply(const IqBind &reply)
+void XMPPClient::onBindReply(const Iq &reply)
 {
     if (reply.hasError())
         throw stream_error(UndefinedCondition, QStringLiteral("bind failed"));
     if (reply.type != QLatin1String("result"))
         throw stanza_error(stanza_error::IqKind, Wait, UnexpectedRequest, reply.id, reply.from);
-    m_ownJid = reply.jid;
+    auto bind = dynamic_cast<const IqBind *>(&reply);
+    if (!bind)
+        throw stream_error(UndefinedCondition, QStringLiteral("bind failed"));
+    m_bindId.clear();
+    m_ownJid = bind->jid;
     if (m_sessionRequired) {
         m_sessionId = nextStanzaId();
         send(IqSession(m_sessionId));
@@ -511,6 +520,8 @@ void XMPPClient::socketDisconnected()
             request.handler(nullptr);
         } catch (const std::exception &e) {
             qWarning() << "IQ handler failed on connection loss:" << e.what();
+        } catch (...) {
+            qWarning() << "IQ handler failed on connection loss";
         }
     }
     m_writer.reset();
@@ -524,6 +535,7 @@ void XMPPClient::setUnconnected()
         return;
     const int previous = m_state;
     m_state = UnconnectedState;
+    m_bindId.clear();
     m_sessionId.clear();
     if (previous == ConnectedState || previous == ClosingState)
         emit disconnected();

@@ -109,7 +109,7 @@ private:
     void route(const xmpp::StreamElement &element);
     void onFeatures(const xmpp::StreamFeatures &features);
     void onSaslFailure(const xmpp::SASLFailure &failure);
-    void onBindReply(const xmpp::IqBind &reply);
+    void onBindReply(const xmpp::Iq &reply);
     void onSessionReply(const xmpp::Iq &reply);
     void finishNegotiation();
     void sendAuth();
@@ -140,6 +140,7 @@ private:
     int m_stanzaId = 0;
     QMap<QString, PendingIq> m_iqHandlers;
     bool m_sessionRequired = false;
+    QString m_bindId;
     QString m_sessionId;
     int m_ownAvailability = 2;
     QString m_ownStatus;

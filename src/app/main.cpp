@@ -49,18 +49,23 @@ int run(MahjongApplication &app)
     if (commandLine->install())
         return saveTilesetCache() ? 0 : 1;
 
-    MessageHandler::setMinimumLevel(commandLine->minimumLogLevel());
-    MessageHandler::setFilter(commandLine->logFilter());
-    MessageHandler::openLog(UserPaths::temporaryDirectory());
-    MessageHandler::install();
-    MahjongApplication::installLogAlerts();
-    logBanner();
+    // The lock is taken before the log is opened: a refused second start must
+    // leave the running client's log file alone.
+    SingleInstance instance(UserPaths::temporaryDirectory());
+    const bool alone = instance.tryLock();
+    if (alone) {
+        MessageHandler::setMinimumLevel(commandLine->minimumLogLevel());
+        MessageHandler::setFilter(commandLine->logFilter());
+        MessageHandler::openLog(UserPaths::temporaryDirectory());
+        MessageHandler::install();
+        MahjongApplication::installLogAlerts();
+        logBanner();
+    }
 
     app.setupStyle();
 
-    SingleInstance instance(UserPaths::temporaryDirectory());
-    if (!instance.tryLock()) {
-        qWarning().noquote() << " [INFO ] another instance is running";
+    if (!alone) {
+        qWarning().noquote() << SingleInstance::alreadyRunningText();
         QMessageBox::warning(nullptr, QCoreApplication::applicationName(),
                              SingleInstance::alreadyRunningText());
         return 0;

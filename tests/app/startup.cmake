@@ -46,3 +46,11 @@ mahjong_add_test(tst_gamesounds
 mahjong_add_test(tst_resourcesearchpaths
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_resourcesearchpaths.cpp
     LIBS mahjong_ui)
+
+# The executable itself: log file, start-up checks, a second instance.
+mahjong_add_test(tst_client
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_client.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/loopbackhttpserver.h
+            ${CMAKE_CURRENT_LIST_DIR}/loopbackhttpserver.cpp
+    LIBS mahjong_core)
+add_dependencies(tst_client mahjong)

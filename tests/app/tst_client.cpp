@@ -1,0 +1,120 @@
+#include "app/version.h"
+#include "loopbackhttpserver.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+// The client executable as a user starts it.
+class TestClient : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startsWritesItsLogAndRefusesASecondInstance();
+    void commandLineErrorsAndHelp();
+
+private:
+    void prepare(QProcess &process) const;
+    QString logText() const;
+
+    QString m_executable;
+    QTemporaryDir m_home;
+};
+
+void TestClient::initTestCase()
+{
+    m_executable = qEnvironmentVariable("MAHJONG_BINARY_DIR") + QStringLiteral("/src/app/mahjong");
+    QVERIFY2(QFile::exists(m_executable), qPrintable(m_executable));
+    QVERIFY(m_home.isValid());
+}
+
+void TestClient::prepare(QProcess &process) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), m_home.path());
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.setProgram(m_executable);
+}
+
+QString TestClient::logText() const
+{
+    QFile log(m_home.filePath(QStringLiteral("cache/Pellandor/Pellandor-corvana/mahjong.log")));
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+void TestClient::startsWritesItsLogAndRefusesASecondInstance()
+{
+    LoopbackHttpServer server;
+    server.serve(QStringLiteral("/client/server_info.xml"),
+                 "<serverinfo><gameserver host=\"game.example\" port=\"7443\"/>"
+                 "<versioncheck url=\"http://{host}/client/{sku}/client_versions.xml\"/></serverinfo>");
+    server.serve(QStringLiteral("/client/linux/client_versions.xml"),
+                 QStringLiteral("<clientversions><client version=\"%1\" url=\"http://h/c\"/></clientversions>")
+                     .arg(clientVersionString())
+                     .toUtf8());
+
+    QProcess first;
+    prepare(first);
+    first.setArguments({QStringLiteral("--nossl"), QStringLiteral("-S"), server.address()});
+    first.start();
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(logText().contains(QLatin1String("start-up finished")), 30000);
+    const QString log = logText();
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d \\[INFO \\] Session "
+                                               "started at .*client %1")
+                                    .arg(QRegularExpression::escape(clientVersionString())))
+                 .match(log)
+                 .hasMatch(),
+             qPrintable(log));
+    QVERIFY(log.contains(QLatin1String("game server game.example:7443")));
+    QCOMPARE(server.requests(), (QStringList{"/client/server_info.xml",
+                                             "/client/linux/client_versions.xml"}));
+
+    QProcess second;
+    prepare(second);
+    second.setArguments({QStringLiteral("--nossl"), QStringLiteral("-S"), server.address()});
+    second.start();
+    QVERIFY(second.waitForStarted());
+    QByteArray refusal;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (refusal += second.readAllStandardError()).contains("already started in another window"), 30000);
+    second.kill();
+    second.waitForFinished();
+
+    // The refused start left the running client's log alone.
+    QVERIFY(logText().startsWith(log));
+    QVERIFY(!QFile::exists(m_home.filePath(QStringLiteral("cache/Pellandor/Pellandor-corvana/mahjong.log.old"))));
+    QCOMPARE(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished();
+}
+
+void TestClient::commandLineErrorsAndHelp()
+{
+    QProcess process;
+    prepare(process);
+    process.setArguments({QStringLiteral("game.example:http")});
+    process.start();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    const QByteArray error = process.readAllStandardError();
+    QVERIFY2(error.contains("invalid port \"http\""), error.constData());
+    QVERIFY(error.contains("usage: client [options] [host:port]"));
+
+    process.setArguments({QStringLiteral("--help")});
+    process.start();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process.readAllStandardOutput().startsWith("usage: client [options] [host:port]"));
+}
+
+MAHJONG_TEST_MAIN(TestClient)
+#include "tst_client.moc"

@@ -32,7 +32,7 @@ QPixmap MahjongSplash::picture(const QString &version)
     small.setPixelSize(12);
     painter.setFont(small);
     painter.setPen(textColour);
-    painter.drawText(pixmap.rect().adjusted(0, 0, -10, -6), Qt::AlignRight | Qt::AlignTop,
+    painter.drawText(pixmap.rect().adjusted(0, 8, -12, -8), Qt::AlignRight | Qt::AlignTop,
                      QCoreApplication::translate("MahjongSplash", "Version %1").arg(version));
     return pixmap;
 }

@@ -119,12 +119,15 @@ StreamParser::Result StreamParser::parse()
 
 QString StreamParser::intern(QStringView text)
 {
-    for (const QString &name : std::as_const(m_names)) {
-        if (name == text)
-            return name;
+    const size_t hash = qHash(text);
+    const auto it = m_nameIndex.find(hash);
+    if (it != m_nameIndex.end()) {
+        const QString &name = m_names.at(it->second);
+        return name == text ? name : text.toString();
     }
     if (m_names.size() >= MaxInternedNames)
         return text.toString();
+    m_nameIndex.emplace(hash, int(m_names.size()));
     m_names.append(text.toString());
     return m_names.last();
 }
@@ -135,6 +138,7 @@ void StreamParser::startElement()
         const int element = m_tree.addElement(m_current, intern(m_reader.namespaceUri()),
                                               intern(m_reader.qualifiedName()), intern(m_reader.name()));
         const QXmlStreamAttributes attributes = m_reader.attributes();
+        m_tree.reserveAttributes(element, attributes.size());
         for (const QXmlStreamAttribute &attribute : attributes) {
             XmlTree::Attribute copy;
             copy.namespaceURI = intern(attribute.namespaceUri());

@@ -5,6 +5,7 @@
 #include <QXmlStreamReader>
 
 #include <memory>
+#include <unordered_map>
 
 #include "chat/xmpp/XMPPElements.h"
 #include "chat/xmpp/XmlElement.h"
@@ -49,7 +50,9 @@ private:
     // (-1 between top-level elements).
     XmlTree m_tree;
     int m_current = -1;
+    // Names and namespaces seen so far, shared by all elements; by hash of the text.
     QList<QString> m_names;
+    std::unordered_map<size_t, int> m_nameIndex;
     QString m_streamLanguage;
     QString m_streamFrom;
     std::unique_ptr<StreamElement> m_lastElement;

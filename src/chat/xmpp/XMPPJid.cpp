@@ -19,19 +19,25 @@ XMPPJid::XMPPJid(const QString &domain, const QString &node, const QString &reso
 
 XMPPJid parseJid(const QString &text)
 {
-    const int at = text.indexOf(QLatin1Char('@'));
-    const QString node = at < 0 ? QString() : text.left(at);
-    const QString rest = at < 0 ? text : text.mid(at + 1);
-    const int slash = rest.indexOf(QLatin1Char('/'));
-    const QString domain = slash < 0 ? rest : rest.left(slash);
-    const QString resource = slash < 0 ? QString() : rest.mid(slash + 1);
-    try {
-        return XMPPJid(domain, node, resource);
-    } catch (const std::invalid_argument &e) {
-        throw xmpp::stream_parse_error(xmpp::BadFormat,
-                                       QStringLiteral("invalid JID <%1>: %2")
-                                           .arg(text, QString::fromLatin1(e.what())));
+    const qsizetype at = text.indexOf(QLatin1Char('@'));
+    const qsizetype restStart = at < 0 ? 0 : at + 1;
+    const qsizetype slash = text.indexOf(QLatin1Char('/'), restStart);
+    const qsizetype nodeLength = at < 0 ? 0 : at;
+    const qsizetype domainLength = (slash < 0 ? text.size() : slash) - restStart;
+    const qsizetype resourceLength = slash < 0 ? 0 : text.size() - slash - 1;
+    const char *refusal = domainLength > XMPPJid::MaxPartLength   ? "domainId too long"
+        : nodeLength > XMPPJid::MaxPartLength                     ? "nodeId too long"
+        : resourceLength > XMPPJid::MaxPartLength                 ? "resourceId too long"
+                                                                  : nullptr;
+    if (refusal) {
+        throw xmpp::stream_parse_error(
+            xmpp::BadFormat, QStringLiteral("invalid JID <%1>: %2").arg(text, QLatin1String(refusal)));
     }
+    // The text reads back unchanged unless it has an empty node or resource.
+    if ((at < 0 || nodeLength > 0) && (slash < 0 || resourceLength > 0))
+        return XMPPJid(XMPPJid::RawText(), text);
+    return XMPPJid(text.mid(restStart, domainLength), text.left(nodeLength),
+                   slash < 0 ? QString() : text.mid(slash + 1));
 }
 
 QString jidNode(const XMPPJid &jid)

@@ -22,6 +22,7 @@ public:
 
 private:
     friend XMPPJid jidBare(const XMPPJid &jid);
+    friend XMPPJid parseJid(const QString &text);
     struct RawText {};
     XMPPJid(RawText, const QString &text) : m_text(text) {}
 

@@ -82,6 +82,7 @@ public:
     // Adds an element under the parent (-1 for the root) and returns its index.
     int addElement(int parent, const QString &namespaceURI, const QString &qualifiedName,
                    const QString &localName);
+    void reserveAttributes(int element, qsizetype count) { m_nodes[size_t(element)].attributes.reserve(count); }
     void addAttribute(int element, Attribute attribute);
     void addText(int element, const QString &text);
     int parentOf(int element) const { return m_nodes[size_t(element)].parent; }

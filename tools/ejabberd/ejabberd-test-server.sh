@@ -100,11 +100,10 @@ start() {
             -mnesia dir "\"$dir/db\"" -s ejabberd </dev/null >"$dir/erl.out" 2>&1
     ) &
     local pid=$!
-    (
-        exec </dev/null >/dev/null 2>&1
-        sleep "$max_lifetime" & wait $!
-        kill "$pid" 2>/dev/null || true
-    ) &
+    # In a session of its own, so that "stop" ends it together with its sleep.
+    setsid bash -c 'sleep "$1"; grep -qa "$3" /proc/"$2"/cmdline 2>/dev/null && kill "$2"' \
+        watchdog "$max_lifetime" "$pid" "$node" \
+        </dev/null >/dev/null 2>&1 &
     local watchdog=$!
 
     cat >"$dir/env" <<ENV
@@ -160,7 +159,9 @@ stop() {
         done
         kill -KILL "$XMPP_PID" 2>/dev/null || true
     fi
-    kill "$XMPP_WATCHDOG" 2>/dev/null || true
+    # The VM leads its own session; nothing of it may outlive it.
+    kill -KILL -- -"$XMPP_PID" 2>/dev/null || true
+    kill -- -"$XMPP_WATCHDOG" 2>/dev/null || true
     rm -f "$dir/env"
 }
 

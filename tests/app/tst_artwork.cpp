@@ -7,11 +7,13 @@
 #include "testmain.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QLineF>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSslCertificate>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -108,6 +110,7 @@ private slots:
     void soundsAreValidWav_data();
     void soundsAreValidWav();
     void everyCatalogueRendersDistinctTiles();
+    void namesInTheSourcesResolve();
 };
 
 void TestArtwork::imagesExistInBothSkins_data()
@@ -499,6 +502,41 @@ void TestArtwork::everyCatalogueRendersDistinctTiles()
             QVERIFY2(!faces.contains(sample), qPrintable(face));
             faces << sample;
             QVERIFY(images.face(0, tile(4)) != images.face(0, tile(5)));
+        }
+    }
+}
+
+// Every complete resource name written in the client's sources and forms resolves in
+// both skins (a sound name without extension is stored as a ".wav" file); names put
+// together at run time ("textimages:claim-%1.png") are not complete and are skipped.
+void TestArtwork::namesInTheSourcesResolve()
+{
+    const QString sources = qEnvironmentVariable("MAHJONG_SOURCE_DIR") + QStringLiteral("/src");
+    QVERIFY(QFileInfo(sources).isDir());
+    const QRegularExpression name(QStringLiteral(
+            "(?<![A-Za-z0-9_])(?:resources|textimages|sounds|avatars|localwww):/?"
+            "[A-Za-z0-9_./-]*[A-Za-z0-9_](?![A-Za-z0-9_./%-])"));
+    QSet<QString> names;
+    QDirIterator files(sources, {"*.cpp", "*.h", "*.ui"}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QRegularExpressionMatch &match : name.globalMatch(text))
+            names.insert(match.captured(0));
+    }
+    QVERIFY(!names.isEmpty());
+    for (const QString &skin : skins) {
+        for (const QString &language : languages) {
+            useSkin(skin, language);
+            for (const QString &resource : std::as_const(names)) {
+                const QString path = resource.startsWith(QLatin1String("sounds:"))
+                        ? resource + QStringLiteral(".wav")
+                        : resource;
+                QVERIFY2(QFileInfo::exists(path),
+                         qPrintable(QStringLiteral("%1 in %2/%3").arg(resource, skin, language)));
+            }
         }
     }
 }

@@ -59,6 +59,13 @@ void Connection::disconnectFromHost()
 
 bool Connection::sendFrame(const QByteArray &frame)
 {
+    bool sent = false;
+    guarded([&] { sent = writeFrame(frame); });
+    return sent;
+}
+
+bool Connection::writeFrame(const QByteArray &frame)
+{
     if (!m_up) {
         qWarning() << "game connection not open, dropping a packet of class"
                    << (frame.size() > 4 ? quint8(frame.at(4)) : -1);

@@ -42,7 +42,7 @@ public:
     // that is logged and false returned.
     template <class P>
     bool send(const P &packet);
-    // Writes one complete frame as it is.
+    // Writes one complete frame as it is; false when nothing was written.
     bool sendFrame(const QByteArray &frame);
     bool waitForBytesWritten(int msecs);
 
@@ -63,6 +63,7 @@ signals:
     void exceptionCaught(const std::string &what);
 
 private:
+    bool writeFrame(const QByteArray &frame);
     void onSocketConnected();
     void onSocketError(QAbstractSocket::SocketError error);
     // Hands on the complete frames of the buffer; false when this object is gone.
@@ -100,6 +101,6 @@ bool Connection::send(const P &packet)
 {
     static_assert(P::direction == protocol::direction::to_server, "the client sends client packets only");
     bool sent = false;
-    guarded([&] { sent = sendFrame(protocol::frame(packet)); });
+    guarded([&] { sent = writeFrame(protocol::frame(packet)); });
     return sent;
 }

@@ -4,6 +4,31 @@
 
 namespace protocol {
 
+namespace {
+
+// Short ASCII strings repeat across packets (property names, paths, screen names): a
+// small direct-mapped cache per thread hands out shared copies instead of new ones.
+QString internedLatin1(const char *begin, qsizetype n)
+{
+    constexpr qsizetype MaxInterned = 32;
+    constexpr std::size_t Slots = 512;
+    if (n == 0)
+        return QString();
+    if (n > MaxInterned)
+        return QString::fromLatin1(begin, n);
+    quint32 hash = 2166136261u;
+    for (qsizetype i = 0; i < n; ++i)
+        hash = (hash ^ static_cast<unsigned char>(begin[i])) * 16777619u;
+    thread_local std::vector<QString> cache(Slots);
+    QString &slot = cache[hash % Slots];
+    const QLatin1String bytes(begin, n);
+    if (slot.size() != n || slot != bytes)
+        slot = QString(bytes);
+    return slot;
+}
+
+} // namespace
+
 std::unique_ptr<message_t> frame_buffer::next()
 {
     if (m_buffer.size() - m_offset < FrameHeaderSize) {
@@ -61,7 +86,7 @@ QString reader::str()
         }
     }
     if (ascii)
-        return QString::fromLatin1(begin, n);
+        return internedLatin1(begin, n);
     m_utf8.resetState();
     QString s = m_utf8.decode(QByteArrayView(begin, n));
     if (m_utf8.hasError())

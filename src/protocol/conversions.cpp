@@ -36,6 +36,22 @@ QVariant toVariant(const any_t &value)
     return QVariant();
 }
 
+std::vector<int> toExtendedRequirements(const std::vector<qint32> &codes)
+{
+    for (qint32 code : codes) {
+        if (code != 0)
+            throw server_error("Unexpected tournament requirement : " + std::to_string(code));
+    }
+    return std::vector<int>(codes.begin(), codes.end());
+}
+
+qint32 toWind(qint32 wind)
+{
+    if (wind < EAST || wind > NORTH)
+        throw server_error("illegal wind " + std::to_string(wind));
+    return wind;
+}
+
 meld toMeld(qint32 kind)
 {
     switch (kind) {
@@ -75,16 +91,17 @@ TimeSpan toTimeSpan(const span_t &span)
 
 PlayerData toPlayerData(const player_rec_t &record)
 {
-    if (record.wind < EAST || record.wind > NORTH)
-        throw server_error("illegal wind " + std::to_string(record.wind));
     PlayerData player(record.id, record.name);
-    player.setWind(record.wind);
+    player.setWind(toWind(record.wind));
     player.setHiddenTileCount(record.hidden_count);
     meld_tuple_vector melds;
     melds.reserve(record.melds.size());
     for (const meld_rec_t &m : record.melds)
         melds.push_back(toMeldTuple(m));
     player.setMelds(melds);
+    if (record.riichi_index < -1 || record.riichi_index >= qint64(record.discards.size()))
+        qWarning() << "riichi discard" << record.riichi_index << "of player" << record.id << "is not among its"
+                   << record.discards.size() << "discards; ignored";
     for (std::size_t i = 0; i < record.discards.size(); ++i)
         player.addDiscard(record.discards[i], qint64(i) == record.riichi_index);
     player.setHand(record.hand);
@@ -96,10 +113,26 @@ PlayerData toPlayerData(const player_rec_t &record)
     return player;
 }
 
+std::vector<PlayerData> toPlayerData(const std::vector<player_rec_t> &records)
+{
+    std::vector<PlayerData> players;
+    players.reserve(records.size());
+    for (const player_rec_t &record : records)
+        players.push_back(toPlayerData(record));
+    return players;
+}
+
+QString lobbyPath(qint32 gameId, const QByteArray &rest)
+{
+    if (rest.isEmpty())
+        return QString::number(gameId);
+    return QString::number(gameId) + QLatin1Char('/') + QString::fromUtf8(rest);
+}
+
 TableInfo toTableInfo(const table_info_t &packet)
 {
     TableInfo table(packet.table);
-    table.setLobbyPath(QString::number(packet.game_id) + QLatin1Char('/') + QString::fromUtf8(packet.path_rest));
+    table.setLobbyPath(lobbyPath(packet.game_id, packet.path_rest));
     for (const property_t &property : packet.properties) {
         if (!table.setProperty(property.name, toVariant(property.value)))
             qWarning() << "table" << packet.table << "property" << property.name << "skipped";

@@ -18,17 +18,29 @@ namespace protocol {
 // other structures become an invalid variant.
 QVariant toVariant(const any_t &value);
 
+// Requirement codes of an extended registration answer: only 0, a real-money deposit.
+std::vector<int> toExtendedRequirements(const std::vector<qint32> &codes);
+// A seat wind 0-3.
+qint32 toWind(qint32 wind);
+
 // A single meld kind bit.
 meld toMeld(qint32 kind);
 meld_tuple toMeldTuple(const meld_rec_t &record);
 meld_offer_vector toMeldOffers(const std::vector<offer_rec_t> &offers);
 TimeSpan toTimeSpan(const span_t &span);
-// The wind must be 0-3.
+// The wind must be 0-3; a riichi index outside the discards is logged and ignored.
 PlayerData toPlayerData(const player_rec_t &record);
+std::vector<PlayerData> toPlayerData(const std::vector<player_rec_t> &records);
+
+// The lobby path of a table or subscription: "gameid/rest", or "gameid" alone when the
+// rest is empty.
+QString lobbyPath(qint32 gameId, const QByteArray &rest);
 
 // Properties the record does not know, or values of the wrong kind, are logged and skipped.
 TableInfo toTableInfo(const table_info_t &packet);
 TournamentInfo toTournamentInfo(const tournament_info_t &packet);
+// Changed fields by field id: the ids are the positions of the property names in
+// TableInfo::field_t or TournamentInfo::field_t.
 std::vector<std::pair<int, QVariant>> toUpdates(const std::vector<update_t> &updates);
 
 } // namespace protocol

@@ -131,6 +131,14 @@ private slots:
         const quint64 expected = quint64(frame(login_t{QStringLiteral("alice"), QStringLiteral("pw")}).size() + 5);
         QCOMPARE(c.bytesSent(), expected);
         QTRY_COMPARE(m_peer->bytesAvailable(), qint64(expected));
+
+        // A packet above the frame limit is reported on the send road, not written.
+        Receiver r(c);
+        invite_players_t huge;
+        huge.players.assign(5 * 1024 * 1024, 1);
+        QVERIFY(!c.send(huge));
+        QCOMPARE(r.errors, std::vector<std::string>{"packet too large: invite_players_t"});
+        QCOMPARE(c.bytesSent(), expected);
     }
 
     void handlerExceptionsAreReportedAndTheNextFrameFollows()

@@ -268,6 +268,7 @@ def gen_header(decls, envelopes):
     # any structures first: any_t holds them by value.
     for d in any_structs:
         w(struct_decl(d, d.fields, envelopes))
+        w(f"bool operator==(const {d.name} &a, const {d.name} &b);\n\n")
     w(any_decl(any_structs))
     forward = [d for d in records]
     for d in forward:
@@ -325,11 +326,11 @@ QString dump(const T &v)
     return d.take();
 }
 
-// One complete frame (length field, class id, envelope header, body) of a packet.
+// Appends one complete frame (length field, class id, envelope header, body) of a packet.
 template <class P>
-QByteArray frame(const P &p)
+void write_frame(writer &w, const P &p)
 {
-    writer w;
+    const qsizetype start = w.size();
     w.i32(0);
     w.u8(P::class_id);
     if constexpr (P::enveloped) {
@@ -337,10 +338,18 @@ QByteArray frame(const P &p)
         w.u8(P::inner_id);
     }
     write_body(w, p);
-    const qsizetype length = w.size() - FrameHeaderSize;
+    const qsizetype length = w.size() - start - FrameHeaderSize;
     if (length > qsizetype(MaxFrameLength))
         throw std::length_error(std::string("packet too large: ") + P::type_name);
-    w.patchU32(0, static_cast<quint32>(length));
+    w.patchU32(start, static_cast<quint32>(length));
+}
+
+// The complete frame of a packet.
+template <class P>
+QByteArray frame(const P &p)
+{
+    writer w;
+    write_frame(w, p);
     return w.take();
 }
 
@@ -705,6 +714,87 @@ def gen_samples_source(decls, envelopes):
     return "".join(o)
 
 
+# ---------------------------------------------------------------- QDataStream forms (benchmark baseline)
+
+def gen_qdatastream_header(decls, envelopes):
+    o = ["#pragma once\n", GENERATED_NOTE,
+         '#include "protocol/packets.h"\n\n#include <QDataStream>\n\n',
+         "// The same fields written and read with QDataStream: the baseline the benchmark\n",
+         "// compares the codec with. Times travel as milliseconds, lists as a count and the\n",
+         "// elements, any values as a tag and the value.\n",
+         "namespace protocol::qds {\n\n",
+         "inline void put(QDataStream &s, qint8 v) { s << v; }\n",
+         "inline void put(QDataStream &s, quint8 v) { s << v; }\n",
+         "inline void put(QDataStream &s, qint32 v) { s << v; }\n",
+         "inline void put(QDataStream &s, qint64 v) { s << v; }\n",
+         "inline void put(QDataStream &s, bool v) { s << v; }\n",
+         "inline void put(QDataStream &s, const QString &v) { s << v; }\n",
+         "inline void put(QDataStream &s, const QByteArray &v) { s << v; }\n",
+         "inline void put(QDataStream &s, tile v) { s << v.code(); }\n",
+         "inline void put(QDataStream &s, const QDateTime &v) { s << qint64(v.isValid() ? v.toMSecsSinceEpoch() : -1); }\n",
+         "inline void get(QDataStream &s, qint8 &v) { s >> v; }\n",
+         "inline void get(QDataStream &s, quint8 &v) { s >> v; }\n",
+         "inline void get(QDataStream &s, qint32 &v) { s >> v; }\n",
+         "inline void get(QDataStream &s, qint64 &v) { s >> v; }\n",
+         "inline void get(QDataStream &s, bool &v) { s >> v; }\n",
+         "inline void get(QDataStream &s, QString &v) { s >> v; }\n",
+         "inline void get(QDataStream &s, QByteArray &v) { s >> v; }\n",
+         "inline void get(QDataStream &s, tile &v) { quint8 c = 0; s >> c; v = tile(c); }\n",
+         "inline void get(QDataStream &s, QDateTime &v) { qint64 ms = 0; s >> ms; v = ms == -1 ? QDateTime() : QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC); }\n",
+         "void put(QDataStream &s, const any_t &v);\nvoid get(QDataStream &s, any_t &v);\n"]
+    for d in decls:
+        o.append(f"void put(QDataStream &s, const {d.name} &v);\nvoid get(QDataStream &s, {d.name} &v);\n")
+    o.append("""
+template <class T>
+void put(QDataStream &s, const std::vector<T> &v)
+{
+    s << qint32(v.size());
+    for (const T &e : v)
+        put(s, e);
+}
+
+template <class T>
+void get(QDataStream &s, std::vector<T> &v)
+{
+    qint32 n = 0;
+    s >> n;
+    v.clear();
+    for (qint32 i = 0; i < n && s.status() == QDataStream::Ok; ++i) {
+        v.emplace_back();
+        get(s, v.back());
+    }
+}
+
+inline void put(QDataStream &s, const any_t &v)
+{
+    s << quint8(v.value().index());
+    std::visit([&s](const auto &x) { put(s, x); }, v.value());
+}
+
+inline void get(QDataStream &s, any_t &v)
+{
+    quint8 tag = 0;
+    s >> tag;
+    switch (tag) {
+    case 0: { QString x; get(s, x); v = any_t(x); break; }
+    case 1: { qint32 x; get(s, x); v = any_t(x); break; }
+    case 2: { qint64 x; get(s, x); v = any_t(x); break; }
+    case 3: { any_t::list_t x; get(s, x); v = any_t(std::move(x)); break; }
+    default: s.setStatus(QDataStream::ReadCorruptData);
+    }
+}
+
+""")
+    for d in decls:
+        fields = packet_fields(d, envelopes) if d.kind == "packet" else d.fields
+        body = "".join(f"    put(s, v.{f.name});\n" for f in fields) or "    Q_UNUSED(s);\n    Q_UNUSED(v);\n"
+        o.append(f"inline void put(QDataStream &s, const {d.name} &v)\n{{\n{body}}}\n\n")
+        body = "".join(f"    get(s, v.{f.name});\n" for f in fields) or "    Q_UNUSED(s);\n    Q_UNUSED(v);\n"
+        o.append(f"inline void get(QDataStream &s, {d.name} &v)\n{{\n{body}}}\n\n")
+    o.append("} // namespace protocol::qds\n")
+    return "".join(o)
+
+
 # ---------------------------------------------------------------- documentation
 
 DOC_INTRO = """# Game server protocol
@@ -759,7 +849,8 @@ skipped; the length keeps the stream in step.
   `direction` and, in envelopes, `envelope_key(p)` (the first field, such as `table`);
 - one `struct` per record, and `any_t` (`type()`, `isString()`, `isInteger()`, `isList()`,
   `toString()`, `toInteger()`, `toList()`, `get_if<T>()`);
-- `frame(packet)`: the complete frame of a packet, ready for `Connection::send`;
+- `frame(packet)`: the complete frame of a packet (`write_frame(writer, packet)` appends it
+  to a writer);
 - `visit<direction::to_client>(message, visitor)`: decodes a received `message_t` and calls
   `visitor(const P &)` with the packet; it returns `visit_result::unknown_class` or
   `unknown_inner` for ids it does not know (or that travel the other way), and throws
@@ -855,6 +946,7 @@ def main():
         "packets_json.cpp": gen_json_source(decls, envelopes),
         "packet_samples.h": gen_samples_header(decls),
         "packet_samples.cpp": gen_samples_source(decls, envelopes),
+        "packets_qdatastream.h": gen_qdatastream_header(decls, envelopes),
         "protocol.md": doc,
     }
     for name, text in outputs.items():

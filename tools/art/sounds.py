@@ -265,9 +265,14 @@ SOUNDS = {
 }
 
 
+# Peak levels: frequent small sounds stay quiet, the music sits under the effects.
+PEAKS = {"hover": 0.35, "tile_discarded": 0.6, "meld_pass_only": 0.5,
+         "meld_suggestion": 0.6, "lobby_1min": 0.55}
+
+
 def generate(skin_dir):
     for name, make in SOUNDS.items():
-        make().write(Path(skin_dir) / "sounds" / (name + ".wav"))
+        make().write(Path(skin_dir) / "sounds" / (name + ".wav"), PEAKS.get(name, 0.85))
 
 
 if __name__ == "__main__":

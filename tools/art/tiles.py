@@ -13,8 +13,8 @@ Geometry (what the tile renderer cuts and stretches):
 
 import math
 
-from svg import (Glyphs, attrs, bounds_rect, circle, document, ellipse, group,
-                 line, linear_gradient, num, path, polygon, radial_gradient, rect)
+from svg import (bounds_rect, circle, document, ellipse, group, line, linear_gradient,
+                 num, path, polygon, radial_gradient, rect)
 
 # Tile codes 0-41, in order; each face element is named after its tile.
 FACE_IDS = (["bamboo_%d" % i for i in range(1, 10)]
@@ -51,12 +51,11 @@ IVORY_EDGE_DARK = "#c4b794"
 OUTLINE = "#4a3f2a"
 
 BACKS = {
-    "default": {"name": "Bamboo", "light": "#d8b45a", "dark": "#a47c2a", "grain": None},
-    "green": {"name": "Green 1", "light": "#3f9a5c", "dark": "#22623a", "grain": None},
-    "red": {"name": "Red", "light": "#c8423a", "dark": "#88221d", "grain": None},
-    "green2": {"name": "Green 2", "light": "#45b48c", "dark": "#17634a", "grain": None},
-    "darkwood": {"name": "Dark wood", "light": "#6e4528", "dark": "#3a2213",
-                 "grain": "#26150b"},
+    "default": {"light": "#d8b45a", "dark": "#a47c2a", "grain": None},   # "Bamboo"
+    "green": {"light": "#3f9a5c", "dark": "#22623a", "grain": None},     # "Green 1"
+    "red": {"light": "#c8423a", "dark": "#88221d", "grain": None},       # "Red"
+    "green2": {"light": "#45b48c", "dark": "#17634a", "grain": None},    # "Green 2"
+    "darkwood": {"light": "#6e4528", "dark": "#3a2213", "grain": "#26150b"},  # "Dark wood"
 }
 
 

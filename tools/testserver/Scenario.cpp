@@ -1,5 +1,7 @@
 #include "Scenario.h"
 
+#include "protocol/packets_json.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -13,12 +15,29 @@ namespace {
     throw std::runtime_error(QStringLiteral("%1: %2").arg(path, what).toStdString());
 }
 
+void checkPacketName(const QString &path, const QString &name)
+{
+    try {
+        protocol::json::frame_from_json(name, {});
+    } catch (const std::exception &) {
+        fail(path, QStringLiteral("no packet named \"%1\"").arg(name));
+    }
+}
+
+// The actions of a list, each checked for its kind and packet name.
 QJsonArray actions(const QString &path, const QJsonValue &v, const char *key)
 {
     if (v.isUndefined())
         return {};
     if (!v.isArray())
         fail(path, QStringLiteral("\"%1\" must be an array of actions").arg(QLatin1String(key)));
+    for (const QJsonValue &action : v.toArray()) {
+        const QJsonObject o = action.toObject();
+        if (o.contains(QLatin1String("packet")))
+            checkPacketName(path, o.value(QLatin1String("packet")).toString());
+        else if (!o.contains(QLatin1String("raw")) && !o.contains(QLatin1String("close")) && !o.contains(QLatin1String("abort")))
+            fail(path, QStringLiteral("an action of \"%1\" needs packet, raw, close or abort").arg(QLatin1String(key)));
+    }
     return v.toArray();
 }
 
@@ -50,8 +69,7 @@ Scenario Scenario::load(const QString &path)
         const QJsonObject o = v.toObject();
         Rule rule;
         rule.packet = o.value(QLatin1String("packet")).toString();
-        if (rule.packet.isEmpty())
-            fail(path, QStringLiteral("a request rule needs \"packet\""));
+        checkPacketName(path, rule.packet);
         rule.match = o.value(QLatin1String("match")).toObject();
         rule.reply = actions(path, o.value(QLatin1String("reply")), "reply");
         rule.times = o.value(QLatin1String("times")).toInt(-1);

@@ -38,6 +38,9 @@ void Connection::setSslConfiguration(const QSslConfiguration &configuration)
 
 void Connection::connectToHost(const QString &host, quint16 port)
 {
+    // A new connection replaces whatever the socket still holds.
+    if (m_socket->state() != QAbstractSocket::UnconnectedState)
+        m_socket->abort();
     m_up = false;
     m_frames.clear();
     if (m_sslSocket) {

@@ -8,22 +8,25 @@ namespace {
 
 // Short ASCII strings repeat across packets (property names, paths, screen names): a
 // small direct-mapped cache per thread hands out shared copies instead of new ones.
-QString internedLatin1(const char *begin, qsizetype n)
+constexpr qsizetype MaxInterned = 32;
+constexpr std::size_t InternSlots = 512;
+
+struct InternCache
 {
-    constexpr qsizetype MaxInterned = 32;
-    constexpr std::size_t Slots = 512;
-    if (n == 0)
-        return QString();
-    if (n > MaxInterned)
-        return QString::fromLatin1(begin, n);
-    quint32 hash = 2166136261u;
-    for (qsizetype i = 0; i < n; ++i)
-        hash = (hash ^ static_cast<unsigned char>(begin[i])) * 16777619u;
-    thread_local std::vector<QString> cache(Slots);
-    QString &slot = cache[hash % Slots];
-    const QLatin1String bytes(begin, n);
-    if (slot.size() != n || slot != bytes)
-        slot = QString(bytes);
+    QString entries[InternSlots];
+};
+
+// The ASCII string of n bytes (n <= MaxInterned) whose FNV-1a hash is hash.
+QString interned(const char *begin, qsizetype n, quint32 hash)
+{
+    thread_local InternCache cache;
+    QString &slot = cache.entries[hash % InternSlots];
+    bool same = slot.size() == n;
+    const QChar *chars = slot.constData();
+    for (qsizetype i = 0; same && i < n; ++i)
+        same = chars[i].unicode() == static_cast<unsigned char>(begin[i]);
+    if (!same)
+        slot = QString::fromLatin1(begin, n);
     return slot;
 }
 
@@ -77,16 +80,26 @@ QString reader::str()
     need(n);
     const char *begin = m_pos;
     m_pos += n;
-    // Plain ASCII needs no validation.
-    bool ascii = true;
-    for (const char *p = begin; p != m_pos; ++p) {
-        if (static_cast<unsigned char>(*p) >= 0x80) {
-            ascii = false;
-            break;
+    // Plain ASCII needs no validation; short ASCII strings are shared.
+    if (n <= MaxInterned) {
+        quint32 hash = 2166136261u;
+        unsigned char high = 0;
+        for (const char *p = begin; p != m_pos; ++p) {
+            const auto c = static_cast<unsigned char>(*p);
+            high |= c;
+            hash = (hash ^ c) * 16777619u;
         }
+        if (n == 0)
+            return QString();
+        if (high < 0x80)
+            return interned(begin, n, hash);
+    } else {
+        bool ascii = true;
+        for (const char *p = begin; ascii && p != m_pos; ++p)
+            ascii = static_cast<unsigned char>(*p) < 0x80;
+        if (ascii)
+            return QString::fromLatin1(begin, n);
     }
-    if (ascii)
-        return internedLatin1(begin, n);
     m_utf8.resetState();
     QString s = m_utf8.decode(QByteArrayView(begin, n));
     if (m_utf8.hasError())

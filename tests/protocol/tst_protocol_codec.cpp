@@ -70,6 +70,20 @@ private slots:
         QCOMPARE(roundTrip(std::vector<QString>{QString(), QStringLiteral("x")}), (std::vector<QString>{QString(), QStringLiteral("x")}));
     }
 
+    void sharedShortStringsStayDistinct()
+    {
+        // Short ASCII strings are shared between reads; many of them share cache slots.
+        for (int round = 0; round < 2; ++round) {
+            for (int i = 0; i < 3000; ++i) {
+                const QString s = QStringLiteral("P%1").arg(i * 7919);
+                QCOMPARE(roundTrip(s), s);
+            }
+        }
+        QCOMPARE(roundTrip(QString(32, QLatin1Char('x'))), QString(32, QLatin1Char('x')));
+        QCOMPARE(roundTrip(QString(33, QLatin1Char('x'))), QString(33, QLatin1Char('x')));
+        QVERIFY(roundTrip(QStringLiteral("")).isEmpty());
+    }
+
     void bigEndianLayout()
     {
         writer w;

@@ -128,6 +128,7 @@ private slots:
         QVERIFY(connectPlain(c));
         QVERIFY(c.send(login_t{QStringLiteral("alice"), QStringLiteral("pw")}));
         QVERIFY(c.send(logout_t{}));
+        QVERIFY(c.waitForBytesWritten(1000));
         const quint64 expected = quint64(frame(login_t{QStringLiteral("alice"), QStringLiteral("pw")}).size() + 5);
         QCOMPARE(c.bytesSent(), expected);
         QTRY_COMPARE(m_peer->bytesAvailable(), qint64(expected));

@@ -862,7 +862,8 @@ skipped; the length keeps the stream in step.
 `protocol/Connection.h` opens the connection and cuts frames; `protocol/conversions.h`
 turns wire values into the client's value types; `protocol/enums.h` holds the server
 enumerations. A new packet is added to `src/protocol/packets.catalogue` only: the round-trip
-tests, the fuzz target and the test server's JSON scenarios pick it up.
+tests, the fuzz target and the test server's JSON scenarios pick it up. The test server and
+its scenario files are described in `tools/testserver/README.md`.
 """
 
 

@@ -108,6 +108,8 @@ private slots:
     void painterNotifiesListeners();
     void invalidCodesDrawFaceDown();
     void unknownAndEmptyKinds();
+    void skinArtworkIsComplete_data();
+    void skinArtworkIsComplete();
 
 private:
     QTemporaryDir m_artwork;
@@ -507,6 +509,55 @@ void TestTileImages::unknownAndEmptyKinds()
     const QImage disabled = paint([&](QPainter *p) { painter.drawOwnHandTile(p, pos, tile(3), false, false); });
     QVERIFY(qGray(disabled.pixel(20, 40)) < qGray(enabled.pixel(20, 40)));
     QCOMPARE(qAlpha(painter.images()->handShadow().pixel(14, 20)), 255 / 3);
+}
+
+namespace {
+
+bool hasOpaquePixel(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+void TestTileImages::skinArtworkIsComplete_data()
+{
+    QTest::addColumn<QString>("back");
+    QTest::addColumn<QString>("face");
+    const QStringList backs = {"tiles-blank-default.png", "tiles-blank-green.png", "tiles-blank-red.png",
+                               "tiles-blank-green.svg", "tiles-blank-darkwood.svg"};
+    const QStringList faces = {"tiles-fg.svg", "tiles-fg-half-marked.svg", "tiles-fg-no-marks.svg",
+                               "tiles-fg.png", "tiles-fg-simple.svg"};
+    for (int i = 0; i < backs.size(); ++i)
+        QTest::newRow(qPrintable(backs[i] + QLatin1Char('+') + faces[i])) << backs[i] << faces[i];
+}
+
+// Every picture of the skin's artwork is found and drawn: no element id or
+// sheet rectangle of the renderer is missing from the files.
+void TestTileImages::skinArtworkIsComplete()
+{
+    QFETCH(QString, back);
+    QFETCH(QString, face);
+    const QString dir = qEnvironmentVariable("MAHJONG_SOURCE_DIR") + QStringLiteral("/resources/default/");
+    if (!QFileInfo::exists(dir + back))
+        QSKIP("the skin's artwork is not in this tree");
+    const TileImages images(dir + back, dir + face, dir + QStringLiteral("tile-highlights-red.png"),
+                            GameScale());
+    for (int o = 0; o < 4; ++o) {
+        for (int k : {0, 1, 2, 4, 5, 6, 7, 9})
+            QVERIFY2(hasOpaquePixel(images.kindImage(o, k)), qPrintable(QStringLiteral("kind %1 orientation %2").arg(k).arg(o)));
+        for (int t = 0; t < 42; ++t)
+            QVERIFY2(hasOpaquePixel(images.face(o, tile(t))), qPrintable(QStringLiteral("face %1 orientation %2").arg(t).arg(o)));
+        QVERIFY(hasOpaquePixel(images.highlightFrame(o)));
+    }
+    for (int t = 0; t < 42; ++t)
+        QVERIFY(hasOpaquePixel(images.uprightFace(tile(t))));
+    QVERIFY(hasOpaquePixel(images.handImage(0)));
+    QVERIFY(hasOpaquePixel(images.handImage(1)));
 }
 
 MAHJONG_TEST_MAIN(TestTileImages)

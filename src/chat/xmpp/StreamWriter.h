@@ -28,7 +28,6 @@ public:
     // Throws std::runtime_error "writing requires an open stream" unless open.
     void write(const StreamElement &element);
     void close();
-    bool isOpen() const { return m_state == Open; }
 
 public slots:
     void sendKeepAlive();

@@ -65,11 +65,6 @@ QString XmlElement::localName() const
     return m_tree ? m_tree->node(m_index).localName : QString();
 }
 
-QString XmlElement::tagName() const
-{
-    return m_tree ? m_tree->node(m_index).qualifiedName : QString();
-}
-
 QString XmlElement::attribute(QStringView name, const QString &defaultValue) const
 {
     if (!m_tree)
@@ -79,17 +74,6 @@ QString XmlElement::attribute(QStringView name, const QString &defaultValue) con
             return attribute.value;
     }
     return defaultValue;
-}
-
-bool XmlElement::hasAttribute(QStringView name) const
-{
-    if (!m_tree)
-        return false;
-    for (const XmlTree::Attribute &attribute : m_tree->node(m_index).attributes) {
-        if (attribute.name == name)
-            return true;
-    }
-    return false;
 }
 
 QString XmlElement::text() const
@@ -102,13 +86,6 @@ QString XmlElement::text() const
     QString result;
     m_tree->appendText(m_index, result);
     return result;
-}
-
-XmlElement XmlElement::parentElement() const
-{
-    if (!m_tree || m_tree->node(m_index).parent < 0)
-        return XmlElement();
-    return XmlElement(m_tree, m_tree->node(m_index).parent);
 }
 
 XmlElement XmlElement::firstChildElement() const

@@ -20,15 +20,11 @@ public:
     bool isNull() const { return m_tree == nullptr; }
     QString namespaceURI() const;
     QString localName() const;
-    // The qualified name, with its prefix if it had one.
-    QString tagName() const;
     // The attribute by its plain name ("xml:lang" is found as "lang" too).
     QString attribute(QStringView name, const QString &defaultValue = QString()) const;
-    bool hasAttribute(QStringView name) const;
     // All text inside the element, its descendants' included, in document order.
     QString text() const;
 
-    XmlElement parentElement() const;
     XmlElement firstChildElement() const;
     XmlElement nextSiblingElement() const;
     // The first element with this local name and namespace at any depth below.
@@ -78,7 +74,6 @@ public:
     };
 
     void clear() { m_nodes.clear(); }
-    bool isEmpty() const { return m_nodes.empty(); }
     // Adds an element under the parent (-1 for the root) and returns its index.
     int addElement(int parent, const QString &namespaceURI, const QString &qualifiedName,
                    const QString &localName);

@@ -34,8 +34,10 @@ void setupResourceSearchPaths(const QStringList &searchDirs, const QString &skin
     for (const QString &dir : searchDirs)
         onDisk << QFileInfo(dir).absoluteFilePath();
 
+    // Each compiled-in skin is complete (the product skin is built over the default
+    // one), so only the chosen skin follows the directories given on the command line.
     QStringList roots = onDisk;
-    roots << QStringLiteral(":/") + skin << QStringLiteral(":/default");
+    roots << QStringLiteral(":/") + skin;
     roots.removeDuplicates();
 
     QDir::setSearchPaths(QStringLiteral("resources"), roots);

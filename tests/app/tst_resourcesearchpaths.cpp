@@ -27,11 +27,11 @@ void TestResourceSearchPaths::searchDirectoriesComeBeforeTheSkins()
     setupResourceSearchPaths({dir.path()}, QStringLiteral("corvana"));
     const QString root = QFileInfo(dir.path()).absoluteFilePath();
     QCOMPARE(QDir::searchPaths(QStringLiteral("resources")),
-             (QStringList{root, ":/corvana", ":/default"}));
+             (QStringList{root, ":/corvana"}));
     QCOMPARE(QDir::searchPaths(QStringLiteral("sounds")),
-             (QStringList{root + "/sounds", ":/corvana/sounds", ":/default/sounds"}));
+             (QStringList{root + "/sounds", ":/corvana/sounds"}));
     QCOMPARE(QDir::searchPaths(QStringLiteral("avatars")),
-             (QStringList{root + "/avatars", ":/corvana/avatars", ":/default/avatars"}));
+             (QStringList{root + "/avatars", ":/corvana/avatars"}));
     QCOMPARE(QDir::searchPaths(QStringLiteral("translations")),
              (QStringList{root + "/translations", ":/i18n"}));
 
@@ -54,13 +54,11 @@ void TestResourceSearchPaths::languageFoldersFallBackToEnglish()
     setupResourceSearchPaths({dir.path()}, QStringLiteral("corvana"));
     const QString root = QFileInfo(dir.path()).absoluteFilePath();
     QCOMPARE(QDir::searchPaths(QStringLiteral("textimages")),
-             (QStringList{root + "/text-images/en", ":/corvana/text-images/en",
-                          ":/default/text-images/en"}));
+             (QStringList{root + "/text-images/en", ":/corvana/text-images/en"}));
 
     setLanguageSearchPaths(QStringLiteral("ja"));
     QCOMPARE(QDir::searchPaths(QStringLiteral("localwww")),
-             (QStringList{root + "/www/ja", root + "/www/en", ":/corvana/www/ja", ":/corvana/www/en",
-                          ":/default/www/ja", ":/default/www/en"}));
+             (QStringList{root + "/www/ja", root + "/www/en", ":/corvana/www/ja", ":/corvana/www/en"}));
     QCOMPARE(QFileInfo(QStringLiteral("textimages:ready.png")).absoluteFilePath(),
              QStringLiteral(":/corvana/text-images/ja/ready.png"));
     QCOMPARE(QFileInfo(QStringLiteral("localwww:/welcome.html")).absoluteFilePath(),

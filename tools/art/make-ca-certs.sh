@@ -1,25 +1,21 @@
 #!/usr/bin/env bash
-# Writes the three CA certificates that the client trusts, into ca-certs/ of the default
-# skin. These are test roots made here (their private keys are thrown away at once), so
-# no real server can present a certificate they sign: a production build replaces the
-# three files with the service's real root certificates. Tests that need a trusted
-# server make their own CA and pass its directory through the search path.
-#
-# New keys are made on every run, so the output differs from the committed files.
+# Copies the three public root certificates that the client trusts into ca-certs/ of the
+# default skin, from Debian's ca-certificates package (public data). The service's
+# servers present chains ending in one of these roots. Tests that need a trusted server
+# make their own CA and pass its directory through the search path.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/../.." && pwd)
 out=$top/resources/default/ca-certs
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+src=/usr/share/ca-certificates/mozilla
+
+roots=(ISRG_Root_X1 DigiCert_Global_Root_G2 USERTrust_RSA_Certification_Authority)
 
 mkdir -p "$out"
-for i in 1 2 3; do
-    openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes \
-        -keyout "$work/key.pem" -out "$out/pellandor-test-root-$i.pem" \
-        -days 7300 -sha256 \
-        -subj "/O=Pellandor/OU=Test roots/CN=Pellandor Test Root CA $i" \
-        -addext "basicConstraints=critical,CA:TRUE" \
-        -addext "keyUsage=critical,keyCertSign,cRLSign" 2>/dev/null
+rm -f "$out"/*.pem
+for name in "${roots[@]}"; do
+    [ -f "$src/$name.crt" ] || { echo "missing $src/$name.crt (install ca-certificates)" >&2; exit 1; }
+    lower=$(echo "$name" | tr 'A-Z_' 'a-z-')
+    openssl x509 -in "$src/$name.crt" -out "$out/$lower.pem"
 done
 echo "wrote $(ls "$out" | wc -l) certificates to $out"

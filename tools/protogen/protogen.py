@@ -295,10 +295,6 @@ void for_each_packet_type(F &&f)
     for_each_packet_type(all_packets{}, std::forward<F>(f));
 }
 
-// The packet name of a class id and inner id (0 outside envelopes), or null.
-const char *packet_name(quint8 classId, quint8 innerId);
-bool is_envelope(quint8 classId);
-
 """)
     for d in any_structs + records:
         w(f"void read(reader &r, {d.name} &v);\n")
@@ -441,7 +437,6 @@ def struct_decl(d, fields, envelopes):
 
 def any_decl(any_structs):
     alts = ["QString", "qint32", "qint64", "std::vector<any_t>"] + [d.name for d in any_structs]
-    tags = "\n".join(f"        {d.name.removesuffix('_t')} = {d.any_id}," for d in any_structs)
     ctors = "\n".join(f"    any_t({d.name} v) : m_value(std::move(v)) {{}}" for d in any_structs)
     return f"""// The protocol's dynamic value: a string, a 32- or 64-bit integer, a list of values,
 // or one of the structures that may travel inside it. On the wire a tag byte comes
@@ -450,16 +445,11 @@ class any_t
 {{
 public:
     enum class kind : quint8 {{ string = 0, int32 = 1, int64 = 2, list = 3, structure = 4 }};
-    // Structures that may travel inside any_t, by their wire id.
-    enum class structure : quint8 {{
-{tags}
-    }};
     using list_t = std::vector<any_t>;
     using value_t = std::variant<{', '.join(alts)}>;
 
     any_t() : m_value(qint32(0)) {{}}
     any_t(QString v) : m_value(std::move(v)) {{}}
-    any_t(const char *v) : m_value(QString::fromUtf8(v)) {{}}
     any_t(qint32 v) : m_value(v) {{}}
     any_t(qint64 v) : m_value(v) {{}}
     any_t(list_t v) : m_value(std::move(v)) {{}}
@@ -561,19 +551,6 @@ def gen_source(decls, envelopes):
     w("        if constexpr (std::is_same_v<T, qint64>) {\n            dump(d, x);\n            d.text(\"L\");\n")
     w("        } else {\n            dump(d, x);\n        }\n    }, v.value());\n}\n\n")
 
-    w("const char *packet_name(quint8 classId, quint8 innerId)\n{\n    switch (classId) {\n")
-    for d in packets:
-        if d.inner_id is None:
-            w(f"    case {d.class_id}:\n        return innerId == 0 ? \"{d.name}\" : nullptr;\n")
-    for env in envelopes.values():
-        w(f"    case {env.class_id}:\n        switch (innerId) {{\n")
-        for d in packets:
-            if d.class_id == env.class_id:
-                w(f"        case {d.inner_id}:\n            return \"{d.name}\";\n")
-        w("        default:\n            return nullptr;\n        }\n")
-    w("    default:\n        return nullptr;\n    }\n}\n\n")
-    w("bool is_envelope(quint8 classId)\n{\n    return " +
-      " || ".join(f"classId == {c}" for c in envelopes) + ";\n}\n\n")
     w("} // namespace protocol\n")
     return "".join(o)
 
@@ -856,8 +833,7 @@ skipped; the length keeps the stream in step.
   `unknown_inner` for ids it does not know (or that travel the other way), and throws
   `decode_error` for a malformed body;
 - `dump(value)`: readable text for the debug log (secret fields are hidden);
-- `read`/`read_body`, `write`/`write_body`, `operator==`, `packet_name(class, inner)` and
-  `for_each_packet_type(f)`.
+- `read`/`read_body`, `write`/`write_body`, `operator==` and `for_each_packet_type(f)`.
 
 `protocol/Connection.h` opens the connection and cuts frames; `protocol/conversions.h`
 turns wire values into the client's value types; `protocol/enums.h` holds the server

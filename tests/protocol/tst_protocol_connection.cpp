@@ -254,6 +254,29 @@ private slots:
         QCOMPARE(r.errors.size(), std::size_t(1));
     }
 
+    void scenarioRepliesRepeatsAndDelays()
+    {
+        TestServer server;
+        QVERIFY(server.start(TestServer::sourceDir() + QStringLiteral("/tests/protocol/scenarios/features.json"), false));
+        Connection c(false);
+        Receiver r(c);
+        QSignalSpy up(&c, &Connection::connected);
+        c.connectToHost(QStringLiteral("127.0.0.1"), server.gamePort());
+        QVERIFY(up.wait(10000));
+        c.send(platform_version_t{6523});
+        c.send(watch_table_t{7});
+        c.send(watch_table_t{7});
+        // Handshake 2, first answer 1, second answer 1 + 1000 + 2, the delayed push 1.
+        QTRY_COMPARE(r.messages.size(), std::size_t(1007));
+        QCOMPARE(decodeAs<watch_table_answer_t>(*r.messages[2]).message, QStringLiteral("once only"));
+        QVERIFY(decodeAs<watch_table_answer_t>(*r.messages[3]).ok);
+        QCOMPARE(decodeAs<watch_table_answer_t>(*r.messages[3]).table, 7);
+        for (int i = 0; i < 1000; ++i)
+            QCOMPARE(decodeAs<table_removed_t>(*r.messages[std::size_t(4 + i)]).table, i);
+        QCOMPARE(decodeAs<player_message_t>(*r.messages[1005]).text, QStringLiteral("table 1"));
+        QCOMPARE(decodeAs<player_message_t>(*r.messages[1006]).text, QStringLiteral("pushed later"));
+    }
+
     void documentsServedOverHttps()
     {
         TestServer server;

@@ -325,15 +325,24 @@ void GameModel::setWallState(qint32 liveTiles, qint32 deadWallTiles, qint32 dead
                              qint32 deadWallTilesDealt, const tile_vector &dora)
 {
     qDebug() << "dora: set dora tiles -" << tilesText(dora);
-    // The wall views index their stacks with these: keep them inside the wall.
-    const qint32 wallTiles = m_tableInfo.wallTileCount();
     const qint32 ring = 4 * m_tableInfo.wallStackLength();
-    m_liveTiles = std::clamp(liveTiles, 0, wallTiles);
-    m_deadWallTiles = std::clamp(deadWallTiles, 0, wallTiles);
+    m_liveTiles = liveTiles;
+    m_deadWallTiles = deadWallTiles;
     m_deadWallPosition = ring > 0 ? ((deadWallPosition % ring) + ring) % ring : 0;
-    m_deadWallTilesDealt = std::clamp(deadWallTilesDealt, 0, wallTiles);
+    m_deadWallTilesDealt = deadWallTilesDealt;
+    clampWallCounts();
     m_doraTiles = dora;
     emit wallStateChanged();
+}
+
+void GameModel::clampWallCounts()
+{
+    // The wall views index their stacks with these: keep them inside the wall,
+    // whatever the server sends or however many draws it announces.
+    const qint32 wallTiles = m_tableInfo.wallTileCount();
+    m_liveTiles = std::clamp(m_liveTiles, 0, wallTiles);
+    m_deadWallTiles = std::clamp(m_deadWallTiles, 0, wallTiles);
+    m_deadWallTilesDealt = std::clamp(m_deadWallTilesDealt, 0, wallTiles);
 }
 
 void GameModel::takeTableState(const TableState &state)
@@ -467,6 +476,7 @@ void GameModel::onHiddenTilesFromWall(qint32 playerId, qint32 count, bool replac
     p.setHiddenTileCount(p.hiddenTileCount() + count);
     drawFromWall(m_tableInfo.ruleset(), count, replacement, m_liveTiles, m_deadWallTiles,
                  m_deadWallTilesDealt);
+    clampWallCounts();
     emit hiddenTilesFromWall(playerId, count, replacement);
 }
 
@@ -513,6 +523,7 @@ void GameModel::onTilesFromWall(const tile_vector &tiles, bool replacement)
     playerRecord(m_ownPlayerId).addTilesFromWall(tiles);
     drawFromWall(m_tableInfo.ruleset(), static_cast<int>(tiles.size()), replacement, m_liveTiles,
                  m_deadWallTiles, m_deadWallTilesDealt);
+    clampWallCounts();
     emit tilesFromWall(m_ownPlayerId, tiles, replacement);
 }
 

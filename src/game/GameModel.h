@@ -185,6 +185,7 @@ private:
     void updateJoinable();
     void setWallState(qint32 liveTiles, qint32 deadWallTiles, qint32 deadWallPosition,
                       qint32 deadWallTilesDealt, const tile_vector &dora);
+    void clampWallCounts();
     void takeTableState(const TableState &state);
     void forgetLastDiscarder(qint32 id);
 

@@ -511,15 +511,22 @@ void TestGameModel::wallFromServerIsKeptInside()
     walls.liveTiles = 5000;
     walls.deadWallTiles = -3;
     walls.deadWallTilesDealt = -1;
-    model.onGameData(1, serverState(1), {}, TableState(), walls);
+    model.onGameData(1, serverState(1), {makePlayer(11)}, TableState(), walls);
     // Four sides of 18 stacks.
     QCOMPARE(model.deadWallPosition(), 67);
     QCOMPARE(model.liveTiles(), 144);
     QCOMPARE(model.deadWallTiles(), 0);
     QCOMPARE(model.deadWallTilesDealt(), 0);
     walls.deadWallPosition = 72 * 3 + 2;
-    model.onStartHand(2, Seating(), {}, false, TableState(), walls);
+    model.onStartHand(2, seating(me, -1, -1, -1), {}, false, TableState(), walls);
     QCOMPARE(model.deadWallPosition(), 2);
+
+    // More draws than the wall holds leave the counts at zero.
+    model.onHiddenTilesFromWall(11, 200, false);
+    QCOMPARE(model.liveTiles(), 0);
+    model.onHiddenTilesFromWall(11, 20, true);
+    QCOMPARE(model.deadWallTiles(), 0);
+    QVERIFY(model.deadWallTilesDealt() >= 0);
 }
 
 void TestGameModel::unknownPlayers()

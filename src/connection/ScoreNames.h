@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The names of the score lines of an end-of-hand result, by the codes the server sends,
+// translated in the context "Scores".
+namespace ScoreNames {
+
+enum class List { Points, Doubles, Limits, Bonuses };
+
+// The translated name of a code; "UNKNOWN SCORE NAME", "UNKNOWN DOUBLE NAME",
+// "UNKNOWN LIMIT NAME" or "UNKNOWN BONUS NAME" for a code without a name.
+QString name(List list, qint32 code);
+
+} // namespace ScoreNames

@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include "ConnectedManager.h"
+#include "protocol/Connection.h"
 #include "protocol/packets.h"
 
 #include <QElapsedTimer>
@@ -70,6 +71,7 @@ void TestConnectionManager::loginOverTlsReachesTheLobby()
     QVERIFY(c.start(Scenario, true));
     QVERIFY(c.manager->isUsingSsl());
     QVERIFY(c.manager->connection());
+    QCOMPARE(c.manager->connection()->socket()->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
     QVERIFY(c.received(QStringLiteral("platform_version_t"), QStringLiteral("{\"platform_version\":6523}")));
 
     QSignalSpy login(c.manager.get(), &ConnectionManager::loginSuccess);

@@ -6,6 +6,8 @@
 #include "connection/GameRecords.h"
 #include "connection/LobbyRecords.h"
 #include "connection/TournamentRecords.h"
+#include "connection/RecordConversions.h"
+#include "app/server_error.h"
 
 #include <QtTest>
 
@@ -24,6 +26,8 @@ private slots:
     void seatingLookups();
     void lobbyStructureChild();
     void recordsTravelInVariants();
+    void prizeRangesOutOfOrderAreSkipped();
+    void seatingNeedsFourWinds();
 };
 
 void TestConnectionRecords::clientConfigHostAndPort_data()
@@ -163,6 +167,48 @@ void TestConnectionRecords::recordsTravelInVariants()
     QCOMPARE(QMetaType::fromName("position_range_t"), QMetaType::fromType<position_range_t>());
     QCOMPARE(QMetaType::fromName("ComingEvents"), QMetaType::fromType<ComingEvents>());
     QCOMPARE(QMetaType::fromName("round_score_vector"), QMetaType::fromType<round_score_vector>());
+}
+
+void TestConnectionRecords::prizeRangesOutOfOrderAreSkipped()
+{
+    // Overlapping or reversed ranges would leave the map without an order: they are
+    // dropped, the others kept.
+    auto range = [](int first, int last) {
+        protocol::prize_range_t r;
+        r.first = first;
+        r.last = last;
+        return r;
+    };
+    protocol::prize_range_t withPrizes = range(2, 8);
+    for (const auto &[first, last] : std::vector<std::pair<int, int>>{{1, 1}, {2, 3}, {3, 4}, {6, 5}, {4, 4}}) {
+        protocol::prize_entry_t entry;
+        entry.first_position = first;
+        entry.last_position = last;
+        entry.prize = protocol::any_t(protocol::pot_share_t{first * 1000});
+        withPrizes.prizes.push_back(entry);
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("prize positions 3 4 out of order")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("prize positions 6 5 out of order")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("prize player counts 5 9 out of order")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("prize player counts 30 20 out of order")));
+    const tournament_prize_configuration_t configuration = conversions::toPrizeConfiguration(
+        {withPrizes, range(9, 16), range(5, 9), range(30, 20), range(17, 32)});
+
+    std::vector<std::pair<int, int>> counts;
+    for (const auto &entry : configuration)
+        counts.emplace_back(entry.first.first, entry.first.last);
+    QVERIFY(counts == (std::vector<std::pair<int, int>>{{2, 8}, {9, 16}, {17, 32}}));
+    std::vector<int> firsts;
+    for (const auto &entry : configuration.begin()->second)
+        firsts.push_back(entry.first.first);
+    QVERIFY(firsts == (std::vector<int>{1, 2, 4}));
+}
+
+void TestConnectionRecords::seatingNeedsFourWinds()
+{
+    QCOMPARE(conversions::toSeating({1, 2, 3, 4}).playerAt(3), 4);
+    QVERIFY_THROWS_EXCEPTION(server_error, conversions::toSeating({1, 2, 3}));
+    QVERIFY_THROWS_EXCEPTION(server_error, conversions::toSeating({1, 2, 3, 4, 5}));
 }
 
 MAHJONG_TEST_MAIN(TestConnectionRecords)

@@ -15,7 +15,8 @@ std::optional<ServerInfo> ServerInfo::parse(const QByteArray &document, QString 
     int line = 0;
     int column = 0;
     if (!dom.setContent(document, &message, &line, &column)) {
-        *error = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(message);
+        *error = QStringLiteral("line %1, column %2: %3")
+                     .arg(QString::number(line), QString::number(column), message);
         return std::nullopt;
     }
     const QDomElement root = dom.documentElement();

@@ -178,7 +178,8 @@ QString Utils::variantToString(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QSize) {
         const QSize size = value.toSize();
-        return QStringLiteral("@Size(%1 %2)").arg(size.width()).arg(size.height());
+        return QStringLiteral("@Size(%1 %2)")
+            .arg(QString::number(size.width()), QString::number(size.height()));
     }
     if (value.isValid() && value.canConvert<QString>())
         return value.toString();

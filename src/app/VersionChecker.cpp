@@ -32,7 +32,8 @@ std::optional<ClientVersion> VersionChecker::newestClient(const QByteArray &docu
         reader.skipCurrentElement();
     }
     if (reader.hasError()) {
-        *error = QStringLiteral("line %1: %2").arg(reader.lineNumber()).arg(reader.errorString());
+        *error = QStringLiteral("line %1: %2")
+                     .arg(QString::number(reader.lineNumber()), reader.errorString());
         return std::nullopt;
     }
     if (!newest)

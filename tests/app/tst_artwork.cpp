@@ -365,7 +365,7 @@ void TestArtwork::bitmapSheetsHoldEveryPicture()
             QVERIFY2(sheet.width() >= 305 && sheet.height() >= 202, qPrintable(name));
             for (const QRect &r : backRects)
                 QVERIFY2(coverage(sheet, r) > 0.8,
-                         qPrintable(QStringLiteral("%1 %2,%3").arg(name).arg(r.x()).arg(r.y())));
+                         qPrintable(QStringLiteral("%1 %2,%3").arg(name, QString::number(r.x()), QString::number(r.y()))));
         }
 
         const QImage faces(QStringLiteral("resources:/tiles-fg.png"));

@@ -51,7 +51,7 @@ void TestElide::elideMiddleAlwaysFits()
     for (int maxLength = -1; maxLength <= text.size() + 1; ++maxLength) {
         const QString elided = Utils::elideMiddle(text, maxLength);
         QVERIFY2(elided.size() == qBound(0, maxLength, int(text.size())),
-                 qPrintable(QStringLiteral("%1: %2").arg(maxLength).arg(elided)));
+                 qPrintable(QStringLiteral("%1: %2").arg(QString::number(maxLength), elided)));
         if (maxLength >= 3 && maxLength < text.size()) {
             QVERIFY(elided.contains(QStringLiteral("...")));
             QVERIFY(text.startsWith(elided.section(QStringLiteral("..."), 0, 0)));

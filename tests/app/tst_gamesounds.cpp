@@ -13,7 +13,7 @@ public:
 
     void play(int id, bool loop) override
     {
-        *m_calls << QStringLiteral("%1 %2").arg(loop ? "loop" : "play").arg(id);
+        *m_calls << QStringLiteral("%1 %2").arg(QLatin1String(loop ? "loop" : "play"), QString::number(id));
     }
     void stop(int id) override { *m_calls << QStringLiteral("stop %1").arg(id); }
 

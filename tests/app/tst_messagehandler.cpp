@@ -149,7 +149,7 @@ void TestMessageHandler::criticalMessagesAlertFromTheEventLoop()
     QStringList alerts;
     MessageHandler::setAlert([&alerts](QtMsgType type, const QString &text) {
         const bool guiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
-        alerts << QStringLiteral("%1 %2 %3").arg(type).arg(text).arg(guiThread);
+        alerts << QStringLiteral("%1 %2 %3").arg(QString::number(type), text, QString::number(guiThread));
         // As if the box's own event loop ran while a new message arrives.
         if (text == QLatin1String("first"))
             qCritical("raised while the box is open");

@@ -82,8 +82,7 @@ void FileLoader::onReadyRead()
     if (announced > maxDocumentSize
         || m_data.size() + m_reply->bytesAvailable() > maxDocumentSize) {
         fail(QStringLiteral("document %1 is larger than %2 bytes")
-                 .arg(m_reply->url().toString())
-                 .arg(maxDocumentSize));
+                 .arg(m_reply->url().toString(), QString::number(maxDocumentSize)));
         return;
     }
     m_data += m_reply->readAll();

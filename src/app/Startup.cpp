@@ -70,8 +70,7 @@ void Startup::onServerInfo(const QByteArray &document)
     if (!info->gameHost.isEmpty()) {
         m_commandLine.setGameServer(info->gameHost, info->gamePort);
         qWarning().noquote() << QStringLiteral(" [INFO ] game server %1:%2")
-                                    .arg(m_commandLine.host())
-                                    .arg(m_commandLine.port());
+                                    .arg(m_commandLine.host(), QString::number(m_commandLine.port()));
     }
     checkVersion(*info);
 }
@@ -216,7 +215,6 @@ void Startup::handOver()
     // The main window takes over from here, built with the command line's game
     // server, user, web host and page overrides and the translations manager.
     qWarning().noquote() << QStringLiteral(" [INFO ] start-up finished; game server %1:%2")
-                                .arg(m_commandLine.host())
-                                .arg(m_commandLine.port());
+                                .arg(m_commandLine.host(), QString::number(m_commandLine.port()));
     emit finished();
 }

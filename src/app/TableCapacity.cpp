@@ -41,8 +41,7 @@ void paintFallbackIcon(QPainter *painter, const QRect &box, const QPalette &pale
 QString TableCapacity::text() const
 {
     const QString seated = QCoreApplication::translate("TableCapacity", "%L2 of %L3 players seated")
-                               .arg(m_players)
-                               .arg(m_seats);
+                               .arg(QLocale().toString(m_players), QLocale().toString(m_seats));
     if (m_bots <= 0)
         return seated;
     return QCoreApplication::translate("TableCapacity", "%1 (+%2 reserved)")

@@ -2,9 +2,11 @@
 
 #include "app/TableInfo.h"
 #include "app/TranslationsManager.h"
+#include "connection/ConnectionManager.h"
 #include "lobby/TableModel.h"
 
 #include <QEvent>
+#include <QPointer>
 
 #include <exception>
 
@@ -33,6 +35,20 @@ QString cachePath(QString path)
 }
 
 } // namespace
+
+LocalizationDb::LocalizationDb(ConnectionManager *connectionManager,
+                               const TranslationsManager *translations, QObject *parent)
+    : LocalizationDb(
+        [manager = QPointer<ConnectionManager>(connectionManager)](
+            const QString &language, const std::vector<QString> &paths) {
+            if (manager)
+                manager->query_localized_table_names(language, paths);
+        },
+        translations, parent)
+{
+    connect(connectionManager, &ConnectionManager::localizedTableNames, this,
+            &LocalizationDb::onLocalizedTableNames);
+}
 
 LocalizationDb::LocalizationDb(NameQuery query, const TranslationsManager *translations,
                                QObject *parent)

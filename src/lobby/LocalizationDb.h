@@ -11,6 +11,7 @@
 #include <set>
 #include <vector>
 
+class ConnectionManager;
 class TableInfo;
 class TableModel;
 class TranslationsManager;
@@ -27,6 +28,9 @@ public:
 
     static constexpr int BatchIntervalMs = 3000;
 
+    // Asks the connection manager (not owned) and takes its answers.
+    LocalizationDb(ConnectionManager *connectionManager, const TranslationsManager *translations,
+                   QObject *parent);
     LocalizationDb(NameQuery query, const TranslationsManager *translations, QObject *parent);
     ~LocalizationDb() override;
 

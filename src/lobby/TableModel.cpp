@@ -1,9 +1,11 @@
 #include "lobby/TableModel.h"
 
+#include "connection/ConnectionManager.h"
 #include "lobby/ColumnTypes.h"
 #include "lobby/CustomItem.h"
 #include "lobby/LocalizationDb.h"
 
+#include <QPointer>
 #include <QTextDocument>
 
 #include <exception>
@@ -68,7 +70,29 @@ QStringList pathAndAncestors(const QString &path)
     return result;
 }
 
+TableModelRequests connectionRequests(ConnectionManager *connectionManager)
+{
+    const QPointer<ConnectionManager> manager(connectionManager);
+    TableModelRequests requests;
+    requests.subscribe = [manager](const QString &path) {
+        return manager && manager->lobby_table_subscribe(path);
+    };
+    requests.unsubscribe = [manager](const QString &path) {
+        return manager && manager->lobby_table_unsubscribe(path);
+    };
+    requests.queryLobbyStructure = [manager] {
+        if (manager)
+            manager->query_lobby_structure();
+    };
+    return requests;
+}
+
 } // namespace
+
+TableModel::TableModel(ConnectionManager *connectionManager, QObject *parent)
+    : TableModel(connectionRequests(connectionManager), parent)
+{
+}
 
 TableModel::TableModel(TableModelRequests requests, QObject *parent)
     : QStandardItemModel(parent)
@@ -134,8 +158,10 @@ bool TableModel::sendRequest(const QString &path, bool subscribe)
     if (!request)
         return false;
     try {
-        request(path);
-        return true;
+        if (request(path))
+            return true;
+        qWarning() << "lobby path" << path << "was not sent";
+        return false;
     } catch (const std::exception &e) {
         qWarning() << "lobby path" << path << "refused:" << e.what();
     }

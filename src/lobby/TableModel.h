@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 
+class ConnectionManager;
 class LocalizationDb;
 class QStandardItem;
 
@@ -31,11 +32,12 @@ struct SubscriptionRequest
     bool subscribe = true;
 };
 
-// The server requests that the table list makes.
+// The server requests that the table list makes. The subscription requests return
+// whether the request went out (a malformed path or a closed connection sends nothing).
 struct TableModelRequests
 {
-    std::function<void(const QString &path)> subscribe;
-    std::function<void(const QString &path)> unsubscribe;
+    std::function<bool(const QString &path)> subscribe;
+    std::function<bool(const QString &path)> unsubscribe;
     std::function<void()> queryLobbyStructure;
 };
 
@@ -53,6 +55,8 @@ public:
     // At most one request leaves per interval.
     static constexpr int RequestIntervalMs = 100;
 
+    // Sends its requests through the connection manager (not owned).
+    TableModel(ConnectionManager *connectionManager, QObject *parent);
     TableModel(TableModelRequests requests, QObject *parent);
     ~TableModel() override;
 

@@ -8,4 +8,6 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TableModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LocalizationDb.h
     ${CMAKE_CURRENT_LIST_DIR}/LocalizationDb.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LobbyController.h
+    ${CMAKE_CURRENT_LIST_DIR}/LobbyController.cpp
 )

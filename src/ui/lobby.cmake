@@ -13,4 +13,6 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/UTabWidget.h
     ${CMAKE_CURRENT_LIST_DIR}/UTabWidget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UTabWidget.ui
+    ${CMAKE_CURRENT_LIST_DIR}/UTimer.h
+    ${CMAKE_CURRENT_LIST_DIR}/UTimer.cpp
 )

@@ -21,19 +21,23 @@ struct RequestLog
     TableModelRequests requests()
     {
         TableModelRequests r;
-        r.subscribe = [this](const QString &path) { record(QStringLiteral("+") + path); };
-        r.unsubscribe = [this](const QString &path) { record(QStringLiteral("-") + path); };
+        r.subscribe = [this](const QString &path) { return record(QStringLiteral("+") + path); };
+        r.unsubscribe = [this](const QString &path) { return record(QStringLiteral("-") + path); };
         r.queryLobbyStructure = [this] { ++lobbyStructureQueries; };
         return r;
     }
 
-    void record(const QString &entry)
+    bool record(const QString &entry)
     {
         // Paths without a game id are refused, as the connection manager does.
         if (!entry.contains(QLatin1Char('/')))
             throw std::runtime_error("invalid path in subscribe");
+        // A closed connection sends nothing.
+        if (entry.endsWith(QLatin1String("/offline")))
+            return false;
         sent << entry;
         times << clock.elapsed();
+        return true;
     }
 };
 

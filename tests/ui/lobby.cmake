@@ -1,3 +1,4 @@
 mahjong_add_test(tst_mahjongdialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_mahjongdialog.cpp LIBS mahjong_ui)
 mahjong_add_test(tst_modelessmsgbox SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_modelessmsgbox.cpp LIBS mahjong_ui)
 mahjong_add_test(tst_smallwidgets SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_smallwidgets.cpp LIBS mahjong_ui)
+mahjong_add_test(tst_utimer SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_utimer.cpp LIBS mahjong_ui)

@@ -1,0 +1,73 @@
+#include "testmain.h"
+
+#include "protocol/TestServer.h"
+
+#include "app/TranslationsManager.h"
+#include "connection/ConnectionManager.h"
+#include "lobby/CustomItem.h"
+#include "lobby/LobbyController.h"
+#include "lobby/LocalizationDb.h"
+#include "lobby/TableModel.h"
+
+#include <QSignalSpy>
+
+// The table list against the test game server on loopback.
+class TestLobbyServer : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString nameOf(const TableModel &model, qint32 id)
+    {
+        for (int row = 0; row < model.rowCount(); ++row) {
+            if (model.index(row, 0).data(TableIdRole).toInt() == id)
+                return model.index(row, 0).data().toString();
+        }
+        return QString();
+    }
+
+private slots:
+    void subscriptionFillsAndEmptiesTheList()
+    {
+        TestServer server;
+        QVERIFY(server.start(TestServer::sourceDir() + QStringLiteral("/tests/lobby/lobby-tables.json"),
+                             false));
+        ConnectionManager connection(false);
+        QSignalSpy ready(&connection, &ConnectionManager::versionCheckComplete);
+        connection.connectTo(QStringLiteral("127.0.0.1"), server.gamePort());
+        QVERIFY(ready.wait(5000));
+
+        TranslationsManager translations;
+        translations.setLanguage(QStringLiteral("en"));
+        LobbyController controller(&connection, nullptr);
+        TableModel &model = *controller.tableModel();
+        LocalizationDb names(&connection, &translations, nullptr);
+        names.setTableModel(&model);
+        model.setLocalizationDb(&names);
+        names.refreshTableNames();
+
+        QSignalSpy removed(&model, &TableModel::tableRemoved);
+        model.subscribe(QStringLiteral("101/Practice"));
+        QTRY_VERIFY(model.hasTable(5001));
+        // The regular table lies outside the subscription.
+        QVERIFY(!model.hasTable(5003));
+        QTRY_COMPARE(nameOf(model, 5001), QStringLiteral("Practice 5001"));
+
+        QTRY_COMPARE(model.tableInfo(5001).capacity().players(), 3);
+        QCOMPARE(model.tableInfo(5001).speed(), 20000);
+        QTRY_COMPARE(removed.size(), 1);
+        QCOMPARE(removed.at(0).at(0).toInt(), 5002);
+        QCOMPARE(model.rowCount(), 1);
+
+        model.unsubscribe(QStringLiteral("101/Practice"));
+        QTRY_COMPARE(model.rowCount(), 0);
+        QVERIFY(server.waitForOutput(QStringLiteral("RECV lobby_table_unsubscribe_t")));
+        const QString output = server.output();
+        QCOMPARE(output.count(QStringLiteral("RECV lobby_table_subscribe_t")), 1);
+        QCOMPARE(output.count(QStringLiteral("RECV lobby_table_unsubscribe_t")), 1);
+        QVERIFY(output.contains(QStringLiteral("RECV query_localized_table_names_t")));
+    }
+};
+
+MAHJONG_TEST_MAIN(TestLobbyServer)
+#include "tst_lobbyserver.moc"

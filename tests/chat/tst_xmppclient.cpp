@@ -105,6 +105,7 @@ private slots:
     void matchesRepliesBySender();
     void discoversConferenceServices();
     void pendingHandlersOnConnectionLoss();
+    void wrongDiscoveryAnswerEndsStream();
     void streamErrorFromServer();
     void restrictedXmlEndsStream();
     void oversizedElementEndsStream();
@@ -406,6 +407,23 @@ void TestXmppClient::pendingHandlersOnConnectionLoss()
     QTest::qWait(100);
     QCOMPARE(m_disconnected->size(), 1);
     QCOMPARE(calls.value("2"), 1);
+}
+
+void TestXmppClient::wrongDiscoveryAnswerEndsStream()
+{
+    connectFully();
+    QSignalSpy rooms(m_client.get(), &XMPPClient::conferenceRooms);
+    m_client->discoverItems(parseJid("conference.localhost"));
+    QVERIFY(m_server->waitFor("<iq to=\"conference.localhost\" id=\"2\" type=\"get\">"));
+    // An info answer where the items were asked for.
+    m_server->send("<iq type='result' id='2' from='conference.localhost'>"
+                   "<query xmlns='http://jabber.org/protocol/disco#info'/></iq>");
+    QVERIFY(m_server->waitFor("<stream:error><undefined-condition xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/>"
+                              "<text xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\">expected disco items</text>"));
+    QTRY_COMPARE(m_errors->size(), 1);
+    QCOMPARE(m_errors->at(0).at(0).value<XMPPClient::XMPPError>(), XMPPClient::FatalError);
+    QTRY_COMPARE(m_disconnected->size(), 1);
+    QCOMPARE(rooms.size(), 0);
 }
 
 void TestXmppClient::streamErrorFromServer()

@@ -10,6 +10,22 @@
 
 using namespace xmpp;
 
+namespace {
+
+// The items of a discovery reply; null when the connection was lost or the entity
+// answered with an error.
+const IqDiscoItems *discoItems(const Iq *reply)
+{
+    if (!reply || reply->hasError())
+        return nullptr;
+    auto items = dynamic_cast<const IqDiscoItems *>(reply);
+    if (!items)
+        throw stream_error(UndefinedCondition, QStringLiteral("expected disco items"));
+    return items;
+}
+
+} // namespace
+
 XMPPClient::XMPPClient(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
@@ -653,12 +669,10 @@ void XMPPClient::discoverServerInfo()
 
 void XMPPClient::onDiscoInfo(const Iq *reply)
 {
-    if (!reply)
+    // A lost connection or an error answer: the entity offers nothing we can use.
+    if (!reply || reply->hasError())
         return;
     auto info = dynamic_cast<const IqDiscoInfo *>(reply);
-    // An error answer: the entity offers nothing we can use.
-    if (reply->hasError())
-        return;
     if (!info)
         throw stream_error(UndefinedCondition, QStringLiteral("expected disco info"));
     if (info->features.contains(ns::Muc)) {
@@ -672,13 +686,9 @@ void XMPPClient::onDiscoInfo(const Iq *reply)
 
 void XMPPClient::onServiceItems(const Iq *reply)
 {
-    if (!reply)
-        return;
-    if (reply->hasError())
-        return;
-    auto items = dynamic_cast<const IqDiscoItems *>(reply);
+    const IqDiscoItems *items = discoItems(reply);
     if (!items)
-        throw stream_error(UndefinedCondition, QStringLiteral("expected disco items"));
+        return;
     for (const IqDiscoItems::Item &item : items->items) {
         if (item.jid != items->from)
             sendDiscoInfo(item.jid);
@@ -691,13 +701,9 @@ void XMPPClient::discoverItems(const XMPPJid &jid)
     const QString id = nextStanzaId();
     send(IqDiscoItems(id, jid));
     addIqHandler(id, [this](const Iq *reply) {
-        if (!reply)
-            return;
-        if (reply->hasError())
-            return;
-        auto items = dynamic_cast<const IqDiscoItems *>(reply);
+        const IqDiscoItems *items = discoItems(reply);
         if (!items)
-            throw stream_error(UndefinedCondition, QStringLiteral("expected disco items"));
+            return;
         QList<XMPPJid> rooms;
         for (const IqDiscoItems::Item &item : items->items)
             rooms.append(item.jid);

@@ -41,8 +41,6 @@ XMPPClient::XMPPClient(QObject *parent) : QObject(parent)
     connect(&m_socket, &QSslSocket::errorOccurred, this, &XMPPClient::onSocketError, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::encrypted, this, &XMPPClient::socketEncrypted, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::sslErrors, this, &XMPPClient::socketSslErrors);
-    m_socket.setProtocol(QSsl::TlsV1_2OrLater);
-    m_ownAvailability = 2;
 }
 
 XMPPClient::~XMPPClient()

@@ -51,12 +51,13 @@ int run(MahjongApplication &app)
 
     // The lock is taken before the log is opened: a refused second start must
     // leave the running client's log file alone.
-    SingleInstance instance(UserPaths::temporaryDirectory());
+    const QString userDir = UserPaths::temporaryDirectory();
+    SingleInstance instance(userDir);
     const bool alone = instance.tryLock();
     if (alone) {
         MessageHandler::setMinimumLevel(commandLine->minimumLogLevel());
         MessageHandler::setFilter(commandLine->logFilter());
-        MessageHandler::openLog(UserPaths::temporaryDirectory());
+        MessageHandler::openLog(userDir);
         MessageHandler::install();
         MahjongApplication::installLogAlerts();
         logBanner();

@@ -86,7 +86,6 @@ void Startup::showDowntime(const QString &message)
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this] { emit exitRequested(0); });
-    m_box = box;
     box->open();
 }
 
@@ -176,7 +175,6 @@ void Startup::showInformation(const QString &text)
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, &Startup::checkDone);
-    m_box = box;
     box->open();
 }
 

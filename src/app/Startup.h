@@ -2,7 +2,6 @@
 
 #include <QNetworkAccessManager>
 #include <QObject>
-#include <QPointer>
 
 #include <memory>
 
@@ -10,7 +9,6 @@ class CommandLine;
 class FileLoader;
 class MahjongSplash;
 class NewVersionDialog;
-class QMessageBox;
 class TranslationsManager;
 struct ServerInfo;
 
@@ -65,7 +63,6 @@ private:
     std::unique_ptr<FileLoader> m_loader;
     std::unique_ptr<MahjongSplash> m_splash;
     std::unique_ptr<NewVersionDialog> m_newVersionDialog;
-    QPointer<QMessageBox> m_box;
     bool m_checked = false;
     bool m_minimumTimeElapsed = false;
     bool m_preloaded = false;

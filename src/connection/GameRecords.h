@@ -26,8 +26,6 @@ struct Seating
 
     // The player at a wind, -1 for an empty seat or a wind out of range.
     qint32 playerAt(int wind) const;
-    // The wind of a player, -1 when the player is not seated.
-    int windOf(qint32 playerId) const;
 };
 
 struct TableState
@@ -110,9 +108,6 @@ struct EndHand
     std::map<qint32, EndHandPlayer> players; // by player id
     tile_vector dora;
     tile_vector uraDora;
-
-    bool isWin() const { return endKind >= Mahjong && endKind <= Tsumo; }
-    bool isWashout() const { return endKind >= FirstWashout && endKind <= LastWashout; }
 };
 
 struct MonetaryRoundScore

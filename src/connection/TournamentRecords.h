@@ -27,8 +27,6 @@ struct Range
     Range() = default;
     Range(T first, T last) : first(first), last(last) {}
 
-    bool contains(T value) const { return first <= value && value <= last; }
-
     T first{};
     T last{};
 };
@@ -55,11 +53,10 @@ using prize_structure_t = std::map<position_range_t, std::any>;
 // The prize structure that applies to each range of registered-player counts.
 using tournament_prize_configuration_t = std::map<Range<int>, prize_structure_t>;
 
-// The requirements of a tournament that the player does not meet.
+// The requirements of a tournament that the player does not meet; 0 is a real-money
+// deposit.
 struct extended_tournament_register_response
 {
-    enum Requirement : int { RealMoneyDeposit = 0 };
-
     std::vector<int> requirements;
 };
 

@@ -464,7 +464,7 @@ void TestConnectionManager::gameFamily()
     const auto seating = hand.at(2).value<Seating>();
     QCOMPARE(seating.playerAt(0), 1002);
     QCOMPARE(seating.playerAt(2), -1);
-    QCOMPARE(seating.windOf(1004), 3);
+    QCOMPARE(seating.playerAt(3), 1004);
     const auto scores = hand.at(3).value<round_score_vector>();
     QCOMPARE(scores.size(), std::size_t(1));
     QCOMPARE(scores[0].gameScore, 25000);

@@ -114,8 +114,6 @@ void TestConnectionRecords::rangeAsMapKey()
     QVERIFY(!(Range<int>(1, 5) < Range<int>(3, 8)));
     QVERIFY(!(Range<int>(3, 8) < Range<int>(1, 5)));
     QVERIFY(Range<int>(1, 2) < Range<int>(3, 3));
-    QVERIFY(Range<int>(3, 8).contains(8));
-    QVERIFY(!Range<int>(3, 8).contains(9));
 }
 
 void TestConnectionRecords::seatingLookups()
@@ -126,9 +124,6 @@ void TestConnectionRecords::seatingLookups()
     QCOMPARE(seating.playerAt(3), 14);
     QCOMPARE(seating.playerAt(4), -1);
     QCOMPARE(seating.playerAt(-1), -1);
-    QCOMPARE(seating.windOf(14), 3);
-    QCOMPARE(seating.windOf(13), -1);
-    QCOMPARE(seating.windOf(-1), -1);
 }
 
 void TestConnectionRecords::lobbyStructureChild()
@@ -160,7 +155,7 @@ void TestConnectionRecords::recordsTravelInVariants()
     const QVariant variant = QVariant::fromValue(hand);
     QVERIFY(variant.canConvert<EndHand>());
     const EndHand back = variant.value<EndHand>();
-    QVERIFY(back.isWin());
+    QCOMPARE(back.endKind, int(EndHand::Tsumo));
     QCOMPARE(back.players.at(7).points.front().value, 4);
 
     registerConnectionMetaTypes();

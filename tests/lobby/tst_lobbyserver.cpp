@@ -47,6 +47,13 @@ private slots:
         names.refreshTableNames();
 
         QSignalSpy removed(&model, &TableModel::tableRemoved);
+        QSignalSpy structure(&model, &TableModel::lobbyStructure);
+        model.queryLobbyStructure();
+        QVERIFY(structure.wait(5000));
+        const auto root = structure.at(0).at(0).value<LobbyStructure>();
+        QCOMPARE(root.children.size(), size_t(2));
+        QVERIFY(root.child(QStringLiteral("Regular")));
+
         model.subscribe(QStringLiteral("101/Practice"));
         QTRY_VERIFY(model.hasTable(5001));
         // The regular table lies outside the subscription.

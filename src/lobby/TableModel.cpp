@@ -70,6 +70,18 @@ QStringList pathAndAncestors(const QString &path)
     return result;
 }
 
+// True when path or one of its ancestors is a key of paths.
+template <typename Paths>
+bool isCovered(const QString &path, const Paths &paths)
+{
+    const QStringList candidates = pathAndAncestors(path);
+    for (const QString &candidate : candidates) {
+        if (paths.count(candidate))
+            return true;
+    }
+    return false;
+}
+
 TableModelRequests connectionRequests(ConnectionManager *connectionManager)
 {
     const QPointer<ConnectionManager> manager(connectionManager);
@@ -164,26 +176,6 @@ bool TableModel::sendRequest(const QString &path, bool subscribe)
         return false;
     } catch (const std::exception &e) {
         qWarning() << "lobby path" << path << "refused:" << e.what();
-    }
-    return false;
-}
-
-bool TableModel::isCovered(const QString &path, const std::map<QString, int> &paths) const
-{
-    const QStringList candidates = pathAndAncestors(path);
-    for (const QString &candidate : candidates) {
-        if (paths.count(candidate))
-            return true;
-    }
-    return false;
-}
-
-bool TableModel::isCovered(const QString &path, const std::set<QString> &paths) const
-{
-    const QStringList candidates = pathAndAncestors(path);
-    for (const QString &candidate : candidates) {
-        if (paths.count(candidate))
-            return true;
     }
     return false;
 }

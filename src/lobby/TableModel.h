@@ -104,9 +104,6 @@ private:
     void doSubscribe(const QString &path);
     void doUnsubscribe(const QString &path);
     bool sendRequest(const QString &path, bool subscribe);
-    // True when a wanted path (or one sent to the server) lies at or above path.
-    bool isCovered(const QString &path, const std::map<QString, int> &paths) const;
-    bool isCovered(const QString &path, const std::set<QString> &paths) const;
     void removeTable(std::map<qint32, TableRow>::iterator it);
     void updateRow(TableRow &row);
     void adjustMonetaryCount(int delta);

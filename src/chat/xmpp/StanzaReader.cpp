@@ -69,29 +69,13 @@ void readError(const XmlElement &element, Stanza &stanza)
         qWarning() << "unknown stanza error condition" << condition.localName();
 }
 
-int affiliationFromName(const QString &text)
+// A room item's affiliation or role; an empty or unknown one counts as "none".
+int roomItemValue(int value, const char *what, const QString &text)
 {
-    static const char *const names[] = {"none", "admin", "member", "outcast", "owner"};
-    if (text.isEmpty())
-        return 0;
-    for (int i = 0; i < 5; ++i) {
-        if (text == QLatin1String(names[i]))
-            return i;
-    }
-    qWarning() << "invalid muc affiliation data" << text;
-    return 0;
-}
-
-int roleFromName(const QString &text)
-{
-    static const char *const names[] = {"none", "moderator", "participant", "visitor"};
-    if (text.isEmpty())
-        return 0;
-    for (int i = 0; i < 4; ++i) {
-        if (text == QLatin1String(names[i]))
-            return i;
-    }
-    qWarning() << "invalid muc role data" << text;
+    if (value >= 0)
+        return value;
+    if (!text.isEmpty())
+        qWarning() << "invalid muc" << what << "data" << text;
     return 0;
 }
 
@@ -380,8 +364,10 @@ RoomUserData readRoomUserData(const XmlElement &x)
     const XmlElement item = firstChildNamed(x, QStringLiteral("item"));
     if (!item.isNull()) {
         data.jid = optionalJid(item, QStringLiteral("jid"));
-        data.affiliation = affiliationFromName(item.attribute(QStringLiteral("affiliation")));
-        data.role = roleFromName(item.attribute(QStringLiteral("role")));
+        const QString affiliation = item.attribute(QStringLiteral("affiliation"));
+        data.affiliation = roomItemValue(mucAffiliationFromName(affiliation), "affiliation", affiliation);
+        const QString role = item.attribute(QStringLiteral("role"));
+        data.role = roomItemValue(mucRoleFromName(role), "role", role);
         data.nick = item.attribute(QStringLiteral("nick"));
         const XmlElement actor = firstChildNamed(item, QStringLiteral("actor"));
         if (!actor.isNull())

@@ -39,6 +39,10 @@ const char *const presenceTypeNames[] = {
 
 const char *const presenceShowNames[] = {"", "away", "chat", "dnd", "xa"};
 
+const char *const mucAffiliationNames[] = {"none", "admin", "member", "outcast", "owner"};
+
+const char *const mucRoleNames[] = {"none", "moderator", "participant", "visitor"};
+
 template <size_t N>
 QString nameAt(const char *const (&table)[N], int code)
 {
@@ -124,6 +128,16 @@ int presenceTypeFromName(const QString &name)
 QString presenceShowName(int show)
 {
     return nameAt(presenceShowNames, show);
+}
+
+int mucAffiliationFromName(const QString &name)
+{
+    return linearIndexOf(mucAffiliationNames, name);
+}
+
+int mucRoleFromName(const QString &name)
+{
+    return linearIndexOf(mucRoleNames, name);
 }
 
 int mucStatusCodeFromNumber(int number)

@@ -110,6 +110,11 @@ QString presenceTypeName(int type);
 int presenceTypeFromName(const QString &name);
 QString presenceShowName(int show);
 
+// A room user's affiliation ("none", "admin", "member", "outcast", "owner") and role
+// ("none", "moderator", "participant", "visitor") by name; -1 for any other name.
+int mucAffiliationFromName(const QString &name);
+int mucRoleFromName(const QString &name);
+
 // The room status numbers of a multi-user chat presence as the presence value's
 // enumeration (1 for 100 ... 19 for 332); 0 for any other number.
 int mucStatusCodeFromNumber(int number);

@@ -280,18 +280,21 @@ std::unique_ptr<MessageStanza> readMessage(const XmlElement &element)
     return message;
 }
 
-std::optional<DelayedDeliveryInfo> readDelay(const XmlElement &delay)
+namespace {
+
+// The sender and time of a delayed message; none when either cannot be read.
+template <typename ReadStamp>
+std::optional<DelayedDeliveryInfo> readDelayAttributes(const XmlElement &element, ReadStamp readStamp)
 {
     DelayedDeliveryInfo info;
-    const QString from = delay.attribute(QStringLiteral("from"));
-    const QString stamp = delay.attribute(QStringLiteral("stamp"));
     try {
-        info.from = parseJid(from);
+        info.from = parseJid(element.attribute(QStringLiteral("from")));
     } catch (const stream_parse_error &e) {
         qWarning() << "Dropping delay:" << e.what();
         return std::nullopt;
     }
-    info.stamp = parseDelayStamp(stamp);
+    const QString stamp = element.attribute(QStringLiteral("stamp"));
+    info.stamp = readStamp(stamp);
     if (!info.stamp.isValid()) {
         qWarning() << "Dropping delay with unreadable stamp" << stamp;
         return std::nullopt;
@@ -299,26 +302,20 @@ std::optional<DelayedDeliveryInfo> readDelay(const XmlElement &delay)
     return info;
 }
 
+} // namespace
+
+std::optional<DelayedDeliveryInfo> readDelay(const XmlElement &delay)
+{
+    return readDelayAttributes(delay, parseDelayStamp);
+}
+
 std::optional<DelayedDeliveryInfo> readLegacyDelay(const XmlElement &x)
 {
-    DelayedDeliveryInfo info;
-    const QString from = x.attribute(QStringLiteral("from"));
-    const QString stamp = x.attribute(QStringLiteral("stamp"));
-    try {
-        info.from = parseJid(from);
-    } catch (const stream_parse_error &e) {
-        qWarning() << "Dropping delay:" << e.what();
-        return std::nullopt;
-    }
-    info.stamp = QDateTime::fromString(stamp, QStringLiteral("yyyyMMddThh:mm:ss"));
-    info.stamp.setTimeSpec(Qt::UTC);
-    if (!info.stamp.isValid())
-        info.stamp = parseDelayStamp(stamp);
-    if (!info.stamp.isValid()) {
-        qWarning() << "Dropping delay with unreadable stamp" << stamp;
-        return std::nullopt;
-    }
-    return info;
+    return readDelayAttributes(x, [](const QString &stamp) {
+        QDateTime legacy = QDateTime::fromString(stamp, QStringLiteral("yyyyMMddThh:mm:ss"));
+        legacy.setTimeSpec(Qt::UTC);
+        return legacy.isValid() ? legacy : parseDelayStamp(stamp);
+    });
 }
 
 QDateTime parseDelayStamp(const QString &text)

@@ -4,8 +4,11 @@
 #include <QMetaType>
 #include <QString>
 #include <QUrl>
+#include <QStringView>
 #include <QVariant>
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -30,5 +33,23 @@ std::optional<QString> toString(const QVariant &value);
 std::optional<QDateTime> toDateTime(const QVariant &value);
 // A QUrl, or a string; an empty string is the empty URL.
 std::optional<QUrl> toUrl(const QVariant &value);
+
+// The server's name of a record field by id, or null for an unknown id.
+template <std::size_t N>
+const char *fieldName(const std::array<const char *, N> &names, int field)
+{
+    return field >= 0 && std::size_t(field) < N ? names[std::size_t(field)] : nullptr;
+}
+
+// The id of a record field by the server's name, or -1.
+template <std::size_t N>
+int fieldId(const std::array<const char *, N> &names, QStringView name)
+{
+    for (std::size_t field = 0; field < N; ++field) {
+        if (name == QLatin1String(names[field]))
+            return int(field);
+    }
+    return -1;
+}
 
 } // namespace PropertyValue

@@ -57,18 +57,12 @@ constexpr std::array<const char *, RulesetInfo::Count> rulesetNames = {
 
 const char *TableInfo::fieldName(int field)
 {
-    if (field < 0 || field >= FIELD_COUNT)
-        return nullptr;
-    return fieldNames[std::size_t(field)];
+    return PropertyValue::fieldName(fieldNames, field);
 }
 
 int TableInfo::fieldId(QStringView name)
 {
-    for (std::size_t field = 0; field < fieldNames.size(); ++field) {
-        if (name == QLatin1String(fieldNames[field]))
-            return int(field);
-    }
-    return -1;
+    return PropertyValue::fieldId(fieldNames, name);
 }
 
 bool TableInfo::setField(int field, const QVariant &value)

@@ -61,18 +61,12 @@ bool assign(T &field, const std::optional<T> &value)
 
 const char *TournamentInfo::fieldName(int field)
 {
-    if (field < 0 || field >= FIELD_COUNT)
-        return nullptr;
-    return fieldNames[std::size_t(field)];
+    return PropertyValue::fieldName(fieldNames, field);
 }
 
 int TournamentInfo::fieldId(QStringView name)
 {
-    for (std::size_t field = 0; field < fieldNames.size(); ++field) {
-        if (name == QLatin1String(fieldNames[field]))
-            return int(field);
-    }
-    return -1;
+    return PropertyValue::fieldId(fieldNames, name);
 }
 
 bool TournamentInfo::setField(int field, const QVariant &value)

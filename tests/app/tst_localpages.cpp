@@ -47,6 +47,16 @@ QVariant evaluate(QWebEnginePage &page, const QString &script)
     return result;
 }
 
+// Puts the client on the page's channel and loads the page; true once it loaded well.
+bool loadWithClient(QWebEnginePage &page, QWebChannel &channel, FakeClient &client, const QString &url)
+{
+    channel.registerObject(QStringLiteral("client"), &client);
+    page.setWebChannel(&channel);
+    QSignalSpy loaded(&page, &QWebEnginePage::loadFinished);
+    page.load(QUrl(url));
+    return loaded.wait(20000) && loaded.first().first().toBool();
+}
+
 } // namespace
 
 class TestLocalPages : public QObject
@@ -81,12 +91,7 @@ void TestLocalPages::buttonsCallTheClient()
     QWebEnginePage page(new QWebEngineProfile(this));
     FakeClient client;
     QWebChannel channel;
-    channel.registerObject(QStringLiteral("client"), &client);
-    page.setWebChannel(&channel);
-    QSignalSpy loaded(&page, &QWebEnginePage::loadFinished);
-    page.load(QUrl(url));
-    QVERIFY(loaded.wait(20000));
-    QVERIFY(loaded.first().first().toBool());
+    QVERIFY(loadWithClient(page, channel, client, url));
 
     // The buttons come alive once the client object has arrived.
     QVERIFY(QTest::qWaitFor([&] {
@@ -103,11 +108,7 @@ void TestLocalPages::supportPageShowsHostAndCloses()
     QWebEnginePage page(new QWebEngineProfile(this));
     FakeClient client;
     QWebChannel channel;
-    channel.registerObject(QStringLiteral("client"), &client);
-    page.setWebChannel(&channel);
-    QSignalSpy loaded(&page, &QWebEnginePage::loadFinished);
-    page.load(QUrl(QStringLiteral("qrc:/default/www/zh_CN/support.html")));
-    QVERIFY(loaded.wait(20000));
+    QVERIFY(loadWithClient(page, channel, client, QStringLiteral("qrc:/default/www/zh_CN/support.html")));
 
     QVERIFY(QTest::qWaitFor([&] {
         return evaluate(page, QStringLiteral("document.querySelector('[data-host]').textContent"))

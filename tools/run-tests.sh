@@ -16,9 +16,6 @@ export CCACHE_BASEDIR=$top
 
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
-cd "$build"
-ctest --output-on-failure --parallel "$(nproc)" --timeout 300
-
 # A minute of fuzzing the protocol readers, when clang is there. A broken rule fails the
 # run and leaves the input in <build>-fuzz/crashes/ (add it to tests/protocol/fuzz-regressions/);
 # a compiler that cannot build the fuzzer only warns.
@@ -43,3 +40,7 @@ if command -v clang++ >/dev/null 2>&1; then
         echo "warning: the protocol fuzz target could not be built with clang; fuzzing skipped" >&2
     fi
 fi
+
+# The test run comes last, so that its summary closes the output.
+cd "$build"
+ctest --output-on-failure --parallel "$(nproc)" --timeout 300

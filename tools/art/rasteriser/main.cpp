@@ -48,11 +48,17 @@ QString resolve(const QString &path)
 bool savePng(const QImage &image, const QString &path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QImageWriter writer(path, "png");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+        return false;
+    }
+    QImageWriter writer(&file, "png");
     writer.setQuality(0); // strongest compression
-    if (!writer.write(image)) {
+    const bool written = writer.write(image);
+    if (!written || !file.commit()) {
         std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(writer.errorString()));
+                     qPrintable(written ? file.errorString() : writer.errorString()));
         return false;
     }
     return true;

@@ -783,6 +783,9 @@ void TestXmppCodec::writerStripsForbiddenCharacters()
     QCOMPARE(xmlSafe(QString::fromUtf8("a\x01" "b\tc\nd\x1f" "e\xef\xbf\xbe" "f")), QString("ab\tc\nd" "ef"));
     QCOMPARE(xmlSafe(QString("x") + QChar(0xD800) + "y"), QStringLiteral("xy"));
     QCOMPARE(xmlSafe(QString::fromUtf8("🀄")), QString::fromUtf8("🀄"));
+    // Pairs after a dropped character are kept whole; a lone half at either end goes.
+    QCOMPARE(xmlSafe(QChar(0xDC00) + QString::fromUtf8("\x02🀄z🀅") + QChar(0xD83C)),
+             QString::fromUtf8("🀄z🀅"));
 
     // The written stream stays readable after hostile text in every field.
     MessageStanza message("\x02id", parseJid("1002@localhost"), "chat");

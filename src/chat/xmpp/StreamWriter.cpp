@@ -22,28 +22,27 @@ bool isXmlChar(char32_t c)
 
 QString xmlSafe(const QString &text)
 {
+    // Clean text, by far the most common, is returned without a copy.
     QString result;
+    bool dropped = false;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
         const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
-            if (!result.isNull())
-                result.append(c).append(text.at(i + 1));
-            ++i;
-            continue;
-        }
-        const bool allowed = !c.isSurrogate() && isXmlChar(c.unicode());
-        if (allowed && !result.isNull()) {
-            result.append(c);
-        } else if (!allowed && result.isNull()) {
-            // First character to drop: copy what came before it.
+        const bool pair = c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate();
+        const bool allowed = pair || (!c.isSurrogate() && isXmlChar(c.unicode()));
+        if (!allowed && !dropped) {
             result = text.left(i);
             result.reserve(size);
-            if (result.isNull())
-                result = QLatin1String("");
+            dropped = true;
+        } else if (allowed && dropped) {
+            result.append(c);
+            if (pair)
+                result.append(text.at(i + 1));
         }
+        if (pair)
+            ++i;
     }
-    return result.isNull() ? text : result;
+    return dropped ? result : text;
 }
 
 StreamWriter::StreamWriter(const XMPPJid &to, const QString &language, QObject *parent)

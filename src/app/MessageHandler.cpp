@@ -46,6 +46,15 @@ int rank(QtMsgType type)
     return 1;
 }
 
+// Whether a message passes the level and the filter; the caller holds the mutex.
+bool passes(const LogState &logState, QtMsgType type, const QString &text)
+{
+    if (rank(type) < rank(logState.minimumLevel))
+        return false;
+    const QRegularExpression &filter = logState.filter;
+    return filter.pattern().isEmpty() || !filter.isValid() || filter.match(text).hasMatch();
+}
+
 // Whether a box is open now; a message raised meanwhile opens no second one.
 bool inAlert = false;
 
@@ -100,10 +109,7 @@ void MessageHandler::setFilter(const QRegularExpression &filter)
 bool MessageHandler::accepts(QtMsgType type, const QString &text)
 {
     QMutexLocker lock(&state().mutex);
-    if (rank(type) < rank(state().minimumLevel))
-        return false;
-    const QRegularExpression &filter = state().filter;
-    return filter.pattern().isEmpty() || !filter.isValid() || filter.match(text).hasMatch();
+    return passes(state(), type, text);
 }
 
 bool MessageHandler::openLog(const QString &dir)
@@ -155,12 +161,11 @@ QtMessageHandler MessageHandler::install()
 
 void MessageHandler::handle(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
-    if (type != QtFatalMsg && !accepts(type, text))
-        return;
-
     Alert alert;
     {
         QMutexLocker lock(&state().mutex);
+        if (type != QtFatalMsg && !passes(state(), type, text))
+            return;
         const QByteArray line = formatLine(type, text, QTime::currentTime()).toUtf8() + '\n';
         if (state().file.isOpen()) {
             state().file.write(line);

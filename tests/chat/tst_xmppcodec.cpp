@@ -182,6 +182,7 @@ private slots:
     void restrictedXml_data();
     void restrictedXml();
     void oversizedElementEndsStream();
+    void deepNestingEndsStream();
     void largeElementFits();
     void whitespaceAndEnd();
     void streamErrors();
@@ -345,6 +346,23 @@ void TestXmppCodec::oversizedElementEndsStream()
     }
     QVERIFY(fed > StreamParser::MaxElementBytes);
     QVERIFY(fed < StreamParser::MaxElementBytes + 64 * 1024);
+}
+
+void TestXmppCodec::deepNestingEndsStream()
+{
+    // Nesting within the size limit but deep enough to exhaust the stack of the
+    // readers: refused as it arrives, before any reader walks it.
+    const auto nested = [](int depth) -> QByteArray {
+        return "<message from='1@localhost/a'>" + QByteArray("<x>").repeated(depth - 1)
+            + QByteArray("</x>").repeated(depth - 1) + "</message>";
+    };
+    const QStringList fits = parseAll(nested(StreamParser::MaxElementDepth) + "<message><body>next</body></message>");
+    QCOMPARE(fits.size(), 2);
+    QString text;
+    QCOMPARE(parseErrorCode(StreamHeader + nested(StreamParser::MaxElementDepth + 1), &text),
+             int(PolicyViolation));
+    QCOMPARE(text, QStringLiteral("element nested deeper than 256 levels"));
+    QCOMPARE(parseErrorCode(StreamHeader + nested(140000)), int(PolicyViolation));
 }
 
 void TestXmppCodec::largeElementFits()

@@ -37,6 +37,7 @@ void StreamParser::reset()
     m_inRoot = false;
     m_tree.clear();
     m_current = -1;
+    m_depth = 0;
     m_lastElement.reset();
     m_streamLanguage.clear();
     m_streamFrom.clear();
@@ -135,6 +136,9 @@ QString StreamParser::intern(QStringView text)
 void StreamParser::startElement()
 {
     if (m_inRoot) {
+        if (++m_depth > MaxElementDepth)
+            throw stream_parse_error(PolicyViolation, QStringLiteral("element nested deeper than %1 levels")
+                                                          .arg(MaxElementDepth));
         const int element = m_tree.addElement(m_current, intern(m_reader.namespaceUri()),
                                               intern(m_reader.qualifiedName()), intern(m_reader.name()));
         const QXmlStreamAttributes attributes = m_reader.attributes();
@@ -174,6 +178,7 @@ void StreamParser::startElement()
     }
     m_inRoot = true;
     m_current = -1;
+    m_depth = 0;
     m_tree.clear();
     m_streamLanguage = language;
     m_streamFrom = from;
@@ -189,6 +194,7 @@ bool StreamParser::endElement()
     }
     const int finished = m_current;
     m_current = m_tree.parentOf(finished);
+    --m_depth;
     if (m_current >= 0)
         return false;
     m_elementStart = m_fed;

@@ -21,6 +21,9 @@ public:
 
     // The largest top-level element accepted; beyond it the stream ends.
     static constexpr qint64 MaxElementBytes = 1 << 20;
+    // The deepest nesting accepted inside a top-level element (which is level 1); the
+    // readers walk the tree recursively, so deeper input would exhaust the stack.
+    static constexpr int MaxElementDepth = 256;
 
     StreamParser();
     StreamParser(const StreamParser &) = delete;
@@ -50,6 +53,7 @@ private:
     // (-1 between top-level elements).
     XmlTree m_tree;
     int m_current = -1;
+    int m_depth = 0;
     // Names and namespaces seen so far, shared by all elements; by hash of the text.
     QList<QString> m_names;
     std::unordered_map<size_t, int> m_nameIndex;

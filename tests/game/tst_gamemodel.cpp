@@ -453,7 +453,7 @@ void TestGameModel::seatsCountReadyPlayers()
     model.onPlayerLeft(12);
 
     // A table update sets the seated count and the fields.
-    QSignalSpy info(&model, SIGNAL(tableInfo(TableInfo)));
+    QSignalSpy info(&model, qOverload<const TableInfo &>(&GameModel::tableInfo));
     model.onTableInfo(3, {{TableInfo::SEATS, 3}});
     QCOMPARE(info.count(), 1);
     QCOMPARE(model.tableInfo().capacity().players(), 3);

@@ -27,14 +27,8 @@ QString tileElement(const QString &id, int x, int y, int width, int height, int 
     return QStringLiteral("<g id=\"%1\"><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" "
                           "fill=\"%6\"/><rect x=\"%2\" y=\"%7\" width=\"%4\" height=\"%8\" "
                           "fill=\"#402010\"/></g>\n")
-        .arg(id)
-        .arg(x)
-        .arg(y)
-        .arg(width)
-        .arg(height)
-        .arg(colour)
-        .arg(y + height)
-        .arg(depth);
+        .arg(id, QString::number(x), QString::number(y), QString::number(width),
+             QString::number(height), colour, QString::number(y + height), QString::number(depth));
 }
 
 QString backSvg(const QString &colour)
@@ -63,8 +57,7 @@ QString backSvg(const QString &colour)
     }
     return QStringLiteral("<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
                           "width=\"%1\" height=\"400\">\n%2</svg>\n")
-        .arg(x)
-        .arg(body);
+        .arg(QString::number(x), body);
 }
 
 QString faceId(int code)
@@ -82,10 +75,8 @@ QString faceSvg(int hueShift)
         body += QStringLiteral("<g id=\"%1\"><rect x=\"%2\" y=\"0\" width=\"180\" height=\"200\" "
                                "fill=\"%3\"/><circle cx=\"%4\" cy=\"40\" r=\"30\" "
                                "fill=\"#000000\"/></g>\n")
-                    .arg(faceId(code))
-                    .arg(code * 200)
-                    .arg(colour.name())
-                    .arg(code * 200 + 40);
+                    .arg(faceId(code), QString::number(code * 200), colour.name(),
+                         QString::number(code * 200 + 40));
     }
     return QStringLiteral("<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
                           "width=\"8400\" height=\"200\">\n%1</svg>\n")

@@ -549,9 +549,9 @@ void TestTileImages::skinArtworkIsComplete()
                             GameScale());
     for (int o = 0; o < 4; ++o) {
         for (int k : {0, 1, 2, 4, 5, 6, 7, 9})
-            QVERIFY2(hasOpaquePixel(images.kindImage(o, k)), qPrintable(QStringLiteral("kind %1 orientation %2").arg(k).arg(o)));
+            QVERIFY2(hasOpaquePixel(images.kindImage(o, k)), qPrintable(QStringLiteral("kind %1 orientation %2").arg(QString::number(k), QString::number(o))));
         for (int t = 0; t < 42; ++t)
-            QVERIFY2(hasOpaquePixel(images.face(o, tile(t))), qPrintable(QStringLiteral("face %1 orientation %2").arg(t).arg(o)));
+            QVERIFY2(hasOpaquePixel(images.face(o, tile(t))), qPrintable(QStringLiteral("face %1 orientation %2").arg(QString::number(t), QString::number(o))));
         QVERIFY(hasOpaquePixel(images.highlightFrame(o)));
     }
     for (int t = 0; t < 42; ++t)

@@ -283,7 +283,7 @@ private slots:
         QVERIFY(server.start(TestServer::sourceDir() + QStringLiteral("/tests/protocol/scenarios/http.json"), true));
         QNetworkAccessManager manager;
         auto get = [&](const QString &path) {
-            QNetworkRequest request(QUrl(QStringLiteral("https://localhost:%1%2").arg(server.httpPort()).arg(path)));
+            QNetworkRequest request(QUrl(QStringLiteral("https://localhost:%1%2").arg(QString::number(server.httpPort()), path)));
             request.setSslConfiguration(TestServer::trustingTestCa());
             QNetworkReply *reply = manager.get(request);
             QSignalSpy done(reply, &QNetworkReply::finished);

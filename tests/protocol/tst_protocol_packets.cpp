@@ -90,7 +90,7 @@ private slots:
                     refused = true;
                 }
                 if (!refused)
-                    QFAIL(qPrintable(QStringLiteral("%1 cut to %2 bytes was accepted").arg(QLatin1String(P::type_name)).arg(cut)));
+                    QFAIL(qPrintable(QStringLiteral("%1 cut to %2 bytes was accepted").arg(QLatin1String(P::type_name), QString::number(cut))));
             }
         });
     }

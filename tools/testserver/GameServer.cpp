@@ -98,7 +98,7 @@ void GameSession::handle(const protocol::message_t &message)
     try {
         packet = protocol::json::decode_to_json(message);
     } catch (const std::exception &e) {
-        log(QStringLiteral("BAD PACKET class=%1: %2").arg(message.classId()).arg(QString::fromStdString(e.what())));
+        log(QStringLiteral("BAD PACKET class=%1: %2").arg(QString::number(message.classId()), QString::fromStdString(e.what())));
         return;
     }
     const auto &[name, fields] = packet;

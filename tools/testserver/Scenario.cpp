@@ -51,7 +51,7 @@ Scenario Scenario::load(const QString &path)
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError)
-        fail(path, QStringLiteral("offset %1: %2").arg(error.offset).arg(error.errorString()));
+        fail(path, QStringLiteral("offset %1: %2").arg(QString::number(error.offset), error.errorString()));
     if (!doc.isObject())
         fail(path, QStringLiteral("the scenario must be a JSON object"));
     const QJsonObject root = doc.object();

@@ -7,10 +7,12 @@
 ULabel::ULabel(QWidget *parent, Qt::WindowFlags f)
     : QLabel(QString(), parent, f)
 {
+    // The text is cut by characters, and names come from the server: never rich text.
+    setTextFormat(Qt::PlainText);
 }
 
 ULabel::ULabel(const QString &text, QWidget *parent, Qt::WindowFlags f)
-    : QLabel(QString(), parent, f)
+    : ULabel(parent, f)
 {
     setText(text);
 }

@@ -93,6 +93,15 @@ private slots:
         label.setElideMode(Qt::ElideNone);
         QCOMPARE(label.minimumSizeHint(), label.sizeHint());
         QCOMPARE(ULabel().sizeHint(), QSize(-1, -1));
+
+        // A name with markup is shown as it stands, tags included.
+        const QString markup = QStringLiteral("<b>Bold</b> <i>table</i>");
+        ULabel named(markup);
+        QLabel plain(markup);
+        plain.setTextFormat(Qt::PlainText);
+        QCOMPARE(named.sizeHint(), plain.sizeHint());
+        named.resize(2000, 20);
+        QCOMPARE(named.text(), markup);
     }
 
     void tabWidgetSwitchesPagesAndSignalsOnce()

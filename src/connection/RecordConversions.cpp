@@ -10,13 +10,22 @@ namespace conversions {
 
 namespace {
 
+// Our record of each row of a server list, in the server's order.
+template <class Records, class Row, class Convert>
+Records convertRows(const std::vector<Row> &rows, Convert convert)
+{
+    Records records;
+    records.reserve(rows.size());
+    for (const Row &row : rows)
+        records.push_back(convert(row));
+    return records;
+}
+
 ScoreLines toScoreLines(ScoreNames::List list, const std::vector<protocol::score_line_t> &lines)
 {
-    ScoreLines result;
-    result.reserve(lines.size());
-    for (const protocol::score_line_t &line : lines)
-        result.push_back({ScoreNames::name(list, line.code), line.value});
-    return result;
+    return convertRows<ScoreLines>(lines, [list](const protocol::score_line_t &line) {
+        return ScoreLine{ScoreNames::name(list, line.code), line.value};
+    });
 }
 
 EndHandPlayer toEndHandPlayer(const protocol::end_hand_player_rec_t &record)
@@ -36,9 +45,9 @@ EndHandPlayer toEndHandPlayer(const protocol::end_hand_player_rec_t &record)
     player.settlement = record.settlement;
     player.currentScore = record.current_score;
     player.payment = record.payment;
-    player.hand.reserve(record.hand.size());
-    for (const protocol::hand_group_t &group : record.hand)
-        player.hand.push_back({group.tiles, group.highlight});
+    player.hand = convertRows<decltype(player.hand)>(record.hand, [](const protocol::hand_group_t &group) {
+        return TileGroup{group.tiles, group.highlight};
+    });
     return player;
 }
 
@@ -103,11 +112,9 @@ WallState toWallState(const protocol::wall_state_rec_t &record)
 
 round_score_vector toRoundScores(const std::vector<protocol::score_row_t> &rows)
 {
-    round_score_vector scores;
-    scores.reserve(rows.size());
-    for (const protocol::score_row_t &row : rows)
-        scores.push_back({row.player, row.game_score, row.round_score});
-    return scores;
+    return convertRows<round_score_vector>(rows, [](const protocol::score_row_t &row) {
+        return round_score{row.player, row.game_score, row.round_score};
+    });
 }
 
 EndHand toEndHand(const protocol::hand_end_t &packet)
@@ -126,29 +133,23 @@ EndHand toEndHand(const protocol::hand_end_t &packet)
 
 MonetaryRoundScores toMonetaryRoundScores(const std::vector<protocol::money_score_rec_t> &rows)
 {
-    MonetaryRoundScores scores;
-    scores.reserve(rows.size());
-    for (const protocol::money_score_rec_t &row : rows)
-        scores.push_back({row.player, row.mahjong_points, row.balance});
-    return scores;
+    return convertRows<MonetaryRoundScores>(rows, [](const protocol::money_score_rec_t &row) {
+        return MonetaryRoundScore{row.player, row.mahjong_points, row.balance};
+    });
 }
 
 TournamentRoundScores toTournamentRoundScores(const std::vector<protocol::tournament_score_rec_t> &rows)
 {
-    TournamentRoundScores scores;
-    scores.reserve(rows.size());
-    for (const protocol::tournament_score_rec_t &row : rows)
-        scores.push_back({row.player, row.mahjong_points, row.round_result});
-    return scores;
+    return convertRows<TournamentRoundScores>(rows, [](const protocol::tournament_score_rec_t &row) {
+        return TournamentRoundScore{row.player, row.mahjong_points, row.round_result};
+    });
 }
 
 TournamentRankings toRankings(const std::vector<protocol::ranking_rec_t> &rows)
 {
-    TournamentRankings rankings;
-    rankings.reserve(rows.size());
-    for (const protocol::ranking_rec_t &row : rows)
-        rankings.push_back({row.pid, row.name, row.table_points, row.competition_points, row.flag, row.payout});
-    return rankings;
+    return convertRows<TournamentRankings>(rows, [](const protocol::ranking_rec_t &row) {
+        return TournamentRanking{row.pid, row.name, row.table_points, row.competition_points, row.flag, row.payout};
+    });
 }
 
 tournament_prize_configuration_t toPrizeConfiguration(const std::vector<protocol::prize_range_t> &ranges)
@@ -193,19 +194,15 @@ LobbyStructure toLobbyStructure(const protocol::lobby_node_t &node)
     LobbyStructure result;
     result.name = node.name;
     result.isLeaf = node.leaf;
-    result.children.reserve(node.children.size());
-    for (const protocol::lobby_node_t &child : node.children)
-        result.children.push_back(toLobbyStructure(child));
+    result.children = convertRows<decltype(result.children)>(node.children, toLobbyStructure);
     return result;
 }
 
 std::vector<LocalizedTableName> toLocalizedNames(const std::vector<protocol::localized_name_rec_t> &names)
 {
-    std::vector<LocalizedTableName> result;
-    result.reserve(names.size());
-    for (const protocol::localized_name_rec_t &name : names)
-        result.push_back({name.flag, name.path, name.name_template});
-    return result;
+    return convertRows<std::vector<LocalizedTableName>>(names, [](const protocol::localized_name_rec_t &name) {
+        return LocalizedTableName{name.flag, name.path, name.name_template};
+    });
 }
 
 ComingEvents toComingEvents(const std::vector<protocol::coming_event_rec_t> &events)

@@ -24,6 +24,49 @@ bool isLocalWebPage(WebPageRequest::enum_t kind)
         || kind == WebPageRequest::RESET_PASSWORD || kind == WebPageRequest::ADVERTISEMENT_LOBBY_SIDE;
 }
 
+template <class P>
+P tablePacket(qint32 tableId)
+{
+    P packet;
+    packet.table = tableId;
+    return packet;
+}
+
+template <class P>
+P gamePacket(qint32 tableId, qint32 playerId)
+{
+    auto packet = tablePacket<P>(tableId);
+    packet.player = playerId;
+    return packet;
+}
+
+template <class P>
+P tournamentPacket(qint32 tournamentId)
+{
+    P packet;
+    packet.tournament = tournamentId;
+    return packet;
+}
+
+template <class P>
+P lobbyPathPacket(qint32 gameId, const QByteArray &rest)
+{
+    P packet;
+    packet.game_id = gameId;
+    packet.path_rest = rest;
+    return packet;
+}
+
+template <class P>
+P webPagePacket(WebPageRequest::enum_t kind, const QString &language, const QString &hint)
+{
+    P packet;
+    packet.kind = kind;
+    packet.hint = hint;
+    packet.language = language;
+    return packet;
+}
+
 } // namespace
 
 // Turns each packet from the server into the manager's signal. Every packet the server
@@ -571,46 +614,34 @@ void ConnectionManager::join_table(qint32 tableId, qint8 seat)
                    << JoinThrottleMs << "ms, refused";
         return;
     }
-    join_table_t packet;
-    packet.table = tableId;
+    auto packet = tablePacket<join_table_t>(tableId);
     packet.seat = seat;
     send(packet);
 }
 
 void ConnectionManager::watch_table(qint32 tableId)
 {
-    watch_table_t packet;
-    packet.table = tableId;
-    send(packet);
+    send(tablePacket<watch_table_t>(tableId));
 }
 
 void ConnectionManager::unwatch_table(qint32 tableId)
 {
-    unwatch_table_t packet;
-    packet.table = tableId;
-    send(packet);
+    send(tablePacket<unwatch_table_t>(tableId));
 }
 
 void ConnectionManager::leave_table(qint32 tableId)
 {
-    leave_table_t packet;
-    packet.table = tableId;
-    send(packet);
+    send(tablePacket<leave_table_t>(tableId));
 }
 
 void ConnectionManager::reactivate_table(qint32 tableId)
 {
-    reactivate_table_t packet;
-    packet.table = tableId;
-    send(packet);
+    send(tablePacket<reactivate_table_t>(tableId));
 }
 
 void ConnectionManager::ready(qint32 tableId, qint32 playerId)
 {
-    ready_t packet;
-    packet.table = tableId;
-    packet.player = playerId;
-    send(packet);
+    send(gamePacket<ready_t>(tableId, playerId));
 }
 
 int ConnectionManager::query_players_online(int count, const std::vector<qint32> &players)
@@ -645,17 +676,14 @@ void ConnectionManager::cancel_filter_join(int waitingId)
 
 void ConnectionManager::invite_players(qint32 tableId, const std::vector<qint32> &players)
 {
-    invite_players_t packet;
-    packet.table = tableId;
+    auto packet = tablePacket<invite_players_t>(tableId);
     packet.players = players;
     send(packet);
 }
 
 void ConnectionManager::query_table_seated(qint32 tableId)
 {
-    query_table_seated_t packet;
-    packet.table = tableId;
-    send(packet);
+    send(tablePacket<query_table_seated_t>(tableId));
 }
 
 bool ConnectionManager::sendSubscription(const QString &path, bool subscribe)
@@ -673,16 +701,9 @@ bool ConnectionManager::sendSubscription(const QString &path, bool subscribe)
         return false;
     }
     const QByteArray rest = path.mid(slash + 1).toUtf8();
-    if (subscribe) {
-        lobby_table_subscribe_t packet;
-        packet.game_id = gameId;
-        packet.path_rest = rest;
-        return send(packet);
-    }
-    lobby_table_unsubscribe_t packet;
-    packet.game_id = gameId;
-    packet.path_rest = rest;
-    return send(packet);
+    if (subscribe)
+        return send(lobbyPathPacket<lobby_table_subscribe_t>(gameId, rest));
+    return send(lobbyPathPacket<lobby_table_unsubscribe_t>(gameId, rest));
 }
 
 bool ConnectionManager::lobby_table_subscribe(const QString &path)
@@ -701,19 +722,6 @@ void ConnectionManager::query_lobby_structure()
 }
 
 // Game actions.
-
-namespace {
-
-template <class P>
-P gamePacket(qint32 tableId, qint32 playerId)
-{
-    P packet;
-    packet.table = tableId;
-    packet.player = playerId;
-    return packet;
-}
-
-} // namespace
 
 void ConnectionManager::discard_tile(qint32 tableId, qint32 playerId, tile t)
 {
@@ -778,18 +786,6 @@ void ConnectionManager::call_mahjong(qint32 tableId, qint32 playerId)
 
 // Tournaments.
 
-namespace {
-
-template <class P>
-P tournamentPacket(qint32 tournamentId)
-{
-    P packet;
-    packet.tournament = tournamentId;
-    return packet;
-}
-
-} // namespace
-
 void ConnectionManager::register_tournament_request(qint32 tournamentId)
 {
     send(tournamentPacket<register_tournament_t>(tournamentId));
@@ -819,19 +815,10 @@ void ConnectionManager::query_extended_tournament_registration_response(qint32 t
 
 void ConnectionManager::query_web_page(WebPageRequest::enum_t kind, const QString &language, const QString &hint)
 {
-    if (isLocalWebPage(kind)) {
-        local_query_web_page_t packet;
-        packet.kind = kind;
-        packet.hint = hint;
-        packet.language = language;
-        send(packet);
-        return;
-    }
-    query_web_page_t packet;
-    packet.kind = kind;
-    packet.hint = hint;
-    packet.language = language;
-    send(packet);
+    if (isLocalWebPage(kind))
+        send(webPagePacket<local_query_web_page_t>(kind, language, hint));
+    else
+        send(webPagePacket<query_web_page_t>(kind, language, hint));
 }
 
 void ConnectionManager::query_sub_pages_available(WebPageRequest::enum_t kind, const QString &language)

@@ -183,11 +183,7 @@ public:
     // Game.
     void operator()(const game_data_t &p)
     {
-        std::vector<PlayerData> players;
-        players.reserve(p.players.size());
-        for (const player_rec_t &player : p.players)
-            players.push_back(toPlayerData(player));
-        emit m.gameData(p.table, p.hand_id, server_game_state::fromWire(p.server_state), players,
+        emit m.gameData(p.table, p.hand_id, server_game_state::fromWire(p.server_state), toPlayerData(p.players),
                         conversions::toTableState(p.table_state), conversions::toWallState(p.wall_state));
     }
     void operator()(const private_player_data_t &p)

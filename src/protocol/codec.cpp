@@ -34,28 +34,25 @@ QString interned(const char *begin, qsizetype n, quint32 hash)
 
 std::unique_ptr<message_t> frame_buffer::next()
 {
-    if (m_buffer.size() - m_offset < FrameHeaderSize) {
-        if (m_offset > 0) {
-            m_buffer.remove(0, m_offset);
-            m_offset = 0;
+    const qsizetype available = m_buffer.size() - m_offset;
+    if (available >= FrameHeaderSize) {
+        const quint32 length = qFromBigEndian<quint32>(m_buffer.constData() + m_offset);
+        if (length < 1 || length > MaxFrameLength) {
+            clear();
+            throw decode_error("invalid frame length " + std::to_string(length));
         }
-        return nullptr;
-    }
-    const quint32 length = qFromBigEndian<quint32>(m_buffer.constData() + m_offset);
-    if (length < 1 || length > MaxFrameLength) {
-        clear();
-        throw decode_error("invalid frame length " + std::to_string(length));
-    }
-    if (m_buffer.size() - m_offset - FrameHeaderSize < qsizetype(length)) {
-        if (m_offset > 0) {
-            m_buffer.remove(0, m_offset);
-            m_offset = 0;
+        if (available - FrameHeaderSize >= qsizetype(length)) {
+            auto message = std::make_unique<message_t>(m_buffer.mid(m_offset + FrameHeaderSize, length));
+            m_offset += FrameHeaderSize + length;
+            return message;
         }
-        return nullptr;
     }
-    auto message = std::make_unique<message_t>(m_buffer.mid(m_offset + FrameHeaderSize, length));
-    m_offset += FrameHeaderSize + length;
-    return message;
+    // The frames handed out leave the buffer while it waits for more bytes.
+    if (m_offset > 0) {
+        m_buffer.remove(0, m_offset);
+        m_offset = 0;
+    }
+    return nullptr;
 }
 
 void frame_buffer::clear()

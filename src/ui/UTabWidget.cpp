@@ -8,6 +8,7 @@ UTabWidget::UTabWidget(QWidget *parent)
     , m_ui(std::make_unique<Ui::UTabWidget>())
 {
     m_ui->setupUi(this);
+    connect(m_ui->tabBar, &QTabBar::currentChanged, m_ui->tabPane, &QStackedWidget::setCurrentIndex);
     connect(m_ui->tabPane, &QStackedWidget::currentChanged, this, &UTabWidget::currentChanged);
 }
 

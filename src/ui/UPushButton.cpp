@@ -10,9 +10,9 @@ UPushButton::UPushButton(QWidget *parent)
 }
 
 UPushButton::UPushButton(const QString &text, QWidget *parent)
-    : QPushButton(text, parent)
+    : UPushButton(parent)
 {
-    connect(this, &QAbstractButton::clicked, this, &UPushButton::onClicked);
+    setText(text);
 }
 
 void UPushButton::onClicked()

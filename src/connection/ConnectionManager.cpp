@@ -75,7 +75,7 @@ P webPagePacket(WebPageRequest::enum_t kind, const QString &language, const QStr
 class ConnectionManager::Dispatcher
 {
 public:
-    explicit Dispatcher(ConnectionManager &manager) : m(manager) {}
+    explicit Dispatcher(ConnectionManager &manager) : m_manager(manager) {}
 
     // Session.
     void operator()(const platform_version_answer_t &p)
@@ -84,7 +84,7 @@ public:
             throw std::runtime_error("the server speaks platform version " + std::to_string(p.platform_version)
                                      + ", this client " + std::to_string(PlatformVersion));
         }
-        m.m_platformVersionChecked = true;
+        m_manager.m_platformVersionChecked = true;
         versionChecked();
     }
     void operator()(const game_version_answer_t &p)
@@ -93,158 +93,158 @@ public:
             throw std::runtime_error("the server speaks game version " + p.game_version.toStdString()
                                      + ", this client " + GameVersion);
         }
-        m.m_gameVersionChecked = true;
+        m_manager.m_gameVersionChecked = true;
         versionChecked();
     }
     void operator()(const server_time_t &p)
     {
-        emit m.serverTime(p.request, QDateTime::fromMSecsSinceEpoch(p.server_time, Qt::UTC));
+        emit m_manager.serverTime(p.request, QDateTime::fromMSecsSinceEpoch(p.server_time, Qt::UTC));
     }
     void operator()(const login_success_t &p)
     {
-        m.m_loggedIn = true;
-        emit m.loginSuccess(p.player_id, p.name, p.chat_secret, p.fully_registered);
+        m_manager.m_loggedIn = true;
+        emit m_manager.loginSuccess(p.player_id, p.name, p.chat_secret, p.fully_registered);
     }
-    void operator()(const login_failed_t &p) { emit m.loginFailed(p.code); }
-    void operator()(const forced_logout_t &) { emit m.forcedLogout(); }
-    void operator()(const system_message_t &p) { emit m.systemMessage(p.a, p.b, p.text); }
-    void operator()(const player_message_t &p) { emit m.playerMessage(p.text); }
+    void operator()(const login_failed_t &p) { emit m_manager.loginFailed(p.code); }
+    void operator()(const forced_logout_t &) { emit m_manager.forcedLogout(); }
+    void operator()(const system_message_t &p) { emit m_manager.systemMessage(p.a, p.b, p.text); }
+    void operator()(const player_message_t &p) { emit m_manager.playerMessage(p.text); }
 
     // Account and lobby.
-    void operator()(const account_balance_t &p) { emit m.currentAccountBalance(p.balance, p.reserved, p.sequence); }
-    void operator()(const protocol::lobby_summary_t &p) { emit m.lobbySummary(conversions::toLobbySummary(p)); }
-    void operator()(const client_config_t &p) { emit m.clientConfig(conversions::toClientConfig(p)); }
+    void operator()(const account_balance_t &p) { emit m_manager.currentAccountBalance(p.balance, p.reserved, p.sequence); }
+    void operator()(const protocol::lobby_summary_t &p) { emit m_manager.lobbySummary(conversions::toLobbySummary(p)); }
+    void operator()(const client_config_t &p) { emit m_manager.clientConfig(conversions::toClientConfig(p)); }
 
     // Tables.
     void operator()(const join_table_answer_t &p)
     {
         if (p.ok)
-            emit m.joinSuccessful(p.table);
+            emit m_manager.joinSuccessful(p.table);
         else
-            emit m.joinFailed(p.table, join_failed_reason::fromWire(p.reason));
+            emit m_manager.joinFailed(p.table, join_failed_reason::fromWire(p.reason));
     }
     void operator()(const watch_table_answer_t &p)
     {
         if (p.ok)
-            emit m.watchSuccessful(p.table);
+            emit m_manager.watchSuccessful(p.table);
         else
-            emit m.watchFailed(p.table, p.message);
+            emit m_manager.watchFailed(p.table, p.message);
     }
     void operator()(const unwatch_table_answer_t &p)
     {
         if (p.ok)
-            emit m.unwatchSuccessful(p.table);
+            emit m_manager.unwatchSuccessful(p.table);
         else
-            emit m.unwatchFailed(p.table);
+            emit m_manager.unwatchFailed(p.table);
     }
     void operator()(const leave_table_answer_t &p)
     {
         if (p.ok)
-            emit m.leaveSuccessful(p.table);
+            emit m_manager.leaveSuccessful(p.table);
         else
-            emit m.leaveFailed(p.table, p.message);
+            emit m_manager.leaveFailed(p.table, p.message);
     }
-    void operator()(const already_seated_t &p) { emit m.alreadySeated(p.table); }
-    void operator()(const notify_seated_t &p) { emit m.notifySeated(p.table, p.seat, p.tournament); }
-    void operator()(const notify_watching_t &p) { emit m.notifyWatching(p.table); }
-    void operator()(const notify_invited_t &p) { emit m.notifyInvited(p.table, p.inviter, p.extra); }
+    void operator()(const already_seated_t &p) { emit m_manager.alreadySeated(p.table); }
+    void operator()(const notify_seated_t &p) { emit m_manager.notifySeated(p.table, p.seat, p.tournament); }
+    void operator()(const notify_watching_t &p) { emit m_manager.notifyWatching(p.table); }
+    void operator()(const notify_invited_t &p) { emit m_manager.notifyInvited(p.table, p.inviter, p.extra); }
     void operator()(const waiting_list_t &p)
     {
         {
-            QMutexLocker lock(&m.m_mutex);
-            if (m.m_cancelledWaitingIds.remove(p.waiting_id)) {
+            QMutexLocker lock(&m_manager.m_mutex);
+            if (m_manager.m_cancelledWaitingIds.remove(p.waiting_id)) {
                 qDebug() << "waiting list entry" << p.waiting_id << "was cancelled, dropped";
                 return;
             }
         }
-        emit m.waitingList(p.waiting_id);
+        emit m_manager.waitingList(p.waiting_id);
     }
     void operator()(const players_online_t &p)
     {
         {
-            QMutexLocker lock(&m.m_mutex);
-            if (!m.m_pendingPlayersOnline.remove(p.request)) {
+            QMutexLocker lock(&m_manager.m_mutex);
+            if (!m_manager.m_pendingPlayersOnline.remove(p.request)) {
                 qWarning() << "players-online answer for unknown request" << p.request << "dropped";
                 return;
             }
         }
-        emit m.playersOnline(p.request, p.online);
+        emit m_manager.playersOnline(p.request, p.online);
     }
-    void operator()(const table_info_t &p) { emit m.tableInfoUpdate(toTableInfo(p)); }
+    void operator()(const table_info_t &p) { emit m_manager.tableInfoUpdate(toTableInfo(p)); }
     void operator()(const table_info_update_t &p)
     {
-        emit m.tableInfoUpdate(p.table, p.seated_players, toUpdates(p.updates));
+        emit m_manager.tableInfoUpdate(p.table, p.seated_players, toUpdates(p.updates));
     }
-    void operator()(const table_removed_t &p) { emit m.tableRemoved(p.table); }
-    void operator()(const lobby_structure_t &p) { emit m.lobbyStructure(conversions::toLobbyStructure(p.root)); }
-    void operator()(const table_seated_t &p) { emit m.tableSeated(p.table, p.players); }
-    void operator()(const notify_registered_t &p) { emit m.notifyRegistered(p.tournaments); }
+    void operator()(const table_removed_t &p) { emit m_manager.tableRemoved(p.table); }
+    void operator()(const lobby_structure_t &p) { emit m_manager.lobbyStructure(conversions::toLobbyStructure(p.root)); }
+    void operator()(const table_seated_t &p) { emit m_manager.tableSeated(p.table, p.players); }
+    void operator()(const notify_registered_t &p) { emit m_manager.notifyRegistered(p.tournaments); }
 
     // Game.
     void operator()(const game_data_t &p)
     {
-        emit m.gameData(p.table, p.hand_id, server_game_state::fromWire(p.server_state), toPlayerData(p.players),
+        emit m_manager.gameData(p.table, p.hand_id, server_game_state::fromWire(p.server_state), toPlayerData(p.players),
                         conversions::toTableState(p.table_state), conversions::toWallState(p.wall_state));
     }
     void operator()(const private_player_data_t &p)
     {
-        emit m.privatePlayerData(p.table, conversions::toPrivatePlayerData(p));
+        emit m_manager.privatePlayerData(p.table, conversions::toPrivatePlayerData(p));
     }
-    void operator()(const player_joined_t &p) { emit m.playerJoined(p.table, toPlayerData(p.player)); }
-    void operator()(const player_left_t &p) { emit m.playerLeft(p.table, p.player); }
+    void operator()(const player_joined_t &p) { emit m_manager.playerJoined(p.table, toPlayerData(p.player)); }
+    void operator()(const player_left_t &p) { emit m_manager.playerLeft(p.table, p.player); }
     void operator()(const start_hand_t &p)
     {
-        emit m.startHand(p.table, p.hand_id, conversions::toSeating(p.seating), conversions::toRoundScores(p.scores),
+        emit m_manager.startHand(p.table, p.hand_id, conversions::toSeating(p.seating), conversions::toRoundScores(p.scores),
                          p.flag, conversions::toTableState(p.table_state), conversions::toWallState(p.wall_state));
     }
-    void operator()(const tile_discarded_t &p) { emit m.tileDiscarded(p.table, p.player, p.discard); }
-    void operator()(const riichi_declared_t &p) { emit m.riichiDeclared(p.table, p.player, p.discard, p.new_score); }
-    void operator()(const tile_claimed_t &p) { emit m.tileClaimed(p.table, p.player); }
+    void operator()(const tile_discarded_t &p) { emit m_manager.tileDiscarded(p.table, p.player, p.discard); }
+    void operator()(const riichi_declared_t &p) { emit m_manager.riichiDeclared(p.table, p.player, p.discard, p.new_score); }
+    void operator()(const tile_claimed_t &p) { emit m_manager.tileClaimed(p.table, p.player); }
     void operator()(const hidden_tiles_from_wall_t &p)
     {
-        emit m.hiddenTilesFromWall(p.table, p.player, p.count, p.replacement);
+        emit m_manager.hiddenTilesFromWall(p.table, p.player, p.count, p.replacement);
     }
-    void operator()(const tiles_from_wall_t &p) { emit m.tilesFromWall(p.table, p.tiles, p.replacement); }
-    void operator()(const meld_declared_t &p) { emit m.meldDeclared(p.table, p.player, toMeldTuple(p.meld)); }
-    void operator()(const kan_dora_t &p) { emit m.kanDora(p.table, p.indicator); }
+    void operator()(const tiles_from_wall_t &p) { emit m_manager.tilesFromWall(p.table, p.tiles, p.replacement); }
+    void operator()(const meld_declared_t &p) { emit m_manager.meldDeclared(p.table, p.player, toMeldTuple(p.meld)); }
+    void operator()(const kan_dora_t &p) { emit m_manager.kanDora(p.table, p.indicator); }
     void operator()(const meld_suggestion_t &p)
     {
-        emit m.meldSuggestion(p.table, toTimeSpan(p.span), toMeldOffers(p.offers));
+        emit m_manager.meldSuggestion(p.table, toTimeSpan(p.span), toMeldOffers(p.offers));
     }
     void operator()(const concealed_meld_suggestion_t &p)
     {
-        emit m.concealedMeldSuggestion(p.table, toTimeSpan(p.span), toMeldOffers(p.offers));
+        emit m_manager.concealedMeldSuggestion(p.table, toTimeSpan(p.span), toMeldOffers(p.offers));
     }
     void operator()(const rob_the_kong_suggestion_t &p)
     {
-        emit m.robTheKongSuggestion(p.table, toTimeSpan(p.span), toMeldOffers(p.offers));
+        emit m_manager.robTheKongSuggestion(p.table, toTimeSpan(p.span), toMeldOffers(p.offers));
     }
     void operator()(const replacement_meld_suggestion_t &p)
     {
-        emit m.replacementMeldSuggestion(p.table, toTimeSpan(p.span), toMeldOffers(p.offers));
+        emit m_manager.replacementMeldSuggestion(p.table, toTimeSpan(p.span), toMeldOffers(p.offers));
     }
-    void operator()(const player_should_act_t &p) { emit m.playerShouldAct(p.table, toTimeSpan(p.span), p.player); }
+    void operator()(const player_should_act_t &p) { emit m_manager.playerShouldAct(p.table, toTimeSpan(p.span), p.player); }
     void operator()(const waiting_for_t &p)
     {
-        emit m.waitingFor(p.table, WaitCondition::fromWire(p.condition), toTimeSpan(p.span), p.players);
+        emit m_manager.waitingFor(p.table, WaitCondition::fromWire(p.condition), toTimeSpan(p.span), p.players);
     }
-    void operator()(const waiting_over_t &p) { emit m.waitingOver(p.table); }
-    void operator()(const declare_bonus_t &p) { emit m.declareBonus(p.table, p.player, p.tiles); }
-    void operator()(const hand_end_t &p) { emit m.handEnd(p.table, conversions::toEndHand(p)); }
+    void operator()(const waiting_over_t &p) { emit m_manager.waitingOver(p.table); }
+    void operator()(const declare_bonus_t &p) { emit m_manager.declareBonus(p.table, p.player, p.tiles); }
+    void operator()(const hand_end_t &p) { emit m_manager.handEnd(p.table, conversions::toEndHand(p)); }
     void operator()(const end_of_round_t &p)
     {
-        emit m.endOfRound(p.table, conversions::toMonetaryRoundScores(p.scores));
+        emit m_manager.endOfRound(p.table, conversions::toMonetaryRoundScores(p.scores));
     }
-    void operator()(const are_you_ready_t &p) { emit m.areYouReady(p.table, toTimeSpan(p.span)); }
-    void operator()(const timeout_occured_t &p) { emit m.timeoutOccured(p.table); }
-    void operator()(const kick_player_t &p) { emit m.kickPlayer(p.table, kick_reason::fromWire(p.reason)); }
-    void operator()(const someone_declared_mahjong_t &p) { emit m.someoneDeclaredMahjong(p.table, p.player); }
-    void operator()(const player_is_ready_t &p) { emit m.playerIsReady(p.table, p.player); }
-    void operator()(const furiten_changed_t &p) { emit m.furitenChanged(p.table, p.furiten); }
-    void operator()(const active_changed_t &p) { emit m.activeChanged(p.table, p.active); }
+    void operator()(const are_you_ready_t &p) { emit m_manager.areYouReady(p.table, toTimeSpan(p.span)); }
+    void operator()(const timeout_occured_t &p) { emit m_manager.timeoutOccured(p.table); }
+    void operator()(const kick_player_t &p) { emit m_manager.kickPlayer(p.table, kick_reason::fromWire(p.reason)); }
+    void operator()(const someone_declared_mahjong_t &p) { emit m_manager.someoneDeclaredMahjong(p.table, p.player); }
+    void operator()(const player_is_ready_t &p) { emit m_manager.playerIsReady(p.table, p.player); }
+    void operator()(const furiten_changed_t &p) { emit m_manager.furitenChanged(p.table, p.furiten); }
+    void operator()(const active_changed_t &p) { emit m_manager.activeChanged(p.table, p.active); }
     void operator()(const someone_declared_meld_t &p)
     {
-        emit m.someoneDeclaredMeld(p.table, p.player, toMeld(p.meld_kind), p.first_tile);
+        emit m_manager.someoneDeclaredMeld(p.table, p.player, toMeld(p.meld_kind), p.first_tile);
     }
 
     // Player service.
@@ -264,22 +264,22 @@ public:
         pages.reserve(qsizetype(p.pages.size()));
         for (const sub_page_t &page : p.pages)
             pages.append(qMakePair(page.page, page.title));
-        emit m.subPagesAvailable(*kind, pages);
+        emit m_manager.subPagesAvailable(*kind, pages);
     }
     void operator()(const coming_events_t &p)
     {
         if (playerService(p.service))
-            emit m.comingEvents(conversions::toComingEvents(p.events));
+            emit m_manager.comingEvents(conversions::toComingEvents(p.events));
     }
     void operator()(const query_user_answer_t &p)
     {
         if (playerService(p.service))
-            emit m.queryUserAnswer(p.request, p.ok, conversions::toUserRecord(p), p.failure_text);
+            emit m_manager.queryUserAnswer(p.request, p.ok, conversions::toUserRecord(p), p.failure_text);
     }
     void operator()(const set_screenname_answer_t &p)
     {
         if (playerService(p.service))
-            emit m.screennameAnswer(p.ok, p.retry_allowed, p.message);
+            emit m_manager.screennameAnswer(p.ok, p.retry_allowed, p.message);
     }
 
     // Local service.
@@ -291,64 +291,64 @@ public:
     void operator()(const register_user_answer_t &p)
     {
         if (playerService(p.service))
-            emit m.registerUserAnswer(p.ok, p.flag != 0, p.reason);
+            emit m_manager.registerUserAnswer(p.ok, p.flag != 0, p.reason);
     }
     void operator()(const localized_table_names_t &p)
     {
         if (playerService(p.service))
-            emit m.localizedTableNames(p.language, conversions::toLocalizedNames(p.names));
+            emit m_manager.localizedTableNames(p.language, conversions::toLocalizedNames(p.names));
     }
 
     // Tournaments.
-    void operator()(const tournament_info_t &p) { emit m.tournamentInfoUpdate(toTournamentInfo(p)); }
+    void operator()(const tournament_info_t &p) { emit m_manager.tournamentInfoUpdate(toTournamentInfo(p)); }
     void operator()(const tournament_info_update_t &p)
     {
-        emit m.tournamentInfoUpdate(p.tournament, toUpdates(p.updates));
+        emit m_manager.tournamentInfoUpdate(p.tournament, toUpdates(p.updates));
     }
-    void operator()(const tournament_removed_t &p) { emit m.tournamentRemoved(p.tournament); }
+    void operator()(const tournament_removed_t &p) { emit m_manager.tournamentRemoved(p.tournament); }
     void operator()(const register_answer_t &p)
     {
         if (p.ok)
-            emit m.tournamentRegisterSuccess(p.tournament);
+            emit m_manager.tournamentRegisterSuccess(p.tournament);
         else
-            emit m.tournamentRegisterFailed(p.tournament, tmnt_register_failed_reason::fromWire(p.reason));
+            emit m_manager.tournamentRegisterFailed(p.tournament, tmnt_register_failed_reason::fromWire(p.reason));
     }
     void operator()(const unregister_answer_t &p)
     {
         if (p.ok)
-            emit m.tournamentUnregisterSuccess(p.tournament);
+            emit m_manager.tournamentUnregisterSuccess(p.tournament);
         else
-            emit m.tournamentUnregisterFailed(p.tournament, tmnt_register_failed_reason::fromWire(p.reason));
+            emit m_manager.tournamentUnregisterFailed(p.tournament, tmnt_register_failed_reason::fromWire(p.reason));
     }
-    void operator()(const tournament_leave_success_t &p) { emit m.tournamentLeaveSuccess(p.tournament); }
+    void operator()(const tournament_leave_success_t &p) { emit m_manager.tournamentLeaveSuccess(p.tournament); }
     void operator()(const player_discarded_t &p)
     {
-        emit m.playerDiscardedFromTournament(p.tournament, MttDiscardedReason::fromWire(p.reason));
+        emit m_manager.playerDiscardedFromTournament(p.tournament, MttDiscardedReason::fromWire(p.reason));
     }
     void operator()(const ranking_list_t &p)
     {
-        emit m.tournamentRankings(p.tournament, conversions::toRankings(p.rankings));
+        emit m_manager.tournamentRankings(p.tournament, conversions::toRankings(p.rankings));
     }
     void operator()(const prize_configuration_t &p)
     {
-        emit m.tournamentPrizeConfiguration(p.tournament, conversions::toPrizeConfiguration(p.ranges));
+        emit m_manager.tournamentPrizeConfiguration(p.tournament, conversions::toPrizeConfiguration(p.ranges));
     }
     void operator()(const extended_registration_response_t &p)
     {
-        emit m.tournamentExtendedRegisterResponse(p.tournament, conversions::toExtendedResponse(p.requirements));
+        emit m_manager.tournamentExtendedRegisterResponse(p.tournament, conversions::toExtendedResponse(p.requirements));
     }
-    void operator()(const tournament_seated_t &p) { emit m.tournamentSeated(p.tournament, p.table); }
+    void operator()(const tournament_seated_t &p) { emit m_manager.tournamentSeated(p.tournament, p.table); }
     void operator()(const end_of_tournament_round_t &p)
     {
-        emit m.endOfTournamentRound(p.tournament, p.table, p.flag, conversions::toTournamentRoundScores(p.scores));
+        emit m_manager.endOfTournamentRound(p.tournament, p.table, p.flag, conversions::toTournamentRoundScores(p.scores));
     }
-    void operator()(const tournament_picked_up_t &p) { emit m.tournamentPickedUp(p.tournament, p.table, p.flag); }
+    void operator()(const tournament_picked_up_t &p) { emit m_manager.tournamentPickedUp(p.tournament, p.table, p.flag); }
 
 private:
     void versionChecked()
     {
-        if (m.m_platformVersionChecked && m.m_gameVersionChecked)
-            emit m.versionCheckComplete();
+        if (m_manager.m_platformVersionChecked && m_manager.m_gameVersionChecked)
+            emit m_manager.versionCheckComplete();
     }
 
     // Answers of a service other than the player service have no meaning here.
@@ -372,10 +372,10 @@ private:
     void emitWebPage(qint32 kind, const QString &url)
     {
         if (const auto known = webPageKind(kind))
-            emit m.webPage(*known, url);
+            emit m_manager.webPage(*known, url);
     }
 
-    ConnectionManager &m;
+    ConnectionManager &m_manager;
 };
 
 ConnectionManager::ConnectionManager(bool ssl, QObject *parent) : QObject(parent), m_ssl(ssl)

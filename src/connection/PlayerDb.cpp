@@ -166,7 +166,7 @@ void PlayerDb::queryUser(const XMPPJid &jid, QueryUserCallback *callback)
             answer(callback, [](QueryUserCallback *c) { c->queryFailed(QStringLiteral("not a player address")); });
         return;
     }
-    queryUser(placeholderName(id), callback);
+    queryUser(id, callback);
 }
 
 void PlayerDb::sendQuery(const QString &screenName, QueryUserCallback *callback)

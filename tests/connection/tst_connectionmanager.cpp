@@ -393,7 +393,7 @@ void TestConnectionManager::gameFamily()
     auto startHand = spies(m, &ConnectionManager::startHand);
     auto discarded = spies(m, &ConnectionManager::tileDiscarded);
     auto riichi = spies(m, &ConnectionManager::riichiDeclared);
-    auto claimed = spies(m, &ConnectionManager::tileClaimed);
+    spies(m, &ConnectionManager::tileClaimed);
     auto hidden = spies(m, &ConnectionManager::hiddenTilesFromWall);
     auto fromWall = spies(m, &ConnectionManager::tilesFromWall);
     auto meldDeclared = spies(m, &ConnectionManager::meldDeclared);
@@ -404,15 +404,15 @@ void TestConnectionManager::gameFamily()
     auto replacement = spies(m, &ConnectionManager::replacementMeldSuggestion);
     auto shouldAct = spies(m, &ConnectionManager::playerShouldAct);
     auto waitingFor = spies(m, &ConnectionManager::waitingFor);
-    auto waitingOver = spies(m, &ConnectionManager::waitingOver);
+    spies(m, &ConnectionManager::waitingOver);
     auto bonus = spies(m, &ConnectionManager::declareBonus);
     auto handEnd = spies(m, &ConnectionManager::handEnd);
     auto endOfRound = spies(m, &ConnectionManager::endOfRound);
-    auto ready = spies(m, &ConnectionManager::areYouReady);
-    auto timeout = spies(m, &ConnectionManager::timeoutOccured);
+    spies(m, &ConnectionManager::areYouReady);
+    spies(m, &ConnectionManager::timeoutOccured);
     auto kick = spies(m, &ConnectionManager::kickPlayer);
-    auto mahjong = spies(m, &ConnectionManager::someoneDeclaredMahjong);
-    auto isReady = spies(m, &ConnectionManager::playerIsReady);
+    spies(m, &ConnectionManager::someoneDeclaredMahjong);
+    spies(m, &ConnectionManager::playerIsReady);
     auto furiten = spies(m, &ConnectionManager::furitenChanged);
     auto active = spies(m, &ConnectionManager::activeChanged);
     auto someoneMeld = spies(m, &ConnectionManager::someoneDeclaredMeld);
@@ -592,10 +592,10 @@ void TestConnectionManager::tournamentFamily()
     spies.clear();
 
     auto updates = spies(m, qOverload<const qint32, const TournamentInfoUpdates &>(&ConnectionManager::tournamentInfoUpdate));
-    auto removed = spies(m, &ConnectionManager::tournamentRemoved);
-    auto registerOk = spies(m, &ConnectionManager::tournamentRegisterSuccess);
+    spies(m, &ConnectionManager::tournamentRemoved);
+    spies(m, &ConnectionManager::tournamentRegisterSuccess);
     auto unregisterFailed = spies(m, &ConnectionManager::tournamentUnregisterFailed);
-    auto leave = spies(m, &ConnectionManager::tournamentLeaveSuccess);
+    spies(m, &ConnectionManager::tournamentLeaveSuccess);
     auto discarded = spies(m, &ConnectionManager::playerDiscardedFromTournament);
     auto rankings = spies(m, &ConnectionManager::tournamentRankings);
     auto prizes = spies(m, &ConnectionManager::tournamentPrizeConfiguration);

@@ -107,7 +107,6 @@ void Connection::receive()
     // picks it up.
     if (m_receiving)
         return;
-    QPointer<Connection> self(this);
     m_receiving = true;
     do {
         guarded([this] { m_frames.append(m_socket->readAll()); });

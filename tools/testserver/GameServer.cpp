@@ -1,11 +1,10 @@
 #include "GameServer.h"
 
+#include "Listener.h"
 #include "protocol/packets_json.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSslServer>
-#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTextStream>
 #include <QTimer>
@@ -199,18 +198,11 @@ GameServer::GameServer(const Scenario &scenario, QObject *parent) : QObject(pare
 
 bool GameServer::listen(quint16 port, const QSslConfiguration &tls)
 {
-    if (tls.isNull()) {
-        m_server = new QTcpServer(this);
-    } else {
-        auto server = new QSslServer(this);
-        server->setSslConfiguration(tls);
-        connect(server, &QSslServer::errorOccurred, this, [](QSslSocket *, QAbstractSocket::SocketError error) {
-            QTextStream(stdout) << "TLS ERROR " << int(error) << Qt::endl;
-        });
-        m_server = server;
-    }
+    m_server = listenOnLoopback(port, tls, this);
+    if (!m_server)
+        return false;
     connect(m_server, &QTcpServer::pendingConnectionAvailable, this, &GameServer::onNewConnection);
-    return m_server->listen(QHostAddress::LocalHost, port);
+    return true;
 }
 
 quint16 GameServer::port() const

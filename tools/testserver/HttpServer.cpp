@@ -1,7 +1,9 @@
 #include "HttpServer.h"
 
+#include "Listener.h"
+
 #include <QFile>
-#include <QSslServer>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTextStream>
 
@@ -11,15 +13,11 @@ HttpServer::HttpServer(const Scenario &scenario, QObject *parent) : QObject(pare
 
 bool HttpServer::listen(quint16 port, const QSslConfiguration &tls)
 {
-    if (tls.isNull()) {
-        m_server = new QTcpServer(this);
-    } else {
-        auto server = new QSslServer(this);
-        server->setSslConfiguration(tls);
-        m_server = server;
-    }
+    m_server = listenOnLoopback(port, tls, this);
+    if (!m_server)
+        return false;
     connect(m_server, &QTcpServer::pendingConnectionAvailable, this, &HttpServer::onNewConnection);
-    return m_server->listen(QHostAddress::LocalHost, port);
+    return true;
 }
 
 quint16 HttpServer::port() const

@@ -5,6 +5,7 @@
 #include "lobby/CustomItem.h"
 
 #include <QSignalSpy>
+#include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
 class TestCustomItem : public QObject
@@ -56,14 +57,27 @@ private slots:
         QCOMPARE(QVariant::fromValue(ValueColumnType{paid}).value<ValueColumnType>().buyIn(), 1050);
     }
 
-    void textItem()
+    void rowsSortByTheTypedValueNotTheText()
     {
-        QStandardItem *item = makeTextItem("Name", "Tip", Qt::AlignRight);
-        QCOMPARE(item->text(), QStringLiteral("Name"));
-        QCOMPARE(item->toolTip(), QStringLiteral("Tip"));
-        QCOMPARE(item->textAlignment(), Qt::AlignRight);
-        QVERIFY(!item->isEditable());
-        delete item;
+        // As text "10" and "100" come before "9"; the value behind the cell keeps numbers in order.
+        QStandardItemModel model;
+        for (int v : {10, 9, 100}) {
+            model.appendRow({makeTextItem(QStringLiteral("table %1").arg(v), QStringLiteral("tip"), Qt::AlignRight),
+                             makeCustomItem<int>(v, QString(), [](const int &x) { return QString::number(x); })});
+        }
+        QSortFilterProxyModel proxy;
+        proxy.setSourceModel(&model);
+        proxy.setSortRole(CustomItemValueRole);
+        proxy.sort(1);
+        QCOMPARE(proxy.index(0, 0).data().toString(), QStringLiteral("table 9"));
+        QCOMPARE(proxy.index(1, 0).data().toString(), QStringLiteral("table 10"));
+        QCOMPARE(proxy.index(2, 0).data().toString(), QStringLiteral("table 100"));
+
+        // The name cell is read-only and keeps its tip and alignment.
+        const QStandardItem *name = model.item(0, 0);
+        QVERIFY(!name->isEditable());
+        QCOMPARE(name->toolTip(), QStringLiteral("tip"));
+        QCOMPARE(name->textAlignment(), Qt::AlignRight);
     }
 };
 

@@ -6,7 +6,7 @@
 #include "protocol/packet_samples.h"
 
 #include <QDir>
-#include <QFile>
+#include <QSaveFile>
 
 #include <cstdlib>
 
@@ -21,9 +21,11 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
         protocol::samples::sample_source source(1);
         P packet;
         protocol::samples::fill(source, packet);
-        QFile file(dir + QLatin1Char('/') + QLatin1String(P::type_name));
-        if (file.open(QIODevice::WriteOnly))
+        QSaveFile file(dir + QLatin1Char('/') + QLatin1String(P::type_name));
+        if (file.open(QIODevice::WriteOnly)) {
             file.write(protocol::frame(packet));
+            file.commit();
+        }
     });
     std::exit(0);
 }

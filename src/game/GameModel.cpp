@@ -156,10 +156,7 @@ const PlayerData &GameModel::player(qint32 id) const
 
 PlayerData &GameModel::playerRecord(qint32 id)
 {
-    const auto it = m_players.find(id);
-    if (it == m_players.end())
-        throw server_error("unknown player " + std::to_string(id));
-    return it->second;
+    return const_cast<PlayerData &>(std::as_const(*this).player(id));
 }
 
 const PlayerData *GameModel::findPlayer(qint32 id) const

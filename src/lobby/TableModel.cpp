@@ -449,10 +449,10 @@ void TableModel::retranslateHeaders()
 
 QVariant TableModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::ToolTipRole)
+    if (role != Qt::ToolTipRole || !index.isValid())
         return QStandardItemModel::data(index, role);
     const auto it = m_tables.find(QStandardItemModel::data(index, TableIdRole).toInt());
-    if (!index.isValid() || it == m_tables.end())
+    if (it == m_tables.end())
         return QVariant();
     return tableToolTip(it->second.info, tableName(it->second.info));
 }

@@ -60,13 +60,6 @@ void Connection::disconnectFromHost()
     m_socket->disconnectFromHost();
 }
 
-bool Connection::sendFrame(const QByteArray &frame)
-{
-    bool sent = false;
-    guarded([&] { sent = writeFrame(frame); });
-    return sent;
-}
-
 bool Connection::writeFrame(const QByteArray &frame)
 {
     if (!m_up) {

@@ -42,8 +42,6 @@ public:
     // that is logged and false returned.
     template <class P>
     bool send(const P &packet);
-    // Writes one complete frame as it is; false when nothing was written.
-    bool sendFrame(const QByteArray &frame);
     bool waitForBytesWritten(int msecs);
 
     quint64 bytesReceived() const { return m_bytesReceived; }

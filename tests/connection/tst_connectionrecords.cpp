@@ -70,20 +70,27 @@ void TestConnectionRecords::clientConfigHostAndPort()
 
 void TestConnectionRecords::clientConfigServices()
 {
-    ClientConfig config;
-    QVERIFY(config.conferenceService().isNull());
-    QVERIFY(!config.hasConferenceService());
-    QVERIFY(!config.hasRoomJid());
-    QVERIFY(!config.hasSearchService());
+    QVERIFY(ClientConfig().conferenceService().isNull());
 
-    config.setConferenceService(QStringLiteral("conference.chat"));
-    config.setRoomJid(QString(""));
-    config.setSearchService(QStringLiteral("search.chat"));
+    // Each of the server's four texts lands in its own field; an empty one is absent.
+    protocol::client_config_t packet;
+    packet.xmpp_server = QStringLiteral("chat.example.org:5223");
+    packet.conference_service = QStringLiteral("conference.chat");
+    packet.search_service = QStringLiteral("search.chat");
+    const ClientConfig config = conversions::toClientConfig(packet);
+    QCOMPARE(config.xmppHost(QStringLiteral("fallback")), QStringLiteral("chat.example.org"));
+    QCOMPARE(config.xmppPort(5222), quint16(5223));
     QVERIFY(config.hasConferenceService());
     QCOMPARE(config.conferenceService(), QStringLiteral("conference.chat"));
     QVERIFY(!config.hasRoomJid());
     QVERIFY(config.hasSearchService());
     QCOMPARE(config.searchService(), QStringLiteral("search.chat"));
+
+    packet.room_jid = QStringLiteral("lobby@conference.chat");
+    const ClientConfig withRoom = conversions::toClientConfig(packet);
+    QVERIFY(withRoom.hasRoomJid());
+    QCOMPARE(withRoom.roomJid(), QStringLiteral("lobby@conference.chat"));
+    QVERIFY(!(withRoom == config));
 }
 
 void TestConnectionRecords::comingEventOrder()

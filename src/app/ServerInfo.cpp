@@ -1,8 +1,9 @@
 #include "app/ServerInfo.h"
 
+#include "app/UrlVariables.h"
+
 #include <QDomDocument>
 #include <QDomElement>
-#include <QRegularExpression>
 
 const QString ServerInfo::defaultVersionCheckUrl =
     QStringLiteral("https://{host}/client/{sku}/client_versions.xml");
@@ -76,17 +77,11 @@ QUrl ServerInfo::versionCheckTarget(const QString &host) const
     for (auto it = versionCheckParameters.cbegin(); it != versionCheckParameters.cend(); ++it)
         values.insert(it.key(), it.value());
 
-    static const QRegularExpression placeholder(QStringLiteral("\\{([a-zA-Z0-9_.-]+)\\}"));
-    QString url = versionCheckUrl;
-    QString result;
-    qsizetype last = 0;
-    for (auto it = placeholder.globalMatch(url); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        result += url.mid(last, match.capturedStart() - last);
-        const auto value = values.constFind(match.captured(1));
-        result += value == values.cend() ? match.captured(0) : value.value();
-        last = match.capturedEnd();
-    }
-    result += url.mid(last);
-    return QUrl(result);
+    // Every known name is replaced, also by an empty value; unknown ones stay.
+    return QUrl(UrlVariables::expandPlaceholders(versionCheckUrl, [&values](const QString &name) {
+        const auto value = values.constFind(name);
+        if (value == values.cend())
+            return QString();
+        return value->isNull() ? QString(QLatin1String("")) : *value;
+    }));
 }

@@ -46,21 +46,26 @@ bool UrlVariables::loadBuildTag(const QString &fileName)
 
 QString UrlVariables::expand(const QString &url, const QString &defaultTemplate) const
 {
-    static const QRegularExpression placeholder(QStringLiteral("\\{([a-zA-Z0-9-_.]+)\\}"));
-    const QString &source = url.isEmpty() ? defaultTemplate : url;
+    return expandPlaceholders(url.isEmpty() ? defaultTemplate : url,
+                              [this](const QString &name) { return value(name); });
+}
 
+QString UrlVariables::expandPlaceholders(const QString &text,
+                                         const std::function<QString(const QString &name)> &lookup)
+{
+    static const QRegularExpression placeholder(QStringLiteral("\\{([a-zA-Z0-9_.-]+)\\}"));
     QString result;
     qsizetype copied = 0;
-    auto matches = placeholder.globalMatch(source);
+    auto matches = placeholder.globalMatch(text);
     while (matches.hasNext()) {
         const QRegularExpressionMatch match = matches.next();
-        const QString replacement = value(match.captured(1));
+        const QString replacement = lookup(match.captured(1));
         if (replacement.isNull())
             continue;
-        result += QStringView(source).mid(copied, match.capturedStart() - copied);
+        result += QStringView(text).mid(copied, match.capturedStart() - copied);
         result += replacement;
         copied = match.capturedEnd();
     }
-    result += QStringView(source).mid(copied);
+    result += QStringView(text).mid(copied);
     return result;
 }

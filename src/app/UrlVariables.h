@@ -30,6 +30,11 @@ public:
     // its value; placeholders without a value stay as they are.
     QString expand(const QString &url, const QString &defaultTemplate) const;
 
+    // `text` with every "{name}" for which `lookup` gives a text (not null) replaced by
+    // it; other placeholders stay as they are.
+    static QString expandPlaceholders(const QString &text,
+                                      const std::function<QString(const QString &name)> &lookup);
+
 private:
     QHash<QString, QString> m_values;
     std::function<QString()> m_localeProvider;

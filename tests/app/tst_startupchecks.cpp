@@ -191,6 +191,14 @@ void TestStartupChecks::versionCheckAddress()
     QVERIFY(custom);
     QCOMPARE(custom->versionCheckTarget(QStringLiteral("w.example:81")),
              QUrl(QStringLiteral("https://w.example:81/v/debian/beta/{unknown}.xml")));
+    // A parameter without a value empties its placeholder.
+    const auto empty = ServerInfo::parse(
+        serverInfo("<versioncheck url=\"https://{host}/v/{channel}client_versions.xml\">"
+                   "<param name=\"channel\"/></versioncheck>"),
+        &error);
+    QVERIFY(empty);
+    QCOMPARE(empty->versionCheckTarget(QStringLiteral("w.example")),
+             QUrl(QStringLiteral("https://w.example/v/client_versions.xml")));
     QCOMPARE(ServerInfo::documentUrl(QStringLiteral("h:1"), false),
              QUrl(QStringLiteral("http://h:1/client/server_info.xml")));
 }

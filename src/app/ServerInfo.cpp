@@ -4,13 +4,40 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QXmlStreamReader>
 
 const QString ServerInfo::defaultVersionCheckUrl =
     QStringLiteral("https://{host}/client/{sku}/client_versions.xml");
 const QString ServerInfo::defaultSku = QStringLiteral("linux");
 
+namespace {
+
+// Far deeper than any server-info document; the DOM frees its nodes recursively, so
+// a document nested some hundred thousand levels deep would exhaust the stack.
+constexpr int maxDepth = 32;
+
+bool nestedTooDeep(const QByteArray &document)
+{
+    QXmlStreamReader reader(document);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > maxDepth)
+            return true;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return false;
+}
+
+} // namespace
+
 std::optional<ServerInfo> ServerInfo::parse(const QByteArray &document, QString *error)
 {
+    if (nestedTooDeep(document)) {
+        *error = QStringLiteral("elements nested deeper than %1 levels").arg(maxDepth);
+        return std::nullopt;
+    }
     QDomDocument dom;
     QString message;
     int line = 0;

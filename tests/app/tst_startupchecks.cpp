@@ -153,6 +153,13 @@ void TestStartupChecks::serverInfoDocument_data()
     QTest::newRow("not well formed") << QByteArray("<serverinfo><downtime>") << false << false << ""
                                      << 0;
     QTest::newRow("empty") << QByteArray() << false << false << "" << 0;
+    QTest::newRow("nested deep") << serverInfo("<a>" + QString("<a>").repeated(30) + "</a>"
+                                                + QString("</a>").repeated(30))
+                                 << true << false << "" << 0;
+    // Some hundred thousand levels within the size limit: refused, not a crash.
+    QTest::newRow("nested too deep") << serverInfo(QString("<a>").repeated(140000)
+                                                   + QString("</a>").repeated(140000))
+                                     << false << false << "" << 0;
 }
 
 void TestStartupChecks::serverInfoDocument()

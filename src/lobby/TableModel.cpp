@@ -4,9 +4,9 @@
 #include "lobby/ColumnTypes.h"
 #include "lobby/CustomItem.h"
 #include "lobby/LocalizationDb.h"
+#include "ui/PlainToolTip.h"
 
 #include <QPointer>
-#include <QTextDocument>
 
 #include <exception>
 #include <stdexcept>
@@ -304,11 +304,7 @@ QString TableModel::tableToolTip(const TableInfo &info, const QString &name) con
             + tr("Place bonus: %1").arg(value.placeBonusTexts().join(QStringLiteral(", ")));
     if (value.hasFeedingPenalty())
         tip += QLatin1Char('\n') + tr("Feeding penalty: %1").arg(value.feedingPenaltyText());
-    // Tool tips that look like markup are shown as rich text: keep server names plain.
-    if (Qt::mightBeRichText(tip))
-        tip = QStringLiteral("<p style='white-space:pre'>") + tip.toHtmlEscaped()
-            + QStringLiteral("</p>");
-    return tip;
+    return plainToolTip(tip);
 }
 
 QList<QStandardItem *> TableModel::makeRow(const TableInfo &info)

@@ -1,6 +1,7 @@
 #include "ui/ULabel.h"
 
 #include "app/Utils.h"
+#include "ui/PlainToolTip.h"
 
 #include <QEvent>
 
@@ -22,7 +23,7 @@ void ULabel::setText(const QString &text)
     if (text == m_fullText)
         return;
     m_fullText = text;
-    setToolTip(text);
+    setToolTip(plainToolTip(text));
     elide();
     computeSizeHint();
 }

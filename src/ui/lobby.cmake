@@ -5,6 +5,8 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MahjongDialog.ui
     ${CMAKE_CURRENT_LIST_DIR}/ModelessMsgBox.h
     ${CMAKE_CURRENT_LIST_DIR}/ModelessMsgBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PlainToolTip.h
+    ${CMAKE_CURRENT_LIST_DIR}/PlainToolTip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ULabel.h
     ${CMAKE_CURRENT_LIST_DIR}/ULabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UPushButton.h

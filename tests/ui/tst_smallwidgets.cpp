@@ -102,6 +102,7 @@ private slots:
         QCOMPARE(named.sizeHint(), plain.sizeHint());
         named.resize(2000, 20);
         QCOMPARE(named.text(), markup);
+        QVERIFY(named.toolTip().contains(QStringLiteral("&lt;b&gt;Bold&lt;/b&gt; &lt;i&gt;table&lt;/i&gt;")));
     }
 
     void tabWidgetSwitchesPagesAndSignalsOnce()

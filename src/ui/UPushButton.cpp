@@ -1,5 +1,7 @@
 #include "ui/UPushButton.h"
 
+#include "ui/PlainToolTip.h"
+
 #include <QHelpEvent>
 #include <QToolTip>
 
@@ -46,7 +48,7 @@ bool UPushButton::event(QEvent *e)
 {
     if (e->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(e);
-        QToolTip::showText(help->globalPos(), composedToolTip(), this);
+        QToolTip::showText(help->globalPos(), plainToolTip(composedToolTip()), this);
         return true;
     }
     return QPushButton::event(e);

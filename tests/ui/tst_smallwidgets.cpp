@@ -7,6 +7,7 @@
 
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QToolTip>
 
 class TestSmallWidgets : public QObject
 {
@@ -50,6 +51,12 @@ private slots:
 
         QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
         QVERIFY(QApplication::sendEvent(&button, &help));
+
+        // A name with markup is shown as it stands.
+        button.setToolTip(QString());
+        button.setText(QStringLiteral("<b>Bold</b>"));
+        QVERIFY(QApplication::sendEvent(&button, &help));
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("&lt;b&gt;Bold&lt;/b&gt;")), qPrintable(QToolTip::text()));
     }
 
     void labelElidesAndKeepsFullTextAsToolTip()

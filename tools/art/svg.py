@@ -107,11 +107,3 @@ class Glyphs:
         transform = "translate(%s %s) scale(%s) translate(%s %s)" % (
             num(ox), num(oy), "%.4f" % scale, num(-g["x"]), num(-g["y"]))
         return path(g["d"], fill=fill, transform=transform, **kw)
-
-    def stretch(self, key, x, y, w, h, fill, **kw):
-        """The outline of a glyph stretched onto the box (x, y, w, h)."""
-        g = self.data[key]
-        transform = "translate(%s %s) scale(%s %s) translate(%s %s)" % (
-            num(x), num(y), "%.4f" % (w / g["w"]), "%.4f" % (h / g["h"]),
-            num(-g["x"]), num(-g["y"]))
-        return path(g["d"], fill=fill, transform=transform, **kw)

@@ -7,14 +7,6 @@ namespace {
 
 const QString english = QStringLiteral("en");
 
-QStringList below(const QStringList &roots, const QString &folder)
-{
-    QStringList dirs;
-    for (const QString &root : roots)
-        dirs << root + QLatin1Char('/') + folder;
-    return dirs;
-}
-
 QStringList languageFolders(const QStringList &roots, const QString &folder, const QString &language)
 {
     QStringList dirs;
@@ -27,6 +19,14 @@ QStringList languageFolders(const QStringList &roots, const QString &folder, con
 }
 
 } // namespace
+
+QStringList subfolders(const QStringList &roots, const QString &folder)
+{
+    QStringList dirs;
+    for (const QString &root : roots)
+        dirs << root + QLatin1Char('/') + folder;
+    return dirs;
+}
 
 void setupResourceSearchPaths(const QStringList &searchDirs, const QString &skin)
 {
@@ -41,10 +41,10 @@ void setupResourceSearchPaths(const QStringList &searchDirs, const QString &skin
     roots.removeDuplicates();
 
     QDir::setSearchPaths(QStringLiteral("resources"), roots);
-    QDir::setSearchPaths(QStringLiteral("sounds"), below(roots, QStringLiteral("sounds")));
-    QDir::setSearchPaths(QStringLiteral("avatars"), below(roots, QStringLiteral("avatars")));
+    QDir::setSearchPaths(QStringLiteral("sounds"), subfolders(roots, QStringLiteral("sounds")));
+    QDir::setSearchPaths(QStringLiteral("avatars"), subfolders(roots, QStringLiteral("avatars")));
     QDir::setSearchPaths(QStringLiteral("translations"),
-                         below(onDisk, QStringLiteral("translations"))
+                         subfolders(onDisk, QStringLiteral("translations"))
                              << QString::fromLatin1(translationsRoot));
     setLanguageSearchPaths(english);
 }

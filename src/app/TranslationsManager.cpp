@@ -42,7 +42,7 @@ TranslationsManager::TranslationsManager(QObject *parent)
     codes.sort();
     for (const QString &code : std::as_const(codes)) {
         QString name;
-        for (const QString &dir : languageDirs(code)) {
+        for (const QString &dir : subfolders(m_roots, code)) {
             const QStringList files = QDir(dir).entryList(qmFiles, QDir::Files, QDir::Name);
             for (const QString &file : files) {
                 QTranslator translator;
@@ -64,14 +64,6 @@ TranslationsManager::~TranslationsManager()
         QCoreApplication::removeTranslator(translator.get());
 }
 
-QStringList TranslationsManager::languageDirs(const QString &code) const
-{
-    QStringList dirs;
-    for (const QString &root : m_roots)
-        dirs << root + QLatin1Char('/') + code;
-    return dirs;
-}
-
 bool TranslationsManager::isAvailable(const QString &code) const
 {
     return std::any_of(m_languages.begin(), m_languages.end(),
@@ -91,7 +83,7 @@ void TranslationsManager::setLanguage(const QString &code)
 
     // The first folder that has a file of a name wins; later roots only add files.
     QStringList loaded;
-    const QStringList dirs = languageDirs(code);
+    const QStringList dirs = subfolders(m_roots, code);
     for (const QString &dir : dirs) {
         const QStringList files = QDir(dir).entryList(qmFiles, QDir::Files, QDir::Name);
         for (const QString &file : files) {

@@ -48,7 +48,6 @@ public:
     QString startLanguage(const QString &commandLineLanguage) const;
 
 private:
-    QStringList languageDirs(const QString &code) const;
     bool isAvailable(const QString &code) const;
 
     QString m_language;

@@ -10,6 +10,7 @@ first run unless --rasteriser names an existing binary.
 """
 
 import argparse
+import functools
 import json
 import os
 import subprocess
@@ -73,7 +74,9 @@ def write(path, text):
     path.write_text(text, encoding="utf-8")
 
 
+@functools.lru_cache(maxsize=None)
 def load_glyphs(binary):
+    """The glyph outlines of the tiles and images, rendered once per run."""
     r = Rasteriser(binary, "glyphs")
     out = WORK / "glyphs.json"
     r.add({"type": "glyphs", "output": str(out),
@@ -122,9 +125,8 @@ def make_textimages(binary):
 
 
 def make_www():
-    for skin in ("default",):
-        for name, text in www.files().items():
-            write(RESOURCES / skin / "www" / name, text)
+    for name, text in www.files().items():
+        write(RESOURCES / "default" / "www" / name, text)
 
 
 def main():

@@ -40,6 +40,15 @@ P gamePacket(qint32 tableId, qint32 playerId)
     return packet;
 }
 
+// A game packet with its one further field set.
+template <class P, class T, class V>
+P gamePacket(qint32 tableId, qint32 playerId, T P::*field, const V &value)
+{
+    auto packet = gamePacket<P>(tableId, playerId);
+    packet.*field = value;
+    return packet;
+}
+
 template <class P>
 P tournamentPacket(qint32 tournamentId)
 {
@@ -721,58 +730,42 @@ void ConnectionManager::query_lobby_structure()
 
 void ConnectionManager::discard_tile(qint32 tableId, qint32 playerId, tile t)
 {
-    auto packet = gamePacket<discard_tile_t>(tableId, playerId);
-    packet.discard = t;
-    send(packet);
+    send(gamePacket(tableId, playerId, &discard_tile_t::discard, t));
 }
 
 void ConnectionManager::call_pass(qint32 tableId, qint32 playerId, bool automatic)
 {
-    auto packet = gamePacket<call_pass_t>(tableId, playerId);
-    packet.automatic = automatic;
-    send(packet);
+    send(gamePacket(tableId, playerId, &call_pass_t::automatic, automatic));
 }
 
 void ConnectionManager::call_chow(qint32 tableId, qint32 playerId, tile t)
 {
-    auto packet = gamePacket<call_chow_t>(tableId, playerId);
-    packet.first_tile = t;
-    send(packet);
+    send(gamePacket(tableId, playerId, &call_chow_t::first_tile, t));
 }
 
 void ConnectionManager::call_pong(qint32 tableId, qint32 playerId, tile t)
 {
-    auto packet = gamePacket<call_pong_t>(tableId, playerId);
-    packet.first_tile = t;
-    send(packet);
+    send(gamePacket(tableId, playerId, &call_pong_t::first_tile, t));
 }
 
 void ConnectionManager::call_pong_to_kong(qint32 tableId, qint32 playerId, tile t)
 {
-    auto packet = gamePacket<call_pong_to_kong_t>(tableId, playerId);
-    packet.first_tile = t;
-    send(packet);
+    send(gamePacket(tableId, playerId, &call_pong_to_kong_t::first_tile, t));
 }
 
 void ConnectionManager::call_kong(qint32 tableId, qint32 playerId, tile t)
 {
-    auto packet = gamePacket<call_kong_t>(tableId, playerId);
-    packet.first_tile = t;
-    send(packet);
+    send(gamePacket(tableId, playerId, &call_kong_t::first_tile, t));
 }
 
 void ConnectionManager::call_riichi(qint32 tableId, qint32 playerId, tile t)
 {
-    auto packet = gamePacket<call_riichi_t>(tableId, playerId);
-    packet.discard = t;
-    send(packet);
+    send(gamePacket(tableId, playerId, &call_riichi_t::discard, t));
 }
 
 void ConnectionManager::call_bonus(qint32 tableId, qint32 playerId, tile t)
 {
-    auto packet = gamePacket<call_bonus_t>(tableId, playerId);
-    packet.bonus = t;
-    send(packet);
+    send(gamePacket(tableId, playerId, &call_bonus_t::bonus, t));
 }
 
 void ConnectionManager::call_mahjong(qint32 tableId, qint32 playerId)

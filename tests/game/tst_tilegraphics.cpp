@@ -163,7 +163,8 @@ void TestTileGraphics::scaleChangeDuringRender()
             [&] { mostWorkers = std::max(mostWorkers, runningWorkers(graphics)); });
     graphics.setGameScale(GameScale{2.0, 2.0, 2.0});
     graphics.setGameScale(GameScale{1.5, 1.5, 1.5});
-    QCOMPARE(runningWorkers(graphics), 1);
+    // One worker, which may already have finished its render on a fast machine.
+    QVERIFY(runningWorkers(graphics) <= 1);
     QCOMPARE(graphics.findChildren<ResizeWorker *>().size(), 1);
 
     // Two accepted changes, the stale render, the render at the newest scale.

@@ -859,6 +859,9 @@ void TestXmppCodec::keepAliveFollowsOutput()
     QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
     QCOMPARE(device.data().mid(size), QByteArray(" "));
     QVERIFY(timer->isActive());
+    // A closed stream has nothing left to keep alive.
+    writer.close();
+    QVERIFY(!timer->isActive());
 }
 
 void TestXmppCodec::mixedText()

@@ -122,6 +122,7 @@ void StreamWriter::close()
     m_xml.writeEndDocument();
     m_state = Closed;
     flush();
+    m_keepAlive.stop();
 }
 
 void StreamWriter::sendKeepAlive()
@@ -134,11 +135,11 @@ void StreamWriter::sendKeepAlive()
 
 void StreamWriter::flush()
 {
-    m_keepAlive.stop();
     if (m_device)
         m_device->write(m_buffer.data());
     m_buffer.buffer().clear();
     m_buffer.seek(0);
+    // Restarts the minute of silence.
     m_keepAlive.start();
 }
 

@@ -75,6 +75,14 @@ class TestProtocolConnection : public QObject
         return up.wait(5000) || up.count() == 1;
     }
 
+    // Connects to the test game server (by name with TLS, so that the name is verified).
+    static bool connectToTestServer(Connection &c, const TestServer &server)
+    {
+        QSignalSpy up(&c, &Connection::connected);
+        c.connectToHost(c.isUsingSsl() ? QStringLiteral("localhost") : QStringLiteral("127.0.0.1"), server.gamePort());
+        return up.wait(10000);
+    }
+
     QByteArray someFrames()
     {
         player_message_t a;
@@ -182,10 +190,8 @@ private slots:
         QVERIFY(server.start(TestServer::scenario(QStringLiteral("lobby.json")), true));
         Connection c(true);
         Receiver r(c);
-        QSignalSpy up(&c, &Connection::connected);
         QSignalSpy failed(&c, &Connection::socketError);
-        c.connectToHost(QStringLiteral("localhost"), server.gamePort());
-        QVERIFY(up.wait(10000));
+        QVERIFY(connectToTestServer(c, server));
         QVERIFY(c.isUsingSsl());
         QVERIFY(qobject_cast<QSslSocket *>(c.socket())->isEncrypted());
         QVERIFY(qobject_cast<QSslSocket *>(c.socket())->sessionProtocol() >= QSsl::TlsV1_2);
@@ -224,9 +230,7 @@ private slots:
         QVERIFY(server.start(TestServer::scenario(QStringLiteral("wrong-platform-version.json")), false));
         Connection c(false);
         Receiver r(c);
-        QSignalSpy up(&c, &Connection::connected);
-        c.connectToHost(QStringLiteral("127.0.0.1"), server.gamePort());
-        QVERIFY(up.wait(10000));
+        QVERIFY(connectToTestServer(c, server));
         c.send(platform_version_t{6523});
         QTRY_COMPARE(r.messages.size(), std::size_t(2));
         QCOMPARE(decodeAs<platform_version_answer_t>(*r.messages[0]).platform_version, 6522);
@@ -238,10 +242,8 @@ private slots:
         QVERIFY(server.start(TestServer::scenario(QStringLiteral("hostile.json")), false));
         Connection c(false);
         Receiver r(c);
-        QSignalSpy up(&c, &Connection::connected);
         QSignalSpy down(&c, &Connection::disconnected);
-        c.connectToHost(QStringLiteral("127.0.0.1"), server.gamePort());
-        QVERIFY(up.wait(10000));
+        QVERIFY(connectToTestServer(c, server));
         c.send(platform_version_t{6523});
         QTRY_VERIFY(down.count() == 1);
         // The handshake answers, an unknown class, an unknown inner id, a truncated body and
@@ -260,9 +262,7 @@ private slots:
         QVERIFY(server.start(TestServer::sourceDir() + QStringLiteral("/tests/protocol/scenarios/features.json"), false));
         Connection c(false);
         Receiver r(c);
-        QSignalSpy up(&c, &Connection::connected);
-        c.connectToHost(QStringLiteral("127.0.0.1"), server.gamePort());
-        QVERIFY(up.wait(10000));
+        QVERIFY(connectToTestServer(c, server));
         c.send(platform_version_t{6523});
         c.send(watch_table_t{7});
         c.send(watch_table_t{7});

@@ -151,17 +151,21 @@ stop() {
     [ -e "$dir/env" ] || return 0
     # shellcheck source=/dev/null
     . "$dir/env"
-    if kill -0 "$XMPP_PID" 2>/dev/null; then
+    # The env file may be left over from a run that was killed: its process id may
+    # belong to somebody else by now, so only a VM running our node is stopped.
+    if grep -qa "$XMPP_NODE" /proc/"$XMPP_PID"/cmdline 2>/dev/null; then
         kill -TERM "$XMPP_PID" 2>/dev/null || true
         for _ in $(seq 50); do
             kill -0 "$XMPP_PID" 2>/dev/null || break
             sleep 0.1
         done
         kill -KILL "$XMPP_PID" 2>/dev/null || true
+        # The VM leads its own session; nothing of it may outlive it.
+        kill -KILL -- -"$XMPP_PID" 2>/dev/null || true
     fi
-    # The VM leads its own session; nothing of it may outlive it.
-    kill -KILL -- -"$XMPP_PID" 2>/dev/null || true
-    kill -- -"$XMPP_WATCHDOG" 2>/dev/null || true
+    if grep -qa "$XMPP_NODE" /proc/"$XMPP_WATCHDOG"/cmdline 2>/dev/null; then
+        kill -- -"$XMPP_WATCHDOG" 2>/dev/null || true
+    fi
     rm -f "$dir/env"
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDebug>
 #include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSettings>
 #include <QSoundEffect>
 #include <QUrl>
@@ -27,6 +29,12 @@ class SoundEffectBackend : public SoundBackend
 public:
     SoundEffectBackend()
     {
+        // Without an output every effect would complain on its own; say it once and
+        // stay silent.
+        if (QMediaDevices::audioOutputs().isEmpty()) {
+            qWarning().noquote() << QStringLiteral(" [INFO ] no audio output found: the game plays no sounds");
+            return;
+        }
         for (int id = 0; id < GameSounds::soundCount; ++id) {
             const QFileInfo file(GameSounds::soundName(id) + QStringLiteral(".wav"));
             if (!file.exists()) {

@@ -1,5 +1,7 @@
 #include "connection/ClientConfig.h"
 
+#include <QDebug>
+
 bool ClientConfig::hasXmppHost() const
 {
     return !xmppHostPart().isEmpty();
@@ -23,9 +25,15 @@ bool ClientConfig::hasXmppPort() const
 
 quint16 ClientConfig::xmppPortPart() const
 {
+    // A port that is no number, or none a socket can have, is 0: cutting it to 16 bits
+    // would send the chat client to some other port.
     bool ok = false;
     const int port = m_xmppServer.section(QLatin1Char(':'), 1, 1).toInt(&ok, 10);
-    return ok ? static_cast<quint16>(port & 0xffff) : 0;
+    if (!ok || port < 0 || port > 0xffff) {
+        qWarning() << "chat server port out of range:" << m_xmppServer;
+        return 0;
+    }
+    return static_cast<quint16>(port);
 }
 
 quint16 ClientConfig::xmppPort(quint16 defaultPort) const

@@ -44,7 +44,8 @@ void TestConnectionRecords::clientConfigHostAndPort_data()
     QTest::newRow("empty") << "" << false << "fallback" << false << 0 << 5222;
     QTest::newRow("leading colon") << ":5300" << false << "fallback" << true << 5300 << 5300;
     QTest::newRow("port not a number") << "chat:abc" << true << "chat" << true << 0 << 0;
-    QTest::newRow("port over 16 bits") << "chat:70000" << true << "chat" << true << (70000 & 0xffff) << (70000 & 0xffff);
+    QTest::newRow("port over 16 bits") << "chat:70000" << true << "chat" << true << 0 << 0;
+    QTest::newRow("negative port") << "chat:-5" << true << "chat" << true << 0 << 0;
     QTest::newRow("trailing colon") << "chat:" << true << "chat" << false << 0 << 5222;
     QTest::newRow("third section ignored") << "chat:5224:9" << true << "chat" << true << 5224 << 5224;
 }

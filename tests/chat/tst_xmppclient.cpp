@@ -1,77 +1,10 @@
 #include "testmain.h"
 
+#include "FakeChatServer.h"
+
 #include "chat/xmpp/XMPPClient.h"
 
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
-
-// A scripted chat server on loopback for what a real server will not do.
-class FakeServer : public QObject
-{
-    Q_OBJECT
-
-public:
-    FakeServer()
-    {
-        m_server.listen(QHostAddress::LocalHost, 0);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            m_peer = m_server.nextPendingConnection();
-            connect(m_peer, &QTcpSocket::readyRead, this, [this] { m_received += m_peer->readAll(); });
-        });
-    }
-
-    quint16 port() const { return m_server.serverPort(); }
-
-    // Waits until the client has sent the marker since the last call.
-    bool waitFor(const QByteArray &marker, int timeout = 5000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeout) {
-            const qsizetype at = m_received.indexOf(marker, m_seen);
-            if (at >= 0) {
-                m_seen = at + marker.size();
-                return true;
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        qWarning() << "waited in vain for" << marker << "after" << m_received.mid(m_seen);
-        return false;
-    }
-
-    // What the client wrote since the last wait, after letting events run a moment.
-    QByteArray unseen(int settle = 100)
-    {
-        QTest::qWait(settle);
-        return m_received.mid(m_seen);
-    }
-
-    void send(const QByteArray &data)
-    {
-        m_peer->write(data);
-        m_peer->flush();
-    }
-
-    void drop()
-    {
-        m_peer->disconnectFromHost();
-    }
-
-    void sendHeader(const QByteArray &features)
-    {
-        send("<?xml version='1.0'?><stream:stream xmlns='jabber:client' "
-             "xmlns:stream='http://etherx.jabber.org/streams' from='localhost' id='s1' version='1.0' "
-             "xml:lang='en'><stream:features>"
-             + features + "</stream:features>");
-    }
-
-private:
-    QTcpServer m_server;
-    QTcpSocket *m_peer = nullptr;
-    QByteArray m_received;
-    qsizetype m_seen = 0;
-};
 
 namespace {
 
@@ -117,7 +50,7 @@ private:
     void authenticate(const QByteArray &features = PlainFeatures);
     void connectFully();
 
-    std::unique_ptr<FakeServer> m_server;
+    std::unique_ptr<FakeChatServer> m_server;
     std::unique_ptr<XMPPClient> m_client;
     std::unique_ptr<QSignalSpy> m_connected;
     std::unique_ptr<QSignalSpy> m_disconnected;
@@ -126,7 +59,7 @@ private:
 
 void TestXmppClient::init()
 {
-    m_server = std::make_unique<FakeServer>();
+    m_server = std::make_unique<FakeChatServer>();
     m_client = std::make_unique<XMPPClient>();
     m_connected = std::make_unique<QSignalSpy>(m_client.get(), &XMPPClient::connected);
     m_disconnected = std::make_unique<QSignalSpy>(m_client.get(), &XMPPClient::disconnected);

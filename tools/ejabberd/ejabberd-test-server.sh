@@ -2,8 +2,10 @@
 # Starts and stops a throw-away ejabberd on loopback for the chat tests.
 #
 #   ejabberd-test-server.sh start DIR [USER:PASSWORD ...]   start, register the accounts
-#                                                           and open the room "lobby"
+#                                                           and open the persistent room "lobby"
 #   ejabberd-test-server.sh register DIR USER PASSWORD
+#   ejabberd-test-server.sh ctl DIR COMMAND [ARGUMENT ...]  run a control command, e.g.
+#                                                           set_room_affiliation ROOM conference.localhost JID outcast
 #   ejabberd-test-server.sh stop DIR
 #
 # Everything lives in DIR: configuration, a fresh test CA and server certificate,
@@ -137,7 +139,9 @@ ENV
         ctl "$dir" register "${account%%:*}" "$domain" "${account#*:}" >/dev/null &
         jobs+=($!)
     done
-    ctl "$dir" create_room lobby "conference.$domain" "$domain" >/dev/null &
+    # Persistent, so that it outlives its last occupant like the real lobby.
+    ctl "$dir" create_room_with_opts lobby "conference.$domain" "$domain" \
+        '[{"name":"persistent","value":"true"},{"name":"public","value":"true"}]' >/dev/null &
     jobs+=($!)
     for job in "${jobs[@]}"; do
         wait "$job" || failed=1
@@ -170,10 +174,11 @@ stop() {
 }
 
 command=${1:-}
-[ $# -ge 2 ] || die "usage: $0 start|register|stop DIR ..."
+[ $# -ge 2 ] || die "usage: $0 start|register|ctl|stop DIR ..."
 case $command in
     start) shift; start "$@" ;;
     register) [ $# -eq 4 ] || die "usage: $0 register DIR USER PASSWORD"; ctl "$2" register "$3" "$domain" "$4" ;;
+    ctl) [ $# -ge 3 ] || die "usage: $0 ctl DIR COMMAND [ARGUMENT ...]"; shift; ctl "$@" ;;
     stop) stop "$2" ;;
     *) die "unknown command $command" ;;
 esac

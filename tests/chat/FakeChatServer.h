@@ -1,0 +1,102 @@
+#pragma once
+
+#include "chat/xmpp/XMPPClient.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+// A scripted chat server on loopback for what a real server will not do: the test
+// reads what the client wrote and answers with the stanzas it chooses.
+class FakeChatServer : public QObject
+{
+public:
+    FakeChatServer()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            m_peer = m_server.nextPendingConnection();
+            connect(m_peer, &QTcpSocket::readyRead, this, [this] { m_received += m_peer->readAll(); });
+        });
+    }
+
+    quint16 port() const { return m_server.serverPort(); }
+
+    // Waits until the client has sent the marker since the last call.
+    bool waitFor(const QByteArray &marker, int timeout = 5000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeout) {
+            const qsizetype at = m_received.indexOf(marker, m_seen);
+            if (at >= 0) {
+                m_seen = at + marker.size();
+                return true;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        qWarning() << "waited in vain for" << marker << "after" << m_received.mid(m_seen);
+        return false;
+    }
+
+    // What the client wrote since the last wait, after letting events run a moment.
+    QByteArray unseen(int settle = 100)
+    {
+        QTest::qWait(settle);
+        return m_received.mid(m_seen);
+    }
+
+    void send(const QByteArray &data)
+    {
+        m_peer->write(data);
+        m_peer->flush();
+    }
+
+    void drop()
+    {
+        m_peer->disconnectFromHost();
+    }
+
+    void sendHeader(const QByteArray &features)
+    {
+        send("<?xml version='1.0'?><stream:stream xmlns='jabber:client' "
+             "xmlns:stream='http://etherx.jabber.org/streams' from='localhost' id='s1' version='1.0' "
+             "xml:lang='en'><stream:features>"
+             + features + "</stream:features>");
+    }
+
+    // Logs the client in as the account of the full JID "user@localhost/resource" with
+    // plain authentication and binds that JID; true once the client is connected and
+    // has sent its first presence. The client's stanza ids go on from "2".
+    bool acceptSession(XMPPClient &client, const QByteArray &jid = "1001@localhost/r1")
+    {
+        QSignalSpy connected(&client, &XMPPClient::connected);
+        const QByteArray user = jid.left(jid.indexOf('@'));
+        client.setPlainAuthWithoutTlsAllowed(true);
+        client.login(QString::fromLatin1(user), QStringLiteral("secret"));
+        client.connectToHost(QStringLiteral("127.0.0.1"), port(), XMPPClient::TlsIfAvailable);
+        if (!waitFor("<stream:stream") || !waitFor(">"))
+            return false;
+        sendHeader("<mechanisms xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism>PLAIN</mechanism></mechanisms>");
+        if (!waitFor("</auth>"))
+            return false;
+        send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+        if (!waitFor("<stream:stream"))
+            return false;
+        sendHeader("<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/>");
+        if (!waitFor("<bind xmlns=\"urn:ietf:params:xml:ns:xmpp-bind\"/></iq>"))
+            return false;
+        send("<iq type='result' id='1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'><jid>" + jid
+             + "</jid></bind></iq>");
+        return (!connected.isEmpty() || connected.wait(5000)) && waitFor("</presence>");
+    }
+
+private:
+    QTcpServer m_server;
+    QTcpSocket *m_peer = nullptr;
+    QByteArray m_received;
+    qsizetype m_seen = 0;
+};

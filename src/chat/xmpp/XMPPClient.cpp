@@ -614,7 +614,11 @@ void XMPPClient::createInstantRoom(const XMPPJid &room)
 {
     const QString id = nextStanzaId();
     send(IqInstantRoom(id, room));
-    addIqHandler(id, [](const Iq *) {});
+    addIqHandler(id, [room](const Iq *reply) {
+        if (reply && reply->hasError())
+            qWarning().noquote() << QStringLiteral("Instant room configuration of %1 refused: %2")
+                                        .arg(room.toString(), stanzaErrorConditionName(reply->errorCondition));
+    });
 }
 
 void XMPPClient::subscribe(const XMPPJid &jid, bool unsubscribe)

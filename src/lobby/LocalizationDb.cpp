@@ -1,7 +1,7 @@
 #include "lobby/LocalizationDb.h"
 
 #include "app/TableInfo.h"
-#include "app/TranslationsManager.h"
+#include "app/startup/TranslationsManager.h"
 #include "connection/ConnectionManager.h"
 #include "lobby/TableModel.h"
 

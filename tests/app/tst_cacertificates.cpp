@@ -1,4 +1,4 @@
-#include "app/CaCertificates.h"
+#include "app/startup/CaCertificates.h"
 #include "testcertificates.h"
 #include "testmain.h"
 

@@ -1,4 +1,4 @@
-#include "app/MessageHandler.h"
+#include "app/startup/MessageHandler.h"
 #include "testmain.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "app/startup/SingleInstance.h"
 #include "testmain.h"
 
 #include <QDir>

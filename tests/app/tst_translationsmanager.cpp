@@ -1,6 +1,6 @@
-#include "app/InstallerLayer.h"
-#include "app/ResourceSearchPaths.h"
-#include "app/TranslationsManager.h"
+#include "app/startup/InstallerLayer.h"
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "testmain.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "protocol/TestServer.h"
 
-#include "app/TranslationsManager.h"
+#include "app/startup/TranslationsManager.h"
 #include "connection/ConnectionManager.h"
 #include "lobby/CustomItem.h"
 #include "lobby/LobbyController.h"

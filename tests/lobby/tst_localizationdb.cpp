@@ -2,7 +2,7 @@
 
 #include "tablefixtures.h"
 
-#include "app/TranslationsManager.h"
+#include "app/startup/TranslationsManager.h"
 #include "lobby/CustomItem.h"
 #include "lobby/LocalizationDb.h"
 

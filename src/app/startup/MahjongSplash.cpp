@@ -1,4 +1,4 @@
-#include "app/MahjongSplash.h"
+#include "app/startup/MahjongSplash.h"
 
 #include <QDebug>
 #include <QFont>

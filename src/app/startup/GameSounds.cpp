@@ -1,4 +1,4 @@
-#include "app/GameSounds.h"
+#include "app/startup/GameSounds.h"
 
 #include <QDebug>
 #include <QFileInfo>

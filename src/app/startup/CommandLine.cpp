@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "app/startup/CommandLine.h"
 
 #include <boost/program_options.hpp>
 

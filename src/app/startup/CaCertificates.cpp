@@ -1,4 +1,4 @@
-#include "app/CaCertificates.h"
+#include "app/startup/CaCertificates.h"
 
 #include <QDebug>
 #include <QDir>

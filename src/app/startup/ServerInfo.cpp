@@ -1,4 +1,4 @@
-#include "app/ServerInfo.h"
+#include "app/startup/ServerInfo.h"
 
 #include "app/UrlVariables.h"
 

@@ -1,4 +1,4 @@
-#include "app/MahjongStyle.h"
+#include "app/startup/MahjongStyle.h"
 
 #include <QStyleFactory>
 

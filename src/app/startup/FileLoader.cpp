@@ -1,4 +1,4 @@
-#include "app/FileLoader.h"
+#include "app/startup/FileLoader.h"
 
 #include <QDebug>
 #include <QDir>

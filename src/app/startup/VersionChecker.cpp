@@ -1,4 +1,4 @@
-#include "app/VersionChecker.h"
+#include "app/startup/VersionChecker.h"
 
 #include <QXmlStreamReader>
 

@@ -1,4 +1,4 @@
-#include "app/GameBackground.h"
+#include "app/startup/GameBackground.h"
 
 #include <QDebug>
 #include <QPainter>

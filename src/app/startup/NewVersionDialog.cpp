@@ -1,4 +1,4 @@
-#include "app/NewVersionDialog.h"
+#include "app/startup/NewVersionDialog.h"
 
 #include "ui_NewVersionDialog.h"
 

@@ -1,4 +1,4 @@
-#include "app/InstallerLayer.h"
+#include "app/startup/InstallerLayer.h"
 
 #include <QCoreApplication>
 #include <QSettings>

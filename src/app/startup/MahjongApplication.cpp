@@ -1,7 +1,7 @@
-#include "app/MahjongApplication.h"
+#include "app/startup/MahjongApplication.h"
 
-#include "app/MahjongStyle.h"
-#include "app/MessageHandler.h"
+#include "app/startup/MahjongStyle.h"
+#include "app/startup/MessageHandler.h"
 #include "app/Utils.h"
 
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "app/ResourceSearchPaths.h"
+#include "app/startup/ResourceSearchPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/UserPaths.h"
+#include "app/startup/UserPaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "app/TranslationsManager.h"
+#include "app/startup/TranslationsManager.h"
 
-#include "app/InstallerLayer.h"
-#include "app/ResourceSearchPaths.h"
+#include "app/startup/InstallerLayer.h"
+#include "app/startup/ResourceSearchPaths.h"
 
 #include <QCoreApplication>
 #include <QDebug>

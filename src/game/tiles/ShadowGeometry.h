@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MetaTypes.h"
+
 #include <QMetaType>
 #include <QPolygonF>
 
@@ -13,3 +15,4 @@ struct ShadowGeometry
 };
 
 Q_DECLARE_METATYPE(ShadowGeometry)
+MAHJONG_REGISTER_METATYPE(ShadowGeometry, ShadowGeometry)

@@ -50,6 +50,14 @@ void ServerTime::setConnection(ConnectionManager *connection)
     sendRequest();
 }
 
+void ServerTime::setClock(std::unique_ptr<Clock> clock)
+{
+    if (!clock)
+        return;
+    m_clock = std::move(clock);
+    m_synchronised = false;
+}
+
 QDateTime ServerTime::now() const
 {
     if (!m_synchronised)

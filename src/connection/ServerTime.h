@@ -42,6 +42,10 @@ public:
     ServerTime(std::unique_ptr<Clock> clock, int replyTimeoutMs, int resyncIntervalMs);
     ~ServerTime() override;
 
+    // Replaces where local time is read and forgets the last synchronisation; tests set
+    // the clock of the process-wide object with it.
+    void setClock(std::unique_ptr<Clock> clock);
+
     // Attaches the clock to a connection and starts synchronising; null detaches it.
     void setConnection(ConnectionManager *connection);
 

@@ -236,6 +236,25 @@ Please update the client to go on playing.</source>
     </message>
 </context>
 <context>
+    <name>PlayerWidget</name>
+    <message numerus="yes">
+        <source>%nwins</source>
+        <comment>don&apos;t include %n in translation, only used to get correct noun form</comment>
+        <translation>
+            <numerusform>win</numerusform>
+            <numerusform>wins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%npts</source>
+        <comment>don&apos;t include %n in translation, only used to get correct noun form</comment>
+        <translation>
+            <numerusform>pt</numerusform>
+            <numerusform>pts</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Checking the server...</source>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MetaTypes.h"
 #include "app/TableValue.h"
 
 #include <QMetaType>
@@ -38,3 +39,6 @@ struct ValueColumnType
 
 Q_DECLARE_METATYPE(RulesColumnType)
 Q_DECLARE_METATYPE(ValueColumnType)
+
+MAHJONG_REGISTER_METATYPE(RulesColumnType, RulesColumnType)
+MAHJONG_REGISTER_METATYPE(ValueColumnType, ValueColumnType)

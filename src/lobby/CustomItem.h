@@ -62,6 +62,25 @@ private:
 // A plain, read-only text cell.
 QStandardItem *makeTextItem(const QString &text, const QString &toolTip, Qt::Alignment alignment);
 
+// A plain, read-only cell whose display value is the number itself, so that a proxy
+// sorts it numerically.
+QStandardItem *makeNumberItem(int value, const QString &toolTip, Qt::Alignment alignment);
+
+// The value when the variant holds exactly T, else null: no conversion (Qt converts any
+// text to an int) and no copy.
+template <typename T>
+const T *heldValue(const QVariant &value)
+{
+    return value.metaType() == QMetaType::fromType<T>() ? static_cast<const T *>(value.constData())
+                                                        : nullptr;
+}
+
+// The one ordering of lobby cell values. The lobby's column types order by their meaning
+// (the buy-in of a bet, registered players, the sum of a cost, seats, the rules text);
+// other values by their own type, or as text. A custom type is taken only when both values
+// hold exactly that type.
+bool variantLessThan(const QVariant &left, const QVariant &right);
+
 // A read-only typed cell, aligned left, with the tool tip.
 template <typename T>
 CustomItem<T> *makeCustomItem(const T &value, const QString &toolTip,

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "lobby/LobbyFilter.h"
+
+#include <QSet>
+#include <QSortFilterProxyModel>
+
+#include <set>
+
+struct ValueColumnType;
+
+// The user's choices over a table list: rule sets, game types, buy-in levels, empty and
+// full tables and search words; sorts the columns by their typed values.
+class LobbyTableFilter : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit LobbyTableFilter(QObject *parent = nullptr);
+
+    // 0 for a free table (or a negative buy-in), then 1 up to 1099, 2 up to 5099, 3 above.
+    static int buyInLevel(const ValueColumnType &value);
+
+    void setEmptyTablesMode(int mode);
+    void setFullTablesMode(int mode);
+    void setRulesFilterEnabled(bool enabled);
+    void setGameTypeFilterEnabled(bool enabled);
+    void setBuyInFilterEnabled(bool enabled);
+
+    void addRuleset(int ruleset);
+    void removeRuleset(int ruleset);
+    void addGameType(int gameType);
+    void removeGameType(int gameType);
+    void addBuyInLevel(int level);
+    void removeBuyInLevel(int level);
+
+    void setSearchText(const QString &text);
+
+    int emptyTablesMode() const { return m_emptyTablesMode; }
+    int fullTablesMode() const { return m_fullTablesMode; }
+    const std::set<int> &rulesets() const { return m_rulesets; }
+    const std::set<int> &gameTypes() const { return m_gameTypes; }
+    const std::set<int> &buyInLevels() const { return m_buyInLevels; }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+
+private:
+    // Changes the set; re-filters unless the set's condition is ignored.
+    void changeSet(std::set<int> &set, int mode, int value, bool add);
+
+    int m_emptyTablesMode = ExcludeMatch;
+    int m_fullTablesMode = Ignore;
+    std::set<int> m_rulesets;
+    int m_rulesMode = Ignore;
+    std::set<int> m_gameTypes;
+    int m_gameTypeMode = Ignore;
+    std::set<int> m_buyInLevels;
+    int m_buyInMode = Ignore;
+    QSet<QString> m_searchWords;
+};

@@ -1,6 +1,7 @@
 #include "lobby/LobbyController.h"
 
 #include "connection/ConnectionManager.h"
+#include "lobby/LobbyWindow.h"
 #include "lobby/TableModel.h"
 
 LobbyController::LobbyController(ConnectionManager *connectionManager, QObject *parent)
@@ -18,4 +19,11 @@ LobbyController::LobbyController(ConnectionManager *connectionManager, QObject *
             &TableModel::onTableRemoved);
     connect(m_connectionManager, &ConnectionManager::lobbyStructure, m_tableModel,
             &TableModel::onLobbyStructure);
+}
+
+LobbyWindow *LobbyController::createLobbyWindow()
+{
+    auto *window = new LobbyWindow(nullptr);
+    window->setTableModel(m_tableModel);
+    return window;
 }

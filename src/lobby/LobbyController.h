@@ -3,6 +3,7 @@
 #include <QObject>
 
 class ConnectionManager;
+class LobbyWindow;
 class TableModel;
 
 // Ties the client's one table list to the connection: owns the TableModel and feeds it
@@ -16,6 +17,9 @@ public:
 
     // Owned by the controller; callers do not delete it.
     TableModel *tableModel() const { return m_tableModel; }
+
+    // A new lobby window over the table list, without a parent: the caller owns it.
+    LobbyWindow *createLobbyWindow();
 
 private:
     ConnectionManager *m_connectionManager;

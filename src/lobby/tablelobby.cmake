@@ -6,4 +6,14 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/LobbyTableFilter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LobbyModel.h
     ${CMAKE_CURRENT_LIST_DIR}/LobbyModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LobbyWindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/LobbyWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LobbyView.ui
+    ${CMAKE_CURRENT_LIST_DIR}/TableCapacityWidget.h
+    ${CMAKE_CURRENT_LIST_DIR}/TableCapacityWidget.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CompactTableItem.h
+    ${CMAKE_CURRENT_LIST_DIR}/CompactTableItem.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CompactTableItem.ui
+    ${CMAKE_CURRENT_LIST_DIR}/CompactTableView.h
+    ${CMAKE_CURRENT_LIST_DIR}/CompactTableView.cpp
 )

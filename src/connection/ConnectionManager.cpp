@@ -356,8 +356,10 @@ public:
 private:
     void versionChecked()
     {
-        if (m_manager.m_platformVersionChecked && m_manager.m_gameVersionChecked)
+        if (m_manager.m_platformVersionChecked && m_manager.m_gameVersionChecked) {
+            m_manager.m_handshakeTimer.stop();
             emit m_manager.versionCheckComplete();
+        }
     }
 
     // Answers of a service other than the player service have no meaning here.
@@ -392,6 +394,9 @@ ConnectionManager::ConnectionManager(bool ssl, QObject *parent) : QObject(parent
     registerConnectionMetaTypes();
     m_steadyClock.start();
     m_clock = [this] { return m_steadyClock.elapsed(); };
+    m_handshakeTimer.setSingleShot(true);
+    m_handshakeTimer.setInterval(HandshakeTimeoutMs);
+    connect(&m_handshakeTimer, &QTimer::timeout, this, &ConnectionManager::onHandshakeTimeout);
 }
 
 ConnectionManager::~ConnectionManager() = default;
@@ -399,6 +404,11 @@ ConnectionManager::~ConnectionManager() = default;
 void ConnectionManager::setClock(std::function<qint64()> msecs)
 {
     m_clock = std::move(msecs);
+}
+
+void ConnectionManager::setHandshakeTimeout(int msecs)
+{
+    m_handshakeTimer.setInterval(msecs);
 }
 
 void ConnectionManager::connectTo(const QString &host, quint16 port)
@@ -433,6 +443,7 @@ void ConnectionManager::connectToServer()
 
     qWarning() << " [INFO ] connecting to" << m_host << m_port << (m_ssl ? "with TLS" : "without TLS");
     emit connecting();
+    m_handshakeTimer.start();
     m_connection->connectToHost(m_host, m_port);
 }
 
@@ -475,7 +486,9 @@ void ConnectionManager::onDisconnected()
         qWarning() << " [INFO ] disconnected as expected";
         return;
     }
-    qWarning() << "the game server closed the connection";
+    // The connection logged why it closed itself.
+    if (!m_connection || !m_connection->closedByClient())
+        qWarning() << "the game server closed the connection";
     emit disconnected();
 }
 
@@ -495,8 +508,32 @@ void ConnectionManager::onSocketError(const QString &text)
     emit connectionFailed(text);
 }
 
+void ConnectionManager::onHandshakeTimeout()
+{
+    if (!m_connection)
+        return;
+    const QString seconds = QString::number(m_handshakeTimer.interval() / 1000.0);
+    QString text;
+    if (m_connection->isConnected())
+        text = tr("The game server did not answer the version handshake within %1 seconds.").arg(seconds);
+    else if (m_ssl && m_connection->socket()->state() == QAbstractSocket::ConnectedState)
+        text = tr("The TLS handshake with the game server did not finish within %1 seconds.").arg(seconds);
+    else
+        text = tr("Could not connect to the game server within %1 seconds.").arg(seconds);
+    qWarning().noquote() << "closing the connection:" << text;
+    Connection *old = std::exchange(m_connection, nullptr);
+    old->disconnect(this);
+    old->socket()->abort();
+    old->deleteLater();
+    closed();
+    if (std::exchange(m_disconnectExpected, false))
+        return;
+    emit connectionFailed(text);
+}
+
 void ConnectionManager::closed()
 {
+    m_handshakeTimer.stop();
     m_loggedIn = false;
     {
         QMutexLocker lock(&m_mutex);

@@ -25,6 +25,7 @@
 #include <QPair>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -51,6 +52,9 @@ public:
     static constexpr const char *GameVersion = "3204";
     // A repeated join of the same table and seat within this time is refused.
     static constexpr qint64 JoinThrottleMs = 2000;
+    // The TLS handshake and the version handshake must both be done within this time
+    // of connecting; otherwise the connection is closed and reported as failed.
+    static constexpr int HandshakeTimeoutMs = 30000;
 
     explicit ConnectionManager(bool ssl, QObject *parent = nullptr);
     ~ConnectionManager() override;
@@ -70,6 +74,8 @@ public:
     // Where the join throttle reads the time (milliseconds on a steady clock); tests
     // replace it.
     void setClock(std::function<qint64()> msecs);
+    // Replaces HandshakeTimeoutMs for the next connections (tests).
+    void setHandshakeTimeout(int msecs);
 
 public slots:
     // Login, account and session.
@@ -246,8 +252,8 @@ signals:
     void queryUserAnswer(qint32 requestId, bool ok, const UserRecord &user, const QString &failureText);
     void screennameAnswer(bool ok, bool retryAllowed, const QString &message);
     void registerUserAnswer(bool ok, bool flag, const QString &reason);
-    // The connection could not be opened (refused, unknown host, TLS failure); not
-    // reported when the disconnection was expected.
+    // The connection could not be opened (refused, unknown host, TLS failure, a
+    // handshake not done in time); not reported when the disconnection was expected.
     void connectionFailed(const QString &reason);
     // The connection closed or failed, whether that was expected or not.
     void connectionClosed();
@@ -259,6 +265,7 @@ private:
     void onConnected();
     void onDisconnected();
     void onSocketError(const QString &text);
+    void onHandshakeTimeout();
     void onMessage(std::unique_ptr<protocol::message_t> &message);
     void closed();
 
@@ -277,6 +284,7 @@ private:
     bool m_disconnectExpected = false;
     bool m_platformVersionChecked = false;
     bool m_gameVersionChecked = false;
+    QTimer m_handshakeTimer;
 
     // Guards the request-id counter, the join throttle and the pending registries.
     mutable QMutex m_mutex;

@@ -1,5 +1,6 @@
 #include "protocol/Connection.h"
 
+#include <QDebug>
 #include <QSslSocket>
 #include <QTcpSocket>
 
@@ -42,6 +43,7 @@ void Connection::connectToHost(const QString &host, quint16 port)
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
     m_up = false;
+    m_closedByClient = false;
     m_frames.clear();
     if (m_sslSocket) {
         QSslConfiguration configuration = m_sslConfiguration;
@@ -131,6 +133,12 @@ bool Connection::processBuffer()
 
 void Connection::report(const std::string &what)
 {
+    qWarning().noquote() << "game connection fault:" << QString::fromStdString(what);
+    emitCaught(what);
+}
+
+void Connection::emitCaught(const std::string &what)
+{
     try {
         emit exceptionCaught(what);
     } catch (...) {
@@ -140,8 +148,10 @@ void Connection::report(const std::string &what)
 
 void Connection::failProtocol(const std::string &what)
 {
+    qWarning().noquote() << "closing the connection:" << QString::fromStdString(what);
+    m_closedByClient = true;
     QPointer<Connection> self(this);
-    report(what);
+    emitCaught(what);
     if (self)
         m_socket->abort();
 }

@@ -17,8 +17,9 @@ class QTcpSocket;
 // The game connection: one TCP socket, TLS 1.2 or later unless it was built without
 // SSL. It writes frames, cuts received bytes into frames and hands each on through
 // messageReceived. Every exception thrown while sending or receiving, including those
-// of the handlers connected to messageReceived, is caught here and reported through
-// exceptionCaught; the handling of that frame ends and the next frame follows.
+// of the handlers connected to messageReceived, is caught here, logged once and
+// reported through exceptionCaught; the handling of that frame ends and the next frame
+// follows. A frame that cannot be cut off the stream closes the connection.
 class Connection : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
     void disconnectFromHost();
     // True once the connection is up (and encrypted when SSL is used).
     bool isConnected() const { return m_up; }
+    // True when this side closed the connection because of what the server sent.
+    bool closedByClient() const { return m_closedByClient; }
     QAbstractSocket *socket() const { return m_socket; }
 
     // Writes the frame of a packet. Nothing is written when the connection is not up;
@@ -67,12 +70,14 @@ private:
     // Hands on the complete frames of the buffer; false when this object is gone.
     bool processBuffer();
     void report(const std::string &what);
+    void emitCaught(const std::string &what);
     void failProtocol(const std::string &what);
     template <class F>
     void guarded(F &&f);
 
     bool m_useSsl;
     bool m_up = false;
+    bool m_closedByClient = false;
     bool m_receiving = false;
     QAbstractSocket *m_socket = nullptr;
     QSslSocket *m_sslSocket = nullptr;

@@ -1,10 +1,12 @@
 #include "testmain.h"
 
 #include "ConnectedManager.h"
+#include "app/startup/MessageHandler.h"
 #include "protocol/Connection.h"
 #include "protocol/packets.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QSignalSpy>
 #include <QTimer>
@@ -29,6 +31,33 @@ public:
 
 private:
     std::vector<std::unique_ptr<QSignalSpy>> m_spies;
+};
+
+// Writes everything logged while it lives into "mahjong.log" through the client's
+// message handler, and reads it back.
+class LogFile
+{
+public:
+    LogFile()
+    {
+        MessageHandler::setMinimumLevel(QtWarningMsg);
+        MessageHandler::openLog(m_dir.path());
+        m_previous = MessageHandler::install();
+    }
+    ~LogFile()
+    {
+        qInstallMessageHandler(m_previous);
+        MessageHandler::closeLog();
+    }
+    QString text() const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("mahjong.log")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QtMessageHandler m_previous = nullptr;
 };
 
 } // namespace
@@ -61,6 +90,8 @@ private slots:
     void refusedConnectionIsReported();
     void expectedDisconnectIsNotReported();
     void unexpectedDisconnectIsReported();
+    void protocolFaultsAreLoggedOnce();
+    void handshakesThatNeverFinishTimeOut();
     void prepareToQuitWritesTheLogoutQuickly();
     void floodOfTableRecords();
 };
@@ -808,6 +839,68 @@ void TestConnectionManager::unexpectedDisconnectIsReported()
     QVERIFY(disconnected.wait());
     QVERIFY(!c.manager->isLoggedIn());
     QVERIFY(c.received(QStringLiteral("logout_t")));
+}
+
+void TestConnectionManager::protocolFaultsAreLoggedOnce()
+{
+    LogFile log;
+    {
+        ConnectedManager c;
+        QVERIFY(c.start(QStringLiteral("hostile.json")));
+        QSignalSpy disconnected(c.manager.get(), &ConnectionManager::disconnected);
+        QVERIFY(disconnected.wait());
+    }
+    {
+        TestServer server;
+        QVERIFY(server.start(TestServer::scenario(QStringLiteral("wrong-game-version.json")), false));
+        ConnectionManager manager(false);
+        QSignalSpy exception(&manager, &ConnectionManager::exceptionCaught);
+        manager.connectTo(QStringLiteral("127.0.0.1"), server.gamePort());
+        QVERIFY(exception.wait());
+    }
+    const QString text = log.text();
+    // The truncated body is skipped with its packet's name, the over-long frame closes
+    // the connection on this side, and the server is not blamed for it.
+    QVERIFY2(text.count(QLatin1String("truncated packet in ")) == 1, qPrintable(text));
+    QCOMPARE(text.count(QLatin1String("closing the connection: invalid frame length 17825792")), 1);
+    QVERIFY2(!text.contains(QLatin1String("the game server closed the connection")), qPrintable(text));
+    QCOMPARE(text.count(QLatin1String("the server speaks game version")), 1);
+}
+
+void TestConnectionManager::handshakesThatNeverFinishTimeOut()
+{
+    LogFile log;
+    const struct
+    {
+        const char *scenario;
+        bool tls;
+        const char *step;
+    } cases[] = {{"silent.json", true, "TLS handshake"}, {"handshake-unanswered.json", true, "version handshake"}};
+    for (const auto &test : cases) {
+        TestServer server;
+        // The silent server speaks no TLS, so the client's handshake stays unanswered.
+        const bool serverTls = test.tls && QLatin1String(test.scenario) != QLatin1String("silent.json");
+        QVERIFY(server.start(TestServer::scenario(QString::fromLatin1(test.scenario)), serverTls));
+        if (serverTls)
+            QSslConfiguration::setDefaultConfiguration(TestServer::trustingTestCa());
+        const qsizetype logStart = log.text().size();
+        ConnectionManager manager(test.tls);
+        manager.setHandshakeTimeout(300);
+        QSignalSpy failed(&manager, &ConnectionManager::connectionFailed);
+        QSignalSpy complete(&manager, &ConnectionManager::versionCheckComplete);
+        manager.connectTo(QStringLiteral("localhost"), server.gamePort());
+        QVERIFY(failed.wait(5000));
+        QVERIFY2(failed.first().at(0).toString().contains(QLatin1String(test.step)),
+                 qPrintable(failed.first().at(0).toString()));
+        QCOMPARE(complete.count(), 0);
+        QVERIFY(!manager.isConnected());
+        QVERIFY(server.waitForOutput(QStringLiteral("CLOSED"), 5000));
+        QTest::qWait(400);
+        QCOMPARE(failed.count(), 1);
+        const QString logged = log.text().mid(logStart);
+        QCOMPARE(logged.count(QLatin1String("closing the connection: ")), 1);
+        QVERIFY2(logged.contains(QLatin1String(test.step)), qPrintable(logged));
+    }
 }
 
 void TestConnectionManager::prepareToQuitWritesTheLogoutQuickly()

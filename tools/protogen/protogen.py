@@ -348,12 +348,22 @@ QByteArray frame(const P &p)
 enum class visit_result { handled, unknown_class, unknown_inner };
 
 namespace detail {
+// Reads the body of P; a malformed one is refused with the packet's name.
+template <class P>
+void read_whole_body(reader &r, P &p)
+{
+    try {
+        read_body(r, p);
+        r.expectEnd();
+    } catch (const decode_error &e) {
+        throw decode_error(std::string(e.what()) + " in " + P::type_name);
+    }
+}
 template <class P, class Visitor>
 void decode_and_visit(reader &r, Visitor &visitor)
 {
     P p;
-    read_body(r, p);
-    r.expectEnd();
+    read_whole_body(r, p);
     visitor(std::as_const(p));
 }
 template <class P, class Visitor>
@@ -361,8 +371,7 @@ void decode_and_visit(reader &r, Visitor &visitor, qint32 key)
 {
     P p;
     P::set_envelope_key(p, key);
-    read_body(r, p);
-    r.expectEnd();
+    read_whole_body(r, p);
     visitor(std::as_const(p));
 }
 } // namespace detail

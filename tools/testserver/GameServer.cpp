@@ -57,12 +57,15 @@ GameSession::GameSession(QTcpSocket *socket, const Scenario &scenario, int numbe
     for (const Scenario::Rule &rule : m_scenario.rules)
         m_timesLeft.push_back(rule.times);
     m_socket->setParent(this);
-    connect(m_socket, &QTcpSocket::readyRead, this, &GameSession::onReadyRead);
+    if (!m_scenario.silent)
+        connect(m_socket, &QTcpSocket::readyRead, this, &GameSession::onReadyRead);
     connect(m_socket, &QTcpSocket::disconnected, this, [this] {
         log(QStringLiteral("CLOSED"));
         deleteLater();
     });
     log(QStringLiteral("CONNECTED"));
+    if (m_scenario.silent)
+        return;
     run(m_scenario.onConnect, 0, {});
     onReadyRead();
 }

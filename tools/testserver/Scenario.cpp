@@ -62,6 +62,7 @@ Scenario Scenario::load(const QString &path)
     s.platformVersion = handshake.value(QLatin1String("platform_version")).toInt(s.platformVersion);
     s.gameVersion = handshake.value(QLatin1String("game_version")).toString(s.gameVersion);
     s.answerHandshake = handshake.value(QLatin1String("answer")).toBool(true);
+    s.silent = root.value(QLatin1String("silent")).toBool(false);
     s.onConnect = actions(path, root.value(QLatin1String("on_connect")), "on_connect");
     s.afterHandshake = actions(path, root.value(QLatin1String("after_handshake")), "after_handshake");
 

@@ -32,6 +32,8 @@ struct Scenario
     qint32 platformVersion = 6523;
     QString gameVersion = QStringLiteral("3204");
     bool answerHandshake = true;
+    // Accept connections and never read or write: no TLS and no version handshake.
+    bool silent = false;
     QJsonArray onConnect;
     QJsonArray afterHandshake;
     std::vector<Rule> rules;

@@ -9,9 +9,10 @@ LoopbackHttpServer::LoopbackHttpServer(QObject *parent)
     listen(QHostAddress::LocalHost);
 }
 
-void LoopbackHttpServer::serve(const QString &path, const QByteArray &body, int status)
+void LoopbackHttpServer::serve(const QString &path, const QByteArray &body, int status,
+                               const QByteArray &contentType)
 {
-    m_replies.insert(path, Reply{status, body});
+    m_replies.insert(path, Reply{status, body, contentType});
 }
 
 QString LoopbackHttpServer::address() const
@@ -32,8 +33,9 @@ void LoopbackHttpServer::onNewConnection()
             const auto reply = m_replies.constFind(path);
             const int status = reply == m_replies.cend() ? 404 : reply->status;
             const QByteArray body = reply == m_replies.cend() ? QByteArray("not found") : reply->body;
+            const QByteArray type = reply == m_replies.cend() ? QByteArray("text/plain") : reply->contentType;
             socket->write("HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Error")
-                          + "\r\nContent-Type: application/octet-stream\r\nContent-Length: "
+                          + "\r\nContent-Type: " + type + "\r\nContent-Length: "
                           + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
             socket->setProperty("answered", true);
             socket->disconnectFromHost();

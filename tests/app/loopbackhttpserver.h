@@ -14,8 +14,9 @@ class LoopbackHttpServer : public QTcpServer
 public:
     explicit LoopbackHttpServer(QObject *parent = nullptr);
 
-    // Serves body at path with the status code.
-    void serve(const QString &path, const QByteArray &body, int status = 200);
+    // Serves body at path with the status code and content type.
+    void serve(const QString &path, const QByteArray &body, int status = 200,
+               const QByteArray &contentType = "application/octet-stream");
     // "127.0.0.1:<port>"
     QString address() const;
     // The paths requested so far, in order.
@@ -28,6 +29,7 @@ private:
     {
         int status;
         QByteArray body;
+        QByteArray contentType;
     };
     QMap<QString, Reply> m_replies;
     QStringList m_requests;

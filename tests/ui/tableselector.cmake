@@ -1,0 +1,1 @@
+mahjong_add_test(tst_tableselector SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tableselector.cpp LIBS mahjong_ui)

@@ -1,0 +1,173 @@
+// The open-tables strip through its real buttons: clicks, scrolling, names, icons.
+#include "testmain.h"
+
+#include "app/ResourceSearchPaths.h"
+#include "app/TranslationsManager.h"
+#include "lobby/LocalizationDb.h"
+#include "lobby/TableModel.h"
+#include "ui/SelectorButton.h"
+#include "ui/TableSelector.h"
+
+#include "lobby/tablefixtures.h"
+
+#include <QSignalSpy>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(16, 16).toImage();
+}
+
+LocalizedTableName entry(const QString &path, const QString &nameTemplate)
+{
+    LocalizedTableName name;
+    name.path = path;
+    name.nameTemplate = nameTemplate;
+    return name;
+}
+
+} // namespace
+
+class TestTableSelector : public QObject
+{
+    Q_OBJECT
+
+private:
+    RequestLog m_log;
+    TranslationsManager m_translations;
+    TableModel *m_model = nullptr;
+    LocalizationDb *m_names = nullptr;
+
+    QWidget *strip(TableSelector &selector) { return selector.findChild<QWidget *>("buttons"); }
+    QToolButton *arrow(TableSelector &selector, const char *name) { return selector.findChild<QToolButton *>(name); }
+
+    void addTables(TableSelector &selector, qint32 first, int count)
+    {
+        for (qint32 id = first; id < first + count; ++id) {
+            m_model->addOrUpdateTable(makeTable(id, "101/Practice"));
+            selector.addTable(makeTable(id, "101/Practice"));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setupResourceSearchPaths({}, "default");
+        m_translations.setLanguage("en");
+        m_model = new TableModel(m_log.requests(), this);
+        m_model->subscribe("101/Practice");
+        m_model->subscribe("101/mtt/3");
+        QTRY_COMPARE(m_log.sent.size(), 2);
+        m_names = new LocalizationDb([](const QString &, const std::vector<QString> &) {}, &m_translations, this);
+        m_names->setTableModel(m_model);
+        m_names->onLocalizedTableNames("en", {entry("Practice", "Table {tableId}")});
+    }
+
+    void clicksAndInconsistencies()
+    {
+        TableSelector selector(nullptr);
+        selector.setLocalizationDb(m_names);
+        selector.resize(600, 30);
+        selector.show();
+        addTables(selector, 42, 2);
+        QSignalSpy clicked(&selector, &TableSelector::tableClicked);
+
+        QTest::mouseClick(selector.findChild<QPushButton *>("lobbyButton"), Qt::LeftButton);
+        QTest::mouseClick(selector.tableButton(43), Qt::LeftButton);
+        QCOMPARE(clicked.size(), 2);
+        QCOMPARE(clicked.at(0).at(0).toInt(), -1);
+        QCOMPARE(clicked.at(1).at(0).toInt(), 43);
+        QCOMPARE(selector.currentTable(), 43);
+        selector.setActiveTable(-1);
+        QCOMPARE(selector.currentTable(), -1);
+
+        // Inconsistent calls are logged and change nothing.
+        QTest::ignoreMessage(QtWarningMsg, "duplicate table: 42");
+        selector.addTable(makeTable(42, "101/Practice"));
+        QTest::ignoreMessage(QtWarningMsg, "set active table for missing id: 7");
+        selector.setActiveTable(7);
+        QTest::ignoreMessage(QtWarningMsg, "missing table when removing from table selector, id: 7");
+        selector.removeTable(7);
+        QTest::ignoreMessage(QtWarningMsg, "missing table on table info, id: 7");
+        selector.onTableInfo(makeTable(7, "101/Practice"));
+        QCOMPARE(selector.findChildren<SelectorButton *>().size(), 2);
+        QCOMPARE(selector.currentTable(), -1);
+        // Unknown tables are ignored without a word.
+        selector.onTableActivity(7, true, TimeSpan());
+        selector.onTableActiveChanged(7, false);
+    }
+
+    void stripScrollsWithinItsEnds()
+    {
+        QWidget window;
+        window.resize(320, 30);
+        auto *selector = new TableSelector(&window);
+        selector->setLocalizationDb(m_names);
+        selector->resize(320, 30);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QToolButton *left = arrow(*selector, "selectorLeft");
+        QToolButton *right = arrow(*selector, "selectorRight");
+
+        addTables(*selector, 100, 2);
+        QVERIFY(left->isHidden() && right->isHidden());
+        QCOMPARE(strip(*selector)->x(), 0);
+
+        addTables(*selector, 102, 6);
+        QVERIFY(!left->isHidden() && !right->isHidden());
+        QWidget *viewport = selector->findChild<QWidget *>("scrollArea");
+        for (int i = 0; i < 100; ++i)
+            QTest::mouseClick(right, Qt::LeftButton);
+        QCOMPARE(strip(*selector)->x() + strip(*selector)->width(), viewport->width());
+        QTest::mouseClick(left, Qt::LeftButton);
+        QCOMPARE(strip(*selector)->x() + strip(*selector)->width(), viewport->width() + 40);
+        selector->grab().save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + "/tableselector.png");
+        for (int i = 0; i < 100; ++i)
+            QTest::mouseClick(left, Qt::LeftButton);
+        QCOMPARE(strip(*selector)->x(), 0);
+
+        QTest::mouseClick(right, Qt::LeftButton);
+        for (qint32 id = 102; id < 108; ++id)
+            selector->removeTable(id);
+        QVERIFY(left->isHidden() && right->isHidden());
+        QCOMPARE(strip(*selector)->x(), 0);
+    }
+
+    void namesIconsAndActivity()
+    {
+        TableSelector selector(nullptr);
+        selector.setLocalizationDb(m_names);
+        TableInfo tournament = makeTable(4711, "101/mtt/3");
+        tournament.setGameType(TableInfo::TOURNAMENT);
+        m_model->addOrUpdateTable(tournament);
+        selector.addTable(tournament);
+        addTables(selector, 5, 1);
+
+        SelectorButton *practice = selector.tableButton(5);
+        SelectorButton *mtt = selector.tableButton(4711);
+        QCOMPARE(practice->text(), QStringLiteral("Table 5"));
+        QCOMPARE(mtt->text(), QStringLiteral("Ta...11)"));
+        QCOMPARE(mtt->toolTip(), QStringLiteral("Table(4711)"));
+        QCOMPARE(iconImage(mtt->icon()), iconImage(QIcon("resources:/trophy-normal.png")));
+        QCOMPARE(iconImage(practice->icon()), iconImage(QIcon("resources:/smiley-normal.png")));
+
+        auto *inactiveIcon = practice->findChild<QLabel *>();
+        selector.show();
+        QVERIFY(!inactiveIcon->isVisible());
+        selector.onTableActiveChanged(5, false);
+        QVERIFY(inactiveIcon->isVisible());
+        selector.onTableActiveChanged(5, true);
+        QVERIFY(!inactiveIcon->isVisible());
+
+        // New names reach every button.
+        m_names->onLocalizedTableNames("en", {entry("Practice", "Riichi {tableId}")});
+        QCOMPARE(practice->text(), QStringLiteral("Riichi 5"));
+        QCOMPARE(selector.findChild<QPushButton *>("lobbyButton")->text(), QStringLiteral("Lobby"));
+    }
+};
+
+MAHJONG_TEST_MAIN(TestTableSelector)
+#include "tst_tableselector.moc"

@@ -2,7 +2,7 @@
 // script has the "client" object; beside it the floor: the same file from the Qt
 // resources in a bare web view with a plain web channel. The web engine is started
 // before either runs.
-#include "app/ResourceSearchPaths.h"
+#include "app/startup/ResourceSearchPaths.h"
 #include "ui/web/EmbeddedWebPage.h"
 #include "ui/web/JavascriptInterface.h"
 #include "ui/web/LocalPageSchemeHandler.h"

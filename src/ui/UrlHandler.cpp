@@ -1,6 +1,6 @@
 #include "ui/UrlHandler.h"
 
-#include "app/TranslationsManager.h"
+#include "app/startup/TranslationsManager.h"
 #include "connection/ConnectionManager.h"
 
 #include <QDebug>

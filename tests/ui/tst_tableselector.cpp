@@ -1,8 +1,8 @@
 // The open-tables strip through its real buttons: clicks, scrolling, names, icons.
 #include "testmain.h"
 
-#include "app/ResourceSearchPaths.h"
-#include "app/TranslationsManager.h"
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "lobby/LocalizationDb.h"
 #include "lobby/TableModel.h"
 #include "ui/SelectorButton.h"

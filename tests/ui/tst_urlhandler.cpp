@@ -3,7 +3,7 @@
 // pages to open.
 #include "testmain.h"
 
-#include "app/TranslationsManager.h"
+#include "app/startup/TranslationsManager.h"
 #include "connection/ConnectedManager.h"
 #include "ui/UrlHandler.h"
 

@@ -1,6 +1,6 @@
 // Web pages in the client, run in QtWebEngine offscreen: the "localwww" scheme, the
 // page panes with their "client" object, and the browser dialog.
-#include "app/ResourceSearchPaths.h"
+#include "app/startup/ResourceSearchPaths.h"
 #include "app/loopbackhttpserver.h"
 #include "protocol/TestServer.h"
 #include "ui/web/EmbeddedBrowser.h"

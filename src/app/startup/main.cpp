@@ -9,6 +9,7 @@
 #include "app/startup/UserPaths.h"
 #include "app/version.h"
 #include "game/tiles/TileGraphics.h"
+#include "ui/web/LocalPageSchemeHandler.h"
 
 #include <QDateTime>
 #include <QMessageBox>
@@ -92,6 +93,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Pellandor"));
     QCoreApplication::setApplicationName(QStringLiteral("Pellandor-%1").arg(skin));
     QCoreApplication::setApplicationVersion(clientVersionString());
+    // The web engine wants both before any application object exists.
+    registerWebSchemes();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     MahjongApplication app(argc, argv);
     try {

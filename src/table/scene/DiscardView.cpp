@@ -1,0 +1,274 @@
+#include "table/scene/DiscardView.h"
+
+#include "game/tiles/TileGraphics.h"
+#include "game/tiles/TileImages.h"
+
+#include <QGraphicsScene>
+#include <QTransform>
+
+namespace {
+
+TileDimensions gameSize(int orientation, int kind)
+{
+    const TileImages *images = TileGraphics::instance().painter().images();
+    return images ? images->dimensions(orientation, kind) : TileDimensions();
+}
+
+void discard(TileView *item)
+{
+    if (QGraphicsScene *scene = item->scene())
+        scene->removeItem(item);
+    delete item;
+}
+
+} // namespace
+
+DiscardView::DiscardView(int orientation) : m_orientation(orientation)
+{
+}
+
+DiscardView::~DiscardView() = default;
+
+QPointF DiscardView::offset(int i) const
+{
+    const TileDimensions lying = gameSize(m_orientation, 0);
+    const TileDimensions sideways = gameSize(m_orientation, 2);
+    const int w = lying.width();
+    const int h = lying.height();
+    const int W = sideways.width();
+    const int H = sideways.height();
+    const int r = i / 6;
+    const int c = i % 6;
+
+    double x = 0;
+    double y = 0;
+    switch (m_orientation) {
+    case 0:
+        x = w * c;
+        y = (r - 1) * h;
+        break;
+    case 1:
+        x = (r - 1) * w;
+        y = -(c + 1) * h;
+        break;
+    case 2:
+        x = -(c + 1) * w;
+        y = -r * h;
+        break;
+    case 3:
+        x = -r * w;
+        y = c * h;
+        break;
+    default:
+        break;
+    }
+
+    if (i == m_riichiIndex) {
+        switch (m_orientation) {
+        case 1:
+            y -= H - h;
+            break;
+        case 2:
+            x -= W - w;
+            y -= H - h;
+            break;
+        case 3:
+            x += w - W;
+            break;
+        default:
+            break;
+        }
+    }
+    const int R = m_riichiIndex;
+    if (R >= 6 * r && R < 6 * r + 6 && R % 6 < c) {
+        switch (m_orientation) {
+        case 0:
+            x += W - w;
+            break;
+        case 1:
+            y -= H - h;
+            break;
+        case 2:
+            x -= W - w;
+            break;
+        case 3:
+            y += H - h;
+            break;
+        default:
+            break;
+        }
+    }
+    return QPointF(x, y);
+}
+
+double DiscardView::z(int i) const
+{
+    switch (m_orientation) {
+    case 1:
+        return 6 * (i / 6 + 1) - i;
+    case 2:
+        return -i;
+    case 3:
+        return i % 6;
+    default:
+        return i;
+    }
+}
+
+void DiscardView::applyRowShift()
+{
+    const int n = static_cast<int>(m_items.size());
+    const int r = n >= 1 ? (n - 1) / 6 : 0;
+    const TileDimensions lying = gameSize(m_orientation, 0);
+    const int w = lying.width();
+    const int h = lying.height();
+    switch (m_orientation) {
+    case 0:
+        setTransform(QTransform::fromTranslate(0, -h * r));
+        break;
+    case 1:
+        setTransform(QTransform::fromTranslate(-w * r, 0));
+        break;
+    case 2:
+        setTransform(QTransform::fromTranslate(0, h * r));
+        break;
+    case 3:
+        setTransform(QTransform::fromTranslate(w * r, 0));
+        break;
+    default:
+        break;
+    }
+}
+
+void DiscardView::addDiscard(tile t)
+{
+    setNewestMarked(false);
+    const int i = static_cast<int>(m_items.size());
+    auto *item = new TileView(m_orientation, m_riichiIndex == i ? 2 : 0, t, this);
+    m_items.push_back(item);
+    item->setPos(offset(i));
+    item->setZValue(z(i));
+    applyRowShift();
+    updateShadow();
+}
+
+void DiscardView::setDiscards(const tile_vector &tiles, int riichiIndex)
+{
+    clear();
+    m_riichiIndex = riichiIndex;
+    for (const tile t : tiles)
+        addDiscard(t);
+}
+
+void DiscardView::clear()
+{
+    for (TileView *item : m_items)
+        discard(item);
+    m_items.clear();
+    applyRowShift();
+    updateShadow();
+    m_riichiIndex = -1;
+}
+
+tile DiscardView::removeNewest()
+{
+    if (m_items.empty())
+        return tile();
+    setNewestMarked(false);
+    TileView *item = m_items.back();
+    m_items.pop_back();
+    const tile t = item->tileValue();
+    discard(item);
+    applyRowShift();
+    updateShadow();
+    return t;
+}
+
+void DiscardView::setNewestMarked(bool marked)
+{
+    if (!m_items.empty())
+        m_items.back()->setMarked(marked);
+}
+
+int DiscardView::markNextForRiichi()
+{
+    m_riichiIndex = static_cast<int>(m_items.size());
+    return m_riichiIndex;
+}
+
+void DiscardView::turnNewestForRiichi()
+{
+    if (m_items.empty())
+        return;
+    const tile t = removeNewest();
+    m_riichiIndex = static_cast<int>(m_items.size());
+    addDiscard(t);
+}
+
+void DiscardView::relayout()
+{
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        m_items[i]->updateShadowGeometry();
+        m_items[i]->setPos(offset(static_cast<int>(i)));
+    }
+    applyRowShift();
+    updateShadow();
+}
+
+void DiscardView::retranslate()
+{
+    for (TileView *item : m_items)
+        item->retranslate();
+}
+
+QSize DiscardView::discardAreaSize(int count, bool withRiichi) const
+{
+    const int orientation = m_orientation;
+    const TileImages *images = TileGraphics::instance().basePainter().images();
+    if (!images || orientation < 0 || orientation > 3)
+        return QSize(-1, -1);
+    const TileDimensions lying = images->dimensions(orientation, 0);
+    const TileDimensions sideways = images->dimensions(orientation, 2);
+    const int w = lying.width();
+    const int h = lying.height();
+    const int rows = (count + 5) / 6;
+    const bool across = orientation == 0 || orientation == 2;
+    if (withRiichi)
+        return across ? QSize(5 * w + sideways.width(), h * rows)
+                      : QSize(w * rows, 5 * h + sideways.height());
+    return across ? QSize(6 * w, h * rows) : QSize(w * rows, 6 * h);
+}
+
+std::vector<TilePlacement> DiscardView::targetPlacements(const tile_vector &)
+{
+    const int n = static_cast<int>(m_items.size());
+    return {TilePlacement{mapToScene(offset(n)), 0, m_orientation}};
+}
+
+std::vector<TilePlacement> DiscardView::targetPlacements(int)
+{
+    return {};
+}
+
+void DiscardView::putTiles(const tile_vector &tiles)
+{
+    if (tiles.empty())
+        return;
+    addDiscard(tiles.front());
+}
+
+void DiscardView::putTiles(int)
+{
+}
+
+std::vector<TilePlacement> DiscardView::sourcePlacements(int)
+{
+    if (m_items.empty())
+        return {};
+    return {m_items.back()->placement()};
+}
+
+void DiscardView::takeTiles(int)
+{
+    removeNewest();
+}

@@ -18,6 +18,11 @@ bool isPathUnder(const QString &path, const QString &base)
     return path.size() == base.size() || path.at(base.size()) == QLatin1Char('/');
 }
 
+QString tablePresencePath(const TableInfo &info)
+{
+    return info.lobbyPath() + QLatin1Char('/') + QString::number(info.id());
+}
+
 namespace {
 
 QString rulesText(const RulesColumnType &rules)

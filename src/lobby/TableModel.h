@@ -20,6 +20,10 @@ class QStandardItem;
 // True when path lies under base: equal to it, or beginning with it and "/".
 bool isPathUnder(const QString &path, const QString &base);
 
+// The path by which friends see a table in the user's presence: the lobby path, "/"
+// and the table id.
+QString tablePresencePath(const TableInfo &info);
+
 struct TableRow
 {
     TableInfo info;

@@ -1,5 +1,7 @@
 #include "chat/xmpp/StanzaReader.h"
 
+#include "chat/xmpp/IqRoster.h"
+#include "chat/xmpp/IqVCard.h"
 #include "chat/xmpp/XMPPNamespaces.h"
 
 #include <QDebug>
@@ -199,6 +201,10 @@ std::unique_ptr<Iq> parseIq(const XmlElement &element)
         return readDiscoInfo(payload);
     if (ns == ns::DiscoItems && name == QLatin1String("query"))
         return readDiscoItems(payload);
+    if (ns == ns::Roster && name == QLatin1String("query"))
+        return readRoster(payload);
+    if (ns == ns::VCard && name == QLatin1String("vCard"))
+        return readVCard(payload);
     return std::make_unique<Iq>();
 }
 

@@ -1,5 +1,7 @@
 #include "chat/xmpp/StreamWriter.h"
 
+#include "chat/xmpp/IqRoster.h"
+#include "chat/xmpp/IqVCard.h"
 #include "chat/xmpp/XMPPNamespaces.h"
 
 #include <QDebug>
@@ -105,6 +107,8 @@ void StreamWriter::write(const StreamElement &element)
     case IqDiscoInfo::Kind:
     case IqDiscoItems::Kind:
     case IqInstantRoom::Kind:
+    case IqRoster::Kind:
+    case IqVCard::Kind:
         writeIq(static_cast<const Iq &>(element));
         break;
     default:
@@ -303,10 +307,83 @@ void StreamWriter::writeIq(const Iq &iq)
         m_xml.writeAttribute(QStringLiteral("type"), QStringLiteral("submit"));
         m_xml.writeEndElement();
         break;
+    case IqRoster::Kind:
+        writeRoster(static_cast<const IqRoster &>(iq));
+        break;
+    case IqVCard::Kind:
+        writeVCard(static_cast<const IqVCard &>(iq));
+        break;
     default:
         break;
     }
     writeStanzaEnd(iq);
+}
+
+void StreamWriter::writeRoster(const IqRoster &roster)
+{
+    if (roster.type == QLatin1String("get")) {
+        m_xml.writeEmptyElement(QStringLiteral("query"));
+        m_xml.writeDefaultNamespace(ns::Roster);
+        return;
+    }
+    if (roster.type != QLatin1String("set"))
+        return;
+    m_xml.writeStartElement(QStringLiteral("query"));
+    m_xml.writeDefaultNamespace(ns::Roster);
+    for (const IqRoster::Item &item : roster.items) {
+        m_xml.writeStartElement(QStringLiteral("item"));
+        writeAttribute(QStringLiteral("jid"), item.jid.toString());
+        if (item.remove)
+            m_xml.writeAttribute(QStringLiteral("subscription"), QStringLiteral("remove"));
+        // Servers refuse empty name and group elements, a removal included.
+        if (!item.name.isEmpty())
+            writeAttribute(QStringLiteral("name"), item.name);
+        if (!item.group.isEmpty())
+            writeTextElement(QStringLiteral("group"), item.group);
+        m_xml.writeEndElement();
+    }
+    m_xml.writeEndElement();
+}
+
+void StreamWriter::writeVCardField(const XMPPVCard::Field &field)
+{
+    if (field.children.isEmpty()) {
+        writeTextElement(field.name, field.text);
+        return;
+    }
+    m_xml.writeStartElement(field.name);
+    for (const XMPPVCard::Field &child : field.children)
+        writeVCardField(child);
+    m_xml.writeEndElement();
+}
+
+void StreamWriter::writeVCard(const IqVCard &iq)
+{
+    if (iq.type == QLatin1String("get")) {
+        m_xml.writeEmptyElement(QStringLiteral("vCard"));
+        m_xml.writeDefaultNamespace(ns::VCard);
+        return;
+    }
+    if (iq.type != QLatin1String("set"))
+        return;
+    m_xml.writeStartElement(QStringLiteral("vCard"));
+    m_xml.writeDefaultNamespace(ns::VCard);
+    if (const std::optional<XMPPVCard> &vcard = iq.vcard()) {
+        // An upload replaces the whole stored vCard: what was received goes back.
+        if (vcard->fields().isEmpty()) {
+            m_xml.writeTextElement(QStringLiteral("FN"), QStringLiteral("Unknown"));
+            m_xml.writeEmptyElement(QStringLiteral("N"));
+        }
+        for (const XMPPVCard::Field &field : vcard->fields())
+            writeVCardField(field);
+        if (!vcard->photo().isNull()) {
+            m_xml.writeStartElement(QStringLiteral("PHOTO"));
+            m_xml.writeTextElement(QStringLiteral("TYPE"), QStringLiteral("image/png"));
+            m_xml.writeTextElement(QStringLiteral("BINVAL"), QString::fromLatin1(iq.photoData().toBase64()));
+            m_xml.writeEndElement();
+        }
+    }
+    m_xml.writeEndElement();
 }
 
 } // namespace xmpp

@@ -7,8 +7,12 @@
 #include <QXmlStreamWriter>
 
 #include "chat/xmpp/XMPPElements.h"
+#include "chat/xmpp/XMPPVCard.h"
 
 namespace xmpp {
+
+class IqRoster;
+class IqVCard;
 
 // The outgoing half of the stream: the header, one element per write, and a blank
 // after a minute of silence to keep the connection alive. Each element reaches the
@@ -46,6 +50,9 @@ private:
     void writePresence(const PresenceStanza &presence);
     void writePhotoUpdate(const PresenceStanza &presence);
     void writeIq(const Iq &iq);
+    void writeRoster(const IqRoster &roster);
+    void writeVCard(const IqVCard &iq);
+    void writeVCardField(const XMPPVCard::Field &field);
 
     int m_state = Closed;
     QString m_to;

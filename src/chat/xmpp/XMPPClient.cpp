@@ -1,5 +1,8 @@
 #include "chat/xmpp/XMPPClient.h"
 
+#include "chat/xmpp/ClientRoster.h"
+#include "chat/xmpp/ClientVCard.h"
+#include "chat/xmpp/IqRoster.h"
 #include "chat/xmpp/StreamWriter.h"
 #include "chat/xmpp/XMPPNamespaces.h"
 
@@ -26,7 +29,10 @@ const IqDiscoItems *discoItems(const Iq *reply)
 
 } // namespace
 
-XMPPClient::XMPPClient(QObject *parent) : QObject(parent)
+XMPPClient::XMPPClient(QObject *parent)
+    : QObject(parent),
+      m_roster(std::make_unique<ClientRoster>(this)),
+      m_vcard(std::make_unique<ClientVCard>(this))
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
     qRegisterMetaType<XMPPJid>("XMPPJid");
@@ -41,6 +47,13 @@ XMPPClient::XMPPClient(QObject *parent) : QObject(parent)
     connect(&m_socket, &QSslSocket::errorOccurred, this, &XMPPClient::onSocketError, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::encrypted, this, &XMPPClient::socketEncrypted, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::sslErrors, this, &XMPPClient::socketSslErrors);
+
+    connect(m_roster.get(), &ClientRoster::rosterReset, this, &XMPPClient::rosterReset);
+    connect(m_roster.get(), &ClientRoster::rosterUpdate, this, &XMPPClient::rosterUpdate);
+    connect(m_vcard.get(), &ClientVCard::vCardReceived, this, &XMPPClient::vCardReceived);
+    connect(m_vcard.get(), &ClientVCard::vCardReceivedError, this, &XMPPClient::vCardReceivedError);
+    connect(m_vcard.get(), &ClientVCard::uploadVCardOk, this, &XMPPClient::uploadVCardOk);
+    connect(m_vcard.get(), &ClientVCard::uploadVCardError, this, &XMPPClient::uploadVCardError);
 }
 
 XMPPClient::~XMPPClient()
@@ -488,6 +501,10 @@ void XMPPClient::route(const StreamElement &element)
         qDebug() << "Dropping unexpected IQ reply" << iq->id;
         return;
     }
+    if (iq->kind() == IqRoster::Kind) {
+        onRosterPush(static_cast<const IqRoster &>(*iq));
+        return;
+    }
     throw stanza_error(stanza_error::IqKind, Cancel, FeatureNotImplemented, iq->id, iq->from);
 }
 
@@ -711,4 +728,35 @@ void XMPPClient::discoverItems(const XMPPJid &jid)
             rooms.append(item.jid);
         emit conferenceRooms(rooms);
     });
+}
+
+void XMPPClient::requestRoster()
+{
+    m_roster->requestRoster();
+}
+
+void XMPPClient::updateRosterItem(const XMPPJid &jid, bool remove, const QString &name, const QString &group)
+{
+    m_roster->updateRosterItem(jid, remove, name, group);
+}
+
+void XMPPClient::onRosterPush(const IqRoster &push)
+{
+    // Only the server speaks for the user's account: anybody else could rewrite the
+    // friend list.
+    if (!push.from.isEmpty() && push.from != jidBare(parseJid(m_ownJid))) {
+        qWarning() << "Ignoring roster push from" << push.from.toString();
+        return;
+    }
+    m_roster->handleRosterPush(push);
+}
+
+void XMPPClient::requestVCard(const XMPPJid &jid)
+{
+    m_vcard->requestVCard(jid);
+}
+
+void XMPPClient::uploadVCard(const XMPPVCard &vcard)
+{
+    m_vcard->uploadVCard(vcard);
 }

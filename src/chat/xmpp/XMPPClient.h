@@ -15,8 +15,12 @@
 #include "chat/xmpp/XMPPJid.h"
 #include "chat/xmpp/XMPPMessage.h"
 #include "chat/xmpp/XMPPPresence.h"
+#include "chat/xmpp/XMPPVCard.h"
 
 namespace xmpp {
+class ClientRoster;
+class ClientVCard;
+class IqRoster;
 class StreamWriter;
 }
 
@@ -76,6 +80,12 @@ public:
     void discoverServerInfo();
     void discoverItems(const XMPPJid &jid);
 
+    void requestRoster();
+    void updateRosterItem(const XMPPJid &jid, bool remove, const QString &name, const QString &group);
+    // Both throw std::runtime_error "not connected" unless connected.
+    void requestVCard(const XMPPJid &jid);
+    void uploadVCard(const XMPPVCard &vcard);
+
 signals:
     void connected();
     void disconnected();
@@ -86,6 +96,13 @@ signals:
     void conferenceJID(const XMPPJid &jid);
     void conferenceRooms(const QList<XMPPJid> &rooms);
     void presence(const XMPPPresence &presence);
+    void rosterReset();
+    void rosterUpdate(const XMPPJid &jid, int subscription, bool remove, const QString &name,
+                      const QString &group);
+    void vCardReceived(const XMPPJid &jid, const XMPPVCard &vcard);
+    void vCardReceivedError(const XMPPJid &jid);
+    void uploadVCardOk();
+    void uploadVCardError();
 
 private slots:
     void socketConnected();
@@ -125,6 +142,7 @@ private:
     void sendDiscoInfo(const XMPPJid &to);
     void onDiscoInfo(const xmpp::Iq *reply);
     void onServiceItems(const xmpp::Iq *reply);
+    void onRosterPush(const xmpp::IqRoster &push);
 
     QString m_user;
     QString m_password;
@@ -149,4 +167,6 @@ private:
     bool m_plainWithoutTls = false;
     // The recipient of the last IQ request sent, by stanza id, until its handler is added.
     QMap<QString, XMPPJid> m_sentRequests;
+    std::unique_ptr<xmpp::ClientRoster> m_roster;
+    std::unique_ptr<xmpp::ClientVCard> m_vcard;
 };

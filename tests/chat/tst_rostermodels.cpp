@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "app/ResourceSearchPaths.h"
+#include "app/startup/ResourceSearchPaths.h"
 #include "chat/FriendsFilter.h"
 #include "chat/FriendsRosterModel.h"
 #include "chat/RosterAvailability.h"

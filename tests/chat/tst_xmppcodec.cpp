@@ -379,7 +379,7 @@ void TestXmppCodec::largeElementFits()
         reads << i;
     const QStringList elements = parseInSlices(data, reads);
     QCOMPARE(elements.size(), 2001);
-    QVERIFY(elements.last().startsWith("14 9 result"));
+    QVERIFY(elements.last().startsWith("16 9 result"));
 }
 
 void TestXmppCodec::whitespaceAndEnd()

@@ -1,6 +1,7 @@
 #include "ui/SelectorButton.h"
 
 #include "app/Utils.h"
+#include "table/sidebar/TimerView.h"
 #include "ui/PlainToolTip.h"
 
 #include <QLabel>
@@ -8,8 +9,10 @@
 
 SelectorButton::SelectorButton(QWidget *parent)
     : QPushButton(parent)
+    , m_countdown(new TimerView(this, {}, TimerView::DEC_PIE, TimerView::PIE_GRADIENT))
     , m_inactiveIcon(new QLabel(this))
 {
+    m_countdown->setObjectName(QStringLiteral("tableTimeout"));
     setCheckable(true);
     m_inactiveIcon->hide();
     setKind(0);
@@ -45,7 +48,13 @@ void SelectorButton::setKind(int kind)
 void SelectorButton::setTableActive(bool active)
 {
     m_active = active;
+    m_countdown->setVisible(active);
     m_inactiveIcon->setVisible(!active);
+}
+
+void SelectorButton::setTimeSpan(const TimeSpan &span)
+{
+    m_countdown->setTimeSpan(span);
 }
 
 void SelectorButton::wantsAttention(bool)
@@ -55,6 +64,8 @@ void SelectorButton::wantsAttention(bool)
 void SelectorButton::resizeEvent(QResizeEvent *event)
 {
     QPushButton::resizeEvent(event);
+    constexpr int countdownSize = 12;
+    m_countdown->setGeometry(width() - 20, (height() - countdownSize) / 2, countdownSize, countdownSize);
     const QSize icon = m_inactiveIcon->sizeHint();
     m_inactiveIcon->setGeometry(width() - icon.width() - 8, (height() - icon.height()) / 2,
                                 icon.width(), icon.height());

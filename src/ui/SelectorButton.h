@@ -4,9 +4,11 @@
 
 class QLabel;
 class TimeSpan;
+class TimerView;
 
 // A button of the open-tables strip: the table's shortened name, an icon by the kind
-// of table and, at its right edge, the inactive-table icon while the table is inactive.
+// of table and, at its right edge, a pie countdown of the table's current time limit or,
+// while the table is inactive, the inactive-table icon.
 class SelectorButton : public QPushButton
 {
     Q_OBJECT
@@ -21,6 +23,7 @@ public:
     int kind() const { return m_kind; }
     void setTableActive(bool active);
     bool isTableActive() const { return m_active; }
+    void setTimeSpan(const TimeSpan &span);
 
 public slots:
     void wantsAttention(bool attention);
@@ -29,6 +32,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    TimerView *m_countdown;
     QLabel *m_inactiveIcon;
     int m_kind = 0;
     bool m_active = true;

@@ -106,11 +106,12 @@ void TableSelector::removeTable(qint32 id)
     refreshLayout();
 }
 
-void TableSelector::onTableActivity(qint32 id, bool wantsAttention, const TimeSpan &)
+void TableSelector::onTableActivity(qint32 id, bool wantsAttention, const TimeSpan &span)
 {
     SelectorButton *button = tableButton(id);
     if (!button)
         return;
+    button->setTimeSpan(span);
     if (!button->isChecked())
         button->wantsAttention(wantsAttention);
 }

@@ -6,6 +6,7 @@
 #include "lobby/LocalizationDb.h"
 #include "lobby/TableModel.h"
 #include "ui/SelectorButton.h"
+#include "table/sidebar/TimerView.h"
 #include "ui/TableSelector.h"
 
 #include "lobby/tablefixtures.h"
@@ -103,6 +104,9 @@ private slots:
     void stripScrollsWithinItsEnds()
     {
         QWidget window;
+        QFile styleSheet("resources:/defaultui.css");
+        QVERIFY(styleSheet.open(QIODevice::ReadOnly));
+        window.setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
         window.resize(320, 30);
         auto *selector = new TableSelector(&window);
         selector->setLocalizationDb(m_names);
@@ -124,10 +128,15 @@ private slots:
         QCOMPARE(strip(*selector)->x() + strip(*selector)->width(), viewport->width());
         QTest::mouseClick(left, Qt::LeftButton);
         QCOMPARE(strip(*selector)->x() + strip(*selector)->width(), viewport->width() + 40);
-        selector->grab().save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + "/tableselector.png");
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (qint32 id = 100; id < 108; ++id)
+            selector->onTableActivity(id, false, TimeSpan(now.addSecs(-id % 5 * 5), now.addSecs(30)));
+        selector->onTableActiveChanged(106, false);
+        QTest::qWait(50);
         for (int i = 0; i < 100; ++i)
             QTest::mouseClick(left, Qt::LeftButton);
         QCOMPARE(strip(*selector)->x(), 0);
+        selector->grab().save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + "/tableselector.png");
 
         QTest::mouseClick(right, Qt::LeftButton);
         for (qint32 id = 102; id < 108; ++id)
@@ -154,13 +163,19 @@ private slots:
         QCOMPARE(iconImage(mtt->icon()), iconImage(QIcon("resources:/trophy-normal.png")));
         QCOMPARE(iconImage(practice->icon()), iconImage(QIcon("resources:/smiley-normal.png")));
 
+        // The table's time limit runs on its button; the inactive icon takes its place.
+        auto *countdown = practice->findChild<TimerView *>("tableTimeout");
         auto *inactiveIcon = practice->findChild<QLabel *>();
         selector.show();
-        QVERIFY(!inactiveIcon->isVisible());
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        selector.onTableActivity(5, true, TimeSpan(now, now.addSecs(30)));
+        QCOMPARE(countdown->length(), 30000);
+        QVERIFY(countdown->isVisible() && !inactiveIcon->isVisible());
+        QCOMPARE(countdown->geometry(), QRect(practice->width() - 20, (practice->height() - 12) / 2, 12, 12));
         selector.onTableActiveChanged(5, false);
-        QVERIFY(inactiveIcon->isVisible());
+        QVERIFY(!countdown->isVisible() && inactiveIcon->isVisible());
         selector.onTableActiveChanged(5, true);
-        QVERIFY(!inactiveIcon->isVisible());
+        QVERIFY(countdown->isVisible() && !inactiveIcon->isVisible());
 
         // New names reach every button.
         m_names->onLocalizedTableNames("en", {entry("Practice", "Riichi {tableId}")});

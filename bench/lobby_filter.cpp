@@ -2,7 +2,9 @@
 // filter, searching and sorting, bare and in a tree view; beside a plain item model of the
 // same rows under a plain sort and filter proxy doing the comparable work.
 #include "app/TableInfo.h"
+#include "connection/ConnectionManager.h"
 #include "lobby/CustomItem.h"
+#include "lobby/LobbyController.h"
 #include "lobby/LobbyFilter.h"
 #include "lobby/LobbyModel.h"
 #include "lobby/LobbyTableFilter.h"
@@ -66,13 +68,16 @@ void drain(TableModel &model)
 // The table lobby's chain, with every box of the lobby window checked.
 struct LobbyChain
 {
-    TableModel model{acceptAll(), nullptr};
+    std::unique_ptr<TableModel> ownModel;
+    TableModel &model;
     TableLobbyFilter filter;
     LobbyModel lobby;
     LobbyTableFilter tables;
     std::unique_ptr<QTreeView> view;
 
-    LobbyChain(int count, bool shown)
+    LobbyChain(int count, bool shown, TableModel *fedModel = nullptr)
+        : ownModel(fedModel ? nullptr : std::make_unique<TableModel>(acceptAll(), nullptr))
+        , model(fedModel ? *fedModel : *ownModel)
     {
         filter.paths << QStringLiteral("101/Regular");
         for (int id = 0; id < count; ++id)
@@ -226,24 +231,28 @@ void BM_SortPlain(benchmark::State &state)
     }
 }
 
-// The full list arriving: one record after another into the table list behind the whole
-// chain and a view, against the plain model filled row by row behind its proxy and view.
+// The full list arriving: the records of one burst from the connection, through the
+// lobby controller into the table list behind the whole chain and a view; against the
+// plain model filled row by row behind its proxy and view.
 void BM_FullListArrives(benchmark::State &state)
 {
     const int count = int(state.range(0));
     const auto tables = makeTables(count);
+    ConnectionManager connection(false);
     for (auto _ : state) {
         state.PauseTiming();
-        auto chain = std::make_unique<LobbyChain>(0, true);
+        auto controller = std::make_unique<LobbyController>(&connection, nullptr);
+        auto chain = std::make_unique<LobbyChain>(0, true, controller->tableModel());
         for (int id = 0; id < count; ++id)
             chain->filter.tableIds.insert(id);
         state.ResumeTiming();
         for (const TableInfo &info : tables)
-            chain->model.addOrUpdateTable(info);
+            emit connection.tableInfoUpdate(info);
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(chain->tables.rowCount());
         state.PauseTiming();
         chain.reset();
+        controller.reset();
         state.ResumeTiming();
     }
 }

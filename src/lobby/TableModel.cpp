@@ -7,6 +7,7 @@
 #include "ui/PlainToolTip.h"
 
 #include <QPointer>
+#include <QSignalBlocker>
 
 #include <exception>
 #include <stdexcept>
@@ -335,27 +336,58 @@ QList<QStandardItem *> TableModel::makeRow(const TableInfo &info)
 
 void TableModel::addOrUpdateTable(const TableInfo &info)
 {
-    if (!isCovered(info.lobbyPath(), m_subscriptions)) {
-        qDebug() << "ignoring table" << info.id() << "of unsubscribed path" << info.lobbyPath();
-        return;
-    }
-    const auto it = m_tables.find(info.id());
-    if (it != m_tables.end()) {
-        const bool wasFree = it->second.info.value().isFree();
-        it->second.info = info;
-        if (wasFree != info.value().isFree())
-            adjustMonetaryCount(wasFree ? 1 : -1);
-        updateRow(it->second);
-        return;
-    }
+    addOrUpdateTables({info});
+}
 
-    TableRow &row = m_tables[info.id()];
-    row.info = info;
-    if (!info.value().isFree())
-        adjustMonetaryCount(1);
-    row.items = makeRow(info);
-    appendRow(row.items);
-    emit tableAdded(info.id());
+void TableModel::addOrUpdateTables(const std::vector<TableInfo> &tables)
+{
+    QList<QList<QStandardItem *>> newRows;
+    std::vector<qint32> added;
+    for (const TableInfo &info : tables) {
+        if (!isCovered(info.lobbyPath(), m_subscriptions)) {
+            qDebug() << "ignoring table" << info.id() << "of unsubscribed path" << info.lobbyPath();
+            continue;
+        }
+        const auto it = m_tables.find(info.id());
+        if (it != m_tables.end()) {
+            const bool wasFree = it->second.info.value().isFree();
+            it->second.info = info;
+            if (wasFree != info.value().isFree())
+                adjustMonetaryCount(wasFree ? 1 : -1);
+            updateRow(it->second);
+            continue;
+        }
+        TableRow &row = m_tables[info.id()];
+        row.info = info;
+        if (!info.value().isFree())
+            adjustMonetaryCount(1);
+        row.items = makeRow(info);
+        newRows << row.items;
+        added.push_back(info.id());
+    }
+    appendRows(newRows);
+    for (qint32 id : added)
+        emit tableAdded(id);
+}
+
+void TableModel::appendRows(const QList<QList<QStandardItem *>> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    if (rows.size() == 1) {
+        appendRow(rows.first());
+        return;
+    }
+    // The item model announces every row it appends; the listeners hear of the whole
+    // burst once, before and after, with the row counts as they are then.
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    {
+        const QSignalBlocker blocker(this);
+        for (const QList<QStandardItem *> &row : rows)
+            appendRow(row);
+    }
+    endInsertRows();
 }
 
 void TableModel::updateTableInfo(qint32 id, int players, const TableInfoUpdates &updates)

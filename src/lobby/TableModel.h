@@ -67,6 +67,10 @@ public:
     void subscribe(const QString &path);
     void unsubscribe(const QString &path);
 
+    // The full records of one burst: new tables are inserted together, with one notice, so
+    // that views and sorting proxies place them once instead of once per table.
+    void addOrUpdateTables(const std::vector<TableInfo> &tables);
+
     bool hasTable(qint32 id) const;
     // Throws std::runtime_error for a table that is not held; test hasTable() first.
     const TableInfo &tableInfo(qint32 id) const;
@@ -113,6 +117,7 @@ private:
     void adjustMonetaryCount(int delta);
     QString tableToolTip(const TableInfo &info, const QString &name) const;
     QList<QStandardItem *> makeRow(const TableInfo &info);
+    void appendRows(const QList<QList<QStandardItem *>> &rows);
 
     std::map<qint32, TableRow> m_tables;
     TableModelRequests m_requests;

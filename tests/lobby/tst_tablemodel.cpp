@@ -2,12 +2,15 @@
 
 #include "tablefixtures.h"
 
+#include "connection/ConnectionManager.h"
 #include "lobby/ColumnTypes.h"
 #include "lobby/CustomItem.h"
+#include "lobby/LobbyController.h"
 #include "lobby/LocalizationDb.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QSortFilterProxyModel>
 
 class TestTableModel : public QObject
 {
@@ -307,6 +310,43 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "Table subscriptions could be unbalanced");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("101/Practice.*1"));
         model.reset();
+    }
+
+    void recordsOfOneBurstArriveTogetherAndInOrder()
+    {
+        ConnectionManager connection(false);
+        LobbyController controller(&connection, nullptr);
+        TableModel &model = *controller.tableModel();
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSortFilterProxyModel sorted;
+        sorted.setSourceModel(&model);
+        sorted.sort(TableModel::PlayersColumn);
+        QAbstractItemModelTester sortedTester(&sorted, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("was not sent"));
+        model.subscribe("101/Regular");
+        QTRY_VERIFY(!model.hasQueuedRequests());
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+
+        for (qint32 id : {1, 2, 3})
+            emit connection.tableInfoUpdate(makeTable(id, "101/Regular/A", 0, 4 - id));
+        QCOMPARE(model.rowCount(), 0);
+        // Other news about the tables hands the burst over first.
+        emit connection.tableInfoUpdate(2, 4, TableInfoUpdates{});
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(rowIds(model), (QStringList{"1", "2", "3"}));
+        QCOMPARE(model.tableInfo(2).capacity().players(), 4);
+        QCOMPARE(sorted.index(2, 0).data(TableIdRole).toInt(), 2);
+
+        emit connection.tableInfoUpdate(makeTable(4, "101/Regular/A"));
+        emit connection.tableRemoved(4);
+        QVERIFY(!model.hasTable(4));
+        emit connection.tableInfoUpdate(makeTable(5, "101/Regular/A"));
+        emit connection.tableInfoUpdate(makeTable(1, "101/Regular/A", 500));
+        QTRY_COMPARE(model.rowCount(), 4);
+        QCOMPARE(model.tableInfo(1).value().bet(), 500);
+        QCOMPARE(sorted.rowCount(), 4);
+        model.unsubscribe("101/Regular");
+        QTRY_VERIFY(!model.hasQueuedRequests());
     }
 
     void isPathUnderUsesWholeComponents()

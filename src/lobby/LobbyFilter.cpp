@@ -4,6 +4,8 @@
 
 #include <QAbstractItemModel>
 
+#include <algorithm>
+
 bool filterModeRejects(int mode, bool condition)
 {
     switch (mode) {
@@ -23,20 +25,29 @@ QSet<QString> searchWords(const QString &text)
 bool rowContainsSearchWords(const QAbstractItemModel *model, int row, const QModelIndex &parent,
                             const QSet<QString> &words)
 {
-    if (words.isEmpty())
-        return true;
-    QSet<QString> missing = words;
-    const int columns = model->columnCount(parent);
-    for (int column = 0; column < columns && !missing.isEmpty(); ++column) {
-        const QString text = model->index(row, column, parent).data(Qt::DisplayRole).toString();
-        for (auto it = missing.begin(); it != missing.end();) {
-            if (text.contains(*it, Qt::CaseInsensitive))
-                it = missing.erase(it);
-            else
-                ++it;
-        }
+    return words.isEmpty() || textsContainSearchWords(rowDisplayTexts(model, row, parent), words);
+}
+
+bool textsContainSearchWords(const QStringList &texts, const QSet<QString> &words)
+{
+    for (const QString &word : words) {
+        const bool found = std::any_of(texts.cbegin(), texts.cend(), [&](const QString &text) {
+            return text.contains(word, Qt::CaseInsensitive);
+        });
+        if (!found)
+            return false;
     }
-    return missing.isEmpty();
+    return true;
+}
+
+QStringList rowDisplayTexts(const QAbstractItemModel *model, int row, const QModelIndex &parent)
+{
+    QStringList texts;
+    const int columns = model->columnCount(parent);
+    texts.reserve(columns);
+    for (int column = 0; column < columns; ++column)
+        texts << model->index(row, column, parent).data(Qt::DisplayRole).toString();
+    return texts;
 }
 
 bool TableLobbyFilter::acceptsRow(const QAbstractItemModel *model, const QModelIndex &index) const

@@ -26,6 +26,10 @@ QSet<QString> searchWords(const QString &text);
 // one column of the row; true without words.
 bool rowContainsSearchWords(const QAbstractItemModel *model, int row, const QModelIndex &parent,
                             const QSet<QString> &words);
+// The same over display texts read before.
+bool textsContainSearchWords(const QStringList &texts, const QSet<QString> &words);
+// The display texts of every column of the row.
+QStringList rowDisplayTexts(const QAbstractItemModel *model, int row, const QModelIndex &parent);
 
 // Names the lobby paths whose tables a list needs and accepts or rejects a table row.
 struct LobbyFilter

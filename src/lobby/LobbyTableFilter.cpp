@@ -7,6 +7,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 namespace {
 
 void warnUnexpected(const char *text, const QVariant &value)
@@ -111,50 +113,134 @@ void LobbyTableFilter::setSearchText(const QString &text)
     invalidateFilter();
 }
 
-bool LobbyTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+void LobbyTableFilter::setSourceModel(QAbstractItemModel *model)
+{
+    if (QAbstractItemModel *old = sourceModel())
+        disconnect(old, nullptr, this, nullptr);
+    forgetAllRows();
+    // Connected before the base class's own handlers, so that a row it judges again is
+    // read again.
+    if (model) {
+        connect(model, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                    if (topLeft.parent().isValid())
+                        return;
+                    const size_t end = std::min(m_rows.size(), size_t(bottomRight.row()) + 1);
+                    for (size_t row = size_t(std::max(topLeft.row(), 0)); row < end; ++row)
+                        m_rows[row] = RowFacts();
+                });
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex &parent, int first) { forgetRows(parent, first); });
+        connect(model, &QAbstractItemModel::rowsRemoved, this,
+                [this](const QModelIndex &parent, int first) { forgetRows(parent, first); });
+        connect(model, &QAbstractItemModel::modelReset, this, &LobbyTableFilter::forgetAllRows);
+        connect(model, &QAbstractItemModel::layoutChanged, this, &LobbyTableFilter::forgetAllRows);
+        connect(model, &QAbstractItemModel::rowsMoved, this, &LobbyTableFilter::forgetAllRows);
+        connect(model, &QAbstractItemModel::columnsInserted, this, &LobbyTableFilter::forgetAllRows);
+        connect(model, &QAbstractItemModel::columnsRemoved, this, &LobbyTableFilter::forgetAllRows);
+    }
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
+void LobbyTableFilter::forgetRows(const QModelIndex &parent, int first)
+{
+    // Rows added at the end move no other row.
+    if (!parent.isValid() && size_t(first) < m_rows.size())
+        m_rows.clear();
+}
+
+void LobbyTableFilter::forgetAllRows()
+{
+    m_rows.clear();
+}
+
+LobbyTableFilter::RowFacts LobbyTableFilter::readFacts(int sourceRow,
+                                                       const QModelIndex &sourceParent) const
 {
     const QAbstractItemModel *source = sourceModel();
     const auto value = [&](int column) {
         return source->index(sourceRow, column, sourceParent).data(CustomItemValueRole);
     };
-
-    if (source->index(sourceRow, TableModel::NameColumn, sourceParent).data().toString().isEmpty())
-        return false;
+    RowFacts facts;
+    facts.known = true;
+    facts.named =
+        !source->index(sourceRow, TableModel::NameColumn, sourceParent).data().toString().isEmpty();
+    if (!facts.named)
+        return facts;
 
     const QVariant rules = value(TableModel::RulesColumn);
     if (const auto *r = heldValue<RulesColumnType>(rules)) {
-        if (filterModeRejects(m_rulesMode, m_rulesets.count(r->ruleset) != 0))
-            return false;
+        facts.hasRuleset = true;
+        facts.ruleset = r->ruleset;
     } else {
         warnUnexpected("got other than RulesColumnType variant: ", rules);
     }
 
     const QVariant capacity = value(TableModel::PlayersColumn);
     if (const auto *c = heldValue<TableCapacity>(capacity)) {
-        if (filterModeRejects(m_emptyTablesMode, c->players() == 0)
-            || filterModeRejects(m_fullTablesMode, c->players() == c->seats()))
-            return false;
+        facts.hasCapacity = true;
+        facts.players = c->players();
+        facts.seats = c->seats();
     } else {
         warnUnexpected("got other than TableCapacity variant:", capacity);
     }
 
     const QVariant gameType = value(TableModel::GameTypeColumn);
     if (const auto *g = heldValue<int>(gameType)) {
-        if (filterModeRejects(m_gameTypeMode, m_gameTypes.count(*g) != 0))
-            return false;
+        facts.hasGameType = true;
+        facts.gameType = *g;
     } else {
         warnUnexpected("got other than game type IntItem variant: ", gameType);
     }
 
     const QVariant bet = value(TableModel::BetColumn);
     if (const auto *b = heldValue<ValueColumnType>(bet)) {
-        if (filterModeRejects(m_buyInMode, m_buyInLevels.count(buyInLevel(*b)) != 0))
-            return false;
+        facts.hasBuyInLevel = true;
+        facts.buyInLevel = buyInLevel(*b);
     } else {
         warnUnexpected("got other than ValueColumnType variant: ", bet);
     }
+    return facts;
+}
 
-    return rowContainsSearchWords(source, sourceRow, sourceParent, m_searchWords);
+bool LobbyTableFilter::accepts(RowFacts &facts, int sourceRow, const QModelIndex &sourceParent) const
+{
+    if (!facts.named)
+        return false;
+    if (facts.hasRuleset && filterModeRejects(m_rulesMode, m_rulesets.count(facts.ruleset) != 0))
+        return false;
+    if (facts.hasCapacity
+        && (filterModeRejects(m_emptyTablesMode, facts.players == 0)
+            || filterModeRejects(m_fullTablesMode, facts.players == facts.seats)))
+        return false;
+    if (facts.hasGameType
+        && filterModeRejects(m_gameTypeMode, m_gameTypes.count(facts.gameType) != 0))
+        return false;
+    if (facts.hasBuyInLevel
+        && filterModeRejects(m_buyInMode, m_buyInLevels.count(facts.buyInLevel) != 0))
+        return false;
+
+    if (m_searchWords.isEmpty())
+        return true;
+    if (!facts.textsKnown) {
+        facts.texts = rowDisplayTexts(sourceModel(), sourceRow, sourceParent);
+        facts.textsKnown = true;
+    }
+    return textsContainSearchWords(facts.texts, m_searchWords);
+}
+
+bool LobbyTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+{
+    if (sourceParent.isValid()) {
+        RowFacts facts = readFacts(sourceRow, sourceParent);
+        return accepts(facts, sourceRow, sourceParent);
+    }
+    if (size_t(sourceRow) >= m_rows.size())
+        m_rows.resize(size_t(sourceModel()->rowCount()));
+    RowFacts &facts = m_rows[size_t(sourceRow)];
+    if (!facts.known)
+        facts = readFacts(sourceRow, sourceParent);
+    return accepts(facts, sourceRow, sourceParent);
 }
 
 bool LobbyTableFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const

@@ -5,7 +5,10 @@
 #include <QSet>
 #include <QSortFilterProxyModel>
 
+#include <QStringList>
+
 #include <set>
+#include <vector>
 
 struct ValueColumnType;
 
@@ -36,6 +39,8 @@ public:
 
     void setSearchText(const QString &text);
 
+    void setSourceModel(QAbstractItemModel *model) override;
+
     int emptyTablesMode() const { return m_emptyTablesMode; }
     int fullTablesMode() const { return m_fullTablesMode; }
     const std::set<int> &rulesets() const { return m_rulesets; }
@@ -47,8 +52,32 @@ protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
+    // What the filter reads of one source row. Kept per top-level row until the source
+    // announces a change of that row (or of the rows' order), so that a change of the
+    // boxes or the search text reads no cell and runs no formatter again.
+    struct RowFacts
+    {
+        bool known = false;
+        bool named = false;
+        bool hasRuleset = false;
+        int ruleset = 0;
+        bool hasCapacity = false;
+        int players = 0;
+        int seats = 0;
+        bool hasGameType = false;
+        int gameType = 0;
+        bool hasBuyInLevel = false;
+        int buyInLevel = 0;
+        bool textsKnown = false;
+        QStringList texts;
+    };
+
     // Changes the set; re-filters unless the set's condition is ignored.
     void changeSet(std::set<int> &set, int mode, int value, bool add);
+    RowFacts readFacts(int sourceRow, const QModelIndex &sourceParent) const;
+    bool accepts(RowFacts &facts, int sourceRow, const QModelIndex &sourceParent) const;
+    void forgetRows(const QModelIndex &parent, int first);
+    void forgetAllRows();
 
     int m_emptyTablesMode = ExcludeMatch;
     int m_fullTablesMode = Ignore;
@@ -59,4 +88,5 @@ private:
     std::set<int> m_buyInLevels;
     int m_buyInMode = Ignore;
     QSet<QString> m_searchWords;
+    mutable std::vector<RowFacts> m_rows;
 };

@@ -136,6 +136,10 @@ private slots:
         const QString rules = TableInfo::rulesetText(1, 0, 0);
         filter.setSearchText(QStringLiteral("4  ") + rules.toUpper());
         QCOMPARE(shownIds(filter), QList<int>{4});
+        // A changed text is searched anew.
+        model.item(0, TableModel::NameColumn)->setText(rules + QStringLiteral(" table"));
+        QCOMPARE(shownIds(filter), (QList<int>{1, 4}));
+        model.item(0, TableModel::NameColumn)->setText(QStringLiteral("1"));
         filter.setSearchText(QStringLiteral("riichi ") + rules.toLower());
         QCOMPARE(shownIds(filter), QList<int>());
         filter.setSearchText(QString());

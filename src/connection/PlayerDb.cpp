@@ -309,6 +309,12 @@ void PlayerDb::onPresence(const XMPPPresence &presence)
     const auto cached = m_pictures.constFind(id);
     if (cached == m_pictures.constEnd() || cached->hash == presence.photoHash())
         return;
+    // An empty photo element says the player has no picture: nothing to ask for.
+    if (presence.photoHash().isEmpty()) {
+        if (!cached->hash.isEmpty())
+            onVCardPhoto(presence.from(), QImage(), QByteArray());
+        return;
+    }
     if (chatConnected())
         m_chat->requestVCard(jidForPlayer(id));
 }

@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include "FakeChatServer.h"
+#include "logfile.h"
 
 #include "chat/xmpp/XMPPClient.h"
 
@@ -39,7 +40,11 @@ private slots:
     void discoversConferenceServices();
     void pendingHandlersOnConnectionLoss();
     void wrongDiscoveryAnswerEndsStream();
-    void streamErrorFromServer();
+    void streamErrorsFromServer_data();
+    void streamErrorsFromServer();
+    void invalidByteInItsOwnReadEndsStream();
+    void lockedRoomAnswers_data();
+    void lockedRoomAnswers();
     void restrictedXmlEndsStream();
     void oversizedElementEndsStream();
     void ownPresenceUpdates();
@@ -208,11 +213,16 @@ void TestXmppClient::retriesAuthentication()
 
 void TestXmppClient::fatalSaslFailure()
 {
+    LogFile log;
     authenticate();
     m_server->send("<failure xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism-too-weak/></failure>");
     QTRY_COMPARE(m_errors->size(), 1);
     QCOMPARE(m_errors->at(0).at(1).toString(), QStringLiteral("PLAIN auth failed"));
     QVERIFY(m_server->waitFor("</stream:stream>"));
+    // The account and the server, never the password.
+    QVERIFY2(log.text().contains(QLatin1String("chat login of 1001 at 127.0.0.1 refused: mechanism-too-weak")),
+             qPrintable(log.text()));
+    QVERIFY(!log.text().contains(QLatin1String("s3cret")));
 }
 
 void TestXmppClient::connectToHostTwiceIsIgnored()
@@ -333,12 +343,16 @@ void TestXmppClient::pendingHandlersOnConnectionLoss()
     }
     m_client->discoverItems(parseJid("conference.localhost"));
     QVERIFY(m_server->waitFor("conference.localhost"));
+    QSignalSpy socketErrors(m_client.get(), &XMPPClient::socketError);
+    LogFile log;
     m_server->drop();
     QTRY_COMPARE(m_disconnected->size(), 1);
     QCOMPARE(calls, (QMap<QString, int>{{"2", 1}, {"3", 1}, {"4", 1}}));
+    QVERIFY2(log.text().contains(QLatin1String("chat connection to 127.0.0.1 lost")), qPrintable(log.text()));
     QCOMPARE(m_client->state(), 0);
     QTest::qWait(100);
     QCOMPARE(m_disconnected->size(), 1);
+    QCOMPARE(socketErrors.size(), 1);
     QCOMPARE(calls.value("2"), 1);
 }
 
@@ -359,15 +373,84 @@ void TestXmppClient::wrongDiscoveryAnswerEndsStream()
     QCOMPARE(rooms.size(), 0);
 }
 
-void TestXmppClient::streamErrorFromServer()
+void TestXmppClient::streamErrorsFromServer_data()
+{
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("unknown host while negotiating")
+        << false
+        << QByteArray("<host-unknown xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>"
+                      "<text xmlns='urn:ietf:params:xml:ns:xmpp-streams'>This server does not serve 127.0.0.1</text>")
+        << "host-unknown: This server does not serve 127.0.0.1";
+    QTest::newRow("replaced while connected")
+        << true
+        << QByteArray("<conflict xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>"
+                      "<text xmlns='urn:ietf:params:xml:ns:xmpp-streams'>Replaced</text>")
+        << "conflict: Replaced";
+    QTest::newRow("shutdown without text")
+        << true << QByteArray("<system-shutdown xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>") << "system-shutdown";
+}
+
+void TestXmppClient::streamErrorsFromServer()
+{
+    QFETCH(bool, connected);
+    QFETCH(QByteArray, error);
+    QFETCH(QString, text);
+    LogFile log;
+    QSignalSpy socketErrors(m_client.get(), &XMPPClient::socketError);
+    if (connected) {
+        connectFully();
+    } else {
+        startClient();
+        m_server->send("<?xml version='1.0'?><stream:stream xmlns='jabber:client' "
+                       "xmlns:stream='http://etherx.jabber.org/streams' id='s1' version='1.0'>");
+    }
+    m_server->send("<stream:error>" + error + "</stream:error></stream:stream>");
+    QTRY_COMPARE(m_errors->size(), 1);
+    QCOMPARE(m_errors->at(0).at(0).value<XMPPClient::XMPPError>(), XMPPClient::FatalError);
+    QCOMPARE(m_errors->at(0).at(1).toString(), text);
+    // The server's stream is over: the client closes its own without an error of its own.
+    QTRY_COMPARE(m_client->state(), int(XMPPClient::UnconnectedState));
+    QVERIFY(!m_server->unseen().contains("<stream:error"));
+    QVERIFY(socketErrors.size() <= 1);
+    QVERIFY2(log.text().contains(QLatin1String("chat server stream error: ") + text), qPrintable(log.text()));
+}
+
+void TestXmppClient::invalidByteInItsOwnReadEndsStream()
 {
     connectFully();
-    m_server->send("<stream:error><conflict xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>"
-                   "<text xmlns='urn:ietf:params:xml:ns:xmpp-streams'>Replaced</text></stream:error>");
+    QSignalSpy messages(m_client.get(), &XMPPClient::messageReceived);
+    m_server->send("<message from='1002@localhost/a'><body>before</body></message>");
+    QTRY_COMPARE(messages.size(), 1);
+    // The reader would drop a byte that starts a read, and everything after it, silently.
+    m_server->send("\xff<message from='1002@localhost/a'><body>after</body></message>");
+    QVERIFY(m_server->waitFor("<xml-not-well-formed xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/>"));
     QTRY_COMPARE(m_errors->size(), 1);
-    QCOMPARE(m_errors->at(0).at(1).toString(), QStringLiteral("Replaced"));
-    QVERIFY(m_server->waitFor("</stream:stream>"));
     QTRY_COMPARE(m_disconnected->size(), 1);
+    QCOMPARE(messages.size(), 1);
+}
+
+void TestXmppClient::lockedRoomAnswers_data()
+{
+    QTest::addColumn<QByteArray>("error");
+    QTest::newRow("wait, recipient-unavailable")
+        << QByteArray("<error type='wait'><recipient-unavailable xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error>");
+    QTest::newRow("cancel, item-not-found")
+        << QByteArray("<error type='cancel'><item-not-found xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error>");
+}
+
+void TestXmppClient::lockedRoomAnswers()
+{
+    QFETCH(QByteArray, error);
+    connectFully();
+    QSignalSpy presences(m_client.get(), &XMPPClient::presence);
+    m_client->joinRoom(parseJid("lobby@conference.localhost"), "1001");
+    QVERIFY(m_server->waitFor("</presence>"));
+    m_server->send("<presence from='lobby@conference.localhost/1001' type='error'>"
+                   "<x xmlns='http://jabber.org/protocol/muc'/>" + error + "</presence>");
+    QTRY_COMPARE(presences.size(), 1);
+    QCOMPARE(presences.at(0).at(0).value<XMPPPresence>().error(), XMPPPresence::RoomLocked);
 }
 
 void TestXmppClient::restrictedXmlEndsStream()

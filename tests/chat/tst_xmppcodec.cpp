@@ -8,6 +8,7 @@
 #include "chat/xmpp/XMPPPresence.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QDomDocument>
 #include <QFile>
 #include <QTimer>
@@ -89,6 +90,42 @@ QStringList parseInSlices(const QByteArray &data, const QList<int> &cuts, bool *
     if (ended)
         *ended = end;
     return elements;
+}
+
+// Feeds the data in two reads, cut at the given byte; returns the elements read and
+// the stream error condition that ended the stream (-1 for none).
+int parseInTwoReads(const QByteArray &data, qsizetype cut, QStringList &elements)
+{
+    StreamParser parser;
+    try {
+        for (const QByteArray &read : {data.left(cut), data.mid(cut)}) {
+            parser.addData(read);
+            while (parser.parse() == StreamParser::ElementReady)
+                elements << describe(*parser.lastElement());
+        }
+    } catch (const stream_error &e) {
+        return e.condition();
+    }
+    return -1;
+}
+
+// The best of three times of parsing the data to its end or its first error.
+qint64 parseTime(const QByteArray &data)
+{
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        StreamParser parser;
+        parser.addData(data);
+        try {
+            while (parser.parse() == StreamParser::ElementReady) {
+            }
+        } catch (const stream_error &) {
+        }
+        best = std::min(best, timer.nsecsElapsed());
+    }
+    return best;
 }
 
 const QByteArray StreamHeader =
@@ -183,6 +220,9 @@ private slots:
     void restrictedXml();
     void oversizedElementEndsStream();
     void deepNestingEndsStream();
+    void invalidUtf8EndsStreamWhateverTheReads_data();
+    void invalidUtf8EndsStreamWhateverTheReads();
+    void attributeFloodCostsNoMoreThanOrdinaryStanzas();
     void largeElementFits();
     void whitespaceAndEnd();
     void streamErrors();
@@ -363,6 +403,65 @@ void TestXmppCodec::deepNestingEndsStream()
              int(PolicyViolation));
     QCOMPARE(text, QStringLiteral("element nested deeper than 256 levels"));
     QCOMPARE(parseErrorCode(StreamHeader + nested(140000)), int(PolicyViolation));
+}
+
+void TestXmppCodec::invalidUtf8EndsStreamWhateverTheReads_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("stray byte") << QByteArray("\xff");
+    QTest::newRow("lone continuation") << QByteArray("\x80");
+    QTest::newRow("overlong") << QByteArray("\xc0\xaf");
+    QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80");
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80");
+    QTest::newRow("cut short") << QByteArray("\xe2\x82<");
+}
+
+void TestXmppCodec::invalidUtf8EndsStreamWhateverTheReads()
+{
+    QFETCH(QByteArray, bytes);
+    const QByteArray data = StreamHeader + "<message from='1002@localhost/a'><body>f\xc3\xbcr</body></message>"
+        + "<message from='1002@localhost/a'><body>" + bytes + "</body></message>"
+        + "<message from='1002@localhost/a'><body>after</body></message>";
+    for (qsizetype cut = 0; cut <= data.size(); ++cut) {
+        QStringList elements;
+        QCOMPARE(parseInTwoReads(data, cut, elements), int(XmlNotWellFormed));
+        QCOMPARE(elements.size(), 1);
+    }
+}
+
+void TestXmppCodec::attributeFloodCostsNoMoreThanOrdinaryStanzas()
+{
+    const QByteArray start = "<message from='1002@localhost/a' id='m1'><x xmlns='urn:x'";
+    QByteArray flood = StreamHeader + start;
+    for (int i = 0; flood.size() < 930 * 1024; ++i)
+        flood += " a" + QByteArray::number(i) + "=''";
+    flood += "/></message>";
+    QString text;
+    QCOMPARE(parseErrorCode(flood, &text), int(PolicyViolation));
+    QCOMPARE(text, QStringLiteral("more than 256 attributes in one element"));
+
+    // Start tags with as many attributes as are allowed, up to the same size.
+    QByteArray crowdedTag = start;
+    for (int i = 1; i < StreamByteGuard::MaxAttributes; ++i)
+        crowdedTag += " a" + QByteArray::number(i) + "=''";
+    crowdedTag += "/></message>";
+    QByteArray crowded = StreamHeader;
+    while (crowded.size() < flood.size())
+        crowded += crowdedTag;
+    QByteArray ordinary = StreamHeader;
+    while (ordinary.size() < flood.size())
+        ordinary += "<message from='1002@localhost/a' to='1001@localhost/r1' type='chat' id='m1'>"
+                    "<body>A message of ordinary length, with some words in it.</body></message>";
+    QStringList elements;
+    QCOMPARE(parseInTwoReads(crowded, crowded.size(), elements), -1);
+
+    const qint64 ordinaryTime = parseTime(ordinary);
+    const qint64 floodTime = parseTime(flood);
+    const qint64 crowdedTime = parseTime(crowded);
+    qInfo("1 MiB: ordinary %lld us, flood %lld us, crowded %lld us", ordinaryTime / 1000, floodTime / 1000,
+          crowdedTime / 1000);
+    QVERIFY(floodTime < ordinaryTime);
+    QVERIFY(crowdedTime < 5 * ordinaryTime);
 }
 
 void TestXmppCodec::largeElementFits()

@@ -1,12 +1,11 @@
 #include "testmain.h"
 
 #include "ConnectedManager.h"
-#include "app/startup/MessageHandler.h"
+#include "logfile.h"
 #include "protocol/Connection.h"
 #include "protocol/packets.h"
 
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QSignalSpy>
 #include <QTimer>
@@ -31,33 +30,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<QSignalSpy>> m_spies;
-};
-
-// Writes everything logged while it lives into "mahjong.log" through the client's
-// message handler, and reads it back.
-class LogFile
-{
-public:
-    LogFile()
-    {
-        MessageHandler::setMinimumLevel(QtWarningMsg);
-        MessageHandler::openLog(m_dir.path());
-        m_previous = MessageHandler::install();
-    }
-    ~LogFile()
-    {
-        qInstallMessageHandler(m_previous);
-        MessageHandler::closeLog();
-    }
-    QString text() const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("mahjong.log")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QtMessageHandler m_previous = nullptr;
 };
 
 } // namespace

@@ -289,13 +289,22 @@ void TestPlayerDb::picturesFromTheChat()
     QVERIFY(m_chat->vCardRequests.isEmpty());
     m_db->onPresence(presenceFrom(QStringLiteral("2002"), "h2"));
     QCOMPARE(m_chat->vCardRequests, QStringList{QStringLiteral("2002@chat.example")});
+    // An empty photo element: no picture, nothing to ask for.
+    m_chat->vCardRequests.clear();
+    m_db->onPresence(presenceFrom(QStringLiteral("2002"), QByteArray("")));
+    QVERIFY(m_chat->vCardRequests.isEmpty());
+    QCOMPARE(pictures.count(), 3); // the default avatar replaced the old picture
+    QVERIFY(m_db->picture(2002, false).size() != QSize(40, 30));
+    m_db->onPresence(presenceFrom(QStringLiteral("2002"), QByteArray("")));
+    QVERIFY(m_chat->vCardRequests.isEmpty());
+    QCOMPARE(pictures.count(), 3);
 
     // A vCard without a photo leaves the default avatar.
     m_db->onVCardPhoto(parseJid(QStringLiteral("2010@chat.example")), QImage(), QByteArray());
-    QCOMPARE(pictures.count(), 3);
+    QCOMPARE(pictures.count(), 4);
     QVERIFY(!m_db->picture(2010, false).isNull());
     m_db->onVCardPhoto(parseJid(QStringLiteral("lobby@chat.example")), image(10, 10), "x");
-    QCOMPARE(pictures.count(), 3);
+    QCOMPARE(pictures.count(), 4);
 
     // Without a chat connection nobody is asked.
     m_chat->connected = false;

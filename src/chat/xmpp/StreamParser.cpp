@@ -29,11 +29,140 @@ const QString XmlNamespace = QStringLiteral("http://www.w3.org/XML/1998/namespac
 
 } // namespace
 
+void StreamByteGuard::reset()
+{
+    *this = StreamByteGuard();
+}
+
+qsizetype StreamByteGuard::check(const char *data, qsizetype size)
+{
+    if (m_error)
+        return 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar byte = uchar(data[i]);
+        if (!checkUtf8(byte) || (byte < 0x80 && !checkMarkup(byte)))
+            return i;
+    }
+    return size;
+}
+
+bool StreamByteGuard::checkUtf8(uchar byte)
+{
+    if (m_continuations > 0) {
+        if (byte < m_low || byte > m_high) {
+            m_error.emplace(XmlNotWellFormed, QStringLiteral("invalid UTF-8 continuation byte 0x%1")
+                                                  .arg(byte, 2, 16, QLatin1Char('0')));
+            return false;
+        }
+        --m_continuations;
+        m_low = 0x80;
+        m_high = 0xBF;
+        return true;
+    }
+    if (byte < 0x80)
+        return true;
+    // The lead byte fixes the length and, for its first continuation byte, the range
+    // that keeps out overlong forms, surrogates and code points beyond U+10FFFF.
+    if (byte >= 0xC2 && byte <= 0xDF) {
+        m_continuations = 1;
+    } else if (byte >= 0xE0 && byte <= 0xEF) {
+        m_continuations = 2;
+        if (byte == 0xE0)
+            m_low = 0xA0;
+        else if (byte == 0xED)
+            m_high = 0x9F;
+    } else if (byte >= 0xF0 && byte <= 0xF4) {
+        m_continuations = 3;
+        if (byte == 0xF0)
+            m_low = 0x90;
+        else if (byte == 0xF4)
+            m_high = 0x8F;
+    } else {
+        m_error.emplace(XmlNotWellFormed,
+                        QStringLiteral("invalid UTF-8 byte 0x%1").arg(byte, 2, 16, QLatin1Char('0')));
+        return false;
+    }
+    return true;
+}
+
+bool StreamByteGuard::checkMarkup(uchar byte)
+{
+    switch (m_markup) {
+    case Text:
+        if (byte == '<')
+            m_markup = TagOpen;
+        break;
+    case TagOpen:
+        if (byte == '!') {
+            m_markup = Declaration;
+            m_run = 0;
+        } else if (byte == '/' || byte == '?') {
+            m_markup = Skip;
+        } else {
+            m_markup = Tag;
+            m_attributes = 0;
+            return checkMarkup(byte);
+        }
+        break;
+    case Tag:
+        if (byte == '"' || byte == '\'') {
+            m_markup = Quoted;
+            m_quote = char(byte);
+        } else if (byte == '=') {
+            if (++m_attributes > MaxAttributes) {
+                m_error.emplace(PolicyViolation,
+                                QStringLiteral("more than %1 attributes in one element").arg(MaxAttributes));
+                return false;
+            }
+        } else if (byte == '>') {
+            m_markup = Text;
+        }
+        break;
+    case Quoted:
+        if (char(byte) == m_quote)
+            m_markup = Tag;
+        break;
+    case Declaration:
+        // "<!--" opens a comment, "<![CDATA[" a character data section; anything else
+        // (refused by the reader anyway) runs to the next '>'.
+        if (m_run == 0 && (byte == '-' || byte == '[')) {
+            m_quote = char(byte);
+            m_run = 1;
+        } else if (m_run > 0 && m_quote == '-' && byte == '-') {
+            m_markup = Comment;
+            m_run = 0;
+        } else if (m_run > 0 && m_quote == '[' && byte == uchar("[CDATA["[m_run])) {
+            if (++m_run == 7) {
+                m_markup = CData;
+                m_run = 0;
+            }
+        } else {
+            m_markup = byte == '>' ? Text : Skip;
+        }
+        break;
+    case CData:
+    case Comment:
+        if (byte == (m_markup == CData ? ']' : '-'))
+            ++m_run;
+        else if (byte == '>' && m_run >= 2)
+            m_markup = Text;
+        else
+            m_run = 0;
+        break;
+    case Skip:
+        if (byte == '>')
+            m_markup = Text;
+        break;
+    }
+    return true;
+}
+
 StreamParser::StreamParser() = default;
 
 void StreamParser::reset()
 {
     m_reader.clear();
+    m_guard.reset();
     m_inRoot = false;
     m_tree.clear();
     m_current = -1;
@@ -49,6 +178,8 @@ void StreamParser::reset()
 
 void StreamParser::addData(const QByteArray &data)
 {
+    if (m_guard.error())
+        return;
     if (m_pendingPos == m_pending.size()) {
         m_pending.clear();
         m_pendingPos = 0;
@@ -59,14 +190,24 @@ void StreamParser::addData(const QByteArray &data)
 bool StreamParser::feedReader()
 {
     const qsizetype available = m_pending.size() - m_pendingPos;
-    if (available == 0)
+    if (available == 0) {
+        // The reader has had every byte before a fault of the guard's.
+        if (m_guard.error())
+            throw *m_guard.error();
         return false;
-    const qsizetype slice = qMin(available, FeedSlice);
+    }
+    qsizetype slice = qMin(available, FeedSlice);
     // Everything fed since the last top-level element ended belongs to the current
     // one, apart from at most the slice in which it started.
     if (m_fed + slice - m_elementStart > MaxElementBytes + 2 * FeedSlice)
         throw stream_parse_error(PolicyViolation,
                                  QStringLiteral("element larger than %1 bytes").arg(MaxElementBytes));
+    const qsizetype accepted = m_guard.check(m_pending.constData() + m_pendingPos, slice);
+    if (accepted < slice) {
+        // Nothing after the fault reaches the reader.
+        m_pending.truncate(m_pendingPos + accepted);
+        slice = accepted;
+    }
     m_reader.addData(QByteArray(m_pending.constData() + m_pendingPos, slice));
     m_pendingPos += slice;
     m_fed += slice;

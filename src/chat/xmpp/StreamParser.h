@@ -5,12 +5,47 @@
 #include <QXmlStreamReader>
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include "chat/xmpp/XMPPElements.h"
 #include "chat/xmpp/XmlElement.h"
 
 namespace xmpp {
+
+// Checks the raw bytes of the stream before the XML reader sees them, in time linear
+// in their number: they must be UTF-8, whatever the read boundaries (the reader drops
+// an invalid byte silently when it starts a read), and no start tag may carry more than
+// MaxAttributes attributes (the reader's work grows with their square).
+class StreamByteGuard
+{
+public:
+    static constexpr int MaxAttributes = 256;
+
+    void reset();
+    // How many of the bytes may go on to the reader; when fewer than size, the
+    // fault is in error() and every later byte is refused too.
+    qsizetype check(const char *data, qsizetype size);
+    const std::optional<stream_parse_error> &error() const { return m_error; }
+
+private:
+    enum Markup { Text, TagOpen, Tag, Quoted, Declaration, CData, Comment, Skip };
+
+    bool checkUtf8(uchar byte);
+    bool checkMarkup(uchar byte);
+
+    // UTF-8: continuation bytes still expected and the range of the next one.
+    int m_continuations = 0;
+    uchar m_low = 0x80;
+    uchar m_high = 0xBF;
+
+    Markup m_markup = Text;
+    char m_quote = 0;
+    int m_attributes = 0;
+    // The characters after "<!" so far, or the run of ']' or '-' before a '>'.
+    int m_run = 0;
+    std::optional<stream_parse_error> m_error;
+};
 
 // Reads the server's XML stream incrementally and turns every complete top-level
 // element into one StreamElement. Bad input is thrown as xmpp::stream_parse_error.
@@ -48,6 +83,7 @@ private:
     QString intern(QStringView text);
 
     QXmlStreamReader m_reader;
+    StreamByteGuard m_guard;
     bool m_inRoot = false;
     // The top-level element under construction and its innermost open element
     // (-1 between top-level elements).

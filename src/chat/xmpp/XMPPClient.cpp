@@ -69,6 +69,7 @@ void XMPPClient::connectToHost(const QString &host, quint16 port, TlsMode mode)
         return;
     }
     m_state = ConnectingState;
+    m_socketErrorReported = false;
     m_host = host;
     m_port = port;
     m_tlsMode = mode;
@@ -254,6 +255,9 @@ void XMPPClient::handleElement(const StreamElement &element)
 void XMPPClient::negotiate(const StreamElement &element)
 {
     switch (element.kind()) {
+    case StreamError::Kind:
+        onStreamError(static_cast<const StreamError &>(element));
+        return;
     case StreamFeatures::Kind:
         onFeatures(static_cast<const StreamFeatures &>(element));
         return;
@@ -299,6 +303,16 @@ void XMPPClient::negotiate(const StreamElement &element)
         break;
     }
     throw stream_error(NotAuthorized, QString());
+}
+
+void XMPPClient::onStreamError(const StreamError &error)
+{
+    // The server has ended the stream: it is closed without an error of our own.
+    const QString condition = streamErrorConditionName(error.condition);
+    const QString text = error.text.isEmpty() ? condition : QStringLiteral("%1: %2").arg(condition, error.text);
+    qWarning().noquote() << "chat server stream error:" << text;
+    emit xmppError(FatalError, text);
+    closeStream();
 }
 
 void XMPPClient::onFeatures(const StreamFeatures &features)
@@ -366,16 +380,15 @@ void XMPPClient::sendAuth()
 
 void XMPPClient::onSaslFailure(const SASLFailure &failure)
 {
-    qDebug() << "SASL Authentication failure";
+    qWarning().noquote() << QStringLiteral("chat login of %1 at %2 refused: %3")
+                                .arg(m_user, m_host, saslFailureConditionName(failure.condition));
     switch (failure.condition) {
     case SaslInvalidAuthzid:
     case SaslNotAuthorized:
     case SaslTemporaryAuthFailure:
-        qWarning() << "Xmpp client error:" << "retry auth";
         emit xmppError(AuthenticationRetry, QStringLiteral("retry auth"));
         break;
     default:
-        qWarning() << "Xmpp client error:" << "PLAIN auth failed";
         emit xmppError(FatalError, QStringLiteral("PLAIN auth failed"));
         closeStream();
         break;
@@ -470,13 +483,9 @@ void XMPPClient::route(const StreamElement &element)
             return;
     }
     switch (element.kind()) {
-    case StreamError::Kind: {
-        const auto &error = static_cast<const StreamError &>(element);
-        qWarning() << "Xmpp client error:" << error.text;
-        emit xmppError(FatalError, error.text);
-        closeStream();
+    case StreamError::Kind:
+        onStreamError(static_cast<const StreamError &>(element));
         return;
-    }
     case MessageStanza::Kind: {
         const auto &message = static_cast<const MessageStanza &>(element);
         if (!message.hasError())
@@ -557,7 +566,6 @@ void XMPPClient::socketDisconnected()
     }
     m_writer.reset();
     setUnconnected();
-    qDebug() << "Connection lost to host" << m_socket.peerName();
 }
 
 void XMPPClient::setUnconnected()
@@ -566,6 +574,10 @@ void XMPPClient::setUnconnected()
         return;
     const int previous = m_state;
     m_state = UnconnectedState;
+    if (previous == ClosingState)
+        qWarning().noquote() << " [INFO ] chat connection to" << m_host << "closed";
+    else if (!m_socketErrorReported)
+        qWarning().noquote() << "chat connection to" << m_host << "lost";
     m_bindId.clear();
     m_sessionId.clear();
     if (previous == ConnectedState || previous == ClosingState)
@@ -574,10 +586,15 @@ void XMPPClient::setUnconnected()
 
 void XMPPClient::onSocketError(QAbstractSocket::SocketError error)
 {
+    const bool first = !std::exchange(m_socketErrorReported, true);
+    if (first && m_state == ClosingState && error == QAbstractSocket::RemoteHostClosedError)
+        qWarning().noquote() << " [INFO ] chat server closed the connection after our close";
+    else if (first)
+        qWarning().noquote() << "chat connection to" << m_host << "lost:" << m_socket.errorString();
     if (m_socket.state() == QAbstractSocket::UnconnectedState)
         setUnconnected();
-    emit socketError(error);
-    qDebug() << "Socket error " << error;
+    if (first)
+        emit socketError(error);
 }
 
 void XMPPClient::socketSslErrors(const QList<QSslError> &errors)

@@ -124,6 +124,7 @@ private:
     void handleElement(const xmpp::StreamElement &element);
     void negotiate(const xmpp::StreamElement &element);
     void route(const xmpp::StreamElement &element);
+    void onStreamError(const xmpp::StreamError &error);
     void onFeatures(const xmpp::StreamFeatures &features);
     void onSaslFailure(const xmpp::SASLFailure &failure);
     void onBindReply(const xmpp::Iq &reply);
@@ -165,6 +166,8 @@ private:
     QSet<QString> m_ownTables;
     QByteArray m_ownPhotoHash;
     bool m_plainWithoutTls = false;
+    // One socket error is reported per connection.
+    bool m_socketErrorReported = false;
     // The recipient of the last IQ request sent, by stanza id, until its handler is added.
     QMap<QString, XMPPJid> m_sentRequests;
     std::unique_ptr<xmpp::ClientRoster> m_roster;

@@ -109,6 +109,11 @@ int stanzaErrorConditionFromName(const QString &name)
     return sortedIndexOf(stanzaErrorConditionNames, name, 1);
 }
 
+QString saslFailureConditionName(int condition)
+{
+    return nameAt(saslFailureNames, condition);
+}
+
 int saslFailureConditionFromName(const QString &name)
 {
     return sortedIndexOf(saslFailureNames, name);

@@ -93,6 +93,7 @@ QString stanzaErrorTypeName(int type);
 int stanzaErrorTypeFromName(const QString &name);
 QString stanzaErrorConditionName(int condition);
 int stanzaErrorConditionFromName(const QString &name);
+QString saslFailureConditionName(int condition);
 int saslFailureConditionFromName(const QString &name);
 
 // Presence type and show codes with their wire names.

@@ -68,7 +68,9 @@ XMPPPresence::error_t XMPPPresence::error() const
         return NicknameInUse;
     if (type == xmpp::Wait && condition == xmpp::ServiceUnavailable)
         return RoomFull;
-    if (type == xmpp::Wait && condition == xmpp::RecipientUnavailable)
+    // A room still locked by its creator: some servers answer item-not-found.
+    if ((type == xmpp::Wait && condition == xmpp::RecipientUnavailable)
+        || (type == xmpp::Cancel && condition == xmpp::ItemNotFound))
         return RoomLocked;
     if (type == xmpp::Cancel && condition == xmpp::NotAllowed)
         return RoomMissing;

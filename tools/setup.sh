@@ -28,11 +28,16 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -ne 0 ] && SUDO="sudo"
     export DEBIAN_FRONTEND=noninteractive
     $SUDO apt-get update -qq
-    # The ejabberd package starts a system server on install; our tests run their own.
     $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-
-# A system ejabberd left running by the package would hold the XMPP port.
-if pgrep -f 'beam.*ejabberd' >/dev/null 2>&1 && [ -x /usr/sbin/ejabberdctl ]; then
-    /usr/sbin/ejabberdctl stop >/dev/null 2>&1 || pkill -f 'beam.*ejabberd' || true
+    # The ejabberd package starts its system service on installation; the tests run
+    # their own server on free ports and do not need it. Only the service installed
+    # just now is stopped, by its name; any other running server is left alone.
+    if printf '%s\n' "${missing[@]}" | grep -qx ejabberd; then
+        if [ -d /run/systemd/system ]; then
+            $SUDO systemctl disable --now ejabberd.service >/dev/null 2>&1 || true
+        else
+            $SUDO service ejabberd stop >/dev/null 2>&1 || true
+            $SUDO update-rc.d ejabberd disable >/dev/null 2>&1 || true
+        fi
+    fi
 fi

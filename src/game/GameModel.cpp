@@ -235,6 +235,7 @@ void GameModel::reset()
     m_doraTiles.clear();
     m_deadWallPosition = 4;
     m_lastDiscarderId = -1;
+    m_claimMark = 0;
     m_actingPlayer = -1;
     m_actTime = TimeSpan();
     m_gameState = NOTHING_KNOWN;
@@ -396,6 +397,8 @@ void GameModel::onStartHand(qint64 handId, const Seating &seating,
     takeTableState(tableState);
     m_inPlay = true;
     m_lastDiscarderId = -1;
+    // A claim that no meld followed (a win on the discard) ends with its hand.
+    m_claimMark = 0;
     for (auto &entry : m_players)
         entry.second.resetForNewHand();
     for (int w = 0; w < 4; ++w) {
@@ -484,7 +487,7 @@ void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
     const tile_vector hand = own ? withoutTiles(p.hand(), meldTilesFromHand(m)) : tile_vector();
 
     meld_tuple declared = m;
-    if (m_claimMark == 1) {
+    if (m_claimMark == 1 && m_lastDiscarderId != -1) {
         declared.claimedFrom = m_lastDiscarderId;
         declared.claimedOffset =
             static_cast<std::uint8_t>(m_lastDiscard.code() - declared.baseTile.code());

@@ -269,8 +269,13 @@ bool TableModel::isTableFull(qint32 id) const
 
 QString TableModel::tableName(const TableInfo &info) const
 {
-    const QString name = m_localizationDb ? m_localizationDb->tableName(info) : QString();
-    return name.isEmpty() ? QString::number(info.id()) : name;
+    return m_localizationDb ? m_localizationDb->tableName(info) : QString();
+}
+
+QString TableModel::nameCellText(const TableInfo &info) const
+{
+    const QString name = tableName(info);
+    return name.isEmpty() ? tr("Table(%1)").arg(info.id()) : name;
 }
 
 void TableModel::setLocalizationDb(LocalizationDb *db)
@@ -317,7 +322,7 @@ QList<QStandardItem *> TableModel::makeRow(const TableInfo &info)
 {
     // Tool tips are built when asked for (see data()): most are never shown.
     const QString tip;
-    QStandardItem *nameItem = makeTextItem(tableName(info), tip, Qt::AlignLeft);
+    QStandardItem *nameItem = makeTextItem(nameCellText(info), tip, Qt::AlignLeft);
     nameItem->setData(info.lobbyPath(), LobbyTablePathRole);
     nameItem->setData(info.isAborted(), TableAbortedRole);
 
@@ -437,7 +442,7 @@ void TableModel::updateRow(TableRow &row)
 {
     const TableInfo &info = row.info;
     QStandardItem *nameItem = row.items.at(NameColumn);
-    nameItem->setText(tableName(info));
+    nameItem->setText(nameCellText(info));
     nameItem->setData(info.lobbyPath(), LobbyTablePathRole);
     nameItem->setData(info.isAborted(), TableAbortedRole);
 
@@ -473,7 +478,7 @@ void TableModel::retranslateHeaders()
     setHorizontalHeaderLabels({tr("Table"), tr("Rules"), tr("Game Type"), tr("Players"),
                                tr("Bet"), tr("Max win")});
     for (auto &[id, row] : m_tables)
-        row.items.at(NameColumn)->setText(tableName(row.info));
+        row.items.at(NameColumn)->setText(nameCellText(row.info));
     // The typed cells' texts and every tool tip are built when asked for: one notice
     // makes the views ask again.
     if (rowCount() > 0)
@@ -487,5 +492,5 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     const auto it = m_tables.find(QStandardItemModel::data(index, TableIdRole).toInt());
     if (it == m_tables.end())
         return QVariant();
-    return tableToolTip(it->second.info, tableName(it->second.info));
+    return tableToolTip(it->second.info, nameCellText(it->second.info));
 }

@@ -75,7 +75,7 @@ public:
     // Throws std::runtime_error for a table that is not held; test hasTable() first.
     const TableInfo &tableInfo(qint32 id) const;
     bool isTableFull(qint32 id) const;
-    // The table's localized name, or its id while the name is not known.
+    // The table's localized name; empty while the name is not known.
     QString tableName(const TableInfo &info) const;
 
     void setLocalizationDb(LocalizationDb *db);
@@ -108,6 +108,8 @@ public slots:
     void processSubscriptions();
 
 private:
+    // The name cell's text: the name, or "Table(<id>)" while it is not known.
+    QString nameCellText(const TableInfo &info) const;
     void enqueue(const QString &path, bool subscribe);
     void doSubscribe(const QString &path);
     void doUnsubscribe(const QString &path);

@@ -99,12 +99,19 @@ void TestClient::startsWritesItsLogAndRefusesASecondInstance()
 
 void TestClient::commandLineErrorsAndHelp()
 {
+    // Over a plain terminal: no display and no platform chosen.
     QProcess process;
     prepare(process);
+    QProcessEnvironment environment = process.processEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(environment);
     process.setArguments({QStringLiteral("game.example:http")});
     process.start();
     QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
     const QByteArray error = process.readAllStandardError();
     QVERIFY2(error.contains("invalid port \"http\""), error.constData());
     QVERIFY(error.contains("usage: client [options] [host:port]"));
@@ -112,6 +119,7 @@ void TestClient::commandLineErrorsAndHelp()
     process.setArguments({QStringLiteral("--help")});
     process.start();
     QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     QVERIFY(process.readAllStandardOutput().startsWith("usage: client [options] [host:port]"));
 }

@@ -256,7 +256,9 @@ void TestGameModel::wholeHand()
     QCOMPARE(int(model.player(13).melds().back().claimedOffset), 255);
     QCOMPARE(model.player(13).hiddenTileCount(), 9);
 
-    // 12 wins; the game goes on.
+    // 12 wins on a discard of 13: a claim that no meld follows.
+    model.onTileDiscarded(13, tile(25), false);
+    model.onTileClaimed(12);
     EndHand result;
     result.players = {{me, row(me, 20000)}, {11, row(11, 21000)}, {12, row(12, 33000, 2)},
                       {13, row(13, 26000)}};
@@ -274,6 +276,10 @@ void TestGameModel::wholeHand()
     QCOMPARE(model.player(me).wind(), 3);
     QCOMPARE(model.deadWallTilesDealt(), 0);
     QCOMPARE(model.liveTiles(), 130);
+    model.onHiddenTilesFromWall(11, 14, false);
+    model.onMeldDeclared(11, meld_tuple(KONG, 2, tile(30), -1, 255));
+    QCOMPARE(model.player(11).melds().back().claimedFrom, -1);
+    QCOMPARE(int(model.player(11).melds().back().claimedOffset), 255);
 }
 
 void TestGameModel::ownHandBookkeeping()

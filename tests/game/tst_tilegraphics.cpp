@@ -77,7 +77,7 @@ void TestTileGraphics::initTestCase()
 
 void TestTileGraphics::init()
 {
-    QDir(QStringLiteral("tilesets")).removeRecursively();
+    QDir(TileSetCache::installDirectory()).removeRecursively();
     QDir(TileSetCache::userDirectory()).removeRecursively();
 }
 
@@ -202,7 +202,7 @@ void TestTileGraphics::quitDuringRender()
 void TestTileGraphics::installWritesEverySet()
 {
     QVERIFY(saveTilesetCache());
-    const QStringList files = QDir(QStringLiteral("tilesets")).entryList(QDir::Files);
+    const QStringList files = QDir(TileSetCache::installDirectory()).entryList(QDir::Files);
     QCOMPARE(files.size(), 25);
     for (const auto &back : TileGraphics::tileBlanks()) {
         for (const auto &face : TileGraphics::tileFaces()) {
@@ -210,7 +210,7 @@ void TestTileGraphics::installWritesEverySet()
                 back.second, face.second, GameScale(),
                 TileSetCache::artworkVersion(back.second, face.second));
             QVERIFY2(files.contains(name), qPrintable(name));
-            QFile file(QStringLiteral("tilesets/") + name);
+            QFile file(TileSetCache::installDirectory() + QLatin1Char('/') + name);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QDataStream in(&file);
             const TileImages images(in);
@@ -218,28 +218,40 @@ void TestTileGraphics::installWritesEverySet()
             QCOMPARE(images.scale(), GameScale());
         }
     }
+
+    // A client started from any other directory reads the same sets and renders none.
+    QDir(TileSetCache::userDirectory()).removeRecursively();
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    QVERIFY(QFileInfo(TileSetCache::installDirectory()).isAbsolute());
+    QCOMPARE(QDir(TileSetCache::installDirectory()).entryList(QDir::Files), files);
+    const auto back = TileGraphics::tileBlanks().front().second;
+    const auto face = TileGraphics::tileFaces().front().second;
+    QVERIFY(loadOrRenderTileset(back, face, GameScale()));
+    QVERIFY(QDir(TileSetCache::userDirectory()).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir::setCurrent(m_work.path()));
 }
 
 void TestTileGraphics::installReportsFailures()
 {
     // One file name is taken by a directory: that write fails, the rest go on.
-    QVERIFY(QDir().mkpath(QStringLiteral("tilesets")));
+    QVERIFY(QDir().mkpath(TileSetCache::installDirectory()));
     const auto back = TileGraphics::tileBlanks().at(1).second;
     const auto face = TileGraphics::tileFaces().at(4).second;
-    const QString blocked = QStringLiteral("tilesets/")
+    const QString blocked = TileSetCache::installDirectory() + QLatin1Char('/')
                             + TileSetCache::fileName(back, face, GameScale(),
                                                      TileSetCache::artworkVersion(back, face));
     QVERIFY(QDir().mkpath(blocked + QStringLiteral("/x")));
     QVERIFY(!saveTilesetCache());
-    QCOMPARE(QDir(QStringLiteral("tilesets")).entryList(QDir::Files).size(), 24);
+    QCOMPARE(QDir(TileSetCache::installDirectory()).entryList(QDir::Files).size(), 24);
 
     // No directory can be made.
-    QVERIFY(QDir(QStringLiteral("tilesets")).removeRecursively());
-    QFile file(QStringLiteral("tilesets"));
+    QVERIFY(QDir(TileSetCache::installDirectory()).removeRecursively());
+    QFile file(TileSetCache::installDirectory());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     QVERIFY(!saveTilesetCache());
-    QVERIFY(QFile::remove(QStringLiteral("tilesets")));
+    QVERIFY(QFile::remove(TileSetCache::installDirectory()));
 }
 
 MAHJONG_TEST_MAIN(TestTileGraphics)

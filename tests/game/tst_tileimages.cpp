@@ -126,7 +126,7 @@ void TestTileImages::init()
 {
     // Every test starts without any cache file.
     QVERIFY(QDir::setCurrent(m_work.path()));
-    QDir(QStringLiteral("tilesets")).removeRecursively();
+    QDir(TileSetCache::installDirectory()).removeRecursively();
     const QString user = TileSetCache::userDirectory();
     QVERIFY(!user.isEmpty());
     QDir(user).removeRecursively();
@@ -326,12 +326,12 @@ void TestTileImages::cacheFileReadBack()
 
     // An install cache file is preferred; mark it to tell the two apart.
     const TileImages other(pngBack, pngFace, TileSetCache::highlightPath(), scale);
-    QVERIFY(QDir().mkpath(QStringLiteral("tilesets")));
-    writeFile(QStringLiteral("tilesets/") + name, serialized(other));
+    QVERIFY(QDir().mkpath(TileSetCache::installDirectory()));
+    writeFile(TileSetCache::installDirectory() + QLatin1Char('/') + name, serialized(other));
     const auto fromInstall = loadOrRenderTileset(svgBack, svgFace, scale);
     QCOMPARE(fromInstall->kindImage(0, 0), other.kindImage(0, 0));
 
-    QVERIFY(QFile::remove(QStringLiteral("tilesets/") + name));
+    QVERIFY(QFile::remove(TileSetCache::installDirectory() + QLatin1Char('/') + name));
     const auto fromUser = loadOrRenderTileset(svgBack, svgFace, scale);
     QCOMPARE(fromUser->kindImage(0, 0), rendered->kindImage(0, 0));
     QCOMPARE(fromUser->face(3, tile(40)), rendered->face(3, tile(40)));
@@ -360,8 +360,8 @@ void TestTileImages::damagedCacheFilesAreRenderedAnew()
 
     const QString name =
         TileSetCache::fileName(svgBack, svgFace, scale, TileSetCache::artworkVersion(svgBack, svgFace));
-    QVERIFY(QDir().mkpath(QStringLiteral("tilesets")));
-    const QString installFile = QStringLiteral("tilesets/") + name;
+    QVERIFY(QDir().mkpath(TileSetCache::installDirectory()));
+    const QString installFile = TileSetCache::installDirectory() + QLatin1Char('/') + name;
     writeFile(installFile, bytes);
 
     const auto images = loadOrRenderTileset(svgBack, svgFace, scale);
@@ -377,8 +377,8 @@ void TestTileImages::staleInstallCacheIsLeftAlone()
     const TileImages other(pngBack, pngFace, TileSetCache::highlightPath(), scale);
     const QString name =
         TileSetCache::fileName(svgBack, svgFace, scale, TileSetCache::artworkVersion(svgBack, svgFace));
-    QVERIFY(QDir().mkpath(QStringLiteral("tilesets")));
-    const QString installFile = QStringLiteral("tilesets/") + name;
+    QVERIFY(QDir().mkpath(TileSetCache::installDirectory()));
+    const QString installFile = TileSetCache::installDirectory() + QLatin1Char('/') + name;
     const QByteArray planted = serialized(other);
     writeFile(installFile, planted);
     // Artwork newer than the cache file makes it stale.

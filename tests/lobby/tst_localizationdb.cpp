@@ -148,7 +148,9 @@ private slots:
         model.subscribe("101/Practice");
         QTRY_COMPARE(log.sent.size(), 1);
         model.addOrUpdateTable(makeTable(5, "101/Practice"));
-        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("5"));
+        // No name yet: the cell shows the placeholder, the name itself is empty.
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("Table(5)"));
+        QCOMPARE(model.tableName(model.tableInfo(5)), QString());
         QCOMPARE(db.tableName(6), QString());
 
         db.onLocalizedTableNames("en", {entry("Practice", "Practice table {tableId}")});

@@ -197,8 +197,8 @@ private slots:
             QVERIFY(cell.data(Qt::ToolTipRole).toString().contains("3 of 4"));
         }
         const QModelIndex name = model.index(0, 0);
-        // No name service yet: the id stands in for the name.
-        QCOMPARE(name.data().toString(), QStringLiteral("42"));
+        // No name service yet: the placeholder with the id stands in for the name.
+        QCOMPARE(name.data().toString(), QStringLiteral("Table(42)"));
         QCOMPARE(name.data(LobbyTablePathRole).toString(), QStringLiteral("101/Practice"));
         QCOMPARE(name.data(TableAbortedRole).toBool(), true);
 

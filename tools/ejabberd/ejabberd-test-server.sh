@@ -13,7 +13,8 @@
 # CA file (XMPP_CA). Each run picks free ports and its own node name, so several
 # runs can go at once; the Erlang VM runs without epmd and its distribution listens
 # on 127.0.0.1 only. A watchdog stops the server after MAX_LIFETIME seconds should
-# nobody call "stop".
+# nobody call "stop". A server it did not start (a system ejabberd) is left alone: the
+# test server's ports and node name are its own.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -38,15 +39,6 @@ except OSError:
     sys.exit(1)
 sys.exit(0)
 PY
-}
-
-# The Debian package starts a system ejabberd on installation; it would hold the
-# standard ports and fight over the names, so it is stopped.
-stop_system_instance() {
-    if [ -x /usr/sbin/ejabberdctl ] && pgrep -f 'beam.*ejabberd@localhost' >/dev/null 2>&1; then
-        echo "ejabberd-test-server: stopping the system ejabberd" >&2
-        /usr/sbin/ejabberdctl stop >/dev/null 2>&1 || true
-    fi
 }
 
 make_certificates() {
@@ -78,7 +70,6 @@ start() {
     local dir=$1; shift
     # A run that was killed before it could stop its server leaves it behind.
     [ -e "$dir/env" ] && stop "$dir"
-    stop_system_instance
     mkdir -p "$dir"
     dir=$(cd "$dir" && pwd)
     rm -rf "$dir/db" "$dir"/*.log

@@ -32,22 +32,10 @@ void logBanner()
                                      QSysInfo::prettyProductName());
 }
 
-int run(MahjongApplication &app)
+int run(MahjongApplication &app, CommandLine &commandLine)
 {
-    std::optional<CommandLine> commandLine;
-    try {
-        commandLine = CommandLine::parse(QCoreApplication::arguments());
-    } catch (const CommandLine::Error &error) {
-        std::fprintf(stderr, "%s\n\n%s", error.what(), qUtf8Printable(CommandLine::usage()));
-        return 1;
-    }
-    if (commandLine->helpRequested()) {
-        std::fputs(qUtf8Printable(CommandLine::usage()), stdout);
-        return 0;
-    }
-
-    setupResourceSearchPaths(commandLine->searchPaths(), skin);
-    if (commandLine->install())
+    setupResourceSearchPaths(commandLine.searchPaths(), skin);
+    if (commandLine.install())
         return saveTilesetCache() ? 0 : 1;
 
     // The lock is taken before the log is opened: a refused second start must
@@ -56,8 +44,8 @@ int run(MahjongApplication &app)
     SingleInstance instance(userDir);
     const bool alone = instance.tryLock();
     if (alone) {
-        MessageHandler::setMinimumLevel(commandLine->minimumLogLevel());
-        MessageHandler::setFilter(commandLine->logFilter());
+        MessageHandler::setMinimumLevel(commandLine.minimumLogLevel());
+        MessageHandler::setFilter(commandLine.logFilter());
         MessageHandler::openLog(userDir);
         MessageHandler::install();
         MahjongApplication::installLogAlerts();
@@ -74,11 +62,11 @@ int run(MahjongApplication &app)
     }
 
     TranslationsManager translations;
-    translations.setLanguage(translations.startLanguage(commandLine->language()));
+    translations.setLanguage(translations.startLanguage(commandLine.language()));
 
     loadCaCertificates();
 
-    Startup startup(*commandLine, translations);
+    Startup startup(commandLine, translations);
     QObject::connect(&startup, &Startup::exitRequested, &app, &QCoreApplication::exit);
     startup.start();
     const int exitCode = app.exec();
@@ -97,9 +85,26 @@ int main(int argc, char *argv[])
     registerWebSchemes();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
+    // The command line is read before the application object exists: the help text and
+    // a mistake need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    std::optional<CommandLine> commandLine;
+    try {
+        commandLine = CommandLine::parse(arguments);
+    } catch (const CommandLine::Error &error) {
+        std::fprintf(stderr, "%s\n\n%s", error.what(), qUtf8Printable(CommandLine::usage()));
+        return 2;
+    }
+    if (commandLine->helpRequested()) {
+        std::fputs(qUtf8Printable(CommandLine::usage()), stdout);
+        return 0;
+    }
+
     MahjongApplication app(argc, argv);
     try {
-        return run(app);
+        return run(app, *commandLine);
     } catch (const std::exception &error) {
         qCritical() << "unexpected error:" << error.what();
         return 1;

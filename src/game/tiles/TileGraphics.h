@@ -68,6 +68,6 @@ private:
 };
 
 // The install step: renders every back and face combination at factor 1.0
-// into "tilesets/" under the current directory. False when any file could not
+// into TileSetCache::installDirectory(). False when any file could not
 // be written (each is logged); the caller then ends with a non-zero exit code.
 bool saveTilesetCache();

@@ -2,6 +2,7 @@
 
 #include "game/tiles/TileImages.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDateTime>
@@ -69,7 +70,14 @@ QString fileName(const QString &backPath, const QString &facePath, const GameSca
 
 QString installDirectory()
 {
-    return QStringLiteral("tilesets");
+    // Beside the executable, where the install step run with the rights to write there
+    // puts the sets; when that place cannot be written and holds none, the per-user
+    // data directory. Never the current directory, which changes from start to start.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString beside = appDir + QStringLiteral("/tilesets");
+    if (QFileInfo(beside).isDir() || QFileInfo(appDir).isWritable())
+        return beside;
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/tilesets");
 }
 
 namespace {

@@ -35,7 +35,9 @@ QByteArray cacheKey(const QString &backPath, const QString &facePath, const Game
 QString fileName(const QString &backPath, const QString &facePath, const GameScale &scale,
                  const QByteArray &artwork);
 
-// "tilesets/" under the current directory: the cache the install step fills.
+// The cache the install step fills and every start reads first: "tilesets/" beside
+// the executable, or in the per-user data directory where the executable's directory
+// cannot be written and has none.
 QString installDirectory();
 // The per-user cache directory (the application's cache location, or a private
 // directory under the temporary directory); empty when none can be made.

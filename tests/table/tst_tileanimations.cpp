@@ -2,7 +2,10 @@
 
 #include "app/wind.h"
 #include "game/GameWindowActionQueue.h"
+#include "app/TableInfo.h"
 #include "table/scene/GameGraphicsScene.h"
+#include "table/scene/HiddenHandView.h"
+#include "table/scene/SquareCityView.h"
 #include "table/scene/TileAnimation.h"
 #include "table/scene/TileAnimationSet.h"
 #include "table/scene/TileAnimationSource.h"
@@ -79,6 +82,7 @@ private slots:
     void init() { QSettings().setValue(QStringLiteral("game/animations"), true); }
     void tilesFlyFromSourceToTarget();
     void endsAnswerBeforeEitherChanges();
+    void wallDrawsAndHiddenHands();
     void turnsIntoTheTargetOrientation();
     void laterStartStepWaitsUnturned();
 
@@ -166,6 +170,45 @@ void TestTileAnimations::endsAnswerBeforeEitherChanges()
     move.finish(true);
     QCOMPARE(log, QStringList({"source take 2", "target put 2"}));
     QCOMPARE(scene.items().size(), 0);
+}
+
+void TestTileAnimations::wallDrawsAndHiddenHands()
+{
+    GameGraphicsScene scene;
+    SquareCityView city(&scene);
+    city.setWall(0, 80, 14, 10, 0, {});
+    auto *right = new HiddenHandView(RIGHT);
+    auto *top = new HiddenHandView(TOP);
+    scene.addItem(right);
+    scene.addItem(top);
+    right->setPos(700, 100);
+    top->setPos(200, 40);
+    right->setTileCount(5);
+    top->setTileCount(2);
+
+    // A count move between two hidden hands: the source shrinks at the start, the
+    // target grows only at the end.
+    TileAnimationSet pass(&scene, right, top, 300, 3);
+    pass.start(false);
+    QCOMPARE(right->tileCount(), 2);
+    QCOMPARE(top->tileCount(), 2);
+    QCOMPARE(pass.animations().size(), size_t(3));
+    QCOMPARE(pass.animations().front()->tileItem()->kind(), 1);
+    pass.finish(false);
+    QCOMPARE(top->tileCount(), 5);
+
+    // A draw from the wall: the wall loses the tile at once.
+    const TilePlacement from = city.animationSource(false)->sourcePlacements(1).front();
+    TileAnimationSet draw(&scene, city.animationSource(false), right, 500, 1);
+    draw.start(false);
+    QCOMPARE(city.liveTiles(), 79);
+    TileView *flying = draw.animations().front()->tileItem();
+    const QRectF faceDown = TileMetrics::gameRect(from.orientation, 1);
+    QCOMPARE(flying->pos(), from.pos + QPointF(faceDown.width() / 2, faceDown.height() / 2));
+    QCOMPARE(right->tileCount(), 2);
+    draw.finish(false);
+    QCOMPARE(right->tileCount(), 3);
+    QVERIFY(!flying->isVisible());
 }
 
 void TestTileAnimations::turnsIntoTheTargetOrientation()

@@ -97,6 +97,8 @@ public:
     TileAnimationSource *animationSource(bool highlighted);
     TileAnimationTarget *asAnimationTarget();
     void retranslate();
+    // Lays the row out again for the current tile sizes.
+    void relayout() { layout(); }
 
     const std::vector<HandTile *> &items() const { return m_tiles; }
 

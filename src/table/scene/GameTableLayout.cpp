@@ -1,0 +1,331 @@
+#include "table/scene/GameTableLayout.h"
+
+#include "app/RulesetInfo.h"
+#include "app/TableInfo.h"
+#include "app/wind.h"
+#include "game/tiles/TileGraphics.h"
+#include "table/scene/CompactCityView.h"
+#include "table/scene/DeclaredView.h"
+#include "table/scene/DiscardView.h"
+#include "table/scene/HandView.h"
+#include "table/scene/HiddenHandView.h"
+#include "table/scene/MarkerArtwork.h"
+#include "table/scene/PlayerActionView.h"
+#include "table/scene/RiichiStickView.h"
+#include "table/scene/SquareCityView.h"
+#include "table/scene/TableLayoutHost.h"
+#include "table/scene/TileMetrics.h"
+#include "table/scene/TileView.h"
+#include "table/scene/WindView.h"
+
+#include <QSvgRenderer>
+#include <QtDebug>
+
+#include <cmath>
+
+namespace {
+
+int truncated(double value)
+{
+    return static_cast<int>(value);
+}
+
+int rounded(double value)
+{
+    return static_cast<int>(std::lround(value));
+}
+
+// The length of a riichi stick at a scale, as the stick view lays it out.
+double stickLength(double scale)
+{
+    const QRectF b = MarkerArtwork::riichiStick().boundsOnElement(QStringLiteral("stick"));
+    return b.height() > 0 ? static_cast<int>(15 * scale) * b.width() / b.height() : 0.0;
+}
+
+int meldDepth(int orientation)
+{
+    return DeclaredView::declaredAreaDepth(orientation);
+}
+
+// The base size of a table: meld areas on every side, three tile thirds of space, the
+// centre (walls or table and wall) and the part of the hand below the bottom walls.
+QSizeF tableBaseSize(const GameScale &g, const QSizeF &centre)
+{
+    const int t0 = truncated(TileMetrics::baseSize(BOTTOM, 5).width() * g.wall / 3);
+    const double m = meldDepth(BOTTOM) * g.table;
+    const double hh = baseHandAreaHeight() * g.hand - m * 0.5;
+    const double overlap = qMax(hh, 0.0);
+    const int width = truncated((meldDepth(LEFT) + meldDepth(RIGHT)) * g.table + 3 * t0 + centre.width());
+    const int height =
+        truncated((meldDepth(TOP) + meldDepth(BOTTOM)) * g.table + 3 * t0 + centre.height() + overlap);
+    return QSizeF(width, height);
+}
+
+} // namespace
+
+GameTableLayout::GameTableLayout(TableLayoutHost *host) : m_host(host) {}
+
+GameTableLayout::~GameTableLayout() = default;
+
+GameScale GameTableLayout::gameScale(const QSize &viewSize) const
+{
+    const GameScale base = baseFactors();
+    const QSizeF size = baseSize(base);
+    double f = 1.0;
+    if (size.width() > 0 && size.height() > 0)
+        f = qMin(viewSize.width() / size.width(), viewSize.height() / size.height());
+    return GameScale{f * base.wall, f * base.table, f * base.hand};
+}
+
+int GameTableLayout::seatCount() const
+{
+    return m_host->layoutTableInfo().capacity().seats();
+}
+
+int GameTableLayout::wallTileCount() const
+{
+    try {
+        return m_host->layoutTableInfo().wallTileCount();
+    } catch (const std::exception &e) {
+        qWarning() << "table layout without a wall size:" << e.what();
+        return 0;
+    }
+}
+
+int GameTableLayout::tileThird()
+{
+    return TileMetrics::gameSize(BOTTOM, 5).width() / 3;
+}
+
+int GameTableLayout::handOverlap(const GameScale &g)
+{
+    const int m = truncated(meldDepth(BOTTOM) * g.table);
+    return handAreaHeight() - m / 2;
+}
+
+void GameTableLayout::relayoutViews() const
+{
+    m_host->cityView()->relayout();
+    for (int i = 0; i < 4; ++i) {
+        m_host->hiddenHandView(i)->relayout();
+        m_host->discardView(i)->relayout();
+    }
+    m_host->handView()->relayout();
+}
+
+void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
+{
+    const QRectF &inner = frame.inner;
+    const QRectF &bounds = frame.bounds;
+    const int t = tileThird();
+    const int hh = frame.handOverlap;
+
+    for (int i = 0; i < 4; ++i)
+        m_host->declaredView(i)->setMaxRowLength(i % 2 == 0 ? inner.width() : inner.height());
+
+    QSizeF marker[4];
+    for (int i = 0; i < 4; ++i)
+        marker[i] = m_host->windMarkerSize(i);
+    m_host->setSeatMarkerPos(BOTTOM, QPointF(inner.left() - marker[0].width(), bounds.bottom()));
+    m_host->setSeatMarkerPos(RIGHT, QPointF(bounds.right(), inner.bottom()));
+    m_host->setSeatMarkerPos(TOP, QPointF(inner.right(), bounds.top() - marker[2].height()));
+    m_host->setSeatMarkerPos(LEFT, QPointF(bounds.left() - marker[0].width(), inner.top() - marker[2].height()));
+
+    const QPointF c(rounded(bounds.center().x()), rounded(bounds.center().y()));
+    const QPointF claimPos[4] = {QPointF(c.x(), bounds.bottom()), QPointF(bounds.right(), c.y()),
+                                 QPointF(c.x(), bounds.top()), QPointF(bounds.left(), c.y())};
+    const QPointF stickOffset[4] = {QPointF(marker[0].width(), marker[0].height()),
+                                    QPointF(marker[1].width(), 0), QPointF(0, 0),
+                                    QPointF(0, marker[3].height())};
+    const QPointF discardPos[4] = {
+        QPointF(inner.left() + t, inner.bottom() - t), QPointF(inner.right() - t, inner.bottom() - t),
+        QPointF(inner.right() - t, inner.top() + t), QPointF(inner.left() + t, inner.top() + t)};
+    const QPointF declaredPos[4] = {
+        QPointF(inner.left() + t, bounds.bottom() + t), QPointF(bounds.right() + t, inner.bottom() - t),
+        QPointF(inner.right() - t, bounds.top() - t), QPointF(bounds.left() - t, inner.top() + t)};
+    for (int i = 0; i < 4; ++i) {
+        PlayerActionView *claim = m_host->claimImage(i);
+        claim->setAnchorMode(1);
+        claim->setScale(g.table);
+        claim->setPos(claimPos[i]);
+        RiichiStickView *sticks = m_host->riichiSticks(i);
+        sticks->setScale(frame.stickScale);
+        sticks->setPos(m_host->seatMarkerPos(i) + stickOffset[i]);
+        m_host->discardView(i)->setPos(discardPos[i]);
+        m_host->declaredView(i)->setPos(declaredPos[i]);
+    }
+
+    const QRectF view = m_host->viewSceneRect();
+    HandView *hand = m_host->handView();
+    const int handY = qMax(truncated((view.bottom() + bounds.bottom() + hh - handAreaHeight()) * 0.5),
+                           truncated(bounds.bottom() + hh));
+    hand->setPos(frame.handRight, handY);
+
+    const int offB = t + truncated(frame.meldShare * meldDepth(BOTTOM) * g.table);
+    const QSizeF timer = m_host->turnTimerSize();
+    m_host->moveTurnTimer(QPointF(frame.handRight + offB / 2, handY + truncated((currentTileHeight() - timer.height()) / 2)));
+
+    PrevalentWindView *prevalent = m_host->prevalentWindView();
+    prevalent->setScale(frame.prevalentScale);
+    const QSizeF prevalentSize = prevalent->boundingRect().size();
+    prevalent->setPos(frame.prevalentCentre -
+                      QPointF(rounded(prevalentSize.width() / 2), rounded(prevalentSize.height() / 2)));
+
+    const int offR = t + truncated(frame.meldShare * meldDepth(RIGHT) * g.table);
+    m_host->hiddenHandView(BOTTOM)->setPos(hand->pos());
+    m_host->hiddenHandView(RIGHT)->setPos(bounds.right() + offR, bounds.top());
+    m_host->hiddenHandView(TOP)->setPos(bounds.left(), bounds.top() - hh);
+    m_host->hiddenHandView(LEFT)->setPos(bounds.left() - offR, bounds.bottom());
+
+    m_host->cityView()->setLightPosition(frame.centre);
+    for (int i = 0; i < 4; ++i) {
+        m_host->discardView(i)->setLightPosition(frame.centre);
+        m_host->declaredView(i)->setLightPosition(frame.centre);
+        m_host->hiddenHandView(i)->setLightPosition(frame.centre);
+    }
+    hand->setLightPosition(frame.centre);
+}
+
+GameTableRegularLayout::GameTableRegularLayout(TableLayoutHost *host) : GameTableLayout(host)
+{
+    host->replaceCityView(std::make_unique<SquareCityView>(host->layoutScene()));
+    host->cityView()->setTableInfo(host->layoutTableInfo());
+    host->refreshCityView();
+}
+
+GameScale GameTableRegularLayout::baseFactors() const
+{
+    const int seats = seatCount();
+    if (seats == 4 || (seats == 3 && wallTileCount() <= 108))
+        return GameScale{0.85, 1.0, 1.1};
+    return GameScale{1.0, 1.0, 1.25};
+}
+
+QSizeF GameTableRegularLayout::baseSize(const GameScale &g) const
+{
+    QSizeF city;
+    if (auto *square = qobject_cast<SquareCityView *>(host()->cityView()))
+        city = QSizeF(rounded(square->baseSize().width() * g.wall), rounded(square->baseSize().height() * g.wall));
+    return tableBaseSize(g, city);
+}
+
+void GameTableRegularLayout::apply()
+{
+    auto *city = qobject_cast<SquareCityView *>(host()->cityView());
+    if (!city)
+        return;
+    const QRectF view = host()->viewSceneRect();
+    const QPointF centre(rounded(view.center().x()), rounded(view.center().y()));
+    const GameScale g = TileGraphics::instance().gameScale();
+    const int hh = handOverlap(g);
+    const int overlap = qMax(hh, 0);
+
+    relayoutViews();
+    city->setPos(QPoint(truncated(centre.x()) - city->width() / 2,
+                        truncated(centre.y()) - (city->height() + city->depth() + overlap) / 2));
+
+    Frame frame;
+    frame.inner = city->innerRect().translated(city->pos());
+    frame.bounds = city->boundingRect().translated(city->pos());
+    frame.centre = centre;
+    frame.handOverlap = hh;
+    frame.handRight = frame.bounds.right();
+    frame.stickScale = g.table;
+    frame.meldShare = 0.5;
+    frame.prevalentScale = g.wall * 1.4;
+    frame.prevalentCentre = centre;
+    placeAround(frame, g);
+}
+
+GameTableCompactLayout::GameTableCompactLayout(TableLayoutHost *host) : GameTableLayout(host)
+{
+    host->replaceCityView(std::make_unique<CompactCityView>(host->layoutScene()));
+    host->cityView()->setTableInfo(host->layoutTableInfo());
+    host->refreshCityView();
+}
+
+GameScale GameTableCompactLayout::baseFactors() const
+{
+    return GameScale{0.75, 1.0, 1.0};
+}
+
+int GameTableCompactLayout::discardsPerSeat() const
+{
+    int seats = seatCount();
+    if (seats <= 0 || seats > 4)
+        seats = 4;
+    return qMax((wallTileCount() - 1 - 11 * seats) / seats, 0);
+}
+
+bool GameTableCompactLayout::riichi() const
+{
+    try {
+        return RulesetInfoInstance(host()->layoutTableInfo().ruleset()).isRiichi() != 0;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+QSizeF GameTableCompactLayout::discardArea(double tableFactor) const
+{
+    // The seats' discards stand as a pinwheel around the middle: the bottom row beside
+    // the right seat's rows, the right seat's column above the bottom rows.
+    const int n = discardsPerSeat();
+    const QSize bottom = host()->discardView(BOTTOM)->discardAreaSize(n, riichi());
+    const QSize right = host()->discardView(RIGHT)->discardAreaSize(n, riichi());
+    return QSizeF(truncated((bottom.width() + right.width()) * tableFactor),
+                  truncated((bottom.height() + right.height()) * tableFactor));
+}
+
+QSizeF GameTableCompactLayout::baseSize(const GameScale &g) const
+{
+    const QSizeF table = discardArea(g.table);
+    QSizeF wall;
+    if (auto *compact = qobject_cast<CompactCityView *>(host()->cityView()))
+        wall = QSizeF(rounded(compact->baseSize().width() * g.wall), rounded(compact->baseSize().height() * g.wall));
+    const QSizeF size =
+        tableBaseSize(g, QSizeF(qMax(table.width(), wall.width()), table.height() + wall.height()));
+    // The own hand is wider than the table: it needs room for its full row and the
+    // side seats beside it.
+    const double handRow = HandRowTiles * TileMetrics::baseSize(BOTTOM, 3).width() * g.hand;
+    const double sides = (meldDepth(LEFT) + meldDepth(RIGHT)) * g.table;
+    // The side seats' riichi sticks run along the table from its corners.
+    const double sticks = table.height() + wall.height() + 2 * stickLength(g.wall);
+    return QSizeF(qMax(size.width(), double(truncated(handRow + sides))),
+                  qMax(size.height(), double(truncated(sticks))));
+}
+
+void GameTableCompactLayout::apply()
+{
+    auto *city = qobject_cast<CompactCityView *>(host()->cityView());
+    if (!city)
+        return;
+    const QRectF view = host()->viewSceneRect();
+    const QPointF centre(rounded(view.center().x()), rounded(view.center().y()));
+    const GameScale g = TileGraphics::instance().gameScale();
+
+    relayoutViews();
+    const int d = TileMetrics::gameSize(LEFT, 7).depth();
+    const int cityHeight = truncated(city->boundingRect().height());
+    const QSizeF area = discardArea(g.table);
+    const int a = truncated(area.width());
+    const int b = truncated(area.height());
+    const QRectF table(truncated(centre.x()) - a / 2, truncated(centre.y()) - (b + cityHeight) / 2, a, b);
+
+    city->setPos(QPoint(rounded(table.x() + truncated((a - city->width()) * 0.5)),
+                        rounded(table.y() + b - (2 * d) / 9)));
+
+    Frame frame;
+    frame.inner = table;
+    frame.bounds = QRectF(table.x(), table.y(), a, b + cityHeight - (2 * d) / 9);
+    frame.centre = centre;
+    frame.handOverlap = handOverlap(g);
+    // A hand wider than the table is centred below it.
+    const int handRow = truncated(HandRowTiles * TileMetrics::gameSize(BOTTOM, 3).width());
+    frame.handRight = qMax(frame.bounds.right(), centre.x() + handRow / 2);
+    frame.stickScale = g.wall;
+    frame.meldShare = 2.0 / 3.0;
+    frame.prevalentScale = g.wall;
+    frame.prevalentCentre = table.center();
+    placeAround(frame, g);
+}

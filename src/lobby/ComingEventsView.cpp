@@ -1,0 +1,93 @@
+#include "lobby/ComingEventsView.h"
+
+#include "app/Singleton.h"
+#include "connection/ServerTime.h"
+#include "lobby/ComingEventPopup.h"
+#include "lobby/ComingEventsModel.h"
+
+#include <QTimerEvent>
+#include <QWidget>
+
+ComingEventsView::ComingEventsView(ComingEventsModel *model, QWidget *host)
+    : QObject(host)
+    , m_model(model)
+{
+    m_timerId = startTimer(CheckIntervalMs);
+    connect(model, &ComingEventsModel::comingEventsChanged, this, &ComingEventsView::onComingEvents);
+}
+
+bool ComingEventsView::isRelevant(const ComingEvent &event, const QDateTime &now)
+{
+    switch (event.kind) {
+    case ComingEvent::TournamentStart:
+    case ComingEvent::RoundStart:
+        return now < event.time && now.secsTo(event.time) < TournamentNoticeSecs;
+    case ComingEvent::RoundEnd:
+        return false;
+    default:
+        return now < event.time;
+    }
+}
+
+std::optional<ComingEvent> ComingEventsView::firstRelevant(const ComingEvents &events,
+                                                           const QDateTime &now)
+{
+    for (const ComingEvent &event : events) {
+        if (isRelevant(event, now))
+            return event;
+    }
+    return std::nullopt;
+}
+
+ComingEventPopup *ComingEventsView::currentPopup() const
+{
+    // A notice that expired or was replaced is hidden until its deferred deletion.
+    const auto popups = host()->findChildren<ComingEventPopup *>();
+    for (ComingEventPopup *popup : popups) {
+        if (!popup->isHidden())
+            return popup;
+    }
+    return nullptr;
+}
+
+void ComingEventsView::onComingEvents(const ComingEvents &events)
+{
+    updatePopup(events);
+}
+
+void ComingEventsView::onPopupExpired()
+{
+    if (m_model)
+        updatePopup(m_model->comingEvents());
+}
+
+void ComingEventsView::updatePopup(const ComingEvents &events)
+{
+    const std::optional<ComingEvent> first =
+        firstRelevant(events, Singleton<ServerTime>::instance().now());
+    if (ComingEventPopup *existing = currentPopup()) {
+        if (first && existing->event() == *first)
+            return;
+        existing->hide();
+        existing->deleteLater();
+    }
+    if (!first)
+        return;
+    auto *popup = new ComingEventPopup(host(), *first);
+    popup->show();
+    popup->setGeometry(QRect(m_position, popup->sizeHint()));
+    connect(popup, &ComingEventPopup::expired, this, &ComingEventsView::onPopupExpired);
+}
+
+void ComingEventsView::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_timerId)
+        onPopupExpired();
+    else
+        QObject::timerEvent(event);
+}
+
+QWidget *ComingEventsView::host() const
+{
+    return static_cast<QWidget *>(parent());
+}

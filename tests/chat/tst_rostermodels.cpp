@@ -3,6 +3,7 @@
 #include "app/startup/ResourceSearchPaths.h"
 #include "chat/FriendsFilter.h"
 #include "chat/FriendsRosterModel.h"
+#include "chat/PlayerDbChatAdapter.h"
 #include "chat/RosterAvailability.h"
 #include "chat/XMPPRosterModel.h"
 #include "chat/xmpp/XMPPClient.h"
@@ -78,6 +79,7 @@ private slots:
     void rowsFollowTheRosterAndPresences();
     void friendsAreListedByName();
     void availableContacts();
+    void pictureRequestsWaitForTheChat();
 
 private:
     XMPPClient m_client;
@@ -241,6 +243,29 @@ void TestRosterModels::availableContacts()
     roster.onPresence(presence("2001@localhost/a", QStringLiteral("unavailable")));
     roster.onPresence(presence("2004@localhost/b", QString(), DoNotDisturb));
     QCOMPARE(available(), std::vector<qint32>({2003, 2004}));
+}
+
+void TestRosterModels::pictureRequestsWaitForTheChat()
+{
+    PlayerDb players(nullptr, nullptr);
+    QSignalSpy failed(&players, &PlayerDb::changePictureFailed);
+    {
+        XMPPClient client;
+        PlayerDbChatAdapter adapter(&client, &players);
+        players.setLocalPlayer(2001, QStringLiteral("dora"));
+        // The directory asks for its own vCard at these moments without looking at the
+        // connection: nothing goes out, nothing is thrown.
+        players.onXMPPConnected();
+        players.onUploadVCardOk();
+        QImage photo(10, 10, QImage::Format_RGB32);
+        photo.fill(Qt::red);
+        players.setPicture(photo);
+        adapter.uploadPhoto(photo);
+        QCOMPARE(failed.size(), 2);
+        QVERIFY(!players.picture(2002, true).isNull());
+    }
+    // Gone with its client, the adapter is unplugged.
+    QVERIFY(!players.picture(2003, true).isNull());
 }
 
 MAHJONG_TEST_MAIN(TestRosterModels)

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>EmbeddedBrowser</name>
+    <message>
+        <source>Insecure connection</source>
+        <translation>安全でない接続</translation>
+    </message>
+    <message>
+        <source>Secure connection</source>
+        <translation>安全な接続</translation>
+    </message>
+</context>
+<context>
     <name>InstallerLayer</name>
     <message>
         <source>The new client was saved as %1. On this system, please install updates through your package manager.</source>
@@ -454,6 +465,13 @@ Bet: %5</source>
     <message>
         <source>Max win</source>
         <translation>最大獲得</translation>
+    </message>
+</context>
+<context>
+    <name>TableSelector</name>
+    <message>
+        <source>Lobby</source>
+        <translation>ロビー</translation>
     </message>
 </context>
 <context>

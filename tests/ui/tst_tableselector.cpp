@@ -38,7 +38,7 @@ class TestTableSelector : public QObject
 
 private:
     RequestLog m_log;
-    TranslationsManager m_translations;
+    TranslationsManager *m_translations = nullptr;
     TableModel *m_model = nullptr;
     LocalizationDb *m_names = nullptr;
 
@@ -57,12 +57,13 @@ private slots:
     void initTestCase()
     {
         setupResourceSearchPaths({}, "default");
-        m_translations.setLanguage("en");
+        m_translations = new TranslationsManager(this);
+        m_translations->setLanguage("en");
         m_model = new TableModel(m_log.requests(), this);
         m_model->subscribe("101/Practice");
         m_model->subscribe("101/mtt/3");
         QTRY_COMPARE(m_log.sent.size(), 2);
-        m_names = new LocalizationDb([](const QString &, const std::vector<QString> &) {}, &m_translations, this);
+        m_names = new LocalizationDb([](const QString &, const std::vector<QString> &) {}, m_translations, this);
         m_names->setTableModel(m_model);
         m_names->onLocalizedTableNames("en", {entry("Practice", "Table {tableId}")});
     }
@@ -180,7 +181,17 @@ private slots:
         // New names reach every button.
         m_names->onLocalizedTableNames("en", {entry("Practice", "Riichi {tableId}")});
         QCOMPARE(practice->text(), QStringLiteral("Riichi 5"));
-        QCOMPARE(selector.findChild<QPushButton *>("lobbyButton")->text(), QStringLiteral("Lobby"));
+        auto *lobby = selector.findChild<QPushButton *>("lobbyButton");
+        QCOMPARE(lobby->text(), QStringLiteral("Lobby"));
+
+        // Another language: the lobby button at once, the tables with their names.
+        m_translations->setLanguage("ja");
+        QTRY_COMPARE(lobby->text(), QStringLiteral(u"ロビー"));
+        m_names->onLocalizedTableNames("ja", {entry("Practice", QStringLiteral(u"卓 {tableId}"))});
+        QCOMPARE(practice->text(), QStringLiteral(u"卓 5"));
+        m_translations->setLanguage("en");
+        QTRY_COMPARE(lobby->text(), QStringLiteral("Lobby"));
+        QCOMPARE(practice->text(), QStringLiteral("Riichi 5"));
     }
 };
 

@@ -1,6 +1,7 @@
 // Web pages in the client, run in QtWebEngine offscreen: the "localwww" scheme, the
 // page panes with their "client" object, and the browser dialog.
 #include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "app/loopbackhttpserver.h"
 #include "protocol/TestServer.h"
 #include "ui/web/EmbeddedBrowser.h"
@@ -314,6 +315,14 @@ private slots:
         QCOMPARE(icon->toolTip(), QStringLiteral("Insecure connection"));
         QTest::qWait(300);
         saveScreenshot(&owner, QStringLiteral("webpage-browser.png"));
+
+        // A new language reaches the texts and the pages' language preference.
+        TranslationsManager translations;
+        translations.setLanguage(QStringLiteral("ja"));
+        QTRY_COMPARE(icon->toolTip(), QStringLiteral(u"安全でない接続"));
+        QCOMPARE(EmbeddedWebView::sharedProfile()->httpAcceptLanguage(), QStringLiteral("ja"));
+        translations.setLanguage(QStringLiteral("en"));
+        QTRY_COMPARE(icon->toolTip(), QStringLiteral("Insecure connection"));
 
         // The test game server's certificate comes from a CA the browser does not know.
         TestServer server;

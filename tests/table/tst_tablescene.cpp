@@ -8,6 +8,7 @@
 #include "table/scene/HiddenHandView.h"
 #include "table/scene/MeldView.h"
 #include "table/scene/Object3DView.h"
+#include "table/scene/RiichiStickView.h"
 #include "table/scene/ShadowedGroup.h"
 #include "table/scene/WindView.h"
 
@@ -15,6 +16,7 @@
 
 #include <QDir>
 #include <QGraphicsSceneHoverEvent>
+#include <QGraphicsSvgItem>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -130,6 +132,7 @@ void TestTableScene::composedTable()
         if (table.hidden[seat])
             QVERIFY(drawn(table.hidden[seat]->items()[6]));
         QVERIFY(drawn(table.winds[seat]));
+        QVERIFY(drawn(table.sticks[seat]->sticks().front()));
     }
     QVERIFY(drawn(table.cube));
     // The lifted tile stands five pixels above its neighbours.

@@ -293,13 +293,14 @@ void TestTileViews::overlappingShadowsAreOnePath()
     const QImage image = renderScene(scene, QRect(0, 0, 160, 160));
     const QPainterPath a = first->sceneTransform().map(shadowPath(*first));
     const QPainterPath b = second->sceneTransform().map(shadowPath(*second));
+    // Edges may fall a pixel either way; inside and outside they may not.
     int both = 0;
     int one = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QPointF centre(x + 0.5, y + 0.5);
-            const bool inA = a.contains(centre);
-            const bool inB = b.contains(centre);
+            const QRectF around(x - 1, y - 1, 3, 3);
+            const bool inA = a.contains(around);
+            const bool inB = b.contains(around);
             const int alpha = qAlpha(image.pixel(x, y));
             if (inA && inB) {
                 ++both;
@@ -307,9 +308,10 @@ void TestTileViews::overlappingShadowsAreOnePath()
             } else if (inA || inB) {
                 ++one;
                 QCOMPARE(alpha, 48);
-            } else if (!a.intersects(QRectF(x - 1, y - 1, 3, 3))
-                       && !b.intersects(QRectF(x - 1, y - 1, 3, 3))) {
+            } else if (!a.intersects(around) && !b.intersects(around)) {
                 QCOMPARE(alpha, 0);
+            } else {
+                QVERIFY(alpha == 0 || alpha == 48);
             }
         }
     }

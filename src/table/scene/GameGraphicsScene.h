@@ -3,7 +3,9 @@
 #include "app/MetaTypes.h"
 
 #include <QGraphicsScene>
+#include <QHash>
 #include <QPainterPath>
+#include <QRegion>
 
 // The scene of one table. It reports mouse presses that hit no hand tile, and
 // paints the shadows that the tile groups publish (a QPainterPath in item
@@ -27,7 +29,16 @@ protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;
 
 private:
+    struct ShadowRegion
+    {
+        QPainterPath path;
+        QRegion region;
+    };
+
+    QRegion shadowRegion(const QGraphicsItem *item, const QPainterPath &path);
+
     bool m_tileClicked = false;
+    QHash<const QGraphicsItem *, ShadowRegion> m_shadowRegions;
 };
 
 MAHJONG_REGISTER_METATYPE(QPainterPath, QPainterPath)

@@ -2,6 +2,8 @@
 
 GraphicsNode::GraphicsNode(QGraphicsItem *parent) : QGraphicsItem(parent)
 {
+    // The scene need not paint it.
+    setFlag(ItemHasNoContents);
 }
 
 QRectF GraphicsNode::boundingRect() const

@@ -273,6 +273,21 @@ void HandView::putTiles(int)
 {
 }
 
+std::vector<TilePlacement> HandView::AnimationSource::sourcePlacements(int)
+{
+    return {};
+}
+
+void HandView::AnimationSource::takeTiles(const tile_vector &tiles)
+{
+    for (const tile t : tiles)
+        m_hand->removeTile(t);
+}
+
+void HandView::AnimationSource::takeTiles(int)
+{
+}
+
 std::vector<TilePlacement>
 HandView::SortedAnimationSource::sourcePlacements(const tile_vector &tiles)
 {
@@ -292,21 +307,6 @@ HandView::SortedAnimationSource::sourcePlacements(const tile_vector &tiles)
     return result;
 }
 
-std::vector<TilePlacement> HandView::SortedAnimationSource::sourcePlacements(int)
-{
-    return {};
-}
-
-void HandView::SortedAnimationSource::takeTiles(const tile_vector &tiles)
-{
-    for (const tile t : tiles)
-        m_hand->removeTile(t);
-}
-
-void HandView::SortedAnimationSource::takeTiles(int)
-{
-}
-
 std::vector<TilePlacement>
 HandView::HighlightedAnimationSource::sourcePlacements(const tile_vector &tiles)
 {
@@ -316,19 +316,4 @@ HandView::HighlightedAnimationSource::sourcePlacements(const tile_vector &tiles)
     for (int j = 0; j < static_cast<int>(tiles.size()); ++j)
         result.push_back(m_hand->placementAt(-w * (n - j)));
     return result;
-}
-
-std::vector<TilePlacement> HandView::HighlightedAnimationSource::sourcePlacements(int)
-{
-    return {};
-}
-
-void HandView::HighlightedAnimationSource::takeTiles(const tile_vector &tiles)
-{
-    for (const tile t : tiles)
-        m_hand->removeTile(t);
-}
-
-void HandView::HighlightedAnimationSource::takeTiles(int)
-{
 }

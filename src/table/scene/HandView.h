@@ -44,32 +44,37 @@ class HandView : public QObject, public ShadowedGroup, public TileAnimationTarge
     Q_OBJECT
 
 public:
-    // Takes tiles from their sorted places in the row.
-    class SortedAnimationSource : public TileAnimationSource
+    // Gives up known tiles, one of each value; moves of hidden tiles have no
+    // place in the own hand.
+    class AnimationSource : public TileAnimationSource
     {
     public:
-        explicit SortedAnimationSource(HandView *hand) : m_hand(hand) {}
-        std::vector<TilePlacement> sourcePlacements(const tile_vector &tiles) override;
+        explicit AnimationSource(HandView *hand) : m_hand(hand) {}
+        using TileAnimationSource::sourcePlacements;
         std::vector<TilePlacement> sourcePlacements(int count) override;
         void takeTiles(const tile_vector &tiles) override;
         void takeTiles(int count) override;
 
-    private:
+    protected:
         HandView *m_hand;
     };
 
-    // Takes the newest tiles from the end of the row.
-    class HighlightedAnimationSource : public TileAnimationSource
+    // Takes tiles from their sorted places in the row.
+    class SortedAnimationSource : public AnimationSource
     {
     public:
-        explicit HighlightedAnimationSource(HandView *hand) : m_hand(hand) {}
+        using AnimationSource::AnimationSource;
+        using AnimationSource::sourcePlacements;
         std::vector<TilePlacement> sourcePlacements(const tile_vector &tiles) override;
-        std::vector<TilePlacement> sourcePlacements(int count) override;
-        void takeTiles(const tile_vector &tiles) override;
-        void takeTiles(int count) override;
+    };
 
-    private:
-        HandView *m_hand;
+    // Takes the newest tiles from the end of the row.
+    class HighlightedAnimationSource : public AnimationSource
+    {
+    public:
+        using AnimationSource::AnimationSource;
+        using AnimationSource::sourcePlacements;
+        std::vector<TilePlacement> sourcePlacements(const tile_vector &tiles) override;
     };
 
     HandView();

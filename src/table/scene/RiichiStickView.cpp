@@ -23,7 +23,9 @@ void RiichiStickView::setCount(int count)
     while (m_sticks.size() < count) {
         auto *stick = new QGraphicsSvgItem(this);
         stick->setSharedRenderer(&MarkerArtwork::riichiStick());
-        stick->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+        // A cache in device coordinates would be drawn anew for every painter
+        // that is not a view's.
+        stick->setCacheMode(QGraphicsItem::ItemCoordinateCache);
         stick->setElementId(QStringLiteral("stick"));
         m_sticks.append(stick);
     }

@@ -81,6 +81,8 @@ void addShadow(QPainterPath &path, const Footprint &footprint, const QPointF &li
 
 ShadowedGroup::ShadowedGroup(QGraphicsItem *parent) : GraphicsNode(parent)
 {
+    // The scene looks for the published shadow among the items with contents.
+    setFlag(ItemHasNoContents, false);
 }
 
 QRectF ShadowedGroup::boundingRect() const

@@ -165,8 +165,9 @@ std::size_t decodeCodec(const QByteArray &bytes)
     frames.append(bytes);
     std::size_t n = 0;
     while (auto m = frames.next()) {
-        visit<direction::to_client>(*m, [](const auto &p) { benchmark::DoNotOptimize(p); });
-        ++n;
+        if (visit<direction::to_client>(*m, [](const auto &p) { benchmark::DoNotOptimize(p); })
+            == visit_result::handled)
+            ++n;
     }
     return n;
 }
@@ -193,6 +194,8 @@ void report(benchmark::State &state, const Packets &packets, qsizetype bytes)
 void LobbyDecodeCodec(benchmark::State &state)
 {
     const QByteArray bytes = encodeCodec(lobby());
+    if (decodeCodec(bytes) != lobby().size())
+        state.SkipWithError("not every packet was decoded");
     for (auto _ : state)
         benchmark::DoNotOptimize(decodeCodec(bytes));
     report(state, lobby(), bytes.size());
@@ -201,6 +204,8 @@ void LobbyDecodeCodec(benchmark::State &state)
 void LobbyDecodeQDataStream(benchmark::State &state)
 {
     const QByteArray bytes = encodeQds(lobby());
+    if (decodeQds<lobby_packet>(bytes) != lobby().size())
+        state.SkipWithError("the QDataStream form does not read back");
     for (auto _ : state)
         benchmark::DoNotOptimize(decodeQds<lobby_packet>(bytes));
     report(state, lobby(), bytes.size());
@@ -243,6 +248,8 @@ void LobbyEncodeQDataStream(benchmark::State &state)
 void HandDecodeCodec(benchmark::State &state)
 {
     const QByteArray bytes = encodeCodec(hand());
+    if (decodeCodec(bytes) != hand().size())
+        state.SkipWithError("not every packet was decoded");
     for (auto _ : state)
         benchmark::DoNotOptimize(decodeCodec(bytes));
     report(state, hand(), bytes.size());

@@ -1,16 +1,16 @@
-// Tile image sets: rendering from SVG at several scales, reading a cache file
-// and the quick scaled copy. The artwork is our test set, or the directory
-// named by MAHJONG_ARTWORK_DIR (files under the catalogue names).
-#include "TestArtwork.h"
-
+// Tile image sets: rendering from SVG at several scales, reading a set from the cache
+// as a start does (artwork hashing, freshness check and reading) and the quick scaled
+// copy. The artwork is the client's shipped skin, or the directory named by
+// MAHJONG_ARTWORK_DIR (files under the catalogue names).
+#include "app/startup/ResourceSearchPaths.h"
+#include "game/tiles/TileGraphics.h"
 #include "game/tiles/TileImages.h"
 #include "game/tiles/TileSetCache.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 
 #include <benchmark/benchmark.h>
 
@@ -18,8 +18,9 @@
 
 namespace {
 
-const QString back = QStringLiteral("resources:/tiles-blank-green.svg");
-const QString face = QStringLiteral("resources:/tiles-fg.svg");
+// The first back and face of the catalogues: what a new player starts with.
+QString back;
+QString face;
 
 GameScale scaleOf(const benchmark::State &state)
 {
@@ -41,15 +42,15 @@ void renderSvg(benchmark::State &state)
 void readCacheFile(benchmark::State &state)
 {
     const GameScale scale = scaleOf(state);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("set.dat"));
-    TileSetCache::write(path, TileImages(back, face, TileSetCache::highlightPath(), scale));
+    // The first call renders the set and leaves it in the per-user cache.
+    loadOrRenderTileset(back, face, scale);
+    const QString path = TileSetCache::userDirectory() + QLatin1Char('/')
+                         + TileSetCache::fileName(back, face, scale, TileSetCache::artworkVersion(back, face));
+    if (!TileSetCache::isFresh(path, back, face))
+        state.SkipWithError("the set did not reach the cache");
     for (auto _ : state) {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        QDataStream in(&file);
-        TileImages images(in);
-        benchmark::DoNotOptimize(images.kindImage(0, 0).constBits());
+        const std::unique_ptr<TileImages> images = loadOrRenderTileset(back, face, scale);
+        benchmark::DoNotOptimize(images->kindImage(0, 0).constBits());
     }
     state.counters["file_bytes"] = QFile(path).size();
 }
@@ -74,12 +75,14 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QTemporaryDir artwork;
+    QStandardPaths::setTestModeEnabled(true);
+    setupResourceSearchPaths({}, QStringLiteral("corvana"));
     const QByteArray given = qgetenv("MAHJONG_ARTWORK_DIR");
-    if (given.isEmpty())
-        TestArtwork::install(artwork.path());
-    else
+    if (!given.isEmpty())
         QDir::setSearchPaths(QStringLiteral("resources"), {QString::fromLocal8Bit(given)});
+    back = TileGraphics::tileBlanks().front().second;
+    face = TileGraphics::tileFaces().front().second;
+    QDir(TileSetCache::userDirectory()).removeRecursively();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

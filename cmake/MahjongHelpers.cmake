@@ -43,6 +43,9 @@ function(mahjong_add_test name)
     # must not share them.
     set(home ${PROJECT_BINARY_DIR}/test-homes/${name})
     file(MAKE_DIRECTORY ${home})
+    if(name IN_LIST MAHJONG_SANITIZER_TESTS)
+        list(APPEND ARG_LABELS sanitize)
+    endif()
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"

@@ -16,31 +16,47 @@ export CCACHE_BASEDIR=$top
 
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
-# A minute of fuzzing the protocol readers, when clang is there. A broken rule fails the
-# run and leaves the input in <build>-fuzz/crashes/ (add it to tests/protocol/fuzz-regressions/);
-# a compiler that cannot build the fuzzer only warns.
+# With clang: the widget-free libraries and their tests once more under AddressSanitizer
+# and UndefinedBehaviorSanitizer, and a minute of fuzzing each of the protocol readers and
+# the chat read path in the same build. A fault fails the run; a fuzzer's input is left in
+# <build>-sanitize/crashes/ (add it to tests/protocol/fuzz-regressions/ or
+# tests/chat/fuzz-regressions/). A compiler that cannot build them only warns.
+sanitize_failed=0
 if command -v clang++ >/dev/null 2>&1; then
-    fuzz_build="$build-fuzz"
-    fuzzer="$fuzz_build/tests/protocol/fuzz_protocol"
-    if cmake -S "$top" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-            -DCMAKE_CXX_COMPILER=clang++ -DMAHJONG_BUILD_FUZZERS=ON >/dev/null \
-        && cmake --build "$fuzz_build" --target fuzz_protocol --parallel "$(nproc)" >/dev/null; then
-        rm -rf "$fuzz_build/corpus"
-        mkdir -p "$fuzz_build/corpus" "$fuzz_build/crashes"
-        MAHJONG_FUZZ_WRITE_SEEDS="$fuzz_build/corpus" "$fuzzer"
-        cp "$top"/tests/protocol/fuzz-regressions/* "$fuzz_build/corpus/"
-        if ! "$fuzzer" -max_total_time=60 -timeout=20 -rss_limit_mb=2048 -max_len=65536 -detect_leaks=0 \
-                -artifact_prefix="$fuzz_build/crashes/" "$fuzz_build/corpus" >"$fuzz_build/fuzz.log" 2>&1; then
-            tail -n 40 "$fuzz_build/fuzz.log"
-            echo "protocol fuzzing found a fault; its input is in $fuzz_build/crashes/" >&2
-            exit 1
+    san_build="$build-sanitize"
+    if cmake -S "$top" -B "$san_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DCMAKE_CXX_COMPILER=clang++ -DMAHJONG_SANITIZE=ON -DMAHJONG_BUILD_FUZZERS=ON >/dev/null \
+        && cmake --build "$san_build" --target sanitizer_tests fuzz_protocol fuzz_chat \
+            --parallel "$(nproc)" >"$san_build.log" 2>&1; then
+        export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+        rm -rf "$san_build/corpus" "$san_build/crashes"
+        mkdir -p "$san_build/corpus/protocol" "$san_build/corpus/chat" "$san_build/crashes"
+        MAHJONG_FUZZ_WRITE_SEEDS="$san_build/corpus/protocol" "$san_build/tests/protocol/fuzz_protocol"
+        cp "$top"/tests/protocol/fuzz-regressions/* "$san_build/corpus/protocol/"
+        cp "$top"/tests/chat/data/* "$top"/tests/chat/fuzz-regressions/* "$san_build/corpus/chat/"
+        for target in protocol chat; do
+            fuzzer=$(find "$san_build/tests" -name "fuzz_$target" -type f -perm -u+x | head -n 1)
+            if ! "$fuzzer" -max_total_time=60 -timeout=20 -rss_limit_mb=2048 -max_len=65536 \
+                    -artifact_prefix="$san_build/crashes/$target-" "$san_build/corpus/$target" \
+                    >"$san_build/fuzz-$target.log" 2>&1; then
+                tail -n 40 "$san_build/fuzz-$target.log"
+                echo "$target fuzzing found a fault; its input is in $san_build/crashes/" >&2
+                sanitize_failed=1
+            fi
+            grep -E '^Done' "$san_build/fuzz-$target.log" || tail -n 2 "$san_build/fuzz-$target.log"
+        done
+        if ! (cd "$san_build" && ctest -L sanitize --output-on-failure --parallel "$(nproc)" --timeout 300); then
+            echo "the tests under the sanitizers failed" >&2
+            sanitize_failed=1
         fi
-        grep -E '^Done|DONE' "$fuzz_build/fuzz.log" || tail -n 2 "$fuzz_build/fuzz.log"
+        unset ASAN_OPTIONS UBSAN_OPTIONS
     else
-        echo "warning: the protocol fuzz target could not be built with clang; fuzzing skipped" >&2
+        tail -n 20 "$san_build.log" 2>/dev/null || true
+        echo "warning: the sanitizer build could not be made with clang; sanitizers and fuzzing skipped" >&2
     fi
 fi
 
 # The test run comes last, so that its summary closes the output.
 cd "$build"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+exit $sanitize_failed

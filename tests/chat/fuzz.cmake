@@ -1,0 +1,18 @@
+# The chat read path under the fuzzer, and every input it ever broke a rule with.
+mahjong_add_test(tst_chat_fuzz_regressions
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chat_fuzz_regressions.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp
+    LIBS mahjong_xmpp)
+
+if(MAHJONG_BUILD_FUZZERS)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "MAHJONG_BUILD_FUZZERS needs clang (CMAKE_CXX_COMPILER=clang++)")
+    endif()
+    add_executable(fuzz_chat
+        ${CMAKE_CURRENT_LIST_DIR}/fuzz_chat_main.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp)
+    mahjong_target_defaults(fuzz_chat)
+    target_compile_options(fuzz_chat PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
+    target_link_options(fuzz_chat PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(fuzz_chat PRIVATE mahjong_xmpp)
+endif()

@@ -1,0 +1,19 @@
+// The libFuzzer target over the chat client's read path; its seeds are the recorded
+// transcripts in tests/chat/data.
+
+#include "chat_fuzz_entry.h"
+
+#include <QCoreApplication>
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    // The stream writer's keep-alive timer wants an application object.
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    fuzzChatInput(data, size);
+    return 0;
+}

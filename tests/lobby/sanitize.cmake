@@ -1,0 +1,12 @@
+# Under the sanitizers the table model's test is built from the model's own sources, so
+# that it needs none of the windows.
+if(MAHJONG_SANITIZE)
+    set(lobby ${PROJECT_SOURCE_DIR}/src/lobby)
+    mahjong_add_test(tst_tablemodel_sanitized
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tablemodel.cpp ${CMAKE_CURRENT_LIST_DIR}/tablefixtures.h
+                ${lobby}/TableModel.h ${lobby}/TableModel.cpp ${lobby}/CustomItem.h ${lobby}/CustomItem.cpp
+                ${lobby}/ColumnTypes.h ${lobby}/ColumnTypes.cpp ${lobby}/LocalizationDb.h ${lobby}/LocalizationDb.cpp
+                ${PROJECT_SOURCE_DIR}/src/ui/PlainToolTip.h ${PROJECT_SOURCE_DIR}/src/ui/PlainToolTip.cpp
+        LIBS mahjong_connection)
+    target_include_directories(tst_tablemodel_sanitized PRIVATE ${PROJECT_SOURCE_DIR}/src)
+endif()

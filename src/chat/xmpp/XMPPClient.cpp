@@ -224,24 +224,7 @@ void XMPPClient::fail(const QString &text)
 
 void XMPPClient::answerStanzaError(const stanza_error &error)
 {
-    std::unique_ptr<Stanza> reply;
-    switch (error.stanzaKind()) {
-    case stanza_error::MessageKind:
-        reply = std::make_unique<MessageStanza>();
-        break;
-    case stanza_error::IqKind:
-        reply = std::make_unique<Iq>();
-        break;
-    default:
-        reply = std::make_unique<PresenceStanza>();
-        break;
-    }
-    reply->type = QStringLiteral("error");
-    reply->id = error.id();
-    reply->to = error.sender();
-    reply->errorType = error.errorType();
-    reply->errorCondition = error.errorCondition();
-    send(*reply);
+    send(*errorReply(error));
 }
 
 void XMPPClient::handleElement(const StreamElement &element)

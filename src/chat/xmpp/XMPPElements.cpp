@@ -193,4 +193,26 @@ stanza_error::stanza_error(int stanzaKind, int errorType, int errorCondition, co
                         QString::number(errorCondition), id));
 }
 
+std::unique_ptr<Stanza> errorReply(const stanza_error &error)
+{
+    std::unique_ptr<Stanza> reply;
+    switch (error.stanzaKind()) {
+    case stanza_error::MessageKind:
+        reply = std::make_unique<MessageStanza>();
+        break;
+    case stanza_error::IqKind:
+        reply = std::make_unique<Iq>();
+        break;
+    default:
+        reply = std::make_unique<PresenceStanza>();
+        break;
+    }
+    reply->type = QStringLiteral("error");
+    reply->id = error.id();
+    reply->to = error.sender();
+    reply->errorType = error.errorType();
+    reply->errorCondition = error.errorCondition();
+    return reply;
+}
+
 } // namespace xmpp

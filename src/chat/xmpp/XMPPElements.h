@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <exception>
+#include <memory>
 #include <optional>
 
 #include "chat/xmpp/XMPPJid.h"
@@ -440,5 +441,8 @@ private:
     QString m_id;
     XMPPJid m_sender;
 };
+
+// The error stanza that answers the stanza of the error.
+std::unique_ptr<Stanza> errorReply(const stanza_error &error);
 
 } // namespace xmpp

@@ -1,6 +1,9 @@
 #include "TestTableHost.h"
 
+#include "app/Singleton.h"
+#include "app/TimeSpan.h"
 #include "app/meld.h"
+#include "connection/ServerTime.h"
 #include "game/tiles/TileGraphics.h"
 #include "table/scene/CityView.h"
 #include "table/scene/DeclaredView.h"
@@ -150,5 +153,7 @@ void TestTableHost::fillTable()
     m_claims[1]->setAction(PONG, 0);
     m_prevalent->setWind(0);
     m_prevalent->show();
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    m_timer->setTimeSpan(TimeSpan(now.addSecs(-10), now.addSecs(20)));
     setWallState(0, 60, 14, 20, 2, {tile(7)});
 }

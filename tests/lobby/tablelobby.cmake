@@ -6,7 +6,8 @@ mahjong_add_test(tst_lobbywindow SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_lobbywind
 mahjong_add_test(tst_compacttableview SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_compacttableview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lobbyscreenshot.h ${CMAKE_CURRENT_LIST_DIR}/tablefixtures.h LIBS mahjong_ui)
 mahjong_add_test(tst_tablelobbyserver SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tablelobbyserver.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/lobbyscreenshot.h LIBS mahjong_ui TIMEOUT 60)
+    ${CMAKE_CURRENT_LIST_DIR}/lobbyscreenshot.h ${CMAKE_CURRENT_LIST_DIR}/lobbyserverfixture.h LIBS mahjong_ui
+    TIMEOUT 60)
 if(TARGET mahjong-testserver)
     add_dependencies(tst_tablelobbyserver mahjong-testserver)
 endif()

@@ -1,13 +1,8 @@
 #include "testmain.h"
 
-#include "protocol/TestServer.h"
+#include "lobbyserverfixture.h"
 
-#include "app/startup/TranslationsManager.h"
-#include "connection/ConnectionManager.h"
 #include "lobby/CustomItem.h"
-#include "lobby/LobbyController.h"
-#include "lobby/LocalizationDb.h"
-#include "lobby/TableModel.h"
 
 #include <QSignalSpy>
 
@@ -29,22 +24,10 @@ private:
 private slots:
     void subscriptionFillsAndEmptiesTheList()
     {
-        TestServer server;
-        QVERIFY(server.start(TestServer::sourceDir() + QStringLiteral("/tests/lobby/lobby-tables.json"),
-                             false));
-        ConnectionManager connection(false);
-        QSignalSpy ready(&connection, &ConnectionManager::versionCheckComplete);
-        connection.connectTo(QStringLiteral("127.0.0.1"), server.gamePort());
-        QVERIFY(ready.wait(5000));
-
-        TranslationsManager translations;
-        translations.setLanguage(QStringLiteral("en"));
-        LobbyController controller(&connection, nullptr);
-        TableModel &model = *controller.tableModel();
-        LocalizationDb names(&connection, &translations, nullptr);
-        names.setTableModel(&model);
-        model.setLocalizationDb(&names);
-        names.refreshTableNames();
+        ServerLobby lobby;
+        QVERIFY(lobby.start(QStringLiteral("lobby-tables.json")));
+        TableModel &model = lobby.model();
+        TestServer &server = lobby.server;
 
         QSignalSpy removed(&model, &TableModel::tableRemoved);
         QSignalSpy structure(&model, &TableModel::lobbyStructure);

@@ -1,15 +1,10 @@
 #include "testmain.h"
 
 #include "lobbyscreenshot.h"
-#include "protocol/TestServer.h"
+#include "lobbyserverfixture.h"
 
-#include "app/startup/TranslationsManager.h"
-#include "connection/ConnectionManager.h"
 #include "lobby/CustomItem.h"
-#include "lobby/LobbyController.h"
 #include "lobby/LobbyWindow.h"
-#include "lobby/LocalizationDb.h"
-#include "lobby/TableModel.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -52,23 +47,12 @@ private slots:
 
     void windowListsFiltersAndBalancesSubscriptions()
     {
-        TestServer server;
-        QVERIFY(server.start(TestServer::sourceDir() + QStringLiteral("/tests/lobby/table-lobby.json"), false));
-        ConnectionManager connection(false);
-        QSignalSpy ready(&connection, &ConnectionManager::versionCheckComplete);
-        connection.connectTo(QStringLiteral("127.0.0.1"), server.gamePort());
-        QVERIFY(ready.wait(5000));
+        ServerLobby lobby;
+        QVERIFY(lobby.start(QStringLiteral("table-lobby.json")));
+        TableModel &model = lobby.model();
+        TestServer &server = lobby.server;
 
-        TranslationsManager translations;
-        translations.setLanguage(QStringLiteral("en"));
-        LobbyController controller(&connection, nullptr);
-        TableModel &model = *controller.tableModel();
-        LocalizationDb names(&connection, &translations, nullptr);
-        names.setTableModel(&model);
-        model.setLocalizationDb(&names);
-        names.refreshTableNames();
-
-        std::unique_ptr<LobbyWindow> window(controller.createLobbyWindow());
+        std::unique_ptr<LobbyWindow> window(lobby.controller->createLobbyWindow());
         QVERIFY(!window->parent());
         auto *view = window->findChild<QTreeView *>("lobbyTreeView");
         QTRY_COMPARE(sorted(shownIds(*view)), (QList<int>{6101, 6102, 6201, 6301}));

@@ -316,6 +316,17 @@ private slots:
         QTest::qWait(300);
         saveScreenshot(&owner, QStringLiteral("webpage-browser.png"));
 
+        // Every browser dialog keeps the cookies of the others; page panes do not.
+        evaluate(browser->webView()->page(), "document.cookie = 'session=1'");
+        EmbeddedBrowser second(&owner);
+        second.load(QUrl(httpUrl("/titled.html")));
+        QTRY_COMPARE_WITH_TIMEOUT(second.windowTitle(), QStringLiteral("Account"), pageTimeout);
+        QCOMPARE(evaluate(second.webView()->page(), "document.cookie").toString(), QStringLiteral("session=1"));
+        EmbeddedWebPage pane(nullptr);
+        pane.setUrl(QUrl(httpUrl("/titled.html")));
+        QTRY_COMPARE_WITH_TIMEOUT(pane.webView()->title(), QStringLiteral("Account"), pageTimeout);
+        QCOMPARE(evaluate(pane.webView()->page(), "document.cookie").toString(), QString());
+
         // A new language reaches the texts and the pages' language preference.
         TranslationsManager translations;
         translations.setLanguage(QStringLiteral("ja"));

@@ -339,6 +339,15 @@ void TestSeatViews::discardEdges()
     view->takeTiles(2);
     QCOMPARE(view->items().size(), std::size_t(2));
 
+    // Every discard lands where the move ends, also the one that opens a
+    // new row and so moves the group.
+    view->clear();
+    for (int i = 0; i < 8; ++i) {
+        const TilePlacement end = view->targetPlacements(tiles({i}))[0];
+        view->putTiles(tiles({i}));
+        QCOMPARE(view->items().back()->placement(), end);
+    }
+
     view->setDiscards(tiles({1, 2, 3}), 1);
     QCOMPARE(view->items()[1]->kind(), 2);
     view->clear();

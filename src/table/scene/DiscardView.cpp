@@ -115,29 +115,29 @@ double DiscardView::z(int i) const
     }
 }
 
-void DiscardView::applyRowShift()
+QTransform DiscardView::rowShift(int count) const
 {
-    const int n = static_cast<int>(m_items.size());
-    const int r = n >= 1 ? (n - 1) / 6 : 0;
+    const int r = count >= 1 ? (count - 1) / 6 : 0;
     const TileDimensions lying = gameSize(m_orientation, 0);
     const int w = lying.width();
     const int h = lying.height();
     switch (m_orientation) {
     case 0:
-        setTransform(QTransform::fromTranslate(0, -h * r));
-        break;
+        return QTransform::fromTranslate(0, -h * r);
     case 1:
-        setTransform(QTransform::fromTranslate(-w * r, 0));
-        break;
+        return QTransform::fromTranslate(-w * r, 0);
     case 2:
-        setTransform(QTransform::fromTranslate(0, h * r));
-        break;
+        return QTransform::fromTranslate(0, h * r);
     case 3:
-        setTransform(QTransform::fromTranslate(w * r, 0));
-        break;
+        return QTransform::fromTranslate(w * r, 0);
     default:
-        break;
+        return QTransform();
     }
+}
+
+void DiscardView::applyRowShift()
+{
+    setTransform(rowShift(static_cast<int>(m_items.size())));
 }
 
 void DiscardView::addDiscard(tile t)
@@ -241,8 +241,13 @@ QSize DiscardView::discardAreaSize(int count, bool withRiichi) const
 
 std::vector<TilePlacement> DiscardView::targetPlacements(const tile_vector &)
 {
+    // Where the discard will lie once it is in: a discard that opens a new
+    // row also moves the group by a row.
     const int n = static_cast<int>(m_items.size());
-    return {TilePlacement{mapToScene(offset(n)), 0, m_orientation}};
+    QTransform landed = rowShift(n + 1) * QTransform::fromTranslate(x(), y());
+    if (const QGraphicsItem *parent = parentItem())
+        landed *= parent->sceneTransform();
+    return {TilePlacement{landed.map(offset(n)), 0, m_orientation}};
 }
 
 std::vector<TilePlacement> DiscardView::targetPlacements(int)

@@ -7,6 +7,7 @@
 #include "table/scene/TileView.h"
 
 #include <QSize>
+#include <QTransform>
 
 #include <vector>
 
@@ -53,6 +54,8 @@ public:
 private:
     QPointF offset(int i) const;
     double z(int i) const;
+    // Each new row moves the older ones a row further out.
+    QTransform rowShift(int count) const;
     void applyRowShift();
 
     std::vector<TileView *> m_items;

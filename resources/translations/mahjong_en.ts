@@ -255,6 +255,16 @@ Please update the client to go on playing.</source>
     </message>
 </context>
 <context>
+    <name>SeatedWindow</name>
+    <message numerus="yes">
+        <source>You will automatically be unseated from this table in %Ln second(s)</source>
+        <translation>
+            <numerusform>You will automatically be unseated from this table in %Ln second</numerusform>
+            <numerusform>You will automatically be unseated from this table in %Ln seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Checking the server...</source>
@@ -330,6 +340,16 @@ Please update the client to go on playing.</source>
         <translation>
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WaitingForPlayersWindow</name>
+    <message numerus="yes">
+        <source>Waiting for %n player(s) to join table.</source>
+        <translation>
+            <numerusform>Waiting for %n player to join table.</numerusform>
+            <numerusform>Waiting for %n players to join table.</numerusform>
         </translation>
     </message>
 </context>

@@ -1,0 +1,136 @@
+#include "table/dialogs/WashoutWindow.h"
+
+#include "ui_WashoutWidget.h"
+
+#include "app/Singleton.h"
+#include "app/TimeSpan.h"
+#include "connection/ServerTime.h"
+
+#include <QEvent>
+
+WashoutWindow::WashoutWindow(QWidget *parent)
+    : MahjongDialog(parent, 0), m_ui(std::make_unique<Ui::WashoutWidget>())
+{
+    auto *body = new QWidget;
+    m_ui->setupUi(body);
+    setContentWidget(body);
+    setPicture();
+
+    connect(m_ui->readyButton, &QPushButton::clicked, this, &WashoutWindow::readyButtonClicked);
+    connect(m_ui->leaveButton, &QPushButton::clicked, this, &WashoutWindow::leaveButtonClicked);
+    for (QPushButton *button : {m_ui->readyButton, m_ui->leaveButton, m_ui->okButton})
+        connect(button, &QPushButton::clicked, this, &QWidget::hide);
+    setupButtons();
+}
+
+WashoutWindow::~WashoutWindow() = default;
+
+void WashoutWindow::setReason(int code)
+{
+    m_reason = code;
+    QString text;
+    switch (code) {
+    case 6:
+        text = tr("Nine honors or terminals.");
+        break;
+    case 7:
+        text = tr("Four kongs.");
+        break;
+    case 8:
+        text = tr("Same wind discard.");
+        break;
+    case 9:
+        text = tr("No-one declared win after all player declared riichi.");
+        break;
+    default:
+        break;
+    }
+    m_ui->washoutReason->setText(text);
+    m_ui->washoutReason->setVisible(!text.isEmpty());
+}
+
+void WashoutWindow::setShowPlayPrice(bool show)
+{
+    m_showPlayPrice = show;
+    setupButtons();
+}
+
+void WashoutWindow::setOkOnly(bool okOnly)
+{
+    m_okOnly = okOnly;
+    setupButtons();
+}
+
+void WashoutWindow::setTableInfo(const TableInfo &info)
+{
+    m_tableInfo = info;
+    setupButtons();
+}
+
+void WashoutWindow::startCountdown(const QDateTime &deadline)
+{
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    const bool running = now < deadline;
+    m_ui->nextRoundLabel->setVisible(running);
+    m_ui->nextRoundTimer->setVisible(running);
+    m_ui->nextRoundTimer->setTimeSpan(TimeSpan(now, deadline));
+}
+
+void WashoutWindow::stopCountdown()
+{
+    m_ui->nextRoundTimer->setTimeSpan(TimeSpan());
+    m_ui->nextRoundLabel->hide();
+    m_ui->nextRoundTimer->hide();
+}
+
+void WashoutWindow::setupButtons()
+{
+    if (m_okOnly) {
+        m_ui->readyButton->hide();
+        m_ui->leaveButton->hide();
+        m_ui->okButton->show();
+        m_ui->okButton->setDefault(true);
+        return;
+    }
+    m_ui->okButton->hide();
+    switch (m_tableInfo.storedGameType()) {
+    case TableInfo::SINGLE_HAND:
+        m_ui->readyButton->setText(tr("Ready"));
+        m_ui->leaveButton->show();
+        break;
+    case TableInfo::TOURNAMENT:
+        m_ui->readyButton->setText(tr("Next hand"));
+        m_ui->leaveButton->hide();
+        break;
+    case TableInfo::FULL_GAME:
+        if (m_showPlayPrice) {
+            m_ui->readyButton->setText(tr("Play (%1)").arg(m_tableInfo.value().buyInText()));
+            m_ui->leaveButton->show();
+        } else {
+            m_ui->readyButton->setText(tr("Next hand"));
+            m_ui->leaveButton->hide();
+        }
+        break;
+    default:
+        break;
+    }
+    m_ui->readyButton->show();
+    m_ui->readyButton->setDefault(true);
+}
+
+void WashoutWindow::setPicture()
+{
+    m_ui->textImage->setPixmap(QPixmap(QStringLiteral("textimages:washout.png")));
+}
+
+void WashoutWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(contentWidget());
+        // The picture is drawn in the language of the texts.
+        setPicture();
+        setReason(m_reason);
+        setupButtons();
+    }
+    MahjongDialog::changeEvent(event);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/TableInfo.h"
+#include "ui/MahjongDialog.h"
+
+#include <QDateTime>
+
+#include <memory>
+
+namespace Ui {
+class WashoutWidget;
+}
+
+// Shown instead of the score board when a hand ends without a winner: the washout
+// picture, the reason, the countdown to the next hand and the buttons to go on or leave.
+class WashoutWindow : public MahjongDialog
+{
+    Q_OBJECT
+
+public:
+    explicit WashoutWindow(QWidget *parent);
+    ~WashoutWindow() override;
+
+    // The end kind of the drawn hand; kinds without a text hide the reason line.
+    void setReason(int code);
+    void setShowPlayPrice(bool show);
+    void setOkOnly(bool okOnly);
+    void setTableInfo(const TableInfo &info);
+
+    void startCountdown(const QDateTime &deadline);
+    void stopCountdown();
+
+signals:
+    void readyButtonClicked();
+    void leaveButtonClicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setupButtons();
+    void setPicture();
+
+    std::unique_ptr<Ui::WashoutWidget> m_ui;
+    bool m_okOnly = false;
+    int m_reason = 4;
+    TableInfo m_tableInfo;
+    bool m_showPlayPrice = false;
+};

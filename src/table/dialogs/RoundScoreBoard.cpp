@@ -35,8 +35,8 @@ void RoundScoreBoard::setTournament(const TournamentInfo &info)
 {
     m_ui->titleLabel->setText(info.name());
     const QLocale locale;
-    m_ui->roundLabel->setText(tr("Round %1/%2").arg(locale.toString(info.currentRound() + 1),
-                                                    locale.toString(info.numberOfRounds())));
+    m_ui->roundLabel->setText(tr("Round %L1/%L2").arg(locale.toString(info.currentRound() + 1),
+                                                      locale.toString(info.numberOfRounds())));
 }
 
 void RoundScoreBoard::setTable(const TableInfo &info)

@@ -28,6 +28,7 @@ public:
     // The elided name as the plate shows it.
     QString displayedName() const;
     void setWind(int wind);
+    int wind() const { return m_wind; }
     bool highlight() const { return m_highlight; }
     void setHighlight(bool highlight);
     void setReady(bool ready);

@@ -1,0 +1,314 @@
+#include "testmain.h"
+
+#include "SceneTestSetup.h"
+#include "TestServerClock.h"
+#include "app/TableInfo.h"
+#include "app/Utils.h"
+#include "lobby/lobbyscreenshot.h"
+#include "table/dialogs/ScoreBoard.h"
+#include "table/scene/MeldView.h"
+
+#include <QFile>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+namespace {
+
+const QString head = QStringLiteral("<table rules=\"groups\" width=\"100%\">");
+
+EndHandPlayer player(qint32 id, const QString &name, int result, int handScore)
+{
+    EndHandPlayer row;
+    row.playerId = id;
+    row.name = name;
+    row.result = result;
+    row.handScore = handScore;
+    row.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+    if (result == EndHandPlayer::Won) {
+        row.points = {{QStringLiteral("Concealed hand"), 1000}, {QStringLiteral("Pung of dragons"), 2}};
+        row.pointsTotal = 1002;
+        row.doubles = {{QStringLiteral("Riichi"), 1}, {QStringLiteral("Dragon"), 1}};
+        row.doublesTotal = 2;
+        row.settlement = 3900;
+        row.currentScore = 28900;
+    }
+    return row;
+}
+
+TableInfo table(int ruleset, int gameType)
+{
+    TableInfo info(3);
+    info.setRuleset(ruleset);
+    info.setGameType(gameType);
+    info.setCapacity(TableCapacity(4, 4, 0));
+    return info;
+}
+
+template <class T>
+T *child(const QWidget &board, const QString &name)
+{
+    auto *found = board.findChild<T *>(name);
+    Q_ASSERT(found);
+    return found;
+}
+
+QImage pixmapOf(const ScoreBoard &board, const QString &name)
+{
+    return child<QLabel>(board, name)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage image(const QString &path)
+{
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+int tileCount(const ScoreBoard::TileScene &tiles)
+{
+    int count = 0;
+    for (const MeldView *meld : tiles.view.melds())
+        count += int(meld->items().size());
+    return count;
+}
+
+} // namespace
+
+class TestScoreBoard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void scoreTables();
+    void scoreTablesInGerman();
+    void columnsAndTabs();
+    void buttonsAndCountdown();
+
+private:
+    QTemporaryDir m_artwork;
+    QTemporaryDir m_work;
+    TestServerClock m_clock;
+};
+
+void TestScoreBoard::initTestCase()
+{
+    SceneTestSetup::install(m_artwork.path(), m_work.path());
+}
+
+void TestScoreBoard::scoreTables()
+{
+    EndHandPlayer row = player(1, QString(), EndHandPlayer::NoResult, 0);
+    QCOMPARE(ScoreBoard::handScoreHtml(row, 0), head + QStringLiteral("</table>"));
+
+    row.points = {{QStringLiteral("Pung <b>%2</b>"), 1200}, {QStringLiteral("Pair"), 2}};
+    row.pointsTotal = 1202;
+    row.doubles = {{QStringLiteral("Dragon"), 1}};
+    row.doublesTotal = 1;
+    row.limits = {{QStringLiteral("Thirteen orphans"), 0}};
+    row.bonuses = {{QStringLiteral("Flower"), 1500}};
+    row.handScore = 8;
+    const QString html = ScoreBoard::handScoreHtml(row, 1);
+    QCOMPARE(html,
+             head
+                 + QStringLiteral(
+                     "<tr><td align=\"left\" colspan=\"2\"><u>Points:</u></td></tr>\n"
+                     "<tr><td align=\"left\">Pung &lt;b&gt;%2&lt;/b&gt;</td><td align=\"right\">1,200</td></tr>\n"
+                     "<tr><td align=\"left\">Pair</td><td align=\"right\">2</td></tr>\n"
+                     "<tr><td></td><td align=\"right\"><span style=\"text-decoration:overline;\">1202</span></td></tr>\n"
+                     "<tr><td colspan=\"2\">&nbsp;</td></tr>\n"
+                     "<tr><td align=\"left\" colspan=\"2\"><u>Doubles:</u></td></tr>\n"
+                     "<tr><td align=\"left\">Dragon</td><td align=\"right\">1</td></tr>\n"
+                     "<tr><td></td><td align=\"right\"><span style=\"text-decoration:overline;\">1</span></td></tr>\n"
+                     "<tr><td colspan=\"2\">&nbsp;</td></tr>\n"
+                     "<tr><td align=\"left\" colspan=\"2\"><u>Limit hands:</u></td></tr>\n"
+                     "<tr><td align=\"left\">Thirteen orphans</td><td align=\"right\"></td></tr>\n"
+                     "<tr><td colspan=\"2\">&nbsp;</td></tr>\n"
+                     "<tr><td align=\"left\" colspan=\"2\"><u>Bonus points:</u></td></tr>\n"
+                     "<tr><td align=\"left\">Flower</td><td align=\"right\">1500</td></tr>\n"
+                     "<tr><td colspan=\"2\">&nbsp;</td></tr>\n"
+                     "<tr><td align=\"left\">Hand Score</td><td align=\"right\">8</td></tr>\n"
+                     "</table>"));
+    QVERIFY(ScoreBoard::handScoreHtml(row, 5).contains(QStringLiteral("<u>Fans:</u>")));
+    // The hand score line only in the classic rule sets.
+    QVERIFY(!ScoreBoard::handScoreHtml(row, 2).contains(QStringLiteral("Hand Score")));
+    row.handScore = 0;
+    QVERIFY(!ScoreBoard::handScoreHtml(row, 0).contains(QStringLiteral("Hand Score")));
+
+    row.settlement = -2400;
+    row.currentScore = 0;
+    row.payment = 150;
+    const QString settlementHead = QStringLiteral("<table border=\"0\" width=\"100%\">");
+    QCOMPARE(ScoreBoard::settlementHtml(row, false),
+             settlementHead
+                 + QStringLiteral("<tr><td align=\"left\">Settlement</td><td align=\"right\">-2,400</td></tr>\n"
+                                  "<tr><td align=\"left\">Current Score</td><td align=\"right\">0</td></tr>\n"
+                                  "</table>"));
+    QVERIFY(ScoreBoard::settlementHtml(row, true)
+                .contains(QStringLiteral("<td align=\"left\">Payment</td><td align=\"right\">%1</td>")
+                              .arg(Utils::moneyText(150, false))));
+}
+
+void TestScoreBoard::scoreTablesInGerman()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EndHandPlayer row = player(1, QString(), EndHandPlayer::NoResult, 0);
+    row.points = {{QStringLiteral("Pung"), 1200}};
+    row.pointsTotal = 1200;
+    const QString html = ScoreBoard::handScoreHtml(row, 0);
+    QLocale::setDefault(QLocale::c());
+    QVERIFY(html.contains(QStringLiteral("<td align=\"right\">1.200</td>")));
+    QVERIFY(html.contains(QStringLiteral("overline;\">1200</span>")));
+}
+
+void TestScoreBoard::columnsAndTabs()
+{
+    QWidget window;
+    QFile css(QStringLiteral("resources:/defaultui.css"));
+    QVERIFY(css.open(QIODevice::ReadOnly));
+    window.setObjectName(QStringLiteral("table"));
+    window.setStyleSheet(QString::fromUtf8(css.readAll())
+                         + QStringLiteral("QWidget#table { background: rgb(30, 70, 45); }"));
+    window.resize(900, 640);
+    ScoreBoard board(&window);
+
+    // A ron in a riichi game: winner first although the losers' hand scores are higher;
+    // the two winners of equal hand score stay in player id order.
+    EndHand ron;
+    ron.endKind = EndHand::Ron;
+    ron.players[4] = player(4, QStringLiteral("Di"), EndHandPlayer::NoResult, 9);
+    ron.players[7] = player(7, QStringLiteral("<b>Gil</b> %2"), EndHandPlayer::Won, 0);
+    ron.players[2] = player(2, QStringLiteral("Bo"), EndHandPlayer::Won, 0);
+    ron.players[3] = player(3, QStringLiteral("Cy"), EndHandPlayer::ReadyHand, 5);
+    ron.players[3].payment = -150;
+    ron.dora = {tile(4), tile(5)};
+    board.setEndHand(ron, 4, table(3, 2));
+    QCOMPARE(board.columnPlayerIds(), std::vector<qint32>({2, 7, 4, 3}));
+    auto *tabs = child<QTabWidget>(board, QStringLiteral("scoreMelds"));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Winning hand"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Losing hand"));
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Winning hand"));
+    QCOMPARE(pixmapOf(board, "exclamation1"), image(QStringLiteral("textimages:claim-ron.png")));
+    QCOMPARE(pixmapOf(board, "exclamation4"), image(QStringLiteral("textimages:claim-tenpai.png")));
+    QVERIFY(child<QLabel>(board, "exclamation3")->pixmap().isNull());
+    QCOMPARE(child<QLabel>(board, "name2")->text(), QStringLiteral("<b>Gil</b> %2"));
+    QCOMPARE(child<QLabel>(board, "name2")->textFormat(), Qt::PlainText);
+    for (const char *total : {"total1", "total2", "total3", "total4"})
+        QVERIFY2(child<QLabel>(board, total)->text().contains(QStringLiteral("Payment")), total);
+    QCOMPARE(tileCount(board.handScene(0)), 6);
+    QCOMPARE(tileCount(board.doraScene()), 2);
+    QVERIFY(child<QWidget>(board, "doraTilesFrame")->isVisibleTo(&board));
+    QVERIFY(!child<QWidget>(board, "uraDoraTilesLable")->isVisibleTo(&board));
+    QVERIFY(!child<QWidget>(board, "uraDoraTilesView")->isVisibleTo(&board));
+    QCOMPARE(child<QPushButton>(board, "readyPushButton")->text(), QStringLiteral("Next hand"));
+    QVERIFY(!child<QPushButton>(board, "leavePushButton")->isVisibleTo(&board));
+
+    // A game-scale change leaves the board's tiles as they are: they use the base set.
+    const QSize before = board.handScene(0).view.childrenBoundingRect().size().toSize();
+    QSignalSpy rendered(&TileGraphics::instance(), &TileGraphics::gameScaleChanged);
+    TileGraphics::instance().setGameScale(GameScale{0.5, 0.5, 0.5});
+    QVERIFY(rendered.wait(20000));
+    QCOMPARE(board.handScene(0).view.childrenBoundingRect().size().toSize(), before);
+
+    board.setPlayerPicture(3, QPixmap(QStringLiteral("resources:/avatar-default-1.png")));
+    QVERIFY(!child<QLabel>(board, "avatar4")->pixmap().isNull());
+    board.setPlayerPicture(99, QPixmap(QStringLiteral("resources:/avatar-default-1.png")));
+    board.showAndRaise(true);
+    QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-ron")) > 20);
+    board.clearPlayerPictures();
+    QVERIFY(child<QLabel>(board, "avatar4")->pixmap().isNull());
+
+    // A draw of three players in the classic rules, the last hand of a full game: the own
+    // tab, no claim images, an empty fourth column, no payment line, no dora strip.
+    EndHand draw;
+    draw.gameEnds = true;
+    draw.players[1] = player(1, QStringLiteral("Ann"), EndHandPlayer::ReadyHand, 0);
+    draw.players[2] = player(2, QStringLiteral("Bo"), EndHandPlayer::NoResult, 0);
+    draw.players[3] = player(3, QStringLiteral("Cy"), EndHandPlayer::NoResult, 0);
+    TableInfo classic = table(0, 2);
+    classic.setValue(TableValue());
+    board.setEndHand(draw, 3, classic);
+    QCOMPARE(tabs->currentIndex(), 2);
+    QVERIFY(pixmapOf(board, "exclamation1").isNull());
+    QVERIFY(child<QLabel>(board, "name4")->text().isEmpty());
+    QVERIFY(child<QLabel>(board, "total4")->text().isEmpty());
+    QVERIFY(tabs->tabText(3).isEmpty());
+    QVERIFY(!child<QLabel>(board, "total1")->text().contains(QStringLiteral("Payment")));
+    QVERIFY(!child<QWidget>(board, "doraTilesFrame")->isVisibleTo(&board));
+    QCOMPARE(child<QPushButton>(board, "readyPushButton")->text(),
+             QStringLiteral("Play (%1)").arg(classic.value().buyInText()));
+    QVERIFY(child<QPushButton>(board, "leavePushButton")->isVisibleTo(&board));
+
+    // While watching, the first column; ura dora shown beside the dora.
+    draw.dora = {tile(9)};
+    draw.uraDora = {tile(10)};
+    board.setEndHand(draw, 42, table(2, 0));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(tileCount(board.uraDoraScene()), 1);
+    QVERIFY(child<QWidget>(board, "uraDoraTilesView")->isVisibleTo(&board));
+    QCOMPARE(child<QPushButton>(board, "readyPushButton")->text(), QStringLiteral("Ready"));
+
+    // No rows, and a rule set the client does not know.
+    EndHand empty;
+    EndHand unknownRules = draw;
+    board.setEndHand(unknownRules, 1, table(9, 0));
+    QVERIFY(pixmapOf(board, "exclamation1").isNull());
+    board.setEndHand(empty, 1, table(0, 0));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(board.columnPlayerIds().empty());
+    QVERIFY(child<QLabel>(board, "name1")->text().isEmpty());
+}
+
+void TestScoreBoard::buttonsAndCountdown()
+{
+    QWidget window;
+    window.resize(900, 640);
+    ScoreBoard board(&window);
+    EndHand tsumo;
+    tsumo.endKind = EndHand::Tsumo;
+    tsumo.players[1] = player(1, QStringLiteral("Ann"), EndHandPlayer::Won, 12);
+    tsumo.players[2] = player(2, QStringLiteral("Bo"), EndHandPlayer::NoResult, 0);
+    board.setEndHand(tsumo, 2, table(1, 1));
+    board.stopCountdown();
+    window.show();
+    board.showAndRaise(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    auto *label = child<QLabel>(board, "nextRoundLabel");
+    m_clock.setMs(10000);
+    board.startCountdown(m_clock.at(5000));
+    QVERIFY(!label->isVisible());
+    board.setReadyVisible(true);
+    board.startCountdown(m_clock.at(25000));
+    QVERIFY(label->isVisible());
+    QVERIFY(child<QWidget>(board, "nextRoundTimer")->isVisible());
+    QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-tournament")) > 20);
+
+    QSignalSpy leave(&board, &ScoreBoard::leaveClicked);
+    QSignalSpy ready(&board, &ScoreBoard::readyClicked);
+    QSignalSpy close(&board, &ScoreBoard::closeClicked);
+    bool hiddenFirst = false;
+    connect(&board, &ScoreBoard::readyClicked, this, [&] { hiddenFirst = !board.isVisible(); });
+    QVERIFY(!child<QPushButton>(board, "leavePushButton")->isVisible()); // a tournament table
+    board.setEndHand(tsumo, 2, table(1, 0));
+    QTest::mouseClick(child<QPushButton>(board, "leavePushButton"), Qt::LeftButton);
+    QCOMPARE(leave.size(), 1);
+    QVERIFY(board.isVisible());
+    QTest::mouseClick(child<QPushButton>(board, "readyPushButton"), Qt::LeftButton);
+    QCOMPARE(ready.size(), 1);
+    QVERIFY(hiddenFirst);
+
+    board.setReadyVisible(false);
+    board.showAndRaise(true);
+    QVERIFY(!child<QPushButton>(board, "readyPushButton")->isVisible());
+    QTest::mouseClick(child<QPushButton>(board, "closePushButton"), Qt::LeftButton);
+    QCOMPARE(close.size(), 1);
+    QVERIFY(!board.isVisible());
+}
+
+MAHJONG_TEST_MAIN(TestScoreBoard)
+#include "tst_scoreboard.moc"

@@ -13,6 +13,7 @@
 #include "connection/PlayerDbChatClient.h"
 
 #include <QAbstractItemModelTester>
+#include <QListView>
 #include <QSignalSpy>
 
 namespace {
@@ -214,6 +215,13 @@ void TestRosterModels::friendsAreListedByName()
     QVERIFY(iconAt(0) != resourceImage("xmpp_unknown.png"));
     QCOMPARE(FriendsRosterModel::availabilityName(6, true), QStringLiteral("Away"));
     QCOMPARE(FriendsRosterModel::availabilityName(0, false), QStringLiteral("<unknown availability>"));
+
+    // As a player sees the list.
+    QListView view;
+    view.setModel(&filter);
+    view.resize(220, 120);
+    view.show();
+    QVERIFY(view.grab().save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + "/friends-list.png"));
 
     // A removed friend leaves the list.
     roster.onRosterUpdate(jid("2004@localhost"), 0, true, QString(), QString());

@@ -1,0 +1,168 @@
+#include "chat/ChatOutputWidget.h"
+
+#include "app/Utils.h"
+
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QImage>
+#include <QMenu>
+#include <QScrollBar>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+const QString ManagerIconName = QStringLiteral("textimages:chat-manager-icon.png");
+
+} // namespace
+
+ChatOutputWidget::ChatOutputWidget(QWidget *parent) : QTextBrowser(parent)
+{
+    setReadOnly(true);
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    m_repopulateTimer.setSingleShot(true);
+    m_repopulateTimer.setInterval(RepopulateDelayMs);
+    connect(&m_repopulateTimer, &QTimer::timeout, this, &ChatOutputWidget::repopulateMessages);
+    connect(this, &QTextBrowser::anchorClicked, this, &ChatOutputWidget::onAnchorClicked);
+    registerManagerIcon();
+}
+
+QString ChatOutputWidget::roleName(int role)
+{
+    switch (role) {
+    case UserRole:
+        return QStringLiteral("user");
+    case ManagerRole:
+        return QStringLiteral("manager");
+    default:
+        return QStringLiteral("unknown");
+    }
+}
+
+QString ChatOutputWidget::nickFromUrl(const QUrl &url)
+{
+    // Nicks are chosen by other users and may hold anything, so a link carries its
+    // nick percent-encoded as the whole path: "user:Mei%20Ling".
+    return url.path(QUrl::FullyDecoded);
+}
+
+void ChatOutputWidget::addMessage(const QDateTime &time, const QString &nick, const QString &text, int role)
+{
+    const QString timePart = Utils::fontHtml(tr("(%1)").arg(Utils::localTimeText(time)), m_timeColor);
+    const QString url = roleName(role) + QLatin1Char(':') + QString::fromLatin1(QUrl::toPercentEncoding(nick));
+    QString nickPart = Utils::styledLinkHtml(url, nick.toHtmlEscaped(), nickStyle(role));
+    if (role == ManagerRole)
+        nickPart += QStringLiteral("<img src='%1' alt='Manager'/>").arg(ManagerIconName);
+    const QString textPart = Utils::fontHtml(text.toHtmlEscaped(), m_chatMessageColor);
+    insertLine(time, tr("%1 %2: %3").arg(timePart, nickPart, textPart));
+}
+
+void ChatOutputWidget::addSystemMessage(const QDateTime &time, const QString &text)
+{
+    insertLine(time, Utils::fontHtml(text, m_systemMessageColor));
+}
+
+QString ChatOutputWidget::nickStyle(int role) const
+{
+    QColor colour = m_nickColor;
+    if (role == UnknownRole) {
+        if (!m_unknownNickStyle.isEmpty())
+            return m_unknownNickStyle;
+        if (m_unknownNickColor.isValid())
+            colour = m_unknownNickColor;
+    } else if (role == ManagerRole) {
+        if (!m_managerNickStyle.isEmpty())
+            return m_managerNickStyle;
+        if (m_managerNickColor.isValid())
+            colour = m_managerNickColor;
+    }
+    return QStringLiteral("color: ") + colour.name();
+}
+
+void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
+{
+    const QDateTime local = time.toLocalTime();
+    std::vector<QString> &sameTime = m_lines[local];
+    // The same line again (history sent once more on a rejoin) is kept once.
+    if (std::find(sameTime.begin(), sameTime.end(), html) != sameTime.end())
+        return;
+    sameTime.push_back(html);
+
+    if (!m_lastShown.isNull() && local < m_lastShown) {
+        if (!m_repopulatePending) {
+            m_repopulatePending = true;
+            m_repopulateTimer.start();
+        }
+        return;
+    }
+    const QString date = dateLine(local);
+    if (!date.isEmpty())
+        append(date);
+    append(html);
+    m_lastShown = local;
+    scrollToBottom();
+}
+
+QString ChatOutputWidget::dateLine(const QDateTime &time) const
+{
+    if (!m_lastShown.isNull() && time.date() <= m_lastShown.date())
+        return QString();
+    return Utils::fontHtml(Utils::localDateText(time), m_dateSeparatorColor);
+}
+
+void ChatOutputWidget::repopulateMessages()
+{
+    m_repopulateTimer.stop();
+    m_repopulatePending = false;
+    m_lastShown = QDateTime();
+    // One document for all lines: far cheaper than appending them one by one.
+    QString html;
+    for (const auto &[time, lines] : m_lines) {
+        for (const QString &line : lines) {
+            const QString date = dateLine(time);
+            if (!date.isEmpty())
+                html += QStringLiteral("<div>") + date + QStringLiteral("</div>");
+            html += QStringLiteral("<div>") + line + QStringLiteral("</div>");
+            m_lastShown = time;
+        }
+    }
+    setHtml(html);
+    registerManagerIcon();
+    scrollToBottom();
+}
+
+void ChatOutputWidget::scrollToBottom()
+{
+    QScrollBar *bar = verticalScrollBar();
+    if (!bar->isSliderDown())
+        bar->setValue(bar->maximum());
+}
+
+void ChatOutputWidget::registerManagerIcon()
+{
+    // The document does not look through the search paths itself.
+    document()->addResource(QTextDocument::ImageResource, QUrl(ManagerIconName), QImage(ManagerIconName));
+}
+
+void ChatOutputWidget::onAnchorClicked(const QUrl &url)
+{
+    qDebug().noquote() << "Anchor clicked, url: " + url.toString();
+    if (url.scheme() == QLatin1String("user"))
+        emit userMenuRequested(nickFromUrl(url), QCursor::pos());
+}
+
+void ChatOutputWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QUrl url(anchorAt(event->pos()));
+    const QString scheme = url.scheme();
+    if (scheme == QLatin1String("user")) {
+        emit userMenuRequested(nickFromUrl(url), event->globalPos());
+        return;
+    }
+    if (scheme == QLatin1String("manager") || scheme == QLatin1String("unknown"))
+        return;
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    menu->exec(event->globalPos());
+}

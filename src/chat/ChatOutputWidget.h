@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QColor>
+#include <QDateTime>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <map>
+#include <vector>
+
+// The read-only list of chat lines of every chat view: time, nick link and text, or a
+// system line. Lines are kept in time order; one that arrives late (room history, a
+// delayed message) is placed by a rebuild of the view shortly after. A date line goes
+// before the first line of each day.
+class ChatOutputWidget : public QTextBrowser
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor timeColor READ timeColor WRITE setTimeColor)
+    Q_PROPERTY(QColor nickColor READ nickColor WRITE setNickColor)
+    Q_PROPERTY(QColor unknownNickColor READ unknownNickColor WRITE setUnknownNickColor)
+    Q_PROPERTY(QString unknownNickStyle READ unknownNickStyle WRITE setUnknownNickStyle)
+    Q_PROPERTY(QColor managerNickColor READ managerNickColor WRITE setManagerNickColor)
+    Q_PROPERTY(QString managerNickStyle READ managerNickStyle WRITE setManagerNickStyle)
+    Q_PROPERTY(QColor chatMessageColor READ chatMessageColor WRITE setChatMessageColor)
+    Q_PROPERTY(QColor systemMessageColor READ systemMessageColor WRITE setSystemMessageColor)
+    Q_PROPERTY(QColor dateSeparatorColor READ dateSeparatorColor WRITE setDateSeparatorColor)
+
+public:
+    // The sender's role colours the nick.
+    enum Role { UnknownRole = 0, UserRole = 1, ManagerRole = 2 };
+
+    static constexpr int RepopulateDelayMs = 500;
+
+    explicit ChatOutputWidget(QWidget *parent = nullptr);
+
+    void addMessage(const QDateTime &time, const QString &nick, const QString &text, int role);
+    void addSystemMessage(const QDateTime &time, const QString &text);
+
+    // "unknown", "user" or "manager": also the scheme of the nick links.
+    static QString roleName(int role);
+    // The nick a nick link of a chat line carries.
+    static QString nickFromUrl(const QUrl &url);
+
+    QColor timeColor() const { return m_timeColor; }
+    void setTimeColor(const QColor &colour) { m_timeColor = colour; }
+    QColor nickColor() const { return m_nickColor; }
+    void setNickColor(const QColor &colour) { m_nickColor = colour; }
+    QColor unknownNickColor() const { return m_unknownNickColor; }
+    void setUnknownNickColor(const QColor &colour) { m_unknownNickColor = colour; }
+    QString unknownNickStyle() const { return m_unknownNickStyle; }
+    void setUnknownNickStyle(const QString &style) { m_unknownNickStyle = style; }
+    QColor managerNickColor() const { return m_managerNickColor; }
+    void setManagerNickColor(const QColor &colour) { m_managerNickColor = colour; }
+    QString managerNickStyle() const { return m_managerNickStyle; }
+    void setManagerNickStyle(const QString &style) { m_managerNickStyle = style; }
+    QColor chatMessageColor() const { return m_chatMessageColor; }
+    void setChatMessageColor(const QColor &colour) { m_chatMessageColor = colour; }
+    QColor systemMessageColor() const { return m_systemMessageColor; }
+    void setSystemMessageColor(const QColor &colour) { m_systemMessageColor = colour; }
+    QColor dateSeparatorColor() const { return m_dateSeparatorColor; }
+    void setDateSeparatorColor(const QColor &colour) { m_dateSeparatorColor = colour; }
+
+signals:
+    // A click on a user's nick: the nick and the global position for the menu.
+    void userMenuRequested(const QString &nick, const QPoint &position);
+
+public slots:
+    void onAnchorClicked(const QUrl &url);
+    void repopulateMessages();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void insertLine(const QDateTime &time, const QString &html);
+    QString dateLine(const QDateTime &time) const;
+    void scrollToBottom();
+    QString nickStyle(int role) const;
+    void registerManagerIcon();
+
+    QColor m_timeColor = Qt::yellow;
+    QColor m_nickColor = Qt::yellow;
+    QColor m_unknownNickColor;
+    QString m_unknownNickStyle;
+    QColor m_managerNickColor;
+    QString m_managerNickStyle;
+    QColor m_chatMessageColor = Qt::white;
+    QColor m_systemMessageColor = QColor(0xce, 0xb6, 0x93);
+    QColor m_dateSeparatorColor = QColor(0x98, 0x7d, 0x60);
+
+    // Local time of the last line appended to the view.
+    QDateTime m_lastShown;
+    bool m_repopulatePending = false;
+    QTimer m_repopulateTimer;
+    // Every line, by local time; lines of one time in the order they came.
+    std::map<QDateTime, std::vector<QString>> m_lines;
+};

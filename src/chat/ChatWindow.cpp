@@ -1,0 +1,120 @@
+#include "chat/ChatWindow.h"
+#include "ui_ChatWindow.h"
+
+#include "app/Singleton.h"
+#include "chat/XMPPChatManager.h"
+#include "chat/xmpp/XMPPJid.h"
+#include "connection/PlayerDb.h"
+#include "connection/QueryUserCallback.h"
+#include "connection/ServerTime.h"
+
+#include <QEvent>
+
+namespace {
+
+QDateTime messageTime(const XMPPMessage &message)
+{
+    return message.hasDelay() ? message.delayStamp() : Singleton<ServerTime>::instance().now();
+}
+
+// Names the sender of one message of the window.
+class UserCallback : public QueryUserCallback
+{
+public:
+    UserCallback(ChatWindow *window, const XMPPMessage &message)
+        : QueryUserCallback(window), m_window(window), m_message(message)
+    {
+    }
+
+    void queryOk(const UserRecord &user) override
+    {
+        m_window->showMessage(m_message, user.screenName,
+                              user.manager ? ChatOutputWidget::ManagerRole : ChatOutputWidget::UserRole,
+                              user.playerId);
+    }
+
+    void queryFailed(const QString &message) override { m_window->showUnknownSender(m_message, message); }
+
+private:
+    ChatWindow *m_window;
+    XMPPMessage m_message;
+};
+
+} // namespace
+
+ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
+    : MahjongDialog(parent, ShowCloseButton)
+    , m_ui(std::make_unique<Ui::ChatWindow>())
+    , m_chat(chat)
+    , m_playerDb(playerDb)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto body = new QFrame(this);
+    m_ui->setupUi(body);
+    body->setWindowTitle(tr("Manager chat"));
+    m_ui->output->setStyleSheet(QStringLiteral("background: rgba(0,0,0, 128)"));
+    setContentWidget(body);
+    hide();
+    connect(chat, &XMPPChat::message, this, &ChatWindow::onMessage);
+    connect(m_ui->input, &QLineEdit::returnPressed, this, &ChatWindow::onSendMessage);
+    connect(m_ui->send, &QPushButton::clicked, this, &ChatWindow::onSendMessage);
+}
+
+ChatWindow::~ChatWindow()
+{
+    delete m_chat.data();
+}
+
+void ChatWindow::setOpenedLocally(bool local)
+{
+    m_openedLocally = local;
+    if (local)
+        show();
+}
+
+void ChatWindow::onMessage(const XMPPMessage &message)
+{
+    m_playerDb->queryUser(parseJid(message.from()), new UserCallback(this, message));
+}
+
+void ChatWindow::showMessage(const XMPPMessage &message, const QString &nick, int role, qint32 playerId)
+{
+    if (role != ChatOutputWidget::ManagerRole && !m_openedLocally && playerId != m_playerDb->localPlayerId()) {
+        deleteLater();
+        return;
+    }
+    show();
+    m_ui->output->addMessage(messageTime(message), nick, message.body(), role);
+}
+
+void ChatWindow::showUnknownSender(const XMPPMessage &message, const QString &failure)
+{
+    if (!m_openedLocally) {
+        deleteLater();
+        return;
+    }
+    const QDateTime time = messageTime(message);
+    m_ui->output->addSystemMessage(time, failure.toHtmlEscaped());
+    show();
+    m_ui->output->addMessage(time, jidNode(parseJid(message.from())), message.body(), ChatOutputWidget::UnknownRole);
+}
+
+void ChatWindow::onSendMessage()
+{
+    const QString text = m_ui->input->text();
+    if (text.isEmpty() || !m_chat)
+        return;
+    // Not connected: nothing went out, and the text stays for another try.
+    if (m_chat->send(text))
+        m_ui->input->clear();
+}
+
+void ChatWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(static_cast<QFrame *>(contentWidget()));
+        contentWidget()->setWindowTitle(tr("Manager chat"));
+        setWindowTitle(contentWidget()->windowTitle());
+    }
+    MahjongDialog::changeEvent(event);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "chat/xmpp/XMPPMessage.h"
+#include "ui/MahjongDialog.h"
+
+#include <QPointer>
+
+#include <memory>
+
+class PlayerDb;
+class XMPPChat;
+
+namespace Ui {
+class ChatWindow;
+}
+
+// The one-to-one "Manager chat" window of one chat. A window the user did not open
+// stays only when a manager writes in it; otherwise it removes itself unseen.
+class ChatWindow : public MahjongDialog
+{
+    Q_OBJECT
+
+public:
+    // Owns the chat; the player directory names the senders.
+    ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent = nullptr);
+    ~ChatWindow() override;
+
+    void setOpenedLocally(bool local);
+    bool isOpenedLocally() const { return m_openedLocally; }
+    XMPPChat *chat() const { return m_chat; }
+
+    // Called by the sender look-up of a message.
+    void showMessage(const XMPPMessage &message, const QString &nick, int role, qint32 playerId);
+    void showUnknownSender(const XMPPMessage &message, const QString &failure);
+
+public slots:
+    void onMessage(const XMPPMessage &message);
+    void onSendMessage();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::ChatWindow> m_ui;
+    QPointer<XMPPChat> m_chat;
+    PlayerDb *m_playerDb;
+    bool m_openedLocally = false;
+};

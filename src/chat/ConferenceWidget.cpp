@@ -1,0 +1,275 @@
+#include "chat/ConferenceWidget.h"
+#include "ui_ConferenceView.h"
+
+#include "app/Singleton.h"
+#include "chat/ChatController.h"
+#include "chat/xmpp/XMPPClient.h"
+#include "connection/PlayerDb.h"
+#include "connection/QueryUserCallback.h"
+#include "connection/ServerTime.h"
+
+#include <QDebug>
+#include <QEvent>
+
+#include <stdexcept>
+
+namespace {
+
+// Names the sender of one room message.
+class ScreennameCallback : public QueryUserCallback
+{
+public:
+    ScreennameCallback(ConferenceWidget *widget, const XMPPMessage &message)
+        : QueryUserCallback(widget), m_widget(widget), m_message(message)
+    {
+    }
+
+    void queryOk(const UserRecord &user) override
+    {
+        m_widget->showMessage(m_message, user.manager ? ChatOutputWidget::ManagerRole : ChatOutputWidget::UserRole);
+    }
+
+    void queryFailed(const QString &) override { m_widget->showMessage(m_message, ChatOutputWidget::UnknownRole); }
+
+private:
+    ConferenceWidget *m_widget;
+    XMPPMessage m_message;
+};
+
+QString resourceOf(const QString &jid)
+{
+    const qsizetype slash = jid.indexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : jid.mid(slash + 1);
+}
+
+} // namespace
+
+ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
+    : QWidget(parent), m_ui(std::make_unique<Ui::ConferenceView>()), m_suppressedNotices(suppressedNotices)
+{
+    m_ui->setupUi(this);
+    m_ui->chatInput->setEnabled(false);
+    connect(m_ui->chatInput, &QLineEdit::returnPressed, this, &ConferenceWidget::onReturnPressed);
+    connect(m_ui->send, &QPushButton::clicked, this, &ConferenceWidget::onReturnPressed);
+    connect(&m_conference, &XMPPConference::message, this, &ConferenceWidget::onMessage);
+    connect(&m_conference, &XMPPConference::userError, this, &ConferenceWidget::onUserError);
+    connect(&m_conference, &XMPPConference::userJoined, this, &ConferenceWidget::onUserJoined);
+    connect(&m_conference, &XMPPConference::userLeft, this, &ConferenceWidget::onUserLeft);
+    connect(&m_conference, &XMPPConference::userKicked, this, &ConferenceWidget::onUserKicked);
+    connect(&m_conference, &XMPPConference::userBanned, this, &ConferenceWidget::onUserBanned);
+    connect(&m_conference, &XMPPConference::participantJoined, this, &ConferenceWidget::onParticipantJoined);
+    connect(&m_conference, &XMPPConference::participantLeft, this, &ConferenceWidget::onParticipantLeft);
+    connect(&m_conference, &XMPPConference::participantKicked, this, &ConferenceWidget::onParticipantKicked);
+    connect(&m_conference, &XMPPConference::participantBanned, this, &ConferenceWidget::onParticipantBanned);
+    connect(m_ui->chatOutput, &ChatOutputWidget::userMenuRequested, this, &ConferenceWidget::userMenuRequested);
+}
+
+ConferenceWidget::~ConferenceWidget() = default;
+
+ChatOutputWidget *ConferenceWidget::output() const
+{
+    return m_ui->chatOutput;
+}
+
+void ConferenceWidget::setXmppContext(ChatController *context)
+{
+    m_context = context;
+    m_conference.setClient(context ? context->client() : nullptr);
+}
+
+bool ConferenceWidget::clientConnected() const
+{
+    return m_context && m_context->client() && m_context->client()->state() == XMPPClient::ConnectedState;
+}
+
+QString ConferenceWidget::ownNick() const
+{
+    return m_context && m_context->playerDb() ? m_context->playerDb()->localScreenName() : QString();
+}
+
+void ConferenceWidget::setLobbyRoom()
+{
+    if (!m_context) {
+        qWarning() << "Lobby chat without a chat context";
+        return;
+    }
+    enterRoom(m_context->lobbyRoomJid(), LobbyChat);
+}
+
+void ConferenceWidget::setTableRoom(qint32 tableId)
+{
+    if (!m_context || m_context->conferenceJid().isEmpty()) {
+        qWarning() << "Table chat of table" << tableId << "without a conference service";
+        return;
+    }
+    enterRoom(QStringLiteral("table-%1@%2").arg(tableId).arg(m_context->conferenceJid()), TableChat);
+}
+
+void ConferenceWidget::enterRoom(const QString &room, ChatKind kind)
+{
+    if (m_conference.isJoined()) {
+        qWarning() << "Still in the chat room" << m_conference.room() << "; staying there instead of" << room;
+        return;
+    }
+    try {
+        m_conference.setRoom(room);
+        m_chatKind = kind;
+        if (clientConnected())
+            m_conference.join(ownNick());
+    } catch (const std::exception &e) {
+        qWarning() << "Joining the chat room" << room << "failed:" << e.what();
+    }
+}
+
+void ConferenceWidget::leaveRoom()
+{
+    if (!clientConnected())
+        return;
+    try {
+        m_conference.leave();
+    } catch (const std::exception &e) {
+        qWarning() << "Leaving the chat room" << m_conference.room() << "failed:" << e.what();
+    }
+}
+
+void ConferenceWidget::addSystemMessage(const QString &text)
+{
+    m_ui->chatOutput->addSystemMessage(Singleton<ServerTime>::instance().now(), text);
+}
+
+void ConferenceWidget::notify(int bit, const QString &text)
+{
+    if (!(m_suppressedNotices & bit))
+        addSystemMessage(text);
+}
+
+QString ConferenceWidget::presenceErrorText(int error)
+{
+    switch (error) {
+    case XMPPPresence::NoError:
+        return tr("No error");
+    case XMPPPresence::UndefinedError:
+        return tr("Undefined error");
+    case XMPPPresence::Banned:
+        return tr("You've been banned from this room");
+    case XMPPPresence::PasswordProtected:
+        return tr("The room is password protected");
+    case XMPPPresence::MembersOnly:
+        return tr("This is a members only room");
+    case XMPPPresence::NicknameInUse:
+        return tr("Your nickname is already in use in this room");
+    case XMPPPresence::RoomFull:
+        return tr("The room is full");
+    case XMPPPresence::RoomLocked:
+        return tr("The room is locked");
+    case XMPPPresence::RoomMissing:
+        return tr("The room doesn't exist");
+    default:
+        return QString();
+    }
+}
+
+void ConferenceWidget::onMessage(const XMPPMessage &message)
+{
+    if (!m_context || !m_context->playerDb())
+        return;
+    m_context->playerDb()->queryUser(resourceOf(message.from()), new ScreennameCallback(this, message));
+}
+
+void ConferenceWidget::showMessage(const XMPPMessage &message, int role)
+{
+    const QDateTime time = message.hasDelay() ? message.delayStamp() : Singleton<ServerTime>::instance().now();
+    m_ui->chatOutput->addMessage(time, resourceOf(message.from()), message.body(), role);
+}
+
+void ConferenceWidget::onUserError(XMPPConference *, XMPPPresence::error_t error)
+{
+    if (error == XMPPPresence::RoomMissing && m_chatKind == LobbyChat)
+        addSystemMessage(tr("Lobby chat unavailable"));
+    else if (error == XMPPPresence::RoomMissing && m_chatKind == TableChat)
+        addSystemMessage(tr("Table chat only available to players"));
+    else
+        addSystemMessage(presenceErrorText(error));
+}
+
+void ConferenceWidget::onUserJoined()
+{
+    m_ui->chatInput->setEnabled(true);
+    notify(OwnJoinLeave, tr("%1 joined the chat").arg(m_conference.nick().toHtmlEscaped()));
+}
+
+void ConferenceWidget::onUserLeft()
+{
+    m_ui->chatInput->setEnabled(false);
+    notify(OwnJoinLeave, tr("%1 left the chat").arg(m_conference.nick().toHtmlEscaped()));
+}
+
+void ConferenceWidget::onUserKicked(XMPPConference *, const XMPPJid &actor, const QString &reason)
+{
+    const QString nick = m_conference.nick().toHtmlEscaped();
+    const QString by = actor.toString().toHtmlEscaped();
+    const QString why = reason.toHtmlEscaped();
+    if (!actor.isEmpty() && reason.isEmpty())
+        notify(OwnKickBan, tr("%1 has been kicked from the chat by %2").arg(nick, by));
+    else if (!actor.isEmpty())
+        notify(OwnKickBan, tr("%1 has been kicked from the chat by %2 due to %3").arg(nick, by, why));
+    else if (reason.isEmpty())
+        notify(OwnKickBan, tr("%1 has been kicked from the chat").arg(nick));
+    else
+        notify(OwnKickBan, tr("%1 has been kicked from the chat due to %2").arg(nick, why));
+}
+
+void ConferenceWidget::onUserBanned(XMPPConference *, const XMPPJid &actor, const QString &reason)
+{
+    const QString nick = m_conference.nick().toHtmlEscaped();
+    const QString by = actor.toString().toHtmlEscaped();
+    const QString why = reason.toHtmlEscaped();
+    if (!actor.isEmpty() && reason.isEmpty())
+        notify(OwnKickBan, tr("%1 has been banned from the chat by %2").arg(nick, by));
+    else if (!actor.isEmpty())
+        notify(OwnKickBan, tr("%1 has been banned from the chat by %2 due to %3").arg(nick, by, why));
+    else if (reason.isEmpty())
+        notify(OwnKickBan, tr("%1 has been banned from the chat").arg(nick));
+    else
+        notify(OwnKickBan, tr("%1 has been banned from the chat due to %2").arg(nick, why));
+}
+
+void ConferenceWidget::onParticipantJoined(XMPPConference *, const QString &nick)
+{
+    notify(ParticipantJoinLeave, tr("%1 joined the chat").arg(nick.toHtmlEscaped()));
+}
+
+void ConferenceWidget::onParticipantLeft(XMPPConference *, const QString &nick)
+{
+    notify(ParticipantJoinLeave, tr("%1 left the chat").arg(nick.toHtmlEscaped()));
+}
+
+void ConferenceWidget::onParticipantKicked(XMPPConference *, const QString &nick, const XMPPJid &, const QString &)
+{
+    notify(ParticipantKickBan, tr("%1 has been kicked from the chat").arg(nick.toHtmlEscaped()));
+}
+
+void ConferenceWidget::onParticipantBanned(XMPPConference *, const QString &nick, const XMPPJid &, const QString &)
+{
+    notify(ParticipantKickBan, tr("%1 has been banned from the chat").arg(nick.toHtmlEscaped()));
+}
+
+void ConferenceWidget::onReturnPressed()
+{
+    const QString text = m_ui->chatInput->text();
+    if (text.isEmpty() || !m_conference.isJoined())
+        return;
+    try {
+        m_conference.sendMessage(text);
+        m_ui->chatInput->clear();
+    } catch (const std::exception &e) {
+        qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
+    }
+}
+
+void ConferenceWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "chat/XMPPConference.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class ChatController;
+class ChatOutputWidget;
+
+namespace Ui {
+class ConferenceView;
+}
+
+// The view of a chat room (the lobby's or a table's): the lines above an input and a
+// Send button. Joins under the player's screen name, shows the room's events as system
+// lines and colours each sender by the role the player directory gives.
+class ConferenceWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Bits of the suppressed notices: a set bit hides that kind.
+    enum Notice {
+        OwnJoinLeave = 1,
+        ParticipantJoinLeave = 2,
+        OwnKickBan = 4,
+        ParticipantKickBan = 8,
+    };
+    enum ChatKind { NoChat = 0, LobbyChat = 1, TableChat = 2 };
+
+    ConferenceWidget(QWidget *parent, int suppressedNotices);
+    ~ConferenceWidget() override;
+
+    void setXmppContext(ChatController *context);
+    void setSuppressedNotices(int notices) { m_suppressedNotices = notices; }
+
+    void setLobbyRoom();
+    void setTableRoom(qint32 tableId);
+    void leaveRoom();
+    void addSystemMessage(const QString &text);
+
+    XMPPConference *conference() { return &m_conference; }
+    ChatOutputWidget *output() const;
+    int chatKind() const { return m_chatKind; }
+
+    // The text of a room error; null for a value that is none.
+    static QString presenceErrorText(int error);
+
+    // Called by the sender look-up of a room message.
+    void showMessage(const XMPPMessage &message, int role);
+
+signals:
+    void userMenuRequested(const QString &nick, const QPoint &position);
+
+public slots:
+    void onMessage(const XMPPMessage &message);
+    void onUserError(XMPPConference *conference, XMPPPresence::error_t error);
+    void onUserJoined();
+    void onUserLeft();
+    void onUserKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
+    void onUserBanned(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
+    void onParticipantJoined(XMPPConference *conference, const QString &nick);
+    void onParticipantLeft(XMPPConference *conference, const QString &nick);
+    void onParticipantKicked(XMPPConference *conference, const QString &nick, const XMPPJid &actor,
+                             const QString &reason);
+    void onParticipantBanned(XMPPConference *conference, const QString &nick, const XMPPJid &actor,
+                             const QString &reason);
+    void onReturnPressed();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    bool clientConnected() const;
+    void enterRoom(const QString &room, ChatKind kind);
+    void notify(int bit, const QString &text);
+    QString ownNick() const;
+
+    std::unique_ptr<Ui::ConferenceView> m_ui;
+    XMPPConference m_conference;
+    int m_suppressedNotices;
+    int m_chatKind = NoChat;
+    ChatController *m_context = nullptr;
+};

@@ -1,0 +1,124 @@
+#include "chat/XMPPChatManager.h"
+
+#include "chat/xmpp/XMPPClient.h"
+
+#include <QDebug>
+#include <QUuid>
+
+#include <stdexcept>
+
+namespace {
+
+QString bareOf(const QString &jid)
+{
+    return jid.section(QLatin1Char('/'), 0, 0);
+}
+
+} // namespace
+
+XMPPChatManager::XMPPChatManager(XMPPClient *client) : m_client(client)
+{
+    if (client)
+        connect(client, &XMPPClient::messageReceived, this, &XMPPChatManager::onMessage);
+}
+
+XMPPChatManager::~XMPPChatManager()
+{
+    // The chats die with their windows; those still alive forget this manager.
+    for (XMPPChat *chat : findChildren<XMPPChat *>(Qt::FindDirectChildrenOnly))
+        disconnect(chat, nullptr, this, nullptr);
+}
+
+QString XMPPChatManager::newThreadId()
+{
+    static const QString run = QUuid::createUuid().toString();
+    static int counter = 0;
+    return QStringLiteral("%1-%2").arg(run).arg(counter++);
+}
+
+XMPPChat *XMPPChatManager::chatWith(const XMPPJid &jid)
+{
+    return createChat(jid.toString(), newThreadId(), true);
+}
+
+XMPPChat *XMPPChatManager::createChat(const QString &jid, const QString &thread, bool local)
+{
+    auto chat = new XMPPChat(this, jid, thread);
+    connect(chat, &XMPPChat::destroyed, this, &XMPPChatManager::onChatDestroyed);
+    if (!thread.isEmpty())
+        m_chatsByThread.insert(thread, chat);
+    m_chatsByJid.insert(jid, chat);
+    emit chatCreated(chat, local);
+    return chat;
+}
+
+XMPPChat *XMPPChatManager::chatFor(const QString &jid) const
+{
+    return m_chatsByJid.value(jid);
+}
+
+bool XMPPChatManager::send(const XMPPMessage &message)
+{
+    if (!m_client || m_client->state() != XMPPClient::ConnectedState)
+        return false;
+    m_client->sendMessage(message);
+    return true;
+}
+
+XMPPClient *XMPPChatManager::client() const
+{
+    return m_client;
+}
+
+QString XMPPChatManager::ownJid() const
+{
+    return m_client ? m_client->ownJid() : QString();
+}
+
+void XMPPChatManager::onMessage(const XMPPMessage &message)
+{
+    const QString from = message.from();
+    if (message.type() == XMPPMessage::Chat) {
+        XMPPChat *chat = message.thread().isEmpty() ? nullptr : m_chatsByThread.value(message.thread());
+        if (!chat)
+            chat = m_chatsByJid.value(from);
+        if (!chat)
+            chat = m_chatsByJid.value(bareOf(from));
+        if (!chat)
+            chat = createChat(from, message.thread(), false);
+        chat->deliver(message);
+    } else if (message.type() == XMPPMessage::GroupChat) {
+        if (XMPPChat *chat = m_chatsByJid.value(bareOf(from)))
+            chat->deliver(message);
+    }
+}
+
+void XMPPChatManager::onChatDestroyed(XMPPChat *chat)
+{
+    if (!chat->thread().isEmpty() && m_chatsByThread.value(chat->thread()) == chat)
+        m_chatsByThread.remove(chat->thread());
+    if (m_chatsByJid.value(chat->jid()) == chat)
+        m_chatsByJid.remove(chat->jid());
+}
+
+XMPPChat::XMPPChat(XMPPChatManager *manager, const QString &jid, const QString &thread)
+    : QObject(manager), m_manager(manager), m_jid(jid), m_thread(thread)
+{
+}
+
+XMPPChat::~XMPPChat()
+{
+    emit destroyed(this);
+}
+
+bool XMPPChat::send(const QString &text)
+{
+    if (!m_manager || !m_manager->client() || m_manager->client()->state() != XMPPClient::ConnectedState)
+        return false;
+    XMPPMessage own(m_jid, XMPPMessage::Chat);
+    own.setFrom(m_manager->ownJid());
+    own.setBody(text);
+    own.setThread(m_thread);
+    emit message(own);
+    return m_manager->send(own);
+}

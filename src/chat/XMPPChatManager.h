@@ -1,0 +1,75 @@
+#pragma once
+
+#include "chat/xmpp/XMPPJid.h"
+#include "chat/xmpp/XMPPMessage.h"
+
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+
+class XMPPChat;
+class XMPPClient;
+
+// Routes incoming one-to-one messages to their chats: by thread, then by the sender's
+// full address, then by its bare address; a message that fits no chat starts one.
+class XMPPChatManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit XMPPChatManager(XMPPClient *client);
+    ~XMPPChatManager() override;
+
+    // A chat started by the local user, with a new thread.
+    XMPPChat *chatWith(const XMPPJid &jid);
+    XMPPChat *createChat(const QString &jid, const QString &thread, bool local);
+    XMPPChat *chatFor(const QString &jid) const;
+
+    // False, sending nothing, when the client is not connected.
+    bool send(const XMPPMessage &message);
+    QString ownJid() const;
+    XMPPClient *client() const;
+
+    // "<uuid of this run>-<n>", n counting from 0 across the whole program.
+    static QString newThreadId();
+
+signals:
+    void chatCreated(XMPPChat *chat, bool local);
+
+public slots:
+    void onMessage(const XMPPMessage &message);
+    void onChatDestroyed(XMPPChat *chat);
+
+private:
+    QPointer<XMPPClient> m_client;
+    QMap<QString, XMPPChat *> m_chatsByThread;
+    QMap<QString, XMPPChat *> m_chatsByJid;
+};
+
+// One one-to-one conversation with a peer address.
+class XMPPChat : public QObject
+{
+    Q_OBJECT
+
+public:
+    XMPPChat(XMPPChatManager *manager, const QString &jid, const QString &thread);
+    ~XMPPChat() override;
+
+    QString jid() const { return m_jid; }
+    QString thread() const { return m_thread; }
+
+    // Shows the line through message() and sends it; false, with neither, when the
+    // client is not connected.
+    bool send(const QString &text);
+    void deliver(const XMPPMessage &received) { emit message(received); }
+
+signals:
+    // Every message of the chat, incoming and own.
+    void message(const XMPPMessage &message);
+    void destroyed(XMPPChat *chat);
+
+private:
+    QPointer<XMPPChatManager> m_manager;
+    QString m_jid;
+    QString m_thread;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "chat/xmpp/XMPPJid.h"
+#include "chat/xmpp/XMPPMessage.h"
+#include "chat/xmpp/XMPPPresence.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class XMPPClient;
+
+// One multi-user chat room seen from the local user: joins it under a nick (retrying
+// while the room is still locked), leaves it, sends to it, and turns the room's
+// presences and messages into signals. "user" signals are about the local user,
+// "participant" signals about other occupants.
+class XMPPConference : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int JoinRetryDelayMs = 1000;
+    static constexpr int MaxJoinRetries = 5;
+
+    explicit XMPPConference(QObject *parent = nullptr);
+    ~XMPPConference() override;
+
+    void setClient(XMPPClient *client);
+    XMPPClient *client() const;
+    // The bare room address, node and domain in lower case as the server sends them.
+    // Throws std::runtime_error while joined.
+    void setRoom(const QString &room);
+    QString room() const { return m_room; }
+
+    // A null nick joins under the node of the own address.
+    void join(const QString &nick);
+    void leave();
+    void sendMessage(const QString &text);
+
+    bool isJoined() const { return m_joined; }
+    QString nick() const { return m_nick; }
+
+signals:
+    void message(const XMPPMessage &message);
+    void presence(const XMPPPresence &presence);
+    void userError(XMPPConference *conference, XMPPPresence::error_t error);
+    void userJoined(XMPPConference *conference);
+    void userLeft(XMPPConference *conference);
+    void userKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
+    void userBanned(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
+    void participantJoined(XMPPConference *conference, const QString &nick);
+    void participantLeft(XMPPConference *conference, const QString &nick);
+    void participantKicked(XMPPConference *conference, const QString &nick, const XMPPJid &actor,
+                           const QString &reason);
+    void participantBanned(XMPPConference *conference, const QString &nick, const XMPPJid &actor,
+                           const QString &reason);
+
+public slots:
+    void onMessage(const XMPPMessage &message);
+    void onPresence(const XMPPPresence &presence);
+    void onDisconnected();
+    void onClientDestroyed();
+    void onJoinTimerTimeout();
+
+private:
+    void requireClient() const;
+    void sendJoin();
+    void handlePresence(const XMPPPresence &presence);
+    QString bareOf(const QString &jid) const;
+
+    QPointer<XMPPClient> m_client;
+    QString m_room;
+    QString m_nick;
+    bool m_joined = false;
+    QTimer m_joinTimer;
+    int m_joinAttempts = 0;
+};

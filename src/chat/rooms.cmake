@@ -1,0 +1,18 @@
+# Chat rooms, the chat line list and the one-to-one manager chats.
+target_sources(mahjong_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ChatOutputWidget.h
+    ${CMAKE_CURRENT_LIST_DIR}/ChatOutputWidget.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/XMPPConference.h
+    ${CMAKE_CURRENT_LIST_DIR}/XMPPConference.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/XMPPChatManager.h
+    ${CMAKE_CURRENT_LIST_DIR}/XMPPChatManager.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ChatManager.h
+    ${CMAKE_CURRENT_LIST_DIR}/ChatManager.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ChatWindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/ChatWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ChatWindow.ui
+    ${CMAKE_CURRENT_LIST_DIR}/ChatController.h
+    ${CMAKE_CURRENT_LIST_DIR}/ConferenceWidget.h
+    ${CMAKE_CURRENT_LIST_DIR}/ConferenceWidget.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ConferenceView.ui
+)

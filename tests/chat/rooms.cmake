@@ -1,0 +1,21 @@
+# Chat rooms, the chat line list and the one-to-one manager chats.
+mahjong_add_test(tst_chatoutput
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chatoutput.cpp
+    LIBS mahjong_ui)
+mahjong_add_test(tst_xmppconference
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_xmppconference.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeChatServer.h
+    LIBS mahjong_ui
+    TIMEOUT 90)
+mahjong_add_test(tst_chatwindow
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chatwindow.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeChatServer.h
+    LIBS mahjong_ui Qt6::Network)
+add_dependencies(tst_chatwindow mahjong-testserver)
+
+# Against the ejabberd of the fixture in xmpp.cmake, which runs in this directory.
+mahjong_add_test(tst_chatrooms
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chatrooms.cpp
+    LIBS mahjong_ui Qt6::Network
+    TIMEOUT 120
+    ENVIRONMENT XMPP_SERVER_DIR=${CMAKE_CURRENT_BINARY_DIR}/ejabberd-run)
+add_dependencies(tst_chatrooms mahjong-testserver)
+set_tests_properties(tst_chatrooms PROPERTIES FIXTURES_REQUIRED ejabberd)

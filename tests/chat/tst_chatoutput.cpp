@@ -1,0 +1,189 @@
+#include "testmain.h"
+
+#include "app/ResourceSearchPaths.h"
+#include "app/Utils.h"
+#include "chat/ChatOutputWidget.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTimer>
+
+class TestChatOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void datesAndLateLines();
+    void linesOfOneTime();
+    void nicksAndTextsStayText();
+    void managerLines();
+
+private:
+    // The view's lines as text, one per block.
+    QStringList lines() const;
+    // Where the text sits in the view, in viewport coordinates.
+    QPoint positionOf(const QString &text) const;
+    // Right-clicks at the text; true when a menu came up (it is closed again).
+    bool rightClick(const QString &text);
+
+    std::unique_ptr<ChatOutputWidget> m_view;
+};
+
+void TestChatOutput::initTestCase()
+{
+    setupResourceSearchPaths({}, QStringLiteral("default"));
+}
+
+void TestChatOutput::init()
+{
+    m_view = std::make_unique<ChatOutputWidget>();
+    m_view->resize(600, 400);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TestChatOutput::cleanup()
+{
+    m_view.reset();
+}
+
+QStringList TestChatOutput::lines() const
+{
+    QStringList result;
+    for (QTextBlock block = m_view->document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().isEmpty())
+            result.append(block.text());
+    }
+    return result;
+}
+
+QPoint TestChatOutput::positionOf(const QString &text) const
+{
+    QTextCursor cursor = m_view->document()->find(text);
+    cursor.setPosition(cursor.selectionStart() + 1);
+    return m_view->cursorRect(cursor).center();
+}
+
+bool TestChatOutput::rightClick(const QString &text)
+{
+    bool menuShown = false;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&menuShown] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            menuShown = true;
+            popup->close();
+        }
+    });
+    closer.start(50);
+    const QPoint at = positionOf(text);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(m_view->viewport(), &event);
+    QTest::qWait(100);
+    return menuShown;
+}
+
+void TestChatOutput::datesAndLateLines()
+{
+    const QDateTime morning(QDate(2026, 3, 1), QTime(9, 0));
+    const QString firstDay = Utils::localDateText(morning);
+    const QString secondDay = Utils::localDateText(morning.addDays(1));
+    const auto timeText = [](const QDateTime &t) { return QStringLiteral("(%1)").arg(Utils::localTimeText(t)); };
+
+    m_view->addMessage(morning, "Aiko", "first", ChatOutputWidget::UserRole);
+    m_view->addMessage(morning.addSecs(3600), "Aiko", "second", ChatOutputWidget::UserRole);
+    m_view->addSystemMessage(morning.addSecs(15 * 3600 + 60), "after <b>midnight</b>");
+    QCOMPARE(lines(), (QStringList{firstDay, timeText(morning) + " Aiko: first",
+                                   timeText(morning.addSecs(3600)) + " Aiko: second", secondDay,
+                                   "after midnight"}));
+    QVERIFY(m_view->toHtml().contains("font-weight:700"));
+
+    // History of the first evening, behind the last line shown: it waits for one rebuild.
+    QSignalSpy rebuilt(m_view->document(), &QTextDocument::contentsChanged);
+    m_view->addMessage(morning.addSecs(12 * 3600), "Mei", "late", ChatOutputWidget::UnknownRole);
+    m_view->addMessage(morning.addSecs(1800), "Mei", "later still", ChatOutputWidget::UnknownRole);
+    QCOMPARE(rebuilt.size(), 0);
+    QVERIFY(!m_view->toPlainText().contains("late"));
+    QTest::qWait(ChatOutputWidget::RepopulateDelayMs - 150);
+    QVERIFY(!m_view->toPlainText().contains("late"));
+    QTRY_VERIFY(m_view->toPlainText().contains("late"));
+    QCOMPARE(lines(), (QStringList{firstDay, timeText(morning) + " Aiko: first",
+                                   timeText(morning.addSecs(1800)) + " Mei: later still",
+                                   timeText(morning.addSecs(3600)) + " Aiko: second",
+                                   timeText(morning.addSecs(12 * 3600)) + " Mei: late", secondDay,
+                                   "after midnight"}));
+    const qsizetype changes = rebuilt.size();
+    QTest::qWait(ChatOutputWidget::RepopulateDelayMs + 100);
+    QCOMPARE(rebuilt.size(), changes);
+
+    // A line in order after the rebuild is appended at the bottom.
+    m_view->addMessage(morning.addDays(1).addSecs(3600), "Aiko", "next day", ChatOutputWidget::UserRole);
+    QCOMPARE(lines().size(), 8);
+    QVERIFY(lines().last().endsWith("Aiko: next day"));
+    QCOMPARE(m_view->verticalScrollBar()->value(), m_view->verticalScrollBar()->maximum());
+}
+
+void TestChatOutput::linesOfOneTime()
+{
+    const QDateTime noon(QDate(2026, 3, 2), QTime(12, 0));
+    m_view->addMessage(noon, "Aiko", "one", ChatOutputWidget::UserRole);
+    m_view->addMessage(noon, "Mei", "two", ChatOutputWidget::UserRole);
+    m_view->addMessage(noon, "Aiko", "one", ChatOutputWidget::UserRole);
+    QCOMPARE(lines().size(), 3);
+    m_view->repopulateMessages();
+    const QStringList shown = lines();
+    QCOMPARE(shown.size(), 3);
+    QVERIFY(shown.at(1).endsWith("Aiko: one"));
+    QVERIFY(shown.at(2).endsWith("Mei: two"));
+}
+
+void TestChatOutput::nicksAndTextsStayText()
+{
+    const QString nick = "<i>Mei Ling</i>";
+    m_view->addMessage(QDateTime::currentDateTime(), nick, "<b>", ChatOutputWidget::UserRole);
+    QVERIFY2(lines().last().endsWith("<i>Mei Ling</i>: <b>"), qPrintable(lines().last()));
+    QSignalSpy requests(m_view.get(), &ChatOutputWidget::userMenuRequested);
+
+    QVERIFY(!rightClick("Mei Ling"));
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).at(0).toString(), nick);
+    const QPoint at = positionOf("Mei Ling");
+    QCOMPARE(requests.at(0).at(1).toPoint(), m_view->viewport()->mapToGlobal(at));
+
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, at);
+    QTRY_COMPARE(requests.size(), 2);
+    QCOMPARE(requests.at(1).at(0).toString(), nick);
+
+    // Away from any nick the usual menu comes.
+    QVERIFY(rightClick("<b>"));
+    QCOMPARE(requests.size(), 2);
+}
+
+void TestChatOutput::managerLines()
+{
+    m_view->addMessage(QDateTime::currentDateTime(), "Haruto", "welcome", ChatOutputWidget::ManagerRole);
+    m_view->addMessage(QDateTime::currentDateTime(), "Ghost", "boo", ChatOutputWidget::UnknownRole);
+    const QUrl icon("textimages:chat-manager-icon.png");
+    const QImage image = m_view->document()->resource(QTextDocument::ImageResource, icon).value<QImage>();
+    QVERIFY(!image.isNull());
+    QVERIFY(m_view->toHtml().contains("textimages:chat-manager-icon.png"));
+
+    QSignalSpy requests(m_view.get(), &ChatOutputWidget::userMenuRequested);
+    QVERIFY(!rightClick("Haruto"));
+    QVERIFY(!rightClick("Ghost"));
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, positionOf("Haruto"));
+    QTest::qWait(50);
+    QCOMPARE(requests.size(), 0);
+
+    m_view->repopulateMessages();
+    QVERIFY(!m_view->document()->resource(QTextDocument::ImageResource, icon).value<QImage>().isNull());
+}
+
+MAHJONG_TEST_MAIN(TestChatOutput)
+#include "tst_chatoutput.moc"

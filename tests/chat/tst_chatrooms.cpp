@@ -1,0 +1,222 @@
+#include "testmain.h"
+
+#include "connection/ConnectedManager.h"
+
+#include "app/ResourceSearchPaths.h"
+#include "chat/ChatController.h"
+#include "chat/ChatOutputWidget.h"
+#include "chat/ConferenceWidget.h"
+#include "chat/xmpp/XMPPClient.h"
+#include "connection/PlayerDb.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+
+// Room views against a real ejabberd (started by the test fixture with the accounts
+// 1001 to 1008 and the persistent room "lobby") and the test game server, which names
+// the nicks (chat-users.json: Haruto is a manager, Mei Ling and Aiko are players).
+class TestChatRooms : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void talkInTheLobby();
+    void banFromTableRoom();
+
+private:
+    // One player at the chat: client, player directory, chat context and room view.
+    struct Seat
+    {
+        std::unique_ptr<XMPPClient> client;
+        std::unique_ptr<PlayerDb> db;
+        std::unique_ptr<ChatController> context;
+        std::unique_ptr<ConferenceWidget> view;
+
+        QLineEdit *input() const { return view->findChild<QLineEdit *>("chatInput"); }
+        // The lines without the manager's icon.
+        QString text() const { return view->output()->toPlainText().remove(QChar::ObjectReplacementCharacter); }
+        void say(const QString &line) const
+        {
+            input()->setText(line);
+            QTest::keyClick(input(), Qt::Key_Return);
+        }
+    };
+
+    std::unique_ptr<Seat> seat(const QString &account, qint32 playerId, const QString &screenName);
+    bool ctl(const QStringList &arguments);
+
+    QString m_serverDir;
+    quint16 m_port = 0;
+    ConnectedManager m_game;
+};
+
+void TestChatRooms::initTestCase()
+{
+    m_serverDir = qEnvironmentVariable("XMPP_SERVER_DIR");
+    QFile env(m_serverDir + "/env");
+    QVERIFY2(env.open(QIODevice::ReadOnly), qPrintable("no test server in " + m_serverDir));
+    QList<QSslCertificate> ca;
+    for (const QByteArray &line : env.readAll().split('\n')) {
+        if (line.startsWith("XMPP_PORT="))
+            m_port = line.mid(10).toUShort();
+        if (line.startsWith("XMPP_CA="))
+            ca = QSslCertificate::fromPath(QString::fromLocal8Bit(line.mid(8)));
+    }
+    QVERIFY(m_port != 0);
+    QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setCaCertificates(ca);
+    QSslConfiguration::setDefaultConfiguration(configuration);
+
+    setupResourceSearchPaths({}, QStringLiteral("default"));
+    QFile sheet("resources:/defaultui.css");
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll())
+                        + "ConferenceWidget { background: #1d3b2f; }");
+}
+
+std::unique_ptr<TestChatRooms::Seat> TestChatRooms::seat(const QString &account, qint32 playerId,
+                                                         const QString &screenName)
+{
+    auto s = std::make_unique<Seat>();
+    s->client = std::make_unique<XMPPClient>();
+    QSignalSpy connected(s->client.get(), &XMPPClient::connected);
+    s->client->login(account, "secret");
+    s->client->connectToHost("localhost", m_port, XMPPClient::TlsRequired);
+    if (!connected.wait(5000) && connected.isEmpty())
+        return nullptr;
+    s->db = std::make_unique<PlayerDb>(m_game.manager.get(), nullptr);
+    s->db->setLocalPlayer(playerId, screenName);
+    s->context = std::make_unique<ChatController>(s->db.get(), s->client.get());
+    s->context->setConferenceJid("conference.localhost");
+    s->context->setLobbyRoomJid("lobby@conference.localhost");
+    s->view = std::make_unique<ConferenceWidget>(nullptr, 0);
+    s->view->setAttribute(Qt::WA_StyledBackground);
+    s->view->setXmppContext(s->context.get());
+    s->view->resize(600, 400);
+    s->view->show();
+    return s;
+}
+
+bool TestChatRooms::ctl(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
+                  QStringList{"ctl", m_serverDir} + arguments);
+    return process.waitForFinished(30000) && process.exitCode() == 0;
+}
+
+void TestChatRooms::talkInTheLobby()
+{
+    auto haruto = seat("1001", 1001, "Haruto");
+    auto mei = seat("1002", 1002, "Mei Ling");
+    QVERIFY(haruto && mei);
+    haruto->view->setLobbyRoom();
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    mei->view->setLobbyRoom();
+    QTRY_VERIFY_WITH_TIMEOUT(mei->input()->isEnabled(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling joined the chat"), 5000);
+
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    haruto->say("hi <b>");
+    QVERIFY(haruto->input()->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Haruto: hi <b>"), 5000);
+    mei->say("hello Haruto");
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: hello Haruto"), 5000);
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+    QCOMPARE(mei->text().count("Haruto: hi <b>"), 1);
+    const QString html = mei->view->output()->toHtml();
+    QVERIFY(html.contains("href=\"manager:Haruto\""));
+    QVERIFY(html.contains("textimages:chat-manager-icon.png"));
+    QVERIFY(html.contains("href=\"user:Mei%20Ling\""));
+    QVERIFY(!html.contains("<b>"));
+
+    QTest::qWait(100);
+    const QImage shot = mei->view->grab().toImage();
+    QVERIFY(shot.save("chatroom-lobby.png"));
+    QSet<QRgb> colours;
+    for (int y = 0; y < shot.height(); y += 2) {
+        for (int x = 0; x < shot.width(); x += 2)
+            colours.insert(shot.pixel(x, y));
+    }
+    QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+
+    // A later arrival gets the talk so far as history, then live lines.
+    auto aiko = seat("1003", 1003, "Aiko");
+    QVERIFY(aiko);
+    QSignalSpy received(aiko->client.get(), &XMPPClient::messageReceived);
+    aiko->view->setLobbyRoom();
+    QTRY_VERIFY_WITH_TIMEOUT(aiko->text().contains("Mei Ling: hello Haruto"), 5000);
+    haruto->say("live now");
+    QTRY_VERIFY_WITH_TIMEOUT(aiko->text().contains("Haruto: live now"), 5000);
+    QTest::qWait(ChatOutputWidget::RepopulateDelayMs + 100);
+    const QString seen = aiko->text();
+    QCOMPARE(seen.count("Haruto: hi <b>"), 1);
+    QCOMPARE(seen.count("Mei Ling: hello Haruto"), 1);
+    QVERIFY(seen.indexOf("Haruto: hi <b>") < seen.indexOf("Mei Ling: hello Haruto"));
+    QVERIFY(seen.indexOf("Mei Ling: hello Haruto") < seen.indexOf("Haruto: live now"));
+    int history = 0;
+    for (const QList<QVariant> &arguments : received) {
+        const XMPPMessage message = arguments.at(0).value<XMPPMessage>();
+        if (message.body() == "hi <b>" || message.body() == "hello Haruto") {
+            ++history;
+            QVERIFY(message.hasDelay());
+            // The server stamps in microseconds; the milliseconds are kept.
+            QVERIFY2(message.delayStamp() >= before && message.delayStamp() <= after,
+                     qPrintable(message.delayStamp().toString(Qt::ISODateWithMs)));
+        }
+        if (message.body() == "live now")
+            QVERIFY(!message.hasDelay());
+    }
+    QCOMPARE(history, 2);
+
+    // A second connection under a nick that is taken.
+    auto twin = seat("1004", 1004, "Haruto");
+    QVERIFY(twin);
+    twin->view->setLobbyRoom();
+    QTRY_VERIFY_WITH_TIMEOUT(twin->text().contains("Your nickname is already in use in this room"), 5000);
+    QVERIFY(!twin->input()->isEnabled());
+    twin->say("may I?");
+    QCOMPARE(twin->input()->text(), QStringLiteral("may I?"));
+
+    for (Seat *s : {haruto.get(), mei.get(), aiko.get(), twin.get()})
+        QCOMPARE(s->client->state(), 5);
+}
+
+void TestChatRooms::banFromTableRoom()
+{
+    auto haruto = seat("1005", 1001, "Haruto");
+    auto mei = seat("1006", 1002, "Mei Ling");
+    QVERIFY(haruto && mei);
+    // As the table's side bar shows it: of the room notices only the own kick and ban.
+    mei->view->setSuppressedNotices(ConferenceWidget::OwnJoinLeave | ConferenceWidget::ParticipantJoinLeave
+                                    | ConferenceWidget::ParticipantKickBan);
+    const qint32 table = 4000 + QCoreApplication::applicationPid() % 1000;
+    const QString room = QStringLiteral("table-%1").arg(table);
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    mei->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(mei->input()->isEnabled(), 5000);
+    QCOMPARE(mei->view->conference()->room(), room + "@conference.localhost");
+    QVERIFY(!mei->text().contains("joined the chat"));
+
+    QVERIFY(ctl({"set_room_affiliation", room, "conference.localhost", "1006@localhost", "outcast"}));
+    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Mei Ling has been banned from the chat"), 5000);
+    QTRY_VERIFY(!mei->input()->isEnabled());
+    QVERIFY(!mei->view->conference()->isJoined());
+
+    mei->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("You've been banned from this room"), 5000);
+    QVERIFY(!mei->input()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling left the chat"), 5000);
+    QCOMPARE(haruto->client->state(), 5);
+    QCOMPARE(mei->client->state(), 5);
+}
+
+MAHJONG_TEST_MAIN(TestChatRooms)
+#include "tst_chatrooms.moc"

@@ -1,0 +1,257 @@
+#include "testmain.h"
+
+#include "FakeChatServer.h"
+
+#include "chat/XMPPConference.h"
+#include "chat/xmpp/XMPPClient.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+namespace {
+
+const QByteArray Room = "lobby@conference.localhost";
+
+QByteArray occupantPresence(const QByteArray &nick, const QByteArray &extra = QByteArray(),
+                            const QByteArray &type = QByteArray())
+{
+    const QByteArray typeAttribute = type.isEmpty() ? QByteArray() : QByteArray(" type='" + type + "'");
+    return "<presence from='" + Room + "/" + nick + "'" + typeAttribute + ">"
+           "<x xmlns='http://jabber.org/protocol/muc#user'>" + extra + "</x></presence>";
+}
+
+QByteArray lockedError(const QByteArray &nick)
+{
+    return "<presence from='" + Room + "/" + nick + "' type='error'><error type='wait'>"
+           "<recipient-unavailable xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error></presence>";
+}
+
+// Every signal of a conference, in the order they came, as short texts.
+class Recorder : public QObject
+{
+public:
+    explicit Recorder(XMPPConference *conference)
+    {
+        connect(conference, &XMPPConference::message, this,
+                [this](const XMPPMessage &m) { events << "message " + m.from() + " " + m.body(); });
+        connect(conference, &XMPPConference::presence, this,
+                [this](const XMPPPresence &p) { events << "presence " + p.from().toString(); });
+        connect(conference, &XMPPConference::userError, this,
+                [this](XMPPConference *, XMPPPresence::error_t e) { events << QStringLiteral("userError %1").arg(e); });
+        connect(conference, &XMPPConference::userJoined, this, [this] { events << "userJoined"; });
+        connect(conference, &XMPPConference::userLeft, this, [this] { events << "userLeft"; });
+        connect(conference, &XMPPConference::userKicked, this, [this](XMPPConference *, const XMPPJid &a, const QString &r) {
+            events << "userKicked " + a.toString() + " " + r;
+        });
+        connect(conference, &XMPPConference::userBanned, this, [this](XMPPConference *, const XMPPJid &a, const QString &r) {
+            events << "userBanned " + a.toString() + " " + r;
+        });
+        connect(conference, &XMPPConference::participantJoined, this,
+                [this](XMPPConference *, const QString &n) { events << "participantJoined " + n; });
+        connect(conference, &XMPPConference::participantLeft, this,
+                [this](XMPPConference *, const QString &n) { events << "participantLeft " + n; });
+        connect(conference, &XMPPConference::participantKicked, this,
+                [this](XMPPConference *, const QString &n, const XMPPJid &a, const QString &r) {
+                    events << "participantKicked " + n + " " + a.toString() + " " + r;
+                });
+        connect(conference, &XMPPConference::participantBanned, this,
+                [this](XMPPConference *, const QString &n, const XMPPJid &a, const QString &r) {
+                    events << "participantBanned " + n + " " + a.toString() + " " + r;
+                });
+    }
+
+    QStringList take(int settle = 100)
+    {
+        QTest::qWait(settle);
+        return std::exchange(events, {});
+    }
+
+    QStringList events;
+};
+
+} // namespace
+
+class TestXmppConference : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void retriesLockedRoom();
+    void createsInstantRoom();
+    void occupantsComeAndGo();
+    void ownKickAndBan();
+    void misuse();
+
+private:
+    void joinAs(const QByteArray &nick);
+
+    std::unique_ptr<FakeChatServer> m_server;
+    std::unique_ptr<XMPPClient> m_client;
+    std::unique_ptr<XMPPConference> m_conference;
+    std::unique_ptr<Recorder> m_events;
+};
+
+void TestXmppConference::init()
+{
+    m_server = std::make_unique<FakeChatServer>();
+    m_client = std::make_unique<XMPPClient>();
+    QVERIFY(m_server->acceptSession(*m_client));
+    m_conference = std::make_unique<XMPPConference>();
+    m_conference->setClient(m_client.get());
+    m_events = std::make_unique<Recorder>(m_conference.get());
+}
+
+void TestXmppConference::cleanup()
+{
+    m_events.reset();
+    m_conference.reset();
+    m_client.reset();
+    m_server.reset();
+}
+
+void TestXmppConference::joinAs(const QByteArray &nick)
+{
+    m_conference->setRoom(QString::fromLatin1(Room));
+    m_conference->join(QString::fromUtf8(nick));
+    QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/" + nick + "\""));
+    m_server->send(occupantPresence(nick, "<item affiliation='member' role='participant'/><status code='110'/>"));
+    QTRY_COMPARE(m_events->events, QStringList{"userJoined"});
+    m_events->events.clear();
+    QVERIFY(m_conference->isJoined());
+}
+
+void TestXmppConference::retriesLockedRoom()
+{
+    m_conference->setRoom("Lobby@Conference.LOCALHOST");
+    QCOMPARE(m_conference->room(), QString::fromLatin1(Room));
+    m_conference->join("Haruto");
+    QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\""));
+    for (int attempt = 0; attempt < XMPPConference::MaxJoinRetries; ++attempt) {
+        QElapsedTimer timer;
+        timer.start();
+        m_server->send(lockedError("Haruto"));
+        QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\"", 3000));
+        QVERIFY2(timer.elapsed() >= 900 && timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    }
+    QVERIFY(m_events->events.isEmpty());
+    m_server->send(occupantPresence("Haruto", "<item affiliation='none' role='participant'/>"));
+    QTRY_COMPARE(m_events->events, QStringList{"userJoined"});
+    m_events->events.clear();
+
+    // Leaving and joining again starts counting anew; a sixth locked answer is an error.
+    m_conference->leave();
+    QVERIFY(m_server->waitFor("type=\"unavailable\""));
+    QVERIFY(!m_conference->isJoined());
+    m_conference->join("Haruto");
+    for (int attempt = 0; attempt < XMPPConference::MaxJoinRetries; ++attempt) {
+        QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\"", 3000));
+        m_server->send(lockedError("Haruto"));
+    }
+    QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\"", 3000));
+    m_server->send(lockedError("Haruto"));
+    QTRY_COMPARE(m_events->events, QStringList{"userError 7"});
+    QVERIFY(!m_server->unseen(1500).contains("<presence"));
+    QVERIFY(!m_conference->isJoined());
+}
+
+void TestXmppConference::createsInstantRoom()
+{
+    m_conference->setRoom(QString::fromLatin1(Room));
+    m_conference->join(QString());
+    // Without a nick the node of the own address is used.
+    QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/1001\" id=\"2\""));
+    m_server->send(occupantPresence("1001", "<item affiliation='owner' role='moderator'/><status code='110'/><status code='201'/>"));
+    QVERIFY(m_server->waitFor("<iq to=\"" + Room + "\" id=\"3\" type=\"set\"><query xmlns=\"http://jabber.org/protocol/muc#owner\">"
+                              "<x xmlns=\"jabber:x:data\" type=\"submit\"/></query></iq>"));
+    QCOMPARE(m_events->take(), QStringList{"userJoined"});
+    QTest::ignoreMessage(QtWarningMsg, "Instant room configuration of lobby@conference.localhost refused: forbidden");
+    m_server->send("<iq type='error' id='3' from='" + Room + "'><error type='auth'>"
+                   "<forbidden xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error></iq>");
+    m_events->take();
+    QCOMPARE(m_client->state(), 5);
+}
+
+void TestXmppConference::occupantsComeAndGo()
+{
+    joinAs("Haruto");
+    m_server->send(occupantPresence("Mei Ling", "<item affiliation='none' role='participant'/>")
+                   + "<presence from='" + Room + "/Mei Ling'><show>away</show>"
+                     "<x xmlns='http://jabber.org/protocol/muc#user'><item affiliation='none' role='participant'/></x></presence>"
+                   // The room itself, at every join and with a ban: no occupant.
+                   + "<presence from='" + Room + "'><x xmlns='vcard-temp:x:update'/></presence>"
+                   + "<presence from='" + Room + "' type='unavailable'/>"
+                   + "<message from='" + Room + "' type='groupchat'><subject>Welcome</subject></message>"
+                   + "<message from='" + Room + "/Mei Ling' type='groupchat'><body>hi</body></message>"
+                   + "<message from='other@conference.localhost/Mei Ling' type='groupchat'><body>elsewhere</body></message>"
+                   + "<message from='" + Room + "/Mei Ling' type='chat'><body>private</body></message>"
+                   + occupantPresence("Aiko", "<item affiliation='none' role='none'/><status code='307'/>", "unavailable")
+                   + occupantPresence("Bo", "<item affiliation='outcast' role='none'><actor jid='admin@localhost'/>"
+                                            "<reason>spam</reason></item><status code='301'/>", "unavailable")
+                   + occupantPresence("Mei Ling", "<item affiliation='none' role='none'/>", "unavailable"));
+    QTRY_COMPARE(m_events->events.size(), 8);
+    QCOMPARE(m_events->take(), (QStringList{
+        "participantJoined Mei Ling", "presence lobby@conference.localhost/Mei Ling",
+        "message lobby@conference.localhost/Mei Ling hi",
+        "participantKicked Aiko  ", "participantLeft Aiko",
+        "participantBanned Bo admin@localhost spam", "participantLeft Bo",
+        "participantLeft Mei Ling"}));
+
+    m_conference->sendMessage("a <b>");
+    QVERIFY(m_server->waitFor("<message from=\"1001@localhost/r1\" to=\"" + Room + "\" id=\"3\" type=\"groupchat\"><body>a &lt;b&gt;</body></message>"));
+}
+
+void TestXmppConference::ownKickAndBan()
+{
+    joinAs("Haruto");
+    m_server->send(occupantPresence("Haruto", "<item affiliation='none' role='none'><actor jid='mod@localhost/desk'/></item>"
+                                              "<status code='307'/><status code='110'/>", "unavailable"));
+    QTRY_COMPARE(m_events->events.size(), 2);
+    QCOMPARE(m_events->take(), (QStringList{"userKicked mod@localhost/desk ", "userLeft"}));
+    QVERIFY(!m_conference->isJoined());
+
+    joinAs("Haruto");
+    m_server->send(occupantPresence("Haruto", "<item affiliation='outcast' role='none'><reason>rude</reason></item>"
+                                              "<status code='301'/>", "unavailable"));
+    QTRY_COMPARE(m_events->events.size(), 2);
+    QCOMPARE(m_events->take(), (QStringList{"userBanned  rude", "userLeft"}));
+
+    m_server->send("<presence from='" + Room + "/Haruto' type='error'><error type='auth'>"
+                   "<forbidden xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error></presence>");
+    QTRY_COMPARE(m_events->events, QStringList{"userError 2"});
+}
+
+void TestXmppConference::misuse()
+{
+    XMPPConference lonely;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, lonely.join("x"));
+    lonely.setClient(m_client.get());
+    try {
+        lonely.join("x");
+        QFAIL("joined without a room");
+    } catch (const std::runtime_error &e) {
+        QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("room jid is null"));
+    }
+
+    joinAs("Haruto");
+    try {
+        m_conference->setRoom("table-5@conference.localhost");
+        QFAIL("changed the room while joined");
+    } catch (const std::runtime_error &e) {
+        QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("user joined to a room"));
+    }
+    QCOMPARE(m_conference->room(), QString::fromLatin1(Room));
+
+    // A lost connection ends the membership; the room may change again.
+    m_server->drop();
+    QTRY_VERIFY(!m_conference->isJoined());
+    m_conference->setRoom("table-5@conference.localhost");
+    QCOMPARE(m_conference->room(), QStringLiteral("table-5@conference.localhost"));
+    m_client.reset();
+    QCOMPARE(m_conference->client(), nullptr);
+}
+
+MAHJONG_TEST_MAIN(TestXmppConference)
+#include "tst_xmppconference.moc"

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QUrl>
 
 #include <memory>
@@ -14,12 +16,15 @@
 namespace {
 
 const QString ManagerIconName = QStringLiteral("textimages:chat-manager-icon.png");
+const QString ManagerIconHtml = QStringLiteral("<img src='%1' alt='Manager'/>").arg(ManagerIconName);
 
 } // namespace
 
 ChatOutputWidget::ChatOutputWidget(QWidget *parent) : QTextBrowser(parent)
 {
     setReadOnly(true);
+    // The lines are only ever added: no undo history of them.
+    document()->setUndoRedoEnabled(false);
     setOpenLinks(false);
     setOpenExternalLinks(false);
     m_repopulateTimer.setSingleShot(true);
@@ -54,7 +59,7 @@ void ChatOutputWidget::addMessage(const QDateTime &time, const QString &nick, co
     const QString url = roleName(role) + QLatin1Char(':') + QString::fromLatin1(QUrl::toPercentEncoding(nick));
     QString nickPart = Utils::styledLinkHtml(url, nick.toHtmlEscaped(), nickStyle(role));
     if (role == ManagerRole)
-        nickPart += QStringLiteral("<img src='%1' alt='Manager'/>").arg(ManagerIconName);
+        nickPart += ManagerIconHtml;
     const QString textPart = Utils::fontHtml(text.toHtmlEscaped(), m_chatMessageColor);
     insertLine(time, tr("%1 %2: %3").arg(timePart, nickPart, textPart));
 }
@@ -99,10 +104,30 @@ void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
     }
     const QString date = dateLine(local);
     if (!date.isEmpty())
-        append(date);
-    append(html);
+        appendBlock(date);
+    appendBlock(html);
     m_lastShown = local;
     scrollToBottom();
+}
+
+void ChatOutputWidget::appendBlock(const QString &html)
+{
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::End);
+    if (!document()->isEmpty())
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    // An image in inserted HTML costs a pass over the whole document; inserted on its
+    // own it does not.
+    const qsizetype icon = html.indexOf(ManagerIconHtml);
+    if (icon < 0) {
+        cursor.insertHtml(html);
+    } else {
+        cursor.insertHtml(html.left(icon));
+        insertManagerIcon(cursor);
+        cursor.insertHtml(html.mid(icon + ManagerIconHtml.size()));
+    }
+    cursor.endEditBlock();
 }
 
 QString ChatOutputWidget::dateLine(const QDateTime &time) const
@@ -117,19 +142,47 @@ void ChatOutputWidget::repopulateMessages()
     m_repopulateTimer.stop();
     m_repopulatePending = false;
     m_lastShown = QDateTime();
-    // One document for all lines: far cheaper than appending them one by one.
+    // One document for all lines: far cheaper than appending them one by one. The
+    // manager icons go in afterwards, as images in HTML are costly to import.
     QString html;
+    std::vector<int> iconBlocks;
+    int blocks = 0;
+    const auto addBlock = [&html, &blocks](const QString &line) {
+        html += QStringLiteral("<div>") + line + QStringLiteral("</div>");
+        ++blocks;
+    };
     for (const auto &[time, lines] : m_lines) {
         for (const QString &line : lines) {
             const QString date = dateLine(time);
             if (!date.isEmpty())
-                html += QStringLiteral("<div>") + date + QStringLiteral("</div>");
-            html += QStringLiteral("<div>") + line + QStringLiteral("</div>");
+                addBlock(date);
+            const qsizetype icon = line.indexOf(ManagerIconHtml);
+            if (icon >= 0) {
+                iconBlocks.push_back(blocks);
+                addBlock(line.left(icon) + line.mid(icon + ManagerIconHtml.size()));
+            } else {
+                addBlock(line);
+            }
             m_lastShown = time;
         }
     }
     setHtml(html);
     registerManagerIcon();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (int number : iconBlocks) {
+        const QTextBlock block = document()->findBlockByNumber(number);
+        int afterNick = -1;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorHref().startsWith(QLatin1String("manager:")))
+                afterNick = it.fragment().position() + it.fragment().length();
+        }
+        if (afterNick >= 0) {
+            cursor.setPosition(afterNick);
+            insertManagerIcon(cursor);
+        }
+    }
+    cursor.endEditBlock();
     scrollToBottom();
 }
 
@@ -138,6 +191,13 @@ void ChatOutputWidget::scrollToBottom()
     QScrollBar *bar = verticalScrollBar();
     if (!bar->isSliderDown())
         bar->setValue(bar->maximum());
+}
+
+void ChatOutputWidget::insertManagerIcon(QTextCursor &cursor)
+{
+    QTextImageFormat image;
+    image.setName(ManagerIconName);
+    cursor.insertImage(image);
 }
 
 void ChatOutputWidget::registerManagerIcon()

@@ -73,10 +73,12 @@ protected:
 
 private:
     void insertLine(const QDateTime &time, const QString &html);
+    void appendBlock(const QString &html);
     QString dateLine(const QDateTime &time) const;
     void scrollToBottom();
     QString nickStyle(int role) const;
     void registerManagerIcon();
+    static void insertManagerIcon(QTextCursor &cursor);
 
     QColor m_timeColor = Qt::yellow;
     QColor m_nickColor = Qt::yellow;

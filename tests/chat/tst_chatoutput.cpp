@@ -181,7 +181,11 @@ void TestChatOutput::managerLines()
     QTest::qWait(50);
     QCOMPARE(requests.size(), 0);
 
+    // The icon follows the nick, also after a rebuild.
+    QVERIFY(lines().at(1).endsWith(QStringLiteral("Haruto\uFFFC: welcome")));
     m_view->repopulateMessages();
+    QVERIFY(lines().at(1).endsWith(QStringLiteral("Haruto\uFFFC: welcome")));
+    QVERIFY(lines().at(2).endsWith(QStringLiteral("Ghost: boo")));
     QVERIFY(!m_view->document()->resource(QTextDocument::ImageResource, icon).value<QImage>().isNull());
 }
 

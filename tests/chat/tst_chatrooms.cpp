@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslConfiguration>
@@ -214,6 +215,18 @@ void TestChatRooms::banFromTableRoom()
     QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("You've been banned from this room"), 5000);
     QVERIFY(!mei->input()->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling left the chat"), 5000);
+
+    // A joined view keeps its room; a table room needs the conference service.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Still in the chat room"));
+    haruto->view->setLobbyRoom();
+    QCOMPARE(haruto->view->conference()->room(), room + "@conference.localhost");
+    QVERIFY(haruto->view->conference()->isJoined());
+    ChatController noService(haruto->db.get(), haruto->client.get());
+    ConferenceWidget elsewhere(nullptr, 0);
+    elsewhere.setXmppContext(&noService);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("without a conference service"));
+    elsewhere.setTableRoom(table);
+    QVERIFY(elsewhere.conference()->room().isNull());
     QCOMPARE(haruto->client->state(), 5);
     QCOMPARE(mei->client->state(), 5);
 }

@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "app/ResourceSearchPaths.h"
+#include "app/startup/ResourceSearchPaths.h"
 #include "app/Utils.h"
 #include "chat/ChatOutputWidget.h"
 

@@ -2,7 +2,7 @@
 
 #include "connection/ConnectedManager.h"
 
-#include "app/ResourceSearchPaths.h"
+#include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatController.h"
 #include "chat/ChatOutputWidget.h"
 #include "chat/ConferenceWidget.h"

@@ -134,7 +134,7 @@ void TestXmppConference::retriesLockedRoom()
         timer.start();
         m_server->send(lockedError("Haruto"));
         QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\"", 3000));
-        QVERIFY2(timer.elapsed() >= 900 && timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() >= 900 && timer.elapsed() < 2500, qPrintable(QString::number(timer.elapsed())));
     }
     QVERIFY(m_events->events.isEmpty());
     m_server->send(occupantPresence("Haruto", "<item affiliation='none' role='participant'/>"));

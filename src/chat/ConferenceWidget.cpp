@@ -93,7 +93,7 @@ void ConferenceWidget::setLobbyRoom()
         qWarning() << "Lobby chat without a chat context";
         return;
     }
-    enterRoom(m_context->lobbyRoomJid(), LobbyChat);
+    enterRoom(m_context->lobbyRoomJid(), LobbyChatKind);
 }
 
 void ConferenceWidget::setTableRoom(qint32 tableId)
@@ -102,7 +102,7 @@ void ConferenceWidget::setTableRoom(qint32 tableId)
         qWarning() << "Table chat of table" << tableId << "without a conference service";
         return;
     }
-    enterRoom(QStringLiteral("table-%1@%2").arg(tableId).arg(m_context->conferenceJid()), TableChat);
+    enterRoom(QStringLiteral("table-%1@%2").arg(tableId).arg(m_context->conferenceJid()), TableChatKind);
 }
 
 void ConferenceWidget::enterRoom(const QString &room, ChatKind kind)
@@ -184,9 +184,9 @@ void ConferenceWidget::showMessage(const XMPPMessage &message, int role)
 
 void ConferenceWidget::onUserError(XMPPConference *, XMPPPresence::error_t error)
 {
-    if (error == XMPPPresence::RoomMissing && m_chatKind == LobbyChat)
+    if (error == XMPPPresence::RoomMissing && m_chatKind == LobbyChatKind)
         addSystemMessage(tr("Lobby chat unavailable"));
-    else if (error == XMPPPresence::RoomMissing && m_chatKind == TableChat)
+    else if (error == XMPPPresence::RoomMissing && m_chatKind == TableChatKind)
         addSystemMessage(tr("Table chat only available to players"));
     else
         addSystemMessage(presenceErrorText(error));

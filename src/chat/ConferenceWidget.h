@@ -28,7 +28,7 @@ public:
         OwnKickBan = 4,
         ParticipantKickBan = 8,
     };
-    enum ChatKind { NoChat = 0, LobbyChat = 1, TableChat = 2 };
+    enum ChatKind { NoChatKind = 0, LobbyChatKind = 1, TableChatKind = 2 };
 
     ConferenceWidget(QWidget *parent, int suppressedNotices);
     ~ConferenceWidget() override;
@@ -81,6 +81,6 @@ private:
     std::unique_ptr<Ui::ConferenceView> m_ui;
     XMPPConference m_conference;
     int m_suppressedNotices;
-    int m_chatKind = NoChat;
+    int m_chatKind = NoChatKind;
     ChatController *m_context = nullptr;
 };

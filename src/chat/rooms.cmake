@@ -1,4 +1,5 @@
-# Chat rooms, the chat line list and the one-to-one manager chats.
+# Chat rooms, the chat line list, the one-to-one manager chats and the table chat of
+# the side bar.
 target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ChatOutputWidget.h
     ${CMAKE_CURRENT_LIST_DIR}/ChatOutputWidget.cpp
@@ -15,4 +16,6 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ConferenceWidget.h
     ${CMAKE_CURRENT_LIST_DIR}/ConferenceWidget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConferenceView.ui
+    ${CMAKE_CURRENT_LIST_DIR}/ConferenceTableChat.h
+    ${CMAKE_CURRENT_LIST_DIR}/ConferenceTableChat.cpp
 )

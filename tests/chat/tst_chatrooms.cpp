@@ -5,6 +5,7 @@
 #include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatController.h"
 #include "chat/ChatOutputWidget.h"
+#include "chat/ConferenceTableChat.h"
 #include "chat/ConferenceWidget.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
@@ -16,9 +17,10 @@
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslConfiguration>
+#include <QVBoxLayout>
 
-// Room views against a real ejabberd (started by the test fixture with the accounts
-// 1001 to 1008 and the persistent room "lobby") and the test game server, which names
+// Room views against a real ejabberd (started by the test fixture with the persistent
+// room "lobby"; the test registers accounts of its own) and the test game server, which names
 // the nicks (chat-users.json: Haruto is a manager, Mei Ling and Aiko are players).
 class TestChatRooms : public QObject
 {
@@ -49,7 +51,8 @@ private:
     };
 
     std::unique_ptr<Seat> seat(const QString &account, qint32 playerId, const QString &screenName);
-    bool ctl(const QStringList &arguments);
+    // Runs the test server's script with the arguments.
+    bool run(const QStringList &arguments);
 
     QString m_serverDir;
     quint16 m_port = 0;
@@ -73,6 +76,10 @@ void TestChatRooms::initTestCase()
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.setCaCertificates(ca);
     QSslConfiguration::setDefaultConfiguration(configuration);
+
+    // Accounts of this test alone: the other chat tests run at the same time.
+    for (int account = 2101; account <= 2106; ++account)
+        QVERIFY(run({"register", m_serverDir, QString::number(account), "secret"}));
 
     setupResourceSearchPaths({}, QStringLiteral("default"));
     QFile sheet("resources:/defaultui.css");
@@ -104,18 +111,17 @@ std::unique_ptr<TestChatRooms::Seat> TestChatRooms::seat(const QString &account,
     return s;
 }
 
-bool TestChatRooms::ctl(const QStringList &arguments)
+bool TestChatRooms::run(const QStringList &arguments)
 {
     QProcess process;
-    process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
-                  QStringList{"ctl", m_serverDir} + arguments);
+    process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh", arguments);
     return process.waitForFinished(30000) && process.exitCode() == 0;
 }
 
 void TestChatRooms::talkInTheLobby()
 {
-    auto haruto = seat("1001", 1001, "Haruto");
-    auto mei = seat("1002", 1002, "Mei Ling");
+    auto haruto = seat("2101", 1001, "Haruto");
+    auto mei = seat("2102", 1002, "Mei Ling");
     QVERIFY(haruto && mei);
     haruto->view->setLobbyRoom();
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
@@ -148,7 +154,7 @@ void TestChatRooms::talkInTheLobby()
     QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
 
     // A later arrival gets the talk so far as history, then live lines.
-    auto aiko = seat("1003", 1003, "Aiko");
+    auto aiko = seat("2103", 1003, "Aiko");
     QVERIFY(aiko);
     QSignalSpy received(aiko->client.get(), &XMPPClient::messageReceived);
     aiko->view->setLobbyRoom();
@@ -177,7 +183,7 @@ void TestChatRooms::talkInTheLobby()
     QCOMPARE(history, 2);
 
     // A second connection under a nick that is taken.
-    auto twin = seat("1004", 1004, "Haruto");
+    auto twin = seat("2104", 1004, "Haruto");
     QVERIFY(twin);
     twin->view->setLobbyRoom();
     QTRY_VERIFY_WITH_TIMEOUT(twin->text().contains("Your nickname is already in use in this room"), 5000);
@@ -191,29 +197,41 @@ void TestChatRooms::talkInTheLobby()
 
 void TestChatRooms::banFromTableRoom()
 {
-    auto haruto = seat("1005", 1001, "Haruto");
-    auto mei = seat("1006", 1002, "Mei Ling");
+    auto haruto = seat("2105", 1001, "Haruto");
+    auto mei = seat("2106", 1002, "Mei Ling");
     QVERIFY(haruto && mei);
-    // As the table's side bar shows it: of the room notices only the own kick and ban.
-    mei->view->setSuppressedNotices(ConferenceWidget::OwnJoinLeave | ConferenceWidget::ParticipantJoinLeave
-                                    | ConferenceWidget::ParticipantKickBan);
+    // Mei Ling's room view is the table chat of her side bar, which shows of the room
+    // notices only the own kick and ban.
+    mei->view = std::make_unique<ConferenceWidget>(nullptr, 0);
+    ConferenceTableChat tableChat(mei->context.get());
+    TableChat &chat = tableChat;
+    chat.setSuppressedNotices(ConferenceWidget::OwnJoinLeave | ConferenceWidget::ParticipantJoinLeave
+                              | ConferenceWidget::ParticipantKickBan);
+    auto view = static_cast<ConferenceWidget *>(chat.widget());
+    mei->view->setLayout(new QVBoxLayout);
+    mei->view->layout()->addWidget(view);
+    mei->view->show();
+    const auto meiText = [view] { return view->output()->toPlainText(); };
+    const auto meiInput = [view] { return view->findChild<QLineEdit *>("chatInput"); };
+
     const qint32 table = 4000 + QCoreApplication::applicationPid() % 1000;
     const QString room = QStringLiteral("table-%1").arg(table);
     haruto->view->setTableRoom(table);
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
-    mei->view->setTableRoom(table);
-    QTRY_VERIFY_WITH_TIMEOUT(mei->input()->isEnabled(), 5000);
-    QCOMPARE(mei->view->conference()->room(), room + "@conference.localhost");
-    QVERIFY(!mei->text().contains("joined the chat"));
+    chat.setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(chat.isJoined(), 5000);
+    QVERIFY(meiInput()->isEnabled());
+    QCOMPARE(view->conference()->room(), room + "@conference.localhost");
+    QVERIFY(!meiText().contains("joined the chat"));
 
-    QVERIFY(ctl({"set_room_affiliation", room, "conference.localhost", "1006@localhost", "outcast"}));
-    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Mei Ling has been banned from the chat"), 5000);
-    QTRY_VERIFY(!mei->input()->isEnabled());
-    QVERIFY(!mei->view->conference()->isJoined());
+    QVERIFY(run({"ctl", m_serverDir, "set_room_affiliation", room, "conference.localhost", "2106@localhost", "outcast"}));
+    QTRY_VERIFY_WITH_TIMEOUT(meiText().contains("Mei Ling has been banned from the chat"), 5000);
+    QTRY_VERIFY(!meiInput()->isEnabled());
+    QVERIFY(!chat.isJoined());
 
-    mei->view->setTableRoom(table);
-    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("You've been banned from this room"), 5000);
-    QVERIFY(!mei->input()->isEnabled());
+    chat.setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(meiText().contains("You've been banned from this room"), 5000);
+    QVERIFY(!meiInput()->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling left the chat"), 5000);
 
     // A joined view keeps its room; a table room needs the conference service.

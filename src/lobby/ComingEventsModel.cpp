@@ -2,16 +2,39 @@
 
 #include "app/TournamentInfo.h"
 #include "connection/ConnectionManager.h"
+#include "lobby/TournamentsLobbyModel.h"
 
 #include <algorithm>
 #include <iterator>
 
-ComingEventsModel::ComingEventsModel(ConnectionManager *connection, QObject *parent)
+ComingEventsModel::ComingEventsModel(ConnectionManager *connection,
+                                     TournamentsLobbyModel *tournaments, QObject *parent)
     : QObject(parent)
+    , m_tournaments(tournaments)
 {
     connect(connection, &ConnectionManager::comingEvents, this,
             &ComingEventsModel::onComingServerEvents);
     connection->query_coming_events();
+    if (!m_tournaments)
+        return;
+    connect(m_tournaments, &TournamentsLobbyModel::tournamentAdded, this,
+            &ComingEventsModel::onTournamentAdded);
+    connect(m_tournaments, &TournamentsLobbyModel::tournamentUpdated, this,
+            &ComingEventsModel::onTournamentUpdated);
+    connect(m_tournaments, &TournamentsLobbyModel::tournamentRemoved, this,
+            &ComingEventsModel::onTournamentRemoved);
+    fillFromLobby();
+}
+
+void ComingEventsModel::fillFromLobby()
+{
+    m_rounds.clear();
+    for (const qint32 id : m_tournaments->tournamentIds()) {
+        const TournamentInfo &info = m_tournaments->tournamentInfo(id);
+        if (isTracked(info))
+            m_rounds[id] = roundsOf(info);
+    }
+    rebuildTournamentEvents();
 }
 
 void ComingEventsModel::onComingServerEvents(const ComingEvents &events)

@@ -10,6 +10,7 @@
 
 class ConnectionManager;
 class TournamentInfo;
+class TournamentsLobbyModel;
 
 // One time-ordered list of what is about to happen: the server's announcements merged
 // with the starts and ends of the rounds of the tournaments the user is registered for.
@@ -20,8 +21,10 @@ class ComingEventsModel : public QObject
 
 public:
     // Takes the server's announcements from the connection manager (not owned) and asks
-    // it for the current ones.
-    ComingEventsModel(ConnectionManager *connection, QObject *parent);
+    // it for the current ones; follows the tournaments of the lobby model (not owned, may
+    // be null), starting with those it already holds.
+    ComingEventsModel(ConnectionManager *connection, TournamentsLobbyModel *tournaments,
+                      QObject *parent);
 
     const ComingEvents &comingEvents() const { return m_merged; }
 
@@ -49,9 +52,11 @@ private:
 
     static bool isTracked(const TournamentInfo &info);
     static Rounds roundsOf(const TournamentInfo &info);
+    void fillFromLobby();
     void rebuildTournamentEvents();
     void mergeAndPublish();
 
+    TournamentsLobbyModel *m_tournaments;
     ComingEvents m_serverEvents;
     ComingEvents m_tournamentEvents;
     ComingEvents m_merged;

@@ -51,7 +51,7 @@ private:
 private slots:
     void roundsAndServerEventsMergeInTimeOrder()
     {
-        ComingEventsModel model(&m_connection, nullptr);
+        ComingEventsModel model(&m_connection, nullptr, nullptr);
         QSignalSpy changed(&model, &ComingEventsModel::comingEventsChanged);
         const QDateTime t0 = QDateTime(QDate(2030, 1, 1), QTime(12, 0), Qt::UTC);
         model.onTournamentAdded(tournament(7, {t0, t0.addSecs(1800), t0.addSecs(3600)}, {1200, 1200, 1200}));
@@ -85,7 +85,7 @@ private slots:
 
     void roundListsOfUnequalLengthPairOnlyWhatTheyShare()
     {
-        ComingEventsModel model(&m_connection, nullptr);
+        ComingEventsModel model(&m_connection, nullptr, nullptr);
         const QDateTime t0 = QDateTime(QDate(2030, 1, 1), QTime(12, 0), Qt::UTC);
         model.onTournamentAdded(tournament(1, {t0, t0.addSecs(3600), t0.addSecs(7200)}, {600}));
         QCOMPARE(kinds(model.comingEvents()), (std::vector<qint32>{1, 3}));
@@ -100,7 +100,7 @@ private slots:
         QWidget host;
         host.resize(600, 300);
         host.show();
-        ComingEventsModel model(&m_connection, nullptr);
+        ComingEventsModel model(&m_connection, nullptr, nullptr);
         ComingEventsView view(&model, &host);
         view.setPosition(QPoint(10, 20));
         const QDateTime now = serverNow();
@@ -140,7 +140,7 @@ private slots:
         QWidget host;
         host.resize(600, 300);
         host.show();
-        ComingEventsModel model(&m_connection, nullptr);
+        ComingEventsModel model(&m_connection, nullptr, nullptr);
         ComingEventsView view(&model, &host);
         const ComingEvent maintenance(0, serverNow().addSecs(3));
         model.onComingServerEvents({maintenance});

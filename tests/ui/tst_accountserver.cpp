@@ -162,7 +162,7 @@ private slots:
 
     void comingEventsReachTheModel()
     {
-        ComingEventsModel model(m_server.manager.get(), nullptr);
+        ComingEventsModel model(m_server.manager.get(), nullptr, nullptr);
         QSignalSpy published(&model, &ComingEventsModel::comingEventsChanged);
         QTRY_COMPARE(published.size(), 1);
         const ComingEvents &events = model.comingEvents();

@@ -30,6 +30,9 @@ TournamentRankingModel::TournamentRankingModel(qint32 tournamentId, QObject *par
     : QStandardItemModel(parent)
     , tournamentId(tournamentId)
 {
+    // The columns exist from the start: rows are appended silently below, and a first row
+    // must not bring columns that no listener heard of.
+    setColumnCount(3);
 }
 
 int TournamentRankingModel::rowCount(const QModelIndex &parent) const

@@ -12,3 +12,10 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TournamentRankingModel.h
     ${CMAKE_CURRENT_LIST_DIR}/TournamentRankingModel.cpp
 )
+target_sources(mahjong_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/TournamentDetailDialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/TournamentDetailDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TournamentDetailDialog.ui
+    ${CMAKE_CURRENT_LIST_DIR}/TournamentsController.h
+    ${CMAKE_CURRENT_LIST_DIR}/TournamentsController.cpp
+)

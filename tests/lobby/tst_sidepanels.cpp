@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -79,16 +80,33 @@ QString text(const QWidget &panel, const char *name)
 
 QStringList labelTexts(const PlayerList &list)
 {
-    QStringList texts;
-    const auto labels = list.findChildren<QLabel *>();
     // Layout order, not creation order.
-    for (int i = 0; i < list.layout()->itemAt(0)->layout()->count(); ++i) {
-        auto *label = qobject_cast<QLabel *>(list.layout()->itemAt(0)->layout()->itemAt(i)->widget());
-        if (label && labels.contains(label))
+    QStringList texts;
+    const auto *players = list.findChild<QVBoxLayout *>("players");
+    for (int i = 0; i < players->count(); ++i) {
+        if (auto *label = qobject_cast<QLabel *>(players->itemAt(i)->widget()))
             texts << label->text();
     }
     return texts;
 }
+
+// A table list subscribed to the lobby folder of the test tables.
+struct TableList
+{
+    RequestLog log;
+    TableModel model{log.requests(), nullptr};
+
+    TableList()
+    {
+        model.subscribe(QStringLiteral("101/Regular/A"));
+        model.processSubscriptions();
+    }
+    ~TableList()
+    {
+        model.unsubscribe(QStringLiteral("101/Regular/A"));
+        model.processSubscriptions();
+    }
+};
 
 const QStringList settlementBlocks{"expressDetailContainer", "houseDetailContainer",
                                    "multiHandDetailContainer", "payPerPointDetailContainer",
@@ -179,8 +197,8 @@ private slots:
         QFETCH(int, bet);
         QFETCH(int, minScore);
         QFETCH(int, players);
-        RequestLog log;
-        TableModel model(log.requests(), nullptr);
+        TableList tables;
+        TableModel &model = tables.model;
         TableInfo info = makeTable(5001, QStringLiteral("101/Regular/A"), 0, 0);
         info.setMinScore(minScore);
         TableValue value;
@@ -188,10 +206,12 @@ private slots:
         value.setBet(bet);
         value.setFee(bet / 10);
         value.setPlayers(players);
-        value.setPlaceBonus(0, 1000);
-        value.setPlaceBonus(1, 500);
-        value.setPlaceBonus(2, -500);
-        value.setPlaceBonus(3, -250);
+        if (bet > 0) {
+            value.setPlaceBonus(0, 1000);
+            value.setPlaceBonus(1, 500);
+            value.setPlaceBonus(2, -500);
+            value.setPlaceBonus(3, -250);
+        }
         info.setValue(value);
         model.addOrUpdateTable(info);
 
@@ -221,8 +241,8 @@ private slots:
 
     void hongKongPayingChart()
     {
-        RequestLog log;
-        TableModel model(log.requests(), nullptr);
+        TableList tables;
+        TableModel &model = tables.model;
         model.addOrUpdateTable(hongKongTable(5101, 4, 3, 8, 0, 1000));
         // Index 10 pays 512 points: the amounts exceed 32 bits before the division.
         model.addOrUpdateTable(hongKongTable(5102, 4, 3, 8, 5, 3000000));
@@ -286,8 +306,8 @@ private slots:
 
     void previewAsksTheServerWhoSits()
     {
-        RequestLog log;
-        TableModel model(log.requests(), nullptr);
+        TableList tables;
+        TableModel &model = tables.model;
         model.addOrUpdateTable(makeTable(7001, QStringLiteral("101/Regular/A"), 1000, 2));
         model.addOrUpdateTable(makeTable(7002, QStringLiteral("101/Regular/A"), 1000, 0));
 

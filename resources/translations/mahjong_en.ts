@@ -296,6 +296,23 @@ Please update the client to go on playing.</source>
     </message>
 </context>
 <context>
+    <name>TablePreview</name>
+    <message numerus="yes">
+        <source>%1 (Max loss, at %n point(s) or lower)</source>
+        <translation>
+            <numerusform>%1 (Max loss, at %n point or lower)</numerusform>
+            <numerusform>%1 (Max loss, at %n points or lower)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (Max loss, at -%n point(s) or lower)</source>
+        <translation>
+            <numerusform>%1 (Max loss, at -%n point or lower)</numerusform>
+            <numerusform>%1 (Max loss, at -%n points or lower)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TableInfo</name>
     <message numerus="yes">
         <source>%1-%n fan(s)</source>

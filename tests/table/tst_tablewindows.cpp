@@ -78,6 +78,7 @@ private slots:
     void washoutReasonsButtonsAndCountdown();
     void seatedWindowTermsNameAndCountdown();
     void overlays();
+    void languageChangeKeepsWhatIsShown();
 
 private:
     // A table-sized parent in the application's style, for the dialogs to lie on.
@@ -345,6 +346,44 @@ void TestTableWindows::overlays()
     click(inactive, "reactivateButton");
     QCOMPARE(reactivate.count(), 2);
     QVERIFY(!shown(inactive, "leaveButton"));
+}
+
+void TestTableWindows::languageChangeKeepsWhatIsShown()
+{
+    auto host = makeTable();
+    const auto changeLanguage = [](QWidget &widget) {
+        QEvent event(QEvent::LanguageChange);
+        QApplication::sendEvent(&widget, &event);
+    };
+
+    WashoutWindow washout(host.get());
+    washout.setTableInfo(table(TableInfo::TOURNAMENT, 0));
+    washout.setReason(7);
+    changeLanguage(washout);
+    QCOMPARE(button(washout, "readyButton")->text(), QStringLiteral("Next hand"));
+    QVERIFY(!shown(washout, "leaveButton"));
+    QCOMPARE(child(washout, "washoutReason")->text(), QStringLiteral("Four kongs."));
+    QVERIFY(!child(washout, "textImage")->pixmap().isNull());
+
+    SeatedWindow seated(nullptr, host.get());
+    changeLanguage(seated);
+    QVERIFY(child(seated, "tableName")->text().isEmpty());
+    seated.onTableInfo(table(TableInfo::FULL_GAME, 1));
+    m_clock.setMs(0);
+    seated.startCountdown(TimeSpan(m_clock.at(0), m_clock.at(9000)));
+    changeLanguage(seated);
+    QCOMPARE(child(seated, "tableName")->text(), QStringLiteral("Table(42)"));
+    QCOMPARE(child(seated, "speed")->text(), QStringLiteral("20 seconds"));
+    QVERIFY(shown(seated, "feedingPenaltyInfo"));
+    QVERIFY(child(seated, "leaveWarning")->text().endsWith(QStringLiteral("in 9 seconds")));
+    seated.stopCountdown();
+
+    WaitingForPlayersWindow waiting(host.get());
+    waiting.onSeatsRemaining(2);
+    waiting.showAndRaise(true);
+    changeLanguage(waiting);
+    QVERIFY(waiting.isVisible());
+    QCOMPARE(child(waiting, "mainText")->text(), QStringLiteral("Waiting for 2 players to join table."));
 }
 
 MAHJONG_TEST_MAIN(TestTableWindows)

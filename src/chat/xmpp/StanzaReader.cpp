@@ -1,6 +1,7 @@
 #include "chat/xmpp/StanzaReader.h"
 
 #include "chat/xmpp/IqRoster.h"
+#include "chat/xmpp/IqSearch.h"
 #include "chat/xmpp/IqVCard.h"
 #include "chat/xmpp/XMPPNamespaces.h"
 
@@ -205,6 +206,8 @@ std::unique_ptr<Iq> parseIq(const XmlElement &element)
         return readRoster(payload);
     if (ns == ns::VCard && name == QLatin1String("vCard"))
         return readVCard(payload);
+    if (ns == ns::Search && name == QLatin1String("query"))
+        return IqSearch::read(payload);
     return std::make_unique<Iq>();
 }
 

@@ -1,6 +1,7 @@
 #include "chat/xmpp/StreamWriter.h"
 
 #include "chat/xmpp/IqRoster.h"
+#include "chat/xmpp/IqSearch.h"
 #include "chat/xmpp/IqVCard.h"
 #include "chat/xmpp/XMPPNamespaces.h"
 
@@ -109,6 +110,7 @@ void StreamWriter::write(const StreamElement &element)
     case IqInstantRoom::Kind:
     case IqRoster::Kind:
     case IqVCard::Kind:
+    case IqSearch::Kind:
         writeIq(static_cast<const Iq &>(element));
         break;
     default:
@@ -312,6 +314,9 @@ void StreamWriter::writeIq(const Iq &iq)
         break;
     case IqVCard::Kind:
         writeVCard(static_cast<const IqVCard &>(iq));
+        break;
+    case IqSearch::Kind:
+        static_cast<const IqSearch &>(iq).writeQuery(m_xml);
         break;
     default:
         break;

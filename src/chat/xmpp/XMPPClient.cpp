@@ -1,6 +1,7 @@
 #include "chat/xmpp/XMPPClient.h"
 
 #include "chat/xmpp/ClientRoster.h"
+#include "chat/xmpp/ClientSearch.h"
 #include "chat/xmpp/ClientVCard.h"
 #include "chat/xmpp/IqRoster.h"
 #include "chat/xmpp/StreamWriter.h"
@@ -32,7 +33,8 @@ const IqDiscoItems *discoItems(const Iq *reply)
 XMPPClient::XMPPClient(QObject *parent)
     : QObject(parent),
       m_roster(std::make_unique<ClientRoster>(this)),
-      m_vcard(std::make_unique<ClientVCard>(this))
+      m_vcard(std::make_unique<ClientVCard>(this)),
+      m_search(std::make_unique<ClientSearch>(this))
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
     qRegisterMetaType<XMPPJid>("XMPPJid");
@@ -54,6 +56,10 @@ XMPPClient::XMPPClient(QObject *parent)
     connect(m_vcard.get(), &ClientVCard::vCardReceivedError, this, &XMPPClient::vCardReceivedError);
     connect(m_vcard.get(), &ClientVCard::uploadVCardOk, this, &XMPPClient::uploadVCardOk);
     connect(m_vcard.get(), &ClientVCard::uploadVCardError, this, &XMPPClient::uploadVCardError);
+    connect(m_search.get(), &ClientSearch::requestSearchFormResult, this, &XMPPClient::requestSearchFormResult);
+    connect(m_search.get(), &ClientSearch::requestSearchFormError, this, &XMPPClient::requestSearchFormError);
+    connect(m_search.get(), &ClientSearch::searchReport, this, &XMPPClient::searchReport);
+    connect(m_search.get(), &ClientSearch::searchError, this, &XMPPClient::searchError);
 }
 
 XMPPClient::~XMPPClient()
@@ -759,4 +765,14 @@ void XMPPClient::requestVCard(const XMPPJid &jid)
 void XMPPClient::uploadVCard(const XMPPVCard &vcard)
 {
     m_vcard->uploadVCard(vcard);
+}
+
+void XMPPClient::requestSearchForm(const QString &to, const QString &requestTag)
+{
+    m_search->requestSearchForm(to, requestTag);
+}
+
+void XMPPClient::search(const QString &to, const XMPPDataForm &form, const QString &requestTag)
+{
+    m_search->search(to, form, requestTag);
 }

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "chat/xmpp/StreamParser.h"
+#include "chat/xmpp/XMPPDataForm.h"
 #include "chat/xmpp/XMPPJid.h"
 #include "chat/xmpp/XMPPMessage.h"
 #include "chat/xmpp/XMPPPresence.h"
@@ -19,6 +20,7 @@
 
 namespace xmpp {
 class ClientRoster;
+class ClientSearch;
 class ClientVCard;
 class IqRoster;
 class StreamWriter;
@@ -85,6 +87,9 @@ public:
     // Both throw std::runtime_error "not connected" unless connected.
     void requestVCard(const XMPPJid &jid);
     void uploadVCard(const XMPPVCard &vcard);
+    // The answers come as the signals below, with the caller's tag.
+    void requestSearchForm(const QString &to, const QString &requestTag);
+    void search(const QString &to, const XMPPDataForm &form, const QString &requestTag);
 
 signals:
     void connected();
@@ -103,6 +108,10 @@ signals:
     void vCardReceivedError(const XMPPJid &jid);
     void uploadVCardOk();
     void uploadVCardError();
+    void requestSearchFormResult(const XMPPDataForm &searchFields, const QString &requestTag);
+    void requestSearchFormError(const QString &requestTag);
+    void searchReport(const XMPPDataReport &searchReport, const QString &requestTag);
+    void searchError(const QString &requestTag);
 
 private slots:
     void socketConnected();
@@ -172,4 +181,5 @@ private:
     QMap<QString, XMPPJid> m_sentRequests;
     std::unique_ptr<xmpp::ClientRoster> m_roster;
     std::unique_ptr<xmpp::ClientVCard> m_vcard;
+    std::unique_ptr<xmpp::ClientSearch> m_search;
 };

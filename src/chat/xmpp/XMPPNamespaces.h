@@ -20,6 +20,7 @@ inline const QString MucUser = QStringLiteral("http://jabber.org/protocol/muc#us
 inline const QString MucOwner = QStringLiteral("http://jabber.org/protocol/muc#owner");
 inline const QString DataForms = QStringLiteral("jabber:x:data");
 inline const QString Roster = QStringLiteral("jabber:iq:roster");
+inline const QString Search = QStringLiteral("jabber:iq:search");
 inline const QString VCard = QStringLiteral("vcard-temp");
 inline const QString VCardUpdate = QStringLiteral("vcard-temp:x:update");
 inline const QString Delay = QStringLiteral("urn:xmpp:delay");

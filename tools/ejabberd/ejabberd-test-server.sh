@@ -82,7 +82,11 @@ start() {
     cookie=$(openssl rand -hex 16)
 
     make_certificates "$dir"
-    sed -e "s|@DIR@|$dir|g" -e "s|@PORT@|$port|g" "$here/ejabberd.yml.in" >"$dir/ejabberd.yml"
+    local search_port search_secret
+    search_port=$(free_port)
+    search_secret=$(openssl rand -hex 16)
+    sed -e "s|@DIR@|$dir|g" -e "s|@PORT@|$port|g" -e "s|@SEARCH_PORT@|$search_port|g" \
+        -e "s|@SEARCH_SECRET@|$search_secret|g" "$here/ejabberd.yml.in" >"$dir/ejabberd.yml"
 
     (
         cd "$dir"
@@ -108,6 +112,8 @@ XMPP_PID=$pid
 XMPP_WATCHDOG=$watchdog
 XMPP_CA=$dir/ca.pem
 XMPP_DOMAIN=$domain
+SEARCH_PORT=$search_port
+SEARCH_DIRECTORY=$dir/search-directory
 ENV
 
     local waited=0
@@ -138,6 +144,27 @@ ENV
         wait "$job" || failed=1
     done
     [ $failed -eq 0 ] || { stop "$dir"; die "could not register the accounts or open the lobby"; }
+
+    # The user search service at "search.$domain": the accounts under their player
+    # names, and whatever the tests add to the directory file.
+    : >"$dir/search-directory"
+    for account in "$@"; do
+        printf '%s@%s\tplayer-%s\n' "${account%%:*}" "$domain" "${account%%:*}" >>"$dir/search-directory"
+    done
+    rm -f "$dir/search-ready"
+    setsid python3 "$here/search-component.py" 127.0.0.1 "$search_port" "search.$domain" "$search_secret" \
+        "$dir/search-directory" "$dir/search-ready" </dev/null >"$dir/search.log" 2>&1 &
+    echo "SEARCH_PID=$!" >>"$dir/env"
+    waited=0
+    until [ -e "$dir/search-ready" ]; do
+        if [ $waited -ge 100 ]; then
+            cat "$dir/search.log" >&2 || true
+            stop "$dir"
+            die "the search service did not connect within 10 s"
+        fi
+        sleep 0.1
+        waited=$((waited + 1))
+    done
     echo "ejabberd-test-server: listening on 127.0.0.1:$port (node $node)"
 }
 
@@ -157,6 +184,9 @@ stop() {
         kill -KILL "$XMPP_PID" 2>/dev/null || true
         # The VM leads its own session; nothing of it may outlive it.
         kill -KILL -- -"$XMPP_PID" 2>/dev/null || true
+    fi
+    if [ -n "${SEARCH_PID:-}" ] && grep -qa search-component /proc/"$SEARCH_PID"/cmdline 2>/dev/null; then
+        kill -TERM "$SEARCH_PID" 2>/dev/null || true
     fi
     if grep -qa "$XMPP_NODE" /proc/"$XMPP_WATCHDOG"/cmdline 2>/dev/null; then
         kill -- -"$XMPP_WATCHDOG" 2>/dev/null || true

@@ -1,0 +1,6 @@
+# The friends page, its friend details and the friend search dialog.
+target_sources(mahjong_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/FriendSearchView.ui
+    ${CMAKE_CURRENT_LIST_DIR}/FriendSearchWindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/FriendSearchWindow.cpp
+)

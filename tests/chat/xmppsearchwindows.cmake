@@ -1,0 +1,8 @@
+# Tests of the friend search dialog and the friends page. Included after xmpp.cmake,
+# whose ejabberd fixture (with its user search service) the first one uses.
+mahjong_add_test(tst_friendsearchwindow
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_friendsearchwindow.cpp
+    LIBS mahjong_ui Qt6::Network
+    TIMEOUT 120
+    ENVIRONMENT XMPP_SERVER_DIR=${xmpp_server_dir})
+set_tests_properties(tst_friendsearchwindow PROPERTIES FIXTURES_REQUIRED ejabberd)

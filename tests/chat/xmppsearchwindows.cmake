@@ -6,3 +6,7 @@ mahjong_add_test(tst_friendsearchwindow
     TIMEOUT 120
     ENVIRONMENT XMPP_SERVER_DIR=${xmpp_server_dir})
 set_tests_properties(tst_friendsearchwindow PROPERTIES FIXTURES_REQUIRED ejabberd)
+mahjong_add_test(tst_friendswindow
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_friendswindow.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeChatServer.h
+    LIBS mahjong_ui Qt6::Network
+    TIMEOUT 60)

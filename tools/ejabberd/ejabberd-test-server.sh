@@ -10,7 +10,10 @@
 #
 # Everything lives in DIR: configuration, a fresh test CA and server certificate,
 # the database, the logs and the file "env" with the chosen ports (XMPP_PORT) and the
-# CA file (XMPP_CA). Each run picks free ports and its own node name, so several
+# CA file (XMPP_CA). A user search service at "search.localhost" (search-component.py,
+# an external component on SEARCH_PORT) finds the accounts listed in the file
+# SEARCH_DIRECTORY ("JID<TAB>NAME" lines; the accounts given to "start" are there as
+# "player-<id>"); it stops with the server. Each run picks free ports and its own node name, so several
 # runs can go at once; the Erlang VM runs without epmd and its distribution listens
 # on 127.0.0.1 only. A watchdog stops the server after MAX_LIFETIME seconds should
 # nobody call "stop". A server it did not start (a system ejabberd) is left alone: the

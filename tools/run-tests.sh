@@ -20,15 +20,23 @@ cmake --build "$build" --parallel "$(nproc)"
 # and UndefinedBehaviorSanitizer, and a minute of fuzzing each of the protocol readers and
 # the chat read path in the same build. A fault fails the run; a fuzzer's input is left in
 # <build>-sanitize/crashes/ (add it to tests/protocol/fuzz-regressions/ or
-# tests/chat/fuzz-regressions/). A compiler that cannot build them only warns.
+# tests/chat/fuzz-regressions/). A clang that cannot configure the build or link the
+# fuzzers only warns; tests that do not build under the sanitizers fail the run.
 sanitize_failed=0
-if command -v clang++ >/dev/null 2>&1; then
-    san_build="$build-sanitize"
-    if cmake -S "$top" -B "$san_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-            -DCMAKE_CXX_COMPILER=clang++ -DMAHJONG_SANITIZE=ON -DMAHJONG_BUILD_FUZZERS=ON >/dev/null \
-        && cmake --build "$san_build" --target sanitizer_tests fuzz_protocol fuzz_chat \
-            --parallel "$(nproc)" >"$san_build.log" 2>&1; then
-        export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+san_build="$build-sanitize"
+if command -v clang++ >/dev/null 2>&1 \
+    && cmake -S "$top" -B "$san_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DMAHJONG_SANITIZE=ON -DMAHJONG_BUILD_FUZZERS=ON >/dev/null; then
+    export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+    if ! cmake --build "$san_build" --target sanitizer_tests --parallel "$(nproc)" >"$san_build.log" 2>&1; then
+        grep -E 'error|undefined reference' "$san_build.log" | head -n 20 || true
+        echo "the tests could not be built under the sanitizers; see $san_build.log" >&2
+        sanitize_failed=1
+    elif ! (cd "$san_build" && ctest -L sanitize --output-on-failure --parallel "$(nproc)" --timeout 300); then
+        echo "the tests under the sanitizers failed" >&2
+        sanitize_failed=1
+    fi
+    if cmake --build "$san_build" --target fuzz_protocol fuzz_chat --parallel "$(nproc)" >>"$san_build.log" 2>&1; then
         rm -rf "$san_build/corpus" "$san_build/crashes"
         mkdir -p "$san_build/corpus/protocol" "$san_build/corpus/chat" "$san_build/crashes"
         MAHJONG_FUZZ_WRITE_SEEDS="$san_build/corpus/protocol" "$san_build/tests/protocol/fuzz_protocol"
@@ -45,15 +53,12 @@ if command -v clang++ >/dev/null 2>&1; then
             fi
             grep -E '^Done' "$san_build/fuzz-$target.log" || tail -n 2 "$san_build/fuzz-$target.log"
         done
-        if ! (cd "$san_build" && ctest -L sanitize --output-on-failure --parallel "$(nproc)" --timeout 300); then
-            echo "the tests under the sanitizers failed" >&2
-            sanitize_failed=1
-        fi
-        unset ASAN_OPTIONS UBSAN_OPTIONS
     else
-        tail -n 20 "$san_build.log" 2>/dev/null || true
-        echo "warning: the sanitizer build could not be made with clang; sanitizers and fuzzing skipped" >&2
+        echo "warning: the fuzz targets could not be built with clang; fuzzing skipped" >&2
     fi
+    unset ASAN_OPTIONS UBSAN_OPTIONS
+elif command -v clang++ >/dev/null 2>&1; then
+    echo "warning: the sanitizer build could not be configured with clang; sanitizers and fuzzing skipped" >&2
 fi
 
 # The test run comes last, so that its summary closes the output.

@@ -247,6 +247,10 @@ StreamParser::Result StreamParser::parse()
         case QXmlStreamReader::EndElement:
             if (endElement())
                 return ElementReady;
+            // The stream is over once its root closes, whatever bytes follow in the
+            // same read.
+            if (!m_inRoot)
+                return EndOfStream;
             break;
         case QXmlStreamReader::Characters:
             if (!m_reader.isWhitespace() && m_current >= 0)

@@ -213,3 +213,10 @@ bool Utils::isPresenceAvailable(int subscription)
 {
     return (subscription & 5) != 0;
 }
+
+qint64 Utils::msecsBetween(const QDateTime &from, const QDateTime &to)
+{
+    const QDateTime a = from.toUTC();
+    const QDateTime b = to.toUTC();
+    return a.date().daysTo(b.date()) * 86400000LL + a.time().msecsTo(b.time());
+}

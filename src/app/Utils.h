@@ -32,6 +32,10 @@ QString localTimeText(const QDateTime &time);
 // Negative durations count as 0.
 QString durationText(qint64 seconds);
 // The duration text of the whole seconds from `from` to `to`.
+// Milliseconds from one time to another, both taken in UTC: whole days apart times
+// 86 400 000 plus the difference of their times of day.
+qint64 msecsBetween(const QDateTime &from, const QDateTime &to);
+
 QString timeLeftText(const QDateTime &from, const QDateTime &to);
 // "now" when `start` has passed on the server's clock, else the duration until it.
 // Defined with the server clock in the connection layer.

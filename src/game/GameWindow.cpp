@@ -1,0 +1,515 @@
+#include "game/GameWindow.h"
+
+#include "ui_GameForm.h"
+
+#include "app/RulesetInfo.h"
+#include "app/Singleton.h"
+#include "app/Utils.h"
+#include "app/startup/GameBackground.h"
+#include "app/startup/GameSounds.h"
+#include "app/wind.h"
+#include "connection/PlayerDb.h"
+#include "game/DealStartHandAnimation.h"
+#include "game/GameWindowAction.h"
+#include "game/GameWindowHelpers.h"
+#include "game/tiles/TileGraphics.h"
+#include "lobby/LocalizationDb.h"
+#include "table/dialogs/ConcealedActionDialog.h"
+#include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/PlayerInactiveWindow.h"
+#include "table/dialogs/RoundScoreBoard.h"
+#include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/SeatedWindow.h"
+#include "table/dialogs/TableInviteDialog.h"
+#include "table/dialogs/WaitingForPlayersWindow.h"
+#include "table/dialogs/WashoutWindow.h"
+#include "table/dialogs/WatchingWindow.h"
+#include "table/scene/CityView.h"
+#include "table/scene/DeclaredView.h"
+#include "table/scene/DiscardView.h"
+#include "table/scene/GameTableLayout.h"
+#include "table/scene/HandView.h"
+#include "table/scene/HiddenHandView.h"
+#include "table/scene/Object3DView.h"
+#include "table/scene/PlayerActionView.h"
+#include "table/scene/RiichiStickView.h"
+#include "table/scene/TileAnimation.h"
+#include "table/scene/TileAnimationSet.h"
+#include "table/scene/TileView.h"
+#include "table/scene/WindView.h"
+#include "table/sidebar/SideBar.h"
+#include "table/sidebar/TableChat.h"
+#include "table/sidebar/TimerView.h"
+#include "ui/ModelessMsgBox.h"
+
+#include <QApplication>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsView>
+#include <QLinearGradient>
+#include <QResizeEvent>
+#include <QSettings>
+#include <QtDebug>
+
+#include <stdexcept>
+
+using namespace GameWindowHelpers;
+
+GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWindowServices &services,
+                       QWidget *ownerWindow)
+    : QWidget(nullptr), m_form(std::make_unique<Ui::GameForm>()), m_ownerWindow(ownerWindow),
+      m_services(services), m_ownId(ownPlayerId), m_tableInfo(info), m_cubeAction(this),
+      m_defaultShortcut(this)
+{
+    m_form->setupUi(this);
+    QGraphicsView *gameView = m_form->GameView;
+    gameView->setScene(&m_scene);
+    gameView->setCacheMode(QGraphicsView::CacheNone);
+    gameView->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    gameView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gameView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_queue.setRepaint([gameView] { gameView->viewport()->update(); });
+
+    for (auto &shade : m_shading) {
+        shade = new QGraphicsRectItem;
+        shade->setPen(Qt::NoPen);
+        m_scene.addItem(shade);
+    }
+    m_hand = new HandView;
+    m_hand->setZValue(150);
+    m_scene.addItem(m_hand);
+    connect(m_hand, &HandView::tileClicked, this, &GameWindow::onTileClick);
+    connect(m_hand, &HandView::tileClicked, &m_scene, &GameGraphicsScene::onTileClick);
+    connect(&m_scene, &GameGraphicsScene::clickedOutsideHand, this, &GameWindow::onClickedOutsideHand);
+    for (QGraphicsPixmapItem **image : {&m_timeoutImage, &m_furitenImage}) {
+        *image = new QGraphicsPixmapItem(
+            QPixmap(image == &m_timeoutImage ? QStringLiteral("textimages:/timeout.png")
+                                             : QStringLiteral("textimages:/furiten.png")));
+        (*image)->setZValue(300);
+        (*image)->setTransformationMode(Qt::SmoothTransformation);
+        (*image)->hide();
+        m_scene.addItem(*image);
+    }
+    m_prevalent = new PrevalentWindView;
+    m_prevalent->hide();
+    m_scene.addItem(m_prevalent);
+
+    for (size_t seat = 0; seat < 4; ++seat) {
+        const int o = static_cast<int>(seat);
+        m_discards[seat] = new DiscardView(o);
+        m_scene.addItem(m_discards[seat]);
+        m_windMarkers[seat] = new WindView(o);
+        m_windMarkers[seat]->hide();
+        m_windMarkers[seat]->setWind(o);
+        m_windMarkers[seat]->setZValue(100);
+        m_scene.addItem(m_windMarkers[seat]);
+        m_declared[seat] = new DeclaredView(o, 420.0);
+        m_scene.addItem(m_declared[seat]);
+        m_claims[seat] = new PlayerActionView(o);
+        m_claims[seat]->setZValue(100);
+        m_claims[seat]->hide();
+        m_scene.addItem(m_claims[seat]);
+        m_hidden[seat] = new HiddenHandView(o);
+        m_scene.addItem(m_hidden[seat]);
+        m_sticks[seat] = new RiichiStickView(o);
+        m_sticks[seat]->setZValue(-1);
+        m_scene.addItem(m_sticks[seat]);
+    }
+    m_declared[TOP]->setZValue(-100);
+
+    m_concealedDialog = new ConcealedActionDialog(this);
+    m_concealedDialog->hide();
+    connect(m_concealedDialog, &ConcealedActionDialog::riichiSelected, this,
+            &GameWindow::onConcealedRiichiSelected);
+    connect(m_concealedDialog, &ConcealedActionDialog::pongToKongSelected, this,
+            &GameWindow::onConcealedPongToKongSelected);
+    connect(m_concealedDialog, &ConcealedActionDialog::kongSelected, this, &GameWindow::onConcealedKongSelected);
+    connect(m_concealedDialog, &ConcealedActionDialog::replaceFlowerSelected, this,
+            &GameWindow::onConcealedReplaceFlowerSelected);
+    connect(m_concealedDialog, &ConcealedActionDialog::cancelSelected, this, &GameWindow::onConcealedActionCancel);
+
+    m_scoreBoard = new ScoreBoard(this);
+    m_scoreBoard->hide();
+    connect(m_scoreBoard, &ScoreBoard::readyClicked, this, &GameWindow::onReadyButtonClick);
+    connect(m_scoreBoard, &ScoreBoard::leaveClicked, this, &GameWindow::onLeaveButtonClick);
+    m_waiting = new WaitingForPlayersWindow(this);
+    m_waiting->hide();
+    connect(m_waiting, &WaitingForPlayersWindow::leaveButtonClicked, this, &GameWindow::onLeaveButtonClick);
+    connect(m_waiting, &WaitingForPlayersWindow::inviteButtonClicked, this, &GameWindow::onInviteButtonClick);
+    m_seated = new SeatedWindow(m_services.tableNames, this);
+    m_seated->hide();
+    connect(m_seated, &SeatedWindow::leaveButtonClicked, this, &GameWindow::onLeaveButtonClick);
+    connect(m_seated, &SeatedWindow::playButtonClicked, this, &GameWindow::onReadyButtonClick);
+    m_watching = new WatchingWindow(this);
+    m_watching->hide();
+    connect(m_watching, &WatchingWindow::leaveButtonClicked, this, &GameWindow::onLeaveButtonClick);
+    connect(m_watching, &WatchingWindow::joinButtonClicked, this, &GameWindow::onJoinButtonClick);
+    m_inactive = new PlayerInactiveWindow(this);
+    m_inactive->hide();
+    connect(m_inactive, &PlayerInactiveWindow::reactivateButtonClicked, this,
+            &GameWindow::onReactivateButtonClicked);
+    connect(m_inactive, &PlayerInactiveWindow::leaveButtonClicked, this, &GameWindow::onLeaveButtonClick);
+    m_sideBar = new SideBar(m_services.tableChat ? m_services.tableChat() : nullptr, m_services.tableNames, this);
+    m_sideBar->connectLeaveButton(this);
+    connect(m_sideBar, &SideBar::userMenuRequested, this, &GameWindow::userMenuRequested);
+    connect(m_sideBar, &SideBar::linkActivated, this, &GameWindow::linkActivated);
+    m_inviteDialog = new TableInviteDialog(m_services.roster, m_services.players, this);
+    m_inviteDialog->hide();
+    connect(m_inviteDialog, &TableInviteDialog::invitePlayers, this, &GameWindow::invitePlayers);
+    m_washout = new WashoutWindow(this);
+    m_washout->hide();
+    connect(m_washout, &WashoutWindow::readyButtonClicked, this, &GameWindow::onReadyButtonClick);
+    connect(m_washout, &WashoutWindow::leaveButtonClicked, this, &GameWindow::onLeaveButtonClick);
+    m_roundScoreBoard = new RoundScoreBoard(this, m_services.players, m_services.tableNames);
+    m_roundScoreBoard->hide();
+    connect(m_roundScoreBoard, &RoundScoreBoard::closeClick, this, &GameWindow::onRoundScoreCloseClick);
+
+    m_turnTimer = new TimerView(gameView, {}, TimerView::DEC_PIE);
+    m_turnTimer->resize(20, 20);
+    m_turnTimer->hide();
+    m_claimTimer = new TimerView(gameView, {}, TimerView::DEC_PIE);
+    m_claimTimer->resize(20, 20);
+    m_claimTimer->setShadowOffset(4);
+    m_claimTimer->hide();
+    setCompactLayout(false);
+
+    TileGraphics &graphics = TileGraphics::instance();
+    connect(&graphics, &TileGraphics::tileGraphicsChanged, this, &GameWindow::onTileGraphicsChanged,
+            Qt::DirectConnection);
+    connect(&graphics, &TileGraphics::gameScaleChanged, this, &GameWindow::onGameScaleChanged,
+            Qt::QueuedConnection);
+
+    m_cube = new Object3DView(2);
+    m_cube->setPoints(TableCube::points());
+    m_cube->setTextureCoordinates(TableCube::textureCoordinates());
+    const QPixmap pig(QStringLiteral("avatars:/pig.png"));
+    QBrush face(pig);
+    if (!pig.isNull())
+        face.setTransform(QTransform::fromScale(1.0 / pig.width(), 1.0 / pig.height()));
+    m_cube->setBrush(face);
+    m_cube->setZValue(100000);
+    m_cube->hide();
+    m_scene.addItem(m_cube);
+    m_cubeTimer.setInterval(20);
+    connect(&m_cubeTimer, &QTimer::timeout, this, &GameWindow::onCubeUpdate);
+
+    m_cubeAction.setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
+    connect(&m_cubeAction, &QAction::triggered, this, &GameWindow::onShowCube);
+    addAction(&m_cubeAction);
+    m_defaultShortcut.setKey(QKeySequence(Qt::Key_Space));
+    connect(&m_defaultShortcut, &QShortcut::activated, this, &GameWindow::onDefaultAction);
+    m_defaultShortcut.setEnabled(false);
+
+    clearTable();
+    m_sideBar->reset();
+    onTableInfo(m_tableInfo);
+}
+
+GameWindow::~GameWindow()
+{
+    m_queue.clear();
+    for (auto &slot : m_dealTiles)
+        slot.reset();
+    m_layout.reset();
+    m_city.reset();
+}
+
+// ---- properties, seats, host -------------------------------------------------------
+
+QString GameWindow::backgroundAspectMode() const
+{
+    switch (m_backgroundAspectMode) {
+    case 1:
+        return QStringLiteral("inscribe");
+    case 2:
+        return QStringLiteral("outscribe");
+    default:
+        return QStringLiteral("stretch");
+    }
+}
+
+void GameWindow::setBackgroundAspectMode(const QString &mode)
+{
+    if (mode == QLatin1String("inscribe"))
+        m_backgroundAspectMode = 1;
+    else if (mode == QLatin1String("outscribe"))
+        m_backgroundAspectMode = 2;
+    else
+        m_backgroundAspectMode = 0;
+}
+
+int GameWindow::seatOf(qint32 playerId) const
+{
+    for (size_t seat = 0; seat < 4; ++seat)
+        if (m_seatPlayers[seat] == playerId && playerId != -1)
+            return static_cast<int>(seat);
+    throw std::runtime_error("unknown player id " + std::to_string(playerId));
+}
+
+int GameWindow::seatOrWarn(qint32 playerId, const char *where) const
+{
+    for (size_t seat = 0; seat < 4; ++seat)
+        if (m_seatPlayers[seat] == playerId && playerId != -1)
+            return static_cast<int>(seat);
+    qWarning() << where << "unknown player id" << playerId << "on table" << tableId();
+    return -1;
+}
+
+const PlayerData *GameWindow::seatRecord(int seat) const
+{
+    if (!m_table || seat < 0 || seat > 3)
+        return nullptr;
+    return m_table->findPlayer(m_seatPlayers[static_cast<size_t>(seat)]);
+}
+
+const PlayerData *GameWindow::ownRecord() const
+{
+    return m_table ? m_table->ownPlayer() : nullptr;
+}
+
+bool GameWindow::ownSeated() const
+{
+    return m_table && m_table->isSeated();
+}
+
+int GameWindow::ownSeatWind() const
+{
+    const PlayerData *record = seatRecord(BOTTOM);
+    return record ? record->wind() : EAST;
+}
+
+QGraphicsView *GameWindow::view() const
+{
+    return m_form->GameView;
+}
+
+QGraphicsScene *GameWindow::layoutScene() const
+{
+    return const_cast<GameGraphicsScene *>(&m_scene);
+}
+
+QRectF GameWindow::viewSceneRect() const
+{
+    return m_form->GameView->sceneRect();
+}
+
+void GameWindow::replaceCityView(std::unique_ptr<CityView> city)
+{
+    m_city = std::move(city);
+}
+
+void GameWindow::refreshCityView()
+{
+    updateWall();
+}
+
+void GameWindow::setSeatMarkerPos(int seat, const QPointF &pos)
+{
+    m_seatMarkers[static_cast<size_t>(seat)] = pos;
+    m_windMarkers[static_cast<size_t>(seat)]->setPos(pos);
+}
+
+QSizeF GameWindow::windMarkerSize(int seat) const
+{
+    return m_windMarkers[static_cast<size_t>(seat)]->boundingRect().size();
+}
+
+QSizeF GameWindow::turnTimerSize() const
+{
+    return m_turnTimer->size();
+}
+
+void GameWindow::moveTurnTimer(const QPointF &scenePos)
+{
+    m_turnTimer->move(m_form->GameView->mapFromScene(scenePos));
+}
+
+// ---- queue ---------------------------------------------------------------------------
+
+void GameWindow::enqueue(std::function<void()> callback)
+{
+    // A queued step that fails leaves the table as it is; it must not end the client.
+    m_queue.enqueueAction(new CallbackGameWindowAction([this, callback = std::move(callback)] {
+        try {
+            callback();
+        } catch (const std::exception &e) {
+            qWarning() << "table" << tableId() << "queued step failed:" << e.what();
+        }
+    }));
+}
+
+void GameWindow::enqueueAnimation(TileAnimationSource *source, TileAnimationTarget *target, int ms,
+                                  const tile_vector &tiles)
+{
+    m_queue.enqueueAnimation(new TileAnimationSet(&m_scene, source, target, ms, tiles));
+}
+
+void GameWindow::enqueueAnimation(TileAnimationSource *source, TileAnimationTarget *target, int ms, int count)
+{
+    m_queue.enqueueAnimation(new TileAnimationSet(&m_scene, source, target, ms, count));
+}
+
+void GameWindow::flush()
+{
+    m_queue.flush();
+}
+
+// ---- layout --------------------------------------------------------------------------
+
+QSize GameWindow::viewSize() const
+{
+    return QSize(width() - m_sideBar->width(), height());
+}
+
+void GameWindow::setCompactLayout(bool compact)
+{
+    flush();
+    std::unique_ptr<GameTableLayout> layout;
+    if (compact)
+        layout = std::make_unique<GameTableCompactLayout>(this);
+    else
+        layout = std::make_unique<GameTableRegularLayout>(this);
+    m_layout = std::move(layout);
+    m_compact = compact;
+    relayout(viewSize());
+    applyLayout();
+    placeImages();
+}
+
+void GameWindow::relayout(const QSize &size)
+{
+    QGraphicsView *gameView = m_form->GameView;
+    gameView->setSceneRect(0, 0, size.width(), size.height());
+    gameView->resetTransform();
+    const double scale = TileGraphics::instance().gameScale().table;
+    for (WindView *marker : m_windMarkers)
+        marker->setScale(scale);
+    m_scene.setBackgroundBrush(GameBackground::brush(size, m_backgroundColor, m_backgroundScale));
+    const double shadeHeight = size.height() * 0.1;
+    for (size_t i = 0; i < m_shading.size(); ++i) {
+        const bool top = i == 0;
+        const QRectF rect(0, top ? 0 : size.height() - shadeHeight, size.width(), shadeHeight);
+        QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+        gradient.setColorAt(top ? 0 : 1, QColor(0, 0, 0, 100));
+        gradient.setColorAt(top ? 1 : 0, QColor(0, 0, 0, 0));
+        m_shading[i]->setRect(rect);
+        m_shading[i]->setBrush(gradient);
+    }
+}
+
+void GameWindow::applyLayout()
+{
+    if (!m_layout)
+        return;
+    const QSize size = viewSize();
+    if (size.width() > 0 && size.height() > 0)
+        TileGraphics::instance().setGameScale(m_layout->gameScale(size));
+    m_layout->apply();
+}
+
+void GameWindow::placeImages()
+{
+    const double height = currentTileHeight() * 1.2;
+    const QPointF handPos = m_hand->pos();
+    for (QGraphicsPixmapItem *image : {m_timeoutImage, m_furitenImage}) {
+        const QPixmap pixmap = image->pixmap();
+        if (pixmap.isNull() || height <= 0)
+            continue;
+        const double scale = height / pixmap.height();
+        image->setScale(scale);
+        image->setPos(handPos.x() + m_hand->boundingRect().width() / 2 - 0.5 * pixmap.width() * scale,
+                      handPos.y() - height);
+    }
+}
+
+void GameWindow::resizeEvent(QResizeEvent *event)
+{
+    flush();
+    QWidget::resizeEvent(event);
+    const QSize oldSize = event->oldSize().isValid() ? event->oldSize() : event->size();
+    const QSize newSize = event->size();
+    const int w = m_sideBar->width();
+    m_form->GameView->setGeometry(0, 0, newSize.width() - w, newSize.height());
+    m_sideBar->setGeometry(newSize.width() - w, 0, w, newSize.height());
+    relayout(viewSize());
+    applyLayout();
+    placeImages();
+    m_concealedDialog->move(m_form->GameView->mapFromScene(m_hand->pos()).x(),
+                            qMax(0, m_form->GameView->mapFromScene(m_hand->pos()).y() -
+                                        m_concealedDialog->height()));
+    for (QWidget *widget : {static_cast<QWidget *>(m_watching), static_cast<QWidget *>(m_waiting),
+                            static_cast<QWidget *>(m_seated), static_cast<QWidget *>(m_inactive)})
+        keepRelativePlace(widget, oldSize, newSize);
+    m_scoreBoard->resize(m_scoreBoard->width(), qRound(newSize.height() * 0.8));
+    keepRelativePlace(m_scoreBoard, oldSize, newSize);
+    keepRelativePlace(m_washout, oldSize, newSize);
+    keepRelativePlace(m_roundScoreBoard, oldSize, newSize);
+    keepRelativePlace(m_meldAuction, oldSize, newSize);
+    keepRelativePlace(m_claimTimer, oldSize, newSize);
+    keepRelativePlace(m_leaveBox, oldSize, newSize);
+}
+
+void GameWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    relayout(viewSize());
+    applyLayout();
+    placeImages();
+}
+
+void GameWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_hand->retranslate();
+        for (size_t seat = 0; seat < 4; ++seat) {
+            m_discards[seat]->retranslate();
+            m_declared[seat]->retranslate();
+            m_windMarkers[seat]->retranslate();
+            m_claims[seat]->refresh();
+        }
+        m_prevalent->retranslate();
+        placeImages();
+    }
+    QWidget::changeEvent(event);
+}
+
+bool GameWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        m_activationTime = m_clock ? m_clock() : QDateTime::currentDateTimeUtc();
+    return QWidget::event(event);
+}
+
+void GameWindow::onTileGraphicsChanged()
+{
+    flush();
+    relayout(viewSize());
+    applyLayout();
+    placeImages();
+}
+
+void GameWindow::onGameScaleChanged()
+{
+    if (m_layout)
+        m_layout->apply();
+    placeImages();
+}
+
+void GameWindow::onShowCube()
+{
+    m_cube->show();
+    if (!m_cubeTimer.isActive())
+        m_cubeTimer.start();
+    setCompactLayout(!m_compact);
+}
+
+void GameWindow::onCubeUpdate()
+{
+    if (!m_cube->isVisible()) {
+        m_cubeTimer.stop();
+        return;
+    }
+    const qint64 msecs = QTime::currentTime().msecsSinceStartOfDay();
+    const std::array<double, 16> matrix = TableCube::matrix(msecs);
+    m_cube->setMatrix(matrix.data());
+}

@@ -1,0 +1,919 @@
+// The table window's answers to the player: tile clicks, the default action, offers,
+// ready, leave, join, reactivate, invite, the overlays and the table's messages.
+#include "game/GameWindow.h"
+
+#include "app/Utils.h"
+#include "app/startup/GameSounds.h"
+#include "connection/PlayerDb.h"
+#include "game/GameWindowHelpers.h"
+#include "lobby/LocalizationDb.h"
+#include "table/dialogs/ConcealedActionDialog.h"
+#include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/PlayerInactiveWindow.h"
+#include "table/dialogs/RoundScoreBoard.h"
+#include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/SeatedWindow.h"
+#include "table/dialogs/TableInviteDialog.h"
+#include "table/dialogs/WaitingForPlayersWindow.h"
+#include "table/dialogs/WashoutWindow.h"
+#include "table/dialogs/WatchingWindow.h"
+#include "table/scene/CityView.h"
+#include "table/scene/DiscardView.h"
+#include "table/scene/HandView.h"
+#include "table/scene/Object3DView.h"
+#include "table/scene/PlayerActionView.h"
+#include "table/scene/WindView.h"
+#include "table/sidebar/SideBar.h"
+#include "table/sidebar/TimerView.h"
+#include "ui/ModelessMsgBox.h"
+
+#include <QGraphicsPixmapItem>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QSettings>
+#include <QTimer>
+#include <QtDebug>
+
+#include <algorithm>
+#include <sstream>
+
+using namespace GameWindowHelpers;
+
+namespace {
+
+QDebug operator<<(QDebug debug, tile t)
+{
+    return debug << tileToString(t).c_str();
+}
+
+bool autoReplaceBonus()
+{
+    return QSettings().value(QStringLiteral("game/autoReplaceBonus"), true).toBool();
+}
+
+bool isSeatedState(GameModel::player_state_t state)
+{
+    return state == GameModel::SEAT_OFFERED || state == GameModel::WAITING || state == GameModel::PLAYING ||
+           state == GameModel::SCORING;
+}
+
+} // namespace
+
+// ---- model ---------------------------------------------------------------------------------
+
+void GameWindow::setModel(GameModel *model)
+{
+    m_table = model;
+    if (!model) {
+        clearTable();
+        m_sideBar->reset();
+        return;
+    }
+    m_sideBar->setTableInfoFromModel(model);
+    connect(model, &GameModel::seatsRemainingChanged, m_waiting, &WaitingForPlayersWindow::onSeatsRemaining);
+    connect(model, &GameModel::joinableChanged, m_watching, &WatchingWindow::onJoinableChanged);
+    for (const qint32 id : model->seatedPlayerIds()) {
+        if (const PlayerData *record = model->findPlayer(id))
+            m_sideBar->addPlayer(*record);
+        m_inviteDialog->excludePlayer(id);
+        emit playerAdded(tableId(), id);
+    }
+    onTableInfo(model->tableInfo());
+    m_sideBar->setTournamentInfo(model->tournamentInfo());
+    onGameStateChanged();
+    const std::pair<qint32, TimeSpan> acting = model->actingPlayer();
+    if (acting.first != -1)
+        onPlayerShouldAct(acting.first, acting.second);
+}
+
+void GameWindow::onTableInfo(const TableInfo &info)
+{
+    flush();
+    m_tableInfo = info;
+    m_sideBar->setTableInfo(info);
+    if (m_city)
+        m_city->setTableInfo(info);
+    applyLayout();
+    placeImages();
+    if (m_table)
+        m_scoreBoard->setReadyVisible(scoreBoardReadyVisible());
+    for (PlayerActionView *claim : m_claims)
+        claim->setRulesetId(info.ruleset());
+    m_seated->onTableInfo(info);
+    m_washout->setTableInfo(info);
+    m_inviteDialog->setTableId(info.id());
+}
+
+void GameWindow::onTournamentInfo(const TournamentInfo &info)
+{
+    m_sideBar->setTournamentInfo(info);
+}
+
+// ---- tile clicks and the default action ------------------------------------------------------
+
+void GameWindow::onTileClick(tile t, bool highlighted)
+{
+    qInfo() << "Player clicked" << t;
+    flush();
+    if (!m_table) {
+        qWarning() << "m_table not set";
+        return;
+    }
+    if (!m_hand->isVisible() || !m_hand->isEnabled()) {
+        qWarning() << "Player hand is not active";
+        return;
+    }
+    m_hand->setTilesSelectable(false);
+    deleteMeldAuction();
+    m_concealedDialog->hide();
+    if (!ownSeated()) {
+        qWarning() << "onTileClick: handled when not seated";
+        return;
+    }
+    if (m_pendingConcealedKind == 0 || m_pendingConcealedKind == RIICHI) {
+        enqueueAnimation(m_hand->animationSource(highlighted), m_discards[BOTTOM], 300, tile_vector{t});
+        enqueue([this] { markLastDiscard(BOTTOM); });
+        m_predictedDiscard = true;
+        m_predictedTile = t;
+    }
+    m_hand->clearMarks();
+    m_sideBar->clearTimers();
+    m_turnTimer->setTimeSpan(TimeSpan());
+    m_windMarkers[BOTTOM]->setGlowing(false);
+    const qint32 kind = m_pendingConcealedKind;
+    m_pendingConcealedKind = 0;
+    switch (kind) {
+    case RIICHI:
+        emit callRiichi(tableId(), m_ownId, t);
+        break;
+    case KONG:
+        emit callKong(tableId(), m_ownId, t);
+        break;
+    case PONG_TO_KONG:
+        emit callPongToKong(tableId(), m_ownId, t);
+        break;
+    case BONUS:
+        emit callBonus(tableId(), m_ownId, t);
+        break;
+    default:
+        emit discardTile(tableId(), m_ownId, t);
+        break;
+    }
+}
+
+void GameWindow::runDefaultAction()
+{
+    if (!m_table || !ownSeated() || m_table->gameState() != GameModel::HAND_IN_PLAY)
+        return;
+    const PlayerData *own = ownRecord();
+    if (!own || own->pendingTiles().size() != 1)
+        return;
+    m_pendingConcealedKind = 0;
+    onTileClick(own->pendingTiles().front(), true);
+}
+
+void GameWindow::discardPendingTile()
+{
+    const PlayerData *own = ownRecord();
+    if (own && !own->pendingTiles().empty())
+        onTileClick(own->pendingTiles().front(), true);
+}
+
+void GameWindow::onDefaultAction()
+{
+    qInfo() << "default action triggered";
+    m_defaultShortcut.setEnabled(false);
+    runDefaultAction();
+}
+
+void GameWindow::onClickedOutsideHand()
+{
+    if (!QSettings().value(QStringLiteral("game/tableClickDiscardTile"), false).toBool())
+        return;
+    if (m_activationTime.isValid()) {
+        const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTimeUtc();
+        if (Utils::msecsBetween(m_activationTime, now) < ActivationClickMs)
+            return;
+    }
+    runDefaultAction();
+}
+
+// ---- turns and timers ------------------------------------------------------------------------
+
+void GameWindow::startOwnTimers(const TimeSpan &time)
+{
+    if (m_ownId != -1 && m_sideBar->hasPlayer(m_ownId))
+        m_sideBar->setPlayerTimer(m_ownId, time);
+    m_turnTimer->setTimeSpan(time);
+}
+
+void GameWindow::onPlayerShouldAct(qint32 playerId, const TimeSpan &time)
+{
+    clearHighlights();
+    stopTimers();
+    if (playerId == -1)
+        return;
+    highlightPlayer(playerId);
+    m_sideBar->setPlayerTimer(playerId, time);
+    if (isOwn(playerId)) {
+        const PlayerData *own = ownRecord();
+        if (own && own->riichiDiscardIndex() != -1)
+            m_hand->setSelectableTiles(own->pendingTiles());
+        m_hand->setTilesSelectable(true);
+        queueOwnHandRefresh();
+        m_turnTimer->setTimeSpan(time);
+        emit tableActivity(tableId(), true, time);
+    } else {
+        m_defaultShortcut.setEnabled(false);
+        m_hand->clearMarks();
+        m_hand->setTilesSelectable(false);
+    }
+}
+
+void GameWindow::onWaitingFor(WaitCondition::enum_t condition, const TimeSpan &time,
+                              const std::vector<qint32> &players)
+{
+    if (condition == WaitCondition::CLAIMS_ON_DISCARD) {
+        enqueue([this, time] {
+            if (!m_table)
+                return;
+            const int seat = seatOrWarn(m_table->lastDiscarderId(), "claim timer");
+            if (seat < 0)
+                return;
+            const auto &items = m_discards[static_cast<size_t>(seat)]->items();
+            if (items.empty())
+                return;
+            const QRectF rect = reinterpret_cast<QGraphicsItem *>(items.back())->sceneBoundingRect();
+            const QPoint topLeft = view()->mapFromScene(
+                QPointF(rect.right() + 2, rect.center().y() - m_claimTimer->height() / 2.0));
+            m_claimTimer->move(topLeft);
+            m_claimTimer->setTimeSpan(time);
+            m_claimTimer->show();
+            m_claimTimer->raise();
+        });
+    } else if (condition == WaitCondition::PLAYER && !players.empty() && players.front() != m_ownId) {
+        m_sideBar->setPlayerTimer(players.front(), time);
+    }
+}
+
+void GameWindow::onWaitingOver()
+{
+    enqueue([this] {
+        m_claimTimer->setTimeSpan(TimeSpan());
+        m_claimTimer->hide();
+    });
+    m_sideBar->clearTimers();
+}
+
+void GameWindow::showTimeout()
+{
+    clearHighlights();
+    placeImages();
+    m_timeoutImage->show();
+    QTimer::singleShot(2000, this, &GameWindow::hideTimeoutItem);
+    deleteMeldAuction();
+    m_concealedDialog->hide();
+    m_hand->setTilesSelectable(false);
+    updateFuriten();
+}
+
+void GameWindow::hideTimeoutItem()
+{
+    m_timeoutImage->hide();
+    updateFuriten();
+}
+
+// ---- offers --------------------------------------------------------------------------------
+
+void GameWindow::deleteMeldAuction()
+{
+    if (m_meldAuction) {
+        m_meldAuction->hide();
+        m_meldAuction->deleteLater();
+        m_meldAuction = nullptr;
+    }
+}
+
+MeldAuction *GameWindow::newMeldAuction()
+{
+    deleteMeldAuction();
+    m_meldAuction = new MeldAuction(this);
+    m_meldAuction->hide();
+    m_meldAuction->setShortcutKey(QKeySequence(Qt::Key_Space));
+    connect(m_meldAuction, &MeldAuction::meldSelected, this, &GameWindow::onMeldSelected);
+    connect(m_meldAuction, &MeldAuction::passSelected, this, &GameWindow::onPassMeldSelected);
+    connect(m_meldAuction, &MeldAuction::closeSelected, this, &GameWindow::onCloseMeldAuction);
+    return m_meldAuction;
+}
+
+void GameWindow::placeConcealedDialog()
+{
+    const QPoint hand = view()->mapFromScene(m_hand->pos());
+    m_concealedDialog->adjustSize();
+    m_concealedDialog->move(qMax(0, hand.x()), qMax(0, hand.y() - m_concealedDialog->height()));
+}
+
+void GameWindow::meldSuggestion(const meld_offer_vector &offers, qint32, tile lastDiscard, const TimeSpan &time)
+{
+    m_pendingConcealedKind = 0;
+    if (offers.empty())
+        return;
+    m_offers = offers;
+    MeldAuction *auction = newMeldAuction();
+    auction->showPassButton();
+    for (const meld_offer &offer : offers)
+        auction->setMeldOffers(offer, lastDiscard);
+    auction->setMode(0);
+    showRaised(auction);
+    startOwnTimers(time);
+    emit tableActivity(tableId(), true, time);
+    playSound(SoundMeldSuggestion);
+}
+
+void GameWindow::robTheKongSuggestion(const meld_offer_vector &offers, const TimeSpan &time)
+{
+    stopTimers();
+    clearHighlights();
+    if (offers.empty())
+        return;
+    m_offers = offers;
+    MeldAuction *auction = newMeldAuction();
+    auction->showPassButton();
+    const tile last = m_table ? m_table->lastDiscardedTile() : tile();
+    for (const meld_offer &offer : offers)
+        auction->setMeldOffers(offer, last);
+    auction->setMode(2);
+    showRaised(auction);
+    startOwnTimers(time);
+    playSound(SoundMeldSuggestion);
+}
+
+void GameWindow::replacementMeldSuggestion(const meld_offer_vector &offers, const TimeSpan &time)
+{
+    m_pendingConcealedKind = 0;
+    if (offers.empty()) {
+        emit callPass(tableId(), m_ownId, true);
+        return;
+    }
+    if (autoReplaceBonus()) {
+        emit callBonus(tableId(), m_ownId, offers.front().baseTile);
+        return;
+    }
+    m_offers = offers;
+    MeldAuction *auction = newMeldAuction();
+    auction->showPassButton();
+    auction->setMode(3);
+    showRaised(auction);
+    chooseConcealed(BONUS);
+    startOwnTimers(time);
+    playSound(SoundMeldSuggestion);
+}
+
+void GameWindow::concealedMeldSuggestion(const meld_offer_vector &offers, const TimeSpan &)
+{
+    m_pendingConcealedKind = 0;
+    if (offers.empty()) {
+        const PlayerData *own = ownRecord();
+        if (own && own->riichiDiscardIndex() != -1)
+            discardPendingTile();
+        return;
+    }
+    const auto bonus = std::find_if(offers.begin(), offers.end(),
+                                    [](const meld_offer &offer) { return offer.kind == BONUS; });
+    if (bonus != offers.end() && autoReplaceBonus()) {
+        m_hand->setTilesSelectable(false);
+        emit callBonus(tableId(), m_ownId, bonus->baseTile);
+        return;
+    }
+    m_offers = offers;
+    MeldAuction *auction = newMeldAuction();
+    auction->showCloseButton();
+    const auto mahjong = std::find_if(offers.begin(), offers.end(),
+                                      [](const meld_offer &offer) { return offer.kind == MAHJONG; });
+    if (mahjong != offers.end()) {
+        auction->setMeldOffers(*mahjong, m_table ? m_table->lastDiscardedTile() : tile());
+        auction->setMode(1);
+        showRaised(auction);
+    } else {
+        deleteMeldAuction();
+    }
+    m_concealedDialog->setOffers(offers);
+    placeConcealedDialog();
+    showRaised(m_concealedDialog);
+    playSound(SoundMeldSuggestion);
+}
+
+void GameWindow::chooseConcealed(int kind)
+{
+    m_pendingConcealedKind = kind;
+    tile_vector tiles;
+    for (const meld_offer &offer : m_offers)
+        if (offer.kind == kind)
+            tiles.push_back(offer.baseTile);
+    if (tiles.size() == 1) {
+        qInfo() << "auto choose meld" << kind << tiles.front();
+        m_hand->setTilesSelectable(true);
+        onTileClick(tiles.front(), false);
+        return;
+    }
+    m_hand->setSelectableTiles(tiles);
+    m_hand->setTilesSelectable(true);
+    std::ostringstream text;
+    for (const tile t : tiles)
+        text << tileToString(t) << ' ';
+    qInfo() << "Choose meld/riichi from these tiles: " << text.str().c_str();
+}
+
+void GameWindow::onConcealedRiichiSelected()
+{
+    m_concealedDialog->showCancelOnly();
+    placeConcealedDialog();
+    chooseConcealed(RIICHI);
+}
+
+void GameWindow::onConcealedKongSelected()
+{
+    m_concealedDialog->showCancelOnly();
+    placeConcealedDialog();
+    chooseConcealed(KONG);
+}
+
+void GameWindow::onConcealedPongToKongSelected()
+{
+    m_concealedDialog->showCancelOnly();
+    placeConcealedDialog();
+    chooseConcealed(PONG_TO_KONG);
+}
+
+void GameWindow::onConcealedReplaceFlowerSelected()
+{
+    m_concealedDialog->showCancelOnly();
+    placeConcealedDialog();
+    chooseConcealed(BONUS);
+}
+
+void GameWindow::onConcealedActionCancel()
+{
+    m_pendingConcealedKind = 0;
+    m_concealedDialog->setOffers(m_offers);
+    placeConcealedDialog();
+    m_hand->clearSelectableTiles();
+}
+
+void GameWindow::onMeldSelected(const meld_offer &offer)
+{
+    flush();
+    deleteMeldAuction();
+    m_concealedDialog->hide();
+    if (offer.kind != RIICHI) {
+        m_sideBar->clearTimers();
+        m_turnTimer->setTimeSpan(TimeSpan());
+    }
+    clearHighlights();
+    m_hand->setTilesSelectable(false);
+    if (!m_table) {
+        qWarning() << "m_table not set";
+        return;
+    }
+    if (!ownSeated()) {
+        qWarning() << "onMeldSelected: handled when not seated";
+        return;
+    }
+    switch (offer.kind) {
+    case CHOW:
+        emit callChow(tableId(), m_ownId, offer.baseTile);
+        break;
+    case PONG:
+        emit callPong(tableId(), m_ownId, offer.baseTile);
+        break;
+    case PONG_TO_KONG:
+        emit callPongToKong(tableId(), m_ownId, offer.baseTile);
+        break;
+    case KONG:
+        emit callKong(tableId(), m_ownId, offer.baseTile);
+        break;
+    case BONUS:
+        emit callBonus(tableId(), m_ownId, offer.baseTile);
+        break;
+    case MAHJONG:
+        emit callMahjong(tableId(), m_ownId);
+        break;
+    case RIICHI:
+        chooseConcealed(RIICHI);
+        break;
+    default:
+        qWarning() << "onMeldSelected: unknown meld kind" << offer.kind;
+        break;
+    }
+}
+
+void GameWindow::onPassMeldSelected()
+{
+    if (!m_table) {
+        qWarning() << "m_table not set";
+        return;
+    }
+    deleteMeldAuction();
+    m_concealedDialog->hide();
+    m_hand->setTilesSelectable(false);
+    m_sideBar->clearTimers();
+    m_turnTimer->setTimeSpan(TimeSpan());
+    if (!ownSeated()) {
+        qWarning() << "passMeldSelected: handled when not seated";
+        return;
+    }
+    emit callPass(tableId(), m_ownId, false);
+}
+
+void GameWindow::onCloseMeldAuction()
+{
+    if (!m_table) {
+        qWarning() << "m_table not set";
+        return;
+    }
+    if (!ownSeated())
+        return;
+    const PlayerData *own = ownRecord();
+    if (own && own->riichiDiscardIndex() != -1)
+        discardPendingTile();
+}
+
+void GameWindow::showMahjongDeclared(qint32 playerId, int variant)
+{
+    hideClaims();
+    showClaim(playerId, MAHJONG, variant);
+}
+
+void GameWindow::showMeldDeclared(qint32 playerId, int kind)
+{
+    if (kind == CHOW || kind == PONG || kind == KONG)
+        showClaim(playerId, kind, 0);
+}
+
+// ---- ready, leave, join, reactivate ------------------------------------------------------------
+
+void GameWindow::onReadyButtonClick()
+{
+    if (!m_table) {
+        qWarning() << "m_table not set";
+        return;
+    }
+    if (!ownSeated())
+        return;
+    m_inactive->hide();
+    m_seated->hide();
+    m_scoreBoard->setReadyVisible(false);
+    if (m_sideBar->hasPlayer(m_ownId))
+        m_sideBar->setPlayerReady(m_ownId);
+    m_scoreBoard->hide();
+    emit ready(tableId());
+}
+
+void GameWindow::onAreYouReady(const TimeSpan &time, bool seatOffered)
+{
+    if (!seatOffered) {
+        m_scoreBoard->setReadyVisible(true);
+        m_scoreBoard->startCountdown(time.end());
+        m_washout->startCountdown(time.end());
+        return;
+    }
+    m_seated->stopCountdown();
+    if (time.end().isValid() && time.end().toSecsSinceEpoch() > 0)
+        m_seated->startCountdown(time);
+    centreOn(m_seated, this);
+    showRaised(m_seated);
+}
+
+void GameWindow::onLeaveButtonClick()
+{
+    if (!m_table) {
+        qWarning() << "m_table not set";
+        return;
+    }
+    if (m_leaveBox)
+        return;
+    m_sideBar->setLeaveEnabled(false);
+    m_waiting->setLeaveEnabled(false);
+    if (ownSeated() && m_table->gameState() == GameModel::HAND_IN_PLAY) {
+        const QString name =
+            m_services.tableNames ? m_services.tableNames->tableName(m_tableInfo) : QString::number(tableId());
+        ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(
+            this, tr("Leave Table"), tr("Are you sure you want to leave table %1?").arg(name),
+            QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
+        for (QLabel *label : box->findChildren<QLabel *>())
+            label->setTextFormat(Qt::PlainText);
+        m_leaveBox = box;
+        ModelessMsgBox::connectFinished(box, this, [this](int result) {
+            m_leaveBox = nullptr;
+            m_sideBar->setLeaveEnabled(true);
+            m_waiting->setLeaveEnabled(true);
+            if (result == QDialogButtonBox::Yes)
+                emit leave(tableId());
+        });
+        return;
+    }
+    emit leave(tableId());
+}
+
+void GameWindow::onJoinButtonClick()
+{
+    if (!m_table) {
+        qWarning() << "m_table not set";
+        return;
+    }
+    if (ownSeated()) {
+        qWarning() << "Player attempted join an already joined table";
+        return;
+    }
+    m_watching->hide();
+    emit join(tableId());
+}
+
+void GameWindow::onReactivateButtonClicked()
+{
+    if (!m_table) {
+        qWarning() << "m_table not set";
+        return;
+    }
+    emit reactivate(tableId());
+}
+
+// ---- invitations ----------------------------------------------------------------------------
+
+void GameWindow::onInviteButtonClick()
+{
+    bool requested = false;
+    if (m_handStart) {
+        m_handStart = false;
+        if (m_table)
+            for (const qint32 id : m_table->seatedPlayerIds())
+                m_inviteDialog->excludePlayer(id);
+        m_inviteDialog->addRosterPlayers();
+        requestPlayersOnline();
+        requested = true;
+    }
+    if (!m_inviteDialog->isVisible()) {
+        if (!requested)
+            requestPlayersOnline();
+        centreOn(m_inviteDialog, this);
+        showRaised(m_inviteDialog);
+    }
+}
+
+void GameWindow::requestPlayersOnline()
+{
+    m_playersOnlineRequest = -1;
+    std::vector<qint32> ids;
+    if (m_table)
+        ids = m_table->seatedPlayerIds();
+    ids.push_back(m_ownId);
+    emit queryPlayersOnline(tableId(), 10, ids);
+}
+
+void GameWindow::onPlayersOnline(int request, const std::vector<qint32> &players)
+{
+    if (m_playersOnlineRequest == -1 || m_playersOnlineRequest != request)
+        return;
+    m_playersOnlineRequest = -1;
+    m_inviteDialog->addPlayers(players);
+}
+
+// ---- players ---------------------------------------------------------------------------------
+
+void GameWindow::onPlayerSeated(qint32 playerId, qint32, bool fromGameData)
+{
+    const PlayerData *record = m_table ? m_table->findPlayer(playerId) : nullptr;
+    if (record)
+        m_sideBar->addPlayer(*record);
+    m_inviteDialog->excludePlayer(playerId);
+    if (!isOwn(playerId) && !fromGameData) {
+        const QString name = record ? record->name() : QString::number(playerId);
+        addSystemMessage(tr("%1 joined the table").arg(name.toHtmlEscaped()));
+        playSound(SoundJoined);
+    }
+    emit playerAdded(tableId(), playerId);
+}
+
+void GameWindow::onPlayerUnseated(qint32 playerId)
+{
+    const QString name = m_services.players ? m_services.players->playerName(playerId, true)
+                                            : QString::number(playerId);
+    m_sideBar->removePlayer(playerId);
+    m_inviteDialog->includePlayer(playerId);
+    if (isOwn(playerId)) {
+        addSystemMessage(tr("You've been unseated from this table."));
+        emit tableActivity(tableId(), true, TimeSpan());
+    } else {
+        addSystemMessage(tr("%1 left the table").arg(name.toHtmlEscaped()));
+    }
+    playSound(SoundLeft);
+}
+
+void GameWindow::onPlayerIsReady(qint32 playerId)
+{
+    m_sideBar->setPlayerReady(playerId);
+}
+
+void GameWindow::setPlayerPicture(qint32 playerId, const QPixmap &picture)
+{
+    if (m_sideBar->hasPlayer(playerId))
+        m_sideBar->setPlayerPicture(playerId, picture);
+    if (isOwn(playerId) && !picture.isNull()) {
+        QBrush face(picture);
+        face.setTransform(QTransform::fromScale(1.0 / picture.width(), 1.0 / picture.height()));
+        m_cube->setBrush(face);
+    }
+}
+
+void GameWindow::onActiveChanged(bool)
+{
+    updateInactive();
+}
+
+// ---- overlays ---------------------------------------------------------------------------------
+
+bool GameWindow::watchingShown() const
+{
+    if (!m_table)
+        return false;
+    const int state = m_table->gameState();
+    return m_table->playerState() == GameModel::WATCHING && m_tableInfo.storedGameType() != TableInfo::TOURNAMENT &&
+           state != GameModel::NOTHING_KNOWN && state != GameModel::TABLE_REMOVED && !m_table->isHandInPlay();
+}
+
+void GameWindow::updateWatchingWindow()
+{
+    if (!watchingShown()) {
+        m_watching->hide();
+        return;
+    }
+    m_seated->hide();
+    m_watching->setPickedUpInfoHidden(m_table->isWatchingByChoice());
+    m_watching->onJoinableChanged(m_table->isJoinable());
+    centreOn(m_watching, this);
+    showRaised(m_watching);
+}
+
+void GameWindow::updateOverlays()
+{
+    updateWatchingWindow();
+    if (!m_table) {
+        m_waiting->hide();
+        return;
+    }
+    const int state = m_table->gameState();
+    const GameModel::player_state_t player = m_table->playerState();
+    if (player == GameModel::WAITING && m_table->seatsRemaining() > 0 &&
+        m_tableInfo.storedGameType() != TableInfo::TOURNAMENT && state != GameModel::HAND_IN_PLAY &&
+        !m_table->isHandInPlay()) {
+        m_waiting->onSeatsRemaining(m_table->seatsRemaining());
+        centreOn(m_waiting, this);
+        showRaised(m_waiting);
+    } else {
+        m_waiting->hide();
+    }
+    const bool leave = (state == GameModel::HAND_IN_PLAY && player == GameModel::PLAYING) ||
+                       (state == GameModel::HAND_OVER && player == GameModel::WAITING) ||
+                       (player == GameModel::WATCHING && state != GameModel::NOTHING_KNOWN &&
+                        state != GameModel::TABLE_REMOVED && !watchingShown());
+    m_sideBar->setLeaveVisible(leave);
+    if (leave)
+        m_sideBar->setLeaveEnabled(true);
+}
+
+void GameWindow::onJoinFailed()
+{
+    updateWatchingWindow();
+}
+
+void GameWindow::showKickedBox(kick_reason::enum_t reason)
+{
+    const qint32 id = tableId();
+    ModelessMsgBox::MsgBox *box = nullptr;
+    switch (reason) {
+    case kick_reason::KICKED:
+    case kick_reason::REMOVED:
+        box = ModelessMsgBox::warning(this, tr("Kicked"), tr("You were kicked from the table."));
+        break;
+    case kick_reason::NOT_ENOUGH_FUNDS:
+        box = ModelessMsgBox::warning(
+            this, tr("Kicked"),
+            tr("You do not have enough funds to play another hand.\nDo you want to make a deposit now?"),
+            QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
+        ModelessMsgBox::connectFinished(box, this, [this, id](int result) {
+            if (result == QDialogButtonBox::Yes)
+                emit depositFunds();
+            emit kickedConfirmed(id);
+        });
+        return;
+    case kick_reason::SERVER_ERROR:
+        box = ModelessMsgBox::warning(
+            this, tr("Server error"),
+            m_tableInfo.storedGameType() == TableInfo::TOURNAMENT
+                ? tr("A server error occured and the tournament will be aborted.\nCheck tournament rules for "
+                     "details regarding the distribution of the prize pool.")
+                : tr("A server error occured and the game was aborted.\nYour bet and fee will be repaid."));
+        break;
+    case kick_reason::MAINTENANCE:
+        box = ModelessMsgBox::warning(
+            this, tr("Kicked"),
+            tr("You were kicked from the table as the server will be unavailable due to mainenance."));
+        break;
+    case kick_reason::TABLE_REMOVED:
+        box = ModelessMsgBox::warning(this, tr("Kicked"), tr("You were kicked from the table as it will be removed."));
+        break;
+    default:
+        return;
+    }
+    ModelessMsgBox::connectFinished(box, this, [this, id](int) { emit kickedConfirmed(id); });
+}
+
+void GameWindow::onPlayerStateChanged(GameModel::player_state_t state)
+{
+    if (state == GameModel::KICKED) {
+        const kick_reason::enum_t reason = m_table ? m_table->kickReason() : kick_reason::KICKED;
+        if (reason != kick_reason::SERVER_ERROR) {
+            clearTable();
+            m_sideBar->reset();
+        }
+        showKickedBox(reason);
+        m_sideBar->setTableChatActive(false);
+    } else if (state == GameModel::WATCHING || state == GameModel::SEAT_OFFERED) {
+        m_sideBar->setTableChatActive(true);
+    }
+    m_washout->setOkOnly(!isSeatedState(state));
+    updateOverlays();
+}
+
+void GameWindow::showTableRemoved()
+{
+    const qint32 id = tableId();
+    ModelessMsgBox::MsgBox *box =
+        ModelessMsgBox::question(this, tr("Table does not exist"),
+                                 tr("Table has been removed from server, press Ok to go back to lobby"),
+                                 QDialogButtonBox::Ok, QDialogButtonBox::Ok);
+    ModelessMsgBox::connectFinished(box, this, [this, id](int) { emit tableRemovedConfirmed(id); });
+}
+
+// ---- round ends ---------------------------------------------------------------------------------
+
+void GameWindow::showEndOfRound(const MonetaryRoundScores &scores)
+{
+    m_hand->setTilesSelectable(false);
+    addSystemMessage(tr("Table round ended"));
+    deleteMeldAuction();
+    m_concealedDialog->hide();
+    const bool allZero = std::all_of(scores.begin(), scores.end(),
+                                     [](const MonetaryRoundScore &score) { return score.balance == 0; });
+    if (allZero)
+        return;
+    m_roundScoreBoard->setTable(m_tableInfo);
+    m_roundScoreBoard->setRoundResults(scores);
+    m_roundEnded = false;
+    m_roundTournamentId = -1;
+    centreOn(m_roundScoreBoard, this);
+    showRaised(m_roundScoreBoard);
+    emit tableActivity(tableId(), true, TimeSpan());
+}
+
+void GameWindow::onEndOfTournamentRound(bool roundEnded, const TournamentRoundScores &scores)
+{
+    m_hand->setTilesSelectable(false);
+    addSystemMessage(tr("Tournament round ended"));
+    deleteMeldAuction();
+    m_concealedDialog->hide();
+    m_inactive->hide();
+    if (m_table) {
+        m_roundScoreBoard->setTournament(m_table->tournamentInfo());
+        m_roundTournamentId = m_table->tournamentInfo().id();
+    }
+    m_roundScoreBoard->setRoundScores(scores);
+    m_roundEnded = roundEnded;
+    centreOn(m_roundScoreBoard, this);
+    showRaised(m_roundScoreBoard);
+    emit tableActivity(tableId(), true, TimeSpan());
+}
+
+void GameWindow::onRoundScoreCloseClick()
+{
+    m_roundScoreBoard->hide();
+    if (m_table && m_roundTournamentId != -1)
+        emit tournamentScoreDialogClosed(m_roundTournamentId, tableId(), m_roundEnded);
+}
+
+void GameWindow::onTournamentRoundEnded()
+{
+    ModelessMsgBox::MsgBox *box =
+        ModelessMsgBox::question(this, tr("Tournament round ended"),
+                                 tr("The tournament round has ended, press Ok to go back to lobby"),
+                                 QDialogButtonBox::Ok, QDialogButtonBox::Ok);
+    ModelessMsgBox::connectFinished(box, this, [this](int result) {
+        if (result == QDialogButtonBox::Ok)
+            onLeaveButtonClick();
+    });
+}
+
+void GameWindow::onTournamentRankings(const TournamentRankings &rankings)
+{
+    m_roundScoreBoard->setRankings(rankings);
+}

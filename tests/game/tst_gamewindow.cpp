@@ -1,0 +1,347 @@
+#include "game/GameWindow.h"
+
+#include "SceneTestSetup.h"
+#include "app/Utils.h"
+#include "game/DealStartHandAnimation.h"
+#include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/WashoutWindow.h"
+#include "table/scene/DeclaredView.h"
+#include "table/scene/DiscardView.h"
+#include "table/scene/HandView.h"
+#include "table/scene/HiddenHandView.h"
+#include "table/scene/MeldView.h"
+#include "table/scene/TileAnimation.h"
+#include "table/scene/TileView.h"
+#include "table/sidebar/TableChat.h"
+
+#include "testmain.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+namespace {
+
+constexpr qint32 tableId = 77;
+constexpr qint32 me = 10;
+
+tile_vector tiles(std::initializer_list<int> codes)
+{
+    tile_vector result;
+    for (int c : codes)
+        result.push_back(tile(static_cast<std::uint8_t>(c)));
+    return result;
+}
+
+PlayerData makePlayer(qint32 id, const QString &name)
+{
+    PlayerData p(id, name);
+    p.setReady(true);
+    return p;
+}
+
+// The table's chat room, keeping the side bar's system lines.
+class RecordingChat : public TableChat
+{
+public:
+    explicit RecordingChat(QStringList *lines) : m_lines(lines) {}
+    QWidget *widget() override { return &m_view; }
+    void setTableRoom(qint32) override {}
+    void leaveRoom() override {}
+    bool isJoined() const override { return true; }
+    void addSystemMessage(const QString &text) override { m_lines->append(text); }
+    void setSuppressedNotices(int) override {}
+    void setUserMenuCallback(UserMenuCallback) override {}
+
+private:
+    QStringList *m_lines;
+    QTextEdit m_view;
+};
+
+// A full-game table of four, wired to its window as the game controller wires it:
+// me (10) East, 11 South, 12 West, 13 North; the hand is started and dealt.
+struct Table
+{
+    explicit Table(int gameType = TableInfo::FULL_GAME, int players = 4, bool shown = false)
+        : info(makeInfo(gameType)), model(tableId, info, me, QStringLiteral("me")),
+          window(info, me, services())
+    {
+        window.setModel(&model);
+        QObject::connect(&model, &GameModel::modelReset, &window, &GameWindow::reset);
+        QObject::connect(&model, &GameModel::gameStateChanged, &window, &GameWindow::onGameStateChanged);
+        QObject::connect(&model, &GameModel::startHand, &window, &GameWindow::onStartHand);
+        QObject::connect(&model, &GameModel::tilesFromWall, &window, &GameWindow::onTilesFromWall);
+        QObject::connect(&model, &GameModel::hiddenTilesFromWall, &window, &GameWindow::onHiddenTilesFromWall);
+        QObject::connect(&model, &GameModel::tileDiscarded, &window, &GameWindow::onTileDiscarded);
+        QObject::connect(&model, &GameModel::tileClaimed, &window, &GameWindow::onTileClaimed);
+        QObject::connect(&model, &GameModel::meldDeclared, &window, &GameWindow::onMeldDeclared);
+        QObject::connect(&model, &GameModel::bonusDeclared, &window, &GameWindow::onBonusDeclared);
+        QObject::connect(&model, &GameModel::wallStateChanged, &window, &GameWindow::onWallStateChanged);
+        QObject::connect(&model, &GameModel::handEnd, &window, &GameWindow::onHandEnd);
+        QObject::connect(&model, &GameModel::playerShouldAct, &window, &GameWindow::onPlayerShouldAct);
+        window.resize(1100, 760);
+        if (shown) {
+            window.show();
+            QTest::qWaitForWindowExposed(&window);
+        }
+
+        model.setJustJoined();
+        std::vector<PlayerData> records = {makePlayer(me, QStringLiteral("me")),
+                                           makePlayer(11, QStringLiteral("<b>Ann</b>")),
+                                           makePlayer(12, QStringLiteral("Bob")),
+                                           makePlayer(13, QStringLiteral("Cid"))};
+        records.resize(static_cast<size_t>(players));
+        model.onGameData(-1, static_cast<server_game_state::enum_t>(0), records, TableState(), WallState());
+        TableState table;
+        table.referencePlayer = me;
+        Seating seating;
+        for (int w = 0; w < players; ++w)
+            seating.players[static_cast<size_t>(w)] = records[static_cast<size_t>(w)].id();
+        model.onStartHand(501, seating, {}, true, table, WallState());
+    }
+
+    void deal()
+    {
+        model.onTilesFromWall(tiles({0, 1, 2, 4, 4, 4, 9, 20, 21, 31, 31, 33, 34}), false);
+        for (qint32 id : {11, 12, 13})
+            model.onHiddenTilesFromWall(id, 13, false);
+        model.onTilesFromWall(tiles({7}), false);
+    }
+
+    TableWindowServices services()
+    {
+        TableWindowServices s;
+        s.tableChat = [this] { return std::make_unique<RecordingChat>(&lines); };
+        return s;
+    }
+
+    static TableInfo makeInfo(int gameType)
+    {
+        TableInfo info(tableId);
+        info.setRuleset(0);
+        info.setGameType(gameType);
+        info.setCapacity(TableCapacity(4, 0, 0));
+        return info;
+    }
+
+    QStringList lines;
+    TableInfo info;
+    GameModel model;
+    GameWindow window;
+};
+
+int tileCount(const DeclaredView *view)
+{
+    int count = 0;
+    for (const MeldView *meld : view->melds())
+        count += static_cast<int>(meld->tiles().size());
+    return count;
+}
+
+} // namespace
+
+class TestGameWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void dealAndFirstDraw();
+    void ownDiscardPrediction();
+    void othersMeldsAndOddKinds();
+    void handEndNamesDeclarersAndChoosesDialog();
+    void tableClickAfterActivation();
+    void msecsBetweenCountsDays();
+    void destroyMidDeal();
+
+private:
+    QTemporaryDir m_artwork;
+    QTemporaryDir m_work;
+};
+
+void TestGameWindow::initTestCase()
+{
+    SceneTestSetup::install(m_artwork.path(), m_work.path());
+}
+
+void TestGameWindow::init()
+{
+    QSettings().setValue(QStringLiteral("game/animations"), false);
+}
+
+void TestGameWindow::dealAndFirstDraw()
+{
+    QSettings().setValue(QStringLiteral("game/animations"), true);
+    Table t(TableInfo::FULL_GAME, 4, true);
+    // The deal flies 53 tiles; the wind markers and the deal hold the queue.
+    QVERIFY(t.window.actionQueue().isBusy());
+    int dealt = 0;
+    for (int i = 0; i < GameWindow::DealSlots; ++i)
+        dealt += t.window.dealTile(i) ? 1 : 0;
+    QCOMPARE(dealt, 0);
+    QTest::qWait(1200);
+    for (int i = 0; i < GameWindow::DealSlots; ++i)
+        dealt += t.window.dealTile(i) ? 1 : 0;
+    QCOMPARE(dealt, 53);
+    QCOMPARE(DealStartHandAnimation::dealWind(4, 52), 0);
+    QCOMPARE(DealStartHandAnimation::dealWind(3, 38), 2);
+    QCOMPARE(DealStartHandAnimation::dealWind(2, 25), 2);
+    t.window.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/gamewindow-deal.png"));
+
+    // The 13-tile draws change nothing; the first real draw ends the deal at once and
+    // shows the hands the model holds.
+    const int waiting = t.window.actionQueue().size();
+    t.model.onTilesFromWall(tiles({0, 1, 2, 4, 4, 4, 9, 20, 21, 31, 31, 33, 34}), false);
+    for (qint32 id : {11, 12, 13})
+        t.model.onHiddenTilesFromWall(id, 13, false);
+    QCOMPARE(t.window.actionQueue().size(), waiting);
+    t.model.onTilesFromWall(tiles({7}), false);
+    QTRY_VERIFY(!t.window.actionQueue().isBusy());
+    QCOMPARE(t.window.handView()->tiles().size(), size_t(14));
+    for (int seat = 1; seat < 4; ++seat)
+        QCOMPARE(t.window.hiddenHandView(seat)->tileCount(), 13);
+    for (int i = 0; i < GameWindow::DealSlots; ++i)
+        QVERIFY(!t.window.dealTile(i)->tileItem()->isVisible());
+    QVERIFY(t.lines.contains(QStringLiteral("Hand started")));
+    t.window.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/gamewindow-hand.png"));
+}
+
+void TestGameWindow::ownDiscardPrediction()
+{
+    Table t;
+    t.deal();
+    QSignalSpy discards(&t.window, &GameWindow::discardTile);
+    t.window.handView()->setTilesSelectable(true);
+    t.window.onTileClick(tile(7), true);
+    QCOMPARE(discards.size(), 1);
+    QCOMPARE(discards.at(0).at(2).value<tile>(), tile(7));
+    QCOMPARE(t.window.discardView(0)->items().size(), size_t(1));
+    // The server agrees: nothing moves again.
+    t.model.onTileDiscarded(me, tile(7), false);
+    QCOMPARE(t.window.discardView(0)->items().size(), size_t(1));
+    QCOMPARE(t.window.handView()->tiles().size(), size_t(13));
+
+    // The next prediction is wrong: the clicked tile comes back, the reported one lies.
+    t.model.onTilesFromWall(tiles({8}), false);
+    t.window.handView()->setTilesSelectable(true);
+    t.window.onTileClick(tile(0), false);
+    t.model.onTileDiscarded(me, tile(8), false);
+    QCOMPARE(t.window.discardView(0)->items().size(), size_t(2));
+    QCOMPARE(t.window.discardView(0)->items().back()->tileValue(), tile(8));
+    const tile_vector hand = t.window.handView()->tiles();
+    QVERIFY(std::find(hand.begin(), hand.end(), tile(0)) != hand.end());
+    QCOMPARE(hand.size(), size_t(13));
+}
+
+void TestGameWindow::othersMeldsAndOddKinds()
+{
+    Table t;
+    t.deal();
+    t.model.onTileDiscarded(me, tile(31), false);
+    // A pair moves two tiles; a concealed kong moves four face down.
+    t.model.onMeldDeclared(11, meld_tuple(PAIR, 0, tile(5), me));
+    QCOMPARE(tileCount(t.window.declaredView(1)), 2);
+    t.model.onHiddenTilesFromWall(12, 1, false);
+    t.model.onMeldDeclared(12, meld_tuple(KONG, meld_tuple::FaceDown, tile(6)));
+    QCOMPARE(tileCount(t.window.declaredView(2)), 4);
+    // Kinds without a view and unknown players are passed over.
+    t.window.onMeldDeclared(13, meld_tuple(MAHJONG, 0, tile(5)));
+    t.window.onMeldDeclared(13, meld_tuple(RIICHI, 0, tile(5)));
+    t.window.onMeldDeclared(99, meld_tuple(PONG, 0, tile(5)));
+    t.window.onTileDiscarded(99, tile(5), false);
+    t.window.onHiddenTilesFromWall(99, 1, false);
+    QCOMPARE(tileCount(t.window.declaredView(3)), 0);
+    QVERIFY_THROWS_EXCEPTION(std::exception, t.window.seatOf(99));
+    QCOMPARE(t.window.seatOf(13), 3);
+}
+
+void TestGameWindow::handEndNamesDeclarersAndChoosesDialog()
+{
+    {
+        Table t;
+        t.deal();
+        EndHand end;
+        end.endKind = EndHand::Ron;
+        for (qint32 id : {12, 11}) {
+            EndHandPlayer row;
+            row.playerId = id;
+            row.result = EndHandPlayer::Won;
+            end.players[id] = row;
+        }
+        t.window.onHandEnd(end);
+        QCOMPARE(t.lines.last(), QStringLiteral("&lt;b&gt;Ann&lt;/b&gt; and Bob declared mahjong!"));
+        QVERIFY(!t.window.scoreBoard()->isHidden());
+    }
+    struct Case
+    {
+        int gameType;
+        int endKind;
+        int payment;
+        bool board;
+    };
+    const Case cases[] = {
+        {TableInfo::FULL_GAME, 7, 100, true},
+        {TableInfo::SINGLE_HAND, 7, 100, false},
+        {TableInfo::SINGLE_HAND, 1, 0, true},
+        {TableInfo::FULL_GAME, 7, 0, false},
+    };
+    for (const Case &c : cases) {
+        Table t(c.gameType);
+        t.deal();
+        EndHand end;
+        end.endKind = c.endKind;
+        EndHandPlayer row;
+        row.playerId = 11;
+        row.payment = c.payment;
+        row.result = c.endKind == 1 ? EndHandPlayer::Won : EndHandPlayer::NoResult;
+        end.players[11] = row;
+        t.window.onHandEnd(end);
+        QCOMPARE(!t.window.scoreBoard()->isHidden(), c.board);
+        QCOMPARE(!t.window.washoutWindow()->isHidden(), !c.board);
+    }
+}
+
+void TestGameWindow::tableClickAfterActivation()
+{
+    QSettings().setValue(QStringLiteral("game/tableClickDiscardTile"), true);
+    Table t;
+    t.deal();
+    QSignalSpy discards(&t.window, &GameWindow::discardTile);
+    const QDateTime activated(QDate(2026, 12, 6), QTime(23, 59, 59, 900), Qt::UTC);
+    QDateTime now = activated;
+    t.window.setClock([&now] { return now; });
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&t.window, &activate);
+    now = activated.addMSecs(250);
+    t.window.onClickedOutsideHand();
+    QCOMPARE(discards.size(), 0);
+    now = activated.addMSecs(251);
+    t.window.onClickedOutsideHand();
+    QCOMPARE(discards.size(), 1);
+    QCOMPARE(discards.at(0).at(2).value<tile>(), tile(7));
+    QSettings().remove(QStringLiteral("game/tableClickDiscardTile"));
+}
+
+void TestGameWindow::msecsBetweenCountsDays()
+{
+    const QDateTime a(QDate(2026, 12, 6), QTime(23, 59, 59, 900), Qt::UTC);
+    QCOMPARE(Utils::msecsBetween(a, a.addMSecs(251)), 251);
+    QCOMPARE(Utils::msecsBetween(a, a.addDays(2)), 2 * 86400000LL);
+    QCOMPARE(Utils::msecsBetween(a.addMSecs(100), a), -100);
+}
+
+void TestGameWindow::destroyMidDeal()
+{
+    QSettings().setValue(QStringLiteral("game/animations"), true);
+    for (int players : {4, 1}) {
+        auto t = std::make_unique<Table>(TableInfo::FULL_GAME, players, true);
+        QTest::qWait(700);
+        t->window.onTileDiscarded(11, tile(3), false);
+        t.reset();
+    }
+}
+
+MAHJONG_TEST_MAIN(TestGameWindow)
+#include "tst_gamewindow.moc"

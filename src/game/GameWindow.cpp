@@ -210,6 +210,7 @@ GameWindow::~GameWindow()
     m_queue.clear();
     for (auto &slot : m_dealTiles)
         slot.reset();
+    qDeleteAll(m_animations.children());
     m_layout.reset();
     m_city.reset();
 }
@@ -341,12 +342,18 @@ void GameWindow::enqueue(std::function<void()> callback)
 void GameWindow::enqueueAnimation(TileAnimationSource *source, TileAnimationTarget *target, int ms,
                                   const tile_vector &tiles)
 {
-    m_queue.enqueueAnimation(new TileAnimationSet(&m_scene, source, target, ms, tiles));
+    enqueueOwned(new TileAnimationSet(&m_scene, source, target, ms, tiles));
 }
 
 void GameWindow::enqueueAnimation(TileAnimationSource *source, TileAnimationTarget *target, int ms, int count)
 {
-    m_queue.enqueueAnimation(new TileAnimationSet(&m_scene, source, target, ms, count));
+    enqueueOwned(new TileAnimationSet(&m_scene, source, target, ms, count));
+}
+
+void GameWindow::enqueueOwned(GameWindowAnimation *animation)
+{
+    animation->setParent(&m_animations);
+    m_queue.enqueueAnimation(animation);
 }
 
 void GameWindow::flush()

@@ -260,6 +260,8 @@ private:
                           const tile_vector &tiles);
     void enqueueAnimation(TileAnimationSource *source, TileAnimationTarget *target, int ms, int count);
     void flush();
+    // Parents the animation to the window and queues it.
+    void enqueueOwned(GameWindowAnimation *animation);
 
     void relayout(const QSize &size);
     QSize viewSize() const;
@@ -303,6 +305,9 @@ private:
     QPointer<QWidget> m_ownerWindow;
     TableWindowServices m_services;
     GameGraphicsScene m_scene;
+    // Parent of every queued animation: an ended animation waiting for its deferred
+    // deletion goes with the window, before the scene whose tiles it holds.
+    QObject m_animations;
     std::array<QGraphicsRectItem *, 2> m_shading{};
     QPointer<GameModel> m_table;
     std::unique_ptr<CityView> m_city;

@@ -365,11 +365,11 @@ void GameWindow::onStartHand(bool assignWinds)
 
     const int players = m_table ? static_cast<int>(m_table->players().size()) : 0;
     if (assignWinds) {
-        m_queue.enqueueAnimation(new AssignWindAnimation(this));
+        enqueueOwned(new AssignWindAnimation(this));
         enqueue([this] { playSound(SoundStart); });
     }
     if (players >= 2 && players <= 4)
-        m_queue.enqueueAnimation(new DealStartHandAnimation(this));
+        enqueueOwned(new DealStartHandAnimation(this));
     else
         qWarning() << "table" << tableId() << "starts a hand with" << players << "players: no deal shown";
     if (!assignWinds)

@@ -12,7 +12,9 @@
 #include "table/scene/MeldView.h"
 #include "table/scene/TileAnimation.h"
 #include "table/scene/TileView.h"
+#include "table/dialogs/ConcealedActionDialog.h"
 #include "table/sidebar/TableChat.h"
+#include "ui/ModelessMsgBox.h"
 
 #include "testmain.h"
 
@@ -80,6 +82,7 @@ struct Table
         QObject::connect(&model, &GameModel::wallStateChanged, &window, &GameWindow::onWallStateChanged);
         QObject::connect(&model, &GameModel::handEnd, &window, &GameWindow::onHandEnd);
         QObject::connect(&model, &GameModel::playerShouldAct, &window, &GameWindow::onPlayerShouldAct);
+        QObject::connect(&model, &GameModel::playerStateChanged, &window, &GameWindow::onPlayerStateChanged);
         window.resize(1100, 760);
         if (shown) {
             window.show();
@@ -153,6 +156,8 @@ private slots:
     void othersMeldsAndOddKinds();
     void handEndNamesDeclarersAndChoosesDialog();
     void tableClickAfterActivation();
+    void offersAndLeave();
+    void kickBoxes();
     void msecsBetweenCountsDays();
     void destroyMidDeal();
 
@@ -324,6 +329,61 @@ void TestGameWindow::tableClickAfterActivation()
     QSettings().remove(QStringLiteral("game/tableClickDiscardTile"));
 }
 
+void TestGameWindow::offersAndLeave()
+{
+    Table t;
+    t.deal();
+    QSignalSpy riichi(&t.window, &GameWindow::callRiichi);
+    QSignalSpy bonus(&t.window, &GameWindow::callBonus);
+    QSignalSpy pass(&t.window, &GameWindow::callPass);
+    QSignalSpy discards(&t.window, &GameWindow::discardTile);
+
+    // One riichi discard on offer: choosing riichi discards it at once.
+    t.window.concealedMeldSuggestion({meld_offer(RIICHI, tile(9))}, TimeSpan());
+    QVERIFY(!t.window.concealedActionDialog()->isHidden());
+    t.window.onConcealedRiichiSelected();
+    QCOMPARE(riichi.size(), 1);
+    QCOMPARE(riichi.at(0).at(2).value<tile>(), tile(9));
+    QCOMPARE(discards.size(), 0);
+    QVERIFY(t.window.concealedActionDialog()->isHidden());
+
+    // Bonus tiles are replaced without a dialog; nothing to replace passes.
+    t.window.replacementMeldSuggestion({meld_offer(BONUS, tile(36))}, TimeSpan());
+    QCOMPARE(bonus.size(), 1);
+    QVERIFY(!t.window.meldAuction());
+    t.window.replacementMeldSuggestion({}, TimeSpan());
+    QCOMPARE(pass.size(), 1);
+    QCOMPARE(pass.at(0).at(2).toBool(), true);
+
+    // Leaving during a hand asks once; a second click while asked does nothing.
+    QSignalSpy leave(&t.window, &GameWindow::leave);
+    t.window.onLeaveButtonClick();
+    QWidget *box = t.window.leaveBox();
+    QVERIFY(box);
+    t.window.onLeaveButtonClick();
+    QCOMPARE(t.window.leaveBox(), box);
+    QCOMPARE(leave.size(), 0);
+    QCOMPARE(t.window.findChildren<ModelessMsgBox::MsgBox *>().size(), 1);
+}
+
+void TestGameWindow::kickBoxes()
+{
+    for (int reason = 0; reason <= 6; ++reason) {
+        Table t;
+        t.deal();
+        QSignalSpy confirmed(&t.window, &GameWindow::kickedConfirmed);
+        t.model.onPlayerKicked(static_cast<kick_reason::enum_t>(reason));
+        const auto boxes = t.window.findChildren<ModelessMsgBox::MsgBox *>();
+        QCOMPARE(boxes.size(), reason == 3 ? 0 : 1);
+        // A server error keeps the table as it is; any other kick clears it.
+        QCOMPARE(t.window.handView()->tiles().empty(), reason != 4);
+        if (!boxes.isEmpty()) {
+            boxes.front()->onFinished(QDialogButtonBox::Ok);
+            QCOMPARE(confirmed.size(), 1);
+        }
+    }
+}
+
 void TestGameWindow::msecsBetweenCountsDays()
 {
     const QDateTime a(QDate(2026, 12, 6), QTime(23, 59, 59, 900), Qt::UTC);
@@ -339,6 +399,9 @@ void TestGameWindow::destroyMidDeal()
         auto t = std::make_unique<Table>(TableInfo::FULL_GAME, players, true);
         QTest::qWait(700);
         t->window.onTileDiscarded(11, tile(3), false);
+        // A resize ends every started move at once; the window goes before they are
+        // deleted.
+        t->window.resize(900, 700);
         t.reset();
     }
 }

@@ -653,7 +653,7 @@ void GameWindow::onInviteButtonClick()
         requested = true;
     }
     if (!m_inviteDialog->isVisible()) {
-        if (!requested)
+        if (m_inviteDialog->rowCount() == 0 && m_inviteDialog->selectedCount() < 40 && !requested)
             requestPlayersOnline();
         centreOn(m_inviteDialog, this);
         showRaised(m_inviteDialog);
@@ -663,9 +663,9 @@ void GameWindow::onInviteButtonClick()
 void GameWindow::requestPlayersOnline()
 {
     m_playersOnlineRequest = -1;
-    std::vector<qint32> ids;
-    if (m_table)
-        ids = m_table->seatedPlayerIds();
+    std::vector<qint32> ids = m_inviteDialog->playerIds();
+    const std::vector<qint32> &selected = m_inviteDialog->selectedPlayers();
+    ids.insert(ids.end(), selected.begin(), selected.end());
     ids.push_back(m_ownId);
     emit queryPlayersOnline(tableId(), 10, ids);
 }

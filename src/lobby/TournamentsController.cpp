@@ -5,6 +5,7 @@
 #include "lobby/JoinDialog.h"
 #include "lobby/TournamentDetailDialog.h"
 #include "lobby/TournamentsLobbyModel.h"
+#include "lobby/TournamentsLobbyWindow.h"
 #include "ui/ModelessMsgBox.h"
 
 #include <QDebug>
@@ -107,6 +108,13 @@ TournamentDetailDialog *TournamentsController::detailDialog(qint32 id) const
         return nullptr;
     return m_lobbyWidget->findChild<TournamentDetailDialog *>(detailDialogName(id),
                                                               Qt::FindDirectChildrenOnly);
+}
+
+TournamentsLobbyWindow *TournamentsController::createTournamentsLobbyWindow()
+{
+    auto *window = new TournamentsLobbyWindow(this, nullptr);
+    window->setModel(m_model);
+    return window;
 }
 
 void TournamentsController::createTournamentDetailDialog(qint32 id)

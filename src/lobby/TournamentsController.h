@@ -13,6 +13,7 @@ class QWidget;
 class TableModel;
 class TournamentDetailDialog;
 class TournamentsLobbyModel;
+class TournamentsLobbyWindow;
 
 // What the tournaments controller needs of the window that hosts the lobby.
 class TournamentsHost
@@ -44,6 +45,8 @@ public:
 
     void setTableModel(TableModel *tableModel);
     TournamentsLobbyModel *tournamentsModel() const { return m_model; }
+    // A new Tournaments tab over the tournament list; the caller owns it.
+    TournamentsLobbyWindow *createTournamentsLobbyWindow();
     // Throws std::runtime_error for a tournament that is not held.
     const TournamentInfo &tournamentInfo(qint32 id) const;
 

@@ -15,9 +15,6 @@ public:
 
     QVariant data(int role = Qt::UserRole + 1) const override;
 
-    // Tells the model that `checked` changed.
-    void refresh() { emitDataChanged(); }
-
     // Written directly by the owning model, which then announces the change.
     bool checked;
 

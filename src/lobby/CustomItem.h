@@ -45,6 +45,9 @@ public:
         refresh();
     }
 
+    // Replaces the value without a word: for a model that announces a whole row at once.
+    void assignValue(const T &value) { m_value = value; }
+
     QVariant data(int role = Qt::UserRole + 1) const override
     {
         if (role == CustomItemValueRole)

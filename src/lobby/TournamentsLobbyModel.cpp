@@ -117,9 +117,24 @@ QList<qint32> TournamentsLobbyModel::tournamentIds() const
 QModelIndex TournamentsLobbyModel::indexOfTournament(qint32 id) const
 {
     const auto it = m_tournaments.find(id);
-    if (it == m_tournaments.end() || it->second.items.isEmpty())
+    if (it == m_tournaments.end())
         return QModelIndex();
-    return indexFromItem(it->second.items.first());
+    refreshRowNumbers();
+    return index(it->second.row, RegisteredColumn);
+}
+
+void TournamentsLobbyModel::refreshRowNumbers() const
+{
+    if (!m_rowNumbersStale)
+        return;
+    m_rowNumbersStale = false;
+    for (auto &entry : m_tournaments)
+        const_cast<TournamentRow &>(entry.second).row = -1;
+    for (int row = 0; row < QStandardItemModel::rowCount(); ++row) {
+        const auto it = m_tournaments.find(item(row, RegisteredColumn)->data(Qt::UserRole).toInt());
+        if (it != m_tournaments.end())
+            const_cast<TournamentRow &>(it->second).row = row;
+    }
 }
 
 qint32 TournamentsLobbyModel::tournamentIdByPersistentId(qint32 persistentId) const
@@ -165,6 +180,7 @@ void TournamentsLobbyModel::addOrUpdateTournament(const TournamentInfo &info)
     row.info.setRegistered(isRegistered(info.id()));
     row.items = makeRow(row.info);
     m_orderStale = true;
+    row.row = QStandardItemModel::rowCount();
     appendRow(row.items);
     emit tournamentAdded(row.info);
 }
@@ -225,10 +241,12 @@ void TournamentsLobbyModel::onTournamentRemoved(qint32 id)
         return;
     }
     const QModelIndex index = indexOfTournament(id);
-    if (index.isValid())
+    if (index.isValid()) {
         removeRow(index.row());
-    else
+        m_rowNumbersStale = true;
+    } else {
         qWarning() << "invalid index returned";
+    }
     m_tournaments.erase(held);
     emit tournamentRemoved(id);
 }
@@ -267,25 +285,29 @@ void TournamentsLobbyModel::setRegistered(qint32 id, bool registered)
 
 void TournamentsLobbyModel::updateRow(TournamentRow &row, bool startChanged)
 {
+    // The cells take their values silently and the row is announced once.
     const TournamentInfo &info = row.info;
     const QList<QStandardItem *> &items = row.items;
     static_cast<CheckedItem *>(items.at(RegisteredColumn))->checked = info.isRegistered();
+    typedCell<RulesColumnType>(items, RulesColumn)->assignValue(rulesOf(info));
+    typedCell<TournamentRegisteredInfo>(items, PlayersColumn)->assignValue(playersOf(info));
+    typedCell<QDateTime>(items, StartColumn)->assignValue(info.start());
+    typedCell<int>(items, BuyInColumn)->assignValue(buyInOf(info));
+    typedCell<int>(items, PotColumn)->assignValue(potOf(info));
+    typedCell<int>(items, StatusColumn)->assignValue(info.status());
+    // Texts that did not change cost nothing here.
     items.at(NameColumn)->setText(info.name());
-    typedCell<RulesColumnType>(items, RulesColumn)->setValue(rulesOf(info));
-    typedCell<TournamentRegisteredInfo>(items, PlayersColumn)->setValue(playersOf(info));
-    typedCell<QDateTime>(items, StartColumn)->setValue(info.start());
-    typedCell<int>(items, BuyInColumn)->setValue(buyInOf(info));
-    typedCell<int>(items, PotColumn)->setValue(potOf(info));
-    typedCell<int>(items, StatusColumn)->setValue(info.status());
     const QString tip = tournamentToolTip(info);
     for (QStandardItem *item : items)
         item->setToolTip(tip);
-    static_cast<CheckedItem *>(items.at(RegisteredColumn))->refresh();
+    refreshRowNumbers();
+    emit dataChanged(index(row.row, 0), index(row.row, ColumnCount - 1));
     emit tournamentUpdated(info);
     if (startChanged)
         m_orderStale = true;
     if (m_orderStale) {
         m_orderStale = false;
         sort(StartColumn, Qt::AscendingOrder);
+        m_rowNumbersStale = true;
     }
 }

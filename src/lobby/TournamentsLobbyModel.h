@@ -18,6 +18,8 @@ struct TournamentRow
 {
     TournamentInfo info;
     QList<QStandardItem *> items;
+    // The model row, valid while the model's row numbers are not stale.
+    int row = -1;
 };
 
 // The client's list of the tournaments the server announces, one row per tournament,
@@ -76,10 +78,14 @@ private:
     bool isRegistered(qint32 id) const;
     void setRegistered(qint32 id, bool registered);
     void updateRow(TournamentRow &row, bool startChanged);
+    void refreshRowNumbers() const;
     QList<QStandardItem *> makeRow(const TournamentInfo &info);
 
     std::vector<qint32> m_registeredIds;
     std::map<qint32, TournamentRow> m_tournaments;
     // Rows were appended, or a start changed, since the last sort.
     bool m_orderStale = false;
+    // A sort or a removal moved rows since the row numbers were taken. The cells are found
+    // by these numbers: a moved item looks for its own row from where it was.
+    mutable bool m_rowNumbersStale = false;
 };

@@ -156,6 +156,14 @@ private slots:
         QCOMPARE(rowOrder(model), (QList<qint32>{2, 3, 1}));
         model.updateTournamentInfo(2, {{TournamentInfo::START, january.addDays(1)}});
         QCOMPARE(rowOrder(model), (QList<qint32>{3, 1, 2}));
+
+        // After the rows moved, an update announces the row where the tournament now is.
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.updateTournamentInfo(1, {{TournamentInfo::REGISTERED, 9}});
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().at(0).toModelIndex().row(), 1);
+        QCOMPARE(changed.first().at(1).toModelIndex().column(), 7);
+        QCOMPARE(model.index(1, TournamentsLobbyModel::PlayersColumn).data().toString(), "9/64");
         QCOMPARE(model.tournamentIds(), (QList<qint32>{1, 2, 3}));
         QCOMPARE(model.indexOfTournament(2).row(), 2);
     }

@@ -19,7 +19,7 @@ WatchingWindow::~WatchingWindow() = default;
 
 void WatchingWindow::setPickedUpInfoHidden(bool hidden)
 {
-    qDebug() << "setVisible: " << !hidden;
+    qDebug().nospace() << "setVisible: " << !hidden;
     m_ui->pickedUpInfo->setVisible(!hidden);
 }
 

@@ -3,6 +3,7 @@
 #include "../lobby/tablefixtures.h"
 #include "../ui/screenshot.h"
 #include "FakeChatServer.h"
+#include "connection/ConnectedManager.h"
 #include "chat/FriendDetailWindow.h"
 #include "chat/FriendSearchWindow.h"
 #include "chat/FriendsRosterModel.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
+#include <QTreeWidget>
 
 namespace {
 
@@ -61,6 +63,7 @@ class TestFriendsWindow : public QObject
 private slots:
     void detailShowsFriendAndTables();
     void friendsPageAddsAndRemoves();
+    void managersMayMessageFriends();
 };
 
 void TestFriendsWindow::detailShowsFriendAndTables()
@@ -216,10 +219,48 @@ void TestFriendsWindow::friendsPageAddsAndRemoves()
     window.openSearchWindow(QStringLiteral("ab"));
     window.openSearchWindow(QStringLiteral("cd"));
     QCOMPARE(window.findChildren<FriendSearchWindow *>().size(), 1);
-    QVERIFY(server.waitFor("<iq to=\"search.localhost\""));
+    QVERIFY(server.waitFor("<iq to=\"search.localhost\" id=\""));
+    const QByteArray formId = server.unseen().split('"').value(0);
+    server.send("<iq type='result' id='" + formId + "' from='search.localhost'><query xmlns='jabber:iq:search'>"
+                "<x xmlns='jabber:x:data' type='form'><field var='search'/></x></query></iq>");
+    // The text given before the form goes out with it; rows without an address, a
+    // name, or with an address too long to hold are left out.
+    QVERIFY(server.waitFor("<iq to=\"search.localhost\" id=\""));
+    const QByteArray searchId = server.unseen().split('"').value(0);
+    QVERIFY(server.waitFor("<value>ab</value>"));
+    const QByteArray longNode(1100, 'n');
+    server.send("<iq type='result' id='" + searchId + "' from='search.localhost'><query xmlns='jabber:iq:search'>"
+                "<x xmlns='jabber:x:data' type='result'>"
+                "<item><field var='jid'><value>1010@localhost</value></field><field var='Name'><value>Abe</value></field></item>"
+                "<item><field var='Name'><value>No address</value></field></item>"
+                "<item><field var='jid'><value>1011@localhost</value></field></item>"
+                "<item><field var='jid'><value>" + longNode + "@localhost</value></field>"
+                "<field var='Name'><value>Too long</value></field></item></x></query></iq>");
+    auto *results = window.findChild<QTreeWidget *>("resultList");
+    QTRY_COMPARE(results->topLevelItemCount(), 1);
+    QCOMPARE(results->topLevelItem(0)->data(0, Qt::UserRole).value<XMPPJid>().toString(),
+             QStringLiteral("1010@localhost"));
+    QCOMPARE(window.findChild<QLabel *>("statusLabel")->text(), QStringLiteral("1 user(s) found"));
 
     client.closeStream();
     QTRY_VERIFY(!searchEdit->isEnabled());
+}
+
+void TestFriendsWindow::managersMayMessageFriends()
+{
+    ConnectedManager game;
+    QVERIFY(game.start(QStringLiteral("friends-manager.json")));
+    FakeChatServer server;
+    XMPPClient client;
+    XMPPRosterModel roster(&client);
+    PlayerDb players(game.manager.get(), nullptr);
+    players.setLocalPlayer(1001, QStringLiteral("player-1001"));
+    FriendsWindow window(&client, &roster, &players, nullptr);
+    window.show();
+    auto *message = window.findChild<QPushButton *>("messageButton");
+    QVERIFY(!message->isVisible());
+    QVERIFY(server.acceptSession(client));
+    QTRY_VERIFY(message->isVisible());
 }
 
 MAHJONG_TEST_MAIN(TestFriendsWindow)

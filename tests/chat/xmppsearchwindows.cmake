@@ -10,3 +10,4 @@ mahjong_add_test(tst_friendswindow
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_friendswindow.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeChatServer.h
     LIBS mahjong_ui Qt6::Network
     TIMEOUT 60)
+add_dependencies(tst_friendswindow mahjong-testserver)

@@ -1,0 +1,161 @@
+#include "screenshot.h"
+#include "testmain.h"
+
+#include "app/startup/GameSounds.h"
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
+#include "chat/xmpp/XMPPJid.h"
+#include "connection/PlayerDb.h"
+#include "game/tiles/TileGraphics.h"
+#include "ui/AvatarDialog.h"
+#include "ui/PreferencesWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPicture>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+
+namespace {
+
+QCheckBox *box(QWidget *page, const char *name)
+{
+    return page->findChild<QCheckBox *>(QLatin1String(name));
+}
+
+// Clicks the box's indicator: the middle of a wide box lies outside its clickable part.
+void toggle(QCheckBox *checkBox)
+{
+    QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(6, checkBox->height() / 2));
+}
+
+bool drawsSomething(QWidget *page, const char *name)
+{
+    return !page->findChild<QLabel *>(QLatin1String(name))->picture().boundingRect().isEmpty();
+}
+
+} // namespace
+
+class TestPreferencesWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Pellandor"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_preferenceswindow"));
+        setupResourceSearchPaths({}, QStringLiteral("default"));
+    }
+
+    void init() { QSettings().clear(); }
+
+    void freshStoreGivesTheDefaultsAndWritesThem()
+    {
+        TranslationsManager translations;
+        PlayerDb players(nullptr, nullptr);
+        PreferencesWindow page(&translations, &players, nullptr);
+        page.resize(548, 614);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        QVERIFY(box(&page, "autoReplaceBonus")->isChecked());
+        QVERIFY(!box(&page, "autoPopdownScoreDialog")->isChecked());
+        QVERIFY(box(&page, "inGameSoundCheckBox")->isChecked());
+        QVERIFY(box(&page, "animationsCheckBox")->isChecked());
+        QVERIFY(!box(&page, "compactViewBox")->isChecked());
+        QVERIFY(box(&page, "tableInvitesCheckBox")->isChecked());
+        QVERIFY(!box(&page, "quickLastDrawnTileDiscard")->isChecked());
+        QCOMPARE(page.findChild<QComboBox *>("tileBlankSelection")->currentIndex(), 0);
+        QCOMPARE(page.findChild<QComboBox *>("tileFaceSelection")->currentIndex(), 0);
+        QCOMPARE(page.findChild<QComboBox *>("languageSelection")->count(),
+                 int(translations.availableLanguages().size()));
+
+        QSettings settings;
+        for (const char *key : {"game/autoReplaceBonus", "game/sound", "game/animations",
+                                "game/showtableinvites"})
+            QCOMPARE(settings.value(QLatin1String(key)), QVariant(true));
+        // Boxes left off write nothing, nor does the tile set until the player chooses.
+        for (const char *key : {"game/autoPopdownScoreDialog", "game/compactView",
+                                "game/tableClickDiscardTile", "game/tileblank", "game/tileface"})
+            QVERIFY(!settings.contains(QLatin1String(key)));
+        QCOMPARE(GameSounds::instance().loopingSound(), 13);
+
+        for (const char *preview : {"tileFront", "tileBack", "hiddenTileRight"})
+            QVERIFY2(drawsSomething(&page, preview), preview);
+        QVERIFY(saveScreenshot(&page, QStringLiteral("preferences")));
+
+        QSignalSpy compact(&page, &PreferencesWindow::compactViewChanged);
+        toggle(box(&page, "compactViewBox"));
+        QCOMPARE(compact.count(), 1);
+        QCOMPARE(compact.at(0).at(0), QVariant(false));
+        QCOMPARE(settings.value("game/compactView"), QVariant(false));
+
+        toggle(box(&page, "inGameSoundCheckBox"));
+        QCOMPARE(settings.value("game/sound"), QVariant(false));
+        QCOMPARE(GameSounds::instance().loopingSound(), -1);
+    }
+
+    void storedTileIndexOutsideTheCatalogue_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::newRow("below") << -1;
+        QTest::newRow("catalogue size") << int(TileGraphics::tileBlankNames().size());
+    }
+
+    void storedTileIndexOutsideTheCatalogue()
+    {
+        QFETCH(int, stored);
+        QSettings().setValue("game/tileblank", stored);
+        QSettings().setValue("game/tileface", 1);
+        PreferencesWindow page(nullptr, nullptr, nullptr);
+        auto *blanks = page.findChild<QComboBox *>("tileBlankSelection");
+        QCOMPARE(blanks->currentIndex(), 0);
+        QCOMPARE(page.findChild<QComboBox *>("tileFaceSelection")->currentIndex(), 1);
+        QCOMPARE(QSettings().value("game/tileblank").toInt(), stored);
+
+        // Choosing a back stores it and redraws the preview from the new set.
+        QSignalSpy changed(&TileGraphics::instance(), &TileGraphics::tileGraphicsChanged);
+        blanks->setCurrentIndex(2);
+        QCOMPARE(QSettings().value("game/tileblank").toInt(), 2);
+        QVERIFY(changed.count() >= 1);
+        QVERIFY(drawsSomething(&page, "tileBack"));
+        QVERIFY(!QApplication::overrideCursor());
+        page.resize(548, 614);
+        QVERIFY(saveScreenshot(&page, QStringLiteral("preferences-red-back")));
+    }
+
+    void oneAvatarDialogClosedByTheLocalPicture()
+    {
+        PlayerDb players(nullptr, nullptr);
+        players.setLocalPlayer(42, QStringLiteral("Mei"));
+        PreferencesWindow page(nullptr, &players, nullptr);
+        page.resize(548, 614);
+        page.show();
+        auto *choose = page.findChild<QPushButton *>("setAvatarButton");
+        QTest::mouseClick(choose, Qt::LeftButton);
+        QPointer<AvatarDialog> dialog = page.findChild<AvatarDialog *>();
+        QVERIFY(dialog);
+        QTest::mouseClick(choose, Qt::LeftButton);
+        QCOMPARE(page.findChildren<AvatarDialog *>().size(), 1);
+        QVERIFY(saveScreenshot(&page, QStringLiteral("preferences-avatar")));
+
+        QImage photo(64, 64, QImage::Format_ARGB32);
+        photo.fill(Qt::magenta);
+        players.onVCardPhoto(XMPPJid(QStringLiteral("chat.test"), QStringLiteral("7"), QString()), photo, "other");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog);
+
+        players.onVCardPhoto(XMPPJid(QStringLiteral("chat.test"), QStringLiteral("42"), QString()), photo, "mine");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!dialog);
+        const QPixmap shown = page.findChild<QLabel *>("avatarLabel")->pixmap();
+        QCOMPARE(QColor(shown.toImage().pixel(32, 32)), QColor(Qt::magenta));
+    }
+};
+
+MAHJONG_TEST_MAIN(TestPreferencesWindow)
+#include "tst_preferenceswindow.moc"

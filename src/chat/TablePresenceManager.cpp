@@ -1,12 +1,21 @@
 #include "chat/TablePresenceManager.h"
 
 #include "chat/xmpp/XMPPClient.h"
+#include "game/GameController.h"
 #include "game/GameModel.h"
 #include "lobby/TableModel.h"
 
 TablePresenceManager::TablePresenceManager(XMPPClient *client, std::function<qint32()> localPlayerId)
     : m_client(client), m_localPlayerId(std::move(localPlayerId))
 {
+}
+
+TablePresenceManager::TablePresenceManager(GameController *controller, XMPPClient *client)
+    : QObject(controller), m_client(client), m_localPlayerId([controller] { return controller->playerId(); })
+{
+    connect(controller, &GameController::gameModelCreated, this, &TablePresenceManager::onGameModelCreated);
+    connect(controller, &GameController::gameModelAboutToBeDestroyed, this,
+            &TablePresenceManager::onGameModelAboutToBeDestroyed);
 }
 
 void TablePresenceManager::onGameModelCreated(GameModel *model)

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class GameController;
 class GameModel;
 class XMPPClient;
 
@@ -17,6 +18,8 @@ class TablePresenceManager : public QObject
 public:
     // localPlayerId gives the logged-in player's id at the time of each seat signal.
     TablePresenceManager(XMPPClient *client, std::function<qint32()> localPlayerId);
+    // Follows every table the game controller opens, for the controller's own player.
+    TablePresenceManager(GameController *controller, XMPPClient *client);
 
 public slots:
     void onGameModelCreated(GameModel *model);

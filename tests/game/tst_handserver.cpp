@@ -1,0 +1,178 @@
+#include "game/GameController.h"
+
+#include "SceneTestSetup.h"
+#include "connection/ConnectionManager.h"
+#include "game/GameModel.h"
+#include "game/GameWindow.h"
+#include "lobby/TableModel.h"
+#include "protocol/TestServer.h"
+#include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/SeatedWindow.h"
+#include "table/scene/HandView.h"
+#include "table/scene/HiddenHandView.h"
+
+#include "testmain.h"
+
+#include <QGraphicsView>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint32 tableId = 6001;
+constexpr qint32 me = 1001;
+
+// Clicks the item where the player sees it.
+void clickItem(GameWindow *window, QGraphicsItem *item)
+{
+    QGraphicsView *view = window->view();
+    const QPoint at = view->mapFromScene(item->sceneBoundingRect().center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+QPushButton *shownButton(QWidget *parent, const QString &name)
+{
+    const auto buttons = parent->findChildren<QPushButton *>(name);
+    for (QPushButton *button : buttons) {
+        if (button->isVisible() && button->isEnabled())
+            return button;
+    }
+    return nullptr;
+}
+
+HandTile *handTile(GameWindow *window, tile t)
+{
+    for (HandTile *item : window->handView()->items()) {
+        if (item->tileValue() == t && item->isVisible())
+            return item;
+    }
+    return nullptr;
+}
+
+tile_vector sorted(tile_vector tiles)
+{
+    std::sort(tiles.begin(), tiles.end());
+    return tiles;
+}
+
+} // namespace
+
+// One scripted hand through the real controller and window against the test game server.
+class TestHandServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void playsTheScriptedHand_data();
+    void playsTheScriptedHand();
+
+private:
+    QTemporaryDir m_artwork;
+    QTemporaryDir m_work;
+};
+
+void TestHandServer::initTestCase()
+{
+    SceneTestSetup::install(m_artwork.path(), m_work.path());
+}
+
+void TestHandServer::playsTheScriptedHand_data()
+{
+    QTest::addColumn<bool>("animations");
+    QTest::newRow("animations off") << false;
+    QTest::newRow("animations on") << true;
+}
+
+void TestHandServer::playsTheScriptedHand()
+{
+    QFETCH(bool, animations);
+    QSettings().setValue(QStringLiteral("game/animations"), animations);
+    TestServer server;
+    QVERIFY(server.start(TestServer::scenario(QStringLiteral("hand.json")), false));
+    ConnectionManager connection(false);
+    QSignalSpy versionChecked(&connection, &ConnectionManager::versionCheckComplete);
+    connection.connectTo(QStringLiteral("127.0.0.1"), server.gamePort());
+    QVERIFY(versionChecked.wait(5000));
+    QSignalSpy loggedIn(&connection, &ConnectionManager::loginSuccess);
+    connection.login(QStringLiteral("alice"), QStringLiteral("secret"));
+    QVERIFY(loggedIn.wait(5000));
+
+    TableModel tables(&connection, nullptr);
+    QObject::connect(&connection, qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), &tables,
+                     &TableModel::addOrUpdateTable);
+    GameController controller(&connection, TableWindowServices(), nullptr);
+    controller.setPlayerId(me);
+    controller.setPlayerName(QStringLiteral("alice"));
+    controller.setTableModel(&tables);
+    tables.subscribe(QStringLiteral("101/Hand"));
+    QTRY_VERIFY_WITH_TIMEOUT(tables.hasTable(tableId), 5000);
+
+    GameWindow *window = nullptr;
+    QObject::connect(&controller, &GameController::tableViewCreated, &controller,
+                     [&window](qint32, GameWindow *w) { window = w; });
+    connection.join_table(tableId);
+    QTRY_VERIFY_WITH_TIMEOUT(window != nullptr, 5000);
+    window->resize(1100, 760);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    GameModel *model = controller.gameModel(tableId);
+
+    // The seat offer: Play says ready, and the hand is dealt.
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(server.waitForOutput(QStringLiteral("RECV ready_t")));
+    QTRY_COMPARE_WITH_TIMEOUT(model->ownPlayer() ? model->ownPlayer()->hand().size() : size_t(0),
+                              size_t(14), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->handView()->tiles().size(), size_t(14), 5000);
+    QVERIFY(window->grab().save(QStringLiteral("%1/hand-dealt-%2.png").arg(TestServer::binaryDir()).arg(int(animations))));
+    QTest::qWait(300);
+
+    // The own discard, then the pong of the red dragon.
+    QVERIFY(handTile(window, tile(28)));
+    clickItem(window, handTile(window, tile(28)));
+    QVERIFY(server.waitForOutput(QStringLiteral("RECV discard_tile_t")));
+    QTRY_VERIFY_WITH_TIMEOUT(window->meldAuction()->isVisible(), 5000);
+    QVERIFY(shownButton(window->meldAuction(), QStringLiteral("meldChoiceButton")));
+    shownButton(window->meldAuction(), QStringLiteral("meldChoiceButton"))->click();
+    QVERIFY(server.waitForOutput(QStringLiteral("RECV call_pong_t")));
+    QTRY_COMPARE_WITH_TIMEOUT(model->ownPlayer()->melds().size(), size_t(1), 5000);
+
+    // Two more discards; the second answer is a burst that ends the hand.
+    QTRY_VERIFY_WITH_TIMEOUT(handTile(window, tile(27)), 5000);
+    clickItem(window, handTile(window, tile(27)));
+    // The burst brings the next own draw.
+    QTRY_VERIFY_WITH_TIMEOUT(handTile(window, tile(11)), 5000);
+    QCOMPARE(model->ownPlayer()->hand().size(), size_t(11));
+    clickItem(window, handTile(window, tile(24)));
+    QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_OVER), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window->scoreBoard()->isVisible(), 5000);
+    QVERIFY(window->grab().save(QStringLiteral("%1/hand-scoreboard-%2.png").arg(TestServer::binaryDir()).arg(int(animations))));
+
+    // The scene shows what the model holds.
+    QCOMPARE(sorted(window->handView()->tiles()), sorted(model->ownPlayer()->hand()));
+    for (qint32 id : {2001, 2002, 2003}) {
+        const int seat = window->seatOf(id);
+        QVERIFY(seat >= 0 && seat < 4);
+        QCOMPARE(window->hiddenHandView(seat)->tileCount(), model->player(id).hiddenTileCount());
+    }
+
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->scoreBoard(), QStringLiteral("readyPushButton")), 5000);
+    shownButton(window->scoreBoard(), QStringLiteral("readyPushButton"))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(server.output().count(QStringLiteral("RECV ready_t")), 2, 5000);
+    const QString out = server.output();
+    QCOMPARE(out.count(QStringLiteral("RECV ready_t {\"player\":1001,\"table\":6001}")), 2);
+    QVERIFY(out.contains(QStringLiteral("RECV call_pong_t {\"first_tile\":31,\"player\":1001,\"table\":6001}")));
+    for (int t : {28, 27, 24})
+        QVERIFY(out.contains(QStringLiteral("RECV discard_tile_t {\"discard\":%1,\"player\":1001,\"table\":6001}").arg(t)));
+    controller.destroyTable(tableId);
+    QTest::qWait(50);
+}
+
+MAHJONG_TEST_MAIN(TestHandServer)
+#include "tst_handserver.moc"

@@ -14,6 +14,7 @@ private slots:
     void logLevelOrFilter();
     void refusedCommandLines_data();
     void refusedCommandLines();
+    void qtOptionsAreLeftToTheApplication();
     void serverInfoAddressOnlyReplacesTheDefault();
 
 private:
@@ -146,6 +147,20 @@ void TestCommandLine::refusedCommandLines()
     } catch (const CommandLine::Error &error) {
         QVERIFY2(QString::fromUtf8(error.what()).contains(message), error.what());
     }
+}
+
+void TestCommandLine::qtOptionsAreLeftToTheApplication()
+{
+    // "-style" would otherwise read as "-s tyle", and "-platform" as an unknown option.
+    const CommandLine line = parse({"-platform", "offscreen:configfile=screen.json", "-style=fusion",
+                                    "--reverse", "-u", "anna", "-session", "s1", "h:5"});
+    QCOMPARE(line.user(), QStringLiteral("anna"));
+    QCOMPARE(line.host(), QStringLiteral("h"));
+    QCOMPARE(line.port(), quint16(5));
+    QVERIFY(line.searchPaths().isEmpty());
+
+    // A value that only looks like a Qt option is still ours.
+    QCOMPARE(parse({"-u", "-platform"}).user(), QStringLiteral("-platform"));
 }
 
 void TestCommandLine::serverInfoAddressOnlyReplacesTheDefault()

@@ -49,6 +49,63 @@ QString text(const po::variables_map &values, const char *name)
     return QString::fromStdString(values[name].as<std::string>());
 }
 
+// Options that the GUI application object reads and removes itself. The command line is
+// read before that object exists, so they are left out here; the application still sees them.
+const QStringList qtOptionsWithValue{
+    QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"), QStringLiteral("plugin"), QStringLiteral("style"),
+    QStringLiteral("stylesheet"), QStringLiteral("session"), QStringLiteral("display"),
+    QStringLiteral("name"), QStringLiteral("title"), QStringLiteral("geometry"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"), QStringLiteral("qmljsdebugger")};
+const QStringList qtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                          QStringLiteral("nograb"), QStringLiteral("dograb"),
+                          QStringLiteral("sync")};
+
+// Our options that take the next argument as their value, in the forms that leave it apart.
+const QStringList ownOptionsWithValue{
+    QStringLiteral("--host"), QStringLiteral("--httphost"), QStringLiteral("--user"),
+    QStringLiteral("-u"), QStringLiteral("--password"), QStringLiteral("-p"),
+    QStringLiteral("--lang"), QStringLiteral("-l"), QStringLiteral("--minloglevel"),
+    QStringLiteral("-m"), QStringLiteral("--searchpath"), QStringLiteral("-s"),
+    QStringLiteral("--serverinfo"), QStringLiteral("-S"), QStringLiteral("--welcomepage"),
+    QStringLiteral("-W")};
+
+std::vector<std::string> withoutQtOptions(const QStringList &arguments)
+{
+    std::vector<std::string> kept;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (ownOptionsWithValue.contains(argument)) {
+            kept.push_back(argument.toStdString());
+            if (i + 1 < arguments.size())
+                kept.push_back(arguments.at(++i).toStdString());
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            for (; i < arguments.size(); ++i)
+                kept.push_back(arguments.at(i).toStdString());
+            break;
+        }
+        if (argument.startsWith(QLatin1Char('-')) && argument.size() > 2) {
+            QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+            const int equals = name.indexOf(QLatin1Char('='));
+            const bool inlineValue = equals >= 0;
+            if (inlineValue)
+                name.truncate(equals);
+            if (qtFlags.contains(name) && !inlineValue)
+                continue;
+            if (qtOptionsWithValue.contains(name)) {
+                if (!inlineValue)
+                    ++i;
+                continue;
+            }
+        }
+        kept.push_back(argument.toStdString());
+    }
+    return kept;
+}
+
 QtMsgType levelFromText(const QString &text, bool *ok)
 {
     static const QStringList names{QStringLiteral("debug"), QStringLiteral("warning"),
@@ -95,9 +152,7 @@ void CommandLine::splitHostPort(const QString &text, QString *host, quint16 *por
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
-    std::vector<std::string> args;
-    for (int i = 1; i < arguments.size(); ++i)
-        args.push_back(arguments.at(i).toStdString());
+    const std::vector<std::string> args = withoutQtOptions(arguments);
 
     po::options_description all;
     all.add(visibleOptions()).add(hiddenOptions());

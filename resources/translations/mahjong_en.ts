@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>FriendSearchWindow</name>
+    <message numerus="yes">
+        <source>%Ln user(s) found</source>
+        <translation>
+            <numerusform>%Ln user found</numerusform>
+            <numerusform>%Ln users found</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InstallerLayer</name>
     <message>
         <source>The new client was saved as %1. On this system, please install updates through your package manager.</source>

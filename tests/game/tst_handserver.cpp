@@ -9,8 +9,12 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
+#include "table/scene/CityView.h"
+#include "table/scene/DeclaredView.h"
+#include "table/scene/DiscardView.h"
 #include "table/scene/HandView.h"
 #include "table/scene/HiddenHandView.h"
+#include "table/scene/MeldView.h"
 
 #include "testmain.h"
 
@@ -58,6 +62,56 @@ tile_vector sorted(tile_vector tiles)
 {
     std::sort(tiles.begin(), tiles.end());
     return tiles;
+}
+
+tile_vector discardTiles(const DiscardView *view)
+{
+    tile_vector tiles;
+    for (const TileView *item : view->items())
+        tiles.push_back(item->tileValue());
+    return tiles;
+}
+
+// The declared melds as (kind, lowest tile) and the bonus tiles, sorted; face-down
+// tiles count by kind only.
+struct DeclaredSummary
+{
+    std::vector<std::pair<int, int>> melds;
+    tile_vector bonus;
+    bool operator==(const DeclaredSummary &o) const { return melds == o.melds && bonus == o.bonus; }
+};
+
+DeclaredSummary summary(const PlayerData &player)
+{
+    DeclaredSummary s;
+    for (const meld_tuple &m : player.melds()) {
+        if (m.kind == BONUS)
+            s.bonus.push_back(m.baseTile);
+        else
+            s.melds.emplace_back(m.kind, m.concealed == meld_tuple::FaceDown ? -1 : int(m.baseTile.code()));
+    }
+    std::sort(s.melds.begin(), s.melds.end());
+    s.bonus = sorted(s.bonus);
+    return s;
+}
+
+DeclaredSummary summary(const DeclaredView *view, const PlayerData &player)
+{
+    DeclaredSummary s;
+    for (const MeldView *m : view->melds()) {
+        const tile_vector tiles = sorted(m->tiles());
+        if (m->kind() == BONUS) {
+            s.bonus.insert(s.bonus.end(), tiles.begin(), tiles.end());
+            continue;
+        }
+        const bool faceDown = std::any_of(player.melds().begin(), player.melds().end(), [&](const meld_tuple &t) {
+            return t.kind == m->kind() && t.concealed == meld_tuple::FaceDown;
+        });
+        s.melds.emplace_back(m->kind(), faceDown || tiles.empty() ? -1 : int(tiles.front().code()));
+    }
+    std::sort(s.melds.begin(), s.melds.end());
+    s.bonus = sorted(s.bonus);
+    return s;
 }
 
 } // namespace
@@ -154,13 +208,32 @@ void TestHandServer::playsTheScriptedHand()
     QTRY_VERIFY_WITH_TIMEOUT(window->scoreBoard()->isVisible(), 5000);
     QVERIFY(window->grab().save(QStringLiteral("%1/hand-scoreboard-%2.png").arg(TestServer::binaryDir()).arg(int(animations))));
 
-    // The scene shows what the model holds.
+    // The scene shows what the model holds, once every queued animation has run.
+    QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
     QCOMPARE(sorted(window->handView()->tiles()), sorted(model->ownPlayer()->hand()));
-    for (qint32 id : {2001, 2002, 2003}) {
+    size_t declared = 0;
+    size_t discarded = 0;
+    for (qint32 id : {me, 2001, 2002, 2003}) {
         const int seat = window->seatOf(id);
         QVERIFY(seat >= 0 && seat < 4);
-        QCOMPARE(window->hiddenHandView(seat)->tileCount(), model->player(id).hiddenTileCount());
+        const PlayerData &player = model->player(id);
+        if (id != me)
+            QCOMPARE(window->hiddenHandView(seat)->tileCount(), player.hiddenTileCount());
+        QCOMPARE(discardTiles(window->discardView(seat)), player.discards());
+        QCOMPARE(window->discardView(seat)->riichiIndex(), int(player.riichiDiscardIndex()));
+        const DeclaredSummary shown = summary(window->declaredView(seat), player);
+        QVERIFY2(shown == summary(player), qPrintable(QString::number(id)));
+        declared += shown.melds.size() + shown.bonus.size();
+        discarded += player.discards().size();
     }
+    // The pong, the concealed kong and the bonus tile; discards at more than one seat.
+    QVERIFY(declared >= 3);
+    QVERIFY(discarded >= 4);
+    const CityView *city = window->cityView();
+    QCOMPARE(city->liveTiles(), int(model->liveTiles()));
+    QCOMPARE(city->deadWallTiles(), int(model->deadWallTiles()));
+    QCOMPARE(city->deadWallTilesDealt(), int(model->deadWallTilesDealt()));
+    QCOMPARE(city->doraIndicators(), model->doraTiles());
 
     QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->scoreBoard(), QStringLiteral("readyPushButton")), 5000);
     shownButton(window->scoreBoard(), QStringLiteral("readyPushButton"))->click();

@@ -2,13 +2,13 @@
 
 #include "lobbyscreenshot.h"
 #include "protocol/TestServer.h"
+#include "silentchat.h"
 #include "tablefixtures.h"
 
 #include "app/Utils.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "connection/ConnectionManager.h"
 #include "connection/PlayerDb.h"
-#include "connection/PlayerDbChatClient.h"
 #include "lobby/LobbySummary.h"
 #include "lobby/PlayerList.h"
 #include "lobby/TablePreview.h"
@@ -28,18 +28,6 @@
 #include <memory>
 
 namespace {
-
-// A chat side that is always connected and never answers: pictures arrive only when the
-// test hands them to the directory.
-class SilentChat : public PlayerDbChatClient
-{
-public:
-    bool isConnected() const override { return true; }
-    QString domain() const override { return QStringLiteral("chat.example"); }
-    void requestVCard(const XMPPJid &) override {}
-    void uploadPhoto(const QImage &) override {}
-    void setPhotoHash(const QByteArray &) override {}
-};
 
 TableInfo hongKongTable(qint32 id, int kind, int minFan, int maxFan, int pcIndex, int bet)
 {

@@ -1,9 +1,9 @@
 #include "testmain.h"
 
 #include "../ui/screenshot.h"
+#include "silentchat.h"
 #include "connection/ConnectedManager.h"
 #include "connection/PlayerDb.h"
-#include "connection/PlayerDbChatClient.h"
 #include "lobby/TableInvitationDialog.h"
 #include "ui/ULabel.h"
 
@@ -15,17 +15,6 @@
 #include <QTranslator>
 
 namespace {
-
-// Chat connection that is up and answers nothing: pictures arrive when the test says.
-class SilentChat : public PlayerDbChatClient
-{
-public:
-    bool isConnected() const override { return true; }
-    QString domain() const override { return QStringLiteral("chat.example"); }
-    void requestVCard(const XMPPJid &) override {}
-    void uploadPhoto(const QImage &) override {}
-    void setPhotoHash(const QByteArray &) override {}
-};
 
 // Marks every text of the dialog's context, as a language switch would change it.
 class MarkingTranslator : public QTranslator

@@ -231,34 +231,6 @@ void GameController::connectWindow(GameWindow *window, GameModel *model)
     connect(window, &GW::callMahjong, cm, &CM::call_mahjong);
     connect(cm, &CM::playersOnline, window, &GW::onPlayersOnline);
 
-    connect(model, &GM::modelReset, window, &GW::reset);
-    connect(model, qOverload<const TableInfo &>(&GM::tableInfo), window, &GW::onTableInfo);
-    connect(model, qOverload<const TournamentInfo &>(&GM::tournamentInfo), window, &GW::onTournamentInfo);
-    connect(model, &GM::playerShouldAct, window, &GW::onPlayerShouldAct);
-    connect(model, &GM::waitingFor, window, &GW::onWaitingFor);
-    connect(model, &GM::waitingOver, window, &GW::onWaitingOver);
-    connect(model, &GM::privatePlayerData, window, &GW::onPrivatePlayerData);
-    connect(model, &GM::tilesFromWall, window, &GW::onTilesFromWall);
-    connect(model, &GM::kanDora, window, &GW::onKanDora);
-    connect(model, &GM::hiddenTilesFromWall, window, &GW::onHiddenTilesFromWall);
-    connect(model, &GM::tileDiscarded, window, &GW::onTileDiscarded);
-    connect(model, &GM::tileClaimed, window, &GW::onTileClaimed);
-    connect(model, &GM::playerSeated, window, &GW::onPlayerSeated);
-    connect(model, &GM::playerUnseated, window, &GW::onPlayerUnseated);
-    connect(model, &GM::meldDeclared, window, &GW::onMeldDeclared);
-    connect(model, &GM::bonusDeclared, window, &GW::onBonusDeclared);
-    connect(model, &GM::gameStateChanged, window, &GW::onGameStateChanged);
-    connect(model, &GM::startHand, window, &GW::onStartHand);
-    connect(model, &GM::handEnd, window, &GW::onHandEnd);
-    connect(model, &GM::endOfTournamentRound, window, &GW::onEndOfTournamentRound);
-    connect(model, &GM::tournamentRankings, window, &GW::onTournamentRankings);
-    connect(model, &GM::tournamentRoundEnded, window, &GW::onTournamentRoundEnded);
-    connect(model, &GM::furitenChanged, window, &GW::onFuritenChanged);
-    connect(model, &GM::activeChanged, window, &GW::onActiveChanged);
-    connect(model, &GM::areYouReady, window, &GW::onAreYouReady);
-    connect(model, &GM::playerIsReady, window, &GW::onPlayerIsReady);
-    connect(model, &GM::playerStateChanged, window, &GW::onPlayerStateChanged);
-    connect(model, &GM::wallStateChanged, window, &GW::onWallStateChanged);
     connect(model, &GM::tournamentRoundEnded, this, &GameController::onTournamentRoundEnded,
             Qt::UniqueConnection);
 }

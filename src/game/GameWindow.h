@@ -248,6 +248,8 @@ private slots:
     void onCubeUpdate();
 
 private:
+    // Every model signal the window follows.
+    void followModel(GameModel *model);
     // The seat of a player, or -1 with a warning for an id at no seat.
     int seatOrWarn(qint32 playerId, const char *where) const;
     const PlayerData *seatRecord(int seat) const;

@@ -63,6 +63,8 @@ bool isSeatedState(GameModel::player_state_t state)
 
 void GameWindow::setModel(GameModel *model)
 {
+    if (m_table)
+        disconnect(m_table, nullptr, this, nullptr);
     m_table = model;
     if (!model) {
         clearTable();
@@ -84,6 +86,41 @@ void GameWindow::setModel(GameModel *model)
     const std::pair<qint32, TimeSpan> acting = model->actingPlayer();
     if (acting.first != -1)
         onPlayerShouldAct(acting.first, acting.second);
+    followModel(model);
+}
+
+void GameWindow::followModel(GameModel *model)
+{
+    using GM = GameModel;
+    using GW = GameWindow;
+    connect(model, &GM::modelReset, this, &GW::reset);
+    connect(model, qOverload<const TableInfo &>(&GM::tableInfo), this, &GW::onTableInfo);
+    connect(model, qOverload<const TournamentInfo &>(&GM::tournamentInfo), this, &GW::onTournamentInfo);
+    connect(model, &GM::playerShouldAct, this, &GW::onPlayerShouldAct);
+    connect(model, &GM::waitingFor, this, &GW::onWaitingFor);
+    connect(model, &GM::waitingOver, this, &GW::onWaitingOver);
+    connect(model, &GM::privatePlayerData, this, &GW::onPrivatePlayerData);
+    connect(model, &GM::tilesFromWall, this, &GW::onTilesFromWall);
+    connect(model, &GM::kanDora, this, &GW::onKanDora);
+    connect(model, &GM::hiddenTilesFromWall, this, &GW::onHiddenTilesFromWall);
+    connect(model, &GM::tileDiscarded, this, &GW::onTileDiscarded);
+    connect(model, &GM::tileClaimed, this, &GW::onTileClaimed);
+    connect(model, &GM::playerSeated, this, &GW::onPlayerSeated);
+    connect(model, &GM::playerUnseated, this, &GW::onPlayerUnseated);
+    connect(model, &GM::meldDeclared, this, &GW::onMeldDeclared);
+    connect(model, &GM::bonusDeclared, this, &GW::onBonusDeclared);
+    connect(model, &GM::gameStateChanged, this, &GW::onGameStateChanged);
+    connect(model, &GM::startHand, this, &GW::onStartHand);
+    connect(model, &GM::handEnd, this, &GW::onHandEnd);
+    connect(model, &GM::endOfTournamentRound, this, &GW::onEndOfTournamentRound);
+    connect(model, &GM::tournamentRankings, this, &GW::onTournamentRankings);
+    connect(model, &GM::tournamentRoundEnded, this, &GW::onTournamentRoundEnded);
+    connect(model, &GM::furitenChanged, this, &GW::onFuritenChanged);
+    connect(model, &GM::activeChanged, this, &GW::onActiveChanged);
+    connect(model, &GM::areYouReady, this, &GW::onAreYouReady);
+    connect(model, &GM::playerIsReady, this, &GW::onPlayerIsReady);
+    connect(model, &GM::playerStateChanged, this, &GW::onPlayerStateChanged);
+    connect(model, &GM::wallStateChanged, this, &GW::onWallStateChanged);
 }
 
 void GameWindow::onTableInfo(const TableInfo &info)

@@ -61,7 +61,7 @@ private:
     QTextEdit m_view;
 };
 
-// A full-game table of four, wired to its window as the game controller wires it:
+// A full-game table of four with its window following it:
 // me (10) East, 11 South, 12 West, 13 North; the hand is started and dealt.
 struct Table
 {
@@ -70,19 +70,6 @@ struct Table
           window(info, me, services())
     {
         window.setModel(&model);
-        QObject::connect(&model, &GameModel::modelReset, &window, &GameWindow::reset);
-        QObject::connect(&model, &GameModel::gameStateChanged, &window, &GameWindow::onGameStateChanged);
-        QObject::connect(&model, &GameModel::startHand, &window, &GameWindow::onStartHand);
-        QObject::connect(&model, &GameModel::tilesFromWall, &window, &GameWindow::onTilesFromWall);
-        QObject::connect(&model, &GameModel::hiddenTilesFromWall, &window, &GameWindow::onHiddenTilesFromWall);
-        QObject::connect(&model, &GameModel::tileDiscarded, &window, &GameWindow::onTileDiscarded);
-        QObject::connect(&model, &GameModel::tileClaimed, &window, &GameWindow::onTileClaimed);
-        QObject::connect(&model, &GameModel::meldDeclared, &window, &GameWindow::onMeldDeclared);
-        QObject::connect(&model, &GameModel::bonusDeclared, &window, &GameWindow::onBonusDeclared);
-        QObject::connect(&model, &GameModel::wallStateChanged, &window, &GameWindow::onWallStateChanged);
-        QObject::connect(&model, &GameModel::handEnd, &window, &GameWindow::onHandEnd);
-        QObject::connect(&model, &GameModel::playerShouldAct, &window, &GameWindow::onPlayerShouldAct);
-        QObject::connect(&model, &GameModel::playerStateChanged, &window, &GameWindow::onPlayerStateChanged);
         window.resize(1100, 760);
         if (shown) {
             window.show();

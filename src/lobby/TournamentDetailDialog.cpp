@@ -338,7 +338,8 @@ void TournamentDetailDialog::onTableAdded(qint32 tableId)
     row.watchButton->setId(tableId);
     connect(row.watchButton.get(), qOverload<qint32>(&UPushButton::clicked), this,
             &TournamentDetailDialog::onTableClicked);
-    row.nameLabel = std::make_shared<QLabel>(m_tableModel->tableName(table));
+    const QString name = m_tableModel->tableName(table);
+    row.nameLabel = std::make_shared<QLabel>(name.isEmpty() ? tr("Table(%1)").arg(tableId) : name);
     row.nameLabel->setTextFormat(Qt::PlainText);
     const int gridRow = m_ui->tableListLayout->rowCount();
     m_ui->tableListLayout->addWidget(row.nameLabel.get(), gridRow, 0, Qt::AlignLeft | Qt::AlignVCenter);

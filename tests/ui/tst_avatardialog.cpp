@@ -37,6 +37,16 @@ QString boxText(ModelessMsgBox::MsgBox *box)
     return texts.join(QLatin1Char('\n'));
 }
 
+// The dialog shown over a main window roomy enough for its whole grid.
+AvatarDialog *showDialog(QMainWindow &window)
+{
+    window.resize(600, 500);
+    auto *dialog = new AvatarDialog(&window);
+    dialog->showAndRaise(true);
+    window.show();
+    return dialog;
+}
+
 } // namespace
 
 class TestAvatarDialog : public QObject
@@ -64,10 +74,7 @@ private slots:
     void stockPicturesAreFittedAndCentred()
     {
         QMainWindow window;
-        window.resize(600, 500);
-        auto *dialog = new AvatarDialog(&window);
-        dialog->showAndRaise(true);
-        window.show();
+        AvatarDialog *dialog = showDialog(window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         auto *view = dialog->findChild<QListView *>("avatarView");
@@ -105,10 +112,7 @@ private slots:
     void okReturnAndDoubleClickSendTheSamePicture()
     {
         QMainWindow window;
-        window.resize(600, 500);
-        auto *dialog = new AvatarDialog(&window);
-        dialog->showAndRaise(true);
-        window.show();
+        AvatarDialog *dialog = showDialog(window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy sent(dialog, &AvatarDialog::changeAvatar);
         auto *view = dialog->findChild<QListView *>("avatarView");

@@ -1,4 +1,5 @@
 // The open-tables strip through its real buttons: clicks, scrolling, names, icons.
+#include "screenshot.h"
 #include "testmain.h"
 
 #include "app/startup/ResourceSearchPaths.h"
@@ -137,7 +138,7 @@ private slots:
         for (int i = 0; i < 100; ++i)
             QTest::mouseClick(left, Qt::LeftButton);
         QCOMPARE(strip(*selector)->x(), 0);
-        selector->grab().save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + "/tableselector.png");
+        QVERIFY(saveScreenshot(selector, QStringLiteral("tableselector")));
 
         QTest::mouseClick(right, Qt::LeftButton);
         for (qint32 id = 102; id < 108; ++id)

@@ -1,5 +1,7 @@
 // Web pages in the client, run in QtWebEngine offscreen: the "localwww" scheme, the
 // page panes with their "client" object, and the browser dialog.
+#include "screenshot.h"
+
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
 #include "app/loopbackhttpserver.h"
@@ -105,11 +107,6 @@ QUrl refusedUrl()
     return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()));
 }
 
-void saveScreenshot(QWidget *widget, const QString &name)
-{
-    widget->grab().save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + QLatin1Char('/') + name);
-}
-
 } // namespace
 
 class TestWebPages : public QObject
@@ -207,7 +204,7 @@ private slots:
         QCOMPARE(joins.last().first().toString(), QString(256, QLatin1Char('y')));
         QCOMPARE(tabs.size(), 1);
         QTest::qWait(500);
-        saveScreenshot(&window, QStringLiteral("webpage-pane.png"));
+        QVERIFY(saveScreenshot(&window, QStringLiteral("webpage-pane")));
 
         // A new document has the object again.
         QSignalSpy loaded(pane->webView(), &QWebEngineView::loadFinished);
@@ -314,7 +311,7 @@ private slots:
         QCOMPARE(progress->value(), 100);
         QCOMPARE(icon->toolTip(), QStringLiteral("Insecure connection"));
         QTest::qWait(300);
-        saveScreenshot(&owner, QStringLiteral("webpage-browser.png"));
+        QVERIFY(saveScreenshot(&owner, QStringLiteral("webpage-browser")));
 
         // Every browser dialog keeps the cookies of the others; page panes do not.
         evaluate(browser->webView()->page(), "document.cookie = 'session=1'");

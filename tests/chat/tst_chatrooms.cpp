@@ -1,5 +1,7 @@
 #include "testmain.h"
 
+#include "EjabberdTestServer.h"
+
 #include "connection/ConnectedManager.h"
 
 #include "app/startup/ResourceSearchPaths.h"
@@ -12,11 +14,8 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QVBoxLayout>
 
 // Room views against a real ejabberd (started by the test fixture with the persistent
@@ -61,21 +60,12 @@ private:
 
 void TestChatRooms::initTestCase()
 {
+    EjabberdTestServer server;
     m_serverDir = qEnvironmentVariable("XMPP_SERVER_DIR");
-    QFile env(m_serverDir + "/env");
-    QVERIFY2(env.open(QIODevice::ReadOnly), qPrintable("no test server in " + m_serverDir));
-    QList<QSslCertificate> ca;
-    for (const QByteArray &line : env.readAll().split('\n')) {
-        if (line.startsWith("XMPP_PORT="))
-            m_port = line.mid(10).toUShort();
-        if (line.startsWith("XMPP_CA="))
-            ca = QSslCertificate::fromPath(QString::fromLocal8Bit(line.mid(8)));
-    }
+    QVERIFY2(server.load(m_serverDir), qPrintable("no test server in " + m_serverDir));
+    m_port = server.port;
     QVERIFY(m_port != 0);
     QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
-    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setCaCertificates(ca);
-    QSslConfiguration::setDefaultConfiguration(configuration);
 
     // Accounts of this test alone: the other chat tests run at the same time.
     for (int account = 2101; account <= 2106; ++account)
@@ -113,9 +103,7 @@ std::unique_ptr<TestChatRooms::Seat> TestChatRooms::seat(const QString &account,
 
 bool TestChatRooms::run(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh", arguments);
-    return process.waitForFinished(30000) && process.exitCode() == 0;
+    return runEjabberdScript(arguments);
 }
 
 void TestChatRooms::talkInTheLobby()

@@ -1,5 +1,7 @@
 #include "testmain.h"
 
+#include "EjabberdTestServer.h"
+
 #include "../ui/screenshot.h"
 #include "chat/FriendSearchWindow.h"
 #include "chat/xmpp/XMPPClient.h"
@@ -7,25 +9,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QTreeWidget>
 
 namespace {
 
 const QString Password = QStringLiteral("secret");
-
-bool runScript(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
-                  arguments);
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
-           && process.exitCode() == 0;
-}
 
 } // namespace
 
@@ -48,26 +38,16 @@ private:
 
 void TestFriendSearchWindow::initTestCase()
 {
+    EjabberdTestServer server;
     m_dir = qEnvironmentVariable("XMPP_SERVER_DIR");
-    QFile env(m_dir + "/env");
-    QVERIFY2(env.open(QIODevice::ReadOnly), qPrintable("no test server in " + m_dir));
-    QList<QSslCertificate> ca;
-    for (const QByteArray &line : env.readAll().split('\n')) {
-        if (line.startsWith("XMPP_PORT="))
-            m_port = line.mid(10).toUShort();
-        if (line.startsWith("XMPP_CA="))
-            ca = QSslCertificate::fromPath(QString::fromLocal8Bit(line.mid(8)));
-        if (line.startsWith("SEARCH_DIRECTORY="))
-            m_directory = QString::fromLocal8Bit(line.mid(17));
-    }
+    QVERIFY2(server.load(m_dir), qPrintable("no test server in " + m_dir));
+    m_port = server.port;
     QVERIFY(m_port != 0);
+    m_directory = server.searchDirectory;
     QVERIFY(!m_directory.isEmpty());
-    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setCaCertificates(ca);
-    QSslConfiguration::setDefaultConfiguration(configuration);
 
-    QVERIFY(runScript({"register", m_dir, "3401", Password}));
-    QVERIFY(runScript({"register", m_dir, "3402", Password}));
+    QVERIFY(runEjabberdScript({"register", m_dir, "3401", Password}));
+    QVERIFY(runEjabberdScript({"register", m_dir, "3402", Password}));
     // Listed in the reverse order of their names.
     QFile directory(m_directory);
     QVERIFY(directory.open(QIODevice::Append));

@@ -1,5 +1,7 @@
 #include "testmain.h"
 
+#include "EjabberdTestServer.h"
+
 #include "app/TableInfo.h"
 #include "chat/FriendsFilter.h"
 #include "chat/FriendsRosterModel.h"
@@ -16,8 +18,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 
 namespace {
 
@@ -102,32 +102,16 @@ private:
 
 bool TestRosterEjabberd::ctl(const QStringList &arguments, QByteArray *output)
 {
-    QProcess process;
-    process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
-                  QStringList{QStringLiteral("ctl"), m_dir} + arguments);
-    if (!process.waitForFinished(30000))
-        return false;
-    if (output)
-        *output = process.readAllStandardOutput();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return runEjabberdScript(QStringList{QStringLiteral("ctl"), m_dir} + arguments, output);
 }
 
 void TestRosterEjabberd::initTestCase()
 {
+    EjabberdTestServer server;
     m_dir = qEnvironmentVariable("XMPP_SERVER_DIR");
-    QFile env(m_dir + "/env");
-    QVERIFY2(env.open(QIODevice::ReadOnly), qPrintable("no test server in " + m_dir));
-    QList<QSslCertificate> ca;
-    for (const QByteArray &line : env.readAll().split('\n')) {
-        if (line.startsWith("XMPP_PORT="))
-            m_port = line.mid(10).toUShort();
-        if (line.startsWith("XMPP_CA="))
-            ca = QSslCertificate::fromPath(QString::fromLocal8Bit(line.mid(8)));
-    }
+    QVERIFY2(server.load(m_dir), qPrintable("no test server in " + m_dir));
+    m_port = server.port;
     QVERIFY(m_port != 0);
-    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setCaCertificates(ca);
-    QSslConfiguration::setDefaultConfiguration(configuration);
 
     // Accounts of this test alone, so that the other chat tests running at the same
     // time never show up in these rosters.

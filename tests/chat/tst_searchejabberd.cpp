@@ -1,26 +1,16 @@
 #include "testmain.h"
 
+#include "EjabberdTestServer.h"
+
 #include "chat/xmpp/XMPPClient.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 
 namespace {
 
 const QString Password = QStringLiteral("secret");
 const QString Directory = QStringLiteral("vjud.localhost");
-
-bool runScript(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
-                  arguments);
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
-           && process.exitCode() == 0;
-}
 
 } // namespace
 
@@ -40,26 +30,17 @@ private:
 
 void TestSearchEjabberd::initTestCase()
 {
+    EjabberdTestServer server;
     m_dir = qEnvironmentVariable("XMPP_SERVER_DIR");
-    QFile env(m_dir + "/env");
-    QVERIFY2(env.open(QIODevice::ReadOnly), qPrintable("no test server in " + m_dir));
-    QList<QSslCertificate> ca;
-    for (const QByteArray &line : env.readAll().split('\n')) {
-        if (line.startsWith("XMPP_PORT="))
-            m_port = line.mid(10).toUShort();
-        if (line.startsWith("XMPP_CA="))
-            ca = QSslCertificate::fromPath(QString::fromLocal8Bit(line.mid(8)));
-    }
+    QVERIFY2(server.load(m_dir), qPrintable("no test server in " + m_dir));
+    m_port = server.port;
     QVERIFY(m_port != 0);
-    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setCaCertificates(ca);
-    QSslConfiguration::setDefaultConfiguration(configuration);
 
-    QVERIFY(runScript({"register", m_dir, "3201", Password}));
-    QVERIFY(runScript({"register", m_dir, "3202", Password}));
+    QVERIFY(runEjabberdScript({"register", m_dir, "3201", Password}));
+    QVERIFY(runEjabberdScript({"register", m_dir, "3202", Password}));
     // Only accounts with a stored vCard are in the directory.
-    QVERIFY(runScript({"ctl", m_dir, "set_vcard", "3202", "localhost", "FN", "Bobby Example"}));
-    QVERIFY(runScript({"ctl", m_dir, "set_vcard", "3202", "localhost", "NICKNAME", "bobby"}));
+    QVERIFY(runEjabberdScript({"ctl", m_dir, "set_vcard", "3202", "localhost", "FN", "Bobby Example"}));
+    QVERIFY(runEjabberdScript({"ctl", m_dir, "set_vcard", "3202", "localhost", "NICKNAME", "bobby"}));
 }
 
 void TestSearchEjabberd::searchesTheDirectory()

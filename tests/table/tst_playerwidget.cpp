@@ -136,24 +136,20 @@ void TestPlayerWidget::claimImagesByRuleset()
     const auto shows = [&plate](const QString &name) {
         return pixmapOf(plate, "claimLabel") == image(QStringLiteral("textimages:%1.png").arg(name));
     };
-    for (int ruleset : {0, 3, 5, 99}) {
-        plate.showClaim(16, ruleset, 2);
-        QVERIFY(shows("claim-ron"));
+    struct Claim {
+        int code, ruleset, winKind;
+        const char *image;
+    };
+    const Claim claims[] = {
+        {16, 0, 2, "claim-ron"},   {16, 3, 2, "claim-ron"},    {16, 5, 2, "claim-ron"},
+        {16, 99, 2, "claim-ron"},  {16, 0, 3, "claim-tsumo"},  {16, 0, 1, "claim-mahjong"},
+        {1, 5, 0, "claim-chow"},   {1, 3, 0, "claim-chii"},    {2, 2, 0, "claim-pon"},
+        {8, 1, 0, "claim-kong"},   {128, 0, 0, "claim-riichi"},
+    };
+    for (const Claim &claim : claims) {
+        plate.showClaim(claim.code, claim.ruleset, claim.winKind);
+        QVERIFY2(shows(QLatin1String(claim.image)), claim.image);
     }
-    plate.showClaim(16, 0, 3);
-    QVERIFY(shows("claim-tsumo"));
-    plate.showClaim(16, 0, 1);
-    QVERIFY(shows("claim-mahjong"));
-    plate.showClaim(1, 5, 0);
-    QVERIFY(shows("claim-chow"));
-    plate.showClaim(1, 3, 0);
-    QVERIFY(shows("claim-chii"));
-    plate.showClaim(2, 2, 0);
-    QVERIFY(shows("claim-pon"));
-    plate.showClaim(8, 1, 0);
-    QVERIFY(shows("claim-kong"));
-    plate.showClaim(128, 0, 0);
-    QVERIFY(shows("claim-riichi"));
 
     // An unknown rule set counts as non-riichi.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("rule set 99 shown as non-riichi"));

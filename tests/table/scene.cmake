@@ -1,5 +1,6 @@
-# The seat views, the markers and cube, and a whole table.
-foreach(test tst_seatviews tst_tablemarkers)
+# Tile views and groups, flying tiles, the walls, the seat views, the markers
+# and cube, on a scene with the test artwork.
+foreach(test tst_tileviews tst_tileanimations tst_walls tst_seatviews tst_tablemarkers)
     mahjong_add_test(${test}
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/${test}.cpp
@@ -9,6 +10,7 @@ foreach(test tst_seatviews tst_tablemarkers)
     target_include_directories(${test} PRIVATE ${PROJECT_SOURCE_DIR}/tests/game)
 endforeach()
 
+# A whole table.
 mahjong_add_test(tst_tablescene
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tst_tablescene.cpp

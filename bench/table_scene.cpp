@@ -104,13 +104,13 @@ void drawTilesOnly(benchmark::State &state, ScaledTable scaled)
     state.counters["tiles"] = static_cast<double>(tiles.size());
 }
 
-void shadowPass(benchmark::State &state, ScaledTable scaled)
+// Renders the scene with the items picked by hide() transparent.
+template <typename Pick>
+void renderWithout(benchmark::State &state, ScaledTable scaled, Pick hide)
 {
-    // Everything but the groups turns transparent: their shadows are still
-    // drawn, their tiles and the markers not.
     QList<QGraphicsItem *> hidden;
     for (QGraphicsItem *item : scaled.table->scene.items()) {
-        if (!item->data(ShadowedGroup::ShadowPathKey).isValid()) {
+        if (hide(item)) {
             item->setOpacity(0);
             hidden.append(item);
         }
@@ -120,19 +120,19 @@ void shadowPass(benchmark::State &state, ScaledTable scaled)
         item->setOpacity(1);
 }
 
+void shadowPass(benchmark::State &state, ScaledTable scaled)
+{
+    // Everything but the groups turns transparent: their shadows are still
+    // drawn, their tiles and the markers not.
+    renderWithout(state, scaled, [](const QGraphicsItem *item) {
+        return !item->data(ShadowedGroup::ShadowPathKey).isValid();
+    });
+}
+
 void backgroundOnly(benchmark::State &state, ScaledTable scaled)
 {
     // Transparent top-level items are not even asked for their shadows.
-    QList<QGraphicsItem *> hidden;
-    for (QGraphicsItem *item : scaled.table->scene.items()) {
-        if (!item->parentItem()) {
-            item->setOpacity(0);
-            hidden.append(item);
-        }
-    }
-    renderScene(state, scaled);
-    for (QGraphicsItem *item : hidden)
-        item->setOpacity(1);
+    renderWithout(state, scaled, [](const QGraphicsItem *item) { return !item->parentItem(); });
 }
 
 void updateShadows(benchmark::State &state, ScaledTable scaled)

@@ -703,13 +703,8 @@ void GameModel::onGameData(qint64 handId, server_game_state::enum_t state,
         emit playerSeated(entry.first, m_tableId, true);
     }
 
-    if (serverState == 0)
-        setGameState(BETWEEN_HANDS);
-    else if (isHandInPlayState(serverState))
-        storeHandInPlay();
-    else if (isHandOverState(serverState))
-        setGameState(HAND_OVER);
-
+    // The own seat first: the window rebuilds on the game state and must find the
+    // player who rejoins a hand in play seated, not watching.
     if (m_justJoined) {
         m_justJoined = false;
         if (serverState == 0)
@@ -719,6 +714,13 @@ void GameModel::onGameData(qint64 handId, server_game_state::enum_t state,
         else if (isHandOverState(serverState))
             setPlayerState(SCORING);
     }
+
+    if (serverState == 0)
+        setGameState(BETWEEN_HANDS);
+    else if (isHandInPlayState(serverState))
+        storeHandInPlay();
+    else if (isHandOverState(serverState))
+        setGameState(HAND_OVER);
 
     setWallState(wallState.liveTiles, wallState.deadWallTiles, wallState.deadWallPosition,
                  wallState.deadWallTilesDealt, wallState.dora);

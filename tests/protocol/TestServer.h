@@ -49,6 +49,19 @@ public:
             args << QStringLiteral("--cert") << prefix + QStringLiteral("server.pem")
                  << QStringLiteral("--key") << prefix + QStringLiteral("server.key");
         }
+        return launch(args);
+    }
+
+    // Starts the server's demo world: a fixed seed, computer players moving after pace ms.
+    bool startDemo(quint32 seed, int pace, const QStringList &more = {})
+    {
+        return launch(QStringList{QStringLiteral("--demo"), QStringLiteral("--seed"), QString::number(seed),
+                                  QStringLiteral("--pace"), QString::number(pace)}
+                      + more);
+    }
+
+    bool launch(const QStringList &args)
+    {
         m_process.setProgram(binaryDir() + QStringLiteral("/tools/testserver/mahjong-testserver"));
         m_process.setArguments(args);
         m_process.setProcessChannelMode(QProcess::SeparateChannels);

@@ -1,0 +1,283 @@
+#include "game/GameController.h"
+
+#include "SceneTestSetup.h"
+#include "connection/ConnectionManager.h"
+#include "game/GameModel.h"
+#include "game/GameWindow.h"
+#include "lobby/TableModel.h"
+#include "protocol/TestServer.h"
+#include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/SeatedWindow.h"
+#include "table/dialogs/WashoutWindow.h"
+#include "table/scene/HandView.h"
+
+#include "testmain.h"
+
+#include <QGraphicsView>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+QPushButton *shownButton(QWidget *parent, const QString &name)
+{
+    const auto buttons = parent->findChildren<QPushButton *>(name);
+    for (QPushButton *button : buttons) {
+        if (button->isVisible() && button->isEnabled())
+            return button;
+    }
+    return nullptr;
+}
+
+HandTile *handTile(GameWindow *window, tile t)
+{
+    for (HandTile *item : window->handView()->items()) {
+        if (item->tileValue() == t && item->isVisible())
+            return item;
+    }
+    return nullptr;
+}
+
+void clickItem(GameWindow *window, QGraphicsItem *item)
+{
+    QGraphicsView *view = window->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(item->sceneBoundingRect().center()));
+}
+
+// A player at one table of the demo world: logged in, with the controller and the
+// table window the client builds.
+struct Player
+{
+    std::unique_ptr<ConnectionManager> connection;
+    std::unique_ptr<TableModel> tables;
+    std::unique_ptr<GameController> controller;
+    GameWindow *window = nullptr;
+    qint32 id = -1;
+
+    bool login(quint16 port, const QString &name)
+    {
+        connection = std::make_unique<ConnectionManager>(false);
+        QSignalSpy versions(connection.get(), &ConnectionManager::versionCheckComplete);
+        connection->connectTo(QStringLiteral("127.0.0.1"), port);
+        if (!versions.wait(5000))
+            return false;
+        QSignalSpy success(connection.get(), &ConnectionManager::loginSuccess);
+        connection->login(name, QStringLiteral("pw"));
+        if (!success.wait(5000))
+            return false;
+        id = success.first().at(0).toInt();
+        tables = std::make_unique<TableModel>(connection.get(), nullptr);
+        QObject::connect(connection.get(), qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), tables.get(),
+                         &TableModel::addOrUpdateTable);
+        controller = std::make_unique<GameController>(connection.get(), TableWindowServices(), nullptr);
+        controller->setPlayerId(id);
+        controller->setPlayerName(name);
+        controller->setTableModel(tables.get());
+        QObject::connect(controller.get(), &GameController::tableViewCreated, controller.get(),
+                         [this](qint32, GameWindow *w) { window = w; });
+        tables->subscribe(QStringLiteral("101/Practice"));
+        return true;
+    }
+
+    bool open(qint32 table)
+    {
+        if (!QTest::qWaitFor([&] { return tables->hasTable(table); }, 5000))
+            return false;
+        connection->join_table(table);
+        if (!QTest::qWaitFor([&] { return window != nullptr; }, 5000))
+            return false;
+        window->resize(1100, 760);
+        window->show();
+        return QTest::qWaitForWindowExposed(window);
+    }
+
+    GameModel *model(qint32 table) const { return controller->gameModel(table); }
+
+    // Plays until the hand ends as a player would: a claim or a win offered is taken,
+    // else the drawn tile (or, after a claim, the last tile) is discarded.
+    bool playHand(qint32 table, int *claims = nullptr)
+    {
+        GameModel *m = model(table);
+        QDeadlineTimer deadline(60000);
+        int movesWithoutChange = 0;
+        while (!deadline.hasExpired()) {
+            if (m->gameState() == GameModel::HAND_OVER)
+                return true;
+            QTest::qWait(10);
+            if (window->actionQueue().isBusy() || !window->actionQueue().isEmpty())
+                continue;
+            if (QPushButton *take = window->meldAuction() ? shownButton(window->meldAuction(), QStringLiteral("meldChoiceButton")) : nullptr) {
+                take->click();
+                if (claims)
+                    ++*claims;
+                QTest::qWait(50);
+                continue;
+            }
+            const PlayerData *own = m->ownPlayer();
+            if (!own || m->actingPlayer().first != id || own->hand().size() % 3 != 2)
+                continue;
+            const tile t = own->pendingTiles().empty() ? own->hand().back() : own->pendingTiles().front();
+            HandTile *item = handTile(window, t);
+            if (!item)
+                continue;
+            const size_t before = own->discards().size();
+            clickItem(window, item);
+            if (!QTest::qWaitFor([&] { return m->ownPlayer()->discards().size() != before || m->gameState() != GameModel::HAND_IN_PLAY; }, 3000)
+                && ++movesWithoutChange > 3)
+                return false;
+        }
+        return false;
+    }
+};
+
+// The counters the server logs when a hand ends: the wall and every seat's concealed tiles.
+struct HandEnd
+{
+    int kind = 0, live = 0, dead = 0, dealt = 0;
+    std::map<qint32, int> concealed;
+};
+
+HandEnd lastHandEnd(TestServer &server)
+{
+    static const QRegularExpression line(QStringLiteral("HAND END table=\\d+ kind=(\\d+) live=(\\d+) dead=(\\d+) dealt=(\\d+) concealed=(\\S+)"));
+    HandEnd end;
+    auto it = line.globalMatch(server.output());
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        end = HandEnd{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt(), {}};
+        for (const QString &seat : m.captured(5).split(QLatin1Char(',')))
+            end.concealed[seat.section(QLatin1Char(':'), 0, 0).toInt()] = seat.section(QLatin1Char(':'), 1).toInt();
+    }
+    return end;
+}
+
+} // namespace
+
+// The demo world's table engine as the client sees it: whole hands under every rule set,
+// a refused move, and a player who drops out during a hand and takes the seat again.
+class TestDemoTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void playsWholeHands_data();
+    void playsWholeHands();
+    void takesTheSeatBackAfterALostConnection();
+
+private:
+    QTemporaryDir m_artwork;
+    QTemporaryDir m_work;
+};
+
+void TestDemoTable::initTestCase()
+{
+    SceneTestSetup::install(m_artwork.path(), m_work.path());
+    QSettings().setValue(QStringLiteral("game/animations"), false);
+}
+
+void TestDemoTable::playsWholeHands_data()
+{
+    QTest::addColumn<qint32>("table");
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("classic") << 3009 << 3u;
+    QTest::newRow("riichi") << 3010 << 5u;
+    QTest::newRow("chinese official") << 3011 << 7u;
+    QTest::newRow("three players") << 3012 << 11u;
+    QTest::newRow("hong kong") << 3013 << 13u;
+}
+
+void TestDemoTable::playsWholeHands()
+{
+    QFETCH(qint32, table);
+    QFETCH(quint32, seed);
+    TestServer server;
+    QVERIFY(server.startDemo(seed, 0));
+    Player player;
+    QVERIFY(player.login(server.gamePort(), QStringLiteral("tester")));
+    QVERIFY(player.open(table));
+    GameModel *model = player.model(table);
+    GameWindow *window = player.window;
+
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(window->seatedWindow(), QStringLiteral("playButton"))->click();
+    int claims = 0;
+    for (int hand = 0; hand < 2; ++hand) {
+        QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+        if (hand == 1) {
+            // A discard of a tile the player does not hold is refused; the hand goes on.
+            QSignalSpy message(player.connection.get(), &ConnectionManager::playerMessage);
+            QTRY_VERIFY_WITH_TIMEOUT(model->actingPlayer().first == player.id || model->gameState() != GameModel::HAND_IN_PLAY, 20000);
+            player.connection->discard_tile(table, player.id, tile(200));
+            QVERIFY(message.wait(5000));
+            QVERIFY(server.output().contains(QStringLiteral("REFUSED discard_tile_t")));
+        }
+        QVERIFY2(player.playHand(table, &claims), qPrintable(server.output().right(3000)));
+        QTRY_VERIFY_WITH_TIMEOUT(window->scoreBoard()->isVisible() || window->washoutWindow()->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
+
+        // The client counted the wall and every hand as the server dealt them.
+        const HandEnd end = lastHandEnd(server);
+        QCOMPARE(int(model->liveTiles()), end.live);
+        QCOMPARE(int(model->deadWallTiles()), end.dead);
+        QCOMPARE(int(model->deadWallTilesDealt()), end.dealt);
+        QCOMPARE(end.concealed.size(), model->players().size());
+        for (const auto &[id, count] : end.concealed) {
+            const PlayerData &p = model->player(id);
+            const int held = id == player.id ? int(p.hand().size()) : int(p.hiddenTileCount());
+            // The winner's tile of a discard win is held by the server's count only.
+            QVERIFY2(held == count || (end.kind == 1 && held + 1 == count), qPrintable(QStringLiteral("player %1").arg(id)));
+        }
+        QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-%2-%3.png").arg(TestServer::binaryDir()).arg(table).arg(hand)));
+
+        QWidget *board = window->scoreBoard()->isVisible() ? static_cast<QWidget *>(window->scoreBoard()) : window->washoutWindow();
+        QPushButton *ready = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((ready = shownButton(board, QStringLiteral("readyPushButton")))
+                                     || (ready = shownButton(board, QStringLiteral("readyButton"))),
+                                 5000);
+        ready->click();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QCOMPARE(server.output().count(QStringLiteral("RECV ready_t")), 3);
+    player.controller->destroyTable(table);
+}
+
+void TestDemoTable::takesTheSeatBackAfterALostConnection()
+{
+    constexpr qint32 table = 3010;
+    TestServer server;
+    QVERIFY(server.startDemo(21, 150));
+    auto first = std::make_unique<Player>();
+    QVERIFY(first->login(server.gamePort(), QStringLiteral("dropper")));
+    QVERIFY(first->open(table));
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(first->window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(first->window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(first->model(table)->gameState() == GameModel::HAND_IN_PLAY
+                                 && first->model(table)->ownPlayer()->hand().size() >= 13,
+                             10000);
+    first->controller->destroyTable(table);
+    first.reset();
+
+    // Played for meanwhile; after the login the server names the seat, and the join
+    // brings back the hand with the own tiles.
+    Player again;
+    QVERIFY(again.login(server.gamePort(), QStringLiteral("dropper")));
+    QVERIFY(server.waitForOutput(QStringLiteral("SENT notify_seated_t")));
+    QVERIFY(again.open(table));
+    GameModel *model = again.model(table);
+    QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(model->ownPlayer() && model->ownPlayer()->hand().size() >= 13, 5000);
+    QVERIFY(again.playHand(table));
+    const HandEnd end = lastHandEnd(server);
+    QCOMPARE(int(model->liveTiles()), end.live);
+    again.controller->destroyTable(table);
+}
+
+MAHJONG_TEST_MAIN(TestDemoTable)
+#include "tst_demotable.moc"

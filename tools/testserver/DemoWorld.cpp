@@ -1,0 +1,618 @@
+#include "DemoWorld.h"
+
+#include "DemoSession.h"
+#include "Listener.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace {
+
+constexpr int GameId = 101;
+constexpr qint64 StartBalance = 100000;
+
+QJsonObject lobbyProperty(const QString &name, const QJsonValue &value)
+{
+    return {{QStringLiteral("name"), name}, {QStringLiteral("value"), value}};
+}
+
+QJsonObject i64(qint64 value)
+{
+    return {{QStringLiteral("i64"), QString::number(value)}};
+}
+
+QJsonObject leaf(const QString &name)
+{
+    return {{QStringLiteral("name"), name}, {QStringLiteral("leaf"), true}, {QStringLiteral("children"), QJsonArray()}};
+}
+
+QString chatSecret(std::mt19937 &random)
+{
+    static const char digits[] = "0123456789abcdef";
+    QString secret;
+    std::uniform_int_distribution<int> pick(0, 15);
+    for (int i = 0; i < 24; ++i)
+        secret += QLatin1Char(digits[pick(random)]);
+    return secret;
+}
+
+} // namespace
+
+DemoWorld::DemoWorld(quint32 seed, int pace, const ChatSettings &chat, QObject *parent)
+    : QObject(parent), m_random(seed), m_pace(pace), m_chat(chat)
+{
+    buildLobby();
+    addTournaments();
+}
+
+DemoWorld::~DemoWorld() = default;
+
+bool DemoWorld::listen(quint16 port, const QSslConfiguration &tls)
+{
+    m_server = listenOnLoopback(port, tls, this);
+    if (!m_server)
+        return false;
+    connect(m_server, &QTcpServer::pendingConnectionAvailable, this, &DemoWorld::onNewConnection);
+    return true;
+}
+
+quint16 DemoWorld::port() const
+{
+    return m_server->serverPort();
+}
+
+void DemoWorld::onNewConnection()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        auto *session = new DemoSession(socket, ++m_sessionCount, this);
+        m_sessions.insert(session);
+        connect(session, &DemoSession::packetReceived, this, &DemoWorld::onPacket);
+        connect(session, &DemoSession::closed, this, &DemoWorld::onSessionClosed);
+    }
+}
+
+void DemoWorld::onSessionClosed(DemoSession *session)
+{
+    for (auto &entry : m_tables)
+        entry.second->sessionClosed(session);
+    m_subscriptions.erase(session);
+    m_tournamentSubscribers.erase(session);
+    m_sessions.erase(session);
+}
+
+// ---- lobby set-up ----------------------------------------------------------------------------
+
+void DemoWorld::buildLobby()
+{
+    struct Row
+    {
+        const char *path;
+        const char *name;
+        int ruleset, seats, gameType, speed, valueKind, bet, bots;
+    };
+    // Every rule set, three and four seats, free and money tables, several speeds.
+    static const Row rows[] = {
+        {"Regular", "Jade Garden", 0, 4, 2, 20000, 0, 0, 2},
+        {"Regular", "Bamboo Court", 1, 4, 2, 15000, 1, 100, 1},
+        {"Regular", "Red Lantern", 2, 4, 2, 15000, 0, 0, 3},
+        {"Regular", "Cherry Hall", 3, 4, 2, 10000, 2, 500, 0},
+        {"Regular", "Kansai Corner", 4, 3, 2, 15000, 0, 0, 1},
+        {"Regular", "Harbour View", 5, 4, 2, 20000, 4, 200, 2},
+        {"Regular", "East Wind", 0, 4, 3, 8000, 0, 0, 0},
+        {"Regular", "Quick Hand", 3, 4, 0, 5000, 3, 100, 2},
+        {"Practice", "Practice Classic", 0, 4, 2, 30000, 0, 0, 3},
+        {"Practice", "Practice Riichi", 3, 4, 2, 30000, 0, 0, 3},
+        {"Practice", "Practice Chinese Official", 1, 4, 2, 30000, 0, 0, 3},
+        {"Practice", "Practice Three Players", 4, 3, 2, 30000, 0, 0, 2},
+        {"Practice", "Practice Hong Kong", 5, 4, 2, 30000, 0, 0, 3},
+        {"Practice", "Practice European Riichi", 2, 4, 2, 30000, 0, 0, 3},
+    };
+    qint32 id = 3001;
+    for (const Row &row : rows) {
+        TableConfig c;
+        c.id = id++;
+        c.pathRest = QLatin1String(row.path);
+        c.name = QLatin1String(row.name);
+        c.ruleset = row.ruleset;
+        c.seats = row.seats;
+        c.gameType = row.gameType;
+        c.speed = row.speed;
+        c.valueKind = row.valueKind;
+        c.bet = row.bet;
+        c.fee = row.bet / 10;
+        c.botsSeated = row.bots;
+        addTable(c);
+    }
+}
+
+void DemoWorld::addTable(TableConfig config)
+{
+    auto *engine = new TableEngine(config, [this] { return m_nextBotId++; }, m_random, m_pace, this);
+    m_tables[config.id] = engine;
+    connect(engine, &TableEngine::seatsChanged, this, &DemoWorld::onSeatsChanged);
+}
+
+void DemoWorld::addTournaments()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 hour = 3600 * 1000;
+    struct Row
+    {
+        qint32 id;
+        const char *name;
+        int status, registered, maxPlayers, rounds, currentRound, ruleset, bet;
+        qint64 start;
+    };
+    const Row rows[] = {
+        {501, "Demo Free Roll", 0, 6, 64, 2, 0, 3, 0, now + 2 * hour},
+        {502, "Demo Evening Cup", 0, 11, 32, 3, 0, 0, 500, now + 5 * hour},
+        {503, "Demo Running Series", 3, 8, 8, 2, 1, 3, 100, now - hour / 2},
+        {504, "Demo Morning Classic", 5, 16, 16, 2, 2, 0, 200, now - 6 * hour},
+    };
+    for (const Row &row : rows) {
+        QJsonArray starts;
+        QJsonArray lengths;
+        for (int r = 0; r < row.rounds; ++r) {
+            starts.append(i64(row.start + r * 40 * 60 * 1000));
+            lengths.append(1800);
+        }
+        QJsonArray properties{lobbyProperty(QStringLiteral("PERSISTENT_ID"), 9000 + row.id),
+                              lobbyProperty(QStringLiteral("STATUS"), row.status),
+                              lobbyProperty(QStringLiteral("NAME"), QLatin1String(row.name)),
+                              lobbyProperty(QStringLiteral("REGISTERED"), row.registered),
+                              lobbyProperty(QStringLiteral("MIN_PLAYERS"), 4),
+                              lobbyProperty(QStringLiteral("MAX_PLAYERS"), row.maxPlayers),
+                              lobbyProperty(QStringLiteral("START"), i64(row.start)),
+                              lobbyProperty(QStringLiteral("CLOSE_REGISTER"), i64(row.start - 10 * 60 * 1000)),
+                              lobbyProperty(QStringLiteral("NUMBER_OF_ROUNDS"), row.rounds),
+                              lobbyProperty(QStringLiteral("CURRENT_ROUND"), row.currentRound),
+                              lobbyProperty(QStringLiteral("ROUNDS_START"), starts),
+                              lobbyProperty(QStringLiteral("ROUNDS_LENGTH"), lengths),
+                              lobbyProperty(QStringLiteral("RULESET"), row.ruleset),
+                              lobbyProperty(QStringLiteral("MIN_DOUBLES"), 0),
+                              lobbyProperty(QStringLiteral("MAX_DOUBLES"), 0),
+                              lobbyProperty(QStringLiteral("BET"), row.bet),
+                              lobbyProperty(QStringLiteral("FEE"), row.bet / 10)};
+        m_tournaments.push_back({{QStringLiteral("tournament"), row.id}, {QStringLiteral("properties"), properties},
+                                 {QStringLiteral("registered"), row.registered}, {QStringLiteral("status"), row.status}});
+        if (row.status == 3) {
+            // A running tournament plays at tables of its own.
+            for (int t = 0; t < 2; ++t) {
+                TableConfig c;
+                c.id = 4000 + row.id * 10 + t;
+                c.pathRest = QStringLiteral("mtt/%1").arg(row.id);
+                c.name = QStringLiteral("%1 %2").arg(QLatin1String(row.name)).arg(t + 1);
+                c.ruleset = row.ruleset;
+                c.gameType = 1;
+                c.speed = 15000;
+                c.mttId = row.id;
+                c.botsSeated = 4;
+                addTable(c);
+            }
+        }
+    }
+}
+
+QJsonObject DemoWorld::tableInfo(const TableEngine &table) const
+{
+    return {{QStringLiteral("table"), table.config().id},
+            {QStringLiteral("game_id"), GameId},
+            {QStringLiteral("path_rest"), table.config().pathRest},
+            {QStringLiteral("properties"), table.properties()}};
+}
+
+qint32 DemoWorld::tournamentId(const QJsonObject &tournament) const
+{
+    return tournament.value(QStringLiteral("tournament")).toInt();
+}
+
+QJsonObject DemoWorld::tournamentInfo(const QJsonObject &tournament) const
+{
+    return {{QStringLiteral("tournament"), tournamentId(tournament)},
+            {QStringLiteral("properties"), tournament.value(QStringLiteral("properties"))}};
+}
+
+void DemoWorld::onSeatsChanged(qint32 tableId)
+{
+    const TableEngine *engine = m_tables.at(tableId);
+    const QJsonObject update{
+        {QStringLiteral("table"), tableId},
+        {QStringLiteral("seated_players"), engine->seatedCount()},
+        {QStringLiteral("updates"), QJsonArray{QJsonObject{{QStringLiteral("field"), 4}, {QStringLiteral("value"), engine->seatedCount()}}}}};
+    for (const auto &entry : m_subscriptions) {
+        for (const QString &path : entry.second) {
+            if (engine->lobbyPath().startsWith(path)) {
+                entry.first->send(QStringLiteral("table_info_update_t"), update);
+                break;
+            }
+        }
+    }
+}
+
+TableEngine *DemoWorld::table(const QJsonObject &fields) const
+{
+    const auto it = m_tables.find(fields.value(QStringLiteral("table")).toInt(-1));
+    return it == m_tables.end() ? nullptr : it->second;
+}
+
+DemoWorld::Account *DemoWorld::accountOf(DemoSession *session)
+{
+    for (auto &entry : m_accounts) {
+        if (entry.second.id == session->playerId())
+            return &entry.second;
+    }
+    return nullptr;
+}
+
+// ---- packets ---------------------------------------------------------------------------------
+
+void DemoWorld::onPacket(DemoSession *session, const QString &name, const QJsonObject &fields)
+{
+    if (handleSession(session, name, fields))
+        return;
+    if (!session->isLoggedIn()) {
+        // Only the start-up requests are served before the login.
+        if (name != QLatin1String("query_localized_table_names_t") && name != QLatin1String("local_query_web_page_t")
+            && name != QLatin1String("register_user_t")) {
+            session->log(QStringLiteral("REFUSED %1: not logged in").arg(name));
+            session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), QStringLiteral("Please log in first.")}});
+            return;
+        }
+    }
+    if (handleAccount(session, name, fields) || handleLobby(session, name, fields) || handleTables(session, name, fields)
+        || handleTournaments(session, name, fields))
+        return;
+    session->log(QStringLiteral("UNHANDLED %1").arg(name));
+}
+
+bool DemoWorld::handleSession(DemoSession *session, const QString &name, const QJsonObject &fields)
+{
+    if (name == QLatin1String("platform_version_t")) {
+        session->send(QStringLiteral("platform_version_answer_t"), {{QStringLiteral("platform_version"), 6523}});
+        session->send(QStringLiteral("game_version_answer_t"), {{QStringLiteral("game_version"), QStringLiteral("3204")}});
+    } else if (name == QLatin1String("server_time_request_t")) {
+        session->send(QStringLiteral("server_time_t"),
+                      {{QStringLiteral("request"), fields.value(QStringLiteral("request"))},
+                       {QStringLiteral("server_time"), QString::number(QDateTime::currentMSecsSinceEpoch())}});
+    } else if (name == QLatin1String("login_t")) {
+        login(session, fields.value(QStringLiteral("user")).toString(), fields.value(QStringLiteral("password")).toString());
+    } else if (name == QLatin1String("logout_t")) {
+        session->close();
+    } else if (name == QLatin1String("log_client_uuid_t")) {
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void DemoWorld::login(DemoSession *session, const QString &user, const QString &password)
+{
+    if (session->isLoggedIn()) {
+        session->log(QStringLiteral("REFUSED login_t: already logged in"));
+        return;
+    }
+    if (user.trimmed().isEmpty() || password.isEmpty() || user.size() > 64) {
+        session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 2}});
+        return;
+    }
+    if (user == QLatin1String("locked")) {
+        // The account is locked for a while after wrong passwords.
+        session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 7}});
+        return;
+    }
+    auto it = m_accounts.find(user);
+    if (it == m_accounts.end()) {
+        Account account;
+        account.id = m_nextPlayerId++;
+        account.login = user;
+        account.screenName = user;
+        account.fullyRegistered = !user.startsWith(QLatin1String("player-"));
+        account.chatSecret = chatSecret(m_random);
+        account.balance = StartBalance;
+        it = m_accounts.emplace(user, account).first;
+    }
+    Account &account = it->second;
+    if (account.chatRegistered || m_chat.ejabberdDirectory.isEmpty()) {
+        completeLogin(session, account);
+        return;
+    }
+    // The chat account first, so that the client's chat login that follows succeeds.
+    auto *process = new QProcess(this);
+    const QString login = user;
+    connect(process, &QProcess::finished, this, [this, process, session, login](int code) {
+        process->deleteLater();
+        const auto found = m_accounts.find(login);
+        if (found == m_accounts.end() || !m_sessions.count(session))
+            return;
+        if (code != 0)
+            session->log(QStringLiteral("CHAT REGISTRATION FAILED %1: %2").arg(login, QString::fromUtf8(process->readAllStandardError())));
+        found->second.chatRegistered = code == 0;
+        QFile directory(m_chat.ejabberdDirectory + QStringLiteral("/search-directory"));
+        if (code == 0 && directory.open(QIODevice::Append)) {
+            directory.write(QStringLiteral("%1@%2\t%3\n").arg(found->second.id).arg(m_chat.domain, found->second.screenName).toUtf8());
+        }
+        completeLogin(session, found->second);
+    });
+    process->start(m_chat.script, {QStringLiteral("register"), m_chat.ejabberdDirectory, QString::number(account.id), account.chatSecret});
+}
+
+void DemoWorld::completeLogin(DemoSession *session, Account &account)
+{
+    session->setPlayer(account.id, account.screenName);
+    m_latestLogins.insert(m_latestLogins.begin(), account.id);
+    if (m_latestLogins.size() > 5)
+        m_latestLogins.pop_back();
+    session->send(QStringLiteral("login_success_t"),
+                  {{QStringLiteral("player_id"), account.id},
+                   {QStringLiteral("name"), account.screenName},
+                   {QStringLiteral("chat_secret"), account.chatSecret},
+                   {QStringLiteral("fully_registered"), account.fullyRegistered}});
+    // A seat left during a hand waits for its player.
+    for (const auto &entry : m_tables) {
+        const int seat = entry.second->awaySeatOf(account.id);
+        if (seat != -1) {
+            session->send(QStringLiteral("notify_seated_t"),
+                          {{QStringLiteral("table"), entry.first}, {QStringLiteral("seat"), seat}, {QStringLiteral("tournament"), -1}});
+        }
+    }
+}
+
+bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const QJsonObject &fields)
+{
+    Account *account = accountOf(session);
+    if (name == QLatin1String("query_account_balance_t")) {
+        session->send(QStringLiteral("account_balance_t"),
+                      {{QStringLiteral("balance"), QString::number(account ? account->balance : 0)},
+                       {QStringLiteral("reserved"), 0},
+                       {QStringLiteral("sequence"), QString::number(QDateTime::currentMSecsSinceEpoch())}});
+    } else if (name == QLatin1String("query_client_config_t")) {
+        session->send(QStringLiteral("client_config_t"),
+                      {{QStringLiteral("xmpp_server"), m_chat.server},
+                       {QStringLiteral("conference_service"), QString(QStringLiteral("conference.") + m_chat.domain)},
+                       {QStringLiteral("room_jid"), QString(QStringLiteral("lobby@conference.") + m_chat.domain)},
+                       {QStringLiteral("search_service"), QString(QStringLiteral("search.") + m_chat.domain)}});
+    } else if (name == QLatin1String("query_coming_events_t")) {
+        const qint64 inThreeHours = QDateTime::currentMSecsSinceEpoch() + 3 * 3600 * 1000;
+        session->send(QStringLiteral("coming_events_t"),
+                      {{QStringLiteral("service"), 1},
+                       {QStringLiteral("events"), QJsonArray{QJsonObject{{QStringLiteral("kind"), 0}, {QStringLiteral("at"), QString::number(inThreeHours)}}}}});
+    } else if (name == QLatin1String("set_screenname_t")) {
+        const QString wanted = fields.value(QStringLiteral("screen_name")).toString().trimmed();
+        bool taken = wanted.startsWith(QLatin1String("player-"), Qt::CaseInsensitive);
+        for (const auto &entry : m_accounts)
+            taken = taken || (entry.second.screenName.compare(wanted, Qt::CaseInsensitive) == 0 && &entry.second != account);
+        const bool ok = account && !wanted.isEmpty() && wanted.size() <= 32 && !taken;
+        if (ok) {
+            account->screenName = wanted;
+            account->fullyRegistered = true;
+            session->setPlayer(account->id, wanted);
+        }
+        session->send(QStringLiteral("set_screenname_answer_t"),
+                      {{QStringLiteral("service"), 1}, {QStringLiteral("ok"), ok}, {QStringLiteral("retry_allowed"), !ok},
+                       {QStringLiteral("message"), ok ? QString() : QStringLiteral("That name is taken or not allowed.")}});
+    } else if (name == QLatin1String("query_user_t")) {
+        const QString wanted = fields.value(QStringLiteral("screen_name")).toString();
+        qint32 id = -1;
+        QString screenName;
+        for (const auto &entry : m_accounts) {
+            if (entry.second.screenName == wanted || QStringLiteral("player-%1").arg(entry.second.id) == wanted) {
+                id = entry.second.id;
+                screenName = entry.second.screenName;
+            }
+        }
+        session->send(QStringLiteral("query_user_answer_t"),
+                      {{QStringLiteral("service"), 1}, {QStringLiteral("request"), fields.value(QStringLiteral("request"))},
+                       {QStringLiteral("ok"), id != -1}, {QStringLiteral("player_id"), id}, {QStringLiteral("screen_name"), screenName},
+                       {QStringLiteral("user_flags"), 0},
+                       {QStringLiteral("failure_text"), id == -1 ? QStringLiteral("No such player.") : QString()}});
+    } else if (name == QLatin1String("store_player_properties_t")) {
+    } else if (name == QLatin1String("query_web_page_t") || name == QLatin1String("local_query_web_page_t")) {
+        // The demo world has no web site: an empty address.
+        session->send(name == QLatin1String("query_web_page_t") ? QStringLiteral("web_page_t") : QStringLiteral("local_web_page_t"),
+                      {{QStringLiteral("service"), 1}, {QStringLiteral("kind"), fields.value(QStringLiteral("kind"))}, {QStringLiteral("url"), QString()}});
+    } else if (name == QLatin1String("query_sub_pages_t")) {
+        session->send(QStringLiteral("sub_pages_t"),
+                      {{QStringLiteral("service"), 1}, {QStringLiteral("kind"), fields.value(QStringLiteral("kind"))}, {QStringLiteral("pages"), QJsonArray()}});
+    } else if (name == QLatin1String("register_user_t")) {
+        const QString user = fields.value(QStringLiteral("name")).toString();
+        const bool ok = !user.trimmed().isEmpty() && user != QLatin1String("locked") && !m_accounts.count(user);
+        session->send(QStringLiteral("register_user_answer_t"),
+                      {{QStringLiteral("service"), 1}, {QStringLiteral("ok"), ok}, {QStringLiteral("flag"), 0},
+                       {QStringLiteral("reason"), ok ? QString() : QStringLiteral("That name is taken.")}});
+    } else if (name == QLatin1String("query_localized_table_names_t")) {
+        session->send(QStringLiteral("localized_table_names_t"),
+                      {{QStringLiteral("service"), 1},
+                       {QStringLiteral("language"), fields.value(QStringLiteral("language"))},
+                       {QStringLiteral("names"), QJsonArray{QJsonObject{{QStringLiteral("flag"), false}, {QStringLiteral("path"), QStringLiteral("Practice")}, {QStringLiteral("name_template"), QStringLiteral("Practice {tableId}")}},
+                                                            QJsonObject{{QStringLiteral("flag"), false}, {QStringLiteral("path"), QStringLiteral("Regular")}, {QStringLiteral("name_template"), QStringLiteral("Table {tableId}")}}}}});
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool DemoWorld::handleLobby(DemoSession *session, const QString &name, const QJsonObject &fields)
+{
+    const QString path = QStringLiteral("%1/%2").arg(fields.value(QStringLiteral("game_id")).toInt()).arg(fields.value(QStringLiteral("path_rest")).toString());
+    if (name == QLatin1String("query_lobby_summary_t")) {
+        int online = 0;
+        for (DemoSession *s : m_sessions)
+            online += s->isLoggedIn() ? 1 : 0;
+        int inPlay = 0;
+        QJsonArray latest;
+        for (const auto &entry : m_tables)
+            inPlay += entry.second->isHandInPlay() ? 1 : 0;
+        for (qint32 id : m_latestLogins)
+            latest.append(id);
+        session->send(QStringLiteral("lobby_summary_t"),
+                      {{QStringLiteral("players_online"), online}, {QStringLiteral("tables_in_play"), inPlay}, {QStringLiteral("latest_logins"), latest}});
+    } else if (name == QLatin1String("query_lobby_structure_t")) {
+        session->send(QStringLiteral("lobby_structure_t"),
+                      {{QStringLiteral("root"), QJsonObject{{QStringLiteral("name"), QString::number(GameId)},
+                                                            {QStringLiteral("leaf"), false},
+                                                            {QStringLiteral("children"), QJsonArray{leaf(QStringLiteral("Regular")), leaf(QStringLiteral("Practice"))}}}}});
+    } else if (name == QLatin1String("lobby_table_subscribe_t")) {
+        m_subscriptions[session].insert(path);
+        for (const auto &entry : m_tables) {
+            if (entry.second->lobbyPath().startsWith(path))
+                session->send(QStringLiteral("table_info_t"), tableInfo(*entry.second));
+        }
+    } else if (name == QLatin1String("lobby_table_unsubscribe_t")) {
+        m_subscriptions[session].erase(path);
+    } else if (name == QLatin1String("query_table_seated_t")) {
+        const TableEngine *engine = table(fields);
+        QJsonArray players;
+        if (engine) {
+            for (qint32 id : engine->seatedIds())
+                players.append(id);
+        }
+        session->send(QStringLiteral("table_seated_t"), {{QStringLiteral("table"), fields.value(QStringLiteral("table"))}, {QStringLiteral("players"), players}});
+    } else if (name == QLatin1String("query_players_online_t")) {
+        QJsonArray online;
+        for (const QJsonValue &v : fields.value(QStringLiteral("players")).toArray()) {
+            const qint32 id = v.toInt();
+            bool on = false;
+            for (DemoSession *s : m_sessions)
+                on = on || s->playerId() == id;
+            for (const auto &entry : m_tables)
+                on = on || entry.second->isBot(id);
+            if (on)
+                online.append(id);
+        }
+        session->send(QStringLiteral("players_online_t"), {{QStringLiteral("request"), fields.value(QStringLiteral("request"))}, {QStringLiteral("online"), online}});
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool DemoWorld::handleTables(DemoSession *session, const QString &name, const QJsonObject &fields)
+{
+    static const QStringList tableRequests{QStringLiteral("join_table_t"), QStringLiteral("watch_table_t"), QStringLiteral("unwatch_table_t"),
+                                           QStringLiteral("leave_table_t"), QStringLiteral("reactivate_table_t"), QStringLiteral("invite_players_t")};
+    const bool game = fields.contains(QStringLiteral("table")) && !tableRequests.contains(name)
+                      && name != QLatin1String("query_table_seated_t");
+    if (!tableRequests.contains(name) && !game)
+        return false;
+    TableEngine *engine = table(fields);
+    const qint32 tableId = fields.value(QStringLiteral("table")).toInt(-1);
+    if (!engine) {
+        session->log(QStringLiteral("REFUSED %1: no table %2").arg(name).arg(tableId));
+        if (name == QLatin1String("join_table_t"))
+            session->send(QStringLiteral("join_table_answer_t"), {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("reason"), 1}});
+        else if (name == QLatin1String("watch_table_t"))
+            session->send(QStringLiteral("watch_table_answer_t"),
+                          {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("message"), QStringLiteral("There is no such table.")}});
+        else if (name == QLatin1String("leave_table_t"))
+            session->send(QStringLiteral("leave_table_answer_t"),
+                          {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("message"), QStringLiteral("There is no such table.")}});
+        else
+            session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), QStringLiteral("There is no such table.")}});
+        return true;
+    }
+    if (name == QLatin1String("join_table_t")) {
+        engine->join(session, fields.value(QStringLiteral("seat")).toInt(-1));
+    } else if (name == QLatin1String("watch_table_t")) {
+        engine->watch(session);
+    } else if (name == QLatin1String("unwatch_table_t")) {
+        engine->unwatch(session);
+    } else if (name == QLatin1String("leave_table_t")) {
+        engine->leave(session);
+    } else if (name == QLatin1String("reactivate_table_t")) {
+    } else if (name == QLatin1String("invite_players_t")) {
+        for (const QJsonValue &v : fields.value(QStringLiteral("players")).toArray()) {
+            for (DemoSession *s : m_sessions) {
+                if (s->playerId() == v.toInt() && s != session)
+                    s->send(QStringLiteral("notify_invited_t"),
+                            {{QStringLiteral("table"), tableId}, {QStringLiteral("inviter"), session->playerId()}, {QStringLiteral("extra"), 0}});
+            }
+        }
+    } else {
+        engine->handleGamePacket(session, name, fields);
+    }
+    return true;
+}
+
+bool DemoWorld::handleTournaments(DemoSession *session, const QString &name, const QJsonObject &fields)
+{
+    Account *account = accountOf(session);
+    if (name == QLatin1String("tournaments_lobby_subscribe_t")) {
+        m_tournamentSubscribers.insert(session);
+        QJsonArray registered;
+        for (qint32 id : account ? account->tournaments : std::set<qint32>())
+            registered.append(id);
+        session->send(QStringLiteral("notify_registered_t"), {{QStringLiteral("tournaments"), registered}});
+        for (const QJsonObject &t : m_tournaments)
+            session->send(QStringLiteral("tournament_info_t"), tournamentInfo(t));
+        return true;
+    }
+    if (!fields.contains(QStringLiteral("tournament")))
+        return false;
+    const qint32 id = fields.value(QStringLiteral("tournament")).toInt();
+    const auto it = std::find_if(m_tournaments.begin(), m_tournaments.end(), [&](const QJsonObject &t) { return tournamentId(t) == id; });
+    if (it == m_tournaments.end()) {
+        session->log(QStringLiteral("REFUSED %1: no tournament %2").arg(name).arg(id));
+        session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), QStringLiteral("There is no such tournament.")}});
+        return true;
+    }
+    QJsonObject &tournament = *it;
+    const int status = tournament.value(QStringLiteral("status")).toInt();
+    auto changeRegistered = [&](int delta) {
+        const int registered = tournament.value(QStringLiteral("registered")).toInt() + delta;
+        tournament.insert(QStringLiteral("registered"), registered);
+        QJsonArray properties = tournament.value(QStringLiteral("properties")).toArray();
+        for (int i = 0; i < properties.size(); ++i) {
+            if (properties[i].toObject().value(QStringLiteral("name")) == QLatin1String("REGISTERED"))
+                properties[i] = lobbyProperty(QStringLiteral("REGISTERED"), registered);
+        }
+        tournament.insert(QStringLiteral("properties"), properties);
+        const QJsonObject update{{QStringLiteral("tournament"), id},
+                                 {QStringLiteral("updates"), QJsonArray{QJsonObject{{QStringLiteral("field"), 3}, {QStringLiteral("value"), registered}}}}};
+        for (DemoSession *s : m_tournamentSubscribers)
+            s->send(QStringLiteral("tournament_info_update_t"), update);
+    };
+    if (name == QLatin1String("register_tournament_t")) {
+        // Reasons on the wire are 1-7: 4 full, 6 already registered, 7 running.
+        int reason = 0;
+        if (status != 0)
+            reason = 7;
+        else if (account && account->tournaments.count(id))
+            reason = 6;
+        session->send(QStringLiteral("register_answer_t"), {{QStringLiteral("tournament"), id}, {QStringLiteral("ok"), reason == 0}, {QStringLiteral("reason"), reason}});
+        if (reason == 0 && account) {
+            account->tournaments.insert(id);
+            changeRegistered(1);
+        }
+    } else if (name == QLatin1String("unregister_tournament_t")) {
+        const bool ok = status == 0 && account && account->tournaments.erase(id) > 0;
+        session->send(QStringLiteral("unregister_answer_t"), {{QStringLiteral("tournament"), id}, {QStringLiteral("ok"), ok}, {QStringLiteral("reason"), ok ? 0 : 1}});
+        if (ok)
+            changeRegistered(-1);
+    } else if (name == QLatin1String("get_ranking_list_t")) {
+        QJsonArray rankings;
+        if (status != 0) {
+            static const char *const names[] = {"Ayame", "Botan", "Chidori", "Daisuke", "Emi", "Fumio", "Goro", "Hana"};
+            for (int i = 0; i < 8; ++i) {
+                rankings.append(QJsonObject{{QStringLiteral("pid"), 9500 + i}, {QStringLiteral("name"), QLatin1String(names[i])},
+                                            {QStringLiteral("table_points"), 16 - 2 * i}, {QStringLiteral("competition_points"), 1000 - 90 * i},
+                                            {QStringLiteral("flag"), false}, {QStringLiteral("payout"), status == 5 && i < 2 ? QStringLiteral("%1").arg(5000 / (i + 1)) : QStringLiteral("0")}});
+            }
+        }
+        session->send(QStringLiteral("ranking_list_t"), {{QStringLiteral("tournament"), id}, {QStringLiteral("rankings"), rankings}});
+    } else if (name == QLatin1String("query_prize_configuration_t")) {
+        const QJsonArray prizes{QJsonObject{{QStringLiteral("first_position"), 1}, {QStringLiteral("last_position"), 1}, {QStringLiteral("prize"), QJsonObject{{QStringLiteral("pot_share_t"), QJsonObject{{QStringLiteral("share"), 600000}}}}}},
+                                QJsonObject{{QStringLiteral("first_position"), 2}, {QStringLiteral("last_position"), 3}, {QStringLiteral("prize"), QJsonObject{{QStringLiteral("pot_share_t"), QJsonObject{{QStringLiteral("share"), 200000}}}}}}};
+        session->send(QStringLiteral("prize_configuration_t"),
+                      {{QStringLiteral("tournament"), id},
+                       {QStringLiteral("ranges"), QJsonArray{QJsonObject{{QStringLiteral("first"), 4}, {QStringLiteral("last"), 64}, {QStringLiteral("prizes"), prizes}}}}});
+    } else if (name == QLatin1String("query_extended_registration_t")) {
+        session->send(QStringLiteral("extended_registration_response_t"), {{QStringLiteral("tournament"), id}, {QStringLiteral("requirements"), QJsonArray()}});
+    } else {
+        return false;
+    }
+    return true;
+}

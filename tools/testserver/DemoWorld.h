@@ -1,0 +1,93 @@
+#pragma once
+
+#include "TableEngine.h"
+
+#include <QJsonObject>
+#include <QMap>
+#include <QObject>
+#include <QSslConfiguration>
+#include <QString>
+
+#include <map>
+#include <random>
+#include <set>
+#include <vector>
+
+class DemoSession;
+class QTcpServer;
+
+// Where the demo world's players chat: the local ejabberd started by
+// tools/ejabberd/ejabberd-test-server.sh. With a directory, every account that logs in
+// is registered there (id as user name, the login's chat secret as password) before
+// the login is answered.
+struct ChatSettings
+{
+    QString server = QStringLiteral("localhost:5222");
+    QString domain = QStringLiteral("localhost");
+    QString ejabberdDirectory; // empty: accounts are not registered
+    QString script; // ejabberd-test-server.sh
+};
+
+// The demo world of the test server: accounts, the lobby with its tables and
+// tournaments, a table engine per table and computer players. Any user name logs
+// in with a non-empty password; "locked" is refused.
+class DemoWorld : public QObject
+{
+    Q_OBJECT
+
+public:
+    DemoWorld(quint32 seed, int pace, const ChatSettings &chat, QObject *parent = nullptr);
+    ~DemoWorld() override;
+
+    bool listen(quint16 port, const QSslConfiguration &tls);
+    quint16 port() const;
+
+private:
+    struct Account
+    {
+        qint32 id = 0;
+        QString login;
+        QString screenName;
+        QString chatSecret;
+        bool fullyRegistered = true;
+        bool chatRegistered = false;
+        qint64 balance = 0;
+        std::set<qint32> tournaments;
+    };
+
+    void onNewConnection();
+    void onPacket(DemoSession *session, const QString &name, const QJsonObject &fields);
+    void onSessionClosed(DemoSession *session);
+    bool handleSession(DemoSession *session, const QString &name, const QJsonObject &fields);
+    bool handleAccount(DemoSession *session, const QString &name, const QJsonObject &fields);
+    bool handleLobby(DemoSession *session, const QString &name, const QJsonObject &fields);
+    bool handleTables(DemoSession *session, const QString &name, const QJsonObject &fields);
+    bool handleTournaments(DemoSession *session, const QString &name, const QJsonObject &fields);
+
+    void login(DemoSession *session, const QString &user, const QString &password);
+    void completeLogin(DemoSession *session, Account &account);
+    Account *accountOf(DemoSession *session);
+    void buildLobby();
+    void addTable(TableConfig config);
+    void addTournaments();
+    QJsonObject tableInfo(const TableEngine &table) const;
+    void onSeatsChanged(qint32 tableId);
+    TableEngine *table(const QJsonObject &fields) const;
+    QJsonObject tournamentInfo(const QJsonObject &tournament) const;
+    qint32 tournamentId(const QJsonObject &tournament) const;
+
+    std::mt19937 m_random;
+    int m_pace;
+    ChatSettings m_chat;
+    QTcpServer *m_server = nullptr;
+    int m_sessionCount = 0;
+    std::set<DemoSession *> m_sessions;
+    std::map<QString, Account> m_accounts; // by login name
+    qint32 m_nextPlayerId = 1001;
+    qint32 m_nextBotId = 9001;
+    std::map<qint32, TableEngine *> m_tables;
+    std::map<DemoSession *, std::set<QString>> m_subscriptions;
+    std::vector<QJsonObject> m_tournaments;
+    std::set<DemoSession *> m_tournamentSubscribers;
+    std::vector<qint32> m_latestLogins;
+};

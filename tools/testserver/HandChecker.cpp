@@ -1,0 +1,158 @@
+#include "HandChecker.h"
+
+#include "app/RulesetInfo.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using Counts = std::array<int, 34>;
+using Tiles = HandChecker::Tiles;
+
+bool countsOf(const Tiles &tiles, Counts &counts)
+{
+    counts.fill(0);
+    for (std::uint8_t t : tiles) {
+        if (t >= 34)
+            return false;
+        ++counts[t];
+    }
+    return true;
+}
+
+bool isSuited(int t)
+{
+    return t < 27;
+}
+
+// Splits every tile into sets of three, lowest tile first; the sets found are
+// appended to `sets`.
+bool splitSets(Counts &c, std::vector<Tiles> &sets)
+{
+    const auto first = std::find_if(c.begin(), c.end(), [](int n) { return n > 0; });
+    if (first == c.end())
+        return true;
+    const int t = static_cast<int>(first - c.begin());
+    const auto tile = static_cast<std::uint8_t>(t);
+    if (c[t] >= 3) {
+        c[t] -= 3;
+        sets.push_back({tile, tile, tile});
+        if (splitSets(c, sets))
+            return true;
+        sets.pop_back();
+        c[t] += 3;
+    }
+    if (isSuited(t) && t % 9 <= 6 && c[t + 1] > 0 && c[t + 2] > 0) {
+        --c[t];
+        --c[t + 1];
+        --c[t + 2];
+        sets.push_back({tile, static_cast<std::uint8_t>(t + 1), static_cast<std::uint8_t>(t + 2)});
+        if (splitSets(c, sets))
+            return true;
+        sets.pop_back();
+        ++c[t];
+        ++c[t + 1];
+        ++c[t + 2];
+    }
+    return false;
+}
+
+bool hasSevenPairs(int ruleset)
+{
+    return ruleset != RulesetInfo::CLASSIC && ruleset != RulesetInfo::HONG_KONG;
+}
+
+bool isTerminalOrHonor(int t)
+{
+    return t >= 27 || t % 9 == 0 || t % 9 == 8;
+}
+
+} // namespace
+
+int HandChecker::count(const Tiles &tiles, std::uint8_t t)
+{
+    return static_cast<int>(std::count(tiles.begin(), tiles.end(), t));
+}
+
+std::vector<Tiles> HandChecker::groups(const Tiles &concealed, int ruleset)
+{
+    Counts c;
+    if (concealed.size() % 3 != 2 || !countsOf(concealed, c))
+        return {};
+    for (int pair = 0; pair < 34; ++pair) {
+        if (c[pair] < 2)
+            continue;
+        c[pair] -= 2;
+        std::vector<Tiles> sets;
+        const auto tile = static_cast<std::uint8_t>(pair);
+        if (splitSets(c, sets)) {
+            sets.insert(sets.begin(), Tiles{tile, tile});
+            return sets;
+        }
+        c[pair] += 2;
+    }
+    if (concealed.size() != 14)
+        return {};
+    const int pairs = static_cast<int>(std::count(c.begin(), c.end(), 2));
+    if (pairs == 7 && hasSevenPairs(ruleset)) {
+        std::vector<Tiles> result;
+        for (int t = 0; t < 34; ++t) {
+            if (c[t] == 2)
+                result.push_back({static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(t)});
+        }
+        return result;
+    }
+    bool orphans = true;
+    for (int t = 0; t < 34; ++t) {
+        if (isTerminalOrHonor(t) != (c[t] > 0))
+            orphans = false;
+    }
+    if (orphans) {
+        Tiles sorted = concealed;
+        std::sort(sorted.begin(), sorted.end());
+        return {sorted};
+    }
+    return {};
+}
+
+bool HandChecker::isComplete(const Tiles &concealed, int ruleset)
+{
+    return !groups(concealed, ruleset).empty();
+}
+
+bool HandChecker::isReady(const Tiles &concealed, int ruleset)
+{
+    Tiles hand = concealed;
+    hand.push_back(0);
+    for (std::uint8_t t = 0; t < 34; ++t) {
+        if (count(concealed, t) == 4)
+            continue;
+        hand.back() = t;
+        if (isComplete(hand, ruleset))
+            return true;
+    }
+    return false;
+}
+
+Tiles HandChecker::chowStarts(const Tiles &concealed, std::uint8_t t)
+{
+    Tiles starts;
+    if (!isSuited(t))
+        return starts;
+    const int position = t % 9;
+    for (int offset = 2; offset >= 0; --offset) {
+        const int start = t - offset;
+        if (position - offset < 0 || position - offset > 6)
+            continue;
+        bool complete = true;
+        for (int i = 0; i < 3; ++i) {
+            const int needed = start + i;
+            if (needed != t && count(concealed, static_cast<std::uint8_t>(needed)) == 0)
+                complete = false;
+        }
+        if (complete)
+            starts.push_back(static_cast<std::uint8_t>(start));
+    }
+    return starts;
+}

@@ -3,8 +3,11 @@
 #include "app/startup/MahjongStyle.h"
 #include "app/startup/MessageHandler.h"
 #include "app/Utils.h"
+#include "connection/ConnectionManager.h"
+#include "ui/DebugDialog.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QFile>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -44,6 +47,11 @@ MahjongApplication::MahjongApplication(int &argc, char **argv)
 {
 }
 
+MahjongApplication::~MahjongApplication()
+{
+    delete m_debugDialog;
+}
+
 void MahjongApplication::setupStyle()
 {
     setStyle(new MahjongStyle);
@@ -61,4 +69,57 @@ void MahjongApplication::loadStyleSheet()
     sheet += QLatin1Char('\n');
     sheet += readStyleSheet(QStringLiteral("resources:/customui.css"));
     setStyleSheet(sheet);
+}
+
+void MahjongApplication::openDebugDialog()
+{
+    if (m_debugDialog) {
+        m_debugDialog->raise();
+        return;
+    }
+    m_debugDialog = new DebugDialog;
+    connect(m_debugDialog, &DebugDialog::loadStyleSheet, this, &MahjongApplication::loadStyleSheet);
+    installEventFilter(this);
+    m_debugDialog->show();
+}
+
+void MahjongApplication::startNetworkStats(ConnectionManager *connectionManager)
+{
+    if (m_debugDialog && connectionManager)
+        m_debugDialog->setConnection(connectionManager->connection());
+}
+
+QString MahjongApplication::styleSheetPath(const QWidget *widget)
+{
+    QStringList parts;
+    for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
+        QString part = QString::fromLatin1(widget->metaObject()->className());
+        if (!widget->objectName().isEmpty())
+            part += QLatin1Char('#') + widget->objectName();
+        parts.prepend(part);
+    }
+    return parts.join(QStringLiteral(" > "));
+}
+
+bool MahjongApplication::eventFilter(QObject *watched, QEvent *event)
+{
+    // The mouse entering a widget names it; leaving one returns to its parent (when
+    // the mouse moves on to another widget, that one's enter follows).
+    if (m_debugDialog && watched->isWidgetType()) {
+        const auto *widget = static_cast<const QWidget *>(watched);
+        if (event->type() == QEvent::Enter)
+            showCssPath(widget);
+        else if (event->type() == QEvent::Leave && !widget->isWindow())
+            showCssPath(widget->parentWidget());
+    }
+    return QApplication::eventFilter(watched, event);
+}
+
+void MahjongApplication::showCssPath(const QWidget *widget)
+{
+    // The debug window's own widgets are left out, so that its path can be selected.
+    if (!widget || widget == m_widgetUnderMouse || widget->window() == m_debugDialog)
+        return;
+    m_widgetUnderMouse = widget;
+    m_debugDialog->setCssPath(styleSheetPath(widget));
 }

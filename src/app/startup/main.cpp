@@ -60,6 +60,8 @@ int run(MahjongApplication &app, CommandLine &commandLine)
                              SingleInstance::alreadyRunningText());
         return 0;
     }
+    if (commandLine.debug())
+        app.openDebugDialog();
 
     TranslationsManager translations;
     translations.setLanguage(translations.startLanguage(commandLine.language()));

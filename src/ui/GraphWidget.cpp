@@ -1,0 +1,48 @@
+#include "ui/GraphWidget.h"
+
+#include <QPainter>
+#include <QPointF>
+
+#include <algorithm>
+#include <limits>
+
+GraphWidget::GraphWidget(QWidget *parent)
+    : QFrame(parent)
+{
+}
+
+void GraphWidget::setSamples(const std::deque<int> &samples)
+{
+    m_samples.assign(samples.begin(), samples.end());
+    double smallest = std::numeric_limits<double>::max();
+    double largest = std::numeric_limits<double>::lowest();
+    for (int sample : m_samples) {
+        smallest = std::min(smallest, double(sample));
+        largest = std::max(largest, double(sample));
+    }
+    m_minimum = m_samples.empty() ? 0 : int(smallest);
+    m_maximum = m_samples.empty() ? 0 : int(largest);
+    update();
+}
+
+void GraphWidget::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    const std::size_t n = m_samples.size();
+    if (n < 2)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double w = width();
+    const double h = height();
+    // With every sample at 0 there is no height to scale by: the line lies on the
+    // bottom row of pixels.
+    const double top = double(m_maximum);
+    auto point = [&](std::size_t i) {
+        const double x = w * double(i) / double(n - 1);
+        const double y = top > 0 ? (top - m_samples[i]) * h / top : h - 0.5;
+        return QPointF(x, y);
+    };
+    for (std::size_t i = 1; i < n; ++i)
+        painter.drawLine(point(i - 1), point(i));
+}

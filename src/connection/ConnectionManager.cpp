@@ -645,20 +645,20 @@ void ConnectionManager::storePlayerProperties(const QMap<QString, QString> &prop
 
 // Tables and lobby.
 
-void ConnectionManager::join_table(qint32 tableId, qint8 seat)
+bool ConnectionManager::join_table(qint32 tableId, qint8 seat)
 {
     if (!isConnected()) {
         qWarning() << "not connected to the game server, dropping the join of table" << tableId;
-        return;
+        return false;
     }
     if (joinThrottled(tableId, seat)) {
         qWarning() << "join of table" << tableId << "seat" << int(seat) << "repeated within"
                    << JoinThrottleMs << "ms, refused";
-        return;
+        return false;
     }
     auto packet = tablePacket<join_table_t>(tableId);
     packet.seat = seat;
-    send(packet);
+    return send(packet);
 }
 
 void ConnectionManager::watch_table(qint32 tableId)

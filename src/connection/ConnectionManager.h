@@ -89,7 +89,9 @@ public slots:
     void storePlayerProperties(const QMap<QString, QString> &properties);
 
     // Tables and lobby.
-    void join_table(qint32 tableId, qint8 seat = -1);
+    // Returns whether the request was sent: false when not connected or when the same
+    // join went out less than JoinThrottleMs ago.
+    bool join_table(qint32 tableId, qint8 seat = -1);
     void watch_table(qint32 tableId);
     void unwatch_table(qint32 tableId);
     void leave_table(qint32 tableId);

@@ -328,14 +328,14 @@ void TestConnectionManager::joinThrottle()
     c.manager->setClock([&now] { return now; });
     QSignalSpy joined(c.manager.get(), &ConnectionManager::joinSuccessful);
 
-    c.manager->join_table(12, -1);
+    QVERIFY(c.manager->join_table(12, -1));
     now += 1999;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("join of table 12 seat -1 repeated")));
-    c.manager->join_table(12, -1);
-    c.manager->join_table(13, -1); // another table
-    c.manager->join_table(12, 1);  // another seat
-    now += 2;                      // 2001 ms after the first
-    c.manager->join_table(12, -1);
+    QVERIFY(!c.manager->join_table(12, -1));
+    QVERIFY(c.manager->join_table(13, -1)); // another table
+    QVERIFY(c.manager->join_table(12, 1));  // another seat
+    now += 2;                               // 2001 ms after the first
+    QVERIFY(c.manager->join_table(12, -1));
     QTRY_COMPARE(joined.count(), 4);
     // The server reads in order: once a later request is in, every join sent is too.
     c.manager->query_lobby_summary();

@@ -1,37 +1,60 @@
 #!/usr/bin/env bash
-# Sets up a machine, builds the client and runs it against the local test servers.
+# Sets up a machine, builds the client and runs it against local servers: the demo world
+# of the test game server (tables, tournaments and computer players) and a throw-away
+# ejabberd for the chat. Both servers stop when the client ends, also on Ctrl+C.
 # Usage: tools/run-client.sh [client options...]
-# The build directory is $BUILD_DIR (default: build/ at the top of the tree).
+# The build directory is $BUILD_DIR (default: build/ at the top of the tree); $SEED seeds
+# the demo world's walls (default 1); SKIP_BUILD=1 uses the build as it is.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 
-"$top/tools/setup.sh"
-export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+if [ "${SKIP_BUILD:-0}" != 1 ]; then
+    "$top/tools/setup.sh"
+    export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
+    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build" --parallel "$(nproc)"
+fi
 
 client=$build/src/app/mahjong
-server=$(find "$build/tools" -type f -name mahjong-testserver -perm -u+x 2>/dev/null | head -n 1)
-if [ -z "$server" ]; then
-    echo "No game test server is built; the client starts without servers." >&2
-    exec "$client" "$@"
-fi
+server=$build/tools/testserver/mahjong-testserver
+chat=$top/tools/ejabberd/ejabberd-test-server.sh
+[ -x "$client" ] && [ -x "$server" ] || { echo "run-client: build first (no $client or $server)" >&2; exit 1; }
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/mahjong-run.XXXXXX")
 server_pid=""
+chat_dir=""
 cleanup() {
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+    if [ -n "$server_pid" ]; then
+        kill "$server_pid" 2>/dev/null || true
+        wait "$server_pid" 2>/dev/null || true
+    fi
+    [ -n "$chat_dir" ] && "$chat" stop "$chat_dir" >/dev/null 2>&1 || true
     rm -rf "$run"
 }
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
-# The client trusts exactly the test CA: a search-path directory holding it.
+# The chat server. Accounts are created by the game server: every login is registered
+# with the script's "register" command (the ejabberd control command) before it is
+# answered, the player id as user name and the login's chat secret as password.
+if "$chat" start "$run/ejabberd" >"$run/ejabberd-start.log" 2>&1; then
+    chat_dir=$run/ejabberd
+    # shellcheck source=/dev/null
+    xmpp_port=$(. "$chat_dir/env" && echo "$XMPP_PORT")
+else
+    echo "run-client: ejabberd did not start; playing without chat:" >&2
+    cat "$run/ejabberd-start.log" >&2
+fi
+
+# The client trusts exactly the test CAs: a search-path directory holding them.
 certs=$build/testcerts
 [ -f "$certs/ca.pem" ] || "$top/tools/testserver/make-test-certs.sh" "$certs"
 mkdir -p "$run/resources/ca-certs"
 cp "$certs/ca.pem" "$run/resources/ca-certs/test-ca.pem"
+[ -n "$chat_dir" ] && cp "$chat_dir/ca.pem" "$run/resources/ca-certs/chat-ca.pem"
 
 version=$(sed -n 's/^project([A-Za-z]* VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 cat >"$run/client_versions.xml" <<XML
@@ -40,8 +63,7 @@ cat >"$run/client_versions.xml" <<XML
   <client version="$version" url="https://localhost/downloads/client-$version.tar.gz"/>
 </clientversions>
 XML
-scenario=$run/scenario.json
-cat >"$scenario" <<JSON
+cat >"$run/scenario.json" <<JSON
 {
   "http": {
     "/client/server_info.xml": "server_info.xml",
@@ -51,8 +73,9 @@ cat >"$scenario" <<JSON
 JSON
 : >"$run/server_info.xml" # written below, once the game port is known
 
-"$server" --scenario "$scenario" --cert "$certs/server.pem" --key "$certs/server.key" \
-    >"$run/testserver.log" 2>&1 &
+demo_args=(--demo --seed "${SEED:-1}" --scenario "$run/scenario.json" --cert "$certs/server.pem" --key "$certs/server.key")
+[ -n "$chat_dir" ] && demo_args+=(--ejabberd "$chat_dir")
+"$server" "${demo_args[@]}" >"$run/testserver.log" 2>&1 &
 server_pid=$!
 for _ in $(seq 100); do
     grep -q '^LISTENING' "$run/testserver.log" 2>/dev/null && break
@@ -61,7 +84,6 @@ for _ in $(seq 100); do
 done
 read -r game_port http_port < <(sed -n 's/^LISTENING game=\([0-9]*\) http=\([0-9]*\).*/\1 \2/p' \
     "$run/testserver.log")
-echo "Game test server on localhost:$game_port, documents on https://localhost:$http_port"
 
 # The server-info document names the game server; the server reads it on request.
 cat >"$run/server_info.xml" <<XML
@@ -71,5 +93,14 @@ cat >"$run/server_info.xml" <<XML
   <versioncheck url="https://{host}/client/{sku}/client_versions.xml"/>
 </serverinfo>
 XML
+
+skin=$(sed -n 's/^MAHJONG_SKIN:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/dev/null)
+echo "Game server (demo world): localhost:$game_port, documents on https://localhost:$http_port"
+if [ -n "$chat_dir" ]; then
+    echo "Chat server (ejabberd): localhost:$xmpp_port, lobby room lobby@conference.localhost"
+fi
+echo "Game server log: $run/testserver.log (removed at the end)"
+echo "Client log: ${XDG_CACHE_HOME:-$HOME/.cache}/Pellandor/Pellandor-${skin:-corvana}/mahjong.log"
+echo "Log in with any name and any password (\"locked\" is refused; a name starting \"player-\" is asked for a screen name)."
 
 "$client" --searchpath "$run/resources" --serverinfo "localhost:$http_port" "$@"

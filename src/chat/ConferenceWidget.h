@@ -30,7 +30,7 @@ public:
     };
     enum ChatKind { NoChatKind = 0, LobbyChatKind = 1, TableChatKind = 2 };
 
-    ConferenceWidget(QWidget *parent, int suppressedNotices);
+    explicit ConferenceWidget(QWidget *parent = nullptr, int suppressedNotices = 0);
     ~ConferenceWidget() override;
 
     void setXmppContext(ChatController *context);

@@ -18,6 +18,9 @@ int UTabWidget::addTab(QWidget *page, const QString &label)
 {
     m_ui->tabPane->addWidget(page);
     const int index = m_ui->tabBar->addTab(label);
+    // A hidden tab bar does not announce its new size itself; the first tabs would
+    // otherwise get no height once shown.
+    m_ui->tabBar->updateGeometry();
     if (isVisible())
         m_ui->tabBarContainer->layout()->activate();
     return index;
@@ -46,11 +49,13 @@ QWidget *UTabWidget::widget(int index) const
 void UTabWidget::setTabText(int index, const QString &text)
 {
     m_ui->tabBar->setTabText(index, text);
+    m_ui->tabBar->updateGeometry();
 }
 
 void UTabWidget::setTabIcon(int index, const QIcon &icon)
 {
     m_ui->tabBar->setTabIcon(index, icon);
+    m_ui->tabBar->updateGeometry();
 }
 
 QTabBar *UTabWidget::tabBar() const

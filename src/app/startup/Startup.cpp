@@ -12,6 +12,7 @@
 #include "app/startup/UserPaths.h"
 #include "app/startup/VersionChecker.h"
 #include "app/version.h"
+#include "ui/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -209,10 +210,15 @@ void Startup::finishWhenReady()
 void Startup::handOver()
 {
     m_splash->showStatus(tr("Starting..."));
-    GameSounds::instance();
-    // The main window takes over from here, built with the command line's game
-    // server, user, web host and page overrides and the translations manager.
     qWarning().noquote() << QStringLiteral(" [INFO ] start-up finished; game server %1:%2")
                                 .arg(m_commandLine.host(), QString::number(m_commandLine.port()));
+    if (m_windowFactory)
+        m_mainWindow = m_windowFactory(m_commandLine, m_translations);
+    GameSounds::instance();
+    if (m_mainWindow) {
+        // Hidden, not closed: closing the splash would end the program.
+        m_splash->hide();
+        m_mainWindow->onStartupFinished(true);
+    }
     emit finished();
 }

@@ -3,10 +3,12 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class CommandLine;
 class FileLoader;
+class MainWindow;
 class MahjongSplash;
 class NewVersionDialog;
 class TranslationsManager;
@@ -26,13 +28,21 @@ public:
     static constexpr int minimumSplashTime = 750;
     static constexpr int preloadDelay = 100;
 
+    // Builds the main window from the command line's start-up values.
+    using WindowFactory
+        = std::function<std::unique_ptr<MainWindow>(const CommandLine &, TranslationsManager &)>;
+
     Startup(CommandLine &commandLine, TranslationsManager &translations, QObject *parent = nullptr);
     ~Startup() override;
 
+    // The window that takes over at the end of start-up; without one the splash stays.
+    void setWindowFactory(WindowFactory factory) { m_windowFactory = std::move(factory); }
     void start();
 
     bool isFinished() const { return m_finished; }
     MahjongSplash *splash() const { return m_splash.get(); }
+    // The main window once start-up has handed over to it; it lives as long as this object.
+    MainWindow *mainWindow() const { return m_mainWindow.get(); }
 
 signals:
     // Start-up has handed over.
@@ -63,6 +73,8 @@ private:
     std::unique_ptr<FileLoader> m_loader;
     std::unique_ptr<MahjongSplash> m_splash;
     std::unique_ptr<NewVersionDialog> m_newVersionDialog;
+    WindowFactory m_windowFactory;
+    std::unique_ptr<MainWindow> m_mainWindow;
     bool m_checked = false;
     bool m_minimumTimeElapsed = false;
     bool m_preloaded = false;

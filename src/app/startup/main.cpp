@@ -9,6 +9,7 @@
 #include "app/startup/UserPaths.h"
 #include "app/version.h"
 #include "game/tiles/TileGraphics.h"
+#include "ui/MainWindow.h"
 #include "ui/web/LocalPageSchemeHandler.h"
 
 #include <QDateTime>
@@ -68,7 +69,13 @@ int run(MahjongApplication &app, CommandLine &commandLine)
 
     loadCaCertificates();
 
+    // The window outlives the event loop and goes with start-up, before the translations.
     Startup startup(commandLine, translations);
+    startup.setWindowFactory([](const CommandLine &line, TranslationsManager &languages) {
+        return std::make_unique<MainWindow>(line.host(), line.port(), line.user(), line.password(),
+                                            line.ssl(), line.httpHost(), line.pageOverrides(),
+                                            &languages);
+    });
     QObject::connect(&startup, &Startup::exitRequested, &app, &QCoreApplication::exit);
     startup.start();
     const int exitCode = app.exec();

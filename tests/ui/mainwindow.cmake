@@ -1,0 +1,17 @@
+# The main window: hand-over from start-up, the header and the lobby tabs against the
+# test game server. Run a second time on a large screen, where the stored size applies.
+mahjong_add_test(tst_mainwindow
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_mainwindow.cpp
+    LIBS mahjong_ui
+    TIMEOUT 180
+    ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu")
+add_dependencies(tst_mainwindow mahjong-testserver)
+
+set(large_screen ${CMAKE_CURRENT_BINARY_DIR}/large-screen.json)
+file(WRITE ${large_screen} "{ \"screens\": [ { \"name\": \"large\", \"x\": 0, \"y\": 0, \"width\": 1920, \"height\": 1080 } ] }\n")
+set(home ${PROJECT_BINARY_DIR}/test-homes/tst_mainwindow_largescreen)
+file(MAKE_DIRECTORY ${home})
+add_test(NAME tst_mainwindow_largescreen COMMAND tst_mainwindow startUpHandsOverToTheLoginPage)
+set_tests_properties(tst_mainwindow_largescreen PROPERTIES
+    TIMEOUT 120
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${large_screen};HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};QTWEBENGINE_DISABLE_SANDBOX=1")

@@ -1,0 +1,343 @@
+#include "logfile.h"
+#include "protocol/TestServer.h"
+#include "screenshot.h"
+#include "testmain.h"
+
+#include "app/Utils.h"
+#include "app/startup/CommandLine.h"
+#include "app/startup/GameSounds.h"
+#include "app/startup/MahjongSplash.h"
+#include "app/startup/Startup.h"
+#include "app/startup/TranslationsManager.h"
+#include "app/version.h"
+#include "connection/PlayerDb.h"
+#include "connection/ServerTime.h"
+#include "lobby/LobbyController.h"
+#include "lobby/TableModel.h"
+#include "app/Singleton.h"
+#include "ui/MainWindow.h"
+#include "ui/ModelessMsgBox.h"
+#include "ui/UTabWidget.h"
+#include "ui/UrlHandler.h"
+#include "ui/web/EmbeddedBrowser.h"
+#include "ui/web/EmbeddedWebPage.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTreeView>
+#include <QWebEngineView>
+
+// The main window as the client runs it: handed over from a real start-up, connected to
+// the test game server, logged in and showing its lobby.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void openExternally(const QUrl &url) { m_externalUrls << url; }
+
+private:
+    TestServer m_server;
+    std::unique_ptr<LogFile> m_log;
+    std::unique_ptr<TranslationsManager> m_translations;
+    std::optional<CommandLine> m_commandLine;
+    std::unique_ptr<Startup> m_startup;
+    QList<QUrl> m_externalUrls;
+
+    MainWindow *window() const { return m_startup->mainWindow(); }
+
+    template <class T>
+    T *child(const char *name) const
+    {
+        return window()->findChild<T *>(QLatin1String(name));
+    }
+
+    QString boxText() const
+    {
+        auto *box = window()->findChild<ModelessMsgBox::MsgBox *>();
+        return box ? box->contentWidget()->findChild<QLabel *>()->text() : QString();
+    }
+
+    // Which of the side column's parts the tab shows: chat, container, summary, table
+    // preview, tournament preview, coming tournaments.
+    QString sideColumn() const
+    {
+        QString shown;
+        for (const char *name : {"lobbyChatFrame", "containerWidget", "lobbySummaryContainer",
+                                 "tablePreviewContainer", "tournamentPreviewContainer",
+                                 "comingTournamentsContainer"})
+            shown += child<QWidget>(name)->isHidden() ? QLatin1Char('-') : QLatin1Char('x');
+        return shown;
+    }
+
+    static QList<int> shownIds(const QTreeView *view)
+    {
+        QList<int> ids;
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            ids << view->model()->index(row, 0).data(Qt::UserRole).toInt();
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QSettings().clear();
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openExternally");
+        QVERIFY(m_server.start(TestServer::sourceDir() + QStringLiteral("/tests/ui/mainwindow.json"), false));
+        m_log = std::make_unique<LogFile>();
+        m_translations = std::make_unique<TranslationsManager>();
+        m_translations->setLanguage(QStringLiteral("en"));
+        m_commandLine = CommandLine::parse(
+            {QStringLiteral("client"), QStringLiteral("--nossl"), QStringLiteral("-S"),
+             QStringLiteral("127.0.0.1:%1").arg(m_server.httpPort()),
+             QStringLiteral("127.0.0.1:%1").arg(m_server.gamePort())});
+    }
+
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        m_startup.reset();
+    }
+
+    void startUpHandsOverToTheLoginPage()
+    {
+        QSettings().setValue(QStringLiteral("game/windowSize"), QSize(1100, 700));
+        QSettings().setValue(QStringLiteral("game/windowFullscreen"), false);
+        m_startup = std::make_unique<Startup>(*m_commandLine, *m_translations);
+        m_startup->setWindowFactory([](const CommandLine &line, TranslationsManager &translations) {
+            return std::make_unique<MainWindow>(line.host(), line.port(), line.user(), line.password(),
+                                                line.ssl(), line.httpHost(), line.pageOverrides(),
+                                                &translations);
+        });
+        QSignalSpy finished(m_startup.get(), &Startup::finished);
+        m_startup->start();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+
+        QVERIFY(window());
+        QVERIFY(!m_startup->splash()->isVisible());
+        QVERIFY(window()->isVisible());
+        QCOMPARE(window()->windowTitle(), QStringLiteral("Corvana Mahjong - ") + clientVersionString());
+        QCOMPARE(child<QStackedWidget>("centralWidget")->currentWidget(), child<QWidget>("loginWidget"));
+        QTRY_VERIFY(m_log->text().contains(QLatin1String(" [INFO ] login page shown")));
+        QTRY_VERIFY(window()->connectionManager().isConnected());
+        QVERIFY(m_server.waitForOutput(QStringLiteral("RECV platform_version_t")));
+        // No web view exists before the login: a page pane builds its view at its first page.
+        QVERIFY(!window()->findChild<QWebEngineView *>());
+
+        // The screen decides the size: a small one warns and keeps the form's size, a large
+        // one restores the stored size and full-screen flag.
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        auto *toggle = child<QPushButton>("toggleFullscreenButton");
+        if (screen.width() < 1024 || screen.height() < 768) {
+            QCOMPARE(boxText(), QStringLiteral("You should have a resolution of at least 1024x768, "
+                                               "you currently have %1x%2")
+                                    .arg(screen.width())
+                                    .arg(screen.height()));
+            QCOMPARE(window()->size(), QSize(1023, 663));
+            QCOMPARE(toggle->text(), QStringLiteral("Windowed"));
+        } else {
+            QCOMPARE(boxText(), QString());
+            QCOMPARE(window()->size(), QSize(1100, 700));
+            QCOMPARE(toggle->text(), QStringLiteral("Fullscreen"));
+        }
+        QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-%1x%2").arg(screen.width()).arg(screen.height())));
+        qDeleteAll(window()->findChildren<ModelessMsgBox::MsgBox *>());
+    }
+
+    void headerFollowsBalanceScreenAndPicture()
+    {
+        MainWindow &w = *window();
+        auto *balance = child<QLabel>("accountBalanceLabel");
+        auto *topBalance = child<QLabel>("topBarAccountBalanceLabel");
+
+        // The balance by sequence: the first (0) is shown, an equal one ignored.
+        w.onCurrentAccountBalance(700, 0, 0);
+        QCOMPARE(balance->text(), QStringLiteral("You have $7"));
+        QCOMPARE(topBalance->text(), QStringLiteral("$7"));
+        QCOMPARE(w.accountBalance(), 700);
+        w.onCurrentAccountBalance(900, 0, 0);
+        QCOMPARE(w.accountBalance(), 700);
+        w.onCurrentAccountBalance(250050, 1000, 3);
+        QCOMPARE(balance->text(), QStringLiteral("You have $2,500.50 (+$10 reserved)"));
+        w.onCurrentAccountBalance(1, 0, 2);
+        QCOMPARE(topBalance->text(), QStringLiteral("$2,500.50 (+$10 reserved)"));
+
+        // "Powered by" carries the style sheet's trademark style.
+        w.setStyleSheet(QStringLiteral("MainWindow { qproperty-trademarkStyle: \"color:red;\"; }"));
+        w.ensurePolished();
+        QCOMPARE(w.trademarkStyle(), QStringLiteral("color:red;"));
+        QCOMPARE(child<QLabel>("pellandorLogo")->text(),
+                 QStringLiteral("Powered by Pellandor<span style=\"color:red;\">TM</span>"));
+        w.setStyleSheet(QString());
+        w.setTrademarkStyle(QStringLiteral("font-size:8pt; font-weight:600; vertical-align:super;"));
+
+        // Full screen twice: the windowed size is stored once, when leaving the windowed
+        // state, and the other state bits stay.
+        QSettings().remove(QStringLiteral("game/windowSize"));
+        w.setWindowState(Qt::WindowMaximized);
+        const bool startsFullscreen = child<QPushButton>("toggleFullscreenButton")->text()
+                                      == QLatin1String("Windowed");
+        QSignalSpy texts(&w, &MainWindow::setToggleWindowedText);
+        if (startsFullscreen)
+            w.toggleWindowed();
+        QSettings().remove(QStringLiteral("game/windowSize"));
+        const QSize windowed = w.geometry().size();
+        w.toggleWindowed();
+        QCOMPARE(w.windowState(), Qt::WindowMaximized | Qt::WindowFullScreen);
+        QCOMPARE(QSettings().value(QStringLiteral("game/windowSize")).toSize(), windowed);
+        QCOMPARE(texts.last().at(0).toString(), QStringLiteral("Windowed"));
+        QSettings().setValue(QStringLiteral("game/windowSize"), QSize(1, 1));
+        w.toggleWindowed();
+        QCOMPARE(w.windowState(), Qt::WindowMaximized);
+        QCOMPARE(QSettings().value(QStringLiteral("game/windowSize")).toSize(), QSize(1, 1));
+        QCOMPARE(texts.last().at(0).toString(), QStringLiteral("Fullscreen"));
+        w.setWindowState(Qt::WindowNoState);
+
+        // The next tournament: a start in the future is counted down, a past one clears it.
+        const QDateTime now = Singleton<ServerTime>::instance().now();
+        auto *next = child<QLabel>("nextTournamentTextLabel");
+        w.onComingEvents({ComingEvent(ComingEvent::RoundStart, now.addSecs(60)),
+                          ComingEvent(ComingEvent::TournamentStart, now.addSecs(3600))});
+        w.onUpdateTimeout();
+        QVERIFY2(next->text().startsWith(QLatin1String("Tournament starts in: ")), qPrintable(next->text()));
+        QVERIFY(child<QLabel>("serverTime")->text().startsWith(QLatin1String("Local time is ")));
+        w.onComingEvents({ComingEvent(ComingEvent::TournamentStart, now.addSecs(-10))});
+        w.onUpdateTimeout();
+        QCOMPARE(next->text(), QString());
+
+        // Every picture update of the local player is shown, the first one too.
+        auto *players = w.findChild<PlayerDb *>();
+        players->setLocalPlayer(1001, QStringLiteral("alice"));
+        auto *avatar = child<QLabel>("avatarLabel");
+        avatar->clear();
+        w.onPlayerPictureUpdate(1002);
+        QVERIFY(avatar->pixmap().isNull());
+        w.onPlayerPictureUpdate(1001);
+        QVERIFY(!avatar->pixmap().isNull());
+        avatar->clear();
+        w.onPlayerPictureUpdate(1001);
+        QVERIFY(!avatar->pixmap().isNull());
+    }
+
+    void loggedInLobbyShowsTheTabsAndPages()
+    {
+        MainWindow &w = *window();
+        ConnectionManager &connection = w.connectionManager();
+        // What the login flow does after a successful login, as far as the lobby needs it.
+        QSignalSpy loggedIn(&connection, &ConnectionManager::loginSuccess);
+        connection.login(QStringLiteral("alice"), QStringLiteral("secret"));
+        QVERIFY(loggedIn.wait(5000));
+        w.findChild<PlayerDb *>()->setLocalPlayer(1001, QStringLiteral("alice"));
+        w.setPlayerName(QStringLiteral("alice"));
+        connect(&connection, &ConnectionManager::currentAccountBalance, &w, &MainWindow::onCurrentAccountBalance);
+        connection.query_account_balance();
+        connection.tournaments_lobby_subscribe();
+        auto *urls = w.findChild<UrlHandler *>();
+        urls->setLoggedIn();
+        urls->requestAccountPages();
+
+        QSettings().setValue(QStringLiteral("game/lobbyTab"), 1);
+        GameSounds::instance().stop(13);
+        w.displayLobby();
+        auto *tabs = child<UTabWidget>("mainTabs");
+        QCOMPARE(child<QStackedWidget>("centralWidget")->currentWidget(), child<QWidget>("loggedInWidget"));
+        QCOMPARE(tabs->count(), 6);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(GameSounds::instance().loopingSound(), 13);
+        QStringList labels;
+        for (int i = 0; i < tabs->count(); ++i)
+            labels << tabs->tabBar()->tabText(i);
+        QCOMPARE(labels, (QStringList{"Start", "Play", "Tournaments", "Settings", "Friends", "Game Guide"}));
+        QVERIFY(!tabs->tabBar()->tabIcon(0).isNull());
+        // Tabs added while the logged-in page was hidden still get their height.
+        QTRY_COMPARE(tabs->tabBar()->height(), tabs->tabBar()->sizeHint().height());
+
+        // Again: no second set of tabs, the stored tab is not read again, the music loops again.
+        QSettings().setValue(QStringLiteral("game/lobbyTab"), 4);
+        GameSounds::instance().stop(13);
+        w.displayLobby();
+        QCOMPARE(tabs->count(), 6);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(GameSounds::instance().loopingSound(), 13);
+
+        // The server's tables (the practice tables in the table list, the regular ones in
+        // the lobby tab), tournaments and balance.
+        TableModel *model = w.findChild<LobbyController *>()->tableModel();
+        QTRY_VERIFY(model->hasTable(5001) && model->hasTable(5002));
+        auto *tables = tabs->widget(1)->findChild<QTreeView *>(QStringLiteral("lobbyTreeView"));
+        QTRY_COMPARE(shownIds(tables), (QList<int>{6101, 6102}));
+        auto *tournaments = tabs->widget(2)->findChild<QTreeView *>(QStringLiteral("tournamentsLobbyTreeView"));
+        QTRY_COMPARE(tournaments->model()->rowCount(), 2);
+        QTRY_COMPARE(child<QLabel>("accountBalanceLabel")->text(), QStringLiteral("You have $1,234.56 (+$5 reserved)"));
+        QCOMPARE(child<QLabel>("loggedInAsLabel")->text(), QStringLiteral("alice"));
+
+        // Tab keywords match exactly; the side column follows the tab.
+        w.onDisplayTab(QStringLiteral("tournament"));
+        QCOMPARE(tabs->currentIndex(), 2);
+        w.onDisplayTab(QStringLiteral("Tournaments"));
+        QCOMPARE(tabs->currentIndex(), 2);
+        const QStringList columns{"-xx--x", "-x-x--", "-x--x-", "-xx--x", "x-", "-xx--x"};
+        const QStringList keywords{"welcome", "lobby", "tournament", "preferences", "friends", "howto"};
+        for (int i = 0; i < 6; ++i) {
+            w.onDisplayTab(keywords.at(i));
+            QCOMPARE(tabs->currentIndex(), i);
+            QCOMPARE(sideColumn().left(columns.at(i).size()), columns.at(i));
+            QTest::qWait(i == 0 ? 1500 : 200);
+            QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-tab%1-%2").arg(i).arg(keywords.at(i))));
+        }
+        w.onDisplayTab(QStringLiteral("friends"));
+        w.onCurrentTabChanged(6);
+        QCOMPARE(sideColumn().left(2), QStringLiteral("xx"));
+        w.onDisplayTab(QStringLiteral("lobby"));
+        QCOMPARE(sideColumn(), QStringLiteral("-x-x--"));
+
+        // The empty internal pages fall back to the local ones.
+        auto *welcome = w.findChild<EmbeddedWebPage *>(QStringLiteral("welcomePage"));
+        QTRY_VERIFY(welcome->webView());
+        QCOMPARE(welcome->webView()->url(), QUrl(QStringLiteral("localwww:/welcome.html")));
+        auto *howto = w.findChild<EmbeddedWebPage *>(QStringLiteral("howtoPage"));
+        QTRY_VERIFY(howto->webView());
+        QCOMPARE(howto->webView()->url(), QUrl(QStringLiteral("localwww:/howto.html")));
+
+        // The account pages fill the menu; an account page keeps both buttons disabled
+        // until it arrives, other pages leave them alone.
+        auto *account = child<QPushButton>("accountButton");
+        auto *cashier = child<QPushButton>("cashierButton");
+        QTRY_COMPARE(account->menu()->actions().size(), 2);
+        QCOMPARE(account->menu()->actions().at(1)->text(), QStringLiteral("History"));
+        w.onHelp();
+        QVERIFY(account->isEnabled() && cashier->isEnabled());
+        QTRY_COMPARE(m_externalUrls.size(), 1);
+        QCOMPARE(m_externalUrls.last().path(), QStringLiteral("/about_rules.html"));
+        account->menu()->actions().at(1)->trigger();
+        QVERIFY(!account->isEnabled() && !cashier->isEnabled());
+        QTRY_VERIFY(account->isEnabled() && cashier->isEnabled());
+        // Its "_Target" sends it to the system browser although account pages stay inside.
+        QTRY_COMPARE(m_externalUrls.size(), 2);
+        QCOMPARE(m_externalUrls.last().path(), QStringLiteral("/account/history"));
+        QVERIFY(!w.findChild<EmbeddedBrowser *>());
+
+        // Pages inside the client share one browser; an empty address opens nothing.
+        w.onLaunchBrowser(QUrl());
+        QVERIFY(!w.findChild<EmbeddedBrowser *>());
+        w.onLaunchBrowser(QUrl(QStringLiteral("about:blank")));
+        w.onLaunchBrowser(QUrl(QStringLiteral("about:blank#second")));
+        QCOMPARE(w.findChildren<EmbeddedBrowser *>().size(), 1);
+        QVERIFY(w.findChild<EmbeddedBrowser *>()->isVisible());
+        w.onLaunchBrowser(QUrl(QStringLiteral("http://localhost/inside?_Target=internal")), true);
+        QCOMPARE(m_externalUrls.size(), 2);
+        QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-browser")));
+        w.findChild<EmbeddedBrowser *>()->close();
+    }
+};
+
+MAHJONG_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

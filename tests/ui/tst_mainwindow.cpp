@@ -7,6 +7,8 @@
 #include "app/startup/CommandLine.h"
 #include "app/startup/GameSounds.h"
 #include "app/startup/MahjongSplash.h"
+#include "app/startup/MahjongStyle.h"
+#include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/Startup.h"
 #include "app/startup/TranslationsManager.h"
 #include "app/version.h"
@@ -90,6 +92,16 @@ private slots:
     void initTestCase()
     {
         QSettings().clear();
+        // The client's own look: its skin, style and style sheets.
+        setupResourceSearchPaths({}, QStringLiteral("corvana"));
+        QApplication::setStyle(new MahjongStyle);
+        QString sheet;
+        for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {
+            QFile file(QString::fromLatin1(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
+        }
+        qApp->setStyleSheet(sheet);
         QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openExternally");
         QVERIFY(m_server.start(TestServer::sourceDir() + QStringLiteral("/tests/ui/mainwindow.json"), false));
         m_log = std::make_unique<LogFile>();

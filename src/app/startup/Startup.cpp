@@ -201,6 +201,10 @@ void Startup::preload()
 
 void Startup::finishWhenReady()
 {
+    // Once the checks have settled the game server, the window is built while the splash
+    // still has its minimum time to show.
+    if (m_checked && m_preloaded && m_windowFactory && !m_mainWindow)
+        m_mainWindow = m_windowFactory(m_commandLine, m_translations);
     if (m_finished || !m_checked || !m_minimumTimeElapsed || !m_preloaded)
         return;
     m_finished = true;
@@ -212,8 +216,6 @@ void Startup::handOver()
     m_splash->showStatus(tr("Starting..."));
     qWarning().noquote() << QStringLiteral(" [INFO ] start-up finished; game server %1:%2")
                                 .arg(m_commandLine.host(), QString::number(m_commandLine.port()));
-    if (m_windowFactory)
-        m_mainWindow = m_windowFactory(m_commandLine, m_translations);
     GameSounds::instance();
     if (m_mainWindow) {
         // Hidden, not closed: closing the splash would end the program.

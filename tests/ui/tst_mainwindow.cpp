@@ -25,6 +25,7 @@
 #include "ui/web/EmbeddedWebPage.h"
 
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -348,6 +349,24 @@ private slots:
         QCOMPARE(m_externalUrls.size(), 2);
         QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-browser")));
         w.findChild<EmbeddedBrowser *>()->close();
+
+        // A player without a full registration is offered to complete it on the account
+        // pages.
+        w.offerRegistrationCompletion(2);
+        auto *box = w.findChild<ModelessMsgBox::MsgBox *>();
+        QVERIFY(box);
+        QCOMPARE(box->contentWidget()->windowTitle(), QStringLiteral("Tournament registration"));
+        box->buttonBox()->button(QDialogButtonBox::Yes)->click();
+        QVERIFY(m_server.waitForOutput(QStringLiteral("TTM")));
+        QTRY_COMPARE(m_externalUrls.size(), 3);
+
+        // A language change translates the form again and keeps what the code wrote into it.
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&w, &change);
+        QCOMPARE(w.windowTitle(), MainWindow::applicationTitle());
+        QCOMPARE(tabs->tabBar()->tabText(5), QStringLiteral("Game Guide"));
+        QCOMPARE(child<QLabel>("accountBalanceLabel")->text(), QStringLiteral("You have $1,234.56 (+$5 reserved)"));
+        QVERIFY(child<QLabel>("pellandorLogo")->text().startsWith(QLatin1String("Powered by Pellandor<span")));
     }
 };
 

@@ -67,8 +67,6 @@ int run(MahjongApplication &app, CommandLine &commandLine)
     TranslationsManager translations;
     translations.setLanguage(translations.startLanguage(commandLine.language()));
 
-    loadCaCertificates();
-
     // The window outlives the event loop and goes with start-up, before the translations.
     Startup startup(commandLine, translations);
     startup.setWindowFactory([](const CommandLine &line, TranslationsManager &languages) {
@@ -78,6 +76,8 @@ int run(MahjongApplication &app, CommandLine &commandLine)
     });
     QObject::connect(&startup, &Startup::exitRequested, &app, &QCoreApplication::exit);
     startup.start();
+    // Read while the splash is up; the first secure request waits for the event loop.
+    loadCaCertificates();
     const int exitCode = app.exec();
     qWarning().noquote() << QStringLiteral(" [INFO ] Session ended with exit code %1").arg(exitCode);
     return exitCode;

@@ -203,8 +203,10 @@ void Startup::finishWhenReady()
 {
     // Once the checks have settled the game server, the window is built while the splash
     // still has its minimum time to show.
-    if (m_checked && m_preloaded && m_windowFactory && !m_mainWindow)
+    if (m_checked && m_preloaded && m_windowFactory && !m_mainWindow) {
         m_mainWindow = m_windowFactory(m_commandLine, m_translations);
+        m_mainWindow->ensurePolished();
+    }
     if (m_finished || !m_checked || !m_minimumTimeElapsed || !m_preloaded)
         return;
     m_finished = true;

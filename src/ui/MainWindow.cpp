@@ -116,11 +116,13 @@ MainWindow::MainWindow(const QString &host, quint16 port, const QString &user,
 MainWindow::~MainWindow()
 {
     // Every object below the window reaches the connection manager, the chat client or the
-    // chat context, which are members: the children go first.
+    // chat context, which are members: the children go first, the latest built first, as
+    // each may use those built before it (the player directory and the table names last).
     std::vector<QPointer<QObject>> owned;
-    for (QObject *child : children()) {
-        if (!qobject_cast<QLayout *>(child))
-            owned.emplace_back(child);
+    const QObjectList &all = children();
+    for (auto child = all.rbegin(); child != all.rend(); ++child) {
+        if (!qobject_cast<QLayout *>(*child))
+            owned.emplace_back(*child);
     }
     for (const QPointer<QObject> &child : owned)
         delete child.data();

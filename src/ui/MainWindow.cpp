@@ -94,6 +94,9 @@ MainWindow::MainWindow(const QString &host, quint16 port, const QString &user,
 
     setWindowTitle(applicationTitle());
 
+    connectLoginFlow();
+    connectTables();
+
     m_styleSheetAction.setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
     addAction(&m_styleSheetAction);
     connect(&m_styleSheetAction, &QAction::triggered, this, [] {
@@ -107,6 +110,8 @@ MainWindow::MainWindow(const QString &host, quint16 port, const QString &user,
     connect(m_ui->adSidePage, &EmbeddedWebPage::displayTab, this, &MainWindow::onDisplayTab);
     connect(m_ui->adSidePage, &EmbeddedWebPage::launchBrowser, m_urlHandler, &UrlHandler::openUrl);
     m_ui->lobbySummary->setPlayerDb(m_playerDb);
+    showLoginPage(m_user, m_password);
+    connectQuit();
 
     updatePoweredByText();
     updateToggleWindowedText();
@@ -115,6 +120,7 @@ MainWindow::MainWindow(const QString &host, quint16 port, const QString &user,
 
 MainWindow::~MainWindow()
 {
+    storeLobbyTab();
     // Every object below the window reaches the connection manager, the chat client or the
     // chat context, which are members: the children go first, the latest built first, as
     // each may use those built before it (the player directory and the table names last).

@@ -4,9 +4,13 @@
 #include "chat/ChatController.h"
 #include "chat/XMPPRosterModel.h"
 #include "chat/xmpp/XMPPClient.h"
+#include "connection/ClientConfig.h"
 #include "connection/ComingEvent.h"
 #include "connection/ConnectionManager.h"
+#include "game/UsageReason.h"
 #include "lobby/TournamentsController.h"
+#include "protocol/enums.h"
+#include "ui/ModelessMsgBox.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -20,18 +24,25 @@
 #include <QUrl>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <set>
 
+class ChatManager;
 class ComingEventsModel;
 class ComingEventsView;
 class EmbeddedWebPage;
 class FriendsWindow;
 class GameController;
+class GameWindow;
 class LobbyController;
 class LocalizationDb;
 class PlayerDb;
 class PlayerDbChatAdapter;
 class PreferencesWindow;
+class QCloseEvent;
+class SetScreennameDialog;
+class TableModel;
 class TournamentLookup;
 class TranslationsManager;
 class UrlHandler;
@@ -84,8 +95,43 @@ public:
     // Builds the logged-in page the first time; every time brings the lobby to the front.
     void displayLobby();
 
+    // ---- Connection and login ----------------------------------------------------------
+    enum ScreennameState {
+        ScreennameNormal = 0,
+        ScreennameLoggingOut = 1,
+        ScreennameReconnecting = 2,
+        ScreennameLoggingIn = 3,
+    };
+    static constexpr int ReconnectDelayMs = 1000;
+    // Ends the process on a fatal condition: by default a modal critical box, then
+    // QCoreApplication::exit(exitCode). Tests replace it; null restores the default.
+    using FatalHandler = std::function<void(QWidget *parent, const QString &title,
+                                            const QString &text, int exitCode)>;
+    static void setFatalHandler(FatalHandler handler);
+    int screennameState() const { return m_screennameState; }
+    QString searchService() const { return m_searchService; }
+    PlayerDb *playerDb() const { return m_playerDb; }
+    void showLoginPage(const QString &user, const QString &password);
+    void askForScreenname(const QString &message);
+
+    // ---- Tables, watching and invitations ----------------------------------------------
+    using UsageReason = ::UsageReason;
+    // Where the invitation throttle reads the local time; null restores the clock.
+    void setInvitationClock(std::function<QDateTime()> clock);
+    void showTable(qint32 id);
+    // The active table of the selector, -1 for the lobby.
+    qint32 activeTable() const;
+    void showUserMenu(const XMPPJid &jid, const QPoint &pos);
+    QMenu *userMenu() { return &m_userMenu; }
+
+    // ---- Quitting ----------------------------------------------------------------------
+    // The settings and the computer's description sent as player properties on quit.
+    static QMap<QString, QString> playerProperties();
+
 signals:
     void setToggleWindowedText(const QString &text);
+    // A table is watched now (also when it was open already).
+    void tableWatched(qint32 tableId);
 
 public slots:
     // ---- Window shell ------------------------------------------------------------------
@@ -116,8 +162,74 @@ public slots:
     void startLobbyMusic();
     void stopLobbyMusic();
 
+    // ---- Connection and login ----------------------------------------------------------
+    void onConnected();
+    void onConnectionFailed(const QString &reason);
+    void onVersionCheckComplete();
+    void login(const QString &user, const QString &password);
+    void loginSuccessful(qint32 playerId, const QString &name, const QString &secret,
+                         bool fullyRegistered);
+    void onClientConfig(const ClientConfig &config);
+    void onXMPPConnected();
+    void onXMPPDisconnected();
+    void onConferenceJID(const XMPPJid &jid);
+    void onConferenceRooms(const QList<XMPPJid> &rooms);
+    void onDisconnected();
+    void reconnectAfterScreenNameChange();
+    void onForcedLogout();
+    void onExceptionCaught(const std::string &what);
+    void onSetScreenname(const QString &name);
+    void onSetScreennameOk();
+    void onSetScreennameFailed(const QString &message, bool retry);
+    void onCreateUser();
+    void onCreateUserCancel();
+    void onCreateUserTerms();
+    void onCreateUserInfo(const QString &name, const QString &password, const QString &email);
+    void onSystemMessage(qint32 a, qint32 b, const QString &text);
+    void onPlayerMessage(const QString &text);
+
+    // ---- Tables, watching and invitations ----------------------------------------------
+    void joinTable(qint32 id, bool force);
+    void joinTable(qint32 id);
+    void watchTable(qint32 id);
+    void onTableClicked(int id);
+    void onTableViewCreated(qint32 id, GameWindow *window);
+    void onTableViewDestroyed(qint32 id);
+    void onTableViewAboutToBeDestroyed(qint32 id);
+    void onRegularTableJoined(qint32 id);
+    void onTableWatched(qint32 id, bool show);
+    void onUnwatchTableFailed(qint32 id);
+    void onTournamentScoreDialogClosed(qint32 tournamentId, qint32 tableId, bool roundEnded);
+    void onInvitePlayers(qint32 tableId, const std::vector<qint32> &players);
+    void onTournamentTableJoined(qint32 tournamentId, qint32 tableId, int kind);
+    void previouslySeated(qint32 tableId, qint32 seat, qint32 tournamentId);
+    void previouslyWatching(qint32 tableId);
+    void onTableInfoUpdate(const TableInfo &info);
+    void onAlreadySeated(qint32 tableId);
+    void onJoinFailed(qint32 tableId, join_failed_reason::enum_t reason);
+    void onWatchTableFailed(qint32 tableId, const QString &message);
+    void onTableUnavailableError(qint32 tableId, MainWindow::UsageReason reason);
+    void onWaitingList(int id);
+    void onQuickJoinTable(const QString &filter);
+    void onInvited(qint32 tableId, qint32 playerId);
+    void onTableInvitationAccepted(qint32 tableId);
+    void onPlayerDiscardedFromTournament(qint32 tournamentId, MttDiscardedReason::enum_t reason);
+    void onTournamentAdded(const TournamentInfo &info);
+    void onPlayerTournamentAborted(qint32 tournamentId);
+    // The tournament of a persistent id, shown in the Tournaments tab.
+    void onDisplayTournament(qint32 persistentId);
+    void onUserMenuRequested(const QString &name, const QPoint &pos);
+    void onWatchTableAction();
+    void onAddFriendAction();
+    void onDisplayMiscDialogs();
+
+    // ---- Quitting ----------------------------------------------------------------------
+    void on_quitButton_clicked();
+    void onAboutToQuit();
+
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -132,6 +244,30 @@ private:
     EmbeddedWebPage *createTabPage(const QString &name);
     void buildTabs();
     void retranslateTabs();
+
+    // ---- Connection and login ----------------------------------------------------------
+    void connectLoginFlow();
+    void fatal(const QString &title, const QString &text);
+    // A box whose text is shown as it stands, never as markup.
+    ModelessMsgBox::MsgBox *plainBox(int kind, const QString &title, const QString &text,
+                                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok);
+    void onRegistrationPage(WebPageRequest::enum_t request, const QString &url);
+
+    // ---- Tables, watching and invitations ----------------------------------------------
+    void connectTables();
+    void connectLobbyTables();
+    TableModel *tableModel() const;
+    // False (after reporting it) for a table that cannot be joined or watched.
+    bool tableUsable(qint32 id, UsageReason reason);
+    QString questionTableName(const TableInfo &info) const;
+    bool busyAtActiveTable() const;
+    void showDiscardNotice(const QString &tournamentName, MttDiscardedReason::enum_t reason);
+
+    // ---- Quitting ----------------------------------------------------------------------
+    void connectQuit();
+    void onQuitAnswered(int result);
+    // Run by the destructor: the geometry, the selected lobby tab, the clock detached.
+    void storeLobbyTab();
 
     // ---- Members, in the order of construction -----------------------------------------
     ConnectionManager m_connectionManager;
@@ -169,4 +305,28 @@ private:
     ComingEventsModel *m_comingEventsModel = nullptr;
     ComingEventsView *m_comingEventsView = nullptr;
     bool m_loginPageShown = false;
+
+    // ---- Connection and login ----------------------------------------------------------
+    QObject m_loginCursor; // holds the wait cursor of a login
+    QString m_loginSecret;
+    bool m_fullyRegistered = false;
+    int m_screennameState = ScreennameNormal;
+    ClientConfig m_clientConfig;
+    QString m_searchService;
+    QPointer<SetScreennameDialog> m_screennameDialog;
+    ChatManager *m_chatManager = nullptr;
+
+    // ---- Tables, watching and invitations ----------------------------------------------
+    QObject m_joinCursor; // holds the wait cursor of a join or watch
+    std::set<qint32> m_seatedTables;
+    std::set<qint32> m_watchingTables;
+    QMap<qint32, QDateTime> m_lastInvitations;
+    int m_invitationIntervalMinutes = 10;
+    std::function<QDateTime()> m_invitationClock = [] { return QDateTime::currentDateTime(); };
+    QMap<qint32, MttDiscardedReason::enum_t> m_pendingDiscards;
+    QMenu m_userMenu;
+    QAction m_testAction;
+
+    // ---- Quitting ----------------------------------------------------------------------
+    QPointer<ModelessMsgBox::MsgBox> m_quitBox;
 };

@@ -140,6 +140,7 @@ void MainWindow::buildTabs()
     connect(m_ui->supportButton, &QPushButton::clicked, this, &MainWindow::onExternSupport);
     connect(m_ui->cashierButton, &QPushButton::clicked, this, &MainWindow::onDeposit);
     m_ui->accountButton->setMenu(&m_accountMenu);
+    connectLobbyTables();
 }
 
 void MainWindow::retranslateTabs()

@@ -142,8 +142,8 @@ private slots:
         QTRY_VERIFY(m_log->text().contains(QLatin1String(" [INFO ] login page shown")));
         QTRY_VERIFY(window()->connectionManager().isConnected());
         QVERIFY(m_server.waitForOutput(QStringLiteral("RECV platform_version_t")));
-        // No web view exists before the login: a page pane builds its view at its first page.
-        QVERIFY(!window()->findChild<QWebEngineView *>());
+        // The side page is asked for once the server accepted the client's version.
+        QVERIFY(m_server.waitForOutput(QStringLiteral("RECV local_query_web_page_t")));
 
         // The screen decides the size: a small one warns and keeps the form's size, a large
         // one restores the stored size and full-screen flag.
@@ -244,7 +244,8 @@ private slots:
     {
         MainWindow &w = *window();
         ConnectionManager &connection = w.connectionManager();
-        // What the login flow does after a successful login, as far as the lobby needs it.
+        // The login flow builds the lobby, which selects the stored tab.
+        QSettings().setValue(QStringLiteral("game/lobbyTab"), 1);
         QSignalSpy loggedIn(&connection, &ConnectionManager::loginSuccess);
         connection.login(QStringLiteral("alice"), QStringLiteral("secret"));
         QVERIFY(loggedIn.wait(5000));
@@ -257,7 +258,6 @@ private slots:
         urls->setLoggedIn();
         urls->requestAccountPages();
 
-        QSettings().setValue(QStringLiteral("game/lobbyTab"), 1);
         GameSounds::instance().stop(13);
         w.displayLobby();
         auto *tabs = child<UTabWidget>("mainTabs");

@@ -33,6 +33,8 @@ target_link_libraries(mahjong_core PUBLIC Boost::program_options)
 
 # Windows of start-up, the application object and sound.
 target_sources(mahjong_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ClientMain.h
+    ${CMAKE_CURRENT_LIST_DIR}/ClientMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GameBackground.h
     ${CMAKE_CURRENT_LIST_DIR}/GameBackground.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GameSounds.h

@@ -1,0 +1,121 @@
+#include "app/startup/ClientMain.h"
+
+#include "app/startup/CaCertificates.h"
+#include "app/startup/CommandLine.h"
+#include "app/startup/MahjongApplication.h"
+#include "app/startup/MessageHandler.h"
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/SingleInstance.h"
+#include "app/startup/Startup.h"
+#include "app/startup/TranslationsManager.h"
+#include "app/startup/UserPaths.h"
+#include "app/version.h"
+#include "game/tiles/TileGraphics.h"
+#include "ui/MainWindow.h"
+#include "ui/web/LocalPageSchemeHandler.h"
+
+#include <QDateTime>
+#include <QMessageBox>
+#include <QSysInfo>
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+namespace {
+
+void logBanner()
+{
+    qWarning().noquote() << QStringLiteral(" [INFO ] Session started at %1, client %2, Qt %3, %4")
+                                .arg(QDateTime::currentDateTime().toString(Qt::ISODate),
+                                     QCoreApplication::applicationVersion(),
+                                     QString::fromLatin1(qVersion()),
+                                     QSysInfo::prettyProductName());
+}
+
+int run(MahjongApplication &app, CommandLine &commandLine, const QString &skin)
+{
+    setupResourceSearchPaths(commandLine.searchPaths(), skin);
+    if (commandLine.install())
+        return saveTilesetCache() ? 0 : 1;
+
+    // The lock is taken before the log is opened: a refused second start must
+    // leave the running client's log file alone.
+    const QString userDir = UserPaths::temporaryDirectory();
+    SingleInstance instance(userDir);
+    const bool alone = instance.tryLock();
+    if (alone) {
+        MessageHandler::setMinimumLevel(commandLine.minimumLogLevel());
+        MessageHandler::setFilter(commandLine.logFilter());
+        MessageHandler::openLog(userDir);
+        MessageHandler::install();
+        MahjongApplication::installLogAlerts();
+        logBanner();
+    }
+
+    app.setupStyle();
+
+    if (!alone) {
+        qWarning().noquote() << SingleInstance::alreadyRunningText();
+        QMessageBox::warning(nullptr, QCoreApplication::applicationName(),
+                             SingleInstance::alreadyRunningText());
+        return 0;
+    }
+    if (commandLine.debug())
+        app.openDebugDialog();
+
+    TranslationsManager translations;
+    translations.setLanguage(translations.startLanguage(commandLine.language()));
+
+    // The window outlives the event loop and goes with start-up, before the translations.
+    Startup startup(commandLine, translations);
+    startup.setWindowFactory([](const CommandLine &line, TranslationsManager &languages) {
+        return std::make_unique<MainWindow>(line.host(), line.port(), line.user(), line.password(),
+                                            line.ssl(), line.httpHost(), line.pageOverrides(),
+                                            &languages);
+    });
+    QObject::connect(&startup, &Startup::exitRequested, &app, &QCoreApplication::exit);
+    startup.start();
+    // Read while the splash is up; the first secure request waits for the event loop.
+    loadCaCertificates();
+    const int exitCode = app.exec();
+    qWarning().noquote() << QStringLiteral(" [INFO ] Session ended with exit code %1").arg(exitCode);
+    return exitCode;
+}
+
+} // namespace
+
+int clientMain(int argc, char *argv[], const QString &skin)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Pellandor"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pellandor-%1").arg(skin));
+    QCoreApplication::setApplicationVersion(clientVersionString());
+    // The web engine wants both before any application object exists.
+    registerWebSchemes();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+
+    // The command line is read before the application object exists: the help text and
+    // a mistake need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    std::optional<CommandLine> commandLine;
+    try {
+        commandLine = CommandLine::parse(arguments);
+    } catch (const CommandLine::Error &error) {
+        std::fprintf(stderr, "%s\n\n%s", error.what(), qUtf8Printable(CommandLine::usage()));
+        return 2;
+    }
+    if (commandLine->helpRequested()) {
+        std::fputs(qUtf8Printable(CommandLine::usage()), stdout);
+        return 0;
+    }
+
+    MahjongApplication app(argc, argv);
+    try {
+        return run(app, *commandLine, skin);
+    } catch (const std::exception &error) {
+        qCritical() << "unexpected error:" << error.what();
+        return 1;
+    }
+}

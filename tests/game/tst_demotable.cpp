@@ -1,16 +1,10 @@
-#include "game/GameController.h"
+#include "DemoPlayer.h"
 
 #include "SceneTestSetup.h"
-#include "connection/ConnectionManager.h"
-#include "game/GameModel.h"
-#include "game/GameWindow.h"
-#include "lobby/TableModel.h"
 #include "protocol/TestServer.h"
-#include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
-#include "table/scene/HandView.h"
 
 #include "testmain.h"
 
@@ -25,116 +19,7 @@
 
 namespace {
 
-QPushButton *shownButton(QWidget *parent, const QString &name)
-{
-    const auto buttons = parent->findChildren<QPushButton *>(name);
-    for (QPushButton *button : buttons) {
-        if (button->isVisible() && button->isEnabled())
-            return button;
-    }
-    return nullptr;
-}
-
-HandTile *handTile(GameWindow *window, tile t)
-{
-    for (HandTile *item : window->handView()->items()) {
-        if (item->tileValue() == t && item->isVisible())
-            return item;
-    }
-    return nullptr;
-}
-
-void clickItem(GameWindow *window, QGraphicsItem *item)
-{
-    QGraphicsView *view = window->view();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(item->sceneBoundingRect().center()));
-}
-
-// A player at one table of the demo world: logged in, with the controller and the
-// table window the client builds.
-struct Player
-{
-    std::unique_ptr<ConnectionManager> connection;
-    std::unique_ptr<TableModel> tables;
-    std::unique_ptr<GameController> controller;
-    GameWindow *window = nullptr;
-    qint32 id = -1;
-
-    bool login(quint16 port, const QString &name)
-    {
-        connection = std::make_unique<ConnectionManager>(false);
-        QSignalSpy versions(connection.get(), &ConnectionManager::versionCheckComplete);
-        connection->connectTo(QStringLiteral("127.0.0.1"), port);
-        if (!versions.wait(5000))
-            return false;
-        QSignalSpy success(connection.get(), &ConnectionManager::loginSuccess);
-        connection->login(name, QStringLiteral("pw"));
-        if (!success.wait(5000))
-            return false;
-        id = success.first().at(0).toInt();
-        tables = std::make_unique<TableModel>(connection.get(), nullptr);
-        QObject::connect(connection.get(), qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), tables.get(),
-                         &TableModel::addOrUpdateTable);
-        controller = std::make_unique<GameController>(connection.get(), TableWindowServices(), nullptr);
-        controller->setPlayerId(id);
-        controller->setPlayerName(name);
-        controller->setTableModel(tables.get());
-        QObject::connect(controller.get(), &GameController::tableViewCreated, controller.get(),
-                         [this](qint32, GameWindow *w) { window = w; });
-        tables->subscribe(QStringLiteral("101/Practice"));
-        return true;
-    }
-
-    bool open(qint32 table)
-    {
-        if (!QTest::qWaitFor([&] { return tables->hasTable(table); }, 5000))
-            return false;
-        connection->join_table(table);
-        if (!QTest::qWaitFor([&] { return window != nullptr; }, 5000))
-            return false;
-        window->resize(1100, 760);
-        window->show();
-        return QTest::qWaitForWindowExposed(window);
-    }
-
-    GameModel *model(qint32 table) const { return controller->gameModel(table); }
-
-    // Plays until the hand ends as a player would: a claim or a win offered is taken,
-    // else the drawn tile (or, after a claim, the last tile) is discarded.
-    bool playHand(qint32 table, int *claims = nullptr)
-    {
-        GameModel *m = model(table);
-        QDeadlineTimer deadline(60000);
-        int movesWithoutChange = 0;
-        while (!deadline.hasExpired()) {
-            if (m->gameState() == GameModel::HAND_OVER)
-                return true;
-            QTest::qWait(10);
-            if (window->actionQueue().isBusy() || !window->actionQueue().isEmpty())
-                continue;
-            if (QPushButton *take = window->meldAuction() ? shownButton(window->meldAuction(), QStringLiteral("meldChoiceButton")) : nullptr) {
-                take->click();
-                if (claims)
-                    ++*claims;
-                QTest::qWait(50);
-                continue;
-            }
-            const PlayerData *own = m->ownPlayer();
-            if (!own || m->actingPlayer().first != id || own->hand().size() % 3 != 2)
-                continue;
-            const tile t = own->pendingTiles().empty() ? own->hand().back() : own->pendingTiles().front();
-            HandTile *item = handTile(window, t);
-            if (!item)
-                continue;
-            const size_t before = own->discards().size();
-            clickItem(window, item);
-            if (!QTest::qWaitFor([&] { return m->ownPlayer()->discards().size() != before || m->gameState() != GameModel::HAND_IN_PLAY; }, 3000)
-                && ++movesWithoutChange > 3)
-                return false;
-        }
-        return false;
-    }
-};
+using DemoPlay::shownButton;
 
 // The counters the server logs when a hand ends: the wall and every seat's concealed tiles.
 struct HandEnd
@@ -199,7 +84,7 @@ void TestDemoTable::playsWholeHands()
     QFETCH(quint32, seed);
     TestServer server;
     QVERIFY(server.startDemo(seed, 0));
-    Player player;
+    DemoPlayer player;
     QVERIFY(player.login(server.gamePort(), QStringLiteral("tester")));
     QVERIFY(player.open(table));
     GameModel *model = player.model(table);
@@ -236,12 +121,7 @@ void TestDemoTable::playsWholeHands()
         }
         QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-%2-%3.png").arg(TestServer::binaryDir()).arg(table).arg(hand)));
 
-        QWidget *board = window->scoreBoard()->isVisible() ? static_cast<QWidget *>(window->scoreBoard()) : window->washoutWindow();
-        QPushButton *ready = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT((ready = shownButton(board, QStringLiteral("readyPushButton")))
-                                     || (ready = shownButton(board, QStringLiteral("readyButton"))),
-                                 5000);
-        ready->click();
+        QVERIFY(DemoPlay::sayReady(window));
     }
     QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
     QCOMPARE(server.output().count(QStringLiteral("RECV ready_t")), 3);
@@ -253,7 +133,7 @@ void TestDemoTable::takesTheSeatBackAfterALostConnection()
     constexpr qint32 table = 3010;
     TestServer server;
     QVERIFY(server.startDemo(21, 150));
-    auto first = std::make_unique<Player>();
+    auto first = std::make_unique<DemoPlayer>();
     QVERIFY(first->login(server.gamePort(), QStringLiteral("dropper")));
     QVERIFY(first->open(table));
     QTRY_VERIFY_WITH_TIMEOUT(shownButton(first->window->seatedWindow(), QStringLiteral("playButton")), 5000);
@@ -266,7 +146,7 @@ void TestDemoTable::takesTheSeatBackAfterALostConnection()
 
     // Played for meanwhile; after the login the server names the seat, and the join
     // brings back the hand with the own tiles.
-    Player again;
+    DemoPlayer again;
     QVERIFY(again.login(server.gamePort(), QStringLiteral("dropper")));
     QVERIFY(server.waitForOutput(QStringLiteral("SENT notify_seated_t")));
     QVERIFY(again.open(table));

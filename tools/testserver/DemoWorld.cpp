@@ -321,23 +321,35 @@ void DemoWorld::login(DemoSession *session, const QString &user, const QString &
         return;
     }
     // The chat account first, so that the client's chat login that follows succeeds.
+    registerChatAccount(session, user, QStringLiteral("register"));
+}
+
+// Registers the account on the chat server; an account the server holds already (from
+// an earlier run of this server) gets the new chat secret as its password instead.
+void DemoWorld::registerChatAccount(DemoSession *session, const QString &login, const QString &command)
+{
+    const Account &account = m_accounts.at(login);
+    const QString id = QString::number(account.id);
+    const QStringList arguments = command == QLatin1String("register")
+        ? QStringList{command, m_chat.ejabberdDirectory, id, account.chatSecret}
+        : QStringList{QStringLiteral("ctl"), m_chat.ejabberdDirectory, command, id, m_chat.domain, account.chatSecret};
     auto *process = new QProcess(this);
-    const QString login = user;
-    connect(process, &QProcess::finished, this, [this, process, session, login](int code) {
+    connect(process, &QProcess::finished, this, [this, process, session, login, command](int code) {
         process->deleteLater();
         const auto found = m_accounts.find(login);
         if (found == m_accounts.end() || !m_sessions.count(session))
             return;
+        if (code != 0 && command == QLatin1String("register"))
+            return registerChatAccount(session, login, QStringLiteral("change_password"));
         if (code != 0)
             session->log(QStringLiteral("CHAT REGISTRATION FAILED %1: %2").arg(login, QString::fromUtf8(process->readAllStandardError())));
         found->second.chatRegistered = code == 0;
         QFile directory(m_chat.ejabberdDirectory + QStringLiteral("/search-directory"));
-        if (code == 0 && directory.open(QIODevice::Append)) {
+        if (code == 0 && directory.open(QIODevice::Append))
             directory.write(QStringLiteral("%1@%2\t%3\n").arg(found->second.id).arg(m_chat.domain, found->second.screenName).toUtf8());
-        }
         completeLogin(session, found->second);
     });
-    process->start(m_chat.script, {QStringLiteral("register"), m_chat.ejabberdDirectory, QString::number(account.id), account.chatSecret});
+    process->start(m_chat.script, arguments);
 }
 
 void DemoWorld::completeLogin(DemoSession *session, Account &account)

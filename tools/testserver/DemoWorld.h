@@ -65,6 +65,7 @@ private:
     bool handleTournaments(DemoSession *session, const QString &name, const QJsonObject &fields);
 
     void login(DemoSession *session, const QString &user, const QString &password);
+    void registerChatAccount(DemoSession *session, const QString &login, const QString &command);
     void completeLogin(DemoSession *session, Account &account);
     Account *accountOf(DemoSession *session);
     void buildLobby();

@@ -995,8 +995,13 @@ void TableEngine::endHand(int winner, int discarder)
         const bool won = i == winner;
         if (won)
             ++s.roundScore;
-        const QJsonArray line{QJsonObject{{QStringLiteral("code"), 0}, {QStringLiteral("value"), won ? 20 : 0}}};
-        const QJsonArray doubles{QJsonObject{{QStringLiteral("code"), 0}, {QStringLiteral("value"), 1}}};
+        // Base points and self-drawn (point codes 0 and 2), riichi (double code 0).
+        QJsonArray line{QJsonObject{{QStringLiteral("code"), 0}, {QStringLiteral("value"), 20}}};
+        if (discarder == -1)
+            line.append(QJsonObject{{QStringLiteral("code"), 2}, {QStringLiteral("value"), 2}});
+        QJsonArray doubles;
+        if (s.riichiIndex != -1)
+            doubles.append(QJsonObject{{QStringLiteral("code"), 0}, {QStringLiteral("value"), 1}});
         rows.append(QJsonObject{{QStringLiteral("player"), s.id},
                                 {QStringLiteral("name"), s.name},
                                 {QStringLiteral("result"), won ? 2 : 0},
@@ -1004,8 +1009,8 @@ void TableEngine::endHand(int winner, int discarder)
                                 {QStringLiteral("doubles"), won ? doubles : QJsonArray()},
                                 {QStringLiteral("limits"), QJsonArray()},
                                 {QStringLiteral("bonus"), QJsonArray()},
-                                {QStringLiteral("points_total"), won ? 20 : 0},
-                                {QStringLiteral("doubles_total"), won ? 1 : 0},
+                                {QStringLiteral("points_total"), won ? (discarder == -1 ? 22 : 20) : 0},
+                                {QStringLiteral("doubles_total"), won ? static_cast<int>(doubles.size()) : 0},
                                 {QStringLiteral("third_total"), 0},
                                 {QStringLiteral("hand_score"), won ? 3 * base : 0},
                                 {QStringLiteral("settlement"), settlement[i]},

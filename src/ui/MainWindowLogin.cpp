@@ -71,6 +71,10 @@ ModelessMsgBox::MsgBox *MainWindow::plainBox(int kind, const QString &title, con
     ModelessMsgBox::MsgBox *box = ModelessMsgBox::create(this, kind, title, text, buttons, defaultButton);
     if (auto *label = box->contentWidget()->findChild<QLabel *>())
         label->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+    box->raise();
+    box->centerOnParent();
     return box;
 }
 
@@ -125,11 +129,6 @@ void MainWindow::connectLoginFlow()
 void MainWindow::onConnected()
 {
     qWarning().noquote() << " [INFO ] connected to host";
-    if (m_screennameState == ScreennameReconnecting) {
-        m_screennameState = ScreennameLoggingIn;
-        m_connectionManager.login(m_user, m_password);
-        return;
-    }
     if (auto *application = qobject_cast<MahjongApplication *>(QCoreApplication::instance()))
         application->startNetworkStats(&m_connectionManager);
 }
@@ -150,6 +149,12 @@ void MainWindow::onConnectionFailed(const QString &reason)
 void MainWindow::onVersionCheckComplete()
 {
     qWarning().noquote() << " [INFO ] version check complete";
+    // The reconnection after a new screen name logs in again once the server has
+    // accepted the version: a login sent earlier would go out before the handshake.
+    if (m_screennameState == ScreennameReconnecting) {
+        m_screennameState = ScreennameLoggingIn;
+        m_connectionManager.login(m_user, m_password);
+    }
     m_ui->loginWindow->setLoginAllowed(true);
     m_urlHandler->openWebPage(WebPageRequest::ADVERTISEMENT_LOBBY_SIDE);
 }

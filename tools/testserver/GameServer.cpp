@@ -51,8 +51,9 @@ bool matches(const QJsonObject &request, const QJsonObject &match)
 
 } // namespace
 
-GameSession::GameSession(QTcpSocket *socket, const Scenario &scenario, int number, QObject *parent)
-    : QObject(parent), m_socket(socket), m_scenario(scenario), m_number(number)
+GameSession::GameSession(QTcpSocket *socket, const Scenario &scenario, std::vector<int> &runTimesLeft,
+                         int number, QObject *parent)
+    : QObject(parent), m_socket(socket), m_scenario(scenario), m_runTimesLeft(runTimesLeft), m_number(number)
 {
     for (const Scenario::Rule &rule : m_scenario.rules)
         m_timesLeft.push_back(rule.times);
@@ -112,10 +113,12 @@ void GameSession::handle(const protocol::message_t &message)
 
     for (std::size_t i = 0; i < m_scenario.rules.size(); ++i) {
         const Scenario::Rule &rule = m_scenario.rules[i];
-        if (rule.packet != name || m_timesLeft[i] == 0 || !matches(fields, rule.match))
+        if (rule.packet != name || m_timesLeft[i] == 0 || m_runTimesLeft[i] == 0 || !matches(fields, rule.match))
             continue;
         if (m_timesLeft[i] > 0)
             --m_timesLeft[i];
+        if (m_runTimesLeft[i] > 0)
+            --m_runTimesLeft[i];
         run(rule.reply, 0, fields);
         return;
     }
@@ -197,6 +200,8 @@ void GameSession::sendPacket(const QString &name, const QJsonObject &fields)
 
 GameServer::GameServer(const Scenario &scenario, QObject *parent) : QObject(parent), m_scenario(scenario)
 {
+    for (const Scenario::Rule &rule : m_scenario.rules)
+        m_runTimesLeft.push_back(rule.timesInRun);
 }
 
 bool GameServer::listen(quint16 port, const QSslConfiguration &tls)
@@ -216,5 +221,5 @@ quint16 GameServer::port() const
 void GameServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection())
-        new GameSession(socket, m_scenario, ++m_sessions, this);
+        new GameSession(socket, m_scenario, m_runTimesLeft, ++m_sessions, this);
 }

@@ -20,7 +20,8 @@ class GameSession : public QObject
     Q_OBJECT
 
 public:
-    GameSession(QTcpSocket *socket, const Scenario &scenario, int number, QObject *parent);
+    GameSession(QTcpSocket *socket, const Scenario &scenario, std::vector<int> &runTimesLeft,
+                int number, QObject *parent);
 
 private:
     void onReadyRead();
@@ -34,6 +35,7 @@ private:
     QTcpSocket *m_socket;
     const Scenario &m_scenario;
     std::vector<int> m_timesLeft;
+    std::vector<int> &m_runTimesLeft;
     protocol::frame_buffer m_frames;
     int m_number;
 };
@@ -55,4 +57,6 @@ private:
     const Scenario &m_scenario;
     QTcpServer *m_server = nullptr;
     int m_sessions = 0;
+    std::vector<int> m_runTimesLeft; // per rule, over all sessions
+
 };

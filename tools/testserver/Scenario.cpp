@@ -74,6 +74,7 @@ Scenario Scenario::load(const QString &path)
         rule.match = o.value(QLatin1String("match")).toObject();
         rule.reply = actions(path, o.value(QLatin1String("reply")), "reply");
         rule.times = o.value(QLatin1String("times")).toInt(-1);
+        rule.timesInRun = o.value(QLatin1String("times_in_run")).toInt(-1);
         s.rules.push_back(rule);
     }
 

@@ -17,6 +17,7 @@ struct Scenario
         QJsonObject match;
         QJsonArray reply;
         int times = -1; // -1: every time
+        int timesInRun = -1; // the same over all sessions of the server; -1: no limit
     };
     struct HttpEntry
     {

@@ -1,0 +1,586 @@
+// The main window's session against the test game server (scenario client-run.json)
+// and the real ejabberd: the retry question, the login flow with a provisional name,
+// tables and every refusal, invitations and notices, the user menu and the quit
+// question. Windows are driven through their widgets; boxes are answered by clicking.
+
+#include "chat/EjabberdTestServer.h"
+#include "logfile.h"
+#include "protocol/TestServer.h"
+#include "screenshot.h"
+#include "testmain.h"
+
+#include "app/startup/TranslationsManager.h"
+#include "chat/xmpp/XMPPClient.h"
+#include "connection/PlayerDb.h"
+#include "game/GameWindow.h"
+#include "lobby/LobbyController.h"
+#include "lobby/TableInvitationDialog.h"
+#include "lobby/TableModel.h"
+#include "ui/MainWindow.h"
+#include "ui/ModelessMsgBox.h"
+#include "ui/SetScreennameDialog.h"
+#include "ui/TableSelector.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTcpServer>
+#include <QPointer>
+#include <QTemporaryDir>
+
+namespace {
+
+struct FatalCall
+{
+    QString title;
+    QString text;
+    int exitCode = 0;
+};
+
+} // namespace
+
+class TestMainWindowSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void retryQuestionBothWays();
+    void provisionalNameIsReplacedThroughAReconnection();
+    void tablesAreJoinedWatchedOrRefusedInTheirOwnWords();
+    void tablesLeftOpenLastTimeAreOfferedAgain();
+    void invitationsNoticesAndTheUserMenu();
+    void forcedLogoutAndLoginWithoutChatSecret();
+    void quitAsksOnceAndSendsTheSettings();
+
+private:
+    bool startServer(quint16 port = 0);
+    MainWindow *openWindow(quint16 port);
+    bool logIn(const QString &user);
+    ModelessMsgBox::MsgBox *waitForBox(const QString &title, int msecs = 5000);
+    static QString boxText(ModelessMsgBox::MsgBox *box);
+    void answer(ModelessMsgBox::MsgBox *box, QDialogButtonBox::StandardButton button);
+    int receivedCount(const QString &text) { return m_server->output().count(text); }
+
+    QTemporaryDir m_dir;
+    QString m_scenario;
+    EjabberdTestServer m_xmpp;
+    TranslationsManager m_translations;
+    std::unique_ptr<TestServer> m_server;
+    std::unique_ptr<MainWindow> m_window;
+    QList<FatalCall> m_fatal;
+};
+
+void TestMainWindowSession::initTestCase()
+{
+    QVERIFY(m_xmpp.load(qEnvironmentVariable("XMPP_SERVER_DIR")));
+    QFile shipped(TestServer::scenario(QStringLiteral("client-run.json")));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QJsonObject scenario = QJsonDocument::fromJson(shipped.readAll()).object();
+    QJsonArray requests = scenario.value(QStringLiteral("requests")).toArray();
+    for (int i = 0; i < requests.size(); ++i) {
+        QJsonObject rule = requests[i].toObject();
+        if (rule.value(QStringLiteral("packet")).toString() != QLatin1String("query_client_config_t"))
+            continue;
+        QJsonArray reply = rule.value(QStringLiteral("reply")).toArray();
+        QJsonObject packet = reply[0].toObject();
+        QJsonObject fields = packet.value(QStringLiteral("fields")).toObject();
+        fields.insert(QStringLiteral("xmpp_server"), QStringLiteral("localhost:%1").arg(m_xmpp.port));
+        packet.insert(QStringLiteral("fields"), fields);
+        reply[0] = packet;
+        rule.insert(QStringLiteral("reply"), reply);
+        requests[i] = rule;
+    }
+    scenario.insert(QStringLiteral("requests"), requests);
+    m_scenario = m_dir.filePath(QStringLiteral("client-run.json"));
+    QFile file(m_scenario);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(scenario).toJson());
+    file.close();
+    MainWindow::setFatalHandler([this](QWidget *, const QString &title, const QString &text, int code) {
+        m_fatal.append({title, text, code});
+    });
+}
+
+void TestMainWindowSession::init()
+{
+    QSettings().clear();
+    m_fatal.clear();
+}
+
+void TestMainWindowSession::cleanup()
+{
+    if (m_window)
+        m_window->connectionManager().setDisconnectExpected(true);
+    m_window.reset();
+    m_server.reset();
+    QApplication::restoreOverrideCursor();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+bool TestMainWindowSession::startServer(quint16 port)
+{
+    m_server = std::make_unique<TestServer>();
+    return m_server->launch({QStringLiteral("--scenario"), m_scenario, QStringLiteral("--port"),
+                             QString::number(port)});
+}
+
+MainWindow *TestMainWindowSession::openWindow(quint16 port)
+{
+    m_window = std::make_unique<MainWindow>(QStringLiteral("127.0.0.1"), port, QString(), QString(), false,
+                                            QStringLiteral("localhost"),
+                                            QMap<WebPageRequest::enum_t, QString>(), &m_translations);
+    m_window->onStartupFinished(true);
+    m_window->resize(1100, 720);
+    return m_window.get();
+}
+
+bool TestMainWindowSession::logIn(const QString &user)
+{
+    auto *login = m_window->findChild<QWidget *>(QStringLiteral("loginWindow"));
+    auto *userEdit = login->findChild<QLineEdit *>(QStringLiteral("loginEdit"));
+    auto *passwordEdit = login->findChild<QLineEdit *>(QStringLiteral("passwordEdit"));
+    auto *button = login->findChild<QPushButton *>(QStringLiteral("loginButton"));
+    userEdit->clear();
+    passwordEdit->clear();
+    QTest::keyClicks(userEdit, user);
+    QTest::keyClicks(passwordEdit, QStringLiteral("pw"));
+    if (!QTest::qWaitFor([&] { return button->isEnabled(); }, 5000))
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return m_server->waitForOutput(QStringLiteral("SENT login_success_t"));
+}
+
+ModelessMsgBox::MsgBox *TestMainWindowSession::waitForBox(const QString &title, int msecs)
+{
+    ModelessMsgBox::MsgBox *found = nullptr;
+    QTest::qWaitFor([&] {
+        const auto boxes = m_window->findChildren<ModelessMsgBox::MsgBox *>();
+        for (ModelessMsgBox::MsgBox *box : boxes) {
+            if (box->isVisible() && box->windowTitle() == title)
+                found = box;
+        }
+        return found != nullptr;
+    }, msecs);
+    if (!found && msecs > 0) {
+        for (QWidget *w : QApplication::allWidgets())
+            if (auto *b = qobject_cast<ModelessMsgBox::MsgBox *>(w))
+                qWarning() << "open box:" << b->windowTitle() << "visible" << b->isVisible();
+    }
+    return found;
+}
+
+QString TestMainWindowSession::boxText(ModelessMsgBox::MsgBox *box)
+{
+    auto *label = box->contentWidget()->findChild<QLabel *>();
+    return label->textFormat() == Qt::PlainText ? label->text() : QStringLiteral("<not plain> ") + label->text();
+}
+
+void TestMainWindowSession::answer(ModelessMsgBox::MsgBox *box, QDialogButtonBox::StandardButton button)
+{
+    QPointer<ModelessMsgBox::MsgBox> answered(box);
+    QTest::mouseClick(box->buttonBox()->button(button), Qt::LeftButton);
+    QTRY_VERIFY(answered.isNull());
+}
+
+void TestMainWindowSession::retryQuestionBothWays()
+{
+    // A port nobody listens on, until the server is started on it.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+
+    openWindow(port);
+    ModelessMsgBox::MsgBox *box = waitForBox(QStringLiteral("Connection failed"));
+    QVERIFY(box);
+    QVERIFY2(boxText(box).startsWith(QLatin1String("Could not connect to the game server:\n")), qPrintable(boxText(box)));
+    QVERIFY(boxText(box).endsWith(QLatin1String("\nTry again?")));
+    saveScreenshot(m_window.get(), QStringLiteral("session-retry"));
+    QVERIFY(startServer(port));
+    QSignalSpy checked(&m_window->connectionManager(), &ConnectionManager::versionCheckComplete);
+    answer(box, QDialogButtonBox::Yes);
+    QVERIFY(checked.wait(5000));
+    QVERIFY(logIn(QStringLiteral("alice")));
+    QVERIFY(m_fatal.isEmpty());
+
+    m_window.reset();
+    m_server.reset();
+    openWindow(port);
+    box = waitForBox(QStringLiteral("Connection failed"));
+    QVERIFY(box);
+    answer(box, QDialogButtonBox::No);
+    QCOMPARE(m_fatal.size(), 1);
+    QCOMPARE(m_fatal[0].exitCode, 1);
+}
+
+void TestMainWindowSession::provisionalNameIsReplacedThroughAReconnection()
+{
+    QVERIFY(startServer());
+    openWindow(m_server->gamePort());
+    QVERIFY(logIn(QStringLiteral("player7")));
+
+    // The provisional name stops the login after the local player is known.
+    QPointer<SetScreennameDialog> dialog;
+    QTRY_VERIFY((dialog = m_window->findChild<SetScreennameDialog *>()) && dialog->isVisible());
+    QTest::qWait(200);
+    for (const char *later : {"log_client_uuid_t", "query_account_balance_t", "query_client_config_t",
+                              "tournaments_lobby_subscribe_t"})
+        QCOMPARE(receivedCount(QStringLiteral("RECV ") + QLatin1String(later)), 0);
+    QVERIFY(!m_window->findChild<QWidget *>(QStringLiteral("loginWindow"))->isVisible());
+    QVERIFY(!QApplication::overrideCursor());
+
+    // A taken name asks again with the server's text as it stands.
+    auto *nameEdit = dialog->findChild<QLineEdit *>(QStringLiteral("screennameEdit"));
+    QTest::keyClicks(nameEdit, QStringLiteral("Taken"));
+    QTest::keyClick(nameEdit, Qt::Key_Return);
+    QTRY_VERIFY(dialog.isNull());
+    SetScreennameDialog *again = m_window->findChild<SetScreennameDialog *>();
+    QVERIFY(again && again->isVisible());
+    auto *message = again->findChild<QLabel *>(QStringLiteral("errorMessage"));
+    QCOMPARE(message->text(), QStringLiteral("<i>Taken</i> is taken"));
+    QCOMPARE(message->textFormat(), Qt::PlainText);
+    saveScreenshot(m_window.get(), QStringLiteral("session-screenname"));
+
+    // Accepted: logout, the server closes, one reconnection a second later, the stored
+    // credentials log in again and the whole sequence follows.
+    QSignalSpy disconnected(&m_window->connectionManager(), &ConnectionManager::disconnected);
+    QSignalSpy connected(&m_window->connectionManager(), &ConnectionManager::connected);
+    nameEdit = again->findChild<QLineEdit *>(QStringLiteral("screennameEdit"));
+    QTest::keyClicks(nameEdit, QStringLiteral("Jade"));
+    QTest::keyClick(nameEdit, Qt::Key_Return);
+    QVERIFY(disconnected.wait(5000));
+    QElapsedTimer sinceClose;
+    sinceClose.start();
+    QCOMPARE(m_window->screennameState(), int(MainWindow::ScreennameReconnecting));
+    QVERIFY(connected.wait(5000));
+    QVERIFY2(sinceClose.elapsed() >= 900 && sinceClose.elapsed() < 3000, qPrintable(QString::number(sinceClose.elapsed())));
+    // The login waits for the version handshake of the new connection.
+    QVERIFY2(m_server->waitForOutput(QStringLiteral("[2] RECV tournaments_lobby_subscribe_t")),
+             qPrintable(m_server->output().right(3000)));
+    const QString second = m_server->output().section(QStringLiteral("[2] CONNECTED"), 1);
+    qsizetype at = 0;
+    for (const char *step : {"RECV platform_version_t", "RECV login_t {\"password\":\"pw\",\"user\":\"player7\"}",
+                             "RECV log_client_uuid_t",
+                             "RECV query_account_balance_t", "RECV query_lobby_summary_t",
+                             "RECV query_client_config_t", "RECV tournaments_lobby_subscribe_t"}) {
+        const qsizetype found = second.indexOf(QLatin1String(step), at);
+        QVERIFY2(found >= 0, step);
+        at = found;
+    }
+    QTRY_COMPARE(m_window->findChild<QStackedWidget *>(QStringLiteral("centralWidget"))->currentWidget()->objectName(),
+                 QStringLiteral("loggedInWidget"));
+    QVERIFY(m_fatal.isEmpty());
+
+    // The chat logs in with the secret and looks for users on its own domain.
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->searchService(), QStringLiteral("search.localhost"), 10000);
+
+    // Any later close is fatal.
+    m_window->connectionManager().filter_join(QStringLiteral("close"));
+    QTRY_COMPARE(m_fatal.size(), 1);
+    QCOMPARE(m_fatal[0].title, QStringLiteral("Error"));
+    QCOMPARE(m_fatal[0].text, QStringLiteral("The server closed the connection"));
+    QCOMPARE(m_fatal[0].exitCode, 1);
+}
+
+void TestMainWindowSession::tablesAreJoinedWatchedOrRefusedInTheirOwnWords()
+{
+    QVERIFY(startServer());
+    openWindow(m_server->gamePort());
+    QVERIFY(logIn(QStringLiteral("alice")));
+    TableModel *tables = m_window->findChild<LobbyController *>()->tableModel();
+    QVERIFY(tables);
+    tables->subscribe(QStringLiteral("101/Failures"));
+    QTRY_VERIFY(tables->hasTable(5001) && tables->hasTable(5002) && tables->hasTable(5110));
+
+    // Full: watched without force (the watch is refused in the server's words), joined with it.
+    m_window->joinTable(5002);
+    QVERIFY(m_server->waitForOutput(QStringLiteral("RECV watch_table_t {\"table\":5002}")));
+    ModelessMsgBox::MsgBox *box = waitForBox(QStringLiteral("Watch Failed"));
+    QVERIFY(box);
+    QCOMPARE(boxText(box), QStringLiteral("<b>No</b> watching"));
+    answer(box, QDialogButtonBox::Ok);
+    m_window->joinTable(5002, true);
+    QVERIFY(m_server->waitForOutput(QStringLiteral("RECV join_table_t {\"seat\":-1,\"table\":5002}")));
+    QVERIFY(box = waitForBox(QStringLiteral("Join Failed")));
+    QCOMPARE(boxText(box), QStringLiteral("Table Full"));
+    answer(box, QDialogButtonBox::Ok);
+    QTRY_VERIFY(!QApplication::overrideCursor());
+
+    // Joined: the page and its selector button; a second join or watch only shows it.
+    QSignalSpy watched(m_window.get(), &MainWindow::tableWatched);
+    m_window->joinTable(5001);
+    auto *stack = m_window->findChild<QStackedWidget *>(QStringLiteral("loggedInStack"));
+    QTRY_VERIFY(qobject_cast<GameWindow *>(stack->currentWidget()));
+    QCOMPARE(m_window->activeTable(), 5001);
+    QVERIFY(m_window->findChild<TableSelector *>()->tableButton(5001));
+    saveScreenshot(m_window.get(), QStringLiteral("session-table"));
+    m_window->displayLobby();
+    m_window->joinTable(5001);
+    m_window->watchTable(5001);
+    QCOMPARE(m_window->activeTable(), 5001);
+    QCOMPARE(watched.count(), 1);
+    QTest::qWait(100);
+    QCOMPARE(receivedCount(QStringLiteral("RECV join_table_t {\"seat\":-1,\"table\":5001}")), 1);
+    QCOMPARE(receivedCount(QStringLiteral("RECV watch_table_t {\"table\":5001}")), 0);
+
+    // A table the lobby does not hold: reported, nothing sent.
+    const int joinsBefore = receivedCount(QStringLiteral("RECV join_table_t"));
+    m_window->joinTable(7777);
+    QVERIFY(box = waitForBox(QStringLiteral("Join not allowed")));
+    QCOMPARE(boxText(box), QStringLiteral("Table not accessible."));
+    answer(box, QDialogButtonBox::Ok);
+    m_window->watchTable(7777);
+    QVERIFY(box = waitForBox(QStringLiteral("Watch not allowed")));
+    answer(box, QDialogButtonBox::Ok);
+    QVERIFY(!QApplication::overrideCursor());
+
+    // A repeat within the throttle is not sent and gives its wait cursor back at once.
+    m_window->joinTable(5103);
+    m_window->joinTable(5103);
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(box = waitForBox(QStringLiteral("Join Failed")));
+    answer(box, QDialogButtonBox::Ok);
+    QCOMPARE(receivedCount(QStringLiteral("RECV join_table_t")), joinsBefore + 1);
+
+    // Every refusal in its own words; 4 and 7 offer the account pages.
+    const QStringList texts{
+        QStringLiteral("Not allowed to join table"), QStringLiteral("Join Error"), QStringLiteral("Table Full"),
+        QStringLiteral("Table In Play"),
+        QStringLiteral("You don't have enough money on your account to join the table.\nDo you want to make a deposit now?"),
+        QStringLiteral("A player with the same IP address as you has already joined the table.\nPlease contact the support to remedy the situation."),
+        QStringLiteral("You are not allowed to play on money tables."),
+        QStringLiteral("You are not fully registered and therefore not allowed to play for money.\nDo you want to complete your registration now?"),
+        QStringLiteral("You are not allowed to play, server will be unavailable due to maintenance."),
+        QStringLiteral("You are not allowed to play, the table will soon be removed."),
+        QStringLiteral("Join failed.")};
+    LogFile log;
+    for (int reason = 0; reason < texts.size(); ++reason) {
+        if (reason == 3)
+            continue; // table 5103 was refused above
+        m_window->joinTable(5100 + reason);
+        box = waitForBox(QStringLiteral("Join Failed"));
+        QVERIFY2(box, qPrintable(QString::number(reason)));
+        QCOMPARE(boxText(box), texts[reason]);
+        const bool offer = reason == 4 || reason == 7;
+        QCOMPARE(box->buttonBox()->button(QDialogButtonBox::Yes) != nullptr, offer);
+        const int accountPages = receivedCount(QStringLiteral("\"hint\":\"TTM\",\"kind\":1"));
+        answer(box, offer ? QDialogButtonBox::Yes : QDialogButtonBox::Ok);
+        if (offer)
+            QTRY_COMPARE(receivedCount(QStringLiteral("\"hint\":\"TTM\",\"kind\":1")), accountPages + 1);
+        QTRY_VERIFY(!QApplication::overrideCursor());
+    }
+    QVERIFY(log.text().contains(QLatin1String("unknown reason 42")));
+
+    // A filter join that waits is cancelled and explained.
+    m_window->onQuickJoinTable(QStringLiteral("ruleset=3"));
+    QVERIFY(m_server->waitForOutput(QStringLiteral("RECV cancel_filter_join_t {\"waiting_id\":77}")));
+    QVERIFY(box = waitForBox(QStringLiteral("Join game failed!")));
+    answer(box, QDialogButtonBox::Ok);
+    QVERIFY(!QApplication::overrideCursor());
+
+    // Seated at a table the lobby does not know: the rejoin goes the ordinary way.
+    m_window->connectionManager().filter_join(QStringLiteral("already-seated"));
+    QVERIFY(box = waitForBox(QStringLiteral("Rejoin Table")));
+    QCOMPARE(boxText(box), QStringLiteral("You are already seated at table 5,999.\nDo you want to rejoin?"));
+    answer(box, QDialogButtonBox::Yes);
+    QVERIFY(box = waitForBox(QStringLiteral("Join not allowed")));
+    answer(box, QDialogButtonBox::Ok);
+    QCOMPARE(receivedCount(QStringLiteral("\"table\":5999")), 0);
+}
+
+void TestMainWindowSession::tablesLeftOpenLastTimeAreOfferedAgain()
+{
+    QVERIFY(startServer());
+    openWindow(m_server->gamePort());
+    QVERIFY(logIn(QStringLiteral("returning")));
+    // 5001 is asked about, 5003 (a tournament table without a tournament) is not; 5002 is
+    // offered for watching.
+    ModelessMsgBox::MsgBox *rejoin = waitForBox(QStringLiteral("Rejoin Table"));
+    QVERIFY(rejoin);
+    QCOMPARE(boxText(rejoin), QStringLiteral("Do you want to rejoin table 5001?"));
+    ModelessMsgBox::MsgBox *watch = waitForBox(QStringLiteral("Watch Table"));
+    QVERIFY(watch);
+    QCOMPARE(boxText(watch), QStringLiteral("Do you want to continue watching table 5002?"));
+    int rejoinBoxes = 0;
+    for (ModelessMsgBox::MsgBox *box : m_window->findChildren<ModelessMsgBox::MsgBox *>())
+        rejoinBoxes += box->isVisible() && box->windowTitle() == QLatin1String("Rejoin Table");
+    QCOMPARE(rejoinBoxes, 1);
+    saveScreenshot(m_window.get(), QStringLiteral("session-rejoin"));
+    answer(watch, QDialogButtonBox::No);
+    answer(rejoin, QDialogButtonBox::Yes);
+    QVERIFY(m_server->waitForOutput(QStringLiteral("RECV join_table_t {\"seat\":-1,\"table\":5001}")));
+    QTRY_COMPARE(m_window->activeTable(), 5001);
+    QCOMPARE(receivedCount(QStringLiteral("RECV watch_table_t")), 0);
+}
+
+void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
+{
+    QVERIFY(startServer());
+    openWindow(m_server->gamePort());
+    QVERIFY(logIn(QStringLiteral("alice")));
+    QDateTime now = QDateTime::currentDateTime();
+    m_window->setInvitationClock([&now] { return now; });
+    auto invitations = [this] { return m_window->findChildren<TableInvitationDialog *>().size(); };
+    auto invite = [this](const char *filter) {
+        const int before = receivedCount(QStringLiteral("RECV filter_join_t"));
+        m_window->connectionManager().filter_join(QLatin1String(filter));
+        QTRY_COMPARE(receivedCount(QStringLiteral("RECV filter_join_t")), before + 1);
+        QTest::qWait(150);
+    };
+
+    // Off: nothing. On: the first shown, the same inviter 599 s later dropped, another
+    // inviter shown, the first again after 601 s.
+    QSettings().setValue(QStringLiteral("game/showtableinvites"), false);
+    invite("invite-1002");
+    QCOMPARE(invitations(), 0);
+    QSettings().setValue(QStringLiteral("game/showtableinvites"), true);
+    invite("invite-1002");
+    QCOMPARE(invitations(), 1);
+    saveScreenshot(m_window.get(), QStringLiteral("session-invitation"));
+    now = now.addSecs(599);
+    invite("invite-1002");
+    QCOMPARE(invitations(), 1);
+    invite("invite-1003");
+    QCOMPARE(invitations(), 2);
+    now = now.addSecs(2);
+    invite("invite-1002");
+    QCOMPARE(invitations(), 3);
+    // Playing at a practice table does not keep invitations away.
+    qDeleteAll(m_window->findChildren<TableInvitationDialog *>());
+    TableModel *tables = m_window->findChild<LobbyController *>()->tableModel();
+    QTRY_VERIFY(tables->hasTable(5004));
+    m_window->joinTable(5004);
+    QTRY_COMPARE(m_window->activeTable(), 5004);
+    now = now.addSecs(700);
+    invite("invite-1003");
+    QCOMPARE(invitations(), 1);
+
+    // Dropped from a known tournament at once, from an unknown one when it arrives.
+    m_window->connectionManager().filter_join(QStringLiteral("discard-0-900"));
+    ModelessMsgBox::MsgBox *box = waitForBox(QStringLiteral("Information"));
+    QVERIFY(box);
+    QVERIFY2(boxText(box).startsWith(QLatin1String("Unfortunately you were among the last players to register for tournament 'Sunday Cup''")),
+             qPrintable(boxText(box)));
+    answer(box, QDialogButtonBox::Ok);
+    m_window->connectionManager().filter_join(QStringLiteral("discard-1-901"));
+    QTest::qWait(300);
+    QVERIFY(!waitForBox(QStringLiteral("Information"), 0));
+    m_window->connectionManager().filter_join(QStringLiteral("tournament-901"));
+    QVERIFY(box = waitForBox(QStringLiteral("Information")));
+    QCOMPARE(boxText(box), QStringLiteral("You have been unregistered from tournament 'Monday Cup'' because you were offline when the registration closed."));
+    answer(box, QDialogButtonBox::Ok);
+
+    // The server's messages as they stand.
+    m_window->connectionManager().filter_join(QStringLiteral("messages"));
+    QVERIFY(box = waitForBox(QStringLiteral("System message")));
+    QCOMPARE(boxText(box), QStringLiteral("<b>Maintenance</b> at noon"));
+    QVERIFY(box = waitForBox(QStringLiteral("Information")));
+    QCOMPARE(boxText(box), QStringLiteral("Welcome & <i>enjoy</i>"));
+
+    // The user menu: the own name, another player to add (ejabberd gets the request),
+    // and a name the server does not know.
+    QMenu *menu = m_window->userMenu();
+    m_window->onUserMenuRequested(QStringLiteral("alice"), QPoint(300, 300));
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions()[0]->text(), QStringLiteral("This is you"));
+    QVERIFY(!menu->actions()[0]->isEnabled());
+    menu->hide();
+    const QString xmppDir = qEnvironmentVariable("XMPP_SERVER_DIR");
+    runEjabberdScript({QStringLiteral("ctl"), xmppDir, QStringLiteral("delete_rosteritem"), QStringLiteral("1001"),
+                       QStringLiteral("localhost"), QStringLiteral("1006"), QStringLiteral("localhost")});
+    m_window->onUserMenuRequested(QStringLiteral("dora"), QPoint(300, 300));
+    QTRY_VERIFY(menu->isVisible() && !menu->actions().isEmpty());
+    QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Add to friends"));
+    saveScreenshot(menu, QStringLiteral("session-usermenu"));
+    menu->actions()[0]->trigger();
+    menu->hide();
+    QTRY_VERIFY_WITH_TIMEOUT([&] {
+        QByteArray roster;
+        runEjabberdScript({QStringLiteral("ctl"), xmppDir, QStringLiteral("get_roster"), QStringLiteral("1001"),
+                           QStringLiteral("localhost")},
+                          &roster);
+        return roster.contains("1006@localhost");
+    }(), 15000);
+    m_window->onUserMenuRequested(QStringLiteral("nobody"), QPoint(300, 300));
+    QTRY_VERIFY(menu->isVisible() && !menu->actions().isEmpty());
+    QCOMPARE(menu->actions()[0]->text(), QStringLiteral("No such player"));
+    QVERIFY(!menu->actions()[0]->isEnabled());
+    menu->hide();
+}
+
+void TestMainWindowSession::forcedLogoutAndLoginWithoutChatSecret()
+{
+    QVERIFY(startServer());
+    openWindow(m_server->gamePort());
+    LogFile log;
+    QVERIFY(logIn(QStringLiteral("nochat")));
+    QVERIFY(m_server->waitForOutput(QStringLiteral("SENT client_config_t")));
+    QTRY_VERIFY(log.text().contains(QLatin1String("no chat secret in the login answer, the chat is not started")));
+    m_window->connectionManager().filter_join(QStringLiteral("forced-logout"));
+    QTRY_COMPARE(m_fatal.size(), 1);
+    QCOMPARE(m_fatal[0].title, QStringLiteral("Forced logout"));
+    QCOMPARE(m_fatal[0].text, QStringLiteral("You were forcefully logged out!"));
+    QVERIFY(!m_window->findChild<QStackedWidget *>(QStringLiteral("centralWidget"))->isVisible());
+}
+
+void TestMainWindowSession::quitAsksOnceAndSendsTheSettings()
+{
+    // A fresh store sends the computer's description only.
+    QMap<QString, QString> properties = MainWindow::playerProperties();
+    QCOMPARE(properties.keys(), (QStringList{QStringLiteral("system/os"), QStringLiteral("system/osVersion"),
+                                             QStringLiteral("system/platform"), QStringLiteral("system/primaryDesktop")}));
+    QVERIFY(properties.value(QStringLiteral("system/primaryDesktop")).startsWith(QLatin1String("@Size(")));
+    QSettings settings;
+    settings.setValue(QStringLiteral("game/windowSize"), QSize(1280, 800));
+    settings.setValue(QStringLiteral("lobby/hongkong"), false);
+    settings.setValue(QStringLiteral("game/sound"), QPoint(1, 2)); // no text form: skipped
+    settings.sync();
+    properties = MainWindow::playerProperties();
+    QCOMPARE(properties.value(QStringLiteral("game/windowSize")), QStringLiteral("@Size(1280 800)"));
+    QCOMPARE(properties.value(QStringLiteral("lobby/hongkong")), QStringLiteral("false"));
+    QVERIFY(!properties.contains(QStringLiteral("game/sound")));
+    QCOMPARE(properties.size(), 6);
+
+    // From the login page: two clicks, one box; No opens the button again; the close box
+    // asks too; the stored lobby tab stays.
+    settings.setValue(QStringLiteral("game/lobbyTab"), 3);
+    QVERIFY(startServer());
+    openWindow(m_server->gamePort());
+    auto *quit = m_window->findChild<QPushButton *>(QStringLiteral("quitButton"));
+    quit->click();
+    quit->click();
+    int boxes = 0;
+    for (ModelessMsgBox::MsgBox *box : m_window->findChildren<ModelessMsgBox::MsgBox *>())
+        boxes += box->isVisible() && box->windowTitle() == QLatin1String("Quit");
+    QCOMPARE(boxes, 1);
+    QVERIFY(!quit->isEnabled());
+    ModelessMsgBox::MsgBox *box = waitForBox(QStringLiteral("Quit"));
+    QCOMPARE(box->contentWidget()->findChild<QLabel *>()->text(), QStringLiteral("Are you sure you want to quit?"));
+    answer(box, QDialogButtonBox::No);
+    QVERIFY(quit->isEnabled());
+    m_window->close();
+    QVERIFY(m_window->isVisible());
+    QVERIFY(box = waitForBox(QStringLiteral("Quit")));
+    QVERIFY(!quit->isEnabled());
+    answer(box, QDialogButtonBox::No);
+    m_window.reset();
+    QCOMPARE(QSettings().value(QStringLiteral("game/lobbyTab")).toInt(), 3);
+}
+
+MAHJONG_TEST_MAIN(TestMainWindowSession)
+
+#include "tst_mainwindowsession.moc"

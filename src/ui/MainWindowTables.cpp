@@ -651,7 +651,7 @@ void MainWindow::onDisplayMiscDialogs()
     scoreBoard->setEndHand(endHand, ids[0], TableInfo());
     for (int i = 0; i < 3; ++i)
         scoreBoard->setPlayerPicture(ids[i], QPixmap(QString::fromLatin1(pictures[i])));
-    scoreBoard->show();
+    scoreBoard->showAndRaise(true);
 
     const int offerKinds[] = {CHOW | PONG | KONG | MAHJONG, CHOW | PONG | MAHJONG};
     for (int kinds : offerKinds) {
@@ -661,7 +661,7 @@ void MainWindow::onDisplayMiscDialogs()
         auction->showPassButton();
         auction->showCloseButton();
         auction->setMode(1);
-        auction->show();
+        auction->showAndRaise(true);
     }
 
     auto *roundScores = new RoundScoreBoard(this, m_playerDb, m_localizationDb);

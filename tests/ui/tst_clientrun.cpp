@@ -4,6 +4,7 @@
 // Both servers' CAs are trusted through the search path, like an installed client's.
 
 #include "chat/EjabberdTestServer.h"
+#include "clientrunscenario.h"
 #include "screenshot.h"
 
 #include "app/Utils.h"
@@ -223,23 +224,7 @@ int main(int argc, char *argv[])
 
     // The shipped scenario, with ejabberd's port and account 1001's secret, and the
     // start-up documents.
-    QJsonObject scenario = QJsonDocument::fromJson(
-        readFile(source + QStringLiteral("/tools/testserver/scenarios/client-run.json")).toUtf8()).object();
-    QJsonArray requests = scenario.value(QStringLiteral("requests")).toArray();
-    for (int i = 0; i < requests.size(); ++i) {
-        QJsonObject rule = requests[i].toObject();
-        if (rule.value(QStringLiteral("packet")).toString() != QLatin1String("query_client_config_t"))
-            continue;
-        QJsonArray reply = rule.value(QStringLiteral("reply")).toArray();
-        QJsonObject packet = reply[0].toObject();
-        QJsonObject fields = packet.value(QStringLiteral("fields")).toObject();
-        fields.insert(QStringLiteral("xmpp_server"), QString(QStringLiteral("localhost:") + xmppPort));
-        packet.insert(QStringLiteral("fields"), fields);
-        reply[0] = packet;
-        rule.insert(QStringLiteral("reply"), reply);
-        requests[i] = rule;
-    }
-    scenario.insert(QStringLiteral("requests"), requests);
+    QJsonObject scenario = clientRunScenario(xmppPort.toUShort());
     scenario.insert(QStringLiteral("http"), QJsonObject{
         {QStringLiteral("/client/server_info.xml"), QStringLiteral("server_info.xml")},
         {QStringLiteral("/client/linux/client_versions.xml"), QStringLiteral("client_versions.xml")}});

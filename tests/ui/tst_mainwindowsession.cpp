@@ -4,6 +4,7 @@
 // question. Windows are driven through their widgets; boxes are answered by clicking.
 
 #include "chat/EjabberdTestServer.h"
+#include "clientrunscenario.h"
 #include "logfile.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
@@ -16,6 +17,11 @@
 #include "lobby/LobbyController.h"
 #include "lobby/TableInvitationDialog.h"
 #include "lobby/TableModel.h"
+#include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/RoundScoreBoard.h"
+#include "table/dialogs/ScoreBoard.h"
+#include "ui/BusyCursor.h"
+#include "ui/CreateUserWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelessMsgBox.h"
 #include "ui/SetScreennameDialog.h"
@@ -85,24 +91,8 @@ private:
 void TestMainWindowSession::initTestCase()
 {
     QVERIFY(m_xmpp.load(qEnvironmentVariable("XMPP_SERVER_DIR")));
-    QFile shipped(TestServer::scenario(QStringLiteral("client-run.json")));
-    QVERIFY(shipped.open(QIODevice::ReadOnly));
-    QJsonObject scenario = QJsonDocument::fromJson(shipped.readAll()).object();
-    QJsonArray requests = scenario.value(QStringLiteral("requests")).toArray();
-    for (int i = 0; i < requests.size(); ++i) {
-        QJsonObject rule = requests[i].toObject();
-        if (rule.value(QStringLiteral("packet")).toString() != QLatin1String("query_client_config_t"))
-            continue;
-        QJsonArray reply = rule.value(QStringLiteral("reply")).toArray();
-        QJsonObject packet = reply[0].toObject();
-        QJsonObject fields = packet.value(QStringLiteral("fields")).toObject();
-        fields.insert(QStringLiteral("xmpp_server"), QStringLiteral("localhost:%1").arg(m_xmpp.port));
-        packet.insert(QStringLiteral("fields"), fields);
-        reply[0] = packet;
-        rule.insert(QStringLiteral("reply"), reply);
-        requests[i] = rule;
-    }
-    scenario.insert(QStringLiteral("requests"), requests);
+    const QJsonObject scenario = clientRunScenario(m_xmpp.port);
+    QVERIFY(!scenario.isEmpty());
     m_scenario = m_dir.filePath(QStringLiteral("client-run.json"));
     QFile file(m_scenario);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -302,8 +292,14 @@ void TestMainWindowSession::tablesAreJoinedWatchedOrRefusedInTheirOwnWords()
     QVERIFY(logIn(QStringLiteral("alice")));
     TableModel *tables = m_window->findChild<LobbyController *>()->tableModel();
     QVERIFY(tables);
+    // Lobby records give back a join's wait cursor only, never another one's.
+    QObject elsewhere;
+    BusyCursor::set(&elsewhere);
     tables->subscribe(QStringLiteral("101/Failures"));
     QTRY_VERIFY(tables->hasTable(5001) && tables->hasTable(5002) && tables->hasTable(5110));
+    QVERIFY(BusyCursor::isHeldBy(&elsewhere) && QApplication::overrideCursor());
+    BusyCursor::restore(&elsewhere);
+    QVERIFY(!QApplication::overrideCursor());
 
     // Full: watched without force (the watch is refused in the server's words), joined with it.
     m_window->joinTable(5002);
@@ -520,6 +516,15 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     QCOMPARE(menu->actions()[0]->text(), QStringLiteral("No such player"));
     QVERIFY(!menu->actions()[0]->isEnabled());
     menu->hide();
+
+    // Ctrl+Alt+D opens the sample in-game dialogs.
+    m_window->activateWindow();
+    QTest::keyClick(m_window.get(), Qt::Key_D, Qt::ControlModifier | Qt::AltModifier);
+    QTRY_VERIFY(m_window->findChild<ScoreBoard *>());
+    QCOMPARE(m_window->findChildren<MeldAuction *>().size(), 2);
+    QVERIFY(m_window->findChild<RoundScoreBoard *>());
+    QTest::qWait(200);
+    saveScreenshot(m_window.get(), QStringLiteral("session-sample-dialogs"));
 }
 
 void TestMainWindowSession::forcedLogoutAndLoginWithoutChatSecret()
@@ -530,6 +535,12 @@ void TestMainWindowSession::forcedLogoutAndLoginWithoutChatSecret()
     QVERIFY(logIn(QStringLiteral("nochat")));
     QVERIFY(m_server->waitForOutput(QStringLiteral("SENT client_config_t")));
     QTRY_VERIFY(log.text().contains(QLatin1String("no chat secret in the login answer, the chat is not started")));
+    // The registration form logs in through the window, so that the credentials are kept.
+    auto *form = m_window->findChild<CreateUserWindow *>();
+    emit form->doLogin(QStringLiteral("nochat"), QStringLiteral("pw2"));
+    QVERIFY(m_server->waitForOutput(QStringLiteral("RECV login_t {\"password\":\"pw2\",\"user\":\"nochat\"}")));
+    QCOMPARE(QSettings().value(QStringLiteral("login/userName")).toString(), QStringLiteral("nochat"));
+
     m_window->connectionManager().filter_join(QStringLiteral("forced-logout"));
     QTRY_COMPARE(m_fatal.size(), 1);
     QCOMPARE(m_fatal[0].title, QStringLiteral("Forced logout"));

@@ -154,6 +154,7 @@ struct DemoPlayer
             QObject::connect(connection.get(), qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), tables.get(),
                              &TableModel::addOrUpdateTable);
             tables->subscribe(QStringLiteral("101/Practice"));
+            tables->subscribe(QStringLiteral("101/Regular"));
         }
         controller = std::make_unique<GameController>(connection.get(), services, nullptr);
         controller->setPlayerId(id);

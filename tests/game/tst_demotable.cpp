@@ -55,6 +55,7 @@ private slots:
     void playsWholeHands_data();
     void playsWholeHands();
     void takesTheSeatBackAfterALostConnection();
+    void aTurnLeftUnansweredDiscardsTheDrawnTile();
 
 private:
     QTemporaryDir m_artwork;
@@ -157,6 +158,29 @@ void TestDemoTable::takesTheSeatBackAfterALostConnection()
     const HandEnd end = lastHandEnd(server);
     QCOMPARE(int(model->liveTiles()), end.live);
     again.controller->destroyTable(table);
+}
+
+void TestDemoTable::aTurnLeftUnansweredDiscardsTheDrawnTile()
+{
+    constexpr qint32 table = 3008; // five seconds a move
+    TestServer server;
+    QVERIFY(server.startDemo(9, 0));
+    DemoPlayer player;
+    QVERIFY(player.login(server.gamePort(), QStringLiteral("sleeper")));
+    QVERIFY(player.open(table));
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(player.window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(player.window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QSignalSpy timeouts(player.connection.get(), &ConnectionManager::timeoutOccured);
+    GameModel *model = player.model(table);
+    // Claims offered meanwhile run out as passes.
+    QTRY_VERIFY_WITH_TIMEOUT(model->actingPlayer().first == player.id && !model->ownPlayer()->pendingTiles().empty(), 30000);
+    const tile drawn = model->ownPlayer()->pendingTiles().front();
+    const size_t discarded = model->ownPlayer()->discards().size();
+    QTRY_VERIFY_WITH_TIMEOUT(model->ownPlayer()->discards().size() > discarded, 8000);
+    QCOMPARE(model->ownPlayer()->discards()[discarded], drawn);
+    QVERIFY(timeouts.count() >= 1);
+    QVERIFY(!server.output().contains(QStringLiteral("RECV discard_tile_t")));
+    player.controller->destroyTable(table);
 }
 
 MAHJONG_TEST_MAIN(TestDemoTable)

@@ -10,6 +10,8 @@ DemoSession::DemoSession(QTcpSocket *socket, int number, QObject *parent)
     : QObject(parent), m_socket(socket), m_number(number)
 {
     m_socket->setParent(this);
+    // Moves are small packets answered at once: no waiting to coalesce them.
+    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(m_socket, &QTcpSocket::readyRead, this, &DemoSession::onReadyRead);
     connect(m_socket, &QTcpSocket::disconnected, this, [this] {
         log(QStringLiteral("CLOSED"));

@@ -26,6 +26,8 @@ run=$(mktemp -d "${TMPDIR:-/tmp}/mahjong-run.XXXXXX")
 server_pid=""
 chat_dir=""
 cleanup() {
+    # A second Ctrl+C must not cut the clean-up short.
+    trap '' INT TERM
     if [ -n "$server_pid" ]; then
         kill "$server_pid" 2>/dev/null || true
         wait "$server_pid" 2>/dev/null || true

@@ -259,7 +259,8 @@ private:
     TableModel *tableModel() const;
     // False (after reporting it) for a table that cannot be joined or watched.
     bool tableUsable(qint32 id, UsageReason reason);
-    QString questionTableName(const TableInfo &info) const;
+    // The table's localized name, or its id while the name is not known.
+    QString displayTableName(const TableInfo &info) const;
     bool busyAtActiveTable() const;
     void showDiscardNotice(const QString &tournamentName, MttDiscardedReason::enum_t reason);
 

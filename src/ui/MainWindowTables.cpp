@@ -308,7 +308,7 @@ void MainWindow::previouslyWatching(qint32 tableId)
     m_watchingTables.insert(tableId);
 }
 
-QString MainWindow::questionTableName(const TableInfo &info) const
+QString MainWindow::displayTableName(const TableInfo &info) const
 {
     const QString name = m_localizationDb->tableName(info);
     return name.isEmpty() ? QString::number(info.id()) : name;
@@ -320,7 +320,7 @@ void MainWindow::onTableInfoUpdate(const TableInfo &info)
     const qint32 id = info.id();
     if (m_seatedTables.erase(id) && info.storedGameType() != tournamentGameType) {
         auto *box = plainBox(ModelessMsgBox::Question, tr("Rejoin Table"),
-                             tr("Do you want to rejoin table %1?").arg(questionTableName(info)),
+                             tr("Do you want to rejoin table %1?").arg(displayTableName(info)),
                              QDialogButtonBox::Yes | QDialogButtonBox::No);
         ModelessMsgBox::connectFinished(box, this, [this, id](int result) {
             if (result == QDialogButtonBox::Yes)
@@ -329,7 +329,7 @@ void MainWindow::onTableInfoUpdate(const TableInfo &info)
     }
     if (m_watchingTables.erase(id)) {
         auto *box = plainBox(ModelessMsgBox::Question, tr("Watch Table"),
-                             tr("Do you want to continue watching table %1?").arg(questionTableName(info)),
+                             tr("Do you want to continue watching table %1?").arg(displayTableName(info)),
                              QDialogButtonBox::Yes | QDialogButtonBox::No);
         ModelessMsgBox::connectFinished(box, this, [this, id](int result) {
             if (result == QDialogButtonBox::Yes)
@@ -571,7 +571,7 @@ void MainWindow::showUserMenu(const XMPPJid &jid, const QPoint &pos)
                 } else if (tableModel()->hasTable(tableId)) {
                     QAction *action = m_userMenu.addAction(
                         tr("Watch table %1", "%1 is table name")
-                            .arg(m_localizationDb->tableName(tableModel()->tableInfo(tableId))));
+                            .arg(displayTableName(tableModel()->tableInfo(tableId))));
                     action->setData(tableId);
                     connect(action, &QAction::triggered, this, &MainWindow::onWatchTableAction);
                 }

@@ -496,8 +496,18 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     QVERIFY(!menu->actions()[0]->isEnabled());
     menu->hide();
     const QString xmppDir = qEnvironmentVariable("XMPP_SERVER_DIR");
-    runEjabberdScript({QStringLiteral("ctl"), xmppDir, QStringLiteral("delete_rosteritem"), QStringLiteral("1001"),
-                       QStringLiteral("localhost"), QStringLiteral("1006"), QStringLiteral("localhost")});
+    for (const auto &[user, contact] : {std::pair{"1001", "1006"}, std::pair{"1006", "1001"}})
+        runEjabberdScript({QStringLiteral("ctl"), xmppDir, QStringLiteral("delete_rosteritem"), QLatin1String(user),
+                           QStringLiteral("localhost"), QLatin1String(contact), QStringLiteral("localhost")});
+    // dora is online at table 5002 and accepts friends.
+    XMPPClient dora;
+    connect(&dora, &XMPPClient::authorizationRequestReceived, &dora,
+            [&dora](const XMPPJid &jid) { dora.answerSubscription(jid, true); });
+    dora.login(QStringLiteral("1006"), QStringLiteral("secret"));
+    dora.addTable(QStringLiteral("101/Regular/Classic/5002"));
+    QSignalSpy doraOnline(&dora, &XMPPClient::connected);
+    dora.connectToHost(QStringLiteral("localhost"), m_xmpp.port, XMPPClient::TlsRequired);
+    QVERIFY(doraOnline.wait(10000));
     m_window->onUserMenuRequested(QStringLiteral("dora"), QPoint(300, 300));
     QTRY_VERIFY(menu->isVisible() && !menu->actions().isEmpty());
     QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Add to friends"));
@@ -511,6 +521,21 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
                           &roster);
         return roster.contains("1006@localhost");
     }(), 15000);
+    // Once she accepted, her table is offered for watching.
+    QTRY_VERIFY_WITH_TIMEOUT([&] {
+        m_window->onUserMenuRequested(QStringLiteral("dora"), QPoint(300, 300));
+        QTest::qWait(300);
+        const bool offered = !menu->actions().isEmpty() && menu->actions()[0]->text() == QLatin1String("Watch table 5002");
+        if (!offered)
+            menu->hide();
+        return offered;
+    }(), 15000);
+    menu->actions()[0]->trigger();
+    menu->hide();
+    QVERIFY(m_server->waitForOutput(QStringLiteral("RECV watch_table_t {\"table\":5002}")));
+    QVERIFY(box = waitForBox(QStringLiteral("Watch Failed")));
+    answer(box, QDialogButtonBox::Ok);
+
     m_window->onUserMenuRequested(QStringLiteral("nobody"), QPoint(300, 300));
     QTRY_VERIFY(menu->isVisible() && !menu->actions().isEmpty());
     QCOMPARE(menu->actions()[0]->text(), QStringLiteral("No such player"));

@@ -479,6 +479,18 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     QCOMPARE(boxText(box), QStringLiteral("You have been unregistered from tournament 'Monday Cup'' because you were offline when the registration closed."));
     answer(box, QDialogButtonBox::Ok);
 
+    // A tournament table the player was assigned to is shown on request; a tournament
+    // the lobby does not hold is named by its id.
+    m_window->displayLobby();
+    m_window->onTournamentTableJoined(900, 5004, 0);
+    QVERIFY(box = waitForBox(QStringLiteral("New tournament round - Sunday Cup")));
+    QCOMPARE(boxText(box), QStringLiteral("You have been assigned to tournament table 5004. Show now?"));
+    answer(box, QDialogButtonBox::Yes);
+    QCOMPARE(m_window->activeTable(), 5004);
+    m_window->onTournamentTableJoined(777, 5001, 1);
+    QVERIFY(box = waitForBox(QStringLiteral("Continuing tournament round - 777")));
+    answer(box, QDialogButtonBox::No);
+
     // The server's messages as they stand.
     m_window->connectionManager().filter_join(QStringLiteral("messages"));
     QVERIFY(box = waitForBox(QStringLiteral("System message")));
@@ -560,6 +572,10 @@ void TestMainWindowSession::forcedLogoutAndLoginWithoutChatSecret()
     QVERIFY(logIn(QStringLiteral("nochat")));
     QVERIFY(m_server->waitForOutput(QStringLiteral("SENT client_config_t")));
     QTRY_VERIFY(log.text().contains(QLatin1String("no chat secret in the login answer, the chat is not started")));
+    QCOMPARE(m_window->searchService(), QStringLiteral("search.localhost"));
+    // Without a chat server in the configuration the game server's host is taken.
+    m_window->onClientConfig(ClientConfig());
+    QCOMPARE(m_window->searchService(), QStringLiteral("search.127.0.0.1"));
     // The registration form logs in through the window, so that the credentials are kept.
     auto *form = m_window->findChild<CreateUserWindow *>();
     emit form->doLogin(QStringLiteral("nochat"), QStringLiteral("pw2"));

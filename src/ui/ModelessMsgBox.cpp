@@ -53,6 +53,7 @@ MsgBox::MsgBox(int, const QString &title, const QString &text, QWidget *parent)
     auto *body = new QWidget(this);
     auto *layout = new QVBoxLayout;
     auto *label = new QLabel(text, body);
+    label->setObjectName(QStringLiteral("messageText"));
     layout->addWidget(label);
 
     m_buttonBox = new CustomDialogButtonBox(body);

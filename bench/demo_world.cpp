@@ -164,8 +164,11 @@ bool playPassing(GameWindow *window, GameModel *model, qint32 me)
                 continue;
             }
         }
+        // The acting player and the drawn tile stay as they were after the discard until
+        // the server names the next player: only a hand of 14 is one to discard from.
         const PlayerData *own = model->ownPlayer();
-        if (!own || model->actingPlayer().first != me || own->pendingTiles().empty())
+        if (!own || model->actingPlayer().first != me || own->pendingTiles().empty()
+            || own->hand().size() % 3 != 2)
             continue;
         if (HandTile *item = DemoPlay::handTile(window, own->pendingTiles().front())) {
             const size_t before = own->discards().size();

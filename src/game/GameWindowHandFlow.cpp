@@ -686,13 +686,13 @@ void GameWindow::onHandEnd(const EndHand &result)
             for (const auto &row : result.players)
                 m_scoreBoard->setPlayerPicture(row.first, m_services.players->picture(row.first, true));
         m_scoreBoard->stopCountdown();
-        showRaised(m_scoreBoard);
+        showRaisedCentredOnce(m_scoreBoard, viewSize());
     } else {
         m_scoreBoard->hide();
         m_washout->stopCountdown();
         m_washout->setReason(result.endKind);
         m_washout->setShowPlayPrice(result.gameEnds);
-        showRaised(m_washout);
+        showRaisedCentredOnce(m_washout, viewSize());
     }
     emit tableActivity(tableId(), true, TimeSpan());
 }

@@ -1,6 +1,9 @@
 #include "game/GameWindowHelpers.h"
 
+#include <QVariant>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace GameWindowHelpers {
 
@@ -31,6 +34,17 @@ void showRaised(QWidget *widget)
 {
     widget->show();
     widget->raise();
+}
+
+void showRaisedCentredOnce(QWidget *widget, const QSize &area)
+{
+    static const char placed[] = "centredOnce";
+    showRaised(widget);
+    if (widget->property(placed).toBool())
+        return;
+    widget->setProperty(placed, true);
+    widget->move(std::max(0, (area.width() - widget->width()) / 2),
+                 std::max(0, (area.height() - widget->height()) / 2));
 }
 
 tile_vector meldTiles(int kind, tile key)

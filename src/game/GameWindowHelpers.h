@@ -24,6 +24,9 @@ enum Sound {
 void keepRelativePlace(QWidget *widget, const QSize &oldSize, const QSize &newSize);
 void centreOn(QWidget *widget, const QWidget *window);
 void showRaised(QWidget *widget);
+// Shows a dialog raised; the first time it shows, centred over the table area of the
+// given size, later where it was left.
+void showRaisedCentredOnce(QWidget *widget, const QSize &area);
 // Tiles of a declared meld, by kind; empty for a kind without a view.
 tile_vector meldTiles(int kind, tile key);
 

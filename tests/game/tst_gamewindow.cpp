@@ -18,6 +18,7 @@
 
 #include "testmain.h"
 
+#include <QGraphicsView>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -198,6 +199,34 @@ void TestGameWindow::dealAndFirstDraw()
         QVERIFY(!t.window.dealTile(i)->tileItem()->isVisible());
     QVERIFY(t.lines.contains(QStringLiteral("Hand started")));
     t.window.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/gamewindow-hand.png"));
+
+    // The score board first stands over the middle of the table; the table around it
+    // is drawn as it is without the board.
+    EndHand end;
+    end.endKind = EndHand::Ron;
+    EndHandPlayer row;
+    row.playerId = 11;
+    row.result = EndHandPlayer::Won;
+    end.players[11] = row;
+    t.window.onHandEnd(end);
+    QWidget *board = t.window.scoreBoard();
+    QVERIFY(board->isVisible());
+    const QPoint middle = t.window.view()->geometry().center();
+    QVERIFY((board->geometry().center() - middle).manhattanLength() <= 2);
+    const QImage covered = t.window.grab().toImage();
+    covered.save(QCoreApplication::applicationDirPath() + QStringLiteral("/gamewindow-score.png"));
+    board->hide();
+    const QImage open = t.window.grab().toImage();
+    const QRect kept = board->geometry().adjusted(-8, -8, 8, 8);
+    int differing = 0;
+    for (int y = 0; y < open.height(); ++y)
+        for (int x = 0; x < open.width(); ++x)
+            differing += !kept.contains(x, y) && open.pixel(x, y) != covered.pixel(x, y) ? 1 : 0;
+    QCOMPARE(differing, 0);
+    // Where the player moves it, the next hand's board stays.
+    board->move(20, 30);
+    t.window.onHandEnd(end);
+    QCOMPARE(board->pos(), QPoint(20, 30));
 }
 
 void TestGameWindow::ownDiscardPrediction()

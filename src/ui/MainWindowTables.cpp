@@ -202,6 +202,11 @@ void MainWindow::watchTable(qint32 id)
 
 void MainWindow::showTable(qint32 id)
 {
+    // Selector clicks and join answers can name a table whose page has just gone.
+    if (!m_gameController->hasTable(id)) {
+        qWarning() << "no page for table" << id;
+        return;
+    }
     stopLobbyMusic();
     m_ui->loggedInStack->setCurrentWidget(m_gameController->gameWindow(id));
     m_ui->tableSelector->setActiveTable(id);

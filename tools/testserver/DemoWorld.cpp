@@ -10,6 +10,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <exception>
+
 namespace {
 
 constexpr int GameId = 101;
@@ -185,7 +187,7 @@ void DemoWorld::addTournaments()
                 TableConfig c;
                 c.id = 4000 + row.id * 10 + t;
                 c.pathRest = QStringLiteral("mtt/%1").arg(row.id);
-                c.name = QStringLiteral("%1 %2").arg(QLatin1String(row.name)).arg(t + 1);
+                c.name = QStringLiteral("%1 %2").arg(QLatin1String(row.name), QString::number(t + 1));
                 c.ruleset = row.ruleset;
                 c.gameType = 1;
                 c.speed = 15000;
@@ -251,6 +253,16 @@ DemoWorld::Account *DemoWorld::accountOf(DemoSession *session)
 // ---- packets ---------------------------------------------------------------------------------
 
 void DemoWorld::onPacket(DemoSession *session, const QString &name, const QJsonObject &fields)
+{
+    // A packet the world cannot serve is refused; it never brings the server down.
+    try {
+        dispatch(session, name, fields);
+    } catch (const std::exception &e) {
+        session->log(QStringLiteral("REFUSED %1: %2").arg(name, QString::fromStdString(e.what())));
+    }
+}
+
+void DemoWorld::dispatch(DemoSession *session, const QString &name, const QJsonObject &fields)
 {
     if (handleSession(session, name, fields))
         return;
@@ -346,7 +358,7 @@ void DemoWorld::registerChatAccount(DemoSession *session, const QString &login, 
         found->second.chatRegistered = code == 0;
         QFile directory(m_chat.ejabberdDirectory + QStringLiteral("/search-directory"));
         if (code == 0 && directory.open(QIODevice::Append))
-            directory.write(QStringLiteral("%1@%2\t%3\n").arg(found->second.id).arg(m_chat.domain, found->second.screenName).toUtf8());
+            directory.write(QStringLiteral("%1@%2\t%3\n").arg(QString::number(found->second.id), m_chat.domain, found->second.screenName).toUtf8());
         completeLogin(session, found->second);
     });
     process->start(m_chat.script, arguments);
@@ -513,7 +525,7 @@ bool DemoWorld::handleTables(DemoSession *session, const QString &name, const QJ
     TableEngine *engine = table(fields);
     const qint32 tableId = fields.value(QStringLiteral("table")).toInt(-1);
     if (!engine) {
-        session->log(QStringLiteral("REFUSED %1: no table %2").arg(name).arg(tableId));
+        session->log(QStringLiteral("REFUSED %1: no table %2").arg(name, QString::number(tableId)));
         if (name == QLatin1String("join_table_t"))
             session->send(QStringLiteral("join_table_answer_t"), {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("reason"), 1}});
         else if (name == QLatin1String("watch_table_t"))
@@ -567,7 +579,7 @@ bool DemoWorld::handleTournaments(DemoSession *session, const QString &name, con
     const qint32 id = fields.value(QStringLiteral("tournament")).toInt();
     const auto it = std::find_if(m_tournaments.begin(), m_tournaments.end(), [&](const QJsonObject &t) { return tournamentId(t) == id; });
     if (it == m_tournaments.end()) {
-        session->log(QStringLiteral("REFUSED %1: no tournament %2").arg(name).arg(id));
+        session->log(QStringLiteral("REFUSED %1: no tournament %2").arg(name, QString::number(id)));
         session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), QStringLiteral("There is no such tournament.")}});
         return true;
     }

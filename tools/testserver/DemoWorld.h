@@ -57,6 +57,7 @@ private:
 
     void onNewConnection();
     void onPacket(DemoSession *session, const QString &name, const QJsonObject &fields);
+    void dispatch(DemoSession *session, const QString &name, const QJsonObject &fields);
     void onSessionClosed(DemoSession *session);
     bool handleSession(DemoSession *session, const QString &name, const QJsonObject &fields);
     bool handleAccount(DemoSession *session, const QString &name, const QJsonObject &fields);

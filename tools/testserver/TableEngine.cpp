@@ -272,31 +272,23 @@ void TableEngine::leave(DemoSession *session)
         return;
     }
     sendTo(session, QStringLiteral("leave_table_answer_t"), {{QStringLiteral("ok"), true}, {QStringLiteral("message"), QString()}});
-    Seat &s = m_seats[static_cast<std::size_t>(seat)];
-    s.session = nullptr;
-    if (isHandInPlay()) {
-        // Played for until the hand ends; the player may come back to it.
-        s.away = true;
-        if (m_phase == Phase::Discard && m_current == seat)
-            later(m_pace, [this, seat] { botMove(seat); });
-        else if (m_phase == Phase::Claims && !m_claims[seat].answered)
-            answerClaim(seat, 0, 0);
-        return;
-    }
-    removeSeat(seat);
-    dropAbsentPlayers();
-    maybeStartHand();
+    vacate(seat);
 }
 
 void TableEngine::sessionClosed(DemoSession *session)
 {
     m_watchers.erase(session);
     const int seat = seatOf(session);
-    if (seat == -1)
-        return;
+    if (seat != -1)
+        vacate(seat);
+}
+
+void TableEngine::vacate(int seat)
+{
     Seat &s = m_seats[static_cast<std::size_t>(seat)];
     s.session = nullptr;
     if (isHandInPlay()) {
+        // Played for until the hand ends; the player may come back to it.
         s.away = true;
         if (m_phase == Phase::Discard && m_current == seat)
             later(m_pace, [this, seat] { botMove(seat); });
@@ -851,11 +843,11 @@ void TableEngine::answerClaim(int seat, int kind, std::uint8_t first)
     }
     if (kind != 0 && std::find(answer.offers.begin(), answer.offers.end(), offer(kind, first)) == answer.offers.end()) {
         // Refused, and taken as a pass, so the table goes on.
-        if (session)
-            session->log(QStringLiteral("REFUSED claim %1 of tile %2: not offered").arg(kind).arg(first));
-        if (session)
+        if (session) {
+            session->log(QStringLiteral("REFUSED claim %1 of tile %2: not offered").arg(QString::number(kind), QString::number(first)));
             session->send(QStringLiteral("player_message_t"),
                           {{QStringLiteral("text"), QStringLiteral("The server refused your move: that claim was not offered")}});
+        }
         kind = 0;
     }
     answer.answered = true;
@@ -1058,7 +1050,7 @@ void TableEngine::finishHand(int endKind, const QJsonArray &rows)
         players.append(row);
     QStringList concealed;
     for (const Seat &s : m_seats)
-        concealed.append(QStringLiteral("%1:%2").arg(s.id).arg(s.hand.size()));
+        concealed.append(QStringLiteral("%1:%2").arg(QString::number(s.id), QString::number(s.hand.size())));
     for (const Seat &s : m_seats) {
         if (s.session) {
             s.session->log(QStringLiteral("HAND END table=%1 kind=%2 live=%3 dead=%4 dealt=%5 concealed=%6")

@@ -130,6 +130,8 @@ private:
     int startScore() const;
     int activeSeats() const { return m_config.seats; }
     int nextSeat(int seat) const;
+    // A player left the seat (or dropped): played for until the hand ends, else gone.
+    void vacate(int seat);
     void removeSeat(int seat);
     void seatBot(int seat, bool added);
     void dropAbsentPlayers();

@@ -120,7 +120,7 @@ void TestDemoTable::playsWholeHands()
             // The winner's tile of a discard win is held by the server's count only.
             QVERIFY2(held == count || (end.kind == 1 && held + 1 == count), qPrintable(QStringLiteral("player %1").arg(id)));
         }
-        QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-%2-%3.png").arg(TestServer::binaryDir()).arg(table).arg(hand)));
+        QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-%2-%3.png").arg(TestServer::binaryDir(), QString::number(table), QString::number(hand))));
 
         QVERIFY(DemoPlay::sayReady(window));
     }

@@ -161,7 +161,7 @@ private slots:
             QCOMPARE(window()->size(), QSize(1100, 700));
             QCOMPARE(toggle->text(), QStringLiteral("Fullscreen"));
         }
-        QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-%1x%2").arg(screen.width()).arg(screen.height())));
+        QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-%1x%2").arg(QString::number(screen.width()), QString::number(screen.height()))));
         qDeleteAll(window()->findChildren<ModelessMsgBox::MsgBox *>());
     }
 
@@ -304,7 +304,7 @@ private slots:
             QCOMPARE(tabs->currentIndex(), i);
             QCOMPARE(sideColumn().left(columns.at(i).size()), columns.at(i));
             QTest::qWait(i == 0 ? 1500 : 200);
-            QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-tab%1-%2").arg(i).arg(keywords.at(i))));
+            QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-tab%1-%2").arg(QString::number(i), keywords.at(i))));
         }
         w.onDisplayTab(QStringLiteral("friends"));
         w.onCurrentTabChanged(6);

@@ -251,6 +251,8 @@ private:
     // A box whose text is shown as it stands, never as markup.
     ModelessMsgBox::MsgBox *plainBox(int kind, const QString &title, const QString &text,
                                      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok);
+    // A plain Yes/No question; onYes runs on Yes.
+    void askPlain(const QString &title, const QString &text, std::function<void()> onYes);
     void onRegistrationPage(WebPageRequest::enum_t request, const QString &url);
 
     // ---- Tables, watching and invitations ----------------------------------------------

@@ -78,6 +78,15 @@ ModelessMsgBox::MsgBox *MainWindow::plainBox(int kind, const QString &title, con
     return box;
 }
 
+void MainWindow::askPlain(const QString &title, const QString &text, std::function<void()> onYes)
+{
+    auto *box = plainBox(ModelessMsgBox::Question, title, text, QDialogButtonBox::Yes | QDialogButtonBox::No);
+    ModelessMsgBox::connectFinished(box, this, [onYes = std::move(onYes)](int result) {
+        if (result == QDialogButtonBox::Yes)
+            onYes();
+    });
+}
+
 void MainWindow::connectLoginFlow()
 {
     using CM = ConnectionManager;

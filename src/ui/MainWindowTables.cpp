@@ -293,11 +293,7 @@ void MainWindow::onTournamentTableJoined(qint32 tournamentId, qint32 tableId, in
                                     : tr("Continuing tournament round - %1").arg(name);
     const QString text = kind == 0 ? tr("You have been assigned to tournament table %1. Show now?").arg(tableId)
                                    : tr("You are assigned to tournament table %1. Show now?").arg(tableId);
-    auto *box = plainBox(ModelessMsgBox::Question, title, text, QDialogButtonBox::Yes | QDialogButtonBox::No);
-    ModelessMsgBox::connectFinished(box, this, [this, tableId](int result) {
-        if (result == QDialogButtonBox::Yes && m_gameController->hasTable(tableId))
-            showTable(tableId);
-    });
+    askPlain(title, text, [this, tableId] { showTable(tableId); });
 }
 
 void MainWindow::previouslySeated(qint32 tableId, qint32, qint32 tournamentId)
@@ -324,34 +320,20 @@ void MainWindow::onTableInfoUpdate(const TableInfo &info)
     BusyCursor::restore(&m_joinCursor);
     const qint32 id = info.id();
     if (m_seatedTables.erase(id) && info.storedGameType() != tournamentGameType) {
-        auto *box = plainBox(ModelessMsgBox::Question, tr("Rejoin Table"),
-                             tr("Do you want to rejoin table %1?").arg(displayTableName(info)),
-                             QDialogButtonBox::Yes | QDialogButtonBox::No);
-        ModelessMsgBox::connectFinished(box, this, [this, id](int result) {
-            if (result == QDialogButtonBox::Yes)
-                joinTable(id, true);
-        });
+        askPlain(tr("Rejoin Table"), tr("Do you want to rejoin table %1?").arg(displayTableName(info)),
+                 [this, id] { joinTable(id, true); });
     }
     if (m_watchingTables.erase(id)) {
-        auto *box = plainBox(ModelessMsgBox::Question, tr("Watch Table"),
-                             tr("Do you want to continue watching table %1?").arg(displayTableName(info)),
-                             QDialogButtonBox::Yes | QDialogButtonBox::No);
-        ModelessMsgBox::connectFinished(box, this, [this, id](int result) {
-            if (result == QDialogButtonBox::Yes)
-                watchTable(id);
-        });
+        askPlain(tr("Watch Table"), tr("Do you want to continue watching table %1?").arg(displayTableName(info)),
+                 [this, id] { watchTable(id); });
     }
 }
 
 void MainWindow::onAlreadySeated(qint32 tableId)
 {
     BusyCursor::restore(&m_joinCursor);
-    auto *box = plainBox(ModelessMsgBox::Question, tr("Rejoin Table"),
-                         tr("You are already seated at table %L1.\nDo you want to rejoin?").arg(tableId),
-                         QDialogButtonBox::Yes | QDialogButtonBox::No);
-    ModelessMsgBox::connectFinished(box, this, [this, tableId](int result) {
-        if (result != QDialogButtonBox::Yes)
-            return;
+    const QString text = tr("You are already seated at table %L1.\nDo you want to rejoin?").arg(tableId);
+    askPlain(tr("Rejoin Table"), text, [this, tableId] {
         // A table the lobby does not hold goes the ordinary way, which reports it.
         if (!tableModel()->hasTable(tableId)) {
             joinTable(tableId, true);
@@ -413,11 +395,7 @@ void MainWindow::onJoinFailed(qint32 tableId, join_failed_reason::enum_t reason)
         plainBox(ModelessMsgBox::Critical, title, text);
         return;
     }
-    auto *box = plainBox(ModelessMsgBox::Question, title, text, QDialogButtonBox::Yes | QDialogButtonBox::No);
-    ModelessMsgBox::connectFinished(box, this, [this](int result) {
-        if (result == QDialogButtonBox::Yes)
-            m_urlHandler->openWebPage(WebPageRequest::ACCOUNT, QStringLiteral("TTM"));
-    });
+    askPlain(title, text, [this] { m_urlHandler->openWebPage(WebPageRequest::ACCOUNT, QStringLiteral("TTM")); });
 }
 
 void MainWindow::onWatchTableFailed(qint32, const QString &message)

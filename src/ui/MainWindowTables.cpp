@@ -36,8 +36,6 @@
 namespace {
 
 const QString practicePrefix = QStringLiteral("101/Practice");
-constexpr int lobbyMusic = 13;
-constexpr int tournamentGameType = 1;
 
 // The answer to the name lookup behind the user menu: the menu of the player found, or
 // the lookup's failure as its only entry.
@@ -319,7 +317,7 @@ void MainWindow::onTableInfoUpdate(const TableInfo &info)
 {
     BusyCursor::restore(&m_joinCursor);
     const qint32 id = info.id();
-    if (m_seatedTables.erase(id) && info.storedGameType() != tournamentGameType) {
+    if (m_seatedTables.erase(id) && info.storedGameType() != TableInfo::TOURNAMENT) {
         askPlain(tr("Rejoin Table"), tr("Do you want to rejoin table %1?").arg(displayTableName(info)),
                  [this, id] { joinTable(id, true); });
     }
@@ -340,7 +338,7 @@ void MainWindow::onAlreadySeated(qint32 tableId)
             return;
         }
         const TableInfo &info = tableModel()->tableInfo(tableId);
-        if (info.storedGameType() == tournamentGameType)
+        if (info.storedGameType() == TableInfo::TOURNAMENT)
             m_gameController->onTournamentSeated(info.mttId(), tableId, 2);
         else
             joinTable(tableId, true);

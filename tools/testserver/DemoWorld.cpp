@@ -461,7 +461,7 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
 
 bool DemoWorld::handleLobby(DemoSession *session, const QString &name, const QJsonObject &fields)
 {
-    const QString path = QStringLiteral("%1/%2").arg(fields.value(QStringLiteral("game_id")).toInt()).arg(fields.value(QStringLiteral("path_rest")).toString());
+    const QString path = QStringLiteral("%1/%2").arg(QString::number(fields.value(QStringLiteral("game_id")).toInt()), fields.value(QStringLiteral("path_rest")).toString());
     if (name == QLatin1String("query_lobby_summary_t")) {
         int online = 0;
         for (DemoSession *s : m_sessions)

@@ -156,7 +156,7 @@ bool TestMainWindowSession::logIn(const QString &user)
 ModelessMsgBox::MsgBox *TestMainWindowSession::waitForBox(const QString &title, int msecs)
 {
     ModelessMsgBox::MsgBox *found = nullptr;
-    QTest::qWaitFor([&] {
+    const bool shown = QTest::qWaitFor([&] {
         const auto boxes = m_window->findChildren<ModelessMsgBox::MsgBox *>();
         for (ModelessMsgBox::MsgBox *box : boxes) {
             if (box->isVisible() && box->windowTitle() == title)
@@ -164,7 +164,7 @@ ModelessMsgBox::MsgBox *TestMainWindowSession::waitForBox(const QString &title, 
         }
         return found != nullptr;
     }, msecs);
-    if (!found && msecs > 0) {
+    if (!shown && msecs > 0) {
         for (QWidget *w : QApplication::allWidgets())
             if (auto *b = qobject_cast<ModelessMsgBox::MsgBox *>(w))
                 qWarning() << "open box:" << b->windowTitle() << "visible" << b->isVisible();

@@ -4,7 +4,6 @@
 #include <QPointF>
 
 #include <algorithm>
-#include <limits>
 
 GraphWidget::GraphWidget(QWidget *parent)
     : QFrame(parent)
@@ -14,14 +13,9 @@ GraphWidget::GraphWidget(QWidget *parent)
 void GraphWidget::setSamples(const std::deque<int> &samples)
 {
     m_samples.assign(samples.begin(), samples.end());
-    double smallest = std::numeric_limits<double>::max();
-    double largest = std::numeric_limits<double>::lowest();
-    for (int sample : m_samples) {
-        smallest = std::min(smallest, double(sample));
-        largest = std::max(largest, double(sample));
-    }
-    m_minimum = m_samples.empty() ? 0 : int(smallest);
-    m_maximum = m_samples.empty() ? 0 : int(largest);
+    const auto [low, high] = std::minmax_element(m_samples.begin(), m_samples.end());
+    m_minimum = m_samples.empty() ? 0 : *low;
+    m_maximum = m_samples.empty() ? 0 : *high;
     update();
 }
 

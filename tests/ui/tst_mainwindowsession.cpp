@@ -331,6 +331,9 @@ void TestMainWindowSession::tablesAreJoinedWatchedOrRefusedInTheirOwnWords()
     QTest::qWait(100);
     QCOMPARE(receivedCount(QStringLiteral("RECV join_table_t {\"seat\":-1,\"table\":5001}")), 1);
     QCOMPARE(receivedCount(QStringLiteral("RECV watch_table_t {\"table\":5001}")), 0);
+    // A click for a table whose page has gone leaves the page shown.
+    m_window->onTableClicked(5002);
+    QCOMPARE(m_window->activeTable(), 5001);
 
     // A table the lobby does not hold: reported, nothing sent.
     const int joinsBefore = receivedCount(QStringLiteral("RECV join_table_t"));

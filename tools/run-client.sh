@@ -104,5 +104,8 @@ fi
 echo "Game server log: $run/testserver.log (removed at the end)"
 echo "Client log: ${XDG_CACHE_HOME:-$HOME/.cache}/Pellandor/Pellandor-${skin:-corvana}/mahjong.log"
 echo "Log in with any name and any password (\"locked\" is refused; a name starting \"player-\" is asked for a screen name)."
+# One client runs per user settings directory: a second one gets its own.
+echo "A second client, with settings of its own, from another terminal while this one runs:"
+echo "  XDG_CONFIG_HOME=$run/second XDG_CACHE_HOME=$run/second XDG_DATA_HOME=$run/second $client --searchpath $run/resources --serverinfo localhost:$http_port"
 
 "$client" --searchpath "$run/resources" --serverinfo "localhost:$http_port" "$@"

@@ -1,6 +1,7 @@
 #include "DemoPlayer.h"
 
 #include "SceneTestSetup.h"
+#include "app/RulesetInfo.h"
 #include "protocol/TestServer.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
@@ -45,7 +46,8 @@ HandEnd lastHandEnd(TestServer &server)
 } // namespace
 
 // The demo world's table engine as the client sees it: whole hands under every rule set,
-// a refused move, and a player who drops out during a hand and takes the seat again.
+// a refused move, a player who drops out during a hand and takes the seat again, and the
+// quick join of the web pages.
 class TestDemoTable : public QObject
 {
     Q_OBJECT
@@ -181,6 +183,16 @@ void TestDemoTable::aTurnLeftUnansweredDiscardsTheDrawnTile()
     QVERIFY(timeouts.count() >= 1);
     QVERIFY(!server.output().contains(QStringLiteral("RECV discard_tile_t")));
     player.controller->destroyTable(table);
+
+    // The web pages' quick join: a seat at a classic table, or a waiting list for a filter no table serves.
+    QSignalSpy joined(player.connection.get(), &ConnectionManager::joinSuccessful);
+    QSignalSpy waiting(player.connection.get(), &ConnectionManager::waitingList);
+    player.connection->filter_join(QStringLiteral("ruleset=classic"));
+    QVERIFY(joined.wait(5000));
+    QCOMPARE(player.tables->tableInfo(joined.first().at(0).toInt()).ruleset(), int(RulesetInfo::CLASSIC));
+    player.connection->filter_join(QStringLiteral("ruleset=bingo"));
+    QVERIFY(waiting.wait(5000));
+    player.controller->destroyTable(joined.first().at(0).toInt());
 }
 
 MAHJONG_TEST_MAIN(TestDemoTable)

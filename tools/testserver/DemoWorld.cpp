@@ -3,13 +3,17 @@
 #include "DemoSession.h"
 #include "Listener.h"
 
+#include "app/RulesetInfo.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -276,7 +280,7 @@ void DemoWorld::dispatch(DemoSession *session, const QString &name, const QJsonO
         }
     }
     if (handleAccount(session, name, fields) || handleLobby(session, name, fields) || handleTables(session, name, fields)
-        || handleTournaments(session, name, fields))
+        || handleTournaments(session, name, fields) || handleQuickJoin(session, name, fields))
         return;
     session->log(QStringLiteral("UNHANDLED %1").arg(name));
 }
@@ -639,4 +643,64 @@ bool DemoWorld::handleTournaments(DemoSession *session, const QString &name, con
         return false;
     }
     return true;
+}
+
+// The quick join of the web pages: "ruleset=riichi", "ruleset=classic" or
+// "ruleset=hongkong" is answered as a join of the table chosen; any other filter, or no
+// table with a free seat, gets a waiting list that no table ever calls.
+bool DemoWorld::handleQuickJoin(DemoSession *session, const QString &name, const QJsonObject &fields)
+{
+    if (name == QLatin1String("filter_join_t")) {
+        const QString filter = fields.value(QStringLiteral("filter")).toString();
+        if (const TableEngine *engine = quickJoinTable(session, filter)) {
+            handleTables(session, QStringLiteral("join_table_t"), {{QStringLiteral("table"), engine->config().id}});
+        } else {
+            const qint32 waitingId = m_nextWaitingId++;
+            session->log(QStringLiteral("WAITING %1 for filter %2").arg(QString::number(waitingId), filter));
+            session->send(QStringLiteral("waiting_list_t"), {{QStringLiteral("waiting_id"), waitingId}});
+        }
+    } else if (name == QLatin1String("cancel_filter_join_t")) {
+        session->log(QStringLiteral("CANCELLED waiting %1").arg(QString::number(fields.value(QStringLiteral("waiting_id")).toInt())));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// A table of the filter's rule set family outside tournaments: the one the player sits at
+// already, else a free table with a seat, else a money table with a seat that the
+// player's balance covers.
+TableEngine *DemoWorld::quickJoinTable(DemoSession *session, const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("^ruleset=(riichi|classic|hongkong)$"));
+    const QRegularExpressionMatch match = pattern.match(filter.trimmed());
+    if (!match.hasMatch())
+        return nullptr;
+    const QString family = match.captured(1);
+    const auto inFamily = [&family](int ruleset) {
+        if (family == QLatin1String("riichi"))
+            return RulesetInfoInstance(ruleset).isRiichi() != 0;
+        return ruleset == (family == QLatin1String("classic") ? RulesetInfo::CLASSIC : RulesetInfo::HONG_KONG);
+    };
+    const Account *account = accountOf(session);
+    const qint64 balance = account ? account->balance : 0;
+    TableEngine *chosen = nullptr;
+    int chosenRank = 3;
+    for (const auto &entry : m_tables) {
+        const TableConfig &config = entry.second->config();
+        if (config.mttId != -1 || config.gameType == 1 || !inFamily(config.ruleset))
+            continue;
+        const std::vector<qint32> seated = entry.second->seatedIds();
+        const bool sitsThere = std::find(seated.begin(), seated.end(), session->playerId()) != seated.end();
+        const bool open = entry.second->seatedCount() < config.seats && !entry.second->isHandInPlay();
+        const bool affordable = config.valueKind == 0 || balance >= config.bet + config.fee;
+        if (!sitsThere && !(open && affordable))
+            continue;
+        const int rank = sitsThere ? 0 : (config.valueKind == 0 ? 1 : 2);
+        if (rank < chosenRank) {
+            chosen = entry.second;
+            chosenRank = rank;
+        }
+    }
+    return chosen;
 }

@@ -64,6 +64,8 @@ private:
     bool handleLobby(DemoSession *session, const QString &name, const QJsonObject &fields);
     bool handleTables(DemoSession *session, const QString &name, const QJsonObject &fields);
     bool handleTournaments(DemoSession *session, const QString &name, const QJsonObject &fields);
+    bool handleQuickJoin(DemoSession *session, const QString &name, const QJsonObject &fields);
+    TableEngine *quickJoinTable(DemoSession *session, const QString &filter);
 
     void login(DemoSession *session, const QString &user, const QString &password);
     void registerChatAccount(DemoSession *session, const QString &login, const QString &command);
@@ -92,4 +94,5 @@ private:
     std::vector<QJsonObject> m_tournaments;
     std::set<DemoSession *> m_tournamentSubscribers;
     std::vector<qint32> m_latestLogins;
+    qint32 m_nextWaitingId = 1;
 };

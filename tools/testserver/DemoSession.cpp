@@ -1,5 +1,7 @@
 #include "DemoSession.h"
 
+#include "SocketFrames.h"
+
 #include "protocol/packets_json.h"
 
 #include <QJsonDocument>
@@ -51,30 +53,24 @@ void DemoSession::send(const QString &name, const QJsonObject &fields)
 
 void DemoSession::onReadyRead()
 {
-    m_frames.append(m_socket->readAll());
-    for (;;) {
-        std::unique_ptr<protocol::message_t> message;
-        try {
-            message = m_frames.next();
-        } catch (const protocol::decode_error &e) {
-            log(QStringLiteral("BAD FRAME %1").arg(QString::fromStdString(e.what())));
-            m_socket->abort();
-            return;
-        }
-        if (!message)
-            return;
-        std::pair<QString, QJsonObject> packet;
-        try {
-            packet = protocol::json::decode_to_json(*message);
-        } catch (const std::exception &e) {
-            log(QStringLiteral("BAD PACKET class=%1: %2").arg(QString::number(message->classId()), QString::fromStdString(e.what())));
-            continue;
-        }
-        if (packet.first.isEmpty()) {
-            log(QStringLiteral("UNKNOWN class=%1").arg(message->classId()));
-            continue;
-        }
-        log(QStringLiteral("RECV %1 %2").arg(packet.first, QString::fromUtf8(QJsonDocument(packet.second).toJson(QJsonDocument::Compact))));
-        emit packetReceived(this, packet.first, packet.second);
+    readMessages(
+        m_socket, m_frames, [this](const QString &text) { log(text); },
+        [this](const protocol::message_t &message) { onMessage(message); });
+}
+
+void DemoSession::onMessage(const protocol::message_t &message)
+{
+    std::pair<QString, QJsonObject> packet;
+    try {
+        packet = protocol::json::decode_to_json(message);
+    } catch (const std::exception &e) {
+        log(QStringLiteral("BAD PACKET class=%1: %2").arg(QString::number(message.classId()), QString::fromStdString(e.what())));
+        return;
     }
+    if (packet.first.isEmpty()) {
+        log(QStringLiteral("UNKNOWN class=%1").arg(message.classId()));
+        return;
+    }
+    log(QStringLiteral("RECV %1 %2").arg(packet.first, QString::fromUtf8(QJsonDocument(packet.second).toJson(QJsonDocument::Compact))));
+    emit packetReceived(this, packet.first, packet.second);
 }

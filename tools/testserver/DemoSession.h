@@ -33,6 +33,7 @@ signals:
 
 private:
     void onReadyRead();
+    void onMessage(const protocol::message_t &message);
 
     QTcpSocket *m_socket;
     protocol::frame_buffer m_frames;

@@ -1,5 +1,7 @@
 #include "GameServer.h"
 
+#include "SocketFrames.h"
+
 #include "Listener.h"
 #include "protocol/packets_json.h"
 
@@ -79,20 +81,9 @@ void GameSession::log(const QString &text) const
 
 void GameSession::onReadyRead()
 {
-    m_frames.append(m_socket->readAll());
-    for (;;) {
-        std::unique_ptr<protocol::message_t> message;
-        try {
-            message = m_frames.next();
-        } catch (const protocol::decode_error &e) {
-            log(QStringLiteral("BAD FRAME %1").arg(QString::fromStdString(e.what())));
-            m_socket->abort();
-            return;
-        }
-        if (!message)
-            return;
-        handle(*message);
-    }
+    readMessages(
+        m_socket, m_frames, [this](const QString &text) { log(text); },
+        [this](const protocol::message_t &message) { handle(message); });
 }
 
 void GameSession::handle(const protocol::message_t &message)

@@ -1,4 +1,5 @@
 #include "testmain.h"
+#include "imagecompare.h"
 
 #include "TestServerClock.h"
 #include "app/startup/ResourceSearchPaths.h"
@@ -30,12 +31,12 @@ QString scoreText(const PlayerWidget &plate)
 
 QImage pixmapOf(const PlayerWidget &plate, const char *name)
 {
-    return label(plate, name)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    return label(plate, name)->pixmap().toImage();
 }
 
 QImage image(const QString &path)
 {
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+    return QImage(path);
 }
 
 } // namespace
@@ -114,7 +115,7 @@ void TestPlayerWidget::windIconsFollowTheHighlight()
     QVERIFY(!plain.isNull() && plain != lit);
 
     plate.setWind(2);
-    QCOMPARE(pixmapOf(plate, "windLabel"), plain.copy(52, 0, 26, 21));
+    MAHJONG_COMPARE_IMAGES(pixmapOf(plate, "windLabel"), plain.copy(52, 0, 26, 21));
     QCOMPARE(label(plate, "windText")->text(), QStringLiteral("West"));
 
     plate.setHighlight(true);
@@ -122,19 +123,19 @@ void TestPlayerWidget::windIconsFollowTheHighlight()
     QCOMPARE(plate.styleSheet(), QStringLiteral("/* */"));
     QVERIFY(label(plate, "highlightLabel")->isVisibleTo(&plate));
     QCOMPARE(label(plate, "highlightLabel")->geometry(), plate.rect());
-    QCOMPARE(pixmapOf(plate, "windLabel"), lit.copy(52, 0, 26, 21));
+    MAHJONG_COMPARE_IMAGES(pixmapOf(plate, "windLabel"), lit.copy(52, 0, 26, 21));
 
     plate.setHighlight(false);
     QVERIFY(plate.styleSheet().isEmpty());
     QVERIFY(!label(plate, "highlightLabel")->isVisibleTo(&plate));
-    QCOMPARE(pixmapOf(plate, "windLabel"), plain.copy(52, 0, 26, 21));
+    MAHJONG_COMPARE_IMAGES(pixmapOf(plate, "windLabel"), plain.copy(52, 0, 26, 21));
 }
 
 void TestPlayerWidget::claimImagesByRuleset()
 {
     PlayerWidget plate;
     const auto shows = [&plate](const QString &name) {
-        return pixmapOf(plate, "claimLabel") == image(QStringLiteral("textimages:%1.png").arg(name));
+        return imageDifference(pixmapOf(plate, "claimLabel"), image(QStringLiteral("textimages:%1.png").arg(name))).isEmpty();
     };
     struct Claim {
         int code, ruleset, winKind;
@@ -170,12 +171,12 @@ void TestPlayerWidget::readyMarkSurvivesLanguageChange()
     plate.setReady(true);
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(&plate, &change);
-    QCOMPARE(pixmapOf(plate, "claimLabel"), image(QStringLiteral("textimages:ready.png")));
+    MAHJONG_COMPARE_IMAGES(pixmapOf(plate, "claimLabel"), image(QStringLiteral("textimages:ready.png")));
 
     // A claim shown after the ready mark is what comes back.
     plate.showClaim(8, 3, 0);
     QCoreApplication::sendEvent(&plate, &change);
-    QCOMPARE(pixmapOf(plate, "claimLabel"), image(QStringLiteral("textimages:claim-kan.png")));
+    MAHJONG_COMPARE_IMAGES(pixmapOf(plate, "claimLabel"), image(QStringLiteral("textimages:claim-kan.png")));
 
     plate.setReady(false);
     QVERIFY(!label(plate, "claimLabel")->isVisibleTo(&plate));

@@ -1,4 +1,5 @@
 #include "testmain.h"
+#include "imagecompare.h"
 
 #include "SceneTestSetup.h"
 #include "TestServerClock.h"
@@ -59,12 +60,12 @@ T *child(const QWidget &board, const QString &name)
 
 QImage pixmapOf(const ScoreBoard &board, const QString &name)
 {
-    return child<QLabel>(board, name)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    return child<QLabel>(board, name)->pixmap().toImage();
 }
 
 QImage image(const QString &path)
 {
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+    return QImage(path);
 }
 
 int tileCount(const ScoreBoard::TileScene &tiles)
@@ -192,8 +193,8 @@ void TestScoreBoard::columnsAndTabs()
     QCOMPARE(tabs->tabText(0), QStringLiteral("Winning hand"));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Losing hand"));
     QCOMPARE(tabs->tabText(3), QStringLiteral("Winning hand"));
-    QCOMPARE(pixmapOf(board, "exclamation1"), image(QStringLiteral("textimages:claim-ron.png")));
-    QCOMPARE(pixmapOf(board, "exclamation4"), image(QStringLiteral("textimages:claim-tenpai.png")));
+    MAHJONG_COMPARE_IMAGES(pixmapOf(board, "exclamation1"), image(QStringLiteral("textimages:claim-ron.png")));
+    MAHJONG_COMPARE_IMAGES(pixmapOf(board, "exclamation4"), image(QStringLiteral("textimages:claim-tenpai.png")));
     QVERIFY(child<QLabel>(board, "exclamation3")->pixmap().isNull());
     QCOMPARE(child<QLabel>(board, "name2")->text(), QStringLiteral("<b>Gil</b> %2"));
     QCOMPARE(child<QLabel>(board, "name2")->textFormat(), Qt::PlainText);

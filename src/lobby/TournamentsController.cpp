@@ -216,6 +216,9 @@ void TournamentsController::showPlainBox(int kind, const QString &title, const Q
     // Tournament names are the server's text, never markup.
     if (auto *label = box->contentWidget()->findChild<QLabel *>())
         label->setTextFormat(Qt::PlainText);
+    box->show();
+    box->raise();
+    box->centerOnParent();
 }
 
 void TournamentsController::onTournamentRegisterFailed(qint32 id,

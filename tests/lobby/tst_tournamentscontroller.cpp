@@ -120,6 +120,7 @@ private slots:
             QCOMPARE(boxes.first()->windowTitle(), "Register for tournament");
             QCOMPARE(Lobby::text(boxes.first()), text);
             QCOMPARE(boxes.first()->buttonBox()->buttons().size(), reason == 2 ? 2 : 1);
+            QVERIFY(boxes.first()->isVisible());
             saveScreenshot(&lobby.window, QStringLiteral("tournament-refusal-%1").arg(reason));
         }
         // Boxes about a tournament the list does not hold are not shown.
@@ -241,7 +242,20 @@ private slots:
         controller.onTournamentRegister(104);
         QTRY_COMPARE(lobby.boxes().size(), 1);
         QCOMPARE(Lobby::text(lobby.boxes().first()), "Tournament 'Full House' is full");
-        lobby.closeBoxes();
+        QVERIFY(lobby.boxes().first()->isVisible());
+        saveScreenshot(&lobby.window, "tournament-full-server");
+        // The server refuses to unregister a player it never registered; each refusal is
+        // shown, and a closed box is gone.
+        controller.onTournamentUnregister(104);
+        QTRY_COMPARE(lobby.boxes().size(), 2);
+        QCOMPARE(lobby.boxes().last()->windowTitle(), "Unregister from tournament");
+        for (ModelessMsgBox::MsgBox *box : lobby.boxes()) {
+            QVERIFY(box->isVisible());
+            QPointer<ModelessMsgBox::MsgBox> closed(box);
+            box->close();
+            QTRY_VERIFY(!closed);
+        }
+        QCOMPARE(received(server.server, "unregister_tournament_t", 104), 1);
 
         // The detail dialog asks once for rankings and prizes and shows them.
         controller.createTournamentDetailDialog(101);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up a machine, builds the client and runs it against local servers: the demo world
-# of the test game server (tables, tournaments and computer players) and a throw-away
-# ejabberd for the chat. Both servers stop when the client ends, also on Ctrl+C.
+# Sets up a machine, builds the client and the test game server (nothing else) and runs
+# the client against local servers: the demo world of the test game server (tables,
+# tournaments and computer players) and a throw-away ejabberd for the chat. Both servers
+# stop when the client ends, also on Ctrl+C.
 # Usage: tools/run-client.sh [client options...]
 # The build directory is $BUILD_DIR (default: build/ at the top of the tree); $SEED seeds
 # the demo world's walls (default 1); SKIP_BUILD=1 uses the build as it is.
@@ -14,13 +15,19 @@ if [ "${SKIP_BUILD:-0}" != 1 ]; then
     "$top/tools/setup.sh"
     export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
     cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" --parallel "$(nproc)"
+    cmake --build "$build" --parallel "$(nproc)" --target mahjong mahjong-testserver test_certificates
 fi
 
 client=$build/src/app/mahjong
 server=$build/tools/testserver/mahjong-testserver
 chat=$top/tools/ejabberd/ejabberd-test-server.sh
 [ -x "$client" ] && [ -x "$server" ] || { echo "run-client: build first (no $client or $server)" >&2; exit 1; }
+
+# The web engine refuses to run as root with its sandbox on.
+if [ "$(id -u)" = 0 ] && [ -z "${QTWEBENGINE_DISABLE_SANDBOX:-}" ]; then
+    echo "Running as root: the web engine's sandbox is off for this run (QTWEBENGINE_DISABLE_SANDBOX=1)."
+    export QTWEBENGINE_DISABLE_SANDBOX=1
+fi
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/mahjong-run.XXXXXX")
 server_pid=""
@@ -104,8 +111,11 @@ fi
 echo "Game server log: $run/testserver.log (removed at the end)"
 echo "Client log: ${XDG_CACHE_HOME:-$HOME/.cache}/Pellandor/Pellandor-${skin:-corvana}/mahjong.log"
 echo "Log in with any name and any password (\"locked\" is refused; a name starting \"player-\" is asked for a screen name)."
-# One client runs per user settings directory: a second one gets its own.
+# One client runs per user settings directory: a second one gets its own, kept in the
+# build directory so that its log outlives this run.
+second=$build/second-client
 echo "A second client, with settings of its own, from another terminal while this one runs:"
-echo "  XDG_CONFIG_HOME=$run/second XDG_CACHE_HOME=$run/second XDG_DATA_HOME=$run/second $client --searchpath $run/resources --serverinfo localhost:$http_port"
+echo "  XDG_CONFIG_HOME=$second/config XDG_CACHE_HOME=$second/cache XDG_DATA_HOME=$second/data $client --searchpath $run/resources --serverinfo localhost:$http_port"
+echo "When this client quits, both servers stop and a second client loses its connection; its log stays in $second/cache."
 
 "$client" --searchpath "$run/resources" --serverinfo "localhost:$http_port" "$@"

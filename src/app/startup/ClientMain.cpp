@@ -22,7 +22,20 @@
 #include <exception>
 #include <optional>
 
+#include <unistd.h>
+
 namespace {
+
+// The web engine ends the whole process, leaving only a line on standard error, when it
+// starts as root with its sandbox on. Why it would, or an empty text.
+QString webEngineRefusal()
+{
+    if (::geteuid() != 0 || qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")
+        || qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QLatin1String("--no-sandbox")))
+        return {};
+    return QStringLiteral("The web engine cannot run as root with its sandbox on: run the client as another user, "
+                          "or set QTWEBENGINE_DISABLE_SANDBOX=1.");
+}
 
 void logBanner()
 {
@@ -60,6 +73,12 @@ int run(MahjongApplication &app, CommandLine &commandLine, const QString &skin)
         QMessageBox::warning(nullptr, QCoreApplication::applicationName(),
                              SingleInstance::alreadyRunningText());
         return 0;
+    }
+    // Ended here, the client logs why and leaves no lock behind.
+    if (const QString refusal = webEngineRefusal(); !refusal.isEmpty()) {
+        qCritical().noquote() << refusal;
+        std::fprintf(stderr, "%s\n", qUtf8Printable(refusal));
+        return 1;
     }
     if (commandLine.debug())
         app.openDebugDialog();

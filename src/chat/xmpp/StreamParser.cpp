@@ -34,16 +34,39 @@ void StreamByteGuard::reset()
     *this = StreamByteGuard();
 }
 
-qsizetype StreamByteGuard::check(const char *data, qsizetype size)
+void StreamByteGuard::check(const char *data, qsizetype size, QByteArray &out)
 {
     if (m_error)
-        return 0;
+        return;
+    // The start of the run of bytes that go on unchanged.
+    qsizetype run = 0;
     for (qsizetype i = 0; i < size; ++i) {
         const uchar byte = uchar(data[i]);
-        if (!checkUtf8(byte) || (byte < 0x80 && !checkMarkup(byte)))
-            return i;
+        const Verdict verdict = checkUtf8(byte) ? checkMarkup(byte) : Fault;
+        if (verdict == Keep)
+            continue;
+        out.append(data + run, i - run);
+        if (verdict == Fault)
+            return;
+        if (verdict == Slash) {
+            // The '>' goes on after it.
+            out.append('/');
+            run = i;
+        } else {
+            run = i + 1;
+        }
     }
-    return size;
+    out.append(data + run, size - run);
+}
+
+bool StreamByteGuard::takeDamaged(qint64 element)
+{
+    while (!m_damaged.empty() && m_damaged.front() < element)
+        m_damaged.pop_front();
+    if (m_damaged.empty() || m_damaged.front() != element)
+        return false;
+    m_damaged.pop_front();
+    return true;
 }
 
 bool StreamByteGuard::checkUtf8(uchar byte)
@@ -85,8 +108,19 @@ bool StreamByteGuard::checkUtf8(uchar byte)
     return true;
 }
 
-bool StreamByteGuard::checkMarkup(uchar byte)
+void StreamByteGuard::startTag()
 {
+    if (m_depth == 1)
+        ++m_topLevel;
+    ++m_depth;
+    m_attributes = 0;
+    m_slash = false;
+    m_markup = TagName;
+}
+
+StreamByteGuard::Verdict StreamByteGuard::checkMarkup(uchar byte)
+{
+    const bool space = byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r';
     switch (m_markup) {
     case Text:
         if (byte == '<')
@@ -96,24 +130,52 @@ bool StreamByteGuard::checkMarkup(uchar byte)
         if (byte == '!') {
             m_markup = Declaration;
             m_run = 0;
-        } else if (byte == '/' || byte == '?') {
+        } else if (byte == '/') {
+            --m_depth;
+            m_markup = Skip;
+        } else if (byte == '?') {
             m_markup = Skip;
         } else {
-            m_markup = Tag;
-            m_attributes = 0;
+            // The element's name; the attributes are counted where their names begin.
+            startTag();
             return checkMarkup(byte);
         }
         break;
+    case TagName:
     case Tag:
+        if (byte == '>') {
+            if (m_slash)
+                --m_depth;
+            m_markup = Text;
+        } else if (byte == '/') {
+            m_slash = true;
+        } else if (space) {
+            m_markup = Tag;
+        } else if (byte == '"' || byte == '\'') {
+            m_markup = Quoted;
+            m_quote = char(byte);
+        } else if (m_markup == Tag) {
+            m_slash = false;
+            if (++m_attributes > MaxAttributes) {
+                if (m_depth == 1) {
+                    m_error.emplace(PolicyViolation, QStringLiteral("more than %1 attributes in the stream header")
+                                                         .arg(MaxAttributes));
+                    return Fault;
+                }
+                if (m_damaged.empty() || m_damaged.back() != m_topLevel)
+                    m_damaged.push_back(m_topLevel);
+                m_markup = Excess;
+                return Drop;
+            }
+            m_markup = AttributeName;
+        } else {
+            m_slash = false;
+        }
+        break;
+    case AttributeName:
         if (byte == '"' || byte == '\'') {
             m_markup = Quoted;
             m_quote = char(byte);
-        } else if (byte == '=') {
-            if (++m_attributes > MaxAttributes) {
-                m_error.emplace(PolicyViolation,
-                                QStringLiteral("more than %1 attributes in one element").arg(MaxAttributes));
-                return false;
-            }
         } else if (byte == '>') {
             m_markup = Text;
         }
@@ -122,6 +184,26 @@ bool StreamByteGuard::checkMarkup(uchar byte)
         if (char(byte) == m_quote)
             m_markup = Tag;
         break;
+    case Excess:
+        // Left out up to the end of the tag, which keeps its '/' if it had one.
+        if (byte == '>') {
+            m_markup = Text;
+            if (!m_slash)
+                return Keep;
+            --m_depth;
+            return Slash;
+        }
+        if (byte == '"' || byte == '\'') {
+            m_markup = ExcessQuoted;
+            m_quote = char(byte);
+        } else if (!space) {
+            m_slash = byte == '/';
+        }
+        return Drop;
+    case ExcessQuoted:
+        if (char(byte) == m_quote)
+            m_markup = Excess;
+        return Drop;
     case Declaration:
         // "<!--" opens a comment, "<![CDATA[" a character data section; anything else
         // (refused by the reader anyway) runs to the next '>'.
@@ -154,7 +236,7 @@ bool StreamByteGuard::checkMarkup(uchar byte)
             m_markup = Text;
         break;
     }
-    return true;
+    return Keep;
 }
 
 StreamParser::StreamParser() = default;
@@ -174,6 +256,7 @@ void StreamParser::reset()
     m_pendingPos = 0;
     m_fed = 0;
     m_elementStart = 0;
+    m_element = 0;
 }
 
 void StreamParser::addData(const QByteArray &data)
@@ -196,19 +279,19 @@ bool StreamParser::feedReader()
             throw *m_guard.error();
         return false;
     }
-    qsizetype slice = qMin(available, FeedSlice);
+    const qsizetype slice = qMin(available, FeedSlice);
     // Everything fed since the last top-level element ended belongs to the current
     // one, apart from at most the slice in which it started.
     if (m_fed + slice - m_elementStart > MaxElementBytes + 2 * FeedSlice)
         throw stream_parse_error(PolicyViolation,
                                  QStringLiteral("element larger than %1 bytes").arg(MaxElementBytes));
-    const qsizetype accepted = m_guard.check(m_pending.constData() + m_pendingPos, slice);
-    if (accepted < slice) {
-        // Nothing after the fault reaches the reader.
-        m_pending.truncate(m_pendingPos + accepted);
-        slice = accepted;
-    }
-    m_reader.addData(QByteArray(m_pending.constData() + m_pendingPos, slice));
+    QByteArray accepted;
+    accepted.reserve(slice);
+    m_guard.check(m_pending.constData() + m_pendingPos, slice, accepted);
+    // Nothing after a fault reaches the reader.
+    if (m_guard.error())
+        m_pending.truncate(m_pendingPos + slice);
+    m_reader.addData(accepted);
     m_pendingPos += slice;
     m_fed += slice;
     if (m_pendingPos == m_pending.size()) {
@@ -281,6 +364,8 @@ QString StreamParser::intern(QStringView text)
 void StreamParser::startElement()
 {
     if (m_inRoot) {
+        if (m_current < 0)
+            ++m_element;
         if (++m_depth > MaxElementDepth)
             throw stream_parse_error(PolicyViolation, QStringLiteral("element nested deeper than %1 levels")
                                                           .arg(MaxElementDepth));
@@ -343,6 +428,12 @@ bool StreamParser::endElement()
     if (m_current >= 0)
         return false;
     m_elementStart = m_fed;
+    if (m_guard.takeDamaged(m_element)) {
+        qWarning().noquote() << QStringLiteral("Dropping a stanza with more than %1 attributes in one element")
+                                    .arg(StreamByteGuard::MaxAttributes);
+        m_tree.clear();
+        return false;
+    }
     std::unique_ptr<StreamElement> element;
     try {
         element = parseStreamElement(m_tree.element(finished));

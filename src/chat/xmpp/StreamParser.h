@@ -4,6 +4,7 @@
 #include <QList>
 #include <QXmlStreamReader>
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -16,23 +17,45 @@ namespace xmpp {
 // Checks the raw bytes of the stream before the XML reader sees them, in time linear
 // in their number: they must be UTF-8, whatever the read boundaries (the reader drops
 // an invalid byte silently when it starts a read), and no start tag may carry more than
-// MaxAttributes attributes (the reader's work grows with their square).
+// MaxAttributes attributes (the reader's work grows with their square). The attributes
+// beyond that are left out of what the reader gets, and the top-level element that
+// held them is marked for dropping; only a stream header with too many ends the stream.
 class StreamByteGuard
 {
 public:
     static constexpr int MaxAttributes = 256;
 
     void reset();
-    // How many of the bytes may go on to the reader; when fewer than size, the
-    // fault is in error() and every later byte is refused too.
-    qsizetype check(const char *data, qsizetype size);
+    // Appends to out the bytes that go on to the reader. Stops at a fault of the
+    // stream, which is then in error(); every later byte is refused too.
+    void check(const char *data, qsizetype size, QByteArray &out);
     const std::optional<stream_parse_error> &error() const { return m_error; }
+    // Whether the top-level element of that number (counted from 1 in each stream)
+    // lost attributes; asked in increasing order.
+    bool takeDamaged(qint64 element);
 
 private:
-    enum Markup { Text, TagOpen, Tag, Quoted, Declaration, CData, Comment, Skip };
+    enum Markup {
+        Text,
+        TagOpen,
+        TagName,
+        Tag,
+        AttributeName,
+        Quoted,
+        Excess,
+        ExcessQuoted,
+        Declaration,
+        CData,
+        Comment,
+        Skip,
+    };
+    // What becomes of one byte: on to the reader, left out, on to the reader after a
+    // '/' put before it, or the end of the stream.
+    enum Verdict { Keep, Drop, Slash, Fault };
 
     bool checkUtf8(uchar byte);
-    bool checkMarkup(uchar byte);
+    Verdict checkMarkup(uchar byte);
+    void startTag();
 
     // UTF-8: continuation bytes still expected and the range of the next one.
     int m_continuations = 0;
@@ -44,6 +67,12 @@ private:
     int m_attributes = 0;
     // The characters after "<!" so far, or the run of ']' or '-' before a '>'.
     int m_run = 0;
+    // Whether the last byte in a tag was a '/', which makes the element empty.
+    bool m_slash = false;
+    // Open elements, the stream root included, and the top-level elements begun.
+    int m_depth = 0;
+    qint64 m_topLevel = 0;
+    std::deque<qint64> m_damaged;
     std::optional<stream_parse_error> m_error;
 };
 
@@ -103,6 +132,8 @@ private:
     qsizetype m_pendingPos = 0;
     qint64 m_fed = 0;
     qint64 m_elementStart = 0;
+    // The number of the current top-level element in this stream.
+    qint64 m_element = 0;
 };
 
 // Builds the element for one top-level DOM element. Returns null for a stanza that

@@ -27,9 +27,6 @@ ChatOutputWidget::ChatOutputWidget(QWidget *parent) : QTextBrowser(parent)
     document()->setUndoRedoEnabled(false);
     setOpenLinks(false);
     setOpenExternalLinks(false);
-    m_repopulateTimer.setSingleShot(true);
-    m_repopulateTimer.setInterval(RepopulateDelayMs);
-    connect(&m_repopulateTimer, &QTimer::timeout, this, &ChatOutputWidget::repopulateMessages);
     connect(this, &QTextBrowser::anchorClicked, this, &ChatOutputWidget::onAnchorClicked);
     registerManagerIcon();
 }
@@ -60,7 +57,14 @@ void ChatOutputWidget::addMessage(const QDateTime &time, const QString &nick, co
     QString nickPart = Utils::styledLinkHtml(url, nick.toHtmlEscaped(), nickStyle(role));
     if (role == ManagerRole)
         nickPart += ManagerIconHtml;
-    const QString textPart = Utils::fontHtml(text.toHtmlEscaped(), m_chatMessageColor);
+    QString shown = text;
+    if (shown.size() > MaxMessageLength) {
+        shown.truncate(MaxMessageLength);
+        if (shown.back().isHighSurrogate())
+            shown.chop(1);
+        shown += QChar(0x2026);
+    }
+    const QString textPart = Utils::fontHtml(shown.toHtmlEscaped(), m_chatMessageColor);
     insertLine(time, tr("%1 %2: %3").arg(timePart, nickPart, textPart));
 }
 
@@ -89,34 +93,73 @@ QString ChatOutputWidget::nickStyle(int role) const
 void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
 {
     const QDateTime local = time.toLocalTime();
-    std::vector<QString> &sameTime = m_lines[local];
+    // In a full history a line older than all others would go at once.
+    if (m_lineCount >= MaxLines && local < m_lines.begin()->first)
+        return;
+    const auto entry = m_lines.try_emplace(local).first;
+    std::vector<QString> &sameTime = entry->second;
     // The same line again (history sent once more on a rejoin) is kept once.
     if (std::find(sameTime.begin(), sameTime.end(), html) != sameTime.end())
         return;
     sameTime.push_back(html);
+    ++m_lineCount;
 
-    if (!m_lastShown.isNull() && local < m_lastShown) {
-        if (!m_repopulatePending) {
-            m_repopulatePending = true;
-            m_repopulateTimer.start();
+    // The block after the line before it: the lines and the date lines before it.
+    int block = 0;
+    QDate previousDate;
+    const auto countBlocks = [&block, &previousDate](const QDateTime &time, int lines) {
+        if (time.date() != previousDate) {
+            previousDate = time.date();
+            ++block;
         }
-        return;
+        block += lines;
+    };
+    for (auto it = m_lines.begin(); it != entry; ++it)
+        countBlocks(it->first, int(it->second.size()));
+    if (sameTime.size() > 1)
+        countBlocks(local, int(sameTime.size()) - 1);
+    if (previousDate != local.date()) {
+        const auto next = std::next(entry);
+        if (next != m_lines.end() && next->first.date() == local.date()) {
+            // The next line's date line becomes this one's.
+            ++block;
+        } else {
+            insertBlock(block, dateLine(local));
+            ++block;
+        }
     }
-    const QString date = dateLine(local);
-    if (!date.isEmpty())
-        appendBlock(date);
-    appendBlock(html);
-    m_lastShown = local;
+    insertBlock(block, html);
+    while (m_lineCount > MaxLines)
+        dropOldestLine();
     scrollToBottom();
 }
 
-void ChatOutputWidget::appendBlock(const QString &html)
+void ChatOutputWidget::dropOldestLine()
+{
+    const auto oldest = m_lines.begin();
+    const auto next = std::next(oldest);
+    // Block 0 is the date line of the oldest line; it stays for the next one of that day.
+    const bool dayGoes = oldest->second.size() == 1
+        && (next == m_lines.end() || next->first.date() != oldest->first.date());
+    removeBlock(1);
+    if (dayGoes)
+        removeBlock(0);
+    oldest->second.erase(oldest->second.begin());
+    if (oldest->second.empty())
+        m_lines.erase(oldest);
+    --m_lineCount;
+}
+
+void ChatOutputWidget::insertBlock(int number, const QString &html)
 {
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    cursor.movePosition(QTextCursor::End);
-    if (!document()->isEmpty())
+    const bool atTop = number == 0 && !document()->isEmpty();
+    if (number > 0) {
+        const QTextBlock before = document()->findBlockByNumber(number - 1);
+        cursor.setPosition(before.position() + before.length() - 1);
         cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    }
     // An image in inserted HTML costs a pass over the whole document; inserted on its
     // own it does not.
     const qsizetype icon = html.indexOf(ManagerIconHtml);
@@ -127,21 +170,29 @@ void ChatOutputWidget::appendBlock(const QString &html)
         insertManagerIcon(cursor);
         cursor.insertHtml(html.mid(icon + ManagerIconHtml.size()));
     }
+    if (atTop)
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     cursor.endEditBlock();
+}
+
+void ChatOutputWidget::removeBlock(int number)
+{
+    const QTextBlock block = document()->findBlockByNumber(number);
+    QTextCursor cursor(block);
+    if (block.next().isValid())
+        cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
+    else
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
 }
 
 QString ChatOutputWidget::dateLine(const QDateTime &time) const
 {
-    if (!m_lastShown.isNull() && time.date() <= m_lastShown.date())
-        return QString();
     return Utils::fontHtml(Utils::localDateText(time), m_dateSeparatorColor);
 }
 
 void ChatOutputWidget::repopulateMessages()
 {
-    m_repopulateTimer.stop();
-    m_repopulatePending = false;
-    m_lastShown = QDateTime();
     // One document for all lines: far cheaper than appending them one by one. The
     // manager icons go in afterwards, as images in HTML are costly to import.
     QString html;
@@ -151,11 +202,13 @@ void ChatOutputWidget::repopulateMessages()
         html += QStringLiteral("<div>") + line + QStringLiteral("</div>");
         ++blocks;
     };
+    QDate lastDate;
     for (const auto &[time, lines] : m_lines) {
+        if (time.date() != lastDate) {
+            lastDate = time.date();
+            addBlock(dateLine(time));
+        }
         for (const QString &line : lines) {
-            const QString date = dateLine(time);
-            if (!date.isEmpty())
-                addBlock(date);
             const qsizetype icon = line.indexOf(ManagerIconHtml);
             if (icon >= 0) {
                 iconBlocks.push_back(blocks);
@@ -163,7 +216,6 @@ void ChatOutputWidget::repopulateMessages()
             } else {
                 addBlock(line);
             }
-            m_lastShown = time;
         }
     }
     setHtml(html);

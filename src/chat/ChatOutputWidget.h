@@ -3,15 +3,15 @@
 #include <QColor>
 #include <QDateTime>
 #include <QTextBrowser>
-#include <QTimer>
 
 #include <map>
 #include <vector>
 
 // The read-only list of chat lines of every chat view: time, nick link and text, or a
 // system line. Lines are kept in time order; one that arrives late (room history, a
-// delayed message) is placed by a rebuild of the view shortly after. A date line goes
-// before the first line of each day.
+// delayed message) is put in its place. A date line goes before the first line of
+// each day. Only the newest MaxLines lines are kept, and a message is shown up to
+// MaxMessageLength characters.
 class ChatOutputWidget : public QTextBrowser
 {
     Q_OBJECT
@@ -29,7 +29,8 @@ public:
     // The sender's role colours the nick.
     enum Role { UnknownRole = 0, UserRole = 1, ManagerRole = 2 };
 
-    static constexpr int RepopulateDelayMs = 500;
+    static constexpr int MaxLines = 1000;
+    static constexpr int MaxMessageLength = 1000;
 
     explicit ChatOutputWidget(QWidget *parent = nullptr);
 
@@ -73,7 +74,10 @@ protected:
 
 private:
     void insertLine(const QDateTime &time, const QString &html);
-    void appendBlock(const QString &html);
+    void dropOldestLine();
+    // Puts the HTML in as block number `number`, before the block that has it now.
+    void insertBlock(int number, const QString &html);
+    void removeBlock(int number);
     QString dateLine(const QDateTime &time) const;
     void scrollToBottom();
     QString nickStyle(int role) const;
@@ -90,10 +94,7 @@ private:
     QColor m_systemMessageColor = QColor(0xce, 0xb6, 0x93);
     QColor m_dateSeparatorColor = QColor(0x98, 0x7d, 0x60);
 
-    // Local time of the last line appended to the view.
-    QDateTime m_lastShown;
-    bool m_repopulatePending = false;
-    QTimer m_repopulateTimer;
-    // Every line, by local time; lines of one time in the order they came.
+    // The lines shown, by local time; lines of one time in the order they came.
     std::map<QDateTime, std::vector<QString>> m_lines;
+    int m_lineCount = 0;
 };

@@ -388,9 +388,6 @@ void GameWindow::relayout(const QSize &size)
     QGraphicsView *gameView = m_form->GameView;
     gameView->setSceneRect(0, 0, size.width(), size.height());
     gameView->resetTransform();
-    const double scale = TileGraphics::instance().gameScale().table;
-    for (WindView *marker : m_windMarkers)
-        marker->setScale(scale);
     m_scene.setBackgroundBrush(GameBackground::brush(size, m_backgroundColor, m_backgroundScale));
     const double shadeHeight = size.height() * 0.1;
     for (size_t i = 0; i < m_shading.size(); ++i) {
@@ -411,7 +408,16 @@ void GameWindow::applyLayout()
     const QSize size = viewSize();
     if (size.width() > 0 && size.height() > 0)
         TileGraphics::instance().setGameScale(m_layout->gameScale(size));
+    scaleWindMarkers();
     m_layout->apply();
+}
+
+void GameWindow::scaleWindMarkers()
+{
+    // The layouts place the discs by their size: they take the scale the tiles have now.
+    const double scale = TileGraphics::instance().gameScale().table;
+    for (WindView *marker : m_windMarkers)
+        marker->setScale(scale);
 }
 
 void GameWindow::placeImages()
@@ -497,6 +503,7 @@ void GameWindow::onTileGraphicsChanged()
 
 void GameWindow::onGameScaleChanged()
 {
+    scaleWindMarkers();
     if (m_layout)
         m_layout->apply();
     placeImages();

@@ -268,6 +268,7 @@ private:
     void relayout(const QSize &size);
     QSize viewSize() const;
     void applyLayout();
+    void scaleWindMarkers();
     void placeImages();
     void clearTable();
     void rebuildFromModel();

@@ -157,6 +157,25 @@ void DeclaredView::setMaxRowLength(double length)
     relayout();
 }
 
+void DeclaredView::setHandBeside(double tileWidth)
+{
+    if (tileWidth == m_handTileWidth)
+        return;
+    m_handTileWidth = tileWidth;
+    relayout();
+}
+
+double DeclaredView::meldRowLength() const
+{
+    if (m_handTileWidth <= 0)
+        return m_maxRowLength;
+    int melds = 0;
+    for (const MeldView *meld : m_melds)
+        melds += meld->kind() == BONUS ? 0 : 1;
+    const double hand = std::max(14.25 - 3 * melds, 0.0) * m_handTileWidth;
+    return std::max(m_maxRowLength - hand, 0.0);
+}
+
 void DeclaredView::retranslate()
 {
     for (MeldView *meld : m_melds)
@@ -171,6 +190,7 @@ void DeclaredView::layoutMelds()
     double x = 0;
     double y = 0;
     double rowMax = 0;
+    const double rowLength = meldRowLength();
     if (!m_melds.empty()) {
         const QRect first = m_melds.front()->bounds();
         if (m_orientation == 2)
@@ -185,12 +205,12 @@ void DeclaredView::layoutMelds()
         const int rw = r.width();
         const int rh = r.height();
         if (m_orientation == 0 || m_orientation == 2) {
-            if (std::abs(x) + rw > m_maxRowLength) {
+            if (std::abs(x) + rw > rowLength) {
                 x = 0;
                 y += rowMax;
                 rowMax = 0;
             }
-        } else if (std::abs(y) + rh > m_maxRowLength) {
+        } else if (std::abs(y) + rh > rowLength) {
             y = 0;
             x += rowMax;
             rowMax = 0;

@@ -30,6 +30,10 @@ public:
     void relayout();
     void setImageSet(TilePainter *painter);
     void setMaxRowLength(double length);
+    // The row is shared with the seat's hand, which stands at its far end: a hand of
+    // 14 tiles less three per meld, of this tile width, with room for a drawn tile.
+    // The melds wrap before they would reach it. 0 shares nothing.
+    void setHandBeside(double tileWidth);
     void retranslate();
 
     int orientation() const { return m_orientation; }
@@ -51,9 +55,12 @@ private:
     void remove(std::list<MeldView *>::iterator it);
     void insert(std::list<MeldView *>::iterator before, MeldView *meld);
     void layoutMelds();
+    // The row length left to the melds beside the hand.
+    double meldRowLength() const;
 
     TilePainter *m_painter;
     int m_orientation;
     double m_maxRowLength;
+    double m_handTileWidth = 0;
     std::list<MeldView *> m_melds;
 };

@@ -47,6 +47,27 @@ int meldDepth(int orientation)
     return DeclaredView::declaredAreaDepth(orientation);
 }
 
+// The size of a wind disc at scale 1.
+constexpr double WindDiscSize = 62;
+// Discards a late hand leaves in every pond.
+constexpr int LatePond = 24;
+
+// The own row below the table holds the melds from its left end and the hand at its
+// right end: at least a hand of 11 tiles beside a kong.
+double ownRowLength(double handTileWidth, double meldTileWidth)
+{
+    return 11.25 * handTileWidth + 4.5 * meldTileWidth;
+}
+
+// How far the own row, its wind disc and riichi sticks reach left of the hand's right
+// end, in the base set for those factors.
+double ownRowReach(const GameScale &g, int third)
+{
+    const double row = ownRowLength(TileMetrics::baseSize(BOTTOM, 3).width() * g.hand,
+                                    TileMetrics::baseSize(BOTTOM, 0).width() * g.table);
+    return row + 2 * third + qMax(WindDiscSize * g.table, stickLength(g.table));
+}
+
 // The base size of a table: meld areas on every side, three tile thirds of space, the
 // centre (walls or table and wall) and the part of the hand below the bottom walls.
 QSizeF tableBaseSize(const GameScale &g, const QSizeF &centre)
@@ -56,9 +77,12 @@ QSizeF tableBaseSize(const GameScale &g, const QSizeF &centre)
     const double hh = baseHandAreaHeight() * g.hand - m * 0.5;
     const double overlap = qMax(hh, 0.0);
     const int width = truncated((meldDepth(LEFT) + meldDepth(RIGHT)) * g.table + 3 * t0 + centre.width());
+    // A tile third more than the gaps: the second row of own melds ends below its depth.
     const int height =
-        truncated((meldDepth(TOP) + meldDepth(BOTTOM)) * g.table + 3 * t0 + centre.height() + overlap);
-    return QSizeF(width, height);
+        truncated((meldDepth(TOP) + meldDepth(BOTTOM)) * g.table + 4 * t0 + centre.height() + overlap);
+    // The own row may reach further left than the meld area beside the walls.
+    const int rowWidth = truncated(2 * (ownRowReach(g, t0) - centre.width() / 2));
+    return QSizeF(qMax(width, rowWidth), height);
 }
 
 } // namespace
@@ -97,6 +121,11 @@ int GameTableLayout::tileThird()
     return TileMetrics::gameSize(BOTTOM, 5).width() / 3;
 }
 
+int GameTableLayout::looseTileRise()
+{
+    return qMax(truncated(TileMetrics::gameRect(BOTTOM, 7).height() - TileMetrics::gameRect(BOTTOM, 6).height()), 0);
+}
+
 int GameTableLayout::handOverlap(const GameScale &g)
 {
     const int m = truncated(meldDepth(BOTTOM) * g.table);
@@ -120,14 +149,35 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
     const int t = tileThird();
     const int hh = frame.handOverlap;
 
-    for (int i = 0; i < 4; ++i)
+    const QRectF view = m_host->viewSceneRect();
+    // The own row: the melds start where a full own row needs them to, left of the
+    // inner edge when the hand is wider than the table, and wrap before the hand.
+    const double handTile = TileMetrics::gameSize(BOTTOM, 3).width();
+    const double rowStart =
+        qMin(inner.left(), frame.handRight - 2 * t - ownRowLength(handTile, TileMetrics::gameSize(BOTTOM, 0).width()));
+    m_host->declaredView(BOTTOM)->setMaxRowLength(frame.handRight - rowStart - 2 * t);
+    m_host->declaredView(BOTTOM)->setHandBeside(handTile);
+    for (int i = 1; i < 4; ++i) {
+        const HiddenHandView *hidden = m_host->hiddenHandView(i);
+        const QPointF step = hidden->tileOffset(1) - hidden->tileOffset(0);
         m_host->declaredView(i)->setMaxRowLength(i % 2 == 0 ? inner.width() : inner.height());
+        m_host->declaredView(i)->setHandBeside(qAbs(step.x()) + qAbs(step.y()));
+    }
 
     QSizeF marker[4];
     for (int i = 0; i < 4; ++i)
         marker[i] = m_host->windMarkerSize(i);
-    m_host->setSeatMarkerPos(BOTTOM, QPointF(inner.left() - marker[0].width(), bounds.bottom()));
-    m_host->setSeatMarkerPos(RIGHT, QPointF(bounds.right(), inner.bottom()));
+    // Left of the walls, the own disc stands below the left hand's lowest tile, and the
+    // right disc keeps clear of the right seat's first meld.
+    const int offR = t + truncated(frame.meldShare * meldDepth(RIGHT) * g.table);
+    double ownMarkerY = bounds.bottom();
+    if (rowStart - marker[0].width() < bounds.left() - offR + t) {
+        const HiddenHandView *left = m_host->hiddenHandView(LEFT);
+        const QSizeF leftTile = TileMetrics::gameRect(LEFT, 4).size();
+        ownMarkerY = qMax(ownMarkerY, bounds.bottom() + left->tileOffset(0).y() + leftTile.height());
+    }
+    m_host->setSeatMarkerPos(BOTTOM, QPointF(rowStart - marker[0].width(), ownMarkerY));
+    m_host->setSeatMarkerPos(RIGHT, QPointF(bounds.right(), inner.bottom() + t / 2));
     m_host->setSeatMarkerPos(TOP, QPointF(inner.right(), bounds.top() - marker[2].height()));
     m_host->setSeatMarkerPos(LEFT, QPointF(bounds.left() - marker[0].width(), inner.top() - marker[2].height()));
 
@@ -138,10 +188,10 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
                                     QPointF(marker[1].width(), 0), QPointF(0, 0),
                                     QPointF(0, marker[3].height())};
     const QPointF discardPos[4] = {
-        QPointF(inner.left() + t, inner.bottom() - t), QPointF(inner.right() - t, inner.bottom() - t),
+        QPointF(inner.left() + t, inner.bottom() - t - frame.pondLift), QPointF(inner.right() - t, inner.bottom() - t),
         QPointF(inner.right() - t, inner.top() + t), QPointF(inner.left() + t, inner.top() + t)};
     const QPointF declaredPos[4] = {
-        QPointF(inner.left() + t, bounds.bottom() + t), QPointF(bounds.right() + t, inner.bottom() - t),
+        QPointF(rowStart + t, bounds.bottom() + t), QPointF(bounds.right() + t, inner.bottom() - t),
         QPointF(inner.right() - t, bounds.top() - t), QPointF(bounds.left() - t, inner.top() + t)};
     for (int i = 0; i < 4; ++i) {
         PlayerActionView *claim = m_host->claimImage(i);
@@ -155,7 +205,6 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
         m_host->declaredView(i)->setPos(declaredPos[i]);
     }
 
-    const QRectF view = m_host->viewSceneRect();
     HandView *hand = m_host->handView();
     const int handY = qMax(truncated((view.bottom() + bounds.bottom() + hh - handAreaHeight()) * 0.5),
                            truncated(bounds.bottom() + hh));
@@ -165,13 +214,27 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
     const QSizeF timer = m_host->turnTimerSize();
     m_host->moveTurnTimer(QPointF(frame.handRight + offB / 2, handY + truncated((currentTileHeight() - timer.height()) / 2)));
 
+    // The round wind stays inside the hole the four late ponds leave in the middle.
+    double pond[4];
+    for (int i = 0; i < 4; ++i) {
+        const QSize area = m_host->discardView(i)->discardAreaSize(LatePond, riichi());
+        pond[i] = (i % 2 == 0 ? area.height() : area.width()) * g.table;
+    }
+    // Insets, the tiles' edges, a gap on either side and the own pond's lift.
+    const double hole = qMin(inner.width() - pond[RIGHT] - pond[LEFT], inner.height() - pond[BOTTOM] - pond[TOP]) -
+                        2 * t - 2 * TileMetrics::gameSize(BOTTOM, 0).depth() - 2 * t - frame.pondLift;
+    // Where late ponds leave too small a hole, the disc keeps its size in the view's
+    // top left corner, clear of the table.
     PrevalentWindView *prevalent = m_host->prevalentWindView();
+    const bool centred = frame.prevalentHole || hole >= frame.prevalentScale * WindDiscSize;
     prevalent->setScale(frame.prevalentScale);
     const QSizeF prevalentSize = prevalent->boundingRect().size();
-    prevalent->setPos(frame.prevalentCentre -
-                      QPointF(rounded(prevalentSize.width() / 2), rounded(prevalentSize.height() / 2)));
+    if (centred)
+        prevalent->setPos(frame.prevalentCentre -
+                          QPointF(rounded(prevalentSize.width() / 2), rounded(prevalentSize.height() / 2)));
+    else
+        prevalent->setPos(view.topLeft() + QPointF(t, t));
 
-    const int offR = t + truncated(frame.meldShare * meldDepth(RIGHT) * g.table);
     m_host->hiddenHandView(BOTTOM)->setPos(hand->pos());
     m_host->hiddenHandView(RIGHT)->setPos(bounds.right() + offR, bounds.top());
     m_host->hiddenHandView(TOP)->setPos(bounds.left(), bounds.top() - hh);
@@ -234,6 +297,7 @@ void GameTableRegularLayout::apply()
     frame.meldShare = 0.5;
     frame.prevalentScale = g.wall * 1.4;
     frame.prevalentCentre = centre;
+    frame.pondLift = looseTileRise() / 2;
     placeAround(frame, g);
 }
 
@@ -257,7 +321,7 @@ int GameTableCompactLayout::discardsPerSeat() const
     return qMax((wallTileCount() - 1 - 11 * seats) / seats, 0);
 }
 
-bool GameTableCompactLayout::riichi() const
+bool GameTableLayout::riichi() const
 {
     try {
         return RulesetInfoInstance(host()->layoutTableInfo().ruleset()).isRiichi() != 0;
@@ -266,20 +330,23 @@ bool GameTableCompactLayout::riichi() const
     }
 }
 
-QSizeF GameTableCompactLayout::discardArea(double tableFactor) const
+QSizeF GameTableCompactLayout::discardArea(double tableFactor, int inset) const
 {
     // The seats' discards stand as a pinwheel around the middle: the bottom row beside
     // the right seat's rows, the right seat's column above the bottom rows.
     const int n = discardsPerSeat();
     const QSize bottom = host()->discardView(BOTTOM)->discardAreaSize(n, riichi());
     const QSize right = host()->discardView(RIGHT)->discardAreaSize(n, riichi());
-    return QSizeF(truncated((bottom.width() + right.width()) * tableFactor),
-                  truncated((bottom.height() + right.height()) * tableFactor));
+    // The ponds stand inset from the table's edges on both sides and leave room for the
+    // round wind between them.
+    const int middle = truncated(WindDiscSize * baseFactors().wall * tableFactor) + 2 * inset;
+    return QSizeF(truncated((bottom.width() + right.width()) * tableFactor) + 2 * inset + middle,
+                  truncated((bottom.height() + right.height()) * tableFactor) + 2 * inset + middle);
 }
 
 QSizeF GameTableCompactLayout::baseSize(const GameScale &g) const
 {
-    const QSizeF table = discardArea(g.table);
+    const QSizeF table = discardArea(g.table, truncated(TileMetrics::baseSize(BOTTOM, 5).width() * g.wall / 3));
     QSizeF wall;
     if (auto *compact = qobject_cast<CompactCityView *>(host()->cityView()))
         wall = QSizeF(rounded(compact->baseSize().width() * g.wall), rounded(compact->baseSize().height() * g.wall));
@@ -307,7 +374,7 @@ void GameTableCompactLayout::apply()
     relayoutViews();
     const int d = TileMetrics::gameSize(LEFT, 7).depth();
     const int cityHeight = truncated(city->boundingRect().height());
-    const QSizeF area = discardArea(g.table);
+    const QSizeF area = discardArea(g.table, tileThird());
     const int a = truncated(area.width());
     const int b = truncated(area.height());
     const QRectF table(truncated(centre.x()) - a / 2, truncated(centre.y()) - (b + cityHeight) / 2, a, b);
@@ -327,5 +394,9 @@ void GameTableCompactLayout::apply()
     frame.meldShare = 2.0 / 3.0;
     frame.prevalentScale = g.wall;
     frame.prevalentCentre = table.center();
+    // The wall reaches into the table by two ninths of a tile's depth, its loose tiles
+    // a depth higher.
+    frame.pondLift = looseTileRise() + (2 * d) / 9;
+    frame.prevalentHole = true;
     placeAround(frame, g);
 }

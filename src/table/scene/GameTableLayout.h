@@ -45,14 +45,21 @@ protected:
         // hidden hands.
         double meldShare = 0.5;
         double prevalentScale = 1.0;
+        // How far the own pond stands above its inset, clear of the bottom wall.
+        int pondLift = 0;
         QPointF prevalentCentre;
+        // The ponds leave a hole for the round wind at that centre.
+        bool prevalentHole = false;
     };
 
     TableLayoutHost *host() const { return m_host; }
     int seatCount() const;
     int wallTileCount() const;
+    bool riichi() const;
     // The tile metrics the layouts step by: a third of a wall stack's width (game set).
     static int tileThird();
+    // How much higher a loose tile on a stack rises than the stack (game set).
+    static int looseTileRise();
     // The hand area height minus half the bottom meld depth, at the game scale.
     static int handOverlap(const GameScale &g);
 
@@ -93,7 +100,6 @@ private:
 
     // Discards per seat for the table's wall and seats.
     int discardsPerSeat() const;
-    // The table that holds every seat's discards.
-    QSizeF discardArea(double tableFactor) const;
-    bool riichi() const;
+    // The table that holds every seat's discards, the ponds inset from its edges.
+    QSizeF discardArea(double tableFactor, int inset) const;
 };

@@ -2,6 +2,8 @@
 // as a start does (artwork hashing, freshness check and reading) and the quick scaled
 // copy. The artwork is the client's shipped skin, or the directory named by
 // MAHJONG_ARTWORK_DIR (files under the catalogue names).
+#include "RepeatedRuns.h"
+
 #include "app/startup/ResourceSearchPaths.h"
 #include "game/tiles/TileGraphics.h"
 #include "game/tiles/TileImages.h"
@@ -67,9 +69,9 @@ void scaledCopy(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(renderSvg)->Arg(32)->Arg(64)->Arg(96)->Unit(benchmark::kMillisecond);
-BENCHMARK(readCacheFile)->Arg(32)->Arg(64)->Unit(benchmark::kMillisecond);
-BENCHMARK(scaledCopy)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(renderSvg)->Arg(32)->Arg(64)->Arg(96)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(readCacheFile)->Arg(32)->Arg(64)->Arg(96)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(scaledCopy)->Arg(64)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 
 int main(int argc, char **argv)
 {

@@ -10,7 +10,7 @@ packages=(
     qt6-svg-dev libqt6svgwidgets6 qt6-multimedia-dev
     qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin qt6-webchannel-dev
     libqt6opengl6-dev libgl-dev
-    libboost-program-options-dev libbenchmark-dev
+    libboost-program-options-dev libbenchmark-dev libpng-dev
     ejabberd erlang-p1-sqlite3
     fonts-noto-cjk fonts-dejavu-core
 )

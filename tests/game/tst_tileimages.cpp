@@ -1,5 +1,6 @@
 #include "TestArtwork.h"
 
+#include "game/tiles/StoredPng.h"
 #include "game/tiles/TileImages.h"
 #include "game/tiles/TilePainter.h"
 #include "game/tiles/TileSetCache.h"
@@ -96,6 +97,7 @@ private slots:
     void scaledCopy();
     void shadowGeometry();
     void serializedRoundTrip();
+    void otherPngFormsRead();
     void wrongVersionThrows();
     void cacheFileName();
     void cacheFileNameInOtherProcesses();
@@ -280,6 +282,32 @@ void TestTileImages::serializedRoundTrip()
     }
 }
 
+// Cache files written in another PNG form (compressed, filtered, with a palette)
+// still read, and leave the stream after their image.
+void TestTileImages::otherPngFormsRead()
+{
+    QImage picture(37, 23, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgba(x * 7, y * 11, (x * y) % 256, 100 + x));
+    const TileImages images(svgBack, svgFace, TileSetCache::highlightPath(), GameScale());
+    const QImage indexed = images.kindImage(0, 0).convertToFormat(QImage::Format_Indexed8);
+    for (const QImage &image : {picture, indexed}) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << image << qint32(77);
+        QDataStream in(bytes);
+        qint32 marker = 0;
+        in >> marker;
+        const QImage read = StoredPng::read(in.device());
+        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32),
+                 image.convertToFormat(QImage::Format_ARGB32));
+        qint32 after = 0;
+        in >> after;
+        QCOMPARE(after, 77);
+    }
+}
+
 void TestTileImages::wrongVersionThrows()
 {
     QByteArray bytes;
@@ -343,6 +371,7 @@ void TestTileImages::damagedCacheFilesAreRenderedAnew_data()
     QTest::newRow("truncated in an image") << 0;
     QTest::newRow("older version word") << 1;
     QTest::newRow("empty") << 2;
+    QTest::newRow("a changed pixel") << 3;
 }
 
 void TestTileImages::damagedCacheFilesAreRenderedAnew()
@@ -355,8 +384,10 @@ void TestTileImages::damagedCacheFilesAreRenderedAnew()
         bytes.truncate(bytes.size() / 2);
     else if (damage == 1)
         bytes[3] = 8;
-    else
+    else if (damage == 2)
         bytes.clear();
+    else
+        bytes[bytes.indexOf("IDAT", bytes.size() / 2) + 100] ^= 0x10;
 
     const QString name =
         TileSetCache::fileName(svgBack, svgFace, scale, TileSetCache::artworkVersion(svgBack, svgFace));

@@ -165,9 +165,13 @@ std::unique_ptr<TileImages> loadOrRenderTileset(const QString &backPath, const Q
     }
 
     if (fresh) {
+        // One read of the whole file: the images' reader would otherwise ask
+        // the file for its size at every chunk it takes.
         QFile file(path);
         if (file.open(QIODevice::ReadOnly)) {
-            QDataStream in(&file);
+            const QByteArray bytes = file.readAll();
+            file.close();
+            QDataStream in(bytes);
             try {
                 auto images = std::make_unique<TileImages>(in);
                 if (in.status() == QDataStream::Ok)

@@ -21,10 +21,16 @@ foreach(qm ${mahjong_qm_files})
 endforeach()
 qt_add_resources(mahjong_ui mahjong_translations PREFIX /i18n FILES ${mahjong_qm_files})
 
-# lupdate over every source folder (the targets' own source lists miss the core layer).
+# lupdate over every source folder (the targets' own source lists miss the core layer);
+# the English file keeps only the plural forms.
+set(mahjong_translated_ts ${mahjong_ts_files})
+list(FILTER mahjong_translated_ts EXCLUDE REGEX "_en\\.ts$")
 add_custom_target(update_translations
-    COMMAND Qt6::lupdate -silent -locations none
-            -I ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src -ts ${mahjong_ts_files}
+    COMMAND Qt6::lupdate -silent -locations none -no-obsolete
+            -I ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src -ts ${mahjong_translated_ts}
+    COMMAND Qt6::lupdate -silent -locations none -no-obsolete -pluralonly
+            -I ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src
+            -ts ${CMAKE_CURRENT_LIST_DIR}/translations/mahjong_en.ts
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Updating the .ts files from the sources"
     VERBATIM)

@@ -847,9 +847,9 @@ void GameWindow::showKickedBox(kick_reason::enum_t reason)
         box = ModelessMsgBox::warning(
             this, tr("Server error"),
             m_tableInfo.storedGameType() == TableInfo::TOURNAMENT
-                ? tr("A server error occured and the tournament will be aborted.\nCheck tournament rules for "
+                ? tr("A server error occurred and the tournament will be aborted.\nCheck tournament rules for "
                      "details regarding the distribution of the prize pool.")
-                : tr("A server error occured and the game was aborted.\nYour bet and fee will be repaid."));
+                : tr("A server error occurred and the game was aborted.\nYour bet and fee will be repaid."));
         break;
     case kick_reason::MAINTENANCE:
         box = ModelessMsgBox::warning(

@@ -494,11 +494,11 @@ void MainWindow::showDiscardNotice(const QString &tournamentName, MttDiscardedRe
 {
     QString text;
     if (reason == 0)
-        text = tr("Unfortunately you were among the last players to register for tournament '%1'' "
+        text = tr("Unfortunately you were among the last players to register for tournament '%1' "
                   "and you have been\n unregistered to make sure every tournament table has exactly "
                   "four players. Your buy-in and fee will be repaid.");
     else if (reason == 1)
-        text = tr("You have been unregistered from tournament '%1'' because you were offline when "
+        text = tr("You have been unregistered from tournament '%1' because you were offline when "
                   "the registration closed.");
     else
         return;
@@ -508,7 +508,7 @@ void MainWindow::showDiscardNotice(const QString &tournamentName, MttDiscardedRe
 void MainWindow::onPlayerTournamentAborted(qint32 tournamentId)
 {
     plainBox(ModelessMsgBox::Information, tr("Information"),
-             tr("A server error occured during tournament %1 and the tournament was aborted.\n"
+             tr("A server error occurred during tournament %1 and the tournament was aborted.\n"
                 "Check tournament rules for details regarding the distribution of the prize pool.")
                  .arg(tournamentId));
 }

@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>MahjongApplication</name>
+    <message numerus="yes">
+        <source>%Ln min(s)</source>
+        <translation>
+            <numerusform>%Ln min</numerusform>
+            <numerusform>%Ln min</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PlayerWidget</name>
     <message numerus="yes">
         <source>%nwins</source>

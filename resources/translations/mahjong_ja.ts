@@ -1140,6 +1140,12 @@ Please send the log file %2 to our support so that we can fix it.</source>
         <source>The application is already started in another window!</source>
         <translation>アプリケーションは既に別のウィンドウで起動しています！</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln min(s)</source>
+        <translation>
+            <numerusform>%Ln 分</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MahjongDialog</name>
@@ -2145,7 +2151,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>UNKNOWN DOUBLE NAME</source>
-        <translation>不明な翻項目</translation>
+        <translation>不明なダブル項目</translation>
     </message>
     <message>
         <source>UNKNOWN LIMIT NAME</source>

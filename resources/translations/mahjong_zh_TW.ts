@@ -5,386 +5,386 @@
     <name>AvatarDialog</name>
     <message>
         <source>Choose avatar</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇頭像</translation>
     </message>
     <message>
         <source>Avatar images can only be 64x64 pixels (will be scaled down if larger)</source>
-        <translation type="unfinished"></translation>
+        <translation>頭像圖片只能是 64x64 像素（較大的圖片會被縮小）</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂...</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Failed to change avatar</source>
-        <translation type="unfinished"></translation>
+        <translation>無法變更頭像</translation>
     </message>
     <message>
         <source>Locate Avatar Image</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇頭像圖片</translation>
     </message>
     <message>
         <source>Image files</source>
-        <translation type="unfinished"></translation>
+        <translation>圖片檔</translation>
     </message>
     <message>
         <source>The file %1 is unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取檔案 %1</translation>
     </message>
     <message>
         <source>The file %1 is an invalid image</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案 %1 不是有效的圖片</translation>
     </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
     <message>
         <source>(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
     <message>
         <source>%1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3</translation>
     </message>
 </context>
 <context>
     <name>ChatWindow</name>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送</translation>
     </message>
     <message>
         <source>Manager chat</source>
-        <translation type="unfinished"></translation>
+        <translation>管理員聊天</translation>
     </message>
 </context>
 <context>
     <name>ComingEventPopup</name>
     <message>
         <source>Server will go down for maintenance in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器將在 %1 後停機維護</translation>
     </message>
     <message>
         <source>You are registered for tournament starting in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>您報名的錦標賽將在 %1 後開始</translation>
     </message>
     <message>
         <source>Next tournament round starts in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽下一輪將在 %1 後開始</translation>
     </message>
     <message>
         <source>Current tournament round ends in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽本輪將在 %1 後結束</translation>
     </message>
 </context>
 <context>
     <name>ComingTournamentsWidget</name>
     <message>
         <source>Upcoming tournaments</source>
-        <translation type="unfinished"></translation>
+        <translation>即將舉行的錦標賽</translation>
     </message>
     <message>
         <source>Unregister</source>
-        <translation type="unfinished"></translation>
+        <translation>取消報名</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>報名</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>詳情</translation>
     </message>
 </context>
 <context>
     <name>CompactCityView</name>
     <message>
         <source>Remaining tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>剩餘牌數</translation>
     </message>
 </context>
 <context>
     <name>CompactTableItem</name>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>框架</translation>
     </message>
     <message>
         <source>Rules:</source>
-        <translation type="unfinished"></translation>
+        <translation>規則：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Buy-in:</source>
-        <translation type="unfinished"></translation>
+        <translation>買入：</translation>
     </message>
     <message>
         <source>Max win:</source>
-        <translation type="unfinished"></translation>
+        <translation>最高贏取：</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>玩家：</translation>
     </message>
     <message>
         <source>Table(%1)</source>
-        <translation type="unfinished">牌桌(%1)</translation>
+        <translation>牌桌(%1)</translation>
     </message>
 </context>
 <context>
     <name>ConcealedActionDialog</name>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>框架</translation>
     </message>
     <message>
         <source>Riichi</source>
-        <translation type="unfinished"></translation>
+        <translation>立直</translation>
     </message>
     <message>
         <source>Kong</source>
-        <translation type="unfinished"></translation>
+        <translation>槓</translation>
     </message>
     <message>
         <source>Pong to kong</source>
-        <translation type="unfinished"></translation>
+        <translation>碰後加槓</translation>
     </message>
     <message>
         <source>Replace flower</source>
-        <translation type="unfinished"></translation>
+        <translation>補花</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>ConferenceView</name>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送</translation>
     </message>
 </context>
 <context>
     <name>ConferenceWidget</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有錯誤</translation>
     </message>
     <message>
         <source>Undefined error</source>
-        <translation type="unfinished"></translation>
+        <translation>未定義的錯誤</translation>
     </message>
     <message>
         <source>You&apos;ve been banned from this room</source>
-        <translation type="unfinished"></translation>
+        <translation>您已被禁止進入此聊天室</translation>
     </message>
     <message>
         <source>The room is password protected</source>
-        <translation type="unfinished"></translation>
+        <translation>此聊天室受密碼保護</translation>
     </message>
     <message>
         <source>This is a members only room</source>
-        <translation type="unfinished"></translation>
+        <translation>此聊天室僅限成員進入</translation>
     </message>
     <message>
         <source>Your nickname is already in use in this room</source>
-        <translation type="unfinished"></translation>
+        <translation>您的暱稱在此聊天室中已有人使用</translation>
     </message>
     <message>
         <source>The room is full</source>
-        <translation type="unfinished"></translation>
+        <translation>聊天室已滿</translation>
     </message>
     <message>
         <source>The room is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>聊天室已鎖定</translation>
     </message>
     <message>
         <source>The room doesn&apos;t exist</source>
-        <translation type="unfinished"></translation>
+        <translation>聊天室不存在</translation>
     </message>
     <message>
         <source>Lobby chat unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>大廳聊天無法使用</translation>
     </message>
     <message>
         <source>Table chat only available to players</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌聊天僅供玩家使用</translation>
     </message>
     <message>
         <source>%1 joined the chat</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 加入了聊天</translation>
     </message>
     <message>
         <source>%1 left the chat</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 離開了聊天</translation>
     </message>
     <message>
         <source>%1 has been kicked from the chat by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被 %2 踢出聊天</translation>
     </message>
     <message>
         <source>%1 has been kicked from the chat by %2 due to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被 %2 踢出聊天，原因：%3</translation>
     </message>
     <message>
         <source>%1 has been kicked from the chat</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被踢出聊天</translation>
     </message>
     <message>
         <source>%1 has been kicked from the chat due to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被踢出聊天，原因：%2</translation>
     </message>
     <message>
         <source>%1 has been banned from the chat by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被 %2 禁止聊天</translation>
     </message>
     <message>
         <source>%1 has been banned from the chat by %2 due to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被 %2 禁止聊天，原因：%3</translation>
     </message>
     <message>
         <source>%1 has been banned from the chat</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被禁止聊天</translation>
     </message>
     <message>
         <source>%1 has been banned from the chat due to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 被禁止聊天，原因：%2</translation>
     </message>
 </context>
 <context>
     <name>ConnectionManager</name>
     <message>
         <source>The game server did not answer the version handshake within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲伺服器未在 %1 秒內回應版本交握。</translation>
     </message>
     <message>
         <source>The TLS handshake with the game server did not finish within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>與遊戲伺服器的 TLS 交握未在 %1 秒內完成。</translation>
     </message>
     <message>
         <source>Could not connect to the game server within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法在 %1 秒內連線到遊戲伺服器。</translation>
     </message>
 </context>
 <context>
     <name>CreateUserForm</name>
     <message>
         <source>Create New User</source>
-        <translation type="unfinished"></translation>
+        <translation>建立新使用者</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者名稱</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>電子郵件</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼</translation>
     </message>
     <message>
         <source>Repeat Password</source>
-        <translation type="unfinished"></translation>
+        <translation>再次輸入密碼</translation>
     </message>
     <message>
         <source>Create User</source>
-        <translation type="unfinished"></translation>
+        <translation>建立使用者</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>CreateUserWindow</name>
     <message>
         <source>User name must contain between %1 and %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者名稱必須為 %1 到 %2 個字元</translation>
     </message>
     <message>
         <source>Password must contain between %1 and %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼必須為 %1 到 %2 個字元</translation>
     </message>
     <message>
         <source>Repeated password doesn&apos;t match</source>
-        <translation type="unfinished"></translation>
+        <translation>兩次輸入的密碼不相符</translation>
     </message>
     <message>
         <source>Register User</source>
-        <translation type="unfinished"></translation>
+        <translation>註冊使用者</translation>
     </message>
     <message>
         <source>Your account has been created. You can now log in.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的帳號已建立，現在可以登入了。</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者名稱</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼</translation>
     </message>
     <message>
         <source>I&apos;m over %L1 years old</source>
-        <translation type="unfinished"></translation>
+        <translation>我已年滿 %L1 歲</translation>
     </message>
     <message>
         <source>I accept the &lt;a style=&quot;%1&quot; href=&quot;https://www.example.com/terms&quot;&gt;terms and conditions&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>我接受&lt;a style=&quot;%1&quot; href=&quot;https://www.example.com/terms&quot;&gt;使用條款&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>DebugDialog</name>
     <message>
         <source>Debug info</source>
-        <translation type="unfinished"></translation>
+        <translation>除錯資訊</translation>
     </message>
     <message>
         <source>Ping</source>
-        <translation type="unfinished"></translation>
+        <translation>Ping</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>網路</translation>
     </message>
     <message>
         <source>Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲：</translation>
     </message>
     <message>
         <source>Css</source>
-        <translation type="unfinished"></translation>
+        <translation>CSS</translation>
     </message>
     <message>
         <source>Reload css</source>
-        <translation type="unfinished"></translation>
+        <translation>重新載入 CSS</translation>
     </message>
     <message>
         <source>%1ms (min %2, max %3, mean %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 毫秒（最小 %2，最大 %3，平均 %4）</translation>
     </message>
     <message>
         <source>rx: %1 b/s</source>
-        <translation type="unfinished"></translation>
+        <translation>接收：%1 b/s</translation>
     </message>
     <message>
         <source>tx: %1 b/s</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送：%1 b/s</translation>
     </message>
 </context>
 <context>
@@ -399,96 +399,96 @@
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%</translation>
     </message>
 </context>
 <context>
     <name>EmptySeatWidget</name>
     <message>
         <source>Waiting for player</source>
-        <translation type="unfinished"></translation>
+        <translation>等待玩家</translation>
     </message>
 </context>
 <context>
     <name>FriendDetailView</name>
     <message>
         <source>Friend Details</source>
-        <translation type="unfinished"></translation>
+        <translation>好友詳情</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Player is seated at:</source>
-        <translation type="unfinished"></translation>
+        <translation>玩家所在牌桌：</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>加入</translation>
     </message>
     <message>
         <source>Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>觀戰</translation>
     </message>
 </context>
 <context>
     <name>FriendDetailWindow</name>
     <message>
         <source>Friend details for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的好友詳情</translation>
     </message>
     <message>
         <source>%1 with status &quot;%2&quot;</source>
         <extracomment>%1 is availability type, %2 is user status message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，狀態為「%2」</translation>
     </message>
 </context>
 <context>
     <name>FriendSearchView</name>
     <message>
         <source>Friend search results</source>
-        <translation type="unfinished"></translation>
+        <translation>好友搜尋結果</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋</translation>
     </message>
     <message>
         <source>Add to friends</source>
-        <translation type="unfinished"></translation>
+        <translation>加為好友</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
     <name>FriendSearchWindow</name>
     <message>
         <source>Add to friends</source>
-        <translation type="unfinished"></translation>
+        <translation>加為好友</translation>
     </message>
     <message>
         <source>Add item to friends list</source>
-        <translation type="unfinished"></translation>
+        <translation>加入好友名單</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者</translation>
     </message>
     <message>
         <source>Search error</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋錯誤</translation>
     </message>
     <message numerus="yes">
         <source>%Ln user(s) found</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>找到 %Ln 位使用者</numerusform>
         </translation>
     </message>
 </context>
@@ -496,165 +496,168 @@
     <name>FriendsRosterModel</name>
     <message>
         <source>offline</source>
-        <translation type="unfinished"></translation>
+        <translation>離線</translation>
     </message>
     <message>
         <source>online</source>
-        <translation type="unfinished"></translation>
+        <translation>線上</translation>
     </message>
     <message>
         <source>away</source>
-        <translation type="unfinished"></translation>
+        <translation>離開</translation>
     </message>
     <message>
         <source>talkative</source>
-        <translation type="unfinished"></translation>
+        <translation>想聊天</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>忙碌</translation>
     </message>
     <message>
         <source>&lt;unknown availability&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;狀態不明&gt;</translation>
     </message>
     <message>
         <source>%1 is %2 with status &quot;%3&quot;</source>
         <extracomment>%1 is friend name, %2 is availability type, %3 is user status message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2，狀態為「%3」</translation>
     </message>
     <message>
         <source>%1 is %2</source>
         <extracomment>%1 is friend name, %2 is availability type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>FriendsView</name>
     <message>
         <source>Add friends and see when they are online!</source>
-        <translation type="unfinished"></translation>
+        <translation>加入好友，看看他們何時上線！</translation>
     </message>
     <message>
         <source>Friends</source>
-        <translation type="unfinished"></translation>
+        <translation>好友</translation>
     </message>
     <message>
         <source>Find friend</source>
-        <translation type="unfinished"></translation>
+        <translation>尋找好友</translation>
     </message>
     <message>
         <source>Friend Details</source>
-        <translation type="unfinished"></translation>
+        <translation>好友詳情</translation>
     </message>
 </context>
 <context>
     <name>FriendsWindow</name>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Remove user from list</source>
-        <translation type="unfinished"></translation>
+        <translation>從名單中移除使用者</translation>
     </message>
 </context>
 <context>
     <name>GameWindow</name>
     <message>
         <source>Leave Table</source>
-        <translation type="unfinished"></translation>
+        <translation>離開牌桌</translation>
     </message>
     <message>
         <source>Are you sure you want to leave table %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要離開牌桌 %1 嗎？</translation>
     </message>
     <message>
         <source>%1 joined the table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 加入了牌桌</translation>
     </message>
     <message>
         <source>You&apos;ve been unseated from this table.</source>
-        <translation type="unfinished"></translation>
+        <translation>您已被移出此牌桌。</translation>
     </message>
     <message>
         <source>%1 left the table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 離開了牌桌</translation>
     </message>
     <message>
         <source>Kicked</source>
-        <translation type="unfinished"></translation>
+        <translation>已被踢出</translation>
     </message>
     <message>
         <source>You were kicked from the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>您被踢出了牌桌。</translation>
     </message>
     <message>
         <source>You do not have enough funds to play another hand.
 Do you want to make a deposit now?</source>
-        <translation type="unfinished"></translation>
+        <translation>您的餘額不足以再玩一局。
+要現在儲值嗎？</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器錯誤</translation>
     </message>
     <message>
         <source>A server error occurred and the tournament will be aborted.
 Check tournament rules for details regarding the distribution of the prize pool.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器發生錯誤，錦標賽將被中止。
+關於獎池分配的詳情，請參閱錦標賽規則。</translation>
     </message>
     <message>
         <source>A server error occurred and the game was aborted.
 Your bet and fee will be repaid.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器發生錯誤，遊戲已中止。
+您的下注與手續費將會退還。</translation>
     </message>
     <message>
         <source>You were kicked from the table as the server will be unavailable due to mainenance.</source>
-        <translation type="unfinished"></translation>
+        <translation>由於伺服器即將停機維護，您被踢出了牌桌。</translation>
     </message>
     <message>
         <source>You were kicked from the table as it will be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>由於牌桌即將被移除，您被踢出了牌桌。</translation>
     </message>
     <message>
         <source>Table does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌不存在</translation>
     </message>
     <message>
         <source>Table has been removed from server, press Ok to go back to lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌已從伺服器移除，請按「確定」返回大廳</translation>
     </message>
     <message>
         <source>Table round ended</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌輪次結束</translation>
     </message>
     <message>
         <source>Tournament round ended</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽輪次結束</translation>
     </message>
     <message>
         <source>The tournament round has ended, press Ok to go back to lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽本輪已結束，請按「確定」返回大廳</translation>
     </message>
     <message>
         <source>Hand started</source>
-        <translation type="unfinished"></translation>
+        <translation>牌局開始</translation>
     </message>
     <message>
         <source>Hand ended in washout!</source>
-        <translation type="unfinished"></translation>
+        <translation>本局流局！</translation>
     </message>
     <message>
         <source>%1 declared mahjong!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 胡牌！</translation>
     </message>
     <message>
         <source>%1 and %2 declared mahjong!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 和 %2 胡牌！</translation>
     </message>
     <message>
         <source>%1, %2 and %3 declared mahjong!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2 和 %3 胡牌！</translation>
     </message>
 </context>
 <context>
@@ -668,158 +671,163 @@ Your bet and fee will be repaid.</source>
     <name>JoinDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>接受</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>儲值</translation>
     </message>
     <message>
         <source>Tournament registration</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽報名</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>名稱：%1</translation>
     </message>
     <message>
         <source>Start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>開始：%1</translation>
     </message>
     <message>
         <source>Buy-in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>買入：%1</translation>
     </message>
     <message>
         <source>Pot: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>獎池：%1</translation>
     </message>
     <message>
         <source>Rules: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>規則：%1</translation>
     </message>
     <message>
         <source>Registered Players: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已報名玩家：%1</translation>
     </message>
     <message>
         <source>Accepting the tournament will withdraw the buy-in from your account. If you choose to unregister from the tournament at a later time, but before the tournament starts, the buy-in will be refunded to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>接受錦標賽後，買入金額將從您的帳戶中扣除。若您在錦標賽開始前取消報名，買入金額將退還至您的帳戶。</translation>
     </message>
     <message>
         <source>You do not have sufficient funds in your account to play. Please deposit more money to your account to continue playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的帳戶餘額不足，無法遊戲。請儲值至您的帳戶以繼續遊戲。</translation>
     </message>
 </context>
 <context>
     <name>LobbySummary</name>
     <message>
         <source>Lobby</source>
-        <translation type="unfinished">大廳</translation>
+        <translation>大廳</translation>
     </message>
     <message>
         <source>Latest logins:</source>
-        <translation type="unfinished"></translation>
+        <translation>最近登入：</translation>
     </message>
     <message>
         <source>Players online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>線上玩家：%1</translation>
     </message>
     <message>
         <source>Tables in play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>進行中的牌桌：%1</translation>
     </message>
 </context>
 <context>
     <name>LobbyView</name>
     <message>
         <source>Lobby</source>
-        <translation type="unfinished">大廳</translation>
+        <translation>大廳</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">規則</translation>
+        <translation>規則</translation>
     </message>
     <message>
         <source>Riichi</source>
-        <translation type="unfinished"></translation>
+        <translation>立直</translation>
     </message>
     <message>
         <source>Hong Kong</source>
-        <translation type="unfinished">香港</translation>
+        <translation>香港</translation>
     </message>
     <message>
         <source>MCR</source>
-        <translation type="unfinished">MCR</translation>
+        <translation>MCR</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished">經典</translation>
+        <translation>經典</translation>
     </message>
     <message>
         <source>Buy-in</source>
-        <translation type="unfinished"></translation>
+        <translation>買入</translation>
     </message>
     <message>
         <source>$0-$10</source>
-        <translation type="unfinished"></translation>
+        <translation>$0-$10</translation>
     </message>
     <message>
         <source>$11-$50</source>
-        <translation type="unfinished"></translation>
+        <translation>$11-$50</translation>
     </message>
     <message>
         <source>$51-</source>
-        <translation type="unfinished"></translation>
+        <translation>$51-</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>練習</translation>
     </message>
     <message>
         <source>Game type</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲類型</translation>
     </message>
     <message>
         <source>Single hand</source>
-        <translation type="unfinished">單局</translation>
+        <translation>單局</translation>
     </message>
     <message>
         <source>A single hand without prevalent wind
 Wind rotation between every hand</source>
-        <translation type="unfinished"></translation>
+        <translation>只打一局，不設圈風
+每局之後輪換風位</translation>
     </message>
     <message>
         <source>East only</source>
-        <translation type="unfinished">東風戰</translation>
+        <translation>東風戰</translation>
     </message>
     <message>
         <source>Only the east round is played
 Prevalent wind is used
 Final score is used for settlement calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>只打東風圈
+使用圈風
+依最終得分結算</translation>
     </message>
     <message>
         <source>Full game</source>
-        <translation type="unfinished">完整對局</translation>
+        <translation>完整對局</translation>
     </message>
     <message>
         <source>Two or four wind rounds, depending on ruleset, are played
 Prevalent wind is used
 Final score is used for settlement calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>依規則打兩圈或四圈
+使用圈風
+依最終得分結算</translation>
     </message>
     <message>
         <source>View all available tables</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視所有可用的牌桌</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>尋找：</translation>
     </message>
 </context>
 <context>
@@ -833,75 +841,76 @@ Final score is used for settlement calculations</source>
     <name>LoginForm</name>
     <message>
         <source>Log in to Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>登入麻將</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者名稱</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼</translation>
     </message>
     <message>
         <source>Log in</source>
-        <translation type="unfinished"></translation>
+        <translation>登入</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>註冊</translation>
     </message>
     <message>
         <source>Choose language</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇語言</translation>
     </message>
 </context>
 <context>
     <name>LoginWindow</name>
     <message>
         <source>You are not allowed to login, please contact support.</source>
-        <translation type="unfinished"></translation>
+        <translation>您不被允許登入，請聯絡客服。</translation>
     </message>
     <message>
         <source>Server error!</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器錯誤！</translation>
     </message>
     <message>
         <source>You need to verify your email first! Please check your inbox for verification email. Contact support if problem persists.</source>
-        <translation type="unfinished"></translation>
+        <translation>您必須先驗證您的電子郵件！請至收件匣查看驗證信。若問題持續發生，請聯絡客服。</translation>
     </message>
     <message>
         <source>You have excluded yourself from playing. Contact support if this is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>您已自我排除遊戲。若有誤，請聯絡客服。</translation>
     </message>
     <message>
         <source>You have made 6 wrong login attempts. For security reasons your account will be inactive for 10 minutes.
 If you do not remember your password please reset your password and wait for 10 minutes. If you still have problems please contact support.</source>
-        <translation type="unfinished"></translation>
+        <translation>您已連續 6 次登入失敗。基於安全考量，您的帳號將停用 10 分鐘。
+若您忘記密碼，請重設密碼並等候 10 分鐘。若仍有問題，請聯絡客服。</translation>
     </message>
     <message>
         <source>Your IP address is blacklisted, please contact support.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的 IP 位址已被列入黑名單，請聯絡客服。</translation>
     </message>
     <message>
         <source>Unknown login failure!</source>
-        <translation type="unfinished"></translation>
+        <translation>不明的登入失敗！</translation>
     </message>
     <message>
         <source>Login failed</source>
-        <translation type="unfinished"></translation>
+        <translation>登入失敗</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在連線...</translation>
     </message>
     <message>
         <source>Log in</source>
-        <translation type="unfinished"></translation>
+        <translation>登入</translation>
     </message>
     <message>
         <source>&lt;a style=&quot;%1&quot; href=&quot;https://www.example.com/reset-password&quot;&gt;Reset password&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&quot;%1&quot; href=&quot;https://www.example.com/reset-password&quot;&gt;重設密碼&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -1131,16 +1140,22 @@ Please send the log file %2 to our support so that we can fix it.</source>
         <source>The application is already started in another window!</source>
         <translation>應用程式已在另一個視窗中啟動！</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln min(s)</source>
+        <translation>
+            <numerusform>%Ln 分鐘</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MahjongDialog</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>表單</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -1154,39 +1169,39 @@ Please send the log file %2 to our support so that we can fix it.</source>
     <name>MainView</name>
     <message>
         <source>Corvana Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvana 麻將</translation>
     </message>
     <message>
         <source>My account</source>
-        <translation type="unfinished"></translation>
+        <translation>我的帳戶</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>客服</translation>
     </message>
     <message>
         <source>Toggle fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>切換全螢幕</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>全螢幕</translation>
     </message>
     <message>
         <source>Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+F</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">結束</translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>Cashier</source>
-        <translation type="unfinished"></translation>
+        <translation>收銀台</translation>
     </message>
     <message>
         <source>Lobby chat</source>
-        <translation type="unfinished"></translation>
+        <translation>大廳聊天</translation>
     </message>
 </context>
 <context>
@@ -1194,355 +1209,366 @@ Please send the log file %2 to our support so that we can fix it.</source>
     <message>
         <source>TM</source>
         <comment>Trademark abbreviation</comment>
-        <translation type="unfinished"></translation>
+        <translation>TM</translation>
     </message>
     <message>
         <source>Powered by Pellandor%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Powered by Pellandor%1</translation>
     </message>
     <message>
         <source>Windowed</source>
-        <translation type="unfinished"></translation>
+        <translation>視窗模式</translation>
     </message>
     <message>
         <source>Fullscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>全螢幕</translation>
     </message>
     <message>
         <source>Resolution too low!</source>
-        <translation type="unfinished"></translation>
+        <translation>解析度太低！</translation>
     </message>
     <message>
         <source>You should have a resolution of at least 1024x768, you currently have %L1x%L2</source>
-        <translation type="unfinished"></translation>
+        <translation>解析度至少應為 1024x768，您目前為 %L1x%L2</translation>
     </message>
     <message>
         <source>Local time is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>當地時間 %1</translation>
     </message>
     <message>
         <source>Tournament starts in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽開始倒數：%1</translation>
     </message>
     <message>
         <source>You have %1</source>
-        <translation type="unfinished"></translation>
+        <translation>餘額 %1</translation>
     </message>
     <message>
         <source>Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>註冊</translation>
     </message>
     <message>
         <source>Join Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>加入失敗</translation>
     </message>
     <message>
         <source>Tournament registration</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽報名</translation>
     </message>
     <message>
         <source>You are not fully registered and therefore not allowed to play for money.
 Do you want to complete your registration now?</source>
-        <translation type="unfinished"></translation>
+        <translation>您尚未完成註冊，因此不能進行真錢遊戲。
+要現在完成註冊嗎？</translation>
     </message>
     <message>
         <source>Connection failed</source>
-        <translation type="unfinished"></translation>
+        <translation>連線失敗</translation>
     </message>
     <message>
         <source>Could not connect to the game server:
 %1
 Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>無法連線到遊戲伺服器：
+%1
+要重試嗎？</translation>
     </message>
     <message>
         <source>Could not connect to the game server:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法連線到遊戲伺服器：
+%1</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">錯誤</translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <source>The server closed the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器已關閉連線</translation>
     </message>
     <message>
         <source>Forced logout</source>
-        <translation type="unfinished"></translation>
+        <translation>強制登出</translation>
     </message>
     <message>
         <source>You were forcefully logged out!</source>
-        <translation type="unfinished"></translation>
+        <translation>您已被強制登出！</translation>
     </message>
     <message>
         <source>System message</source>
-        <translation type="unfinished"></translation>
+        <translation>系統訊息</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">結束</translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要結束嗎？</translation>
     </message>
     <message>
         <source>New tournament round - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽新一輪 - %1</translation>
     </message>
     <message>
         <source>Continuing tournament round - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽繼續本輪 - %1</translation>
     </message>
     <message>
         <source>You have been assigned to tournament table %1. Show now?</source>
-        <translation type="unfinished"></translation>
+        <translation>您已被分配到錦標賽牌桌 %1。現在顯示嗎？</translation>
     </message>
     <message>
         <source>You are assigned to tournament table %1. Show now?</source>
-        <translation type="unfinished"></translation>
+        <translation>您被分配在錦標賽牌桌 %1。現在顯示嗎？</translation>
     </message>
     <message>
         <source>Rejoin Table</source>
-        <translation type="unfinished"></translation>
+        <translation>重新加入牌桌</translation>
     </message>
     <message>
         <source>Do you want to rejoin table %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>要重新加入牌桌 %1 嗎？</translation>
     </message>
     <message>
         <source>Watch Table</source>
-        <translation type="unfinished"></translation>
+        <translation>觀戰牌桌</translation>
     </message>
     <message>
         <source>Do you want to continue watching table %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>要繼續觀戰牌桌 %1 嗎？</translation>
     </message>
     <message>
         <source>You are already seated at table %L1.
 Do you want to rejoin?</source>
-        <translation type="unfinished"></translation>
+        <translation>您已在牌桌 %L1 入座。
+要重新加入嗎？</translation>
     </message>
     <message>
         <source>Not allowed to join table</source>
-        <translation type="unfinished"></translation>
+        <translation>不允許加入牌桌</translation>
     </message>
     <message>
         <source>Join Error</source>
-        <translation type="unfinished"></translation>
+        <translation>加入錯誤</translation>
     </message>
     <message>
         <source>Table Full</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌已滿</translation>
     </message>
     <message>
         <source>Table In Play</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌正在遊戲中</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money on your account to join the table.
 Do you want to make a deposit now?</source>
-        <translation type="unfinished"></translation>
+        <translation>您的帳戶餘額不足，無法加入牌桌。
+要現在儲值嗎？</translation>
     </message>
     <message>
         <source>A player with the same IP address as you has already joined the table.
 Please contact the support to remedy the situation.</source>
-        <translation type="unfinished"></translation>
+        <translation>與您 IP 位址相同的玩家已加入該牌桌。
+請聯絡客服以解決此問題。</translation>
     </message>
     <message>
         <source>You are not allowed to play on money tables.</source>
-        <translation type="unfinished"></translation>
+        <translation>您不被允許在真錢牌桌上遊戲。</translation>
     </message>
     <message>
         <source>You are not allowed to play, server will be unavailable due to maintenance.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器即將停機維護，您無法遊戲。</translation>
     </message>
     <message>
         <source>You are not allowed to play, the table will soon be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌即將被移除，您無法遊戲。</translation>
     </message>
     <message>
         <source>Join failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>加入失敗。</translation>
     </message>
     <message>
         <source>Watch Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>觀戰失敗</translation>
     </message>
     <message>
         <source>Join not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>不允許加入</translation>
     </message>
     <message>
         <source>Watch not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>不允許觀戰</translation>
     </message>
     <message>
         <source>Table not accessible.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法進入牌桌。</translation>
     </message>
     <message>
         <source>Join game failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>加入遊戲失敗！</translation>
     </message>
     <message>
         <source>Failed to join game.
 Please try again in a little while.
 If problem persists please contact support</source>
-        <translation type="unfinished"></translation>
+        <translation>加入遊戲失敗。
+請稍後再試。
+若問題持續發生，請聯絡客服</translation>
     </message>
     <message>
         <source>Unfortunately you were among the last players to register for tournament &apos;%1&apos; and you have been
  unregistered to make sure every tournament table has exactly four players. Your buy-in and fee will be repaid.</source>
-        <translation type="unfinished"></translation>
+        <translation>很遺憾，您是錦標賽「%1」最後報名的玩家之一，
+為了讓每張錦標賽牌桌剛好有四位玩家，您的報名已被取消。您的買入與手續費將會退還。</translation>
     </message>
     <message>
         <source>You have been unregistered from tournament &apos;%1&apos; because you were offline when the registration closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>由於報名截止時您處於離線狀態，您在錦標賽「%1」的報名已被取消。</translation>
     </message>
     <message>
         <source>A server error occurred during tournament %1 and the tournament was aborted.
 Check tournament rules for details regarding the distribution of the prize pool.</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽 %1 進行期間伺服器發生錯誤，錦標賽已中止。
+關於獎池分配的詳情，請參閱錦標賽規則。</translation>
     </message>
     <message>
         <source>This is you</source>
-        <translation type="unfinished"></translation>
+        <translation>這是您</translation>
     </message>
     <message>
         <source>Add to friends</source>
-        <translation type="unfinished"></translation>
+        <translation>加為好友</translation>
     </message>
     <message>
         <source>Watch table %1</source>
         <comment>%1 is table name</comment>
-        <translation type="unfinished"></translation>
+        <translation>觀戰牌桌 %1</translation>
     </message>
     <message>
         <source>Friend is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>好友已離線</translation>
     </message>
     <message>
         <source>Friend is only playing at this table</source>
-        <translation type="unfinished"></translation>
+        <translation>好友只在此牌桌遊戲</translation>
     </message>
     <message>
         <source>Friend is not playing</source>
-        <translation type="unfinished"></translation>
+        <translation>好友未在遊戲</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>首頁</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲</translation>
     </message>
     <message>
         <source>Tournaments</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Friends</source>
-        <translation type="unfinished"></translation>
+        <translation>好友</translation>
     </message>
     <message>
         <source>Game Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲指南</translation>
     </message>
 </context>
 <context>
     <name>MeldAuction</name>
     <message>
         <source>Mahjong</source>
-        <translation type="unfinished"></translation>
+        <translation>胡</translation>
     </message>
     <message>
         <source>Alt+M</source>
         <comment>Mahjong</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+M</translation>
     </message>
     <message>
         <source>Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>過</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Choose Meld</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇副露</translation>
     </message>
     <message>
         <source>Rob the Kong</source>
-        <translation type="unfinished"></translation>
+        <translation>搶槓</translation>
     </message>
     <message>
         <source>Replace tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>換牌</translation>
     </message>
 </context>
 <context>
     <name>MeldChoice</name>
     <message>
         <source>Chow Low</source>
-        <translation type="unfinished"></translation>
+        <translation>吃（低）</translation>
     </message>
     <message>
         <source>Alt+1</source>
         <comment>Chow Low</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+1</translation>
     </message>
     <message>
         <source>Chow Mid</source>
-        <translation type="unfinished"></translation>
+        <translation>吃（中）</translation>
     </message>
     <message>
         <source>Alt+2</source>
         <comment>Chow Mid</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+2</translation>
     </message>
     <message>
         <source>Chow Hi</source>
-        <translation type="unfinished"></translation>
+        <translation>吃（高）</translation>
     </message>
     <message>
         <source>Alt+3</source>
         <comment>Chow Hi</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+3</translation>
     </message>
     <message>
         <source>Kong</source>
-        <translation type="unfinished"></translation>
+        <translation>槓</translation>
     </message>
     <message>
         <source>Alt+K</source>
         <comment>Kong</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+K</translation>
     </message>
     <message>
         <source>Pong</source>
-        <translation type="unfinished"></translation>
+        <translation>碰</translation>
     </message>
     <message>
         <source>Alt+P</source>
         <comment>Pong</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+P</translation>
     </message>
 </context>
 <context>
@@ -1570,26 +1596,26 @@ Please update the client to go on playing.</source>
     <name>PlayerDb</name>
     <message>
         <source>Not connected to the server</source>
-        <translation type="unfinished"></translation>
+        <translation>未連線到伺服器</translation>
     </message>
 </context>
 <context>
     <name>PlayerInactiveWidget</name>
     <message>
         <source>Player inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>玩家未活動</translation>
     </message>
     <message>
         <source>You  have been inactive, and will therefore automatically stand down. Please press reactivate to regain control.</source>
-        <translation type="unfinished"></translation>
+        <translation>您太久沒有操作，因此將自動託管。請按「重新啟用」以恢復控制。</translation>
     </message>
     <message>
         <source>Reactivate</source>
-        <translation type="unfinished"></translation>
+        <translation>重新啟用</translation>
     </message>
     <message>
         <source>Leave Table</source>
-        <translation type="unfinished"></translation>
+        <translation>離開牌桌</translation>
     </message>
 </context>
 <context>
@@ -1597,15 +1623,15 @@ Please update the client to go on playing.</source>
     <message numerus="yes">
         <source>%nwins</source>
         <comment>don&apos;t include %n in translation, only used to get correct noun form</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>勝</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%npts</source>
         <comment>don&apos;t include %n in translation, only used to get correct noun form</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>分</numerusform>
         </translation>
     </message>
 </context>
@@ -1613,665 +1639,665 @@ Please update the client to go on playing.</source>
     <name>PreferencesView</name>
     <message>
         <source>Change your settings below, changes will take effect immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>請在下方變更設定，變更會立即生效。</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>語言</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲</translation>
     </message>
     <message>
         <source>Only applicable on MCR rules</source>
-        <translation type="unfinished"></translation>
+        <translation>僅適用於 MCR 規則</translation>
     </message>
     <message>
         <source>Auto replace bonus tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>自動補花</translation>
     </message>
     <message>
         <source>Controls if score dialogs are automatically closed when a new round begins</source>
-        <translation type="unfinished"></translation>
+        <translation>新一輪開始時是否自動關閉計分視窗</translation>
     </message>
     <message>
         <source>Auto-close score dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>自動關閉計分視窗</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>音效</translation>
     </message>
     <message>
         <source>Animations</source>
-        <translation type="unfinished"></translation>
+        <translation>動畫</translation>
     </message>
     <message>
         <source>Show full wall</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示完整牌牆</translation>
     </message>
     <message>
         <source>Show table invites</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示牌桌邀請</translation>
     </message>
     <message>
         <source>Controls if the last drawn tile may be discarded by clicking on the table</source>
-        <translation type="unfinished"></translation>
+        <translation>是否可以點擊桌面打出最後摸到的牌</translation>
     </message>
     <message>
         <source>Click table to discard tile</source>
-        <translation type="unfinished"></translation>
+        <translation>點擊桌面打牌</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>玩家</translation>
     </message>
     <message>
         <source>Choose avatar...</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇頭像...</translation>
     </message>
     <message>
         <source>Tile graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>牌面圖案</translation>
     </message>
     <message>
         <source>Face</source>
-        <translation type="unfinished"></translation>
+        <translation>正面</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>背面</translation>
     </message>
 </context>
 <context>
     <name>RoundScoreBoard</name>
     <message>
         <source>Tournament 1</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽 1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Round 1</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1 輪</translation>
     </message>
     <message>
         <source>Round %L1/%L2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %L1/%L2 輪</translation>
     </message>
     <message>
         <source>Table(%1)</source>
-        <translation type="unfinished">牌桌(%1)</translation>
+        <translation>牌桌(%1)</translation>
     </message>
     <message>
         <source>Round results</source>
-        <translation type="unfinished"></translation>
+        <translation>本輪結果</translation>
     </message>
 </context>
 <context>
     <name>RoundScoreWidget</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>名稱</translation>
     </message>
     <message>
         <source>Mahjong points:</source>
-        <translation type="unfinished"></translation>
+        <translation>麻將分數：</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Round results:</source>
-        <translation type="unfinished"></translation>
+        <translation>本輪結果：</translation>
     </message>
     <message>
         <source>Tournament points:</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽積分：</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>Round balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>本輪收支：</translation>
     </message>
 </context>
 <context>
     <name>ScoreBoard</name>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>計分</translation>
     </message>
     <message>
         <source>Winning Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>胡牌牌型</translation>
     </message>
     <message>
         <source>2:nd place</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 名</translation>
     </message>
     <message>
         <source>3:rd place</source>
-        <translation type="unfinished"></translation>
+        <translation>第 3 名</translation>
     </message>
     <message>
         <source>4:th place</source>
-        <translation type="unfinished"></translation>
+        <translation>第 4 名</translation>
     </message>
     <message>
         <source>Dora/kan dora tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>寶牌／槓寶牌</translation>
     </message>
     <message>
         <source>Ura dora tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>裏寶牌</translation>
     </message>
     <message>
         <source>Next hand starts in:</source>
-        <translation type="unfinished"></translation>
+        <translation>下一局開始倒數：</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>準備</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Leave Table</source>
-        <translation type="unfinished"></translation>
+        <translation>離開牌桌</translation>
     </message>
     <message>
         <source>%L1</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1</translation>
     </message>
     <message>
         <source>Points:</source>
-        <translation type="unfinished"></translation>
+        <translation>分數：</translation>
     </message>
     <message>
         <source>Fans:</source>
-        <translation type="unfinished"></translation>
+        <translation>番數：</translation>
     </message>
     <message>
         <source>Doubles:</source>
-        <translation type="unfinished"></translation>
+        <translation>加倍：</translation>
     </message>
     <message>
         <source>Limit hands:</source>
-        <translation type="unfinished"></translation>
+        <translation>役滿：</translation>
     </message>
     <message>
         <source>Bonus points:</source>
-        <translation type="unfinished"></translation>
+        <translation>獎勵分：</translation>
     </message>
     <message>
         <source>Hand Score</source>
-        <translation type="unfinished"></translation>
+        <translation>牌型得分</translation>
     </message>
     <message>
         <source>Settlement</source>
-        <translation type="unfinished"></translation>
+        <translation>結算</translation>
     </message>
     <message>
         <source>Current Score</source>
-        <translation type="unfinished"></translation>
+        <translation>目前得分</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支付</translation>
     </message>
     <message>
         <source>Losing hand</source>
-        <translation type="unfinished"></translation>
+        <translation>落敗牌型</translation>
     </message>
     <message>
         <source>Winning hand</source>
-        <translation type="unfinished"></translation>
+        <translation>胡牌牌型</translation>
     </message>
     <message>
         <source>Next hand</source>
-        <translation type="unfinished"></translation>
+        <translation>下一局</translation>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲 (%1)</translation>
     </message>
 </context>
 <context>
     <name>Scores</name>
     <message>
         <source>Base points</source>
-        <translation type="unfinished"></translation>
+        <translation>底符</translation>
     </message>
     <message>
         <source>Concealed ron</source>
-        <translation type="unfinished"></translation>
+        <translation>門前榮和</translation>
     </message>
     <message>
         <source>Self-drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>自摸</translation>
     </message>
     <message>
         <source>Exposed pung of simples</source>
-        <translation type="unfinished"></translation>
+        <translation>中張明刻</translation>
     </message>
     <message>
         <source>Concealed pung of simples</source>
-        <translation type="unfinished"></translation>
+        <translation>中張暗刻</translation>
     </message>
     <message>
         <source>Exposed pung of terminals or honours</source>
-        <translation type="unfinished"></translation>
+        <translation>么九明刻</translation>
     </message>
     <message>
         <source>Concealed pung of terminals or honours</source>
-        <translation type="unfinished"></translation>
+        <translation>么九暗刻</translation>
     </message>
     <message>
         <source>Exposed kong of simples</source>
-        <translation type="unfinished"></translation>
+        <translation>中張明槓</translation>
     </message>
     <message>
         <source>Concealed kong of simples</source>
-        <translation type="unfinished"></translation>
+        <translation>中張暗槓</translation>
     </message>
     <message>
         <source>Exposed kong of terminals or honours</source>
-        <translation type="unfinished"></translation>
+        <translation>么九明槓</translation>
     </message>
     <message>
         <source>Concealed kong of terminals or honours</source>
-        <translation type="unfinished"></translation>
+        <translation>么九暗槓</translation>
     </message>
     <message>
         <source>Pair of dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>三元牌對子</translation>
     </message>
     <message>
         <source>Pair of seat wind</source>
-        <translation type="unfinished"></translation>
+        <translation>門風對子</translation>
     </message>
     <message>
         <source>Pair of prevalent wind</source>
-        <translation type="unfinished"></translation>
+        <translation>圈風對子</translation>
     </message>
     <message>
         <source>Edge wait</source>
-        <translation type="unfinished"></translation>
+        <translation>邊張</translation>
     </message>
     <message>
         <source>Closed wait</source>
-        <translation type="unfinished"></translation>
+        <translation>嵌張</translation>
     </message>
     <message>
         <source>Pair wait</source>
-        <translation type="unfinished"></translation>
+        <translation>單吊</translation>
     </message>
     <message>
         <source>Bonus tile</source>
-        <translation type="unfinished"></translation>
+        <translation>加分牌</translation>
     </message>
     <message>
         <source>Riichi</source>
-        <translation type="unfinished"></translation>
+        <translation>立直</translation>
     </message>
     <message>
         <source>Double riichi</source>
-        <translation type="unfinished"></translation>
+        <translation>兩立直</translation>
     </message>
     <message>
         <source>Ippatsu</source>
-        <translation type="unfinished"></translation>
+        <translation>一發</translation>
     </message>
     <message>
         <source>Fully concealed hand</source>
-        <translation type="unfinished"></translation>
+        <translation>門前清自摸</translation>
     </message>
     <message>
         <source>Pinfu</source>
-        <translation type="unfinished"></translation>
+        <translation>平和</translation>
     </message>
     <message>
         <source>All simples</source>
-        <translation type="unfinished"></translation>
+        <translation>斷么九</translation>
     </message>
     <message>
         <source>Pure double chow</source>
-        <translation type="unfinished"></translation>
+        <translation>一盃口</translation>
     </message>
     <message>
         <source>Dragon pung</source>
-        <translation type="unfinished"></translation>
+        <translation>箭刻</translation>
     </message>
     <message>
         <source>Seat wind</source>
-        <translation type="unfinished"></translation>
+        <translation>門風</translation>
     </message>
     <message>
         <source>Prevalent wind</source>
-        <translation type="unfinished"></translation>
+        <translation>圈風</translation>
     </message>
     <message>
         <source>Robbing a kong</source>
-        <translation type="unfinished"></translation>
+        <translation>搶槓</translation>
     </message>
     <message>
         <source>After a kong</source>
-        <translation type="unfinished"></translation>
+        <translation>嶺上開花</translation>
     </message>
     <message>
         <source>Last tile from the wall</source>
-        <translation type="unfinished"></translation>
+        <translation>海底撈月</translation>
     </message>
     <message>
         <source>Last discard</source>
-        <translation type="unfinished"></translation>
+        <translation>河底撈魚</translation>
     </message>
     <message>
         <source>Mixed triple chow</source>
-        <translation type="unfinished"></translation>
+        <translation>三色同順</translation>
     </message>
     <message>
         <source>Pure straight</source>
-        <translation type="unfinished"></translation>
+        <translation>一氣通貫</translation>
     </message>
     <message>
         <source>Outside hand</source>
-        <translation type="unfinished"></translation>
+        <translation>混全帶么九</translation>
     </message>
     <message>
         <source>All pungs</source>
-        <translation type="unfinished"></translation>
+        <translation>對對和</translation>
     </message>
     <message>
         <source>Three concealed pungs</source>
-        <translation type="unfinished"></translation>
+        <translation>三暗刻</translation>
     </message>
     <message>
         <source>Triple pung</source>
-        <translation type="unfinished"></translation>
+        <translation>三色同刻</translation>
     </message>
     <message>
         <source>Three kongs</source>
-        <translation type="unfinished"></translation>
+        <translation>三槓子</translation>
     </message>
     <message>
         <source>Seven pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>七對子</translation>
     </message>
     <message>
         <source>All terminals and honours</source>
-        <translation type="unfinished"></translation>
+        <translation>混老頭</translation>
     </message>
     <message>
         <source>Little three dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>小三元</translation>
     </message>
     <message>
         <source>Half flush</source>
-        <translation type="unfinished"></translation>
+        <translation>混一色</translation>
     </message>
     <message>
         <source>Twice pure double chow</source>
-        <translation type="unfinished"></translation>
+        <translation>二盃口</translation>
     </message>
     <message>
         <source>Terminals in all sets</source>
-        <translation type="unfinished"></translation>
+        <translation>純全帶么九</translation>
     </message>
     <message>
         <source>Full flush</source>
-        <translation type="unfinished"></translation>
+        <translation>清一色</translation>
     </message>
     <message>
         <source>Dora</source>
-        <translation type="unfinished"></translation>
+        <translation>寶牌</translation>
     </message>
     <message>
         <source>Ura dora</source>
-        <translation type="unfinished"></translation>
+        <translation>裏寶牌</translation>
     </message>
     <message>
         <source>Red five</source>
-        <translation type="unfinished"></translation>
+        <translation>赤寶牌</translation>
     </message>
     <message>
         <source>Thirteen orphans</source>
-        <translation type="unfinished"></translation>
+        <translation>國士無雙</translation>
     </message>
     <message>
         <source>Nine gates</source>
-        <translation type="unfinished"></translation>
+        <translation>九蓮寶燈</translation>
     </message>
     <message>
         <source>Four concealed pungs</source>
-        <translation type="unfinished"></translation>
+        <translation>四暗刻</translation>
     </message>
     <message>
         <source>Big three dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>大三元</translation>
     </message>
     <message>
         <source>Little four winds</source>
-        <translation type="unfinished"></translation>
+        <translation>小四喜</translation>
     </message>
     <message>
         <source>Big four winds</source>
-        <translation type="unfinished"></translation>
+        <translation>大四喜</translation>
     </message>
     <message>
         <source>All honours</source>
-        <translation type="unfinished"></translation>
+        <translation>字一色</translation>
     </message>
     <message>
         <source>All terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>清老頭</translation>
     </message>
     <message>
         <source>All green</source>
-        <translation type="unfinished"></translation>
+        <translation>綠一色</translation>
     </message>
     <message>
         <source>Four kongs</source>
-        <translation type="unfinished"></translation>
+        <translation>四槓子</translation>
     </message>
     <message>
         <source>Blessing of heaven</source>
-        <translation type="unfinished"></translation>
+        <translation>天和</translation>
     </message>
     <message>
         <source>Blessing of earth</source>
-        <translation type="unfinished"></translation>
+        <translation>地和</translation>
     </message>
     <message>
         <source>Counted limit hand</source>
-        <translation type="unfinished"></translation>
+        <translation>累計役滿</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>花牌</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>季牌</translation>
     </message>
     <message>
         <source>All flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>花牌齊全</translation>
     </message>
     <message>
         <source>All seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>季牌齊全</translation>
     </message>
     <message>
         <source>Riichi sticks</source>
-        <translation type="unfinished"></translation>
+        <translation>立直棒</translation>
     </message>
     <message>
         <source>Counter sticks</source>
-        <translation type="unfinished"></translation>
+        <translation>本場棒</translation>
     </message>
     <message>
         <source>UNKNOWN SCORE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>不明的得分項</translation>
     </message>
     <message>
         <source>UNKNOWN DOUBLE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>不明的加倍項</translation>
     </message>
     <message>
         <source>UNKNOWN LIMIT NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>不明的役滿</translation>
     </message>
     <message>
         <source>UNKNOWN BONUS NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>不明的獎勵項</translation>
     </message>
 </context>
 <context>
     <name>SeatedWindow</name>
     <message numerus="yes">
         <source>You will automatically be unseated from this table in %Ln second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>您將在 %Ln 秒後自動離開此牌桌</numerusform>
         </translation>
     </message>
     <message>
         <source>Table(%1)</source>
-        <translation type="unfinished">牌桌(%1)</translation>
+        <translation>牌桌(%1)</translation>
     </message>
 </context>
 <context>
     <name>SeatedWindowWidget</name>
     <message>
         <source>You have been seated</source>
-        <translation type="unfinished"></translation>
+        <translation>您已入座</translation>
     </message>
     <message>
         <source>Rules:</source>
-        <translation type="unfinished"></translation>
+        <translation>規則：</translation>
     </message>
     <message>
         <source>Bet:</source>
-        <translation type="unfinished"></translation>
+        <translation>下注：</translation>
     </message>
     <message>
         <source>Max win:</source>
-        <translation type="unfinished"></translation>
+        <translation>最高贏取：</translation>
     </message>
     <message>
         <source>Place bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>名次獎勵：</translation>
     </message>
     <message>
         <source>Feeding penalty:</source>
-        <translation type="unfinished"></translation>
+        <translation>放槍罰分：</translation>
     </message>
     <message>
         <source>Number of players:</source>
-        <translation type="unfinished"></translation>
+        <translation>玩家人數：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>If you discard the winning tile, you will pay the feeding penalty.</source>
-        <translation type="unfinished"></translation>
+        <translation>若您打出別人胡的牌，您將支付放槍罰分。</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲</translation>
     </message>
     <message>
         <source>Leave Table</source>
-        <translation type="unfinished"></translation>
+        <translation>離開牌桌</translation>
     </message>
 </context>
 <context>
     <name>SetScreennameDialog</name>
     <message>
         <source>Set screen name</source>
-        <translation type="unfinished"></translation>
+        <translation>設定暱稱</translation>
     </message>
     <message>
         <source>Please enter new screen name.</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入新的暱稱。</translation>
     </message>
     <message>
         <source>This name will be shown to other players. Please be careful when choosing your screen name as we do not allow changes for security reasons.</source>
-        <translation type="unfinished"></translation>
+        <translation>此名稱會顯示給其他玩家。基於安全考量，暱稱設定後無法變更，請謹慎選擇。</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
 </context>
 <context>
     <name>SideBar</name>
     <message>
         <source>Leave Table</source>
-        <translation type="unfinished"></translation>
+        <translation>離開牌桌</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>聊天</translation>
     </message>
     <message>
         <source>x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>x%1</translation>
     </message>
     <message>
         <source>Hand Id: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>牌局編號：%1</translation>
     </message>
     <message>
         <source>Round %L1 of %L2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %L1/%L2 輪</translation>
     </message>
     <message>
         <source>Table(%1)</source>
-        <translation type="unfinished">牌桌(%1)</translation>
+        <translation>牌桌(%1)</translation>
     </message>
     <message>
         <source>No round playing</source>
-        <translation type="unfinished"></translation>
+        <translation>目前沒有進行中的輪次</translation>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>現在</translation>
     </message>
     <message>
         <source>Round ends in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>本輪結束倒數：%1</translation>
     </message>
     <message>
         <source>1st player is East</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1 位玩家為東家</translation>
     </message>
     <message>
         <source>2nd player is East</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 位玩家為東家</translation>
     </message>
     <message>
         <source>3rd player is East</source>
-        <translation type="unfinished"></translation>
+        <translation>第 3 位玩家為東家</translation>
     </message>
     <message>
         <source>4th player is East</source>
-        <translation type="unfinished"></translation>
+        <translation>第 4 位玩家為東家</translation>
     </message>
     <message>
         <source>Wind round %L1 of %L2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %L1/%L2 圈</translation>
     </message>
 </context>
 <context>
@@ -2403,46 +2429,46 @@ Please update the client to go on playing.</source>
     <name>TableInvitationDialog</name>
     <message>
         <source>Table invitation</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌邀請</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>觀戰</translation>
     </message>
     <message>
         <source>Alt+W</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+W</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Hi %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，您好</translation>
     </message>
     <message>
         <source>Would you like to play a free %L1-player %2 %3 game?</source>
-        <translation type="unfinished"></translation>
+        <translation>您想玩一場免費的 %L1 人 %2 %3 遊戲嗎？</translation>
     </message>
     <message>
         <source>Would you like to play a %1 %L2-player %3 %4 game?</source>
-        <translation type="unfinished"></translation>
+        <translation>您想玩一場 %1 的 %L2 人 %3 %4 遊戲嗎？</translation>
     </message>
 </context>
 <context>
     <name>TableInviteDialog</name>
     <message>
         <source>Invite players</source>
-        <translation type="unfinished"></translation>
+        <translation>邀請玩家</translation>
     </message>
     <message>
         <source>Invite</source>
-        <translation type="unfinished"></translation>
+        <translation>邀請</translation>
     </message>
 </context>
 <context>
@@ -2499,168 +2525,168 @@ Bet: %5</source>
     </message>
     <message>
         <source>Table(%1)</source>
-        <translation type="unfinished">牌桌(%1)</translation>
+        <translation>牌桌(%1)</translation>
     </message>
 </context>
 <context>
     <name>TablePreview</name>
     <message>
         <source>Please, choose a table in the list to your left!</source>
-        <translation type="unfinished"></translation>
+        <translation>請在左側清單中選擇一張牌桌！</translation>
     </message>
     <message>
         <source>Max win:</source>
-        <translation type="unfinished"></translation>
+        <translation>最高贏取：</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>加入</translation>
     </message>
     <message>
         <source>Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>觀戰</translation>
     </message>
     <message>
         <source>Reserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>預留：</translation>
     </message>
     <message>
         <source>Game duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲時長：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Payout/Place Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>獎金／名次獎勵：</translation>
     </message>
     <message>
         <source>The pot is divided among players based on final score. Players are ranked by score to get or pay place bonus. See table on the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>獎池依最終得分分配給玩家。玩家依得分排名，獲得或支付名次獎勵。請見右側表格。</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1 名</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 名</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>第 3 名</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>第 4 名</translation>
     </message>
     <message>
         <source>Payout:</source>
-        <translation type="unfinished"></translation>
+        <translation>獎金：</translation>
     </message>
     <message>
         <source>Feeding penalty:</source>
-        <translation type="unfinished"></translation>
+        <translation>放槍罰分：</translation>
     </message>
     <message>
         <source>Winner takes it all.</source>
-        <translation type="unfinished"></translation>
+        <translation>贏家全拿。</translation>
     </message>
     <message>
         <source>The pot is divided among players based on final score.</source>
-        <translation type="unfinished"></translation>
+        <translation>獎池依最終得分分配給玩家。</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished">牌桌</translation>
+        <translation>牌桌</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 (Max loss, at %n point(s) or lower)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1（最大損失，在 %n 分或更低時）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 (Max loss, at -%n point(s) or lower)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1（最大損失，在 -%n 分或更低時）</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (Max loss)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（最大損失）</translation>
     </message>
     <message>
         <source>%1-%2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2 分鐘</translation>
     </message>
     <message>
         <source>(%1 to the pot)</source>
-        <translation type="unfinished"></translation>
+        <translation>（%1 進入獎池）</translation>
     </message>
     <message>
         <source>(%1 to the pot, %2 reserved for feeding penalty.)</source>
-        <translation type="unfinished"></translation>
+        <translation>（%1 進入獎池，%2 預留作放槍罰分。）</translation>
     </message>
     <message>
         <source>(%1 to the pot.)</source>
-        <translation type="unfinished"></translation>
+        <translation>（%1 進入獎池。）</translation>
     </message>
     <message>
         <source>(%1 to the pot, %2 reserved for place bonus.)</source>
-        <translation type="unfinished"></translation>
+        <translation>（%1 進入獎池，%2 預留作名次獎勵。）</translation>
     </message>
     <message>
         <source>Winner takes it all. Player discarding winning tile pays feeding penalty.</source>
-        <translation type="unfinished"></translation>
+        <translation>贏家全拿。打出別人胡的牌的玩家支付放槍罰分。</translation>
     </message>
     <message>
         <source>%1</source>
-        <translation type="unfinished">%1</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>Paying chart (points):</source>
-        <translation type="unfinished"></translation>
+        <translation>支付表（分）：</translation>
     </message>
     <message>
         <source>Paying chart:</source>
-        <translation type="unfinished"></translation>
+        <translation>支付表：</translation>
     </message>
     <message>
         <source>Fans</source>
-        <translation type="unfinished"></translation>
+        <translation>番數</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>放槍</translation>
     </message>
     <message>
         <source>Self-draw</source>
-        <translation type="unfinished"></translation>
+        <translation>自摸</translation>
     </message>
 </context>
 <context>
     <name>TablePreviewPlayersWidget</name>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>（空位）</translation>
     </message>
 </context>
 <context>
     <name>TablePreviewWidget</name>
     <message>
         <source>-</source>
-        <translation type="unfinished">-</translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>(Practice)</source>
-        <translation type="unfinished"></translation>
+        <translation>（練習）</translation>
     </message>
 </context>
 <context>
@@ -2757,115 +2783,115 @@ Bet: %5</source>
     <name>TournamentDetailDialog</name>
     <message>
         <source>Tournament is removed</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽已被移除</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>Round information</source>
-        <translation type="unfinished"></translation>
+        <translation>輪次資訊</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>報名</translation>
     </message>
     <message>
         <source>Unregister</source>
-        <translation type="unfinished"></translation>
+        <translation>取消報名</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>尋找：</translation>
     </message>
     <message>
         <source>Status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態：%1</translation>
     </message>
     <message>
         <source>Buy-in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>買入：%1</translation>
     </message>
     <message>
         <source>Pot: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>獎池：%1</translation>
     </message>
     <message>
         <source>Rules: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>規則：%1</translation>
     </message>
     <message>
         <source>Duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>時長：%1</translation>
     </message>
     <message>
         <source>Registered players: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已報名玩家：%1</translation>
     </message>
     <message>
         <source>Registration closes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>報名截止：%1</translation>
     </message>
     <message>
         <source>Minimum players: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最少玩家數：%1</translation>
     </message>
     <message>
         <source>Maximum players: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最多玩家數：%1</translation>
     </message>
     <message>
         <source>Pauses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>休息：%1</translation>
     </message>
     <message>
         <source>Starts in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>開始倒數：%1</translation>
     </message>
     <message>
         <source>Starts in: -</source>
-        <translation type="unfinished"></translation>
+        <translation>開始倒數：-</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 輪</translation>
     </message>
     <message>
         <source>Next break in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>下次休息倒數：%1</translation>
     </message>
     <message>
         <source>Ends in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>結束倒數：%1</translation>
     </message>
     <message>
         <source>Next round in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>下一輪倒數：%1</translation>
     </message>
     <message>
         <source>Standings</source>
-        <translation type="unfinished"></translation>
+        <translation>排名</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished">玩家</translation>
+        <translation>玩家</translation>
     </message>
     <message>
         <source>Payout structure</source>
-        <translation type="unfinished"></translation>
+        <translation>獎金結構</translation>
     </message>
     <message>
         <source>Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>牌桌</translation>
     </message>
     <message>
         <source>Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>觀戰</translation>
     </message>
     <message>
         <source>Table(%1)</source>
-        <translation type="unfinished">牌桌(%1)</translation>
+        <translation>牌桌(%1)</translation>
     </message>
 </context>
 <context>
@@ -2915,245 +2941,248 @@ Bet: %5</source>
     <name>TournamentPreview</name>
     <message>
         <source>Please, choose a tournament in the list to your left!</source>
-        <translation type="unfinished"></translation>
+        <translation>請在左側清單中選擇一個錦標賽！</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>報名</translation>
     </message>
     <message>
         <source>Unregister</source>
-        <translation type="unfinished"></translation>
+        <translation>取消報名</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>詳情</translation>
     </message>
     <message>
         <source>Tournament</source>
-        <translation type="unfinished">錦標賽</translation>
+        <translation>錦標賽</translation>
     </message>
     <message>
         <source>%1</source>
-        <translation type="unfinished">%1</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>Status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態：%1</translation>
     </message>
     <message>
         <source>Buy-in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>買入：%1</translation>
     </message>
     <message>
         <source>Pot: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>獎池：%1</translation>
     </message>
     <message>
         <source>Rules: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>規則：%1</translation>
     </message>
     <message>
         <source>Duration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>時長：%1</translation>
     </message>
     <message>
         <source>Pauses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>休息：%1</translation>
     </message>
     <message>
         <source>Registered Players: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已報名玩家：%1</translation>
     </message>
     <message>
         <source>Starts in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>開始倒數：%1</translation>
     </message>
 </context>
 <context>
     <name>TournamentPrizeStructureModel</name>
     <message>
         <source>#%1 - #%2</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1 - #%2</translation>
     </message>
     <message>
         <source>(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
 </context>
 <context>
     <name>TournamentRankingModel</name>
     <message>
         <source>%1/%2/%3</source>
-        <translation type="unfinished">%1/%2/%3</translation>
+        <translation>%1/%2/%3</translation>
     </message>
     <message>
         <source>%1/%2</source>
-        <translation type="unfinished">%1/%2</translation>
+        <translation>%1/%2</translation>
     </message>
 </context>
 <context>
     <name>TournamentsController</name>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>Denied</source>
-        <translation type="unfinished"></translation>
+        <translation>已拒絕</translation>
     </message>
     <message>
         <source>Insufficient Funds</source>
-        <translation type="unfinished"></translation>
+        <translation>餘額不足</translation>
     </message>
     <message>
         <source>Tournament is full</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽已滿</translation>
     </message>
     <message>
         <source>Access Denied</source>
-        <translation type="unfinished"></translation>
+        <translation>拒絕存取</translation>
     </message>
     <message>
         <source>Already Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>已報名</translation>
     </message>
     <message>
         <source>Tournament is running</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽正在進行</translation>
     </message>
     <message>
         <source>Register for tournament</source>
-        <translation type="unfinished"></translation>
+        <translation>報名錦標賽</translation>
     </message>
     <message>
         <source>You don&apos;t have enough money on your account to join the tournament.
 Do you want to make a deposit now?</source>
-        <translation type="unfinished"></translation>
+        <translation>您的帳戶餘額不足，無法參加錦標賽。
+要現在儲值嗎？</translation>
     </message>
     <message>
         <source>Tournament &apos;%1&apos; is full</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽「%1」已滿</translation>
     </message>
     <message>
         <source>Tournament &apos;%1&apos; has already started</source>
-        <translation type="unfinished"></translation>
+        <translation>錦標賽「%1」已經開始</translation>
     </message>
     <message>
         <source>Registration for &apos;%1&apos; failed</source>
-        <translation type="unfinished"></translation>
+        <translation>報名「%1」失敗</translation>
     </message>
     <message>
         <source>Unregister from tournament</source>
-        <translation type="unfinished"></translation>
+        <translation>取消錦標賽報名</translation>
     </message>
     <message>
         <source>Unregister from tournament failed!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>取消錦標賽報名失敗！
+%1</translation>
     </message>
     <message>
         <source>You have to make at least one real money deposit before playing &apos;%1&apos;.
 Do you want to make a deposit now?</source>
-        <translation type="unfinished"></translation>
+        <translation>參加「%1」之前，您必須至少以真錢儲值一次。
+要現在儲值嗎？</translation>
     </message>
     <message>
         <source>To play &apos;%1&apos; you have to</source>
-        <translation type="unfinished"></translation>
+        <translation>要參加「%1」，您必須</translation>
     </message>
     <message>
         <source>deposit money</source>
-        <translation type="unfinished"></translation>
+        <translation>儲值</translation>
     </message>
 </context>
 <context>
     <name>TournamentsLobbyModel</name>
     <message>
         <source>%1</source>
-        <translation type="unfinished">%1</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名稱</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">規則</translation>
+        <translation>規則</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished">玩家</translation>
+        <translation>玩家</translation>
     </message>
     <message>
         <source>Buy-in</source>
-        <translation type="unfinished"></translation>
+        <translation>買入</translation>
     </message>
     <message>
         <source>Pot</source>
-        <translation type="unfinished"></translation>
+        <translation>獎池</translation>
     </message>
 </context>
 <context>
     <name>TournamentsLobbyView</name>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">規則</translation>
+        <translation>規則</translation>
     </message>
     <message>
         <source>Riichi</source>
-        <translation type="unfinished"></translation>
+        <translation>立直</translation>
     </message>
     <message>
         <source>Hong Kong</source>
-        <translation type="unfinished">香港</translation>
+        <translation>香港</translation>
     </message>
     <message>
         <source>MCR</source>
-        <translation type="unfinished">MCR</translation>
+        <translation>MCR</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished">經典</translation>
+        <translation>經典</translation>
     </message>
     <message>
         <source>Buy-in</source>
-        <translation type="unfinished"></translation>
+        <translation>買入</translation>
     </message>
     <message>
         <source>$0-$10</source>
-        <translation type="unfinished"></translation>
+        <translation>$0-$10</translation>
     </message>
     <message>
         <source>$11-$50</source>
-        <translation type="unfinished"></translation>
+        <translation>$11-$50</translation>
     </message>
     <message>
         <source>$51-</source>
-        <translation type="unfinished"></translation>
+        <translation>$51-</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>練習</translation>
     </message>
     <message>
         <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <translation>about:blank</translation>
     </message>
     <message>
         <source>View all available tournaments</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視所有可用的錦標賽</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>尋找：</translation>
     </message>
 </context>
 <context>
@@ -3198,35 +3227,35 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>現在</translation>
     </message>
     <message>
         <source>%1</source>
         <comment>%1 - time to start</comment>
-        <translation type="unfinished">%1</translation>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
     <name>WaitingForPlayersWidget</name>
     <message>
         <source>Waiting for players</source>
-        <translation type="unfinished"></translation>
+        <translation>等待玩家</translation>
     </message>
     <message>
         <source>Leave Table</source>
-        <translation type="unfinished"></translation>
+        <translation>離開牌桌</translation>
     </message>
     <message>
         <source>Invite players</source>
-        <translation type="unfinished"></translation>
+        <translation>邀請玩家</translation>
     </message>
 </context>
 <context>
     <name>WaitingForPlayersWindow</name>
     <message numerus="yes">
         <source>Waiting for %n player(s) to join table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>正在等待 %n 位玩家加入牌桌。</numerusform>
         </translation>
     </message>
 </context>
@@ -3234,73 +3263,73 @@ Do you want to make a deposit now?</source>
     <name>WashoutWidget</name>
     <message>
         <source>Next hand starts in:</source>
-        <translation type="unfinished"></translation>
+        <translation>下一局開始倒數：</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>準備</translation>
     </message>
     <message>
         <source>Leave Table</source>
-        <translation type="unfinished"></translation>
+        <translation>離開牌桌</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
     <name>WashoutWindow</name>
     <message>
         <source>Nine honors or terminals.</source>
-        <translation type="unfinished"></translation>
+        <translation>九種九牌。</translation>
     </message>
     <message>
         <source>Four kongs.</source>
-        <translation type="unfinished"></translation>
+        <translation>四槓散了。</translation>
     </message>
     <message>
         <source>Same wind discard.</source>
-        <translation type="unfinished"></translation>
+        <translation>四風連打。</translation>
     </message>
     <message>
         <source>No-one declared win after all player declared riichi.</source>
-        <translation type="unfinished"></translation>
+        <translation>四家立直。</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>準備</translation>
     </message>
     <message>
         <source>Next hand</source>
-        <translation type="unfinished"></translation>
+        <translation>下一局</translation>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>遊戲 (%1)</translation>
     </message>
 </context>
 <context>
     <name>WatchingWindowWidget</name>
     <message>
         <source>Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>觀戰中</translation>
     </message>
     <message>
         <source>You&apos;ve been unseated from this table.</source>
-        <translation type="unfinished"></translation>
+        <translation>您已被移出此牌桌。</translation>
     </message>
     <message>
         <source>If you want to watch the game, just wait until it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>如果您想觀戰，請等候遊戲開始。</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>加入</translation>
     </message>
     <message>
         <source>Leave Table</source>
-        <translation type="unfinished"></translation>
+        <translation>離開牌桌</translation>
     </message>
 </context>
 </TS>

@@ -106,7 +106,8 @@ QString Utils::timeLeftText(const QDateTime &from, const QDateTime &to)
 
 QString Utils::minutesText(int seconds)
 {
-    return QCoreApplication::translate("MahjongApplication", "%Ln min(s)", nullptr, seconds / 60);
+    const int minutes = seconds / 60;
+    return QCoreApplication::translate("MahjongApplication", "%Ln min(s)", nullptr, minutes);
 }
 
 QString Utils::ellipsisText()

@@ -19,11 +19,12 @@ mahjong_add_test(tst_singleinstance
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_singleinstance.cpp
     LIBS mahjong_core)
 
-# The shipped translations, compiled for the test into i18n/<lang>/ of its own.
+# The shipped translations, compiled for the test into i18n/<lang>/ of its own, and
+# checked against what lupdate finds in the sources.
 mahjong_add_test(tst_translationsmanager
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_translationsmanager.cpp
     LIBS mahjong_ui
-    ENVIRONMENT MAHJONG_TEST_TRANSLATIONS=${CMAKE_CURRENT_BINARY_DIR}/i18n)
+    ENVIRONMENT "MAHJONG_TEST_TRANSLATIONS=${CMAKE_CURRENT_BINARY_DIR}/i18n;MAHJONG_LUPDATE=$<TARGET_FILE:Qt6::lupdate>")
 set(test_ts_files "")
 foreach(lang en ja zh_CN zh_TW)
     set(ts ${PROJECT_SOURCE_DIR}/resources/translations/mahjong_${lang}.ts)

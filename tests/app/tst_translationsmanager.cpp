@@ -5,9 +5,17 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QWidget>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -26,6 +34,87 @@ protected:
     }
 };
 
+// One entry of a .ts file.
+struct TsMessage
+{
+    bool numerus = false;
+    bool unfinished = false;
+    QStringList translations; // the numerus forms, else the one translation
+};
+
+// Context, source text and comment.
+using TsKey = std::tuple<QString, QString, QString>;
+
+std::map<TsKey, TsMessage> readTsFile(const QString &path)
+{
+    std::map<TsKey, TsMessage> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context, source, comment;
+    TsMessage message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const auto name = xml.name();
+            if (name == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (name == QLatin1String("message")) {
+                message = TsMessage();
+                message.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+                source.clear();
+                comment.clear();
+            } else if (name == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (name == QLatin1String("comment")) {
+                comment = xml.readElementText();
+            } else if (name == QLatin1String("translation")) {
+                message.unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
+                if (!message.numerus)
+                    message.translations << xml.readElementText();
+            } else if (name == QLatin1String("numerusform")) {
+                message.translations << xml.readElementText();
+            }
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
+            messages[{context, source, comment}] = message;
+        }
+    }
+    if (xml.hasError())
+        qWarning("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+    return messages;
+}
+
+// The placeholders of a text, sorted: "%1", "%L2", "%n", "%Ln".
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%L?(?:[1-9][0-9]?|n)"));
+    QStringList found;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+// The element names of a rich text, in order; nothing for plain text.
+QStringList tagNames(const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return {};
+    static const QRegularExpression tag(QStringLiteral("<(/?[A-Za-z]+)"));
+    QStringList found;
+    for (auto it = tag.globalMatch(text); it.hasNext();)
+        found << it.next().captured(1);
+    return found;
+}
+
+int accelerators(const QString &text)
+{
+    QString rest = text;
+    rest.remove(QStringLiteral("&&"));
+    return int(rest.count(u'&'));
+}
+
 } // namespace
 
 class TestTranslationsManager : public QObject
@@ -42,6 +131,8 @@ private slots:
     void localeNamesMapToLanguages_data();
     void localeNamesMapToLanguages();
     void installerLanguageIds();
+    void shippedFilesTranslateEverySourceText_data();
+    void shippedFilesTranslateEverySourceText();
 
 private:
     QTemporaryDir m_skin;
@@ -180,6 +271,74 @@ void TestTranslationsManager::installerLanguageIds()
     QCOMPARE(InstallerLayer::localeNameForLanguageId(1028), QStringLiteral("zh_TW"));
     QCOMPARE(InstallerLayer::localeNameForLanguageId(3076), QStringLiteral("zh_HK"));
     QCOMPARE(InstallerLayer::localeNameForLanguageId(1031), QString());
+}
+
+void TestTranslationsManager::shippedFilesTranslateEverySourceText_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("pluralForms");
+    QTest::newRow("English plurals") << "en" << 2;
+    QTest::newRow("Japanese") << "ja" << 1;
+    QTest::newRow("Simplified Chinese") << "zh_CN" << 1;
+    QTest::newRow("Traditional Chinese") << "zh_TW" << 1;
+}
+
+// Every text of the sources, as lupdate finds it today, is translated in every shipped
+// file with the same placeholders, rich-text elements and accelerators; the English
+// file carries only the plural forms.
+void TestTranslationsManager::shippedFilesTranslateEverySourceText()
+{
+    QFETCH(QString, language);
+    QFETCH(int, pluralForms);
+    const QString sourceDir = qEnvironmentVariable("MAHJONG_SOURCE_DIR");
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QString extracted = scratch.filePath(QStringLiteral("sources.ts"));
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(sourceDir);
+    lupdate.start(qEnvironmentVariable("MAHJONG_LUPDATE"),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("-I"), QStringLiteral("src"), QStringLiteral("src"),
+                   QStringLiteral("-ts"), extracted});
+    QVERIFY2(lupdate.waitForFinished(60000), qPrintable(lupdate.errorString()));
+    QCOMPARE(lupdate.exitCode(), 0);
+    const auto sources = readTsFile(extracted);
+    QVERIFY(sources.size() > 500);
+
+    const auto shipped = readTsFile(
+        QStringLiteral("%1/resources/translations/mahjong_%2.ts").arg(sourceDir, language));
+    QStringList faults;
+    for (const auto &[key, source] : sources) {
+        if (language == QLatin1String("en") && !source.numerus)
+            continue;
+        const auto &[context, text, comment] = key;
+        const QString where = QStringLiteral("%1 \"%2\": ").arg(context, text);
+        const auto found = shipped.find(key);
+        if (found == shipped.end()) {
+            faults << where + QStringLiteral("missing");
+            continue;
+        }
+        const TsMessage &message = found->second;
+        if (message.unfinished)
+            faults << where + QStringLiteral("unfinished");
+        if (message.translations.size() != (source.numerus ? pluralForms : 1))
+            faults << where + QStringLiteral("%1 forms").arg(message.translations.size());
+        // A noun form for a count shown elsewhere leaves the count out.
+        QStringList expected = placeholders(text);
+        if (comment.contains(QLatin1String("don't include %n")))
+            expected.removeAll(QStringLiteral("%n"));
+        for (const QString &translation : message.translations) {
+            if (translation.trimmed().isEmpty())
+                faults << where + QStringLiteral("empty");
+            else if (placeholders(translation) != expected)
+                faults << where + QStringLiteral("placeholders of \"%1\"").arg(translation);
+            else if (tagNames(translation) != tagNames(text))
+                faults << where + QStringLiteral("rich text of \"%1\"").arg(translation);
+            else if (accelerators(translation) != accelerators(text))
+                faults << where + QStringLiteral("accelerators of \"%1\"").arg(translation);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 MAHJONG_TEST_MAIN(TestTranslationsManager)

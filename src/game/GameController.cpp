@@ -709,7 +709,9 @@ void GameController::someoneDeclaredMahjong(qint32 tableId, qint32 playerId)
             return;
         const int ruleset = e.model->tableInfo().ruleset();
         const bool riichi = RulesetInfoInstance(ruleset).isRiichi() != 0;
-        e.window->showMahjongDeclared(playerId, riichi ? 2 : 1);
+        // Riichi tables tell a win on the own draw (tsumo) from one on a discard (ron).
+        const int variant = !riichi ? 1 : e.model->turnPlayerId() == playerId ? 3 : 2;
+        e.window->showMahjongDeclared(playerId, variant);
     });
 }
 

@@ -213,6 +213,13 @@ bool GameModel::isSeated() const
            || m_playerState == SCORING;
 }
 
+// Only the seated player's own tiles are known; the others', and the own seat's while the
+// player watches it after leaving, are hidden tiles.
+bool GameModel::handKnown(qint32 playerId) const
+{
+    return playerId == m_ownPlayerId && isSeated();
+}
+
 std::pair<qint32, TimeSpan> GameModel::actingPlayer() const
 {
     if (m_gameState == HAND_IN_PLAY && m_actingPlayer != -1)
@@ -236,6 +243,7 @@ void GameModel::reset()
     m_deadWallPosition = 4;
     m_lastDiscarderId = -1;
     m_claimMark = 0;
+    m_turnPlayerId = -1;
     m_actingPlayer = -1;
     m_actTime = TimeSpan();
     m_gameState = NOTHING_KNOWN;
@@ -399,6 +407,7 @@ void GameModel::onStartHand(qint64 handId, const Seating &seating,
     m_lastDiscarderId = -1;
     // A claim that no meld followed (a win on the discard) ends with its hand.
     m_claimMark = 0;
+    m_turnPlayerId = -1;
     for (auto &entry : m_players)
         entry.second.resetForNewHand();
     for (int w = 0; w < 4; ++w) {
@@ -442,7 +451,8 @@ void GameModel::onTileClaimed(qint32 playerId)
     const qint32 discarderId = m_lastDiscarderId;
     discarder->second.removeLastDiscard();
     m_claimMark = 1;
-    if (playerId == m_ownPlayerId) {
+    m_turnPlayerId = -1;
+    if (handKnown(playerId)) {
         tile_vector hand = claimer.hand();
         hand.push_back(m_lastDiscard);
         claimer.setHand(hand);
@@ -456,24 +466,27 @@ void GameModel::onTileDiscarded(qint32 playerId, tile t, bool riichi)
 {
     PlayerData &p = playerRecord(playerId);
     // Checked before anything changes, so a refused discard leaves the model whole.
-    const bool own = playerId == m_ownPlayerId;
-    const tile_vector hand = own ? withoutTiles(p.hand(), {t}) : tile_vector();
+    const bool known = handKnown(playerId);
+    const tile_vector hand = known ? withoutTiles(p.hand(), {t}) : tile_vector();
     m_lastDiscarderId = playerId;
     m_lastDiscard = t;
     m_claimMark = 0;
+    m_turnPlayerId = -1;
     p.addDiscard(t, riichi);
-    p.setHiddenTileCount(p.hiddenTileCount() - 1);
-    if (own)
+    if (known)
         p.setHand(hand);
+    else
+        p.setHiddenTileCount(p.hiddenTileCount() - 1);
     emit tileDiscarded(playerId, t, riichi);
 }
 
 void GameModel::onHiddenTilesFromWall(qint32 playerId, qint32 count, bool replacement)
 {
-    if (playerId == m_ownPlayerId)
+    if (handKnown(playerId))
         return;
     PlayerData &p = playerRecord(playerId);
     p.setHiddenTileCount(p.hiddenTileCount() + count);
+    m_turnPlayerId = playerId;
     drawFromWall(m_tableInfo.ruleset(), count, replacement, m_liveTiles, m_deadWallTiles,
                  m_deadWallTilesDealt);
     clampWallCounts();
@@ -483,8 +496,8 @@ void GameModel::onHiddenTilesFromWall(qint32 playerId, qint32 count, bool replac
 void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
 {
     PlayerData &p = playerRecord(playerId);
-    const bool own = playerId == m_ownPlayerId;
-    const tile_vector hand = own ? withoutTiles(p.hand(), meldTilesFromHand(m)) : tile_vector();
+    const bool known = handKnown(playerId);
+    const tile_vector hand = known ? withoutTiles(p.hand(), meldTilesFromHand(m)) : tile_vector();
 
     meld_tuple declared = m;
     if (m_claimMark == 1 && m_lastDiscarderId != -1) {
@@ -511,7 +524,7 @@ void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
         p.declareMeld(declared);
     }
 
-    if (own)
+    if (known)
         p.setHand(hand);
     else
         p.setHiddenTileCount(p.hiddenTileCount() - hiddenTilesOfMeld(declared.kind));
@@ -521,6 +534,7 @@ void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
 void GameModel::onTilesFromWall(const tile_vector &tiles, bool replacement)
 {
     playerRecord(m_ownPlayerId).addTilesFromWall(tiles);
+    m_turnPlayerId = m_ownPlayerId;
     drawFromWall(m_tableInfo.ruleset(), static_cast<int>(tiles.size()), replacement, m_liveTiles,
                  m_deadWallTiles, m_deadWallTilesDealt);
     clampWallCounts();
@@ -530,7 +544,7 @@ void GameModel::onTilesFromWall(const tile_vector &tiles, bool replacement)
 void GameModel::onDeclareBonus(qint32 playerId, const tile_vector &tiles)
 {
     PlayerData &p = playerRecord(playerId);
-    if (playerId == m_ownPlayerId)
+    if (handKnown(playerId))
         p.setHand(withoutTiles(p.hand(), tiles));
     else
         p.setHiddenTileCount(p.hiddenTileCount() - static_cast<int>(tiles.size()));
@@ -543,6 +557,8 @@ void GameModel::onPlayerShouldAct(qint32 playerId, const TimeSpan &time)
 {
     m_actingPlayer = playerId;
     m_actTime = time;
+    if (playerId != -1)
+        m_turnPlayerId = playerId;
     emit playerShouldAct(playerId, m_actTime);
 }
 

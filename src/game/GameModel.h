@@ -92,6 +92,9 @@ public:
     const tile_vector &doraTiles() const { return m_doraTiles; }
     tile lastDiscardedTile() const { return m_lastDiscard; }
     qint32 lastDiscarderId() const { return m_lastDiscarderId; }
+    // The player who drew last or was asked to act, until the next discard or claim; a win
+    // declared by that player is self-drawn.
+    qint32 turnPlayerId() const { return m_turnPlayerId; }
     // The player asked to act and the time given, while a hand is in play.
     std::pair<qint32, TimeSpan> actingPlayer() const;
     int riichiSticks() const;
@@ -175,6 +178,7 @@ public slots:
 
 private:
     PlayerData &playerRecord(qint32 id);
+    bool handKnown(qint32 playerId) const;
     void reset();
     void addPlayer(const PlayerData &player);
     void removePlayer(qint32 id);
@@ -206,6 +210,7 @@ private:
     qint32 m_lastDiscarderId = -1;
     tile m_lastDiscard{0};
     int m_claimMark = 0;
+    qint32 m_turnPlayerId = -1;
     TableInfo m_tableInfo;
     TournamentInfo m_tournamentInfo;
     int m_gameState = NOTHING_KNOWN;

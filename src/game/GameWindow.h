@@ -256,6 +256,8 @@ private:
     bool isOwn(qint32 playerId) const { return playerId == m_ownId && m_ownId != -1; }
     bool ownSeated() const;
     const PlayerData *ownRecord() const;
+    // The player's row in the side bar; a new row starts with the player's picture.
+    void addPlayerRow(const PlayerData &record);
 
     void enqueue(std::function<void()> callback);
     void enqueueAnimation(TileAnimationSource *source, TileAnimationTarget *target, int ms,

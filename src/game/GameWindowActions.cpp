@@ -76,7 +76,7 @@ void GameWindow::setModel(GameModel *model)
     connect(model, &GameModel::joinableChanged, m_watching, &WatchingWindow::onJoinableChanged);
     for (const qint32 id : model->seatedPlayerIds()) {
         if (const PlayerData *record = model->findPlayer(id))
-            m_sideBar->addPlayer(*record);
+            addPlayerRow(*record);
         m_inviteDialog->excludePlayer(id);
         emit playerAdded(tableId(), id);
     }
@@ -721,7 +721,7 @@ void GameWindow::onPlayerSeated(qint32 playerId, qint32, bool fromGameData)
 {
     const PlayerData *record = m_table ? m_table->findPlayer(playerId) : nullptr;
     if (record)
-        m_sideBar->addPlayer(*record);
+        addPlayerRow(*record);
     m_inviteDialog->excludePlayer(playerId);
     if (!isOwn(playerId) && !fromGameData) {
         const QString name = record ? record->name() : QString::number(playerId);
@@ -729,6 +729,14 @@ void GameWindow::onPlayerSeated(qint32 playerId, qint32, bool fromGameData)
         playSound(SoundJoined);
     }
     emit playerAdded(tableId(), playerId);
+}
+
+void GameWindow::addPlayerRow(const PlayerData &record)
+{
+    const bool added = !m_sideBar->hasPlayer(record.id());
+    m_sideBar->addPlayer(record);
+    if (added && m_services.players)
+        m_sideBar->setPlayerPicture(record.id(), m_services.players->picture(record.id(), true));
 }
 
 void GameWindow::onPlayerUnseated(qint32 playerId)

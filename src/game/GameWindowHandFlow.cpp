@@ -349,7 +349,7 @@ void GameWindow::onStartHand(bool assignWinds)
     if (m_table) {
         for (size_t seat = 0; seat < 4; ++seat)
             if (const PlayerData *record = seatRecord(static_cast<int>(seat)))
-                m_sideBar->addPlayer(*record);
+                addPlayerRow(*record);
     }
     m_inviteDialog->hide();
     m_handStart = true;

@@ -2,20 +2,25 @@
 
 #include "SceneTestSetup.h"
 #include "app/RulesetInfo.h"
+#include "connection/PlayerDb.h"
 #include "protocol/TestServer.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
+#include "table/scene/HiddenHandView.h"
+#include "table/sidebar/PlayerWidget.h"
 
 #include "testmain.h"
 
 #include <QGraphicsView>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -57,6 +62,7 @@ private slots:
     void playsWholeHands_data();
     void playsWholeHands();
     void takesTheSeatBackAfterALostConnection();
+    void watchesTheSeatLeftDuringAHand();
     void aTurnLeftUnansweredDiscardsTheDrawnTile();
 
 private:
@@ -160,6 +166,52 @@ void TestDemoTable::takesTheSeatBackAfterALostConnection()
     const HandEnd end = lastHandEnd(server);
     QCOMPARE(int(model->liveTiles()), end.live);
     again.controller->destroyTable(table);
+}
+
+void TestDemoTable::watchesTheSeatLeftDuringAHand()
+{
+    constexpr qint32 table = 3001; // two bots sit down with the first hand
+    TestServer server;
+    QVERIFY(server.startDemo(31, 150));
+    DemoPlayer player;
+    QVERIFY(player.connect(server.gamePort()));
+    PlayerDb players(player.connection.get(), nullptr);
+    TableWindowServices services;
+    services.players = &players;
+    QVERIFY(player.login(QStringLiteral("walker"), services));
+    QVERIFY(player.open(table));
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(player.window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(player.window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(player.model(table)->gameState() == GameModel::HAND_IN_PLAY, 10000);
+
+    // The bots sat down after the player: every row of the side bar has its picture.
+    const auto rows = player.window->findChildren<PlayerWidget *>();
+    QCOMPARE(rows.size(), 4);
+    for (const PlayerWidget *row : rows)
+        QVERIFY(!row->findChild<QLabel *>(QStringLiteral("avatarLabel"))->pixmap().isNull());
+    QVERIFY(player.window->grab().save(QStringLiteral("%1/demo-table-pictures.png").arg(TestServer::binaryDir())));
+
+    // Left during the hand and watched: the seat, played for by the server, is hidden.
+    player.controller->onLeave(table);
+    QTRY_VERIFY_WITH_TIMEOUT(!player.controller->hasTable(table), 5000);
+    player.window = nullptr;
+    QVERIFY(player.open(table, true));
+    GameModel *model = player.model(table);
+    QVERIFY(!model->isSeated());
+    // After each of its discards the seat holds 13 tiles besides its melds.
+    QList<int> held;
+    QObject::connect(model, &GameModel::tileDiscarded, model, [&](qint32 id) {
+        if (id != player.id)
+            return;
+        const PlayerData &p = model->player(id);
+        const auto melds = std::count_if(p.melds().begin(), p.melds().end(),
+                                         [](const meld_tuple &m) { return m.kind != BONUS; });
+        held << p.hiddenTileCount() + 3 * int(melds);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(held.size() >= 3 || model->gameState() != GameModel::HAND_IN_PLAY, 20000);
+    QCOMPARE(held, QList<int>(held.size(), 13));
+    QVERIFY(held.size() >= 3);
+    player.controller->destroyTable(table);
 }
 
 void TestDemoTable::aTurnLeftUnansweredDiscardsTheDrawnTile()

@@ -1,11 +1,13 @@
 #include "game/GameController.h"
 
 #include "SceneTestSetup.h"
+#include "app/RulesetInfo.h"
 #include "connection/ConnectionManager.h"
 #include "game/GameModel.h"
 #include "game/GameWindow.h"
 #include "game/TournamentLookup.h"
 #include "lobby/TableModel.h"
+#include "table/scene/PlayerActionView.h"
 #include "lobby/TournamentsLobbyModel.h"
 
 #include "testmain.h"
@@ -20,6 +22,7 @@ namespace {
 
 constexpr qint32 me = 10;
 constexpr qint32 regularTable = 40;
+constexpr qint32 riichiTable = 41;
 constexpr qint32 cupTable = 70;
 constexpr qint32 cup = 5;
 
@@ -57,11 +60,11 @@ PlayerData makePlayer(qint32 id)
     return p;
 }
 
-TableInfo makeTable(qint32 id, int gameType, qint32 tournament = -1)
+TableInfo makeTable(qint32 id, int gameType, qint32 tournament = -1, int ruleset = 0)
 {
     TableInfo info(id);
     info.setLobbyPath(QStringLiteral("1/Tables"));
-    info.setRuleset(0);
+    info.setRuleset(ruleset);
     info.setGameType(gameType);
     info.setWindRounds(1);
     info.setCapacity(TableCapacity(4, 0, 0));
@@ -157,6 +160,7 @@ private slots:
     void leftTournamentTableReopensWithOwnTiles();
     void kickUnwatchAndUnknownTables();
     void compactLayoutReachesEveryWindow();
+    void riichiWinsShowTsumoOrRon();
 
 private:
     QTemporaryDir m_artwork;
@@ -337,6 +341,55 @@ void TestGameController::compactLayoutReachesEveryWindow()
     rig.controller.setCompactTableLayout(false);
     for (const auto &[id, window] : rig.windows)
         QVERIFY(!window->isCompactLayout());
+}
+
+void TestGameController::riichiWinsShowTsumoOrRon()
+{
+    Rig rig;
+    rig.tables.addOrUpdateTable(makeTable(riichiTable, TableInfo::FULL_GAME, -1, RulesetInfo::JAPANESE_RIICHI));
+    emit rig.connection.watchSuccessful(riichiTable);
+    GameWindow *window = rig.windows.at(riichiTable);
+    const auto picture = [&](qint32 player) {
+        return window->claimImage(window->seatOf(player))->imagePath();
+    };
+    const auto dealt = [&] {
+        emit rig.connection.gameData(riichiTable, 3, server_game_state::enum_t(2),
+                                     {makePlayer(11), makePlayer(12), makePlayer(13), makePlayer(14)},
+                                     TableState(), WallState());
+        Seating seating;
+        seating.players = {{11, 12, 13, 14}};
+        emit rig.connection.startHand(riichiTable, 4, seating, {}, true, TableState(), WallState());
+        for (qint32 id : {11, 12, 13, 14})
+            emit rig.connection.hiddenTilesFromWall(riichiTable, id, 13, false);
+    };
+    const QString tsumo = QStringLiteral("textimages:claim-tsumo.png");
+    const QString ron = QStringLiteral("textimages:claim-ron.png");
+    dealt();
+
+    // A win on the own draw, also on the replacement tile after a kong.
+    emit rig.connection.hiddenTilesFromWall(riichiTable, 11, 1, false);
+    emit rig.connection.someoneDeclaredMahjong(riichiTable, 11);
+    QCOMPARE(picture(11), tsumo);
+    emit rig.connection.meldDeclared(riichiTable, 11, meld_tuple(KONG, meld_tuple::FaceDown, tile(5), -1, 0));
+    emit rig.connection.hiddenTilesFromWall(riichiTable, 11, 1, true);
+    emit rig.connection.someoneDeclaredMahjong(riichiTable, 11);
+    QCOMPARE(picture(11), tsumo);
+
+    // Wins on another's tile: the discard, and the tile added to a pong while it is robbed.
+    emit rig.connection.tileDiscarded(riichiTable, 11, tile(7));
+    emit rig.connection.someoneDeclaredMahjong(riichiTable, 12);
+    QCOMPARE(picture(12), ron);
+    emit rig.connection.hiddenTilesFromWall(riichiTable, 12, 1, false);
+    emit rig.connection.meldDeclared(riichiTable, 12, meld_tuple(PONG_TO_KONG, 0, tile(9), -1, 0));
+    emit rig.connection.someoneDeclaredMahjong(riichiTable, 13);
+    QCOMPARE(picture(13), ron);
+
+    // Watching from the middle of a hand: the turn comes from the server's prompt.
+    dealt();
+    emit rig.connection.playerShouldAct(riichiTable, TimeSpan(), 14);
+    emit rig.connection.someoneDeclaredMahjong(riichiTable, 14);
+    QCOMPARE(picture(14), tsumo);
+    QCOMPARE(logged(QStringLiteral("failed")), 0);
 }
 
 MAHJONG_TEST_MAIN(TestGameController)

@@ -51,6 +51,8 @@
 #include <QSettings>
 #include <QtDebug>
 
+#include <algorithm>
+
 #include <stdexcept>
 
 using namespace GameWindowHelpers;
@@ -420,6 +422,26 @@ void GameWindow::scaleWindMarkers()
         marker->setScale(scale);
 }
 
+std::vector<QWidget *> GameWindow::tableDialogs() const
+{
+    std::vector<QWidget *> dialogs{m_concealedDialog, m_scoreBoard, m_waiting,  m_seated,
+                                   m_watching,        m_inactive,   m_inviteDialog, m_washout,
+                                   m_roundScoreBoard, m_meldAuction, m_leaveBox};
+    dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), nullptr), dialogs.end());
+    return dialogs;
+}
+
+void GameWindow::showOverTable(QWidget *dialog)
+{
+    std::vector<QRect> taken;
+    for (QWidget *other : tableDialogs())
+        if (other != dialog && other->isVisible())
+            taken.push_back(other->geometry());
+    dialog->adjustSize();
+    dialog->move(clearPlace(dialog->size(), viewSize(), taken));
+    showRaised(dialog);
+}
+
 void GameWindow::placeImages()
 {
     const double height = currentTileHeight() * 1.2;
@@ -450,16 +472,14 @@ void GameWindow::resizeEvent(QResizeEvent *event)
     m_concealedDialog->move(m_form->GameView->mapFromScene(m_hand->pos()).x(),
                             qMax(0, m_form->GameView->mapFromScene(m_hand->pos()).y() -
                                         m_concealedDialog->height()));
-    for (QWidget *widget : {static_cast<QWidget *>(m_watching), static_cast<QWidget *>(m_waiting),
-                            static_cast<QWidget *>(m_seated), static_cast<QWidget *>(m_inactive)})
-        keepRelativePlace(widget, oldSize, newSize);
     m_scoreBoard->resize(m_scoreBoard->width(), qRound(newSize.height() * 0.8));
-    keepRelativePlace(m_scoreBoard, oldSize, newSize);
-    keepRelativePlace(m_washout, oldSize, newSize);
-    keepRelativePlace(m_roundScoreBoard, oldSize, newSize);
-    keepRelativePlace(m_meldAuction, oldSize, newSize);
-    keepRelativePlace(m_claimTimer, oldSize, newSize);
-    keepRelativePlace(m_leaveBox, oldSize, newSize);
+    // The dialogs keep their place over the table, beside the side bar.
+    const QSize oldTable(oldSize.width() - w, oldSize.height());
+    const QSize newTable = viewSize();
+    for (QWidget *dialog : tableDialogs())
+        if (dialog != m_concealedDialog)
+            keepRelativePlace(dialog, oldTable, newTable);
+    keepRelativePlace(m_claimTimer, oldTable, newTable);
 }
 
 void GameWindow::showEvent(QShowEvent *event)

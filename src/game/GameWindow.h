@@ -271,6 +271,11 @@ private:
     QSize viewSize() const;
     void applyLayout();
     void scaleWindMarkers();
+    // The table's dialogs and boxes, for placing one clear of the others.
+    std::vector<QWidget *> tableDialogs() const;
+    // Shows a dialog raised over the table, never over the side bar, and clear of the
+    // dialogs already shown where the table has room.
+    void showOverTable(QWidget *dialog);
     void placeImages();
     void clearTable();
     void rebuildFromModel();

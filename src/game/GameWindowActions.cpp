@@ -617,8 +617,7 @@ void GameWindow::onAreYouReady(const TimeSpan &time, bool seatOffered)
     m_seated->stopCountdown();
     if (time.end().isValid() && time.end().toSecsSinceEpoch() > 0)
         m_seated->startCountdown(time);
-    centreOn(m_seated, this);
-    showRaised(m_seated);
+    showOverTable(m_seated);
 }
 
 void GameWindow::onLeaveButtonClick()
@@ -639,6 +638,7 @@ void GameWindow::onLeaveButtonClick()
             QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
         for (QLabel *label : box->findChildren<QLabel *>())
             label->setTextFormat(Qt::PlainText);
+        showOverTable(box);
         m_leaveBox = box;
         ModelessMsgBox::connectFinished(box, this, [this](int result) {
             m_leaveBox = nullptr;
@@ -692,8 +692,7 @@ void GameWindow::onInviteButtonClick()
     if (!m_inviteDialog->isVisible()) {
         if (m_inviteDialog->rowCount() == 0 && m_inviteDialog->selectedCount() < 40 && !requested)
             requestPlayersOnline();
-        centreOn(m_inviteDialog, this);
-        showRaised(m_inviteDialog);
+        showOverTable(m_inviteDialog);
     }
 }
 
@@ -795,8 +794,7 @@ void GameWindow::updateWatchingWindow()
     m_seated->hide();
     m_watching->setPickedUpInfoHidden(m_table->isWatchingByChoice());
     m_watching->onJoinableChanged(m_table->isJoinable());
-    centreOn(m_watching, this);
-    showRaised(m_watching);
+    showOverTable(m_watching);
 }
 
 void GameWindow::updateOverlays()
@@ -812,8 +810,7 @@ void GameWindow::updateOverlays()
         m_tableInfo.storedGameType() != TableInfo::TOURNAMENT && state != GameModel::HAND_IN_PLAY &&
         !m_table->isHandInPlay()) {
         m_waiting->onSeatsRemaining(m_table->seatsRemaining());
-        centreOn(m_waiting, this);
-        showRaised(m_waiting);
+        showOverTable(m_waiting);
     } else {
         m_waiting->hide();
     }
@@ -916,8 +913,7 @@ void GameWindow::showEndOfRound(const MonetaryRoundScores &scores)
     m_roundScoreBoard->setRoundResults(scores);
     m_roundEnded = false;
     m_roundTournamentId = -1;
-    centreOn(m_roundScoreBoard, this);
-    showRaised(m_roundScoreBoard);
+    showOverTable(m_roundScoreBoard);
     emit tableActivity(tableId(), true, TimeSpan());
 }
 
@@ -934,8 +930,7 @@ void GameWindow::onEndOfTournamentRound(bool roundEnded, const TournamentRoundSc
     }
     m_roundScoreBoard->setRoundScores(scores);
     m_roundEnded = roundEnded;
-    centreOn(m_roundScoreBoard, this);
-    showRaised(m_roundScoreBoard);
+    showOverTable(m_roundScoreBoard);
     emit tableActivity(tableId(), true, TimeSpan());
 }
 

@@ -168,8 +168,7 @@ void GameWindow::updateInactive()
 {
     const PlayerData *own = ownRecord();
     if (own && ownSeated() && !own->isActive()) {
-        centreOn(m_inactive, this);
-        showRaised(m_inactive);
+        showOverTable(m_inactive);
     } else {
         m_inactive->hide();
     }

@@ -25,11 +25,6 @@ void keepRelativePlace(QWidget *widget, const QSize &oldSize, const QSize &newSi
         widget->move(freeW / 2, freeH / 2);
 }
 
-void centreOn(QWidget *widget, const QWidget *window)
-{
-    widget->move((window->width() - widget->width()) / 2, (window->height() - widget->height()) / 2);
-}
-
 void showRaised(QWidget *widget)
 {
     widget->show();
@@ -45,6 +40,40 @@ void showRaisedCentredOnce(QWidget *widget, const QSize &area)
     widget->setProperty(placed, true);
     widget->move(std::max(0, (area.width() - widget->width()) / 2),
                  std::max(0, (area.height() - widget->height()) / 2));
+}
+
+QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRect> &taken)
+{
+    const auto clamped = [&](int x, int y) {
+        return QPoint(std::max(0, std::min(x, area.width() - dialog.width())),
+                      std::max(0, std::min(y, area.height() - dialog.height())));
+    };
+    constexpr int gap = 4;
+    std::vector<QPoint> candidates{
+        clamped((area.width() - dialog.width()) / 2, (area.height() - dialog.height()) / 2)};
+    for (const QRect &other : taken) {
+        candidates.push_back(clamped(other.x(), other.bottom() + 1 + gap));
+        candidates.push_back(clamped(other.x(), other.top() - gap - dialog.height()));
+        candidates.push_back(clamped(other.right() + 1 + gap, other.y()));
+        candidates.push_back(clamped(other.left() - gap - dialog.width(), other.y()));
+    }
+    QPoint best = candidates.front();
+    qint64 bestCovered = -1;
+    for (const QPoint &place : candidates) {
+        const QRect rect(place, dialog);
+        qint64 covered = 0;
+        for (const QRect &other : taken) {
+            const QRect both = rect & other;
+            covered += both.isEmpty() ? 0 : qint64(both.width()) * both.height();
+        }
+        if (covered == 0)
+            return place;
+        if (bestCovered < 0 || covered < bestCovered) {
+            best = place;
+            bestCovered = covered;
+        }
+    }
+    return best;
 }
 
 tile_vector meldTiles(int kind, tile key)

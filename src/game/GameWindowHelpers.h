@@ -3,7 +3,11 @@
 #include "app/meld.h"
 #include "app/tile.h"
 
+#include <QPoint>
+#include <QRect>
 #include <QSize>
+
+#include <vector>
 
 class QWidget;
 
@@ -22,11 +26,14 @@ enum Sound {
 
 // Keeps a widget of the window at the same relative place after a resize.
 void keepRelativePlace(QWidget *widget, const QSize &oldSize, const QSize &newSize);
-void centreOn(QWidget *widget, const QWidget *window);
 void showRaised(QWidget *widget);
 // Shows a dialog raised; the first time it shows, centred over the table area of the
 // given size, later where it was left.
 void showRaisedCentredOnce(QWidget *widget, const QSize &area);
+// A place for a dialog inside the table area (a rectangle from 0, 0): centred when that
+// covers none of the given dialogs, else beside one of them, else where it covers them
+// least.
+QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRect> &taken);
 // Tiles of a declared meld, by kind; empty for a kind without a view.
 tile_vector meldTiles(int kind, tile key);
 

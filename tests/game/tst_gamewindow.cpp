@@ -4,6 +4,8 @@
 #include "app/Utils.h"
 #include "game/DealStartHandAnimation.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/SeatedWindow.h"
+#include "table/sidebar/SideBar.h"
 #include "table/dialogs/WashoutWindow.h"
 #include "table/scene/DeclaredView.h"
 #include "table/scene/DiscardView.h"
@@ -18,6 +20,7 @@
 
 #include "testmain.h"
 
+#include <QAbstractButton>
 #include <QGraphicsView>
 #include <QSettings>
 #include <QSignalSpy>
@@ -145,6 +148,7 @@ private slots:
     void handEndNamesDeclarersAndChoosesDialog();
     void tableClickAfterActivation();
     void offersAndLeave();
+    void dialogsStayOverTheTable();
     void kickBoxes();
     void msecsBetweenCountsDays();
     void destroyMidDeal();
@@ -380,6 +384,55 @@ void TestGameWindow::offersAndLeave()
     QCOMPARE(t.window.leaveBox(), box);
     QCOMPARE(leave.size(), 0);
     QCOMPARE(t.window.findChildren<ModelessMsgBox::MsgBox *>().size(), 1);
+}
+
+void TestGameWindow::dialogsStayOverTheTable()
+{
+    // A washout, then the offer of a seat, then the question before leaving: each
+    // stands over the table beside the side bar, at its form's size, and none hides the
+    // buttons of one shown before it.
+    Table t(TableInfo::SINGLE_HAND, 4, true);
+    t.window.resize(1024, 768);
+    t.deal();
+    EndHand end;
+    end.endKind = 7;
+    EndHandPlayer row;
+    row.playerId = 11;
+    row.payment = 100;
+    end.players[11] = row;
+    t.window.onHandEnd(end);
+    t.window.onAreYouReady(TimeSpan(QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc().addSecs(20)),
+                           true);
+    t.window.onLeaveButtonClick();
+    const std::vector<QWidget *> shown = {t.window.washoutWindow(), t.window.seatedWindow(),
+                                          t.window.leaveBox()};
+    const int tableRight = t.window.width() - t.window.sideBar()->width();
+    for (size_t i = 0; i < shown.size(); ++i) {
+        QWidget *dialog = shown[i];
+        QVERIFY(dialog && dialog->isVisible());
+        const QRect rect = dialog->geometry();
+        QVERIFY2(rect.left() >= 0 && rect.right() < tableRight && rect.top() >= 0 && rect.bottom() < t.window.height(),
+                 qPrintable(dialog->metaObject()->className()));
+        QVERIFY(rect.width() >= dialog->minimumSizeHint().width());
+        QVERIFY(rect.height() >= dialog->minimumSizeHint().height());
+        for (size_t j = 0; j < i; ++j)
+            for (QAbstractButton *button : shown[j]->findChildren<QAbstractButton *>()) {
+                if (!button->isVisible())
+                    continue;
+                const QRect place(button->mapTo(&t.window, QPoint()), button->size());
+                QVERIFY2(!place.intersects(rect), qPrintable(QStringLiteral("%1 hides %2 of %3")
+                                                                 .arg(QLatin1String(dialog->metaObject()->className()),
+                                                                      button->text(),
+                                                                      QLatin1String(shown[j]->metaObject()->className()))));
+            }
+    }
+    QVERIFY(t.window.grab().save(QStringLiteral("%1/table-dialogs-1024x768.png")
+                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")))));
+
+    // A narrower window moves them along, still clear of the side bar.
+    t.window.resize(900, 700);
+    for (QWidget *dialog : shown)
+        QVERIFY(dialog->geometry().right() < t.window.width() - t.window.sideBar()->width());
 }
 
 void TestGameWindow::kickBoxes()

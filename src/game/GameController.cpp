@@ -307,7 +307,8 @@ void GameController::setCompactTableLayout(bool compact)
     if (compact == m_compactLayout)
         return;
     m_compactLayout = compact;
-    for (auto &[id, e] : m_tables) {
+    for (auto &[id, table] : m_tables) {
+        TableEntry &e = table; // lambdas capture this reference: C++17 lets them capture no binding
         if (e.window)
             guarded(id, "setCompactLayout", [&] { e.window->setCompactLayout(compact); });
     }
@@ -728,7 +729,8 @@ void GameController::playerPictureUpdate(qint32 playerId)
 {
     if (!m_services.players)
         return;
-    for (auto &[id, e] : m_tables) {
+    for (auto &[id, table] : m_tables) {
+        TableEntry &e = table;
         if (e.window)
             guarded(id, "playerPictureUpdate", [&] {
                 e.window->setPlayerPicture(playerId, m_services.players->picture(playerId, true));
@@ -837,7 +839,8 @@ void GameController::onTournamentAdded(const TournamentInfo &info)
 
 void GameController::onTournamentUpdate(qint32 tournamentId, const TournamentInfoUpdates &updates)
 {
-    for (auto &[id, e] : m_tables) {
+    for (auto &[id, table] : m_tables) {
+        TableEntry &e = table;
         if (!e.model || e.model->tableInfo().mttId() != tournamentId)
             continue;
         guarded(id, "onTournamentUpdate", [&] {
@@ -876,7 +879,8 @@ void GameController::endOfTournamentRound(qint32, qint32 tableId, bool flag,
 
 void GameController::tournamentRankings(qint32 tournamentId, const TournamentRankings &rankings)
 {
-    for (auto &[id, e] : m_tables) {
+    for (auto &[id, table] : m_tables) {
+        TableEntry &e = table;
         if (!e.model || !isTournamentTable(e.model->tableInfo())
             || e.model->tableInfo().mttId() != tournamentId)
             continue;

@@ -42,7 +42,7 @@ int crossSize(const TilePainter &painter, int orientation, bool along)
 MeldView::MeldView(int orientation, int kind, tile t, int claimPosition, int claimedOffset,
                    int concealment)
     : m_painter(&TileGraphics::instance().painter()), m_orientation(orientation), m_kind(kind),
-      m_concealment(concealment), m_claimPosition(claimPosition), m_claimedOffset(claimedOffset)
+      m_claimPosition(claimPosition)
 {
     const int c = claimPosition;
     const int k = concealment;

@@ -52,9 +52,7 @@ private:
     TilePainter *m_painter;
     int m_orientation;
     int m_kind;
-    int m_concealment = 0;
     int m_claimPosition = -1;
-    int m_claimedOffset = -1;
     int m_cx = 0;
     int m_cy = 0;
     std::vector<TileView *> m_tiles;

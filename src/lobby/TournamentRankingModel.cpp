@@ -144,6 +144,21 @@ void TournamentPlayerFilter::setSearchText(const QString &text)
 
 bool TournamentPlayerFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
+    // The score text ("3.5/10") is no number: scores compare by the ranking's table points,
+    // then its competition points.
+    const auto *rankings = qobject_cast<const TournamentRankingModel *>(sourceModel());
+    if (rankings && left.column() == ScoreColumn) {
+        const RankingEntry *a = rankings->rankingEntry(left);
+        const RankingEntry *b = rankings->rankingEntry(right);
+        if (a && b) {
+            const auto scoreA = std::make_pair(a->ranking.table_points, a->ranking.competition_points);
+            const auto scoreB = std::make_pair(b->ranking.table_points, b->ranking.competition_points);
+            if (scoreA != scoreB)
+                return scoreA < scoreB;
+            return variantLessThan(left.siblingAtColumn(NameColumn).data(Qt::DisplayRole),
+                                   right.siblingAtColumn(NameColumn).data(Qt::DisplayRole));
+        }
+    }
     const QVariant l = left.data(Qt::DisplayRole);
     const QVariant r = right.data(Qt::DisplayRole);
     if (!l.isValid() || !r.isValid())
@@ -152,8 +167,8 @@ bool TournamentPlayerFilter::lessThan(const QModelIndex &left, const QModelIndex
     const int b = r.toInt();
     if (a != b)
         return a < b;
-    return variantLessThan(left.siblingAtColumn(1).data(Qt::DisplayRole),
-                           right.siblingAtColumn(1).data(Qt::DisplayRole));
+    return variantLessThan(left.siblingAtColumn(NameColumn).data(Qt::DisplayRole),
+                           right.siblingAtColumn(NameColumn).data(Qt::DisplayRole));
 }
 
 bool TournamentPlayerFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const

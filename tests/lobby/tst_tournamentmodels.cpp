@@ -158,6 +158,17 @@ private slots:
         QCOMPARE(column(filter, 1), (QStringList{"abe", "carl", "bea", "dora"}));
         filter.setSearchText("e b");
         QCOMPARE(column(filter, 1), (QStringList{"abe", "bea"}));
+
+        // Sorted by score: by its numbers, half points and all, equal ones by name.
+        filter.setSearchText(QString());
+        model.onTournamentRankings(42, {ranking(5, "eve", 30, 9), ranking(6, "finn", 7, 10),
+                                        ranking(7, "gus", 7, 12), ranking(8, "hal", 8, 1),
+                                        ranking(9, "ida", 7, 10)});
+        filter.sort(2, Qt::DescendingOrder);
+        QCOMPARE(column(filter, 2), (QStringList{"15/9", "4/1", "3.5/12", "3.5/10", "3.5/10"}));
+        QCOMPARE(column(filter, 1), (QStringList{"eve", "hal", "gus", "ida", "finn"}));
+        filter.sort(2, Qt::AscendingOrder);
+        QCOMPARE(column(filter, 1), (QStringList{"finn", "ida", "gus", "hal", "eve"}));
     }
 };
 

@@ -25,11 +25,11 @@ bool ClientConfig::hasXmppPort() const
 
 quint16 ClientConfig::xmppPortPart() const
 {
-    // A port that is no number, or none a socket can have, is 0: cutting it to 16 bits
-    // would send the chat client to some other port.
+    // A port that is no number, or none a socket can connect to, is 0: cutting it to 16
+    // bits would send the chat client to some other port.
     bool ok = false;
     const int port = m_xmppServer.section(QLatin1Char(':'), 1, 1).toInt(&ok, 10);
-    if (!ok || port < 0 || port > 0xffff) {
+    if (!ok || port <= 0 || port > 0xffff) {
         qWarning() << "chat server port out of range:" << m_xmppServer;
         return 0;
     }
@@ -38,5 +38,7 @@ quint16 ClientConfig::xmppPortPart() const
 
 quint16 ClientConfig::xmppPort(quint16 defaultPort) const
 {
-    return hasXmppPort() ? xmppPortPart() : defaultPort;
+    // A port part that is no valid port (warned about above) leaves the default.
+    const quint16 port = hasXmppPort() ? xmppPortPart() : 0;
+    return port != 0 ? port : defaultPort;
 }

@@ -244,6 +244,25 @@ void TestScoreBoard::columnsAndTabs()
              QStringLiteral("Play (%1)").arg(classic.value().buyInText()));
     QVERIFY(child<QPushButton>(board, "leavePushButton")->isVisibleTo(&board));
 
+    // A washout where the server sent only the ready hand: no panel without scores, no
+    // tab without a hand, and the own column's missing hand gives way to the one sent.
+    EndHand washout = draw;
+    washout.endKind = 7;
+    for (qint32 id : {2, 3})
+        washout.players[id].hand.clear();
+    board.setEndHand(washout, 3, classic);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(tabs->isVisibleTo(&board));
+    QVERIFY(tabs->isTabVisible(0));
+    for (int i : {1, 2, 3})
+        QVERIFY(!tabs->isTabVisible(i));
+    for (const char *score : {"score1", "score2", "score3", "score4"})
+        QVERIFY2(!child<QWidget>(board, score)->isVisibleTo(&board), score);
+    QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-washout")) > 20);
+    washout.players[1].hand.clear();
+    board.setEndHand(washout, 3, classic);
+    QVERIFY(!tabs->isVisibleTo(&board));
+
     // While watching, the first column; ura dora shown beside the dora.
     draw.dora = {tile(9)};
     draw.uraDora = {tile(10)};

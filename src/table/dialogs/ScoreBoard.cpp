@@ -233,7 +233,14 @@ void ScoreBoard::setEndHand(const EndHand &endHand, qint32 ownPlayerId, const Ta
             scores[i]->clear();
             totals[i]->clear();
         }
+        // A player without scores (a draw) gets no empty panel, one without a hand shown
+        // no empty tab.
+        scores[i]->setVisible(i < shown && hasScores(rows[i]));
+        m_ui->scoreMelds->setTabVisible(int(i), i < shown && !rows[i].hand.empty());
     }
+    const bool anyHand = std::any_of(rows.begin(), rows.begin() + long(shown),
+                                     [](const EndHandPlayer &player) { return !player.hand.empty(); });
+    m_ui->scoreMelds->setVisible(anyHand);
 
     m_doraScene.view.clear();
     m_uraDoraScene.view.clear();
@@ -303,17 +310,27 @@ void ScoreBoard::fitViews()
 
 void ScoreBoard::showPlayerTab(qint32 playerId)
 {
-    if (playerId == -1) {
-        m_ui->scoreMelds->setCurrentIndex(0);
-        return;
-    }
     const size_t columns = std::min<size_t>(m_columnIds.size(), 4);
     for (size_t i = 0; i < columns; ++i) {
-        if (m_columnIds[i] == playerId) {
+        if (m_columnIds[i] == playerId && m_ui->scoreMelds->isTabVisible(int(i))) {
             m_ui->scoreMelds->setCurrentIndex(int(i));
             return;
         }
     }
+    // That player's hand was not sent: the first hand that was.
+    for (int i = 0; i < m_ui->scoreMelds->count(); ++i) {
+        if (m_ui->scoreMelds->isTabVisible(i)) {
+            m_ui->scoreMelds->setCurrentIndex(i);
+            return;
+        }
+    }
+    m_ui->scoreMelds->setCurrentIndex(0);
+}
+
+bool ScoreBoard::hasScores(const EndHandPlayer &player)
+{
+    return !player.points.empty() || !player.doubles.empty() || !player.limits.empty() ||
+           !player.bonuses.empty() || player.handScore > 0;
 }
 
 void ScoreBoard::refreshTileViews()

@@ -30,8 +30,13 @@ public:
     // The SHA-1 digest of the photo's bytes as received; null for a vCard built here.
     const QByteArray &photoHash() const { return m_photoHash; }
     void setPhotoHash(const QByteArray &hash) { m_photoHash = hash; }
+    // Players' pictures are shown small; a photo larger than this on either side is
+    // refused before it is decoded.
+    static constexpr int MaxPhotoSide = 512;
+
     // Replaces the photo by the image decoded from data (a null format lets the
-    // decoder guess); true when the result is not null.
+    // decoder guess); true when the result is not null. A photo whose size cannot be
+    // read or is over MaxPhotoSide leaves a null photo.
     bool loadPhoto(const QByteArray &data, const char *format);
 
     const QList<Field> &fields() const { return m_fields; }

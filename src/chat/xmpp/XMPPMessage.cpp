@@ -66,6 +66,11 @@ QDateTime XMPPMessage::delayStamp() const
     return m_stanza.delay ? m_stanza.delay->stamp : QDateTime();
 }
 
+QString XMPPMessage::delayFrom() const
+{
+    return m_stanza.delay ? m_stanza.delay->from.toString() : QString();
+}
+
 int XMPPMessage::typeFromName(const QString &name)
 {
     for (int type = Error; type < Normal; ++type) {

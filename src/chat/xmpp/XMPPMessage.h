@@ -31,6 +31,9 @@ public:
     QString body() const;
     bool hasDelay() const { return m_stanza.delay.has_value(); }
     QDateTime delayStamp() const;
+    // Who stamped the delay; empty without one.
+    QString delayFrom() const;
+    void clearDelay() { m_stanza.delay.reset(); }
 
     const xmpp::MessageStanza &stanza() const { return m_stanza; }
 

@@ -3,12 +3,15 @@
 
 #include "app/Singleton.h"
 #include "chat/XMPPChatManager.h"
+#include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPJid.h"
 #include "connection/PlayerDb.h"
 #include "connection/QueryUserCallback.h"
 #include "connection/ServerTime.h"
 
 #include <QEvent>
+
+#include <utility>
 
 namespace {
 
@@ -58,6 +61,10 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     connect(chat, &XMPPChat::message, this, &ChatWindow::onMessage);
     connect(m_ui->input, &QLineEdit::returnPressed, this, &ChatWindow::onSendMessage);
     connect(m_ui->send, &QPushButton::clicked, this, &ChatWindow::onSendMessage);
+    if (XMPPClient *client = chat->client()) {
+        connect(client, &XMPPClient::disconnected, this, &ChatWindow::onChatDisconnected);
+        connect(client, &XMPPClient::connected, this, &ChatWindow::onChatConnected);
+    }
 }
 
 ChatWindow::~ChatWindow()
@@ -107,6 +114,25 @@ void ChatWindow::onSendMessage()
     // Not connected: nothing went out, and the text stays for another try.
     if (m_chat->send(text))
         m_ui->input->clear();
+    else
+        addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
+}
+
+void ChatWindow::onChatDisconnected()
+{
+    m_connectionLost = true;
+    addSystemMessage(tr("The chat is disconnected. It reconnects by itself."));
+}
+
+void ChatWindow::onChatConnected()
+{
+    if (std::exchange(m_connectionLost, false))
+        addSystemMessage(tr("The chat is back."));
+}
+
+void ChatWindow::addSystemMessage(const QString &text)
+{
+    m_ui->output->addSystemMessage(Singleton<ServerTime>::instance().now(), text);
 }
 
 void ChatWindow::changeEvent(QEvent *event)

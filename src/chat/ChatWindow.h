@@ -36,13 +36,19 @@ public:
 public slots:
     void onMessage(const XMPPMessage &message);
     void onSendMessage();
+    void onChatDisconnected();
+    void onChatConnected();
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void addSystemMessage(const QString &text);
+
     std::unique_ptr<Ui::ChatWindow> m_ui;
     QPointer<XMPPChat> m_chat;
     PlayerDb *m_playerDb;
     bool m_openedLocally = false;
+    // The chat connection was lost and is not back yet.
+    bool m_connectionLost = false;
 };

@@ -11,7 +11,9 @@
 #include <QDebug>
 #include <QEvent>
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -55,6 +57,7 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     connect(&m_conference, &XMPPConference::userError, this, &ConferenceWidget::onUserError);
     connect(&m_conference, &XMPPConference::userJoined, this, &ConferenceWidget::onUserJoined);
     connect(&m_conference, &XMPPConference::userLeft, this, &ConferenceWidget::onUserLeft);
+    connect(&m_conference, &XMPPConference::userDisconnected, this, &ConferenceWidget::onUserDisconnected);
     connect(&m_conference, &XMPPConference::userKicked, this, &ConferenceWidget::onUserKicked);
     connect(&m_conference, &XMPPConference::userBanned, this, &ConferenceWidget::onUserBanned);
     connect(&m_conference, &XMPPConference::participantJoined, this, &ConferenceWidget::onParticipantJoined);
@@ -107,6 +110,10 @@ void ConferenceWidget::setTableRoom(qint32 tableId)
 
 void ConferenceWidget::enterRoom(const QString &room, ChatKind kind)
 {
+    // Already there, or on the way (also back after a lost connection).
+    if ((m_conference.isJoined() || m_conference.isJoining())
+        && m_conference.room().compare(room, Qt::CaseInsensitive) == 0)
+        return;
     if (m_conference.isJoined()) {
         qWarning() << "Still in the chat room" << m_conference.room() << "; staying there instead of" << room;
         return;
@@ -178,12 +185,15 @@ void ConferenceWidget::onMessage(const XMPPMessage &message)
 
 void ConferenceWidget::showMessage(const XMPPMessage &message, int role)
 {
-    const QDateTime time = message.hasDelay() ? message.delayStamp() : Singleton<ServerTime>::instance().now();
+    // A line is never placed after the present.
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    const QDateTime time = message.hasDelay() ? std::min(message.delayStamp(), now) : now;
     m_ui->chatOutput->addMessage(time, resourceOf(message.from()), message.body(), role);
 }
 
 void ConferenceWidget::onUserError(XMPPConference *, XMPPPresence::error_t error)
 {
+    m_connectionLost = false;
     if (error == XMPPPresence::RoomMissing && m_chatKind == LobbyChatKind)
         addSystemMessage(tr("Lobby chat unavailable"));
     else if (error == XMPPPresence::RoomMissing && m_chatKind == TableChatKind)
@@ -195,6 +205,8 @@ void ConferenceWidget::onUserError(XMPPConference *, XMPPPresence::error_t error
 void ConferenceWidget::onUserJoined()
 {
     m_ui->chatInput->setEnabled(true);
+    if (std::exchange(m_connectionLost, false))
+        addSystemMessage(tr("The chat is back."));
     notify(OwnJoinLeave, tr("%1 joined the chat").arg(m_conference.nick().toHtmlEscaped()));
 }
 
@@ -202,6 +214,12 @@ void ConferenceWidget::onUserLeft()
 {
     m_ui->chatInput->setEnabled(false);
     notify(OwnJoinLeave, tr("%1 left the chat").arg(m_conference.nick().toHtmlEscaped()));
+}
+
+void ConferenceWidget::onUserDisconnected()
+{
+    m_connectionLost = true;
+    addSystemMessage(tr("The chat is disconnected. It is joined again when the connection is back."));
 }
 
 void ConferenceWidget::onUserKicked(XMPPConference *, const XMPPJid &actor, const QString &reason)
@@ -257,8 +275,13 @@ void ConferenceWidget::onParticipantBanned(XMPPConference *, const QString &nick
 void ConferenceWidget::onReturnPressed()
 {
     const QString text = m_ui->chatInput->text();
-    if (text.isEmpty() || !m_conference.isJoined())
+    if (text.isEmpty())
         return;
+    if (!m_conference.isJoined()) {
+        if (m_connectionLost)
+            addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
+        return;
+    }
     try {
         m_conference.sendMessage(text);
         m_ui->chatInput->clear();

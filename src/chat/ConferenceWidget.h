@@ -59,6 +59,7 @@ public slots:
     void onUserError(XMPPConference *conference, XMPPPresence::error_t error);
     void onUserJoined();
     void onUserLeft();
+    void onUserDisconnected();
     void onUserKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void onUserBanned(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void onParticipantJoined(XMPPConference *conference, const QString &nick);
@@ -82,5 +83,7 @@ private:
     XMPPConference m_conference;
     int m_suppressedNotices;
     int m_chatKind = NoChatKind;
+    // The chat connection was lost while in the room, which is not joined again yet.
+    bool m_connectionLost = false;
     ChatController *m_context = nullptr;
 };

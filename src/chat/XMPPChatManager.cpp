@@ -111,6 +111,11 @@ XMPPChat::~XMPPChat()
     emit destroyed(this);
 }
 
+XMPPClient *XMPPChat::client() const
+{
+    return m_manager ? m_manager->client() : nullptr;
+}
+
 bool XMPPChat::send(const QString &text)
 {
     if (!m_manager || !m_manager->client() || m_manager->client()->state() != XMPPClient::ConnectedState)

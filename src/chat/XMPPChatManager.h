@@ -62,6 +62,8 @@ public:
     // client is not connected.
     bool send(const QString &text);
     void deliver(const XMPPMessage &received) { emit message(received); }
+    // The client the chat goes through; null once it is gone.
+    XMPPClient *client() const;
 
 signals:
     // Every message of the chat, incoming and own.

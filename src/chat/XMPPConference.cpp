@@ -6,6 +6,7 @@
 #include <QDebug>
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -47,6 +48,7 @@ void XMPPConference::setClient(XMPPClient *client)
     if (!client)
         return;
     connect(client, &QObject::destroyed, this, &XMPPConference::onClientDestroyed);
+    connect(client, &XMPPClient::connected, this, &XMPPConference::onConnected);
     connect(client, &XMPPClient::disconnected, this, &XMPPConference::onDisconnected);
     connect(client, &XMPPClient::messageReceived, this, &XMPPConference::onMessage);
     connect(client, &XMPPClient::presence, this, &XMPPConference::onPresence);
@@ -57,6 +59,8 @@ void XMPPConference::setRoom(const QString &room)
     if (m_joined)
         throw std::runtime_error("user joined to a room");
     m_joinTimer.stop();
+    m_joining = false;
+    m_rejoin = false;
     // The server writes node and domain in lower case; rooms compare as text.
     const qsizetype slash = room.indexOf(QLatin1Char('/'));
     m_room = slash < 0 ? room.toLower() : room.left(slash).toLower() + room.mid(slash);
@@ -82,6 +86,7 @@ void XMPPConference::join(const QString &nick)
 void XMPPConference::sendJoin()
 {
     m_client->joinRoom(parseJid(m_room), m_nick);
+    m_joining = true;
 }
 
 void XMPPConference::leave()
@@ -90,6 +95,9 @@ void XMPPConference::leave()
     if (m_joined)
         m_client->leaveRoom(parseJid(m_room), m_nick);
     m_joined = false;
+    m_joining = false;
+    m_rejoin = false;
+    m_joinTimer.stop();
 }
 
 void XMPPConference::sendMessage(const QString &text)
@@ -109,8 +117,19 @@ QString XMPPConference::bareOf(const QString &jid) const
 void XMPPConference::onMessage(const XMPPMessage &received)
 {
     const QString from = received.from();
-    if (received.type() == XMPPMessage::GroupChat && !m_room.isEmpty() && bareOf(from) == m_room && from != m_room)
+    if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(from) != m_room || from == m_room)
+        return;
+    // Only the room (its history) and the server may say when a line was first sent;
+    // anybody else's stamp could put a line anywhere in the history.
+    const QString stampedBy = received.delayFrom().toLower();
+    if (!received.hasDelay() || stampedBy == m_room || (m_client && stampedBy == m_client->serverDomain())) {
         emit message(received);
+        return;
+    }
+    qDebug() << "Ignoring the delay stamp of" << from << "by" << stampedBy;
+    XMPPMessage arrived = received;
+    arrived.clearDelay();
+    emit message(arrived);
 }
 
 void XMPPConference::onPresence(const XMPPPresence &received)
@@ -130,6 +149,7 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     const int availability = received.availability();
     if (availability == 0) {
         m_joinTimer.stop();
+        m_joining = false;
         if (received.error() == XMPPPresence::RoomLocked && m_joinAttempts < MaxJoinRetries)
             m_joinTimer.start(JoinRetryDelayMs);
         else
@@ -166,6 +186,7 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     case 2:
         if (own) {
             m_joinTimer.stop();
+            m_joining = false;
             m_joined = true;
             emit userJoined(this);
         } else {
@@ -186,9 +207,27 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     }
 }
 
+void XMPPConference::onConnected()
+{
+    if (!std::exchange(m_rejoin, false))
+        return;
+    try {
+        join(m_nick);
+    } catch (const std::exception &e) {
+        qWarning() << "Joining" << m_room << "again failed:" << e.what();
+    }
+}
+
 void XMPPConference::onDisconnected()
 {
+    m_joinTimer.stop();
+    const bool inRoom = m_joined || m_joining;
     m_joined = false;
+    m_joining = false;
+    if (inRoom) {
+        m_rejoin = true;
+        emit userDisconnected(this);
+    }
 }
 
 void XMPPConference::onClientDestroyed()
@@ -196,6 +235,8 @@ void XMPPConference::onClientDestroyed()
     m_joinTimer.stop();
     m_client = nullptr;
     m_joined = false;
+    m_joining = false;
+    m_rejoin = false;
 }
 
 void XMPPConference::onJoinTimerTimeout()

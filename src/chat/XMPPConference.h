@@ -11,9 +11,10 @@
 class XMPPClient;
 
 // One multi-user chat room seen from the local user: joins it under a nick (retrying
-// while the room is still locked), leaves it, sends to it, and turns the room's
-// presences and messages into signals. "user" signals are about the local user,
-// "participant" signals about other occupants.
+// while the room is still locked, and again when the chat connection is back after a
+// loss), leaves it, sends to it, and turns the room's presences and messages into
+// signals. "user" signals are about the local user, "participant" signals about other
+// occupants.
 class XMPPConference : public QObject
 {
     Q_OBJECT
@@ -38,6 +39,8 @@ public:
     void sendMessage(const QString &text);
 
     bool isJoined() const { return m_joined; }
+    // A join sent and not answered yet, or due once the lost connection is back.
+    bool isJoining() const { return m_joining || m_rejoin; }
     QString nick() const { return m_nick; }
 
 signals:
@@ -46,6 +49,9 @@ signals:
     void userError(XMPPConference *conference, XMPPPresence::error_t error);
     void userJoined(XMPPConference *conference);
     void userLeft(XMPPConference *conference);
+    // The chat connection was lost while in the room or joining it; the room is
+    // joined again when the connection is back.
+    void userDisconnected(XMPPConference *conference);
     void userKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void userBanned(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void participantJoined(XMPPConference *conference, const QString &nick);
@@ -58,6 +64,7 @@ signals:
 public slots:
     void onMessage(const XMPPMessage &message);
     void onPresence(const XMPPPresence &presence);
+    void onConnected();
     void onDisconnected();
     void onClientDestroyed();
     void onJoinTimerTimeout();
@@ -72,6 +79,9 @@ private:
     QString m_room;
     QString m_nick;
     bool m_joined = false;
+    bool m_joining = false;
+    // Join again once the connection is back.
+    bool m_rejoin = false;
     QTimer m_joinTimer;
     int m_joinAttempts = 0;
 };

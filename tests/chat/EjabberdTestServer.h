@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSslCertificate>
 #include <QSslConfiguration>
+#include <QSslSocket>
 #include <QString>
 #include <QStringList>
 
@@ -17,8 +18,8 @@ struct EjabberdTestServer
     quint16 port = 0;
     QString searchDirectory;
 
-    // Reads the server's env file and trusts its CA for every TLS connection of the
-    // test. False when the file is missing.
+    // Reads the server's env file and trusts its CA, besides those trusted already, for
+    // every TLS connection of the test. False when the file is missing.
     bool load(const QString &serverDir)
     {
         dir = serverDir;
@@ -35,7 +36,7 @@ struct EjabberdTestServer
                 searchDirectory = QString::fromLocal8Bit(line.mid(17));
         }
         QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-        configuration.setCaCertificates(ca);
+        configuration.addCaCertificates(ca);
         QSslConfiguration::setDefaultConfiguration(configuration);
         return true;
     }
@@ -53,3 +54,55 @@ inline bool runEjabberdScript(const QStringList &arguments, QByteArray *output =
         *output = process.readAllStandardOutput();
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
+
+// Another user at the chat server who writes the stream by hand, so that a test can
+// send what no well-behaved client would.
+class RawXmppUser
+{
+public:
+    // Logs in over STARTTLS with SASL PLAIN and binds; false when any step fails.
+    bool login(quint16 port, const QByteArray &user, const QByteArray &password)
+    {
+        m_socket.connectToHost(QStringLiteral("localhost"), port);
+        if (!m_socket.waitForConnected(5000) || !openStream()
+            || !send("<starttls xmlns='urn:ietf:params:xml:ns:xmpp-tls'/>", "<proceed"))
+            return false;
+        m_socket.startClientEncryption();
+        if (!m_socket.waitForEncrypted(5000) || !openStream())
+            return false;
+        const QByteArray auth = QByteArray(1, '\0') + user + QByteArray(1, '\0') + password;
+        if (!send("<auth xmlns='urn:ietf:params:xml:ns:xmpp-sasl' mechanism='PLAIN'>" + auth.toBase64() + "</auth>",
+                  "<success"))
+            return false;
+        return openStream()
+            && send("<iq type='set' id='bind'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
+                    "<resource>raw</resource></bind></iq>",
+                    "</iq>");
+    }
+
+    // Writes the bytes and, with an awaited text, reads until it has come.
+    bool send(const QByteArray &bytes, const QByteArray &awaited = QByteArray())
+    {
+        m_received.clear();
+        m_socket.write(bytes);
+        if (!m_socket.waitForBytesWritten(5000) && m_socket.bytesToWrite() > 0)
+            return false;
+        while (!awaited.isEmpty() && !m_received.contains(awaited)) {
+            if (!m_socket.waitForReadyRead(5000))
+                return false;
+            m_received += m_socket.readAll();
+        }
+        return true;
+    }
+
+private:
+    bool openStream()
+    {
+        return send("<?xml version='1.0'?><stream:stream to='localhost' xmlns='jabber:client' "
+                    "xmlns:stream='http://etherx.jabber.org/streams' version='1.0'>",
+                    "</stream:features>");
+    }
+
+    QSslSocket m_socket;
+    QByteArray m_received;
+};

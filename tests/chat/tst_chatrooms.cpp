@@ -12,10 +12,13 @@
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 // Room views against a real ejabberd (started by the test fixture with the persistent
@@ -29,6 +32,8 @@ private slots:
     void initTestCase();
     void talkInTheLobby();
     void banFromTableRoom();
+    void hostileOccupant();
+    void chatSurvivesServerRestart();
 
 private:
     // One player at the chat: client, player directory, chat context and room view.
@@ -68,7 +73,7 @@ void TestChatRooms::initTestCase()
     QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
 
     // Accounts of this test alone: the other chat tests run at the same time.
-    for (int account = 2101; account <= 2106; ++account)
+    for (int account = 2101; account <= 2108; ++account)
         QVERIFY(run({"register", m_serverDir, QString::number(account), "secret"}));
 
     setupResourceSearchPaths({}, QStringLiteral("default"));
@@ -234,6 +239,123 @@ void TestChatRooms::banFromTableRoom()
     QVERIFY(elsewhere.conference()->room().isNull());
     QCOMPARE(haruto->client->state(), 5);
     QCOMPARE(mei->client->state(), 5);
+}
+
+void TestChatRooms::hostileOccupant()
+{
+    // Haruto sits at a table; Aiko's client writes whatever it likes into the room.
+    auto haruto = seat("2107", 1001, "Haruto");
+    QVERIFY(haruto);
+    const qint32 table = 5000 + QCoreApplication::applicationPid() % 1000;
+    const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    RawXmppUser aiko;
+    QVERIFY(aiko.login(m_port, "2108", "secret"));
+    QVERIFY(aiko.send("<presence to='" + room + "/Aiko'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                      "code='110'"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Aiko joined the chat"), 5000);
+    const auto say = [&aiko, &room](const QByteArray &content) {
+        return aiko.send("<message to='" + room + "' type='groupchat'>" + content + "</message>");
+    };
+
+    // One start tag of 300 attributes costs its own stanza, not Haruto's chat.
+    QByteArray flood = "<x xmlns='urn:x'";
+    for (int i = 0; i < 300; ++i)
+        flood += " a" + QByteArray::number(i) + "=''";
+    QTest::ignoreMessage(QtWarningMsg, "Dropping a stanza with more than 256 attributes in one element");
+    QVERIFY(say("<body>flood</body>" + flood + "/>"));
+    // Stamps fifty years ahead, of Aiko's own and in the room's name, pin no line
+    // below all later ones.
+    QVERIFY(say("<body>from the future</body><delay xmlns='urn:xmpp:delay' from='2108@localhost' "
+                "stamp='2076-01-01T00:00:00Z'/>"));
+    QVERIFY(say("<body>from the future in the room's name</body><delay xmlns='urn:xmpp:delay' from='" + room
+                + "' stamp='2076-01-01T00:00:00Z'/>"));
+    // A megabyte of text.
+    QVERIFY(say("<body>" + QByteArray(1000000, 'x') + "</body>"));
+    QVERIFY(say("<body>after all that</body>"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Aiko: after all that"), 10000);
+    const QString text = haruto->text();
+    QVERIFY(!text.contains("flood"));
+    const qsizetype future = text.indexOf("Aiko: from the future\n");
+    const qsizetype roomFuture = text.indexOf("Aiko: from the future in the room's name");
+    const qsizetype huge = text.indexOf("Aiko: xxxx");
+    QVERIFY2(future >= 0 && future < roomFuture && roomFuture < huge && huge < text.indexOf("Aiko: after all that"),
+             qPrintable(text.left(2000)));
+    const QString hugeLine = text.mid(huge).section('\n', 0, 0);
+    QVERIFY(hugeLine.endsWith(QChar(0x2026)));
+    QVERIFY(hugeLine.size() < ChatOutputWidget::MaxMessageLength + 20);
+    QCOMPARE(haruto->client->state(), 5);
+
+    // A picture of 5500 x 5500 pixels in Aiko's vCard is not decoded.
+    QImage picture(5500, 5500, QImage::Format_Mono);
+    picture.fill(0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    QVERIFY(aiko.send("<iq type='set' id='card'><vCard xmlns='vcard-temp'><PHOTO><TYPE>image/png</TYPE><BINVAL>"
+                          + png.toBase64() + "</BINVAL></PHOTO></vCard></iq>",
+                      "id='card'"));
+    QSignalSpy cards(haruto->client.get(), &XMPPClient::vCardReceived);
+    QTest::ignoreMessage(QtWarningMsg, "Refusing a vCard photo of 5500 x 5500 pixels");
+    haruto->client->requestVCard(parseJid("2108@localhost"));
+    QTRY_COMPARE_WITH_TIMEOUT(cards.size(), 1, 5000);
+    QVERIFY(cards.at(0).at(1).value<XMPPVCard>().photo().isNull());
+    QCOMPARE(haruto->client->state(), 5);
+}
+
+void TestChatRooms::chatSurvivesServerRestart()
+{
+    // A server of this test alone, as it goes down for a moment.
+    QTemporaryDir dir;
+    const QString serverDir = dir.path() + "/ejabberd";
+    QVERIFY(runEjabberdScript({"start", serverDir, "2201:secret", "2202:secret"}));
+    const auto stopServer = qScopeGuard([serverDir] { runEjabberdScript({"stop", serverDir}); });
+    EjabberdTestServer server;
+    QVERIFY(server.load(serverDir));
+    const quint16 sharedPort = std::exchange(m_port, server.port);
+    const auto sharedServer = qScopeGuard([this, sharedPort] { m_port = sharedPort; });
+
+    // Haruto is in the lobby and at a table, Mei Ling at the same table.
+    auto haruto = seat("2201", 1001, "Haruto");
+    auto mei = seat("2202", 1002, "Mei Ling");
+    QVERIFY(haruto && mei);
+    ConferenceWidget table(nullptr, ConferenceWidget::OwnJoinLeave | ConferenceWidget::ParticipantJoinLeave);
+    table.setXmppContext(haruto->context.get());
+    table.resize(600, 400);
+    table.show();
+    const auto tableText = [&table] { return table.output()->toPlainText(); };
+    QLineEdit *tableInput = table.findChild<QLineEdit *>("chatInput");
+    haruto->view->setLobbyRoom();
+    table.setTableRoom(77);
+    mei->view->setTableRoom(77);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled() && tableInput->isEnabled() && mei->input()->isEnabled(),
+                             5000);
+
+    QSignalSpy lost(haruto->client.get(), &XMPPClient::disconnected);
+    QVERIFY(runEjabberdScript({"ctl", serverDir, "restart"}));
+    QTRY_VERIFY_WITH_TIMEOUT(!lost.isEmpty(), 10000);
+    const QString disconnected = "The chat is disconnected. It is joined again when the connection is back.";
+    QVERIFY(tableText().endsWith(disconnected));
+    QVERIFY(haruto->text().endsWith(disconnected));
+    // A line typed meanwhile stays in the input, and the pane says so.
+    tableInput->setText("typed while away");
+    QTest::keyClick(tableInput, Qt::Key_Return);
+    QCOMPARE(tableInput->text(), QStringLiteral("typed while away"));
+    QVERIFY(tableText().endsWith("Not sent: the chat is disconnected. Your line stays in the input."));
+
+    // Both come back by themselves, in their rooms again.
+    QTRY_VERIFY_WITH_TIMEOUT(table.conference()->isJoined() && haruto->view->conference()->isJoined()
+                                 && mei->view->conference()->isJoined(),
+                             XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 10000);
+    QVERIFY(tableText().endsWith("The chat is back."));
+    QVERIFY(haruto->text().contains(disconnected + "\nThe chat is back."));
+    QTest::keyClick(tableInput, Qt::Key_Return);
+    QVERIFY(tableInput->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Haruto: typed while away"), 5000);
+    mei->say("welcome back");
+    QTRY_VERIFY_WITH_TIMEOUT(tableText().contains("Mei Ling: welcome back"), 5000);
+    QVERIFY(table.grab().save("chatroom-reconnected.png"));
 }
 
 MAHJONG_TEST_MAIN(TestChatRooms)

@@ -33,6 +33,7 @@ private slots:
     void challengeIsRefused();
     void retriesAuthentication();
     void fatalSaslFailure();
+    void lostConnectionIsTriedAgainUntilLoginRefused();
     void connectToHostTwiceIsIgnored();
     void routesStanzas();
     void answersRequestsOfOthers();
@@ -223,6 +224,26 @@ void TestXmppClient::fatalSaslFailure()
     QVERIFY2(log.text().contains(QLatin1String("chat login of 1001 at 127.0.0.1 refused: mechanism-too-weak")),
              qPrintable(log.text()));
     QVERIFY(!log.text().contains(QLatin1String("s3cret")));
+}
+
+void TestXmppClient::lostConnectionIsTriedAgainUntilLoginRefused()
+{
+    LogFile log;
+    connectFully();
+    m_server->drop();
+    QTRY_COMPARE(m_disconnected->size(), 1);
+    QVERIFY(log.text().contains("chat connection to 127.0.0.1 is tried again in 2 s"));
+    // The same account again, with the secret now refused: that is the end of it.
+    QVERIFY(m_server->waitFor("<stream:stream", XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 2000));
+    QVERIFY(m_server->waitFor(">"));
+    m_server->sendHeader(PlainFeatures);
+    QVERIFY(m_server->waitFor(QByteArray("\0" "1001\0s3cret", 12).toBase64() + "</auth>"));
+    m_server->send("<failure xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><not-authorized/></failure>");
+    QTRY_COMPARE(m_errors->size(), 1);
+    m_server->drop();
+    QTRY_COMPARE(m_client->state(), 0);
+    QVERIFY(!m_server->unseen(XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 1000).contains("<stream:stream"));
+    QCOMPARE(m_connected->size(), 1);
 }
 
 void TestXmppClient::connectToHostTwiceIsIgnored()

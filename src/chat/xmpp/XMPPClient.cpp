@@ -50,6 +50,9 @@ XMPPClient::XMPPClient(QObject *parent)
     connect(&m_socket, &QSslSocket::encrypted, this, &XMPPClient::socketEncrypted, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::sslErrors, this, &XMPPClient::socketSslErrors);
 
+    m_reconnectTimer.setSingleShot(true);
+    connect(&m_reconnectTimer, &QTimer::timeout, this, &XMPPClient::reconnect);
+
     connect(m_roster.get(), &ClientRoster::rosterReset, this, &XMPPClient::rosterReset);
     connect(m_roster.get(), &ClientRoster::rosterUpdate, this, &XMPPClient::rosterUpdate);
     connect(m_vcard.get(), &ClientVCard::vCardReceived, this, &XMPPClient::vCardReceived);
@@ -106,7 +109,7 @@ void XMPPClient::send(const StreamElement &element)
     } catch (const std::runtime_error &e) {
         qCritical().noquote() << QStringLiteral("write failed with message: %1").arg(QString::fromLocal8Bit(e.what()));
         emit xmppError(FatalError, QString::fromLocal8Bit(e.what()));
-        closeStream();
+        endStream();
         return;
     }
     if (auto iq = dynamic_cast<const Iq *>(&element)) {
@@ -121,6 +124,13 @@ QString XMPPClient::nextStanzaId()
 }
 
 void XMPPClient::closeStream()
+{
+    m_reconnect = false;
+    m_reconnectTimer.stop();
+    endStream();
+}
+
+void XMPPClient::endStream()
 {
     switch (m_state) {
     case UnconnectedState:
@@ -169,7 +179,12 @@ void XMPPClient::socketReadyRead()
 {
     qDebug() << "readyRead";
     const QByteArray data = m_socket.readAll();
-    qDebug().noquote() << '"' + QString::fromUtf8(data) + '"';
+    // A long stanza is logged by its start.
+    constexpr qsizetype MaxLoggedBytes = 2000;
+    if (data.size() <= MaxLoggedBytes)
+        qDebug().noquote() << '"' + QString::fromUtf8(data) + '"';
+    else
+        qDebug().noquote() << '"' + QString::fromUtf8(data.left(MaxLoggedBytes)) + QStringLiteral("\" and %1 bytes more").arg(data.size() - MaxLoggedBytes);
     if (m_state == UnconnectedState || m_state == ClosingState)
         return;
     m_parser.addData(data);
@@ -223,7 +238,7 @@ void XMPPClient::readElements()
 
 void XMPPClient::fail(const QString &text)
 {
-    closeStream();
+    endStream();
     qWarning() << "Xmpp client error:" << text;
     emit xmppError(FatalError, text);
 }
@@ -257,11 +272,11 @@ void XMPPClient::negotiate(const StreamElement &element)
         return;
     case TLSFailure::Kind:
         qDebug() << "TLS Failure received";
-        closeStream();
+        endStream();
         return;
     case SASLAbort::Kind:
         qDebug() << "SASL Authentication aborted";
-        closeStream();
+        endStream();
         return;
     case SASLSuccess::Kind:
         qDebug() << "SASL Authentication success";
@@ -301,7 +316,7 @@ void XMPPClient::onStreamError(const StreamError &error)
     const QString text = error.text.isEmpty() ? condition : QStringLiteral("%1: %2").arg(condition, error.text);
     qWarning().noquote() << "chat server stream error:" << text;
     emit xmppError(FatalError, text);
-    closeStream();
+    endStream();
 }
 
 void XMPPClient::onFeatures(const StreamFeatures &features)
@@ -371,6 +386,8 @@ void XMPPClient::onSaslFailure(const SASLFailure &failure)
 {
     qWarning().noquote() << QStringLiteral("chat login of %1 at %2 refused: %3")
                                 .arg(m_user, m_host, saslFailureConditionName(failure.condition));
+    // The same secret would be refused again.
+    m_reconnect = false;
     switch (failure.condition) {
     case SaslInvalidAuthzid:
     case SaslNotAuthorized:
@@ -379,7 +396,7 @@ void XMPPClient::onSaslFailure(const SASLFailure &failure)
         break;
     default:
         emit xmppError(FatalError, QStringLiteral("PLAIN auth failed"));
-        closeStream();
+        endStream();
         break;
     }
 }
@@ -415,6 +432,8 @@ void XMPPClient::onSessionReply(const Iq &reply)
 
 void XMPPClient::finishNegotiation()
 {
+    m_reconnect = true;
+    m_reconnectAttempts = 0;
     if (m_state != ConnectedState) {
         m_state = ConnectedState;
         emit connected();
@@ -569,8 +588,20 @@ void XMPPClient::setUnconnected()
         qWarning().noquote() << "chat connection to" << m_host << "lost";
     m_bindId.clear();
     m_sessionId.clear();
+    if (m_reconnect) {
+        const int seconds = ReconnectDelaysSeconds[std::min<size_t>(m_reconnectAttempts, ReconnectDelaysSeconds.size() - 1)];
+        ++m_reconnectAttempts;
+        qWarning().noquote() << QStringLiteral("chat connection to %1 is tried again in %2 s").arg(m_host).arg(seconds);
+        m_reconnectTimer.start(seconds * 1000);
+    }
     if (previous == ConnectedState || previous == ClosingState)
         emit disconnected();
+}
+
+void XMPPClient::reconnect()
+{
+    if (m_reconnect && m_state == UnconnectedState)
+        connectToHost(m_host, m_port, m_tlsMode);
 }
 
 void XMPPClient::onSocketError(QAbstractSocket::SocketError error)

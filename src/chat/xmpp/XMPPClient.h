@@ -7,7 +7,9 @@
 #include <QSet>
 #include <QSslError>
 #include <QSslSocket>
+#include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -27,7 +29,9 @@ class StreamWriter;
 }
 
 // The chat client: one connection to the chat server with STARTTLS, SASL PLAIN,
-// resource binding and session, then routing of everything the server sends.
+// resource binding and session, then routing of everything the server sends. A
+// connection that was established and is lost is tried again with growing pauses,
+// until it is back, the login is refused or the stream is closed here.
 class XMPPClient : public QObject
 {
     Q_OBJECT
@@ -46,6 +50,10 @@ public:
         ConnectedState = 5,
         ClosingState = 6,
     };
+
+    // The pauses before the attempts to get a lost connection back; the last one
+    // repeats.
+    static constexpr std::array<int, 6> ReconnectDelaysSeconds{2, 4, 8, 15, 30, 60};
 
     // Called with the reply (result or error), or with null when the connection was
     // lost before it came.
@@ -66,6 +74,7 @@ public:
 
     void send(const xmpp::StreamElement &element);
     QString nextStanzaId();
+    // Ends the stream for good: the connection is not tried again.
     void closeStream();
     void addIqHandler(const QString &id, IqHandler handler);
 
@@ -146,7 +155,9 @@ private:
     bool isExpectedSender(const XMPPJid &recipient, const XMPPJid &sender) const;
     void answerStanzaError(const xmpp::stanza_error &error);
     void fail(const QString &text);
+    void endStream();
     void setUnconnected();
+    void reconnect();
     void requireConnected() const;
     XMPPJid roomOccupant(const XMPPJid &room, const QString &nick) const;
     void sendDiscoInfo(const XMPPJid &to);
@@ -177,6 +188,11 @@ private:
     bool m_plainWithoutTls = false;
     // One socket error is reported per connection.
     bool m_socketErrorReported = false;
+    // Whether a lost connection is tried again: from the first established connection
+    // until a refused login or a close of our own.
+    bool m_reconnect = false;
+    int m_reconnectAttempts = 0;
+    QTimer m_reconnectTimer;
     // The recipient of the last IQ request sent, by stanza id, until its handler is added.
     QMap<QString, XMPPJid> m_sentRequests;
     std::unique_ptr<xmpp::ClientRoster> m_roster;

@@ -110,7 +110,7 @@ if [ -n "$chat_dir" ]; then
 fi
 echo "Game server log: $run/testserver.log (removed at the end)"
 echo "Client log: ${XDG_CACHE_HOME:-$HOME/.cache}/Pellandor/Pellandor-${skin:-corvana}/mahjong.log"
-echo "Log in with any name and any password (\"locked\" is refused; a name starting \"player-\" is asked for a screen name)."
+echo "Log in with any name and a password: the first login creates the account with it (\"locked\" is refused; a name starting \"player-\" is asked for a screen name)."
 # One client runs per user settings directory: a second one gets its own, kept in the
 # build directory so that its log outlives this run.
 second=$build/second-client

@@ -4,16 +4,21 @@
 #include "app/RulesetInfo.h"
 #include "connection/PlayerDb.h"
 #include "protocol/TestServer.h"
+#include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
 #include "table/scene/HiddenHandView.h"
 #include "table/sidebar/PlayerWidget.h"
+#include "ui/ModelessMsgBox.h"
 
 #include "testmain.h"
 
+#include <QDialogButtonBox>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -64,6 +69,8 @@ private slots:
     void takesTheSeatBackAfterALostConnection();
     void watchesTheSeatLeftDuringAHand();
     void aTurnLeftUnansweredDiscardsTheDrawnTile();
+    void gamesEndAfterTheirWindRoundsAndComputerPlayersWin();
+    void accountsPagesAndCountersAsPlayersComeAndGo();
 
 private:
     QTemporaryDir m_artwork;
@@ -165,6 +172,27 @@ void TestDemoTable::takesTheSeatBackAfterALostConnection()
     QVERIFY(again.playHand(table));
     const HandEnd end = lastHandEnd(server);
     QCOMPARE(int(model->liveTiles()), end.live);
+
+    // Leave Table during the next hand: the seat is held for the player, and the lobby
+    // shows it free, so that the client asks to join, which gives the seat back.
+    QVERIFY(DemoPlay::sayReady(again.window));
+    QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QSignalSpy left(again.connection.get(), &ConnectionManager::leaveSuccessful);
+    QTest::mouseClick(shownButton(again.window, QStringLiteral("leaveButton")), Qt::LeftButton);
+    ModelessMsgBox::MsgBox *sure = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((sure = again.window->findChild<ModelessMsgBox::MsgBox *>()) != nullptr, 5000);
+    QTest::mouseClick(sure->buttonBox()->button(QDialogButtonBox::Yes), Qt::LeftButton);
+    QVERIFY(left.wait(5000));
+    again.window = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT(!again.tables->isTableFull(table), 5000);
+    QSignalSpy joined(again.connection.get(), &ConnectionManager::joinSuccessful);
+    again.connection->join_table(table);
+    QVERIFY(joined.wait(5000));
+    QVERIFY(again.showWindow());
+    model = again.model(table);
+    QTRY_VERIFY_WITH_TIMEOUT(model->gameState() == GameModel::HAND_IN_PLAY && model->ownPlayer()
+                                 && model->ownPlayer()->hand().size() >= 13,
+                             5000);
     again.controller->destroyTable(table);
 }
 
@@ -242,9 +270,169 @@ void TestDemoTable::aTurnLeftUnansweredDiscardsTheDrawnTile()
     player.connection->filter_join(QStringLiteral("ruleset=classic"));
     QVERIFY(joined.wait(5000));
     QCOMPARE(player.tables->tableInfo(joined.first().at(0).toInt()).ruleset(), int(RulesetInfo::CLASSIC));
+    QVERIFY(player.tables->tableInfo(joined.first().at(0).toInt()).lobbyPath().startsWith(QLatin1String("101/Practice")));
     player.connection->filter_join(QStringLiteral("ruleset=bingo"));
     QVERIFY(waiting.wait(5000));
     player.controller->destroyTable(joined.first().at(0).toInt());
+}
+
+// An east-only game of four hands: computer players take wins, the round wind stays
+// east for a player and for a watcher who comes during the last hand, the last hand ends
+// the game, and the next hand starts a new one with the start scores.
+void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
+{
+    constexpr qint32 table = 3007;
+    TestServer server;
+    QVERIFY(server.startDemo(3, 0));
+    DemoPlayer player;
+    QVERIFY(player.login(server.gamePort(), QStringLiteral("easterner")));
+    QVERIFY(player.open(table));
+    GameModel *model = player.model(table);
+    GameWindow *window = player.window;
+    QSignalSpy ends(player.connection.get(), &ConnectionManager::handEnd);
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(window->seatedWindow(), QStringLiteral("playButton"))->click();
+    std::unique_ptr<DemoPlayer> watcher;
+    bool botWon = false;
+    for (int hand = 0; hand < 4; ++hand) {
+        QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+        QCOMPARE(model->prevalentWind(), 0);
+        if (hand == 3) {
+            watcher = std::make_unique<DemoPlayer>();
+            QVERIFY(watcher->login(server.gamePort(), QStringLiteral("onlooker")));
+            QVERIFY(watcher->open(table, true));
+            QTRY_VERIFY_WITH_TIMEOUT(watcher->model(table) && watcher->model(table)->gameState() == GameModel::HAND_IN_PLAY, 5000);
+            QCOMPARE(watcher->model(table)->prevalentWind(), 0);
+        }
+        QVERIFY2(player.playHand(table), qPrintable(server.output().right(3000)));
+        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), hand + 1, 5000);
+        const EndHand end = ends.last().at(1).value<EndHand>();
+        QCOMPARE(end.gameEnds, hand == 3);
+        for (const auto &[id, row] : end.players) {
+            if (row.result != EndHandPlayer::Won || id == player.id)
+                continue;
+            // A computer player's win, on the score board with its hand.
+            botWon = true;
+            QTRY_VERIFY_WITH_TIMEOUT(window->scoreBoard()->isVisible(), 5000);
+            QCOMPARE(window->scoreBoard()->columnPlayerIds().front(), id);
+            QCOMPARE(window->scoreBoard()->findChild<QLabel *>(QStringLiteral("name1"))->text(), model->player(id).name());
+            QVERIFY(model->player(id).name().endsWith(QLatin1String(" (bot)")));
+            const QGraphicsView *hand = window->scoreBoard()->findChild<QGraphicsView *>(QStringLiteral("graphicsView1"));
+            QVERIFY(hand->scene()->items().size() >= 14);
+            QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-computer-win.png").arg(TestServer::binaryDir())));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
+        QVERIFY(DemoPlay::sayReady(window));
+    }
+    QVERIFY(botWon);
+
+    // A new game, with the start scores.
+    QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QCOMPARE(model->prevalentWind(), 0);
+    for (const auto &[id, p] : model->players())
+        QCOMPARE(p.score(), 2000);
+    watcher->controller->destroyTable(table);
+    player.controller->destroyTable(table);
+
+    // A money table of single hands: every hand is a game, settled on the round score
+    // board and in the account's balance.
+    constexpr qint32 quick = 3008;
+    DemoPlayer gambler;
+    QVERIFY(gambler.login(server.gamePort(), QStringLiteral("gambler")));
+    QVERIFY(gambler.open(quick));
+    QSignalSpy rounds(gambler.connection.get(), &ConnectionManager::endOfRound);
+    QSignalSpy balances(gambler.connection.get(), &ConnectionManager::currentAccountBalance);
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(gambler.window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(gambler.window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(gambler.model(quick)->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QVERIFY(gambler.playHand(quick));
+    QTRY_COMPARE_WITH_TIMEOUT(rounds.count(), 1, 5000);
+    const MonetaryRoundScores results = rounds.first().at(1).value<MonetaryRoundScores>();
+    QCOMPARE(int(results.size()), 4);
+    qint64 sum = 0;
+    qint64 own = 0;
+    for (const MonetaryRoundScore &result : results) {
+        sum += result.balance;
+        own += result.player == gambler.id ? result.balance : 0;
+    }
+    QCOMPARE(sum, qint64(0));
+    QTRY_VERIFY_WITH_TIMEOUT(gambler.window->findChild<RoundScoreBoard *>()->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!balances.isEmpty() && balances.last().at(0).value<std::int64_t>() == 100000 + own, 5000);
+    gambler.controller->destroyTable(quick);
+}
+
+// The world around the tables: pages asked for before the login, passwords, a second
+// login of an account, the lobby counters, the account pages, and one name for every
+// computer player.
+void TestDemoTable::accountsPagesAndCountersAsPlayersComeAndGo()
+{
+    TestServer server;
+    QVERIFY(server.startDemo(1, 0));
+    DemoPlayer ann;
+    QVERIFY(ann.connect(server.gamePort()));
+    QSignalSpy pages(ann.connection.get(), &ConnectionManager::webPage);
+    QSignalSpy messages(ann.connection.get(), &ConnectionManager::playerMessage);
+    ann.connection->query_web_page(WebPageRequest::INTERNAL_WELCOME, QStringLiteral("ja"), QString());
+    ann.connection->query_web_page(WebPageRequest::INTERNAL_HOWTO, QStringLiteral("ja"), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(pages.count(), 2, 5000);
+    QVERIFY(ann.login(QStringLiteral("ann")));
+    QSignalSpy summaries(ann.connection.get(), &ConnectionManager::lobbySummary);
+    ann.connection->query_lobby_summary();
+    QVERIFY(summaries.wait(5000));
+    const auto summary = [&summaries] { return summaries.last().at(0).value<lobby_summary_t>(); };
+    QCOMPARE(summary().playersOnline, 1);
+
+    // Bob comes, and the counters follow; a wrong password is refused.
+    DemoPlayer bob;
+    QVERIFY(bob.login(server.gamePort(), QStringLiteral("bob")));
+    QTRY_VERIFY_WITH_TIMEOUT(summary().playersOnline == 2 && summary().latestLogins.front() == bob.id, 5000);
+    DemoPlayer intruder;
+    QVERIFY(intruder.connect(server.gamePort()));
+    QSignalSpy refused(intruder.connection.get(), &ConnectionManager::loginFailed);
+    intruder.connection->login(QStringLiteral("bob"), QStringLiteral("guess"));
+    QVERIFY(refused.wait(5000));
+    QCOMPARE(refused.first().at(0).toInt(), 2);
+
+    // Bob again, from elsewhere: the first session is told and closed.
+    QSignalSpy forced(bob.connection.get(), &ConnectionManager::forcedLogout);
+    QSignalSpy closed(bob.connection.get(), &ConnectionManager::disconnected);
+    DemoPlayer bobAgain;
+    QVERIFY(bobAgain.login(server.gamePort(), QStringLiteral("bob")));
+    QCOMPARE(bobAgain.id, bob.id);
+    QTRY_VERIFY_WITH_TIMEOUT(forced.count() == 1 && closed.count() == 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(summary().playersOnline, 2, 5000);
+    bobAgain.connection.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(summary().playersOnline, 1, 5000);
+
+    // The account menu's pages and the cashier's, each served.
+    QSignalSpy subPages(ann.connection.get(), &ConnectionManager::subPagesAvailable);
+    ann.connection->query_sub_pages_available(WebPageRequest::ACCOUNT, QStringLiteral("en"));
+    QVERIFY(subPages.wait(5000));
+    const auto menu = subPages.first().at(1).value<QList<QPair<QString, QString>>>();
+    QCOMPARE(menu.size(), 3);
+    QNetworkAccessManager web;
+    for (const auto &[page, title] : menu) {
+        pages.clear();
+        ann.connection->query_web_page(WebPageRequest::ACCOUNT, QStringLiteral("en"), page);
+        QVERIFY(pages.wait(5000));
+        std::unique_ptr<QNetworkReply> reply(web.get(QNetworkRequest(QUrl(pages.first().at(1).toString()))));
+        QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 5000);
+        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+        QVERIFY(reply->readAll().contains(title.toUtf8()));
+    }
+    QCOMPARE(messages.count(), 0);
+
+    // A computer player answers to the name it has at the table.
+    QVERIFY(ann.open(3009, true));
+    QTRY_VERIFY_WITH_TIMEOUT(ann.model(3009) && ann.model(3009)->players().size() == 3, 5000);
+    QSignalSpy users(ann.connection.get(), &ConnectionManager::queryUserAnswer);
+    for (const auto &[id, p] : ann.model(3009)->players()) {
+        users.clear();
+        ann.connection->query_user(QStringLiteral("player-%1").arg(id));
+        QVERIFY(users.wait(5000));
+        QCOMPARE(users.first().at(2).value<UserRecord>().screenName, p.name());
+    }
+    ann.controller->destroyTable(3009);
 }
 
 MAHJONG_TEST_MAIN(TestDemoTable)

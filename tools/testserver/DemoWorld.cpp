@@ -1,6 +1,7 @@
 #include "DemoWorld.h"
 
 #include "DemoSession.h"
+#include "HttpServer.h"
 #include "Listener.h"
 
 #include "app/RulesetInfo.h"
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int GameId = 101;
 constexpr qint64 StartBalance = 100000;
+constexpr int AccountPage = 1; // the web page kind of the account pages
+constexpr int LatestLogins = 5;
 
 QJsonObject lobbyProperty(const QString &name, const QJsonValue &value)
 {
@@ -53,6 +56,35 @@ DemoWorld::DemoWorld(quint32 seed, int pace, const ChatSettings &chat, QObject *
 {
     buildLobby();
     addTournaments();
+    addAccountPages();
+}
+
+// The pages of "My account" and of the cashier, by their page hints.
+void DemoWorld::addAccountPages()
+{
+    struct Page
+    {
+        const char *hint, *title, *text;
+    };
+    static const Page pages[] = {
+        {"TTM", "Cashier", "The demo world plays for play money: every account starts with 1000.00 and nothing is deposited here."},
+        {"TFM", "Withdraw", "Play money stays in the demo world: nothing is paid out."},
+        {"HH", "Hand history", "The demo world keeps no hand history."},
+    };
+    for (const Page &page : pages) {
+        Scenario::HttpEntry entry;
+        entry.contentType = QStringLiteral("text/html; charset=utf-8");
+        entry.body = QStringLiteral("<!DOCTYPE html>\n<html><head><title>%1</title></head>\n<body><h1>%1</h1><p>%2</p></body></html>\n")
+                         .arg(QLatin1String(page.title), QLatin1String(page.text))
+                         .toUtf8();
+        m_pages.http.insert(accountPagePath(QLatin1String(page.hint)), entry);
+        m_accountPages.append(QJsonObject{{QStringLiteral("page"), QLatin1String(page.hint)}, {QStringLiteral("title"), QLatin1String(page.title)}});
+    }
+}
+
+QString DemoWorld::accountPagePath(const QString &hint)
+{
+    return QStringLiteral("/account/%1.html").arg(hint);
 }
 
 DemoWorld::~DemoWorld() = default;
@@ -63,7 +95,9 @@ bool DemoWorld::listen(quint16 port, const QSslConfiguration &tls)
     if (!m_server)
         return false;
     connect(m_server, &QTcpServer::pendingConnectionAvailable, this, &DemoWorld::onNewConnection);
-    return true;
+    // The account pages over plain HTTP: the client's web view knows no test CA.
+    m_pageServer = new HttpServer(m_pages, this);
+    return m_pageServer->listen(0, QSslConfiguration());
 }
 
 quint16 DemoWorld::port() const
@@ -87,7 +121,9 @@ void DemoWorld::onSessionClosed(DemoSession *session)
         entry.second->sessionClosed(session);
     m_subscriptions.erase(session);
     m_tournamentSubscribers.erase(session);
-    m_sessions.erase(session);
+    m_summarySubscribers.erase(session);
+    if (m_sessions.erase(session) > 0 && session->isLoggedIn())
+        onSummaryChanged();
 }
 
 // ---- lobby set-up ----------------------------------------------------------------------------
@@ -140,6 +176,8 @@ void DemoWorld::addTable(TableConfig config)
     auto *engine = new TableEngine(config, [this] { return m_nextBotId++; }, m_random, m_pace, this);
     m_tables[config.id] = engine;
     connect(engine, &TableEngine::seatsChanged, this, &DemoWorld::onSeatsChanged);
+    connect(engine, &TableEngine::handInPlayChanged, this, &DemoWorld::onSummaryChanged);
+    connect(engine, &TableEngine::gameSettled, this, &DemoWorld::onGameSettled);
 }
 
 void DemoWorld::addTournaments()
@@ -254,6 +292,48 @@ DemoWorld::Account *DemoWorld::accountOf(DemoSession *session)
     return nullptr;
 }
 
+QJsonObject DemoWorld::lobbySummary() const
+{
+    int online = 0;
+    for (DemoSession *s : m_sessions)
+        online += s->isLoggedIn() ? 1 : 0;
+    int inPlay = 0;
+    for (const auto &entry : m_tables)
+        inPlay += entry.second->isHandInPlay() ? 1 : 0;
+    QJsonArray latest;
+    for (qint32 id : m_latestLogins)
+        latest.append(id);
+    return {{QStringLiteral("players_online"), online}, {QStringLiteral("tables_in_play"), inPlay}, {QStringLiteral("latest_logins"), latest}};
+}
+
+void DemoWorld::onGameSettled(qint32 playerId, qint64 amount)
+{
+    for (auto &entry : m_accounts) {
+        if (entry.second.id != playerId)
+            continue;
+        entry.second.balance += amount;
+        for (DemoSession *s : m_sessions) {
+            if (s->playerId() == playerId)
+                sendBalance(s, entry.second);
+        }
+    }
+}
+
+void DemoWorld::sendBalance(DemoSession *session, const Account &account)
+{
+    session->send(QStringLiteral("account_balance_t"),
+                  {{QStringLiteral("balance"), QString::number(account.balance)},
+                   {QStringLiteral("reserved"), 0},
+                   {QStringLiteral("sequence"), QString::number(QDateTime::currentMSecsSinceEpoch())}});
+}
+
+void DemoWorld::onSummaryChanged()
+{
+    const QJsonObject summary = lobbySummary();
+    for (DemoSession *s : m_summarySubscribers)
+        s->send(QStringLiteral("lobby_summary_t"), summary);
+}
+
 // ---- packets ---------------------------------------------------------------------------------
 
 void DemoWorld::onPacket(DemoSession *session, const QString &name, const QJsonObject &fields)
@@ -271,9 +351,10 @@ void DemoWorld::dispatch(DemoSession *session, const QString &name, const QJsonO
     if (handleSession(session, name, fields))
         return;
     if (!session->isLoggedIn()) {
-        // Only the start-up requests are served before the login.
+        // Before the login: the start-up requests and the pages that do not depend on the account.
+        const bool accountPage = name == QLatin1String("query_web_page_t") && fields.value(QStringLiteral("kind")).toInt() == AccountPage;
         if (name != QLatin1String("query_localized_table_names_t") && name != QLatin1String("local_query_web_page_t")
-            && name != QLatin1String("register_user_t")) {
+            && name != QLatin1String("register_user_t") && (name != QLatin1String("query_web_page_t") || accountPage)) {
             session->log(QStringLiteral("REFUSED %1: not logged in").arg(name));
             session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), QStringLiteral("Please log in first.")}});
             return;
@@ -322,14 +403,11 @@ void DemoWorld::login(DemoSession *session, const QString &user, const QString &
     }
     auto it = m_accounts.find(user);
     if (it == m_accounts.end()) {
-        Account account;
-        account.id = m_nextPlayerId++;
-        account.login = user;
-        account.screenName = user;
-        account.fullyRegistered = !user.startsWith(QLatin1String("player-"));
-        account.chatSecret = chatSecret(m_random);
-        account.balance = StartBalance;
-        it = m_accounts.emplace(user, account).first;
+        it = createAccount(user, password);
+    } else if (it->second.password != password) {
+        session->log(QStringLiteral("REFUSED login_t: wrong password for %1").arg(user));
+        session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 2}});
+        return;
     }
     Account &account = it->second;
     if (account.chatRegistered || m_chat.ejabberdDirectory.isEmpty()) {
@@ -368,12 +446,38 @@ void DemoWorld::registerChatAccount(DemoSession *session, const QString &login, 
     process->start(m_chat.script, arguments);
 }
 
+// The first login of a name creates its account, with the password of that login.
+std::map<QString, DemoWorld::Account>::iterator DemoWorld::createAccount(const QString &user, const QString &password)
+{
+    Account account;
+    account.id = m_nextPlayerId++;
+    account.login = user;
+    account.password = password;
+    account.screenName = user;
+    account.fullyRegistered = !user.startsWith(QLatin1String("player-"));
+    account.chatSecret = chatSecret(m_random);
+    account.balance = StartBalance;
+    return m_accounts.emplace(user, account).first;
+}
+
 void DemoWorld::completeLogin(DemoSession *session, Account &account)
 {
+    // One session per account: the one logged in before is told and closed.
+    for (DemoSession *other : std::set<DemoSession *>(m_sessions)) {
+        if (other != session && other->playerId() == account.id) {
+            other->log(QStringLiteral("FORCED LOGOUT: %1 logged in again").arg(account.login));
+            other->send(QStringLiteral("forced_logout_t"), {});
+            onSessionClosed(other);
+            other->setPlayer(-1, QString());
+            other->close();
+        }
+    }
     session->setPlayer(account.id, account.screenName);
+    m_latestLogins.erase(std::remove(m_latestLogins.begin(), m_latestLogins.end(), account.id), m_latestLogins.end());
     m_latestLogins.insert(m_latestLogins.begin(), account.id);
-    if (m_latestLogins.size() > 5)
+    if (m_latestLogins.size() > LatestLogins)
         m_latestLogins.pop_back();
+    onSummaryChanged();
     session->send(QStringLiteral("login_success_t"),
                   {{QStringLiteral("player_id"), account.id},
                    {QStringLiteral("name"), account.screenName},
@@ -393,10 +497,7 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
 {
     Account *account = accountOf(session);
     if (name == QLatin1String("query_account_balance_t")) {
-        session->send(QStringLiteral("account_balance_t"),
-                      {{QStringLiteral("balance"), QString::number(account ? account->balance : 0)},
-                       {QStringLiteral("reserved"), 0},
-                       {QStringLiteral("sequence"), QString::number(QDateTime::currentMSecsSinceEpoch())}});
+        sendBalance(session, account ? *account : Account());
     } else if (name == QLatin1String("query_client_config_t")) {
         session->send(QStringLiteral("client_config_t"),
                       {{QStringLiteral("xmpp_server"), m_chat.server},
@@ -432,6 +533,13 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
                 screenName = entry.second.screenName;
             }
         }
+        // Computer players go by the name they have at the tables.
+        for (qint32 bot = FirstBotId; id == -1 && bot < m_nextBotId; ++bot) {
+            if (TableEngine::botName(bot) == wanted || QStringLiteral("player-%1").arg(bot) == wanted) {
+                id = bot;
+                screenName = TableEngine::botName(bot);
+            }
+        }
         session->send(QStringLiteral("query_user_answer_t"),
                       {{QStringLiteral("service"), 1}, {QStringLiteral("request"), fields.value(QStringLiteral("request"))},
                        {QStringLiteral("ok"), id != -1}, {QStringLiteral("player_id"), id}, {QStringLiteral("screen_name"), screenName},
@@ -439,15 +547,27 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
                        {QStringLiteral("failure_text"), id == -1 ? QStringLiteral("No such player.") : QString()}});
     } else if (name == QLatin1String("store_player_properties_t")) {
     } else if (name == QLatin1String("query_web_page_t") || name == QLatin1String("local_query_web_page_t")) {
-        // The demo world has no web site: an empty address.
+        // The account pages are the demo world's own; for the others the client's own pages stand in.
+        QString url;
+        if (fields.value(QStringLiteral("kind")).toInt() == AccountPage) {
+            QString path = accountPagePath(fields.value(QStringLiteral("hint")).toString());
+            if (!m_pages.http.contains(path))
+                path = accountPagePath(QStringLiteral("TTM"));
+            url = QStringLiteral("http://127.0.0.1:%1%2").arg(QString::number(m_pageServer->port()), path);
+        }
         session->send(name == QLatin1String("query_web_page_t") ? QStringLiteral("web_page_t") : QStringLiteral("local_web_page_t"),
-                      {{QStringLiteral("service"), 1}, {QStringLiteral("kind"), fields.value(QStringLiteral("kind"))}, {QStringLiteral("url"), QString()}});
+                      {{QStringLiteral("service"), 1}, {QStringLiteral("kind"), fields.value(QStringLiteral("kind"))}, {QStringLiteral("url"), url}});
     } else if (name == QLatin1String("query_sub_pages_t")) {
+        const bool account = fields.value(QStringLiteral("kind")).toInt() == AccountPage;
         session->send(QStringLiteral("sub_pages_t"),
-                      {{QStringLiteral("service"), 1}, {QStringLiteral("kind"), fields.value(QStringLiteral("kind"))}, {QStringLiteral("pages"), QJsonArray()}});
+                      {{QStringLiteral("service"), 1}, {QStringLiteral("kind"), fields.value(QStringLiteral("kind"))},
+                       {QStringLiteral("pages"), account ? m_accountPages : QJsonArray()}});
     } else if (name == QLatin1String("register_user_t")) {
         const QString user = fields.value(QStringLiteral("name")).toString();
-        const bool ok = !user.trimmed().isEmpty() && user != QLatin1String("locked") && !m_accounts.count(user);
+        const QString password = fields.value(QStringLiteral("password")).toString();
+        const bool ok = !user.trimmed().isEmpty() && !password.isEmpty() && user != QLatin1String("locked") && !m_accounts.count(user);
+        if (ok)
+            createAccount(user, password);
         session->send(QStringLiteral("register_user_answer_t"),
                       {{QStringLiteral("service"), 1}, {QStringLiteral("ok"), ok}, {QStringLiteral("flag"), 0},
                        {QStringLiteral("reason"), ok ? QString() : QStringLiteral("That name is taken.")}});
@@ -467,17 +587,9 @@ bool DemoWorld::handleLobby(DemoSession *session, const QString &name, const QJs
 {
     const QString path = QStringLiteral("%1/%2").arg(QString::number(fields.value(QStringLiteral("game_id")).toInt()), fields.value(QStringLiteral("path_rest")).toString());
     if (name == QLatin1String("query_lobby_summary_t")) {
-        int online = 0;
-        for (DemoSession *s : m_sessions)
-            online += s->isLoggedIn() ? 1 : 0;
-        int inPlay = 0;
-        QJsonArray latest;
-        for (const auto &entry : m_tables)
-            inPlay += entry.second->isHandInPlay() ? 1 : 0;
-        for (qint32 id : m_latestLogins)
-            latest.append(id);
-        session->send(QStringLiteral("lobby_summary_t"),
-                      {{QStringLiteral("players_online"), online}, {QStringLiteral("tables_in_play"), inPlay}, {QStringLiteral("latest_logins"), latest}});
+        // Asked once; the changes follow as players come and go and hands start and end.
+        m_summarySubscribers.insert(session);
+        session->send(QStringLiteral("lobby_summary_t"), lobbySummary());
     } else if (name == QLatin1String("query_lobby_structure_t")) {
         session->send(QStringLiteral("lobby_structure_t"),
                       {{QStringLiteral("root"), QJsonObject{{QStringLiteral("name"), QString::number(GameId)},
@@ -668,8 +780,8 @@ bool DemoWorld::handleQuickJoin(DemoSession *session, const QString &name, const
 }
 
 // A table of the filter's rule set family outside tournaments: the one the player sits at
-// already, else a free table with a seat, else a money table with a seat that the
-// player's balance covers.
+// already, else a practice table with a seat, else another free table with a seat, else a
+// money table with a seat that the player's balance covers.
 TableEngine *DemoWorld::quickJoinTable(DemoSession *session, const QString &filter)
 {
     static const QRegularExpression pattern(QStringLiteral("^ruleset=(riichi|classic|hongkong)$"));
@@ -685,7 +797,7 @@ TableEngine *DemoWorld::quickJoinTable(DemoSession *session, const QString &filt
     const Account *account = accountOf(session);
     const qint64 balance = account ? account->balance : 0;
     TableEngine *chosen = nullptr;
-    int chosenRank = 3;
+    int chosenRank = 4;
     for (const auto &entry : m_tables) {
         const TableConfig &config = entry.second->config();
         if (config.mttId != -1 || config.gameType == 1 || !inFamily(config.ruleset))
@@ -696,7 +808,8 @@ TableEngine *DemoWorld::quickJoinTable(DemoSession *session, const QString &filt
         const bool affordable = config.valueKind == 0 || balance >= config.bet + config.fee;
         if (!sitsThere && !(open && affordable))
             continue;
-        const int rank = sitsThere ? 0 : (config.valueKind == 0 ? 1 : 2);
+        const bool practice = config.pathRest == QLatin1String("Practice");
+        const int rank = sitsThere ? 0 : practice ? 1 : config.valueKind == 0 ? 2 : 3;
         if (rank < chosenRank) {
             chosen = entry.second;
             chosenRank = rank;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "Scenario.h"
 #include "TableEngine.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QMap>
 #include <QObject>
@@ -14,6 +16,7 @@
 #include <vector>
 
 class DemoSession;
+class HttpServer;
 class QTcpServer;
 
 // Where the demo world's players chat: the local ejabberd started by
@@ -29,8 +32,9 @@ struct ChatSettings
 };
 
 // The demo world of the test server: accounts, the lobby with its tables and
-// tournaments, a table engine per table and computer players. Any user name logs
-// in with a non-empty password; "locked" is refused.
+// tournaments, a table engine per table and computer players, and the account pages.
+// The first login of a user name creates its account with the login's password;
+// "locked" is refused.
 class DemoWorld : public QObject
 {
     Q_OBJECT
@@ -47,6 +51,7 @@ private:
     {
         qint32 id = 0;
         QString login;
+        QString password;
         QString screenName;
         QString chatSecret;
         bool fullyRegistered = true;
@@ -69,9 +74,16 @@ private:
 
     void login(DemoSession *session, const QString &user, const QString &password);
     void registerChatAccount(DemoSession *session, const QString &login, const QString &command);
+    std::map<QString, Account>::iterator createAccount(const QString &user, const QString &password);
     void completeLogin(DemoSession *session, Account &account);
+    QJsonObject lobbySummary() const;
+    void onSummaryChanged();
+    void onGameSettled(qint32 playerId, qint64 amount);
+    static void sendBalance(DemoSession *session, const Account &account);
     Account *accountOf(DemoSession *session);
     void buildLobby();
+    void addAccountPages();
+    static QString accountPagePath(const QString &hint);
     void addTable(TableConfig config);
     void addTournaments();
     QJsonObject tableInfo(const TableEngine &table) const;
@@ -84,15 +96,20 @@ private:
     int m_pace;
     ChatSettings m_chat;
     QTcpServer *m_server = nullptr;
+    Scenario m_pages;
+    HttpServer *m_pageServer = nullptr;
+    QJsonArray m_accountPages;
     int m_sessionCount = 0;
     std::set<DemoSession *> m_sessions;
     std::map<QString, Account> m_accounts; // by login name
     qint32 m_nextPlayerId = 1001;
-    qint32 m_nextBotId = 9001;
+    static constexpr qint32 FirstBotId = 9001;
+    qint32 m_nextBotId = FirstBotId;
     std::map<qint32, TableEngine *> m_tables;
     std::map<DemoSession *, std::set<QString>> m_subscriptions;
     std::vector<QJsonObject> m_tournaments;
     std::set<DemoSession *> m_tournamentSubscribers;
+    std::set<DemoSession *> m_summarySubscribers;
     std::vector<qint32> m_latestLogins;
     qint32 m_nextWaitingId = 1;
 };

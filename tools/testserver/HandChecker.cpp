@@ -58,6 +58,47 @@ bool splitSets(Counts &c, std::vector<Tiles> &sets)
     return false;
 }
 
+// The fewest exchanges from the tiles of c (from tile i on) to a standard hand of `sets`
+// sets and a pair, given the sets, partial sets and pair taken out so far.
+void searchShanten(Counts &c, int i, int sets, int needed, int partials, bool pair, int &best)
+{
+    while (i < 34 && c[i] == 0)
+        ++i;
+    if (i == 34) {
+        const int usedPartials = std::min(partials, needed - sets);
+        best = std::min(best, 2 * (needed - sets) - usedPartials - (pair ? 1 : 0));
+        return;
+    }
+    const bool suited = isSuited(i);
+    if (c[i] >= 3) {
+        c[i] -= 3;
+        searchShanten(c, i, sets + 1, needed, partials, pair, best);
+        c[i] += 3;
+    }
+    if (suited && i % 9 <= 6 && c[i + 1] > 0 && c[i + 2] > 0) {
+        --c[i], --c[i + 1], --c[i + 2];
+        searchShanten(c, i, sets + 1, needed, partials, pair, best);
+        ++c[i], ++c[i + 1], ++c[i + 2];
+    }
+    if (c[i] >= 2) {
+        c[i] -= 2;
+        if (!pair)
+            searchShanten(c, i, sets, needed, partials, true, best);
+        searchShanten(c, i, sets, needed, partials + 1, pair, best);
+        c[i] += 2;
+    }
+    for (int gap = 1; suited && gap <= 2; ++gap) {
+        if (i % 9 + gap <= 8 && c[i + gap] > 0) {
+            --c[i], --c[i + gap];
+            searchShanten(c, i, sets, needed, partials + 1, pair, best);
+            ++c[i], ++c[i + gap];
+        }
+    }
+    --c[i];
+    searchShanten(c, i, sets, needed, partials, pair, best);
+    ++c[i];
+}
+
 bool hasSevenPairs(int ruleset)
 {
     return ruleset != RulesetInfo::CLASSIC && ruleset != RulesetInfo::HONG_KONG;
@@ -155,4 +196,15 @@ Tiles HandChecker::chowStarts(const Tiles &concealed, std::uint8_t t)
             starts.push_back(static_cast<std::uint8_t>(start));
     }
     return starts;
+}
+
+int HandChecker::shanten(const Tiles &concealed)
+{
+    Counts c;
+    if (!countsOf(concealed, c))
+        return 8;
+    const int needed = static_cast<int>(concealed.size() / 3);
+    int best = 2 * needed;
+    searchShanten(c, 0, 0, needed, 0, false, best);
+    return best;
 }

@@ -18,6 +18,9 @@ public:
     static std::vector<Tiles> groups(const Tiles &concealed, int ruleset);
     // One tile short of a complete hand.
     static bool isReady(const Tiles &concealed, int ruleset);
+    // How many tiles the concealed tiles are from a ready hand of sets and a pair:
+    // 0 ready, -1 complete.
+    static int shanten(const Tiles &concealed);
     // The lowest tiles of the chows the tile completes with two tiles of the hand.
     static Tiles chowStarts(const Tiles &concealed, std::uint8_t t);
     static int count(const Tiles &tiles, std::uint8_t t);

@@ -7,6 +7,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -61,6 +62,11 @@ HandChecker::Tiles meldTilesFromHand(int kind, std::uint8_t first)
     }
 }
 
+HandChecker::Tiles meldTiles(int kind, std::uint8_t first)
+{
+    return kind == CHOW ? meldTilesFromHand(CHOW, first) : HandChecker::Tiles(kind == KONG ? 4 : 3, first);
+}
+
 // Claims outrank each other: mahjong, then a pong or kong, then a chow.
 int claimRank(int kind)
 {
@@ -109,7 +115,7 @@ QJsonArray TableEngine::properties() const
                  lobbyProperty(QStringLiteral("VALUE_KIND"), m_config.valueKind),
                  lobbyProperty(QStringLiteral("BET"), m_config.bet),
                  lobbyProperty(QStringLiteral("FEE"), m_config.fee),
-                 lobbyProperty(QStringLiteral("WIND_ROUNDS"), m_config.gameType == 3 ? 1 : 2),
+                 lobbyProperty(QStringLiteral("WIND_ROUNDS"), windRounds()),
                  lobbyProperty(QStringLiteral("MIN_DOUBLES"), riichi ? 1 : 0),
                  lobbyProperty(QStringLiteral("MAX_DOUBLES"), riichi ? 13 : 0),
                  lobbyProperty(QStringLiteral("START_SCORE"), startScore())};
@@ -120,7 +126,7 @@ QJsonArray TableEngine::properties() const
 
 int TableEngine::seatedCount() const
 {
-    return static_cast<int>(std::count_if(m_seats.begin(), m_seats.end(), [](const Seat &s) { return !s.isEmpty(); }));
+    return static_cast<int>(std::count_if(m_seats.begin(), m_seats.end(), [](const Seat &s) { return !s.isEmpty() && !s.away; }));
 }
 
 std::vector<qint32> TableEngine::seatedIds() const
@@ -173,13 +179,18 @@ int TableEngine::nextSeat(int seat) const
     return (seat + 1) % activeSeats();
 }
 
-void TableEngine::seatBot(int seat, bool added)
+QString TableEngine::botName(qint32 id)
 {
     static const char *const names[] = {"Ayame", "Botan", "Chidori", "Daisuke", "Emi", "Fumio", "Goro", "Hana"};
+    return QStringLiteral("%1 (bot)").arg(QLatin1String(names[id % 8]));
+}
+
+void TableEngine::seatBot(int seat, bool added)
+{
     Seat &s = m_seats[static_cast<std::size_t>(seat)];
     s = Seat();
     s.id = m_botIds();
-    s.name = QStringLiteral("%1 (bot)").arg(QLatin1String(names[s.id % 8]));
+    s.name = botName(s.id);
     s.bot = true;
     s.addedBot = added;
     s.ready = true;
@@ -199,6 +210,7 @@ void TableEngine::join(DemoSession *session, int requestedSeat)
         s.session = session;
         m_watchers.erase(session);
         answer(true, 0);
+        emit seatsChanged(m_config.id);
         sendSnapshot(session, s.id, true);
         if (m_phase == Phase::Over) {
             sendTo(session, QStringLiteral("are_you_ready_t"), {{QStringLiteral("span"), span(ReadyTime)}});
@@ -290,6 +302,7 @@ void TableEngine::vacate(int seat)
     if (isHandInPlay()) {
         // Played for until the hand ends; the player may come back to it.
         s.away = true;
+        emit seatsChanged(m_config.id);
         if (m_phase == Phase::Discard && m_current == seat)
             later(m_pace, [this, seat] { botMove(seat); });
         else if (m_phase == Phase::Claims && !m_claims[seat].answered)
@@ -395,7 +408,7 @@ QJsonObject TableEngine::tableState(qint32 referencePlayer) const
     const bool known = m_lastDiscarder >= 0 && m_lastDiscarder < activeSeats() && isHandInPlay();
     const qint32 last = known ? m_seats[m_lastDiscarder].id : -1;
     return {{QStringLiteral("reference_player"), referencePlayer},
-            {QStringLiteral("prevalent_wind"), (m_handsPlayed / std::max(1, activeSeats())) % 4},
+            {QStringLiteral("prevalent_wind"), (std::max(0, m_handInGame) / activeSeats()) % 4},
             {QStringLiteral("third_value"), 0},
             {QStringLiteral("last_discarder"), last},
             {QStringLiteral("riichi_sticks"), m_riichiSticks},
@@ -577,7 +590,16 @@ void TableEngine::startHand()
     ++m_step;
     m_timer.stop();
     m_handId = 7000000 + static_cast<qint64>(m_config.id) * 1000 + m_handsPlayed;
-    m_dealer = m_handsPlayed % activeSeats();
+    if (m_handInGame == -1) {
+        // A new game: the scores start again.
+        m_riichiSticks = 0;
+        for (Seat &s : m_seats) {
+            s.score = startScore();
+            s.roundScore = 0;
+        }
+    }
+    ++m_handInGame;
+    m_dealer = m_handInGame % activeSeats();
     m_wall = std::make_unique<Wall>(m_config.ruleset, m_random);
     m_lastDiscarder = -1;
     m_lastDiscard = NoTile;
@@ -602,7 +624,7 @@ void TableEngine::startHand()
         const QJsonObject start{{QStringLiteral("hand_id"), QString::number(m_handId)},
                                 {QStringLiteral("seating"), seating},
                                 {QStringLiteral("scores"), scores},
-                                {QStringLiteral("flag"), m_handsPlayed == 0},
+                                {QStringLiteral("flag"), m_handInGame == 0},
                                 {QStringLiteral("table_state"), tableState(reference)},
                                 {QStringLiteral("wall_state"), wallState()}};
         if (s.session)
@@ -613,7 +635,7 @@ void TableEngine::startHand()
                {{QStringLiteral("hand_id"), QString::number(m_handId)},
                 {QStringLiteral("seating"), seating},
                 {QStringLiteral("scores"), scores},
-                {QStringLiteral("flag"), m_handsPlayed == 0},
+                {QStringLiteral("flag"), m_handInGame == 0},
                 {QStringLiteral("table_state"), tableState(m_seats[m_dealer].id)},
                 {QStringLiteral("wall_state"), wallState()}});
     }
@@ -643,6 +665,7 @@ void TableEngine::startHand()
         }
     }
     ++m_handsPlayed;
+    emit handInPlayChanged();
     later(m_pace, [this] { draw(m_dealer, false); });
 }
 
@@ -739,7 +762,43 @@ void TableEngine::botMove(int seat)
     if (HandChecker::isComplete(s.hand, m_config.ruleset))
         return endHand(seat, -1);
     const bool drawnInHand = m_drawn != NoTile && HandChecker::count(s.hand, m_drawn) > 0;
-    discard(seat, drawnInHand ? m_drawn : s.hand.back(), false);
+    discard(seat, s.riichiIndex != -1 && drawnInHand ? m_drawn : botDiscard(s.hand), false);
+}
+
+// The discard that leaves the hand nearest to ready, and of those the one that leaves
+// the most kinds of tile that bring it nearer.
+std::uint8_t TableEngine::botDiscard(const HandChecker::Tiles &hand)
+{
+    std::uint8_t best = hand.back();
+    int bestShanten = 99;
+    int bestKinds = -1;
+    std::set<std::uint8_t> tried;
+    for (std::uint8_t t : hand) {
+        if (!tried.insert(t).second)
+            continue;
+        HandChecker::Tiles rest = hand;
+        removeTiles(rest, {t});
+        const int shanten = HandChecker::shanten(rest);
+        if (shanten > bestShanten)
+            continue;
+        int kinds = 0;
+        HandChecker::Tiles with = rest;
+        with.push_back(0);
+        for (std::uint8_t x = 0; x < 34; ++x) {
+            const bool near = std::any_of(rest.begin(), rest.end(), [x](std::uint8_t o) {
+                return o == x || (x < 27 && o / 9 == x / 9 && std::abs(int(o) - int(x)) <= 2);
+            });
+            with.back() = x;
+            if (near && HandChecker::count(rest, x) < 4 && HandChecker::shanten(with) < shanten)
+                ++kinds;
+        }
+        if (shanten < bestShanten || kinds > bestKinds) {
+            best = t;
+            bestShanten = shanten;
+            bestKinds = kinds;
+        }
+    }
+    return best;
 }
 
 void TableEngine::onTimeout()
@@ -790,19 +849,32 @@ void TableEngine::discard(int seat, std::uint8_t t, bool riichi)
     openClaims(seat, t);
 }
 
-// Offers the discard to every human who may claim it; computer players never claim.
+// Offers the discard to every human who may claim it; computer players (and the seats
+// played for) claim it only when it completes their hand.
 void TableEngine::openClaims(int discarder, std::uint8_t t)
 {
     m_claims.assign(m_seats.size(), ClaimAnswer());
     bool waiting = false;
+    bool botWins = false;
     for (int i = 0; i < activeSeats(); ++i) {
         const Seat &s = m_seats[i];
-        if (i == discarder || !s.isHuman())
+        if (i == discarder)
             continue;
         std::vector<QJsonObject> &offers = m_claims[i].offers;
         HandChecker::Tiles with = s.hand;
         with.push_back(t);
-        if (HandChecker::isComplete(with, m_config.ruleset))
+        const bool wins = HandChecker::isComplete(with, m_config.ruleset);
+        if (!s.isHuman()) {
+            if (wins) {
+                offers.push_back(offer(MAHJONG, t));
+                m_claims[i].answered = true;
+                m_claims[i].kind = MAHJONG;
+                m_claims[i].first = t;
+                botWins = true;
+            }
+            continue;
+        }
+        if (wins)
             offers.push_back(offer(MAHJONG, t));
         if (s.riichiIndex == -1) {
             if (i == nextSeat(discarder) && m_config.ruleset != RulesetInfo::KANSAI_RIICHI) {
@@ -823,9 +895,12 @@ void TableEngine::openClaims(int discarder, std::uint8_t t)
         sendToSeat(i, QStringLiteral("meld_suggestion_t"), {{QStringLiteral("span"), span(m_config.speed)}, {QStringLiteral("offers"), list}});
     }
     if (!waiting) {
-        m_phase = Phase::Discard;
+        m_phase = botWins ? Phase::Claims : Phase::Discard;
         m_current = -1;
-        later(m_pace, [this, discarder] { draw(nextSeat(discarder), false); });
+        if (botWins)
+            later(m_pace, [this] { resolveClaims(); });
+        else
+            later(m_pace, [this, discarder] { draw(nextSeat(discarder), false); });
         return;
     }
     m_phase = Phase::Claims;
@@ -965,10 +1040,8 @@ void TableEngine::endHand(int winner, int discarder)
     m_riichiSticks = 0;
 
     std::vector<HandChecker::Tiles> groups = HandChecker::groups(w.hand, m_config.ruleset);
-    for (const Meld &m : w.melds) {
-        HandChecker::Tiles tiles = m.kind == CHOW ? meldTilesFromHand(CHOW, m.first) : HandChecker::Tiles(m.kind == KONG ? 4 : 3, m.first);
-        groups.push_back(tiles);
-    }
+    for (const Meld &m : w.melds)
+        groups.push_back(meldTiles(m.kind, m.first));
     QJsonArray handGroups;
     bool highlighted = false;
     for (const HandChecker::Tiles &g : groups) {
@@ -1013,6 +1086,7 @@ void TableEngine::endHand(int winner, int discarder)
     finishHand(discarder == -1 ? 2 : 1, rows);
 }
 
+// A drawn hand; under riichi rule sets the ready hands are shown.
 void TableEngine::washout()
 {
     const bool riichi = RulesetInfoInstance(m_config.ruleset).isRiichi();
@@ -1020,6 +1094,14 @@ void TableEngine::washout()
     for (int i = 0; i < activeSeats(); ++i) {
         const Seat &s = m_seats[i];
         const bool ready = riichi && HandChecker::isReady(s.hand, m_config.ruleset);
+        QJsonArray hand;
+        if (ready) {
+            HandChecker::Tiles concealed = s.hand;
+            std::sort(concealed.begin(), concealed.end());
+            hand.append(QJsonObject{{QStringLiteral("tiles"), tileArray(concealed)}, {QStringLiteral("highlight"), -1}});
+            for (const Meld &m : s.melds)
+                hand.append(QJsonObject{{QStringLiteral("tiles"), tileArray(meldTiles(m.kind, m.first))}, {QStringLiteral("highlight"), -1}});
+        }
         rows.append(QJsonObject{{QStringLiteral("player"), s.id}, {QStringLiteral("name"), s.name},
                                 {QStringLiteral("result"), ready ? 1 : 0}, {QStringLiteral("points"), QJsonArray()},
                                 {QStringLiteral("doubles"), QJsonArray()}, {QStringLiteral("limits"), QJsonArray()},
@@ -1027,9 +1109,43 @@ void TableEngine::washout()
                                 {QStringLiteral("doubles_total"), 0}, {QStringLiteral("third_total"), 0},
                                 {QStringLiteral("hand_score"), 0}, {QStringLiteral("settlement"), 0},
                                 {QStringLiteral("current_score"), s.score}, {QStringLiteral("payment"), 0},
-                                {QStringLiteral("hand"), QJsonArray()}});
+                                {QStringLiteral("hand"), hand}});
     }
     finishHand(4, rows);
+}
+
+int TableEngine::windRounds() const
+{
+    return m_config.gameType == 3 ? 1 : 2;
+}
+
+// A single-hand table plays one hand a game; the others a hand per seat and wind round.
+int TableEngine::handsInGame() const
+{
+    return m_config.gameType == 0 ? 1 : windRounds() * activeSeats();
+}
+
+// The game is over: a money table settles it (the best score takes every other
+// player's bet; the first seat wins a tie) and the next hand starts a new game.
+void TableEngine::endGame()
+{
+    m_handInGame = -1;
+    if (m_config.valueKind == 0)
+        return;
+    int best = 0;
+    for (int i = 1; i < activeSeats(); ++i) {
+        if (m_seats[i].score > m_seats[best].score)
+            best = i;
+    }
+    QJsonArray scores;
+    for (int i = 0; i < activeSeats(); ++i) {
+        const qint64 balance = i == best ? qint64(m_config.bet) * (activeSeats() - 1) : -qint64(m_config.bet);
+        scores.append(QJsonObject{{QStringLiteral("player"), m_seats[i].id}, {QStringLiteral("mahjong_points"), m_seats[i].score},
+                                  {QStringLiteral("balance"), QJsonValue(balance)}});
+        if (!m_seats[i].bot)
+            emit gameSettled(m_seats[i].id, balance);
+    }
+    sendToAll(QStringLiteral("end_of_round_t"), {{QStringLiteral("scores"), scores}});
 }
 
 void TableEngine::finishHand(int endKind, const QJsonArray &rows)
@@ -1059,9 +1175,13 @@ void TableEngine::finishHand(int endKind, const QJsonArray &rows)
             break;
         }
     }
+    const bool gameEnds = m_handInGame + 1 >= handsInGame();
     sendToAll(QStringLiteral("hand_end_t"),
-              {{QStringLiteral("game_ends"), false}, {QStringLiteral("end_kind"), endKind}, {QStringLiteral("players"), players},
+              {{QStringLiteral("game_ends"), gameEnds}, {QStringLiteral("end_kind"), endKind}, {QStringLiteral("players"), players},
                {QStringLiteral("dora"), tileArray(m_wall->dora())}, {QStringLiteral("ura_dora"), QJsonArray()}});
+    emit handInPlayChanged();
+    if (gameEnds)
+        endGame();
     dropAbsentPlayers();
     if (m_phase == Phase::Idle)
         return;

@@ -52,12 +52,16 @@ public:
     const TableConfig &config() const { return m_config; }
     QString lobbyPath() const { return QStringLiteral("101/") + m_config.pathRest; }
     QJsonArray properties() const;
+    // The players the lobby counts: a seat held for a player who left during the hand
+    // counts as free, so that the client asks that player's way back as a join.
     int seatedCount() const;
     std::vector<qint32> seatedIds() const;
     bool isHandInPlay() const { return m_phase == Phase::Discard || m_phase == Phase::Claims; }
     // The seat a player left during a hand and may take again, -1 for none.
     int awaySeatOf(qint32 playerId) const;
     bool isBot(qint32 playerId) const;
+    // A computer player's screen name, the same at every table and in the lobby.
+    static QString botName(qint32 id);
 
     void join(DemoSession *session, int seat);
     void watch(DemoSession *session);
@@ -69,6 +73,10 @@ public:
 signals:
     // The seats changed: the lobby's subscribers get the new count.
     void seatsChanged(qint32 tableId);
+    // A hand started, or the table stopped playing.
+    void handInPlayChanged();
+    // A game of a money table ended: what the player (a human) won or lost, in cents.
+    void gameSettled(qint32 playerId, qint64 amount);
 
 private:
     enum class Phase { Idle, Discard, Claims, Over };
@@ -145,6 +153,7 @@ private:
     void promptTurn(int seat);
     QJsonArray concealedOffers(int seat) const;
     void botMove(int seat);
+    static std::uint8_t botDiscard(const HandChecker::Tiles &hand);
     void discard(int seat, std::uint8_t t, bool riichi);
     void openClaims(int discarder, std::uint8_t t);
     void answerClaim(int seat, int kind, std::uint8_t first);
@@ -154,6 +163,9 @@ private:
     void endHand(int winner, int discarder);
     void washout();
     void finishHand(int endKind, const QJsonArray &rows);
+    int windRounds() const;
+    int handsInGame() const;
+    void endGame();
     void onTimeout();
     void later(int msecs, std::function<void()> work);
     void startTimer(int msecs);
@@ -168,6 +180,7 @@ private:
     Phase m_phase = Phase::Idle;
     qint64 m_handId = 0;
     int m_handsPlayed = 0;
+    int m_handInGame = -1; // the hand being played or last played in the game, -1 before a game
     int m_dealer = 0;
     int m_current = -1;
     std::uint8_t m_drawn = 255;

@@ -470,6 +470,12 @@ void ConnectionManager::prepareToQuit()
     }
 }
 
+void ConnectionManager::stopDispatching()
+{
+    if (m_connection)
+        m_connection->stopDispatching();
+}
+
 void ConnectionManager::onConnected()
 {
     qWarning() << " [INFO ] connected to the game server";

@@ -67,6 +67,9 @@ public:
     void setDisconnectExpected(bool expected);
     // Sends the logout and waits at most ten times 50 ms for it to be written.
     void prepareToQuit();
+    // Hands on no more packets of this connection, not even those already received;
+    // for an error that ends the program, before its box opens.
+    void stopDispatching();
 
     // The game connection (for its byte counters); null before the first connectTo.
     Connection *connection() const { return m_connection; }

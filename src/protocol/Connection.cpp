@@ -44,6 +44,7 @@ void Connection::connectToHost(const QString &host, quint16 port)
         m_socket->abort();
     m_up = false;
     m_closedByClient = false;
+    m_dispatching = true;
     m_frames.clear();
     if (m_sslSocket) {
         QSslConfiguration configuration = m_sslConfiguration;
@@ -100,21 +101,28 @@ void Connection::receive()
 {
     // A handler that waits on the socket may bring more data in; the outer call
     // picks it up.
-    if (m_receiving)
+    if (m_receiving || !m_dispatching)
         return;
     m_receiving = true;
     do {
         guarded([this] { m_frames.append(m_socket->readAll()); });
         if (!processBuffer())
             return;
-    } while (m_socket->state() != QAbstractSocket::UnconnectedState && m_socket->bytesAvailable() > 0);
+    } while (m_dispatching && m_socket->state() != QAbstractSocket::UnconnectedState
+             && m_socket->bytesAvailable() > 0);
     m_receiving = false;
+}
+
+void Connection::stopDispatching()
+{
+    m_dispatching = false;
+    m_frames.clear();
 }
 
 bool Connection::processBuffer()
 {
     QPointer<Connection> self(this);
-    for (;;) {
+    while (m_dispatching) {
         std::unique_ptr<protocol::message_t> message;
         try {
             message = m_frames.next();
@@ -129,6 +137,7 @@ bool Connection::processBuffer()
         if (!self)
             return false;
     }
+    return true;
 }
 
 void Connection::report(const std::string &what)

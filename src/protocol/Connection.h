@@ -19,7 +19,8 @@ class QTcpSocket;
 // messageReceived. Every exception thrown while sending or receiving, including those
 // of the handlers connected to messageReceived, is caught here, logged once and
 // reported through exceptionCaught; the handling of that frame ends and the next frame
-// follows. A frame that cannot be cut off the stream closes the connection.
+// follows unless a receiver stopped the dispatch. A frame that cannot be cut off the
+// stream closes the connection.
 class Connection : public QObject
 {
     Q_OBJECT
@@ -52,6 +53,10 @@ public:
 
     // Takes what the socket received and hands on every complete frame.
     void receive();
+    // Hands on no further frame until the next connectToHost: the frames already
+    // received are dropped, and what arrives stays unread. A receiver may call it while
+    // a frame is handled.
+    void stopDispatching();
 
 signals:
     void connected();
@@ -79,6 +84,7 @@ private:
     bool m_up = false;
     bool m_closedByClient = false;
     bool m_receiving = false;
+    bool m_dispatching = true;
     QAbstractSocket *m_socket = nullptr;
     QSslSocket *m_sslSocket = nullptr;
     QSslConfiguration m_sslConfiguration;

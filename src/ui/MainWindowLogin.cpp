@@ -60,6 +60,9 @@ void MainWindow::setFatalHandler(FatalHandler handler)
 void MainWindow::fatal(const QString &title, const QString &text)
 {
     qWarning().noquote() << "ending the program:" << text;
+    // The box may open inside the handling of a packet; what the server sent after it
+    // must not be acted on while it is open, nor after.
+    m_connectionManager.stopDispatching();
     fatalHandler()(this, title, text, 1);
 }
 

@@ -68,6 +68,7 @@ private slots:
     void tablesLeftOpenLastTimeAreOfferedAgain();
     void invitationsNoticesAndTheUserMenu();
     void forcedLogoutAndLoginWithoutChatSecret();
+    void aFaultEndsTheSessionBeforeTheFramesAfterIt();
     void quitAsksOnceAndSendsTheSettings();
 
 private:
@@ -590,6 +591,23 @@ void TestMainWindowSession::forcedLogoutAndLoginWithoutChatSecret()
     QCOMPARE(m_fatal[0].title, QStringLiteral("Forced logout"));
     QCOMPARE(m_fatal[0].text, QStringLiteral("You were forcefully logged out!"));
     QVERIFY(!m_window->findChild<QStackedWidget *>(QStringLiteral("centralWidget"))->isVisible());
+}
+
+void TestMainWindowSession::aFaultEndsTheSessionBeforeTheFramesAfterIt()
+{
+    // Three packets without a meaning in one write: the first ends the session, and the
+    // two behind it are not handled while its box is open, nor after.
+    QVERIFY(startServer());
+    openWindow(m_server->gamePort());
+    QVERIFY(m_server->waitForOutput(QStringLiteral("SENT game_version_answer_t")));
+    QTRY_VERIFY(m_window->connectionManager().isConnected());
+    m_window->connectionManager().filter_join(QStringLiteral("fault"));
+    QTRY_COMPARE(m_fatal.size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(m_fatal.size(), 1);
+    QCOMPARE(m_fatal[0].title, QStringLiteral("Error"));
+    QCOMPARE(m_fatal[0].text, QStringLiteral("Unexpected kick reason: 9"));
+    QCOMPARE(m_fatal[0].exitCode, 1);
 }
 
 void TestMainWindowSession::quitAsksOnceAndSendsTheSettings()

@@ -18,6 +18,9 @@
 class PlayerData
 {
 public:
+    // The most tiles a hand holds concealed: thirteen and the one drawn.
+    static constexpr int MaxConcealedTiles = 14;
+
     PlayerData() = default;
     PlayerData(std::int32_t id, const QString &name) : m_id(id), m_name(name) {}
 

@@ -182,7 +182,7 @@ public:
     void operator()(const table_info_t &p) { emit m_manager.tableInfoUpdate(toTableInfo(p)); }
     void operator()(const table_info_update_t &p)
     {
-        emit m_manager.tableInfoUpdate(p.table, p.seated_players, toUpdates(p.updates));
+        emit m_manager.tableInfoUpdate(p.table, conversions::toSeatedPlayers(p.seated_players), toUpdates(p.updates));
     }
     void operator()(const table_removed_t &p) { emit m_manager.tableRemoved(p.table); }
     void operator()(const lobby_structure_t &p) { emit m_manager.lobbyStructure(conversions::toLobbyStructure(p.root)); }
@@ -211,9 +211,12 @@ public:
     void operator()(const tile_claimed_t &p) { emit m_manager.tileClaimed(p.table, p.player); }
     void operator()(const hidden_tiles_from_wall_t &p)
     {
-        emit m_manager.hiddenTilesFromWall(p.table, p.player, p.count, p.replacement);
+        emit m_manager.hiddenTilesFromWall(p.table, p.player, toConcealedCount(p.count), p.replacement);
     }
-    void operator()(const tiles_from_wall_t &p) { emit m_manager.tilesFromWall(p.table, p.tiles, p.replacement); }
+    void operator()(const tiles_from_wall_t &p)
+    {
+        emit m_manager.tilesFromWall(p.table, toHandTiles(p.tiles), p.replacement);
+    }
     void operator()(const meld_declared_t &p) { emit m_manager.meldDeclared(p.table, p.player, toMeldTuple(p.meld)); }
     void operator()(const kan_dora_t &p) { emit m_manager.kanDora(p.table, p.indicator); }
     void operator()(const meld_suggestion_t &p)
@@ -238,7 +241,7 @@ public:
         emit m_manager.waitingFor(p.table, WaitCondition::fromWire(p.condition), toTimeSpan(p.span), p.players);
     }
     void operator()(const waiting_over_t &p) { emit m_manager.waitingOver(p.table); }
-    void operator()(const declare_bonus_t &p) { emit m_manager.declareBonus(p.table, p.player, p.tiles); }
+    void operator()(const declare_bonus_t &p) { emit m_manager.declareBonus(p.table, p.player, toHandTiles(p.tiles)); }
     void operator()(const hand_end_t &p) { emit m_manager.handEnd(p.table, conversions::toEndHand(p)); }
     void operator()(const end_of_round_t &p)
     {
@@ -552,7 +555,17 @@ void ConnectionManager::closed()
 void ConnectionManager::onMessage(std::unique_ptr<protocol::message_t> &message)
 {
     Dispatcher dispatcher(*this);
-    switch (protocol::visit<protocol::direction::to_client>(*message, dispatcher)) {
+    // A packet beyond the game's limits is refused before any signal; the session goes on.
+    const auto refusing = [&dispatcher](const auto &packet) {
+        try {
+            dispatcher(packet);
+        } catch (const limit_error &e) {
+            qWarning().noquote() << QStringLiteral("%1 refused: %2")
+                                        .arg(QLatin1String(std::decay_t<decltype(packet)>::type_name),
+                                             QString::fromUtf8(e.what()));
+        }
+    };
+    switch (protocol::visit<protocol::direction::to_client>(*message, refusing)) {
     case protocol::visit_result::handled:
         break;
     case protocol::visit_result::unknown_class:

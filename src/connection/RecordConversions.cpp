@@ -1,5 +1,6 @@
 #include "connection/RecordConversions.h"
 
+#include "app/TableCapacity.h"
 #include "app/server_error.h"
 #include "connection/ScoreNames.h"
 #include "protocol/conversions.h"
@@ -72,10 +73,17 @@ bool insertRange(Map &map, const Range<int> &range, Value &&value)
 PrivatePlayerData toPrivatePlayerData(const protocol::private_player_data_t &packet)
 {
     PrivatePlayerData data;
-    data.concealed = packet.concealed;
+    data.concealed = protocol::toHandTiles(packet.concealed);
     data.active = packet.active;
     data.furiten = packet.furiten;
     return data;
+}
+
+qint32 toSeatedPlayers(qint32 count)
+{
+    if (count < 0 || count > TableCapacity::MaxSeats)
+        throw limit_error(std::to_string(count) + " seated players");
+    return count;
 }
 
 Seating toSeating(const std::vector<qint32> &playersByWind)

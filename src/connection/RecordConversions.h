@@ -9,10 +9,14 @@
 #include "protocol/packets.h"
 
 // Conversions of the wire records into the records the connection manager's signals
-// carry. Server data without a meaning in the client throws server_error.
+// carry. Server data without a meaning in the client throws server_error; data beyond
+// the game's limits throws limit_error.
 namespace conversions {
 
+// The concealed tiles are at most what a hand holds; throws limit_error otherwise.
 PrivatePlayerData toPrivatePlayerData(const protocol::private_player_data_t &packet);
+// The seated players of a table update, 0 to the most seats; throws limit_error otherwise.
+qint32 toSeatedPlayers(qint32 count);
 // Exactly four player ids, east first.
 Seating toSeating(const std::vector<qint32> &playersByWind);
 TableState toTableState(const protocol::table_state_rec_t &record);

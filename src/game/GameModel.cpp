@@ -341,6 +341,25 @@ void GameModel::setWallState(qint32 liveTiles, qint32 deadWallTiles, qint32 dead
     emit wallStateChanged();
 }
 
+bool GameModel::canDraw(const PlayerData &player, int held, int drawn) const
+{
+    if (held + drawn <= PlayerData::MaxConcealedTiles)
+        return true;
+    qWarning() << "table" << m_tableId << "refused a draw of" << drawn << "tiles for player" << player.id()
+               << "who holds" << held << "concealed";
+    return false;
+}
+
+void GameModel::changeHiddenTiles(PlayerData &player, int change)
+{
+    const int count = player.hiddenTileCount() + change;
+    const int kept = std::clamp(count, 0, PlayerData::MaxConcealedTiles);
+    if (kept != count)
+        qWarning() << "table" << m_tableId << "player" << player.id() << "would hold" << count
+                   << "concealed tiles, kept at" << kept;
+    player.setHiddenTileCount(kept);
+}
+
 void GameModel::clampWallCounts()
 {
     // The wall views index their stacks with these: keep them inside the wall,
@@ -457,7 +476,7 @@ void GameModel::onTileClaimed(qint32 playerId)
         hand.push_back(m_lastDiscard);
         claimer.setHand(hand);
     } else {
-        claimer.setHiddenTileCount(claimer.hiddenTileCount() + 1);
+        changeHiddenTiles(claimer, 1);
     }
     emit tileClaimed(discarderId, playerId);
 }
@@ -476,7 +495,7 @@ void GameModel::onTileDiscarded(qint32 playerId, tile t, bool riichi)
     if (known)
         p.setHand(hand);
     else
-        p.setHiddenTileCount(p.hiddenTileCount() - 1);
+        changeHiddenTiles(p, -1);
     emit tileDiscarded(playerId, t, riichi);
 }
 
@@ -485,7 +504,9 @@ void GameModel::onHiddenTilesFromWall(qint32 playerId, qint32 count, bool replac
     if (handKnown(playerId))
         return;
     PlayerData &p = playerRecord(playerId);
-    p.setHiddenTileCount(p.hiddenTileCount() + count);
+    if (!canDraw(p, p.hiddenTileCount(), count))
+        return;
+    changeHiddenTiles(p, count);
     m_turnPlayerId = playerId;
     drawFromWall(m_tableInfo.ruleset(), count, replacement, m_liveTiles, m_deadWallTiles,
                  m_deadWallTilesDealt);
@@ -527,13 +548,16 @@ void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
     if (known)
         p.setHand(hand);
     else
-        p.setHiddenTileCount(p.hiddenTileCount() - hiddenTilesOfMeld(declared.kind));
+        changeHiddenTiles(p, -hiddenTilesOfMeld(declared.kind));
     emit meldDeclared(playerId, declared);
 }
 
 void GameModel::onTilesFromWall(const tile_vector &tiles, bool replacement)
 {
-    playerRecord(m_ownPlayerId).addTilesFromWall(tiles);
+    PlayerData &own = playerRecord(m_ownPlayerId);
+    if (!canDraw(own, static_cast<int>(own.hand().size()), static_cast<int>(tiles.size())))
+        return;
+    own.addTilesFromWall(tiles);
     m_turnPlayerId = m_ownPlayerId;
     drawFromWall(m_tableInfo.ruleset(), static_cast<int>(tiles.size()), replacement, m_liveTiles,
                  m_deadWallTiles, m_deadWallTilesDealt);
@@ -547,7 +571,7 @@ void GameModel::onDeclareBonus(qint32 playerId, const tile_vector &tiles)
     if (handKnown(playerId))
         p.setHand(withoutTiles(p.hand(), tiles));
     else
-        p.setHiddenTileCount(p.hiddenTileCount() - static_cast<int>(tiles.size()));
+        changeHiddenTiles(p, -static_cast<int>(tiles.size()));
     for (tile t : tiles)
         p.declareMeld(meld_tuple(BONUS, 0, t, -1, meld_tuple::NoOffset));
     emit bonusDeclared(playerId, tiles);

@@ -190,6 +190,10 @@ private:
     void setWallState(qint32 liveTiles, qint32 deadWallTiles, qint32 deadWallPosition,
                       qint32 deadWallTilesDealt, const tile_vector &dora);
     void clampWallCounts();
+    // Whether a hand holding that many concealed tiles may draw more; a refusal is logged.
+    bool canDraw(const PlayerData &player, int held, int drawn) const;
+    // Another player's concealed tiles change; they stay within what a hand holds.
+    void changeHiddenTiles(PlayerData &player, int change);
     void takeTableState(const TableState &state);
     void forgetLastDiscarder(qint32 id);
 

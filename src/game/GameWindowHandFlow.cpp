@@ -102,7 +102,7 @@ void GameWindow::queueHiddenHandRefresh(int seat, qint32 playerId)
     const PlayerData *record = m_table ? m_table->findPlayer(playerId) : nullptr;
     if (!record || seat < 0)
         return;
-    const unsigned count = static_cast<unsigned>(qBound(0, record->hiddenTileCount(), 14));
+    const unsigned count = static_cast<unsigned>(record->hiddenTileCount());
     HiddenHandView *hidden = m_hidden[static_cast<size_t>(seat)];
     enqueue([hidden, count] { hidden->setTileCount(count); });
 }
@@ -281,7 +281,7 @@ void GameWindow::rebuildFromModel()
         m_hand->hide();
         m_hidden[BOTTOM]->show();
         if (first)
-            m_hidden[BOTTOM]->setTileCount(static_cast<unsigned>(qBound(0, first->hiddenTileCount(), 14)));
+            m_hidden[BOTTOM]->setTileCount(static_cast<unsigned>(first->hiddenTileCount()));
         m_turnTimer->hide();
     }
     m_seatPlayers[BOTTOM] = first ? first->id() : -1;
@@ -315,7 +315,7 @@ void GameWindow::rebuildFromModel()
         m_discards[seat]->setDiscards(record->discards(), record->riichiDiscardIndex());
         m_windMarkers[seat]->setWind(record->wind());
         if (seat != BOTTOM || !ownSeated())
-            m_hidden[seat]->setTileCount(static_cast<unsigned>(qBound(0, record->hiddenTileCount(), 14)));
+            m_hidden[seat]->setTileCount(static_cast<unsigned>(record->hiddenTileCount()));
         m_sideBar->setPlayerWind(record->id(), record->wind());
         m_declared[seat]->clear();
         for (const meld_tuple &m : record->melds()) {

@@ -89,11 +89,25 @@ TimeSpan toTimeSpan(const span_t &span)
     return TimeSpan(span.start, span.end);
 }
 
+qint32 toConcealedCount(qint32 count)
+{
+    if (count < 0 || count > PlayerData::MaxConcealedTiles)
+        throw limit_error(std::to_string(count) + " concealed tiles");
+    return count;
+}
+
+const tile_vector &toHandTiles(const tile_vector &tiles)
+{
+    if (tiles.size() > std::size_t(PlayerData::MaxConcealedTiles))
+        throw limit_error(std::to_string(tiles.size()) + " tiles for one hand");
+    return tiles;
+}
+
 PlayerData toPlayerData(const player_rec_t &record)
 {
     PlayerData player(record.id, record.name);
     player.setWind(toWind(record.wind));
-    player.setHiddenTileCount(record.hidden_count);
+    player.setHiddenTileCount(toConcealedCount(record.hidden_count));
     meld_tuple_vector melds;
     melds.reserve(record.melds.size());
     for (const meld_rec_t &m : record.melds)
@@ -104,7 +118,7 @@ PlayerData toPlayerData(const player_rec_t &record)
                    << record.discards.size() << "discards; ignored";
     for (std::size_t i = 0; i < record.discards.size(); ++i)
         player.addDiscard(record.discards[i], qint64(i) == record.riichi_index);
-    player.setHand(record.hand);
+    player.setHand(toHandTiles(record.hand));
     player.setScore(record.score);
     player.setRoundScore(record.round_score);
     player.setReady(record.ready);

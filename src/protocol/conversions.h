@@ -28,7 +28,13 @@ meld toMeld(qint32 kind);
 meld_tuple toMeldTuple(const meld_rec_t &record);
 meld_offer_vector toMeldOffers(const std::vector<offer_rec_t> &offers);
 TimeSpan toTimeSpan(const span_t &span);
-// The wind must be 0-3; a riichi index outside the discards is logged and ignored.
+// A count of concealed tiles, at most what a hand holds; throws limit_error otherwise.
+qint32 toConcealedCount(qint32 count);
+// Tiles that go into or out of one hand at once: at most what a hand holds; throws
+// limit_error otherwise.
+const tile_vector &toHandTiles(const tile_vector &tiles);
+// The wind must be 0-3; a riichi index outside the discards is logged and ignored; the
+// concealed count and the hand are bounded as above.
 PlayerData toPlayerData(const player_rec_t &record);
 std::vector<PlayerData> toPlayerData(const std::vector<player_rec_t> &records);
 

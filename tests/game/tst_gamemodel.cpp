@@ -527,12 +527,25 @@ void TestGameModel::wallFromServerIsKeptInside()
     model.onStartHand(2, seating(me, -1, -1, -1), {}, false, TableState(), walls);
     QCOMPARE(model.deadWallPosition(), 2);
 
-    // More draws than the wall holds leave the counts at zero.
-    model.onHiddenTilesFromWall(11, 200, false);
+    // More draws than the wall holds leave the counts at zero; no draw gives a hand
+    // more tiles than it holds.
+    const int live = model.liveTiles();
+    model.onHiddenTilesFromWall(11, 13, false);
+    model.onHiddenTilesFromWall(11, 2, false);
+    QCOMPARE(model.player(11).hiddenTileCount(), 13);
+    QCOMPARE(model.liveTiles(), live - 13);
+    for (int draw = 0; draw < 170; ++draw) {
+        model.onHiddenTilesFromWall(11, 1, draw >= 140);
+        model.onTileDiscarded(11, tile(1), false);
+    }
     QCOMPARE(model.liveTiles(), 0);
-    model.onHiddenTilesFromWall(11, 20, true);
     QCOMPARE(model.deadWallTiles(), 0);
     QVERIFY(model.deadWallTilesDealt() >= 0);
+    QCOMPARE(model.player(11).hiddenTileCount(), 13);
+    // More melds than the hand holds tiles for leave it empty.
+    for (int kong = 0; kong < 4; ++kong)
+        model.onMeldDeclared(11, meld_tuple(KONG, 2, tile(5 + kong), -1, 0));
+    QCOMPARE(model.player(11).hiddenTileCount(), 0);
 }
 
 void TestGameModel::unknownPlayers()

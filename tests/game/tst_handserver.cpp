@@ -1,6 +1,7 @@
 #include "game/GameController.h"
 
 #include "SceneTestSetup.h"
+#include "logfile.h"
 #include "connection/ConnectionManager.h"
 #include "game/GameModel.h"
 #include "game/GameWindow.h"
@@ -15,10 +16,14 @@
 #include "table/scene/HandView.h"
 #include "table/scene/HiddenHandView.h"
 #include "table/scene/MeldView.h"
+#include "table/sidebar/EmptySeatWidget.h"
+#include "table/sidebar/PlayerWidget.h"
+#include "table/sidebar/SideBar.h"
 
 #include "testmain.h"
 
 #include <QGraphicsView>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -147,6 +152,7 @@ void TestHandServer::playsTheScriptedHand()
 {
     QFETCH(bool, animations);
     QSettings().setValue(QStringLiteral("game/animations"), animations);
+    LogFile log;
     TestServer server;
     QVERIFY(server.start(TestServer::scenario(QStringLiteral("hand.json")), false));
     ConnectionManager connection(false);
@@ -219,6 +225,7 @@ void TestHandServer::playsTheScriptedHand()
         const PlayerData &player = model->player(id);
         if (id != me)
             QCOMPARE(window->hiddenHandView(seat)->tileCount(), player.hiddenTileCount());
+        QVERIFY(player.hiddenTileCount() <= PlayerData::MaxConcealedTiles);
         QCOMPARE(discardTiles(window->discardView(seat)), player.discards());
         QCOMPARE(window->discardView(seat)->riichiIndex(), int(player.riichiDiscardIndex()));
         const DeclaredSummary shown = summary(window->declaredView(seat), player);
@@ -234,6 +241,23 @@ void TestHandServer::playsTheScriptedHand()
     QCOMPARE(city->deadWallTiles(), int(model->deadWallTiles()));
     QCOMPARE(city->deadWallTilesDealt(), int(model->deadWallTilesDealt()));
     QCOMPARE(city->doraIndicators(), model->doraTiles());
+
+    // The absurd values sent after the deal were refused where they entered, with the
+    // packet's name, and the table went on with four seats and its two wind rounds.
+    const QString logged = log.text();
+    for (const char *refused : {"hidden_tiles_from_wall_t refused: 20000 concealed tiles",
+                                "tiles_from_wall_t refused: 20 tiles for one hand",
+                                "private_player_data_t refused: 30 tiles for one hand",
+                                "player_joined_t refused: 20000 concealed tiles",
+                                "table_info_update_t refused: 20000 seated players",
+                                "refused a draw of 2 tiles for player 2002 who holds 13 concealed",
+                                "update skipped: field 3 SEATS", "update skipped: field 18 WIND_ROUNDS"})
+        QVERIFY2(logged.contains(QLatin1String(refused)), refused);
+    QCOMPARE(model->tableInfo().capacity().seats(), 4);
+    QCOMPARE(window->sideBar()->findChildren<PlayerWidget *>().size(), 4);
+    QCOMPARE(window->sideBar()->findChildren<EmptySeatWidget *>().size(), 0);
+    QCOMPARE(window->sideBar()->findChild<QLabel *>(QStringLiteral("tableWindRound"))->text(),
+             QStringLiteral("Wind round 1 of 2"));
 
     QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->scoreBoard(), QStringLiteral("readyPushButton")), 5000);
     shownButton(window->scoreBoard(), QStringLiteral("readyPushButton"))->click();

@@ -16,6 +16,10 @@ class QRect;
 class TableCapacity
 {
 public:
+    // The rule sets are played by three or four.
+    static constexpr int MinSeats = 3;
+    static constexpr int MaxSeats = 4;
+
     // Pixels from one seat icon to the next.
     static constexpr int IconPitch = 15;
     static constexpr int IconHeight = 14;

@@ -91,6 +91,26 @@ bool TableInfo::setField(int field, const QVariant &value)
     if (!number)
         return false;
     const int n = *number;
+    // The preview and the side bar build one widget per seat, and the duration
+    // multiplies the rounds.
+    const auto within = [n](int least, int most) { return n >= least && n <= most; };
+    switch (field) {
+    case SEATS:
+        if (!within(TableCapacity::MinSeats, TableCapacity::MaxSeats))
+            return false;
+        break;
+    case PLAYERS:
+    case BOTS:
+        if (!within(0, TableCapacity::MaxSeats))
+            return false;
+        break;
+    case WIND_ROUNDS:
+        if (!within(0, MaxWindRounds))
+            return false;
+        break;
+    default:
+        break;
+    }
     switch (field) {
     case RULESET: setRuleset(n); break;
     case SEATS: m_capacity = TableCapacity(n, m_capacity.players(), m_capacity.bots()); break;

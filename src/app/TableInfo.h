@@ -64,8 +64,12 @@ public:
     // The field id of a property name, -1 for an unknown name.
     static int fieldId(QStringView name);
 
-    // Sets one field; false (and nothing changed) for an unknown field or a value
-    // of the wrong type.
+    // A game has at most one round of each prevalent wind.
+    static constexpr int MaxWindRounds = 4;
+
+    // Sets one field; false (and nothing changed) for an unknown field, a value of the
+    // wrong type, or a seat count, player count or number of wind rounds the rule sets
+    // do not allow.
     bool setField(int field, const QVariant &value);
     bool setProperty(QStringView name, const QVariant &value);
     // Sets every field of the list; unknown fields and bad values are logged and skipped.

@@ -258,7 +258,7 @@ QString TablePreview::durationText(const TableInfo &info)
         return tr("%1-%2 min").arg(3).arg(5);
     case TableInfo::FULL_GAME:
     case TableInfo::EAST_ONLY:
-        return tr("%1-%2 min").arg(15 * info.windRounds()).arg(20 * info.windRounds());
+        return tr("%1-%2 min").arg(15 * qint64(info.windRounds())).arg(20 * qint64(info.windRounds()));
     default:
         return QString();
     }

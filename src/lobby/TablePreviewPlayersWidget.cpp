@@ -36,7 +36,6 @@ void TablePreviewPlayersWidget::setPlayerDb(PlayerDb *db)
 
 void TablePreviewPlayersWidget::setSeatCount(int count)
 {
-    count = std::max(count, 0);
     if (count == seatCount())
         return;
     for (Seat &seat : m_seats)

@@ -18,6 +18,7 @@
 #include "ui/web/EmbeddedBrowser.h"
 #include "ui/web/EmbeddedWebPage.h"
 
+#include <QDebug>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QSettings>
@@ -272,6 +273,15 @@ void MainWindow::onLaunchBrowser(const QUrl &url, bool external)
     else if (target == QLatin1String("external"))
         external = true;
     if (external) {
+        // Addresses come from the game server and from pages: only web pages leave the
+        // client, never local files, shares or other programs' schemes.
+        const QString scheme = url.scheme();
+        if (scheme.compare(QLatin1String("http"), Qt::CaseInsensitive) != 0
+            && scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
+            qWarning().noquote() << QStringLiteral("refused to open %1 outside the client: not a web page")
+                                        .arg(url.toDisplayString());
+            return;
+        }
         QDesktopServices::openUrl(url);
         return;
     }

@@ -5,6 +5,7 @@
 #include "lobby/CheckedItem.h"
 #include "lobby/ColumnTypes.h"
 #include "lobby/CustomItem.h"
+#include "ui/PlainToolTip.h"
 
 #include <QDebug>
 
@@ -72,7 +73,7 @@ int potOf(const TournamentInfo &info)
 
 QString tournamentToolTip(const TournamentInfo &info)
 {
-    return TournamentsLobbyModel::tr("%1").arg(info.name());
+    return plainToolTip(info.name());
 }
 
 template <typename T>

@@ -15,6 +15,8 @@
 #include "connection/PlayerDb.h"
 #include "connection/ServerTime.h"
 #include "lobby/LobbyController.h"
+#include "lobby/TablePreview.h"
+#include "lobby/TablePreviewPlayersWidget.h"
 #include "lobby/TableModel.h"
 #include "app/Singleton.h"
 #include "ui/MainWindow.h"
@@ -34,6 +36,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QWebEngineView>
 
@@ -103,7 +106,8 @@ private slots:
             sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
         }
         qApp->setStyleSheet(sheet);
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openExternally");
+        for (const char *scheme : {"http", "file", "smb"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openExternally");
         QVERIFY(m_server.start(TestServer::sourceDir() + QStringLiteral("/tests/ui/mainwindow.json"), false));
         m_log = std::make_unique<LogFile>();
         m_translations = std::make_unique<TranslationsManager>();
@@ -116,7 +120,8 @@ private slots:
 
     void cleanupTestCase()
     {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        for (const char *scheme : {"http", "file", "smb"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
         m_startup.reset();
     }
 
@@ -289,6 +294,32 @@ private slots:
         QTRY_COMPARE(shownIds(tables), (QList<int>{6101, 6102}));
         auto *tournaments = tabs->widget(2)->findChild<QTreeView *>(QStringLiteral("tournamentsLobbyTreeView"));
         QTRY_COMPARE(tournaments->model()->rowCount(), 2);
+
+        // What the server announces is bounded where it enters: a table's absurd seats,
+        // players and wind rounds are skipped, so its preview keeps four seats and its
+        // duration; a tournament named in markup reads as its name in the tool tip.
+        QTRY_VERIFY(m_log->text().contains(QLatin1String("update skipped: field 3 SEATS")));
+        QVERIFY(m_log->text().contains(QLatin1String("update skipped: field 18 WIND_ROUNDS")));
+        for (int row = 0; row < tables->model()->rowCount(); ++row) {
+            if (tables->model()->index(row, 0).data(Qt::UserRole).toInt() == 6102)
+                tables->setCurrentIndex(tables->model()->index(row, 0));
+        }
+        auto *preview = child<TablePreview>("tablePreview");
+        QTRY_COMPARE(preview->findChild<TablePreviewPlayersWidget *>("players")->seatCount(), 4);
+        QCOMPARE(preview->findChild<QLabel *>("durationValue")->text(), QStringLiteral("30-40 min"));
+        const QString markupName = QStringLiteral("<img src=\"seat-free.png\"><b>Free</b> Roll");
+        QString tip;
+        for (int row = 0; row < tournaments->model()->rowCount(); ++row) {
+            const QModelIndex name = tournaments->model()->index(row, 3);
+            if (name.data().toString() == markupName)
+                tip = name.data(Qt::ToolTipRole).toString();
+        }
+        QTextDocument shownTip;
+        if (Qt::mightBeRichText(tip))
+            shownTip.setHtml(tip);
+        else
+            shownTip.setPlainText(tip);
+        QCOMPARE(shownTip.toPlainText(), markupName);
         QTRY_COMPARE(child<QLabel>("accountBalanceLabel")->text(), QStringLiteral("You have $1,234.56 (+$5 reserved)"));
         QCOMPARE(child<QLabel>("loggedInAsLabel")->text(), QStringLiteral("alice"));
 
@@ -330,6 +361,13 @@ private slots:
         QVERIFY(account->isEnabled() && cashier->isEnabled());
         QTRY_COMPARE(m_externalUrls.size(), 1);
         QCOMPARE(m_externalUrls.last().path(), QStringLiteral("/about_rules.html"));
+        // Pages on a share or in a local file never leave the client, whoever names them.
+        urls->openWebPage(WebPageRequest::SUPPORT);
+        urls->openWebPage(WebPageRequest::RULES_CLASSIC);
+        w.onLaunchBrowser(QUrl(QStringLiteral("file:///etc/hosts?_Target=external")), false);
+        QTRY_COMPARE(m_log->text().count(QLatin1String("outside the client: not a web page")), 3);
+        QVERIFY(m_log->text().contains(QLatin1String("refused to open smb://files.example.test/share")));
+        QCOMPARE(m_externalUrls.size(), 1);
         account->menu()->actions().at(1)->trigger();
         QVERIFY(!account->isEnabled() && !cashier->isEnabled());
         QTRY_VERIFY(account->isEnabled() && cashier->isEnabled());

@@ -86,7 +86,8 @@ QString loadedText(QWebEnginePage *page, const QString &url)
     return evaluate(page, QStringLiteral("document.body.innerText.trim()")).toString();
 }
 
-// A page that is not the client's own and calls every slot of "client".
+// A page that is not the client's own, calls every slot of "client" and shows the game
+// host it reads.
 const QByteArray foreignPage = R"(<!DOCTYPE html>
 <html><head><title>Foreign</title><script src="/qwebchannel.js"></script></head><body><script>
 new QWebChannel(qt.webChannelTransport, function (channel) {
@@ -96,7 +97,7 @@ new QWebChannel(qt.webChannelTransport, function (channel) {
     client.launchBrowser("http://elsewhere.test/");
     client.displayTournament(3);
     client.close();
-    document.title = "called";
+    document.title = "called [" + client.mahjongHost + "]";
 });
 </script></body></html>)";
 
@@ -221,13 +222,14 @@ private slots:
     {
         EmbeddedWebPage pane(nullptr);
         pane.setWebHost(QStringLiteral("localhost"));
+        pane.setMahjongHost(QStringLiteral("games.example.test"));
         QSignalSpy tabs(&pane, &EmbeddedWebPage::displayTab);
         QSignalSpy joins(&pane, &EmbeddedWebPage::joinTable);
         QSignalSpy links(&pane, &EmbeddedWebPage::launchBrowser);
         QSignalSpy tournaments(&pane, &EmbeddedWebPage::displayTournament);
         warnings.clear();
         pane.setUrl(QUrl(httpUrl("/foreign.html")));
-        QTRY_COMPARE_WITH_TIMEOUT(pane.webView()->title(), QStringLiteral("called"), pageTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(pane.webView()->title(), QStringLiteral("called []"), pageTimeout);
         QTRY_COMPARE(warningCount("Refused client."), 1);
         QTest::qWait(300);
         QCOMPARE(warningCount("Refused client."), 1);
@@ -240,6 +242,7 @@ private slots:
         QCOMPARE(tabs.size(), 1);
         QCOMPARE(joins.size(), 1);
         QCOMPARE(links.size(), 1);
+        QTRY_COMPARE(pane.webView()->title(), QStringLiteral("called [games.example.test]"));
         QCOMPARE(warningCount("Refused client."), 1);
     }
 

@@ -29,6 +29,12 @@ JavascriptInterface::JavascriptInterface(QObject *parent)
 {
 }
 
+QString JavascriptInterface::mahjongHost() const
+{
+    // The channel sends its properties to every page that opens it.
+    return pageIsTrusted() ? m_mahjongHost : QString();
+}
+
 void JavascriptInterface::setMahjongHost(const QString &host)
 {
     if (host == m_mahjongHost)
@@ -56,18 +62,23 @@ void JavascriptInterface::emitCloseEvent()
     emit closeEvent();
 }
 
-bool JavascriptInterface::isTrusted(const char *call)
+bool JavascriptInterface::pageIsTrusted() const
 {
     const QUrl url = m_page ? m_page->url() : QUrl();
     const QString scheme = url.scheme();
     if (scheme == QLatin1String(LocalPageSchemeHandler::scheme))
         return true;
-    if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) && isOnHost(url, m_webHost))
+    return (scheme == QLatin1String("http") || scheme == QLatin1String("https")) && isOnHost(url, m_webHost);
+}
+
+bool JavascriptInterface::isTrusted(const char *call)
+{
+    if (pageIsTrusted())
         return true;
     if (!m_warned) {
         m_warned = true;
         qWarning().noquote() << QStringLiteral("Refused client.%1() from the page %2")
-                                    .arg(QLatin1String(call), url.toDisplayString());
+                                    .arg(QLatin1String(call), m_page ? m_page->url().toDisplayString() : QString());
     }
     return false;
 }

@@ -8,7 +8,8 @@ class QWebEnginePage;
 
 // The object that embedded pages see as "client". Calls are served only while the
 // page shows one of the client's own pages ("localwww:") or a page of the web host or
-// its subdomains; other pages are refused with one warning per page load.
+// its subdomains; other pages are refused with one warning per page load, and read
+// the game host as empty.
 class JavascriptInterface : public QObject
 {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
     explicit JavascriptInterface(QObject *parent);
 
     bool isDebug() const { return false; }
-    QString mahjongHost() const { return m_mahjongHost; }
+    QString mahjongHost() const;
     void setMahjongHost(const QString &host);
 
     // The host whose http(s) pages may call the client.
@@ -49,6 +50,7 @@ signals:
     void mahjongHostChanged();
 
 private:
+    bool pageIsTrusted() const;
     bool isTrusted(const char *call);
 
     QString m_mahjongHost;

@@ -24,19 +24,17 @@ QString readStyleSheet(const QString &name)
     return QString::fromUtf8(file.readAll());
 }
 
-void showAlert(QtMsgType type, const QString &text)
+// The box of a fatal message, before the process aborts.
+void showAlert(QtMsgType, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical,
-                    QCoreApplication::translate("MahjongApplication", "Error"), text,
-                    QMessageBox::Ok, Utils::findMainWindow());
-    box.setTextFormat(Qt::PlainText);
-    if (type == QtFatalMsg) {
-        box.setText(QCoreApplication::translate(
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("MahjongApplication", "Error"),
+                    QCoreApplication::translate(
                         "MahjongApplication",
                         "The program has to end because of an error:\n%1\n\nPlease send the log "
                         "file %2 to our support so that we can fix it.")
-                        .arg(text, MessageHandler::logFilePath()));
-    }
+                        .arg(text, MessageHandler::logFilePath()),
+                    QMessageBox::Ok, Utils::findMainWindow());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -55,7 +55,7 @@ bool passes(const LogState &logState, QtMsgType type, const QString &text)
     return filter.pattern().isEmpty() || !filter.isValid() || filter.match(text).hasMatch();
 }
 
-// Whether a box is open now; a message raised meanwhile opens no second one.
+// Whether the box is open now; a fatal message raised meanwhile opens no second one.
 bool inAlert = false;
 
 void runAlert(const MessageHandler::Alert &alert, QtMsgType type, const QString &text)
@@ -176,14 +176,9 @@ void MessageHandler::handle(QtMsgType type, const QMessageLogContext &, const QS
         alert = state().alert;
     }
 
-    // The boxes belong to the GUI thread. A critical box opens from the event
-    // loop, not inside the handler: while a handler runs, Qt sends every other
-    // message past it, and those would miss the log file.
-    QCoreApplication *app = QCoreApplication::instance();
-    if (type == QtCriticalMsg && alert && app) {
-        QMetaObject::invokeMethod(app, [alert, text] { runAlert(alert, QtCriticalMsg, text); },
-                                  Qt::QueuedConnection);
-    } else if (type == QtFatalMsg) {
+    // The box belongs to the GUI thread.
+    if (type == QtFatalMsg) {
+        QCoreApplication *app = QCoreApplication::instance();
         if (alert && app && QThread::currentThread() == app->thread())
             runAlert(alert, type, text);
         std::abort();

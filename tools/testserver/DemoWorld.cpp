@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -428,10 +429,13 @@ void DemoWorld::registerChatAccount(DemoSession *session, const QString &login, 
         ? QStringList{command, m_chat.ejabberdDirectory, id, account.chatSecret}
         : QStringList{QStringLiteral("ctl"), m_chat.ejabberdDirectory, command, id, m_chat.domain, account.chatSecret};
     auto *process = new QProcess(this);
-    connect(process, &QProcess::finished, this, [this, process, session, login, command](int code) {
+    // The session may close, and be deleted, while the script runs.
+    const QPointer<DemoSession> guarded(session);
+    connect(process, &QProcess::finished, this, [this, process, guarded, login, command](int code) {
         process->deleteLater();
+        DemoSession *session = guarded.data();
         const auto found = m_accounts.find(login);
-        if (found == m_accounts.end() || !m_sessions.count(session))
+        if (found == m_accounts.end() || !session || !m_sessions.count(session))
             return;
         if (code != 0 && command == QLatin1String("register"))
             return registerChatAccount(session, login, QStringLiteral("change_password"));

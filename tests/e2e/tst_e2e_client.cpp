@@ -1,7 +1,8 @@
 // The client's main job from end to end, as a player has it: the client's own start-up
 // path against the demo world of the test game server (which also serves the start-up
 // documents) and a real ejabberd whose accounts the game server registers at login.
-// Through the real widgets: log in, see the lobby fill, open a table from it, play two
+// Through the real widgets: change the language on the login page and back without a
+// box, log in, open the cashier's page, see the lobby fill, open a table from it, play two
 // whole hands answering every prompt, through the end-of-hand window and Ready into the
 // next hand, while a second client watches the table and sees the same discards and the
 // two talk in the table's chat room; then quit.
@@ -17,14 +18,18 @@
 #include "chat/ConferenceWidget.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
+#include "ui/web/EmbeddedBrowser.h"
+#include "ui/web/EmbeddedWebView.h"
 #include "lobby/LobbyController.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
 
+#include <QComboBox>
 #include <QSettings>
 #include <QStackedWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -124,7 +129,29 @@ void playSession()
         return;
     }
     QMainWindow *window = mainWindow();
+
+    // Japanese and back on the login page: the pages asked for again come without a box.
+    auto *languages = child<QComboBox>("languageSelection", "loginWindow");
+    const int english = languages->currentIndex();
+    languages->setCurrentIndex(languages->findData(QStringLiteral("ja")));
+    QTest::qWait(500);
+    languages->setCurrentIndex(english);
+    QTest::qWait(500);
+    const auto boxes = window->findChildren<ModelessMsgBox::MsgBox *>();
+    check(std::none_of(boxes.begin(), boxes.end(), [](const QWidget *box) { return box->isVisible(); }),
+          QStringLiteral("no box after a language change on the login page"));
     QTest::mouseClick(child<QPushButton>("loginButton", "loginWindow"), Qt::LeftButton);
+
+    // The cashier opens the demo world's page inside the client.
+    EmbeddedBrowser *cashier = nullptr;
+    if (waitFor([] { auto *button = child<QPushButton>("cashierButton"); return button && button->isVisible(); },
+                QStringLiteral("the cashier button"))) {
+        QTest::mouseClick(child<QPushButton>("cashierButton"), Qt::LeftButton);
+        waitFor([&] { return (cashier = window->findChild<EmbeddedBrowser *>()) && cashier->webView()->title() == QLatin1String("Cashier"); },
+                QStringLiteral("the cashier's page"));
+        if (cashier)
+            cashier->close();
+    }
 
     // The Play tab's lobby fills with the demo world's regular tables.
     openPlayTab();

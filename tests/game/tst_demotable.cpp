@@ -12,6 +12,8 @@
 #include "table/sidebar/PlayerWidget.h"
 #include "ui/ModelessMsgBox.h"
 
+#include "lobby/TournamentDetailDialog.h"
+
 #include "testmain.h"
 
 #include <QDialogButtonBox>
@@ -24,6 +26,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 #include <algorithm>
 #include <memory>
@@ -71,6 +74,7 @@ private slots:
     void aTurnLeftUnansweredDiscardsTheDrawnTile();
     void gamesEndAfterTheirWindRoundsAndComputerPlayersWin();
     void accountsPagesAndCountersAsPlayersComeAndGo();
+    void tournamentDialogListsTheRegisteredPlayers();
 
 private:
     QTemporaryDir m_artwork;
@@ -433,6 +437,28 @@ void TestDemoTable::accountsPagesAndCountersAsPlayersComeAndGo()
         QCOMPARE(users.first().at(2).value<UserRecord>().screenName, p.name());
     }
     ann.controller->destroyTable(3009);
+}
+
+void TestDemoTable::tournamentDialogListsTheRegisteredPlayers()
+{
+    // An open tournament of the demo world with 11 players registered: its dialog lists
+    // them before the start, a played one its standings.
+    TestServer server;
+    QVERIFY(server.startDemo(23, 150));
+    DemoPlayer player;
+    QVERIFY(player.login(server.gamePort(), QStringLiteral("watcher")));
+    QWidget lobby;
+    for (const auto &[id, status, rows] : {std::tuple{502, TournamentInfo::Open, 11}, std::tuple{504, TournamentInfo::Done, 8}}) {
+        TournamentInfo info(id);
+        info.setStatus(status);
+        TournamentDetailDialog dialog(&lobby);
+        QObject::connect(player.connection.get(), &ConnectionManager::tournamentRankings, &dialog,
+                         &TournamentDetailDialog::onTournamentRankings);
+        dialog.setTournament(info);
+        player.connection->get_tournament_ranking_list(id);
+        auto *list = dialog.findChild<QTreeView *>(QStringLiteral("playerList"));
+        QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), rows, 5000);
+    }
 }
 
 MAHJONG_TEST_MAIN(TestDemoTable)

@@ -737,14 +737,17 @@ bool DemoWorld::handleTournaments(DemoSession *session, const QString &name, con
         if (ok)
             changeRegistered(-1);
     } else if (name == QLatin1String("get_ranking_list_t")) {
+        // Before the start the list holds the players registered so far, without points.
         QJsonArray rankings;
-        if (status != 0) {
-            static const char *const names[] = {"Ayame", "Botan", "Chidori", "Daisuke", "Emi", "Fumio", "Goro", "Hana"};
-            for (int i = 0; i < 8; ++i) {
-                rankings.append(QJsonObject{{QStringLiteral("pid"), 9500 + i}, {QStringLiteral("name"), QLatin1String(names[i])},
-                                            {QStringLiteral("table_points"), 16 - 2 * i}, {QStringLiteral("competition_points"), 1000 - 90 * i},
-                                            {QStringLiteral("flag"), false}, {QStringLiteral("payout"), status == 5 && i < 2 ? QStringLiteral("%1").arg(5000 / (i + 1)) : QStringLiteral("0")}});
-            }
+        static const char *const names[] = {"Ayame", "Botan", "Chidori", "Daisuke", "Emi", "Fumio", "Goro", "Hana"};
+        const int players = status != 0 ? 8 : qBound(0, tournament.value(QStringLiteral("registered")).toInt(), 64);
+        for (int i = 0; i < players; ++i) {
+            const QString player = i < 8 ? QLatin1String(names[i]) : QStringLiteral("%1 %2").arg(QLatin1String(names[i % 8])).arg(i / 8 + 1);
+            const int tablePoints = status != 0 ? 16 - 2 * i : 0;
+            const int competitionPoints = status != 0 ? 1000 - 90 * i : 0;
+            rankings.append(QJsonObject{{QStringLiteral("pid"), 9500 + i}, {QStringLiteral("name"), player},
+                                        {QStringLiteral("table_points"), tablePoints}, {QStringLiteral("competition_points"), competitionPoints},
+                                        {QStringLiteral("flag"), false}, {QStringLiteral("payout"), status == 5 && i < 2 ? QStringLiteral("%1").arg(5000 / (i + 1)) : QStringLiteral("0")}});
         }
         session->send(QStringLiteral("ranking_list_t"), {{QStringLiteral("tournament"), id}, {QStringLiteral("rankings"), rankings}});
     } else if (name == QLatin1String("query_prize_configuration_t")) {

@@ -82,7 +82,24 @@ GameController::GameController(ConnectionManager *connectionManager,
         connect(m_services.players, &PlayerDb::playerPictureUpdate, this, &GC::playerPictureUpdate);
 }
 
-GameController::~GameController() = default;
+// The subscriptions of the tables still open, and of tournament seats still waiting for
+// their join, go back to the table list, which outlives the controller in the client.
+GameController::~GameController()
+{
+    if (!m_tableModel)
+        return;
+    for (const auto &table : m_tables) {
+        if (table.second.model)
+            m_tableModel->unsubscribe(table.second.model->tableInfo().lobbyPath());
+    }
+    for (const auto &seat : m_tournamentSeats)
+        m_tableModel->unsubscribe(tournamentLobbyPath(seat.second.tournamentId));
+}
+
+void GameController::setTableModel(TableModel *model)
+{
+    m_tableModel = model;
+}
 
 // ---- entries -------------------------------------------------------------------------------
 

@@ -13,6 +13,7 @@
 #include "protocol/enums.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <map>
@@ -46,7 +47,7 @@ public:
     qint32 playerId() const { return m_ownPlayerId; }
     void setPlayerName(const QString &name) { m_ownPlayerName = name; }
     QString playerName() const { return m_ownPlayerName; }
-    void setTableModel(TableModel *model) { m_tableModel = model; }
+    void setTableModel(TableModel *model);
 
     bool hasTable(qint32 tableId) const;
     bool tableInfoAvailable(qint32 tableId) const;
@@ -178,7 +179,7 @@ private:
     bool m_compactLayout = false;
     ConnectionManager *m_connection;
     TableWindowServices m_services;
-    TableModel *m_tableModel = nullptr;
+    QPointer<TableModel> m_tableModel;
     TournamentLookup *m_tournaments;
     std::map<qint32, TournamentSeat> m_tournamentSeats;
     std::map<qint32, qint32> m_tablesAwaitingTournament;

@@ -125,6 +125,17 @@ TableModel::TableModel(TableModelRequests requests, QObject *parent)
 
 TableModel::~TableModel()
 {
+    // Requests still waiting for their turn count as made: an unsubscribe on its way gives
+    // its path back.
+    for (const SubscriptionRequest &request : m_queue) {
+        if (request.subscribe) {
+            ++m_subscriptions[request.path];
+            continue;
+        }
+        const auto it = m_subscriptions.find(request.path);
+        if (it != m_subscriptions.end() && --it->second <= 0)
+            m_subscriptions.erase(it);
+    }
     if (m_subscriptions.empty())
         return;
     qWarning() << "Table subscriptions could be unbalanced";

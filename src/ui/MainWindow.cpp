@@ -121,6 +121,10 @@ MainWindow::MainWindow(const QString &host, quint16 port, const QString &user,
 MainWindow::~MainWindow()
 {
     storeLobbyTab();
+    releaseLobbyTables();
+    // The table list goes last: the lobby's lists, the tables and the dialogs that follow
+    // lobby paths give their subscriptions back to it first.
+    m_lobbyController->setParent(nullptr);
     // Every object below the window reaches the connection manager, the chat client or the
     // chat context, which are members: the children go first, the latest built first, as
     // each may use those built before it (the player directory and the table names last).
@@ -132,6 +136,7 @@ MainWindow::~MainWindow()
     }
     for (const QPointer<QObject> &child : owned)
         delete child.data();
+    delete m_lobbyController;
 }
 
 QString MainWindow::applicationTitle()

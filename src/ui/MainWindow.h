@@ -243,6 +243,8 @@ private:
     // ---- Lobby tabs and pages ----------------------------------------------------------
     EmbeddedWebPage *createTabPage(const QString &name);
     void buildTabs();
+    // Gives back the lobby's own table subscription of buildTabs().
+    void releaseLobbyTables();
     void retranslateTabs();
 
     // ---- Connection and login ----------------------------------------------------------

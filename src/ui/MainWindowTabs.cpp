@@ -56,6 +56,12 @@ void MainWindow::displayLobby()
     BusyCursor::restore(this);
 }
 
+void MainWindow::releaseLobbyTables()
+{
+    if (m_ui->mainTabs->count() > 0)
+        m_lobbyController->tableModel()->unsubscribe(practicePath);
+}
+
 EmbeddedWebPage *MainWindow::createTabPage(const QString &name)
 {
     auto *page = new EmbeddedWebPage(this);

@@ -8,6 +8,7 @@
 #include "clientrunscenario.h"
 #include "screenshot.h"
 
+#include "app/startup/MessageHandler.h"
 #include "game/GameWindow.h"
 #include "ui/TableSelector.h"
 
@@ -120,5 +121,10 @@ int main(int, char *argv[])
         at = found;
     }
     check(server.contains(QLatin1String("\"table\":5001")), QStringLiteral("the join was not for table 5001"));
+    // The lobby, the open table and the lobby's lists gave back every table subscription.
+    const QString log = readFile(MessageHandler::logFilePath());
+    check(log.contains(QLatin1String("Session ended")), QStringLiteral("the client's log was not found"));
+    check(!log.contains(QLatin1String("Table subscriptions could be unbalanced")),
+          QStringLiteral("the client quit with table subscriptions left: %1").arg(log.section(QLatin1String("unbalanced"), 1).left(300)));
     return verdict();
 }

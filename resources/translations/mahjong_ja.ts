@@ -1213,7 +1213,7 @@ Please send the log file %2 to our support so that we can fix it.</source>
     </message>
     <message>
         <source>Powered by Pellandor%1</source>
-        <translation>Powered by Pellandor%1</translation>
+        <translation>Pellandor%1 提供</translation>
     </message>
     <message>
         <source>Windowed</source>
@@ -2257,7 +2257,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Hand Id: %1</source>
-        <translation>局 ID: %1</translation>
+        <translation>局番号: %1</translation>
     </message>
     <message>
         <source>Round %L1 of %L2</source>
@@ -2787,7 +2787,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Information</source>
-        <translation>お知らせ</translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Round information</source>

@@ -649,15 +649,15 @@ Your bet and fee will be repaid.</source>
     </message>
     <message>
         <source>%1 declared mahjong!</source>
-        <translation>%1 胡牌！</translation>
+        <translation>%1 和牌！</translation>
     </message>
     <message>
         <source>%1 and %2 declared mahjong!</source>
-        <translation>%1 和 %2 胡牌！</translation>
+        <translation>%1 與 %2 和牌！</translation>
     </message>
     <message>
         <source>%1, %2 and %3 declared mahjong!</source>
-        <translation>%1、%2 和 %3 胡牌！</translation>
+        <translation>%1、%2 與 %3 和牌！</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1213,7 @@ Please send the log file %2 to our support so that we can fix it.</source>
     </message>
     <message>
         <source>Powered by Pellandor%1</source>
-        <translation>Powered by Pellandor%1</translation>
+        <translation>由 Pellandor%1 提供技術支援</translation>
     </message>
     <message>
         <source>Windowed</source>
@@ -1495,7 +1495,7 @@ Check tournament rules for details regarding the distribution of the prize pool.
     <name>MeldAuction</name>
     <message>
         <source>Mahjong</source>
-        <translation>胡</translation>
+        <translation>和牌</translation>
     </message>
     <message>
         <source>Alt+M</source>
@@ -1776,7 +1776,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Winning Hand</source>
-        <translation>胡牌牌型</translation>
+        <translation>和牌牌型</translation>
     </message>
     <message>
         <source>2:nd place</source>
@@ -1804,7 +1804,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation>準備</translation>
+        <translation>準備就緒</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1860,7 +1860,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Winning hand</source>
-        <translation>胡牌牌型</translation>
+        <translation>和牌牌型</translation>
     </message>
     <message>
         <source>Next hand</source>
@@ -2211,7 +2211,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>If you discard the winning tile, you will pay the feeding penalty.</source>
-        <translation>若您打出別人胡的牌，您將支付放槍罰分。</translation>
+        <translation>若您打出讓別人和牌的牌，您將支付放槍罰分。</translation>
     </message>
     <message>
         <source>Play</source>
@@ -2644,7 +2644,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Winner takes it all. Player discarding winning tile pays feeding penalty.</source>
-        <translation>贏家全拿。打出別人胡的牌的玩家支付放槍罰分。</translation>
+        <translation>贏家全拿。打出讓別人和牌的牌的玩家支付放槍罰分。</translation>
     </message>
     <message>
         <source>%1</source>
@@ -2664,7 +2664,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Discard</source>
-        <translation>放槍</translation>
+        <translation>榮和</translation>
     </message>
     <message>
         <source>Self-draw</source>
@@ -2787,7 +2787,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Information</source>
-        <translation>提示</translation>
+        <translation>資訊</translation>
     </message>
     <message>
         <source>Round information</source>
@@ -3267,7 +3267,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation>準備</translation>
+        <translation>準備就緒</translation>
     </message>
     <message>
         <source>Leave Table</source>
@@ -3298,7 +3298,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>Ready</source>
-        <translation>準備</translation>
+        <translation>準備就緒</translation>
     </message>
     <message>
         <source>Next hand</source>

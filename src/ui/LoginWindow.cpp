@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QEvent>
 #include <QMainWindow>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -217,8 +218,15 @@ void LoginWindow::onLanguageSelectionCurrentIndexChanged(int index)
 
 void LoginWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The language may have been chosen elsewhere (the preferences).
+        const int index = m_translations ? m_ui->languageSelection->findData(m_translations->language()) : -1;
+        if (index >= 0) {
+            const QSignalBlocker blocker(m_ui->languageSelection);
+            m_ui->languageSelection->setCurrentIndex(index);
+        }
+    }
     QFrame::changeEvent(event);
 }
 

@@ -327,6 +327,7 @@ void MainWindow::retranslatePages()
     updateBalanceText();
     retranslateTabs();
     updateToggleWindowedText();
+    onUpdateTimeout();
     m_urlHandler->requestAccountPages();
     m_urlHandler->openWebPage(WebPageRequest::INTERNAL_WELCOME);
     m_urlHandler->openWebPage(WebPageRequest::INTERNAL_HOWTO);

@@ -11,6 +11,7 @@
 #include "chat/XMPPRosterModel.h"
 #include "connection/PlayerDb.h"
 #include "connection/QueryUserCallback.h"
+#include "connection/ScoreNames.h"
 #include "connection/ServerTime.h"
 #include "game/GameController.h"
 #include "game/GameModel.h"
@@ -619,7 +620,8 @@ void MainWindow::onDisplayMiscDialogs()
         row.playerId = ids[i];
         row.name = QString::fromLatin1(names[i]);
         row.result = i == 0 ? EndHandPlayer::Won : EndHandPlayer::NoResult;
-        row.points = {{QStringLiteral("Pung of dragons"), 4}, {QStringLiteral("Concealed hand"), 2}};
+        row.points = {{ScoreNames::name(ScoreNames::List::Points, 6), 4},
+                      {ScoreNames::name(ScoreNames::List::Points, 0), 2}};
         row.pointsTotal = 6;
         row.handScore = i == 0 ? 48 : 0;
         row.settlement = i == 0 ? 96 : -48;

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QSettings>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -237,6 +238,12 @@ void PreferencesWindow::changeEvent(QEvent *event)
         const QStringList faces = TileGraphics::tileFaceNames();
         for (int i = 0; i < faces.size() && i < m_ui->tileFaceSelection->count(); ++i)
             m_ui->tileFaceSelection->setItemText(i, faces.at(i));
+        // The language may have been chosen elsewhere (the login page).
+        const int index = m_translations ? m_ui->languageSelection->findData(m_translations->language()) : -1;
+        if (index >= 0) {
+            const QSignalBlocker blocker(m_ui->languageSelection);
+            m_ui->languageSelection->setCurrentIndex(index);
+        }
     }
     QWidget::changeEvent(event);
 }

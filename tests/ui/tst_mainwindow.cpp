@@ -14,10 +14,16 @@
 #include "app/version.h"
 #include "connection/PlayerDb.h"
 #include "connection/ServerTime.h"
+#include "game/GameWindow.h"
 #include "lobby/LobbyController.h"
 #include "lobby/TablePreview.h"
 #include "lobby/TablePreviewPlayersWidget.h"
 #include "lobby/TableModel.h"
+#include "lobby/TournamentDetailDialog.h"
+#include "lobby/TournamentsController.h"
+#include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/RoundScoreBoard.h"
+#include "table/dialogs/ScoreBoard.h"
 #include "app/Singleton.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelessMsgBox.h"
@@ -26,19 +32,125 @@
 #include "ui/web/EmbeddedBrowser.h"
 #include "ui/web/EmbeddedWebPage.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTreeView>
 #include <QWebEngineView>
+
+namespace {
+
+// What a widget shows as text: labels (rich text as its plain text), buttons, group
+// boxes, tabs and the sections of a visible header.
+QStringList shownTexts(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        const QString text = label->text();
+        return {Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text};
+    }
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return {button->text()};
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        return {box->title()};
+    QStringList texts;
+    if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
+        for (int i = 0; i < bar->count(); ++i)
+            texts << bar->tabText(i);
+    } else if (const auto *header = qobject_cast<const QHeaderView *>(widget); header && header->model()) {
+        for (int i = 0; i < header->count(); ++i) {
+            if (!header->isSectionHidden(i))
+                texts << header->model()->headerData(i, header->orientation()).toString();
+        }
+    }
+    return texts;
+}
+
+// The visible texts of a window and its dialogs that still hold English words: every
+// word of two or more Latin letters that is not a name or the same in every language.
+QStringList englishLeftovers(const QWidget *root)
+{
+    static const QStringList kept = [] {
+        QStringList words{
+            // names: players (provisional ones are "player-<id>"), tables, tournaments, the
+            // service and its maker
+            "alice", "bo", "chen", "Ayame", "Botan", "Chiyo", "player", "Bamboo", "Grove", "Red", "Dragon",
+            "Jade", "Hall", "Pine", "Court", "Free", "Roll", "Sunday", "Cup", "Corvana", "PellandorTM",
+            // the same in every language: rule set abbreviations, the language's own name
+            "MCR", "EMA", "English"};
+        // Dates and times are written in the system's own format.
+        const QLocale system = QLocale::system();
+        for (int i = 1; i <= 12; ++i)
+            words << system.monthName(i, QLocale::ShortFormat) << system.monthName(i);
+        for (int i = 1; i <= 7; ++i)
+            words << system.dayName(i, QLocale::ShortFormat) << system.dayName(i);
+        return words << system.amText() << system.pmText();
+    }();
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList found;
+    QList<const QWidget *> widgets{root};
+    for (const QWidget *child : root->findChildren<QWidget *>())
+        widgets << child;
+    for (const QWidget *widget : std::as_const(widgets)) {
+        if (!widget->isVisible())
+            continue;
+        for (const QString &text : shownTexts(widget)) {
+            for (auto it = word.globalMatch(text); it.hasNext();) {
+                if (!kept.contains(it.next().captured())) {
+                    found << widget->objectName() + QStringLiteral(": ") + text;
+                    break;
+                }
+            }
+        }
+    }
+    return found;
+}
+
+// The visible labels, buttons and tabs of a window whose text does not fit their room.
+QStringList cutTexts(const QWidget *root)
+{
+    QStringList found;
+    for (const QWidget *widget : root->findChildren<QWidget *>()) {
+        if (!widget->isVisible())
+            continue;
+        const QString name = widget->objectName() + QStringLiteral(": ");
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            if (label->text().isEmpty())
+                continue;
+            const bool fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                                : label->width() >= label->minimumSizeHint().width();
+            if (!fits)
+                found << name + label->text();
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+            QString text = button->text();
+            text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+            const int room = button->contentsRect().width() - (button->icon().isNull() ? 0 : button->iconSize().width());
+            if (button->fontMetrics().horizontalAdvance(text) > room)
+                found << name + button->text();
+        } else if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
+            // Tabs that do not fit are elided or scrolled.
+            if (bar->width() < bar->sizeHint().width())
+                found << name + QStringLiteral("tabs");
+        }
+    }
+    return found;
+}
+
+} // namespace
 
 // The main window as the client runs it: handed over from a real start-up, connected to
 // the test game server, logged in and showing its lobby.
@@ -90,6 +202,15 @@ private:
             ids << view->model()->index(row, 0).data(Qt::UserRole).toInt();
         std::sort(ids.begin(), ids.end());
         return ids;
+    }
+
+    // Checks a window in the language just chosen.
+    void checkLanguage(const QWidget *window, const QString &what)
+    {
+        const QStringList english = englishLeftovers(window);
+        QVERIFY2(english.isEmpty(), qPrintable(what + QStringLiteral(" shows English: ") + english.join(QStringLiteral(" | "))));
+        const QStringList cut = cutTexts(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(what + QStringLiteral(" cuts: ") + cut.join(QStringLiteral(" | "))));
     }
 
 private slots:
@@ -168,6 +289,7 @@ private slots:
         }
         QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-%1x%2").arg(QString::number(screen.width()), QString::number(screen.height()))));
         qDeleteAll(window()->findChildren<ModelessMsgBox::MsgBox *>());
+
     }
 
     void headerFollowsBalanceScreenAndPicture()
@@ -405,6 +527,69 @@ private slots:
         QCOMPARE(tabs->tabBar()->tabText(5), QStringLiteral("Game Guide"));
         QCOMPARE(child<QLabel>("accountBalanceLabel")->text(), QStringLiteral("You have $1,234.56 (+$5 reserved)"));
         QVERIFY(child<QLabel>("pellandorLogo")->text().startsWith(QLatin1String("Powered by Pellandor<span")));
+    }
+
+    // Switched to each language, the login page, the lobby's tabs, the tournament dialog,
+    // a table with its side bar and the table's dialogs show no English and cut no text
+    // at 1024x768.
+    void everyWindowInEachLanguage()
+    {
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(1024, 768);
+        auto *pages = child<QStackedWidget>("centralWidget");
+        auto *tabs = child<UTabWidget>("mainTabs");
+        auto *stack = child<QStackedWidget>("loggedInStack");
+        const QStringList keywords{"welcome", "lobby", "tournament", "preferences", "friends", "howto"};
+        for (const QString language : {"ja", "zh_CN", "zh_TW"}) {
+            m_translations->setLanguage(language);
+            const bool screenshots = language != QLatin1String("zh_CN");
+            pages->setCurrentWidget(child<QWidget>("loginWidget"));
+            QTest::qWait(100);
+            checkLanguage(&w, language + QStringLiteral(" login page"));
+            // Both language boxes follow the language, wherever it was chosen.
+            for (auto *box : w.findChildren<QComboBox *>(QStringLiteral("languageSelection")))
+                QCOMPARE(box->currentData().toString(), language);
+            if (screenshots)
+                QVERIFY(saveScreenshot(&w, QStringLiteral("language-login-") + language));
+            pages->setCurrentWidget(child<QWidget>("loggedInWidget"));
+            w.displayLobby();
+            for (int i = 0; i < tabs->count(); ++i) {
+                w.onDisplayTab(keywords.at(i));
+                QTest::qWait(100);
+                checkLanguage(&w, language + QLatin1Char(' ') + keywords.at(i));
+                if (screenshots && i == 1)
+                    QVERIFY(saveScreenshot(&w, QStringLiteral("language-lobby-") + language));
+            }
+
+            w.findChild<TournamentsController *>()->createTournamentDetailDialog(100);
+            auto *dialog = w.findChild<TournamentDetailDialog *>();
+            QTRY_VERIFY(dialog && dialog->isVisible());
+            checkLanguage(dialog, language + QStringLiteral(" tournament dialog"));
+            if (screenshots)
+                QVERIFY(saveScreenshot(dialog, QStringLiteral("language-tournament-") + language));
+            delete dialog;
+
+            w.joinTable(5001);
+            QTRY_VERIFY(qobject_cast<GameWindow *>(stack->currentWidget()));
+            QTest::qWait(100);
+            checkLanguage(&w, language + QStringLiteral(" table"));
+            if (screenshots)
+                QVERIFY(saveScreenshot(&w, QStringLiteral("language-table-") + language));
+
+            w.onDisplayMiscDialogs();
+            auto *scores = w.findChild<ScoreBoard *>();
+            QTRY_VERIFY(scores && scores->isVisible());
+            for (QWidget *shown : std::initializer_list<QWidget *>{scores, w.findChild<MeldAuction *>(),
+                                                                    w.findChild<RoundScoreBoard *>()})
+                checkLanguage(shown, language + QLatin1Char(' ') + QString::fromLatin1(shown->metaObject()->className()));
+            if (screenshots)
+                QVERIFY(saveScreenshot(&w, QStringLiteral("language-scoreboard-") + language));
+            qDeleteAll(w.findChildren<ScoreBoard *>());
+            qDeleteAll(w.findChildren<MeldAuction *>());
+            qDeleteAll(w.findChildren<RoundScoreBoard *>());
+        }
+        m_translations->setLanguage(QStringLiteral("en"));
     }
 };
 

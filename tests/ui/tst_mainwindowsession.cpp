@@ -472,7 +472,7 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     m_window->connectionManager().filter_join(QStringLiteral("discard-0-900"));
     ModelessMsgBox::MsgBox *box = waitForBox(QStringLiteral("Information"));
     QVERIFY(box);
-    QVERIFY2(boxText(box).startsWith(QLatin1String("Unfortunately you were among the last players to register for tournament 'Sunday Cup''")),
+    QVERIFY2(boxText(box).startsWith(QLatin1String("Unfortunately you were among the last players to register for tournament 'Sunday Cup' and")),
              qPrintable(boxText(box)));
     answer(box, QDialogButtonBox::Ok);
     m_window->connectionManager().filter_join(QStringLiteral("discard-1-901"));
@@ -480,7 +480,12 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     QVERIFY(!waitForBox(QStringLiteral("Information"), 0));
     m_window->connectionManager().filter_join(QStringLiteral("tournament-901"));
     QVERIFY(box = waitForBox(QStringLiteral("Information")));
-    QCOMPARE(boxText(box), QStringLiteral("You have been unregistered from tournament 'Monday Cup'' because you were offline when the registration closed."));
+    QCOMPARE(boxText(box), QStringLiteral("You have been unregistered from tournament 'Monday Cup' because you were offline when the registration closed."));
+    answer(box, QDialogButtonBox::Ok);
+    m_window->onPlayerTournamentAborted(900);
+    QVERIFY(box = waitForBox(QStringLiteral("Information")));
+    QVERIFY2(boxText(box).startsWith(QLatin1String("A server error occurred during tournament 900 and the tournament was aborted.")),
+             qPrintable(boxText(box)));
     answer(box, QDialogButtonBox::Ok);
 
     // A tournament table the player was assigned to is shown on request; a tournament

@@ -65,6 +65,18 @@
         <source>Manager chat</source>
         <translation>運営チャット</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>送信されませんでした: チャットが切断されています。入力した文は入力欄に残ります。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It reconnects by itself.</source>
+        <translation>チャットが切断されました。自動的に再接続します。</translation>
+    </message>
+    <message>
+        <source>The chat is back.</source>
+        <translation>チャットが再接続されました。</translation>
+    </message>
 </context>
 <context>
     <name>ComingEventPopup</name>
@@ -261,6 +273,18 @@
     <message>
         <source>%1 has been banned from the chat due to %2</source>
         <translation>%1 はチャットから追放されました（理由: %2）</translation>
+    </message>
+    <message>
+        <source>The chat is back.</source>
+        <translation>チャットが再接続されました。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It is joined again when the connection is back.</source>
+        <translation>チャットが切断されました。接続が戻ると自動的に再参加します。</translation>
+    </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>送信されませんでした: チャットが切断されています。入力した文は入力欄に残ります。</translation>
     </message>
 </context>
 <context>
@@ -3097,10 +3121,6 @@ Do you want to make a deposit now?</source>
 </context>
 <context>
     <name>TournamentsLobbyModel</name>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
     <message>
         <source>Start</source>
         <translation>開始</translation>

@@ -65,6 +65,18 @@
         <source>Manager chat</source>
         <translation>管理员聊天</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>未发送：聊天已断开。您输入的内容仍保留在输入框中。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It reconnects by itself.</source>
+        <translation>聊天已断开，将自动重新连接。</translation>
+    </message>
+    <message>
+        <source>The chat is back.</source>
+        <translation>聊天已恢复。</translation>
+    </message>
 </context>
 <context>
     <name>ComingEventPopup</name>
@@ -261,6 +273,18 @@
     <message>
         <source>%1 has been banned from the chat due to %2</source>
         <translation>%1 被禁止聊天，原因：%2</translation>
+    </message>
+    <message>
+        <source>The chat is back.</source>
+        <translation>聊天已恢复。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It is joined again when the connection is back.</source>
+        <translation>聊天已断开，连接恢复后将自动重新加入。</translation>
+    </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>未发送：聊天已断开。您输入的内容仍保留在输入框中。</translation>
     </message>
 </context>
 <context>
@@ -3097,10 +3121,6 @@ Do you want to make a deposit now?</source>
 </context>
 <context>
     <name>TournamentsLobbyModel</name>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
     <message>
         <source>Start</source>
         <translation>开始</translation>

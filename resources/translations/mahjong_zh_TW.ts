@@ -65,6 +65,18 @@
         <source>Manager chat</source>
         <translation>管理員聊天</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>未傳送：聊天已中斷。您輸入的內容仍保留在輸入框中。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It reconnects by itself.</source>
+        <translation>聊天已中斷，將自動重新連線。</translation>
+    </message>
+    <message>
+        <source>The chat is back.</source>
+        <translation>聊天已恢復。</translation>
+    </message>
 </context>
 <context>
     <name>ComingEventPopup</name>
@@ -261,6 +273,18 @@
     <message>
         <source>%1 has been banned from the chat due to %2</source>
         <translation>%1 被禁止聊天，原因：%2</translation>
+    </message>
+    <message>
+        <source>The chat is back.</source>
+        <translation>聊天已恢復。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It is joined again when the connection is back.</source>
+        <translation>聊天已中斷，連線恢復後將自動重新加入。</translation>
+    </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>未傳送：聊天已中斷。您輸入的內容仍保留在輸入框中。</translation>
     </message>
 </context>
 <context>
@@ -3097,10 +3121,6 @@ Do you want to make a deposit now?</source>
 </context>
 <context>
     <name>TournamentsLobbyModel</name>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
     <message>
         <source>Start</source>
         <translation>開始</translation>

@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Pong to kong</source>
-        <translation>碰转杠</translation>
+        <translation>加杠</translation>
     </message>
     <message>
         <source>Replace flower</source>

@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Pong to kong</source>
-        <translation>碰後加槓</translation>
+        <translation>加槓</translation>
     </message>
     <message>
         <source>Replace flower</source>

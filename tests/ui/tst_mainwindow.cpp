@@ -560,8 +560,8 @@ private slots:
                 w.onDisplayTab(keywords.at(i));
                 QTest::qWait(100);
                 checkLanguage(&w, language + QLatin1Char(' ') + keywords.at(i));
-                if (screenshots && i == 1)
-                    QVERIFY(saveScreenshot(&w, QStringLiteral("language-lobby-") + language));
+                if (screenshots)
+                    QVERIFY(saveScreenshot(&w, QStringLiteral("language-%1-%2").arg(keywords.at(i), language)));
             }
 
             w.findChild<TournamentsController *>()->createTournamentDetailDialog(100);
@@ -569,7 +569,7 @@ private slots:
             QTRY_VERIFY(dialog && dialog->isVisible());
             checkLanguage(dialog, language + QStringLiteral(" tournament dialog"));
             if (screenshots)
-                QVERIFY(saveScreenshot(dialog, QStringLiteral("language-tournament-") + language));
+                QVERIFY(saveScreenshot(dialog, QStringLiteral("language-tournamentdialog-") + language));
             delete dialog;
 
             w.joinTable(5001);

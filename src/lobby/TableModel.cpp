@@ -6,10 +6,12 @@
 #include "lobby/LocalizationDb.h"
 #include "ui/PlainToolTip.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QSignalBlocker>
 
 #include <exception>
+#include <unordered_set>
 #include <stdexcept>
 
 bool isPathUnder(const QString &path, const QString &base)
@@ -25,6 +27,13 @@ QString tablePresencePath(const TableInfo &info)
 }
 
 namespace {
+
+// Beyond this many runs of neighbouring rows, leaving rows are gathered before they go.
+// Each removal costs every proxy and view a pass over all rows; the gathering costs
+// them about one sort of all rows, which is less from about a thousand runs on.
+constexpr size_t MaxRemovedRuns = 1000;
+// A role that no cell holds.
+constexpr int NoCellRole = Qt::UserRole + 3;
 
 QString rulesText(const RulesColumnType &rules)
 {
@@ -246,14 +255,19 @@ void TableModel::doUnsubscribe(const QString &path)
         sendRequest(path, false);
     }
 
+    // Tables share few paths: each one is judged once.
+    QHash<QString, bool> leaves;
     std::vector<qint32> uncovered;
     for (const auto &[id, row] : m_tables) {
-        const QString tablePath = row.info.lobbyPath();
-        if (isPathUnder(tablePath, path) && !isCovered(tablePath, m_subscriptions))
+        const QString &tablePath = row.info.lobbyPath();
+        auto judged = leaves.constFind(tablePath);
+        if (judged == leaves.constEnd())
+            judged = leaves.insert(tablePath, isPathUnder(tablePath, path)
+                                                  && !isCovered(tablePath, m_subscriptions));
+        if (*judged)
             uncovered.push_back(id);
     }
-    for (qint32 id : uncovered)
-        onTableRemoved(id);
+    removeTables(uncovered);
 }
 
 bool TableModel::hasTable(qint32 id) const
@@ -449,6 +463,77 @@ void TableModel::removeTable(std::map<qint32, TableRow>::iterator it)
     emit tableRemoved(id);
 }
 
+void TableModel::removeTables(const std::vector<qint32> &ids)
+{
+    if (ids.size() < 2) {
+        for (qint32 id : ids)
+            onTableRemoved(id);
+        return;
+    }
+    // The rows are found in one pass and leave in runs of neighbours, the last run first
+    // so that the rows of the runs before it stay where they are: a folder of many
+    // tables, which arrived together, leaves in one step.
+    std::unordered_set<const QStandardItem *> leaving;
+    leaving.reserve(ids.size());
+    int paidTables = 0;
+    for (qint32 id : ids) {
+        const auto it = m_tables.find(id);
+        if (it == m_tables.end())
+            continue;
+        leaving.insert(it->second.items.value(0));
+        if (!it->second.info.value().isFree())
+            ++paidTables;
+    }
+    std::vector<std::pair<int, int>> runs;
+    const int rows = rowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (!leaving.count(item(row, NameColumn)))
+            continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == row)
+            ++runs.back().second;
+        else
+            runs.emplace_back(row, 1);
+    }
+    int found = 0;
+    for (const auto &run : runs)
+        found += run.second;
+    if (runs.size() > MaxRemovedRuns) {
+        // Rows scattered among others are gathered first: their cells go while each
+        // still knows its place, then one change of the rows' order moves the emptied
+        // rows behind the others (a stable sort on a role no cell holds keeps the
+        // others in their order) and they leave in one step. A removal per run would
+        // cost every view and proxy a pass over all rows.
+        {
+            // The emptied rows are no news: they leave at once.
+            const QSignalBlocker blocker(this);
+            for (const auto &run : runs) {
+                for (int row = run.first; row < run.first + run.second; ++row) {
+                    for (int column = 0; column < ColumnCount; ++column)
+                        delete takeItem(row, column);
+                }
+            }
+        }
+        const int role = sortRole();
+        setSortRole(NoCellRole);
+        sort(NameColumn);
+        setSortRole(role);
+        runs = {{rows - found, found}};
+    }
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+        removeRows(run->first, run->second);
+    if (found != int(leaving.size()))
+        qWarning() << "invalid index returned for" << int(leaving.size()) - found << "tables";
+    std::vector<qint32> removed;
+    removed.reserve(ids.size());
+    for (qint32 id : ids) {
+        if (m_tables.erase(id))
+            removed.push_back(id);
+    }
+    adjustMonetaryCount(-paidTables);
+    for (qint32 id : removed)
+        emit tableRemoved(id);
+}
+
 void TableModel::updateRow(TableRow &row)
 {
     const TableInfo &info = row.info;
@@ -468,9 +553,9 @@ void TableModel::adjustMonetaryCount(int delta)
 {
     const int before = m_monetaryTables;
     m_monetaryTables += delta;
-    if (before == 0 && m_monetaryTables == 1)
+    if (before == 0 && m_monetaryTables > 0)
         emit hasMoneraryTablesChanged(true);
-    else if (before == 1 && m_monetaryTables == 0)
+    else if (before > 0 && m_monetaryTables == 0)
         emit hasMoneraryTablesChanged(false);
 }
 

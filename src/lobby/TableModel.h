@@ -115,6 +115,8 @@ private:
     void doUnsubscribe(const QString &path);
     bool sendRequest(const QString &path, bool subscribe);
     void removeTable(std::map<qint32, TableRow>::iterator it);
+    // Removes the tables of the ids (in ascending order), then tells of each.
+    void removeTables(const std::vector<qint32> &ids);
     void updateRow(TableRow &row);
     void adjustMonetaryCount(int delta);
     QString tableToolTip(const TableInfo &info, const QString &name) const;

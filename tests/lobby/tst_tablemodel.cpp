@@ -287,6 +287,70 @@ private slots:
         }
     }
 
+    void aFolderLeavesWithItsTablesOnly_data()
+    {
+        QTest::addColumn<int>("tables");
+        QTest::addColumn<int>("runLength");
+        QTest::newRow("arrived together") << 40 << 20;
+        QTest::newRow("in a few runs") << 40 << 5;
+        QTest::newRow("scattered one by one") << 2400 << 1;
+    }
+
+    // The practice folder leaves: its tables go, every other table stays where it was,
+    // in its order, and a view's persistent index of a staying table keeps it.
+    void aFolderLeavesWithItsTablesOnly()
+    {
+        QFETCH(int, tables);
+        QFETCH(int, runLength);
+        RequestLog log;
+        TableModel model(log.requests(), nullptr);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSortFilterProxyModel sorted;
+        sorted.setSourceModel(&model);
+        sorted.sort(TableModel::PlayersColumn);
+        QAbstractItemModelTester sortedTester(&sorted, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.subscribe("101/Practice");
+        model.subscribe("101/Regular");
+        drain(model, log, 2);
+        std::vector<TableInfo> burst;
+        QList<int> staying;
+        QList<int> leaving;
+        for (int id = 1; id <= tables; ++id) {
+            const bool practice = (id - 1) / runLength % 2 == 0;
+            burst.push_back(practice ? makeTable(id, "101/Practice", 100, id % 4)
+                                     : makeTable(id, "101/Regular/A", 0, id % 4));
+            (practice ? leaving : staying) << id;
+        }
+        model.addOrUpdateTables(burst);
+        const QPersistentModelIndex kept = sorted.mapFromSource(model.index(tables - 1, 0));
+        QCOMPARE(kept.data(TableIdRole).toInt(), staying.last());
+        QSignalSpy removed(&model, &TableModel::tableRemoved);
+        QSignalSpy money(&model, &TableModel::hasMoneraryTablesChanged);
+
+        model.unsubscribe("101/Practice");
+        drain(model, log, 3);
+
+        QList<int> rows;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            rows << model.index(row, 0).data(TableIdRole).toInt();
+            QCOMPARE(model.index(row, TableModel::BetColumn).data(TableIdRole).toInt(), rows.last());
+        }
+        QCOMPARE(rows, staying);
+        QList<int> told;
+        for (const QList<QVariant> &signal : removed)
+            told << signal.at(0).toInt();
+        QCOMPARE(told, leaving);
+        QVERIFY(!model.hasTable(leaving.first()));
+        QCOMPARE(money.size(), 1);
+        QCOMPARE(money.first().at(0).toBool(), false);
+        QCOMPARE(sorted.rowCount(), staying.size());
+        QVERIFY(kept.isValid());
+        QCOMPARE(kept.data(TableIdRole).toInt(), staying.last());
+        model.unsubscribe("101/Regular");
+        drain(model, log, 4);
+        QCOMPARE(model.rowCount(), 0);
+    }
+
     void lobbyStructureIsPassedOn()
     {
         RequestLog log;

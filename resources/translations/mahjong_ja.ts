@@ -2572,7 +2572,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Reserved:</source>
-        <translation>予約:</translation>
+        <translation>確保額:</translation>
     </message>
     <message>
         <source>Game duration:</source>
@@ -3216,7 +3216,7 @@ Do you want to make a deposit now?</source>
     <name>Utils</name>
     <message>
         <source>%1 (+%2 reserved)</source>
-        <translation>%1 (+%2 予約)</translation>
+        <translation>%1 (+%2 確保)</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>

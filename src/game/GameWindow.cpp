@@ -42,6 +42,7 @@
 #include "table/sidebar/TimerView.h"
 #include "ui/ModelessMsgBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
@@ -434,11 +435,17 @@ std::vector<QWidget *> GameWindow::tableDialogs() const
 void GameWindow::showOverTable(QWidget *dialog)
 {
     std::vector<QRect> taken;
-    for (QWidget *other : tableDialogs())
-        if (other != dialog && other->isVisible())
-            taken.push_back(other->geometry());
+    std::vector<QRect> buttons;
+    for (QWidget *other : tableDialogs()) {
+        if (other == dialog || !other->isVisible())
+            continue;
+        taken.push_back(other->geometry());
+        for (QAbstractButton *button : other->findChildren<QAbstractButton *>())
+            if (button->isVisible())
+                buttons.emplace_back(button->mapTo(this, QPoint()), button->size());
+    }
     dialog->adjustSize();
-    dialog->move(clearPlace(dialog->size(), viewSize(), taken));
+    dialog->move(clearPlace(dialog->size(), viewSize(), taken, buttons));
     showRaised(dialog);
 }
 

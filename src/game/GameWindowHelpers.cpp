@@ -42,7 +42,8 @@ void showRaisedCentredOnce(QWidget *widget, const QSize &area)
                  std::max(0, (area.height() - widget->height()) / 2));
 }
 
-QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRect> &taken)
+QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRect> &taken,
+                  const std::vector<QRect> &buttons)
 {
     const auto clamped = [&](int x, int y) {
         return QPoint(std::max(0, std::min(x, area.width() - dialog.width())),
@@ -57,20 +58,30 @@ QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRec
         candidates.push_back(clamped(other.right() + 1 + gap, other.y()));
         candidates.push_back(clamped(other.left() - gap - dialog.width(), other.y()));
     }
+    for (const QRect &button : buttons) {
+        candidates.push_back(clamped((area.width() - dialog.width()) / 2, button.bottom() + 1 + gap));
+        candidates.push_back(clamped((area.width() - dialog.width()) / 2, button.top() - gap - dialog.height()));
+    }
+    const auto covered = [&](const QRect &rect, const std::vector<QRect> &others) {
+        qint64 sum = 0;
+        for (const QRect &other : others) {
+            const QRect both = rect & other;
+            sum += both.isEmpty() ? 0 : qint64(both.width()) * both.height();
+        }
+        return sum;
+    };
+    // Clear of every dialog where one fits, else clear of their buttons, else where it
+    // covers least.
     QPoint best = candidates.front();
-    qint64 bestCovered = -1;
+    std::pair<qint64, qint64> bestCover{-1, -1};
     for (const QPoint &place : candidates) {
         const QRect rect(place, dialog);
-        qint64 covered = 0;
-        for (const QRect &other : taken) {
-            const QRect both = rect & other;
-            covered += both.isEmpty() ? 0 : qint64(both.width()) * both.height();
-        }
-        if (covered == 0)
+        const std::pair<qint64, qint64> cover{covered(rect, buttons), covered(rect, taken)};
+        if (cover.second == 0)
             return place;
-        if (bestCovered < 0 || covered < bestCovered) {
+        if (bestCover.first < 0 || cover < bestCover) {
             best = place;
-            bestCovered = covered;
+            bestCover = cover;
         }
     }
     return best;

@@ -31,9 +31,10 @@ void showRaised(QWidget *widget);
 // given size, later where it was left.
 void showRaisedCentredOnce(QWidget *widget, const QSize &area);
 // A place for a dialog inside the table area (a rectangle from 0, 0): centred when that
-// covers none of the given dialogs, else beside one of them, else where it covers them
-// least.
-QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRect> &taken);
+// covers none of the given dialogs, else beside one of them or their buttons; where none
+// is clear, the place that covers fewest of the buttons.
+QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRect> &taken,
+                  const std::vector<QRect> &buttons);
 // Tiles of a declared meld, by kind; empty for a kind without a view.
 tile_vector meldTiles(int kind, tile key);
 

@@ -8,6 +8,8 @@ SetScreennameDialog::SetScreennameDialog(QWidget *parent)
 {
     auto *body = new QFrame;
     m_ui->setupUi(body);
+    // The form's width: the notice reads on two lines instead of being cut.
+    body->setMinimumWidth(body->width());
     setContentWidget(body);
     m_ui->errorMessage->hide();
     connect(m_ui->setButton, &QPushButton::clicked, this, &SetScreennameDialog::setClicked);

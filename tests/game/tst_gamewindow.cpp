@@ -1,6 +1,8 @@
 #include "game/GameWindow.h"
 
 #include "SceneTestSetup.h"
+#include "contrast.h"
+#include "app/startup/ResourceSearchPaths.h"
 #include "app/Utils.h"
 #include "game/DealStartHandAnimation.h"
 #include "table/dialogs/ScoreBoard.h"
@@ -21,6 +23,8 @@
 #include "testmain.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QGraphicsView>
 #include <QSettings>
 #include <QSignalSpy>
@@ -154,6 +158,8 @@ private slots:
     void destroyMidDeal();
 
 private:
+    void dialogsOverTheTableIn(const QString &skin);
+
     QTemporaryDir m_artwork;
     QTemporaryDir m_work;
 };
@@ -389,8 +395,30 @@ void TestGameWindow::offersAndLeave()
 void TestGameWindow::dialogsStayOverTheTable()
 {
     // A washout, then the offer of a seat, then the question before leaving: each
-    // stands over the table beside the side bar, at its form's size, and none hides the
-    // buttons of one shown before it.
+    // stands over the table beside the side bar, at its form's size, none hides the
+    // buttons of one shown before it, and their texts read in every skin.
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
+    for (const QString skin : {QStringLiteral("default"), QStringLiteral("corvana")}) {
+        setupResourceSearchPaths({}, skin);
+        QDir::setSearchPaths(QStringLiteral("resources"),
+                             QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+        QString sheet;
+        for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {
+            QFile file(QString::fromLatin1(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
+        }
+        qApp->setStyleSheet(sheet);
+        dialogsOverTheTableIn(skin);
+    }
+    qApp->setStyleSheet(QString());
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
+    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
+}
+
+void TestGameWindow::dialogsOverTheTableIn(const QString &skin)
+{
     Table t(TableInfo::SINGLE_HAND, 4, true);
     t.window.resize(1024, 768);
     t.deal();
@@ -425,9 +453,11 @@ void TestGameWindow::dialogsStayOverTheTable()
                                                                       button->text(),
                                                                       QLatin1String(shown[j]->metaObject()->className()))));
             }
+        const QStringList unreadable = Contrast::unreadableLabels(dialog);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(skin + QLatin1Char('\n') + unreadable.join(QLatin1Char('\n'))));
     }
-    QVERIFY(t.window.grab().save(QStringLiteral("%1/table-dialogs-1024x768.png")
-                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")))));
+    QVERIFY(t.window.grab().save(QStringLiteral("%1/table-dialogs-%2-1024x768.png")
+                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), skin)));
 
     // A narrower window moves them along, still clear of the side bar.
     t.window.resize(900, 700);

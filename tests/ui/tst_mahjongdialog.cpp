@@ -1,6 +1,16 @@
 #include "testmain.h"
 
+#include "contrast.h"
+#include "screenshot.h"
+
+#include "app/TournamentInfo.h"
+#include "app/startup/ResourceSearchPaths.h"
+#include "lobby/JoinDialog.h"
+#include "lobby/TournamentDetailDialog.h"
 #include "ui/MahjongDialog.h"
+#include "ui/SetScreennameDialog.h"
+
+#include <QFile>
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -248,6 +258,63 @@ private slots:
         dialog->move(0, 0);
         other.resize(80, 80);
         QCOMPARE(dialog->pos(), QPoint(0, 0));
+    }
+
+    // The main window's dialogs in both skins, at the smallest window the client
+    // supports: each stands inside the window at least at its form's size, and every
+    // label reads against its ground.
+    void dialogsReadInEverySkin()
+    {
+        for (const QString skin : {QStringLiteral("default"), QStringLiteral("corvana")}) {
+            setupResourceSearchPaths({}, skin);
+            QString sheet;
+            for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {
+                QFile file(QString::fromLatin1(name));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
+            }
+            qApp->setStyleSheet(sheet);
+
+            QWidget window;
+            window.resize(1024, 768);
+            auto *screenname = new SetScreennameDialog(&window);
+            screenname->setErrorMessage(QStringLiteral("That name is taken."));
+            TournamentInfo info(502);
+            info.setName(QStringLiteral("Evening Cup"));
+            info.setStatus(TournamentInfo::Open);
+            info.setRegisteredPlayers(3);
+            info.setMaxPlayers(32);
+            auto *tournament = new TournamentDetailDialog(&window);
+            tournament->setTournament(info);
+            TournamentRankings players(3);
+            for (int i = 0; i < 3; ++i) {
+                players[size_t(i)].pid = 10 + i;
+                players[size_t(i)].screenName = QStringLiteral("player-%1").arg(i);
+            }
+            tournament->onTournamentRankings(502, players);
+            auto *join = new JoinDialog(&window, info, 0);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            for (MahjongDialog *dialog : std::initializer_list<MahjongDialog *>{screenname, tournament, join}) {
+                for (MahjongDialog *other : window.findChildren<MahjongDialog *>())
+                    other->hide();
+                dialog->showAndRaise(true);
+                const QString name = QString::fromLatin1(dialog->metaObject()->className());
+                QVERIFY2(window.rect().contains(dialog->geometry()), qPrintable(name));
+                QVERIFY2(dialog->width() >= dialog->minimumSizeHint().width()
+                             && dialog->height() >= dialog->minimumSizeHint().height(),
+                         qPrintable(name));
+                for (QLabel *label : dialog->findChildren<QLabel *>())
+                    if (label->wordWrap() && label->isVisibleTo(dialog))
+                        QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                                 qPrintable(name + QLatin1Char(' ') + label->objectName()));
+                const QStringList unreadable = Contrast::unreadableLabels(dialog);
+                QVERIFY2(unreadable.isEmpty(), qPrintable(skin + QLatin1Char(' ') + name + QLatin1Char('\n')
+                                                          + unreadable.join(QLatin1Char('\n'))));
+                saveScreenshot(&window, QStringLiteral("dialog-%1-%2").arg(skin, name.toLower()));
+            }
+        }
+        qApp->setStyleSheet(QString());
     }
 };
 

@@ -1892,7 +1892,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>プレイ (%1)</translation>
+        <translation>もう一度プレイ (%1)</translation>
     </message>
 </context>
 <context>
@@ -3326,7 +3326,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>プレイ (%1)</translation>
+        <translation>もう一度プレイ (%1)</translation>
     </message>
 </context>
 <context>

@@ -1892,7 +1892,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>游戏 (%1)</translation>
+        <translation>再玩一局 (%1)</translation>
     </message>
 </context>
 <context>
@@ -2239,7 +2239,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Play</source>
-        <translation>游戏</translation>
+        <translation>开始游戏</translation>
     </message>
     <message>
         <source>Leave Table</source>
@@ -3326,7 +3326,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>游戏 (%1)</translation>
+        <translation>再玩一局 (%1)</translation>
     </message>
 </context>
 <context>

@@ -1892,7 +1892,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>遊戲 (%1)</translation>
+        <translation>再玩一局 (%1)</translation>
     </message>
 </context>
 <context>
@@ -2239,7 +2239,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Play</source>
-        <translation>遊戲</translation>
+        <translation>開始遊戲</translation>
     </message>
     <message>
         <source>Leave Table</source>
@@ -3326,7 +3326,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>遊戲 (%1)</translation>
+        <translation>再玩一局 (%1)</translation>
     </message>
 </context>
 <context>

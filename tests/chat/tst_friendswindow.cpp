@@ -1,5 +1,8 @@
 #include "testmain.h"
 
+#include "contrast.h"
+#include "app/startup/ResourceSearchPaths.h"
+
 #include "../lobby/tablefixtures.h"
 #include "../ui/screenshot.h"
 #include "FakeChatServer.h"
@@ -12,9 +15,11 @@
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPElements.h"
 #include "connection/PlayerDb.h"
+#include "lobby/CompactTableItem.h"
 #include "lobby/CompactTableView.h"
 
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +69,7 @@ private slots:
     void detailShowsFriendAndTables();
     void friendsPageAddsAndRemoves();
     void managersMayMessageFriends();
+    void detailTablesReadInEverySkin();
 };
 
 void TestFriendsWindow::detailShowsFriendAndTables()
@@ -261,6 +267,59 @@ void TestFriendsWindow::managersMayMessageFriends()
     QVERIFY(!message->isVisible());
     QVERIFY(server.acceptSession(client));
     QTRY_VERIFY(message->isVisible());
+}
+
+void TestFriendsWindow::detailTablesReadInEverySkin()
+{
+    // The friends page on the main window's ground of each skin: the tables a friend
+    // sits at, one of them chosen, read as well as the rest of the page.
+    const struct
+    {
+        const char *skin;
+        const char *ground;
+    } skins[] = {{"default", "rgb(44, 30, 18)"}, {"corvana", "rgb(16, 30, 48)"}};
+    for (const auto &skin : skins) {
+        setupResourceSearchPaths({}, QString::fromLatin1(skin.skin));
+        QString sheet;
+        for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {
+            QFile file(QString::fromLatin1(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
+        }
+        qApp->setStyleSheet(sheet + QStringLiteral("QWidget#ground { background-color: %1; }").arg(QLatin1String(skin.ground)));
+
+        XMPPClient client;
+        XMPPRosterModel roster(&client);
+        PlayerDb players(nullptr, nullptr);
+        players.setLocalPlayer(3501, QStringLiteral("player-3501"));
+        RequestLog log;
+        TableModel tables(log.requests(), nullptr);
+        QWidget ground;
+        ground.setObjectName(QStringLiteral("ground"));
+        ground.setAttribute(Qt::WA_StyledBackground);
+        ground.resize(700, 520);
+        FriendsWindow page(&client, &roster, &players, nullptr, &ground);
+        page.resize(ground.size());
+        page.setTableModel(&tables);
+        auto *detail = page.findChild<FriendDetailWindow *>();
+        QVERIFY(detail);
+        detail->setPlayerDb(&players);
+        detail->setTableModel(&tables);
+        XMPPRosterModel::Item bob = friendItem("3502", 3);
+        addPresence(bob, 3, QString(), {"101/Regular/5", "101/Regular/7"});
+        detail->setRosterItem(bob);
+        QTRY_VERIFY(tables.subscriptionCount("101/Regular") > 0 && !tables.hasQueuedRequests());
+        tables.addOrUpdateTables({makeTable(5, "101/Regular"), makeTable(7, "101/Regular")});
+        auto *view = detail->findChild<CompactTableView *>("tableListView");
+        QTRY_COMPARE(view->cardCount(), 2);
+        ground.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ground));
+        QTest::mouseClick(view->card(5), Qt::LeftButton, {}, QPoint(5, 5));
+        const QStringList unreadable = Contrast::unreadableLabels(&ground);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(QLatin1String(skin.skin) + QLatin1Char('\n') + unreadable.join(QLatin1Char('\n'))));
+        QVERIFY(saveScreenshot(&ground, QStringLiteral("friend-tables-%1").arg(QLatin1String(skin.skin))));
+    }
+    qApp->setStyleSheet(QString());
 }
 
 MAHJONG_TEST_MAIN(TestFriendsWindow)

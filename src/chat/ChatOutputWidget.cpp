@@ -96,31 +96,42 @@ void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
     // In a full history a line older than all others would go at once.
     if (m_lineCount >= MaxLines && local < m_lines.begin()->first)
         return;
-    const auto entry = m_lines.try_emplace(local).first;
-    std::vector<QString> &sameTime = entry->second;
+    const auto [entry, added] = m_lines.try_emplace(local);
+    const QDate date = added ? local.date() : entry->second.date;
+    std::vector<QString> &sameTime = entry->second.lines;
     // The same line again (history sent once more on a rejoin) is kept once.
     if (std::find(sameTime.begin(), sameTime.end(), html) != sameTime.end())
         return;
+    entry->second.date = date;
     sameTime.push_back(html);
     ++m_lineCount;
 
-    // The block after the line before it: the lines and the date lines before it.
+    // The block after the line before it, and that line's date.
     int block = 0;
     QDate previousDate;
-    const auto countBlocks = [&block, &previousDate](const QDateTime &time, int lines) {
-        if (time.date() != previousDate) {
-            previousDate = time.date();
-            ++block;
-        }
-        block += lines;
-    };
-    for (auto it = m_lines.begin(); it != entry; ++it)
-        countBlocks(it->first, int(it->second.size()));
-    if (sameTime.size() > 1)
-        countBlocks(local, int(sameTime.size()) - 1);
-    if (previousDate != local.date()) {
-        const auto next = std::next(entry);
-        if (next != m_lines.end() && next->first.date() == local.date()) {
+    const auto next = std::next(entry);
+    if (next == m_lines.end()) {
+        // In order, as nearly every line comes: at the end.
+        block = document()->isEmpty() ? 0 : document()->blockCount();
+        if (sameTime.size() > 1)
+            previousDate = date;
+        else if (entry != m_lines.begin())
+            previousDate = std::prev(entry)->second.date;
+    } else {
+        const auto countBlocks = [&block, &previousDate](const QDate &day, int lines) {
+            if (day != previousDate) {
+                previousDate = day;
+                ++block;
+            }
+            block += lines;
+        };
+        for (auto it = m_lines.begin(); it != entry; ++it)
+            countBlocks(it->second.date, int(it->second.lines.size()));
+        if (sameTime.size() > 1)
+            countBlocks(date, int(sameTime.size()) - 1);
+    }
+    if (previousDate != date) {
+        if (next != m_lines.end() && next->second.date == date) {
             // The next line's date line becomes this one's.
             ++block;
         } else {
@@ -129,25 +140,41 @@ void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
         }
     }
     insertBlock(block, html);
-    while (m_lineCount > MaxLines)
-        dropOldestLine();
+    // Lines at the top go in batches: each removal there lays out all the rest again.
+    if (m_lineCount > MaxLines)
+        dropOldestLines(MaxLines / 4 + 1);
     scrollToBottom();
 }
 
-void ChatOutputWidget::dropOldestLine()
+void ChatOutputWidget::dropOldestLines(int count)
 {
-    const auto oldest = m_lines.begin();
-    const auto next = std::next(oldest);
-    // Block 0 is the date line of the oldest line; it stays for the next one of that day.
-    const bool dayGoes = oldest->second.size() == 1
-        && (next == m_lines.end() || next->first.date() != oldest->first.date());
-    removeBlock(1);
-    if (dayGoes)
-        removeBlock(0);
-    oldest->second.erase(oldest->second.begin());
-    if (oldest->second.empty())
-        m_lines.erase(oldest);
-    --m_lineCount;
+    // Their blocks run from the top to `blocks`; the date line at `lastDateLine` stays
+    // when a line of its day is kept.
+    int blocks = 0;
+    int lastDateLine = 0;
+    QDate lastDay;
+    for (int dropped = 0; dropped < count; ++dropped) {
+        const auto oldest = m_lines.begin();
+        if (oldest->second.date != lastDay) {
+            lastDay = oldest->second.date;
+            lastDateLine = blocks++;
+        }
+        ++blocks;
+        std::vector<QString> &lines = oldest->second.lines;
+        lines.erase(lines.begin());
+        if (lines.empty())
+            m_lines.erase(oldest);
+        --m_lineCount;
+    }
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    if (m_lines.begin()->second.date == lastDay) {
+        removeBlocks(cursor, lastDateLine + 1, blocks);
+        removeBlocks(cursor, 0, lastDateLine);
+    } else {
+        removeBlocks(cursor, 0, blocks);
+    }
+    cursor.endEditBlock();
 }
 
 void ChatOutputWidget::insertBlock(int number, const QString &html)
@@ -175,14 +202,12 @@ void ChatOutputWidget::insertBlock(int number, const QString &html)
     cursor.endEditBlock();
 }
 
-void ChatOutputWidget::removeBlock(int number)
+void ChatOutputWidget::removeBlocks(QTextCursor &cursor, int first, int end)
 {
-    const QTextBlock block = document()->findBlockByNumber(number);
-    QTextCursor cursor(block);
-    if (block.next().isValid())
-        cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
-    else
-        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    if (first == end)
+        return;
+    cursor.setPosition(document()->findBlockByNumber(first).position());
+    cursor.setPosition(document()->findBlockByNumber(end).position(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
 }
 
@@ -203,12 +228,12 @@ void ChatOutputWidget::repopulateMessages()
         ++blocks;
     };
     QDate lastDate;
-    for (const auto &[time, lines] : m_lines) {
-        if (time.date() != lastDate) {
-            lastDate = time.date();
+    for (const auto &[time, entry] : m_lines) {
+        if (entry.date != lastDate) {
+            lastDate = entry.date;
             addBlock(dateLine(time));
         }
-        for (const QString &line : lines) {
+        for (const QString &line : entry.lines) {
             const qsizetype icon = line.indexOf(ManagerIconHtml);
             if (icon >= 0) {
                 iconBlocks.push_back(blocks);

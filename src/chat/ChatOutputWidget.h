@@ -10,8 +10,8 @@
 // The read-only list of chat lines of every chat view: time, nick link and text, or a
 // system line. Lines are kept in time order; one that arrives late (room history, a
 // delayed message) is put in its place. A date line goes before the first line of
-// each day. Only the newest MaxLines lines are kept, and a message is shown up to
-// MaxMessageLength characters.
+// each day. At most the newest MaxLines lines are kept (beyond that the oldest quarter
+// goes), and a message is shown up to MaxMessageLength characters.
 class ChatOutputWidget : public QTextBrowser
 {
     Q_OBJECT
@@ -74,10 +74,11 @@ protected:
 
 private:
     void insertLine(const QDateTime &time, const QString &html);
-    void dropOldestLine();
+    void dropOldestLines(int count);
     // Puts the HTML in as block number `number`, before the block that has it now.
     void insertBlock(int number, const QString &html);
-    void removeBlock(int number);
+    // Removes the blocks from number first up to before number end.
+    void removeBlocks(QTextCursor &cursor, int first, int end);
     QString dateLine(const QDateTime &time) const;
     void scrollToBottom();
     QString nickStyle(int role) const;
@@ -94,7 +95,13 @@ private:
     QColor m_systemMessageColor = QColor(0xce, 0xb6, 0x93);
     QColor m_dateSeparatorColor = QColor(0x98, 0x7d, 0x60);
 
-    // The lines shown, by local time; lines of one time in the order they came.
-    std::map<QDateTime, std::vector<QString>> m_lines;
+    // The lines of one time, in the order they came.
+    struct TimeLines
+    {
+        QDate date;
+        std::vector<QString> lines;
+    };
+    // The lines shown, by local time.
+    std::map<QDateTime, TimeLines> m_lines;
     int m_lineCount = 0;
 };

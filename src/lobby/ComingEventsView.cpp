@@ -75,7 +75,7 @@ void ComingEventsView::updatePopup(const ComingEvents &events)
         return;
     auto *popup = new ComingEventPopup(host(), *first);
     popup->show();
-    popup->setGeometry(QRect(m_position, popup->sizeHint()));
+    place(popup);
     connect(popup, &ComingEventPopup::expired, this, &ComingEventsView::onPopupExpired);
 }
 
@@ -85,6 +85,31 @@ void ComingEventsView::timerEvent(QTimerEvent *event)
         onPopupExpired();
     else
         QObject::timerEvent(event);
+}
+
+void ComingEventsView::setArea(std::function<QRect()> area)
+{
+    m_area = std::move(area);
+    host()->installEventFilter(this);
+    if (ComingEventPopup *popup = currentPopup())
+        place(popup);
+}
+
+void ComingEventsView::place(ComingEventPopup *popup) const
+{
+    const QRect area = m_area ? m_area() : QRect(QPoint(), host()->size());
+    const QSize hint = popup->sizeHint();
+    const int width = qMin(hint.width(), qMax(area.width(), 0));
+    popup->setGeometry(area.x() + (area.width() - width) / 2, area.y(), width, hint.height());
+}
+
+bool ComingEventsView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == host() && event->type() == QEvent::Resize) {
+        if (ComingEventPopup *popup = currentPopup())
+            place(popup);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QWidget *ComingEventsView::host() const

@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
+
+#include <functional>
 
 #include <optional>
 
@@ -26,8 +29,9 @@ public:
 
     ComingEventsView(ComingEventsModel *model, QWidget *host);
 
-    // The top-left corner of notices, in host coordinates.
-    void setPosition(const QPoint &position) { m_position = position; }
+    // The free part of the host where notices stand, in host coordinates, asked again
+    // whenever the host is resized: a notice is centred at its top, no wider than it.
+    void setArea(std::function<QRect()> area);
 
     static bool isRelevant(const ComingEvent &event, const QDateTime &now);
     static std::optional<ComingEvent> firstRelevant(const ComingEvents &events, const QDateTime &now);
@@ -42,11 +46,13 @@ public slots:
 
 protected:
     void timerEvent(QTimerEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *host() const;
+    void place(ComingEventPopup *popup) const;
 
     QPointer<ComingEventsModel> m_model;
-    QPoint m_position;
+    std::function<QRect()> m_area;
     int m_timerId = 0;
 };

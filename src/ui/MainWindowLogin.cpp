@@ -211,7 +211,15 @@ void MainWindow::loginSuccessful(qint32 playerId, const QString &name, const QSt
         connect(m_comingEventsModel, &ComingEventsModel::comingEventsChanged, this,
                 &MainWindow::onComingEvents);
         m_comingEventsView = new ComingEventsView(m_comingEventsModel, m_ui->loggedInWidget);
-        m_comingEventsView->setPosition(m_ui->topBar->geometry().bottomLeft());
+        // Notices stand in the header between the logo and the account, over no control.
+        m_comingEventsView->setArea([this] {
+            QWidget *host = m_ui->loggedInWidget;
+            const int top = m_ui->topBar->geometry().bottom() + 1;
+            const int left = m_ui->logo->mapTo(host, QPoint(m_ui->logo->width(), 0)).x();
+            const int right = m_ui->accountInfo->mapTo(host, QPoint()).x();
+            const int bottom = m_ui->mainTabs->mapTo(host, QPoint()).y();
+            return QRect(left + 8, top + 4, right - left - 16, bottom - top - 8);
+        });
     }
     m_loginSecret = secret;
     m_connectionManager.query_client_config();

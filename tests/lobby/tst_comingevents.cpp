@@ -102,7 +102,7 @@ private slots:
         host.show();
         ComingEventsModel model(&m_connection, nullptr, nullptr);
         ComingEventsView view(&model, &host);
-        view.setPosition(QPoint(10, 20));
+        view.setArea([&host] { return QRect(10, 20, host.width() - 20, 60); });
         const QDateTime now = serverNow();
 
         view.updatePopup({ComingEvent(1, now.addSecs(7200)), ComingEvent(3, now.addSecs(60))});
@@ -113,7 +113,11 @@ private slots:
         QPointer<ComingEventPopup> popup = view.currentPopup();
         QVERIFY(popup);
         QCOMPARE(popup->event(), start);
-        QCOMPARE(popup->pos(), QPoint(10, 20));
+        // Centred at the top of its area, and again when the host's size changes.
+        QCOMPARE(popup->y(), 20);
+        QVERIFY(qAbs(popup->geometry().center().x() - 300) <= 1);
+        host.resize(800, 300);
+        QVERIFY(qAbs(popup->geometry().center().x() - 400) <= 1);
         QTRY_VERIFY(popup->text().startsWith("You are registered for tournament starting in "));
 
         // Another list with the same first notice keeps the notice.
@@ -122,7 +126,7 @@ private slots:
 
         // A notice lets clicks through to what lies beneath it.
         auto *button = new QPushButton("beneath", &host);
-        button->setGeometry(0, 0, 300, 100);
+        button->setGeometry(popup->geometry().adjusted(-5, -5, 5, 5));
         button->lower();
         button->show();
         QSignalSpy clicked(button, &QPushButton::clicked);

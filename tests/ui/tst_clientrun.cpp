@@ -10,8 +10,10 @@
 
 #include "app/startup/MessageHandler.h"
 #include "game/GameWindow.h"
+#include "lobby/ComingEventPopup.h"
 #include "ui/TableSelector.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStackedWidget>
@@ -51,6 +53,18 @@ void playSession()
             QStringLiteral("ejabberd to list account 1001 as connected"));
     QTest::qWait(300);
     saveScreenshot(window, QStringLiteral("client-lobby"));
+
+    // The demo world's maintenance notice stands in the header over no control.
+    ComingEventPopup *notice = nullptr;
+    if (waitFor([&] { return (notice = window->findChild<ComingEventPopup *>()) && notice->isVisible(); },
+                QStringLiteral("the maintenance notice"))) {
+        for (const char *name : {"logo", "topBar", "accountInfo", "mainTabs"}) {
+            auto *control = child<QWidget>(name);
+            const QRect place(control->mapTo(window, QPoint()), control->size());
+            check(!place.intersects(QRect(notice->mapTo(window, QPoint()), notice->size())),
+                  QStringLiteral("the maintenance notice covers %1").arg(QLatin1String(name)));
+        }
+    }
 
     if (lobby) {
         const QModelIndex grove = lobbyRow(lobby, 5001);
@@ -96,6 +110,18 @@ int main(int, char *argv[])
     // The shipped scenario, with ejabberd's port and account 1001's secret, and the
     // start-up documents.
     QJsonObject scenario = clientRunScenario(run.xmppPort);
+    // A maintenance announced for three hours from now.
+    QJsonArray rules = scenario.value(QStringLiteral("requests")).toArray();
+    const QString maintenance = QString::number(QDateTime::currentMSecsSinceEpoch() + 3 * 3600 * 1000);
+    rules.prepend(QJsonObject{
+        {QStringLiteral("packet"), QStringLiteral("query_coming_events_t")},
+        {QStringLiteral("reply"),
+         QJsonArray{QJsonObject{{QStringLiteral("packet"), QStringLiteral("coming_events_t")},
+                                {QStringLiteral("fields"),
+                                 QJsonObject{{QStringLiteral("events"),
+                                              QJsonArray{QJsonObject{{QStringLiteral("kind"), 0},
+                                                                     {QStringLiteral("at"), maintenance}}}}}}}}}});
+    scenario.insert(QStringLiteral("requests"), rules);
     scenario.insert(QStringLiteral("http"), QJsonObject{
         {QStringLiteral("/client/server_info.xml"), QStringLiteral("server_info.xml")},
         {QStringLiteral("/client/linux/client_versions.xml"), QStringLiteral("client_versions.xml")}});

@@ -125,9 +125,12 @@ void LobbyTableFilter::setSourceModel(QAbstractItemModel *model)
                 [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
                     if (topLeft.parent().isValid())
                         return;
-                    const size_t end = std::min(m_rows.size(), size_t(bottomRight.row()) + 1);
-                    for (size_t row = size_t(std::max(topLeft.row(), 0)); row < end; ++row)
+                    const size_t first = size_t(std::max(topLeft.row(), 0));
+                    const size_t last = size_t(bottomRight.row()) + 1;
+                    for (size_t row = first; row < std::min(m_rows.size(), last); ++row)
                         m_rows[row] = RowFacts();
+                    for (size_t row = first; row < std::min(m_sortKeys.size(), last); ++row)
+                        m_sortKeys[row] = SortKey();
                 });
         connect(model, &QAbstractItemModel::rowsInserted, this,
                 [this](const QModelIndex &parent, int first) { forgetRows(parent, first); });
@@ -145,13 +148,18 @@ void LobbyTableFilter::setSourceModel(QAbstractItemModel *model)
 void LobbyTableFilter::forgetRows(const QModelIndex &parent, int first)
 {
     // Rows added at the end move no other row.
-    if (!parent.isValid() && size_t(first) < m_rows.size())
+    if (parent.isValid())
+        return;
+    if (size_t(first) < m_rows.size())
         m_rows.clear();
+    if (size_t(first) < m_sortKeys.size())
+        m_sortKeys.clear();
 }
 
 void LobbyTableFilter::forgetAllRows()
 {
     m_rows.clear();
+    m_sortKeys.clear();
 }
 
 LobbyTableFilter::RowFacts LobbyTableFilter::readFacts(int sourceRow,
@@ -243,8 +251,44 @@ bool LobbyTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex &source
     return accepts(facts, sourceRow, sourceParent);
 }
 
+void LobbyTableFilter::prepareSortKeys(int column, int lastRow) const
+{
+    if (column != m_sortKeyColumn) {
+        m_sortKeys.clear();
+        m_sortKeyColumn = column;
+    }
+    if (size_t(lastRow) >= m_sortKeys.size())
+        m_sortKeys.resize(std::max(size_t(lastRow) + 1, size_t(sourceModel()->rowCount())));
+}
+
+const LobbyTableFilter::SortKey &LobbyTableFilter::sortKey(const QModelIndex &index) const
+{
+    SortKey &key = m_sortKeys[size_t(index.row())];
+    if (key.known)
+        return key;
+    key.known = true;
+    // The orders of variantLessThan for the lobby's column types.
+    const QVariant value = index.data(CustomItemValueRole);
+    if (const auto *bet = heldValue<ValueColumnType>(value))
+        key.value = qint64(bet->buyIn());
+    else if (const auto *capacity = heldValue<TableCapacity>(value))
+        key.value = *capacity;
+    else if (const auto *rules = heldValue<RulesColumnType>(value))
+        key.value = rules->text();
+    else if (const auto *number = heldValue<int>(value))
+        key.value = qint64(*number);
+    return key;
+}
+
 bool LobbyTableFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
+    if (!left.parent().isValid() && !right.parent().isValid() && left.column() == right.column()) {
+        prepareSortKeys(left.column(), std::max(left.row(), right.row()));
+        const SortKey &l = sortKey(left);
+        const SortKey &r = sortKey(right);
+        if (l.value.index() != 0 && l.value.index() == r.value.index())
+            return l.value < r.value;
+    }
     const QVariant l = left.data(CustomItemValueRole);
     const QVariant r = right.data(CustomItemValueRole);
     if (l.isValid() && r.isValid())

@@ -2,12 +2,15 @@
 
 #include "lobby/LobbyFilter.h"
 
+#include "app/TableCapacity.h"
+
 #include <QSet>
 #include <QSortFilterProxyModel>
 
 #include <QStringList>
 
 #include <set>
+#include <variant>
 #include <vector>
 
 struct ValueColumnType;
@@ -72,10 +75,22 @@ private:
         QStringList texts;
     };
 
+    // What a row is sorted by in the sort column, read once per row: the number, text or
+    // capacity by which the column's values order; none for other values, which are
+    // compared as they come.
+    struct SortKey
+    {
+        bool known = false;
+        std::variant<std::monostate, qint64, QString, TableCapacity> value;
+    };
+
     // Changes the set; re-filters unless the set's condition is ignored.
     void changeSet(std::set<int> &set, int mode, int value, bool add);
     RowFacts readFacts(int sourceRow, const QModelIndex &sourceParent) const;
     bool accepts(RowFacts &facts, int sourceRow, const QModelIndex &sourceParent) const;
+    // Makes room for the keys of the column up to lastRow; keys of another column go.
+    void prepareSortKeys(int column, int lastRow) const;
+    const SortKey &sortKey(const QModelIndex &index) const;
     void forgetRows(const QModelIndex &parent, int first);
     void forgetAllRows();
 
@@ -89,4 +104,7 @@ private:
     int m_buyInMode = Ignore;
     QSet<QString> m_searchWords;
     mutable std::vector<RowFacts> m_rows;
+    // Per top-level row, the key of m_sortKeyColumn; forgotten as the row facts are.
+    mutable std::vector<SortKey> m_sortKeys;
+    mutable int m_sortKeyColumn = -1;
 };

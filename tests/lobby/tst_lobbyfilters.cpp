@@ -151,6 +151,29 @@ private slots:
         QCOMPARE(filter.index(3, 0).data(TableIdRole).toInt(), 2);
         filter.sort(TableModel::BetColumn, Qt::AscendingOrder);
         QCOMPARE(filter.index(3, 0).data(TableIdRole).toInt(), 4);
+        // By rules: the rule set texts in code-unit order, read again when a table changes.
+        const auto rulesOrder = [&] {
+            QList<int> ids = shownIds(filter);
+            std::sort(ids.begin(), ids.end(), [&](int a, int b) {
+                const TableInfo &l = model.tableInfo(a);
+                const TableInfo &r = model.tableInfo(b);
+                return TableInfo::rulesetText(l.ruleset(), l.minDoubles(), l.maxDoubles())
+                    < TableInfo::rulesetText(r.ruleset(), r.minDoubles(), r.maxDoubles());
+            });
+            return ids;
+        };
+        const auto shownOrder = [&] {
+            QList<int> ids;
+            for (int row = 0; row < filter.rowCount(); ++row)
+                ids << filter.index(row, 0).data(TableIdRole).toInt();
+            return ids;
+        };
+        filter.sort(TableModel::RulesColumn, Qt::AscendingOrder);
+        QCOMPARE(shownOrder(), rulesOrder());
+        model.updateTableInfo(3, 4, {{TableInfo::RULESET, 1}});
+        model.updateTableInfo(4, 3, {{TableInfo::RULESET, 5}});
+        QCOMPARE(shownOrder(), rulesOrder());
+        filter.sort(TableModel::BetColumn, Qt::AscendingOrder);
 
         // The list keeps following the table model.
         model.updateTableInfo(2, 4, {});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/RulesetInfo.h"
 #include "app/meld.h"
 #include "app/tile.h"
 #include "app/wind.h"
@@ -20,6 +21,14 @@ class PlayerData
 public:
     // The most tiles a hand holds concealed: thirteen and the one drawn.
     static constexpr int MaxConcealedTiles = 14;
+    // A hand is four sets and a pair, and each set may be a kong of four tiles.
+    static constexpr int MaxKongs = 4;
+    // Declared melds besides the bonus tiles: the four sets and the pair.
+    static constexpr int MaxMelds = 5;
+    // The four flowers and the four seasons.
+    static constexpr int MaxBonusTiles = 8;
+    // No pond holds more tiles than the wall.
+    static constexpr int MaxDiscards = RulesetInfo::MaxWallTiles;
 
     PlayerData() = default;
     PlayerData(std::int32_t id, const QString &name) : m_id(id), m_name(name) {}

@@ -14,6 +14,8 @@ public:
         HONG_KONG = 5,
     };
     static constexpr int Count = 6;
+    // The most tiles a wall holds, live and dead, in any rule set.
+    static constexpr int MaxWallTiles = 144;
 
     virtual ~RulesetInfo() = default;
 

@@ -65,6 +65,10 @@ using meld_tuple_vector = std::vector<meld_tuple>;
 // lowest tile of the run).
 struct meld_offer
 {
+    // The most offers of one turn: riichi with each of the fourteen tiles, three concealed
+    // kongs, four added kongs, eight bonus tiles and the win.
+    static constexpr int MaxOffers = 14 + 3 + 4 + 8 + 1;
+
     meld_offer() = default;
     meld_offer(std::int32_t kind, tile t) : kind(kind), baseTile(t) {}
 

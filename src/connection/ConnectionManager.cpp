@@ -241,7 +241,7 @@ public:
         emit m_manager.waitingFor(p.table, WaitCondition::fromWire(p.condition), toTimeSpan(p.span), p.players);
     }
     void operator()(const waiting_over_t &p) { emit m_manager.waitingOver(p.table); }
-    void operator()(const declare_bonus_t &p) { emit m_manager.declareBonus(p.table, p.player, toHandTiles(p.tiles)); }
+    void operator()(const declare_bonus_t &p) { emit m_manager.declareBonus(p.table, p.player, toBonusTiles(p.tiles)); }
     void operator()(const hand_end_t &p) { emit m_manager.handEnd(p.table, conversions::toEndHand(p)); }
     void operator()(const end_of_round_t &p)
     {

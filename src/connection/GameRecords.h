@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PlayerData.h"
 #include "app/tile.h"
 
 #include <QMetaType>
@@ -41,6 +42,9 @@ struct TableState
 // The three counts are 0 at the start of a hand.
 struct WallState
 {
+    // The first indicator and one for each kong.
+    static constexpr int MaxDoraIndicators = 1 + PlayerData::MaxKongs;
+
     qint32 deadWallPosition = 0;
     tile_vector dora;
     qint32 liveTiles = 0;
@@ -74,6 +78,11 @@ struct TileGroup
 struct EndHandPlayer
 {
     enum Result : qint32 { NoResult = 0, ReadyHand = 1, Won = 2 };
+    // The tiles of a finished hand: the concealed ones, the fourth tile of each kong and
+    // the bonus tiles.
+    static constexpr int MaxHandTiles = PlayerData::MaxConcealedTiles + PlayerData::MaxKongs + PlayerData::MaxBonusTiles;
+    // Lines of one score list: far more than any hand scores.
+    static constexpr int MaxScoreLines = 64;
 
     qint32 playerId = -1;
     QString name;

@@ -22,8 +22,10 @@ Records convertRows(const std::vector<Row> &rows, Convert convert)
     return records;
 }
 
-ScoreLines toScoreLines(ScoreNames::List list, const std::vector<protocol::score_line_t> &lines)
+ScoreLines toScoreLines(ScoreNames::List list, const std::vector<protocol::score_line_t> &lines,
+                        const std::string &of)
 {
+    protocol::checkCount(lines.size(), EndHandPlayer::MaxScoreLines, "score lines" + of);
     return convertRows<ScoreLines>(lines, [list](const protocol::score_line_t &line) {
         return ScoreLine{ScoreNames::name(list, line.code), line.value};
     });
@@ -31,14 +33,21 @@ ScoreLines toScoreLines(ScoreNames::List list, const std::vector<protocol::score
 
 EndHandPlayer toEndHandPlayer(const protocol::end_hand_player_rec_t &record)
 {
+    const std::string of = " of player " + std::to_string(record.player);
+    std::size_t tiles = 0;
+    for (const protocol::hand_group_t &group : record.hand)
+        tiles += group.tiles.size();
+    protocol::checkCount(tiles, EndHandPlayer::MaxHandTiles, "tiles in the hand" + of);
+    protocol::checkCount(record.hand.size(), EndHandPlayer::MaxHandTiles, "tile groups in the hand" + of);
+
     EndHandPlayer player;
     player.playerId = record.player;
     player.name = record.name;
     player.result = record.result;
-    player.points = toScoreLines(ScoreNames::List::Points, record.points);
-    player.doubles = toScoreLines(ScoreNames::List::Doubles, record.doubles);
-    player.limits = toScoreLines(ScoreNames::List::Limits, record.limits);
-    player.bonuses = toScoreLines(ScoreNames::List::Bonuses, record.bonus);
+    player.points = toScoreLines(ScoreNames::List::Points, record.points, of);
+    player.doubles = toScoreLines(ScoreNames::List::Doubles, record.doubles, of);
+    player.limits = toScoreLines(ScoreNames::List::Limits, record.limits, of);
+    player.bonuses = toScoreLines(ScoreNames::List::Bonuses, record.bonus, of);
     player.pointsTotal = record.points_total;
     player.doublesTotal = record.doubles_total;
     player.thirdTotal = record.third_total;
@@ -109,6 +118,7 @@ TableState toTableState(const protocol::table_state_rec_t &record)
 
 WallState toWallState(const protocol::wall_state_rec_t &record)
 {
+    protocol::checkCount(record.dora.size(), WallState::MaxDoraIndicators, "dora indicators");
     WallState state;
     state.deadWallPosition = record.dead_wall_position;
     state.dora = record.dora;
@@ -127,6 +137,8 @@ round_score_vector toRoundScores(const std::vector<protocol::score_row_t> &rows)
 
 EndHand toEndHand(const protocol::hand_end_t &packet)
 {
+    protocol::checkCount(packet.dora.size(), WallState::MaxDoraIndicators, "dora indicators");
+    protocol::checkCount(packet.ura_dora.size(), WallState::MaxDoraIndicators, "ura-dora indicators");
     EndHand hand;
     hand.gameEnds = packet.game_ends;
     hand.endKind = packet.end_kind;
@@ -141,6 +153,7 @@ EndHand toEndHand(const protocol::hand_end_t &packet)
 
 MonetaryRoundScores toMonetaryRoundScores(const std::vector<protocol::money_score_rec_t> &rows)
 {
+    protocol::checkCount(rows.size(), TableCapacity::MaxSeats, "score rows");
     return convertRows<MonetaryRoundScores>(rows, [](const protocol::money_score_rec_t &row) {
         return MonetaryRoundScore{row.player, row.mahjong_points, row.balance};
     });
@@ -148,6 +161,7 @@ MonetaryRoundScores toMonetaryRoundScores(const std::vector<protocol::money_scor
 
 TournamentRoundScores toTournamentRoundScores(const std::vector<protocol::tournament_score_rec_t> &rows)
 {
+    protocol::checkCount(rows.size(), TableCapacity::MaxSeats, "score rows");
     return convertRows<TournamentRoundScores>(rows, [](const protocol::tournament_score_rec_t &row) {
         return TournamentRoundScore{row.player, row.mahjong_points, row.round_result};
     });

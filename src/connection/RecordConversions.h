@@ -20,9 +20,13 @@ qint32 toSeatedPlayers(qint32 count);
 // Exactly four player ids, east first.
 Seating toSeating(const std::vector<qint32> &playersByWind);
 TableState toTableState(const protocol::table_state_rec_t &record);
+// At most WallState::MaxDoraIndicators; throws limit_error otherwise.
 WallState toWallState(const protocol::wall_state_rec_t &record);
 round_score_vector toRoundScores(const std::vector<protocol::score_row_t> &rows);
+// Each row's hand and score lists and the indicator lists within the limits of
+// EndHandPlayer and WallState; throws limit_error otherwise.
 EndHand toEndHand(const protocol::hand_end_t &packet);
+// The rows of one table: at most TableCapacity::MaxSeats (limit_error).
 MonetaryRoundScores toMonetaryRoundScores(const std::vector<protocol::money_score_rec_t> &rows);
 TournamentRoundScores toTournamentRoundScores(const std::vector<protocol::tournament_score_rec_t> &rows);
 TournamentRankings toRankings(const std::vector<protocol::ranking_rec_t> &rows);

@@ -6,6 +6,7 @@
 #include <QVariantList>
 #include <QtDebug>
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -77,6 +78,7 @@ meld_tuple toMeldTuple(const meld_rec_t &record)
 
 meld_offer_vector toMeldOffers(const std::vector<offer_rec_t> &offers)
 {
+    checkCount(offers.size(), meld_offer::MaxOffers, "offers");
     meld_offer_vector result;
     result.reserve(offers.size());
     for (const offer_rec_t &offer : offers)
@@ -87,6 +89,12 @@ meld_offer_vector toMeldOffers(const std::vector<offer_rec_t> &offers)
 TimeSpan toTimeSpan(const span_t &span)
 {
     return TimeSpan(span.start, span.end);
+}
+
+void checkCount(std::size_t count, int most, const std::string &what)
+{
+    if (count > std::size_t(most))
+        throw limit_error(std::to_string(count) + ' ' + what);
 }
 
 qint32 toConcealedCount(qint32 count)
@@ -103,8 +111,20 @@ const tile_vector &toHandTiles(const tile_vector &tiles)
     return tiles;
 }
 
+const tile_vector &toBonusTiles(const tile_vector &tiles)
+{
+    checkCount(tiles.size(), PlayerData::MaxBonusTiles, "bonus tiles");
+    return tiles;
+}
+
 PlayerData toPlayerData(const player_rec_t &record)
 {
+    const std::string of = " of player " + std::to_string(record.id);
+    const auto bonus = std::size_t(std::count_if(record.melds.begin(), record.melds.end(),
+                                                 [](const meld_rec_t &m) { return m.kind == BONUS; }));
+    checkCount(bonus, PlayerData::MaxBonusTiles, "bonus tiles" + of);
+    checkCount(record.melds.size() - bonus, PlayerData::MaxMelds, "melds" + of);
+    checkCount(record.discards.size(), PlayerData::MaxDiscards, "discards" + of);
     PlayerData player(record.id, record.name);
     player.setWind(toWind(record.wind));
     player.setHiddenTileCount(toConcealedCount(record.hidden_count));
@@ -129,6 +149,7 @@ PlayerData toPlayerData(const player_rec_t &record)
 
 std::vector<PlayerData> toPlayerData(const std::vector<player_rec_t> &records)
 {
+    checkCount(records.size(), TableCapacity::MaxSeats, "players at one table");
     std::vector<PlayerData> players;
     players.reserve(records.size());
     for (const player_rec_t &record : records)

@@ -10,6 +10,8 @@
 
 #include <QVariant>
 
+#include <string>
+
 // Conversions of the wire records into the client's value types. Server data without
 // a meaning in the client throws server_error.
 namespace protocol {
@@ -26,16 +28,23 @@ qint32 toWind(qint32 wind);
 // A single meld kind bit.
 meld toMeld(qint32 kind);
 meld_tuple toMeldTuple(const meld_rec_t &record);
+// At most meld_offer::MaxOffers; throws limit_error otherwise.
 meld_offer_vector toMeldOffers(const std::vector<offer_rec_t> &offers);
 TimeSpan toTimeSpan(const span_t &span);
+// Throws limit_error "<count> <what>" when a server list holds more than most entries.
+void checkCount(std::size_t count, int most, const std::string &what);
 // A count of concealed tiles, at most what a hand holds; throws limit_error otherwise.
 qint32 toConcealedCount(qint32 count);
 // Tiles that go into or out of one hand at once: at most what a hand holds; throws
 // limit_error otherwise.
 const tile_vector &toHandTiles(const tile_vector &tiles);
+// Bonus tiles declared at once: at most PlayerData::MaxBonusTiles; throws limit_error otherwise.
+const tile_vector &toBonusTiles(const tile_vector &tiles);
 // The wind must be 0-3; a riichi index outside the discards is logged and ignored; the
-// concealed count and the hand are bounded as above.
+// concealed count and the hand are bounded as above, the melds, bonus tiles and discards
+// by PlayerData's limits (limit_error).
 PlayerData toPlayerData(const player_rec_t &record);
+// The players of one table: at most TableCapacity::MaxSeats (limit_error).
 std::vector<PlayerData> toPlayerData(const std::vector<player_rec_t> &records);
 
 // The lobby path of a table or subscription: "gameid/rest", or "gameid" alone when the

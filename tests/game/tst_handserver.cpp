@@ -8,6 +8,7 @@
 #include "lobby/TableModel.h"
 #include "protocol/TestServer.h"
 #include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/scene/CityView.h"
@@ -199,6 +200,7 @@ void TestHandServer::playsTheScriptedHand()
     QVERIFY(server.waitForOutput(QStringLiteral("RECV discard_tile_t")));
     QTRY_VERIFY_WITH_TIMEOUT(window->meldAuction()->isVisible(), 5000);
     QVERIFY(shownButton(window->meldAuction(), QStringLiteral("meldChoiceButton")));
+    QCOMPARE(window->meldAuction()->choices().size(), size_t(1));
     shownButton(window->meldAuction(), QStringLiteral("meldChoiceButton"))->click();
     QVERIFY(server.waitForOutput(QStringLiteral("RECV call_pong_t")));
     QTRY_COMPARE_WITH_TIMEOUT(model->ownPlayer()->melds().size(), size_t(1), 5000);
@@ -242,8 +244,9 @@ void TestHandServer::playsTheScriptedHand()
     QCOMPARE(city->deadWallTilesDealt(), int(model->deadWallTilesDealt()));
     QCOMPARE(city->doraIndicators(), model->doraTiles());
 
-    // The absurd values sent after the deal were refused where they entered, with the
-    // packet's name, and the table went on with four seats and its two wind rounds.
+    // The absurd values were refused where they entered, with the packet's name: the
+    // table went on with four seats and its two wind rounds, the hand with its real
+    // players, and the boards only show the real hand end.
     const QString logged = log.text();
     for (const char *refused : {"hidden_tiles_from_wall_t refused: 20000 concealed tiles",
                                 "tiles_from_wall_t refused: 20 tiles for one hand",
@@ -251,13 +254,34 @@ void TestHandServer::playsTheScriptedHand()
                                 "player_joined_t refused: 20000 concealed tiles",
                                 "table_info_update_t refused: 20000 seated players",
                                 "refused a draw of 2 tiles for player 2002 who holds 13 concealed",
-                                "update skipped: field 3 SEATS", "update skipped: field 18 WIND_ROUNDS"})
+                                "update skipped: field 3 SEATS", "update skipped: field 18 WIND_ROUNDS",
+                                "game_data_t refused: 5 players at one table",
+                                "game_data_t refused: 6 dora indicators",
+                                "player_joined_t refused: 145 discards of player 2005",
+                                "player_joined_t refused: 6 melds of player 2006",
+                                "player_joined_t refused: 9 bonus tiles of player 2007",
+                                "declare_bonus_t refused: 9 bonus tiles",
+                                "end_of_round_t refused: 5 score rows",
+                                "meld_suggestion_t refused: 31 offers",
+                                "hand_end_t refused: 27 tiles in the hand of player 2003",
+                                "hand_end_t refused: 27 tile groups in the hand of player 2003",
+                                "hand_end_t refused: 65 score lines of player 2003",
+                                "hand_end_t refused: 6 ura-dora indicators"})
         QVERIFY2(logged.contains(QLatin1String(refused)), refused);
     QCOMPARE(model->tableInfo().capacity().seats(), 4);
     QCOMPARE(window->sideBar()->findChildren<PlayerWidget *>().size(), 4);
     QCOMPARE(window->sideBar()->findChildren<EmptySeatWidget *>().size(), 0);
     QCOMPARE(window->sideBar()->findChild<QLabel *>(QStringLiteral("tableWindRound"))->text(),
              QStringLiteral("Wind round 1 of 2"));
+    QVERIFY(!window->findChild<RoundScoreBoard *>()->isVisible());
+    QVERIFY(window->findChild<RoundScoreBoard *>()->rows().empty());
+    size_t boardTiles = 0;
+    for (int column = 0; column < 4; ++column) {
+        for (const MeldView *group : window->scoreBoard()->handScene(column).view.melds())
+            boardTiles += group->tiles().size();
+    }
+    QCOMPARE(boardTiles, size_t(6));
+    QVERIFY(window->scoreBoard()->uraDoraScene().view.melds().empty());
 
     QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->scoreBoard(), QStringLiteral("readyPushButton")), 5000);
     shownButton(window->scoreBoard(), QStringLiteral("readyPushButton"))->click();

@@ -350,6 +350,19 @@ bool GameModel::canDraw(const PlayerData &player, int held, int drawn) const
     return false;
 }
 
+bool GameModel::canDeclare(const PlayerData &player, bool bonus, int declared) const
+{
+    const meld_tuple_vector &melds = player.melds();
+    const int held = static_cast<int>(std::count_if(melds.begin(), melds.end(), [bonus](const meld_tuple &m) {
+        return (m.kind == BONUS) == bonus;
+    }));
+    if (held + declared <= (bonus ? PlayerData::MaxBonusTiles : PlayerData::MaxMelds))
+        return true;
+    qWarning() << "table" << m_tableId << "refused" << declared << (bonus ? "bonus tiles" : "melds") << "for player"
+               << player.id() << "who has declared" << held;
+    return false;
+}
+
 void GameModel::changeHiddenTiles(PlayerData &player, int change)
 {
     const int count = player.hiddenTileCount() + change;
@@ -517,6 +530,8 @@ void GameModel::onHiddenTilesFromWall(qint32 playerId, qint32 count, bool replac
 void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
 {
     PlayerData &p = playerRecord(playerId);
+    if (m.kind != PONG_TO_KONG && !canDeclare(p, false, 1))
+        return;
     const bool known = handKnown(playerId);
     const tile_vector hand = known ? withoutTiles(p.hand(), meldTilesFromHand(m)) : tile_vector();
 
@@ -568,6 +583,8 @@ void GameModel::onTilesFromWall(const tile_vector &tiles, bool replacement)
 void GameModel::onDeclareBonus(qint32 playerId, const tile_vector &tiles)
 {
     PlayerData &p = playerRecord(playerId);
+    if (!canDeclare(p, true, static_cast<int>(tiles.size())))
+        return;
     if (handKnown(playerId))
         p.setHand(withoutTiles(p.hand(), tiles));
     else
@@ -608,6 +625,10 @@ void GameModel::onPrivatePlayerData(const PrivatePlayerData &data)
 
 void GameModel::onKanDora(tile t)
 {
+    if (m_doraTiles.size() >= std::size_t(WallState::MaxDoraIndicators)) {
+        qWarning() << "table" << m_tableId << "refused a kan dora beyond" << m_doraTiles.size() << "indicators";
+        return;
+    }
     qDebug() << "dora: add kan dora -" << tileToString(t).c_str();
     m_doraTiles.push_back(t);
     emit kanDora(t);

@@ -192,6 +192,9 @@ private:
     void clampWallCounts();
     // Whether a hand holding that many concealed tiles may draw more; a refusal is logged.
     bool canDraw(const PlayerData &player, int held, int drawn) const;
+    // Whether a player may declare that many more melds, or bonus tiles, than declared so
+    // far; a refusal is logged.
+    bool canDeclare(const PlayerData &player, bool bonus, int declared) const;
     // Another player's concealed tiles change; they stay within what a hand holds.
     void changeHiddenTiles(PlayerData &player, int change);
     void takeTableState(const TableState &state);

@@ -542,10 +542,22 @@ void TestGameModel::wallFromServerIsKeptInside()
     QCOMPARE(model.deadWallTiles(), 0);
     QVERIFY(model.deadWallTilesDealt() >= 0);
     QCOMPARE(model.player(11).hiddenTileCount(), 13);
-    // More melds than the hand holds tiles for leave it empty.
+    // More melds than the hand holds tiles for leave it empty; no player declares more
+    // melds or bonus tiles than a hand has, nor are there more dora indicators than kongs.
     for (int kong = 0; kong < 4; ++kong)
         model.onMeldDeclared(11, meld_tuple(KONG, 2, tile(5 + kong), -1, 0));
     QCOMPARE(model.player(11).hiddenTileCount(), 0);
+    QSignalSpy declared(&model, &GameModel::meldDeclared);
+    for (int pong = 0; pong < 3; ++pong)
+        model.onMeldDeclared(11, meld_tuple(PONG, 0, tile(20 + pong), -1, 0));
+    QCOMPARE(declared.size(), 1);
+    model.onDeclareBonus(11, {tile(34), tile(35), tile(36), tile(37), tile(38)});
+    model.onDeclareBonus(11, {tile(39), tile(40), tile(41), tile(34)});
+    model.onDeclareBonus(11, {tile(39), tile(40), tile(41)});
+    QCOMPARE(model.player(11).melds().size(), size_t(PlayerData::MaxMelds + PlayerData::MaxBonusTiles));
+    for (int kong = 0; kong < 7; ++kong)
+        model.onKanDora(tile(kong));
+    QCOMPARE(model.doraTiles().size(), size_t(WallState::MaxDoraIndicators));
 }
 
 void TestGameModel::unknownPlayers()

@@ -21,8 +21,10 @@ SelectorButton::SelectorButton(QWidget *parent)
 
 void SelectorButton::setText(const QString &name)
 {
-    // "&" would mark a shortcut letter.
-    QPushButton::setText(Utils::elideMiddle(name, 8).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    // The whole name where it fits the button's room, else cut in the middle; "&" would
+    // mark a shortcut letter.
+    const QString shown = Utils::elideText(fontMetrics(), name, Qt::ElideMiddle, MaxTextWidth);
+    QPushButton::setText(QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
     setToolTip(plainToolTip(name));
 }
 

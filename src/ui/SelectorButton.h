@@ -14,9 +14,13 @@ class SelectorButton : public QPushButton
     Q_OBJECT
 
 public:
+    // The widest a table's name is shown, in pixels.
+    static constexpr int MaxTextWidth = 160;
+
     explicit SelectorButton(QWidget *parent);
 
-    // Shows the name shortened to 8 characters, the whole name as tool tip.
+    // Shows the name, cut in the middle when wider than MaxTextWidth; the whole name as
+    // tool tip.
     void setText(const QString &name);
     // 0 a plain table, 1 a money table, 2 a tournament table.
     void setKind(int kind);

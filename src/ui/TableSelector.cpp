@@ -190,7 +190,8 @@ void TableSelector::updateScroll()
     const bool scrolling = sizeHint().width() > width();
     m_ui->selectorLeft->setVisible(scrolling);
     m_ui->selectorRight->setVisible(scrolling);
-    moveStrip(m_ui->buttons->x());
+    // A strip that fits starts at the left end, whatever room the arrows took before.
+    moveStrip(scrolling ? m_ui->buttons->x() : 0);
 }
 
 void TableSelector::moveStrip(int x)

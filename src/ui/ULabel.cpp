@@ -26,6 +26,8 @@ void ULabel::setText(const QString &text)
     setToolTip(plainToolTip(text));
     elide();
     computeSizeHint();
+    // The layout asks again for the room the whole text needs.
+    updateGeometry();
 }
 
 void ULabel::setElideMode(Qt::TextElideMode mode)

@@ -395,6 +395,22 @@ private slots:
         QCOMPARE(names(), (QStringList{"(empty)", "(empty)", "(empty)", "(empty)"}));
         QCOMPARE(seats.seatWidget(0)->findChild<QLabel *>("avatarLabel")->pixmap().toImage(), emptySeat);
 
+        // A name shows whole where its seat has room, else cut with an ellipsis and
+        // whole in its tool tip; it never reaches into the next seat.
+        const QString longName = QStringLiteral("player-9 (away from keyboard)");
+        seats.seatWidget(0)->setName(longName);
+        auto *label = seats.seatWidget(0)->findChild<QLabel *>("screenNameLabel");
+        seats.resize(1000, 90);
+        seats.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&seats));
+        QCOMPARE(label->text(), longName);
+        seats.resize(250, 90);
+        QTRY_VERIFY(label->text().size() < longName.size());
+        QCOMPARE(label->toolTip(), longName);
+        QVERIFY(label->geometry().right() < seats.seatWidget(0)->width());
+        QVERIFY(seats.seatWidget(0)->geometry().right() < seats.seatWidget(1)->geometry().left());
+        QCOMPARE(seats.seatWidget(1)->findChild<QLabel *>("screenNameLabel")->text(), QStringLiteral("(empty)"));
+
         seats.setSeatCount(4);
         QCOMPARE((QList<TablePreviewPlayerWidget *>{seats.seatWidget(0), seats.seatWidget(1),
                                                     seats.seatWidget(2), seats.seatWidget(3)}),

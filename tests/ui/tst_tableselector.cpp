@@ -160,8 +160,15 @@ private slots:
         SelectorButton *practice = selector.tableButton(5);
         SelectorButton *mtt = selector.tableButton(4711);
         QCOMPARE(practice->text(), QStringLiteral("Table 5"));
-        QCOMPARE(mtt->text(), QStringLiteral("Ta...11)"));
+        QCOMPARE(mtt->text(), QStringLiteral("Table(4711)"));
         QCOMPARE(mtt->toolTip(), QStringLiteral("Table(4711)"));
+        // A name too long for a button is cut in its middle, whole in the tool tip.
+        const QString longName = QStringLiteral("Evening Cup, final round, table 12 of 16 (Riichi)");
+        mtt->setText(longName);
+        QVERIFY(mtt->text().startsWith(QStringLiteral("Evening")) && mtt->text().endsWith(QStringLiteral("(Riichi)")));
+        QVERIFY(mtt->fontMetrics().horizontalAdvance(mtt->text()) <= SelectorButton::MaxTextWidth);
+        QCOMPARE(mtt->toolTip(), longName);
+        mtt->setText(QStringLiteral("Table(4711)"));
         QCOMPARE(iconImage(mtt->icon()), iconImage(QIcon("resources:/trophy-normal.png")));
         QCOMPARE(iconImage(practice->icon()), iconImage(QIcon("resources:/smiley-normal.png")));
 

@@ -76,6 +76,7 @@ void XMPPConference::join(const QString &nick)
 {
     m_joinTimer.stop();
     m_joinAttempts = 0;
+    m_lostAt = QDateTime();
     requireClient();
     if (m_room.isNull())
         throw std::runtime_error("room jid is null");
@@ -85,7 +86,7 @@ void XMPPConference::join(const QString &nick)
 
 void XMPPConference::sendJoin()
 {
-    m_client->joinRoom(parseJid(m_room), m_nick);
+    m_client->joinRoom(parseJid(m_room), m_nick, m_lostAt);
     m_joining = true;
 }
 
@@ -211,8 +212,11 @@ void XMPPConference::onConnected()
 {
     if (!std::exchange(m_rejoin, false))
         return;
+    m_joinTimer.stop();
+    m_joinAttempts = 0;
     try {
-        join(m_nick);
+        requireClient();
+        sendJoin();
     } catch (const std::exception &e) {
         qWarning() << "Joining" << m_room << "again failed:" << e.what();
     }
@@ -222,6 +226,9 @@ void XMPPConference::onDisconnected()
 {
     m_joinTimer.stop();
     const bool inRoom = m_joined || m_joining;
+    // A join still on its way after an earlier loss asks for the lines since that one.
+    if (m_joined || !m_lostAt.isValid())
+        m_lostAt = QDateTime::currentDateTimeUtc();
     m_joined = false;
     m_joining = false;
     if (inRoom) {

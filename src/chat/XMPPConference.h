@@ -80,8 +80,10 @@ private:
     QString m_nick;
     bool m_joined = false;
     bool m_joining = false;
-    // Join again once the connection is back.
+    // Join again once the connection is back, asking only for the lines since it
+    // was lost.
     bool m_rejoin = false;
+    QDateTime m_lostAt;
     QTimer m_joinTimer;
     int m_joinAttempts = 0;
 };

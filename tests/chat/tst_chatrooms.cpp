@@ -355,6 +355,19 @@ void TestChatRooms::chatSurvivesServerRestart()
     QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Haruto: typed while away"), 5000);
     mei->say("welcome back");
     QTRY_VERIFY_WITH_TIMEOUT(tableText().contains("Mei Ling: welcome back"), 5000);
+
+    // A connection lost while the server stays up: the lobby's history brings back
+    // no line already shown.
+    haruto->say("said in the lobby");
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Haruto: said in the lobby"), 5000);
+    lost.clear();
+    const QString resource = haruto->client->ownJid().section('/', 1);
+    QVERIFY(runEjabberdScript({"ctl", serverDir, "kick_session", "2201", "localhost", resource, "test"}));
+    QTRY_VERIFY_WITH_TIMEOUT(!lost.isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    haruto->say("back again");
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Haruto: back again"), 5000);
+    QCOMPARE(haruto->text().count("Haruto: said in the lobby"), 1);
     QVERIFY(table.grab().save("chatroom-reconnected.png"));
 }
 

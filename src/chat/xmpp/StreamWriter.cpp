@@ -246,8 +246,17 @@ void StreamWriter::writePresence(const PresenceStanza &presence)
 {
     writeStanzaStart("presence", presence);
     if (presence.kind() == MucPresenceStanza::Kind) {
-        m_xml.writeEmptyElement(QStringLiteral("x"));
-        m_xml.writeDefaultNamespace(ns::Muc);
+        const QDateTime since = static_cast<const MucPresenceStanza &>(presence).historySince;
+        if (since.isValid()) {
+            m_xml.writeStartElement(QStringLiteral("x"));
+            m_xml.writeDefaultNamespace(ns::Muc);
+            m_xml.writeEmptyElement(QStringLiteral("history"));
+            writeAttribute(QStringLiteral("since"), since.toUTC().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss.zzzZ")));
+            m_xml.writeEndElement();
+        } else {
+            m_xml.writeEmptyElement(QStringLiteral("x"));
+            m_xml.writeDefaultNamespace(ns::Muc);
+        }
         writePhotoUpdate(presence);
         writeStanzaEnd(presence);
         return;

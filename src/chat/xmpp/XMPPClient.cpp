@@ -652,10 +652,11 @@ XMPPJid XMPPClient::roomOccupant(const XMPPJid &room, const QString &nick) const
                    nick);
 }
 
-void XMPPClient::joinRoom(const XMPPJid &room, const QString &nick)
+void XMPPClient::joinRoom(const XMPPJid &room, const QString &nick, const QDateTime &historySince)
 {
     MucPresenceStanza join(roomOccupant(room, nick), Available, nextStanzaId());
     join.photoHash = m_ownPhotoHash;
+    join.historySince = historySince;
     send(join);
 }
 

@@ -79,7 +79,8 @@ public:
     void addIqHandler(const QString &id, IqHandler handler);
 
     void sendMessage(const XMPPMessage &message);
-    void joinRoom(const XMPPJid &room, const QString &nick);
+    // With a valid time, the room sends only the history since then.
+    void joinRoom(const XMPPJid &room, const QString &nick, const QDateTime &historySince = QDateTime());
     void leaveRoom(const XMPPJid &room, const QString &nick);
     void createInstantRoom(const XMPPJid &room);
     void subscribe(const XMPPJid &jid, bool unsubscribe = false);

@@ -374,6 +374,9 @@ public:
     enum { Kind = 22 };
     using PresenceStanza::PresenceStanza;
     int kind() const override { return Kind; }
+
+    // A join asks for the room's history since then; all of it when invalid.
+    QDateTime historySince;
 };
 
 class IqInstantRoom : public Iq

@@ -497,6 +497,11 @@ void GameModel::onTileClaimed(qint32 playerId)
 void GameModel::onTileDiscarded(qint32 playerId, tile t, bool riichi)
 {
     PlayerData &p = playerRecord(playerId);
+    if (p.discards().size() >= std::size_t(PlayerData::MaxDiscards)) {
+        qWarning() << "table" << m_tableId << "refused a discard of player" << playerId << "whose pond holds"
+                   << p.discards().size() << "tiles";
+        return;
+    }
     // Checked before anything changes, so a refused discard leaves the model whole.
     const bool known = handKnown(playerId);
     const tile_vector hand = known ? withoutTiles(p.hand(), {t}) : tile_vector();

@@ -517,7 +517,7 @@ void TestGameModel::wallFromServerIsKeptInside()
     walls.liveTiles = 5000;
     walls.deadWallTiles = -3;
     walls.deadWallTilesDealt = -1;
-    model.onGameData(1, serverState(1), {makePlayer(11)}, TableState(), walls);
+    model.onGameData(1, serverState(1), {makePlayer(11), makePlayer(12)}, TableState(), walls);
     // Four sides of 18 stacks.
     QCOMPARE(model.deadWallPosition(), 67);
     QCOMPARE(model.liveTiles(), 144);
@@ -535,13 +535,25 @@ void TestGameModel::wallFromServerIsKeptInside()
     QCOMPARE(model.player(11).hiddenTileCount(), 13);
     QCOMPARE(model.liveTiles(), live - 13);
     for (int draw = 0; draw < 170; ++draw) {
-        model.onHiddenTilesFromWall(11, 1, draw >= 140);
-        model.onTileDiscarded(11, tile(1), false);
+        const qint32 player = 11 + draw % 2;
+        model.onHiddenTilesFromWall(player, 1, draw >= 140);
+        model.onTileDiscarded(player, tile(1), false);
     }
     QCOMPARE(model.liveTiles(), 0);
     QCOMPARE(model.deadWallTiles(), 0);
     QVERIFY(model.deadWallTilesDealt() >= 0);
     QCOMPARE(model.player(11).hiddenTileCount(), 13);
+    // No pond holds more tiles than the wall.
+    while (model.player(11).discards().size() < size_t(PlayerData::MaxDiscards)) {
+        model.onHiddenTilesFromWall(11, 1, false);
+        model.onTileDiscarded(11, tile(2), false);
+    }
+    model.onHiddenTilesFromWall(11, 1, false);
+    QSignalSpy discarded(&model, &GameModel::tileDiscarded);
+    model.onTileDiscarded(11, tile(2), false);
+    QCOMPARE(discarded.size(), 0);
+    QCOMPARE(model.player(11).discards().size(), size_t(PlayerData::MaxDiscards));
+    QCOMPARE(model.player(11).hiddenTileCount(), 14);
     // More melds than the hand holds tiles for leave it empty; no player declares more
     // melds or bonus tiles than a hand has, nor are there more dora indicators than kongs.
     for (int kong = 0; kong < 4; ++kong)

@@ -1,14 +1,110 @@
 #include "protocol/codec.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cstring>
 #include <limits>
 
 namespace protocol {
 
 namespace {
 
-// Short ASCII strings repeat across packets (property names, paths, screen names): a
-// small direct-mapped cache per thread hands out shared copies instead of new ones.
+// Short ASCII strings repeat across packets (property names, paths, screen names): they
+// are shared instead of built anew.
 constexpr qsizetype MaxInterned = 32;
+
+constexpr qsizetype InternedWords = MaxInterned / 8;
+
+// The n bytes (n <= MaxInterned) as little-endian words, zero after the last byte, read
+// a word at a time, the last word whole when the readable bytes reach that far.
+struct ShortText
+{
+    quint64 words[InternedWords] = {};
+    qsizetype size = 0;
+    // The bits of every byte: a byte above 0x7F shows in its top bits.
+    quint64 high = 0;
+    quint64 hash = 0;
+
+    ShortText(const char *begin, qsizetype n, const char *readable) : size(n), hash(quint64(n))
+    {
+        for (qsizetype i = 0; i < n; i += 8) {
+            const qsizetype left = n - i;
+            quint64 word = 0;
+            if (left >= 8 || readable - (begin + i) >= 8) {
+                word = qFromLittleEndian<quint64>(begin + i);
+                if (left < 8)
+                    word &= (quint64(1) << (8 * left)) - 1;
+            } else {
+                for (qsizetype k = 0; k < left; ++k)
+                    word |= quint64(static_cast<unsigned char>(begin[i + k])) << (8 * k);
+            }
+            words[i / 8] = word;
+            high |= word;
+            hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+            hash ^= hash >> 29;
+        }
+    }
+
+    bool ascii() const { return (high & 0x8080808080808080ull) == 0; }
+    bool operator==(const ShortText &other) const
+    {
+        if (size != other.size)
+            return false;
+        for (qsizetype i = 0; i < size; i += 8) {
+            if (words[i / 8] != other.words[i / 8])
+                return false;
+        }
+        return true;
+    }
+};
+
+// Upper-case identifiers (the names of properties and fields) come with every record:
+// each is kept once for the life of the process, in a table that only grows, up to a
+// bound, and is handed out as a string whose copies count no references. The table is
+// shared by all threads; an entry, once published, never changes.
+struct Name
+{
+    explicit Name(const ShortText &text) : text(text) {}
+    ShortText text;
+    char16_t chars[MaxInterned] = {};
+    QString string;
+};
+
+constexpr std::size_t NameSlots = 1024;
+std::atomic<const Name *> names[NameSlots];
+
+bool isIdentifier(const char *begin, qsizetype n)
+{
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = begin[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'))
+            return false;
+    }
+    return true;
+}
+
+// The shared name of the text, or null when it is not one or its slot is taken.
+const Name *sharedName(const char *begin, const ShortText &text)
+{
+    std::atomic<const Name *> &slot = names[text.hash % NameSlots];
+    const Name *name = slot.load(std::memory_order_acquire);
+    if (!name) {
+        if (!isIdentifier(begin, text.size))
+            return nullptr;
+        auto *made = new Name(text);
+        for (qsizetype i = 0; i < text.size; ++i)
+            made->chars[i] = char16_t(static_cast<unsigned char>(begin[i]));
+        made->string = QString::fromRawData(reinterpret_cast<const QChar *>(made->chars), text.size);
+        if (slot.compare_exchange_strong(name, made, std::memory_order_acq_rel))
+            return made;
+        // Another thread filled the slot first.
+        delete made;
+    }
+    return name->text == text ? name : nullptr;
+}
+
+// Other short ASCII strings: a small direct-mapped cache per thread hands out shared
+// copies.
 constexpr std::size_t InternSlots = 512;
 
 struct InternCache
@@ -16,11 +112,13 @@ struct InternCache
     QString entries[InternSlots];
 };
 
-// The ASCII string of n bytes (n <= MaxInterned) whose FNV-1a hash is hash.
-QString interned(const char *begin, qsizetype n, quint32 hash)
+QString interned(const char *begin, const ShortText &text)
 {
+    if (const Name *name = sharedName(begin, text))
+        return name->string;
+    const qsizetype n = text.size;
     thread_local InternCache cache;
-    QString &slot = cache.entries[hash % InternSlots];
+    QString &slot = cache.entries[(text.hash >> 32) % InternSlots];
     bool same = slot.size() == n;
     const QChar *chars = slot.constData();
     for (qsizetype i = 0; same && i < n; ++i)
@@ -79,17 +177,11 @@ QString reader::str()
     m_pos += n;
     // Plain ASCII needs no validation; short ASCII strings are shared.
     if (n <= MaxInterned) {
-        quint32 hash = 2166136261u;
-        unsigned char high = 0;
-        for (const char *p = begin; p != m_pos; ++p) {
-            const auto c = static_cast<unsigned char>(*p);
-            high |= c;
-            hash = (hash ^ c) * 16777619u;
-        }
         if (n == 0)
             return QString();
-        if (high < 0x80)
-            return interned(begin, n, hash);
+        const ShortText text(begin, n, m_end);
+        if (text.ascii())
+            return interned(begin, text);
     } else {
         bool ascii = true;
         for (const char *p = begin; ascii && p != m_pos; ++p)

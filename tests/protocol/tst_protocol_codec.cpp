@@ -4,7 +4,10 @@
 
 #include <QtEndian>
 
+#include <atomic>
 #include <limits>
+#include <thread>
+#include <vector>
 
 using namespace protocol;
 
@@ -82,6 +85,47 @@ private slots:
         QCOMPARE(roundTrip(QString(32, QLatin1Char('x'))), QString(32, QLatin1Char('x')));
         QCOMPARE(roundTrip(QString(33, QLatin1Char('x'))), QString(33, QLatin1Char('x')));
         QVERIFY(roundTrip(QStringLiteral("")).isEmpty());
+
+        // Upper-case names are kept for good, from several threads at once; more of them
+        // than the table holds, of every length, differing only in their last byte, read
+        // at the very end of the bytes or before others.
+        const auto names = [](int thread) {
+            QStringList list;
+            for (int i = 0; i < 1500; ++i)
+                list << QStringLiteral("NAME_%1_%2").arg(i).arg(thread % 2);
+            for (int n = 1; n <= 33; ++n) {
+                list << QString(n, QLatin1Char('A'));
+                list << QString(n - 1, QLatin1Char('A')) + QLatin1Char('B');
+            }
+            return list;
+        };
+        std::vector<std::thread> threads;
+        std::atomic<int> wrong{0};
+        for (int thread = 0; thread < 4; ++thread) {
+            threads.emplace_back([&, thread] {
+                const QStringList list = names(thread);
+                for (int round = 0; round < 2; ++round) {
+                    for (const QString &name : list) {
+                        writer w;
+                        w.str(name);
+                        w.str(name);
+                        w.i32(7);
+                        const QByteArray bytes = w.take();
+                        reader r(bytes.constData(), bytes.size());
+                        QString first = r.str();
+                        const QString second = r.str();
+                        // A name read is a string like any other: changing it changes no other.
+                        first += QLatin1Char('x');
+                        if (second != name || first != name + QLatin1Char('x') || roundTrip(name) != name)
+                            ++wrong;
+                    }
+                }
+            });
+        }
+        for (std::thread &thread : threads)
+            thread.join();
+        QCOMPARE(wrong.load(), 0);
+        QCOMPARE(roundTrip(QString::fromUtf8("RULESET\xc3\xa9")), QString::fromUtf8("RULESET\xc3\xa9"));
     }
 
     void bigEndianLayout()

@@ -8,10 +8,12 @@
 #include "lobby/JoinDialog.h"
 #include "lobby/TournamentDetailDialog.h"
 #include "ui/MahjongDialog.h"
+#include "ui/ModelessMsgBox.h"
 #include "ui/SetScreennameDialog.h"
 
+#include <QDir>
 #include <QFile>
-
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -34,6 +36,55 @@ private:
     }
 
 private slots:
+    // Over a web page the window's backing store holds nothing beneath a dialog, so the
+    // dialog itself must cover every pixel of its area: painted alone over transparency,
+    // no pixel may stay see-through, with or without the skins' style sheets.
+    void paintsItsWholeAreaOpaque_data()
+    {
+        QTest::addColumn<QString>("skin");
+        QTest::newRow("no style sheet") << QString();
+        QTest::newRow("default skin") << QStringLiteral("default");
+        QTest::newRow("corvana skin") << QStringLiteral("corvana");
+    }
+
+    void paintsItsWholeAreaOpaque()
+    {
+        QFETCH(QString, skin);
+        QString sheet;
+        if (!skin.isEmpty()) {
+            for (const QString &file : QStringList{QStringLiteral("default/defaultui.css"), skin + QStringLiteral("/customui.css")}) {
+                QFile css(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + QStringLiteral("/resources/") + file);
+                if (css.open(QIODevice::ReadOnly))
+                    sheet += QString::fromUtf8(css.readAll()) + QLatin1Char('\n');
+            }
+            QVERIFY(!sheet.isEmpty());
+        }
+        qApp->setStyleSheet(sheet);
+        QWidget window;
+        window.resize(640, 420);
+        ModelessMsgBox::MsgBox *box =
+            ModelessMsgBox::question(&window, QStringLiteral("Quit"), QStringLiteral("Are you sure you want to quit?"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QImage alone(box->size(), QImage::Format_ARGB32_Premultiplied);
+        alone.fill(Qt::transparent);
+        box->render(&alone, QPoint(), QRegion(), QWidget::DrawChildren);
+        const QString shots = qEnvironmentVariable("MAHJONG_BINARY_DIR") + QStringLiteral("/screenshots");
+        QDir().mkpath(shots);
+        alone.save(QStringLiteral("%1/dialog-alone-%2.png").arg(shots, skin.isEmpty() ? QStringLiteral("plain") : skin));
+        int seeThrough = 0;
+        for (int y = 0; y < alone.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(alone.constScanLine(y));
+            for (int x = 0; x < alone.width(); ++x)
+                seeThrough += qAlpha(line[x]) < 255 ? 1 : 0;
+        }
+        qApp->setStyleSheet(QString());
+        QCOMPARE(seeThrough, 0);
+        // With no web page beneath, the box is a plain child of its window.
+        QVERIFY(!box->windowHandle());
+    }
+
     void optionsShowAndHideTheTitleBarParts()
     {
         QWidget parent;

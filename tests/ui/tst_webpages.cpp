@@ -11,8 +11,11 @@
 #include "ui/web/EmbeddedWebView.h"
 #include "ui/web/JavascriptInterface.h"
 #include "ui/web/LocalPageSchemeHandler.h"
+#include "ui/ModelessMsgBox.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QWindow>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -24,6 +27,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+
+#include <algorithm>
 
 namespace {
 
@@ -342,6 +347,37 @@ private slots:
         browser->load(QUrl(QStringLiteral("https://127.0.0.1:%1/account.html").arg(server.httpPort())));
         QTRY_COMPARE_WITH_TIMEOUT(warningCount("Https error: "), 1, pageTimeout);
         QTRY_COMPARE(icon->toolTip(), QStringLiteral("Secure connection"));
+    }
+
+    // A page with a transparent background is drawn above every plain widget of its window;
+    // a box over it gets a window of its own, stays above the page and paints every pixel.
+    void boxesOverAPageStayAboveIt()
+    {
+        QWidget window;
+        window.resize(760, 540);
+        auto *layout = new QVBoxLayout(&window);
+        auto *pane = new EmbeddedWebPage(&window);
+        layout->addWidget(pane);
+        pane->setUrl(QUrl(QStringLiteral("localwww:/welcome.html")));
+        window.show();
+        QVERIFY(waitForClient(pane->webView()->page()));
+        const auto layers = pane->webView()->findChildren<QWidget *>();
+        QVERIFY(std::any_of(layers.begin(), layers.end(),
+                            [](const QWidget *w) { return w->testAttribute(Qt::WA_AlwaysStackOnTop); }));
+
+        ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(&window, QStringLiteral("Quit"),
+                                                               QStringLiteral("Are you sure you want to quit?"));
+        QVERIFY(box->windowHandle());
+        QVERIFY(box->windowHandle()->isVisible());
+        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("webView"))->windowHandle());
+        QImage alone(box->size(), QImage::Format_ARGB32_Premultiplied);
+        alone.fill(Qt::transparent);
+        box->render(&alone, QPoint(), QRegion(), QWidget::DrawChildren);
+        QVERIFY(alone.pixelColor(2, alone.height() / 2).alpha() == 255);
+        QVERIFY(alone.pixelColor(alone.width() / 2, alone.height() - 3).alpha() == 255);
+        QTest::qWait(300);
+        QVERIFY(saveScreenshot(&window, QStringLiteral("webpage-box")));
+        QVERIFY(alone.save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + QStringLiteral("/screenshots/webpage-box-alone.png")));
     }
 
     void closingFromThePage()

@@ -1,8 +1,10 @@
 #include "lobby/LobbyWindow.h"
+
 #include "ui_LobbyView.h"
 
 #include "app/Utils.h"
 #include "lobby/CustomItem.h"
+#include "lobby/EvenRowDelegate.h"
 #include "lobby/LobbyFilter.h"
 #include "lobby/LobbyModel.h"
 #include "lobby/LobbyTableFilter.h"
@@ -89,6 +91,9 @@ LobbyWindow::LobbyWindow(QWidget *parent)
 
     connect(ui.freeTextSearch, &QLineEdit::textChanged, this, &LobbyWindow::onFreeTextSearchChanged);
     ui.lobbyTreeView->setModel(m_tableFilter);
+    // Every row as high as a line of any script: Japanese and Chinese names line up.
+    ui.lobbyTreeView->setItemDelegate(new EvenRowDelegate(ui.lobbyTreeView));
+    ui.lobbyTreeView->setUniformRowHeights(true);
     m_lobbyModel = new LobbyModel(this);
     m_tableFilter->setSourceModel(m_lobbyModel);
     ui.lobbyTreeView->sortByColumn(TableModel::PlayersColumn, Qt::DescendingOrder);

@@ -9,6 +9,8 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/LobbyWindow.h
     ${CMAKE_CURRENT_LIST_DIR}/LobbyWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LobbyView.ui
+    ${CMAKE_CURRENT_LIST_DIR}/EvenRowDelegate.h
+    ${CMAKE_CURRENT_LIST_DIR}/EvenRowDelegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TableCapacityWidget.h
     ${CMAKE_CURRENT_LIST_DIR}/TableCapacityWidget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CompactTableItem.h

@@ -4,10 +4,12 @@
 #include "tablefixtures.h"
 
 #include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "lobby/CustomItem.h"
 #include "lobby/LobbyModel.h"
 #include "lobby/LobbyTableFilter.h"
 #include "lobby/LobbyWindow.h"
+#include "lobby/LocalizationDb.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QTreeView>
 
 #include <memory>
@@ -218,6 +221,77 @@ private slots:
         model.unsubscribe(QStringLiteral("101/Practice"));
         drain(model);
         QCOMPARE(model.serverSubscriptionCount(), 0);
+    }
+
+    // Tables named in Japanese, Chinese and Latin letters: every row has one height, high
+    // enough for the text of any of them, so the rows line up.
+    void rowsLineUpWhateverTheirScript()
+    {
+        RequestLog log;
+        TableModel model(log.requests(), nullptr);
+        TranslationsManager translations;
+        translations.setLanguage(QStringLiteral("en"));
+        LocalizationDb names([](const QString &, const std::vector<QString> &) {}, &translations, nullptr);
+        names.setTableModel(&model);
+        model.setLocalizationDb(&names);
+        const auto entry = [](const char *path, const QString &name) {
+            LocalizedTableName n;
+            n.path = QString::fromLatin1(path);
+            n.nameTemplate = name;
+            return n;
+        };
+        names.onLocalizedTableNames(QStringLiteral("en"),
+                                    {entry("Regular/A", QStringLiteral(u"東の卓 {tableId}")),
+                                     entry("Regular/B/x", QStringLiteral(u"麻将桌 {tableId}")),
+                                     entry("Regular/B/y", QStringLiteral("Table {tableId}"))});
+        LobbyWindow window;
+        window.setTableModel(&model);
+        model.onLobbyStructure(lobbyTree());
+        drain(model);
+        addTables(model);
+        window.resize(738, 595);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *view = window.findChild<QTreeView *>("lobbyTreeView");
+        const QAbstractItemModel *rows = view->model();
+        QVERIFY(rows->rowCount() >= 4);
+        const int height = view->visualRect(rows->index(0, 0)).height();
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            const QRect rect = view->visualRect(rows->index(row, 0));
+            QCOMPARE(rect.height(), height);
+            QCOMPARE(rect.top(), view->visualRect(rows->index(0, 0)).top() + row * height);
+            QTextLayout line(rows->index(row, 0).data().toString(), view->font());
+            line.beginLayout();
+            const qreal textHeight = line.createLine().height();
+            line.endLayout();
+            QVERIFY2(textHeight <= height, qPrintable(rows->index(row, 0).data().toString()));
+        }
+        // The names end in a digit: it stands on the same baseline in every row.
+        const QImage shot = view->viewport()->grab().toImage();
+        const auto digitBottom = [&](int row) {
+            const QRect cell = view->visualRect(rows->index(row, 0));
+            const QRgb ground = shot.pixel(cell.right() - 1, cell.top() + 1);
+            const auto ink = [&](int x, int y) {
+                const QRgb c = shot.pixel(x, y);
+                return qAbs(qGray(c) - qGray(ground)) > 80;
+            };
+            int right = -1;
+            for (int x = cell.right(); x >= cell.left() && right < 0; --x)
+                for (int y = cell.top(); y <= cell.bottom() && right < 0; ++y)
+                    if (ink(x, y))
+                        right = x;
+            int bottom = -1;
+            for (int x = qMax(cell.left(), right - 4); x <= right; ++x)
+                for (int y = cell.top(); y <= cell.bottom(); ++y)
+                    if (ink(x, y))
+                        bottom = qMax(bottom, y - cell.top());
+            return bottom;
+        };
+        const int latinBottom = digitBottom(1);
+        QVERIFY(latinBottom > 0);
+        for (int row = 0; row < rows->rowCount(); ++row)
+            QCOMPARE(digitBottom(row), latinBottom);
+        QVERIFY(saveScreenshot(window, QStringLiteral("lobbywindow-scripts")) > 8);
     }
 };
 

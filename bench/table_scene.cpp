@@ -5,6 +5,7 @@
 // (every item but the tile groups transparent), the background alone and
 // one recomputation of every group's shadow. Drawn with the compiled-in
 // artwork, or the directory named by MAHJONG_ARTWORK_DIR.
+#include "RepeatedRuns.h"
 #include "TableComposition.h"
 
 #include "game/tiles/ResizeWorker.h"
@@ -168,16 +169,21 @@ int main(int argc, char **argv)
         const ScaledTable scaled{scale, tables.back().get()};
         const std::string suffix = "/scale:" + std::to_string(static_cast<int>(scale));
         benchmark::RegisterBenchmark(("sceneRender" + suffix).c_str(), renderScene, scaled)
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(repeatedRuns);
         benchmark::RegisterBenchmark(("tilesOnlyFloor" + suffix).c_str(), drawTilesOnly, scaled)
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(repeatedRuns);
         benchmark::RegisterBenchmark(("shadowPass" + suffix).c_str(), shadowPass, scaled)
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(repeatedRuns);
         benchmark::RegisterBenchmark(("backgroundOnly" + suffix).c_str(), backgroundOnly, scaled)
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(repeatedRuns);
         benchmark::RegisterBenchmark(("updateEveryShadow" + suffix).c_str(), updateShadows,
                                      scaled)
-            ->Unit(benchmark::kMicrosecond);
+            ->Unit(benchmark::kMicrosecond)
+            ->Apply(repeatedRuns);
     }
     benchmark::RunSpecifiedBenchmarks();
     TileGraphics::instance().onAboutToQuit();

@@ -11,6 +11,7 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 #include <QTemporaryDir>
 
 namespace {
@@ -317,6 +318,35 @@ void TestTileViews::overlappingShadowsAreOnePath()
     }
     QVERIFY(both > 100);
     QVERIFY(one > 100);
+
+    // The shadows follow their groups from paint to paint: a moved group takes
+    // its shadow along, a partial paint draws its part of the same area, a
+    // hidden or deleted group leaves nothing behind.
+    const auto alphasWithin = [](const QImage &picture, const QPainterPath &inside,
+                                 const QPainterPath &outside) {
+        QSet<int> alphas;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRectF around(x - 1, y - 1, 3, 3);
+                if (inside.contains(around) && !outside.intersects(around))
+                    alphas.insert(qAlpha(picture.pixel(x, y)));
+            }
+        }
+        return alphas;
+    };
+    second->setPos(70, 70);
+    const QPainterPath moved = second->sceneTransform().map(shadowPath(*second));
+    const QImage afterMove = renderScene(scene, QRect(0, 0, 160, 160));
+    QCOMPARE(alphasWithin(afterMove, moved, a), QSet<int>{48});
+    QCOMPARE(alphasWithin(afterMove, b, a.united(moved)), QSet<int>{0});
+    const QImage leftHalf = renderScene(scene, QRect(0, 0, 80, 160));
+    QCOMPARE(leftHalf, afterMove.copy(0, 0, 80, 160));
+
+    second->hide();
+    QCOMPARE(alphasWithin(renderScene(scene, QRect(0, 0, 160, 160)), moved, a), QSet<int>{0});
+    delete first;
+    const QImage bare = renderScene(scene, QRect(0, 0, 160, 160));
+    QCOMPARE(alphasWithin(bare, a, QPainterPath()), QSet<int>{0});
 }
 
 MAHJONG_TEST_MAIN(TestTileViews)

@@ -1,6 +1,7 @@
 #include "table/scene/ShadowedGroup.h"
 
 #include "game/tiles/ShadowGeometry.h"
+#include "table/scene/GameGraphicsScene.h"
 
 #include <QPainterPath>
 #include <QTransform>
@@ -83,6 +84,26 @@ ShadowedGroup::ShadowedGroup(QGraphicsItem *parent) : GraphicsNode(parent)
 {
     // The scene looks for the published shadow among the items with contents.
     setFlag(ItemHasNoContents, false);
+}
+
+ShadowedGroup::~ShadowedGroup()
+{
+    // The scene's own destructor has already left its table part behind
+    // when it deletes its items: then there is nothing to tell.
+    if (auto *table = qobject_cast<GameGraphicsScene *>(scene()))
+        table->removeShadowCaster(this);
+}
+
+QVariant ShadowedGroup::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (change == ItemSceneChange) {
+        if (auto *table = qobject_cast<GameGraphicsScene *>(scene()))
+            table->removeShadowCaster(this);
+    } else if (change == ItemSceneHasChanged) {
+        if (auto *table = qobject_cast<GameGraphicsScene *>(value.value<QGraphicsScene *>()))
+            table->addShadowCaster(this);
+    }
+    return GraphicsNode::itemChange(change, value);
 }
 
 QRectF ShadowedGroup::boundingRect() const

@@ -18,6 +18,7 @@ public:
     static constexpr double LightHeight = 150.0;
 
     explicit ShadowedGroup(QGraphicsItem *parent = nullptr);
+    ~ShadowedGroup() override;
 
     QRectF boundingRect() const override;
 
@@ -28,6 +29,10 @@ public:
     // Recomputes the shadow; every group view calls it after it adds, removes
     // or moves tiles.
     void updateShadow();
+
+protected:
+    // Tells a table scene that the group joins or leaves it.
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
 
 private:
     void computeShadow();

@@ -265,6 +265,9 @@ void TestChatRooms::hostileOccupant()
         flood += " a" + QByteArray::number(i) + "=''";
     QTest::ignoreMessage(QtWarningMsg, "Dropping a stanza with more than 256 attributes in one element");
     QVERIFY(say("<body>flood</body>" + flood + "/>"));
+    // Nor does one nested 300 levels deep.
+    QTest::ignoreMessage(QtWarningMsg, "Dropping a stanza nested deeper than 256 levels");
+    QVERIFY(say("<body>deep</body>" + QByteArray("<x xmlns='urn:x'>").repeated(300) + QByteArray("</x>").repeated(300)));
     // Stamps fifty years ahead, of Aiko's own and in the room's name, pin no line
     // below all later ones.
     QVERIFY(say("<body>from the future</body><delay xmlns='urn:xmpp:delay' from='2108@localhost' "
@@ -277,6 +280,7 @@ void TestChatRooms::hostileOccupant()
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Aiko: after all that"), 10000);
     const QString text = haruto->text();
     QVERIFY(!text.contains("flood"));
+    QVERIFY(!text.contains("deep"));
     const qsizetype future = text.indexOf("Aiko: from the future\n");
     const qsizetype roomFuture = text.indexOf("Aiko: from the future in the room's name");
     const qsizetype huge = text.indexOf("Aiko: xxxx");

@@ -6,6 +6,7 @@
 #include <QDebug>
 
 #include <stdexcept>
+#include <utility>
 
 namespace xmpp {
 
@@ -249,6 +250,7 @@ void StreamParser::reset()
     m_tree.clear();
     m_current = -1;
     m_depth = 0;
+    m_tooDeep = false;
     m_lastElement.reset();
     m_streamLanguage.clear();
     m_streamFrom.clear();
@@ -366,9 +368,11 @@ void StreamParser::startElement()
     if (m_inRoot) {
         if (m_current < 0)
             ++m_element;
-        if (++m_depth > MaxElementDepth)
-            throw stream_parse_error(PolicyViolation, QStringLiteral("element nested deeper than %1 levels")
-                                                          .arg(MaxElementDepth));
+        // Deeper elements are not kept, and their stanza is dropped at its end.
+        if (++m_depth > MaxElementDepth) {
+            m_tooDeep = true;
+            return;
+        }
         const int element = m_tree.addElement(m_current, intern(m_reader.namespaceUri()),
                                               intern(m_reader.qualifiedName()), intern(m_reader.name()));
         const QXmlStreamAttributes attributes = m_reader.attributes();
@@ -417,6 +421,10 @@ void StreamParser::startElement()
 
 bool StreamParser::endElement()
 {
+    if (m_depth > MaxElementDepth) {
+        --m_depth;
+        return false;
+    }
     if (m_current < 0) {
         // The end of the stream root; the end of the document follows.
         m_inRoot = false;
@@ -428,9 +436,15 @@ bool StreamParser::endElement()
     if (m_current >= 0)
         return false;
     m_elementStart = m_fed;
+    const bool tooDeep = std::exchange(m_tooDeep, false);
     if (m_guard.takeDamaged(m_element)) {
         qWarning().noquote() << QStringLiteral("Dropping a stanza with more than %1 attributes in one element")
                                     .arg(StreamByteGuard::MaxAttributes);
+        m_tree.clear();
+        return false;
+    }
+    if (tooDeep) {
+        qWarning().noquote() << QStringLiteral("Dropping a stanza nested deeper than %1 levels").arg(MaxElementDepth);
         m_tree.clear();
         return false;
     }

@@ -85,8 +85,9 @@ public:
 
     // The largest top-level element accepted; beyond it the stream ends.
     static constexpr qint64 MaxElementBytes = 1 << 20;
-    // The deepest nesting accepted inside a top-level element (which is level 1); the
-    // readers walk the tree recursively, so deeper input would exhaust the stack.
+    // The deepest nesting kept inside a top-level element (which is level 1); the
+    // readers walk the tree recursively, so deeper input would exhaust the stack. A
+    // stanza nested deeper is dropped.
     static constexpr int MaxElementDepth = 256;
 
     StreamParser();
@@ -119,6 +120,8 @@ private:
     XmlTree m_tree;
     int m_current = -1;
     int m_depth = 0;
+    // The current top-level element went deeper than MaxElementDepth.
+    bool m_tooDeep = false;
     // Names and namespaces seen so far, shared by all elements; by hash of the text.
     QList<QString> m_names;
     std::unordered_map<size_t, int> m_nameIndex;

@@ -4,6 +4,7 @@
 
 #include "protocol/packets.h"
 #include "protocol/packets_qdatastream.h"
+#include "RepeatedRuns.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -301,15 +302,15 @@ void HandEncodeQDataStream(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(LobbyDecodeCodec);
-BENCHMARK(LobbyDecodeQDataStream);
-BENCHMARK(LobbyMemcpy);
-BENCHMARK(LobbyEncodeCodec);
-BENCHMARK(LobbyEncodeQDataStream);
-BENCHMARK(HandDecodeCodec);
-BENCHMARK(HandDecodeQDataStream);
-BENCHMARK(HandMemcpy);
-BENCHMARK(HandEncodeCodec);
-BENCHMARK(HandEncodeQDataStream);
+BENCHMARK(LobbyDecodeCodec)->Apply(repeatedRuns);
+BENCHMARK(LobbyDecodeQDataStream)->Apply(repeatedRuns);
+BENCHMARK(LobbyMemcpy)->Apply(repeatedRuns);
+BENCHMARK(LobbyEncodeCodec)->Apply(repeatedRuns);
+BENCHMARK(LobbyEncodeQDataStream)->Apply(repeatedRuns);
+BENCHMARK(HandDecodeCodec)->Apply(repeatedRuns);
+BENCHMARK(HandDecodeQDataStream)->Apply(repeatedRuns);
+BENCHMARK(HandMemcpy)->Apply(repeatedRuns);
+BENCHMARK(HandEncodeCodec)->Apply(repeatedRuns);
+BENCHMARK(HandEncodeQDataStream)->Apply(repeatedRuns);
 
 BENCHMARK_MAIN();

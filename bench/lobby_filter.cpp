@@ -9,7 +9,7 @@
 #include "lobby/LobbyModel.h"
 #include "lobby/LobbyTableFilter.h"
 #include "lobby/TableModel.h"
-#include "repetitions.h"
+#include "RepeatedRuns.h"
 
 #include <QApplication>
 #include <QRegularExpression>
@@ -281,7 +281,7 @@ void sizes(benchmark::internal::Benchmark *b)
     for (int shown : {0, 1})
         for (int count : {10000, 20000})
             b->Args({count, shown});
-    b->ArgNames({"tables", "view"})->Unit(benchmark::kMillisecond)->Apply(bench::repeated);
+    b->ArgNames({"tables", "view"})->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 }
 
 void sortSizes(benchmark::internal::Benchmark *b)
@@ -290,7 +290,7 @@ void sortSizes(benchmark::internal::Benchmark *b)
         for (int count : {10000, 20000})
             for (int column : {int(TableModel::BetColumn), int(TableModel::RulesColumn)})
                 b->Args({count, shown, column});
-    b->ArgNames({"tables", "view", "column"})->Unit(benchmark::kMillisecond)->Apply(bench::repeated);
+    b->ArgNames({"tables", "view", "column"})->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 }
 
 } // namespace
@@ -301,8 +301,8 @@ BENCHMARK(BM_SearchTyped)->Apply(sizes);
 BENCHMARK(BM_SearchTypedPlain)->Apply(sizes);
 BENCHMARK(BM_Sort)->Apply(sortSizes);
 BENCHMARK(BM_SortPlain)->Apply(sortSizes);
-BENCHMARK(BM_FullListArrives)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Apply(bench::repeated);
-BENCHMARK(BM_FullListArrivesPlain)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Apply(bench::repeated);
+BENCHMARK(BM_FullListArrives)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(BM_FullListArrivesPlain)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 
 int main(int argc, char **argv)
 {

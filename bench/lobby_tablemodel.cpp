@@ -7,7 +7,7 @@
 // costs the sorting proxy more than a burst into an empty list.
 #include "app/TableInfo.h"
 #include "lobby/TableModel.h"
-#include "repetitions.h"
+#include "RepeatedRuns.h"
 
 #include <QApplication>
 #include <QSignalBlocker>
@@ -274,7 +274,7 @@ void BM_FolderLeaves(benchmark::State &state)
 
 void sizes(benchmark::internal::Benchmark *b)
 {
-    b->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Apply(bench::repeated);
+    b->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 }
 
 void folderSizes(benchmark::internal::Benchmark *b)
@@ -282,7 +282,7 @@ void folderSizes(benchmark::internal::Benchmark *b)
     for (int mixed : {0, 1})
         for (int count : {10000, 20000})
             b->Args({count, mixed});
-    b->ArgNames({"tables", "mixed"})->Unit(benchmark::kMillisecond)->Apply(bench::repeated);
+    b->ArgNames({"tables", "mixed"})->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 }
 
 } // namespace

@@ -74,7 +74,8 @@ bool MahjongDialog::overWebPage() const
     const QRect area(parent->mapTo(top, QPoint(0, 0)), parent->size());
     const auto views = top->findChildren<QWebEngineView *>();
     return std::any_of(views.begin(), views.end(), [&](const QWebEngineView *view) {
-        return view->isVisible() && QRect(view->mapTo(top, QPoint(0, 0)), view->size()).intersects(area);
+        return view->isVisible() && !isAncestorOf(view)
+               && QRect(view->mapTo(top, QPoint(0, 0)), view->size()).intersects(area);
     });
 }
 

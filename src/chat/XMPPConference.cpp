@@ -225,16 +225,15 @@ void XMPPConference::onConnected()
 void XMPPConference::onDisconnected()
 {
     m_joinTimer.stop();
-    const bool inRoom = m_joined || m_joining;
+    const bool wasJoined = std::exchange(m_joined, false);
+    const bool wasJoining = std::exchange(m_joining, false);
+    if (!wasJoined && !wasJoining)
+        return;
     // A join still on its way after an earlier loss asks for the lines since that one.
-    if (m_joined || !m_lostAt.isValid())
+    if (wasJoined || !m_lostAt.isValid())
         m_lostAt = QDateTime::currentDateTimeUtc();
-    m_joined = false;
-    m_joining = false;
-    if (inRoom) {
-        m_rejoin = true;
-        emit userDisconnected(this);
-    }
+    m_rejoin = true;
+    emit userDisconnected(this);
 }
 
 void XMPPConference::onClientDestroyed()

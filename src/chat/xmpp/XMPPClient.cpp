@@ -184,7 +184,8 @@ void XMPPClient::socketReadyRead()
     if (data.size() <= MaxLoggedBytes)
         qDebug().noquote() << '"' + QString::fromUtf8(data) + '"';
     else
-        qDebug().noquote() << '"' + QString::fromUtf8(data.left(MaxLoggedBytes)) + QStringLiteral("\" and %1 bytes more").arg(data.size() - MaxLoggedBytes);
+        qDebug().noquote() << '"' + QString::fromUtf8(data.left(MaxLoggedBytes))
+                + QStringLiteral("\" and %1 bytes more").arg(data.size() - MaxLoggedBytes);
     if (m_state == UnconnectedState || m_state == ClosingState)
         return;
     m_parser.addData(data);
@@ -589,7 +590,8 @@ void XMPPClient::setUnconnected()
     m_bindId.clear();
     m_sessionId.clear();
     if (m_reconnect) {
-        const int seconds = ReconnectDelaysSeconds[std::min<size_t>(m_reconnectAttempts, ReconnectDelaysSeconds.size() - 1)];
+        const size_t last = ReconnectDelaysSeconds.size() - 1;
+        const int seconds = ReconnectDelaysSeconds[std::min<size_t>(m_reconnectAttempts, last)];
         ++m_reconnectAttempts;
         qWarning().noquote() << QStringLiteral("chat connection to %1 is tried again in %2 s").arg(m_host).arg(seconds);
         m_reconnectTimer.start(seconds * 1000);

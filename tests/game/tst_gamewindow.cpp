@@ -158,7 +158,7 @@ private slots:
     void destroyMidDeal();
 
 private:
-    void dialogsOverTheTableIn(const QString &skin);
+    void dialogsOverTheTableIn(const QString &skin, const QString &styleSheet);
 
     QTemporaryDir m_artwork;
     QTemporaryDir m_work;
@@ -409,17 +409,18 @@ void TestGameWindow::dialogsStayOverTheTable()
             QVERIFY(file.open(QIODevice::ReadOnly));
             sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
         }
-        qApp->setStyleSheet(sheet);
-        dialogsOverTheTableIn(skin);
+        dialogsOverTheTableIn(skin, sheet);
     }
-    qApp->setStyleSheet(QString());
     QDir::setSearchPaths(QStringLiteral("resources"), resources);
     QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
-void TestGameWindow::dialogsOverTheTableIn(const QString &skin)
+void TestGameWindow::dialogsOverTheTableIn(const QString &skin, const QString &styleSheet)
 {
-    Table t(TableInfo::SINGLE_HAND, 4, true);
+    Table t(TableInfo::SINGLE_HAND, 4, false);
+    t.window.setStyleSheet(styleSheet);
+    t.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
     t.window.resize(1024, 768);
     t.deal();
     EndHand end;
@@ -455,6 +456,10 @@ void TestGameWindow::dialogsOverTheTableIn(const QString &skin)
             }
         const QStringList unreadable = Contrast::unreadableLabels(dialog);
         QVERIFY2(unreadable.isEmpty(), qPrintable(skin + QLatin1Char('\n') + unreadable.join(QLatin1Char('\n'))));
+        // No text is cut: every label has the room its text needs.
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            if (label->isVisibleTo(dialog) && !label->wordWrap() && !label->text().isEmpty())
+                QVERIFY2(label->width() >= label->minimumSizeHint().width(), qPrintable(label->text()));
     }
     QVERIFY(t.window.grab().save(QStringLiteral("%1/table-dialogs-%2-1024x768.png")
                                      .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), skin)));

@@ -383,13 +383,18 @@ void TestXmppCodec::invalidUtf8EndsStreamWhateverTheReads_data()
 void TestXmppCodec::invalidUtf8EndsStreamWhateverTheReads()
 {
     QFETCH(QByteArray, bytes);
-    const QByteArray data = StreamHeader + "<message from='1002@localhost/a'><body>f\xc3\xbcr</body></message>"
-        + "<message from='1002@localhost/a'><body>" + bytes + "</body></message>"
-        + "<message from='1002@localhost/a'><body>after</body></message>";
-    for (qsizetype cut = 0; cut <= data.size(); ++cut) {
-        QStringList elements;
-        QCOMPARE(parseInTwoReads(data, cut, elements), int(XmlNotWellFormed));
-        QCOMPARE(elements.size(), 1);
+    // In text, in a quoted value and between an attribute's name and its value.
+    for (const QByteArray &faulty : QByteArrayList{"<body>" + bytes + "</body>", "<body xml:lang='e" + bytes + "n'>x</body>",
+                                     "<body xml:lang" + bytes + "='en'>x</body>"}) {
+        const QByteArray data = StreamHeader
+            + "<message from='1002@localhost/a' id='\xe6\x97\xa5'><body>f\xc3\xbcr</body></message>"
+            + "<message from='1002@localhost/a'>" + faulty + "</message>"
+            + "<message from='1002@localhost/a'><body>after</body></message>";
+        for (qsizetype cut = 0; cut <= data.size(); ++cut) {
+            QStringList elements;
+            QCOMPARE(parseInTwoReads(data, cut, elements), int(XmlNotWellFormed));
+            QCOMPARE(elements.size(), 1);
+        }
     }
 }
 

@@ -4,6 +4,8 @@
 #include "chat/xmpp/XMPPNamespaces.h"
 
 #include <QDebug>
+#include <QtAlgorithms>
+#include <QtEndian>
 
 #include <stdexcept>
 #include <utility>
@@ -35,6 +37,63 @@ void StreamByteGuard::reset()
     *this = StreamByteGuard();
 }
 
+namespace {
+
+constexpr quint64 Ones = 0x0101010101010101ull;
+constexpr quint64 Highs = 0x8080808080808080ull;
+
+// The top bit of each byte of word that equals the byte of stops; the lowest one flagged
+// is exact.
+quint64 sameBytes(quint64 word, quint64 stops)
+{
+    const quint64 same = word ^ stops;
+    return (same - Ones) & ~same & Highs;
+}
+
+// The number of bytes before the first one that is one of the stops or above 0x7F,
+// looked for a word at a time.
+qsizetype plainRun(const char *data, qsizetype size, char stop, char stop2, char stop3)
+{
+    const quint64 stops = Ones * uchar(stop);
+    const quint64 stops2 = Ones * uchar(stop2);
+    const quint64 stops3 = Ones * uchar(stop3);
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        const quint64 word = qFromLittleEndian<quint64>(data + i);
+        const quint64 found = sameBytes(word, stops) | sameBytes(word, stops2)
+            | sameBytes(word, stops3) | (word & Highs);
+        if (found)
+            return i + qCountTrailingZeroBits(found) / 8;
+    }
+    for (; i < size; ++i) {
+        const char c = data[i];
+        if (c == stop || c == stop2 || c == stop3 || uchar(c) >= 0x80)
+            break;
+    }
+    return i;
+}
+
+} // namespace
+
+qsizetype StreamByteGuard::plainBytes(const char *data, qsizetype size) const
+{
+    if (m_continuations > 0)
+        return 0;
+    switch (m_markup) {
+    case Text:
+        return plainRun(data, size, '<', '<', '<');
+    case AttributeName:
+        return plainRun(data, size, '"', '\'', '>');
+    case Quoted:
+    case ExcessQuoted:
+        return plainRun(data, size, m_quote, m_quote, m_quote);
+    case Skip:
+        return plainRun(data, size, '>', '>', '>');
+    default:
+        return 0;
+    }
+}
+
 void StreamByteGuard::check(const char *data, qsizetype size, QByteArray &out)
 {
     if (m_error)
@@ -42,6 +101,17 @@ void StreamByteGuard::check(const char *data, qsizetype size, QByteArray &out)
     // The start of the run of bytes that go on unchanged.
     qsizetype run = 0;
     for (qsizetype i = 0; i < size; ++i) {
+        // Text, quoted values and skipped markup pass in runs up to the byte that ends
+        // them (or one that is not ASCII); a dropped quoted value is dropped as a run.
+        if (const qsizetype plain = plainBytes(data + i, size - i)) {
+            if (m_markup == ExcessQuoted) {
+                out.append(data + run, i - run);
+                run = i + plain;
+            }
+            i += plain;
+            if (i == size)
+                break;
+        }
         const uchar byte = uchar(data[i]);
         const Verdict verdict = checkUtf8(byte) ? checkMarkup(byte) : Fault;
         if (verdict == Keep)

@@ -53,6 +53,9 @@ private:
     // '/' put before it, or the end of the stream.
     enum Verdict { Keep, Drop, Slash, Fault };
 
+    // How many bytes from data on pass without a change of state: plain ASCII up to the
+    // byte that ends the text, quoted value or skipped markup at hand.
+    qsizetype plainBytes(const char *data, qsizetype size) const;
     bool checkUtf8(uchar byte);
     Verdict checkMarkup(uchar byte);
     void startTag();

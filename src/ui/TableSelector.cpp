@@ -5,6 +5,7 @@
 #include "lobby/LocalizationDb.h"
 #include "ui/SelectorButton.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
 
@@ -49,7 +50,9 @@ void TableSelector::setLocalizationDb(LocalizationDb *db)
 
 QString TableSelector::tableName(qint32 id) const
 {
-    return m_localizationDb ? m_localizationDb->tableName(id) : QString();
+    // Until the table's localized name is known, the name the table list shows.
+    const QString name = m_localizationDb ? m_localizationDb->tableName(id) : QString();
+    return name.isEmpty() ? QCoreApplication::translate("TableModel", "Table(%1)").arg(id) : name;
 }
 
 SelectorButton *TableSelector::tableButton(qint32 id) const

@@ -290,6 +290,7 @@ void TestChatRooms::hostileOccupant()
     QVERIFY(hugeLine.endsWith(QChar(0x2026)));
     QVERIFY(hugeLine.size() < ChatOutputWidget::MaxMessageLength + 20);
     QCOMPARE(haruto->client->state(), 5);
+    QVERIFY(haruto->view->grab().save("chatroom-hostile.png"));
 
     // A picture of 5500 x 5500 pixels in Aiko's vCard is not decoded.
     QImage picture(5500, 5500, QImage::Format_Mono);

@@ -1,21 +1,25 @@
 // Tile image sets: rendering from SVG at several scales, reading a set from the cache
-// as a start does (artwork hashing, freshness check and reading) and the quick scaled
-// copy. The artwork is the client's shipped skin, or the directory named by
+// as a start does (artwork hashing, freshness check and reading), the GUI thread's
+// share of choosing a set that is not in the cache, and the quick scaled copy. The artwork is the client's shipped skin, or the directory named by
 // MAHJONG_ARTWORK_DIR (files under the catalogue names).
 #include "RepeatedRuns.h"
 
 #include "app/startup/ResourceSearchPaths.h"
+#include "game/tiles/ResizeWorker.h"
 #include "game/tiles/TileGraphics.h"
 #include "game/tiles/TileImages.h"
 #include "game/tiles/TileSetCache.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -57,6 +61,47 @@ void readCacheFile(benchmark::State &state)
     state.counters["file_bytes"] = QFile(path).size();
 }
 
+// Waits until the set chosen last is in and no worker runs any more.
+void settle(TileGraphics &graphics)
+{
+    const auto working = [&graphics] {
+        const QList<ResizeWorker *> workers = graphics.findChildren<ResizeWorker *>();
+        return std::any_of(workers.begin(), workers.end(),
+                           [](const ResizeWorker *worker) { return !worker->isFinished(); });
+    };
+    QElapsedTimer waited;
+    waited.start();
+    for (int idle = 0; idle < 3 && waited.elapsed() < 60000;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        idle = working() ? 0 : idle + 1;
+        if (idle == 0)
+            QThread::msleep(2);
+    }
+}
+
+// The GUI thread's share of choosing a set that is not in the cache: the
+// choice only starts the worker, and the table keeps its tiles meanwhile.
+// The time to render such a set is renderSvg/32.
+void chooseUncachedSet(benchmark::State &state)
+{
+    TileGraphics graphics;
+    graphics.setTileSet(0, 0);
+    settle(graphics);
+    int face = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QDir(TileSetCache::userDirectory()).removeRecursively();
+        QDir(TileSetCache::installDirectory()).removeRecursively();
+        face = face == 1 ? 2 : 1;
+        state.ResumeTiming();
+        graphics.setTileSet(0, face);
+        state.PauseTiming();
+        settle(graphics);
+        state.ResumeTiming();
+    }
+    graphics.onAboutToQuit();
+}
+
 void scaledCopy(benchmark::State &state)
 {
     const TileImages base(back, face, TileSetCache::highlightPath(), GameScale());
@@ -71,6 +116,7 @@ void scaledCopy(benchmark::State &state)
 
 BENCHMARK(renderSvg)->Arg(32)->Arg(64)->Arg(96)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 BENCHMARK(readCacheFile)->Arg(32)->Arg(64)->Arg(96)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(chooseUncachedSet)->Unit(benchmark::kMicrosecond)->Apply(repeatedRuns);
 BENCHMARK(scaledCopy)->Arg(64)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 
 int main(int argc, char **argv)

@@ -112,9 +112,20 @@ void TestTileGraphics::setTileSet()
     graphics.setTileSet(5, 0);
     QCOMPARE(changed.count(), 1);
 
+    // A set not in the cache arrives from the worker; the painters keep the
+    // set they have until then.
+    const TileImages *game = graphics.painter().images();
     graphics.setTileSet(0, 3);
-    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(graphics.basePainter().images(), base);
+    QCOMPARE(graphics.painter().images(), game);
+    QTRY_COMPARE(changed.count(), 2);
     QCOMPARE(graphics.basePainter().images()->kindImage(0, 0).size(), QSize(29, 43));
+    // Now it is in the cache: the way back and forth is taken at once.
+    graphics.setTileSet(3, 0);
+    QCOMPARE(changed.count(), 3);
+    graphics.setTileSet(0, 3);
+    QCOMPARE(changed.count(), 4);
     graphics.onAboutToQuit();
 }
 

@@ -26,4 +26,15 @@ inline void install(const QString &artworkDir, const QString &workDir)
     rendered.wait(20000);
 }
 
+// Chooses a tile set and waits until the views have it: a set that is not in
+// the cache arrives from the worker.
+inline void chooseTileSet(int blankIndex, int faceIndex)
+{
+    TileGraphics &graphics = TileGraphics::instance();
+    QSignalSpy changed(&graphics, &TileGraphics::tileGraphicsChanged);
+    graphics.setTileSet(blankIndex, faceIndex);
+    if (changed.isEmpty())
+        changed.wait(20000);
+}
+
 } // namespace SceneTestSetup

@@ -172,7 +172,7 @@ void TestTileViews::newTileSetReachesEveryView()
         lying->data(TileView::ShadowGeometryKey).value<ShadowGeometry>().outline;
     const QRectF hiddenBefore = hidden->boundingRect();
 
-    graphics.setTileSet(0, 3);
+    SceneTestSetup::chooseTileSet(0, 3);
     const TileImages *images = graphics.painter().images();
     QCOMPARE(lying->boundingRect(), images->placement(0, 0));
     QVERIFY(lying->boundingRect() != lyingBefore);
@@ -183,7 +183,7 @@ void TestTileViews::newTileSetReachesEveryView()
     QCOMPARE(hidden->boundingRect(), images->placement(1, 4));
     QVERIFY(hidden->boundingRect() != hiddenBefore);
 
-    graphics.setTileSet(3, 0);
+    SceneTestSetup::chooseTileSet(3, 0);
     QCOMPARE(lying->boundingRect(), lyingBefore);
 }
 

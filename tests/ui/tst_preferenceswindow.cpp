@@ -7,12 +7,15 @@
 #include "chat/xmpp/XMPPJid.h"
 #include "connection/PlayerDb.h"
 #include "game/tiles/TileGraphics.h"
+#include "game/tiles/TileImages.h"
+#include "game/tiles/TileSetCache.h"
 #include "ui/AvatarDialog.h"
 #include "ui/ModelessMsgBox.h"
 #include "ui/PreferencesWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPicture>
 #include <QPointer>
@@ -119,14 +122,57 @@ private slots:
         QCOMPARE(QSettings().value("game/tileblank").toInt(), stored);
 
         // Choosing a back stores it and redraws the preview from the new set.
-        QSignalSpy changed(&TileGraphics::instance(), &TileGraphics::tileGraphicsChanged);
         blanks->setCurrentIndex(2);
         QCOMPARE(QSettings().value("game/tileblank").toInt(), 2);
-        QVERIFY(changed.count() >= 1);
+        const auto red = loadOrRenderTileset(TileGraphics::tileBlanks().at(2).second,
+                                             TileGraphics::tileFaces().at(1).second, GameScale());
+        QTRY_COMPARE_WITH_TIMEOUT(TileGraphics::instance().basePainter().images()->kindImage(0, 0),
+                                  red->kindImage(0, 0), 20000);
         QVERIFY(drawsSomething(&page, "tileBack"));
         QVERIFY(!QApplication::overrideCursor());
         page.resize(548, 614);
         QVERIFY(saveScreenshot(&page, QStringLiteral("preferences-red-back")));
+    }
+
+    // A set that is not in the cache is rendered off the GUI thread: the choice
+    // returns with the tiles unchanged, and of two quick choices only the last
+    // one arrives, in the preview and in the set the table draws with.
+    void uncachedTileSetsArriveFromTheWorker()
+    {
+        // The page opens on the set shown already; no set is in the cache.
+        TileGraphics &graphics = TileGraphics::instance();
+        QSignalSpy shownFirst(&graphics, &TileGraphics::tileGraphicsChanged);
+        graphics.setTileSet(0, 0);
+        if (shownFirst.isEmpty())
+            QVERIFY(shownFirst.wait(20000));
+        QDir(TileSetCache::installDirectory()).removeRecursively();
+        QDir(TileSetCache::userDirectory()).removeRecursively();
+        PreferencesWindow page(nullptr, nullptr, nullptr);
+        page.show();
+        const TileImages *shown = graphics.basePainter().images();
+        const TileImages *table = graphics.painter().images();
+        const QByteArray preview = page.findChild<QLabel *>("tileFront")->picture().data();
+        QSignalSpy changed(&graphics, &TileGraphics::tileGraphicsChanged);
+
+        auto *faces = page.findChild<QComboBox *>("tileFaceSelection");
+        faces->setCurrentIndex(4);
+        faces->setCurrentIndex(2);
+        QCOMPARE(QSettings().value("game/tileface").toInt(), 2);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(graphics.basePainter().images(), shown);
+        QCOMPARE(graphics.painter().images(), table);
+        QVERIFY(!QApplication::overrideCursor());
+
+        QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 20000);
+        QTest::qWait(100);
+        QCOMPARE(changed.count(), 1);
+        const auto chosen = loadCachedTileset(TileGraphics::tileBlanks().at(0).second,
+                                              TileGraphics::tileFaces().at(2).second, GameScale());
+        QVERIFY(chosen);
+        QCOMPARE(graphics.basePainter().images()->uprightFace(tile(5)), chosen->uprightFace(tile(5)));
+        QVERIFY(graphics.painter().images() != table);
+        QVERIFY(page.findChild<QLabel *>("tileFront")->picture().data() != preview);
+
     }
 
     void oneAvatarDialogClosedByTheLocalPicture()

@@ -106,7 +106,28 @@ void TileGraphics::setTileSet(int blankIndex, int faceIndex)
 
     m_backPath = back;
     m_facePath = face;
-    m_basePainter.setImages(loadOrRenderTileset(m_backPath, m_facePath, GameScale()));
+    if (!m_basePainter.images()) {
+        // Nothing to show meanwhile: the first set is made at once.
+        installBaseSet(loadOrRenderTileset(m_backPath, m_facePath, GameScale()));
+        return;
+    }
+    if (m_backPath == m_baseBackPath && m_facePath == m_baseFacePath)
+        return; // back to the set on show while another was being rendered
+    if (std::unique_ptr<TileImages> cached =
+            loadCachedTileset(m_backPath, m_facePath, GameScale())) {
+        installBaseSet(std::move(cached));
+        return;
+    }
+    // Rendering takes long: the worker does it while the table keeps the
+    // tiles it has.
+    startRender();
+}
+
+void TileGraphics::installBaseSet(std::unique_ptr<TileImages> images)
+{
+    m_baseBackPath = m_backPath;
+    m_baseFacePath = m_facePath;
+    m_basePainter.setImages(std::move(images));
     m_painter.setImages(std::make_unique<TileImages>(*m_basePainter.images(), m_gameScale));
     startRender();
     emit tileGraphicsChanged();
@@ -134,7 +155,11 @@ void TileGraphics::startRender()
 {
     if (m_worker)
         return;
-    m_worker = new ResizeWorker(m_backPath, m_facePath, m_gameScale, this);
+    // A chosen set not yet shown comes first, at factor 1.0; the game set
+    // follows once it is in.
+    m_renderingBase = m_backPath != m_baseBackPath || m_facePath != m_baseFacePath;
+    m_worker = new ResizeWorker(m_backPath, m_facePath,
+                                m_renderingBase ? GameScale() : m_gameScale, this);
     connect(m_worker, &QThread::finished, this, &TileGraphics::onThreadFinished,
             Qt::QueuedConnection);
     m_worker->start(QThread::InheritPriority);
@@ -151,9 +176,23 @@ void TileGraphics::onThreadFinished()
     m_worker = nullptr;
     worker->deleteLater();
 
-    const bool outOfDate = worker->backPath() != m_backPath
-                           || worker->facePath() != m_facePath
-                           || worker->scale() != m_gameScale;
+    const bool chosen = worker->backPath() == m_backPath && worker->facePath() == m_facePath;
+    if (m_renderingBase) {
+        m_renderingBase = false;
+        if (chosen && result) {
+            installBaseSet(std::move(result));
+        } else if (chosen) {
+            qWarning() << "the tile set" << m_backPath << m_facePath
+                       << "could not be made; the tiles stay as they are";
+            m_backPath = m_baseBackPath;
+            m_facePath = m_baseFacePath;
+        } else {
+            startRender();
+        }
+        return;
+    }
+
+    const bool outOfDate = !chosen || worker->scale() != m_gameScale;
     if (outOfDate)
         startRender();
     else if (result)

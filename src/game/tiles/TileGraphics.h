@@ -9,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class ResizeWorker;
+class TileImages;
 
 // The process-wide owner of the tile pictures: the chosen back and face, the
 // base set at factor 1.0 and the game set at the current game scale, which the
@@ -35,8 +38,10 @@ public:
     static QStringList tileBlankNames();
     static QStringList tileFaceNames();
 
-    // Chooses back and face by catalogue index; the base set is loaded or
-    // rendered at once.
+    // Chooses back and face by catalogue index. A set in the cache is taken at
+    // once, as is the very first set; any other is rendered by the worker while
+    // the painters keep the set they have, and tileGraphicsChanged() follows
+    // when it is in. Of several choices made meanwhile, only the last is shown.
     void setTileSet(int blankIndex, int faceIndex);
     // Sets the zoom factors, each truncated to a multiple of 1/32.
     void setGameScale(const GameScale &scale);
@@ -56,15 +61,22 @@ public slots:
     void onAboutToQuit();
 
 private:
+    void installBaseSet(std::unique_ptr<TileImages> images);
     void startRender();
 
+    // The chosen back and face, and those of the set the painters hold; they
+    // differ while a newly chosen set is being rendered.
     QString m_backPath;
     QString m_facePath;
+    QString m_baseBackPath;
+    QString m_baseFacePath;
     GameScale m_gameScale;
     bool m_busy = false;
     TilePainter m_basePainter;
     TilePainter m_painter;
     ResizeWorker *m_worker = nullptr;
+    // The worker renders a newly chosen set at factor 1.0, not the game set.
+    bool m_renderingBase = false;
 };
 
 // The install step: renders every back and face combination at factor 1.0

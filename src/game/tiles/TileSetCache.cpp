@@ -150,42 +150,70 @@ bool write(const QString &path, const TileImages &images)
 
 } // namespace TileSetCache
 
-std::unique_ptr<TileImages> loadOrRenderTileset(const QString &backPath, const QString &facePath,
-                                                const GameScale &scale)
+namespace {
+
+// The fresh cache file of a set: the install cache's, else the per-user
+// cache's. images is null when neither holds a readable set; path is then
+// the file a rendered set goes to (empty when there is none).
+struct CacheLookup
+{
+    std::unique_ptr<TileImages> images;
+    QString path;
+};
+
+CacheLookup readCache(const QString &backPath, const QString &facePath, const GameScale &scale)
 {
     const QString name = TileSetCache::fileName(
         backPath, facePath, scale, TileSetCache::artworkVersion(backPath, facePath));
 
-    QString path = TileSetCache::installDirectory() + QLatin1Char('/') + name;
-    bool fresh = TileSetCache::isFresh(path, backPath, facePath);
+    CacheLookup lookup;
+    lookup.path = TileSetCache::installDirectory() + QLatin1Char('/') + name;
+    bool fresh = TileSetCache::isFresh(lookup.path, backPath, facePath);
     if (!fresh) {
         const QString userDir = TileSetCache::userDirectory();
-        path = userDir.isEmpty() ? QString() : userDir + QLatin1Char('/') + name;
-        fresh = !path.isEmpty() && TileSetCache::isFresh(path, backPath, facePath);
+        lookup.path = userDir.isEmpty() ? QString() : userDir + QLatin1Char('/') + name;
+        fresh = !lookup.path.isEmpty() && TileSetCache::isFresh(lookup.path, backPath, facePath);
     }
+    if (!fresh)
+        return lookup;
 
-    if (fresh) {
-        // One read of the whole file: the images' reader would otherwise ask
-        // the file for its size at every chunk it takes.
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.readAll();
-            file.close();
-            QDataStream in(bytes);
-            try {
-                auto images = std::make_unique<TileImages>(in);
-                if (in.status() == QDataStream::Ok)
-                    return images;
-                qWarning() << "damaged tile set cache file" << path << "is rendered anew";
-            } catch (const std::exception &e) {
-                qWarning() << "tile set cache file" << path << "is rendered anew:" << e.what();
-            }
-        }
+    // One read of the whole file: the images' reader would otherwise ask
+    // the file for its size at every chunk it takes.
+    QFile file(lookup.path);
+    if (!file.open(QIODevice::ReadOnly))
+        return lookup;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    QDataStream in(bytes);
+    try {
+        auto images = std::make_unique<TileImages>(in);
+        if (in.status() == QDataStream::Ok)
+            lookup.images = std::move(images);
+        else
+            qWarning() << "damaged tile set cache file" << lookup.path << "is rendered anew";
+    } catch (const std::exception &e) {
+        qWarning() << "tile set cache file" << lookup.path << "is rendered anew:" << e.what();
     }
+    return lookup;
+}
 
+} // namespace
+
+std::unique_ptr<TileImages> loadCachedTileset(const QString &backPath, const QString &facePath,
+                                              const GameScale &scale)
+{
+    return readCache(backPath, facePath, scale).images;
+}
+
+std::unique_ptr<TileImages> loadOrRenderTileset(const QString &backPath, const QString &facePath,
+                                                const GameScale &scale)
+{
+    CacheLookup lookup = readCache(backPath, facePath, scale);
+    if (lookup.images)
+        return std::move(lookup.images);
     auto images = std::make_unique<TileImages>(backPath, facePath,
                                                 TileSetCache::highlightPath(), scale);
-    if (!path.isEmpty() && !TileSetCache::write(path, *images))
-        qWarning() << "could not write the tile set cache file" << path;
+    if (!lookup.path.isEmpty() && !TileSetCache::write(lookup.path, *images))
+        qWarning() << "could not write the tile set cache file" << lookup.path;
     return images;
 }

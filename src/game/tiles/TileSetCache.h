@@ -52,6 +52,11 @@ bool write(const QString &path, const TileImages &images);
 
 } // namespace TileSetCache
 
+// The set for (back, face, scale) from a fresh cache file, as below; null when
+// it would have to be rendered.
+std::unique_ptr<TileImages> loadCachedTileset(const QString &backPath, const QString &facePath,
+                                              const GameScale &scale);
+
 // The set for (back, face, scale): read from a fresh cache file (the install
 // cache first, then the per-user cache), else rendered and written to the cache.
 std::unique_ptr<TileImages> loadOrRenderTileset(const QString &backPath, const QString &facePath,

@@ -17,6 +17,8 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
+#include "RepeatedRuns.h"
+
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -137,8 +139,8 @@ void BM_FriendsListPresences(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_PlainModelPresences)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FriendsListPresences)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainModelPresences)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(BM_FriendsListPresences)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 
 int main(int argc, char **argv)
 {

@@ -26,6 +26,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "RepeatedRuns.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -201,12 +203,12 @@ void layoutFloorWithShadows(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(queueFloor)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
-BENCHMARK(queueOff)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
-BENCHMARK(queueOn)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(layoutFloor)->Args({1024, 0})->Args({2048, 0})->Args({1024, 1})->Args({2048, 1})->Unit(benchmark::kMicrosecond);
-BENCHMARK(layoutFloorWithShadows)->Args({1024, 0})->Args({2048, 0})->Args({1024, 1})->Args({2048, 1})->Unit(benchmark::kMicrosecond);
-BENCHMARK(layoutResize)->Args({1024, 0})->Args({2048, 0})->Args({1024, 1})->Args({2048, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK(queueFloor)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(queueOff)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(queueOn)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Iterations(3)->Apply(repeatedRuns);
+BENCHMARK(layoutFloor)->Args({1024, 0})->Args({2048, 0})->Args({1024, 1})->Args({2048, 1})->Unit(benchmark::kMicrosecond)->Apply(repeatedRuns);
+BENCHMARK(layoutFloorWithShadows)->Args({1024, 0})->Args({2048, 0})->Args({1024, 1})->Args({2048, 1})->Unit(benchmark::kMicrosecond)->Apply(repeatedRuns);
+BENCHMARK(layoutResize)->Args({1024, 0})->Args({2048, 0})->Args({1024, 1})->Args({2048, 1})->Unit(benchmark::kMicrosecond)->Apply(repeatedRuns);
 
 int main(int argc, char **argv)
 {

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QStandardItemModel>
 
+#include "RepeatedRuns.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -142,10 +144,10 @@ void BM_RankingInPlace(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_ListPlain)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListTournaments)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RankingRefill)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RankingInPlace)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListPlain)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(BM_ListTournaments)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(BM_RankingRefill)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(BM_RankingInPlace)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 
 int main(int argc, char **argv)
 {

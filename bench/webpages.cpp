@@ -14,6 +14,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include "RepeatedRuns.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -71,10 +73,10 @@ void bareViewFloor(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(embeddedWebPage)->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(bareViewFloor)->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(embeddedWebPage)->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(bareViewFloor)->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(embeddedWebPage)->Unit(benchmark::kMillisecond)->Iterations(30)->Apply(repeatedRuns);
+BENCHMARK(bareViewFloor)->Unit(benchmark::kMillisecond)->Iterations(30)->Apply(repeatedRuns);
+BENCHMARK(embeddedWebPage)->Unit(benchmark::kMillisecond)->Iterations(30)->Apply(repeatedRuns);
+BENCHMARK(bareViewFloor)->Unit(benchmark::kMillisecond)->Iterations(30)->Apply(repeatedRuns);
 
 int main(int argc, char **argv)
 {

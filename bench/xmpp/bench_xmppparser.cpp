@@ -6,6 +6,7 @@
 // stream of start tags full of attributes is timed beside an ordinary one of the same size.
 #include "chat/xmpp/StreamParser.h"
 #include "recorded_stream.h"
+#include "../RepeatedRuns.h"
 
 #include <QXmlStreamReader>
 
@@ -130,8 +131,8 @@ void BM_StreamParserMiB(benchmark::State &state)
 } // namespace
 
 // Doubling the stream should double the time.
-BENCHMARK(BM_BareTokeniser)->ArgsProduct({{100, 200, 400}, {0, 1}})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StreamParser)->ArgsProduct({{100, 200, 400}, {0, 1}})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StreamParserMiB)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareTokeniser)->ArgsProduct({{100, 200, 400}, {0, 1}})->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(BM_StreamParser)->ArgsProduct({{100, 200, 400}, {0, 1}})->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
+BENCHMARK(BM_StreamParserMiB)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Apply(repeatedRuns);
 
 BENCHMARK_MAIN();

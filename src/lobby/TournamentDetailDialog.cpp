@@ -9,6 +9,7 @@
 #include "lobby/TournamentsLobbyModel.h"
 #include "ui/UPushButton.h"
 #include "ui/web/LinkDelegatingPage.h"
+#include "ui/web/PageGround.h"
 
 #include "ui_TournamentDetailDialog.h"
 
@@ -65,8 +66,8 @@ TournamentDetailDialog::TournamentDetailDialog(QWidget *parent)
             &TournamentDetailDialog::onFreeTextSearchChanged);
 
     auto *page = new LinkDelegatingPage(m_ui->webView);
-    page->setBackgroundColor(Qt::transparent);
     m_ui->webView->setPage(page);
+    PageGround::layOn(m_ui->webView);
     connect(m_ui->webView, &QWebEngineView::loadFinished, this, &TournamentDetailDialog::onLoadFinished);
     connect(page, &LinkDelegatingPage::linkClicked, this, &TournamentDetailDialog::onLinkClicked);
     m_ui->webView->hide();

@@ -4,6 +4,7 @@
 #include "lobby/TournamentLobbyFilter.h"
 #include "lobby/TournamentsLobbyModel.h"
 #include "ui/web/LinkDelegatingPage.h"
+#include "ui/web/PageGround.h"
 
 #include "ui_TournamentsLobbyView.h"
 
@@ -277,7 +278,7 @@ void TournamentsLobbyWindow::setBuyInLevel(const char *key, int state, int level
 
 void TournamentsLobbyWindow::makePaneTransparent()
 {
-    m_page->setBackgroundColor(Qt::transparent);
+    PageGround::layOn(m_ui->webView);
     QPalette palette = m_ui->webView->palette();
     palette.setBrush(QPalette::Base, QBrush(Qt::transparent));
     m_ui->webView->setPalette(palette);

@@ -3,7 +3,6 @@
 
 #include <QMouseEvent>
 #include <QResizeEvent>
-#include <QWebEngineView>
 
 #include <algorithm>
 
@@ -52,31 +51,6 @@ void MahjongDialog::showAndRaise(bool center)
     raise();
     if (center)
         centerOnParent();
-}
-
-// A web page with a transparent background is drawn above every plain widget of its
-// window. A dialog over one takes a window of its own, which lies above the page.
-void MahjongDialog::showEvent(QShowEvent *event)
-{
-    if (!testAttribute(Qt::WA_NativeWindow) && overWebPage()) {
-        setAttribute(Qt::WA_DontCreateNativeAncestors);
-        setAttribute(Qt::WA_NativeWindow);
-    }
-    QFrame::showEvent(event);
-}
-
-bool MahjongDialog::overWebPage() const
-{
-    const QWidget *parent = parentWidget();
-    if (!parent)
-        return false;
-    const QWidget *top = window();
-    const QRect area(parent->mapTo(top, QPoint(0, 0)), parent->size());
-    const auto views = top->findChildren<QWebEngineView *>();
-    return std::any_of(views.begin(), views.end(), [&](const QWebEngineView *view) {
-        return view->isVisible() && !isAncestorOf(view)
-               && QRect(view->mapTo(top, QPoint(0, 0)), view->size()).intersects(area);
-    });
 }
 
 void MahjongDialog::onCloseClicked()

@@ -41,11 +41,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void fitIntoParent();
-    bool overWebPage() const;
 
     std::unique_ptr<Ui::MahjongDialog> m_ui;
     QWidget *m_content = nullptr;

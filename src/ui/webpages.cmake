@@ -15,4 +15,6 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/web/JavascriptInterface.cpp
     ${CMAKE_CURRENT_LIST_DIR}/web/LocalPageSchemeHandler.h
     ${CMAKE_CURRENT_LIST_DIR}/web/LocalPageSchemeHandler.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/web/PageGround.h
+    ${CMAKE_CURRENT_LIST_DIR}/web/PageGround.cpp
 )

@@ -36,9 +36,9 @@ private:
     }
 
 private slots:
-    // Over a web page the window's backing store holds nothing beneath a dialog, so the
-    // dialog itself must cover every pixel of its area: painted alone over transparency,
-    // no pixel may stay see-through, with or without the skins' style sheets.
+    // Over a web page the window's backing store holds a hole beneath a dialog, where the
+    // page shows, so the dialog itself must cover every pixel of its area: painted alone
+    // over transparency, no pixel may stay see-through, with or without the skins' sheets.
     void paintsItsWholeAreaOpaque_data()
     {
         QTest::addColumn<QString>("skin");
@@ -81,8 +81,6 @@ private slots:
         }
         qApp->setStyleSheet(QString());
         QCOMPARE(seeThrough, 0);
-        // With no web page beneath, the box is a plain child of its window.
-        QVERIFY(!box->windowHandle());
     }
 
     void optionsShowAndHideTheTitleBarParts()

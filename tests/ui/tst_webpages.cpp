@@ -14,8 +14,6 @@
 #include "ui/ModelessMsgBox.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QWindow>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -29,6 +27,7 @@
 #include <QWebEngineView>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -349,11 +348,15 @@ private slots:
         QTRY_COMPARE(icon->toolTip(), QStringLiteral("Secure connection"));
     }
 
-    // A page with a transparent background is drawn above every plain widget of its window;
-    // a box over it gets a window of its own, stays above the page and paints every pixel.
+    // A page that lets its ground show through is composed above every widget of its
+    // window, boxes too. The page is laid on the colour of the widgets beneath it instead,
+    // so it looks the same and a box over it covers it.
     void boxesOverAPageStayAboveIt()
     {
         QWidget window;
+        window.setObjectName(QStringLiteral("ground"));
+        window.setStyleSheet(QStringLiteral("#ground { background-color: rgb(16, 30, 48); }"
+                                            " EmbeddedWebPage { background-color: rgba(0, 0, 0, 40); }"));
         window.resize(760, 540);
         auto *layout = new QVBoxLayout(&window);
         auto *pane = new EmbeddedWebPage(&window);
@@ -361,23 +364,20 @@ private slots:
         pane->setUrl(QUrl(QStringLiteral("localwww:/welcome.html")));
         window.show();
         QVERIFY(waitForClient(pane->webView()->page()));
+
+        const QColor ground = pane->webView()->page()->backgroundColor();
+        QCOMPARE(ground.alpha(), 255);
+        QVERIFY(std::abs(ground.red() - 13) <= 1 && std::abs(ground.green() - 25) <= 1
+                && std::abs(ground.blue() - 40) <= 1);
         const auto layers = pane->webView()->findChildren<QWidget *>();
-        QVERIFY(std::any_of(layers.begin(), layers.end(),
-                            [](const QWidget *w) { return w->testAttribute(Qt::WA_AlwaysStackOnTop); }));
+        QVERIFY(std::none_of(layers.begin(), layers.end(),
+                             [](const QWidget *w) { return w->testAttribute(Qt::WA_AlwaysStackOnTop); }));
 
         ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(&window, QStringLiteral("Quit"),
                                                                QStringLiteral("Are you sure you want to quit?"));
-        QVERIFY(box->windowHandle());
-        QVERIFY(box->windowHandle()->isVisible());
-        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("webView"))->windowHandle());
-        QImage alone(box->size(), QImage::Format_ARGB32_Premultiplied);
-        alone.fill(Qt::transparent);
-        box->render(&alone, QPoint(), QRegion(), QWidget::DrawChildren);
-        QVERIFY(alone.pixelColor(2, alone.height() / 2).alpha() == 255);
-        QVERIFY(alone.pixelColor(alone.width() / 2, alone.height() - 3).alpha() == 255);
+        QVERIFY(box->isVisible());
         QTest::qWait(300);
         QVERIFY(saveScreenshot(&window, QStringLiteral("webpage-box")));
-        QVERIFY(alone.save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + QStringLiteral("/screenshots/webpage-box-alone.png")));
     }
 
     void closingFromThePage()

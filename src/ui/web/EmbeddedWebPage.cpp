@@ -3,6 +3,7 @@
 
 #include "ui/web/JavascriptInterface.h"
 #include "ui/web/LocalPageSchemeHandler.h"
+#include "ui/web/PageGround.h"
 
 #include <QLocale>
 #include <QTimer>
@@ -40,7 +41,7 @@ void EmbeddedWebPage::createView()
     m_view->setAttribute(Qt::WA_OpaquePaintEvent, false);
 
     QWebEnginePage *page = m_view->page();
-    page->setBackgroundColor(Qt::transparent);
+    PageGround::layOn(m_view);
     LocalPageSchemeHandler::installOn(page->profile());
     page->setWebChannel(m_channel);
     m_interface->setPage(page);

@@ -444,9 +444,24 @@ void GameWindow::showOverTable(QWidget *dialog)
             if (button->isVisible())
                 buttons.emplace_back(button->mapTo(this, QPoint()), button->size());
     }
-    dialog->adjustSize();
+    // Its form's size, or the size it was given when that holds its contents.
+    if (dialog->testAttribute(Qt::WA_Resized))
+        dialog->resize(dialog->size().expandedTo(dialog->minimumSizeHint()));
+    else
+        dialog->adjustSize();
     dialog->move(clearPlace(dialog->size(), viewSize(), taken, buttons));
     showRaised(dialog);
+}
+
+void GameWindow::showOverTableOnce(QWidget *dialog)
+{
+    static const char placed[] = "placedOverTable";
+    if (dialog->property(placed).toBool()) {
+        showRaised(dialog);
+        return;
+    }
+    dialog->setProperty(placed, true);
+    showOverTable(dialog);
 }
 
 void GameWindow::placeImages()

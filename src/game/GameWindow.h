@@ -276,6 +276,8 @@ private:
     // Shows a dialog raised over the table, never over the side bar, and clear of the
     // dialogs already shown where the table has room.
     void showOverTable(QWidget *dialog);
+    // The same the first time a dialog shows; later it shows raised where it was left.
+    void showOverTableOnce(QWidget *dialog);
     void placeImages();
     void clearTable();
     void rebuildFromModel();

@@ -361,7 +361,7 @@ void GameWindow::meldSuggestion(const meld_offer_vector &offers, qint32, tile la
     for (const meld_offer &offer : offers)
         auction->setMeldOffers(offer, lastDiscard);
     auction->setMode(0);
-    showRaisedCentredOnce(auction, viewSize());
+    showOverTableOnce(auction);
     startOwnTimers(time);
     emit tableActivity(tableId(), true, time);
     playSound(SoundMeldSuggestion);
@@ -380,7 +380,7 @@ void GameWindow::robTheKongSuggestion(const meld_offer_vector &offers, const Tim
     for (const meld_offer &offer : offers)
         auction->setMeldOffers(offer, last);
     auction->setMode(2);
-    showRaisedCentredOnce(auction, viewSize());
+    showOverTableOnce(auction);
     startOwnTimers(time);
     playSound(SoundMeldSuggestion);
 }
@@ -400,7 +400,7 @@ void GameWindow::replacementMeldSuggestion(const meld_offer_vector &offers, cons
     MeldAuction *auction = newMeldAuction();
     auction->showPassButton();
     auction->setMode(3);
-    showRaisedCentredOnce(auction, viewSize());
+    showOverTableOnce(auction);
     chooseConcealed(BONUS);
     startOwnTimers(time);
     playSound(SoundMeldSuggestion);
@@ -430,7 +430,7 @@ void GameWindow::concealedMeldSuggestion(const meld_offer_vector &offers, const 
     if (mahjong != offers.end()) {
         auction->setMeldOffers(*mahjong, m_table ? m_table->lastDiscardedTile() : tile());
         auction->setMode(1);
-        showRaisedCentredOnce(auction, viewSize());
+        showOverTableOnce(auction);
     } else {
         deleteMeldAuction();
     }

@@ -685,13 +685,13 @@ void GameWindow::onHandEnd(const EndHand &result)
             for (const auto &row : result.players)
                 m_scoreBoard->setPlayerPicture(row.first, m_services.players->picture(row.first, true));
         m_scoreBoard->stopCountdown();
-        showRaisedCentredOnce(m_scoreBoard, viewSize());
+        showOverTableOnce(m_scoreBoard);
     } else {
         m_scoreBoard->hide();
         m_washout->stopCountdown();
         m_washout->setReason(result.endKind);
         m_washout->setShowPlayPrice(result.gameEnds);
-        showRaisedCentredOnce(m_washout, viewSize());
+        showOverTableOnce(m_washout);
     }
     emit tableActivity(tableId(), true, TimeSpan());
 }

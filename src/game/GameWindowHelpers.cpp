@@ -31,17 +31,6 @@ void showRaised(QWidget *widget)
     widget->raise();
 }
 
-void showRaisedCentredOnce(QWidget *widget, const QSize &area)
-{
-    static const char placed[] = "centredOnce";
-    showRaised(widget);
-    if (widget->property(placed).toBool())
-        return;
-    widget->setProperty(placed, true);
-    widget->move(std::max(0, (area.width() - widget->width()) / 2),
-                 std::max(0, (area.height() - widget->height()) / 2));
-}
-
 QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRect> &taken,
                   const std::vector<QRect> &buttons)
 {

@@ -27,9 +27,6 @@ enum Sound {
 // Keeps a widget of the window at the same relative place after a resize.
 void keepRelativePlace(QWidget *widget, const QSize &oldSize, const QSize &newSize);
 void showRaised(QWidget *widget);
-// Shows a dialog raised; the first time it shows, centred over the table area of the
-// given size, later where it was left.
-void showRaisedCentredOnce(QWidget *widget, const QSize &area);
 // A place for a dialog inside the table area (a rectangle from 0, 0): centred when that
 // covers none of the given dialogs, else beside one of them or their buttons; where none
 // is clear, the place that covers fewest of the buttons.

@@ -76,6 +76,7 @@ void ComingEventsView::updatePopup(const ComingEvents &events)
     auto *popup = new ComingEventPopup(host(), *first);
     popup->show();
     place(popup);
+    popup->installEventFilter(this);
     connect(popup, &ComingEventPopup::expired, this, &ComingEventsView::onPopupExpired);
 }
 
@@ -97,16 +98,19 @@ void ComingEventsView::setArea(std::function<QRect()> area)
 
 void ComingEventsView::place(ComingEventPopup *popup) const
 {
+    // The whole text, centred over the area and kept inside the host.
     const QRect area = m_area ? m_area() : QRect(QPoint(), host()->size());
-    const QSize hint = popup->sizeHint();
-    const int width = qMin(hint.width(), qMax(area.width(), 0));
-    popup->setGeometry(area.x() + (area.width() - width) / 2, area.y(), width, hint.height());
+    if (popup->size() != popup->sizeHint())
+        popup->resize(popup->sizeHint());
+    const int x = area.x() + (area.width() - popup->width()) / 2;
+    popup->move(qMax(0, qMin(x, host()->width() - popup->width())), area.y());
 }
 
 bool ComingEventsView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == host() && event->type() == QEvent::Resize) {
-        if (ComingEventPopup *popup = currentPopup())
+    // The host's size moves the area; a new text changes the notice's width.
+    if (event->type() == QEvent::Resize) {
+        if (ComingEventPopup *popup = currentPopup(); popup && (watched == host() || watched == popup))
             place(popup);
     }
     return QObject::eventFilter(watched, event);

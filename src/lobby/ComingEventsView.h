@@ -30,7 +30,7 @@ public:
     ComingEventsView(ComingEventsModel *model, QWidget *host);
 
     // The free part of the host where notices stand, in host coordinates, asked again
-    // whenever the host is resized: a notice is centred at its top, no wider than it.
+    // whenever the host or the notice is resized: a notice is centred at its top.
     void setArea(std::function<QRect()> area);
 
     static bool isRelevant(const ComingEvent &event, const QDateTime &now);

@@ -67,6 +67,13 @@ TileGraphics::~TileGraphics()
 TileGraphics &TileGraphics::instance()
 {
     static TileGraphics graphics;
+    // Tests and tools may end without aboutToQuit(): a render still running
+    // then must end before the application object it reads goes.
+    static const bool waitsAtExit = [] {
+        qAddPostRoutine([] { instance().onAboutToQuit(); });
+        return true;
+    }();
+    Q_UNUSED(waitsAtExit);
     return graphics;
 }
 

@@ -4,6 +4,8 @@
 #include "app/Utils.h"
 #include "connection/ServerTime.h"
 
+#include <QEvent>
+
 ComingEventPopup::ComingEventPopup(QWidget *host, const ComingEvent &event)
     : QLabel(host)
     , m_event(event)
@@ -31,6 +33,14 @@ QString ComingEventPopup::textForKind(qint32 kind)
     default:
         return QString();
     }
+}
+
+void ComingEventPopup::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    // Another language or font: the text and its room at once, not at the next tick.
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
+        onTimeout();
 }
 
 void ComingEventPopup::onTimeout()

@@ -27,6 +27,9 @@ signals:
 public slots:
     void onTimeout();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     ComingEvent m_event;
     QTimer m_timer;

@@ -468,6 +468,36 @@ void TestGameWindow::dialogsOverTheTableIn(const QString &skin, const QString &s
     t.window.resize(900, 700);
     for (QWidget *dialog : shown)
         QVERIFY(dialog->geometry().right() < t.window.width() - t.window.sideBar()->width());
+
+    // The other windows over the table read as well, the score board after a win too.
+    for (QWidget *dialog : shown)
+        dialog->hide();
+    EndHand win;
+    win.endKind = EndHand::Ron;
+    EndHandPlayer winner;
+    winner.playerId = 11;
+    winner.name = QStringLiteral("Ann");
+    winner.result = EndHandPlayer::Won;
+    winner.points = {{QStringLiteral("Concealed hand"), 10}};
+    winner.pointsTotal = 10;
+    winner.hand = {{{tile(0), tile(1), tile(2)}, -1}};
+    win.players[11] = winner;
+    t.window.onHandEnd(win);
+    QVERIFY(t.window.scoreBoard()->isVisible());
+    std::vector<QWidget *> others{t.window.scoreBoard()};
+    for (const char *name : {"WatchingWindow", "WaitingForPlayersWindow", "PlayerInactiveWindow"})
+        for (QWidget *child : t.window.findChildren<QWidget *>())
+            if (QLatin1String(child->metaObject()->className()) == QLatin1String(name))
+                others.push_back(child);
+    QCOMPARE(others.size(), size_t(4));
+    for (QWidget *dialog : others) {
+        dialog->show();
+        dialog->raise();
+        const QStringList unreadable = Contrast::unreadableLabels(dialog);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(skin + QLatin1Char(' ') + QLatin1String(dialog->metaObject()->className())
+                                                  + QLatin1Char('\n') + unreadable.join(QLatin1Char('\n'))));
+        dialog->hide();
+    }
 }
 
 void TestGameWindow::kickBoxes()

@@ -201,6 +201,10 @@ void TestScoreBoard::columnsAndTabs()
     for (const char *total : {"total1", "total2", "total3", "total4"})
         QVERIFY2(child<QLabel>(board, total)->text().contains(QStringLiteral("Payment")), total);
     QCOMPARE(tileCount(board.handScene(0)), 6);
+    // The losers have no score lines under the riichi rules: no empty panels.
+    QVERIFY(child<QWidget>(board, "score1")->isVisibleTo(&board));
+    QVERIFY(!child<QWidget>(board, "score3")->isVisibleTo(&board));
+    QVERIFY(!child<QWidget>(board, "score4")->isVisibleTo(&board));
     QCOMPARE(tileCount(board.doraScene()), 2);
     QVERIFY(child<QWidget>(board, "doraTilesFrame")->isVisibleTo(&board));
     QVERIFY(!child<QWidget>(board, "uraDoraTilesLable")->isVisibleTo(&board));

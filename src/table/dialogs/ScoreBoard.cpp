@@ -217,6 +217,8 @@ void ScoreBoard::setEndHand(const EndHand &endHand, qint32 ownPlayerId, const Ta
     const size_t shown = std::min<size_t>(rows.size(), 4);
     const bool paymentFlag = std::any_of(rows.begin(), rows.begin() + long(shown),
                                          [](const EndHandPlayer &player) { return player.payment != 0; });
+    const bool anyScores = std::any_of(rows.begin(), rows.begin() + long(shown),
+                                       [rulesetId](const EndHandPlayer &player) { return hasScores(player, rulesetId); });
     for (size_t i = 0; i < 4; ++i) {
         m_handScenes[i].view.clear();
         if (i < shown) {
@@ -233,9 +235,12 @@ void ScoreBoard::setEndHand(const EndHand &endHand, qint32 ownPlayerId, const Ta
             scores[i]->clear();
             totals[i]->clear();
         }
-        // A player without scores (a draw) gets no empty panel, one without a hand shown
-        // no empty tab.
-        scores[i]->setVisible(i < shown && hasScores(rows[i]));
+        // A player without score lines gets no empty panel (its column keeps its width
+        // beside others' panels), one without a hand shown no empty tab.
+        QSizePolicy keepColumn = scores[i]->sizePolicy();
+        keepColumn.setRetainSizeWhenHidden(anyScores);
+        scores[i]->setSizePolicy(keepColumn);
+        scores[i]->setVisible(i < shown && hasScores(rows[i], rulesetId));
         m_ui->scoreMelds->setTabVisible(int(i), i < shown && !rows[i].hand.empty());
     }
     const bool anyHand = std::any_of(rows.begin(), rows.begin() + long(shown),
@@ -327,10 +332,11 @@ void ScoreBoard::showPlayerTab(qint32 playerId)
     m_ui->scoreMelds->setCurrentIndex(0);
 }
 
-bool ScoreBoard::hasScores(const EndHandPlayer &player)
+bool ScoreBoard::hasScores(const EndHandPlayer &player, qint32 rulesetId)
 {
     return !player.points.empty() || !player.doubles.empty() || !player.limits.empty() ||
-           !player.bonuses.empty() || player.handScore > 0;
+           !player.bonuses.empty() ||
+           (player.handScore > 0 && (rulesetId == RulesetInfo::CLASSIC || rulesetId == RulesetInfo::MCR));
 }
 
 void ScoreBoard::refreshTileViews()

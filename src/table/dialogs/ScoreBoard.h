@@ -54,8 +54,8 @@ public:
     static QString settlementHtml(const EndHandPlayer &row, bool paymentFlag);
     static QPixmap claimPixmap(int rulesetId, const EndHandPlayer &row, int endKind);
     static QString handTabTitle(const std::vector<EndHandPlayer> &rows, int index);
-    // Whether the server sent any score line for the player.
-    static bool hasScores(const EndHandPlayer &player);
+    // Whether the player's score table has a line to show under the rule set.
+    static bool hasScores(const EndHandPlayer &player, qint32 rulesetId);
 
     // Selects the tab of a player's column; without one (or -1), the first tab shown.
     void showPlayerTab(qint32 playerId);

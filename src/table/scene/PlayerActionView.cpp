@@ -12,10 +12,6 @@ PlayerActionView::PlayerActionView(int seat, QGraphicsItem *parent)
     : QGraphicsPixmapItem(parent), m_seat(seat)
 {
     setTransformationMode(Qt::SmoothTransformation);
-    // Smooth scaling of the picture at every paint of the table costs more
-    // than all its tiles: it is scaled once and kept for as long as the
-    // item's transform and picture stay.
-    setCacheMode(DeviceCoordinateCache);
 }
 
 void PlayerActionView::setAction(int action, int detail)

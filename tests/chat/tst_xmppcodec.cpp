@@ -448,8 +448,10 @@ void TestXmppCodec::attributeFloodCostsNoMoreThanOrdinaryStanzas()
     const qint64 crowdedTime = parseTime(crowded);
     qInfo("1 MiB: ordinary %lld us, flood %lld us, crowded %lld us", ordinaryTime / 1000, floodTime / 1000,
           crowdedTime / 1000);
-    QVERIFY(floodTime < ordinaryTime);
-    QVERIFY(crowdedTime < 5 * ordinaryTime);
+    // Generous factors, as other processes share the machine: a cost that grew with the
+    // square of the attributes would be hundreds of times the ordinary stream's.
+    QVERIFY(floodTime < 3 * ordinaryTime);
+    QVERIFY(crowdedTime < 10 * ordinaryTime);
 }
 
 void TestXmppCodec::largeElementFits()

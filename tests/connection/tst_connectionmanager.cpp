@@ -885,7 +885,8 @@ void TestConnectionManager::prepareToQuitWritesTheLogoutQuickly()
     QElapsedTimer timer;
     timer.start();
     c.manager->prepareToQuit();
-    QVERIFY(timer.elapsed() < 500);
+    // At most ten waits of 50 ms, with room for a loaded machine.
+    QVERIFY(timer.elapsed() < 1500);
     QVERIFY(c.received(QStringLiteral("logout_t")));
     QTRY_COMPARE(closed.count(), 1);
     QCOMPARE(disconnected.count(), 0);

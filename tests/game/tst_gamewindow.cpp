@@ -399,7 +399,7 @@ void TestGameWindow::dialogsStayOverTheTable()
     // buttons of one shown before it, and their texts read in every skin.
     const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
     const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
-    for (const QString skin : {QStringLiteral("default"), QStringLiteral("corvana")}) {
+    for (const QString &skin : {QStringLiteral("default"), QStringLiteral("corvana")}) {
         setupResourceSearchPaths({}, skin);
         QDir::setSearchPaths(QStringLiteral("resources"),
                              QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));

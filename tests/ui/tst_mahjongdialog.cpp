@@ -314,7 +314,7 @@ private slots:
     // label reads against its ground.
     void dialogsReadInEverySkin()
     {
-        for (const QString skin : {QStringLiteral("default"), QStringLiteral("corvana")}) {
+        for (const QString &skin : {QStringLiteral("default"), QStringLiteral("corvana")}) {
             setupResourceSearchPaths({}, skin);
             QString sheet;
             for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {

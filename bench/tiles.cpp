@@ -1,7 +1,8 @@
 // Tile image sets: rendering from SVG at several scales, reading a set from the cache
 // as a start does (artwork hashing, freshness check and reading), the GUI thread's
-// share of choosing a set that is not in the cache, and the quick scaled copy. The artwork is the client's shipped skin, or the directory named by
-// MAHJONG_ARTWORK_DIR (files under the catalogue names).
+// share of choosing a set that is not in the cache, and the quick scaled copy. The
+// artwork is the client's shipped skin, or the directory named by MAHJONG_ARTWORK_DIR
+// (files under the catalogue names).
 #include "RepeatedRuns.h"
 
 #include "app/startup/ResourceSearchPaths.h"

@@ -96,13 +96,12 @@ void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
     // In a full history a line older than all others would go at once.
     if (m_lineCount >= MaxLines && local < m_lines.begin()->first)
         return;
-    const auto [entry, added] = m_lines.try_emplace(local);
-    const QDate date = added ? local.date() : entry->second.date;
+    const auto entry = m_lines.try_emplace(local, TimeLines{local.date(), {}}).first;
+    const QDate date = entry->second.date;
     std::vector<QString> &sameTime = entry->second.lines;
     // The same line again (history sent once more on a rejoin) is kept once.
     if (std::find(sameTime.begin(), sameTime.end(), html) != sameTime.end())
         return;
-    entry->second.date = date;
     sameTime.push_back(html);
     ++m_lineCount;
 

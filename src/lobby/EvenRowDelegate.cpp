@@ -61,7 +61,9 @@ void EvenRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
         x = room.right() + 1 - width;
     else if (opt.displayAlignment & Qt::AlignHCenter)
         x = room.left() + (room.width() - width) / 2;
-    const qreal baseline = textRect.top() + (textRect.height() - mixedLineHeight(opt.font)) / 2.0 + mixedLineAscent(opt.font);
+    // One layout of the sample per cell gives both the line's height and its ascent.
+    const Line mixed(mixedSample, opt.font);
+    const qreal baseline = textRect.top() + (textRect.height() - std::ceil(mixed.line.height())) / 2.0 + mixed.line.ascent();
     const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (opt.state & QStyle::State_Active) ? QPalette::Normal
                                                                             : QPalette::Inactive;

@@ -106,8 +106,7 @@ qint32 toConcealedCount(qint32 count)
 
 const tile_vector &toHandTiles(const tile_vector &tiles)
 {
-    if (tiles.size() > std::size_t(PlayerData::MaxConcealedTiles))
-        throw limit_error(std::to_string(tiles.size()) + " tiles for one hand");
+    checkCount(tiles.size(), PlayerData::MaxConcealedTiles, "tiles for one hand");
     return tiles;
 }
 

@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include "contrast.h"
+#include "skinstylesheets.h"
 #include "app/startup/ResourceSearchPaths.h"
 
 #include "../lobby/tablefixtures.h"
@@ -280,12 +281,8 @@ void TestFriendsWindow::detailTablesReadInEverySkin()
     } skins[] = {{"default", "rgb(44, 30, 18)"}, {"corvana", "rgb(16, 30, 48)"}};
     for (const auto &skin : skins) {
         setupResourceSearchPaths({}, QString::fromLatin1(skin.skin));
-        QString sheet;
-        for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {
-            QFile file(QString::fromLatin1(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
-        }
+        const QString sheet = skinStyleSheets();
+        QVERIFY(!sheet.isEmpty());
         qApp->setStyleSheet(sheet + QStringLiteral("QWidget#ground { background-color: %1; }").arg(QLatin1String(skin.ground)));
 
         XMPPClient client;

@@ -2,6 +2,7 @@
 
 #include "SceneTestSetup.h"
 #include "contrast.h"
+#include "skinstylesheets.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/Utils.h"
 #include "game/DealStartHandAnimation.h"
@@ -403,12 +404,8 @@ void TestGameWindow::dialogsStayOverTheTable()
         setupResourceSearchPaths({}, skin);
         QDir::setSearchPaths(QStringLiteral("resources"),
                              QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
-        QString sheet;
-        for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {
-            QFile file(QString::fromLatin1(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
-        }
+        const QString sheet = skinStyleSheets();
+        QVERIFY(!sheet.isEmpty());
         dialogsOverTheTableIn(skin, sheet);
     }
     QDir::setSearchPaths(QStringLiteral("resources"), resources);

@@ -2,6 +2,7 @@
 
 #include "contrast.h"
 #include "screenshot.h"
+#include "skinstylesheets.h"
 
 #include "app/TournamentInfo.h"
 #include "app/startup/ResourceSearchPaths.h"
@@ -316,12 +317,8 @@ private slots:
     {
         for (const QString &skin : {QStringLiteral("default"), QStringLiteral("corvana")}) {
             setupResourceSearchPaths({}, skin);
-            QString sheet;
-            for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {
-                QFile file(QString::fromLatin1(name));
-                QVERIFY(file.open(QIODevice::ReadOnly));
-                sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
-            }
+            const QString sheet = skinStyleSheets();
+            QVERIFY(!sheet.isEmpty());
             qApp->setStyleSheet(sheet);
 
             QWidget window;

@@ -1,6 +1,7 @@
 #include "logfile.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
+#include "skinstylesheets.h"
 #include "testmain.h"
 
 #include "app/Utils.h"
@@ -222,12 +223,8 @@ private slots:
         // The client's own look: its skin, style and style sheets.
         setupResourceSearchPaths({}, QStringLiteral("corvana"));
         QApplication::setStyle(new MahjongStyle);
-        QString sheet;
-        for (const char *name : {"resources:/defaultui.css", "resources:/customui.css"}) {
-            QFile file(QString::fromLatin1(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
-        }
+        const QString sheet = skinStyleSheets();
+        QVERIFY(!sheet.isEmpty());
         qApp->setStyleSheet(sheet);
         for (const char *scheme : {"http", "file", "smb"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openExternally");

@@ -47,8 +47,6 @@ int meldDepth(int orientation)
     return DeclaredView::declaredAreaDepth(orientation);
 }
 
-// The size of a wind disc at scale 1.
-constexpr double WindDiscSize = 62;
 // Discards a late hand leaves in every pond.
 constexpr int LatePond = 24;
 

@@ -15,7 +15,7 @@ const char *const prevalentElements[] = {"prevalentEast", "prevalentSouth", "pre
 
 QRectF markerRect(double scale)
 {
-    const int size = static_cast<int>(std::ceil(62 * scale));
+    const int size = static_cast<int>(std::ceil(WindDiscSize * scale));
     return QRectF(0, 0, size, size);
 }
 

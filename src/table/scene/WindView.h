@@ -2,6 +2,9 @@
 
 #include <QGraphicsItem>
 
+// The side of a wind disc's square at scale 1.
+inline constexpr double WindDiscSize = 62;
+
 // A seat's wind disc, turned to face the seat, glowing for the seat to play.
 class WindView : public QGraphicsItem
 {

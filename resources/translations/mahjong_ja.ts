@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Locate Avatar Image</source>
-        <translation>アバター画像の場所</translation>
+        <translation>アバター画像を選択</translation>
     </message>
     <message>
         <source>Image files</source>
@@ -835,7 +835,7 @@ Final score is used for settlement calculations</source>
     </message>
     <message>
         <source>Full game</source>
-        <translation>半荘戦</translation>
+        <translation>フル対局</translation>
     </message>
     <message>
         <source>Two or four wind rounds, depending on ruleset, are played
@@ -1492,7 +1492,7 @@ Check tournament rules for details regarding the distribution of the prize pool.
     </message>
     <message>
         <source>Start</source>
-        <translation>スタート</translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>Play</source>
@@ -1627,11 +1627,11 @@ Please update the client to go on playing.</source>
     <name>PlayerInactiveWidget</name>
     <message>
         <source>Player inactive</source>
-        <translation>プレイヤー非アクティブ</translation>
+        <translation>操作なし</translation>
     </message>
     <message>
         <source>You  have been inactive, and will therefore automatically stand down. Please press reactivate to regain control.</source>
-        <translation>操作がなかったため、自動的に離席状態になります。操作を再開するには「再開」を押してください。</translation>
+        <translation>操作がなかったため、自動的にプレイから退きます。操作を取り戻すには「再開」を押してください。</translation>
     </message>
     <message>
         <source>Reactivate</source>
@@ -1707,11 +1707,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Controls if the last drawn tile may be discarded by clicking on the table</source>
-        <translation>卓をクリックして最後に引いた牌を捨てられるかどうか</translation>
+        <translation>テーブルをクリックして最後に引いた牌を捨てられるかどうか</translation>
     </message>
     <message>
         <source>Click table to discard tile</source>
-        <translation>卓をクリックして打牌</translation>
+        <translation>テーブルをクリックして打牌</translation>
     </message>
     <message>
         <source>Player</source>
@@ -1769,7 +1769,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Mahjong points:</source>
-        <translation>麻雀の点数:</translation>
+        <translation>素点:</translation>
     </message>
     <message>
         <source>0</source>
@@ -1844,7 +1844,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Points:</source>
-        <translation>点数:</translation>
+        <translation>符:</translation>
     </message>
     <message>
         <source>Fans:</source>
@@ -1852,7 +1852,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Doubles:</source>
-        <translation>ダブル:</translation>
+        <translation>翻:</translation>
     </message>
     <message>
         <source>Limit hands:</source>
@@ -1880,7 +1880,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Losing hand</source>
-        <translation>敗者の手</translation>
+        <translation>和了なし</translation>
     </message>
     <message>
         <source>Winning hand</source>
@@ -2171,11 +2171,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>UNKNOWN SCORE NAME</source>
-        <translation>不明な点数項目</translation>
+        <translation>不明な符項目</translation>
     </message>
     <message>
         <source>UNKNOWN DOUBLE NAME</source>
-        <translation>不明なダブル項目</translation>
+        <translation>不明な翻項目</translation>
     </message>
     <message>
         <source>UNKNOWN LIMIT NAME</source>
@@ -2378,7 +2378,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Full game</source>
-        <translation>半荘戦</translation>
+        <translation>フル対局</translation>
     </message>
     <message>
         <source>East only</source>
@@ -2394,7 +2394,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source> full game</source>
-        <translation> 半荘戦</translation>
+        <translation> フル対局</translation>
     </message>
     <message>
         <source> east only</source>
@@ -2418,7 +2418,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Kansai Riichi</source>
-        <translation>関西リーチ</translation>
+        <translation>関西三麻</translation>
     </message>
     <message>
         <source>Hong Kong</source>
@@ -2748,7 +2748,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>%1 (%2 before rake)</source>
-        <translation>%1 (レーキ前 %2)</translation>
+        <translation>%1 (手数料差引前 %2)</translation>
     </message>
     <message>
         <source>-</source>

@@ -892,7 +892,7 @@ Final score is used for settlement calculations</source>
     <name>LoginWindow</name>
     <message>
         <source>You are not allowed to login, please contact support.</source>
-        <translation>您不被允许登录，请联系客服。</translation>
+        <translation>您无权登录，请联系客服。</translation>
     </message>
     <message>
         <source>Server error!</source>
@@ -918,7 +918,7 @@ If you do not remember your password please reset your password and wait for 10 
     </message>
     <message>
         <source>Unknown login failure!</source>
-        <translation>未知的登录失败！</translation>
+        <translation>登录失败，原因未知！</translation>
     </message>
     <message>
         <source>Login failed</source>
@@ -1374,7 +1374,7 @@ Try again?</source>
     <message>
         <source>You are already seated at table %L1.
 Do you want to rejoin?</source>
-        <translation>您已在牌桌 %L1 就座。
+        <translation>您已在牌桌 %L1 入座。
 要重新加入吗？</translation>
     </message>
     <message>
@@ -1407,7 +1407,7 @@ Please contact the support to remedy the situation.</source>
     </message>
     <message>
         <source>You are not allowed to play on money tables.</source>
-        <translation>您不被允许在真钱牌桌上游戏。</translation>
+        <translation>您无权在真钱牌桌上游戏。</translation>
     </message>
     <message>
         <source>You are not allowed to play, server will be unavailable due to maintenance.</source>
@@ -1627,11 +1627,11 @@ Please update the client to go on playing.</source>
     <name>PlayerInactiveWidget</name>
     <message>
         <source>Player inactive</source>
-        <translation>玩家未活动</translation>
+        <translation>长时间未操作</translation>
     </message>
     <message>
         <source>You  have been inactive, and will therefore automatically stand down. Please press reactivate to regain control.</source>
-        <translation>您长时间未操作，因此将自动托管。请按“重新激活”以恢复控制。</translation>
+        <translation>您长时间未操作，因此将自动退出行牌。请按“重新激活”以恢复控制。</translation>
     </message>
     <message>
         <source>Reactivate</source>
@@ -1707,11 +1707,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Controls if the last drawn tile may be discarded by clicking on the table</source>
-        <translation>是否可以点击桌面打出最后摸到的牌</translation>
+        <translation>是否可以点击牌桌打出最后摸到的牌</translation>
     </message>
     <message>
         <source>Click table to discard tile</source>
-        <translation>点击桌面打牌</translation>
+        <translation>点击牌桌打牌</translation>
     </message>
     <message>
         <source>Player</source>
@@ -1844,15 +1844,15 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Points:</source>
-        <translation>分数：</translation>
+        <translation>符：</translation>
     </message>
     <message>
         <source>Fans:</source>
-        <translation>番数：</translation>
+        <translation>番：</translation>
     </message>
     <message>
         <source>Doubles:</source>
-        <translation>加倍：</translation>
+        <translation>番：</translation>
     </message>
     <message>
         <source>Limit hands:</source>
@@ -1880,7 +1880,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Losing hand</source>
-        <translation>落败牌型</translation>
+        <translation>未和牌</translation>
     </message>
     <message>
         <source>Winning hand</source>
@@ -2019,7 +2019,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Last tile from the wall</source>
-        <translation>海底捞月</translation>
+        <translation>海底摸月</translation>
     </message>
     <message>
         <source>Last discard</source>
@@ -2171,11 +2171,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>UNKNOWN SCORE NAME</source>
-        <translation>未知的得分项</translation>
+        <translation>未知的符项</translation>
     </message>
     <message>
         <source>UNKNOWN DOUBLE NAME</source>
-        <translation>未知的加倍项</translation>
+        <translation>未知的番种</translation>
     </message>
     <message>
         <source>UNKNOWN LIMIT NAME</source>
@@ -2203,7 +2203,7 @@ Please update the client to go on playing.</source>
     <name>SeatedWindowWidget</name>
     <message>
         <source>You have been seated</source>
-        <translation>您已就座</translation>
+        <translation>您已入座</translation>
     </message>
     <message>
         <source>Rules:</source>
@@ -2359,7 +2359,7 @@ Please update the client to go on playing.</source>
     <name>TableCapacity</name>
     <message>
         <source>%L2 of %L3 players seated</source>
-        <translation>%L2/%L3 名玩家已就座</translation>
+        <translation>%L2/%L3 名玩家已入座</translation>
     </message>
     <message>
         <source>%1 (+%2 reserved)</source>
@@ -2418,7 +2418,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Kansai Riichi</source>
-        <translation>关西立直</translation>
+        <translation>关西三麻</translation>
     </message>
     <message>
         <source>Hong Kong</source>

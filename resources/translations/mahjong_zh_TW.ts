@@ -892,7 +892,7 @@ Final score is used for settlement calculations</source>
     <name>LoginWindow</name>
     <message>
         <source>You are not allowed to login, please contact support.</source>
-        <translation>您不被允許登入，請聯絡客服。</translation>
+        <translation>您無權登入，請聯絡客服。</translation>
     </message>
     <message>
         <source>Server error!</source>
@@ -904,7 +904,7 @@ Final score is used for settlement calculations</source>
     </message>
     <message>
         <source>You have excluded yourself from playing. Contact support if this is incorrect.</source>
-        <translation>您已自我排除遊戲。若有誤，請聯絡客服。</translation>
+        <translation>您已設定禁止自己參與遊戲。若有誤，請聯絡客服。</translation>
     </message>
     <message>
         <source>You have made 6 wrong login attempts. For security reasons your account will be inactive for 10 minutes.
@@ -918,7 +918,7 @@ If you do not remember your password please reset your password and wait for 10 
     </message>
     <message>
         <source>Unknown login failure!</source>
-        <translation>不明的登入失敗！</translation>
+        <translation>登入失敗，原因不明！</translation>
     </message>
     <message>
         <source>Login failed</source>
@@ -1407,7 +1407,7 @@ Please contact the support to remedy the situation.</source>
     </message>
     <message>
         <source>You are not allowed to play on money tables.</source>
-        <translation>您不被允許在真錢牌桌上遊戲。</translation>
+        <translation>您無權在真錢牌桌上遊戲。</translation>
     </message>
     <message>
         <source>You are not allowed to play, server will be unavailable due to maintenance.</source>
@@ -1627,11 +1627,11 @@ Please update the client to go on playing.</source>
     <name>PlayerInactiveWidget</name>
     <message>
         <source>Player inactive</source>
-        <translation>玩家未活動</translation>
+        <translation>長時間未操作</translation>
     </message>
     <message>
         <source>You  have been inactive, and will therefore automatically stand down. Please press reactivate to regain control.</source>
-        <translation>您太久沒有操作，因此將自動託管。請按「重新啟用」以恢復控制。</translation>
+        <translation>您太久沒有操作，因此將自動退出行牌。請按「重新啟用」以恢復控制。</translation>
     </message>
     <message>
         <source>Reactivate</source>
@@ -1707,11 +1707,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Controls if the last drawn tile may be discarded by clicking on the table</source>
-        <translation>是否可以點擊桌面打出最後摸到的牌</translation>
+        <translation>是否可以點擊牌桌打出最後摸到的牌</translation>
     </message>
     <message>
         <source>Click table to discard tile</source>
-        <translation>點擊桌面打牌</translation>
+        <translation>點擊牌桌打牌</translation>
     </message>
     <message>
         <source>Player</source>
@@ -1844,15 +1844,15 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Points:</source>
-        <translation>分數：</translation>
+        <translation>符：</translation>
     </message>
     <message>
         <source>Fans:</source>
-        <translation>番數：</translation>
+        <translation>番：</translation>
     </message>
     <message>
         <source>Doubles:</source>
-        <translation>加倍：</translation>
+        <translation>番：</translation>
     </message>
     <message>
         <source>Limit hands:</source>
@@ -1880,7 +1880,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Losing hand</source>
-        <translation>落敗牌型</translation>
+        <translation>未和牌</translation>
     </message>
     <message>
         <source>Winning hand</source>
@@ -2171,11 +2171,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>UNKNOWN SCORE NAME</source>
-        <translation>不明的得分項</translation>
+        <translation>不明的符項</translation>
     </message>
     <message>
         <source>UNKNOWN DOUBLE NAME</source>
-        <translation>不明的加倍項</translation>
+        <translation>不明的番種</translation>
     </message>
     <message>
         <source>UNKNOWN LIMIT NAME</source>
@@ -2359,7 +2359,7 @@ Please update the client to go on playing.</source>
     <name>TableCapacity</name>
     <message>
         <source>%L2 of %L3 players seated</source>
-        <translation>%L2/%L3 名玩家已就座</translation>
+        <translation>%L2/%L3 名玩家已入座</translation>
     </message>
     <message>
         <source>%1 (+%2 reserved)</source>
@@ -2418,7 +2418,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Kansai Riichi</source>
-        <translation>關西立直</translation>
+        <translation>關西三麻</translation>
     </message>
     <message>
         <source>Hong Kong</source>
@@ -3050,7 +3050,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Denied</source>
-        <translation>已拒絕</translation>
+        <translation>被拒絕</translation>
     </message>
     <message>
         <source>Insufficient Funds</source>

@@ -16,6 +16,8 @@
 
 #include <map>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -106,6 +108,29 @@ QStringList tagNames(const QString &text)
     for (auto it = tag.globalMatch(text); it.hasNext();)
         found << it.next().captured(1);
     return found;
+}
+
+// The words that the glossary's "Words not to use" table names for a language, each
+// with the word to use instead.
+std::vector<std::pair<QString, QString>> avoidedWords(const QString &glossaryPath,
+                                                      const QString &language)
+{
+    std::vector<std::pair<QString, QString>> words;
+    QFile file(glossaryPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return words;
+    bool inTable = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(u'#')) {
+            inTable = line == QLatin1String("## Words not to use");
+        } else if (inTable && line.startsWith(u'|')) {
+            const QStringList cells = line.split(u'|'); // "", language, not, use, ""
+            if (cells.size() == 5 && cells.at(1).trimmed() == language)
+                words.emplace_back(cells.at(2).trimmed(), cells.at(3).trimmed());
+        }
+    }
+    return words;
 }
 
 int accelerators(const QString &text)
@@ -284,8 +309,8 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText_data()
 }
 
 // Every text of the sources, as lupdate finds it today, is translated in every shipped
-// file with the same placeholders, rich-text elements and accelerators; the English
-// file carries only the plural forms.
+// file with the same placeholders, rich-text elements and accelerators, and without a
+// word that the glossary says not to use; the English file carries only the plural forms.
 void TestTranslationsManager::shippedFilesTranslateEverySourceText()
 {
     QFETCH(QString, language);
@@ -307,6 +332,8 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText()
 
     const auto shipped = readTsFile(
         QStringLiteral("%1/resources/translations/mahjong_%2.ts").arg(sourceDir, language));
+    const auto avoided = avoidedWords(sourceDir + QStringLiteral("/docs/glossary.md"), language);
+    QVERIFY(language == QLatin1String("en") || !avoided.empty());
     QStringList faults;
     for (const auto &[key, source] : sources) {
         if (language == QLatin1String("en") && !source.numerus)
@@ -336,6 +363,11 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText()
                 faults << where + QStringLiteral("rich text of \"%1\"").arg(translation);
             else if (accelerators(translation) != accelerators(text))
                 faults << where + QStringLiteral("accelerators of \"%1\"").arg(translation);
+            for (const auto &[word, instead] : avoided) {
+                if (translation.contains(word))
+                    faults << where + QStringLiteral("\"%1\" in \"%2\", the glossary says %3")
+                                          .arg(word, translation, instead);
+            }
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));

@@ -112,10 +112,18 @@ echo "Game server log: $run/testserver.log (removed at the end)"
 echo "Client log: ${XDG_CACHE_HOME:-$HOME/.cache}/Pellandor/Pellandor-${skin:-corvana}/mahjong.log"
 echo "Log in with any name and a password: the first login creates the account with it (\"locked\" is refused; a name starting \"player-\" is asked for a screen name)."
 # One client runs per user settings directory: a second one gets its own, kept in the
-# build directory so that its log outlives this run.
+# build directory so that its log outlives this run. Its folders are made here: the
+# graphics drivers' shader cache does not create a missing cache folder. As root it
+# needs the sandbox switch whatever the other terminal's environment holds.
 second=$build/second-client
+mkdir -p "$second/config" "$second/cache" "$second/data"
+second_command=$(printf 'XDG_CONFIG_HOME=%q XDG_CACHE_HOME=%q XDG_DATA_HOME=%q %q --searchpath %q --serverinfo localhost:%s' \
+    "$second/config" "$second/cache" "$second/data" "$client" "$run/resources" "$http_port")
+if [ "$(id -u)" = 0 ]; then
+    second_command="QTWEBENGINE_DISABLE_SANDBOX=1 $second_command"
+fi
 echo "A second client, with settings of its own, from another terminal while this one runs:"
-echo "  XDG_CONFIG_HOME=$second/config XDG_CACHE_HOME=$second/cache XDG_DATA_HOME=$second/data $client --searchpath $run/resources --serverinfo localhost:$http_port"
+echo "  $second_command"
 echo "When this client quits, both servers stop and a second client loses its connection; its log stays in $second/cache."
 
 "$client" --searchpath "$run/resources" --serverinfo "localhost:$http_port" "$@"

@@ -2,11 +2,14 @@
 """tools/run-client.sh interrupted with Ctrl+C once both servers run: the client, the
 game server and ejabberd end, and the run's temporary directory is gone. Run as root
 without the web engine's sandbox switch, the script sets it; the client started by hand
-that way ends at once, says why in its log and leaves no lock file. A second client's
-folders lie outside the run's temporary directory."""
+that way ends at once, says why in its log and leaves no lock file. The second client's
+command, as printed, has its own folders, made before it runs and kept outside the run's
+temporary directory; as root it carries the sandbox switch and, pasted into a shell
+without it, reaches the login page."""
 import atexit
 import glob
 import os
+import shlex
 import shutil
 import signal
 import subprocess
@@ -49,10 +52,15 @@ runs = glob.glob(os.path.join(tmp, "mahjong-run.*"))
 if not any(l.startswith("Chat server (ejabberd)") for l in output) or len(runs) != 1:
     os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the run did not start both servers:\n" + "".join(output))
-second = [l for l in output if l.strip().startswith("XDG_CONFIG_HOME=")]
-if len(second) != 1 or any(v.startswith("XDG_") and runs[0] in v for v in second[0].split()):
+second = [output[i + 1] for i, l in enumerate(output[:-1]) if l.startswith("A second client")]
+words = shlex.split(second[0]) if len(second) == 1 else []
+folders = [w.split("=", 1)[1] for w in words if w.startswith("XDG_")]
+if len(folders) != 3 or any(runs[0] in f or not os.path.isdir(f) for f in folders):
     os.killpg(script.pid, signal.SIGKILL)
-    sys.exit("the second client's folders are not its own:\n" + "".join(output))
+    sys.exit("the second client's folders are not its own or not made:\n" + "".join(output))
+if ("QTWEBENGINE_DISABLE_SANDBOX=1" in words) != root:
+    os.killpg(script.pid, signal.SIGKILL)
+    sys.exit("the second client's sandbox switch is wrong for this user:\n" + "".join(output))
 if root and not any(l.startswith("Running as root") for l in output):
     os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the script did not say that it switched the sandbox off:\n" + "".join(output))
@@ -72,6 +80,27 @@ time.sleep(1)
 if script.poll() is not None or not shown:
     os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the client ended by itself or showed no login page:\n" + "".join(output) + script.stdout.read())
+if root:
+    # Pasted into another root shell: up to its login page, with a log of its own.
+    second_logs = os.path.join(folders[1], "Pellandor", "*", "mahjong.log")
+    for old_log in glob.glob(second_logs):
+        os.remove(old_log)
+    client = subprocess.Popen(["bash", "-c", second[0]], env=environment, start_new_session=True,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    deadline = time.time() + 60
+    shown = False
+    while time.time() < deadline and not shown and client.poll() is None:
+        for path in glob.glob(second_logs):
+            with open(path) as log:
+                text = log.read()
+                shown = "login page shown" in text and "version check complete" in text
+        time.sleep(0.2)
+    ended = client.poll() is not None
+    os.killpg(client.pid, signal.SIGTERM)
+    client.wait(30)
+    if ended or not shown:
+        os.killpg(script.pid, signal.SIGKILL)
+        sys.exit("the second client as printed did not reach its login page:\n" + second[0] + client.stderr.read())
 os.killpg(script.pid, signal.SIGINT)
 try:
     script.wait(60)

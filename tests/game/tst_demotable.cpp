@@ -19,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
@@ -26,6 +27,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTreeView>
 
 #include <algorithm>
@@ -73,6 +75,7 @@ private slots:
     void watchesTheSeatLeftDuringAHand();
     void aTurnLeftUnansweredDiscardsTheDrawnTile();
     void gamesEndAfterTheirWindRoundsAndComputerPlayersWin();
+    void riichiHandEndsAsScoredAndANewGameAtATableLeftIdle();
     void accountsPagesAndCountersAsPlayersComeAndGo();
     void tournamentDialogListsTheRegisteredPlayers();
 
@@ -137,7 +140,7 @@ void TestDemoTable::playsWholeHands()
             const PlayerData &p = model->player(id);
             const int held = id == player.id ? int(p.hand().size()) : int(p.hiddenTileCount());
             // The winner's tile of a discard win is held by the server's count only.
-            QVERIFY2(held == count || (end.kind == 1 && held + 1 == count), qPrintable(QStringLiteral("player %1").arg(id)));
+            QVERIFY2(held == count || ((end.kind == EndHand::Mahjong || end.kind == EndHand::Ron) && held + 1 == count), qPrintable(QStringLiteral("player %1").arg(id)));
         }
         QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-%2-%3.png").arg(TestServer::binaryDir(), QString::number(table), QString::number(hand))));
 
@@ -312,6 +315,10 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
         QTRY_COMPARE_WITH_TIMEOUT(ends.count(), hand + 1, 5000);
         const EndHand end = ends.last().at(1).value<EndHand>();
         QCOMPARE(end.gameEnds, hand == 3);
+        // A classic table's wins, on a discard or self-drawn, end as mahjong.
+        const bool won = std::any_of(end.players.begin(), end.players.end(),
+                                     [](const auto &row) { return row.second.result == EndHandPlayer::Won; });
+        QCOMPARE(end.endKind, won ? int(EndHand::Mahjong) : 4);
         for (const auto &[id, row] : end.players) {
             if (row.result != EndHandPlayer::Won || id == player.id)
                 continue;
@@ -326,6 +333,15 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
             QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-computer-win.png").arg(TestServer::binaryDir())));
         }
         QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
+        // The end-of-hand window offers the next hand of the game, after its last a new game.
+        QPushButton *ready = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((ready = shownButton(window, QStringLiteral("readyPushButton")))
+                                     || (ready = shownButton(window, QStringLiteral("readyButton"))),
+                                 5000);
+        QVERIFY2(hand < 3 ? ready->text() == QLatin1String("Next hand") : ready->text().startsWith(QLatin1String("Play (")),
+                 qPrintable(ready->text()));
+        if (hand == 3)
+            QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-game-end.png").arg(TestServer::binaryDir())));
         QVERIFY(DemoPlay::sayReady(window));
     }
     QVERIFY(botWon);
@@ -363,6 +379,111 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     QTRY_VERIFY_WITH_TIMEOUT(gambler.window->findChild<RoundScoreBoard *>()->isVisible(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!balances.isEmpty() && balances.last().at(0).value<std::int64_t>() == 100000 + own, 5000);
     gambler.controller->destroyTable(quick);
+}
+
+// Every hand end of a riichi table, as the score board shows it: a self-drawn win is
+// tsumo, paid alike by every other player, a win on a discard is ron, paid by the
+// discarder alone, and a washout with ready and not ready hands moves the ready payments
+// from the ones to the others; the current scores follow. Left by its last player in the
+// middle of its game, the table starts a new one for the next.
+void TestDemoTable::riichiHandEndsAsScoredAndANewGameAtATableLeftIdle()
+{
+    constexpr qint32 table = 3010;
+    constexpr int startScore = 25000;
+    constexpr int readyPayments = 3000;
+    TestServer server;
+    QVERIFY(server.startDemo(3, 0));
+    DemoPlayer player;
+    QVERIFY(player.login(server.gamePort(), QStringLiteral("scorer")));
+    QVERIFY(player.open(table));
+    GameModel *model = player.model(table);
+    GameWindow *window = player.window;
+    ScoreBoard *board = window->scoreBoard();
+    QSignalSpy ends(player.connection.get(), &ConnectionManager::handEnd);
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(window->seatedWindow(), QStringLiteral("playButton"))->click();
+    const auto image = [](const QString &name) { return QPixmap(QStringLiteral("textimages:%1.png").arg(name)).toImage(); };
+    bool selfDrawn = false;
+    bool readyPaid = false;
+    for (int hand = 0; hand < 6 && !(selfDrawn && readyPaid); ++hand) {
+        if (hand > 0) {
+            QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
+            QVERIFY(DemoPlay::sayReady(window));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+        std::map<qint32, int> before;
+        for (const auto &[id, p] : model->players())
+            before[id] = p.score();
+        QVERIFY2(player.playHand(table), qPrintable(server.output().right(3000)));
+        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), hand + 1, 5000);
+        const EndHand end = ends.last().at(1).value<EndHand>();
+        QCOMPARE(int(end.players.size()), 4);
+        std::map<int, int> results;
+        std::vector<int> losses;
+        for (const auto &[id, row] : end.players) {
+            QCOMPARE(row.currentScore, before.at(id) + row.settlement);
+            ++results[row.result];
+            if (row.result == EndHandPlayer::NoResult)
+                losses.push_back(row.settlement);
+        }
+        const int readyCount = results[EndHandPlayer::ReadyHand];
+        if (end.endKind == EndHand::Tsumo || end.endKind == EndHand::Ron) {
+            QCOMPARE(results[EndHandPlayer::Won], 1);
+            const bool tsumo = end.endKind == EndHand::Tsumo;
+            selfDrawn = selfDrawn || tsumo;
+            const int payers = int(std::count_if(losses.begin(), losses.end(), [](int s) { return s < 0; }));
+            QCOMPARE(payers, tsumo ? 3 : 1);
+            if (tsumo)
+                QCOMPARE(int(std::count(losses.begin(), losses.end(), losses.front())), 3);
+        } else {
+            QCOMPARE(end.endKind, 4);
+            const bool settled = readyCount > 0 && readyCount < 4;
+            readyPaid = readyPaid || settled;
+            for (const auto &[id, row] : end.players) {
+                const int expected = !settled ? 0
+                    : row.result == EndHandPlayer::ReadyHand ? readyPayments / readyCount
+                                                             : -readyPayments / (4 - readyCount);
+                QCOMPARE(row.settlement, expected);
+            }
+        }
+        if (end.endKind != 4 || readyCount > 0) {
+            // The board's claim pictures, hand scores and settlements agree with the end.
+            QTRY_VERIFY_WITH_TIMEOUT(board->isVisible(), 5000);
+            for (int column = 0; column < 4; ++column) {
+                const EndHandPlayer &row = end.players.at(board->columnPlayerIds()[size_t(column)]);
+                const QString n = QString::number(column + 1);
+                const QImage claim = board->findChild<QLabel *>(QStringLiteral("exclamation") + n)->pixmap().toImage();
+                const QString scores = board->findChild<QTextEdit *>(QStringLiteral("score") + n)->toPlainText();
+                const QString total = board->findChild<QLabel *>(QStringLiteral("total") + n)->text();
+                if (row.result == EndHandPlayer::Won) {
+                    QCOMPARE(claim, image(end.endKind == EndHand::Tsumo ? QStringLiteral("claim-tsumo") : QStringLiteral("claim-ron")));
+                    QCOMPARE(scores.contains(QLatin1String("Self-drawn")), end.endKind == EndHand::Tsumo);
+                } else {
+                    QCOMPARE(claim, row.result == EndHandPlayer::ReadyHand ? image(QStringLiteral("claim-tenpai")) : QImage());
+                }
+                QVERIFY2(total.contains(QLocale().toString(row.settlement)), qPrintable(total));
+            }
+            QVERIFY(window->grab().save(QStringLiteral("%1/demo-table-riichi-end-%2.png").arg(TestServer::binaryDir(), QString::number(hand))));
+        }
+    }
+    QVERIFY(selfDrawn);
+    QVERIFY(readyPaid);
+
+    // Left in the middle of the game: the next player to sit down starts a new one.
+    player.controller->onLeave(table);
+    QTRY_VERIFY_WITH_TIMEOUT(!player.controller->hasTable(table), 5000);
+    DemoPlayer next;
+    QVERIFY(next.login(server.gamePort(), QStringLiteral("newcomer")));
+    QVERIFY(next.open(table));
+    QSignalSpy starts(next.connection.get(), &ConnectionManager::startHand);
+    QTRY_VERIFY_WITH_TIMEOUT(shownButton(next.window->seatedWindow(), QStringLiteral("playButton")), 5000);
+    shownButton(next.window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(starts.wait(10000));
+    QVERIFY(starts.first().at(4).toBool());
+    QTRY_COMPARE_WITH_TIMEOUT(next.model(table)->gameState(), int(GameModel::HAND_IN_PLAY), 5000);
+    for (const auto &[id, p] : next.model(table)->players())
+        QCOMPARE(p.score(), startScore);
+    next.controller->destroyTable(table);
 }
 
 // The world around the tables: pages asked for before the login, passwords, a second

@@ -135,24 +135,24 @@ void DemoWorld::buildLobby()
     {
         const char *path;
         const char *name;
-        int ruleset, seats, gameType, speed, valueKind, bet, bots;
+        int ruleset, seats, gameType, windRounds, speed, valueKind, bet, bots;
     };
     // Every rule set, three and four seats, free and money tables, several speeds.
     static const Row rows[] = {
-        {"Regular", "Jade Garden", 0, 4, 2, 20000, 0, 0, 2},
-        {"Regular", "Bamboo Court", 1, 4, 2, 15000, 1, 100, 1},
-        {"Regular", "Red Lantern", 2, 4, 2, 15000, 0, 0, 3},
-        {"Regular", "Cherry Hall", 3, 4, 2, 10000, 2, 500, 0},
-        {"Regular", "Kansai Corner", 4, 3, 2, 15000, 0, 0, 1},
-        {"Regular", "Harbour View", 5, 4, 2, 20000, 4, 200, 2},
-        {"Regular", "East Wind", 0, 4, 3, 8000, 0, 0, 0},
-        {"Regular", "Quick Hand", 3, 4, 0, 5000, 3, 100, 2},
-        {"Practice", "Practice Classic", 0, 4, 2, 30000, 0, 0, 3},
-        {"Practice", "Practice Riichi", 3, 4, 2, 30000, 0, 0, 3},
-        {"Practice", "Practice Chinese Official", 1, 4, 2, 30000, 0, 0, 3},
-        {"Practice", "Practice Three Players", 4, 3, 2, 30000, 0, 0, 2},
-        {"Practice", "Practice Hong Kong", 5, 4, 2, 30000, 0, 0, 3},
-        {"Practice", "Practice European Riichi", 2, 4, 2, 30000, 0, 0, 3},
+        {"Regular", "Jade Garden", 0, 4, 2, 2, 20000, 0, 0, 2},
+        {"Regular", "Bamboo Court", 1, 4, 2, 2, 15000, 1, 100, 1},
+        {"Regular", "Red Lantern", 2, 4, 2, 2, 15000, 0, 0, 3},
+        {"Regular", "Cherry Hall", 3, 4, 2, 2, 10000, 2, 500, 0},
+        {"Regular", "Kansai Corner", 4, 3, 2, 2, 15000, 0, 0, 1},
+        {"Regular", "Harbour View", 5, 4, 2, 2, 20000, 4, 200, 2},
+        {"Regular", "East Wind", 0, 4, 2, 1, 8000, 0, 0, 0},
+        {"Regular", "Quick Hand", 3, 4, 0, 2, 5000, 3, 100, 2},
+        {"Practice", "Practice Classic", 0, 4, 2, 2, 30000, 0, 0, 3},
+        {"Practice", "Practice Riichi", 3, 4, 2, 2, 30000, 0, 0, 3},
+        {"Practice", "Practice Chinese Official", 1, 4, 2, 2, 30000, 0, 0, 3},
+        {"Practice", "Practice Three Players", 4, 3, 2, 2, 30000, 0, 0, 2},
+        {"Practice", "Practice Hong Kong", 5, 4, 2, 2, 30000, 0, 0, 3},
+        {"Practice", "Practice European Riichi", 2, 4, 2, 2, 30000, 0, 0, 3},
     };
     qint32 id = 3001;
     for (const Row &row : rows) {
@@ -163,6 +163,7 @@ void DemoWorld::buildLobby()
         c.ruleset = row.ruleset;
         c.seats = row.seats;
         c.gameType = row.gameType;
+        c.windRounds = row.windRounds;
         c.speed = row.speed;
         c.valueKind = row.valueKind;
         c.bet = row.bet;

@@ -16,6 +16,11 @@ enum MeldKind { CHOW = 1, PONG = 2, PONG_TO_KONG = 4, KONG = 8, MAHJONG = 16, BO
 constexpr std::uint8_t NoTile = 255;
 constexpr int ReadyTime = 30000;
 constexpr int RiichiStake = 1000;
+// At a riichi table's washout the hands not ready pay this much to the ready ones.
+constexpr int ReadyPayments = 3000;
+// End kinds of hand_end_t: a win (riichi tables tell a win on a discard from a self-drawn
+// one) and a washout.
+enum EndKind { MahjongEnd = 1, RonEnd = 2, TsumoEnd = 3, WashoutEnd = 4 };
 
 QJsonObject lobbyProperty(const QString &name, const QJsonValue &value)
 {
@@ -115,7 +120,7 @@ QJsonArray TableEngine::properties() const
                  lobbyProperty(QStringLiteral("VALUE_KIND"), m_config.valueKind),
                  lobbyProperty(QStringLiteral("BET"), m_config.bet),
                  lobbyProperty(QStringLiteral("FEE"), m_config.fee),
-                 lobbyProperty(QStringLiteral("WIND_ROUNDS"), windRounds()),
+                 lobbyProperty(QStringLiteral("WIND_ROUNDS"), m_config.windRounds),
                  lobbyProperty(QStringLiteral("MIN_DOUBLES"), riichi ? 1 : 0),
                  lobbyProperty(QStringLiteral("MAX_DOUBLES"), riichi ? 13 : 0),
                  lobbyProperty(QStringLiteral("START_SCORE"), startScore())};
@@ -336,7 +341,9 @@ void TableEngine::dropAbsentPlayers()
             if (m_seats[i].addedBot)
                 removeSeat(i);
         }
+        // The next player to sit down starts a new game.
         m_phase = Phase::Idle;
+        m_handInGame = -1;
         ++m_step;
         m_timer.stop();
     }
@@ -1015,7 +1022,8 @@ void TableEngine::declareKong(int seat, std::uint8_t t, bool fromPong)
 
 // A win: by the discarder's tile, or self-drawn when discarder is -1. The scores come
 // from a small fixed table: a discard win is paid by the discarder alone, three times
-// what each player pays for a self-drawn win; riichi sticks go to the winner.
+// what each player pays for a self-drawn win; riichi sticks go to the winner. Riichi
+// tables end the hand as ron or tsumo, the others as mahjong.
 void TableEngine::endHand(int winner, int discarder)
 {
     Seat &w = m_seats[static_cast<std::size_t>(winner)];
@@ -1083,19 +1091,28 @@ void TableEngine::endHand(int winner, int discarder)
                                 {QStringLiteral("payment"), 0},
                                 {QStringLiteral("hand"), won ? handGroups : QJsonArray()}});
     }
-    finishHand(discarder == -1 ? 2 : 1, rows);
+    finishHand(!riichi ? MahjongEnd : discarder == -1 ? TsumoEnd : RonEnd, rows);
 }
 
-// A drawn hand; under riichi rule sets the ready hands are shown.
+// A drawn hand; under riichi rule sets the ready hands are shown and paid by the others:
+// the ready payments split among the hands not ready and among the ready ones.
 void TableEngine::washout()
 {
     const bool riichi = RulesetInfoInstance(m_config.ruleset).isRiichi();
+    std::vector<bool> ready(m_seats.size(), false);
+    int readyCount = 0;
+    for (int i = 0; i < activeSeats(); ++i) {
+        ready[i] = riichi && HandChecker::isReady(m_seats[i].hand, m_config.ruleset);
+        readyCount += ready[i] ? 1 : 0;
+    }
+    const bool settled = readyCount > 0 && readyCount < activeSeats();
     QJsonArray rows;
     for (int i = 0; i < activeSeats(); ++i) {
-        const Seat &s = m_seats[i];
-        const bool ready = riichi && HandChecker::isReady(s.hand, m_config.ruleset);
+        Seat &s = m_seats[i];
+        const int settlement = !settled ? 0 : ready[i] ? ReadyPayments / readyCount : -ReadyPayments / (activeSeats() - readyCount);
+        s.score += settlement;
         QJsonArray hand;
-        if (ready) {
+        if (ready[i]) {
             HandChecker::Tiles concealed = s.hand;
             std::sort(concealed.begin(), concealed.end());
             hand.append(QJsonObject{{QStringLiteral("tiles"), tileArray(concealed)}, {QStringLiteral("highlight"), -1}});
@@ -1103,26 +1120,21 @@ void TableEngine::washout()
                 hand.append(QJsonObject{{QStringLiteral("tiles"), tileArray(meldTiles(m.kind, m.first))}, {QStringLiteral("highlight"), -1}});
         }
         rows.append(QJsonObject{{QStringLiteral("player"), s.id}, {QStringLiteral("name"), s.name},
-                                {QStringLiteral("result"), ready ? 1 : 0}, {QStringLiteral("points"), QJsonArray()},
+                                {QStringLiteral("result"), ready[i] ? 1 : 0}, {QStringLiteral("points"), QJsonArray()},
                                 {QStringLiteral("doubles"), QJsonArray()}, {QStringLiteral("limits"), QJsonArray()},
                                 {QStringLiteral("bonus"), QJsonArray()}, {QStringLiteral("points_total"), 0},
                                 {QStringLiteral("doubles_total"), 0}, {QStringLiteral("third_total"), 0},
-                                {QStringLiteral("hand_score"), 0}, {QStringLiteral("settlement"), 0},
+                                {QStringLiteral("hand_score"), 0}, {QStringLiteral("settlement"), settlement},
                                 {QStringLiteral("current_score"), s.score}, {QStringLiteral("payment"), 0},
                                 {QStringLiteral("hand"), hand}});
     }
-    finishHand(4, rows);
-}
-
-int TableEngine::windRounds() const
-{
-    return m_config.gameType == 3 ? 1 : 2;
+    finishHand(WashoutEnd, rows);
 }
 
 // A single-hand table plays one hand a game; the others a hand per seat and wind round.
 int TableEngine::handsInGame() const
 {
-    return m_config.gameType == 0 ? 1 : windRounds() * activeSeats();
+    return m_config.gameType == 0 ? 1 : m_config.windRounds * activeSeats();
 }
 
 // The game is over: a money table settles it (the best score takes every other

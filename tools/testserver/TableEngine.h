@@ -25,7 +25,8 @@ struct TableConfig
     QString name;
     int ruleset = 0;
     int seats = 4;
-    int gameType = 2; // 0 single hand, 1 tournament, 2 full game, 3 east only
+    int gameType = 2; // 0 single hand, 1 tournament, 2 full game
+    int windRounds = 2; // of a full game: 1 east only, 2 east and south
     int speed = 15000; // milliseconds per move
     int valueKind = 0; // 0 free, 1-5 money
     int bet = 0;
@@ -163,7 +164,6 @@ private:
     void endHand(int winner, int discarder);
     void washout();
     void finishHand(int endKind, const QJsonArray &rows);
-    int windRounds() const;
     int handsInGame() const;
     void endGame();
     void onTimeout();

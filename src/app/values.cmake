@@ -1,5 +1,7 @@
 # Shared value types and helpers (widget-free).
 target_sources(mahjong_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ClientErrors.h
+    ${CMAKE_CURRENT_LIST_DIR}/ClientErrors.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MetaTypes.h
     ${CMAKE_CURRENT_LIST_DIR}/Singleton.h
     ${CMAKE_CURRENT_LIST_DIR}/server_error.h

@@ -1,5 +1,7 @@
 #include "protocol/Connection.h"
 
+#include "app/ClientErrors.h"
+
 #include <QDebug>
 #include <QSslSocket>
 #include <QTcpSocket>
@@ -151,7 +153,7 @@ void Connection::emitCaught(const std::string &what)
     try {
         emit exceptionCaught(what);
     } catch (...) {
-        qCritical() << "an exception handler of the game connection threw:" << what.c_str();
+        qCCritical(clientErrors) << "an exception handler of the game connection threw:" << what.c_str();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/ModelessMsgBox.h"
 
+#include "app/ClientErrors.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -209,9 +211,9 @@ void MsgBoxFinishedHelper::onFinished(int result)
     try {
         callback(result);
     } catch (const std::exception &e) {
-        qCritical() << "message box callback failed:" << e.what();
+        qCCritical(clientErrors) << "message box callback failed:" << e.what();
     } catch (...) {
-        qCritical() << "message box callback failed";
+        qCCritical(clientErrors) << "message box callback failed";
     }
 }
 

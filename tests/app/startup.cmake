@@ -9,7 +9,7 @@ mahjong_add_test(tst_cacertificates
 
 mahjong_add_test(tst_messagehandler
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_messagehandler.cpp
-    LIBS mahjong_core)
+    LIBS mahjong_ui)
 
 mahjong_add_test(tst_commandline
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_commandline.cpp

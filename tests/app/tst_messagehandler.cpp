@@ -1,10 +1,19 @@
+#include "app/ClientErrors.h"
+#include "app/startup/MahjongApplication.h"
 #include "app/startup/MessageHandler.h"
 #include "testmain.h"
+#include "ui/ModelessMsgBox.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <memory>
+#include <stdexcept>
 
 class TestMessageHandler : public QObject
 {
@@ -18,7 +27,7 @@ private slots:
     void levelAndFilterDropMessages();
     void logFileIsRotatedAndWritten();
     void unopenableLogFallsBackToStandardError();
-    void criticalMessagesOnlyGoToTheLog();
+    void onlyTheClientsOwnCriticalMessagesShowABox();
 
 private:
     static QStringList logLines(const QString &path);
@@ -142,33 +151,59 @@ void TestMessageHandler::unopenableLogFallsBackToStandardError()
     m_previous = nullptr;
 }
 
-void TestMessageHandler::criticalMessagesOnlyGoToTheLog()
+void TestMessageHandler::onlyTheClientsOwnCriticalMessagesShowABox()
 {
-    // A library that cannot reach its service repeats its critical message: every one
-    // is logged, none opens a box, from the GUI thread or another.
+    // A library that cannot reach its service repeats its critical message: every one is
+    // logged, none opens a box, from the GUI thread or another. The client's own critical
+    // messages (a message box's callback that failed, a chat write that failed on a worker)
+    // each open an error box over the main window from the event loop, with their text as
+    // it is.
     QTemporaryDir dir;
     QVERIFY(MessageHandler::openLog(dir.path()));
-    QStringList alerts;
-    MessageHandler::setAlert([&alerts](QtMsgType, const QString &text) { alerts << text; });
+    QMainWindow window;
+    window.resize(800, 600);
+    window.show();
+    MahjongApplication::installLogAlerts();
     m_previous = MessageHandler::install();
 
     qWarning("a warning");
-    std::unique_ptr<QThread> worker(QThread::create([] { qCritical("from a worker"); }));
+    std::unique_ptr<QThread> worker(QThread::create([] {
+        qCritical("from a worker");
+        qCCritical(clientErrors) << "write failed with message: <b>closed</b>";
+    }));
     worker->start();
     worker->wait();
     for (int i = 0; i < 3; ++i)
         qCritical("PulseAudioService: pa_context_connect() failed");
-    QCoreApplication::processEvents();
-    QTest::qWait(10);
+    const QLoggingCategory multimedia("qt.multimedia.ffmpeg");
+    qCCritical(multimedia) << "no decoder";
+    ModelessMsgBox::MsgBox *question = ModelessMsgBox::question(&window, QStringLiteral("Q"), QStringLiteral("Sure?"));
+    ModelessMsgBox::connectFinished(question, [](int) { throw std::runtime_error("boom"); });
+    question->buttonBox()->button(QDialogButtonBox::Yes)->click();
+
+    const auto errors = [&window] {
+        QStringList texts;
+        for (const QLabel *label : window.findChildren<QLabel *>(QStringLiteral("messageText"))) {
+            if (label->isVisible() && label->textFormat() == Qt::PlainText)
+                texts << label->text();
+        }
+        texts.sort();
+        return texts;
+    };
+    QTRY_COMPARE(errors(), (QStringList{QStringLiteral("message box callback failed: boom"),
+                                        QStringLiteral("write failed with message: <b>closed</b>")}));
+    QVERIFY(window.grab().save(qEnvironmentVariable("MAHJONG_BINARY_DIR") + QStringLiteral("/client-error-boxes.png")));
 
     qInstallMessageHandler(m_previous);
     m_previous = nullptr;
     MessageHandler::setAlert({});
-    QCOMPARE(alerts, QStringList());
     const QStringList lines = logLines(dir.filePath(QStringLiteral("mahjong.log")));
-    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.size(), 8);
     QVERIFY(lines.at(1).endsWith(QLatin1String(" [CRIT ] from a worker")));
-    QVERIFY(lines.at(4).endsWith(QLatin1String(" [CRIT ] PulseAudioService: pa_context_connect() failed")));
+    QVERIFY(lines.at(2).endsWith(QLatin1String(" [CRIT ] write failed with message: <b>closed</b>")));
+    QVERIFY(lines.at(5).endsWith(QLatin1String(" [CRIT ] PulseAudioService: pa_context_connect() failed")));
+    QVERIFY(lines.at(6).endsWith(QLatin1String(" [CRIT ] no decoder")));
+    QVERIFY(lines.at(7).endsWith(QLatin1String(" [CRIT ] message box callback failed: boom")));
 }
 
 MAHJONG_TEST_MAIN(TestMessageHandler)

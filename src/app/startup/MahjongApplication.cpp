@@ -5,10 +5,12 @@
 #include "app/Utils.h"
 #include "connection/ConnectionManager.h"
 #include "ui/DebugDialog.h"
+#include "ui/ModelessMsgBox.h"
 
 #include <QDebug>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 
@@ -24,10 +26,18 @@ QString readStyleSheet(const QString &name)
     return QString::fromUtf8(file.readAll());
 }
 
-// The box of a fatal message, before the process aborts.
-void showAlert(QtMsgType, const QString &text)
+// The box of a client error, which leaves the windows as they are, or of a fatal
+// message, before the process aborts.
+void showAlert(QtMsgType type, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("MahjongApplication", "Error"),
+    const QString title = QCoreApplication::translate("MahjongApplication", "Error");
+    if (type != QtFatalMsg) {
+        ModelessMsgBox::MsgBox *box = ModelessMsgBox::critical(Utils::findMainWindow(), title, text);
+        for (QLabel *label : box->findChildren<QLabel *>())
+            label->setTextFormat(Qt::PlainText);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, title,
                     QCoreApplication::translate(
                         "MahjongApplication",
                         "The program has to end because of an error:\n%1\n\nPlease send the log "

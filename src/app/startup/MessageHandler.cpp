@@ -1,5 +1,7 @@
 #include "app/startup/MessageHandler.h"
 
+#include "app/ClientErrors.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -55,7 +57,7 @@ bool passes(const LogState &logState, QtMsgType type, const QString &text)
     return filter.pattern().isEmpty() || !filter.isValid() || filter.match(text).hasMatch();
 }
 
-// Whether the box is open now; a fatal message raised meanwhile opens no second one.
+// Whether a box is opening now; a message raised meanwhile opens no second one.
 bool inAlert = false;
 
 void runAlert(const MessageHandler::Alert &alert, QtMsgType type, const QString &text)
@@ -65,6 +67,13 @@ void runAlert(const MessageHandler::Alert &alert, QtMsgType type, const QString 
     inAlert = true;
     alert(type, text);
     inAlert = false;
+}
+
+// A critical message of the client's own, by its category; the libraries log under theirs.
+bool isClientError(QtMsgType type, const QMessageLogContext &context)
+{
+    return type == QtCriticalMsg && context.category
+           && qstrcmp(context.category, clientErrors().categoryName()) == 0;
 }
 
 } // namespace
@@ -159,7 +168,7 @@ QtMessageHandler MessageHandler::install()
     return qInstallMessageHandler(&MessageHandler::handle);
 }
 
-void MessageHandler::handle(QtMsgType type, const QMessageLogContext &, const QString &text)
+void MessageHandler::handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     Alert alert;
     {
@@ -176,9 +185,14 @@ void MessageHandler::handle(QtMsgType type, const QMessageLogContext &, const QS
         alert = state().alert;
     }
 
-    // The box belongs to the GUI thread.
-    if (type == QtFatalMsg) {
-        QCoreApplication *app = QCoreApplication::instance();
+    // The boxes belong to the GUI thread. The box of a client error opens from the
+    // event loop, not inside the handler: while a handler runs, Qt sends every other
+    // message past it, and those would miss the log file.
+    QCoreApplication *app = QCoreApplication::instance();
+    if (isClientError(type, context) && alert && app) {
+        QMetaObject::invokeMethod(app, [alert, text] { runAlert(alert, QtCriticalMsg, text); },
+                                  Qt::QueuedConnection);
+    } else if (type == QtFatalMsg) {
         if (alert && app && QThread::currentThread() == app->thread())
             runAlert(alert, type, text);
         std::abort();

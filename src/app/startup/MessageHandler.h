@@ -12,9 +12,10 @@
 // warnings whose text begins with " [INFO ] "; they get no second tag.
 namespace MessageHandler {
 
-// The error box of a fatal message, called at once on the GUI thread before the
-// process aborts. Other messages, of the client or of the libraries, only go to the
-// log: the client shows its own errors itself.
+// The error boxes, called on the GUI thread: for a critical message of the client's
+// own (category clientErrors) from the event loop after the line has been written,
+// for a fatal one at once (from the GUI thread only) before the process aborts. The
+// critical messages of the libraries only go to the log.
 using Alert = std::function<void(QtMsgType type, const QString &text)>;
 
 // The formatted line, without the line break.

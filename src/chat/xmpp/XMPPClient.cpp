@@ -1,5 +1,6 @@
 #include "chat/xmpp/XMPPClient.h"
 
+#include "app/ClientErrors.h"
 #include "chat/xmpp/ClientRoster.h"
 #include "chat/xmpp/ClientSearch.h"
 #include "chat/xmpp/ClientVCard.h"
@@ -107,7 +108,8 @@ void XMPPClient::send(const StreamElement &element)
     try {
         m_writer->write(element);
     } catch (const std::runtime_error &e) {
-        qCritical().noquote() << QStringLiteral("write failed with message: %1").arg(QString::fromLocal8Bit(e.what()));
+        qCCritical(clientErrors).noquote()
+            << QStringLiteral("write failed with message: %1").arg(QString::fromLocal8Bit(e.what()));
         emit xmppError(FatalError, QString::fromLocal8Bit(e.what()));
         endStream();
         return;

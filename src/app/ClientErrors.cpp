@@ -1,0 +1,3 @@
+#include "app/ClientErrors.h"
+
+Q_LOGGING_CATEGORY(clientErrors, "mahjong.errors")

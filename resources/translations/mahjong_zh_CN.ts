@@ -2323,6 +2323,10 @@ Please update the client to go on playing.</source>
         <source>Wind round %L1 of %L2</source>
         <translation>第 %L1/%L2 圈</translation>
     </message>
+    <message>
+        <source>Wind round %L1</source>
+        <translation>第 %L1 圈</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

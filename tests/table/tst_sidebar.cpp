@@ -15,9 +15,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QTranslator>
+
+#include <limits>
 
 namespace {
 
@@ -205,6 +208,13 @@ void TestSideBar::tableTexts()
     QVERIFY(!shown(bar, "handId"));
     bar.setWindRound(2);
     QCOMPARE(text(bar, "tableWindRound"), QStringLiteral("Wind round 2 of 4"));
+    // Wind rounds skipped as out of range leave the total unknown, and none is shown.
+    auto unknownRounds = model(table(11, 5, 2, 4), 2);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("WIND_ROUNDS")));
+    unknownRounds->onTableInfo(4, {{TableInfo::WIND_ROUNDS, QVariant(std::numeric_limits<int>::max())}});
+    bar.setTableInfoFromModel(unknownRounds.get());
+    bar.setWindRound(1);
+    QCOMPARE(text(bar, "tableWindRound"), QStringLiteral("Wind round 1"));
 
     // East only, two players, the reference player not East.
     TableInfo eastOnly = table(9, 3, 2, 4);

@@ -17,6 +17,7 @@
 
 #include <QDebug>
 #include <QEvent>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -474,8 +475,12 @@ void SideBar::updateWindRoundText()
         }
         m_ui->tableWindRound->show();
     } else if (m_tableInfo.storedGameType() == TableInfo::FULL_GAME && m_windRound >= 1) {
-        m_ui->tableWindRound->setText(
-            tr("Wind round %L1 of %L2").arg(m_windRound).arg(m_tableInfo.windRounds()));
+        // A table whose wind rounds were never known gives no total.
+        const QLocale locale;
+        const int rounds = m_tableInfo.windRounds();
+        const QString round = locale.toString(m_windRound);
+        m_ui->tableWindRound->setText(rounds >= 1 ? tr("Wind round %L1 of %L2").arg(round, locale.toString(rounds))
+                                                  : tr("Wind round %L1").arg(round));
         m_ui->tableWindRound->show();
     } else {
         m_ui->tableWindRound->hide();

@@ -341,9 +341,9 @@ void GameModel::setWallState(qint32 liveTiles, qint32 deadWallTiles, qint32 dead
     emit wallStateChanged();
 }
 
-bool GameModel::canDraw(const PlayerData &player, int held, int drawn) const
+bool GameModel::canDraw(const PlayerData &player, qint64 held, qint64 drawn) const
 {
-    if (held + drawn <= PlayerData::MaxConcealedTiles)
+    if (drawn >= 0 && held + drawn <= PlayerData::MaxConcealedTiles)
         return true;
     qWarning() << "table" << m_tableId << "refused a draw of" << drawn << "tiles for player" << player.id()
                << "who holds" << held << "concealed";
@@ -363,14 +363,14 @@ bool GameModel::canDeclare(const PlayerData &player, bool bonus, int declared) c
     return false;
 }
 
-void GameModel::changeHiddenTiles(PlayerData &player, int change)
+void GameModel::changeHiddenTiles(PlayerData &player, qint64 change)
 {
-    const int count = player.hiddenTileCount() + change;
-    const int kept = std::clamp(count, 0, PlayerData::MaxConcealedTiles);
+    const qint64 count = player.hiddenTileCount() + change;
+    const qint64 kept = std::clamp<qint64>(count, 0, PlayerData::MaxConcealedTiles);
     if (kept != count)
         qWarning() << "table" << m_tableId << "player" << player.id() << "would hold" << count
                    << "concealed tiles, kept at" << kept;
-    player.setHiddenTileCount(kept);
+    player.setHiddenTileCount(static_cast<qint32>(kept));
 }
 
 void GameModel::clampWallCounts()
@@ -575,7 +575,7 @@ void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
 void GameModel::onTilesFromWall(const tile_vector &tiles, bool replacement)
 {
     PlayerData &own = playerRecord(m_ownPlayerId);
-    if (!canDraw(own, static_cast<int>(own.hand().size()), static_cast<int>(tiles.size())))
+    if (!canDraw(own, qint64(own.hand().size()), qint64(tiles.size())))
         return;
     own.addTilesFromWall(tiles);
     m_turnPlayerId = m_ownPlayerId;
@@ -593,7 +593,7 @@ void GameModel::onDeclareBonus(qint32 playerId, const tile_vector &tiles)
     if (handKnown(playerId))
         p.setHand(withoutTiles(p.hand(), tiles));
     else
-        changeHiddenTiles(p, -static_cast<int>(tiles.size()));
+        changeHiddenTiles(p, -qint64(tiles.size()));
     for (tile t : tiles)
         p.declareMeld(meld_tuple(BONUS, 0, t, -1, meld_tuple::NoOffset));
     emit bonusDeclared(playerId, tiles);

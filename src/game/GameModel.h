@@ -190,13 +190,14 @@ private:
     void setWallState(qint32 liveTiles, qint32 deadWallTiles, qint32 deadWallPosition,
                       qint32 deadWallTilesDealt, const tile_vector &dora);
     void clampWallCounts();
-    // Whether a hand holding that many concealed tiles may draw more; a refusal is logged.
-    bool canDraw(const PlayerData &player, int held, int drawn) const;
+    // Whether a hand holding that many concealed tiles may draw that many more; a
+    // negative draw is refused too, and a refusal is logged.
+    bool canDraw(const PlayerData &player, qint64 held, qint64 drawn) const;
     // Whether a player may declare that many more melds, or bonus tiles, than declared so
     // far; a refusal is logged.
     bool canDeclare(const PlayerData &player, bool bonus, int declared) const;
     // Another player's concealed tiles change; they stay within what a hand holds.
-    void changeHiddenTiles(PlayerData &player, int change);
+    void changeHiddenTiles(PlayerData &player, qint64 change);
     void takeTableState(const TableState &state);
     void forgetLastDiscarder(qint32 id);
 

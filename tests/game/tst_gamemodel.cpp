@@ -6,6 +6,8 @@
 
 #include <QSignalSpy>
 
+#include <limits>
+
 namespace {
 
 constexpr qint32 tableId = 77;
@@ -532,6 +534,11 @@ void TestGameModel::wallFromServerIsKeptInside()
     const int live = model.liveTiles();
     model.onHiddenTilesFromWall(11, 13, false);
     model.onHiddenTilesFromWall(11, 2, false);
+    // Nor does a count that would wrap the sum, or a negative one.
+    QSignalSpy hiddenDraws(&model, &GameModel::hiddenTilesFromWall);
+    model.onHiddenTilesFromWall(11, std::numeric_limits<qint32>::max(), false);
+    model.onHiddenTilesFromWall(11, -3, true);
+    QCOMPARE(hiddenDraws.size(), 0);
     QCOMPARE(model.player(11).hiddenTileCount(), 13);
     QCOMPARE(model.liveTiles(), live - 13);
     for (int draw = 0; draw < 170; ++draw) {

@@ -54,6 +54,56 @@ void PlayerData::resetForNewHand()
     m_pendingTiles.clear();
 }
 
+MeldTally::MeldTally(const meld_tuple_vector &melds)
+{
+    for (const meld_tuple &m : melds)
+        add(m.kind);
+}
+
+void MeldTally::add(int kind, std::size_t count)
+{
+    switch (kind) {
+    case CHOW:
+    case PONG:
+    case PONG_TO_KONG:
+    case KONG:
+        m_sets += count;
+        break;
+    case PAIR:
+        m_pairs += count;
+        break;
+    case MAHJONG:
+        m_single += count;
+        break;
+    case RIICHI:
+        m_riichi += count;
+        break;
+    case BONUS:
+        m_bonus += count;
+        break;
+    default:
+        break;
+    }
+}
+
+std::string MeldTally::excess() const
+{
+    constexpr std::size_t handTiles = PlayerData::MaxConcealedTiles;
+    if (m_bonus > std::size_t(PlayerData::MaxBonusTiles))
+        return std::to_string(m_bonus) + " bonus tiles";
+    if (m_riichi > 1)
+        return std::to_string(m_riichi) + " riichi markers";
+    if (m_single > handTiles)
+        return std::to_string(m_single) + " single tiles";
+    if (m_sets > std::size_t(PlayerData::MaxSets))
+        return std::to_string(m_sets) + " sets";
+    if (3 * m_sets + 2 * m_pairs > handTiles) {
+        const std::string pairs = std::to_string(m_pairs) + " pairs";
+        return m_sets == 0 ? pairs : std::to_string(m_sets) + " sets and " + pairs;
+    }
+    return {};
+}
+
 std::ostream &operator<<(std::ostream &out, const PlayerData &player)
 {
     return out << "PlayerData { id:" << player.id() << " name:\"" << player.name().toStdString()

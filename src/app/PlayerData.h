@@ -10,8 +10,10 @@
 #include <QMetaType>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <string>
 #include <vector>
 
 // One player at a table as every client sees it: declared melds (bonus tiles are
@@ -22,9 +24,8 @@ public:
     // The most tiles a hand holds concealed: thirteen and the one drawn.
     static constexpr int MaxConcealedTiles = 14;
     // A hand is four sets and a pair, and each set may be a kong of four tiles.
-    static constexpr int MaxKongs = 4;
-    // Declared melds besides the bonus tiles: the four sets and the pair.
-    static constexpr int MaxMelds = 5;
+    static constexpr int MaxSets = 4;
+    static constexpr int MaxKongs = MaxSets;
     // The four flowers and the four seasons.
     static constexpr int MaxBonusTiles = 8;
     // No pond holds more tiles than the wall.
@@ -95,6 +96,31 @@ private:
     bool m_active = true;
     bool m_furiten = false;
     bool m_readyAnnounced = false;
+};
+
+// The declared melds of one hand counted by kind, against what a real hand shows: at
+// most four sets (chows, pongs and kongs, a kong counting as a set) and, with pairs, no
+// more than the fourteen tiles of a hand (four sets and a pair, or seven pairs); tiles
+// laid out alone as MAHJONG melds (thirteen orphans) up to a hand; one riichi marker;
+// the eight bonus tiles.
+class MeldTally
+{
+public:
+    MeldTally() = default;
+    explicit MeldTally(const meld_tuple_vector &melds);
+
+    // Counts melds of a kind (a single meld bit); other values are not counted.
+    void add(int kind, std::size_t count = 1);
+    // What goes beyond a hand ("5 sets", "4 sets and 2 pairs", "9 bonus tiles"), empty
+    // when the melds fit.
+    std::string excess() const;
+
+private:
+    std::size_t m_sets = 0;
+    std::size_t m_pairs = 0;
+    std::size_t m_single = 0;
+    std::size_t m_riichi = 0;
+    std::size_t m_bonus = 0;
 };
 
 // PlayerData { id:7 name:"x" wind:0 }

@@ -350,16 +350,15 @@ bool GameModel::canDraw(const PlayerData &player, qint64 held, qint64 drawn) con
     return false;
 }
 
-bool GameModel::canDeclare(const PlayerData &player, bool bonus, int declared) const
+bool GameModel::canDeclare(const PlayerData &player, meld kind, std::size_t count) const
 {
-    const meld_tuple_vector &melds = player.melds();
-    const int held = static_cast<int>(std::count_if(melds.begin(), melds.end(), [bonus](const meld_tuple &m) {
-        return (m.kind == BONUS) == bonus;
-    }));
-    if (held + declared <= (bonus ? PlayerData::MaxBonusTiles : PlayerData::MaxMelds))
+    MeldTally tally(player.melds());
+    tally.add(kind, count);
+    const std::string excess = tally.excess();
+    if (excess.empty())
         return true;
-    qWarning() << "table" << m_tableId << "refused" << declared << (bonus ? "bonus tiles" : "melds") << "for player"
-               << player.id() << "who has declared" << held;
+    qWarning().noquote() << "table" << m_tableId << "refused" << count << meldName(kind) << "for player"
+                         << player.id() << "who would show" << QString::fromStdString(excess);
     return false;
 }
 
@@ -535,7 +534,7 @@ void GameModel::onHiddenTilesFromWall(qint32 playerId, qint32 count, bool replac
 void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
 {
     PlayerData &p = playerRecord(playerId);
-    if (m.kind != PONG_TO_KONG && !canDeclare(p, false, 1))
+    if (m.kind != PONG_TO_KONG && !canDeclare(p, m.kind, 1))
         return;
     const bool known = handKnown(playerId);
     const tile_vector hand = known ? withoutTiles(p.hand(), meldTilesFromHand(m)) : tile_vector();
@@ -588,7 +587,7 @@ void GameModel::onTilesFromWall(const tile_vector &tiles, bool replacement)
 void GameModel::onDeclareBonus(qint32 playerId, const tile_vector &tiles)
 {
     PlayerData &p = playerRecord(playerId);
-    if (!canDeclare(p, true, static_cast<int>(tiles.size())))
+    if (!canDeclare(p, BONUS, tiles.size()))
         return;
     if (handKnown(playerId))
         p.setHand(withoutTiles(p.hand(), tiles));

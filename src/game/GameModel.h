@@ -193,9 +193,9 @@ private:
     // Whether a hand holding that many concealed tiles may draw that many more; a
     // negative draw is refused too, and a refusal is logged.
     bool canDraw(const PlayerData &player, qint64 held, qint64 drawn) const;
-    // Whether a player may declare that many more melds, or bonus tiles, than declared so
-    // far; a refusal is logged.
-    bool canDeclare(const PlayerData &player, bool bonus, int declared) const;
+    // Whether the player's melds with that many more of a kind still fit a hand
+    // (MeldTally); a refusal is logged.
+    bool canDeclare(const PlayerData &player, meld kind, std::size_t count) const;
     // Another player's concealed tiles change; they stay within what a hand holds.
     void changeHiddenTiles(PlayerData &player, qint64 change);
     void takeTableState(const TableState &state);

@@ -6,7 +6,6 @@
 #include <QVariantList>
 #include <QtDebug>
 
-#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -119,10 +118,11 @@ const tile_vector &toBonusTiles(const tile_vector &tiles)
 PlayerData toPlayerData(const player_rec_t &record)
 {
     const std::string of = " of player " + std::to_string(record.id);
-    const auto bonus = std::size_t(std::count_if(record.melds.begin(), record.melds.end(),
-                                                 [](const meld_rec_t &m) { return m.kind == BONUS; }));
-    checkCount(bonus, PlayerData::MaxBonusTiles, "bonus tiles" + of);
-    checkCount(record.melds.size() - bonus, PlayerData::MaxMelds, "melds" + of);
+    MeldTally tally;
+    for (const meld_rec_t &m : record.melds)
+        tally.add(m.kind);
+    if (const std::string excess = tally.excess(); !excess.empty())
+        throw limit_error(excess + of);
     checkCount(record.discards.size(), PlayerData::MaxDiscards, "discards" + of);
     PlayerData player(record.id, record.name);
     player.setWind(toWind(record.wind));

@@ -41,8 +41,8 @@ const tile_vector &toHandTiles(const tile_vector &tiles);
 // Bonus tiles declared at once: at most PlayerData::MaxBonusTiles; throws limit_error otherwise.
 const tile_vector &toBonusTiles(const tile_vector &tiles);
 // The wind must be 0-3; a riichi index outside the discards is logged and ignored; the
-// concealed count and the hand are bounded as above, the melds, bonus tiles and discards
-// by PlayerData's limits (limit_error).
+// concealed count and the hand are bounded as above, the melds by what a hand shows
+// (MeldTally) and the discards by PlayerData's limit (limit_error).
 PlayerData toPlayerData(const player_rec_t &record);
 // The players of one table: at most TableCapacity::MaxSeats (limit_error).
 std::vector<PlayerData> toPlayerData(const std::vector<player_rec_t> &records);

@@ -561,19 +561,24 @@ void TestGameModel::wallFromServerIsKeptInside()
     QCOMPARE(discarded.size(), 0);
     QCOMPARE(model.player(11).discards().size(), size_t(PlayerData::MaxDiscards));
     QCOMPARE(model.player(11).hiddenTileCount(), 14);
-    // More melds than the hand holds tiles for leave it empty; no player declares more
-    // melds or bonus tiles than a hand has, nor are there more dora indicators than kongs.
+    // More melds than the hand holds tiles for leave it empty. A player shows what a real
+    // hand shows and no more: four kongs with a riichi marker and the winning pair, seven
+    // pairs, eight bonus tiles; no fifth set, second marker, eighth pair or ninth bonus
+    // tile; nor are there more dora indicators than kongs.
     for (int kong = 0; kong < 4; ++kong)
         model.onMeldDeclared(11, meld_tuple(KONG, 2, tile(5 + kong), -1, 0));
     QCOMPARE(model.player(11).hiddenTileCount(), 0);
     QSignalSpy declared(&model, &GameModel::meldDeclared);
-    for (int pong = 0; pong < 3; ++pong)
-        model.onMeldDeclared(11, meld_tuple(PONG, 0, tile(20 + pong), -1, 0));
-    QCOMPARE(declared.size(), 1);
+    for (const meld kind : {RIICHI, PAIR, PONG, RIICHI, CHOW})
+        model.onMeldDeclared(11, meld_tuple(kind, 0, tile(20), -1, 0));
+    QCOMPARE(declared.size(), 2);
+    for (int pair = 0; pair < 8; ++pair)
+        model.onMeldDeclared(12, meld_tuple(PAIR, 0, tile(pair * 4), -1, 0));
+    QCOMPARE(declared.size(), 2 + 7);
     model.onDeclareBonus(11, {tile(34), tile(35), tile(36), tile(37), tile(38)});
     model.onDeclareBonus(11, {tile(39), tile(40), tile(41), tile(34)});
     model.onDeclareBonus(11, {tile(39), tile(40), tile(41)});
-    QCOMPARE(model.player(11).melds().size(), size_t(PlayerData::MaxMelds + PlayerData::MaxBonusTiles));
+    QCOMPARE(model.player(11).melds().size(), size_t(4 + 2 + PlayerData::MaxBonusTiles));
     for (int kong = 0; kong < 7; ++kong)
         model.onKanDora(tile(kong));
     QCOMPARE(model.doraTiles().size(), size_t(WallState::MaxDoraIndicators));

@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -120,9 +121,65 @@ DeclaredSummary summary(const DeclaredView *view, const PlayerData &player)
     return s;
 }
 
+// The client as the main window builds it, logged in to the test game server as alice
+// with the lobby folder "101/<folder>" subscribed; join() opens a table's window.
+struct ScriptedClient
+{
+    ConnectionManager connection{false};
+    TableModel tables{&connection, nullptr};
+    GameController controller{&connection, TableWindowServices(), nullptr};
+    GameWindow *window = nullptr;
+
+    bool login(TestServer &server, const QString &folder)
+    {
+        QSignalSpy versionChecked(&connection, &ConnectionManager::versionCheckComplete);
+        connection.connectTo(QStringLiteral("127.0.0.1"), server.gamePort());
+        if (!versionChecked.wait(5000))
+            return false;
+        QSignalSpy loggedIn(&connection, &ConnectionManager::loginSuccess);
+        connection.login(QStringLiteral("alice"), QStringLiteral("secret"));
+        if (!loggedIn.wait(5000))
+            return false;
+        QObject::connect(&connection, qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), &tables,
+                         &TableModel::addOrUpdateTable);
+        controller.setPlayerId(me);
+        controller.setPlayerName(QStringLiteral("alice"));
+        controller.setTableModel(&tables);
+        QObject::connect(&controller, &GameController::tableViewCreated, &controller,
+                         [this](qint32, GameWindow *w) { window = w; });
+        tables.subscribe(QStringLiteral("101/") + folder);
+        return true;
+    }
+
+    bool join(qint32 table)
+    {
+        if (!QTest::qWaitFor([&] { return tables.hasTable(table); }, 5000))
+            return false;
+        connection.join_table(table);
+        if (!QTest::qWaitFor([&] { return window != nullptr; }, 5000))
+            return false;
+        window->resize(1100, 760);
+        window->show();
+        return QTest::qWaitForWindowExposed(window);
+    }
+};
+
+// How many melds of each kind a player's record holds.
+std::map<int, int> meldKinds(const std::vector<PlayerData> &players, qint32 id)
+{
+    std::map<int, int> kinds;
+    for (const PlayerData &player : players) {
+        if (player.id() == id) {
+            for (const meld_tuple &m : player.melds())
+                ++kinds[m.kind];
+        }
+    }
+    return kinds;
+}
+
 } // namespace
 
-// One scripted hand through the real controller and window against the test game server.
+// Scripted hands through the real controller and window against the test game server.
 class TestHandServer : public QObject
 {
     Q_OBJECT
@@ -131,6 +188,7 @@ private slots:
     void initTestCase();
     void playsTheScriptedHand_data();
     void playsTheScriptedHand();
+    void takesRealHandsWhole();
 
 private:
     QTemporaryDir m_artwork;
@@ -156,33 +214,11 @@ void TestHandServer::playsTheScriptedHand()
     LogFile log;
     TestServer server;
     QVERIFY(server.start(TestServer::scenario(QStringLiteral("hand.json")), false));
-    ConnectionManager connection(false);
-    QSignalSpy versionChecked(&connection, &ConnectionManager::versionCheckComplete);
-    connection.connectTo(QStringLiteral("127.0.0.1"), server.gamePort());
-    QVERIFY(versionChecked.wait(5000));
-    QSignalSpy loggedIn(&connection, &ConnectionManager::loginSuccess);
-    connection.login(QStringLiteral("alice"), QStringLiteral("secret"));
-    QVERIFY(loggedIn.wait(5000));
-
-    TableModel tables(&connection, nullptr);
-    QObject::connect(&connection, qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), &tables,
-                     &TableModel::addOrUpdateTable);
-    GameController controller(&connection, TableWindowServices(), nullptr);
-    controller.setPlayerId(me);
-    controller.setPlayerName(QStringLiteral("alice"));
-    controller.setTableModel(&tables);
-    tables.subscribe(QStringLiteral("101/Hand"));
-    QTRY_VERIFY_WITH_TIMEOUT(tables.hasTable(tableId), 5000);
-
-    GameWindow *window = nullptr;
-    QObject::connect(&controller, &GameController::tableViewCreated, &controller,
-                     [&window](qint32, GameWindow *w) { window = w; });
-    connection.join_table(tableId);
-    QTRY_VERIFY_WITH_TIMEOUT(window != nullptr, 5000);
-    window->resize(1100, 760);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    GameModel *model = controller.gameModel(tableId);
+    ScriptedClient client;
+    QVERIFY(client.login(server, QStringLiteral("Hand")));
+    QVERIFY(client.join(tableId));
+    GameWindow *window = client.window;
+    GameModel *model = client.controller.gameModel(tableId);
 
     // The seat offer: Play says ready, and the hand is dealt.
     QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
@@ -258,7 +294,7 @@ void TestHandServer::playsTheScriptedHand()
                                 "game_data_t refused: 5 players at one table",
                                 "game_data_t refused: 6 dora indicators",
                                 "player_joined_t refused: 145 discards of player 2005",
-                                "player_joined_t refused: 6 melds of player 2006",
+                                "player_joined_t refused: 6 sets of player 2006",
                                 "player_joined_t refused: 9 bonus tiles of player 2007",
                                 "declare_bonus_t refused: 9 bonus tiles",
                                 "end_of_round_t refused: 5 score rows",
@@ -291,7 +327,54 @@ void TestHandServer::playsTheScriptedHand()
     QVERIFY(out.contains(QStringLiteral("RECV call_pong_t {\"first_tile\":31,\"player\":1001,\"table\":6001}")));
     for (int t : {28, 27, 24})
         QVERIFY(out.contains(QStringLiteral("RECV discard_tile_t {\"discard\":%1,\"player\":1001,\"table\":6001}").arg(t)));
-    controller.destroyTable(tableId);
+    client.controller.destroyTable(tableId);
+    QTest::qWait(50);
+}
+
+void TestHandServer::takesRealHandsWhole()
+{
+    // Seven pairs, thirteen orphans, four kongs, and a riichi marker beside four concealed
+    // kongs: each winner's melds come through the record checks as the server sent them,
+    // and the last hand stands in the model and whole on the score board.
+    constexpr qint32 table = 6002;
+    LogFile log;
+    TestServer server;
+    QVERIFY(server.start(TestServer::scenario(QStringLiteral("real-hands.json")), false));
+    ScriptedClient client;
+    QVERIFY(client.login(server, QStringLiteral("Hands")));
+    QSignalSpy snapshots(&client.connection, &ConnectionManager::gameData);
+    QSignalSpy ends(&client.connection, &ConnectionManager::handEnd);
+    QVERIFY(client.join(table));
+    QTRY_COMPARE_WITH_TIMEOUT(ends.size(), 3, 5000);
+    QCOMPARE(snapshots.size(), 3);
+    QVERIFY2(!log.text().contains(QLatin1String("refused")), qPrintable(log.text()));
+
+    const auto players = [&snapshots](int hand) { return snapshots.at(hand).at(3).value<std::vector<PlayerData>>(); };
+    QCOMPARE(meldKinds(players(0), 2001), (std::map<int, int>{{PAIR, 7}}));
+    QCOMPARE(meldKinds(players(0), 2002), (std::map<int, int>{{MAHJONG, 12}, {PAIR, 1}}));
+    QCOMPARE(meldKinds(players(1), 2003), (std::map<int, int>{{KONG, 4}, {PAIR, 1}}));
+    QCOMPARE(meldKinds(players(2), me), (std::map<int, int>{{KONG, 4}, {PAIR, 1}, {RIICHI, 1}}));
+    for (int hand = 0; hand < 3; ++hand) {
+        const EndHand end = ends.at(hand).at(1).value<EndHand>();
+        QCOMPARE(end.players.size(), size_t(4));
+    }
+
+    GameModel *model = client.controller.gameModel(table);
+    QCOMPARE(meldKinds({*model->ownPlayer()}, me), (std::map<int, int>{{KONG, 4}, {PAIR, 1}, {RIICHI, 1}}));
+    const ScoreBoard *board = client.window->scoreBoard();
+    QTRY_VERIFY_WITH_TIMEOUT(board->isVisible(), 5000);
+    QCOMPARE(board->columnPlayerIds().front(), me);
+    const auto tiles = [](const ScoreBoard::TileScene &scene) {
+        size_t count = 0;
+        for (const MeldView *group : scene.view.melds())
+            count += group->tiles().size();
+        return count;
+    };
+    QCOMPARE(tiles(board->handScene(0)), size_t(4 * 4 + 2));
+    QCOMPARE(tiles(board->doraScene()), size_t(WallState::MaxDoraIndicators));
+    QCOMPARE(tiles(board->uraDoraScene()), size_t(WallState::MaxDoraIndicators));
+    QVERIFY(client.window->grab().save(QStringLiteral("%1/hand-four-concealed-kongs.png").arg(TestServer::binaryDir())));
+    client.controller.destroyTable(table);
     QTest::qWait(50);
 }
 

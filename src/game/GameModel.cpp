@@ -772,12 +772,18 @@ void GameModel::onGameData(qint64 handId, server_game_state::enum_t state,
     // player who rejoins a hand in play seated, not watching.
     if (m_justJoined) {
         m_justJoined = false;
-        if (serverState == 0)
+        if (serverState == 0) {
             setPlayerState(isOwnSeatAnnounced() ? WAITING : SEAT_OFFERED);
-        else if (isHandInPlayState(serverState))
-            setPlayerState(PLAYING);
-        else if (isHandOverState(serverState))
-            setPlayerState(SCORING);
+        } else if (isHandInPlayState(serverState) || isHandOverState(serverState)) {
+            // Back in a hand, the seat is the player's whatever the game type announces:
+            // the hand's end and the ready question then find the player seated.
+            PlayerData &own = playerRecord(m_ownPlayerId);
+            if (!own.readyAnnounced()) {
+                own.setReadyAnnounced(true);
+                emit playerSeated(m_ownPlayerId, m_tableId, true);
+            }
+            setPlayerState(isHandInPlayState(serverState) ? PLAYING : SCORING);
+        }
     }
 
     if (serverState == 0)

@@ -189,6 +189,7 @@ private slots:
     void playsTheScriptedHand_data();
     void playsTheScriptedHand();
     void takesRealHandsWhole();
+    void aSeatTakenBackIsAskedForTheNextHand();
 
 private:
     QTemporaryDir m_artwork;
@@ -374,6 +375,38 @@ void TestHandServer::takesRealHandsWhole()
     QCOMPARE(tiles(board->doraScene()), size_t(WallState::MaxDoraIndicators));
     QCOMPARE(tiles(board->uraDoraScene()), size_t(WallState::MaxDoraIndicators));
     QVERIFY(client.window->grab().save(QStringLiteral("%1/hand-four-concealed-kongs.png").arg(TestServer::binaryDir())));
+    client.controller.destroyTable(table);
+    QTest::qWait(50);
+}
+
+void TestHandServer::aSeatTakenBackIsAskedForTheNextHand()
+{
+    // A table whose game type the lobby does not give announces no seat from a snapshot:
+    // the player who takes the seat back during a hand is seated all the same, so that
+    // when the hand ends the score board asks for the next hand with its countdown, and
+    // the answer is taken.
+    constexpr qint32 table = 6003;
+    TestServer server;
+    QVERIFY(server.start(TestServer::scenario(QStringLiteral("seat-taken-back.json")), false));
+    ScriptedClient client;
+    QVERIFY(client.login(server, QStringLiteral("Back")));
+    QVERIFY(client.join(table));
+    GameModel *model = client.controller.gameModel(table);
+    QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_OVER), 5000);
+    QVERIFY(model->isOwnSeatAnnounced());
+    QTRY_COMPARE_WITH_TIMEOUT(model->playerState(), GameModel::SCORING, 5000);
+    ScoreBoard *board = client.window->scoreBoard();
+    QTRY_VERIFY_WITH_TIMEOUT(board->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(board->findChild<QWidget *>(QStringLiteral("nextRoundTimer"))->isVisible(), 5000);
+    QVERIFY(client.window->grab().save(QStringLiteral("%1/hand-seat-taken-back.png").arg(TestServer::binaryDir())));
+
+    QPushButton *ready = shownButton(board, QStringLiteral("readyPushButton"));
+    QVERIFY(ready);
+    ready->click();
+    QVERIFY(server.waitForOutput(QStringLiteral("RECV ready_t")));
+    QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 5000);
+    QCOMPARE(model->playerState(), GameModel::PLAYING);
+    QVERIFY(!board->isVisible());
     client.controller.destroyTable(table);
     QTest::qWait(50);
 }

@@ -12,7 +12,8 @@
 
 namespace {
 
-// Spaces the buttons: each asks for 30 pixels beyond its own minimum width.
+// Spaces the buttons: each asks for 30 pixels beyond its own minimum width, which is
+// never less than its text needs in the current language.
 class CustomDialogButtonBox : public QDialogButtonBox
 {
 public:
@@ -24,8 +25,9 @@ public:
         int height = 0;
         const auto allButtons = buttons();
         for (const QAbstractButton *button : allButtons) {
-            width += button->minimumSize().width() + 30;
-            height = std::max(height, button->minimumSize().height());
+            const QSize least = button->minimumSize().expandedTo(button->minimumSizeHint());
+            width += least.width() + 30;
+            height = std::max(height, least.height());
         }
         return QSize(width - 10, height);
     }

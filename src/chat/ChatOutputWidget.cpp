@@ -282,6 +282,14 @@ void ChatOutputWidget::registerManagerIcon()
     document()->addResource(QTextDocument::ImageResource, QUrl(ManagerIconName), QImage(ManagerIconName));
 }
 
+void ChatOutputWidget::changeEvent(QEvent *event)
+{
+    // The manager's mark is a picture in the language of the texts.
+    if (event->type() == QEvent::LanguageChange)
+        repopulateMessages();
+    QTextBrowser::changeEvent(event);
+}
+
 void ChatOutputWidget::onAnchorClicked(const QUrl &url)
 {
     qDebug().noquote() << "Anchor clicked, url: " + url.toString();

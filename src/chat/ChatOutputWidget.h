@@ -71,6 +71,7 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void insertLine(const QDateTime &time, const QString &html);

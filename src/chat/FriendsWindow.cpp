@@ -249,6 +249,9 @@ void FriendsWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
         retranslate();
+        // The details' availability words are written with the friend's data.
+        if (const XMPPRosterModel::Item *item = currentRosterItem())
+            m_ui->friendDetail->setRosterItem(*item);
     }
     QWidget::changeEvent(event);
 }

@@ -60,11 +60,13 @@ struct round_score
 };
 using round_score_vector = std::vector<round_score>;
 
-// One line of an end-of-hand score list: the translated name and its value.
+// One line of an end-of-hand score list: the translated name, its value and the server's
+// code of the name, by which it is named again in another language.
 struct ScoreLine
 {
     QString name;
     qint32 value = 0;
+    qint32 code = -1;
 };
 using ScoreLines = std::vector<ScoreLine>;
 

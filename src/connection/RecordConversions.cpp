@@ -22,12 +22,11 @@ Records convertRows(const std::vector<Row> &rows, Convert convert)
     return records;
 }
 
-ScoreLines toScoreLines(ScoreNames::List list, const std::vector<protocol::score_line_t> &lines,
-                        const std::string &of)
+ScoreLines toScoreLines(const std::vector<protocol::score_line_t> &lines, const std::string &of)
 {
     protocol::checkCount(lines.size(), EndHandPlayer::MaxScoreLines, "score lines" + of);
-    return convertRows<ScoreLines>(lines, [list](const protocol::score_line_t &line) {
-        return ScoreLine{ScoreNames::name(list, line.code), line.value};
+    return convertRows<ScoreLines>(lines, [](const protocol::score_line_t &line) {
+        return ScoreLine{QString(), line.value, line.code};
     });
 }
 
@@ -44,10 +43,11 @@ EndHandPlayer toEndHandPlayer(const protocol::end_hand_player_rec_t &record)
     player.playerId = record.player;
     player.name = record.name;
     player.result = record.result;
-    player.points = toScoreLines(ScoreNames::List::Points, record.points, of);
-    player.doubles = toScoreLines(ScoreNames::List::Doubles, record.doubles, of);
-    player.limits = toScoreLines(ScoreNames::List::Limits, record.limits, of);
-    player.bonuses = toScoreLines(ScoreNames::List::Bonuses, record.bonus, of);
+    player.points = toScoreLines(record.points, of);
+    player.doubles = toScoreLines(record.doubles, of);
+    player.limits = toScoreLines(record.limits, of);
+    player.bonuses = toScoreLines(record.bonus, of);
+    ScoreNames::nameLines(player);
     player.pointsTotal = record.points_total;
     player.doublesTotal = record.doubles_total;
     player.thirdTotal = record.third_total;

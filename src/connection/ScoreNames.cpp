@@ -1,5 +1,7 @@
 #include "connection/ScoreNames.h"
 
+#include "connection/GameRecords.h"
+
 #include <QCoreApplication>
 
 #include <iterator>
@@ -120,4 +122,16 @@ QString ScoreNames::name(List list, qint32 code)
         break;
     }
     return QCoreApplication::translate("Scores", source ? source : unknown);
+}
+
+void ScoreNames::nameLines(EndHandPlayer &player)
+{
+    const std::pair<ScoreLines *, List> lists[] = {{&player.points, List::Points},
+                                                   {&player.doubles, List::Doubles},
+                                                   {&player.limits, List::Limits},
+                                                   {&player.bonuses, List::Bonuses}};
+    for (const auto &[lines, list] : lists) {
+        for (ScoreLine &line : *lines)
+            line.name = name(list, line.code);
+    }
 }

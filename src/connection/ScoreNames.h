@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct EndHandPlayer;
+
 // The names of the score lines of an end-of-hand result, by the codes the server sends,
 // translated in the context "Scores".
 namespace ScoreNames {
@@ -11,5 +13,8 @@ enum class List { Points, Doubles, Limits, Bonuses };
 // The translated name of a code; "UNKNOWN SCORE NAME", "UNKNOWN DOUBLE NAME",
 // "UNKNOWN LIMIT NAME" or "UNKNOWN BONUS NAME" for a code without a name.
 QString name(List list, qint32 code);
+
+// Names every score line of the row by its code, in the current language.
+void nameLines(EndHandPlayer &player);
 
 } // namespace ScoreNames

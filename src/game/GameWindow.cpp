@@ -85,14 +85,13 @@ GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWin
     connect(m_hand, &HandView::tileClicked, &m_scene, &GameGraphicsScene::onTileClick);
     connect(&m_scene, &GameGraphicsScene::clickedOutsideHand, this, &GameWindow::onClickedOutsideHand);
     for (QGraphicsPixmapItem **image : {&m_timeoutImage, &m_furitenImage}) {
-        *image = new QGraphicsPixmapItem(
-            QPixmap(image == &m_timeoutImage ? QStringLiteral("textimages:/timeout.png")
-                                             : QStringLiteral("textimages:/furiten.png")));
+        *image = new QGraphicsPixmapItem;
         (*image)->setZValue(300);
         (*image)->setTransformationMode(Qt::SmoothTransformation);
         (*image)->hide();
         m_scene.addItem(*image);
     }
+    loadTextImages();
     m_prevalent = new PrevalentWindView;
     m_prevalent->hide();
     m_scene.addItem(m_prevalent);
@@ -464,6 +463,13 @@ void GameWindow::showOverTableOnce(QWidget *dialog)
     showOverTable(dialog);
 }
 
+// The timeout and furiten pictures are drawn in the language of the texts.
+void GameWindow::loadTextImages()
+{
+    m_timeoutImage->setPixmap(QPixmap(QStringLiteral("textimages:/timeout.png")));
+    m_furitenImage->setPixmap(QPixmap(QStringLiteral("textimages:/furiten.png")));
+}
+
 void GameWindow::placeImages()
 {
     const double height = currentTileHeight() * 1.2;
@@ -523,7 +529,12 @@ void GameWindow::changeEvent(QEvent *event)
             m_claims[seat]->refresh();
         }
         m_prevalent->retranslate();
+        if (m_city)
+            m_city->retranslate();
+        loadTextImages();
         placeImages();
+        if (m_leaveBox)
+            m_leaveBox->setTexts(tr("Leave Table"), leaveQuestionText());
     }
     QWidget::changeEvent(event);
 }

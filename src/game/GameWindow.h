@@ -13,6 +13,7 @@
 #include "protocol/enums.h"
 #include "table/scene/GameGraphicsScene.h"
 #include "table/scene/TableLayoutHost.h"
+#include "ui/ModelessMsgBox.h"
 
 #include <QAction>
 #include <QColor>
@@ -128,6 +129,7 @@ public:
     WashoutWindow *washoutWindow() const { return m_washout; }
     TimerView *turnTimer() const { return m_turnTimer; }
     TimerView *claimTimer() const { return m_claimTimer; }
+    QGraphicsPixmapItem *timeoutImage() const { return m_timeoutImage; }
     GameTableLayout *tableLayout() const { return m_layout.get(); }
 
     // TableLayoutHost
@@ -278,6 +280,8 @@ private:
     void showOverTable(QWidget *dialog);
     // The same the first time a dialog shows; later it shows raised where it was left.
     void showOverTableOnce(QWidget *dialog);
+    void loadTextImages();
+    QString leaveQuestionText() const;
     void placeImages();
     void clearTable();
     void rebuildFromModel();
@@ -344,7 +348,7 @@ private:
     WashoutWindow *m_washout = nullptr;
     TimerView *m_turnTimer = nullptr;
     TimerView *m_claimTimer = nullptr;
-    QPointer<QWidget> m_leaveBox;
+    QPointer<ModelessMsgBox::MsgBox> m_leaveBox;
     TableInviteDialog *m_inviteDialog = nullptr;
     std::unique_ptr<GameTableLayout> m_layout;
     bool m_compact = false;

@@ -631,11 +631,9 @@ void GameWindow::onLeaveButtonClick()
     m_sideBar->setLeaveEnabled(false);
     m_waiting->setLeaveEnabled(false);
     if (ownSeated() && m_table->gameState() == GameModel::HAND_IN_PLAY) {
-        const QString name =
-            m_services.tableNames ? m_services.tableNames->tableName(m_tableInfo) : QString::number(tableId());
         ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(
-            this, tr("Leave Table"), tr("Are you sure you want to leave table %1?").arg(name),
-            QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
+            this, tr("Leave Table"), leaveQuestionText(), QDialogButtonBox::Yes | QDialogButtonBox::No,
+            QDialogButtonBox::Yes);
         for (QLabel *label : box->findChildren<QLabel *>())
             label->setTextFormat(Qt::PlainText);
         showOverTable(box);
@@ -650,6 +648,13 @@ void GameWindow::onLeaveButtonClick()
         return;
     }
     emit leave(tableId());
+}
+
+QString GameWindow::leaveQuestionText() const
+{
+    // A table the server has not named yet goes by its id.
+    const QString name = m_services.tableNames ? m_services.tableNames->tableName(m_tableInfo) : QString();
+    return tr("Are you sure you want to leave table %1?").arg(name.isEmpty() ? QString::number(tableId()) : name);
 }
 
 void GameWindow::onJoinButtonClick()

@@ -567,6 +567,7 @@ void TableModel::onLobbyStructure(const LobbyStructure &root)
 void TableModel::onTableNamesUpdated()
 {
     retranslateHeaders();
+    emit tableNamesChanged();
 }
 
 void TableModel::retranslateHeaders()

@@ -98,6 +98,8 @@ signals:
     void tableAdded(qint32 id);
     void tableRemoved(qint32 id);
     void lobbyStructure(const LobbyStructure &root);
+    // The localized names arrived or changed; the rows hold them already.
+    void tableNamesChanged();
 
 public slots:
     void addOrUpdateTable(const TableInfo &info);

@@ -72,7 +72,18 @@ void TablePreview::setContentMinimumHeight(int height)
 
 void TablePreview::setTableModel(TableModel *model)
 {
+    if (m_tableModel)
+        disconnect(m_tableModel, nullptr, this, nullptr);
     m_tableModel = model;
+    // A name asked for in a new language arrives after the redraw of the language change.
+    if (model)
+        connect(model, &TableModel::tableNamesChanged, this, &TablePreview::onTableNamesChanged);
+}
+
+void TablePreview::onTableNamesChanged()
+{
+    if (!m_ui->contentContainer->isHidden() && m_tableModel->hasTable(m_tableId))
+        m_ui->tablePreviewHeaderLabel->setText(m_tableModel->tableName(m_tableModel->tableInfo(m_tableId)));
 }
 
 void TablePreview::setConnectionManager(ConnectionManager *connection)

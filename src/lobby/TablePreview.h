@@ -59,6 +59,7 @@ public slots:
     void onSeatedUpdate(qint32 id);
     void onTableSeated(qint32 id, const std::vector<qint32> &players);
     void onTableRemoved(qint32 id);
+    void onTableNamesChanged();
 
 protected:
     void changeEvent(QEvent *event) override;

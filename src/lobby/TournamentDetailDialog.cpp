@@ -339,13 +339,20 @@ void TournamentDetailDialog::onTableAdded(qint32 tableId)
     row.watchButton->setId(tableId);
     connect(row.watchButton.get(), qOverload<qint32>(&UPushButton::clicked), this,
             &TournamentDetailDialog::onTableClicked);
-    const QString name = m_tableModel->tableName(table);
-    row.nameLabel = std::make_shared<QLabel>(name.isEmpty() ? tr("Table(%1)").arg(tableId) : name);
+    row.nameLabel = std::make_shared<QLabel>(tableRowName(tableId));
     row.nameLabel->setTextFormat(Qt::PlainText);
     const int gridRow = m_ui->tableListLayout->rowCount();
     m_ui->tableListLayout->addWidget(row.nameLabel.get(), gridRow, 0, Qt::AlignLeft | Qt::AlignVCenter);
     m_ui->tableListLayout->addWidget(row.watchButton.get(), gridRow, 1, Qt::AlignLeft | Qt::AlignVCenter);
     m_tableRows.emplace(tableId, std::move(row));
+}
+
+QString TournamentDetailDialog::tableRowName(qint32 tableId) const
+{
+    const QString name = m_tableModel && m_tableModel->hasTable(tableId)
+        ? m_tableModel->tableName(m_tableModel->tableInfo(tableId))
+        : QString();
+    return name.isEmpty() ? tr("Table(%1)").arg(tableId) : name;
 }
 
 void TournamentDetailDialog::onTableRemoved(qint32 tableId)
@@ -466,8 +473,10 @@ void TournamentDetailDialog::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(static_cast<QFrame *>(contentWidget()));
         updateView();
-        for (auto &entry : m_tableRows)
-            entry.second.watchButton->setText(tr("Watch"));
+        for (auto &[tableId, row] : m_tableRows) {
+            row.nameLabel->setText(tableRowName(tableId));
+            row.watchButton->setText(tr("Watch"));
+        }
     }
     MahjongDialog::changeEvent(event);
 }

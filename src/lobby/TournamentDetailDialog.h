@@ -90,6 +90,8 @@ private:
     void subscribeTables();
     void releaseTables();
     void dropPendingWatch(qint32 tableId);
+    // The table's localized name, or its id in the table list's manner.
+    QString tableRowName(qint32 tableId) const;
 
     std::map<qint32, TableListRow> m_tableRows;
     TournamentRankingModel *m_rankingModel = nullptr;

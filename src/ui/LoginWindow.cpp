@@ -158,12 +158,19 @@ void LoginWindow::onLoginFailed(std::int32_t code)
 
 void LoginWindow::onConnecting()
 {
-    m_ui->loginButton->setText(tr("Connecting..."));
+    m_connecting = true;
+    applyLoginButtonText();
 }
 
 void LoginWindow::onConnected()
 {
-    m_ui->loginButton->setText(tr("Log in"));
+    m_connecting = false;
+    applyLoginButtonText();
+}
+
+void LoginWindow::applyLoginButtonText()
+{
+    m_ui->loginButton->setText(m_connecting ? tr("Connecting...") : tr("Log in"));
 }
 
 void LoginWindow::onDisconnected()
@@ -239,6 +246,7 @@ void LoginWindow::updateLoginButton()
 void LoginWindow::retranslate()
 {
     m_ui->retranslateUi(this);
+    applyLoginButtonText();
     m_ui->resetPasswordLabel->setText(
         tr("<a style=\"%1\" href=\"https://www.example.com/reset-password\">Reset password</a>")
             .arg(m_urlStyle));

@@ -61,9 +61,11 @@ protected:
 private:
     void updateLoginButton();
     void retranslate();
+    void applyLoginButtonText();
 
     std::unique_ptr<Ui::LoginForm> m_ui;
     bool m_loginAllowed = false;
+    bool m_connecting = false;
     QTimer m_shakeTimer;
     int m_shakeStep = 0;
     TranslationsManager *m_translations = nullptr;

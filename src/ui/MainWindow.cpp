@@ -317,6 +317,7 @@ void MainWindow::changeEvent(QEvent *event)
         m_ui->retranslateUi(this);
         setWindowTitle(applicationTitle());
         retranslatePages();
+        retranslateQuitQuestion();
     }
     QMainWindow::changeEvent(event);
 }

@@ -239,6 +239,7 @@ private:
     void updateNextTournamentText();
     void updateBalanceText();
     void retranslatePages();
+    void retranslateQuitQuestion();
 
     // ---- Lobby tabs and pages ----------------------------------------------------------
     EmbeddedWebPage *createTabPage(const QString &name);

@@ -50,6 +50,12 @@ void MainWindow::on_quitButton_clicked()
     ModelessMsgBox::connectFinished(m_quitBox, this, [this](int result) { onQuitAnswered(result); });
 }
 
+void MainWindow::retranslateQuitQuestion()
+{
+    if (m_quitBox)
+        m_quitBox->setTexts(tr("Quit"), tr("Are you sure you want to quit?"));
+}
+
 void MainWindow::onQuitAnswered(int result)
 {
     if (result == QDialogButtonBox::Yes) {

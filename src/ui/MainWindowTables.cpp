@@ -620,8 +620,8 @@ void MainWindow::onDisplayMiscDialogs()
         row.playerId = ids[i];
         row.name = QString::fromLatin1(names[i]);
         row.result = i == 0 ? EndHandPlayer::Won : EndHandPlayer::NoResult;
-        row.points = {{ScoreNames::name(ScoreNames::List::Points, 6), 4},
-                      {ScoreNames::name(ScoreNames::List::Points, 0), 2}};
+        row.points = {{QString(), 4, 6}, {QString(), 2, 0}};
+        ScoreNames::nameLines(row);
         row.pointsTotal = 6;
         row.handScore = i == 0 ? 48 : 0;
         row.settlement = i == 0 ? 96 : -48;

@@ -71,6 +71,12 @@ MsgBox::MsgBox(int, const QString &title, const QString &text, QWidget *parent)
     setContentWidget(body);
 }
 
+void MsgBox::setTexts(const QString &title, const QString &text)
+{
+    contentWidget()->setWindowTitle(title);
+    findChild<QLabel *>(QStringLiteral("messageText"))->setText(text);
+}
+
 QPushButton *MsgBox::addButton(QDialogButtonBox::StandardButton button)
 {
     return m_buttonBox->addButton(button);

@@ -21,6 +21,8 @@ class MsgBox : public MahjongDialog
 public:
     MsgBox(int kind, const QString &title, const QString &text, QWidget *parent);
 
+    // A new title and text, for an asker that words its box again in a new language.
+    void setTexts(const QString &title, const QString &text);
     QPushButton *addButton(QDialogButtonBox::StandardButton button);
     QDialogButtonBox *buttonBox() const { return m_buttonBox; }
     QPushButton *defaultButton() const { return m_defaultButton; }

@@ -135,6 +135,7 @@ void TableSelector::onTableInfo(const TableInfo &info)
     button->setText(tableName(info.id()));
     if (info.gameType() == tournamentGameType)
         button->setKind(tournamentKind);
+    refreshLayout();
 }
 
 void TableSelector::scrollButtonClicked()
@@ -146,6 +147,7 @@ void TableSelector::scrollButtonClicked()
 void TableSelector::onTableNamesUpdated()
 {
     applyTexts();
+    refreshLayout();
 }
 
 void TableSelector::onTableClicked(int id)
@@ -155,8 +157,11 @@ void TableSelector::onTableClicked(int id)
 
 void TableSelector::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         applyTexts();
+        // The strip takes the width of the buttons' new texts.
+        refreshLayout();
+    }
     QWidget::changeEvent(event);
 }
 

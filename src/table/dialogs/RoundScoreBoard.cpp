@@ -26,6 +26,8 @@ RoundScoreBoard::RoundScoreBoard(QWidget *parent, PlayerDb *players, Localizatio
         connect(players, &PlayerDb::playerNameUpdate, this, &RoundScoreBoard::onPlayerNameUpdate);
         connect(players, &PlayerDb::playerPictureUpdate, this, &RoundScoreBoard::onPlayerPictureUpdate);
     }
+    if (tableNames)
+        connect(tableNames, &LocalizationDb::tableNamesUpdated, this, &RoundScoreBoard::applyTitle);
     layoutRows();
 }
 
@@ -33,18 +35,31 @@ RoundScoreBoard::~RoundScoreBoard() = default;
 
 void RoundScoreBoard::setTournament(const TournamentInfo &info)
 {
-    m_ui->titleLabel->setText(info.name());
-    const QLocale locale;
-    m_ui->roundLabel->setText(tr("Round %L1/%L2").arg(locale.toString(info.currentRound() + 1),
-                                                      locale.toString(info.numberOfRounds())));
+    m_tournament = info;
+    m_table.reset();
+    applyTitle();
 }
 
 void RoundScoreBoard::setTable(const TableInfo &info)
 {
-    const QString name = m_tableNames ? m_tableNames->tableName(info) : QString();
-    // Until the server has named the table, its id stands in.
-    m_ui->titleLabel->setText(name.isEmpty() ? tr("Table(%1)").arg(info.id()) : name);
-    m_ui->roundLabel->setText(tr("Round results"));
+    m_table = info;
+    m_tournament.reset();
+    applyTitle();
+}
+
+void RoundScoreBoard::applyTitle()
+{
+    if (m_tournament) {
+        m_ui->titleLabel->setText(m_tournament->name());
+        const QLocale locale;
+        m_ui->roundLabel->setText(tr("Round %L1/%L2").arg(locale.toString(m_tournament->currentRound() + 1),
+                                                          locale.toString(m_tournament->numberOfRounds())));
+    } else if (m_table) {
+        const QString name = m_tableNames ? m_tableNames->tableName(*m_table) : QString();
+        // Until the server has named the table, its id stands in.
+        m_ui->titleLabel->setText(name.isEmpty() ? tr("Table(%1)").arg(m_table->id()) : name);
+        m_ui->roundLabel->setText(tr("Round results"));
+    }
 }
 
 void RoundScoreBoard::setRoundScores(const TournamentRoundScores &scores)
@@ -161,7 +176,9 @@ void RoundScoreBoard::mouseReleaseEvent(QMouseEvent *)
 
 void RoundScoreBoard::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        applyTitle();
+    }
     QFrame::changeEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TableInfo.h"
+#include "app/TournamentInfo.h"
 #include "connection/GameRecords.h"
 #include "connection/TournamentRecords.h"
 
@@ -9,13 +11,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class LocalizationDb;
 class PlayerDb;
 class RoundScoreWidget;
-class TableInfo;
-class TournamentInfo;
 
 namespace Ui {
 class RoundScoreBoard;
@@ -62,6 +63,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The title and round line of the tournament or table shown, in the current language.
+    void applyTitle();
     void clearRows();
     RoundScoreWidget *addRow(qint32 playerId, int mode, qint32 mahjongPoints, qint64 roundResult);
     void layoutRows();
@@ -73,4 +76,6 @@ private:
     bool m_dragging = false;
     QPoint m_pressPoint;
     LocalizationDb *m_tableNames;
+    std::optional<TournamentInfo> m_tournament;
+    std::optional<TableInfo> m_table;
 };

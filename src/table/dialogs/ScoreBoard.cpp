@@ -7,6 +7,7 @@
 #include "app/TableInfo.h"
 #include "app/TimeSpan.h"
 #include "app/Utils.h"
+#include "connection/ScoreNames.h"
 #include "connection/ServerTime.h"
 #include "game/tiles/TileGraphics.h"
 
@@ -200,40 +201,31 @@ void ScoreBoard::setEndHand(const EndHand &endHand, qint32 ownPlayerId, const Ta
     }
 
     const int rulesetId = tableInfo.ruleset();
+    m_rulesetId = rulesetId;
+    m_endKind = endHand.endKind;
     m_gameType = tableInfo.storedGameType();
     m_gameEnds = endHand.gameEnds;
-    m_buyIn = tableInfo.value().buyInText();
+    m_value = tableInfo.value();
 
     m_columnIds.clear();
     for (const EndHandPlayer &player : rows)
         m_columnIds.push_back(player.playerId);
 
-    QLabel *const exclamations[] = {m_ui->exclamation1, m_ui->exclamation2, m_ui->exclamation3,
-                                    m_ui->exclamation4};
     QLabel *const names[] = {m_ui->name1, m_ui->name2, m_ui->name3, m_ui->name4};
     QTextEdit *const scores[] = {m_ui->score1, m_ui->score2, m_ui->score3, m_ui->score4};
-    QLabel *const totals[] = {m_ui->total1, m_ui->total2, m_ui->total3, m_ui->total4};
 
     const size_t shown = std::min<size_t>(rows.size(), 4);
-    const bool paymentFlag = std::any_of(rows.begin(), rows.begin() + long(shown),
-                                         [](const EndHandPlayer &player) { return player.payment != 0; });
     const bool anyScores = std::any_of(rows.begin(), rows.begin() + long(shown),
                                        [rulesetId](const EndHandPlayer &player) { return hasScores(player, rulesetId); });
     for (size_t i = 0; i < 4; ++i) {
         m_handScenes[i].view.clear();
         if (i < shown) {
             const EndHandPlayer &player = rows[i];
-            exclamations[i]->setPixmap(claimPixmap(rulesetId, player, endHand.endKind));
             for (const TileGroup &group : player.hand)
                 m_handScenes[i].view.addTiles(group.tiles, group.highlight);
             names[i]->setText(player.name);
-            scores[i]->setHtml(handScoreHtml(player, rulesetId));
-            totals[i]->setText(settlementHtml(player, paymentFlag));
         } else {
-            exclamations[i]->clear();
             names[i]->clear();
-            scores[i]->clear();
-            totals[i]->clear();
         }
         // A player without score lines gets no empty panel (its column keeps its width
         // beside others' panels), one without a hand shown no empty tab.
@@ -276,6 +268,7 @@ void ScoreBoard::setEndHand(const EndHand &endHand, qint32 ownPlayerId, const Ta
         break;
     }
     m_rows = std::move(rows);
+    applyScores();
     applyResultTexts();
     fitViews();
     showPlayerTab(shownPlayer);
@@ -291,7 +284,7 @@ void ScoreBoard::applyResultTexts()
         m_ui->readyPushButton->setText(tr("Next hand"));
         break;
     case TableInfo::FULL_GAME:
-        m_ui->readyPushButton->setText(m_gameEnds ? tr("Play (%1)").arg(m_buyIn) : tr("Next hand"));
+        m_ui->readyPushButton->setText(m_gameEnds ? tr("Play (%1)").arg(m_value.buyInText()) : tr("Next hand"));
         break;
     default:
         break;
@@ -300,6 +293,29 @@ void ScoreBoard::applyResultTexts()
         return;
     for (int i = 0; i < 4; ++i)
         m_ui->scoreMelds->setTabText(i, handTabTitle(m_rows, i));
+}
+
+void ScoreBoard::applyScores()
+{
+    QLabel *const exclamations[] = {m_ui->exclamation1, m_ui->exclamation2, m_ui->exclamation3,
+                                    m_ui->exclamation4};
+    QTextEdit *const scores[] = {m_ui->score1, m_ui->score2, m_ui->score3, m_ui->score4};
+    QLabel *const totals[] = {m_ui->total1, m_ui->total2, m_ui->total3, m_ui->total4};
+    const size_t shown = std::min<size_t>(m_rows.size(), 4);
+    const bool paymentFlag = std::any_of(m_rows.begin(), m_rows.begin() + long(shown),
+                                         [](const EndHandPlayer &player) { return player.payment != 0; });
+    for (size_t i = 0; i < 4; ++i) {
+        if (i < shown) {
+            // The claim pictures are drawn in the language of the texts.
+            exclamations[i]->setPixmap(claimPixmap(m_rulesetId, m_rows[i], m_endKind));
+            scores[i]->setHtml(handScoreHtml(m_rows[i], m_rulesetId));
+            totals[i]->setText(settlementHtml(m_rows[i], paymentFlag));
+        } else {
+            exclamations[i]->clear();
+            scores[i]->clear();
+            totals[i]->clear();
+        }
+    }
 }
 
 void ScoreBoard::fitViews()
@@ -413,6 +429,9 @@ void ScoreBoard::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(static_cast<QFrame *>(contentWidget()));
         setWindowTitle(contentWidget()->windowTitle());
+        for (EndHandPlayer &row : m_rows)
+            ScoreNames::nameLines(row);
+        applyScores();
         applyResultTexts();
     }
     MahjongDialog::changeEvent(event);

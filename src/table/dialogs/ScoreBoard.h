@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TableValue.h"
 #include "connection/GameRecords.h"
 #include "table/scene/DeclaredView.h"
 #include "ui/MahjongDialog.h"
@@ -83,6 +84,8 @@ protected:
 private:
     void fitViews();
     void applyResultTexts();
+    // The claim pictures and the score and settlement tables of the shown rows.
+    void applyScores();
     std::array<QGraphicsView *, 6> views() const;
     std::array<TileScene *, 6> scenes();
 
@@ -91,9 +94,11 @@ private:
     std::vector<qint32> m_columnIds;
     TileScene m_doraScene;
     TileScene m_uraDoraScene;
-    // What the texts of the last hand end are made from, for a language change.
+    // What the texts and pictures of the last hand end are made from, for a language change.
     std::vector<EndHandPlayer> m_rows;
+    int m_rulesetId = -1;
+    int m_endKind = 0;
     int m_gameType = -1;
     bool m_gameEnds = false;
-    QString m_buyIn;
+    TableValue m_value;
 };

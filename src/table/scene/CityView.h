@@ -57,6 +57,8 @@ public:
     virtual void setLightPosition(const QPointF &light) = 0;
     // After the tile sizes changed.
     virtual void relayout() = 0;
+    // Its texts again in the current language; the square wall shows none.
+    virtual void retranslate() {}
 
     int rulesetId() const { return m_rulesetId; }
     int wallLayoutCode() const { return m_wallLayoutCode; }

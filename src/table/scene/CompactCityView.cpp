@@ -30,7 +30,7 @@ CompactCityView::CompactCityView(QGraphicsScene *scene)
     m_counter->setFont(font);
     m_counter->setZValue(2);
     m_counter->setBrush(QColor(255, 255, 255, 80));
-    m_counter->setToolTip(tr("Remaining tiles"));
+    retranslate();
     m_counterShadow->setFont(font);
     m_counterShadow->setZValue(1);
     m_counterShadow->setBrush(QColor(0, 0, 0, 64));
@@ -46,6 +46,11 @@ CompactCityView::~CompactCityView()
     delete m_counterShadow;
     delete m_counter;
     delete m_wall;
+}
+
+void CompactCityView::retranslate()
+{
+    m_counter->setToolTip(tr("Remaining tiles"));
 }
 
 void CompactCityView::setTableInfo(const TableInfo &info)

@@ -31,6 +31,7 @@ public:
     // Relayout of the wall and of the counter for the current wall size.
     void rescale();
     void relayout() override { rescale(); }
+    void retranslate() override;
 
     WallView *wall() const { return m_wall; }
     QGraphicsSimpleTextItem *counter() const { return m_counter; }

@@ -1,3 +1,4 @@
+#include "imagecompare.h"
 #include "testmain.h"
 
 #include "app/startup/ResourceSearchPaths.h"
@@ -241,6 +242,15 @@ void TestChatOutput::managerLines()
     QVERIFY(lines().at(1).endsWith(QStringLiteral("Haruto\uFFFC: welcome")));
     QVERIFY(lines().at(2).endsWith(QStringLiteral("Ghost: boo")));
     QVERIFY(!m_view->document()->resource(QTextDocument::ImageResource, icon).value<QImage>().isNull());
+
+    // The mark is a picture of a word: another language brings its own at once.
+    setLanguageSearchPaths(QStringLiteral("ja"));
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(m_view.get(), &change);
+    setLanguageSearchPaths(QStringLiteral("en"));
+    MAHJONG_COMPARE_IMAGES(m_view->document()->resource(QTextDocument::ImageResource, icon).value<QImage>(),
+                           QImage(QStringLiteral(":/default/text-images/ja/chat-manager-icon.png")));
+    QVERIFY(lines().at(1).endsWith(QStringLiteral("Haruto\uFFFC: welcome")));
 }
 
 MAHJONG_TEST_MAIN(TestChatOutput)

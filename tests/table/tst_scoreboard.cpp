@@ -5,10 +5,14 @@
 #include "TestServerClock.h"
 #include "app/TableInfo.h"
 #include "app/Utils.h"
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
+#include "connection/ScoreNames.h"
 #include "lobby/lobbyscreenshot.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/scene/MeldView.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGraphicsView>
 #include <QLabel>
@@ -88,6 +92,7 @@ private slots:
     void scoreTablesInGerman();
     void columnsAndTabs();
     void buttonsAndCountdown();
+    void languageChangeRedrawsTheBoard();
 
 private:
     QTemporaryDir m_artwork;
@@ -332,6 +337,63 @@ void TestScoreBoard::buttonsAndCountdown()
     QTest::mouseClick(child<QPushButton>(board, "closePushButton"), Qt::LeftButton);
     QCOMPARE(close.size(), 1);
     QVERIFY(!board.isVisible());
+}
+
+// An open board takes a new language at once: its headings, score lines, claim picture
+// and buttons, whose texts keep their room in the table's area at 1024x768, the Japanese
+// "Play" with a buy-in too.
+void TestScoreBoard::languageChangeRedrawsTheBoard()
+{
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+    languages.setLanguage(QStringLiteral("en"));
+
+    QWidget window;
+    window.resize(794, 740);
+    ScoreBoard board(&window);
+    EndHand ron;
+    ron.endKind = EndHand::Ron;
+    ron.gameEnds = true;
+    EndHandPlayer winner = player(1, QStringLiteral("Ann"), EndHandPlayer::Won, 0);
+    winner.points = {{QString(), 20, 0}};
+    winner.doubles = {{QString(), 1, 0}};
+    ScoreNames::nameLines(winner);
+    ron.players[1] = winner;
+    ron.players[2] = player(2, QStringLiteral("Bo"), EndHandPlayer::NoResult, 0);
+    TableInfo info = table(3, TableInfo::FULL_GAME);
+    TableValue value;
+    value.setBet(100000);
+    value.setFee(10000);
+    info.setValue(value);
+    board.setEndHand(ron, 2, info);
+    window.show();
+    board.showAndRaise(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    for (const QString language : {"ja", "zh_CN", "zh_TW", "en"}) {
+        languages.setLanguage(language);
+        QTest::qWait(50);
+        const QString scores = child<QTextEdit>(board, QStringLiteral("score1"))->toPlainText();
+        for (const QString &text : {QCoreApplication::translate("ScoreBoard", "Points:"),
+                                    QCoreApplication::translate("ScoreBoard", "Doubles:"),
+                                    QCoreApplication::translate("Scores", "Base points"),
+                                    QCoreApplication::translate("Scores", "Riichi")})
+            QVERIFY2(scores.contains(text), qPrintable(language + QLatin1Char(' ') + text));
+        QVERIFY(child<QLabel>(board, QStringLiteral("total1"))->text().contains(
+            QCoreApplication::translate("ScoreBoard", "Settlement")));
+        MAHJONG_COMPARE_IMAGES(pixmapOf(board, QStringLiteral("exclamation1")),
+                               image(QStringLiteral(":/default/text-images/%1/claim-ron.png").arg(language)));
+        auto *play = child<QPushButton>(board, QStringLiteral("readyPushButton"));
+        QCOMPARE(play->text(), QCoreApplication::translate("ScoreBoard", "Play (%1)").arg(value.buyInText()));
+        QVERIFY(board.geometry().right() < window.width());
+        for (QPushButton *button : board.findChildren<QPushButton *>())
+            if (button->isVisible())
+                QVERIFY2(button->width() >= button->minimumSizeHint().width(), qPrintable(button->text()));
+        if (language != QLatin1String("en"))
+            QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-language-") + language) > 20);
+    }
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
 MAHJONG_TEST_MAIN(TestScoreBoard)

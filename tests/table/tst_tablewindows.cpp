@@ -7,6 +7,7 @@
 #include "app/startup/ResourceSearchPaths.h"
 #include "lobby/LocalizationDb.h"
 #include "table/dialogs/PlayerInactiveWindow.h"
+#include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WaitingForPlayersWindow.h"
 #include "table/dialogs/WashoutWindow.h"
@@ -384,6 +385,19 @@ void TestTableWindows::languageChangeKeepsWhatIsShown()
     changeLanguage(waiting);
     QVERIFY(waiting.isVisible());
     QCOMPARE(child(waiting, "mainText")->text(), QStringLiteral("Waiting for 2 players to join table."));
+
+    // The round scores keep their table's title, and take its name when it arrives.
+    LocalizationDb names(LocalizationDb::NameQuery(), nullptr, nullptr);
+    RoundScoreBoard scores(host.get(), nullptr, &names);
+    scores.setTable(table(TableInfo::FULL_GAME, 1));
+    changeLanguage(scores);
+    QCOMPARE(child(scores, "titleLabel")->text(), QStringLiteral("Table(42)"));
+    QCOMPARE(child(scores, "roundLabel")->text(), QStringLiteral("Round results"));
+    LocalizedTableName name;
+    name.path = QStringLiteral("Regular/classic");
+    name.nameTemplate = QStringLiteral("Jade {tableId}");
+    names.onLocalizedTableNames(QString(), {name});
+    QCOMPARE(child(scores, "titleLabel")->text(), QStringLiteral("Jade 42"));
 }
 
 MAHJONG_TEST_MAIN(TestTableWindows)

@@ -1,3 +1,4 @@
+#include "imagecompare.h"
 #include "logfile.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
@@ -13,6 +14,7 @@
 #include "app/startup/Startup.h"
 #include "app/startup/TranslationsManager.h"
 #include "app/version.h"
+#include "chat/ChatOutputWidget.h"
 #include "connection/PlayerDb.h"
 #include "connection/ServerTime.h"
 #include "game/GameWindow.h"
@@ -25,9 +27,12 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/sidebar/PlayerWidget.h"
+#include "table/sidebar/SideBar.h"
 #include "app/Singleton.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelessMsgBox.h"
+#include "ui/ULabel.h"
 #include "ui/UTabWidget.h"
 #include "ui/UrlHandler.h"
 #include "ui/web/EmbeddedBrowser.h"
@@ -46,11 +51,13 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QStackedWidget>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextEdit>
 #include <QTreeView>
 #include <QWebEngineView>
 
@@ -68,6 +75,11 @@ QStringList shownTexts(const QWidget *widget)
         return {button->text()};
     if (const auto *box = qobject_cast<const QGroupBox *>(widget))
         return {box->title()};
+    // The chat keeps its lines in the words they were written in.
+    if (qobject_cast<const ChatOutputWidget *>(widget))
+        return {};
+    if (const auto *edit = qobject_cast<const QTextEdit *>(widget))
+        return {edit->toPlainText()};
     QStringList texts;
     if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
         for (int i = 0; i < bar->count(); ++i)
@@ -141,8 +153,26 @@ QStringList cutTexts(const QWidget *root)
         } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
             QString text = button->text();
             text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-            const int room = button->contentsRect().width() - (button->icon().isNull() ? 0 : button->iconSize().width());
-            if (button->fontMetrics().horizontalAdvance(text) > room)
+            const int iconWidth = button->icon().isNull() ? 0 : button->iconSize().width();
+            int needed = button->fontMetrics().horizontalAdvance(text) + iconWidth;
+            int room = button->contentsRect().width();
+            if (const auto *push = qobject_cast<const QPushButton *>(button)) {
+                // A push button needs the style's margins around its text too (the option
+                // has no text, so the style's wider floor for buttons with text stays out).
+                QStyleOptionButton option;
+                option.initFrom(push);
+                if (push->isDefault())
+                    option.features |= QStyleOptionButton::DefaultButton;
+                if (push->autoDefault())
+                    option.features |= QStyleOptionButton::AutoDefaultButton;
+                needed = push->style()->sizeFromContents(QStyle::CT_PushButton, &option,
+                                                         QSize(needed, push->fontMetrics().height()), push).width();
+                room = push->width();
+            } else {
+                room -= iconWidth;
+                needed -= iconWidth;
+            }
+            if (needed > room)
                 found << name + button->text();
         } else if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
             // Tabs that do not fit are elided or scrolled.
@@ -205,6 +235,16 @@ private:
             ids << view->model()->index(row, 0).data(Qt::UserRole).toInt();
         std::sort(ids.begin(), ids.end());
         return ids;
+    }
+
+    // Closes the sample dialogs of the main window; the table's own dialogs stay.
+    void closeSampleDialogs()
+    {
+        for (QWidget *dialog : window()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<ScoreBoard *>(dialog) || qobject_cast<MeldAuction *>(dialog)
+                || qobject_cast<RoundScoreBoard *>(dialog))
+                delete dialog;
+        }
     }
 
     // Checks a window in the language just chosen.
@@ -528,6 +568,101 @@ private slots:
         QVERIFY(child<QLabel>("pellandorLogo")->text().startsWith(QLatin1String("Powered by Pellandor<span")));
     }
 
+    // Windows open before a language change take the new language at once: the lobby's
+    // table preview (its name once the server sent it in that language), the table with
+    // its claim and timeout pictures, an open score board with its tables and claim
+    // picture, the round scores and the quit question, whose buttons show their whole
+    // text in each language, whether it was asked before the change or after.
+    void openWindowsFollowALanguageChange()
+    {
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(1024, 768);
+        auto *tabs = child<UTabWidget>("mainTabs");
+        auto *stack = child<QStackedWidget>("loggedInStack");
+        w.onDisplayTab(QStringLiteral("lobby"));
+        auto *tables = tabs->widget(1)->findChild<QTreeView *>(QStringLiteral("lobbyTreeView"));
+        for (int row = 0; row < tables->model()->rowCount(); ++row) {
+            if (tables->model()->index(row, 0).data(Qt::UserRole).toInt() == 6101)
+                tables->setCurrentIndex(tables->model()->index(row, 0));
+        }
+        auto *previewTitle = child<ULabel>("tablePreviewHeaderLabel");
+        QTRY_COMPARE(previewTitle->fullText(), QStringLiteral("Pine 6101"));
+
+        w.joinTable(5001);
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<GameWindow *>(stack->currentWidget()), 10000);
+        auto *table = qobject_cast<GameWindow *>(stack->currentWidget());
+
+        // bo's plate shows that he is ready, chen's a claim.
+        table->sideBar()->showPlayerClaim(2002, PONG, 0);
+        table->showTimeout();
+        const auto plateLabel = [table](qint32 id) {
+            return table->sideBar()->playerWidget(id)->findChild<QLabel *>(QStringLiteral("claimLabel"));
+        };
+        w.onDisplayMiscDialogs();
+        ScoreBoard *board = nullptr;
+        for (ScoreBoard *shown : w.findChildren<ScoreBoard *>())
+            if (shown->parent() == &w)
+                board = shown;
+        QVERIFY(board && board->isVisible());
+        child<QPushButton>("quitButton")->click();
+        auto *quit = w.findChild<ModelessMsgBox::MsgBox *>();
+        QVERIFY(quit);
+
+        const QStringList languages{"ja", "zh_CN", "zh_TW", "en"};
+        const QStringList names{QStringLiteral("松の卓 6101"), QStringLiteral("松桌 6101"),
+                                QStringLiteral("松檯 6101"), QStringLiteral("Pine 6101")};
+        for (int i = 0; i < languages.size(); ++i) {
+            const QString &language = languages.at(i);
+            m_translations->setLanguage(language);
+            // The names of a new language are asked for; the rest follows at once.
+            QTRY_COMPARE(previewTitle->fullText(), names.at(i));
+            QTest::qWait(100);
+            if (language == QLatin1String("en"))
+                QVERIFY2(cutTexts(&w).isEmpty(), qPrintable(cutTexts(&w).join(QStringLiteral(" | "))));
+            else
+                checkLanguage(&w, language + QStringLiteral(" after a change"));
+            const auto picture = [&language](const char *name) {
+                return QImage(QStringLiteral(":/corvana/text-images/%1/%2.png").arg(language, QLatin1String(name)));
+            };
+            MAHJONG_COMPARE_IMAGES(table->timeoutImage()->pixmap().toImage(), picture("timeout"));
+            MAHJONG_COMPARE_IMAGES(plateLabel(2001)->pixmap().toImage(), picture("ready"));
+            MAHJONG_COMPARE_IMAGES(plateLabel(2002)->pixmap().toImage(), picture("claim-pon"));
+            MAHJONG_COMPARE_IMAGES(board->findChild<QLabel *>(QStringLiteral("exclamation1"))->pixmap().toImage(),
+                                   picture("claim-mahjong-game-view"));
+            for (QAbstractButton *button : quit->buttonBox()->buttons())
+                QVERIFY2(button->width() >= button->minimumSizeHint().width(), qPrintable(button->text()));
+            if (language != QLatin1String("en")) {
+                QVERIFY(saveScreenshot(&w, QStringLiteral("language-change-%1-1024x768").arg(language)));
+                w.resize(1920, 1080);
+                QTest::qWait(50);
+                checkLanguage(&w, language + QStringLiteral(" after a change at 1920x1080"));
+                QVERIFY(saveScreenshot(&w, QStringLiteral("language-change-%1-1920x1080").arg(language)));
+                w.resize(1024, 768);
+            }
+        }
+        quit->buttonBox()->button(QDialogButtonBox::No)->click();
+        QTRY_VERIFY(!w.findChild<ModelessMsgBox::MsgBox *>());
+
+        // Asked in each language, the question shows its buttons whole as well.
+        for (const QString &language : languages) {
+            m_translations->setLanguage(language);
+            child<QPushButton>("quitButton")->click();
+            quit = w.findChild<ModelessMsgBox::MsgBox *>();
+            QVERIFY(quit);
+            QTest::qWait(50);
+            for (QAbstractButton *button : quit->buttonBox()->buttons())
+                QVERIFY2(button->width() >= button->minimumSizeHint().width(), qPrintable(button->text()));
+            const QStringList cut = cutTexts(quit);
+            QVERIFY2(cut.isEmpty(), qPrintable(language + QStringLiteral(" quit question cuts: ") + cut.join(QStringLiteral(" | "))));
+            if (language != QLatin1String("en"))
+                QVERIFY(saveScreenshot(quit, QStringLiteral("language-quit-") + language));
+            quit->buttonBox()->button(QDialogButtonBox::No)->click();
+            QTRY_VERIFY(!w.findChild<ModelessMsgBox::MsgBox *>());
+        }
+        closeSampleDialogs();
+    }
+
     // Switched to each language, the login page, the lobby's tabs, the tournament dialog,
     // a table with its side bar and the table's dialogs show no English and cut no text
     // at 1024x768.
@@ -584,9 +719,7 @@ private slots:
                 checkLanguage(shown, language + QLatin1Char(' ') + QString::fromLatin1(shown->metaObject()->className()));
             if (screenshots)
                 QVERIFY(saveScreenshot(&w, QStringLiteral("language-scoreboard-") + language));
-            qDeleteAll(w.findChildren<ScoreBoard *>());
-            qDeleteAll(w.findChildren<MeldAuction *>());
-            qDeleteAll(w.findChildren<RoundScoreBoard *>());
+            closeSampleDialogs();
         }
         m_translations->setLanguage(QStringLiteral("en"));
     }

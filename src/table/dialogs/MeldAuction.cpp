@@ -101,7 +101,9 @@ void MeldAuction::setMeldOffers(const meld_offer &offer, const tile &lastDiscard
     separator->setFrameShadow(QFrame::Sunken);
     m_ui->meldChoiceLayout->addWidget(separator.get());
     m_rows.push_back(std::move(separator));
-    m_ui->meldChoice->resize(m_ui->meldChoiceLayout->sizeHint());
+    // The rows' widget takes their size now rather than when its layout next runs: the
+    // dialog is sized from it before it shows.
+    m_ui->meldChoiceLayout->activate();
 }
 
 std::vector<MeldChoice *> MeldAuction::choices() const
@@ -143,6 +145,15 @@ void MeldAuction::onDefaultActionActivated()
     const auto rows = choices();
     if (rows.size() == 1)
         rows.front()->click();
+}
+
+bool MeldAuction::event(QEvent *event)
+{
+    const bool handled = MahjongDialog::event(event);
+    // The rows grow and shrink with the tiles; the dialog keeps their size.
+    if (event->type() == QEvent::LayoutRequest)
+        adjustSize();
+    return handled;
 }
 
 void MeldAuction::changeEvent(QEvent *event)

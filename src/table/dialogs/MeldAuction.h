@@ -51,6 +51,7 @@ public slots:
     void onDefaultActionActivated();
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -22,12 +22,17 @@ MeldChoice::MeldChoice(QWidget *parent, const meld_offer &offer, tile lastDiscar
     m_meldView = std::make_unique<MeldView>(0, kind, offer.baseTile, -1, -1, 0);
     m_meldView->setImageSet(&TileGraphics::instance().painter());
     m_ui->setupUi(this);
+    m_viewMinimum = m_ui->meldChoiceView->minimumSize();
     retranslate();
     m_meldView->markTile(lastDiscard);
     m_scene->addItem(m_meldView.get());
     m_ui->meldChoiceView->setScene(m_scene);
     fitView();
     connect(m_ui->meldChoiceButton, &QPushButton::clicked, this, &MeldChoice::buttonClicked);
+    // The tiles take a new size with the table's scale at once, and their final images
+    // when those are rendered.
+    connect(&TileGraphics::instance(), &TileGraphics::gameScaleChanged, this,
+            &MeldChoice::onTileGraphicsChanged);
     connect(&TileGraphics::instance(), &TileGraphics::tileGraphicsChanged, this,
             &MeldChoice::onTileGraphicsChanged);
 }
@@ -108,7 +113,10 @@ void MeldChoice::buttonClicked()
 
 void MeldChoice::fitView()
 {
-    m_ui->meldChoiceView->setSceneRect(m_meldView->childrenBoundingRect());
+    // The row is as high as the tiles, so that they show whole at every size.
+    const QRectF meld = m_meldView->childrenBoundingRect();
+    m_ui->meldChoiceView->setMinimumSize(m_viewMinimum.expandedTo(meld.toAlignedRect().size()));
+    m_ui->meldChoiceView->setSceneRect(meld);
     m_ui->meldChoiceView->centerOn(m_meldView.get());
 }
 

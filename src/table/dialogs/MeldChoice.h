@@ -35,8 +35,6 @@ public:
     // A 100 ms click of the row's button.
     void click();
 
-    QSize sizeHint() const override { return size(); }
-
 signals:
     void selected(const meld_offer &offer);
 
@@ -55,6 +53,8 @@ private:
     std::unique_ptr<Ui::MeldChoice> m_ui;
     QGraphicsScene *m_scene;
     std::unique_ptr<MeldView> m_meldView;
+    // The least size of the meld's view, whatever the tiles' size.
+    QSize m_viewMinimum;
     meld_offer m_offer;
     ChoiceKind m_choiceKind;
 };

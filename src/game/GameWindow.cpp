@@ -174,6 +174,7 @@ GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWin
     m_claimTimer->setShadowOffset(4);
     m_claimTimer->hide();
     setCompactLayout(false);
+    m_dialogArea = viewSize();
 
     TileGraphics &graphics = TileGraphics::instance();
     connect(&graphics, &TileGraphics::tileGraphicsChanged, this, &GameWindow::onTileGraphicsChanged,
@@ -431,36 +432,47 @@ std::vector<QWidget *> GameWindow::tableDialogs() const
     return dialogs;
 }
 
+void GameWindow::shownDialogs(std::vector<QRect> &dialogs, std::vector<QRect> &buttons,
+                              const QWidget *except) const
+{
+    for (QWidget *dialog : tableDialogs()) {
+        if (dialog == except || !dialog->isVisible())
+            continue;
+        dialogs.push_back(dialog->geometry());
+        for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+            if (button->isVisible())
+                buttons.emplace_back(button->mapTo(this, QPoint()), button->size());
+    }
+}
+
 void GameWindow::showOverTable(QWidget *dialog)
 {
     std::vector<QRect> taken;
     std::vector<QRect> buttons;
-    for (QWidget *other : tableDialogs()) {
-        if (other == dialog || !other->isVisible())
-            continue;
-        taken.push_back(other->geometry());
-        for (QAbstractButton *button : other->findChildren<QAbstractButton *>())
-            if (button->isVisible())
-                buttons.emplace_back(button->mapTo(this, QPoint()), button->size());
-    }
+    shownDialogs(taken, buttons, dialog);
     // Its form's size, or the size it was given when that holds its contents.
     if (dialog->testAttribute(Qt::WA_Resized))
         dialog->resize(dialog->size().expandedTo(dialog->minimumSizeHint()));
     else
         dialog->adjustSize();
-    dialog->move(clearPlace(dialog->size(), viewSize(), taken, buttons));
+    dialog->move(clearPlace(dialog->size(), m_dialogArea, taken, buttons));
+    keepInside(dialog, m_dialogArea);
+    dialog->installEventFilter(this);
     showRaised(dialog);
+    emit dialogsPlaced();
 }
 
 void GameWindow::showOverTableOnce(QWidget *dialog)
 {
     static const char placed[] = "placedOverTable";
-    if (dialog->property(placed).toBool()) {
-        showRaised(dialog);
+    if (!dialog->property(placed).toBool()) {
+        dialog->setProperty(placed, true);
+        showOverTable(dialog);
         return;
     }
-    dialog->setProperty(placed, true);
-    showOverTable(dialog);
+    keepInside(dialog, m_dialogArea);
+    showRaised(dialog);
+    emit dialogsPlaced();
 }
 
 // The timeout and furiten pictures are drawn in the language of the texts.
@@ -489,7 +501,6 @@ void GameWindow::resizeEvent(QResizeEvent *event)
 {
     flush();
     QWidget::resizeEvent(event);
-    const QSize oldSize = event->oldSize().isValid() ? event->oldSize() : event->size();
     const QSize newSize = event->size();
     const int w = m_sideBar->width();
     m_form->GameView->setGeometry(0, 0, newSize.width() - w, newSize.height());
@@ -500,14 +511,18 @@ void GameWindow::resizeEvent(QResizeEvent *event)
     m_concealedDialog->move(m_form->GameView->mapFromScene(m_hand->pos()).x(),
                             qMax(0, m_form->GameView->mapFromScene(m_hand->pos()).y() -
                                         m_concealedDialog->height()));
-    m_scoreBoard->resize(m_scoreBoard->width(), qRound(newSize.height() * 0.8));
     // The dialogs keep their place over the table, beside the side bar.
-    const QSize oldTable(oldSize.width() - w, oldSize.height());
-    const QSize newTable = viewSize();
-    for (QWidget *dialog : tableDialogs())
-        if (dialog != m_concealedDialog)
-            keepRelativePlace(dialog, oldTable, newTable);
-    keepRelativePlace(m_claimTimer, oldTable, newTable);
+    const QSize oldTable = m_dialogArea;
+    m_dialogArea = viewSize();
+    m_scoreBoard->resize(m_scoreBoard->width(), qRound(newSize.height() * 0.8));
+    for (QWidget *dialog : tableDialogs()) {
+        if (dialog == m_concealedDialog)
+            continue;
+        keepRelativePlace(dialog, oldTable, m_dialogArea);
+        keepInside(dialog, m_dialogArea);
+    }
+    keepRelativePlace(m_claimTimer, oldTable, m_dialogArea);
+    emit dialogsPlaced();
 }
 
 void GameWindow::showEvent(QShowEvent *event)
@@ -537,6 +552,13 @@ void GameWindow::changeEvent(QEvent *event)
             m_leaveBox->setTexts(tr("Leave Table"), leaveQuestionText());
     }
     QWidget::changeEvent(event);
+}
+
+bool GameWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        keepInside(static_cast<QWidget *>(watched), m_dialogArea);
+    return QWidget::eventFilter(watched, event);
 }
 
 bool GameWindow::event(QEvent *event)

@@ -110,6 +110,11 @@ public:
     SeatedWindow *seatedWindow() const { return m_seated; }
     QWidget *leaveBox() const { return m_leaveBox; }
 
+    // The dialogs shown over the table, but except, and their visible buttons, in the
+    // window's coordinates.
+    void shownDialogs(std::vector<QRect> &dialogs, std::vector<QRect> &buttons,
+                      const QWidget *except = nullptr) const;
+
     // The seat of a player id; throws std::runtime_error "unknown player id <id>".
     int seatOf(qint32 playerId) const;
     // The player id at a seat, -1 when empty.
@@ -179,6 +184,8 @@ signals:
     void depositFunds();
     void invitePlayers(qint32 tableId, const std::vector<qint32> &players);
     void queryPlayersOnline(qint32 tableId, int kind, const std::vector<qint32> &players);
+    // Dialogs over the table were shown or moved.
+    void dialogsPlaced();
 
 public slots:
     void reset();
@@ -239,6 +246,7 @@ public slots:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -276,9 +284,11 @@ private:
     // The table's dialogs and boxes, for placing one clear of the others.
     std::vector<QWidget *> tableDialogs() const;
     // Shows a dialog raised over the table, never over the side bar, and clear of the
-    // dialogs already shown where the table has room.
+    // dialogs already shown where the table has room. It stays within the table when its
+    // contents resize it.
     void showOverTable(QWidget *dialog);
-    // The same the first time a dialog shows; later it shows raised where it was left.
+    // The same the first time a dialog shows; later it shows raised where it was left,
+    // within the table.
     void showOverTableOnce(QWidget *dialog);
     void loadTextImages();
     QString leaveQuestionText() const;
@@ -351,6 +361,9 @@ private:
     QPointer<ModelessMsgBox::MsgBox> m_leaveBox;
     TableInviteDialog *m_inviteDialog = nullptr;
     std::unique_ptr<GameTableLayout> m_layout;
+    // The table area the dialogs were placed in. A page resized while hidden gets its
+    // resize event without the old size; this one is known.
+    QSize m_dialogArea;
     bool m_compact = false;
     int m_backgroundAspectMode = 0;
     double m_backgroundScale = 1.0;

@@ -437,6 +437,7 @@ void GameWindow::concealedMeldSuggestion(const meld_offer_vector &offers, const 
     m_concealedDialog->setOffers(offers);
     placeConcealedDialog();
     showRaised(m_concealedDialog);
+    emit dialogsPlaced();
     playSound(SoundMeldSuggestion);
 }
 

@@ -25,6 +25,16 @@ void keepRelativePlace(QWidget *widget, const QSize &oldSize, const QSize &newSi
         widget->move(freeW / 2, freeH / 2);
 }
 
+void keepInside(QWidget *widget, const QSize &area)
+{
+    if (area.width() < 1 || area.height() < 1)
+        return;
+    if (widget->width() > area.width() || widget->height() > area.height())
+        widget->resize(widget->size().boundedTo(area));
+    widget->move(std::max(0, std::min(widget->x(), area.width() - widget->width())),
+                 std::max(0, std::min(widget->y(), area.height() - widget->height())));
+}
+
 void showRaised(QWidget *widget)
 {
     widget->show();

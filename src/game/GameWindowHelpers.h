@@ -26,6 +26,8 @@ enum Sound {
 
 // Keeps a widget of the window at the same relative place after a resize.
 void keepRelativePlace(QWidget *widget, const QSize &oldSize, const QSize &newSize);
+// Moves a widget into an area from 0, 0, shrinking it to the area where it is larger.
+void keepInside(QWidget *widget, const QSize &area);
 void showRaised(QWidget *widget);
 // A place for a dialog inside the table area (a rectangle from 0, 0): centred when that
 // covers none of the given dialogs, else beside one of them or their buttons; where none

@@ -272,6 +272,9 @@ private:
     // ---- Quitting ----------------------------------------------------------------------
     void connectQuit();
     void onQuitAnswered(int result);
+    // The quit question stands centred, or where it hides no button of the dialogs over
+    // the table in front.
+    void placeQuitBox();
     // Run by the destructor: the geometry, the selected lobby tab, the clock detached.
     void storeLobbyTab();
 

@@ -9,6 +9,8 @@
 #include "app/Utils.h"
 #include "app/system_info.h"
 #include "connection/ServerTime.h"
+#include "game/GameWindow.h"
+#include "game/GameWindowHelpers.h"
 #include "ui/ModelessMsgBox.h"
 
 #include <QCloseEvent>
@@ -17,6 +19,7 @@
 #include <QSettings>
 
 #include <exception>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,7 @@ const char *const propertyKeys[] = {
 void MainWindow::connectQuit()
 {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::onAboutToQuit);
+    connect(m_ui->loggedInStack, &QStackedWidget::currentChanged, this, &MainWindow::placeQuitBox);
 }
 
 void MainWindow::on_quitButton_clicked()
@@ -47,6 +51,7 @@ void MainWindow::on_quitButton_clicked()
         return;
     m_ui->quitButton->setEnabled(false);
     m_quitBox = ModelessMsgBox::question(this, tr("Quit"), tr("Are you sure you want to quit?"));
+    placeQuitBox();
     ModelessMsgBox::connectFinished(m_quitBox, this, [this](int result) { onQuitAnswered(result); });
 }
 
@@ -66,6 +71,23 @@ void MainWindow::onQuitAnswered(int result)
     }
     m_quitBox = nullptr;
     m_ui->quitButton->setEnabled(true);
+}
+
+void MainWindow::placeQuitBox()
+{
+    if (!m_quitBox)
+        return;
+    std::vector<QRect> dialogs;
+    std::vector<QRect> buttons;
+    auto *table = qobject_cast<GameWindow *>(m_ui->loggedInStack->currentWidget());
+    if (table && table->isVisible()) {
+        table->shownDialogs(dialogs, buttons);
+        const QPoint offset = table->mapTo(this, QPoint());
+        for (std::vector<QRect> *rects : {&dialogs, &buttons})
+            for (QRect &rect : *rects)
+                rect.translate(offset);
+    }
+    m_quitBox->move(GameWindowHelpers::clearPlace(m_quitBox->size(), size(), dialogs, buttons));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -231,6 +231,7 @@ void MainWindow::onTableViewCreated(qint32 id, GameWindow *window)
     m_ui->tableSelector->addTable(window->tableInfo());
     connect(window, &GameWindow::userMenuRequested, this, &MainWindow::onUserMenuRequested);
     connect(window, &GameWindow::linkActivated, m_urlHandler, &UrlHandler::openUrl);
+    connect(window, &GameWindow::dialogsPlaced, this, &MainWindow::placeQuitBox);
 }
 
 void MainWindow::onTableViewAboutToBeDestroyed(qint32 id)

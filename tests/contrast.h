@@ -42,10 +42,12 @@ inline QColor blended(const QColor &text, const QColor &ground)
 }
 
 // The labels and group box titles of root with text that reads at less than 4.5:1, with
-// their figures.
-inline QStringList unreadableLabels(QWidget *root)
+// their figures. The ground is read from a grab of ground, root by default: a window
+// around root shows what lies beneath root's own transparent parts.
+inline QStringList unreadableLabels(QWidget *root, QWidget *ground = nullptr)
 {
-    const QImage shot = root->grab().toImage();
+    QWidget *shown = ground ? ground : root;
+    const QImage shot = shown->grab().toImage();
     QStringList found;
     std::vector<std::pair<QWidget *, QString>> texts;
     for (QLabel *label : root->findChildren<QLabel *>())
@@ -58,7 +60,7 @@ inline QStringList unreadableLabels(QWidget *root)
             continue;
         // A group box's title stands in its first line.
         const int height = qobject_cast<QGroupBox *>(label) ? label->fontMetrics().height() : label->height();
-        const QRect area(label->mapTo(root, QPoint()), QSize(label->width(), height));
+        const QRect area(label->mapTo(shown, QPoint()), QSize(label->width(), height));
         QHash<QRgb, int> counts;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)

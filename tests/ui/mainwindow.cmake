@@ -1,5 +1,5 @@
-# The main window: hand-over from start-up, the header and the lobby tabs against the
-# test game server. Run a second time on a large screen, where the stored size applies.
+# The main window: hand-over from start-up, the header, the lobby tabs and the table pages
+# against the test game server. Run a second time on a large screen, where the stored size applies.
 mahjong_add_test(tst_mainwindow
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_mainwindow.cpp
     LIBS mahjong_ui

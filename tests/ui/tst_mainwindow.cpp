@@ -1,3 +1,4 @@
+#include "contrast.h"
 #include "imagecompare.h"
 #include "logfile.h"
 #include "protocol/TestServer.h"
@@ -27,6 +28,7 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/sidebar/EmptySeatWidget.h"
 #include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/SideBar.h"
 #include "app/Singleton.h"
@@ -42,6 +44,8 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -60,6 +64,8 @@
 #include <QTextEdit>
 #include <QTreeView>
 #include <QWebEngineView>
+
+#include <functional>
 
 namespace {
 
@@ -183,6 +189,69 @@ QStringList cutTexts(const QWidget *root)
     return found;
 }
 
+tile_vector tiles(std::initializer_list<int> codes)
+{
+    tile_vector result;
+    for (const int code : codes)
+        result.push_back(tile(static_cast<std::uint8_t>(code)));
+    return result;
+}
+
+// The dialogs a table window shows over its table: its own children but the view and the
+// side bar.
+QList<QWidget *> shownTableDialogs(const GameWindow *table)
+{
+    QList<QWidget *> shown;
+    for (QWidget *child : table->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && child != table->sideBar() && child != table->view())
+            shown << child;
+    }
+    return shown;
+}
+
+QString placeOf(const QWidget *widget, const QRect &rect)
+{
+    return QStringLiteral("%1 at %2,%3 %4x%5")
+        .arg(QLatin1String(widget->metaObject()->className()))
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
+// The dialogs that reach beyond the table, over the side bar or the window's edge.
+QStringList beyondTheTable(const GameWindow *table)
+{
+    const QRect area(0, 0, table->width() - table->sideBar()->width(), table->height());
+    QStringList found;
+    for (const QWidget *dialog : shownTableDialogs(table)) {
+        if (!area.contains(dialog->geometry()))
+            found << placeOf(dialog, dialog->geometry());
+    }
+    return found;
+}
+
+// The tiles that a view of the table's dialogs shows only in part.
+QStringList cutTiles(const GameWindow *table)
+{
+    QStringList found;
+    for (const QWidget *dialog : shownTableDialogs(table)) {
+        for (const QGraphicsView *view : dialog->findChildren<QGraphicsView *>()) {
+            if (!view->isVisible() || !view->scene())
+                continue;
+            const QRect shown = view->viewport()->rect().adjusted(-1, -1, 1, 1);
+            for (const QGraphicsItem *item : view->scene()->items()) {
+                const QRect tile = view->mapFromScene(item->sceneBoundingRect()).boundingRect();
+                if (item->isVisible() && item->childItems().isEmpty() && !shown.contains(tile))
+                    found << placeOf(dialog, tile) + QStringLiteral(" in a view of %1x%2")
+                                                      .arg(shown.width() - 2)
+                                                      .arg(shown.height() - 2);
+            }
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 // The main window as the client runs it: handed over from a real start-up, connected to
@@ -245,6 +314,33 @@ private:
                 || qobject_cast<RoundScoreBoard *>(dialog))
                 delete dialog;
         }
+    }
+
+    // Asks the quit question over a table, saves a screenshot when named, and answers No:
+    // the buttons of the table's dialogs that it hides, and its place when it leaves the
+    // window.
+    QStringList buttonsUnderTheQuitQuestion(const GameWindow *table, const QString &screenshot = QString())
+    {
+        MainWindow &w = *window();
+        child<QPushButton>("quitButton")->click();
+        QPointer<ModelessMsgBox::MsgBox> box = w.findChild<ModelessMsgBox::MsgBox *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!box || !box->isVisible())
+            return {QStringLiteral("no quit question")};
+        QStringList found;
+        if (!w.rect().contains(box->geometry()))
+            found << placeOf(box, box->geometry());
+        for (const QWidget *dialog : shownTableDialogs(table)) {
+            for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+                if (button->isVisible() && QRect(button->mapTo(&w, QPoint()), button->size()).intersects(box->geometry()))
+                    found << QLatin1String(dialog->metaObject()->className()) + QLatin1Char(' ') + button->text();
+            }
+        }
+        if (!screenshot.isEmpty() && !saveScreenshot(&w, screenshot))
+            found << QStringLiteral("no screenshot");
+        box->buttonBox()->button(QDialogButtonBox::No)->click();
+        if (!QTest::qWaitFor([&] { return box.isNull(); }))
+            found << QStringLiteral("the quit question stays");
+        return found;
     }
 
     // Checks a window in the language just chosen.
@@ -722,6 +818,165 @@ private slots:
             closeSampleDialogs();
         }
         m_translations->setLanguage(QStringLiteral("en"));
+    }
+
+    // Resized both ways, with the table or the lobby in front meanwhile, a table keeps
+    // every dialog over the table, beside the side bar, whether the dialog was shown
+    // before the resize or after it; the meld choice shows its tiles whole, and the quit
+    // question hides none of the dialogs' buttons.
+    void tableDialogsFollowTheWindow()
+    {
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        auto *stack = child<QStackedWidget>("loggedInStack");
+        w.joinTable(5001);
+        QTRY_VERIFY(qobject_cast<GameWindow *>(stack->currentWidget()));
+        auto *table = qobject_cast<GameWindow *>(stack->currentWidget());
+
+        EndHand win;
+        win.endKind = EndHand::Ron;
+        for (const qint32 id : {2001, 2002}) {
+            EndHandPlayer row;
+            row.playerId = id;
+            row.name = id == 2001 ? QStringLiteral("bo") : QStringLiteral("chen");
+            row.result = id == 2001 ? EndHandPlayer::Won : EndHandPlayer::NoResult;
+            row.points = {{QStringLiteral("Riichi"), 1}};
+            row.pointsTotal = 1;
+            row.settlement = id == 2001 ? 1000 : -1000;
+            row.currentScore = 25000 + row.settlement;
+            row.hand = {{tiles({0, 1, 2}), -1}, {tiles({31, 31, 31}), 2}};
+            win.players[id] = row;
+        }
+        EndHand washout;
+        washout.endKind = 7;
+        EndHandPlayer still;
+        still.playerId = 2001;
+        washout.players[2001] = still;
+        const QDateTime now = Singleton<ServerTime>::instance().now();
+        const TimeSpan span(now, now.addSecs(60));
+        const auto showDialogs = [&] {
+            table->showEndOfRound({{2001, 12, 500}, {2002, 0, -500}});
+            table->onHandEnd(washout);
+            table->onHandEnd(win);
+            table->meldSuggestion({meld_offer(PONG, tile(4)), meld_offer(CHOW, tile(3))}, 2001, tile(4), span);
+            table->onAreYouReady(span, true);
+            table->onInviteButtonClick();
+        };
+
+        const QSize small(1024, 768);
+        const QSize large(1920, 1080);
+        const struct
+        {
+            QSize from;
+            QSize to;
+            bool lobbyInFront;
+            const char *language;
+        } cases[] = {{large, small, true, "en"}, {small, large, true, "ja"}, {large, small, false, "ja"},
+                     {small, large, false, "en"}};
+        for (const auto &c : cases) {
+            const QString what = QStringLiteral("%1 %2x%3 with the %4 in front")
+                                     .arg(QLatin1String(c.language))
+                                     .arg(c.to.width())
+                                     .arg(c.to.height())
+                                     .arg(QLatin1String(c.lobbyInFront ? "lobby" : "table"));
+            m_translations->setLanguage(QLatin1String(c.language));
+            w.resize(c.from);
+            QTRY_COMPARE(table->size(), stack->size());
+            showDialogs();
+            for (const char *name : {"WatchingWindow", "WaitingForPlayersWindow", "PlayerInactiveWindow"}) {
+                for (QWidget *dialog : table->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                    if (QLatin1String(dialog->metaObject()->className()) == QLatin1String(name))
+                        dialog->show();
+                }
+            }
+            QCOMPARE(shownTableDialogs(table).size(), 8);
+            if (c.lobbyInFront)
+                w.displayLobby();
+            w.resize(c.to);
+            QTest::qWait(50);
+            w.joinTable(5001);
+            QTRY_COMPARE(table->size(), stack->size());
+            QStringList out = beyondTheTable(table);
+            QVERIFY2(out.isEmpty(), qPrintable(what + QStringLiteral(", shown before: ") + out.join(QStringLiteral(" | "))));
+
+            for (QWidget *dialog : shownTableDialogs(table))
+                dialog->hide();
+            showDialogs();
+            QCOMPARE(shownTableDialogs(table).size(), 5);
+            out = beyondTheTable(table);
+            QVERIFY2(out.isEmpty(), qPrintable(what + QStringLiteral(", shown after: ") + out.join(QStringLiteral(" | "))));
+            QTRY_VERIFY2(cutTiles(table).isEmpty(), qPrintable(what + QLatin1Char(' ') + cutTiles(table).join(QStringLiteral(" | "))));
+            QVERIFY(saveScreenshot(&w, QStringLiteral("table-dialogs-%1-%2x%3-after-%4")
+                                           .arg(QLatin1String(c.language))
+                                           .arg(c.to.width())
+                                           .arg(c.to.height())
+                                           .arg(QLatin1String(c.lobbyInFront ? "lobby" : "table"))));
+
+            // The quit question hides no button, beside all of them and beside each
+            // dialog that a hand's end, a seat or a claim brings alone.
+            QStringList hidden = buttonsUnderTheQuitQuestion(table);
+            QVERIFY2(hidden.isEmpty(), qPrintable(what + QStringLiteral(": ") + hidden.join(QStringLiteral(" | "))));
+            const std::function<void()> alone[] = {
+                [&] { table->onHandEnd(washout); },
+                [&] { table->onAreYouReady(span, true); },
+                [&] { table->meldSuggestion({meld_offer(PONG, tile(4))}, 2001, tile(4), span); }};
+            for (const auto &show : alone) {
+                for (QWidget *dialog : shownTableDialogs(table))
+                    dialog->hide();
+                show();
+                QCOMPARE(shownTableDialogs(table).size(), 1);
+                hidden = buttonsUnderTheQuitQuestion(
+                    table, &show == alone ? QStringLiteral("table-quit-%1-%2x%3")
+                                                .arg(QLatin1String(c.language))
+                                                .arg(c.to.width())
+                                                .arg(c.to.height())
+                                          : QString());
+                QVERIFY2(hidden.isEmpty(), qPrintable(what + QStringLiteral(": ") + hidden.join(QStringLiteral(" | "))));
+            }
+            for (QWidget *dialog : shownTableDialogs(table))
+                dialog->hide();
+        }
+        m_translations->setLanguage(QStringLiteral("en"));
+    }
+
+    // The side bar's plates read on the ground they are drawn on, the plate of the
+    // player whose turn it is as well as the others and the free seats, in both skins.
+    void sideBarPlatesRead()
+    {
+        MainWindow &w = *window();
+        w.resize(1024, 768);
+        auto *stack = child<QStackedWidget>("loggedInStack");
+        const QDateTime now = Singleton<ServerTime>::instance().now();
+        const struct
+        {
+            const char *skin;
+            qint32 table;
+            qint32 active;
+        } cases[] = {{"corvana", 6102, 1001}, {"default", 6101, 2001}};
+        for (const auto &c : cases) {
+            // A table's plates take the skin they are built in: each skin has a table of
+            // its own.
+            setupResourceSearchPaths({}, QLatin1String(c.skin));
+            qApp->setStyleSheet(skinStyleSheets());
+            w.joinTable(c.table);
+            GameWindow *table = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((table = qobject_cast<GameWindow *>(stack->currentWidget()))
+                                         && table->tableId() == c.table,
+                                     10000);
+            auto *plates = table->sideBar()->findChild<QWidget *>(QStringLiteral("playersFrame"));
+            QTRY_COMPARE(plates->findChildren<PlayerWidget *>().size(), 3);
+            QCOMPARE(plates->findChildren<EmptySeatWidget *>().size(), 1);
+            table->onPlayerShouldAct(c.active, TimeSpan(now, now.addSecs(20)));
+            const auto seated = plates->findChildren<PlayerWidget *>();
+            QCOMPARE(std::count_if(seated.begin(), seated.end(), [](const PlayerWidget *plate) { return plate->highlight(); }), 1);
+            // Read once the plates have their places in the side bar.
+            QTRY_VERIFY2(Contrast::unreadableLabels(plates, &w).isEmpty(),
+                         qPrintable(QLatin1String(c.skin) + QLatin1Char('\n')
+                                    + Contrast::unreadableLabels(plates, &w).join(QLatin1Char('\n'))));
+            QVERIFY(saveScreenshot(&w, QStringLiteral("table-plates-") + QLatin1String(c.skin)));
+        }
+        setupResourceSearchPaths({}, QStringLiteral("corvana"));
+        qApp->setStyleSheet(skinStyleSheets());
     }
 };
 

@@ -157,11 +157,12 @@ void DeclaredView::setMaxRowLength(double length)
     relayout();
 }
 
-void DeclaredView::setHandBeside(double tileWidth)
+void DeclaredView::setHandBeside(double tileWidth, double depth)
 {
-    if (tileWidth == m_handTileWidth)
+    if (tileWidth == m_handTileWidth && depth == m_handDepth)
         return;
     m_handTileWidth = tileWidth;
+    m_handDepth = depth;
     relayout();
 }
 
@@ -190,7 +191,7 @@ void DeclaredView::layoutMelds()
     double x = 0;
     double y = 0;
     double rowMax = 0;
-    const double rowLength = meldRowLength();
+    const bool across = m_orientation == 0 || m_orientation == 2;
     if (!m_melds.empty()) {
         const QRect first = m_melds.front()->bounds();
         if (m_orientation == 2)
@@ -198,19 +199,25 @@ void DeclaredView::layoutMelds()
         else if (m_orientation == 3)
             x -= first.width();
     }
+    // Rows beside the hand leave it its room; rows beyond it have the whole length.
+    const double firstRow = across ? y : x;
+    const double besideHand = meldRowLength();
+    const auto rowLength = [&] {
+        return std::abs((across ? y : x) - firstRow) < m_handDepth ? besideHand : m_maxRowLength;
+    };
     for (MeldView *meld : m_melds) {
         const QRect r = meld->bounds();
         const int rx = r.x();
         const int ry = r.y();
         const int rw = r.width();
         const int rh = r.height();
-        if (m_orientation == 0 || m_orientation == 2) {
-            if (std::abs(x) + rw > rowLength) {
+        if (across) {
+            if (std::abs(x) + rw > rowLength()) {
                 x = 0;
                 y += rowMax;
                 rowMax = 0;
             }
-        } else if (std::abs(y) + rh > rowLength) {
+        } else if (std::abs(y) + rh > rowLength()) {
             y = 0;
             x += rowMax;
             rowMax = 0;

@@ -30,10 +30,12 @@ public:
     void relayout();
     void setImageSet(TilePainter *painter);
     void setMaxRowLength(double length);
-    // The row is shared with the seat's hand, which stands at its far end: a hand of
-    // 14 tiles less three per meld, of this tile width, with room for a drawn tile.
-    // The melds wrap before they would reach it. 0 shares nothing.
-    void setHandBeside(double tileWidth);
+    // The rows are shared with the seat's hand, which stands at their far end: a hand
+    // of 14 tiles less three per meld, of this tile width, with room for a drawn tile.
+    // The melds wrap before they would reach it. 0 shares nothing. The hand reaches
+    // depth out from the view's position; rows that start beyond it have the whole
+    // length.
+    void setHandBeside(double tileWidth, double depth);
     void retranslate();
 
     int orientation() const { return m_orientation; }
@@ -62,5 +64,6 @@ private:
     int m_orientation;
     double m_maxRowLength;
     double m_handTileWidth = 0;
+    double m_handDepth = 0;
     std::list<MeldView *> m_melds;
 };

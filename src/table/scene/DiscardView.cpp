@@ -6,12 +6,21 @@
 #include <QGraphicsScene>
 #include <QTransform>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 TileDimensions gameSize(int orientation, int kind)
 {
     const TileImages *images = TileGraphics::instance().painter().images();
     return images ? images->dimensions(orientation, kind) : TileDimensions();
+}
+
+QRectF gamePicture(int orientation, int kind)
+{
+    const TileImages *images = TileGraphics::instance().painter().images();
+    return images ? images->placement(orientation, kind) : QRectF();
 }
 
 void discard(TileView *item)
@@ -29,7 +38,7 @@ DiscardView::DiscardView(int orientation) : m_orientation(orientation)
 
 DiscardView::~DiscardView() = default;
 
-QPointF DiscardView::offset(int i) const
+QPointF DiscardView::offset(int i, int step) const
 {
     const TileDimensions lying = gameSize(m_orientation, 0);
     const TileDimensions sideways = gameSize(m_orientation, 2);
@@ -45,18 +54,18 @@ QPointF DiscardView::offset(int i) const
     switch (m_orientation) {
     case 0:
         x = w * c;
-        y = (r - 1) * h;
+        y = r * step - h;
         break;
     case 1:
-        x = (r - 1) * w;
+        x = r * step - w;
         y = -(c + 1) * h;
         break;
     case 2:
         x = -(c + 1) * w;
-        y = -r * h;
+        y = -r * step;
         break;
     case 3:
-        x = -r * w;
+        x = -r * step;
         y = c * h;
         break;
     default:
@@ -115,29 +124,85 @@ double DiscardView::z(int i) const
     }
 }
 
-QTransform DiscardView::rowShift(int count) const
+int DiscardView::rowStep(int count) const
 {
-    const int r = count >= 1 ? (count - 1) / 6 : 0;
     const TileDimensions lying = gameSize(m_orientation, 0);
+    const bool across = m_orientation == 0 || m_orientation == 2;
+    const int depth = across ? lying.height() : lying.width();
+    const int rows = (count + 5) / 6;
+    if (m_rowRoom <= 0 || rows <= 1)
+        return depth;
+    // The newest row reaches its own depth from the position (its picture's, where
+    // the picture lies on the far side); each older row one step further.
+    const QRectF upright = gamePicture(m_orientation, 0);
+    const QRectF sideways = gamePicture(m_orientation, 2);
+    const TileDimensions turned = gameSize(m_orientation, 2);
+    double first = depth;
+    if (m_orientation == 2)
+        first = std::max(upright.height(), sideways.height() - (turned.height() - lying.height()));
+    else if (m_orientation == 3)
+        first = std::max(upright.width(), sideways.width() + (lying.width() - turned.width()));
+    const double step = std::floor((m_rowRoom - first) / (rows - 1));
+    return static_cast<int>(std::clamp(step, 0.0, double(depth)));
+}
+
+double DiscardView::rowReach(bool withRiichi) const
+{
+    const TileDimensions lying = gameSize(m_orientation, 0);
+    const TileDimensions turned = gameSize(m_orientation, 2);
+    const QRectF upright = gamePicture(m_orientation, 0);
+    const QRectF sideways = gamePicture(m_orientation, 2);
     const int w = lying.width();
     const int h = lying.height();
+    const int longer = withRiichi ? 1 : 0;
     switch (m_orientation) {
     case 0:
-        return QTransform::fromTranslate(0, -h * r);
+        return 5 * w + std::max(upright.width() + longer * (turned.width() - w), longer * sideways.width());
     case 1:
-        return QTransform::fromTranslate(-w * r, 0);
+        return 6 * h + longer * (turned.height() - h);
     case 2:
-        return QTransform::fromTranslate(0, h * r);
+        return 6 * w + longer * (turned.width() - w);
     case 3:
-        return QTransform::fromTranslate(w * r, 0);
+        return 5 * h + std::max(upright.height() + longer * (turned.height() - h), longer * sideways.height());
+    default:
+        return 0;
+    }
+}
+
+void DiscardView::setRowRoom(double room)
+{
+    m_rowRoom = room;
+    placeRows();
+    updateShadow();
+}
+
+QTransform DiscardView::rowShift(int count, int step) const
+{
+    const int r = count >= 1 ? (count - 1) / 6 : 0;
+    switch (m_orientation) {
+    case 0:
+        return QTransform::fromTranslate(0, -step * r);
+    case 1:
+        return QTransform::fromTranslate(-step * r, 0);
+    case 2:
+        return QTransform::fromTranslate(0, step * r);
+    case 3:
+        return QTransform::fromTranslate(step * r, 0);
     default:
         return QTransform();
     }
 }
 
-void DiscardView::applyRowShift()
+void DiscardView::placeRows()
 {
-    setTransform(rowShift(static_cast<int>(m_items.size())));
+    const int count = static_cast<int>(m_items.size());
+    const int step = rowStep(count);
+    if (step != m_rowStep) {
+        m_rowStep = step;
+        for (int i = 0; i < count; ++i)
+            m_items[static_cast<size_t>(i)]->setPos(offset(i, step));
+    }
+    setTransform(rowShift(count, step));
 }
 
 void DiscardView::addDiscard(tile t)
@@ -146,9 +211,9 @@ void DiscardView::addDiscard(tile t)
     const int i = static_cast<int>(m_items.size());
     auto *item = new TileView(m_orientation, m_riichiIndex == i ? 2 : 0, t, this);
     m_items.push_back(item);
-    item->setPos(offset(i));
+    item->setPos(offset(i, m_rowStep));
     item->setZValue(z(i));
-    applyRowShift();
+    placeRows();
     updateShadow();
 }
 
@@ -165,7 +230,7 @@ void DiscardView::clear()
     for (TileView *item : m_items)
         discard(item);
     m_items.clear();
-    applyRowShift();
+    placeRows();
     updateShadow();
     m_riichiIndex = -1;
 }
@@ -179,7 +244,7 @@ tile DiscardView::removeNewest()
     m_items.pop_back();
     const tile t = item->tileValue();
     discard(item);
-    applyRowShift();
+    placeRows();
     updateShadow();
     return t;
 }
@@ -207,11 +272,12 @@ void DiscardView::turnNewestForRiichi()
 
 void DiscardView::relayout()
 {
+    m_rowStep = rowStep(static_cast<int>(m_items.size()));
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         m_items[i]->updateShadowGeometry();
-        m_items[i]->setPos(offset(static_cast<int>(i)));
+        m_items[i]->setPos(offset(static_cast<int>(i), m_rowStep));
     }
-    applyRowShift();
+    placeRows();
     updateShadow();
 }
 
@@ -244,10 +310,11 @@ std::vector<TilePlacement> DiscardView::targetPlacements(const tile_vector &)
     // Where the discard will lie once it is in: a discard that opens a new
     // row also moves the group by a row.
     const int n = static_cast<int>(m_items.size());
-    QTransform landed = rowShift(n + 1) * QTransform::fromTranslate(x(), y());
+    const int step = rowStep(n + 1);
+    QTransform landed = rowShift(n + 1, step) * QTransform::fromTranslate(x(), y());
     if (const QGraphicsItem *parent = parentItem())
         landed *= parent->sceneTransform();
-    return {TilePlacement{landed.map(offset(n)), 0, m_orientation}};
+    return {TilePlacement{landed.map(offset(n, step)), 0, m_orientation}};
 }
 
 std::vector<TilePlacement> DiscardView::targetPlacements(int)

@@ -154,13 +154,8 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
     const double rowStart =
         qMin(inner.left(), frame.handRight - 2 * t - ownRowLength(handTile, TileMetrics::gameSize(BOTTOM, 0).width()));
     m_host->declaredView(BOTTOM)->setMaxRowLength(frame.handRight - rowStart - 2 * t);
-    m_host->declaredView(BOTTOM)->setHandBeside(handTile);
-    for (int i = 1; i < 4; ++i) {
-        const HiddenHandView *hidden = m_host->hiddenHandView(i);
-        const QPointF step = hidden->tileOffset(1) - hidden->tileOffset(0);
+    for (int i = 1; i < 4; ++i)
         m_host->declaredView(i)->setMaxRowLength(i % 2 == 0 ? inner.width() : inner.height());
-        m_host->declaredView(i)->setHandBeside(qAbs(step.x()) + qAbs(step.y()));
-    }
 
     QSizeF marker[4];
     for (int i = 0; i < 4; ++i)
@@ -185,9 +180,9 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
     const QPointF stickOffset[4] = {QPointF(marker[0].width(), marker[0].height()),
                                     QPointF(marker[1].width(), 0), QPointF(0, 0),
                                     QPointF(0, marker[3].height())};
-    const QPointF discardPos[4] = {
-        QPointF(inner.left() + t, inner.bottom() - t - frame.pondLift), QPointF(inner.right() - t, inner.bottom() - t),
-        QPointF(inner.right() - t, inner.top() + t), QPointF(inner.left() + t, inner.top() + t)};
+    const QPointF discardPos[4] = {QPointF(inner.left() + t, inner.bottom() - t - frame.pondLift),
+                                   QPointF(inner.right() - t, inner.bottom() - t - frame.rightPondLift),
+                                   QPointF(inner.right() - t, inner.top() + t), QPointF(inner.left() + t, inner.top() + t)};
     const QPointF declaredPos[4] = {
         QPointF(rowStart + t, bounds.bottom() + t), QPointF(bounds.right() + t, inner.bottom() - t),
         QPointF(inner.right() - t, bounds.top() - t), QPointF(bounds.left() - t, inner.top() + t)};
@@ -232,11 +227,26 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
                           QPointF(rounded(prevalentSize.width() / 2), rounded(prevalentSize.height() / 2)));
     else
         prevalent->setPos(view.topLeft() + QPointF(t, t));
+    placePondRows(discardPos, centred ? prevalent->sceneBoundingRect() : QRectF(), t / 2);
 
     m_host->hiddenHandView(BOTTOM)->setPos(hand->pos());
     m_host->hiddenHandView(RIGHT)->setPos(bounds.right() + offR, bounds.top());
-    m_host->hiddenHandView(TOP)->setPos(bounds.left(), bounds.top() - hh);
+    // The top hand mirrors the own hand's overlap, but never reaches into the walls.
+    m_host->hiddenHandView(TOP)->setPos(bounds.left(), bounds.top() - qMax(hh, 0));
     m_host->hiddenHandView(LEFT)->setPos(bounds.left() - offR, bounds.bottom());
+
+    // Each seat's melds share their rows with its hand as far out as the hand reaches.
+    m_host->declaredView(BOTTOM)->setHandBeside(
+        handTile, handY + TileMetrics::gameRect(BOTTOM, 3).height() - declaredPos[BOTTOM].y());
+    for (int i = 1; i < 4; ++i) {
+        const HiddenHandView *hidden = m_host->hiddenHandView(i);
+        const QPointF step = hidden->tileOffset(1) - hidden->tileOffset(0);
+        const QRectF tile = TileMetrics::gameRect(i, 4);
+        const double outside = i == TOP ? declaredPos[i].y() - (hidden->y() - tile.height())
+                               : i == RIGHT ? hidden->x() + tile.width() - declaredPos[i].x()
+                                            : declaredPos[i].x() - (hidden->x() - tile.width());
+        m_host->declaredView(i)->setHandBeside(qAbs(step.x()) + qAbs(step.y()), outside);
+    }
 
     m_host->cityView()->setLightPosition(frame.centre);
     for (int i = 0; i < 4; ++i) {
@@ -245,6 +255,50 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
         m_host->hiddenHandView(i)->setLightPosition(frame.centre);
     }
     hand->setLightPosition(frame.centre);
+}
+
+void GameTableLayout::placePondRows(const QPointF (&pos)[4], const QRectF &middle, int gap) const
+{
+    const bool riichiRules = riichi();
+    double reach[4];
+    for (int i = 0; i < 4; ++i) {
+        const DiscardView *pond = m_host->discardView(i);
+        reach[i] = pond->rowReach(riichiRules || pond->riichiIndex() >= 0);
+    }
+    // Where each pond's rows lie along its seat's edge.
+    const auto overlap = [](double a0, double a1, double b0, double b1) { return a0 < b1 && b0 < a1; };
+    const double x0 = pos[BOTTOM].x(), x0e = x0 + reach[BOTTOM];
+    const double y1 = pos[RIGHT].y() - reach[RIGHT], y1e = pos[RIGHT].y();
+    const double x2 = pos[TOP].x() - reach[TOP], x2e = pos[TOP].x();
+    const double y3 = pos[LEFT].y(), y3e = y3 + reach[LEFT];
+    // The ponds stand in a pinwheel: each one's rows grow away from its seat along the
+    // row of the pond before it and stop short of the row of the next one.
+    double room[4] = {pos[BOTTOM].y() - y3e - gap, pos[RIGHT].x() - x0e - gap, y1 - pos[TOP].y() - gap,
+                      x2 - pos[LEFT].x() - gap};
+    // Facing ponds whose rows lie across from each other share the way between them.
+    if (overlap(x0, x0e, x2, x2e)) {
+        const double half = (pos[BOTTOM].y() - pos[TOP].y() - gap) / 2;
+        room[BOTTOM] = qMin(room[BOTTOM], half);
+        room[TOP] = qMin(room[TOP], half);
+    }
+    if (overlap(y1, y1e, y3, y3e)) {
+        const double half = (pos[RIGHT].x() - pos[LEFT].x() - gap) / 2;
+        room[RIGHT] = qMin(room[RIGHT], half);
+        room[LEFT] = qMin(room[LEFT], half);
+    }
+    // And none of them reaches the round wind in the middle.
+    if (!middle.isEmpty()) {
+        if (overlap(x0, x0e, middle.left(), middle.right()))
+            room[BOTTOM] = qMin(room[BOTTOM], pos[BOTTOM].y() - middle.bottom() - gap);
+        if (overlap(y1, y1e, middle.top(), middle.bottom()))
+            room[RIGHT] = qMin(room[RIGHT], pos[RIGHT].x() - middle.right() - gap);
+        if (overlap(x2, x2e, middle.left(), middle.right()))
+            room[TOP] = qMin(room[TOP], middle.top() - pos[TOP].y() - gap);
+        if (overlap(y3, y3e, middle.top(), middle.bottom()))
+            room[LEFT] = qMin(room[LEFT], middle.left() - pos[LEFT].x() - gap);
+    }
+    for (int i = 0; i < 4; ++i)
+        m_host->discardView(i)->setRowRoom(qMax(room[i], 1.0));
 }
 
 GameTableRegularLayout::GameTableRegularLayout(TableLayoutHost *host) : GameTableLayout(host)
@@ -395,6 +449,7 @@ void GameTableCompactLayout::apply()
     // The wall reaches into the table by two ninths of a tile's depth, its loose tiles
     // a depth higher.
     frame.pondLift = looseTileRise() + (2 * d) / 9;
+    frame.rightPondLift = frame.pondLift;
     frame.prevalentHole = true;
     placeAround(frame, g);
 }

@@ -45,8 +45,10 @@ protected:
         // hidden hands.
         double meldShare = 0.5;
         double prevalentScale = 1.0;
-        // How far the own pond stands above its inset, clear of the bottom wall.
+        // How far the own pond stands above its inset, clear of the bottom wall, and the
+        // right seat's pond where the wall reaches under it too.
         int pondLift = 0;
+        int rightPondLift = 0;
         QPointF prevalentCentre;
         // The ponds leave a hole for the round wind at that centre.
         bool prevalentHole = false;
@@ -68,6 +70,9 @@ protected:
     // Places the seats, markers, claims, sticks, hand, timer and prevalent wind around
     // the frame, and points every shadow at the centre.
     void placeAround(const Frame &frame, const GameScale &g) const;
+    // Gives each pond, at its position, the room its rows have before the other ponds
+    // and the round wind standing in the middle (none when empty).
+    void placePondRows(const QPointF (&pos)[4], const QRectF &middle, int gap) const;
 
 private:
     TableLayoutHost *m_host;

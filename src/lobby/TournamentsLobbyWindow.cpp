@@ -1,6 +1,7 @@
 #include "lobby/TournamentsLobbyWindow.h"
 
 #include "app/Utils.h"
+#include "lobby/EvenRowDelegate.h"
 #include "lobby/TournamentLobbyFilter.h"
 #include "lobby/TournamentsLobbyModel.h"
 #include "ui/web/LinkDelegatingPage.h"
@@ -37,8 +38,12 @@ TournamentsLobbyWindow::TournamentsLobbyWindow(TournamentsController *controller
     QTreeView *list = m_ui->tournamentsLobbyTreeView;
     m_filter->setSortCaseSensitivity(Qt::CaseInsensitive);
     list->setModel(m_filter);
+    // Every row as high as a line of any script: Japanese and Chinese texts line up.
+    list->setItemDelegate(new EvenRowDelegate(list));
+    list->setUniformRowHeights(true);
     // The registered mark's column is narrower than the style's smallest section.
     list->header()->setMinimumSectionSize(defaultColumnWidths[0]);
+    list->header()->setStretchLastSection(false);
     list->header()->setSortIndicatorShown(true);
     list->header()->setSortIndicator(1, Qt::AscendingOrder);
     connect(list, &QTreeView::activated, this, &TournamentsLobbyWindow::onTournamentActivated);
@@ -104,6 +109,11 @@ void TournamentsLobbyWindow::setModel(TournamentsLobbyModel *model)
     if (model)
         connect(model, &TournamentsLobbyModel::tournamentAdded, this, &TournamentsLobbyWindow::onTournamentAdded);
     m_filter->setSourceModel(model);
+    // The name takes the width the other columns leave, so the list never scrolls
+    // sideways and the pot stays in view.
+    if (model)
+        m_ui->tournamentsLobbyTreeView->header()->setSectionResizeMode(TournamentsLobbyModel::NameColumn,
+                                                                       QHeaderView::Stretch);
     if (model && !model->tournamentIds().isEmpty())
         resizeAllColumnsToContents(m_ui->tournamentsLobbyTreeView);
     else

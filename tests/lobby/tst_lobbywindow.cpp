@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include "lobbyscreenshot.h"
+#include "rowbaseline.h"
 #include "tablefixtures.h"
 
 #include "app/startup/ResourceSearchPaths.h"
@@ -268,25 +269,7 @@ private slots:
         }
         // The names end in a digit: it stands on the same baseline in every row.
         const QImage shot = view->viewport()->grab().toImage();
-        const auto digitBottom = [&](int row) {
-            const QRect cell = view->visualRect(rows->index(row, 0));
-            const QRgb ground = shot.pixel(cell.right() - 1, cell.top() + 1);
-            const auto ink = [&](int x, int y) {
-                const QRgb c = shot.pixel(x, y);
-                return qAbs(qGray(c) - qGray(ground)) > 80;
-            };
-            int right = -1;
-            for (int x = cell.right(); x >= cell.left() && right < 0; --x)
-                for (int y = cell.top(); y <= cell.bottom() && right < 0; ++y)
-                    if (ink(x, y))
-                        right = x;
-            int bottom = -1;
-            for (int x = qMax(cell.left(), right - 4); x <= right; ++x)
-                for (int y = cell.top(); y <= cell.bottom(); ++y)
-                    if (ink(x, y))
-                        bottom = qMax(bottom, y - cell.top());
-            return bottom;
-        };
+        const auto digitBottom = [&](int row) { return lastGlyphBottom(shot, view->visualRect(rows->index(row, 0))); };
         const int latinBottom = digitBottom(1);
         QVERIFY(latinBottom > 0);
         for (int row = 0; row < rows->rowCount(); ++row)

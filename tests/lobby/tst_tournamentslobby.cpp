@@ -1,4 +1,5 @@
 #include "lobbyscreenshot.h"
+#include "rowbaseline.h"
 
 #include "../app/loopbackhttpserver.h"
 
@@ -253,6 +254,33 @@ private slots:
 
         QTest::keyClicks(window.findChild<QLineEdit *>("freeTextSearch"), QStringLiteral("cup"));
         QCOMPARE(sorted(shownIds(*view->model())), (QList<int>{11, 12}));
+    }
+
+    // Tournaments named in Japanese, Chinese and Latin letters: each row's name, ending in
+    // a digit, stands on the baseline of its start time, as in the table list.
+    void rowsLineUpWhateverTheirScript()
+    {
+        TournamentsLobbyModel model(nullptr);
+        model.addOrUpdateTournament(tournament(21, QStringLiteral(u"東風杯 7"), 3, 1100));
+        model.addOrUpdateTournament(tournament(22, QStringLiteral("Weekly Cup 7"), 3, 1100));
+        model.addOrUpdateTournament(tournament(23, QStringLiteral(u"麻将赛 7"), 1, 500));
+        TournamentsLobbyWindow window(nullptr);
+        window.setModel(&model);
+        window.resize(738, 560);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *view = window.findChild<QTreeView *>("tournamentsLobbyTreeView");
+        const QAbstractItemModel *rows = view->model();
+        QCOMPARE(rows->rowCount(), 3);
+        const QImage shot = view->viewport()->grab().toImage();
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            const QModelIndex start = rows->index(row, TournamentsLobbyModel::StartColumn);
+            const QModelIndex name = rows->index(row, TournamentsLobbyModel::NameColumn);
+            const int baseline = lastGlyphBottom(shot, view->visualRect(start));
+            QVERIFY(baseline > 0);
+            QVERIFY2(lastGlyphBottom(shot, view->visualRect(name)) == baseline, qPrintable(name.data().toString()));
+        }
+        QVERIFY(saveScreenshot(window, QStringLiteral("tournamentslobby-scripts")) > 8);
     }
 
     void paneShowsTheShortInformationPage()

@@ -14,6 +14,7 @@ ComingEventsView::ComingEventsView(ComingEventsModel *model, QWidget *host)
 {
     m_timerId = startTimer(CheckIntervalMs);
     connect(model, &ComingEventsModel::comingEventsChanged, this, &ComingEventsView::onComingEvents);
+    host->installEventFilter(this);
 }
 
 bool ComingEventsView::isRelevant(const ComingEvent &event, const QDateTime &now)
@@ -88,29 +89,59 @@ void ComingEventsView::timerEvent(QTimerEvent *event)
         QObject::timerEvent(event);
 }
 
-void ComingEventsView::setArea(std::function<QRect()> area)
+void ComingEventsView::setPosition(const QPoint &position)
 {
-    m_area = std::move(area);
-    host()->installEventFilter(this);
+    m_position = position;
+    m_area = nullptr;
     if (ComingEventPopup *popup = currentPopup())
         place(popup);
 }
 
+void ComingEventsView::setArea(std::function<QRect()> area)
+{
+    m_area = std::move(area);
+    if (ComingEventPopup *popup = currentPopup())
+        place(popup);
+}
+
+void ComingEventsView::updatePlace()
+{
+    // Layouts settle in posted events; the notice is placed after them.
+    if (m_placeQueued)
+        return;
+    m_placeQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_placeQueued = false;
+            if (ComingEventPopup *popup = currentPopup())
+                place(popup);
+        },
+        Qt::QueuedConnection);
+}
+
 void ComingEventsView::place(ComingEventPopup *popup) const
 {
-    // The whole text, centred over the area and kept inside the host.
-    const QRect area = m_area ? m_area() : QRect(QPoint(), host()->size());
     if (popup->size() != popup->sizeHint())
         popup->resize(popup->sizeHint());
-    const int x = area.x() + (area.width() - popup->width()) / 2;
+    if (!m_area) {
+        popup->move(m_position);
+        return;
+    }
+    // The whole text, in the area where it fits, and inside the host.
+    const QRect area = m_area();
+    const int x = popup->width() <= area.width() ? area.x() + (area.width() - popup->width()) / 2 : area.x();
     popup->move(qMax(0, qMin(x, host()->width() - popup->width())), area.y());
 }
 
 bool ComingEventsView::eventFilter(QObject *watched, QEvent *event)
 {
-    // The host's size moves the area; a new text changes the notice's width.
+    // The host's size moves the area once its layout has followed; a new text changes
+    // the notice's width at once.
     if (event->type() == QEvent::Resize) {
-        if (ComingEventPopup *popup = currentPopup(); popup && (watched == host() || watched == popup))
+        if (watched == host())
+            updatePlace();
+        else if (ComingEventPopup *popup = currentPopup(); popup && watched == popup)
             place(popup);
     }
     return QObject::eventFilter(watched, event);

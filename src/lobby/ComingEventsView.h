@@ -8,7 +8,6 @@
 #include <QRect>
 
 #include <functional>
-
 #include <optional>
 
 class ComingEventsModel;
@@ -29,8 +28,12 @@ public:
 
     ComingEventsView(ComingEventsModel *model, QWidget *host);
 
-    // The free part of the host where notices stand, in host coordinates, asked again
-    // whenever the host or the notice is resized: a notice is centred at its top.
+    // Notices stand at a fixed place: their top-left corner at this point of the host.
+    void setPosition(const QPoint &position);
+    // Notices stand at the top of a free part of the host, in host coordinates, asked
+    // again whenever the host or the notice changes its size: centred in it when they
+    // fit, from its left edge when they do not (so an empty area puts their corner at
+    // its top-left), and always within the host.
     void setArea(std::function<QRect()> area);
 
     static bool isRelevant(const ComingEvent &event, const QDateTime &now);
@@ -43,6 +46,9 @@ public slots:
     void onComingEvents(const ComingEvents &events);
     void onPopupExpired();
     void updatePopup(const ComingEvents &events);
+    // Places the notice again once the host's layout has settled: after the host shows
+    // another page, whose free part is elsewhere.
+    void updatePlace();
 
 protected:
     void timerEvent(QTimerEvent *event) override;
@@ -53,6 +59,8 @@ private:
     void place(ComingEventPopup *popup) const;
 
     QPointer<ComingEventsModel> m_model;
+    QPoint m_position;
     std::function<QRect()> m_area;
     int m_timerId = 0;
+    bool m_placeQueued = false;
 };

@@ -257,6 +257,8 @@ private:
     // A plain Yes/No question; onYes runs on Yes.
     void askPlain(const QString &title, const QString &text, std::function<void()> onYes);
     void onRegistrationPage(WebPageRequest::enum_t request, const QString &url);
+    // Where coming-event notices stand in the logged-in page, over no control.
+    QRect comingEventArea() const;
 
     // ---- Tables, watching and invitations ----------------------------------------------
     void connectTables();

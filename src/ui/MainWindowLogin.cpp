@@ -14,10 +14,12 @@
 #include "connection/PlayerDb.h"
 #include "connection/ServerTime.h"
 #include "game/GameController.h"
+#include "game/GameWindow.h"
 #include "lobby/ComingEventsModel.h"
 #include "lobby/ComingEventsView.h"
 #include "lobby/LocalizationDb.h"
 #include "lobby/TournamentsLobbyModel.h"
+#include "table/scene/WindView.h"
 #include "ui/BusyCursor.h"
 #include "ui/CreateUserWindow.h"
 #include "ui/LoginWindow.h"
@@ -27,9 +29,12 @@
 #include "ui/web/EmbeddedBrowser.h"
 
 #include <QApplication>
+#include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QTimer>
 
 namespace {
@@ -211,15 +216,9 @@ void MainWindow::loginSuccessful(qint32 playerId, const QString &name, const QSt
         connect(m_comingEventsModel, &ComingEventsModel::comingEventsChanged, this,
                 &MainWindow::onComingEvents);
         m_comingEventsView = new ComingEventsView(m_comingEventsModel, m_ui->loggedInWidget);
-        // Notices stand in the header between the logo and the account, over no control.
-        m_comingEventsView->setArea([this] {
-            QWidget *host = m_ui->loggedInWidget;
-            const int top = m_ui->topBar->geometry().bottom() + 1;
-            const int left = m_ui->logo->mapTo(host, QPoint(m_ui->logo->width(), 0)).x();
-            const int right = m_ui->accountInfo->mapTo(host, QPoint()).x();
-            const int bottom = m_ui->mainTabs->mapTo(host, QPoint()).y();
-            return QRect(left + 8, top + 4, right - left - 16, bottom - top - 8);
-        });
+        m_comingEventsView->setArea([this] { return comingEventArea(); });
+        connect(m_ui->loggedInStack, &QStackedWidget::currentChanged, m_comingEventsView,
+                &ComingEventsView::updatePlace);
     }
     m_loginSecret = secret;
     m_connectionManager.query_client_config();
@@ -241,6 +240,26 @@ void MainWindow::loginSuccessful(qint32 playerId, const QString &name, const QSt
         m_urlHandler->openWebPage(WebPageRequest::POST_REGISTRATION);
     if (!m_fullyRegistered)
         offerRegistrationCompletion(0);
+}
+
+QRect MainWindow::comingEventArea() const
+{
+    QWidget *host = m_ui->loggedInWidget;
+    // Over a table: its top-left corner, away from the top seat's melds and the side bar,
+    // beside the round wind when late ponds have sent that into the corner.
+    if (auto *table = qobject_cast<GameWindow *>(m_ui->loggedInStack->currentWidget())) {
+        const QGraphicsView *view = table->view();
+        const QGraphicsItem *wind = table->prevalentWindView();
+        const QRect disc = view->mapFromScene(wind->sceneBoundingRect()).boundingRect();
+        const bool inCorner = wind->isVisible() && disc.left() < disc.width() && disc.top() < disc.height();
+        return QRect(view->viewport()->mapTo(host, QPoint(inCorner ? disc.right() + 8 : 8, 4)), QSize(0, 0));
+    }
+    // In the lobby: the header between the logo and the account.
+    const int top = m_ui->topBar->geometry().bottom() + 1;
+    const int left = m_ui->logo->mapTo(host, QPoint(m_ui->logo->width(), 0)).x();
+    const int right = m_ui->accountInfo->mapTo(host, QPoint()).x();
+    const int bottom = m_ui->mainTabs->mapTo(host, QPoint()).y();
+    return QRect(left + 8, top + 4, right - left - 16, bottom - top - 8);
 }
 
 void MainWindow::onClientConfig(const ClientConfig &config)

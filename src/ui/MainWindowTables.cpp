@@ -17,7 +17,7 @@
 #include "game/GameModel.h"
 #include "game/GameWindow.h"
 #include "game/tiles/TileGraphics.h"
-#include "lobby/ComingEventPopup.h"
+#include "lobby/ComingEventsView.h"
 #include "lobby/LobbyController.h"
 #include "lobby/LobbyWindow.h"
 #include "lobby/LocalizationDb.h"
@@ -654,8 +654,8 @@ void MainWindow::onDisplayMiscDialogs()
     roundScores->setRoundScores({{ids[0], 12, 6}, {ids[1], 4, 2}, {ids[2], 0, -2}});
     roundScores->show();
 
-    const ComingEvent event(ComingEvent::TournamentStart, Singleton<ServerTime>::instance().now().addSecs(180));
-    auto *popup = new ComingEventPopup(m_ui->loggedInWidget, event);
-    connect(popup, &ComingEventPopup::expired, popup, &QObject::deleteLater);
-    popup->show();
+    // A sample notice where real ones stand, until the next look at the coming events.
+    if (m_comingEventsView)
+        m_comingEventsView->updatePopup({ComingEvent(ComingEvent::TournamentStart,
+                                                     Singleton<ServerTime>::instance().now().addSecs(180))});
 }

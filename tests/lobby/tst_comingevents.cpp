@@ -117,8 +117,22 @@ private slots:
         QCOMPARE(popup->y(), 20);
         QVERIFY(qAbs(popup->geometry().center().x() - 300) <= 1);
         host.resize(800, 300);
-        QVERIFY(qAbs(popup->geometry().center().x() - 400) <= 1);
+        QTRY_VERIFY(qAbs(popup->geometry().center().x() - 400) <= 1);
         QTRY_VERIFY(popup->text().startsWith("You are registered for tournament starting in "));
+        // An area narrower than the notice: from its left edge, yet inside the host.
+        view.setArea([] { return QRect(50, 30, 0, 0); });
+        QCOMPARE(popup->pos(), QPoint(50, 30));
+        view.setArea([&host] { return QRect(host.width() - 10, 30, 0, 0); });
+        QCOMPARE(popup->geometry().right(), host.width() - 1);
+        QCOMPARE(popup->width(), popup->sizeHint().width());
+        // A fixed place stays where it is whatever the host's size.
+        view.setPosition(QPoint(12, 34));
+        QCOMPARE(popup->pos(), QPoint(12, 34));
+        host.resize(640, 300);
+        QTest::qWait(20);
+        QCOMPARE(popup->pos(), QPoint(12, 34));
+        view.setArea([&host] { return QRect(10, 20, host.width() - 20, 60); });
+        QVERIFY(qAbs(popup->geometry().center().x() - 320) <= 1);
 
         // Another list with the same first notice keeps the notice.
         view.updatePopup({ComingEvent(3, now.addSecs(10)), start, ComingEvent(0, now.addSecs(9000))});

@@ -2,6 +2,7 @@
 # against the test game server. Run a second time on a large screen, where the stored size applies.
 mahjong_add_test(tst_mainwindow
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_mainwindow.cpp
+            ${PROJECT_SOURCE_DIR}/tests/game/TablePieces.cpp ${PROJECT_SOURCE_DIR}/tests/game/TablePieces.h
     LIBS mahjong_ui
     TIMEOUT 180
     ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu")

@@ -1,4 +1,5 @@
 #include "contrast.h"
+#include "game/TablePieces.h"
 #include "imagecompare.h"
 #include "logfile.h"
 #include "protocol/TestServer.h"
@@ -18,22 +19,32 @@
 #include "chat/ChatOutputWidget.h"
 #include "connection/PlayerDb.h"
 #include "connection/ServerTime.h"
+#include "game/GameController.h"
 #include "game/GameWindow.h"
+#include "lobby/ComingEventPopup.h"
+#include "lobby/ComingEventsModel.h"
+#include "lobby/ComingEventsView.h"
 #include "lobby/LobbyController.h"
 #include "lobby/TablePreview.h"
 #include "lobby/TablePreviewPlayersWidget.h"
 #include "lobby/TableModel.h"
 #include "lobby/TournamentDetailDialog.h"
 #include "lobby/TournamentsController.h"
+#include "lobby/TournamentsLobbyModel.h"
+#include "lobby/TournamentsLobbyWindow.h"
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/scene/DiscardView.h"
+#include "table/scene/WindView.h"
 #include "table/sidebar/EmptySeatWidget.h"
 #include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/SideBar.h"
 #include "app/Singleton.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelessMsgBox.h"
+#include "ui/SelectorButton.h"
+#include "ui/TableSelector.h"
 #include "ui/ULabel.h"
 #include "ui/UTabWidget.h"
 #include "ui/UrlHandler.h"
@@ -58,6 +69,7 @@
 #include <QStyleOptionButton>
 #include <QStackedWidget>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -341,6 +353,21 @@ private:
         if (!QTest::qWaitFor([&] { return box.isNull(); }))
             found << QStringLiteral("the quit question stays");
         return found;
+    }
+
+    // The tournament list, its columns sized to the texts of the language: every column
+    // in view, the pot last, and nothing to scroll sideways.
+    void checkTournamentList(const QString &what)
+    {
+        auto *list = child<QTreeView>("tournamentsLobbyTreeView");
+        QVERIFY(list->isVisible());
+        window()->findChild<TournamentsLobbyWindow *>()->onResizeColumnsTimeout();
+        QTest::qWait(50);
+        const QHeaderView *header = list->header();
+        const int potEnd = header->sectionViewportPosition(TournamentsLobbyModel::PotColumn) +
+                           header->sectionSize(TournamentsLobbyModel::PotColumn);
+        QVERIFY2(potEnd <= list->viewport()->width(), qPrintable(what));
+        QVERIFY2(list->horizontalScrollBar()->maximum() == 0, qPrintable(what));
     }
 
     // Checks a window in the language just chosen.
@@ -771,6 +798,9 @@ private slots:
         auto *tabs = child<UTabWidget>("mainTabs");
         auto *stack = child<QStackedWidget>("loggedInStack");
         const QStringList keywords{"welcome", "lobby", "tournament", "preferences", "friends", "howto"};
+        w.displayLobby();
+        w.onDisplayTab(QStringLiteral("tournament"));
+        checkTournamentList(QStringLiteral("en tournament list"));
         for (const QString language : {"ja", "zh_CN", "zh_TW"}) {
             m_translations->setLanguage(language);
             const bool screenshots = language != QLatin1String("zh_CN");
@@ -787,6 +817,8 @@ private slots:
             for (int i = 0; i < tabs->count(); ++i) {
                 w.onDisplayTab(keywords.at(i));
                 QTest::qWait(100);
+                if (i == 2)
+                    checkTournamentList(language + QStringLiteral(" tournament list"));
                 checkLanguage(&w, language + QLatin1Char(' ') + keywords.at(i));
                 if (screenshots)
                     QVERIFY(saveScreenshot(&w, QStringLiteral("language-%1-%2").arg(keywords.at(i), language)));
@@ -977,6 +1009,103 @@ private slots:
         }
         setupResourceSearchPaths({}, QStringLiteral("corvana"));
         qApp->setStyleSheet(skinStyleSheets());
+    }
+
+    // Full screen to windowed and back, with a table in front and behind the lobby, in
+    // both table layouts: a late hand's pieces stay clear of each other and inside the
+    // table, and the maintenance notice stands whole in the page's free part.
+    void tableAndNoticeFollowEveryResize()
+    {
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        auto *stack = child<QStackedWidget>("loggedInStack");
+        auto *lobbyButton = child<QPushButton>("lobbyButton");
+        w.joinTable(5002);
+        auto *games = w.findChild<GameController *>();
+        QTRY_VERIFY_WITH_TIMEOUT(games->hasTable(5002), 10000);
+        GameWindow *table = games->gameWindow(5002);
+        QTRY_COMPARE(stack->currentWidget(), table);
+        QTRY_COMPARE(table->discardView(2)->items().size(), size_t(24));
+        QAbstractButton *tableButton = child<TableSelector>("tableSelector")->tableButton(5002);
+        w.findChild<ComingEventsModel *>()->onComingServerEvents(
+            {ComingEvent(ComingEvent::ServerMaintenance, Singleton<ServerTime>::instance().now().addSecs(300))});
+        ComingEventsView *notices = w.findChild<ComingEventsView *>();
+        QVERIFY(notices->currentPopup());
+
+        const auto checkTable = [&](const QString &tag) {
+            const std::vector<TablePieces::Piece> pieces = TablePieces::collect(*table);
+            const QStringList covered = TablePieces::overlaps(pieces);
+            const QStringList out = TablePieces::outside(pieces, table->viewSceneRect());
+            QVERIFY(saveScreenshot(&w, QStringLiteral("resize-table-") + tag));
+            QVERIFY2(covered.isEmpty(), qPrintable(tag + QLatin1Char(' ') + covered.mid(0, 5).join(QLatin1Char('\n'))));
+            QVERIFY2(out.isEmpty(), qPrintable(tag + QLatin1Char(' ') + out.mid(0, 5).join(QLatin1Char('\n'))));
+        };
+        // The notice shows its whole text inside the window and covers none of the
+        // controls around it: the top bar, the lobby's header and tabs, the side bar.
+        const auto checkNotice = [&](const QString &tag) {
+            QTest::qWait(50);
+            ComingEventPopup *notice = notices->currentPopup();
+            QVERIFY(notice && notice->isVisible());
+            QVERIFY2(notice->width() >= notice->sizeHint().width(), qPrintable(tag));
+            const QRect place(notice->mapTo(&w, QPoint()), notice->size());
+            QVERIFY2(w.rect().contains(place), qPrintable(tag));
+            QStringList beneath;
+            for (const char *name : {"topBar", "logo", "accountInfo", "mainTabs"}) {
+                const QWidget *control = child<QWidget>(name);
+                if (control->isVisible() && QRect(control->mapTo(&w, QPoint()), control->size()).intersects(place))
+                    beneath << QLatin1String(name);
+            }
+            if (stack->currentWidget() == table) {
+                const QWidget *sideBar = table->findChild<SideBar *>();
+                if (QRect(sideBar->mapTo(&w, QPoint()), sideBar->size()).intersects(place))
+                    beneath << QStringLiteral("side bar");
+                const QGraphicsView *view = table->view();
+                const QRect wind = view->mapFromScene(table->prevalentWindView()->sceneBoundingRect()).boundingRect();
+                if (QRect(view->viewport()->mapTo(&w, wind.topLeft()), wind.size()).intersects(place))
+                    beneath << QStringLiteral("round wind");
+            }
+            QVERIFY2(beneath.isEmpty(), qPrintable(tag + QStringLiteral(": over ") + beneath.join(QStringLiteral(", "))));
+        };
+
+        const QSize full(1920, 1080);
+        const QSize windowed(1024, 768);
+        for (const QString language : {"en", "ja"}) {
+            m_translations->setLanguage(language);
+            for (const bool compact : {true, false}) {
+                games->setCompactTableLayout(compact);
+                for (const QSize size : compact ? QList<QSize>{full, windowed, full} : QList<QSize>{windowed, full, windowed}) {
+                    w.resize(size);
+                    QTest::qWait(100);
+                    const QString tag = QStringLiteral("%1x%2-%3-%4").arg(QString::number(size.width()), QString::number(size.height()),
+                                                                         QLatin1String(compact ? "compact" : "square"), language);
+                    checkTable(tag);
+                    checkNotice(tag);
+                }
+            }
+            // Resized while the lobby is in front, and while the table is behind it.
+            for (const QSize size : {windowed, full}) {
+                lobbyButton->click();
+                QCOMPARE(stack->currentWidget(), child<QWidget>("lobbyWidget"));
+                w.resize(size);
+                QTest::qWait(100);
+                const QString tag = QStringLiteral("%1x%2-%3").arg(QString::number(size.width()), QString::number(size.height()), language);
+                checkNotice(QStringLiteral("lobby ") + tag);
+                QVERIFY(saveScreenshot(&w, QStringLiteral("resize-lobby-") + tag));
+                tableButton->click();
+                QCOMPARE(stack->currentWidget(), table);
+                QTest::qWait(100);
+                checkTable(QStringLiteral("shown-") + tag);
+                checkNotice(QStringLiteral("table ") + tag);
+                w.resize(size == full ? windowed : full);
+                QTest::qWait(100);
+                checkNotice(QStringLiteral("table after ") + tag);
+                lobbyButton->click();
+                QTest::qWait(100);
+                checkNotice(QStringLiteral("lobby after ") + tag);
+                tableButton->click();
+            }
+        }
+        m_translations->setLanguage(QStringLiteral("en"));
     }
 };
 

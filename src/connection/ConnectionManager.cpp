@@ -556,25 +556,26 @@ void ConnectionManager::onMessage(std::unique_ptr<protocol::message_t> &message)
 {
     Dispatcher dispatcher(*this);
     // A packet beyond the game's limits is refused before any signal; the session goes on.
-    const auto refusing = [&dispatcher](const auto &packet) {
+    const auto refusing = [this, &dispatcher](const auto &packet) {
         try {
             dispatcher(packet);
         } catch (const limit_error &e) {
-            qWarning().noquote() << QStringLiteral("%1 refused: %2")
-                                        .arg(QLatin1String(std::decay_t<decltype(packet)>::type_name),
-                                             QString::fromUtf8(e.what()));
+            const QString refused = QStringLiteral("%1 refused").arg(QLatin1String(std::decay_t<decltype(packet)>::type_name));
+            m_packetWarnings.warn(refused, QStringLiteral("%1: %2").arg(refused, QString::fromUtf8(e.what())));
         }
     };
+    QString skipped;
     switch (protocol::visit<protocol::direction::to_client>(*message, refusing)) {
     case protocol::visit_result::handled:
-        break;
+        return;
     case protocol::visit_result::unknown_class:
-        qWarning() << "packet of unknown class" << message->classId() << "skipped";
+        skipped = QStringLiteral("packet of unknown class %1 skipped").arg(int(message->classId()));
         break;
     case protocol::visit_result::unknown_inner:
-        qWarning() << "packet of unknown inner id in class" << message->classId() << "skipped";
+        skipped = QStringLiteral("packet of unknown inner id in class %1 skipped").arg(int(message->classId()));
         break;
     }
+    m_packetWarnings.warn(skipped, skipped);
 }
 
 template <class P>

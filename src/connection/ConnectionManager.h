@@ -12,6 +12,7 @@
 #include "connection/GameRecords.h"
 #include "connection/LobbyRecords.h"
 #include "connection/QueryUserCallback.h"
+#include "connection/RepeatedWarnings.h"
 #include "connection/TournamentRecords.h"
 #include "protocol/enums.h"
 
@@ -290,6 +291,8 @@ private:
     bool m_platformVersionChecked = false;
     bool m_gameVersionChecked = false;
     QTimer m_handshakeTimer;
+    // Refused and unknown packets, which a hostile server may send by the thousand.
+    RepeatedWarnings m_packetWarnings;
 
     // Guards the request-id counter, the join throttle and the pending registries.
     mutable QMutex m_mutex;

@@ -2,6 +2,7 @@
 
 #include "ConnectedManager.h"
 #include "logfile.h"
+#include "connection/RepeatedWarnings.h"
 #include "protocol/Connection.h"
 #include "protocol/packets.h"
 
@@ -837,6 +838,25 @@ void TestConnectionManager::protocolFaultsAreLoggedOnce()
     QCOMPARE(text.count(QLatin1String("closing the connection: invalid frame length 17825792")), 1);
     QVERIFY2(!text.contains(QLatin1String("the game server closed the connection")), qPrintable(text));
     QCOMPARE(text.count(QLatin1String("the server speaks game version")), 1);
+
+    // Of 40,000 refusals of one kind the first few are logged in full, the others
+    // counted in a line or two.
+    {
+        ConnectedManager c;
+        QVERIFY(c.start(QStringLiteral("refused-draws.json")));
+        QSignalSpy disconnected(c.manager.get(), &ConnectionManager::disconnected);
+        QVERIFY(disconnected.wait());
+    }
+    const QString refusals = log.text().mid(text.size());
+    QCOMPARE(refusals.count(QLatin1String("hidden_tiles_from_wall_t refused: 20000 concealed tiles")),
+             RepeatedWarnings::FullWarnings);
+    const QRegularExpression counted(QStringLiteral("hidden_tiles_from_wall_t refused (\\d+) more times in the last \\d+ s"));
+    qint64 refused = RepeatedWarnings::FullWarnings;
+    int countLines = 0;
+    for (auto match = counted.globalMatch(refusals); match.hasNext(); ++countLines)
+        refused += match.next().captured(1).toLongLong();
+    QCOMPARE(refused, 40000);
+    QVERIFY(countLines <= 2);
 }
 
 void TestConnectionManager::handshakesThatNeverFinishTimeOut()

@@ -105,6 +105,7 @@ void UrlHandler::openUrl(const QString &link)
             return;
         }
     }
+    qWarning().noquote() << QStringLiteral("refused to open %1: not a web page nor a page of the client").arg(link);
 }
 
 void UrlHandler::onWebPage(WebPageRequest::enum_t kind, const QString &url)

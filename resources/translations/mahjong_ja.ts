@@ -45,6 +45,17 @@
     </message>
 </context>
 <context>
+    <name>ChatNotices</name>
+    <message>
+        <source>The chat is disconnected: your account has logged in to the chat elsewhere. It does not reconnect by itself.</source>
+        <translation>チャットが切断されました: お使いのアカウントが別の場所でチャットにログインしました。自動的には再接続しません。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected: the chat server refuses your account. It does not reconnect by itself.</source>
+        <translation>チャットが切断されました: チャットサーバーがお使いのアカウントを受け付けません。自動的には再接続しません。</translation>
+    </message>
+</context>
+<context>
     <name>ChatOutputWidget</name>
     <message>
         <source>(%1)</source>
@@ -70,12 +81,12 @@
         <translation>送信されませんでした: チャットが切断されています。入力した文は入力欄に残ります。</translation>
     </message>
     <message>
-        <source>The chat is disconnected. It reconnects by itself.</source>
-        <translation>チャットが切断されました。自動的に再接続します。</translation>
-    </message>
-    <message>
         <source>The chat is back.</source>
         <translation>チャットが再接続されました。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It tries to reconnect by itself.</source>
+        <translation>チャットが切断されました。自動的に再接続を試みます。</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,17 @@
     </message>
 </context>
 <context>
+    <name>ChatNotices</name>
+    <message>
+        <source>The chat is disconnected: your account has logged in to the chat elsewhere. It does not reconnect by itself.</source>
+        <translation>聊天已断开：您的账户已在别处登录聊天。不会自动重新连接。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected: the chat server refuses your account. It does not reconnect by itself.</source>
+        <translation>聊天已断开：聊天服务器拒绝了您的账户。不会自动重新连接。</translation>
+    </message>
+</context>
+<context>
     <name>ChatOutputWidget</name>
     <message>
         <source>(%1)</source>
@@ -70,12 +81,12 @@
         <translation>未发送：聊天已断开。您输入的内容仍保留在输入框中。</translation>
     </message>
     <message>
-        <source>The chat is disconnected. It reconnects by itself.</source>
-        <translation>聊天已断开，将自动重新连接。</translation>
-    </message>
-    <message>
         <source>The chat is back.</source>
         <translation>聊天已恢复。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It tries to reconnect by itself.</source>
+        <translation>聊天已断开，将尝试自动重新连接。</translation>
     </message>
 </context>
 <context>

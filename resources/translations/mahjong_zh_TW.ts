@@ -45,6 +45,17 @@
     </message>
 </context>
 <context>
+    <name>ChatNotices</name>
+    <message>
+        <source>The chat is disconnected: your account has logged in to the chat elsewhere. It does not reconnect by itself.</source>
+        <translation>聊天已中斷：您的帳號已在別處登入聊天。不會自動重新連線。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected: the chat server refuses your account. It does not reconnect by itself.</source>
+        <translation>聊天已中斷：聊天伺服器拒絕了您的帳號。不會自動重新連線。</translation>
+    </message>
+</context>
+<context>
     <name>ChatOutputWidget</name>
     <message>
         <source>(%1)</source>
@@ -70,12 +81,12 @@
         <translation>未傳送：聊天已中斷。您輸入的內容仍保留在輸入框中。</translation>
     </message>
     <message>
-        <source>The chat is disconnected. It reconnects by itself.</source>
-        <translation>聊天已中斷，將自動重新連線。</translation>
-    </message>
-    <message>
         <source>The chat is back.</source>
         <translation>聊天已恢復。</translation>
+    </message>
+    <message>
+        <source>The chat is disconnected. It tries to reconnect by itself.</source>
+        <translation>聊天已中斷，將嘗試自動重新連線。</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,9 @@
 #include <QTextCursor>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -28,6 +30,9 @@ ChatOutputWidget::ChatOutputWidget(QWidget *parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &ChatOutputWidget::onAnchorClicked);
+    m_showTimer.setSingleShot(true);
+    m_showTimer.setInterval(0);
+    connect(&m_showTimer, &QTimer::timeout, this, &ChatOutputWidget::showPendingLines);
     registerManagerIcon();
 }
 
@@ -92,18 +97,58 @@ QString ChatOutputWidget::nickStyle(int role) const
 
 void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
 {
-    const QDateTime local = time.toLocalTime();
+    m_pendingLines.push_back({time.toLocalTime(), html});
+    if (!m_showTimer.isActive())
+        m_showTimer.start();
+}
+
+void ChatOutputWidget::showPendingLines()
+{
+    if (m_pendingLines.size() > size_t(MaxLines))
+        dropUnseenLines();
+    const auto end = m_pendingLines.begin() + std::min(m_pendingLines.size(), size_t(MaxLinesPerPass));
+    // One edit of the document for all: one layout.
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    for (auto line = m_pendingLines.begin(); line != end; ++line)
+        placeLine(line->time, line->html);
+    edit.endEditBlock();
+    m_pendingLines.erase(m_pendingLines.begin(), end);
+    scrollToBottom();
+    if (!m_pendingLines.empty())
+        m_showTimer.start();
+}
+
+void ChatOutputWidget::dropUnseenLines()
+{
+    // Lines of one time keep the order they came in.
+    std::stable_sort(m_pendingLines.begin(), m_pendingLines.end(),
+                     [](const PendingLine &a, const PendingLine &b) { return a.time < b.time; });
+    m_pendingLines.erase(m_pendingLines.begin(), m_pendingLines.end() - MaxLines);
+}
+
+ChatOutputWidget::LineMap::iterator ChatOutputWidget::keepLine(const QDateTime &local, const QString &html)
+{
     // In a full history a line older than all others would go at once.
     if (m_lineCount >= MaxLines && local < m_lines.begin()->first)
-        return;
+        return m_lines.end();
     const auto entry = m_lines.try_emplace(local, TimeLines{local.date(), {}}).first;
-    const QDate date = entry->second.date;
     std::vector<QString> &sameTime = entry->second.lines;
     // The same line again (history sent once more on a rejoin) is kept once.
     if (std::find(sameTime.begin(), sameTime.end(), html) != sameTime.end())
-        return;
+        return m_lines.end();
     sameTime.push_back(html);
     ++m_lineCount;
+    return entry;
+}
+
+void ChatOutputWidget::placeLine(const QDateTime &local, const QString &html)
+{
+    const auto entry = keepLine(local, html);
+    if (entry == m_lines.end())
+        return;
+    const QDate date = entry->second.date;
+    const std::vector<QString> &sameTime = entry->second.lines;
 
     // The block after the line before it, and that line's date.
     int block = 0;
@@ -142,7 +187,6 @@ void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
     // Lines at the top go in batches: each removal there lays out all the rest again.
     if (m_lineCount > MaxLines)
         dropOldestLines(MaxLines / 4 + 1);
-    scrollToBottom();
 }
 
 void ChatOutputWidget::dropOldestLines(int count)
@@ -159,11 +203,7 @@ void ChatOutputWidget::dropOldestLines(int count)
             lastDateLine = blocks++;
         }
         ++blocks;
-        std::vector<QString> &lines = oldest->second.lines;
-        lines.erase(lines.begin());
-        if (lines.empty())
-            m_lines.erase(oldest);
-        --m_lineCount;
+        forgetOldestLine();
     }
     QTextCursor cursor(document());
     cursor.beginEditBlock();
@@ -174,6 +214,16 @@ void ChatOutputWidget::dropOldestLines(int count)
         removeBlocks(cursor, 0, blocks);
     }
     cursor.endEditBlock();
+}
+
+void ChatOutputWidget::forgetOldestLine()
+{
+    const auto oldest = m_lines.begin();
+    std::vector<QString> &lines = oldest->second.lines;
+    lines.erase(lines.begin());
+    if (lines.empty())
+        m_lines.erase(oldest);
+    --m_lineCount;
 }
 
 void ChatOutputWidget::insertBlock(int number, const QString &html)
@@ -217,6 +267,11 @@ QString ChatOutputWidget::dateLine(const QDateTime &time) const
 
 void ChatOutputWidget::repopulateMessages()
 {
+    m_showTimer.stop();
+    for (const PendingLine &line : std::exchange(m_pendingLines, {}))
+        keepLine(line.time, line.html);
+    while (m_lineCount > MaxLines)
+        forgetOldestLine();
     // One document for all lines: far cheaper than appending them one by one. The
     // manager icons go in afterwards, as images in HTML are costly to import.
     QString html;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <map>
 #include <vector>
@@ -11,7 +12,10 @@
 // system line. Lines are kept in time order; one that arrives late (room history, a
 // delayed message) is put in its place. A date line goes before the first line of
 // each day. At most the newest MaxLines lines are kept (beyond that the oldest quarter
-// goes), and a message is shown up to MaxMessageLength characters.
+// goes), and a message is shown up to MaxMessageLength characters. Lines added in one
+// pass of the event loop are shown together in the next, laid out and scrolled to
+// once, at most MaxLinesPerPass of them at a time; of a burst of more than the view
+// keeps only the newest are shown.
 class ChatOutputWidget : public QTextBrowser
 {
     Q_OBJECT
@@ -31,6 +35,7 @@ public:
 
     static constexpr int MaxLines = 1000;
     static constexpr int MaxMessageLength = 1000;
+    static constexpr int MaxLinesPerPass = 200;
 
     explicit ChatOutputWidget(QWidget *parent = nullptr);
 
@@ -67,6 +72,7 @@ signals:
 
 public slots:
     void onAnchorClicked(const QUrl &url);
+    // Builds the view anew from every line, those still waiting too.
     void repopulateMessages();
 
 protected:
@@ -74,8 +80,30 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The lines of one time, in the order they came.
+    struct TimeLines
+    {
+        QDate date;
+        std::vector<QString> lines;
+    };
+    using LineMap = std::map<QDateTime, TimeLines>;
+    struct PendingLine
+    {
+        QDateTime time;
+        QString html;
+    };
+
     void insertLine(const QDateTime &time, const QString &html);
+    void showPendingLines();
+    // More lines wait than the view keeps: the oldest of them would go before they
+    // are seen.
+    void dropUnseenLines();
+    // Keeps the line; the end when it is not kept (a copy of one kept, or older than
+    // all in a full list).
+    LineMap::iterator keepLine(const QDateTime &local, const QString &html);
+    void placeLine(const QDateTime &local, const QString &html);
     void dropOldestLines(int count);
+    void forgetOldestLine();
     // Puts the HTML in as block number `number`, before the block that has it now.
     void insertBlock(int number, const QString &html);
     // Removes the blocks from number first up to before number end.
@@ -96,13 +124,12 @@ private:
     QColor m_systemMessageColor = QColor(0xce, 0xb6, 0x93);
     QColor m_dateSeparatorColor = QColor(0x98, 0x7d, 0x60);
 
-    // The lines of one time, in the order they came.
-    struct TimeLines
-    {
-        QDate date;
-        std::vector<QString> lines;
-    };
     // The lines shown, by local time.
-    std::map<QDateTime, TimeLines> m_lines;
+    LineMap m_lines;
     int m_lineCount = 0;
+    // Lines to show in the next pass, in the order they came.
+    std::vector<PendingLine> m_pendingLines;
+    // A timer rather than a posted call, so that a burst leaves input and other timers
+    // their turn between passes.
+    QTimer m_showTimer;
 };

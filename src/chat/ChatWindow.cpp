@@ -2,8 +2,8 @@
 #include "ui_ChatWindow.h"
 
 #include "app/Singleton.h"
+#include "chat/ChatNotices.h"
 #include "chat/XMPPChatManager.h"
-#include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPJid.h"
 #include "connection/PlayerDb.h"
 #include "connection/QueryUserCallback.h"
@@ -64,6 +64,7 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     if (XMPPClient *client = chat->client()) {
         connect(client, &XMPPClient::disconnected, this, &ChatWindow::onChatDisconnected);
         connect(client, &XMPPClient::connected, this, &ChatWindow::onChatConnected);
+        connect(client, &XMPPClient::reconnectStopped, this, &ChatWindow::onReconnectStopped);
     }
 }
 
@@ -121,7 +122,14 @@ void ChatWindow::onSendMessage()
 void ChatWindow::onChatDisconnected()
 {
     m_connectionLost = true;
-    addSystemMessage(tr("The chat is disconnected. It reconnects by itself."));
+    // A chat that stays away says why as it gives up.
+    if (m_chat && m_chat->client() && m_chat->client()->reconnects())
+        addSystemMessage(tr("The chat is disconnected. It tries to reconnect by itself."));
+}
+
+void ChatWindow::onReconnectStopped(XMPPClient::ReconnectStop why)
+{
+    addSystemMessage(ChatNotices::reconnectStopped(why));
 }
 
 void ChatWindow::onChatConnected()

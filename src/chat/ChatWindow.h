@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPMessage.h"
 #include "ui/MahjongDialog.h"
 
@@ -38,6 +39,7 @@ public slots:
     void onSendMessage();
     void onChatDisconnected();
     void onChatConnected();
+    void onReconnectStopped(XMPPClient::ReconnectStop why);
 
 protected:
     void changeEvent(QEvent *event) override;

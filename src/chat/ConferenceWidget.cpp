@@ -3,7 +3,7 @@
 
 #include "app/Singleton.h"
 #include "chat/ChatController.h"
-#include "chat/xmpp/XMPPClient.h"
+#include "chat/ChatNotices.h"
 #include "connection/PlayerDb.h"
 #include "connection/QueryUserCallback.h"
 #include "connection/ServerTime.h"
@@ -21,21 +21,26 @@ namespace {
 class ScreennameCallback : public QueryUserCallback
 {
 public:
-    ScreennameCallback(ConferenceWidget *widget, const XMPPMessage &message)
-        : QueryUserCallback(widget), m_widget(widget), m_message(message)
+    ScreennameCallback(ConferenceWidget *widget, const XMPPMessage &message, const QDateTime &arrived)
+        : QueryUserCallback(widget), m_widget(widget), m_message(message), m_arrived(arrived)
     {
     }
 
     void queryOk(const UserRecord &user) override
     {
-        m_widget->showMessage(m_message, user.manager ? ChatOutputWidget::ManagerRole : ChatOutputWidget::UserRole);
+        m_widget->showMessage(m_message, user.manager ? ChatOutputWidget::ManagerRole : ChatOutputWidget::UserRole,
+                              m_arrived);
     }
 
-    void queryFailed(const QString &) override { m_widget->showMessage(m_message, ChatOutputWidget::UnknownRole); }
+    void queryFailed(const QString &) override
+    {
+        m_widget->showMessage(m_message, ChatOutputWidget::UnknownRole, m_arrived);
+    }
 
 private:
     ConferenceWidget *m_widget;
     XMPPMessage m_message;
+    QDateTime m_arrived;
 };
 
 QString resourceOf(const QString &jid)
@@ -76,8 +81,12 @@ ChatOutputWidget *ConferenceWidget::output() const
 
 void ConferenceWidget::setXmppContext(ChatController *context)
 {
+    if (m_context && m_context->client())
+        disconnect(m_context->client(), nullptr, this, nullptr);
     m_context = context;
     m_conference.setClient(context ? context->client() : nullptr);
+    if (context && context->client())
+        connect(context->client(), &XMPPClient::reconnectStopped, this, &ConferenceWidget::onReconnectStopped);
 }
 
 bool ConferenceWidget::clientConnected() const
@@ -180,14 +189,16 @@ void ConferenceWidget::onMessage(const XMPPMessage &message)
 {
     if (!m_context || !m_context->playerDb())
         return;
-    m_context->playerDb()->queryUser(resourceOf(message.from()), new ScreennameCallback(this, message));
+    // A live line takes its place by when it came, also when naming its sender takes
+    // a while.
+    const QDateTime arrived = Singleton<ServerTime>::instance().now();
+    m_context->playerDb()->queryUser(resourceOf(message.from()), new ScreennameCallback(this, message, arrived));
 }
 
-void ConferenceWidget::showMessage(const XMPPMessage &message, int role)
+void ConferenceWidget::showMessage(const XMPPMessage &message, int role, const QDateTime &arrived)
 {
     // A line is never placed after the present.
-    const QDateTime now = Singleton<ServerTime>::instance().now();
-    const QDateTime time = message.hasDelay() ? std::min(message.delayStamp(), now) : now;
+    const QDateTime time = message.hasDelay() ? std::min(message.delayStamp(), arrived) : arrived;
     m_ui->chatOutput->addMessage(time, resourceOf(message.from()), message.body(), role);
 }
 
@@ -219,7 +230,15 @@ void ConferenceWidget::onUserLeft()
 void ConferenceWidget::onUserDisconnected()
 {
     m_connectionLost = true;
-    addSystemMessage(tr("The chat is disconnected. It is joined again when the connection is back."));
+    // A chat that stays away has said why already.
+    if (m_context && m_context->client() && m_context->client()->reconnects())
+        addSystemMessage(tr("The chat is disconnected. It is joined again when the connection is back."));
+}
+
+void ConferenceWidget::onReconnectStopped(XMPPClient::ReconnectStop why)
+{
+    if (m_conference.isJoined() || m_conference.isJoining() || m_connectionLost)
+        addSystemMessage(ChatNotices::reconnectStopped(why));
 }
 
 void ConferenceWidget::onUserKicked(XMPPConference *, const XMPPJid &actor, const QString &reason)

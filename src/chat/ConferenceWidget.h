@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/XMPPConference.h"
+#include "chat/xmpp/XMPPClient.h"
 
 #include <QWidget>
 
@@ -48,8 +49,8 @@ public:
     // The text of a room error; null for a value that is none.
     static QString presenceErrorText(int error);
 
-    // Called by the sender look-up of a room message.
-    void showMessage(const XMPPMessage &message, int role);
+    // Called by the sender look-up of a room message that came at the time given.
+    void showMessage(const XMPPMessage &message, int role, const QDateTime &arrived);
 
 signals:
     void userMenuRequested(const QString &nick, const QPoint &position);
@@ -60,6 +61,7 @@ public slots:
     void onUserJoined();
     void onUserLeft();
     void onUserDisconnected();
+    void onReconnectStopped(XMPPClient::ReconnectStop why);
     void onUserKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void onUserBanned(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void onParticipantJoined(XMPPConference *conference, const QString &nick);

@@ -77,6 +77,9 @@ QString XMPPChatManager::ownJid() const
 
 void XMPPChatManager::onMessage(const XMPPMessage &message)
 {
+    // A message without text (a typing notice, a subject) is no line of a chat.
+    if (message.body().isEmpty())
+        return;
     const QString from = message.from();
     if (message.type() == XMPPMessage::Chat) {
         XMPPChat *chat = message.thread().isEmpty() ? nullptr : m_chatsByThread.value(message.thread());

@@ -5,6 +5,7 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -24,6 +25,7 @@ XMPPJid actorOf(const XMPPPresence::RoomItem &item)
 
 XMPPConference::XMPPConference(QObject *parent) : QObject(parent)
 {
+    m_clock.start();
     m_joinTimer.setSingleShot(true);
     connect(&m_joinTimer, &QTimer::timeout, this, &XMPPConference::onJoinTimerTimeout);
 }
@@ -61,6 +63,7 @@ void XMPPConference::setRoom(const QString &room)
     m_joinTimer.stop();
     m_joining = false;
     m_rejoin = false;
+    m_inHistory = false;
     // The server writes node and domain in lower case; rooms compare as text.
     const qsizetype slash = room.indexOf(QLatin1Char('/'));
     m_room = slash < 0 ? room.toLower() : room.left(slash).toLower() + room.mid(slash);
@@ -76,18 +79,21 @@ void XMPPConference::join(const QString &nick)
 {
     m_joinTimer.stop();
     m_joinAttempts = 0;
-    m_lostAt = QDateTime();
     requireClient();
     if (m_room.isNull())
         throw std::runtime_error("room jid is null");
     m_nick = nick.isNull() ? jidNode(parseJid(m_client->ownJid())) : nick;
+    m_historySeconds = -1;
+    m_lastHeardMs = -1;
+    m_recentLines.clear();
     sendJoin();
 }
 
 void XMPPConference::sendJoin()
 {
-    m_client->joinRoom(parseJid(m_room), m_nick, m_lostAt);
+    m_client->joinRoom(parseJid(m_room), m_nick, m_historySeconds);
     m_joining = true;
+    m_inHistory = true;
 }
 
 void XMPPConference::leave()
@@ -98,6 +104,7 @@ void XMPPConference::leave()
     m_joined = false;
     m_joining = false;
     m_rejoin = false;
+    m_inHistory = false;
     m_joinTimer.stop();
 }
 
@@ -118,12 +125,26 @@ QString XMPPConference::bareOf(const QString &jid) const
 void XMPPConference::onMessage(const XMPPMessage &received)
 {
     const QString from = received.from();
-    if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(from) != m_room || from == m_room)
+    if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(from) != m_room)
         return;
-    // Only the room (its history) and the server may say when a line was first sent;
-    // anybody else's stamp could put a line anywhere in the history.
+    m_lastHeardMs = m_clock.elapsed();
+    // The subject comes at the end of a join's history and whenever somebody changes
+    // it; it is no line.
+    if (!received.stanza().subjects.isEmpty() && received.stanza().bodies.isEmpty()) {
+        m_inHistory = false;
+        return;
+    }
+    if (from == m_room || received.body().isEmpty())
+        return;
+    const size_t key = qHashMulti(0, from, received.body());
+    if (m_inHistory && forgetShownLine(key))
+        return;
+    rememberLine(key, !m_inHistory);
+    // Only the room's history may say when a line was first sent, stamped by the room
+    // or the server; anybody else's stamp, or a live line's, could put a line anywhere.
     const QString stampedBy = received.delayFrom().toLower();
-    if (!received.hasDelay() || stampedBy == m_room || (m_client && stampedBy == m_client->serverDomain())) {
+    const bool trusted = m_inHistory && (stampedBy == m_room || (m_client && stampedBy == m_client->serverDomain()));
+    if (!received.hasDelay() || trusted) {
         emit message(received);
         return;
     }
@@ -131,6 +152,26 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     XMPPMessage arrived = received;
     arrived.clearDelay();
     emit message(arrived);
+}
+
+bool XMPPConference::forgetShownLine(size_t key)
+{
+    const auto shown = std::find_if(m_recentLines.begin(), m_recentLines.end(),
+                                    [key](const RecentLine &line) { return line.key == key; });
+    if (shown == m_recentLines.end())
+        return false;
+    m_recentLines.erase(shown);
+    return true;
+}
+
+void XMPPConference::rememberLine(size_t key, bool live)
+{
+    // A history line stays until live lines push it out: its own time is the server's.
+    const qint64 now = m_clock.elapsed();
+    while (!m_recentLines.empty()
+           && (m_recentLines.size() >= size_t(MaxRecentLines) || (live && m_recentLines.front().atMs < now - RecentLinesMs)))
+        m_recentLines.pop_front();
+    m_recentLines.push_back({key, now});
 }
 
 void XMPPConference::onPresence(const XMPPPresence &received)
@@ -147,6 +188,7 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     const QString from = received.from().toString();
     if (m_room.isEmpty() || bareOf(from) != m_room)
         return;
+    m_lastHeardMs = m_clock.elapsed();
     const int availability = received.availability();
     if (availability == 0) {
         m_joinTimer.stop();
@@ -214,6 +256,13 @@ void XMPPConference::onConnected()
         return;
     m_joinTimer.stop();
     m_joinAttempts = 0;
+    // The history since the room was last heard from, and a margin for the way: the
+    // lines of that margin were shown already and are left out.
+    if (m_lastHeardMs >= 0) {
+        m_historySeconds = int((m_clock.elapsed() - m_lastHeardMs + 999) / 1000) + RejoinHistoryMarginSeconds;
+        while (!m_recentLines.empty() && m_recentLines.front().atMs < m_lastHeardMs - RecentLinesMs)
+            m_recentLines.pop_front();
+    }
     try {
         requireClient();
         sendJoin();
@@ -225,13 +274,11 @@ void XMPPConference::onConnected()
 void XMPPConference::onDisconnected()
 {
     m_joinTimer.stop();
+    m_inHistory = false;
     const bool wasJoined = std::exchange(m_joined, false);
     const bool wasJoining = std::exchange(m_joining, false);
     if (!wasJoined && !wasJoining)
         return;
-    // A join still on its way after an earlier loss asks for the lines since that one.
-    if (wasJoined || !m_lostAt.isValid())
-        m_lostAt = QDateTime::currentDateTimeUtc();
     m_rejoin = true;
     emit userDisconnected(this);
 }

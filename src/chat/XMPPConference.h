@@ -4,9 +4,12 @@
 #include "chat/xmpp/XMPPMessage.h"
 #include "chat/xmpp/XMPPPresence.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+
+#include <deque>
 
 class XMPPClient;
 
@@ -14,7 +17,8 @@ class XMPPClient;
 // while the room is still locked, and again when the chat connection is back after a
 // loss), leaves it, sends to it, and turns the room's presences and messages into
 // signals. "user" signals are about the local user, "participant" signals about other
-// occupants.
+// occupants. Only the history the room sends at a join, before its subject, keeps the
+// times its lines were first sent; every later line is live, whatever it claims.
 class XMPPConference : public QObject
 {
     Q_OBJECT
@@ -22,6 +26,12 @@ class XMPPConference : public QObject
 public:
     static constexpr int JoinRetryDelayMs = 1000;
     static constexpr int MaxJoinRetries = 5;
+    // A rejoin asks for the history since the last stanza from the room and this much
+    // before it.
+    static constexpr int RejoinHistoryMarginSeconds = 5;
+    // The lines of the last moments, which the history of a rejoin brings again.
+    static constexpr qint64 RecentLinesMs = 2 * RejoinHistoryMarginSeconds * 1000;
+    static constexpr int MaxRecentLines = 1000;
 
     explicit XMPPConference(QObject *parent = nullptr);
     ~XMPPConference() override;
@@ -74,16 +84,35 @@ private:
     void sendJoin();
     void handlePresence(const XMPPPresence &presence);
     QString bareOf(const QString &jid) const;
+    // A line of the history shown already, before the connection was lost: forgotten
+    // then, as the history holds it once.
+    bool forgetShownLine(size_t key);
+    void rememberLine(size_t key, bool live);
 
     QPointer<XMPPClient> m_client;
     QString m_room;
     QString m_nick;
     bool m_joined = false;
     bool m_joining = false;
-    // Join again once the connection is back, asking only for the lines since it
-    // was lost.
+    // Join again once the connection is back, asking only for the lines since the
+    // room was last heard from.
     bool m_rejoin = false;
-    QDateTime m_lostAt;
+    // Between a join and the room's subject: the history.
+    bool m_inHistory = false;
+    // The history the join asks for, in seconds back; all of it when negative.
+    int m_historySeconds = -1;
+    // Monotonic: the client's clock may be off, and the room may have gone quiet long
+    // before the connection was found lost.
+    QElapsedTimer m_clock;
+    // When the room last sent anything, on that clock; negative before it did.
+    qint64 m_lastHeardMs = -1;
+    // The lines shown last, by a hash of sender and text, with when they came.
+    struct RecentLine
+    {
+        size_t key;
+        qint64 atMs;
+    };
+    std::deque<RecentLine> m_recentLines;
     QTimer m_joinTimer;
     int m_joinAttempts = 0;
 };

@@ -11,6 +11,8 @@
 #include <QSslSocket>
 #include <QString>
 #include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 struct EjabberdTestServer
 {
@@ -60,8 +62,10 @@ inline bool runEjabberdScript(const QStringList &arguments, QByteArray *output =
 class RawXmppUser
 {
 public:
-    // Logs in over STARTTLS with SASL PLAIN and binds; false when any step fails.
-    bool login(quint16 port, const QByteArray &user, const QByteArray &password)
+    // Logs in over STARTTLS with SASL PLAIN and binds the resource; false when any
+    // step fails.
+    bool login(quint16 port, const QByteArray &user, const QByteArray &password,
+               const QByteArray &resource = "raw")
     {
         m_socket.connectToHost(QStringLiteral("localhost"), port);
         if (!m_socket.waitForConnected(5000) || !openStream()
@@ -76,7 +80,7 @@ public:
             return false;
         return openStream()
             && send("<iq type='set' id='bind'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
-                    "<resource>raw</resource></bind></iq>",
+                    "<resource>" + resource + "</resource></bind></iq>",
                     "</iq>");
     }
 
@@ -105,4 +109,55 @@ private:
 
     QSslSocket m_socket;
     QByteArray m_received;
+};
+
+// A relay on loopback between a chat client and the server, for links that fail in
+// ways a server does not show: dead without either end noticing, or cut at once.
+class ChatRelay : public QObject
+{
+public:
+    explicit ChatRelay(quint16 serverPort) : m_serverPort(serverPort)
+    {
+        m_listener.listen(QHostAddress::LocalHost, 0);
+        connect(&m_listener, &QTcpServer::newConnection, this, &ChatRelay::accept);
+    }
+
+    quint16 port() const { return m_listener.serverPort(); }
+
+    // Nothing passes any more, either way, and neither end is told.
+    void goDead() { m_dead = true; }
+
+    // Ends every relayed connection at both ends; new ones pass again.
+    void cut()
+    {
+        for (QTcpSocket *client : m_listener.findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly)) {
+            client->abort();
+            client->deleteLater();
+        }
+        m_dead = false;
+    }
+
+private:
+    void accept()
+    {
+        while (QTcpSocket *client = m_listener.nextPendingConnection()) {
+            auto server = new QTcpSocket(client);
+            server->connectToHost(QHostAddress::LocalHost, m_serverPort);
+            connect(client, &QTcpSocket::readyRead, this, [this, client, server] { pass(client, server); });
+            connect(server, &QTcpSocket::readyRead, this, [this, client, server] { pass(server, client); });
+            connect(client, &QTcpSocket::disconnected, server, &QTcpSocket::abort);
+            connect(server, &QTcpSocket::disconnected, client, &QTcpSocket::abort);
+        }
+    }
+
+    void pass(QTcpSocket *from, QTcpSocket *to)
+    {
+        const QByteArray data = from->readAll();
+        if (!m_dead)
+            to->write(data);
+    }
+
+    QTcpServer m_listener;
+    quint16 m_serverPort;
+    bool m_dead = false;
 };

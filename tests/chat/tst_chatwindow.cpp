@@ -104,6 +104,8 @@ void TestChatWindow::routesByThreadAndAddress()
                    "<message from='1004@localhost/phone' type='chat'><body>hello</body></message>"
                    "<message from='1004@localhost/tablet' type='chat'><body>me again</body></message>"
                    "<message from='1004@localhost/phone' type='chat'><body>still me</body></message>"
+                   // Typing notices and the like carry no text: no chat, no line.
+                   "<message from='1005@localhost/phone' type='chat'><composing xmlns='http://jabber.org/protocol/chatstates'/></message>"
                    "<message from='lobby@conference.localhost/1004' type='groupchat'><body>room</body></message>");
     QTRY_COMPARE(toStarted.size(), 1);
     QCOMPARE(toStarted.at(0).at(0).value<XMPPMessage>().body(), QStringLiteral("reply"));
@@ -187,14 +189,22 @@ void TestChatWindow::ownLinesAndLostConnection()
     // The window says when the chat is gone, and keeps a line it could not send.
     m_server->drop();
     QTRY_COMPARE(m_client->state(), 0);
+    QTRY_VERIFY(output->toPlainText().endsWith("\nThe chat is disconnected. It tries to reconnect by itself."));
     const QString before = output->toPlainText();
-    QVERIFY(before.endsWith("\nThe chat is disconnected. It reconnects by itself."));
     input->setText("still there?");
     window->findChild<QPushButton *>("send")->click();
-    QTest::qWait(100);
+    QTRY_COMPARE(output->toPlainText(), before + "\nNot sent: the chat is disconnected. Your line stays in the input.");
     QCOMPARE(input->text(), QStringLiteral("still there?"));
-    QCOMPARE(output->toPlainText(), before + "\nNot sent: the chat is disconnected. Your line stays in the input.");
     QVERIFY(window->isVisible());
+
+    // A login refused on the way back ends the attempts, and the window says so.
+    QVERIFY(m_server->waitFor("<stream:stream", XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000));
+    m_server->sendHeader("<mechanisms xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism>PLAIN</mechanism></mechanisms>");
+    QVERIFY(m_server->waitFor("</auth>"));
+    m_server->send("<failure xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><not-authorized/></failure>");
+    QTRY_VERIFY(output->toPlainText().endsWith("\nThe chat is disconnected: the chat server refuses your account. "
+                                               "It does not reconnect by itself."));
+    QVERIFY(!m_client->reconnects());
 }
 
 MAHJONG_TEST_MAIN(TestChatWindow)

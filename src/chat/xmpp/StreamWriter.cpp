@@ -246,12 +246,12 @@ void StreamWriter::writePresence(const PresenceStanza &presence)
 {
     writeStanzaStart("presence", presence);
     if (presence.kind() == MucPresenceStanza::Kind) {
-        const QDateTime since = static_cast<const MucPresenceStanza &>(presence).historySince;
-        if (since.isValid()) {
+        const int seconds = static_cast<const MucPresenceStanza &>(presence).historySeconds;
+        if (seconds >= 0) {
             m_xml.writeStartElement(QStringLiteral("x"));
             m_xml.writeDefaultNamespace(ns::Muc);
             m_xml.writeEmptyElement(QStringLiteral("history"));
-            writeAttribute(QStringLiteral("since"), since.toUTC().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss.zzzZ")));
+            writeAttribute(QStringLiteral("seconds"), QString::number(seconds));
             m_xml.writeEndElement();
         } else {
             m_xml.writeEmptyElement(QStringLiteral("x"));

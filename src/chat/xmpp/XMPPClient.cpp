@@ -12,6 +12,7 @@
 #include <QSslConfiguration>
 
 #include <stdexcept>
+#include <utility>
 
 using namespace xmpp;
 
@@ -53,6 +54,9 @@ XMPPClient::XMPPClient(QObject *parent)
 
     m_reconnectTimer.setSingleShot(true);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &XMPPClient::reconnect);
+    m_readTimer.setSingleShot(true);
+    m_readTimer.setInterval(0);
+    connect(&m_readTimer, &QTimer::timeout, this, &XMPPClient::readSlice);
 
     connect(m_roster.get(), &ClientRoster::rosterReset, this, &XMPPClient::rosterReset);
     connect(m_roster.get(), &ClientRoster::rosterUpdate, this, &XMPPClient::rosterUpdate);
@@ -180,63 +184,84 @@ void XMPPClient::socketEncrypted()
 void XMPPClient::socketReadyRead()
 {
     qDebug() << "readyRead";
-    const QByteArray data = m_socket.readAll();
-    // A long stanza is logged by its start.
+    // Read at once unless a slice is due anyway: the reads queued behind this one
+    // then find nothing left.
+    if (!m_readTimer.isActive())
+        readSlice();
+}
+
+void XMPPClient::readSlice()
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (m_state != UnconnectedState && m_state != ClosingState) {
+        if (slice.elapsed() >= ReadSliceMs) {
+            m_readTimer.start();
+            return;
+        }
+        if (!readElement())
+            break;
+    }
+    // A closed stream has nothing more to say.
+    if (m_state == UnconnectedState || m_state == ClosingState)
+        m_socket.readAll();
+    if (std::exchange(m_lostWhileReading, false))
+        socketDisconnected();
+}
+
+bool XMPPClient::readElement()
+{
+    try {
+        switch (m_parser.parse()) {
+        case StreamParser::NeedMoreData:
+            return feedParser();
+        case StreamParser::EndOfStream:
+            qDebug() << "EndOfStream";
+            if (m_state >= AuthenticatingState && m_state <= ConnectedState && m_writer)
+                m_writer->close();
+            if (m_state >= ConnectingState && m_state <= ConnectedState) {
+                m_state = ClosingState;
+                m_socket.disconnectFromHost();
+            }
+            return false;
+        case StreamParser::ElementReady:
+            handleElement(*m_parser.lastElement());
+            return true;
+        }
+    } catch (const stream_error &e) {
+        qDebug() << e.what();
+        send(StreamError(e.condition(), e.text()));
+        fail(QString::fromLocal8Bit(e.what()));
+    } catch (const stanza_error &e) {
+        qDebug() << e.what();
+        answerStanzaError(e);
+        return true;
+    } catch (const std::exception &e) {
+        send(StreamError(InternalServerError, QString()));
+        fail(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        send(StreamError(InternalServerError, QString()));
+        fail(QStringLiteral("unknown exception"));
+    }
+    return false;
+}
+
+bool XMPPClient::feedParser()
+{
+    const QByteArray data = m_socket.read(ReadChunkBytes);
+    if (data.isEmpty()) {
+        qDebug() << "NeedMoreData";
+        return false;
+    }
+    // A long read is logged by its start.
     constexpr qsizetype MaxLoggedBytes = 2000;
     if (data.size() <= MaxLoggedBytes)
         qDebug().noquote() << '"' + QString::fromUtf8(data) + '"';
     else
         qDebug().noquote() << '"' + QString::fromUtf8(data.left(MaxLoggedBytes))
                 + QStringLiteral("\" and %1 bytes more").arg(data.size() - MaxLoggedBytes);
-    if (m_state == UnconnectedState || m_state == ClosingState)
-        return;
     m_parser.addData(data);
-    readElements();
-}
-
-void XMPPClient::readElements()
-{
-    for (;;) {
-        try {
-            for (;;) {
-                switch (m_parser.parse()) {
-                case StreamParser::NeedMoreData:
-                    qDebug() << "NeedMoreData";
-                    return;
-                case StreamParser::EndOfStream:
-                    qDebug() << "EndOfStream";
-                    if (m_state >= AuthenticatingState && m_state <= ConnectedState && m_writer)
-                        m_writer->close();
-                    if (m_state >= ConnectingState && m_state <= ConnectedState) {
-                        m_state = ClosingState;
-                        m_socket.disconnectFromHost();
-                    }
-                    return;
-                case StreamParser::ElementReady:
-                    handleElement(*m_parser.lastElement());
-                    if (m_state == UnconnectedState || m_state == ClosingState)
-                        return;
-                    break;
-                }
-            }
-        } catch (const stream_error &e) {
-            qDebug() << e.what();
-            send(StreamError(e.condition(), e.text()));
-            fail(QString::fromLocal8Bit(e.what()));
-            return;
-        } catch (const stanza_error &e) {
-            qDebug() << e.what();
-            answerStanzaError(e);
-        } catch (const std::exception &e) {
-            send(StreamError(InternalServerError, QString()));
-            fail(QString::fromLocal8Bit(e.what()));
-            return;
-        } catch (...) {
-            send(StreamError(InternalServerError, QString()));
-            fail(QStringLiteral("unknown exception"));
-            return;
-        }
-    }
+    return true;
 }
 
 void XMPPClient::fail(const QString &text)
@@ -318,6 +343,12 @@ void XMPPClient::onStreamError(const StreamError &error)
     const QString condition = streamErrorConditionName(error.condition);
     const QString text = error.text.isEmpty() ? condition : QStringLiteral("%1: %2").arg(condition, error.text);
     qWarning().noquote() << "chat server stream error:" << text;
+    // Another login of the account took the session, or the account may not log in:
+    // a new connection would only replace that login or be refused again.
+    if (error.condition == Conflict)
+        stopReconnecting(LoggedInElsewhere);
+    else if (error.condition == NotAuthorized || error.condition == PolicyViolation)
+        stopReconnecting(AccountRefused);
     emit xmppError(FatalError, text);
     endStream();
 }
@@ -390,7 +421,7 @@ void XMPPClient::onSaslFailure(const SASLFailure &failure)
     qWarning().noquote() << QStringLiteral("chat login of %1 at %2 refused: %3")
                                 .arg(m_user, m_host, saslFailureConditionName(failure.condition));
     // The same secret would be refused again.
-    m_reconnect = false;
+    stopReconnecting(AccountRefused);
     switch (failure.condition) {
     case SaslInvalidAuthzid:
     case SaslNotAuthorized:
@@ -436,7 +467,7 @@ void XMPPClient::onSessionReply(const Iq &reply)
 void XMPPClient::finishNegotiation()
 {
     m_reconnect = true;
-    m_reconnectAttempts = 0;
+    m_connectedFor.start();
     if (m_state != ConnectedState) {
         m_state = ConnectedState;
         emit connected();
@@ -564,6 +595,11 @@ void XMPPClient::onPresence(const PresenceStanza &stanza)
 
 void XMPPClient::socketDisconnected()
 {
+    // What the server sent before it closed is read first.
+    if (m_readTimer.isActive()) {
+        m_lostWhileReading = true;
+        return;
+    }
     const QMap<QString, PendingIq> pending = std::exchange(m_iqHandlers, {});
     m_sentRequests.clear();
     for (const PendingIq &request : pending) {
@@ -591,6 +627,11 @@ void XMPPClient::setUnconnected()
         qWarning().noquote() << "chat connection to" << m_host << "lost";
     m_bindId.clear();
     m_sessionId.clear();
+    // Pauses grow also over short-lived connections, as when two logins of one
+    // account keep taking the session from each other.
+    if (m_connectedFor.isValid() && m_connectedFor.elapsed() >= StableConnectionMs)
+        m_reconnectAttempts = 0;
+    m_connectedFor.invalidate();
     if (m_reconnect) {
         const size_t last = ReconnectDelaysSeconds.size() - 1;
         const int seconds = ReconnectDelaysSeconds[std::min<size_t>(m_reconnectAttempts, last)];
@@ -600,6 +641,17 @@ void XMPPClient::setUnconnected()
     }
     if (previous == ConnectedState || previous == ClosingState)
         emit disconnected();
+}
+
+void XMPPClient::stopReconnecting(ReconnectStop why)
+{
+    m_reconnectTimer.stop();
+    if (!std::exchange(m_reconnect, false))
+        return;
+    qWarning().noquote() << QStringLiteral("chat connection to %1 is not tried again: %2")
+                                .arg(m_host, why == LoggedInElsewhere ? QStringLiteral("the account logged in elsewhere")
+                                                                      : QStringLiteral("the account is refused"));
+    emit reconnectStopped(why);
 }
 
 void XMPPClient::reconnect()
@@ -615,8 +667,12 @@ void XMPPClient::onSocketError(QAbstractSocket::SocketError error)
         qWarning().noquote() << " [INFO ] chat server closed the connection after our close";
     else if (first)
         qWarning().noquote() << "chat connection to" << m_host << "lost:" << m_socket.errorString();
-    if (m_socket.state() == QAbstractSocket::UnconnectedState)
-        setUnconnected();
+    if (m_socket.state() == QAbstractSocket::UnconnectedState) {
+        if (m_readTimer.isActive())
+            m_lostWhileReading = true;
+        else
+            setUnconnected();
+    }
     if (first)
         emit socketError(error);
 }
@@ -656,11 +712,11 @@ XMPPJid XMPPClient::roomOccupant(const XMPPJid &room, const QString &nick) const
                    nick);
 }
 
-void XMPPClient::joinRoom(const XMPPJid &room, const QString &nick, const QDateTime &historySince)
+void XMPPClient::joinRoom(const XMPPJid &room, const QString &nick, int historySeconds)
 {
     MucPresenceStanza join(roomOccupant(room, nick), Available, nextStanzaId());
     join.photoHash = m_ownPhotoHash;
-    join.historySince = historySince;
+    join.historySeconds = historySeconds;
     send(join);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractSocket>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -29,9 +30,11 @@ class StreamWriter;
 }
 
 // The chat client: one connection to the chat server with STARTTLS, SASL PLAIN,
-// resource binding and session, then routing of everything the server sends. A
-// connection that was established and is lost is tried again with growing pauses,
-// until it is back, the login is refused or the stream is closed here.
+// resource binding and session, then routing of everything the server sends, a
+// slice at a time. A connection that was established and is lost is tried again
+// with growing pauses, until it is back, the login is refused, the server ends the
+// session for good (the account logged in elsewhere or may not log in) or the stream
+// is closed here.
 class XMPPClient : public QObject
 {
     Q_OBJECT
@@ -41,6 +44,9 @@ public:
     Q_ENUM(TlsMode)
     enum XMPPError { TlsCertificateError = 0, FatalError = 1, AuthenticationRetry = 3 };
     Q_ENUM(XMPPError)
+    // Why a lost connection is not tried again.
+    enum ReconnectStop { LoggedInElsewhere = 0, AccountRefused = 1 };
+    Q_ENUM(ReconnectStop)
     enum State {
         UnconnectedState = 0,
         ConnectingState = 1,
@@ -54,6 +60,12 @@ public:
     // The pauses before the attempts to get a lost connection back; the last one
     // repeats.
     static constexpr std::array<int, 6> ReconnectDelaysSeconds{2, 4, 8, 15, 30, 60};
+    // Only a connection that stayed up this long starts the pauses from the first again.
+    static constexpr int StableConnectionMs = 60000;
+    // What the server sends is handled for at most this long at a time; the rest
+    // waits for the next pass of the event loop.
+    static constexpr int ReadSliceMs = 10;
+    static constexpr qint64 ReadChunkBytes = 64 * 1024;
 
     // Called with the reply (result or error), or with null when the connection was
     // lost before it came.
@@ -68,6 +80,8 @@ public:
     void setPlainAuthWithoutTlsAllowed(bool allowed) { m_plainWithoutTls = allowed; }
 
     int state() const { return m_state; }
+    // Whether a lost connection is tried again.
+    bool reconnects() const { return m_reconnect; }
     QString ownJid() const { return m_ownJid; }
     QString streamLanguage() const { return m_parser.streamLanguage(); }
     QString serverDomain() const { return m_parser.streamFrom(); }
@@ -79,8 +93,9 @@ public:
     void addIqHandler(const QString &id, IqHandler handler);
 
     void sendMessage(const XMPPMessage &message);
-    // With a valid time, the room sends only the history since then.
-    void joinRoom(const XMPPJid &room, const QString &nick, const QDateTime &historySince = QDateTime());
+    // With seconds not negative, the room sends only the history of that many seconds
+    // back.
+    void joinRoom(const XMPPJid &room, const QString &nick, int historySeconds = -1);
     void leaveRoom(const XMPPJid &room, const QString &nick);
     void createInstantRoom(const XMPPJid &room);
     void subscribe(const XMPPJid &jid, bool unsubscribe = false);
@@ -106,6 +121,8 @@ signals:
     void disconnected();
     void socketError(QAbstractSocket::SocketError error);
     void xmppError(XMPPClient::XMPPError error, const QString &text);
+    // A lost connection is not tried again after all.
+    void reconnectStopped(XMPPClient::ReconnectStop why);
     void messageReceived(const XMPPMessage &message);
     void authorizationRequestReceived(const XMPPJid &jid);
     void conferenceJID(const XMPPJid &jid);
@@ -139,7 +156,9 @@ private:
     };
 
     void startStream();
-    void readElements();
+    void readSlice();
+    bool readElement();
+    bool feedParser();
     void handleElement(const xmpp::StreamElement &element);
     void negotiate(const xmpp::StreamElement &element);
     void route(const xmpp::StreamElement &element);
@@ -159,6 +178,7 @@ private:
     void endStream();
     void setUnconnected();
     void reconnect();
+    void stopReconnecting(ReconnectStop why);
     void requireConnected() const;
     XMPPJid roomOccupant(const XMPPJid &room, const QString &nick) const;
     void sendDiscoInfo(const XMPPJid &to);
@@ -194,6 +214,13 @@ private:
     bool m_reconnect = false;
     int m_reconnectAttempts = 0;
     QTimer m_reconnectTimer;
+    QElapsedTimer m_connectedFor;
+    // Runs the next slice of reading in a later pass of the event loop: a timer rather
+    // than a posted call, so that input and other timers get their turn between
+    // slices. A connection lost meanwhile is taken as lost once what came before has
+    // been read.
+    QTimer m_readTimer;
+    bool m_lostWhileReading = false;
     // The recipient of the last IQ request sent, by stanza id, until its handler is added.
     QMap<QString, XMPPJid> m_sentRequests;
     std::unique_ptr<xmpp::ClientRoster> m_roster;

@@ -375,8 +375,9 @@ public:
     using PresenceStanza::PresenceStanza;
     int kind() const override { return Kind; }
 
-    // A join asks for the room's history since then; all of it when invalid.
-    QDateTime historySince;
+    // A join asks for the room's history of that many seconds back; all of it when
+    // negative.
+    int historySeconds = -1;
 };
 
 class IqInstantRoom : public Iq

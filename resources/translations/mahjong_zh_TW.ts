@@ -1771,6 +1771,10 @@ Please update the client to go on playing.</source>
         <source>Round results</source>
         <translation>本輪結果</translation>
     </message>
+    <message>
+        <source>Round %L1</source>
+        <translation>第 %L1 輪</translation>
+    </message>
 </context>
 <context>
     <name>RoundScoreWidget</name>
@@ -2337,6 +2341,10 @@ Please update the client to go on playing.</source>
     <message>
         <source>Wind round %L1</source>
         <translation>第 %L1 圈</translation>
+    </message>
+    <message>
+        <source>Round %L1</source>
+        <translation>第 %L1 輪</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,11 @@ void TestPlayerLists::roundScoreBoard()
     board.setTournament(tournament);
     QCOMPARE(board.findChild<ULabel *>("titleLabel")->fullText(), QStringLiteral("Spring <i>Cup</i>"));
     QCOMPARE(text(board, "roundLabel"), QStringLiteral("Round 2/4"));
+    tournament.setNumberOfRounds(0);
+    board.setTournament(tournament);
+    QCOMPARE(text(board, "roundLabel"), QStringLiteral("Round 2"));
+    tournament.setNumberOfRounds(4);
+    board.setTournament(tournament);
 
     // Equal results go by mahjong points, then by name, greater first; a name that is
     // not known yet follows when it arrives.

@@ -276,6 +276,10 @@ void TestSideBar::tournamentCountdown()
     info.setStatus(TournamentInfo::Paused);
     bar.setTournamentInfo(info);
     QCOMPARE(text(bar, "tournamentRoundTime"), QStringLiteral("No round playing"));
+    // A tournament whose rounds are not known yet gives no total of 0.
+    info.setNumberOfRounds(0);
+    bar.setTournamentInfo(info);
+    QCOMPARE(text(bar, "tournamentRound"), QStringLiteral("Round 1"));
 }
 
 void TestSideBar::tableChatAndPlayerMenu()

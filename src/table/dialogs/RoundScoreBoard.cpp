@@ -9,6 +9,7 @@
 #include "table/dialogs/RoundScoreWidget.h"
 
 #include <QEvent>
+#include <QLocale>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -51,9 +52,12 @@ void RoundScoreBoard::applyTitle()
 {
     if (m_tournament) {
         m_ui->titleLabel->setText(m_tournament->name());
+        // A tournament whose number of rounds is not known gives no total.
         const QLocale locale;
-        m_ui->roundLabel->setText(tr("Round %L1/%L2").arg(locale.toString(m_tournament->currentRound() + 1),
-                                                          locale.toString(m_tournament->numberOfRounds())));
+        const QString round = locale.toString(m_tournament->currentRound() + 1);
+        const int rounds = m_tournament->numberOfRounds();
+        m_ui->roundLabel->setText(rounds >= 1 ? tr("Round %L1/%L2").arg(round, locale.toString(rounds))
+                                              : tr("Round %L1").arg(round));
     } else if (m_table) {
         const QString name = m_tableNames ? m_tableNames->tableName(*m_table) : QString();
         // Until the server has named the table, its id stands in.

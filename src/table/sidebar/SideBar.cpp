@@ -144,9 +144,11 @@ void SideBar::refresh()
         m_ui->tournamentTableInfo->show();
         m_ui->tableInfo->hide();
         m_ui->tournamentName->setText(m_tournamentInfo.name());
-        m_ui->tournamentRound->setText(tr("Round %L1 of %L2")
-                                           .arg(m_tournamentInfo.currentRound() + 1)
-                                           .arg(m_tournamentInfo.numberOfRounds()));
+        const QLocale locale;
+        const QString round = locale.toString(m_tournamentInfo.currentRound() + 1);
+        const int rounds = m_tournamentInfo.numberOfRounds();
+        m_ui->tournamentRound->setText(rounds >= 1 ? tr("Round %L1 of %L2").arg(round, locale.toString(rounds))
+                                                   : tr("Round %L1").arg(round));
         m_ui->tournamentTableDescription->setText(rulesLinkText(m_tableInfo, m_linkStyle));
         updateRoundCountdown();
         if (m_tournamentInfo.status() == TournamentInfo::Playing)

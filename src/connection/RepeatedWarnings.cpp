@@ -31,6 +31,8 @@ void RepeatedWarnings::warn(const QString &kind, const QString &text)
 
 void RepeatedWarnings::report()
 {
+    if (m_kinds.isEmpty())
+        return;
     const qint64 seconds = (m_since.elapsed() + 999) / 1000;
     for (auto it = m_kinds.begin(); it != m_kinds.end();) {
         if (!it->active) {
@@ -38,7 +40,8 @@ void RepeatedWarnings::report()
             continue;
         }
         if (it->counted > 0)
-            qWarning().noquote() << QStringLiteral("%1 %2 more times in the last %3 s").arg(it.key()).arg(it->counted).arg(seconds);
+            qWarning().noquote() << QStringLiteral("%1 %2 more times in the last %3 s")
+                                        .arg(it.key(), QString::number(it->counted), QString::number(seconds));
         it->counted = 0;
         it->active = false;
         ++it;

@@ -4,3 +4,4 @@ mahjong_add_benchmark(bench_chat_room_message SOURCES ${CMAKE_CURRENT_LIST_DIR}/
 # A burst of 20,000 room lines from a loopback chat server: its time and the longest
 # stall of the event loop, beside one ordinary line.
 mahjong_add_benchmark(bench_chat_burst SOURCES ${CMAKE_CURRENT_LIST_DIR}/chat_burst.cpp LIBS mahjong_ui)
+target_include_directories(bench_chat_burst PRIVATE ${PROJECT_SOURCE_DIR}/tests)

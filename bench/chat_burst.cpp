@@ -4,6 +4,7 @@
 // and the longest stall of the event loop meanwhile (the longest gap between the ticks
 // of a 1 ms timer), beside the same for one ordinary line.
 #include "RepeatedRuns.h"
+#include "StallMeter.h"
 
 #include "app/startup/MessageHandler.h"
 #include "app/startup/ResourceSearchPaths.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTextBlock>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +25,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <string>
@@ -181,31 +180,20 @@ struct RoomClient
         return view.conference()->isJoined();
     }
 
-    // Runs the event loop until the line is the last one shown; the longest gap
-    // between the ticks of a 1 ms timer meanwhile, in ms, or -1 after 60 s.
+    // Runs the event loop until the line is the last one shown; the longest stall
+    // meanwhile, in ms, or -1 after 60 s.
     double showUntil(const QString &lastLine)
     {
         QElapsedTimer clock;
         clock.start();
-        qint64 lastTick = 0;
-        qint64 longest = 0;
-        QTimer ticks;
-        ticks.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&ticks, &QTimer::timeout, [&] {
-            const qint64 now = clock.nsecsElapsed();
-            longest = std::max(longest, now - lastTick);
-            lastTick = now;
-        });
-        ticks.start(1);
+        StallMeter stalls;
         const QTextDocument *document = view.output()->document();
         while (!document->lastBlock().text().endsWith(lastLine)) {
             if (clock.elapsed() > 60000)
                 return -1;
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
-        // The ticks of the pass that showed the line.
-        longest = std::max(longest, clock.nsecsElapsed() - lastTick);
-        return double(longest) / 1e6;
+        return stalls.longestMs();
     }
 };
 

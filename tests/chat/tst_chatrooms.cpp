@@ -1,64 +1,27 @@
 #include "testmain.h"
 
 #include "EjabberdTestServer.h"
+#include "StallMeter.h"
 
 #include "connection/ConnectedManager.h"
 
+#include "app/Utils.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatController.h"
 #include "chat/ChatOutputWidget.h"
 #include "chat/ConferenceTableChat.h"
 #include "chat/ConferenceWidget.h"
 #include "chat/xmpp/XMPPClient.h"
-#include "app/Utils.h"
 #include "connection/PlayerDb.h"
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-// The longest time the event loop went without running a 1 ms timer, from its start.
-class StallMeter
-{
-public:
-    StallMeter()
-    {
-        m_clock.start();
-        m_ticks.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_ticks, &QTimer::timeout, [this] { tick(); });
-        m_ticks.start(1);
-    }
-
-    qint64 longestMs()
-    {
-        tick();
-        return m_longest;
-    }
-
-private:
-    void tick()
-    {
-        const qint64 now = m_clock.elapsed();
-        m_longest = std::max(m_longest, now - m_last);
-        m_last = now;
-    }
-
-    QElapsedTimer m_clock;
-    QTimer m_ticks;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
-};
-
-} // namespace
 
 // Room views against a real ejabberd (started by the test fixture with the persistent
 // room "lobby"; the test registers accounts of its own) and the test game server, which names
@@ -373,7 +336,7 @@ void TestChatRooms::hostileOccupant()
     QVERIFY(aiko.send(burst));
     StallMeter stalls;
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().endsWith(QStringLiteral("Aiko: burst %1").arg(BurstLines - 1)), 30000);
-    const qint64 longestStall = stalls.longestMs();
+    const double longestStall = stalls.longestMs();
     QCOMPARE(received.size(), BurstLines);
     for (int i = 0; i < BurstLines; ++i)
         QCOMPARE(received.at(i).at(0).value<XMPPMessage>().body(), QStringLiteral("burst %1").arg(i));

@@ -141,7 +141,7 @@ private:
     }
 
     int m_listener = -1;
-    int m_peer = -1;
+    std::atomic<int> m_peer{-1};
     quint16 m_port = 0;
     std::string m_received;
     std::thread m_thread;

@@ -3,6 +3,9 @@
 // with a plain text edit that appends the same HTML lines, and one that sets the whole
 // joined document at once; the manager's icon (one line in three) goes into both floors
 // as the view puts it in, as an image inserted on its own after the HTML.
+#include "ChatViews.h"
+#include "RepeatedRuns.h"
+
 #include "app/Utils.h"
 #include "chat/ChatOutputWidget.h"
 
@@ -10,8 +13,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
-
-#include "RepeatedRuns.h"
 
 #include <benchmark/benchmark.h>
 
@@ -84,32 +85,6 @@ void insertIcon(QTextCursor &cursor)
     QTextImageFormat image;
     image.setName(ManagerIcon);
     cursor.insertImage(image);
-}
-
-template <typename View>
-std::unique_ptr<View> shownView()
-{
-    auto view = std::make_unique<View>();
-    view->resize(600, 400);
-    view->show();
-    QCoreApplication::processEvents();
-    return view;
-}
-
-// Lets the view lay out everything it was given.
-void settle(QTextEdit &view)
-{
-    QCoreApplication::processEvents();
-    benchmark::DoNotOptimize(view.document()->size());
-}
-
-// Runs the event loop until the view shows its last line: it shows the lines of a
-// burst over several passes.
-void showAll(ChatOutputWidget &view, const QString &lastText)
-{
-    while (!view.document()->lastBlock().text().endsWith(lastText))
-        QCoreApplication::processEvents();
-    settle(view);
 }
 
 void BM_ChatOutputAppend(benchmark::State &state)

@@ -2,6 +2,7 @@
 // appends the same text: one room message of a megabyte, read from the stream and
 // shown in a room view, and 20,000 ordinary lines in one line list (which keeps the
 // newest ChatOutputWidget::MaxLines of them).
+#include "ChatViews.h"
 #include "RepeatedRuns.h"
 
 #include "chat/ChatOutputWidget.h"
@@ -10,12 +11,9 @@
 #include "chat/xmpp/XMPPMessage.h"
 
 #include <QApplication>
-#include <QTextBlock>
 #include <QTextEdit>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -29,32 +27,6 @@ constexpr int PaneLines = 20000;
 QString megabyteText()
 {
     return QStringLiteral("pon chi riichi ").repeated(MessageBytes / 15 + 1).left(MessageBytes);
-}
-
-template <typename View>
-std::unique_ptr<View> shownView()
-{
-    auto view = std::make_unique<View>();
-    view->resize(600, 400);
-    view->show();
-    QCoreApplication::processEvents();
-    return view;
-}
-
-// Lets the view lay out everything it was given.
-void settle(QTextEdit &view)
-{
-    QCoreApplication::processEvents();
-    benchmark::DoNotOptimize(view.document()->size());
-}
-
-// Runs the event loop until the line list shows the text at its end: it shows the
-// lines given in one pass in the next passes.
-void showAll(ChatOutputWidget &view, const QString &lastText)
-{
-    while (!view.document()->lastBlock().text().endsWith(lastText))
-        QCoreApplication::processEvents();
-    settle(view);
 }
 
 void BM_RoomMessageMiB(benchmark::State &state)

@@ -221,14 +221,22 @@ QList<QWidget *> shownTableDialogs(const GameWindow *table)
     return shown;
 }
 
+QString sizeName(const QSize &size)
+{
+    return QStringLiteral("%1x%2").arg(QString::number(size.width()), QString::number(size.height()));
+}
+
+// Where a widget stands in one of its ancestors.
+QRect placeIn(const QWidget *widget, const QWidget *ancestor)
+{
+    return QRect(widget->mapTo(ancestor, QPoint()), widget->size());
+}
+
 QString placeOf(const QWidget *widget, const QRect &rect)
 {
-    return QStringLiteral("%1 at %2,%3 %4x%5")
-        .arg(QLatin1String(widget->metaObject()->className()))
-        .arg(rect.x())
-        .arg(rect.y())
-        .arg(rect.width())
-        .arg(rect.height());
+    return QStringLiteral("%1 at %2,%3 %4")
+        .arg(QLatin1String(widget->metaObject()->className()), QString::number(rect.x()),
+             QString::number(rect.y()), sizeName(rect.size()));
 }
 
 // The dialogs that reach beyond the table, over the side bar or the window's edge.
@@ -255,9 +263,8 @@ QStringList cutTiles(const GameWindow *table)
             for (const QGraphicsItem *item : view->scene()->items()) {
                 const QRect tile = view->mapFromScene(item->sceneBoundingRect()).boundingRect();
                 if (item->isVisible() && item->childItems().isEmpty() && !shown.contains(tile))
-                    found << placeOf(dialog, tile) + QStringLiteral(" in a view of %1x%2")
-                                                      .arg(shown.width() - 2)
-                                                      .arg(shown.height() - 2);
+                    found << placeOf(dialog, tile) + QStringLiteral(" in a view of ")
+                                 + sizeName(shown.size() - QSize(2, 2));
             }
         }
     }
@@ -318,6 +325,35 @@ private:
         return ids;
     }
 
+    static void selectId(QTreeView *view, int id)
+    {
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            if (view->model()->index(row, 0).data(Qt::UserRole).toInt() == id)
+                view->setCurrentIndex(view->model()->index(row, 0));
+        }
+    }
+
+    // Joins the table, or brings it to the front, and waits for it there: its window, or
+    // null when it does not come.
+    GameWindow *tableInFront(qint32 id) const
+    {
+        window()->joinTable(id);
+        auto *stack = child<QStackedWidget>("loggedInStack");
+        GameWindow *table = nullptr;
+        const bool shown = QTest::qWaitFor([&] {
+            table = qobject_cast<GameWindow *>(stack->currentWidget());
+            return table && table->tableId() == id;
+        }, 10000);
+        return shown ? table : nullptr;
+    }
+
+    // Clicks Quit: the question it asks, or null.
+    ModelessMsgBox::MsgBox *askToQuit() const
+    {
+        child<QPushButton>("quitButton")->click();
+        return window()->findChild<ModelessMsgBox::MsgBox *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
     // Closes the sample dialogs of the main window; the table's own dialogs stay.
     void closeSampleDialogs()
     {
@@ -334,8 +370,7 @@ private:
     QStringList buttonsUnderTheQuitQuestion(const GameWindow *table, const QString &screenshot = QString())
     {
         MainWindow &w = *window();
-        child<QPushButton>("quitButton")->click();
-        QPointer<ModelessMsgBox::MsgBox> box = w.findChild<ModelessMsgBox::MsgBox *>(QString(), Qt::FindDirectChildrenOnly);
+        QPointer<ModelessMsgBox::MsgBox> box = askToQuit();
         if (!box || !box->isVisible())
             return {QStringLiteral("no quit question")};
         QStringList found;
@@ -343,7 +378,7 @@ private:
             found << placeOf(box, box->geometry());
         for (const QWidget *dialog : shownTableDialogs(table)) {
             for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
-                if (button->isVisible() && QRect(button->mapTo(&w, QPoint()), button->size()).intersects(box->geometry()))
+                if (button->isVisible() && placeIn(button, &w).intersects(box->geometry()))
                     found << QLatin1String(dialog->metaObject()->className()) + QLatin1Char(' ') + button->text();
             }
         }
@@ -449,7 +484,7 @@ private slots:
             QCOMPARE(window()->size(), QSize(1100, 700));
             QCOMPARE(toggle->text(), QStringLiteral("Fullscreen"));
         }
-        QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-%1x%2").arg(QString::number(screen.width()), QString::number(screen.height()))));
+        QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-") + sizeName(screen)));
         qDeleteAll(window()->findChildren<ModelessMsgBox::MsgBox *>());
 
     }
@@ -584,10 +619,7 @@ private slots:
         // duration; a tournament named in markup reads as its name in the tool tip.
         QTRY_VERIFY(m_log->text().contains(QLatin1String("update skipped: field 3 SEATS")));
         QVERIFY(m_log->text().contains(QLatin1String("update skipped: field 18 WIND_ROUNDS")));
-        for (int row = 0; row < tables->model()->rowCount(); ++row) {
-            if (tables->model()->index(row, 0).data(Qt::UserRole).toInt() == 6102)
-                tables->setCurrentIndex(tables->model()->index(row, 0));
-        }
+        selectId(tables, 6102);
         auto *preview = child<TablePreview>("tablePreview");
         QTRY_COMPARE(preview->findChild<TablePreviewPlayersWidget *>("players")->seatCount(), 4);
         QCOMPARE(preview->findChild<QLabel *>("durationValue")->text(), QStringLiteral("30-40 min"));
@@ -701,20 +733,13 @@ private slots:
         MainWindow &w = *window();
         w.setWindowState(Qt::WindowNoState);
         w.resize(1024, 768);
-        auto *tabs = child<UTabWidget>("mainTabs");
-        auto *stack = child<QStackedWidget>("loggedInStack");
         w.onDisplayTab(QStringLiteral("lobby"));
-        auto *tables = tabs->widget(1)->findChild<QTreeView *>(QStringLiteral("lobbyTreeView"));
-        for (int row = 0; row < tables->model()->rowCount(); ++row) {
-            if (tables->model()->index(row, 0).data(Qt::UserRole).toInt() == 6101)
-                tables->setCurrentIndex(tables->model()->index(row, 0));
-        }
+        selectId(child<UTabWidget>("mainTabs")->widget(1)->findChild<QTreeView *>(QStringLiteral("lobbyTreeView")), 6101);
         auto *previewTitle = child<ULabel>("tablePreviewHeaderLabel");
         QTRY_COMPARE(previewTitle->fullText(), QStringLiteral("Pine 6101"));
 
-        w.joinTable(5001);
-        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<GameWindow *>(stack->currentWidget()), 10000);
-        auto *table = qobject_cast<GameWindow *>(stack->currentWidget());
+        GameWindow *table = tableInFront(5001);
+        QVERIFY(table);
 
         // bo's plate shows that he is ready, chen's a claim.
         table->sideBar()->showPlayerClaim(2002, PONG, 0);
@@ -723,13 +748,9 @@ private slots:
             return table->sideBar()->playerWidget(id)->findChild<QLabel *>(QStringLiteral("claimLabel"));
         };
         w.onDisplayMiscDialogs();
-        ScoreBoard *board = nullptr;
-        for (ScoreBoard *shown : w.findChildren<ScoreBoard *>())
-            if (shown->parent() == &w)
-                board = shown;
+        auto *board = w.findChild<ScoreBoard *>(QString(), Qt::FindDirectChildrenOnly);
         QVERIFY(board && board->isVisible());
-        child<QPushButton>("quitButton")->click();
-        auto *quit = w.findChild<ModelessMsgBox::MsgBox *>();
+        ModelessMsgBox::MsgBox *quit = askToQuit();
         QVERIFY(quit);
 
         const QStringList languages{"ja", "zh_CN", "zh_TW", "en"};
@@ -770,8 +791,7 @@ private slots:
         // Asked in each language, the question shows its buttons whole as well.
         for (const QString &language : languages) {
             m_translations->setLanguage(language);
-            child<QPushButton>("quitButton")->click();
-            quit = w.findChild<ModelessMsgBox::MsgBox *>();
+            quit = askToQuit();
             QVERIFY(quit);
             QTest::qWait(50);
             for (QAbstractButton *button : quit->buttonBox()->buttons())
@@ -796,7 +816,6 @@ private slots:
         w.resize(1024, 768);
         auto *pages = child<QStackedWidget>("centralWidget");
         auto *tabs = child<UTabWidget>("mainTabs");
-        auto *stack = child<QStackedWidget>("loggedInStack");
         const QStringList keywords{"welcome", "lobby", "tournament", "preferences", "friends", "howto"};
         w.displayLobby();
         w.onDisplayTab(QStringLiteral("tournament"));
@@ -832,8 +851,7 @@ private slots:
                 QVERIFY(saveScreenshot(dialog, QStringLiteral("language-tournamentdialog-") + language));
             delete dialog;
 
-            w.joinTable(5001);
-            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<GameWindow *>(stack->currentWidget()), 10000);
+            QVERIFY(tableInFront(5001));
             QTest::qWait(100);
             checkLanguage(&w, language + QStringLiteral(" table"));
             if (screenshots)
@@ -861,9 +879,8 @@ private slots:
         MainWindow &w = *window();
         w.setWindowState(Qt::WindowNoState);
         auto *stack = child<QStackedWidget>("loggedInStack");
-        w.joinTable(5001);
-        QTRY_VERIFY(qobject_cast<GameWindow *>(stack->currentWidget()));
-        auto *table = qobject_cast<GameWindow *>(stack->currentWidget());
+        GameWindow *table = tableInFront(5001);
+        QVERIFY(table);
 
         EndHand win;
         win.endKind = EndHand::Ron;
@@ -894,6 +911,10 @@ private slots:
             table->onAreYouReady(span, true);
             table->onInviteButtonClick();
         };
+        const auto hideDialogs = [table] {
+            for (QWidget *dialog : shownTableDialogs(table))
+                dialog->hide();
+        };
 
         const QSize small(1024, 768);
         const QSize large(1920, 1080);
@@ -906,20 +927,18 @@ private slots:
         } cases[] = {{large, small, true, "en"}, {small, large, true, "ja"}, {large, small, false, "ja"},
                      {small, large, false, "en"}};
         for (const auto &c : cases) {
-            const QString what = QStringLiteral("%1 %2x%3 with the %4 in front")
-                                     .arg(QLatin1String(c.language))
-                                     .arg(c.to.width())
-                                     .arg(c.to.height())
-                                     .arg(QLatin1String(c.lobbyInFront ? "lobby" : "table"));
-            m_translations->setLanguage(QLatin1String(c.language));
+            const QLatin1String language(c.language);
+            const QString size = sizeName(c.to);
+            const QLatin1String front(c.lobbyInFront ? "lobby" : "table");
+            const QString what = QStringLiteral("%1 %2 with the %3 in front").arg(language, size, front);
+            m_translations->setLanguage(language);
             w.resize(c.from);
             QTRY_COMPARE(table->size(), stack->size());
             showDialogs();
-            for (const char *name : {"WatchingWindow", "WaitingForPlayersWindow", "PlayerInactiveWindow"}) {
-                for (QWidget *dialog : table->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-                    if (QLatin1String(dialog->metaObject()->className()) == QLatin1String(name))
-                        dialog->show();
-                }
+            for (QWidget *dialog : table->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                if (QStringList{"WatchingWindow", "WaitingForPlayersWindow", "PlayerInactiveWindow"}.contains(
+                        QLatin1String(dialog->metaObject()->className())))
+                    dialog->show();
             }
             QCOMPARE(shownTableDialogs(table).size(), 8);
             if (c.lobbyInFront)
@@ -931,18 +950,13 @@ private slots:
             QStringList out = beyondTheTable(table);
             QVERIFY2(out.isEmpty(), qPrintable(what + QStringLiteral(", shown before: ") + out.join(QStringLiteral(" | "))));
 
-            for (QWidget *dialog : shownTableDialogs(table))
-                dialog->hide();
+            hideDialogs();
             showDialogs();
             QCOMPARE(shownTableDialogs(table).size(), 5);
             out = beyondTheTable(table);
             QVERIFY2(out.isEmpty(), qPrintable(what + QStringLiteral(", shown after: ") + out.join(QStringLiteral(" | "))));
             QTRY_VERIFY2(cutTiles(table).isEmpty(), qPrintable(what + QLatin1Char(' ') + cutTiles(table).join(QStringLiteral(" | "))));
-            QVERIFY(saveScreenshot(&w, QStringLiteral("table-dialogs-%1-%2x%3-after-%4")
-                                           .arg(QLatin1String(c.language))
-                                           .arg(c.to.width())
-                                           .arg(c.to.height())
-                                           .arg(QLatin1String(c.lobbyInFront ? "lobby" : "table"))));
+            QVERIFY(saveScreenshot(&w, QStringLiteral("table-dialogs-%1-%2-after-%3").arg(language, size, front)));
 
             // The quit question hides no button, beside all of them and beside each
             // dialog that a hand's end, a seat or a claim brings alone.
@@ -953,20 +967,14 @@ private slots:
                 [&] { table->onAreYouReady(span, true); },
                 [&] { table->meldSuggestion({meld_offer(PONG, tile(4))}, 2001, tile(4), span); }};
             for (const auto &show : alone) {
-                for (QWidget *dialog : shownTableDialogs(table))
-                    dialog->hide();
+                hideDialogs();
                 show();
                 QCOMPARE(shownTableDialogs(table).size(), 1);
                 hidden = buttonsUnderTheQuitQuestion(
-                    table, &show == alone ? QStringLiteral("table-quit-%1-%2x%3")
-                                                .arg(QLatin1String(c.language))
-                                                .arg(c.to.width())
-                                                .arg(c.to.height())
-                                          : QString());
+                    table, &show == alone ? QStringLiteral("table-quit-%1-%2").arg(language, size) : QString());
                 QVERIFY2(hidden.isEmpty(), qPrintable(what + QStringLiteral(": ") + hidden.join(QStringLiteral(" | "))));
             }
-            for (QWidget *dialog : shownTableDialogs(table))
-                dialog->hide();
+            hideDialogs();
         }
         m_translations->setLanguage(QStringLiteral("en"));
     }
@@ -977,7 +985,6 @@ private slots:
     {
         MainWindow &w = *window();
         w.resize(1024, 768);
-        auto *stack = child<QStackedWidget>("loggedInStack");
         const QDateTime now = Singleton<ServerTime>::instance().now();
         const struct
         {
@@ -990,11 +997,8 @@ private slots:
             // its own.
             setupResourceSearchPaths({}, QLatin1String(c.skin));
             qApp->setStyleSheet(skinStyleSheets());
-            w.joinTable(c.table);
-            GameWindow *table = nullptr;
-            QTRY_VERIFY_WITH_TIMEOUT((table = qobject_cast<GameWindow *>(stack->currentWidget()))
-                                         && table->tableId() == c.table,
-                                     10000);
+            GameWindow *table = tableInFront(c.table);
+            QVERIFY(table);
             auto *plates = table->sideBar()->findChild<QWidget *>(QStringLiteral("playersFrame"));
             QTRY_COMPARE(plates->findChildren<PlayerWidget *>().size(), 3);
             QCOMPARE(plates->findChildren<EmptySeatWidget *>().size(), 1);
@@ -1020,11 +1024,9 @@ private slots:
         w.setWindowState(Qt::WindowNoState);
         auto *stack = child<QStackedWidget>("loggedInStack");
         auto *lobbyButton = child<QPushButton>("lobbyButton");
-        w.joinTable(5002);
         auto *games = w.findChild<GameController *>();
-        QTRY_VERIFY_WITH_TIMEOUT(games->hasTable(5002), 10000);
-        GameWindow *table = games->gameWindow(5002);
-        QTRY_COMPARE(stack->currentWidget(), table);
+        GameWindow *table = tableInFront(5002);
+        QVERIFY(table);
         QTRY_COMPARE(table->discardView(2)->items().size(), size_t(24));
         QAbstractButton *tableButton = child<TableSelector>("tableSelector")->tableButton(5002);
         w.findChild<ComingEventsModel *>()->onComingServerEvents(
@@ -1047,17 +1049,16 @@ private slots:
             ComingEventPopup *notice = notices->currentPopup();
             QVERIFY(notice && notice->isVisible());
             QVERIFY2(notice->width() >= notice->sizeHint().width(), qPrintable(tag));
-            const QRect place(notice->mapTo(&w, QPoint()), notice->size());
+            const QRect place = placeIn(notice, &w);
             QVERIFY2(w.rect().contains(place), qPrintable(tag));
             QStringList beneath;
             for (const char *name : {"topBar", "logo", "accountInfo", "mainTabs"}) {
                 const QWidget *control = child<QWidget>(name);
-                if (control->isVisible() && QRect(control->mapTo(&w, QPoint()), control->size()).intersects(place))
+                if (control->isVisible() && placeIn(control, &w).intersects(place))
                     beneath << QLatin1String(name);
             }
             if (stack->currentWidget() == table) {
-                const QWidget *sideBar = table->findChild<SideBar *>();
-                if (QRect(sideBar->mapTo(&w, QPoint()), sideBar->size()).intersects(place))
+                if (placeIn(table->sideBar(), &w).intersects(place))
                     beneath << QStringLiteral("side bar");
                 const QGraphicsView *view = table->view();
                 const QRect wind = view->mapFromScene(table->prevalentWindView()->sceneBoundingRect()).boundingRect();
@@ -1076,8 +1077,7 @@ private slots:
                 for (const QSize size : compact ? QList<QSize>{full, windowed, full} : QList<QSize>{windowed, full, windowed}) {
                     w.resize(size);
                     QTest::qWait(100);
-                    const QString tag = QStringLiteral("%1x%2-%3-%4").arg(QString::number(size.width()), QString::number(size.height()),
-                                                                         QLatin1String(compact ? "compact" : "square"), language);
+                    const QString tag = QStringLiteral("%1-%2-%3").arg(sizeName(size), QLatin1String(compact ? "compact" : "square"), language);
                     checkTable(tag);
                     checkNotice(tag);
                 }
@@ -1088,7 +1088,7 @@ private slots:
                 QCOMPARE(stack->currentWidget(), child<QWidget>("lobbyWidget"));
                 w.resize(size);
                 QTest::qWait(100);
-                const QString tag = QStringLiteral("%1x%2-%3").arg(QString::number(size.width()), QString::number(size.height()), language);
+                const QString tag = sizeName(size) + QLatin1Char('-') + language;
                 checkNotice(QStringLiteral("lobby ") + tag);
                 QVERIFY(saveScreenshot(&w, QStringLiteral("resize-lobby-") + tag));
                 tableButton->click();

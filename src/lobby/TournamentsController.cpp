@@ -9,7 +9,6 @@
 #include "ui/ModelessMsgBox.h"
 
 #include <QDebug>
-#include <QLabel>
 #include <QMainWindow>
 
 namespace {
@@ -214,8 +213,7 @@ void TournamentsController::showPlainBox(int kind, const QString &title, const Q
                                                          QDialogButtonBox::Ok,
                                                          QDialogButtonBox::NoButton);
     // Tournament names are the server's text, never markup.
-    if (auto *label = box->contentWidget()->findChild<QLabel *>())
-        label->setTextFormat(Qt::PlainText);
+    box->setTextFormat(Qt::PlainText);
     box->show();
     box->raise();
     box->centerOnParent();
@@ -283,8 +281,7 @@ void TournamentsController::onExtendedTournamentRegisterResponse(
                "Do you want to make a deposit now?")
                 .arg(name),
             QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
-        if (auto *label = box->contentWidget()->findChild<QLabel *>())
-            label->setTextFormat(Qt::PlainText);
+        box->setTextFormat(Qt::PlainText);
         ModelessMsgBox::connectFinished(box, this, [this](int result) { onDepositAnswer(result); });
         return;
     }
@@ -296,8 +293,7 @@ void TournamentsController::onExtendedTournamentRegisterResponse(
     }
     text += QStringLiteral("</ul>");
     auto *box = ModelessMsgBox::information(boxParent(), title, text);
-    if (auto *label = box->contentWidget()->findChild<QLabel *>())
-        label->setTextFormat(Qt::RichText);
+    box->setTextFormat(Qt::RichText);
 }
 
 void TournamentsController::onAccountNeeded()

@@ -31,7 +31,6 @@
 #include <QApplication>
 #include <QGraphicsItem>
 #include <QGraphicsView>
-#include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
@@ -77,8 +76,7 @@ ModelessMsgBox::MsgBox *MainWindow::plainBox(int kind, const QString &title, con
     const auto defaultButton = buttons.testFlag(QDialogButtonBox::Yes) ? QDialogButtonBox::Yes
                                                                        : QDialogButtonBox::NoButton;
     ModelessMsgBox::MsgBox *box = ModelessMsgBox::create(this, kind, title, text, buttons, defaultButton);
-    if (auto *label = box->contentWidget()->findChild<QLabel *>())
-        label->setTextFormat(Qt::PlainText);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
     box->raise();

@@ -56,9 +56,9 @@ MsgBox::MsgBox(int, const QString &title, const QString &text, QWidget *parent)
 
     auto *body = new QWidget(this);
     auto *layout = new QVBoxLayout;
-    auto *label = new QLabel(text, body);
-    label->setObjectName(QStringLiteral("messageText"));
-    layout->addWidget(label);
+    m_text = new QLabel(text, body);
+    m_text->setObjectName(QStringLiteral("messageText"));
+    layout->addWidget(m_text);
 
     m_buttonBox = new CustomDialogButtonBox(body);
     connect(m_buttonBox, &QDialogButtonBox::clicked, this, &MsgBox::onClicked);
@@ -74,7 +74,12 @@ MsgBox::MsgBox(int, const QString &title, const QString &text, QWidget *parent)
 void MsgBox::setTexts(const QString &title, const QString &text)
 {
     contentWidget()->setWindowTitle(title);
-    findChild<QLabel *>(QStringLiteral("messageText"))->setText(text);
+    m_text->setText(text);
+}
+
+void MsgBox::setTextFormat(Qt::TextFormat format)
+{
+    m_text->setTextFormat(format);
 }
 
 QPushButton *MsgBox::addButton(QDialogButtonBox::StandardButton button)

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QLabel;
 class QPushButton;
 
 // Non-blocking message boxes: every box is shown at once inside the asking window and
@@ -23,6 +24,8 @@ public:
 
     // A new title and text, for an asker that words its box again in a new language.
     void setTexts(const QString &title, const QString &text);
+    // Qt::PlainText for a text of the server, the user or the log, shown as it is.
+    void setTextFormat(Qt::TextFormat format);
     QPushButton *addButton(QDialogButtonBox::StandardButton button);
     QDialogButtonBox *buttonBox() const { return m_buttonBox; }
     QPushButton *defaultButton() const { return m_defaultButton; }
@@ -41,6 +44,7 @@ protected:
 private:
     void finish(int result);
 
+    QLabel *m_text = nullptr;
     QDialogButtonBox *m_buttonBox = nullptr;
     QPushButton *m_defaultButton = nullptr;
     bool m_finished = false;

@@ -10,7 +10,6 @@
 #include <QDebug>
 #include <QEvent>
 #include <QFile>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 
@@ -32,9 +31,7 @@ void showAlert(QtMsgType type, const QString &text)
 {
     const QString title = QCoreApplication::translate("MahjongApplication", "Error");
     if (type != QtFatalMsg) {
-        ModelessMsgBox::MsgBox *box = ModelessMsgBox::critical(Utils::findMainWindow(), title, text);
-        for (QLabel *label : box->findChildren<QLabel *>())
-            label->setTextFormat(Qt::PlainText);
+        ModelessMsgBox::critical(Utils::findMainWindow(), title, text)->setTextFormat(Qt::PlainText);
         return;
     }
     QMessageBox box(QMessageBox::Critical, title,

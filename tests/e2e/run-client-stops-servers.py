@@ -27,6 +27,25 @@ environment.pop("QTWEBENGINE_DISABLE_SANDBOX", None)
 root = os.geteuid() == 0
 log_dir = os.path.join(tmp, "cache", "Pellandor", "Pellandor-corvana")
 
+
+def reaches_login_page(process, logs):
+    """Whether, within a minute and while the process runs, a log matching the pattern
+    says that the login page is shown and the version check, after which the web engine
+    starts, is complete."""
+    deadline = time.time() + 60
+    while time.time() < deadline and process.poll() is None:
+        for path in glob.glob(logs):
+            try:
+                with open(path) as log:
+                    text = log.read()
+            except OSError:
+                continue
+            if "login page shown" in text and "version check complete" in text:
+                return True
+        time.sleep(0.2)
+    return False
+
+
 if root:
     client = subprocess.run([os.path.join(build, "src", "app", "mahjong")], env=environment,
                             capture_output=True, text=True, timeout=60)
@@ -65,36 +84,19 @@ if root and not any(l.startswith("Running as root") for l in output):
     os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the script did not say that it switched the sandbox off:\n" + "".join(output))
 pids = subprocess.run(["pgrep", "-f", runs[0]], capture_output=True, text=True).stdout.split()
-# Up to the login page and the version check after which the web engine starts.
-deadline = time.time() + 60
-shown = False
-while time.time() < deadline and not shown and script.poll() is None:
-    try:
-        with open(os.path.join(log_dir, "mahjong.log")) as log:
-            text = log.read()
-            shown = "login page shown" in text and "version check complete" in text
-    except OSError:
-        pass
-    time.sleep(0.2)
+shown = reaches_login_page(script, os.path.join(glob.escape(log_dir), "mahjong.log"))
 time.sleep(1)
 if script.poll() is not None or not shown:
     os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the client ended by itself or showed no login page:\n" + "".join(output) + script.stdout.read())
 if root:
     # Pasted into another root shell: up to its login page, with a log of its own.
-    second_logs = os.path.join(folders[1], "Pellandor", "*", "mahjong.log")
+    second_logs = os.path.join(glob.escape(folders[1]), "Pellandor", "*", "mahjong.log")
     for old_log in glob.glob(second_logs):
         os.remove(old_log)
     client = subprocess.Popen(["bash", "-c", second[0]], env=environment, start_new_session=True,
                               stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-    deadline = time.time() + 60
-    shown = False
-    while time.time() < deadline and not shown and client.poll() is None:
-        for path in glob.glob(second_logs):
-            with open(path) as log:
-                text = log.read()
-                shown = "login page shown" in text and "version check complete" in text
-        time.sleep(0.2)
+    shown = reaches_login_page(client, second_logs)
     ended = client.poll() is not None
     os.killpg(client.pid, signal.SIGTERM)
     client.wait(30)

@@ -1,8 +1,8 @@
 #pragma once
 
-// A player of the test server's demo world, as the client is built: the connection
-// manager, the table list and the game controller with its table window, playing a
-// hand the way a person would.
+// A player of the test server, as the client is built: the connection manager, the
+// table list and the game controller with its table window, playing a hand the way a
+// person would.
 
 #include "game/GameController.h"
 
@@ -11,12 +11,14 @@
 #include "game/GameWindow.h"
 #include "lobby/TableModel.h"
 #include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/SeatedWindow.h"
 #include "table/scene/HandView.h"
 
 #include <QDeadlineTimer>
 #include <QGraphicsView>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStringList>
 #include <QTest>
 
 #include <algorithm>
@@ -108,16 +110,24 @@ inline bool playHand(GameWindow *window, GameModel *model, qint32 ownId, int *cl
     return false;
 }
 
-// Clicks the ready button of whichever end-of-hand window is shown.
-inline bool sayReady(GameWindow *window)
+// The ready button of whichever end-of-hand window is shown, once one is; null when none
+// shows within 5 s.
+inline QPushButton *readyButton(GameWindow *window)
 {
     QPushButton *ready = nullptr;
     const bool shown = QTest::qWaitFor([&] {
         return (ready = shownButton(window, QStringLiteral("readyPushButton"))) || (ready = shownButton(window, QStringLiteral("readyButton")));
     }, 5000);
-    if (shown)
+    return shown ? ready : nullptr;
+}
+
+// Clicks that button.
+inline bool sayReady(GameWindow *window)
+{
+    QPushButton *ready = readyButton(window);
+    if (ready)
         ready->click();
-    return shown;
+    return ready != nullptr;
 }
 
 } // namespace DemoPlay
@@ -132,6 +142,8 @@ struct DemoPlayer
     GameWindow *window = nullptr;
     qint32 id = -1;
     QString chatSecret;
+    // The lobby folders whose tables the list holds.
+    QStringList folders = {QStringLiteral("101/Practice"), QStringLiteral("101/Regular")};
 
     bool connect(quint16 port)
     {
@@ -153,8 +165,8 @@ struct DemoPlayer
             tables = std::make_unique<TableModel>(connection.get(), nullptr);
             QObject::connect(connection.get(), qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), tables.get(),
                              &TableModel::addOrUpdateTable);
-            tables->subscribe(QStringLiteral("101/Practice"));
-            tables->subscribe(QStringLiteral("101/Regular"));
+            for (const QString &folder : folders)
+                tables->subscribe(folder);
         }
         controller = std::make_unique<GameController>(connection.get(), services, nullptr);
         controller->setPlayerId(id);
@@ -189,5 +201,14 @@ struct DemoPlayer
     }
 
     GameModel *model(qint32 table) const { return controller->gameModel(table); }
+    // Clicks Play in the window offering the seat once it shows.
+    bool takeSeat()
+    {
+        QPushButton *play = nullptr;
+        if (!QTest::qWaitFor([&] { return (play = DemoPlay::shownButton(window->seatedWindow(), QStringLiteral("playButton"))); }, 5000))
+            return false;
+        play->click();
+        return true;
+    }
     bool playHand(qint32 table, int *claims = nullptr) { return DemoPlay::playHand(window, model(table), id, claims); }
 };

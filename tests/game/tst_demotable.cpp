@@ -113,8 +113,7 @@ void TestDemoTable::playsWholeHands()
     GameModel *model = player.model(table);
     GameWindow *window = player.window;
 
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(player.takeSeat());
     int claims = 0;
     for (int hand = 0; hand < 2; ++hand) {
         QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
@@ -159,8 +158,7 @@ void TestDemoTable::takesTheSeatBackAfterALostConnection()
     auto first = std::make_unique<DemoPlayer>();
     QVERIFY(first->login(server.gamePort(), QStringLiteral("dropper")));
     QVERIFY(first->open(table));
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(first->window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(first->window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(first->takeSeat());
     QTRY_VERIFY_WITH_TIMEOUT(first->model(table)->gameState() == GameModel::HAND_IN_PLAY
                                  && first->model(table)->ownPlayer()->hand().size() >= 13,
                              10000);
@@ -215,8 +213,7 @@ void TestDemoTable::watchesTheSeatLeftDuringAHand()
     services.players = &players;
     QVERIFY(player.login(QStringLiteral("walker"), services));
     QVERIFY(player.open(table));
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(player.window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(player.window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(player.takeSeat());
     QTRY_VERIFY_WITH_TIMEOUT(player.model(table)->gameState() == GameModel::HAND_IN_PLAY, 10000);
 
     // The bots sat down after the player: every row of the side bar has its picture.
@@ -257,8 +254,7 @@ void TestDemoTable::aTurnLeftUnansweredDiscardsTheDrawnTile()
     DemoPlayer player;
     QVERIFY(player.login(server.gamePort(), QStringLiteral("sleeper")));
     QVERIFY(player.open(table));
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(player.window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(player.window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(player.takeSeat());
     QSignalSpy timeouts(player.connection.get(), &ConnectionManager::timeoutOccured);
     GameModel *model = player.model(table);
     // Claims offered meanwhile run out as passes.
@@ -297,8 +293,7 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     GameModel *model = player.model(table);
     GameWindow *window = player.window;
     QSignalSpy ends(player.connection.get(), &ConnectionManager::handEnd);
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(player.takeSeat());
     std::unique_ptr<DemoPlayer> watcher;
     bool botWon = false;
     for (int hand = 0; hand < 4; ++hand) {
@@ -334,10 +329,8 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
         }
         QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
         // The end-of-hand window offers the next hand of the game, after its last a new game.
-        QPushButton *ready = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT((ready = shownButton(window, QStringLiteral("readyPushButton")))
-                                     || (ready = shownButton(window, QStringLiteral("readyButton"))),
-                                 5000);
+        QPushButton *ready = DemoPlay::readyButton(window);
+        QVERIFY(ready);
         QVERIFY2(hand < 3 ? ready->text() == QLatin1String("Next hand") : ready->text().startsWith(QLatin1String("Play (")),
                  qPrintable(ready->text()));
         if (hand == 3)
@@ -362,8 +355,7 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     QVERIFY(gambler.open(quick));
     QSignalSpy rounds(gambler.connection.get(), &ConnectionManager::endOfRound);
     QSignalSpy balances(gambler.connection.get(), &ConnectionManager::currentAccountBalance);
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(gambler.window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(gambler.window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(gambler.takeSeat());
     QTRY_COMPARE_WITH_TIMEOUT(gambler.model(quick)->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
     QVERIFY(gambler.playHand(quick));
     QTRY_COMPARE_WITH_TIMEOUT(rounds.count(), 1, 5000);
@@ -400,8 +392,7 @@ void TestDemoTable::riichiHandEndsAsScoredAndANewGameAtATableLeftIdle()
     GameWindow *window = player.window;
     ScoreBoard *board = window->scoreBoard();
     QSignalSpy ends(player.connection.get(), &ConnectionManager::handEnd);
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(player.takeSeat());
     const auto image = [](const QString &name) { return QPixmap(QStringLiteral("textimages:%1.png").arg(name)).toImage(); };
     bool selfDrawn = false;
     bool readyPaid = false;
@@ -476,8 +467,7 @@ void TestDemoTable::riichiHandEndsAsScoredAndANewGameAtATableLeftIdle()
     QVERIFY(next.login(server.gamePort(), QStringLiteral("newcomer")));
     QVERIFY(next.open(table));
     QSignalSpy starts(next.connection.get(), &ConnectionManager::startHand);
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(next.window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(next.window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(next.takeSeat());
     QVERIFY(starts.wait(10000));
     QVERIFY(starts.first().at(4).toBool());
     QTRY_COMPARE_WITH_TIMEOUT(next.model(table)->gameState(), int(GameModel::HAND_IN_PLAY), 5000);

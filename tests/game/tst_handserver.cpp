@@ -1,5 +1,6 @@
 #include "game/GameController.h"
 
+#include "DemoPlayer.h"
 #include "SceneTestSetup.h"
 #include "logfile.h"
 #include "connection/ConnectionManager.h"
@@ -38,32 +39,9 @@ namespace {
 constexpr qint32 tableId = 6001;
 constexpr qint32 me = 1001;
 
-// Clicks the item where the player sees it.
-void clickItem(GameWindow *window, QGraphicsItem *item)
-{
-    QGraphicsView *view = window->view();
-    const QPoint at = view->mapFromScene(item->sceneBoundingRect().center());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-}
-
-QPushButton *shownButton(QWidget *parent, const QString &name)
-{
-    const auto buttons = parent->findChildren<QPushButton *>(name);
-    for (QPushButton *button : buttons) {
-        if (button->isVisible() && button->isEnabled())
-            return button;
-    }
-    return nullptr;
-}
-
-HandTile *handTile(GameWindow *window, tile t)
-{
-    for (HandTile *item : window->handView()->items()) {
-        if (item->tileValue() == t && item->isVisible())
-            return item;
-    }
-    return nullptr;
-}
+using DemoPlay::clickItem;
+using DemoPlay::handTile;
+using DemoPlay::shownButton;
 
 tile_vector sorted(tile_vector tiles)
 {
@@ -121,49 +99,6 @@ DeclaredSummary summary(const DeclaredView *view, const PlayerData &player)
     return s;
 }
 
-// The client as the main window builds it, logged in to the test game server as alice
-// with the lobby folder "101/<folder>" subscribed; join() opens a table's window.
-struct ScriptedClient
-{
-    ConnectionManager connection{false};
-    TableModel tables{&connection, nullptr};
-    GameController controller{&connection, TableWindowServices(), nullptr};
-    GameWindow *window = nullptr;
-
-    bool login(TestServer &server, const QString &folder)
-    {
-        QSignalSpy versionChecked(&connection, &ConnectionManager::versionCheckComplete);
-        connection.connectTo(QStringLiteral("127.0.0.1"), server.gamePort());
-        if (!versionChecked.wait(5000))
-            return false;
-        QSignalSpy loggedIn(&connection, &ConnectionManager::loginSuccess);
-        connection.login(QStringLiteral("alice"), QStringLiteral("secret"));
-        if (!loggedIn.wait(5000))
-            return false;
-        QObject::connect(&connection, qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), &tables,
-                         &TableModel::addOrUpdateTable);
-        controller.setPlayerId(me);
-        controller.setPlayerName(QStringLiteral("alice"));
-        controller.setTableModel(&tables);
-        QObject::connect(&controller, &GameController::tableViewCreated, &controller,
-                         [this](qint32, GameWindow *w) { window = w; });
-        tables.subscribe(QStringLiteral("101/") + folder);
-        return true;
-    }
-
-    bool join(qint32 table)
-    {
-        if (!QTest::qWaitFor([&] { return tables.hasTable(table); }, 5000))
-            return false;
-        connection.join_table(table);
-        if (!QTest::qWaitFor([&] { return window != nullptr; }, 5000))
-            return false;
-        window->resize(1100, 760);
-        window->show();
-        return QTest::qWaitForWindowExposed(window);
-    }
-};
-
 // How many melds of each kind a player's record holds.
 std::map<int, int> meldKinds(const std::vector<PlayerData> &players, qint32 id)
 {
@@ -215,15 +150,15 @@ void TestHandServer::playsTheScriptedHand()
     LogFile log;
     TestServer server;
     QVERIFY(server.start(TestServer::scenario(QStringLiteral("hand.json")), false));
-    ScriptedClient client;
-    QVERIFY(client.login(server, QStringLiteral("Hand")));
-    QVERIFY(client.join(tableId));
+    DemoPlayer client;
+    client.folders = {QStringLiteral("101/Hand")};
+    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(client.open(tableId));
     GameWindow *window = client.window;
-    GameModel *model = client.controller.gameModel(tableId);
+    GameModel *model = client.model(tableId);
 
     // The seat offer: Play says ready, and the hand is dealt.
-    QTRY_VERIFY_WITH_TIMEOUT(shownButton(window->seatedWindow(), QStringLiteral("playButton")), 5000);
-    shownButton(window->seatedWindow(), QStringLiteral("playButton"))->click();
+    QVERIFY(client.takeSeat());
     QVERIFY(server.waitForOutput(QStringLiteral("RECV ready_t")));
     QTRY_COMPARE_WITH_TIMEOUT(model->ownPlayer() ? model->ownPlayer()->hand().size() : size_t(0),
                               size_t(14), 5000);
@@ -328,7 +263,7 @@ void TestHandServer::playsTheScriptedHand()
     QVERIFY(out.contains(QStringLiteral("RECV call_pong_t {\"first_tile\":31,\"player\":1001,\"table\":6001}")));
     for (int t : {28, 27, 24})
         QVERIFY(out.contains(QStringLiteral("RECV discard_tile_t {\"discard\":%1,\"player\":1001,\"table\":6001}").arg(t)));
-    client.controller.destroyTable(tableId);
+    client.controller->destroyTable(tableId);
     QTest::qWait(50);
 }
 
@@ -341,11 +276,12 @@ void TestHandServer::takesRealHandsWhole()
     LogFile log;
     TestServer server;
     QVERIFY(server.start(TestServer::scenario(QStringLiteral("real-hands.json")), false));
-    ScriptedClient client;
-    QVERIFY(client.login(server, QStringLiteral("Hands")));
-    QSignalSpy snapshots(&client.connection, &ConnectionManager::gameData);
-    QSignalSpy ends(&client.connection, &ConnectionManager::handEnd);
-    QVERIFY(client.join(table));
+    DemoPlayer client;
+    client.folders = {QStringLiteral("101/Hands")};
+    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QSignalSpy snapshots(client.connection.get(), &ConnectionManager::gameData);
+    QSignalSpy ends(client.connection.get(), &ConnectionManager::handEnd);
+    QVERIFY(client.open(table));
     QTRY_COMPARE_WITH_TIMEOUT(ends.size(), 3, 5000);
     QCOMPARE(snapshots.size(), 3);
     QVERIFY2(!log.text().contains(QLatin1String("refused")), qPrintable(log.text()));
@@ -360,7 +296,7 @@ void TestHandServer::takesRealHandsWhole()
         QCOMPARE(end.players.size(), size_t(4));
     }
 
-    GameModel *model = client.controller.gameModel(table);
+    GameModel *model = client.model(table);
     QCOMPARE(meldKinds({*model->ownPlayer()}, me), (std::map<int, int>{{KONG, 4}, {PAIR, 1}, {RIICHI, 1}}));
     const ScoreBoard *board = client.window->scoreBoard();
     QTRY_VERIFY_WITH_TIMEOUT(board->isVisible(), 5000);
@@ -375,7 +311,7 @@ void TestHandServer::takesRealHandsWhole()
     QCOMPARE(tiles(board->doraScene()), size_t(WallState::MaxDoraIndicators));
     QCOMPARE(tiles(board->uraDoraScene()), size_t(WallState::MaxDoraIndicators));
     QVERIFY(client.window->grab().save(QStringLiteral("%1/hand-four-concealed-kongs.png").arg(TestServer::binaryDir())));
-    client.controller.destroyTable(table);
+    client.controller->destroyTable(table);
     QTest::qWait(50);
 }
 
@@ -388,10 +324,11 @@ void TestHandServer::aSeatTakenBackIsAskedForTheNextHand()
     constexpr qint32 table = 6003;
     TestServer server;
     QVERIFY(server.start(TestServer::scenario(QStringLiteral("seat-taken-back.json")), false));
-    ScriptedClient client;
-    QVERIFY(client.login(server, QStringLiteral("Back")));
-    QVERIFY(client.join(table));
-    GameModel *model = client.controller.gameModel(table);
+    DemoPlayer client;
+    client.folders = {QStringLiteral("101/Back")};
+    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(client.open(table));
+    GameModel *model = client.model(table);
     QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_OVER), 5000);
     QVERIFY(model->isOwnSeatAnnounced());
     QTRY_COMPARE_WITH_TIMEOUT(model->playerState(), GameModel::SCORING, 5000);
@@ -407,7 +344,7 @@ void TestHandServer::aSeatTakenBackIsAskedForTheNextHand()
     QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 5000);
     QCOMPARE(model->playerState(), GameModel::PLAYING);
     QVERIFY(!board->isVisible());
-    client.controller.destroyTable(table);
+    client.controller->destroyTable(table);
     QTest::qWait(50);
 }
 

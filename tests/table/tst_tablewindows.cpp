@@ -67,6 +67,12 @@ TableInfo table(int gameType, int valueKind)
     return info;
 }
 
+// The server names the tables of table()'s folder.
+void nameTables(LocalizationDb &names, const QString &nameTemplate)
+{
+    names.onLocalizedTableNames(QString(), {LocalizedTableName{false, QStringLiteral("Regular/classic"), nameTemplate}});
+}
+
 } // namespace
 
 class TestTableWindows : public QObject
@@ -224,10 +230,7 @@ void TestTableWindows::seatedWindowTermsNameAndCountdown()
 
     // The id stands in until the server names the table.
     QCOMPARE(child(seated, "tableName")->text(), QStringLiteral("Table(42)"));
-    LocalizedTableName name;
-    name.path = QStringLiteral("Regular/classic");
-    name.nameTemplate = QStringLiteral("Jade <b>{tableId}</b>");
-    names.onLocalizedTableNames(QString(), {name});
+    nameTables(names, QStringLiteral("Jade <b>{tableId}</b>"));
     QCOMPARE(child(seated, "tableName")->text(), QStringLiteral("Jade <b>42</b>"));
     QCOMPARE(child(seated, "tableName")->textFormat(), Qt::PlainText);
 
@@ -393,10 +396,7 @@ void TestTableWindows::languageChangeKeepsWhatIsShown()
     changeLanguage(scores);
     QCOMPARE(child(scores, "titleLabel")->text(), QStringLiteral("Table(42)"));
     QCOMPARE(child(scores, "roundLabel")->text(), QStringLiteral("Round results"));
-    LocalizedTableName name;
-    name.path = QStringLiteral("Regular/classic");
-    name.nameTemplate = QStringLiteral("Jade {tableId}");
-    names.onLocalizedTableNames(QString(), {name});
+    nameTables(names, QStringLiteral("Jade {tableId}"));
     QCOMPARE(child(scores, "titleLabel")->text(), QStringLiteral("Jade 42"));
 }
 

@@ -110,6 +110,12 @@ QString Utils::minutesText(int seconds)
     return QCoreApplication::translate("MahjongApplication", "%Ln min(s)", nullptr, minutes);
 }
 
+QString Utils::roundText(int round, int rounds, const QString &withTotal, const QString &alone)
+{
+    const QLocale locale;
+    return rounds >= 1 ? withTotal.arg(locale.toString(round), locale.toString(rounds)) : alone.arg(locale.toString(round));
+}
+
 QString Utils::ellipsisText()
 {
     return QCoreApplication::translate("Utils", "...");

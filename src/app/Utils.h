@@ -42,6 +42,9 @@ QString timeLeftText(const QDateTime &from, const QDateTime &to);
 QString timeToStartText(const QDateTime &start);
 // "%Ln min(s)" of the whole minutes in `seconds`.
 QString minutesText(int seconds);
+// A round of a number of rounds: `withTotal` filled with both in the locale's digits, or
+// `alone` with the round when the number is not known (below 1).
+QString roundText(int round, int rounds, const QString &withTotal, const QString &alone);
 
 // The translated ellipsis, "...".
 QString ellipsisText();

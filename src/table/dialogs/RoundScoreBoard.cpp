@@ -4,12 +4,12 @@
 
 #include "app/TableInfo.h"
 #include "app/TournamentInfo.h"
+#include "app/Utils.h"
 #include "connection/PlayerDb.h"
 #include "lobby/LocalizationDb.h"
 #include "table/dialogs/RoundScoreWidget.h"
 
 #include <QEvent>
-#include <QLocale>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -52,12 +52,8 @@ void RoundScoreBoard::applyTitle()
 {
     if (m_tournament) {
         m_ui->titleLabel->setText(m_tournament->name());
-        // A tournament whose number of rounds is not known gives no total.
-        const QLocale locale;
-        const QString round = locale.toString(m_tournament->currentRound() + 1);
-        const int rounds = m_tournament->numberOfRounds();
-        m_ui->roundLabel->setText(rounds >= 1 ? tr("Round %L1/%L2").arg(round, locale.toString(rounds))
-                                              : tr("Round %L1").arg(round));
+        m_ui->roundLabel->setText(Utils::roundText(m_tournament->currentRound() + 1, m_tournament->numberOfRounds(),
+                                                   tr("Round %L1/%L2"), tr("Round %L1")));
     } else if (m_table) {
         const QString name = m_tableNames ? m_tableNames->tableName(*m_table) : QString();
         // Until the server has named the table, its id stands in.

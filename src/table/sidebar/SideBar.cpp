@@ -17,7 +17,6 @@
 
 #include <QDebug>
 #include <QEvent>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -144,11 +143,9 @@ void SideBar::refresh()
         m_ui->tournamentTableInfo->show();
         m_ui->tableInfo->hide();
         m_ui->tournamentName->setText(m_tournamentInfo.name());
-        const QLocale locale;
-        const QString round = locale.toString(m_tournamentInfo.currentRound() + 1);
-        const int rounds = m_tournamentInfo.numberOfRounds();
-        m_ui->tournamentRound->setText(rounds >= 1 ? tr("Round %L1 of %L2").arg(round, locale.toString(rounds))
-                                                   : tr("Round %L1").arg(round));
+        m_ui->tournamentRound->setText(Utils::roundText(m_tournamentInfo.currentRound() + 1,
+                                                        m_tournamentInfo.numberOfRounds(),
+                                                        tr("Round %L1 of %L2"), tr("Round %L1")));
         m_ui->tournamentTableDescription->setText(rulesLinkText(m_tableInfo, m_linkStyle));
         updateRoundCountdown();
         if (m_tournamentInfo.status() == TournamentInfo::Playing)
@@ -477,12 +474,8 @@ void SideBar::updateWindRoundText()
         }
         m_ui->tableWindRound->show();
     } else if (m_tableInfo.storedGameType() == TableInfo::FULL_GAME && m_windRound >= 1) {
-        // A table whose wind rounds were never known gives no total.
-        const QLocale locale;
-        const int rounds = m_tableInfo.windRounds();
-        const QString round = locale.toString(m_windRound);
-        m_ui->tableWindRound->setText(rounds >= 1 ? tr("Wind round %L1 of %L2").arg(round, locale.toString(rounds))
-                                                  : tr("Wind round %L1").arg(round));
+        m_ui->tableWindRound->setText(Utils::roundText(m_windRound, m_tableInfo.windRounds(),
+                                                       tr("Wind round %L1 of %L2"), tr("Wind round %L1")));
         m_ui->tableWindRound->show();
     } else {
         m_ui->tableWindRound->hide();

@@ -548,8 +548,6 @@ void GameWindow::changeEvent(QEvent *event)
             m_city->retranslate();
         loadTextImages();
         placeImages();
-        if (m_leaveBox)
-            m_leaveBox->setTexts(tr("Leave Table"), leaveQuestionText());
     }
     QWidget::changeEvent(event);
 }

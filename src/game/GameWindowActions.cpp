@@ -632,11 +632,11 @@ void GameWindow::onLeaveButtonClick()
     m_sideBar->setLeaveEnabled(false);
     m_waiting->setLeaveEnabled(false);
     if (ownSeated() && m_table->gameState() == GameModel::HAND_IN_PLAY) {
-        ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(
-            this, tr("Leave Table"), leaveQuestionText(), QDialogButtonBox::Yes | QDialogButtonBox::No,
-            QDialogButtonBox::Yes);
-        for (QLabel *label : box->findChildren<QLabel *>())
-            label->setTextFormat(Qt::PlainText);
+        // The box is the table's child: it never outlives the table it asks about.
+        ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(this, [this] {
+            return ModelessMsgBox::Texts{tr("Leave Table"), leaveQuestionText()};
+        });
+        box->setTextFormat(Qt::PlainText);
         showOverTable(box);
         m_leaveBox = box;
         ModelessMsgBox::connectFinished(box, this, [this](int result) {
@@ -838,16 +838,22 @@ void GameWindow::showKickedBox(kick_reason::enum_t reason)
 {
     const qint32 id = tableId();
     ModelessMsgBox::MsgBox *box = nullptr;
+    // A warning worded in the language of the moment from fixed texts.
+    const auto warning = [this](const char *title, const char *text,
+                               QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                               QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton) {
+        return ModelessMsgBox::warning(
+            this, [title, text] { return ModelessMsgBox::Texts{tr(title), tr(text)}; }, buttons, defaultButton);
+    };
     switch (reason) {
     case kick_reason::KICKED:
     case kick_reason::REMOVED:
-        box = ModelessMsgBox::warning(this, tr("Kicked"), tr("You were kicked from the table."));
+        box = warning(QT_TR_NOOP("Kicked"), QT_TR_NOOP("You were kicked from the table."));
         break;
     case kick_reason::NOT_ENOUGH_FUNDS:
-        box = ModelessMsgBox::warning(
-            this, tr("Kicked"),
-            tr("You do not have enough funds to play another hand.\nDo you want to make a deposit now?"),
-            QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
+        box = warning(QT_TR_NOOP("Kicked"),
+                     QT_TR_NOOP("You do not have enough funds to play another hand.\nDo you want to make a deposit now?"),
+                     QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
         ModelessMsgBox::connectFinished(box, this, [this, id](int result) {
             if (result == QDialogButtonBox::Yes)
                 emit depositFunds();
@@ -855,20 +861,20 @@ void GameWindow::showKickedBox(kick_reason::enum_t reason)
         });
         return;
     case kick_reason::SERVER_ERROR:
-        box = ModelessMsgBox::warning(
-            this, tr("Server error"),
-            m_tableInfo.storedGameType() == TableInfo::TOURNAMENT
-                ? tr("A server error occurred and the tournament will be aborted.\nCheck tournament rules for "
-                     "details regarding the distribution of the prize pool.")
-                : tr("A server error occurred and the game was aborted.\nYour bet and fee will be repaid."));
+        box = warning(QT_TR_NOOP("Server error"),
+                     m_tableInfo.storedGameType() == TableInfo::TOURNAMENT
+                         ? QT_TR_NOOP("A server error occurred and the tournament will be aborted.\nCheck tournament "
+                                      "rules for details regarding the distribution of the prize pool.")
+                         : QT_TR_NOOP("A server error occurred and the game was aborted.\nYour bet and fee will be "
+                                      "repaid."));
         break;
     case kick_reason::MAINTENANCE:
-        box = ModelessMsgBox::warning(
-            this, tr("Kicked"),
-            tr("You were kicked from the table as the server will be unavailable due to mainenance."));
+        box = warning(QT_TR_NOOP("Kicked"),
+                     QT_TR_NOOP("You were kicked from the table as the server will be unavailable due to "
+                                "mainenance."));
         break;
     case kick_reason::TABLE_REMOVED:
-        box = ModelessMsgBox::warning(this, tr("Kicked"), tr("You were kicked from the table as it will be removed."));
+        box = warning(QT_TR_NOOP("Kicked"), QT_TR_NOOP("You were kicked from the table as it will be removed."));
         break;
     default:
         return;
@@ -896,10 +902,13 @@ void GameWindow::onPlayerStateChanged(GameModel::player_state_t state)
 void GameWindow::showTableRemoved()
 {
     const qint32 id = tableId();
-    ModelessMsgBox::MsgBox *box =
-        ModelessMsgBox::question(this, tr("Table does not exist"),
-                                 tr("Table has been removed from server, press Ok to go back to lobby"),
-                                 QDialogButtonBox::Ok, QDialogButtonBox::Ok);
+    ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(
+        this,
+        [] {
+            return ModelessMsgBox::Texts{tr("Table does not exist"),
+                                         tr("Table has been removed from server, press Ok to go back to lobby")};
+        },
+        QDialogButtonBox::Ok, QDialogButtonBox::Ok);
     ModelessMsgBox::connectFinished(box, this, [this, id](int) { emit tableRemovedConfirmed(id); });
 }
 
@@ -949,10 +958,13 @@ void GameWindow::onRoundScoreCloseClick()
 
 void GameWindow::onTournamentRoundEnded()
 {
-    ModelessMsgBox::MsgBox *box =
-        ModelessMsgBox::question(this, tr("Tournament round ended"),
-                                 tr("The tournament round has ended, press Ok to go back to lobby"),
-                                 QDialogButtonBox::Ok, QDialogButtonBox::Ok);
+    ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(
+        this,
+        [] {
+            return ModelessMsgBox::Texts{tr("Tournament round ended"),
+                                         tr("The tournament round has ended, press Ok to go back to lobby")};
+        },
+        QDialogButtonBox::Ok, QDialogButtonBox::Ok);
     ModelessMsgBox::connectFinished(box, this, [this](int result) {
         if (result == QDialogButtonBox::Ok)
             onLeaveButtonClick();

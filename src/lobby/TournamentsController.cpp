@@ -207,11 +207,10 @@ QWidget *TournamentsController::boxParent() const
     return m_lobbyWidget ? m_lobbyWidget->window() : nullptr;
 }
 
-void TournamentsController::showPlainBox(int kind, const QString &title, const QString &text)
+void TournamentsController::showPlainBox(int kind, ModelessMsgBox::Wording wording)
 {
-    ModelessMsgBox::MsgBox *box = ModelessMsgBox::create(boxParent(), kind, title, text,
-                                                         QDialogButtonBox::Ok,
-                                                         QDialogButtonBox::NoButton);
+    ModelessMsgBox::MsgBox *box = ModelessMsgBox::create(boxParent(), kind, std::move(wording),
+                                                         QDialogButtonBox::Ok, QDialogButtonBox::NoButton);
     // Tournament names are the server's text, never markup.
     box->setTextFormat(Qt::PlainText);
     box->show();
@@ -222,16 +221,16 @@ void TournamentsController::showPlainBox(int kind, const QString &title, const Q
 void TournamentsController::onTournamentRegisterFailed(qint32 id,
                                                        tmnt_register_failed_reason::enum_t reason)
 {
-    const QString title = tr("Register for tournament");
     switch (reason) {
     case tmnt_register_failed_reason::DENIED:
         m_connectionManager->query_extended_tournament_registration_response(id);
         return;
     case tmnt_register_failed_reason::INSUFFICIENT_FUNDS: {
-        auto *box = ModelessMsgBox::question(
-            boxParent(), title,
-            tr("You don't have enough money on your account to join the tournament.\n"
-               "Do you want to make a deposit now?"));
+        auto *box = ModelessMsgBox::question(boxParent(), [] {
+            return ModelessMsgBox::Texts{tr("Register for tournament"),
+                                         tr("You don't have enough money on your account to join the "
+                                            "tournament.\nDo you want to make a deposit now?")};
+        });
         ModelessMsgBox::connectFinished(box, this, [this](int result) { onDepositAnswer(result); });
         return;
     }
@@ -247,19 +246,22 @@ void TournamentsController::onTournamentRegisterFailed(qint32 id,
     if (!m_model->hasTournament(id))
         return;
     const QString name = m_model->tournamentInfo(id).name();
-    if (reason == tmnt_register_failed_reason::TOURNAMENT_FULL)
-        showPlainBox(ModelessMsgBox::Warning, title, tr("Tournament '%1' is full").arg(name));
-    else if (reason == tmnt_register_failed_reason::TOURNAMENT_RUNNING)
-        showPlainBox(ModelessMsgBox::Warning, title, tr("Tournament '%1' has already started").arg(name));
-    else
-        showPlainBox(ModelessMsgBox::Warning, title, tr("Registration for '%1' failed").arg(name));
+    const char *const text = reason == tmnt_register_failed_reason::TOURNAMENT_FULL
+        ? QT_TR_NOOP("Tournament '%1' is full")
+        : reason == tmnt_register_failed_reason::TOURNAMENT_RUNNING ? QT_TR_NOOP("Tournament '%1' has already started")
+                                                                     : QT_TR_NOOP("Registration for '%1' failed");
+    showPlainBox(ModelessMsgBox::Warning, [name, text] {
+        return ModelessMsgBox::Texts{tr("Register for tournament"), tr(text).arg(name)};
+    });
 }
 
 void TournamentsController::onTournamentUnregisterFailed(qint32,
                                                          tmnt_register_failed_reason::enum_t reason)
 {
-    showPlainBox(ModelessMsgBox::Warning, tr("Unregister from tournament"),
-                 tr("Unregister from tournament failed!\n%1").arg(registerFailedReasonText(reason)));
+    showPlainBox(ModelessMsgBox::Warning, [reason] {
+        return ModelessMsgBox::Texts{tr("Unregister from tournament"),
+                                     tr("Unregister from tournament failed!\n%1").arg(registerFailedReasonText(reason))};
+    });
 }
 
 void TournamentsController::onExtendedTournamentRegisterResponse(
@@ -268,31 +270,37 @@ void TournamentsController::onExtendedTournamentRegisterResponse(
     if (!m_model->hasTournament(id))
         return;
     const QString name = m_model->tournamentInfo(id).name();
-    const QString title = tr("Register for tournament");
-    const std::vector<int> &codes = response.requirements;
+    const std::vector<int> codes = response.requirements;
     if (codes.empty()) {
-        showPlainBox(ModelessMsgBox::Information, title, tr("Registration for '%1' failed").arg(name));
+        showPlainBox(ModelessMsgBox::Information, [name] {
+            return ModelessMsgBox::Texts{tr("Register for tournament"), tr("Registration for '%1' failed").arg(name)};
+        });
         return;
     }
     if (codes.size() == 1) {
         auto *box = ModelessMsgBox::information(
-            boxParent(), title,
-            tr("You have to make at least one real money deposit before playing '%1'.\n"
-               "Do you want to make a deposit now?")
-                .arg(name),
+            boxParent(),
+            [name] {
+                return ModelessMsgBox::Texts{tr("Register for tournament"),
+                                             tr("You have to make at least one real money deposit before playing "
+                                                "'%1'.\nDo you want to make a deposit now?")
+                                                 .arg(name)};
+            },
             QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
         box->setTextFormat(Qt::PlainText);
         ModelessMsgBox::connectFinished(box, this, [this](int result) { onDepositAnswer(result); });
         return;
     }
-    QString text = tr("To play '%1' you have to").arg(name.toHtmlEscaped())
-        + QStringLiteral("<ul style=\"margin-top: 5px;\">");
-    for (const int code : codes) {
-        const QString requirement = code == DepositRequirement ? tr("deposit money") : QString::number(code);
-        text += QStringLiteral("<li>") + requirement + QStringLiteral("</li>");
-    }
-    text += QStringLiteral("</ul>");
-    auto *box = ModelessMsgBox::information(boxParent(), title, text);
+    auto *box = ModelessMsgBox::information(boxParent(), [name, codes] {
+        QString text = tr("To play '%1' you have to").arg(name.toHtmlEscaped())
+            + QStringLiteral("<ul style=\"margin-top: 5px;\">");
+        for (const int code : codes) {
+            const QString requirement = code == DepositRequirement ? tr("deposit money") : QString::number(code);
+            text += QStringLiteral("<li>") + requirement + QStringLiteral("</li>");
+        }
+        text += QStringLiteral("</ul>");
+        return ModelessMsgBox::Texts{tr("Register for tournament"), text};
+    });
     box->setTextFormat(Qt::RichText);
 }
 

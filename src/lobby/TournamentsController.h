@@ -3,6 +3,7 @@
 #include "app/TournamentInfo.h"
 #include "connection/TournamentRecords.h"
 #include "protocol/enums.h"
+#include "ui/ModelessMsgBox.h"
 
 #include <QObject>
 #include <QPoint>
@@ -82,7 +83,7 @@ public slots:
 private:
     TournamentDetailDialog *detailDialog(qint32 id) const;
     QWidget *boxParent() const;
-    void showPlainBox(int kind, const QString &title, const QString &text);
+    void showPlainBox(int kind, ModelessMsgBox::Wording wording);
 
     ConnectionManager *m_connectionManager;
     QPointer<QWidget> m_lobbyWidget;

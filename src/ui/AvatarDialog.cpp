@@ -89,7 +89,7 @@ void AvatarDialog::onChangeAvatarSucceded()
 void AvatarDialog::onChangeAvatarFailed()
 {
     BusyCursor::restore(this);
-    warn(tr("Failed to change avatar"));
+    warn([] { return tr("Failed to change avatar"); });
 }
 
 void AvatarDialog::on_customButton_clicked()
@@ -104,12 +104,12 @@ void AvatarDialog::on_customButton_clicked()
     const QFileDevice::Permissions readable =
         QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (!(QFile::permissions(fileName) & readable)) {
-        warn(tr("The file %1 is unreadable").arg(fileName));
+        warn([fileName] { return tr("The file %1 is unreadable").arg(fileName); });
         return;
     }
     const QImage image(fileName);
     if (image.isNull()) {
-        warn(tr("The file %1 is an invalid image").arg(fileName));
+        warn([fileName] { return tr("The file %1 is an invalid image").arg(fileName); });
         return;
     }
     send(fitted(image));
@@ -139,10 +139,13 @@ void AvatarDialog::send(const QImage &image)
     emit changeAvatar(image);
 }
 
-void AvatarDialog::warn(const QString &text)
+void AvatarDialog::warn(std::function<QString()> text)
 {
     QWidget *owner = Utils::findMainWindow();
-    ModelessMsgBox::warning(owner ? owner : window(), windowTitle(), text);
+    // File names are the user's text, never markup.
+    ModelessMsgBox::warning(owner ? owner : window(), [text] {
+        return ModelessMsgBox::Texts{tr("Choose avatar"), text()};
+    })->setTextFormat(Qt::PlainText);
 }
 
 void AvatarDialog::keyPressEvent(QKeyEvent *event)

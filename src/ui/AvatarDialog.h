@@ -51,7 +51,8 @@ protected:
 private:
     void loadStockAvatars();
     void addAvatar(const QImage &image);
-    void warn(const QString &text);
+    // A warning over the main window, worded by text in the language of the moment.
+    void warn(std::function<QString()> text);
     void send(const QImage &image);
 
     QStandardItemModel *m_model = nullptr;

@@ -140,8 +140,9 @@ void CreateUserWindow::onRegisterSucceeded(bool flag)
     // No login follows: say so, and take the user back to the login page.
     setInputEnabled(true);
     updateCreateButton();
-    ModelessMsgBox::MsgBox *box = ModelessMsgBox::information(
-        this, tr("Register User"), tr("Your account has been created. You can now log in."));
+    ModelessMsgBox::MsgBox *box = ModelessMsgBox::information(this, [] {
+        return ModelessMsgBox::Texts{tr("Register User"), tr("Your account has been created. You can now log in.")};
+    });
     ModelessMsgBox::connectFinished(box, this, [this](int) { emit cancelPressed(); });
 }
 
@@ -149,8 +150,9 @@ void CreateUserWindow::onRegisterFailed(const QString &reason)
 {
     qDebug() << "failed registering new user!";
     BusyCursor::restore(this);
-    ModelessMsgBox::MsgBox *box = ModelessMsgBox::critical(
-        this, tr("Register User"), Qt::convertFromPlainText(reason, Qt::WhiteSpaceNormal));
+    const QString text = Qt::convertFromPlainText(reason, Qt::WhiteSpaceNormal);
+    ModelessMsgBox::MsgBox *box =
+        ModelessMsgBox::critical(this, [text] { return ModelessMsgBox::Texts{tr("Register User"), text}; });
     ModelessMsgBox::connectFinished(box, this, [this](int) {
         setInputEnabled(true);
         updateCreateButton();

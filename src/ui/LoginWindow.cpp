@@ -150,8 +150,9 @@ void LoginWindow::onLoginFailed(std::int32_t code)
         m_shakeTimer.start(ShakeIntervalMs);
         return;
     }
-    ModelessMsgBox::critical(Utils::findMainWindow(), tr("Login failed"),
-                             tr(failure.boxText));
+    const char *const boxText = failure.boxText;
+    ModelessMsgBox::critical(Utils::findMainWindow(),
+                             [boxText] { return ModelessMsgBox::Texts{tr("Login failed"), tr(boxText)}; });
     setInitialFocus();
     updateLoginButton();
 }

@@ -25,6 +25,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLocale>
 #include <QScreen>
 #include <QSettings>
 
@@ -199,11 +200,13 @@ void MainWindow::onStartupFinished(bool ok)
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->geometry() : QRect();
     if (available.width() < MinimumScreenWidth || available.height() < MinimumScreenHeight) {
-        ModelessMsgBox::warning(this, tr("Resolution too low!"),
-                                tr("You should have a resolution of at least 1024x768, you "
-                                   "currently have %L1x%L2")
-                                    .arg(available.width())
-                                    .arg(available.height()));
+        const QSize size = available.size();
+        ModelessMsgBox::warning(this, [size] {
+            return ModelessMsgBox::Texts{
+                tr("Resolution too low!"),
+                tr("You should have a resolution of at least 1024x768, you currently have %L1x%L2")
+                    .arg(QLocale().toString(size.width()), QLocale().toString(size.height()))};
+        });
     } else {
         restoreWindowGeometry();
     }
@@ -287,24 +290,24 @@ void MainWindow::onChangePictureFailed()
 
 void MainWindow::offerRegistrationCompletion(int context)
 {
-    QString title;
-    switch (context) {
-    case 0:
-        title = tr("Registration");
-        break;
-    case 1:
-        title = tr("Join Failed");
-        break;
-    case 2:
-        title = tr("Tournament registration");
-        break;
-    default:
-        break;
-    }
-    auto *box = ModelessMsgBox::question(
-        this, title,
-        tr("You are not fully registered and therefore not allowed to play for money.\nDo you "
-           "want to complete your registration now?"));
+    auto *box = ModelessMsgBox::question(this, [context] {
+        QString title;
+        switch (context) {
+        case 0:
+            title = tr("Registration");
+            break;
+        case 1:
+            title = tr("Join Failed");
+            break;
+        case 2:
+            title = tr("Tournament registration");
+            break;
+        default:
+            break;
+        }
+        return ModelessMsgBox::Texts{title, tr("You are not fully registered and therefore not allowed to play "
+                                               "for money.\nDo you want to complete your registration now?")};
+    });
     ModelessMsgBox::connectFinished(box, this, [this](int result) {
         if (result == QDialogButtonBox::Yes)
             m_urlHandler->openWebPage(WebPageRequest::ACCOUNT, QStringLiteral("TTM"));
@@ -317,7 +320,6 @@ void MainWindow::changeEvent(QEvent *event)
         m_ui->retranslateUi(this);
         setWindowTitle(applicationTitle());
         retranslatePages();
-        retranslateQuitQuestion();
     }
     QMainWindow::changeEvent(event);
 }

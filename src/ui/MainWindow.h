@@ -239,7 +239,6 @@ private:
     void updateNextTournamentText();
     void updateBalanceText();
     void retranslatePages();
-    void retranslateQuitQuestion();
 
     // ---- Lobby tabs and pages ----------------------------------------------------------
     EmbeddedWebPage *createTabPage(const QString &name);
@@ -252,10 +251,10 @@ private:
     void connectLoginFlow();
     void fatal(const QString &title, const QString &text);
     // A box whose text is shown as it stands, never as markup.
-    ModelessMsgBox::MsgBox *plainBox(int kind, const QString &title, const QString &text,
+    ModelessMsgBox::MsgBox *plainBox(int kind, ModelessMsgBox::Wording wording,
                                      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok);
     // A plain Yes/No question; onYes runs on Yes.
-    void askPlain(const QString &title, const QString &text, std::function<void()> onYes);
+    void askPlain(ModelessMsgBox::Wording wording, std::function<void()> onYes);
     void onRegistrationPage(WebPageRequest::enum_t request, const QString &url);
     // Where coming-event notices stand in the logged-in page, over no control.
     QRect comingEventArea() const;

@@ -70,12 +70,12 @@ void MainWindow::fatal(const QString &title, const QString &text)
     fatalHandler()(this, title, text, 1);
 }
 
-ModelessMsgBox::MsgBox *MainWindow::plainBox(int kind, const QString &title, const QString &text,
+ModelessMsgBox::MsgBox *MainWindow::plainBox(int kind, ModelessMsgBox::Wording wording,
                                              QDialogButtonBox::StandardButtons buttons)
 {
     const auto defaultButton = buttons.testFlag(QDialogButtonBox::Yes) ? QDialogButtonBox::Yes
                                                                        : QDialogButtonBox::NoButton;
-    ModelessMsgBox::MsgBox *box = ModelessMsgBox::create(this, kind, title, text, buttons, defaultButton);
+    ModelessMsgBox::MsgBox *box = ModelessMsgBox::create(this, kind, std::move(wording), buttons, defaultButton);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
@@ -84,9 +84,9 @@ ModelessMsgBox::MsgBox *MainWindow::plainBox(int kind, const QString &title, con
     return box;
 }
 
-void MainWindow::askPlain(const QString &title, const QString &text, std::function<void()> onYes)
+void MainWindow::askPlain(ModelessMsgBox::Wording wording, std::function<void()> onYes)
 {
-    auto *box = plainBox(ModelessMsgBox::Question, title, text, QDialogButtonBox::Yes | QDialogButtonBox::No);
+    auto *box = plainBox(ModelessMsgBox::Question, std::move(wording), QDialogButtonBox::Yes | QDialogButtonBox::No);
     ModelessMsgBox::connectFinished(box, this, [onYes = std::move(onYes)](int result) {
         if (result == QDialogButtonBox::Yes)
             onYes();
@@ -150,9 +150,13 @@ void MainWindow::onConnected()
 
 void MainWindow::onConnectionFailed(const QString &reason)
 {
-    auto *box = plainBox(ModelessMsgBox::Question, tr("Connection failed"),
-                         tr("Could not connect to the game server:\n%1\nTry again?").arg(reason),
-                         QDialogButtonBox::Yes | QDialogButtonBox::No);
+    auto *box = plainBox(
+        ModelessMsgBox::Question,
+        [reason] {
+            return ModelessMsgBox::Texts{tr("Connection failed"),
+                                         tr("Could not connect to the game server:\n%1\nTry again?").arg(reason)};
+        },
+        QDialogButtonBox::Yes | QDialogButtonBox::No);
     ModelessMsgBox::connectFinished(box, this, [this, reason](int result) {
         if (result == QDialogButtonBox::Yes)
             m_connectionManager.connectToServer();
@@ -363,7 +367,7 @@ void MainWindow::onSetScreennameFailed(const QString &message, bool retry)
         return;
     }
     delete m_screennameDialog;
-    plainBox(ModelessMsgBox::Warning, tr("Failed"), message);
+    plainBox(ModelessMsgBox::Warning, [message] { return ModelessMsgBox::Texts{tr("Failed"), message}; });
 }
 
 void MainWindow::onSetScreennameOk()
@@ -449,10 +453,10 @@ void MainWindow::showLoginPage(const QString &user, const QString &password)
 
 void MainWindow::onSystemMessage(qint32, qint32, const QString &text)
 {
-    plainBox(ModelessMsgBox::Information, tr("System message"), text);
+    plainBox(ModelessMsgBox::Information, [text] { return ModelessMsgBox::Texts{tr("System message"), text}; });
 }
 
 void MainWindow::onPlayerMessage(const QString &text)
 {
-    plainBox(ModelessMsgBox::Information, tr("Information"), text);
+    plainBox(ModelessMsgBox::Information, [text] { return ModelessMsgBox::Texts{tr("Information"), text}; });
 }

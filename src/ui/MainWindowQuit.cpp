@@ -50,15 +50,10 @@ void MainWindow::on_quitButton_clicked()
     if (m_quitBox)
         return;
     m_ui->quitButton->setEnabled(false);
-    m_quitBox = ModelessMsgBox::question(this, tr("Quit"), tr("Are you sure you want to quit?"));
+    m_quitBox = ModelessMsgBox::question(
+        this, [] { return ModelessMsgBox::Texts{tr("Quit"), tr("Are you sure you want to quit?")}; });
     placeQuitBox();
     ModelessMsgBox::connectFinished(m_quitBox, this, [this](int result) { onQuitAnswered(result); });
-}
-
-void MainWindow::retranslateQuitQuestion()
-{
-    if (m_quitBox)
-        m_quitBox->setTexts(tr("Quit"), tr("Are you sure you want to quit?"));
 }
 
 void MainWindow::onQuitAnswered(int result)

@@ -289,11 +289,15 @@ void MainWindow::onTournamentTableJoined(qint32 tournamentId, qint32 tableId, in
     const QString name = tournaments->hasTournament(tournamentId)
                              ? tournaments->tournamentInfo(tournamentId).name()
                              : QString::number(tournamentId);
-    const QString title = kind == 0 ? tr("New tournament round - %1").arg(name)
-                                    : tr("Continuing tournament round - %1").arg(name);
-    const QString text = kind == 0 ? tr("You have been assigned to tournament table %1. Show now?").arg(tableId)
-                                   : tr("You are assigned to tournament table %1. Show now?").arg(tableId);
-    askPlain(title, text, [this, tableId] { showTable(tableId); });
+    askPlain(
+        [kind, name, tableId] {
+            return kind == 0
+                ? ModelessMsgBox::Texts{tr("New tournament round - %1").arg(name),
+                                        tr("You have been assigned to tournament table %1. Show now?").arg(tableId)}
+                : ModelessMsgBox::Texts{tr("Continuing tournament round - %1").arg(name),
+                                        tr("You are assigned to tournament table %1. Show now?").arg(tableId)};
+        },
+        [this, tableId] { showTable(tableId); });
 }
 
 void MainWindow::previouslySeated(qint32 tableId, qint32, qint32 tournamentId)
@@ -320,20 +324,31 @@ void MainWindow::onTableInfoUpdate(const TableInfo &info)
     BusyCursor::restore(&m_joinCursor);
     const qint32 id = info.id();
     if (m_seatedTables.erase(id) && info.storedGameType() != TableInfo::TOURNAMENT) {
-        askPlain(tr("Rejoin Table"), tr("Do you want to rejoin table %1?").arg(displayTableName(info)),
-                 [this, id] { joinTable(id, true); });
+        askPlain(
+            [this, info] {
+                return ModelessMsgBox::Texts{tr("Rejoin Table"),
+                                             tr("Do you want to rejoin table %1?").arg(displayTableName(info))};
+            },
+            [this, id] { joinTable(id, true); });
     }
     if (m_watchingTables.erase(id)) {
-        askPlain(tr("Watch Table"), tr("Do you want to continue watching table %1?").arg(displayTableName(info)),
-                 [this, id] { watchTable(id); });
+        askPlain(
+            [this, info] {
+                return ModelessMsgBox::Texts{tr("Watch Table"), tr("Do you want to continue watching table %1?")
+                                                                    .arg(displayTableName(info))};
+            },
+            [this, id] { watchTable(id); });
     }
 }
 
 void MainWindow::onAlreadySeated(qint32 tableId)
 {
     BusyCursor::restore(&m_joinCursor);
-    const QString text = tr("You are already seated at table %L1.\nDo you want to rejoin?").arg(tableId);
-    askPlain(tr("Rejoin Table"), text, [this, tableId] {
+    const auto wording = [tableId] {
+        return ModelessMsgBox::Texts{tr("Rejoin Table"),
+                                     tr("You are already seated at table %L1.\nDo you want to rejoin?").arg(tableId)};
+    };
+    askPlain(wording, [this, tableId] {
         // A table the lobby does not hold goes the ordinary way, which reports it.
         if (!tableModel()->hasTable(tableId)) {
             joinTable(tableId, true);
@@ -350,73 +365,76 @@ void MainWindow::onAlreadySeated(qint32 tableId)
 void MainWindow::onJoinFailed(qint32 tableId, join_failed_reason::enum_t reason)
 {
     BusyCursor::restore(&m_joinCursor);
-    const QString title = tr("Join Failed");
-    QString text;
+    const char *text = nullptr;
     bool offerAccount = false;
     switch (reason) {
     case join_failed_reason::NOT_ALLOWED:
-        text = tr("Not allowed to join table");
+        text = QT_TR_NOOP("Not allowed to join table");
         break;
     case join_failed_reason::JOIN_ERROR:
-        text = tr("Join Error");
+        text = QT_TR_NOOP("Join Error");
         break;
     case join_failed_reason::TABLE_FULL:
-        text = tr("Table Full");
+        text = QT_TR_NOOP("Table Full");
         break;
     case join_failed_reason::TABLE_IN_PLAY:
-        text = tr("Table In Play");
+        text = QT_TR_NOOP("Table In Play");
         break;
     case join_failed_reason::NOT_ENOUGH_MONEY:
-        text = tr("You don't have enough money on your account to join the table.\nDo you want to make a deposit now?");
+        text = QT_TR_NOOP("You don't have enough money on your account to join the table.\nDo you want to make a deposit now?");
         offerAccount = true;
         break;
     case join_failed_reason::SAME_IP_ADDRESS:
-        text = tr("A player with the same IP address as you has already joined the table.\nPlease contact the support to remedy the situation.");
+        text = QT_TR_NOOP("A player with the same IP address as you has already joined the table.\nPlease contact the support to remedy the situation.");
         break;
     case join_failed_reason::NOT_ALLOWED_ON_MONEY_TABLES:
-        text = tr("You are not allowed to play on money tables.");
+        text = QT_TR_NOOP("You are not allowed to play on money tables.");
         break;
     case join_failed_reason::NOT_FULLY_REGISTERED:
-        text = tr("You are not fully registered and therefore not allowed to play for money.\nDo you want to complete your registration now?");
+        text = QT_TR_NOOP("You are not fully registered and therefore not allowed to play for money.\nDo you want to complete your registration now?");
         offerAccount = true;
         break;
     case join_failed_reason::MAINTENANCE:
-        text = tr("You are not allowed to play, server will be unavailable due to maintenance.");
+        text = QT_TR_NOOP("You are not allowed to play, server will be unavailable due to maintenance.");
         break;
     case join_failed_reason::TABLE_SOON_REMOVED:
-        text = tr("You are not allowed to play, the table will soon be removed.");
+        text = QT_TR_NOOP("You are not allowed to play, the table will soon be removed.");
         break;
     default:
         qWarning() << "join of table" << tableId << "failed for an unknown reason" << int(reason);
-        text = tr("Join failed.");
+        text = QT_TR_NOOP("Join failed.");
         break;
     }
+    const auto wording = [text] { return ModelessMsgBox::Texts{tr("Join Failed"), tr(text)}; };
     if (!offerAccount) {
-        plainBox(ModelessMsgBox::Critical, title, text);
+        plainBox(ModelessMsgBox::Critical, wording);
         return;
     }
-    askPlain(title, text, [this] { m_urlHandler->openWebPage(WebPageRequest::ACCOUNT, QStringLiteral("TTM")); });
+    askPlain(wording, [this] { m_urlHandler->openWebPage(WebPageRequest::ACCOUNT, QStringLiteral("TTM")); });
 }
 
 void MainWindow::onWatchTableFailed(qint32, const QString &message)
 {
     BusyCursor::restore(&m_joinCursor);
-    plainBox(ModelessMsgBox::Critical, tr("Watch Failed"), message);
+    plainBox(ModelessMsgBox::Critical, [message] { return ModelessMsgBox::Texts{tr("Watch Failed"), message}; });
 }
 
 void MainWindow::onTableUnavailableError(qint32, MainWindow::UsageReason reason)
 {
-    plainBox(ModelessMsgBox::Critical,
-             reason == UsageReason::JoinRefused ? tr("Join not allowed") : tr("Watch not allowed"),
-             tr("Table not accessible."));
+    plainBox(ModelessMsgBox::Critical, [reason] {
+        return ModelessMsgBox::Texts{reason == UsageReason::JoinRefused ? tr("Join not allowed") : tr("Watch not allowed"),
+                                     tr("Table not accessible.")};
+    });
 }
 
 void MainWindow::onWaitingList(int id)
 {
     m_connectionManager.cancel_filter_join(id);
     BusyCursor::restore(&m_joinCursor);
-    plainBox(ModelessMsgBox::Warning, tr("Join game failed!"),
-             tr("Failed to join game.\nPlease try again in a little while.\nIf problem persists please contact support"));
+    plainBox(ModelessMsgBox::Warning, [] {
+        return ModelessMsgBox::Texts{tr("Join game failed!"), tr("Failed to join game.\nPlease try again in a little "
+                                                                 "while.\nIf problem persists please contact support")};
+    });
 }
 
 void MainWindow::onQuickJoinTable(const QString &filter)
@@ -494,25 +512,29 @@ void MainWindow::onTournamentAdded(const TournamentInfo &info)
 
 void MainWindow::showDiscardNotice(const QString &tournamentName, MttDiscardedReason::enum_t reason)
 {
-    QString text;
+    const char *text = nullptr;
     if (reason == 0)
-        text = tr("Unfortunately you were among the last players to register for tournament '%1' "
+        text = QT_TR_NOOP("Unfortunately you were among the last players to register for tournament '%1' "
                   "and you have been\n unregistered to make sure every tournament table has exactly "
                   "four players. Your buy-in and fee will be repaid.");
     else if (reason == 1)
-        text = tr("You have been unregistered from tournament '%1' because you were offline when "
+        text = QT_TR_NOOP("You have been unregistered from tournament '%1' because you were offline when "
                   "the registration closed.");
     else
         return;
-    plainBox(ModelessMsgBox::Information, tr("Information"), text.arg(tournamentName));
+    plainBox(ModelessMsgBox::Information, [text, tournamentName] {
+        return ModelessMsgBox::Texts{tr("Information"), tr(text).arg(tournamentName)};
+    });
 }
 
 void MainWindow::onPlayerTournamentAborted(qint32 tournamentId)
 {
-    plainBox(ModelessMsgBox::Information, tr("Information"),
-             tr("A server error occurred during tournament %1 and the tournament was aborted.\n"
-                "Check tournament rules for details regarding the distribution of the prize pool.")
-                 .arg(tournamentId));
+    plainBox(ModelessMsgBox::Information, [tournamentId] {
+        return ModelessMsgBox::Texts{
+            tr("Information"), tr("A server error occurred during tournament %1 and the tournament was aborted.\n"
+                                  "Check tournament rules for details regarding the distribution of the prize pool.")
+                                   .arg(tournamentId)};
+    });
 }
 
 void MainWindow::onDisplayTournament(qint32 persistentId)

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -33,11 +34,11 @@ public:
     }
 };
 
-ModelessMsgBox::MsgBox *showBox(QWidget *parent, int kind, const QString &title,
-                                const QString &text, QDialogButtonBox::StandardButtons buttons,
+ModelessMsgBox::MsgBox *showBox(QWidget *parent, int kind, ModelessMsgBox::Wording wording,
+                                QDialogButtonBox::StandardButtons buttons,
                                 QDialogButtonBox::StandardButton defaultButton)
 {
-    auto *box = ModelessMsgBox::create(parent, kind, title, text, buttons, defaultButton);
+    auto *box = ModelessMsgBox::create(parent, kind, std::move(wording), buttons, defaultButton);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
     box->raise();
@@ -45,18 +46,24 @@ ModelessMsgBox::MsgBox *showBox(QWidget *parent, int kind, const QString &title,
     return box;
 }
 
+ModelessMsgBox::Wording fixedWording(const QString &title, const QString &text)
+{
+    return [title, text] { return ModelessMsgBox::Texts{title, text}; };
+}
+
 } // namespace
 
 namespace ModelessMsgBox {
 
-MsgBox::MsgBox(int, const QString &title, const QString &text, QWidget *parent)
+MsgBox::MsgBox(int, Wording wording, QWidget *parent)
     : MahjongDialog(parent, ShowCloseButton)
+    , m_wording(std::move(wording))
 {
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *body = new QWidget(this);
     auto *layout = new QVBoxLayout;
-    m_text = new QLabel(text, body);
+    m_text = new QLabel(body);
     m_text->setObjectName(QStringLiteral("messageText"));
     layout->addWidget(m_text);
 
@@ -67,19 +74,27 @@ MsgBox::MsgBox(int, const QString &title, const QString &text, QWidget *parent)
 
     layout->addWidget(m_buttonBox);
     body->setLayout(layout);
-    body->setWindowTitle(title);
     setContentWidget(body);
+    applyWording();
 }
 
-void MsgBox::setTexts(const QString &title, const QString &text)
+void MsgBox::applyWording()
 {
-    contentWidget()->setWindowTitle(title);
-    m_text->setText(text);
+    const Texts texts = m_wording();
+    contentWidget()->setWindowTitle(texts.title);
+    m_text->setText(texts.text);
 }
 
 void MsgBox::setTextFormat(Qt::TextFormat format)
 {
     m_text->setTextFormat(format);
+}
+
+void MsgBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && m_text)
+        applyWording();
+    MahjongDialog::changeEvent(event);
 }
 
 QPushButton *MsgBox::addButton(QDialogButtonBox::StandardButton button)
@@ -123,11 +138,10 @@ void MsgBox::closeEvent(QCloseEvent *event)
     MahjongDialog::closeEvent(event);
 }
 
-MsgBox *create(QWidget *parent, int kind, const QString &title, const QString &text,
-               QDialogButtonBox::StandardButtons buttons,
+MsgBox *create(QWidget *parent, int kind, Wording wording, QDialogButtonBox::StandardButtons buttons,
                QDialogButtonBox::StandardButton defaultButton)
 {
-    auto *box = new MsgBox(kind, title, text, parent);
+    auto *box = new MsgBox(kind, std::move(wording), parent);
     QDialogButtonBox *buttonBox = box->buttonBox();
     QPushButton *chosen = nullptr;
     for (quint32 value = QDialogButtonBox::Ok; value <= QDialogButtonBox::RestoreDefaults;
@@ -151,32 +165,56 @@ MsgBox *create(QWidget *parent, int kind, const QString &title, const QString &t
     return box;
 }
 
+MsgBox *information(QWidget *parent, Wording wording, QDialogButtonBox::StandardButtons buttons,
+                    QDialogButtonBox::StandardButton defaultButton)
+{
+    return showBox(parent, Information, std::move(wording), buttons, defaultButton);
+}
+
 MsgBox *information(QWidget *parent, const QString &title, const QString &text,
                     QDialogButtonBox::StandardButtons buttons,
                     QDialogButtonBox::StandardButton defaultButton)
 {
-    return showBox(parent, Information, title, text, buttons, defaultButton);
+    return showBox(parent, Information, fixedWording(title, text), buttons, defaultButton);
+}
+
+MsgBox *warning(QWidget *parent, Wording wording, QDialogButtonBox::StandardButtons buttons,
+                QDialogButtonBox::StandardButton defaultButton)
+{
+    return showBox(parent, Warning, std::move(wording), buttons, defaultButton);
 }
 
 MsgBox *warning(QWidget *parent, const QString &title, const QString &text,
                 QDialogButtonBox::StandardButtons buttons,
                 QDialogButtonBox::StandardButton defaultButton)
 {
-    return showBox(parent, Warning, title, text, buttons, defaultButton);
+    return showBox(parent, Warning, fixedWording(title, text), buttons, defaultButton);
+}
+
+MsgBox *critical(QWidget *parent, Wording wording, QDialogButtonBox::StandardButtons buttons,
+                 QDialogButtonBox::StandardButton defaultButton)
+{
+    return showBox(parent, Critical, std::move(wording), buttons, defaultButton);
 }
 
 MsgBox *critical(QWidget *parent, const QString &title, const QString &text,
                  QDialogButtonBox::StandardButtons buttons,
                  QDialogButtonBox::StandardButton defaultButton)
 {
-    return showBox(parent, Critical, title, text, buttons, defaultButton);
+    return showBox(parent, Critical, fixedWording(title, text), buttons, defaultButton);
+}
+
+MsgBox *question(QWidget *parent, Wording wording, QDialogButtonBox::StandardButtons buttons,
+                 QDialogButtonBox::StandardButton defaultButton)
+{
+    return showBox(parent, Question, std::move(wording), buttons, defaultButton);
 }
 
 MsgBox *question(QWidget *parent, const QString &title, const QString &text,
                  QDialogButtonBox::StandardButtons buttons,
                  QDialogButtonBox::StandardButton defaultButton)
 {
-    return showBox(parent, Question, title, text, buttons, defaultButton);
+    return showBox(parent, Question, fixedWording(title, text), buttons, defaultButton);
 }
 
 static void attachHelper(MsgBox *box, QObject *receiver, std::function<void(int)> callback)

@@ -15,15 +15,23 @@ class QPushButton;
 // reports its answer through finished(int) (the clicked standard button, 0 when closed).
 namespace ModelessMsgBox {
 
+// A box's title and text in the current language.
+struct Texts
+{
+    QString title;
+    QString text;
+};
+// Words a box: asked when the box is made and again at every language change while it
+// is open, so that an open box speaks the new language as the windows do.
+using Wording = std::function<Texts()>;
+
 class MsgBox : public MahjongDialog
 {
     Q_OBJECT
 
 public:
-    MsgBox(int kind, const QString &title, const QString &text, QWidget *parent);
+    MsgBox(int kind, Wording wording, QWidget *parent);
 
-    // A new title and text, for an asker that words its box again in a new language.
-    void setTexts(const QString &title, const QString &text);
     // Qt::PlainText for a text of the server, the user or the log, shown as it is.
     void setTextFormat(Qt::TextFormat format);
     QPushButton *addButton(QDialogButtonBox::StandardButton button);
@@ -39,11 +47,14 @@ public slots:
     void onFinished(int result);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void applyWording();
     void finish(int result);
 
+    Wording m_wording;
     QLabel *m_text = nullptr;
     QDialogButtonBox *m_buttonBox = nullptr;
     QPushButton *m_defaultButton = nullptr;
@@ -52,19 +63,32 @@ private:
 
 enum Kind { Information = 1, Warning = 2, Critical = 3, Question = 4 };
 
-MsgBox *create(QWidget *parent, int kind, const QString &title, const QString &text,
-               QDialogButtonBox::StandardButtons buttons,
+MsgBox *create(QWidget *parent, int kind, Wording wording, QDialogButtonBox::StandardButtons buttons,
                QDialogButtonBox::StandardButton defaultButton);
 
+// The boxes of each kind, shown at once: worded anew at every language change, or with
+// a fixed title and text.
+MsgBox *information(QWidget *parent, Wording wording,
+                    QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                    QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
 MsgBox *information(QWidget *parent, const QString &title, const QString &text,
                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
                     QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
+MsgBox *warning(QWidget *parent, Wording wording,
+                QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
 MsgBox *warning(QWidget *parent, const QString &title, const QString &text,
                 QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
                 QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
+MsgBox *critical(QWidget *parent, Wording wording,
+                 QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                 QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
 MsgBox *critical(QWidget *parent, const QString &title, const QString &text,
                  QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
                  QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::NoButton);
+MsgBox *question(QWidget *parent, Wording wording,
+                 QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes | QDialogButtonBox::No,
+                 QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::Yes);
 MsgBox *question(QWidget *parent, const QString &title, const QString &text,
                  QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes | QDialogButtonBox::No,
                  QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::Yes);

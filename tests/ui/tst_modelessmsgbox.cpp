@@ -31,7 +31,7 @@ private slots:
         QCOMPARE(ask->defaultButton(), ask->buttonBox()->button(QDialogButtonBox::Yes));
         QVERIFY(ask->defaultButton()->isDefault());
 
-        MsgBox *noDefault = create(&parent, Warning, "T", "X",
+        MsgBox *noDefault = create(&parent, Warning, [] { return Texts{"T", "X"}; },
                                    QDialogButtonBox::Yes | QDialogButtonBox::No,
                                    QDialogButtonBox::NoButton);
         // Without a default only an accept-role button becomes the default; Yes has its own role.
@@ -41,6 +41,23 @@ private slots:
         QCOMPARE(buttons.size(), 2);
         QCOMPARE(noDefault->buttonBox()->standardButton(buttons.at(0)), QDialogButtonBox::Yes);
         QCOMPARE(noDefault->buttonBox()->standardButton(buttons.at(1)), QDialogButtonBox::No);
+    }
+
+    // An open box asks its wording again at a language change, title and text alike.
+    void wordedAgainOnALanguageChange()
+    {
+        QWidget parent;
+        int asked = 0;
+        MsgBox *box = warning(&parent, [&asked] {
+            ++asked;
+            return Texts{QStringLiteral("Title %1").arg(asked), QStringLiteral("Text %1").arg(asked)};
+        });
+        const auto *text = box->findChild<QLabel *>(QStringLiteral("messageText"));
+        QCOMPARE(text->text(), QStringLiteral("Text 1"));
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(box, &change);
+        QCOMPARE(text->text(), QStringLiteral("Text 2"));
+        QCOMPARE(box->windowTitle(), QStringLiteral("Title 2"));
     }
 
     void resultsAreDeliveredOnce_data()
@@ -135,7 +152,7 @@ private slots:
     void buttonSpacingHint()
     {
         QWidget parent;
-        MsgBox *box = create(&parent, Question, "T", "X",
+        MsgBox *box = create(&parent, Question, [] { return Texts{"T", "X"}; },
                              QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes);
         const auto buttons = box->buttonBox()->buttons();
         buttons.at(0)->setMinimumSize(80, 20);

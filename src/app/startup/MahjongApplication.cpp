@@ -29,12 +29,13 @@ QString readStyleSheet(const QString &name)
 // message, before the process aborts.
 void showAlert(QtMsgType type, const QString &text)
 {
-    const QString title = QCoreApplication::translate("MahjongApplication", "Error");
     if (type != QtFatalMsg) {
-        ModelessMsgBox::critical(Utils::findMainWindow(), title, text)->setTextFormat(Qt::PlainText);
+        ModelessMsgBox::critical(Utils::findMainWindow(), [text] {
+            return ModelessMsgBox::Texts{QCoreApplication::translate("MahjongApplication", "Error"), text};
+        })->setTextFormat(Qt::PlainText);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, title,
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("MahjongApplication", "Error"),
                     QCoreApplication::translate(
                         "MahjongApplication",
                         "The program has to end because of an error:\n%1\n\nPlease send the log "

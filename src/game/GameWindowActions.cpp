@@ -29,7 +29,6 @@
 
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
-#include <QLabel>
 #include <QSettings>
 #include <QTimer>
 #include <QtDebug>

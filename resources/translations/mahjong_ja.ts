@@ -1909,6 +1909,10 @@ Please update the client to go on playing.</source>
         <source>Play (%1)</source>
         <translation>もう一度プレイ (%1)</translation>
     </message>
+    <message>
+        <source>Ready hand</source>
+        <translation>テンパイ</translation>
+    </message>
 </context>
 <context>
     <name>Scores</name>

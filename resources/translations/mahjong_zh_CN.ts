@@ -1909,6 +1909,10 @@ Please update the client to go on playing.</source>
         <source>Play (%1)</source>
         <translation>再玩一局 (%1)</translation>
     </message>
+    <message>
+        <source>Ready hand</source>
+        <translation>听牌</translation>
+    </message>
 </context>
 <context>
     <name>Scores</name>

@@ -197,7 +197,7 @@ void TestScoreBoard::columnsAndTabs()
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Winning hand"));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Losing hand"));
-    QCOMPARE(tabs->tabText(3), QStringLiteral("Winning hand"));
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Ready hand"));
     MAHJONG_COMPARE_IMAGES(pixmapOf(board, "exclamation1"), image(QStringLiteral("textimages:claim-ron.png")));
     MAHJONG_COMPARE_IMAGES(pixmapOf(board, "exclamation4"), image(QStringLiteral("textimages:claim-tenpai.png")));
     QVERIFY(child<QLabel>(board, "exclamation3")->pixmap().isNull());
@@ -267,7 +267,18 @@ void TestScoreBoard::columnsAndTabs()
         QVERIFY(!tabs->isTabVisible(i));
     for (const char *score : {"score1", "score2", "score3", "score4"})
         QVERIFY2(!child<QWidget>(board, score)->isVisibleTo(&board), score);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Ready hand"));
     QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-washout")) > 20);
+    {
+        const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+        QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+        TranslationsManager languages;
+        languages.setLanguage(QStringLiteral("ja"));
+        QTRY_COMPARE(tabs->tabText(0), QStringLiteral("テンパイ"));
+        QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-washout-ja")) > 20);
+        languages.setLanguage(QStringLiteral("en"));
+        QDir::setSearchPaths(QStringLiteral("translations"), translations);
+    }
     washout.players[1].hand.clear();
     board.setEndHand(washout, 3, classic);
     QVERIFY(!tabs->isVisibleTo(&board));

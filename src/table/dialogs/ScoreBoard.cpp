@@ -174,6 +174,7 @@ QString ScoreBoard::handTabTitle(const std::vector<EndHandPlayer> &rows, int ind
     case EndHandPlayer::NoResult:
         return tr("Losing hand");
     case EndHandPlayer::ReadyHand:
+        return tr("Ready hand");
     case EndHandPlayer::Won:
         return tr("Winning hand");
     default:

@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Max win:</source>
-        <translation>最大獲得:</translation>
+        <translation>最大獲得額:</translation>
     </message>
     <message>
         <source>Players:</source>
@@ -1529,10 +1529,6 @@ Check tournament rules for details regarding the distribution of the prize pool.
 <context>
     <name>MeldAuction</name>
     <message>
-        <source>Mahjong</source>
-        <translation>ロン</translation>
-    </message>
-    <message>
         <source>Alt+M</source>
         <comment>Mahjong</comment>
         <translation>Alt+M</translation>
@@ -1555,7 +1551,17 @@ Check tournament rules for details regarding the distribution of the prize pool.
     </message>
     <message>
         <source>Replace tiles</source>
-        <translation>牌を交換</translation>
+        <translation>花牌を交換</translation>
+    </message>
+    <message>
+        <source>Mahjong</source>
+        <comment>a win on the own draw</comment>
+        <translation>ツモ</translation>
+    </message>
+    <message>
+        <source>Mahjong</source>
+        <comment>a win on another player&apos;s tile</comment>
+        <translation>ロン</translation>
     </message>
 </context>
 <context>
@@ -1986,7 +1992,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Bonus tile</source>
-        <translation>ボーナス牌</translation>
+        <translation>花牌</translation>
     </message>
     <message>
         <source>Riichi</source>
@@ -2018,7 +2024,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Dragon pung</source>
-        <translation>三元牌の刻子</translation>
+        <translation>役牌（三元牌）</translation>
     </message>
     <message>
         <source>Seat wind</source>
@@ -2234,7 +2240,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Max win:</source>
-        <translation>最大獲得:</translation>
+        <translation>最大獲得額:</translation>
     </message>
     <message>
         <source>Place bonus:</source>
@@ -2504,11 +2510,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Would you like to play a free %L1-player %2 %3 game?</source>
-        <translation>無料の %L1 人 %2 %3 の対局をプレイしますか？</translation>
+        <translation>無料の %L1 人 %2%3 をプレイしますか？</translation>
     </message>
     <message>
         <source>Would you like to play a %1 %L2-player %3 %4 game?</source>
-        <translation>%1 の %L2 人 %3 %4 の対局をプレイしますか？</translation>
+        <translation>%1 の %L2 人 %3%4 をプレイしますか？</translation>
     </message>
 </context>
 <context>
@@ -2540,7 +2546,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Max win: %1</source>
-        <translation>最大獲得: %1</translation>
+        <translation>最大獲得額: %1</translation>
     </message>
     <message>
         <source>Place bonus: %1</source>
@@ -2572,7 +2578,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Max win</source>
-        <translation>最大獲得</translation>
+        <translation>最大獲得額</translation>
     </message>
     <message>
         <source>Table(%1)</source>
@@ -2587,7 +2593,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Max win:</source>
-        <translation>最大獲得:</translation>
+        <translation>最大獲得額:</translation>
     </message>
     <message>
         <source>Join</source>
@@ -2874,7 +2880,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Duration: %1</source>
-        <translation>期間: %1</translation>
+        <translation>所要時間: %1</translation>
     </message>
     <message>
         <source>Registered players: %1</source>
@@ -3032,7 +3038,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Duration: %1</source>
-        <translation>期間: %1</translation>
+        <translation>所要時間: %1</translation>
     </message>
     <message>
         <source>Pauses: %1</source>

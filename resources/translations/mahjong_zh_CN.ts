@@ -627,7 +627,7 @@
     <message>
         <source>You do not have enough funds to play another hand.
 Do you want to make a deposit now?</source>
-        <translation>您的余额不足以再玩一局。
+        <translation>您的余额不足以继续下一局。
 要现在充值吗？</translation>
     </message>
     <message>
@@ -1529,10 +1529,6 @@ Check tournament rules for details regarding the distribution of the prize pool.
 <context>
     <name>MeldAuction</name>
     <message>
-        <source>Mahjong</source>
-        <translation>和牌</translation>
-    </message>
-    <message>
         <source>Alt+M</source>
         <comment>Mahjong</comment>
         <translation>Alt+M</translation>
@@ -1555,7 +1551,17 @@ Check tournament rules for details regarding the distribution of the prize pool.
     </message>
     <message>
         <source>Replace tiles</source>
-        <translation>换牌</translation>
+        <translation>补花</translation>
+    </message>
+    <message>
+        <source>Mahjong</source>
+        <comment>a win on the own draw</comment>
+        <translation>自摸</translation>
+    </message>
+    <message>
+        <source>Mahjong</source>
+        <comment>a win on another player&apos;s tile</comment>
+        <translation>和牌</translation>
     </message>
 </context>
 <context>
@@ -1831,11 +1837,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Dora/kan dora tiles</source>
-        <translation>宝牌／杠宝牌</translation>
+        <translation>宝牌指示牌／杠宝牌指示牌</translation>
     </message>
     <message>
         <source>Ura dora tiles</source>
-        <translation>里宝牌</translation>
+        <translation>里宝牌指示牌</translation>
     </message>
     <message>
         <source>Next hand starts in:</source>
@@ -1907,7 +1913,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>再玩一局 (%1)</translation>
+        <translation>再玩一场 (%1)</translation>
     </message>
     <message>
         <source>Ready hand</source>
@@ -1986,7 +1992,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Bonus tile</source>
-        <translation>加分牌</translation>
+        <translation>花牌</translation>
     </message>
     <message>
         <source>Riichi</source>
@@ -2504,11 +2510,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Would you like to play a free %L1-player %2 %3 game?</source>
-        <translation>您想玩一局免费的 %L1 人 %2 %3 游戏吗？</translation>
+        <translation>您想玩一场免费的 %L1 人 %2 %3 游戏吗？</translation>
     </message>
     <message>
         <source>Would you like to play a %1 %L2-player %3 %4 game?</source>
-        <translation>您想玩一局 %1 的 %L2 人 %3 %4 游戏吗？</translation>
+        <translation>您想玩一场 %1 的 %L2 人 %3 %4 游戏吗？</translation>
     </message>
 </context>
 <context>
@@ -2715,7 +2721,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Discard</source>
-        <translation>荣和</translation>
+        <translation>点炮</translation>
     </message>
     <message>
         <source>Self-draw</source>
@@ -3353,7 +3359,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>再玩一局 (%1)</translation>
+        <translation>再玩一场 (%1)</translation>
     </message>
 </context>
 <context>

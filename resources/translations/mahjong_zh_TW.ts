@@ -627,7 +627,7 @@
     <message>
         <source>You do not have enough funds to play another hand.
 Do you want to make a deposit now?</source>
-        <translation>您的餘額不足以再玩一局。
+        <translation>您的餘額不足以繼續下一局。
 要現在儲值嗎？</translation>
     </message>
     <message>
@@ -1529,10 +1529,6 @@ Check tournament rules for details regarding the distribution of the prize pool.
 <context>
     <name>MeldAuction</name>
     <message>
-        <source>Mahjong</source>
-        <translation>和牌</translation>
-    </message>
-    <message>
         <source>Alt+M</source>
         <comment>Mahjong</comment>
         <translation>Alt+M</translation>
@@ -1555,7 +1551,17 @@ Check tournament rules for details regarding the distribution of the prize pool.
     </message>
     <message>
         <source>Replace tiles</source>
-        <translation>換牌</translation>
+        <translation>補花</translation>
+    </message>
+    <message>
+        <source>Mahjong</source>
+        <comment>a win on the own draw</comment>
+        <translation>自摸</translation>
+    </message>
+    <message>
+        <source>Mahjong</source>
+        <comment>a win on another player&apos;s tile</comment>
+        <translation>和牌</translation>
     </message>
 </context>
 <context>
@@ -1831,11 +1837,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Dora/kan dora tiles</source>
-        <translation>寶牌／槓寶牌</translation>
+        <translation>寶牌指示牌／槓寶牌指示牌</translation>
     </message>
     <message>
         <source>Ura dora tiles</source>
-        <translation>裏寶牌</translation>
+        <translation>裏寶牌指示牌</translation>
     </message>
     <message>
         <source>Next hand starts in:</source>
@@ -1907,7 +1913,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>再玩一局 (%1)</translation>
+        <translation>再玩一場 (%1)</translation>
     </message>
     <message>
         <source>Ready hand</source>
@@ -1986,7 +1992,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Bonus tile</source>
-        <translation>加分牌</translation>
+        <translation>花牌</translation>
     </message>
     <message>
         <source>Riichi</source>
@@ -2715,7 +2721,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Discard</source>
-        <translation>榮和</translation>
+        <translation>放槍</translation>
     </message>
     <message>
         <source>Self-draw</source>
@@ -3353,7 +3359,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>Play (%1)</source>
-        <translation>再玩一局 (%1)</translation>
+        <translation>再玩一場 (%1)</translation>
     </message>
 </context>
 <context>

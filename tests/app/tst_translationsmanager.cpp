@@ -15,6 +15,7 @@
 #include <QXmlStreamReader>
 
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -110,25 +111,48 @@ QStringList tagNames(const QString &text)
     return found;
 }
 
-// The words that the glossary's "Words not to use" table names for a language, each
-// with the word to use instead.
-std::vector<std::pair<QString, QString>> avoidedWords(const QString &glossaryPath,
-                                                      const QString &language)
+// A word that the glossary says not to use in a language, with the word to use instead
+// (the Use cell before a parenthesis), in every text or in the one text given.
+struct AvoidedWord
 {
-    std::vector<std::pair<QString, QString>> words;
+    QString word;
+    QString instead;
+    QString insteadWord;
+    std::optional<TsKey> text;
+};
+
+// The glossary's "Words not to use" tables for a language: the words of every text,
+// and the words of one text, named as `Context "source"` with "(comment)" after it.
+std::vector<AvoidedWord> avoidedWords(const QString &glossaryPath, const QString &language)
+{
+    static const QRegularExpression textName(QStringLiteral("^(\\S+) \"(.*)\"(?: \\((.*)\\))?$"));
+    std::vector<AvoidedWord> words;
     QFile file(glossaryPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return words;
-    bool inTable = false;
+    enum { Other, EveryText, OneText } table = Other;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         if (line.startsWith(u'#')) {
-            inTable = line == QLatin1String("## Words not to use");
-        } else if (inTable && line.startsWith(u'|')) {
-            const QStringList cells = line.split(u'|'); // "", language, not, use, ""
-            if (cells.size() == 5 && cells.at(1).trimmed() == language)
-                words.emplace_back(cells.at(2).trimmed(), cells.at(3).trimmed());
+            table = line == QLatin1String("## Words not to use")           ? EveryText
+                  : line == QLatin1String("## Words not to use in one text") ? OneText
+                                                                             : Other;
+            continue;
         }
+        QStringList cells = line.split(u'|'); // "", language, [text,] not, use, ""
+        if (table == Other || cells.size() != (table == OneText ? 6 : 5) || cells.at(1).trimmed() != language)
+            continue;
+        AvoidedWord avoided;
+        if (table == OneText) {
+            const QRegularExpressionMatch name = textName.match(cells.takeAt(2).trimmed());
+            if (!name.hasMatch())
+                continue;
+            avoided.text = TsKey{name.captured(1), name.captured(2), name.captured(3)};
+        }
+        avoided.word = cells.at(2).trimmed();
+        avoided.instead = cells.at(3).trimmed();
+        avoided.insteadWord = avoided.instead.section(QStringLiteral(" ("), 0, 0);
+        words.push_back(avoided);
     }
     return words;
 }
@@ -332,9 +356,14 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText()
 
     const auto shipped = readTsFile(
         QStringLiteral("%1/resources/translations/mahjong_%2.ts").arg(sourceDir, language));
-    const auto avoided = avoidedWords(sourceDir + QStringLiteral("/docs/glossary.md"), language);
-    QVERIFY(language == QLatin1String("en") || !avoided.empty());
+    const auto refusedWords = avoidedWords(sourceDir + QStringLiteral("/docs/glossary.md"), language);
+    QVERIFY(language == QLatin1String("en") || !refusedWords.empty());
     QStringList faults;
+    for (const AvoidedWord &avoided : refusedWords) {
+        if (avoided.text && sources.count(*avoided.text) == 0)
+            faults << QStringLiteral("the glossary's text %1 \"%2\" (%3) is not in the sources")
+                          .arg(std::get<0>(*avoided.text), std::get<1>(*avoided.text), std::get<2>(*avoided.text));
+    }
     for (const auto &[key, source] : sources) {
         if (language == QLatin1String("en") && !source.numerus)
             continue;
@@ -363,10 +392,13 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText()
                 faults << where + QStringLiteral("rich text of \"%1\"").arg(translation);
             else if (accelerators(translation) != accelerators(text))
                 faults << where + QStringLiteral("accelerators of \"%1\"").arg(translation);
-            for (const auto &[word, instead] : avoided) {
-                if (translation.contains(word))
+            for (const AvoidedWord &avoided : refusedWords) {
+                if (avoided.text && *avoided.text != key)
+                    continue;
+                // The word to use may hold the word not to use.
+                if (QString(translation).remove(avoided.insteadWord).contains(avoided.word))
                     faults << where + QStringLiteral("\"%1\" in \"%2\", the glossary says %3")
-                                          .arg(word, translation, instead);
+                                          .arg(avoided.word, translation, avoided.instead);
             }
         }
     }

@@ -1,11 +1,14 @@
 #include "testmain.h"
 
 #include "SceneTestSetup.h"
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "lobby/lobbyscreenshot.h"
 #include "table/dialogs/ConcealedActionDialog.h"
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/MeldChoice.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -83,6 +86,7 @@ private slots:
     void passAndClose();
     void invalidOffersAreSkipped();
     void concealedActions();
+    void mahjongButtonNamesTheWin();
 
 private:
     QTemporaryDir m_artwork;
@@ -250,6 +254,43 @@ void TestMeldAuction::concealedActions()
     QCOMPARE(flower.size(), 1);
     panel->setOffers({offer(MAHJONG, 0)});
     QVERIFY(visibleButtons(*panel).isEmpty());
+}
+
+// The Mahjong button calls a win as players do: on another player's tile (a discard or
+// a robbed kong) otherwise than on the own draw, in the language of the moment; Alt+M
+// stays its key.
+void TestMeldAuction::mahjongButtonNamesTheWin()
+{
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+    languages.setLanguage(QStringLiteral("ja"));
+    const auto mahjongText = [](int mode) {
+        Table table;
+        table.auction->showPassButton();
+        table.auction->setMeldOffers(offer(MAHJONG, 5), tile(5));
+        table.auction->setMode(mode);
+        return button(*table.auction, "mahjongButton")->text();
+    };
+    QCOMPARE(mahjongText(0), QStringLiteral("ロン"));
+    QCOMPARE(mahjongText(2), QStringLiteral("ロン"));
+
+    Table own;
+    own.auction->showCloseButton();
+    own.auction->setMeldOffers(offer(MAHJONG, 5), tile(5));
+    own.auction->setMode(1);
+    own.show();
+    QPushButton *mahjong = button(*own.auction, "mahjongButton");
+    QCOMPARE(mahjong->text(), QStringLiteral("ツモ"));
+    QVERIFY(saveScreenshot(own.window, QStringLiteral("meld-auction-tsumo-ja")) > 20);
+    for (const auto &[language, text] : {std::pair<const char *, const char *>{"zh_TW", "自摸"}, {"en", "Mahjong"}}) {
+        languages.setLanguage(QString::fromLatin1(language));
+        QTRY_COMPARE(mahjong->text(), QString::fromUtf8(text));
+    }
+    QSignalSpy selected(own.auction, &MeldAuction::meldSelected);
+    own.key(Qt::Key_M, Qt::AltModifier);
+    QTRY_COMPARE(selected.size(), 1);
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
 MAHJONG_TEST_MAIN(TestMeldAuction)

@@ -372,6 +372,8 @@ void TestScoreBoard::languageChangeRedrawsTheBoard()
     ScoreNames::nameLines(winner);
     ron.players[1] = winner;
     ron.players[2] = player(2, QStringLiteral("Bo"), EndHandPlayer::NoResult, 0);
+    ron.dora = {tile(4), tile(22)};
+    ron.uraDora = {tile(5), tile(23)};
     TableInfo info = table(3, TableInfo::FULL_GAME);
     TableValue value;
     value.setBet(100000);

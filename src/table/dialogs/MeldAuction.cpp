@@ -26,6 +26,7 @@ MeldAuction::MeldAuction(QWidget *parent)
     connect(m_ui->mahjongButton, &QPushButton::clicked, this, &MeldAuction::mahjongClicked);
     connect(&m_defaultShortcut, &QShortcut::activated, this, &MeldAuction::onDefaultActionActivated);
     m_ui->passButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    updateMahjongText();
 }
 
 MeldAuction::~MeldAuction() = default;
@@ -39,6 +40,16 @@ void MeldAuction::setMode(int mode)
 {
     m_mode = mode;
     updateTitle();
+    updateMahjongText();
+}
+
+// A win on the own draw is called otherwise than one on another player's tile. The
+// shortcut follows the text, which replaces it.
+void MeldAuction::updateMahjongText()
+{
+    m_ui->mahjongButton->setText(m_mode == 1 ? tr("Mahjong", "a win on the own draw")
+                                             : tr("Mahjong", "a win on another player's tile"));
+    m_ui->mahjongButton->setShortcut(QKeySequence(tr("Alt+M", "Mahjong")));
 }
 
 void MeldAuction::updateTitle()
@@ -161,6 +172,7 @@ void MeldAuction::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(static_cast<QFrame *>(contentWidget()));
         updateTitle();
+        updateMahjongText();
     }
     MahjongDialog::changeEvent(event);
 }

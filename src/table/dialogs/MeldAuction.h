@@ -28,7 +28,7 @@ public:
 
     // The key of the default action (the table's Space).
     void setShortcutKey(const QKeySequence &key);
-    // 0 and 1 choose a meld, 2 robs a kong, 3 replaces tiles.
+    // 0 claims a discard, 1 acts on the own draw, 2 robs a kong, 3 replaces tiles.
     void setMode(int mode);
     void showPassButton();
     void showCloseButton();
@@ -56,6 +56,7 @@ protected:
 
 private:
     void updateTitle();
+    void updateMahjongText();
 
     std::unique_ptr<Ui::MeldAuction> m_ui;
     // Each row, then the separator made for it.

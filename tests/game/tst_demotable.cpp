@@ -2,6 +2,8 @@
 
 #include "SceneTestSetup.h"
 #include "app/RulesetInfo.h"
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "connection/PlayerDb.h"
 #include "protocol/TestServer.h"
 #include "table/dialogs/RoundScoreBoard.h"
@@ -17,6 +19,7 @@
 #include "testmain.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QLocale>
@@ -32,6 +35,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -56,6 +60,137 @@ HandEnd lastHandEnd(TestServer &server)
             end.concealed[seat.section(QLatin1Char(':'), 0, 0).toInt()] = seat.section(QLatin1Char(':'), 1).toInt();
     }
     return end;
+}
+
+// What one other player pays for a win under the demo world's rules, from the winner's
+// row: riichi pays base points of fu and han (x4, x6 for the dealer, on a discard; x1,
+// x2 when the dealer is in it, from each on a self-draw), Classic the hand score from
+// each (doubled when the dealer is in it), MCR 8 from each and the fans from the
+// discarder or, self-drawn, from each, Hong Kong the paying chart's points of the faan
+// from each, twice that from the discarder alone.
+int share(int ruleset, const EndHandPlayer &winner, bool selfDrawn, bool dealerIn, bool discarder)
+{
+    static constexpr int payingChart[] = {2, 8, 16, 24, 32, 48, 64, 96};
+    const int han = winner.doublesTotal;
+    const bool limit = !winner.limits.empty();
+    if (RulesetInfoInstance(ruleset).isRiichi()) {
+        const int base = limit || han >= 13 ? 8000 : han >= 11 ? 6000 : han >= 8 ? 4000 : han >= 6 ? 3000
+                       : han >= 5 ? 2000 : std::min(2000, winner.pointsTotal * (1 << (2 + han)));
+        const int times = selfDrawn ? (dealerIn ? 2 : 1) : discarder ? (dealerIn ? 6 : 4) : 0;
+        return (base * times + 99) / 100 * 100;
+    }
+    switch (ruleset) {
+    case RulesetInfo::CLASSIC:
+        return (limit ? 1000 : std::min(1000, winner.pointsTotal << std::min(han, 10))) * (dealerIn ? 2 : 1);
+    case RulesetInfo::MCR:
+        return 8 + (selfDrawn || discarder ? winner.handScore : 0);
+    default: {
+        const int points = payingChart[std::clamp(limit ? 8 : han, 1, 8) - 1];
+        return selfDrawn ? points : discarder ? 2 * points : 0;
+    }
+    }
+}
+
+// Where the win of a hand's end does not follow from its score lines: a win without a
+// double or a limit hand, totals that are not the lines', a hand score that is not the
+// rule set's, or a settlement that no self-draw and no discarder explain; empty when
+// it follows, or when nobody won.
+QString winFault(const EndHand &end, int ruleset, qint32 dealer)
+{
+    const auto won = std::find_if(end.players.begin(), end.players.end(),
+                                  [](const auto &row) { return row.second.result == EndHandPlayer::Won; });
+    if (won == end.players.end())
+        return QString();
+    const qint32 winnerId = won->first;
+    const EndHandPlayer &winner = won->second;
+    const auto sum = [](const ScoreLines &lines) {
+        return std::accumulate(lines.begin(), lines.end(), 0, [](int total, const ScoreLine &line) { return total + line.value; });
+    };
+    const bool riichi = RulesetInfoInstance(ruleset).isRiichi();
+    if (winner.limits.empty()) {
+        if (winner.doubles.empty())
+            return QStringLiteral("a win without doubles");
+        if (sum(winner.doubles) != winner.doublesTotal)
+            return QStringLiteral("doubles total %1").arg(winner.doublesTotal);
+        // Riichi rounds the fu up to ten; a hand of no more than the base points has 30.
+        const int points = sum(winner.points);
+        const bool sevenPairs = std::any_of(winner.points.begin(), winner.points.end(), [](const ScoreLine &line) { return line.value == 25; });
+        if (riichi ? !sevenPairs && winner.pointsTotal != std::max((points + 9) / 10 * 10, 30) && !(points == 20 && winner.pointsTotal == 20)
+                   : points != winner.pointsTotal)
+            return QStringLiteral("points total %1 of lines summing to %2").arg(winner.pointsTotal).arg(points);
+        if (ruleset == RulesetInfo::MCR && winner.handScore != winner.doublesTotal)
+            return QStringLiteral("MCR hand score %1").arg(winner.handScore);
+        if (ruleset == RulesetInfo::CLASSIC && winner.handScore != share(ruleset, winner, true, false, false))
+            return QStringLiteral("classic hand score %1").arg(winner.handScore);
+    }
+    const int bonus = sum(winner.bonuses);
+    // A self-draw, or a discard by one of the others.
+    std::vector<qint32> discarders{-1};
+    for (const auto &[id, row] : end.players) {
+        if (id != winnerId)
+            discarders.push_back(id);
+    }
+    for (qint32 discarder : discarders) {
+        const bool selfDrawn = discarder == -1;
+        if (riichi && selfDrawn != (end.endKind == EndHand::Tsumo))
+            continue;
+        int received = 0;
+        bool follows = true;
+        for (const auto &[id, row] : end.players) {
+            if (id == winnerId)
+                continue;
+            const int pays = share(ruleset, winner, selfDrawn, id == dealer || winnerId == dealer, id == discarder);
+            follows = follows && row.settlement == -pays;
+            received += pays;
+        }
+        if (follows && winner.settlement == received + bonus)
+            return QString();
+    }
+    QStringList settlements;
+    for (const auto &[id, row] : end.players)
+        settlements << QStringLiteral("%1:%2").arg(id).arg(row.settlement);
+    return QStringLiteral("settlement %1 of %2 doubles, %3 points, hand score %4")
+        .arg(settlements.join(QLatin1Char(' '))).arg(winner.doublesTotal).arg(winner.pointsTotal).arg(winner.handScore);
+}
+
+// Where the score board of a win does not show it: the winner first, with the name of
+// every double and limit hand.
+QString boardFault(const ScoreBoard *board, const EndHand &end)
+{
+    if (!board->isVisible() || board->columnPlayerIds().empty())
+        return QStringLiteral("no score board");
+    const EndHandPlayer &winner = end.players.at(board->columnPlayerIds().front());
+    if (winner.result != EndHandPlayer::Won)
+        return QStringLiteral("the winner is not first");
+    const QString scores = board->findChild<QTextEdit *>(QStringLiteral("score1"))->toPlainText();
+    for (const ScoreLines *lines : {&winner.doubles, &winner.limits}) {
+        for (const ScoreLine &line : *lines) {
+            if (!scores.contains(line.name))
+                return QStringLiteral("\"%1\" is not on the board: %2").arg(line.name, scores);
+        }
+    }
+    return QString();
+}
+
+// Saves the table window with its score board at both screen sizes, in English and
+// Japanese, as NAME-LANGUAGE-WIDTH.png.
+void saveBoardScreenshots(GameWindow *window, const QString &name)
+{
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+    const QSize size = window->size();
+    for (const QString language : {"en", "ja"}) {
+        languages.setLanguage(language);
+        for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+            window->resize(screen);
+            QTest::qWait(100);
+            window->grab().save(QStringLiteral("%1/%2-%3-%4.png").arg(TestServer::binaryDir(), name, language, QString::number(screen.width())));
+        }
+    }
+    languages.setLanguage(QStringLiteral("en"));
+    window->resize(size);
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
 } // namespace
@@ -113,9 +248,13 @@ void TestDemoTable::playsWholeHands()
     GameModel *model = player.model(table);
     GameWindow *window = player.window;
 
+    QSignalSpy ends(player.connection.get(), &ConnectionManager::handEnd);
     QVERIFY(player.takeSeat());
     int claims = 0;
-    for (int hand = 0; hand < 2; ++hand) {
+    // Two hands at least, and on until one is won.
+    bool won = false;
+    int hand = 0;
+    for (; hand < 2 || (!won && hand < 8); ++hand) {
         QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
         if (hand == 1) {
             // A discard of a tile the player does not hold is refused; the hand goes on.
@@ -125,9 +264,23 @@ void TestDemoTable::playsWholeHands()
             QVERIFY(message.wait(5000));
             QVERIFY(server.output().contains(QStringLiteral("REFUSED discard_tile_t")));
         }
+        const qint32 dealer = model->playerByWind(0)->id();
         QVERIFY2(player.playHand(table, &claims), qPrintable(server.output().right(3000)));
         QTRY_VERIFY_WITH_TIMEOUT(window->scoreBoard()->isVisible() || window->washoutWindow()->isVisible(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
+
+        // A win's board lists its doubles, and its settlement follows from them.
+        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), hand + 1, 5000);
+        const EndHand result = ends.last().at(1).value<EndHand>();
+        const QString fault = winFault(result, model->tableInfo().ruleset(), dealer);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        if (result.endKind >= EndHand::Mahjong && result.endKind <= EndHand::Tsumo) {
+            const QString board = boardFault(window->scoreBoard(), result);
+            QVERIFY2(board.isEmpty(), qPrintable(board));
+            if (!won)
+                saveBoardScreenshots(window, QStringLiteral("demo-win-%1").arg(table));
+            won = true;
+        }
 
         // The client counted the wall and every hand as the server dealt them.
         const HandEnd end = lastHandEnd(server);
@@ -145,8 +298,9 @@ void TestDemoTable::playsWholeHands()
 
         QVERIFY(DemoPlay::sayReady(window));
     }
+    QVERIFY(won);
     QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
-    QCOMPARE(server.output().count(QStringLiteral("RECV ready_t")), 3);
+    QCOMPARE(server.output().count(QStringLiteral("RECV ready_t")), hand + 1);
     player.controller->destroyTable(table);
 }
 
@@ -405,27 +559,22 @@ void TestDemoTable::riichiHandEndsAsScoredAndANewGameAtATableLeftIdle()
         std::map<qint32, int> before;
         for (const auto &[id, p] : model->players())
             before[id] = p.score();
+        const qint32 dealer = model->playerByWind(0)->id();
         QVERIFY2(player.playHand(table), qPrintable(server.output().right(3000)));
         QTRY_COMPARE_WITH_TIMEOUT(ends.count(), hand + 1, 5000);
         const EndHand end = ends.last().at(1).value<EndHand>();
         QCOMPARE(int(end.players.size()), 4);
         std::map<int, int> results;
-        std::vector<int> losses;
         for (const auto &[id, row] : end.players) {
             QCOMPARE(row.currentScore, before.at(id) + row.settlement);
             ++results[row.result];
-            if (row.result == EndHandPlayer::NoResult)
-                losses.push_back(row.settlement);
         }
         const int readyCount = results[EndHandPlayer::ReadyHand];
         if (end.endKind == EndHand::Tsumo || end.endKind == EndHand::Ron) {
             QCOMPARE(results[EndHandPlayer::Won], 1);
-            const bool tsumo = end.endKind == EndHand::Tsumo;
-            selfDrawn = selfDrawn || tsumo;
-            const int payers = int(std::count_if(losses.begin(), losses.end(), [](int s) { return s < 0; }));
-            QCOMPARE(payers, tsumo ? 3 : 1);
-            if (tsumo)
-                QCOMPARE(int(std::count(losses.begin(), losses.end(), losses.front())), 3);
+            selfDrawn = selfDrawn || end.endKind == EndHand::Tsumo;
+            const QString fault = winFault(end, RulesetInfo::JAPANESE_RIICHI, dealer);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
         } else {
             QCOMPARE(end.endKind, 4);
             const bool settled = readyCount > 0 && readyCount < 4;
@@ -448,7 +597,11 @@ void TestDemoTable::riichiHandEndsAsScoredAndANewGameAtATableLeftIdle()
                 const QString total = board->findChild<QLabel *>(QStringLiteral("total") + n)->text();
                 if (row.result == EndHandPlayer::Won) {
                     QCOMPARE(claim, image(end.endKind == EndHand::Tsumo ? QStringLiteral("claim-tsumo") : QStringLiteral("claim-ron")));
-                    QCOMPARE(scores.contains(QLatin1String("Self-drawn")), end.endKind == EndHand::Tsumo);
+                    // Self-drawn: the points of an open hand, the double of a concealed one.
+                    QCOMPARE(scores.contains(QLatin1String("Self-drawn")) || scores.contains(QLatin1String("Fully concealed hand")),
+                             end.endKind == EndHand::Tsumo);
+                    const QString shown = boardFault(board, end);
+                    QVERIFY2(shown.isEmpty(), qPrintable(shown));
                 } else {
                     QCOMPARE(claim, row.result == EndHandPlayer::ReadyHand ? image(QStringLiteral("claim-tenpai")) : QImage());
                 }

@@ -58,6 +58,33 @@ bool splitSets(Counts &c, std::vector<Tiles> &sets)
     return false;
 }
 
+// Every split of the tiles of c into sets of three, each appended to `found` after the
+// groups of `sets`.
+void allSplits(Counts &c, std::vector<Tiles> &sets, std::vector<std::vector<Tiles>> &found)
+{
+    const auto first = std::find_if(c.begin(), c.end(), [](int n) { return n > 0; });
+    if (first == c.end()) {
+        found.push_back(sets);
+        return;
+    }
+    const int t = static_cast<int>(first - c.begin());
+    const auto tile = static_cast<std::uint8_t>(t);
+    if (c[t] >= 3) {
+        c[t] -= 3;
+        sets.push_back({tile, tile, tile});
+        allSplits(c, sets, found);
+        sets.pop_back();
+        c[t] += 3;
+    }
+    if (isSuited(t) && t % 9 <= 6 && c[t + 1] > 0 && c[t + 2] > 0) {
+        --c[t], --c[t + 1], --c[t + 2];
+        sets.push_back({tile, static_cast<std::uint8_t>(t + 1), static_cast<std::uint8_t>(t + 2)});
+        allSplits(c, sets, found);
+        sets.pop_back();
+        ++c[t], ++c[t + 1], ++c[t + 2];
+    }
+}
+
 // The fewest exchanges from the tiles of c (from tile i on) to a standard hand of `sets`
 // sets and a pair, given the sets, partial sets and pair taken out so far.
 void searchShanten(Counts &c, int i, int sets, int needed, int partials, bool pair, int &best)
@@ -109,6 +136,32 @@ bool isTerminalOrHonor(int t)
     return t >= 27 || t % 9 == 0 || t % 9 == 8;
 }
 
+// The 14 tiles of c as seven different pairs, where the rule set plays them.
+std::vector<Tiles> sevenPairs(const Counts &c, int ruleset)
+{
+    std::vector<Tiles> pairs;
+    if (!hasSevenPairs(ruleset) || std::count(c.begin(), c.end(), 2) != 7
+        || std::any_of(c.begin(), c.end(), [](int n) { return n != 0 && n != 2; }))
+        return pairs;
+    for (int t = 0; t < 34; ++t) {
+        if (c[t] == 2)
+            pairs.push_back({static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(t)});
+    }
+    return pairs;
+}
+
+// The 14 tiles of c as thirteen orphans, one sorted group.
+std::vector<Tiles> thirteenOrphans(const Counts &c)
+{
+    Tiles sorted;
+    for (int t = 0; t < 34; ++t) {
+        if (isTerminalOrHonor(t) != (c[t] > 0) || c[t] > 2)
+            return {};
+        sorted.insert(sorted.end(), static_cast<std::size_t>(c[t]), static_cast<std::uint8_t>(t));
+    }
+    return sorted.size() == 14 ? std::vector<Tiles>{sorted} : std::vector<Tiles>{};
+}
+
 } // namespace
 
 int HandChecker::count(const Tiles &tiles, std::uint8_t t)
@@ -133,28 +186,30 @@ std::vector<Tiles> HandChecker::groups(const Tiles &concealed, int ruleset)
         }
         c[pair] += 2;
     }
-    if (concealed.size() != 14)
-        return {};
-    const int pairs = static_cast<int>(std::count(c.begin(), c.end(), 2));
-    if (pairs == 7 && hasSevenPairs(ruleset)) {
-        std::vector<Tiles> result;
-        for (int t = 0; t < 34; ++t) {
-            if (c[t] == 2)
-                result.push_back({static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(t)});
-        }
-        return result;
+    std::vector<Tiles> pairs = sevenPairs(c, ruleset);
+    return pairs.empty() ? thirteenOrphans(c) : pairs;
+}
+
+std::vector<std::vector<Tiles>> HandChecker::arrangements(const Tiles &concealed, int ruleset)
+{
+    std::vector<std::vector<Tiles>> found;
+    Counts c;
+    if (concealed.size() % 3 != 2 || !countsOf(concealed, c))
+        return found;
+    for (int pair = 0; pair < 34; ++pair) {
+        if (c[pair] < 2)
+            continue;
+        c[pair] -= 2;
+        const auto tile = static_cast<std::uint8_t>(pair);
+        std::vector<Tiles> sets{Tiles{tile, tile}};
+        allSplits(c, sets, found);
+        c[pair] += 2;
     }
-    bool orphans = true;
-    for (int t = 0; t < 34; ++t) {
-        if (isTerminalOrHonor(t) != (c[t] > 0))
-            orphans = false;
+    for (std::vector<Tiles> special : {sevenPairs(c, ruleset), thirteenOrphans(c)}) {
+        if (!special.empty())
+            found.push_back(std::move(special));
     }
-    if (orphans) {
-        Tiles sorted = concealed;
-        std::sort(sorted.begin(), sorted.end());
-        return {sorted};
-    }
-    return {};
+    return found;
 }
 
 bool HandChecker::isComplete(const Tiles &concealed, int ruleset)

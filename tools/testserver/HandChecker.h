@@ -16,6 +16,9 @@ public:
     // The tiles grouped as the score board shows a finished hand; empty when the
     // tiles do not complete a hand.
     static std::vector<Tiles> groups(const Tiles &concealed, int ruleset);
+    // Every way the tiles complete a hand: a pair and sets of three (pair first, then
+    // the sets from the lowest tile), seven pairs, or thirteen orphans as one group.
+    static std::vector<std::vector<Tiles>> arrangements(const Tiles &concealed, int ruleset);
     // One tile short of a complete hand.
     static bool isReady(const Tiles &concealed, int ruleset);
     // How many tiles the concealed tiles are from a ready hand of sets and a pair:

@@ -16,6 +16,8 @@ enum MeldKind { CHOW = 1, PONG = 2, PONG_TO_KONG = 4, KONG = 8, MAHJONG = 16, BO
 constexpr std::uint8_t NoTile = 255;
 constexpr int ReadyTime = 30000;
 constexpr int RiichiStake = 1000;
+// The code of the bonus line that pays the riichi sticks on the table to the winner.
+constexpr int RiichiSticksBonus = 4;
 // At a riichi table's washout the hands not ready pay this much to the ready ones.
 constexpr int ReadyPayments = 3000;
 // End kinds of hand_end_t: a win (riichi tables tell a win on a discard from a self-drawn
@@ -109,7 +111,6 @@ TableEngine::TableEngine(const TableConfig &config, BotIds botIds, std::mt19937 
 
 QJsonArray TableEngine::properties() const
 {
-    const bool riichi = RulesetInfoInstance(m_config.ruleset).isRiichi();
     QJsonArray p{lobbyProperty(QStringLiteral("NAME"), m_config.name),
                  lobbyProperty(QStringLiteral("RULESET"), m_config.ruleset),
                  lobbyProperty(QStringLiteral("SEATS"), m_config.seats),
@@ -121,8 +122,8 @@ QJsonArray TableEngine::properties() const
                  lobbyProperty(QStringLiteral("BET"), m_config.bet),
                  lobbyProperty(QStringLiteral("FEE"), m_config.fee),
                  lobbyProperty(QStringLiteral("WIND_ROUNDS"), m_config.windRounds),
-                 lobbyProperty(QStringLiteral("MIN_DOUBLES"), riichi ? 1 : 0),
-                 lobbyProperty(QStringLiteral("MAX_DOUBLES"), riichi ? 13 : 0),
+                 lobbyProperty(QStringLiteral("MIN_DOUBLES"), HandScore::minDoubles(m_config.ruleset)),
+                 lobbyProperty(QStringLiteral("MAX_DOUBLES"), HandScore::maxDoubles(m_config.ruleset)),
                  lobbyProperty(QStringLiteral("START_SCORE"), startScore())};
     if (m_config.mttId != -1)
         p.append(lobbyProperty(QStringLiteral("MTT_ID"), m_config.mttId));
@@ -415,7 +416,7 @@ QJsonObject TableEngine::tableState(qint32 referencePlayer) const
     const bool known = m_lastDiscarder >= 0 && m_lastDiscarder < activeSeats() && isHandInPlay();
     const qint32 last = known ? m_seats[m_lastDiscarder].id : -1;
     return {{QStringLiteral("reference_player"), referencePlayer},
-            {QStringLiteral("prevalent_wind"), (std::max(0, m_handInGame) / activeSeats()) % 4},
+            {QStringLiteral("prevalent_wind"), prevalentWind()},
             {QStringLiteral("third_value"), 0},
             {QStringLiteral("last_discarder"), last},
             {QStringLiteral("riichi_sticks"), m_riichiSticks},
@@ -538,8 +539,8 @@ void TableEngine::handleGamePacket(DemoSession *session, const QString &name, co
     } else if (name == QLatin1String("call_mahjong_t")) {
         if (m_phase == Phase::Claims)
             return answerClaim(seat, MAHJONG, m_lastDiscard);
-        if (!ownTurn || !HandChecker::isComplete(s.hand, m_config.ruleset))
-            return refuse(session, name, QStringLiteral("your hand is not complete"));
+        if (!ownTurn || !winScore(seat, m_drawn, true).isWin())
+            return refuse(session, name, QStringLiteral("your hand does not win"));
         endHand(seat, -1);
     } else if (name == QLatin1String("call_bonus_t")) {
         if (!ownTurn || !inHand || !Wall::isBonus(tile))
@@ -547,6 +548,7 @@ void TableEngine::handleGamePacket(DemoSession *session, const QString &name, co
         removeTiles(s.hand, {tile});
         s.bonus.push_back(tile);
         sendToAll(QStringLiteral("declare_bonus_t"), {{QStringLiteral("player"), s.id}, {QStringLiteral("tiles"), QJsonArray{tile}}});
+        m_kongDraw = false;
         draw(seat, true);
     } else {
         session->log(QStringLiteral("UNHANDLED %1").arg(name));
@@ -610,6 +612,7 @@ void TableEngine::startHand()
     m_wall = std::make_unique<Wall>(m_config.ruleset, m_random);
     m_lastDiscarder = -1;
     m_lastDiscard = NoTile;
+    m_kongDraw = false;
     QJsonArray seating{-1, -1, -1, -1};
     QJsonArray scores;
     for (int i = 0; i < activeSeats(); ++i) {
@@ -695,6 +698,7 @@ void TableEngine::draw(int seat, bool replacement)
         return washout();
     Seat &s = m_seats[static_cast<std::size_t>(seat)];
     const std::uint8_t t = replacement ? m_wall->drawReplacement() : m_wall->draw();
+    m_kongDraw = m_kongDraw && replacement;
     m_phase = Phase::Discard;
     m_current = seat;
     sendToSeat(seat, QStringLiteral("tiles_from_wall_t"), {{QStringLiteral("tiles"), QJsonArray{t}}, {QStringLiteral("replacement"), replacement}});
@@ -734,8 +738,8 @@ QJsonArray TableEngine::concealedOffers(int seat) const
 {
     const Seat &s = m_seats[static_cast<std::size_t>(seat)];
     QJsonArray offers;
-    if (HandChecker::isComplete(s.hand, m_config.ruleset))
-        offers.append(offer(MAHJONG, m_drawn == NoTile ? s.hand.back() : m_drawn));
+    if (winScore(seat, m_drawn, true).isWin())
+        offers.append(offer(MAHJONG, m_drawn));
     if (s.riichiIndex != -1)
         return offers;
     if (m_wall->canReplace()) {
@@ -766,7 +770,7 @@ QJsonArray TableEngine::concealedOffers(int seat) const
 void TableEngine::botMove(int seat)
 {
     Seat &s = m_seats[static_cast<std::size_t>(seat)];
-    if (HandChecker::isComplete(s.hand, m_config.ruleset))
+    if (winScore(seat, m_drawn, true).isWin())
         return endHand(seat, -1);
     const bool drawnInHand = m_drawn != NoTile && HandChecker::count(s.hand, m_drawn) > 0;
     discard(seat, s.riichiIndex != -1 && drawnInHand ? m_drawn : botDiscard(s.hand), false);
@@ -844,6 +848,7 @@ void TableEngine::discard(int seat, std::uint8_t t, bool riichi)
     m_lastDiscarder = seat;
     m_lastDiscard = t;
     m_drawn = NoTile;
+    m_kongDraw = false;
     if (riichi) {
         s.riichiIndex = static_cast<int>(s.discards.size()) - 1;
         s.score -= RiichiStake;
@@ -868,9 +873,7 @@ void TableEngine::openClaims(int discarder, std::uint8_t t)
         if (i == discarder)
             continue;
         std::vector<QJsonObject> &offers = m_claims[i].offers;
-        HandChecker::Tiles with = s.hand;
-        with.push_back(t);
-        const bool wins = HandChecker::isComplete(with, m_config.ruleset);
+        const bool wins = winScore(i, t, false).isWin();
         if (!s.isHuman()) {
             if (wins) {
                 offers.push_back(offer(MAHJONG, t));
@@ -983,6 +986,7 @@ void TableEngine::declareClaimedMeld(int seat, int kind, std::uint8_t first)
     if (kind == KONG) {
         if (RulesetInfoInstance(m_config.ruleset).isRiichi())
             sendToAll(QStringLiteral("kan_dora_t"), {{QStringLiteral("indicator"), m_wall->revealDora()}});
+        m_kongDraw = true;
         return draw(seat, true);
     }
     m_phase = Phase::Discard;
@@ -1017,37 +1021,66 @@ void TableEngine::declareKong(int seat, std::uint8_t t, bool fromPong)
                                                     {QStringLiteral("claimed_offset"), 0}}}});
     if (RulesetInfoInstance(m_config.ruleset).isRiichi())
         sendToAll(QStringLiteral("kan_dora_t"), {{QStringLiteral("indicator"), m_wall->revealDora()}});
+    m_kongDraw = true;
     draw(seat, true);
 }
 
-// A win: by the discarder's tile, or self-drawn when discarder is -1. The scores come
-// from a small fixed table: a discard win is paid by the discarder alone, three times
-// what each player pays for a self-drawn win; riichi sticks go to the winner. Riichi
-// tables end the hand as ron or tsumo, the others as mahjong.
+// The win of a seat with a tile: its own draw, already in its hand, or another
+// player's discard.
+HandScore TableEngine::winScore(int seat, std::uint8_t t, bool selfDrawn) const
+{
+    const Seat &s = m_seats[static_cast<std::size_t>(seat)];
+    HandScore::Win win;
+    win.ruleset = m_config.ruleset;
+    win.concealed = s.hand;
+    if (!selfDrawn)
+        win.concealed.push_back(t);
+    for (const Meld &m : s.melds)
+        win.melds.push_back({meldTiles(m.kind, m.first), m.concealed});
+    win.winningTile = t;
+    win.selfDrawn = selfDrawn;
+    win.riichi = s.riichiIndex != -1;
+    win.afterKong = selfDrawn && m_kongDraw;
+    win.lastTile = !m_wall->canDraw();
+    win.seatWind = s.wind;
+    win.prevalentWind = prevalentWind();
+    win.bonusTiles = static_cast<int>(s.bonus.size());
+    win.doraIndicators = m_wall->dora();
+    return HandScore::of(win);
+}
+
+int TableEngine::prevalentWind() const
+{
+    return (std::max(0, m_handInGame) / activeSeats()) % 4;
+}
+
+// A win: by the discarder's tile, or self-drawn when discarder is -1. The hand's score
+// names its points, doubles or limit, and every other player pays what the rule set
+// makes of them; riichi sticks go to the winner. Riichi tables end the hand as ron or
+// tsumo, the others as mahjong.
 void TableEngine::endHand(int winner, int discarder)
 {
     Seat &w = m_seats[static_cast<std::size_t>(winner)];
-    std::uint8_t winningTile = m_drawn;
+    const std::uint8_t winningTile = discarder == -1 ? m_drawn : m_lastDiscard;
+    const HandScore score = winScore(winner, winningTile, discarder == -1);
     if (discarder != -1) {
         m_seats[discarder].discards.pop_back();
         w.hand.push_back(m_lastDiscard);
-        winningTile = m_lastDiscard;
     }
     sendToAll(QStringLiteral("someone_declared_mahjong_t"), {{QStringLiteral("player"), w.id}});
-    const bool riichi = RulesetInfoInstance(m_config.ruleset).isRiichi();
-    const int base = riichi ? 1300 : 8;
     std::vector<int> settlement(m_seats.size(), 0);
     for (int i = 0; i < activeSeats(); ++i) {
         if (i == winner)
             continue;
-        const int pays = discarder == -1 ? base : i == discarder ? 3 * base : 0;
+        const int pays = score.payment(winner == m_dealer, i == m_dealer, i == discarder);
         settlement[i] -= pays;
         settlement[winner] += pays;
     }
-    settlement[winner] += m_riichiSticks * RiichiStake;
+    const int sticks = m_riichiSticks * RiichiStake;
+    settlement[winner] += sticks;
     m_riichiSticks = 0;
 
-    std::vector<HandChecker::Tiles> groups = HandChecker::groups(w.hand, m_config.ruleset);
+    std::vector<HandChecker::Tiles> groups = score.groups;
     for (const Meld &m : w.melds)
         groups.push_back(meldTiles(m.kind, m.first));
     QJsonArray handGroups;
@@ -1061,6 +1094,15 @@ void TableEngine::endHand(int winner, int discarder)
     if (!w.bonus.empty())
         handGroups.append(QJsonObject{{QStringLiteral("tiles"), tileArray(w.bonus)}, {QStringLiteral("highlight"), -1}});
 
+    const auto lines = [](const std::vector<HandScore::Line> &list) {
+        QJsonArray array;
+        for (const HandScore::Line &line : list)
+            array.append(QJsonObject{{QStringLiteral("code"), line.code}, {QStringLiteral("value"), line.value}});
+        return array;
+    };
+    QJsonArray bonus;
+    if (sticks > 0)
+        bonus.append(QJsonObject{{QStringLiteral("code"), RiichiSticksBonus}, {QStringLiteral("value"), sticks}});
     QJsonArray rows;
     for (int i = 0; i < activeSeats(); ++i) {
         Seat &s = m_seats[i];
@@ -1068,29 +1110,23 @@ void TableEngine::endHand(int winner, int discarder)
         const bool won = i == winner;
         if (won)
             ++s.roundScore;
-        // Base points and self-drawn (point codes 0 and 2), riichi (double code 0).
-        QJsonArray line{QJsonObject{{QStringLiteral("code"), 0}, {QStringLiteral("value"), 20}}};
-        if (discarder == -1)
-            line.append(QJsonObject{{QStringLiteral("code"), 2}, {QStringLiteral("value"), 2}});
-        QJsonArray doubles;
-        if (s.riichiIndex != -1)
-            doubles.append(QJsonObject{{QStringLiteral("code"), 0}, {QStringLiteral("value"), 1}});
         rows.append(QJsonObject{{QStringLiteral("player"), s.id},
                                 {QStringLiteral("name"), s.name},
                                 {QStringLiteral("result"), won ? 2 : 0},
-                                {QStringLiteral("points"), won ? line : QJsonArray()},
-                                {QStringLiteral("doubles"), won ? doubles : QJsonArray()},
-                                {QStringLiteral("limits"), QJsonArray()},
-                                {QStringLiteral("bonus"), QJsonArray()},
-                                {QStringLiteral("points_total"), won ? (discarder == -1 ? 22 : 20) : 0},
-                                {QStringLiteral("doubles_total"), won ? static_cast<int>(doubles.size()) : 0},
+                                {QStringLiteral("points"), won ? lines(score.points) : QJsonArray()},
+                                {QStringLiteral("doubles"), won ? lines(score.doubles) : QJsonArray()},
+                                {QStringLiteral("limits"), won ? lines(score.limits) : QJsonArray()},
+                                {QStringLiteral("bonus"), won ? bonus : QJsonArray()},
+                                {QStringLiteral("points_total"), won ? score.pointsTotal : 0},
+                                {QStringLiteral("doubles_total"), won ? score.doublesTotal : 0},
                                 {QStringLiteral("third_total"), 0},
-                                {QStringLiteral("hand_score"), won ? 3 * base : 0},
+                                {QStringLiteral("hand_score"), won ? score.value : 0},
                                 {QStringLiteral("settlement"), settlement[i]},
                                 {QStringLiteral("current_score"), s.score},
                                 {QStringLiteral("payment"), 0},
                                 {QStringLiteral("hand"), won ? handGroups : QJsonArray()}});
     }
+    const bool riichi = RulesetInfoInstance(m_config.ruleset).isRiichi();
     finishHand(!riichi ? MahjongEnd : discarder == -1 ? TsumoEnd : RonEnd, rows);
 }
 

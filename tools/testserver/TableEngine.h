@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HandChecker.h"
+#include "HandScore.h"
 #include "Wall.h"
 
 #include <QJsonArray>
@@ -161,6 +162,8 @@ private:
     void resolveClaims();
     void declareClaimedMeld(int seat, int kind, std::uint8_t first);
     void declareKong(int seat, std::uint8_t t, bool fromPong);
+    HandScore winScore(int seat, std::uint8_t t, bool selfDrawn) const;
+    int prevalentWind() const;
     void endHand(int winner, int discarder);
     void washout();
     void finishHand(int endKind, const QJsonArray &rows);
@@ -184,6 +187,8 @@ private:
     int m_dealer = 0;
     int m_current = -1;
     std::uint8_t m_drawn = 255;
+    // The tile drawn is a kong's replacement.
+    bool m_kongDraw = false;
     int m_lastDiscarder = -1;
     std::uint8_t m_lastDiscard = 255;
     std::vector<ClaimAnswer> m_claims;

@@ -26,38 +26,6 @@ bool isSuited(int t)
     return t < 27;
 }
 
-// Splits every tile into sets of three, lowest tile first; the sets found are
-// appended to `sets`.
-bool splitSets(Counts &c, std::vector<Tiles> &sets)
-{
-    const auto first = std::find_if(c.begin(), c.end(), [](int n) { return n > 0; });
-    if (first == c.end())
-        return true;
-    const int t = static_cast<int>(first - c.begin());
-    const auto tile = static_cast<std::uint8_t>(t);
-    if (c[t] >= 3) {
-        c[t] -= 3;
-        sets.push_back({tile, tile, tile});
-        if (splitSets(c, sets))
-            return true;
-        sets.pop_back();
-        c[t] += 3;
-    }
-    if (isSuited(t) && t % 9 <= 6 && c[t + 1] > 0 && c[t + 2] > 0) {
-        --c[t];
-        --c[t + 1];
-        --c[t + 2];
-        sets.push_back({tile, static_cast<std::uint8_t>(t + 1), static_cast<std::uint8_t>(t + 2)});
-        if (splitSets(c, sets))
-            return true;
-        sets.pop_back();
-        ++c[t];
-        ++c[t + 1];
-        ++c[t + 2];
-    }
-    return false;
-}
-
 // Every split of the tiles of c into sets of three, each appended to `found` after the
 // groups of `sets`.
 void allSplits(Counts &c, std::vector<Tiles> &sets, std::vector<std::vector<Tiles>> &found)
@@ -169,27 +137,6 @@ int HandChecker::count(const Tiles &tiles, std::uint8_t t)
     return static_cast<int>(std::count(tiles.begin(), tiles.end(), t));
 }
 
-std::vector<Tiles> HandChecker::groups(const Tiles &concealed, int ruleset)
-{
-    Counts c;
-    if (concealed.size() % 3 != 2 || !countsOf(concealed, c))
-        return {};
-    for (int pair = 0; pair < 34; ++pair) {
-        if (c[pair] < 2)
-            continue;
-        c[pair] -= 2;
-        std::vector<Tiles> sets;
-        const auto tile = static_cast<std::uint8_t>(pair);
-        if (splitSets(c, sets)) {
-            sets.insert(sets.begin(), Tiles{tile, tile});
-            return sets;
-        }
-        c[pair] += 2;
-    }
-    std::vector<Tiles> pairs = sevenPairs(c, ruleset);
-    return pairs.empty() ? thirteenOrphans(c) : pairs;
-}
-
 std::vector<std::vector<Tiles>> HandChecker::arrangements(const Tiles &concealed, int ruleset)
 {
     std::vector<std::vector<Tiles>> found;
@@ -214,7 +161,7 @@ std::vector<std::vector<Tiles>> HandChecker::arrangements(const Tiles &concealed
 
 bool HandChecker::isComplete(const Tiles &concealed, int ruleset)
 {
-    return !groups(concealed, ruleset).empty();
+    return !arrangements(concealed, ruleset).empty();
 }
 
 bool HandChecker::isReady(const Tiles &concealed, int ruleset)

@@ -13,9 +13,6 @@ public:
     using Tiles = std::vector<std::uint8_t>;
 
     static bool isComplete(const Tiles &concealed, int ruleset);
-    // The tiles grouped as the score board shows a finished hand; empty when the
-    // tiles do not complete a hand.
-    static std::vector<Tiles> groups(const Tiles &concealed, int ruleset);
     // Every way the tiles complete a hand: a pair and sets of three (pair first, then
     // the sets from the lowest tile), seven pairs, or thirteen orphans as one group.
     static std::vector<std::vector<Tiles>> arrangements(const Tiles &concealed, int ruleset);

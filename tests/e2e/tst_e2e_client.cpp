@@ -258,7 +258,7 @@ int main(int, char *argv[])
               " \"/client/linux/client_versions.xml\": \"client_versions.xml\"}}\n");
 
     // The demo world with a fixed seed, its computer players without pause.
-    if (!run.startServer(QStringLiteral("--demo --seed 1 --pace 0 --ejabberd '%1' --scenario scenario.json").arg(run.xmppDir)))
+    if (!run.startServer(QStringLiteral("--demo --seed 10 --pace 0 --ejabberd '%1' --scenario scenario.json").arg(run.xmppDir)))
         return 1;
     g_xmppPort = run.xmppPort;
     g_gamePort = run.gamePort;

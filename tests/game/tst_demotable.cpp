@@ -107,6 +107,55 @@ QString winFault(const EndHand &end, int ruleset, qint32 dealer)
         return std::accumulate(lines.begin(), lines.end(), 0, [](int total, const ScoreLine &line) { return total + line.value; });
     };
     const bool riichi = RulesetInfoInstance(ruleset).isRiichi();
+    // A limit hand is what it names, in the tiles of the hand shown.
+    std::map<int, int> tiles;
+    int count = 0;
+    for (const TileGroup &group : winner.hand) {
+        for (tile t : group.tiles) {
+            if (t.code() < 34) {
+                ++tiles[t.code()];
+                ++count;
+            }
+        }
+    }
+    const auto atLeast = [&tiles](int first, int last, int each) {
+        for (int t = first; t <= last; ++t) {
+            if (tiles[t] < each)
+                return false;
+        }
+        return true;
+    };
+    for (const ScoreLine &limit : winner.limits) {
+        const bool orphans = count == 14 && tiles.size() == 13
+            && std::all_of(tiles.begin(), tiles.end(), [](const auto &face) { return face.first >= 27 || face.first % 9 == 0 || face.first % 9 == 8; });
+        const bool holds = limit.code == 0 ? orphans
+                         : limit.code == 3 ? atLeast(31, 33, 3)
+                         : limit.code == 5 ? atLeast(27, 30, 3)
+                         : limit.code == 6 ? !tiles.empty() && tiles.begin()->first >= 27
+                                           : false;
+        if (!holds)
+            return QStringLiteral("the limit hand %1 is not in the hand").arg(limit.name);
+    }
+    // The winning tile is marked once (a position from 1), where the wait named has it.
+    std::vector<const TileGroup *> marked;
+    for (const TileGroup &group : winner.hand) {
+        if (group.highlight >= 1 && group.highlight <= int(group.tiles.size()))
+            marked.push_back(&group);
+    }
+    if (marked.size() != 1)
+        return QStringLiteral("the winning tile marked %1 times").arg(marked.size());
+    const tile_vector &finished = marked.front()->tiles;
+    const int position = marked.front()->highlight;
+    const bool chow = finished.size() == 3 && finished[0] != finished[1];
+    const int start = finished.front().code() % 9;
+    for (const ScoreLine &line : winner.points) {
+        const bool waits = line.code == 14 ? chow && ((position == 3 && start == 0) || (position == 1 && start == 6))
+                         : line.code == 15 ? chow && position == 2
+                         : line.code == 16 ? finished.size() == 2
+                                           : true;
+        if (!waits)
+            return QStringLiteral("%1 with the winning tile marked at %2 of a group of %3").arg(line.name).arg(position).arg(finished.size());
+    }
     if (winner.limits.empty()) {
         if (winner.doubles.empty())
             return QStringLiteral("a win without doubles");
@@ -230,6 +279,7 @@ void TestDemoTable::playsWholeHands_data()
     QTest::addColumn<qint32>("table");
     QTest::addColumn<quint32>("seed");
     QTest::newRow("classic") << 3009 << 3u;
+    QTest::newRow("classic, four claimed sets and a pair") << 3001 << 10u;
     QTest::newRow("riichi") << 3010 << 5u;
     QTest::newRow("chinese official") << 3011 << 7u;
     QTest::newRow("three players") << 3012 << 11u;

@@ -232,8 +232,12 @@ HandScore HandScore::counted(const Win &win, const std::vector<Tiles> &arrangeme
     s.m_ruleset = ruleset;
     s.m_selfDrawn = win.selfDrawn;
     s.groups = arrangement;
+    s.winningGroup = winGroup;
+    s.winningIndex = winIndex;
 
-    const bool orphans = arrangement.size() == 1;
+    // A standard hand has no more than a pair and four sets: a concealed pair alone is
+    // one group too.
+    const bool orphans = arrangement.size() == 1 && arrangement[0].size() == 14;
     const bool sevenPairs = arrangement.size() == 7;
     const bool standard = !orphans && !sevenPairs;
     // The sets, each concealed unless claimed or finished with another player's tile.

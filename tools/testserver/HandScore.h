@@ -62,8 +62,10 @@ public:
     // limit); MCR: the fans; Hong Kong: the paying chart's points of the faan.
     int value = 0;
     // The concealed tiles as they were counted: the pair first, or the seven pairs, or
-    // the thirteen orphans.
+    // the thirteen orphans; and where in them the winning tile was counted.
     std::vector<HandChecker::Tiles> groups;
+    std::size_t winningGroup = 0;
+    std::size_t winningIndex = 0;
 
 private:
     // The score of one arrangement, the winning tile at its index of its group.

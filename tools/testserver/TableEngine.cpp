@@ -1080,17 +1080,14 @@ void TableEngine::endHand(int winner, int discarder)
     settlement[winner] += sticks;
     m_riichiSticks = 0;
 
-    std::vector<HandChecker::Tiles> groups = score.groups;
-    for (const Meld &m : w.melds)
-        groups.push_back(meldTiles(m.kind, m.first));
+    // The winning tile is marked where the score counted it (a position from 1).
     QJsonArray handGroups;
-    bool highlighted = false;
-    for (const HandChecker::Tiles &g : groups) {
-        const auto at = std::find(g.begin(), g.end(), winningTile);
-        const int highlight = !highlighted && at != g.end() ? static_cast<int>(at - g.begin()) : -1;
-        highlighted = highlighted || highlight != -1;
-        handGroups.append(QJsonObject{{QStringLiteral("tiles"), tileArray(g)}, {QStringLiteral("highlight"), highlight}});
+    for (std::size_t g = 0; g < score.groups.size(); ++g) {
+        const int highlight = g == score.winningGroup ? static_cast<int>(score.winningIndex) + 1 : -1;
+        handGroups.append(QJsonObject{{QStringLiteral("tiles"), tileArray(score.groups[g])}, {QStringLiteral("highlight"), highlight}});
     }
+    for (const Meld &m : w.melds)
+        handGroups.append(QJsonObject{{QStringLiteral("tiles"), tileArray(meldTiles(m.kind, m.first))}, {QStringLiteral("highlight"), -1}});
     if (!w.bonus.empty())
         handGroups.append(QJsonObject{{QStringLiteral("tiles"), tileArray(w.bonus)}, {QStringLiteral("highlight"), -1}});
 

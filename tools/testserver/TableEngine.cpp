@@ -862,7 +862,7 @@ void TableEngine::discard(int seat, std::uint8_t t, bool riichi)
 }
 
 // Offers the discard to every human who may claim it; computer players (and the seats
-// played for) claim it only when it completes their hand.
+// played for) claim it only when it makes a winning hand.
 void TableEngine::openClaims(int discarder, std::uint8_t t)
 {
     m_claims.assign(m_seats.size(), ClaimAnswer());

@@ -38,7 +38,7 @@ struct TableConfig
 
 // One table of the demo world: its seats, its watchers and the hand played on it.
 // Computer players fill the seats the humans leave free once every human said ready;
-// they discard what they draw unless it completes their hand, and never claim. Every
+// they discard what they draw unless it makes a winning hand, and never claim. Every
 // packet of a player is checked against the state of the hand; a wrong one is logged,
 // answered with a message and a fresh snapshot, and the hand goes on.
 class TableEngine : public QObject

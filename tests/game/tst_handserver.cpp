@@ -2,6 +2,7 @@
 
 #include "DemoPlayer.h"
 #include "SceneTestSetup.h"
+#include "StallMeter.h"
 #include "logfile.h"
 #include "connection/ConnectionManager.h"
 #include "game/GameModel.h"
@@ -27,6 +28,7 @@
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -125,6 +127,7 @@ private slots:
     void playsTheScriptedHand();
     void takesRealHandsWhole();
     void aSeatTakenBackIsAskedForTheNextHand();
+    void refusedMovesFollowTheWarningLimit();
 
 private:
     QTemporaryDir m_artwork;
@@ -346,6 +349,60 @@ void TestHandServer::aSeatTakenBackIsAskedForTheNextHand()
     QVERIFY(!board->isVisible());
     client.controller->destroyTable(table);
     QTest::qWait(50);
+}
+
+void TestHandServer::refusedMovesFollowTheWarningLimit()
+{
+    // A hostile server's impossible moves, 20,000 of each kind: a discard to a full pond,
+    // a fifth set and a discard of a tile the own hand does not hold. Of each kind the
+    // first few are logged in full and the others counted in a line or two; the burst
+    // costs one rebuild of the window and holds the table's events for a moment only.
+    constexpr qint32 table = 6004;
+    LogFile log;
+    TestServer server;
+    QVERIFY(server.start(TestServer::scenario(QStringLiteral("refused-moves.json")), false));
+    DemoPlayer client;
+    client.folders = {QStringLiteral("101/Refused")};
+    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QSignalSpy disconnected(client.connection.get(), &ConnectionManager::disconnected);
+    StallMeter stalls;
+    QVERIFY(client.open(table));
+    QVERIFY(disconnected.wait(30000));
+    const double stall = stalls.longestMs();
+    QVERIFY2(stall < 500, qPrintable(QStringLiteral("event loop held for %1 ms").arg(stall)));
+
+    // The model kept the hand as the server dealt it, and the window shows it.
+    GameModel *model = client.model(table);
+    QCOMPARE(model->ownPlayer()->hand().size(), size_t(13));
+    QCOMPARE(model->player(2001).discards().size(), size_t(PlayerData::MaxDiscards));
+    QCOMPARE(model->player(2002).melds().size(), size_t(PlayerData::MaxSets));
+    QTRY_COMPARE(client.window->handView()->tiles().size(), size_t(13));
+    QCOMPARE(client.window->discardView(client.window->seatOf(2001))->items().size(), size_t(PlayerData::MaxDiscards));
+    // The counts are logged when their kind has been quiet for a while, or at the end.
+    client.controller->destroyTable(table);
+    QTest::qWait(50);
+    client.controller.reset();
+    const QString text = log.text();
+    const struct
+    {
+        const char *full;
+        const char *kind;
+    } kinds[] = {{"table 6004 refused a discard of player 2001 whose pond holds 144 tiles", "table 6004 refused a discard"},
+                 {"table 6004 refused 1 PONG for player 2002 who would show 5 sets", "table 6004 refused a meld"},
+                 {"Table 6004: tileDiscarded failed: to_erase != t1.end()", "Table 6004: tileDiscarded failed"}};
+    for (const auto &k : kinds) {
+        QCOMPARE(text.count(QLatin1String(k.full)), RepeatedWarnings::FullWarnings);
+        const QRegularExpression counted(QRegularExpression::escape(QLatin1String(k.kind))
+                                         + QStringLiteral(" (\\d+) more times in the last \\d+ s"));
+        qint64 refused = RepeatedWarnings::FullWarnings;
+        int countLines = 0;
+        for (auto match = counted.globalMatch(text); match.hasNext(); ++countLines)
+            refused += match.next().captured(1).toLongLong();
+        QCOMPARE(refused, 20000);
+        QVERIFY2(countLines <= 2, k.kind);
+    }
+    QVERIFY2(text.size() < 20000, qPrintable(text.right(3000)));
+    QVERIFY(text.count(QLatin1String("WE ARE SEATED")) <= 3);
 }
 
 MAHJONG_TEST_MAIN(TestHandServer)

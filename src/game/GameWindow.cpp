@@ -47,6 +47,7 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QResizeEvent>
 #include <QSettings>
@@ -201,7 +202,6 @@ GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWin
     addAction(&m_cubeAction);
     m_defaultShortcut.setKey(QKeySequence(Qt::Key_Space));
     connect(&m_defaultShortcut, &QShortcut::activated, this, &GameWindow::onDefaultAction);
-    m_defaultShortcut.setEnabled(false);
 
     clearTable();
     m_sideBar->reset();
@@ -556,6 +556,8 @@ bool GameWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize)
         keepInside(static_cast<QWidget *>(watched), m_dialogArea);
+    if (watched == m_meldAuction && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        updateDefaultShortcut();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -563,6 +565,10 @@ bool GameWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         m_activationTime = m_clock ? m_clock() : QDateTime::currentDateTimeUtc();
+    if (event->type() == QEvent::ShortcutOverride && dialogKeepsSpace(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
     return QWidget::event(event);
 }
 

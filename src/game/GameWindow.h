@@ -37,6 +37,7 @@ class PlayerInactiveWindow;
 class QGraphicsPixmapItem;
 class QGraphicsRectItem;
 class QGraphicsView;
+class QKeyEvent;
 class RoundScoreBoard;
 class ScoreBoard;
 class SeatedWindow;
@@ -313,7 +314,18 @@ private:
     void playSound(int id);
     void updateOverlays();
     void showTableRemoved();
+    // The own turn to discard: a hand in play, the model's turn is the own player's, the
+    // hand holds a tile beyond its sets, and no discard of this turn awaits the server's
+    // answer. A discard leaves the window only then.
+    bool ownDiscardTurn() const;
+    // The default action would discard the one tile drawn on the own turn.
+    bool defaultActionArmed() const;
     void runDefaultAction();
+    // Space at the table runs the default action, or does nothing; only a focused control
+    // of a dialog over the table takes it, while the default action is not armed. The
+    // meld auction takes it with its own default action while it shows.
+    bool dialogKeepsSpace(const QKeyEvent *event) const;
+    void updateDefaultShortcut();
     void discardPendingTile();
     void chooseConcealed(int kind);
     MeldAuction *newMeldAuction();

@@ -74,6 +74,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeView>
 #include <QWebEngineView>
 
@@ -1105,6 +1106,65 @@ private slots:
                 tableButton->click();
             }
         }
+        m_translations->setLanguage(QStringLiteral("en"));
+    }
+
+    // Space at a table runs its default action or nothing: neither the top bar's account
+    // menu nor the side bar's Leave Table takes it, in either language and size, while
+    // with the lobby in front the focused menu button still opens on Space.
+    void spaceAtTheTableReachesNoButtonOrMenu()
+    {
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *account = child<QPushButton>("accountButton");
+        QStringList opened;
+        // Presses Space on a control that has the focus the Tab key gives; a menu opens in
+        // an event loop of its own, so it is noted and closed from a timer.
+        const auto press = [&](QWidget *control, const QString &what) {
+            control->setFocus(Qt::TabFocusReason);
+            bool menu = false;
+            QTimer::singleShot(200, &w, [&menu] {
+                if (QWidget *popup = QApplication::activePopupWidget()) {
+                    menu = true;
+                    popup->close();
+                }
+            });
+            QTest::keyClick(control, Qt::Key_Space);
+            QTest::qWait(300);
+            if (menu)
+                opened << what + QStringLiteral(" menu");
+            if (auto *box = w.findChild<ModelessMsgBox::MsgBox *>()) {
+                opened << what + QStringLiteral(": ") + box->windowTitle();
+                box->buttonBox()->button(QDialogButtonBox::No)->click();
+                QTRY_VERIFY(!w.findChild<ModelessMsgBox::MsgBox *>());
+            }
+        };
+
+        w.displayLobby();
+        press(account, QStringLiteral("lobby account"));
+        QCOMPARE(opened, QStringList{QStringLiteral("lobby account menu")});
+        opened.clear();
+
+        GameWindow *table = tableInFront(6101);
+        QVERIFY(table);
+        QCOMPARE(table->model()->gameState(), int(GameModel::HAND_IN_PLAY));
+        for (const QString language : {"en", "ja"}) {
+            m_translations->setLanguage(language);
+            for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+                w.resize(size);
+                QTRY_COMPARE(table->size(), child<QStackedWidget>("loggedInStack")->size());
+                const QString what = language + QLatin1Char(' ') + sizeName(size);
+                press(account, what + QStringLiteral(" account"));
+                QAbstractButton *leave = table->sideBar()->findChild<QAbstractButton *>(QStringLiteral("leaveButton"));
+                QVERIFY(leave->isVisible());
+                press(leave, what + QStringLiteral(" leave"));
+                QVERIFY(saveScreenshot(&w, QStringLiteral("table-space-%1-%2").arg(language, sizeName(size))));
+            }
+        }
+        QVERIFY2(opened.isEmpty(), qPrintable(opened.join(QStringLiteral(" | "))));
+        QCOMPARE(m_server.output().count(QStringLiteral("RECV leave_table_t")), 0);
         m_translations->setLanguage(QStringLiteral("en"));
     }
 };

@@ -288,9 +288,16 @@ private:
     // dialogs already shown where the table has room. It stays within the table when its
     // contents resize it.
     void showOverTable(QWidget *dialog);
-    // The same the first time a dialog shows; later it shows raised where it was left,
+    // Shows a dialog raised and centred over the table; the dialogs shown that it covers
+    // move beside it where the table has room for them.
+    void showCentredOverTable(QWidget *dialog);
+    enum class FirstPlace { ClearOfOthers, Centred };
+    // Either the first time a dialog shows; later it shows raised where it was left,
     // within the table.
-    void showOverTableOnce(QWidget *dialog);
+    void showOverTableOnce(QWidget *dialog, FirstPlace first = FirstPlace::ClearOfOthers);
+    // Its form's size, or the size it was given when that holds its contents.
+    static void fitToContents(QWidget *dialog);
+    void raiseOverTable(QWidget *dialog);
     void loadTextImages();
     QString leaveQuestionText() const;
     void placeImages();
@@ -376,6 +383,9 @@ private:
     // The table area the dialogs were placed in. A page resized while hidden gets its
     // resize event without the old size; this one is known.
     QSize m_dialogArea;
+    // Set while a resize of the window moves the dialogs to their relative places: a
+    // dialog resized meanwhile is kept within the table afterwards, not from the old place.
+    bool m_keepingPlaces = false;
     bool m_compact = false;
     int m_backgroundAspectMode = 0;
     double m_backgroundScale = 1.0;

@@ -685,13 +685,13 @@ void GameWindow::onHandEnd(const EndHand &result)
             for (const auto &row : result.players)
                 m_scoreBoard->setPlayerPicture(row.first, m_services.players->picture(row.first, true));
         m_scoreBoard->stopCountdown();
-        showOverTableOnce(m_scoreBoard);
+        showOverTableOnce(m_scoreBoard, FirstPlace::Centred);
     } else {
         m_scoreBoard->hide();
         m_washout->stopCountdown();
         m_washout->setReason(result.endKind);
         m_washout->setShowPlayPrice(result.gameEnds);
-        showOverTableOnce(m_washout);
+        showOverTableOnce(m_washout, FirstPlace::Centred);
     }
     emit tableActivity(tableId(), true, TimeSpan());
 }

@@ -35,6 +35,7 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/WatchingWindow.h"
 #include "table/scene/DiscardView.h"
 #include "table/scene/WindView.h"
 #include "table/sidebar/EmptySeatWidget.h"
@@ -1165,6 +1166,43 @@ private slots:
         }
         QVERIFY2(opened.isEmpty(), qPrintable(opened.join(QStringLiteral(" | "))));
         QCOMPARE(m_server.output().count(QStringLiteral("RECV leave_table_t")), 0);
+        m_translations->setLanguage(QStringLiteral("en"));
+    }
+
+    // A watcher's score board at the hand's end stands centred over the table, as a
+    // player's does, with the watching window beside it where the table has room, and
+    // stays centred through resizes, in English and Japanese.
+    void watchersScoreBoardStandsCentred()
+    {
+        MainWindow &w = *window();
+        w.resize(1920, 1080);
+        auto *stack = child<QStackedWidget>("loggedInStack");
+        GameWindow *table = tableInFront(5003);
+        QVERIFY(table);
+        QTRY_COMPARE(table->size(), stack->size());
+        ScoreBoard *board = table->scoreBoard();
+        QTRY_VERIFY_WITH_TIMEOUT(board->isVisible(), 5000);
+        QVERIFY(!table->model()->isSeated());
+        auto *watching = table->findChild<WatchingWindow *>();
+        QVERIFY(watching->isVisible());
+        QVERIFY2(!watching->geometry().intersects(board->geometry()),
+                 qPrintable(placeOf(watching, watching->geometry()) + QStringLiteral(", ") + placeOf(board, board->geometry())));
+        for (const QString language : {"en", "ja"}) {
+            m_translations->setLanguage(language);
+            QTRY_COMPARE(child<QPushButton>("lobbyButton")->text(),
+                         language == QLatin1String("en") ? QStringLiteral("Lobby") : QStringLiteral("ロビー"));
+            for (const QSize size : {QSize(1920, 1080), QSize(1024, 768)}) {
+                w.resize(size);
+                QTRY_COMPARE(table->size(), stack->size());
+                const QRect area(0, 0, table->width() - table->sideBar()->width(), table->height());
+                const QPoint off = board->geometry().center() - area.center();
+                const QString what = language + QLatin1Char(' ') + sizeName(size) + QStringLiteral(": ")
+                                     + placeOf(board, board->geometry());
+                QVERIFY2(std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2, qPrintable(what));
+                QVERIFY2(beyondTheTable(table).isEmpty(), qPrintable(beyondTheTable(table).join(QStringLiteral(" | "))));
+                QVERIFY(saveScreenshot(&w, QStringLiteral("table-watcher-board-%1-%2").arg(language, sizeName(size))));
+            }
+        }
         m_translations->setLanguage(QStringLiteral("en"));
     }
 };

@@ -114,6 +114,15 @@ std::map<int, int> meldKinds(const std::vector<PlayerData> &players, qint32 id)
     return kinds;
 }
 
+// The test server playing a scenario, and alice logged in with its lobby folder.
+bool logIn(TestServer &server, DemoPlayer &client, const char *scenario, const char *folder)
+{
+    if (!server.start(TestServer::scenario(QLatin1String(scenario)), false))
+        return false;
+    client.folders = {QLatin1String(folder)};
+    return client.login(server.gamePort(), QStringLiteral("alice"));
+}
+
 } // namespace
 
 // Scripted hands through the real controller and window against the test game server.
@@ -152,10 +161,8 @@ void TestHandServer::playsTheScriptedHand()
     QSettings().setValue(QStringLiteral("game/animations"), animations);
     LogFile log;
     TestServer server;
-    QVERIFY(server.start(TestServer::scenario(QStringLiteral("hand.json")), false));
     DemoPlayer client;
-    client.folders = {QStringLiteral("101/Hand")};
-    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(logIn(server, client, "hand.json", "101/Hand"));
     QVERIFY(client.open(tableId));
     GameWindow *window = client.window;
     GameModel *model = client.model(tableId);
@@ -278,10 +285,8 @@ void TestHandServer::takesRealHandsWhole()
     constexpr qint32 table = 6002;
     LogFile log;
     TestServer server;
-    QVERIFY(server.start(TestServer::scenario(QStringLiteral("real-hands.json")), false));
     DemoPlayer client;
-    client.folders = {QStringLiteral("101/Hands")};
-    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(logIn(server, client, "real-hands.json", "101/Hands"));
     QSignalSpy snapshots(client.connection.get(), &ConnectionManager::gameData);
     QSignalSpy ends(client.connection.get(), &ConnectionManager::handEnd);
     QVERIFY(client.open(table));
@@ -326,10 +331,8 @@ void TestHandServer::aSeatTakenBackIsAskedForTheNextHand()
     // the answer is taken.
     constexpr qint32 table = 6003;
     TestServer server;
-    QVERIFY(server.start(TestServer::scenario(QStringLiteral("seat-taken-back.json")), false));
     DemoPlayer client;
-    client.folders = {QStringLiteral("101/Back")};
-    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(logIn(server, client, "seat-taken-back.json", "101/Back"));
     QVERIFY(client.open(table));
     GameModel *model = client.model(table);
     QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_OVER), 5000);
@@ -360,10 +363,8 @@ void TestHandServer::refusedMovesFollowTheWarningLimit()
     constexpr qint32 table = 6004;
     LogFile log;
     TestServer server;
-    QVERIFY(server.start(TestServer::scenario(QStringLiteral("refused-moves.json")), false));
     DemoPlayer client;
-    client.folders = {QStringLiteral("101/Refused")};
-    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(logIn(server, client, "refused-moves.json", "101/Refused"));
     QSignalSpy disconnected(client.connection.get(), &ConnectionManager::disconnected);
     StallMeter stalls;
     QVERIFY(client.open(table));

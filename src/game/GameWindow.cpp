@@ -203,6 +203,7 @@ GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWin
     addAction(&m_cubeAction);
     m_defaultShortcut.setKey(QKeySequence(Qt::Key_Space));
     connect(&m_defaultShortcut, &QShortcut::activated, this, &GameWindow::onDefaultAction);
+    connect(qApp, &QApplication::focusChanged, this, &GameWindow::updateDefaultShortcut);
 
     clearTable();
     m_sideBar->reset();

@@ -292,8 +292,8 @@ private:
     // move beside it where the table has room for them.
     void showCentredOverTable(QWidget *dialog);
     enum class FirstPlace { ClearOfOthers, Centred };
-    // Either the first time a dialog shows; later it shows raised where it was left,
-    // within the table.
+    // One of the two, by the first place asked for, the first time a dialog shows; later
+    // it shows raised where it was left, within the table.
     void showOverTableOnce(QWidget *dialog, FirstPlace first = FirstPlace::ClearOfOthers);
     // Its form's size, or the size it was given when that holds its contents.
     static void fitToContents(QWidget *dialog);
@@ -330,8 +330,10 @@ private:
     void runDefaultAction();
     // Space at the table runs the default action, or does nothing; only a focused control
     // of a dialog over the table takes it, while the default action is not armed. The
-    // meld auction takes it with its own default action while it shows.
+    // meld auction takes it with its own default action while it shows, and a dialog of
+    // the window around the table (its boxes, chats, pages) while it has the focus.
     bool dialogKeepsSpace(const QKeyEvent *event) const;
+    bool focusInDialogBeside() const;
     void updateDefaultShortcut();
     void discardPendingTile();
     void chooseConcealed(int kind);

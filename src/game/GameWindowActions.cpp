@@ -25,6 +25,7 @@
 #include "table/scene/WindView.h"
 #include "table/sidebar/SideBar.h"
 #include "table/sidebar/TimerView.h"
+#include "ui/MahjongDialog.h"
 #include "ui/ModelessMsgBox.h"
 
 #include <QApplication>
@@ -234,9 +235,18 @@ bool GameWindow::dialogKeepsSpace(const QKeyEvent *event) const
     return over && over != view() && over != m_sideBar && over != m_meldAuction;
 }
 
+bool GameWindow::focusInDialogBeside() const
+{
+    for (const QWidget *widget = QApplication::focusWidget(); widget && widget != this; widget = widget->parentWidget()) {
+        if (qobject_cast<const MahjongDialog *>(widget))
+            return true;
+    }
+    return false;
+}
+
 void GameWindow::updateDefaultShortcut()
 {
-    m_defaultShortcut.setEnabled(!m_meldAuction || m_meldAuction->isHidden());
+    m_defaultShortcut.setEnabled((!m_meldAuction || m_meldAuction->isHidden()) && !focusInDialogBeside());
 }
 
 void GameWindow::discardPendingTile()

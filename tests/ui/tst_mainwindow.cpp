@@ -1164,6 +1164,13 @@ private slots:
                 QVERIFY(saveScreenshot(&w, QStringLiteral("table-space-%1-%2").arg(language, sizeName(size))));
             }
         }
+        // A box of the main window over the table keeps its keyboard.
+        QPointer<ModelessMsgBox::MsgBox> quit = askToQuit();
+        QVERIFY(quit);
+        QAbstractButton *no = quit->buttonBox()->button(QDialogButtonBox::No);
+        no->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(no, Qt::Key_Space);
+        QTRY_VERIFY(quit.isNull());
         QVERIFY2(opened.isEmpty(), qPrintable(opened.join(QStringLiteral(" | "))));
         QCOMPARE(m_server.output().count(QStringLiteral("RECV leave_table_t")), 0);
         m_translations->setLanguage(QStringLiteral("en"));

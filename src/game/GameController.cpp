@@ -13,6 +13,7 @@
 
 #include <QDebug>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 
 #include <exception>
@@ -152,11 +153,20 @@ void GameController::guarded(qint32 tableId, const char *what, Work &&work)
     try {
         work();
     } catch (const std::exception &e) {
-        qWarning().noquote() << QStringLiteral("Table %1: %2 failed: %3")
-                                    .arg(QString::number(tableId), QLatin1String(what),
-                                         QString::fromStdString(e.what()));
-        rebuildWindow(tableId);
+        const QString failed = QStringLiteral("Table %1: %2 failed").arg(QString::number(tableId), QLatin1String(what));
+        m_failures.warn(failed, QStringLiteral("%1: %2").arg(failed, QString::fromStdString(e.what())));
+        scheduleRebuild(tableId);
     }
+}
+
+void GameController::scheduleRebuild(qint32 tableId)
+{
+    if (!m_rebuildsDue.insert(tableId).second)
+        return;
+    QTimer::singleShot(0, this, [this, tableId] {
+        m_rebuildsDue.erase(tableId);
+        rebuildWindow(tableId);
+    });
 }
 
 void GameController::rebuildWindow(qint32 tableId)

@@ -7,6 +7,7 @@
 #include "app/meld.h"
 #include "app/tile.h"
 #include "connection/GameRecords.h"
+#include "connection/RepeatedWarnings.h"
 #include "connection/TournamentRecords.h"
 #include "game/TableWindowServices.h"
 #include "game/UsageReason.h"
@@ -17,6 +18,7 @@
 #include <QString>
 
 #include <map>
+#include <set>
 #include <vector>
 
 class ConnectionManager;
@@ -159,9 +161,13 @@ private:
     TableEntry &entry(qint32 tableId);
     const TableEntry &entry(qint32 tableId) const;
     // Runs one slot's table work: a fault of model, window or views is logged with the
-    // table id, and the table's window is rebuilt from what the model accepted.
+    // table id under the limit of repeated warnings, and the table's window is rebuilt
+    // from what the model accepted.
     template <typename Work>
     void guarded(qint32 tableId, const char *what, Work &&work);
+    // Rebuilds the window once the messages at hand are handled: a burst of faults
+    // costs one rebuild.
+    void scheduleRebuild(qint32 tableId);
     void rebuildWindow(qint32 tableId);
 
     bool isTournamentTable(const TableInfo &info) const;
@@ -183,4 +189,6 @@ private:
     TournamentLookup *m_tournaments;
     std::map<qint32, TournamentSeat> m_tournamentSeats;
     std::map<qint32, qint32> m_tablesAwaitingTournament;
+    RepeatedWarnings m_failures;
+    std::set<qint32> m_rebuildsDue;
 };

@@ -341,24 +341,32 @@ void GameModel::setWallState(qint32 liveTiles, qint32 deadWallTiles, qint32 dead
     emit wallStateChanged();
 }
 
-bool GameModel::canDraw(const PlayerData &player, qint64 held, qint64 drawn) const
+void GameModel::refuse(const char *kind, const QString &text)
+{
+    m_refusals.warn(QStringLiteral("table %1 %2").arg(QString::number(m_tableId), QLatin1String(kind)), text);
+}
+
+bool GameModel::canDraw(const PlayerData &player, qint64 held, qint64 drawn)
 {
     if (drawn >= 0 && held + drawn <= PlayerData::MaxConcealedTiles)
         return true;
-    qWarning() << "table" << m_tableId << "refused a draw of" << drawn << "tiles for player" << player.id()
-               << "who holds" << held << "concealed";
+    refuse("refused a draw", QStringLiteral("table %1 refused a draw of %2 tiles for player %3 who holds %4 concealed")
+                                 .arg(QString::number(m_tableId), QString::number(drawn),
+                                      QString::number(player.id()), QString::number(held)));
     return false;
 }
 
-bool GameModel::canDeclare(const PlayerData &player, meld kind, std::size_t count) const
+bool GameModel::canDeclare(const PlayerData &player, meld kind, std::size_t count)
 {
     MeldTally tally(player.melds());
     tally.add(kind, count);
     const std::string excess = tally.excess();
     if (excess.empty())
         return true;
-    qWarning().noquote() << "table" << m_tableId << "refused" << count << meldName(kind) << "for player"
-                         << player.id() << "who would show" << QString::fromStdString(excess);
+    refuse("refused a meld", QStringLiteral("table %1 refused %2 %3 for player %4 who would show %5")
+                                 .arg(QString::number(m_tableId), QString::number(count),
+                                      QLatin1String(meldName(kind)), QString::number(player.id()),
+                                      QString::fromStdString(excess)));
     return false;
 }
 
@@ -367,8 +375,10 @@ void GameModel::changeHiddenTiles(PlayerData &player, qint64 change)
     const qint64 count = player.hiddenTileCount() + change;
     const qint64 kept = std::clamp<qint64>(count, 0, PlayerData::MaxConcealedTiles);
     if (kept != count)
-        qWarning() << "table" << m_tableId << "player" << player.id() << "would hold" << count
-                   << "concealed tiles, kept at" << kept;
+        refuse("kept a concealed tile count",
+               QStringLiteral("table %1 player %2 would hold %3 concealed tiles, kept at %4")
+                   .arg(QString::number(m_tableId), QString::number(player.id()), QString::number(count),
+                        QString::number(kept)));
     player.setHiddenTileCount(static_cast<qint32>(kept));
 }
 
@@ -399,7 +409,8 @@ void GameModel::addPlayer(const PlayerData &player)
         return;
     }
     if (!m_delayedRemovals.erase(player.id()))
-        qWarning() << "addPlayer called for already added player" << playerText(player);
+        refuse("refused a player added twice",
+               QStringLiteral("addPlayer called for already added player ") + playerText(player));
     it->second = player;
 }
 
@@ -416,7 +427,8 @@ void GameModel::onPlayerJoined(const PlayerData &player)
 void GameModel::onPlayerLeft(qint32 playerId)
 {
     if (!m_players.count(playerId) || m_delayedRemovals.count(playerId)) {
-        qWarning() << "onPlayerLeft() called for non-existing player:" << playerId;
+        refuse("refused the leave of an unknown player",
+               QStringLiteral("onPlayerLeft() called for non-existing player: %1").arg(playerId));
         return;
     }
     if (m_gameState == HAND_IN_PLAY) {
@@ -497,8 +509,9 @@ void GameModel::onTileDiscarded(qint32 playerId, tile t, bool riichi)
 {
     PlayerData &p = playerRecord(playerId);
     if (p.discards().size() >= std::size_t(PlayerData::MaxDiscards)) {
-        qWarning() << "table" << m_tableId << "refused a discard of player" << playerId << "whose pond holds"
-                   << p.discards().size() << "tiles";
+        refuse("refused a discard", QStringLiteral("table %1 refused a discard of player %2 whose pond holds %3 tiles")
+                                        .arg(QString::number(m_tableId), QString::number(playerId),
+                                             QString::number(p.discards().size())));
         return;
     }
     // Checked before anything changes, so a refused discard leaves the model whole.
@@ -558,7 +571,9 @@ void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
         if (pong != melds.end())
             pong->kind = KONG;
         else
-            qWarning() << "pong to kong without a pong of" << tileToString(declared.baseTile).c_str();
+            refuse("refused a pong to kong without a pong",
+                   QStringLiteral("pong to kong without a pong of ")
+                       + QString::fromStdString(tileToString(declared.baseTile)));
         p.setMelds(melds);
     } else {
         p.declareMeld(declared);
@@ -630,7 +645,8 @@ void GameModel::onPrivatePlayerData(const PrivatePlayerData &data)
 void GameModel::onKanDora(tile t)
 {
     if (m_doraTiles.size() >= std::size_t(WallState::MaxDoraIndicators)) {
-        qWarning() << "table" << m_tableId << "refused a kan dora beyond" << m_doraTiles.size() << "indicators";
+        refuse("refused a kan dora", QStringLiteral("table %1 refused a kan dora beyond %2 indicators")
+                                         .arg(QString::number(m_tableId), QString::number(m_doraTiles.size())));
         return;
     }
     qDebug() << "dora: add kan dora -" << tileToString(t).c_str();
@@ -660,7 +676,8 @@ void GameModel::onHandEnd(const EndHand &result)
     for (const auto &row : result.players) {
         const auto it = m_players.find(row.first);
         if (it == m_players.end()) {
-            qWarning() << "hand end for unknown player" << row.first;
+            refuse("refused a hand end row of an unknown player",
+                   QStringLiteral("hand end for unknown player %1").arg(row.first));
             continue;
         }
         it->second.setScore(row.second.currentScore);
@@ -745,7 +762,8 @@ void GameModel::onGameData(qint64 handId, server_game_state::enum_t state,
                 m_lastDiscard = discarder->discards().back();
                 m_claimMark = 0;
             } else {
-                qWarning() << "last discarder" << tableState.lastDiscarder << "has no discards";
+                refuse("refused a last discarder without discards",
+                       QStringLiteral("last discarder %1 has no discards").arg(tableState.lastDiscarder));
             }
         }
     } else if (isHandOverState(serverState)) {
@@ -803,7 +821,8 @@ void GameModel::onAreYouReady(const TimeSpan &time)
         emit areYouReady(time, m_playerState == SEAT_OFFERED);
         return;
     }
-    qWarning() << "Got 'are you ready' in state: " << playerStateName(m_playerState);
+    refuse("refused 'are you ready'", QStringLiteral("Got 'are you ready' in state: %1")
+                                          .arg(QLatin1String(playerStateName(m_playerState))));
 }
 
 void GameModel::onWatching(bool watching)
@@ -817,7 +836,8 @@ void GameModel::onPlayerIsReady(qint32 playerId)
     PlayerData &p = playerRecord(playerId);
     const bool own = playerId == m_ownPlayerId;
     if (own && m_playerState != SEAT_OFFERED && m_playerState != SCORING) {
-        qWarning() << "Got 'player is ready' in state: " << playerStateName(m_playerState);
+        refuse("refused 'player is ready'", QStringLiteral("Got 'player is ready' in state: %1")
+                                                .arg(QLatin1String(playerStateName(m_playerState))));
         return;
     }
     p.setReady(true);

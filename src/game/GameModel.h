@@ -7,6 +7,7 @@
 #include "app/meld.h"
 #include "app/tile.h"
 #include "connection/GameRecords.h"
+#include "connection/RepeatedWarnings.h"
 #include "connection/TournamentRecords.h"
 #include "protocol/enums.h"
 
@@ -190,12 +191,15 @@ private:
     void setWallState(qint32 liveTiles, qint32 deadWallTiles, qint32 deadWallPosition,
                       qint32 deadWallTilesDealt, const tile_vector &dora);
     void clampWallCounts();
+    // Logs what the server sent and the model refused or corrected, under the limit of
+    // repeated warnings: the kind names it in the count line, e.g. "refused a discard".
+    void refuse(const char *kind, const QString &text);
     // Whether a hand holding that many concealed tiles may draw that many more; a
     // negative draw is refused too, and a refusal is logged.
-    bool canDraw(const PlayerData &player, qint64 held, qint64 drawn) const;
+    bool canDraw(const PlayerData &player, qint64 held, qint64 drawn);
     // Whether the player's melds with that many more of a kind still fit a hand
     // (MeldTally); a refusal is logged.
-    bool canDeclare(const PlayerData &player, meld kind, std::size_t count) const;
+    bool canDeclare(const PlayerData &player, meld kind, std::size_t count);
     // Another player's concealed tiles change; they stay within what a hand holds.
     void changeHiddenTiles(PlayerData &player, qint64 change);
     void takeTableState(const TableState &state);
@@ -233,6 +237,7 @@ private:
     bool m_justJoined = false;
     int m_riichiSticksCarried = 0;
     int m_counterSticks = 0;
+    RepeatedWarnings m_refusals;
 };
 
 Q_DECLARE_METATYPE(GameModel::player_state_t)

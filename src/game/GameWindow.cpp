@@ -47,8 +47,10 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QtDebug>
 
@@ -201,7 +203,7 @@ GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWin
     addAction(&m_cubeAction);
     m_defaultShortcut.setKey(QKeySequence(Qt::Key_Space));
     connect(&m_defaultShortcut, &QShortcut::activated, this, &GameWindow::onDefaultAction);
-    m_defaultShortcut.setEnabled(false);
+    connect(qApp, &QApplication::focusChanged, this, &GameWindow::updateDefaultShortcut);
 
     clearTable();
     m_sideBar->reset();
@@ -445,29 +447,59 @@ void GameWindow::shownDialogs(std::vector<QRect> &dialogs, std::vector<QRect> &b
     }
 }
 
+void GameWindow::fitToContents(QWidget *dialog)
+{
+    if (dialog->testAttribute(Qt::WA_Resized))
+        dialog->resize(dialog->size().expandedTo(dialog->minimumSizeHint()));
+    else
+        dialog->adjustSize();
+}
+
+void GameWindow::raiseOverTable(QWidget *dialog)
+{
+    keepInside(dialog, m_dialogArea);
+    dialog->installEventFilter(this);
+    showRaised(dialog);
+}
+
 void GameWindow::showOverTable(QWidget *dialog)
 {
     std::vector<QRect> taken;
     std::vector<QRect> buttons;
     shownDialogs(taken, buttons, dialog);
-    // Its form's size, or the size it was given when that holds its contents.
-    if (dialog->testAttribute(Qt::WA_Resized))
-        dialog->resize(dialog->size().expandedTo(dialog->minimumSizeHint()));
-    else
-        dialog->adjustSize();
+    fitToContents(dialog);
     dialog->move(clearPlace(dialog->size(), m_dialogArea, taken, buttons));
-    keepInside(dialog, m_dialogArea);
-    dialog->installEventFilter(this);
-    showRaised(dialog);
+    raiseOverTable(dialog);
     emit dialogsPlaced();
 }
 
-void GameWindow::showOverTableOnce(QWidget *dialog)
+void GameWindow::showCentredOverTable(QWidget *dialog)
+{
+    fitToContents(dialog);
+    dialog->move((m_dialogArea.width() - dialog->width()) / 2, (m_dialogArea.height() - dialog->height()) / 2);
+    raiseOverTable(dialog);
+    for (QWidget *other : tableDialogs()) {
+        if (other == dialog || !other->isVisible() || !other->geometry().intersects(dialog->geometry()))
+            continue;
+        std::vector<QRect> taken;
+        std::vector<QRect> buttons;
+        shownDialogs(taken, buttons, other);
+        const QRect place(clearPlace(other->size(), m_dialogArea, taken, buttons), other->size());
+        if (std::none_of(taken.begin(), taken.end(), [&place](const QRect &shown) { return shown.intersects(place); }))
+            other->move(place.topLeft());
+    }
+    emit dialogsPlaced();
+}
+
+void GameWindow::showOverTableOnce(QWidget *dialog, FirstPlace first)
 {
     static const char placed[] = "placedOverTable";
     if (!dialog->property(placed).toBool()) {
         dialog->setProperty(placed, true);
-        showOverTable(dialog);
+        if (first == FirstPlace::Centred)
+            showCentredOverTable(dialog);
+        else
+            showOverTable(dialog);
         return;
     }
     keepInside(dialog, m_dialogArea);
@@ -514,14 +546,17 @@ void GameWindow::resizeEvent(QResizeEvent *event)
     // The dialogs keep their place over the table, beside the side bar.
     const QSize oldTable = m_dialogArea;
     m_dialogArea = viewSize();
-    m_scoreBoard->resize(m_scoreBoard->width(), qRound(newSize.height() * 0.8));
-    for (QWidget *dialog : tableDialogs()) {
-        if (dialog == m_concealedDialog)
-            continue;
-        keepRelativePlace(dialog, oldTable, m_dialogArea);
-        keepInside(dialog, m_dialogArea);
+    {
+        const QScopedValueRollback<bool> keeping(m_keepingPlaces, true);
+        m_scoreBoard->resize(m_scoreBoard->width(), qRound(newSize.height() * 0.8));
+        for (QWidget *dialog : tableDialogs()) {
+            if (dialog == m_concealedDialog)
+                continue;
+            keepRelativePlace(dialog, oldTable, m_dialogArea);
+            keepInside(dialog, m_dialogArea);
+        }
+        keepRelativePlace(m_claimTimer, oldTable, m_dialogArea);
     }
-    keepRelativePlace(m_claimTimer, oldTable, m_dialogArea);
     emit dialogsPlaced();
 }
 
@@ -554,8 +589,10 @@ void GameWindow::changeEvent(QEvent *event)
 
 bool GameWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize && !m_keepingPlaces)
         keepInside(static_cast<QWidget *>(watched), m_dialogArea);
+    if (watched == m_meldAuction && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        updateDefaultShortcut();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -563,6 +600,10 @@ bool GameWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         m_activationTime = m_clock ? m_clock() : QDateTime::currentDateTimeUtc();
+    if (event->type() == QEvent::ShortcutOverride && dialogKeepsSpace(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
     return QWidget::event(event);
 }
 

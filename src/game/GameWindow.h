@@ -37,6 +37,7 @@ class PlayerInactiveWindow;
 class QGraphicsPixmapItem;
 class QGraphicsRectItem;
 class QGraphicsView;
+class QKeyEvent;
 class RoundScoreBoard;
 class ScoreBoard;
 class SeatedWindow;
@@ -287,9 +288,16 @@ private:
     // dialogs already shown where the table has room. It stays within the table when its
     // contents resize it.
     void showOverTable(QWidget *dialog);
-    // The same the first time a dialog shows; later it shows raised where it was left,
-    // within the table.
-    void showOverTableOnce(QWidget *dialog);
+    // Shows a dialog raised and centred over the table; the dialogs shown that it covers
+    // move beside it where the table has room for them.
+    void showCentredOverTable(QWidget *dialog);
+    enum class FirstPlace { ClearOfOthers, Centred };
+    // One of the two, by the first place asked for, the first time a dialog shows; later
+    // it shows raised where it was left, within the table.
+    void showOverTableOnce(QWidget *dialog, FirstPlace first = FirstPlace::ClearOfOthers);
+    // Its form's size, or the size it was given when that holds its contents.
+    static void fitToContents(QWidget *dialog);
+    void raiseOverTable(QWidget *dialog);
     void loadTextImages();
     QString leaveQuestionText() const;
     void placeImages();
@@ -313,7 +321,20 @@ private:
     void playSound(int id);
     void updateOverlays();
     void showTableRemoved();
+    // The own turn to discard: a hand in play, the model's turn is the own player's, the
+    // hand holds a tile beyond its sets, and no discard of this turn awaits the server's
+    // answer. A discard leaves the window only then.
+    bool ownDiscardTurn() const;
+    // The default action would discard the one tile drawn on the own turn.
+    bool defaultActionArmed() const;
     void runDefaultAction();
+    // Space at the table runs the default action, or does nothing; only a focused control
+    // of a dialog over the table takes it, while the default action is not armed. The
+    // meld auction takes it with its own default action while it shows, and a dialog of
+    // the window around the table (its boxes, chats, pages) while it has the focus.
+    bool dialogKeepsSpace(const QKeyEvent *event) const;
+    bool focusInDialogBeside() const;
+    void updateDefaultShortcut();
     void discardPendingTile();
     void chooseConcealed(int kind);
     MeldAuction *newMeldAuction();
@@ -364,6 +385,9 @@ private:
     // The table area the dialogs were placed in. A page resized while hidden gets its
     // resize event without the old size; this one is known.
     QSize m_dialogArea;
+    // Set while a resize of the window moves the dialogs to their relative places: a
+    // dialog resized meanwhile is kept within the table afterwards, not from the old place.
+    bool m_keepingPlaces = false;
     bool m_compact = false;
     int m_backgroundAspectMode = 0;
     double m_backgroundScale = 1.0;

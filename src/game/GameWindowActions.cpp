@@ -25,10 +25,13 @@
 #include "table/scene/WindView.h"
 #include "table/sidebar/SideBar.h"
 #include "table/sidebar/TimerView.h"
+#include "ui/MahjongDialog.h"
 #include "ui/ModelessMsgBox.h"
 
+#include <QApplication>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QSettings>
 #include <QTimer>
 #include <QtDebug>
@@ -159,6 +162,11 @@ void GameWindow::onTileClick(tile t, bool highlighted)
         qWarning() << "Player hand is not active";
         return;
     }
+    const bool discard = m_pendingConcealedKind == 0 || m_pendingConcealedKind == RIICHI;
+    if (discard && ownSeated() && !ownDiscardTurn()) {
+        qInfo() << "discard of" << t << "kept back: not the own turn to discard";
+        return;
+    }
     m_hand->setTilesSelectable(false);
     deleteMeldAuction();
     m_concealedDialog->hide();
@@ -197,15 +205,48 @@ void GameWindow::onTileClick(tile t, bool highlighted)
     }
 }
 
+bool GameWindow::ownDiscardTurn() const
+{
+    const PlayerData *own = ownRecord();
+    return own && ownSeated() && m_table->gameState() == GameModel::HAND_IN_PLAY && m_table->turnPlayerId() == m_ownId
+           && own->hand().size() % 3 == 2 && !m_predictedDiscard;
+}
+
+bool GameWindow::defaultActionArmed() const
+{
+    return ownDiscardTurn() && ownRecord()->pendingTiles().size() == 1;
+}
+
 void GameWindow::runDefaultAction()
 {
-    if (!m_table || !ownSeated() || m_table->gameState() != GameModel::HAND_IN_PLAY)
-        return;
-    const PlayerData *own = ownRecord();
-    if (!own || own->pendingTiles().size() != 1)
+    if (!defaultActionArmed())
         return;
     m_pendingConcealedKind = 0;
-    onTileClick(own->pendingTiles().front(), true);
+    onTileClick(ownRecord()->pendingTiles().front(), true);
+}
+
+bool GameWindow::dialogKeepsSpace(const QKeyEvent *event) const
+{
+    if (event->key() != Qt::Key_Space || defaultActionArmed())
+        return false;
+    QWidget *over = QApplication::focusWidget();
+    while (over && over->parentWidget() != this)
+        over = over->parentWidget();
+    return over && over != view() && over != m_sideBar && over != m_meldAuction;
+}
+
+bool GameWindow::focusInDialogBeside() const
+{
+    for (const QWidget *widget = QApplication::focusWidget(); widget && widget != this; widget = widget->parentWidget()) {
+        if (qobject_cast<const MahjongDialog *>(widget))
+            return true;
+    }
+    return false;
+}
+
+void GameWindow::updateDefaultShortcut()
+{
+    m_defaultShortcut.setEnabled((!m_meldAuction || m_meldAuction->isHidden()) && !focusInDialogBeside());
 }
 
 void GameWindow::discardPendingTile()
@@ -218,7 +259,6 @@ void GameWindow::discardPendingTile()
 void GameWindow::onDefaultAction()
 {
     qInfo() << "default action triggered";
-    m_defaultShortcut.setEnabled(false);
     runDefaultAction();
 }
 
@@ -260,7 +300,6 @@ void GameWindow::onPlayerShouldAct(qint32 playerId, const TimeSpan &time)
         m_turnTimer->setTimeSpan(time);
         emit tableActivity(tableId(), true, time);
     } else {
-        m_defaultShortcut.setEnabled(false);
         m_hand->clearMarks();
         m_hand->setTilesSelectable(false);
     }
@@ -335,6 +374,7 @@ MeldAuction *GameWindow::newMeldAuction()
     deleteMeldAuction();
     m_meldAuction = new MeldAuction(this);
     m_meldAuction->hide();
+    m_meldAuction->installEventFilter(this);
     m_meldAuction->setShortcutKey(QKeySequence(Qt::Key_Space));
     connect(m_meldAuction, &MeldAuction::meldSelected, this, &GameWindow::onMeldSelected);
     connect(m_meldAuction, &MeldAuction::passSelected, this, &GameWindow::onPassMeldSelected);

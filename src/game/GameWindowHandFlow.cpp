@@ -37,6 +37,7 @@
 #include <QtDebug>
 
 #include <memory>
+#include <utility>
 #include <stdexcept>
 
 using namespace GameWindowHelpers;
@@ -239,8 +240,8 @@ void GameWindow::clearTable()
     m_scoreBoard->hide();
     m_washout->hide();
     m_roundScoreBoard->hide();
-    delete m_meldAuction;
-    m_meldAuction = nullptr;
+    delete std::exchange(m_meldAuction, nullptr);
+    updateDefaultShortcut();
     m_concealedDialog->hide();
     m_seated->hide();
     m_waiting->hide();
@@ -344,7 +345,7 @@ void GameWindow::onStartHand(bool assignWinds)
     m_discardSeen = false;
     m_dealDone = false;
     m_pendingConcealedKind = 0;
-    m_defaultShortcut.setEnabled(false);
+    m_predictedDiscard = false;
     if (m_table) {
         for (size_t seat = 0; seat < 4; ++seat)
             if (const PlayerData *record = seatRecord(static_cast<int>(seat)))
@@ -418,7 +419,6 @@ void GameWindow::onTilesFromWall(qint32 playerId, const tile_vector &tiles, bool
         highlightPlayer(playerId);
     if (first || !m_city)
         return;
-    m_defaultShortcut.setEnabled(true);
     stopTimers();
     enqueueAnimation(m_city->animationSource(replacement), m_hand->asAnimationTarget(), 500, tiles);
 }
@@ -685,13 +685,13 @@ void GameWindow::onHandEnd(const EndHand &result)
             for (const auto &row : result.players)
                 m_scoreBoard->setPlayerPicture(row.first, m_services.players->picture(row.first, true));
         m_scoreBoard->stopCountdown();
-        showOverTableOnce(m_scoreBoard);
+        showOverTableOnce(m_scoreBoard, FirstPlace::Centred);
     } else {
         m_scoreBoard->hide();
         m_washout->stopCountdown();
         m_washout->setReason(result.endKind);
         m_washout->setShowPlayPrice(result.gameEnds);
-        showOverTableOnce(m_washout);
+        showOverTableOnce(m_washout, FirstPlace::Centred);
     }
     emit tableActivity(tableId(), true, TimeSpan());
 }

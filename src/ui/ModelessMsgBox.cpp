@@ -46,6 +46,34 @@ ModelessMsgBox::MsgBox *showBox(QWidget *parent, int kind, ModelessMsgBox::Wordi
     return box;
 }
 
+// Adds the standard buttons in ascending order; the default is the given one, else the
+// first of the accept role.
+ModelessMsgBox::MsgBox *addButtons(ModelessMsgBox::MsgBox *box, QDialogButtonBox::StandardButtons buttons,
+                                   QDialogButtonBox::StandardButton defaultButton)
+{
+    QDialogButtonBox *buttonBox = box->buttonBox();
+    QPushButton *chosen = nullptr;
+    for (quint32 value = QDialogButtonBox::Ok; value <= QDialogButtonBox::RestoreDefaults;
+         value <<= 1) {
+        const auto standard = static_cast<QDialogButtonBox::StandardButton>(value);
+        if (!buttons.testFlag(standard))
+            continue;
+        QPushButton *button = box->addButton(standard);
+        if (chosen)
+            continue;
+        if (defaultButton != QDialogButtonBox::NoButton) {
+            if (defaultButton == standard)
+                chosen = button;
+        } else if (buttonBox->buttonRole(button) == QDialogButtonBox::AcceptRole) {
+            chosen = button;
+        }
+    }
+    box->setDefaultButton(chosen);
+    buttonBox->updateGeometry();
+    box->updateGeometry();
+    return box;
+}
+
 ModelessMsgBox::Wording fixedWording(const QString &title, const QString &text)
 {
     return [title, text] { return ModelessMsgBox::Texts{title, text}; };
@@ -76,6 +104,11 @@ MsgBox::MsgBox(int, Wording wording, QWidget *parent)
     body->setLayout(layout);
     setContentWidget(body);
     applyWording();
+}
+
+MsgBox::MsgBox(int kind, const QString &title, const QString &text, QWidget *parent)
+    : MsgBox(kind, fixedWording(title, text), parent)
+{
 }
 
 void MsgBox::applyWording()
@@ -141,28 +174,13 @@ void MsgBox::closeEvent(QCloseEvent *event)
 MsgBox *create(QWidget *parent, int kind, Wording wording, QDialogButtonBox::StandardButtons buttons,
                QDialogButtonBox::StandardButton defaultButton)
 {
-    auto *box = new MsgBox(kind, std::move(wording), parent);
-    QDialogButtonBox *buttonBox = box->buttonBox();
-    QPushButton *chosen = nullptr;
-    for (quint32 value = QDialogButtonBox::Ok; value <= QDialogButtonBox::RestoreDefaults;
-         value <<= 1) {
-        const auto standard = static_cast<QDialogButtonBox::StandardButton>(value);
-        if (!buttons.testFlag(standard))
-            continue;
-        QPushButton *button = box->addButton(standard);
-        if (chosen)
-            continue;
-        if (defaultButton != QDialogButtonBox::NoButton) {
-            if (defaultButton == standard)
-                chosen = button;
-        } else if (buttonBox->buttonRole(button) == QDialogButtonBox::AcceptRole) {
-            chosen = button;
-        }
-    }
-    box->setDefaultButton(chosen);
-    buttonBox->updateGeometry();
-    box->updateGeometry();
-    return box;
+    return addButtons(new MsgBox(kind, std::move(wording), parent), buttons, defaultButton);
+}
+
+MsgBox *create(QWidget *parent, int kind, const QString &title, const QString &text,
+               QDialogButtonBox::StandardButtons buttons, QDialogButtonBox::StandardButton defaultButton)
+{
+    return addButtons(new MsgBox(kind, title, text, parent), buttons, defaultButton);
 }
 
 MsgBox *information(QWidget *parent, Wording wording, QDialogButtonBox::StandardButtons buttons,

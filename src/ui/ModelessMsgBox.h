@@ -31,6 +31,8 @@ class MsgBox : public MahjongDialog
 
 public:
     MsgBox(int kind, Wording wording, QWidget *parent);
+    // A box with a fixed title and text.
+    MsgBox(int kind, const QString &title, const QString &text, QWidget *parent);
 
     // Qt::PlainText for a text of the server, the user or the log, shown as it is.
     void setTextFormat(Qt::TextFormat format);
@@ -63,8 +65,12 @@ private:
 
 enum Kind { Information = 1, Warning = 2, Critical = 3, Question = 4 };
 
+// A box with its buttons, not shown yet: worded anew at every language change, or with a
+// fixed title and text.
 MsgBox *create(QWidget *parent, int kind, Wording wording, QDialogButtonBox::StandardButtons buttons,
                QDialogButtonBox::StandardButton defaultButton);
+MsgBox *create(QWidget *parent, int kind, const QString &title, const QString &text,
+               QDialogButtonBox::StandardButtons buttons, QDialogButtonBox::StandardButton defaultButton);
 
 // The boxes of each kind, shown at once: worded anew at every language change, or with
 // a fixed title and text.

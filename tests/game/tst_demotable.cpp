@@ -4,20 +4,25 @@
 #include "app/RulesetInfo.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
+#include "app/wind.h"
 #include "connection/PlayerDb.h"
 #include "protocol/TestServer.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
+#include "table/scene/HandView.h"
 #include "table/scene/HiddenHandView.h"
 #include "table/sidebar/PlayerWidget.h"
+#include "table/sidebar/SideBar.h"
 #include "ui/ModelessMsgBox.h"
 
 #include "lobby/TournamentDetailDialog.h"
 
 #include "testmain.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGraphicsView>
@@ -258,6 +263,7 @@ private slots:
     void takesTheSeatBackAfterALostConnection();
     void watchesTheSeatLeftDuringAHand();
     void aTurnLeftUnansweredDiscardsTheDrawnTile();
+    void spaceDiscardsTheDrawnTileOnTheOwnTurnOnly();
     void gamesEndAfterTheirWindRoundsAndComputerPlayersWin();
     void riichiHandEndsAsScoredAndANewGameAtATableLeftIdle();
     void accountsPagesAndCountersAsPlayersComeAndGo();
@@ -481,6 +487,161 @@ void TestDemoTable::aTurnLeftUnansweredDiscardsTheDrawnTile()
     player.connection->filter_join(QStringLiteral("ruleset=bingo"));
     QVERIFY(waiting.wait(5000));
     player.controller->destroyTable(joined.first().at(0).toInt());
+}
+
+// Space at the table, pressed wherever the focus is. On every own turn it discards the
+// drawn tile once, on the dealer's first turn after the deal too; out of turn, during the
+// deal's bonus replacements, after a claim clicked with the mouse, after a discard by
+// click and with the focus on the side bar's Leave Table it does nothing, while a button
+// of a dialog over the table that has the focus takes it. What the server receives is the
+// proof.
+void TestDemoTable::spaceDiscardsTheDrawnTileOnTheOwnTurnOnly()
+{
+    TestServer server;
+    QVERIFY(server.startDemo(4, 150));
+    DemoPlayer player;
+    QVERIFY(player.login(server.gamePort(), QStringLiteral("spacer")));
+    const auto received = [&server](const QString &packet) { return server.output().count(QStringLiteral("RECV ") + packet); };
+    // Presses Space; false when a question came up.
+    const auto space = [&] {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : player.window, Qt::Key_Space);
+        return !player.window->findChild<ModelessMsgBox::MsgBox *>();
+    };
+    const auto ownTurn = [&](qint32 table) {
+        const PlayerData *own = player.model(table)->ownPlayer();
+        return own && player.model(table)->actingPlayer().first == player.id && own->hand().size() % 3 == 2
+            && !player.window->actionQueue().isBusy() && player.window->actionQueue().isEmpty();
+    };
+    const auto showTable = [&](qint32 table) {
+        if (!player.open(table))
+            return false;
+        player.window->activateWindow();
+        return QTest::qWaitForWindowActive(player.window) && player.takeSeat();
+    };
+
+    // A riichi table, empty but for the player, who deals the first hand: no bonus tile
+    // is replaced, and the first draw after the deal is the player's own.
+    constexpr qint32 riichi = 3004;
+    QVERIFY(showTable(riichi));
+    QTRY_COMPARE_WITH_TIMEOUT(player.model(riichi)->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QCOMPARE(player.model(riichi)->ownPlayer()->wind(), int(EAST));
+    QDeadlineTimer dealt(10000);
+    while (!ownTurn(riichi) && !dealt.hasExpired()) {
+        QVERIFY(space());
+        QTest::qWait(20);
+    }
+    QVERIFY(ownTurn(riichi));
+    QCOMPARE(player.model(riichi)->ownPlayer()->discards().size(), size_t(0));
+    QVERIFY(space());
+    QTRY_COMPARE_WITH_TIMEOUT(received(QStringLiteral("discard_tile_t")), 1, 3000);
+    player.controller->onLeave(riichi);
+    QTRY_VERIFY_WITH_TIMEOUT(!player.controller->hasTable(riichi), 5000);
+    player.window = nullptr;
+
+    // A classic table with bonus tiles, seated after its computer players, for a hand and
+    // the next one's first own turn.
+    constexpr qint32 classic = 3009;
+    QVERIFY(showTable(classic));
+    GameModel *model = player.model(classic);
+    GameWindow *window = player.window;
+    // Whether the deal replaced a bonus tile of the player after another draw: the
+    // replacement lay in the hand, out of turn, while Space was pressed.
+    bool replacedInTheDeal = false;
+    int drawsBeforeOwnTurn = -1;
+    ConnectionManager *connection = player.connection.get();
+    QObject::connect(connection, &ConnectionManager::startHand, window, [&] { drawsBeforeOwnTurn = 0; });
+    QObject::connect(connection, &ConnectionManager::hiddenTilesFromWall, window, [&](qint32, qint32, qint32 count) {
+        if (drawsBeforeOwnTurn >= 0 && count != 13)
+            ++drawsBeforeOwnTurn;
+    });
+    QObject::connect(connection, &ConnectionManager::tilesFromWall, window, [&](qint32, const tile_vector &tiles, bool replacement) {
+        if (drawsBeforeOwnTurn < 0 || tiles.size() == 13)
+            return;
+        replacedInTheDeal = replacedInTheDeal || (replacement && drawsBeforeOwnTurn > 0);
+        ++drawsBeforeOwnTurn;
+    });
+    QObject::connect(connection, &ConnectionManager::playerShouldAct, window, [&](qint32, const TimeSpan &, qint32 id) {
+        if (id == player.id)
+            drawsBeforeOwnTurn = -1;
+    });
+    int spaceTurns = 0;
+    int clickTurns = 0;
+    int claims = 0;
+    for (int hand = 0; hand < 2; ++hand) {
+        QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+        if (hand == 1) {
+            // The Tab key's way to the side bar's Leave Table.
+            QPushButton *leave = nullptr;
+            QTRY_VERIFY((leave = shownButton(window->sideBar(), QStringLiteral("leaveButton"))));
+            leave->setFocus(Qt::TabFocusReason);
+            QVERIFY(leave->hasFocus());
+        }
+        QDeadlineTimer deadline(60000);
+        while (model->gameState() == GameModel::HAND_IN_PLAY && !deadline.hasExpired()
+               && !(hand == 1 && spaceTurns > 0 && ownTurn(classic))) {
+            QTest::qWait(20);
+            if (MeldAuction *auction = window->meldAuction(); auction && auction->isVisible()) {
+                QPushButton *take = nullptr;
+                for (const char *name : {"mahjongButton", "meldChoiceButton", "passButton", "closeButton"}) {
+                    if (!take)
+                        take = shownButton(auction, QLatin1String(name));
+                }
+                if (take) {
+                    QTest::mouseClick(take, Qt::LeftButton);
+                    ++claims;
+                    QTest::qWait(50);
+                    QVERIFY(space());
+                }
+                continue;
+            }
+            if (!ownTurn(classic)) {
+                QVERIFY(space());
+                continue;
+            }
+            const PlayerData *own = model->ownPlayer();
+            const int before = received(QStringLiteral("discard_tile_t"));
+            if (own->pendingTiles().size() == 1 && (hand == 1 || clickTurns > 0)) {
+                QVERIFY(space());
+                QVERIFY2(QTest::qWaitFor([&] { return received(QStringLiteral("discard_tile_t")) > before; }, 3000),
+                         qPrintable(QStringLiteral("hand %1").arg(hand)));
+                ++spaceTurns;
+            } else {
+                // Another tile than the drawn one, by click; Space once the server took it.
+                HandTile *item = DemoPlay::handTile(window, DemoPlay::chooseDiscard(*own));
+                QVERIFY(item);
+                const size_t discarded = own->discards().size();
+                DemoPlay::clickItem(window, item);
+                QVERIFY(QTest::qWaitFor([&] { return received(QStringLiteral("discard_tile_t")) > before; }, 3000));
+                QTRY_VERIFY_WITH_TIMEOUT(model->ownPlayer()->discards().size() > discarded
+                                             || model->gameState() != GameModel::HAND_IN_PLAY,
+                                         3000);
+                QVERIFY(space());
+                ++clickTurns;
+            }
+            QTest::qWait(50);
+        }
+        QVERIFY(!deadline.hasExpired());
+        if (hand == 0) {
+            // The end-of-hand window's ready button, given the focus as the Tab key does,
+            // takes Space: a dialog over the table keeps its keyboard.
+            QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
+            QPushButton *ready = DemoPlay::readyButton(window);
+            QVERIFY(ready);
+            const int readies = received(QStringLiteral("ready_t"));
+            ready->setFocus(Qt::TabFocusReason);
+            QVERIFY(space());
+            QTRY_COMPARE(received(QStringLiteral("ready_t")), readies + 1);
+        }
+    }
+    QVERIFY(replacedInTheDeal);
+    QVERIFY(spaceTurns >= 2);
+    QVERIFY(clickTurns >= 1);
+    QVERIFY(claims >= 1);
+    const QString out = server.output();
+    QVERIFY2(!out.contains(QStringLiteral("REFUSED")), qPrintable(out.right(3000)));
+    QCOMPARE(received(QStringLiteral("leave_table_t {\"table\":3009}")), 0);
+    player.controller->destroyTable(classic);
 }
 
 // An east-only game of four hands: computer players take wins, the round wind stays

@@ -173,9 +173,9 @@ void TestGameModel::playerStates()
     QCOMPARE(states.count(), 2);
     QCOMPARE(last(), GameModel::WAITING);
     // Neither repeated readiness nor a question in the wrong state changes anything.
-    QTest::ignoreMessage(QtWarningMsg, "Got 'player is ready' in state:  WAITING");
+    QTest::ignoreMessage(QtWarningMsg, "Got 'player is ready' in state: WAITING");
     model.onPlayerIsReady(me);
-    QTest::ignoreMessage(QtWarningMsg, "Got 'are you ready' in state:  WAITING");
+    QTest::ignoreMessage(QtWarningMsg, "Got 'are you ready' in state: WAITING");
     model.onAreYouReady(TimeSpan());
     QCOMPARE(states.count(), 2);
     QCOMPARE(ready.count(), 1);

@@ -2,6 +2,7 @@
 
 #include "DemoPlayer.h"
 #include "SceneTestSetup.h"
+#include "StallMeter.h"
 #include "logfile.h"
 #include "connection/ConnectionManager.h"
 #include "game/GameModel.h"
@@ -27,6 +28,7 @@
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -112,6 +114,15 @@ std::map<int, int> meldKinds(const std::vector<PlayerData> &players, qint32 id)
     return kinds;
 }
 
+// The test server playing a scenario, and alice logged in with its lobby folder.
+bool logIn(TestServer &server, DemoPlayer &client, const char *scenario, const char *folder)
+{
+    if (!server.start(TestServer::scenario(QLatin1String(scenario)), false))
+        return false;
+    client.folders = {QLatin1String(folder)};
+    return client.login(server.gamePort(), QStringLiteral("alice"));
+}
+
 } // namespace
 
 // Scripted hands through the real controller and window against the test game server.
@@ -125,6 +136,7 @@ private slots:
     void playsTheScriptedHand();
     void takesRealHandsWhole();
     void aSeatTakenBackIsAskedForTheNextHand();
+    void refusedMovesFollowTheWarningLimit();
 
 private:
     QTemporaryDir m_artwork;
@@ -149,10 +161,8 @@ void TestHandServer::playsTheScriptedHand()
     QSettings().setValue(QStringLiteral("game/animations"), animations);
     LogFile log;
     TestServer server;
-    QVERIFY(server.start(TestServer::scenario(QStringLiteral("hand.json")), false));
     DemoPlayer client;
-    client.folders = {QStringLiteral("101/Hand")};
-    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(logIn(server, client, "hand.json", "101/Hand"));
     QVERIFY(client.open(tableId));
     GameWindow *window = client.window;
     GameModel *model = client.model(tableId);
@@ -275,10 +285,8 @@ void TestHandServer::takesRealHandsWhole()
     constexpr qint32 table = 6002;
     LogFile log;
     TestServer server;
-    QVERIFY(server.start(TestServer::scenario(QStringLiteral("real-hands.json")), false));
     DemoPlayer client;
-    client.folders = {QStringLiteral("101/Hands")};
-    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(logIn(server, client, "real-hands.json", "101/Hands"));
     QSignalSpy snapshots(client.connection.get(), &ConnectionManager::gameData);
     QSignalSpy ends(client.connection.get(), &ConnectionManager::handEnd);
     QVERIFY(client.open(table));
@@ -323,10 +331,8 @@ void TestHandServer::aSeatTakenBackIsAskedForTheNextHand()
     // the answer is taken.
     constexpr qint32 table = 6003;
     TestServer server;
-    QVERIFY(server.start(TestServer::scenario(QStringLiteral("seat-taken-back.json")), false));
     DemoPlayer client;
-    client.folders = {QStringLiteral("101/Back")};
-    QVERIFY(client.login(server.gamePort(), QStringLiteral("alice")));
+    QVERIFY(logIn(server, client, "seat-taken-back.json", "101/Back"));
     QVERIFY(client.open(table));
     GameModel *model = client.model(table);
     QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_OVER), 5000);
@@ -346,6 +352,58 @@ void TestHandServer::aSeatTakenBackIsAskedForTheNextHand()
     QVERIFY(!board->isVisible());
     client.controller->destroyTable(table);
     QTest::qWait(50);
+}
+
+void TestHandServer::refusedMovesFollowTheWarningLimit()
+{
+    // A hostile server's impossible moves, 20,000 of each kind: a discard to a full pond,
+    // a fifth set and a discard of a tile the own hand does not hold. Of each kind the
+    // first few are logged in full and the others counted in a line or two; the burst
+    // costs one rebuild of the window and holds the table's events for a moment only.
+    constexpr qint32 table = 6004;
+    LogFile log;
+    TestServer server;
+    DemoPlayer client;
+    QVERIFY(logIn(server, client, "refused-moves.json", "101/Refused"));
+    QSignalSpy disconnected(client.connection.get(), &ConnectionManager::disconnected);
+    StallMeter stalls;
+    QVERIFY(client.open(table));
+    QVERIFY(disconnected.wait(30000));
+    const double stall = stalls.longestMs();
+    QVERIFY2(stall < 500, qPrintable(QStringLiteral("event loop held for %1 ms").arg(stall)));
+
+    // The model kept the hand as the server dealt it, and the window shows it.
+    GameModel *model = client.model(table);
+    QCOMPARE(model->ownPlayer()->hand().size(), size_t(13));
+    QCOMPARE(model->player(2001).discards().size(), size_t(PlayerData::MaxDiscards));
+    QCOMPARE(model->player(2002).melds().size(), size_t(PlayerData::MaxSets));
+    QTRY_COMPARE(client.window->handView()->tiles().size(), size_t(13));
+    QCOMPARE(client.window->discardView(client.window->seatOf(2001))->items().size(), size_t(PlayerData::MaxDiscards));
+    // The counts are logged when their kind has been quiet for a while, or at the end.
+    client.controller->destroyTable(table);
+    QTest::qWait(50);
+    client.controller.reset();
+    const QString text = log.text();
+    const struct
+    {
+        const char *full;
+        const char *kind;
+    } kinds[] = {{"table 6004 refused a discard of player 2001 whose pond holds 144 tiles", "table 6004 refused a discard"},
+                 {"table 6004 refused 1 PONG for player 2002 who would show 5 sets", "table 6004 refused a meld"},
+                 {"Table 6004: tileDiscarded failed: to_erase != t1.end()", "Table 6004: tileDiscarded failed"}};
+    for (const auto &k : kinds) {
+        QCOMPARE(text.count(QLatin1String(k.full)), RepeatedWarnings::FullWarnings);
+        const QRegularExpression counted(QRegularExpression::escape(QLatin1String(k.kind))
+                                         + QStringLiteral(" (\\d+) more times in the last \\d+ s"));
+        qint64 refused = RepeatedWarnings::FullWarnings;
+        int countLines = 0;
+        for (auto match = counted.globalMatch(text); match.hasNext(); ++countLines)
+            refused += match.next().captured(1).toLongLong();
+        QCOMPARE(refused, 20000);
+        QVERIFY2(countLines <= 2, k.kind);
+    }
+    QVERIFY2(text.size() < 20000, qPrintable(text.right(3000)));
+    QVERIFY(text.count(QLatin1String("WE ARE SEATED")) <= 3);
 }
 
 MAHJONG_TEST_MAIN(TestHandServer)

@@ -35,6 +35,7 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/WatchingWindow.h"
 #include "table/scene/DiscardView.h"
 #include "table/scene/WindView.h"
 #include "table/sidebar/EmptySeatWidget.h"
@@ -74,6 +75,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeView>
 #include <QWebEngineView>
 
@@ -1103,6 +1105,109 @@ private slots:
                 QTest::qWait(100);
                 checkNotice(QStringLiteral("lobby after ") + tag);
                 tableButton->click();
+            }
+        }
+        m_translations->setLanguage(QStringLiteral("en"));
+    }
+
+    // Space at a table runs its default action or nothing: neither the top bar's account
+    // menu nor the side bar's Leave Table takes it, in either language and size, while
+    // with the lobby in front the focused menu button still opens on Space.
+    void spaceAtTheTableReachesNoButtonOrMenu()
+    {
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *account = child<QPushButton>("accountButton");
+        QStringList opened;
+        // Presses Space on a control that has the focus the Tab key gives; a menu opens in
+        // an event loop of its own, so it is noted and closed from a timer.
+        const auto press = [&](QWidget *control, const QString &what) {
+            control->setFocus(Qt::TabFocusReason);
+            bool menu = false;
+            QTimer::singleShot(200, &w, [&menu] {
+                if (QWidget *popup = QApplication::activePopupWidget()) {
+                    menu = true;
+                    popup->close();
+                }
+            });
+            QTest::keyClick(control, Qt::Key_Space);
+            QTest::qWait(300);
+            if (menu)
+                opened << what + QStringLiteral(" menu");
+            if (auto *box = w.findChild<ModelessMsgBox::MsgBox *>()) {
+                opened << what + QStringLiteral(": ") + box->windowTitle();
+                box->buttonBox()->button(QDialogButtonBox::No)->click();
+                QTRY_VERIFY(!w.findChild<ModelessMsgBox::MsgBox *>());
+            }
+        };
+
+        w.displayLobby();
+        press(account, QStringLiteral("lobby account"));
+        QCOMPARE(opened, QStringList{QStringLiteral("lobby account menu")});
+        opened.clear();
+
+        GameWindow *table = tableInFront(6101);
+        QVERIFY(table);
+        QCOMPARE(table->model()->gameState(), int(GameModel::HAND_IN_PLAY));
+        for (const QString language : {"en", "ja"}) {
+            m_translations->setLanguage(language);
+            for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+                w.resize(size);
+                QTRY_COMPARE(table->size(), child<QStackedWidget>("loggedInStack")->size());
+                const QString what = language + QLatin1Char(' ') + sizeName(size);
+                press(account, what + QStringLiteral(" account"));
+                QAbstractButton *leave = table->sideBar()->findChild<QAbstractButton *>(QStringLiteral("leaveButton"));
+                QVERIFY(leave->isVisible());
+                press(leave, what + QStringLiteral(" leave"));
+                QVERIFY(saveScreenshot(&w, QStringLiteral("table-space-%1-%2").arg(language, sizeName(size))));
+            }
+        }
+        // A box of the main window over the table keeps its keyboard.
+        QPointer<ModelessMsgBox::MsgBox> quit = askToQuit();
+        QVERIFY(quit);
+        QAbstractButton *no = quit->buttonBox()->button(QDialogButtonBox::No);
+        no->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(no, Qt::Key_Space);
+        QTRY_VERIFY(quit.isNull());
+        QVERIFY2(opened.isEmpty(), qPrintable(opened.join(QStringLiteral(" | "))));
+        QCOMPARE(m_server.output().count(QStringLiteral("RECV leave_table_t")), 0);
+        m_translations->setLanguage(QStringLiteral("en"));
+    }
+
+    // A watcher's score board at the hand's end stands centred over the table, as a
+    // player's does, with the watching window beside it where the table has room, and
+    // stays centred through resizes, in English and Japanese.
+    void watchersScoreBoardStandsCentred()
+    {
+        MainWindow &w = *window();
+        w.resize(1920, 1080);
+        auto *stack = child<QStackedWidget>("loggedInStack");
+        GameWindow *table = tableInFront(5003);
+        QVERIFY(table);
+        QTRY_COMPARE(table->size(), stack->size());
+        ScoreBoard *board = table->scoreBoard();
+        QTRY_VERIFY_WITH_TIMEOUT(board->isVisible(), 5000);
+        QVERIFY(!table->model()->isSeated());
+        auto *watching = table->findChild<WatchingWindow *>();
+        QVERIFY(watching->isVisible());
+        QVERIFY2(!watching->geometry().intersects(board->geometry()),
+                 qPrintable(placeOf(watching, watching->geometry()) + QStringLiteral(", ") + placeOf(board, board->geometry())));
+        for (const QString language : {"en", "ja"}) {
+            m_translations->setLanguage(language);
+            QTRY_COMPARE(child<QPushButton>("lobbyButton")->text(),
+                         language == QLatin1String("en") ? QStringLiteral("Lobby") : QStringLiteral("ロビー"));
+            for (const QSize size : {QSize(1920, 1080), QSize(1024, 768)}) {
+                w.resize(size);
+                QTRY_COMPARE(table->size(), stack->size());
+                const QRect area(0, 0, table->width() - table->sideBar()->width(), table->height());
+                const QPoint off = board->geometry().center() - area.center();
+                const QString what = language + QLatin1Char(' ') + sizeName(size) + QStringLiteral(": ")
+                                     + placeOf(board, board->geometry());
+                QVERIFY2(std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2, qPrintable(what));
+                QVERIFY2(beyondTheTable(table).isEmpty(), qPrintable(beyondTheTable(table).join(QStringLiteral(" | "))));
+                QVERIFY(saveScreenshot(&w, QStringLiteral("table-watcher-board-%1-%2").arg(language, sizeName(size))));
             }
         }
         m_translations->setLanguage(QStringLiteral("en"));

@@ -43,7 +43,8 @@ private slots:
         QCOMPARE(noDefault->buttonBox()->standardButton(buttons.at(1)), QDialogButtonBox::No);
     }
 
-    // An open box asks its wording again at a language change, title and text alike.
+    // An open box asks its wording again at a language change, title and text alike; a
+    // box made with a fixed title and text, with its buttons or bare, keeps them.
     void wordedAgainOnALanguageChange()
     {
         QWidget parent;
@@ -52,12 +53,24 @@ private slots:
             ++asked;
             return Texts{QStringLiteral("Title %1").arg(asked), QStringLiteral("Text %1").arg(asked)};
         });
-        const auto *text = box->findChild<QLabel *>(QStringLiteral("messageText"));
-        QCOMPARE(text->text(), QStringLiteral("Text 1"));
-        QEvent change(QEvent::LanguageChange);
-        QCoreApplication::sendEvent(box, &change);
-        QCOMPARE(text->text(), QStringLiteral("Text 2"));
+        MsgBox *fixed = create(&parent, Critical, QStringLiteral("Lost"), QStringLiteral("The server is gone."),
+                               QDialogButtonBox::Ok, QDialogButtonBox::NoButton);
+        QCOMPARE(fixed->defaultButton(), fixed->buttonBox()->button(QDialogButtonBox::Ok));
+        QVERIFY(!fixed->isVisible());
+        MsgBox bare(Information, QStringLiteral("Note"), QStringLiteral("Saved."), &parent);
+        QVERIFY(bare.buttonBox()->buttons().isEmpty());
+        const auto text = [](const MsgBox *b) { return b->findChild<QLabel *>(QStringLiteral("messageText"))->text(); };
+        QCOMPARE(text(box), QStringLiteral("Text 1"));
+        for (MsgBox *b : {box, fixed, &bare}) {
+            QEvent change(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(b, &change);
+        }
+        QCOMPARE(text(box), QStringLiteral("Text 2"));
         QCOMPARE(box->windowTitle(), QStringLiteral("Title 2"));
+        QCOMPARE(text(fixed), QStringLiteral("The server is gone."));
+        QCOMPARE(fixed->windowTitle(), QStringLiteral("Lost"));
+        QCOMPARE(text(&bare), QStringLiteral("Saved."));
+        QCOMPARE(bare.windowTitle(), QStringLiteral("Note"));
     }
 
     void resultsAreDeliveredOnce_data()

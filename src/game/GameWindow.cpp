@@ -212,6 +212,9 @@ GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWin
 
 GameWindow::~GameWindow()
 {
+    // Closing the window moves the focus while the base class is being destroyed, after
+    // the shortcut is gone.
+    disconnect(qApp, &QApplication::focusChanged, this, &GameWindow::updateDefaultShortcut);
     m_queue.clear();
     for (auto &slot : m_dealTiles)
         slot.reset();

@@ -4,6 +4,7 @@ mahjong_add_test(tst_chatoutput
     LIBS mahjong_ui)
 mahjong_add_test(tst_xmppconference
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_xmppconference.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeChatServer.h
+            ${CMAKE_CURRENT_LIST_DIR}/LoopbackChatServer.h
     LIBS mahjong_ui
     TIMEOUT 90)
 mahjong_add_test(tst_chatwindow

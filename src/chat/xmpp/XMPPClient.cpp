@@ -52,6 +52,7 @@ XMPPClient::XMPPClient(QObject *parent)
     connect(&m_socket, &QSslSocket::encrypted, this, &XMPPClient::socketEncrypted, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::sslErrors, this, &XMPPClient::socketSslErrors);
 
+    m_socket.setReadBufferSize(ReadBufferBytes);
     m_reconnectTimer.setSingleShot(true);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &XMPPClient::reconnect);
     m_readTimer.setSingleShot(true);

@@ -66,6 +66,9 @@ public:
     // waits for the next pass of the event loop.
     static constexpr int ReadSliceMs = 10;
     static constexpr qint64 ReadChunkBytes = 64 * 1024;
+    // The socket takes in at most this much ahead of the parser: the rest waits in the
+    // kernel, which holds the server back, however fast it writes.
+    static constexpr qint64 ReadBufferBytes = 4 * ReadChunkBytes;
 
     // Called with the reply (result or error), or with null when the connection was
     // lost before it came.

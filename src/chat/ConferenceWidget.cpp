@@ -296,17 +296,19 @@ void ConferenceWidget::onReturnPressed()
     const QString text = m_ui->chatInput->text();
     if (text.isEmpty())
         return;
-    if (!m_conference.isJoined()) {
-        if (m_connectionLost)
-            addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
+    if (m_conference.isJoined()) {
+        // The line is gone from the input only once it has reached the connection.
+        try {
+            m_conference.sendMessage(text);
+            m_ui->chatInput->clear();
+            return;
+        } catch (const std::exception &e) {
+            qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
+        }
+    } else if (!m_connectionLost) {
         return;
     }
-    try {
-        m_conference.sendMessage(text);
-        m_ui->chatInput->clear();
-    } catch (const std::exception &e) {
-        qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
-    }
+    addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
 }
 
 void ConferenceWidget::changeEvent(QEvent *event)

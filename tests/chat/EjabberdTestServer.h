@@ -137,6 +137,20 @@ public:
         m_dead = false;
     }
 
+    // Ends every relayed connection as a server that closes it would: nothing more
+    // passes, and the client gets what was passed on to it before the end.
+    void hangUp()
+    {
+        for (QTcpSocket *client : m_listener.findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly)) {
+            disconnect(client, nullptr, this, nullptr);
+            for (QTcpSocket *server : client->findChildren<QTcpSocket *>()) {
+                server->disconnect();
+                server->abort();
+            }
+            client->disconnectFromHost();
+        }
+    }
+
 private:
     void accept()
     {

@@ -8,7 +8,10 @@
 #include "app/Utils.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatController.h"
+#include "chat/ChatManager.h"
 #include "chat/ChatOutputWidget.h"
+#include "chat/ChatWindow.h"
+#include "chat/XMPPChatManager.h"
 #include "chat/ConferenceTableChat.h"
 #include "chat/ConferenceWidget.h"
 #include "chat/xmpp/XMPPClient.h"
@@ -17,10 +20,12 @@
 #include <QBuffer>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QVBoxLayout>
 
 // Room views against a real ejabberd (started by the test fixture with the persistent
@@ -36,6 +41,7 @@ private slots:
     void banFromTableRoom();
     void hostileOccupant();
     void replacedSessionStaysOut();
+    void noTypedLineLost();
     void rejoinAfterDeadLink();
     void chatSurvivesServerRestart();
 
@@ -78,7 +84,7 @@ void TestChatRooms::initTestCase()
     QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
 
     // Accounts of this test alone: the other chat tests run at the same time.
-    for (int account = 2101; account <= 2112; ++account)
+    for (int account = 2101; account <= 2117; ++account)
         QVERIFY(run({"register", m_serverDir, QString::number(account), "secret"}));
 
     setupResourceSearchPaths({}, QStringLiteral("default"));
@@ -394,6 +400,66 @@ void TestChatRooms::replacedSessionStaysOut()
     QVERIFY(second.send("<iq type='get' id='ping'><ping xmlns='urn:xmpp:ping'/></iq>", "id='ping'"));
     QVERIFY(!mei->client->reconnects());
     QVERIFY(haruto->view->grab().save("chatroom-replaced.png"));
+}
+
+void TestChatRooms::noTypedLineLost()
+{
+    // Haruto's link ends while his client still reads a burst of Aiko's messages: the
+    // lines he types as the client finds the link lost, at his table and in a manager
+    // chat, did not go out; they stay in their inputs, and the panes say so.
+    ChatRelay relay(m_port);
+    auto haruto = seat("2113", 1001, "Haruto", relay.port());
+    QVERIFY(haruto);
+    haruto->view->setTableRoom(7000 + QCoreApplication::applicationPid() % 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    QWidget desk;
+    ChatManager chats(haruto->client.get(), haruto->db.get(), &desk);
+    chats.reqestChat(parseJid("2114@localhost"));
+    auto window = desk.findChild<ChatWindow *>();
+    QVERIFY(window);
+    auto chatInput = window->findChild<QLineEdit *>("input");
+    auto chatOutput = window->findChild<ChatOutputWidget *>("output");
+
+    // Headlines: read like every message, shown nowhere.
+    RawXmppUser aiko;
+    QVERIFY(aiko.login(m_port, "2114", "secret"));
+    constexpr int BurstMessages = 5000;
+    QByteArray burst;
+    for (int i = 0; i < BurstMessages; ++i)
+        burst += "<message to='2113@localhost' type='headline'><body>" + QByteArray::number(i) + "</body></message>";
+    // Each message takes a moment to handle, as on a slow machine, so that the client
+    // has read only part of what came before the end as it finds the link lost.
+    connect(haruto->client.get(), &XMPPClient::messageReceived, this, [] { QThread::usleep(100); });
+    QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
+    QVERIFY(aiko.send(burst));
+    QTRY_VERIFY_WITH_TIMEOUT(!received.isEmpty(), 5000);
+    QTest::qWait(200);
+    qsizetype receivedAtLoss = -1;
+    qsizetype receivedAtDisconnect = -1;
+    connect(haruto->client.get(), &XMPPClient::socketError, this, [&] {
+        receivedAtLoss = received.size();
+        haruto->say("typed as the link died");
+        chatInput->setText("and to Aiko alone");
+        window->findChild<QPushButton *>("send")->click();
+    });
+    connect(haruto->client.get(), &XMPPClient::disconnected, this, [&] { receivedAtDisconnect = received.size(); });
+    relay.hangUp();
+    QTRY_VERIFY_WITH_TIMEOUT(receivedAtDisconnect >= 0, 10000);
+    QVERIFY2(receivedAtLoss >= 0 && receivedAtDisconnect > receivedAtLoss,
+             qPrintable(QStringLiteral("%1 messages at the loss, %2 at the end").arg(receivedAtLoss).arg(receivedAtDisconnect)));
+    const QString notSent = "Not sent: the chat is disconnected. Your line stays in the input.";
+    QCOMPARE(haruto->input()->text(), QStringLiteral("typed as the link died"));
+    QTRY_VERIFY(haruto->text().contains(notSent));
+    QCOMPARE(chatInput->text(), QStringLiteral("and to Aiko alone"));
+    QTRY_VERIFY(chatOutput->toPlainText().contains(notSent));
+    QVERIFY(!chatOutput->toPlainText().contains("and to Aiko alone"));
+
+    // Back at the table, the line goes out.
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    QTest::keyClick(haruto->input(), Qt::Key_Return);
+    QVERIFY(haruto->input()->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Haruto: typed as the link died"), 5000);
+    QVERIFY(haruto->view->grab().save("chatroom-not-sent.png"));
 }
 
 void TestChatRooms::rejoinAfterDeadLink()

@@ -11,7 +11,6 @@
 #include <QDebug>
 #include <QEvent>
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -197,8 +196,8 @@ void ConferenceWidget::onMessage(const XMPPMessage &message)
 
 void ConferenceWidget::showMessage(const XMPPMessage &message, int role, const QDateTime &arrived)
 {
-    // A line is never placed after the present.
-    const QDateTime time = message.hasDelay() ? std::min(message.delayStamp(), arrived) : arrived;
+    // The room's history comes with the times the room placed its lines at.
+    const QDateTime time = message.hasDelay() ? message.delayStamp() : arrived;
     m_ui->chatOutput->addMessage(time, resourceOf(message.from()), message.body(), role);
 }
 

@@ -12,6 +12,10 @@
 #include <QSignalSpy>
 #include <QTextBlock>
 
+#include <unistd.h>
+
+#include <algorithm>
+
 namespace {
 
 const QByteArray Room = "lobby@conference.localhost";

@@ -196,7 +196,8 @@ void ConferenceWidget::onMessage(const XMPPMessage &message)
 
 void ConferenceWidget::showMessage(const XMPPMessage &message, int role, const QDateTime &arrived)
 {
-    // The room's history comes with the times the room placed its lines at.
+    // A line of the history comes with the time XMPPConference placed it at; a live
+    // line is placed at its arrival.
     const QDateTime time = message.hasDelay() ? message.delayStamp() : arrived;
     m_ui->chatOutput->addMessage(time, resourceOf(message.from()), message.body(), role);
 }

@@ -63,7 +63,7 @@ bool XMPPChatManager::send(const XMPPMessage &message)
         return false;
     try {
         m_client->sendMessage(message);
-    } catch (const std::runtime_error &e) {
+    } catch (const std::exception &e) {
         qWarning() << "Sending to" << message.to() << "failed:" << e.what();
         return false;
     }

@@ -11,7 +11,6 @@
 #include <QDebug>
 #include <QEvent>
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -197,8 +196,9 @@ void ConferenceWidget::onMessage(const XMPPMessage &message)
 
 void ConferenceWidget::showMessage(const XMPPMessage &message, int role, const QDateTime &arrived)
 {
-    // A line is never placed after the present.
-    const QDateTime time = message.hasDelay() ? std::min(message.delayStamp(), arrived) : arrived;
+    // A line of the history comes with the time XMPPConference placed it at; a live
+    // line is placed at its arrival.
+    const QDateTime time = message.hasDelay() ? message.delayStamp() : arrived;
     m_ui->chatOutput->addMessage(time, resourceOf(message.from()), message.body(), role);
 }
 
@@ -296,17 +296,19 @@ void ConferenceWidget::onReturnPressed()
     const QString text = m_ui->chatInput->text();
     if (text.isEmpty())
         return;
-    if (!m_conference.isJoined()) {
-        if (m_connectionLost)
-            addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
+    if (m_conference.isJoined()) {
+        // The line is gone from the input only once it has reached the connection.
+        try {
+            m_conference.sendMessage(text);
+            m_ui->chatInput->clear();
+            return;
+        } catch (const std::exception &e) {
+            qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
+        }
+    } else if (!m_connectionLost) {
         return;
     }
-    try {
-        m_conference.sendMessage(text);
-        m_ui->chatInput->clear();
-    } catch (const std::exception &e) {
-        qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
-    }
+    addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
 }
 
 void ConferenceWidget::changeEvent(QEvent *event)

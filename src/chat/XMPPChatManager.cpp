@@ -61,7 +61,12 @@ bool XMPPChatManager::send(const XMPPMessage &message)
 {
     if (!m_client || m_client->state() != XMPPClient::ConnectedState)
         return false;
-    m_client->sendMessage(message);
+    try {
+        m_client->sendMessage(message);
+    } catch (const std::exception &e) {
+        qWarning() << "Sending to" << message.to() << "failed:" << e.what();
+        return false;
+    }
     return true;
 }
 
@@ -121,12 +126,14 @@ XMPPClient *XMPPChat::client() const
 
 bool XMPPChat::send(const QString &text)
 {
-    if (!m_manager || !m_manager->client() || m_manager->client()->state() != XMPPClient::ConnectedState)
+    if (!m_manager)
         return false;
     XMPPMessage own(m_jid, XMPPMessage::Chat);
     own.setFrom(m_manager->ownJid());
     own.setBody(text);
     own.setThread(m_thread);
+    if (!m_manager->send(own))
+        return false;
     emit message(own);
-    return m_manager->send(own);
+    return true;
 }

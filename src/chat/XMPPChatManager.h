@@ -25,7 +25,7 @@ public:
     XMPPChat *createChat(const QString &jid, const QString &thread, bool local);
     XMPPChat *chatFor(const QString &jid) const;
 
-    // False, sending nothing, when the client is not connected.
+    // False when the message did not reach the chat connection.
     bool send(const XMPPMessage &message);
     QString ownJid() const;
     XMPPClient *client() const;
@@ -58,8 +58,8 @@ public:
     QString jid() const { return m_jid; }
     QString thread() const { return m_thread; }
 
-    // Shows the line through message() and sends it; false, with neither, when the
-    // client is not connected.
+    // Sends the line and shows it through message(); false, with neither, when it did
+    // not reach the chat connection.
     bool send(const QString &text);
     void deliver(const XMPPMessage &received) { emit message(received); }
     // The client the chat goes through; null once it is gone.

@@ -1,7 +1,9 @@
 #include "chat/XMPPConference.h"
 
+#include "app/Singleton.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPElements.h"
+#include "connection/ServerTime.h"
 
 #include <QDebug>
 
@@ -21,11 +23,15 @@ XMPPJid actorOf(const XMPPPresence::RoomItem &item)
     return item.actor.isEmpty() ? XMPPJid() : parseJid(item.actor);
 }
 
+qint64 serverNowMs()
+{
+    return Singleton<ServerTime>::instance().now().toMSecsSinceEpoch();
+}
+
 } // namespace
 
 XMPPConference::XMPPConference(QObject *parent) : QObject(parent)
 {
-    m_clock.start();
     m_joinTimer.setSingleShot(true);
     connect(&m_joinTimer, &QTimer::timeout, this, &XMPPConference::onJoinTimerTimeout);
 }
@@ -94,6 +100,9 @@ void XMPPConference::sendJoin()
     m_client->joinRoom(parseJid(m_room), m_nick, m_historySeconds);
     m_joining = true;
     m_inHistory = true;
+    m_historyStartMs = m_historySeconds < 0 ? std::numeric_limits<qint64>::min()
+                                            : serverNowMs() - qint64(m_historySeconds) * 1000;
+    m_lastHistoryLineMs = -1;
 }
 
 void XMPPConference::leave()
@@ -127,7 +136,6 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     const QString from = received.from();
     if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(from) != m_room)
         return;
-    m_lastHeardMs = m_clock.elapsed();
     // The subject comes at the end of a join's history and whenever somebody changes
     // it; it is no line.
     if (!received.stanza().subjects.isEmpty() && received.stanza().bodies.isEmpty()) {
@@ -137,41 +145,78 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     if (from == m_room || received.body().isEmpty())
         return;
     const size_t key = qHashMulti(0, from, received.body());
-    if (m_inHistory && forgetShownLine(key))
-        return;
-    rememberLine(key, !m_inHistory);
-    // Only the room's history may say when a line was first sent, stamped by the room
-    // or the server; anybody else's stamp, or a live line's, could put a line anywhere.
-    const QString stampedBy = received.delayFrom().toLower();
-    const bool trusted = m_inHistory && (stampedBy == m_room || (m_client && stampedBy == m_client->serverDomain()));
-    if (!received.hasDelay() || trusted) {
+    if (m_inHistory)
+        showHistoryLine(received, key, serverNowMs());
+    else
+        showLiveLine(received, key, serverNowMs());
+}
+
+void XMPPConference::showLiveLine(const XMPPMessage &received, size_t key, qint64 nowMs)
+{
+    m_lastHeardMs = nowMs;
+    while (!m_recentLines.empty() && m_recentLines.front().atMs < nowMs - RecentLinesMs)
+        m_recentLines.pop_front();
+    rememberLine(key, nowMs);
+    // A live line's stamp could put it anywhere: it comes where and when it arrived.
+    if (!received.hasDelay()) {
         emit message(received);
         return;
     }
-    qDebug() << "Ignoring the delay stamp of" << from << "by" << stampedBy;
+    qDebug() << "Ignoring the delay stamp of the live line of" << received.from();
     XMPPMessage arrived = received;
     arrived.clearDelay();
     emit message(arrived);
 }
 
-bool XMPPConference::forgetShownLine(size_t key)
+void XMPPConference::showHistoryLine(const XMPPMessage &received, size_t key, qint64 nowMs)
+{
+    // A stamp the room kept from the sender, or one in its name where it adds none,
+    // may say anything: the history stays within the time asked for, before now, and
+    // in the order the room sends it, each line a millisecond after the one before so
+    // that the view keeps that order also when it learns the senders' names in another.
+    const QDateTime stamp = roomStamp(received);
+    qint64 atMs = std::min(std::max(stamp.isValid() ? stamp.toMSecsSinceEpoch() : nowMs, m_historyStartMs), nowMs);
+    if (m_lastHistoryLineMs >= 0)
+        atMs = std::max(atMs, m_lastHistoryLineMs + 1);
+    m_lastHistoryLineMs = atMs;
+    const qint64 shownMs = takeShownLine(key);
+    if (shownMs >= 0) {
+        m_lastHistoryLineMs = std::max(atMs, shownMs);
+        return;
+    }
+    rememberLine(key, atMs);
+    XMPPMessage placed = received;
+    placed.setDelay(parseJid(m_room), QDateTime::fromMSecsSinceEpoch(atMs, Qt::UTC));
+    emit message(placed);
+}
+
+QDateTime XMPPConference::roomStamp(const XMPPMessage &received) const
+{
+    const QDateTime own = received.delayStampBy(m_room);
+    if (own.isValid() || !m_client)
+        return own;
+    return received.delayStampBy(m_client->serverDomain());
+}
+
+qint64 XMPPConference::takeShownLine(size_t key)
 {
     const auto shown = std::find_if(m_recentLines.begin(), m_recentLines.end(),
                                     [key](const RecentLine &line) { return line.key == key; });
     if (shown == m_recentLines.end())
-        return false;
+        return -1;
+    const qint64 atMs = shown->atMs;
     m_recentLines.erase(shown);
-    return true;
+    return atMs;
 }
 
-void XMPPConference::rememberLine(size_t key, bool live)
+void XMPPConference::rememberLine(size_t key, qint64 atMs)
 {
-    // A history line stays until live lines push it out: its own time is the server's.
-    const qint64 now = m_clock.elapsed();
-    while (!m_recentLines.empty()
-           && (m_recentLines.size() >= size_t(MaxRecentLines) || (live && m_recentLines.front().atMs < now - RecentLinesMs)))
+    if (m_recentLines.size() >= size_t(MaxRecentLines))
         m_recentLines.pop_front();
-    m_recentLines.push_back({key, now});
+    // In time order: a history line was sent before the live lines shown already.
+    const auto later = std::upper_bound(m_recentLines.begin(), m_recentLines.end(), atMs,
+                                        [](qint64 ms, const RecentLine &line) { return ms < line.atMs; });
+    m_recentLines.insert(later, {key, atMs});
 }
 
 void XMPPConference::onPresence(const XMPPPresence &received)
@@ -188,7 +233,6 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     const QString from = received.from().toString();
     if (m_room.isEmpty() || bareOf(from) != m_room)
         return;
-    m_lastHeardMs = m_clock.elapsed();
     const int availability = received.availability();
     if (availability == 0) {
         m_joinTimer.stop();
@@ -256,19 +300,23 @@ void XMPPConference::onConnected()
         return;
     m_joinTimer.stop();
     m_joinAttempts = 0;
-    // The history since the room was last heard from, and a margin for the way: the
-    // lines of that margin were shown already and are left out.
+    // The history since the last live line shown, and a margin for the way: the lines
+    // of that margin shown already are left out.
     if (m_lastHeardMs >= 0) {
-        m_historySeconds = int((m_clock.elapsed() - m_lastHeardMs + 999) / 1000) + RejoinHistoryMarginSeconds;
-        while (!m_recentLines.empty() && m_recentLines.front().atMs < m_lastHeardMs - RecentLinesMs)
-            m_recentLines.pop_front();
+        const qint64 quietSeconds = (std::max<qint64>(serverNowMs() - m_lastHeardMs, 0) + 999) / 1000;
+        m_historySeconds = int(std::min<qint64>(quietSeconds + RejoinHistoryMarginSeconds,
+                                                std::numeric_limits<int>::max()));
     }
     try {
         requireClient();
         sendJoin();
     } catch (const std::exception &e) {
         qWarning() << "Joining" << m_room << "again failed:" << e.what();
+        return;
     }
+    // Those shown before the history asked for starts do not come again.
+    while (!m_recentLines.empty() && m_recentLines.front().atMs < m_historyStartMs)
+        m_recentLines.pop_front();
 }
 
 void XMPPConference::onDisconnected()

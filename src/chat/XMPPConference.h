@@ -4,12 +4,12 @@
 #include "chat/xmpp/XMPPMessage.h"
 #include "chat/xmpp/XMPPPresence.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 #include <deque>
+#include <limits>
 
 class XMPPClient;
 
@@ -18,7 +18,8 @@ class XMPPClient;
 // loss), leaves it, sends to it, and turns the room's presences and messages into
 // signals. "user" signals are about the local user, "participant" signals about other
 // occupants. Only the history the room sends at a join, before its subject, keeps the
-// times its lines were first sent; every later line is live, whatever it claims.
+// times its lines were first sent, by the room's own stamp; every later line is live,
+// whatever it claims. Times are the game server's, which the chat server shares.
 class XMPPConference : public QObject
 {
     Q_OBJECT
@@ -26,11 +27,13 @@ class XMPPConference : public QObject
 public:
     static constexpr int JoinRetryDelayMs = 1000;
     static constexpr int MaxJoinRetries = 5;
-    // A rejoin asks for the history since the last stanza from the room and this much
+    // A rejoin asks for the history since the last live line shown and this much
     // before it.
     static constexpr int RejoinHistoryMarginSeconds = 5;
-    // The lines of the last moments, which the history of a rejoin brings again.
-    static constexpr qint64 RecentLinesMs = 2 * RejoinHistoryMarginSeconds * 1000;
+    // The lines shown this long before the last live line, which the history of a
+    // rejoin brings again: the margin, and the second the time asked for is rounded up
+    // by at most.
+    static constexpr qint64 RecentLinesMs = (RejoinHistoryMarginSeconds + 1) * 1000;
     static constexpr int MaxRecentLines = 1000;
 
     explicit XMPPConference(QObject *parent = nullptr);
@@ -84,10 +87,15 @@ private:
     void sendJoin();
     void handlePresence(const XMPPPresence &presence);
     QString bareOf(const QString &jid) const;
+    void showLiveLine(const XMPPMessage &received, size_t key, qint64 nowMs);
+    void showHistoryLine(const XMPPMessage &received, size_t key, qint64 nowMs);
+    // When the room says the line was sent, in its own name or the server's; null
+    // without such a stamp.
+    QDateTime roomStamp(const XMPPMessage &received) const;
     // A line of the history shown already, before the connection was lost: forgotten
-    // then, as the history holds it once.
-    bool forgetShownLine(size_t key);
-    void rememberLine(size_t key, bool live);
+    // then, as the history holds it once. When it was shown; negative when it was not.
+    qint64 takeShownLine(size_t key);
+    void rememberLine(size_t key, qint64 atMs);
 
     QPointer<XMPPClient> m_client;
     QString m_room;
@@ -101,12 +109,16 @@ private:
     bool m_inHistory = false;
     // The history the join asks for, in seconds back; all of it when negative.
     int m_historySeconds = -1;
-    // Monotonic: the client's clock may be off, and the room may have gone quiet long
-    // before the connection was found lost.
-    QElapsedTimer m_clock;
-    // When the room last sent anything, on that clock; negative before it did.
+    // Times in milliseconds since the epoch. Where the history the join asks for
+    // starts; the least value when it asks for all of it.
+    qint64 m_historyStartMs = std::numeric_limits<qint64>::min();
+    // When the line before in the join's history was sent; negative before one came.
+    qint64 m_lastHistoryLineMs = -1;
+    // When the last live line shown came; negative before one did. Nothing else
+    // counts: a rejoin cut short before its history has been shown leaves it.
     qint64 m_lastHeardMs = -1;
-    // The lines shown last, by a hash of sender and text, with when they came.
+    // The lines shown last, by a hash of sender and text, with when they were sent,
+    // oldest first.
     struct RecentLine
     {
         size_t key;

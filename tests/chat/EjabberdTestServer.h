@@ -123,6 +123,8 @@ public:
     }
 
     quint16 port() const { return m_listener.serverPort(); }
+    // The bytes the server has sent through the relay so far.
+    qint64 fromServer() const { return m_fromServer; }
 
     // Nothing passes any more, either way, and neither end is told.
     void goDead() { m_dead = true; }
@@ -137,6 +139,20 @@ public:
         m_dead = false;
     }
 
+    // Ends every relayed connection as a server that closes it would: nothing more
+    // passes, and the client gets what was passed on to it before the end.
+    void hangUp()
+    {
+        for (QTcpSocket *client : m_listener.findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly)) {
+            disconnect(client, nullptr, this, nullptr);
+            for (QTcpSocket *server : client->findChildren<QTcpSocket *>()) {
+                server->disconnect();
+                server->abort();
+            }
+            client->disconnectFromHost();
+        }
+    }
+
 private:
     void accept()
     {
@@ -144,20 +160,23 @@ private:
             auto server = new QTcpSocket(client);
             server->connectToHost(QHostAddress::LocalHost, m_serverPort);
             connect(client, &QTcpSocket::readyRead, this, [this, client, server] { pass(client, server); });
-            connect(server, &QTcpSocket::readyRead, this, [this, client, server] { pass(server, client); });
+            connect(server, &QTcpSocket::readyRead, this, [this, client, server] { m_fromServer += pass(server, client); });
             connect(client, &QTcpSocket::disconnected, server, &QTcpSocket::abort);
             connect(server, &QTcpSocket::disconnected, client, &QTcpSocket::abort);
         }
     }
 
-    void pass(QTcpSocket *from, QTcpSocket *to)
+    // The bytes read.
+    qint64 pass(QTcpSocket *from, QTcpSocket *to)
     {
         const QByteArray data = from->readAll();
         if (!m_dead)
             to->write(data);
+        return data.size();
     }
 
     QTcpServer m_listener;
     quint16 m_serverPort;
     bool m_dead = false;
+    qint64 m_fromServer = 0;
 };

@@ -135,8 +135,8 @@ QString describeElement(const StreamElement &element)
         for (auto it = message->subjects.cbegin(); it != message->subjects.cend(); ++it)
             parts << it.key() + QLatin1Char('=') + it.value();
         parts << message->thread;
-        if (message->delay)
-            parts << message->delay->stamp.toString(Qt::ISODateWithMs);
+        for (const DelayedDeliveryInfo &delay : message->delays)
+            parts << delay.from.toString() + QLatin1Char('@') + delay.stamp.toString(Qt::ISODateWithMs);
     }
     if (auto presence = dynamic_cast<const PresenceStanza *>(&element)) {
         QStringList tables = presence->tables.values();

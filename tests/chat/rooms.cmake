@@ -4,6 +4,7 @@ mahjong_add_test(tst_chatoutput
     LIBS mahjong_ui)
 mahjong_add_test(tst_xmppconference
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_xmppconference.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeChatServer.h
+            ${CMAKE_CURRENT_LIST_DIR}/LoopbackChatServer.h
     LIBS mahjong_ui
     TIMEOUT 90)
 mahjong_add_test(tst_chatwindow
@@ -15,7 +16,7 @@ add_dependencies(tst_chatwindow mahjong-testserver)
 mahjong_add_test(tst_chatrooms
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chatrooms.cpp
     LIBS mahjong_ui Qt6::Network
-    TIMEOUT 120
+    TIMEOUT 180
     ENVIRONMENT XMPP_SERVER_DIR=${CMAKE_CURRENT_BINARY_DIR}/ejabberd-run)
 add_dependencies(tst_chatrooms mahjong-testserver)
 set_tests_properties(tst_chatrooms PROPERTIES FIXTURES_REQUIRED ejabberd)

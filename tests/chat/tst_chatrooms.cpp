@@ -8,7 +8,10 @@
 #include "app/Utils.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatController.h"
+#include "chat/ChatManager.h"
 #include "chat/ChatOutputWidget.h"
+#include "chat/ChatWindow.h"
+#include "chat/XMPPChatManager.h"
 #include "chat/ConferenceTableChat.h"
 #include "chat/ConferenceWidget.h"
 #include "chat/xmpp/XMPPClient.h"
@@ -17,10 +20,12 @@
 #include <QBuffer>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QVBoxLayout>
 
 // Room views against a real ejabberd (started by the test fixture with the persistent
@@ -35,7 +40,9 @@ private slots:
     void talkInTheLobby();
     void banFromTableRoom();
     void hostileOccupant();
+    void forgedStampsInHistory();
     void replacedSessionStaysOut();
+    void noTypedLineLost();
     void rejoinAfterDeadLink();
     void chatSurvivesServerRestart();
 
@@ -78,7 +85,7 @@ void TestChatRooms::initTestCase()
     QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
 
     // Accounts of this test alone: the other chat tests run at the same time.
-    for (int account = 2101; account <= 2112; ++account)
+    for (int account = 2101; account <= 2118; ++account)
         QVERIFY(run({"register", m_serverDir, QString::number(account), "secret"}));
 
     setupResourceSearchPaths({}, QStringLiteral("default"));
@@ -364,6 +371,84 @@ void TestChatRooms::hostileOccupant()
     QCOMPARE(haruto->client->state(), 5);
 }
 
+void TestChatRooms::forgedStampsInHistory()
+{
+    // Aiko stamps her lines as sent a day back in the server's name, ten minutes back
+    // and far ahead in the room's; the room keeps those stamps in its history, with its
+    // own after the first only. Haruto joins later: the history keeps the room's
+    // order, with no day of its own and no line after the present.
+    const qint32 table = 8000 + QCoreApplication::applicationPid() % 1000;
+    const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
+    RawXmppUser mei;
+    RawXmppUser aiko;
+    QVERIFY(mei.login(m_port, "2115", "secret") && aiko.login(m_port, "2116", "secret"));
+    QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                     "code='110'"));
+    QVERIFY(aiko.send("<presence to='" + room + "/Aiko'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                      "code='110'"));
+    // Each line is passed on by the room before the next is sent.
+    const auto say = [&room](RawXmppUser &user, const QByteArray &body, const QByteArray &stamp = QByteArray()) {
+        return user.send("<message to='" + room + "' type='groupchat'><body>" + body + "</body>" + stamp + "</message>",
+                         "<body>" + body + "</body>");
+    };
+    const auto stampedBack = [](const QByteArray &by, qint64 seconds) -> QByteArray {
+        return "<delay xmlns='urn:xmpp:delay' from='" + by + "' stamp='"
+            + QDateTime::currentDateTimeUtc().addSecs(-seconds).toString("yyyy-MM-ddThh:mm:ssZ").toLatin1() + "'/>";
+    };
+    QVERIFY(say(mei, "first"));
+    QVERIFY(say(aiko, "a day back", stampedBack("localhost", 86400)));
+    QVERIFY(say(mei, "second"));
+    QVERIFY(say(aiko, "ten minutes back", stampedBack(room, 600)));
+    QVERIFY(say(aiko, "far ahead", "<delay xmlns='urn:xmpp:delay' from='" + room + "' stamp='2076-01-01T00:00:00Z'/>"));
+    QVERIFY(say(mei, "third"));
+
+    ChatRelay relay(m_port);
+    auto haruto = seat("2117", 1001, "Haruto", relay.port());
+    QVERIFY(haruto);
+    QSignalSpy shown(haruto->view->conference(), &XMPPConference::message);
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    QVERIFY(say(mei, "live"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: live"), 5000);
+    const QDateTime liveCame = QDateTime::currentDateTimeUtc();
+    const QStringList expected{"Mei Ling: first", "Aiko: a day back", "Mei Ling: second", "Aiko: ten minutes back",
+                               "Aiko: far ahead", "Mei Ling: third", "Mei Ling: live"};
+    const auto lines = [&haruto] {
+        QStringList said;
+        for (const QString &line : haruto->text().split('\n')) {
+            if (line.startsWith('('))
+                said << line.section(") ", 1);
+        }
+        return said;
+    };
+    QCOMPARE(lines(), expected);
+    // One date line, today's, above all.
+    QCOMPARE(haruto->text().section('\n', 0, 0), Utils::localDateText(QDateTime::currentDateTime()));
+    QCOMPARE(haruto->text().count(Utils::localDateText(QDateTime::currentDateTime())), 1);
+
+    // The room keeps its last 20 lines. While Haruto's link is down Aiko stamps a line
+    // ten minutes back, and the room's history after the rejoin starts with it: it
+    // comes no earlier than the history asked for.
+    relay.goDead();
+    QVERIFY(say(aiko, "ten minutes back again", stampedBack(room, 600)));
+    for (int i = 1; i < 20; ++i)
+        QVERIFY(say(mei, "gap " + QByteArray::number(i)));
+    relay.cut();
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: gap 19"), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    const auto again = std::find_if(shown.cbegin(), shown.cend(), [](const QList<QVariant> &arguments) {
+        return arguments.at(0).value<XMPPMessage>().body() == "ten minutes back again";
+    });
+    QVERIFY(again != shown.cend());
+    const QDateTime placed = again->at(0).value<XMPPMessage>().delayStamp();
+    QVERIFY2(placed >= liveCame.addSecs(-XMPPConference::RejoinHistoryMarginSeconds - 2) && placed <= QDateTime::currentDateTimeUtc(),
+             qPrintable(placed.toString(Qt::ISODateWithMs)));
+    const QStringList after = lines();
+    QCOMPARE(after.size(), expected.size() + 20);
+    for (int i = 1; i < 20; ++i)
+        QCOMPARE(after.at(expected.size() + i), QStringLiteral("Mei Ling: gap %1").arg(i));
+    QVERIFY(haruto->view->grab().save("chatroom-forged-history.png"));
+}
+
 void TestChatRooms::replacedSessionStaysOut()
 {
     // A second login of Haruto's account with his resource takes his session; Mei
@@ -396,6 +481,70 @@ void TestChatRooms::replacedSessionStaysOut()
     QVERIFY(haruto->view->grab().save("chatroom-replaced.png"));
 }
 
+void TestChatRooms::noTypedLineLost()
+{
+    // Haruto's link ends while his client still reads a burst of Aiko's messages: the
+    // lines he types as the client finds the link lost, at his table and in a manager
+    // chat, did not go out; they stay in their inputs, and the panes say so.
+    ChatRelay relay(m_port);
+    auto haruto = seat("2113", 1001, "Haruto", relay.port());
+    QVERIFY(haruto);
+    haruto->view->setTableRoom(7000 + QCoreApplication::applicationPid() % 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    QWidget desk;
+    ChatManager chats(haruto->client.get(), haruto->db.get(), &desk);
+    chats.reqestChat(parseJid("2114@localhost"));
+    auto window = desk.findChild<ChatWindow *>();
+    QVERIFY(window);
+    auto chatInput = window->findChild<QLineEdit *>("input");
+    auto chatOutput = window->findChild<ChatOutputWidget *>("output");
+
+    // Headlines: read like every message, shown nowhere.
+    RawXmppUser aiko;
+    QVERIFY(aiko.login(m_port, "2114", "secret"));
+    constexpr int BurstMessages = 3000;
+    QByteArray burst;
+    for (int i = 0; i < BurstMessages; ++i)
+        burst += "<message to='2113@localhost' type='headline'><body>" + QByteArray::number(i) + "</body></message>";
+    // Each message takes a millisecond to handle, as on a slow machine, so that the
+    // client has read only part of what came before the end as it finds the link lost.
+    connect(haruto->client.get(), &XMPPClient::messageReceived, this, [] { QThread::usleep(1000); });
+    QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
+    QVERIFY(aiko.send(burst));
+    QTRY_VERIFY_WITH_TIMEOUT(!received.isEmpty(), 5000);
+    // The server has sent all once nothing more comes for a while.
+    for (qint64 passed = -1; passed != relay.fromServer();) {
+        passed = relay.fromServer();
+        QTest::qWait(300);
+    }
+    qsizetype receivedAtLoss = -1;
+    qsizetype receivedAtDisconnect = -1;
+    connect(haruto->client.get(), &XMPPClient::socketError, this, [&] {
+        receivedAtLoss = received.size();
+        haruto->say("typed as the link died");
+        chatInput->setText("and to Aiko alone");
+        window->findChild<QPushButton *>("send")->click();
+    });
+    connect(haruto->client.get(), &XMPPClient::disconnected, this, [&] { receivedAtDisconnect = received.size(); });
+    relay.hangUp();
+    QTRY_VERIFY_WITH_TIMEOUT(receivedAtDisconnect >= 0, 10000);
+    QVERIFY2(receivedAtLoss >= 0 && receivedAtDisconnect > receivedAtLoss,
+             qPrintable(QStringLiteral("%1 messages at the loss, %2 at the end").arg(receivedAtLoss).arg(receivedAtDisconnect)));
+    const QString notSent = "Not sent: the chat is disconnected. Your line stays in the input.";
+    QCOMPARE(haruto->input()->text(), QStringLiteral("typed as the link died"));
+    QTRY_VERIFY(haruto->text().contains(notSent));
+    QCOMPARE(chatInput->text(), QStringLiteral("and to Aiko alone"));
+    QTRY_VERIFY(chatOutput->toPlainText().contains(notSent));
+    QVERIFY(!chatOutput->toPlainText().contains("and to Aiko alone"));
+
+    // Back at the table, the line goes out.
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    QTest::keyClick(haruto->input(), Qt::Key_Return);
+    QVERIFY(haruto->input()->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Haruto: typed as the link died"), 5000);
+    QVERIFY(haruto->view->grab().save("chatroom-not-sent.png"));
+}
+
 void TestChatRooms::rejoinAfterDeadLink()
 {
     // Haruto's link dies without either end noticing, while Mei Ling talks at their
@@ -409,24 +558,44 @@ void TestChatRooms::rejoinAfterDeadLink()
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
     mei->view->setTableRoom(table);
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling joined the chat"), 5000);
+    // A short word, and another line longer before the loss than the margin of the
+    // history a rejoin asks for.
+    mei->say("ok");
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: ok"), 5000);
+    QTest::qWait((XMPPConference::RejoinHistoryMarginSeconds + 2) * 1000);
     mei->say("before the loss");
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: before the loss"), 5000);
     relay.goDead();
+    mei->say("ok");
     mei->say("while the link was dead");
     QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Mei Ling: while the link was dead"), 5000);
-    QTest::qWait(1500);
+    QTest::qWait(XMPPConference::RejoinHistoryMarginSeconds * 1000);
 
-    // Back in the room, with the line of the dead link, and no line twice.
+    // The first rejoin is cut short as the room's presences come, before its history.
+    bool cutShort = false;
+    connect(haruto->view->conference(), &XMPPConference::participantJoined, this, [&haruto, &cutShort] {
+        if (!std::exchange(cutShort, true))
+            haruto->client->closeStream();
+    });
     QTest::ignoreMessage(QtWarningMsg, "chat connection to localhost is tried again in 2 s");
     relay.cut();
-    QTRY_VERIFY_WITH_TIMEOUT(!haruto->view->conference()->isJoined(), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: while the link was dead"),
-                             XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(cutShort, XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(haruto->client->state(), int(XMPPClient::UnconnectedState), 5000);
+    QVERIFY(!haruto->text().contains("Mei Ling: while the link was dead"));
+
+    // Back in the room, with the lines of the dead link, the short word again included,
+    // and no line twice.
+    haruto->client->connectToHost("localhost", relay.port(), XMPPClient::TlsRequired);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: while the link was dead"), 5000);
     QVERIFY(haruto->view->conference()->isJoined());
     const QString text = haruto->text();
+    QCOMPARE(text.count("Mei Ling: ok"), 2);
     QCOMPARE(text.count("Mei Ling: before the loss"), 1);
     QCOMPARE(text.count("Mei Ling: while the link was dead"), 1);
-    QVERIFY(text.indexOf("Mei Ling: before the loss") < text.indexOf("Mei Ling: while the link was dead"));
+    const qsizetype before = text.indexOf("Mei Ling: before the loss");
+    QVERIFY(text.indexOf("Mei Ling: ok") < before);
+    QVERIFY(before < text.indexOf("Mei Ling: ok", before));
+    QVERIFY(text.indexOf("Mei Ling: ok", before) < text.indexOf("Mei Ling: while the link was dead"));
 
     // Lost again at once: the pauses before the next attempts go on growing.
     QTest::ignoreMessage(QtWarningMsg, "chat connection to localhost is tried again in 4 s");

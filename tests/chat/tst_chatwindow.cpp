@@ -150,7 +150,7 @@ void TestChatWindow::windowsStayForManagers()
     QCOMPARE(window->pos(), QPoint(0, 0));
     auto output = window->findChild<ChatOutputWidget *>("output");
     // The manager's icon follows the nick.
-    QVERIFY(output->toPlainText().endsWith(QStringLiteral("Haruto\uFFFC: Hello <Aiko>")));
+    QTRY_VERIFY(output->toPlainText().endsWith(QStringLiteral("Haruto\uFFFC: Hello <Aiko>")));
     QVERIFY(output->toHtml().contains("manager:Haruto"));
     QVERIFY(window->grab().save(QTest::currentTestFunction() + QStringLiteral(".png")));
 

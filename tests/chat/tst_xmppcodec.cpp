@@ -735,23 +735,31 @@ void TestXmppCodec::messageDelay()
     QCOMPARE(message->bodies.size(), 2);
     QCOMPARE(message->bodies.value("de"), QStringLiteral("y"));
     QCOMPARE(message->thread, QStringLiteral("t1"));
-    QVERIFY(message->delay);
-    QCOMPARE(message->delay->stamp, QDateTime(QDate(2011, 1, 21), QTime(8, 56), Qt::UTC));
-    QCOMPARE(message->delay->from.toString(), QStringLiteral("lobby@conference.localhost"));
+    QCOMPARE(message->delays.size(), 1);
+    QCOMPARE(message->delays.at(0).stamp, QDateTime(QDate(2011, 1, 21), QTime(8, 56), Qt::UTC));
+    QCOMPARE(message->delays.at(0).from.toString(), QStringLiteral("lobby@conference.localhost"));
 
     message = parseAs<MessageStanza>("<message><x xmlns='jabber:x:delay' stamp='20110121T08:55:00'/>"
                                      "<delay xmlns='urn:other' stamp='2011-01-21T08:56:00Z'/></message>");
-    QCOMPARE(message->delay->stamp, QDateTime(QDate(2011, 1, 21), QTime(8, 55), Qt::UTC));
+    QCOMPARE(message->delays.size(), 1);
+    QCOMPARE(message->delays.at(0).stamp, QDateTime(QDate(2011, 1, 21), QTime(8, 55), Qt::UTC));
     message = parseAs<MessageStanza>("<message><x xmlns='jabber:x:delay' stamp='2011-01-21T08:55:00Z'/></message>");
-    QCOMPARE(message->delay->stamp, QDateTime(QDate(2011, 1, 21), QTime(8, 55), Qt::UTC));
+    QCOMPARE(message->delays.at(0).stamp, QDateTime(QDate(2011, 1, 21), QTime(8, 55), Qt::UTC));
     message = parseAs<MessageStanza>("<message><delay xmlns='urn:xmpp:delay' stamp='21.01.2011'/><body>b</body></message>");
-    QVERIFY(!message->delay);
+    QVERIFY(message->delays.isEmpty());
     QCOMPARE(message->bodies.value("UND"), QStringLiteral("b"));
 
+    // Every stamp is read: the sender's own, and the room's after it.
     const XMPPMessage value(*parseAs<MessageStanza>(
-        "<message type='groupchat'><body>hi</body><delay xmlns='urn:xmpp:delay' stamp='2011-01-21T08:56:00Z'/></message>"), "en");
+        "<message type='groupchat'><body>hi</body>"
+        "<delay xmlns='urn:xmpp:delay' stamp='2001-01-01T00:00:00Z' from='1002@localhost'/>"
+        "<delay xmlns='urn:xmpp:delay' stamp='2011-01-21T08:56:00Z' from='Lobby@conference.localhost'/></message>"), "en");
     QCOMPARE(value.type(), int(XMPPMessage::GroupChat));
     QVERIFY(value.hasDelay());
+    QCOMPARE(value.delayStamp(), QDateTime(QDate(2011, 1, 21), QTime(8, 56), Qt::UTC));
+    QCOMPARE(value.delayStampBy("lobby@conference.localhost"), QDateTime(QDate(2011, 1, 21), QTime(8, 56), Qt::UTC));
+    QCOMPARE(value.delayStampBy("1002@localhost"), QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC));
+    QVERIFY(value.delayStampBy("localhost").isNull());
     QCOMPARE(value.body(), QStringLiteral("hi"));
     QCOMPARE(value.body("en"), QStringLiteral("hi"));
 }

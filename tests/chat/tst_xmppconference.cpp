@@ -1,12 +1,20 @@
 #include "testmain.h"
 
 #include "FakeChatServer.h"
+#include "LoopbackChatServer.h"
 
+#include "chat/ChatOutputWidget.h"
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/XMPPClient.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTextBlock>
+
+#include <unistd.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +26,15 @@ QByteArray occupantPresence(const QByteArray &nick, const QByteArray &extra = QB
     const QByteArray typeAttribute = type.isEmpty() ? QByteArray() : QByteArray(" type='" + type + "'");
     return "<presence from='" + Room + "/" + nick + "'" + typeAttribute + ">"
            "<x xmlns='http://jabber.org/protocol/muc#user'>" + extra + "</x></presence>";
+}
+
+// The memory the process holds now.
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
 QByteArray lockedError(const QByteArray &nick)
@@ -84,6 +101,7 @@ private slots:
     void occupantsComeAndGo();
     void ownKickAndBan();
     void misuse();
+    void floodWaitsInTheKernel();
 
 private:
     void joinAs(const QByteArray &nick);
@@ -251,6 +269,49 @@ void TestXmppConference::misuse()
     QCOMPARE(m_conference->room(), QStringLiteral("table-5@conference.localhost"));
     m_client.reset();
     QCOMPARE(m_conference->client(), nullptr);
+}
+
+void TestXmppConference::floodWaitsInTheKernel()
+{
+    // A server writes room lines as fast as the socket takes them, far faster than the
+    // client shows them: what the client has not read yet waits in the kernel, which
+    // holds the server back, instead of in the client's memory.
+    constexpr qint64 FloodBytes = 300 * 1024 * 1024;
+    constexpr qint64 MaxGrowthBytes = 64 * 1024 * 1024;
+    LoopbackRoom room;
+    QVERIFY(room.join());
+    int next = 0;
+    int outOfOrder = 0;
+    connect(room.view.conference(), &XMPPConference::message, this, [&next, &outOfOrder](const XMPPMessage &m) {
+        if (m.body() != LoopbackChatServer::lineText(next++))
+            ++outOfOrder;
+    });
+    const qint64 before = residentBytes();
+    QVERIFY(before > 0);
+    qint64 largest = before;
+    room.server.flood(0, FloodBytes);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 3000 && (room.server.flooding() || clock.elapsed() < 100)) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        largest = std::max(largest, residentBytes());
+    }
+    QVERIFY2(largest - before < MaxGrowthBytes,
+             qPrintable(QStringLiteral("%1 MB more").arg((largest - before) / (1024 * 1024))));
+
+    // Every line written comes, in order, and the view ends with the last.
+    QVERIFY(room.server.stopFlood(5000));
+    const int last = room.server.lastLineWritten();
+    QVERIFY(last > 0);
+    const QTextDocument *document = room.view.output()->document();
+    QTRY_VERIFY_WITH_TIMEOUT(document->lastBlock().text().endsWith(LoopbackChatServer::lineText(last)), 30000);
+    QCOMPARE(next, last + 1);
+    QCOMPARE(outOfOrder, 0);
+    const QStringList shown = room.view.output()->toPlainText().split('\n').filter(": line ");
+    QVERIFY(shown.size() >= ChatOutputWidget::MaxLines * 3 / 4);
+    for (int i = 0; i < shown.size(); ++i)
+        QVERIFY(shown.at(i).endsWith(LoopbackChatServer::lineText(last - int(shown.size()) + 1 + i)));
+    QCOMPARE(room.client.state(), int(XMPPClient::ConnectedState));
 }
 
 MAHJONG_TEST_MAIN(TestXmppConference)

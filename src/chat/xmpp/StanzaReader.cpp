@@ -265,19 +265,19 @@ std::unique_ptr<PresenceStanza> parsePresence(const XmlElement &element)
 std::unique_ptr<MessageStanza> readMessage(const XmlElement &element)
 {
     auto message = std::make_unique<MessageStanza>();
-    const XmlElement delay = firstChildElementNS(element, QStringLiteral("delay"), ns::Delay);
-    if (!delay.isNull()) {
-        message->delay = readDelay(delay);
-    } else {
-        const XmlElement legacy = firstChildElementNS(element, QStringLiteral("x"), ns::LegacyDelay);
-        if (!legacy.isNull())
-            message->delay = readLegacyDelay(legacy);
-    }
+    // A server puts its stamp after any the sender wrote: all are kept.
+    QList<DelayedDeliveryInfo> legacyDelays;
     bool threadRead = false;
     for (XmlElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         const QString name = child.localName();
-        if (name == QLatin1String("body") || name == QLatin1String("subject")) {
+        if (name == QLatin1String("delay") && child.namespaceURI() == ns::Delay) {
+            if (const std::optional<DelayedDeliveryInfo> delay = readDelay(child))
+                message->delays.append(*delay);
+        } else if (name == QLatin1String("x") && child.namespaceURI() == ns::LegacyDelay) {
+            if (const std::optional<DelayedDeliveryInfo> delay = readLegacyDelay(child))
+                legacyDelays.append(*delay);
+        } else if (name == QLatin1String("body") || name == QLatin1String("subject")) {
             const QString lang = child.attribute(QStringLiteral("lang"));
             auto &texts = name == QLatin1String("body") ? message->bodies : message->subjects;
             texts.insert(lang.isEmpty() ? Und : lang, child.text());
@@ -286,6 +286,8 @@ std::unique_ptr<MessageStanza> readMessage(const XmlElement &element)
             threadRead = true;
         }
     }
+    if (message->delays.isEmpty())
+        message->delays = legacyDelays;
     return message;
 }
 

@@ -118,7 +118,8 @@ void StreamWriter::write(const StreamElement &element)
         break;
     }
     m_xml.writeCharacters(QString());
-    flush();
+    if (!flush())
+        throw std::runtime_error("the device refused the element");
 }
 
 void StreamWriter::close()
@@ -139,14 +140,15 @@ void StreamWriter::sendKeepAlive()
     flush();
 }
 
-void StreamWriter::flush()
+bool StreamWriter::flush()
 {
-    if (m_device)
-        m_device->write(m_buffer.data());
+    const QByteArray data = m_buffer.data();
+    const bool taken = m_device && m_device->write(data) == data.size();
     m_buffer.buffer().clear();
     m_buffer.seek(0);
     // Restarts the minute of silence.
     m_keepAlive.start();
+    return taken;
 }
 
 void StreamWriter::writeText(const QString &text)

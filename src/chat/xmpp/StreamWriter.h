@@ -29,7 +29,8 @@ public:
     StreamWriter &operator=(const StreamWriter &) = delete;
 
     void open(QIODevice *device);
-    // Throws std::runtime_error "writing requires an open stream" unless open.
+    // Throws std::runtime_error "writing requires an open stream" unless open, and
+    // "the device refused the element" when the device does not take all of it.
     void write(const StreamElement &element);
     void close();
 
@@ -39,7 +40,8 @@ public slots:
 private:
     enum State { Closed = 0, Open = 1 };
 
-    void flush();
+    // False when the device did not take all that was written.
+    bool flush();
     void writeStanzaStart(const char *name, const Stanza &stanza);
     void writeStanzaEnd(const Stanza &stanza);
     void writeText(const QString &text);

@@ -52,6 +52,7 @@ XMPPClient::XMPPClient(QObject *parent)
     connect(&m_socket, &QSslSocket::encrypted, this, &XMPPClient::socketEncrypted, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::sslErrors, this, &XMPPClient::socketSslErrors);
 
+    m_socket.setReadBufferSize(ReadBufferBytes);
     m_reconnectTimer.setSingleShot(true);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &XMPPClient::reconnect);
     m_readTimer.setSingleShot(true);
@@ -103,11 +104,23 @@ void XMPPClient::login(const QString &user, const QString &password)
         sendAuth();
 }
 
-void XMPPClient::send(const StreamElement &element)
+int XMPPClient::state() const
+{
+    if (m_state == ConnectedState && m_socket.state() != QAbstractSocket::ConnectedState)
+        return UnconnectedState;
+    return m_state;
+}
+
+bool XMPPClient::send(const StreamElement &element)
 {
     if (m_state == UnconnectedState || m_state == ClosingState || !m_writer) {
         qDebug() << "can't write in state " << m_state;
-        return;
+        return false;
+    }
+    // The loss itself is handled once what came before it has been read.
+    if (m_socket.state() != QAbstractSocket::ConnectedState) {
+        qDebug() << "can't write on a lost connection";
+        return false;
     }
     try {
         m_writer->write(element);
@@ -116,12 +129,13 @@ void XMPPClient::send(const StreamElement &element)
             << QStringLiteral("write failed with message: %1").arg(QString::fromLocal8Bit(e.what()));
         emit xmppError(FatalError, QString::fromLocal8Bit(e.what()));
         endStream();
-        return;
+        return false;
     }
     if (auto iq = dynamic_cast<const Iq *>(&element)) {
         if (!iq->id.isEmpty() && (iq->type == QLatin1String("get") || iq->type == QLatin1String("set")))
             m_sentRequests.insert(iq->id, iq->to);
     }
+    return true;
 }
 
 QString XMPPClient::nextStanzaId()
@@ -688,7 +702,7 @@ void XMPPClient::socketSslErrors(const QList<QSslError> &errors)
 
 void XMPPClient::requireConnected() const
 {
-    if (m_state != ConnectedState)
+    if (state() != ConnectedState)
         throw std::runtime_error("not connected");
 }
 
@@ -701,7 +715,8 @@ void XMPPClient::sendMessage(const XMPPMessage &message)
         stanza.messageLanguage = m_parser.streamLanguage();
     if (stanza.lang == stanza.messageLanguage)
         stanza.lang.clear();
-    send(stanza);
+    if (!send(stanza))
+        throw std::runtime_error("not sent");
 }
 
 XMPPJid XMPPClient::roomOccupant(const XMPPJid &room, const QString &nick) const

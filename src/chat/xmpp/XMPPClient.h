@@ -66,6 +66,9 @@ public:
     // waits for the next pass of the event loop.
     static constexpr int ReadSliceMs = 10;
     static constexpr qint64 ReadChunkBytes = 64 * 1024;
+    // The socket takes in at most this much ahead of the parser: the rest waits in the
+    // kernel, which holds the server back, however fast it writes.
+    static constexpr qint64 ReadBufferBytes = 4 * ReadChunkBytes;
 
     // Called with the reply (result or error), or with null when the connection was
     // lost before it came.
@@ -79,19 +82,24 @@ public:
     // A development option: allow the password to travel over an unencrypted stream.
     void setPlainAuthWithoutTlsAllowed(bool allowed) { m_plainWithoutTls = allowed; }
 
-    int state() const { return m_state; }
+    // Unconnected as soon as the socket is lost, also while what came before the loss
+    // is still read.
+    int state() const;
     // Whether a lost connection is tried again.
     bool reconnects() const { return m_reconnect; }
     QString ownJid() const { return m_ownJid; }
     QString streamLanguage() const { return m_parser.streamLanguage(); }
     QString serverDomain() const { return m_parser.streamFrom(); }
 
-    void send(const xmpp::StreamElement &element);
+    // False when the element did not reach the socket.
+    bool send(const xmpp::StreamElement &element);
     QString nextStanzaId();
     // Ends the stream for good: the connection is not tried again.
     void closeStream();
     void addIqHandler(const QString &id, IqHandler handler);
 
+    // Throws std::runtime_error "not connected" unless connected, and "not sent" when
+    // the message did not reach the socket.
     void sendMessage(const XMPPMessage &message);
     // With seconds not negative, the room sends only the history of that many seconds
     // back.

@@ -10,7 +10,6 @@
 
 #include <exception>
 #include <memory>
-#include <optional>
 
 #include "chat/xmpp/XMPPJid.h"
 
@@ -264,7 +263,9 @@ public:
     QMap<QString, QString> bodies;
     QString thread;
     QString messageLanguage = QStringLiteral("UND");
-    std::optional<DelayedDeliveryInfo> delay;
+    // Every delay record, in the order they came: those of the current form, or those
+    // of the legacy form when there is none of the current.
+    QList<DelayedDeliveryInfo> delays;
 };
 
 // The multi-user chat user data of a presence.

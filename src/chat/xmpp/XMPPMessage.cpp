@@ -63,12 +63,21 @@ QString XMPPMessage::body() const
 
 QDateTime XMPPMessage::delayStamp() const
 {
-    return m_stanza.delay ? m_stanza.delay->stamp : QDateTime();
+    return hasDelay() ? m_stanza.delays.constLast().stamp : QDateTime();
 }
 
-QString XMPPMessage::delayFrom() const
+QDateTime XMPPMessage::delayStampBy(const QString &entity) const
 {
-    return m_stanza.delay ? m_stanza.delay->from.toString() : QString();
+    for (auto delay = m_stanza.delays.crbegin(); delay != m_stanza.delays.crend(); ++delay) {
+        if (delay->from.toString().compare(entity, Qt::CaseInsensitive) == 0)
+            return delay->stamp;
+    }
+    return QDateTime();
+}
+
+void XMPPMessage::setDelay(const XMPPJid &from, const QDateTime &stamp)
+{
+    m_stanza.delays = {{from, stamp}};
 }
 
 int XMPPMessage::typeFromName(const QString &name)

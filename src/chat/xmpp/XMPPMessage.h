@@ -29,11 +29,16 @@ public:
     void setBody(const QString &text);
     QString body(const QString &language) const;
     QString body() const;
-    bool hasDelay() const { return m_stanza.delay.has_value(); }
+    bool hasDelay() const { return !m_stanza.delays.isEmpty(); }
+    // The time of the last delay stamp, as a server puts its own after any the sender
+    // wrote; null without one.
     QDateTime delayStamp() const;
-    // Who stamped the delay; empty without one.
-    QString delayFrom() const;
-    void clearDelay() { m_stanza.delay.reset(); }
+    // The time of the last delay stamp by the entity (its address compared without
+    // regard to case); null without one.
+    QDateTime delayStampBy(const QString &entity) const;
+    // The one stamp the message carries from now on.
+    void setDelay(const XMPPJid &from, const QDateTime &stamp);
+    void clearDelay() { m_stanza.delays.clear(); }
 
     const xmpp::MessageStanza &stanza() const { return m_stanza; }
 

@@ -44,7 +44,8 @@ else
         : >"$clang_build.left"
     fi
     if ! cmake -S "$top" -B "$clang_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-            -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g0" -DMAHJONG_TEST_PCH=ON >"$clang_build.log" 2>&1 \
+            -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g0" -DMAHJONG_BUILD_TESTS=ON -DMAHJONG_TEST_PCH=ON \
+            >"$clang_build.log" 2>&1 \
         || ! ninja -C "$clang_build" -t targets all >"$clang_build.targets" \
         || ! awk -F': ' '
                 FILENAME == ARGV[1] { left[$0] = 1; next }

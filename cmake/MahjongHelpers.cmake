@@ -25,6 +25,29 @@ function(mahjong_add_library name)
         <stdexcept>)
 endfunction()
 
+# The precompiled Qt headers shared by the window tests of the current folder (their
+# compile flags must be the same, down to the folder that Qt's test macros name): an
+# object library of its own, made on first use; its name in out.
+function(mahjong_window_test_pch out)
+    file(RELATIVE_PATH folder ${PROJECT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+    string(MAKE_C_IDENTIFIER "mahjong_test_pch_${folder}" pch)
+    if(NOT TARGET ${pch})
+        set(source ${CMAKE_CURRENT_BINARY_DIR}/${pch}.cpp)
+        file(CONFIGURE OUTPUT ${source} CONTENT "// The window tests' precompiled headers.\n")
+        add_library(${pch} OBJECT ${source})
+        mahjong_target_defaults(${pch})
+        target_link_libraries(${pch} PRIVATE mahjong_ui Qt6::Widgets Qt6::Test)
+        target_precompile_headers(${pch} PRIVATE
+            <QtWidgets/QtWidgets>
+            <QtTest/QtTest>
+            <functional>
+            <memory>
+            <string>
+            <vector>)
+    endif()
+    set(${out} ${pch} PARENT_SCOPE)
+endfunction()
+
 # mahjong_add_test(name SOURCES ... LIBS ... [SERVER] [LABELS ...] [TIMEOUT s])
 # One QtTest executable registered with CTest, run headless and with
 # QStandardPaths test mode (see tests/testmain.h).
@@ -34,6 +57,13 @@ function(mahjong_add_test name)
     mahjong_target_defaults(${name})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Widgets Qt6::Test)
+    if(MAHJONG_TEST_PCH AND mahjong_ui IN_LIST ARG_LIBS)
+        mahjong_window_test_pch(pch)
+        target_precompile_headers(${name} REUSE_FROM ${pch})
+        # The moc file of a test is mostly empty: loading the headers would cost more.
+        set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/mocs_compilation.cpp
+            PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+    endif()
     add_test(NAME ${name} COMMAND ${name})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)

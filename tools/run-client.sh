@@ -2,7 +2,8 @@
 # Sets up a machine, builds the client and the test game server (nothing else) and runs
 # the client against local servers: the demo world of the test game server (tables,
 # tournaments and computer players) and a throw-away ejabberd for the chat. Both servers
-# stop when the client ends, also on Ctrl+C.
+# stop when the client ends, also on Ctrl+C: the client quits as its "Quit" does, and the
+# clean-up waits for it.
 # Usage: tools/run-client.sh [client options...]
 # The build directory is $BUILD_DIR (default: build/ at the top of the tree); $SEED seeds
 # the demo world's walls (default 1); SKIP_BUILD=1 uses the build as it is.

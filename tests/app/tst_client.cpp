@@ -1,3 +1,4 @@
+#include "app/startup/QuitSignals.h"
 #include "app/version.h"
 #include "loopbackhttpserver.h"
 #include "testmain.h"
@@ -6,7 +7,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <signal.h>
 
 // The client executable as a user starts it.
 class TestClient : public QObject
@@ -16,11 +20,15 @@ class TestClient : public QObject
 private slots:
     void initTestCase();
     void startsWritesItsLogAndRefusesASecondInstance();
+    void ctrlCDuringStartUp();
+    void signalWaitsForTheEventLoop();
     void commandLineErrorsAndHelp();
 
 private:
     void prepare(QProcess &process) const;
+    QString logPath(const QString &name) const;
     QString logText() const;
+    void quitsOn(QProcess &client, int signal, const char *name);
 
     QString m_executable;
     QTemporaryDir m_home;
@@ -44,10 +52,30 @@ void TestClient::prepare(QProcess &process) const
     process.setProgram(m_executable);
 }
 
+QString TestClient::logPath(const QString &name) const
+{
+    return m_home.filePath(QStringLiteral("cache/Pellandor/Pellandor-corvana/") + name);
+}
+
 QString TestClient::logText() const
 {
-    QFile log(m_home.filePath(QStringLiteral("cache/Pellandor/Pellandor-corvana/mahjong.log")));
+    QFile log(logPath(QStringLiteral("mahjong.log")));
     return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+// The signal ends the client within seconds as "Quit" does: exit code 0, the log's last
+// lines name the signal and the end of the session, and the lock is gone.
+void TestClient::quitsOn(QProcess &client, int signal, const char *name)
+{
+    QCOMPARE(::kill(static_cast<pid_t>(client.processId()), signal), 0);
+    QVERIFY(client.waitForFinished(5000));
+    const QString log = logText().trimmed();
+    QVERIFY2(client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0,
+             qPrintable(log.right(500) + QString::fromLocal8Bit(client.readAllStandardError())));
+    QVERIFY2(log.contains(QLatin1String(name) + QLatin1String(" received, quitting"))
+                 && log.endsWith(QLatin1String("[INFO ] Session ended with exit code 0")),
+             qPrintable(log.right(500)));
+    QVERIFY(!QFile::exists(logPath(QStringLiteral("mahjong.lock"))));
 }
 
 void TestClient::startsWritesItsLogAndRefusesASecondInstance()
@@ -93,8 +121,43 @@ void TestClient::startsWritesItsLogAndRefusesASecondInstance()
     QVERIFY(logText().startsWith(log));
     QVERIFY(!QFile::exists(m_home.filePath(QStringLiteral("cache/Pellandor/Pellandor-corvana/mahjong.log.old"))));
     QCOMPARE(first.state(), QProcess::Running);
-    first.kill();
-    first.waitForFinished();
+    // A system shut-down.
+    quitsOn(first, SIGTERM, "SIGTERM");
+}
+
+void TestClient::ctrlCDuringStartUp()
+{
+    // Before the event loop runs, with no server to answer: the signal waits for it.
+    QFile::remove(logPath(QStringLiteral("mahjong.log")));
+    QProcess client;
+    prepare(client);
+    client.setArguments({QStringLiteral("--nossl"), QStringLiteral("-S"), QStringLiteral("127.0.0.1:1")});
+    client.start();
+    QVERIFY(client.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(logText().contains(QLatin1String("Session started")), 30000);
+    quitsOn(client, SIGINT, "SIGINT");
+}
+
+void TestClient::signalWaitsForTheEventLoop()
+{
+    struct sigaction before {};
+    QCOMPARE(::sigaction(SIGTERM, nullptr, &before), 0);
+    {
+        QuitSignals quitSignals;
+        QVERIFY(quitSignals.isActive());
+        QSignalSpy received(&quitSignals, &QuitSignals::received);
+        QCOMPARE(::raise(SIGTERM), 0);
+        // Start-up handles events outside any event loop, where a quit would be lost.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QVERIFY(received.isEmpty());
+        QVERIFY(received.wait(5000));
+        QCOMPARE(received.first().at(0).toInt(), SIGTERM);
+    }
+    // The handler found is given back.
+    struct sigaction after {};
+    QCOMPARE(::sigaction(SIGTERM, nullptr, &after), 0);
+    QVERIFY(after.sa_handler == before.sa_handler);
 }
 
 void TestClient::commandLineErrorsAndHelp()

@@ -123,7 +123,7 @@ void TestChatOutput::datesAndLateLines()
                                      std::pair(morning.addSecs(1800), "later still"),
                                      std::pair(morning.addDays(-1), "day before")}) {
         m_view->addMessage(time, "Mei", text, ChatOutputWidget::UnknownRole);
-        QVERIFY(QTest::qWaitFor([this, text] { return lines().filter(QLatin1String(text)).size() == 1; }, 5000));
+        QVERIFY(QTest::qWaitFor([this, line = QLatin1String(text)] { return lines().filter(line).size() == 1; }, 5000));
     }
     // (A rebuild would take out the whole document, some 100 characters.)
     for (const QList<QVariant> &change : rebuilt)

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""tools/run-client.sh interrupted with Ctrl+C once both servers run: the client, the
-game server and ejabberd end, and the run's temporary directory is gone. Run as root
+"""tools/run-client.sh interrupted with Ctrl+C once both servers run: the client quits
+cleanly (its log ends with the session, its lock is gone), the game server and ejabberd
+end, and the run's temporary directory is gone. Run as root
 without the web engine's sandbox switch, the script sets it; the client started by hand
 that way ends at once, says why in its log and leaves no lock file. The second client's
 command, as printed, has its own folders, made before it runs and kept outside the run's
@@ -127,4 +128,12 @@ if left:
     sys.exit("processes of the run are left: " + " ".join(left))
 if glob.glob(os.path.join(tmp, "mahjong-run.*")):
     sys.exit("the run's temporary directory is left")
+# The client quit as "Quit" does: its log ends with the session, and the lock is gone.
+with open(os.path.join(log_dir, "mahjong.log")) as log:
+    lines = log.read().strip().splitlines()
+if not any(l.endswith("SIGINT received, quitting") for l in lines) \
+        or not lines[-1].endswith("[INFO ] Session ended with exit code 0"):
+    sys.exit("the client's log does not end with the session on Ctrl+C:\n" + "\n".join(lines[-5:]))
+if os.path.exists(os.path.join(log_dir, "mahjong.lock")):
+    sys.exit("the client left its lock on Ctrl+C")
 print("run-client.sh stopped everything on Ctrl+C")

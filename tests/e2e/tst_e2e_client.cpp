@@ -5,13 +5,15 @@
 // box, log in, open the cashier's page, see the lobby fill, open a table from it, play two
 // whole hands answering every prompt, through the end-of-hand window and Ready into the
 // next hand, while a second client watches the table and sees the same discards and the
-// two talk in the table's chat room; then quit.
+// two talk in the table's chat room; then the system shuts down in the third hand, and
+// on its SIGTERM the client quits as "Quit" does.
 
 #include "DemoPlayer.h"
 
 #include "clientdriver.h"
 #include "screenshot.h"
 
+#include "app/startup/MessageHandler.h"
 #include "chat/ChatController.h"
 #include "chat/ChatOutputWidget.h"
 #include "chat/ConferenceTableChat.h"
@@ -26,11 +28,15 @@
 #include "table/dialogs/WashoutWindow.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStackedWidget>
 
 #include <algorithm>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +46,7 @@ using namespace ClientDriver;
 
 quint16 g_xmppPort = 0;
 quint16 g_gamePort = 0;
+QElapsedTimer g_shutDown;
 
 QLineEdit *chatInput(QWidget *window)
 {
@@ -233,9 +240,8 @@ void playSession()
         bob.game.controller->destroyTable(table);
     }
 
-    if (ModelessMsgBox::MsgBox *box = askToQuit())
-        QTest::mouseClick(box->buttonBox()->button(QDialogButtonBox::Yes), Qt::LeftButton);
-    else
+    g_shutDown.start();
+    if (!check(::kill(::getpid(), SIGTERM) == 0, QStringLiteral("SIGTERM sent")))
         QCoreApplication::exit(5);
 }
 
@@ -269,8 +275,21 @@ int main(int, char *argv[])
     const int exitCode = run.runClient(argv[0]);
 
     check(exitCode == 0, QStringLiteral("the client ended with exit code %1").arg(exitCode));
+    // Within seconds of the signal (the server's log is read a moment after the client ended).
+    check(g_shutDown.isValid() && g_shutDown.elapsed() < 5000,
+          QStringLiteral("the client took %1 ms to quit").arg(g_shutDown.elapsed()));
     const QString server = run.serverLog();
     check(server.contains(QLatin1String("RECV call_mahjong_t")), QStringLiteral("a mahjong declared"));
     check(server.count(QLatin1String("RECV ready_t")) == 3, QStringLiteral("three ready answers"));
+    // The quit's properties, then its logout.
+    const qsizetype properties = server.indexOf(QLatin1String("RECV store_player_properties_t"));
+    check(properties >= 0 && server.indexOf(QLatin1String("RECV logout_t"), properties) > properties,
+          QStringLiteral("the server saw no properties and logout after the signal"));
+    const QString log = readFile(MessageHandler::logFilePath()).trimmed();
+    check(log.contains(QLatin1String("SIGTERM received, quitting"))
+              && log.endsWith(QLatin1String("[INFO ] Session ended with exit code 0")),
+          QStringLiteral("the client's log does not end with the session: %1").arg(log.right(300)));
+    check(!QFile::exists(QFileInfo(MessageHandler::logFilePath()).dir().filePath(QStringLiteral("mahjong.lock"))),
+          QStringLiteral("the single-instance lock is left"));
     return verdict();
 }

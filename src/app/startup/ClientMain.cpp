@@ -4,6 +4,7 @@
 #include "app/startup/CommandLine.h"
 #include "app/startup/MahjongApplication.h"
 #include "app/startup/MessageHandler.h"
+#include "app/startup/QuitSignals.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/SingleInstance.h"
 #include "app/startup/Startup.h"
@@ -51,6 +52,16 @@ int run(MahjongApplication &app, CommandLine &commandLine, const QString &skin)
     setupResourceSearchPaths(commandLine.searchPaths(), skin);
     if (commandLine.install())
         return saveTilesetCache() ? 0 : 1;
+
+    // Ctrl+C in a terminal and a system shut-down quit as "Quit" does, without the
+    // question: the tables are left, the properties and the logout sent, the log ends
+    // and the lock goes. Made before the lock, so that the handlers are given back
+    // only after the lock is released.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::received, &app, [](int signal) {
+        qWarning().noquote() << QStringLiteral(" [INFO ] %1 received, quitting").arg(QuitSignals::signalName(signal));
+        QCoreApplication::exit(0);
+    });
 
     // The lock is taken before the log is opened: a refused second start must
     // leave the running client's log file alone.

@@ -14,6 +14,8 @@ target_sources(mahjong_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/FileLoader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InstallerLayer.h
     ${CMAKE_CURRENT_LIST_DIR}/InstallerLayer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QuitSignals.h
+    ${CMAKE_CURRENT_LIST_DIR}/QuitSignals.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageHandler.h
     ${CMAKE_CURRENT_LIST_DIR}/MessageHandler.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResourceSearchPaths.h

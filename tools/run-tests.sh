@@ -16,7 +16,9 @@ export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 export CCACHE_BASEDIR=$top
 export CCACHE_NOHASHDIR=1
 
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# lld links the hundred test executables in about a third of the default linker's time.
+lld=-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$lld" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 # With clang, two builds: the whole tree with its tests compiled without optimisation or
 # debug information, so that it keeps building with both compilers, and the widget-free
@@ -34,7 +36,7 @@ if ! command -v clang++ >/dev/null 2>&1; then
     echo "clang++ is missing: the tree is not compiled with clang" >&2
     clang_failed=1
 else
-    if cmake -S "$top" -B "$san_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    if cmake -S "$top" -B "$san_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$lld" \
             -DCMAKE_CXX_COMPILER=clang++ -DMAHJONG_SANITIZE=ON -DMAHJONG_BUILD_FUZZERS=ON >/dev/null; then
         san_configured=1
         # Paths inside a build tree, the same in both.
@@ -43,7 +45,7 @@ else
         echo "warning: the sanitizer build could not be configured with clang; sanitizers and fuzzing skipped" >&2
         : >"$clang_build.left"
     fi
-    if ! cmake -S "$top" -B "$clang_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    if ! cmake -S "$top" -B "$clang_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ "$lld" \
             -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g0" -DMAHJONG_BUILD_TESTS=ON -DMAHJONG_TEST_PCH=ON \
             >"$clang_build.log" 2>&1 \
         || ! ninja -C "$clang_build" -t targets all >"$clang_build.targets" \

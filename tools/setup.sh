@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build ccache pkg-config python3 openssl
-    clang libclang-rt-dev
+    clang libclang-rt-dev lld
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-translations-l10n
     qt6-svg-dev libqt6svgwidgets6 qt6-multimedia-dev

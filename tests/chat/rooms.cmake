@@ -18,5 +18,7 @@ mahjong_add_test(tst_chatrooms
     LIBS mahjong_ui Qt6::Network
     TIMEOUT 180
     ENVIRONMENT XMPP_SERVER_DIR=${CMAKE_CURRENT_BINARY_DIR}/ejabberd-run)
+# Among the longest tests: started early, so that the others run beside it.
+set_tests_properties(tst_chatrooms PROPERTIES COST 50)
 add_dependencies(tst_chatrooms mahjong-testserver)
 set_tests_properties(tst_chatrooms PROPERTIES FIXTURES_REQUIRED ejabberd)

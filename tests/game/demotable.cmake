@@ -1,6 +1,8 @@
 # Whole hands against the test server's demo world, through the real connection manager,
 # controller and table window.
 mahjong_add_table_window_test(tst_demotable SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_demotable.cpp TIMEOUT 180)
+# The longest test starts first, so that the others run beside it.
+set_tests_properties(tst_demotable PROPERTIES COST 60)
 if(TARGET mahjong-testserver)
     add_dependencies(tst_demotable mahjong-testserver)
 endif()

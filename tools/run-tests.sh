@@ -17,8 +17,11 @@ export CCACHE_BASEDIR=$top
 export CCACHE_NOHASHDIR=1
 
 # lld links the hundred test executables in about a third of the default linker's time.
+# Line tables only (-g1) are enough for a crash's backtrace and compile a sixth faster
+# than full debug information.
 lld=-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$lld" >/dev/null
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$lld" \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 # With clang, two builds: the whole tree with its tests compiled without optimisation or
 # debug information, so that it keeps building with both compilers, and the widget-free
@@ -36,8 +39,11 @@ if ! command -v clang++ >/dev/null 2>&1; then
     echo "clang++ is missing: the tree is not compiled with clang" >&2
     clang_failed=1
 else
+    # -O1, the sanitizers' usual level: their reports stay exact, and it compiles much
+    # faster than -O2.
     if cmake -S "$top" -B "$san_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$lld" \
-            -DCMAKE_CXX_COMPILER=clang++ -DMAHJONG_SANITIZE=ON -DMAHJONG_BUILD_FUZZERS=ON >/dev/null; then
+            -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
+            -DMAHJONG_SANITIZE=ON -DMAHJONG_BUILD_FUZZERS=ON >/dev/null; then
         san_configured=1
         # Paths inside a build tree, the same in both.
         ninja -C "$san_build" -t inputs sanitizer_tests | grep -E '^tests/.*\.o$' >"$clang_build.left" || true

@@ -4,11 +4,31 @@
 #include "protocol/packets.h"
 #include "protocol/packets_json.h"
 
+#include <cstring>
 #include <set>
 
 using namespace protocol;
 
 namespace {
+
+// Takes the one packet a frame decodes to, when it is of the type named. One visitor type
+// for all packet types: a visitor per type would instantiate the whole dispatcher once for
+// each of them, and this file would take minutes to compile under the sanitizers.
+struct capture_visitor
+{
+    const char *wanted;
+    void *out;
+    int calls = 0;
+
+    template <class T>
+    void operator()(const T &p)
+    {
+        if (std::strcmp(T::type_name, wanted) != 0)
+            throw std::runtime_error(std::string("decoded as ") + T::type_name);
+        *static_cast<T *>(out) = p;
+        ++calls;
+    }
+};
 
 // Decodes one frame, expecting exactly one packet of type P.
 template <class P>
@@ -20,16 +40,9 @@ P decodeFrame(const QByteArray &bytes)
     if (!message || buffer.buffered() != 0)
         throw std::runtime_error("not exactly one frame");
     P out;
-    int calls = 0;
-    const visit_result result = visit<P::direction>(*message, [&](const auto &p) {
-        using T = std::decay_t<decltype(p)>;
-        if constexpr (std::is_same_v<T, P>)
-            out = p;
-        else
-            throw std::runtime_error(std::string("decoded as ") + T::type_name);
-        ++calls;
-    });
-    if (result != visit_result::handled || calls != 1)
+    capture_visitor capture{P::type_name, &out};
+    const visit_result result = visit<P::direction>(*message, capture);
+    if (result != visit_result::handled || capture.calls != 1)
         throw std::runtime_error("not handled");
     return out;
 }

@@ -102,7 +102,7 @@ void XMPPConference::sendJoin()
     m_inHistory = true;
     m_historyStartMs = m_historySeconds < 0 ? std::numeric_limits<qint64>::min()
                                             : serverNowMs() - qint64(m_historySeconds) * 1000;
-    m_lastHistoryLineMs = -1;
+    m_lastHistoryLineMs.reset();
 }
 
 void XMPPConference::leave()
@@ -176,14 +176,12 @@ void XMPPConference::showHistoryLine(const XMPPMessage &received, size_t key, qi
     // that the view keeps that order also when it learns the senders' names in another.
     const QDateTime stamp = roomStamp(received);
     qint64 atMs = std::min(std::max(stamp.isValid() ? stamp.toMSecsSinceEpoch() : nowMs, m_historyStartMs), nowMs);
-    if (m_lastHistoryLineMs >= 0)
-        atMs = std::max(atMs, m_lastHistoryLineMs + 1);
-    m_lastHistoryLineMs = atMs;
-    const qint64 shownMs = takeShownLine(key);
-    if (shownMs >= 0) {
-        m_lastHistoryLineMs = std::max(atMs, shownMs);
+    if (m_lastHistoryLineMs)
+        atMs = std::max(atMs, *m_lastHistoryLineMs + 1);
+    const std::optional<qint64> shownMs = takeShownLine(key);
+    m_lastHistoryLineMs = shownMs ? std::max(atMs, *shownMs) : atMs;
+    if (shownMs)
         return;
-    }
     rememberLine(key, atMs);
     XMPPMessage placed = received;
     placed.setDelay(parseJid(m_room), QDateTime::fromMSecsSinceEpoch(atMs, Qt::UTC));
@@ -198,12 +196,12 @@ QDateTime XMPPConference::roomStamp(const XMPPMessage &received) const
     return received.delayStampBy(m_client->serverDomain());
 }
 
-qint64 XMPPConference::takeShownLine(size_t key)
+std::optional<qint64> XMPPConference::takeShownLine(size_t key)
 {
     const auto shown = std::find_if(m_recentLines.begin(), m_recentLines.end(),
                                     [key](const RecentLine &line) { return line.key == key; });
     if (shown == m_recentLines.end())
-        return -1;
+        return std::nullopt;
     const qint64 atMs = shown->atMs;
     m_recentLines.erase(shown);
     return atMs;

@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <limits>
+#include <optional>
 
 class XMPPClient;
 
@@ -93,8 +94,8 @@ private:
     // without such a stamp.
     QDateTime roomStamp(const XMPPMessage &received) const;
     // A line of the history shown already, before the connection was lost: forgotten
-    // then, as the history holds it once. When it was shown; negative when it was not.
-    qint64 takeShownLine(size_t key);
+    // then, as the history holds it once. When it was shown; none when it was not.
+    std::optional<qint64> takeShownLine(size_t key);
     void rememberLine(size_t key, qint64 atMs);
 
     QPointer<XMPPClient> m_client;
@@ -112,8 +113,9 @@ private:
     // Times in milliseconds since the epoch. Where the history the join asks for
     // starts; the least value when it asks for all of it.
     qint64 m_historyStartMs = std::numeric_limits<qint64>::min();
-    // When the line before in the join's history was sent; negative before one came.
-    qint64 m_lastHistoryLineMs = -1;
+    // When the line before in the join's history was placed; none before one came (a
+    // stamp may lie before the epoch).
+    std::optional<qint64> m_lastHistoryLineMs;
     // When the last live line shown came; negative before one did. Nothing else
     // counts: a rejoin cut short before its history has been shown leaves it.
     qint64 m_lastHeardMs = -1;

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """tools/run-client.sh interrupted with Ctrl+C once both servers run: the client quits
 cleanly (its log ends with the session, its lock is gone), the game server and ejabberd
-end, and the run's temporary directory is gone. Run as root
-without the web engine's sandbox switch, the script sets it; the client started by hand
-that way ends at once, says why in its log and leaves no lock file. The second client's
-command, as printed, has its own folders, made before it runs and kept outside the run's
-temporary directory; as root it carries the sandbox switch and, pasted into a shell
-without it, reaches the login page."""
+end, and the run's temporary directory is gone. Run as root without the web engine's
+sandbox switch, the script sets it; the client started by hand that way ends at once,
+says why in its log and leaves no lock file. The second client's command, as printed,
+has its own folders, made before it runs and kept outside the run's temporary directory;
+as root it carries the sandbox switch and, pasted into a shell without it, reaches the
+login page."""
 import atexit
 import glob
 import os

@@ -9,8 +9,9 @@
 
 // Turns SIGINT (Ctrl+C in a terminal) and SIGTERM (a system shut-down, kill) into a Qt
 // signal on the thread that owns the object, emitted from within a running event loop.
-// The handler only writes the signal's number into a pipe; a socket notifier reads it. One object at a time: while
-// it lives it owns the two signals, and its destructor gives back the handlers it found.
+// The handler only writes the signal's number into a pipe; a socket notifier reads it.
+// One object at a time: while it lives it owns the two signals, and its destructor gives
+// back the handlers it found.
 // A signal that whoever started the process ignores (SIGINT for a job started in the
 // background) stays ignored.
 class QuitSignals : public QObject

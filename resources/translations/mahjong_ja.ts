@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Manager chat</source>
-        <translation>運営チャット</translation>
+        <translation>管理者チャット</translation>
     </message>
     <message>
         <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
@@ -1869,7 +1869,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Fans:</source>
-        <translation>翻:</translation>
+        <translation>番:</translation>
     </message>
     <message>
         <source>Doubles:</source>
@@ -1918,6 +1918,16 @@ Please update the client to go on playing.</source>
     <message>
         <source>Ready hand</source>
         <translation>テンパイ</translation>
+    </message>
+    <message>
+        <source>Limit hands:</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>満貫:</translation>
+    </message>
+    <message>
+        <source>Limit hands:</source>
+        <comment>MCR</comment>
+        <translation>88番・64番:</translation>
     </message>
 </context>
 <context>
@@ -2210,6 +2220,41 @@ Please update the client to go on playing.</source>
         <source>UNKNOWN BONUS NAME</source>
         <translation>不明なボーナス</translation>
     </message>
+    <message>
+        <source>Fully concealed hand</source>
+        <comment>Chinese rule sets</comment>
+        <translation>不求人</translation>
+    </message>
+    <message>
+        <source>After a kong</source>
+        <comment>Chinese rule sets</comment>
+        <translation>槓上開花</translation>
+    </message>
+    <message>
+        <source>Thirteen orphans</source>
+        <comment>Chinese rule sets</comment>
+        <translation>十三幺</translation>
+    </message>
+    <message>
+        <source>Last tile from the wall</source>
+        <comment>MCR</comment>
+        <translation>妙手回春</translation>
+    </message>
+    <message>
+        <source>Last discard</source>
+        <comment>MCR</comment>
+        <translation>海底撈月</translation>
+    </message>
+    <message>
+        <source>UNKNOWN LIMIT NAME</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>不明な満貫</translation>
+    </message>
+    <message>
+        <source>UNKNOWN LIMIT NAME</source>
+        <comment>MCR</comment>
+        <translation>不明な番種</translation>
+    </message>
 </context>
 <context>
     <name>SeatedWindow</name>
@@ -2464,7 +2509,7 @@ Please update the client to go on playing.</source>
     <message numerus="yes">
         <source>%1-%n fan(s)</source>
         <translation>
-            <numerusform>%1-%n 翻</numerusform>
+            <numerusform>%1-%n 番</numerusform>
         </translation>
     </message>
     <message>
@@ -2717,7 +2762,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Fans</source>
-        <translation>翻</translation>
+        <translation>番</translation>
     </message>
     <message>
         <source>Discard</source>

@@ -792,7 +792,7 @@ Your bet and fee will be repaid.</source>
     </message>
     <message>
         <source>MCR</source>
-        <translation>MCR</translation>
+        <translation>国标</translation>
     </message>
     <message>
         <source>Classic</source>
@@ -834,7 +834,7 @@ Wind rotation between every hand</source>
     </message>
     <message>
         <source>East only</source>
-        <translation>东风战</translation>
+        <translation>东风圈</translation>
     </message>
     <message>
         <source>Only the east round is played
@@ -915,7 +915,7 @@ Final score is used for settlement calculations</source>
     </message>
     <message>
         <source>You have excluded yourself from playing. Contact support if this is incorrect.</source>
-        <translation>您已自我禁止游戏。如有误，请联系客服。</translation>
+        <translation>您已设置禁止自己参与游戏。如有误，请联系客服。</translation>
     </message>
     <message>
         <source>You have made 6 wrong login attempts. For security reasons your account will be inactive for 10 minutes.
@@ -1543,7 +1543,7 @@ Check tournament rules for details regarding the distribution of the prize pool.
     </message>
     <message>
         <source>Choose Meld</source>
-        <translation>选择副露</translation>
+        <translation>吃碰杠</translation>
     </message>
     <message>
         <source>Rob the Kong</source>
@@ -1692,7 +1692,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Only applicable on MCR rules</source>
-        <translation>仅适用于 MCR 规则</translation>
+        <translation>仅适用于国标麻将规则</translation>
     </message>
     <message>
         <source>Auto replace bonus tiles</source>
@@ -1919,6 +1919,16 @@ Please update the client to go on playing.</source>
         <source>Ready hand</source>
         <translation>听牌</translation>
     </message>
+    <message>
+        <source>Limit hands:</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>满贯：</translation>
+    </message>
+    <message>
+        <source>Limit hands:</source>
+        <comment>MCR</comment>
+        <translation>88番、64番：</translation>
+    </message>
 </context>
 <context>
     <name>Scores</name>
@@ -2040,7 +2050,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>After a kong</source>
-        <translation>岭上开花</translation>
+        <translation>杠上开花</translation>
     </message>
     <message>
         <source>Last tile from the wall</source>
@@ -2120,7 +2130,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Thirteen orphans</source>
-        <translation>国士无双</translation>
+        <translation>十三幺</translation>
     </message>
     <message>
         <source>Nine gates</source>
@@ -2209,6 +2219,41 @@ Please update the client to go on playing.</source>
     <message>
         <source>UNKNOWN BONUS NAME</source>
         <translation>未知的奖励项</translation>
+    </message>
+    <message>
+        <source>Fully concealed hand</source>
+        <comment>Chinese rule sets</comment>
+        <translation>不求人</translation>
+    </message>
+    <message>
+        <source>After a kong</source>
+        <comment>Chinese rule sets</comment>
+        <translation>杠上开花</translation>
+    </message>
+    <message>
+        <source>Thirteen orphans</source>
+        <comment>Chinese rule sets</comment>
+        <translation>十三幺</translation>
+    </message>
+    <message>
+        <source>Last tile from the wall</source>
+        <comment>MCR</comment>
+        <translation>妙手回春</translation>
+    </message>
+    <message>
+        <source>Last discard</source>
+        <comment>MCR</comment>
+        <translation>海底捞月</translation>
+    </message>
+    <message>
+        <source>UNKNOWN LIMIT NAME</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>未知的满贯</translation>
+    </message>
+    <message>
+        <source>UNKNOWN LIMIT NAME</source>
+        <comment>MCR</comment>
+        <translation>未知的番种</translation>
     </message>
 </context>
 <context>
@@ -2415,7 +2460,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>East only</source>
-        <translation>东风战</translation>
+        <translation>东风圈</translation>
     </message>
     <message>
         <source> single hand</source>
@@ -2431,7 +2476,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source> east only</source>
-        <translation> 东风战</translation>
+        <translation> 东风圈</translation>
     </message>
     <message>
         <source>Classic</source>
@@ -2439,7 +2484,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>MCR</source>
-        <translation>MCR</translation>
+        <translation>国标</translation>
     </message>
     <message>
         <source>EMA Riichi</source>
@@ -2473,7 +2518,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>%1/Chinese Official/International</source>
-        <translation>%1/中国官方/国际</translation>
+        <translation>%1麻将（麻将竞赛规则）</translation>
     </message>
     <message numerus="yes">
         <source>%Ln second(s)</source>
@@ -2510,11 +2555,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Would you like to play a free %L1-player %2 %3 game?</source>
-        <translation>您想玩一场免费的 %L1 人 %2 %3 游戏吗？</translation>
+        <translation>您想玩一场免费的 %L1 人 %2%3吗？</translation>
     </message>
     <message>
         <source>Would you like to play a %1 %L2-player %3 %4 game?</source>
-        <translation>您想玩一场 %1 的 %L2 人 %3 %4 游戏吗？</translation>
+        <translation>您想玩一场 %1 的 %L2 人 %3%4吗？</translation>
     </message>
 </context>
 <context>
@@ -3199,7 +3244,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>MCR</source>
-        <translation>MCR</translation>
+        <translation>国标</translation>
     </message>
     <message>
         <source>Classic</source>

@@ -792,7 +792,7 @@ Your bet and fee will be repaid.</source>
     </message>
     <message>
         <source>MCR</source>
-        <translation>MCR</translation>
+        <translation>國標</translation>
     </message>
     <message>
         <source>Classic</source>
@@ -834,7 +834,7 @@ Wind rotation between every hand</source>
     </message>
     <message>
         <source>East only</source>
-        <translation>東風戰</translation>
+        <translation>東風圈</translation>
     </message>
     <message>
         <source>Only the east round is played
@@ -1543,7 +1543,7 @@ Check tournament rules for details regarding the distribution of the prize pool.
     </message>
     <message>
         <source>Choose Meld</source>
-        <translation>選擇副露</translation>
+        <translation>吃碰槓</translation>
     </message>
     <message>
         <source>Rob the Kong</source>
@@ -1692,7 +1692,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Only applicable on MCR rules</source>
-        <translation>僅適用於 MCR 規則</translation>
+        <translation>僅適用於國標麻將規則</translation>
     </message>
     <message>
         <source>Auto replace bonus tiles</source>
@@ -1919,6 +1919,16 @@ Please update the client to go on playing.</source>
         <source>Ready hand</source>
         <translation>聽牌</translation>
     </message>
+    <message>
+        <source>Limit hands:</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>滿貫：</translation>
+    </message>
+    <message>
+        <source>Limit hands:</source>
+        <comment>MCR</comment>
+        <translation>88番、64番：</translation>
+    </message>
 </context>
 <context>
     <name>Scores</name>
@@ -2040,7 +2050,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>After a kong</source>
-        <translation>嶺上開花</translation>
+        <translation>槓上開花</translation>
     </message>
     <message>
         <source>Last tile from the wall</source>
@@ -2120,7 +2130,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Thirteen orphans</source>
-        <translation>國士無雙</translation>
+        <translation>十三么</translation>
     </message>
     <message>
         <source>Nine gates</source>
@@ -2209,6 +2219,41 @@ Please update the client to go on playing.</source>
     <message>
         <source>UNKNOWN BONUS NAME</source>
         <translation>不明的獎勵項</translation>
+    </message>
+    <message>
+        <source>Fully concealed hand</source>
+        <comment>Chinese rule sets</comment>
+        <translation>不求人</translation>
+    </message>
+    <message>
+        <source>After a kong</source>
+        <comment>Chinese rule sets</comment>
+        <translation>槓上開花</translation>
+    </message>
+    <message>
+        <source>Thirteen orphans</source>
+        <comment>Chinese rule sets</comment>
+        <translation>十三么</translation>
+    </message>
+    <message>
+        <source>Last tile from the wall</source>
+        <comment>MCR</comment>
+        <translation>妙手回春</translation>
+    </message>
+    <message>
+        <source>Last discard</source>
+        <comment>MCR</comment>
+        <translation>海底撈月</translation>
+    </message>
+    <message>
+        <source>UNKNOWN LIMIT NAME</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>不明的滿貫</translation>
+    </message>
+    <message>
+        <source>UNKNOWN LIMIT NAME</source>
+        <comment>MCR</comment>
+        <translation>不明的番種</translation>
     </message>
 </context>
 <context>
@@ -2415,7 +2460,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>East only</source>
-        <translation>東風戰</translation>
+        <translation>東風圈</translation>
     </message>
     <message>
         <source> single hand</source>
@@ -2431,7 +2476,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source> east only</source>
-        <translation> 東風戰</translation>
+        <translation> 東風圈</translation>
     </message>
     <message>
         <source>Classic</source>
@@ -2439,7 +2484,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>MCR</source>
-        <translation>MCR</translation>
+        <translation>國標</translation>
     </message>
     <message>
         <source>EMA Riichi</source>
@@ -2473,7 +2518,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>%1/Chinese Official/International</source>
-        <translation>%1/中國官方/國際</translation>
+        <translation>%1麻將（麻將競賽規則）</translation>
     </message>
     <message numerus="yes">
         <source>%Ln second(s)</source>
@@ -2510,11 +2555,11 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>Would you like to play a free %L1-player %2 %3 game?</source>
-        <translation>您想玩一場免費的 %L1 人 %2 %3 遊戲嗎？</translation>
+        <translation>您想玩一場免費的 %L1 人 %2%3嗎？</translation>
     </message>
     <message>
         <source>Would you like to play a %1 %L2-player %3 %4 game?</source>
-        <translation>您想玩一場 %1 的 %L2 人 %3 %4 遊戲嗎？</translation>
+        <translation>您想玩一場 %1 的 %L2 人 %3%4嗎？</translation>
     </message>
 </context>
 <context>
@@ -3199,7 +3244,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>MCR</source>
-        <translation>MCR</translation>
+        <translation>國標</translation>
     </message>
     <message>
         <source>Classic</source>

@@ -62,3 +62,16 @@ const RulesetInfo &RulesetInfoInstance(int id)
     }};
     return rulesets[static_cast<std::size_t>(id)];
 }
+
+RuleFamily ruleFamily(int rulesetId)
+{
+    switch (rulesetId) {
+    case RulesetInfo::CLASSIC:
+    case RulesetInfo::HONG_KONG:
+        return RuleFamily::ClassicHongKong;
+    case RulesetInfo::MCR:
+        return RuleFamily::Mcr;
+    default:
+        return RuleFamily::Riichi;
+    }
+}

@@ -29,6 +29,17 @@ public:
     virtual int isRiichi() const = 0;
 };
 
+// The families of rule sets whose players name the hands and their scores alike.
+enum class RuleFamily {
+    Riichi,          // EMA, Japanese and Kansai riichi
+    ClassicHongKong, // Classic and Hong Kong
+    Mcr,
+};
+
+// The family of a rule set id; a rule set the client does not know reads the riichi
+// family's words, which are the texts without a family of their own.
+RuleFamily ruleFamily(int rulesetId);
+
 // The process-wide RulesetInfo of a rule set id; throws std::runtime_error
 // "Ruleset not supported" for any other id.
 const RulesetInfo &RulesetInfoInstance(int id);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -89,6 +90,44 @@ const char *const bonusNames[] = {
     QT_TRANSLATE_NOOP("Scores", "Counter sticks"),
 };
 
+// A name with words of its own in some rule families: its source and the disambiguation
+// that tells its translation apart, and the families that read it.
+struct FamilyText
+{
+    struct Text
+    {
+        const char *source;
+        const char *comment;
+    } text;
+    bool classicHongKong;
+    bool mcr;
+};
+
+// Chinese players name these hands by the Chinese names, where riichi players have the
+// Japanese ones; MCR names the last tiles and its 88- and 64-fan hands its own way.
+const FamilyText familyTexts[] = {
+    {QT_TRANSLATE_NOOP3("Scores", "Fully concealed hand", "Chinese rule sets"), true, true},
+    {QT_TRANSLATE_NOOP3("Scores", "After a kong", "Chinese rule sets"), true, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Thirteen orphans", "Chinese rule sets"), true, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Last tile from the wall", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Last discard", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "UNKNOWN LIMIT NAME", "Classic and Hong Kong"), true, false},
+    {QT_TRANSLATE_NOOP3("Scores", "UNKNOWN LIMIT NAME", "MCR"), false, true},
+};
+
+// The disambiguation of the source's text in the family; none where the family reads
+// the common text.
+const char *familyComment(const char *source, RuleFamily family)
+{
+    for (const FamilyText &variant : familyTexts) {
+        const bool read = (family == RuleFamily::ClassicHongKong && variant.classicHongKong) ||
+                          (family == RuleFamily::Mcr && variant.mcr);
+        if (read && std::strcmp(variant.text.source, source) == 0)
+            return variant.text.comment;
+    }
+    return nullptr;
+}
+
 template <std::size_t N>
 const char *lookUp(const char *const (&names)[N], qint32 code)
 {
@@ -99,7 +138,7 @@ const char *lookUp(const char *const (&names)[N], qint32 code)
 
 } // namespace
 
-QString ScoreNames::name(List list, qint32 code)
+QString ScoreNames::name(List list, qint32 code, RuleFamily family)
 {
     const char *source = nullptr;
     const char *unknown = nullptr;
@@ -121,10 +160,12 @@ QString ScoreNames::name(List list, qint32 code)
         unknown = QT_TRANSLATE_NOOP("Scores", "UNKNOWN BONUS NAME");
         break;
     }
-    return QCoreApplication::translate("Scores", source ? source : unknown);
+    if (!source)
+        source = unknown;
+    return QCoreApplication::translate("Scores", source, familyComment(source, family));
 }
 
-void ScoreNames::nameLines(EndHandPlayer &player)
+void ScoreNames::nameLines(EndHandPlayer &player, RuleFamily family)
 {
     const std::pair<ScoreLines *, List> lists[] = {{&player.points, List::Points},
                                                    {&player.doubles, List::Doubles},
@@ -132,6 +173,6 @@ void ScoreNames::nameLines(EndHandPlayer &player)
                                                    {&player.bonuses, List::Bonuses}};
     for (const auto &[lines, list] : lists) {
         for (ScoreLine &line : *lines)
-            line.name = name(list, line.code);
+            line.name = name(list, line.code, family);
     }
 }

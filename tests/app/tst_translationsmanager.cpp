@@ -334,7 +334,8 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText_data()
 
 // Every text of the sources, as lupdate finds it today, is translated in every shipped
 // file with the same placeholders, rich-text elements and accelerators, and without a
-// word that the glossary says not to use; the English file carries only the plural forms.
+// word that the glossary says not to use; a text that the glossary names has its word
+// to use. The English file carries only the plural forms.
 void TestTranslationsManager::shippedFilesTranslateEverySourceText()
 {
     QFETCH(QString, language);
@@ -399,6 +400,9 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText()
                 if (QString(translation).remove(avoided.insteadWord).contains(avoided.word))
                     faults << where + QStringLiteral("\"%1\" in \"%2\", the glossary says %3")
                                           .arg(avoided.word, translation, avoided.instead);
+                // A text named by the glossary says its word.
+                if (avoided.text && !translation.contains(avoided.insteadWord))
+                    faults << where + QStringLiteral("\"%1\" lacks %2").arg(translation, avoided.insteadWord);
             }
         }
     }

@@ -3,6 +3,7 @@
 
 #include "SceneTestSetup.h"
 #include "TestServerClock.h"
+#include "app/RulesetInfo.h"
 #include "app/TableInfo.h"
 #include "app/Utils.h"
 #include "app/startup/ResourceSearchPaths.h"
@@ -17,10 +18,13 @@
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -93,6 +97,7 @@ private slots:
     void columnsAndTabs();
     void buttonsAndCountdown();
     void languageChangeRedrawsTheBoard();
+    void ruleFamiliesNameTheirHands();
 
 private:
     QTemporaryDir m_artwork;
@@ -126,7 +131,7 @@ void TestScoreBoard::scoreTables()
                      "<tr><td align=\"left\">Pair</td><td align=\"right\">2</td></tr>\n"
                      "<tr><td></td><td align=\"right\"><span style=\"text-decoration:overline;\">1202</span></td></tr>\n"
                      "<tr><td colspan=\"2\">&nbsp;</td></tr>\n"
-                     "<tr><td align=\"left\" colspan=\"2\"><u>Doubles:</u></td></tr>\n"
+                     "<tr><td align=\"left\" colspan=\"2\"><u>Fans:</u></td></tr>\n"
                      "<tr><td align=\"left\">Dragon</td><td align=\"right\">1</td></tr>\n"
                      "<tr><td></td><td align=\"right\"><span style=\"text-decoration:overline;\">1</span></td></tr>\n"
                      "<tr><td colspan=\"2\">&nbsp;</td></tr>\n"
@@ -139,6 +144,7 @@ void TestScoreBoard::scoreTables()
                      "<tr><td align=\"left\">Hand Score</td><td align=\"right\">8</td></tr>\n"
                      "</table>"));
     QVERIFY(ScoreBoard::handScoreHtml(row, 5).contains(QStringLiteral("<u>Fans:</u>")));
+    QVERIFY(ScoreBoard::handScoreHtml(row, 0).contains(QStringLiteral("<u>Doubles:</u>")));
     // The hand score line only in the classic rule sets.
     QVERIFY(!ScoreBoard::handScoreHtml(row, 2).contains(QStringLiteral("Hand Score")));
     row.handScore = 0;
@@ -406,6 +412,81 @@ void TestScoreBoard::languageChangeRedrawsTheBoard()
         if (language != QLatin1String("en"))
             QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-language-") + language) > 20);
     }
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
+}
+
+// A self-drawn win with the same lines at an MCR table and at a riichi table: each
+// board names the hands, the limit hands' heading and the doubles' heading in the words
+// of its rule family, as it opens in Simplified Chinese and after each language change.
+void TestScoreBoard::ruleFamiliesNameTheirHands()
+{
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+    languages.setLanguage(QStringLiteral("zh_CN"));
+
+    EndHand tsumo;
+    tsumo.endKind = EndHand::Tsumo;
+    EndHandPlayer winner = player(1, QStringLiteral("Ann"), EndHandPlayer::Won, 0);
+    winner.points = {{QString(), 20, 0}};
+    // Fully concealed hand, after a kong, last tile from the wall, last discard; thirteen orphans.
+    winner.doubles = {{QString(), 1, 3}, {QString(), 1, 11}, {QString(), 1, 12}, {QString(), 1, 13}};
+    winner.limits = {{QString(), 0, 0}};
+    // As the connection names them, before the table's rule set is known.
+    ScoreNames::nameLines(winner);
+    tsumo.players[1] = winner;
+    tsumo.players[2] = player(2, QStringLiteral("Bo"), EndHandPlayer::NoResult, 0);
+
+    const int rulesets[] = {RulesetInfo::MCR, RulesetInfo::JAPANESE_RIICHI};
+    const QString names[] = {QStringLiteral("mcr"), QStringLiteral("riichi")};
+    QWidget windows[2];
+    ScoreBoard *boards[] = {new ScoreBoard(&windows[0]), new ScoreBoard(&windows[1])};
+    for (int i = 0; i < 2; ++i) {
+        windows[i].resize(1024, 768);
+        boards[i]->setEndHand(tsumo, 1, table(rulesets[i], TableInfo::FULL_GAME));
+        windows[i].show();
+        boards[i]->showAndRaise(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&windows[i]));
+    }
+
+    // The words each family's board says, then those of the other family it does not.
+    struct Words
+    {
+        const char *language;
+        QStringList mcr;
+        QStringList riichi;
+    };
+    const Words words[] = {
+        {"zh_CN",
+         {"番：", "不求人", "杠上开花", "妙手回春", "海底捞月", "88番、64番：", "十三幺"},
+         {"番：", "门前清自摸", "杠上开花", "海底摸月", "河底捞鱼", "役满：", "十三幺"}},
+        {"ja",
+         {"番:", "不求人", "槓上開花", "妙手回春", "海底撈月", "88番・64番:", "十三幺"},
+         {"翻:", "門前清自摸和", "嶺上開花", "海底摸月", "河底撈魚", "役満:", "国士無双"}},
+        {"zh_TW",
+         {"番：", "不求人", "槓上開花", "妙手回春", "海底撈月", "88番、64番：", "十三么"},
+         {"番：", "門前清自摸", "槓上開花", "海底撈月", "河底撈魚", "役滿：", "十三么"}},
+    };
+    for (const Words &said : words) {
+        const QString language = QString::fromLatin1(said.language);
+        languages.setLanguage(language);
+        for (int i = 0; i < 2; ++i) {
+            const bool mcr = rulesets[i] == RulesetInfo::MCR;
+            auto *edit = child<QTextEdit>(*boards[i], QStringLiteral("score1"));
+            const QStringList expected = mcr ? said.mcr : said.riichi;
+            const QStringList others = mcr ? QStringList{said.riichi[1], said.riichi[5]}
+                                           : QStringList{said.mcr[1], said.mcr[3], said.mcr[5]};
+            const auto says = [edit](const QString &word) { return edit->toPlainText().contains(word); };
+            const auto shown = [&] { return QStringList({language, names[i], edit->toPlainText()}).join(u' '); };
+            // The language change reaches the board through the event loop.
+            QTRY_VERIFY2(std::all_of(expected.begin(), expected.end(), says), qPrintable(shown()));
+            QVERIFY2(std::none_of(others.begin(), others.end(), says), qPrintable(shown()));
+            // The picture shows the end of the lines: the last doubles and the limit hands.
+            edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+            QVERIFY(saveScreenshot(windows[i], QStringLiteral("scoreboard-%1-%2").arg(names[i], language)) > 20);
+        }
+    }
+    languages.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 

@@ -49,6 +49,21 @@ bool isRiichi(int rulesetId)
     return rulesetId >= 0 && rulesetId < RulesetInfo::Count && RulesetInfoInstance(rulesetId).isRiichi();
 }
 
+// The heading of the limit hands in the words of the table's rule family: the riichi
+// limit hands, the Classic and Hong Kong limit, the MCR hands of 88 and 64 fans.
+QString limitHandsTitle(int rulesetId)
+{
+    switch (ruleFamily(rulesetId)) {
+    case RuleFamily::ClassicHongKong:
+        return ScoreBoard::tr("Limit hands:", "Classic and Hong Kong");
+    case RuleFamily::Mcr:
+        return ScoreBoard::tr("Limit hands:", "MCR");
+    case RuleFamily::Riichi:
+        break;
+    }
+    return ScoreBoard::tr("Limit hands:");
+}
+
 } // namespace
 
 ScoreBoard::TileScene::TileScene() : view(0, 2048.0)
@@ -118,12 +133,13 @@ QString ScoreBoard::handScoreHtml(const EndHandPlayer &player, qint32 rulesetId)
         html += QLatin1String(spacerRow);
     }
     if (!player.doubles.empty()) {
-        section(rulesetId == RulesetInfo::HONG_KONG ? tr("Fans:") : tr("Doubles:"), player.doubles, true);
+        const bool fans = rulesetId == RulesetInfo::HONG_KONG || rulesetId == RulesetInfo::MCR;
+        section(fans ? tr("Fans:") : tr("Doubles:"), player.doubles, true);
         html += row(totalRow, QString::number(player.doublesTotal));
         html += QLatin1String(spacerRow);
     }
     if (!player.limits.empty()) {
-        html += row(sectionTitleRow, tr("Limit hands:"));
+        html += row(sectionTitleRow, limitHandsTitle(rulesetId));
         for (const ScoreLine &line : player.limits)
             html += row(nameOnlyRow, line.name.toHtmlEscaped());
         html += QLatin1String(spacerRow);
@@ -186,8 +202,11 @@ void ScoreBoard::setEndHand(const EndHand &endHand, qint32 ownPlayerId, const Ta
 {
     std::vector<EndHandPlayer> rows;
     rows.reserve(endHand.players.size());
-    for (const auto &entry : endHand.players)
+    // The lines are named in the words of the table's rule family.
+    for (const auto &entry : endHand.players) {
         rows.push_back(entry.second);
+        ScoreNames::nameLines(rows.back(), ruleFamily(tableInfo.ruleset()));
+    }
     std::stable_sort(rows.begin(), rows.end(), [](const EndHandPlayer &a, const EndHandPlayer &b) {
         return std::make_pair(a.result == EndHandPlayer::Won, a.handScore)
             > std::make_pair(b.result == EndHandPlayer::Won, b.handScore);
@@ -431,7 +450,7 @@ void ScoreBoard::changeEvent(QEvent *event)
         m_ui->retranslateUi(static_cast<QFrame *>(contentWidget()));
         setWindowTitle(contentWidget()->windowTitle());
         for (EndHandPlayer &row : m_rows)
-            ScoreNames::nameLines(row);
+            ScoreNames::nameLines(row, ruleFamily(m_rulesetId));
         applyScores();
         applyResultTexts();
     }

@@ -2554,11 +2554,11 @@ Please update the client to go on playing.</source>
         <translation>こんにちは、%1 さん</translation>
     </message>
     <message>
-        <source>Would you like to play a free %L1-player %2 %3 game?</source>
+        <source>Would you like to play a free %L1-player %2%3 game?</source>
         <translation>無料の %L1 人 %2%3 をプレイしますか？</translation>
     </message>
     <message>
-        <source>Would you like to play a %1 %L2-player %3 %4 game?</source>
+        <source>Would you like to play a %1 %L2-player %3%4 game?</source>
         <translation>%1 の %L2 人 %3%4 をプレイしますか？</translation>
     </message>
 </context>

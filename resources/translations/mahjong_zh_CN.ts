@@ -2554,11 +2554,11 @@ Please update the client to go on playing.</source>
         <translation>%1，您好</translation>
     </message>
     <message>
-        <source>Would you like to play a free %L1-player %2 %3 game?</source>
+        <source>Would you like to play a free %L1-player %2%3 game?</source>
         <translation>您想玩一场免费的 %L1 人 %2%3吗？</translation>
     </message>
     <message>
-        <source>Would you like to play a %1 %L2-player %3 %4 game?</source>
+        <source>Would you like to play a %1 %L2-player %3%4 game?</source>
         <translation>您想玩一场 %1 的 %L2 人 %3%4吗？</translation>
     </message>
 </context>

@@ -106,9 +106,9 @@ void TableInvitationDialog::updateText()
     const QString gameType = TableInfo::gameTypeSuffix(m_table.gameType());
     if (value.isFree()) {
         m_ui->info->setText(
-            tr("Would you like to play a free %L1-player %2 %3 game?").arg(seats, ruleset, gameType));
+            tr("Would you like to play a free %L1-player %2%3 game?").arg(seats, ruleset, gameType));
     } else {
-        m_ui->info->setText(tr("Would you like to play a %1 %L2-player %3 %4 game?")
+        m_ui->info->setText(tr("Would you like to play a %1 %L2-player %3%4 game?")
                                 .arg(Utils::moneyText(value.buyIn(), false), seats, ruleset,
                                      gameType));
     }

@@ -85,7 +85,7 @@ private slots:
         dialog->showAndRaise(true);
         QVERIFY(dialog->closeTimer().isActive());
         QCOMPARE(dialog->closeTimer().interval(), TableInvitationDialog::CloseAfterMs);
-        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a free 4-player Classic  single hand game?"));
+        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a free 4-player Classic single hand game?"));
         QCOMPARE(dialog->findChild<ULabel *>("greeting")->fullText(), QStringLiteral("Hi alice"));
 
         // Updates of other players change nothing.
@@ -132,7 +132,7 @@ private slots:
     {
         QPointer<TableInvitationDialog> dialog = new TableInvitationDialog(
             m_players.get(), table(33, 1200, 500, 50), inviter, "alice", m_window.centralWidget());
-        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a $5.50 1,200-player Classic  single hand game?"));
+        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a $5.50 1,200-player Classic single hand game?"));
 
         MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);

@@ -622,6 +622,10 @@ void XMPPClient::socketDisconnected()
     }
     const QMap<QString, PendingIq> pending = std::exchange(m_iqHandlers, {});
     m_sentRequests.clear();
+    m_writer.reset();
+    // The requests still open end once the loss is known, also where the socket's
+    // error told it first.
+    setUnconnected();
     for (const PendingIq &request : pending) {
         try {
             request.handler(nullptr);
@@ -631,8 +635,6 @@ void XMPPClient::socketDisconnected()
             qWarning() << "IQ handler failed on connection loss";
         }
     }
-    m_writer.reset();
-    setUnconnected();
 }
 
 void XMPPClient::setUnconnected()

@@ -559,7 +559,7 @@ void TestChatRooms::lineCountsOnceServerHasIt()
     auto haruto = seat("2131", 1001, "Haruto", relay.port());
     auto mei = seat("2132", 1002, "Mei Ling");
     QVERIFY(haruto && mei);
-    haruto->client->setSilenceLimitMs(2000);
+    haruto->client->setSilenceLimitMs(3000);
     const qint32 table = 8000 + QCoreApplication::applicationPid() % 1000;
     haruto->view->setTableRoom(table);
     mei->view->setTableRoom(table);

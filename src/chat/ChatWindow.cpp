@@ -59,6 +59,7 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     setContentWidget(body);
     hide();
     connect(chat, &XMPPChat::message, this, &ChatWindow::onMessage);
+    connect(chat, &XMPPChat::notSent, this, &ChatWindow::onNotSent);
     connect(m_ui->input, &QLineEdit::returnPressed, this, &ChatWindow::onSendMessage);
     connect(m_ui->send, &QPushButton::clicked, this, &ChatWindow::onSendMessage);
     if (XMPPClient *client = chat->client()) {
@@ -112,11 +113,27 @@ void ChatWindow::onSendMessage()
     const QString text = m_ui->input->text();
     if (text.isEmpty() || !m_chat)
         return;
-    // Not connected: nothing went out, and the text stays for another try.
+    // Not connected: nothing went out, and the text stays for another try. A line sent
+    // shows once the server has it.
     if (m_chat->send(text))
         m_ui->input->clear();
     else
-        addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
+        reportNotSent();
+}
+
+void ChatWindow::onNotSent(const QStringList &texts)
+{
+    // Back before what was typed since, to be sent again.
+    QStringList input = texts;
+    if (!m_ui->input->text().isEmpty())
+        input.append(m_ui->input->text());
+    m_ui->input->setText(input.join(QLatin1Char(' ')));
+    reportNotSent();
+}
+
+void ChatWindow::reportNotSent()
+{
+    addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
 }
 
 void ChatWindow::onChatDisconnected()

@@ -37,6 +37,7 @@ public:
 public slots:
     void onMessage(const XMPPMessage &message);
     void onSendMessage();
+    void onNotSent(const QStringList &texts);
     void onChatDisconnected();
     void onChatConnected();
     void onReconnectStopped(XMPPClient::ReconnectStop why);
@@ -46,6 +47,7 @@ protected:
 
 private:
     void addSystemMessage(const QString &text);
+    void reportNotSent();
 
     std::unique_ptr<Ui::ChatWindow> m_ui;
     QPointer<XMPPChat> m_chat;

@@ -84,8 +84,11 @@ void ConferenceWidget::setXmppContext(ChatController *context)
         disconnect(m_context->client(), nullptr, this, nullptr);
     m_context = context;
     m_conference.setClient(context ? context->client() : nullptr);
-    if (context && context->client())
+    if (context && context->client()) {
         connect(context->client(), &XMPPClient::reconnectStopped, this, &ConferenceWidget::onReconnectStopped);
+        connect(context->client(), &XMPPClient::messageConfirmed, this, &ConferenceWidget::onLineConfirmed);
+        connect(context->client(), &XMPPClient::messagesNotSent, this, &ConferenceWidget::onLinesNotSent);
+    }
 }
 
 bool ConferenceWidget::clientConnected() const
@@ -186,6 +189,10 @@ QString ConferenceWidget::presenceErrorText(int error)
 
 void ConferenceWidget::onMessage(const XMPPMessage &message)
 {
+    // The room's live copy of an own line says that the server has it (a line of the
+    // history may be of an earlier session, whose ids were the same).
+    if (!message.hasDelay() && resourceOf(message.from()) == m_conference.nick())
+        m_unconfirmed.remove(message.stanza().id);
     if (!m_context || !m_context->playerDb())
         return;
     // A live line takes its place by when it came, also when naming its sender takes
@@ -297,9 +304,10 @@ void ConferenceWidget::onReturnPressed()
     if (text.isEmpty())
         return;
     if (m_conference.isJoined()) {
-        // The line is gone from the input only once it has reached the connection.
+        // The line is gone from the input once it has reached the connection, and comes
+        // back when the server does not confirm it.
         try {
-            m_conference.sendMessage(text);
+            m_unconfirmed.insert(m_conference.sendMessage(text), text);
             m_ui->chatInput->clear();
             return;
         } catch (const std::exception &e) {
@@ -308,6 +316,35 @@ void ConferenceWidget::onReturnPressed()
     } else if (!m_connectionLost) {
         return;
     }
+    reportNotSent();
+}
+
+void ConferenceWidget::onLineConfirmed(const QString &id)
+{
+    m_unconfirmed.remove(id);
+}
+
+void ConferenceWidget::onLinesNotSent(const QStringList &ids)
+{
+    QStringList input;
+    for (const QString &id : ids) {
+        const auto sent = m_unconfirmed.constFind(id);
+        if (sent == m_unconfirmed.constEnd())
+            continue;
+        input.append(*sent);
+        m_unconfirmed.erase(sent);
+    }
+    if (input.isEmpty())
+        return;
+    // Back before what was typed since, to be sent again.
+    if (!m_ui->chatInput->text().isEmpty())
+        input.append(m_ui->chatInput->text());
+    m_ui->chatInput->setText(input.join(QLatin1Char(' ')));
+    reportNotSent();
+}
+
+void ConferenceWidget::reportNotSent()
+{
     addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
 }
 

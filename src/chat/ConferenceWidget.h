@@ -3,6 +3,8 @@
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/XMPPClient.h"
 
+#include <QHash>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -71,6 +73,8 @@ public slots:
     void onParticipantBanned(XMPPConference *conference, const QString &nick, const XMPPJid &actor,
                              const QString &reason);
     void onReturnPressed();
+    void onLineConfirmed(const QString &id);
+    void onLinesNotSent(const QStringList &ids);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -80,6 +84,7 @@ private:
     void enterRoom(const QString &room, ChatKind kind);
     void notify(int bit, const QString &text);
     QString ownNick() const;
+    void reportNotSent();
 
     std::unique_ptr<Ui::ConferenceView> m_ui;
     XMPPConference m_conference;
@@ -88,4 +93,6 @@ private:
     // The chat connection was lost while in the room, which is not joined again yet.
     bool m_connectionLost = false;
     ChatController *m_context = nullptr;
+    // Lines sent and not confirmed yet, by message id.
+    QHash<QString, QString> m_unconfirmed;
 };

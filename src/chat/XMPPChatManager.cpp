@@ -57,17 +57,16 @@ XMPPChat *XMPPChatManager::chatFor(const QString &jid) const
     return m_chatsByJid.value(jid);
 }
 
-bool XMPPChatManager::send(const XMPPMessage &message)
+QString XMPPChatManager::send(const XMPPMessage &message)
 {
     if (!m_client || m_client->state() != XMPPClient::ConnectedState)
-        return false;
+        return QString();
     try {
-        m_client->sendMessage(message);
+        return m_client->sendMessage(message);
     } catch (const std::exception &e) {
         qWarning() << "Sending to" << message.to() << "failed:" << e.what();
-        return false;
+        return QString();
     }
-    return true;
 }
 
 XMPPClient *XMPPChatManager::client() const
@@ -112,6 +111,10 @@ void XMPPChatManager::onChatDestroyed(XMPPChat *chat)
 XMPPChat::XMPPChat(XMPPChatManager *manager, const QString &jid, const QString &thread)
     : QObject(manager), m_manager(manager), m_jid(jid), m_thread(thread)
 {
+    if (XMPPClient *client = manager->client()) {
+        connect(client, &XMPPClient::messageConfirmed, this, &XMPPChat::onConfirmed);
+        connect(client, &XMPPClient::messagesNotSent, this, &XMPPChat::onNotSent);
+    }
 }
 
 XMPPChat::~XMPPChat()
@@ -132,8 +135,33 @@ bool XMPPChat::send(const QString &text)
     own.setFrom(m_manager->ownJid());
     own.setBody(text);
     own.setThread(m_thread);
-    if (!m_manager->send(own))
+    const QString id = m_manager->send(own);
+    if (id.isNull())
         return false;
-    emit message(own);
+    m_unconfirmed.insert(id, own);
     return true;
+}
+
+void XMPPChat::onConfirmed(const QString &id)
+{
+    const auto sent = m_unconfirmed.constFind(id);
+    if (sent == m_unconfirmed.constEnd())
+        return;
+    const XMPPMessage own = *sent;
+    m_unconfirmed.erase(sent);
+    emit message(own);
+}
+
+void XMPPChat::onNotSent(const QStringList &ids)
+{
+    QStringList texts;
+    for (const QString &id : ids) {
+        const auto sent = m_unconfirmed.constFind(id);
+        if (sent == m_unconfirmed.constEnd())
+            continue;
+        texts.append(sent->body());
+        m_unconfirmed.erase(sent);
+    }
+    if (!texts.isEmpty())
+        emit notSent(texts);
 }

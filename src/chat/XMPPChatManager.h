@@ -3,9 +3,11 @@
 #include "chat/xmpp/XMPPJid.h"
 #include "chat/xmpp/XMPPMessage.h"
 
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 class XMPPChat;
 class XMPPClient;
@@ -25,8 +27,8 @@ public:
     XMPPChat *createChat(const QString &jid, const QString &thread, bool local);
     XMPPChat *chatFor(const QString &jid) const;
 
-    // False when the message did not reach the chat connection.
-    bool send(const XMPPMessage &message);
+    // The message's id; null when the message did not reach the chat connection.
+    QString send(const XMPPMessage &message);
     QString ownJid() const;
     XMPPClient *client() const;
 
@@ -58,8 +60,9 @@ public:
     QString jid() const { return m_jid; }
     QString thread() const { return m_thread; }
 
-    // Sends the line and shows it through message(); false, with neither, when it did
-    // not reach the chat connection.
+    // Sends the line, which shows through message() once the server has confirmed it,
+    // or comes back through notSent() when the connection ends before; false, with
+    // neither, when it did not reach the chat connection.
     bool send(const QString &text);
     void deliver(const XMPPMessage &received) { emit message(received); }
     // The client the chat goes through; null once it is gone.
@@ -68,10 +71,18 @@ public:
 signals:
     // Every message of the chat, incoming and own.
     void message(const XMPPMessage &message);
+    // The texts of own lines the server did not confirm before the connection ended,
+    // in the order they were sent.
+    void notSent(const QStringList &texts);
     void destroyed(XMPPChat *chat);
 
 private:
+    void onConfirmed(const QString &id);
+    void onNotSent(const QStringList &ids);
+
     QPointer<XMPPChatManager> m_manager;
     QString m_jid;
     QString m_thread;
+    // Own lines sent and not confirmed yet, by message id.
+    QHash<QString, XMPPMessage> m_unconfirmed;
 };

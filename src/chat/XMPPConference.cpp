@@ -117,13 +117,13 @@ void XMPPConference::leave()
     m_joinTimer.stop();
 }
 
-void XMPPConference::sendMessage(const QString &text)
+QString XMPPConference::sendMessage(const QString &text)
 {
     requireClient();
     XMPPMessage message(m_room, XMPPMessage::GroupChat);
     message.setFrom(m_client->ownJid());
     message.setBody(text);
-    m_client->sendMessage(message);
+    return m_client->sendMessage(message);
 }
 
 QString XMPPConference::bareOf(const QString &jid) const

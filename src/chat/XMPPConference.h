@@ -50,7 +50,8 @@ public:
     // A null nick joins under the node of the own address.
     void join(const QString &nick);
     void leave();
-    void sendMessage(const QString &text);
+    // The message's id, which the client's confirmation names.
+    QString sendMessage(const QString &text);
 
     bool isJoined() const { return m_joined; }
     // A join sent and not answered yet, or due once the lost connection is back.

@@ -28,6 +28,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 // Room views against a real ejabberd (started by the test fixture with the persistent
 // room "lobby"; the test registers accounts of its own) and the test game server, which names
 // the nicks (chat-users.json: Haruto is a manager, Mei Ling and Aiko are players).
@@ -43,6 +45,7 @@ private slots:
     void forgedStampsInHistory();
     void replacedSessionStaysOut();
     void noTypedLineLost();
+    void lineCountsOnceServerHasIt();
     void rejoinAfterDeadLink();
     void chatSurvivesServerRestart();
 
@@ -543,6 +546,109 @@ void TestChatRooms::noTypedLineLost()
     QVERIFY(haruto->input()->text().isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Haruto: typed as the link died"), 5000);
     QVERIFY(haruto->view->grab().save("chatroom-not-sent.png"));
+}
+
+void TestChatRooms::lineCountsOnceServerHasIt()
+{
+    // Haruto talks at his table and in a one-to-one chat with Mei Ling, through a link
+    // that first carries, then passes nothing without telling either end, then ends
+    // with the server's reset unread as he types.
+    QVERIFY(run({"register", m_serverDir, "2131", "secret"}));
+    QVERIFY(run({"register", m_serverDir, "2132", "secret"}));
+    ChatRelay relay(m_port);
+    auto haruto = seat("2131", 1001, "Haruto", relay.port());
+    auto mei = seat("2132", 1002, "Mei Ling");
+    QVERIFY(haruto && mei);
+    haruto->client->setSilenceLimitMs(3000);
+    const qint32 table = 8000 + QCoreApplication::applicationPid() % 1000;
+    haruto->view->setTableRoom(table);
+    mei->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled() && mei->input()->isEnabled(), 5000);
+    QWidget desk;
+    ChatManager chats(haruto->client.get(), haruto->db.get(), &desk);
+    chats.reqestChat(parseJid("2132@localhost"));
+    auto window = desk.findChild<ChatWindow *>();
+    QVERIFY(window);
+    auto chatInput = window->findChild<QLineEdit *>("input");
+    auto chatOutput = window->findChild<ChatOutputWidget *>("output");
+    const auto sayPrivately = [window, chatInput](const QString &line) {
+        chatInput->setText(line);
+        window->findChild<QPushButton *>("send")->click();
+    };
+    QSignalSpy toMei(mei->client.get(), &XMPPClient::messageReceived);
+    const auto privately = [&toMei](const QString &line) {
+        return std::count_if(toMei.cbegin(), toMei.cend(), [&line](const QList<QVariant> &received) {
+            const auto message = received.at(0).value<XMPPMessage>();
+            return message.type() == XMPPMessage::Chat && message.body() == line;
+        });
+    };
+    QSignalSpy confirmed(haruto->client.get(), &XMPPClient::messageConfirmed);
+    QSignalSpy lost(haruto->client.get(), &XMPPClient::disconnected);
+    const QString notSent = "Not sent: the chat is disconnected. Your line stays in the input.";
+
+    // While the link carries, each line goes out once and shows once.
+    haruto->say("while all is well");
+    sayPrivately("to you alone");
+    QVERIFY(haruto->input()->text().isEmpty() && chatInput->text().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(confirmed.size(), 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Haruto: while all is well"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Haruto: while all is well"), 5000);
+    QTRY_VERIFY(chatOutput->toPlainText().contains("to you alone"));
+    QCOMPARE(privately("to you alone"), 1);
+    QCOMPARE(haruto->text().count("while all is well"), 1);
+    QCOMPARE(chatOutput->toPlainText().count("to you alone"), 1);
+    QVERIFY(!haruto->text().contains(notSent) && !chatOutput->toPlainText().contains(notSent));
+
+    // Silence: the lines are not taken as said; the link is dropped at the limit, and
+    // they are back in their inputs.
+    relay.goDead();
+    haruto->say("into the silence");
+    sayPrivately("are you there?");
+    QVERIFY(haruto->input()->text().isEmpty() && chatInput->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(notSent), 10000);
+    QCOMPARE(haruto->input()->text(), QStringLiteral("into the silence"));
+    QTRY_VERIFY(chatOutput->toPlainText().contains(notSent));
+    QCOMPARE(chatInput->text(), QStringLiteral("are you there?"));
+    QTRY_COMPARE(lost.size(), 1);
+    QVERIFY(!haruto->text().contains("Haruto: into the silence"));
+    QVERIFY(!chatOutput->toPlainText().contains("are you there?"));
+    QCOMPARE(confirmed.size(), 2);
+
+    // The relay passes again; back at the table, both go out once.
+    relay.cut();
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    QTest::keyClick(haruto->input(), Qt::Key_Return);
+    window->findChild<QPushButton *>("send")->click();
+    QVERIFY(haruto->input()->text().isEmpty() && chatInput->text().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(confirmed.size(), 4, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Haruto: into the silence"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Haruto: into the silence"), 5000);
+    QTRY_COMPARE(chatOutput->toPlainText().count("are you there?"), 1);
+    QTRY_COMPARE(privately("are you there?"), 1);
+    QCOMPARE(haruto->text().count("Haruto: into the silence"), 1);
+
+    // The server's end is on the socket, unread, as Haruto types: the line went into
+    // the socket, but not to the server.
+    relay.hangUp();
+    haruto->say("after the end");
+    QVERIFY(haruto->input()->text().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(haruto->text().count(notSent), 2, 5000);
+    QCOMPARE(haruto->input()->text(), QStringLiteral("after the end"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 5000);
+    QTest::keyClick(haruto->input(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Haruto: after the end"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(confirmed.size(), 5, 5000);
+
+    // Mei Ling heard each line once.
+    mei->say("all heard");
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: all heard"), 5000);
+    QCOMPARE(haruto->text().count("Haruto: after the end"), 1);
+    for (const char *line : {"while all is well", "into the silence", "after the end"})
+        QCOMPARE(mei->text().count(QStringLiteral("Haruto: ") + line), 1);
+    QCOMPARE(privately("to you alone"), 1);
+    QCOMPARE(privately("are you there?"), 1);
+    QVERIFY(haruto->view->grab().save("chatroom-unconfirmed.png"));
+    QVERIFY(window->grab().save("chatwindow-unconfirmed.png"));
 }
 
 void TestChatRooms::rejoinAfterDeadLink()

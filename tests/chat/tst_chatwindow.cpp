@@ -176,6 +176,10 @@ void TestChatWindow::ownLinesAndLostConnection()
     QVERIFY(m_server->waitFor("<message from=\"1003@localhost/r1\" to=\"1002@localhost\" id=\"2\" type=\"chat\"><body>anyone &lt;there&gt;?</body>"
                               "<thread>" + thread.toLatin1() + "</thread></message>"));
     QVERIFY(input->text().isEmpty());
+    // Shown as said once the server has it: it answers the ping that follows the line.
+    QVERIFY(m_server->waitFor("<iq to=\"localhost\" id=\"3\" type=\"get\"><ping xmlns=\"urn:xmpp:ping\"/></iq>"));
+    QVERIFY(!output->toPlainText().contains("anyone"));
+    m_server->send("<iq type='result' id='3' from='localhost'/>");
     QTRY_VERIFY(output->toPlainText().endsWith("Aiko: anyone <there>?"));
     QVERIFY(output->toHtml().contains("user:Aiko"));
 

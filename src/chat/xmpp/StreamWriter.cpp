@@ -108,6 +108,7 @@ void StreamWriter::write(const StreamElement &element)
     case IqDiscoInfo::Kind:
     case IqDiscoItems::Kind:
     case IqInstantRoom::Kind:
+    case IqPing::Kind:
     case IqRoster::Kind:
     case IqVCard::Kind:
     case IqSearch::Kind:
@@ -319,6 +320,10 @@ void StreamWriter::writeIq(const Iq &iq)
         m_xml.writeDefaultNamespace(ns::DataForms);
         m_xml.writeAttribute(QStringLiteral("type"), QStringLiteral("submit"));
         m_xml.writeEndElement();
+        break;
+    case IqPing::Kind:
+        m_xml.writeEmptyElement(QStringLiteral("ping"));
+        m_xml.writeDefaultNamespace(ns::Ping);
         break;
     case IqRoster::Kind:
         writeRoster(static_cast<const IqRoster &>(iq));

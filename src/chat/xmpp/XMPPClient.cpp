@@ -1,6 +1,7 @@
 #include "chat/xmpp/XMPPClient.h"
 
 #include "app/ClientErrors.h"
+#include "chat/xmpp/ClientDelivery.h"
 #include "chat/xmpp/ClientRoster.h"
 #include "chat/xmpp/ClientSearch.h"
 #include "chat/xmpp/ClientVCard.h"
@@ -36,7 +37,8 @@ XMPPClient::XMPPClient(QObject *parent)
     : QObject(parent),
       m_roster(std::make_unique<ClientRoster>(this)),
       m_vcard(std::make_unique<ClientVCard>(this)),
-      m_search(std::make_unique<ClientSearch>(this))
+      m_search(std::make_unique<ClientSearch>(this)),
+      m_delivery(std::make_unique<ClientDelivery>(this))
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
     qRegisterMetaType<XMPPJid>("XMPPJid");
@@ -69,6 +71,9 @@ XMPPClient::XMPPClient(QObject *parent)
     connect(m_search.get(), &ClientSearch::requestSearchFormError, this, &XMPPClient::requestSearchFormError);
     connect(m_search.get(), &ClientSearch::searchReport, this, &XMPPClient::searchReport);
     connect(m_search.get(), &ClientSearch::searchError, this, &XMPPClient::searchError);
+    connect(m_delivery.get(), &ClientDelivery::confirmed, this, &XMPPClient::messageConfirmed);
+    connect(m_delivery.get(), &ClientDelivery::notSent, this, &XMPPClient::messagesNotSent);
+    connect(m_delivery.get(), &ClientDelivery::silent, this, &XMPPClient::onLinkSilent);
 }
 
 XMPPClient::~XMPPClient()
@@ -275,6 +280,7 @@ bool XMPPClient::feedParser()
         qDebug().noquote() << '"' + QString::fromUtf8(data.left(MaxLoggedBytes))
                 + QStringLiteral("\" and %1 bytes more").arg(data.size() - MaxLoggedBytes);
     m_parser.addData(data);
+    m_delivery->heard();
     return true;
 }
 
@@ -616,6 +622,10 @@ void XMPPClient::socketDisconnected()
     }
     const QMap<QString, PendingIq> pending = std::exchange(m_iqHandlers, {});
     m_sentRequests.clear();
+    m_writer.reset();
+    // The requests still open end once the loss is known, also where the socket's
+    // error told it first.
+    setUnconnected();
     for (const PendingIq &request : pending) {
         try {
             request.handler(nullptr);
@@ -625,8 +635,6 @@ void XMPPClient::socketDisconnected()
             qWarning() << "IQ handler failed on connection loss";
         }
     }
-    m_writer.reset();
-    setUnconnected();
 }
 
 void XMPPClient::setUnconnected()
@@ -706,7 +714,7 @@ void XMPPClient::requireConnected() const
         throw std::runtime_error("not connected");
 }
 
-void XMPPClient::sendMessage(const XMPPMessage &message)
+QString XMPPClient::sendMessage(const XMPPMessage &message)
 {
     requireConnected();
     MessageStanza stanza = message.stanza();
@@ -717,6 +725,30 @@ void XMPPClient::sendMessage(const XMPPMessage &message)
         stanza.lang.clear();
     if (!send(stanza))
         throw std::runtime_error("not sent");
+    m_delivery->follow(stanza.id);
+    return stanza.id;
+}
+
+void XMPPClient::setSilenceLimitMs(int ms)
+{
+    m_delivery->setSilenceLimitMs(ms);
+}
+
+void XMPPClient::onLinkSilent()
+{
+    // What waits to be read is no silence.
+    if (m_readTimer.isActive() || m_socket.bytesAvailable() > 0) {
+        m_delivery->heard();
+        return;
+    }
+    if (m_socket.state() != QAbstractSocket::ConnectedState)
+        return;
+    qWarning().noquote() << QStringLiteral("chat connection to %1 brought nothing for %2 s while a message waited: taken as lost")
+                                .arg(m_host)
+                                .arg(m_delivery->silenceLimitMs() / 1000.0);
+    // Lost as any other connection: the messages still waiting did not go out, and the
+    // connection is tried again.
+    m_socket.abort();
 }
 
 XMPPJid XMPPClient::roomOccupant(const XMPPJid &room, const QString &nick) const

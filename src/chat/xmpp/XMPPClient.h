@@ -22,6 +22,7 @@
 #include "chat/xmpp/XMPPVCard.h"
 
 namespace xmpp {
+class ClientDelivery;
 class ClientRoster;
 class ClientSearch;
 class ClientVCard;
@@ -99,8 +100,12 @@ public:
     void addIqHandler(const QString &id, IqHandler handler);
 
     // Throws std::runtime_error "not connected" unless connected, and "not sent" when
-    // the message did not reach the socket.
-    void sendMessage(const XMPPMessage &message);
+    // the message did not reach the socket. The message's id: it counts as sent once
+    // messageConfirmed() names it, and as not sent when messagesNotSent() does.
+    QString sendMessage(const XMPPMessage &message);
+    // How long the link may bring nothing while a message waits for the server's
+    // confirmation, before it is taken as lost.
+    void setSilenceLimitMs(int ms);
     // With seconds not negative, the room sends only the history of that many seconds
     // back.
     void joinRoom(const XMPPJid &room, const QString &nick, int historySeconds = -1);
@@ -132,6 +137,11 @@ signals:
     // A lost connection is not tried again after all.
     void reconnectStopped(XMPPClient::ReconnectStop why);
     void messageReceived(const XMPPMessage &message);
+    // The server has the message sent with this id.
+    void messageConfirmed(const QString &id);
+    // The connection ended before the server confirmed these messages, in the order
+    // they were sent.
+    void messagesNotSent(const QStringList &ids);
     void authorizationRequestReceived(const XMPPJid &jid);
     void conferenceJID(const XMPPJid &jid);
     void conferenceRooms(const QList<XMPPJid> &rooms);
@@ -193,6 +203,7 @@ private:
     void onDiscoInfo(const xmpp::Iq *reply);
     void onServiceItems(const xmpp::Iq *reply);
     void onRosterPush(const xmpp::IqRoster &push);
+    void onLinkSilent();
 
     QString m_user;
     QString m_password;
@@ -234,4 +245,5 @@ private:
     std::unique_ptr<xmpp::ClientRoster> m_roster;
     std::unique_ptr<xmpp::ClientVCard> m_vcard;
     std::unique_ptr<xmpp::ClientSearch> m_search;
+    std::unique_ptr<xmpp::ClientDelivery> m_delivery;
 };

@@ -389,6 +389,16 @@ public:
     int kind() const override { return Kind; }
 };
 
+// A ping (XEP-0199): the answer, whatever it says, comes after the answers to all
+// that was sent before it.
+class IqPing : public Iq
+{
+public:
+    enum { Kind = 24 };
+    IqPing(const QString &id, const XMPPJid &to) : Iq(id, to, Get) {}
+    int kind() const override { return Kind; }
+};
+
 // Protocol failures travel as these exceptions to the client's read loop.
 class Exception : public std::exception
 {

@@ -1,0 +1,66 @@
+#include "chat/xmpp/ClientDelivery.h"
+
+#include "chat/xmpp/XMPPClient.h"
+#include "chat/xmpp/XMPPElements.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace xmpp {
+
+ClientDelivery::ClientDelivery(XMPPClient *client) : ClientExtension(client)
+{
+    m_silence.setSingleShot(true);
+    m_silence.setInterval(DefaultSilenceLimitMs);
+    connect(&m_silence, &QTimer::timeout, this, &ClientDelivery::silent);
+}
+
+void ClientDelivery::follow(const QString &messageId)
+{
+    const QString pingId = client()->nextStanzaId();
+    m_waiting.push_back({pingId, messageId});
+    if (!m_silence.isActive())
+        m_silence.start();
+    // A ping that did not reach the socket is answered with null once the loss is
+    // handled, as every request still open then.
+    client()->send(IqPing(pingId, parseJid(client()->serverDomain())));
+    client()->addIqHandler(pingId, [this, pingId](const Iq *reply) { onAnswer(pingId, reply); });
+}
+
+void ClientDelivery::heard()
+{
+    if (!m_waiting.empty())
+        m_silence.start();
+}
+
+void ClientDelivery::onAnswer(const QString &pingId, const Iq *reply)
+{
+    if (!reply) {
+        // The first request the loss ends reports every message still waiting.
+        m_silence.stop();
+        QStringList lost;
+        for (const Waiting &waiting : std::exchange(m_waiting, {}))
+            lost.append(waiting.messageId);
+        if (!lost.isEmpty())
+            emit notSent(lost);
+        return;
+    }
+    const auto answered = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                       [&pingId](const Waiting &waiting) { return waiting.pingId == pingId; });
+    if (answered == m_waiting.end())
+        return;
+    // An error answer says as much as a result: the server has taken what came before.
+    while (!m_waiting.empty()) {
+        const Waiting first = m_waiting.front();
+        m_waiting.pop_front();
+        emit confirmed(first.messageId);
+        if (first.pingId == pingId)
+            break;
+    }
+    if (m_waiting.empty())
+        m_silence.stop();
+    else
+        m_silence.start();
+}
+
+} // namespace xmpp

@@ -917,12 +917,21 @@ void TestDemoTable::accountsPagesAndCountersAsPlayersComeAndGo()
 void TestDemoTable::tournamentDialogListsTheRegisteredPlayers()
 {
     // An open tournament of the demo world with 11 players registered: its dialog lists
-    // them before the start, a played one its standings.
+    // them before the start, the player too once registered and no longer once
+    // unregistered, and a played one its standings.
     TestServer server;
     QVERIFY(server.startDemo(23, 150));
     DemoPlayer player;
     QVERIFY(player.login(server.gamePort(), QStringLiteral("watcher")));
     QWidget lobby;
+    const auto names = [](const QTreeView *list) {
+        QStringList shown;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            for (int column = 0; column < list->model()->columnCount(); ++column)
+                shown << list->model()->index(row, column).data().toString();
+        }
+        return shown;
+    };
     for (const auto &[id, status, rows] : {std::tuple{502, TournamentInfo::Open, 11}, std::tuple{504, TournamentInfo::Done, 8}}) {
         TournamentInfo info(id);
         info.setStatus(status);
@@ -933,6 +942,20 @@ void TestDemoTable::tournamentDialogListsTheRegisteredPlayers()
         player.connection->get_tournament_ranking_list(id);
         auto *list = dialog.findChild<QTreeView *>(QStringLiteral("playerList"));
         QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), rows, 5000);
+        if (status != TournamentInfo::Open)
+            continue;
+        QCOMPARE(names(list).count(QStringLiteral("watcher")), 0);
+        QSignalSpy registered(player.connection.get(), &ConnectionManager::tournamentRegisterSuccess);
+        player.connection->register_tournament_request(id);
+        QVERIFY(registered.wait(5000));
+        player.connection->get_tournament_ranking_list(id);
+        QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), rows + 1, 5000);
+        QCOMPARE(names(list).count(QStringLiteral("watcher")), 1);
+        player.connection->unregister_tournament_request(id);
+        QVERIFY(server.waitForOutput(QStringLiteral("SENT unregister_answer_t")));
+        player.connection->get_tournament_ranking_list(id);
+        QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), rows, 5000);
+        QCOMPARE(names(list).count(QStringLiteral("watcher")), 0);
     }
 }
 

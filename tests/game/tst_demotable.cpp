@@ -262,6 +262,7 @@ private slots:
     void playsWholeHands();
     void takesTheSeatBackAfterALostConnection();
     void watchesTheSeatLeftDuringAHand();
+    void aSeatNotTakenUpInTimeIsGivenUp();
     void aTurnLeftUnansweredDiscardsTheDrawnTile();
     void spaceDiscardsTheDrawnTileOnTheOwnTurnOnly();
     void gamesEndAfterTheirWindRoundsAndComputerPlayersWin();
@@ -409,6 +410,39 @@ void TestDemoTable::takesTheSeatBackAfterALostConnection()
                                  && model->ownPlayer()->hand().size() >= 13,
                              5000);
     again.controller->destroyTable(table);
+}
+
+// A riichi practice table of the quick join, whose Play is not pressed within the seated
+// box's time: the demo world unseats the player as the box says, and the client closes
+// the table, so that the next quick join seats the player afresh, where Play starts the
+// hand.
+void TestDemoTable::aSeatNotTakenUpInTimeIsGivenUp()
+{
+    TestServer server;
+    QVERIFY(server.startDemo(6, 150, {QStringLiteral("--seat-time"), QStringLiteral("1500")}));
+    DemoPlayer player;
+    QVERIFY(player.login(server.gamePort(), QStringLiteral("dawdler")));
+    constexpr qint32 table = 3010;
+    QTRY_VERIFY_WITH_TIMEOUT(player.tables->hasTable(table), 5000);
+    QSignalSpy joined(player.connection.get(), &ConnectionManager::joinSuccessful);
+    player.connection->filter_join(QStringLiteral("ruleset=riichi"));
+    QVERIFY(player.showWindow());
+    QCOMPARE(joined.count(), 1);
+    QCOMPARE(joined.takeFirst().at(0).toInt(), table);
+    QTRY_VERIFY_WITH_TIMEOUT(player.window->seatedWindow()->isVisible(), 5000);
+    QCOMPARE(player.model(table)->playerState(), int(GameModel::SEAT_OFFERED));
+    QTRY_VERIFY_WITH_TIMEOUT(!player.controller->hasTable(table), 10000);
+    QVERIFY(server.output().contains(QStringLiteral("UNSEATED %1 from table %2").arg(QString::number(player.id), QString::number(table))));
+
+    player.window = nullptr;
+    player.connection->filter_join(QStringLiteral("ruleset=riichi"));
+    QVERIFY(player.showWindow());
+    QCOMPARE(joined.count(), 1);
+    QCOMPARE(joined.first().at(0).toInt(), table);
+    QVERIFY(player.takeSeat());
+    QTRY_COMPARE_WITH_TIMEOUT(player.model(table)->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QVERIFY(!server.output().contains(QStringLiteral("already_seated_t")));
+    player.controller->destroyTable(table);
 }
 
 void TestDemoTable::watchesTheSeatLeftDuringAHand()

@@ -62,8 +62,8 @@ QString chatSecret(std::mt19937 &random)
 
 } // namespace
 
-DemoWorld::DemoWorld(quint32 seed, int pace, const ChatSettings &chat, QObject *parent)
-    : QObject(parent), m_random(seed), m_pace(pace), m_chat(chat)
+DemoWorld::DemoWorld(quint32 seed, int pace, int seatTime, const ChatSettings &chat, QObject *parent)
+    : QObject(parent), m_random(seed), m_pace(pace), m_seatTime(seatTime), m_chat(chat)
 {
     buildLobby();
     addTournaments();
@@ -185,6 +185,7 @@ void DemoWorld::buildLobby()
 
 void DemoWorld::addTable(TableConfig config)
 {
+    config.seatTime = m_seatTime;
     auto *engine = new TableEngine(config, [this] { return m_nextBotId++; }, m_random, m_pace, this);
     m_tables[config.id] = engine;
     connect(engine, &TableEngine::seatsChanged, this, &DemoWorld::onSeatsChanged);

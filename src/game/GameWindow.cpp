@@ -47,7 +47,6 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
-#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
@@ -603,10 +602,6 @@ bool GameWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         m_activationTime = m_clock ? m_clock() : QDateTime::currentDateTimeUtc();
-    if (event->type() == QEvent::ShortcutOverride && dialogKeepsSpace(static_cast<QKeyEvent *>(event))) {
-        event->accept();
-        return true;
-    }
     return QWidget::event(event);
 }
 

@@ -31,7 +31,6 @@
 #include <QApplication>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
-#include <QKeyEvent>
 #include <QSettings>
 #include <QTimer>
 #include <QtDebug>
@@ -225,19 +224,13 @@ void GameWindow::runDefaultAction()
     onTileClick(ownRecord()->pendingTiles().front(), true);
 }
 
-bool GameWindow::dialogKeepsSpace(const QKeyEvent *event) const
-{
-    if (event->key() != Qt::Key_Space || defaultActionArmed())
-        return false;
-    QWidget *over = QApplication::focusWidget();
-    while (over && over->parentWidget() != this)
-        over = over->parentWidget();
-    return over && over != view() && over != m_sideBar && over != m_meldAuction;
-}
-
 bool GameWindow::focusInDialogBeside() const
 {
-    for (const QWidget *widget = QApplication::focusWidget(); widget && widget != this; widget = widget->parentWidget()) {
+    const QWidget *focus = QApplication::focusWidget();
+    // The table's own dialogs (its boards, windows and boxes) are the table's.
+    if (!focus || focus == this || isAncestorOf(focus))
+        return false;
+    for (const QWidget *widget = focus; widget; widget = widget->parentWidget()) {
         if (qobject_cast<const MahjongDialog *>(widget))
             return true;
     }

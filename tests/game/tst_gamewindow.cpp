@@ -152,6 +152,7 @@ private slots:
     void othersMeldsAndOddKinds();
     void handEndNamesDeclarersAndChoosesDialog();
     void tableClickAfterActivation();
+    void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
     void dialogsStayOverTheTable();
     void kickBoxes();
@@ -354,6 +355,63 @@ void TestGameWindow::tableClickAfterActivation()
     QCOMPARE(discards.size(), 1);
     QCOMPARE(discards.at(0).at(2).value<tile>(), tile(7));
     QSettings().remove(QStringLiteral("game/tableClickDiscardTile"));
+}
+
+// The score board of a single-hand table's won hand stays open while the player's turn
+// comes: Space discards the drawn tile with the focus in the board's text, on its Close,
+// on its Leave Table and on the side bar's Leave Table, and out of turn it presses none
+// of them, while the mouse still does.
+void TestGameWindow::spaceInTheTablesOwnDialogs()
+{
+    Table t(TableInfo::SINGLE_HAND, 4, true);
+    t.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    t.deal();
+    EndHand end;
+    end.endKind = EndHand::Tsumo;
+    end.gameEnds = true;
+    EndHandPlayer row;
+    row.playerId = 11;
+    row.result = EndHandPlayer::Won;
+    row.points.push_back(ScoreLine{QStringLiteral("Pung of dragons"), 8, -1});
+    end.players[11] = row;
+    t.window.onHandEnd(end);
+    ScoreBoard *board = t.window.scoreBoard();
+    QTRY_VERIFY(board->isVisible());
+    QSignalSpy discards(&t.window, &GameWindow::discardTile);
+    QSignalSpy leaves(&t.window, &GameWindow::leave);
+    const auto shown = [](QWidget *parent, const char *name) {
+        auto *widget = parent->findChild<QWidget *>(QLatin1String(name));
+        return widget && widget->isVisible() ? widget : nullptr;
+    };
+    const auto space = [&](QWidget *focus) {
+        focus->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focus, Qt::Key_Space);
+    };
+    // Sets the focus, in turn, on what the player may have clicked.
+    const std::vector<std::pair<QWidget *, const char *>> targets = {
+        {board, "score1"}, {board, "closePushButton"}, {board, "leavePushButton"}, {t.window.sideBar(), "leaveButton"}};
+    std::uint8_t drawn = 7;
+    for (const auto &[parent, name] : targets) {
+        QWidget *focus = shown(parent, name);
+        QVERIFY2(focus, name);
+        space(focus);
+        QVERIFY2(focus->hasFocus(), name);
+        QCOMPARE(discards.size(), 1);
+        QCOMPARE(discards.takeFirst().at(2).value<tile>(), tile(drawn));
+        // Out of turn, until the next draw, Space does nothing there.
+        space(focus);
+        QVERIFY2(discards.isEmpty(), name);
+        QVERIFY2(board->isVisible(), name);
+        QVERIFY2(!t.window.leaveBox(), name);
+        t.model.onTileDiscarded(me, tile(drawn), false);
+        drawn = static_cast<std::uint8_t>(drawn + 1);
+        t.model.onTilesFromWall(tiles({drawn}), false);
+    }
+    QCOMPARE(leaves.size(), 0);
+    // The buttons keep the mouse.
+    QTest::mouseClick(shown(board, "closePushButton"), Qt::LeftButton);
+    QTRY_VERIFY(!board->isVisible());
 }
 
 void TestGameWindow::offersAndLeave()

@@ -542,9 +542,7 @@ void GameWindow::resizeEvent(QResizeEvent *event)
     relayout(viewSize());
     applyLayout();
     placeImages();
-    m_concealedDialog->move(m_form->GameView->mapFromScene(m_hand->pos()).x(),
-                            qMax(0, m_form->GameView->mapFromScene(m_hand->pos()).y() -
-                                        m_concealedDialog->height()));
+    placeConcealedDialog();
     // The dialogs keep their place over the table, beside the side bar.
     const QSize oldTable = m_dialogArea;
     m_dialogArea = viewSize();

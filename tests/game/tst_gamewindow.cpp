@@ -4,6 +4,7 @@
 #include "contrast.h"
 #include "skinstylesheets.h"
 #include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "app/Utils.h"
 #include "game/DealStartHandAnimation.h"
 #include "table/dialogs/ScoreBoard.h"
@@ -17,8 +18,10 @@
 #include "table/scene/MeldView.h"
 #include "table/scene/TileAnimation.h"
 #include "table/scene/TileView.h"
+#include "table/scene/WindView.h"
 #include "table/dialogs/ConcealedActionDialog.h"
 #include "table/sidebar/TableChat.h"
+#include "table/sidebar/TimerView.h"
 #include "ui/ModelessMsgBox.h"
 
 #include "testmain.h"
@@ -154,6 +157,7 @@ private slots:
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
+    void concealedButtonsKeepClear();
     void dialogsStayOverTheTable();
     void kickBoxes();
     void msecsBetweenCountsDays();
@@ -412,6 +416,61 @@ void TestGameWindow::spaceInTheTablesOwnDialogs()
     // The buttons keep the mouse.
     QTest::mouseClick(shown(board, "closePushButton"), Qt::LeftButton);
     QTRY_VERIFY(!board->isVisible());
+}
+
+// The buttons of concealed melds keep clear of every disc and tile on the table, of the
+// turn's countdown and of the side bar's plates, in the skin's buttons, in English and
+// Japanese, at 1024x768 and 1920x1080 (the right seat's disc stands above the hand's
+// right end).
+void TestGameWindow::concealedButtonsKeepClear()
+{
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    setupResourceSearchPaths({}, QStringLiteral("corvana"));
+    QDir::setSearchPaths(QStringLiteral("resources"),
+                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    TranslationsManager translations;
+    Table t(TableInfo::FULL_GAME, 4, true);
+    t.window.setStyleSheet(skinStyleSheets());
+    t.deal();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    t.window.onPlayerShouldAct(me, TimeSpan(now, now.addSecs(600)));
+    t.window.concealedMeldSuggestion({meld_offer(KONG, tile(4)), meld_offer(PONG_TO_KONG, tile(7))}, TimeSpan());
+    QWidget *panel = t.window.concealedActionDialog();
+    const auto countdowns = t.window.view()->findChildren<TimerView *>();
+    for (const QString language : {"en", "ja"}) {
+        translations.setLanguage(language);
+        const auto *kong = panel->findChild<QAbstractButton *>(QStringLiteral("kongButton"));
+        QTRY_COMPARE(kong->text(), language == QLatin1String("en") ? QStringLiteral("Kong") : QStringLiteral("カン"));
+        for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+            t.window.resize(size);
+            QTRY_COMPARE(t.window.size(), size);
+            QVERIFY(panel->isVisible());
+            const QString what = QStringLiteral("%1 %2x%3").arg(language, QString::number(size.width()), QString::number(size.height()));
+            const QRect table(QPoint(0, 0), t.window.view()->size());
+            QVERIFY2(table.contains(panel->geometry()), qPrintable(what));
+            for (const TimerView *countdown : countdowns) {
+                if (countdown->isVisible())
+                    QVERIFY2(!countdown->geometry().intersects(panel->geometry()), qPrintable(what));
+            }
+            QVERIFY(std::any_of(countdowns.begin(), countdowns.end(), [](const TimerView *c) { return c->isVisible(); }));
+            const QRectF place = t.window.view()->mapToScene(QRect(t.window.view()->mapFrom(&t.window, panel->pos()), panel->size())).boundingRect();
+            QStringList covered;
+            for (const QGraphicsItem *item : t.window.view()->scene()->items()) {
+                const char *thing = dynamic_cast<const TileView *>(item)            ? "tile"
+                                    : dynamic_cast<const WindView *>(item)          ? "disc"
+                                    : dynamic_cast<const PrevalentWindView *>(item) ? "round wind disc"
+                                                                                    : nullptr;
+                if (thing && item->isVisible() && item->sceneBoundingRect().intersects(place))
+                    QDebug(&covered.emplace_back()).nospace() << thing << ' ' << item->sceneBoundingRect();
+            }
+            QVERIFY2(covered.isEmpty(), qPrintable(what + QStringLiteral(": ") + covered.join(QStringLiteral(", "))));
+            QVERIFY(t.window.grab().save(QStringLiteral("%1/table-concealed-%2-%3x%4.png")
+                                             .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), language,
+                                                  QString::number(size.width()), QString::number(size.height()))));
+        }
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
 }
 
 void TestGameWindow::offersAndLeave()

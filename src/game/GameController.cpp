@@ -569,8 +569,17 @@ void GameController::playerJoined(qint32 tableId, const PlayerData &player)
 void GameController::onPlayerLeft(qint32 tableId, qint32 playerId)
 {
     guarded(tableId, "onPlayerLeft", [&] {
-        if (hasTable(tableId))
-            entry(tableId).model->onPlayerLeft(playerId);
+        if (!hasTable(tableId))
+            return;
+        GameModel *model = entry(tableId).model;
+        const bool seatOffered = playerId == m_ownPlayerId && model->playerState() == GameModel::SEAT_OFFERED;
+        model->onPlayerLeft(playerId);
+        // Unseated from a seat never taken up (Play not pressed in time): the table closes
+        // as after leaving it, so that joining again seats the player afresh.
+        if (seatOffered && !model->isSeated() && !isTournamentTable(model->tableInfo())) {
+            qInfo() << "unseated from table" << tableId << "before saying ready";
+            destroyTable(tableId);
+        }
     });
 }
 

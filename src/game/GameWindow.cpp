@@ -47,7 +47,6 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
-#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
@@ -543,9 +542,7 @@ void GameWindow::resizeEvent(QResizeEvent *event)
     relayout(viewSize());
     applyLayout();
     placeImages();
-    m_concealedDialog->move(m_form->GameView->mapFromScene(m_hand->pos()).x(),
-                            qMax(0, m_form->GameView->mapFromScene(m_hand->pos()).y() -
-                                        m_concealedDialog->height()));
+    placeConcealedDialog();
     // The dialogs keep their place over the table, beside the side bar.
     const QSize oldTable = m_dialogArea;
     m_dialogArea = viewSize();
@@ -603,10 +600,6 @@ bool GameWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         m_activationTime = m_clock ? m_clock() : QDateTime::currentDateTimeUtc();
-    if (event->type() == QEvent::ShortcutOverride && dialogKeepsSpace(static_cast<QKeyEvent *>(event))) {
-        event->accept();
-        return true;
-    }
     return QWidget::event(event);
 }
 

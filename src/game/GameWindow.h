@@ -37,7 +37,6 @@ class PlayerInactiveWindow;
 class QGraphicsPixmapItem;
 class QGraphicsRectItem;
 class QGraphicsView;
-class QKeyEvent;
 class RoundScoreBoard;
 class ScoreBoard;
 class SeatedWindow;
@@ -328,11 +327,10 @@ private:
     // The default action would discard the one tile drawn on the own turn.
     bool defaultActionArmed() const;
     void runDefaultAction();
-    // Space at the table runs the default action, or does nothing; only a focused control
-    // of a dialog over the table takes it, while the default action is not armed. The
-    // meld auction takes it with its own default action while it shows, and a dialog of
-    // the window around the table (its boxes, chats, pages) while it has the focus.
-    bool dialogKeepsSpace(const QKeyEvent *event) const;
+    // Space in the table window runs the default action, or does nothing, wherever the
+    // focus is, in the table's own dialogs too: their buttons keep Return and the mouse.
+    // The meld auction takes it with its own default action while it shows, and a dialog
+    // of the window around the table (its boxes, chats, pages) while it has the focus.
     bool focusInDialogBeside() const;
     void updateDefaultShortcut();
     void discardPendingTile();

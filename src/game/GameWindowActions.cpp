@@ -22,6 +22,8 @@
 #include "table/scene/HandView.h"
 #include "table/scene/Object3DView.h"
 #include "table/scene/PlayerActionView.h"
+#include "table/scene/RiichiStickView.h"
+#include "table/scene/TileView.h"
 #include "table/scene/WindView.h"
 #include "table/sidebar/SideBar.h"
 #include "table/sidebar/TimerView.h"
@@ -31,7 +33,6 @@
 #include <QApplication>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
-#include <QKeyEvent>
 #include <QSettings>
 #include <QTimer>
 #include <QtDebug>
@@ -225,19 +226,13 @@ void GameWindow::runDefaultAction()
     onTileClick(ownRecord()->pendingTiles().front(), true);
 }
 
-bool GameWindow::dialogKeepsSpace(const QKeyEvent *event) const
-{
-    if (event->key() != Qt::Key_Space || defaultActionArmed())
-        return false;
-    QWidget *over = QApplication::focusWidget();
-    while (over && over->parentWidget() != this)
-        over = over->parentWidget();
-    return over && over != view() && over != m_sideBar && over != m_meldAuction;
-}
-
 bool GameWindow::focusInDialogBeside() const
 {
-    for (const QWidget *widget = QApplication::focusWidget(); widget && widget != this; widget = widget->parentWidget()) {
+    const QWidget *focus = QApplication::focusWidget();
+    // The table's own dialogs (its boards, windows and boxes) are the table's.
+    if (!focus || focus == this || isAncestorOf(focus))
+        return false;
+    for (const QWidget *widget = focus; widget; widget = widget->parentWidget()) {
         if (qobject_cast<const MahjongDialog *>(widget))
             return true;
     }
@@ -384,9 +379,25 @@ MeldAuction *GameWindow::newMeldAuction()
 
 void GameWindow::placeConcealedDialog()
 {
-    const QPoint hand = view()->mapFromScene(m_hand->pos());
     m_concealedDialog->adjustSize();
-    m_concealedDialog->move(qMax(0, hand.x()), qMax(0, hand.y() - m_concealedDialog->height()));
+    const QSize size = m_concealedDialog->size();
+    const QRect area(QPoint(0, 0), viewSize());
+    // Beside the hand's right end, raised by its own height; lower where something
+    // stands there (the right seat's disc, its wall's end, the turn's countdown), else
+    // higher, and never over the side bar.
+    const QPoint hand = view()->mapFromScene(m_hand->pos());
+    const QRect beside(QPoint(qBound(0, hand.x(), qMax(0, area.width() - size.width())), qMax(0, hand.y() - size.height())), size);
+    std::vector<QRectF> things;
+    for (const QGraphicsItem *item : m_scene.items()) {
+        const bool thing = dynamic_cast<const TileView *>(item) || dynamic_cast<const WindView *>(item)
+                           || dynamic_cast<const PrevalentWindView *>(item) || dynamic_cast<const RiichiStickView *>(item);
+        const QRectF rect = item->sceneBoundingRect();
+        if (thing && item->isVisible() && !rect.isEmpty())
+            things.push_back(view()->viewportTransform().mapRect(rect));
+    }
+    if (m_turnTimer->isVisible())
+        things.emplace_back(m_turnTimer->geometry());
+    m_concealedDialog->move(clearInColumn(beside, area, things).topLeft());
 }
 
 void GameWindow::meldSuggestion(const meld_offer_vector &offers, qint32, tile lastDiscard, const TimeSpan &time)

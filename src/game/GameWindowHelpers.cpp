@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace GameWindowHelpers {
 
@@ -84,6 +85,29 @@ QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRec
         }
     }
     return best;
+}
+
+QRect clearInColumn(const QRect &place, const QRect &area, const std::vector<QRectF> &things)
+{
+    constexpr int Gap = 2;
+    // A thing's edge on a pixel's border touches the pixel beside it, not the pixel.
+    const auto covered = [&things](const QRect &rect) {
+        return std::find_if(things.begin(), things.end(), [area = QRectF(rect)](const QRectF &thing) { return thing.intersects(area); });
+    };
+    // Each step passes one thing, so that as many steps as there are things reach the end.
+    for (const int direction : {1, -1}) {
+        QRect rect = place;
+        for (std::size_t step = 0; step <= things.size() && area.contains(rect); ++step) {
+            const auto thing = covered(rect);
+            if (thing == things.end())
+                return rect;
+            if (direction > 0)
+                rect.moveTop(int(std::ceil(thing->bottom())) + Gap);
+            else
+                rect.moveTop(int(std::floor(thing->top())) - Gap - rect.height());
+        }
+    }
+    return place;
 }
 
 tile_vector meldTiles(int kind, tile key)

@@ -34,6 +34,10 @@ void showRaised(QWidget *widget);
 // is clear, the place that covers fewest of the buttons.
 QPoint clearPlace(const QSize &dialog, const QSize &area, const std::vector<QRect> &taken,
                   const std::vector<QRect> &buttons);
+// The first place, down from the given one and else up from it, in its column within
+// the area, where the rectangle covers none of the things that stand on the table; the
+// given place where the column has no such place.
+QRect clearInColumn(const QRect &place, const QRect &area, const std::vector<QRectF> &things);
 // Tiles of a declared meld, by kind; empty for a kind without a view.
 tile_vector meldTiles(int kind, tile key);
 

@@ -25,7 +25,7 @@ void CompactTableItem::setTableInfo(const TableInfo &info)
     m_tableInfo = info;
     QString name = m_localizationDb ? m_localizationDb->tableName(info) : QString();
     if (name.isEmpty())
-        name = tr("Table(%1)").arg(info.id());
+        name = tr("Table(%1)").arg(QString::number(info.id()));
     m_ui->tableName->setText(name);
     m_ui->tableRulesGametype->setText(info.rulesDisplayText());
     m_ui->tableSpeed->setText(TableInfo::secondsPerMoveText(info.secondsPerMove()));

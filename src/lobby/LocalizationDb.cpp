@@ -85,7 +85,7 @@ void LocalizationDb::sendQuery(const QString &language, const std::vector<QStrin
 QString LocalizationDb::tableName(const TableInfo &info)
 {
     if (info.storedGameType() == TableInfo::TOURNAMENT)
-        return tr("Table(%1)").arg(info.id());
+        return tr("Table(%1)").arg(QString::number(info.id()));
 
     const auto language = m_names.find(currentLanguage());
     if (language != m_names.end()) {

@@ -300,7 +300,7 @@ QString TableModel::tableName(const TableInfo &info) const
 QString TableModel::nameCellText(const TableInfo &info) const
 {
     const QString name = tableName(info);
-    return name.isEmpty() ? tr("Table(%1)").arg(info.id()) : name;
+    return name.isEmpty() ? tr("Table(%1)").arg(QString::number(info.id())) : name;
 }
 
 void TableModel::setLocalizationDb(LocalizationDb *db)

@@ -352,7 +352,7 @@ QString TournamentDetailDialog::tableRowName(qint32 tableId) const
     const QString name = m_tableModel && m_tableModel->hasTable(tableId)
         ? m_tableModel->tableName(m_tableModel->tableInfo(tableId))
         : QString();
-    return name.isEmpty() ? tr("Table(%1)").arg(tableId) : name;
+    return name.isEmpty() ? tr("Table(%1)").arg(QString::number(tableId)) : name;
 }
 
 void TournamentDetailDialog::onTableRemoved(qint32 tableId)

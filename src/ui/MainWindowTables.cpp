@@ -293,9 +293,9 @@ void MainWindow::onTournamentTableJoined(qint32 tournamentId, qint32 tableId, in
         [kind, name, tableId] {
             return kind == 0
                 ? ModelessMsgBox::Texts{tr("New tournament round - %1").arg(name),
-                                        tr("You have been assigned to tournament table %1. Show now?").arg(tableId)}
+                                        tr("You have been assigned to tournament table %1. Show now?").arg(QString::number(tableId))}
                 : ModelessMsgBox::Texts{tr("Continuing tournament round - %1").arg(name),
-                                        tr("You are assigned to tournament table %1. Show now?").arg(tableId)};
+                                        tr("You are assigned to tournament table %1. Show now?").arg(QString::number(tableId))};
         },
         [this, tableId] { showTable(tableId); });
 }
@@ -344,9 +344,11 @@ void MainWindow::onTableInfoUpdate(const TableInfo &info)
 void MainWindow::onAlreadySeated(qint32 tableId)
 {
     BusyCursor::restore(&m_joinCursor);
+    // A table's number is a name, never grouped as an amount is, whatever the wording's
+    // placeholder asks.
     const auto wording = [tableId] {
         return ModelessMsgBox::Texts{tr("Rejoin Table"),
-                                     tr("You are already seated at table %L1.\nDo you want to rejoin?").arg(tableId)};
+                                     tr("You are already seated at table %L1.\nDo you want to rejoin?").arg(QString::number(tableId))};
     };
     askPlain(wording, [this, tableId] {
         // A table the lobby does not hold goes the ordinary way, which reports it.

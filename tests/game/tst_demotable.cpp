@@ -262,6 +262,7 @@ private slots:
     void playsWholeHands();
     void takesTheSeatBackAfterALostConnection();
     void watchesTheSeatLeftDuringAHand();
+    void aSeatNotTakenUpInTimeIsGivenUp();
     void aTurnLeftUnansweredDiscardsTheDrawnTile();
     void spaceDiscardsTheDrawnTileOnTheOwnTurnOnly();
     void gamesEndAfterTheirWindRoundsAndComputerPlayersWin();
@@ -411,6 +412,39 @@ void TestDemoTable::takesTheSeatBackAfterALostConnection()
     again.controller->destroyTable(table);
 }
 
+// A riichi practice table of the quick join, whose Play is not pressed within the seated
+// box's time: the demo world unseats the player as the box says, and the client closes
+// the table, so that the next quick join seats the player afresh, where Play starts the
+// hand.
+void TestDemoTable::aSeatNotTakenUpInTimeIsGivenUp()
+{
+    TestServer server;
+    QVERIFY(server.startDemo(6, 150, {QStringLiteral("--seat-time"), QStringLiteral("1500")}));
+    DemoPlayer player;
+    QVERIFY(player.login(server.gamePort(), QStringLiteral("dawdler")));
+    constexpr qint32 table = 3010;
+    QTRY_VERIFY_WITH_TIMEOUT(player.tables->hasTable(table), 5000);
+    QSignalSpy joined(player.connection.get(), &ConnectionManager::joinSuccessful);
+    player.connection->filter_join(QStringLiteral("ruleset=riichi"));
+    QVERIFY(player.showWindow());
+    QCOMPARE(joined.count(), 1);
+    QCOMPARE(joined.takeFirst().at(0).toInt(), table);
+    QTRY_VERIFY_WITH_TIMEOUT(player.window->seatedWindow()->isVisible(), 5000);
+    QCOMPARE(player.model(table)->playerState(), int(GameModel::SEAT_OFFERED));
+    QTRY_VERIFY_WITH_TIMEOUT(!player.controller->hasTable(table), 10000);
+    QVERIFY(server.output().contains(QStringLiteral("UNSEATED %1 from table %2").arg(QString::number(player.id), QString::number(table))));
+
+    player.window = nullptr;
+    player.connection->filter_join(QStringLiteral("ruleset=riichi"));
+    QVERIFY(player.showWindow());
+    QCOMPARE(joined.count(), 1);
+    QCOMPARE(joined.first().at(0).toInt(), table);
+    QVERIFY(player.takeSeat());
+    QTRY_COMPARE_WITH_TIMEOUT(player.model(table)->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QVERIFY(!server.output().contains(QStringLiteral("already_seated_t")));
+    player.controller->destroyTable(table);
+}
+
 void TestDemoTable::watchesTheSeatLeftDuringAHand()
 {
     constexpr qint32 table = 3001; // two bots sit down with the first hand
@@ -492,9 +526,9 @@ void TestDemoTable::aTurnLeftUnansweredDiscardsTheDrawnTile()
 // Space at the table, pressed wherever the focus is. On every own turn it discards the
 // drawn tile once, on the dealer's first turn after the deal too; out of turn, during the
 // deal's bonus replacements, after a claim clicked with the mouse, after a discard by
-// click and with the focus on the side bar's Leave Table it does nothing, while a button
-// of a dialog over the table that has the focus takes it. What the server receives is the
-// proof.
+// click and with the focus on the side bar's Leave Table it does nothing, and a focused
+// button of the table's end-of-hand window does not take it either: the mouse answers
+// there. What the server receives is the proof.
 void TestDemoTable::spaceDiscardsTheDrawnTileOnTheOwnTurnOnly()
 {
     TestServer server;
@@ -624,13 +658,19 @@ void TestDemoTable::spaceDiscardsTheDrawnTileOnTheOwnTurnOnly()
         QVERIFY(!deadline.hasExpired());
         if (hand == 0) {
             // The end-of-hand window's ready button, given the focus as the Tab key does,
-            // takes Space: a dialog over the table keeps its keyboard.
+            // is not pressed by Space, which has no default action to run; a click
+            // presses it.
             QTRY_VERIFY_WITH_TIMEOUT(!window->actionQueue().isBusy() && window->actionQueue().isEmpty(), 10000);
             QPushButton *ready = DemoPlay::readyButton(window);
             QVERIFY(ready);
             const int readies = received(QStringLiteral("ready_t"));
+            QSignalSpy said(window, &GameWindow::ready);
             ready->setFocus(Qt::TabFocusReason);
             QVERIFY(space());
+            QCOMPARE(said.count(), 0);
+            QVERIFY(ready->isVisible());
+            QTest::mouseClick(ready, Qt::LeftButton);
+            QCOMPARE(said.count(), 1);
             QTRY_COMPARE(received(QStringLiteral("ready_t")), readies + 1);
         }
     }
@@ -917,12 +957,21 @@ void TestDemoTable::accountsPagesAndCountersAsPlayersComeAndGo()
 void TestDemoTable::tournamentDialogListsTheRegisteredPlayers()
 {
     // An open tournament of the demo world with 11 players registered: its dialog lists
-    // them before the start, a played one its standings.
+    // them before the start, the player too once registered and no longer once
+    // unregistered, and a played one its standings.
     TestServer server;
     QVERIFY(server.startDemo(23, 150));
     DemoPlayer player;
     QVERIFY(player.login(server.gamePort(), QStringLiteral("watcher")));
     QWidget lobby;
+    const auto names = [](const QTreeView *list) {
+        QStringList shown;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            for (int column = 0; column < list->model()->columnCount(); ++column)
+                shown << list->model()->index(row, column).data().toString();
+        }
+        return shown;
+    };
     for (const auto &[id, status, rows] : {std::tuple{502, TournamentInfo::Open, 11}, std::tuple{504, TournamentInfo::Done, 8}}) {
         TournamentInfo info(id);
         info.setStatus(status);
@@ -933,6 +982,20 @@ void TestDemoTable::tournamentDialogListsTheRegisteredPlayers()
         player.connection->get_tournament_ranking_list(id);
         auto *list = dialog.findChild<QTreeView *>(QStringLiteral("playerList"));
         QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), rows, 5000);
+        if (status != TournamentInfo::Open)
+            continue;
+        QCOMPARE(names(list).count(QStringLiteral("watcher")), 0);
+        QSignalSpy registered(player.connection.get(), &ConnectionManager::tournamentRegisterSuccess);
+        player.connection->register_tournament_request(id);
+        QVERIFY(registered.wait(5000));
+        player.connection->get_tournament_ranking_list(id);
+        QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), rows + 1, 5000);
+        QCOMPARE(names(list).count(QStringLiteral("watcher")), 1);
+        player.connection->unregister_tournament_request(id);
+        QVERIFY(server.waitForOutput(QStringLiteral("SENT unregister_answer_t")));
+        player.connection->get_tournament_ranking_list(id);
+        QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), rows, 5000);
+        QCOMPARE(names(list).count(QStringLiteral("watcher")), 0);
     }
 }
 

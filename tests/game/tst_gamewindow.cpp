@@ -4,6 +4,7 @@
 #include "contrast.h"
 #include "skinstylesheets.h"
 #include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "app/Utils.h"
 #include "game/DealStartHandAnimation.h"
 #include "table/dialogs/ScoreBoard.h"
@@ -17,8 +18,10 @@
 #include "table/scene/MeldView.h"
 #include "table/scene/TileAnimation.h"
 #include "table/scene/TileView.h"
+#include "table/scene/WindView.h"
 #include "table/dialogs/ConcealedActionDialog.h"
 #include "table/sidebar/TableChat.h"
+#include "table/sidebar/TimerView.h"
 #include "ui/ModelessMsgBox.h"
 
 #include "testmain.h"
@@ -152,7 +155,9 @@ private slots:
     void othersMeldsAndOddKinds();
     void handEndNamesDeclarersAndChoosesDialog();
     void tableClickAfterActivation();
+    void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
+    void concealedButtonsKeepClear();
     void dialogsStayOverTheTable();
     void kickBoxes();
     void msecsBetweenCountsDays();
@@ -354,6 +359,118 @@ void TestGameWindow::tableClickAfterActivation()
     QCOMPARE(discards.size(), 1);
     QCOMPARE(discards.at(0).at(2).value<tile>(), tile(7));
     QSettings().remove(QStringLiteral("game/tableClickDiscardTile"));
+}
+
+// The score board of a single-hand table's won hand stays open while the player's turn
+// comes: Space discards the drawn tile with the focus in the board's text, on its Close,
+// on its Leave Table and on the side bar's Leave Table, and out of turn it presses none
+// of them, while the mouse still does.
+void TestGameWindow::spaceInTheTablesOwnDialogs()
+{
+    Table t(TableInfo::SINGLE_HAND, 4, true);
+    t.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    t.deal();
+    EndHand end;
+    end.endKind = EndHand::Tsumo;
+    end.gameEnds = true;
+    EndHandPlayer row;
+    row.playerId = 11;
+    row.result = EndHandPlayer::Won;
+    row.points.push_back(ScoreLine{QStringLiteral("Pung of dragons"), 8, -1});
+    end.players[11] = row;
+    t.window.onHandEnd(end);
+    ScoreBoard *board = t.window.scoreBoard();
+    QTRY_VERIFY(board->isVisible());
+    QSignalSpy discards(&t.window, &GameWindow::discardTile);
+    QSignalSpy leaves(&t.window, &GameWindow::leave);
+    const auto shown = [](QWidget *parent, const char *name) {
+        auto *widget = parent->findChild<QWidget *>(QLatin1String(name));
+        return widget && widget->isVisible() ? widget : nullptr;
+    };
+    const auto space = [&](QWidget *focus) {
+        focus->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focus, Qt::Key_Space);
+    };
+    // Sets the focus, in turn, on what the player may have clicked.
+    const std::vector<std::pair<QWidget *, const char *>> targets = {
+        {board, "score1"}, {board, "closePushButton"}, {board, "leavePushButton"}, {t.window.sideBar(), "leaveButton"}};
+    std::uint8_t drawn = 7;
+    for (const auto &[parent, name] : targets) {
+        QWidget *focus = shown(parent, name);
+        QVERIFY2(focus, name);
+        space(focus);
+        QVERIFY2(focus->hasFocus(), name);
+        QCOMPARE(discards.size(), 1);
+        QCOMPARE(discards.takeFirst().at(2).value<tile>(), tile(drawn));
+        // Out of turn, until the next draw, Space does nothing there.
+        space(focus);
+        QVERIFY2(discards.isEmpty(), name);
+        QVERIFY2(board->isVisible(), name);
+        QVERIFY2(!t.window.leaveBox(), name);
+        t.model.onTileDiscarded(me, tile(drawn), false);
+        drawn = static_cast<std::uint8_t>(drawn + 1);
+        t.model.onTilesFromWall(tiles({drawn}), false);
+    }
+    QCOMPARE(leaves.size(), 0);
+    // The buttons keep the mouse.
+    QTest::mouseClick(shown(board, "closePushButton"), Qt::LeftButton);
+    QTRY_VERIFY(!board->isVisible());
+}
+
+// The buttons of concealed melds keep clear of every disc and tile on the table, of the
+// turn's countdown and of the side bar's plates, in the skin's buttons, in English and
+// Japanese, at 1024x768 and 1920x1080 (the right seat's disc stands above the hand's
+// right end).
+void TestGameWindow::concealedButtonsKeepClear()
+{
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    setupResourceSearchPaths({}, QStringLiteral("corvana"));
+    QDir::setSearchPaths(QStringLiteral("resources"),
+                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    TranslationsManager translations;
+    Table t(TableInfo::FULL_GAME, 4, true);
+    t.window.setStyleSheet(skinStyleSheets());
+    t.deal();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    t.window.onPlayerShouldAct(me, TimeSpan(now, now.addSecs(600)));
+    t.window.concealedMeldSuggestion({meld_offer(KONG, tile(4)), meld_offer(PONG_TO_KONG, tile(7))}, TimeSpan());
+    QWidget *panel = t.window.concealedActionDialog();
+    const auto countdowns = t.window.view()->findChildren<TimerView *>();
+    for (const QString language : {"en", "ja"}) {
+        translations.setLanguage(language);
+        const auto *kong = panel->findChild<QAbstractButton *>(QStringLiteral("kongButton"));
+        QTRY_COMPARE(kong->text(), language == QLatin1String("en") ? QStringLiteral("Kong") : QStringLiteral("カン"));
+        for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+            t.window.resize(size);
+            QTRY_COMPARE(t.window.size(), size);
+            QVERIFY(panel->isVisible());
+            const QString what = QStringLiteral("%1 %2x%3").arg(language, QString::number(size.width()), QString::number(size.height()));
+            const QRect table(QPoint(0, 0), t.window.view()->size());
+            QVERIFY2(table.contains(panel->geometry()), qPrintable(what));
+            for (const TimerView *countdown : countdowns) {
+                if (countdown->isVisible())
+                    QVERIFY2(!countdown->geometry().intersects(panel->geometry()), qPrintable(what));
+            }
+            QVERIFY(std::any_of(countdowns.begin(), countdowns.end(), [](const TimerView *c) { return c->isVisible(); }));
+            const QRectF place = t.window.view()->mapToScene(QRect(t.window.view()->mapFrom(&t.window, panel->pos()), panel->size())).boundingRect();
+            QStringList covered;
+            for (const QGraphicsItem *item : t.window.view()->scene()->items()) {
+                const char *thing = dynamic_cast<const TileView *>(item)            ? "tile"
+                                    : dynamic_cast<const WindView *>(item)          ? "disc"
+                                    : dynamic_cast<const PrevalentWindView *>(item) ? "round wind disc"
+                                                                                    : nullptr;
+                if (thing && item->isVisible() && item->sceneBoundingRect().intersects(place))
+                    QDebug(&covered.emplace_back()).nospace() << thing << ' ' << item->sceneBoundingRect();
+            }
+            QVERIFY2(covered.isEmpty(), qPrintable(what + QStringLiteral(": ") + covered.join(QStringLiteral(", "))));
+            QVERIFY(t.window.grab().save(QStringLiteral("%1/table-concealed-%2-%3x%4.png")
+                                             .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), language,
+                                                  QString::number(size.width()), QString::number(size.height()))));
+        }
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
 }
 
 void TestGameWindow::offersAndLeave()

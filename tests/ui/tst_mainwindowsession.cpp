@@ -392,10 +392,11 @@ void TestMainWindowSession::tablesAreJoinedWatchedOrRefusedInTheirOwnWords()
     answer(box, QDialogButtonBox::Ok);
     QVERIFY(!QApplication::overrideCursor());
 
-    // Seated at a table the lobby does not know: the rejoin goes the ordinary way.
+    // Seated at a table the lobby does not know: the rejoin goes the ordinary way. The
+    // question names the table by its number, without a separator.
     m_window->connectionManager().filter_join(QStringLiteral("already-seated"));
     QVERIFY(box = waitForBox(QStringLiteral("Rejoin Table")));
-    QCOMPARE(boxText(box), QStringLiteral("You are already seated at table 5,999.\nDo you want to rejoin?"));
+    QCOMPARE(boxText(box), QStringLiteral("You are already seated at table 5999.\nDo you want to rejoin?"));
     answer(box, QDialogButtonBox::Yes);
     QVERIFY(box = waitForBox(QStringLiteral("Join not allowed")));
     answer(box, QDialogButtonBox::Ok);

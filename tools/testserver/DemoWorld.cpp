@@ -40,6 +40,16 @@ QJsonObject leaf(const QString &name)
     return {{QStringLiteral("name"), name}, {QStringLiteral("leaf"), true}, {QStringLiteral("children"), QJsonArray()}};
 }
 
+// The players of the demo world's own making in lists and standings: the eight names,
+// numbered again past them.
+QJsonObject madeUpPlayer(int index)
+{
+    static const char *const names[] = {"Ayame", "Botan", "Chidori", "Daisuke", "Emi", "Fumio", "Goro", "Hana"};
+    const QString name = index < 8 ? QLatin1String(names[index])
+                                   : QStringLiteral("%1 %2").arg(QLatin1String(names[index % 8]), QString::number(index / 8 + 1));
+    return {{QStringLiteral("pid"), 9500 + index}, {QStringLiteral("name"), name}};
+}
+
 QString chatSecret(std::mt19937 &random)
 {
     static const char digits[] = "0123456789abcdef";
@@ -52,8 +62,8 @@ QString chatSecret(std::mt19937 &random)
 
 } // namespace
 
-DemoWorld::DemoWorld(quint32 seed, int pace, const ChatSettings &chat, QObject *parent)
-    : QObject(parent), m_random(seed), m_pace(pace), m_chat(chat)
+DemoWorld::DemoWorld(quint32 seed, int pace, int seatTime, const ChatSettings &chat, QObject *parent)
+    : QObject(parent), m_random(seed), m_pace(pace), m_seatTime(seatTime), m_chat(chat)
 {
     buildLobby();
     addTournaments();
@@ -175,6 +185,7 @@ void DemoWorld::buildLobby()
 
 void DemoWorld::addTable(TableConfig config)
 {
+    config.seatTime = m_seatTime;
     auto *engine = new TableEngine(config, [this] { return m_nextBotId++; }, m_random, m_pace, this);
     m_tables[config.id] = engine;
     connect(engine, &TableEngine::seatsChanged, this, &DemoWorld::onSeatsChanged);
@@ -223,8 +234,13 @@ void DemoWorld::addTournaments()
                               lobbyProperty(QStringLiteral("MAX_DOUBLES"), 0),
                               lobbyProperty(QStringLiteral("BET"), row.bet),
                               lobbyProperty(QStringLiteral("FEE"), row.bet / 10)};
+        // Who registered before the world started; the players who register join them.
+        QJsonArray players;
+        for (int i = 0; i < row.registered; ++i)
+            players.append(madeUpPlayer(i));
         m_tournaments.push_back({{QStringLiteral("tournament"), row.id}, {QStringLiteral("properties"), properties},
-                                 {QStringLiteral("registered"), row.registered}, {QStringLiteral("status"), row.status}});
+                                 {QStringLiteral("registered"), row.registered}, {QStringLiteral("players"), players},
+                                 {QStringLiteral("status"), row.status}});
         if (row.status == 3) {
             // A running tournament plays at tables of its own.
             for (int t = 0; t < 2; ++t) {
@@ -706,8 +722,9 @@ bool DemoWorld::handleTournaments(DemoSession *session, const QString &name, con
     }
     QJsonObject &tournament = *it;
     const int status = tournament.value(QStringLiteral("status")).toInt();
-    auto changeRegistered = [&](int delta) {
-        const int registered = tournament.value(QStringLiteral("registered")).toInt() + delta;
+    auto changeRegistered = [&](const QJsonArray &players) {
+        const int registered = int(players.size());
+        tournament.insert(QStringLiteral("players"), players);
         tournament.insert(QStringLiteral("registered"), registered);
         QJsonArray properties = tournament.value(QStringLiteral("properties")).toArray();
         for (int i = 0; i < properties.size(); ++i) {
@@ -730,25 +747,34 @@ bool DemoWorld::handleTournaments(DemoSession *session, const QString &name, con
         session->send(QStringLiteral("register_answer_t"), {{QStringLiteral("tournament"), id}, {QStringLiteral("ok"), reason == 0}, {QStringLiteral("reason"), reason}});
         if (reason == 0 && account) {
             account->tournaments.insert(id);
-            changeRegistered(1);
+            QJsonArray players = tournament.value(QStringLiteral("players")).toArray();
+            players.append(QJsonObject{{QStringLiteral("pid"), session->playerId()}, {QStringLiteral("name"), session->playerName()}});
+            changeRegistered(players);
         }
     } else if (name == QLatin1String("unregister_tournament_t")) {
         const bool ok = status == 0 && account && account->tournaments.erase(id) > 0;
         session->send(QStringLiteral("unregister_answer_t"), {{QStringLiteral("tournament"), id}, {QStringLiteral("ok"), ok}, {QStringLiteral("reason"), ok ? 0 : 1}});
-        if (ok)
-            changeRegistered(-1);
+        if (ok) {
+            QJsonArray players;
+            for (const QJsonValue &player : tournament.value(QStringLiteral("players")).toArray()) {
+                if (player.toObject().value(QStringLiteral("pid")).toInt() != session->playerId())
+                    players.append(player);
+            }
+            changeRegistered(players);
+        }
     } else if (name == QLatin1String("get_ranking_list_t")) {
-        // Before the start the list holds the players registered so far, without points.
+        // Before the start the list holds the players registered so far, without points;
+        // a started one its eight standings.
         QJsonArray rankings;
-        static const char *const names[] = {"Ayame", "Botan", "Chidori", "Daisuke", "Emi", "Fumio", "Goro", "Hana"};
-        const int players = status != 0 ? 8 : qBound(0, tournament.value(QStringLiteral("registered")).toInt(), 64);
+        const QJsonArray registered = tournament.value(QStringLiteral("players")).toArray();
+        const int players = status != 0 ? 8 : int(registered.size());
         for (int i = 0; i < players; ++i) {
-            const QString player = i < 8 ? QLatin1String(names[i]) : QStringLiteral("%1 %2").arg(QLatin1String(names[i % 8])).arg(i / 8 + 1);
-            const int tablePoints = status != 0 ? 16 - 2 * i : 0;
-            const int competitionPoints = status != 0 ? 1000 - 90 * i : 0;
-            rankings.append(QJsonObject{{QStringLiteral("pid"), 9500 + i}, {QStringLiteral("name"), player},
-                                        {QStringLiteral("table_points"), tablePoints}, {QStringLiteral("competition_points"), competitionPoints},
-                                        {QStringLiteral("flag"), false}, {QStringLiteral("payout"), status == 5 && i < 2 ? QStringLiteral("%1").arg(5000 / (i + 1)) : QStringLiteral("0")}});
+            QJsonObject row = status != 0 ? madeUpPlayer(i) : registered[i].toObject();
+            row.insert(QStringLiteral("table_points"), status != 0 ? 16 - 2 * i : 0);
+            row.insert(QStringLiteral("competition_points"), status != 0 ? 1000 - 90 * i : 0);
+            row.insert(QStringLiteral("flag"), false);
+            row.insert(QStringLiteral("payout"), status == 5 && i < 2 ? QString::number(5000 / (i + 1)) : QStringLiteral("0"));
+            rankings.append(row);
         }
         session->send(QStringLiteral("ranking_list_t"), {{QStringLiteral("tournament"), id}, {QStringLiteral("rankings"), rankings}});
     } else if (name == QLatin1String("query_prize_configuration_t")) {

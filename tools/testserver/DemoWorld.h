@@ -40,7 +40,8 @@ class DemoWorld : public QObject
     Q_OBJECT
 
 public:
-    DemoWorld(quint32 seed, int pace, const ChatSettings &chat, QObject *parent = nullptr);
+    // `seatTime` is the time a player just seated has to say ready, in milliseconds.
+    DemoWorld(quint32 seed, int pace, int seatTime, const ChatSettings &chat, QObject *parent = nullptr);
     ~DemoWorld() override;
 
     bool listen(quint16 port, const QSslConfiguration &tls);
@@ -94,6 +95,7 @@ private:
 
     std::mt19937 m_random;
     int m_pace;
+    int m_seatTime;
     ChatSettings m_chat;
     QTcpServer *m_server = nullptr;
     Scenario m_pages;

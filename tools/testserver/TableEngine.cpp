@@ -255,11 +255,27 @@ void TableEngine::join(DemoSession *session, int requestedSeat)
     s.name = session->playerName();
     s.session = session;
     s.score = startScore();
+    s.seating = ++m_seatings;
     answer(true, 0);
     sendSnapshot(session, s.id, false);
     sendToAll(QStringLiteral("player_joined_t"), {{QStringLiteral("player"), playerRecord(s)}}, session);
-    sendTo(session, QStringLiteral("are_you_ready_t"), {{QStringLiteral("span"), span(ReadyTime)}});
+    sendTo(session, QStringLiteral("are_you_ready_t"), {{QStringLiteral("span"), span(m_config.seatTime)}});
     emit seatsChanged(m_config.id);
+    // As the seated box says: a player who does not say ready in time is unseated.
+    QTimer::singleShot(m_config.seatTime, this, [this, id = s.id, seating = s.seating] { unseatIfNotReady(id, seating); });
+}
+
+void TableEngine::unseatIfNotReady(qint32 playerId, quint64 seating)
+{
+    const int seat = seatOfPlayer(playerId);
+    if (seat == -1 || isHandInPlay())
+        return;
+    const Seat &s = m_seats[static_cast<std::size_t>(seat)];
+    if (s.seating != seating || s.ready || !s.session)
+        return;
+    s.session->log(QStringLiteral("UNSEATED %1 from table %2: not ready in time").arg(QString::number(playerId), QString::number(m_config.id)));
+    sendTo(s.session, QStringLiteral("player_left_t"), {{QStringLiteral("player"), playerId}});
+    vacate(seat);
 }
 
 void TableEngine::watch(DemoSession *session)

@@ -34,6 +34,7 @@ struct TableConfig
     int fee = 0;
     int mttId = -1;
     int botsSeated = 0;
+    int seatTime = 30000; // milliseconds a player just seated has to say ready
 };
 
 // One table of the demo world: its seats, its watchers and the hand played on it.
@@ -109,6 +110,7 @@ private:
         int score = 0;
         int roundScore = 0;
         bool ready = false;
+        quint64 seating = 0; // which sitting down this is, for its time to say ready
 
         bool isEmpty() const { return id == -1; }
         bool isHuman() const { return !isEmpty() && !bot && !away && session; }
@@ -142,6 +144,9 @@ private:
     int nextSeat(int seat) const;
     // A player left the seat (or dropped): played for until the hand ends, else gone.
     void vacate(int seat);
+    // A player seated by that sitting down who has not said ready goes, unless a hand
+    // is in play.
+    void unseatIfNotReady(qint32 playerId, quint64 seating);
     void removeSeat(int seat);
     void seatBot(int seat, bool added);
     void dropAbsentPlayers();
@@ -195,5 +200,6 @@ private:
     int m_riichiSticks = 0;
     // Bumped on every move: a queued move or timer of an older state does nothing.
     quint64 m_step = 0;
+    quint64 m_seatings = 0;
     QTimer m_timer;
 };

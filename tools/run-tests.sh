@@ -23,65 +23,86 @@ lld=-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$lld" \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
-# With clang, two builds: the whole tree with its tests compiled without optimisation or
-# debug information, so that it keeps building with both compilers, and the widget-free
-# libraries and their tests under the sanitizers (below). The first links the libraries,
-# the client and the tools, and compiles the tests only (the build above links and runs
-# them), with the window tests' Qt headers precompiled; the tests that the sanitizer
-# build compiles are left to it, unless that build cannot be configured. The run fails
-# when clang is missing or refuses any of it.
-clang_failed=0
-sanitize_failed=0
+# Every step that cannot do its work fails the run, with a line that says which and why;
+# the lines are repeated at the end.
+failures=()
+fail() {
+    echo "run-tests: $*" >&2
+    failures+=("$*")
+}
+
+# With clang, two builds: the whole tree with its tests and the benchmarks compiled without
+# optimisation or debug information, so that it keeps building with both compilers, and the
+# widget-free libraries and their tests and the fuzz targets under the sanitizers (below).
+# The first links the libraries, the client, the tools and the benchmarks, and compiles the
+# tests only (the build above links and runs them), with the window tests' Qt headers
+# precompiled; the tests that the sanitizer build compiles are left to it, unless that build
+# cannot be configured. The run fails when clang is missing or refuses any of it.
 clang_build="$build-clang"
 san_build="$build-sanitize"
 san_configured=0
 if ! command -v clang++ >/dev/null 2>&1; then
-    echo "clang++ is missing: the tree is not compiled with clang" >&2
-    clang_failed=1
+    fail "clang++ is missing: the tree is not compiled with clang, nor under the sanitizers"
 else
     # -O1, the sanitizers' usual level: their reports stay exact, and it compiles much
     # faster than -O2.
     if cmake -S "$top" -B "$san_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$lld" \
             -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
-            -DMAHJONG_SANITIZE=ON -DMAHJONG_BUILD_FUZZERS=ON >/dev/null; then
+            -DMAHJONG_SANITIZE=ON -DMAHJONG_BUILD_FUZZERS=ON >"$san_build.configure.log" 2>&1; then
         san_configured=1
         # Paths inside a build tree, the same in both.
         ninja -C "$san_build" -t inputs sanitizer_tests | grep -E '^tests/.*\.o$' >"$clang_build.left" || true
     else
-        echo "warning: the sanitizer build could not be configured with clang; sanitizers and fuzzing skipped" >&2
+        tail -n 20 "$san_build.configure.log" >&2
+        fail "the sanitizer build could not be configured with clang: no tests under the sanitizers, no fuzzing; see $san_build.configure.log"
         : >"$clang_build.left"
     fi
     if ! cmake -S "$top" -B "$clang_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ "$lld" \
             -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g0" -DMAHJONG_BUILD_TESTS=ON -DMAHJONG_TEST_PCH=ON \
-            >"$clang_build.log" 2>&1 \
-        || ! ninja -C "$clang_build" -t targets all >"$clang_build.targets" \
-        || ! awk -F': ' '
+            -DMAHJONG_BUILD_BENCHMARKS=ON >"$clang_build.log" 2>&1 \
+        || ! ninja -C "$clang_build" -t targets all >"$clang_build.targets"; then
+        tail -n 20 "$clang_build.log" >&2
+        fail "the clang build could not be configured: neither the tree nor the benchmarks are compiled with clang; see $clang_build.log"
+    else
+        if ! awk -F': ' '
                 FILENAME == ARGV[1] { left[$0] = 1; next }
+                $1 ~ /^bench\// { next }
                 $2 ~ /^CXX_COMPILER__/ && !($1 in left) { print $1 }
                 $2 ~ /^CXX_(EXECUTABLE|STATIC_LIBRARY)_LINKER__/ && $1 !~ /^tests\// { print $1 }
             ' "$clang_build.left" "$clang_build.targets" | xargs ninja -C "$clang_build" -j "$(nproc)" >>"$clang_build.log" 2>&1; then
-        grep -E 'error|undefined reference' "$clang_build.log" | head -n 20 || true
-        echo "the tree with its tests does not compile with clang; see $clang_build.log" >&2
-        clang_failed=1
+            grep -E 'error|undefined reference' "$clang_build.log" | head -n 20 || true
+            fail "the tree with its tests does not compile with clang; see $clang_build.log"
+        fi
+        # Nothing else builds the benchmarks: compiled and linked here, so that a change
+        # that breaks one fails the run (running them is bench/'s own scripts' job).
+        awk -F': ' '$1 ~ /^bench\// && $2 ~ /^CXX_EXECUTABLE_LINKER__/ { print $1 }' \
+            "$clang_build.targets" >"$clang_build.bench"
+        if [ ! -s "$clang_build.bench" ]; then
+            fail "the clang build has no benchmarks: bench/ is not compiled"
+        elif ! xargs ninja -C "$clang_build" -j "$(nproc)" <"$clang_build.bench" >"$clang_build.bench.log" 2>&1; then
+            grep -E 'error|undefined reference' "$clang_build.bench.log" | head -n 20 || true
+            fail "the benchmarks in bench/ do not compile with clang; see $clang_build.bench.log"
+        fi
     fi
 fi
-# Under AddressSanitizer and UndefinedBehaviorSanitizer: the widget-free libraries and their
-# tests, and a minute of fuzzing each of the protocol readers and the chat read path in the
-# same build. A fault fails the run; a fuzzer's input is left in <build>-sanitize/crashes/
-# (add it to tests/protocol/fuzz-regressions/ or tests/chat/fuzz-regressions/). Fuzzers
-# that clang cannot link only warn; tests that do not build under the sanitizers fail the
-# run.
+# Under AddressSanitizer (with its leak checker) and UndefinedBehaviorSanitizer: the
+# widget-free libraries and their tests, and a minute of fuzzing each of the protocol
+# readers and the chat read path in the same build. A fault fails the run, as do tests or
+# fuzz targets that do not build, and a test run that finds no test; a fuzzer's input is
+# left in <build>-sanitize/crashes/ (add it to tests/protocol/fuzz-regressions/ or
+# tests/chat/fuzz-regressions/). A leak fails a test, and fuzzing, as any other fault.
 if [ "$san_configured" = 1 ]; then
-    export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+    export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
     if ! cmake --build "$san_build" --target sanitizer_tests --parallel "$(nproc)" >"$san_build.log" 2>&1; then
         grep -E 'error|undefined reference' "$san_build.log" | head -n 20 || true
-        echo "the tests could not be built under the sanitizers; see $san_build.log" >&2
-        sanitize_failed=1
-    elif ! (cd "$san_build" && ctest -L sanitize --output-on-failure --parallel "$(nproc)" --timeout 300); then
-        echo "the tests under the sanitizers failed" >&2
-        sanitize_failed=1
+        fail "the tests could not be built under the sanitizers; see $san_build.log"
+    elif ! (cd "$san_build" && ctest -L sanitize --no-tests=error --output-on-failure --parallel "$(nproc)" --timeout 300); then
+        fail "the tests under the sanitizers failed, or none was found"
     fi
-    if cmake --build "$san_build" --target fuzz_protocol fuzz_chat --parallel "$(nproc)" >>"$san_build.log" 2>&1; then
+    if ! cmake --build "$san_build" --target fuzz_protocol fuzz_chat --parallel "$(nproc)" >"$san_build.fuzz.log" 2>&1; then
+        grep -E 'error|undefined reference' "$san_build.fuzz.log" | head -n 20 || true
+        fail "the fuzz targets do not build with clang, nothing was fuzzed; see $san_build.fuzz.log"
+    else
         rm -rf "$san_build/corpus" "$san_build/crashes"
         mkdir -p "$san_build/corpus/protocol" "$san_build/corpus/chat" "$san_build/crashes"
         MAHJONG_FUZZ_WRITE_SEEDS="$san_build/corpus/protocol" "$san_build/tests/protocol/fuzz_protocol"
@@ -96,18 +117,19 @@ if [ "$san_configured" = 1 ]; then
                     -artifact_prefix="$san_build/crashes/$target-" "$san_build/corpus/$target" \
                     >"$san_build/fuzz-$target.log" 2>&1; then
                 tail -n 40 "$san_build/fuzz-$target.log"
-                echo "$target fuzzing found a fault; its input is in $san_build/crashes/" >&2
-                sanitize_failed=1
+                fail "$target fuzzing found a fault; its input is in $san_build/crashes/"
             fi
             grep -E '^Done' "$san_build/fuzz-$target.log" || tail -n 2 "$san_build/fuzz-$target.log"
         done
-    else
-        echo "warning: the fuzz targets could not be built with clang; fuzzing skipped" >&2
     fi
     unset ASAN_OPTIONS UBSAN_OPTIONS
 fi
 
 # The test run comes last, so that its summary closes the output.
 cd "$build"
-ctest --output-on-failure --parallel "$(nproc)" --timeout 300
-[ "$sanitize_failed" = 0 ] && [ "$clang_failed" = 0 ]
+ctest --output-on-failure --parallel "$(nproc)" --timeout 300 || fail "the tests failed"
+if [ ${#failures[@]} -gt 0 ]; then
+    echo "run-tests: FAILED" >&2
+    printf 'run-tests:   %s\n' "${failures[@]}" >&2
+    exit 1
+fi

@@ -85,16 +85,20 @@ GameController::GameController(ConnectionManager *connectionManager,
 
 // The subscriptions of the tables still open, and of tournament seats still waiting for
 // their join, go back to the table list, which outlives the controller in the client.
+// The models of those tables go with the controller; a window still open holds its model
+// through a guarded pointer, and the window's owner deletes it.
 GameController::~GameController()
 {
-    if (!m_tableModel)
-        return;
-    for (const auto &table : m_tables) {
-        if (table.second.model)
-            m_tableModel->unsubscribe(table.second.model->tableInfo().lobbyPath());
+    if (m_tableModel) {
+        for (const auto &table : m_tables) {
+            if (table.second.model)
+                m_tableModel->unsubscribe(table.second.model->tableInfo().lobbyPath());
+        }
+        for (const auto &seat : m_tournamentSeats)
+            m_tableModel->unsubscribe(tournamentLobbyPath(seat.second.tournamentId));
     }
-    for (const auto &seat : m_tournamentSeats)
-        m_tableModel->unsubscribe(tournamentLobbyPath(seat.second.tournamentId));
+    for (const auto &table : m_tables)
+        delete table.second.model;
 }
 
 void GameController::setTableModel(TableModel *model)

@@ -128,7 +128,7 @@ TableModel::TableModel(TableModelRequests requests, QObject *parent)
     setColumnCount(ColumnCount);
     m_queueTimer.setSingleShot(true);
     m_queueTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_queueTimer, &QTimer::timeout, this, &TableModel::processSubscriptions);
+    connect(&m_queueTimer, &QTimer::timeout, this, &TableModel::onQueueTimer);
     retranslateHeaders();
 }
 
@@ -165,27 +165,41 @@ void TableModel::unsubscribe(const QString &path)
 void TableModel::enqueue(const QString &path, bool subscribe)
 {
     m_queue.push_back(SubscriptionRequest{path, subscribe});
-    if (m_queueTimer.isActive())
-        return;
-    int delay = 0;
-    if (m_sinceLastRequest.isValid() && m_sinceLastRequest.elapsed() < RequestIntervalMs)
-        delay = RequestIntervalMs - int(m_sinceLastRequest.elapsed());
-    m_queueTimer.start(delay);
+    if (!m_queueTimer.isActive())
+        m_queueTimer.start(msUntilNextRequest());
+}
+
+void TableModel::onQueueTimer()
+{
+    // The timer may have been armed from an older start of the interval: a request queued
+    // from a slot that the last request triggered while it went out.
+    if (const int wait = msUntilNextRequest(); wait > 0)
+        m_queueTimer.start(wait);
+    else
+        processSubscriptions();
+}
+
+int TableModel::msUntilNextRequest() const
+{
+    if (!m_sinceLastRequest.isValid())
+        return 0;
+    const qint64 leftNs = qint64(RequestIntervalMs) * 1000000 - m_sinceLastRequest.nsecsElapsed();
+    return leftNs <= 0 ? 0 : int((leftNs + 999999) / 1000000);
 }
 
 void TableModel::processSubscriptions()
 {
     if (m_queue.empty())
         return;
-    // Started before the entry is handled, so that requests queued from the slots it
-    // triggers keep the pace.
-    m_sinceLastRequest.start();
     const SubscriptionRequest request = m_queue.front();
     m_queue.pop_front();
     if (request.subscribe)
         doSubscribe(request.path);
     else
         doUnsubscribe(request.path);
+    // The interval counts from when the requests have left: a slow send does not shorten
+    // the gap to the next one.
+    m_sinceLastRequest.start();
     if (!m_queue.empty() && !m_queueTimer.isActive())
         m_queueTimer.start(RequestIntervalMs);
 }

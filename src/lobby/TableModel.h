@@ -113,6 +113,10 @@ private:
     // The name cell's text: the name, or "Table(<id>)" while it is not known.
     QString nameCellText(const TableInfo &info) const;
     void enqueue(const QString &path, bool subscribe);
+    // Handles the next entry once the interval since the last one has passed.
+    void onQueueTimer();
+    // Until the next request may leave, rounded up.
+    int msUntilNextRequest() const;
     void doSubscribe(const QString &path);
     void doUnsubscribe(const QString &path);
     bool sendRequest(const QString &path, bool subscribe);

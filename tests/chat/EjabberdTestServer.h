@@ -3,6 +3,7 @@
 // The ejabberd test server the chat tests log in to, started by the ctest fixture.
 
 #include <QByteArray>
+#include <QDebug>
 #include <QFile>
 #include <QList>
 #include <QProcess>
@@ -45,16 +46,24 @@ struct EjabberdTestServer
 };
 
 // Runs the test server's script ("register", "ctl", ...); true when it exits cleanly.
+// The script asks the node again while it does not answer, for up to two minutes; on a
+// busy machine a command can take that long.
 inline bool runEjabberdScript(const QStringList &arguments, QByteArray *output = nullptr)
 {
     QProcess process;
     process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
                   arguments);
-    if (!process.waitForFinished(30000))
+    if (!process.waitForFinished(180000)) {
+        qWarning().noquote() << "ejabberd-test-server.sh" << arguments.join(QLatin1Char(' ')) << "did not finish";
         return false;
+    }
     if (output)
         *output = process.readAllStandardOutput();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return true;
+    qWarning().noquote() << "ejabberd-test-server.sh" << arguments.join(QLatin1Char(' ')) << "failed:"
+                         << process.readAllStandardError() << process.readAllStandardOutput();
+    return false;
 }
 
 // Another user at the chat server who writes the stream by hand, so that a test can

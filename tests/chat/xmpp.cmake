@@ -18,7 +18,7 @@ set(xmpp_server_dir ${CMAKE_CURRENT_BINARY_DIR}/ejabberd-run)
 add_test(NAME xmpp_server_start COMMAND ${xmpp_server_script} start ${xmpp_server_dir}
     1001:secret 1002:secret 1003:secret 1004:secret 1005:secret 1006:secret 1007:secret 1008:secret)
 add_test(NAME xmpp_server_stop COMMAND ${xmpp_server_script} stop ${xmpp_server_dir})
-set_tests_properties(xmpp_server_start PROPERTIES FIXTURES_SETUP ejabberd TIMEOUT 60)
+set_tests_properties(xmpp_server_start PROPERTIES FIXTURES_SETUP ejabberd TIMEOUT 240)
 set_tests_properties(xmpp_server_stop PROPERTIES FIXTURES_CLEANUP ejabberd TIMEOUT 30)
 
 mahjong_add_test(tst_xmppejabberd

@@ -923,9 +923,11 @@ void TestConnectionManager::floodOfTableRecords()
     QTRY_COMPARE_WITH_TIMEOUT(tables.count(), 10000, 30000);
     QCOMPARE(tables.last().at(0).value<TableInfo>().id(), 9999);
     QCOMPARE(tables.last().at(0).value<TableInfo>().name(), QStringLiteral("Flood 9999"));
-    const double longestGap = stalls.longestMs();
-    qInfo() << "longest event loop gap during the flood:" << longestGap << "ms";
-    QVERIFY2(longestGap < 500, qPrintable(QStringLiteral("event loop held for %1 ms").arg(longestGap)));
+    // The client's own work: a busy machine stretches the wall clock's gaps, not it.
+    const double longestGap = stalls.longestWorkMs();
+    qInfo() << "longest event loop gap during the flood:" << longestGap << "ms of work," << stalls.longestMs()
+            << "ms on the wall clock";
+    QVERIFY2(longestGap < 500, qPrintable(QStringLiteral("event loop held for %1 ms of work").arg(longestGap)));
 }
 
 MAHJONG_TEST_MAIN(TestConnectionManager)

@@ -4,7 +4,7 @@
 set(e2e_chat_dir ${CMAKE_CURRENT_BINARY_DIR}/e2e-ejabberd-run)
 add_test(NAME e2e_chat_start COMMAND ${PROJECT_SOURCE_DIR}/tools/ejabberd/ejabberd-test-server.sh start ${e2e_chat_dir})
 add_test(NAME e2e_chat_stop COMMAND ${PROJECT_SOURCE_DIR}/tools/ejabberd/ejabberd-test-server.sh stop ${e2e_chat_dir})
-set_tests_properties(e2e_chat_start PROPERTIES FIXTURES_SETUP e2e_chat TIMEOUT 60)
+set_tests_properties(e2e_chat_start PROPERTIES FIXTURES_SETUP e2e_chat TIMEOUT 240)
 set_tests_properties(e2e_chat_stop PROPERTIES FIXTURES_CLEANUP e2e_chat TIMEOUT 30)
 
 mahjong_add_test(tst_e2e_client

@@ -12,10 +12,12 @@
 
 #include "testmain.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -160,6 +162,7 @@ private slots:
     void leftTournamentTableReopensWithOwnTiles();
     void kickUnwatchAndUnknownTables();
     void compactLayoutReachesEveryWindow();
+    void openTablesGoWithTheController();
     void riichiWinsShowTsumoOrRon();
 
 private:
@@ -341,6 +344,20 @@ void TestGameController::compactLayoutReachesEveryWindow()
     rig.controller.setCompactTableLayout(false);
     for (const auto &[id, window] : rig.windows)
         QVERIFY(!window->isCompactLayout());
+}
+
+void TestGameController::openTablesGoWithTheController()
+{
+    // The model of a table still open goes with the controller; its window stays with
+    // the window's owner (here the test) and lets go of the model.
+    auto rig = std::make_unique<Rig>();
+    emit rig->connection.watchSuccessful(regularTable);
+    const QPointer<GameModel> model = rig->controller.gameModel(regularTable);
+    QVERIFY(model);
+    const std::unique_ptr<GameWindow> window(rig->windows.at(regularTable));
+    rig.reset();
+    QVERIFY(model.isNull());
+    QVERIFY(!window->model());
 }
 
 void TestGameController::riichiWinsShowTsumoOrRon()

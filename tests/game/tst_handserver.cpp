@@ -369,8 +369,10 @@ void TestHandServer::refusedMovesFollowTheWarningLimit()
     StallMeter stalls;
     QVERIFY(client.open(table));
     QVERIFY(disconnected.wait(30000));
-    const double stall = stalls.longestMs();
-    QVERIFY2(stall < 500, qPrintable(QStringLiteral("event loop held for %1 ms").arg(stall)));
+    // The client's own work: a busy machine stretches the wall clock's stalls, not it.
+    const double stall = stalls.longestWorkMs();
+    QVERIFY2(stall < 500, qPrintable(QStringLiteral("event loop held for %1 ms of work (%2 ms on the wall clock)")
+                                         .arg(QString::number(stall), QString::number(stalls.longestMs()))));
 
     // The model kept the hand as the server dealt it, and the window shows it.
     GameModel *model = client.model(table);

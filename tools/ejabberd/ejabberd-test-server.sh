@@ -16,7 +16,8 @@
 # "player-<id>"); it stops with the server. Each run picks free ports and its own node name, so several
 # runs can go at once; the Erlang VM runs without epmd and its distribution listens
 # on 127.0.0.1 only. A watchdog stops the server after MAX_LIFETIME seconds should
-# nobody call "stop". A server it did not start (a system ejabberd) is left alone: the
+# nobody call "stop". A control command ("register", "ctl" and those of "start") is run
+# again while the node does not answer, for up to CTL_PATIENCE seconds (120). A server it did not start (a system ejabberd) is left alone: the
 # test server's ports and node name are its own.
 set -euo pipefail
 
@@ -24,6 +25,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 erl=${ERL:-/usr/bin/erl}
 erl_libs=${EJABBERD_ERL_LIBS:-/usr/lib/x86_64-linux-gnu}
 max_lifetime=${MAX_LIFETIME:-1800}
+ctl_patience=${CTL_PATIENCE:-120}
 domain=localhost
 
 die() { echo "ejabberd-test-server: $*" >&2; exit 1; }
@@ -59,14 +61,39 @@ make_certificates() {
     chmod 600 "$dir/server.pem" "$dir/server.key" "$dir/ca.key"
 }
 
+# One run of a control command. Its VM has one scheduler that sleeps when idle rather
+# than spinning for work, so that many of them at once do not load the machine, and
+# it waits for the node's connection as long as a busy machine may need.
+ctl_once() {
+    local dir=$1; shift
+    ERL_LIBS=$erl_libs EJABBERD_CONFIG_PATH="$dir/ejabberd.yml" EJABBERD_LOG_PATH="$dir/ctl.log" \
+        "$erl" +S 1 +sbwt none +sbwtdcpu none +sbwtdio none -kernel net_setuptime 30 \
+        -name "ctl-$$-$BASHPID@127.0.0.1" -setcookie "$XMPP_COOKIE" -hidden -noinput \
+        -start_epmd false -erl_epmd_port "$XMPP_DIST_PORT" -dist_listen false \
+        -s ejabberd_ctl -extra "$XMPP_NODE" "$@"
+}
+
+# A control command, run again while the node does not answer (ejabberd_ctl's status 3,
+# the connection to the node failed, so the command did not run) and the server is up,
+# for up to CTL_PATIENCE seconds. Any other status is the command's own answer; only the
+# output of the last run is printed.
 ctl() {
     local dir=$1; shift
     # shellcheck source=/dev/null
     . "$dir/env"
-    ERL_LIBS=$erl_libs EJABBERD_CONFIG_PATH="$dir/ejabberd.yml" EJABBERD_LOG_PATH="$dir/ctl.log" \
-        "$erl" -name "ctl-$$-$BASHPID@127.0.0.1" -setcookie "$XMPP_COOKIE" -hidden -noinput \
-        -start_epmd false -erl_epmd_port "$XMPP_DIST_PORT" -dist_listen false \
-        -s ejabberd_ctl -extra "$XMPP_NODE" "$@"
+    local out="$dir/ctl-$BASHPID.out" deadline=$((SECONDS + ctl_patience)) status
+    while :; do
+        status=0
+        ctl_once "$dir" "$@" >"$out" || status=$?
+        if [ $status -ne 3 ] || [ $SECONDS -ge $deadline ] || ! kill -0 "$XMPP_PID" 2>/dev/null; then
+            break
+        fi
+        echo "ejabberd-test-server: the node did not answer \"$1\"; asking again" >&2
+        sleep 1
+    done
+    cat "$out"
+    rm -f "$out"
+    return $status
 }
 
 start() {
@@ -94,7 +121,10 @@ start() {
     (
         cd "$dir"
         export ERL_LIBS=$erl_libs EJABBERD_CONFIG_PATH="$dir/ejabberd.yml" EJABBERD_LOG_PATH="$dir/ejabberd.log"
-        exec setsid "$erl" -name "$node" -setcookie "$cookie" -noinput \
+        # Schedulers that sleep when idle rather than spinning for work: beside a busy
+        # machine's other work, and beside the other servers of a test run.
+        exec setsid "$erl" +sbwt none +sbwtdcpu none +sbwtdio none \
+            -name "$node" -setcookie "$cookie" -noinput \
             -start_epmd false -erl_epmd_port "$dist_port" \
             -kernel inet_dist_use_interface '{127,0,0,1}' \
             -mnesia dir "\"$dir/db\"" -s ejabberd </dev/null >"$dir/erl.out" 2>&1
@@ -119,19 +149,19 @@ SEARCH_PORT=$search_port
 SEARCH_DIRECTORY=$dir/search-directory
 ENV
 
-    local waited=0
+    # Seconds where the machine is idle, many more where it is busy.
+    local deadline=$((SECONDS + 120))
     until port_busy "$port"; do
         if ! kill -0 "$pid" 2>/dev/null; then
             cat "$dir/erl.out" >&2 || true
             stop "$dir"
             die "ejabberd did not start"
         fi
-        if [ $waited -ge 300 ]; then
+        if [ $SECONDS -ge $deadline ]; then
             stop "$dir"
-            die "ejabberd did not open port $port within 30 s"
+            die "ejabberd did not open port $port within 120 s"
         fi
         sleep 0.1
-        waited=$((waited + 1))
     done
 
     local jobs=() failed=0
@@ -158,15 +188,14 @@ ENV
     setsid python3 "$here/search-component.py" 127.0.0.1 "$search_port" "search.$domain" "$search_secret" \
         "$dir/search-directory" "$dir/search-ready" </dev/null >"$dir/search.log" 2>&1 &
     echo "SEARCH_PID=$!" >>"$dir/env"
-    waited=0
+    deadline=$((SECONDS + 60))
     until [ -e "$dir/search-ready" ]; do
-        if [ $waited -ge 100 ]; then
+        if [ $SECONDS -ge $deadline ]; then
             cat "$dir/search.log" >&2 || true
             stop "$dir"
-            die "the search service did not connect within 10 s"
+            die "the search service did not connect within 60 s"
         fi
         sleep 0.1
-        waited=$((waited + 1))
     done
     echo "ejabberd-test-server: listening on 127.0.0.1:$port (node $node)"
 }

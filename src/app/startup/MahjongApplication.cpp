@@ -55,6 +55,9 @@ MahjongApplication::MahjongApplication(int &argc, char **argv)
 
 MahjongApplication::~MahjongApplication()
 {
+    // The filter goes before the dialog: the events of the dialog's own destruction
+    // would reach it while the dialog is a DebugDialog no longer.
+    removeEventFilter(this);
     delete m_debugDialog;
 }
 

@@ -25,6 +25,7 @@ inline const QString VCard = QStringLiteral("vcard-temp");
 inline const QString VCardUpdate = QStringLiteral("vcard-temp:x:update");
 inline const QString Delay = QStringLiteral("urn:xmpp:delay");
 inline const QString LegacyDelay = QStringLiteral("jabber:x:delay");
+inline const QString StanzaId = QStringLiteral("urn:xmpp:sid:0");
 // Our own presence extension: the tables at which a player sits.
 inline const QString TablePresence = QStringLiteral("http://pellandor.net/protocol/tablepresence");
 

@@ -44,6 +44,8 @@ private slots:
     void replacedSessionStaysOut();
     void noTypedLineLost();
     void rejoinAfterDeadLink();
+    void rejoinsInARow_data();
+    void rejoinsInARow();
     void chatSurvivesServerRestart();
 
 private:
@@ -85,7 +87,7 @@ void TestChatRooms::initTestCase()
     QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
 
     // Accounts of this test alone: the other chat tests run at the same time.
-    for (int account = 2101; account <= 2118; ++account)
+    for (int account = 2101; account <= 2120; ++account)
         QVERIFY(run({"register", m_serverDir, QString::number(account), "secret"}));
 
     setupResourceSearchPaths({}, QStringLiteral("default"));
@@ -405,6 +407,7 @@ void TestChatRooms::forgedStampsInHistory()
     ChatRelay relay(m_port);
     auto haruto = seat("2117", 1001, "Haruto", relay.port());
     QVERIFY(haruto);
+    QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
     QSignalSpy shown(haruto->view->conference(), &XMPPConference::message);
     haruto->view->setTableRoom(table);
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
@@ -422,6 +425,19 @@ void TestChatRooms::forgedStampsInHistory()
         return said;
     };
     QCOMPARE(lines(), expected);
+    // The line far ahead says nothing of when it was sent: it comes just after the line
+    // before it, and the line after it keeps the room's stamp.
+    const auto stampOf = [](const QSignalSpy &spy, const QString &body) {
+        for (const QList<QVariant> &arguments : spy) {
+            const XMPPMessage message = arguments.at(0).value<XMPPMessage>();
+            if (message.body() == body)
+                return message.delayStamp();
+        }
+        return QDateTime();
+    };
+    QCOMPARE(stampOf(shown, "far ahead"), stampOf(shown, "ten minutes back").addMSecs(1));
+    QVERIFY(stampOf(received, "third").isValid());
+    QCOMPARE(stampOf(shown, "third"), std::max(stampOf(received, "third"), stampOf(shown, "far ahead").addMSecs(1)));
     // One date line, today's, above all.
     QCOMPARE(haruto->text().section('\n', 0, 0), Utils::localDateText(QDateTime::currentDateTime()));
     QCOMPARE(haruto->text().count(Utils::localDateText(QDateTime::currentDateTime())), 1);
@@ -601,6 +617,102 @@ void TestChatRooms::rejoinAfterDeadLink()
     QTest::ignoreMessage(QtWarningMsg, "chat connection to localhost is tried again in 4 s");
     relay.cut();
     QTRY_VERIFY_WITH_TIMEOUT(haruto->client->state() != XMPPClient::ConnectedState, 5000);
+}
+
+void TestChatRooms::rejoinsInARow_data()
+{
+    QTest::addColumn<bool>("archived");
+    QTest::addColumn<int>("table");
+    const int table = 9000 + QCoreApplication::applicationPid() % 500;
+    // An archived room gives each line an id of its own.
+    QTest::newRow("lines by the room's ids") << true << table;
+    QTest::newRow("lines by sender, text and stamp") << false << table + 500;
+}
+
+void TestChatRooms::rejoinsInARow()
+{
+    // Haruto's link dies without either end noticing while Mei Ling talks at their
+    // table, and then again each time as soon as his client is back in the room, before
+    // any live line. Every line shows as often as it was said, in the room's order, and
+    // those said while the link was dead below the notice of that loss.
+    QFETCH(bool, archived);
+    QFETCH(int, table);
+    const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
+    RawXmppUser mei;
+    QVERIFY(mei.login(m_port, "2120", "secret"));
+    QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                     "code='110'"));
+    QVERIFY(mei.send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
+                     "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
+                     "<value>http://jabber.org/protocol/muc#roomconfig</value></field><field var='mam'><value>"
+                     + QByteArray(archived ? "1" : "0") + "</value></field></x></query></iq>",
+                     "id='config'"));
+    // Each line is passed on by the room before the next is sent.
+    const auto say = [&mei, &room](const QByteArray &body) {
+        return mei.send("<message to='" + room + "' type='groupchat'><body>" + body + "</body></message>",
+                        "<body>" + body + "</body>");
+    };
+    ChatRelay relay(m_port);
+    auto haruto = seat("2119", 1001, "Haruto", relay.port());
+    QVERIFY(haruto);
+    int histories = 0;
+    QString lastId;
+    connect(haruto->client.get(), &XMPPClient::messageReceived, this,
+            [&histories, &lastId, &room](const XMPPMessage &message) {
+                if (!message.stanza().subjects.isEmpty())
+                    ++histories;
+                if (!message.body().isEmpty())
+                    lastId = message.stanzaIdBy(room);
+            });
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(histories == 1 && haruto->view->conference()->isJoined(), 5000);
+
+    // The chat lines and the notices of a loss, in the order shown.
+    const QString lost = "The chat is disconnected. It is joined again when the connection is back.";
+    const auto shown = [&haruto, &lost] {
+        QStringList seen;
+        for (const QString &line : haruto->text().split('\n')) {
+            if (line == lost)
+                seen << "lost";
+            else if (line.startsWith('('))
+                seen << line.section(") ", 1);
+        }
+        return seen;
+    };
+    // The link is cut; the client comes back at once and takes the room's history.
+    const auto rejoin = [&haruto, &relay, &histories] {
+        const int before = histories;
+        relay.cut();
+        QTRY_COMPARE_WITH_TIMEOUT(haruto->client->state(), int(XMPPClient::UnconnectedState), 5000);
+        haruto->client->connectToHost("localhost", relay.port(), XMPPClient::TlsRequired);
+        QTRY_VERIFY_WITH_TIMEOUT(histories > before && haruto->view->conference()->isJoined(), 10000);
+    };
+
+    QVERIFY(say("pre-0") && say("ok") && say("pre-1"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: pre-1"), 5000);
+    QCOMPARE(lastId.isEmpty(), !archived);
+    relay.goDead();
+    QVERIFY(say("ok") && say("pre-2"));
+    rejoin();
+    if (QTest::currentTestFailed())
+        return;
+    rejoin();
+    if (QTest::currentTestFailed())
+        return;
+    const QStringList twice{"Mei Ling: pre-0", "Mei Ling: ok", "Mei Ling: pre-1", "lost", "Mei Ling: ok", "Mei Ling: pre-2",
+                            "lost"};
+    QTRY_COMPARE(shown(), twice);
+
+    // A third time, with a line said while the link was dead.
+    relay.goDead();
+    QVERIFY(say("pre-3"));
+    rejoin();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(say("after"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: after"), 5000);
+    QCOMPARE(shown(), (twice + QStringList{"lost", "Mei Ling: pre-3", "Mei Ling: after"}));
+    QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-rejoins-%1.png").arg(archived ? "ids" : "stamps")));
 }
 
 void TestChatRooms::chatSurvivesServerRestart()

@@ -20,6 +20,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -86,9 +87,20 @@ void TestChatRooms::initTestCase()
     QVERIFY(m_port != 0);
     QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
 
-    // Accounts of this test alone: the other chat tests run at the same time.
-    for (int account = 2101; account <= 2120; ++account)
-        QVERIFY(run({"register", m_serverDir, QString::number(account), "secret"}));
+    // Accounts of this test alone: the other chat tests run at the same time. Each
+    // registration starts a control node of its own, which takes a while on a busy
+    // machine: they all run at once.
+    std::vector<std::unique_ptr<QProcess>> registrations;
+    for (int account = 2101; account <= 2120; ++account) {
+        registrations.push_back(std::make_unique<QProcess>());
+        registrations.back()->start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
+                                    {"register", m_serverDir, QString::number(account), "secret"});
+    }
+    for (const std::unique_ptr<QProcess> &registration : registrations) {
+        QVERIFY(registration->waitForFinished(120000));
+        QVERIFY2(registration->exitStatus() == QProcess::NormalExit && registration->exitCode() == 0,
+                 registration->readAllStandardError().constData());
+    }
 
     setupResourceSearchPaths({}, QStringLiteral("default"));
     QFile sheet("resources:/defaultui.css");

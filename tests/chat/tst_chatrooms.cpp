@@ -5,6 +5,7 @@
 
 #include "connection/ConnectedManager.h"
 
+#include "app/Singleton.h"
 #include "app/Utils.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatController.h"
@@ -16,8 +17,10 @@
 #include "chat/ConferenceWidget.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
+#include "connection/ServerTime.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -28,6 +31,24 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QVBoxLayout>
+
+namespace {
+
+// The local clock, moved by a number of milliseconds: the game server's, which the
+// client goes by, where it is not quite the chat server's.
+class ShiftedClock : public ServerTime::Clock
+{
+public:
+    explicit ShiftedClock(qint64 shiftMs) : m_shiftMs(shiftMs) { m_timer.start(); }
+    qint64 elapsedMs() const override { return m_timer.elapsed(); }
+    QDateTime utcNow() const override { return QDateTime::currentDateTimeUtc().addMSecs(m_shiftMs); }
+
+private:
+    qint64 m_shiftMs;
+    QElapsedTimer m_timer;
+};
+
+} // namespace
 
 // Room views against a real ejabberd (started by the test fixture with the persistent
 // room "lobby"; the test registers accounts of its own) and the test game server, which names
@@ -387,7 +408,11 @@ void TestChatRooms::forgedStampsInHistory()
     // Aiko stamps her lines as sent a day back in the server's name, ten minutes back
     // and far ahead in the room's; the room keeps those stamps in its history, with its
     // own after the first only. Haruto joins later: the history keeps the room's
-    // order, with no day of its own and no line after the present.
+    // order, with no day of its own and no line after the present. His client goes
+    // by a clock ten seconds ahead of the chat server's.
+    ServerTime &clock = Singleton<ServerTime>::instance();
+    clock.setClock(std::make_unique<ShiftedClock>(10000));
+    const auto sameClocks = qScopeGuard([&clock] { clock.setClock(std::make_unique<ShiftedClock>(0)); });
     const qint32 table = 8000 + QCoreApplication::applicationPid() % 1000;
     const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
     RawXmppUser mei;
@@ -422,7 +447,7 @@ void TestChatRooms::forgedStampsInHistory()
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
     QVERIFY(say(mei, "live"));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: live"), 5000);
-    const QDateTime liveCame = QDateTime::currentDateTimeUtc();
+    const QDateTime liveCame = clock.now();
     const QStringList expected{"Mei Ling: first", "Aiko: a day back", "Mei Ling: second", "Aiko: ten minutes back",
                                "Aiko: far ahead", "Mei Ling: third", "Mei Ling: live"};
     const auto lines = [&haruto] {
@@ -453,7 +478,8 @@ void TestChatRooms::forgedStampsInHistory()
 
     // The room keeps its last 20 lines. While Haruto's link is down Aiko stamps a line
     // ten minutes back, and the room's history after the rejoin starts with it: it
-    // comes no earlier than the history asked for.
+    // comes no earlier than the history asked for. The lines said while the link was
+    // down come after those shown before, by either clock.
     relay.goDead();
     QVERIFY(say(aiko, "ten minutes back again", stampedBack(room, 600)));
     for (int i = 1; i < 20; ++i)
@@ -465,7 +491,7 @@ void TestChatRooms::forgedStampsInHistory()
     });
     QVERIFY(again != shown.cend());
     const QDateTime placed = again->at(0).value<XMPPMessage>().delayStamp();
-    QVERIFY2(placed >= liveCame.addSecs(-XMPPConference::RejoinHistoryMarginSeconds - 2) && placed <= QDateTime::currentDateTimeUtc(),
+    QVERIFY2(placed >= liveCame.addSecs(-XMPPConference::RejoinHistoryMarginSeconds - 2) && placed <= clock.now(),
              qPrintable(placed.toString(Qt::ISODateWithMs)));
     const QStringList after = lines();
     QCOMPARE(after.size(), expected.size() + 20);

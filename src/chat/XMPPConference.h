@@ -32,7 +32,7 @@ class XMPPConference : public QObject
 public:
     static constexpr int JoinRetryDelayMs = 1000;
     static constexpr int MaxJoinRetries = 5;
-    // A rejoin asks for the history since the last live line shown and this much
+    // A rejoin asks for the history since the room was last heard from and this much
     // before it.
     static constexpr int RejoinHistoryMarginSeconds = 5;
     // The lines shown that a later history may bring again, as many as a room view

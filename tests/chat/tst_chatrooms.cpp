@@ -431,11 +431,13 @@ void TestChatRooms::forgedStampsInHistory()
         return "<delay xmlns='urn:xmpp:delay' from='" + by + "' stamp='"
             + QDateTime::currentDateTimeUtc().addSecs(-seconds).toString("yyyy-MM-ddThh:mm:ssZ").toLatin1() + "'/>";
     };
+    const QByteArray farAhead = "<delay xmlns='urn:xmpp:delay' from='" + room + "' stamp='2076-01-01T00:00:00Z'/>";
+    QVERIFY(say(aiko, "ahead at the start", farAhead));
     QVERIFY(say(mei, "first"));
     QVERIFY(say(aiko, "a day back", stampedBack("localhost", 86400)));
     QVERIFY(say(mei, "second"));
     QVERIFY(say(aiko, "ten minutes back", stampedBack(room, 600)));
-    QVERIFY(say(aiko, "far ahead", "<delay xmlns='urn:xmpp:delay' from='" + room + "' stamp='2076-01-01T00:00:00Z'/>"));
+    QVERIFY(say(aiko, "far ahead", farAhead));
     QVERIFY(say(mei, "third"));
 
     ChatRelay relay(m_port);
@@ -448,7 +450,7 @@ void TestChatRooms::forgedStampsInHistory()
     QVERIFY(say(mei, "live"));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: live"), 5000);
     const QDateTime liveCame = clock.now();
-    const QStringList expected{"Mei Ling: first", "Aiko: a day back", "Mei Ling: second", "Aiko: ten minutes back",
+    const QStringList expected{"Aiko: ahead at the start", "Mei Ling: first", "Aiko: a day back", "Mei Ling: second", "Aiko: ten minutes back",
                                "Aiko: far ahead", "Mei Ling: third", "Mei Ling: live"};
     const auto lines = [&haruto] {
         QStringList said;
@@ -459,8 +461,9 @@ void TestChatRooms::forgedStampsInHistory()
         return said;
     };
     QCOMPARE(lines(), expected);
-    // The line far ahead says nothing of when it was sent: it comes just after the line
-    // before it, and the line after it keeps the room's stamp.
+    // A line far ahead says nothing of when it was sent: it comes just after the line
+    // before it, or just before the line after it at the start, and the line after it
+    // keeps the room's stamp.
     const auto stampOf = [](const QSignalSpy &spy, const QString &body) {
         for (const QList<QVariant> &arguments : spy) {
             const XMPPMessage message = arguments.at(0).value<XMPPMessage>();
@@ -470,7 +473,9 @@ void TestChatRooms::forgedStampsInHistory()
         return QDateTime();
     };
     QCOMPARE(stampOf(shown, "far ahead"), stampOf(shown, "ten minutes back").addMSecs(1));
-    QVERIFY(stampOf(received, "third").isValid());
+    QVERIFY(stampOf(received, "first").isValid() && stampOf(received, "third").isValid());
+    QCOMPARE(stampOf(shown, "first"), stampOf(received, "first"));
+    QCOMPARE(stampOf(shown, "ahead at the start"), stampOf(shown, "first").addMSecs(-1));
     QCOMPARE(stampOf(shown, "third"), std::max(stampOf(received, "third"), stampOf(shown, "far ahead").addMSecs(1)));
     // One date line, today's, above all.
     QCOMPARE(haruto->text().section('\n', 0, 0), Utils::localDateText(QDateTime::currentDateTime()));

@@ -203,9 +203,11 @@ void XMPPConference::showHistoryLine(const XMPPMessage &received, qint64 nowMs)
         // The room had the lines after this one only later.
         m_lastHeardMs = std::max(m_lastHeardMs, std::max(*line.stampMs, m_historyStartMs));
     }
-    if (ShownLine *shown = findShownLine(line)) {
-        placeUnplacedLines(shown->placedMs);
-        m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(shown->placedMs), shown->placedMs);
+    if (const ShownLine *shown = findShownLine(line)) {
+        // Copied: placing lines may drop the oldest remembered.
+        const qint64 shownMs = shown->placedMs;
+        placeUnplacedLines(shownMs);
+        m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(shownMs), shownMs);
         return;
     }
     // A line first seen after a rejoin comes after the loss that hid it.

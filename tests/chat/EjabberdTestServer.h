@@ -45,12 +45,14 @@ struct EjabberdTestServer
 };
 
 // Runs the test server's script ("register", "ctl", ...); true when it exits cleanly.
+// The script bounds its own waits (a start gives up after 30 s for the port alone), and
+// each call starts an Erlang node, which on a busy machine takes a while.
 inline bool runEjabberdScript(const QStringList &arguments, QByteArray *output = nullptr)
 {
     QProcess process;
     process.start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
                   arguments);
-    if (!process.waitForFinished(30000))
+    if (!process.waitForFinished(120000))
         return false;
     if (output)
         *output = process.readAllStandardOutput();

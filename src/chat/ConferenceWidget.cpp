@@ -238,8 +238,10 @@ void ConferenceWidget::onUserDisconnected()
 {
     m_connectionLost = true;
     // A chat that stays away has said why already.
+    // At the time the room takes as the loss: the lines it hid come below.
     if (m_context && m_context->client() && m_context->client()->reconnects())
-        addSystemMessage(tr("The chat is disconnected. It is joined again when the connection is back."));
+        m_ui->chatOutput->addSystemMessage(m_conference.lossTime(),
+                                           tr("The chat is disconnected. It is joined again when the connection is back."));
 }
 
 void ConferenceWidget::onReconnectStopped(XMPPClient::ReconnectStop why)

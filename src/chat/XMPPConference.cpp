@@ -91,7 +91,8 @@ void XMPPConference::join(const QString &nick)
     m_nick = nick.isNull() ? jidNode(parseJid(m_client->ownJid())) : nick;
     m_historySeconds = -1;
     m_lastHeardMs = -1;
-    m_recentLines.clear();
+    m_lostAtMs.reset();
+    m_shownLines.clear();
     sendJoin();
 }
 
@@ -103,6 +104,9 @@ void XMPPConference::sendJoin()
     m_historyStartMs = m_historySeconds < 0 ? std::numeric_limits<qint64>::min()
                                             : serverNowMs() - qint64(m_historySeconds) * 1000;
     m_lastHistoryLineMs.reset();
+    m_unplacedLines.clear();
+    m_matchFrom = 0;
+    m_overlapEnded = false;
 }
 
 void XMPPConference::leave()
@@ -131,6 +135,11 @@ QString XMPPConference::bareOf(const QString &jid) const
     return jid.section(QLatin1Char('/'), 0, 0);
 }
 
+QDateTime XMPPConference::lossTime() const
+{
+    return m_lostAtMs ? QDateTime::fromMSecsSinceEpoch(*m_lostAtMs, Qt::UTC) : QDateTime();
+}
+
 void XMPPConference::onMessage(const XMPPMessage &received)
 {
     const QString from = received.from();
@@ -139,24 +148,36 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     // The subject comes at the end of a join's history and whenever somebody changes
     // it; it is no line.
     if (!received.stanza().subjects.isEmpty() && received.stanza().bodies.isEmpty()) {
-        m_inHistory = false;
+        if (std::exchange(m_inHistory, false))
+            placeUnplacedLines(serverNowMs());
         return;
     }
     if (from == m_room || received.body().isEmpty())
         return;
-    const size_t key = qHashMulti(0, from, received.body());
     if (m_inHistory)
-        showHistoryLine(received, key, serverNowMs());
+        showHistoryLine(received, serverNowMs());
     else
-        showLiveLine(received, key, serverNowMs());
+        showLiveLine(received, serverNowMs());
 }
 
-void XMPPConference::showLiveLine(const XMPPMessage &received, size_t key, qint64 nowMs)
+XMPPConference::SaidLine XMPPConference::saidLine(const XMPPMessage &received) const
 {
-    m_lastHeardMs = nowMs;
-    while (!m_recentLines.empty() && m_recentLines.front().atMs < nowMs - RecentLinesMs)
-        m_recentLines.pop_front();
-    rememberLine(key, nowMs);
+    SaidLine line;
+    line.id = received.stanzaIdBy(m_room);
+    line.said = qHashMulti(0, received.from(), received.body());
+    const QDateTime stamp = roomStamp(received);
+    if (stamp.isValid())
+        line.stampMs = stamp.toMSecsSinceEpoch();
+    return line;
+}
+
+void XMPPConference::showLiveLine(const XMPPMessage &received, qint64 nowMs)
+{
+    m_lastHeardMs = std::max(m_lastHeardMs, nowMs);
+    SaidLine line = saidLine(received);
+    // The room's stamp of a live line is unknown until a history brings the line.
+    line.stampMs.reset();
+    rememberLine(line, nowMs, nowMs);
     // A live line's stamp could put it anywhere: it comes where and when it arrived.
     if (!received.hasDelay()) {
         emit message(received);
@@ -168,21 +189,64 @@ void XMPPConference::showLiveLine(const XMPPMessage &received, size_t key, qint6
     emit message(arrived);
 }
 
-void XMPPConference::showHistoryLine(const XMPPMessage &received, size_t key, qint64 nowMs)
+void XMPPConference::showHistoryLine(const XMPPMessage &received, qint64 nowMs)
 {
     // A stamp the room kept from the sender, or one in its name where it adds none,
-    // may say anything: the history stays within the time asked for, before now, and
-    // in the order the room sends it, each line a millisecond after the one before so
-    // that the view keeps that order also when it learns the senders' names in another.
-    const QDateTime stamp = roomStamp(received);
-    qint64 atMs = std::min(std::max(stamp.isValid() ? stamp.toMSecsSinceEpoch() : nowMs, m_historyStartMs), nowMs);
-    if (m_lastHistoryLineMs)
-        atMs = std::max(atMs, *m_lastHistoryLineMs + 1);
-    const std::optional<qint64> shownMs = takeShownLine(key);
-    m_lastHistoryLineMs = shownMs ? std::max(atMs, *shownMs) : atMs;
-    if (shownMs)
+    // may say anything: the history stays within the time asked for and in the order
+    // the room sends it, each line a millisecond after the one before so that the view
+    // keeps that order also when it learns the senders' names in another. A stamp
+    // later than the present says nothing of when the line was sent: such a line
+    // comes just after the line before it, and the lines after it keep their times.
+    const SaidLine line = saidLine(received);
+    const bool stampHolds = line.stampMs && *line.stampMs <= nowMs;
+    if (stampHolds) {
+        // The room had the lines after this one only later.
+        m_lastHeardMs = std::max(m_lastHeardMs, std::max(*line.stampMs, m_historyStartMs));
+    }
+    if (const ShownLine *shown = findShownLine(line)) {
+        // Copied: placing lines may drop the oldest remembered.
+        const qint64 shownMs = shown->placedMs;
+        placeUnplacedLines(shownMs);
+        m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(shownMs), shownMs);
         return;
-    rememberLine(key, atMs);
+    }
+    // A line first seen after a rejoin comes after the loss that hid it.
+    std::optional<qint64> beforeMs = m_lastHistoryLineMs;
+    if (m_lostAtMs)
+        beforeMs = std::max(beforeMs.value_or(*m_lostAtMs), *m_lostAtMs);
+    if (!stampHolds && !beforeMs) {
+        m_unplacedLines.push_back(received);
+        // Far more than a view keeps: the present is as good a place as any.
+        if (m_unplacedLines.size() >= size_t(MaxShownLines))
+            placeUnplacedLines(nowMs);
+        return;
+    }
+    qint64 atMs = stampHolds ? std::max(*line.stampMs, m_historyStartMs) : *beforeMs + 1;
+    if (beforeMs)
+        atMs = std::max(atMs, *beforeMs + 1);
+    placeUnplacedLines(atMs);
+    m_lastHistoryLineMs = atMs;
+    rememberLine(line, nowMs, atMs);
+    emitPlaced(received, atMs);
+}
+
+void XMPPConference::placeUnplacedLines(qint64 atMs)
+{
+    const qint64 count = qint64(m_unplacedLines.size());
+    for (qint64 i = 0; i < count; ++i) {
+        const XMPPMessage &received = m_unplacedLines[size_t(i)];
+        const qint64 placedMs = atMs - count + i;
+        SaidLine line = saidLine(received);
+        rememberLine(line, serverNowMs(), placedMs);
+        emitPlaced(received, placedMs);
+    }
+    m_unplacedLines.clear();
+    if (count > 0 && !m_lastHistoryLineMs)
+        m_lastHistoryLineMs = atMs - 1;
+}
+
+void XMPPConference::emitPlaced(const XMPPMessage &received, qint64 atMs)
+{
     XMPPMessage placed = received;
     placed.setDelay(parseJid(m_room), QDateTime::fromMSecsSinceEpoch(atMs, Qt::UTC));
     emit message(placed);
@@ -196,25 +260,40 @@ QDateTime XMPPConference::roomStamp(const XMPPMessage &received) const
     return received.delayStampBy(m_client->serverDomain());
 }
 
-std::optional<qint64> XMPPConference::takeShownLine(size_t key)
+XMPPConference::ShownLine *XMPPConference::findShownLine(const SaidLine &line)
 {
-    const auto shown = std::find_if(m_recentLines.begin(), m_recentLines.end(),
-                                    [key](const RecentLine &line) { return line.key == key; });
-    if (shown == m_recentLines.end())
-        return std::nullopt;
-    const qint64 atMs = shown->atMs;
-    m_recentLines.erase(shown);
-    return atMs;
+    // The room's id names one line.
+    if (!line.id.isNull()) {
+        const auto shown = std::find_if(m_shownLines.begin(), m_shownLines.end(), [&line](const ShownLine &s) {
+            return s.line.id == line.id && s.line.said == line.said;
+        });
+        return shown == m_shownLines.end() ? nullptr : &*shown;
+    }
+    if (m_overlapEnded)
+        return nullptr;
+    // Otherwise the same sender and text, and the same stamp where both have one.
+    for (size_t i = m_matchFrom; i < m_shownLines.size(); ++i) {
+        ShownLine &shown = m_shownLines[i];
+        if (!shown.line.id.isNull() || shown.line.said != line.said
+            || (shown.line.stampMs && line.stampMs && *shown.line.stampMs != *line.stampMs))
+            continue;
+        m_matchFrom = i + 1;
+        if (!shown.line.stampMs)
+            shown.line.stampMs = line.stampMs;
+        return &shown;
+    }
+    m_overlapEnded = true;
+    return nullptr;
 }
 
-void XMPPConference::rememberLine(size_t key, qint64 atMs)
+void XMPPConference::rememberLine(const SaidLine &line, qint64 heardMs, qint64 placedMs)
 {
-    if (m_recentLines.size() >= size_t(MaxRecentLines))
-        m_recentLines.pop_front();
-    // In time order: a history line was sent before the live lines shown already.
-    const auto later = std::upper_bound(m_recentLines.begin(), m_recentLines.end(), atMs,
-                                        [](qint64 ms, const RecentLine &line) { return ms < line.atMs; });
-    m_recentLines.insert(later, {key, atMs});
+    if (m_shownLines.size() >= size_t(MaxShownLines)) {
+        m_shownLines.pop_front();
+        if (m_matchFrom > 0)
+            --m_matchFrom;
+    }
+    m_shownLines.push_back({line, heardMs, placedMs});
 }
 
 void XMPPConference::onPresence(const XMPPPresence &received)
@@ -298,8 +377,8 @@ void XMPPConference::onConnected()
         return;
     m_joinTimer.stop();
     m_joinAttempts = 0;
-    // The history since the last live line shown, and a margin for the way: the lines
-    // of that margin shown already are left out.
+    // The history since the room was last heard from, and a margin for the way: the
+    // lines of it shown already are left out.
     if (m_lastHeardMs >= 0) {
         const qint64 quietSeconds = (std::max<qint64>(serverNowMs() - m_lastHeardMs, 0) + 999) / 1000;
         m_historySeconds = int(std::min<qint64>(quietSeconds + RejoinHistoryMarginSeconds,
@@ -312,20 +391,24 @@ void XMPPConference::onConnected()
         qWarning() << "Joining" << m_room << "again failed:" << e.what();
         return;
     }
-    // Those shown before the history asked for starts do not come again.
-    while (!m_recentLines.empty() && m_recentLines.front().atMs < m_historyStartMs)
-        m_recentLines.pop_front();
+    // Those the room had before the history asked for starts do not come again.
+    while (!m_shownLines.empty() && m_shownLines.front().heardMs < m_historyStartMs)
+        m_shownLines.pop_front();
 }
 
 void XMPPConference::onDisconnected()
 {
     m_joinTimer.stop();
-    m_inHistory = false;
+    const qint64 nowMs = serverNowMs();
+    // What came of a history cut short is shown before the loss.
+    if (std::exchange(m_inHistory, false))
+        placeUnplacedLines(nowMs);
     const bool wasJoined = std::exchange(m_joined, false);
     const bool wasJoining = std::exchange(m_joining, false);
     if (!wasJoined && !wasJoining)
         return;
     m_rejoin = true;
+    m_lostAtMs = nowMs;
     emit userDisconnected(this);
 }
 

@@ -11,6 +11,7 @@
 #include <deque>
 #include <limits>
 #include <optional>
+#include <vector>
 
 class XMPPClient;
 
@@ -20,7 +21,10 @@ class XMPPClient;
 // signals. "user" signals are about the local user, "participant" signals about other
 // occupants. Only the history the room sends at a join, before its subject, keeps the
 // times its lines were first sent, by the room's own stamp; every later line is live,
-// whatever it claims. Times are the game server's, which the chat server shares.
+// whatever it claims. A rejoin's history shows only the lines not shown yet, known by
+// the id the room gives each line or else by sender, text and the room's stamp, and
+// places them below the loss that hid them. Times are the game server's, which the
+// chat server shares.
 class XMPPConference : public QObject
 {
     Q_OBJECT
@@ -28,14 +32,12 @@ class XMPPConference : public QObject
 public:
     static constexpr int JoinRetryDelayMs = 1000;
     static constexpr int MaxJoinRetries = 5;
-    // A rejoin asks for the history since the last live line shown and this much
+    // A rejoin asks for the history since the room was last heard from and this much
     // before it.
     static constexpr int RejoinHistoryMarginSeconds = 5;
-    // The lines shown this long before the last live line, which the history of a
-    // rejoin brings again: the margin, and the second the time asked for is rounded up
-    // by at most.
-    static constexpr qint64 RecentLinesMs = (RejoinHistoryMarginSeconds + 1) * 1000;
-    static constexpr int MaxRecentLines = 1000;
+    // The lines shown that a later history may bring again, as many as a room view
+    // keeps.
+    static constexpr int MaxShownLines = 1000;
 
     explicit XMPPConference(QObject *parent = nullptr);
     ~XMPPConference() override;
@@ -56,6 +58,9 @@ public:
     bool isJoined() const { return m_joined; }
     // A join sent and not answered yet, or due once the lost connection is back.
     bool isJoining() const { return m_joining || m_rejoin; }
+    // When the chat connection was last lost while in the room or joining it: the
+    // lines first seen after it come later. Null before a loss.
+    QDateTime lossTime() const;
     QString nick() const { return m_nick; }
 
 signals:
@@ -89,15 +94,28 @@ private:
     void sendJoin();
     void handlePresence(const XMPPPresence &presence);
     QString bareOf(const QString &jid) const;
-    void showLiveLine(const XMPPMessage &received, size_t key, qint64 nowMs);
-    void showHistoryLine(const XMPPMessage &received, size_t key, qint64 nowMs);
+    // A line as the room knows it: the id it gave the line (null without one), who
+    // said what, and the room's stamp where the line came with one.
+    struct SaidLine
+    {
+        QString id;
+        size_t said = 0;
+        std::optional<qint64> stampMs;
+    };
+    SaidLine saidLine(const XMPPMessage &received) const;
+    void showLiveLine(const XMPPMessage &received, qint64 nowMs);
+    void showHistoryLine(const XMPPMessage &received, qint64 nowMs);
+    // Shows the history's lines that came without a stamp worth keeping before the
+    // line before them was known, in the order they came, just before atMs.
+    void placeUnplacedLines(qint64 atMs);
+    void emitPlaced(const XMPPMessage &received, qint64 atMs);
     // When the room says the line was sent, in its own name or the server's; null
     // without such a stamp.
     QDateTime roomStamp(const XMPPMessage &received) const;
-    // A line of the history shown already, before the connection was lost: forgotten
-    // then, as the history holds it once. When it was shown; none when it was not.
-    std::optional<qint64> takeShownLine(size_t key);
-    void rememberLine(size_t key, qint64 atMs);
+    // The line shown already that this one of the history is; null when it is new.
+    struct ShownLine;
+    ShownLine *findShownLine(const SaidLine &line);
+    void rememberLine(const SaidLine &line, qint64 heardMs, qint64 placedMs);
 
     QPointer<XMPPClient> m_client;
     QString m_room;
@@ -117,17 +135,31 @@ private:
     // When the line before in the join's history was placed; none before one came (a
     // stamp may lie before the epoch).
     std::optional<qint64> m_lastHistoryLineMs;
-    // When the last live line shown came; negative before one did. Nothing else
-    // counts: a rejoin cut short before its history has been shown leaves it.
+    // Lines of the history at its start whose stamps say nothing of when they were
+    // sent (none, or one later than the present): placed just before the first line
+    // after them that can be placed.
+    std::vector<XMPPMessage> m_unplacedLines;
+    // When the room was last heard from: the last live line came, or a line of a
+    // history was sent by the room's stamp; negative before either. A rejoin cut
+    // short before its history has been shown leaves it.
     qint64 m_lastHeardMs = -1;
-    // The lines shown last, by a hash of sender and text, with when they were sent,
-    // oldest first.
-    struct RecentLine
+    // When the connection was lost while in the room; none before.
+    std::optional<qint64> m_lostAtMs;
+    // The lines shown, oldest first, kept while a later history may bring them again:
+    // the room had each by the time it came here, and a history brings only lines the
+    // room had since the time it starts at.
+    struct ShownLine
     {
-        size_t key;
-        qint64 atMs;
+        SaidLine line;
+        qint64 heardMs;
+        qint64 placedMs;
     };
-    std::deque<RecentLine> m_recentLines;
+    std::deque<ShownLine> m_shownLines;
+    // The history's lines without the room's id overlap the lines shown in the room's
+    // order, and the history's first new line ends the overlap: where in the lines
+    // shown the next such line is looked for, and whether the overlap has ended.
+    size_t m_matchFrom = 0;
+    bool m_overlapEnded = false;
     QTimer m_joinTimer;
     int m_joinAttempts = 0;
 };

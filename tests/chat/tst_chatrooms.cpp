@@ -5,6 +5,7 @@
 
 #include "connection/ConnectedManager.h"
 
+#include "app/Singleton.h"
 #include "app/Utils.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatController.h"
@@ -16,10 +17,13 @@
 #include "chat/ConferenceWidget.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
+#include "connection/ServerTime.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -29,6 +33,24 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+
+// The local clock, moved by a number of milliseconds: the game server's, which the
+// client goes by, where it is not quite the chat server's.
+class ShiftedClock : public ServerTime::Clock
+{
+public:
+    explicit ShiftedClock(qint64 shiftMs) : m_shiftMs(shiftMs) { m_timer.start(); }
+    qint64 elapsedMs() const override { return m_timer.elapsed(); }
+    QDateTime utcNow() const override { return QDateTime::currentDateTimeUtc().addMSecs(m_shiftMs); }
+
+private:
+    qint64 m_shiftMs;
+    QElapsedTimer m_timer;
+};
+
+} // namespace
 
 // Room views against a real ejabberd (started by the test fixture with the persistent
 // room "lobby"; the test registers accounts of its own) and the test game server, which names
@@ -47,6 +69,8 @@ private slots:
     void noTypedLineLost();
     void lineCountsOnceServerHasIt();
     void rejoinAfterDeadLink();
+    void rejoinsInARow_data();
+    void rejoinsInARow();
     void chatSurvivesServerRestart();
 
 private:
@@ -87,9 +111,20 @@ void TestChatRooms::initTestCase()
     QVERIFY(m_port != 0);
     QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
 
-    // Accounts of this test alone: the other chat tests run at the same time.
-    for (int account = 2101; account <= 2118; ++account)
-        QVERIFY(run({"register", m_serverDir, QString::number(account), "secret"}));
+    // Accounts of this test alone: the other chat tests run at the same time. Each
+    // registration starts a control node of its own, which takes a while on a busy
+    // machine: they all run at once.
+    std::vector<std::unique_ptr<QProcess>> registrations;
+    for (int account = 2101; account <= 2120; ++account) {
+        registrations.push_back(std::make_unique<QProcess>());
+        registrations.back()->start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
+                                    {"register", m_serverDir, QString::number(account), "secret"});
+    }
+    for (const std::unique_ptr<QProcess> &registration : registrations) {
+        QVERIFY(registration->waitForFinished(120000));
+        QVERIFY2(registration->exitStatus() == QProcess::NormalExit && registration->exitCode() == 0,
+                 registration->readAllStandardError().constData());
+    }
 
     setupResourceSearchPaths({}, QStringLiteral("default"));
     QFile sheet("resources:/defaultui.css");
@@ -137,13 +172,11 @@ void TestChatRooms::talkInTheLobby()
     QTRY_VERIFY_WITH_TIMEOUT(mei->input()->isEnabled(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling joined the chat"), 5000);
 
-    const QDateTime before = QDateTime::currentDateTimeUtc();
     haruto->say("hi <b>");
     QVERIFY(haruto->input()->text().isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Haruto: hi <b>"), 5000);
     mei->say("hello Haruto");
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: hello Haruto"), 5000);
-    const QDateTime after = QDateTime::currentDateTimeUtc();
     QCOMPARE(mei->text().count("Haruto: hi <b>"), 1);
     const QString html = mei->view->output()->toHtml();
     QVERIFY(html.contains("href=\"manager:Haruto\""));
@@ -175,20 +208,20 @@ void TestChatRooms::talkInTheLobby()
     QCOMPARE(seen.count("Mei Ling: hello Haruto"), 1);
     QVERIFY(seen.indexOf("Haruto: hi <b>") < seen.indexOf("Mei Ling: hello Haruto"));
     QVERIFY(seen.indexOf("Mei Ling: hello Haruto") < seen.indexOf("Haruto: live now"));
-    int history = 0;
+    // The room's stamps, by its own clock, follow the order the lines were said in.
+    QList<QDateTime> historyStamps;
     for (const QList<QVariant> &arguments : received) {
         const XMPPMessage message = arguments.at(0).value<XMPPMessage>();
         if (message.body() == "hi <b>" || message.body() == "hello Haruto") {
-            ++history;
-            QVERIFY(message.hasDelay());
-            // The server stamps in microseconds; the milliseconds are kept.
-            QVERIFY2(message.delayStamp() >= before && message.delayStamp() <= after,
-                     qPrintable(message.delayStamp().toString(Qt::ISODateWithMs)));
+            QVERIFY(message.delayStamp().isValid());
+            historyStamps << message.delayStamp();
         }
         if (message.body() == "live now")
             QVERIFY(!message.hasDelay());
     }
-    QCOMPARE(history, 2);
+    QCOMPARE(historyStamps.size(), 2);
+    QVERIFY2(historyStamps.at(0) <= historyStamps.at(1),
+             qPrintable(historyStamps.at(0).toString(Qt::ISODateWithMs) + " " + historyStamps.at(1).toString(Qt::ISODateWithMs)));
     // The room's history keeps its times.
     QStringList stamped;
     for (const QList<QVariant> &arguments : shown) {
@@ -218,15 +251,14 @@ void TestChatRooms::banFromTableRoom()
     QVERIFY(haruto && mei);
     // Mei Ling's room view is the table chat of her side bar, which shows of the room
     // notices only the own kick and ban.
-    mei->view = std::make_unique<ConferenceWidget>(nullptr, 0);
+    QWidget sideBar;
     ConferenceTableChat tableChat(mei->context.get());
     TableChat &chat = tableChat;
     chat.setSuppressedNotices(ConferenceWidget::OwnJoinLeave | ConferenceWidget::ParticipantJoinLeave
                               | ConferenceWidget::ParticipantKickBan);
     auto view = static_cast<ConferenceWidget *>(chat.widget());
-    mei->view->setLayout(new QVBoxLayout);
-    mei->view->layout()->addWidget(view);
-    mei->view->show();
+    (new QVBoxLayout(&sideBar))->addWidget(view);
+    sideBar.show();
     const auto meiText = [view] { return view->output()->toPlainText(); };
     const auto meiInput = [view] { return view->findChild<QLineEdit *>("chatInput"); };
 
@@ -379,7 +411,11 @@ void TestChatRooms::forgedStampsInHistory()
     // Aiko stamps her lines as sent a day back in the server's name, ten minutes back
     // and far ahead in the room's; the room keeps those stamps in its history, with its
     // own after the first only. Haruto joins later: the history keeps the room's
-    // order, with no day of its own and no line after the present.
+    // order, with no day of its own and no line after the present. His client goes
+    // by a clock ten seconds ahead of the chat server's.
+    ServerTime &clock = Singleton<ServerTime>::instance();
+    clock.setClock(std::make_unique<ShiftedClock>(10000));
+    const auto sameClocks = qScopeGuard([&clock] { clock.setClock(std::make_unique<ShiftedClock>(0)); });
     const qint32 table = 8000 + QCoreApplication::applicationPid() % 1000;
     const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
     RawXmppUser mei;
@@ -398,23 +434,26 @@ void TestChatRooms::forgedStampsInHistory()
         return "<delay xmlns='urn:xmpp:delay' from='" + by + "' stamp='"
             + QDateTime::currentDateTimeUtc().addSecs(-seconds).toString("yyyy-MM-ddThh:mm:ssZ").toLatin1() + "'/>";
     };
+    const QByteArray farAhead = "<delay xmlns='urn:xmpp:delay' from='" + room + "' stamp='2076-01-01T00:00:00Z'/>";
+    QVERIFY(say(aiko, "ahead at the start", farAhead));
     QVERIFY(say(mei, "first"));
     QVERIFY(say(aiko, "a day back", stampedBack("localhost", 86400)));
     QVERIFY(say(mei, "second"));
     QVERIFY(say(aiko, "ten minutes back", stampedBack(room, 600)));
-    QVERIFY(say(aiko, "far ahead", "<delay xmlns='urn:xmpp:delay' from='" + room + "' stamp='2076-01-01T00:00:00Z'/>"));
+    QVERIFY(say(aiko, "far ahead", farAhead));
     QVERIFY(say(mei, "third"));
 
     ChatRelay relay(m_port);
     auto haruto = seat("2117", 1001, "Haruto", relay.port());
     QVERIFY(haruto);
+    QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
     QSignalSpy shown(haruto->view->conference(), &XMPPConference::message);
     haruto->view->setTableRoom(table);
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
     QVERIFY(say(mei, "live"));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: live"), 5000);
-    const QDateTime liveCame = QDateTime::currentDateTimeUtc();
-    const QStringList expected{"Mei Ling: first", "Aiko: a day back", "Mei Ling: second", "Aiko: ten minutes back",
+    const QDateTime liveCame = clock.now();
+    const QStringList expected{"Aiko: ahead at the start", "Mei Ling: first", "Aiko: a day back", "Mei Ling: second", "Aiko: ten minutes back",
                                "Aiko: far ahead", "Mei Ling: third", "Mei Ling: live"};
     const auto lines = [&haruto] {
         QStringList said;
@@ -425,13 +464,30 @@ void TestChatRooms::forgedStampsInHistory()
         return said;
     };
     QCOMPARE(lines(), expected);
+    // A line far ahead says nothing of when it was sent: it comes just after the line
+    // before it, or just before the line after it at the start, and the line after it
+    // keeps the room's stamp.
+    const auto stampOf = [](const QSignalSpy &spy, const QString &body) {
+        for (const QList<QVariant> &arguments : spy) {
+            const XMPPMessage message = arguments.at(0).value<XMPPMessage>();
+            if (message.body() == body)
+                return message.delayStamp();
+        }
+        return QDateTime();
+    };
+    QCOMPARE(stampOf(shown, "far ahead"), stampOf(shown, "ten minutes back").addMSecs(1));
+    QVERIFY(stampOf(received, "first").isValid() && stampOf(received, "third").isValid());
+    QCOMPARE(stampOf(shown, "first"), stampOf(received, "first"));
+    QCOMPARE(stampOf(shown, "ahead at the start"), stampOf(shown, "first").addMSecs(-1));
+    QCOMPARE(stampOf(shown, "third"), std::max(stampOf(received, "third"), stampOf(shown, "far ahead").addMSecs(1)));
     // One date line, today's, above all.
     QCOMPARE(haruto->text().section('\n', 0, 0), Utils::localDateText(QDateTime::currentDateTime()));
     QCOMPARE(haruto->text().count(Utils::localDateText(QDateTime::currentDateTime())), 1);
 
     // The room keeps its last 20 lines. While Haruto's link is down Aiko stamps a line
     // ten minutes back, and the room's history after the rejoin starts with it: it
-    // comes no earlier than the history asked for.
+    // comes no earlier than the history asked for. The lines said while the link was
+    // down come after those shown before, by either clock.
     relay.goDead();
     QVERIFY(say(aiko, "ten minutes back again", stampedBack(room, 600)));
     for (int i = 1; i < 20; ++i)
@@ -443,7 +499,7 @@ void TestChatRooms::forgedStampsInHistory()
     });
     QVERIFY(again != shown.cend());
     const QDateTime placed = again->at(0).value<XMPPMessage>().delayStamp();
-    QVERIFY2(placed >= liveCame.addSecs(-XMPPConference::RejoinHistoryMarginSeconds - 2) && placed <= QDateTime::currentDateTimeUtc(),
+    QVERIFY2(placed >= liveCame.addSecs(-XMPPConference::RejoinHistoryMarginSeconds - 2) && placed <= clock.now(),
              qPrintable(placed.toString(Qt::ISODateWithMs)));
     const QStringList after = lines();
     QCOMPARE(after.size(), expected.size() + 20);
@@ -707,6 +763,102 @@ void TestChatRooms::rejoinAfterDeadLink()
     QTest::ignoreMessage(QtWarningMsg, "chat connection to localhost is tried again in 4 s");
     relay.cut();
     QTRY_VERIFY_WITH_TIMEOUT(haruto->client->state() != XMPPClient::ConnectedState, 5000);
+}
+
+void TestChatRooms::rejoinsInARow_data()
+{
+    QTest::addColumn<bool>("archived");
+    QTest::addColumn<int>("table");
+    const int table = 9000 + QCoreApplication::applicationPid() % 500;
+    // An archived room gives each line an id of its own.
+    QTest::newRow("lines by the room's ids") << true << table;
+    QTest::newRow("lines by sender, text and stamp") << false << table + 500;
+}
+
+void TestChatRooms::rejoinsInARow()
+{
+    // Haruto's link dies without either end noticing while Mei Ling talks at their
+    // table, and then again each time as soon as his client is back in the room, before
+    // any live line. Every line shows as often as it was said, in the room's order, and
+    // those said while the link was dead below the notice of that loss.
+    QFETCH(bool, archived);
+    QFETCH(int, table);
+    const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
+    RawXmppUser mei;
+    QVERIFY(mei.login(m_port, "2120", "secret"));
+    QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                     "code='110'"));
+    QVERIFY(mei.send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
+                     "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
+                     "<value>http://jabber.org/protocol/muc#roomconfig</value></field><field var='mam'><value>"
+                     + QByteArray(archived ? "1" : "0") + "</value></field></x></query></iq>",
+                     "id='config'"));
+    // Each line is passed on by the room before the next is sent.
+    const auto say = [&mei, &room](const QByteArray &body) {
+        return mei.send("<message to='" + room + "' type='groupchat'><body>" + body + "</body></message>",
+                        "<body>" + body + "</body>");
+    };
+    ChatRelay relay(m_port);
+    auto haruto = seat("2119", 1001, "Haruto", relay.port());
+    QVERIFY(haruto);
+    int histories = 0;
+    QString lastId;
+    connect(haruto->client.get(), &XMPPClient::messageReceived, this,
+            [&histories, &lastId, &room](const XMPPMessage &message) {
+                if (!message.stanza().subjects.isEmpty())
+                    ++histories;
+                if (!message.body().isEmpty())
+                    lastId = message.stanzaIdBy(room);
+            });
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(histories == 1 && haruto->view->conference()->isJoined(), 5000);
+
+    // The chat lines and the notices of a loss, in the order shown.
+    const QString lost = "The chat is disconnected. It is joined again when the connection is back.";
+    const auto shown = [&haruto, &lost] {
+        QStringList seen;
+        for (const QString &line : haruto->text().split('\n')) {
+            if (line == lost)
+                seen << "lost";
+            else if (line.startsWith('('))
+                seen << line.section(") ", 1);
+        }
+        return seen;
+    };
+    // The link is cut; the client comes back at once and takes the room's history.
+    const auto rejoin = [&haruto, &relay, &histories] {
+        const int before = histories;
+        relay.cut();
+        QTRY_COMPARE_WITH_TIMEOUT(haruto->client->state(), int(XMPPClient::UnconnectedState), 5000);
+        haruto->client->connectToHost("localhost", relay.port(), XMPPClient::TlsRequired);
+        QTRY_VERIFY_WITH_TIMEOUT(histories > before && haruto->view->conference()->isJoined(), 10000);
+    };
+
+    QVERIFY(say("pre-0") && say("ok") && say("pre-1"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: pre-1"), 5000);
+    QCOMPARE(lastId.isEmpty(), !archived);
+    relay.goDead();
+    QVERIFY(say("ok") && say("pre-2"));
+    rejoin();
+    if (QTest::currentTestFailed())
+        return;
+    rejoin();
+    if (QTest::currentTestFailed())
+        return;
+    const QStringList twice{"Mei Ling: pre-0", "Mei Ling: ok", "Mei Ling: pre-1", "lost", "Mei Ling: ok", "Mei Ling: pre-2",
+                            "lost"};
+    QTRY_COMPARE(shown(), twice);
+
+    // A third time, with a line said while the link was dead.
+    relay.goDead();
+    QVERIFY(say("pre-3"));
+    rejoin();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(say("after"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: after"), 5000);
+    QCOMPARE(shown(), (twice + QStringList{"lost", "Mei Ling: pre-3", "Mei Ling: after"}));
+    QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-rejoins-%1.png").arg(archived ? "ids" : "stamps")));
 }
 
 void TestChatRooms::chatSurvivesServerRestart()

@@ -274,6 +274,14 @@ std::unique_ptr<MessageStanza> readMessage(const XmlElement &element)
         if (name == QLatin1String("delay") && child.namespaceURI() == ns::Delay) {
             if (const std::optional<DelayedDeliveryInfo> delay = readDelay(child))
                 message->delays.append(*delay);
+        } else if (name == QLatin1String("stanza-id") && child.namespaceURI() == ns::StanzaId) {
+            const QString id = child.attribute(QStringLiteral("id"));
+            try {
+                if (!id.isEmpty())
+                    message->stanzaIds.append({parseJid(child.attribute(QStringLiteral("by"))), id});
+            } catch (const stream_parse_error &e) {
+                qWarning() << "Dropping stanza id:" << e.what();
+            }
         } else if (name == QLatin1String("x") && child.namespaceURI() == ns::LegacyDelay) {
             if (const std::optional<DelayedDeliveryInfo> delay = readLegacyDelay(child))
                 legacyDelays.append(*delay);

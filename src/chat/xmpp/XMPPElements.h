@@ -252,6 +252,13 @@ struct DelayedDeliveryInfo
     QDateTime stamp;
 };
 
+// The id an entity (a room, an archive) gave a message, unique for that entity.
+struct UniqueStanzaId
+{
+    XMPPJid by;
+    QString id;
+};
+
 class MessageStanza : public Stanza
 {
 public:
@@ -266,6 +273,7 @@ public:
     // Every delay record, in the order they came: those of the current form, or those
     // of the legacy form when there is none of the current.
     QList<DelayedDeliveryInfo> delays;
+    QList<UniqueStanzaId> stanzaIds;
 };
 
 // The multi-user chat user data of a presence.

@@ -75,6 +75,15 @@ QDateTime XMPPMessage::delayStampBy(const QString &entity) const
     return QDateTime();
 }
 
+QString XMPPMessage::stanzaIdBy(const QString &entity) const
+{
+    for (const xmpp::UniqueStanzaId &id : m_stanza.stanzaIds) {
+        if (id.by.toString().compare(entity, Qt::CaseInsensitive) == 0)
+            return id.id;
+    }
+    return QString();
+}
+
 void XMPPMessage::setDelay(const XMPPJid &from, const QDateTime &stamp)
 {
     m_stanza.delays = {{from, stamp}};

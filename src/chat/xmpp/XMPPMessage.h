@@ -39,6 +39,9 @@ public:
     // The one stamp the message carries from now on.
     void setDelay(const XMPPJid &from, const QDateTime &stamp);
     void clearDelay() { m_stanza.delays.clear(); }
+    // The id the entity gave the message (its address compared without regard to
+    // case); null without one.
+    QString stanzaIdBy(const QString &entity) const;
 
     const xmpp::MessageStanza &stanza() const { return m_stanza; }
 

@@ -392,7 +392,7 @@ void XMPPConference::onConnected()
         return;
     }
     // Those the room had before the history asked for starts do not come again.
-    while (!m_shownLines.empty() && m_shownLines.front().heardMs < m_historyStartMs)
+    while (!m_shownLines.empty() && m_shownLines.front().heardMs < m_historyStartMs - HistoryRoundingMs)
         m_shownLines.pop_front();
 }
 

@@ -35,6 +35,9 @@ public:
     // A rejoin asks for the history since the room was last heard from and this much
     // before it.
     static constexpr int RejoinHistoryMarginSeconds = 5;
+    // The server counts the seconds asked for from a whole second of its own: the
+    // history may start this much before the time asked for.
+    static constexpr qint64 HistoryRoundingMs = 1000;
     // The lines shown that a later history may bring again, as many as a room view
     // keeps.
     static constexpr int MaxShownLines = 1000;

@@ -10,7 +10,7 @@ mahjong_add_test(tst_xmppconference
 # The flood reads the memory the process holds: under AddressSanitizer that includes the
 # freed memory it holds back (256 MB by default), which is not the client's.
 set_tests_properties(tst_xmppconference PROPERTIES
-    ENVIRONMENT_MODIFICATION "ASAN_OPTIONS=string_append::quarantine_size_mb=16")
+    ENVIRONMENT_MODIFICATION "ASAN_OPTIONS=path_list_append:quarantine_size_mb=16")
 mahjong_add_test(tst_chatwindow
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chatwindow.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeChatServer.h
     LIBS mahjong_ui Qt6::Network)

@@ -54,6 +54,10 @@
         <source>The chat is disconnected: the chat server refuses your account. It does not reconnect by itself.</source>
         <translation>チャットが切断されました: チャットサーバーがお使いのアカウントを受け付けません。自動的には再接続しません。</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>送信されませんでした: チャットが切断されています。入力した文は入力欄に残ります。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -75,10 +79,6 @@
     <message>
         <source>Manager chat</source>
         <translation>管理者チャット</translation>
-    </message>
-    <message>
-        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
-        <translation>送信されませんでした: チャットが切断されています。入力した文は入力欄に残ります。</translation>
     </message>
     <message>
         <source>The chat is back.</source>
@@ -292,10 +292,6 @@
     <message>
         <source>The chat is disconnected. It is joined again when the connection is back.</source>
         <translation>チャットが切断されました。接続が戻ると自動的に再参加します。</translation>
-    </message>
-    <message>
-        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
-        <translation>送信されませんでした: チャットが切断されています。入力した文は入力欄に残ります。</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,10 @@
         <source>The chat is disconnected: the chat server refuses your account. It does not reconnect by itself.</source>
         <translation>聊天已断开：聊天服务器拒绝了您的账户。不会自动重新连接。</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>未发送：聊天已断开。您输入的内容仍保留在输入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -75,10 +79,6 @@
     <message>
         <source>Manager chat</source>
         <translation>管理员聊天</translation>
-    </message>
-    <message>
-        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
-        <translation>未发送：聊天已断开。您输入的内容仍保留在输入框中。</translation>
     </message>
     <message>
         <source>The chat is back.</source>
@@ -292,10 +292,6 @@
     <message>
         <source>The chat is disconnected. It is joined again when the connection is back.</source>
         <translation>聊天已断开，连接恢复后将自动重新加入。</translation>
-    </message>
-    <message>
-        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
-        <translation>未发送：聊天已断开。您输入的内容仍保留在输入框中。</translation>
     </message>
 </context>
 <context>

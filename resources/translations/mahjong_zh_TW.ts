@@ -54,6 +54,10 @@
         <source>The chat is disconnected: the chat server refuses your account. It does not reconnect by itself.</source>
         <translation>聊天已中斷：聊天伺服器拒絕了您的帳號。不會自動重新連線。</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
+        <translation>未傳送：聊天已中斷。您輸入的內容仍保留在輸入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -75,10 +79,6 @@
     <message>
         <source>Manager chat</source>
         <translation>管理員聊天</translation>
-    </message>
-    <message>
-        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
-        <translation>未傳送：聊天已中斷。您輸入的內容仍保留在輸入框中。</translation>
     </message>
     <message>
         <source>The chat is back.</source>
@@ -292,10 +292,6 @@
     <message>
         <source>The chat is disconnected. It is joined again when the connection is back.</source>
         <translation>聊天已中斷，連線恢復後將自動重新加入。</translation>
-    </message>
-    <message>
-        <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
-        <translation>未傳送：聊天已中斷。您輸入的內容仍保留在輸入框中。</translation>
     </message>
 </context>
 <context>

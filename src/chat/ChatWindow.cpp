@@ -123,17 +123,13 @@ void ChatWindow::onSendMessage()
 
 void ChatWindow::onNotSent(const QStringList &texts)
 {
-    // Back before what was typed since, to be sent again.
-    QStringList input = texts;
-    if (!m_ui->input->text().isEmpty())
-        input.append(m_ui->input->text());
-    m_ui->input->setText(input.join(QLatin1Char(' ')));
+    ChatNotices::putBack(m_ui->input, texts);
     reportNotSent();
 }
 
 void ChatWindow::reportNotSent()
 {
-    addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
+    addSystemMessage(ChatNotices::notSent());
 }
 
 void ChatWindow::onChatDisconnected()

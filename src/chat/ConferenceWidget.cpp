@@ -4,6 +4,7 @@
 #include "app/Singleton.h"
 #include "chat/ChatController.h"
 #include "chat/ChatNotices.h"
+#include "chat/xmpp/ClientDelivery.h"
 #include "connection/PlayerDb.h"
 #include "connection/QueryUserCallback.h"
 #include "connection/ServerTime.h"
@@ -328,26 +329,16 @@ void ConferenceWidget::onLineConfirmed(const QString &id)
 
 void ConferenceWidget::onLinesNotSent(const QStringList &ids)
 {
-    QStringList input;
-    for (const QString &id : ids) {
-        const auto sent = m_unconfirmed.constFind(id);
-        if (sent == m_unconfirmed.constEnd())
-            continue;
-        input.append(*sent);
-        m_unconfirmed.erase(sent);
-    }
-    if (input.isEmpty())
+    const QStringList lines = xmpp::takeNotSent(m_unconfirmed, ids);
+    if (lines.isEmpty())
         return;
-    // Back before what was typed since, to be sent again.
-    if (!m_ui->chatInput->text().isEmpty())
-        input.append(m_ui->chatInput->text());
-    m_ui->chatInput->setText(input.join(QLatin1Char(' ')));
+    ChatNotices::putBack(m_ui->chatInput, lines);
     reportNotSent();
 }
 
 void ConferenceWidget::reportNotSent()
 {
-    addSystemMessage(tr("Not sent: the chat is disconnected. Your line stays in the input."));
+    addSystemMessage(ChatNotices::notSent());
 }
 
 void ConferenceWidget::changeEvent(QEvent *event)

@@ -1,5 +1,6 @@
 #include "chat/XMPPChatManager.h"
 
+#include "chat/xmpp/ClientDelivery.h"
 #include "chat/xmpp/XMPPClient.h"
 
 #include <QDebug>
@@ -155,13 +156,8 @@ void XMPPChat::onConfirmed(const QString &id)
 void XMPPChat::onNotSent(const QStringList &ids)
 {
     QStringList texts;
-    for (const QString &id : ids) {
-        const auto sent = m_unconfirmed.constFind(id);
-        if (sent == m_unconfirmed.constEnd())
-            continue;
-        texts.append(sent->body());
-        m_unconfirmed.erase(sent);
-    }
+    for (const XMPPMessage &sent : xmpp::takeNotSent(m_unconfirmed, ids))
+        texts.append(sent.body());
     if (!texts.isEmpty())
         emit notSent(texts);
 }

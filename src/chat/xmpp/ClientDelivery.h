@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -54,5 +56,22 @@ private:
     std::deque<Waiting> m_waiting;
     QTimer m_silence;
 };
+
+// Takes the messages that XMPPClient::messagesNotSent names out of those a sender
+// keeps by id until the server has them, in the order sent; other senders' ids are
+// left alone.
+template <typename T>
+QList<T> takeNotSent(QHash<QString, T> &unconfirmed, const QStringList &ids)
+{
+    QList<T> taken;
+    for (const QString &id : ids) {
+        const auto sent = unconfirmed.constFind(id);
+        if (sent == unconfirmed.constEnd())
+            continue;
+        taken.append(*sent);
+        unconfirmed.erase(sent);
+    }
+    return taken;
+}
 
 } // namespace xmpp

@@ -29,7 +29,9 @@ QString describeConversions(const StreamElement &element, const QString &streamL
     if (auto message = dynamic_cast<const MessageStanza *>(&element)) {
         const XMPPMessage converted(*message, streamLanguage);
         parts << QString::number(converted.type()) << converted.language() << converted.body()
-              << converted.delayStamp().toString(Qt::ISODateWithMs);
+              << converted.delayStamp().toString(Qt::ISODateWithMs) << converted.originId() << converted.errorText();
+        for (const UniqueStanzaId &id : message->stanzaIds)
+            parts << converted.stanzaIdBy(id.by.toString());
     }
     if (auto presence = dynamic_cast<const PresenceStanza *>(&element)) {
         const XMPPPresence converted(*presence);
@@ -120,6 +122,8 @@ QString describeElement(const StreamElement &element)
     if (auto stanza = dynamic_cast<const Stanza *>(&element)) {
         parts << stanza->id << stanza->type << stanza->from.toString() << stanza->to.toString()
               << QString::number(stanza->errorType) << QString::number(stanza->errorCondition);
+        if (!stanza->errorText.isNull())
+            parts << QLatin1Char('"') + stanza->errorText + QLatin1Char('"');
     }
     if (auto error = dynamic_cast<const StreamError *>(&element))
         parts << QString::number(error->condition) << error->text << error->seeOtherHost;
@@ -137,6 +141,10 @@ QString describeElement(const StreamElement &element)
         parts << message->thread;
         for (const DelayedDeliveryInfo &delay : message->delays)
             parts << delay.from.toString() + QLatin1Char('@') + delay.stamp.toString(Qt::ISODateWithMs);
+        for (const UniqueStanzaId &id : message->stanzaIds)
+            parts << QStringLiteral("id ") + id.id + QStringLiteral(" by ") + id.by.toString();
+        if (!message->originId.isNull())
+            parts << QStringLiteral("origin ") + message->originId;
     }
     if (auto presence = dynamic_cast<const PresenceStanza *>(&element)) {
         QStringList tables = presence->tables.values();

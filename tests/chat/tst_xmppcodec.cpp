@@ -259,16 +259,25 @@ void TestXmppCodec::transcriptContent()
     QVERIFY(ownPresence.contains("3f786850e387550fdab836ed7e6dc881de23001b"));
     QCOMPARE(first.filter(QRegularExpression("^19 3 result localhost")).size(), 1);
     QVERIFY(first.filter(QRegularExpression("^20 4 result localhost")).value(0).endsWith(
-        "conference.localhost vjud.localhost"));
+        "conference.localhost search.localhost vjud.localhost"));
     QCOMPARE(first.filter(QRegularExpression("^12  groupchat lobby@conference.localhost/alice 1001@localhost/\\d+ 0 0 "
                                              "UND=Hello <all> & \"everyone\" 1 — 你好 $")).size(), 1);
     QVERIFY(!first.filter("UND=Hi 🀄 from bob").isEmpty());
-    QCOMPARE(first.filter(QRegularExpression("^19 7 error nobody@localhost \\S+ 4 20 $")).size(), 1);
+    QCOMPARE(first.filter(QRegularExpression("^19 7 error nobody@localhost \\S+ 4 20 \"Not subscribed\" $")).size(), 1);
     QCOMPARE(first.filter(QRegularExpression("^13   lobby@conference.localhost/alice .* 4 201 110$")).size(), 1);
+
+    // The archived room's id of a line, and the sender's own, live and in a history.
+    QCOMPARE(first.filter(QRegularExpression("^12 3e1d9a7c-kept groupchat archive@conference.localhost/alice .* "
+                                             "UND=Kept line  id \\d+ by archive@conference.localhost origin 3e1d9a7c-kept$")).size(), 1);
+    QCOMPARE(first.filter(QRegularExpression(" origin 5b0e6f2c-private$")).size(), 1);
 
     const QStringList second = parseInSlices(readData("ejabberd-session-2.xml"), {});
     const QStringList delayed = second.filter(QRegularExpression("^12 .*Hello.*Z$"));
     QCOMPARE(delayed.size(), 3);
+    QCOMPARE(second.filter(QRegularExpression("^12 3e1d9a7c-kept .*Z id \\d+ by archive@conference.localhost origin 3e1d9a7c-kept$")).size(), 1);
+    // A room refuses a line of somebody not in it, in its own words.
+    QCOMPARE(second.filter(QRegularExpression("^12 9c4f-outside error archive@conference.localhost \\S+ \\d+ \\d+ "
+                                              "\"Only occupants are allowed to send messages to the conference\" UND=From outside")).size(), 1);
     QVERIFY(second.filter(QRegularExpression("^13 .* subscribe 1001@localhost ")).size() == 1);
 }
 

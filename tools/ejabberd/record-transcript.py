@@ -2,8 +2,10 @@
 """Records what a real ejabberd sends to a chat client, for the codec tests.
 
 Two accounts log in over STARTTLS; the first announces its tables and photo hash,
-both join a room and talk. The server's bytes after the last stream restart of each
-account are written to PREFIX-1.xml and PREFIX-2.xml.
+both join a room and talk, the first also in an archived room whose lines carry the
+room's ids and the senders' own, and the second writes to a room it is not in, which
+refuses the line. The server's bytes after the last stream restart of each account
+are written to PREFIX-1.xml and PREFIX-2.xml.
 
     record-transcript.py PORT CA_FILE PREFIX USER1 USER2 PASSWORD
 """
@@ -88,7 +90,22 @@ def main():
     b.send("<message to='lobby@conference.localhost' type='groupchat'><body>Hi 🀄 from bob</body></message>")
     a.send("<iq type='get' id='6' to='conference.localhost'><query xmlns='http://jabber.org/protocol/disco#items'/></iq>")
     a.send("<iq type='get' id='7' to='nobody@localhost'><query xmlns='http://jabber.org/protocol/disco#info'/></iq>")
-    b.send(f"<message to='{user1}@localhost' type='chat'><body>Private note</body><thread>t1</thread></message>")
+    b.send(f"<message to='{user1}@localhost' type='chat'><body>Private note</body><thread>t1</thread>"
+           "<origin-id xmlns='urn:xmpp:sid:0' id='5b0e6f2c-private'/></message>")
+    a.send("<presence to='archive@conference.localhost/alice'><x xmlns='http://jabber.org/protocol/muc'/></presence>")
+    a.drain()
+    a.send("<iq type='set' id='8' to='archive@conference.localhost'><query xmlns='http://jabber.org/protocol/muc#owner'>"
+           "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
+           "<value>http://jabber.org/protocol/muc#roomconfig</value></field>"
+           "<field var='mam'><value>1</value></field></x></query></iq>")
+    a.drain()
+    a.send("<message to='archive@conference.localhost' type='groupchat' id='3e1d9a7c-kept'><body>Kept line</body>"
+           "<origin-id xmlns='urn:xmpp:sid:0' id='3e1d9a7c-kept'/></message>")
+    b.send("<message to='archive@conference.localhost' type='groupchat' id='9c4f-outside'>"
+           "<body>From outside</body></message>")
+    a.drain()
+    b.drain()
+    b.send("<presence to='archive@conference.localhost/bob'><x xmlns='http://jabber.org/protocol/muc'/></presence>")
     a.drain(1.0)
     b.drain(0.2)
     for client, number in ((a, 1), (b, 2)):

@@ -13,6 +13,10 @@ namespace xmpp {
 namespace {
 
 const QString Und = QStringLiteral("UND");
+// A sender's words on an error, and its own id of a message, are kept up to these
+// lengths: enough for any honest one.
+constexpr qsizetype MaxErrorTextLength = 500;
+constexpr qsizetype MaxOriginIdLength = 128;
 
 // Reads an optional address attribute; an unreadable one is logged and left out.
 QString optionalJid(const XmlElement &element, const QString &attribute)
@@ -65,6 +69,9 @@ void readError(const XmlElement &element, Stanza &stanza)
     XmlElement condition = error.firstChildElement();
     if (condition.localName() == QLatin1String("text"))
         condition = condition.nextSiblingElement();
+    const XmlElement text = firstChildElementNS(error, QStringLiteral("text"), ns::Stanzas);
+    if (!text.isNull())
+        stanza.errorText = text.text().left(MaxErrorTextLength);
     const int code = stanzaErrorConditionFromName(condition.localName());
     if (code > 0)
         stanza.errorCondition = code;
@@ -282,6 +289,9 @@ std::unique_ptr<MessageStanza> readMessage(const XmlElement &element)
             } catch (const stream_parse_error &e) {
                 qWarning() << "Dropping stanza id:" << e.what();
             }
+        } else if (name == QLatin1String("origin-id") && child.namespaceURI() == ns::StanzaId) {
+            if (message->originId.isNull())
+                message->originId = child.attribute(QStringLiteral("id")).left(MaxOriginIdLength);
         } else if (name == QLatin1String("x") && child.namespaceURI() == ns::LegacyDelay) {
             if (const std::optional<DelayedDeliveryInfo> delay = readLegacyDelay(child))
                 legacyDelays.append(*delay);

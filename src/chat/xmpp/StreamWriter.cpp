@@ -233,6 +233,11 @@ void StreamWriter::writeMessage(const MessageStanza &message)
     writeTexts(QStringLiteral("body"), message.bodies);
     if (!message.thread.isEmpty())
         writeTextElement(QStringLiteral("thread"), message.thread);
+    if (!message.originId.isEmpty()) {
+        m_xml.writeEmptyElement(QStringLiteral("origin-id"));
+        m_xml.writeDefaultNamespace(ns::StanzaId);
+        writeAttribute(QStringLiteral("id"), message.originId);
+    }
     writeStanzaEnd(message);
 }
 

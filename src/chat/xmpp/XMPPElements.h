@@ -243,6 +243,8 @@ public:
     QString lang;
     int errorType = NoErrorType;
     int errorCondition = NoCondition;
+    // The text the error came with, in the sender's words; null without one.
+    QString errorText;
 };
 
 // Delayed delivery: who delayed a message and when it was first sent (UTC).
@@ -274,6 +276,9 @@ public:
     // of the legacy form when there is none of the current.
     QList<DelayedDeliveryInfo> delays;
     QList<UniqueStanzaId> stanzaIds;
+    // The id its sender gave the message, kept when the message is sent again; null
+    // without one.
+    QString originId;
 };
 
 // The multi-user chat user data of a presence.

@@ -21,6 +21,14 @@ public:
     QString from() const { return m_stanza.from.toString(); }
     void setFrom(const QString &from);
     QString to() const { return m_stanza.to.toString(); }
+    // The stanza's id; a message sent again keeps the one it was first sent with.
+    QString id() const { return m_stanza.id; }
+    void setId(const QString &id) { m_stanza.id = id; }
+    // The id the sender gave the message itself, the same on every copy it sends;
+    // null without one.
+    QString originId() const { return m_stanza.originId; }
+    // The words an error message came with; null without them.
+    QString errorText() const { return m_stanza.errorText; }
     QString thread() const { return m_stanza.thread; }
     void setThread(const QString &thread) { m_stanza.thread = thread; }
     // The message's own language: the stanza's xml:lang, else its default language.

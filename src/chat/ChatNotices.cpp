@@ -1,7 +1,22 @@
 #include "chat/ChatNotices.h"
 
-#include <QLatin1Char>
-#include <QLineEdit>
+namespace {
+
+// The room's words and the user's line are quoted up to this length.
+constexpr qsizetype MaxQuotedLength = 200;
+
+QString quoted(const QString &text)
+{
+    QString shown = text.left(MaxQuotedLength);
+    if (shown.size() < text.size()) {
+        if (shown.back().isHighSurrogate())
+            shown.chop(1);
+        shown += QChar(0x2026);
+    }
+    return shown.toHtmlEscaped();
+}
+
+} // namespace
 
 QString ChatNotices::reconnectStopped(XMPPClient::ReconnectStop why)
 {
@@ -16,9 +31,13 @@ QString ChatNotices::notSent()
     return tr("Not sent: the chat is disconnected. Your line stays in the input.");
 }
 
-void ChatNotices::putBack(QLineEdit *input, QStringList lines)
+QString ChatNotices::refused(const QString &reason)
 {
-    if (!input->text().isEmpty())
-        lines.append(input->text());
-    input->setText(lines.join(QLatin1Char(' ')));
+    return tr("Not sent: the room refused your line (%1). Your line stays in the input.").arg(quoted(reason));
+}
+
+QString ChatNotices::sentAfterAll(const QString &text)
+{
+    return tr("\"%1\" had reached the room before the connection was lost: it is no longer in the input.")
+        .arg(quoted(text));
 }

@@ -4,11 +4,9 @@
 
 #include <QCoreApplication>
 #include <QString>
-#include <QStringList>
 
-class QLineEdit;
-
-// The notices about the chat connection that room views and chat windows share.
+// The notices about the user's lines and the chat connection that room views and chat
+// windows share.
 class ChatNotices
 {
     Q_DECLARE_TR_FUNCTIONS(ChatNotices)
@@ -18,7 +16,9 @@ public:
     static QString reconnectStopped(XMPPClient::ReconnectStop why);
     // A line the server did not get; its text is back in the input.
     static QString notSent();
-    // Puts the lines the server did not get back into the input, before what was typed
-    // since, to be sent again.
-    static void putBack(QLineEdit *input, QStringList lines);
+    // A line the room refused, for the reason given in its words; its text is back in
+    // the input.
+    static QString refused(const QString &reason);
+    // A line offered again that the room had after all, taken out of the input.
+    static QString sentAfterAll(const QString &text);
 };

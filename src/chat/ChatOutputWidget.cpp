@@ -62,6 +62,12 @@ void ChatOutputWidget::addMessage(const QDateTime &time, const QString &nick, co
     QString nickPart = Utils::styledLinkHtml(url, nick.toHtmlEscaped(), nickStyle(role));
     if (role == ManagerRole)
         nickPart += ManagerIconHtml;
+    const QString textPart = Utils::fontHtml(shownText(text), m_chatMessageColor);
+    insertLine(time, tr("%1 %2: %3").arg(timePart, nickPart, textPart));
+}
+
+QString ChatOutputWidget::shownText(const QString &text)
+{
     QString shown = text;
     if (shown.size() > MaxMessageLength) {
         shown.truncate(MaxMessageLength);
@@ -69,8 +75,60 @@ void ChatOutputWidget::addMessage(const QDateTime &time, const QString &nick, co
             shown.chop(1);
         shown += QChar(0x2026);
     }
-    const QString textPart = Utils::fontHtml(shown.toHtmlEscaped(), m_chatMessageColor);
-    insertLine(time, tr("%1 %2: %3").arg(timePart, nickPart, textPart));
+    return shown.toHtmlEscaped();
+}
+
+void ChatOutputWidget::addWaitingMessage(const QString &id, const QDateTime &time, const QString &nick,
+                                         const QString &text)
+{
+    const QString line = tr("%1 %2: %3 (sending…)")
+                             .arg(tr("(%1)").arg(Utils::localTimeText(time)), nick.toHtmlEscaped(), shownText(text));
+    const QString html = QStringLiteral("<i>%1</i>").arg(Utils::fontHtml(line, m_waitingMessageColor));
+    m_waitingLines.emplace_back(id, html);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::End);
+    if (!document()->isEmpty())
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertHtml(html);
+    cursor.endEditBlock();
+    scrollToBottom();
+}
+
+void ChatOutputWidget::removeWaitingMessage(const QString &id)
+{
+    const auto waiting = std::find_if(m_waitingLines.begin(), m_waitingLines.end(),
+                                      [&id](const auto &line) { return line.first == id; });
+    if (waiting == m_waitingLines.end())
+        return;
+    const int number = shownBlockCount() + int(waiting - m_waitingLines.begin());
+    m_waitingLines.erase(waiting);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    const QTextBlock block = document()->findBlockByNumber(number);
+    if (number + 1 < document()->blockCount()) {
+        // With the break after it.
+        cursor.setPosition(block.position());
+        cursor.setPosition(document()->findBlockByNumber(number + 1).position(), QTextCursor::KeepAnchor);
+    } else if (number > 0) {
+        // The last block, with the break before it.
+        cursor.setPosition(block.position() - 1);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    } else {
+        cursor.select(QTextCursor::Document);
+    }
+    cursor.removeSelectedText();
+    // A block left empty keeps the format of what it held.
+    if (document()->isEmpty())
+        cursor.setBlockCharFormat(QTextCharFormat());
+    cursor.endEditBlock();
+}
+
+int ChatOutputWidget::shownBlockCount() const
+{
+    if (m_waitingLines.empty())
+        return document()->isEmpty() ? 0 : document()->blockCount();
+    return document()->blockCount() - int(m_waitingLines.size());
 }
 
 void ChatOutputWidget::addSystemMessage(const QDateTime &time, const QString &text)
@@ -155,8 +213,8 @@ void ChatOutputWidget::placeLine(const QDateTime &local, const QString &html)
     QDate previousDate;
     const auto next = std::next(entry);
     if (next == m_lines.end()) {
-        // In order, as nearly every line comes: at the end.
-        block = document()->isEmpty() ? 0 : document()->blockCount();
+        // In order, as nearly every line comes: at the end, above the waiting lines.
+        block = shownBlockCount();
         if (sameTime.size() > 1)
             previousDate = date;
         else if (entry != m_lines.begin())
@@ -297,6 +355,8 @@ void ChatOutputWidget::repopulateMessages()
             }
         }
     }
+    for (const auto &waiting : m_waitingLines)
+        addBlock(waiting.second);
     setHtml(html);
     registerManagerIcon();
     QTextCursor cursor(document());

@@ -15,7 +15,8 @@
 // goes), and a message is shown up to MaxMessageLength characters. Lines added in one
 // pass of the event loop are shown together in the next, laid out and scrolled to
 // once, at most MaxLinesPerPass of them at a time; of a burst of more than the view
-// keeps only the newest are shown.
+// keeps only the newest are shown. A line of the user's that waits for the server shows
+// greyed below all others until it is said or not sent.
 class ChatOutputWidget : public QTextBrowser
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ class ChatOutputWidget : public QTextBrowser
     Q_PROPERTY(QColor chatMessageColor READ chatMessageColor WRITE setChatMessageColor)
     Q_PROPERTY(QColor systemMessageColor READ systemMessageColor WRITE setSystemMessageColor)
     Q_PROPERTY(QColor dateSeparatorColor READ dateSeparatorColor WRITE setDateSeparatorColor)
+    Q_PROPERTY(QColor waitingMessageColor READ waitingMessageColor WRITE setWaitingMessageColor)
 
 public:
     // The sender's role colours the nick.
@@ -41,6 +43,10 @@ public:
 
     void addMessage(const QDateTime &time, const QString &nick, const QString &text, int role);
     void addSystemMessage(const QDateTime &time, const QString &text);
+    // The user's line sent with this id, waiting for the server: it shows until it is
+    // removed, as it comes as said or goes back to the input.
+    void addWaitingMessage(const QString &id, const QDateTime &time, const QString &nick, const QString &text);
+    void removeWaitingMessage(const QString &id);
 
     // "unknown", "user" or "manager": also the scheme of the nick links.
     static QString roleName(int role);
@@ -65,6 +71,8 @@ public:
     void setSystemMessageColor(const QColor &colour) { m_systemMessageColor = colour; }
     QColor dateSeparatorColor() const { return m_dateSeparatorColor; }
     void setDateSeparatorColor(const QColor &colour) { m_dateSeparatorColor = colour; }
+    QColor waitingMessageColor() const { return m_waitingMessageColor; }
+    void setWaitingMessageColor(const QColor &colour) { m_waitingMessageColor = colour; }
 
 signals:
     // A click on a user's nick: the nick and the global position for the menu.
@@ -109,6 +117,10 @@ private:
     // Removes the blocks from number first up to before number end.
     void removeBlocks(QTextCursor &cursor, int first, int end);
     QString dateLine(const QDateTime &time) const;
+    // The text up to its longest shown, escaped.
+    static QString shownText(const QString &text);
+    // The blocks of the lines shown, before those of the waiting lines.
+    int shownBlockCount() const;
     void scrollToBottom();
     QString nickStyle(int role) const;
     void registerManagerIcon();
@@ -123,12 +135,16 @@ private:
     QColor m_chatMessageColor = Qt::white;
     QColor m_systemMessageColor = QColor(0xce, 0xb6, 0x93);
     QColor m_dateSeparatorColor = QColor(0x98, 0x7d, 0x60);
+    QColor m_waitingMessageColor = QColor(0x9a, 0x9a, 0x9a);
 
     // The lines shown, by local time.
     LineMap m_lines;
     int m_lineCount = 0;
     // Lines to show in the next pass, in the order they came.
     std::vector<PendingLine> m_pendingLines;
+    // The user's lines waiting for the server, by id, in the order sent: the last
+    // blocks of the document.
+    std::vector<std::pair<QString, QString>> m_waitingLines;
     // A timer rather than a posted call, so that a burst leaves input and other timers
     // their turn between passes.
     QTimer m_showTimer;

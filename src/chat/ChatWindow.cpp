@@ -54,11 +54,13 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     auto body = new QFrame(this);
     m_ui->setupUi(body);
+    m_offered.setInput(m_ui->input);
     body->setWindowTitle(tr("Manager chat"));
     m_ui->output->setStyleSheet(QStringLiteral("background: rgba(0,0,0, 128)"));
     setContentWidget(body);
     hide();
     connect(chat, &XMPPChat::message, this, &ChatWindow::onMessage);
+    connect(chat, &XMPPChat::confirmed, this, &ChatWindow::onConfirmed);
     connect(chat, &XMPPChat::notSent, this, &ChatWindow::onNotSent);
     connect(m_ui->input, &QLineEdit::returnPressed, this, &ChatWindow::onSendMessage);
     connect(m_ui->send, &QPushButton::clicked, this, &ChatWindow::onSendMessage);
@@ -110,20 +112,45 @@ void ChatWindow::showUnknownSender(const XMPPMessage &message, const QString &fa
 
 void ChatWindow::onSendMessage()
 {
-    const QString text = m_ui->input->text();
-    if (text.isEmpty() || !m_chat)
+    if (m_ui->input->text().isEmpty() || !m_chat)
         return;
-    // Not connected: nothing went out, and the text stays for another try. A line sent
-    // shows once the server has it.
-    if (m_chat->send(text))
-        m_ui->input->clear();
-    else
-        reportNotSent();
+    // A line shows waiting until the server has it. Not connected: nothing went out,
+    // and the text stays for another try.
+    const QList<OfferedLines::Line> lines = m_offered.take();
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString id = m_chat->send(lines.at(i).text, lines.at(i).id);
+        if (id.isNull()) {
+            m_offered.putBack(lines.mid(i));
+            // The loss is told first once it is handled.
+            XMPPClient *client = m_chat->client();
+            if (client && client->lossPending() && !m_connectionLost)
+                m_notSentOwed = true;
+            else
+                reportNotSent();
+            return;
+        }
+        m_waiting.append(id);
+        m_ui->output->addWaitingMessage(id, now, m_playerDb->localScreenName(), lines.at(i).text);
+    }
 }
 
-void ChatWindow::onNotSent(const QStringList &texts)
+void ChatWindow::onConfirmed(const QString &id)
 {
-    ChatNotices::putBack(m_ui->input, texts);
+    if (m_waiting.removeOne(id))
+        m_ui->output->removeWaitingMessage(id);
+}
+
+void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
+{
+    QList<OfferedLines::Line> offered;
+    for (const XMPPMessage &line : lines) {
+        if (m_waiting.removeOne(line.id()))
+            m_ui->output->removeWaitingMessage(line.id());
+        offered.append({line.id(), line.body()});
+    }
+    m_offered.putBack(offered);
+    m_notSentOwed = false;
     reportNotSent();
 }
 
@@ -138,6 +165,8 @@ void ChatWindow::onChatDisconnected()
     // A chat that stays away says why as it gives up.
     if (m_chat && m_chat->client() && m_chat->client()->reconnects())
         addSystemMessage(tr("The chat is disconnected. It tries to reconnect by itself."));
+    if (std::exchange(m_notSentOwed, false))
+        reportNotSent();
 }
 
 void ChatWindow::onReconnectStopped(XMPPClient::ReconnectStop why)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chat/OfferedLines.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPMessage.h"
 #include "ui/MahjongDialog.h"
@@ -37,7 +38,8 @@ public:
 public slots:
     void onMessage(const XMPPMessage &message);
     void onSendMessage();
-    void onNotSent(const QStringList &texts);
+    void onConfirmed(const QString &id);
+    void onNotSent(const QList<XMPPMessage> &lines);
     void onChatDisconnected();
     void onChatConnected();
     void onReconnectStopped(XMPPClient::ReconnectStop why);
@@ -55,4 +57,11 @@ private:
     bool m_openedLocally = false;
     // The chat connection was lost and is not back yet.
     bool m_connectionLost = false;
+    // The ids of the user's lines waiting for the server.
+    QStringList m_waiting;
+    // The lines back in the input after the server did not get them.
+    OfferedLines m_offered;
+    // A line did not go out as the connection was lost, which is not handled yet: the
+    // window says so after the notice of the loss.
+    bool m_notSentOwed = false;
 };

@@ -4,7 +4,6 @@
 #include "app/Singleton.h"
 #include "chat/ChatController.h"
 #include "chat/ChatNotices.h"
-#include "chat/xmpp/ClientDelivery.h"
 #include "connection/PlayerDb.h"
 #include "connection/QueryUserCallback.h"
 #include "connection/ServerTime.h"
@@ -12,6 +11,7 @@
 #include <QDebug>
 #include <QEvent>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -55,10 +55,13 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     : QWidget(parent), m_ui(std::make_unique<Ui::ConferenceView>()), m_suppressedNotices(suppressedNotices)
 {
     m_ui->setupUi(this);
+    m_offered.setInput(m_ui->chatInput);
     m_ui->chatInput->setEnabled(false);
     connect(m_ui->chatInput, &QLineEdit::returnPressed, this, &ConferenceWidget::onReturnPressed);
     connect(m_ui->send, &QPushButton::clicked, this, &ConferenceWidget::onReturnPressed);
     connect(&m_conference, &XMPPConference::message, this, &ConferenceWidget::onMessage);
+    connect(&m_conference, &XMPPConference::ownLineSaid, this, &ConferenceWidget::onOwnLineSaid);
+    connect(&m_conference, &XMPPConference::ownLineRefused, this, &ConferenceWidget::onOwnLineRefused);
     connect(&m_conference, &XMPPConference::userError, this, &ConferenceWidget::onUserError);
     connect(&m_conference, &XMPPConference::userJoined, this, &ConferenceWidget::onUserJoined);
     connect(&m_conference, &XMPPConference::userLeft, this, &ConferenceWidget::onUserLeft);
@@ -87,7 +90,6 @@ void ConferenceWidget::setXmppContext(ChatController *context)
     m_conference.setClient(context ? context->client() : nullptr);
     if (context && context->client()) {
         connect(context->client(), &XMPPClient::reconnectStopped, this, &ConferenceWidget::onReconnectStopped);
-        connect(context->client(), &XMPPClient::messageConfirmed, this, &ConferenceWidget::onLineConfirmed);
         connect(context->client(), &XMPPClient::messagesNotSent, this, &ConferenceWidget::onLinesNotSent);
     }
 }
@@ -190,10 +192,6 @@ QString ConferenceWidget::presenceErrorText(int error)
 
 void ConferenceWidget::onMessage(const XMPPMessage &message)
 {
-    // The room's live copy of an own line says that the server has it (a line of the
-    // history may be of an earlier session, whose ids were the same).
-    if (!message.hasDelay() && resourceOf(message.from()) == m_conference.nick())
-        m_unconfirmed.remove(message.stanza().id);
     if (!m_context || !m_context->playerDb())
         return;
     // A live line takes its place by when it came, also when naming its sender takes
@@ -243,6 +241,10 @@ void ConferenceWidget::onUserDisconnected()
     if (m_context && m_context->client() && m_context->client()->reconnects())
         m_ui->chatOutput->addSystemMessage(m_conference.lossTime(),
                                            tr("The chat is disconnected. It is joined again when the connection is back."));
+    // The room may have had the lines still waiting; the history of the rejoin tells.
+    putBackWaiting(nullptr);
+    if (std::exchange(m_notSentOwed, false))
+        reportNotSent();
 }
 
 void ConferenceWidget::onReconnectStopped(XMPPClient::ReconnectStop why)
@@ -303,36 +305,84 @@ void ConferenceWidget::onParticipantBanned(XMPPConference *, const QString &nick
 
 void ConferenceWidget::onReturnPressed()
 {
-    const QString text = m_ui->chatInput->text();
-    if (text.isEmpty())
+    if (m_ui->chatInput->text().isEmpty())
         return;
-    if (m_conference.isJoined()) {
-        // The line is gone from the input once it has reached the connection, and comes
-        // back when the server does not confirm it.
-        try {
-            m_unconfirmed.insert(m_conference.sendMessage(text), text);
-            m_ui->chatInput->clear();
-            return;
-        } catch (const std::exception &e) {
-            qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
-        }
-    } else if (!m_connectionLost) {
+    if (!m_conference.isJoined()) {
+        if (m_connectionLost)
+            reportNotSent();
         return;
     }
-    reportNotSent();
+    // The lines show waiting until the room passes them on, and come back into the
+    // input when it does not.
+    const QList<OfferedLines::Line> lines = m_offered.take();
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const OfferedLines::Line &line = lines.at(i);
+        try {
+            const QString id = m_conference.sendMessage(line.text, line.id);
+            m_waiting.append({id, line.text});
+            m_ui->chatOutput->addWaitingMessage(id, now, m_conference.nick(), line.text);
+        } catch (const std::exception &e) {
+            qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
+            m_offered.putBack(lines.mid(i));
+            // Lost, and the loss is told first once it is handled.
+            if (m_conference.isJoined())
+                m_notSentOwed = true;
+            else
+                reportNotSent();
+            return;
+        }
+    }
 }
 
-void ConferenceWidget::onLineConfirmed(const QString &id)
+void ConferenceWidget::onOwnLineSaid(const QString &id)
 {
-    m_unconfirmed.remove(id);
+    const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                      [&id](const OfferedLines::Line &line) { return line.id == id; });
+    if (waiting != m_waiting.end()) {
+        m_waiting.erase(waiting);
+        m_ui->chatOutput->removeWaitingMessage(id);
+        return;
+    }
+    const QString offered = m_offered.settle(id);
+    if (!offered.isNull())
+        addSystemMessage(ChatNotices::sentAfterAll(offered));
+}
+
+void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &reason)
+{
+    const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                      [&id](const OfferedLines::Line &line) { return line.id == id; });
+    if (waiting == m_waiting.end())
+        return;
+    const OfferedLines::Line refused = *waiting;
+    m_waiting.erase(waiting);
+    m_ui->chatOutput->removeWaitingMessage(id);
+    m_offered.putBack({refused});
+    addSystemMessage(ChatNotices::refused(reason));
 }
 
 void ConferenceWidget::onLinesNotSent(const QStringList &ids)
 {
-    const QStringList lines = xmpp::takeNotSent(m_unconfirmed, ids);
+    putBackWaiting(&ids);
+}
+
+void ConferenceWidget::putBackWaiting(const QStringList *ids)
+{
+    QList<OfferedLines::Line> lines;
+    for (auto line = m_waiting.begin(); line != m_waiting.end();) {
+        if (ids && !ids->contains(line->id)) {
+            ++line;
+            continue;
+        }
+        m_ui->chatOutput->removeWaitingMessage(line->id);
+        lines.append(*line);
+        line = m_waiting.erase(line);
+    }
     if (lines.isEmpty())
         return;
-    ChatNotices::putBack(m_ui->chatInput, lines);
+    m_offered.putBack(lines);
+    m_notSentOwed = false;
     reportNotSent();
 }
 

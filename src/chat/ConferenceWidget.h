@@ -1,9 +1,9 @@
 #pragma once
 
+#include "chat/OfferedLines.h"
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/XMPPClient.h"
 
-#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
@@ -73,7 +73,8 @@ public slots:
     void onParticipantBanned(XMPPConference *conference, const QString &nick, const XMPPJid &actor,
                              const QString &reason);
     void onReturnPressed();
-    void onLineConfirmed(const QString &id);
+    void onOwnLineSaid(const QString &id);
+    void onOwnLineRefused(const QString &id, const QString &reason);
     void onLinesNotSent(const QStringList &ids);
 
 protected:
@@ -84,6 +85,9 @@ private:
     void enterRoom(const QString &room, ChatKind kind);
     void notify(int bit, const QString &text);
     QString ownNick() const;
+    // The waiting lines named (all when null) go back into the input, and the pane
+    // says so.
+    void putBackWaiting(const QStringList *ids);
     void reportNotSent();
 
     std::unique_ptr<Ui::ConferenceView> m_ui;
@@ -93,6 +97,11 @@ private:
     // The chat connection was lost while in the room, which is not joined again yet.
     bool m_connectionLost = false;
     ChatController *m_context = nullptr;
-    // Lines sent and not confirmed yet, by message id.
-    QHash<QString, QString> m_unconfirmed;
+    // The user's lines sent and not passed on by the room yet, in the order sent.
+    QList<OfferedLines::Line> m_waiting;
+    // The lines back in the input after the room did not get them.
+    OfferedLines m_offered;
+    // A line did not go out as the connection was lost, which is not handled yet: the
+    // pane says so after the notice of the loss.
+    bool m_notSentOwed = false;
 };

@@ -87,6 +87,10 @@ void XMPPChatManager::onMessage(const XMPPMessage &message)
         return;
     const QString from = message.from();
     if (message.type() == XMPPMessage::Chat) {
+        if (!isFirstCopy(message)) {
+            qDebug() << "Dropping a copy of the message" << message.originId() << "of" << from;
+            return;
+        }
         XMPPChat *chat = message.thread().isEmpty() ? nullptr : m_chatsByThread.value(message.thread());
         if (!chat)
             chat = m_chatsByJid.value(from);
@@ -99,6 +103,24 @@ void XMPPChatManager::onMessage(const XMPPMessage &message)
         if (XMPPChat *chat = m_chatsByJid.value(bareOf(from)))
             chat->deliver(message);
     }
+}
+
+bool XMPPChatManager::isFirstCopy(const XMPPMessage &message)
+{
+    if (message.originId().isEmpty())
+        return true;
+    // The text by its hash: a remembered message costs little however long it was.
+    const QString key = QStringList{bareOf(message.from()), message.originId(), QString::number(qHash(message.body()))}
+                            .join(QChar(0));
+    if (m_remembered.contains(key))
+        return false;
+    m_remembered.insert(key);
+    m_rememberedOrder.push_back(key);
+    if (m_rememberedOrder.size() > size_t(MaxRememberedMessages)) {
+        m_remembered.remove(m_rememberedOrder.front());
+        m_rememberedOrder.pop_front();
+    }
+    return true;
 }
 
 void XMPPChatManager::onChatDestroyed(XMPPChat *chat)
@@ -128,19 +150,21 @@ XMPPClient *XMPPChat::client() const
     return m_manager ? m_manager->client() : nullptr;
 }
 
-bool XMPPChat::send(const QString &text)
+QString XMPPChat::send(const QString &text, const QString &id)
 {
     if (!m_manager)
-        return false;
+        return QString();
     XMPPMessage own(m_jid, XMPPMessage::Chat);
     own.setFrom(m_manager->ownJid());
     own.setBody(text);
     own.setThread(m_thread);
-    const QString id = m_manager->send(own);
-    if (id.isNull())
-        return false;
-    m_unconfirmed.insert(id, own);
-    return true;
+    own.setId(id);
+    const QString sent = m_manager->send(own);
+    if (sent.isNull())
+        return QString();
+    own.setId(sent);
+    m_unconfirmed.insert(sent, own);
+    return sent;
 }
 
 void XMPPChat::onConfirmed(const QString &id)
@@ -150,14 +174,13 @@ void XMPPChat::onConfirmed(const QString &id)
         return;
     const XMPPMessage own = *sent;
     m_unconfirmed.erase(sent);
+    emit confirmed(id);
     emit message(own);
 }
 
 void XMPPChat::onNotSent(const QStringList &ids)
 {
-    QStringList texts;
-    for (const XMPPMessage &sent : xmpp::takeNotSent(m_unconfirmed, ids))
-        texts.append(sent.body());
-    if (!texts.isEmpty())
-        emit notSent(texts);
+    const QList<XMPPMessage> lines = xmpp::takeNotSent(m_unconfirmed, ids);
+    if (!lines.isEmpty())
+        emit notSent(lines);
 }

@@ -7,13 +7,18 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
+
+#include <deque>
 
 class XMPPChat;
 class XMPPClient;
 
 // Routes incoming one-to-one messages to their chats: by thread, then by the sender's
-// full address, then by its bare address; a message that fits no chat starts one.
+// full address, then by its bare address; a message that fits no chat starts one. A
+// copy of a message that came already, sent again under the id its sender first gave
+// it, is dropped.
 class XMPPChatManager : public QObject
 {
     Q_OBJECT
@@ -34,6 +39,8 @@ public:
 
     // "<uuid of this run>-<n>", n counting from 0 across the whole program.
     static QString newThreadId();
+    // The messages remembered to know copies by.
+    static constexpr int MaxRememberedMessages = 1000;
 
 signals:
     void chatCreated(XMPPChat *chat, bool local);
@@ -43,9 +50,16 @@ public slots:
     void onChatDestroyed(XMPPChat *chat);
 
 private:
+    // False for a copy of a message that came already.
+    bool isFirstCopy(const XMPPMessage &message);
+
     QPointer<XMPPClient> m_client;
     QMap<QString, XMPPChat *> m_chatsByThread;
     QMap<QString, XMPPChat *> m_chatsByJid;
+    // The messages that came with their senders' ids, by sender, id and text, oldest
+    // first.
+    std::deque<QString> m_rememberedOrder;
+    QSet<QString> m_remembered;
 };
 
 // One one-to-one conversation with a peer address.
@@ -60,10 +74,11 @@ public:
     QString jid() const { return m_jid; }
     QString thread() const { return m_thread; }
 
-    // Sends the line, which shows through message() once the server has confirmed it,
-    // or comes back through notSent() when the connection ends before; false, with
+    // Sends the line, with the id it was first sent with when it is sent again. It
+    // shows through confirmed() and message() once the server has confirmed it, or
+    // comes back through notSent() when the connection ends before. Its id; null, with
     // neither, when it did not reach the chat connection.
-    bool send(const QString &text);
+    QString send(const QString &text, const QString &id = QString());
     void deliver(const XMPPMessage &received) { emit message(received); }
     // The client the chat goes through; null once it is gone.
     XMPPClient *client() const;
@@ -71,9 +86,11 @@ public:
 signals:
     // Every message of the chat, incoming and own.
     void message(const XMPPMessage &message);
-    // The texts of own lines the server did not confirm before the connection ended,
-    // in the order they were sent.
-    void notSent(const QStringList &texts);
+    // The server has the own line sent with this id; message() shows it next.
+    void confirmed(const QString &id);
+    // The own lines the server did not confirm before the connection ended, in the
+    // order they were sent.
+    void notSent(const QList<XMPPMessage> &lines);
     void destroyed(XMPPChat *chat);
 
 private:

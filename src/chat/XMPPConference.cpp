@@ -59,6 +59,7 @@ void XMPPConference::setClient(XMPPClient *client)
     connect(client, &XMPPClient::connected, this, &XMPPConference::onConnected);
     connect(client, &XMPPClient::disconnected, this, &XMPPConference::onDisconnected);
     connect(client, &XMPPClient::messageReceived, this, &XMPPConference::onMessage);
+    connect(client, &XMPPClient::messageRefused, this, &XMPPConference::onMessageRefused);
     connect(client, &XMPPClient::presence, this, &XMPPConference::onPresence);
 }
 
@@ -69,7 +70,8 @@ void XMPPConference::setRoom(const QString &room)
     m_joinTimer.stop();
     m_joining = false;
     m_rejoin = false;
-    m_inHistory = false;
+    m_book.endHistory(serverNowMs());
+    m_lines.clear();
     // The server writes node and domain in lower case; rooms compare as text.
     const qsizetype slash = room.indexOf(QLatin1Char('/'));
     m_room = slash < 0 ? room.toLower() : room.left(slash).toLower() + room.mid(slash);
@@ -89,24 +91,17 @@ void XMPPConference::join(const QString &nick)
     if (m_room.isNull())
         throw std::runtime_error("room jid is null");
     m_nick = nick.isNull() ? jidNode(parseJid(m_client->ownJid())) : nick;
-    m_historySeconds = -1;
-    m_lastHeardMs = -1;
-    m_lostAtMs.reset();
-    m_shownLines.clear();
+    m_book.reset();
+    m_book.setOwnOccupant(m_room + QLatin1Char('/') + m_nick);
     sendJoin();
 }
 
 void XMPPConference::sendJoin()
 {
-    m_client->joinRoom(parseJid(m_room), m_nick, m_historySeconds);
+    m_client->joinRoom(parseJid(m_room), m_nick, m_book.historySeconds());
     m_joining = true;
-    m_inHistory = true;
-    m_historyStartMs = m_historySeconds < 0 ? std::numeric_limits<qint64>::min()
-                                            : serverNowMs() - qint64(m_historySeconds) * 1000;
-    m_lastHistoryLineMs.reset();
-    m_unplacedLines.clear();
-    m_matchFrom = 0;
-    m_overlapEnded = false;
+    m_lines.clear();
+    m_book.historyRequested(serverNowMs());
 }
 
 void XMPPConference::leave()
@@ -117,17 +112,21 @@ void XMPPConference::leave()
     m_joined = false;
     m_joining = false;
     m_rejoin = false;
-    m_inHistory = false;
+    m_book.endHistory(serverNowMs());
+    m_lines.clear();
     m_joinTimer.stop();
 }
 
-QString XMPPConference::sendMessage(const QString &text)
+QString XMPPConference::sendMessage(const QString &text, const QString &id)
 {
     requireClient();
     XMPPMessage message(m_room, XMPPMessage::GroupChat);
     message.setFrom(m_client->ownJid());
     message.setBody(text);
-    return m_client->sendMessage(message);
+    message.setId(id);
+    const QString sent = m_client->sendMessage(message);
+    m_book.ownLineSent(sent);
+    return sent;
 }
 
 QString XMPPConference::bareOf(const QString &jid) const
@@ -137,7 +136,8 @@ QString XMPPConference::bareOf(const QString &jid) const
 
 QDateTime XMPPConference::lossTime() const
 {
-    return m_lostAtMs ? QDateTime::fromMSecsSinceEpoch(*m_lostAtMs, Qt::UTC) : QDateTime();
+    const std::optional<qint64> lostMs = m_book.lossMs();
+    return lostMs ? QDateTime::fromMSecsSinceEpoch(*lostMs, Qt::UTC) : QDateTime();
 }
 
 void XMPPConference::onMessage(const XMPPMessage &received)
@@ -148,108 +148,67 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     // The subject comes at the end of a join's history and whenever somebody changes
     // it; it is no line.
     if (!received.stanza().subjects.isEmpty() && received.stanza().bodies.isEmpty()) {
-        if (std::exchange(m_inHistory, false))
-            placeUnplacedLines(serverNowMs());
+        const qint64 nowMs = serverNowMs();
+        apply(m_book.endHistory(nowMs), 0);
         return;
     }
     if (from == m_room || received.body().isEmpty())
         return;
-    if (m_inHistory)
-        showHistoryLine(received, serverNowMs());
-    else
-        showLiveLine(received, serverNowMs());
+    const quint64 token = ++m_nextToken;
+    m_lines.emplace(token, received);
+    const RoomLineBook::Line line = bookLine(received);
+    apply(m_book.inHistory() ? m_book.historyLine(line, token, serverNowMs())
+                             : m_book.liveLine(line, token, serverNowMs()),
+          token);
 }
 
-XMPPConference::SaidLine XMPPConference::saidLine(const XMPPMessage &received) const
+void XMPPConference::onMessageRefused(const XMPPMessage &error)
 {
-    SaidLine line;
-    line.id = received.stanzaIdBy(m_room);
-    line.said = qHashMulti(0, received.from(), received.body());
+    if (m_room.isEmpty() || bareOf(error.from()) != m_room || !m_book.ownLineRefused(error.id()))
+        return;
+    const QString reason = error.errorText().isEmpty()
+        ? xmpp::stanzaErrorConditionName(error.stanza().errorCondition)
+        : error.errorText();
+    emit ownLineRefused(error.id(), reason);
+}
+
+RoomLineBook::Line XMPPConference::bookLine(const XMPPMessage &received) const
+{
+    RoomLineBook::Line line;
+    line.sender = received.from();
+    line.text = received.body();
+    line.roomId = received.stanzaIdBy(m_room);
+    line.originId = received.originId();
+    line.messageId = received.id();
     const QDateTime stamp = roomStamp(received);
     if (stamp.isValid())
         line.stampMs = stamp.toMSecsSinceEpoch();
     return line;
 }
 
-void XMPPConference::showLiveLine(const XMPPMessage &received, qint64 nowMs)
+void XMPPConference::apply(const RoomLineBook::Verdict &verdict, quint64 token)
 {
-    m_lastHeardMs = std::max(m_lastHeardMs, nowMs);
-    SaidLine line = saidLine(received);
-    // The room's stamp of a live line is unknown until a history brings the line.
-    line.stampMs.reset();
-    rememberLine(line, nowMs, nowMs);
-    // A live line's stamp could put it anywhere: it comes where and when it arrived.
-    if (!received.hasDelay()) {
-        emit message(received);
-        return;
+    if (!verdict.settledOwnId.isEmpty())
+        emit ownLineSaid(verdict.settledOwnId);
+    for (const RoomLineBook::Placement &placement : verdict.show) {
+        const auto kept = m_lines.find(placement.token);
+        if (kept == m_lines.end())
+            continue;
+        XMPPMessage shown = std::move(kept->second);
+        m_lines.erase(kept);
+        if (placement.atMs) {
+            // A line of the history comes with the time the book placed it at.
+            shown.setDelay(parseJid(m_room), QDateTime::fromMSecsSinceEpoch(*placement.atMs, Qt::UTC));
+        } else if (shown.hasDelay()) {
+            // A live line's stamp could put it anywhere: it comes where and when it
+            // arrived.
+            qDebug() << "Ignoring the delay stamp of the live line of" << shown.from();
+            shown.clearDelay();
+        }
+        emit message(shown);
     }
-    qDebug() << "Ignoring the delay stamp of the live line of" << received.from();
-    XMPPMessage arrived = received;
-    arrived.clearDelay();
-    emit message(arrived);
-}
-
-void XMPPConference::showHistoryLine(const XMPPMessage &received, qint64 nowMs)
-{
-    // A stamp the room kept from the sender, or one in its name where it adds none,
-    // may say anything: the history stays within the time asked for and in the order
-    // the room sends it, each line a millisecond after the one before so that the view
-    // keeps that order also when it learns the senders' names in another. A stamp
-    // later than the present says nothing of when the line was sent: such a line
-    // comes just after the line before it, and the lines after it keep their times.
-    const SaidLine line = saidLine(received);
-    const bool stampHolds = line.stampMs && *line.stampMs <= nowMs;
-    if (stampHolds) {
-        // The room had the lines after this one only later.
-        m_lastHeardMs = std::max(m_lastHeardMs, std::max(*line.stampMs, m_historyStartMs));
-    }
-    if (const ShownLine *shown = findShownLine(line)) {
-        // Copied: placing lines may drop the oldest remembered.
-        const qint64 shownMs = shown->placedMs;
-        placeUnplacedLines(shownMs);
-        m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(shownMs), shownMs);
-        return;
-    }
-    // A line first seen after a rejoin comes after the loss that hid it.
-    std::optional<qint64> beforeMs = m_lastHistoryLineMs;
-    if (m_lostAtMs)
-        beforeMs = std::max(beforeMs.value_or(*m_lostAtMs), *m_lostAtMs);
-    if (!stampHolds && !beforeMs) {
-        m_unplacedLines.push_back(received);
-        // Far more than a view keeps: the present is as good a place as any.
-        if (m_unplacedLines.size() >= size_t(MaxShownLines))
-            placeUnplacedLines(nowMs);
-        return;
-    }
-    qint64 atMs = stampHolds ? std::max(*line.stampMs, m_historyStartMs) : *beforeMs + 1;
-    if (beforeMs)
-        atMs = std::max(atMs, *beforeMs + 1);
-    placeUnplacedLines(atMs);
-    m_lastHistoryLineMs = atMs;
-    rememberLine(line, nowMs, atMs);
-    emitPlaced(received, atMs);
-}
-
-void XMPPConference::placeUnplacedLines(qint64 atMs)
-{
-    const qint64 count = qint64(m_unplacedLines.size());
-    for (qint64 i = 0; i < count; ++i) {
-        const XMPPMessage &received = m_unplacedLines[size_t(i)];
-        const qint64 placedMs = atMs - count + i;
-        SaidLine line = saidLine(received);
-        rememberLine(line, serverNowMs(), placedMs);
-        emitPlaced(received, placedMs);
-    }
-    m_unplacedLines.clear();
-    if (count > 0 && !m_lastHistoryLineMs)
-        m_lastHistoryLineMs = atMs - 1;
-}
-
-void XMPPConference::emitPlaced(const XMPPMessage &received, qint64 atMs)
-{
-    XMPPMessage placed = received;
-    placed.setDelay(parseJid(m_room), QDateTime::fromMSecsSinceEpoch(atMs, Qt::UTC));
-    emit message(placed);
+    if (!verdict.held)
+        m_lines.erase(token);
 }
 
 QDateTime XMPPConference::roomStamp(const XMPPMessage &received) const
@@ -258,42 +217,6 @@ QDateTime XMPPConference::roomStamp(const XMPPMessage &received) const
     if (own.isValid() || !m_client)
         return own;
     return received.delayStampBy(m_client->serverDomain());
-}
-
-XMPPConference::ShownLine *XMPPConference::findShownLine(const SaidLine &line)
-{
-    // The room's id names one line.
-    if (!line.id.isNull()) {
-        const auto shown = std::find_if(m_shownLines.begin(), m_shownLines.end(), [&line](const ShownLine &s) {
-            return s.line.id == line.id && s.line.said == line.said;
-        });
-        return shown == m_shownLines.end() ? nullptr : &*shown;
-    }
-    if (m_overlapEnded)
-        return nullptr;
-    // Otherwise the same sender and text, and the same stamp where both have one.
-    for (size_t i = m_matchFrom; i < m_shownLines.size(); ++i) {
-        ShownLine &shown = m_shownLines[i];
-        if (!shown.line.id.isNull() || shown.line.said != line.said
-            || (shown.line.stampMs && line.stampMs && *shown.line.stampMs != *line.stampMs))
-            continue;
-        m_matchFrom = i + 1;
-        if (!shown.line.stampMs)
-            shown.line.stampMs = line.stampMs;
-        return &shown;
-    }
-    m_overlapEnded = true;
-    return nullptr;
-}
-
-void XMPPConference::rememberLine(const SaidLine &line, qint64 heardMs, qint64 placedMs)
-{
-    if (m_shownLines.size() >= size_t(MaxShownLines)) {
-        m_shownLines.pop_front();
-        if (m_matchFrom > 0)
-            --m_matchFrom;
-    }
-    m_shownLines.push_back({line, heardMs, placedMs});
 }
 
 void XMPPConference::onPresence(const XMPPPresence &received)
@@ -379,21 +302,13 @@ void XMPPConference::onConnected()
     m_joinAttempts = 0;
     // The history since the room was last heard from, and a margin for the way: the
     // lines of it shown already are left out.
-    if (m_lastHeardMs >= 0) {
-        const qint64 quietSeconds = (std::max<qint64>(serverNowMs() - m_lastHeardMs, 0) + 999) / 1000;
-        m_historySeconds = int(std::min<qint64>(quietSeconds + RejoinHistoryMarginSeconds,
-                                                std::numeric_limits<int>::max()));
-    }
+    m_book.prepareRejoin(serverNowMs());
     try {
         requireClient();
         sendJoin();
     } catch (const std::exception &e) {
         qWarning() << "Joining" << m_room << "again failed:" << e.what();
-        return;
     }
-    // Those the room had before the history asked for starts do not come again.
-    while (!m_shownLines.empty() && m_shownLines.front().heardMs < m_historyStartMs - HistoryRoundingMs)
-        m_shownLines.pop_front();
 }
 
 void XMPPConference::onDisconnected()
@@ -401,14 +316,13 @@ void XMPPConference::onDisconnected()
     m_joinTimer.stop();
     const qint64 nowMs = serverNowMs();
     // What came of a history cut short is shown before the loss.
-    if (std::exchange(m_inHistory, false))
-        placeUnplacedLines(nowMs);
+    apply(m_book.endHistory(nowMs), 0);
     const bool wasJoined = std::exchange(m_joined, false);
     const bool wasJoining = std::exchange(m_joining, false);
     if (!wasJoined && !wasJoining)
         return;
     m_rejoin = true;
-    m_lostAtMs = nowMs;
+    m_book.lostAt(nowMs);
     emit userDisconnected(this);
 }
 

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 struct EjabberdTestServer
 {
@@ -121,7 +122,8 @@ private:
 };
 
 // A relay on loopback between a chat client and the server, for links that fail in
-// ways a server does not show: dead without either end noticing, or cut at once.
+// ways a server does not show: dead either way or one way only without either end
+// noticing, slow, or cut at once. A failure lasts until the relay is cut.
 class ChatRelay : public QObject
 {
 public:
@@ -136,16 +138,23 @@ public:
     qint64 fromServer() const { return m_fromServer; }
 
     // Nothing passes any more, either way, and neither end is told.
-    void goDead() { m_dead = true; }
+    void goDead() { m_passFromClient = m_passFromServer = false; }
+    // What the client sends no longer passes; what the server sends does.
+    void dropFromClient() { m_passFromClient = false; }
+    // What the server sends no longer passes; what the client sends does.
+    void dropFromServer() { m_passFromServer = false; }
+    // Everything passes this much later, each way.
+    void delay(int ms) { m_delayMs = ms; }
 
-    // Ends every relayed connection at both ends; new ones pass again.
+    // Ends every relayed connection at both ends; new ones pass again, at once.
     void cut()
     {
         for (QTcpSocket *client : m_listener.findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly)) {
             client->abort();
             client->deleteLater();
         }
-        m_dead = false;
+        m_passFromClient = m_passFromServer = true;
+        m_delayMs = 0;
     }
 
     // Ends every relayed connection as a server that closes it would: nothing more
@@ -168,24 +177,33 @@ private:
         while (QTcpSocket *client = m_listener.nextPendingConnection()) {
             auto server = new QTcpSocket(client);
             server->connectToHost(QHostAddress::LocalHost, m_serverPort);
-            connect(client, &QTcpSocket::readyRead, this, [this, client, server] { pass(client, server); });
-            connect(server, &QTcpSocket::readyRead, this, [this, client, server] { m_fromServer += pass(server, client); });
+            connect(client, &QTcpSocket::readyRead, this,
+                    [this, client, server] { pass(client, server, m_passFromClient); });
+            connect(server, &QTcpSocket::readyRead, this,
+                    [this, client, server] { m_fromServer += pass(server, client, m_passFromServer); });
             connect(client, &QTcpSocket::disconnected, server, &QTcpSocket::abort);
             connect(server, &QTcpSocket::disconnected, client, &QTcpSocket::abort);
         }
     }
 
     // The bytes read.
-    qint64 pass(QTcpSocket *from, QTcpSocket *to)
+    qint64 pass(QTcpSocket *from, QTcpSocket *to, bool passes)
     {
         const QByteArray data = from->readAll();
-        if (!m_dead)
+        if (!passes)
+            return data.size();
+        // Timers of one interval fire in the order they were started.
+        if (m_delayMs > 0)
+            QTimer::singleShot(m_delayMs, to, [to, data] { to->write(data); });
+        else
             to->write(data);
         return data.size();
     }
 
     QTcpServer m_listener;
     quint16 m_serverPort;
-    bool m_dead = false;
+    bool m_passFromClient = true;
+    bool m_passFromServer = true;
+    int m_delayMs = 0;
     qint64 m_fromServer = 0;
 };

@@ -28,3 +28,14 @@ mahjong_add_test(tst_chatrooms
 set_tests_properties(tst_chatrooms PROPERTIES COST 50)
 add_dependencies(tst_chatrooms mahjong-testserver)
 set_tests_properties(tst_chatrooms PROPERTIES FIXTURES_REQUIRED ejabberd)
+
+# The player's lines reach the others once whatever the link does, against the same
+# ejabberd through a relay that fails in the ways a poor connection does.
+mahjong_add_test(tst_chatdelivery
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chatdelivery.cpp
+    LIBS mahjong_ui Qt6::Network
+    TIMEOUT 300
+    ENVIRONMENT XMPP_SERVER_DIR=${CMAKE_CURRENT_BINARY_DIR}/ejabberd-run)
+set_tests_properties(tst_chatdelivery PROPERTIES COST 40)
+add_dependencies(tst_chatdelivery mahjong-testserver)
+set_tests_properties(tst_chatdelivery PROPERTIES FIXTURES_REQUIRED ejabberd)

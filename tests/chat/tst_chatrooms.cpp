@@ -1,5 +1,6 @@
 #include "testmain.h"
 
+#include "ChatSeat.h"
 #include "EjabberdTestServer.h"
 #include "StallMeter.h"
 
@@ -74,23 +75,7 @@ private slots:
     void chatSurvivesServerRestart();
 
 private:
-    // One player at the chat: client, player directory, chat context and room view.
-    struct Seat
-    {
-        std::unique_ptr<XMPPClient> client;
-        std::unique_ptr<PlayerDb> db;
-        std::unique_ptr<ChatController> context;
-        std::unique_ptr<ConferenceWidget> view;
-
-        QLineEdit *input() const { return view->findChild<QLineEdit *>("chatInput"); }
-        // The lines without the manager's icon.
-        QString text() const { return view->output()->toPlainText().remove(QChar::ObjectReplacementCharacter); }
-        void say(const QString &line) const
-        {
-            input()->setText(line);
-            QTest::keyClick(input(), Qt::Key_Return);
-        }
-    };
+    using Seat = ChatSeat;
 
     // At the test's chat server, or through a relay on the port given.
     std::unique_ptr<Seat> seat(const QString &account, qint32 playerId, const QString &screenName, quint16 port = 0);
@@ -136,24 +121,7 @@ void TestChatRooms::initTestCase()
 std::unique_ptr<TestChatRooms::Seat> TestChatRooms::seat(const QString &account, qint32 playerId,
                                                          const QString &screenName, quint16 port)
 {
-    auto s = std::make_unique<Seat>();
-    s->client = std::make_unique<XMPPClient>();
-    QSignalSpy connected(s->client.get(), &XMPPClient::connected);
-    s->client->login(account, "secret");
-    s->client->connectToHost("localhost", port ? port : m_port, XMPPClient::TlsRequired);
-    if (!connected.wait(5000) && connected.isEmpty())
-        return nullptr;
-    s->db = std::make_unique<PlayerDb>(m_game.manager.get(), nullptr);
-    s->db->setLocalPlayer(playerId, screenName);
-    s->context = std::make_unique<ChatController>(s->db.get(), s->client.get());
-    s->context->setConferenceJid("conference.localhost");
-    s->context->setLobbyRoomJid("lobby@conference.localhost");
-    s->view = std::make_unique<ConferenceWidget>(nullptr, 0);
-    s->view->setAttribute(Qt::WA_StyledBackground);
-    s->view->setXmppContext(s->context.get());
-    s->view->resize(600, 400);
-    s->view->show();
-    return s;
+    return ChatSeat::open(port ? port : m_port, account, m_game.manager.get(), playerId, screenName);
 }
 
 bool TestChatRooms::run(const QStringList &arguments)
@@ -499,7 +467,7 @@ void TestChatRooms::forgedStampsInHistory()
     });
     QVERIFY(again != shown.cend());
     const QDateTime placed = again->at(0).value<XMPPMessage>().delayStamp();
-    QVERIFY2(placed >= liveCame.addSecs(-XMPPConference::RejoinHistoryMarginSeconds - 2) && placed <= clock.now(),
+    QVERIFY2(placed >= liveCame.addSecs(-RoomLineBook::RejoinHistoryMarginSeconds - 2) && placed <= clock.now(),
              qPrintable(placed.toString(Qt::ISODateWithMs)));
     const QStringList after = lines();
     QCOMPARE(after.size(), expected.size() + 20);
@@ -595,12 +563,17 @@ void TestChatRooms::noTypedLineLost()
     QCOMPARE(chatInput->text(), QStringLiteral("and to Aiko alone"));
     QTRY_VERIFY(chatOutput->toPlainText().contains(notSent));
     QVERIFY(!chatOutput->toPlainText().contains("and to Aiko alone"));
+    // The loss is told first, as everywhere.
+    const QString roomLost = "The chat is disconnected. It is joined again when the connection is back.";
+    const QString chatLost = "The chat is disconnected. It tries to reconnect by itself.";
+    QVERIFY2(haruto->text().contains(roomLost + "\n" + notSent), qPrintable(haruto->text()));
+    QVERIFY2(chatOutput->toPlainText().contains(chatLost + "\n" + notSent), qPrintable(chatOutput->toPlainText()));
 
     // Back at the table, the line goes out.
     QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
     QTest::keyClick(haruto->input(), Qt::Key_Return);
     QVERIFY(haruto->input()->text().isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Haruto: typed as the link died"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().endsWith("Haruto: typed as the link died"), 5000);
     QVERIFY(haruto->view->grab().save("chatroom-not-sent.png"));
 }
 
@@ -726,14 +699,14 @@ void TestChatRooms::rejoinAfterDeadLink()
     // history a rejoin asks for.
     mei->say("ok");
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: ok"), 5000);
-    QTest::qWait((XMPPConference::RejoinHistoryMarginSeconds + 2) * 1000);
+    QTest::qWait((RoomLineBook::RejoinHistoryMarginSeconds + 2) * 1000);
     mei->say("before the loss");
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: before the loss"), 5000);
     relay.goDead();
     mei->say("ok");
     mei->say("while the link was dead");
     QTRY_VERIFY_WITH_TIMEOUT(mei->text().contains("Mei Ling: while the link was dead"), 5000);
-    QTest::qWait(XMPPConference::RejoinHistoryMarginSeconds * 1000);
+    QTest::qWait(RoomLineBook::RejoinHistoryMarginSeconds * 1000);
 
     // The first rejoin is cut short as the room's presences come, before its history.
     bool cutShort = false;

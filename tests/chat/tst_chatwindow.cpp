@@ -173,14 +173,17 @@ void TestChatWindow::ownLinesAndLostConnection()
 
     input->setText("anyone <there>?");
     QTest::keyClick(input, Qt::Key_Return);
-    QVERIFY(m_server->waitFor("<message from=\"1003@localhost/r1\" to=\"1002@localhost\" id=\"2\" type=\"chat\"><body>anyone &lt;there&gt;?</body>"
-                              "<thread>" + thread.toLatin1() + "</thread></message>"));
+    QVERIFY(m_server->waitFor("<message from=\"1003@localhost/r1\" to=\"1002@localhost\" id=\""));
+    QVERIFY(m_server->waitFor("type=\"chat\"><body>anyone &lt;there&gt;?</body><thread>" + thread.toLatin1()
+                              + "</thread><origin-id xmlns=\"urn:xmpp:sid:0\" id=\""));
     QVERIFY(input->text().isEmpty());
-    // Shown as said once the server has it: it answers the ping that follows the line.
-    QVERIFY(m_server->waitFor("<iq to=\"localhost\" id=\"3\" type=\"get\"><ping xmlns=\"urn:xmpp:ping\"/></iq>"));
-    QVERIFY(!output->toPlainText().contains("anyone"));
-    m_server->send("<iq type='result' id='3' from='localhost'/>");
+    // Waiting until the server has it, and said once it answers the ping that follows
+    // the line.
+    QVERIFY(m_server->waitFor("<iq to=\"localhost\" id=\"2\" type=\"get\"><ping xmlns=\"urn:xmpp:ping\"/></iq>"));
+    QTRY_VERIFY(output->toPlainText().endsWith("Aiko: anyone <there>? (sending…)"));
+    m_server->send("<iq type='result' id='2' from='localhost'/>");
     QTRY_VERIFY(output->toPlainText().endsWith("Aiko: anyone <there>?"));
+    QVERIFY(!output->toPlainText().contains("sending"));
     QVERIFY(output->toHtml().contains("user:Aiko"));
 
     // An unknown sender in a window the user opened is still shown, after the failure.

@@ -518,10 +518,13 @@ void TestXmppClient::ownPresenceUpdates()
                               "<x xmlns=\"vcard-temp:x:update\"><photo>beef</photo></x></presence>"));
     m_client->leaveRoom(parseJid("lobby@conference.localhost"), "1001");
     QVERIFY(m_server->waitFor("<presence to=\"lobby@conference.localhost/1001\" id=\"3\" type=\"unavailable\">"));
+    // A message sent again keeps its id, also as its origin id.
     XMPPMessage message("lobby@conference.localhost", XMPPMessage::GroupChat);
     message.setBody("a\x01<b>");
-    m_client->sendMessage(message);
-    QVERIFY(m_server->waitFor("<message to=\"lobby@conference.localhost\" id=\"4\" type=\"groupchat\"><body>a&lt;b&gt;</body></message>"));
+    message.setId("first-sent-as");
+    QCOMPARE(m_client->sendMessage(message), QStringLiteral("first-sent-as"));
+    QVERIFY(m_server->waitFor("<message to=\"lobby@conference.localhost\" id=\"first-sent-as\" type=\"groupchat\"><body>a&lt;b&gt;</body>"
+                              "<origin-id xmlns=\"urn:xmpp:sid:0\" id=\"first-sent-as\"/></message>"));
 }
 
 void TestXmppClient::requestsNeedConnection()

@@ -6,6 +6,9 @@ mahjong_add_test(tst_xmppcodec
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_xmppcodec.cpp
             ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp
     LIBS mahjong_xmpp)
+mahjong_add_test(tst_roomlinebook
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_roomlinebook.cpp
+    LIBS mahjong_xmpp)
 mahjong_add_test(tst_xmppclient
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_xmppclient.cpp
     LIBS mahjong_xmpp

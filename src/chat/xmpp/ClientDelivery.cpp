@@ -8,19 +8,38 @@
 
 namespace xmpp {
 
+namespace {
+
+// How long what waits to be read has before an overdue message is looked at again.
+constexpr int ReadFirstMs = 100;
+
+} // namespace
+
 ClientDelivery::ClientDelivery(XMPPClient *client) : ClientExtension(client)
 {
     m_silence.setSingleShot(true);
     m_silence.setInterval(DefaultSilenceLimitMs);
     connect(&m_silence, &QTimer::timeout, this, &ClientDelivery::silent);
+    m_confirmation.setSingleShot(true);
+    connect(&m_confirmation, &QTimer::timeout, this, &ClientDelivery::overdue);
+    m_clock.start();
+}
+
+void ClientDelivery::setConfirmationLimitMs(int ms)
+{
+    m_confirmationLimitMs = ms;
+    if (!m_waiting.empty())
+        armConfirmation();
 }
 
 void ClientDelivery::follow(const QString &messageId)
 {
     const QString pingId = client()->nextStanzaId();
-    m_waiting.push_back({pingId, messageId});
+    m_waiting.push_back({pingId, messageId, m_clock.elapsed()});
     if (!m_silence.isActive())
         m_silence.start();
+    if (m_waiting.size() == 1)
+        armConfirmation();
     // A ping that did not reach the socket is answered with null once the loss is
     // handled, as every request still open then.
     client()->send(IqPing(pingId, parseJid(client()->serverDomain())));
@@ -33,11 +52,24 @@ void ClientDelivery::heard()
         m_silence.start();
 }
 
+void ClientDelivery::lookAgainSoon()
+{
+    if (!m_waiting.empty())
+        m_confirmation.start(ReadFirstMs);
+}
+
+void ClientDelivery::armConfirmation()
+{
+    const qint64 waited = m_clock.elapsed() - m_waiting.front().sentMs;
+    m_confirmation.start(int(std::clamp<qint64>(m_confirmationLimitMs - waited, 0, m_confirmationLimitMs)));
+}
+
 void ClientDelivery::onAnswer(const QString &pingId, const Iq *reply)
 {
     if (!reply) {
         // The first request the loss ends reports every message still waiting.
         m_silence.stop();
+        m_confirmation.stop();
         QStringList lost;
         for (const Waiting &waiting : std::exchange(m_waiting, {}))
             lost.append(waiting.messageId);
@@ -57,10 +89,13 @@ void ClientDelivery::onAnswer(const QString &pingId, const Iq *reply)
         if (first.pingId == pingId)
             break;
     }
-    if (m_waiting.empty())
+    if (m_waiting.empty()) {
         m_silence.stop();
-    else
+        m_confirmation.stop();
+    } else {
         m_silence.start();
+        armConfirmation();
+    }
 }
 
 } // namespace xmpp

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -17,16 +18,18 @@ class Iq;
 
 // Tells which of the user's messages the server has. A write into the socket is no
 // delivery: a ping follows every message, and the server answers it only after it has
-// taken all that came before, so its answer confirms the message. A link that brings
-// nothing at all while a message waits for its answer is taken as dead, also where
-// neither end has closed it; the messages still waiting when the connection ends did
-// not go out.
+// taken all that came before, so its answer confirms the message. The link is taken as
+// dead, also where neither end has closed it, when it brings nothing at all while a
+// message waits for its answer, and when a message is not confirmed in time whatever
+// else comes (only the user's direction may be dead); the messages still waiting when
+// the connection ends did not go out.
 class ClientDelivery : public QObject, public ClientExtension
 {
     Q_OBJECT
 
 public:
     static constexpr int DefaultSilenceLimitMs = 6000;
+    static constexpr int DefaultConfirmationLimitMs = 10000;
 
     explicit ClientDelivery(XMPPClient *client);
 
@@ -34,8 +37,13 @@ public:
     void follow(const QString &messageId);
     // The server sent something, so the link still carries.
     void heard();
+    // The oldest message is overdue, but what waits to be read may confirm it: it is
+    // looked at again once that has had its turn.
+    void lookAgainSoon();
     void setSilenceLimitMs(int ms) { m_silence.setInterval(ms); }
     int silenceLimitMs() const { return m_silence.interval(); }
+    void setConfirmationLimitMs(int ms);
+    int confirmationLimitMs() const { return m_confirmationLimitMs; }
 
 signals:
     void confirmed(const QString &messageId);
@@ -43,18 +51,26 @@ signals:
     void notSent(const QStringList &messageIds);
     // Nothing came for the whole limit while a message waited.
     void silent();
+    // The oldest message waiting was not confirmed within the limit.
+    void overdue();
 
 private:
     void onAnswer(const QString &pingId, const Iq *reply);
+    // The limit of the oldest message waiting, from when it went out.
+    void armConfirmation();
 
     struct Waiting
     {
         QString pingId;
         QString messageId;
+        qint64 sentMs;
     };
     // Oldest first.
     std::deque<Waiting> m_waiting;
     QTimer m_silence;
+    QTimer m_confirmation;
+    int m_confirmationLimitMs = DefaultConfirmationLimitMs;
+    QElapsedTimer m_clock;
 };
 
 // Takes the messages that XMPPClient::messagesNotSent names out of those a sender

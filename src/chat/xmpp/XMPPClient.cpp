@@ -11,6 +11,7 @@
 
 #include <QDebug>
 #include <QSslConfiguration>
+#include <QUuid>
 
 #include <stdexcept>
 #include <utility>
@@ -74,6 +75,7 @@ XMPPClient::XMPPClient(QObject *parent)
     connect(m_delivery.get(), &ClientDelivery::confirmed, this, &XMPPClient::messageConfirmed);
     connect(m_delivery.get(), &ClientDelivery::notSent, this, &XMPPClient::messagesNotSent);
     connect(m_delivery.get(), &ClientDelivery::silent, this, &XMPPClient::onLinkSilent);
+    connect(m_delivery.get(), &ClientDelivery::overdue, this, &XMPPClient::onConfirmationOverdue);
 }
 
 XMPPClient::~XMPPClient()
@@ -550,7 +552,9 @@ void XMPPClient::route(const StreamElement &element)
         return;
     case MessageStanza::Kind: {
         const auto &message = static_cast<const MessageStanza &>(element);
-        if (!message.hasError())
+        if (message.hasError())
+            emit messageRefused(XMPPMessage(message, m_parser.streamLanguage()));
+        else
             emit messageReceived(XMPPMessage(message, m_parser.streamLanguage()));
         return;
     }
@@ -714,11 +718,19 @@ void XMPPClient::requireConnected() const
         throw std::runtime_error("not connected");
 }
 
+bool XMPPClient::lossPending() const
+{
+    return m_state == ConnectedState && m_socket.state() != QAbstractSocket::ConnectedState;
+}
+
 QString XMPPClient::sendMessage(const XMPPMessage &message)
 {
     requireConnected();
     MessageStanza stanza = message.stanza();
-    stanza.id = nextStanzaId();
+    // Unique beyond this run, as receivers drop a copy of a message they have by it.
+    if (stanza.id.isEmpty())
+        stanza.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    stanza.originId = stanza.id;
     if (stanza.messageLanguage == QLatin1String("UND"))
         stanza.messageLanguage = m_parser.streamLanguage();
     if (stanza.lang == stanza.messageLanguage)
@@ -732,6 +744,11 @@ QString XMPPClient::sendMessage(const XMPPMessage &message)
 void XMPPClient::setSilenceLimitMs(int ms)
 {
     m_delivery->setSilenceLimitMs(ms);
+}
+
+void XMPPClient::setConfirmationLimitMs(int ms)
+{
+    m_delivery->setConfirmationLimitMs(ms);
 }
 
 void XMPPClient::onLinkSilent()
@@ -748,6 +765,21 @@ void XMPPClient::onLinkSilent()
                                 .arg(m_delivery->silenceLimitMs() / 1000.0);
     // Lost as any other connection: the messages still waiting did not go out, and the
     // connection is tried again.
+    m_socket.abort();
+}
+
+void XMPPClient::onConfirmationOverdue()
+{
+    // The answer may wait to be read.
+    if (m_readTimer.isActive() || m_socket.bytesAvailable() > 0) {
+        m_delivery->lookAgainSoon();
+        return;
+    }
+    if (m_socket.state() != QAbstractSocket::ConnectedState)
+        return;
+    qWarning().noquote() << QStringLiteral("chat connection to %1 did not confirm a message within %2 s: taken as lost")
+                                .arg(m_host)
+                                .arg(m_delivery->confirmationLimitMs() / 1000.0);
     m_socket.abort();
 }
 

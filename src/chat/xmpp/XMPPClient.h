@@ -86,6 +86,8 @@ public:
     // Unconnected as soon as the socket is lost, also while what came before the loss
     // is still read.
     int state() const;
+    // The socket is lost, and the loss is handled once what came before has been read.
+    bool lossPending() const;
     // Whether a lost connection is tried again.
     bool reconnects() const { return m_reconnect; }
     QString ownJid() const { return m_ownJid; }
@@ -100,12 +102,17 @@ public:
     void addIqHandler(const QString &id, IqHandler handler);
 
     // Throws std::runtime_error "not connected" unless connected, and "not sent" when
-    // the message did not reach the socket. The message's id: it counts as sent once
-    // messageConfirmed() names it, and as not sent when messagesNotSent() does.
+    // the message did not reach the socket. The message's id, which also goes as its
+    // origin id: the one the message has when it is sent again, else a new one. It
+    // counts as sent once messageConfirmed() names it, and as not sent when
+    // messagesNotSent() does.
     QString sendMessage(const XMPPMessage &message);
     // How long the link may bring nothing while a message waits for the server's
     // confirmation, before it is taken as lost.
     void setSilenceLimitMs(int ms);
+    // How long a message may wait for the server's confirmation, whatever else comes,
+    // before the link is taken as lost.
+    void setConfirmationLimitMs(int ms);
     // With seconds not negative, the room sends only the history of that many seconds
     // back.
     void joinRoom(const XMPPJid &room, const QString &nick, int historySeconds = -1);
@@ -137,6 +144,8 @@ signals:
     // A lost connection is not tried again after all.
     void reconnectStopped(XMPPClient::ReconnectStop why);
     void messageReceived(const XMPPMessage &message);
+    // A message came back as an error, under the id of the message it answers.
+    void messageRefused(const XMPPMessage &error);
     // The server has the message sent with this id.
     void messageConfirmed(const QString &id);
     // The connection ended before the server confirmed these messages, in the order
@@ -204,6 +213,7 @@ private:
     void onServiceItems(const xmpp::Iq *reply);
     void onRosterPush(const xmpp::IqRoster &push);
     void onLinkSilent();
+    void onConfirmationOverdue();
 
     QString m_user;
     QString m_password;

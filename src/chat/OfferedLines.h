@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QLineEdit;
+
+// The user's lines that did not reach the chat, back in their input to be sent again.
+// The input shows them as one text, before what was typed since; each keeps the id it
+// was first sent with, so that sent again it reaches nobody twice, and one that turns
+// out to have arrived after all can be taken out again.
+class OfferedLines
+{
+public:
+    struct Line
+    {
+        // Null for a line not sent yet.
+        QString id;
+        QString text;
+    };
+
+    // The input the lines go back into; set before any other call.
+    void setInput(QLineEdit *input) { m_input = input; }
+
+    // Puts the lines back after those offered already and before what was typed since.
+    void putBack(const QList<Line> &lines);
+    // Empties the input into the lines that Return sends: those offered, each with its
+    // id, while the input still holds them as they were put back, and what was typed
+    // after them as a new line; otherwise the input's text as one new line.
+    QList<Line> take();
+    // A line offered again that had arrived after all goes, also from the input where
+    // it still stands as it was put back. Its text; null when it was not offered.
+    QString settle(const QString &id);
+
+private:
+    // The lines offered as the input shows them.
+    QString offeredText() const;
+    // What the input holds after the lines offered; none when it no longer holds them
+    // as they were put back.
+    std::optional<QString> typedAfter() const;
+
+    QLineEdit *m_input = nullptr;
+    QList<Line> m_lines;
+};

@@ -1,0 +1,405 @@
+#include "testmain.h"
+
+#include "ChatSeat.h"
+#include "EjabberdTestServer.h"
+
+#include "connection/ConnectedManager.h"
+
+#include "app/startup/ResourceSearchPaths.h"
+#include "chat/ChatManager.h"
+#include "chat/ChatWindow.h"
+#include "chat/XMPPChatManager.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QString NotSent = QStringLiteral("Not sent: the chat is disconnected. Your line stays in the input.");
+const QString RoomLost = QStringLiteral("The chat is disconnected. It is joined again when the connection is back.");
+const QString ChatLost = QStringLiteral("The chat is disconnected. It tries to reconnect by itself.");
+
+// The lines of a pane without their times.
+QStringList linesOf(const QString &pane)
+{
+    QStringList lines;
+    for (const QString &line : pane.split(QLatin1Char('\n')))
+        lines << (line.startsWith(QLatin1Char('(')) ? line.section(QStringLiteral(") "), 1) : line);
+    return lines;
+}
+
+// How often the pane shows the line as said, and as waiting for the server.
+qsizetype said(const QString &pane, const QString &line)
+{
+    return linesOf(pane).count(line);
+}
+
+qsizetype waiting(const QString &pane, const QString &line)
+{
+    return linesOf(pane).count(line + QStringLiteral(" (sending…)"));
+}
+
+// A one-to-one chat's window and its parts.
+struct Window
+{
+    ChatWindow *window = nullptr;
+
+    QLineEdit *input() const { return window->findChild<QLineEdit *>("input"); }
+    QString text() const
+    {
+        return window->findChild<ChatOutputWidget *>("output")->toPlainText().remove(QChar::ObjectReplacementCharacter);
+    }
+    void say(const QString &line) const
+    {
+        input()->setText(line);
+        window->findChild<QPushButton *>("send")->click();
+    }
+};
+
+} // namespace
+
+// What the player says reaches the others exactly once, and his own pane too, whatever
+// the link does: against a real ejabberd (started by the test fixture) through a relay
+// that can fail one way or both, slow down or cut. Haruto (a manager) talks at a table
+// and in a one-to-one chat with Mei Ling; both run this client.
+class TestChatDelivery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void healthyAndSlowLinks_data();
+    void healthyAndSlowLinks();
+    void halfOpenLink();
+    void confirmationNeverComes_data();
+    void confirmationNeverComes();
+    void repeatedLineInCappedHistory();
+    void roomRefusesLine();
+
+private:
+    // Haruto through the relay and Mei Ling directly, at one table and in a one-to-one
+    // chat that Haruto opens.
+    struct Talk
+    {
+        std::unique_ptr<ChatSeat> haruto;
+        std::unique_ptr<ChatSeat> mei;
+        QWidget harutoDesk;
+        QWidget meiDesk;
+        std::unique_ptr<ChatManager> harutoChats;
+        std::unique_ptr<ChatManager> meiChats;
+        Window harutoWindow;
+
+        // Mei Ling's window of the chat, once Haruto's first line has come.
+        Window meiWindow() const { return {meiDesk.findChild<ChatWindow *>()}; }
+    };
+    // The accounts are "haruto" and the next number; false when any step fails.
+    bool startTalk(Talk &talk, int haruto, quint16 relayPort, int table);
+    std::unique_ptr<ChatSeat> seat(int account, quint16 port, qint32 playerId, const QString &screenName);
+    int table(int offset) const { return 11000 + offset * 1000 + int(QCoreApplication::applicationPid() % 1000); }
+
+    QString m_serverDir;
+    quint16 m_port = 0;
+    ConnectedManager m_game;
+};
+
+void TestChatDelivery::initTestCase()
+{
+    EjabberdTestServer server;
+    m_serverDir = qEnvironmentVariable("XMPP_SERVER_DIR");
+    QVERIFY2(server.load(m_serverDir), qPrintable("no test server in " + m_serverDir));
+    m_port = server.port;
+    QVERIFY(m_port != 0);
+    QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
+
+    // Accounts of this test alone, registered all at once (each starts a control node).
+    std::vector<std::unique_ptr<QProcess>> registrations;
+    for (int account = 2141; account <= 2154; ++account) {
+        registrations.push_back(std::make_unique<QProcess>());
+        registrations.back()->start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
+                                    {"register", m_serverDir, QString::number(account), "secret"});
+    }
+    for (const std::unique_ptr<QProcess> &registration : registrations) {
+        QVERIFY(registration->waitForFinished(120000));
+        QVERIFY2(registration->exitStatus() == QProcess::NormalExit && registration->exitCode() == 0,
+                 registration->readAllStandardError().constData());
+    }
+
+    setupResourceSearchPaths({}, QStringLiteral("default"));
+    QFile sheet("resources:/defaultui.css");
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()) + "ConferenceWidget { background: #1d3b2f; }");
+}
+
+std::unique_ptr<ChatSeat> TestChatDelivery::seat(int account, quint16 port, qint32 playerId, const QString &screenName)
+{
+    return ChatSeat::open(port, QString::number(account), m_game.manager.get(), playerId, screenName);
+}
+
+bool TestChatDelivery::startTalk(Talk &talk, int haruto, quint16 relayPort, int table)
+{
+    talk.haruto = seat(haruto, relayPort, 1001, "Haruto");
+    talk.mei = seat(haruto + 1, m_port, 1002, "Mei Ling");
+    if (!talk.haruto || !talk.mei)
+        return false;
+    talk.haruto->view->setTableRoom(table);
+    talk.mei->view->setTableRoom(table);
+    if (!QTest::qWaitFor([&talk] { return talk.haruto->input()->isEnabled() && talk.mei->input()->isEnabled(); }, 10000))
+        return false;
+    if (!QTest::qWaitFor([&talk] { return talk.haruto->text().contains("Mei Ling joined the chat"); }, 5000))
+        return false;
+    talk.harutoChats = std::make_unique<ChatManager>(talk.haruto->client.get(), talk.haruto->db.get(), &talk.harutoDesk);
+    talk.meiChats = std::make_unique<ChatManager>(talk.mei->client.get(), talk.mei->db.get(), &talk.meiDesk);
+    talk.harutoChats->reqestChat(parseJid(QStringLiteral("%1@localhost").arg(haruto + 1)));
+    talk.harutoWindow.window = talk.harutoDesk.findChild<ChatWindow *>();
+    return talk.harutoWindow.window != nullptr;
+}
+
+void TestChatDelivery::healthyAndSlowLinks_data()
+{
+    QTest::addColumn<int>("account");
+    QTest::addColumn<int>("delayMs");
+    QTest::newRow("healthy") << 2141 << 0;
+    QTest::newRow("slow by two seconds each way") << 2143 << 2000;
+}
+
+void TestChatDelivery::healthyAndSlowLinks()
+{
+    // With the client's usual limits: no notice, nothing twice, and each line shows
+    // waiting until it is said.
+    QFETCH(int, account);
+    QFETCH(int, delayMs);
+    ChatRelay relay(m_port);
+    Talk talk;
+    QVERIFY(startTalk(talk, account, relay.port(), table(delayMs ? 1 : 0)));
+    relay.delay(delayMs);
+    ChatSeat &haruto = *talk.haruto;
+    ChatSeat &mei = *talk.mei;
+
+    haruto.say("over the link");
+    talk.harutoWindow.say("over the link, privately");
+    QVERIFY(haruto.input()->text().isEmpty() && talk.harutoWindow.input()->text().isEmpty());
+    QCOMPARE(waiting(haruto.text(), "Haruto: over the link"), 1);
+    QCOMPARE(waiting(talk.harutoWindow.text(), "Haruto: over the link, privately"), 1);
+    if (delayMs > 0) {
+        QTest::qWait(200);
+        QVERIFY(haruto.view->grab().save("chatroom-waiting.png"));
+        QVERIFY(talk.harutoWindow.window->grab().save("chatwindow-waiting.png"));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(said(mei.text(), "Haruto: over the link"), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto.text(), "Haruto: over the link"), 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(talk.meiWindow().window, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(talk.meiWindow().text(), "Haruto: over the link, privately"), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(talk.harutoWindow.text(), "Haruto: over the link, privately"), 1, 10000);
+    mei.say("heard you");
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto.text(), "Mei Ling: heard you"), 1, 10000);
+
+    for (const QString &pane : {haruto.text(), mei.text(), talk.harutoWindow.text(), talk.meiWindow().text()}) {
+        QVERIFY2(!pane.contains("sending") && !pane.contains(NotSent) && !pane.contains("disconnected"), qPrintable(pane));
+        QVERIFY(said(pane, "Haruto: over the link") + said(pane, "Haruto: over the link, privately") == 1);
+    }
+}
+
+void TestChatDelivery::halfOpenLink()
+{
+    // Only Haruto's direction dies, while Mei Ling keeps talking: every byte she sends
+    // reaches him, and nothing of his reaches the server.
+    ChatRelay relay(m_port);
+    Talk talk;
+    QVERIFY(startTalk(talk, 2145, relay.port(), table(2)));
+    ChatSeat &haruto = *talk.haruto;
+    ChatSeat &mei = *talk.mei;
+    haruto.client->setSilenceLimitMs(3000);
+    haruto.client->setConfirmationLimitMs(4000);
+    QTimer chatter;
+    int chatted = 0;
+    connect(&chatter, &QTimer::timeout, this, [&mei, &chatted] { mei.say(QStringLiteral("chatter %1").arg(++chatted)); });
+    chatter.start(500);
+    relay.dropFromClient();
+    haruto.say("into the half-open link");
+    talk.harutoWindow.say("half-open, privately");
+
+    // Waiting, then not sent: the loss first, then the lines back in their inputs.
+    QCOMPARE(waiting(haruto.text(), "Haruto: into the half-open link"), 1);
+    QCOMPARE(waiting(talk.harutoWindow.text(), "Haruto: half-open, privately"), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto.text().contains(NotSent) && talk.harutoWindow.text().contains(NotSent), 20000);
+    chatter.stop();
+    QVERIFY(chatted > 6);
+    relay.cut();
+    for (const QString &pane : {haruto.text(), talk.harutoWindow.text()}) {
+        const QStringList lines = linesOf(pane);
+        QVERIFY2(lines.indexOf(RoomLost) >= 0 || lines.indexOf(ChatLost) >= 0, qPrintable(pane));
+        QVERIFY(std::max(lines.indexOf(RoomLost), lines.indexOf(ChatLost)) < lines.indexOf(NotSent));
+        QVERIFY(!pane.contains("sending"));
+    }
+    QCOMPARE(haruto.input()->text(), QStringLiteral("into the half-open link"));
+    QCOMPARE(talk.harutoWindow.input()->text(), QStringLiteral("half-open, privately"));
+    QVERIFY(!talk.meiWindow().window);
+
+    // Back again, each line goes once.
+    QTRY_VERIFY_WITH_TIMEOUT(haruto.view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 10000);
+    QTest::keyClick(haruto.input(), Qt::Key_Return);
+    talk.harutoWindow.window->findChild<QPushButton *>("send")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(said(mei.text(), "Haruto: into the half-open link"), 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(talk.meiWindow().window, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(talk.meiWindow().text(), "Haruto: half-open, privately"), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto.text(), "Haruto: into the half-open link"), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(talk.harutoWindow.text(), "Haruto: half-open, privately"), 1, 10000);
+    mei.say("got it");
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto.text(), "Mei Ling: got it"), 1, 10000);
+    QCOMPARE(said(mei.text(), "Haruto: into the half-open link"), 1);
+    QCOMPARE(said(talk.meiWindow().text(), "Haruto: half-open, privately"), 1);
+    QVERIFY(haruto.view->grab().save("chatroom-half-open.png"));
+}
+
+void TestChatDelivery::confirmationNeverComes_data()
+{
+    QTest::addColumn<int>("account");
+    QTest::addColumn<bool>("lost");
+    QTest::newRow("lost on the way back") << 2147 << true;
+    QTest::newRow("too late") << 2149 << false;
+}
+
+void TestChatDelivery::confirmationNeverComes()
+{
+    // The server has Haruto's lines and passes them on, but he never learns it: its
+    // answers are lost on the way back, or come later than he waits. His lines come back
+    // not sent; the room's history shows that it had them, and Mei Ling's client drops
+    // the private lines sent again under their ids.
+    QFETCH(int, account);
+    QFETCH(bool, lost);
+    ChatRelay relay(m_port);
+    Talk talk;
+    QVERIFY(startTalk(talk, account, relay.port(), table(lost ? 3 : 4)));
+    ChatSeat &haruto = *talk.haruto;
+    ChatSeat &mei = *talk.mei;
+    haruto.client->setSilenceLimitMs(4000);
+    haruto.client->setConfirmationLimitMs(4000);
+    QSignalSpy toMei(mei.client.get(), &XMPPClient::messageReceived);
+    const auto privately = [&toMei](const QString &line) {
+        return std::count_if(toMei.cbegin(), toMei.cend(), [&line](const QList<QVariant> &received) {
+            const auto message = received.at(0).value<XMPPMessage>();
+            return message.type() == XMPPMessage::Chat && message.body() == line;
+        });
+    };
+    if (lost)
+        relay.dropFromServer();
+    else
+        relay.delay(2500);
+    haruto.say("first of two");
+    haruto.say("second of two");
+    talk.harutoWindow.say("first private");
+    talk.harutoWindow.say("second private");
+
+    QTRY_COMPARE_WITH_TIMEOUT(said(mei.text(), "Haruto: second of two"), 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(talk.meiWindow().window, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(talk.meiWindow().text(), "Haruto: second private"), 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto.text().contains(NotSent) && talk.harutoWindow.text().contains(NotSent), 20000);
+    relay.cut();
+    QCOMPARE(talk.harutoWindow.input()->text(), QStringLiteral("first private second private"));
+
+    // Back in the room, whose history has both: they leave the input, and the pane says so.
+    QTRY_VERIFY_WITH_TIMEOUT(haruto.view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto.input()->text().isEmpty(), 5000);
+    for (const char *line : {"first of two", "second of two"}) {
+        QTRY_COMPARE(said(haruto.text(), QStringLiteral("Haruto: ") + line), 1);
+        QCOMPARE(haruto.text().count(QStringLiteral("\"%1\" had reached the room before the connection was lost").arg(line)), 1);
+    }
+
+    // The private lines go again, each on its own under its id, and show once on both
+    // sides.
+    talk.harutoWindow.window->findChild<QPushButton *>("send")->click();
+    QVERIFY(talk.harutoWindow.input()->text().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(privately("second private"), 2, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(talk.harutoWindow.text(), "Haruto: second private"), 1, 10000);
+    mei.say("all heard");
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto.text(), "Mei Ling: all heard"), 1, 10000);
+    for (const char *line : {"first of two", "second of two"}) {
+        QCOMPARE(said(mei.text(), QStringLiteral("Haruto: ") + line), 1);
+        QCOMPARE(said(haruto.text(), QStringLiteral("Haruto: ") + line), 1);
+    }
+    for (const char *line : {"first private", "second private"}) {
+        QCOMPARE(privately(line), 2);
+        QCOMPARE(said(talk.meiWindow().text(), QStringLiteral("Haruto: ") + line), 1);
+        QCOMPARE(said(talk.harutoWindow.text(), QStringLiteral("Haruto: ") + line), 1);
+    }
+    QVERIFY(!mei.text().contains("first of two second of two"));
+    QVERIFY(haruto.view->grab().save(QStringLiteral("chatroom-%1.png").arg(lost ? "answer-lost" : "answer-late")));
+}
+
+void TestChatDelivery::repeatedLineInCappedHistory()
+{
+    // In a room without ids, Mei Ling says "ok", and again while Haruto's link is dead,
+    // followed by enough lines that the room's history of his rejoin starts with the
+    // second "ok".
+    const QByteArray room = "table-" + QByteArray::number(table(5)) + "@conference.localhost";
+    RawXmppUser mei;
+    QVERIFY(mei.login(m_port, "2152", "secret"));
+    QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                     "code='110'"));
+    QVERIFY(mei.send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
+                     "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
+                     "<value>http://jabber.org/protocol/muc#roomconfig</value></field></x></query></iq>",
+                     "id='config'"));
+    const auto say = [&mei, &room](const QByteArray &body) {
+        return mei.send("<message to='" + room + "' type='groupchat'><body>" + body + "</body></message>",
+                        "<body>" + body + "</body>");
+    };
+    ChatRelay relay(m_port);
+    auto haruto = seat(2151, relay.port(), 1001, "Haruto");
+    QVERIFY(haruto);
+    haruto->view->setTableRoom(table(5));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    QVERIFY(say("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto->text(), "Mei Ling: ok"), 1, 5000);
+    relay.goDead();
+    QVERIFY(say("ok"));
+    for (int i = 1; i < 20; ++i)
+        QVERIFY(say("gap " + QByteArray::number(i)));
+    relay.cut();
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto->text(), "Mei Ling: gap 19"), 1, XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
+
+    QStringList expected{"Mei Ling: ok", RoomLost, "Mei Ling: ok"};
+    for (int i = 1; i < 20; ++i)
+        expected << QStringLiteral("Mei Ling: gap %1").arg(i);
+    QStringList shown = linesOf(haruto->text()).filter(QRegularExpression("^(Mei Ling: |The chat is disconnected)"));
+    QCOMPARE(shown, expected);
+}
+
+void TestChatDelivery::roomRefusesLine()
+{
+    // Mei Ling owns a moderated table room and makes Haruto a visitor, who may not speak.
+    const QByteArray room = "table-" + QByteArray::number(table(6)) + "@conference.localhost";
+    RawXmppUser mei;
+    QVERIFY(mei.login(m_port, "2154", "secret"));
+    QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                     "code='110'"));
+    QVERIFY(mei.send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
+                     "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
+                     "<value>http://jabber.org/protocol/muc#roomconfig</value></field>"
+                     "<field var='muc#roomconfig_moderatedroom'><value>1</value></field></x></query></iq>",
+                     "id='config'"));
+    auto haruto = seat(2153, m_port, 1001, "Haruto");
+    QVERIFY(haruto);
+    haruto->view->setTableRoom(table(6));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    QVERIFY(mei.send("<iq type='set' id='voice' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#admin'>"
+                     "<item nick='Haruto' role='visitor'/></query></iq>",
+                     "id='voice'"));
+
+    haruto->say("may I speak?");
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Not sent: the room refused your line (Visitors are not allowed to "
+                                                     "send messages to all occupants). Your line stays in the input."),
+                             5000);
+    QCOMPARE(haruto->input()->text(), QStringLiteral("may I speak?"));
+    QVERIFY(!haruto->text().contains("may I speak?"));
+    QCOMPARE(haruto->client->state(), int(XMPPClient::ConnectedState));
+    QVERIFY(haruto->view->grab().save("chatroom-refused.png"));
+}
+
+MAHJONG_TEST_MAIN(TestChatDelivery)
+#include "tst_chatdelivery.moc"

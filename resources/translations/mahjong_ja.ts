@@ -1259,12 +1259,8 @@ Please send the log file %2 to our support so that we can fix it.</source>
         <translation>解像度が低すぎます！</translation>
     </message>
     <message>
-        <source>You should have a resolution of at least 1024x768, you currently have %L1x%L2</source>
-        <translation>解像度は 1024x768 以上が必要です。現在は %L1x%L2 です</translation>
-    </message>
-    <message>
         <source>Local time is %1</source>
-        <translation>現地時刻 %1</translation>
+        <translation>現在時刻 %1</translation>
     </message>
     <message>
         <source>Tournament starts in: %1</source>
@@ -1521,6 +1517,10 @@ Check tournament rules for details regarding the distribution of the prize pool.
         <source>Game Guide</source>
         <translation>ゲームガイド</translation>
     </message>
+    <message>
+        <source>You should have a resolution of at least 1024x768, you currently have %1x%2</source>
+        <translation>解像度は 1024x768 以上が必要です。現在は %1x%2 です</translation>
+    </message>
 </context>
 <context>
     <name>MeldAuction</name>
@@ -1695,10 +1695,6 @@ Please update the client to go on playing.</source>
         <translation>花牌を自動で交換</translation>
     </message>
     <message>
-        <source>Controls if score dialogs are automatically closed when a new round begins</source>
-        <translation>新しいラウンドの開始時にスコア画面を自動で閉じるかどうか</translation>
-    </message>
-    <message>
         <source>Auto-close score dialogs</source>
         <translation>スコア画面を自動で閉じる</translation>
     </message>
@@ -1745,6 +1741,10 @@ Please update the client to go on playing.</source>
     <message>
         <source>Back</source>
         <translation>裏面</translation>
+    </message>
+    <message>
+        <source>Controls if score dialogs are automatically closed when the next hand starts</source>
+        <translation>次の局の開始時にスコア画面を自動で閉じるかどうか</translation>
     </message>
 </context>
 <context>
@@ -2206,7 +2206,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>UNKNOWN DOUBLE NAME</source>
-        <translation>不明な翻項目</translation>
+        <translation>不明な項目</translation>
     </message>
     <message>
         <source>UNKNOWN LIMIT NAME</source>
@@ -2250,6 +2250,91 @@ Please update the client to go on playing.</source>
         <source>UNKNOWN LIMIT NAME</source>
         <comment>MCR</comment>
         <translation>不明な番種</translation>
+    </message>
+    <message>
+        <source>Last tile from the wall</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>海底摸月</translation>
+    </message>
+    <message>
+        <source>All pungs</source>
+        <comment>MCR</comment>
+        <translation>碰碰和</translation>
+    </message>
+    <message>
+        <source>Seven pairs</source>
+        <comment>MCR</comment>
+        <translation>七対</translation>
+    </message>
+    <message>
+        <source>All simples</source>
+        <comment>MCR</comment>
+        <translation>断么</translation>
+    </message>
+    <message>
+        <source>Dragon pung</source>
+        <comment>MCR</comment>
+        <translation>箭刻</translation>
+    </message>
+    <message>
+        <source>Seat wind</source>
+        <comment>MCR</comment>
+        <translation>門風刻</translation>
+    </message>
+    <message>
+        <source>Prevalent wind</source>
+        <comment>MCR</comment>
+        <translation>圏風刻</translation>
+    </message>
+    <message>
+        <source>Pure double chow</source>
+        <comment>MCR</comment>
+        <translation>一般高</translation>
+    </message>
+    <message>
+        <source>Mixed triple chow</source>
+        <comment>MCR</comment>
+        <translation>三色三同順</translation>
+    </message>
+    <message>
+        <source>Pure straight</source>
+        <comment>MCR</comment>
+        <translation>清龍</translation>
+    </message>
+    <message>
+        <source>Outside hand</source>
+        <comment>MCR</comment>
+        <translation>全帯么</translation>
+    </message>
+    <message>
+        <source>Triple pung</source>
+        <comment>MCR</comment>
+        <translation>三同刻</translation>
+    </message>
+    <message>
+        <source>Three kongs</source>
+        <comment>MCR</comment>
+        <translation>三槓</translation>
+    </message>
+    <message>
+        <source>All terminals and honours</source>
+        <comment>MCR</comment>
+        <translation>混么九</translation>
+    </message>
+    <message>
+        <source>Robbing a kong</source>
+        <comment>MCR</comment>
+        <translation>搶槓和</translation>
+    </message>
+    <message>
+        <source>All terminals</source>
+        <comment>MCR</comment>
+        <translation>清么九</translation>
+    </message>
+    <message>
+        <source>Four kongs</source>
+        <comment>MCR</comment>
+        <translation>四槓</translation>
     </message>
 </context>
 <context>
@@ -2301,7 +2386,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>If you discard the winning tile, you will pay the feeding penalty.</source>
-        <translation>和了牌を捨てると、放銃ペナルティを支払います。</translation>
+        <translation>放銃すると、放銃ペナルティを支払います。</translation>
     </message>
     <message>
         <source>Play</source>
@@ -2471,10 +2556,6 @@ Please update the client to go on playing.</source>
         <translation> フル対局</translation>
     </message>
     <message>
-        <source> east only</source>
-        <translation> 東風戦</translation>
-    </message>
-    <message>
         <source>Classic</source>
         <translation>クラシック</translation>
     </message>
@@ -2522,6 +2603,10 @@ Please update the client to go on playing.</source>
             <numerusform>%Ln 秒</numerusform>
         </translation>
     </message>
+    <message>
+        <source> east only game</source>
+        <translation> 東風戦</translation>
+    </message>
 </context>
 <context>
     <name>TableInvitationDialog</name>
@@ -2550,11 +2635,11 @@ Please update the client to go on playing.</source>
         <translation>こんにちは、%1 さん</translation>
     </message>
     <message>
-        <source>Would you like to play a free %L1-player %2%3 game?</source>
+        <source>Would you like to play a free %L1-player %2%3?</source>
         <translation>無料の %L1 人 %2%3 をプレイしますか？</translation>
     </message>
     <message>
-        <source>Would you like to play a %1 %L2-player %3%4 game?</source>
+        <source>Would you like to play a %1 %L2-player %3%4?</source>
         <translation>%1 の %L2 人 %3%4 をプレイしますか？</translation>
     </message>
 </context>
@@ -2742,7 +2827,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Winner takes it all. Player discarding winning tile pays feeding penalty.</source>
-        <translation>勝者総取り。和了牌を捨てたプレイヤーは放銃ペナルティを支払います。</translation>
+        <translation>勝者総取り。放銃したプレイヤーは放銃ペナルティを支払います。</translation>
     </message>
     <message>
         <source>%1</source>

@@ -1259,10 +1259,6 @@ Please send the log file %2 to our support so that we can fix it.</source>
         <translation>分辨率太低！</translation>
     </message>
     <message>
-        <source>You should have a resolution of at least 1024x768, you currently have %L1x%L2</source>
-        <translation>分辨率至少应为 1024x768，您当前为 %L1x%L2</translation>
-    </message>
-    <message>
         <source>Local time is %1</source>
         <translation>本地时间 %1</translation>
     </message>
@@ -1521,6 +1517,10 @@ Check tournament rules for details regarding the distribution of the prize pool.
         <source>Game Guide</source>
         <translation>游戏指南</translation>
     </message>
+    <message>
+        <source>You should have a resolution of at least 1024x768, you currently have %1x%2</source>
+        <translation>分辨率至少应为 1024x768，您当前为 %1x%2</translation>
+    </message>
 </context>
 <context>
     <name>MeldAuction</name>
@@ -1695,10 +1695,6 @@ Please update the client to go on playing.</source>
         <translation>自动补花</translation>
     </message>
     <message>
-        <source>Controls if score dialogs are automatically closed when a new round begins</source>
-        <translation>新一轮开始时是否自动关闭计分窗口</translation>
-    </message>
-    <message>
         <source>Auto-close score dialogs</source>
         <translation>自动关闭计分窗口</translation>
     </message>
@@ -1745,6 +1741,10 @@ Please update the client to go on playing.</source>
     <message>
         <source>Back</source>
         <translation>背面</translation>
+    </message>
+    <message>
+        <source>Controls if score dialogs are automatically closed when the next hand starts</source>
+        <translation>下一局开始时是否自动关闭计分窗口</translation>
     </message>
 </context>
 <context>
@@ -2251,6 +2251,91 @@ Please update the client to go on playing.</source>
         <comment>MCR</comment>
         <translation>未知的番种</translation>
     </message>
+    <message>
+        <source>Last tile from the wall</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>海底捞月</translation>
+    </message>
+    <message>
+        <source>All pungs</source>
+        <comment>MCR</comment>
+        <translation>碰碰和</translation>
+    </message>
+    <message>
+        <source>Seven pairs</source>
+        <comment>MCR</comment>
+        <translation>七对</translation>
+    </message>
+    <message>
+        <source>All simples</source>
+        <comment>MCR</comment>
+        <translation>断幺</translation>
+    </message>
+    <message>
+        <source>Dragon pung</source>
+        <comment>MCR</comment>
+        <translation>箭刻</translation>
+    </message>
+    <message>
+        <source>Seat wind</source>
+        <comment>MCR</comment>
+        <translation>门风刻</translation>
+    </message>
+    <message>
+        <source>Prevalent wind</source>
+        <comment>MCR</comment>
+        <translation>圈风刻</translation>
+    </message>
+    <message>
+        <source>Pure double chow</source>
+        <comment>MCR</comment>
+        <translation>一般高</translation>
+    </message>
+    <message>
+        <source>Mixed triple chow</source>
+        <comment>MCR</comment>
+        <translation>三色三同顺</translation>
+    </message>
+    <message>
+        <source>Pure straight</source>
+        <comment>MCR</comment>
+        <translation>清龙</translation>
+    </message>
+    <message>
+        <source>Outside hand</source>
+        <comment>MCR</comment>
+        <translation>全带幺</translation>
+    </message>
+    <message>
+        <source>Triple pung</source>
+        <comment>MCR</comment>
+        <translation>三同刻</translation>
+    </message>
+    <message>
+        <source>Three kongs</source>
+        <comment>MCR</comment>
+        <translation>三杠</translation>
+    </message>
+    <message>
+        <source>All terminals and honours</source>
+        <comment>MCR</comment>
+        <translation>混幺九</translation>
+    </message>
+    <message>
+        <source>Robbing a kong</source>
+        <comment>MCR</comment>
+        <translation>抢杠和</translation>
+    </message>
+    <message>
+        <source>All terminals</source>
+        <comment>MCR</comment>
+        <translation>清幺九</translation>
+    </message>
+    <message>
+        <source>Four kongs</source>
+        <comment>MCR</comment>
+        <translation>四杠</translation>
+    </message>
 </context>
 <context>
     <name>SeatedWindow</name>
@@ -2301,7 +2386,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>If you discard the winning tile, you will pay the feeding penalty.</source>
-        <translation>如果您打出了让别人和牌的牌，您将支付点炮罚分。</translation>
+        <translation>如果您点炮，您将支付点炮罚分。</translation>
     </message>
     <message>
         <source>Play</source>
@@ -2471,10 +2556,6 @@ Please update the client to go on playing.</source>
         <translation> 完整对局</translation>
     </message>
     <message>
-        <source> east only</source>
-        <translation> 东风圈</translation>
-    </message>
-    <message>
         <source>Classic</source>
         <translation>经典</translation>
     </message>
@@ -2522,6 +2603,10 @@ Please update the client to go on playing.</source>
             <numerusform>%Ln 秒</numerusform>
         </translation>
     </message>
+    <message>
+        <source> east only game</source>
+        <translation> 东风圈</translation>
+    </message>
 </context>
 <context>
     <name>TableInvitationDialog</name>
@@ -2550,11 +2635,11 @@ Please update the client to go on playing.</source>
         <translation>%1，您好</translation>
     </message>
     <message>
-        <source>Would you like to play a free %L1-player %2%3 game?</source>
+        <source>Would you like to play a free %L1-player %2%3?</source>
         <translation>您想玩一场免费的 %L1 人 %2%3吗？</translation>
     </message>
     <message>
-        <source>Would you like to play a %1 %L2-player %3%4 game?</source>
+        <source>Would you like to play a %1 %L2-player %3%4?</source>
         <translation>您想玩一场 %1 的 %L2 人 %3%4吗？</translation>
     </message>
 </context>
@@ -2742,7 +2827,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Winner takes it all. Player discarding winning tile pays feeding penalty.</source>
-        <translation>赢家通吃。打出让别人和牌的牌的玩家支付点炮罚分。</translation>
+        <translation>赢家通吃。点炮的玩家支付点炮罚分。</translation>
     </message>
     <message>
         <source>%1</source>
@@ -2773,7 +2858,7 @@ Bet: %5</source>
     <name>TablePreviewPlayersWidget</name>
     <message>
         <source>(empty)</source>
-        <translation>（空）</translation>
+        <translation>（空位）</translation>
     </message>
 </context>
 <context>

@@ -1259,12 +1259,8 @@ Please send the log file %2 to our support so that we can fix it.</source>
         <translation>解析度太低！</translation>
     </message>
     <message>
-        <source>You should have a resolution of at least 1024x768, you currently have %L1x%L2</source>
-        <translation>解析度至少應為 1024x768，您目前為 %L1x%L2</translation>
-    </message>
-    <message>
         <source>Local time is %1</source>
-        <translation>當地時間 %1</translation>
+        <translation>本地時間 %1</translation>
     </message>
     <message>
         <source>Tournament starts in: %1</source>
@@ -1521,6 +1517,10 @@ Check tournament rules for details regarding the distribution of the prize pool.
         <source>Game Guide</source>
         <translation>遊戲指南</translation>
     </message>
+    <message>
+        <source>You should have a resolution of at least 1024x768, you currently have %1x%2</source>
+        <translation>解析度至少應為 1024x768，您目前為 %1x%2</translation>
+    </message>
 </context>
 <context>
     <name>MeldAuction</name>
@@ -1695,10 +1695,6 @@ Please update the client to go on playing.</source>
         <translation>自動補花</translation>
     </message>
     <message>
-        <source>Controls if score dialogs are automatically closed when a new round begins</source>
-        <translation>新一輪開始時是否自動關閉計分視窗</translation>
-    </message>
-    <message>
         <source>Auto-close score dialogs</source>
         <translation>自動關閉計分視窗</translation>
     </message>
@@ -1745,6 +1741,10 @@ Please update the client to go on playing.</source>
     <message>
         <source>Back</source>
         <translation>背面</translation>
+    </message>
+    <message>
+        <source>Controls if score dialogs are automatically closed when the next hand starts</source>
+        <translation>下一局開始時是否自動關閉計分視窗</translation>
     </message>
 </context>
 <context>
@@ -2251,6 +2251,91 @@ Please update the client to go on playing.</source>
         <comment>MCR</comment>
         <translation>不明的番種</translation>
     </message>
+    <message>
+        <source>Last tile from the wall</source>
+        <comment>Classic and Hong Kong</comment>
+        <translation>海底撈月</translation>
+    </message>
+    <message>
+        <source>All pungs</source>
+        <comment>MCR</comment>
+        <translation>碰碰和</translation>
+    </message>
+    <message>
+        <source>Seven pairs</source>
+        <comment>MCR</comment>
+        <translation>七對</translation>
+    </message>
+    <message>
+        <source>All simples</source>
+        <comment>MCR</comment>
+        <translation>斷幺</translation>
+    </message>
+    <message>
+        <source>Dragon pung</source>
+        <comment>MCR</comment>
+        <translation>箭刻</translation>
+    </message>
+    <message>
+        <source>Seat wind</source>
+        <comment>MCR</comment>
+        <translation>門風刻</translation>
+    </message>
+    <message>
+        <source>Prevalent wind</source>
+        <comment>MCR</comment>
+        <translation>圈風刻</translation>
+    </message>
+    <message>
+        <source>Pure double chow</source>
+        <comment>MCR</comment>
+        <translation>一般高</translation>
+    </message>
+    <message>
+        <source>Mixed triple chow</source>
+        <comment>MCR</comment>
+        <translation>三色三同順</translation>
+    </message>
+    <message>
+        <source>Pure straight</source>
+        <comment>MCR</comment>
+        <translation>清龍</translation>
+    </message>
+    <message>
+        <source>Outside hand</source>
+        <comment>MCR</comment>
+        <translation>全帶幺</translation>
+    </message>
+    <message>
+        <source>Triple pung</source>
+        <comment>MCR</comment>
+        <translation>三同刻</translation>
+    </message>
+    <message>
+        <source>Three kongs</source>
+        <comment>MCR</comment>
+        <translation>三槓</translation>
+    </message>
+    <message>
+        <source>All terminals and honours</source>
+        <comment>MCR</comment>
+        <translation>混幺九</translation>
+    </message>
+    <message>
+        <source>Robbing a kong</source>
+        <comment>MCR</comment>
+        <translation>搶槓和</translation>
+    </message>
+    <message>
+        <source>All terminals</source>
+        <comment>MCR</comment>
+        <translation>清幺九</translation>
+    </message>
+    <message>
+        <source>Four kongs</source>
+        <comment>MCR</comment>
+        <translation>四槓</translation>
+    </message>
 </context>
 <context>
     <name>SeatedWindow</name>
@@ -2301,7 +2386,7 @@ Please update the client to go on playing.</source>
     </message>
     <message>
         <source>If you discard the winning tile, you will pay the feeding penalty.</source>
-        <translation>若您打出讓別人和牌的牌，您將支付放槍罰分。</translation>
+        <translation>若您放槍，您將支付放槍罰分。</translation>
     </message>
     <message>
         <source>Play</source>
@@ -2471,10 +2556,6 @@ Please update the client to go on playing.</source>
         <translation> 完整對局</translation>
     </message>
     <message>
-        <source> east only</source>
-        <translation> 東風圈</translation>
-    </message>
-    <message>
         <source>Classic</source>
         <translation>經典</translation>
     </message>
@@ -2522,6 +2603,10 @@ Please update the client to go on playing.</source>
             <numerusform>%Ln 秒</numerusform>
         </translation>
     </message>
+    <message>
+        <source> east only game</source>
+        <translation> 東風圈</translation>
+    </message>
 </context>
 <context>
     <name>TableInvitationDialog</name>
@@ -2550,11 +2635,11 @@ Please update the client to go on playing.</source>
         <translation>%1，您好</translation>
     </message>
     <message>
-        <source>Would you like to play a free %L1-player %2%3 game?</source>
+        <source>Would you like to play a free %L1-player %2%3?</source>
         <translation>您想玩一場免費的 %L1 人 %2%3嗎？</translation>
     </message>
     <message>
-        <source>Would you like to play a %1 %L2-player %3%4 game?</source>
+        <source>Would you like to play a %1 %L2-player %3%4?</source>
         <translation>您想玩一場 %1 的 %L2 人 %3%4嗎？</translation>
     </message>
 </context>
@@ -2742,7 +2827,7 @@ Bet: %5</source>
     </message>
     <message>
         <source>Winner takes it all. Player discarding winning tile pays feeding penalty.</source>
-        <translation>贏家全拿。打出讓別人和牌的牌的玩家支付放槍罰分。</translation>
+        <translation>贏家全拿。放槍的玩家支付放槍罰分。</translation>
     </message>
     <message>
         <source>%1</source>

@@ -41,7 +41,7 @@ constexpr std::array<const char *, 4> gameTypeSuffixes = {
     QT_TRANSLATE_NOOP("TableInfo", " single hand"),
     QT_TRANSLATE_NOOP("TableInfo", " tournament"),
     QT_TRANSLATE_NOOP("TableInfo", " full game"),
-    QT_TRANSLATE_NOOP("TableInfo", " east only"),
+    QT_TRANSLATE_NOOP("TableInfo", " east only game"),
 };
 
 constexpr std::array<const char *, RulesetInfo::Count> rulesetNames = {

@@ -136,7 +136,8 @@ public:
 
     static QString gameTypeText(int gameType);
     static QString gameTypeName(int gameType);
-    // " single hand", " tournament", ... with a leading blank.
+    // " single hand", " tournament", " full game", " east only game": a noun with a
+    // leading blank.
     static QString gameTypeSuffix(int gameType);
     static QString rulesetName(int ruleset);
     static QString fanRangeText(int minFan, int maxFan);

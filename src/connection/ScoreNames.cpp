@@ -104,13 +104,32 @@ struct FamilyText
 };
 
 // Chinese players name these hands by the Chinese names, where riichi players have the
-// Japanese ones; MCR names the last tiles and its 88- and 64-fan hands its own way.
+// Japanese ones; MCR names the last tiles, its fans and its 88- and 64-fan hands by its
+// own fan list, and Classic and Hong Kong players name the last tile from the wall as
+// Chinese players do.
 const FamilyText familyTexts[] = {
     {QT_TRANSLATE_NOOP3("Scores", "Fully concealed hand", "Chinese rule sets"), true, true},
     {QT_TRANSLATE_NOOP3("Scores", "After a kong", "Chinese rule sets"), true, true},
     {QT_TRANSLATE_NOOP3("Scores", "Thirteen orphans", "Chinese rule sets"), true, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Last tile from the wall", "Classic and Hong Kong"), true, false},
     {QT_TRANSLATE_NOOP3("Scores", "Last tile from the wall", "MCR"), false, true},
     {QT_TRANSLATE_NOOP3("Scores", "Last discard", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "All pungs", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Seven pairs", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "All simples", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Dragon pung", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Seat wind", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Prevalent wind", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Pure double chow", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Mixed triple chow", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Pure straight", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Outside hand", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Triple pung", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Three kongs", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "All terminals and honours", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Robbing a kong", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "All terminals", "MCR"), false, true},
+    {QT_TRANSLATE_NOOP3("Scores", "Four kongs", "MCR"), false, true},
     {QT_TRANSLATE_NOOP3("Scores", "UNKNOWN LIMIT NAME", "Classic and Hong Kong"), true, false},
     {QT_TRANSLATE_NOOP3("Scores", "UNKNOWN LIMIT NAME", "MCR"), false, true},
 };

@@ -103,12 +103,13 @@ void TableInvitationDialog::updateText()
     const TableValue &value = m_table.value();
     const QString seats = QLocale().toString(m_table.capacity().seats());
     const QString ruleset = TableInfo::rulesetName(m_table.ruleset());
+    // The game type's suffix brings its noun: "a free 4-player Classic full game".
     const QString gameType = TableInfo::gameTypeSuffix(m_table.gameType());
     if (value.isFree()) {
         m_ui->info->setText(
-            tr("Would you like to play a free %L1-player %2%3 game?").arg(seats, ruleset, gameType));
+            tr("Would you like to play a free %L1-player %2%3?").arg(seats, ruleset, gameType));
     } else {
-        m_ui->info->setText(tr("Would you like to play a %1 %L2-player %3%4 game?")
+        m_ui->info->setText(tr("Would you like to play a %1 %L2-player %3%4?")
                                 .arg(Utils::moneyText(value.buyIn(), false), seats, ruleset,
                                      gameType));
     }

@@ -204,8 +204,8 @@ void MainWindow::onStartupFinished(bool ok)
         ModelessMsgBox::warning(this, [size] {
             return ModelessMsgBox::Texts{
                 tr("Resolution too low!"),
-                tr("You should have a resolution of at least 1024x768, you currently have %L1x%L2")
-                    .arg(QLocale().toString(size.width()), QLocale().toString(size.height()))};
+                tr("You should have a resolution of at least 1024x768, you currently have %1x%2")
+                    .arg(QString::number(size.width()), QString::number(size.height()))};
         });
     } else {
         restoreWindowGeometry();

@@ -91,7 +91,7 @@ void TestTableInfo::rulesTexts()
     info.setGameType(TableInfo::FULL_GAME);
     info.setWindRounds(1);
     info.setSpeed(20999);
-    QCOMPARE(info.rulesDisplayText(), QStringLiteral("Hong Kong (3-13 fan(s)) east only"));
+    QCOMPARE(info.rulesDisplayText(), QStringLiteral("Hong Kong (3-13 fan(s)) east only game"));
     QCOMPARE(info.secondsPerMove(), 20);
     QCOMPARE(TableInfo::secondsPerMoveText(info.secondsPerMove()), QStringLiteral("20 second(s)"));
 

@@ -33,11 +33,11 @@ public:
 // The inviting player of the test server's "player-db" scenario.
 constexpr qint32 inviter = 2003;
 
-TableInfo table(qint32 id, int seats, int bet, int fee)
+TableInfo table(qint32 id, int seats, int bet, int fee, int gameType = TableInfo::SINGLE_HAND)
 {
     TableInfo info(id);
     info.setCapacity(TableCapacity(seats, 1, 0));
-    info.setGameType(TableInfo::SINGLE_HAND);
+    info.setGameType(gameType);
     TableValue value;
     value.setKind(bet > 0 ? 2 : 0);
     value.setBet(bet);
@@ -85,7 +85,7 @@ private slots:
         dialog->showAndRaise(true);
         QVERIFY(dialog->closeTimer().isActive());
         QCOMPARE(dialog->closeTimer().interval(), TableInvitationDialog::CloseAfterMs);
-        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a free 4-player Classic single hand game?"));
+        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a free 4-player Classic single hand?"));
         QCOMPARE(dialog->findChild<ULabel *>("greeting")->fullText(), QStringLiteral("Hi alice"));
 
         // Updates of other players change nothing.
@@ -115,11 +115,13 @@ private slots:
         QTRY_VERIFY(!dialog);
     }
 
+    // The game type names the game: a full game is no "full game game".
     void cachedInviterShowsAtOnceAndTheTimerCloses()
     {
         QPointer<TableInvitationDialog> dialog = new TableInvitationDialog(
-            m_players.get(), table(32, 4, 0, 0), inviter, "alice", m_window.centralWidget());
+            m_players.get(), table(32, 4, 0, 0, TableInfo::FULL_GAME), inviter, "alice", m_window.centralWidget());
         QVERIFY(dialog->isVisible());
+        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a free 4-player Classic full game?"));
         QVERIFY(dialog->closeTimer().isActive());
         QSignalSpy accepted(dialog.data(), &TableInvitationDialog::accepted);
         QSignalSpy watch(dialog.data(), &TableInvitationDialog::watch);
@@ -131,8 +133,8 @@ private slots:
     void paidQuestionWatchKeyAndLanguageChange()
     {
         QPointer<TableInvitationDialog> dialog = new TableInvitationDialog(
-            m_players.get(), table(33, 1200, 500, 50), inviter, "alice", m_window.centralWidget());
-        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a $5.50 1,200-player Classic single hand game?"));
+            m_players.get(), table(33, 1200, 500, 50, TableInfo::EAST_ONLY), inviter, "alice", m_window.centralWidget());
+        QCOMPARE(question(dialog), QStringLiteral("Would you like to play a $5.50 1,200-player Classic east only game?"));
 
         MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);

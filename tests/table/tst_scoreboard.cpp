@@ -84,6 +84,12 @@ int tileCount(const ScoreBoard::TileScene &tiles)
     return count;
 }
 
+// The lines of a score panel as shown, each cell's text on its own line.
+QStringList shownLines(const ScoreBoard &board, const char *panel)
+{
+    return child<QTextEdit>(board, QLatin1String(panel))->toPlainText().split(u'\n');
+}
+
 } // namespace
 
 class TestScoreBoard : public QObject
@@ -98,6 +104,7 @@ private slots:
     void buttonsAndCountdown();
     void languageChangeRedrawsTheBoard();
     void ruleFamiliesNameTheirHands();
+    void mcrBoardNamesItsFans();
 
 private:
     QTemporaryDir m_artwork;
@@ -415,7 +422,7 @@ void TestScoreBoard::languageChangeRedrawsTheBoard()
     QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
-// A self-drawn win with the same lines at an MCR table and at a riichi table: each
+// A self-drawn win with the same lines at an MCR, a Hong Kong and a riichi table: each
 // board names the hands, the limit hands' heading and the doubles' heading in the words
 // of its rule family, as it opens in Simplified Chinese and after each language change.
 void TestScoreBoard::ruleFamiliesNameTheirHands()
@@ -437,11 +444,13 @@ void TestScoreBoard::ruleFamiliesNameTheirHands()
     tsumo.players[1] = winner;
     tsumo.players[2] = player(2, QStringLiteral("Bo"), EndHandPlayer::NoResult, 0);
 
-    const int rulesets[] = {RulesetInfo::MCR, RulesetInfo::JAPANESE_RIICHI};
-    const QString names[] = {QStringLiteral("mcr"), QStringLiteral("riichi")};
-    QWidget windows[2];
-    ScoreBoard *boards[] = {new ScoreBoard(&windows[0]), new ScoreBoard(&windows[1])};
-    for (int i = 0; i < 2; ++i) {
+    constexpr int families = 3;
+    const int rulesets[families] = {RulesetInfo::MCR, RulesetInfo::HONG_KONG, RulesetInfo::JAPANESE_RIICHI};
+    const QString names[families] = {QStringLiteral("mcr"), QStringLiteral("hongkong"), QStringLiteral("riichi")};
+    QWidget windows[families];
+    ScoreBoard *boards[families];
+    for (int i = 0; i < families; ++i) {
+        boards[i] = new ScoreBoard(&windows[i]);
         windows[i].resize(1024, 768);
         boards[i]->setEndHand(tsumo, 1, table(rulesets[i], TableInfo::FULL_GAME));
         windows[i].show();
@@ -449,41 +458,145 @@ void TestScoreBoard::ruleFamiliesNameTheirHands()
         QVERIFY(QTest::qWaitForWindowExposed(&windows[i]));
     }
 
-    // The words each family's board says, then those of the other family it does not.
+    // The lines each family's board shows: the doubles' heading, the four doubles, the
+    // limit hands' heading and the limit hand.
     struct Words
     {
         const char *language;
-        QStringList mcr;
-        QStringList riichi;
+        QStringList lines[families];
     };
     const Words words[] = {
         {"zh_CN",
-         {"番：", "不求人", "杠上开花", "妙手回春", "海底捞月", "88番、64番：", "十三幺"},
-         {"番：", "门前清自摸", "杠上开花", "海底摸月", "河底捞鱼", "役满：", "十三幺"}},
+         {{"番：", "不求人", "杠上开花", "妙手回春", "海底捞月", "88番、64番：", "十三幺"},
+          {"番：", "不求人", "杠上开花", "海底捞月", "河底捞鱼", "满贯：", "十三幺"},
+          {"番：", "门前清自摸", "杠上开花", "海底摸月", "河底捞鱼", "役满：", "十三幺"}}},
         {"ja",
-         {"番:", "不求人", "槓上開花", "妙手回春", "海底撈月", "88番・64番:", "十三幺"},
-         {"翻:", "門前清自摸和", "嶺上開花", "海底摸月", "河底撈魚", "役満:", "国士無双"}},
+         {{"番:", "不求人", "槓上開花", "妙手回春", "海底撈月", "88番・64番:", "十三幺"},
+          {"番:", "不求人", "槓上開花", "海底摸月", "河底撈魚", "満貫:", "十三幺"},
+          {"翻:", "門前清自摸和", "嶺上開花", "海底摸月", "河底撈魚", "役満:", "国士無双"}}},
         {"zh_TW",
-         {"番：", "不求人", "槓上開花", "妙手回春", "海底撈月", "88番、64番：", "十三么"},
-         {"番：", "門前清自摸", "槓上開花", "海底撈月", "河底撈魚", "役滿：", "十三么"}},
+         {{"番：", "不求人", "槓上開花", "妙手回春", "海底撈月", "88番、64番：", "十三么"},
+          {"番：", "不求人", "槓上開花", "海底撈月", "河底撈魚", "滿貫：", "十三么"},
+          {"番：", "門前清自摸", "槓上開花", "海底撈月", "河底撈魚", "役滿：", "十三么"}}},
     };
     for (const Words &said : words) {
         const QString language = QString::fromLatin1(said.language);
         languages.setLanguage(language);
-        for (int i = 0; i < 2; ++i) {
-            const bool mcr = rulesets[i] == RulesetInfo::MCR;
-            auto *edit = child<QTextEdit>(*boards[i], QStringLiteral("score1"));
-            const QStringList expected = mcr ? said.mcr : said.riichi;
-            const QStringList others = mcr ? QStringList{said.riichi[1], said.riichi[5]}
-                                           : QStringList{said.mcr[1], said.mcr[3], said.mcr[5]};
-            const auto says = [edit](const QString &word) { return edit->toPlainText().contains(word); };
-            const auto shown = [&] { return QStringList({language, names[i], edit->toPlainText()}).join(u' '); };
+        for (int i = 0; i < families; ++i) {
+            const auto shows = [&] {
+                const QStringList lines = shownLines(*boards[i], "score1");
+                return std::all_of(said.lines[i].begin(), said.lines[i].end(),
+                                   [&lines](const QString &line) { return lines.contains(line); });
+            };
             // The language change reaches the board through the event loop.
-            QTRY_VERIFY2(std::all_of(expected.begin(), expected.end(), says), qPrintable(shown()));
-            QVERIFY2(std::none_of(others.begin(), others.end(), says), qPrintable(shown()));
+            QTRY_VERIFY2(shows(), qPrintable(QStringList({language, names[i]}).join(u' ')
+                                             + QLatin1Char('\n') + shownLines(*boards[i], "score1").join(u'|')));
             // The picture shows the end of the lines: the last doubles and the limit hands.
+            auto *edit = child<QTextEdit>(*boards[i], QStringLiteral("score1"));
             edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
             QVERIFY(saveScreenshot(windows[i], QStringLiteral("scoreboard-%1-%2").arg(names[i], language)) > 20);
+        }
+    }
+    languages.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
+}
+
+// Wins at an MCR table name the fans by MCR's own fan list in every language, on a
+// board in a window of 1024x768 and one of 1920x1080: the six fans the demo world
+// counts there besides those above, the chows, pungs and kongs that a server sends
+// too, and the hands of 64 and 88 fans.
+void TestScoreBoard::mcrBoardNamesItsFans()
+{
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+
+    // The lines' codes and fans.
+    constexpr std::size_t hands = 3;
+    const ScoreLines wins[hands] = {
+        // All pungs, seven pairs, all simples, dragon pung, seat wind, prevalent wind.
+        {{QString(), 6, 17}, {QString(), 24, 21}, {QString(), 2, 5}, {QString(), 2, 7}, {QString(), 2, 8}, {QString(), 2, 9}},
+        // Pure double chow, mixed triple chow, pure straight, outside hand, triple pung,
+        // three kongs, all terminals and honours, robbing a kong.
+        {{QString(), 1, 6}, {QString(), 8, 14}, {QString(), 16, 15}, {QString(), 4, 16}, {QString(), 16, 19},
+         {QString(), 32, 20}, {QString(), 32, 22}, {QString(), 8, 10}},
+        // All terminals, four kongs: limit hands.
+        {{QString(), 0, 7}, {QString(), 0, 9}},
+    };
+    struct Words
+    {
+        const char *language;
+        QStringList lines[hands];
+    };
+    const Words words[] = {
+        {"en",
+         {{"All pungs", "Seven pairs", "All simples", "Dragon pung", "Seat wind", "Prevalent wind"},
+          {"Pure double chow", "Mixed triple chow", "Pure straight", "Outside hand", "Triple pung", "Three kongs",
+           "All terminals and honours", "Robbing a kong"},
+          {"All terminals", "Four kongs"}}},
+        {"ja",
+         {{"碰碰和", "七対", "断么", "箭刻", "門風刻", "圏風刻"},
+          {"一般高", "三色三同順", "清龍", "全帯么", "三同刻", "三槓", "混么九", "搶槓和"},
+          {"清么九", "四槓"}}},
+        {"zh_CN",
+         {{"碰碰和", "七对", "断幺", "箭刻", "门风刻", "圈风刻"},
+          {"一般高", "三色三同顺", "清龙", "全带幺", "三同刻", "三杠", "混幺九", "抢杠和"},
+          {"清幺九", "四杠"}}},
+        {"zh_TW",
+         {{"碰碰和", "七對", "斷幺", "箭刻", "門風刻", "圈風刻"},
+          {"一般高", "三色三同順", "清龍", "全帶幺", "三同刻", "三槓", "混幺九", "搶槓和"},
+          {"清幺九", "四槓"}}},
+    };
+
+    const QSize sizes[] = {{1024, 768}, {1920, 1080}};
+    QWidget windows[std::size(sizes)];
+    ScoreBoard *boards[std::size(sizes)];
+    for (std::size_t i = 0; i < std::size(sizes); ++i) {
+        boards[i] = new ScoreBoard(&windows[i]);
+        windows[i].resize(sizes[i]);
+        windows[i].show();
+    }
+    for (const Words &said : words) {
+        const QString language = QString::fromLatin1(said.language);
+        languages.setLanguage(language);
+        // The language change reaches the boards through the event loop.
+        for (const ScoreBoard *board : boards)
+            QTRY_COMPARE(board->windowTitle(), QCoreApplication::translate("ScoreBoard", "Scores"));
+        for (std::size_t win = 0; win < hands; ++win) {
+            EndHand tsumo;
+            tsumo.endKind = EndHand::Tsumo;
+            EndHandPlayer winner = player(1, QStringLiteral("Ann"), EndHandPlayer::Won, 0);
+            winner.points.clear();
+            winner.pointsTotal = 0;
+            winner.doubles.clear();
+            winner.doublesTotal = 0;
+            if (win + 1 < hands) {
+                winner.doubles = wins[win];
+                for (const ScoreLine &line : winner.doubles)
+                    winner.doublesTotal += line.value;
+            } else {
+                winner.limits = wins[win];
+            }
+            ScoreNames::nameLines(winner);
+            tsumo.players[1] = winner;
+            tsumo.players[2] = player(2, QStringLiteral("Bo"), EndHandPlayer::NoResult, 0);
+            for (std::size_t i = 0; i < std::size(sizes); ++i) {
+                boards[i]->setEndHand(tsumo, 1, table(RulesetInfo::MCR, TableInfo::FULL_GAME));
+                boards[i]->showAndRaise(true);
+                QVERIFY(QTest::qWaitForWindowExposed(&windows[i]));
+                // The settlement below the lines reads whole once the board is laid out anew.
+                const auto *total = child<QLabel>(*boards[i], QStringLiteral("total1"));
+                QTRY_VERIFY(total->height() >= total->sizeHint().height());
+                const QStringList lines = shownLines(*boards[i], "score1");
+                for (const QString &name : said.lines[win])
+                    QVERIFY2(lines.contains(name), qPrintable(language + QLatin1Char(' ') + name + QLatin1Char('\n')
+                                                              + lines.join(u'|')));
+                QVERIFY(saveScreenshot(windows[i], QStringLiteral("scoreboard-mcr-fans%1-%2-%3x%4")
+                                                       .arg(QString::number(win + 1), language,
+                                                            QString::number(sizes[i].width()),
+                                                            QString::number(sizes[i].height())))
+                        > 20);
+            }
         }
     }
     languages.setLanguage(QStringLiteral("en"));

@@ -1,5 +1,6 @@
 # The main window: hand-over from start-up, the header, the lobby tabs and the table pages
-# against the test game server. Run a second time on a large screen, where the stored size applies.
+# against the test game server. Run a second time on a large screen, where the stored size applies,
+# and a third time on a wide screen too low for the client, whose size the warning writes as a size.
 mahjong_add_test(tst_mainwindow
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_mainwindow.cpp
             ${PROJECT_SOURCE_DIR}/tests/game/TablePieces.cpp ${PROJECT_SOURCE_DIR}/tests/game/TablePieces.h
@@ -16,3 +17,12 @@ add_test(NAME tst_mainwindow_largescreen COMMAND tst_mainwindow startUpHandsOver
 set_tests_properties(tst_mainwindow_largescreen PROPERTIES
     TIMEOUT 120
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${large_screen};HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};QTWEBENGINE_DISABLE_SANDBOX=1")
+
+set(wide_screen ${CMAKE_CURRENT_BINARY_DIR}/wide-low-screen.json)
+file(WRITE ${wide_screen} "{ \"screens\": [ { \"name\": \"wide\", \"x\": 0, \"y\": 0, \"width\": 1366, \"height\": 700 } ] }\n")
+set(home ${PROJECT_BINARY_DIR}/test-homes/tst_mainwindow_widelowscreen)
+file(MAKE_DIRECTORY ${home})
+add_test(NAME tst_mainwindow_widelowscreen COMMAND tst_mainwindow startUpHandsOverToTheLoginPage)
+set_tests_properties(tst_mainwindow_widelowscreen PROPERTIES
+    TIMEOUT 120
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${wide_screen};HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};QTWEBENGINE_DISABLE_SANDBOX=1")

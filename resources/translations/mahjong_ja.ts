@@ -58,6 +58,14 @@
         <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
         <translation>送信されませんでした: チャットが切断されています。入力した文は入力欄に残ります。</translation>
     </message>
+    <message>
+        <source>Not sent: the room refused your line (%1). Your line stays in the input.</source>
+        <translation>送信されませんでした: ルームに拒否されました（%1）。入力した文は入力欄に残ります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost: it is no longer in the input.</source>
+        <translation>「%1」は接続が切れる前にルームに届いていました。入力欄から取り除きました。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -68,6 +76,10 @@
     <message>
         <source>%1 %2: %3</source>
         <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 (sending…)</source>
+        <translation>%1 %2: %3（送信中…）</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,14 @@
         <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
         <translation>未发送：聊天已断开。您输入的内容仍保留在输入框中。</translation>
     </message>
+    <message>
+        <source>Not sent: the room refused your line (%1). Your line stays in the input.</source>
+        <translation>未发送：房间拒绝了您的发言（%1）。您输入的内容仍保留在输入框中。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost: it is no longer in the input.</source>
+        <translation>“%1”在连接断开前已送达房间，已从输入框中移除。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -68,6 +76,10 @@
     <message>
         <source>%1 %2: %3</source>
         <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 (sending…)</source>
+        <translation>%1 %2: %3（发送中…）</translation>
     </message>
 </context>
 <context>

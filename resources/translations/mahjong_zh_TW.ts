@@ -58,6 +58,14 @@
         <source>Not sent: the chat is disconnected. Your line stays in the input.</source>
         <translation>未傳送：聊天已中斷。您輸入的內容仍保留在輸入框中。</translation>
     </message>
+    <message>
+        <source>Not sent: the room refused your line (%1). Your line stays in the input.</source>
+        <translation>未傳送：聊天室拒絕了您的發言（%1）。您輸入的內容仍保留在輸入框中。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost: it is no longer in the input.</source>
+        <translation>「%1」在連線中斷前已送達聊天室，已從輸入框中移除。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -68,6 +76,10 @@
     <message>
         <source>%1 %2: %3</source>
         <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 (sending…)</source>
+        <translation>%1 %2: %3（傳送中…）</translation>
     </message>
 </context>
 <context>

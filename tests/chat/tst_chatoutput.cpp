@@ -2,10 +2,12 @@
 #include "testmain.h"
 
 #include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "app/Utils.h"
 #include "chat/ChatOutputWidget.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QMenu>
 #include <QScrollBar>
 #include <QRegularExpression>
@@ -27,6 +29,7 @@ private slots:
     void longTalkIsBounded();
     void nicksAndTextsStayText();
     void managerLines();
+    void waitingLinesStayBelow();
 
 private:
     // The view's lines as text, one per block.
@@ -276,6 +279,61 @@ void TestChatOutput::managerLines()
     MAHJONG_COMPARE_IMAGES(m_view->document()->resource(QTextDocument::ImageResource, icon).value<QImage>(),
                            QImage(QStringLiteral(":/default/text-images/ja/chat-manager-icon.png")));
     QVERIFY(lines().at(1).endsWith(QStringLiteral("Haruto\uFFFC: welcome")));
+}
+
+void TestChatOutput::waitingLinesStayBelow()
+{
+    // The user's lines waiting for the server stand below every line shown, whatever
+    // comes meanwhile and wherever it goes, until each is said or goes back.
+    const QDateTime evening(QDate(2026, 3, 1), QTime(21, 0));
+    const auto timeText = [](const QDateTime &t) { return QStringLiteral("(%1)").arg(Utils::localTimeText(t)); };
+    m_view->addWaitingMessage("w0", evening, "Aiko", "alone");
+    QCOMPARE(lines(), QStringList{timeText(evening) + " Aiko: alone (sending…)"});
+    m_view->removeWaitingMessage("w0");
+    QVERIFY(m_view->document()->isEmpty());
+
+    m_view->addMessage(evening, "Mei", "first", ChatOutputWidget::UserRole);
+    QVERIFY(shownLast("Mei: first"));
+    m_view->addWaitingMessage("w1", evening.addSecs(60), "Aiko", "<b>one</b>");
+    m_view->addWaitingMessage("w2", evening.addSecs(60), "Aiko", "two");
+    m_view->addMessage(evening.addSecs(120), "Mei", "second", ChatOutputWidget::UserRole);
+    m_view->addMessage(evening.addSecs(-60), "Mei", "late", ChatOutputWidget::UserRole);
+    m_view->addMessage(evening.addDays(1), "Mei", "next day", ChatOutputWidget::UserRole);
+    QVERIFY(QTest::qWaitFor([this] { return m_view->toPlainText().contains("next day"); }, 5000));
+    const QString day = Utils::localDateText(evening);
+    const QStringList waiting{timeText(evening.addSecs(60)) + " Aiko: <b>one</b> (sending…)",
+                              timeText(evening.addSecs(60)) + " Aiko: two (sending…)"};
+    const QStringList said{day, timeText(evening.addSecs(-60)) + " Mei: late", timeText(evening) + " Mei: first",
+                           timeText(evening.addSecs(120)) + " Mei: second", Utils::localDateText(evening.addDays(1)),
+                           timeText(evening.addDays(1)) + " Mei: next day"};
+    QCOMPARE(lines(), said + waiting);
+    QVERIFY(!m_view->toHtml().contains("<b>one"));
+    m_view->repopulateMessages();
+    QCOMPARE(lines(), said + waiting);
+
+    // The first one is said, the other goes back.
+    m_view->removeWaitingMessage("w1");
+    m_view->addMessage(evening.addDays(1).addSecs(60), "Aiko", "<b>one</b>", ChatOutputWidget::UserRole);
+    QVERIFY(QTest::qWaitFor([this] { return lines().size() == 8; }, 5000));
+    QCOMPARE(lines(), (said + QStringList{timeText(evening.addDays(1).addSecs(60)) + " Aiko: <b>one</b>", waiting.at(1)}));
+    m_view->removeWaitingMessage("w2");
+    m_view->removeWaitingMessage("w2");
+    QVERIFY(lines().last().endsWith("Aiko: <b>one</b>"));
+    m_view->addMessage(evening.addDays(1).addSecs(120), "Mei", "after", ChatOutputWidget::UserRole);
+    QVERIFY(shownLast("Mei: after"));
+
+    // As the player sees it, in English and Japanese.
+    m_view->addWaitingMessage("w3", evening.addDays(1).addSecs(180), "Aiko", "three");
+    QVERIFY(m_view->grab().save("chatoutput-waiting.png"));
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+    languages.setLanguage(QStringLiteral("ja"));
+    m_view->addWaitingMessage("w4", evening.addDays(1).addSecs(180), "Aiko", "送信中の文");
+    QVERIFY(lines().last().endsWith(QStringLiteral("Aiko: 送信中の文（送信中…）")));
+    QVERIFY(m_view->grab().save("chatoutput-waiting-ja.png"));
+    languages.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
 MAHJONG_TEST_MAIN(TestChatOutput)

@@ -5,7 +5,9 @@
 #include "skinstylesheets.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
+#include "app/RulesetInfo.h"
 #include "app/Utils.h"
+#include "app/wind.h"
 #include "game/DealStartHandAnimation.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
@@ -21,8 +23,10 @@
 #include "table/scene/WindView.h"
 #include "table/dialogs/ConcealedActionDialog.h"
 #include "table/sidebar/TableChat.h"
+#include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/TimerView.h"
 #include "ui/ModelessMsgBox.h"
+#include "ui/ULabel.h"
 
 #include "testmain.h"
 
@@ -133,6 +137,18 @@ struct Table
     GameWindow window;
 };
 
+// What a plate of the side bar reads: the name, then the wind and the score where shown.
+QString plateText(const PlayerWidget *plate)
+{
+    QStringList parts{plate->findChild<ULabel *>(QStringLiteral("nameLabel"))->fullText()};
+    for (const char *name : {"windText", "scoresAndWins", "scoresAndWinsLabel"}) {
+        const auto *label = plate->findChild<QLabel *>(QLatin1String(name));
+        if (label->isVisibleTo(plate))
+            parts << label->text();
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
 int tileCount(const DeclaredView *view)
 {
     int count = 0;
@@ -154,6 +170,8 @@ private slots:
     void ownDiscardPrediction();
     void othersMeldsAndOddKinds();
     void handEndNamesDeclarersAndChoosesDialog();
+    void playersSeatedAtTheDealShowTheirScores_data();
+    void playersSeatedAtTheDealShowTheirScores();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
@@ -338,6 +356,57 @@ void TestGameWindow::handEndNamesDeclarersAndChoosesDialog()
         QCOMPARE(!t.window.scoreBoard()->isHidden(), c.board);
         QCOMPARE(!t.window.washoutWindow()->isHidden(), !c.board);
     }
+}
+
+void TestGameWindow::playersSeatedAtTheDealShowTheirScores_data()
+{
+    QTest::addColumn<bool>("readyBeforeTheDeal");
+    QTest::newRow("joined, then the deal") << false;
+    QTest::newRow("said ready, then the deal") << true;
+}
+
+// Computer players who take their seats as the hand is dealt: they join between hands,
+// and the deal is the first the window hears of their seats. From the deal on, each
+// plate of the side bar reads its player's name, wind and score, as it does for
+// players who said ready before the deal.
+void TestGameWindow::playersSeatedAtTheDealShowTheirScores()
+{
+    QFETCH(bool, readyBeforeTheDeal);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("no such player")));
+    TableInfo info = Table::makeInfo(TableInfo::FULL_GAME);
+    info.setRuleset(RulesetInfo::MCR);
+    GameModel model(tableId, info, me, QStringLiteral("me"));
+    GameWindow window(info, me, TableWindowServices());
+    window.setModel(&model);
+    model.setJustJoined();
+    model.onGameData(-1, static_cast<server_game_state::enum_t>(0),
+                     {makePlayer(me, QStringLiteral("me")), makePlayer(11, QStringLiteral("Ann"))}, TableState(),
+                     WallState());
+    for (const qint32 bot : {9037, 9038}) {
+        model.onPlayerJoined(makePlayer(bot, QStringLiteral("Bot %1").arg(bot)));
+        if (readyBeforeTheDeal)
+            model.onPlayerIsReady(bot);
+    }
+    TableState table;
+    table.referencePlayer = me;
+    Seating seating;
+    seating.players = {me, 11, 9037, 9038};
+    const round_score_vector scores = {{me, 2000, 0}, {11, 1990, 0}, {9037, 2010, 0}, {9038, 2000, 0}};
+    model.onStartHand(900, seating, scores, true, table, WallState());
+    QTRY_VERIFY(!window.actionQueue().isBusy());
+
+    QStringList expected;
+    for (int w = 0; w < 4; ++w) {
+        const PlayerData &player = model.player(seating.players[size_t(w)]);
+        expected << QStringList{player.name(), windDisplayName(w), QStringLiteral("%L1").arg(scores[size_t(w)].gameScore),
+                                PlayerWidget::tr("%npts", "don't include %n in translation, only used to get correct noun form",
+                                                 scores[size_t(w)].gameScore)}
+                        .join(QLatin1Char(' '));
+    }
+    QStringList shown;
+    for (const PlayerWidget *plate : window.sideBar()->playerRows())
+        shown << plateText(plate);
+    QCOMPARE(shown, expected);
 }
 
 void TestGameWindow::tableClickAfterActivation()

@@ -6,8 +6,10 @@
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
 #include "app/RulesetInfo.h"
+#include "app/Singleton.h"
 #include "app/Utils.h"
 #include "app/wind.h"
+#include "connection/ServerTime.h"
 #include "game/DealStartHandAnimation.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
@@ -34,6 +36,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGraphicsView>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -137,6 +140,18 @@ struct Table
     GameWindow window;
 };
 
+// A hand won by one player, who has no score lines.
+EndHand winOf(qint32 winner, int endKind)
+{
+    EndHand end;
+    end.endKind = endKind;
+    EndHandPlayer row;
+    row.playerId = winner;
+    row.result = EndHandPlayer::Won;
+    end.players[winner] = row;
+    return end;
+}
+
 // What a plate of the side bar reads: the name, then the wind and the score where shown.
 QString plateText(const PlayerWidget *plate)
 {
@@ -172,6 +187,7 @@ private slots:
     void handEndNamesDeclarersAndChoosesDialog();
     void playersSeatedAtTheDealShowTheirScores_data();
     void playersSeatedAtTheDealShowTheirScores();
+    void scoreBoardCaptionGoesWithItsCountdown();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
@@ -236,12 +252,7 @@ void TestGameWindow::dealAndFirstDraw()
 
     // The score board first stands over the middle of the table; the table around it
     // is drawn as it is without the board.
-    EndHand end;
-    end.endKind = EndHand::Ron;
-    EndHandPlayer row;
-    row.playerId = 11;
-    row.result = EndHandPlayer::Won;
-    end.players[11] = row;
+    const EndHand end = winOf(11, EndHand::Ron);
     t.window.onHandEnd(end);
     QWidget *board = t.window.scoreBoard();
     QVERIFY(board->isVisible());
@@ -407,6 +418,37 @@ void TestGameWindow::playersSeatedAtTheDealShowTheirScores()
     for (const PlayerWidget *plate : window.sideBar()->playerRows())
         shown << plateText(plate);
     QCOMPARE(shown, expected);
+}
+
+// The score board left open: its caption "Next hand starts in:" shows beside the
+// countdown the ready question starts, and no longer once the next hand has started,
+// before the countdown's end, when Close stands in the place of Ready.
+void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
+{
+    Table t;
+    t.deal();
+    t.model.onHandEnd(winOf(11, EndHand::Mahjong));
+    ScoreBoard *board = t.window.scoreBoard();
+    QVERIFY(board->isVisibleTo(&t.window));
+    auto *caption = board->findChild<QLabel *>(QStringLiteral("nextRoundLabel"));
+    auto *countdown = board->findChild<TimerView *>(QStringLiteral("nextRoundTimer"));
+    const auto shown = [board](const QWidget *widget) { return widget->isVisibleTo(board); };
+
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    t.model.onAreYouReady(TimeSpan(now, now.addSecs(30)));
+    QVERIFY(shown(caption));
+    QVERIFY(shown(countdown) && countdown->showsTime());
+    QVERIFY(shown(board->findChild<QPushButton *>(QStringLiteral("readyPushButton"))));
+
+    TableState table;
+    table.referencePlayer = me;
+    Seating seating;
+    seating.players = {me, 11, 12, 13};
+    t.model.onStartHand(502, seating, {}, false, table, WallState());
+    QVERIFY(board->isVisibleTo(&t.window));
+    QVERIFY(shown(board->findChild<QPushButton *>(QStringLiteral("closePushButton"))));
+    QVERIFY(!shown(countdown));
+    QVERIFY(!shown(caption));
 }
 
 void TestGameWindow::tableClickAfterActivation()

@@ -96,6 +96,7 @@ ScoreBoard::ScoreBoard(QWidget *parent)
     connect(m_ui->closePushButton, &QPushButton::clicked, this, &ScoreBoard::onCloseClick);
     connect(m_ui->readyPushButton, &QPushButton::clicked, this, &ScoreBoard::onReadyClick);
     connect(m_ui->leavePushButton, &QPushButton::clicked, this, &ScoreBoard::onLeaveClick);
+    connect(m_ui->nextRoundTimer, &TimerView::ranOut, this, &ScoreBoard::stopCountdown);
     connect(&TileGraphics::instance(), &TileGraphics::tileGraphicsChanged, this,
             &ScoreBoard::onTileGraphicsChanged);
     m_ui->readyPushButton->show();
@@ -402,11 +403,12 @@ void ScoreBoard::setPlayerPicture(qint32 playerId, const QPixmap &picture)
 
 void ScoreBoard::startCountdown(const QDateTime &deadline)
 {
-    const QDateTime now = Singleton<ServerTime>::instance().now();
-    const bool visible = now < deadline;
-    m_ui->nextRoundLabel->setVisible(visible);
-    m_ui->nextRoundTimer->setVisible(visible);
-    m_ui->nextRoundTimer->setTimeSpan(TimeSpan(now, deadline));
+    // The caption shows only beside the time it announces: not for a deadline reached,
+    // and no longer once the countdown has run out (ranOut()).
+    m_ui->nextRoundTimer->setTimeSpan(TimeSpan(Singleton<ServerTime>::instance().now(), deadline));
+    const bool running = m_ui->nextRoundTimer->showsTime();
+    m_ui->nextRoundLabel->setVisible(running);
+    m_ui->nextRoundTimer->setVisible(running);
 }
 
 void ScoreBoard::stopCountdown()

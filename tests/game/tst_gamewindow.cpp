@@ -40,7 +40,10 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace {
 
@@ -164,6 +167,54 @@ QString plateText(const PlayerWidget *plate)
     return parts.join(QLatin1Char(' '));
 }
 
+// The tables of a document, those inside others' cells too.
+std::vector<const QTextTable *> tablesIn(const QTextFrame *frame)
+{
+    std::vector<const QTextTable *> tables;
+    for (const QTextFrame *child : frame->childFrames()) {
+        if (const auto *table = qobject_cast<const QTextTable *>(child))
+            tables.push_back(table);
+        const std::vector<const QTextTable *> inner = tablesIn(child);
+        tables.insert(tables.end(), inner.begin(), inner.end());
+    }
+    return tables;
+}
+
+// The totals of a hand-score table that its viewport does not show whole: the value of
+// each total row (overlined), and the rows of the riichi sticks and of the hand score.
+// Empty when every total is in sight; "no totals" when the table has none.
+QStringList totalsOutOfSight(const QTextEdit *edit)
+{
+    const QStringList rowsNamed = {QCoreApplication::translate("Scores", "Riichi sticks"),
+                                   QCoreApplication::translate("ScoreBoard", "Hand Score")};
+    const QRect sight = edit->viewport()->rect();
+    QStringList hidden;
+    int totals = 0;
+    for (const QTextTable *table : tablesIn(edit->document()->rootFrame())) {
+        if (table->columns() != 2)
+            continue;
+        for (int row = 0; row < table->rows(); ++row) {
+            const QTextTableCell name = table->cellAt(row, 0);
+            const QTextTableCell value = table->cellAt(row, 1);
+            QTextCursor nameText(name.firstCursorPosition());
+            nameText.setPosition(name.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            QTextCursor valueText(value.firstCursorPosition());
+            valueText.setPosition(value.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            QTextCursor first(value.firstCursorPosition());
+            first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            const bool total = !valueText.selectedText().isEmpty() && first.charFormat().fontOverline();
+            if (!total && !rowsNamed.contains(nameText.selectedText()))
+                continue;
+            ++totals;
+            const QRect place = edit->cursorRect(name.firstCursorPosition()) | edit->cursorRect(value.lastCursorPosition());
+            if (!sight.contains(place))
+                QDebug(&hidden.emplace_back()).nospace() << nameText.selectedText() << ' ' << valueText.selectedText()
+                                                         << " at " << place << " outside " << sight;
+        }
+    }
+    return totals > 0 ? hidden : QStringList{QStringLiteral("no totals")};
+}
+
 int tileCount(const DeclaredView *view)
 {
     int count = 0;
@@ -188,6 +239,7 @@ private slots:
     void playersSeatedAtTheDealShowTheirScores_data();
     void playersSeatedAtTheDealShowTheirScores();
     void scoreBoardCaptionGoesWithItsCountdown();
+    void scoreBoardTotalsInSight();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
@@ -449,6 +501,106 @@ void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
     QVERIFY(shown(board->findChild<QPushButton *>(QStringLiteral("closePushButton"))));
     QVERIFY(!shown(countdown));
     QVERIFY(!shown(caption));
+}
+
+// A whole win read at a riichi and at an MCR table, in the skin's dialogs, with the
+// countdown to the next hand: each total of the winner's hand-score table (points,
+// doubles and fans, the riichi sticks, the hand score) stands inside its viewport
+// without scrolling, at 1024x768 and 1920x1080, in English and Japanese.
+void TestGameWindow::scoreBoardTotalsInSight()
+{
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
+    setupResourceSearchPaths({}, QStringLiteral("default"));
+    QDir::setSearchPaths(QStringLiteral("resources"),
+                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    TranslationsManager translations;
+
+    const auto lines = [](std::initializer_list<std::pair<qint32, qint32>> codesAndValues) {
+        ScoreLines result;
+        for (const auto &[code, value] : codesAndValues)
+            result.push_back({QString(), value, code});
+        return result;
+    };
+    // A concealed riichi hand drawn by its owner with the sticks of an earlier riichi on
+    // the table; an MCR hand of four fans and two flowers.
+    EndHandPlayer riichi;
+    riichi.playerId = 11;
+    riichi.name = QStringLiteral("Ann");
+    riichi.result = EndHandPlayer::Won;
+    riichi.points = lines({{0, 20}, {2, 2}, {4, 4}, {6, 8}, {11, 2}, {15, 2}});
+    riichi.pointsTotal = 40;
+    riichi.doubles = lines({{0, 1}, {3, 1}, {7, 1}, {28, 2}});
+    riichi.doublesTotal = 5;
+    riichi.bonuses = lines({{4, 1000}});
+    riichi.settlement = 13000;
+    riichi.currentScore = 38000;
+    riichi.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+    EndHandPlayer mcr = riichi;
+    mcr.points.clear();
+    mcr.doubles = lines({{3, 4}, {15, 16}, {24, 6}, {12, 8}});
+    mcr.doublesTotal = 34;
+    mcr.bonuses = lines({{0, 1}, {1, 1}});
+    mcr.handScore = 34;
+    mcr.settlement = 126;
+    struct Board
+    {
+        const char *name;
+        int ruleset;
+        EndHandPlayer winner;
+    };
+    for (const Board &board : {Board{"riichi", RulesetInfo::JAPANESE_RIICHI, riichi}, Board{"mcr", RulesetInfo::MCR, mcr}}) {
+        Table t(TableInfo::FULL_GAME, 4, true);
+        t.window.setStyleSheet(skinStyleSheets());
+        TableInfo info = t.info;
+        info.setRuleset(board.ruleset);
+        t.model.onTableInfo(info);
+        t.deal();
+        EndHand end;
+        end.endKind = EndHand::Tsumo;
+        if (board.ruleset == RulesetInfo::JAPANESE_RIICHI) {
+            end.dora = {tile(4), tile(22)};
+            end.uraDora = {tile(5), tile(23)};
+        }
+        end.players[11] = board.winner;
+        for (const qint32 id : {me, qint32(12), qint32(13)}) {
+            EndHandPlayer loser;
+            loser.playerId = id;
+            loser.name = t.model.player(id).name();
+            loser.settlement = -board.winner.settlement / 3;
+            loser.hand = board.winner.hand;
+            end.players[id] = loser;
+        }
+        t.model.onHandEnd(end);
+        const QDateTime now = Singleton<ServerTime>::instance().now();
+        t.model.onAreYouReady(TimeSpan(now, now.addSecs(60)));
+        ScoreBoard *scores = t.window.scoreBoard();
+        QVERIFY(scores->isVisible());
+        QVERIFY(scores->findChild<QLabel *>(QStringLiteral("nextRoundLabel"))->isVisible());
+        auto *table = scores->findChild<QTextEdit *>(QStringLiteral("score1"));
+        for (const QString language : {"en", "ja"}) {
+            translations.setLanguage(language);
+            QTRY_VERIFY(table->toPlainText().contains(QCoreApplication::translate("ScoreBoard", "Bonus points:")));
+            for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+                t.window.resize(size);
+                QTRY_COMPARE(t.window.size(), size);
+                QTest::qWait(50);
+                const QString what = QStringLiteral("%1 %2 %3x%4").arg(QLatin1String(board.name), language,
+                                                                       QString::number(size.width()), QString::number(size.height()));
+                QVERIFY(t.window.grab().save(QStringLiteral("%1/table-board-%2-%3-%4x%5.png")
+                                                 .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                                      QLatin1String(board.name), language, QString::number(size.width()),
+                                                      QString::number(size.height()))));
+                const QStringList hidden = totalsOutOfSight(table);
+                QVERIFY2(hidden.isEmpty(), qPrintable(what + QStringLiteral(": ") + hidden.join(QStringLiteral("; "))));
+                QCOMPARE(table->verticalScrollBar()->value(), 0);
+                QVERIFY(QRect(QPoint(0, 0), t.window.view()->size()).contains(scores->geometry()));
+            }
+        }
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
+    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
 void TestGameWindow::tableClickAfterActivation()

@@ -65,6 +65,8 @@ function(mahjong_add_test name)
             PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
     endif()
     add_test(NAME ${name} COMMAND ${name})
+    # The tests made here, which tests/CMakeLists.txt checks its list of sanitizer tests against.
+    set_property(GLOBAL APPEND PROPERTY MAHJONG_TESTS ${name})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()

@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <algorithm>
@@ -11,9 +13,32 @@
 // meter's start: as the clock on the wall sees it, and as the thread's own work.
 // The wall clock includes the time a busy machine gave the thread no processor; the
 // work does not, so that a bound on it measures the client rather than the machine.
+// The work does not see a thread blocked in a wait either (a synchronous call, a lock):
+// the wall clock does, and its bound lies seconds beyond what a busy machine makes of a
+// gap that keeps the work's bound.
 class StallMeter
 {
 public:
+    static constexpr double WorkBoundMs = 500;
+    static constexpr double WallBoundMs = 5000;
+
+    // Empty while the longest gaps keep both bounds, else what they passed.
+    QString excess()
+    {
+        const double work = longestWorkMs();
+        const double wall = longestMs();
+        QStringList passed;
+        if (work >= WorkBoundMs)
+            passed << QStringLiteral("%1 ms of the thread's processor time (bound %2 ms)")
+                          .arg(QString::number(work), QString::number(WorkBoundMs));
+        if (wall >= WallBoundMs)
+            passed << QStringLiteral("%1 ms on the wall clock (bound %2 ms)")
+                          .arg(QString::number(wall), QString::number(WallBoundMs));
+        if (passed.isEmpty())
+            return QString();
+        return QStringLiteral("event loop held for ") + passed.join(QStringLiteral(" and "));
+    }
+
     StallMeter()
     {
         m_clock.start();
@@ -37,7 +62,7 @@ public:
         return double(m_longestWorkNs) / 1e6;
     }
 
-private:
+    // The processor time the calling thread has used, in nanoseconds.
     static qint64 threadWorkNs()
     {
         timespec now{};
@@ -45,6 +70,7 @@ private:
         return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
     }
 
+private:
     void tick()
     {
         const qint64 now = m_clock.nsecsElapsed();

@@ -361,6 +361,7 @@ void GameWindow::onStartHand(bool assignWinds)
         m_sideBar->setWindsVisible(true);
         m_sideBar->setWindRound(m_table->prevalentWind() + 1);
     }
+    m_scoreBoard->stopCountdown();
     m_washout->stopCountdown();
 
     const int players = m_table ? static_cast<int>(m_table->players().size()) : 0;

@@ -5,7 +5,11 @@
 #include "skinstylesheets.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
+#include "app/RulesetInfo.h"
+#include "app/Singleton.h"
 #include "app/Utils.h"
+#include "app/wind.h"
+#include "connection/ServerTime.h"
 #include "game/DealStartHandAnimation.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
@@ -21,8 +25,10 @@
 #include "table/scene/WindView.h"
 #include "table/dialogs/ConcealedActionDialog.h"
 #include "table/sidebar/TableChat.h"
+#include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/TimerView.h"
 #include "ui/ModelessMsgBox.h"
+#include "ui/ULabel.h"
 
 #include "testmain.h"
 
@@ -30,10 +36,14 @@
 #include <QDir>
 #include <QFile>
 #include <QGraphicsView>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace {
 
@@ -133,6 +143,78 @@ struct Table
     GameWindow window;
 };
 
+// A hand won by one player, who has no score lines.
+EndHand winOf(qint32 winner, int endKind)
+{
+    EndHand end;
+    end.endKind = endKind;
+    EndHandPlayer row;
+    row.playerId = winner;
+    row.result = EndHandPlayer::Won;
+    end.players[winner] = row;
+    return end;
+}
+
+// What a plate of the side bar reads: the name, then the wind and the score where shown.
+QString plateText(const PlayerWidget *plate)
+{
+    QStringList parts{plate->findChild<ULabel *>(QStringLiteral("nameLabel"))->fullText()};
+    for (const char *name : {"windText", "scoresAndWins", "scoresAndWinsLabel"}) {
+        const auto *label = plate->findChild<QLabel *>(QLatin1String(name));
+        if (label->isVisibleTo(plate))
+            parts << label->text();
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+// The tables of a document, those inside others' cells too.
+std::vector<const QTextTable *> tablesIn(const QTextFrame *frame)
+{
+    std::vector<const QTextTable *> tables;
+    for (const QTextFrame *child : frame->childFrames()) {
+        if (const auto *table = qobject_cast<const QTextTable *>(child))
+            tables.push_back(table);
+        const std::vector<const QTextTable *> inner = tablesIn(child);
+        tables.insert(tables.end(), inner.begin(), inner.end());
+    }
+    return tables;
+}
+
+// The totals of a hand-score table that its viewport does not show whole: the value of
+// each total row (overlined), and the rows of the riichi sticks and of the hand score.
+// Empty when every total is in sight; "no totals" when the table has none.
+QStringList totalsOutOfSight(const QTextEdit *edit)
+{
+    const QStringList rowsNamed = {QCoreApplication::translate("Scores", "Riichi sticks"),
+                                   QCoreApplication::translate("ScoreBoard", "Hand Score")};
+    const QRect sight = edit->viewport()->rect();
+    QStringList hidden;
+    int totals = 0;
+    for (const QTextTable *table : tablesIn(edit->document()->rootFrame())) {
+        if (table->columns() != 2)
+            continue;
+        for (int row = 0; row < table->rows(); ++row) {
+            const QTextTableCell name = table->cellAt(row, 0);
+            const QTextTableCell value = table->cellAt(row, 1);
+            QTextCursor nameText(name.firstCursorPosition());
+            nameText.setPosition(name.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            QTextCursor valueText(value.firstCursorPosition());
+            valueText.setPosition(value.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            QTextCursor first(value.firstCursorPosition());
+            first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            const bool total = !valueText.selectedText().isEmpty() && first.charFormat().fontOverline();
+            if (!total && !rowsNamed.contains(nameText.selectedText()))
+                continue;
+            ++totals;
+            const QRect place = edit->cursorRect(name.firstCursorPosition()) | edit->cursorRect(value.lastCursorPosition());
+            if (!sight.contains(place))
+                QDebug(&hidden.emplace_back()).nospace() << nameText.selectedText() << ' ' << valueText.selectedText()
+                                                         << " at " << place << " outside " << sight;
+        }
+    }
+    return totals > 0 ? hidden : QStringList{QStringLiteral("no totals")};
+}
+
 int tileCount(const DeclaredView *view)
 {
     int count = 0;
@@ -154,6 +236,10 @@ private slots:
     void ownDiscardPrediction();
     void othersMeldsAndOddKinds();
     void handEndNamesDeclarersAndChoosesDialog();
+    void playersSeatedAtTheDealShowTheirScores_data();
+    void playersSeatedAtTheDealShowTheirScores();
+    void scoreBoardCaptionGoesWithItsCountdown();
+    void scoreBoardTotalsInSight();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
@@ -218,12 +304,7 @@ void TestGameWindow::dealAndFirstDraw()
 
     // The score board first stands over the middle of the table; the table around it
     // is drawn as it is without the board.
-    EndHand end;
-    end.endKind = EndHand::Ron;
-    EndHandPlayer row;
-    row.playerId = 11;
-    row.result = EndHandPlayer::Won;
-    end.players[11] = row;
+    const EndHand end = winOf(11, EndHand::Ron);
     t.window.onHandEnd(end);
     QWidget *board = t.window.scoreBoard();
     QVERIFY(board->isVisible());
@@ -338,6 +419,188 @@ void TestGameWindow::handEndNamesDeclarersAndChoosesDialog()
         QCOMPARE(!t.window.scoreBoard()->isHidden(), c.board);
         QCOMPARE(!t.window.washoutWindow()->isHidden(), !c.board);
     }
+}
+
+void TestGameWindow::playersSeatedAtTheDealShowTheirScores_data()
+{
+    QTest::addColumn<bool>("readyBeforeTheDeal");
+    QTest::newRow("joined, then the deal") << false;
+    QTest::newRow("said ready, then the deal") << true;
+}
+
+// Computer players who take their seats as the hand is dealt: they join between hands,
+// and the deal is the first the window hears of their seats. From the deal on, each
+// plate of the side bar reads its player's name, wind and score, as it does for
+// players who said ready before the deal.
+void TestGameWindow::playersSeatedAtTheDealShowTheirScores()
+{
+    QFETCH(bool, readyBeforeTheDeal);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("no such player")));
+    TableInfo info = Table::makeInfo(TableInfo::FULL_GAME);
+    info.setRuleset(RulesetInfo::MCR);
+    GameModel model(tableId, info, me, QStringLiteral("me"));
+    GameWindow window(info, me, TableWindowServices());
+    window.setModel(&model);
+    model.setJustJoined();
+    model.onGameData(-1, static_cast<server_game_state::enum_t>(0),
+                     {makePlayer(me, QStringLiteral("me")), makePlayer(11, QStringLiteral("Ann"))}, TableState(),
+                     WallState());
+    for (const qint32 bot : {9037, 9038}) {
+        model.onPlayerJoined(makePlayer(bot, QStringLiteral("Bot %1").arg(bot)));
+        if (readyBeforeTheDeal)
+            model.onPlayerIsReady(bot);
+    }
+    TableState table;
+    table.referencePlayer = me;
+    Seating seating;
+    seating.players = {me, 11, 9037, 9038};
+    const round_score_vector scores = {{me, 2000, 0}, {11, 1990, 0}, {9037, 2010, 0}, {9038, 2000, 0}};
+    model.onStartHand(900, seating, scores, true, table, WallState());
+    QTRY_VERIFY(!window.actionQueue().isBusy());
+
+    QStringList expected;
+    for (int w = 0; w < 4; ++w) {
+        const PlayerData &player = model.player(seating.players[size_t(w)]);
+        expected << QStringList{player.name(), windDisplayName(w), QStringLiteral("%L1").arg(scores[size_t(w)].gameScore),
+                                PlayerWidget::tr("%npts", "don't include %n in translation, only used to get correct noun form",
+                                                 scores[size_t(w)].gameScore)}
+                        .join(QLatin1Char(' '));
+    }
+    QStringList shown;
+    for (const PlayerWidget *plate : window.sideBar()->playerRows())
+        shown << plateText(plate);
+    QCOMPARE(shown, expected);
+}
+
+// The score board left open: its caption "Next hand starts in:" shows beside the
+// countdown the ready question starts, and no longer once the next hand has started,
+// before the countdown's end, when Close stands in the place of Ready.
+void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
+{
+    Table t;
+    t.deal();
+    t.model.onHandEnd(winOf(11, EndHand::Mahjong));
+    ScoreBoard *board = t.window.scoreBoard();
+    QVERIFY(board->isVisibleTo(&t.window));
+    auto *caption = board->findChild<QLabel *>(QStringLiteral("nextRoundLabel"));
+    auto *countdown = board->findChild<TimerView *>(QStringLiteral("nextRoundTimer"));
+    const auto shown = [board](const QWidget *widget) { return widget->isVisibleTo(board); };
+
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    t.model.onAreYouReady(TimeSpan(now, now.addSecs(30)));
+    QVERIFY(shown(caption));
+    QVERIFY(shown(countdown) && countdown->showsTime());
+    QVERIFY(shown(board->findChild<QPushButton *>(QStringLiteral("readyPushButton"))));
+
+    TableState table;
+    table.referencePlayer = me;
+    Seating seating;
+    seating.players = {me, 11, 12, 13};
+    t.model.onStartHand(502, seating, {}, false, table, WallState());
+    QVERIFY(board->isVisibleTo(&t.window));
+    QVERIFY(shown(board->findChild<QPushButton *>(QStringLiteral("closePushButton"))));
+    QVERIFY(!shown(countdown));
+    QVERIFY(!shown(caption));
+}
+
+// A whole win read at a riichi and at an MCR table, in the skin's dialogs, with the
+// countdown to the next hand: each total of the winner's hand-score table (points,
+// doubles and fans, the riichi sticks, the hand score) stands inside its viewport
+// without scrolling, at 1024x768 and 1920x1080, in English and Japanese.
+void TestGameWindow::scoreBoardTotalsInSight()
+{
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
+    setupResourceSearchPaths({}, QStringLiteral("default"));
+    QDir::setSearchPaths(QStringLiteral("resources"),
+                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    TranslationsManager translations;
+
+    const auto lines = [](std::initializer_list<std::pair<qint32, qint32>> codesAndValues) {
+        ScoreLines result;
+        for (const auto &[code, value] : codesAndValues)
+            result.push_back({QString(), value, code});
+        return result;
+    };
+    // A concealed riichi hand drawn by its owner with the sticks of an earlier riichi on
+    // the table; an MCR hand of four fans and two flowers.
+    EndHandPlayer riichi;
+    riichi.playerId = 11;
+    riichi.name = QStringLiteral("Ann");
+    riichi.result = EndHandPlayer::Won;
+    riichi.points = lines({{0, 20}, {2, 2}, {4, 4}, {6, 8}, {11, 2}, {15, 2}});
+    riichi.pointsTotal = 40;
+    riichi.doubles = lines({{0, 1}, {3, 1}, {7, 1}, {28, 2}});
+    riichi.doublesTotal = 5;
+    riichi.bonuses = lines({{4, 1000}});
+    riichi.settlement = 13000;
+    riichi.currentScore = 38000;
+    riichi.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+    EndHandPlayer mcr = riichi;
+    mcr.points.clear();
+    mcr.doubles = lines({{3, 4}, {15, 16}, {24, 6}, {12, 8}});
+    mcr.doublesTotal = 34;
+    mcr.bonuses = lines({{0, 1}, {1, 1}});
+    mcr.handScore = 34;
+    mcr.settlement = 126;
+    struct Board
+    {
+        const char *name;
+        int ruleset;
+        EndHandPlayer winner;
+    };
+    for (const Board &board : {Board{"riichi", RulesetInfo::JAPANESE_RIICHI, riichi}, Board{"mcr", RulesetInfo::MCR, mcr}}) {
+        Table t(TableInfo::FULL_GAME, 4, true);
+        t.window.setStyleSheet(skinStyleSheets());
+        TableInfo info = t.info;
+        info.setRuleset(board.ruleset);
+        t.model.onTableInfo(info);
+        t.deal();
+        EndHand end;
+        end.endKind = EndHand::Tsumo;
+        if (board.ruleset == RulesetInfo::JAPANESE_RIICHI) {
+            end.dora = {tile(4), tile(22)};
+            end.uraDora = {tile(5), tile(23)};
+        }
+        end.players[11] = board.winner;
+        for (const qint32 id : {me, qint32(12), qint32(13)}) {
+            EndHandPlayer loser;
+            loser.playerId = id;
+            loser.name = t.model.player(id).name();
+            loser.settlement = -board.winner.settlement / 3;
+            loser.hand = board.winner.hand;
+            end.players[id] = loser;
+        }
+        t.model.onHandEnd(end);
+        const QDateTime now = Singleton<ServerTime>::instance().now();
+        t.model.onAreYouReady(TimeSpan(now, now.addSecs(60)));
+        ScoreBoard *scores = t.window.scoreBoard();
+        QVERIFY(scores->isVisible());
+        QVERIFY(scores->findChild<QLabel *>(QStringLiteral("nextRoundLabel"))->isVisible());
+        auto *table = scores->findChild<QTextEdit *>(QStringLiteral("score1"));
+        for (const QString language : {"en", "ja"}) {
+            translations.setLanguage(language);
+            QTRY_VERIFY(table->toPlainText().contains(QCoreApplication::translate("ScoreBoard", "Bonus points:")));
+            for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+                t.window.resize(size);
+                QTRY_COMPARE(t.window.size(), size);
+                QTest::qWait(50);
+                const QString what = QStringLiteral("%1 %2 %3x%4").arg(QLatin1String(board.name), language,
+                                                                       QString::number(size.width()), QString::number(size.height()));
+                QVERIFY(t.window.grab().save(QStringLiteral("%1/table-board-%2-%3-%4x%5.png")
+                                                 .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                                      QLatin1String(board.name), language, QString::number(size.width()),
+                                                      QString::number(size.height()))));
+                const QStringList hidden = totalsOutOfSight(table);
+                QVERIFY2(hidden.isEmpty(), qPrintable(what + QStringLiteral(": ") + hidden.join(QStringLiteral("; "))));
+                QCOMPARE(table->verticalScrollBar()->value(), 0);
+                QVERIFY(QRect(QPoint(0, 0), t.window.view()->size()).contains(scores->geometry()));
+            }
+        }
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
+    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
 void TestGameWindow::tableClickAfterActivation()

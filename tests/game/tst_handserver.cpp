@@ -369,10 +369,10 @@ void TestHandServer::refusedMovesFollowTheWarningLimit()
     StallMeter stalls;
     QVERIFY(client.open(table));
     QVERIFY(disconnected.wait(30000));
-    // The client's own work: a busy machine stretches the wall clock's stalls, not it.
-    const double stall = stalls.longestWorkMs();
-    QVERIFY2(stall < 500, qPrintable(QStringLiteral("event loop held for %1 ms of work (%2 ms on the wall clock)")
-                                         .arg(QString::number(stall), QString::number(stalls.longestMs()))));
+    // The client's own work, which a busy machine does not stretch, and the wall clock,
+    // far beyond what a busy machine stretches but not a blocked thread.
+    const QString stall = stalls.excess();
+    QVERIFY2(stall.isEmpty(), qPrintable(stall));
 
     // The model kept the hand as the server dealt it, and the window shows it.
     GameModel *model = client.model(table);

@@ -12,6 +12,7 @@
 #include "lobby/lobbyscreenshot.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/scene/MeldView.h"
+#include "table/sidebar/TimerView.h"
 
 #include <QDir>
 #include <QFile>
@@ -340,6 +341,25 @@ void TestScoreBoard::buttonsAndCountdown()
     QVERIFY(label->isVisible());
     QVERIFY(child<QWidget>(board, "nextRoundTimer")->isVisible());
     QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-tournament")) > 20);
+
+    // The caption shows only beside its countdown: the counter shows no number for the
+    // last half second, and neither stays once it has run out; nor does a countdown
+    // started that late show.
+    auto *countdown = child<TimerView>(board, "nextRoundTimer");
+    countdown->setDisplayType(TimerView::DEC_COUNTER);
+    m_clock.setMs(24400);
+    QCOMPARE(countdown->secondsShown(), 1);
+    QVERIFY(label->isVisible());
+    m_clock.setMs(24600);
+    QTRY_VERIFY(!countdown->isVisible());
+    QCOMPARE(countdown->secondsShown(), 0);
+    QVERIFY(!label->isVisible());
+    board.startCountdown(m_clock.at(25000));
+    QVERIFY(!label->isVisible());
+    QVERIFY(!countdown->isVisible());
+    board.startCountdown(m_clock.at(40000));
+    QVERIFY(label->isVisible());
+    QVERIFY(countdown->isVisible());
 
     QSignalSpy leave(&board, &ScoreBoard::leaveClicked);
     QSignalSpy ready(&board, &ScoreBoard::readyClicked);

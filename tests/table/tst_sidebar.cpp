@@ -10,6 +10,7 @@
 #include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/SideBar.h"
 #include "table/sidebar/TableChat.h"
+#include "table/sidebar/TimerView.h"
 #include "ui/ULabel.h"
 
 #include <QFile>
@@ -97,6 +98,7 @@ private slots:
     void tableTexts();
     void tournamentCountdown();
     void tableChatAndPlayerMenu();
+    void whatComesBeforeThePlate();
 
 private:
     // A model whose hand names `reference` as the player the side bar orders from.
@@ -158,18 +160,8 @@ void TestSideBar::platesInSeatOrder()
     QCOMPARE(bar.emptySeatCount(), 1);
     QVERIFY(!bar.playerWidget(1)->highlight());
 
-    // Ids without a plate are logged and ignored, whatever the operation.
-    bar.setActivePlayer(1);
-    QTest::ignoreMessage(QtWarningMsg, "no such player, pid: 3");
-    bar.setActivePlayer(3);
-    QCOMPARE(bar.activePlayer(), 1);
-    for (int i = 0; i < 6; ++i)
-        QTest::ignoreMessage(QtWarningMsg, "no such player, pid: 42");
-    bar.setPlayerPoints(42, 10);
-    bar.setPlayerReady(42);
-    bar.setPlayerWind(42, 1);
-    bar.showPlayerClaim(42, 2, 0);
-    bar.setPlayerTimer(42, TimeSpan());
+    // Removing a player without a plate is logged; a picture for one is dropped.
+    QTest::ignoreMessage(QtWarningMsg, "no such player, pid: 42");
     bar.removePlayer(42);
     bar.setPlayerPicture(42, QPixmap());
     QCOMPARE(order(bar), QStringList({"Ann", "Bo", "Di"}));
@@ -177,6 +169,69 @@ void TestSideBar::platesInSeatOrder()
     bar.reset();
     QVERIFY(bar.playerRows().empty());
     QCOMPARE(bar.emptySeatCount(), 0);
+}
+
+// A plate shows what came for its player before it: the highlight, a claim, the turn
+// timer, and the scores and winds the side bar shows; the record brings the wind, points
+// and ready mark. Of players without a plate, the side bar keeps no more than the table
+// has seats: a server that names ever new players does not make it grow.
+void TestSideBar::whatComesBeforeThePlate()
+{
+    SideBar bar(nullptr, m_names);
+    auto reference = model(table(5, 2, 2, 4), 1);
+    bar.setTableInfoFromModel(reference.get());
+    const auto plateShows = [&bar](qint32 id, const char *name) {
+        return bar.playerWidget(id)->findChild<QWidget *>(QLatin1String(name))->isVisibleTo(&bar);
+    };
+    const auto timerLength = [&bar](qint32 id) {
+        return bar.playerWidget(id)->findChild<TimerView *>(QStringLiteral("timer"))->length();
+    };
+    m_clock.setMs(0);
+    const TimeSpan turn(m_clock.at(0), m_clock.at(20000));
+
+    bar.setPlayer(1, QStringLiteral("Ann"), 0, 25000, 0, false);
+    bar.setActivePlayer(1);
+    bar.setScoresVisible(true);
+    bar.setWindsVisible(true);
+    bar.setActivePlayer(2);
+    QVERIFY(!bar.playerWidget(1)->highlight());
+    bar.setPlayerWind(2, 3);
+    bar.setPlayerPoints(2, 24000);
+    bar.setPlayerReady(2);
+    bar.showPlayerClaim(2, 128, 0);
+    bar.setPlayerTimer(2, turn);
+    bar.setPlayer(2, QStringLiteral("Bo"), 1, 24000, 0, false);
+    QCOMPARE(bar.activePlayer(), 2);
+    QVERIFY(bar.playerWidget(2)->highlight());
+    QCOMPARE(bar.playerWidget(2)->wind(), 1);
+    QVERIFY(plateShows(2, "claimLabel"));
+    QCOMPARE(timerLength(2), 20000);
+    for (const char *name : {"windLabel", "windText", "scoresAndWins", "scoresAndWinsLabel"})
+        QVERIFY2(plateShows(2, name), name);
+    QCOMPARE(bar.playerWidget(2)->findChild<QLabel *>(QStringLiteral("scoresAndWins"))->text(),
+             QStringLiteral("%L1").arg(24000));
+
+    // Cleared before the plate comes, nothing is kept.
+    bar.showPlayerClaim(3, 128, 0);
+    bar.setPlayerTimer(3, turn);
+    bar.hideClaims();
+    bar.clearTimers();
+    bar.setScoresVisible(false);
+    bar.setPlayer(3, QStringLiteral("Cy"), 2, 0, 0, false);
+    QVERIFY(!plateShows(3, "claimLabel"));
+    QCOMPARE(timerLength(3), 0);
+    QVERIFY(!plateShows(3, "scoresAndWins"));
+    QVERIFY(!bar.playerWidget(3)->highlight());
+
+    // Ten players heard of at a table of four: the four heard of last keep their timers.
+    for (qint32 id = 100; id < 110; ++id)
+        bar.setPlayerTimer(id, turn);
+    for (qint32 id = 100; id < 110; ++id) {
+        bar.setPlayer(id, QStringLiteral("P%1").arg(id), 0, 0, 0, false);
+        QCOMPARE(timerLength(id), id >= 106 ? 20000 : 0);
+    }
+    bar.reset();
+    QVERIFY(bar.playerRows().empty());
 }
 
 void TestSideBar::tableTexts()

@@ -13,6 +13,9 @@
 
 #include <QEvent>
 #include <QGraphicsView>
+#include <QScopedValueRollback>
+#include <QTextDocument>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -27,6 +30,11 @@ const char totalRow[] =
     "<tr><td></td><td align=\"right\"><span style=\"text-decoration:overline;\">%1</span></td></tr>\n";
 const char spacerRow[] = "<tr><td colspan=\"2\">&nbsp;</td></tr>\n";
 const char tableEnd[] = "</table>";
+// The hand tabs' height while the hand-score tables have room enough.
+constexpr int HandTabsHeight = 107;
+const char sideBySideTable[] = "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
+                               "<td width=\"50%\" valign=\"top\" style=\"padding-right:8px;\">%1</td>"
+                               "<td width=\"50%\" valign=\"top\" style=\"padding-left:8px;\">%2</td></tr></table>";
 
 QString localized(qint32 value)
 {
@@ -96,6 +104,9 @@ ScoreBoard::ScoreBoard(QWidget *parent)
     connect(m_ui->closePushButton, &QPushButton::clicked, this, &ScoreBoard::onCloseClick);
     connect(m_ui->readyPushButton, &QPushButton::clicked, this, &ScoreBoard::onReadyClick);
     connect(m_ui->leavePushButton, &QPushButton::clicked, this, &ScoreBoard::onLeaveClick);
+    connect(m_ui->nextRoundTimer, &TimerView::ranOut, this, &ScoreBoard::stopCountdown);
+    for (QTextEdit *box : scoreBoxes())
+        box->installEventFilter(this);
     connect(&TileGraphics::instance(), &TileGraphics::tileGraphicsChanged, this,
             &ScoreBoard::onTileGraphicsChanged);
     m_ui->readyPushButton->show();
@@ -105,6 +116,11 @@ ScoreBoard::ScoreBoard(QWidget *parent)
 }
 
 ScoreBoard::~ScoreBoard() = default;
+
+std::array<QTextEdit *, 4> ScoreBoard::scoreBoxes() const
+{
+    return {m_ui->score1, m_ui->score2, m_ui->score3, m_ui->score4};
+}
 
 std::array<QGraphicsView *, 6> ScoreBoard::views() const
 {
@@ -118,39 +134,74 @@ std::array<ScoreBoard::TileScene *, 6> ScoreBoard::scenes()
             &m_handScenes[3], &m_doraScene,     &m_uraDoraScene};
 }
 
-QString ScoreBoard::handScoreHtml(const EndHandPlayer &player, qint32 rulesetId)
+std::vector<ScoreBoard::ScoreSection> ScoreBoard::handScoreSections(const EndHandPlayer &player, qint32 rulesetId)
 {
-    QString html = QString::fromLatin1(handTableHead);
-    auto section = [&html](const QString &title, const ScoreLines &lines, bool localizedValues) {
-        html += row(sectionTitleRow, title);
+    std::vector<ScoreSection> sections;
+    auto section = [&sections](const QString &title, const ScoreLines &lines, bool localizedValues) {
+        ScoreSection &added = sections.emplace_back();
+        added.html = row(sectionTitleRow, title);
         for (const ScoreLine &line : lines)
-            html += row(lineRow, line.name.toHtmlEscaped(),
-                        localizedValues ? localized(line.value) : QString::number(line.value));
+            added.html += row(lineRow, line.name.toHtmlEscaped(),
+                              localizedValues ? localized(line.value) : QString::number(line.value));
+        added.rows = int(lines.size()) + 2;
+        return &added;
     };
     if (!player.points.empty()) {
-        section(tr("Points:"), player.points, true);
-        html += row(totalRow, QString::number(player.pointsTotal));
-        html += QLatin1String(spacerRow);
+        ScoreSection *points = section(tr("Points:"), player.points, true);
+        points->html += row(totalRow, QString::number(player.pointsTotal)) + QLatin1String(spacerRow);
+        ++points->rows;
     }
     if (!player.doubles.empty()) {
         const bool fans = rulesetId == RulesetInfo::HONG_KONG || rulesetId == RulesetInfo::MCR;
-        section(fans ? tr("Fans:") : tr("Doubles:"), player.doubles, true);
-        html += row(totalRow, QString::number(player.doublesTotal));
-        html += QLatin1String(spacerRow);
+        ScoreSection *doubles = section(fans ? tr("Fans:") : tr("Doubles:"), player.doubles, true);
+        doubles->html += row(totalRow, QString::number(player.doublesTotal)) + QLatin1String(spacerRow);
+        ++doubles->rows;
     }
     if (!player.limits.empty()) {
-        html += row(sectionTitleRow, limitHandsTitle(rulesetId));
+        ScoreSection &limits = sections.emplace_back();
+        limits.html = row(sectionTitleRow, limitHandsTitle(rulesetId));
         for (const ScoreLine &line : player.limits)
-            html += row(nameOnlyRow, line.name.toHtmlEscaped());
-        html += QLatin1String(spacerRow);
+            limits.html += row(nameOnlyRow, line.name.toHtmlEscaped());
+        limits.html += QLatin1String(spacerRow);
+        limits.rows = int(player.limits.size()) + 2;
     }
-    if (!player.bonuses.empty()) {
-        section(tr("Bonus points:"), player.bonuses, false);
-        html += QLatin1String(spacerRow);
-    }
+    if (!player.bonuses.empty())
+        section(tr("Bonus points:"), player.bonuses, false)->html += QLatin1String(spacerRow);
     if (player.handScore > 0 && (rulesetId == RulesetInfo::CLASSIC || rulesetId == RulesetInfo::MCR))
-        html += row(lineRow, tr("Hand Score"), localized(player.handScore));
+        sections.push_back({row(lineRow, tr("Hand Score"), localized(player.handScore)), 1});
+    return sections;
+}
+
+QString ScoreBoard::handScoreHtml(const EndHandPlayer &player, qint32 rulesetId)
+{
+    QString html = QString::fromLatin1(handTableHead);
+    for (const ScoreSection &section : handScoreSections(player, rulesetId))
+        html += section.html;
     return html + QLatin1String(tableEnd);
+}
+
+QString ScoreBoard::handScoreColumnsHtml(const EndHandPlayer &player, qint32 rulesetId)
+{
+    const std::vector<ScoreSection> sections = handScoreSections(player, rulesetId);
+    // The sections in order, split where the taller side is lowest.
+    int total = 0;
+    for (const ScoreSection &section : sections)
+        total += section.rows;
+    size_t split = sections.size();
+    int tallest = total;
+    int left = 0;
+    for (size_t i = 0; i + 1 < sections.size(); ++i) {
+        left += sections[i].rows;
+        if (std::max(left, total - left) < tallest) {
+            tallest = std::max(left, total - left);
+            split = i + 1;
+        }
+    }
+    QString sides[2] = {QString::fromLatin1(handTableHead), QString::fromLatin1(handTableHead)};
+    for (size_t i = 0; i < sections.size(); ++i)
+        sides[i < split ? 0 : 1] += sections[i].html;
+    return QString::fromLatin1(sideBySideTable)
+        .arg(sides[0] + QLatin1String(tableEnd), split < sections.size() ? sides[1] + QLatin1String(tableEnd) : QString());
 }
 
 QString ScoreBoard::settlementHtml(const EndHandPlayer &player, bool paymentFlag)
@@ -232,11 +283,9 @@ void ScoreBoard::setEndHand(const EndHand &endHand, qint32 ownPlayerId, const Ta
         m_columnIds.push_back(player.playerId);
 
     QLabel *const names[] = {m_ui->name1, m_ui->name2, m_ui->name3, m_ui->name4};
-    QTextEdit *const scores[] = {m_ui->score1, m_ui->score2, m_ui->score3, m_ui->score4};
+    const auto scores = scoreBoxes();
 
     const size_t shown = std::min<size_t>(rows.size(), 4);
-    const bool anyScores = std::any_of(rows.begin(), rows.begin() + long(shown),
-                                       [rulesetId](const EndHandPlayer &player) { return hasScores(player, rulesetId); });
     for (size_t i = 0; i < 4; ++i) {
         m_handScenes[i].view.clear();
         if (i < shown) {
@@ -247,11 +296,8 @@ void ScoreBoard::setEndHand(const EndHand &endHand, qint32 ownPlayerId, const Ta
         } else {
             names[i]->clear();
         }
-        // A player without score lines gets no empty panel (its column keeps its width
-        // beside others' panels), one without a hand shown no empty tab.
-        QSizePolicy keepColumn = scores[i]->sizePolicy();
-        keepColumn.setRetainSizeWhenHidden(anyScores);
-        scores[i]->setSizePolicy(keepColumn);
+        // A player without score lines gets no empty panel, one without a hand shown no
+        // empty tab.
         scores[i]->setVisible(i < shown && hasScores(rows[i], rulesetId));
         m_ui->scoreMelds->setTabVisible(int(i), i < shown && !rows[i].hand.empty());
     }
@@ -319,7 +365,6 @@ void ScoreBoard::applyScores()
 {
     QLabel *const exclamations[] = {m_ui->exclamation1, m_ui->exclamation2, m_ui->exclamation3,
                                     m_ui->exclamation4};
-    QTextEdit *const scores[] = {m_ui->score1, m_ui->score2, m_ui->score3, m_ui->score4};
     QLabel *const totals[] = {m_ui->total1, m_ui->total2, m_ui->total3, m_ui->total4};
     const size_t shown = std::min<size_t>(m_rows.size(), 4);
     const bool paymentFlag = std::any_of(m_rows.begin(), m_rows.begin() + long(shown),
@@ -328,14 +373,107 @@ void ScoreBoard::applyScores()
         if (i < shown) {
             // The claim pictures are drawn in the language of the texts.
             exclamations[i]->setPixmap(claimPixmap(m_rulesetId, m_rows[i], m_endKind));
-            scores[i]->setHtml(handScoreHtml(m_rows[i], m_rulesetId));
             totals[i]->setText(settlementHtml(m_rows[i], paymentFlag));
         } else {
             exclamations[i]->clear();
-            scores[i]->clear();
             totals[i]->clear();
         }
     }
+    arrangeScoreTables(true);
+}
+
+void ScoreBoard::arrangeScoreTables(bool refill)
+{
+    // Placing the tables lays the board out, which resizes their boxes again.
+    if (m_arranging)
+        return;
+    const QScopedValueRollback<bool> arranging(m_arranging, true);
+    if (refill)
+        m_scoreSpans.fill(0);
+    const size_t shown = std::min<size_t>(m_rows.size(), 4);
+    const std::array<int, 4> own{{1, 1, 1, 1}};
+    std::array<int, 4> spread = own;
+    for (size_t i = 0; i < shown; ++i) {
+        if (!hasScores(m_rows[i], m_rulesetId))
+            continue;
+        for (size_t j = i + 1; j < 4 && !(j < shown && hasScores(m_rows[j], m_rulesetId)); ++j)
+            ++spread[i];
+    }
+    // From the board as it is to the tightest: the first way in which every table reads whole.
+    const std::pair<const std::array<int, 4> *, bool> ways[] = {{&own, false}, {&own, true}, {&spread, false}, {&spread, true}};
+    for (const auto &[spans, tight] : ways) {
+        placeScoreTables(*spans, tight);
+        if (scoreTablesFit())
+            return;
+    }
+}
+
+void ScoreBoard::placeScoreTables(const std::array<int, 4> &spans, bool tight)
+{
+    const auto boxes = scoreBoxes();
+    const size_t shown = std::min<size_t>(m_rows.size(), 4);
+    const bool anyScores = std::any_of(m_rows.begin(), m_rows.begin() + long(shown),
+                                       [this](const EndHandPlayer &player) { return hasScores(player, m_rulesetId); });
+    int covered = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        // A player without score lines gets no empty panel: its column keeps its width
+        // beside others' panels, unless a panel beside it spreads over it.
+        QSizePolicy keepColumn = boxes[i]->sizePolicy();
+        keepColumn.setRetainSizeWhenHidden(anyScores && covered == 0);
+        boxes[i]->setSizePolicy(keepColumn);
+        covered = std::max(covered - 1, spans[i] - 1);
+        if (spans[i] == m_scoreSpans[i])
+            continue;
+        m_ui->scoreGrid->removeWidget(boxes[i]);
+        m_ui->scoreGrid->addWidget(boxes[i], 1, int(i), 1, spans[i]);
+        if (i >= shown)
+            boxes[i]->clear();
+        else if (spans[i] > 1)
+            boxes[i]->setHtml(handScoreColumnsHtml(m_rows[i], m_rulesetId));
+        else
+            boxes[i]->setHtml(handScoreHtml(m_rows[i], m_rulesetId));
+    }
+    m_scoreSpans = spans;
+    m_ui->scoreMelds->setFixedHeight(tight ? handTabsHeightNeeded() : HandTabsHeight);
+    m_ui->bottomLayout->setDirection(tight ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    m_ui->bottomLayout->activate();
+    contentWidget()->layout()->activate();
+}
+
+bool ScoreBoard::scoreTablesFit() const
+{
+    for (const QTextEdit *box : scoreBoxes()) {
+        if (!box->isVisibleTo(this))
+            continue;
+        const std::unique_ptr<QTextDocument> document(box->document()->clone());
+        document->setTextWidth(box->contentsRect().width());
+        if (document->size().height() > box->contentsRect().height())
+            return false;
+    }
+    return true;
+}
+
+int ScoreBoard::handTabsHeightNeeded() const
+{
+    qreal tiles = 0;
+    for (const TileScene &hand : m_handScenes)
+        tiles = std::max(tiles, hand.view.childrenBoundingRect().height());
+    // The tab bar and the frame, as the tabs were last laid out.
+    const int page = m_ui->scoreMelds->currentWidget()->height();
+    const int frame = m_ui->scoreMelds->height() - page;
+    if (page <= 0 || frame <= 0)
+        return HandTabsHeight;
+    return std::min(frame + qCeil(tiles) + 8, HandTabsHeight);
+}
+
+bool ScoreBoard::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto boxes = scoreBoxes();
+    if (std::find(boxes.begin(), boxes.end(), watched) == boxes.end())
+        return MahjongDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize)
+        arrangeScoreTables(false);
+    return false;
 }
 
 void ScoreBoard::fitViews()
@@ -402,11 +540,12 @@ void ScoreBoard::setPlayerPicture(qint32 playerId, const QPixmap &picture)
 
 void ScoreBoard::startCountdown(const QDateTime &deadline)
 {
-    const QDateTime now = Singleton<ServerTime>::instance().now();
-    const bool visible = now < deadline;
-    m_ui->nextRoundLabel->setVisible(visible);
-    m_ui->nextRoundTimer->setVisible(visible);
-    m_ui->nextRoundTimer->setTimeSpan(TimeSpan(now, deadline));
+    // The caption shows only beside the time it announces: not for a deadline reached,
+    // and no longer once the countdown has run out (ranOut()).
+    m_ui->nextRoundTimer->setTimeSpan(TimeSpan(Singleton<ServerTime>::instance().now(), deadline));
+    const bool running = m_ui->nextRoundTimer->showsTime();
+    m_ui->nextRoundLabel->setVisible(running);
+    m_ui->nextRoundTimer->setVisible(running);
 }
 
 void ScoreBoard::stopCountdown()

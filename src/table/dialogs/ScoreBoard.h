@@ -15,6 +15,7 @@
 
 class QDateTime;
 class QGraphicsView;
+class QTextEdit;
 class TableInfo;
 
 namespace Ui {
@@ -52,6 +53,9 @@ public:
 
     // The HTML tables of one player's row.
     static QString handScoreHtml(const EndHandPlayer &row, qint32 rulesetId);
+    // The same lines for a wide table: its sections in two tables side by side, the
+    // first sections on the left, as evenly tall as whole sections allow.
+    static QString handScoreColumnsHtml(const EndHandPlayer &row, qint32 rulesetId);
     static QString settlementHtml(const EndHandPlayer &row, bool paymentFlag);
     static QPixmap claimPixmap(int rulesetId, const EndHandPlayer &row, int endKind);
     static QString handTabTitle(const std::vector<EndHandPlayer> &rows, int index);
@@ -80,18 +84,44 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // Arranges the hand-score tables again when their boxes change size.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // One section of a hand-score table (a title, its lines, a total, a spacer) and its
+    // number of rows.
+    struct ScoreSection
+    {
+        QString html;
+        int rows = 0;
+    };
+    static std::vector<ScoreSection> handScoreSections(const EndHandPlayer &row, qint32 rulesetId);
+
     void fitViews();
     void applyResultTexts();
     // The claim pictures and the score and settlement tables of the shown rows.
     void applyScores();
+    // Each hand-score table in its own column while it reads whole there. Where one does
+    // not (a small board), the hand tabs give the tables the height their tiles do not
+    // need and the countdown stands beside the buttons; if that is not enough, a table
+    // spreads over the columns beside it that show none, its sections side by side.
+    // With refill every table is filled again, else those whose place changed.
+    void arrangeScoreTables(bool refill);
+    void placeScoreTables(const std::array<int, 4> &spans, bool tight);
+    // Whether every hand-score table shown reads whole in its box.
+    bool scoreTablesFit() const;
+    // The hand tabs' height that shows their tiles whole, at most the full height.
+    int handTabsHeightNeeded() const;
+    std::array<QTextEdit *, 4> scoreBoxes() const;
     std::array<QGraphicsView *, 6> views() const;
     std::array<TileScene *, 6> scenes();
 
     std::unique_ptr<Ui::ScoreBoard> m_ui;
     std::array<TileScene, 4> m_handScenes;
     std::vector<qint32> m_columnIds;
+    // How many columns each hand-score table takes.
+    std::array<int, 4> m_scoreSpans{{1, 1, 1, 1}};
+    bool m_arranging = false;
     TileScene m_doraScene;
     TileScene m_uraDoraScene;
     // What the texts and pictures of the last hand end are made from, for a language change.

@@ -20,6 +20,7 @@ WashoutWindow::WashoutWindow(QWidget *parent)
     connect(m_ui->leaveButton, &QPushButton::clicked, this, &WashoutWindow::leaveButtonClicked);
     for (QPushButton *button : {m_ui->readyButton, m_ui->leaveButton, m_ui->okButton})
         connect(button, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_ui->nextRoundTimer, &TimerView::ranOut, this, &WashoutWindow::stopCountdown);
     setupButtons();
 }
 
@@ -69,11 +70,12 @@ void WashoutWindow::setTableInfo(const TableInfo &info)
 
 void WashoutWindow::startCountdown(const QDateTime &deadline)
 {
-    const QDateTime now = Singleton<ServerTime>::instance().now();
-    const bool running = now < deadline;
+    // The caption shows only beside the time it announces: not for a deadline reached,
+    // and no longer once the countdown has run out (ranOut()).
+    m_ui->nextRoundTimer->setTimeSpan(TimeSpan(Singleton<ServerTime>::instance().now(), deadline));
+    const bool running = m_ui->nextRoundTimer->showsTime();
     m_ui->nextRoundLabel->setVisible(running);
     m_ui->nextRoundTimer->setVisible(running);
-    m_ui->nextRoundTimer->setTimeSpan(TimeSpan(now, deadline));
 }
 
 void WashoutWindow::stopCountdown()

@@ -64,6 +64,7 @@ void SideBar::setTableInfoFromModel(GameModel *model)
     m_model = model;
     if (model)
         m_tableInfo = model->tableInfo();
+    m_pending.setSeats(m_tableInfo.capacity().seats());
     refresh();
     updateEmptySeats();
 }
@@ -71,6 +72,7 @@ void SideBar::setTableInfoFromModel(GameModel *model)
 void SideBar::setTableInfo(const TableInfo &info)
 {
     m_tableInfo = info;
+    m_pending.setSeats(m_tableInfo.capacity().seats());
     refresh();
     updateEmptySeats();
 }
@@ -117,9 +119,13 @@ void SideBar::reset()
         delete seat;
     m_emptySeats.clear();
     m_activePlayer = -1;
+    m_pending.clear();
+    m_scoresVisible = false;
+    m_windsVisible = false;
     m_gameType = -1;
     m_tournamentInfo = TournamentInfo();
     m_tableInfo = TableInfo();
+    m_pending.setSeats(m_tableInfo.capacity().seats());
     m_roundTimer.stop();
     m_handId = -1;
     m_windRound = -1;
@@ -227,22 +233,31 @@ void SideBar::addPlayer(const PlayerData &player)
 
 void SideBar::setPlayer(qint32 id, const QString &name, int wind, int points, int wins, bool ready)
 {
-    auto it = m_players.find(id);
-    if (it == m_players.end()) {
-        auto *plate = new PlayerWidget(this);
-        m_playerRows.push_back(plate);
-        it = m_players.emplace(id, plate).first;
-        m_ui->playersContainer->addWidget(plate);
-        plate->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(plate, &QWidget::customContextMenuRequested, this, &SideBar::onPlayerWidgetContextMenu);
+    const bool added = m_players.count(id) == 0;
+    if (added) {
+        auto *created = new PlayerWidget(this);
+        m_playerRows.push_back(created);
+        m_players.emplace(id, created);
+        m_ui->playersContainer->addWidget(created);
+        created->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(created, &QWidget::customContextMenuRequested, this, &SideBar::onPlayerWidgetContextMenu);
     }
-    PlayerWidget *plate = it->second;
-    plate->setName(name);
-    plate->setWind(wind);
-    plate->setPoints(points);
-    plate->setWins(wins);
-    plate->setReady(ready);
-    plate->setGameType(m_gameType);
+    PlayerWidget *shown = m_players.at(id);
+    shown->setName(name);
+    shown->setWind(wind);
+    shown->setPoints(points);
+    shown->setWins(wins);
+    shown->setReady(ready);
+    shown->setGameType(m_gameType);
+    if (added) {
+        shown->setScoresVisible(m_scoresVisible);
+        shown->setWindVisible(m_windsVisible);
+        shown->setHighlight(id == m_activePlayer);
+        const PendingPlates::Notes notes = m_pending.take(id);
+        if (notes.claim)
+            shown->showClaim(notes.claim->code, m_tableInfo.ruleset(), notes.claim->winKind);
+        shown->setTimeSpan(notes.timer);
+    }
     updateEmptySeats();
     sortPlayerRows();
 }
@@ -267,18 +282,23 @@ bool SideBar::hasPlayer(qint32 id) const
 
 PlayerWidget *SideBar::playerWidget(qint32 id) const
 {
-    const auto it = m_players.find(id);
-    if (it == m_players.end()) {
+    PlayerWidget *found = plate(id);
+    if (!found)
         qWarning() << "no such player, pid:" << id;
-        return nullptr;
-    }
-    return it->second;
+    return found;
 }
 
+PlayerWidget *SideBar::plate(qint32 id) const
+{
+    const auto it = m_players.find(id);
+    return it == m_players.end() ? nullptr : it->second;
+}
+
+// The wind, points and ready mark of a player without a plate come with its record.
 void SideBar::setPlayerWind(qint32 id, int wind)
 {
-    if (PlayerWidget *plate = playerWidget(id)) {
-        plate->setWind(wind);
+    if (PlayerWidget *shown = plate(id)) {
+        shown->setWind(wind);
         sortPlayerRows();
     }
 }
@@ -287,47 +307,46 @@ void SideBar::setActivePlayer(qint32 id)
 {
     if (id == m_activePlayer)
         return;
-    PlayerWidget *plate = playerWidget(id);
-    if (!plate)
-        return;
-    if (m_activePlayer != -1) {
-        if (PlayerWidget *previous = playerWidget(m_activePlayer))
-            previous->setHighlight(false);
-    }
+    if (PlayerWidget *previous = plate(m_activePlayer))
+        previous->setHighlight(false);
     m_activePlayer = id;
-    plate->setHighlight(true);
+    if (PlayerWidget *shown = plate(id))
+        shown->setHighlight(true);
     update();
 }
 
 void SideBar::setPlayerReady(qint32 id)
 {
-    if (PlayerWidget *plate = playerWidget(id))
-        plate->setReady(true);
+    if (PlayerWidget *shown = plate(id))
+        shown->setReady(true);
 }
 
 void SideBar::showPlayerClaim(qint32 id, int code, int winKind)
 {
-    if (PlayerWidget *plate = playerWidget(id))
-        plate->showClaim(code, m_tableInfo.ruleset(), winKind);
+    if (PlayerWidget *shown = plate(id))
+        shown->showClaim(code, m_tableInfo.ruleset(), winKind);
+    else
+        m_pending.setClaim(id, {code, winKind});
 }
 
 void SideBar::setPlayerPoints(qint32 id, int points)
 {
-    if (PlayerWidget *plate = playerWidget(id))
-        plate->setPoints(points);
+    if (PlayerWidget *shown = plate(id))
+        shown->setPoints(points);
 }
 
 void SideBar::setPlayerTimer(qint32 id, const TimeSpan &span)
 {
-    if (PlayerWidget *plate = playerWidget(id))
-        plate->setTimeSpan(span);
+    if (PlayerWidget *shown = plate(id))
+        shown->setTimeSpan(span);
+    else
+        m_pending.setTimer(id, span);
 }
 
 void SideBar::setPlayerPicture(qint32 id, const QPixmap &picture)
 {
-    const auto it = m_players.find(id);
-    if (it != m_players.end())
-        it->second->setPicture(picture);
+    if (PlayerWidget *shown = plate(id))
+        shown->setPicture(picture);
 }
 
 void SideBar::clearHighlights()
@@ -348,22 +367,26 @@ void SideBar::hideClaims()
 {
     for (PlayerWidget *plate : m_playerRows)
         plate->hideClaim();
+    m_pending.clearClaims();
 }
 
 void SideBar::clearTimers()
 {
     for (PlayerWidget *plate : m_playerRows)
         plate->setTimeSpan(TimeSpan());
+    m_pending.clearTimers();
 }
 
 void SideBar::setScoresVisible(bool visible)
 {
+    m_scoresVisible = visible;
     for (PlayerWidget *plate : m_playerRows)
         plate->setScoresVisible(visible);
 }
 
 void SideBar::setWindsVisible(bool visible)
 {
+    m_windsVisible = visible;
     for (PlayerWidget *plate : m_playerRows)
         plate->setWindVisible(visible);
 }
@@ -404,10 +427,7 @@ void SideBar::setLeaveEnabled(bool enabled)
 
 PlayerWidget *SideBar::referencePlate() const
 {
-    if (!m_model)
-        return nullptr;
-    const auto it = m_players.find(m_model->referencePlayerId());
-    return it == m_players.end() ? nullptr : it->second;
+    return m_model ? plate(m_model->referencePlayerId()) : nullptr;
 }
 
 void SideBar::sortPlayerRows()

@@ -2,6 +2,7 @@
 
 #include "app/TableInfo.h"
 #include "app/TournamentInfo.h"
+#include "table/sidebar/PendingPlates.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -29,6 +30,10 @@ class SideBar;
 // wind round and hand id, the riichi and counter sticks, one plate per seated player in
 // seat order from the reference player, a plate per free seat, the table's chat room and
 // the leave button.
+// A plate shows the same whatever the order in which it hears of its player: its record
+// (setPlayer) brings the name, wind, points, wins and ready mark as they are then, and
+// the highlight, a claim and the turn timer that came before it, like the showing of
+// scores and winds, are kept for it and shown when it comes.
 class SideBar : public QFrame
 {
     Q_OBJECT
@@ -114,6 +119,8 @@ private:
     void updateEmptySeats();
     void sortPlayerRows();
     void updateWindRoundText();
+    // The plate of a player, null when there is none yet.
+    PlayerWidget *plate(qint32 id) const;
     // The plate of the model's reference player, null without one.
     PlayerWidget *referencePlate() const;
     QAbstractButton *leaveButton() const;
@@ -125,7 +132,11 @@ private:
     std::map<qint32, PlayerWidget *> m_players;
     std::vector<PlayerWidget *> m_playerRows;
     std::vector<EmptySeatWidget *> m_emptySeats;
+    // Also a player whose plate is not there yet: it is highlighted when it comes.
     qint32 m_activePlayer = -1;
+    PendingPlates m_pending;
+    bool m_scoresVisible = false;
+    bool m_windsVisible = false;
     int m_gameType = -1;
     TournamentInfo m_tournamentInfo;
     TableInfo m_tableInfo;

@@ -7,6 +7,8 @@
 #include <QConicalGradient>
 #include <QPainter>
 
+#include <limits>
+
 namespace {
 
 // Angles of QPainter::drawPie are in 1/16 degree: start at 12 o'clock, a full turn.
@@ -24,6 +26,10 @@ TimerView::TimerView(QWidget *parent, Qt::WindowFlags flags, DisplayType display
     : QWidget(parent, flags), m_displayType(displayType), m_pieType(pieType)
 {
     connect(&m_updateTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    connect(&m_updateTimer, &QTimer::timeout, this, &TimerView::checkRunOut);
+    m_runOutTimer.setSingleShot(true);
+    m_runOutTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_runOutTimer, &QTimer::timeout, this, &TimerView::checkRunOut);
 }
 
 TimerView::~TimerView() = default;
@@ -31,6 +37,8 @@ TimerView::~TimerView() = default;
 void TimerView::setTimeSpan(const TimeSpan &span)
 {
     m_end = span.end();
+    m_counting = false;
+    m_runOutTimer.stop();
     if (!m_end.isValid()) {
         m_length = 0;
         update();
@@ -44,6 +52,8 @@ void TimerView::setTimeSpan(const TimeSpan &span)
                                  : static_cast<int>(qBound(qint64(100), m_length / 100, qint64(std::numeric_limits<int>::max())));
         m_updateTimer.start(interval);
     }
+    m_counting = showsTime();
+    checkRunOut();
     update();
 }
 
@@ -55,6 +65,9 @@ void TimerView::setEndTime(const QDateTime &end)
 void TimerView::setDisplayType(DisplayType type)
 {
     m_displayType = type;
+    // The counter shows no number in the last half second: the run-out comes earlier.
+    if (m_counting)
+        m_runOutTimer.start(0);
     update();
 }
 
@@ -86,6 +99,28 @@ qint64 TimerView::remainingMs() const
 int TimerView::secondsShown() const
 {
     return secondsFor(remainingMs());
+}
+
+qint64 TimerView::msShown() const
+{
+    const qint64 remaining = remainingMs();
+    if (m_displayType == DEC_COUNTER)
+        return qMax<qint64>(0, remaining - 499);
+    return m_length > 0 ? remaining : 0;
+}
+
+void TimerView::checkRunOut()
+{
+    if (!m_counting)
+        return;
+    const qint64 left = msShown();
+    if (left > 0) {
+        m_runOutTimer.start(static_cast<int>(qMin<qint64>(left, std::numeric_limits<int>::max())));
+        return;
+    }
+    m_counting = false;
+    m_runOutTimer.stop();
+    emit ranOut();
 }
 
 int TimerView::secondsFor(qint64 remainingMs)

@@ -9,7 +9,8 @@ class TimeSpan;
 
 // How much of a time limit on the server clock is left: a pie shrinking from a full
 // circle to nothing, or the whole seconds as a number. It repaints itself on its own
-// timer until the end has passed. Style sheets set the four properties.
+// timer until the end has passed, and says when a countdown shows no time any more.
+// Style sheets set the four properties.
 class TimerView : public QWidget
 {
     Q_OBJECT
@@ -47,19 +48,34 @@ public:
     qint64 remainingMs() const;
     // The number the counter display shows: whole seconds left, halves rounded up.
     int secondsShown() const;
+    // Whether the display shows time left: a pie, or a number above 0.
+    bool showsTime() const { return msShown() > 0; }
     // The repaint timer.
     bool isUpdating() const { return m_updateTimer.isActive(); }
     int updateInterval() const { return m_updateTimer.interval(); }
+
+signals:
+    // A span that showed time left shows none any more: the pie is gone, or the counter's
+    // last second. Not for a span replaced or cleared before.
+    void ranOut();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Milliseconds for which the display still shows time left on the server clock.
+    qint64 msShown() const;
+    // Looks again at the time shown: says ranOut() when there is none, else waits for
+    // the end of what is left, which follows the server clock's corrections.
+    void checkRunOut();
     void paintPie(QPainter &painter, double fraction);
     void paintCounter(QPainter &painter, qint64 remaining);
     static int secondsFor(qint64 remainingMs);
 
     QTimer m_updateTimer;
+    QTimer m_runOutTimer;
+    // The span showed time left and has not run out yet.
+    bool m_counting = false;
     qint64 m_length = 0;
     QDateTime m_end;
     DisplayType m_displayType;

@@ -154,12 +154,28 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     }
     if (from == m_room || received.body().isEmpty())
         return;
-    const quint64 token = ++m_nextToken;
-    m_lines.emplace(token, received);
     const RoomLineBook::Line line = bookLine(received);
-    apply(m_book.inHistory() ? m_book.historyLine(line, token, serverNowMs())
-                             : m_book.liveLine(line, token, serverNowMs()),
-          token);
+    if (m_book.inHistory()) {
+        const quint64 token = ++m_nextToken;
+        m_lines.emplace(token, received);
+        apply(m_book.historyLine(line, token, serverNowMs()), token);
+        return;
+    }
+    // A live line goes at once or not at all.
+    const RoomLineBook::Verdict verdict = m_book.liveLine(line, 0, serverNowMs());
+    if (!verdict.settledOwnId.isEmpty())
+        emit ownLineSaid(verdict.settledOwnId);
+    if (verdict.show.empty())
+        return;
+    if (!received.hasDelay()) {
+        emit message(received);
+        return;
+    }
+    // Its stamp could put it anywhere: it comes where and when it arrived.
+    qDebug() << "Ignoring the delay stamp of the live line of" << received.from();
+    XMPPMessage arrived = received;
+    arrived.clearDelay();
+    emit message(arrived);
 }
 
 void XMPPConference::onMessageRefused(const XMPPMessage &error)
@@ -196,15 +212,9 @@ void XMPPConference::apply(const RoomLineBook::Verdict &verdict, quint64 token)
             continue;
         XMPPMessage shown = std::move(kept->second);
         m_lines.erase(kept);
-        if (placement.atMs) {
-            // A line of the history comes with the time the book placed it at.
-            shown.setDelay(parseJid(m_room), QDateTime::fromMSecsSinceEpoch(*placement.atMs, Qt::UTC));
-        } else if (shown.hasDelay()) {
-            // A live line's stamp could put it anywhere: it comes where and when it
-            // arrived.
-            qDebug() << "Ignoring the delay stamp of the live line of" << shown.from();
-            shown.clearDelay();
-        }
+        // A line of the history comes with the time the book placed it at.
+        const qint64 atMs = placement.atMs ? *placement.atMs : serverNowMs();
+        shown.setDelay(parseJid(m_room), QDateTime::fromMSecsSinceEpoch(atMs, Qt::UTC));
         emit message(shown);
     }
     if (!verdict.held)

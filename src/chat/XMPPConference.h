@@ -90,8 +90,8 @@ private:
     void handlePresence(const XMPPPresence &presence);
     QString bareOf(const QString &jid) const;
     RoomLineBook::Line bookLine(const XMPPMessage &received) const;
-    // Shows the lines the book places, keeps the one it holds and tells of the own
-    // line it settles.
+    // Shows the lines of a history the book places, keeps the one it holds and tells
+    // of the own line it settles.
     void apply(const RoomLineBook::Verdict &verdict, quint64 token);
     // When the room says the line was sent, in its own name or the server's; null
     // without such a stamp.
@@ -106,8 +106,8 @@ private:
     // room was last heard from.
     bool m_rejoin = false;
     RoomLineBook m_book;
-    // The lines given to the book and not shown yet, by the number they were given
-    // under: only those of a history it holds stay.
+    // The lines of a history given to the book and not shown yet, by the number they
+    // were given under: only those it holds stay.
     std::map<quint64, XMPPMessage> m_lines;
     quint64 m_nextToken = 0;
     QTimer m_joinTimer;

@@ -213,6 +213,9 @@ void TestXmppCodec::transcriptSlicings_data()
     QTest::addColumn<QString>("file");
     QTest::newRow("own account") << "ejabberd-session-1.xml";
     QTest::newRow("second account") << "ejabberd-session-2.xml";
+    // Every element the client reads that those sessions leave out, also a seed of the
+    // chat fuzzer.
+    QTest::newRow("every reader") << "reader-elements.xml";
 }
 
 void TestXmppCodec::transcriptSlicings()

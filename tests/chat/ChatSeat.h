@@ -4,6 +4,10 @@
 // the player directory (names from the test game server), the chat context and a room
 // view.
 
+#include "app/startup/ResourceSearchPaths.h"
+#include "EjabberdTestServer.h"
+#include "connection/ConnectedManager.h"
+
 #include "chat/ChatController.h"
 #include "chat/ChatOutputWidget.h"
 #include "chat/ConferenceWidget.h"
@@ -11,6 +15,8 @@
 #include "connection/ConnectionManager.h"
 #include "connection/PlayerDb.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,6 +25,17 @@
 
 struct ChatSeat
 {
+    // The default skin's resources and style sheet for every room view of the test.
+    static bool useSkin()
+    {
+        setupResourceSearchPaths({}, QStringLiteral("default"));
+        QFile sheet("resources:/defaultui.css");
+        if (!sheet.open(QIODevice::ReadOnly))
+            return false;
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()) + "ConferenceWidget { background: #1d3b2f; }");
+        return true;
+    }
+
     std::unique_ptr<XMPPClient> client;
     std::unique_ptr<PlayerDb> db;
     std::unique_ptr<ChatController> context;
@@ -58,3 +75,19 @@ struct ChatSeat
         return s;
     }
 };
+
+// The chat test server of the test fixture, the test game server that names the players
+// ("chat-users.json") and accounts of the test's own, first to last (the other chat tests
+// run at the same time), with the default skin; false when any of it fails.
+inline bool startChatTestBed(QString &serverDir, quint16 &port, ConnectedManager &game, int first, int last)
+{
+    EjabberdTestServer server;
+    serverDir = qEnvironmentVariable("XMPP_SERVER_DIR");
+    if (!server.load(serverDir) || server.port == 0) {
+        qWarning().noquote() << "no test server in" << serverDir;
+        return false;
+    }
+    port = server.port;
+    return game.start(QStringLiteral("chat-users.json")) && registerEjabberdAccounts(serverDir, first, last)
+        && ChatSeat::useSkin();
+}

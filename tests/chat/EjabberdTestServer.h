@@ -16,6 +16,9 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+#include <vector>
+
 struct EjabberdTestServer
 {
     QString dir;
@@ -67,6 +70,28 @@ inline bool runEjabberdScript(const QStringList &arguments, QByteArray *output =
     return false;
 }
 
+// Registers the accounts first to last (password "secret") with the test server in
+// the directory; true when every registration succeeded. Each starts a control node of
+// its own, which takes a while on a busy machine: they all run at once.
+inline bool registerEjabberdAccounts(const QString &serverDir, int first, int last)
+{
+    std::vector<std::unique_ptr<QProcess>> registrations;
+    for (int account = first; account <= last; ++account) {
+        registrations.push_back(std::make_unique<QProcess>());
+        registrations.back()->start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
+                                    {"register", serverDir, QString::number(account), "secret"});
+    }
+    bool registered = true;
+    for (const std::unique_ptr<QProcess> &registration : registrations) {
+        if (!registration->waitForFinished(120000) || registration->exitStatus() != QProcess::NormalExit
+            || registration->exitCode() != 0) {
+            qWarning().noquote() << "registering failed:" << registration->readAllStandardError();
+            registered = false;
+        }
+    }
+    return registered;
+}
+
 // Another user at the chat server who writes the stream by hand, so that a test can
 // send what no well-behaved client would.
 class RawXmppUser
@@ -92,6 +117,19 @@ public:
             && send("<iq type='set' id='bind'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
                     "<resource>" + resource + "</resource></bind></iq>",
                     "</iq>");
+    }
+
+    // Joins the room under the nick, creating it, and configures it with the room
+    // configuration fields given ("<field var='...'><value>...</value></field>"), which
+    // opens it; false when any step fails.
+    bool ownRoom(const QByteArray &room, const QByteArray &nick, const QByteArray &fields = QByteArray())
+    {
+        return send("<presence to='" + room + "/" + nick + "'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                    "code='110'")
+            && send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
+                    "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
+                    "<value>http://jabber.org/protocol/muc#roomconfig</value></field>" + fields + "</x></query></iq>",
+                    "id='config'");
     }
 
     // Writes the bytes and, with an awaited text, reads until it has come.

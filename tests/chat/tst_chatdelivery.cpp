@@ -5,13 +5,10 @@
 
 #include "connection/ConnectedManager.h"
 
-#include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatManager.h"
 #include "chat/ChatWindow.h"
 #include "chat/XMPPChatManager.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -109,30 +106,7 @@ private:
 
 void TestChatDelivery::initTestCase()
 {
-    EjabberdTestServer server;
-    m_serverDir = qEnvironmentVariable("XMPP_SERVER_DIR");
-    QVERIFY2(server.load(m_serverDir), qPrintable("no test server in " + m_serverDir));
-    m_port = server.port;
-    QVERIFY(m_port != 0);
-    QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
-
-    // Accounts of this test alone, registered all at once (each starts a control node).
-    std::vector<std::unique_ptr<QProcess>> registrations;
-    for (int account = 2141; account <= 2154; ++account) {
-        registrations.push_back(std::make_unique<QProcess>());
-        registrations.back()->start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
-                                    {"register", m_serverDir, QString::number(account), "secret"});
-    }
-    for (const std::unique_ptr<QProcess> &registration : registrations) {
-        QVERIFY(registration->waitForFinished(120000));
-        QVERIFY2(registration->exitStatus() == QProcess::NormalExit && registration->exitCode() == 0,
-                 registration->readAllStandardError().constData());
-    }
-
-    setupResourceSearchPaths({}, QStringLiteral("default"));
-    QFile sheet("resources:/defaultui.css");
-    QVERIFY(sheet.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()) + "ConferenceWidget { background: #1d3b2f; }");
+    QVERIFY(startChatTestBed(m_serverDir, m_port, m_game, 2141, 2154));
 }
 
 std::unique_ptr<ChatSeat> TestChatDelivery::seat(int account, quint16 port, qint32 playerId, const QString &screenName)
@@ -338,13 +312,7 @@ void TestChatDelivery::repeatedLineInCappedHistory()
     // second "ok".
     const QByteArray room = "table-" + QByteArray::number(table(5)) + "@conference.localhost";
     RawXmppUser mei;
-    QVERIFY(mei.login(m_port, "2152", "secret"));
-    QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
-                     "code='110'"));
-    QVERIFY(mei.send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
-                     "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
-                     "<value>http://jabber.org/protocol/muc#roomconfig</value></field></x></query></iq>",
-                     "id='config'"));
+    QVERIFY(mei.login(m_port, "2152", "secret") && mei.ownRoom(room, "Mei Ling"));
     const auto say = [&mei, &room](const QByteArray &body) {
         return mei.send("<message to='" + room + "' type='groupchat'><body>" + body + "</body></message>",
                         "<body>" + body + "</body>");
@@ -375,14 +343,8 @@ void TestChatDelivery::roomRefusesLine()
     // Mei Ling owns a moderated table room and makes Haruto a visitor, who may not speak.
     const QByteArray room = "table-" + QByteArray::number(table(6)) + "@conference.localhost";
     RawXmppUser mei;
-    QVERIFY(mei.login(m_port, "2154", "secret"));
-    QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
-                     "code='110'"));
-    QVERIFY(mei.send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
-                     "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
-                     "<value>http://jabber.org/protocol/muc#roomconfig</value></field>"
-                     "<field var='muc#roomconfig_moderatedroom'><value>1</value></field></x></query></iq>",
-                     "id='config'"));
+    QVERIFY(mei.login(m_port, "2154", "secret")
+            && mei.ownRoom(room, "Mei Ling", "<field var='muc#roomconfig_moderatedroom'><value>1</value></field>"));
     auto haruto = seat(2153, m_port, 1001, "Haruto");
     QVERIFY(haruto);
     haruto->view->setTableRoom(table(6));

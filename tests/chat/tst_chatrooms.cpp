@@ -8,7 +8,6 @@
 
 #include "app/Singleton.h"
 #include "app/Utils.h"
-#include "app/startup/ResourceSearchPaths.h"
 #include "chat/ChatController.h"
 #include "chat/ChatManager.h"
 #include "chat/ChatOutputWidget.h"
@@ -22,9 +21,7 @@
 
 #include <QBuffer>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -89,33 +86,7 @@ private:
 
 void TestChatRooms::initTestCase()
 {
-    EjabberdTestServer server;
-    m_serverDir = qEnvironmentVariable("XMPP_SERVER_DIR");
-    QVERIFY2(server.load(m_serverDir), qPrintable("no test server in " + m_serverDir));
-    m_port = server.port;
-    QVERIFY(m_port != 0);
-    QVERIFY(m_game.start(QStringLiteral("chat-users.json")));
-
-    // Accounts of this test alone: the other chat tests run at the same time. Each
-    // registration starts a control node of its own, which takes a while on a busy
-    // machine: they all run at once.
-    std::vector<std::unique_ptr<QProcess>> registrations;
-    for (int account = 2101; account <= 2120; ++account) {
-        registrations.push_back(std::make_unique<QProcess>());
-        registrations.back()->start(qEnvironmentVariable("MAHJONG_SOURCE_DIR") + "/tools/ejabberd/ejabberd-test-server.sh",
-                                    {"register", m_serverDir, QString::number(account), "secret"});
-    }
-    for (const std::unique_ptr<QProcess> &registration : registrations) {
-        QVERIFY(registration->waitForFinished(120000));
-        QVERIFY2(registration->exitStatus() == QProcess::NormalExit && registration->exitCode() == 0,
-                 registration->readAllStandardError().constData());
-    }
-
-    setupResourceSearchPaths({}, QStringLiteral("default"));
-    QFile sheet("resources:/defaultui.css");
-    QVERIFY(sheet.open(QIODevice::ReadOnly));
-    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll())
-                        + "ConferenceWidget { background: #1d3b2f; }");
+    QVERIFY(startChatTestBed(m_serverDir, m_port, m_game, 2101, 2120));
 }
 
 std::unique_ptr<TestChatRooms::Seat> TestChatRooms::seat(const QString &account, qint32 playerId,
@@ -760,14 +731,8 @@ void TestChatRooms::rejoinsInARow()
     QFETCH(int, table);
     const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
     RawXmppUser mei;
-    QVERIFY(mei.login(m_port, "2120", "secret"));
-    QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
-                     "code='110'"));
-    QVERIFY(mei.send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
-                     "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
-                     "<value>http://jabber.org/protocol/muc#roomconfig</value></field><field var='mam'><value>"
-                     + QByteArray(archived ? "1" : "0") + "</value></field></x></query></iq>",
-                     "id='config'"));
+    QVERIFY(mei.login(m_port, "2120", "secret")
+            && mei.ownRoom(room, "Mei Ling", "<field var='mam'><value>" + QByteArray(archived ? "1" : "0") + "</value></field>"));
     // Each line is passed on by the room before the next is sent.
     const auto say = [&mei, &room](const QByteArray &body) {
         return mei.send("<message to='" + room + "' type='groupchat'><body>" + body + "</body></message>",

@@ -751,36 +751,37 @@ void XMPPClient::setConfirmationLimitMs(int ms)
     m_delivery->setConfirmationLimitMs(ms);
 }
 
-void XMPPClient::onLinkSilent()
+bool XMPPClient::unreadInput() const
 {
-    // What waits to be read is no silence.
-    if (m_readTimer.isActive() || m_socket.bytesAvailable() > 0) {
-        m_delivery->heard();
-        return;
-    }
+    return m_readTimer.isActive() || m_socket.bytesAvailable() > 0;
+}
+
+void XMPPClient::takeAsLost(const QString &why)
+{
     if (m_socket.state() != QAbstractSocket::ConnectedState)
         return;
-    qWarning().noquote() << QStringLiteral("chat connection to %1 brought nothing for %2 s while a message waited: taken as lost")
-                                .arg(m_host)
-                                .arg(m_delivery->silenceLimitMs() / 1000.0);
+    qWarning().noquote() << QStringLiteral("chat connection to %1 %2: taken as lost").arg(m_host, why);
     // Lost as any other connection: the messages still waiting did not go out, and the
     // connection is tried again.
     m_socket.abort();
 }
 
+void XMPPClient::onLinkSilent()
+{
+    // What waits to be read is no silence.
+    if (unreadInput())
+        m_delivery->heard();
+    else
+        takeAsLost(QStringLiteral("brought nothing for %1 s while a message waited").arg(m_delivery->silenceLimitMs() / 1000.0));
+}
+
 void XMPPClient::onConfirmationOverdue()
 {
     // The answer may wait to be read.
-    if (m_readTimer.isActive() || m_socket.bytesAvailable() > 0) {
+    if (unreadInput())
         m_delivery->lookAgainSoon();
-        return;
-    }
-    if (m_socket.state() != QAbstractSocket::ConnectedState)
-        return;
-    qWarning().noquote() << QStringLiteral("chat connection to %1 did not confirm a message within %2 s: taken as lost")
-                                .arg(m_host)
-                                .arg(m_delivery->confirmationLimitMs() / 1000.0);
-    m_socket.abort();
+    else
+        takeAsLost(QStringLiteral("did not confirm a message within %1 s").arg(m_delivery->confirmationLimitMs() / 1000.0));
 }
 
 XMPPJid XMPPClient::roomOccupant(const XMPPJid &room, const QString &nick) const

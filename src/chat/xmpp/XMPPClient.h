@@ -212,6 +212,10 @@ private:
     void onDiscoInfo(const xmpp::Iq *reply);
     void onServiceItems(const xmpp::Iq *reply);
     void onRosterPush(const xmpp::IqRoster &push);
+    // Something came that the slices of reading have not handled yet.
+    bool unreadInput() const;
+    // Drops a link that looks alive but does not carry, for the reason given.
+    void takeAsLost(const QString &why);
     void onLinkSilent();
     void onConfirmationOverdue();
 

@@ -166,6 +166,16 @@ QString Utils::elideMiddle(const QString &text, int maxLength)
     return text.left(head) + QStringLiteral("...") + text.right(kept - head);
 }
 
+QString Utils::cutText(const QString &text, int maxLength)
+{
+    if (text.size() <= maxLength)
+        return text;
+    QString cut = text.left(qMax(maxLength, 0));
+    if (!cut.isEmpty() && cut.back().isHighSurrogate())
+        cut.chop(1);
+    return cut + QChar(0x2026);
+}
+
 Qt::CheckState Utils::settingCheckState(QSettings &settings, const char *key, bool defaultValue)
 {
     return settings.value(QLatin1String(key), defaultValue).toBool() ? Qt::Checked

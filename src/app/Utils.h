@@ -54,6 +54,9 @@ QString elideText(const QFontMetrics &metrics, const QString &text, Qt::TextElid
 // `text` cut to `maxLength` characters with "..." in the middle; below 3 characters
 // there is no room for the dots and the text is simply cut.
 QString elideMiddle(const QString &text, int maxLength);
+// `text` up to `maxLength` characters, a longer one cut there with "…" after it, never
+// inside a character of two code units.
+QString cutText(const QString &text, int maxLength);
 
 Qt::CheckState settingCheckState(QSettings &settings, const char *key, bool defaultValue);
 Qt::CheckState invertCheckState(Qt::CheckState state);

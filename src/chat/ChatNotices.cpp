@@ -1,19 +1,15 @@
 #include "chat/ChatNotices.h"
 
+#include "app/Utils.h"
+
 namespace {
 
 // The room's words and the user's line are quoted up to this length.
-constexpr qsizetype MaxQuotedLength = 200;
+constexpr int MaxQuotedLength = 200;
 
 QString quoted(const QString &text)
 {
-    QString shown = text.left(MaxQuotedLength);
-    if (shown.size() < text.size()) {
-        if (shown.back().isHighSurrogate())
-            shown.chop(1);
-        shown += QChar(0x2026);
-    }
-    return shown.toHtmlEscaped();
+    return Utils::cutText(text, MaxQuotedLength).toHtmlEscaped();
 }
 
 } // namespace

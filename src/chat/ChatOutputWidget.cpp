@@ -68,14 +68,7 @@ void ChatOutputWidget::addMessage(const QDateTime &time, const QString &nick, co
 
 QString ChatOutputWidget::shownText(const QString &text)
 {
-    QString shown = text;
-    if (shown.size() > MaxMessageLength) {
-        shown.truncate(MaxMessageLength);
-        if (shown.back().isHighSurrogate())
-            shown.chop(1);
-        shown += QChar(0x2026);
-    }
-    return shown.toHtmlEscaped();
+    return Utils::cutText(text, MaxMessageLength).toHtmlEscaped();
 }
 
 void ChatOutputWidget::addWaitingMessage(const QString &id, const QDateTime &time, const QString &nick,
@@ -95,12 +88,12 @@ void ChatOutputWidget::addWaitingMessage(const QString &id, const QDateTime &tim
     scrollToBottom();
 }
 
-void ChatOutputWidget::removeWaitingMessage(const QString &id)
+bool ChatOutputWidget::removeWaitingMessage(const QString &id)
 {
     const auto waiting = std::find_if(m_waitingLines.begin(), m_waitingLines.end(),
                                       [&id](const auto &line) { return line.first == id; });
     if (waiting == m_waitingLines.end())
-        return;
+        return false;
     const int number = shownBlockCount() + int(waiting - m_waitingLines.begin());
     m_waitingLines.erase(waiting);
     QTextCursor cursor(document());
@@ -122,6 +115,7 @@ void ChatOutputWidget::removeWaitingMessage(const QString &id)
     if (document()->isEmpty())
         cursor.setBlockCharFormat(QTextCharFormat());
     cursor.endEditBlock();
+    return true;
 }
 
 int ChatOutputWidget::shownBlockCount() const

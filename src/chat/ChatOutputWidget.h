@@ -46,7 +46,8 @@ public:
     // The user's line sent with this id, waiting for the server: it shows until it is
     // removed, as it comes as said or goes back to the input.
     void addWaitingMessage(const QString &id, const QDateTime &time, const QString &nick, const QString &text);
-    void removeWaitingMessage(const QString &id);
+    // False when no line waits under the id.
+    bool removeWaitingMessage(const QString &id);
 
     // "unknown", "user" or "manager": also the scheme of the nick links.
     static QString roleName(int role);

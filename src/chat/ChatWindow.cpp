@@ -130,23 +130,20 @@ void ChatWindow::onSendMessage()
                 reportNotSent();
             return;
         }
-        m_waiting.append(id);
         m_ui->output->addWaitingMessage(id, now, m_playerDb->localScreenName(), lines.at(i).text);
     }
 }
 
 void ChatWindow::onConfirmed(const QString &id)
 {
-    if (m_waiting.removeOne(id))
-        m_ui->output->removeWaitingMessage(id);
+    m_ui->output->removeWaitingMessage(id);
 }
 
 void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
 {
     QList<OfferedLines::Line> offered;
     for (const XMPPMessage &line : lines) {
-        if (m_waiting.removeOne(line.id()))
-            m_ui->output->removeWaitingMessage(line.id());
+        m_ui->output->removeWaitingMessage(line.id());
         offered.append({line.id(), line.body()});
     }
     m_offered.putBack(offered);

@@ -57,8 +57,6 @@ private:
     bool m_openedLocally = false;
     // The chat connection was lost and is not back yet.
     bool m_connectionLost = false;
-    // The ids of the user's lines waiting for the server.
-    QStringList m_waiting;
     // The lines back in the input after the server did not get them.
     OfferedLines m_offered;
     // A line did not go out as the connection was lost, which is not handled yet: the

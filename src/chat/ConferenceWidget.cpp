@@ -335,15 +335,22 @@ void ConferenceWidget::onReturnPressed()
     }
 }
 
-void ConferenceWidget::onOwnLineSaid(const QString &id)
+std::optional<OfferedLines::Line> ConferenceWidget::takeWaiting(const QString &id)
 {
     const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(),
                                       [&id](const OfferedLines::Line &line) { return line.id == id; });
-    if (waiting != m_waiting.end()) {
-        m_waiting.erase(waiting);
-        m_ui->chatOutput->removeWaitingMessage(id);
+    if (waiting == m_waiting.end())
+        return std::nullopt;
+    const OfferedLines::Line line = *waiting;
+    m_waiting.erase(waiting);
+    m_ui->chatOutput->removeWaitingMessage(id);
+    return line;
+}
+
+void ConferenceWidget::onOwnLineSaid(const QString &id)
+{
+    if (takeWaiting(id))
         return;
-    }
     const QString offered = m_offered.settle(id);
     if (!offered.isNull())
         addSystemMessage(ChatNotices::sentAfterAll(offered));
@@ -351,14 +358,10 @@ void ConferenceWidget::onOwnLineSaid(const QString &id)
 
 void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &reason)
 {
-    const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(),
-                                      [&id](const OfferedLines::Line &line) { return line.id == id; });
-    if (waiting == m_waiting.end())
+    const std::optional<OfferedLines::Line> refused = takeWaiting(id);
+    if (!refused)
         return;
-    const OfferedLines::Line refused = *waiting;
-    m_waiting.erase(waiting);
-    m_ui->chatOutput->removeWaitingMessage(id);
-    m_offered.putBack({refused});
+    m_offered.putBack({*refused});
     addSystemMessage(ChatNotices::refused(reason));
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class ChatController;
 class ChatOutputWidget;
@@ -85,6 +86,9 @@ private:
     void enterRoom(const QString &room, ChatKind kind);
     void notify(int bit, const QString &text);
     QString ownNick() const;
+    // The waiting line of the id, no longer shown as waiting; none when no line waits
+    // under it.
+    std::optional<OfferedLines::Line> takeWaiting(const QString &id);
     // The waiting lines named (all when null) go back into the input, and the pane
     // says so.
     void putBackWaiting(const QStringList *ids);

@@ -328,10 +328,13 @@ void TestChatOutput::waitingLinesStayBelow()
     const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
     QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
     TranslationsManager languages;
-    languages.setLanguage(QStringLiteral("ja"));
-    m_view->addWaitingMessage("w4", evening.addDays(1).addSecs(180), "Aiko", "送信中の文");
-    QVERIFY(lines().last().endsWith(QStringLiteral("Aiko: 送信中の文（送信中…）")));
-    QVERIFY(m_view->grab().save("chatoutput-waiting-ja.png"));
+    for (const auto &[language, waitingMark] : {std::pair("ja", "（送信中…）"), std::pair("zh_CN", "（发送中…）"),
+                                                 std::pair("zh_TW", "（傳送中…）")}) {
+        languages.setLanguage(QLatin1String(language));
+        m_view->addWaitingMessage(QLatin1String(language), evening.addDays(1).addSecs(180), "Aiko", "麻雀");
+        QVERIFY(lines().last().endsWith(QStringLiteral("Aiko: 麻雀") + QString::fromUtf8(waitingMark)));
+        QVERIFY(m_view->grab().save(QStringLiteral("chatoutput-waiting-%1.png").arg(QLatin1String(language))));
+    }
     languages.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }

@@ -597,6 +597,15 @@ void TestGameWindow::scoreBoardTotalsInSight()
                 QVERIFY(QRect(QPoint(0, 0), t.window.view()->size()).contains(scores->geometry()));
             }
         }
+        // Made small while another tab stands in front: the board fits again once shown.
+        t.window.hide();
+        t.window.resize(1024, 768);
+        t.window.show();
+        QTRY_COMPARE(t.window.size(), QSize(1024, 768));
+        QTRY_VERIFY2(totalsOutOfSight(table).isEmpty(), board.name);
+        QVERIFY(t.window.grab().save(QStringLiteral("%1/table-board-%2-ja-shown-again-1024x768.png")
+                                         .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                              QLatin1String(board.name))));
     }
     translations.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("resources"), resources);

@@ -342,6 +342,9 @@ private:
     void showKickedBox(kick_reason::enum_t reason);
     bool watchingShown() const;
     bool scoreBoardReadyVisible() const;
+    // The ready button of the score board and of the washout window, or their Close
+    // and Ok in its place.
+    void setReadyVisible(bool visible);
     void addSystemMessage(const QString &text);
     int claimedPosition(qint32 declarerId, qint32 fromId) const;
     void addMeldToView(int seat, qint32 declarerId, const meld_tuple &m);

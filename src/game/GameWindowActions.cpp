@@ -136,7 +136,7 @@ void GameWindow::onTableInfo(const TableInfo &info)
     applyLayout();
     placeImages();
     if (m_table)
-        m_scoreBoard->setReadyVisible(scoreBoardReadyVisible());
+        setReadyVisible(scoreBoardReadyVisible());
     for (PlayerActionView *claim : m_claims)
         claim->setRulesetId(info.ruleset());
     m_seated->onTableInfo(info);
@@ -650,7 +650,7 @@ void GameWindow::onReadyButtonClick()
         return;
     m_inactive->hide();
     m_seated->hide();
-    m_scoreBoard->setReadyVisible(false);
+    setReadyVisible(false);
     if (m_sideBar->hasPlayer(m_ownId))
         m_sideBar->setPlayerReady(m_ownId);
     m_scoreBoard->hide();
@@ -660,7 +660,7 @@ void GameWindow::onReadyButtonClick()
 void GameWindow::onAreYouReady(const TimeSpan &time, bool seatOffered)
 {
     if (!seatOffered) {
-        m_scoreBoard->setReadyVisible(true);
+        setReadyVisible(true);
         m_scoreBoard->startCountdown(time.end());
         m_washout->startCountdown(time.end());
         return;

@@ -596,10 +596,16 @@ bool GameWindow::scoreBoardReadyVisible() const
            m_tableInfo.storedGameType() != TableInfo::TOURNAMENT;
 }
 
+void GameWindow::setReadyVisible(bool visible)
+{
+    m_scoreBoard->setReadyVisible(visible);
+    m_washout->setReadyVisible(visible);
+}
+
 void GameWindow::onGameStateChanged()
 {
     if (m_table)
-        m_scoreBoard->setReadyVisible(scoreBoardReadyVisible());
+        setReadyVisible(scoreBoardReadyVisible());
     const int state = m_table ? m_table->gameState() : 0;
     m_sideBar->setScoresVisible(state != GameModel::NOTHING_KNOWN && state != GameModel::BETWEEN_HANDS);
     if (state == GameModel::HAND_OVER || state == GameModel::ROUND_OVER || state == GameModel::TABLE_REMOVED) {

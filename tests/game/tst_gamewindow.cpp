@@ -239,6 +239,7 @@ private slots:
     void playersSeatedAtTheDealShowTheirScores_data();
     void playersSeatedAtTheDealShowTheirScores();
     void scoreBoardCaptionGoesWithItsCountdown();
+    void washoutWindowFollowsTheGame();
     void scoreBoardTotalsInSight();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
@@ -501,6 +502,53 @@ void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
     QVERIFY(shown(board->findChild<QPushButton *>(QStringLiteral("closePushButton"))));
     QVERIFY(!shown(countdown));
     QVERIFY(!shown(caption));
+}
+
+// The last hand of a game washes out: the washout window offers the next game. Left
+// open while the next game's first hand is dealt, it offers it no more: Ok stands in
+// the place of Play and closes the window without a word to the server. The next
+// washout offers the next hand again.
+void TestGameWindow::washoutWindowFollowsTheGame()
+{
+    Table t(TableInfo::FULL_GAME, 4, true);
+    t.deal();
+    EndHand end;
+    end.endKind = 4;
+    end.gameEnds = true;
+    for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)})
+        end.players[id].playerId = id;
+    t.model.onHandEnd(end);
+    WashoutWindow *washout = t.window.washoutWindow();
+    QVERIFY(washout->isVisible());
+    auto *ready = washout->findChild<QPushButton *>(QStringLiteral("readyButton"));
+    auto *ok = washout->findChild<QPushButton *>(QStringLiteral("okButton"));
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    t.model.onAreYouReady(TimeSpan(now, now.addSecs(30)));
+    QVERIFY(ready->isVisible() && ready->isDefault());
+    QVERIFY2(ready->text().startsWith(QLatin1String("Play (")), qPrintable(ready->text()));
+    QVERIFY(!ok->isVisible());
+
+    QSignalSpy readies(&t.window, &GameWindow::ready);
+    TableState table;
+    table.referencePlayer = me;
+    Seating seating;
+    seating.players = {me, 11, 12, 13};
+    t.model.onStartHand(502, seating, {}, true, table, WallState());
+    QVERIFY(washout->isVisible());
+    QVERIFY(!ready->isVisible());
+    QVERIFY(ok->isVisible() && ok->isDefault());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!washout->isVisible());
+    QCOMPARE(readies.count(), 0);
+
+    t.deal();
+    end.gameEnds = false;
+    t.model.onHandEnd(end);
+    QVERIFY(washout->isVisible());
+    QVERIFY(ready->isVisible() && !ok->isVisible());
+    QCOMPARE(ready->text(), QStringLiteral("Next hand"));
+    QTest::mouseClick(ready, Qt::LeftButton);
+    QCOMPARE(readies.count(), 1);
 }
 
 // A whole win read at a riichi and at an MCR table, in the skin's dialogs, with the

@@ -240,6 +240,8 @@ private slots:
     void playersSeatedAtTheDealShowTheirScores();
     void scoreBoardCaptionGoesWithItsCountdown();
     void washoutWindowFollowsTheGame();
+    void dealMarksNoTileNew_data();
+    void dealMarksNoTileNew();
     void scoreBoardTotalsInSight();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
@@ -549,6 +551,96 @@ void TestGameWindow::washoutWindowFollowsTheGame()
     QCOMPARE(ready->text(), QStringLiteral("Next hand"));
     QTest::mouseClick(ready, Qt::LeftButton);
     QCOMPARE(readies.count(), 1);
+}
+
+void TestGameWindow::dealMarksNoTileNew_data()
+{
+    QTest::addColumn<QString>("inFront");
+    for (const char *front : {"nothing", "the score board", "the washout window", "another tab"})
+        QTest::newRow(front) << QString::fromLatin1(front);
+}
+
+// A hand dealt to a player who is not the dealer, with the deal's moves shown: the
+// flower dealt is replaced, the dealer draws and discards, then the player draws. Whatever stands in front of the
+// table (the last hand's score board or washout window left open, another tab of the
+// main window), once the table is in sight the hand stands sorted and no tile is
+// marked new until the player's own draw, which alone is.
+void TestGameWindow::dealMarksNoTileNew()
+{
+    QFETCH(QString, inFront);
+    QSettings().setValue(QStringLiteral("game/animations"), true);
+    Table t(TableInfo::FULL_GAME, 4, true);
+    t.deal();
+    EndHand end = winOf(11, EndHand::Mahjong);
+    if (inFront == QLatin1String("the washout window")) {
+        end.endKind = 4;
+        end.players.clear();
+        end.players[12].playerId = 12;
+    }
+    t.model.onHandEnd(end);
+    QWidget *front = inFront == QLatin1String("the score board")       ? static_cast<QWidget *>(t.window.scoreBoard())
+                     : inFront == QLatin1String("the washout window") ? t.window.washoutWindow()
+                                                                        : nullptr;
+    if (!front) {
+        t.window.scoreBoard()->hide();
+        t.window.washoutWindow()->hide();
+    }
+    QVERIFY(!front || front->isVisible());
+    if (inFront == QLatin1String("another tab"))
+        t.window.hide();
+
+    // Ann deals: the player sits South.
+    TableState table;
+    table.referencePlayer = me;
+    Seating seating;
+    seating.players = {11, me, 12, 13};
+    t.model.onStartHand(502, seating, {}, false, table, WallState());
+    const tile_vector dealt = tiles({33, 4, 20, 0, 9, 31, 1, 4, 34, 21, 2, 31, 4});
+    t.model.onTilesFromWall(dealt, false);
+    for (const qint32 id : {11, 12, 13})
+        t.model.onHiddenTilesFromWall(id, 13, false);
+    // The flower dealt is laid out and replaced before the first turn.
+    t.model.onDeclareBonus(me, tiles({34}));
+    t.model.onTilesFromWall(tiles({5}), true);
+    t.model.onHiddenTilesFromWall(11, 1, false);
+    t.model.onTileDiscarded(11, tile(8), false);
+    QTRY_VERIFY(!t.window.actionQueue().isBusy());
+    if (front) {
+        // The board's Close, the washout window's Ok.
+        const auto buttons = front->findChildren<QPushButton *>();
+        const auto close = std::find_if(buttons.begin(), buttons.end(), [](const QPushButton *button) {
+            return button->isVisible() && (button->objectName() == QLatin1String("closePushButton")
+                                           || button->objectName() == QLatin1String("okButton"));
+        });
+        QVERIFY(close != buttons.end());
+        QTest::mouseClick(*close, Qt::LeftButton);
+    }
+    if (inFront == QLatin1String("another tab")) {
+        t.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    }
+    QVERIFY(!t.window.scoreBoard()->isVisible() && !t.window.washoutWindow()->isVisible());
+    const auto marked = [&t] {
+        tile_vector result;
+        for (const HandTile *item : t.window.handView()->items())
+            if (item->isMarked())
+                result.push_back(item->tileValue());
+        return result;
+    };
+    tile_vector sorted = tiles({33, 4, 20, 0, 9, 31, 1, 4, 5, 21, 2, 31, 4});
+    std::sort(sorted.rbegin(), sorted.rend());
+    QCOMPARE(t.window.handView()->tiles(), sorted);
+    QCOMPARE(marked(), tile_vector());
+    t.window.grab().save(QStringLiteral("%1/table-dealt-behind-%2.png")
+                             .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                  inFront.section(QLatin1Char(' '), -1)));
+
+    t.model.onTilesFromWall(tiles({7}), false);
+    t.model.onPlayerShouldAct(me, TimeSpan());
+    QTRY_VERIFY(!t.window.actionQueue().isBusy());
+    QCOMPARE(marked(), tiles({7}));
+    QCOMPARE(t.window.handView()->tiles().back(), tile(7));
+    QCOMPARE(t.window.handView()->tiles().size(), size_t(14));
 }
 
 // A whole win read at a riichi and at an MCR table, in the skin's dialogs, with the

@@ -519,15 +519,20 @@ void GameWindow::loadTextImages()
 void GameWindow::placeImages()
 {
     const double height = currentTileHeight() * 1.2;
-    const QPointF handPos = m_hand->pos();
+    // Over the middle of the own hand's tiles (the hand stands leftwards from its
+    // position), and whole inside the table.
+    const QRectF tiles = m_hand->mapRectToScene(m_hand->childrenBoundingRect());
+    const double middle = tiles.isEmpty() ? m_hand->pos().x() : tiles.center().x();
+    const QRectF table = viewSceneRect();
     for (QGraphicsPixmapItem *image : {m_timeoutImage, m_furitenImage}) {
         const QPixmap pixmap = image->pixmap();
         if (pixmap.isNull() || height <= 0)
             continue;
         const double scale = height / pixmap.height();
+        const double width = pixmap.width() * scale;
         image->setScale(scale);
-        image->setPos(handPos.x() + m_hand->boundingRect().width() / 2 - 0.5 * pixmap.width() * scale,
-                      handPos.y() - height);
+        image->setPos(std::clamp(middle - width / 2, table.left(), std::max(table.left(), table.right() - width)),
+                      std::clamp(m_hand->pos().y() - height, table.top(), std::max(table.top(), table.bottom() - height)));
     }
 }
 

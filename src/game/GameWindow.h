@@ -135,6 +135,7 @@ public:
     TimerView *turnTimer() const { return m_turnTimer; }
     TimerView *claimTimer() const { return m_claimTimer; }
     QGraphicsPixmapItem *timeoutImage() const { return m_timeoutImage; }
+    QGraphicsPixmapItem *furitenImage() const { return m_furitenImage; }
     GameTableLayout *tableLayout() const { return m_layout.get(); }
 
     // TableLayoutHost

@@ -20,6 +20,7 @@
 #include "table/scene/HandView.h"
 #include "table/scene/HiddenHandView.h"
 #include "table/scene/MeldView.h"
+#include "table/scene/PlayerActionView.h"
 #include "table/scene/TileAnimation.h"
 #include "table/scene/TileView.h"
 #include "table/scene/WindView.h"
@@ -247,6 +248,7 @@ private slots:
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
     void concealedButtonsKeepClear();
+    void announcementsStandInsideTheTable();
     void dialogsStayOverTheTable();
     void kickBoxes();
     void msecsBetweenCountsDays();
@@ -883,6 +885,83 @@ void TestGameWindow::concealedButtonsKeepClear()
     }
     translations.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("resources"), resources);
+}
+
+// Every announcement the table shows (the own timeout and furiten pictures, each
+// seat's claims: chow, pong, kong, riichi, mahjong, ron and tsumo, in riichi's words and
+// in the others') stands whole inside the table, clear of the side bar, in the regular
+// and the compact layout, at 1024x768 and 1920x1080, in English and Japanese.
+void TestGameWindow::announcementsStandInsideTheTable()
+{
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
+    setupResourceSearchPaths({}, QStringLiteral("corvana"));
+    QDir::setSearchPaths(QStringLiteral("resources"),
+                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    TranslationsManager translations;
+    const std::pair<int, int> claims[] = {{CHOW, 0},    {PONG, 0},    {KONG, 0},   {RIICHI, 0},
+                                          {MAHJONG, 2}, {MAHJONG, 3}, {MAHJONG, 1}};
+    for (const int ruleset : {int(RulesetInfo::CLASSIC), int(RulesetInfo::JAPANESE_RIICHI)}) {
+        Table t(TableInfo::FULL_GAME, 4, true);
+        t.window.setStyleSheet(skinStyleSheets());
+        TableInfo info = t.info;
+        info.setRuleset(ruleset);
+        t.model.onTableInfo(info);
+        t.deal();
+        QGraphicsView *view = t.window.view();
+        for (const QString language : {"en", "ja"}) {
+            translations.setLanguage(language);
+            QTRY_COMPARE(t.window.timeoutImage()->pixmap().toImage(),
+                         QPixmap(QStringLiteral("textimages:/timeout.png")).toImage());
+            for (const bool compact : {false, true}) {
+                t.window.setCompactLayout(compact);
+                for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+                    t.window.resize(size);
+                    QTRY_COMPARE(t.window.size(), size);
+                    // The side bar lays its plates out for the language's words.
+                    QCoreApplication::sendPostedEvents();
+                    const QString what = QStringLiteral("rule set %1 %2 %3 %4x%5")
+                                             .arg(QString::number(ruleset), language,
+                                                  QLatin1String(compact ? "compact" : "regular"),
+                                                  QString::number(size.width()), QString::number(size.height()));
+                    const QRectF table = view->mapToScene(view->viewport()->rect()).boundingRect();
+                    QCOMPARE(view->geometry().right() + 1, t.window.sideBar()->geometry().left());
+                    QStringList outside;
+                    const auto inside = [&](const QGraphicsItem *item, const QString &name) {
+                        QVERIFY2(item->isVisible(), qPrintable(what + QLatin1Char(' ') + name));
+                        if (!table.contains(item->sceneBoundingRect()))
+                            QDebug(&outside.emplace_back()).nospace() << name << ' ' << item->sceneBoundingRect();
+                    };
+                    // Each seat's claims, the widest last, left in sight with the timeout.
+                    for (int seat = 0; seat < 4; ++seat) {
+                        PlayerActionView *claim = t.window.claimImage(seat);
+                        for (const auto &[kind, detail] : claims) {
+                            claim->setAction(kind, detail);
+                            claim->show();
+                            inside(claim, QStringLiteral("seat %1 %2").arg(QString::number(seat), claim->imagePath()));
+                        }
+                    }
+                    t.window.showTimeout();
+                    inside(t.window.timeoutImage(), QStringLiteral("timeout"));
+                    QVERIFY(t.window.grab().save(QStringLiteral("%1/table-announcements-%2-%3-%4-%5x%6.png")
+                                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                                          QString::number(ruleset), language,
+                                                          QLatin1String(compact ? "compact" : "regular"),
+                                                          QString::number(size.width()), QString::number(size.height()))));
+                    t.window.hideTimeoutItem();
+                    for (int seat = 0; seat < 4; ++seat)
+                        t.window.claimImage(seat)->hide();
+                    t.model.onFuritenChanged(true);
+                    inside(t.window.furitenImage(), QStringLiteral("furiten"));
+                    t.model.onFuritenChanged(false);
+                    QVERIFY2(outside.isEmpty(), qPrintable(what + QStringLiteral(": ") + outside.join(QStringLiteral(", "))));
+                }
+            }
+        }
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
+    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
 void TestGameWindow::offersAndLeave()

@@ -56,6 +56,7 @@
 #include <algorithm>
 
 #include <stdexcept>
+#include <utility>
 
 using namespace GameWindowHelpers;
 
@@ -509,6 +510,39 @@ void GameWindow::showOverTableOnce(QWidget *dialog, FirstPlace first)
     emit dialogsPlaced();
 }
 
+void GameWindow::placeRoundResult()
+{
+    // Shown over the table, also while another page stands in front of the window.
+    const auto shown = [this](const QWidget *dialog) { return dialog->isVisibleTo(this); };
+    QWidget *board = shown(m_scoreBoard) ? static_cast<QWidget *>(m_scoreBoard)
+                     : shown(m_washout)  ? m_washout
+                                         : nullptr;
+    if (!board) {
+        if (std::exchange(m_roundResultWaiting, false))
+            showOverTable(m_roundScoreBoard);
+        return;
+    }
+    if (!m_roundResultWaiting && !shown(m_roundScoreBoard))
+        return;
+    if (shown(m_roundScoreBoard) && !m_roundScoreBoard->geometry().intersects(board->geometry()))
+        return;
+    fitToContents(m_roundScoreBoard);
+    constexpr int Gap = 4;
+    const int both = board->width() + Gap + m_roundScoreBoard->width();
+    if (both > m_dialogArea.width() || m_roundScoreBoard->height() > m_dialogArea.height()) {
+        m_roundScoreBoard->hide();
+        m_roundResultWaiting = true;
+        return;
+    }
+    m_roundResultWaiting = false;
+    const int left = (m_dialogArea.width() - both) / 2;
+    board->move(left, board->y());
+    m_roundScoreBoard->move(left + board->width() + Gap,
+                            std::min(board->y(), m_dialogArea.height() - m_roundScoreBoard->height()));
+    raiseOverTable(m_roundScoreBoard);
+    emit dialogsPlaced();
+}
+
 // The timeout and furiten pictures are drawn in the language of the texts.
 void GameWindow::loadTextImages()
 {
@@ -562,6 +596,7 @@ void GameWindow::resizeEvent(QResizeEvent *event)
         }
         keepRelativePlace(m_claimTimer, oldTable, m_dialogArea);
     }
+    placeRoundResult();
     emit dialogsPlaced();
 }
 
@@ -596,6 +631,8 @@ bool GameWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize && !m_keepingPlaces)
         keepInside(static_cast<QWidget *>(watched), m_dialogArea);
+    if (event->type() == QEvent::HideToParent && m_roundResultWaiting && (watched == m_scoreBoard || watched == m_washout))
+        placeRoundResult();
     if (watched == m_meldAuction && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         updateDefaultShortcut();
     return QWidget::eventFilter(watched, event);

@@ -295,6 +295,10 @@ private:
     // One of the two, by the first place asked for, the first time a dialog shows; later
     // it shows raised where it was left, within the table.
     void showOverTableOnce(QWidget *dialog, FirstPlace first = FirstPlace::ClearOfOthers);
+    // The round's result, due or shown, and the last hand's score board or washout
+    // window, shown: the two stand side by side where the table has room for both,
+    // else the round result waits until that window closes.
+    void placeRoundResult();
     // Its form's size, or the size it was given when that holds its contents.
     static void fitToContents(QWidget *dialog);
     void raiseOverTable(QWidget *dialog);
@@ -402,6 +406,8 @@ private:
     TableInfo m_tableInfo;
     RoundScoreBoard *m_roundScoreBoard = nullptr;
     bool m_roundEnded = false;
+    // The round result waits for the last hand's board or washout window to close.
+    bool m_roundResultWaiting = false;
     qint32 m_roundTournamentId = -1;
     bool m_discardSeen = false;
     bool m_dealDone = false;

@@ -978,7 +978,8 @@ void GameWindow::showEndOfRound(const MonetaryRoundScores &scores)
     m_roundScoreBoard->setRoundResults(scores);
     m_roundEnded = false;
     m_roundTournamentId = -1;
-    showOverTable(m_roundScoreBoard);
+    m_roundResultWaiting = true;
+    placeRoundResult();
     emit tableActivity(tableId(), true, TimeSpan());
 }
 
@@ -995,7 +996,8 @@ void GameWindow::onEndOfTournamentRound(bool roundEnded, const TournamentRoundSc
     }
     m_roundScoreBoard->setRoundScores(scores);
     m_roundEnded = roundEnded;
-    showOverTable(m_roundScoreBoard);
+    m_roundResultWaiting = true;
+    placeRoundResult();
     emit tableActivity(tableId(), true, TimeSpan());
 }
 

@@ -237,6 +237,7 @@ void GameWindow::clearTable()
     hideClaims();
     m_hand->clearTiles();
     updateWall();
+    m_roundResultWaiting = false;
     m_scoreBoard->hide();
     m_washout->hide();
     m_roundScoreBoard->hide();
@@ -700,5 +701,6 @@ void GameWindow::onHandEnd(const EndHand &result)
         m_washout->setShowPlayPrice(result.gameEnds);
         showOverTableOnce(m_washout, FirstPlace::Centred);
     }
+    placeRoundResult();
     emit tableActivity(tableId(), true, TimeSpan());
 }

@@ -11,6 +11,7 @@
 #include "app/wind.h"
 #include "connection/ServerTime.h"
 #include "game/DealStartHandAnimation.h"
+#include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/sidebar/SideBar.h"
@@ -244,6 +245,7 @@ private slots:
     void dealMarksNoTileNew_data();
     void dealMarksNoTileNew();
     void scoreBoardTotalsInSight();
+    void roundResultAndTheLastBoardInSight();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
@@ -748,6 +750,119 @@ void TestGameWindow::scoreBoardTotalsInSight()
         QVERIFY(t.window.grab().save(QStringLiteral("%1/table-board-%2-ja-shown-again-1024x768.png")
                                          .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
                                               QLatin1String(board.name))));
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
+    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
+}
+
+// A money table's game ends: the last hand's score board (an MCR win with its countdown)
+// or washout window, and the round result, whichever comes first. Neither hides the
+// other: while both stand over the table they stand side by side, each whole inside the
+// table; where the table has no room for both, the round result follows once the
+// board closes. The board keeps every total of the winner's table, the countdown and
+// its buttons in sight; at 1024x768 and 1920x1080, in English and Japanese.
+void TestGameWindow::roundResultAndTheLastBoardInSight()
+{
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
+    setupResourceSearchPaths({}, QStringLiteral("default"));
+    QDir::setSearchPaths(QStringLiteral("resources"),
+                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    TranslationsManager translations;
+
+    EndHandPlayer winner;
+    winner.playerId = 11;
+    winner.name = QStringLiteral("Ann");
+    winner.result = EndHandPlayer::Won;
+    for (const auto &[code, value] : {std::pair{3, 4}, {15, 16}, {24, 6}, {12, 8}})
+        winner.doubles.push_back({QString(), value, code});
+    winner.doublesTotal = 34;
+    winner.bonuses = {{QString(), 1, 0}, {QString(), 1, 1}};
+    winner.handScore = 34;
+    winner.settlement = 126;
+    winner.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+    MonetaryRoundScores round;
+    for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)})
+        round.push_back({id, 2000 + (id == 11 ? 126 : -42), id == 11 ? 3000 : -1000});
+
+    for (const QString language : {"en", "ja"}) {
+        translations.setLanguage(language);
+        for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+            for (const bool won : {true, false}) {
+                for (const char *order : {"the hand's end first", "the round result first", "behind another tab"}) {
+                    const bool roundFirst = QLatin1String(order) == QLatin1String("the round result first");
+                    const bool behind = QLatin1String(order) == QLatin1String("behind another tab");
+                    const QString what = QStringLiteral("%1 %2x%3 %4, %5")
+                                             .arg(language, QString::number(size.width()), QString::number(size.height()),
+                                                  QLatin1String(won ? "a win" : "a washout"), QLatin1String(order));
+                    Table t(TableInfo::FULL_GAME, 4, true);
+                    t.window.setStyleSheet(skinStyleSheets());
+                    TableInfo info = t.info;
+                    info.setRuleset(RulesetInfo::MCR);
+                    t.model.onTableInfo(info);
+                    t.window.resize(size);
+                    QTRY_COMPARE(t.window.size(), size);
+                    t.deal();
+                    EndHand end;
+                    end.endKind = won ? EndHand::Mahjong : 4;
+                    end.gameEnds = true;
+                    for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)}) {
+                        EndHandPlayer row;
+                        row.playerId = id;
+                        row.name = t.model.player(id).name();
+                        row.settlement = won ? -42 : 0;
+                        row.hand = winner.hand;
+                        end.players[id] = won && id == 11 ? winner : row;
+                    }
+                    if (behind)
+                        t.window.hide();
+                    if (roundFirst)
+                        t.window.showEndOfRound(round);
+                    t.model.onHandEnd(end);
+                    const QDateTime now = Singleton<ServerTime>::instance().now();
+                    t.model.onAreYouReady(TimeSpan(now, now.addSecs(60)));
+                    if (!roundFirst)
+                        t.window.showEndOfRound(round);
+                    if (behind) {
+                        t.window.show();
+                        QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+                    }
+
+                    QWidget *board = won ? static_cast<QWidget *>(t.window.scoreBoard()) : t.window.washoutWindow();
+                    auto *result = t.window.findChild<RoundScoreBoard *>();
+                    const QRect table(QPoint(0, 0), t.window.view()->size());
+                    QVERIFY2(board->isVisible(), qPrintable(what));
+                    QVERIFY2(table.contains(board->geometry()), qPrintable(what));
+                    if (result->isVisible()) {
+                        QVERIFY2(table.contains(result->geometry()), qPrintable(what));
+                        QVERIFY2(!result->geometry().intersects(board->geometry()), qPrintable(what));
+                    }
+                    if (won) {
+                        const QTextEdit *scores = board->findChild<QTextEdit *>(QStringLiteral("score1"));
+                        QTRY_VERIFY2(totalsOutOfSight(scores).isEmpty(),
+                                     qPrintable(what + QStringLiteral(": ") + totalsOutOfSight(scores).join(QStringLiteral("; "))));
+                    }
+                    for (const char *name : {"nextRoundTimer", won ? "readyPushButton" : "readyButton",
+                                             won ? "leavePushButton" : "leaveButton"})
+                        QVERIFY2(board->findChild<QWidget *>(QLatin1String(name))->isVisible(), qPrintable(what + QLatin1Char(' ') + QLatin1String(name)));
+                    QVERIFY(t.window.grab().save(QStringLiteral("%1/table-round-result-%2-%3-%4-%5x%6.png")
+                                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                                          QLatin1String(won ? "board" : "washout"),
+                                                          QLatin1String(roundFirst ? "after" : behind ? "behind" : "before"), language,
+                                                          QString::number(size.width()), QString::number(size.height()))));
+
+                    // Play: the board closes, and the round result stands over the table.
+                    QTest::mouseClick(board->findChild<QPushButton *>(QLatin1String(won ? "readyPushButton" : "readyButton")),
+                                      Qt::LeftButton);
+                    QVERIFY2(!board->isVisible(), qPrintable(what));
+                    QVERIFY2(result->isVisible(), qPrintable(what));
+                    QVERIFY2(table.contains(result->geometry()), qPrintable(what));
+                    QVERIFY2(result->findChild<QPushButton *>(QStringLiteral("closeButton"))->isVisible(), qPrintable(what));
+                    QCOMPARE(int(result->rows().size()), 4);
+                }
+            }
+        }
     }
     translations.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("resources"), resources);

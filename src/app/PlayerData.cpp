@@ -26,6 +26,13 @@ void PlayerData::addTilesFromWall(const tile_vector &tiles)
     m_pendingTiles = tiles;
 }
 
+void PlayerData::addDealtTiles(const tile_vector &tiles)
+{
+    m_hand.insert(m_hand.end(), tiles.begin(), tiles.end());
+    std::stable_sort(m_hand.begin(), m_hand.end());
+    m_pendingTiles.clear();
+}
+
 void PlayerData::setHand(const tile_vector &hand)
 {
     m_hand = hand;

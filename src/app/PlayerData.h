@@ -48,6 +48,8 @@ public:
 
     // Adds tiles drawn from the wall to the hand, sorted, and remembers them as pending.
     void addTilesFromWall(const tile_vector &tiles);
+    // Adds tiles of the deal to the hand, sorted; none of them is pending.
+    void addDealtTiles(const tile_vector &tiles);
     void setHand(const tile_vector &hand);
     // Sorted by tile code.
     const tile_vector &hand() const { return m_hand; }

@@ -244,6 +244,7 @@ void GameModel::reset()
     m_lastDiscarderId = -1;
     m_claimMark = 0;
     m_turnPlayerId = -1;
+    m_dealing = false;
     m_actingPlayer = -1;
     m_actTime = TimeSpan();
     m_gameState = NOTHING_KNOWN;
@@ -451,6 +452,7 @@ void GameModel::onStartHand(qint64 handId, const Seating &seating,
     // A claim that no meld followed (a win on the discard) ends with its hand.
     m_claimMark = 0;
     m_turnPlayerId = -1;
+    m_dealing = true;
     for (auto &entry : m_players)
         entry.second.resetForNewHand();
     for (int w = 0; w < 4; ++w) {
@@ -538,10 +540,17 @@ void GameModel::onHiddenTilesFromWall(qint32 playerId, qint32 count, bool replac
         return;
     changeHiddenTiles(p, count);
     m_turnPlayerId = playerId;
+    endDealAt(count, replacement);
     drawFromWall(m_tableInfo.ruleset(), count, replacement, m_liveTiles, m_deadWallTiles,
                  m_deadWallTilesDealt);
     clampWallCounts();
     emit hiddenTilesFromWall(playerId, count, replacement);
+}
+
+void GameModel::endDealAt(qint64 count, bool replacement)
+{
+    if (!replacement && count != DealtTiles)
+        m_dealing = false;
 }
 
 void GameModel::onMeldDeclared(qint32 playerId, const meld_tuple &m)
@@ -591,7 +600,11 @@ void GameModel::onTilesFromWall(const tile_vector &tiles, bool replacement)
     PlayerData &own = playerRecord(m_ownPlayerId);
     if (!canDraw(own, qint64(own.hand().size()), qint64(tiles.size())))
         return;
-    own.addTilesFromWall(tiles);
+    endDealAt(qint64(tiles.size()), replacement);
+    if (m_dealing)
+        own.addDealtTiles(tiles);
+    else
+        own.addTilesFromWall(tiles);
     m_turnPlayerId = m_ownPlayerId;
     drawFromWall(m_tableInfo.ruleset(), static_cast<int>(tiles.size()), replacement, m_liveTiles,
                  m_deadWallTiles, m_deadWallTilesDealt);

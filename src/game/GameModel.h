@@ -27,6 +27,9 @@ class GameModel : public QObject
     Q_OBJECT
 
 public:
+    // Each player's hand is dealt in one draw of this many tiles.
+    static constexpr qint64 DealtTiles = 13;
+
     // The local player's relation to the table.
     enum player_state_t {
         NO_PLAYER_STATE = 0,
@@ -203,6 +206,9 @@ private:
     // Another player's concealed tiles change; they stay within what a hand holds.
     void changeHiddenTiles(PlayerData &player, qint64 change);
     void takeTableState(const TableState &state);
+    // A draw of that many tiles that is neither the deal of a hand nor a replacement
+    // is a turn's: the deal is over.
+    void endDealAt(qint64 count, bool replacement);
     void forgetLastDiscarder(qint32 id);
 
     PlayerMap m_players;
@@ -223,6 +229,9 @@ private:
     tile m_lastDiscard{0};
     int m_claimMark = 0;
     qint32 m_turnPlayerId = -1;
+    // From the hand's start to the first draw of a turn: the tiles dealt, and their
+    // replacements for bonus tiles laid out from the deal, are no tiles drawn.
+    bool m_dealing = false;
     TableInfo m_tableInfo;
     TournamentInfo m_tournamentInfo;
     int m_gameState = NOTHING_KNOWN;

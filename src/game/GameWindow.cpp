@@ -56,6 +56,7 @@
 #include <algorithm>
 
 #include <stdexcept>
+#include <utility>
 
 using namespace GameWindowHelpers;
 
@@ -509,6 +510,39 @@ void GameWindow::showOverTableOnce(QWidget *dialog, FirstPlace first)
     emit dialogsPlaced();
 }
 
+void GameWindow::placeRoundResult()
+{
+    // Shown over the table, also while another page stands in front of the window.
+    const auto shown = [this](const QWidget *dialog) { return dialog->isVisibleTo(this); };
+    QWidget *board = shown(m_scoreBoard) ? static_cast<QWidget *>(m_scoreBoard)
+                     : shown(m_washout)  ? m_washout
+                                         : nullptr;
+    if (!board) {
+        if (std::exchange(m_roundResultWaiting, false))
+            showOverTable(m_roundScoreBoard);
+        return;
+    }
+    if (!m_roundResultWaiting && !shown(m_roundScoreBoard))
+        return;
+    if (shown(m_roundScoreBoard) && !m_roundScoreBoard->geometry().intersects(board->geometry()))
+        return;
+    fitToContents(m_roundScoreBoard);
+    constexpr int Gap = 4;
+    const int both = board->width() + Gap + m_roundScoreBoard->width();
+    if (both > m_dialogArea.width() || m_roundScoreBoard->height() > m_dialogArea.height()) {
+        m_roundScoreBoard->hide();
+        m_roundResultWaiting = true;
+        return;
+    }
+    m_roundResultWaiting = false;
+    const int left = (m_dialogArea.width() - both) / 2;
+    board->move(left, board->y());
+    m_roundScoreBoard->move(left + board->width() + Gap,
+                            std::min(board->y(), m_dialogArea.height() - m_roundScoreBoard->height()));
+    raiseOverTable(m_roundScoreBoard);
+    emit dialogsPlaced();
+}
+
 // The timeout and furiten pictures are drawn in the language of the texts.
 void GameWindow::loadTextImages()
 {
@@ -519,15 +553,20 @@ void GameWindow::loadTextImages()
 void GameWindow::placeImages()
 {
     const double height = currentTileHeight() * 1.2;
-    const QPointF handPos = m_hand->pos();
+    // Over the middle of the own hand's tiles (the hand stands leftwards from its
+    // position), and whole inside the table.
+    const QRectF tiles = m_hand->mapRectToScene(m_hand->childrenBoundingRect());
+    const double middle = tiles.isEmpty() ? m_hand->pos().x() : tiles.center().x();
+    const QRectF table = viewSceneRect();
     for (QGraphicsPixmapItem *image : {m_timeoutImage, m_furitenImage}) {
         const QPixmap pixmap = image->pixmap();
         if (pixmap.isNull() || height <= 0)
             continue;
         const double scale = height / pixmap.height();
+        const double width = pixmap.width() * scale;
         image->setScale(scale);
-        image->setPos(handPos.x() + m_hand->boundingRect().width() / 2 - 0.5 * pixmap.width() * scale,
-                      handPos.y() - height);
+        image->setPos(std::clamp(middle - width / 2, table.left(), std::max(table.left(), table.right() - width)),
+                      std::clamp(m_hand->pos().y() - height, table.top(), std::max(table.top(), table.bottom() - height)));
     }
 }
 
@@ -557,6 +596,7 @@ void GameWindow::resizeEvent(QResizeEvent *event)
         }
         keepRelativePlace(m_claimTimer, oldTable, m_dialogArea);
     }
+    placeRoundResult();
     emit dialogsPlaced();
 }
 
@@ -591,6 +631,8 @@ bool GameWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize && !m_keepingPlaces)
         keepInside(static_cast<QWidget *>(watched), m_dialogArea);
+    if (event->type() == QEvent::HideToParent && m_roundResultWaiting && (watched == m_scoreBoard || watched == m_washout))
+        placeRoundResult();
     if (watched == m_meldAuction && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         updateDefaultShortcut();
     return QWidget::eventFilter(watched, event);

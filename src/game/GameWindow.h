@@ -135,6 +135,7 @@ public:
     TimerView *turnTimer() const { return m_turnTimer; }
     TimerView *claimTimer() const { return m_claimTimer; }
     QGraphicsPixmapItem *timeoutImage() const { return m_timeoutImage; }
+    QGraphicsPixmapItem *furitenImage() const { return m_furitenImage; }
     GameTableLayout *tableLayout() const { return m_layout.get(); }
 
     // TableLayoutHost
@@ -294,6 +295,10 @@ private:
     // One of the two, by the first place asked for, the first time a dialog shows; later
     // it shows raised where it was left, within the table.
     void showOverTableOnce(QWidget *dialog, FirstPlace first = FirstPlace::ClearOfOthers);
+    // The round's result, due or shown, and the last hand's score board or washout
+    // window, shown: the two stand side by side where the table has room for both,
+    // else the round result waits until that window closes.
+    void placeRoundResult();
     // Its form's size, or the size it was given when that holds its contents.
     static void fitToContents(QWidget *dialog);
     void raiseOverTable(QWidget *dialog);
@@ -342,6 +347,9 @@ private:
     void showKickedBox(kick_reason::enum_t reason);
     bool watchingShown() const;
     bool scoreBoardReadyVisible() const;
+    // The ready button of the score board and of the washout window, or their Close
+    // and Ok in its place.
+    void setReadyVisible(bool visible);
     void addSystemMessage(const QString &text);
     int claimedPosition(qint32 declarerId, qint32 fromId) const;
     void addMeldToView(int seat, qint32 declarerId, const meld_tuple &m);
@@ -398,6 +406,8 @@ private:
     TableInfo m_tableInfo;
     RoundScoreBoard *m_roundScoreBoard = nullptr;
     bool m_roundEnded = false;
+    // The round result waits for the last hand's board or washout window to close.
+    bool m_roundResultWaiting = false;
     qint32 m_roundTournamentId = -1;
     bool m_discardSeen = false;
     bool m_dealDone = false;

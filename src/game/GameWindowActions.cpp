@@ -136,7 +136,7 @@ void GameWindow::onTableInfo(const TableInfo &info)
     applyLayout();
     placeImages();
     if (m_table)
-        m_scoreBoard->setReadyVisible(scoreBoardReadyVisible());
+        setReadyVisible(scoreBoardReadyVisible());
     for (PlayerActionView *claim : m_claims)
         claim->setRulesetId(info.ruleset());
     m_seated->onTableInfo(info);
@@ -650,7 +650,7 @@ void GameWindow::onReadyButtonClick()
         return;
     m_inactive->hide();
     m_seated->hide();
-    m_scoreBoard->setReadyVisible(false);
+    setReadyVisible(false);
     if (m_sideBar->hasPlayer(m_ownId))
         m_sideBar->setPlayerReady(m_ownId);
     m_scoreBoard->hide();
@@ -660,7 +660,7 @@ void GameWindow::onReadyButtonClick()
 void GameWindow::onAreYouReady(const TimeSpan &time, bool seatOffered)
 {
     if (!seatOffered) {
-        m_scoreBoard->setReadyVisible(true);
+        setReadyVisible(true);
         m_scoreBoard->startCountdown(time.end());
         m_washout->startCountdown(time.end());
         return;
@@ -978,7 +978,8 @@ void GameWindow::showEndOfRound(const MonetaryRoundScores &scores)
     m_roundScoreBoard->setRoundResults(scores);
     m_roundEnded = false;
     m_roundTournamentId = -1;
-    showOverTable(m_roundScoreBoard);
+    m_roundResultWaiting = true;
+    placeRoundResult();
     emit tableActivity(tableId(), true, TimeSpan());
 }
 
@@ -995,7 +996,8 @@ void GameWindow::onEndOfTournamentRound(bool roundEnded, const TournamentRoundSc
     }
     m_roundScoreBoard->setRoundScores(scores);
     m_roundEnded = roundEnded;
-    showOverTable(m_roundScoreBoard);
+    m_roundResultWaiting = true;
+    placeRoundResult();
     emit tableActivity(tableId(), true, TimeSpan());
 }
 

@@ -237,6 +237,7 @@ void GameWindow::clearTable()
     hideClaims();
     m_hand->clearTiles();
     updateWall();
+    m_roundResultWaiting = false;
     m_scoreBoard->hide();
     m_washout->hide();
     m_roundScoreBoard->hide();
@@ -596,10 +597,16 @@ bool GameWindow::scoreBoardReadyVisible() const
            m_tableInfo.storedGameType() != TableInfo::TOURNAMENT;
 }
 
+void GameWindow::setReadyVisible(bool visible)
+{
+    m_scoreBoard->setReadyVisible(visible);
+    m_washout->setReadyVisible(visible);
+}
+
 void GameWindow::onGameStateChanged()
 {
     if (m_table)
-        m_scoreBoard->setReadyVisible(scoreBoardReadyVisible());
+        setReadyVisible(scoreBoardReadyVisible());
     const int state = m_table ? m_table->gameState() : 0;
     m_sideBar->setScoresVisible(state != GameModel::NOTHING_KNOWN && state != GameModel::BETWEEN_HANDS);
     if (state == GameModel::HAND_OVER || state == GameModel::ROUND_OVER || state == GameModel::TABLE_REMOVED) {
@@ -694,5 +701,6 @@ void GameWindow::onHandEnd(const EndHand &result)
         m_washout->setShowPlayPrice(result.gameEnds);
         showOverTableOnce(m_washout, FirstPlace::Centred);
     }
+    placeRoundResult();
     emit tableActivity(tableId(), true, TimeSpan());
 }

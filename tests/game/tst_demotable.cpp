@@ -773,6 +773,8 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
         own += result.player == gambler.id ? result.balance : 0;
     }
     QCOMPARE(sum, qint64(0));
+    // Beside the hand's board where the table has room for both, else once it closes.
+    QVERIFY(DemoPlay::sayReady(gambler.window));
     QTRY_VERIFY_WITH_TIMEOUT(gambler.window->findChild<RoundScoreBoard *>()->isVisible(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!balances.isEmpty() && balances.last().at(0).value<std::int64_t>() == 100000 + own, 5000);
     gambler.controller->destroyTable(quick);

@@ -11,6 +11,7 @@
 #include "app/wind.h"
 #include "connection/ServerTime.h"
 #include "game/DealStartHandAnimation.h"
+#include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/sidebar/SideBar.h"
@@ -20,6 +21,7 @@
 #include "table/scene/HandView.h"
 #include "table/scene/HiddenHandView.h"
 #include "table/scene/MeldView.h"
+#include "table/scene/PlayerActionView.h"
 #include "table/scene/TileAnimation.h"
 #include "table/scene/TileView.h"
 #include "table/scene/WindView.h"
@@ -239,11 +241,16 @@ private slots:
     void playersSeatedAtTheDealShowTheirScores_data();
     void playersSeatedAtTheDealShowTheirScores();
     void scoreBoardCaptionGoesWithItsCountdown();
+    void washoutWindowFollowsTheGame();
+    void dealMarksNoTileNew_data();
+    void dealMarksNoTileNew();
     void scoreBoardTotalsInSight();
+    void roundResultAndTheLastBoardInSight();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
     void concealedButtonsKeepClear();
+    void announcementsStandInsideTheTable();
     void dialogsStayOverTheTable();
     void kickBoxes();
     void msecsBetweenCountsDays();
@@ -503,6 +510,143 @@ void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
     QVERIFY(!shown(caption));
 }
 
+// The last hand of a game washes out: the washout window offers the next game. Left
+// open while the next game's first hand is dealt, it offers it no more: Ok stands in
+// the place of Play and closes the window without a word to the server. The next
+// washout offers the next hand again.
+void TestGameWindow::washoutWindowFollowsTheGame()
+{
+    Table t(TableInfo::FULL_GAME, 4, true);
+    t.deal();
+    EndHand end;
+    end.endKind = 4;
+    end.gameEnds = true;
+    for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)})
+        end.players[id].playerId = id;
+    t.model.onHandEnd(end);
+    WashoutWindow *washout = t.window.washoutWindow();
+    QVERIFY(washout->isVisible());
+    auto *ready = washout->findChild<QPushButton *>(QStringLiteral("readyButton"));
+    auto *ok = washout->findChild<QPushButton *>(QStringLiteral("okButton"));
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    t.model.onAreYouReady(TimeSpan(now, now.addSecs(30)));
+    QVERIFY(ready->isVisible() && ready->isDefault());
+    QVERIFY2(ready->text().startsWith(QLatin1String("Play (")), qPrintable(ready->text()));
+    QVERIFY(!ok->isVisible());
+
+    QSignalSpy readies(&t.window, &GameWindow::ready);
+    TableState table;
+    table.referencePlayer = me;
+    Seating seating;
+    seating.players = {me, 11, 12, 13};
+    t.model.onStartHand(502, seating, {}, true, table, WallState());
+    QVERIFY(washout->isVisible());
+    QVERIFY(!ready->isVisible());
+    QVERIFY(ok->isVisible() && ok->isDefault());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!washout->isVisible());
+    QCOMPARE(readies.count(), 0);
+
+    t.deal();
+    end.gameEnds = false;
+    t.model.onHandEnd(end);
+    QVERIFY(washout->isVisible());
+    QVERIFY(ready->isVisible() && !ok->isVisible());
+    QCOMPARE(ready->text(), QStringLiteral("Next hand"));
+    QTest::mouseClick(ready, Qt::LeftButton);
+    QCOMPARE(readies.count(), 1);
+}
+
+void TestGameWindow::dealMarksNoTileNew_data()
+{
+    QTest::addColumn<QString>("inFront");
+    for (const char *front : {"nothing", "the score board", "the washout window", "another tab"})
+        QTest::newRow(front) << QString::fromLatin1(front);
+}
+
+// A hand dealt to a player who is not the dealer, with the deal's moves shown: the
+// flower dealt is replaced, the dealer draws and discards, then the player draws. Whatever stands in front of the
+// table (the last hand's score board or washout window left open, another tab of the
+// main window), once the table is in sight the hand stands sorted and no tile is
+// marked new until the player's own draw, which alone is.
+void TestGameWindow::dealMarksNoTileNew()
+{
+    QFETCH(QString, inFront);
+    QSettings().setValue(QStringLiteral("game/animations"), true);
+    Table t(TableInfo::FULL_GAME, 4, true);
+    t.deal();
+    EndHand end = winOf(11, EndHand::Mahjong);
+    if (inFront == QLatin1String("the washout window")) {
+        end.endKind = 4;
+        end.players.clear();
+        end.players[12].playerId = 12;
+    }
+    t.model.onHandEnd(end);
+    QWidget *front = inFront == QLatin1String("the score board")       ? static_cast<QWidget *>(t.window.scoreBoard())
+                     : inFront == QLatin1String("the washout window") ? t.window.washoutWindow()
+                                                                        : nullptr;
+    if (!front) {
+        t.window.scoreBoard()->hide();
+        t.window.washoutWindow()->hide();
+    }
+    QVERIFY(!front || front->isVisible());
+    if (inFront == QLatin1String("another tab"))
+        t.window.hide();
+
+    // Ann deals: the player sits South.
+    TableState table;
+    table.referencePlayer = me;
+    Seating seating;
+    seating.players = {11, me, 12, 13};
+    t.model.onStartHand(502, seating, {}, false, table, WallState());
+    const tile_vector dealt = tiles({33, 4, 20, 0, 9, 31, 1, 4, 34, 21, 2, 31, 4});
+    t.model.onTilesFromWall(dealt, false);
+    for (const qint32 id : {11, 12, 13})
+        t.model.onHiddenTilesFromWall(id, 13, false);
+    // The flower dealt is laid out and replaced before the first turn.
+    t.model.onDeclareBonus(me, tiles({34}));
+    t.model.onTilesFromWall(tiles({5}), true);
+    t.model.onHiddenTilesFromWall(11, 1, false);
+    t.model.onTileDiscarded(11, tile(8), false);
+    QTRY_VERIFY(!t.window.actionQueue().isBusy());
+    if (front) {
+        // The board's Close, the washout window's Ok.
+        const auto buttons = front->findChildren<QPushButton *>();
+        const auto close = std::find_if(buttons.begin(), buttons.end(), [](const QPushButton *button) {
+            return button->isVisible() && (button->objectName() == QLatin1String("closePushButton")
+                                           || button->objectName() == QLatin1String("okButton"));
+        });
+        QVERIFY(close != buttons.end());
+        QTest::mouseClick(*close, Qt::LeftButton);
+    }
+    if (inFront == QLatin1String("another tab")) {
+        t.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    }
+    QVERIFY(!t.window.scoreBoard()->isVisible() && !t.window.washoutWindow()->isVisible());
+    const auto marked = [&t] {
+        tile_vector result;
+        for (const HandTile *item : t.window.handView()->items())
+            if (item->isMarked())
+                result.push_back(item->tileValue());
+        return result;
+    };
+    tile_vector sorted = tiles({33, 4, 20, 0, 9, 31, 1, 4, 5, 21, 2, 31, 4});
+    std::sort(sorted.rbegin(), sorted.rend());
+    QCOMPARE(t.window.handView()->tiles(), sorted);
+    QCOMPARE(marked(), tile_vector());
+    t.window.grab().save(QStringLiteral("%1/table-dealt-behind-%2.png")
+                             .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                  inFront.section(QLatin1Char(' '), -1)));
+
+    t.model.onTilesFromWall(tiles({7}), false);
+    t.model.onPlayerShouldAct(me, TimeSpan());
+    QTRY_VERIFY(!t.window.actionQueue().isBusy());
+    QCOMPARE(marked(), tiles({7}));
+    QCOMPARE(t.window.handView()->tiles().back(), tile(7));
+    QCOMPARE(t.window.handView()->tiles().size(), size_t(14));
+}
+
 // A whole win read at a riichi and at an MCR table, in the skin's dialogs, with the
 // countdown to the next hand: each total of the winner's hand-score table (points,
 // doubles and fans, the riichi sticks, the hand score) stands inside its viewport
@@ -606,6 +750,119 @@ void TestGameWindow::scoreBoardTotalsInSight()
         QVERIFY(t.window.grab().save(QStringLiteral("%1/table-board-%2-ja-shown-again-1024x768.png")
                                          .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
                                               QLatin1String(board.name))));
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
+    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
+}
+
+// A money table's game ends: the last hand's score board (an MCR win with its countdown)
+// or washout window, and the round result, whichever comes first. Neither hides the
+// other: while both stand over the table they stand side by side, each whole inside the
+// table; where the table has no room for both, the round result follows once the
+// board closes. The board keeps every total of the winner's table, the countdown and
+// its buttons in sight; at 1024x768 and 1920x1080, in English and Japanese.
+void TestGameWindow::roundResultAndTheLastBoardInSight()
+{
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
+    setupResourceSearchPaths({}, QStringLiteral("default"));
+    QDir::setSearchPaths(QStringLiteral("resources"),
+                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    TranslationsManager translations;
+
+    EndHandPlayer winner;
+    winner.playerId = 11;
+    winner.name = QStringLiteral("Ann");
+    winner.result = EndHandPlayer::Won;
+    for (const auto &[code, value] : {std::pair{3, 4}, {15, 16}, {24, 6}, {12, 8}})
+        winner.doubles.push_back({QString(), value, code});
+    winner.doublesTotal = 34;
+    winner.bonuses = {{QString(), 1, 0}, {QString(), 1, 1}};
+    winner.handScore = 34;
+    winner.settlement = 126;
+    winner.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+    MonetaryRoundScores round;
+    for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)})
+        round.push_back({id, 2000 + (id == 11 ? 126 : -42), id == 11 ? 3000 : -1000});
+
+    for (const QString language : {"en", "ja"}) {
+        translations.setLanguage(language);
+        for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+            for (const bool won : {true, false}) {
+                for (const char *order : {"the hand's end first", "the round result first", "behind another tab"}) {
+                    const bool roundFirst = QLatin1String(order) == QLatin1String("the round result first");
+                    const bool behind = QLatin1String(order) == QLatin1String("behind another tab");
+                    const QString what = QStringLiteral("%1 %2x%3 %4, %5")
+                                             .arg(language, QString::number(size.width()), QString::number(size.height()),
+                                                  QLatin1String(won ? "a win" : "a washout"), QLatin1String(order));
+                    Table t(TableInfo::FULL_GAME, 4, true);
+                    t.window.setStyleSheet(skinStyleSheets());
+                    TableInfo info = t.info;
+                    info.setRuleset(RulesetInfo::MCR);
+                    t.model.onTableInfo(info);
+                    t.window.resize(size);
+                    QTRY_COMPARE(t.window.size(), size);
+                    t.deal();
+                    EndHand end;
+                    end.endKind = won ? EndHand::Mahjong : 4;
+                    end.gameEnds = true;
+                    for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)}) {
+                        EndHandPlayer row;
+                        row.playerId = id;
+                        row.name = t.model.player(id).name();
+                        row.settlement = won ? -42 : 0;
+                        row.hand = winner.hand;
+                        end.players[id] = won && id == 11 ? winner : row;
+                    }
+                    if (behind)
+                        t.window.hide();
+                    if (roundFirst)
+                        t.window.showEndOfRound(round);
+                    t.model.onHandEnd(end);
+                    const QDateTime now = Singleton<ServerTime>::instance().now();
+                    t.model.onAreYouReady(TimeSpan(now, now.addSecs(60)));
+                    if (!roundFirst)
+                        t.window.showEndOfRound(round);
+                    if (behind) {
+                        t.window.show();
+                        QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+                    }
+
+                    QWidget *board = won ? static_cast<QWidget *>(t.window.scoreBoard()) : t.window.washoutWindow();
+                    auto *result = t.window.findChild<RoundScoreBoard *>();
+                    const QRect table(QPoint(0, 0), t.window.view()->size());
+                    QVERIFY2(board->isVisible(), qPrintable(what));
+                    QVERIFY2(table.contains(board->geometry()), qPrintable(what));
+                    if (result->isVisible()) {
+                        QVERIFY2(table.contains(result->geometry()), qPrintable(what));
+                        QVERIFY2(!result->geometry().intersects(board->geometry()), qPrintable(what));
+                    }
+                    if (won) {
+                        const QTextEdit *scores = board->findChild<QTextEdit *>(QStringLiteral("score1"));
+                        QTRY_VERIFY2(totalsOutOfSight(scores).isEmpty(),
+                                     qPrintable(what + QStringLiteral(": ") + totalsOutOfSight(scores).join(QStringLiteral("; "))));
+                    }
+                    for (const char *name : {"nextRoundTimer", won ? "readyPushButton" : "readyButton",
+                                             won ? "leavePushButton" : "leaveButton"})
+                        QVERIFY2(board->findChild<QWidget *>(QLatin1String(name))->isVisible(), qPrintable(what + QLatin1Char(' ') + QLatin1String(name)));
+                    QVERIFY(t.window.grab().save(QStringLiteral("%1/table-round-result-%2-%3-%4-%5x%6.png")
+                                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                                          QLatin1String(won ? "board" : "washout"),
+                                                          QLatin1String(roundFirst ? "after" : behind ? "behind" : "before"), language,
+                                                          QString::number(size.width()), QString::number(size.height()))));
+
+                    // Play: the board closes, and the round result stands over the table.
+                    QTest::mouseClick(board->findChild<QPushButton *>(QLatin1String(won ? "readyPushButton" : "readyButton")),
+                                      Qt::LeftButton);
+                    QVERIFY2(!board->isVisible(), qPrintable(what));
+                    QVERIFY2(result->isVisible(), qPrintable(what));
+                    QVERIFY2(table.contains(result->geometry()), qPrintable(what));
+                    QVERIFY2(result->findChild<QPushButton *>(QStringLiteral("closeButton"))->isVisible(), qPrintable(what));
+                    QCOMPARE(int(result->rows().size()), 4);
+                }
+            }
+        }
     }
     translations.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("resources"), resources);
@@ -743,6 +1000,83 @@ void TestGameWindow::concealedButtonsKeepClear()
     }
     translations.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("resources"), resources);
+}
+
+// Every announcement the table shows (the own timeout and furiten pictures, each
+// seat's claims: chow, pong, kong, riichi, mahjong, ron and tsumo, in riichi's words and
+// in the others') stands whole inside the table, clear of the side bar, in the regular
+// and the compact layout, at 1024x768 and 1920x1080, in English and Japanese.
+void TestGameWindow::announcementsStandInsideTheTable()
+{
+    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
+    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
+    setupResourceSearchPaths({}, QStringLiteral("corvana"));
+    QDir::setSearchPaths(QStringLiteral("resources"),
+                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    TranslationsManager translations;
+    const std::pair<int, int> claims[] = {{CHOW, 0},    {PONG, 0},    {KONG, 0},   {RIICHI, 0},
+                                          {MAHJONG, 2}, {MAHJONG, 3}, {MAHJONG, 1}};
+    for (const int ruleset : {int(RulesetInfo::CLASSIC), int(RulesetInfo::JAPANESE_RIICHI)}) {
+        Table t(TableInfo::FULL_GAME, 4, true);
+        t.window.setStyleSheet(skinStyleSheets());
+        TableInfo info = t.info;
+        info.setRuleset(ruleset);
+        t.model.onTableInfo(info);
+        t.deal();
+        QGraphicsView *view = t.window.view();
+        for (const QString language : {"en", "ja"}) {
+            translations.setLanguage(language);
+            QTRY_COMPARE(t.window.timeoutImage()->pixmap().toImage(),
+                         QPixmap(QStringLiteral("textimages:/timeout.png")).toImage());
+            for (const bool compact : {false, true}) {
+                t.window.setCompactLayout(compact);
+                for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+                    t.window.resize(size);
+                    QTRY_COMPARE(t.window.size(), size);
+                    // The side bar lays its plates out for the language's words.
+                    QCoreApplication::sendPostedEvents();
+                    const QString what = QStringLiteral("rule set %1 %2 %3 %4x%5")
+                                             .arg(QString::number(ruleset), language,
+                                                  QLatin1String(compact ? "compact" : "regular"),
+                                                  QString::number(size.width()), QString::number(size.height()));
+                    const QRectF table = view->mapToScene(view->viewport()->rect()).boundingRect();
+                    QCOMPARE(view->geometry().right() + 1, t.window.sideBar()->geometry().left());
+                    QStringList outside;
+                    const auto inside = [&](const QGraphicsItem *item, const QString &name) {
+                        QVERIFY2(item->isVisible(), qPrintable(what + QLatin1Char(' ') + name));
+                        if (!table.contains(item->sceneBoundingRect()))
+                            QDebug(&outside.emplace_back()).nospace() << name << ' ' << item->sceneBoundingRect();
+                    };
+                    // Each seat's claims, the widest last, left in sight with the timeout.
+                    for (int seat = 0; seat < 4; ++seat) {
+                        PlayerActionView *claim = t.window.claimImage(seat);
+                        for (const auto &[kind, detail] : claims) {
+                            claim->setAction(kind, detail);
+                            claim->show();
+                            inside(claim, QStringLiteral("seat %1 %2").arg(QString::number(seat), claim->imagePath()));
+                        }
+                    }
+                    t.window.showTimeout();
+                    inside(t.window.timeoutImage(), QStringLiteral("timeout"));
+                    QVERIFY(t.window.grab().save(QStringLiteral("%1/table-announcements-%2-%3-%4-%5x%6.png")
+                                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                                          QString::number(ruleset), language,
+                                                          QLatin1String(compact ? "compact" : "regular"),
+                                                          QString::number(size.width()), QString::number(size.height()))));
+                    t.window.hideTimeoutItem();
+                    for (int seat = 0; seat < 4; ++seat)
+                        t.window.claimImage(seat)->hide();
+                    t.model.onFuritenChanged(true);
+                    inside(t.window.furitenImage(), QStringLiteral("furiten"));
+                    t.model.onFuritenChanged(false);
+                    QVERIFY2(outside.isEmpty(), qPrintable(what + QStringLiteral(": ") + outside.join(QStringLiteral(", "))));
+                }
+            }
+        }
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("resources"), resources);
+    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
 void TestGameWindow::offersAndLeave()

@@ -68,6 +68,12 @@ void WashoutWindow::setTableInfo(const TableInfo &info)
     setupButtons();
 }
 
+void WashoutWindow::setReadyVisible(bool visible)
+{
+    m_readyVisible = visible;
+    setupButtons();
+}
+
 void WashoutWindow::startCountdown(const QDateTime &deadline)
 {
     // The caption shows only beside the time it announces: not for a deadline reached,
@@ -94,7 +100,6 @@ void WashoutWindow::setupButtons()
         m_ui->okButton->setDefault(true);
         return;
     }
-    m_ui->okButton->hide();
     switch (m_tableInfo.storedGameType()) {
     case TableInfo::SINGLE_HAND:
         m_ui->readyButton->setText(tr("Ready"));
@@ -116,8 +121,10 @@ void WashoutWindow::setupButtons()
     default:
         break;
     }
-    m_ui->readyButton->show();
-    m_ui->readyButton->setDefault(true);
+    m_ui->readyButton->setVisible(m_readyVisible);
+    m_ui->readyButton->setDefault(m_readyVisible);
+    m_ui->okButton->setVisible(!m_readyVisible);
+    m_ui->okButton->setDefault(!m_readyVisible);
 }
 
 void WashoutWindow::setPicture()

@@ -26,6 +26,9 @@ public:
     void setShowPlayPrice(bool show);
     void setOkOnly(bool okOnly);
     void setTableInfo(const TableInfo &info);
+    // Whether the next hand (or game) waits for the player's word: without it, Ok
+    // closes the window in the place of the ready button.
+    void setReadyVisible(bool visible);
 
     void startCountdown(const QDateTime &deadline);
     void stopCountdown();
@@ -43,6 +46,7 @@ private:
 
     std::unique_ptr<Ui::WashoutWidget> m_ui;
     bool m_okOnly = false;
+    bool m_readyVisible = true;
     int m_reason = 4;
     TableInfo m_tableInfo;
     bool m_showPlayPrice = false;

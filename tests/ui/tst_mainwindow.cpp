@@ -155,6 +155,22 @@ QStringList englishLeftovers(const QWidget *root)
     return found;
 }
 
+// The visible texts of a window in Japanese or Chinese script.
+QStringList cjkTexts(const QWidget *root)
+{
+    static const QRegularExpression script(QStringLiteral("[\\p{Han}\\p{Hiragana}\\p{Katakana}]"));
+    QStringList found;
+    for (const QWidget *widget : root->findChildren<QWidget *>()) {
+        if (!widget->isVisible())
+            continue;
+        for (const QString &text : shownTexts(widget)) {
+            if (text.contains(script))
+                found << widget->objectName() + QStringLiteral(": ") + text;
+        }
+    }
+    return found;
+}
+
 // The visible labels, buttons and tabs of a window whose text does not fit their room.
 QStringList cutTexts(const QWidget *root)
 {
@@ -448,10 +464,13 @@ private slots:
         m_startup.reset();
     }
 
+    // The client starts in its saved language, Japanese, and the player chooses English on
+    // the login page.
     void startUpHandsOverToTheLoginPage()
     {
         QSettings().setValue(QStringLiteral("game/windowSize"), QSize(1100, 700));
         QSettings().setValue(QStringLiteral("game/windowFullscreen"), false);
+        m_translations->setLanguage(QStringLiteral("ja"));
         m_startup = std::make_unique<Startup>(*m_commandLine, *m_translations);
         m_startup->setWindowFactory([](const CommandLine &line, TranslationsManager &translations) {
             return std::make_unique<MainWindow>(line.host(), line.port(), line.user(), line.password(),
@@ -465,8 +484,12 @@ private slots:
         QVERIFY(window());
         QVERIFY(!m_startup->splash()->isVisible());
         QVERIFY(window()->isVisible());
-        QCOMPARE(window()->windowTitle(), QStringLiteral("Corvana Mahjong - ") + clientVersionString());
         QCOMPARE(child<QStackedWidget>("centralWidget")->currentWidget(), child<QWidget>("loginWidget"));
+        auto *language = child<QWidget>("loginWindow")->findChild<QComboBox *>(QStringLiteral("languageSelection"));
+        QCOMPARE(language->currentData().toString(), QStringLiteral("ja"));
+        language->setCurrentIndex(language->findData(QStringLiteral("en")));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(window()->windowTitle(), QStringLiteral("Corvana Mahjong - ") + clientVersionString());
         QTRY_VERIFY(m_log->text().contains(QLatin1String(" [INFO ] login page shown")));
         QTRY_VERIFY(window()->connectionManager().isConnected());
         QVERIFY(m_server.waitForOutput(QStringLiteral("RECV platform_version_t")));
@@ -618,6 +641,11 @@ private slots:
         QTRY_COMPARE(shownIds(tables), (QList<int>{6101, 6102}));
         auto *tournaments = tabs->widget(2)->findChild<QTreeView *>(QStringLiteral("tournamentsLobbyTreeView"));
         QTRY_COMPARE(tournaments->model()->rowCount(), 2);
+        // The lists' models were built in Japanese, before English was chosen.
+        QCOMPARE(shownTexts(tables->header()),
+                 (QStringList{"Table", "Rules", "Game Type", "Players", "Bet", "Max win"}));
+        QCOMPARE(shownTexts(tournaments->header()),
+                 (QStringList{"", "Start", "Status", "Name", "Rules", "Players", "Buy-in", "Pot"}));
 
         // What the server announces is bounded where it enters: a table's absurd seats,
         // players and wind rounds are skipped, so its preview keeps four seats and its
@@ -656,6 +684,7 @@ private slots:
             QCOMPARE(tabs->currentIndex(), i);
             QCOMPARE(sideColumn().left(columns.at(i).size()), columns.at(i));
             QTest::qWait(i == 0 ? 1500 : 200);
+            QVERIFY2(cjkTexts(&w).isEmpty(), qPrintable(keywords.at(i) + QStringLiteral(": ") + cjkTexts(&w).join(u'|')));
             QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-tab%1-%2").arg(QString::number(i), keywords.at(i))));
         }
         w.onDisplayTab(QStringLiteral("friends"));

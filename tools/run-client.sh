@@ -2,8 +2,8 @@
 # Sets up a machine, builds the client and the test game server (nothing else) and runs
 # the client against local servers: the demo world of the test game server (tables,
 # tournaments and computer players) and a throw-away ejabberd for the chat. Both servers
-# stop when the client ends, also on Ctrl+C: the client quits as its "Quit" does, and the
-# clean-up waits for it.
+# run as long as the client and stop when it ends, also on Ctrl+C: the client quits as
+# its "Quit" does, and the clean-up waits for it.
 # Usage: tools/run-client.sh [client options...]
 # The build directory is $BUILD_DIR (default: build/ at the top of the tree); $SEED seeds
 # the demo world's walls (default 1); SKIP_BUILD=1 uses the build as it is.
@@ -49,8 +49,10 @@ trap 'exit 143' TERM
 
 # The chat server. Accounts are created by the game server: every login is registered
 # with the script's "register" command (the ejabberd control command) before it is
-# answered, the player id as user name and the login's chat secret as password.
-if "$chat" start "$run/ejabberd" >"$run/ejabberd-start.log" 2>&1; then
+# answered, the player id as user name and the login's chat secret as password. It lives
+# as long as this script, however long the session: the script's watchdog, which stops a
+# test's server after half an hour, waits for this script to end instead.
+if OWNER_PID=$$ "$chat" start "$run/ejabberd" >"$run/ejabberd-start.log" 2>&1; then
     chat_dir=$run/ejabberd
     # shellcheck source=/dev/null
     xmpp_port=$(. "$chat_dir/env" && echo "$XMPP_PORT")

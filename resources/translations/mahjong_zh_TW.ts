@@ -2348,6 +2348,11 @@ Please update the client to go on playing.</source>
         <comment>MCR</comment>
         <translation>四槓</translation>
     </message>
+    <message>
+        <source>All chows</source>
+        <comment>Chinese rule sets</comment>
+        <translation>平和</translation>
+    </message>
 </context>
 <context>
     <name>SeatedWindow</name>

@@ -90,24 +90,29 @@ const char *const bonusNames[] = {
     QT_TRANSLATE_NOOP("Scores", "Counter sticks"),
 };
 
-// A name with words of its own in some rule families: its source and the disambiguation
-// that tells its translation apart, and the families that read it.
+struct Text
+{
+    const char *source;
+    const char *comment;
+};
+
+// A name with words of its own in some rule families: the text those families read (its
+// source and the disambiguation that tells its translation apart), the families, and
+// the riichi name where English has another word in those families.
 struct FamilyText
 {
-    struct Text
-    {
-        const char *source;
-        const char *comment;
-    } text;
+    Text text;
     bool classicHongKong;
     bool mcr;
+    const char *riichi = nullptr;
 };
 
 // Chinese players name these hands by the Chinese names, where riichi players have the
 // Japanese ones; MCR names the last tiles, its fans and its 88- and 64-fan hands by its
 // own fan list, and Classic and Hong Kong players name the last tile from the wall as
-// Chinese players do.
+// Chinese players do. English says "Pinfu" at riichi tables only.
 const FamilyText familyTexts[] = {
+    {QT_TRANSLATE_NOOP3("Scores", "All chows", "Chinese rule sets"), true, true, "Pinfu"},
     {QT_TRANSLATE_NOOP3("Scores", "Fully concealed hand", "Chinese rule sets"), true, true},
     {QT_TRANSLATE_NOOP3("Scores", "After a kong", "Chinese rule sets"), true, true},
     {QT_TRANSLATE_NOOP3("Scores", "Thirteen orphans", "Chinese rule sets"), true, true},
@@ -134,17 +139,17 @@ const FamilyText familyTexts[] = {
     {QT_TRANSLATE_NOOP3("Scores", "UNKNOWN LIMIT NAME", "MCR"), false, true},
 };
 
-// The disambiguation of the source's text in the family; none where the family reads
-// the common text.
-const char *familyComment(const char *source, RuleFamily family)
+// The text the family reads for the riichi name: the common text where the family has
+// no variant.
+Text familyText(const char *source, RuleFamily family)
 {
     for (const FamilyText &variant : familyTexts) {
         const bool read = (family == RuleFamily::ClassicHongKong && variant.classicHongKong) ||
                           (family == RuleFamily::Mcr && variant.mcr);
-        if (read && std::strcmp(variant.text.source, source) == 0)
-            return variant.text.comment;
+        if (read && std::strcmp(variant.riichi ? variant.riichi : variant.text.source, source) == 0)
+            return variant.text;
     }
-    return nullptr;
+    return {source, nullptr};
 }
 
 template <std::size_t N>
@@ -179,9 +184,8 @@ QString ScoreNames::name(List list, qint32 code, RuleFamily family)
         unknown = QT_TRANSLATE_NOOP("Scores", "UNKNOWN BONUS NAME");
         break;
     }
-    if (!source)
-        source = unknown;
-    return QCoreApplication::translate("Scores", source, familyComment(source, family));
+    const Text text = familyText(source ? source : unknown, family);
+    return QCoreApplication::translate("Scores", text.source, text.comment);
 }
 
 void ScoreNames::nameLines(EndHandPlayer &player, RuleFamily family)

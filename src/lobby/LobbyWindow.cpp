@@ -102,8 +102,6 @@ LobbyWindow::LobbyWindow(QWidget *parent)
             &LobbyWindow::onCurrentTableChanged);
 
     ui.retranslateUi(this);
-    if (TableModel *model = m_lobbyModel->tableModel())
-        model->retranslateHeaders();
 }
 
 LobbyWindow::~LobbyWindow()
@@ -118,6 +116,9 @@ void LobbyWindow::setTableModel(TableModel *model)
         m_ui->lobbyTreeView->setColumnWidth(column, ColumnWidths[column]);
     if (!model)
         return;
+    // The model may have been built in another language than the current one (before a
+    // language was chosen on the login page).
+    model->retranslateHeaders();
     connect(model, &TableModel::lobbyStructure, this, &LobbyWindow::onLobbyStructure,
             Qt::UniqueConnection);
     model->queryLobbyStructure();

@@ -106,8 +106,11 @@ void TournamentsLobbyWindow::setModel(TournamentsLobbyModel *model)
         disconnect(m_model, &TournamentsLobbyModel::tournamentAdded, this,
                    &TournamentsLobbyWindow::onTournamentAdded);
     m_model = model;
-    if (model)
+    if (model) {
         connect(model, &TournamentsLobbyModel::tournamentAdded, this, &TournamentsLobbyWindow::onTournamentAdded);
+        // The model may have been built in another language than the current one.
+        model->retranslate();
+    }
     m_filter->setSourceModel(model);
     // The name takes the width the other columns leave, so the list never scrolls
     // sideways and the pot stays in view.

@@ -6,13 +6,17 @@ sandbox switch, the script sets it; the client started by hand that way ends at 
 says why in its log and leaves no lock file. The second client's command, as printed,
 has its own folders, made before it runs and kept outside the run's temporary directory;
 as root it carries the sandbox switch and, pasted into a shell without it, reaches the
-login page."""
+login page. The chat server lives as long as the client: past the test server script's
+watchdog time (made short here), it still answers a stream and registers an account, as
+a second client's login needs."""
 import atexit
 import glob
 import os
+import re
 import shlex
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -25,6 +29,9 @@ atexit.register(shutil.rmtree, tmp, True)
 environment = dict(os.environ, SKIP_BUILD="1", BUILD_DIR=build, TMPDIR=tmp, QT_QPA_PLATFORM="offscreen",
                    XDG_CACHE_HOME=os.path.join(tmp, "cache"), XDG_CONFIG_HOME=os.path.join(tmp, "config"))
 environment.pop("QTWEBENGINE_DISABLE_SANDBOX", None)
+# The watchdog time of the chat test server script, which the run's chat server must outlive.
+lifetime = 20
+environment["MAX_LIFETIME"] = str(lifetime)
 root = os.geteuid() == 0
 log_dir = os.path.join(tmp, "cache", "Pellandor", "Pellandor-corvana")
 
@@ -55,7 +62,27 @@ if root:
     if client.returncode != 1 or not said or os.path.exists(os.path.join(log_dir, "mahjong.lock")):
         sys.exit("as root with the sandbox on, the client did not end saying why, or left its lock:\n"
                  + client.stderr)
+
+
+def chat_answers(port):
+    """Whether the chat server on the port opens a client stream, offering its features."""
+    try:
+        with socket.create_connection(("127.0.0.1", port), timeout=30) as chat:
+            chat.sendall(b"<?xml version='1.0'?><stream:stream to='localhost' xmlns='jabber:client' "
+                         b"xmlns:stream='http://etherx.jabber.org/streams' version='1.0'>")
+            said = b""
+            while b"</stream:features>" not in said:
+                part = chat.recv(4096)
+                if not part:
+                    return False
+                said += part
+            return True
+    except OSError:
+        return False
+
+
 # In a process group of its own, as in a terminal: Ctrl+C reaches the whole group.
+started = time.monotonic()
 script = subprocess.Popen([os.path.join(top, "tools", "run-client.sh")], env=environment,
                           stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                           preexec_fn=lambda: (signal.signal(signal.SIGINT, signal.SIG_DFL), os.setpgrp()))
@@ -90,6 +117,16 @@ time.sleep(1)
 if script.poll() is not None or not shown:
     os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the client ended by itself or showed no login page:\n" + "".join(output) + script.stdout.read())
+# Past the watchdog's time, counted from before the script started the chat server.
+time.sleep(max(0.0, started + lifetime + 5 - time.monotonic()))
+chat_port = int(re.search(r"localhost:(\d+)", next(l for l in output if l.startswith("Chat server"))).group(1))
+registered = subprocess.run([os.path.join(top, "tools", "ejabberd", "ejabberd-test-server.sh"), "register",
+                             os.path.join(runs[0], "ejabberd"), "late-player", "secret"],
+                            capture_output=True, text=True, timeout=180)
+if not chat_answers(chat_port) or registered.returncode != 0:
+    os.killpg(script.pid, signal.SIGKILL)
+    sys.exit("the chat server did not outlive the watchdog's %d s:\n%s%s" % (lifetime, registered.stdout,
+                                                                            registered.stderr))
 if root:
     # Pasted into another root shell: up to its login page, with a log of its own.
     second_logs = os.path.join(glob.escape(folders[1]), "Pellandor", "*", "mahjong.log")

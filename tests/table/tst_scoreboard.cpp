@@ -444,7 +444,8 @@ void TestScoreBoard::languageChangeRedrawsTheBoard()
 
 // A self-drawn win with the same lines at an MCR, a Hong Kong and a riichi table: each
 // board names the hands, the limit hands' heading and the doubles' heading in the words
-// of its rule family, as it opens in Simplified Chinese and after each language change.
+// of its rule family, as it opens in Simplified Chinese and after each language change,
+// English too.
 void TestScoreBoard::ruleFamiliesNameTheirHands()
 {
     const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
@@ -456,8 +457,9 @@ void TestScoreBoard::ruleFamiliesNameTheirHands()
     tsumo.endKind = EndHand::Tsumo;
     EndHandPlayer winner = player(1, QStringLiteral("Ann"), EndHandPlayer::Won, 0);
     winner.points = {{QString(), 20, 0}};
-    // Fully concealed hand, after a kong, last tile from the wall, last discard; thirteen orphans.
-    winner.doubles = {{QString(), 1, 3}, {QString(), 1, 11}, {QString(), 1, 12}, {QString(), 1, 13}};
+    // Fully concealed hand, after a kong, last tile from the wall, last discard, pinfu;
+    // thirteen orphans.
+    winner.doubles = {{QString(), 1, 3}, {QString(), 1, 11}, {QString(), 1, 12}, {QString(), 1, 13}, {QString(), 1, 4}};
     winner.limits = {{QString(), 0, 0}};
     // As the connection names them, before the table's rule set is known.
     ScoreNames::nameLines(winner);
@@ -478,8 +480,8 @@ void TestScoreBoard::ruleFamiliesNameTheirHands()
         QVERIFY(QTest::qWaitForWindowExposed(&windows[i]));
     }
 
-    // The lines each family's board shows: the doubles' heading, the four doubles, the
-    // limit hands' heading and the limit hand.
+    // The lines each family's board shows: the doubles' heading, the five doubles, the
+    // limit hands' heading and the limit hand; English says "Pinfu" at riichi tables only.
     struct Words
     {
         const char *language;
@@ -487,17 +489,24 @@ void TestScoreBoard::ruleFamiliesNameTheirHands()
     };
     const Words words[] = {
         {"zh_CN",
-         {{"番：", "不求人", "杠上开花", "妙手回春", "海底捞月", "88番、64番：", "十三幺"},
-          {"番：", "不求人", "杠上开花", "海底捞月", "河底捞鱼", "满贯：", "十三幺"},
-          {"番：", "门前清自摸", "杠上开花", "海底摸月", "河底捞鱼", "役满：", "十三幺"}}},
+         {{"番：", "不求人", "杠上开花", "妙手回春", "海底捞月", "平和", "88番、64番：", "十三幺"},
+          {"番：", "不求人", "杠上开花", "海底捞月", "河底捞鱼", "平和", "满贯：", "十三幺"},
+          {"番：", "门前清自摸", "杠上开花", "海底摸月", "河底捞鱼", "平和", "役满：", "十三幺"}}},
         {"ja",
-         {{"番:", "不求人", "槓上開花", "妙手回春", "海底撈月", "88番・64番:", "十三幺"},
-          {"番:", "不求人", "槓上開花", "海底摸月", "河底撈魚", "満貫:", "十三幺"},
-          {"翻:", "門前清自摸和", "嶺上開花", "海底摸月", "河底撈魚", "役満:", "国士無双"}}},
+         {{"番:", "不求人", "槓上開花", "妙手回春", "海底撈月", "平和", "88番・64番:", "十三幺"},
+          {"番:", "不求人", "槓上開花", "海底摸月", "河底撈魚", "平和", "満貫:", "十三幺"},
+          {"翻:", "門前清自摸和", "嶺上開花", "海底摸月", "河底撈魚", "平和", "役満:", "国士無双"}}},
         {"zh_TW",
-         {{"番：", "不求人", "槓上開花", "妙手回春", "海底撈月", "88番、64番：", "十三么"},
-          {"番：", "不求人", "槓上開花", "海底撈月", "河底撈魚", "滿貫：", "十三么"},
-          {"番：", "門前清自摸", "槓上開花", "海底撈月", "河底撈魚", "役滿：", "十三么"}}},
+         {{"番：", "不求人", "槓上開花", "妙手回春", "海底撈月", "平和", "88番、64番：", "十三么"},
+          {"番：", "不求人", "槓上開花", "海底撈月", "河底撈魚", "平和", "滿貫：", "十三么"},
+          {"番：", "門前清自摸", "槓上開花", "海底撈月", "河底撈魚", "平和", "役滿：", "十三么"}}},
+        {"en",
+         {{"Fans:", "Fully concealed hand", "After a kong", "Last tile from the wall", "Last discard", "All chows",
+           "Limit hands:", "Thirteen orphans"},
+          {"Fans:", "Fully concealed hand", "After a kong", "Last tile from the wall", "Last discard", "All chows",
+           "Limit hands:", "Thirteen orphans"},
+          {"Doubles:", "Fully concealed hand", "After a kong", "Last tile from the wall", "Last discard", "Pinfu",
+           "Limit hands:", "Thirteen orphans"}}},
     };
     for (const Words &said : words) {
         const QString language = QString::fromLatin1(said.language);

@@ -16,9 +16,11 @@
 # "player-<id>"); it stops with the server. Each run picks free ports and its own node name, so several
 # runs can go at once; the Erlang VM runs without epmd and its distribution listens
 # on 127.0.0.1 only. A watchdog stops the server after MAX_LIFETIME seconds should
-# nobody call "stop". A control command ("register", "ctl" and those of "start") is run
-# again while the node does not answer, for up to CTL_PATIENCE seconds (120). A server it did not start (a system ejabberd) is left alone: the
-# test server's ports and node name are its own.
+# nobody call "stop"; with OWNER_PID set, it stops the server when that process ends
+# instead, however long it runs (a server for a player's session rather than a test's).
+# A control command ("register", "ctl" and those of "start") is run again while the node
+# does not answer, for up to CTL_PATIENCE seconds (120). A server it did not start (a
+# system ejabberd) is left alone: the test server's ports and node name are its own.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -98,6 +100,13 @@ ctl() {
 
 start() {
     local dir=$1; shift
+    # What the watchdog waits for before it stops the server.
+    local wait=(sleep "$max_lifetime")
+    if [ -n "${OWNER_PID:-}" ]; then
+        [[ $OWNER_PID =~ ^[1-9][0-9]*$ ]] && kill -0 "$OWNER_PID" 2>/dev/null \
+            || die "OWNER_PID $OWNER_PID is no running process"
+        wait=(tail --pid="$OWNER_PID" -f /dev/null)
+    fi
     # A run that was killed before it could stop its server leaves it behind.
     [ -e "$dir/env" ] && stop "$dir"
     mkdir -p "$dir"
@@ -130,9 +139,9 @@ start() {
             -mnesia dir "\"$dir/db\"" -s ejabberd </dev/null >"$dir/erl.out" 2>&1
     ) &
     local pid=$!
-    # In a session of its own, so that "stop" ends it together with its sleep.
-    setsid bash -c 'sleep "$1"; grep -qa "$3" /proc/"$2"/cmdline 2>/dev/null && kill "$2"' \
-        watchdog "$max_lifetime" "$pid" "$node" \
+    # In a session of its own, so that "stop" ends it together with its wait.
+    setsid bash -c '"${@:3}"; grep -qa "$2" /proc/"$1"/cmdline 2>/dev/null && kill "$1"' \
+        watchdog "$pid" "$node" "${wait[@]}" \
         </dev/null >/dev/null 2>&1 &
     local watchdog=$!
 

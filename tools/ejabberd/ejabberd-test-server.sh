@@ -48,9 +48,11 @@ sys.exit(0)
 PY
 }
 
+# Valid for years, as the game server's: a player's session (run-client.sh) may run for
+# days, and every start makes a fresh CA.
 make_certificates() {
     local dir=$1
-    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Mahjong Test CA" \
+    openssl req -x509 -newkey rsa:2048 -nodes -days 3650 -subj "/CN=Mahjong Test CA" \
         -addext "basicConstraints=critical,CA:TRUE" -addext "keyUsage=critical,keyCertSign,cRLSign" \
         -keyout "$dir/ca.key" -out "$dir/ca.pem" 2>/dev/null
     openssl req -newkey rsa:2048 -nodes -subj "/CN=$domain" \
@@ -58,7 +60,7 @@ make_certificates() {
     printf 'subjectAltName=DNS:%s,DNS:*.%s\nbasicConstraints=CA:FALSE\nextendedKeyUsage=serverAuth\n' \
         "$domain" "$domain" >"$dir/server.ext"
     openssl x509 -req -in "$dir/server.csr" -CA "$dir/ca.pem" -CAkey "$dir/ca.key" \
-        -CAcreateserial -days 2 -extfile "$dir/server.ext" -out "$dir/server.crt" 2>/dev/null
+        -CAcreateserial -days 3650 -extfile "$dir/server.ext" -out "$dir/server.crt" 2>/dev/null
     cat "$dir/server.crt" "$dir/server.key" >"$dir/server.pem"
     chmod 600 "$dir/server.pem" "$dir/server.key" "$dir/ca.key"
 }

@@ -54,7 +54,7 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     auto body = new QFrame(this);
     m_ui->setupUi(body);
-    m_offered.setInput(m_ui->input);
+    m_sender = std::make_unique<LineSender>(m_ui->input, m_ui->output);
     body->setWindowTitle(tr("Manager chat"));
     m_ui->output->setStyleSheet(QStringLiteral("background: rgba(0,0,0, 128)"));
     setContentWidget(body);
@@ -116,22 +116,18 @@ void ChatWindow::onSendMessage()
         return;
     // A line shows waiting until the server has it. Not connected: nothing went out,
     // and the text stays for another try.
-    const QList<OfferedLines::Line> lines = m_offered.take();
     const QDateTime now = Singleton<ServerTime>::instance().now();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString id = m_chat->send(lines.at(i).text, lines.at(i).id);
-        if (id.isNull()) {
-            m_offered.putBack(lines.mid(i));
-            // The loss is told first once it is handled.
-            XMPPClient *client = m_chat->client();
-            if (client && client->lossPending() && !m_connectionLost)
-                m_notSentOwed = true;
-            else
-                reportNotSent();
-            return;
-        }
-        m_ui->output->addWaitingMessage(id, now, m_playerDb->localScreenName(), lines.at(i).text);
-    }
+    const auto send = [this, &now](const OfferedLines::Line &line) {
+        const QString id = m_chat->send(line.text, line.id);
+        if (!id.isNull())
+            m_ui->output->addWaitingMessage(id, now, m_playerDb->localScreenName(), line.text);
+        return id;
+    };
+    const auto lossUntold = [this] {
+        XMPPClient *client = m_chat ? m_chat->client() : nullptr;
+        return client && client->lossPending() && !m_connectionLost;
+    };
+    m_sender->sendInput(send, lossUntold);
 }
 
 void ChatWindow::onConfirmed(const QString &id)
@@ -146,14 +142,7 @@ void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
         m_ui->output->removeWaitingMessage(line.id());
         offered.append({line.id(), line.body()});
     }
-    m_offered.putBack(offered);
-    m_notSentOwed = false;
-    reportNotSent();
-}
-
-void ChatWindow::reportNotSent()
-{
-    addSystemMessage(ChatNotices::notSent());
+    m_sender->notSent(offered);
 }
 
 void ChatWindow::onChatDisconnected()
@@ -162,8 +151,7 @@ void ChatWindow::onChatDisconnected()
     // A chat that stays away says why as it gives up.
     if (m_chat && m_chat->client() && m_chat->client()->reconnects())
         addSystemMessage(tr("The chat is disconnected. It tries to reconnect by itself."));
-    if (std::exchange(m_notSentOwed, false))
-        reportNotSent();
+    m_sender->lossTold();
 }
 
 void ChatWindow::onReconnectStopped(XMPPClient::ReconnectStop why)

@@ -55,7 +55,7 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     : QWidget(parent), m_ui(std::make_unique<Ui::ConferenceView>()), m_suppressedNotices(suppressedNotices)
 {
     m_ui->setupUi(this);
-    m_offered.setInput(m_ui->chatInput);
+    m_sender = std::make_unique<LineSender>(m_ui->chatInput, m_ui->chatOutput);
     m_ui->chatInput->setEnabled(false);
     connect(m_ui->chatInput, &QLineEdit::returnPressed, this, &ConferenceWidget::onReturnPressed);
     connect(m_ui->send, &QPushButton::clicked, this, &ConferenceWidget::onReturnPressed);
@@ -243,8 +243,7 @@ void ConferenceWidget::onUserDisconnected()
                                            tr("The chat is disconnected. It is joined again when the connection is back."));
     // The room may have had the lines still waiting; the history of the rejoin tells.
     putBackWaiting(nullptr);
-    if (std::exchange(m_notSentOwed, false))
-        reportNotSent();
+    m_sender->lossTold();
 }
 
 void ConferenceWidget::onReconnectStopped(XMPPClient::ReconnectStop why)
@@ -309,30 +308,25 @@ void ConferenceWidget::onReturnPressed()
         return;
     if (!m_conference.isJoined()) {
         if (m_connectionLost)
-            reportNotSent();
+            m_sender->reportNotSent();
         return;
     }
     // The lines show waiting until the room passes them on, and come back into the
     // input when it does not.
-    const QList<OfferedLines::Line> lines = m_offered.take();
     const QDateTime now = Singleton<ServerTime>::instance().now();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const OfferedLines::Line &line = lines.at(i);
+    const auto send = [this, &now](const OfferedLines::Line &line) {
         try {
             const QString id = m_conference.sendMessage(line.text, line.id);
             m_waiting.append({id, line.text});
             m_ui->chatOutput->addWaitingMessage(id, now, m_conference.nick(), line.text);
+            return id;
         } catch (const std::exception &e) {
             qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
-            m_offered.putBack(lines.mid(i));
-            // Lost, and the loss is told first once it is handled.
-            if (m_conference.isJoined())
-                m_notSentOwed = true;
-            else
-                reportNotSent();
-            return;
+            return QString();
         }
-    }
+    };
+    // Still joined: the loss is handled later.
+    m_sender->sendInput(send, [this] { return m_conference.isJoined(); });
 }
 
 std::optional<OfferedLines::Line> ConferenceWidget::takeWaiting(const QString &id)
@@ -351,7 +345,7 @@ void ConferenceWidget::onOwnLineSaid(const QString &id)
 {
     if (takeWaiting(id))
         return;
-    const QString offered = m_offered.settle(id);
+    const QString offered = m_sender->offered().settle(id);
     if (!offered.isNull())
         addSystemMessage(ChatNotices::sentAfterAll(offered));
 }
@@ -361,7 +355,7 @@ void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &reason
     const std::optional<OfferedLines::Line> refused = takeWaiting(id);
     if (!refused)
         return;
-    m_offered.putBack({*refused});
+    m_sender->offered().putBack({*refused});
     addSystemMessage(ChatNotices::refused(reason));
 }
 
@@ -382,16 +376,7 @@ void ConferenceWidget::putBackWaiting(const QStringList *ids)
         lines.append(*line);
         line = m_waiting.erase(line);
     }
-    if (lines.isEmpty())
-        return;
-    m_offered.putBack(lines);
-    m_notSentOwed = false;
-    reportNotSent();
-}
-
-void ConferenceWidget::reportNotSent()
-{
-    addSystemMessage(ChatNotices::notSent());
+    m_sender->notSent(lines);
 }
 
 void ConferenceWidget::changeEvent(QEvent *event)

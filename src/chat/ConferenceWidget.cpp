@@ -56,7 +56,7 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
 {
     m_ui->setupUi(this);
     m_sender = std::make_unique<LineSender>(m_ui->chatInput, m_ui->chatOutput);
-    m_ui->chatInput->setEnabled(false);
+    enableInput(false);
     connect(m_ui->chatInput, &QLineEdit::returnPressed, this, &ConferenceWidget::onReturnPressed);
     connect(m_ui->send, &QPushButton::clicked, this, &ConferenceWidget::onReturnPressed);
     connect(&m_conference, &XMPPConference::message, this, &ConferenceWidget::onMessage);
@@ -65,6 +65,8 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     connect(&m_conference, &XMPPConference::userError, this, &ConferenceWidget::onUserError);
     connect(&m_conference, &XMPPConference::userJoined, this, &ConferenceWidget::onUserJoined);
     connect(&m_conference, &XMPPConference::userLeft, this, &ConferenceWidget::onUserLeft);
+    connect(&m_conference, &XMPPConference::userVoiceChanged, this, &ConferenceWidget::onUserVoiceChanged);
+    connect(&m_conference, &XMPPConference::userRoomDestroyed, this, &ConferenceWidget::onUserRoomDestroyed);
     connect(&m_conference, &XMPPConference::userDisconnected, this, &ConferenceWidget::onUserDisconnected);
     connect(&m_conference, &XMPPConference::userKicked, this, &ConferenceWidget::onUserKicked);
     connect(&m_conference, &XMPPConference::userBanned, this, &ConferenceWidget::onUserBanned);
@@ -158,6 +160,12 @@ void ConferenceWidget::addSystemMessage(const QString &text)
     m_ui->chatOutput->addSystemMessage(Singleton<ServerTime>::instance().now(), text);
 }
 
+void ConferenceWidget::enableInput(bool enabled)
+{
+    m_ui->chatInput->setEnabled(enabled);
+    m_ui->send->setEnabled(enabled);
+}
+
 void ConferenceWidget::notify(int bit, const QString &text)
 {
     if (!(m_suppressedNotices & bit))
@@ -221,16 +229,33 @@ void ConferenceWidget::onUserError(XMPPConference *, XMPPPresence::error_t error
 
 void ConferenceWidget::onUserJoined()
 {
-    m_ui->chatInput->setEnabled(true);
+    enableInput(m_conference.maySpeak());
     if (std::exchange(m_connectionLost, false))
         addSystemMessage(tr("The chat is back."));
     notify(OwnJoinLeave, tr("%1 joined the chat").arg(m_conference.nick().toHtmlEscaped()));
+    if (!m_conference.maySpeak())
+        addSystemMessage(tr("You may read this room, but not speak in it."));
 }
 
 void ConferenceWidget::onUserLeft()
 {
-    m_ui->chatInput->setEnabled(false);
+    enableInput(false);
     notify(OwnJoinLeave, tr("%1 left the chat").arg(m_conference.nick().toHtmlEscaped()));
+}
+
+void ConferenceWidget::onUserVoiceChanged(bool maySpeak)
+{
+    enableInput(maySpeak);
+    addSystemMessage(maySpeak ? tr("You may speak in this room again.") : tr("You may no longer speak in this room."));
+}
+
+void ConferenceWidget::onUserRoomDestroyed(const QString &reason)
+{
+    enableInput(false);
+    if (reason.isEmpty())
+        addSystemMessage(tr("This chat room has been closed."));
+    else
+        addSystemMessage(tr("This chat room has been closed: %1").arg(reason.toHtmlEscaped()));
 }
 
 void ConferenceWidget::onUserDisconnected()
@@ -356,7 +381,7 @@ void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &reason
     if (!refused)
         return;
     m_sender->offered().putBack({*refused});
-    addSystemMessage(ChatNotices::refused(reason));
+    addSystemMessage(ChatNotices::refused(reason, m_ui->chatInput->isEnabled()));
 }
 
 void ConferenceWidget::onLinesNotSent(const QStringList &ids)

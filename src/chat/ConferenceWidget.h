@@ -63,6 +63,8 @@ public slots:
     void onUserError(XMPPConference *conference, XMPPPresence::error_t error);
     void onUserJoined();
     void onUserLeft();
+    void onUserVoiceChanged(bool maySpeak);
+    void onUserRoomDestroyed(const QString &reason);
     void onUserDisconnected();
     void onReconnectStopped(XMPPClient::ReconnectStop why);
     void onUserKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
@@ -85,6 +87,8 @@ private:
     bool clientConnected() const;
     void enterRoom(const QString &room, ChatKind kind);
     void notify(int bit, const QString &text);
+    // The input and its Send button, usable only where the user may speak.
+    void enableInput(bool enabled);
     QString ownNick() const;
     // The waiting line of the id, no longer shown as waiting; none when no line waits
     // under it.

@@ -46,5 +46,5 @@ void LineSender::lossTold()
 
 void LineSender::reportNotSent()
 {
-    m_output->addSystemMessage(Singleton<ServerTime>::instance().now(), ChatNotices::notSent());
+    m_output->addSystemMessage(Singleton<ServerTime>::instance().now(), ChatNotices::notSent(m_input->isEnabled()));
 }

@@ -15,7 +15,8 @@ class QLineEdit;
 // again each with its id; a line that does not reach the connection goes back into the
 // input with those after it, as do the lines that went out and that the server did not
 // confirm. The pane says that they were not sent: at once, or after its notice of the
-// loss of the connection while that loss is not handled yet.
+// loss of the connection while that loss is not handled yet. A notice offers the input
+// only while the input can be used.
 class LineSender
 {
 public:

@@ -74,6 +74,10 @@
         <source>Not sent: the room refused your line (%1).</source>
         <translation>送信されませんでした: ルームに拒否されました（%1）。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
+        <translation>「%1」は誰にも届きませんでした: チャットサーバーに拒否されました（%2）。入力欄に戻しました。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

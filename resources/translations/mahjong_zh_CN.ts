@@ -74,6 +74,10 @@
         <source>Not sent: the room refused your line (%1).</source>
         <translation>未发送：房间拒绝了您的发言（%1）。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
+        <translation>“%1”未送达任何人：聊天服务器拒绝了它（%2）。已放回输入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

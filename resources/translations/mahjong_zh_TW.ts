@@ -74,6 +74,10 @@
         <source>Not sent: the room refused your line (%1).</source>
         <translation>未傳送：聊天室拒絕了您的發言（%1）。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
+        <translation>「%1」未送達任何人：聊天伺服器拒絕了它（%2）。已放回輸入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

@@ -36,6 +36,12 @@ QString ChatNotices::refused(const QString &reason, bool inputUsable)
     return tr("Not sent: the room refused your line (%1). Your line stays in the input.").arg(quoted(reason));
 }
 
+QString ChatNotices::undelivered(const QString &text, const QString &reason)
+{
+    return tr("\"%1\" reached nobody: the chat server refused it (%2). It is back in the input.")
+        .arg(quoted(text), quoted(reason));
+}
+
 QString ChatNotices::sentAfterAll(const QString &text)
 {
     return tr("\"%1\" had reached the room before the connection was lost: it is no longer in the input.")

@@ -62,6 +62,7 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     connect(chat, &XMPPChat::message, this, &ChatWindow::onMessage);
     connect(chat, &XMPPChat::confirmed, this, &ChatWindow::onConfirmed);
     connect(chat, &XMPPChat::notSent, this, &ChatWindow::onNotSent);
+    connect(chat, &XMPPChat::refused, this, &ChatWindow::onRefused);
     connect(m_ui->input, &QLineEdit::returnPressed, this, &ChatWindow::onSendMessage);
     connect(m_ui->send, &QPushButton::clicked, this, &ChatWindow::onSendMessage);
     if (XMPPClient *client = chat->client()) {
@@ -143,6 +144,14 @@ void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
         offered.append({line.id(), line.body()});
     }
     m_sender->notSent(offered);
+}
+
+void ChatWindow::onRefused(const XMPPMessage &line, const QString &reason)
+{
+    // It may have shown as said already: the notice names it.
+    m_ui->output->removeWaitingMessage(line.id());
+    m_sender->offered().putBack({{line.id(), line.body()}});
+    addSystemMessage(ChatNotices::undelivered(line.body(), reason));
 }
 
 void ChatWindow::onChatDisconnected()

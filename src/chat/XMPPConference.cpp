@@ -185,10 +185,7 @@ void XMPPConference::onMessageRefused(const XMPPMessage &error)
 {
     if (m_room.isEmpty() || bareOf(error.from()) != m_room || !m_book.ownLineRefused(error.id()))
         return;
-    const QString reason = error.errorText().isEmpty()
-        ? xmpp::stanzaErrorConditionName(error.stanza().errorCondition)
-        : error.errorText();
-    emit ownLineRefused(error.id(), reason);
+    emit ownLineRefused(error.id(), error.errorReason());
 }
 
 RoomLineBook::Line XMPPConference::bookLine(const XMPPMessage &received) const

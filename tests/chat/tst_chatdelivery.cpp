@@ -79,6 +79,7 @@ private slots:
     void repeatedLineInCappedHistory();
     void voiceTaken();
     void roomClosed();
+    void nobodyToReach();
 
 private:
     // Haruto through the relay and Mei Ling directly, at one table and in a one-to-one
@@ -438,6 +439,45 @@ void TestChatDelivery::roomClosed()
     QVERIFY(!tableInput->isEnabled());
     QVERIFY(!table.output()->toPlainText().contains("left the chat"));
     QCOMPARE(haruto->client->state(), int(XMPPClient::ConnectedState));
+}
+
+void TestChatDelivery::nobodyToReach()
+{
+    // Haruto writes to a user that does not exist at his chat server, and to one at a
+    // server that does not exist: his server confirms both lines, and refuses them,
+    // before the confirmation or after it.
+    QVERIFY(registerEjabberdAccounts(m_serverDir, 2173, 2173));
+    auto haruto = seat(2173, m_port, 1001, "Haruto");
+    QVERIFY(haruto);
+    QWidget desk;
+    ChatManager chats(haruto->client.get(), haruto->db.get(), &desk);
+    const auto windowTo = [&chats, &desk](const QString &jid) {
+        chats.reqestChat(parseJid(jid));
+        for (ChatWindow *window : desk.findChildren<ChatWindow *>()) {
+            if (window->chat()->jid() == jid)
+                return Window{window};
+        }
+        return Window{};
+    };
+    const Window nobody = windowTo("nobody@localhost");
+    const Window farAway = windowTo("somebody@nowhere.test");
+    QVERIFY(nobody.window && farAway.window);
+    QSignalSpy confirmed(haruto->client.get(), &XMPPClient::messageConfirmed);
+
+    nobody.say("anybody there?");
+    farAway.say("hello, far away");
+    QTRY_VERIFY_WITH_TIMEOUT(nobody.text().contains("\"anybody there?\" reached nobody: the chat server refused it "
+                                                    "(service-unavailable). It is back in the input."),
+                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(farAway.text().contains("\"hello, far away\" reached nobody: the chat server refused it ("),
+                             10000);
+    QCOMPARE(nobody.input()->text(), QStringLiteral("anybody there?"));
+    QCOMPARE(farAway.input()->text(), QStringLiteral("hello, far away"));
+    QTRY_COMPARE_WITH_TIMEOUT(confirmed.size(), 2, 5000);
+    for (const Window &window : {nobody, farAway})
+        QVERIFY2(!window.text().contains("sending"), qPrintable(window.text()));
+    QCOMPARE(haruto->client->state(), int(XMPPClient::ConnectedState));
+    QVERIFY(farAway.window->grab().save("chatwindow-nobody-to-reach.png"));
 }
 
 MAHJONG_TEST_MAIN(TestChatDelivery)

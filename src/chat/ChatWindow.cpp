@@ -11,6 +11,7 @@
 
 #include <QEvent>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -20,27 +21,47 @@ QDateTime messageTime(const XMPPMessage &message)
     return message.hasDelay() ? message.delayStamp() : Singleton<ServerTime>::instance().now();
 }
 
-// Names the sender of one message of the window.
+// Names the sender of one message of the window, which keeps its place by when it came
+// however long the naming takes.
 class UserCallback : public QueryUserCallback
 {
 public:
     UserCallback(ChatWindow *window, const XMPPMessage &message)
-        : QueryUserCallback(window), m_window(window), m_message(message)
+        : QueryUserCallback(window), m_window(window), m_message(message), m_time(messageTime(message))
     {
     }
 
     void queryOk(const UserRecord &user) override
     {
-        m_window->showMessage(m_message, user.screenName,
+        m_window->showMessage(m_message, m_time, user.screenName,
                               user.manager ? ChatOutputWidget::ManagerRole : ChatOutputWidget::UserRole,
                               user.playerId);
     }
 
-    void queryFailed(const QString &message) override { m_window->showUnknownSender(m_message, message); }
+    void queryFailed(const QString &message) override { m_window->showUnknownSender(m_message, m_time, message); }
 
 private:
     ChatWindow *m_window;
     XMPPMessage m_message;
+    QDateTime m_time;
+};
+
+// Runs once the sender of a line is named, whether or not he could be: the look-ups of
+// one sender are answered in the order they were asked, so a notice about a line comes
+// below the line itself.
+class AfterNaming : public QueryUserCallback
+{
+public:
+    AfterNaming(ChatWindow *window, std::function<void()> then)
+        : QueryUserCallback(window), m_then(std::move(then))
+    {
+    }
+
+    void queryOk(const UserRecord &) override { m_then(); }
+    void queryFailed(const QString &) override { m_then(); }
+
+private:
+    std::function<void()> m_then;
 };
 
 } // namespace
@@ -89,23 +110,23 @@ void ChatWindow::onMessage(const XMPPMessage &message)
     m_playerDb->queryUser(parseJid(message.from()), new UserCallback(this, message));
 }
 
-void ChatWindow::showMessage(const XMPPMessage &message, const QString &nick, int role, qint32 playerId)
+void ChatWindow::showMessage(const XMPPMessage &message, const QDateTime &time, const QString &nick, int role,
+                             qint32 playerId)
 {
     if (role != ChatOutputWidget::ManagerRole && !m_openedLocally && playerId != m_playerDb->localPlayerId()) {
         deleteLater();
         return;
     }
     show();
-    m_ui->output->addMessage(messageTime(message), nick, message.body(), role);
+    m_ui->output->addMessage(time, nick, message.body(), role);
 }
 
-void ChatWindow::showUnknownSender(const XMPPMessage &message, const QString &failure)
+void ChatWindow::showUnknownSender(const XMPPMessage &message, const QDateTime &time, const QString &failure)
 {
     if (!m_openedLocally) {
         deleteLater();
         return;
     }
-    const QDateTime time = messageTime(message);
     m_ui->output->addSystemMessage(time, failure.toHtmlEscaped());
     show();
     m_ui->output->addMessage(time, jidNode(parseJid(message.from())), message.body(), ChatOutputWidget::UnknownRole);
@@ -148,10 +169,11 @@ void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
 
 void ChatWindow::onRefused(const XMPPMessage &line, const QString &reason)
 {
-    // It may have shown as said already: the notice names it.
+    // It may show as said already, or soon: the notice names it and comes below it.
     m_ui->output->removeWaitingMessage(line.id());
     m_sender->offered().putBack({{line.id(), line.body()}});
-    addSystemMessage(ChatNotices::undelivered(line.body(), reason));
+    const QString notice = ChatNotices::undelivered(line.body(), reason);
+    m_playerDb->queryUser(parseJid(line.from()), new AfterNaming(this, [this, notice] { addSystemMessage(notice); }));
 }
 
 void ChatWindow::onChatDisconnected()

@@ -31,9 +31,10 @@ public:
     bool isOpenedLocally() const { return m_openedLocally; }
     XMPPChat *chat() const { return m_chat; }
 
-    // Called by the sender look-up of a message.
-    void showMessage(const XMPPMessage &message, const QString &nick, int role, qint32 playerId);
-    void showUnknownSender(const XMPPMessage &message, const QString &failure);
+    // Called by the sender look-up of a message, with the time it takes its place at.
+    void showMessage(const XMPPMessage &message, const QDateTime &time, const QString &nick, int role,
+                     qint32 playerId);
+    void showUnknownSender(const XMPPMessage &message, const QDateTime &time, const QString &failure);
 
 public slots:
     void onMessage(const XMPPMessage &message);

@@ -66,6 +66,18 @@
         <source>&quot;%1&quot; had reached the room before the connection was lost: it is no longer in the input.</source>
         <translation>「%1」は接続が切れる前にルームに届いていました。入力欄から取り除きました。</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected.</source>
+        <translation>送信されませんでした: チャットが切断されています。</translation>
+    </message>
+    <message>
+        <source>Not sent: the room refused your line (%1).</source>
+        <translation>送信されませんでした: ルームに拒否されました（%1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
+        <translation>「%1」は誰にも届きませんでした: チャットサーバーに拒否されました（%2）。入力欄に戻しました。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -304,6 +316,26 @@
     <message>
         <source>The chat is disconnected. It is joined again when the connection is back.</source>
         <translation>チャットが切断されました。接続が戻ると自動的に再参加します。</translation>
+    </message>
+    <message>
+        <source>You may read this room, but not speak in it.</source>
+        <translation>このルームでは閲覧のみできます。発言はできません。</translation>
+    </message>
+    <message>
+        <source>You may speak in this room again.</source>
+        <translation>このルームで再び発言できるようになりました。</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room.</source>
+        <translation>このルームでは発言できなくなりました。</translation>
+    </message>
+    <message>
+        <source>This chat room has been closed.</source>
+        <translation>このチャットルームは閉鎖されました。</translation>
+    </message>
+    <message>
+        <source>This chat room has been closed: %1</source>
+        <translation>このチャットルームは閉鎖されました: %1</translation>
     </message>
 </context>
 <context>

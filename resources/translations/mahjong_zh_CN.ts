@@ -66,6 +66,18 @@
         <source>&quot;%1&quot; had reached the room before the connection was lost: it is no longer in the input.</source>
         <translation>“%1”在连接断开前已送达房间，已从输入框中移除。</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected.</source>
+        <translation>未发送：聊天已断开。</translation>
+    </message>
+    <message>
+        <source>Not sent: the room refused your line (%1).</source>
+        <translation>未发送：房间拒绝了您的发言（%1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
+        <translation>“%1”未送达任何人：聊天服务器拒绝了它（%2）。已放回输入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -304,6 +316,26 @@
     <message>
         <source>The chat is disconnected. It is joined again when the connection is back.</source>
         <translation>聊天已断开，连接恢复后将自动重新加入。</translation>
+    </message>
+    <message>
+        <source>You may read this room, but not speak in it.</source>
+        <translation>您可以查看此房间，但不能发言。</translation>
+    </message>
+    <message>
+        <source>You may speak in this room again.</source>
+        <translation>您可以再次在此房间发言。</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room.</source>
+        <translation>您已不能在此房间发言。</translation>
+    </message>
+    <message>
+        <source>This chat room has been closed.</source>
+        <translation>此聊天房间已关闭。</translation>
+    </message>
+    <message>
+        <source>This chat room has been closed: %1</source>
+        <translation>此聊天房间已关闭：%1</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,18 @@
         <source>&quot;%1&quot; had reached the room before the connection was lost: it is no longer in the input.</source>
         <translation>「%1」在連線中斷前已送達聊天室，已從輸入框中移除。</translation>
     </message>
+    <message>
+        <source>Not sent: the chat is disconnected.</source>
+        <translation>未傳送：聊天已中斷。</translation>
+    </message>
+    <message>
+        <source>Not sent: the room refused your line (%1).</source>
+        <translation>未傳送：聊天室拒絕了您的發言（%1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
+        <translation>「%1」未送達任何人：聊天伺服器拒絕了它（%2）。已放回輸入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -304,6 +316,26 @@
     <message>
         <source>The chat is disconnected. It is joined again when the connection is back.</source>
         <translation>聊天已中斷，連線恢復後將自動重新加入。</translation>
+    </message>
+    <message>
+        <source>You may read this room, but not speak in it.</source>
+        <translation>您可以檢視此聊天室，但無法發言。</translation>
+    </message>
+    <message>
+        <source>You may speak in this room again.</source>
+        <translation>您可以再次在此聊天室發言。</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room.</source>
+        <translation>您已無法在此聊天室發言。</translation>
+    </message>
+    <message>
+        <source>This chat room has been closed.</source>
+        <translation>此聊天室已關閉。</translation>
+    </message>
+    <message>
+        <source>This chat room has been closed: %1</source>
+        <translation>此聊天室已關閉：%1</translation>
     </message>
 </context>
 <context>

@@ -22,14 +22,24 @@ QString ChatNotices::reconnectStopped(XMPPClient::ReconnectStop why)
     return tr("The chat is disconnected: the chat server refuses your account. It does not reconnect by itself.");
 }
 
-QString ChatNotices::notSent()
+QString ChatNotices::notSent(bool inputUsable)
 {
+    if (!inputUsable)
+        return tr("Not sent: the chat is disconnected.");
     return tr("Not sent: the chat is disconnected. Your line stays in the input.");
 }
 
-QString ChatNotices::refused(const QString &reason)
+QString ChatNotices::refused(const QString &reason, bool inputUsable)
 {
+    if (!inputUsable)
+        return tr("Not sent: the room refused your line (%1).").arg(quoted(reason));
     return tr("Not sent: the room refused your line (%1). Your line stays in the input.").arg(quoted(reason));
+}
+
+QString ChatNotices::undelivered(const QString &text, const QString &reason)
+{
+    return tr("\"%1\" reached nobody: the chat server refused it (%2). It is back in the input.")
+        .arg(quoted(text), quoted(reason));
 }
 
 QString ChatNotices::sentAfterAll(const QString &text)

@@ -14,11 +14,15 @@ class ChatNotices
 public:
     // Why the chat stays disconnected.
     static QString reconnectStopped(XMPPClient::ReconnectStop why);
-    // A line the server did not get; its text is back in the input.
-    static QString notSent();
+    // A line the server did not get; its text is back in the input, which the notice
+    // offers where it can be used.
+    static QString notSent(bool inputUsable);
     // A line the room refused, for the reason given in its words; its text is back in
-    // the input.
-    static QString refused(const QString &reason);
+    // the input, which the notice offers where it can be used.
+    static QString refused(const QString &reason, bool inputUsable);
+    // A one-to-one line that the server refused to pass on, for the reason given in its
+    // words, after it may have shown as said; its text is back in the input.
+    static QString undelivered(const QString &text, const QString &reason);
     // A line offered again that the room had after all, taken out of the input.
     static QString sentAfterAll(const QString &text);
 };

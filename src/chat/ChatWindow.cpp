@@ -11,6 +11,7 @@
 
 #include <QEvent>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -20,27 +21,47 @@ QDateTime messageTime(const XMPPMessage &message)
     return message.hasDelay() ? message.delayStamp() : Singleton<ServerTime>::instance().now();
 }
 
-// Names the sender of one message of the window.
+// Names the sender of one message of the window, which keeps its place by when it came
+// however long the naming takes.
 class UserCallback : public QueryUserCallback
 {
 public:
     UserCallback(ChatWindow *window, const XMPPMessage &message)
-        : QueryUserCallback(window), m_window(window), m_message(message)
+        : QueryUserCallback(window), m_window(window), m_message(message), m_time(messageTime(message))
     {
     }
 
     void queryOk(const UserRecord &user) override
     {
-        m_window->showMessage(m_message, user.screenName,
+        m_window->showMessage(m_message, m_time, user.screenName,
                               user.manager ? ChatOutputWidget::ManagerRole : ChatOutputWidget::UserRole,
                               user.playerId);
     }
 
-    void queryFailed(const QString &message) override { m_window->showUnknownSender(m_message, message); }
+    void queryFailed(const QString &message) override { m_window->showUnknownSender(m_message, m_time, message); }
 
 private:
     ChatWindow *m_window;
     XMPPMessage m_message;
+    QDateTime m_time;
+};
+
+// Runs once the sender of a line is named, whether or not he could be: the look-ups of
+// one sender are answered in the order they were asked, so a notice about a line comes
+// below the line itself.
+class AfterNaming : public QueryUserCallback
+{
+public:
+    AfterNaming(ChatWindow *window, std::function<void()> then)
+        : QueryUserCallback(window), m_then(std::move(then))
+    {
+    }
+
+    void queryOk(const UserRecord &) override { m_then(); }
+    void queryFailed(const QString &) override { m_then(); }
+
+private:
+    std::function<void()> m_then;
 };
 
 } // namespace
@@ -54,7 +75,7 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     auto body = new QFrame(this);
     m_ui->setupUi(body);
-    m_offered.setInput(m_ui->input);
+    m_sender = std::make_unique<LineSender>(m_ui->input, m_ui->output);
     body->setWindowTitle(tr("Manager chat"));
     m_ui->output->setStyleSheet(QStringLiteral("background: rgba(0,0,0, 128)"));
     setContentWidget(body);
@@ -62,6 +83,7 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     connect(chat, &XMPPChat::message, this, &ChatWindow::onMessage);
     connect(chat, &XMPPChat::confirmed, this, &ChatWindow::onConfirmed);
     connect(chat, &XMPPChat::notSent, this, &ChatWindow::onNotSent);
+    connect(chat, &XMPPChat::refused, this, &ChatWindow::onRefused);
     connect(m_ui->input, &QLineEdit::returnPressed, this, &ChatWindow::onSendMessage);
     connect(m_ui->send, &QPushButton::clicked, this, &ChatWindow::onSendMessage);
     if (XMPPClient *client = chat->client()) {
@@ -88,23 +110,23 @@ void ChatWindow::onMessage(const XMPPMessage &message)
     m_playerDb->queryUser(parseJid(message.from()), new UserCallback(this, message));
 }
 
-void ChatWindow::showMessage(const XMPPMessage &message, const QString &nick, int role, qint32 playerId)
+void ChatWindow::showMessage(const XMPPMessage &message, const QDateTime &time, const QString &nick, int role,
+                             qint32 playerId)
 {
     if (role != ChatOutputWidget::ManagerRole && !m_openedLocally && playerId != m_playerDb->localPlayerId()) {
         deleteLater();
         return;
     }
     show();
-    m_ui->output->addMessage(messageTime(message), nick, message.body(), role);
+    m_ui->output->addMessage(time, nick, message.body(), role);
 }
 
-void ChatWindow::showUnknownSender(const XMPPMessage &message, const QString &failure)
+void ChatWindow::showUnknownSender(const XMPPMessage &message, const QDateTime &time, const QString &failure)
 {
     if (!m_openedLocally) {
         deleteLater();
         return;
     }
-    const QDateTime time = messageTime(message);
     m_ui->output->addSystemMessage(time, failure.toHtmlEscaped());
     show();
     m_ui->output->addMessage(time, jidNode(parseJid(message.from())), message.body(), ChatOutputWidget::UnknownRole);
@@ -116,22 +138,18 @@ void ChatWindow::onSendMessage()
         return;
     // A line shows waiting until the server has it. Not connected: nothing went out,
     // and the text stays for another try.
-    const QList<OfferedLines::Line> lines = m_offered.take();
     const QDateTime now = Singleton<ServerTime>::instance().now();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString id = m_chat->send(lines.at(i).text, lines.at(i).id);
-        if (id.isNull()) {
-            m_offered.putBack(lines.mid(i));
-            // The loss is told first once it is handled.
-            XMPPClient *client = m_chat->client();
-            if (client && client->lossPending() && !m_connectionLost)
-                m_notSentOwed = true;
-            else
-                reportNotSent();
-            return;
-        }
-        m_ui->output->addWaitingMessage(id, now, m_playerDb->localScreenName(), lines.at(i).text);
-    }
+    const auto send = [this, &now](const OfferedLines::Line &line) {
+        const QString id = m_chat->send(line.text, line.id);
+        if (!id.isNull())
+            m_ui->output->addWaitingMessage(id, now, m_playerDb->localScreenName(), line.text);
+        return id;
+    };
+    const auto lossUntold = [this] {
+        XMPPClient *client = m_chat ? m_chat->client() : nullptr;
+        return client && client->lossPending() && !m_connectionLost;
+    };
+    m_sender->sendInput(send, lossUntold);
 }
 
 void ChatWindow::onConfirmed(const QString &id)
@@ -146,14 +164,16 @@ void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
         m_ui->output->removeWaitingMessage(line.id());
         offered.append({line.id(), line.body()});
     }
-    m_offered.putBack(offered);
-    m_notSentOwed = false;
-    reportNotSent();
+    m_sender->notSent(offered);
 }
 
-void ChatWindow::reportNotSent()
+void ChatWindow::onRefused(const XMPPMessage &line, const QString &reason)
 {
-    addSystemMessage(ChatNotices::notSent());
+    // It may show as said already, or soon: the notice names it and comes below it.
+    m_ui->output->removeWaitingMessage(line.id());
+    m_sender->offered().putBack({{line.id(), line.body()}});
+    const QString notice = ChatNotices::undelivered(line.body(), reason);
+    m_playerDb->queryUser(parseJid(line.from()), new AfterNaming(this, [this, notice] { addSystemMessage(notice); }));
 }
 
 void ChatWindow::onChatDisconnected()
@@ -162,8 +182,7 @@ void ChatWindow::onChatDisconnected()
     // A chat that stays away says why as it gives up.
     if (m_chat && m_chat->client() && m_chat->client()->reconnects())
         addSystemMessage(tr("The chat is disconnected. It tries to reconnect by itself."));
-    if (std::exchange(m_notSentOwed, false))
-        reportNotSent();
+    m_sender->lossTold();
 }
 
 void ChatWindow::onReconnectStopped(XMPPClient::ReconnectStop why)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chat/OfferedLines.h"
+#include "chat/LineSender.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPMessage.h"
 #include "ui/MahjongDialog.h"
@@ -31,15 +31,17 @@ public:
     bool isOpenedLocally() const { return m_openedLocally; }
     XMPPChat *chat() const { return m_chat; }
 
-    // Called by the sender look-up of a message.
-    void showMessage(const XMPPMessage &message, const QString &nick, int role, qint32 playerId);
-    void showUnknownSender(const XMPPMessage &message, const QString &failure);
+    // Called by the sender look-up of a message, with the time it takes its place at.
+    void showMessage(const XMPPMessage &message, const QDateTime &time, const QString &nick, int role,
+                     qint32 playerId);
+    void showUnknownSender(const XMPPMessage &message, const QDateTime &time, const QString &failure);
 
 public slots:
     void onMessage(const XMPPMessage &message);
     void onSendMessage();
     void onConfirmed(const QString &id);
     void onNotSent(const QList<XMPPMessage> &lines);
+    void onRefused(const XMPPMessage &line, const QString &reason);
     void onChatDisconnected();
     void onChatConnected();
     void onReconnectStopped(XMPPClient::ReconnectStop why);
@@ -49,7 +51,6 @@ protected:
 
 private:
     void addSystemMessage(const QString &text);
-    void reportNotSent();
 
     std::unique_ptr<Ui::ChatWindow> m_ui;
     QPointer<XMPPChat> m_chat;
@@ -57,9 +58,7 @@ private:
     bool m_openedLocally = false;
     // The chat connection was lost and is not back yet.
     bool m_connectionLost = false;
-    // The lines back in the input after the server did not get them.
-    OfferedLines m_offered;
-    // A line did not go out as the connection was lost, which is not handled yet: the
-    // window says so after the notice of the loss.
-    bool m_notSentOwed = false;
+    // The input's lines on their way, and those back in it after the server did not
+    // get them.
+    std::unique_ptr<LineSender> m_sender;
 };

@@ -55,8 +55,8 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     : QWidget(parent), m_ui(std::make_unique<Ui::ConferenceView>()), m_suppressedNotices(suppressedNotices)
 {
     m_ui->setupUi(this);
-    m_offered.setInput(m_ui->chatInput);
-    m_ui->chatInput->setEnabled(false);
+    m_sender = std::make_unique<LineSender>(m_ui->chatInput, m_ui->chatOutput);
+    enableInput(false);
     connect(m_ui->chatInput, &QLineEdit::returnPressed, this, &ConferenceWidget::onReturnPressed);
     connect(m_ui->send, &QPushButton::clicked, this, &ConferenceWidget::onReturnPressed);
     connect(&m_conference, &XMPPConference::message, this, &ConferenceWidget::onMessage);
@@ -65,6 +65,8 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     connect(&m_conference, &XMPPConference::userError, this, &ConferenceWidget::onUserError);
     connect(&m_conference, &XMPPConference::userJoined, this, &ConferenceWidget::onUserJoined);
     connect(&m_conference, &XMPPConference::userLeft, this, &ConferenceWidget::onUserLeft);
+    connect(&m_conference, &XMPPConference::userVoiceChanged, this, &ConferenceWidget::onUserVoiceChanged);
+    connect(&m_conference, &XMPPConference::userRoomDestroyed, this, &ConferenceWidget::onUserRoomDestroyed);
     connect(&m_conference, &XMPPConference::userDisconnected, this, &ConferenceWidget::onUserDisconnected);
     connect(&m_conference, &XMPPConference::userKicked, this, &ConferenceWidget::onUserKicked);
     connect(&m_conference, &XMPPConference::userBanned, this, &ConferenceWidget::onUserBanned);
@@ -158,6 +160,12 @@ void ConferenceWidget::addSystemMessage(const QString &text)
     m_ui->chatOutput->addSystemMessage(Singleton<ServerTime>::instance().now(), text);
 }
 
+void ConferenceWidget::enableInput(bool enabled)
+{
+    m_ui->chatInput->setEnabled(enabled);
+    m_ui->send->setEnabled(enabled);
+}
+
 void ConferenceWidget::notify(int bit, const QString &text)
 {
     if (!(m_suppressedNotices & bit))
@@ -221,16 +229,33 @@ void ConferenceWidget::onUserError(XMPPConference *, XMPPPresence::error_t error
 
 void ConferenceWidget::onUserJoined()
 {
-    m_ui->chatInput->setEnabled(true);
+    enableInput(m_conference.maySpeak());
     if (std::exchange(m_connectionLost, false))
         addSystemMessage(tr("The chat is back."));
     notify(OwnJoinLeave, tr("%1 joined the chat").arg(m_conference.nick().toHtmlEscaped()));
+    if (!m_conference.maySpeak())
+        addSystemMessage(tr("You may read this room, but not speak in it."));
 }
 
 void ConferenceWidget::onUserLeft()
 {
-    m_ui->chatInput->setEnabled(false);
+    enableInput(false);
     notify(OwnJoinLeave, tr("%1 left the chat").arg(m_conference.nick().toHtmlEscaped()));
+}
+
+void ConferenceWidget::onUserVoiceChanged(bool maySpeak)
+{
+    enableInput(maySpeak);
+    addSystemMessage(maySpeak ? tr("You may speak in this room again.") : tr("You may no longer speak in this room."));
+}
+
+void ConferenceWidget::onUserRoomDestroyed(const QString &reason)
+{
+    enableInput(false);
+    if (reason.isEmpty())
+        addSystemMessage(tr("This chat room has been closed."));
+    else
+        addSystemMessage(tr("This chat room has been closed: %1").arg(reason.toHtmlEscaped()));
 }
 
 void ConferenceWidget::onUserDisconnected()
@@ -243,8 +268,7 @@ void ConferenceWidget::onUserDisconnected()
                                            tr("The chat is disconnected. It is joined again when the connection is back."));
     // The room may have had the lines still waiting; the history of the rejoin tells.
     putBackWaiting(nullptr);
-    if (std::exchange(m_notSentOwed, false))
-        reportNotSent();
+    m_sender->lossTold();
 }
 
 void ConferenceWidget::onReconnectStopped(XMPPClient::ReconnectStop why)
@@ -309,30 +333,25 @@ void ConferenceWidget::onReturnPressed()
         return;
     if (!m_conference.isJoined()) {
         if (m_connectionLost)
-            reportNotSent();
+            m_sender->reportNotSent();
         return;
     }
     // The lines show waiting until the room passes them on, and come back into the
     // input when it does not.
-    const QList<OfferedLines::Line> lines = m_offered.take();
     const QDateTime now = Singleton<ServerTime>::instance().now();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const OfferedLines::Line &line = lines.at(i);
+    const auto send = [this, &now](const OfferedLines::Line &line) {
         try {
             const QString id = m_conference.sendMessage(line.text, line.id);
             m_waiting.append({id, line.text});
             m_ui->chatOutput->addWaitingMessage(id, now, m_conference.nick(), line.text);
+            return id;
         } catch (const std::exception &e) {
             qWarning() << "Sending to the chat room" << m_conference.room() << "failed:" << e.what();
-            m_offered.putBack(lines.mid(i));
-            // Lost, and the loss is told first once it is handled.
-            if (m_conference.isJoined())
-                m_notSentOwed = true;
-            else
-                reportNotSent();
-            return;
+            return QString();
         }
-    }
+    };
+    // Still joined: the loss is handled later.
+    m_sender->sendInput(send, [this] { return m_conference.isJoined(); });
 }
 
 std::optional<OfferedLines::Line> ConferenceWidget::takeWaiting(const QString &id)
@@ -351,7 +370,7 @@ void ConferenceWidget::onOwnLineSaid(const QString &id)
 {
     if (takeWaiting(id))
         return;
-    const QString offered = m_offered.settle(id);
+    const QString offered = m_sender->offered().settle(id);
     if (!offered.isNull())
         addSystemMessage(ChatNotices::sentAfterAll(offered));
 }
@@ -361,8 +380,8 @@ void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &reason
     const std::optional<OfferedLines::Line> refused = takeWaiting(id);
     if (!refused)
         return;
-    m_offered.putBack({*refused});
-    addSystemMessage(ChatNotices::refused(reason));
+    m_sender->offered().putBack({*refused});
+    addSystemMessage(ChatNotices::refused(reason, m_ui->chatInput->isEnabled()));
 }
 
 void ConferenceWidget::onLinesNotSent(const QStringList &ids)
@@ -382,16 +401,7 @@ void ConferenceWidget::putBackWaiting(const QStringList *ids)
         lines.append(*line);
         line = m_waiting.erase(line);
     }
-    if (lines.isEmpty())
-        return;
-    m_offered.putBack(lines);
-    m_notSentOwed = false;
-    reportNotSent();
-}
-
-void ConferenceWidget::reportNotSent()
-{
-    addSystemMessage(ChatNotices::notSent());
+    m_sender->notSent(lines);
 }
 
 void ConferenceWidget::changeEvent(QEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chat/OfferedLines.h"
+#include "chat/LineSender.h"
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/XMPPClient.h"
 
@@ -63,6 +63,8 @@ public slots:
     void onUserError(XMPPConference *conference, XMPPPresence::error_t error);
     void onUserJoined();
     void onUserLeft();
+    void onUserVoiceChanged(bool maySpeak);
+    void onUserRoomDestroyed(const QString &reason);
     void onUserDisconnected();
     void onReconnectStopped(XMPPClient::ReconnectStop why);
     void onUserKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
@@ -85,6 +87,8 @@ private:
     bool clientConnected() const;
     void enterRoom(const QString &room, ChatKind kind);
     void notify(int bit, const QString &text);
+    // The input and its Send button, usable only where the user may speak.
+    void enableInput(bool enabled);
     QString ownNick() const;
     // The waiting line of the id, no longer shown as waiting; none when no line waits
     // under it.
@@ -92,7 +96,6 @@ private:
     // The waiting lines named (all when null) go back into the input, and the pane
     // says so.
     void putBackWaiting(const QStringList *ids);
-    void reportNotSent();
 
     std::unique_ptr<Ui::ConferenceView> m_ui;
     XMPPConference m_conference;
@@ -103,9 +106,7 @@ private:
     ChatController *m_context = nullptr;
     // The user's lines sent and not passed on by the room yet, in the order sent.
     QList<OfferedLines::Line> m_waiting;
-    // The lines back in the input after the room did not get them.
-    OfferedLines m_offered;
-    // A line did not go out as the connection was lost, which is not handled yet: the
-    // pane says so after the notice of the loss.
-    bool m_notSentOwed = false;
+    // The input's lines on their way, and those back in it after the room did not get
+    // them.
+    std::unique_ptr<LineSender> m_sender;
 };

@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QUuid>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -19,8 +20,10 @@ QString bareOf(const QString &jid)
 
 XMPPChatManager::XMPPChatManager(XMPPClient *client) : m_client(client)
 {
-    if (client)
+    if (client) {
         connect(client, &XMPPClient::messageReceived, this, &XMPPChatManager::onMessage);
+        connect(client, &XMPPClient::messageRefused, this, &XMPPChatManager::onMessageRefused);
+    }
 }
 
 XMPPChatManager::~XMPPChatManager()
@@ -105,6 +108,16 @@ void XMPPChatManager::onMessage(const XMPPMessage &message)
     }
 }
 
+void XMPPChatManager::onMessageRefused(const XMPPMessage &error)
+{
+    // From the address the line went to: the peer's, as the chat has it.
+    const QString from = error.from();
+    for (XMPPChat *chat : {m_chatsByJid.value(from), m_chatsByJid.value(bareOf(from))}) {
+        if (chat && chat->takeRefusal(error))
+            return;
+    }
+}
+
 bool XMPPChatManager::isFirstCopy(const XMPPMessage &message)
 {
     if (message.originId().isEmpty())
@@ -174,8 +187,31 @@ void XMPPChat::onConfirmed(const QString &id)
         return;
     const XMPPMessage own = *sent;
     m_unconfirmed.erase(sent);
+    m_confirmed.push_back(own);
+    if (m_confirmed.size() > size_t(MaxRememberedLines))
+        m_confirmed.pop_front();
     emit confirmed(id);
     emit message(own);
+}
+
+bool XMPPChat::takeRefusal(const XMPPMessage &error)
+{
+    if (error.id().isEmpty())
+        return false;
+    XMPPMessage line;
+    const auto sameId = [&error](const XMPPMessage &own) { return own.id() == error.id(); };
+    if (const auto unconfirmed = m_unconfirmed.constFind(error.id()); unconfirmed != m_unconfirmed.constEnd()) {
+        line = *unconfirmed;
+        m_unconfirmed.erase(unconfirmed);
+    } else if (const auto confirmed = std::find_if(m_confirmed.begin(), m_confirmed.end(), sameId);
+               confirmed != m_confirmed.end()) {
+        line = *confirmed;
+        m_confirmed.erase(confirmed);
+    } else {
+        return false;
+    }
+    emit refused(line, error.errorReason());
+    return true;
 }
 
 void XMPPChat::onNotSent(const QStringList &ids)

@@ -18,7 +18,7 @@ class XMPPClient;
 // Routes incoming one-to-one messages to their chats: by thread, then by the sender's
 // full address, then by its bare address; a message that fits no chat starts one. A
 // copy of a message that came already, sent again under the id its sender first gave
-// it, is dropped.
+// it, is dropped. An error that answers a chat's own line goes to that chat.
 class XMPPChatManager : public QObject
 {
     Q_OBJECT
@@ -47,6 +47,7 @@ signals:
 
 public slots:
     void onMessage(const XMPPMessage &message);
+    void onMessageRefused(const XMPPMessage &error);
     void onChatDestroyed(XMPPChat *chat);
 
 private:
@@ -80,6 +81,11 @@ public:
     // neither, when it did not reach the chat connection.
     QString send(const QString &text, const QString &id = QString());
     void deliver(const XMPPMessage &received) { emit message(received); }
+    // The error answers an own line of the chat: it goes through refused(). False for
+    // any other.
+    bool takeRefusal(const XMPPMessage &error);
+    // The own lines confirmed that an error may still name.
+    static constexpr int MaxRememberedLines = 100;
     // The client the chat goes through; null once it is gone.
     XMPPClient *client() const;
 
@@ -91,6 +97,10 @@ signals:
     // The own lines the server did not confirm before the connection ended, in the
     // order they were sent.
     void notSent(const QList<XMPPMessage> &lines);
+    // The server could not pass the own line on (the peer or his server does not
+    // exist), for the reason given in its words or by the error's name. It comes
+    // before or after the line's confirmation; either way the line reached nobody.
+    void refused(const XMPPMessage &line, const QString &reason);
     void destroyed(XMPPChat *chat);
 
 private:
@@ -102,4 +112,7 @@ private:
     QString m_thread;
     // Own lines sent and not confirmed yet, by message id.
     QHash<QString, XMPPMessage> m_unconfirmed;
+    // The last own lines confirmed, oldest first: a server refuses a line to another
+    // server only after it has confirmed it.
+    std::deque<XMPPMessage> m_confirmed;
 };

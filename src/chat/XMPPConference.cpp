@@ -17,6 +17,7 @@ namespace {
 const int RoomCreated = xmpp::mucStatusCodeFromNumber(201);
 const int UserBanned = xmpp::mucStatusCodeFromNumber(301);
 const int UserKicked = xmpp::mucStatusCodeFromNumber(307);
+const int VisitorRole = xmpp::mucRoleFromName(QStringLiteral("visitor"));
 
 XMPPJid actorOf(const XMPPPresence::RoomItem &item)
 {
@@ -100,6 +101,8 @@ void XMPPConference::sendJoin()
 {
     m_client->joinRoom(parseJid(m_room), m_nick, m_book.historySeconds());
     m_joining = true;
+    m_gone = false;
+    m_occupants.clear();
     m_lines.clear();
     m_book.historyRequested(serverNowMs());
 }
@@ -182,10 +185,7 @@ void XMPPConference::onMessageRefused(const XMPPMessage &error)
 {
     if (m_room.isEmpty() || bareOf(error.from()) != m_room || !m_book.ownLineRefused(error.id()))
         return;
-    const QString reason = error.errorText().isEmpty()
-        ? xmpp::stanzaErrorConditionName(error.stanza().errorCondition)
-        : error.errorText();
-    emit ownLineRefused(error.id(), reason);
+    emit ownLineRefused(error.id(), error.errorReason());
 }
 
 RoomLineBook::Line XMPPConference::bookLine(const XMPPMessage &received) const
@@ -259,9 +259,18 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
         return;
     const QString nick = from.section(QLatin1Char('/'), 1);
     const bool own = nick == m_nick;
+    // The room says no more of a user it destroyed under him.
+    if (own && m_gone)
+        return;
+    const XMPPPresence::RoomItem item = received.roomItem();
+    // Whatever else an own presence says, it may give the user his voice or take it.
+    const bool maySpeak = !received.isRoomUser() || item.role != VisitorRole;
+    if (own && m_joined && availability >= 2 && maySpeak != m_maySpeak) {
+        m_maySpeak = maySpeak;
+        emit userVoiceChanged(maySpeak);
+    }
 
     if (received.isRoomUser()) {
-        const XMPPPresence::RoomItem item = received.roomItem();
         const QList<int> codes = received.roomStatusCodes();
         if (availability == 1 && codes.contains(UserKicked)) {
             if (own)
@@ -281,20 +290,27 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
 
     switch (availability) {
     case 2:
-        if (own) {
+        if (own && !m_joined) {
             m_joinTimer.stop();
             m_joining = false;
             m_joined = true;
+            m_maySpeak = maySpeak;
             emit userJoined(this);
-        } else {
+        } else if (!own && !m_occupants.contains(nick)) {
+            m_occupants.insert(nick);
             emit participantJoined(this, nick);
         }
         break;
     case 1:
-        if (own) {
+        if (own && received.isRoomDestroyed()) {
+            m_joined = false;
+            m_gone = true;
+            emit userRoomDestroyed(received.roomDestroyReason());
+        } else if (own) {
             m_joined = false;
             emit userLeft(this);
         } else {
+            m_occupants.remove(nick);
             emit participantLeft(this, nick);
         }
         break;

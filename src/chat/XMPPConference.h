@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 
 #include <map>
@@ -50,6 +51,8 @@ public:
     // lines first seen after it come later. Null before a loss.
     QDateTime lossTime() const;
     QString nick() const { return m_nick; }
+    // The room lets the user speak: he is no visitor there.
+    bool maySpeak() const { return m_maySpeak; }
 
 signals:
     void message(const XMPPMessage &message);
@@ -61,8 +64,14 @@ signals:
     void ownLineRefused(const QString &id, const QString &reason);
     void presence(const XMPPPresence &presence);
     void userError(XMPPConference *conference, XMPPPresence::error_t error);
+    // The user is in the room; a presence that only changes his role is no join.
     void userJoined(XMPPConference *conference);
     void userLeft(XMPPConference *conference);
+    // The room gave the user his voice, or took it: a visitor may not speak.
+    void userVoiceChanged(bool maySpeak);
+    // The room was destroyed while the user was in it, for the reason given in its
+    // owner's words (null without them).
+    void userRoomDestroyed(const QString &reason);
     // The chat connection was lost while in the room or joining it; the room is
     // joined again when the connection is back.
     void userDisconnected(XMPPConference *conference);
@@ -112,4 +121,10 @@ private:
     quint64 m_nextToken = 0;
     QTimer m_joinTimer;
     int m_joinAttempts = 0;
+    bool m_maySpeak = true;
+    // The room was destroyed: what it says of the user after that is no news.
+    bool m_gone = false;
+    // The other occupants present, by nick, since the join: a presence of one of them
+    // that only changes his role or status is no join.
+    QSet<QString> m_occupants;
 };

@@ -17,6 +17,8 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ChatNotices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OfferedLines.h
     ${CMAKE_CURRENT_LIST_DIR}/OfferedLines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LineSender.h
+    ${CMAKE_CURRENT_LIST_DIR}/LineSender.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConferenceWidget.h
     ${CMAKE_CURRENT_LIST_DIR}/ConferenceWidget.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConferenceView.ui

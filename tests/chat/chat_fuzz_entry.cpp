@@ -154,6 +154,8 @@ QString describeElement(const StreamElement &element)
               << presence->roomData.nick << QString::number(presence->roomData.affiliation);
         for (int code : presence->roomData.statusCodes)
             parts << QString::number(code);
+        if (presence->roomData.destroyed)
+            parts << QStringLiteral("destroyed") << presence->roomData.destroyReason;
     }
     if (auto info = dynamic_cast<const IqDiscoInfo *>(&element))
         parts << info->features.join(QLatin1Char(','));

@@ -2,6 +2,9 @@
 mahjong_add_test(tst_chatoutput
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chatoutput.cpp
     LIBS mahjong_ui)
+mahjong_add_test(tst_offeredlines
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_offeredlines.cpp
+    LIBS mahjong_ui)
 mahjong_add_test(tst_xmppconference
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_xmppconference.cpp ${CMAKE_CURRENT_LIST_DIR}/FakeChatServer.h
             ${CMAKE_CURRENT_LIST_DIR}/LoopbackChatServer.h

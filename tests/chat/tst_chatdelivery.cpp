@@ -63,7 +63,8 @@ struct Window
 // What the player says reaches the others exactly once, and his own pane too, whatever
 // the link does: against a real ejabberd (started by the test fixture) through a relay
 // that can fail one way or both, slow down or cut. Haruto (a manager) talks at a table
-// and in a one-to-one chat with Mei Ling; both run this client.
+// and in a one-to-one chat with Mei Ling; both run this client. What does not reach
+// anybody comes back, and the pane says why.
 class TestChatDelivery : public QObject
 {
     Q_OBJECT
@@ -76,7 +77,9 @@ private slots:
     void confirmationNeverComes_data();
     void confirmationNeverComes();
     void repeatedLineInCappedHistory();
-    void roomRefusesLine();
+    void voiceTaken();
+    void roomClosed();
+    void nobodyToReach();
 
 private:
     // Haruto through the relay and Mei Ling directly, at one table and in a one-to-one
@@ -338,29 +341,148 @@ void TestChatDelivery::repeatedLineInCappedHistory()
     QCOMPARE(shown, expected);
 }
 
-void TestChatDelivery::roomRefusesLine()
+void TestChatDelivery::voiceTaken()
 {
-    // Mei Ling owns a moderated table room and makes Haruto a visitor, who may not speak.
+    // Mei Ling owns a moderated table room and makes Haruto a visitor, who may not speak,
+    // just as he says a line: it reaches the room after his voice is gone. His link
+    // passes on what he says only when the test's event loop runs.
     const QByteArray room = "table-" + QByteArray::number(table(6)) + "@conference.localhost";
     RawXmppUser mei;
     QVERIFY(mei.login(m_port, "2154", "secret")
             && mei.ownRoom(room, "Mei Ling", "<field var='muc#roomconfig_moderatedroom'><value>1</value></field>"));
-    auto haruto = seat(2153, m_port, 1001, "Haruto");
+    ChatRelay relay(m_port);
+    auto haruto = seat(2153, relay.port(), 1001, "Haruto");
     QVERIFY(haruto);
     haruto->view->setTableRoom(table(6));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
-    QVERIFY(mei.send("<iq type='set' id='voice' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#admin'>"
-                     "<item nick='Haruto' role='visitor'/></query></iq>",
-                     "id='voice'"));
+    const auto setRole = [&mei, &room](const QByteArray &role) {
+        return mei.send("<iq type='set' id='voice' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#admin'>"
+                        "<item nick='Haruto' role='" + role + "'/></query></iq>",
+                        "id='voice'");
+    };
 
     haruto->say("may I speak?");
-    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Not sent: the room refused your line (Visitors are not allowed to "
-                                                     "send messages to all occupants). Your line stays in the input."),
-                             5000);
-    QCOMPARE(haruto->input()->text(), QStringLiteral("may I speak?"));
-    QVERIFY(!haruto->text().contains("may I speak?"));
+    QVERIFY(setRole("visitor"));
+    const QString voiceGone = "You may no longer speak in this room.";
+    const QString refused = "Not sent: the room refused your line (Visitors are not allowed to send messages to all "
+                            "occupants).";
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
+    // The voice is gone first, with the input; the notice of the line offers no input.
+    const QStringList lines = linesOf(haruto->text());
+    QVERIFY2(lines.indexOf(voiceGone) >= 0 && lines.indexOf(voiceGone) < lines.indexOf(refused), qPrintable(haruto->text()));
+    QVERIFY(!haruto->input()->isEnabled() && !haruto->view->findChild<QPushButton *>("send")->isEnabled());
+    QVERIFY(!haruto->text().contains("Your line stays in the input"));
+    QCOMPARE(waiting(haruto->text(), "Haruto: may I speak?"), 0);
+    QCOMPARE(said(haruto->text(), "Haruto: may I speak?"), 0);
+    QCOMPARE(haruto->text().count("Haruto joined the chat"), 1);
     QCOMPARE(haruto->client->state(), int(XMPPClient::ConnectedState));
-    QVERIFY(haruto->view->grab().save("chatroom-refused.png"));
+    QVERIFY(haruto->view->grab().save("chatroom-voice-taken.png"));
+
+    // Given back, the voice brings the input with the line in it.
+    QVERIFY(setRole("participant"));
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+    QVERIFY(haruto->text().endsWith("You may speak in this room again."));
+    QCOMPARE(haruto->input()->text(), QStringLiteral("may I speak?"));
+    QTest::keyClick(haruto->input(), Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto->text(), "Haruto: may I speak?"), 1, 5000);
+    QCOMPARE(haruto->text().count("Haruto joined the chat"), 1);
+}
+
+void TestChatDelivery::roomClosed()
+{
+    // Haruto's lobby room is one that Mei Ling owns. She destroys it for the night just
+    // as he says a line; his link passes on what he says only when the test's event
+    // loop runs, so the line comes after the room is gone.
+    QVERIFY(registerEjabberdAccounts(m_serverDir, 2171, 2172));
+    const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid());
+    const QByteArray room = "closing-" + pid + "@conference.localhost";
+    RawXmppUser mei;
+    QVERIFY(mei.login(m_port, "2172", "secret") && mei.ownRoom(room, "Mei Ling"));
+    ChatRelay relay(m_port);
+    auto haruto = seat(2171, relay.port(), 1001, "Haruto");
+    QVERIFY(haruto);
+    // As the lobby's pane, which shows no joins, leaves or others' kicks.
+    haruto->view->setSuppressedNotices(ConferenceWidget::OwnJoinLeave | ConferenceWidget::ParticipantJoinLeave
+                                       | ConferenceWidget::ParticipantKickBan);
+    haruto->context->setLobbyRoomJid(QString::fromLatin1(room));
+    haruto->view->setLobbyRoom();
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
+
+    haruto->say("one more thing");
+    QVERIFY(mei.send("<iq type='set' id='close' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
+                     "<destroy><reason>closed for the night &lt;b&gt;</reason></destroy></query></iq>",
+                     "id='close'"));
+    const QString closed = "This chat room has been closed: closed for the night <b>";
+    const QString refused = "Not sent: the room refused your line (Conference room does not exist).";
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
+    const QStringList lines = linesOf(haruto->text());
+    QVERIFY2(lines.indexOf(closed) >= 0 && lines.indexOf(closed) < lines.indexOf(refused), qPrintable(haruto->text()));
+    QVERIFY(!haruto->input()->isEnabled());
+    QVERIFY(!haruto->text().contains("Your line stays in the input"));
+    QVERIFY(!haruto->view->output()->toHtml().contains("<b>"));
+    QCOMPARE(waiting(haruto->text(), "Haruto: one more thing"), 0);
+    QVERIFY(haruto->view->grab().save("chatroom-closed.png"));
+
+    // A table room that the server's administrator destroys, without a word, and that
+    // then removes its occupants as at a shutdown.
+    const qint32 tableId = 17000 + qint32(QCoreApplication::applicationPid() % 1000);
+    ConferenceWidget table(nullptr, 0);
+    table.setXmppContext(haruto->context.get());
+    table.resize(600, 400);
+    table.show();
+    table.setTableRoom(tableId);
+    QLineEdit *tableInput = table.findChild<QLineEdit *>("chatInput");
+    QTRY_VERIFY_WITH_TIMEOUT(tableInput->isEnabled(), 5000);
+    QVERIFY(runEjabberdScript({"ctl", m_serverDir, "destroy_room", QStringLiteral("table-%1").arg(tableId),
+                               "conference.localhost"}));
+    QTRY_VERIFY_WITH_TIMEOUT(table.output()->toPlainText().endsWith("This chat room has been closed."), 5000);
+    QVERIFY(!tableInput->isEnabled());
+    QVERIFY(!table.output()->toPlainText().contains("left the chat"));
+    QCOMPARE(haruto->client->state(), int(XMPPClient::ConnectedState));
+}
+
+void TestChatDelivery::nobodyToReach()
+{
+    // Haruto writes to a user that does not exist at his chat server, and to one at a
+    // server that does not exist: his server confirms both lines, and refuses them,
+    // before the confirmation or after it.
+    QVERIFY(registerEjabberdAccounts(m_serverDir, 2173, 2173));
+    auto haruto = seat(2173, m_port, 1001, "Haruto");
+    QVERIFY(haruto);
+    QWidget desk;
+    ChatManager chats(haruto->client.get(), haruto->db.get(), &desk);
+    const auto windowTo = [&chats, &desk](const QString &jid) {
+        chats.reqestChat(parseJid(jid));
+        for (ChatWindow *window : desk.findChildren<ChatWindow *>()) {
+            if (window->chat()->jid() == jid)
+                return Window{window};
+        }
+        return Window{};
+    };
+    const Window nobody = windowTo("nobody@localhost");
+    const Window farAway = windowTo("somebody@nowhere.test");
+    QVERIFY(nobody.window && farAway.window);
+    QSignalSpy confirmed(haruto->client.get(), &XMPPClient::messageConfirmed);
+
+    nobody.say("anybody there?");
+    farAway.say("hello, far away");
+    QTRY_VERIFY_WITH_TIMEOUT(nobody.text().contains("\"anybody there?\" reached nobody: the chat server refused it "
+                                                    "(service-unavailable). It is back in the input."),
+                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(farAway.text().contains("\"hello, far away\" reached nobody: the chat server refused it ("),
+                             10000);
+    QCOMPARE(nobody.input()->text(), QStringLiteral("anybody there?"));
+    QCOMPARE(farAway.input()->text(), QStringLiteral("hello, far away"));
+    // Where the line shows as said, the notice comes below it.
+    const QStringList lines = linesOf(farAway.text());
+    const qsizetype noticeAt = lines.indexOf(QRegularExpression("\"hello, far away\" reached nobody.*"));
+    QVERIFY2(noticeAt > 0 && lines.indexOf(QRegularExpression(".*: hello, far away")) < noticeAt,
+             qPrintable(farAway.text()));
+    QTRY_COMPARE_WITH_TIMEOUT(confirmed.size(), 2, 5000);
+    for (const Window &window : {nobody, farAway})
+        QVERIFY2(!window.text().contains("sending"), qPrintable(window.text()));
+    QCOMPARE(haruto->client->state(), int(XMPPClient::ConnectedState));
+    QVERIFY(farAway.window->grab().save("chatwindow-nobody-to-reach.png"));
 }
 
 MAHJONG_TEST_MAIN(TestChatDelivery)

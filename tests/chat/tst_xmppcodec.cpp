@@ -703,6 +703,26 @@ void TestXmppCodec::presencePayload()
     QCOMPARE(presence->roomData.continueThread, QStringLiteral("t"));
     QCOMPARE(XMPPPresence(*presence).roomStatusCodes(), QList<int>({14}));
     QCOMPARE(XMPPPresence(*presence).availability(), 1);
+    QVERIFY(!XMPPPresence(*presence).isRoomDestroyed());
+
+    // A room destroyed, with its owner's reason, and one without: the reasons are kept
+    // up to a length, as an error's words.
+    presence = parseAs<PresenceStanza>(
+        "<presence from='room@conference.localhost/bob' type='unavailable'><x xmlns='http://jabber.org/protocol/muc#user'>"
+        "<destroy jid='other@conference.localhost'><reason>closed for the night</reason></destroy>"
+        "<item affiliation='none' role='none'><reason>" + QByteArray(5000, 'r') + "</reason></item></x></presence>");
+    QVERIFY(XMPPPresence(*presence).isRoomDestroyed());
+    QCOMPARE(XMPPPresence(*presence).roomDestroyReason(), QStringLiteral("closed for the night"));
+    QCOMPARE(presence->roomData.reason, QString(500, 'r'));
+    presence = parseAs<PresenceStanza>(
+        "<presence from='room@conference.localhost/bob' type='unavailable'><x xmlns='http://jabber.org/protocol/muc#user'>"
+        "<destroy><reason>" + QByteArray(5000, 'r') + "</reason></destroy></x></presence>");
+    QCOMPARE(XMPPPresence(*presence).roomDestroyReason(), QString(500, 'r'));
+    presence = parseAs<PresenceStanza>(
+        "<presence from='room@conference.localhost/bob' type='unavailable'><x xmlns='http://jabber.org/protocol/muc#user'>"
+        "<destroy/></x></presence>");
+    QVERIFY(XMPPPresence(*presence).isRoomDestroyed());
+    QVERIFY(XMPPPresence(*presence).roomDestroyReason().isNull());
 
     QCOMPARE(parseOne("<presence><x xmlns='http://jabber.org/protocol/muc'/></presence>")->kind(), 22);
 }

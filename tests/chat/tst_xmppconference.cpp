@@ -58,6 +58,10 @@ public:
                 [this](XMPPConference *, XMPPPresence::error_t e) { events << QStringLiteral("userError %1").arg(e); });
         connect(conference, &XMPPConference::userJoined, this, [this] { events << "userJoined"; });
         connect(conference, &XMPPConference::userLeft, this, [this] { events << "userLeft"; });
+        connect(conference, &XMPPConference::userVoiceChanged, this,
+                [this](bool maySpeak) { events << QStringLiteral("userVoiceChanged %1").arg(maySpeak); });
+        connect(conference, &XMPPConference::userRoomDestroyed, this,
+                [this](const QString &reason) { events << "userRoomDestroyed " + reason; });
         connect(conference, &XMPPConference::userKicked, this, [this](XMPPConference *, const XMPPJid &a, const QString &r) {
             events << "userKicked " + a.toString() + " " + r;
         });
@@ -100,7 +104,7 @@ private slots:
     void retriesLockedRoom();
     void createsInstantRoom();
     void occupantsComeAndGo();
-    void ownKickAndBan();
+    void ownRoleKickBanAndEnd();
     void misuse();
     void floodWaitsInTheKernel();
 
@@ -197,6 +201,8 @@ void TestXmppConference::occupantsComeAndGo()
 {
     joinAs("Haruto");
     m_server->send(occupantPresence("Mei Ling", "<item affiliation='none' role='participant'/>")
+                   // A role changed is no join.
+                   + occupantPresence("Mei Ling", "<item affiliation='none' role='visitor'/>")
                    + "<presence from='" + Room + "/Mei Ling'><show>away</show>"
                      "<x xmlns='http://jabber.org/protocol/muc#user'><item affiliation='none' role='participant'/></x></presence>"
                    // The room itself, at every join and with a ban: no occupant.
@@ -226,8 +232,28 @@ void TestXmppConference::occupantsComeAndGo()
                               + id + "\"/></message>"));
 }
 
-void TestXmppConference::ownKickAndBan()
+void TestXmppConference::ownRoleKickBanAndEnd()
 {
+    // The voice taken, and given back with a status: no join.
+    joinAs("Haruto");
+    QVERIFY(m_conference->maySpeak());
+    m_server->send(occupantPresence("Haruto", "<item affiliation='none' role='visitor'/><status code='110'/>")
+                   + "<presence from='" + Room + "/Haruto'><show>away</show><x xmlns='http://jabber.org/protocol/muc#user'>"
+                     "<item affiliation='none' role='participant'/><status code='110'/></x></presence>");
+    QTRY_COMPARE(m_events->events.size(), 3);
+    QCOMPARE(m_events->take(),
+             (QStringList{"userVoiceChanged 0", "userVoiceChanged 1", "presence lobby@conference.localhost/Haruto"}));
+    QVERIFY(m_conference->maySpeak());
+
+    // The room destroyed under him, then his removal as at a shutdown: one end.
+    m_server->send(occupantPresence("Haruto", "<destroy><reason>closed for the night</reason></destroy>"
+                                              "<item affiliation='none' role='none'/>", "unavailable")
+                   + occupantPresence("Haruto", "<item affiliation='none' role='none'/><status code='332'/>"
+                                                "<status code='110'/>", "unavailable"));
+    QTRY_COMPARE(m_events->events.size(), 1);
+    QCOMPARE(m_events->take(), QStringList{"userRoomDestroyed closed for the night"});
+    QVERIFY(!m_conference->isJoined());
+
     joinAs("Haruto");
     m_server->send(occupantPresence("Haruto", "<item affiliation='none' role='none'><actor jid='mod@localhost/desk'/></item>"
                                               "<status code='307'/><status code='110'/>", "unavailable"));

@@ -128,6 +128,14 @@ start() {
     search_secret=$(openssl rand -hex 16)
     sed -e "s|@DIR@|$dir|g" -e "s|@PORT@|$port|g" -e "s|@SEARCH_PORT@|$search_port|g" \
         -e "s|@SEARCH_SECRET@|$search_secret|g" "$here/ejabberd.yml.in" >"$dir/ejabberd.yml"
+    # Names are looked up here alone, never through a name server: "localhost" is
+    # this machine, and any other domain (another chat server) does not exist.
+    cat >"$dir/inetrc" <<'INETRC'
+{lookup, [file]}.
+{resolv_conf, ""}.
+{hosts_file, ""}.
+{host, {127,0,0,1}, ["localhost"]}.
+INETRC
 
     (
         cd "$dir"
@@ -137,7 +145,7 @@ start() {
         exec setsid "$erl" +sbwt none +sbwtdcpu none +sbwtdio none \
             -name "$node" -setcookie "$cookie" -noinput \
             -start_epmd false -erl_epmd_port "$dist_port" \
-            -kernel inet_dist_use_interface '{127,0,0,1}' \
+            -kernel inet_dist_use_interface '{127,0,0,1}' -kernel inetrc "\"$dir/inetrc\"" \
             -mnesia dir "\"$dir/db\"" -s ejabberd </dev/null >"$dir/erl.out" 2>&1
     ) &
     local pid=$!

@@ -13,8 +13,8 @@ namespace xmpp {
 namespace {
 
 const QString Und = QStringLiteral("UND");
-// A sender's words on an error, and its own id of a message, are kept up to these
-// lengths: enough for any honest one.
+// A sender's words on an error or in a room's reason, and its own id of a message, are
+// kept up to these lengths: enough for any honest one.
 constexpr qsizetype MaxErrorTextLength = 500;
 constexpr qsizetype MaxOriginIdLength = 128;
 
@@ -400,10 +400,17 @@ RoomUserData readRoomUserData(const XmlElement &x)
             data.actor = optionalJid(actor, QStringLiteral("jid"));
         const XmlElement reason = firstChildNamed(item, QStringLiteral("reason"));
         if (!reason.isNull())
-            data.reason = reason.text();
+            data.reason = reason.text().left(MaxErrorTextLength);
         const XmlElement continueThread = firstChildNamed(item, QStringLiteral("continue"));
         if (!continueThread.isNull())
             data.continueThread = continueThread.attribute(QStringLiteral("thread"));
+    }
+    const XmlElement destroy = firstChildNamed(x, QStringLiteral("destroy"));
+    if (!destroy.isNull()) {
+        data.destroyed = true;
+        const XmlElement reason = firstChildNamed(destroy, QStringLiteral("reason"));
+        if (!reason.isNull())
+            data.destroyReason = reason.text().left(MaxErrorTextLength);
     }
     for (XmlElement status = x.firstChildElement(); !status.isNull();
          status = status.nextSiblingElement()) {

@@ -286,6 +286,9 @@ struct RoomUserData
 {
     QString actor;
     QString reason;
+    // The room is gone: its owner destroyed it, for the reason given (null without one).
+    bool destroyed = false;
+    QString destroyReason;
     QString continueThread;
     QString jid;
     QString nick;

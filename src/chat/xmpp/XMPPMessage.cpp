@@ -61,6 +61,11 @@ QString XMPPMessage::body() const
     return m_stanza.bodies.value(Und);
 }
 
+QString XMPPMessage::errorReason() const
+{
+    return m_stanza.errorText.isEmpty() ? xmpp::stanzaErrorConditionName(m_stanza.errorCondition) : m_stanza.errorText;
+}
+
 QDateTime XMPPMessage::delayStamp() const
 {
     return hasDelay() ? m_stanza.delays.constLast().stamp : QDateTime();

@@ -101,6 +101,16 @@ XMPPPresence::RoomItem XMPPPresence::roomItem() const
     return item;
 }
 
+bool XMPPPresence::isRoomDestroyed() const
+{
+    return m_stanza->roomData.destroyed;
+}
+
+QString XMPPPresence::roomDestroyReason() const
+{
+    return m_stanza->roomData.destroyReason;
+}
+
 QList<int> XMPPPresence::roomStatusCodes() const
 {
     QList<int> codes;

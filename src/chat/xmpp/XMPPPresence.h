@@ -53,6 +53,10 @@ public:
     QString status() const;
     bool isRoomUser() const;
     RoomItem roomItem() const;
+    // The room is gone: its owner destroyed it.
+    bool isRoomDestroyed() const;
+    // Why the room was destroyed, in its owner's words; null without them.
+    QString roomDestroyReason() const;
     QList<int> roomStatusCodes() const;
     QSet<QString> tables() const;
     bool hasPhotoHash() const;

@@ -1,0 +1,106 @@
+#include "testmain.h"
+
+#include "chat/OfferedLines.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// "id=text" lines joined by commas, a line not sent yet with an empty id.
+QList<OfferedLines::Line> parseLines(const QString &text)
+{
+    QList<OfferedLines::Line> lines;
+    for (const QString &line : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        lines.append({line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1)});
+    return lines;
+}
+
+QString lineList(const QList<OfferedLines::Line> &lines)
+{
+    QStringList texts;
+    for (const OfferedLines::Line &line : lines)
+        texts << line.id + QLatin1Char('=') + line.text;
+    return texts.join(QLatin1Char(','));
+}
+
+} // namespace
+
+// The lines back in a chat input, row by row: each row runs its steps on one input
+// ("put" lines back, "set" the whole text as the user rewrites it, "type" after what it
+// holds, "settle" a line that arrived after all, with the text it must give back), then
+// reads the input and what Return takes from it.
+class TestOfferedLines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void steps_data();
+    void steps();
+};
+
+void TestOfferedLines::steps_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("taken");
+
+    QTest::newRow("nothing") << QStringList() << "" << "";
+    QTest::newRow("typed only") << QStringList{"set hello"} << "hello" << "=hello";
+    QTest::newRow("put back") << QStringList{"put a1=one,a2=two"} << "one two" << "a1=one,a2=two";
+    QTest::newRow("put back twice, in order") << QStringList{"put a1=one", "put a2=two"} << "one two" << "a1=one,a2=two";
+    QTest::newRow("before what was typed") << QStringList{"set typed", "put a1=one"} << "one typed" << "a1=one,=typed";
+    QTest::newRow("typed after") << QStringList{"put a1=one", "type more"} << "one more" << "a1=one,=more";
+    QTest::newRow("typed after, then more put back")
+        << QStringList{"put a1=one", "type more", "put a2=two"} << "one two more" << "a1=one,a2=two,=more";
+    QTest::newRow("edited: a new line") << QStringList{"put a1=one,a2=two", "set one 2"} << "one 2" << "=one 2";
+    QTest::newRow("edited, then more put back")
+        << QStringList{"put a1=one", "set uno", "put a2=two"} << "two uno" << "a2=two,=uno";
+    QTest::newRow("emptied") << QStringList{"put a1=one", "set "} << "" << "";
+    QTest::newRow("same text twice") << QStringList{"put a1=ok,a2=ok"} << "ok ok" << "a1=ok,a2=ok";
+
+    QTest::newRow("taken out again")
+        << QStringList{"put a1=one,a2=two", "settle a1=one"} << "two" << "a2=two";
+    QTest::newRow("the second of the same text taken out")
+        << QStringList{"put a1=ok,a2=ok", "settle a2=ok"} << "ok" << "a1=ok";
+    QTest::newRow("taken out, typed kept")
+        << QStringList{"put a1=one", "type more", "settle a1=one"} << "more" << "=more";
+    QTest::newRow("taken out of an edited input: the text stays")
+        << QStringList{"put a1=one", "set onx", "settle a1=one"} << "onx" << "=onx";
+    QTest::newRow("unknown id") << QStringList{"put a1=one", "settle zz=", "settle ="} << "one" << "a1=one";
+    QTest::newRow("taken out twice") << QStringList{"put a1=one,a2=two", "settle a1=one", "settle a1="} << "two" << "a2=two";
+    QTest::newRow("taken out after Return") << QStringList{"put a1=one", "take", "settle a1="} << "" << "";
+}
+
+void TestOfferedLines::steps()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, input);
+    QFETCH(QString, taken);
+    QLineEdit edit;
+    OfferedLines offered;
+    offered.setInput(&edit);
+    for (const QString &step : steps) {
+        const QString verb = step.section(QLatin1Char(' '), 0, 0);
+        const QString argument = step.section(QLatin1Char(' '), 1);
+        if (verb == "put") {
+            offered.putBack(parseLines(argument));
+        } else if (verb == "set") {
+            edit.setText(argument);
+        } else if (verb == "type") {
+            edit.setText(edit.text() + QLatin1Char(' ') + argument);
+        } else if (verb == "settle") {
+            const QString text = argument.section(QLatin1Char('='), 1);
+            QCOMPARE(offered.settle(argument.section(QLatin1Char('='), 0, 0)), text.isEmpty() ? QString() : text);
+        } else if (verb == "take") {
+            offered.take();
+        } else {
+            QFAIL(qPrintable("unknown step " + step));
+        }
+    }
+    QCOMPARE(edit.text(), input);
+    QCOMPARE(lineList(offered.take()), taken);
+    QVERIFY(edit.text().isEmpty());
+}
+
+MAHJONG_TEST_MAIN(TestOfferedLines)
+#include "tst_offeredlines.moc"

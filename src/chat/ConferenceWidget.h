@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 
 class ChatController;
 class ChatOutputWidget;
@@ -75,8 +74,8 @@ public slots:
                              const QString &reason);
     void onReturnPressed();
     void onOwnLineSaid(const QString &id);
-    void onOwnLineRefused(const QString &id, const QString &reason);
-    void onLinesNotSent(const QStringList &ids);
+    void onOwnLineRefused(const QString &id, const QString &text, const QString &reason);
+    void onOwnLinesUnanswered();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -86,12 +85,8 @@ private:
     void enterRoom(const QString &room, ChatKind kind);
     void notify(int bit, const QString &text);
     QString ownNick() const;
-    // The waiting line of the id, no longer shown as waiting; none when no line waits
-    // under it.
-    std::optional<OfferedLines::Line> takeWaiting(const QString &id);
-    // The waiting lines named (all when null) go back into the input, and the pane
-    // says so.
-    void putBackWaiting(const QStringList *ids);
+    // The lines that waited for the room go back into the input, and the pane says so.
+    void putBackWaiting(const QList<XMPPConference::OwnLine> &lines);
     void reportNotSent();
 
     std::unique_ptr<Ui::ConferenceView> m_ui;
@@ -101,8 +96,6 @@ private:
     // The chat connection was lost while in the room, which is not joined again yet.
     bool m_connectionLost = false;
     ChatController *m_context = nullptr;
-    // The user's lines sent and not passed on by the room yet, in the order sent.
-    QList<OfferedLines::Line> m_waiting;
     // The lines back in the input after the room did not get them.
     OfferedLines m_offered;
     // A line did not go out as the connection was lost, which is not handled yet: the

@@ -14,6 +14,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <utility>
 
 class XMPPClient;
 

@@ -9,21 +9,27 @@ namespace xmpp {
 
 namespace {
 
-// The server's answer and the local clock are read to the millisecond; the local
-// clock drifts by at most a tenth of a millisecond a second.
+// The server's answer and the local clock are read to the millisecond; the two clocks
+// drift apart by at most half a millisecond a second, as fast as a server's clock is
+// slewed towards the right time.
 constexpr qint64 ReadingMs = 1;
-constexpr qint64 DriftDivisor = 10000;
+constexpr qint64 DriftDivisor = 2000;
 
 } // namespace
 
 ClientClock::ClientClock(XMPPClient *client) : ClientExtension(client)
 {
     m_local.start();
+    m_again.setSingleShot(true);
+    m_again.setInterval(RemeasureMs);
+    connect(&m_again, &QTimer::timeout, this, &ClientClock::measure);
 }
 
 void ClientClock::measure()
 {
-    ask(Samples);
+    m_again.stop();
+    if (client()->state() == XMPPClient::ConnectedState)
+        ask(Samples);
 }
 
 void ClientClock::ask(int left)
@@ -56,6 +62,8 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
     }
     if (left > 1)
         ask(left - 1);
+    else
+        m_again.start();
 }
 
 qint64 ClientClock::errorMs(qint64 readMs, qint64 roundTripMs) const

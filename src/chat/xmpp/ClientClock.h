@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <optional>
 
@@ -13,16 +14,17 @@ class Iq;
 
 // The chat server's clock as the client reckons it, for reading the stamps the server
 // puts on what it kept: at each connection the server is asked for its time (entity
-// time) a few times, one after the other. The answer that came back fastest sets the
-// clock, and half its round trip bounds how far the reckoning may be off, besides what
-// the local clock may drift since. Unknown until an answer came, and where the server
-// does not tell its time.
+// time) a few times, one after the other, and again every minute while connected. The
+// answer that came back fastest sets the clock, and half its round trip bounds how far
+// the reckoning may be off, besides what either clock may drift since. Unknown until an
+// answer came, and where the server does not tell its time.
 class ClientClock : public QObject, public ClientExtension
 {
     Q_OBJECT
 
 public:
     static constexpr int Samples = 3;
+    static constexpr int RemeasureMs = 60000;
 
     struct Reading
     {
@@ -46,6 +48,7 @@ private:
     qint64 errorMs(qint64 readMs, qint64 roundTripMs) const;
 
     QElapsedTimer m_local;
+    QTimer m_again;
     int m_asked = 0;
     bool m_known = false;
     qint64 m_serverMs = 0;

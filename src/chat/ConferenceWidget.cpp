@@ -11,7 +11,6 @@
 #include <QDebug>
 #include <QEvent>
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 

@@ -4,7 +4,6 @@
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/XMPPClient.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <memory>

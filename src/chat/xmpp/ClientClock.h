@@ -23,7 +23,7 @@ class ClientClock : public QObject, public ClientExtension
     Q_OBJECT
 
 public:
-    static constexpr int Samples = 3;
+    static constexpr int Samples = 5;
     static constexpr int RemeasureMs = 60000;
 
     struct Reading

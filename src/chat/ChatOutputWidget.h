@@ -15,8 +15,9 @@
 // goes), and a message is shown up to MaxMessageLength characters. Lines added in one
 // pass of the event loop are shown together in the next, laid out and scrolled to
 // once, at most MaxLinesPerPass of them at a time; of a burst of more than the view
-// keeps only the newest are shown. A line of the user's that waits for the server shows
-// greyed below all others until it is said or not sent.
+// keeps only the newest are shown. A line of the user's that waits for its verdict (the
+// server's confirmation; in a room, the room passing it on) shows greyed below all
+// others until it is said or not sent.
 class ChatOutputWidget : public QTextBrowser
 {
     Q_OBJECT
@@ -43,7 +44,7 @@ public:
 
     void addMessage(const QDateTime &time, const QString &nick, const QString &text, int role);
     void addSystemMessage(const QDateTime &time, const QString &text);
-    // The user's line sent with this id, waiting for the server: it shows until it is
+    // The user's line sent with this id, waiting for its verdict: it shows until it is
     // removed, as it comes as said or goes back to the input.
     void addWaitingMessage(const QString &id, const QDateTime &time, const QString &nick, const QString &text);
     // False when no line waits under the id.
@@ -143,8 +144,8 @@ private:
     int m_lineCount = 0;
     // Lines to show in the next pass, in the order they came.
     std::vector<PendingLine> m_pendingLines;
-    // The user's lines waiting for the server, by id, in the order sent: the last
-    // blocks of the document.
+    // How the user's waiting lines show, by id, in the order sent: the last blocks of the
+    // document. Which lines wait is their owner's to say.
     std::vector<std::pair<QString, QString>> m_waitingLines;
     // A timer rather than a posted call, so that a burst leaves input and other timers
     // their turn between passes.

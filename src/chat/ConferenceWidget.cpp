@@ -11,7 +11,6 @@
 #include <QDebug>
 #include <QEvent>
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -62,6 +61,7 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     connect(&m_conference, &XMPPConference::message, this, &ConferenceWidget::onMessage);
     connect(&m_conference, &XMPPConference::ownLineSaid, this, &ConferenceWidget::onOwnLineSaid);
     connect(&m_conference, &XMPPConference::ownLineRefused, this, &ConferenceWidget::onOwnLineRefused);
+    connect(&m_conference, &XMPPConference::ownLinesUnanswered, this, &ConferenceWidget::onOwnLinesUnanswered);
     connect(&m_conference, &XMPPConference::userError, this, &ConferenceWidget::onUserError);
     connect(&m_conference, &XMPPConference::userJoined, this, &ConferenceWidget::onUserJoined);
     connect(&m_conference, &XMPPConference::userLeft, this, &ConferenceWidget::onUserLeft);
@@ -92,7 +92,6 @@ void ConferenceWidget::setXmppContext(ChatController *context)
     m_conference.setClient(context ? context->client() : nullptr);
     if (context && context->client()) {
         connect(context->client(), &XMPPClient::reconnectStopped, this, &ConferenceWidget::onReconnectStopped);
-        connect(context->client(), &XMPPClient::messagesNotSent, this, &ConferenceWidget::onLinesNotSent);
     }
 }
 
@@ -267,7 +266,7 @@ void ConferenceWidget::onUserDisconnected()
         m_ui->chatOutput->addSystemMessage(m_conference.lossTime(),
                                            tr("The chat is disconnected. It is joined again when the connection is back."));
     // The room may have had the lines still waiting; the history of the rejoin tells.
-    putBackWaiting(nullptr);
+    putBackWaiting(m_conference.takeOwnLines());
     m_sender->lossTold();
 }
 
@@ -342,7 +341,6 @@ void ConferenceWidget::onReturnPressed()
     const auto send = [this, &now](const OfferedLines::Line &line) {
         try {
             const QString id = m_conference.sendMessage(line.text, line.id);
-            m_waiting.append({id, line.text});
             m_ui->chatOutput->addWaitingMessage(id, now, m_conference.nick(), line.text);
             return id;
         } catch (const std::exception &e) {
@@ -354,52 +352,33 @@ void ConferenceWidget::onReturnPressed()
     m_sender->sendInput(send, [this] { return m_conference.isJoined(); });
 }
 
-std::optional<OfferedLines::Line> ConferenceWidget::takeWaiting(const QString &id)
-{
-    const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(),
-                                      [&id](const OfferedLines::Line &line) { return line.id == id; });
-    if (waiting == m_waiting.end())
-        return std::nullopt;
-    const OfferedLines::Line line = *waiting;
-    m_waiting.erase(waiting);
-    m_ui->chatOutput->removeWaitingMessage(id);
-    return line;
-}
-
 void ConferenceWidget::onOwnLineSaid(const QString &id)
 {
-    if (takeWaiting(id))
+    if (m_ui->chatOutput->removeWaitingMessage(id))
         return;
     const QString offered = m_sender->offered().settle(id);
     if (!offered.isNull())
         addSystemMessage(ChatNotices::sentAfterAll(offered));
 }
 
-void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &reason)
+void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &text, const QString &reason)
 {
-    const std::optional<OfferedLines::Line> refused = takeWaiting(id);
-    if (!refused)
-        return;
-    m_sender->offered().putBack({*refused});
+    m_ui->chatOutput->removeWaitingMessage(id);
+    m_sender->offered().putBack({{id, text}});
     addSystemMessage(ChatNotices::refused(reason, m_ui->chatInput->isEnabled()));
 }
 
-void ConferenceWidget::onLinesNotSent(const QStringList &ids)
+void ConferenceWidget::onOwnLinesUnanswered()
 {
-    putBackWaiting(&ids);
+    putBackWaiting(m_conference.takeOwnLines());
 }
 
-void ConferenceWidget::putBackWaiting(const QStringList *ids)
+void ConferenceWidget::putBackWaiting(const QList<XMPPConference::OwnLine> &waiting)
 {
     QList<OfferedLines::Line> lines;
-    for (auto line = m_waiting.begin(); line != m_waiting.end();) {
-        if (ids && !ids->contains(line->id)) {
-            ++line;
-            continue;
-        }
-        m_ui->chatOutput->removeWaitingMessage(line->id);
-        lines.append(*line);
-        line = m_waiting.erase(line);
+    for (const XMPPConference::OwnLine &line : waiting) {
+        m_ui->chatOutput->removeWaitingMessage(line.id);
+        lines.append({line.id, line.text});
     }
     m_sender->notSent(lines);
 }

@@ -4,11 +4,9 @@
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/XMPPClient.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 
 class ChatController;
 class ChatOutputWidget;
@@ -77,8 +75,8 @@ public slots:
                              const QString &reason);
     void onReturnPressed();
     void onOwnLineSaid(const QString &id);
-    void onOwnLineRefused(const QString &id, const QString &reason);
-    void onLinesNotSent(const QStringList &ids);
+    void onOwnLineRefused(const QString &id, const QString &text, const QString &reason);
+    void onOwnLinesUnanswered();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -90,12 +88,8 @@ private:
     // The input and its Send button, usable only where the user may speak.
     void enableInput(bool enabled);
     QString ownNick() const;
-    // The waiting line of the id, no longer shown as waiting; none when no line waits
-    // under it.
-    std::optional<OfferedLines::Line> takeWaiting(const QString &id);
-    // The waiting lines named (all when null) go back into the input, and the pane
-    // says so.
-    void putBackWaiting(const QStringList *ids);
+    // The lines that waited for the room go back into the input, and the pane says so.
+    void putBackWaiting(const QList<XMPPConference::OwnLine> &lines);
 
     std::unique_ptr<Ui::ConferenceView> m_ui;
     XMPPConference m_conference;
@@ -104,8 +98,6 @@ private:
     // The chat connection was lost while in the room, which is not joined again yet.
     bool m_connectionLost = false;
     ChatController *m_context = nullptr;
-    // The user's lines sent and not passed on by the room yet, in the order sent.
-    QList<OfferedLines::Line> m_waiting;
     // The input's lines on their way, and those back in it after the room did not get
     // them.
     std::unique_ptr<LineSender> m_sender;

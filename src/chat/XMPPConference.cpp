@@ -29,12 +29,18 @@ qint64 serverNowMs()
     return Singleton<ServerTime>::instance().now().toMSecsSinceEpoch();
 }
 
+// How soon an overdue line is looked at again while what came may still bring its copy.
+constexpr int LookAgainMs = 100;
+
 } // namespace
 
 XMPPConference::XMPPConference(QObject *parent) : QObject(parent)
 {
     m_joinTimer.setSingleShot(true);
     connect(&m_joinTimer, &QTimer::timeout, this, &XMPPConference::onJoinTimerTimeout);
+    m_ownLinesTimer.setSingleShot(true);
+    connect(&m_ownLinesTimer, &QTimer::timeout, this, &XMPPConference::onOwnLinesTimeout);
+    m_sentClock.start();
 }
 
 XMPPConference::~XMPPConference()
@@ -71,7 +77,7 @@ void XMPPConference::setRoom(const QString &room)
     m_joinTimer.stop();
     m_joining = false;
     m_rejoin = false;
-    m_book.endHistory(serverNowMs());
+    m_book.endHistory(now());
     m_lines.clear();
     // The server writes node and domain in lower case; rooms compare as text.
     const qsizetype slash = room.indexOf(QLatin1Char('/'));
@@ -104,7 +110,7 @@ void XMPPConference::sendJoin()
     m_gone = false;
     m_occupants.clear();
     m_lines.clear();
-    m_book.historyRequested(serverNowMs());
+    m_book.historyRequested(now());
 }
 
 void XMPPConference::leave()
@@ -115,7 +121,7 @@ void XMPPConference::leave()
     m_joined = false;
     m_joining = false;
     m_rejoin = false;
-    m_book.endHistory(serverNowMs());
+    m_book.endHistory(now());
     m_lines.clear();
     m_joinTimer.stop();
 }
@@ -128,8 +134,61 @@ QString XMPPConference::sendMessage(const QString &text, const QString &id)
     message.setBody(text);
     message.setId(id);
     const QString sent = m_client->sendMessage(message);
-    m_book.ownLineSent(sent);
+    m_ownLines.emplace_back(OwnLine{sent, text}, m_sentClock.elapsed());
+    if (!m_ownLinesTimer.isActive())
+        armOwnLines();
     return sent;
+}
+
+QList<XMPPConference::OwnLine> XMPPConference::takeOwnLines()
+{
+    QList<OwnLine> lines;
+    for (const auto &line : std::exchange(m_ownLines, {}))
+        lines.append(line.first);
+    m_ownLinesTimer.stop();
+    return lines;
+}
+
+std::optional<XMPPConference::OwnLine> XMPPConference::takeOwnLine(const QString &id)
+{
+    const auto waiting = std::find_if(m_ownLines.begin(), m_ownLines.end(),
+                                      [&id](const auto &line) { return line.first.id == id; });
+    if (waiting == m_ownLines.end())
+        return std::nullopt;
+    const OwnLine line = waiting->first;
+    m_ownLines.erase(waiting);
+    armOwnLines();
+    return line;
+}
+
+void XMPPConference::armOwnLines()
+{
+    if (m_ownLines.empty() || !m_client) {
+        m_ownLinesTimer.stop();
+        return;
+    }
+    const qint64 dueMs = m_ownLines.front().second + m_client->confirmationLimitMs() - m_sentClock.elapsed();
+    m_ownLinesTimer.start(int(std::clamp<qint64>(dueMs, 0, m_client->confirmationLimitMs())));
+}
+
+void XMPPConference::onOwnLinesTimeout()
+{
+    if (m_ownLines.empty() || !m_client)
+        return;
+    if (m_sentClock.elapsed() - m_ownLines.front().second < m_client->confirmationLimitMs()) {
+        armOwnLines();
+        return;
+    }
+    if (!m_joined) {
+        emit ownLinesUnanswered();
+        return;
+    }
+    // In the room and not passed on in time: the link is taken as lost, as for a line
+    // the server does not confirm, and the history of the rejoin tells whether the room
+    // had the line. A loss not handled yet hands the lines back itself.
+    if (m_client->state() != XMPPClient::ConnectedState
+        || !m_client->answerOverdue(QStringLiteral("the room's copy of a line")))
+        m_ownLinesTimer.start(LookAgainMs);
 }
 
 QString XMPPConference::bareOf(const QString &jid) const
@@ -151,8 +210,7 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     // The subject comes at the end of a join's history and whenever somebody changes
     // it; it is no line.
     if (!received.stanza().subjects.isEmpty() && received.stanza().bodies.isEmpty()) {
-        const qint64 nowMs = serverNowMs();
-        apply(m_book.endHistory(nowMs), 0);
+        apply(m_book.endHistory(now()));
         return;
     }
     if (from == m_room || received.body().isEmpty())
@@ -161,13 +219,13 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     if (m_book.inHistory()) {
         const quint64 token = ++m_nextToken;
         m_lines.emplace(token, received);
-        apply(m_book.historyLine(line, token, serverNowMs()), token);
+        apply(m_book.historyLine(line, token, now()));
         return;
     }
     // A live line goes at once or not at all.
-    const RoomLineBook::Verdict verdict = m_book.liveLine(line, 0, serverNowMs());
-    if (!verdict.settledOwnId.isEmpty())
-        emit ownLineSaid(verdict.settledOwnId);
+    const RoomLineBook::Verdict verdict = m_book.liveLine(line, 0, now());
+    // Its own lines only: the live line is not kept.
+    apply(verdict);
     if (verdict.show.empty())
         return;
     if (!received.hasDelay()) {
@@ -183,9 +241,12 @@ void XMPPConference::onMessage(const XMPPMessage &received)
 
 void XMPPConference::onMessageRefused(const XMPPMessage &error)
 {
-    if (m_room.isEmpty() || bareOf(error.from()) != m_room || !m_book.ownLineRefused(error.id()))
+    if (m_room.isEmpty() || bareOf(error.from()) != m_room)
         return;
-    emit ownLineRefused(error.id(), error.errorReason());
+    const std::optional<OwnLine> refused = takeOwnLine(error.id());
+    if (!refused)
+        return;
+    emit ownLineRefused(refused->id, refused->text, error.errorReason());
 }
 
 RoomLineBook::Line XMPPConference::bookLine(const XMPPMessage &received) const
@@ -202,10 +263,27 @@ RoomLineBook::Line XMPPConference::bookLine(const XMPPMessage &received) const
     return line;
 }
 
-void XMPPConference::apply(const RoomLineBook::Verdict &verdict, quint64 token)
+RoomLineBook::Now XMPPConference::now() const
 {
-    if (!verdict.settledOwnId.isEmpty())
-        emit ownLineSaid(verdict.settledOwnId);
+    RoomLineBook::Now now;
+    now.ms = serverNowMs();
+    const std::optional<xmpp::ClientClock::Reading> roomClock = m_client ? m_client->serverClock() : std::nullopt;
+    if (roomClock) {
+        now.roomMs = roomClock->nowMs;
+        now.roomErrorMs = roomClock->errorMs;
+    } else {
+        now.roomMs = now.ms;
+        now.roomErrorMs = RoomLineBook::ClockSkewToleranceMs;
+    }
+    return now;
+}
+
+void XMPPConference::apply(const RoomLineBook::Verdict &verdict)
+{
+    for (const QString &id : verdict.ownLines) {
+        takeOwnLine(id);
+        emit ownLineSaid(id);
+    }
     for (const RoomLineBook::Placement &placement : verdict.show) {
         const auto kept = m_lines.find(placement.token);
         if (kept == m_lines.end())
@@ -217,8 +295,8 @@ void XMPPConference::apply(const RoomLineBook::Verdict &verdict, quint64 token)
         shown.setDelay(parseJid(m_room), QDateTime::fromMSecsSinceEpoch(atMs, Qt::UTC));
         emit message(shown);
     }
-    if (!verdict.held)
-        m_lines.erase(token);
+    if (verdict.historyDecided)
+        m_lines.clear();
 }
 
 QDateTime XMPPConference::roomStamp(const XMPPMessage &received) const
@@ -328,7 +406,7 @@ void XMPPConference::onConnected()
     m_joinAttempts = 0;
     // The history since the room was last heard from, and a margin for the way: the
     // lines of it shown already are left out.
-    m_book.prepareRejoin(serverNowMs());
+    m_book.prepareRejoin(now());
     try {
         requireClient();
         sendJoin();
@@ -340,15 +418,15 @@ void XMPPConference::onConnected()
 void XMPPConference::onDisconnected()
 {
     m_joinTimer.stop();
-    const qint64 nowMs = serverNowMs();
+    const RoomLineBook::Now lostAt = now();
     // What came of a history cut short is shown before the loss.
-    apply(m_book.endHistory(nowMs), 0);
+    apply(m_book.endHistory(lostAt));
     const bool wasJoined = std::exchange(m_joined, false);
     const bool wasJoining = std::exchange(m_joining, false);
     if (!wasJoined && !wasJoining)
         return;
     m_rejoin = true;
-    m_book.lostAt(nowMs);
+    m_book.lostAt(lostAt.ms);
     emit userDisconnected(this);
 }
 

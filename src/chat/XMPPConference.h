@@ -5,12 +5,17 @@
 #include "chat/xmpp/XMPPPresence.h"
 #include "chat/xmpp/RoomLineBook.h"
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QTimer>
 
+#include <deque>
 #include <map>
+#include <optional>
+#include <utility>
 
 class XMPPClient;
 
@@ -18,7 +23,11 @@ class XMPPClient;
 // while the room is still locked, and again when the chat connection is back after a
 // loss), leaves it, sends to it, and turns the room's presences and messages into
 // signals. "user" signals are about the local user, "participant" signals about other
-// occupants. Which lines show, and where, the room's book of lines decides.
+// occupants. Which lines show, and where, the room's book of lines decides. The user's
+// lines that wait for the room to pass them on are the conference's, until the room
+// passes them on or refuses them, or they are taken back: at the latest when the
+// confirmation limit of the chat connection has passed, as the link is then taken as
+// lost, or as the user is no longer in the room.
 class XMPPConference : public QObject
 {
     Q_OBJECT
@@ -41,8 +50,18 @@ public:
     void join(const QString &nick);
     void leave();
     // A line sent again keeps the id it was first sent with. The message's id, which
-    // the client's confirmation and the room's copy of the line name.
+    // the client's confirmation and the room's copy of the line name. The line waits
+    // for the room's copy.
     QString sendMessage(const QString &text, const QString &id = QString());
+
+    // The user's line that waits for the room to pass it on.
+    struct OwnLine
+    {
+        QString id;
+        QString text;
+    };
+    // The lines waiting, in the order sent, taken out: they no longer wait.
+    QList<OwnLine> takeOwnLines();
 
     bool isJoined() const { return m_joined; }
     // A join sent and not answered yet, or due once the lost connection is back.
@@ -57,11 +76,14 @@ public:
 signals:
     void message(const XMPPMessage &message);
     // The room has the user's line sent with this id: it passed it on now, or a
-    // history shows that it had it.
+    // history shows that it had it; the line may have waited or been taken back.
     void ownLineSaid(const QString &id);
-    // The room answered the user's line with an error, in its words or by the error's
-    // name.
-    void ownLineRefused(const QString &id, const QString &reason);
+    // The room answered the user's waiting line with an error, in its words or by the
+    // error's name; the line no longer waits.
+    void ownLineRefused(const QString &id, const QString &text, const QString &reason);
+    // Lines wait longer than the confirmation limit while the user is not in the room,
+    // which will not pass them on: takeOwnLines() has them.
+    void ownLinesUnanswered();
     void presence(const XMPPPresence &presence);
     void userError(XMPPConference *conference, XMPPPresence::error_t error);
     // The user is in the room; a presence that only changes his role is no join.
@@ -92,16 +114,22 @@ public slots:
     void onDisconnected();
     void onClientDestroyed();
     void onJoinTimerTimeout();
+    void onOwnLinesTimeout();
 
 private:
     void requireClient() const;
     void sendJoin();
     void handlePresence(const XMPPPresence &presence);
     QString bareOf(const QString &jid) const;
+    // The present by the view's clock and the chat server's.
+    RoomLineBook::Now now() const;
     RoomLineBook::Line bookLine(const XMPPMessage &received) const;
-    // Shows the lines of a history the book places, keeps the one it holds and tells
-    // of the own line it settles.
-    void apply(const RoomLineBook::Verdict &verdict, quint64 token);
+    // Tells of the own lines the room has, and shows the lines of a history the book
+    // places; the lines of a history decided and not placed were shown already.
+    void apply(const RoomLineBook::Verdict &verdict);
+    std::optional<OwnLine> takeOwnLine(const QString &id);
+    // The timer of the oldest line waiting, when it is due.
+    void armOwnLines();
     // When the room says the line was sent, in its own name or the server's; null
     // without such a stamp.
     QDateTime roomStamp(const XMPPMessage &received) const;
@@ -115,8 +143,8 @@ private:
     // room was last heard from.
     bool m_rejoin = false;
     RoomLineBook m_book;
-    // The lines of a history given to the book and not shown yet, by the number they
-    // were given under: only those it holds stay.
+    // The lines of a history given to the book and not decided yet, by the number they
+    // were given under.
     std::map<quint64, XMPPMessage> m_lines;
     quint64 m_nextToken = 0;
     QTimer m_joinTimer;
@@ -127,4 +155,9 @@ private:
     // The other occupants present, by nick, since the join: a presence of one of them
     // that only changes his role or status is no join.
     QSet<QString> m_occupants;
+    // The user's lines waiting for the room, oldest first, with when each was sent on
+    // m_sentClock.
+    std::deque<std::pair<OwnLine, qint64>> m_ownLines;
+    QElapsedTimer m_sentClock;
+    QTimer m_ownLinesTimer;
 };

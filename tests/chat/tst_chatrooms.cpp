@@ -31,6 +31,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -69,10 +71,21 @@ private slots:
     void rejoinAfterDeadLink();
     void rejoinsInARow_data();
     void rejoinsInARow();
+    void rejoinWhileTalking_data();
+    void rejoinWhileTalking();
+    void repeatOnSlowLink_data();
+    void repeatOnSlowLink();
+    void lineTheRoomHolds();
     void chatSurvivesServerRestart();
 
 private:
     using Seat = ChatSeat;
+
+    // A table room of Mei Ling's (a client that gives her lines no ids) without an archive,
+    // so that the room gives none either; false when any step fails.
+    bool openPlainRoom(RawXmppUser &mei, const QByteArray &account, const QByteArray &room);
+    // The chat lines of the pane and the notices of a loss ("lost"), in the order shown.
+    static QStringList shownLines(const Seat &seat);
 
     // At the test's chat server, or through a relay on the port given.
     std::unique_ptr<Seat> seat(const QString &account, qint32 playerId, const QString &screenName, quint16 port = 0);
@@ -86,7 +99,7 @@ private:
 
 void TestChatRooms::initTestCase()
 {
-    QVERIFY(startChatTestBed(m_serverDir, m_port, m_game, 2101, 2120));
+    QVERIFY(startChatTestBed(m_serverDir, m_port, m_game, 2101, 2126));
 }
 
 std::unique_ptr<TestChatRooms::Seat> TestChatRooms::seat(const QString &account, qint32 playerId,
@@ -351,7 +364,8 @@ void TestChatRooms::forgedStampsInHistory()
     // and far ahead in the room's; the room keeps those stamps in its history, with its
     // own after the first only. Haruto joins later: the history keeps the room's
     // order, with no day of its own and no line after the present. His client goes
-    // by a clock ten seconds ahead of the chat server's.
+    // by a clock ten seconds ahead of the chat server's, and shows the room's stamps on
+    // it.
     ServerTime &clock = Singleton<ServerTime>::instance();
     clock.setClock(std::make_unique<ShiftedClock>(10000));
     const auto sameClocks = qScopeGuard([&clock] { clock.setClock(std::make_unique<ShiftedClock>(0)); });
@@ -416,9 +430,12 @@ void TestChatRooms::forgedStampsInHistory()
     };
     QCOMPARE(stampOf(shown, "far ahead"), stampOf(shown, "ten minutes back").addMSecs(1));
     QVERIFY(stampOf(received, "first").isValid() && stampOf(received, "third").isValid());
-    QCOMPARE(stampOf(shown, "first"), stampOf(received, "first"));
+    // The chat server told its time: the client's clock is ten seconds ahead of it.
+    const qint64 aheadMs = stampOf(received, "first").msecsTo(stampOf(shown, "first"));
+    QVERIFY2(std::abs(aheadMs - 10000) < 100, qPrintable(QString::number(aheadMs)));
     QCOMPARE(stampOf(shown, "ahead at the start"), stampOf(shown, "first").addMSecs(-1));
-    QCOMPARE(stampOf(shown, "third"), std::max(stampOf(received, "third"), stampOf(shown, "far ahead").addMSecs(1)));
+    QCOMPARE(stampOf(shown, "third"),
+             std::max(stampOf(received, "third").addMSecs(aheadMs), stampOf(shown, "far ahead").addMSecs(1)));
     // One date line, today's, above all.
     QCOMPARE(haruto->text().section('\n', 0, 0), Utils::localDateText(QDateTime::currentDateTime()));
     QCOMPARE(haruto->text().count(Utils::localDateText(QDateTime::currentDateTime())), 1);
@@ -799,6 +816,193 @@ void TestChatRooms::rejoinsInARow()
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: after"), 5000);
     QCOMPARE(shown(), (twice + QStringList{"lost", "Mei Ling: pre-3", "Mei Ling: after"}));
     QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-rejoins-%1.png").arg(archived ? "ids" : "stamps")));
+}
+
+bool TestChatRooms::openPlainRoom(RawXmppUser &mei, const QByteArray &account, const QByteArray &room)
+{
+    return mei.login(m_port, account, "secret")
+        && mei.ownRoom(room, "Mei Ling", "<field var='mam'><value>0</value></field>");
+}
+
+QStringList TestChatRooms::shownLines(const Seat &seat)
+{
+    QStringList seen;
+    for (const QString &line : seat.text().split('\n')) {
+        if (line == QLatin1String("The chat is disconnected. It is joined again when the connection is back."))
+            seen << "lost";
+        else if (line.startsWith('('))
+            seen << line.section(") ", 1);
+    }
+    return seen;
+}
+
+void TestChatRooms::rejoinWhileTalking_data()
+{
+    QTest::addColumn<qint64>("aheadMs");
+    QTest::addColumn<int>("table");
+    const int table = 9200 + QCoreApplication::applicationPid() % 100;
+    QTest::newRow("the client's clock behind the chat server's by tens of milliseconds") << qint64(-40) << table;
+    QTest::newRow("ahead by tens of milliseconds") << qint64(40) << table + 100;
+    QTest::newRow("behind by seconds") << qint64(-3000) << table + 200;
+    QTest::newRow("ahead by seconds") << qint64(3000) << table + 300;
+}
+
+void TestChatRooms::rejoinWhileTalking()
+{
+    // Mei Ling talks at a table whose lines carry no ids, right up to the moment Haruto's
+    // link is cut and on while he is away; his client goes by a clock that is not the chat
+    // server's. Back in the room, he sees each line once, in the order said, those he
+    // missed below the loss.
+    QFETCH(qint64, aheadMs);
+    QFETCH(int, table);
+    ServerTime &clock = Singleton<ServerTime>::instance();
+    clock.setClock(std::make_unique<ShiftedClock>(aheadMs));
+    const auto sameClocks = qScopeGuard([&clock] { clock.setClock(std::make_unique<ShiftedClock>(0)); });
+    const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
+    RawXmppUser mei;
+    QVERIFY(openPlainRoom(mei, "2122", room));
+    ChatRelay relay(m_port);
+    auto haruto = seat("2121", 1001, "Haruto", relay.port());
+    QVERIFY(haruto);
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
+
+    int said = 0;
+    QTimer talk;
+    connect(&talk, &QTimer::timeout, this, [&mei, &room, &said] {
+        mei.send("<message to='" + room + "' type='groupchat'><body>line " + QByteArray::number(++said)
+                 + "</body></message>");
+    });
+    talk.start(100);
+    QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: line 8"), 5000);
+    relay.cut();
+    // The room keeps its last 20 lines: a few more while he is away.
+    const int atCut = said;
+    QTRY_VERIFY(said >= atCut + 5);
+    talk.stop();
+    const QString last = QStringLiteral("Mei Ling: line %1").arg(said);
+    QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains(last), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
+    QVERIFY(haruto->view->conference()->isJoined());
+
+    const QStringList shown = shownLines(*haruto);
+    QStringList expected;
+    for (int i = 1; i <= said; ++i)
+        expected << QStringLiteral("Mei Ling: line %1").arg(i);
+    const qsizetype lost = shown.indexOf("lost");
+    QVERIFY2(lost > 0 && lost < shown.size() - 1, qPrintable(shown.join('\n')));
+    expected.insert(lost, "lost");
+    QCOMPARE(shown, expected);
+}
+
+void TestChatRooms::repeatOnSlowLink_data()
+{
+    QTest::addColumn<bool>("heardFirst");
+    QTest::addColumn<int>("table");
+    const int table = 9600 + QCoreApplication::applicationPid() % 100;
+    QTest::newRow("said again once the first had come, heading a history the room cut") << true << table;
+    QTest::newRow("said again before the first had come, in one history with it") << false << table + 100;
+}
+
+void TestChatRooms::repeatOnSlowLink()
+{
+    // Mei Ling says "ok" twice at a table whose lines carry no ids, while Haruto's link
+    // is slow by a second each way: the second "ok" once the first has reached him,
+    // followed by as many lines as the room keeps, or half a second after the first.
+    // His link is cut before the second comes; his client goes by a clock three seconds
+    // ahead of the chat server's. Back in the room, he sees "ok" twice.
+    QFETCH(bool, heardFirst);
+    QFETCH(int, table);
+    ServerTime &clock = Singleton<ServerTime>::instance();
+    clock.setClock(std::make_unique<ShiftedClock>(3000));
+    const auto sameClocks = qScopeGuard([&clock] { clock.setClock(std::make_unique<ShiftedClock>(0)); });
+    const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
+    RawXmppUser mei;
+    QVERIFY(openPlainRoom(mei, "2124", room));
+    const auto say = [&mei, &room](const QByteArray &body) {
+        return mei.send("<message to='" + room + "' type='groupchat'><body>" + body + "</body></message>",
+                        "<body>" + body + "</body>");
+    };
+    ChatRelay relay(m_port);
+    auto haruto = seat("2123", 1001, "Haruto", relay.port());
+    QVERIFY(haruto);
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
+    relay.delay(1000);
+
+    // The latest the chat server's clock can read, by Haruto's reckoning, as the first
+    // "ok" comes.
+    std::optional<qint64> heardByMs;
+    connect(haruto->view->conference(), &XMPPConference::message, this, [&haruto, &heardByMs] {
+        const auto clock = haruto->client->serverClock();
+        if (clock && !heardByMs)
+            heardByMs = clock->nowMs + clock->errorMs;
+    });
+    QVERIFY(say("ok"));
+    QStringList expected{"Mei Ling: ok", "lost", "Mei Ling: ok"};
+    if (heardFirst) {
+        QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: ok"), 5000);
+        QVERIFY(heardByMs);
+        // Said once the chat server's clock is past that, whatever his reckoning errs.
+        QTRY_VERIFY(haruto->client->serverClock()->nowMs - haruto->client->serverClock()->errorMs > *heardByMs);
+        QVERIFY(say("ok"));
+        for (int i = 1; i < 20; ++i) {
+            QVERIFY(say("gap " + QByteArray::number(i)));
+            expected << QStringLiteral("Mei Ling: gap %1").arg(i);
+        }
+        relay.cut();
+    } else {
+        QTimer::singleShot(500, this, [&say] { say("ok"); });
+        QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: ok"), 5000);
+        relay.cut();
+        QVERIFY(!shownLines(*haruto).contains("lost"));
+        QVERIFY(say("and then"));
+        expected << "Mei Ling: and then";
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains(expected.last()),
+                             XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
+    QCOMPARE(shownLines(*haruto), expected);
+    QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-repeat-%1.png").arg(heardFirst ? "capped" : "slow")));
+}
+
+void TestChatRooms::lineTheRoomHolds()
+{
+    // A room of the second domain passes a user's lines on at most one in ten minutes:
+    // the server confirms Haruto's second line, and the room holds it. It gets its
+    // verdict within his client's confirmation limit: the link is taken as lost and the
+    // line comes back into the input, which the room's history after the rejoin leaves
+    // there, as the room has not passed it on.
+    auto haruto = seat("2125", 1001, "Haruto");
+    QVERIFY(haruto);
+    constexpr int LimitMs = 3000;
+    haruto->client->setConfirmationLimitMs(LimitMs);
+    haruto->context->setConferenceJid("conference.slow.localhost");
+    const int table = 9800 + QCoreApplication::applicationPid() % 100;
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
+    haruto->say("first");
+    QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Haruto: first"), 5000);
+    QSignalSpy confirmed(haruto->client.get(), &XMPPClient::messageConfirmed);
+    QElapsedTimer waited;
+    waited.start();
+    haruto->say("second");
+    QVERIFY(haruto->text().contains("Haruto: second (sending…)"));
+    QTRY_COMPARE_WITH_TIMEOUT(confirmed.size(), 1, 5000);
+    QVERIFY(haruto->text().contains("Haruto: second (sending…)"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(haruto->input()->text(), QStringLiteral("second"), LimitMs + 5000);
+    const qint64 verdictMs = waited.elapsed();
+    QVERIFY2(verdictMs >= LimitMs - 100, qPrintable(QString::number(verdictMs)));
+    const QString notSent = "Not sent: the chat is disconnected. Your line stays in the input.";
+    QTRY_VERIFY(haruto->text().contains(notSent));
+    QVERIFY2(!haruto->text().contains("sending"), qPrintable(haruto->text()));
+    QCOMPARE(shownLines(*haruto), (QStringList{"Haruto: first", "lost"}));
+
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("The chat is back."),
+                             XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
+    QCOMPARE(haruto->input()->text(), QStringLiteral("second"));
+    QCOMPARE(shownLines(*haruto), (QStringList{"Haruto: first", "lost"}));
+    QVERIFY(haruto->view->grab().save("chatroom-room-holds-line.png"));
 }
 
 void TestChatRooms::chatSurvivesServerRestart()

@@ -3,21 +3,24 @@
 #include "chat/xmpp/RoomLineBook.h"
 
 #include <map>
+#include <optional>
 
 namespace {
 
 const QString Room = QStringLiteral("table-1@conference.localhost");
 
 // Runs a room's events through a book and writes down what it shows, one short text
-// each: "nick:text@ms" for a line placed at a time, "nick:text@live" for a live line at
-// its arrival, "settled ID" for an own line the room has, "refused ID" for one it
-// refused while it waited. The user speaks as "me". Events, one word each part:
-//   now MS                      the present
+// each: "nick:text@ms" for a line placed at a time of the view's clock, "nick:text@live"
+// for a live line at its arrival, "own ID" for an own line the room has. The user speaks
+// as "me". The stamps of the lines are the chat server's. Events, one word each part:
+//   now MS                      the present on the view's clock
+//   room AHEAD ERROR            the client reckons the chat server's clock AHEAD ms ahead
+//                               of the view's, within ERROR ms (the default: 0 0)
+//   room unknown                the chat server does not tell its time
 //   join                        a join from scratch, asking for all the history
 //   lost                        the connection is lost (ending a history cut short)
 //   rejoin                      the connection is back: a join asking for the history since
 //   subject                     the room's subject, which ends a join's history
-//   sent ID / refuse ID         the user sends a line with the id / the room refuses it
 //   hist|live NICK TEXT [@STAMP] [#ROOMID] [~ORIGINID] [!MESSAGEID]
 class Script
 {
@@ -32,28 +35,37 @@ public:
     RoomLineBook book;
 
 private:
+    RoomLineBook::Now now() const
+    {
+        if (!m_roomAheadMs)
+            return {m_nowMs, m_nowMs, RoomLineBook::ClockSkewToleranceMs};
+        return {m_nowMs, m_nowMs + *m_roomAheadMs, m_roomErrorMs};
+    }
+
     void step(const QStringList &words)
     {
         const QString what = words.at(0);
         if (what == QLatin1String("now")) {
             m_nowMs = words.at(1).toLongLong();
+        } else if (what == QLatin1String("room")) {
+            if (words.at(1) == QLatin1String("unknown")) {
+                m_roomAheadMs.reset();
+            } else {
+                m_roomAheadMs = words.at(1).toLongLong();
+                m_roomErrorMs = words.at(2).toLongLong();
+            }
         } else if (what == QLatin1String("join")) {
             book.reset();
             book.setOwnOccupant(Room + QStringLiteral("/me"));
-            book.historyRequested(m_nowMs);
+            book.historyRequested(now());
         } else if (what == QLatin1String("lost")) {
-            apply(book.endHistory(m_nowMs));
+            apply(book.endHistory(now()));
             book.lostAt(m_nowMs);
         } else if (what == QLatin1String("rejoin")) {
-            book.prepareRejoin(m_nowMs);
-            book.historyRequested(m_nowMs);
+            book.prepareRejoin(now());
+            book.historyRequested(now());
         } else if (what == QLatin1String("subject")) {
-            apply(book.endHistory(m_nowMs));
-        } else if (what == QLatin1String("sent")) {
-            book.ownLineSent(words.at(1));
-        } else if (what == QLatin1String("refuse")) {
-            if (book.ownLineRefused(words.at(1)))
-                m_shown << QStringLiteral("refused ") + words.at(1);
+            apply(book.endHistory(now()));
         } else {
             RoomLineBook::Line line;
             line.sender = Room + QLatin1Char('/') + words.at(1);
@@ -70,15 +82,15 @@ private:
             }
             const quint64 token = ++m_nextToken;
             m_lines[token] = words.at(1) + QLatin1Char(':') + words.at(2);
-            apply(what == QLatin1String("hist") ? book.historyLine(line, token, m_nowMs)
-                                                : book.liveLine(line, token, m_nowMs));
+            apply(what == QLatin1String("hist") ? book.historyLine(line, token, now())
+                                                : book.liveLine(line, token, now()));
         }
     }
 
     void apply(const RoomLineBook::Verdict &verdict)
     {
-        if (!verdict.settledOwnId.isEmpty())
-            m_shown << QStringLiteral("settled ") + verdict.settledOwnId;
+        for (const QString &id : verdict.ownLines)
+            m_shown << QStringLiteral("own ") + id;
         for (const RoomLineBook::Placement &placement : verdict.show) {
             QVERIFY2(m_lines.count(placement.token) == 1, "a line shown twice");
             m_shown << m_lines[placement.token] + QLatin1Char('@')
@@ -88,6 +100,8 @@ private:
     }
 
     qint64 m_nowMs = 0;
+    std::optional<qint64> m_roomAheadMs = 0;
+    qint64 m_roomErrorMs = 0;
     quint64 m_nextToken = 0;
     std::map<quint64, QString> m_lines;
     QStringList m_shown;
@@ -110,18 +124,18 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QStringList>("shown");
 
-    // Where the lines of a join's history go.
+    // Where the lines of a join's history go, once it has ended.
     QTest::newRow("the history keeps the room's stamps")
         << QStringList{"now 10000", "join", "hist a x @1000", "hist b y @2000", "subject", "live a z"}
         << QStringList{"a:x@1000", "b:y@2000", "a:z@live"};
     QTest::newRow("a stamp ahead of the present follows the line before")
-        << QStringList{"now 10000", "join", "hist a x @1000", "hist b y @99999", "hist a z @3000"}
+        << QStringList{"now 10000", "join", "hist a x @1000", "hist b y @99999", "hist a z @3000", "subject"}
         << QStringList{"a:x@1000", "b:y@1001", "a:z@3000"};
     QTest::newRow("a stamp earlier than the line before comes after it")
-        << QStringList{"now 10000", "join", "hist a x @5000", "hist b y @1000"}
+        << QStringList{"now 10000", "join", "hist a x @5000", "hist b y @1000", "subject"}
         << QStringList{"a:x@5000", "b:y@5001"};
     QTest::newRow("lines without a stamp at the start go just before the first placed")
-        << QStringList{"now 10000", "join", "hist a x", "hist b y @99999", "hist c z @5000"}
+        << QStringList{"now 10000", "join", "hist a x", "hist b y @99999", "hist c z @5000", "subject"}
         << QStringList{"a:x@4998", "b:y@4999", "c:z@5000"};
     QTest::newRow("lines without a stamp at the end of the history go before its end")
         << QStringList{"now 10000", "join", "hist a x", "hist b y", "subject"}
@@ -132,6 +146,9 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::newRow("a live line comes at its arrival")
         << QStringList{"now 10000", "join", "subject", "live a x @1000"}
         << QStringList{"a:x@live"};
+    QTest::newRow("stamps come on the view's clock")
+        << QStringList{"room 3000 2", "now 10000", "join", "hist a x @12000", "hist b y @13500", "subject"}
+        << QStringList{"a:x@9000", "b:y@9001"};
 
     // A rejoin: the lines not shown yet, below the loss, no earlier than asked for.
     QTest::newRow("a rejoin's new lines come below the loss")
@@ -140,36 +157,89 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"a:x@live", "b:y@11001"};
     QTest::newRow("a rejoin's lines come below the loss whatever their stamps")
         << QStringList{"now 10000", "join", "subject", "live a x", "now 30000", "lost", "now 40000", "rejoin",
-                       "hist c z @1000"}
+                       "hist c z @1000", "subject"}
         << QStringList{"a:x@live", "c:z@30001"};
     QTest::newRow("by the room's id")
         << QStringList{"now 10000", "join", "hist a x @1000 #r1", "subject", "lost", "rejoin", "hist a x @1000 #r1",
-                       "hist a x @1500 #r2"}
+                       "hist a x @1500 #r2", "subject"}
         << QStringList{"a:x@1000", "a:x@10001"};
     QTest::newRow("by the id its sender gave it")
         << QStringList{"now 10000", "join", "subject", "live a x ~o1", "lost", "rejoin", "hist a x @9000 ~o1",
-                       "hist a x @9500 ~o2"}
+                       "hist a x @9500 ~o2", "subject"}
         << QStringList{"a:x@live", "a:x@10001"};
     QTest::newRow("by sender and text, in the room's order")
         << QStringList{"now 10000", "join", "subject", "live a x", "live b y", "now 11000", "lost", "rejoin",
-                       "hist a x @9990", "hist b y @9995", "hist c z @10500"}
+                       "hist a x @9990", "hist b y @9995", "hist c z @10500", "subject"}
         << QStringList{"a:x@live", "b:y@live", "c:z@11001"};
-    QTest::newRow("the first new line ends the overlap")
+    QTest::newRow("a line not heard here does not end the overlap")
         << QStringList{"now 10000", "join", "subject", "live a x", "live b y", "now 11000", "lost", "rejoin",
-                       "hist a x @9990", "hist c z @9992", "hist b y @9995"}
-        << QStringList{"a:x@live", "b:y@live", "c:z@11001", "b:y@11002"};
+                       "hist a x @9990", "hist c z @9992", "hist b y @9995", "hist c w @10500", "subject"}
+        << QStringList{"a:x@live", "b:y@live", "c:z@11001", "c:w@11002"};
+    QTest::newRow("lines before those shown are new, and the overlap holds")
+        << QStringList{"now 10000", "join", "subject", "live a x", "live b y", "now 11000", "lost", "rejoin",
+                       "hist c g @9980", "hist a x @9990", "hist b y @9995", "hist c z @10500", "subject"}
+        << QStringList{"a:x@live", "b:y@live", "c:g@11001", "c:z@11002"};
+    QTest::newRow("a line shown before the history began is no copy")
+        << QStringList{"now 10000", "join", "subject", "live a x", "live b y", "now 11000", "lost", "rejoin",
+                       "hist b y @9995", "hist a x @10500", "subject"}
+        << QStringList{"a:x@live", "b:y@live", "a:x@11001"};
+
+    // Talking up to the cut, the client's reckoning of the chat server's clock behind it
+    // or ahead of it by milliseconds and by seconds, known from the server or within the
+    // tolerance: each line shows once.
+    const auto talkedUpToTheCut = [](const QString &room, qint64 aheadMs) {
+        const auto stamp = [aheadMs](qint64 viewMs) { return QStringLiteral("@%1").arg(viewMs + aheadMs); };
+        return QStringList{room, "now 10000", "join", "subject", "live a l1", "now 10100", "live b l2", "now 10200",
+                           "live a l3", "now 10300", "lost", "now 12300", "rejoin", "hist a l1 " + stamp(9995),
+                           "hist b l2 " + stamp(10095), "hist a l3 " + stamp(10195), "hist b l4 " + stamp(10290),
+                           "subject"};
+    };
+    const QStringList eachOnce{"a:l1@live", "b:l2@live", "a:l3@live", "b:l4@10301"};
+    QTest::newRow("the view behind the chat server by milliseconds") << talkedUpToTheCut("room 15 1", 15) << eachOnce;
+    QTest::newRow("the view ahead of the chat server by milliseconds") << talkedUpToTheCut("room -15 1", -15) << eachOnce;
+    QTest::newRow("the view behind the chat server by seconds") << talkedUpToTheCut("room 3000 2", 3000) << eachOnce;
+    QTest::newRow("the view ahead of the chat server by seconds") << talkedUpToTheCut("room -3000 2", -3000) << eachOnce;
+    // Its stamps go as they stand, unless they are later than the present.
+    QTest::newRow("an unknown chat server's clock behind by milliseconds")
+        << talkedUpToTheCut("room unknown", 15) << (eachOnce.mid(0, 3) << "b:l4@10305");
+    QTest::newRow("an unknown chat server's clock ahead by milliseconds")
+        << talkedUpToTheCut("room unknown", -15) << eachOnce;
+    QTest::newRow("an unknown chat server's clock behind by seconds")
+        << talkedUpToTheCut("room unknown", 3000) << eachOnce;
+    QTest::newRow("an unknown chat server's clock ahead by seconds")
+        << talkedUpToTheCut("room unknown", -3000) << eachOnce;
+    QTest::newRow("the reckoning off within its error")
+        << talkedUpToTheCut("room 20 10", 30) << eachOnce;
+
+    // Lines said again.
     QTest::newRow("a line said again, stamped after the first was heard, is another")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 12000", "lost", "now 13000", "rejoin",
-                       "hist a ok @11000", "hist a gap @11500"}
+                       "hist a ok @11000", "hist a gap @11500", "subject"}
         << QStringList{"a:ok@live", "a:ok@12001", "a:gap@12002"};
     QTest::newRow("the same line again, stamped before it was heard")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 12000", "lost", "now 13000", "rejoin",
-                       "hist a ok @9990", "hist a gap @11500"}
+                       "hist a ok @9990", "hist a gap @11500", "subject"}
         << QStringList{"a:ok@live", "a:gap@12001"};
     QTest::newRow("a stamp ahead of the present does not tell a line apart")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 12000", "lost", "now 13000", "rejoin",
-                       "hist a ok @99999", "hist a gap @11500"}
+                       "hist a ok @99999", "hist a gap @11500", "subject"}
         << QStringList{"a:ok@live", "a:gap@12001"};
+    QTest::newRow("a line and its repeat in one history are two lines")
+        << QStringList{"now 10000", "join", "subject", "live a x", "live a ok", "now 10600", "lost", "now 12600",
+                       "rejoin", "hist a x @8900", "hist a ok @9000", "hist a ok @9500", "subject"}
+        << QStringList{"a:x@live", "a:ok@live", "a:ok@10601"};
+    QTest::newRow("a repeat heading a history cut short, said after the first was heard")
+        << QStringList{"room -3000 1", "now 10000", "join", "subject", "live a ok", "now 10600", "lost", "now 12600",
+                       "rejoin", "hist a ok @7050", "hist a gap @7060", "subject"}
+        << QStringList{"a:ok@live", "a:ok@10601", "a:gap@10602"};
+    QTest::newRow("a repeat heading a history cut short, said before the first was heard, is taken as it")
+        << QStringList{"now 10000", "join", "subject", "live a ok", "now 10600", "lost", "now 12600", "rejoin",
+                       "hist a ok @9500", "hist a gap @10700", "subject"}
+        << QStringList{"a:ok@live", "a:gap@10700"};
+    QTest::newRow("a line shown from a history is known by its stamp")
+        << QStringList{"now 10000", "join", "hist a ok @9000", "subject", "now 10600", "lost", "now 12600", "rejoin",
+                       "hist a ok @9000", "hist a ok @9001", "subject"}
+        << QStringList{"a:ok@9000", "a:ok@10601"};
 
     // Copies sent again under the sender's id.
     QTest::newRow("a live copy is dropped")
@@ -185,23 +255,20 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"now 10000", "join", "subject", "live a x !5", "live a x !5"}
         << QStringList{"a:x@live", "a:x@live"};
 
-    // The user's own lines.
-    QTest::newRow("an own line is settled by its reflection")
-        << QStringList{"now 10000", "join", "subject", "sent o1", "live me hi ~o1", "live me hi ~o1"}
-        << QStringList{"settled o1", "me:hi@live"};
-    QTest::newRow("an own line without its origin id is settled by its stanza id")
-        << QStringList{"now 10000", "join", "subject", "sent o1", "live me hi !o1", "live me hi !o1"}
-        << QStringList{"settled o1", "me:hi@live"};
-    QTest::newRow("an own line is settled by a rejoin's history")
-        << QStringList{"now 10000", "join", "subject", "sent o1", "now 11000", "lost", "rejoin", "hist me hi @10500 ~o1"}
-        << QStringList{"settled o1", "me:hi@11001"};
-    QTest::newRow("another's line with the own id settles nothing")
-        << QStringList{"now 10000", "join", "subject", "sent o1", "live a hi ~o1"}
+    // The user's own lines, by the ids they were sent with.
+    QTest::newRow("an own line by its reflection, its copy not shown again")
+        << QStringList{"now 10000", "join", "subject", "live me hi ~o1", "live me hi ~o1"}
+        << QStringList{"own o1", "me:hi@live", "own o1"};
+    QTest::newRow("an own line without its origin id by its stanza id")
+        << QStringList{"now 10000", "join", "subject", "live me hi !o1"}
+        << QStringList{"own o1", "me:hi@live"};
+    QTest::newRow("an own line in a rejoin's history, at once")
+        << QStringList{"now 10000", "join", "subject", "now 11000", "lost", "rejoin", "hist me hi @10500 ~o1",
+                       "subject"}
+        << QStringList{"own o1", "me:hi@11001"};
+    QTest::newRow("another's line with the own id is no own line")
+        << QStringList{"now 10000", "join", "subject", "live a hi ~o1"}
         << QStringList{"a:hi@live"};
-    QTest::newRow("a refused line waits no more")
-        << QStringList{"now 10000", "join", "subject", "sent o1", "refuse o1", "refuse o1", "refuse o2",
-                       "live me hi ~o1"}
-        << QStringList{"refused o1", "me:hi@live"};
 }
 
 void TestRoomLineBook::placesAndMatchesLines()
@@ -225,14 +292,6 @@ void TestRoomLineBook::staysBounded()
     QCOMPARE(shown.size(), RoomLineBook::MaxShownLines + 10);
     QCOMPARE(shown.first(), QStringLiteral("a:x0@%1").arg(500000 - RoomLineBook::MaxShownLines));
     QCOMPARE(shown.at(RoomLineBook::MaxShownLines), QStringLiteral("a:x%1@500000").arg(RoomLineBook::MaxShownLines));
-
-    // The own lines waiting are kept up to their bound: the oldest goes first.
-    RoomLineBook &book = script.book;
-    for (int i = 0; i <= RoomLineBook::MaxOwnLines; ++i)
-        book.ownLineSent(QString::number(i));
-    QVERIFY(!book.ownLineRefused(QStringLiteral("0")));
-    QVERIFY(book.ownLineRefused(QStringLiteral("1")));
-    QVERIFY(book.ownLineRefused(QString::number(RoomLineBook::MaxOwnLines)));
 }
 
 MAHJONG_TEST_MAIN(TestRoomLineBook)

@@ -665,6 +665,15 @@ void TestXmppCodec::iqPayloads()
     QCOMPARE(items->items[0].name, QStringLiteral("Lobby"));
     QCOMPARE(items->items[0].node, QStringLiteral("n"));
     QCOMPARE(items->items[1].jid.toString(), QStringLiteral("table-7@conference.localhost"));
+
+    // The server's clock, to the millisecond; a time that cannot be read is none.
+    auto time = parseAs<IqTime>("<iq type='result' id='clock-1' from='localhost'><time xmlns='urn:xmpp:time'>"
+                                "<tzo>+09:00</tzo><utc>2026-12-08T21:38:57.311208Z</utc></time></iq>");
+    QVERIFY(time);
+    QCOMPARE(time->utc, QDateTime(QDate(2026, 12, 8), QTime(21, 38, 57, 311), Qt::UTC));
+    time = parseAs<IqTime>("<iq type='result' id='clock-2'><time xmlns='urn:xmpp:time'><utc>noon</utc></time></iq>");
+    QVERIFY(time);
+    QVERIFY(!time->utc.isValid());
 }
 
 void TestXmppCodec::presencePayload()
@@ -866,6 +875,9 @@ void TestXmppCodec::writerGolden_data()
     QTest::newRow("disco items")
         << std::shared_ptr<StreamElement>(std::make_shared<IqDiscoItems>("4", parseJid("conference.localhost")))
         << QByteArray("<iq to='conference.localhost' id='4' type='get'><query xmlns='http://jabber.org/protocol/disco#items'/></iq>");
+    QTest::newRow("entity time")
+        << std::shared_ptr<StreamElement>(std::make_shared<IqTime>("clock-1", parseJid("localhost")))
+        << QByteArray("<iq to='localhost' id='clock-1' type='get'><time xmlns='urn:xmpp:time'/></iq>");
     QTest::newRow("instant room")
         << std::shared_ptr<StreamElement>(std::make_shared<IqInstantRoom>("5", parseJid("r@conference.localhost")))
         << QByteArray("<iq to='r@conference.localhost' id='5' type='set'><query xmlns='http://jabber.org/protocol/muc#owner'>"

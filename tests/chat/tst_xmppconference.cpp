@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QUuid>
@@ -255,11 +256,26 @@ void TestXmppConference::ownRoleKickBanAndEnd()
     QVERIFY(!m_conference->isJoined());
 
     joinAs("Haruto");
+    // A line waits for the room as the user is kicked: the room will not pass it on, and
+    // it comes back within the confirmation limit, the link kept.
+    m_client->setConfirmationLimitMs(500);
+    QSignalSpy unanswered(m_conference.get(), &XMPPConference::ownLinesUnanswered);
+    const QString id = m_conference->sendMessage("just before");
+    const QRegularExpression ping("<iq to=\"localhost\" id=\"([^\"]+)\" type=\"get\"><ping");
+    QTRY_VERIFY(ping.match(QString::fromUtf8(m_server->unseen(0))).hasMatch());
+    m_server->send("<iq type='result' from='localhost' id='"
+                   + ping.match(QString::fromUtf8(m_server->unseen(0))).captured(1).toUtf8() + "'/>");
     m_server->send(occupantPresence("Haruto", "<item affiliation='none' role='none'><actor jid='mod@localhost/desk'/></item>"
                                               "<status code='307'/><status code='110'/>", "unavailable"));
     QTRY_COMPARE(m_events->events.size(), 2);
     QCOMPARE(m_events->take(), (QStringList{"userKicked mod@localhost/desk ", "userLeft"}));
     QVERIFY(!m_conference->isJoined());
+    QTRY_COMPARE_WITH_TIMEOUT(unanswered.size(), 1, 2000);
+    const QList<XMPPConference::OwnLine> back = m_conference->takeOwnLines();
+    QCOMPARE(back.size(), 1);
+    QCOMPARE(back.at(0).id, id);
+    QCOMPARE(back.at(0).text, QStringLiteral("just before"));
+    QCOMPARE(m_client->state(), int(XMPPClient::ConnectedState));
 
     joinAs("Haruto");
     m_server->send(occupantPresence("Haruto", "<item affiliation='outcast' role='none'><reason>rude</reason></item>"

@@ -3,43 +3,38 @@
 #include <QHashFunctions>
 
 #include <algorithm>
+#include <utility>
 
 void RoomLineBook::reset()
 {
     *this = RoomLineBook();
 }
 
-void RoomLineBook::ownLineSent(const QString &id)
-{
-    if (id.isEmpty() || m_ownWaiting.contains(id))
-        return;
-    m_ownWaiting.append(id);
-    if (m_ownWaiting.size() > MaxOwnLines)
-        m_ownWaiting.removeFirst();
-}
-
-void RoomLineBook::prepareRejoin(qint64 nowMs)
+void RoomLineBook::prepareRejoin(const Now &now)
 {
     if (m_lastHeardMs < 0)
         return;
-    const qint64 quietSeconds = (std::max<qint64>(nowMs - m_lastHeardMs, 0) + 999) / 1000;
+    const qint64 quietSeconds = (std::max<qint64>(now.ms - m_lastHeardMs, 0) + 999) / 1000;
     m_historySeconds = int(std::min<qint64>(quietSeconds + RejoinHistoryMarginSeconds, std::numeric_limits<int>::max()));
 }
 
-void RoomLineBook::historyRequested(qint64 nowMs)
+void RoomLineBook::historyRequested(const Now &now)
 {
     m_inHistory = true;
-    m_historyStartMs = m_historySeconds < 0 ? std::numeric_limits<qint64>::min()
-                                            : nowMs - qint64(m_historySeconds) * 1000;
+    m_history.clear();
     m_lastHistoryLineMs.reset();
-    m_heldLines.clear();
-    m_matchFrom = 0;
-    m_overlapEnded = false;
-    // Those the room had before the history asked for starts do not come again.
-    if (m_historySeconds >= 0) {
-        while (!m_shownLines.empty() && m_shownLines.front().heardMs < m_historyStartMs - HistoryRoundingMs)
-            m_shownLines.pop_front();
+    if (m_historySeconds < 0) {
+        m_historyStartMs = std::numeric_limits<qint64>::min();
+        m_historyStartRoomMs = std::numeric_limits<qint64>::min();
+    } else {
+        const qint64 backMs = qint64(m_historySeconds) * 1000;
+        m_historyStartMs = now.ms - backMs;
+        m_historyStartRoomMs = now.roomMs - now.roomErrorMs - backMs - HistoryRoundingMs;
     }
+    // Those the room had before the history starts do not come again.
+    while (!m_shownLines.empty() && m_shownLines.front().heardByRoomMs < m_historyStartRoomMs)
+        m_shownLines.pop_front();
+    m_shownBeforeHistory = m_shownLines.size();
 }
 
 RoomLineBook::Said RoomLineBook::said(const Line &line) const
@@ -57,152 +52,190 @@ RoomLineBook::Said RoomLineBook::said(const Line &line) const
     return said;
 }
 
-QString RoomLineBook::settle(const Line &line)
+QString RoomLineBook::ownId(const Line &line) const
 {
     if (m_ownOccupant.isEmpty() || line.sender != m_ownOccupant)
         return QString();
-    const QString id = line.originId.isEmpty() ? line.messageId : line.originId;
-    return !id.isEmpty() && m_ownWaiting.removeOne(id) ? id : QString();
+    return line.originId.isEmpty() ? line.messageId : line.originId;
 }
 
-RoomLineBook::Verdict RoomLineBook::liveLine(const Line &line, quint64 token, qint64 nowMs)
+RoomLineBook::Verdict RoomLineBook::liveLine(const Line &line, quint64 token, const Now &now)
 {
     Verdict verdict;
-    verdict.settledOwnId = settle(line);
-    m_lastHeardMs = std::max(m_lastHeardMs, nowMs);
+    const QString own = ownId(line);
+    if (!own.isEmpty())
+        verdict.ownLines << own;
+    m_lastHeardMs = std::max(m_lastHeardMs, now.ms);
     Said live = said(line);
     // The room's stamp of a live line is unknown until a history brings the line.
     live.stampMs.reset();
     // A copy of a line shown already, as a sender that did not learn that the room had
     // it sends it again.
-    if (findShownLine(live, false, nowMs))
+    if (live.hasId() && shownWithId(live))
         return verdict;
-    rememberLine(live, nowMs, nowMs);
+    remember(live, now.roomMs + now.roomErrorMs, now.ms);
     verdict.show.push_back({token, std::nullopt});
     return verdict;
 }
 
-RoomLineBook::Verdict RoomLineBook::historyLine(const Line &line, quint64 token, qint64 nowMs)
+RoomLineBook::Verdict RoomLineBook::historyLine(const Line &line, quint64 token, const Now &now)
 {
-    // A stamp the room kept from the sender, or one in its name where it adds none,
-    // may say anything: the history stays within the time asked for and in the order
-    // the room sends it, each line a millisecond after the one before so that the view
-    // keeps that order also when it learns the senders' names in another. A stamp
-    // later than the present says nothing of when the line was sent: such a line
-    // comes just after the line before it, and the lines after it keep their times.
     Verdict verdict;
-    verdict.settledOwnId = settle(line);
-    const Said history = said(line);
-    const bool stampHolds = history.stampMs && *history.stampMs <= nowMs;
-    if (stampHolds) {
-        // The room had the lines after this one only later.
-        m_lastHeardMs = std::max(m_lastHeardMs, std::max(*history.stampMs, m_historyStartMs));
+    const QString own = ownId(line);
+    if (!own.isEmpty())
+        verdict.ownLines << own;
+    m_history.push_back({token, said(line), std::nullopt});
+    // Far more than a view keeps: what came is decided, and the rest of the history is
+    // new unless its ids say otherwise.
+    if (m_history.size() >= size_t(MaxShownLines)) {
+        decideHistory(now, now.ms, verdict);
+        m_shownBeforeHistory = 0;
     }
-    if (const ShownLine *shown = findShownLine(history, true, nowMs)) {
-        // Copied: placing lines may drop the oldest remembered.
-        const qint64 shownMs = shown->placedMs;
-        placeHeldLines(shownMs, nowMs, verdict);
-        m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(shownMs), shownMs);
-        return verdict;
-    }
-    // A line first seen after a rejoin comes after the loss that hid it.
-    std::optional<qint64> beforeMs = m_lastHistoryLineMs;
-    if (m_lostAtMs)
-        beforeMs = std::max(beforeMs.value_or(*m_lostAtMs), *m_lostAtMs);
-    if (!stampHolds && !beforeMs) {
-        m_heldLines.emplace_back(token, history);
-        verdict.held = true;
-        // Far more than a view keeps: the present is as good a place as any.
-        if (m_heldLines.size() >= size_t(MaxShownLines)) {
-            placeHeldLines(nowMs, nowMs, verdict);
-            verdict.held = false;
-        }
-        return verdict;
-    }
-    qint64 atMs = stampHolds ? std::max(*history.stampMs, m_historyStartMs) : *beforeMs + 1;
-    if (beforeMs)
-        atMs = std::max(atMs, *beforeMs + 1);
-    placeHeldLines(atMs, nowMs, verdict);
-    m_lastHistoryLineMs = atMs;
-    rememberLine(history, nowMs, atMs);
-    verdict.show.push_back({token, atMs});
     return verdict;
 }
 
-RoomLineBook::Verdict RoomLineBook::endHistory(qint64 atMs)
+RoomLineBook::Verdict RoomLineBook::endHistory(const Now &now)
 {
     Verdict verdict;
     if (std::exchange(m_inHistory, false))
-        placeHeldLines(atMs, atMs, verdict);
+        decideHistory(now, now.ms, verdict);
     return verdict;
 }
 
-void RoomLineBook::placeHeldLines(qint64 atMs, qint64 nowMs, Verdict &verdict)
+std::optional<qint64> RoomLineBook::shownWithId(const Said &line) const
 {
-    const qint64 count = qint64(m_heldLines.size());
-    for (qint64 i = 0; i < count; ++i) {
-        const auto &[token, line] = m_heldLines[size_t(i)];
-        const qint64 placedMs = atMs - count + i;
-        rememberLine(line, nowMs, placedMs);
-        verdict.show.push_back({token, placedMs});
+    for (auto shown = m_shownLines.crbegin(); shown != m_shownLines.crend(); ++shown) {
+        const bool sameId = (!line.roomId.isNull() && shown->line.roomId == line.roomId)
+            || (!line.senderId.isNull() && shown->line.senderId == line.senderId);
+        if (sameId && shown->line.said == line.said)
+            return shown->placedMs;
     }
-    m_heldLines.clear();
-    if (count > 0 && !m_lastHistoryLineMs)
-        m_lastHistoryLineMs = atMs - 1;
+    return std::nullopt;
 }
 
-RoomLineBook::ShownLine *RoomLineBook::findShownLine(const Said &line, bool fromHistory, qint64 nowMs)
+bool RoomLineBook::stampsPart(const Said &history, const ShownLine &shown, const Now &now)
 {
-    // The room's id names one line, and so does the id its sender gave it.
-    if (!line.roomId.isNull()) {
-        const auto shown = std::find_if(m_shownLines.begin(), m_shownLines.end(), [&line](const ShownLine &s) {
-            return s.line.roomId == line.roomId && s.line.said == line.said;
-        });
-        if (shown != m_shownLines.end())
-            return &*shown;
+    if (!history.stampMs)
+        return false;
+    // The room stamps a line once: a history brings it again with the same stamp.
+    if (shown.line.stampMs)
+        return *shown.line.stampMs != *history.stampMs;
+    // A stamp later than the present says nothing of when the line was sent.
+    if (*history.stampMs > now.roomMs + now.roomErrorMs)
+        return false;
+    return *history.stampMs > shown.heardByRoomMs;
+}
+
+void RoomLineBook::matchRun(const Now &now)
+{
+    std::vector<size_t> shown;
+    for (size_t i = 0; i < std::min(m_shownBeforeHistory, m_shownLines.size()); ++i) {
+        if (!m_shownLines[i].line.hasId())
+            shown.push_back(i);
     }
-    if (!line.senderId.isNull()) {
-        const auto shown = std::find_if(m_shownLines.begin(), m_shownLines.end(), [&line](const ShownLine &s) {
-            return s.line.senderId == line.senderId && s.line.said == line.said;
-        });
-        if (shown == m_shownLines.end()) {
-            if (fromHistory && line.roomId.isNull())
-                m_overlapEnded = true;
-            return nullptr;
+    std::vector<HistoryLine *> history;
+    for (HistoryLine &line : m_history) {
+        if (!line.line.hasId())
+            history.push_back(&line);
+    }
+    // Whether the last lines shown, as many as given, lie in the history in order, each
+    // at the earliest line that fits; marks those lines when asked to. A line of the
+    // history between them is one not heard here.
+    const auto liesInHistory = [&](size_t count, bool mark) {
+        size_t next = shown.size() - count;
+        for (HistoryLine *line : history) {
+            if (next == shown.size())
+                break;
+            ShownLine &original = m_shownLines[shown[next]];
+            if (line->line.said != original.line.said || stampsPart(line->line, original, now))
+                continue;
+            ++next;
+            if (!mark)
+                continue;
+            line->shownAtMs = original.placedMs;
+            // A live line learns the room's stamp.
+            if (!original.line.stampMs)
+                original.line.stampMs = line->line.stampMs;
         }
-        const size_t at = size_t(shown - m_shownLines.begin());
-        if (fromHistory && at >= m_matchFrom)
-            m_matchFrom = at + 1;
-        return &*shown;
+        return next == shown.size();
+    };
+    // The longer the run, the more certain: what lies in the history holds also without
+    // its first line.
+    size_t lies = 0;
+    size_t liesNot = std::min(shown.size(), history.size()) + 1;
+    while (liesNot - lies > 1) {
+        const size_t count = (lies + liesNot) / 2;
+        (liesInHistory(count, false) ? lies : liesNot) = count;
     }
-    if (!fromHistory || !line.roomId.isNull() || m_overlapEnded)
-        return nullptr;
-    // Otherwise the same sender and text, and the same stamp where both have one. A
-    // line the room stamped after the shown one was heard here is another, said again.
-    const bool stampHolds = line.stampMs && *line.stampMs <= nowMs;
-    for (size_t i = m_matchFrom; i < m_shownLines.size(); ++i) {
-        ShownLine &shown = m_shownLines[i];
-        if (!shown.line.roomId.isNull() || !shown.line.senderId.isNull() || shown.line.said != line.said)
-            continue;
-        if (shown.line.stampMs && line.stampMs && *shown.line.stampMs != *line.stampMs)
-            continue;
-        if (!shown.line.stampMs && stampHolds && *line.stampMs > shown.heardMs)
-            continue;
-        m_matchFrom = i + 1;
-        if (!shown.line.stampMs)
-            shown.line.stampMs = line.stampMs;
-        return &shown;
-    }
-    m_overlapEnded = true;
-    return nullptr;
+    liesInHistory(lies, true);
 }
 
-void RoomLineBook::rememberLine(const Said &line, qint64 heardMs, qint64 placedMs)
+void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
+{
+    // A stamp the room kept from the sender, or one in its name where it adds none, may
+    // say anything: the history stays within the time asked for and in the order the
+    // room sends it, each line a millisecond after the one before so that the view
+    // keeps that order also when it learns the senders' names in another. A stamp
+    // later than the present says nothing of when the line was sent: such a line comes
+    // just after the line before it, and the lines after it keep their times. The lines
+    // at the start whose stamps say nothing go just before the first line after them
+    // that can be placed.
+    verdict.historyDecided = true;
+    matchRun(now);
+    const qint64 roomAheadMs = now.roomMs - now.ms;
+    const qint64 heardByRoomMs = now.roomMs + now.roomErrorMs;
+    std::vector<const HistoryLine *> held;
+    const auto placeHeld = [&](qint64 atMs) {
+        const qint64 count = qint64(held.size());
+        for (qint64 i = 0; i < count; ++i) {
+            const qint64 placedMs = atMs - count + i;
+            remember(held[size_t(i)]->line, heardByRoomMs, placedMs);
+            verdict.show.push_back({held[size_t(i)]->token, placedMs});
+        }
+        held.clear();
+        if (count > 0 && !m_lastHistoryLineMs)
+            m_lastHistoryLineMs = atMs - 1;
+    };
+    for (const HistoryLine &history : m_history) {
+        const Said &line = history.line;
+        std::optional<qint64> stampAtMs;
+        if (line.stampMs && *line.stampMs - roomAheadMs <= now.ms) {
+            stampAtMs = *line.stampMs - roomAheadMs;
+            // The room had the lines after this one only later.
+            m_lastHeardMs = std::max(m_lastHeardMs, std::max(*stampAtMs, m_historyStartMs));
+        }
+        const std::optional<qint64> shownAtMs = line.hasId() ? shownWithId(line) : history.shownAtMs;
+        if (shownAtMs) {
+            placeHeld(*shownAtMs);
+            m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(*shownAtMs), *shownAtMs);
+            continue;
+        }
+        // A line first seen after a rejoin comes after the loss that hid it.
+        std::optional<qint64> beforeMs = m_lastHistoryLineMs;
+        if (m_lostAtMs)
+            beforeMs = std::max(beforeMs.value_or(*m_lostAtMs), *m_lostAtMs);
+        if (!stampAtMs && !beforeMs) {
+            held.push_back(&history);
+            continue;
+        }
+        qint64 atMs = stampAtMs ? std::max(*stampAtMs, m_historyStartMs) : *beforeMs + 1;
+        if (beforeMs)
+            atMs = std::max(atMs, *beforeMs + 1);
+        placeHeld(atMs);
+        m_lastHistoryLineMs = atMs;
+        remember(line, heardByRoomMs, atMs);
+        verdict.show.push_back({history.token, atMs});
+    }
+    placeHeld(endMs);
+    m_history.clear();
+}
+
+void RoomLineBook::remember(const Said &line, qint64 heardByRoomMs, qint64 placedMs)
 {
     if (m_shownLines.size() >= size_t(MaxShownLines)) {
         m_shownLines.pop_front();
-        if (m_matchFrom > 0)
-            --m_matchFrom;
+        if (m_shownBeforeHistory > 0)
+            --m_shownBeforeHistory;
     }
-    m_shownLines.push_back({line, heardMs, placedMs});
+    m_shownLines.push_back({line, heardByRoomMs, placedMs});
 }

@@ -6,18 +6,34 @@
 #include <deque>
 #include <limits>
 #include <optional>
-#include <utility>
 #include <vector>
 
 // The bookkeeping of one chat room's lines, free of the connection and the view: which
-// lines were shown, where a line of a join's history goes, which lines are copies of
-// lines shown already, and which of the user's own lines a reflection or a history
-// settles. Only the history the room sends at a join keeps the times its lines were
-// first sent, by the room's own stamp; every later line is live, whatever it claims.
-// A rejoin's history shows only the lines not shown yet, known by the id the room
-// gives each line, by the id its sender gave it, or else by sender, text and the
-// room's stamp, and places them below the loss that hid them. Times are milliseconds
-// since the epoch by the game server's clock, which the chat server shares.
+// lines were shown, which lines of a join's history were shown already and where the
+// others go, and which of the user's own lines the room has. Only the history the room
+// sends at a join keeps the times its lines were first sent, by the room's own stamp;
+// every later line is live, whatever it claims. A rejoin's history shows only the lines
+// not shown yet, below the loss that hid them.
+//
+// Which lines of a history were shown already, one rule:
+// - A line with an id (the room's, or one its sender gave it) is the shown line with
+//   that id.
+// - The others go by sender and text, in order. A history is a run of the room's lines
+//   up to the present, so what it repeats is the end of the lines shown: as many of the
+//   last lines shown as the history holds in that order are taken as repeated, each by
+//   the earliest of its lines that fits. Its other lines are new, also those between
+//   them: one line that does not fit does not end the overlap.
+// - A stamp parts two lines only where the room stamped the history's line after the
+//   shown one was heard here, beyond how far the client may misjudge the chat server's
+//   clock: such a pair does not fit.
+// Where a history alone cannot tell a line said again at once from the line it repeats
+// (stamped before the first reached the client, at the start of a history that no
+// longer holds the first), the two are taken as one.
+//
+// Two clocks: lines are placed on the view's, the game server's as the client reckons
+// it, and the room stamps them on the chat server's, which the client reckons from the
+// chat server's own answers where it tells its time, and otherwise takes as the view's
+// within a tolerance for the skew between the two.
 class RoomLineBook
 {
 public:
@@ -27,10 +43,23 @@ public:
     // The server counts the seconds asked for from a whole second of its own: the
     // history may start this much before the time asked for.
     static constexpr qint64 HistoryRoundingMs = 1000;
+    // How far the game server's clock, as the client reckons it, may be off the chat
+    // server's, where the chat server does not tell its time.
+    static constexpr qint64 ClockSkewToleranceMs = 5000;
     // The lines shown that a later history may bring again, as many as a room view
-    // keeps; as many own lines are kept waiting for the room.
+    // keeps; a history is decided at the latest once it has brought as many.
     static constexpr int MaxShownLines = 1000;
-    static constexpr int MaxOwnLines = 1000;
+
+    // The present by both clocks.
+    struct Now
+    {
+        // Milliseconds since the epoch by the view's clock.
+        qint64 ms = 0;
+        // By the chat server's clock as the client reckons it, and how far that may be
+        // off either way.
+        qint64 roomMs = 0;
+        qint64 roomErrorMs = 0;
+    };
 
     // A line as the room passes it on.
     struct Line
@@ -43,12 +72,13 @@ public:
         QString roomId;
         QString originId;
         QString messageId;
-        // The room's stamp of when the line was sent, where it came with one.
+        // The room's stamp of when the line was sent, by the chat server's clock, where
+        // it came with one.
         std::optional<qint64> stampMs;
     };
 
-    // A line to show now: the number the caller gave it, and where it goes; a live
-    // line goes where and when it arrived.
+    // A line to show now: the number the caller gave it, and where it goes on the
+    // view's clock; a live line goes where and when it arrived.
     struct Placement
     {
         quint64 token;
@@ -57,14 +87,13 @@ public:
 
     struct Verdict
     {
-        // The lines to show now, in this order: held lines of the history that have
-        // their place at last, then the line given, unless it is shown already.
+        // The lines to show now, in this order.
         std::vector<Placement> show;
-        // The line given waits in the book for the line after it to place it; the
-        // caller keeps it until a placement names it.
-        bool held = false;
-        // The user's own line that the room now has, by the id it was sent with.
-        QString settledOwnId;
+        // The history's lines given so far are decided: those not shown now were shown
+        // already, and the caller forgets them.
+        bool historyDecided = false;
+        // The user's own lines the room has, by the ids they were sent with.
+        QStringList ownLines;
     };
 
     // A join from scratch: nothing shown or heard before, all the history asked for.
@@ -74,28 +103,25 @@ public:
 
     // Sets the history a join after a lost connection asks for: the lines since the
     // room was last heard from, and a margin for the way.
-    void prepareRejoin(qint64 nowMs);
+    void prepareRejoin(const Now &now);
     // The history the next join asks for, in seconds back; all of it when negative.
     int historySeconds() const { return m_historySeconds; }
-    // A join goes out now: its history follows, up to the room's subject.
-    void historyRequested(qint64 nowMs);
+    // A join goes out now: its history follows, up to the room's subject. Its lines
+    // wait for the history's end, as which of them were shown already may turn on the
+    // lines after them.
+    void historyRequested(const Now &now);
     bool inHistory() const { return m_inHistory; }
-    Verdict historyLine(const Line &line, quint64 token, qint64 nowMs);
+    Verdict historyLine(const Line &line, quint64 token, const Now &now);
     // The room's subject ends the history, as does a connection lost before it: the
-    // lines still held are shown just before the time given.
-    Verdict endHistory(qint64 atMs);
-    Verdict liveLine(const Line &line, quint64 token, qint64 nowMs);
+    // history's lines are decided, and those that cannot be placed by the lines around
+    // them go just before the present.
+    Verdict endHistory(const Now &now);
+    Verdict liveLine(const Line &line, quint64 token, const Now &now);
 
     // The connection was lost while in the room or joining it: the lines first seen
-    // after it come later.
-    void lostAt(qint64 nowMs) { m_lostAtMs = nowMs; }
+    // after it come later on the view's clock.
+    void lostAt(qint64 ms) { m_lostAtMs = ms; }
     std::optional<qint64> lossMs() const { return m_lostAtMs; }
-
-    // The user sent a line with this id: the room's copy of it, live or in a history,
-    // settles it.
-    void ownLineSent(const QString &id);
-    // The room refused the user's line with this id: true when it was waiting.
-    bool ownLineRefused(const QString &id) { return !id.isEmpty() && m_ownWaiting.removeOne(id); }
 
 private:
     struct Said
@@ -104,50 +130,65 @@ private:
         // The id the sender gave the line, where it can be trusted to name one line.
         QString senderId;
         size_t said = 0;
+        // The room's stamp, by the chat server's clock.
         std::optional<qint64> stampMs;
+
+        bool hasId() const { return !roomId.isNull() || !senderId.isNull(); }
     };
     struct ShownLine
     {
         Said line;
-        qint64 heardMs;
+        // The latest the chat server's clock can have read as the line was heard here:
+        // a room stamp that is later belongs to another line.
+        qint64 heardByRoomMs;
+        // Where it was shown, on the view's clock.
         qint64 placedMs;
+    };
+    struct HistoryLine
+    {
+        quint64 token;
+        Said line;
+        // Where the line shown already that this one repeats was placed; none for a new
+        // line.
+        std::optional<qint64> shownAtMs;
     };
 
     Said said(const Line &line) const;
-    QString settle(const Line &line);
-    // The line shown already that this one is a copy of; null when it is new. A line
-    // of a history moves on the matching of the history's lines without ids.
-    ShownLine *findShownLine(const Said &line, bool fromHistory, qint64 nowMs);
-    void rememberLine(const Said &line, qint64 heardMs, qint64 placedMs);
-    void placeHeldLines(qint64 atMs, qint64 nowMs, Verdict &verdict);
+    QString ownId(const Line &line) const;
+    // The shown line with the same id, sender and text; none where there is none.
+    std::optional<qint64> shownWithId(const Said &line) const;
+    // Marks the lines of the history without ids that repeat the last lines shown before
+    // the history.
+    void matchRun(const Now &now);
+    // Whether the room's stamp parts the history's line from the shown one.
+    static bool stampsPart(const Said &history, const ShownLine &shown, const Now &now);
+    // Decides the history's lines given so far; those that cannot be placed by the
+    // lines around them go just before endMs.
+    void decideHistory(const Now &now, qint64 endMs, Verdict &verdict);
+    void remember(const Said &line, qint64 heardByRoomMs, qint64 placedMs);
 
     QString m_ownOccupant;
-    // The ids of the user's lines the room has not passed on yet, oldest first.
-    QStringList m_ownWaiting;
     bool m_inHistory = false;
     int m_historySeconds = -1;
-    // Where the history the join asks for starts; the least value when it asks for all
-    // of it.
+    // Where the history the join asks for starts on the view's clock, and the earliest it
+    // can start on the chat server's; the least value when it asks for all of it.
     qint64 m_historyStartMs = std::numeric_limits<qint64>::min();
+    qint64 m_historyStartRoomMs = std::numeric_limits<qint64>::min();
+    // The history's lines not decided yet, in the room's order.
+    std::vector<HistoryLine> m_history;
+    // The lines shown before the history: those a run of its lines without ids may
+    // repeat; none once such a run was looked for in a history decided before its end.
+    size_t m_shownBeforeHistory = 0;
     // When the line before in the join's history was placed; none before one came (a
     // stamp may lie before the epoch).
     std::optional<qint64> m_lastHistoryLineMs;
-    // Lines of the history at its start whose stamps say nothing of when they were
-    // sent (none, or one later than the present): placed just before the first line
-    // after them that can be placed.
-    std::vector<std::pair<quint64, Said>> m_heldLines;
-    // When the room was last heard from: the last live line came, or a line of a
-    // history was sent by the room's stamp; negative before either. A rejoin cut
-    // short before its history has been shown leaves it.
+    // When the room was last heard from on the view's clock: the last live line came, or
+    // a line of a history was sent by the room's stamp; negative before either. A
+    // rejoin cut short before its history has been shown leaves it.
     qint64 m_lastHeardMs = -1;
     std::optional<qint64> m_lostAtMs;
     // The lines shown, oldest first, kept while a later history may bring them again:
     // the room had each by the time it came here, and a history brings only lines the
     // room had since the time it starts at.
     std::deque<ShownLine> m_shownLines;
-    // The history's lines without ids overlap the lines shown in the room's order, and
-    // the history's first new line ends the overlap: where in the lines shown the next
-    // such line is looked for, and whether the overlap has ended.
-    size_t m_matchFrom = 0;
-    bool m_overlapEnded = false;
 };

@@ -215,6 +215,11 @@ std::unique_ptr<Iq> parseIq(const XmlElement &element)
         return readVCard(payload);
     if (ns == ns::Search && name == QLatin1String("query"))
         return IqSearch::read(payload);
+    if (ns == ns::Time && name == QLatin1String("time")) {
+        auto time = std::make_unique<IqTime>();
+        time->utc = parseDelayStamp(firstChildNamed(payload, QStringLiteral("utc")).text().trimmed());
+        return time;
+    }
     return std::make_unique<Iq>();
 }
 

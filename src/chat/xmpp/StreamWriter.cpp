@@ -109,6 +109,7 @@ void StreamWriter::write(const StreamElement &element)
     case IqDiscoItems::Kind:
     case IqInstantRoom::Kind:
     case IqPing::Kind:
+    case IqTime::Kind:
     case IqRoster::Kind:
     case IqVCard::Kind:
     case IqSearch::Kind:
@@ -329,6 +330,10 @@ void StreamWriter::writeIq(const Iq &iq)
     case IqPing::Kind:
         m_xml.writeEmptyElement(QStringLiteral("ping"));
         m_xml.writeDefaultNamespace(ns::Ping);
+        break;
+    case IqTime::Kind:
+        m_xml.writeEmptyElement(QStringLiteral("time"));
+        m_xml.writeDefaultNamespace(ns::Time);
         break;
     case IqRoster::Kind:
         writeRoster(static_cast<const IqRoster &>(iq));

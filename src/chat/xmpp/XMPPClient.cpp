@@ -39,7 +39,8 @@ XMPPClient::XMPPClient(QObject *parent)
       m_roster(std::make_unique<ClientRoster>(this)),
       m_vcard(std::make_unique<ClientVCard>(this)),
       m_search(std::make_unique<ClientSearch>(this)),
-      m_delivery(std::make_unique<ClientDelivery>(this))
+      m_delivery(std::make_unique<ClientDelivery>(this)),
+      m_clock(std::make_unique<ClientClock>(this))
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
     qRegisterMetaType<XMPPJid>("XMPPJid");
@@ -492,6 +493,8 @@ void XMPPClient::finishNegotiation()
     m_connectedFor.start();
     if (m_state != ConnectedState) {
         m_state = ConnectedState;
+        // Asked before anything else, so that the answers come before a room's lines.
+        m_clock->measure();
         emit connected();
     }
     sendOwnPresence();
@@ -749,6 +752,19 @@ void XMPPClient::setSilenceLimitMs(int ms)
 void XMPPClient::setConfirmationLimitMs(int ms)
 {
     m_delivery->setConfirmationLimitMs(ms);
+}
+
+int XMPPClient::confirmationLimitMs() const
+{
+    return m_delivery->confirmationLimitMs();
+}
+
+bool XMPPClient::answerOverdue(const QString &what)
+{
+    if (unreadInput())
+        return false;
+    takeAsLost(QStringLiteral("did not bring %1 within %2 s").arg(what).arg(confirmationLimitMs() / 1000.0));
+    return true;
 }
 
 bool XMPPClient::unreadInput() const

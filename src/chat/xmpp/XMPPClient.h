@@ -13,7 +13,9 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "chat/xmpp/ClientClock.h"
 #include "chat/xmpp/StreamParser.h"
 #include "chat/xmpp/XMPPDataForm.h"
 #include "chat/xmpp/XMPPJid.h"
@@ -113,6 +115,14 @@ public:
     // How long a message may wait for the server's confirmation, whatever else comes,
     // before the link is taken as lost.
     void setConfirmationLimitMs(int ms);
+    int confirmationLimitMs() const;
+    // An answer awaited over the link (a room's copy of the user's line) has not come
+    // within the confirmation limit: the link is taken as lost, unless what waits to be
+    // read may bring it; false then, and the caller looks again shortly.
+    bool answerOverdue(const QString &what);
+    // The chat server's clock now, and how far the client's reckoning of it may be off;
+    // none while the server has not told its time.
+    std::optional<xmpp::ClientClock::Reading> serverClock() const { return m_clock->read(); }
     // With seconds not negative, the room sends only the history of that many seconds
     // back.
     void joinRoom(const XMPPJid &room, const QString &nick, int historySeconds = -1);
@@ -260,4 +270,5 @@ private:
     std::unique_ptr<xmpp::ClientVCard> m_vcard;
     std::unique_ptr<xmpp::ClientSearch> m_search;
     std::unique_ptr<xmpp::ClientDelivery> m_delivery;
+    std::unique_ptr<xmpp::ClientClock> m_clock;
 };

@@ -415,6 +415,19 @@ public:
     int kind() const override { return Kind; }
 };
 
+// An entity's time (XEP-0202): asked for empty, answered with the entity's clock in
+// UTC; invalid where the answer has none that can be read.
+class IqTime : public Iq
+{
+public:
+    enum { Kind = 25 };
+    IqTime() = default;
+    IqTime(const QString &id, const XMPPJid &to) : Iq(id, to, Get) {}
+    int kind() const override { return Kind; }
+
+    QDateTime utc;
+};
+
 // Protocol failures travel as these exceptions to the client's read loop.
 class Exception : public std::exception
 {

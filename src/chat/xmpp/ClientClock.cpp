@@ -1,0 +1,81 @@
+#include "chat/xmpp/ClientClock.h"
+
+#include "chat/xmpp/XMPPClient.h"
+#include "chat/xmpp/XMPPElements.h"
+
+#include <QDebug>
+
+namespace xmpp {
+
+namespace {
+
+// The server's answer and the local clock are read to the millisecond; the two clocks
+// drift apart by at most half a millisecond a second, as fast as a server's clock is
+// slewed towards the right time.
+constexpr qint64 ReadingMs = 1;
+constexpr qint64 DriftDivisor = 2000;
+
+} // namespace
+
+ClientClock::ClientClock(XMPPClient *client) : ClientExtension(client)
+{
+    m_local.start();
+    m_again.setSingleShot(true);
+    m_again.setInterval(RemeasureMs);
+    connect(&m_again, &QTimer::timeout, this, &ClientClock::measure);
+}
+
+void ClientClock::measure()
+{
+    m_again.stop();
+    if (client()->state() == XMPPClient::ConnectedState)
+        ask(Samples);
+}
+
+void ClientClock::ask(int left)
+{
+    // Ids of their own, so that the other stanzas are numbered as they would be anyway.
+    const QString id = QStringLiteral("clock-%1").arg(++m_asked);
+    const qint64 askedMs = m_local.elapsed();
+    if (!client()->send(IqTime(id, parseJid(client()->serverDomain()))))
+        return;
+    client()->addIqHandler(id, [this, askedMs, left](const Iq *reply) { onAnswer(askedMs, left, reply); });
+}
+
+void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
+{
+    // Lost with the connection, or a server that does not tell its time.
+    const auto time = dynamic_cast<const IqTime *>(reply);
+    if (!time || time->type != QLatin1String("result") || !time->utc.isValid()) {
+        if (reply && left == Samples)
+            qDebug() << "The chat server does not tell its time";
+        return;
+    }
+    const qint64 nowMs = m_local.elapsed();
+    const qint64 roundTripMs = nowMs - askedMs;
+    // The server read its clock about halfway through the round trip.
+    if (!m_known || errorMs(nowMs, roundTripMs) < errorMs(m_readMs, m_roundTripMs)) {
+        m_known = true;
+        m_serverMs = time->utc.toMSecsSinceEpoch() + roundTripMs / 2;
+        m_readMs = nowMs;
+        m_roundTripMs = roundTripMs;
+    }
+    if (left > 1)
+        ask(left - 1);
+    else
+        m_again.start();
+}
+
+qint64 ClientClock::errorMs(qint64 readMs, qint64 roundTripMs) const
+{
+    return (roundTripMs + 1) / 2 + ReadingMs + (m_local.elapsed() - readMs) / DriftDivisor;
+}
+
+std::optional<ClientClock::Reading> ClientClock::read() const
+{
+    if (!m_known)
+        return std::nullopt;
+    return Reading{m_serverMs + m_local.elapsed() - m_readMs, errorMs(m_readMs, m_roundTripMs)};
+}
+
+} // namespace xmpp

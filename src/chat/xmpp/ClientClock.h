@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <optional>
+
+#include "chat/xmpp/ClientExtension.h"
+
+namespace xmpp {
+
+class Iq;
+
+// The chat server's clock as the client reckons it, for reading the stamps the server
+// puts on what it kept: at each connection the server is asked for its time (entity
+// time) a few times, one after the other, and again every minute while connected. The
+// answer that came back fastest sets the clock, and half its round trip bounds how far
+// the reckoning may be off, besides what either clock may drift since. Unknown until an
+// answer came, and where the server does not tell its time.
+class ClientClock : public QObject, public ClientExtension
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Samples = 5;
+    static constexpr int RemeasureMs = 60000;
+
+    struct Reading
+    {
+        // Milliseconds since the epoch by the server's clock.
+        qint64 nowMs;
+        // How far that may be off, either way.
+        qint64 errorMs;
+    };
+
+    explicit ClientClock(XMPPClient *client);
+
+    // The connection is established: the server is asked again.
+    void measure();
+    std::optional<Reading> read() const;
+
+private:
+    void ask(int left);
+    void onAnswer(qint64 askedMs, int left, const Iq *reply);
+    // How far a reckoning taken at the local time given with this round trip may be off
+    // by now.
+    qint64 errorMs(qint64 readMs, qint64 roundTripMs) const;
+
+    QElapsedTimer m_local;
+    QTimer m_again;
+    int m_asked = 0;
+    bool m_known = false;
+    qint64 m_serverMs = 0;
+    qint64 m_readMs = 0;
+    qint64 m_roundTripMs = 0;
+};
+
+} // namespace xmpp

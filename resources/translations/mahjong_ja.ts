@@ -337,6 +337,10 @@
         <source>This chat room has been closed: %1</source>
         <translation>このチャットルームは閉鎖されました: %1</translation>
     </message>
+    <message>
+        <source>Not sent: you are no longer in this room.</source>
+        <translation>送信されませんでした: このルームにはもう入っていません。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

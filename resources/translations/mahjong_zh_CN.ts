@@ -337,6 +337,10 @@
         <source>This chat room has been closed: %1</source>
         <translation>此聊天房间已关闭：%1</translation>
     </message>
+    <message>
+        <source>Not sent: you are no longer in this room.</source>
+        <translation>未发送：您已不在此房间。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

@@ -337,6 +337,10 @@
         <source>This chat room has been closed: %1</source>
         <translation>此聊天室已關閉：%1</translation>
     </message>
+    <message>
+        <source>Not sent: you are no longer in this room.</source>
+        <translation>未傳送：您已不在此聊天室。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

@@ -266,7 +266,7 @@ void ConferenceWidget::onUserDisconnected()
         m_ui->chatOutput->addSystemMessage(m_conference.lossTime(),
                                            tr("The chat is disconnected. It is joined again when the connection is back."));
     // The room may have had the lines still waiting; the history of the rejoin tells.
-    putBackWaiting(m_conference.takeOwnLines());
+    m_sender->notSent(takeWaiting());
     m_sender->lossTold();
 }
 
@@ -370,17 +370,22 @@ void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &text, 
 
 void ConferenceWidget::onOwnLinesUnanswered()
 {
-    putBackWaiting(m_conference.takeOwnLines());
+    // The user is out of the room, which will not pass them on; the link is fine.
+    const QList<OfferedLines::Line> lines = takeWaiting();
+    if (lines.isEmpty())
+        return;
+    m_sender->offered().putBack(lines);
+    addSystemMessage(tr("Not sent: you are no longer in this room."));
 }
 
-void ConferenceWidget::putBackWaiting(const QList<XMPPConference::OwnLine> &waiting)
+QList<OfferedLines::Line> ConferenceWidget::takeWaiting()
 {
     QList<OfferedLines::Line> lines;
-    for (const XMPPConference::OwnLine &line : waiting) {
+    for (const XMPPConference::OwnLine &line : m_conference.takeOwnLines()) {
         m_ui->chatOutput->removeWaitingMessage(line.id);
         lines.append({line.id, line.text});
     }
-    m_sender->notSent(lines);
+    return lines;
 }
 
 void ConferenceWidget::changeEvent(QEvent *event)

@@ -88,8 +88,8 @@ private:
     // The input and its Send button, usable only where the user may speak.
     void enableInput(bool enabled);
     QString ownNick() const;
-    // The lines that waited for the room go back into the input, and the pane says so.
-    void putBackWaiting(const QList<XMPPConference::OwnLine> &lines);
+    // The lines that waited for the room, in the order sent, no longer shown waiting.
+    QList<OfferedLines::Line> takeWaiting();
 
     std::unique_ptr<Ui::ConferenceView> m_ui;
     XMPPConference m_conference;

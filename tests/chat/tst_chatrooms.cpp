@@ -1003,6 +1003,24 @@ void TestChatRooms::lineTheRoomHolds()
     QCOMPARE(haruto->input()->text(), QStringLiteral("second"));
     QCOMPARE(shownLines(*haruto), (QStringList{"Haruto: first", "lost"}));
     QVERIFY(haruto->view->grab().save("chatroom-room-holds-line.png"));
+
+    // The room holds the line again, and he is banned: the room refuses the line, which
+    // comes back with the room's reason, the link kept, and the pane offers no input. The
+    // limit is far, as the ban's command holds this test's event loop for a while.
+    haruto->client->setConfirmationLimitMs(60000);
+    QSignalSpy lost(haruto->client.get(), &XMPPClient::disconnected);
+    haruto->input()->clear();
+    haruto->say("third");
+    QVERIFY(haruto->text().contains("Haruto: third (sending…)"));
+    QVERIFY(run({"ctl", m_serverDir, "set_room_affiliation", QStringLiteral("table-%1").arg(table),
+                 "conference.slow.localhost", "2125@localhost", "outcast"}));
+    QTRY_COMPARE_WITH_TIMEOUT(haruto->input()->text(), QStringLiteral("third"), 30000);
+    QVERIFY2(haruto->text().endsWith("Not sent: the room refused your line (Only occupants are allowed to send "
+                                     "messages to the conference)."),
+             qPrintable(haruto->text()));
+    QVERIFY2(!haruto->text().contains("sending"), qPrintable(haruto->text()));
+    QVERIFY(!haruto->input()->isEnabled());
+    QVERIFY(lost.isEmpty());
 }
 
 void TestChatRooms::chatSurvivesServerRestart()

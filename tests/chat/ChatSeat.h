@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 struct ChatSeat
 {
@@ -48,6 +49,26 @@ struct ChatSeat
     {
         input()->setText(line);
         QTest::keyClick(input(), Qt::Key_Return);
+    }
+
+    // The latest the chat server's clock can read, by this seat's reckoning, as the room
+    // view shows its next line; unset until then.
+    void noteWhenHeard(std::optional<qint64> &heardByMs) const
+    {
+        QObject::connect(view->conference(), &XMPPConference::message, view.get(), [this, &heardByMs] {
+            const auto clock = client->serverClock();
+            if (clock && !heardByMs)
+                heardByMs = clock->nowMs + clock->errorMs;
+        });
+    }
+    // Once the chat server's clock is past the time, however far this seat's reckoning
+    // may be off (a busy machine makes it less sure).
+    bool waitUntilServerClockPast(qint64 ms) const
+    {
+        return QTest::qWaitFor([this, ms] {
+            const auto clock = client->serverClock();
+            return clock && clock->nowMs - clock->errorMs > ms;
+        });
     }
 
     // Logged in as the account (password "secret") at the chat server on the port, and

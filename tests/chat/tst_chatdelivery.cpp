@@ -326,20 +326,14 @@ void TestChatDelivery::repeatedLineInCappedHistory()
     QVERIFY(haruto);
     haruto->view->setTableRoom(table(5));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
-    // The latest the chat server's clock can read, by Haruto's reckoning, as the first
-    // "ok" comes.
     std::optional<qint64> heardByMs;
-    connect(haruto->view->conference(), &XMPPConference::message, this, [&haruto, &heardByMs] {
-        const auto clock = haruto->client->serverClock();
-        if (clock && !heardByMs)
-            heardByMs = clock->nowMs + clock->errorMs;
-    });
+    haruto->noteWhenHeard(heardByMs);
     QVERIFY(say("ok"));
     QTRY_COMPARE_WITH_TIMEOUT(said(haruto->text(), "Mei Ling: ok"), 1, 5000);
     QVERIFY(heardByMs);
-    // Said again once the chat server's clock is past that, however far his reckoning
-    // may be off on a busy machine: the room's stamps tell the two apart.
-    QTRY_VERIFY(haruto->client->serverClock()->nowMs - haruto->client->serverClock()->errorMs > *heardByMs);
+    // Said again once the chat server's clock is past the first "ok" as Haruto heard it,
+    // however far his reckoning may be off: the room's stamps tell the two apart.
+    QVERIFY(haruto->waitUntilServerClockPast(*heardByMs));
     relay.goDead();
     QVERIFY(say("ok"));
     for (int i = 1; i < 20; ++i)

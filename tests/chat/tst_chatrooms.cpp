@@ -929,21 +929,16 @@ void TestChatRooms::repeatOnSlowLink()
     QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
     relay.delay(1000);
 
-    // The latest the chat server's clock can read, by Haruto's reckoning, as the first
-    // "ok" comes.
     std::optional<qint64> heardByMs;
-    connect(haruto->view->conference(), &XMPPConference::message, this, [&haruto, &heardByMs] {
-        const auto clock = haruto->client->serverClock();
-        if (clock && !heardByMs)
-            heardByMs = clock->nowMs + clock->errorMs;
-    });
+    haruto->noteWhenHeard(heardByMs);
     QVERIFY(say("ok"));
     QStringList expected{"Mei Ling: ok", "lost", "Mei Ling: ok"};
     if (heardFirst) {
         QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: ok"), 5000);
         QVERIFY(heardByMs);
-        // Said once the chat server's clock is past that, whatever his reckoning errs.
-        QTRY_VERIFY(haruto->client->serverClock()->nowMs - haruto->client->serverClock()->errorMs > *heardByMs);
+        // Said once the chat server's clock is past the first "ok" as Haruto heard it,
+        // whatever his reckoning errs.
+        QVERIFY(haruto->waitUntilServerClockPast(*heardByMs));
         QVERIFY(say("ok"));
         for (int i = 1; i < 20; ++i) {
             QVERIFY(say("gap " + QByteArray::number(i)));

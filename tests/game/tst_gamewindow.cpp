@@ -85,6 +85,37 @@ private:
     QTextEdit m_view;
 };
 
+// A skin's resources, over the test's artwork, for the time of a test; the search paths
+// are as before once it ends, also when it fails.
+class SkinPaths
+{
+public:
+    SkinPaths()
+        : m_resources(QDir::searchPaths(QStringLiteral("resources"))),
+          m_textImages(QDir::searchPaths(QStringLiteral("textimages")))
+    {
+    }
+    SkinPaths(const QString &skin, const QString &artwork) : SkinPaths() { use(skin, artwork); }
+    ~SkinPaths()
+    {
+        QDir::setSearchPaths(QStringLiteral("resources"), m_resources);
+        QDir::setSearchPaths(QStringLiteral("textimages"), m_textImages);
+    }
+    SkinPaths(const SkinPaths &) = delete;
+    SkinPaths &operator=(const SkinPaths &) = delete;
+
+    static void use(const QString &skin, const QString &artwork)
+    {
+        setupResourceSearchPaths({}, skin);
+        QDir::setSearchPaths(QStringLiteral("resources"),
+                             QStringList{artwork} << QDir::searchPaths(QStringLiteral("resources")));
+    }
+
+private:
+    const QStringList m_resources;
+    const QStringList m_textImages;
+};
+
 // A full-game table of four with its window following it:
 // me (10) East, 11 South, 12 West, 13 North; the hand is started and dealt.
 struct Table
@@ -653,11 +684,7 @@ void TestGameWindow::dealMarksNoTileNew()
 // without scrolling, at 1024x768 and 1920x1080, in English and Japanese.
 void TestGameWindow::scoreBoardTotalsInSight()
 {
-    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
-    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
-    setupResourceSearchPaths({}, QStringLiteral("default"));
-    QDir::setSearchPaths(QStringLiteral("resources"),
-                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
     TranslationsManager translations;
 
     const auto lines = [](std::initializer_list<std::pair<qint32, qint32>> codesAndValues) {
@@ -752,8 +779,6 @@ void TestGameWindow::scoreBoardTotalsInSight()
                                               QLatin1String(board.name))));
     }
     translations.setLanguage(QStringLiteral("en"));
-    QDir::setSearchPaths(QStringLiteral("resources"), resources);
-    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
 // A money table's game ends: the last hand's score board (an MCR win with its countdown)
@@ -764,11 +789,7 @@ void TestGameWindow::scoreBoardTotalsInSight()
 // its buttons in sight; at 1024x768 and 1920x1080, in English and Japanese.
 void TestGameWindow::roundResultAndTheLastBoardInSight()
 {
-    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
-    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
-    setupResourceSearchPaths({}, QStringLiteral("default"));
-    QDir::setSearchPaths(QStringLiteral("resources"),
-                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
     TranslationsManager translations;
 
     EndHandPlayer winner;
@@ -865,8 +886,6 @@ void TestGameWindow::roundResultAndTheLastBoardInSight()
         }
     }
     translations.setLanguage(QStringLiteral("en"));
-    QDir::setSearchPaths(QStringLiteral("resources"), resources);
-    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
 void TestGameWindow::tableClickAfterActivation()
@@ -953,10 +972,7 @@ void TestGameWindow::spaceInTheTablesOwnDialogs()
 // right end).
 void TestGameWindow::concealedButtonsKeepClear()
 {
-    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
-    setupResourceSearchPaths({}, QStringLiteral("corvana"));
-    QDir::setSearchPaths(QStringLiteral("resources"),
-                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    const SkinPaths skinPaths(QStringLiteral("corvana"), m_artwork.path());
     TranslationsManager translations;
     Table t(TableInfo::FULL_GAME, 4, true);
     t.window.setStyleSheet(skinStyleSheets());
@@ -999,7 +1015,6 @@ void TestGameWindow::concealedButtonsKeepClear()
         }
     }
     translations.setLanguage(QStringLiteral("en"));
-    QDir::setSearchPaths(QStringLiteral("resources"), resources);
 }
 
 // Every announcement the table shows (the own timeout and furiten pictures, each
@@ -1008,11 +1023,7 @@ void TestGameWindow::concealedButtonsKeepClear()
 // and the compact layout, at 1024x768 and 1920x1080, in English and Japanese.
 void TestGameWindow::announcementsStandInsideTheTable()
 {
-    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
-    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
-    setupResourceSearchPaths({}, QStringLiteral("corvana"));
-    QDir::setSearchPaths(QStringLiteral("resources"),
-                         QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+    const SkinPaths skinPaths(QStringLiteral("corvana"), m_artwork.path());
     TranslationsManager translations;
     const std::pair<int, int> claims[] = {{CHOW, 0},    {PONG, 0},    {KONG, 0},   {RIICHI, 0},
                                           {MAHJONG, 2}, {MAHJONG, 3}, {MAHJONG, 1}};
@@ -1075,8 +1086,6 @@ void TestGameWindow::announcementsStandInsideTheTable()
         }
     }
     translations.setLanguage(QStringLiteral("en"));
-    QDir::setSearchPaths(QStringLiteral("resources"), resources);
-    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
 void TestGameWindow::offersAndLeave()
@@ -1121,18 +1130,13 @@ void TestGameWindow::dialogsStayOverTheTable()
     // A washout, then the offer of a seat, then the question before leaving: each
     // stands over the table beside the side bar, at its form's size, none hides the
     // buttons of one shown before it, and their texts read in every skin.
-    const QStringList resources = QDir::searchPaths(QStringLiteral("resources"));
-    const QStringList textImages = QDir::searchPaths(QStringLiteral("textimages"));
+    const SkinPaths skinPaths;
     for (const QString &skin : {QStringLiteral("default"), QStringLiteral("corvana")}) {
-        setupResourceSearchPaths({}, skin);
-        QDir::setSearchPaths(QStringLiteral("resources"),
-                             QStringList{m_artwork.path()} << QDir::searchPaths(QStringLiteral("resources")));
+        SkinPaths::use(skin, m_artwork.path());
         const QString sheet = skinStyleSheets();
         QVERIFY(!sheet.isEmpty());
         dialogsOverTheTableIn(skin, sheet);
     }
-    QDir::setSearchPaths(QStringLiteral("resources"), resources);
-    QDir::setSearchPaths(QStringLiteral("textimages"), textImages);
 }
 
 void TestGameWindow::dialogsOverTheTableIn(const QString &skin, const QString &styleSheet)

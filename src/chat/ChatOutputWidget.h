@@ -38,7 +38,7 @@ public:
 
     static constexpr int MaxLines = 1000;
     static constexpr int MaxMessageLength = 1000;
-    static constexpr int MaxLinesPerPass = 200;
+    static constexpr int MaxLinesPerPass = 50;
 
     explicit ChatOutputWidget(QWidget *parent = nullptr);
 

@@ -1973,6 +1973,10 @@ Please update the client to go on playing.</source>
         <comment>MCR</comment>
         <translation>88番、64番：</translation>
     </message>
+    <message>
+        <source>Round results</source>
+        <translation>本輪結果</translation>
+    </message>
 </context>
 <context>
     <name>Scores</name>
@@ -3508,6 +3512,10 @@ Do you want to make a deposit now?</source>
     <message>
         <source>Ok</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Round results</source>
+        <translation>本輪結果</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,7 @@ GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWin
     m_scoreBoard->hide();
     connect(m_scoreBoard, &ScoreBoard::readyClicked, this, &GameWindow::onReadyButtonClick);
     connect(m_scoreBoard, &ScoreBoard::leaveClicked, this, &GameWindow::onLeaveButtonClick);
+    connect(m_scoreBoard, &ScoreBoard::roundResultClicked, this, [this] { setBoardAside(m_scoreBoard); });
     m_waiting = new WaitingForPlayersWindow(this);
     m_waiting->hide();
     connect(m_waiting, &WaitingForPlayersWindow::leaveButtonClicked, this, &GameWindow::onLeaveButtonClick);
@@ -164,6 +165,7 @@ GameWindow::GameWindow(const TableInfo &info, qint32 ownPlayerId, const TableWin
     m_washout->hide();
     connect(m_washout, &WashoutWindow::readyButtonClicked, this, &GameWindow::onReadyButtonClick);
     connect(m_washout, &WashoutWindow::leaveButtonClicked, this, &GameWindow::onLeaveButtonClick);
+    connect(m_washout, &WashoutWindow::roundResultButtonClicked, this, [this] { setBoardAside(m_washout); });
     m_roundScoreBoard = new RoundScoreBoard(this, m_services.players, m_services.tableNames);
     m_roundScoreBoard->hide();
     connect(m_roundScoreBoard, &RoundScoreBoard::closeClick, this, &GameWindow::onRoundScoreCloseClick);
@@ -520,12 +522,16 @@ void GameWindow::placeRoundResult()
     if (!board) {
         if (std::exchange(m_roundResultWaiting, false))
             showOverTable(m_roundScoreBoard);
-        return;
+    } else if (shown(m_roundScoreBoard) ? m_roundScoreBoard->geometry().intersects(board->geometry())
+                                        : m_roundResultWaiting) {
+        placeRoundResultBeside(board);
     }
-    if (!m_roundResultWaiting && !shown(m_roundScoreBoard))
-        return;
-    if (shown(m_roundScoreBoard) && !m_roundScoreBoard->geometry().intersects(board->geometry()))
-        return;
+    m_scoreBoard->setRoundResultOffered(m_roundResultWaiting);
+    m_washout->setRoundResultOffered(m_roundResultWaiting);
+}
+
+void GameWindow::placeRoundResultBeside(QWidget *board)
+{
     fitToContents(m_roundScoreBoard);
     constexpr int Gap = 4;
     const int both = board->width() + Gap + m_roundScoreBoard->width();
@@ -541,6 +547,12 @@ void GameWindow::placeRoundResult()
                             std::min(board->y(), m_dialogArea.height() - m_roundScoreBoard->height()));
     raiseOverTable(m_roundScoreBoard);
     emit dialogsPlaced();
+}
+
+void GameWindow::setBoardAside(QWidget *board)
+{
+    m_boardAside = board;
+    board->hide();
 }
 
 // The timeout and furiten pictures are drawn in the language of the texts.

@@ -297,8 +297,13 @@ private:
     void showOverTableOnce(QWidget *dialog, FirstPlace first = FirstPlace::ClearOfOthers);
     // The round's result, due or shown, and the last hand's score board or washout
     // window, shown: the two stand side by side where the table has room for both,
-    // else the round result waits until that window closes.
+    // else the round result waits until that window closes, and the window offers to
+    // close for it.
     void placeRoundResult();
+    void placeRoundResultBeside(QWidget *board);
+    // The board or washout window closed for the round result without the player's
+    // word: it comes back when the round result closes.
+    void setBoardAside(QWidget *board);
     // Its form's size, or the size it was given when that holds its contents.
     static void fitToContents(QWidget *dialog);
     void raiseOverTable(QWidget *dialog);
@@ -408,6 +413,7 @@ private:
     bool m_roundEnded = false;
     // The round result waits for the last hand's board or washout window to close.
     bool m_roundResultWaiting = false;
+    QWidget *m_boardAside = nullptr;
     qint32 m_roundTournamentId = -1;
     bool m_discardSeen = false;
     bool m_dealDone = false;

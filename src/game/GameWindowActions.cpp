@@ -39,6 +39,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <utility>
 
 using namespace GameWindowHelpers;
 
@@ -653,6 +654,7 @@ void GameWindow::onReadyButtonClick()
     setReadyVisible(false);
     if (m_sideBar->hasPlayer(m_ownId))
         m_sideBar->setPlayerReady(m_ownId);
+    m_boardAside = nullptr;
     m_scoreBoard->hide();
     emit ready(tableId());
 }
@@ -1004,6 +1006,13 @@ void GameWindow::onEndOfTournamentRound(bool roundEnded, const TournamentRoundSc
 void GameWindow::onRoundScoreCloseClick()
 {
     m_roundScoreBoard->hide();
+    // The board that stood aside for the round result offers to go on or leave again,
+    // and to show the round result again.
+    if (QWidget *board = std::exchange(m_boardAside, nullptr)) {
+        m_roundResultWaiting = true;
+        showOverTableOnce(board, FirstPlace::Centred);
+        placeRoundResult();
+    }
     if (m_table && m_roundTournamentId != -1)
         emit tournamentScoreDialogClosed(m_roundTournamentId, tableId(), m_roundEnded);
 }

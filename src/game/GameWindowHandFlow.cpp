@@ -238,6 +238,7 @@ void GameWindow::clearTable()
     m_hand->clearTiles();
     updateWall();
     m_roundResultWaiting = false;
+    m_boardAside = nullptr;
     m_scoreBoard->hide();
     m_washout->hide();
     m_roundScoreBoard->hide();

@@ -782,11 +782,13 @@ void TestGameWindow::scoreBoardTotalsInSight()
 }
 
 // A money table's game ends: the last hand's score board (an MCR win with its countdown)
-// or washout window, and the round result, whichever comes first. Neither hides the
-// other: while both stand over the table they stand side by side, each whole inside the
-// table; where the table has no room for both, the round result follows once the
-// board closes. The board keeps every total of the winner's table, the countdown and
-// its buttons in sight; at 1024x768 and 1920x1080, in English and Japanese.
+// or washout window, and the round result, whichever comes first. The player reads both
+// without a word to play on or leave: they stand side by side, each whole inside the
+// table, where the table has room for both (the washout window everywhere, the board at
+// 1920x1080); at 1024x768 the board offers the round result, closing for it, and comes
+// back with Play and Leave Table when the round result closes. Play then goes on. The
+// board keeps every total of the winner's table, the countdown and its buttons in
+// sight; at 1024x768 and 1920x1080, in English and Japanese.
 void TestGameWindow::roundResultAndTheLastBoardInSight()
 {
     const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
@@ -852,13 +854,45 @@ void TestGameWindow::roundResultAndTheLastBoardInSight()
 
                     QWidget *board = won ? static_cast<QWidget *>(t.window.scoreBoard()) : t.window.washoutWindow();
                     auto *result = t.window.findChild<RoundScoreBoard *>();
+                    auto *toResult = board->findChild<QPushButton *>(QLatin1String(won ? "roundResultPushButton" : "roundResultButton"));
                     const QRect table(QPoint(0, 0), t.window.view()->size());
+                    const auto shot = [&](const QString &step) {
+                        return QStringLiteral("%1/table-round-result-%2-%3-%4-%5x%6%7.png")
+                            .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                 QLatin1String(won ? "board" : "washout"),
+                                 QLatin1String(roundFirst ? "after" : behind ? "behind" : "before"), language,
+                                 QString::number(size.width()), QString::number(size.height()), step);
+                    };
+                    QSignalSpy ready(&t.window, &GameWindow::ready);
+                    QSignalSpy leave(&t.window, &GameWindow::leave);
                     QVERIFY2(board->isVisible(), qPrintable(what));
                     QVERIFY2(table.contains(board->geometry()), qPrintable(what));
-                    if (result->isVisible()) {
+                    QVERIFY2(toResult, qPrintable(what));
+                    const bool beside = !won || size.width() >= 1920;
+                    if (beside) {
+                        QVERIFY2(result->isVisible(), qPrintable(what));
                         QVERIFY2(table.contains(result->geometry()), qPrintable(what));
                         QVERIFY2(!result->geometry().intersects(board->geometry()), qPrintable(what));
+                        QVERIFY2(!toResult->isVisible(), qPrintable(what));
+                    } else {
+                        // The board first, then the round result: the board closes for it
+                        // without a word to the server, and comes back when it closes.
+                        QVERIFY2(!result->isVisible(), qPrintable(what));
+                        QVERIFY2(toResult->isVisible(), qPrintable(what));
+                        QTest::mouseClick(toResult, Qt::LeftButton);
+                        QVERIFY2(!board->isVisible(), qPrintable(what));
+                        QVERIFY2(result->isVisible(), qPrintable(what));
+                        QVERIFY2(table.contains(result->geometry()), qPrintable(what));
+                        QCOMPARE(int(result->rows().size()), 4);
+                        QVERIFY(t.window.grab().save(shot(QStringLiteral("-then-result"))));
+                        QTest::mouseClick(result->findChild<QPushButton *>(QStringLiteral("closeButton")), Qt::LeftButton);
+                        QVERIFY2(!result->isVisible(), qPrintable(what));
+                        QVERIFY2(board->isVisible(), qPrintable(what));
+                        QVERIFY2(table.contains(board->geometry()), qPrintable(what));
+                        QVERIFY2(toResult->isVisible(), qPrintable(what));
                     }
+                    QCOMPARE(ready.count(), 0);
+                    QCOMPARE(leave.count(), 0);
                     if (won) {
                         const QTextEdit *scores = board->findChild<QTextEdit *>(QStringLiteral("score1"));
                         QTRY_VERIFY2(totalsOutOfSight(scores).isEmpty(),
@@ -867,15 +901,13 @@ void TestGameWindow::roundResultAndTheLastBoardInSight()
                     for (const char *name : {"nextRoundTimer", won ? "readyPushButton" : "readyButton",
                                              won ? "leavePushButton" : "leaveButton"})
                         QVERIFY2(board->findChild<QWidget *>(QLatin1String(name))->isVisible(), qPrintable(what + QLatin1Char(' ') + QLatin1String(name)));
-                    QVERIFY(t.window.grab().save(QStringLiteral("%1/table-round-result-%2-%3-%4-%5x%6.png")
-                                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
-                                                          QLatin1String(won ? "board" : "washout"),
-                                                          QLatin1String(roundFirst ? "after" : behind ? "behind" : "before"), language,
-                                                          QString::number(size.width()), QString::number(size.height()))));
+                    QVERIFY(t.window.grab().save(shot(QString())));
 
                     // Play: the board closes, and the round result stands over the table.
                     QTest::mouseClick(board->findChild<QPushButton *>(QLatin1String(won ? "readyPushButton" : "readyButton")),
                                       Qt::LeftButton);
+                    QCOMPARE(ready.count(), 1);
+                    QCOMPARE(leave.count(), 0);
                     QVERIFY2(!board->isVisible(), qPrintable(what));
                     QVERIFY2(result->isVisible(), qPrintable(what));
                     QVERIFY2(table.contains(result->geometry()), qPrintable(what));

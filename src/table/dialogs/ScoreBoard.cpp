@@ -104,13 +104,13 @@ ScoreBoard::ScoreBoard(QWidget *parent)
     connect(m_ui->closePushButton, &QPushButton::clicked, this, &ScoreBoard::onCloseClick);
     connect(m_ui->readyPushButton, &QPushButton::clicked, this, &ScoreBoard::onReadyClick);
     connect(m_ui->leavePushButton, &QPushButton::clicked, this, &ScoreBoard::onLeaveClick);
+    connect(m_ui->roundResultPushButton, &QPushButton::clicked, this, &ScoreBoard::onRoundResultClick);
     connect(m_ui->nextRoundTimer, &TimerView::ranOut, this, &ScoreBoard::stopCountdown);
     for (QTextEdit *box : scoreBoxes())
         box->installEventFilter(this);
     connect(&TileGraphics::instance(), &TileGraphics::tileGraphicsChanged, this,
             &ScoreBoard::onTileGraphicsChanged);
-    m_ui->readyPushButton->show();
-    m_ui->closePushButton->hide();
+    applyButtons();
     m_ui->nextRoundLabel->hide();
     m_ui->nextRoundTimer->hide();
 }
@@ -557,8 +557,22 @@ void ScoreBoard::stopCountdown()
 
 void ScoreBoard::setReadyVisible(bool visible)
 {
-    m_ui->readyPushButton->setVisible(visible);
-    m_ui->closePushButton->setVisible(!visible);
+    m_readyVisible = visible;
+    applyButtons();
+}
+
+void ScoreBoard::setRoundResultOffered(bool offered)
+{
+    m_roundResultOffered = offered;
+    applyButtons();
+}
+
+void ScoreBoard::applyButtons()
+{
+    m_ui->readyPushButton->setVisible(m_readyVisible);
+    m_ui->closePushButton->setVisible(!m_readyVisible);
+    // Close brings a waiting round result as well.
+    m_ui->roundResultPushButton->setVisible(m_readyVisible && m_roundResultOffered);
 }
 
 void ScoreBoard::onCloseClick()
@@ -571,6 +585,12 @@ void ScoreBoard::onReadyClick()
 {
     hide();
     emit readyClicked();
+}
+
+void ScoreBoard::onRoundResultClick()
+{
+    hide();
+    emit roundResultClicked();
 }
 
 void ScoreBoard::onLeaveClick()

@@ -25,7 +25,9 @@ class ScoreBoard;
 // The end-of-hand score board: for up to four players their picture, name and claim
 // picture, hand-score and settlement tables, each hand drawn with tiles, the dora and
 // ura-dora indicators, and the countdown to the next hand with Ready, Close and Leave.
-// It shows what the server sent and computes nothing.
+// Where the round's result waits for the board to close, the board offers to stand
+// aside for it without the player's word to go on. It shows what the server sent and
+// computes nothing.
 class ScoreBoard : public MahjongDialog
 {
     Q_OBJECT
@@ -50,6 +52,9 @@ public:
     void startCountdown(const QDateTime &deadline);
     void stopCountdown();
     void setReadyVisible(bool visible);
+    // Whether the round's result waits for the board: with the ready button shown, the
+    // board offers to close for it.
+    void setRoundResultOffered(bool offered);
 
     // The HTML tables of one player's row.
     static QString handScoreHtml(const EndHandPlayer &row, qint32 rulesetId);
@@ -74,11 +79,13 @@ public:
 signals:
     void closeClicked();
     void readyClicked();
+    void roundResultClicked();
     void leaveClicked();
 
 public slots:
     void onCloseClick();
     void onReadyClick();
+    void onRoundResultClick();
     void onLeaveClick();
     void onTileGraphicsChanged();
 
@@ -98,6 +105,7 @@ private:
     static std::vector<ScoreSection> handScoreSections(const EndHandPlayer &row, qint32 rulesetId);
 
     void fitViews();
+    void applyButtons();
     void applyResultTexts();
     // The claim pictures and the score and settlement tables of the shown rows.
     void applyScores();
@@ -130,5 +138,7 @@ private:
     int m_endKind = 0;
     int m_gameType = -1;
     bool m_gameEnds = false;
+    bool m_readyVisible = true;
+    bool m_roundResultOffered = false;
     TableValue m_value;
 };

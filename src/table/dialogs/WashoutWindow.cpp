@@ -18,7 +18,8 @@ WashoutWindow::WashoutWindow(QWidget *parent)
 
     connect(m_ui->readyButton, &QPushButton::clicked, this, &WashoutWindow::readyButtonClicked);
     connect(m_ui->leaveButton, &QPushButton::clicked, this, &WashoutWindow::leaveButtonClicked);
-    for (QPushButton *button : {m_ui->readyButton, m_ui->leaveButton, m_ui->okButton})
+    connect(m_ui->roundResultButton, &QPushButton::clicked, this, &WashoutWindow::roundResultButtonClicked);
+    for (QPushButton *button : {m_ui->readyButton, m_ui->leaveButton, m_ui->okButton, m_ui->roundResultButton})
         connect(button, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_ui->nextRoundTimer, &TimerView::ranOut, this, &WashoutWindow::stopCountdown);
     setupButtons();
@@ -74,6 +75,12 @@ void WashoutWindow::setReadyVisible(bool visible)
     setupButtons();
 }
 
+void WashoutWindow::setRoundResultOffered(bool offered)
+{
+    m_roundResultOffered = offered;
+    setupButtons();
+}
+
 void WashoutWindow::startCountdown(const QDateTime &deadline)
 {
     // The caption shows only beside the time it announces: not for a deadline reached,
@@ -96,6 +103,7 @@ void WashoutWindow::setupButtons()
     if (m_okOnly) {
         m_ui->readyButton->hide();
         m_ui->leaveButton->hide();
+        m_ui->roundResultButton->hide();
         m_ui->okButton->show();
         m_ui->okButton->setDefault(true);
         return;
@@ -122,6 +130,8 @@ void WashoutWindow::setupButtons()
         break;
     }
     m_ui->readyButton->setVisible(m_readyVisible);
+    // Ok brings a waiting round result as well.
+    m_ui->roundResultButton->setVisible(m_readyVisible && m_roundResultOffered);
     m_ui->readyButton->setDefault(m_readyVisible);
     m_ui->okButton->setVisible(!m_readyVisible);
     m_ui->okButton->setDefault(!m_readyVisible);

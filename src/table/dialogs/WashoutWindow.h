@@ -12,7 +12,8 @@ class WashoutWidget;
 }
 
 // Shown instead of the score board when a hand ends without a winner: the washout
-// picture, the reason, the countdown to the next hand and the buttons to go on or leave.
+// picture, the reason, the countdown to the next hand and the buttons to go on or leave,
+// and where the round's result waits for the window, one to close for it.
 class WashoutWindow : public MahjongDialog
 {
     Q_OBJECT
@@ -29,6 +30,9 @@ public:
     // Whether the next hand (or game) waits for the player's word: without it, Ok
     // closes the window in the place of the ready button.
     void setReadyVisible(bool visible);
+    // Whether the round's result waits for the window: with the ready button shown, the
+    // window offers to close for it.
+    void setRoundResultOffered(bool offered);
 
     void startCountdown(const QDateTime &deadline);
     void stopCountdown();
@@ -36,6 +40,7 @@ public:
 signals:
     void readyButtonClicked();
     void leaveButtonClicked();
+    void roundResultButtonClicked();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -47,6 +52,7 @@ private:
     std::unique_ptr<Ui::WashoutWidget> m_ui;
     bool m_okOnly = false;
     bool m_readyVisible = true;
+    bool m_roundResultOffered = false;
     int m_reason = 4;
     TableInfo m_tableInfo;
     bool m_showPlayPrice = false;

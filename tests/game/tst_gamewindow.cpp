@@ -755,15 +755,14 @@ void TestGameWindow::scoreBoardTotalsInSight()
             for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
                 t.window.resize(size);
                 QTRY_COMPARE(t.window.size(), size);
-                QTest::qWait(50);
                 const QString what = QStringLiteral("%1 %2 %3x%4").arg(QLatin1String(board.name), language,
                                                                        QString::number(size.width()), QString::number(size.height()));
+                QTRY_VERIFY2(totalsOutOfSight(table).isEmpty(),
+                             qPrintable(what + QStringLiteral(": ") + totalsOutOfSight(table).join(QStringLiteral("; "))));
                 QVERIFY(t.window.grab().save(QStringLiteral("%1/table-board-%2-%3-%4x%5.png")
                                                  .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
                                                       QLatin1String(board.name), language, QString::number(size.width()),
                                                       QString::number(size.height()))));
-                const QStringList hidden = totalsOutOfSight(table);
-                QVERIFY2(hidden.isEmpty(), qPrintable(what + QStringLiteral(": ") + hidden.join(QStringLiteral("; "))));
                 QCOMPARE(table->verticalScrollBar()->value(), 0);
                 QVERIFY(QRect(QPoint(0, 0), t.window.view()->size()).contains(scores->geometry()));
             }

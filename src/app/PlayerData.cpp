@@ -8,6 +8,7 @@ void PlayerData::addDiscard(tile t, bool riichi)
     if (riichi)
         m_riichiDiscardIndex = static_cast<std::int32_t>(m_discards.size());
     m_discards.push_back(t);
+    m_pendingTiles.clear();
 }
 
 tile PlayerData::removeLastDiscard()
@@ -29,6 +30,13 @@ void PlayerData::addTilesFromWall(const tile_vector &tiles)
 void PlayerData::addDealtTiles(const tile_vector &tiles)
 {
     m_hand.insert(m_hand.end(), tiles.begin(), tiles.end());
+    std::stable_sort(m_hand.begin(), m_hand.end());
+    m_pendingTiles.clear();
+}
+
+void PlayerData::addClaimedTile(tile t)
+{
+    m_hand.push_back(t);
     std::stable_sort(m_hand.begin(), m_hand.end());
     m_pendingTiles.clear();
 }

@@ -37,7 +37,8 @@ public:
     std::int32_t id() const { return m_id; }
     QString name() const { return m_name; }
 
-    // Appends a discard; a riichi discard first records its index in the discards.
+    // Appends a discard; a riichi discard first records its index in the discards. The
+    // tiles drawn before a discard are no longer pending, whoever made it.
     void addDiscard(tile t, bool riichi);
     // Removes and returns the last discard (a claimed tile); an unknown tile when
     // there is none.
@@ -50,10 +51,12 @@ public:
     void addTilesFromWall(const tile_vector &tiles);
     // Adds tiles of the deal to the hand, sorted; none of them is pending.
     void addDealtTiles(const tile_vector &tiles);
+    // Adds a tile claimed from a discard to the hand, sorted; none of the hand is pending.
+    void addClaimedTile(tile t);
     void setHand(const tile_vector &hand);
     // Sorted by tile code.
     const tile_vector &hand() const { return m_hand; }
-    // The tiles drawn last, until the next meld.
+    // The tiles drawn since the last discard, claim or meld.
     const tile_vector &pendingTiles() const { return m_pendingTiles; }
 
     void declareMeld(meld_tuple m);

@@ -498,9 +498,7 @@ void GameModel::onTileClaimed(qint32 playerId)
     m_claimMark = 1;
     m_turnPlayerId = -1;
     if (handKnown(playerId)) {
-        tile_vector hand = claimer.hand();
-        hand.push_back(m_lastDiscard);
-        claimer.setHand(hand);
+        claimer.addClaimedTile(m_lastDiscard);
     } else {
         changeHiddenTiles(claimer, 1);
     }

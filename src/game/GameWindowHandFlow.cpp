@@ -88,14 +88,10 @@ void GameWindow::queueOwnHandRefresh()
     const PlayerData *own = ownRecord();
     if (!own)
         return;
-    // The hand holds the pending tiles too; they are marked.
+    // The hand holds the pending tiles too; they alone are marked.
     auto hand = std::make_shared<tile_vector>(own->hand());
     auto pending = std::make_shared<tile_vector>(own->pendingTiles());
-    enqueue([this, hand, pending] {
-        m_hand->setTiles(*hand);
-        for (const tile t : *pending)
-            m_hand->markTile(t);
-    });
+    enqueue([this, hand, pending] { m_hand->setTiles(*hand, *pending); });
 }
 
 void GameWindow::queueHiddenHandRefresh(int seat, qint32 playerId)
@@ -272,9 +268,7 @@ void GameWindow::rebuildFromModel()
         first = ownRecord();
         m_hidden[BOTTOM]->hide();
         m_hand->show();
-        m_hand->setTiles(first->hand());
-        for (const tile t : first->pendingTiles())
-            m_hand->markTile(t);
+        m_hand->setTiles(first->hand(), first->pendingTiles());
         m_turnTimer->show();
         m_turnTimer->raise();
         startWind = first->wind();
@@ -579,7 +573,8 @@ void GameWindow::onWallStateChanged()
 
 void GameWindow::onPrivatePlayerData(const PrivatePlayerData &data)
 {
-    m_hand->setTiles(data.concealed);
+    const PlayerData *own = ownRecord();
+    m_hand->setTiles(data.concealed, own ? own->pendingTiles() : tile_vector());
     updateFuriten();
     updateInactive();
     m_sideBar->setTableChatActive(true);

@@ -36,7 +36,7 @@ private slots:
     void newPlayer();
     void discardsAndRiichiIndex();
     void tilesFromWallAreSortedAndPending();
-    void meldsClearPendingTiles();
+    void discardsClaimsAndMeldsClearPendingTiles();
     void resetForNewHand();
     void logForms();
     void tileCodes();
@@ -100,9 +100,21 @@ void TestPlayerData::tilesFromWallAreSortedAndPending()
     QCOMPARE(player.hand().back(), tile(255));
 }
 
-void TestPlayerData::meldsClearPendingTiles()
+void TestPlayerData::discardsClaimsAndMeldsClearPendingTiles()
 {
     PlayerData player(1, QStringLiteral("p"));
+    // A drawn tile that the hand holds already, discarded: no copy is pending.
+    player.setHand(tiles({4, 9}));
+    player.addTilesFromWall(tiles({9}));
+    QCOMPARE(player.pendingTiles(), tiles({9}));
+    player.addDiscard(tile(9), false);
+    QVERIFY(player.pendingTiles().empty());
+    // A claimed tile joins the hand sorted; neither it nor a tile drawn before is pending.
+    player.addTilesFromWall(tiles({20}));
+    player.addClaimedTile(tile(4));
+    QCOMPARE(player.hand(), tiles({4, 4, 9, 9, 20}));
+    QVERIFY(player.pendingTiles().empty());
+
     player.addTilesFromWall(tiles({4}));
     const meld_tuple pong(PONG, 0, tile(4), 3, 0);
     player.declareMeld(pong);

@@ -248,6 +248,16 @@ QStringList totalsOutOfSight(const QTextEdit *edit)
     return totals > 0 ? hidden : QStringList{QStringLiteral("no totals")};
 }
 
+// The tiles of the own hand that the arrow marks new.
+tile_vector markedNew(const GameWindow &window)
+{
+    tile_vector result;
+    for (const HandTile *item : window.handView()->items())
+        if (item->isMarked())
+            result.push_back(item->tileValue());
+    return result;
+}
+
 int tileCount(const DeclaredView *view)
 {
     int count = 0;
@@ -275,6 +285,8 @@ private slots:
     void washoutWindowFollowsTheGame();
     void dealMarksNoTileNew_data();
     void dealMarksNoTileNew();
+    void newMarkOnlyOnTheDrawSinceTheLastDiscard_data();
+    void newMarkOnlyOnTheDrawSinceTheLastDiscard();
     void scoreBoardTotalsInSight();
     void roundResultAndTheLastBoardInSight();
     void tableClickAfterActivation();
@@ -676,6 +688,99 @@ void TestGameWindow::dealMarksNoTileNew()
     QCOMPARE(marked(), tiles({7}));
     QCOMPARE(t.window.handView()->tiles().back(), tile(7));
     QCOMPARE(t.window.handView()->tiles().size(), size_t(14));
+}
+
+void TestGameWindow::newMarkOnlyOnTheDrawSinceTheLastDiscard_data()
+{
+    QTest::addColumn<int>("ruleset");
+    QTest::addColumn<QString>("inFront");
+    QTest::newRow("MCR, the table in front") << int(RulesetInfo::MCR) << QStringLiteral("table");
+    QTest::newRow("riichi, another tab in front") << int(RulesetInfo::JAPANESE_RIICHI) << QStringLiteral("tab");
+    QTest::newRow("MCR, the score board in front") << int(RulesetInfo::MCR) << QStringLiteral("board");
+}
+
+// The dealer leaves four turns in a row to time out, each drawing a tile the hand holds
+// already, which the server discards; the others draw and discard between them. Then
+// the player claims a pung, discards, and claims a kong. Whether the table is in front,
+// behind another tab of the main window or behind the last hand's score board, the
+// arrow marks the tile drawn since the player's last discard and no other: none after
+// a discard, none after the pung, the kong's replacement draw.
+void TestGameWindow::newMarkOnlyOnTheDrawSinceTheLastDiscard()
+{
+    QFETCH(int, ruleset);
+    QFETCH(QString, inFront);
+    Table t(TableInfo::FULL_GAME, 4, true);
+    t.window.resize(1024, 768);
+    TableInfo info = t.info;
+    info.setRuleset(ruleset);
+    t.model.onTableInfo(info);
+    if (inFront == QLatin1String("tab"))
+        t.window.hide();
+
+    t.model.onTilesFromWall(tiles({0, 1, 2, 4, 4, 9, 20, 21, 31, 31, 33, 33, 33}), false);
+    for (const qint32 id : {11, 12, 13})
+        t.model.onHiddenTilesFromWall(id, 13, false);
+    if (inFront == QLatin1String("board")) {
+        t.window.onHandEnd(winOf(11, EndHand::Tsumo));
+        QVERIFY(t.window.scoreBoard()->isVisible());
+    }
+    const auto othersDiscard = [&t](std::initializer_list<int> codes) {
+        auto code = codes.begin();
+        for (const qint32 id : {11, 12, 13}) {
+            if (code == codes.end())
+                return;
+            t.model.onHiddenTilesFromWall(id, 1, false);
+            t.model.onTileDiscarded(id, tile(static_cast<std::uint8_t>(*code++)), false);
+        }
+    };
+
+    int turn = 0;
+    for (const int drawn : {31, 20, 2, 9}) {
+        t.model.onTilesFromWall(tiles({drawn}), false);
+        t.model.onPlayerShouldAct(me, TimeSpan());
+        QCOMPARE(markedNew(t.window), tiles({drawn}));
+        QCOMPARE(t.window.handView()->tiles().back(), tile(static_cast<std::uint8_t>(drawn)));
+        QCOMPARE(t.window.handView()->tiles().size(), size_t(14));
+        if (++turn == 4)
+            t.window.grab().save(QStringLiteral("%1/table-new-after-timeouts-%2.png")
+                                  .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), inFront));
+        t.window.showTimeout();
+        t.model.onTileDiscarded(me, tile(static_cast<std::uint8_t>(drawn)), false);
+        QCOMPARE(markedNew(t.window), tile_vector());
+        if (turn < 4)
+            othersDiscard({10 + turn, 13 + turn, 24 + turn});
+    }
+
+    // Ann's discard is claimed for a pung; the player discards without a draw.
+    othersDiscard({4});
+    t.model.onTileClaimed(me);
+    t.model.onMeldDeclared(me, meld_tuple(PONG, 0, tile(4)));
+    t.model.onPlayerShouldAct(me, TimeSpan());
+    QCOMPARE(t.window.handView()->tiles(), tiles({33, 33, 33, 31, 31, 21, 20, 9, 2, 1, 0}));
+    QCOMPARE(markedNew(t.window), tile_vector());
+    t.window.onTileClick(tile(9), false);
+    t.model.onTileDiscarded(me, tile(9), false);
+    QCOMPARE(markedNew(t.window), tile_vector());
+
+    // Bob's discard is claimed for a kong; the replacement draw alone is new.
+    t.model.onHiddenTilesFromWall(11, 1, false);
+    t.model.onTileDiscarded(11, tile(15), false);
+    t.model.onHiddenTilesFromWall(12, 1, false);
+    t.model.onTileDiscarded(12, tile(33), false);
+    t.model.onTileClaimed(me);
+    t.model.onMeldDeclared(me, meld_tuple(KONG, 0, tile(33)));
+    t.model.onTilesFromWall(tiles({31}), true);
+    t.model.onPlayerShouldAct(me, TimeSpan());
+    QCOMPARE(markedNew(t.window), tiles({31}));
+    QCOMPARE(t.window.handView()->tiles(), tiles({31, 31, 21, 20, 2, 1, 0, 31}));
+
+    if (inFront == QLatin1String("board"))
+        QVERIFY(t.window.scoreBoard()->isVisible());
+    if (inFront == QLatin1String("tab")) {
+        t.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+        QCOMPARE(markedNew(t.window), tiles({31}));
+    }
 }
 
 // A whole win read at a riichi and at an MCR table, in the skin's dialogs, with the

@@ -98,8 +98,7 @@ tile_vector run(int first, int count, int step)
 // flowers and three seasons); the own hand holds its drawn tile and the turn timer runs.
 void fillLateHand(GameWindow &window, int seats, bool bonus, int pond)
 {
-    window.handView()->setTiles(run(0, 8, 4));
-    window.handView()->markTile(tile(0));
+    window.handView()->setTiles(run(0, 8, 4), {tile(0)});
     for (int seat = 0; seat < 4; ++seat) {
         const bool seated = seat < seats;
         window.discardView(seat)->setDiscards(seated ? run(seat * 3, pond, 5) : tile_vector(), 5 + seat);

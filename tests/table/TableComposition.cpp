@@ -77,8 +77,8 @@ TableComposition::TableComposition(double scale, bool withCube)
     scene.addItem(hand);
     hand->setPos(720 * s, 735 * s);
     hand->setTiles({tile(1), tile(2), tile(3), tile(10), tile(11), tile(12), tile(20),
-                    tile(20), tile(24), tile(27), tile(27), tile(31), tile(31), tile(5)});
-    hand->markTile(tile(5));
+                    tile(20), tile(24), tile(27), tile(27), tile(31), tile(31), tile(5)},
+                   {tile(5)});
     hand->setTilesSelectable(true);
     hand->setSelectableTiles({tile(20), tile(27), tile(31), tile(5)});
     QObject::connect(hand, &HandView::tileClicked, &scene, &GameGraphicsScene::onTileClick);

@@ -130,8 +130,8 @@ void TestTableHost::moveTurnTimer(const QPointF &scenePos)
 void TestTableHost::fillTable()
 {
     m_hand->setTiles({tile(1), tile(2), tile(3), tile(10), tile(11), tile(12), tile(20), tile(20),
-                      tile(24), tile(27), tile(27), tile(31), tile(31), tile(5)});
-    m_hand->markTile(tile(5));
+                      tile(24), tile(27), tile(27), tile(31), tile(31), tile(5)},
+                     {tile(5)});
     for (int seat = 0; seat < 4; ++seat) {
         const size_t s = static_cast<size_t>(seat);
         tile_vector discards;

@@ -102,22 +102,31 @@ void TestSeatViews::handRowAndMarks()
     QCOMPARE(hand.tiles(), tiles({9, 7, 2}));
 
     // The drawn tile goes to the end of the row, set apart and marked.
-    hand.markTile(tile(9));
+    hand.setTiles(tiles({9, 7, 2}), tiles({9}));
     QCOMPARE(hand.tiles(), tiles({7, 2, 9}));
     QVERIFY(hand.items()[2]->isMarked());
     QCOMPARE(hand.items()[2]->pos(), QPointF(-3 * w - w / 4, 0));
-    // A second mark moves the next tile before the marked one.
-    hand.markTile(tile(7));
+    // A second mark stands before the first.
+    hand.setTiles(tiles({9, 7, 2}), tiles({9, 7}));
     QCOMPARE(hand.tiles(), tiles({2, 7, 9}));
+    QCOMPARE(hand.markedTiles(), tiles({9, 7}));
 
-    hand.clearMarks();
+    // A mark goes with its tile as tiles come and go, not with its place in the row.
+    hand.setTiles(tiles({9, 7, 2}), tiles({2}));
+    hand.putTiles(tiles({8}));
+    QCOMPARE(hand.tiles(), tiles({9, 8, 7, 2}));
+    QCOMPARE(hand.markedTiles(), tiles({2}));
+    hand.removeTile(tile(9));
+    QCOMPARE(hand.tiles(), tiles({8, 7, 2}));
+    QCOMPARE(hand.markedTiles(), tiles({2}));
+
+    // A mark of a tile the row does not hold marks nothing.
     hand.setTiles(tiles({9, 7, 2}));
     const std::vector<QPointF> before = positions(hand.items());
-    hand.markTile(tile(4));
+    hand.setTiles(tiles({9, 7, 2}), tiles({4}));
     QCOMPARE(hand.tiles(), tiles({9, 7, 2}));
     QCOMPARE(positions(hand.items()), before);
-    for (const HandTile *item : hand.items())
-        QVERIFY(!item->isMarked());
+    QCOMPARE(hand.markedTiles(), tile_vector());
 }
 
 void TestSeatViews::handHoverAndSelection()
@@ -177,8 +186,7 @@ void TestSeatViews::sceneClicks()
     hand->setPos(400, 320);
     discards->setPos(200, 150);
     declared->setPos(420, 300);
-    hand->setTiles(tiles({1, 5, 9, 12}));
-    hand->markTile(tile(5));
+    hand->setTiles(tiles({1, 5, 9, 12}), tiles({5}));
     discards->addDiscard(tile(20));
     declared->addMeld(PONG, tile(30), 1, 0, 0, 0);
     QObject::connect(hand, &HandView::tileClicked, &scene, &GameGraphicsScene::onTileClick);

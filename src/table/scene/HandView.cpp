@@ -67,18 +67,27 @@ int HandView::tileHeight() const
     return images ? images->dimensions(0, 3).height() : 0;
 }
 
-void HandView::setTiles(const tile_vector &tiles)
+void HandView::setTiles(const tile_vector &tiles, const tile_vector &marked)
 {
-    tile_vector sorted = tiles;
-    std::sort(sorted.begin(), sorted.end());
-    const std::size_t n = sorted.size();
+    // The marked tiles held, the first of them farthest out, and the rest sorted highest
+    // first.
+    tile_vector rest = tiles;
+    tile_vector apart;
+    for (const tile t : marked) {
+        const auto it = std::find(rest.begin(), rest.end(), t);
+        if (it == rest.end())
+            continue;
+        rest.erase(it);
+        apart.push_back(t);
+    }
+    std::sort(rest.rbegin(), rest.rend());
+    const std::size_t n = tiles.size();
     const int w = tileWidth();
 
     while (m_tiles.size() < n) {
         auto *item = new HandTile(this);
         item->setPos(-w * static_cast<int>(m_tiles.size() + 1), 0);
         m_tiles.push_back(item);
-        refresh(item);
     }
     while (m_tiles.size() > n) {
         HandTile *item = m_tiles.back();
@@ -88,7 +97,9 @@ void HandView::setTiles(const tile_vector &tiles)
         delete item;
     }
     for (std::size_t i = 0; i < n; ++i) {
-        m_tiles[i]->setTile(sorted[n - 1 - i]);
+        const bool apartTile = i >= rest.size();
+        m_tiles[i]->setTile(apartTile ? apart[n - 1 - i] : rest[i]);
+        m_tiles[i]->setMarked(apartTile);
         refresh(m_tiles[i]);
     }
     layout();
@@ -108,9 +119,19 @@ tile_vector HandView::tiles() const
     return result;
 }
 
+tile_vector HandView::markedTiles() const
+{
+    tile_vector result;
+    for (auto it = m_tiles.rbegin(); it != m_tiles.rend(); ++it)
+        if ((*it)->isMarked())
+            result.push_back((*it)->tileValue());
+    return result;
+}
+
 void HandView::removeTile(tile t)
 {
     tile_vector kept;
+    tile_vector marked;
     bool skipped = false;
     for (auto it = m_tiles.rbegin(); it != m_tiles.rend(); ++it) {
         if (!skipped && (*it)->tileValue() == t) {
@@ -118,36 +139,10 @@ void HandView::removeTile(tile t)
             continue;
         }
         kept.push_back((*it)->tileValue());
+        if ((*it)->isMarked())
+            marked.push_back((*it)->tileValue());
     }
-    setTiles(kept);
-}
-
-void HandView::markTile(tile t)
-{
-    int j = static_cast<int>(m_tiles.size()) - 1;
-    while (j >= 0 && m_tiles[j]->isMarked())
-        --j;
-    if (j < 0) {
-        updateShadow();
-        return;
-    }
-    const bool present = std::any_of(m_tiles.begin(), m_tiles.begin() + j + 1,
-                                     [t](const HandTile *item) { return item->tileValue() == t; });
-    if (!present)
-        return;
-
-    HandTile *end = m_tiles[j];
-    for (int k = j; k >= 0 && end->tileValue() != t; --k) {
-        HandTile *other = m_tiles[k];
-        const tile endTile = end->tileValue();
-        end->setTile(other->tileValue());
-        other->setTile(endTile);
-        refresh(end);
-        refresh(other);
-    }
-    end->setMarked(true);
-    end->moveBy(-(tileWidth() / 4), 0);
-    updateShadow();
+    setTiles(kept, marked);
 }
 
 void HandView::clearMarks()
@@ -266,7 +261,7 @@ void HandView::putTiles(const tile_vector &tiles)
 {
     tile_vector all = this->tiles();
     all.insert(all.end(), tiles.begin(), tiles.end());
-    setTiles(all);
+    setTiles(all, markedTiles());
 }
 
 void HandView::putTiles(int)

@@ -80,14 +80,18 @@ public:
     HandView();
     ~HandView() override;
 
-    void setTiles(const tile_vector &tiles);
+    // Lays the row out anew: highest code first, then, set apart at the end, the tiles
+    // of marked that the row holds, marked, the first of them farthest out. A mark goes
+    // with its tile, never with a place in the row.
+    void setTiles(const tile_vector &tiles, const tile_vector &marked = {});
     void clearTiles();
     // In item order: highest code first, marked tiles last.
     tile_vector tiles() const;
-    // Removes one tile of that value.
+    // The marked tiles, the one farthest out first.
+    tile_vector markedTiles() const;
+    // Removes one tile of that value, a marked one first; the other marks stay.
     void removeTile(tile t);
-    // Moves t to the end of the row and marks it; nothing when t is absent.
-    void markTile(tile t);
+    // Takes the marks off, leaving each tile where it stands.
     void clearMarks();
 
     void setTilesSelectable(bool selectable);

@@ -78,6 +78,10 @@
         <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
         <translation>「%1」は誰にも届きませんでした: チャットサーバーに拒否されました（%2）。入力欄に戻しました。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost. Your edited text stays in the input.</source>
+        <translation>「%1」は接続が切れる前にルームに届いていました。編集した文は入力欄に残しています。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

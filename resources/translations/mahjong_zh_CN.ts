@@ -78,6 +78,10 @@
         <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
         <translation>“%1”未送达任何人：聊天服务器拒绝了它（%2）。已放回输入框中。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost. Your edited text stays in the input.</source>
+        <translation>“%1”在连接断开前已送达房间。您编辑的内容仍保留在输入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

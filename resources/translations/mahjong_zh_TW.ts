@@ -78,6 +78,10 @@
         <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
         <translation>「%1」未送達任何人：聊天伺服器拒絕了它（%2）。已放回輸入框中。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost. Your edited text stays in the input.</source>
+        <translation>「%1」在連線中斷前已送達聊天室。您編輯的內容仍保留在輸入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

@@ -42,8 +42,11 @@ QString ChatNotices::undelivered(const QString &text, const QString &reason)
         .arg(quoted(text), quoted(reason));
 }
 
-QString ChatNotices::sentAfterAll(const QString &text)
+QString ChatNotices::sentAfterAll(const QString &text, bool editKept)
 {
+    if (editKept)
+        return tr("\"%1\" had reached the room before the connection was lost. Your edited text stays in the input.")
+            .arg(quoted(text));
     return tr("\"%1\" had reached the room before the connection was lost: it is no longer in the input.")
         .arg(quoted(text));
 }

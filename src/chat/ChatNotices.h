@@ -23,6 +23,7 @@ public:
     // A one-to-one line that the server refused to pass on, for the reason given in its
     // words, after it may have shown as said; its text is back in the input.
     static QString undelivered(const QString &text, const QString &reason);
-    // A line offered again that the room had after all, taken out of the input.
-    static QString sentAfterAll(const QString &text);
+    // A line offered again that the room had after all: taken out of the input, or
+    // in the user's edit of the input, which stays.
+    static QString sentAfterAll(const QString &text, bool editKept);
 };

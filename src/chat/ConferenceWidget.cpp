@@ -356,9 +356,9 @@ void ConferenceWidget::onOwnLineSaid(const QString &id)
 {
     if (m_ui->chatOutput->removeWaitingMessage(id))
         return;
-    const QString offered = m_sender->offered().settle(id);
-    if (!offered.isNull())
-        addSystemMessage(ChatNotices::sentAfterAll(offered));
+    const OfferedLines::Settled settled = m_sender->offered().settle(id);
+    if (!settled.text.isNull())
+        addSystemMessage(ChatNotices::sentAfterAll(settled.text, settled.editKept));
 }
 
 void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &text, const QString &reason)

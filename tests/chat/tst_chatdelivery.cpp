@@ -238,18 +238,20 @@ void TestChatDelivery::confirmationNeverComes_data()
 {
     QTest::addColumn<int>("account");
     QTest::addColumn<bool>("lost");
-    QTest::newRow("lost on the way back") << 2147 << true;
-    QTest::newRow("too late") << 2149 << false;
+    QTest::addColumn<QString>("correction");
+    QTest::newRow("lost on the way back") << 2147 << true << QString();
+    QTest::newRow("too late, the input corrected") << 2149 << false << "first of two second of 2";
 }
 
 void TestChatDelivery::confirmationNeverComes()
 {
     // The server has Haruto's lines and passes them on, but he never learns it: its
     // answers are lost on the way back, or come later than he waits. His lines come back
-    // not sent; the room's history shows that it had them, and Mei Ling's client drops
-    // the private lines sent again under their ids.
+    // not sent, and he may correct them in the input; the room's history shows that it
+    // had them, and Mei Ling's client drops the private lines sent again under their ids.
     QFETCH(int, account);
     QFETCH(bool, lost);
+    QFETCH(QString, correction);
     ChatRelay relay(m_port);
     Talk talk;
     QVERIFY(startTalk(talk, account, relay.port(), table(lost ? 3 : 4)));
@@ -277,16 +279,24 @@ void TestChatDelivery::confirmationNeverComes()
     QTRY_VERIFY_WITH_TIMEOUT(talk.meiWindow().window, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(said(talk.meiWindow().text(), "Haruto: second private"), 1, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(haruto.text().contains(NotSent) && talk.harutoWindow.text().contains(NotSent), 20000);
+    if (!correction.isEmpty())
+        haruto.input()->setText(correction);
     relay.cut();
     QCOMPARE(talk.harutoWindow.input()->text(), QStringLiteral("first private second private"));
 
-    // Back in the room, whose history has both: they leave the input, and the pane says so.
+    // Back in the room, whose history has both: they leave the input, or the correction
+    // stays there, and the pane says which.
     QTRY_VERIFY_WITH_TIMEOUT(haruto.view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(haruto.input()->text().isEmpty(), 5000);
+    const QString settled = correction.isEmpty() ? QStringLiteral("\"%1\" had reached the room before the connection was "
+                                                                  "lost: it is no longer in the input.")
+                                                 : QStringLiteral("\"%1\" had reached the room before the connection was "
+                                                                  "lost. Your edited text stays in the input.");
     for (const char *line : {"first of two", "second of two"}) {
+        QTRY_COMPARE_WITH_TIMEOUT(haruto.text().count(settled.arg(line)), 1, 5000);
         QTRY_COMPARE(said(haruto.text(), QStringLiteral("Haruto: ") + line), 1);
-        QCOMPARE(haruto.text().count(QStringLiteral("\"%1\" had reached the room before the connection was lost").arg(line)), 1);
     }
+    QCOMPARE(haruto.text().count("had reached the room"), 2);
+    QCOMPARE(haruto.input()->text(), correction);
 
     // The private lines go again, each on its own under its id, and show once on both
     // sides.

@@ -345,6 +345,14 @@
         <source>Not sent: you are no longer in this room.</source>
         <translation>送信されませんでした: このルームにはもう入っていません。</translation>
     </message>
+    <message>
+        <source>You may speak in this room again: %1</source>
+        <translation>このルームで再び発言できるようになりました: %1</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room: %1</source>
+        <translation>このルームでは発言できなくなりました: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

@@ -345,6 +345,14 @@
         <source>Not sent: you are no longer in this room.</source>
         <translation>未发送：您已不在此房间。</translation>
     </message>
+    <message>
+        <source>You may speak in this room again: %1</source>
+        <translation>您可以再次在此房间发言：%1</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room: %1</source>
+        <translation>您已不能在此房间发言：%1</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

@@ -345,6 +345,14 @@
         <source>Not sent: you are no longer in this room.</source>
         <translation>未傳送：您已不在此聊天室。</translation>
     </message>
+    <message>
+        <source>You may speak in this room again: %1</source>
+        <translation>您可以再次在此聊天室發言：%1</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room: %1</source>
+        <translation>您已無法在此聊天室發言：%1</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

@@ -242,10 +242,15 @@ void ConferenceWidget::onUserLeft()
     notify(OwnJoinLeave, tr("%1 left the chat").arg(m_conference.nick().toHtmlEscaped()));
 }
 
-void ConferenceWidget::onUserVoiceChanged(bool maySpeak)
+void ConferenceWidget::onUserVoiceChanged(bool maySpeak, const QString &reason)
 {
     enableInput(maySpeak);
-    addSystemMessage(maySpeak ? tr("You may speak in this room again.") : tr("You may no longer speak in this room."));
+    if (reason.isEmpty())
+        addSystemMessage(maySpeak ? tr("You may speak in this room again.") : tr("You may no longer speak in this room."));
+    else if (maySpeak)
+        addSystemMessage(tr("You may speak in this room again: %1").arg(reason.toHtmlEscaped()));
+    else
+        addSystemMessage(tr("You may no longer speak in this room: %1").arg(reason.toHtmlEscaped()));
 }
 
 void ConferenceWidget::onUserRoomDestroyed(const QString &reason)

@@ -61,7 +61,7 @@ public slots:
     void onUserError(XMPPConference *conference, XMPPPresence::error_t error);
     void onUserJoined();
     void onUserLeft();
-    void onUserVoiceChanged(bool maySpeak);
+    void onUserVoiceChanged(bool maySpeak, const QString &reason);
     void onUserRoomDestroyed(const QString &reason);
     void onUserDisconnected();
     void onReconnectStopped(XMPPClient::ReconnectStop why);

@@ -345,7 +345,7 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     const bool maySpeak = !received.isRoomUser() || item.role != VisitorRole;
     if (own && m_joined && availability >= 2 && maySpeak != m_maySpeak) {
         m_maySpeak = maySpeak;
-        emit userVoiceChanged(maySpeak);
+        emit userVoiceChanged(maySpeak, item.reason);
     }
 
     if (received.isRoomUser()) {

@@ -89,8 +89,9 @@ signals:
     // The user is in the room; a presence that only changes his role is no join.
     void userJoined(XMPPConference *conference);
     void userLeft(XMPPConference *conference);
-    // The room gave the user his voice, or took it: a visitor may not speak.
-    void userVoiceChanged(bool maySpeak);
+    // The room gave the user his voice, or took it: a visitor may not speak. The
+    // reason is the moderator's words, null without them.
+    void userVoiceChanged(bool maySpeak, const QString &reason);
     // The room was destroyed while the user was in it, for the reason given in its
     // owner's words (null without them).
     void userRoomDestroyed(const QString &reason);

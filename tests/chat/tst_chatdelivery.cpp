@@ -361,8 +361,8 @@ void TestChatDelivery::repeatedLineInCappedHistory()
 void TestChatDelivery::voiceTaken()
 {
     // Mei Ling owns a moderated table room and makes Haruto a visitor, who may not speak,
-    // just as he says a line: it reaches the room after his voice is gone. His link
-    // passes on what he says only when the test's event loop runs.
+    // with her reason, just as he says a line: it reaches the room after his voice is
+    // gone. His link passes on what he says only when the test's event loop runs.
     const QByteArray room = "table-" + QByteArray::number(table(6)) + "@conference.localhost";
     RawXmppUser mei;
     QVERIFY(mei.login(m_port, "2154", "secret")
@@ -372,15 +372,15 @@ void TestChatDelivery::voiceTaken()
     QVERIFY(haruto);
     haruto->view->setTableRoom(table(6));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
-    const auto setRole = [&mei, &room](const QByteArray &role) {
+    const auto setRole = [&mei, &room](const QByteArray &role, const QByteArray &reason) {
         return mei.send("<iq type='set' id='voice' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#admin'>"
-                        "<item nick='Haruto' role='" + role + "'/></query></iq>",
+                        "<item nick='Haruto' role='" + role + "'><reason>" + reason + "</reason></item></query></iq>",
                         "id='voice'");
     };
 
     haruto->say("may I speak?");
-    QVERIFY(setRole("visitor"));
-    const QString voiceGone = "You may no longer speak in this room.";
+    QVERIFY(setRole("visitor", "quiet please &lt;b&gt;"));
+    const QString voiceGone = "You may no longer speak in this room: quiet please <b>";
     const QString refused = "Not sent: the room refused your line (Visitors are not allowed to send messages to all "
                             "occupants).";
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
@@ -389,6 +389,7 @@ void TestChatDelivery::voiceTaken()
     QVERIFY2(lines.indexOf(voiceGone) >= 0 && lines.indexOf(voiceGone) < lines.indexOf(refused), qPrintable(haruto->text()));
     QVERIFY(!haruto->input()->isEnabled() && !haruto->view->findChild<QPushButton *>("send")->isEnabled());
     QVERIFY(!haruto->text().contains("Your line stays in the input"));
+    QVERIFY(!haruto->view->output()->toHtml().contains("<b>"));
     QCOMPARE(waiting(haruto->text(), "Haruto: may I speak?"), 0);
     QCOMPARE(said(haruto->text(), "Haruto: may I speak?"), 0);
     QCOMPARE(haruto->text().count("Haruto joined the chat"), 1);
@@ -396,10 +397,10 @@ void TestChatDelivery::voiceTaken()
     QVERIFY(haruto->view->grab().save("chatroom-voice-taken.png"));
 
     // Given back, the voice brings the input with the line in it.
-    QVERIFY(setRole("participant"));
+    QVERIFY(setRole("participant", "go ahead"));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
     // The pane shows its lines in the next pass of the event loop.
-    QTRY_VERIFY2(haruto->text().endsWith("You may speak in this room again."), qPrintable(haruto->text()));
+    QTRY_VERIFY2(haruto->text().endsWith("You may speak in this room again: go ahead"), qPrintable(haruto->text()));
     QCOMPARE(haruto->input()->text(), QStringLiteral("may I speak?"));
     QTest::keyClick(haruto->input(), Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(said(haruto->text(), "Haruto: may I speak?"), 1, 5000);

@@ -366,21 +366,23 @@ void ConferenceWidget::onOwnLineSaid(const QString &id)
         addSystemMessage(ChatNotices::sentAfterAll(settled.text, settled.editKept));
 }
 
-void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &text, const QString &reason)
+void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &text, const XMPPMessage &error)
 {
     m_ui->chatOutput->removeWaitingMessage(id);
     m_sender->offered().putBack({{id, text}});
-    addSystemMessage(ChatNotices::refused(reason, m_ui->chatInput->isEnabled()));
+    addSystemMessage(ChatNotices::refused(text, error, m_ui->chatInput->isEnabled()));
 }
 
 void ConferenceWidget::onOwnLinesUnanswered()
 {
-    // The user is out of the room, which will not pass them on; the link is fine.
+    // The user is out of the room, which will not pass them on; the link is fine. The
+    // input, usable only in the room, cannot give them back: each notice quotes its line.
     const QList<OfferedLines::Line> lines = takeWaiting();
     if (lines.isEmpty())
         return;
     m_sender->offered().putBack(lines);
-    addSystemMessage(tr("Not sent: you are no longer in this room."));
+    for (const OfferedLines::Line &line : lines)
+        addSystemMessage(ChatNotices::notInRoom(line.text));
 }
 
 QList<OfferedLines::Line> ConferenceWidget::takeWaiting()

@@ -75,7 +75,7 @@ public slots:
                              const QString &reason);
     void onReturnPressed();
     void onOwnLineSaid(const QString &id);
-    void onOwnLineRefused(const QString &id, const QString &text, const QString &reason);
+    void onOwnLineRefused(const QString &id, const QString &text, const XMPPMessage &error);
     void onOwnLinesUnanswered();
 
 protected:

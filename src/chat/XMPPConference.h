@@ -78,9 +78,9 @@ signals:
     // The room has the user's line sent with this id: it passed it on now, or a
     // history shows that it had it; the line may have waited or been taken back.
     void ownLineSaid(const QString &id);
-    // The room answered the user's waiting line with an error, in its words or by the
-    // error's name; the line no longer waits.
-    void ownLineRefused(const QString &id, const QString &text, const QString &reason);
+    // The room answered the user's waiting line with the error; the line no longer
+    // waits.
+    void ownLineRefused(const QString &id, const QString &text, const XMPPMessage &error);
     // Lines wait longer than the confirmation limit while the user is not in the room,
     // which will not pass them on: takeOwnLines() has them.
     void ownLinesUnanswered();

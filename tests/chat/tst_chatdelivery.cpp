@@ -5,10 +5,13 @@
 
 #include "connection/ConnectedManager.h"
 
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "chat/ChatManager.h"
 #include "chat/ChatWindow.h"
 #include "chat/XMPPChatManager.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -381,8 +384,9 @@ void TestChatDelivery::voiceTaken()
     haruto->say("may I speak?");
     QVERIFY(setRole("visitor", "quiet please &lt;b&gt;"));
     const QString voiceGone = "You may no longer speak in this room: quiet please <b>";
-    const QString refused = "Not sent: the room refused your line (Visitors are not allowed to send messages to all "
-                            "occupants).";
+    // The input cannot give the line back: the notice quotes it.
+    const QString refused = "\"may I speak?\" was not sent: the room refused it (Visitors are not allowed to send "
+                            "messages to all occupants).";
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
     // The voice is gone first, with the input; the notice of the line offers no input.
     const QStringList lines = linesOf(haruto->text());
@@ -432,7 +436,7 @@ void TestChatDelivery::roomClosed()
                      "<destroy><reason>closed for the night &lt;b&gt;</reason></destroy></query></iq>",
                      "id='close'"));
     const QString closed = "This chat room has been closed: closed for the night <b>";
-    const QString refused = "Not sent: the room refused your line (Conference room does not exist).";
+    const QString refused = "\"one more thing\" was not sent: the room refused it (Conference room does not exist).";
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
     const QStringList lines = linesOf(haruto->text());
     QVERIFY2(lines.indexOf(closed) >= 0 && lines.indexOf(closed) < lines.indexOf(refused), qPrintable(haruto->text()));
@@ -464,7 +468,8 @@ void TestChatDelivery::nobodyToReach()
 {
     // Haruto writes to a user that does not exist at his chat server, and to one at a
     // server that does not exist: his server confirms both lines, and refuses them,
-    // before the confirmation or after it.
+    // before the confirmation or after it. Its error for the first has no words: the
+    // notice says it in the player's language.
     QVERIFY(registerEjabberdAccounts(m_serverDir, 2173, 2173));
     auto haruto = seat(2173, m_port, 1001, "Haruto");
     QVERIFY(haruto);
@@ -485,8 +490,8 @@ void TestChatDelivery::nobodyToReach()
 
     nobody.say("anybody there?");
     farAway.say("hello, far away");
-    QTRY_VERIFY_WITH_TIMEOUT(nobody.text().contains("\"anybody there?\" reached nobody: the chat server refused it "
-                                                    "(service-unavailable). It is back in the input."),
+    QTRY_VERIFY_WITH_TIMEOUT(nobody.text().contains("\"anybody there?\" reached nobody: the chat server refused it (no "
+                                                    "such user, or one who cannot receive it). It is back in the input."),
                              5000);
     QTRY_VERIFY_WITH_TIMEOUT(farAway.text().contains("\"hello, far away\" reached nobody: the chat server refused it ("),
                              10000);
@@ -502,6 +507,20 @@ void TestChatDelivery::nobodyToReach()
         QVERIFY2(!window.text().contains("sending"), qPrintable(window.text()));
     QCOMPARE(haruto->client->state(), int(XMPPClient::ConnectedState));
     QVERIFY(farAway.window->grab().save("chatwindow-nobody-to-reach.png"));
+    QVERIFY(nobody.window->grab().save("chatwindow-nobody-there.png"));
+
+    // The same refusal to a player who reads Japanese.
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+    languages.setLanguage(QStringLiteral("ja"));
+    nobody.say(QStringLiteral("誰かいますか"));
+    QTRY_VERIFY_WITH_TIMEOUT(nobody.text().contains(QStringLiteral("「誰かいますか」は誰にも届きませんでした: チャットサーバーに拒否されました"
+                                                                   "（そのユーザーはいないか、受け取れない状態です）。入力欄に戻しました。")),
+                             5000);
+    QVERIFY(nobody.window->grab().save("chatwindow-nobody-there-ja.png"));
+    languages.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
 MAHJONG_TEST_MAIN(TestChatDelivery)

@@ -71,12 +71,56 @@
         <translation>送信されませんでした: チャットが切断されています。</translation>
     </message>
     <message>
-        <source>Not sent: the room refused your line (%1).</source>
-        <translation>送信されませんでした: ルームに拒否されました（%1）。</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
         <translation>「%1」は誰にも届きませんでした: チャットサーバーに拒否されました（%2）。入力欄に戻しました。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not sent: the room refused it (%2).</source>
+        <translation>「%1」は送信されませんでした: ルームに拒否されました（%2）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not sent: you are no longer in this room.</source>
+        <translation>「%1」は送信されませんでした: このルームにはもう入っていません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost. Your edited text stays in the input.</source>
+        <translation>「%1」は接続が切れる前にルームに届いていました。編集した文は入力欄に残しています。</translation>
+    </message>
+    <message>
+        <source>the room is gone or takes no lines</source>
+        <translation>ルームがなくなったか、発言を受け付けていません</translation>
+    </message>
+    <message>
+        <source>no such user, or one who cannot receive it</source>
+        <translation>そのユーザーはいないか、受け取れない状態です</translation>
+    </message>
+    <message>
+        <source>the room&apos;s chat server could not be reached</source>
+        <translation>ルームのチャットサーバーに接続できませんでした</translation>
+    </message>
+    <message>
+        <source>the user&apos;s chat server could not be reached</source>
+        <translation>相手のチャットサーバーに接続できませんでした</translation>
+    </message>
+    <message>
+        <source>you may not speak there</source>
+        <translation>そのルームでは発言できません</translation>
+    </message>
+    <message>
+        <source>you may not write to this user</source>
+        <translation>このユーザーには送信できません</translation>
+    </message>
+    <message>
+        <source>the address is not valid</source>
+        <translation>宛先が正しくありません</translation>
+    </message>
+    <message>
+        <source>the chat server cannot take it now</source>
+        <translation>チャットサーバーが今は受け付けられません</translation>
+    </message>
+    <message>
+        <source>for a reason the client does not know</source>
+        <translation>理由は不明です</translation>
     </message>
 </context>
 <context>
@@ -338,8 +382,12 @@
         <translation>このチャットルームは閉鎖されました: %1</translation>
     </message>
     <message>
-        <source>Not sent: you are no longer in this room.</source>
-        <translation>送信されませんでした: このルームにはもう入っていません。</translation>
+        <source>You may speak in this room again: %1</source>
+        <translation>このルームで再び発言できるようになりました: %1</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room: %1</source>
+        <translation>このルームでは発言できなくなりました: %1</translation>
     </message>
 </context>
 <context>

@@ -71,12 +71,56 @@
         <translation>未发送：聊天已断开。</translation>
     </message>
     <message>
-        <source>Not sent: the room refused your line (%1).</source>
-        <translation>未发送：房间拒绝了您的发言（%1）。</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
         <translation>“%1”未送达任何人：聊天服务器拒绝了它（%2）。已放回输入框中。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not sent: the room refused it (%2).</source>
+        <translation>“%1”未发送：房间拒绝了它（%2）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not sent: you are no longer in this room.</source>
+        <translation>“%1”未发送：您已不在此房间。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost. Your edited text stays in the input.</source>
+        <translation>“%1”在连接断开前已送达房间。您编辑的内容仍保留在输入框中。</translation>
+    </message>
+    <message>
+        <source>the room is gone or takes no lines</source>
+        <translation>房间已不存在或不接受发言</translation>
+    </message>
+    <message>
+        <source>no such user, or one who cannot receive it</source>
+        <translation>没有该用户，或该用户无法接收</translation>
+    </message>
+    <message>
+        <source>the room&apos;s chat server could not be reached</source>
+        <translation>无法连接到房间的聊天服务器</translation>
+    </message>
+    <message>
+        <source>the user&apos;s chat server could not be reached</source>
+        <translation>无法连接到对方的聊天服务器</translation>
+    </message>
+    <message>
+        <source>you may not speak there</source>
+        <translation>您不能在该房间发言</translation>
+    </message>
+    <message>
+        <source>you may not write to this user</source>
+        <translation>您不能给该用户发送消息</translation>
+    </message>
+    <message>
+        <source>the address is not valid</source>
+        <translation>地址无效</translation>
+    </message>
+    <message>
+        <source>the chat server cannot take it now</source>
+        <translation>聊天服务器暂时无法处理</translation>
+    </message>
+    <message>
+        <source>for a reason the client does not know</source>
+        <translation>原因不明</translation>
     </message>
 </context>
 <context>
@@ -338,8 +382,12 @@
         <translation>此聊天房间已关闭：%1</translation>
     </message>
     <message>
-        <source>Not sent: you are no longer in this room.</source>
-        <translation>未发送：您已不在此房间。</translation>
+        <source>You may speak in this room again: %1</source>
+        <translation>您可以再次在此房间发言：%1</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room: %1</source>
+        <translation>您已不能在此房间发言：%1</translation>
     </message>
 </context>
 <context>

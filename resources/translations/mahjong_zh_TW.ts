@@ -71,12 +71,56 @@
         <translation>未傳送：聊天已中斷。</translation>
     </message>
     <message>
-        <source>Not sent: the room refused your line (%1).</source>
-        <translation>未傳送：聊天室拒絕了您的發言（%1）。</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
         <translation>「%1」未送達任何人：聊天伺服器拒絕了它（%2）。已放回輸入框中。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not sent: the room refused it (%2).</source>
+        <translation>「%1」未傳送：聊天室拒絕了它（%2）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not sent: you are no longer in this room.</source>
+        <translation>「%1」未傳送：您已不在此聊天室。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; had reached the room before the connection was lost. Your edited text stays in the input.</source>
+        <translation>「%1」在連線中斷前已送達聊天室。您編輯的內容仍保留在輸入框中。</translation>
+    </message>
+    <message>
+        <source>the room is gone or takes no lines</source>
+        <translation>聊天室已不存在或不接受發言</translation>
+    </message>
+    <message>
+        <source>no such user, or one who cannot receive it</source>
+        <translation>沒有該使用者，或該使用者無法接收</translation>
+    </message>
+    <message>
+        <source>the room&apos;s chat server could not be reached</source>
+        <translation>無法連線到聊天室的聊天伺服器</translation>
+    </message>
+    <message>
+        <source>the user&apos;s chat server could not be reached</source>
+        <translation>無法連線到對方的聊天伺服器</translation>
+    </message>
+    <message>
+        <source>you may not speak there</source>
+        <translation>您不能在該聊天室發言</translation>
+    </message>
+    <message>
+        <source>you may not write to this user</source>
+        <translation>您不能傳送訊息給該使用者</translation>
+    </message>
+    <message>
+        <source>the address is not valid</source>
+        <translation>位址無效</translation>
+    </message>
+    <message>
+        <source>the chat server cannot take it now</source>
+        <translation>聊天伺服器暫時無法處理</translation>
+    </message>
+    <message>
+        <source>for a reason the client does not know</source>
+        <translation>原因不明</translation>
     </message>
 </context>
 <context>
@@ -338,8 +382,12 @@
         <translation>此聊天室已關閉：%1</translation>
     </message>
     <message>
-        <source>Not sent: you are no longer in this room.</source>
-        <translation>未傳送：您已不在此聊天室。</translation>
+        <source>You may speak in this room again: %1</source>
+        <translation>您可以再次在此聊天室發言：%1</translation>
+    </message>
+    <message>
+        <source>You may no longer speak in this room: %1</source>
+        <translation>您已無法在此聊天室發言：%1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "chat/ChatNotices.h"
 
 #include "app/Utils.h"
+#include "chat/xmpp/XMPPMessage.h"
 
 namespace {
 
@@ -29,21 +30,62 @@ QString ChatNotices::notSent(bool inputUsable)
     return tr("Not sent: the chat is disconnected. Your line stays in the input.");
 }
 
-QString ChatNotices::refused(const QString &reason, bool inputUsable)
+QString ChatNotices::refused(const QString &text, const XMPPMessage &error, bool inputUsable)
 {
+    const QString reason = quoted(refusalReason(error, Room));
     if (!inputUsable)
-        return tr("Not sent: the room refused your line (%1).").arg(quoted(reason));
-    return tr("Not sent: the room refused your line (%1). Your line stays in the input.").arg(quoted(reason));
+        return tr("\"%1\" was not sent: the room refused it (%2).").arg(quoted(text), reason);
+    return tr("Not sent: the room refused your line (%1). Your line stays in the input.").arg(reason);
 }
 
-QString ChatNotices::undelivered(const QString &text, const QString &reason)
+QString ChatNotices::notInRoom(const QString &text)
+{
+    return tr("\"%1\" was not sent: you are no longer in this room.").arg(quoted(text));
+}
+
+QString ChatNotices::undelivered(const QString &text, const XMPPMessage &error)
 {
     return tr("\"%1\" reached nobody: the chat server refused it (%2). It is back in the input.")
-        .arg(quoted(text), quoted(reason));
+        .arg(quoted(text), quoted(refusalReason(error, User)));
 }
 
-QString ChatNotices::sentAfterAll(const QString &text)
+QString ChatNotices::sentAfterAll(const QString &text, bool editKept)
 {
+    if (editKept)
+        return tr("\"%1\" had reached the room before the connection was lost. Your edited text stays in the input.")
+            .arg(quoted(text));
     return tr("\"%1\" had reached the room before the connection was lost: it is no longer in the input.")
         .arg(quoted(text));
+}
+
+QString ChatNotices::refusalReason(const XMPPMessage &error, Addressee to)
+{
+    if (!error.errorText().isEmpty())
+        return error.errorText();
+    switch (error.stanza().errorCondition) {
+    case xmpp::ServiceUnavailable:
+    case xmpp::ItemNotFound:
+    case xmpp::RecipientUnavailable:
+    case xmpp::Gone:
+        return to == Room ? tr("the room is gone or takes no lines") : tr("no such user, or one who cannot receive it");
+    case xmpp::RemoteServerNotFound:
+    case xmpp::RemoteServerTimeout:
+        return to == Room ? tr("the room's chat server could not be reached")
+                          : tr("the user's chat server could not be reached");
+    case xmpp::Forbidden:
+    case xmpp::NotAllowed:
+    case xmpp::StanzaNotAuthorized:
+    case xmpp::NotAcceptable:
+    case xmpp::RegistrationRequired:
+    case xmpp::SubscriptionRequired:
+    case xmpp::PaymentRequired:
+        return to == Room ? tr("you may not speak there") : tr("you may not write to this user");
+    case xmpp::JidMalformed:
+        return tr("the address is not valid");
+    case xmpp::StanzaResourceConstraint:
+    case xmpp::StanzaInternalServerError:
+        return tr("the chat server cannot take it now");
+    default:
+        return tr("for a reason the client does not know");
+    }
 }

@@ -5,8 +5,11 @@
 #include <QCoreApplication>
 #include <QString>
 
+class XMPPMessage;
+
 // The notices about the user's lines and the chat connection that room views and chat
-// windows share.
+// windows share. Where the input a line went back into cannot be used, the notice
+// quotes the line, as the input cannot give it back.
 class ChatNotices
 {
     Q_DECLARE_TR_FUNCTIONS(ChatNotices)
@@ -17,12 +20,20 @@ public:
     // A line the server did not get; its text is back in the input, which the notice
     // offers where it can be used.
     static QString notSent(bool inputUsable);
-    // A line the room refused, for the reason given in its words; its text is back in
-    // the input, which the notice offers where it can be used.
-    static QString refused(const QString &reason, bool inputUsable);
-    // A one-to-one line that the server refused to pass on, for the reason given in its
-    // words, after it may have shown as said; its text is back in the input.
-    static QString undelivered(const QString &text, const QString &reason);
-    // A line offered again that the room had after all, taken out of the input.
-    static QString sentAfterAll(const QString &text);
+    // A line the room refused with the error given; its text is back in the input.
+    static QString refused(const QString &text, const XMPPMessage &error, bool inputUsable);
+    // A line the room will not pass on, as the user is no longer in it; its text is
+    // back in the input, which cannot be used out of the room.
+    static QString notInRoom(const QString &text);
+    // A one-to-one line that the server refused to pass on with the error given, after
+    // it may have shown as said; its text is back in the input.
+    static QString undelivered(const QString &text, const XMPPMessage &error);
+    // A line offered again that the room had after all: taken out of the input, or
+    // in the user's edit of the input, which stays.
+    static QString sentAfterAll(const QString &text, bool editKept);
+
+private:
+    enum Addressee { User, Room };
+    // The sender's words on the refusal, else its error in plain words.
+    static QString refusalReason(const XMPPMessage &error, Addressee to);
 };

@@ -167,12 +167,12 @@ void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
     m_sender->notSent(offered);
 }
 
-void ChatWindow::onRefused(const XMPPMessage &line, const QString &reason)
+void ChatWindow::onRefused(const XMPPMessage &line, const XMPPMessage &error)
 {
     // It may show as said already, or soon: the notice names it and comes below it.
     m_ui->output->removeWaitingMessage(line.id());
     m_sender->offered().putBack({{line.id(), line.body()}});
-    const QString notice = ChatNotices::undelivered(line.body(), reason);
+    const QString notice = ChatNotices::undelivered(line.body(), error);
     m_playerDb->queryUser(parseJid(line.from()), new AfterNaming(this, [this, notice] { addSystemMessage(notice); }));
 }
 

@@ -41,7 +41,7 @@ public slots:
     void onSendMessage();
     void onConfirmed(const QString &id);
     void onNotSent(const QList<XMPPMessage> &lines);
-    void onRefused(const XMPPMessage &line, const QString &reason);
+    void onRefused(const XMPPMessage &line, const XMPPMessage &error);
     void onChatDisconnected();
     void onChatConnected();
     void onReconnectStopped(XMPPClient::ReconnectStop why);

@@ -242,10 +242,15 @@ void ConferenceWidget::onUserLeft()
     notify(OwnJoinLeave, tr("%1 left the chat").arg(m_conference.nick().toHtmlEscaped()));
 }
 
-void ConferenceWidget::onUserVoiceChanged(bool maySpeak)
+void ConferenceWidget::onUserVoiceChanged(bool maySpeak, const QString &reason)
 {
     enableInput(maySpeak);
-    addSystemMessage(maySpeak ? tr("You may speak in this room again.") : tr("You may no longer speak in this room."));
+    if (reason.isEmpty())
+        addSystemMessage(maySpeak ? tr("You may speak in this room again.") : tr("You may no longer speak in this room."));
+    else if (maySpeak)
+        addSystemMessage(tr("You may speak in this room again: %1").arg(reason.toHtmlEscaped()));
+    else
+        addSystemMessage(tr("You may no longer speak in this room: %1").arg(reason.toHtmlEscaped()));
 }
 
 void ConferenceWidget::onUserRoomDestroyed(const QString &reason)
@@ -356,26 +361,28 @@ void ConferenceWidget::onOwnLineSaid(const QString &id)
 {
     if (m_ui->chatOutput->removeWaitingMessage(id))
         return;
-    const QString offered = m_sender->offered().settle(id);
-    if (!offered.isNull())
-        addSystemMessage(ChatNotices::sentAfterAll(offered));
+    const OfferedLines::Settled settled = m_sender->offered().settle(id);
+    if (!settled.text.isNull())
+        addSystemMessage(ChatNotices::sentAfterAll(settled.text, settled.editKept));
 }
 
-void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &text, const QString &reason)
+void ConferenceWidget::onOwnLineRefused(const QString &id, const QString &text, const XMPPMessage &error)
 {
     m_ui->chatOutput->removeWaitingMessage(id);
     m_sender->offered().putBack({{id, text}});
-    addSystemMessage(ChatNotices::refused(reason, m_ui->chatInput->isEnabled()));
+    addSystemMessage(ChatNotices::refused(text, error, m_ui->chatInput->isEnabled()));
 }
 
 void ConferenceWidget::onOwnLinesUnanswered()
 {
-    // The user is out of the room, which will not pass them on; the link is fine.
+    // The user is out of the room, which will not pass them on; the link is fine. The
+    // input, usable only in the room, cannot give them back: each notice quotes its line.
     const QList<OfferedLines::Line> lines = takeWaiting();
     if (lines.isEmpty())
         return;
     m_sender->offered().putBack(lines);
-    addSystemMessage(tr("Not sent: you are no longer in this room."));
+    for (const OfferedLines::Line &line : lines)
+        addSystemMessage(ChatNotices::notInRoom(line.text));
 }
 
 QList<OfferedLines::Line> ConferenceWidget::takeWaiting()

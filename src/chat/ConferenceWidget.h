@@ -61,7 +61,7 @@ public slots:
     void onUserError(XMPPConference *conference, XMPPPresence::error_t error);
     void onUserJoined();
     void onUserLeft();
-    void onUserVoiceChanged(bool maySpeak);
+    void onUserVoiceChanged(bool maySpeak, const QString &reason);
     void onUserRoomDestroyed(const QString &reason);
     void onUserDisconnected();
     void onReconnectStopped(XMPPClient::ReconnectStop why);
@@ -75,7 +75,7 @@ public slots:
                              const QString &reason);
     void onReturnPressed();
     void onOwnLineSaid(const QString &id);
-    void onOwnLineRefused(const QString &id, const QString &text, const QString &reason);
+    void onOwnLineRefused(const QString &id, const QString &text, const XMPPMessage &error);
     void onOwnLinesUnanswered();
 
 protected:

@@ -63,21 +63,20 @@ QList<OfferedLines::Line> OfferedLines::take()
     return lines;
 }
 
-QString OfferedLines::settle(const QString &id)
+OfferedLines::Settled OfferedLines::settle(const QString &id)
 {
     if (id.isEmpty())
-        return QString();
+        return {};
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         if (m_lines.at(i).id != id)
             continue;
         const QString text = m_lines.at(i).text;
         const std::optional<QString> typed = typedAfter();
         m_lines.removeAt(i);
-        if (typed)
-            m_input->setText(joined(m_lines, *typed));
-        else
-            m_lines.clear();
-        return text;
+        if (!typed)
+            return {text, !m_input->text().isEmpty()};
+        m_input->setText(joined(m_lines, *typed));
+        return {text, false};
     }
-    return QString();
+    return {};
 }

@@ -30,9 +30,18 @@ public:
     // id, while the input still holds them as they were put back, and what was typed
     // after them as a new line; otherwise the input's text as one new line.
     QList<Line> take();
-    // A line offered again that had arrived after all goes, also from the input where
-    // it still stands as it was put back. Its text; null when it was not offered.
-    QString settle(const QString &id);
+    // What became of a line offered again that had arrived after all.
+    struct Settled
+    {
+        // Null when the line was not offered.
+        QString text;
+        // The user had edited the input, which keeps the edit; otherwise the line was
+        // taken out of the input where it still stood as it was put back.
+        bool editKept = false;
+    };
+    // The line goes from those offered, and from the input where it stands as it was
+    // put back. The others offered stay, also in an edited input, to be settled too.
+    Settled settle(const QString &id);
 
 private:
     // The lines offered as the input shows them.

@@ -210,7 +210,8 @@ bool XMPPChat::takeRefusal(const XMPPMessage &error)
     } else {
         return false;
     }
-    emit refused(line, error.errorReason());
+    qInfo() << "The chat server refused the line" << line.id() << "to" << line.to() << ":" << error.errorReason();
+    emit refused(line, error);
     return true;
 }
 

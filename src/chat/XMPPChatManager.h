@@ -98,9 +98,9 @@ signals:
     // order they were sent.
     void notSent(const QList<XMPPMessage> &lines);
     // The server could not pass the own line on (the peer or his server does not
-    // exist), for the reason given in its words or by the error's name. It comes
-    // before or after the line's confirmation; either way the line reached nobody.
-    void refused(const XMPPMessage &line, const QString &reason);
+    // exist) and answered it with the error. It comes before or after the line's
+    // confirmation; either way the line reached nobody.
+    void refused(const XMPPMessage &line, const XMPPMessage &error);
     void destroyed(XMPPChat *chat);
 
 private:

@@ -246,7 +246,8 @@ void XMPPConference::onMessageRefused(const XMPPMessage &error)
     const std::optional<OwnLine> refused = takeOwnLine(error.id());
     if (!refused)
         return;
-    emit ownLineRefused(refused->id, refused->text, error.errorReason());
+    qInfo() << "The room" << m_room << "refused the line" << refused->id << ":" << error.errorReason();
+    emit ownLineRefused(refused->id, refused->text, error);
 }
 
 RoomLineBook::Line XMPPConference::bookLine(const XMPPMessage &received) const
@@ -345,7 +346,7 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     const bool maySpeak = !received.isRoomUser() || item.role != VisitorRole;
     if (own && m_joined && availability >= 2 && maySpeak != m_maySpeak) {
         m_maySpeak = maySpeak;
-        emit userVoiceChanged(maySpeak);
+        emit userVoiceChanged(maySpeak, item.reason);
     }
 
     if (received.isRoomUser()) {

@@ -78,9 +78,9 @@ signals:
     // The room has the user's line sent with this id: it passed it on now, or a
     // history shows that it had it; the line may have waited or been taken back.
     void ownLineSaid(const QString &id);
-    // The room answered the user's waiting line with an error, in its words or by the
-    // error's name; the line no longer waits.
-    void ownLineRefused(const QString &id, const QString &text, const QString &reason);
+    // The room answered the user's waiting line with the error; the line no longer
+    // waits.
+    void ownLineRefused(const QString &id, const QString &text, const XMPPMessage &error);
     // Lines wait longer than the confirmation limit while the user is not in the room,
     // which will not pass them on: takeOwnLines() has them.
     void ownLinesUnanswered();
@@ -89,8 +89,9 @@ signals:
     // The user is in the room; a presence that only changes his role is no join.
     void userJoined(XMPPConference *conference);
     void userLeft(XMPPConference *conference);
-    // The room gave the user his voice, or took it: a visitor may not speak.
-    void userVoiceChanged(bool maySpeak);
+    // The room gave the user his voice, or took it: a visitor may not speak. The
+    // reason is the moderator's words, null without them.
+    void userVoiceChanged(bool maySpeak, const QString &reason);
     // The room was destroyed while the user was in it, for the reason given in its
     // owner's words (null without them).
     void userRoomDestroyed(const QString &reason);

@@ -5,10 +5,13 @@
 
 #include "connection/ConnectedManager.h"
 
+#include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
 #include "chat/ChatManager.h"
 #include "chat/ChatWindow.h"
 #include "chat/XMPPChatManager.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -238,18 +241,20 @@ void TestChatDelivery::confirmationNeverComes_data()
 {
     QTest::addColumn<int>("account");
     QTest::addColumn<bool>("lost");
-    QTest::newRow("lost on the way back") << 2147 << true;
-    QTest::newRow("too late") << 2149 << false;
+    QTest::addColumn<QString>("correction");
+    QTest::newRow("lost on the way back") << 2147 << true << QString();
+    QTest::newRow("too late, the input corrected") << 2149 << false << "first of two second of 2";
 }
 
 void TestChatDelivery::confirmationNeverComes()
 {
     // The server has Haruto's lines and passes them on, but he never learns it: its
     // answers are lost on the way back, or come later than he waits. His lines come back
-    // not sent; the room's history shows that it had them, and Mei Ling's client drops
-    // the private lines sent again under their ids.
+    // not sent, and he may correct them in the input; the room's history shows that it
+    // had them, and Mei Ling's client drops the private lines sent again under their ids.
     QFETCH(int, account);
     QFETCH(bool, lost);
+    QFETCH(QString, correction);
     ChatRelay relay(m_port);
     Talk talk;
     QVERIFY(startTalk(talk, account, relay.port(), table(lost ? 3 : 4)));
@@ -277,16 +282,24 @@ void TestChatDelivery::confirmationNeverComes()
     QTRY_VERIFY_WITH_TIMEOUT(talk.meiWindow().window, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(said(talk.meiWindow().text(), "Haruto: second private"), 1, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(haruto.text().contains(NotSent) && talk.harutoWindow.text().contains(NotSent), 20000);
+    if (!correction.isEmpty())
+        haruto.input()->setText(correction);
     relay.cut();
     QCOMPARE(talk.harutoWindow.input()->text(), QStringLiteral("first private second private"));
 
-    // Back in the room, whose history has both: they leave the input, and the pane says so.
+    // Back in the room, whose history has both: they leave the input, or the correction
+    // stays there, and the pane says which.
     QTRY_VERIFY_WITH_TIMEOUT(haruto.view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(haruto.input()->text().isEmpty(), 5000);
+    const QString settled = correction.isEmpty() ? QStringLiteral("\"%1\" had reached the room before the connection was "
+                                                                  "lost: it is no longer in the input.")
+                                                 : QStringLiteral("\"%1\" had reached the room before the connection was "
+                                                                  "lost. Your edited text stays in the input.");
     for (const char *line : {"first of two", "second of two"}) {
+        QTRY_COMPARE_WITH_TIMEOUT(haruto.text().count(settled.arg(line)), 1, 5000);
         QTRY_COMPARE(said(haruto.text(), QStringLiteral("Haruto: ") + line), 1);
-        QCOMPARE(haruto.text().count(QStringLiteral("\"%1\" had reached the room before the connection was lost").arg(line)), 1);
     }
+    QCOMPARE(haruto.text().count("had reached the room"), 2);
+    QCOMPARE(haruto.input()->text(), correction);
 
     // The private lines go again, each on its own under its id, and show once on both
     // sides.
@@ -351,8 +364,8 @@ void TestChatDelivery::repeatedLineInCappedHistory()
 void TestChatDelivery::voiceTaken()
 {
     // Mei Ling owns a moderated table room and makes Haruto a visitor, who may not speak,
-    // just as he says a line: it reaches the room after his voice is gone. His link
-    // passes on what he says only when the test's event loop runs.
+    // with her reason, just as he says a line: it reaches the room after his voice is
+    // gone. His link passes on what he says only when the test's event loop runs.
     const QByteArray room = "table-" + QByteArray::number(table(6)) + "@conference.localhost";
     RawXmppUser mei;
     QVERIFY(mei.login(m_port, "2154", "secret")
@@ -362,23 +375,25 @@ void TestChatDelivery::voiceTaken()
     QVERIFY(haruto);
     haruto->view->setTableRoom(table(6));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
-    const auto setRole = [&mei, &room](const QByteArray &role) {
+    const auto setRole = [&mei, &room](const QByteArray &role, const QByteArray &reason) {
         return mei.send("<iq type='set' id='voice' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#admin'>"
-                        "<item nick='Haruto' role='" + role + "'/></query></iq>",
+                        "<item nick='Haruto' role='" + role + "'><reason>" + reason + "</reason></item></query></iq>",
                         "id='voice'");
     };
 
     haruto->say("may I speak?");
-    QVERIFY(setRole("visitor"));
-    const QString voiceGone = "You may no longer speak in this room.";
-    const QString refused = "Not sent: the room refused your line (Visitors are not allowed to send messages to all "
-                            "occupants).";
+    QVERIFY(setRole("visitor", "quiet please &lt;b&gt;"));
+    const QString voiceGone = "You may no longer speak in this room: quiet please <b>";
+    // The input cannot give the line back: the notice quotes it.
+    const QString refused = "\"may I speak?\" was not sent: the room refused it (Visitors are not allowed to send "
+                            "messages to all occupants).";
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
     // The voice is gone first, with the input; the notice of the line offers no input.
     const QStringList lines = linesOf(haruto->text());
     QVERIFY2(lines.indexOf(voiceGone) >= 0 && lines.indexOf(voiceGone) < lines.indexOf(refused), qPrintable(haruto->text()));
     QVERIFY(!haruto->input()->isEnabled() && !haruto->view->findChild<QPushButton *>("send")->isEnabled());
     QVERIFY(!haruto->text().contains("Your line stays in the input"));
+    QVERIFY(!haruto->view->output()->toHtml().contains("<b>"));
     QCOMPARE(waiting(haruto->text(), "Haruto: may I speak?"), 0);
     QCOMPARE(said(haruto->text(), "Haruto: may I speak?"), 0);
     QCOMPARE(haruto->text().count("Haruto joined the chat"), 1);
@@ -386,10 +401,10 @@ void TestChatDelivery::voiceTaken()
     QVERIFY(haruto->view->grab().save("chatroom-voice-taken.png"));
 
     // Given back, the voice brings the input with the line in it.
-    QVERIFY(setRole("participant"));
+    QVERIFY(setRole("participant", "go ahead"));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->input()->isEnabled(), 5000);
     // The pane shows its lines in the next pass of the event loop.
-    QTRY_VERIFY2(haruto->text().endsWith("You may speak in this room again."), qPrintable(haruto->text()));
+    QTRY_VERIFY2(haruto->text().endsWith("You may speak in this room again: go ahead"), qPrintable(haruto->text()));
     QCOMPARE(haruto->input()->text(), QStringLiteral("may I speak?"));
     QTest::keyClick(haruto->input(), Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(said(haruto->text(), "Haruto: may I speak?"), 1, 5000);
@@ -421,7 +436,7 @@ void TestChatDelivery::roomClosed()
                      "<destroy><reason>closed for the night &lt;b&gt;</reason></destroy></query></iq>",
                      "id='close'"));
     const QString closed = "This chat room has been closed: closed for the night <b>";
-    const QString refused = "Not sent: the room refused your line (Conference room does not exist).";
+    const QString refused = "\"one more thing\" was not sent: the room refused it (Conference room does not exist).";
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
     const QStringList lines = linesOf(haruto->text());
     QVERIFY2(lines.indexOf(closed) >= 0 && lines.indexOf(closed) < lines.indexOf(refused), qPrintable(haruto->text()));
@@ -453,7 +468,8 @@ void TestChatDelivery::nobodyToReach()
 {
     // Haruto writes to a user that does not exist at his chat server, and to one at a
     // server that does not exist: his server confirms both lines, and refuses them,
-    // before the confirmation or after it.
+    // before the confirmation or after it. Its error for the first has no words: the
+    // notice says it in the player's language.
     QVERIFY(registerEjabberdAccounts(m_serverDir, 2173, 2173));
     auto haruto = seat(2173, m_port, 1001, "Haruto");
     QVERIFY(haruto);
@@ -474,8 +490,8 @@ void TestChatDelivery::nobodyToReach()
 
     nobody.say("anybody there?");
     farAway.say("hello, far away");
-    QTRY_VERIFY_WITH_TIMEOUT(nobody.text().contains("\"anybody there?\" reached nobody: the chat server refused it "
-                                                    "(service-unavailable). It is back in the input."),
+    QTRY_VERIFY_WITH_TIMEOUT(nobody.text().contains("\"anybody there?\" reached nobody: the chat server refused it (no "
+                                                    "such user, or one who cannot receive it). It is back in the input."),
                              5000);
     QTRY_VERIFY_WITH_TIMEOUT(farAway.text().contains("\"hello, far away\" reached nobody: the chat server refused it ("),
                              10000);
@@ -491,6 +507,20 @@ void TestChatDelivery::nobodyToReach()
         QVERIFY2(!window.text().contains("sending"), qPrintable(window.text()));
     QCOMPARE(haruto->client->state(), int(XMPPClient::ConnectedState));
     QVERIFY(farAway.window->grab().save("chatwindow-nobody-to-reach.png"));
+    QVERIFY(nobody.window->grab().save("chatwindow-nobody-there.png"));
+
+    // The same refusal to a player who reads Japanese.
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+    languages.setLanguage(QStringLiteral("ja"));
+    nobody.say(QStringLiteral("誰かいますか"));
+    QTRY_VERIFY_WITH_TIMEOUT(nobody.text().contains(QStringLiteral("「誰かいますか」は誰にも届きませんでした: チャットサーバーに拒否されました"
+                                                                   "（そのユーザーはいないか、受け取れない状態です）。入力欄に戻しました。")),
+                             5000);
+    QVERIFY(nobody.window->grab().save("chatwindow-nobody-there-ja.png"));
+    languages.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
 MAHJONG_TEST_MAIN(TestChatDelivery)

@@ -27,8 +27,9 @@ QString lineList(const QList<OfferedLines::Line> &lines)
 
 // The lines back in a chat input, row by row: each row runs its steps on one input
 // ("put" lines back, "set" the whole text as the user rewrites it, "type" after what it
-// holds, "settle" a line that arrived after all, with the text it must give back), then
-// reads the input and what Return takes from it.
+// holds, "settle" a line that arrived after all, with the text it must give back, or
+// "settle-kept" one whose text stays in the input the user edited), then reads the
+// input and what Return takes from it.
 class TestOfferedLines : public QObject
 {
     Q_OBJECT
@@ -64,8 +65,14 @@ void TestOfferedLines::steps_data()
         << QStringList{"put a1=ok,a2=ok", "settle a2=ok"} << "ok" << "a1=ok";
     QTest::newRow("taken out, typed kept")
         << QStringList{"put a1=one", "type more", "settle a1=one"} << "more" << "=more";
-    QTest::newRow("taken out of an edited input: the text stays")
-        << QStringList{"put a1=one", "set onx", "settle a1=one"} << "onx" << "=onx";
+    QTest::newRow("taken out of an edited input: the edit stays")
+        << QStringList{"put a1=one", "set onx", "settle-kept a1=one"} << "onx" << "=onx";
+    QTest::newRow("both taken out of an edited input")
+        << QStringList{"put a1=one,a2=two", "set one 2", "settle-kept a1=one", "settle-kept a2=two"} << "one 2"
+        << "=one 2";
+    QTest::newRow("the edit keeps the second as put back")
+        << QStringList{"put a1=one,a2=two", "set two more", "settle-kept a1=one"} << "two more" << "a2=two,=more";
+    QTest::newRow("taken out of an emptied input") << QStringList{"put a1=one", "set ", "settle a1=one"} << "" << "";
     QTest::newRow("unknown id") << QStringList{"put a1=one", "settle zz=", "settle ="} << "one" << "a1=one";
     QTest::newRow("taken out twice") << QStringList{"put a1=one,a2=two", "settle a1=one", "settle a1="} << "two" << "a2=two";
     QTest::newRow("taken out after Return") << QStringList{"put a1=one", "take", "settle a1="} << "" << "";
@@ -88,9 +95,11 @@ void TestOfferedLines::steps()
             edit.setText(argument);
         } else if (verb == "type") {
             edit.setText(edit.text() + QLatin1Char(' ') + argument);
-        } else if (verb == "settle") {
+        } else if (verb == "settle" || verb == "settle-kept") {
             const QString text = argument.section(QLatin1Char('='), 1);
-            QCOMPARE(offered.settle(argument.section(QLatin1Char('='), 0, 0)), text.isEmpty() ? QString() : text);
+            const OfferedLines::Settled settled = offered.settle(argument.section(QLatin1Char('='), 0, 0));
+            QCOMPARE(settled.text, text.isEmpty() ? QString() : text);
+            QCOMPARE(settled.editKept, verb == "settle-kept");
         } else if (verb == "take") {
             offered.take();
         } else {

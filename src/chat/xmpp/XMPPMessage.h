@@ -29,7 +29,8 @@ public:
     QString originId() const { return m_stanza.originId; }
     // The words an error message came with; null without them.
     QString errorText() const { return m_stanza.errorText; }
-    // Why the sender refused the message: its words, else the error's name.
+    // Why the sender refused the message, as the log keeps it: its words, else the
+    // error's name.
     QString errorReason() const;
     QString thread() const { return m_stanza.thread; }
     void setThread(const QString &thread) { m_stanza.thread = thread; }

@@ -803,7 +803,7 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     QVERIFY(!DemoPlay::shownButton(gambler.window, QStringLiteral("readyButton")));
     QTRY_VERIFY_WITH_TIMEOUT(gambler.window->findChild<QLabel *>(QStringLiteral("pickedUpInfo"))->isVisible(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!gambler.window->scoreBoard()->findChild<QLabel *>(QStringLiteral("nextRoundLabel"))->isVisible(), 5000);
-    QVERIFY(gambler.window->grab().save(QStringLiteral("%1/demo-table-unseated-at-game-end.png").arg(TestServer::binaryDir())));
+    saveBoardScreenshots(gambler.window, QStringLiteral("demo-table-unseated-at-game-end"));
     // Join seats the player again, and Play starts a new game.
     QPushButton *join = DemoPlay::shownButton(gambler.window, QStringLiteral("joinButton"));
     QVERIFY(join);

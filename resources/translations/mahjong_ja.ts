@@ -537,6 +537,23 @@
     </message>
 </context>
 <context>
+    <name>ExternalBrowser</name>
+    <message>
+        <source>Page not opened</source>
+        <translation>ページを開けませんでした</translation>
+    </message>
+    <message>
+        <source>No web browser could be started for this page.
+To see it, copy its address into a web browser:
+
+%1</source>
+        <translation>このページを開くウェブブラウザを起動できませんでした。
+ページを見るには、次のアドレスをウェブブラウザにコピーしてください：
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>FriendDetailView</name>
     <message>
         <source>Friend Details</source>

@@ -537,6 +537,23 @@
     </message>
 </context>
 <context>
+    <name>ExternalBrowser</name>
+    <message>
+        <source>Page not opened</source>
+        <translation>无法打开页面</translation>
+    </message>
+    <message>
+        <source>No web browser could be started for this page.
+To see it, copy its address into a web browser:
+
+%1</source>
+        <translation>无法启动网页浏览器来打开此页面。
+要查看此页面，请将以下地址复制到网页浏览器中：
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>FriendDetailView</name>
     <message>
         <source>Friend Details</source>

@@ -537,6 +537,23 @@
     </message>
 </context>
 <context>
+    <name>ExternalBrowser</name>
+    <message>
+        <source>Page not opened</source>
+        <translation>無法開啟頁面</translation>
+    </message>
+    <message>
+        <source>No web browser could be started for this page.
+To see it, copy its address into a web browser:
+
+%1</source>
+        <translation>無法啟動網頁瀏覽器來開啟此頁面。
+要檢視此頁面，請將以下網址複製到網頁瀏覽器中：
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>FriendDetailView</name>
     <message>
         <source>Friend Details</source>

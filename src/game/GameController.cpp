@@ -576,13 +576,20 @@ void GameController::onPlayerLeft(qint32 tableId, qint32 playerId)
         if (!hasTable(tableId))
             return;
         GameModel *model = entry(tableId).model;
-        const bool seatOffered = playerId == m_ownPlayerId && model->playerState() == GameModel::SEAT_OFFERED;
+        const GameModel::player_state_t before = model->playerState();
         model->onPlayerLeft(playerId);
-        // Unseated from a seat never taken up (Play not pressed in time): the table closes
-        // as after leaving it, so that joining again seats the player afresh.
-        if (seatOffered && !model->isSeated() && !isTournamentTable(model->tableInfo())) {
+        if (playerId != m_ownPlayerId || model->isSeated() || isTournamentTable(model->tableInfo()))
+            return;
+        if (before == GameModel::SEAT_OFFERED) {
+            // Unseated from a seat never taken up (Play not pressed in time): the table
+            // closes as after leaving it, so that joining again seats the player afresh.
             qInfo() << "unseated from table" << tableId << "before saying ready";
             destroyTable(tableId);
+        } else if (before == GameModel::SCORING && !model->isInPlay()) {
+            // Unseated at the game's end, Play for the next one not pressed: the player
+            // stays at the table as a watcher, told so, and may join again.
+            qInfo() << "unseated from table" << tableId << "at the game's end";
+            model->onWatching(false);
         }
     });
 }

@@ -13,13 +13,13 @@
 #include "lobby/TableModel.h"
 #include "lobby/TournamentsLobbyWindow.h"
 #include "ui/BusyCursor.h"
+#include "ui/ExternalBrowser.h"
 #include "ui/PreferencesWindow.h"
 #include "ui/UrlHandler.h"
 #include "ui/web/EmbeddedBrowser.h"
 #include "ui/web/EmbeddedWebPage.h"
 
 #include <QDebug>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QSettings>
 #include <QUrlQuery>
@@ -288,7 +288,7 @@ void MainWindow::onLaunchBrowser(const QUrl &url, bool external)
                                         .arg(url.toDisplayString());
             return;
         }
-        QDesktopServices::openUrl(url);
+        ExternalBrowser::open(this, url);
         return;
     }
     auto *browser = findChild<EmbeddedBrowser *>(QString(), Qt::FindDirectChildrenOnly);

@@ -123,6 +123,11 @@ void MsgBox::setTextFormat(Qt::TextFormat format)
     m_text->setTextFormat(format);
 }
 
+void MsgBox::setTextSelectable()
+{
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
 void MsgBox::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && m_text)

@@ -36,6 +36,8 @@ public:
 
     // Qt::PlainText for a text of the server, the user or the log, shown as it is.
     void setTextFormat(Qt::TextFormat format);
+    // The text can be selected and copied, with the mouse or the keyboard.
+    void setTextSelectable();
     QPushButton *addButton(QDialogButtonBox::StandardButton button);
     QDialogButtonBox *buttonBox() const { return m_buttonBox; }
     QPushButton *defaultButton() const { return m_defaultButton; }

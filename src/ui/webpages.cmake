@@ -1,6 +1,9 @@
-# Web pages in the client: the URL handler, the page panes and the browser dialog with
-# the "client" object of their pages, and the "localwww" scheme of the local pages.
+# Web pages in the client: the system's browser for pages outside it, the URL handler,
+# the page panes and the browser dialog with the "client" object of their pages, and the
+# "localwww" scheme of the local pages.
 target_sources(mahjong_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ExternalBrowser.h
+    ${CMAKE_CURRENT_LIST_DIR}/ExternalBrowser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UrlHandler.h
     ${CMAKE_CURRENT_LIST_DIR}/UrlHandler.cpp
     ${CMAKE_CURRENT_LIST_DIR}/web/EmbeddedBrowser.h

@@ -686,12 +686,14 @@ void TestDemoTable::spaceDiscardsTheDrawnTileOnTheOwnTurnOnly()
 
 // An east-only game of four hands: computer players take wins, the round wind stays
 // east for a player and for a watcher who comes during the last hand, the last hand ends
-// the game, and the next hand starts a new one with the start scores.
+// the game, and Play starts a new one with the start scores. At a money table's game end
+// Play starts and books the next game; left unanswered, it unseats the player for nothing.
 void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
 {
     constexpr qint32 table = 3007;
     TestServer server;
-    QVERIFY(server.startDemo(3, 0));
+    // The Play of a game's end has the seat's time, that of a hand's end 30 s.
+    QVERIFY(server.startDemo(3, 0, {QStringLiteral("--seat-time"), QStringLiteral("8000")}));
     DemoPlayer player;
     QVERIFY(player.login(server.gamePort(), QStringLiteral("easterner")));
     QVERIFY(player.open(table));
@@ -777,6 +779,38 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     QVERIFY(DemoPlay::sayReady(gambler.window));
     QTRY_VERIFY_WITH_TIMEOUT(gambler.window->findChild<RoundScoreBoard *>()->isVisible(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!balances.isEmpty() && balances.last().at(0).value<std::int64_t>() == 100000 + own, 5000);
+
+    // Play pressed: the next game is played and settled. Left unanswered at its end, its
+    // Play costs nothing: the player is unseated and watches the table, told so, without
+    // a Play to press; the table stops, as nobody else is there to play.
+    QTRY_COMPARE_WITH_TIMEOUT(gambler.model(quick)->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QVERIFY(gambler.playHand(quick));
+    QTRY_COMPARE_WITH_TIMEOUT(rounds.count(), 2, 5000);
+    for (const MonetaryRoundScore &result : rounds.last().at(1).value<MonetaryRoundScores>())
+        own += result.player == gambler.id ? result.balance : 0;
+    QTRY_VERIFY_WITH_TIMEOUT(balances.last().at(0).value<std::int64_t>() == 100000 + own, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(gambler.model(quick)->playerState(), int(GameModel::WATCHING), 20000);
+    const QString unseated = QStringLiteral("UNSEATED %1 from table %2").arg(QString::number(gambler.id), QString::number(quick));
+    QVERIFY(server.output().contains(unseated));
+    // The table's own two computer players stay; no hand starts.
+    QTRY_COMPARE_WITH_TIMEOUT(gambler.model(quick)->players().size(), size_t(2), 5000);
+    const int balanceAnswers = balances.count();
+    gambler.connection->query_account_balance();
+    QTRY_COMPARE_WITH_TIMEOUT(balances.count(), balanceAnswers + 1, 5000);
+    QCOMPARE(balances.last().at(0).value<std::int64_t>(), 100000 + own);
+    QVERIFY(!server.output().section(unseated, 1).contains(QLatin1String("start_hand_t")));
+    QVERIFY(!DemoPlay::shownButton(gambler.window, QStringLiteral("readyPushButton")));
+    QVERIFY(!DemoPlay::shownButton(gambler.window, QStringLiteral("readyButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(gambler.window->findChild<QLabel *>(QStringLiteral("pickedUpInfo"))->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!gambler.window->scoreBoard()->findChild<QLabel *>(QStringLiteral("nextRoundLabel"))->isVisible(), 5000);
+    saveBoardScreenshots(gambler.window, QStringLiteral("demo-table-unseated-at-game-end"));
+    // Join seats the player again, and Play starts a new game.
+    QPushButton *join = DemoPlay::shownButton(gambler.window, QStringLiteral("joinButton"));
+    QVERIFY(join);
+    join->click();
+    QVERIFY(gambler.takeSeat());
+    QTRY_COMPARE_WITH_TIMEOUT(gambler.model(quick)->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QCOMPARE(gambler.model(quick)->playerState(), int(GameModel::PLAYING));
     gambler.controller->destroyTable(quick);
 }
 

@@ -80,8 +80,37 @@
 #include <QWebEngineView>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
+
+// While it lives no web browser can be found: no PATH to search, no $BROWSER nor
+// $DEFAULT_BROWSER.
+class NoWebBrowser
+{
+public:
+    NoWebBrowser()
+    {
+        for (const char *name : {"PATH", "BROWSER", "DEFAULT_BROWSER"}) {
+            if (qEnvironmentVariableIsSet(name))
+                m_saved.emplace_back(name, qgetenv(name));
+            qunsetenv(name);
+        }
+        qputenv("PATH", "/nonexistent");
+    }
+    ~NoWebBrowser()
+    {
+        qunsetenv("PATH");
+        for (const auto &[name, value] : m_saved)
+            qputenv(name, value);
+    }
+    NoWebBrowser(const NoWebBrowser &) = delete;
+    NoWebBrowser &operator=(const NoWebBrowser &) = delete;
+
+private:
+    std::vector<std::pair<const char *, QByteArray>> m_saved;
+};
 
 // What a widget shows as text: labels (rich text as its plain text), buttons, group
 // boxes, tabs and the sections of a visible header.
@@ -737,6 +766,40 @@ private slots:
         QCOMPARE(m_externalUrls.size(), 2);
         QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-browser")));
         w.findChild<EmbeddedBrowser *>()->close();
+
+        // A page for the system's browser that no browser takes is not lost without a
+        // word: a box says so, in the player's language, with the address to copy.
+        const QUrl page(QStringLiteral("https://help.example.test/rules?topic=<b>riichi</b>"));
+        {
+            NoWebBrowser none;
+            w.onLaunchBrowser(page, true);
+        }
+        auto *notice = w.findChild<ModelessMsgBox::MsgBox *>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(notice->contentWidget()->windowTitle(), QStringLiteral("Page not opened"));
+        auto *noticeText = notice->findChild<QLabel *>(QStringLiteral("messageText"));
+        QVERIFY2(noticeText->text().endsWith(QLatin1String("\n\nhttps://help.example.test/rules?topic=%3Cb%3Eriichi%3C/b%3E")),
+                 qPrintable(noticeText->text()));
+        QCOMPARE(noticeText->textFormat(), Qt::PlainText);
+        QVERIFY(noticeText->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+        QVERIFY(m_log->text().contains(QLatin1String("no web browser opened https://help.example.test/rules")));
+        QCOMPARE(m_externalUrls.size(), 2);
+        const QSize size = w.size();
+        for (const QString language : {"en", "ja"}) {
+            m_translations->setLanguage(language);
+            QTRY_COMPARE(cjkTexts(notice).isEmpty(), language == QLatin1String("en"));
+            QVERIFY(noticeText->text().endsWith(QLatin1String("https://help.example.test/rules?topic=%3Cb%3Eriichi%3C/b%3E")));
+            for (const QSize shown : {QSize(1024, 768), QSize(1920, 1080)}) {
+                w.resize(shown);
+                QTRY_VERIFY2(cutTexts(notice).isEmpty(), qPrintable(cutTexts(notice).join(QStringLiteral(" | "))));
+                QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-page-not-opened-%1-%2x%3")
+                                               .arg(language, QString::number(shown.width()), QString::number(shown.height()))));
+            }
+        }
+        m_translations->setLanguage(QStringLiteral("en"));
+        w.resize(size);
+        notice->buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QTRY_VERIFY(!w.findChild<ModelessMsgBox::MsgBox *>(QString(), Qt::FindDirectChildrenOnly));
 
         // A player without a full registration is offered to complete it on the account
         // pages.

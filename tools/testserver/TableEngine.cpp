@@ -336,6 +336,16 @@ void TableEngine::vacate(int seat)
     maybeStartHand();
 }
 
+void TableEngine::unseatForNextGame(int seat)
+{
+    DemoSession *session = m_seats[static_cast<std::size_t>(seat)].session;
+    const qint32 id = m_seats[static_cast<std::size_t>(seat)].id;
+    session->log(QStringLiteral("UNSEATED %1 from table %2: no Play for the next game").arg(QString::number(id), QString::number(m_config.id)));
+    removeSeat(seat);
+    sendTo(session, QStringLiteral("player_left_t"), {{QStringLiteral("player"), id}});
+    m_watchers.insert(session);
+}
+
 void TableEngine::removeSeat(int seat)
 {
     const qint32 id = m_seats[static_cast<std::size_t>(seat)].id;
@@ -520,6 +530,8 @@ void TableEngine::handleGamePacket(DemoSession *session, const QString &name, co
         if (isHandInPlay() || s.ready)
             return refuse(session, name, QStringLiteral("no hand is waiting for you"));
         s.ready = true;
+        // The seat is taken up: its time to say ready no longer runs.
+        s.seating = 0;
         sendToAll(QStringLiteral("player_is_ready_t"), {{QStringLiteral("player"), s.id}});
         maybeStartHand();
     } else if (name == QLatin1String("discard_tile_t")) {
@@ -842,8 +854,20 @@ void TableEngine::onTimeout()
             m_claims[i].answered = true;
         }
         resolveClaims();
+    } else if (m_phase == Phase::Over && m_handInGame == -1) {
+        // The game is over, and a new one is a new commitment (at a money table its bet)
+        // that only Play makes: whoever did not press it gives the seat up and stays at
+        // the table as a watcher. The others play on, with computer players in the seats
+        // given up; without a human no game starts.
+        for (int i = 0; i < activeSeats(); ++i) {
+            if (m_seats[i].isHuman() && !m_seats[i].ready)
+                unseatForNextGame(i);
+        }
+        dropAbsentPlayers();
+        maybeStartHand();
     } else if (m_phase == Phase::Over) {
-        // Nobody answered the ready question: the next hand starts for them.
+        // Nobody answered the ready question between the hands of a game: the next hand
+        // starts for them.
         for (Seat &s : m_seats) {
             if (s.isHuman() && !s.ready) {
                 s.ready = true;
@@ -1246,11 +1270,13 @@ void TableEngine::finishHand(int endKind, const QJsonArray &rows)
     dropAbsentPlayers();
     if (m_phase == Phase::Idle)
         return;
+    // Play for a new game seats the player for it, in the seat's time to say ready.
+    const int answerTime = gameEnds ? m_config.seatTime : ReadyTime;
     for (int i = 0; i < activeSeats(); ++i) {
         Seat &s = m_seats[i];
         s.ready = s.bot;
         if (s.isHuman())
-            sendToSeat(i, QStringLiteral("are_you_ready_t"), {{QStringLiteral("span"), span(ReadyTime)}});
+            sendToSeat(i, QStringLiteral("are_you_ready_t"), {{QStringLiteral("span"), span(answerTime)}});
     }
-    startTimer(ReadyTime);
+    startTimer(answerTime);
 }

@@ -34,7 +34,7 @@ struct TableConfig
     int fee = 0;
     int mttId = -1;
     int botsSeated = 0;
-    int seatTime = 30000; // milliseconds a player just seated has to say ready
+    int seatTime = 30000; // milliseconds a player just seated, or at a game's end, has to say ready
 };
 
 // One table of the demo world: its seats, its watchers and the hand played on it.
@@ -147,6 +147,8 @@ private:
     // A player seated by that sitting down who has not said ready goes, unless a hand
     // is in play.
     void unseatIfNotReady(qint32 playerId, quint64 seating);
+    // A human who did not press Play at the game's end: unseated, left watching.
+    void unseatForNextGame(int seat);
     void removeSeat(int seat);
     void seatBot(int seat, bool added);
     void dropAbsentPlayers();

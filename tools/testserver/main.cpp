@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption demoOption(QStringLiteral("demo"), QStringLiteral("Play the demo world: accounts, lobby, tables with computer players. A scenario then serves only its documents."));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the demo world's walls."), QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption paceOption(QStringLiteral("pace"), QStringLiteral("Milliseconds a computer player takes for a move."), QStringLiteral("ms"), QStringLiteral("600"));
-    const QCommandLineOption seatTimeOption(QStringLiteral("seat-time"), QStringLiteral("Milliseconds a player seated at a demo table has to press Play before being unseated."), QStringLiteral("ms"), QStringLiteral("30000"));
+    const QCommandLineOption seatTimeOption(QStringLiteral("seat-time"), QStringLiteral("Milliseconds a player seated at a demo table, or at a game's end, has to press Play before being unseated."), QStringLiteral("ms"), QStringLiteral("30000"));
     const QCommandLineOption ejabberdOption(QStringLiteral("ejabberd"), QStringLiteral("Directory of a running ejabberd-test-server.sh: the chat server named to clients, where accounts are registered."), QStringLiteral("dir"));
     parser.addOptions({scenarioOption, portOption, httpPortOption, certOption, keyOption, demoOption, seedOption, paceOption, seatTimeOption, ejabberdOption});
     parser.process(app);

@@ -643,8 +643,12 @@ bool GameWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize && !m_keepingPlaces)
         keepInside(static_cast<QWidget *>(watched), m_dialogArea);
-    if (event->type() == QEvent::HideToParent && m_roundResultWaiting && (watched == m_scoreBoard || watched == m_washout))
-        placeRoundResult();
+    if (event->type() == QEvent::HideToParent &&
+        (watched == m_scoreBoard || watched == m_washout || watched == m_roundScoreBoard)) {
+        if (m_roundResultWaiting && watched != m_roundScoreBoard)
+            placeRoundResult();
+        updateWatchingWindow();
+    }
     if (watched == m_meldAuction && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         updateDefaultShortcut();
     return QWidget::eventFilter(watched, event);

@@ -351,6 +351,9 @@ private:
     void placeConcealedDialog();
     void showKickedBox(kick_reason::enum_t reason);
     bool watchingShown() const;
+    // Whether the dialog finds a place over the table clear of the last hand's board,
+    // the washout window and the round result that are shown.
+    bool clearOfResults(QWidget *dialog) const;
     bool scoreBoardReadyVisible() const;
     // The ready button of the score board and of the washout window, or their Close
     // and Ok in its place.

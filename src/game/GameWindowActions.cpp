@@ -38,6 +38,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <array>
 #include <sstream>
 #include <utility>
 
@@ -852,7 +853,24 @@ void GameWindow::updateWatchingWindow()
     m_seated->hide();
     m_watching->setPickedUpInfoHidden(m_table->isWatchingByChoice());
     m_watching->onJoinableChanged(m_table->isJoinable());
+    // The last hand's board and the round result are read first: where the box finds no
+    // place clear of them, it waits until they close.
+    if (!m_watching->isVisibleTo(this) && !clearOfResults(m_watching))
+        return;
     showOverTable(m_watching);
+}
+
+bool GameWindow::clearOfResults(QWidget *dialog) const
+{
+    std::vector<QRect> taken;
+    std::vector<QRect> buttons;
+    shownDialogs(taken, buttons, dialog);
+    fitToContents(dialog);
+    const QRect place(clearPlace(dialog->size(), m_dialogArea, taken, buttons), dialog->size());
+    const std::array<const QWidget *, 3> results{m_scoreBoard, m_washout, m_roundScoreBoard};
+    return std::none_of(results.begin(), results.end(), [this, &place](const QWidget *result) {
+        return result->isVisibleTo(this) && result->geometry().intersects(place);
+    });
 }
 
 void GameWindow::updateOverlays()
@@ -1005,12 +1023,15 @@ void GameWindow::onEndOfTournamentRound(bool roundEnded, const TournamentRoundSc
 
 void GameWindow::onRoundScoreCloseClick()
 {
-    m_roundScoreBoard->hide();
     // The board that stood aside for the round result offers to go on or leave again,
-    // and to show the round result again.
-    if (QWidget *board = std::exchange(m_boardAside, nullptr)) {
-        m_roundResultWaiting = true;
+    // and to show the round result again; it is back before the round result closes, so
+    // that nothing waiting for both takes its place.
+    QWidget *board = std::exchange(m_boardAside, nullptr);
+    if (board)
         showOverTableOnce(board, FirstPlace::Centred);
+    m_roundScoreBoard->hide();
+    if (board) {
+        m_roundResultWaiting = true;
         placeRoundResult();
     }
     if (m_table && m_roundTournamentId != -1)

@@ -11,6 +11,7 @@
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
+#include "table/dialogs/WatchingWindow.h"
 #include "table/scene/HandView.h"
 #include "table/scene/HiddenHandView.h"
 #include "table/sidebar/PlayerWidget.h"
@@ -801,9 +802,29 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     QVERIFY(!server.output().section(unseated, 1).contains(QLatin1String("start_hand_t")));
     QVERIFY(!DemoPlay::shownButton(gambler.window, QStringLiteral("readyPushButton")));
     QVERIFY(!DemoPlay::shownButton(gambler.window, QStringLiteral("readyButton")));
-    QTRY_VERIFY_WITH_TIMEOUT(gambler.window->findChild<QLabel *>(QStringLiteral("pickedUpInfo"))->isVisible(), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(!gambler.window->scoreBoard()->findChild<QLabel *>(QStringLiteral("nextRoundLabel"))->isVisible(), 5000);
+    ScoreBoard *board = gambler.window->scoreBoard();
+    QTRY_VERIFY_WITH_TIMEOUT(!board->findChild<QLabel *>(QStringLiteral("nextRoundLabel"))->isVisible(), 5000);
+    // The board is read first: the box that says the player was unseated finds no place
+    // clear of it at this size and waits, as does the round result.
+    auto *watching = gambler.window->findChild<WatchingWindow *>();
+    auto *result = gambler.window->findChild<RoundScoreBoard *>();
+    QVERIFY(board->isVisible());
+    QVERIFY(!watching->isVisible());
+    QVERIFY(!result->isVisible());
     saveBoardScreenshots(gambler.window, QStringLiteral("demo-table-unseated-at-game-end"));
+    // Closed, the board gives way to the round result, and that to the box, each read
+    // whole, nothing covering the other.
+    QPushButton *close = DemoPlay::shownButton(board, QStringLiteral("closePushButton"));
+    QVERIFY(close);
+    close->click();
+    QTRY_VERIFY_WITH_TIMEOUT(result->isVisible(), 5000);
+    QVERIFY2(!watching->isVisible() || !watching->geometry().intersects(result->geometry()),
+             "the unseated box covers the round result");
+    QPushButton *closeResult = DemoPlay::shownButton(result, QStringLiteral("closeButton"));
+    QVERIFY(closeResult);
+    closeResult->click();
+    QTRY_VERIFY_WITH_TIMEOUT(watching->findChild<QLabel *>(QStringLiteral("pickedUpInfo"))->isVisible(), 5000);
+    saveBoardScreenshots(gambler.window, QStringLiteral("demo-table-unseated-box"));
     // Join seats the player again, and Play starts a new game.
     QPushButton *join = DemoPlay::shownButton(gambler.window, QStringLiteral("joinButton"));
     QVERIFY(join);

@@ -123,6 +123,9 @@ public:
     // The chat server's clock now, and how far the client's reckoning of it may be off;
     // none while the server has not told its time.
     std::optional<xmpp::ClientClock::Reading> serverClock() const { return m_clock->read(); }
+    // How long the chat server's clock goes before it is asked again while connected;
+    // ClientClock::RemeasureMs unless set.
+    void setClockRemeasureMs(int ms) { m_clock->setRemeasureMs(ms); }
     // With seconds not negative, the room sends only the history of that many seconds
     // back.
     void joinRoom(const XMPPJid &room, const QString &nick, int historySeconds = -1);

@@ -44,9 +44,14 @@ public:
     void setRemeasureMs(int ms) { m_again.setInterval(ms); }
     std::optional<Reading> read() const;
 
+protected:
+    // The reply to the question asked at askedMs by the local clock, with left answers
+    // to come including it; null when the connection was lost first. The chat fuzz
+    // target feeds it what it reads.
+    void onAnswer(qint64 askedMs, int left, const Iq *reply);
+
 private:
     void ask(int left);
-    void onAnswer(qint64 askedMs, int left, const Iq *reply);
     // How far a reckoning taken at the local time given with this round trip may be off
     // by now.
     qint64 errorMs(qint64 readMs, qint64 roundTripMs) const;

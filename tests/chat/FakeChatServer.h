@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -42,12 +43,34 @@ public:
         return false;
     }
 
+    // Waits until what the client has sent since the last call matches; the match, none
+    // when it did not come.
+    QRegularExpressionMatch waitFor(const QRegularExpression &pattern, int timeout = 5000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeout) {
+            // A character a byte, so that the match's end is a place in what came.
+            const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(m_received.mid(m_seen)));
+            if (match.hasMatch()) {
+                m_seen += match.capturedEnd();
+                return match;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        qWarning() << "waited in vain for" << pattern.pattern() << "after" << m_received.mid(m_seen);
+        return QRegularExpressionMatch();
+    }
+
     // What the client wrote since the last wait, after letting events run a moment.
     QByteArray unseen(int settle = 100)
     {
         QTest::qWait(settle);
         return m_received.mid(m_seen);
     }
+
+    // All the client wrote, on every connection.
+    const QByteArray &received() const { return m_received; }
 
     void send(const QByteArray &data)
     {
@@ -78,7 +101,14 @@ public:
         client.setPlainAuthWithoutTlsAllowed(true);
         client.login(QString::fromLatin1(user), QStringLiteral("secret"));
         client.connectToHost(QStringLiteral("127.0.0.1"), port(), XMPPClient::TlsIfAvailable);
-        if (!waitFor("<stream:stream") || !waitFor(">"))
+        return negotiate(jid) && (!connected.isEmpty() || connected.wait(5000)) && waitFor("</presence>");
+    }
+
+    // The server's side of a login, as above, of a client that connects by itself (as
+    // it does again after a loss) within the time given; true once the JID is bound.
+    bool negotiate(const QByteArray &jid, int timeout = 5000)
+    {
+        if (!waitFor("<stream:stream", timeout) || !waitFor(">"))
             return false;
         sendHeader("<mechanisms xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism>PLAIN</mechanism></mechanisms>");
         if (!waitFor("</auth>"))
@@ -87,11 +117,13 @@ public:
         if (!waitFor("<stream:stream"))
             return false;
         sendHeader("<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/>");
-        if (!waitFor("<bind xmlns=\"urn:ietf:params:xml:ns:xmpp-bind\"/></iq>"))
+        const QRegularExpressionMatch bind =
+            waitFor(QRegularExpression("<iq id=\"(\\d+)\" type=\"set\"><bind xmlns=\"urn:ietf:params:xml:ns:xmpp-bind\".*?</iq>"));
+        if (!bind.hasMatch())
             return false;
-        send("<iq type='result' id='1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'><jid>" + jid
-             + "</jid></bind></iq>");
-        return (!connected.isEmpty() || connected.wait(5000)) && waitFor("</presence>");
+        send("<iq type='result' id='" + bind.captured(1).toLatin1() + "'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'><jid>"
+             + jid + "</jid></bind></iq>");
+        return true;
     }
 
 private:

@@ -1,4 +1,5 @@
-# The chat read path under the fuzzer, and every input it ever broke a rule with.
+# The chat read path and what the client hands on of it under the fuzzer, and every input
+# it ever broke a rule with.
 mahjong_add_test(tst_chat_fuzz_regressions
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chat_fuzz_regressions.cpp
             ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QTimer>
 #include <QUuid>
 
 #include <unistd.h>
@@ -107,6 +108,7 @@ private slots:
     void occupantsComeAndGo();
     void ownRoleKickBanAndEnd();
     void misuse();
+    void serverClockSetWhileConnected();
     void floodWaitsInTheKernel();
 
 private:
@@ -316,6 +318,72 @@ void TestXmppConference::misuse()
     QCOMPARE(m_conference->room(), QStringLiteral("table-5@conference.localhost"));
     m_client.reset();
     QCOMPARE(m_conference->client(), nullptr);
+}
+
+void TestXmppConference::serverClockSetWhileConnected()
+{
+    // The chat server's clock is set three seconds ahead while Haruto stays in the room,
+    // and the server answers more slowly than at his login: his client learns of the
+    // change as it asks again. Mei Ling's line heard after the change comes in the
+    // history of a rejoin with the new clock's stamp, and is the line shown already.
+    qint64 serverAheadMs = 0;
+    const auto serverNow = [&serverAheadMs] { return QDateTime::currentDateTimeUtc().addMSecs(serverAheadMs); };
+    // Answers the client's questions of the time, one after the other, up to the one of
+    // that number, each the time given after it came.
+    int told = 0;
+    const auto tellTimeUpTo = [this, &told, &serverNow](int last, int answerAfterMs = 0) {
+        for (; told < last; ++told) {
+            const QByteArray id = "clock-" + QByteArray::number(told + 1);
+            const QByteArray asked = "id=\"" + id + "\"";
+            if (!QTest::qWaitFor([this, &asked] { return m_server->received().contains(asked); }, 5000))
+                return false;
+            bool answered = false;
+            QTimer::singleShot(answerAfterMs, this, [this, &id, &serverNow, &answered] {
+                m_server->send("<iq type='result' id='" + id + "' from='localhost'><time xmlns='urn:xmpp:time'><tzo>+00:00</tzo>"
+                               "<utc>" + serverNow().toString(Qt::ISODateWithMs).toLatin1() + "</utc></time></iq>");
+                answered = true;
+            });
+            if (!QTest::qWaitFor([&answered] { return answered; }, answerAfterMs + 5000))
+                return false;
+        }
+        return true;
+    };
+    const auto said = [this] { return m_events->events.filter(QRegularExpression("^message ")); };
+    const QByteArray subject = "<message from='" + Room + "' type='groupchat'><subject>Welcome</subject></message>";
+
+    m_client->setClockRemeasureMs(200);
+    joinAs("Haruto");
+    m_server->send(subject);
+    QVERIFY(tellTimeUpTo(xmpp::ClientClock::Samples));
+    serverAheadMs = 3000;
+    // Asked again once; not again while the test runs.
+    constexpr int SlowAnswerMs = 500;
+    QVERIFY(tellTimeUpTo(2 * xmpp::ClientClock::Samples - 1, SlowAnswerMs));
+    m_client->setClockRemeasureMs(xmpp::ClientClock::RemeasureMs);
+    QVERIFY(tellTimeUpTo(2 * xmpp::ClientClock::Samples, SlowAnswerMs));
+    const QDateTime okStamp = serverNow();
+    m_server->send("<message from='" + Room + "/Mei Ling' type='groupchat'><body>ok</body></message>");
+    QTRY_COMPARE(said(), QStringList{"message lobby@conference.localhost/Mei Ling ok"});
+
+    // The link is lost; back in the room after the client has asked the time again, the
+    // history has "ok" and a line said meanwhile.
+    m_server->drop();
+    QTRY_VERIFY(!m_conference->isJoined());
+    const QDateTime afterStamp = serverNow();
+    QVERIFY(m_server->negotiate("1001@localhost/r1", XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000));
+    QVERIFY(tellTimeUpTo(3 * xmpp::ClientClock::Samples));
+    QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\""));
+    const auto historyLine = [](const QByteArray &body, const QDateTime &stamp) -> QByteArray {
+        return "<message from='" + Room + "/Mei Ling' type='groupchat'><body>" + body + "</body>"
+               "<delay xmlns='urn:xmpp:delay' from='" + Room + "' stamp='" + stamp.toString(Qt::ISODateWithMs).toLatin1()
+               + "'/></message>";
+    };
+    m_server->send(occupantPresence("Haruto", "<item affiliation='member' role='participant'/><status code='110'/>")
+                   + historyLine("ok", okStamp) + historyLine("after", afterStamp) + subject);
+    // The history's lines are shown together, at the subject.
+    QTRY_VERIFY(said().size() > 1);
+    QCOMPARE(said(), (QStringList{"message lobby@conference.localhost/Mei Ling ok", "message lobby@conference.localhost/Mei Ling after"}));
+    QVERIFY(m_conference->isJoined());
 }
 
 void TestXmppConference::floodWaitsInTheKernel()

@@ -5,6 +5,8 @@
 
 #include <QDebug>
 
+#include <cstdlib>
+
 namespace xmpp {
 
 namespace {
@@ -54,9 +56,16 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
     const qint64 nowMs = m_local.elapsed();
     const qint64 roundTripMs = nowMs - askedMs;
     // The server read its clock about halfway through the round trip.
-    if (!m_known || errorMs(nowMs, roundTripMs) < errorMs(m_readMs, m_roundTripMs)) {
+    const qint64 serverMs = time->utc.toMSecsSinceEpoch() + roundTripMs / 2;
+    const qint64 answerErrorMs = errorMs(nowMs, roundTripMs);
+    // An answer that the reckoning cannot account for within both errors tells of a
+    // server clock set since: it wins whatever its round trip.
+    const bool closer = !m_known || answerErrorMs < errorMs(m_readMs, m_roundTripMs);
+    const bool clockSet = m_known
+        && std::abs(serverMs - (m_serverMs + nowMs - m_readMs)) > answerErrorMs + errorMs(m_readMs, m_roundTripMs);
+    if (closer || clockSet) {
         m_known = true;
-        m_serverMs = time->utc.toMSecsSinceEpoch() + roundTripMs / 2;
+        m_serverMs = serverMs;
         m_readMs = nowMs;
         m_roundTripMs = roundTripMs;
     }

@@ -16,8 +16,9 @@ class Iq;
 // puts on what it kept: at each connection the server is asked for its time (entity
 // time) a few times, one after the other, and again every minute while connected. The
 // answer that came back fastest sets the clock, and half its round trip bounds how far
-// the reckoning may be off, besides what either clock may drift since. Unknown until an
-// answer came, and where the server does not tell its time.
+// the reckoning may be off, besides what either clock may drift since; an answer that
+// the reckoning cannot account for tells of a server clock set since, and replaces it.
+// Unknown until an answer came, and where the server does not tell its time.
 class ClientClock : public QObject, public ClientExtension
 {
     Q_OBJECT
@@ -38,11 +39,19 @@ public:
 
     // The connection is established: the server is asked again.
     void measure();
+    // How long a reckoning holds before the server is asked again; RemeasureMs unless
+    // set.
+    void setRemeasureMs(int ms) { m_again.setInterval(ms); }
     std::optional<Reading> read() const;
+
+protected:
+    // The reply to the question asked at askedMs by the local clock, with left answers
+    // to come including it; null when the connection was lost first. The chat fuzz
+    // target feeds it what it reads.
+    void onAnswer(qint64 askedMs, int left, const Iq *reply);
 
 private:
     void ask(int left);
-    void onAnswer(qint64 askedMs, int left, const Iq *reply);
     // How far a reckoning taken at the local time given with this round trip may be off
     // by now.
     qint64 errorMs(qint64 readMs, qint64 roundTripMs) const;

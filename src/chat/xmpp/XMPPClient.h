@@ -123,6 +123,9 @@ public:
     // The chat server's clock now, and how far the client's reckoning of it may be off;
     // none while the server has not told its time.
     std::optional<xmpp::ClientClock::Reading> serverClock() const { return m_clock->read(); }
+    // How long the chat server's clock goes before it is asked again while connected;
+    // ClientClock::RemeasureMs unless set.
+    void setClockRemeasureMs(int ms) { m_clock->setRemeasureMs(ms); }
     // With seconds not negative, the room sends only the history of that many seconds
     // back.
     void joinRoom(const XMPPJid &room, const QString &nick, int historySeconds = -1);
@@ -177,6 +180,12 @@ signals:
     void searchReport(const XMPPDataReport &searchReport, const QString &requestTag);
     void searchError(const QString &requestTag);
 
+protected:
+    // Hands what came on an established connection to where it goes: the answers to
+    // requests and the signals above; a request it does not serve throws the stanza
+    // error to answer. The chat fuzz target hands it what it reads.
+    void route(const xmpp::StreamElement &element);
+
 private slots:
     void socketConnected();
     void socketReadyRead();
@@ -198,7 +207,6 @@ private:
     bool feedParser();
     void handleElement(const xmpp::StreamElement &element);
     void negotiate(const xmpp::StreamElement &element);
-    void route(const xmpp::StreamElement &element);
     void onStreamError(const xmpp::StreamError &error);
     void onFeatures(const xmpp::StreamFeatures &features);
     void onSaslFailure(const xmpp::SASLFailure &failure);

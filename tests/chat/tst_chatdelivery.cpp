@@ -282,6 +282,7 @@ void TestChatDelivery::confirmationNeverComes()
     QTRY_VERIFY_WITH_TIMEOUT(talk.meiWindow().window, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(said(talk.meiWindow().text(), "Haruto: second private"), 1, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(haruto.text().contains(NotSent) && talk.harutoWindow.text().contains(NotSent), 20000);
+    QCOMPARE(haruto.input()->text(), QStringLiteral("first of two second of two"));
     if (!correction.isEmpty())
         haruto.input()->setText(correction);
     relay.cut();

@@ -322,14 +322,14 @@ void TestGameWindow::dealAndFirstDraw()
     Table t(TableInfo::FULL_GAME, 4, true);
     // The deal flies 53 tiles; the wind markers and the deal hold the queue.
     QVERIFY(t.window.actionQueue().isBusy());
-    int dealt = 0;
-    for (int i = 0; i < GameWindow::DealSlots; ++i)
-        dealt += t.window.dealTile(i) ? 1 : 0;
-    QCOMPARE(dealt, 0);
-    QTest::qWait(1200);
-    for (int i = 0; i < GameWindow::DealSlots; ++i)
-        dealt += t.window.dealTile(i) ? 1 : 0;
-    QCOMPARE(dealt, 53);
+    const auto dealt = [&t] {
+        int count = 0;
+        for (int i = 0; i < GameWindow::DealSlots; ++i)
+            count += t.window.dealTile(i) ? 1 : 0;
+        return count;
+    };
+    QCOMPARE(dealt(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(dealt(), 53, 10000);
     QCOMPARE(DealStartHandAnimation::dealWind(4, 52), 0);
     QCOMPARE(DealStartHandAnimation::dealWind(3, 38), 2);
     QCOMPARE(DealStartHandAnimation::dealWind(2, 25), 2);

@@ -63,13 +63,14 @@ public:
     {
         connect(this, &XMPPClient::messageReceived, this,
                 [&handed](const XMPPMessage &m) { handed << QStringLiteral("received %1 %2 %3").arg(m.id(), m.from(), m.body()); });
-        // Where a refused line is handed, with the reason the user reads.
+        // Where a refused line is handed, with the reason the log keeps.
         connect(this, &XMPPClient::messageRefused, this, [&handed](const XMPPMessage &m) {
             handed << QStringLiteral("refused %1 %2 %3: %4").arg(m.id(), m.from(), m.body(), m.errorReason());
         });
         connect(this, &XMPPClient::presence, this, [&handed](const XMPPPresence &p) {
-            handed << QStringLiteral("presence %1 %2 %3 %4").arg(p.from().toString()).arg(p.availability())
-                          .arg(p.isRoomDestroyed()).arg(p.roomDestroyReason());
+            handed << QStringLiteral("presence %1 %2 %3 %4")
+                          .arg(p.from().toString(), QString::number(p.availability()),
+                               QString::number(p.isRoomDestroyed()), p.roomDestroyReason());
         });
         connect(this, &XMPPClient::authorizationRequestReceived, this,
                 [&handed](const XMPPJid &jid) { handed << QStringLiteral("subscribe ") + jid.toString(); });
@@ -103,7 +104,8 @@ public:
         if (now.has_value() != m_earliestMs.has_value()
             || (now && (now->nowMs < *m_earliestMs || now->nowMs > *m_latestMs + m_age.elapsed() || now->errorMs < 1)))
             broken("the clock's reckoning is not that of an answer",
-                   now ? QStringLiteral("%1 +- %2").arg(now->nowMs).arg(now->errorMs) : QStringLiteral("unknown"));
+                   now ? QStringLiteral("%1 +- %2").arg(QString::number(now->nowMs), QString::number(now->errorMs))
+                       : QStringLiteral("unknown"));
         return now ? QStringLiteral("clock known") : QStringLiteral("clock unknown");
     }
 

@@ -34,6 +34,9 @@
 
 #include <QSettings>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const QString practicePrefix = QStringLiteral("101/Practice");
@@ -661,15 +664,31 @@ void MainWindow::onDisplayMiscDialogs()
         scoreBoard->setPlayerPicture(ids[i], QPixmap(QString::fromLatin1(pictures[i])));
     scoreBoard->showAndRaise(true);
 
-    const int offerKinds[] = {CHOW | PONG | KONG | MAHJONG, CHOW | PONG | MAHJONG};
-    for (int kinds : offerKinds) {
+    // Two claims of one discard, each offer on its own as the server sends them: a chow,
+    // a pong, a kong and the win, and a chow of another run, a pong and the win.
+    const tile discard = tile(4);
+    const meld_offer_vector auctions[] = {
+        {meld_offer(CHOW, discard), meld_offer(PONG, discard), meld_offer(KONG, discard),
+         meld_offer(MAHJONG, discard)},
+        {meld_offer(CHOW, tile(3)), meld_offer(PONG, discard), meld_offer(MAHJONG, discard)}};
+    std::vector<MeldAuction *> shown;
+    for (const meld_offer_vector &offers : auctions) {
         auto *auction = new MeldAuction(this);
         auction->setAttribute(Qt::WA_DeleteOnClose);
-        auction->setMeldOffers(meld_offer(kinds, tile(4)), tile(4));
+        for (const meld_offer &offer : offers)
+            auction->setMeldOffers(offer, discard);
         auction->showPassButton();
         auction->showCloseButton();
         auction->setMode(1);
         auction->showAndRaise(true);
+        shown.push_back(auction);
+    }
+    // Side by side about the middle, rather than one hiding the other.
+    const int gap = 8;
+    int x = shown[0]->x() - (gap + shown[1]->width()) / 2;
+    for (MeldAuction *auction : shown) {
+        auction->move(std::max(0, x), auction->y());
+        x += auction->width() + gap;
     }
 
     auto *roundScores = new RoundScoreBoard(this, m_playerDb, m_localizationDb);
@@ -677,6 +696,9 @@ void MainWindow::onDisplayMiscDialogs()
     roundScores->setTournament(TournamentInfo());
     roundScores->setRoundScores({{ids[0], 12, 6}, {ids[1], 4, 2}, {ids[2], 0, -2}});
     roundScores->show();
+    // The claims stay in front, where the player would meet them.
+    for (MeldAuction *auction : shown)
+        auction->raise();
 
     // A sample notice where real ones stand, until the next look at the coming events.
     if (m_comingEventsView)

@@ -756,7 +756,7 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     player.controller->destroyTable(table);
 
     // A money table of single hands: every hand is a game, settled on the round score
-    // board and in the account's balance.
+    // board and in the account's balance, which pays the table's fee besides.
     constexpr qint32 quick = 3008;
     DemoPlayer gambler;
     QVERIFY(gambler.login(server.gamePort(), QStringLiteral("gambler")));
@@ -765,6 +765,8 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     QSignalSpy balances(gambler.connection.get(), &ConnectionManager::currentAccountBalance);
     QVERIFY(gambler.takeSeat());
     QTRY_COMPARE_WITH_TIMEOUT(gambler.model(quick)->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    const TableValue stake = gambler.model(quick)->tableInfo().value();
+    QCOMPARE(stake.buyInText(), QStringLiteral("$1 + $0.10"));
     QVERIFY(gambler.playHand(quick));
     QTRY_COMPARE_WITH_TIMEOUT(rounds.count(), 1, 5000);
     const MonetaryRoundScores results = rounds.first().at(1).value<MonetaryRoundScores>();
@@ -779,6 +781,7 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     // Beside the hand's board where the table has room for both, else once it closes.
     QVERIFY(DemoPlay::sayReady(gambler.window));
     QTRY_VERIFY_WITH_TIMEOUT(gambler.window->findChild<RoundScoreBoard *>()->isVisible(), 5000);
+    own -= stake.fee();
     QTRY_VERIFY_WITH_TIMEOUT(!balances.isEmpty() && balances.last().at(0).value<std::int64_t>() == 100000 + own, 5000);
 
     // Play pressed: the next game is played and settled. Left unanswered at its end, its
@@ -789,6 +792,7 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     QTRY_COMPARE_WITH_TIMEOUT(rounds.count(), 2, 5000);
     for (const MonetaryRoundScore &result : rounds.last().at(1).value<MonetaryRoundScores>())
         own += result.player == gambler.id ? result.balance : 0;
+    own -= stake.fee();
     QTRY_VERIFY_WITH_TIMEOUT(balances.last().at(0).value<std::int64_t>() == 100000 + own, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(gambler.model(quick)->playerState(), int(GameModel::WATCHING), 20000);
     const QString unseated = QStringLiteral("UNSEATED %1 from table %2").arg(QString::number(gambler.id), QString::number(quick));

@@ -120,6 +120,39 @@ void TestSeatViews::handRowAndMarks()
     QCOMPARE(hand.tiles(), tiles({8, 7, 2}));
     QCOMPARE(hand.markedTiles(), tiles({2}));
 
+    // Marking a drawn tile moves it to the end of the row, before the tiles marked
+    // already, the others keeping their order: the row of the hand given with its marks.
+    hand.setTiles(tiles({9, 7, 7, 2}));
+    hand.markTile(tile(7));
+    QCOMPARE(hand.tiles(), tiles({9, 7, 2, 7}));
+    QCOMPARE(positions(hand.items()), std::vector<QPointF>({QPointF(-w, 0), QPointF(-2 * w, 0),
+                                                            QPointF(-3 * w, 0), QPointF(-4 * w - w / 4, 0)}));
+    hand.markTile(tile(9));
+    QCOMPARE(hand.tiles(), tiles({7, 2, 9, 7}));
+    QCOMPARE(hand.markedTiles(), tiles({7, 9}));
+    HandView given;
+    given.setTiles(tiles({2, 9, 7, 7}), tiles({7, 9}));
+    QCOMPARE(given.tiles(), hand.tiles());
+    QCOMPARE(positions(given.items()), positions(hand.items()));
+    // A value without an unmarked tile in the row marks nothing; the other seven still can.
+    hand.markTile(tile(9));
+    hand.markTile(tile(4));
+    QCOMPARE(positions(given.items()), positions(hand.items()));
+    QCOMPARE(hand.markedTiles(), tiles({7, 9}));
+    hand.markTile(tile(7));
+    QCOMPARE(hand.tiles(), tiles({2, 7, 9, 7}));
+    QCOMPARE(hand.markedTiles(), tiles({7, 9, 7}));
+    // The marks go with their tiles as tiles come and go, and come off where they stand.
+    hand.putTiles(tiles({8}));
+    QCOMPARE(hand.tiles(), tiles({8, 2, 7, 9, 7}));
+    hand.removeTile(tile(9));
+    QCOMPARE(hand.tiles(), tiles({8, 2, 7, 7}));
+    QCOMPARE(hand.markedTiles(), tiles({7, 7}));
+    hand.clearMarks();
+    QCOMPARE(hand.tiles(), tiles({8, 2, 7, 7}));
+    QCOMPARE(hand.items()[3]->pos(), QPointF(-4 * w, 0));
+    QCOMPARE(hand.markedTiles(), tile_vector());
+
     // A mark of a tile the row does not hold marks nothing.
     hand.setTiles(tiles({9, 7, 2}));
     const std::vector<QPointF> before = positions(hand.items());

@@ -18,6 +18,7 @@
 #include "lobby/TableInvitationDialog.h"
 #include "lobby/TableModel.h"
 #include "table/dialogs/MeldAuction.h"
+#include "table/dialogs/MeldChoice.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "ui/BusyCursor.h"
@@ -569,8 +570,39 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     m_window->activateWindow();
     QTest::keyClick(m_window.get(), Qt::Key_D, Qt::ControlModifier | Qt::AltModifier);
     QTRY_VERIFY(m_window->findChild<ScoreBoard *>());
-    QCOMPARE(m_window->findChildren<MeldAuction *>().size(), 2);
+    const QList<MeldAuction *> auctions = m_window->findChildren<MeldAuction *>();
+    QCOMPARE(auctions.size(), 2);
     QVERIFY(m_window->findChild<RoundScoreBoard *>());
+    // Each claim shows its offers, a row with its button each, and the win; every button
+    // chooses its offer.
+    const std::vector<std::vector<std::pair<QString, meld_offer>>> offered{
+        {{QStringLiteral("Chow Low"), meld_offer(CHOW, tile(4))},
+         {QStringLiteral("Pong"), meld_offer(PONG, tile(4))},
+         {QStringLiteral("Kong"), meld_offer(KONG, tile(4))}},
+        {{QStringLiteral("Chow Mid"), meld_offer(CHOW, tile(3))}, {QStringLiteral("Pong"), meld_offer(PONG, tile(4))}}};
+    for (int i = 0; i < 2; ++i) {
+        MeldAuction *auction = auctions.at(i);
+        QTRY_VERIFY(auction->isVisible());
+        QSignalSpy chosen(auction, &MeldAuction::meldSelected);
+        const std::vector<MeldChoice *> rows = auction->choices();
+        QCOMPARE(rows.size(), offered.at(i).size());
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            auto *button = rows.at(r)->findChild<QPushButton *>(QStringLiteral("meldChoiceButton"));
+            // Nothing else covers it.
+            QVERIFY(button->isEnabled());
+            QCOMPARE(m_window->childAt(button->mapTo(m_window.get(), button->rect().center())), button);
+            QCOMPARE(button->text(), offered.at(i).at(r).first);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(chosen.count(), int(r) + 1);
+            QCOMPARE(chosen.last().at(0).value<meld_offer>(), offered.at(i).at(r).second);
+        }
+        for (const char *name : {"mahjongButton", "passButton", "closeButton"}) {
+            auto *button = auction->findChild<QPushButton *>(QLatin1String(name));
+            QVERIFY2(m_window->childAt(button->mapTo(m_window.get(), button->rect().center())) == button, name);
+        }
+        QTest::mouseClick(auction->findChild<QPushButton *>(QStringLiteral("mahjongButton")), Qt::LeftButton);
+        QCOMPARE(chosen.last().at(0).value<meld_offer>().kind, qint32(MAHJONG));
+    }
     QTest::qWait(200);
     saveScreenshot(m_window.get(), QStringLiteral("session-sample-dialogs"));
 }

@@ -1211,7 +1211,8 @@ int TableEngine::handsInGame() const
 }
 
 // The game is over: a money table settles it (the best score takes every other
-// player's bet; the first seat wins a tie) and the next hand starts a new game.
+// player's bet; the first seat wins a tie), each player's account paying the table's
+// fee besides, and the next hand starts a new game.
 void TableEngine::endGame()
 {
     m_handInGame = -1;
@@ -1228,7 +1229,7 @@ void TableEngine::endGame()
         scores.append(QJsonObject{{QStringLiteral("player"), m_seats[i].id}, {QStringLiteral("mahjong_points"), m_seats[i].score},
                                   {QStringLiteral("balance"), QJsonValue(balance)}});
         if (!m_seats[i].bot)
-            emit gameSettled(m_seats[i].id, balance);
+            emit gameSettled(m_seats[i].id, balance - m_config.fee);
     }
     sendToAll(QStringLiteral("end_of_round_t"), {{QStringLiteral("scores"), scores}});
 }

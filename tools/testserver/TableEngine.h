@@ -78,7 +78,8 @@ signals:
     void seatsChanged(qint32 tableId);
     // A hand started, or the table stopped playing.
     void handInPlayChanged();
-    // A game of a money table ended: what the player (a human) won or lost, in cents.
+    // A game of a money table ended: what the player's (a human's) account gains or
+    // pays, the fee included, in cents.
     void gameSettled(qint32 playerId, qint64 amount);
 
 private:

@@ -69,19 +69,9 @@ int HandView::tileHeight() const
 
 void HandView::setTiles(const tile_vector &tiles, const tile_vector &marked)
 {
-    // The marked tiles held, the first of them farthest out, and the rest sorted highest
-    // first.
-    tile_vector rest = tiles;
-    tile_vector apart;
-    for (const tile t : marked) {
-        const auto it = std::find(rest.begin(), rest.end(), t);
-        if (it == rest.end())
-            continue;
-        rest.erase(it);
-        apart.push_back(t);
-    }
-    std::sort(rest.rbegin(), rest.rend());
-    const std::size_t n = tiles.size();
+    tile_vector sorted = tiles;
+    std::sort(sorted.rbegin(), sorted.rend());
+    const std::size_t n = sorted.size();
     const int w = tileWidth();
 
     while (m_tiles.size() < n) {
@@ -97,11 +87,12 @@ void HandView::setTiles(const tile_vector &tiles, const tile_vector &marked)
         delete item;
     }
     for (std::size_t i = 0; i < n; ++i) {
-        const bool apartTile = i >= rest.size();
-        m_tiles[i]->setTile(apartTile ? apart[n - 1 - i] : rest[i]);
-        m_tiles[i]->setMarked(apartTile);
+        m_tiles[i]->setTile(sorted[i]);
+        m_tiles[i]->setMarked(false);
         refresh(m_tiles[i]);
     }
+    for (const tile t : marked)
+        markItem(t);
     layout();
 }
 
@@ -143,6 +134,36 @@ void HandView::removeTile(tile t)
             marked.push_back((*it)->tileValue());
     }
     setTiles(kept, marked);
+}
+
+void HandView::markTile(tile t)
+{
+    if (markItem(t))
+        layout();
+}
+
+bool HandView::markItem(tile t)
+{
+    // The marked tiles stand together at the end of the row; j is the last place before
+    // them, and the nearest tile of that value before it moves there.
+    int j = static_cast<int>(m_tiles.size()) - 1;
+    while (j >= 0 && m_tiles[static_cast<std::size_t>(j)]->isMarked())
+        --j;
+    int k = j;
+    while (k >= 0 && m_tiles[static_cast<std::size_t>(k)]->tileValue() != t)
+        --k;
+    if (k < 0)
+        return false;
+    for (int i = k; i < j; ++i) {
+        HandTile *item = m_tiles[static_cast<std::size_t>(i)];
+        item->setTile(m_tiles[static_cast<std::size_t>(i) + 1]->tileValue());
+        refresh(item);
+    }
+    HandTile *end = m_tiles[static_cast<std::size_t>(j)];
+    end->setTile(t);
+    end->setMarked(true);
+    refresh(end);
+    return true;
 }
 
 void HandView::clearMarks()

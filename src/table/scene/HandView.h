@@ -80,9 +80,9 @@ public:
     HandView();
     ~HandView() override;
 
-    // Lays the row out anew: highest code first, then, set apart at the end, the tiles
-    // of marked that the row holds, marked, the first of them farthest out. A mark goes
-    // with its tile, never with a place in the row.
+    // Lays the row out anew, highest code first, then marks the tiles of marked in turn
+    // (markTile), so that the first of them stands farthest out. A mark goes with its
+    // tile, never with a place in the row.
     void setTiles(const tile_vector &tiles, const tile_vector &marked = {});
     void clearTiles();
     // In item order: highest code first, marked tiles last.
@@ -91,6 +91,10 @@ public:
     tile_vector markedTiles() const;
     // Removes one tile of that value, a marked one first; the other marks stay.
     void removeTile(tile t);
+    // Moves an unmarked tile of that value to the end of the row, before the tiles
+    // marked already, and marks it; the tiles between keep their order. Marks nothing
+    // when the row holds no unmarked tile of that value.
+    void markTile(tile t);
     // Takes the marks off, leaving each tile where it stands.
     void clearMarks();
 
@@ -125,6 +129,8 @@ private:
     void refresh(HandTile *item);
     void refreshAll();
     void layout();
+    // Marks as markTile() does, without laying the row out; false when nothing was marked.
+    bool markItem(tile t);
     // Width and height of the standing tile in the game set.
     int tileWidth() const;
     int tileHeight() const;

@@ -112,6 +112,7 @@ void GameWindow::followModel(GameModel *model)
     connect(model, &GM::tileClaimed, this, &GW::onTileClaimed);
     connect(model, &GM::playerSeated, this, &GW::onPlayerSeated);
     connect(model, &GM::playerUnseated, this, &GW::onPlayerUnseated);
+    connect(model, &GM::playerLeft, this, &GW::onPlayerLeft);
     connect(model, &GM::meldDeclared, this, &GW::onMeldDeclared);
     connect(model, &GM::bonusDeclared, this, &GW::onBonusDeclared);
     connect(model, &GM::gameStateChanged, this, &GW::onGameStateChanged);
@@ -810,6 +811,14 @@ void GameWindow::onPlayerUnseated(qint32 playerId)
         addSystemMessage(tr("%1 left the table").arg(name.toHtmlEscaped()));
     }
     playSound(SoundLeft);
+}
+
+void GameWindow::onPlayerLeft(qint32 playerId)
+{
+    // A player whose seat came with the deal, never announced ready, has a plate as well;
+    // the table removes it without unseating the player.
+    if (m_sideBar->hasPlayer(playerId))
+        onPlayerUnseated(playerId);
 }
 
 void GameWindow::onPlayerIsReady(qint32 playerId)

@@ -47,6 +47,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <memory>
+
 namespace {
 
 constexpr qint32 tableId = 77;
@@ -524,7 +526,10 @@ void TestGameWindow::playersSeatedAtTheDealShowTheirScores()
 
 // The score board left open: its caption "Next hand starts in:" shows beside the
 // countdown the ready question starts, and no longer once the next hand has started,
-// before the countdown's end, when Close stands in the place of Ready.
+// before the countdown's end, when Close stands in the place of Ready. A game's last
+// board in the skin: the winner's table reads whole beside the countdown, and stays
+// whole, unscrolled, when the countdown runs out and its caption and timer give their
+// room to the board, which lays its tables out again.
 void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
 {
     Table t;
@@ -551,6 +556,98 @@ void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
     QVERIFY(shown(board->findChild<QPushButton *>(QStringLiteral("closePushButton"))));
     QVERIFY(!shown(countdown));
     QVERIFY(!shown(caption));
+
+    // The last board of a riichi game: a self-drawn win of a line of points and two
+    // doubles with the riichi sticks, and a dora, at table sizes from where the winner's
+    // table stands over the others' columns to where it has one of its own, and at
+    // 1920x1080, every countdown running out at once.
+    const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
+    EndHand last = winOf(11, EndHand::Tsumo);
+    last.gameEnds = true;
+    last.dora = {tile(4)};
+    EndHandPlayer &winner = last.players[11];
+    winner.name = QStringLiteral("Ann");
+    winner.points = {{QString(), 20, 0}};
+    winner.pointsTotal = 20;
+    winner.doubles = {{QString(), 1, 3}, {QString(), 1, 4}};
+    winner.doublesTotal = 2;
+    winner.bonuses = {{QString(), 1000, 4}};
+    winner.settlement = 1700;
+    winner.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+    for (const qint32 id : {me, qint32(12), qint32(13)}) {
+        EndHandPlayer &loser = last.players[id];
+        loser.playerId = id;
+        loser.name = t.model.player(id).name();
+        loser.settlement = -500;
+        loser.hand = winner.hand;
+    }
+    std::vector<QSize> sizes;
+    for (int height = 700; height <= 740; height += 8)
+        sizes.emplace_back(1024, height);
+    sizes.insert(sizes.end(), {QSize(1024, 768), QSize(1920, 1080)});
+    std::vector<std::unique_ptr<Table>> tables;
+    for (const QSize size : sizes) {
+        Table &at = *tables.emplace_back(std::make_unique<Table>(TableInfo::FULL_GAME, 4, true));
+        at.window.setStyleSheet(skinStyleSheets());
+        TableInfo riichi = at.info;
+        riichi.setRuleset(RulesetInfo::JAPANESE_RIICHI);
+        at.model.onTableInfo(riichi);
+        at.window.resize(size);
+        QTRY_COMPARE(at.window.size(), size);
+        at.deal();
+        at.model.onHandEnd(last);
+    }
+    const QDateTime start = Singleton<ServerTime>::instance().now();
+    for (const auto &at : tables)
+        at->model.onAreYouReady(TimeSpan(start, start.addSecs(5)));
+    // The table of the winner, shown whole without scrolling.
+    const auto winnersTable = [](const Table &at) {
+        return at.window.scoreBoard()->findChild<QTextEdit *>(QStringLiteral("score1"));
+    };
+    const auto whole = [&winnersTable](const Table &at) {
+        const QTextEdit *box = winnersTable(at);
+        return !box->verticalScrollBar()->isVisible() && box->verticalScrollBar()->value() == 0
+               && totalsOutOfSight(box).isEmpty() && box->document()->size().height() <= box->viewport()->height();
+    };
+    const auto state = [&winnersTable](const Table &at) {
+        QString text;
+        const QTextEdit *box = winnersTable(at);
+        QDebug(&text) << at.window.size() << "box" << box->size() << "text" << box->document()->size()
+                      << totalsOutOfSight(box);
+        return text;
+    };
+    const auto save = [](Table &at, const char *step) {
+        const QSize size = at.window.size();
+        if (size != QSize(1024, 768) && size != QSize(1920, 1080))
+            return true;
+        return at.window.grab().save(QStringLiteral("%1/table-board-countdown-%2-%3x%4.png")
+                                         .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                              QLatin1String(step), QString::number(size.width()),
+                                              QString::number(size.height())));
+    };
+    const auto counting = [](const Table &at) {
+        return at.window.scoreBoard()->findChild<QLabel *>(QStringLiteral("nextRoundLabel"))->isVisible();
+    };
+    std::vector<QSize> before;
+    for (const auto &at : tables) {
+        QVERIFY2(counting(*at), qPrintable(state(*at)));
+        QTRY_VERIFY2(whole(*at), qPrintable(state(*at)));
+        QVERIFY(save(*at, "running"));
+        before.push_back(winnersTable(*at)->size());
+    }
+    // The countdown's room goes to the board, laid out again.
+    for (size_t i = 0; i < tables.size(); ++i) {
+        const Table &at = *tables[i];
+        QTRY_VERIFY_WITH_TIMEOUT(!counting(at) && winnersTable(at)->size() != before[i], 10000);
+    }
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    for (const auto &at : tables) {
+        QVERIFY2(!at->window.scoreBoard()->findChild<TimerView *>(QStringLiteral("nextRoundTimer"))->isVisible(),
+                 qPrintable(state(*at)));
+        QVERIFY2(whole(*at), qPrintable(state(*at)));
+        QVERIFY(save(*at, "ran-out"));
+    }
 }
 
 // The last hand of a game washes out: the washout window offers the next game. Left

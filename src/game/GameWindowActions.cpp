@@ -1034,7 +1034,9 @@ void GameWindow::onRoundScoreCloseClick()
 {
     // The board that stood aside for the round result offers to go on or leave again,
     // and to show the round result again; it is back before the round result closes, so
-    // that nothing waiting for both takes its place.
+    // that nothing waiting for both takes its place. A tournament table's round is
+    // done with once its result closes with no board to come back to: the round result
+    // shows again when that board closes.
     QWidget *board = std::exchange(m_boardAside, nullptr);
     if (board)
         showOverTableOnce(board, FirstPlace::Centred);
@@ -1042,9 +1044,9 @@ void GameWindow::onRoundScoreCloseClick()
     if (board) {
         m_roundResultWaiting = true;
         placeRoundResult();
-    }
-    if (m_table && m_roundTournamentId != -1)
+    } else if (m_table && m_roundTournamentId != -1) {
         emit tournamentScoreDialogClosed(m_roundTournamentId, tableId(), m_roundEnded);
+    }
 }
 
 void GameWindow::onTournamentRoundEnded()

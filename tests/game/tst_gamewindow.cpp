@@ -291,6 +291,7 @@ private slots:
     void newMarkOnlyOnTheDrawSinceTheLastDiscard();
     void scoreBoardTotalsInSight();
     void roundResultAndTheLastBoardInSight();
+    void roundResultOfferedOnlyOutOfSight();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
@@ -1119,6 +1120,123 @@ void TestGameWindow::roundResultAndTheLastBoardInSight()
         }
     }
     translations.setLanguage(QStringLiteral("en"));
+}
+
+// The round result and the boards after it. At a money table at 1920x1080, Play pressed
+// at a game's end with the round result beside the board: the round result stays open
+// through the next game, and at that game's end shows where it stands, in sight beside
+// the last hand's board or washout window, which offer no "Round results". At a
+// tournament table at 1024x768, asked after the round's end whether ready for the next
+// hand, the board offers "Round results" for want of room: closing the round result
+// brings the board back and keeps the table, and once the board closes the round result
+// shows again, whose Close ends the table's round.
+void TestGameWindow::roundResultOfferedOnlyOutOfSight()
+{
+    const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
+    const auto shot = [](GameWindow &window, const QString &name) {
+        return window.grab().save(QStringLiteral("%1/table-round-result-%2-%3x%4.png")
+                                      .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), name,
+                                           QString::number(window.width()), QString::number(window.height())));
+    };
+    const auto lastHand = [](const Table &t, bool won) {
+        EndHand end = winOf(11, won ? EndHand::Mahjong : 4);
+        end.gameEnds = true;
+        for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)}) {
+            EndHandPlayer &row = end.players[id];
+            row.playerId = id;
+            row.name = t.model.player(id).name();
+            row.settlement = won ? (id == 11 ? 96 : -32) : 0;
+            row.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+            if (won && id == 11) {
+                row.result = EndHandPlayer::Won;
+                row.points = {{QString(), 20, 0}};
+                row.pointsTotal = 20;
+                row.doubles = {{QString(), 1, 7}, {QString(), 1, 24}};
+                row.doublesTotal = 2;
+                row.handScore = 80;
+            }
+        }
+        return end;
+    };
+    const auto round = [](int game) {
+        MonetaryRoundScores scores;
+        for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)})
+            scores.push_back({id, 2000 + game * (id == 11 ? 96 : -32), game * (id == 11 ? 300 : -100)});
+        return scores;
+    };
+    for (const bool won : {true, false}) {
+        const QString what = QLatin1String(won ? "a win" : "a washout");
+        Table t(TableInfo::FULL_GAME, 4, true);
+        t.window.setStyleSheet(skinStyleSheets());
+        t.window.resize(1920, 1080);
+        QTRY_COMPARE(t.window.size(), QSize(1920, 1080));
+        QWidget *board = won ? static_cast<QWidget *>(t.window.scoreBoard()) : t.window.washoutWindow();
+        const auto button = [board, won](const char *onBoard, const char *onWashout) {
+            return board->findChild<QPushButton *>(QLatin1String(won ? onBoard : onWashout));
+        };
+        auto *toResult = button("roundResultPushButton", "roundResultButton");
+        auto *play = button("readyPushButton", "readyButton");
+        auto *result = t.window.findChild<RoundScoreBoard *>();
+        for (int game = 1; game <= 2; ++game) {
+            if (game == 2) {
+                TableState table;
+                table.referencePlayer = me;
+                Seating seating;
+                seating.players = {me, 11, 12, 13};
+                t.model.onStartHand(502, seating, {}, true, table, WallState());
+            }
+            t.deal();
+            t.model.onHandEnd(lastHand(t, won));
+            const QDateTime now = Singleton<ServerTime>::instance().now();
+            t.model.onAreYouReady(TimeSpan(now, now.addSecs(60)));
+            t.window.showEndOfRound(round(game));
+            const QString step = QStringLiteral("%1, game %2").arg(what).arg(game);
+            QVERIFY2(board->isVisible() && result->isVisible(), qPrintable(step));
+            QVERIFY2(!result->geometry().intersects(board->geometry()), qPrintable(step));
+            QVERIFY2(play->isVisible() && !toResult->isVisible(), qPrintable(step));
+            QCOMPARE(result->rows().size(), round(game).size());
+            if (game == 2)
+                QVERIFY(shot(t.window, QLatin1String(won ? "board" : "washout") + QStringLiteral("-left-open")));
+            // Play, the round result left open.
+            QTest::mouseClick(play, Qt::LeftButton);
+            QVERIFY2(!board->isVisible() && result->isVisible(), qPrintable(step));
+        }
+    }
+
+    Table t(TableInfo::TOURNAMENT, 4, true);
+    t.window.setStyleSheet(skinStyleSheets());
+    t.window.resize(1024, 768);
+    QTRY_COMPARE(t.window.size(), QSize(1024, 768));
+    TournamentInfo cup(5);
+    cup.setStatus(TournamentInfo::Playing);
+    t.model.onTournamentInfo(cup);
+    t.deal();
+    t.model.onHandEnd(lastHand(t, true));
+    t.model.onEndOfTournamentRound(false, {{me, 0, 2}, {11, 96, 8}, {12, 0, 2}, {13, 0, 2}});
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    t.model.onAreYouReady(TimeSpan(now, now.addSecs(60)));
+    QSignalSpy roundDone(&t.window, &GameWindow::tournamentScoreDialogClosed);
+    ScoreBoard *board = t.window.scoreBoard();
+    auto *result = t.window.findChild<RoundScoreBoard *>();
+    auto *toResult = board->findChild<QPushButton *>(QStringLiteral("roundResultPushButton"));
+    auto *closeResult = result->findChild<QPushButton *>(QStringLiteral("closeButton"));
+    QVERIFY(board->isVisible() && !result->isVisible());
+    for (int time = 0; time < 2; ++time) {
+        QVERIFY(toResult->isVisible());
+        QTest::mouseClick(toResult, Qt::LeftButton);
+        QVERIFY(!board->isVisible() && result->isVisible());
+        QTest::mouseClick(closeResult, Qt::LeftButton);
+        QVERIFY(board->isVisible() && !result->isVisible());
+        QCOMPARE(roundDone.count(), 0);
+    }
+    QVERIFY(shot(t.window, QStringLiteral("tournament-board-back")));
+    QTest::mouseClick(board->findChild<QPushButton *>(QStringLiteral("readyPushButton")), Qt::LeftButton);
+    QVERIFY(!board->isVisible() && result->isVisible());
+    QCOMPARE(roundDone.count(), 0);
+    QTest::mouseClick(closeResult, Qt::LeftButton);
+    QVERIFY(!result->isVisible());
+    QCOMPARE(roundDone.count(), 1);
+    QCOMPARE(roundDone.first().at(0).toInt(), 5);
 }
 
 void TestGameWindow::tableClickAfterActivation()

@@ -522,8 +522,14 @@ void GameWindow::placeRoundResult()
     if (!board) {
         if (std::exchange(m_roundResultWaiting, false))
             showOverTable(m_roundScoreBoard);
-    } else if (shown(m_roundScoreBoard) ? m_roundScoreBoard->geometry().intersects(board->geometry())
-                                        : m_roundResultWaiting) {
+    } else if (shown(m_roundScoreBoard)) {
+        // Left open from an earlier game's end, it shows the new result where it stands:
+        // in sight beside the board, it waits for nothing.
+        if (m_roundScoreBoard->geometry().intersects(board->geometry()))
+            placeRoundResultBeside(board);
+        else
+            m_roundResultWaiting = false;
+    } else if (m_roundResultWaiting) {
         placeRoundResultBeside(board);
     }
     m_scoreBoard->setRoundResultOffered(m_roundResultWaiting);

@@ -234,6 +234,7 @@ public slots:
     void onPlayersOnline(int request, const std::vector<qint32> &players);
     void onPlayerSeated(qint32 playerId, qint32 tableId, bool fromGameData);
     void onPlayerUnseated(qint32 playerId);
+    void onPlayerLeft(qint32 playerId);
     void onPlayerIsReady(qint32 playerId);
     void onAreYouReady(const TimeSpan &time, bool seatOffered);
     void onActiveChanged(bool active);

@@ -112,6 +112,7 @@ void GameWindow::followModel(GameModel *model)
     connect(model, &GM::tileClaimed, this, &GW::onTileClaimed);
     connect(model, &GM::playerSeated, this, &GW::onPlayerSeated);
     connect(model, &GM::playerUnseated, this, &GW::onPlayerUnseated);
+    connect(model, &GM::playerLeft, this, &GW::onPlayerLeft);
     connect(model, &GM::meldDeclared, this, &GW::onMeldDeclared);
     connect(model, &GM::bonusDeclared, this, &GW::onBonusDeclared);
     connect(model, &GM::gameStateChanged, this, &GW::onGameStateChanged);
@@ -812,6 +813,14 @@ void GameWindow::onPlayerUnseated(qint32 playerId)
     playSound(SoundLeft);
 }
 
+void GameWindow::onPlayerLeft(qint32 playerId)
+{
+    // A player whose seat came with the deal, never announced ready, has a plate as well;
+    // the table removes it without unseating the player.
+    if (m_sideBar->hasPlayer(playerId))
+        onPlayerUnseated(playerId);
+}
+
 void GameWindow::onPlayerIsReady(qint32 playerId)
 {
     m_sideBar->setPlayerReady(playerId);
@@ -1025,7 +1034,9 @@ void GameWindow::onRoundScoreCloseClick()
 {
     // The board that stood aside for the round result offers to go on or leave again,
     // and to show the round result again; it is back before the round result closes, so
-    // that nothing waiting for both takes its place.
+    // that nothing waiting for both takes its place. A tournament table's round is
+    // done with once its result closes with no board to come back to: the round result
+    // shows again when that board closes.
     QWidget *board = std::exchange(m_boardAside, nullptr);
     if (board)
         showOverTableOnce(board, FirstPlace::Centred);
@@ -1033,9 +1044,9 @@ void GameWindow::onRoundScoreCloseClick()
     if (board) {
         m_roundResultWaiting = true;
         placeRoundResult();
-    }
-    if (m_table && m_roundTournamentId != -1)
+    } else if (m_table && m_roundTournamentId != -1) {
         emit tournamentScoreDialogClosed(m_roundTournamentId, tableId(), m_roundEnded);
+    }
 }
 
 void GameWindow::onTournamentRoundEnded()

@@ -17,6 +17,7 @@
 #include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/SideBar.h"
 #include "ui/ModelessMsgBox.h"
+#include "ui/ULabel.h"
 
 #include "lobby/TournamentDetailDialog.h"
 
@@ -815,6 +816,18 @@ void TestDemoTable::gamesEndAfterTheirWindRoundsAndComputerPlayersWin()
     QVERIFY(board->isVisible());
     QVERIFY(!watching->isVisible());
     QVERIFY(!result->isVisible());
+    // The side bar seats whom the table seats: a plate for each of the two, and the
+    // player's seat and the one the third computer player left empty.
+    QStringList seated;
+    for (const auto &[id, p] : gambler.model(quick)->players())
+        seated << p.name();
+    QStringList plates;
+    for (const PlayerWidget *plate : gambler.window->sideBar()->playerRows())
+        plates << plate->findChild<ULabel *>(QStringLiteral("nameLabel"))->fullText();
+    seated.sort();
+    plates.sort();
+    QCOMPARE(plates, seated);
+    QCOMPARE(gambler.window->sideBar()->emptySeatCount(), 2);
     saveBoardScreenshots(gambler.window, QStringLiteral("demo-table-unseated-at-game-end"));
     // Closed, the board gives way to the round result, and that to the box, each read
     // whole, nothing covering the other.

@@ -47,6 +47,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <memory>
+
 namespace {
 
 constexpr qint32 tableId = 77;
@@ -289,6 +291,7 @@ private slots:
     void newMarkOnlyOnTheDrawSinceTheLastDiscard();
     void scoreBoardTotalsInSight();
     void roundResultAndTheLastBoardInSight();
+    void roundResultOfferedOnlyOutOfSight();
     void tableClickAfterActivation();
     void spaceInTheTablesOwnDialogs();
     void offersAndLeave();
@@ -524,7 +527,10 @@ void TestGameWindow::playersSeatedAtTheDealShowTheirScores()
 
 // The score board left open: its caption "Next hand starts in:" shows beside the
 // countdown the ready question starts, and no longer once the next hand has started,
-// before the countdown's end, when Close stands in the place of Ready.
+// before the countdown's end, when Close stands in the place of Ready. A game's last
+// board in the skin: the winner's table reads whole beside the countdown, and stays
+// whole, unscrolled, when the countdown runs out and its caption and timer give their
+// room to the board, which lays its tables out again.
 void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
 {
     Table t;
@@ -551,6 +557,98 @@ void TestGameWindow::scoreBoardCaptionGoesWithItsCountdown()
     QVERIFY(shown(board->findChild<QPushButton *>(QStringLiteral("closePushButton"))));
     QVERIFY(!shown(countdown));
     QVERIFY(!shown(caption));
+
+    // The last board of a riichi game: a self-drawn win of a line of points and two
+    // doubles with the riichi sticks, and a dora, at table sizes from where the winner's
+    // table stands over the others' columns to where it has one of its own, and at
+    // 1920x1080, every countdown running out at once.
+    const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
+    EndHand last = winOf(11, EndHand::Tsumo);
+    last.gameEnds = true;
+    last.dora = {tile(4)};
+    EndHandPlayer &winner = last.players[11];
+    winner.name = QStringLiteral("Ann");
+    winner.points = {{QString(), 20, 0}};
+    winner.pointsTotal = 20;
+    winner.doubles = {{QString(), 1, 3}, {QString(), 1, 4}};
+    winner.doublesTotal = 2;
+    winner.bonuses = {{QString(), 1000, 4}};
+    winner.settlement = 1700;
+    winner.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+    for (const qint32 id : {me, qint32(12), qint32(13)}) {
+        EndHandPlayer &loser = last.players[id];
+        loser.playerId = id;
+        loser.name = t.model.player(id).name();
+        loser.settlement = -500;
+        loser.hand = winner.hand;
+    }
+    std::vector<QSize> sizes;
+    for (int height = 700; height <= 740; height += 8)
+        sizes.emplace_back(1024, height);
+    sizes.insert(sizes.end(), {QSize(1024, 768), QSize(1920, 1080)});
+    std::vector<std::unique_ptr<Table>> tables;
+    for (const QSize size : sizes) {
+        Table &at = *tables.emplace_back(std::make_unique<Table>(TableInfo::FULL_GAME, 4, true));
+        at.window.setStyleSheet(skinStyleSheets());
+        TableInfo riichi = at.info;
+        riichi.setRuleset(RulesetInfo::JAPANESE_RIICHI);
+        at.model.onTableInfo(riichi);
+        at.window.resize(size);
+        QTRY_COMPARE(at.window.size(), size);
+        at.deal();
+        at.model.onHandEnd(last);
+    }
+    const QDateTime start = Singleton<ServerTime>::instance().now();
+    for (const auto &at : tables)
+        at->model.onAreYouReady(TimeSpan(start, start.addSecs(5)));
+    // The table of the winner, shown whole without scrolling.
+    const auto winnersTable = [](const Table &at) {
+        return at.window.scoreBoard()->findChild<QTextEdit *>(QStringLiteral("score1"));
+    };
+    const auto whole = [&winnersTable](const Table &at) {
+        const QTextEdit *box = winnersTable(at);
+        return !box->verticalScrollBar()->isVisible() && box->verticalScrollBar()->value() == 0
+               && totalsOutOfSight(box).isEmpty() && box->document()->size().height() <= box->viewport()->height();
+    };
+    const auto state = [&winnersTable](const Table &at) {
+        QString text;
+        const QTextEdit *box = winnersTable(at);
+        QDebug(&text) << at.window.size() << "box" << box->size() << "text" << box->document()->size()
+                      << totalsOutOfSight(box);
+        return text;
+    };
+    const auto save = [](Table &at, const char *step) {
+        const QSize size = at.window.size();
+        if (size != QSize(1024, 768) && size != QSize(1920, 1080))
+            return true;
+        return at.window.grab().save(QStringLiteral("%1/table-board-countdown-%2-%3x%4.png")
+                                         .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
+                                              QLatin1String(step), QString::number(size.width()),
+                                              QString::number(size.height())));
+    };
+    const auto counting = [](const Table &at) {
+        return at.window.scoreBoard()->findChild<QLabel *>(QStringLiteral("nextRoundLabel"))->isVisible();
+    };
+    std::vector<QSize> before;
+    for (const auto &at : tables) {
+        QVERIFY2(counting(*at), qPrintable(state(*at)));
+        QTRY_VERIFY2(whole(*at), qPrintable(state(*at)));
+        QVERIFY(save(*at, "running"));
+        before.push_back(winnersTable(*at)->size());
+    }
+    // The countdown's room goes to the board, laid out again.
+    for (size_t i = 0; i < tables.size(); ++i) {
+        const Table &at = *tables[i];
+        QTRY_VERIFY_WITH_TIMEOUT(!counting(at) && winnersTable(at)->size() != before[i], 10000);
+    }
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    for (const auto &at : tables) {
+        QVERIFY2(!at->window.scoreBoard()->findChild<TimerView *>(QStringLiteral("nextRoundTimer"))->isVisible(),
+                 qPrintable(state(*at)));
+        QVERIFY2(whole(*at), qPrintable(state(*at)));
+        QVERIFY(save(*at, "ran-out"));
+    }
 }
 
 // The last hand of a game washes out: the washout window offers the next game. Left
@@ -1022,6 +1120,123 @@ void TestGameWindow::roundResultAndTheLastBoardInSight()
         }
     }
     translations.setLanguage(QStringLiteral("en"));
+}
+
+// The round result and the boards after it. At a money table at 1920x1080, Play pressed
+// at a game's end with the round result beside the board: the round result stays open
+// through the next game, and at that game's end shows where it stands, in sight beside
+// the last hand's board or washout window, which offer no "Round results". At a
+// tournament table at 1024x768, asked after the round's end whether ready for the next
+// hand, the board offers "Round results" for want of room: closing the round result
+// brings the board back and keeps the table, and once the board closes the round result
+// shows again, whose Close ends the table's round.
+void TestGameWindow::roundResultOfferedOnlyOutOfSight()
+{
+    const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
+    const auto shot = [](GameWindow &window, const QString &name) {
+        return window.grab().save(QStringLiteral("%1/table-round-result-%2-%3x%4.png")
+                                      .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), name,
+                                           QString::number(window.width()), QString::number(window.height())));
+    };
+    const auto lastHand = [](const Table &t, bool won) {
+        EndHand end = winOf(11, won ? EndHand::Mahjong : 4);
+        end.gameEnds = true;
+        for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)}) {
+            EndHandPlayer &row = end.players[id];
+            row.playerId = id;
+            row.name = t.model.player(id).name();
+            row.settlement = won ? (id == 11 ? 96 : -32) : 0;
+            row.hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+            if (won && id == 11) {
+                row.result = EndHandPlayer::Won;
+                row.points = {{QString(), 20, 0}};
+                row.pointsTotal = 20;
+                row.doubles = {{QString(), 1, 7}, {QString(), 1, 24}};
+                row.doublesTotal = 2;
+                row.handScore = 80;
+            }
+        }
+        return end;
+    };
+    const auto round = [](int game) {
+        MonetaryRoundScores scores;
+        for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)})
+            scores.push_back({id, 2000 + game * (id == 11 ? 96 : -32), game * (id == 11 ? 300 : -100)});
+        return scores;
+    };
+    for (const bool won : {true, false}) {
+        const QString what = QLatin1String(won ? "a win" : "a washout");
+        Table t(TableInfo::FULL_GAME, 4, true);
+        t.window.setStyleSheet(skinStyleSheets());
+        t.window.resize(1920, 1080);
+        QTRY_COMPARE(t.window.size(), QSize(1920, 1080));
+        QWidget *board = won ? static_cast<QWidget *>(t.window.scoreBoard()) : t.window.washoutWindow();
+        const auto button = [board, won](const char *onBoard, const char *onWashout) {
+            return board->findChild<QPushButton *>(QLatin1String(won ? onBoard : onWashout));
+        };
+        auto *toResult = button("roundResultPushButton", "roundResultButton");
+        auto *play = button("readyPushButton", "readyButton");
+        auto *result = t.window.findChild<RoundScoreBoard *>();
+        for (int game = 1; game <= 2; ++game) {
+            if (game == 2) {
+                TableState table;
+                table.referencePlayer = me;
+                Seating seating;
+                seating.players = {me, 11, 12, 13};
+                t.model.onStartHand(502, seating, {}, true, table, WallState());
+            }
+            t.deal();
+            t.model.onHandEnd(lastHand(t, won));
+            const QDateTime now = Singleton<ServerTime>::instance().now();
+            t.model.onAreYouReady(TimeSpan(now, now.addSecs(60)));
+            t.window.showEndOfRound(round(game));
+            const QString step = QStringLiteral("%1, game %2").arg(what).arg(game);
+            QVERIFY2(board->isVisible() && result->isVisible(), qPrintable(step));
+            QVERIFY2(!result->geometry().intersects(board->geometry()), qPrintable(step));
+            QVERIFY2(play->isVisible() && !toResult->isVisible(), qPrintable(step));
+            QCOMPARE(result->rows().size(), round(game).size());
+            if (game == 2)
+                QVERIFY(shot(t.window, QLatin1String(won ? "board" : "washout") + QStringLiteral("-left-open")));
+            // Play, the round result left open.
+            QTest::mouseClick(play, Qt::LeftButton);
+            QVERIFY2(!board->isVisible() && result->isVisible(), qPrintable(step));
+        }
+    }
+
+    Table t(TableInfo::TOURNAMENT, 4, true);
+    t.window.setStyleSheet(skinStyleSheets());
+    t.window.resize(1024, 768);
+    QTRY_COMPARE(t.window.size(), QSize(1024, 768));
+    TournamentInfo cup(5);
+    cup.setStatus(TournamentInfo::Playing);
+    t.model.onTournamentInfo(cup);
+    t.deal();
+    t.model.onHandEnd(lastHand(t, true));
+    t.model.onEndOfTournamentRound(false, {{me, 0, 2}, {11, 96, 8}, {12, 0, 2}, {13, 0, 2}});
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    t.model.onAreYouReady(TimeSpan(now, now.addSecs(60)));
+    QSignalSpy roundDone(&t.window, &GameWindow::tournamentScoreDialogClosed);
+    ScoreBoard *board = t.window.scoreBoard();
+    auto *result = t.window.findChild<RoundScoreBoard *>();
+    auto *toResult = board->findChild<QPushButton *>(QStringLiteral("roundResultPushButton"));
+    auto *closeResult = result->findChild<QPushButton *>(QStringLiteral("closeButton"));
+    QVERIFY(board->isVisible() && !result->isVisible());
+    for (int time = 0; time < 2; ++time) {
+        QVERIFY(toResult->isVisible());
+        QTest::mouseClick(toResult, Qt::LeftButton);
+        QVERIFY(!board->isVisible() && result->isVisible());
+        QTest::mouseClick(closeResult, Qt::LeftButton);
+        QVERIFY(board->isVisible() && !result->isVisible());
+        QCOMPARE(roundDone.count(), 0);
+    }
+    QVERIFY(shot(t.window, QStringLiteral("tournament-board-back")));
+    QTest::mouseClick(board->findChild<QPushButton *>(QStringLiteral("readyPushButton")), Qt::LeftButton);
+    QVERIFY(!board->isVisible() && result->isVisible());
+    QCOMPARE(roundDone.count(), 0);
+    QTest::mouseClick(closeResult, Qt::LeftButton);
+    QVERIFY(!result->isVisible());
+    QCOMPARE(roundDone.count(), 1);
+    QCOMPARE(roundDone.first().at(0).toInt(), 5);
 }
 
 void TestGameWindow::tableClickAfterActivation()

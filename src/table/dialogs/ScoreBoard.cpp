@@ -13,6 +13,7 @@
 
 #include <QEvent>
 #include <QGraphicsView>
+#include <QScrollBar>
 #include <QScopedValueRollback>
 #include <QTextDocument>
 #include <QtMath>
@@ -445,9 +446,13 @@ bool ScoreBoard::scoreTablesFit() const
     for (const QTextEdit *box : scoreBoxes()) {
         if (!box->isVisibleTo(this))
             continue;
+        // A box shows its scroll bar while the text, laid out beside it, is taller than
+        // the box, so the text must fit in the width the scroll bar leaves: else a box
+        // that scrolled once keeps scrolling.
+        const QRect room = box->contentsRect();
         const std::unique_ptr<QTextDocument> document(box->document()->clone());
-        document->setTextWidth(box->contentsRect().width());
-        if (document->size().height() > box->contentsRect().height())
+        document->setTextWidth(room.width() - box->verticalScrollBar()->sizeHint().width());
+        if (document->size().height() > room.height())
             return false;
     }
     return true;

@@ -268,6 +268,9 @@ RoomLineBook::Now XMPPConference::now() const
 {
     RoomLineBook::Now now;
     now.ms = serverNowMs();
+    now.localMs = xmpp::ClockSteps::localMs();
+    if (m_client)
+        now.steps = &m_client->serverClockSteps();
     const std::optional<xmpp::ClientClock::Reading> roomClock = m_client ? m_client->serverClock() : std::nullopt;
     if (roomClock) {
         now.roomMs = roomClock->nowMs;

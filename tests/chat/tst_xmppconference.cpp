@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -108,6 +109,7 @@ private slots:
     void occupantsComeAndGo();
     void ownRoleKickBanAndEnd();
     void misuse();
+    void serverClockSetWhileConnected_data();
     void serverClockSetWhileConnected();
     void floodWaitsInTheKernel();
 
@@ -320,14 +322,43 @@ void TestXmppConference::misuse()
     QCOMPARE(m_conference->client(), nullptr);
 }
 
+void TestXmppConference::serverClockSetWhileConnected_data()
+{
+    QTest::addColumn<qint64>("stepMs");
+    // Haruto's client asks the time again while still in the room, slowly answered.
+    QTest::addColumn<bool>("askedAgain");
+    // The room stamps by a clock that keeps the time before the step and catches up by
+    // 1% of the time since, as the server's runtime does by default; else at once.
+    QTest::addColumn<bool>("stampsLag");
+    // The rejoin's history starts at Mei Ling's "ok" said again, as a room that keeps
+    // fewer lines sends it; else it holds all that was said.
+    QTest::addColumn<bool>("historyCut");
+
+    QTest::newRow("ahead, asked again, stamps follow") << qint64(3000) << true << false << false;
+    QTest::newRow("ahead, not asked until the rejoin") << qint64(3000) << false << false << false;
+    QTest::newRow("back, asked again, stamps lag") << qint64(-3000) << true << true << false;
+    QTest::newRow("ahead, asked again, stamps lag, ok said again") << qint64(2500) << true << true << true;
+}
+
 void TestXmppConference::serverClockSetWhileConnected()
 {
-    // The chat server's clock is set three seconds ahead while Haruto stays in the room,
-    // and the server answers more slowly than at his login: his client learns of the
-    // change as it asks again. Mei Ling's line heard after the change comes in the
-    // history of a rejoin with the new clock's stamp, and is the line shown already.
+    // The chat server's clock is set while Haruto stays in the room. Yuki and Mei Ling
+    // talk before and after; the link is lost, Mei Ling says "ok" again 1.2 s after her
+    // first and Yuki one more line, and the history of the rejoin brings them: each line
+    // shows once.
+    QFETCH(qint64, stepMs);
+    QFETCH(bool, askedAgain);
+    QFETCH(bool, stampsLag);
+    QFETCH(bool, historyCut);
     qint64 serverAheadMs = 0;
+    QElapsedTimer sinceStep;
     const auto serverNow = [&serverAheadMs] { return QDateTime::currentDateTimeUtc().addMSecs(serverAheadMs); };
+    const auto stampNow = [&] {
+        if (!stampsLag || !sinceStep.isValid())
+            return serverNow();
+        const qint64 caughtUpMs = std::min(sinceStep.elapsed() / 100, std::abs(stepMs));
+        return serverNow().addMSecs(stepMs > 0 ? caughtUpMs - stepMs : -stepMs - caughtUpMs);
+    };
     // Answers the client's questions of the time, one after the other, up to the one of
     // that number, each the time given after it came.
     int told = 0;
@@ -353,39 +384,57 @@ void TestXmppConference::serverClockSetWhileConnected()
     };
     const auto said = [this] { return m_events->events.filter(QRegularExpression("^message ")); };
     const QByteArray subject = "<message from='" + Room + "' type='groupchat'><subject>Welcome</subject></message>";
+    // The lines said, open for the room's stamp, with the stamp.
+    QList<std::pair<QByteArray, QDateTime>> lines;
+    const auto line = [&lines](const QByteArray &nick, const QByteArray &body, const QDateTime &stamp) {
+        lines.append({"<message from='" + Room + "/" + nick + "' type='groupchat'><body>" + body + "</body>", stamp});
+    };
+    const auto say = [&](const QByteArray &nick, const QByteArray &body) {
+        line(nick, body, stampNow());
+        m_server->send(lines.last().first + "</message>");
+    };
 
-    m_client->setClockRemeasureMs(200);
+    if (askedAgain)
+        m_client->setClockRemeasureMs(200);
     joinAs("Haruto");
     m_server->send(subject);
     QVERIFY(tellTimeUpTo(xmpp::ClientClock::Samples));
-    serverAheadMs = 3000;
-    // Asked again once; not again while the test runs.
-    constexpr int SlowAnswerMs = 500;
-    QVERIFY(tellTimeUpTo(2 * xmpp::ClientClock::Samples - 1, SlowAnswerMs));
-    m_client->setClockRemeasureMs(xmpp::ClientClock::RemeasureMs);
-    QVERIFY(tellTimeUpTo(2 * xmpp::ClientClock::Samples, SlowAnswerMs));
-    const QDateTime okStamp = serverNow();
-    m_server->send("<message from='" + Room + "/Mei Ling' type='groupchat'><body>ok</body></message>");
-    QTRY_COMPARE(said(), QStringList{"message lobby@conference.localhost/Mei Ling ok"});
+    say("Yuki", "hi");
+    QTRY_COMPARE(said().size(), 1);
+    serverAheadMs = stepMs;
+    sinceStep.start();
+    if (askedAgain) {
+        // Asked again once, more slowly than at the login; not again while the test runs.
+        constexpr int SlowAnswerMs = 500;
+        QVERIFY(tellTimeUpTo(2 * xmpp::ClientClock::Samples - 1, SlowAnswerMs));
+        m_client->setClockRemeasureMs(xmpp::ClientClock::RemeasureMs);
+        QVERIFY(tellTimeUpTo(2 * xmpp::ClientClock::Samples, SlowAnswerMs));
+    }
+    say("Yuki", "ready");
+    say("Mei Ling", "ok");
+    QTRY_COMPARE(said().size(), 3);
 
-    // The link is lost; back in the room after the client has asked the time again, the
-    // history has "ok" and a line said meanwhile.
     m_server->drop();
     QTRY_VERIFY(!m_conference->isJoined());
-    const QDateTime afterStamp = serverNow();
+    const QDateTime okStamp = lines.last().second;
+    line("Mei Ling", "ok", okStamp.addMSecs(1200));
+    line("Yuki", "go", okStamp.addMSecs(1500));
+    // Back in the room after the client has asked the time again, once the server's
+    // clocks have passed the lines said.
     QVERIFY(m_server->negotiate("1001@localhost/r1", XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000));
-    QVERIFY(tellTimeUpTo(3 * xmpp::ClientClock::Samples));
+    QVERIFY(tellTimeUpTo(told + xmpp::ClientClock::Samples));
     QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\""));
-    const auto historyLine = [](const QByteArray &body, const QDateTime &stamp) -> QByteArray {
-        return "<message from='" + Room + "/Mei Ling' type='groupchat'><body>" + body + "</body>"
-               "<delay xmlns='urn:xmpp:delay' from='" + Room + "' stamp='" + stamp.toString(Qt::ISODateWithMs).toLatin1()
-               + "'/></message>";
-    };
-    m_server->send(occupantPresence("Haruto", "<item affiliation='member' role='participant'/><status code='110'/>")
-                   + historyLine("ok", okStamp) + historyLine("after", afterStamp) + subject);
+    QTRY_VERIFY_WITH_TIMEOUT(serverNow() > lines.last().second && stampNow() > lines.last().second, 10000);
+    QByteArray history = occupantPresence("Haruto", "<item affiliation='member' role='participant'/><status code='110'/>");
+    for (auto kept = historyCut ? lines.end() - 2 : lines.begin(); kept != lines.end(); ++kept)
+        history += kept->first + "<delay xmlns='urn:xmpp:delay' from='" + Room + "' stamp='"
+                   + kept->second.toString(Qt::ISODateWithMs).toLatin1() + "'/></message>";
+    m_server->send(history + subject);
     // The history's lines are shown together, at the subject.
-    QTRY_VERIFY(said().size() > 1);
-    QCOMPARE(said(), (QStringList{"message lobby@conference.localhost/Mei Ling ok", "message lobby@conference.localhost/Mei Ling after"}));
+    QTRY_VERIFY(said().size() > 3);
+    QCOMPARE(said(), (QStringList{"message lobby@conference.localhost/Yuki hi", "message lobby@conference.localhost/Yuki ready",
+                                  "message lobby@conference.localhost/Mei Ling ok", "message lobby@conference.localhost/Mei Ling ok",
+                                  "message lobby@conference.localhost/Yuki go"}));
     QVERIFY(m_conference->isJoined());
 }
 

@@ -11,17 +11,15 @@ namespace xmpp {
 
 namespace {
 
-// The server's answer and the local clock are read to the millisecond; the two clocks
-// drift apart by at most half a millisecond a second, as fast as a server's clock is
-// slewed towards the right time.
+// The server's answer and the local clock are read to the millisecond.
 constexpr qint64 ReadingMs = 1;
-constexpr qint64 DriftDivisor = 2000;
 
 } // namespace
 
 ClientClock::ClientClock(XMPPClient *client) : ClientExtension(client)
 {
     m_local.start();
+    m_localStartMs = ClockSteps::localMs();
     m_again.setSingleShot(true);
     m_again.setInterval(RemeasureMs);
     connect(&m_again, &QTimer::timeout, this, &ClientClock::measure);
@@ -63,6 +61,12 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
     const bool closer = !m_known || answerErrorMs < errorMs(m_readMs, m_roundTripMs);
     const bool clockSet = m_known
         && std::abs(serverMs - (m_serverMs + nowMs - m_readMs)) > answerErrorMs + errorMs(m_readMs, m_roundTripMs);
+    if (clockSet)
+        m_steps.stepped(m_localStartMs + m_agreedAskedMs, reckoning(m_serverMs, m_readMs, m_roundTripMs),
+                        reckoning(serverMs, nowMs, roundTripMs));
+    else if (closer && m_known)
+        m_steps.refined(reckoning(serverMs, nowMs, roundTripMs));
+    m_agreedAskedMs = askedMs;
     if (closer || clockSet) {
         m_known = true;
         m_serverMs = serverMs;
@@ -77,7 +81,12 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
 
 qint64 ClientClock::errorMs(qint64 readMs, qint64 roundTripMs) const
 {
-    return (roundTripMs + 1) / 2 + ReadingMs + (m_local.elapsed() - readMs) / DriftDivisor;
+    return (roundTripMs + 1) / 2 + ReadingMs + (m_local.elapsed() - readMs) / ClockSteps::DriftDivisor;
+}
+
+ClockSteps::Reckoning ClientClock::reckoning(qint64 serverMs, qint64 readMs, qint64 roundTripMs) const
+{
+    return {serverMs - (m_localStartMs + readMs), m_localStartMs + readMs, (roundTripMs + 1) / 2 + ReadingMs};
 }
 
 std::optional<ClientClock::Reading> ClientClock::read() const

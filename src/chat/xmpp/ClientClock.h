@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "chat/xmpp/ClientExtension.h"
+#include "chat/xmpp/ClockSteps.h"
 
 namespace xmpp {
 
@@ -18,7 +19,8 @@ class Iq;
 // answer that came back fastest sets the clock, and half its round trip bounds how far
 // the reckoning may be off, besides what either clock may drift since; an answer that
 // the reckoning cannot account for tells of a server clock set since, and replaces it.
-// Unknown until an answer came, and where the server does not tell its time.
+// Such steps are kept, as the server's stamps may follow them late. Unknown until an
+// answer came, and where the server does not tell its time.
 class ClientClock : public QObject, public ClientExtension
 {
     Q_OBJECT
@@ -43,6 +45,8 @@ public:
     // set.
     void setRemeasureMs(int ms) { m_again.setInterval(ms); }
     std::optional<Reading> read() const;
+    // The steps of the server's clock seen so far.
+    const ClockSteps &steps() const { return m_steps; }
 
 protected:
     // The reply to the question asked at askedMs by the local clock, with left answers
@@ -55,14 +59,22 @@ private:
     // How far a reckoning taken at the local time given with this round trip may be off
     // by now.
     qint64 errorMs(qint64 readMs, qint64 roundTripMs) const;
+    // A reading as the steps keep it, on the local steady clock.
+    ClockSteps::Reckoning reckoning(qint64 serverMs, qint64 readMs, qint64 roundTripMs) const;
 
     QElapsedTimer m_local;
+    // The steady clock when m_local started.
+    qint64 m_localStartMs = 0;
     QTimer m_again;
     int m_asked = 0;
     bool m_known = false;
     qint64 m_serverMs = 0;
     qint64 m_readMs = 0;
     qint64 m_roundTripMs = 0;
+    // When the last question was asked whose answer agreed with the reckoning: a step the
+    // next answer shows came after it.
+    qint64 m_agreedAskedMs = 0;
+    ClockSteps m_steps;
 };
 
 } // namespace xmpp

@@ -25,15 +25,15 @@ void RoomLineBook::historyRequested(const Now &now)
     m_lastHistoryLineMs.reset();
     if (m_historySeconds < 0) {
         m_historyStartMs = std::numeric_limits<qint64>::min();
-        m_historyStartRoomMs = std::numeric_limits<qint64>::min();
     } else {
         const qint64 backMs = qint64(m_historySeconds) * 1000;
         m_historyStartMs = now.ms - backMs;
-        m_historyStartRoomMs = now.roomMs - now.roomErrorMs - backMs - HistoryRoundingMs;
+        // The earliest the history can start by the room's stamps.
+        const qint64 startRoomMs = stampSpans(heardAt(now), now).front().fromMs - backMs - HistoryRoundingMs;
+        // Those the room had before the history starts do not come again.
+        while (!m_shownLines.empty() && stampSpans(m_shownLines.front().heard, now).back().toMs < startRoomMs)
+            m_shownLines.pop_front();
     }
-    // Those the room had before the history starts do not come again.
-    while (!m_shownLines.empty() && m_shownLines.front().heardByRoomMs < m_historyStartRoomMs)
-        m_shownLines.pop_front();
     m_shownBeforeHistory = m_shownLines.size();
 }
 
@@ -73,7 +73,7 @@ RoomLineBook::Verdict RoomLineBook::liveLine(const Line &line, quint64 token, co
     // it sends it again.
     if (live.hasId() && shownWithId(live))
         return verdict;
-    remember(live, now.roomMs + now.roomErrorMs, now.ms);
+    remember(live, heardAt(now), now.ms);
     verdict.show.push_back({token, std::nullopt});
     return verdict;
 }
@@ -113,7 +113,15 @@ std::optional<qint64> RoomLineBook::shownWithId(const Said &line) const
     return std::nullopt;
 }
 
-bool RoomLineBook::stampsPart(const Said &history, const ShownLine &shown, const Now &now)
+std::vector<xmpp::ClockSteps::Span> RoomLineBook::stampSpans(const Heard &heard, const Now &now)
+{
+    const xmpp::ClockSteps::Span reckoned{heard.roomMs - heard.roomErrorMs, heard.roomMs + heard.roomErrorMs};
+    if (!now.steps || now.steps->isEmpty())
+        return {reckoned};
+    return now.steps->spans(heard.localMs, reckoned);
+}
+
+bool RoomLineBook::stampsPart(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs)
 {
     if (!history.stampMs)
         return false;
@@ -121,9 +129,9 @@ bool RoomLineBook::stampsPart(const Said &history, const ShownLine &shown, const
     if (shown.line.stampMs)
         return *shown.line.stampMs != *history.stampMs;
     // A stamp later than the present says nothing of when the line was sent.
-    if (*history.stampMs > now.roomMs + now.roomErrorMs)
+    if (*history.stampMs > presentMs)
         return false;
-    return *history.stampMs > shown.heardByRoomMs;
+    return !xmpp::ClockSteps::stampedBy(*history.stampMs, stampSpans(shown.heard, now));
 }
 
 void RoomLineBook::matchRun(const Now &now)
@@ -138,6 +146,7 @@ void RoomLineBook::matchRun(const Now &now)
         if (!line.line.hasId())
             history.push_back(&line);
     }
+    const qint64 presentMs = stampSpans(heardAt(now), now).back().toMs;
     // Whether the last lines shown, as many as given, lie in the history in order, each
     // at the earliest line that fits; marks those lines when asked to. A line of the
     // history between them is one not heard here.
@@ -147,7 +156,7 @@ void RoomLineBook::matchRun(const Now &now)
             if (next == shown.size())
                 break;
             ShownLine &original = m_shownLines[shown[next]];
-            if (line->line.said != original.line.said || stampsPart(line->line, original, now))
+            if (line->line.said != original.line.said || stampsPart(line->line, original, now, presentMs))
                 continue;
             ++next;
             if (!mark)
@@ -183,13 +192,16 @@ void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
     verdict.historyDecided = true;
     matchRun(now);
     const qint64 roomAheadMs = now.roomMs - now.ms;
-    const qint64 heardByRoomMs = now.roomMs + now.roomErrorMs;
+    const Heard heard = heardAt(now);
+    // How far the room's stamps may run ahead of the reckoning, following a step back of
+    // the server's clock late.
+    const qint64 stampsAheadMs = stampSpans(heard, now).back().toMs - (now.roomMs + now.roomErrorMs);
     std::vector<const HistoryLine *> held;
     const auto placeHeld = [&](qint64 atMs) {
         const qint64 count = qint64(held.size());
         for (qint64 i = 0; i < count; ++i) {
             const qint64 placedMs = atMs - count + i;
-            remember(held[size_t(i)]->line, heardByRoomMs, placedMs);
+            remember(held[size_t(i)]->line, heard, placedMs);
             verdict.show.push_back({held[size_t(i)]->token, placedMs});
         }
         held.clear();
@@ -202,7 +214,7 @@ void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
         if (line.stampMs && *line.stampMs - roomAheadMs <= now.ms) {
             stampAtMs = *line.stampMs - roomAheadMs;
             // The room had the lines after this one only later.
-            m_lastHeardMs = std::max(m_lastHeardMs, std::max(*stampAtMs, m_historyStartMs));
+            m_lastHeardMs = std::max(m_lastHeardMs, std::max(*stampAtMs - stampsAheadMs, m_historyStartMs));
         }
         const std::optional<qint64> shownAtMs = line.hasId() ? shownWithId(line) : history.shownAtMs;
         if (shownAtMs) {
@@ -223,19 +235,19 @@ void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
             atMs = std::max(atMs, *beforeMs + 1);
         placeHeld(atMs);
         m_lastHistoryLineMs = atMs;
-        remember(line, heardByRoomMs, atMs);
+        remember(line, heard, atMs);
         verdict.show.push_back({history.token, atMs});
     }
     placeHeld(endMs);
     m_history.clear();
 }
 
-void RoomLineBook::remember(const Said &line, qint64 heardByRoomMs, qint64 placedMs)
+void RoomLineBook::remember(const Said &line, const Heard &heard, qint64 placedMs)
 {
     if (m_shownLines.size() >= size_t(MaxShownLines)) {
         m_shownLines.pop_front();
         if (m_shownBeforeHistory > 0)
             --m_shownBeforeHistory;
     }
-    m_shownLines.push_back({line, heardByRoomMs, placedMs});
+    m_shownLines.push_back({line, heard, placedMs});
 }

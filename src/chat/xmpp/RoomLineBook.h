@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/xmpp/ClockSteps.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,7 +27,10 @@
 //   them: one line that does not fit does not end the overlap.
 // - A stamp parts two lines only where the room stamped the history's line after the
 //   shown one was heard here, beyond how far the client may misjudge the chat server's
-//   clock: such a pair does not fit.
+//   clock: such a pair does not fit. A shown line keeps when it was heard by the local
+//   steady clock and by the reckoning of that time; each stamp is compared against
+//   every reading the room's stamps can have had then, also by a step of the server's
+//   clock seen later, or one seen before whose stamps may still lag.
 // Where a history alone cannot tell a line said again at once from the line it repeats
 // (stamped before the first reached the client, at the start of a history that no
 // longer holds the first), the two are taken as one.
@@ -33,7 +38,8 @@
 // Two clocks: lines are placed on the view's, the game server's as the client reckons
 // it, and the room stamps them on the chat server's, which the client reckons from the
 // chat server's own answers where it tells its time, and otherwise takes as the view's
-// within a tolerance for the skew between the two.
+// within a tolerance for the skew between the two. Where the chat server's clock was
+// set, its stamps may follow late (see ClockSteps).
 class RoomLineBook
 {
 public:
@@ -59,6 +65,10 @@ public:
         // off either way.
         qint64 roomMs = 0;
         qint64 roomErrorMs = 0;
+        // The local steady clock, and the steps of the chat server's clock seen so far
+        // (none where it does not tell its time).
+        qint64 localMs = 0;
+        const xmpp::ClockSteps *steps = nullptr;
     };
 
     // A line as the room passes it on.
@@ -135,12 +145,20 @@ private:
 
         bool hasId() const { return !roomId.isNull() || !senderId.isNull(); }
     };
+    // When a line was heard here, by the local steady clock and by the reckoning of the
+    // chat server's clock of that time.
+    struct Heard
+    {
+        qint64 localMs;
+        qint64 roomMs;
+        qint64 roomErrorMs;
+    };
     struct ShownLine
     {
         Said line;
-        // The latest the chat server's clock can have read as the line was heard here:
-        // a room stamp that is later belongs to another line.
-        qint64 heardByRoomMs;
+        // A room stamp later than the room's stamps can have read then belongs to
+        // another line.
+        Heard heard;
         // Where it was shown, on the view's clock.
         qint64 placedMs;
     };
@@ -160,20 +178,23 @@ private:
     // Marks the lines of the history without ids that repeat the last lines shown before
     // the history.
     void matchRun(const Now &now);
-    // Whether the room's stamp parts the history's line from the shown one.
-    static bool stampsPart(const Said &history, const ShownLine &shown, const Now &now);
+    static Heard heardAt(const Now &now) { return {now.localMs, now.roomMs, now.roomErrorMs}; }
+    // Where the room's stamps can have stood as a line was heard, earliest first.
+    static std::vector<xmpp::ClockSteps::Span> stampSpans(const Heard &heard, const Now &now);
+    // Whether the room's stamp parts the history's line from the shown one, with the
+    // latest the stamps can read at present.
+    static bool stampsPart(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs);
     // Decides the history's lines given so far; those that cannot be placed by the
     // lines around them go just before endMs.
     void decideHistory(const Now &now, qint64 endMs, Verdict &verdict);
-    void remember(const Said &line, qint64 heardByRoomMs, qint64 placedMs);
+    void remember(const Said &line, const Heard &heard, qint64 placedMs);
 
     QString m_ownOccupant;
     bool m_inHistory = false;
     int m_historySeconds = -1;
-    // Where the history the join asks for starts on the view's clock, and the earliest it
-    // can start on the chat server's; the least value when it asks for all of it.
+    // Where the history the join asks for starts on the view's clock; the least value
+    // when it asks for all of it.
     qint64 m_historyStartMs = std::numeric_limits<qint64>::min();
-    qint64 m_historyStartRoomMs = std::numeric_limits<qint64>::min();
     // The history's lines not decided yet, in the room's order.
     std::vector<HistoryLine> m_history;
     // The lines shown before the history: those a run of its lines without ids may

@@ -123,6 +123,9 @@ public:
     // The chat server's clock now, and how far the client's reckoning of it may be off;
     // none while the server has not told its time.
     std::optional<xmpp::ClientClock::Reading> serverClock() const { return m_clock->read(); }
+    // The steps of the chat server's clock seen while connected or from one connection
+    // to the next.
+    const xmpp::ClockSteps &serverClockSteps() const { return m_clock->steps(); }
     // How long the chat server's clock goes before it is asked again while connected;
     // ClientClock::RemeasureMs unless set.
     void setClockRemeasureMs(int ms) { m_clock->setRemeasureMs(ms); }

@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; had reached the room before the connection was lost. Your edited text stays in the input.</source>
-        <translation>「%1」は接続が切れる前にルームに届いていました。編集した文は入力欄に残しています。</translation>
+        <translation>「%1」は接続が切れる前にルームに届いていました。編集した文は入力欄に残ります。</translation>
     </message>
     <message>
         <source>the room is gone or takes no lines</source>
@@ -547,8 +547,8 @@
 To see it, copy its address into a web browser:
 
 %1</source>
-        <translation>このページを開くウェブブラウザを起動できませんでした。
-ページを見るには、次のアドレスをウェブブラウザにコピーしてください：
+        <translation>このページを開くウェブブラウザーを起動できませんでした。
+ページを見るには、次のアドレスをコピーして、ウェブブラウザーのアドレスバーに貼り付けてください。
 
 %1</translation>
     </message>

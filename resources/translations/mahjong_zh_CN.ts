@@ -719,7 +719,7 @@ To see it, copy its address into a web browser:
     </message>
     <message>
         <source>You&apos;ve been unseated from this table.</source>
-        <translation>您已被移出此牌桌。</translation>
+        <translation>您已失去此牌桌的座位。</translation>
     </message>
     <message>
         <source>%1 left the table</source>
@@ -3622,7 +3622,7 @@ Do you want to make a deposit now?</source>
     </message>
     <message>
         <source>You&apos;ve been unseated from this table.</source>
-        <translation>您已被移出此牌桌。</translation>
+        <translation>您已失去此牌桌的座位。</translation>
     </message>
     <message>
         <source>If you want to watch the game, just wait until it starts.</source>

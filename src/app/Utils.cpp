@@ -18,6 +18,32 @@ quint64 magnitude(qint64 value)
     return value < 0 ? quint64(0) - quint64(value) : quint64(value);
 }
 
+// The locale that writes dates and times: the system's where it speaks the interface
+// language (as C writes English), otherwise the language's own.
+QLocale timeLocale()
+{
+    const QLocale chosen;
+    const QLocale system = QLocale::system();
+    const bool systemSpeaksIt = system.language() == QLocale::C
+        ? chosen.language() == QLocale::English || chosen.language() == QLocale::C
+        : system.language() == chosen.language() && system.script() == chosen.script();
+    return systemSpeaksIt ? system : chosen;
+}
+
+// The format with a day period ("B", as Taiwan's short times have it), which QLocale
+// would write as the letter, as the morning or afternoon.
+QString shortFormat(QString format)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        if (format.at(i) == u'\'')
+            quoted = !quoted;
+        else if (!quoted && format.at(i) == u'B')
+            format.replace(i++, 1, QStringLiteral("AP"));
+    }
+    return format;
+}
+
 } // namespace
 
 QString Utils::moneyText(qint64 amount, bool forceCents)
@@ -58,17 +84,20 @@ QString Utils::percentText(qint64 value, qint64 scale)
 
 QString Utils::localDateTimeText(const QDateTime &time)
 {
-    return QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat);
+    const QLocale locale = timeLocale();
+    return locale.toString(time.toLocalTime(), shortFormat(locale.dateTimeFormat(QLocale::ShortFormat)));
 }
 
 QString Utils::localDateText(const QDateTime &time)
 {
-    return QLocale::system().toString(time.toLocalTime().date(), QLocale::ShortFormat);
+    const QLocale locale = timeLocale();
+    return locale.toString(time.toLocalTime().date(), shortFormat(locale.dateFormat(QLocale::ShortFormat)));
 }
 
 QString Utils::localTimeText(const QDateTime &time)
 {
-    return QLocale::system().toString(time.toLocalTime().time(), QLocale::ShortFormat);
+    const QLocale locale = timeLocale();
+    return locale.toString(time.toLocalTime().time(), shortFormat(locale.timeFormat(QLocale::ShortFormat)));
 }
 
 QString Utils::durationText(qint64 seconds)

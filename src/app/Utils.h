@@ -23,7 +23,8 @@ QString amountWithReservedText(qint64 amount, qint64 reserved);
 // Empty when the scale is 0.
 QString percentText(qint64 value, qint64 scale);
 
-// Local time in the system locale's short format.
+// Local time in a short format of the interface language: the system's own where the
+// system speaks that language.
 QString localDateTimeText(const QDateTime &time);
 QString localDateText(const QDateTime &time);
 QString localTimeText(const QDateTime &time);

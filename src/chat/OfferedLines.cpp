@@ -19,6 +19,12 @@ QString joined(const QList<OfferedLines::Line> &lines, const QString &typed)
 
 } // namespace
 
+void OfferedLines::setInput(QLineEdit *input)
+{
+    m_input = input;
+    m_typedLimit = input->maxLength();
+}
+
 QString OfferedLines::offeredText() const
 {
     return joined(m_lines, QString());
@@ -44,7 +50,7 @@ void OfferedLines::putBack(const QList<Line> &lines)
         m_lines.clear();
     }
     m_lines.append(lines);
-    m_input->setText(joined(m_lines, *typed));
+    setInputText(joined(m_lines, *typed));
 }
 
 QList<OfferedLines::Line> OfferedLines::take()
@@ -60,6 +66,7 @@ QList<OfferedLines::Line> OfferedLines::take()
     }
     m_lines.clear();
     m_input->clear();
+    m_input->setMaxLength(m_typedLimit);
     return lines;
 }
 
@@ -73,10 +80,26 @@ OfferedLines::Settled OfferedLines::settle(const QString &id)
         const QString text = m_lines.at(i).text;
         const std::optional<QString> typed = typedAfter();
         m_lines.removeAt(i);
-        if (!typed)
+        if (!typed) {
+            fitLimit();
             return {text, !m_input->text().isEmpty()};
-        m_input->setText(joined(m_lines, *typed));
+        }
+        setInputText(joined(m_lines, *typed));
         return {text, false};
     }
     return {};
+}
+
+void OfferedLines::setInputText(const QString &text)
+{
+    // The input cuts a text longer than its limit: the limit makes room first.
+    m_input->setMaxLength(int(qMax<qsizetype>(m_input->maxLength(), text.size())));
+    m_input->setText(text);
+    fitLimit();
+}
+
+void OfferedLines::fitLimit()
+{
+    const qsizetype offered = m_lines.isEmpty() ? 0 : offeredText().size() + 1;
+    m_input->setMaxLength(int(qMax<qsizetype>(m_input->text().size(), offered + m_typedLimit)));
 }

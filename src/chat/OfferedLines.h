@@ -10,7 +10,8 @@ class QLineEdit;
 // The user's lines that did not reach the chat, back in their input to be sent again.
 // The input shows them as one text, before what was typed since; each keeps the id it
 // was first sent with, so that sent again it reaches nobody twice, and one that turns
-// out to have arrived after all can be taken out again.
+// out to have arrived after all can be taken out again. The input's length limit is
+// for what the user types: it holds the lines whole, and takes as much typing besides.
 class OfferedLines
 {
 public:
@@ -21,8 +22,9 @@ public:
         QString text;
     };
 
-    // The input the lines go back into; set before any other call.
-    void setInput(QLineEdit *input) { m_input = input; }
+    // The input the lines go back into, with its limit for typed text; set before any
+    // other call.
+    void setInput(QLineEdit *input);
 
     // Puts the lines back after those offered already and before what was typed since.
     void putBack(const QList<Line> &lines);
@@ -49,7 +51,13 @@ private:
     // What the input holds after the lines offered; none when it no longer holds them
     // as they were put back.
     std::optional<QString> typedAfter() const;
+    // Shows the text whole, whatever the input's limit was.
+    void setInputText(const QString &text);
+    // The limit: the lines offered and as much typing as the input takes alone, or what
+    // the input holds where that is more.
+    void fitLimit();
 
     QLineEdit *m_input = nullptr;
+    int m_typedLimit = 0;
     QList<Line> m_lines;
 };

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -36,6 +38,27 @@ protected:
         QWidget::changeEvent(event);
     }
 };
+
+// Which face draws the widget's Chinese characters, told by characters that each of the
+// three draws its own way; null for another.
+QString hanFace(const QWidget &widget)
+{
+    const auto drawn = [](QFont font) {
+        QImage image(120, 50, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        font.setPixelSize(30);
+        painter.setFont(font);
+        painter.drawText(5, 40, QStringLiteral("骨次。"));
+        return image;
+    };
+    const QImage shown = drawn(widget.font());
+    for (const char *face : {"Noto Sans CJK SC", "Noto Sans CJK TC", "Noto Sans CJK JP"}) {
+        if (drawn(QFont(QLatin1String(face))) == shown)
+            return QLatin1String(face);
+    }
+    return QString();
+}
 
 // One entry of a .ts file.
 struct TsMessage
@@ -220,7 +243,12 @@ void TestTranslationsManager::shippedLanguagesNameThemselves()
 
 void TestTranslationsManager::setLanguageSwitchesEverything()
 {
+    // Styled as the skins style the windows.
+    qApp->setStyleSheet(QStringLiteral("QWidget { font-size: 11px; }"));
     LanguageWatcher widget;
+    const QWidget *inner = new QWidget(&widget);
+    widget.show();
+    const QStringList families = QApplication::font().families();
     TranslationsManager manager;
     const QString skin = QFileInfo(m_skin.path()).absoluteFilePath();
 
@@ -239,10 +267,20 @@ void TestTranslationsManager::setLanguageSwitchesEverything()
     QCOMPARE(QDir::searchPaths(QStringLiteral("localwww")).mid(0, 2),
              (QStringList{skin + "/www/ja", skin + "/www/en"}));
 
+    // Chinese characters in each language's own forms, whatever the system's language;
+    // back in English, the application's font as it was.
     widget.changes = 0;
     manager.setLanguage(QStringLiteral("zh_TW"));
     QCOMPARE(QCoreApplication::translate("TranslationsManager", "English"), QStringLiteral("繁體中文"));
     QTRY_VERIFY(widget.changes > 0);
+    QTRY_COMPARE(hanFace(*inner), QStringLiteral("Noto Sans CJK TC"));
+    QCOMPARE(inner->font().families().constFirst(), QStringLiteral("Noto Sans CJK TC"));
+    manager.setLanguage(QStringLiteral("zh_CN"));
+    QTRY_COMPARE(hanFace(*inner), QStringLiteral("Noto Sans CJK SC"));
+    QCOMPARE(inner->font().families().constFirst(), QStringLiteral("Noto Sans CJK SC"));
+    manager.setLanguage(QStringLiteral("ja"));
+    QTRY_COMPARE(hanFace(*inner), QStringLiteral("Noto Sans CJK JP"));
+    QCOMPARE(inner->font().families().constFirst(), QStringLiteral("Noto Sans CJK JP"));
 
     widget.changes = 0;
     manager.setLanguage(QStringLiteral("en"));
@@ -252,6 +290,9 @@ void TestTranslationsManager::setLanguageSwitchesEverything()
     QCOMPARE(QDir::searchPaths(QStringLiteral("textimages")).mid(0, 2),
              (QStringList{skin + "/text-images/en", ":/corvana/text-images/en"}));
     QCOMPARE(QSettings().value(QStringLiteral("game/language")).toString(), QStringLiteral("en"));
+    QCOMPARE(QApplication::font().families(), families);
+    QCOMPARE(inner->font().families(), families);
+    qApp->setStyleSheet(QString());
 }
 
 void TestTranslationsManager::sameLanguageTwiceDoesNothingMore()

@@ -188,7 +188,8 @@ void TestChatDelivery::healthyAndSlowLinks()
 void TestChatDelivery::halfOpenLink()
 {
     // Only Haruto's direction dies, while Mei Ling keeps talking: every byte she sends
-    // reaches him, and nothing of his reaches the server.
+    // reaches him, and nothing of his reaches the server. In the room he says two lines
+    // longer than half of what the input takes, and types on while they wait.
     ChatRelay relay(m_port);
     Talk talk;
     QVERIFY(startTalk(talk, 2145, relay.port(), table(2)));
@@ -200,12 +201,19 @@ void TestChatDelivery::halfOpenLink()
     int chatted = 0;
     connect(&chatter, &QTimer::timeout, this, [&mei, &chatted] { mei.say(QStringLiteral("chatter %1").arg(++chatted)); });
     chatter.start(500);
+    const QString first = QStringLiteral("into the half-open link ").leftJustified(100, u'1');
+    const QString second = QStringLiteral("and a second line ").leftJustified(100, u'2');
+    const QString typed = QStringLiteral("typed meanwhile ").leftJustified(40, u'3');
     relay.dropFromClient();
-    haruto.say("into the half-open link");
+    haruto.say(first);
+    haruto.say(second);
+    QTest::keyClicks(haruto.input(), typed);
     talk.harutoWindow.say("half-open, privately");
 
-    // Waiting, then not sent: the loss first, then the lines back in their inputs.
-    QCOMPARE(waiting(haruto.text(), "Haruto: into the half-open link"), 1);
+    // Waiting, then not sent: the loss first, then the lines back in their inputs, whole,
+    // before what was typed.
+    QCOMPARE(waiting(haruto.text(), "Haruto: " + first), 1);
+    QCOMPARE(waiting(haruto.text(), "Haruto: " + second), 1);
     QCOMPARE(waiting(talk.harutoWindow.text(), "Haruto: half-open, privately"), 1);
     QTRY_VERIFY_WITH_TIMEOUT(haruto.text().contains(NotSent) && talk.harutoWindow.text().contains(NotSent), 20000);
     chatter.stop();
@@ -217,22 +225,26 @@ void TestChatDelivery::halfOpenLink()
         QVERIFY(std::max(lines.indexOf(RoomLost), lines.indexOf(ChatLost)) < lines.indexOf(NotSent));
         QVERIFY(!pane.contains("sending"));
     }
-    QCOMPARE(haruto.input()->text(), QStringLiteral("into the half-open link"));
+    QCOMPARE(haruto.input()->text(), first + ' ' + second + ' ' + typed);
     QCOMPARE(talk.harutoWindow.input()->text(), QStringLiteral("half-open, privately"));
     QVERIFY(!talk.meiWindow().window);
+    QVERIFY(haruto.view->grab().save("chatroom-put-back.png"));
 
-    // Back again, each line goes once.
+    // Back again, each line goes once, whole, and what was typed as a line of its own.
     QTRY_VERIFY_WITH_TIMEOUT(haruto.view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 10000);
     QTest::keyClick(haruto.input(), Qt::Key_Return);
     talk.harutoWindow.window->findChild<QPushButton *>("send")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(said(mei.text(), "Haruto: into the half-open link"), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(mei.text(), "Haruto: " + typed), 1, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(talk.meiWindow().window, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(said(talk.meiWindow().text(), "Haruto: half-open, privately"), 1, 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(said(haruto.text(), "Haruto: into the half-open link"), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(said(haruto.text(), "Haruto: " + typed), 1, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(said(talk.harutoWindow.text(), "Haruto: half-open, privately"), 1, 10000);
     mei.say("got it");
     QTRY_COMPARE_WITH_TIMEOUT(said(haruto.text(), "Mei Ling: got it"), 1, 10000);
-    QCOMPARE(said(mei.text(), "Haruto: into the half-open link"), 1);
+    for (const QString &line : {first, second, typed}) {
+        QCOMPARE(said(mei.text(), "Haruto: " + line), 1);
+        QCOMPARE(said(haruto.text(), "Haruto: " + line), 1);
+    }
     QCOMPARE(said(talk.meiWindow().text(), "Haruto: half-open, privately"), 1);
     QVERIFY(haruto.view->grab().save("chatroom-half-open.png"));
 }

@@ -15,6 +15,8 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include <tuple>
+
 class TestChatOutput : public QObject
 {
     Q_OBJECT
@@ -322,17 +324,24 @@ void TestChatOutput::waitingLinesStayBelow()
     m_view->addMessage(evening.addDays(1).addSecs(120), "Mei", "after", ChatOutputWidget::UserRole);
     QVERIFY(shownLast("Mei: after"));
 
-    // As the player sees it, in English and Japanese.
+    // As the player sees it, in English and in Japanese and Chinese, whose days and times
+    // read as each language writes them.
     m_view->addWaitingMessage("w3", evening.addDays(1).addSecs(180), "Aiko", "three");
     QVERIFY(m_view->grab().save("chatoutput-waiting.png"));
     const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
     QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
     TranslationsManager languages;
-    for (const auto &[language, waitingMark] : {std::pair("ja", "（送信中…）"), std::pair("zh_CN", "（发送中…）"),
-                                                 std::pair("zh_TW", "（傳送中…）")}) {
+    int days = 1;
+    for (const auto &[language, waitingMark, day, time] :
+         {std::tuple("ja", "（送信中…）", "2026/03/03", "(21:00)"), std::tuple("zh_CN", "（发送中…）", "2026/3/4", "(21:00)"),
+          std::tuple("zh_TW", "（傳送中…）", "2026/3/5", "(下午9:00)")}) {
         languages.setLanguage(QLatin1String(language));
         m_view->addWaitingMessage(QLatin1String(language), evening.addDays(1).addSecs(180), "Aiko", "麻雀");
         QVERIFY(lines().last().endsWith(QStringLiteral("Aiko: 麻雀") + QString::fromUtf8(waitingMark)));
+        const QString said = QString::fromUtf8(time) + " Mei: " + QLatin1String(language);
+        m_view->addMessage(evening.addDays(++days), "Mei", QLatin1String(language), ChatOutputWidget::UserRole);
+        QVERIFY(QTest::qWaitFor([this, &said] { return lines().contains(said); }, 5000));
+        QCOMPARE(lines().at(lines().indexOf(said) - 1), QString::fromUtf8(day));
         QVERIFY(m_view->grab().save(QStringLiteral("chatoutput-waiting-%1.png").arg(QLatin1String(language))));
     }
     languages.setLanguage(QStringLiteral("en"));

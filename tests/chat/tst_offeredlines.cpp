@@ -3,8 +3,18 @@
 #include "chat/OfferedLines.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace {
+
+// The text with each "c{n}" written out as n times c.
+QString expanded(QString text)
+{
+    static const QRegularExpression repeat(QStringLiteral("(.)\\{(\\d+)\\}"));
+    for (QRegularExpressionMatch match = repeat.match(text); match.hasMatch(); match = repeat.match(text))
+        text.replace(match.capturedStart(), match.capturedLength(), match.captured(1).repeated(match.captured(2).toInt()));
+    return text;
+}
 
 // "id=text" lines joined by commas, a line not sent yet with an empty id.
 QList<OfferedLines::Line> parseLines(const QString &text)
@@ -76,6 +86,21 @@ void TestOfferedLines::steps_data()
     QTest::newRow("unknown id") << QStringList{"put a1=one", "settle zz=", "settle ="} << "one" << "a1=one";
     QTest::newRow("taken out twice") << QStringList{"put a1=one,a2=two", "settle a1=one", "settle a1="} << "two" << "a2=two";
     QTest::newRow("taken out after Return") << QStringList{"put a1=one", "take", "settle a1="} << "" << "";
+
+    // The limit is for typing: what goes back is never cut.
+    QTest::newRow("two long lines back")
+        << QStringList{"limit 120", "put a1=a{100},a2=b{100}"} << "a{100} b{100}" << "a1=a{100},a2=b{100}";
+    QTest::newRow("a long line before typed text")
+        << QStringList{"limit 120", "set t{40}", "put a1=a{100}"} << "a{100} t{40}" << "a1=a{100},=t{40}";
+    QTest::newRow("typed after them up to the limit")
+        << QStringList{"limit 10", "put a1=a{100}", "type t{15}"} << "a{100} t{10}" << "a1=a{100},=t{10}";
+    QTest::newRow("a long edit stays whole as more come back")
+        << QStringList{"limit 10", "put a1=a{8}", "type t{10}", "set x{19}", "put a2=b{8}"} << "b{8} x{19}"
+        << "a2=b{8},=x{19}";
+    QTest::newRow("after Return, the limit again") << QStringList{"limit 10", "put a1=a{100}", "take", "set x{15}"}
+                                                   << "x{10}" << "=x{10}";
+    QTest::newRow("longer than any typed line, as a one-to-one chat's")
+        << QStringList{"put a1=a{20000},a2=b{20000}"} << "a{20000} b{20000}" << "a1=a{20000},a2=b{20000}";
 }
 
 void TestOfferedLines::steps()
@@ -83,13 +108,18 @@ void TestOfferedLines::steps()
     QFETCH(QStringList, steps);
     QFETCH(QString, input);
     QFETCH(QString, taken);
+    input = expanded(input);
+    taken = expanded(taken);
     QLineEdit edit;
     OfferedLines offered;
     offered.setInput(&edit);
     for (const QString &step : steps) {
         const QString verb = step.section(QLatin1Char(' '), 0, 0);
-        const QString argument = step.section(QLatin1Char(' '), 1);
-        if (verb == "put") {
+        const QString argument = expanded(step.section(QLatin1Char(' '), 1));
+        if (verb == "limit") {
+            edit.setMaxLength(argument.toInt());
+            offered.setInput(&edit);
+        } else if (verb == "put") {
             offered.putBack(parseLines(argument));
         } else if (verb == "set") {
             edit.setText(argument);

@@ -61,7 +61,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -146,22 +145,13 @@ QStringList shownTexts(const QWidget *widget)
 // word of two or more Latin letters that is not a name or the same in every language.
 QStringList englishLeftovers(const QWidget *root)
 {
-    static const QStringList kept = [] {
-        QStringList words{
-            // names: players (provisional ones are "player-<id>"), tables, tournaments, the
-            // service and its maker
-            "alice", "bo", "chen", "Ayame", "Botan", "Chiyo", "player", "Bamboo", "Grove", "Red", "Dragon",
-            "Jade", "Hall", "Pine", "Court", "Free", "Roll", "Sunday", "Cup", "Corvana", "PellandorTM",
-            // the same in every language: rule set abbreviations, the language's own name
-            "MCR", "EMA", "English"};
-        // Dates and times are written in the system's own format.
-        const QLocale system = QLocale::system();
-        for (int i = 1; i <= 12; ++i)
-            words << system.monthName(i, QLocale::ShortFormat) << system.monthName(i);
-        for (int i = 1; i <= 7; ++i)
-            words << system.dayName(i, QLocale::ShortFormat) << system.dayName(i);
-        return words << system.amText() << system.pmText();
-    }();
+    static const QStringList kept{
+        // names: players (provisional ones are "player-<id>"), tables, tournaments, the
+        // service and its maker
+        "alice", "bo", "chen", "Ayame", "Botan", "Chiyo", "player", "Bamboo", "Grove", "Red", "Dragon",
+        "Jade", "Hall", "Pine", "Court", "Free", "Roll", "Sunday", "Cup", "Corvana", "PellandorTM",
+        // the same in every language: rule set abbreviations, the language's own name
+        "MCR", "EMA", "English"};
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     // A tournament named in markup shows its tags as plain text (elided too).
     static const QRegularExpression tag(QStringLiteral("<[^>]*(>|$)"));

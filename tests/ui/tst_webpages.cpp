@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -105,6 +106,24 @@ new QWebChannel(qt.webChannelTransport, function (channel) {
 });
 </script></body></html>)";
 
+// Which face draws the page's Chinese characters, told by characters that each of the
+// three draws its own way; empty for another.
+const QString hanFaceScript = QStringLiteral(R"((function () {
+    function drawn(family) {
+        var canvas = document.createElement("canvas");
+        canvas.width = 120;
+        canvas.height = 50;
+        var context = canvas.getContext("2d");
+        context.font = "30px " + family;
+        context.fillText("骨次。", 5, 40);
+        return canvas.toDataURL();
+    }
+    var shown = drawn(getComputedStyle(document.body).fontFamily);
+    return ["Noto Sans CJK SC", "Noto Sans CJK TC", "Noto Sans CJK JP"].find(function (face) {
+        return drawn('"' + face + '"') === shown;
+    }) || "";
+})())");
+
 QUrl refusedUrl()
 {
     QTcpServer closed;
@@ -160,6 +179,13 @@ private slots:
         QCOMPARE(loadedText(&page, "localwww:/only-en.html"), QStringLiteral("en only"));
         QCOMPARE(loadedText(&page, "localwww:/howto.html").isEmpty(), false);
         QCOMPARE(evaluate(&page, "document.documentElement.lang").toString(), QStringLiteral("ja"));
+        // Chinese pages draw Chinese characters as their language writes them.
+        for (const auto &[language, face] :
+             {std::pair("zh_CN", "Noto Sans CJK SC"), std::pair("zh_TW", "Noto Sans CJK TC")}) {
+            setLanguageSearchPaths(QLatin1String(language));
+            QCOMPARE(loadedText(&page, "localwww:/howto.html").isEmpty(), false);
+            QCOMPARE(evaluate(&page, hanFaceScript).toString(), QLatin1String(face));
+        }
         QVERIFY(loadedText(&page, "localwww:/common/client.js").contains("whenClientReady"));
         for (const char *refused : {"localwww:/../secret.txt", "localwww:/%2e%2e/secret.txt",
                                     "localwww:/common/../../secret.txt", "localwww:/common/%2E%2E/%2e%2e/secret.txt",

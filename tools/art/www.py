@@ -208,6 +208,15 @@ html, body {
     line-height: 1.5;
 }
 
+/* Chinese characters in the forms of the page's language. */
+:lang(zh-Hans) {
+    font-family: "DejaVu Sans", "Noto Sans CJK SC", sans-serif;
+}
+
+:lang(zh-Hant) {
+    font-family: "DejaVu Sans", "Noto Sans CJK TC", sans-serif;
+}
+
 main {
     padding: 12px 20px;
     max-width: 720px;

@@ -7,12 +7,17 @@
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
+#include <QVariant>
 
 #include <algorithm>
+#include <utility>
 
 const QString TranslationsManager::builtInLanguage = QStringLiteral("en");
 
@@ -22,6 +27,22 @@ const QStringList qmFiles{QStringLiteral("*.qm")};
 
 // Each language's own name is its translation of this text.
 const char *const englishName = QT_TRANSLATE_NOOP("TranslationsManager", "English");
+
+// The faces that draw Chinese characters as the language writes them, as the systems
+// name them; none for a language without them.
+QStringList hanFaces(const QString &code)
+{
+    if (code == QLatin1String("zh_CN"))
+        return {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                QStringLiteral("Microsoft YaHei"), QStringLiteral("PingFang SC")};
+    if (code == QLatin1String("zh_TW"))
+        return {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Source Han Sans TC"),
+                QStringLiteral("Microsoft JhengHei"), QStringLiteral("PingFang TC")};
+    if (code == QLatin1String("ja"))
+        return {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Source Han Sans JP"),
+                QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI"), QStringLiteral("Hiragino Sans")};
+    return {};
+}
 
 } // namespace
 
@@ -62,6 +83,8 @@ TranslationsManager::~TranslationsManager()
 {
     for (const auto &translator : m_translators)
         QCoreApplication::removeTranslator(translator.get());
+    if (m_appFamilies)
+        setApplicationFamilies(*m_appFamilies);
 }
 
 bool TranslationsManager::isAvailable(const QString &code) const
@@ -110,6 +133,7 @@ void TranslationsManager::setLanguage(const QString &code)
 
     QDir::setSearchPaths(QStringLiteral("translations"), dirs);
     setLanguageSearchPaths(code);
+    setLanguageFont(code);
     QSettings().setValue(QStringLiteral("game/language"), code);
     m_language = code;
 
@@ -121,6 +145,42 @@ void TranslationsManager::setLanguage(const QString &code)
         QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
     }
     qWarning().noquote() << QStringLiteral(" [INFO ] language %1").arg(code);
+}
+
+void TranslationsManager::setLanguageFont(const QString &code)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    QStringList faces = hanFaces(code);
+    faces.removeIf([](const QString &face) { return !QFontDatabase::hasFamily(face); });
+    if (faces.isEmpty()) {
+        if (m_appFamilies)
+            setApplicationFamilies(*std::exchange(m_appFamilies, std::nullopt));
+        return;
+    }
+    if (!m_appFamilies) {
+        const QFont font = QGuiApplication::font();
+        m_appFamilies = font.families().isEmpty() ? QStringList{font.family()} : font.families();
+    }
+    // The face comes first: Qt keeps the fallbacks a family was first drawn with.
+    setApplicationFamilies(faces + *m_appFamilies);
+}
+
+void TranslationsManager::setApplicationFamilies(const QStringList &families)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    QFont font = QGuiApplication::font();
+    if (font.families() == families)
+        return;
+    font.setFamilies(families);
+    QGuiApplication::setFont(font);
+    // Widgets under a style sheet keep the font they were polished with: the
+    // application's sheet, set again, polishes them anew.
+    QCoreApplication *app = QCoreApplication::instance();
+    const QVariant sheet = app->property("styleSheet");
+    if (!sheet.toString().isEmpty())
+        app->setProperty("styleSheet", sheet);
 }
 
 QString TranslationsManager::languageForLocale(const QString &localeName) const

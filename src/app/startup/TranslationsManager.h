@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -35,7 +36,8 @@ public:
 
     // Sets the default locale; for a new code installs its translators (ours
     // and Qt's own for the language), points
-    // "translations", "textimages" and "localwww" at its folders, stores
+    // "translations", "textimages" and "localwww" at its folders, gives the
+    // application font the language's face for Chinese characters, stores
     // "game/language" and makes it current, so every widget gets a LanguageChange.
     void setLanguage(const QString &code);
 
@@ -49,8 +51,15 @@ public:
 
 private:
     bool isAvailable(const QString &code) const;
+    // Chinese and Japanese share characters that each draws in its own forms, and the
+    // font fallback picks those of the system's language: the application font draws
+    // with the language's own face first.
+    void setLanguageFont(const QString &code);
+    void setApplicationFamilies(const QStringList &families);
 
     QString m_language;
+    // The application font's families before the language gave it its face.
+    std::optional<QStringList> m_appFamilies;
     QStringList m_roots;
     std::vector<Language> m_languages;
     std::vector<std::unique_ptr<QTranslator>> m_translators;

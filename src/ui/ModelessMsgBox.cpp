@@ -155,6 +155,10 @@ void MsgBox::fitText()
     }
     width = std::max(width, 1);
     m_text->setMinimumSize(width, m_text->heightForWidth(width));
+    // Laid out at once, so that the box never shows its buttons over a text still at its
+    // former size.
+    contentWidget()->layout()->activate();
+    layout()->activate();
     resize(minimumSizeHint());
 }
 

@@ -146,15 +146,15 @@ void MsgBox::fitText()
     const int extra = textMargins.left() + textMargins.right() + 2 * m_text->margin();
     const int natural = int(std::ceil(document.idealWidth())) + extra;
     const int measure = m_text->fontMetrics().averageCharWidth() * 80 + extra;
-    int width = std::max({std::min(natural, measure), m_text->minimumSizeHint().width(),
-                          m_buttonBox->minimumSizeHint().width()});
+    int textWidth = std::max({std::min(natural, measure), m_text->minimumSizeHint().width(),
+                              m_buttonBox->minimumSizeHint().width()});
     if (const QWidget *window = parentWidget()) {
         const QMargins bodyMargins = contentWidget()->layout()->contentsMargins();
-        const int chrome = (this->width() - contentsRect().width()) + bodyMargins.left() + bodyMargins.right();
-        width = std::min(width, window->width() - chrome);
+        const int chrome = (width() - contentsRect().width()) + bodyMargins.left() + bodyMargins.right();
+        textWidth = std::min(textWidth, window->width() - chrome);
     }
-    width = std::max(width, 1);
-    m_text->setMinimumSize(width, m_text->heightForWidth(width));
+    textWidth = std::max(textWidth, 1);
+    m_text->setMinimumSize(textWidth, m_text->heightForWidth(textWidth));
     // Laid out at once, so that the box never shows its buttons over a text still at its
     // former size.
     contentWidget()->layout()->activate();
@@ -165,6 +165,7 @@ void MsgBox::fitText()
 void MsgBox::setTextFormat(Qt::TextFormat format)
 {
     m_text->setTextFormat(format);
+    fitText();
 }
 
 void MsgBox::setTextSelectable()

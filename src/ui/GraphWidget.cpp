@@ -1,6 +1,7 @@
 #include "ui/GraphWidget.h"
 
 #include <QPainter>
+#include <QPen>
 #include <QPointF>
 
 #include <algorithm>
@@ -27,6 +28,7 @@ void GraphWidget::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1.5));
     const double w = width();
     const double h = height();
     // With every sample at 0 there is no height to scale by: the line lies on the

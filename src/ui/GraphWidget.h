@@ -5,8 +5,8 @@
 #include <deque>
 #include <vector>
 
-// A line graph of a few samples: the largest touches the top edge, 0 lies on the
-// bottom edge, the samples are spread evenly over the width.
+// A line graph of a few samples in the widget's text colour: the largest touches the
+// top edge, 0 lies on the bottom edge, the samples are spread evenly over the width.
 class GraphWidget : public QFrame
 {
     Q_OBJECT

@@ -63,7 +63,20 @@ void MahjongDialog::fitIntoParent()
     const QWidget *parent = parentWidget();
     if (!parent)
         return;
-    resize(std::min(parent->width(), width()), std::min(parent->height(), height()));
+    // A text that wraps takes the height it needs at the dialog's width.
+    const int w = std::min(parent->width(), width());
+    const int h = hasHeightForWidth() ? std::max(height(), heightForWidth(w)) : height();
+    resize(w, std::min(parent->height(), h));
+}
+
+bool MahjongDialog::event(QEvent *event)
+{
+    const bool handled = QFrame::event(event);
+    // Laid out anew (a text changed, a row shown): the dialog takes the height its
+    // wrapped texts now need.
+    if (event->type() == QEvent::LayoutRequest)
+        fitIntoParent();
+    return handled;
 }
 
 bool MahjongDialog::eventFilter(QObject *watched, QEvent *event)

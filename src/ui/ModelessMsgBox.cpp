@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <exception>
 #include <utility>
 
@@ -93,6 +96,8 @@ MsgBox::MsgBox(int, Wording wording, QWidget *parent)
     auto *layout = new QVBoxLayout;
     m_text = new QLabel(body);
     m_text->setObjectName(QStringLiteral("messageText"));
+    // A long text, an address say, wraps rather than widening the box beyond its window.
+    m_text->setWordWrap(true);
     layout->addWidget(m_text);
 
     m_buttonBox = new CustomDialogButtonBox(body);
@@ -104,6 +109,9 @@ MsgBox::MsgBox(int, Wording wording, QWidget *parent)
     body->setLayout(layout);
     setContentWidget(body);
     applyWording();
+    // The room the window leaves decides where the text wraps and where the box stands.
+    if (parent)
+        parent->installEventFilter(this);
 }
 
 MsgBox::MsgBox(int kind, const QString &title, const QString &text, QWidget *parent)
@@ -116,16 +124,72 @@ void MsgBox::applyWording()
     const Texts texts = m_wording();
     contentWidget()->setWindowTitle(texts.title);
     m_text->setText(texts.text);
+    fitText();
+}
+
+// The text stands at its own width up to a line of some 80 characters, wrapping beyond;
+// never narrower than its longest unbreakable run or the buttons, nor wider than the
+// window leaves room for. The box takes the height the text needs at that width.
+void MsgBox::fitText()
+{
+    ensurePolished();
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(m_text->font());
+    const QString text = m_text->text();
+    const Qt::TextFormat format = m_text->textFormat();
+    if (format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text)))
+        document.setHtml(text);
+    else
+        document.setPlainText(text);
+    const QMargins textMargins = m_text->contentsMargins();
+    const int extra = textMargins.left() + textMargins.right() + 2 * m_text->margin();
+    const int natural = int(std::ceil(document.idealWidth())) + extra;
+    const int measure = m_text->fontMetrics().averageCharWidth() * 80 + extra;
+    int textWidth = std::max({std::min(natural, measure), m_text->minimumSizeHint().width(),
+                              m_buttonBox->minimumSizeHint().width()});
+    if (const QWidget *window = parentWidget()) {
+        const QMargins bodyMargins = contentWidget()->layout()->contentsMargins();
+        const int chrome = (width() - contentsRect().width()) + bodyMargins.left() + bodyMargins.right();
+        textWidth = std::min(textWidth, window->width() - chrome);
+    }
+    textWidth = std::max(textWidth, 1);
+    m_text->setMinimumSize(textWidth, m_text->heightForWidth(textWidth));
+    // Laid out at once, so that the box never shows its buttons over a text still at its
+    // former size.
+    contentWidget()->layout()->activate();
+    layout()->activate();
+    resize(minimumSizeHint());
 }
 
 void MsgBox::setTextFormat(Qt::TextFormat format)
 {
     m_text->setTextFormat(format);
+    fitText();
 }
 
 void MsgBox::setTextSelectable()
 {
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+bool MsgBox::eventFilter(QObject *watched, QEvent *event)
+{
+    const QWidget *window = parentWidget();
+    if (watched == window && event->type() == QEvent::Resize) {
+        // Wrapped anew for the room the window leaves, the box stays inside it.
+        fitText();
+        move(std::clamp(x(), 0, std::max(0, window->width() - width())),
+             std::clamp(y(), 0, std::max(0, window->height() - height())));
+    }
+    return MahjongDialog::eventFilter(watched, event);
+}
+
+void MsgBox::showEvent(QShowEvent *event)
+{
+    // The style sheet's font is the text's only once the box is polished.
+    fitText();
+    MahjongDialog::showEvent(event);
 }
 
 void MsgBox::changeEvent(QEvent *event)

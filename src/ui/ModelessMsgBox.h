@@ -51,11 +51,14 @@ public slots:
     void onFinished(int result);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void applyWording();
+    void fitText();
     void finish(int result);
 
     Wording m_wording;

@@ -26,6 +26,7 @@
 #include "table/scene/TileView.h"
 #include "table/scene/WindView.h"
 #include "table/dialogs/ConcealedActionDialog.h"
+#include "table/dialogs/MeldAuction.h"
 #include "table/sidebar/TableChat.h"
 #include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/TimerView.h"
@@ -33,6 +34,7 @@
 #include "ui/ULabel.h"
 
 #include "testmain.h"
+#include "textfit.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -299,6 +301,8 @@ private slots:
     void announcementsStandInsideTheTable();
     void dialogsStayOverTheTable();
     void kickBoxes();
+    void overlayTextsWhole_data();
+    void overlayTextsWhole();
     void msecsBetweenCountsDays();
     void destroyMidDeal();
 
@@ -1591,6 +1595,173 @@ void TestGameWindow::kickBoxes()
             QCOMPARE(confirmed.size(), 1);
         }
     }
+}
+
+void TestGameWindow::overlayTextsWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QSize>("size");
+    for (const char *language : {"en", "ja", "zh_CN", "zh_TW"})
+        for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)})
+            QTest::addRow("%s %dx%d", language, size.width(), size.height()) << QString::fromLatin1(language) << size;
+}
+
+// Every window the table shows over itself, in the skin, as a game goes: watched, a seat
+// offered, waiting for a player with the invitation open, a claim and a concealed meld
+// offered, the question before leaving, the player inactive, a washout, a win, the round
+// result, the round ended, the table removed and each kick. Each stands inside the window
+// and each text of its labels and buttons stands whole in its widget.
+void TestGameWindow::overlayTextsWhole()
+{
+    QFETCH(QString, language);
+    QFETCH(QSize, size);
+    const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
+    TranslationsManager translations;
+    translations.setLanguage(language);
+    Table t(TableInfo::FULL_GAME, 4, true);
+    TableInfo info = t.info;
+    TableValue value;
+    value.setKind(2);
+    value.setBet(1000);
+    value.setFee(50);
+    value.setPlayers(4);
+    info.setValue(value);
+    t.model.onTableInfo(info);
+    t.window.setStyleSheet(skinStyleSheets());
+    t.window.resize(size);
+    QTRY_COMPARE(t.window.size(), size);
+    const QRect table(QPoint(0, 0), t.window.view()->size());
+    const QString row = QStringLiteral("%1-%2x%3").arg(language, QString::number(size.width()), QString::number(size.height()));
+    const auto check = [&](QWidget *dialog, const char *what) -> QString {
+        const QString name = row + QLatin1Char(' ') + QLatin1String(what);
+        if (!dialog || !dialog->isVisible())
+            return QStringLiteral("%1 not shown").arg(name);
+        const bool box = qobject_cast<ModelessMsgBox::MsgBox *>(dialog);
+        if (!(box ? t.window.rect() : table).contains(dialog->geometry()))
+            return QStringLiteral("%1 beyond the table at %2,%3 %4x%5").arg(name).arg(dialog->x()).arg(dialog->y())
+                .arg(dialog->width()).arg(dialog->height());
+        // Measured as laid out: the requests of the dialog's body, then of the dialog.
+        for (int level = 0; level < 2; ++level)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QStringList cuts = TextFit::cutTexts(dialog);
+        if (!cuts.isEmpty())
+            return name + QStringLiteral(" cuts: ") + cuts.join(QStringLiteral(" | "));
+        dialog->grab().save(QStringLiteral("%1/screenshots/overlay-%2-%3.png")
+                                .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), row,
+                                     QLatin1String(what)));
+        return QString();
+    };
+    const auto dialog = [&t](const char *className) -> QWidget * {
+        for (QWidget *child : t.window.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (QLatin1String(child->metaObject()->className()) == QLatin1String(className) && child->isVisible())
+                return child;
+        return nullptr;
+    };
+    const auto newestBox = [&t]() -> QWidget * {
+        const auto boxes = t.window.findChildren<ModelessMsgBox::MsgBox *>();
+        return boxes.isEmpty() ? nullptr : boxes.last();
+    };
+    const auto closeBoxes = [&t] {
+        for (ModelessMsgBox::MsgBox *box : t.window.findChildren<ModelessMsgBox::MsgBox *>())
+            delete box;
+    };
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    const TimeSpan span(now, now.addSecs(60));
+    QStringList cut;
+
+    // Watching a table between hands where two of four are ready, then seated there.
+    const std::vector<PlayerData> two = {makePlayer(11, QStringLiteral("Ann")), makePlayer(12, QStringLiteral("Bob"))};
+    t.model.onWatching(false);
+    t.model.onGameData(-1, static_cast<server_game_state::enum_t>(0), two, TableState(), WallState());
+    cut << check(dialog("WatchingWindow"), "watching");
+    t.model.setJustJoined();
+    t.model.onGameData(-1, static_cast<server_game_state::enum_t>(0), two, TableState(), WallState());
+    t.model.onAreYouReady(span);
+    cut << check(t.window.seatedWindow(), "seated");
+    QTest::mouseClick(t.window.seatedWindow()->findChild<QPushButton *>(QStringLiteral("playButton")), Qt::LeftButton);
+    t.model.onPlayerIsReady(me);
+    cut << check(dialog("WaitingForPlayersWindow"), "waiting");
+    QVERIFY(t.window.grab().save(QStringLiteral("%1/screenshots/overlay-%2-table-waiting.png")
+                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), row)));
+    t.window.onInviteButtonClick();
+    QWidget *invite = dialog("TableInviteDialog");
+    QVERIFY(invite);
+    cut << check(invite, "invite");
+    invite->hide();
+
+    // The fourth sits down and a hand is dealt.
+    t.model.onPlayerJoined(makePlayer(13, QStringLiteral("Cid")));
+    t.model.onPlayerIsReady(13);
+    TableState state;
+    state.referencePlayer = me;
+    Seating seating;
+    seating.players = {me, 11, 12, 13};
+    t.model.onStartHand(502, seating, {}, false, state, WallState());
+    t.deal();
+    t.window.meldSuggestion({meld_offer(PONG, tile(4)), meld_offer(CHOW, tile(3))}, 13, tile(4), span);
+    cut << check(t.window.meldAuction(), "claim");
+    t.window.onPassMeldSelected();
+    t.window.concealedMeldSuggestion({meld_offer(RIICHI, tile(9)), meld_offer(KONG, tile(4))}, span);
+    cut << check(t.window.concealedActionDialog(), "concealed");
+    t.window.onConcealedActionCancel();
+    t.window.onLeaveButtonClick();
+    cut << check(t.window.leaveBox(), "leave");
+    closeBoxes();
+    t.model.onActiveChanged(false);
+    cut << check(dialog("PlayerInactiveWindow"), "inactive");
+    t.model.onActiveChanged(true);
+
+    // The game's last hand washes out, offering the next game at its price; the next
+    // game's last hand is won, and its round result waits beside the board or behind it.
+    EndHand washout;
+    washout.endKind = 9;
+    washout.gameEnds = true;
+    for (const qint32 id : {me, qint32(11), qint32(12), qint32(13)}) {
+        EndHandPlayer player;
+        player.playerId = id;
+        washout.players[id] = player;
+    }
+    t.model.onHandEnd(washout);
+    t.model.onAreYouReady(span);
+    cut << check(t.window.washoutWindow(), "washout");
+    t.window.washoutWindow()->hide();
+    EndHand win = winOf(11, EndHand::Ron);
+    win.players[11].name = QStringLiteral("Ann");
+    win.players[11].points = {{QString(), 20, 0}, {QString(), 10, 2}};
+    win.players[11].pointsTotal = 30;
+    win.players[11].doubles = {{QString(), 1, 3}};
+    win.players[11].doublesTotal = 1;
+    win.players[11].hand = {{{tile(0), tile(1), tile(2)}, -1}, {{tile(31), tile(31), tile(31)}, 2}};
+    win.gameEnds = true;
+    t.window.onHandEnd(win);
+    t.window.onAreYouReady(span, false);
+    t.window.showEndOfRound({{me, 10, -500}, {11, 40, 1500}, {12, 0, -500}, {13, 0, -500}});
+    cut << check(t.window.scoreBoard(), "scores");
+    t.window.scoreBoard()->hide();
+    auto *round = t.window.findChild<RoundScoreBoard *>();
+    QVERIFY(round);
+    cut << check(round, "round");
+    round->hide();
+    t.window.onTournamentRoundEnded();
+    cut << check(newestBox(), "round-ended");
+    closeBoxes();
+
+    // The table goes: removed, or the player, seated again each time, kicked for each
+    // reason with a word of its own.
+    t.model.onTableRemoved();
+    cut << check(newestBox(), "removed");
+    closeBoxes();
+    for (const auto reason : {kick_reason::KICKED, kick_reason::NOT_ENOUGH_FUNDS, kick_reason::SERVER_ERROR,
+                              kick_reason::MAINTENANCE, kick_reason::TABLE_REMOVED}) {
+        t.model.setJustJoined();
+        t.model.onGameData(-1, static_cast<server_game_state::enum_t>(0), two, TableState(), WallState());
+        t.model.onPlayerKicked(reason);
+        cut << check(newestBox(), qPrintable(QStringLiteral("kicked-%1").arg(int(reason))));
+        closeBoxes();
+    }
+    translations.setLanguage(QStringLiteral("en"));
+    cut.removeAll(QString());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 }
 
 void TestGameWindow::msecsBetweenCountsDays()

@@ -2,8 +2,11 @@
 // synchronisations, receive and send rates from the real connection's counters, and
 // the style-sheet path of the widget under the mouse.
 
+#include "contrast.h"
+
 #include "app/Singleton.h"
 #include "app/startup/MahjongApplication.h"
+#include "app/startup/ResourceSearchPaths.h"
 #include "connection/ConnectionManager.h"
 #include "connection/ServerTime.h"
 #include "protocol/Connection.h"
@@ -51,6 +54,7 @@ private slots:
     void initTestCase();
     void roundTripsOfTheLastTenSynchronisations();
     void ratesFromTheConnectionCounters();
+    void readsOnEverySkin();
     void graphOfZeroSamplesLiesOnTheBottomEdge();
     void styleSheetPathOfTheWidgetUnderTheMouse();
     void cleanupTestCase();
@@ -147,6 +151,47 @@ void TestDebugDialog::ratesFromTheConnectionCounters()
     QCOMPARE(labelText(dialog, "tx"), QStringLiteral("tx: 0 b/s"));
     dialog->resize(364, 610);
     QVERIFY(saveScreenshot(dialog, QStringLiteral("debugdialog")));
+}
+
+// In the client's style with each skin's style sheets, as the client starts: every label
+// and group title reads on the window's ground, and the ping graph's line on the graph's.
+void TestDebugDialog::readsOnEverySkin()
+{
+    DebugDialog *dialog = app()->debugDialog();
+    dialog->setCssPath(QStringLiteral("QWidget#window > QFrame#panel"));
+    auto *graph = dialog->findChild<GraphWidget *>(QStringLiteral("pingGraph"));
+    QVERIFY(graph->maximum() > graph->minimum());
+    for (const QString skin : {"default", "corvana"}) {
+        setupResourceSearchPaths({}, skin);
+        app()->setupStyle();
+        QVERIFY(!app()->styleSheet().isEmpty());
+        dialog->resize(364, 610);
+        const QStringList unreadable = Contrast::unreadableLabels(dialog);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(skin + QLatin1Char('\n') + unreadable.join(QLatin1Char('\n'))));
+
+        // The line: the pixels inside the graph's border that differ from its ground, and
+        // the best contrast one of them has in each column it crosses.
+        const QImage shot = dialog->grab(graph->geometry().translated(graph->parentWidget()->mapTo(dialog, QPoint())))
+                                .toImage();
+        const QRect inside = shot.rect().adjusted(3, 3, -3, -3);
+        QHash<QRgb, int> counts;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                ++counts[shot.pixel(x, y)];
+        const QColor ground = QColor::fromRgb(std::max_element(counts.begin(), counts.end()).key());
+        int readable = 0;
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            double best = 1;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                best = std::max(best, Contrast::ratio(shot.pixelColor(x, y), ground));
+            readable += best >= 3;
+        }
+        QVERIFY2(readable > inside.width() * 9 / 10,
+                 qPrintable(QStringLiteral("%1: the line stands out from %2 in %3 of %4 columns")
+                                .arg(skin, ground.name(), QString::number(readable), QString::number(inside.width()))));
+        QVERIFY(saveScreenshot(dialog, QStringLiteral("debugdialog-") + skin));
+    }
+    app()->setStyleSheet(QString());
 }
 
 void TestDebugDialog::graphOfZeroSamplesLiesOnTheBottomEdge()

@@ -6,6 +6,7 @@
 #include "screenshot.h"
 #include "skinstylesheets.h"
 #include "testmain.h"
+#include "textfit.h"
 
 #include "app/Utils.h"
 #include "app/startup/CommandLine.h"
@@ -66,7 +67,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStyleOptionButton>
 #include <QStackedWidget>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -190,53 +190,7 @@ QStringList cjkTexts(const QWidget *root)
     return found;
 }
 
-// The visible labels, buttons and tabs of a window whose text does not fit their room.
-QStringList cutTexts(const QWidget *root)
-{
-    QStringList found;
-    for (const QWidget *widget : root->findChildren<QWidget *>()) {
-        if (!widget->isVisible())
-            continue;
-        const QString name = widget->objectName() + QStringLiteral(": ");
-        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-            if (label->text().isEmpty())
-                continue;
-            const bool fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
-                                                : label->width() >= label->minimumSizeHint().width();
-            if (!fits)
-                found << name + label->text();
-        } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-            QString text = button->text();
-            text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-            const int iconWidth = button->icon().isNull() ? 0 : button->iconSize().width();
-            int needed = button->fontMetrics().horizontalAdvance(text) + iconWidth;
-            int room = button->contentsRect().width();
-            if (const auto *push = qobject_cast<const QPushButton *>(button)) {
-                // A push button needs the style's margins around its text too (the option
-                // has no text, so the style's wider floor for buttons with text stays out).
-                QStyleOptionButton option;
-                option.initFrom(push);
-                if (push->isDefault())
-                    option.features |= QStyleOptionButton::DefaultButton;
-                if (push->autoDefault())
-                    option.features |= QStyleOptionButton::AutoDefaultButton;
-                needed = push->style()->sizeFromContents(QStyle::CT_PushButton, &option,
-                                                         QSize(needed, push->fontMetrics().height()), push).width();
-                room = push->width();
-            } else {
-                room -= iconWidth;
-                needed -= iconWidth;
-            }
-            if (needed > room)
-                found << name + button->text();
-        } else if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
-            // Tabs that do not fit are elided or scrolled.
-            if (bar->width() < bar->sizeHint().width())
-                found << name + QStringLiteral("tabs");
-        }
-    }
-    return found;
-}
+using TextFit::cutTexts;
 
 tile_vector tiles(std::initializer_list<int> codes)
 {
@@ -786,7 +740,38 @@ private slots:
                                                .arg(language, QString::number(shown.width()), QString::number(shown.height()))));
             }
         }
-        m_translations->setLanguage(QStringLiteral("en"));
+        notice->buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QTRY_VERIFY(!w.findChild<ModelessMsgBox::MsgBox *>(QString(), Qt::FindDirectChildrenOnly));
+
+        // A long address wraps: the box stands inside the window, its lines whole, and the
+        // address selects as it is.
+        const QString address = QStringLiteral("https://support.example.test/players/help-centre/contact-form/"
+                                               "table-games/mahjong/page-not-opened?topic=web-browser&language=en&"
+                                               "client=desktop&platform=linux&screen=lobby&session=4f2c9b7e1d3a5c0");
+        QCOMPARE(address.size(), 194);
+        {
+            NoWebBrowser none;
+            w.onLaunchBrowser(QUrl(address), true);
+        }
+        notice = w.findChild<ModelessMsgBox::MsgBox *>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(notice && notice->isVisible());
+        noticeText = notice->findChild<QLabel *>(QStringLiteral("messageText"));
+        for (const QString language : {"ja", "en"}) {
+            m_translations->setLanguage(language);
+            QTRY_COMPARE(cjkTexts(notice).isEmpty(), language == QLatin1String("en"));
+            for (const QSize shown : {QSize(1024, 768), QSize(1920, 1080)}) {
+                w.resize(shown);
+                const QString what = language + QLatin1Char(' ') + sizeName(shown);
+                QTRY_VERIFY2(w.rect().contains(notice->geometry()),
+                             qPrintable(what + QStringLiteral(": ") + placeOf(notice, notice->geometry())));
+                QTRY_VERIFY2(cutTexts(&w).isEmpty(), qPrintable(what + QStringLiteral(": ") + cutTexts(&w).join(QStringLiteral(" | "))));
+                const int start = noticeText->text().indexOf(address);
+                QVERIFY2(start > 0, qPrintable(noticeText->text()));
+                noticeText->setSelection(start, int(address.size()));
+                QCOMPARE(noticeText->selectedText(), address);
+                QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-long-address-%1-%2").arg(language, sizeName(shown))));
+            }
+        }
         w.resize(size);
         notice->buttonBox()->button(QDialogButtonBox::Ok)->click();
         QTRY_VERIFY(!w.findChild<ModelessMsgBox::MsgBox *>(QString(), Qt::FindDirectChildrenOnly));

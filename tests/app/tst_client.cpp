@@ -11,6 +11,24 @@
 #include <QTemporaryDir>
 
 #include <signal.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Sends the signal to the process while it runs; false, with nothing sent, once it has
+// ended or never started: its id is then 0, and a signal to 0 reaches our whole process
+// group, the test and whatever runs it.
+bool signalRunning(const QProcess &process, int signal)
+{
+    const qint64 pid = process.processId();
+    if (process.state() != QProcess::Running || pid <= 0)
+        return false;
+    return ::kill(static_cast<pid_t>(pid), signal) == 0;
+}
+
+} // namespace
 
 // The client executable as a user starts it.
 class TestClient : public QObject
@@ -67,7 +85,9 @@ QString TestClient::logText() const
 // lines name the signal and the end of the session, and the lock is gone.
 void TestClient::quitsOn(QProcess &client, int signal, const char *name)
 {
-    QCOMPARE(::kill(static_cast<pid_t>(client.processId()), signal), 0);
+    QVERIFY2(signalRunning(client, signal),
+             qPrintable(QStringLiteral("the client ended before the signal: ") + logText().right(500)
+                        + QString::fromLocal8Bit(client.readAllStandardError())));
     QVERIFY(client.waitForFinished(5000));
     const QString log = logText().trimmed();
     QVERIFY2(client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0,
@@ -136,6 +156,25 @@ void TestClient::ctrlCDuringStartUp()
     QVERIFY(client.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(logText().contains(QLatin1String("Session started")), 30000);
     quitsOn(client, SIGINT, "SIGINT");
+
+    // The client that has ended is signalled no more. Asked from a child in a process
+    // group of its own, which a signal that escaped to the group would end alone.
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        sigset_t interrupt;
+        sigemptyset(&interrupt);
+        sigaddset(&interrupt, SIGINT);
+        if (::setpgid(0, 0) != 0 || ::signal(SIGINT, SIG_DFL) == SIG_ERR
+            || ::sigprocmask(SIG_UNBLOCK, &interrupt, nullptr) != 0)
+            ::_exit(2);
+        ::_exit(signalRunning(client, SIGINT) ? 1 : 0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0,
+             qPrintable(WIFSIGNALED(status) ? QStringLiteral("the signal reached the process group")
+                                            : QStringLiteral("exit status %1").arg(WEXITSTATUS(status))));
 }
 
 void TestClient::signalWaitsForTheEventLoop()

@@ -147,6 +147,9 @@ public:
         return true;
     }
 
+    // What came since the last send.
+    const QByteArray &received() const { return m_received; }
+
 private:
     bool openStream()
     {

@@ -386,8 +386,8 @@ void TestChatDelivery::voiceTaken()
     QVERIFY(setRole("visitor", "quiet please &lt;b&gt;"));
     const QString voiceGone = "You may no longer speak in this room: quiet please <b>";
     // The input cannot give the line back: the notice quotes it.
-    const QString refused = "\"may I speak?\" was not sent: the room refused it (Visitors are not allowed to send "
-                            "messages to all occupants).";
+    const QString refused = "\"may I speak?\" was not sent: the room refused it (you may not speak there: Visitors "
+                            "are not allowed to send messages to all occupants).";
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
     // The voice is gone first, with the input; the notice of the line offers no input.
     const QStringList lines = linesOf(haruto->text());
@@ -437,7 +437,8 @@ void TestChatDelivery::roomClosed()
                      "<destroy><reason>closed for the night &lt;b&gt;</reason></destroy></query></iq>",
                      "id='close'"));
     const QString closed = "This chat room has been closed: closed for the night <b>";
-    const QString refused = "\"one more thing\" was not sent: the room refused it (Conference room does not exist).";
+    const QString refused = "\"one more thing\" was not sent: the room refused it (the room is gone or takes no "
+                            "lines: Conference room does not exist).";
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), 5000);
     const QStringList lines = linesOf(haruto->text());
     QVERIFY2(lines.indexOf(closed) >= 0 && lines.indexOf(closed) < lines.indexOf(refused), qPrintable(haruto->text()));

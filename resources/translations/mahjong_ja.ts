@@ -115,12 +115,17 @@
         <translation>宛先が正しくありません</translation>
     </message>
     <message>
-        <source>the chat server cannot take it now</source>
-        <translation>チャットサーバーが今は受け付けられません</translation>
-    </message>
-    <message>
         <source>for a reason the client does not know</source>
         <translation>理由は不明です</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a refused line&apos;s reason, then the chat server&apos;s own words on it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be handled at the moment</source>
+        <translation>一時的に処理できません</translation>
     </message>
 </context>
 <context>
@@ -383,11 +388,11 @@
     </message>
     <message>
         <source>You may speak in this room again: %1</source>
-        <translation>このルームで再び発言できるようになりました: %1</translation>
+        <translation>このルームで再び発言できるようになりました（理由: %1）</translation>
     </message>
     <message>
         <source>You may no longer speak in this room: %1</source>
-        <translation>このルームでは発言できなくなりました: %1</translation>
+        <translation>このルームでは発言できなくなりました（理由: %1）</translation>
     </message>
 </context>
 <context>

@@ -72,11 +72,11 @@
     </message>
     <message>
         <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
-        <translation>“%1”未送达任何人：聊天服务器拒绝了它（%2）。已放回输入框中。</translation>
+        <translation>“%1”未送达任何人：聊天服务器拒绝了这条消息（%2）。已放回输入框中。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not sent: the room refused it (%2).</source>
-        <translation>“%1”未发送：房间拒绝了它（%2）。</translation>
+        <translation>“%1”未发送：房间拒绝了这条发言（%2）。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not sent: you are no longer in this room.</source>
@@ -115,12 +115,17 @@
         <translation>地址无效</translation>
     </message>
     <message>
-        <source>the chat server cannot take it now</source>
-        <translation>聊天服务器暂时无法处理</translation>
-    </message>
-    <message>
         <source>for a reason the client does not know</source>
         <translation>原因不明</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a refused line&apos;s reason, then the chat server&apos;s own words on it</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>it cannot be handled at the moment</source>
+        <translation>暂时无法处理</translation>
     </message>
 </context>
 <context>
@@ -375,19 +380,19 @@
     </message>
     <message>
         <source>This chat room has been closed.</source>
-        <translation>此聊天房间已关闭。</translation>
+        <translation>此房间已关闭。</translation>
     </message>
     <message>
         <source>This chat room has been closed: %1</source>
-        <translation>此聊天房间已关闭：%1</translation>
+        <translation>此房间已关闭：%1</translation>
     </message>
     <message>
         <source>You may speak in this room again: %1</source>
-        <translation>您可以再次在此房间发言：%1</translation>
+        <translation>您可以再次在此房间发言，原因：%1</translation>
     </message>
     <message>
         <source>You may no longer speak in this room: %1</source>
-        <translation>您已不能在此房间发言：%1</translation>
+        <translation>您已不能在此房间发言，原因：%1</translation>
     </message>
 </context>
 <context>

@@ -72,11 +72,11 @@
     </message>
     <message>
         <source>&quot;%1&quot; reached nobody: the chat server refused it (%2). It is back in the input.</source>
-        <translation>「%1」未送達任何人：聊天伺服器拒絕了它（%2）。已放回輸入框中。</translation>
+        <translation>「%1」未送達任何人：聊天伺服器拒絕了這則訊息（%2）。已放回輸入框中。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not sent: the room refused it (%2).</source>
-        <translation>「%1」未傳送：聊天室拒絕了它（%2）。</translation>
+        <translation>「%1」未傳送：聊天室拒絕了這則發言（%2）。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not sent: you are no longer in this room.</source>
@@ -115,12 +115,17 @@
         <translation>位址無效</translation>
     </message>
     <message>
-        <source>the chat server cannot take it now</source>
-        <translation>聊天伺服器暫時無法處理</translation>
-    </message>
-    <message>
         <source>for a reason the client does not know</source>
         <translation>原因不明</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a refused line&apos;s reason, then the chat server&apos;s own words on it</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>it cannot be handled at the moment</source>
+        <translation>暫時無法處理</translation>
     </message>
 </context>
 <context>
@@ -383,11 +388,11 @@
     </message>
     <message>
         <source>You may speak in this room again: %1</source>
-        <translation>您可以再次在此聊天室發言：%1</translation>
+        <translation>您可以再次在此聊天室發言，原因：%1</translation>
     </message>
     <message>
         <source>You may no longer speak in this room: %1</source>
-        <translation>您已無法在此聊天室發言：%1</translation>
+        <translation>您已無法在此聊天室發言，原因：%1</translation>
     </message>
 </context>
 <context>

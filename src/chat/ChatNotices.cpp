@@ -3,6 +3,8 @@
 #include "app/Utils.h"
 #include "chat/xmpp/XMPPMessage.h"
 
+#include <QLocale>
+
 namespace {
 
 // The room's words and the user's line are quoted up to this length.
@@ -60,9 +62,25 @@ QString ChatNotices::sentAfterAll(const QString &text, bool editKept)
 
 QString ChatNotices::refusalReason(const XMPPMessage &error, Addressee to)
 {
-    if (!error.errorText().isEmpty())
-        return error.errorText();
-    switch (error.stanza().errorCondition) {
+    const QString reason = conditionReason(error.stanza().errorCondition, to);
+    // The sender's words follow where they are in the player's language (the stream asks
+    // for English); the log keeps them in any.
+    if (error.errorText().isEmpty() || !inPlayersLanguage(error.language()))
+        return reason;
+    return tr("%1: %2", "a refused line's reason, then the chat server's own words on it").arg(reason, error.errorText());
+}
+
+bool ChatNotices::inPlayersLanguage(const QString &language)
+{
+    const auto spoken = [](const QLocale &locale) {
+        return locale.language() == QLocale::C ? QLocale::English : locale.language();
+    };
+    return !language.isEmpty() && spoken(QLocale(language)) == spoken(QLocale());
+}
+
+QString ChatNotices::conditionReason(int condition, Addressee to)
+{
+    switch (condition) {
     case xmpp::ServiceUnavailable:
     case xmpp::ItemNotFound:
     case xmpp::RecipientUnavailable:
@@ -84,7 +102,7 @@ QString ChatNotices::refusalReason(const XMPPMessage &error, Addressee to)
         return tr("the address is not valid");
     case xmpp::StanzaResourceConstraint:
     case xmpp::StanzaInternalServerError:
-        return tr("the chat server cannot take it now");
+        return tr("it cannot be handled at the moment");
     default:
         return tr("for a reason the client does not know");
     }

@@ -34,6 +34,10 @@ public:
 
 private:
     enum Addressee { User, Room };
-    // The sender's words on the refusal, else its error in plain words.
+    // The refusal's error in plain words in the player's language, with the sender's
+    // words where they are in it too.
     static QString refusalReason(const XMPPMessage &error, Addressee to);
+    static QString conditionReason(int condition, Addressee to);
+    // Whether text in the language of the code given is in the player's.
+    static bool inPlayersLanguage(const QString &language);
 };

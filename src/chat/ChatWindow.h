@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/LineSender.h"
+#include "chat/XMPPChatManager.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPMessage.h"
 #include "ui/MahjongDialog.h"
@@ -10,7 +11,6 @@
 #include <memory>
 
 class PlayerDb;
-class XMPPChat;
 
 namespace Ui {
 class ChatWindow;

@@ -1,9 +1,9 @@
-# The chat read path and what the client hands on of it under the fuzzer, and every input
-# it ever broke a rule with.
+# The chat read path, what the client hands on of it and what the player reads of that
+# (the chat without windows) under the fuzzer, and every input it ever broke a rule with.
 mahjong_add_test(tst_chat_fuzz_regressions
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chat_fuzz_regressions.cpp
             ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp
-    LIBS mahjong_xmpp)
+    LIBS mahjong_chat)
 
 if(MAHJONG_BUILD_FUZZERS)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
@@ -15,5 +15,5 @@ if(MAHJONG_BUILD_FUZZERS)
     mahjong_target_defaults(fuzz_chat)
     target_compile_options(fuzz_chat PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
     target_link_options(fuzz_chat PRIVATE -fsanitize=fuzzer,address,undefined)
-    target_link_libraries(fuzz_chat PRIVATE mahjong_xmpp)
+    target_link_libraries(fuzz_chat PRIVATE mahjong_chat)
 endif()

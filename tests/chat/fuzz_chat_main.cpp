@@ -1,5 +1,6 @@
-// The libFuzzer target over the chat client's read path and what it hands on; its seeds
-// are the recorded transcripts and the element lists in tests/chat/data.
+// The libFuzzer target over the chat client's read path, what it hands on and what the
+// player reads of it, headless; its seeds are the recorded transcripts and the element
+// lists in tests/chat/data.
 
 #include "chat_fuzz_entry.h"
 

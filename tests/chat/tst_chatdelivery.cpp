@@ -400,8 +400,8 @@ void TestChatDelivery::voiceTaken()
     QVERIFY(setRole("visitor", "quiet please &lt;b&gt;"));
     const QString voiceGone = "You may no longer speak in this room: quiet please <b>";
     // The input cannot give the line back: the notice quotes it.
-    const QString refused = "\"may I speak?\" was not sent: the room refused it (Visitors are not allowed to send "
-                            "messages to all occupants).";
+    const QString refused = "\"may I speak?\" was not sent: the room refused it (you may not speak there: Visitors "
+                            "are not allowed to send messages to all occupants).";
     // The refusal comes within the time the client waits for the line's confirmation.
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), haruto->client->confirmationLimitMs());
     // The voice is gone first, with the input; the notice of the line offers no input.
@@ -464,7 +464,8 @@ void TestChatDelivery::roomClosed()
         QThread::msleep(50);
     }
     const QString closed = "This chat room has been closed: closed for the night <b>";
-    const QString refused = "\"one more thing\" was not sent: the room refused it (Conference room does not exist).";
+    const QString refused = "\"one more thing\" was not sent: the room refused it (the room is gone or takes no "
+                            "lines: Conference room does not exist).";
     // The refusal comes within the time the client waits for the line's confirmation.
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(refused), haruto->client->confirmationLimitMs());
     const QStringList lines = linesOf(haruto->text());

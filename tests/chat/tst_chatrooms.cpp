@@ -1035,7 +1035,7 @@ void TestChatRooms::lineTheRoomHolds()
     QVERIFY(haruto->view->grab().save("chatroom-room-holds-line.png"));
 
     // The room holds the line again, and he is banned: the room refuses the line, which
-    // comes back with the room's reason, the link kept; the pane offers no input and quotes
+    // comes back with the reason and the room's words, the link kept; the pane offers no input and quotes
     // the line. The limit is far, as the ban's command holds this test's event loop for a
     // while.
     haruto->client->setConfirmationLimitMs(60000);
@@ -1046,8 +1046,8 @@ void TestChatRooms::lineTheRoomHolds()
     QVERIFY(run({"ctl", m_serverDir, "set_room_affiliation", QStringLiteral("table-%1").arg(table),
                  "conference.slow.localhost", "2125@localhost", "outcast"}));
     QTRY_COMPARE_WITH_TIMEOUT(haruto->input()->text(), QStringLiteral("third"), 30000);
-    QTRY_VERIFY2(haruto->text().endsWith("\"third\" was not sent: the room refused it (Only occupants are allowed to "
-                                         "send messages to the conference)."),
+    QTRY_VERIFY2(haruto->text().endsWith("\"third\" was not sent: the room refused it (you may not speak there: Only "
+                                         "occupants are allowed to send messages to the conference)."),
                  qPrintable(haruto->text()));
     QVERIFY2(!haruto->text().contains("sending"), qPrintable(haruto->text()));
     QVERIFY(!haruto->input()->isEnabled());

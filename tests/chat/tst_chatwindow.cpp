@@ -4,17 +4,25 @@
 #include "connection/ConnectedManager.h"
 
 #include "app/startup/ResourceSearchPaths.h"
+#include "app/startup/TranslationsManager.h"
+#include "chat/ChatController.h"
 #include "chat/ChatManager.h"
 #include "chat/ChatOutputWidget.h"
 #include "chat/ChatWindow.h"
+#include "chat/ConferenceWidget.h"
 #include "chat/XMPPChatManager.h"
 #include "connection/PlayerDb.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+
+#include <map>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -31,10 +39,51 @@ public:
     int count = 0;
 };
 
+// The client in the player's language for as long as it lives, then in English again.
+class PlayerLanguage
+{
+public:
+    explicit PlayerLanguage(const QString &code) : m_paths(QDir::searchPaths(QStringLiteral("translations")))
+    {
+        QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+        m_languages.emplace();
+        m_languages->setLanguage(code);
+    }
+    ~PlayerLanguage()
+    {
+        m_languages->setLanguage(QStringLiteral("en"));
+        m_languages.reset();
+        QDir::setSearchPaths(QStringLiteral("translations"), m_paths);
+    }
+
+private:
+    QStringList m_paths;
+    std::optional<TranslationsManager> m_languages;
+};
+
+const QByteArray TableRoom = "table-5@conference.localhost";
+
+QByteArray ownRoomPresence(const QByteArray &role, const QByteArray &reason = QByteArray())
+{
+    const QByteArray why = reason.isEmpty() ? QByteArray() : "<reason>" + reason + "</reason>";
+    return "<presence from='" + TableRoom + "/Aiko'><x xmlns='http://jabber.org/protocol/muc#user'>"
+           "<item affiliation='none' role='" + role + "'>" + why + "</item><status code='110'/></x></presence>";
+}
+
+// A line refused, as ejabberd refuses it: the error with its condition and words in
+// English, the language the client's stream asks for.
+QByteArray refusal(const QByteArray &from, const QByteArray &id, const QByteArray &condition, const QByteArray &words)
+{
+    return "<message from='" + from + "' to='1003@localhost/r1' type='error' id='" + id + "' xml:lang='en'>"
+           "<error type='cancel'><" + condition + " xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/>"
+           "<text xml:lang='en' xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'>" + words + "</text></error></message>";
+}
+
 } // namespace
 
-// One-to-one chats: routing against the scripted chat server, windows with the senders
-// named by the test game server (chat-users.json: player 1001 is a manager).
+// One-to-one chats and the notices of a room's view: routing against the scripted chat
+// server, windows with the senders named by the test game server (chat-users.json:
+// player 1001 is a manager).
 class TestChatWindow : public QObject
 {
     Q_OBJECT
@@ -47,9 +96,18 @@ private slots:
     void routesByThreadAndAddress();
     void windowsStayForManagers();
     void ownLinesAndLostConnection();
+    void refusalReasons_data();
+    void refusalReasons();
+    void roomNoticesInThePlayersLanguage_data();
+    void roomNoticesInThePlayersLanguage();
 
 private:
     QList<ChatWindow *> windows() const { return m_mainWindow->findChildren<ChatWindow *>(); }
+    // The room view of table 5 with Aiko in the room; false when the join fails.
+    bool joinTableRoom(ConferenceWidget &view, ChatController &context);
+    // Confirms the next line the client sends to the address (answers the ping after
+    // it); the line's id, empty when none came.
+    QByteArray confirmNextLine(const QByteArray &to);
 
     ConnectedManager m_game;
     std::unique_ptr<PlayerDb> m_db;
@@ -212,6 +270,224 @@ void TestChatWindow::ownLinesAndLostConnection()
     QTRY_VERIFY(output->toPlainText().endsWith("\nThe chat is disconnected: the chat server refuses your account. "
                                                "It does not reconnect by itself."));
     QVERIFY(!m_client->reconnects());
+}
+
+bool TestChatWindow::joinTableRoom(ConferenceWidget &view, ChatController &context)
+{
+    context.setConferenceJid(QStringLiteral("conference.localhost"));
+    view.setXmppContext(&context);
+    view.resize(600, 300);
+    view.show();
+    view.setTableRoom(5);
+    if (!m_server->waitFor("<presence to=\"" + TableRoom + "/Aiko\""))
+        return false;
+    m_server->send(ownRoomPresence("participant"));
+    return QTest::qWaitFor([&view] { return view.findChild<QLineEdit *>("chatInput")->isEnabled(); });
+}
+
+QByteArray TestChatWindow::confirmNextLine(const QByteArray &to)
+{
+    const QRegularExpressionMatch sent = m_server->waitFor(QRegularExpression(
+        "<message from=\"1003@localhost/r1\" to=\"" + QRegularExpression::escape(QString::fromLatin1(to))
+            + "\" id=\"([^\"]+)\".*?<iq to=\"localhost\" id=\"(\\d+)\" type=\"get\"><ping",
+        QRegularExpression::DotMatchesEverythingOption));
+    if (!sent.hasMatch())
+        return QByteArray();
+    m_server->send("<iq type='result' id='" + sent.captured(2).toLatin1() + "' from='localhost'/>");
+    return sent.captured(1).toLatin1();
+}
+
+void TestChatWindow::refusalReasons_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("condition");
+    QTest::addColumn<QByteArray>("words");
+    QTest::addColumn<QString>("roomNotice");
+    QTest::addColumn<QString>("userNotice");
+
+    // The notices of a room's view and of a chat window, the reason left open.
+    const std::map<QString, std::pair<QString, QString>> frames{
+        {"en", {"Not sent: the room refused your line (%1). Your line stays in the input.",
+                "\"pon & <chi>\" reached nobody: the chat server refused it (%1). It is back in the input."}},
+        {"ja", {"送信されませんでした: ルームに拒否されました（%1）。入力した文は入力欄に残ります。",
+                "「pon & <chi>」は誰にも届きませんでした: チャットサーバーに拒否されました（%1）。入力欄に戻しました。"}},
+        {"zh_CN", {"未发送：房间拒绝了您的发言（%1）。您输入的内容仍保留在输入框中。",
+                   "“pon & <chi>”未送达任何人：聊天服务器拒绝了这条消息（%1）。已放回输入框中。"}},
+        {"zh_TW", {"未傳送：聊天室拒絕了您的發言（%1）。您輸入的內容仍保留在輸入框中。",
+                   "「pon & <chi>」未送達任何人：聊天伺服器拒絕了這則訊息（%1）。已放回輸入框中。"}},
+    };
+    // Each condition with ejabberd's words, and the reason the room's view and the chat
+    // window give in each language.
+    struct Reasons
+    {
+        const char *condition;
+        const char *words;
+        std::map<QString, std::pair<QString, QString>> reasons;
+    };
+    const std::vector<Reasons> conditions{
+        {"service-unavailable", "Conference room does not exist",
+         {{"en", {"the room is gone or takes no lines", "no such user, or one who cannot receive it"}},
+          {"ja", {"ルームがなくなったか、発言を受け付けていません", "そのユーザーはいないか、受け取れない状態です"}},
+          {"zh_CN", {"房间已不存在或不接受发言", "没有该用户，或该用户无法接收"}},
+          {"zh_TW", {"聊天室已不存在或不接受發言", "沒有該使用者，或該使用者無法接收"}}}},
+        {"remote-server-not-found", "DNS lookup failed: enoname",
+         {{"en", {"the room's chat server could not be reached", "the user's chat server could not be reached"}},
+          {"ja", {"ルームのチャットサーバーに接続できませんでした", "相手のチャットサーバーに接続できませんでした"}},
+          {"zh_CN", {"无法连接到房间的聊天服务器", "无法连接到对方的聊天服务器"}},
+          {"zh_TW", {"無法連線到聊天室的聊天伺服器", "無法連線到對方的聊天伺服器"}}}},
+        {"forbidden", "Visitors are not allowed to send messages to all occupants",
+         {{"en", {"you may not speak there", "you may not write to this user"}},
+          {"ja", {"そのルームでは発言できません", "このユーザーには送信できません"}},
+          {"zh_CN", {"您不能在该房间发言", "您不能给该用户发送消息"}},
+          {"zh_TW", {"您不能在該聊天室發言", "您不能傳送訊息給該使用者"}}}},
+        {"jid-malformed", "Malformed Jabber ID",
+         {{"en", {"the address is not valid", "the address is not valid"}},
+          {"ja", {"宛先が正しくありません", "宛先が正しくありません"}},
+          {"zh_CN", {"地址无效", "地址无效"}},
+          {"zh_TW", {"位址無效", "位址無效"}}}},
+        {"resource-constraint", "Traffic rate limit is exceeded",
+         {{"en", {"it cannot be handled at the moment", "it cannot be handled at the moment"}},
+          {"ja", {"一時的に処理できません", "一時的に処理できません"}},
+          {"zh_CN", {"暂时无法处理", "暂时无法处理"}},
+          {"zh_TW", {"暫時無法處理", "暫時無法處理"}}}},
+        {"policy-violation", "Too many messages",
+         {{"en", {"for a reason the client does not know", "for a reason the client does not know"}},
+          {"ja", {"理由は不明です", "理由は不明です"}},
+          {"zh_CN", {"原因不明", "原因不明"}},
+          {"zh_TW", {"原因不明", "原因不明"}}}},
+    };
+    for (const auto &[language, frame] : frames) {
+        for (const Reasons &condition : conditions) {
+            auto [room, user] = condition.reasons.at(language);
+            // English words follow where the player reads English.
+            if (language == QLatin1String("en")) {
+                room += QStringLiteral(": ") + QLatin1String(condition.words);
+                user += QStringLiteral(": ") + QLatin1String(condition.words);
+            }
+            QTest::addRow("%s %s", qPrintable(language), condition.condition)
+                << language << QByteArray(condition.condition) << QByteArray(condition.words)
+                << frame.first.arg(room) << frame.second.arg(user);
+        }
+    }
+}
+
+void TestChatWindow::refusalReasons()
+{
+    // A line to a room and one to a user, each refused by the chat server with an error
+    // and its words in English: the notices give the reason of the error in the
+    // player's language, and the log keeps the server's words.
+    QFETCH(QString, language);
+    QFETCH(QByteArray, condition);
+    QFETCH(QByteArray, words);
+    QFETCH(QString, roomNotice);
+    QFETCH(QString, userNotice);
+    const PlayerLanguage player(language);
+    ChatController context(m_db.get(), m_client.get());
+    ConferenceWidget room(m_mainWindow.get(), 0);
+    QVERIFY(joinTableRoom(room, context));
+    ChatManager chats(m_client.get(), m_db.get(), m_mainWindow.get());
+    chats.reqestChat(parseJid("1002@localhost"));
+    QCOMPARE(windows().size(), 1);
+    ChatWindow *window = windows().first();
+    const auto roomInput = room.findChild<QLineEdit *>("chatInput");
+    const auto windowInput = window->findChild<QLineEdit *>("input");
+    const auto windowOutput = window->findChild<ChatOutputWidget *>("output");
+    const QString line = QStringLiteral("pon & <chi>");
+    const QRegularExpression logged(" refused the line .* \"" + QRegularExpression::escape(QString::fromLatin1(words)) + "\"$");
+
+    QTest::ignoreMessage(QtInfoMsg, logged);
+    roomInput->setText(line);
+    QTest::keyClick(roomInput, Qt::Key_Return);
+    const QByteArray roomLine = confirmNextLine(TableRoom);
+    QVERIFY(!roomLine.isEmpty());
+    m_server->send(refusal(TableRoom, roomLine, condition, words));
+    QTRY_VERIFY2(room.output()->toPlainText().endsWith(roomNotice), qPrintable(room.output()->toPlainText()));
+    QCOMPARE(roomInput->text(), line);
+
+    QTest::ignoreMessage(QtInfoMsg, logged);
+    windowInput->setText(line);
+    QTest::keyClick(windowInput, Qt::Key_Return);
+    const QByteArray userLine = confirmNextLine("1002@localhost");
+    QVERIFY(!userLine.isEmpty());
+    m_server->send(refusal("1002@localhost", userLine, condition, words));
+    QTRY_VERIFY2(windowOutput->toPlainText().endsWith(userNotice), qPrintable(windowOutput->toPlainText()));
+    QCOMPARE(windowInput->text(), line);
+    QVERIFY(!windowOutput->toHtml().contains("<chi>"));
+}
+
+void TestChatWindow::roomNoticesInThePlayersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("notices");
+    // The voice taken with a reason, the line said meanwhile refused, the voice given back
+    // with a reason, the room closed with a reason, and the line said again as it closed.
+    QTest::newRow("en") << "en"
+                        << QStringList{"You may no longer speak in this room: quiet please",
+                                       "\"may I <speak>?\" was not sent: the room refused it (you may not speak there: "
+                                       "Visitors are not allowed to send messages to all occupants).",
+                                       "You may speak in this room again: go ahead",
+                                       "This chat room has been closed: closed for the night",
+                                       "\"may I <speak>?\" was not sent: you are no longer in this room."};
+    QTest::newRow("ja") << "ja"
+                        << QStringList{"このルームでは発言できなくなりました（理由: quiet please）",
+                                       "「may I <speak>?」は送信されませんでした: ルームに拒否されました（そのルームでは発言できません）。",
+                                       "このルームで再び発言できるようになりました（理由: go ahead）",
+                                       "このチャットルームは閉鎖されました: closed for the night",
+                                       "「may I <speak>?」は送信されませんでした: このルームにはもう入っていません。"};
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << QStringList{"您已不能在此房间发言，原因：quiet please",
+                                          "“may I <speak>?”未发送：房间拒绝了这条发言（您不能在该房间发言）。",
+                                          "您可以再次在此房间发言，原因：go ahead",
+                                          "此房间已关闭：closed for the night",
+                                          "“may I <speak>?”未发送：您已不在此房间。"};
+    QTest::newRow("zh_TW") << "zh_TW"
+                           << QStringList{"您已無法在此聊天室發言，原因：quiet please",
+                                          "「may I <speak>?」未傳送：聊天室拒絕了這則發言（您不能在該聊天室發言）。",
+                                          "您可以再次在此聊天室發言，原因：go ahead",
+                                          "此聊天室已關閉：closed for the night",
+                                          "「may I <speak>?」未傳送：您已不在此聊天室。"};
+}
+
+void TestChatWindow::roomNoticesInThePlayersLanguage()
+{
+    // Aiko's voice is taken as she says a line, which the room refuses; given back, it
+    // brings the line back into the input, and she says it again just as the room is
+    // closed. The notices that cannot offer the input quote the line.
+    QFETCH(QString, language);
+    QFETCH(QStringList, notices);
+    const PlayerLanguage player(language);
+    ChatController context(m_db.get(), m_client.get());
+    ConferenceWidget room(m_mainWindow.get(), 0);
+    QVERIFY(joinTableRoom(room, context));
+    // The line said as the room closes comes back once this limit has passed.
+    m_client->setConfirmationLimitMs(2000);
+    const auto input = room.findChild<QLineEdit *>("chatInput");
+    const auto pane = [&room] { return room.output()->toPlainText(); };
+    const QString line = QStringLiteral("may I <speak>?");
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(" refused the line .*Visitors are not allowed"));
+
+    input->setText(line);
+    QTest::keyClick(input, Qt::Key_Return);
+    const QByteArray first = confirmNextLine(TableRoom);
+    QVERIFY(!first.isEmpty());
+    m_server->send(ownRoomPresence("visitor", "quiet please")
+                   + refusal(TableRoom, first, "forbidden", "Visitors are not allowed to send messages to all occupants"));
+    QTRY_VERIFY2(pane().endsWith(notices.at(0) + '\n' + notices.at(1)), qPrintable(pane()));
+    QVERIFY(!input->isEnabled());
+    QVERIFY(room.grab().save(QStringLiteral("chatroom-refused-%1.png").arg(language)));
+
+    m_server->send(ownRoomPresence("participant", "go ahead"));
+    QTRY_VERIFY2(pane().endsWith(notices.at(2)), qPrintable(pane()));
+    QVERIFY(input->isEnabled());
+    QCOMPARE(input->text(), line);
+    QTest::keyClick(input, Qt::Key_Return);
+    QVERIFY(!confirmNextLine(TableRoom).isEmpty());
+    m_server->send("<presence from='" + TableRoom + "/Aiko' type='unavailable'><x xmlns='http://jabber.org/protocol/muc#user'>"
+                   "<destroy><reason>closed for the night</reason></destroy><item affiliation='none' role='none'/>"
+                   "<status code='110'/></x></presence>");
+    QTRY_VERIFY2_WITH_TIMEOUT(pane().endsWith(notices.at(3) + '\n' + notices.at(4)), qPrintable(pane()), 10000);
+    QVERIFY(!room.output()->toHtml().contains("<speak>"));
+    QVERIFY(room.grab().save(QStringLiteral("chatroom-closed-%1.png").arg(language)));
 }
 
 MAHJONG_TEST_MAIN(TestChatWindow)

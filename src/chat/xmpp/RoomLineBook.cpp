@@ -102,12 +102,17 @@ RoomLineBook::Verdict RoomLineBook::endHistory(const Now &now)
     return verdict;
 }
 
+bool RoomLineBook::sameById(const Said &line, const Said &other)
+{
+    const bool sameId = (!line.roomId.isNull() && other.roomId == line.roomId)
+        || (!line.senderId.isNull() && other.senderId == line.senderId);
+    return sameId && other.said == line.said;
+}
+
 std::optional<qint64> RoomLineBook::shownWithId(const Said &line) const
 {
     for (auto shown = m_shownLines.crbegin(); shown != m_shownLines.crend(); ++shown) {
-        const bool sameId = (!line.roomId.isNull() && shown->line.roomId == line.roomId)
-            || (!line.senderId.isNull() && shown->line.senderId == line.senderId);
-        if (sameId && shown->line.said == line.said)
+        if (sameById(line, shown->line))
             return shown->placedMs;
     }
     return std::nullopt;
@@ -217,6 +222,10 @@ void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
             m_lastHeardMs = std::max(m_lastHeardMs, std::max(*stampAtMs - stampsAheadMs, m_historyStartMs));
         }
         const std::optional<qint64> shownAtMs = line.hasId() ? shownWithId(line) : history.shownAtMs;
+        // A line the history brought already, still held until it can be placed.
+        if (!shownAtMs && line.hasId()
+            && std::any_of(held.cbegin(), held.cend(), [&line](const HistoryLine *h) { return sameById(line, h->line); }))
+            continue;
         if (shownAtMs) {
             placeHeld(*shownAtMs);
             m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(*shownAtMs), *shownAtMs);

@@ -173,6 +173,9 @@ private:
 
     Said said(const Line &line) const;
     QString ownId(const Line &line) const;
+    // Whether the other line has the line's id (the room's or its sender's), sender and
+    // text.
+    static bool sameById(const Said &line, const Said &other);
     // The shown line with the same id, sender and text; none where there is none.
     std::optional<qint64> shownWithId(const Said &line) const;
     // Marks the lines of the history without ids that repeat the last lines shown before

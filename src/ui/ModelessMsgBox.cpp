@@ -175,14 +175,18 @@ void MsgBox::setTextSelectable()
 
 bool MsgBox::eventFilter(QObject *watched, QEvent *event)
 {
+    // The window is watched for its size only: what the dialog does when its content
+    // shows, hides, closes or is retitled is not for the window's own events.
     const QWidget *window = parentWidget();
-    if (watched == window && event->type() == QEvent::Resize) {
+    if (watched != window)
+        return MahjongDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize) {
         // Wrapped anew for the room the window leaves, the box stays inside it.
         fitText();
         move(std::clamp(x(), 0, std::max(0, window->width() - width())),
              std::clamp(y(), 0, std::max(0, window->height() - height())));
     }
-    return MahjongDialog::eventFilter(watched, event);
+    return false;
 }
 
 void MsgBox::showEvent(QShowEvent *event)

@@ -73,6 +73,25 @@ private slots:
         QCOMPARE(bare.windowTitle(), QStringLiteral("Note"));
     }
 
+    // The box follows its window's size and nothing else of it: put away, it stays away
+    // when the window shows again, and the window's close leaves it open.
+    void windowEventsLeaveTheBoxBe()
+    {
+        QWidget window;
+        window.resize(640, 480);
+        window.show();
+        QPointer<MsgBox> box = information(&window, QStringLiteral("Title"), QStringLiteral("Text"));
+        QVERIFY(box->isVisible());
+        box->hide();
+        window.hide();
+        window.show();
+        QVERIFY(box && box->isHidden());
+        box->show();
+        QEvent close(QEvent::Close);
+        QCoreApplication::sendEvent(&window, &close);
+        QVERIFY(box && box->isVisible());
+    }
+
     void resultsAreDeliveredOnce_data()
     {
         QTest::addColumn<int>("action");

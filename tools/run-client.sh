@@ -110,6 +110,7 @@ skin=$(sed -n 's/^MAHJONG_SKIN:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/dev/null)
 echo "Game server (demo world): localhost:$game_port, documents on https://localhost:$http_port"
 if [ -n "$chat_dir" ]; then
     echo "Chat server (ejabberd): localhost:$xmpp_port, lobby room lobby@conference.localhost"
+    echo "The world's manager, Kaede: find and add her on the Friends tab, and she greets you in the manager chat."
 fi
 echo "Game server log: $run/testserver.log (removed at the end)"
 echo "Client log: ${XDG_CACHE_HOME:-$HOME/.cache}/Pellandor/Pellandor-${skin:-corvana}/mahjong.log"

@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>you may not speak there</source>
-        <translation>そのルームでは発言できません</translation>
+        <translation>このルームでは発言できません</translation>
     </message>
     <message>
         <source>you may not write to this user</source>
@@ -126,6 +126,14 @@
     <message>
         <source>it cannot be handled at the moment</source>
         <translation>一時的に処理できません</translation>
+    </message>
+    <message>
+        <source>the room&apos;s rules do not allow it</source>
+        <translation>ルームのルールで認められていません</translation>
+    </message>
+    <message>
+        <source>the chat server&apos;s rules do not allow it</source>
+        <translation>チャットサーバーのルールで認められていません</translation>
     </message>
 </context>
 <context>
@@ -332,6 +340,7 @@
     </message>
     <message>
         <source>%1 has been kicked from the chat by %2 due to %3</source>
+        <extracomment>%1 is the user&apos;s nick, %2 the one who kicked, %3 is the reason the room gives</extracomment>
         <translation>%1 は %2 によってチャットから退出させられました（理由: %3）</translation>
     </message>
     <message>
@@ -340,6 +349,7 @@
     </message>
     <message>
         <source>%1 has been kicked from the chat due to %2</source>
+        <extracomment>%1 is the user&apos;s nick, %2 is the reason the room gives</extracomment>
         <translation>%1 はチャットから退出させられました（理由: %2）</translation>
     </message>
     <message>
@@ -348,6 +358,7 @@
     </message>
     <message>
         <source>%1 has been banned from the chat by %2 due to %3</source>
+        <extracomment>%1 is the user&apos;s nick, %2 the one who banned, %3 is the reason the room gives</extracomment>
         <translation>%1 は %2 によってチャットから追放されました（理由: %3）</translation>
     </message>
     <message>
@@ -356,6 +367,7 @@
     </message>
     <message>
         <source>%1 has been banned from the chat due to %2</source>
+        <extracomment>%1 is the user&apos;s nick, %2 is the reason the room gives</extracomment>
         <translation>%1 はチャットから追放されました（理由: %2）</translation>
     </message>
     <message>
@@ -380,18 +392,21 @@
     </message>
     <message>
         <source>This chat room has been closed.</source>
-        <translation>このチャットルームは閉鎖されました。</translation>
+        <translation>このルームは閉鎖されました。</translation>
     </message>
     <message>
         <source>This chat room has been closed: %1</source>
-        <translation>このチャットルームは閉鎖されました: %1</translation>
+        <extracomment>%1 is the reason the room gives, in its own words</extracomment>
+        <translation>このルームは閉鎖されました（理由: %1）</translation>
     </message>
     <message>
         <source>You may speak in this room again: %1</source>
+        <extracomment>%1 is the reason the room gives, in its own words</extracomment>
         <translation>このルームで再び発言できるようになりました（理由: %1）</translation>
     </message>
     <message>
         <source>You may no longer speak in this room: %1</source>
+        <extracomment>%1 is the reason the room gives, in its own words</extracomment>
         <translation>このルームでは発言できなくなりました（理由: %1）</translation>
     </message>
 </context>

@@ -127,6 +127,14 @@
         <source>it cannot be handled at the moment</source>
         <translation>暫時無法處理</translation>
     </message>
+    <message>
+        <source>the room&apos;s rules do not allow it</source>
+        <translation>聊天室規則不允許這則發言</translation>
+    </message>
+    <message>
+        <source>the chat server&apos;s rules do not allow it</source>
+        <translation>聊天伺服器的規則不允許這則訊息</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>
@@ -332,6 +340,7 @@
     </message>
     <message>
         <source>%1 has been kicked from the chat by %2 due to %3</source>
+        <extracomment>%1 is the user&apos;s nick, %2 the one who kicked, %3 is the reason the room gives</extracomment>
         <translation>%1 被 %2 踢出聊天，原因：%3</translation>
     </message>
     <message>
@@ -340,6 +349,7 @@
     </message>
     <message>
         <source>%1 has been kicked from the chat due to %2</source>
+        <extracomment>%1 is the user&apos;s nick, %2 is the reason the room gives</extracomment>
         <translation>%1 被踢出聊天，原因：%2</translation>
     </message>
     <message>
@@ -348,6 +358,7 @@
     </message>
     <message>
         <source>%1 has been banned from the chat by %2 due to %3</source>
+        <extracomment>%1 is the user&apos;s nick, %2 the one who banned, %3 is the reason the room gives</extracomment>
         <translation>%1 被 %2 禁止聊天，原因：%3</translation>
     </message>
     <message>
@@ -356,6 +367,7 @@
     </message>
     <message>
         <source>%1 has been banned from the chat due to %2</source>
+        <extracomment>%1 is the user&apos;s nick, %2 is the reason the room gives</extracomment>
         <translation>%1 被禁止聊天，原因：%2</translation>
     </message>
     <message>
@@ -384,14 +396,17 @@
     </message>
     <message>
         <source>This chat room has been closed: %1</source>
-        <translation>此聊天室已關閉：%1</translation>
+        <extracomment>%1 is the reason the room gives, in its own words</extracomment>
+        <translation>此聊天室已關閉，原因：%1</translation>
     </message>
     <message>
         <source>You may speak in this room again: %1</source>
+        <extracomment>%1 is the reason the room gives, in its own words</extracomment>
         <translation>您可以再次在此聊天室發言，原因：%1</translation>
     </message>
     <message>
         <source>You may no longer speak in this room: %1</source>
+        <extracomment>%1 is the reason the room gives, in its own words</extracomment>
         <translation>您已無法在此聊天室發言，原因：%1</translation>
     </message>
 </context>
@@ -2469,7 +2484,7 @@ Please update the client to go on playing.</source>
     <message numerus="yes">
         <source>You will automatically be unseated from this table in %Ln second(s)</source>
         <translation>
-            <numerusform>您將在 %Ln 秒後自動離開此牌桌</numerusform>
+            <numerusform>您將在 %Ln 秒後失去此牌桌的座位</numerusform>
         </translation>
     </message>
     <message>

@@ -98,6 +98,8 @@ QString ChatNotices::conditionReason(int condition, Addressee to)
     case xmpp::SubscriptionRequired:
     case xmpp::PaymentRequired:
         return to == Room ? tr("you may not speak there") : tr("you may not write to this user");
+    case xmpp::StanzaPolicyViolation:
+        return to == Room ? tr("the room's rules do not allow it") : tr("the chat server's rules do not allow it");
     case xmpp::JidMalformed:
         return tr("the address is not valid");
     case xmpp::StanzaResourceConstraint:

@@ -19,6 +19,9 @@ namespace {
 
 const QString ManagerIconName = QStringLiteral("textimages:chat-manager-icon.png");
 const QString ManagerIconHtml = QStringLiteral("<img src='%1' alt='Manager'/>").arg(ManagerIconName);
+// Where a line's time goes: it is written as it is shown, in the language of the moment.
+// Escaped text cannot hold it.
+const QString TimeMark = QStringLiteral("<chat-time/>");
 
 } // namespace
 
@@ -57,7 +60,7 @@ QString ChatOutputWidget::nickFromUrl(const QUrl &url)
 
 void ChatOutputWidget::addMessage(const QDateTime &time, const QString &nick, const QString &text, int role)
 {
-    const QString timePart = Utils::fontHtml(tr("(%1)").arg(Utils::localTimeText(time)), m_timeColor);
+    const QString timePart = Utils::fontHtml(TimeMark, m_timeColor);
     const QString url = roleName(role) + QLatin1Char(':') + QString::fromLatin1(QUrl::toPercentEncoding(nick));
     QString nickPart = Utils::styledLinkHtml(url, nick.toHtmlEscaped(), nickStyle(role));
     if (role == ManagerRole)
@@ -71,19 +74,25 @@ QString ChatOutputWidget::shownText(const QString &text)
     return Utils::cutText(text, MaxMessageLength).toHtmlEscaped();
 }
 
+QString ChatOutputWidget::shownLine(const QString &html, const QDateTime &time)
+{
+    if (!html.contains(TimeMark))
+        return html;
+    return QString(html).replace(TimeMark, tr("(%1)").arg(Utils::localTimeText(time)));
+}
+
 void ChatOutputWidget::addWaitingMessage(const QString &id, const QDateTime &time, const QString &nick,
                                          const QString &text)
 {
-    const QString line = tr("%1 %2: %3 (sending…)")
-                             .arg(tr("(%1)").arg(Utils::localTimeText(time)), nick.toHtmlEscaped(), shownText(text));
+    const QString line = tr("%1 %2: %3 (sending…)").arg(TimeMark, nick.toHtmlEscaped(), shownText(text));
     const QString html = QStringLiteral("<i>%1</i>").arg(Utils::fontHtml(line, m_waitingMessageColor));
-    m_waitingLines.emplace_back(id, html);
+    m_waitingLines.push_back({id, time, html});
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
     if (!document()->isEmpty())
         cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    cursor.insertHtml(html);
+    cursor.insertHtml(shownLine(html, time));
     cursor.endEditBlock();
     scrollToBottom();
 }
@@ -91,7 +100,7 @@ void ChatOutputWidget::addWaitingMessage(const QString &id, const QDateTime &tim
 bool ChatOutputWidget::removeWaitingMessage(const QString &id)
 {
     const auto waiting = std::find_if(m_waitingLines.begin(), m_waitingLines.end(),
-                                      [&id](const auto &line) { return line.first == id; });
+                                      [&id](const WaitingLine &line) { return line.id == id; });
     if (waiting == m_waitingLines.end())
         return false;
     const int number = shownBlockCount() + int(waiting - m_waitingLines.begin());
@@ -235,7 +244,7 @@ void ChatOutputWidget::placeLine(const QDateTime &local, const QString &html)
             ++block;
         }
     }
-    insertBlock(block, html);
+    insertBlock(block, shownLine(html, local));
     // Lines at the top go in batches: each removal there lays out all the rest again.
     if (m_lineCount > MaxLines)
         dropOldestLines(MaxLines / 4 + 1);
@@ -339,7 +348,8 @@ void ChatOutputWidget::repopulateMessages()
             lastDate = entry.date;
             addBlock(dateLine(time));
         }
-        for (const QString &line : entry.lines) {
+        for (const QString &kept : entry.lines) {
+            const QString line = shownLine(kept, time);
             const qsizetype icon = line.indexOf(ManagerIconHtml);
             if (icon >= 0) {
                 iconBlocks.push_back(blocks);
@@ -349,8 +359,8 @@ void ChatOutputWidget::repopulateMessages()
             }
         }
     }
-    for (const auto &waiting : m_waitingLines)
-        addBlock(waiting.second);
+    for (const WaitingLine &waiting : m_waitingLines)
+        addBlock(shownLine(waiting.html, waiting.time));
     setHtml(html);
     registerManagerIcon();
     QTextCursor cursor(document());
@@ -393,7 +403,8 @@ void ChatOutputWidget::registerManagerIcon()
 
 void ChatOutputWidget::changeEvent(QEvent *event)
 {
-    // The manager's mark is a picture in the language of the texts.
+    // The times and dates are written as the language writes them, and the manager's
+    // mark is a picture in the language of the texts.
     if (event->type() == QEvent::LanguageChange)
         repopulateMessages();
     QTextBrowser::changeEvent(event);

@@ -17,7 +17,8 @@
 // once, at most MaxLinesPerPass of them at a time; of a burst of more than the view
 // keeps only the newest are shown. A line of the user's that waits for its verdict (the
 // server's confirmation; in a room, the room passing it on) shows greyed below all
-// others until it is said or not sent.
+// others until it is said or not sent. Every time and date shows as the language of the
+// moment writes it: a language change writes them anew, the words of the lines stay.
 class ChatOutputWidget : public QTextBrowser
 {
     Q_OBJECT
@@ -102,6 +103,12 @@ private:
         QDateTime time;
         QString html;
     };
+    struct WaitingLine
+    {
+        QString id;
+        QDateTime time;
+        QString html;
+    };
 
     void insertLine(const QDateTime &time, const QString &html);
     void showPendingLines();
@@ -121,6 +128,9 @@ private:
     QString dateLine(const QDateTime &time) const;
     // The text up to its longest shown, escaped.
     static QString shownText(const QString &text);
+    // A kept line as it shows now: its time, if it has one, written as the language of
+    // the moment writes it.
+    static QString shownLine(const QString &html, const QDateTime &time);
     // The blocks of the lines shown, before those of the waiting lines.
     int shownBlockCount() const;
     void scrollToBottom();
@@ -144,9 +154,9 @@ private:
     int m_lineCount = 0;
     // Lines to show in the next pass, in the order they came.
     std::vector<PendingLine> m_pendingLines;
-    // How the user's waiting lines show, by id, in the order sent: the last blocks of the
-    // document. Which lines wait is their owner's to say.
-    std::vector<std::pair<QString, QString>> m_waitingLines;
+    // The user's waiting lines, in the order sent: the last blocks of the document.
+    // Which lines wait is their owner's to say.
+    std::vector<WaitingLine> m_waitingLines;
     // A timer rather than a posted call, so that a burst leaves input and other timers
     // their turn between passes.
     QTimer m_showTimer;

@@ -248,8 +248,10 @@ void ConferenceWidget::onUserVoiceChanged(bool maySpeak, const QString &reason)
     if (reason.isEmpty())
         addSystemMessage(maySpeak ? tr("You may speak in this room again.") : tr("You may no longer speak in this room."));
     else if (maySpeak)
+        //: %1 is the reason the room gives, in its own words
         addSystemMessage(tr("You may speak in this room again: %1").arg(reason.toHtmlEscaped()));
     else
+        //: %1 is the reason the room gives, in its own words
         addSystemMessage(tr("You may no longer speak in this room: %1").arg(reason.toHtmlEscaped()));
 }
 
@@ -259,6 +261,7 @@ void ConferenceWidget::onUserRoomDestroyed(const QString &reason)
     if (reason.isEmpty())
         addSystemMessage(tr("This chat room has been closed."));
     else
+        //: %1 is the reason the room gives, in its own words
         addSystemMessage(tr("This chat room has been closed: %1").arg(reason.toHtmlEscaped()));
 }
 
@@ -289,10 +292,12 @@ void ConferenceWidget::onUserKicked(XMPPConference *, const XMPPJid &actor, cons
     if (!actor.isEmpty() && reason.isEmpty())
         notify(OwnKickBan, tr("%1 has been kicked from the chat by %2").arg(nick, by));
     else if (!actor.isEmpty())
+        //: %1 is the user's nick, %2 the one who kicked, %3 is the reason the room gives
         notify(OwnKickBan, tr("%1 has been kicked from the chat by %2 due to %3").arg(nick, by, why));
     else if (reason.isEmpty())
         notify(OwnKickBan, tr("%1 has been kicked from the chat").arg(nick));
     else
+        //: %1 is the user's nick, %2 is the reason the room gives
         notify(OwnKickBan, tr("%1 has been kicked from the chat due to %2").arg(nick, why));
 }
 
@@ -304,10 +309,12 @@ void ConferenceWidget::onUserBanned(XMPPConference *, const XMPPJid &actor, cons
     if (!actor.isEmpty() && reason.isEmpty())
         notify(OwnKickBan, tr("%1 has been banned from the chat by %2").arg(nick, by));
     else if (!actor.isEmpty())
+        //: %1 is the user's nick, %2 the one who banned, %3 is the reason the room gives
         notify(OwnKickBan, tr("%1 has been banned from the chat by %2 due to %3").arg(nick, by, why));
     else if (reason.isEmpty())
         notify(OwnKickBan, tr("%1 has been banned from the chat").arg(nick));
     else
+        //: %1 is the user's nick, %2 is the reason the room gives
         notify(OwnKickBan, tr("%1 has been banned from the chat due to %2").arg(nick, why));
 }
 

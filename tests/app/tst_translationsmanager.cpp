@@ -66,6 +66,7 @@ struct TsMessage
     bool numerus = false;
     bool unfinished = false;
     QStringList translations; // the numerus forms, else the one translation
+    QString note; // the translator's comment ("//:" in the sources)
 };
 
 // Context, source text and comment.
@@ -95,6 +96,8 @@ std::map<TsKey, TsMessage> readTsFile(const QString &path)
                 source = xml.readElementText();
             } else if (name == QLatin1String("comment")) {
                 comment = xml.readElementText();
+            } else if (name == QLatin1String("extracomment")) {
+                message.note = xml.readElementText();
             } else if (name == QLatin1String("translation")) {
                 message.unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
                 if (!message.numerus)
@@ -178,6 +181,25 @@ std::vector<AvoidedWord> avoidedWords(const QString &glossaryPath, const QString
         words.push_back(avoided);
     }
     return words;
+}
+
+// The glossary's form of a reason in a notice for a language, "%" standing for the
+// reason's placeholder; empty where it gives none.
+QString reasonForm(const QString &glossaryPath, const QString &language)
+{
+    QFile file(glossaryPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    bool table = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(u'#'))
+            table = line == QLatin1String("## A reason in a notice");
+        const QStringList cells = line.split(u'|'); // "", language, form, ""
+        if (table && cells.size() == 4 && cells.at(1).trimmed() == language)
+            return cells.at(2).trimmed();
+    }
+    return QString();
 }
 
 int accelerators(const QString &text)
@@ -376,7 +398,8 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText_data()
 // Every text of the sources, as lupdate finds it today, is translated in every shipped
 // file with the same placeholders, rich-text elements and accelerators, and without a
 // word that the glossary says not to use; a text that the glossary names has its word
-// to use. The English file carries only the plural forms.
+// to use, and a notice that gives a reason gives it in the glossary's form of the
+// language. The English file carries only the plural forms.
 void TestTranslationsManager::shippedFilesTranslateEverySourceText()
 {
     QFETCH(QString, language);
@@ -400,6 +423,10 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText()
         QStringLiteral("%1/resources/translations/mahjong_%2.ts").arg(sourceDir, language));
     const auto refusedWords = avoidedWords(sourceDir + QStringLiteral("/docs/glossary.md"), language);
     QVERIFY(language == QLatin1String("en") || !refusedWords.empty());
+    const QString reasonGiven = reasonForm(sourceDir + QStringLiteral("/docs/glossary.md"), language);
+    QVERIFY(language == QLatin1String("en") || reasonGiven.contains(u'%'));
+    static const QRegularExpression reasonNote(QStringLiteral("(%\\d+) is the reason"));
+    int reasons = 0;
     QStringList faults;
     for (const AvoidedWord &avoided : refusedWords) {
         if (avoided.text && sources.count(*avoided.text) == 0)
@@ -434,11 +461,21 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText()
                 faults << where + QStringLiteral("rich text of \"%1\"").arg(translation);
             else if (accelerators(translation) != accelerators(text))
                 faults << where + QStringLiteral("accelerators of \"%1\"").arg(translation);
+            // A reason reads alike in every notice that gives one.
+            const QRegularExpressionMatch reason = reasonNote.match(source.note);
+            if (reason.hasMatch() && !reasonGiven.isEmpty()) {
+                ++reasons;
+                const QString form = QString(reasonGiven).replace(u'%', reason.captured(1));
+                if (!translation.contains(form))
+                    faults << where + QStringLiteral("\"%1\" gives its reason otherwise than %2").arg(translation, form);
+            }
             for (const AvoidedWord &avoided : refusedWords) {
                 if (avoided.text && *avoided.text != key)
                     continue;
-                // The word to use may hold the word not to use.
-                if (QString(translation).remove(avoided.insteadWord).contains(avoided.word))
+                // The word to use may hold the word not to use, not the other way round.
+                const QString rest = avoided.insteadWord.contains(avoided.word)
+                    ? QString(translation).remove(avoided.insteadWord) : translation;
+                if (rest.contains(avoided.word))
                     faults << where + QStringLiteral("\"%1\" in \"%2\", the glossary says %3")
                                           .arg(avoided.word, translation, avoided.instead);
                 // A text named by the glossary says its word.
@@ -447,6 +484,7 @@ void TestTranslationsManager::shippedFilesTranslateEverySourceText()
             }
         }
     }
+    QVERIFY(reasonGiven.isEmpty() || reasons > 1);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 

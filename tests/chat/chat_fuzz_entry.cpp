@@ -144,6 +144,8 @@ std::pair<QString, QString> reasonOf(int condition)
     case SubscriptionRequired:
     case PaymentRequired:
         return {QStringLiteral("you may not speak there"), QStringLiteral("you may not write to this user")};
+    case StanzaPolicyViolation:
+        return {QStringLiteral("the room's rules do not allow it"), QStringLiteral("the chat server's rules do not allow it")};
     case JidMalformed:
         return {QStringLiteral("the address is not valid"), QStringLiteral("the address is not valid")};
     case StanzaResourceConstraint:

@@ -32,6 +32,7 @@ private slots:
     void nicksAndTextsStayText();
     void managerLines();
     void waitingLinesStayBelow();
+    void timesFollowTheLanguage();
 
 private:
     // The view's lines as text, one per block.
@@ -344,6 +345,57 @@ void TestChatOutput::waitingLinesStayBelow()
         QCOMPARE(lines().at(lines().indexOf(said) - 1), QString::fromUtf8(day));
         QVERIFY(m_view->grab().save(QStringLiteral("chatoutput-waiting-%1.png").arg(QLatin1String(language))));
     }
+    languages.setLanguage(QStringLiteral("en"));
+    QDir::setSearchPaths(QStringLiteral("translations"), translations);
+}
+
+void TestChatOutput::timesFollowTheLanguage()
+{
+    // Lines said (one of them late, one of the manager), a system line and the user's
+    // line waiting for its verdict: after each change of language every time and date
+    // of the pane reads as that language writes it, while the words stay as written. A
+    // line said after a change goes in its place among them.
+    const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
+    QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+    TranslationsManager languages;
+    languages.setLanguage(QStringLiteral("zh_TW"));
+    const QDateTime morning(QDate(2026, 3, 1), QTime(11, 43));
+    m_view->addMessage(morning, "Mei", "早", ChatOutputWidget::UserRole);
+    m_view->addMessage(morning.addDays(1), "Haruto", "welcome", ChatOutputWidget::ManagerRole);
+    m_view->addSystemMessage(morning.addDays(1).addSecs(60), "notice");
+    m_view->addWaitingMessage("w", morning.addDays(1).addSecs(120), "Aiko", "pending");
+    QTRY_VERIFY(lines().contains("notice"));
+    m_view->addMessage(morning.addSecs(-3600), "Mei", "late", ChatOutputWidget::UserRole);
+    const auto pane = [](const char *firstDay, const char *secondDay, const char *earlier, const char *time,
+                         const char *waiting) {
+        return QStringList{QString::fromUtf8(firstDay),
+                           QString::fromUtf8(earlier) + " Mei: late",
+                           QString::fromUtf8(time) + " Mei: 早",
+                           QString::fromUtf8(secondDay),
+                           QString::fromUtf8(time) + QStringLiteral(" Haruto\uFFFC: welcome"),
+                           "notice",
+                           QString::fromUtf8(waiting) + QStringLiteral(" Aiko: pending（傳送中…）")};
+    };
+    const QStringList taiwan = pane("2026/3/1", "2026/3/2", "(上午10:43)", "(上午11:43)", "(上午11:45)");
+    QTRY_COMPARE(lines(), taiwan);
+
+    languages.setLanguage(QStringLiteral("ja"));
+    QTRY_COMPARE(lines(), pane("2026/03/01", "2026/03/02", "(10:43)", "(11:43)", "(11:45)"));
+    QVERIFY(m_view->grab().save(QStringLiteral("chatoutput-times-ja.png")));
+    m_view->addMessage(morning.addDays(1).addSecs(90), "Mei", "今", ChatOutputWidget::UserRole);
+    QTRY_VERIFY(lines().contains(QStringLiteral("(11:44) Mei: 今")));
+    QCOMPARE(lines().indexOf(QStringLiteral("(11:44) Mei: 今")), 6);
+
+    languages.setLanguage(QStringLiteral("zh_CN"));
+    QStringList mainland = pane("2026/3/1", "2026/3/2", "(10:43)", "(11:43)", "(11:45)");
+    mainland.insert(6, QStringLiteral("(11:44) Mei: 今"));
+    QTRY_COMPARE(lines(), mainland);
+
+    languages.setLanguage(QStringLiteral("zh_TW"));
+    QStringList taiwanAgain = taiwan;
+    taiwanAgain.insert(6, QStringLiteral("(上午11:44) Mei: 今"));
+    QTRY_COMPARE(lines(), taiwanAgain);
+    QVERIFY(m_view->grab().save(QStringLiteral("chatoutput-times-zh_TW.png")));
     languages.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }

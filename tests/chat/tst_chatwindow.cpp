@@ -337,7 +337,7 @@ void TestChatWindow::refusalReasons_data()
           {"zh_TW", {"無法連線到聊天室的聊天伺服器", "無法連線到對方的聊天伺服器"}}}},
         {"forbidden", "Visitors are not allowed to send messages to all occupants",
          {{"en", {"you may not speak there", "you may not write to this user"}},
-          {"ja", {"そのルームでは発言できません", "このユーザーには送信できません"}},
+          {"ja", {"このルームでは発言できません", "このユーザーには送信できません"}},
           {"zh_CN", {"您不能在该房间发言", "您不能给该用户发送消息"}},
           {"zh_TW", {"您不能在該聊天室發言", "您不能傳送訊息給該使用者"}}}},
         {"jid-malformed", "Malformed Jabber ID",
@@ -351,6 +351,11 @@ void TestChatWindow::refusalReasons_data()
           {"zh_CN", {"暂时无法处理", "暂时无法处理"}},
           {"zh_TW", {"暫時無法處理", "暫時無法處理"}}}},
         {"policy-violation", "Too many messages",
+         {{"en", {"the room's rules do not allow it", "the chat server's rules do not allow it"}},
+          {"ja", {"ルームのルールで認められていません", "チャットサーバーのルールで認められていません"}},
+          {"zh_CN", {"房间规则不允许这条发言", "聊天服务器的规则不允许这条消息"}},
+          {"zh_TW", {"聊天室規則不允許這則發言", "聊天伺服器的規則不允許這則訊息"}}}},
+        {"undefined-condition", "Something went wrong",
          {{"en", {"for a reason the client does not know", "for a reason the client does not know"}},
           {"ja", {"理由は不明です", "理由は不明です"}},
           {"zh_CN", {"原因不明", "原因不明"}},
@@ -430,21 +435,21 @@ void TestChatWindow::roomNoticesInThePlayersLanguage_data()
                                        "\"may I <speak>?\" was not sent: you are no longer in this room."};
     QTest::newRow("ja") << "ja"
                         << QStringList{"このルームでは発言できなくなりました（理由: quiet please）",
-                                       "「may I <speak>?」は送信されませんでした: ルームに拒否されました（そのルームでは発言できません）。",
+                                       "「may I <speak>?」は送信されませんでした: ルームに拒否されました（このルームでは発言できません）。",
                                        "このルームで再び発言できるようになりました（理由: go ahead）",
-                                       "このチャットルームは閉鎖されました: closed for the night",
+                                       "このルームは閉鎖されました（理由: closed for the night）",
                                        "「may I <speak>?」は送信されませんでした: このルームにはもう入っていません。"};
     QTest::newRow("zh_CN") << "zh_CN"
                            << QStringList{"您已不能在此房间发言，原因：quiet please",
                                           "“may I <speak>?”未发送：房间拒绝了这条发言（您不能在该房间发言）。",
                                           "您可以再次在此房间发言，原因：go ahead",
-                                          "此房间已关闭：closed for the night",
+                                          "此房间已关闭，原因：closed for the night",
                                           "“may I <speak>?”未发送：您已不在此房间。"};
     QTest::newRow("zh_TW") << "zh_TW"
                            << QStringList{"您已無法在此聊天室發言，原因：quiet please",
                                           "「may I <speak>?」未傳送：聊天室拒絕了這則發言（您不能在該聊天室發言）。",
                                           "您可以再次在此聊天室發言，原因：go ahead",
-                                          "此聊天室已關閉：closed for the night",
+                                          "此聊天室已關閉，原因：closed for the night",
                                           "「may I <speak>?」未傳送：您已不在此聊天室。"};
 }
 

@@ -591,7 +591,10 @@ void TestXmppCodec::stanzaErrors_data()
         << 1 << 7;
     QTest::newRow("newer condition") << QByteArray("<message type='error'><error type='modify'><policy-violation "
                                                    "xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error></message>")
-                                     << 3 << 21;
+                                     << 3 << 23;
+    QTest::newRow("unknown condition") << QByteArray("<message type='error'><error type='modify'><too-loud "
+                                                     "xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error></message>")
+                                       << 3 << 21;
     QTest::newRow("missing type") << QByteArray("<iq type='error' id='1'><error><forbidden/></error></iq>") << 1 << 4;
     QTest::newRow("missing condition") << QByteArray("<iq type='error' id='1'><error type='wait'/></iq>") << 5 << 21;
     QTest::newRow("missing error") << QByteArray("<presence type='error'/>") << 1 << 21;

@@ -166,7 +166,8 @@ void TestXmppValues::conditionTables()
     QCOMPARE(xmpp::stanzaErrorConditionFromName("bad-request"), 1);
     QCOMPARE(xmpp::stanzaErrorConditionFromName("item-not-found"), 7);
     QCOMPARE(xmpp::stanzaErrorConditionFromName("unexpected-request"), 22);
-    QCOMPARE(xmpp::stanzaErrorConditionFromName("policy-violation"), -1);
+    QCOMPARE(xmpp::stanzaErrorConditionFromName("policy-violation"), 23);
+    QCOMPARE(xmpp::stanzaErrorConditionFromName("too-loud"), -1);
     QCOMPARE(xmpp::stanzaErrorConditionFromName(""), -1);
     QCOMPARE(xmpp::saslFailureConditionFromName("not-authorized"), 5);
     QCOMPARE(xmpp::saslFailureConditionFromName("text"), -1);
@@ -178,7 +179,7 @@ void TestXmppValues::conditionTables()
     QCOMPARE(xmpp::mucStatusCodeFromNumber(333), 0);
     for (int code = 0; code < 24; ++code)
         QCOMPARE(xmpp::streamErrorConditionFromName(xmpp::streamErrorConditionName(code)), code);
-    for (int code = 1; code < 23; ++code)
+    for (int code = 1; code < 24; ++code)
         QCOMPARE(xmpp::stanzaErrorConditionFromName(xmpp::stanzaErrorConditionName(code)), code);
 }
 

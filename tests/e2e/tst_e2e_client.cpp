@@ -6,7 +6,9 @@
 // whole hands answering every prompt, through the end-of-hand window and Ready into the
 // next hand, while a second client watches the table and sees the same discards and the
 // two talk in the table's chat room; then the system shuts down in the third hand, and
-// on its SIGTERM the client quits as "Quit" does.
+// on its SIGTERM the client quits as "Quit" does. Before the table, the world's manager is
+// found and added as a friend, greets in the manager chat and answers, and the chat reads
+// its times and date in each language.
 
 #include "DemoPlayer.h"
 
@@ -16,6 +18,9 @@
 #include "app/startup/MessageHandler.h"
 #include "chat/ChatController.h"
 #include "chat/ChatOutputWidget.h"
+#include "chat/ChatWindow.h"
+#include "chat/FriendSearchWindow.h"
+#include "chat/FriendsWindow.h"
 #include "chat/ConferenceTableChat.h"
 #include "chat/ConferenceWidget.h"
 #include "chat/xmpp/XMPPClient.h"
@@ -26,12 +31,17 @@
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
+#include "ui/PreferencesWindow.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QListView>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTextBlock>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <memory>
@@ -126,6 +136,109 @@ struct Client
 };
 
 
+void openTab(int index)
+{
+    if (auto *tabs = child<UTabWidget>("mainTabs"))
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
+}
+
+// The blocks of a chat pane that hold text.
+QStringList paneLines(const ChatOutputWidget *pane)
+{
+    QStringList lines;
+    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().isEmpty())
+            lines << block.text();
+    }
+    return lines;
+}
+
+// Whether the pane's first line is a date and every line of the chat starts with its time,
+// each as the language writes it.
+bool readsAs(const ChatOutputWidget *pane, const QString &language)
+{
+    static const std::map<QString, std::pair<QString, QString>> forms{
+        {"en", {"^(\\d{1,2} \\S+ \\d{4}|\\d{1,2}/\\d{1,2}/\\d{2,4})$", "^\\(\\d{1,2}:\\d{2}(:\\d{2})?( [AP]M)?\\) "}},
+        {"ja", {"^\\d{4}/\\d{2}/\\d{2}$", "^\\(\\d{1,2}:\\d{2}\\) "}},
+        {"zh_CN", {"^\\d{4}/\\d{1,2}/\\d{1,2}$", "^\\(\\d{1,2}:\\d{2}\\) "}},
+        {"zh_TW", {"^\\d{4}/\\d{1,2}/\\d{1,2}$", "^\\((上午|下午)\\d{1,2}:\\d{2}\\) "}}};
+    const QRegularExpression date(forms.at(language).first);
+    const QRegularExpression time(forms.at(language).second);
+    const QStringList lines = paneLines(pane);
+    return lines.size() > 3 && date.match(lines.first()).hasMatch()
+        && std::all_of(lines.begin() + 1, lines.end(), [&time](const QString &line) { return time.match(line).hasMatch(); });
+}
+
+// The demo world's manager, found by the friend search and added, greets the player in
+// the manager chat and answers the line the player writes there; after each change of
+// language the chat's times and date read as that language writes them.
+void chatWithTheManager(QMainWindow *window)
+{
+    openTab(4);
+    auto *friends = window->findChild<FriendsWindow *>();
+    QLineEdit *search = friends ? friends->findChild<QLineEdit *>(QStringLiteral("friendSearchEdit")) : nullptr;
+    if (!waitFor([&] { return search && search->isEnabled(); }, QStringLiteral("the friend search")))
+        return;
+    QTest::keyClicks(search, QStringLiteral("Kaede"));
+    QTest::keyClick(search, Qt::Key_Return);
+    FriendSearchWindow *found = nullptr;
+    QTreeWidget *results = nullptr;
+    if (!waitFor([&] {
+            found = window->findChild<FriendSearchWindow *>();
+            results = found ? found->findChild<QTreeWidget *>(QStringLiteral("resultList")) : nullptr;
+            return results && results->topLevelItemCount() == 1;
+        }, QStringLiteral("the manager found by the search")))
+        return;
+    check(results->topLevelItem(0)->text(0) == QLatin1String("Kaede"), QStringLiteral("the manager's name in the search"));
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->visualItemRect(results->topLevelItem(0)).center());
+    QTest::mouseClick(found->findChild<QPushButton *>(QStringLiteral("addToFriendsButton")), Qt::LeftButton);
+    QTest::mouseClick(found->findChild<QPushButton *>(QStringLiteral("closeButton")), Qt::LeftButton);
+
+    ChatWindow *chat = nullptr;
+    ChatOutputWidget *pane = nullptr;
+    if (!waitFor([&] {
+            for (ChatWindow *shown : window->findChildren<ChatWindow *>()) {
+                if (shown->isVisible())
+                    chat = shown;
+            }
+            pane = chat ? chat->findChild<ChatOutputWidget *>(QStringLiteral("output")) : nullptr;
+            // (Greeted as she logged in where a chat server of an earlier run has her as
+            // the manager's friend already.)
+            return pane
+                && (pane->toPlainText().contains(QStringLiteral("Kaede\uFFFC: Hello alice, I am Kaede"))
+                    || pane->toPlainText().contains(QStringLiteral("Kaede\uFFFC: Welcome back, alice.")));
+        }, QStringLiteral("the manager's greeting in the manager chat")))
+        return;
+    auto *list = friends->findChild<QListView *>(QStringLiteral("friendList"));
+    waitFor([&] { return list->model()->rowCount() == 1 && list->model()->index(0, 0).data() == QLatin1String("Kaede"); },
+            QStringLiteral("the manager among the friends"));
+    auto *input = chat->findChild<QLineEdit *>(QStringLiteral("input"));
+    QTest::keyClicks(input, QStringLiteral("Which table suits a beginner?"));
+    QTest::keyClick(input, Qt::Key_Return);
+    waitFor([&] {
+        return pane->toPlainText().contains(
+            QStringLiteral("Kaede\uFFFC: Thank you, alice. I have read your line: \u201CWhich table suits a beginner?\u201D"));
+    }, QStringLiteral("the manager's answer"));
+    const QStringList said = paneLines(pane);
+    check(said.filter(QStringLiteral("alice: Which table suits a beginner?")).size() == 1
+              && said.filter(QRegularExpression(QStringLiteral("Kaede\uFFFC: (Hello|Welcome back)"))).size() == 1,
+          QStringLiteral("the manager's greeting and the player's line once each in the manager chat"));
+
+    openTab(3);
+    auto *preferences = window->findChild<PreferencesWindow *>();
+    auto *languages = preferences ? preferences->findChild<QComboBox *>(QStringLiteral("languageSelection")) : nullptr;
+    if (!check(languages != nullptr, QStringLiteral("the language choice")))
+        return;
+    for (const QString language : {"ja", "zh_TW", "zh_CN", "en"}) {
+        languages->setCurrentIndex(languages->findData(language));
+        if (!waitFor([&] { return readsAs(pane, language); }, QStringLiteral("the manager chat's times and date in ") + language))
+            std::fprintf(stderr, "%s\n", qPrintable(paneLines(pane).join(u'\n')));
+        check(saveScreenshot(chat, QStringLiteral("e2e-manager-chat-%1").arg(language)),
+              QStringLiteral("the manager chat's screenshot"));
+    }
+    chat->close();
+}
+
 // Plays the session once the main window is up; the client's event loop runs it.
 void playSession()
 {
@@ -159,6 +272,8 @@ void playSession()
         if (cashier)
             cashier->close();
     }
+
+    chatWithTheManager(window);
 
     // The Play tab's lobby fills with the demo world's regular tables.
     openPlayTab();

@@ -1,5 +1,6 @@
 #include "DemoWorld.h"
 
+#include "DemoManager.h"
 #include "DemoSession.h"
 #include "HttpServer.h"
 #include "Listener.h"
@@ -11,6 +12,7 @@
 #include <QJsonArray>
 #include <QPointer>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -68,6 +70,29 @@ DemoWorld::DemoWorld(quint32 seed, int pace, int seatTime, const ChatSettings &c
     buildLobby();
     addTournaments();
     addAccountPages();
+    addManager();
+}
+
+// The manager, whom nobody can log in as: the password is never told. Its secrets are not
+// drawn from the world's generator, which deals the seeded walls.
+void DemoWorld::addManager()
+{
+    std::mt19937 random(QRandomGenerator::system()->generate());
+    Account manager;
+    manager.id = ManagerId;
+    manager.login = manager.screenName = QStringLiteral("Kaede");
+    manager.password = chatSecret(random);
+    manager.chatSecret = chatSecret(random);
+    manager.manager = true;
+    if (!m_chat.ejabberdDirectory.isEmpty()) {
+        auto *chat = new DemoManager(m_chat, manager.id, manager.screenName, manager.chatSecret, [this](qint32 id) {
+            const auto found = std::find_if(m_accounts.begin(), m_accounts.end(),
+                                            [id](const auto &entry) { return entry.second.id == id; });
+            return found == m_accounts.end() ? QString() : found->second.screenName;
+        }, this);
+        chat->start();
+    }
+    m_accounts.emplace(manager.login, manager);
 }
 
 // The pages of "My account" and of the cashier, by their page hints.
@@ -548,10 +573,12 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
         const QString wanted = fields.value(QStringLiteral("screen_name")).toString();
         qint32 id = -1;
         QString screenName;
+        bool manager = false;
         for (const auto &entry : m_accounts) {
             if (entry.second.screenName == wanted || QStringLiteral("player-%1").arg(entry.second.id) == wanted) {
                 id = entry.second.id;
                 screenName = entry.second.screenName;
+                manager = entry.second.manager;
             }
         }
         // Computer players go by the name they have at the tables.
@@ -564,7 +591,7 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
         session->send(QStringLiteral("query_user_answer_t"),
                       {{QStringLiteral("service"), 1}, {QStringLiteral("request"), fields.value(QStringLiteral("request"))},
                        {QStringLiteral("ok"), id != -1}, {QStringLiteral("player_id"), id}, {QStringLiteral("screen_name"), screenName},
-                       {QStringLiteral("user_flags"), 0},
+                       {QStringLiteral("user_flags"), manager ? 1 : 0},
                        {QStringLiteral("failure_text"), id == -1 ? QStringLiteral("No such player.") : QString()}});
     } else if (name == QLatin1String("store_player_properties_t")) {
     } else if (name == QLatin1String("query_web_page_t") || name == QLatin1String("local_query_web_page_t")) {

@@ -29,12 +29,14 @@ struct ChatSettings
     QString domain = QStringLiteral("localhost");
     QString ejabberdDirectory; // empty: accounts are not registered
     QString script; // ejabberd-test-server.sh
+    QString caFile; // the CA of the chat server's certificate
 };
 
 // The demo world of the test server: accounts, the lobby with its tables and
 // tournaments, a table engine per table and computer players, and the account pages.
 // The first login of a user name creates its account with the login's password;
-// "locked" is refused.
+// "locked" is refused. The world's manager has an account of its own, and with a chat
+// server it chats there.
 class DemoWorld : public QObject
 {
     Q_OBJECT
@@ -57,6 +59,7 @@ private:
         QString chatSecret;
         bool fullyRegistered = true;
         bool chatRegistered = false;
+        bool manager = false;
         qint64 balance = 0;
         std::set<qint32> tournaments;
     };
@@ -76,6 +79,7 @@ private:
     void login(DemoSession *session, const QString &user, const QString &password);
     void registerChatAccount(DemoSession *session, const QString &login, const QString &command);
     std::map<QString, Account>::iterator createAccount(const QString &user, const QString &password);
+    void addManager();
     void completeLogin(DemoSession *session, Account &account);
     QJsonObject lobbySummary() const;
     void onSummaryChanged();
@@ -105,6 +109,7 @@ private:
     std::set<DemoSession *> m_sessions;
     std::map<QString, Account> m_accounts; // by login name
     qint32 m_nextPlayerId = 1001;
+    static constexpr qint32 ManagerId = 1000;
     static constexpr qint32 FirstBotId = 9001;
     qint32 m_nextBotId = FirstBotId;
     std::map<qint32, TableEngine *> m_tables;

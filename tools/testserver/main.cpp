@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QTextStream>
@@ -53,6 +54,8 @@ ChatSettings chatSettings(const QString &directory)
             port = QString::fromUtf8(line.mid(10));
         else if (line.startsWith("XMPP_DOMAIN="))
             chat.domain = QString::fromUtf8(line.mid(12));
+        else if (line.startsWith("XMPP_CA="))
+            chat.caFile = QString::fromUtf8(line.mid(8));
     }
     chat.server = QStringLiteral("%1:%2").arg(chat.domain, port);
     return chat;
@@ -63,6 +66,8 @@ ChatSettings chatSettings(const QString &directory)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The demo world's chat client keeps its debug lines out of the server's log.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Test game server (loopback only)"));
     parser.addHelpOption();

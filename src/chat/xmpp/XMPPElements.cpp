@@ -16,7 +16,7 @@ const char *const streamErrorNames[] = {
     "unsupported-stanza-type", "unsupported-version", "xml-not-well-formed",
 };
 
-// Index 0 is "no error"; the names from 1 on are in alphabetical order.
+// Index 0 is "no error"; the names from 1 to 22 are in alphabetical order.
 const char *const stanzaErrorConditionNames[] = {
     "", "bad-request", "conflict", "feature-not-implemented", "forbidden", "gone",
     "internal-server-error", "item-not-found", "jid-malformed", "not-acceptable",
@@ -24,7 +24,11 @@ const char *const stanzaErrorConditionNames[] = {
     "registration-required", "remote-server-not-found", "remote-server-timeout",
     "resource-constraint", "service-unavailable", "subscription-required",
     "undefined-condition", "unexpected-request",
+    // Added by RFC 6120, numbered after the others.
+    "policy-violation",
 };
+// The conditions in alphabetical order end here.
+constexpr int sortedStanzaErrorConditions = 23;
 
 const char *const stanzaErrorTypeNames[] = {"", "cancel", "continue", "modify", "auth", "wait"};
 
@@ -51,15 +55,17 @@ QString nameAt(const char *const (&table)[N], int code)
     return QString::fromLatin1(table[code]);
 }
 
-// Binary search over a table in ascending order, starting at index first.
+// Binary search over a table in ascending order from index first up to before index end
+// (its end when negative).
 template <size_t N>
-int sortedIndexOf(const char *const (&table)[N], const QString &name, int first = 0)
+int sortedIndexOf(const char *const (&table)[N], const QString &name, int first = 0, int end = -1)
 {
     const QByteArray key = name.toLatin1();
     const auto begin = std::begin(table) + first;
-    const auto it = std::lower_bound(begin, std::end(table), key,
+    const auto last = end < 0 ? std::end(table) : std::begin(table) + end;
+    const auto it = std::lower_bound(begin, last, key,
                                      [](const char *entry, const QByteArray &k) { return k > entry; });
-    if (it == std::end(table) || key != *it)
+    if (it == last || key != *it)
         return -1;
     return int(it - std::begin(table));
 }
@@ -106,7 +112,14 @@ int stanzaErrorConditionFromName(const QString &name)
 {
     if (name.isEmpty())
         return -1;
-    return sortedIndexOf(stanzaErrorConditionNames, name, 1);
+    const int sorted = sortedIndexOf(stanzaErrorConditionNames, name, 1, sortedStanzaErrorConditions);
+    if (sorted >= 0)
+        return sorted;
+    for (int later = sortedStanzaErrorConditions; later < int(std::size(stanzaErrorConditionNames)); ++later) {
+        if (name == QLatin1String(stanzaErrorConditionNames[later]))
+            return later;
+    }
+    return -1;
 }
 
 QString saslFailureConditionName(int condition)

@@ -73,6 +73,8 @@ enum StanzaErrorCondition {
     SubscriptionRequired = 20,
     StanzaUndefinedCondition = 21,
     UnexpectedRequest = 22,
+    // Conditions of later standards, after those of the first.
+    StanzaPolicyViolation = 23,
 };
 
 // SASL failure conditions, in ascending alphabetical order.

@@ -36,6 +36,7 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WatchingWindow.h"
 #include "table/scene/DiscardView.h"
 #include "table/scene/WindView.h"
@@ -54,6 +55,7 @@
 #include "ui/web/EmbeddedWebPage.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -228,6 +230,14 @@ QString placeOf(const QWidget *widget, const QRect &rect)
     return QStringLiteral("%1 at %2,%3 %4")
         .arg(QLatin1String(widget->metaObject()->className()), QString::number(rect.x()),
              QString::number(rect.y()), sizeName(rect.size()));
+}
+
+// Where a table's round wind disc stands in a widget above the table's view.
+QRect roundWindIn(const GameWindow *table, const QWidget *ancestor)
+{
+    const QGraphicsView *view = table->view();
+    const QRect disc = view->mapFromScene(table->prevalentWindView()->sceneBoundingRect()).boundingRect();
+    return QRect(view->viewport()->mapTo(ancestor, disc.topLeft()), disc.size());
 }
 
 // The dialogs that reach beyond the table, over the side bar or the window's edge.
@@ -1132,9 +1142,7 @@ private slots:
             if (stack->currentWidget() == table) {
                 if (placeIn(table->sideBar(), &w).intersects(place))
                     beneath << QStringLiteral("side bar");
-                const QGraphicsView *view = table->view();
-                const QRect wind = view->mapFromScene(table->prevalentWindView()->sceneBoundingRect()).boundingRect();
-                if (QRect(view->viewport()->mapTo(&w, wind.topLeft()), wind.size()).intersects(place))
+                if (roundWindIn(table, &w).intersects(place))
                     beneath << QStringLiteral("round wind");
             }
             QVERIFY2(beneath.isEmpty(), qPrintable(tag + QStringLiteral(": over ") + beneath.join(QStringLiteral(", "))));
@@ -1289,6 +1297,55 @@ private slots:
             }
         }
         m_translations->setLanguage(QStringLiteral("en"));
+    }
+
+    // With the full wall on, the round wind stands in the table's top-left corner from
+    // the deal on: a maintenance notice shown over the table before the deal moves
+    // beside the disc when the deal shows it, at 1024x768 and at 1920x1080.
+    void noticeStaysClearOfTheRoundWindAtTheDeal()
+    {
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        w.displayLobby();
+        w.onDisplayTab(QStringLiteral("preferences"));
+        auto *fullWall = child<QCheckBox>("compactViewBox");
+        QVERIFY(fullWall && fullWall->isVisible());
+        if (!fullWall->isChecked())
+            QTest::mouseClick(fullWall, Qt::LeftButton, {}, QPoint(8, fullWall->height() / 2));
+        QVERIFY(fullWall->isChecked());
+        w.findChild<ComingEventsModel *>()->onComingServerEvents(
+            {ComingEvent(ComingEvent::ServerMaintenance, Singleton<ServerTime>::instance().now().addSecs(600))});
+        ComingEventsView *notices = w.findChild<ComingEventsView *>();
+        QVERIFY(notices->currentPopup());
+
+        const struct
+        {
+            QSize size;
+            qint32 table;
+        } cases[] = {{QSize(1024, 768), 5004}, {QSize(1920, 1080), 5005}};
+        for (const auto &c : cases) {
+            const QString what = sizeName(c.size);
+            w.resize(c.size);
+            GameWindow *table = tableInFront(c.table);
+            QVERIFY(table);
+            QPushButton *play = nullptr;
+            QTRY_VERIFY((play = table->seatedWindow()->findChild<QPushButton *>(QStringLiteral("playButton")))
+                        && play->isVisible());
+            const auto overTheDisc = [&] {
+                const ComingEventPopup *notice = notices->currentPopup();
+                return notice && roundWindIn(table, &w).intersects(placeIn(notice, &w));
+            };
+            QVERIFY(!table->prevalentWindView()->isVisible());
+            QTest::mouseClick(play, Qt::LeftButton);
+            QTRY_COMPARE(table->model()->gameState(), int(GameModel::HAND_IN_PLAY));
+            QTRY_VERIFY(table->prevalentWindView()->isVisible());
+            // The disc in the corner, where the notice stood before the deal.
+            const QRect disc = roundWindIn(table, table->view()->viewport());
+            QVERIFY2(disc.left() < disc.width() && disc.top() < disc.height(),
+                     qPrintable(what + QStringLiteral(": the disc at ") + placeOf(table, disc)));
+            QTRY_VERIFY2(!overTheDisc(), qPrintable(what + QStringLiteral(": the notice covers the round wind")));
+            QVERIFY(saveScreenshot(&w, QStringLiteral("table-deal-notice-") + what));
+        }
     }
 };
 

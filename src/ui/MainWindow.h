@@ -46,6 +46,7 @@ class TableModel;
 class TournamentLookup;
 class TranslationsManager;
 class UrlHandler;
+class WindowFit;
 
 namespace Ui {
 class MainView;
@@ -303,6 +304,7 @@ private:
     qint64 m_balanceSequence = -1;
     XMPPRosterModel m_rosterModel;
     QDateTime m_nextTournamentStart;
+    WindowFit *m_windowFit = nullptr;
     UrlHandler *m_urlHandler = nullptr;
     TournamentsController *m_tournamentsController = nullptr;
     TournamentLookup *m_tournamentLookup = nullptr;

@@ -64,6 +64,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -418,6 +419,13 @@ private:
                      qPrintable(what + QStringLiteral(" cuts: ") + cutTexts(window).join(QStringLiteral(" | "))));
     }
 
+    // A screen of the size the client needs at least.
+    static bool supportedScreen()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        return screen.width() >= MainWindow::MinimumScreenWidth && screen.height() >= MainWindow::MinimumScreenHeight;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -451,7 +459,8 @@ private slots:
     // the login page.
     void startUpHandsOverToTheLoginPage()
     {
-        QSettings().setValue(QStringLiteral("game/windowSize"), QSize(1100, 700));
+        // A size stored on a larger screen than some of those this runs on.
+        QSettings().setValue(QStringLiteral("game/windowSize"), QSize(1366, 749));
         QSettings().setValue(QStringLiteral("game/windowFullscreen"), false);
         m_translations->setLanguage(QStringLiteral("ja"));
         m_startup = std::make_unique<Startup>(*m_commandLine, *m_translations);
@@ -480,7 +489,8 @@ private slots:
         QVERIFY(m_server.waitForOutput(QStringLiteral("RECV local_query_web_page_t")));
 
         // The screen decides the size: a small one warns and keeps the form's size, a large
-        // one restores the stored size and full-screen flag.
+        // one restores the stored size, as far as it fits with the window's frame, and the
+        // full-screen flag.
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         auto *toggle = child<QPushButton>("toggleFullscreenButton");
         if (screen.width() < 1024 || screen.height() < 768) {
@@ -492,7 +502,10 @@ private slots:
             QCOMPARE(toggle->text(), QStringLiteral("Windowed"));
         } else {
             QCOMPARE(boxText(), QString());
-            QCOMPARE(window()->size(), QSize(1100, 700));
+            const QRect area = window()->screen()->availableGeometry();
+            QTRY_VERIFY(area.contains(window()->frameGeometry()));
+            const QSize frame = window()->frameGeometry().size() - window()->size();
+            QCOMPARE(window()->size(), QSize(1366, 749).boundedTo(area.size() - frame));
             QCOMPARE(toggle->text(), QStringLiteral("Fullscreen"));
         }
         QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-") + sizeName(screen)));
@@ -1299,6 +1312,95 @@ private slots:
         m_translations->setLanguage(QStringLiteral("en"));
     }
 
+    // On a screen of the client's smallest sizes (run on a 1366x768 screen beside a
+    // 1024x768 one, and on a 1024x768 screen alone) the window, frame included, stays
+    // inside the screen's free area: as start-up restored it from a size stored on a
+    // larger screen, after login, back from full screen, at a table, where the chat's
+    // input and Send are in reach, with the default size, and moved to the smaller
+    // screen. The stored size stays the wish.
+    void windowFitsTheScreen()
+    {
+        if (!supportedScreen())
+            QSKIP("a screen smaller than 1024x768, where the window keeps its form's size");
+        MainWindow &w = *window();
+        const QSize stored(1366, 749);
+        QSize wish = stored;
+        const auto checkInside = [&](const QString &what, const QStringList &controls) {
+            const QRect area = w.screen()->availableGeometry();
+            const QString where = QStringLiteral("%1 (window %2 at %3,%4 in %5)")
+                                      .arg(what, sizeName(w.frameGeometry().size()), QString::number(w.frameGeometry().x()),
+                                           QString::number(w.frameGeometry().y()), sizeName(area.size()));
+            QTRY_VERIFY2(area.contains(w.frameGeometry()), qPrintable(where));
+            QCOMPARE(w.size(), wish.boundedTo(area.size() - (w.frameGeometry().size() - w.size())));
+            for (const QString &name : controls) {
+                const QWidget *control = nullptr;
+                for (const QWidget *found : w.findChildren<QWidget *>(name)) {
+                    if (found->isVisible())
+                        control = found;
+                }
+                QVERIFY2(control, qPrintable(where + QStringLiteral(": no ") + name));
+                QVERIFY2(area.contains(QRect(control->mapToGlobal(QPoint()), control->size())),
+                         qPrintable(where + QStringLiteral(": ") + name + QStringLiteral(" beyond the screen")));
+            }
+            QVERIFY(saveScreenshot(&w, QStringLiteral("window-fit-%1-%2").arg(sizeName(area.size()), what)));
+        };
+        const QStringList topBar{"accountButton", "supportButton", "toggleFullscreenButton", "quitButton"};
+        checkInside(QStringLiteral("login"), {QStringLiteral("loginButton")});
+
+        auto *tabs = child<UTabWidget>("mainTabs");
+        if (tabs->count() == 0) {
+            auto *login = child<QWidget>("loginWindow");
+            auto *user = login->findChild<QLineEdit *>(QStringLiteral("loginEdit"));
+            user->clear();
+            QTest::keyClicks(user, QStringLiteral("alice"));
+            QTest::keyClicks(login->findChild<QLineEdit *>(QStringLiteral("passwordEdit")), QStringLiteral("secret"));
+            auto *button = login->findChild<QPushButton *>(QStringLiteral("loginButton"));
+            QTRY_VERIFY(button->isEnabled());
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTRY_COMPARE(tabs->count(), 6);
+        }
+        checkInside(QStringLiteral("lobby"), topBar);
+
+        // Full screen and back with the top bar's button.
+        auto *toggle = child<QPushButton>("toggleFullscreenButton");
+        QCOMPARE(toggle->text(), QStringLiteral("Fullscreen"));
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(w.windowState().testFlag(Qt::WindowFullScreen));
+        QCOMPARE(QSettings().value(QStringLiteral("game/windowSize")).toSize(), stored);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
+        checkInside(QStringLiteral("windowed"), topBar);
+
+        QTRY_VERIFY(w.findChild<LobbyController *>()->tableModel()->hasTable(5001));
+        GameWindow *table = tableInFront(5001);
+        QVERIFY(table);
+        checkInside(QStringLiteral("table"), topBar + QStringList{"chatInput", "send"});
+        w.saveWindowGeometry();
+        QCOMPARE(QSettings().value(QStringLiteral("game/windowSize")).toSize(), stored);
+
+        // Another screen, smaller than the one the window stands on.
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() > 1) {
+            QScreen *smaller = screens.last();
+            w.move(smaller->geometry().topLeft() + QPoint(40, 30));
+            QTRY_COMPARE(w.screen(), smaller);
+            checkInside(QStringLiteral("moved"), topBar + QStringList{"chatInput", "send"});
+            w.move(QGuiApplication::primaryScreen()->geometry().topLeft());
+            QTRY_COMPARE(w.screen(), QGuiApplication::primaryScreen());
+        }
+
+        // Nothing stored: the default size, as full screen leaves it.
+        w.displayLobby();
+        QSettings().remove(QStringLiteral("game/windowSize"));
+        wish = QSize(1024, 768);
+        w.restoreWindowGeometry();
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(w.windowState().testFlag(Qt::WindowFullScreen));
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
+        checkInside(QStringLiteral("default"), topBar);
+    }
+
     // With the full wall on, the round wind stands in the table's top-left corner from
     // the deal on: a maintenance notice shown over the table before the deal moves
     // beside the disc when the deal shows it, at 1024x768 and at 1920x1080.
@@ -1346,6 +1448,45 @@ private slots:
             QTRY_VERIFY2(!overTheDisc(), qPrintable(what + QStringLiteral(": the notice covers the round wind")));
             QVERIFY(saveScreenshot(&w, QStringLiteral("table-deal-notice-") + what));
         }
+    }
+
+    // Ctrl+F toggles full screen each time it is pressed, twice in a row in the lobby and
+    // at a table, in each language, before the first language change and after each.
+    // Run on the screens of windowFitsTheScreen.
+    void ctrlFTogglesFullScreenEveryTime()
+    {
+        if (!supportedScreen())
+            QSKIP("a screen smaller than 1024x768, where the window's minimum size ends full screen");
+        MainWindow &w = *window();
+        auto *toggle = child<QPushButton>("toggleFullscreenButton");
+        // The window's state as the button says it is.
+        w.setWindowState(toggle->text() == QLatin1String("Windowed") ? Qt::WindowFullScreen : Qt::WindowNoState);
+        const auto pressTwice = [&](const QString &what) {
+            for (int press = 1; press <= 2; ++press) {
+                w.activateWindow();
+                QTRY_VERIFY(QApplication::activeWindow() == &w);
+                const bool wasFull = w.windowState().testFlag(Qt::WindowFullScreen);
+                const QString text = toggle->text();
+                QWidget *focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : &w, Qt::Key_F, Qt::ControlModifier);
+                const QString pressed = QStringLiteral("%1, press %2").arg(what, QString::number(press));
+                QTRY_VERIFY2(w.windowState().testFlag(Qt::WindowFullScreen) != wasFull, qPrintable(pressed));
+                QVERIFY2(toggle->text() != text, qPrintable(pressed));
+            }
+        };
+        GameWindow *table = tableInFront(5001);
+        QVERIFY(table);
+        for (const QString language : {"", "ja", "zh_CN", "zh_TW", "en"}) {
+            if (!language.isEmpty()) {
+                m_translations->setLanguage(language);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            }
+            w.displayLobby();
+            pressTwice(language + QStringLiteral(" lobby"));
+            QVERIFY(tableInFront(5001));
+            pressTwice(language + QStringLiteral(" table"));
+        }
+        w.setWindowState(Qt::WindowNoState);
     }
 };
 

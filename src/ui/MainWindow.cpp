@@ -75,6 +75,7 @@ MainWindow::MainWindow(const QString &host, quint16 port, const QString &user,
     connect(m_urlHandler, &UrlHandler::launchBrowser, this,
             qOverload<const QUrl &, bool>(&MainWindow::onLaunchBrowser));
     connect(m_urlHandler, &UrlHandler::internalPage, this, &MainWindow::onInternalPage);
+    connect(m_urlHandler, &UrlHandler::pageNotAvailable, this, &MainWindow::onPageNotAvailable);
     connect(m_urlHandler, &UrlHandler::accountPagesAvailable, this, &MainWindow::onAccountPagesAvailable);
 
     m_tournamentsController = new TournamentsController(&m_connectionManager, m_ui->lobbyWidget, this);

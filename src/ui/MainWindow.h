@@ -154,6 +154,8 @@ public slots:
     void onWebPageRequested(WebPageRequest::enum_t request);
     void onWebPageReceived(WebPageRequest::enum_t request);
     void onInternalPage(WebPageRequest::enum_t request, const QUrl &url);
+    // Tells the player that a page asked for has no address.
+    void onPageNotAvailable();
     void onLaunchBrowser(const QUrl &url, bool external);
     void onLaunchBrowser(const QUrl &url);
     void onHelp();

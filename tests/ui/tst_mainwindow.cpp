@@ -1,6 +1,7 @@
 #include "contrast.h"
 #include "game/TablePieces.h"
 #include "imagecompare.h"
+#include "labellink.h"
 #include "logfile.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
@@ -511,6 +512,57 @@ private slots:
         QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-") + sizeName(screen)));
         qDeleteAll(window()->findChildren<ModelessMsgBox::MsgBox *>());
 
+    }
+
+    // The pages a server gives no address for, asked on the login page and in the new
+    // account form: a box tells the player that the page is not available, in the
+    // player's language, and nothing opens.
+    void pagesWithoutAnAddressAreNotAvailable()
+    {
+        MainWindow &w = *window();
+        const QSize size = w.size();
+        auto *pages = child<QStackedWidget>("centralWidget");
+        auto *login = child<QWidget>("loginWindow");
+        QPointer<ModelessMsgBox::MsgBox> box;
+        const auto notAvailable = [&](const QString &what) {
+            QTRY_VERIFY2((box = w.findChild<ModelessMsgBox::MsgBox *>()) && box->isVisible(), qPrintable(what));
+            QCOMPARE(box->contentWidget()->windowTitle(), QStringLiteral("Page not available"));
+            QCOMPARE(boxText(), QStringLiteral("This page is not available at the moment. Please try again later."));
+        };
+        QVERIFY(clickLink(login->findChild<QLabel *>(QStringLiteral("resetPasswordLabel"))));
+        notAvailable(QStringLiteral("reset password"));
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(m_server.waitForOutput(QStringLiteral("RECV local_query_web_page_t {\"hint\":\"\",\"kind\":11")));
+        for (const QString language : {"ja", "en"}) {
+            m_translations->setLanguage(language);
+            QTRY_COMPARE(cjkTexts(box).isEmpty(), language == QLatin1String("en"));
+            for (const QSize shown : {QSize(1024, 768), QSize(1920, 1080)}) {
+                w.resize(shown);
+                QTRY_VERIFY2(cutTexts(box).isEmpty(), qPrintable(cutTexts(box).join(QStringLiteral(" | "))));
+                QTRY_VERIFY(w.rect().contains(box->geometry()));
+                QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-page-not-available-%1-%2").arg(language, sizeName(shown))));
+            }
+        }
+        w.resize(size);
+        box->buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QTRY_VERIFY(box.isNull());
+
+        // The client's own form stands in for a registration page without an address;
+        // its terms have none either.
+        QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("createUserButton")), Qt::LeftButton);
+        QTRY_COMPARE(pages->currentWidget(), child<QWidget>("createUserWidget"));
+        QVERIFY(!w.findChild<ModelessMsgBox::MsgBox *>());
+        QVERIFY(clickLink(child<QLabel>("tcUrl")));
+        notAvailable(QStringLiteral("terms"));
+        if (QTest::currentTestFailed())
+            return;
+        box->buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QTRY_VERIFY(box.isNull());
+        QTest::mouseClick(child<QPushButton>("cancelButton"), Qt::LeftButton);
+        QTRY_COMPARE(pages->currentWidget(), child<QWidget>("loginWidget"));
+        QCOMPARE(m_externalUrls.size(), 0);
+        QVERIFY(!w.findChild<EmbeddedBrowser *>());
     }
 
     void headerFollowsBalanceScreenAndPicture()

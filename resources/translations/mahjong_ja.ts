@@ -1654,6 +1654,14 @@ Check tournament rules for details regarding the distribution of the prize pool.
         <source>You should have a resolution of at least 1024x768, you currently have %1x%2</source>
         <translation>解像度は 1024x768 以上が必要です。現在は %1x%2 です</translation>
     </message>
+    <message>
+        <source>Page not available</source>
+        <translation>ページは利用できません</translation>
+    </message>
+    <message>
+        <source>This page is not available at the moment. Please try again later.</source>
+        <translation>このページは現在利用できません。しばらくしてからもう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>MeldAuction</name>

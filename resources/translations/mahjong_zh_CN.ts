@@ -1654,6 +1654,14 @@ Check tournament rules for details regarding the distribution of the prize pool.
         <source>You should have a resolution of at least 1024x768, you currently have %1x%2</source>
         <translation>分辨率至少应为 1024x768，您当前为 %1x%2</translation>
     </message>
+    <message>
+        <source>Page not available</source>
+        <translation>页面不可用</translation>
+    </message>
+    <message>
+        <source>This page is not available at the moment. Please try again later.</source>
+        <translation>此页面目前不可用，请稍后再试。</translation>
+    </message>
 </context>
 <context>
     <name>MeldAuction</name>

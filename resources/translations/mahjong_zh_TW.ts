@@ -1654,6 +1654,14 @@ Check tournament rules for details regarding the distribution of the prize pool.
         <source>You should have a resolution of at least 1024x768, you currently have %1x%2</source>
         <translation>解析度至少應為 1024x768，您目前為 %1x%2</translation>
     </message>
+    <message>
+        <source>Page not available</source>
+        <translation>頁面無法使用</translation>
+    </message>
+    <message>
+        <source>This page is not available at the moment. Please try again later.</source>
+        <translation>此頁面目前無法使用，請稍後再試。</translation>
+    </message>
 </context>
 <context>
     <name>MeldAuction</name>

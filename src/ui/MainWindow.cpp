@@ -20,6 +20,7 @@
 #include "lobby/TournamentsControllerLookup.h"
 #include "ui/ModelessMsgBox.h"
 #include "ui/UrlHandler.h"
+#include "ui/WindowFit.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -66,6 +67,7 @@ MainWindow::MainWindow(const QString &host, quint16 port, const QString &user,
     connect(&m_updateTimer, &QTimer::timeout, this, &MainWindow::onUpdateTimeout);
 
     m_ui->setupUi(this);
+    m_windowFit = new WindowFit(this);
 
     m_urlHandler = new UrlHandler(&m_connectionManager, pageOverrides, translations, webHost, this);
     connect(m_urlHandler, &UrlHandler::webPageRequested, this, &MainWindow::onWebPageRequested);
@@ -73,6 +75,7 @@ MainWindow::MainWindow(const QString &host, quint16 port, const QString &user,
     connect(m_urlHandler, &UrlHandler::launchBrowser, this,
             qOverload<const QUrl &, bool>(&MainWindow::onLaunchBrowser));
     connect(m_urlHandler, &UrlHandler::internalPage, this, &MainWindow::onInternalPage);
+    connect(m_urlHandler, &UrlHandler::pageNotAvailable, this, &MainWindow::onPageNotAvailable);
     connect(m_urlHandler, &UrlHandler::accountPagesAvailable, this, &MainWindow::onAccountPagesAvailable);
 
     m_tournamentsController = new TournamentsController(&m_connectionManager, m_ui->lobbyWidget, this);
@@ -161,13 +164,19 @@ void MainWindow::updatePoweredByText()
 
 void MainWindow::updateToggleWindowedText()
 {
-    m_ui->toggleFullscreenButton->setText(m_fullscreen ? tr("Windowed") : tr("Fullscreen"));
+    // A button's new text makes the text's mnemonic its shortcut: the form's Ctrl+F stays.
+    QPushButton *button = m_ui->toggleFullscreenButton;
+    const QKeySequence shortcut = button->shortcut();
+    button->setText(m_fullscreen ? tr("Windowed") : tr("Fullscreen"));
+    button->setShortcut(shortcut);
 }
 
 void MainWindow::restoreWindowGeometry()
 {
     QSettings settings;
-    resize(settings.value(QStringLiteral("game/windowSize"), QSize(1024, 768)).toSize());
+    // The stored size is a wish: a smaller screen than the one it was stored on shrinks
+    // the window, and the wish stays for the next start.
+    m_windowFit->setWishedSize(settings.value(QStringLiteral("game/windowSize"), QSize(1024, 768)).toSize());
     m_fullscreen = settings.value(QStringLiteral("game/windowFullscreen"), m_fullscreen).toBool();
     updateToggleWindowedText();
 }
@@ -176,15 +185,14 @@ void MainWindow::saveWindowGeometry()
 {
     QSettings settings;
     if (!(windowState() & Qt::WindowFullScreen))
-        settings.setValue(QStringLiteral("game/windowSize"), size());
+        settings.setValue(QStringLiteral("game/windowSize"), m_windowFit->wishedSize());
     settings.setValue(QStringLiteral("game/windowFullscreen"), m_fullscreen);
 }
 
 void MainWindow::toggleWindowed()
 {
     if (!(windowState() & Qt::WindowFullScreen))
-        QSettings().setValue(QStringLiteral("game/windowSize"),
-                             QSize(geometry().width(), geometry().height()));
+        QSettings().setValue(QStringLiteral("game/windowSize"), m_windowFit->wishedSize());
     m_fullscreen = !m_fullscreen;
     setWindowState(m_fullscreen ? windowState() | Qt::WindowFullScreen
                                 : windowState() & ~Qt::WindowFullScreen);

@@ -46,6 +46,7 @@ class TableModel;
 class TournamentLookup;
 class TranslationsManager;
 class UrlHandler;
+class WindowFit;
 
 namespace Ui {
 class MainView;
@@ -153,6 +154,8 @@ public slots:
     void onWebPageRequested(WebPageRequest::enum_t request);
     void onWebPageReceived(WebPageRequest::enum_t request);
     void onInternalPage(WebPageRequest::enum_t request, const QUrl &url);
+    // Tells the player that a page asked for has no address.
+    void onPageNotAvailable();
     void onLaunchBrowser(const QUrl &url, bool external);
     void onLaunchBrowser(const QUrl &url);
     void onHelp();
@@ -303,6 +306,7 @@ private:
     qint64 m_balanceSequence = -1;
     XMPPRosterModel m_rosterModel;
     QDateTime m_nextTournamentStart;
+    WindowFit *m_windowFit = nullptr;
     UrlHandler *m_urlHandler = nullptr;
     TournamentsController *m_tournamentsController = nullptr;
     TournamentLookup *m_tournamentLookup = nullptr;

@@ -28,6 +28,7 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/scene/WindView.h"
 #include "ui/BusyCursor.h"
 #include "ui/ModelessMsgBox.h"
 #include "ui/UrlHandler.h"
@@ -235,6 +236,12 @@ void MainWindow::onTableViewCreated(qint32 id, GameWindow *window)
     connect(window, &GameWindow::userMenuRequested, this, &MainWindow::onUserMenuRequested);
     connect(window, &GameWindow::linkActivated, m_urlHandler, &UrlHandler::openUrl);
     connect(window, &GameWindow::dialogsPlaced, this, &MainWindow::placeQuitBox);
+    // A notice over the table stands beside the round wind: it follows the disc wherever
+    // the table's layout puts it, and when the deal shows it.
+    connect(window->prevalentWindView(), &PrevalentWindView::placeChanged, this, [this] {
+        if (m_comingEventsView)
+            m_comingEventsView->updatePlace();
+    });
 }
 
 void MainWindow::onTableViewAboutToBeDestroyed(qint32 id)

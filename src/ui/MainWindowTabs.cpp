@@ -14,6 +14,7 @@
 #include "lobby/TournamentsLobbyWindow.h"
 #include "ui/BusyCursor.h"
 #include "ui/ExternalBrowser.h"
+#include "ui/ModelessMsgBox.h"
 #include "ui/PreferencesWindow.h"
 #include "ui/UrlHandler.h"
 #include "ui/web/EmbeddedBrowser.h"
@@ -267,6 +268,14 @@ void MainWindow::onInternalPage(WebPageRequest::enum_t request, const QUrl &url)
     default:
         break;
     }
+}
+
+void MainWindow::onPageNotAvailable()
+{
+    plainBox(ModelessMsgBox::Warning, [] {
+        return ModelessMsgBox::Texts{tr("Page not available"),
+                                     tr("This page is not available at the moment. Please try again later.")};
+    });
 }
 
 void MainWindow::onLaunchBrowser(const QUrl &url, bool external)

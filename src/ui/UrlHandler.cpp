@@ -123,10 +123,10 @@ void UrlHandler::onWebPage(WebPageRequest::enum_t kind, const QString &url)
     case WebPageRequest::FULL_REGISTRATION:
     case WebPageRequest::TERMS:
     case WebPageRequest::RESET_PASSWORD:
-        emit launchBrowser(makeUrl(address, QString()), true);
+        showPage(kind, makeUrl(address, QString()), true);
         break;
     case WebPageRequest::ACCOUNT:
-        emit launchBrowser(makeUrl(address, QString()), false);
+        showPage(kind, makeUrl(address, QString()), false);
         break;
     case WebPageRequest::INTERNAL_WELCOME:
     case WebPageRequest::INTERNAL_HOWTO:
@@ -147,6 +147,20 @@ void UrlHandler::onWebPage(WebPageRequest::enum_t kind, const QString &url)
         break;
     }
     emit webPageReceived(kind);
+}
+
+void UrlHandler::showPage(WebPageRequest::enum_t kind, const QUrl &url, bool external)
+{
+    if (!url.isEmpty()) {
+        emit launchBrowser(url, external);
+        return;
+    }
+    // Without a registration page the client's own form takes the user in; the page
+    // after a registration was not asked for.
+    if (kind == WebPageRequest::FULL_REGISTRATION || kind == WebPageRequest::POST_REGISTRATION)
+        return;
+    qWarning().noquote() << QStringLiteral("no address for web page %1").arg(QLatin1String(WebPageRequest::name(kind)));
+    emit pageNotAvailable(kind);
 }
 
 void UrlHandler::onSubPagesAvailable(WebPageRequest::enum_t kind, const QList<QPair<QString, QString>> &pages)

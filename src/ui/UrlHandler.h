@@ -16,7 +16,7 @@ class TranslationsManager;
 // Turns every wish to show a web page into a URL and a place to show it: pages of a
 // known kind are asked from the game server, "client://" links map onto those kinds,
 // plain http(s) links open directly. It shows nothing itself: the owner connects
-// launchBrowser() and internalPage().
+// launchBrowser(), internalPage() and pageNotAvailable().
 class UrlHandler : public QObject
 {
     Q_OBJECT
@@ -48,11 +48,15 @@ signals:
     void webPageRequested(WebPageRequest::enum_t kind);
     void webPageReceived(WebPageRequest::enum_t kind);
     void launchBrowser(const QUrl &url, bool external = true);
+    // The server gave no address for a page the player asked to see.
+    void pageNotAvailable(WebPageRequest::enum_t kind);
     void internalPage(WebPageRequest::enum_t kind, const QUrl &url);
     void accountPagesAvailable(const QList<QPair<QString, QString>> &pages);
 
 private:
     QString language() const;
+    // Opens a page of a kind shown in a browser, or tells that it has no address.
+    void showPage(WebPageRequest::enum_t kind, const QUrl &url, bool external);
 
     ConnectionManager *m_connection;
     QMap<WebPageRequest::enum_t, QString> m_overrides;

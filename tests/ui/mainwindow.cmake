@@ -26,3 +26,32 @@ add_test(NAME tst_mainwindow_widelowscreen COMMAND tst_mainwindow startUpHandsOv
 set_tests_properties(tst_mainwindow_widelowscreen PROPERTIES
     TIMEOUT 120
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${wide_screen};HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};QTWEBENGINE_DISABLE_SANDBOX=1")
+
+# The client's smallest screens: one of 1366x768 with one of 1024x768 beside it, and one of
+# 1024x768 alone. The window, its frame included, stays inside the screen, and Ctrl+F
+# toggles full screen.
+foreach(screens IN ITEMS "1366x768 1024x768" "1024x768")
+    set(json "")
+    set(x 0)
+    string(REPLACE " " ";" screen_list "${screens}")
+    list(GET screen_list 0 first)
+    foreach(screen IN LISTS screen_list)
+        string(REPLACE "x" ";" wh ${screen})
+        list(GET wh 0 width)
+        list(GET wh 1 height)
+        if(json)
+            string(APPEND json ", ")
+        endif()
+        string(APPEND json "{ \"name\": \"s${x}\", \"x\": ${x}, \"y\": 0, \"width\": ${width}, \"height\": ${height} }")
+        math(EXPR x "${x} + ${width}")
+    endforeach()
+    set(screen_file ${CMAKE_CURRENT_BINARY_DIR}/screen-${first}.json)
+    file(WRITE ${screen_file} "{ \"screens\": [ ${json} ] }\n")
+    set(name tst_mainwindow_screen${first})
+    set(home ${PROJECT_BINARY_DIR}/test-homes/${name})
+    file(MAKE_DIRECTORY ${home})
+    add_test(NAME ${name} COMMAND tst_mainwindow startUpHandsOverToTheLoginPage windowFitsTheScreen ctrlFTogglesFullScreenEveryTime)
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT 150
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${screen_file};HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu")
+endforeach()

@@ -1,6 +1,7 @@
 #include "contrast.h"
 #include "game/TablePieces.h"
 #include "imagecompare.h"
+#include "labellink.h"
 #include "logfile.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
@@ -36,6 +37,7 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WatchingWindow.h"
 #include "table/scene/DiscardView.h"
 #include "table/scene/WindView.h"
@@ -54,6 +56,7 @@
 #include "ui/web/EmbeddedWebPage.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -62,6 +65,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -228,6 +232,14 @@ QString placeOf(const QWidget *widget, const QRect &rect)
     return QStringLiteral("%1 at %2,%3 %4")
         .arg(QLatin1String(widget->metaObject()->className()), QString::number(rect.x()),
              QString::number(rect.y()), sizeName(rect.size()));
+}
+
+// Where a table's round wind disc stands in a widget above the table's view.
+QRect roundWindIn(const GameWindow *table, const QWidget *ancestor)
+{
+    const QGraphicsView *view = table->view();
+    const QRect disc = view->mapFromScene(table->prevalentWindView()->sceneBoundingRect()).boundingRect();
+    return QRect(view->viewport()->mapTo(ancestor, disc.topLeft()), disc.size());
 }
 
 // The dialogs that reach beyond the table, over the side bar or the window's edge.
@@ -408,6 +420,13 @@ private:
                      qPrintable(what + QStringLiteral(" cuts: ") + cutTexts(window).join(QStringLiteral(" | "))));
     }
 
+    // A screen of the size the client needs at least.
+    static bool supportedScreen()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        return screen.width() >= MainWindow::MinimumScreenWidth && screen.height() >= MainWindow::MinimumScreenHeight;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -441,7 +460,8 @@ private slots:
     // the login page.
     void startUpHandsOverToTheLoginPage()
     {
-        QSettings().setValue(QStringLiteral("game/windowSize"), QSize(1100, 700));
+        // A size stored on a larger screen than some of those this runs on.
+        QSettings().setValue(QStringLiteral("game/windowSize"), QSize(1366, 749));
         QSettings().setValue(QStringLiteral("game/windowFullscreen"), false);
         m_translations->setLanguage(QStringLiteral("ja"));
         m_startup = std::make_unique<Startup>(*m_commandLine, *m_translations);
@@ -470,7 +490,8 @@ private slots:
         QVERIFY(m_server.waitForOutput(QStringLiteral("RECV local_query_web_page_t")));
 
         // The screen decides the size: a small one warns and keeps the form's size, a large
-        // one restores the stored size and full-screen flag.
+        // one restores the stored size, as far as it fits with the window's frame, and the
+        // full-screen flag.
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         auto *toggle = child<QPushButton>("toggleFullscreenButton");
         if (screen.width() < 1024 || screen.height() < 768) {
@@ -482,12 +503,66 @@ private slots:
             QCOMPARE(toggle->text(), QStringLiteral("Windowed"));
         } else {
             QCOMPARE(boxText(), QString());
-            QCOMPARE(window()->size(), QSize(1100, 700));
+            const QRect area = window()->screen()->availableGeometry();
+            QTRY_VERIFY(area.contains(window()->frameGeometry()));
+            const QSize frame = window()->frameGeometry().size() - window()->size();
+            QCOMPARE(window()->size(), QSize(1366, 749).boundedTo(area.size() - frame));
             QCOMPARE(toggle->text(), QStringLiteral("Fullscreen"));
         }
         QVERIFY(saveScreenshot(window(), QStringLiteral("mainwindow-login-") + sizeName(screen)));
         qDeleteAll(window()->findChildren<ModelessMsgBox::MsgBox *>());
 
+    }
+
+    // The pages a server gives no address for, asked on the login page and in the new
+    // account form: a box tells the player that the page is not available, in the
+    // player's language, and nothing opens.
+    void pagesWithoutAnAddressAreNotAvailable()
+    {
+        MainWindow &w = *window();
+        const QSize size = w.size();
+        auto *pages = child<QStackedWidget>("centralWidget");
+        auto *login = child<QWidget>("loginWindow");
+        QPointer<ModelessMsgBox::MsgBox> box;
+        const auto notAvailable = [&](const QString &what) {
+            QTRY_VERIFY2((box = w.findChild<ModelessMsgBox::MsgBox *>()) && box->isVisible(), qPrintable(what));
+            QCOMPARE(box->contentWidget()->windowTitle(), QStringLiteral("Page not available"));
+            QCOMPARE(boxText(), QStringLiteral("This page is not available at the moment. Please try again later."));
+        };
+        QVERIFY(clickLink(login->findChild<QLabel *>(QStringLiteral("resetPasswordLabel"))));
+        notAvailable(QStringLiteral("reset password"));
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(m_server.waitForOutput(QStringLiteral("RECV local_query_web_page_t {\"hint\":\"\",\"kind\":11")));
+        for (const QString language : {"ja", "en"}) {
+            m_translations->setLanguage(language);
+            QTRY_COMPARE(cjkTexts(box).isEmpty(), language == QLatin1String("en"));
+            for (const QSize shown : {QSize(1024, 768), QSize(1920, 1080)}) {
+                w.resize(shown);
+                QTRY_VERIFY2(cutTexts(box).isEmpty(), qPrintable(cutTexts(box).join(QStringLiteral(" | "))));
+                QTRY_VERIFY(w.rect().contains(box->geometry()));
+                QVERIFY(saveScreenshot(&w, QStringLiteral("mainwindow-page-not-available-%1-%2").arg(language, sizeName(shown))));
+            }
+        }
+        w.resize(size);
+        box->buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QTRY_VERIFY(box.isNull());
+
+        // The client's own form stands in for a registration page without an address;
+        // its terms have none either.
+        QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("createUserButton")), Qt::LeftButton);
+        QTRY_COMPARE(pages->currentWidget(), child<QWidget>("createUserWidget"));
+        QVERIFY(!w.findChild<ModelessMsgBox::MsgBox *>());
+        QVERIFY(clickLink(child<QLabel>("tcUrl")));
+        notAvailable(QStringLiteral("terms"));
+        if (QTest::currentTestFailed())
+            return;
+        box->buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QTRY_VERIFY(box.isNull());
+        QTest::mouseClick(child<QPushButton>("cancelButton"), Qt::LeftButton);
+        QTRY_COMPARE(pages->currentWidget(), child<QWidget>("loginWidget"));
+        QCOMPARE(m_externalUrls.size(), 0);
+        QVERIFY(!w.findChild<EmbeddedBrowser *>());
     }
 
     void headerFollowsBalanceScreenAndPicture()
@@ -1132,9 +1207,7 @@ private slots:
             if (stack->currentWidget() == table) {
                 if (placeIn(table->sideBar(), &w).intersects(place))
                     beneath << QStringLiteral("side bar");
-                const QGraphicsView *view = table->view();
-                const QRect wind = view->mapFromScene(table->prevalentWindView()->sceneBoundingRect()).boundingRect();
-                if (QRect(view->viewport()->mapTo(&w, wind.topLeft()), wind.size()).intersects(place))
+                if (roundWindIn(table, &w).intersects(place))
                     beneath << QStringLiteral("round wind");
             }
             QVERIFY2(beneath.isEmpty(), qPrintable(tag + QStringLiteral(": over ") + beneath.join(QStringLiteral(", "))));
@@ -1289,6 +1362,183 @@ private slots:
             }
         }
         m_translations->setLanguage(QStringLiteral("en"));
+    }
+
+    // On a screen of the client's smallest sizes (run on a 1366x768 screen beside a
+    // 1024x768 one, and on a 1024x768 screen alone) the window, frame included, stays
+    // inside the screen's free area: as start-up restored it from a size stored on a
+    // larger screen, after login, back from full screen, at a table, where the chat's
+    // input and Send are in reach, with the default size, and moved to the smaller
+    // screen. The stored size stays the wish.
+    void windowFitsTheScreen()
+    {
+        if (!supportedScreen())
+            QSKIP("a screen smaller than 1024x768, where the window keeps its form's size");
+        MainWindow &w = *window();
+        const QSize stored(1366, 749);
+        QSize wish = stored;
+        const auto checkInside = [&](const QString &what, const QStringList &controls) {
+            const QRect area = w.screen()->availableGeometry();
+            const QString where = QStringLiteral("%1 (window %2 at %3,%4 in %5)")
+                                      .arg(what, sizeName(w.frameGeometry().size()), QString::number(w.frameGeometry().x()),
+                                           QString::number(w.frameGeometry().y()), sizeName(area.size()));
+            QTRY_VERIFY2(area.contains(w.frameGeometry()), qPrintable(where));
+            QCOMPARE(w.size(), wish.boundedTo(area.size() - (w.frameGeometry().size() - w.size())));
+            for (const QString &name : controls) {
+                const QWidget *control = nullptr;
+                for (const QWidget *found : w.findChildren<QWidget *>(name)) {
+                    if (found->isVisible())
+                        control = found;
+                }
+                QVERIFY2(control, qPrintable(where + QStringLiteral(": no ") + name));
+                QVERIFY2(area.contains(QRect(control->mapToGlobal(QPoint()), control->size())),
+                         qPrintable(where + QStringLiteral(": ") + name + QStringLiteral(" beyond the screen")));
+            }
+            QVERIFY(saveScreenshot(&w, QStringLiteral("window-fit-%1-%2").arg(sizeName(area.size()), what)));
+        };
+        const QStringList topBar{"accountButton", "supportButton", "toggleFullscreenButton", "quitButton"};
+        checkInside(QStringLiteral("login"), {QStringLiteral("loginButton")});
+
+        auto *tabs = child<UTabWidget>("mainTabs");
+        if (tabs->count() == 0) {
+            auto *login = child<QWidget>("loginWindow");
+            auto *user = login->findChild<QLineEdit *>(QStringLiteral("loginEdit"));
+            user->clear();
+            QTest::keyClicks(user, QStringLiteral("alice"));
+            QTest::keyClicks(login->findChild<QLineEdit *>(QStringLiteral("passwordEdit")), QStringLiteral("secret"));
+            auto *button = login->findChild<QPushButton *>(QStringLiteral("loginButton"));
+            QTRY_VERIFY(button->isEnabled());
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTRY_COMPARE(tabs->count(), 6);
+        }
+        checkInside(QStringLiteral("lobby"), topBar);
+
+        // Full screen and back with the top bar's button.
+        auto *toggle = child<QPushButton>("toggleFullscreenButton");
+        QCOMPARE(toggle->text(), QStringLiteral("Fullscreen"));
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(w.windowState().testFlag(Qt::WindowFullScreen));
+        QCOMPARE(QSettings().value(QStringLiteral("game/windowSize")).toSize(), stored);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
+        checkInside(QStringLiteral("windowed"), topBar);
+
+        QTRY_VERIFY(w.findChild<LobbyController *>()->tableModel()->hasTable(5001));
+        GameWindow *table = tableInFront(5001);
+        QVERIFY(table);
+        checkInside(QStringLiteral("table"), topBar + QStringList{"chatInput", "send"});
+        w.saveWindowGeometry();
+        QCOMPARE(QSettings().value(QStringLiteral("game/windowSize")).toSize(), stored);
+
+        // Another screen, smaller than the one the window stands on.
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() > 1) {
+            QScreen *smaller = screens.last();
+            w.move(smaller->geometry().topLeft() + QPoint(40, 30));
+            QTRY_COMPARE(w.screen(), smaller);
+            checkInside(QStringLiteral("moved"), topBar + QStringList{"chatInput", "send"});
+            w.move(QGuiApplication::primaryScreen()->geometry().topLeft());
+            QTRY_COMPARE(w.screen(), QGuiApplication::primaryScreen());
+        }
+
+        // Nothing stored: the default size, as full screen leaves it.
+        w.displayLobby();
+        QSettings().remove(QStringLiteral("game/windowSize"));
+        wish = QSize(1024, 768);
+        w.restoreWindowGeometry();
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(w.windowState().testFlag(Qt::WindowFullScreen));
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
+        checkInside(QStringLiteral("default"), topBar);
+    }
+
+    // With the full wall on, the round wind stands in the table's top-left corner from
+    // the deal on: a maintenance notice shown over the table before the deal moves
+    // beside the disc when the deal shows it, at 1024x768 and at 1920x1080.
+    void noticeStaysClearOfTheRoundWindAtTheDeal()
+    {
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        w.displayLobby();
+        w.onDisplayTab(QStringLiteral("preferences"));
+        auto *fullWall = child<QCheckBox>("compactViewBox");
+        QVERIFY(fullWall && fullWall->isVisible());
+        if (!fullWall->isChecked())
+            QTest::mouseClick(fullWall, Qt::LeftButton, {}, QPoint(8, fullWall->height() / 2));
+        QVERIFY(fullWall->isChecked());
+        w.findChild<ComingEventsModel *>()->onComingServerEvents(
+            {ComingEvent(ComingEvent::ServerMaintenance, Singleton<ServerTime>::instance().now().addSecs(600))});
+        ComingEventsView *notices = w.findChild<ComingEventsView *>();
+        QVERIFY(notices->currentPopup());
+
+        const struct
+        {
+            QSize size;
+            qint32 table;
+        } cases[] = {{QSize(1024, 768), 5004}, {QSize(1920, 1080), 5005}};
+        for (const auto &c : cases) {
+            const QString what = sizeName(c.size);
+            w.resize(c.size);
+            GameWindow *table = tableInFront(c.table);
+            QVERIFY(table);
+            QPushButton *play = nullptr;
+            QTRY_VERIFY((play = table->seatedWindow()->findChild<QPushButton *>(QStringLiteral("playButton")))
+                        && play->isVisible());
+            const auto overTheDisc = [&] {
+                const ComingEventPopup *notice = notices->currentPopup();
+                return notice && roundWindIn(table, &w).intersects(placeIn(notice, &w));
+            };
+            QVERIFY(!table->prevalentWindView()->isVisible());
+            QTest::mouseClick(play, Qt::LeftButton);
+            QTRY_COMPARE(table->model()->gameState(), int(GameModel::HAND_IN_PLAY));
+            QTRY_VERIFY(table->prevalentWindView()->isVisible());
+            // The disc in the corner, where the notice stood before the deal.
+            const QRect disc = roundWindIn(table, table->view()->viewport());
+            QVERIFY2(disc.left() < disc.width() && disc.top() < disc.height(),
+                     qPrintable(what + QStringLiteral(": the disc at ") + placeOf(table, disc)));
+            QTRY_VERIFY2(!overTheDisc(), qPrintable(what + QStringLiteral(": the notice covers the round wind")));
+            QVERIFY(saveScreenshot(&w, QStringLiteral("table-deal-notice-") + what));
+        }
+    }
+
+    // Ctrl+F toggles full screen each time it is pressed, twice in a row in the lobby and
+    // at a table, in each language, before the first language change and after each.
+    // Run on the screens of windowFitsTheScreen.
+    void ctrlFTogglesFullScreenEveryTime()
+    {
+        if (!supportedScreen())
+            QSKIP("a screen smaller than 1024x768, where the window's minimum size ends full screen");
+        MainWindow &w = *window();
+        auto *toggle = child<QPushButton>("toggleFullscreenButton");
+        // The window's state as the button says it is.
+        w.setWindowState(toggle->text() == QLatin1String("Windowed") ? Qt::WindowFullScreen : Qt::WindowNoState);
+        const auto pressTwice = [&](const QString &what) {
+            for (int press = 1; press <= 2; ++press) {
+                w.activateWindow();
+                QTRY_VERIFY(QApplication::activeWindow() == &w);
+                const bool wasFull = w.windowState().testFlag(Qt::WindowFullScreen);
+                const QString text = toggle->text();
+                QWidget *focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : &w, Qt::Key_F, Qt::ControlModifier);
+                const QString pressed = QStringLiteral("%1, press %2").arg(what, QString::number(press));
+                QTRY_VERIFY2(w.windowState().testFlag(Qt::WindowFullScreen) != wasFull, qPrintable(pressed));
+                QVERIFY2(toggle->text() != text, qPrintable(pressed));
+            }
+        };
+        GameWindow *table = tableInFront(5001);
+        QVERIFY(table);
+        for (const QString language : {"", "ja", "zh_CN", "zh_TW", "en"}) {
+            if (!language.isEmpty()) {
+                m_translations->setLanguage(language);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            }
+            w.displayLobby();
+            pressTwice(language + QStringLiteral(" lobby"));
+            QVERIFY(tableInFront(5001));
+            pressTwice(language + QStringLiteral(" table"));
+        }
+        w.setWindowState(Qt::WindowNoState);
     }
 };
 

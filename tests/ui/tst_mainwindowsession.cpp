@@ -5,6 +5,7 @@
 
 #include "chat/EjabberdTestServer.h"
 #include "clientrunscenario.h"
+#include "labellink.h"
 #include "logfile.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
@@ -21,14 +22,19 @@
 #include "table/dialogs/MeldChoice.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
+#include "table/sidebar/SideBar.h"
 #include "ui/BusyCursor.h"
 #include "ui/CreateUserWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelessMsgBox.h"
 #include "ui/SetScreennameDialog.h"
 #include "ui/TableSelector.h"
+#include "ui/web/EmbeddedBrowser.h"
+#include "ui/web/EmbeddedWebPage.h"
+#include "ui/web/EmbeddedWebView.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,7 +42,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -45,6 +54,22 @@
 #include <QTemporaryDir>
 
 namespace {
+
+// The title of the page a web server gives for an address, or what went wrong.
+QString servedTitle(const QUrl &url)
+{
+    QNetworkAccessManager web;
+    std::unique_ptr<QNetworkReply> reply(web.get(QNetworkRequest(url)));
+    if (!QTest::qWaitFor([&] { return reply->isFinished(); }, 10000))
+        return QStringLiteral("no answer from ") + url.toString();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QString body = QString::fromUtf8(reply->readAll());
+    const qsizetype start = body.indexOf(QLatin1String("<title>"));
+    const qsizetype end = body.indexOf(QLatin1String("</title>"));
+    if (status != 200 || start < 0 || end < start)
+        return QStringLiteral("status %1 at %2").arg(QString::number(status), url.toString());
+    return body.mid(start + 7, end - start - 7);
+}
 
 struct FatalCall
 {
@@ -71,6 +96,10 @@ private slots:
     void forcedLogoutAndLoginWithoutChatSecret();
     void aFaultEndsTheSessionBeforeTheFramesAfterIt();
     void quitAsksOnceAndSendsTheSettings();
+    void everyPageLinkOpensAPageOfTheDemoWorld();
+
+public slots:
+    void openExternally(const QUrl &url) { m_externalUrls << url; }
 
 private:
     bool startServer(quint16 port = 0);
@@ -88,6 +117,7 @@ private:
     std::unique_ptr<TestServer> m_server;
     std::unique_ptr<MainWindow> m_window;
     QList<FatalCall> m_fatal;
+    QList<QUrl> m_externalUrls;
 };
 
 void TestMainWindowSession::initTestCase()
@@ -691,6 +721,124 @@ void TestMainWindowSession::quitAsksOnceAndSendsTheSettings()
     answer(box, QDialogButtonBox::No);
     m_window.reset();
     QCOMPARE(QSettings().value(QStringLiteral("game/lobbyTab")).toInt(), 3);
+}
+
+// Every button and link that asks for a page, against the demo world: each opens a page
+// the demo world serves, in the system browser or inside the client, and none is
+// answered with "Page not available". The login page's "Reset password", the terms of
+// the new-account form, Support, the account menu and the cashier, the rules link of
+// a table of each rule set in the side bar, and the links of the client's own pages.
+void TestMainWindowSession::everyPageLinkOpensAPageOfTheDemoWorld()
+{
+    m_server = std::make_unique<TestServer>();
+    QVERIFY(m_server->startDemo(1, 600));
+    m_externalUrls.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openExternally");
+    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); });
+    MainWindow *w = openWindow(m_server->gamePort());
+    QStringList opened;
+    // The title of the page the system browser was given next.
+    const auto nextExternalPage = [&]() -> QString {
+        if (!QTest::qWaitFor([&] { return !m_externalUrls.isEmpty(); }, 10000))
+            return QStringLiteral("no page opened");
+        return servedTitle(m_externalUrls.takeFirst());
+    };
+    // The title of the page shown inside the client, which is then closed.
+    const auto internalPage = [&]() -> QString {
+        EmbeddedBrowser *browser = nullptr;
+        if (!QTest::qWaitFor([&] {
+                browser = w->findChild<EmbeddedBrowser *>();
+                return browser && browser->isVisible() && !browser->webView()->title().isEmpty()
+                       && !browser->webView()->title().startsWith(QLatin1String("127.0.0.1"));
+            }, 15000))
+            return QStringLiteral("no page inside the client");
+        const QString title = browser->webView()->title();
+        browser->close();
+        if (!QTest::qWaitFor([&] { return !w->findChild<EmbeddedBrowser *>(); }))
+            return title + QStringLiteral(", not closed");
+        return title;
+    };
+
+    auto *login = w->findChild<QWidget *>(QStringLiteral("loginWindow"));
+    // Once the server accepted the client's version, which then asks for the side page.
+    QVERIFY(m_server->waitForOutput(QStringLiteral("SENT local_web_page_t"), 15000));
+    QVERIFY(clickLink(login->findChild<QLabel *>(QStringLiteral("resetPasswordLabel"))));
+    QCOMPARE(nextExternalPage(), QStringLiteral("Reset password"));
+
+    // The client's own form takes a new user in; its terms are the demo world's.
+    QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("createUserButton")), Qt::LeftButton);
+    auto *pages = w->findChild<QStackedWidget *>(QStringLiteral("centralWidget"));
+    QTRY_COMPARE(pages->currentWidget()->objectName(), QStringLiteral("createUserWidget"));
+    auto *form = w->findChild<CreateUserWindow *>();
+    QVERIFY(clickLink(form->findChild<QLabel *>(QStringLiteral("tcUrl"))));
+    QCOMPARE(nextExternalPage(), QStringLiteral("Terms of use"));
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("cancelButton")), Qt::LeftButton);
+    QTRY_COMPARE(pages->currentWidget()->objectName(), QStringLiteral("loginWidget"));
+
+    QVERIFY(logIn(QStringLiteral("ann")));
+    QTRY_COMPARE(pages->currentWidget()->objectName(), QStringLiteral("loggedInWidget"));
+    // The demo world's side page stands beside the lobby.
+    auto *side = w->findChild<EmbeddedWebPage *>(QStringLiteral("adSidePage"));
+    QTRY_VERIFY_WITH_TIMEOUT(side->webView() && side->webView()->title() == QLatin1String("Demo world"), 15000);
+    QTest::qWait(300);
+    saveScreenshot(w, QStringLiteral("session-demo-side-page"));
+    QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("supportButton")), Qt::LeftButton);
+    QCOMPARE(nextExternalPage(), QStringLiteral("Support"));
+    auto *account = w->findChild<QPushButton *>(QStringLiteral("accountButton"));
+    QTRY_COMPARE(account->menu()->actions().size(), 3);
+    const QStringList accountPages{"Cashier", "Withdraw", "Hand history"};
+    for (int i = 0; i < 3; ++i) {
+        QTRY_VERIFY(account->isEnabled());
+        account->menu()->actions().at(i)->trigger();
+        QCOMPARE(internalPage(), accountPages.at(i));
+    }
+    QTRY_VERIFY(w->findChild<QPushButton *>(QStringLiteral("cashierButton"))->isEnabled());
+    QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cashierButton")), Qt::LeftButton);
+    QCOMPARE(internalPage(), QStringLiteral("Cashier"));
+
+    // A table's rules, from its side bar: the practice tables of four rule sets.
+    TableModel *tables = w->findChild<LobbyController *>()->tableModel();
+    const struct
+    {
+        qint32 table;
+        const char *rules;
+    } practice[] = {{3009, "Classic rules"}, {3010, "Riichi rules"}, {3011, "International rules"}, {3013, "Hong Kong rules"}};
+    auto *stack = w->findChild<QStackedWidget *>(QStringLiteral("loggedInStack"));
+    for (const auto &p : practice) {
+        QTRY_VERIFY(tables->hasTable(p.table));
+        w->watchTable(p.table);
+        GameWindow *table = nullptr;
+        QTRY_VERIFY((table = qobject_cast<GameWindow *>(stack->currentWidget())) && table->tableId() == p.table);
+        auto *description = table->sideBar()->findChild<QLabel *>(QStringLiteral("tableDescription"));
+        QTRY_VERIFY(description->isVisible() && description->text().contains(QLatin1String("client://rules/")));
+        QVERIFY2(clickLink(description), qPrintable(description->text()));
+        QCOMPARE(nextExternalPage(), QLatin1String(p.rules));
+    }
+    w->displayLobby();
+
+    // The links of the client's own pages (welcome, how-to, support), as their buttons
+    // hand them to the client.
+    auto *welcome = w->findChild<EmbeddedWebPage *>(QStringLiteral("welcomePage"));
+    QVERIFY(welcome);
+    const struct
+    {
+        const char *link;
+        const char *title;
+        bool inside;
+    } links[] = {{"client://help", "Help", false},
+                 {"client://support", "Support", false},
+                 {"client://externsupport", "Support", false},
+                 {"client://my-account", "Cashier", true},
+                 {"client://my-account/hand_history", "Hand history", true}};
+    for (const auto &link : links) {
+        emit welcome->launchBrowser(QLatin1String(link.link));
+        QCOMPARE(link.inside ? internalPage() : nextExternalPage(), QLatin1String(link.title));
+    }
+
+    QTest::qWait(200);
+    QVERIFY(m_externalUrls.isEmpty());
+    QVERIFY(!waitForBox(QStringLiteral("Page not available"), 0));
+    QVERIFY(m_fatal.isEmpty());
 }
 
 MAHJONG_TEST_MAIN(TestMainWindowSession)

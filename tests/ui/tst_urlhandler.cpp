@@ -124,6 +124,20 @@ private slots:
         m_handler->onWebPage(WebPageRequest::ADVERTISEMENT_OVERLAY, QStringLiteral("http://ads.test/"));
         QCOMPARE(received.size(), 1);
         QCOMPARE(launched.size() + internal.size(), 0);
+
+        // A page asked for without an address is not available; the registration form
+        // stands in for its page, and the page after a registration was not asked for.
+        QSignalSpy unavailable(m_handler.get(), &UrlHandler::pageNotAvailable);
+        for (const WebPageRequest::enum_t kind : {WebPageRequest::TERMS, WebPageRequest::RESET_PASSWORD, WebPageRequest::ACCOUNT}) {
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("no address for web page %1").arg(QLatin1String(WebPageRequest::name(kind)))));
+            m_handler->onWebPage(kind, QString());
+            QCOMPARE(unavailable.size(), 1);
+            QCOMPARE(unavailable.takeFirst().at(0).value<WebPageRequest::enum_t>(), kind);
+        }
+        m_handler->onWebPage(WebPageRequest::FULL_REGISTRATION, QString());
+        m_handler->onWebPage(WebPageRequest::POST_REGISTRATION, QString());
+        QCOMPARE(unavailable.size() + launched.size() + internal.size(), 0);
+        QCOMPARE(received.size(), 6);
     }
 
     void overrideWins()

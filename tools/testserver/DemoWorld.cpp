@@ -52,6 +52,20 @@ QJsonObject madeUpPlayer(int index)
     return {{QStringLiteral("pid"), 9500 + index}, {QStringLiteral("name"), name}};
 }
 
+Scenario::HttpEntry htmlPage(const QString &title, const QString &text)
+{
+    Scenario::HttpEntry entry;
+    entry.contentType = QStringLiteral("text/html; charset=utf-8");
+    // Small enough for the lobby's side page, light on dark as the client's skins.
+    entry.body = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>\n"
+                                "<style>body { margin: 8px; background: #13233a; color: #e8eef5; font: 13px sans-serif; }\n"
+                                "h1 { font-size: 16px; margin: 0 0 6px; } p { margin: 0; }</style></head>\n"
+                                "<body><h1>%1</h1><p>%2</p></body></html>\n")
+                     .arg(title, text)
+                     .toUtf8();
+    return entry;
+}
+
 QString chatSecret(std::mt19937 &random)
 {
     static const char digits[] = "0123456789abcdef";
@@ -70,6 +84,7 @@ DemoWorld::DemoWorld(quint32 seed, int pace, int seatTime, const ChatSettings &c
     buildLobby();
     addTournaments();
     addAccountPages();
+    addPages();
     addManager();
 }
 
@@ -108,13 +123,38 @@ void DemoWorld::addAccountPages()
         {"HH", "Hand history", "The demo world keeps no hand history."},
     };
     for (const Page &page : pages) {
-        Scenario::HttpEntry entry;
-        entry.contentType = QStringLiteral("text/html; charset=utf-8");
-        entry.body = QStringLiteral("<!DOCTYPE html>\n<html><head><title>%1</title></head>\n<body><h1>%1</h1><p>%2</p></body></html>\n")
-                         .arg(QLatin1String(page.title), QLatin1String(page.text))
-                         .toUtf8();
-        m_pages.http.insert(accountPagePath(QLatin1String(page.hint)), entry);
+        m_pages.http.insert(accountPagePath(QLatin1String(page.hint)), htmlPage(QLatin1String(page.title), QLatin1String(page.text)));
         m_accountPages.append(QJsonObject{{QStringLiteral("page"), QLatin1String(page.hint)}, {QStringLiteral("title"), QLatin1String(page.title)}});
+    }
+}
+
+// A page of the world's own for every other kind of page the client asks for, but those
+// whose empty address makes the client show its own: the registration form, the welcome
+// and how-to pages (in the client's four languages, with their Play buttons).
+void DemoWorld::addPages()
+{
+    struct Page
+    {
+        int kind;
+        const char *name, *title, *text;
+    };
+    static const Page pages[] = {
+        {0, "registered", "Welcome aboard", "Your account is ready. The demo world plays for play money: every account starts with 1000.00."},
+        {5, "support", "Support", "The demo world is a local test server: nobody answers here. Its rules and limits are described in tools/testserver/README.md of the client's sources."},
+        {6, "help", "Help", "Join a table on the Play tab and press Play: computer players take the free seats and the hand is dealt. Discard by clicking a tile; claims, kongs, riichi and mahjong are offered when the rules allow them."},
+        {7, "rules-classic", "Classic rules", "A win needs a double or a limit hand. The hand scores its points doubled for each double, up to 1000, from every other player, twice from or to the dealer."},
+        {8, "rules-international", "International rules", "A win needs a fan or a limit hand; the eight-fan minimum is left out. The discarder pays 8 and the fans, the others 8; a self-draw 8 and the fans from each."},
+        {9, "rules-riichi", "Riichi rules", "A win needs a han other than dora, or a limit hand. Base points are the fu times two to the power of two and the han, up to a mangan of 2000; the discarder pays four times that, six to the dealer."},
+        {10, "terms", "Terms of use", "The demo world is for trying the client: its accounts, money and games are not real, and they are gone when the server stops."},
+        {11, "reset-password", "Reset password", "The demo world sends no mail and keeps its accounts only while it runs: log in with a new name to make a new account, or start the server again."},
+        {12, "lobby-side", "Demo world", "Play money only: the tables, tournaments and players here are the demo world's own."},
+        {13, "overlay", "Demo world", "Play money only: the tables, tournaments and players here are the demo world's own."},
+        {14, "rules-hongkong", "Hong Kong rules", "A win needs a faan or a limit hand. A self-draw takes the paying chart's points of the faan (2 at one faan to 96 at eight and more) from each, a discard twice that from the discarder."},
+    };
+    for (const Page &page : pages) {
+        const QString path = QStringLiteral("/pages/%1.html").arg(QLatin1String(page.name));
+        m_pages.http.insert(path, htmlPage(QLatin1String(page.title), QLatin1String(page.text)));
+        m_pagePaths.insert(page.kind, path);
     }
 }
 
@@ -595,14 +635,15 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
                        {QStringLiteral("failure_text"), id == -1 ? QStringLiteral("No such player.") : QString()}});
     } else if (name == QLatin1String("store_player_properties_t")) {
     } else if (name == QLatin1String("query_web_page_t") || name == QLatin1String("local_query_web_page_t")) {
-        // The account pages are the demo world's own; for the others the client's own pages stand in.
-        QString url;
-        if (fields.value(QStringLiteral("kind")).toInt() == AccountPage) {
-            QString path = accountPagePath(fields.value(QStringLiteral("hint")).toString());
+        // The world's own pages; no address where the client's own pages stand in.
+        const int kind = fields.value(QStringLiteral("kind")).toInt();
+        QString path = m_pagePaths.value(kind);
+        if (kind == AccountPage) {
+            path = accountPagePath(fields.value(QStringLiteral("hint")).toString());
             if (!m_pages.http.contains(path))
                 path = accountPagePath(QStringLiteral("TTM"));
-            url = QStringLiteral("http://127.0.0.1:%1%2").arg(QString::number(m_pageServer->port()), path);
         }
+        const QString url = path.isEmpty() ? QString() : QStringLiteral("http://127.0.0.1:%1%2").arg(QString::number(m_pageServer->port()), path);
         session->send(name == QLatin1String("query_web_page_t") ? QStringLiteral("web_page_t") : QStringLiteral("local_web_page_t"),
                       {{QStringLiteral("service"), 1}, {QStringLiteral("kind"), fields.value(QStringLiteral("kind"))}, {QStringLiteral("url"), url}});
     } else if (name == QLatin1String("query_sub_pages_t")) {

@@ -3,6 +3,7 @@
 #include "Scenario.h"
 #include "TableEngine.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMap>
@@ -88,6 +89,7 @@ private:
     Account *accountOf(DemoSession *session);
     void buildLobby();
     void addAccountPages();
+    void addPages();
     static QString accountPagePath(const QString &hint);
     void addTable(TableConfig config);
     void addTournaments();
@@ -105,6 +107,7 @@ private:
     Scenario m_pages;
     HttpServer *m_pageServer = nullptr;
     QJsonArray m_accountPages;
+    QHash<int, QString> m_pagePaths; // by page kind, the account pages aside
     int m_sessionCount = 0;
     std::set<DemoSession *> m_sessions;
     std::map<QString, Account> m_accounts; // by login name

@@ -78,9 +78,12 @@ void WindView::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidge
         painter->drawPixmap(0, 0, windImage(QStringLiteral("glow"), m_scale, m_seat, false));
 }
 
-PrevalentWindView::PrevalentWindView(QGraphicsItem *parent) : QGraphicsItem(parent)
+PrevalentWindView::PrevalentWindView(QGraphicsItem *parent) : QGraphicsObject(parent)
 {
     retranslate();
+    connect(this, &QGraphicsObject::xChanged, this, &PrevalentWindView::placeChanged);
+    connect(this, &QGraphicsObject::yChanged, this, &PrevalentWindView::placeChanged);
+    connect(this, &QGraphicsObject::visibleChanged, this, &PrevalentWindView::placeChanged);
 }
 
 void PrevalentWindView::setWind(int wind)
@@ -99,6 +102,7 @@ void PrevalentWindView::setScale(double scale)
     prepareGeometryChange();
     m_scale = scale;
     update();
+    emit placeChanged();
 }
 
 void PrevalentWindView::retranslate()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGraphicsItem>
+#include <QGraphicsObject>
 
 // The side of a wind disc's square at scale 1.
 inline constexpr double WindDiscSize = 62;
@@ -32,9 +32,12 @@ private:
     double m_scale = 1.0;
 };
 
-// The prevalent (round) wind, never turned.
-class PrevalentWindView : public QGraphicsItem
+// The prevalent (round) wind, never turned. It tells when its place in the scene changes
+// (it moves, takes another size, shows or hides), so that what stands beside it follows.
+class PrevalentWindView : public QGraphicsObject
 {
+    Q_OBJECT
+
 public:
     explicit PrevalentWindView(QGraphicsItem *parent = nullptr);
 
@@ -48,6 +51,9 @@ public:
     QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget) override;
+
+signals:
+    void placeChanged();
 
 private:
     int m_wind = 0;

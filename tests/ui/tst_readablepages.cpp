@@ -9,13 +9,16 @@
 #include "contrast.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
+#include "textfit.h"
 
 #include "app/startup/MahjongApplication.h"
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
 #include "game/GameModel.h"
 #include "game/GameWindow.h"
+#include "app/Utils.h"
 #include "lobby/JoinDialog.h"
+#include "lobby/TablePreview.h"
 #include "lobby/TournamentDetailDialog.h"
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
@@ -67,6 +70,7 @@ class TestReadablePages : public QObject
 private slots:
     void initTestCase();
     void everyPageReadsOnEverySkin();
+    void placeBonusesStandBesideTheirText();
     void cleanupTestCase();
 
 private:
@@ -317,6 +321,59 @@ void TestReadablePages::everyPageReadsOnEverySkin()
     QVERIFY2(m_unreadable.isEmpty(), qPrintable(QStringLiteral("%1 texts do not read (listed above) on the pages %2")
                                                     .arg(m_unreadable.size())
                                                     .arg(m_measured.join(QStringLiteral(", ")))));
+}
+
+// The place-bonus table's preview says its bonuses stand on the right of its text: there
+// they are, whole and in sight, at the smallest and a large window, in every language.
+void TestReadablePages::placeBonusesStandBesideTheirText()
+{
+    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("lobbyButton")), Qt::LeftButton);
+    clickTab(1);
+    auto *list = shown<QTreeView>("lobbyTreeView");
+    QVERIFY(list);
+    list->setCurrentIndex(lobbyRow(list, 3008));
+    auto *preview = shown<TablePreview>();
+    QVERIFY(preview);
+    auto *text = preview->findChild<QLabel *>(QStringLiteral("houseDetailValue"));
+    // The demo world's bonuses of a table of four at a bet of $1.
+    const QStringList amounts{Utils::moneyText(60, false), Utils::moneyText(20, false), Utils::moneyText(-20, false),
+                              Utils::moneyText(-60, false)};
+    const auto placeOf = [this](const QWidget *widget) {
+        return QRect(widget->mapTo(m_window.get(), QPoint()), widget->size());
+    };
+    m_window->setWindowState(Qt::WindowNoState);
+    for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+        m_window->resize(size);
+        for (const QString language : {"en", "ja", "zh_CN", "zh_TW"}) {
+            m_translations->setLanguage(language);
+            const QString what = QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(language);
+            QTRY_VERIFY2(text->isVisible(), qPrintable(what));
+            QTest::qWait(100);
+            QVERIFY2(TextFit::labelShortfall(text).isEmpty(), qPrintable(what + QLatin1Char(' ') + TextFit::labelShortfall(text)));
+            const QRect textPlace = placeOf(text);
+            QRect rows;
+            for (int place = 1; place <= 4; ++place) {
+                for (const QString &name : {QStringLiteral("placeBonusLabel%1"), QStringLiteral("placeBonus%1")}) {
+                    auto *label = preview->findChild<QLabel *>(name.arg(place));
+                    const QString row = what + QLatin1Char(' ') + name.arg(place);
+                    QVERIFY2(label->isVisible(), qPrintable(row + QStringLiteral(" hidden")));
+                    // In sight: nothing around it cuts it off, and its text is whole.
+                    QVERIFY2(label->visibleRegion() == QRegion(label->rect()), qPrintable(row + QStringLiteral(" cut off")));
+                    QVERIFY2(TextFit::labelShortfall(label).isEmpty(), qPrintable(row + QLatin1Char(' ') + TextFit::labelShortfall(label)));
+                    rows |= placeOf(label);
+                }
+                QCOMPARE(preview->findChild<QLabel *>(QStringLiteral("placeBonus%1").arg(place))->text(), amounts.at(place - 1));
+            }
+            // On the right of the text, beginning beside it.
+            QVERIFY2(rows.left() >= textPlace.right() && rows.top() < textPlace.bottom() && rows.top() >= textPlace.top(),
+                     qPrintable(QStringLiteral("%1: the text at %2,%3 %4x%5, the bonuses at %6,%7 %8x%9")
+                                    .arg(what).arg(textPlace.x()).arg(textPlace.y()).arg(textPlace.width())
+                                    .arg(textPlace.height()).arg(rows.x()).arg(rows.y()).arg(rows.width())
+                                    .arg(rows.height())));
+            QVERIFY(saveScreenshot(m_window.get(), QStringLiteral("readable-preview-%1").arg(what).replace(QLatin1Char(' '), QLatin1Char('-'))));
+        }
+    }
+    m_translations->setLanguage(QStringLiteral("en"));
 }
 
 int main(int argc, char *argv[])

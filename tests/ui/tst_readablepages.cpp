@@ -161,11 +161,11 @@ GameWindow *TestReadablePages::tableInFront(qint32 id) const
 {
     auto *stack = m_window->findChild<QStackedWidget *>(QStringLiteral("loggedInStack"));
     GameWindow *table = nullptr;
-    QTest::qWaitFor([&] {
+    const bool inFront = QTest::qWaitFor([&] {
         table = qobject_cast<GameWindow *>(stack->currentWidget());
         return table && table->tableId() == id && table->model();
     }, 15000);
-    return table && table->tableId() == id ? table : nullptr;
+    return inFront ? table : nullptr;
 }
 
 void TestReadablePages::everyPageReadsOnEverySkin()

@@ -1,10 +1,26 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QCheckBox>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QRadioButton>
+#include <QRegion>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
@@ -76,6 +92,229 @@ inline QStringList unreadableLabels(QWidget *root, QWidget *ground = nullptr)
             found << QStringLiteral("%1 \"%2\": %3 on %4 = %5")
                          .arg(label->objectName(), labelText.left(30), text.name(), ground.name())
                          .arg(r, 0, 'f', 2);
+    }
+    return found;
+}
+
+// The ground of an area of an image: the colour most of its pixels have, near enough (a
+// gradient, as on a button's face, counts as one colour: its mean).
+inline QColor commonColour(const QImage &image, const QRegion &area)
+{
+    struct Bin
+    {
+        int count = 0;
+        qint64 red = 0, green = 0, blue = 0;
+    };
+    QHash<QRgb, Bin> bins;
+    for (const QRect &rect : area) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                if (!image.rect().contains(x, y))
+                    continue;
+                const QRgb pixel = image.pixel(x, y);
+                Bin &bin = bins[pixel & 0xf0f0f0];
+                ++bin.count;
+                bin.red += qRed(pixel);
+                bin.green += qGreen(pixel);
+                bin.blue += qBlue(pixel);
+            }
+        }
+    }
+    if (bins.isEmpty())
+        return {};
+    const Bin most = *std::max_element(bins.begin(), bins.end(),
+                                       [](const Bin &a, const Bin &b) { return a.count < b.count; });
+    return QColor(int(most.red / most.count), int(most.green / most.count), int(most.blue / most.count));
+}
+
+// The colours a label draws its text in: the palette's, and those its rich text gives
+// some of its words (links among them).
+inline std::vector<QColor> labelColours(const QLabel *label)
+{
+    const QColor plain = label->palette().color(label->foregroundRole());
+    const QString text = label->text();
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    if (!rich)
+        return {plain};
+    std::vector<QColor> colours;
+    QTextDocument document;
+    document.setHtml(text);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.text().trimmed().isEmpty())
+                continue;
+            const QBrush brush = fragment.charFormat().foreground();
+            colours.push_back(brush.style() == Qt::NoBrush ? plain : brush.color());
+        }
+    }
+    return colours;
+}
+
+// Where a widget stands in an ancestor, less what its ancestors cut off and what the
+// widgets drawn after it (their later siblings, and those of their ancestors) cover.
+inline QRegion shownRegion(QWidget *widget, QWidget *window, const QRect &part)
+{
+    QRegion shown(QRect(widget->mapTo(window, part.topLeft()), part.size()));
+    for (QWidget *w = widget; w && w != window; w = w->parentWidget()) {
+        QWidget *parent = w->parentWidget();
+        if (!parent)
+            break;
+        shown &= QRect(parent->mapTo(window, QPoint()), parent->size());
+        const QObjectList &siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+            auto *above = qobject_cast<QWidget *>(siblings.at(i));
+            if (above && !above->isWindow() && above->isVisibleTo(window))
+                shown -= QRect(above->mapTo(window, QPoint()), above->size());
+        }
+    }
+    return shown;
+}
+
+// Every text of a window that reads at less than 4.5:1 on its ground, with its figures:
+// labels (each colour of their rich text), buttons, check boxes and radio buttons, group
+// box titles, tabs, the rows of lists and the texts of graphics scenes, as far as they
+// show (disabled ones aside, which need not read; a text's shadow, the same text beneath
+// it and mostly under it, belongs to the text).
+// The ground is the colour most of the text's place has on a grab of the window; the
+// text's colour is the widget's palette (blended over the ground when translucent),
+// except on tabs, whose style sheet colours the palette does not hold: there it is the
+// pixel of the tab's text that stands out most from the ground.
+inline QStringList unreadableTexts(QWidget *window)
+{
+    const QImage shot = window->grab().toImage();
+    QStringList found;
+    const auto judge = [&](QWidget *widget, const QString &text, const QRect &part,
+                           const std::vector<QColor> &colours) {
+        const QRegion shown = shownRegion(widget, window, part);
+        if (shown.isEmpty())
+            return;
+        const QColor ground = commonColour(shot, shown);
+        if (!ground.isValid())
+            return;
+        std::vector<QColor> drawn = colours;
+        if (drawn.empty()) {
+            QColor best = ground;
+            for (const QRect &rect : shown)
+                for (int y = rect.top(); y <= rect.bottom(); ++y)
+                    for (int x = rect.left(); x <= rect.right(); ++x)
+                        if (shot.rect().contains(x, y) && ratio(shot.pixelColor(x, y), ground) > ratio(best, ground))
+                            best = shot.pixelColor(x, y);
+            drawn.push_back(best);
+        }
+        for (const QColor &colour : drawn) {
+            const QColor drawnColour = blended(colour, ground);
+            const double r = ratio(drawnColour, ground);
+            if (r < 4.5) {
+                QStringList path;
+                for (QWidget *w = widget; w && w != window; w = w->parentWidget())
+                    path.prepend(w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName());
+                found << QStringLiteral("%1 \"%2\": %3 on %4 = %5")
+                             .arg(path.join(QLatin1Char('/')), text.simplified().left(40), drawnColour.name(), ground.name())
+                             .arg(r, 0, 'f', 2);
+                break;
+            }
+        }
+    };
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || !widget->isEnabled() || widget->width() < 2 || widget->height() < 2)
+            continue;
+        bool ownWindow = false;
+        for (QWidget *w = widget; w != window; w = w->parentWidget())
+            ownWindow = ownWindow || w->isWindow();
+        if (ownWindow)
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            QString text = label->text();
+            if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(text)) {
+                QTextDocument document;
+                document.setHtml(text);
+                text = document.toPlainText();
+            }
+            if (!text.trimmed().isEmpty())
+                judge(label, text, label->rect(), labelColours(label));
+        } else if (auto *box = qobject_cast<QGroupBox *>(widget)) {
+            // A group box's title stands in its first line.
+            if (!box->title().trimmed().isEmpty())
+                judge(box, box->title(), QRect(0, 0, box->width(), box->fontMetrics().height()),
+                      {box->palette().color(box->foregroundRole())});
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            if (button->text().trimmed().isEmpty())
+                continue;
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            if (qobject_cast<QCheckBox *>(button))
+                judge(button, button->text(), button->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, button),
+                      {button->palette().color(QPalette::WindowText)});
+            else if (qobject_cast<QRadioButton *>(button))
+                judge(button, button->text(), button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button),
+                      {button->palette().color(QPalette::WindowText)});
+            else
+                judge(button, button->text(), button->rect().adjusted(3, 3, -3, -3),
+                      {button->palette().color(QPalette::ButtonText)});
+        } else if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (!tabs->isTabVisible(i) || !tabs->isTabEnabled(i) || tabs->tabText(i).trimmed().isEmpty())
+                    continue;
+                // The text beside the tab's icon, clear of its border.
+                QRect part = tabs->tabRect(i).adjusted(4, 4, -4, -4);
+                if (!tabs->tabIcon(i).isNull())
+                    part.setLeft(part.left() + tabs->iconSize().width() + 4);
+                judge(tabs, tabs->tabText(i), part, {});
+            }
+        } else if (auto *items = qobject_cast<QAbstractItemView *>(widget); items && items->model()) {
+            QAbstractItemModel *model = items->model();
+            const QRect inside = items->viewport()->rect();
+            for (int row = 0; row < model->rowCount(items->rootIndex()); ++row) {
+                for (int column = 0; column < model->columnCount(items->rootIndex()); ++column) {
+                    const QModelIndex index = model->index(row, column, items->rootIndex());
+                    const QString text = index.data().toString();
+                    const QRect cell = items->visualRect(index) & inside;
+                    if (text.trimmed().isEmpty() || cell.isEmpty())
+                        continue;
+                    const bool selected = items->selectionModel() && items->selectionModel()->isSelected(index);
+                    const QVariant foreground = index.data(Qt::ForegroundRole);
+                    QColor colour = items->palette().color(selected ? QPalette::HighlightedText : QPalette::Text);
+                    if (!selected && foreground.canConvert<QBrush>() && foreground.value<QBrush>().style() != Qt::NoBrush)
+                        colour = foreground.value<QBrush>().color();
+                    judge(items->viewport(), text, cell, {colour});
+                }
+            }
+        } else if (auto *view = qobject_cast<QGraphicsView *>(widget); view && view->scene()) {
+            struct SceneText
+            {
+                QGraphicsItem *item;
+                QString text;
+                QColor colour;
+            };
+            std::vector<SceneText> texts;
+            for (QGraphicsItem *item : view->scene()->items()) {
+                if (!item->isVisible())
+                    continue;
+                if (auto *simple = dynamic_cast<QGraphicsSimpleTextItem *>(item))
+                    texts.push_back({item, simple->text(), simple->brush().color()});
+                else if (auto *rich = dynamic_cast<QGraphicsTextItem *>(item))
+                    texts.push_back({item, rich->toPlainText(), rich->defaultTextColor()});
+            }
+            for (const SceneText &scene : texts) {
+                const QRectF place = scene.item->sceneBoundingRect();
+                const bool shadow = std::any_of(texts.begin(), texts.end(), [&](const SceneText &other) {
+                    const QRectF common = other.item->sceneBoundingRect() & place;
+                    return other.item != scene.item && other.text == scene.text
+                           && other.item->zValue() > scene.item->zValue()
+                           && common.width() * common.height() > place.width() * place.height() / 2;
+                });
+                if (shadow || scene.text.trimmed().isEmpty())
+                    continue;
+                QColor colour = scene.colour;
+                colour.setAlphaF(colour.alphaF() * float(scene.item->effectiveOpacity()));
+                const QRect part = view->mapFromScene(place).boundingRect() & view->viewport()->rect();
+                if (!part.isEmpty())
+                    judge(view->viewport(), scene.text, part, {colour});
+            }
+        }
     }
     return found;
 }

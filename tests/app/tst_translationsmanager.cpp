@@ -297,6 +297,8 @@ void TestTranslationsManager::setLanguageSwitchesEverything()
     QTRY_VERIFY(widget.changes > 0);
     QTRY_COMPARE(hanFace(*inner), QStringLiteral("Noto Sans CJK TC"));
     QCOMPARE(inner->font().families().constFirst(), QStringLiteral("Noto Sans CJK TC"));
+    // The face only: the sheet's size stays.
+    QCOMPARE(inner->font().pixelSize(), 11);
     manager.setLanguage(QStringLiteral("zh_CN"));
     QTRY_COMPARE(hanFace(*inner), QStringLiteral("Noto Sans CJK SC"));
     QCOMPARE(inner->font().families().constFirst(), QStringLiteral("Noto Sans CJK SC"));

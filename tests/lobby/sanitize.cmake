@@ -8,6 +8,8 @@ if(MAHJONG_SANITIZE)
                 ${lobby}/TableModel.h ${lobby}/TableModel.cpp ${lobby}/CustomItem.h ${lobby}/CustomItem.cpp
                 ${lobby}/ColumnTypes.h ${lobby}/ColumnTypes.cpp ${lobby}/LocalizationDb.h ${lobby}/LocalizationDb.cpp
                 ${PROJECT_SOURCE_DIR}/src/ui/PlainToolTip.h ${PROJECT_SOURCE_DIR}/src/ui/PlainToolTip.cpp
+                ${PROJECT_SOURCE_DIR}/src/app/startup/TranslationsManager.h
+                ${PROJECT_SOURCE_DIR}/src/app/startup/TranslationsManager.cpp
         LIBS mahjong_connection)
     target_include_directories(tst_tablemodel_sanitized PRIVATE ${PROJECT_SOURCE_DIR}/src)
 endif()

@@ -907,7 +907,7 @@ TableEngine *DemoWorld::quickJoinTable(DemoSession *session, const QString &filt
         const std::vector<qint32> seated = entry.second->seatedIds();
         const bool sitsThere = std::find(seated.begin(), seated.end(), session->playerId()) != seated.end();
         const bool open = entry.second->seatedCount() < config.seats && !entry.second->isHandInPlay();
-        const bool affordable = config.valueKind == 0 || balance >= config.bet + config.fee;
+        const bool affordable = balance >= config.stake();
         if (!sitsThere && !(open && affordable))
             continue;
         const bool practice = config.pathRest == QLatin1String("Practice");

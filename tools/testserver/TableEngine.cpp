@@ -7,7 +7,9 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <numeric>
 
 namespace {
 
@@ -107,6 +109,27 @@ TableEngine::TableEngine(const TableConfig &config, BotIds botIds, std::mt19937 
         seatBot(i, false);
 }
 
+int TableConfig::placeBonus(int place) const
+{
+    if (valueKind != 3 || place < 0 || place >= seats)
+        return 0;
+    // Four places: three fifths and a fifth of the bet won, a fifth and three fifths paid;
+    // three places: half the bet won, nothing, half paid.
+    if (seats == 4)
+        return std::array<int, 4>{3, 1, -1, -3}[place] * bet / 5;
+    return std::array<int, 3>{1, 0, -1}[std::min(place, 2)] * bet / 2;
+}
+
+qint64 TableConfig::stake() const
+{
+    if (valueKind == 0)
+        return 0;
+    int paid = 0;
+    for (int place = 0; place < seats; ++place)
+        paid = std::min(paid, placeBonus(place));
+    return qint64(bet) + fee - paid;
+}
+
 // ---- lobby and seats ------------------------------------------------------------------------
 
 QJsonArray TableEngine::properties() const
@@ -125,6 +148,13 @@ QJsonArray TableEngine::properties() const
                  lobbyProperty(QStringLiteral("MIN_DOUBLES"), HandScore::minDoubles(m_config.ruleset)),
                  lobbyProperty(QStringLiteral("MAX_DOUBLES"), HandScore::maxDoubles(m_config.ruleset)),
                  lobbyProperty(QStringLiteral("START_SCORE"), startScore())};
+    // The amounts of a money table are those of a full table.
+    if (m_config.valueKind != 0)
+        p.append(lobbyProperty(QStringLiteral("VALUE_PLAYERS"), m_config.seats));
+    if (m_config.valueKind == 3) {
+        for (int place = 0; place < m_config.seats; ++place)
+            p.append(lobbyProperty(QStringLiteral("PLACE_BONUS_%1").arg(place + 1), m_config.placeBonus(place)));
+    }
     if (m_config.mttId != -1)
         p.append(lobbyProperty(QStringLiteral("MTT_ID"), m_config.mttId));
     return p;
@@ -1211,21 +1241,24 @@ int TableEngine::handsInGame() const
 }
 
 // The game is over: a money table settles it (the best score takes every other
-// player's bet; the first seat wins a tie), each player's account paying the table's
-// fee besides, and the next hand starts a new game.
+// player's bet; the earlier seat goes first on equal scores; a place-bonus table pays
+// each place its bonus besides), each player's account paying the table's fee besides,
+// and the next hand starts a new game.
 void TableEngine::endGame()
 {
     m_handInGame = -1;
     if (m_config.valueKind == 0)
         return;
-    int best = 0;
-    for (int i = 1; i < activeSeats(); ++i) {
-        if (m_seats[i].score > m_seats[best].score)
-            best = i;
-    }
+    std::vector<int> places(static_cast<size_t>(activeSeats()));
+    std::iota(places.begin(), places.end(), 0);
+    std::stable_sort(places.begin(), places.end(),
+                     [this](int a, int b) { return m_seats[a].score > m_seats[b].score; });
+    const int best = places.front();
     QJsonArray scores;
     for (int i = 0; i < activeSeats(); ++i) {
-        const qint64 balance = i == best ? qint64(m_config.bet) * (activeSeats() - 1) : -qint64(m_config.bet);
+        const int place = int(std::find(places.begin(), places.end(), i) - places.begin());
+        const qint64 balance = (i == best ? qint64(m_config.bet) * (activeSeats() - 1) : -qint64(m_config.bet))
+            + m_config.placeBonus(place);
         scores.append(QJsonObject{{QStringLiteral("player"), m_seats[i].id}, {QStringLiteral("mahjong_points"), m_seats[i].score},
                                   {QStringLiteral("balance"), QJsonValue(balance)}});
         if (!m_seats[i].bot)

@@ -35,6 +35,13 @@ struct TableConfig
     int mttId = -1;
     int botsSeated = 0;
     int seatTime = 30000; // milliseconds a player just seated, or at a game's end, has to say ready
+
+    // What a place-bonus table (value kind 3) pays the player of a place at a game's end
+    // (0 the first), or takes from him, in cents; the places' bonuses add up to nothing.
+    // Nothing at other tables.
+    int placeBonus(int place) const;
+    // What a seat may cost a player: the bet, the fee and the largest place bonus paid.
+    qint64 stake() const;
 };
 
 // One table of the demo world: its seats, its watchers and the hand played on it.

@@ -3,6 +3,7 @@
 #include "app/startup/InstallerLayer.h"
 #include "app/startup/ResourceSearchPaths.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -14,7 +15,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
-#include <QVariant>
+#include <QWidget>
 
 #include <algorithm>
 #include <utility>
@@ -175,12 +176,15 @@ void TranslationsManager::setApplicationFamilies(const QStringList &families)
         return;
     font.setFamilies(families);
     QGuiApplication::setFont(font);
-    // Widgets under a style sheet keep the font they were polished with: the
-    // application's sheet, set again, polishes them anew.
-    QCoreApplication *app = QCoreApplication::instance();
-    const QVariant sheet = app->property("styleSheet");
-    if (!sheet.toString().isEmpty())
-        app->setProperty("styleSheet", sheet);
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    // Every widget takes the font anew: one under a style sheet from the application's
+    // (its sheet's font settings kept), which it does only when told so, another from its
+    // parent, which passes it on. Far cheaper than styling the whole application again.
+    QEvent change(QEvent::ApplicationFontChange);
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets)
+        QCoreApplication::sendEvent(widget, &change);
 }
 
 QString TranslationsManager::languageForLocale(const QString &localeName) const

@@ -24,8 +24,6 @@ target_sources(mahjong_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ServerInfo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.h
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TranslationsManager.h
-    ${CMAKE_CURRENT_LIST_DIR}/TranslationsManager.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UserPaths.h
     ${CMAKE_CURRENT_LIST_DIR}/UserPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VersionChecker.h
@@ -33,7 +31,8 @@ target_sources(mahjong_core PRIVATE
 )
 target_link_libraries(mahjong_core PUBLIC Boost::program_options)
 
-# Windows of start-up, the application object and sound.
+# Windows of start-up, the application object, the interface language (whose font every
+# widget takes) and sound.
 target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ClientMain.h
     ${CMAKE_CURRENT_LIST_DIR}/ClientMain.cpp
@@ -52,4 +51,6 @@ target_sources(mahjong_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/NewVersionDialog.ui
     ${CMAKE_CURRENT_LIST_DIR}/Startup.h
     ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TranslationsManager.h
+    ${CMAKE_CURRENT_LIST_DIR}/TranslationsManager.cpp
 )

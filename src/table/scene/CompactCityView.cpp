@@ -29,7 +29,8 @@ CompactCityView::CompactCityView(QGraphicsScene *scene)
     font.setWeight(QFont::DemiBold);
     m_counter->setFont(font);
     m_counter->setZValue(2);
-    m_counter->setBrush(QColor(255, 255, 255, 80));
+    // Light enough to read on the felt of every skin.
+    m_counter->setBrush(QColor(255, 255, 255, 200));
     retranslate();
     m_counterShadow->setFont(font);
     m_counterShadow->setZValue(1);

@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 
+#include <iterator>
+
 namespace {
 
 constexpr qint32 me = 10;
@@ -57,10 +59,10 @@ TableInfo makeInfo(int ruleset, int seats)
     return info;
 }
 
-// A seated table, its hand started, to be filled as late in a hand.
-struct LateHand
+// A seated table, its hand started, to be filled.
+struct SeatedTable
 {
-    LateHand(int ruleset, int seats)
+    SeatedTable(int ruleset, int seats)
         : info(makeInfo(ruleset, seats)), model(90, info, me, QStringLiteral("me")), window(info, me, services())
     {
         window.setModel(&model);
@@ -92,36 +94,64 @@ tile_vector run(int first, int count, int step)
     return tiles;
 }
 
-// Fills a seated table as late in a hand: every seat has discarded pond tiles (one turned
-// for riichi), declared a kong and a pong (the own seat a chow and a kong), has its riichi
-// stick out and, under bonus rules, a bonus tile (the own seat two, the top seat three
-// flowers and three seasons); the own hand holds its drawn tile and the turn timer runs.
-void fillLateHand(GameWindow &window, int seats, bool bonus, int pond)
+// One moment of a hand, the same at every seat: the concealed tiles each seat holds, its
+// drawn tile among them, its melds (a kong, then a pong or chow, then kongs; four are all
+// kongs) and, under bonus rules, its flowers and seasons.
+struct Stage
 {
-    window.handView()->setTiles(run(0, 8, 4), {tile(0)});
+    const char *name;
+    int concealed;
+    int melds;
+    int bonus;
+};
+
+// The deal with a flower and a season each; every bonus tile with a full hand; the
+// middle of a hand; four kongs beside the last two tiles and every bonus tile.
+constexpr Stage Stages[] = {{"deal", 14, 0, 2}, {"all-bonus", 14, 0, 8}, {"late", 8, 2, 6}, {"four-kongs", 2, 4, 8}};
+constexpr int StageCount = static_cast<int>(std::size(Stages));
+constexpr int DealStage = 0;
+constexpr int AllBonusStage = 1;
+constexpr int LateStage = 2;
+
+// Fills a seated table at that stage: every seat has discarded pond tiles and, under
+// riichi rules, its riichi tile among them and its stick out; the first bonus tiles are
+// the seat's own flower and season. The own hand's drawn tile stands apart and the turn
+// timer runs.
+void fillHand(GameWindow &window, int seats, const Stage &stage, int ruleset, int pond)
+{
+    const bool riichi = RulesetInfoInstance(ruleset).isRiichi() != 0;
+    const bool bonus = !riichi;
+    tile_vector own = run(0, stage.concealed, 4);
+    window.handView()->setTiles(own, {own.front()});
     for (int seat = 0; seat < 4; ++seat) {
         const bool seated = seat < seats;
-        window.discardView(seat)->setDiscards(seated ? run(seat * 3, pond, 5) : tile_vector(), 5 + seat);
-        window.riichiSticks(seat)->setCount(seated ? 1 : 0);
+        window.discardView(seat)->setDiscards(seated ? run(seat * 3, pond, 5) : tile_vector(), riichi ? 5 + seat : -1);
+        window.riichiSticks(seat)->setCount(seated && riichi ? 1 : 0);
         DeclaredView *declared = window.declaredView(seat);
         declared->clear();
         if (!seated)
             continue;
         if (seat > 0)
-            window.hiddenHandView(seat)->setTileCount(7);
-        declared->addMeld(KONG, tile(static_cast<std::uint8_t>(27 + seat)), (seat + 1) % 3, 0, 0, 0);
-        if (seat == 0)
-            declared->addMeld(CHOW, tile(11), 0, 1, 0, 0);
-        else
-            declared->addMeld(PONG, tile(static_cast<std::uint8_t>(2 + 9 * (seat - 1))), seat % 3, 0, 0, 0);
-        if (bonus)
-            declared->addBonusTile(tile(static_cast<std::uint8_t>(34 + seat)));
-        if (bonus && seat == 0)
-            declared->addBonusTile(tile(38));
-        if (bonus && seat == 2) {
-            for (const int more : {34, 35, 38, 39, 40})
-                declared->addBonusTile(tile(static_cast<std::uint8_t>(more)));
+            window.hiddenHandView(seat)->setTileCount(static_cast<unsigned>(stage.concealed));
+        const auto code = [](int c) { return tile(static_cast<std::uint8_t>(c)); };
+        for (int m = 0; m < stage.melds; ++m) {
+            if (m == 0)
+                declared->addMeld(KONG, code(27 + seat), (seat + 1) % 3, 0, 0, 0);
+            else if (m == 1 && stage.melds < 4 && seat == 0)
+                declared->addMeld(CHOW, tile(11), 0, 1, 0, 0);
+            else if (m == 1 && stage.melds < 4)
+                declared->addMeld(PONG, code(2 + 9 * (seat - 1)), seat % 3, 0, 0, 0);
+            else
+                declared->addMeld(KONG, code(9 * (m - 1) + seat), (seat + m) % 3, 0, 0, 0);
         }
+        if (!bonus)
+            continue;
+        std::vector<int> flowers{34 + seat, 38 + seat};
+        for (int c = 34; c < 42; ++c)
+            if (c != 34 + seat && c != 38 + seat)
+                flowers.push_back(c);
+        for (int i = 0; i < stage.bonus; ++i)
+            declared->addBonusTile(code(flowers[static_cast<size_t>(i)]));
     }
     const QDateTime now = Singleton<ServerTime>::instance().now();
     window.turnTimer()->setTimeSpan(TimeSpan(now, now.addSecs(20)));
@@ -136,8 +166,8 @@ class TestLayoutSizes : public QObject
 
 private slots:
     void initTestCase();
-    void lateHandReadsAtEverySize_data();
-    void lateHandReadsAtEverySize();
+    void handReadsAtEverySize_data();
+    void handReadsAtEverySize();
 
 private:
     QTemporaryDir m_artwork;
@@ -150,12 +180,13 @@ void TestLayoutSizes::initTestCase()
     QSettings().setValue(QStringLiteral("game/animations"), false);
 }
 
-void TestLayoutSizes::lateHandReadsAtEverySize_data()
+void TestLayoutSizes::handReadsAtEverySize_data()
 {
     QTest::addColumn<int>("ruleset");
     QTest::addColumn<int>("seats");
     QTest::addColumn<bool>("compact");
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("stage");
     QTest::addColumn<int>("pond");
     const struct
     {
@@ -164,57 +195,72 @@ void TestLayoutSizes::lateHandReadsAtEverySize_data()
         int seats;
     } tables[] = {{"riichi-4", RulesetInfo::JAPANESE_RIICHI, 4},
                   {"classic-4", RulesetInfo::CLASSIC, 4},
+                  {"hongkong-4", RulesetInfo::HONG_KONG, 4},
                   {"kansai-3", RulesetInfo::KANSAI_RIICHI, 3},
                   {"mcr-3", RulesetInfo::MCR, 3}};
-    // The window sizes players use, and the table's part of the main window at its
-    // windowed and full-screen sizes, below the top bar.
-    const QSize sizes[] = {QSize(1024, 768), QSize(1280, 800), QSize(1600, 1000),
-                           QSize(1920, 1080), QSize(1024, 742), QSize(1920, 1054)};
-    for (const QSize size : sizes)
-        for (const auto &table : tables)
+    const auto addRows = [&tables](const QSize size, int stage, int pond, const char *suffix) {
+        for (const auto &table : tables) {
+            // Without bonus tiles every bonus tile is the deal again.
+            if (stage == AllBonusStage && RulesetInfoInstance(table.ruleset).isRiichi())
+                continue;
             for (bool compact : {false, true})
-                QTest::addRow("%s-%s-%dx%d", table.name, compact ? "compact" : "square", size.width(),
-                              size.height())
-                    << table.ruleset << table.seats << compact << size << 24;
+                QTest::addRow("%s-%s-%s-%dx%d%s", table.name, compact ? "compact" : "square", Stages[stage].name,
+                              size.width(), size.height(), suffix)
+                    << table.ruleset << table.seats << compact << size << stage << pond;
+        }
+    };
+    // The window sizes players use, and the table's part of the main window at its
+    // windowed and full-screen sizes, below the top bar, late in a hand; the other stages
+    // at the sizes of the screens most players have, and in a full 1366x768 screen.
+    const QSize sizes[] = {QSize(1024, 768), QSize(1280, 800),  QSize(1366, 768), QSize(1600, 1000),
+                           QSize(1920, 1080), QSize(1024, 742), QSize(1366, 742), QSize(1920, 1054)};
+    for (const QSize size : sizes)
+        addRows(size, LateStage, 24, "");
+    for (const QSize size : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080), QSize(1366, 742)})
+        for (int stage = 0; stage < StageCount; ++stage)
+            if (stage != LateStage)
+                addRows(size, stage, stage == DealStage ? 6 : 24, "");
     // Every pond holding as many discards as a pond may.
     for (const QSize size : {QSize(1024, 742), QSize(1920, 1054)})
-        for (const auto &table : tables)
-            for (bool compact : {false, true})
-                QTest::addRow("%s-%s-%dx%d-full-ponds", table.name, compact ? "compact" : "square", size.width(),
-                              size.height())
-                    << table.ruleset << table.seats << compact << size << int(PlayerData::MaxDiscards);
+        addRows(size, LateStage, int(PlayerData::MaxDiscards), "-full-ponds");
 }
 
-void TestLayoutSizes::lateHandReadsAtEverySize()
+void TestLayoutSizes::handReadsAtEverySize()
 {
     QFETCH(int, ruleset);
     QFETCH(int, seats);
     QFETCH(bool, compact);
     QFETCH(QSize, size);
+    QFETCH(int, stage);
     QFETCH(int, pond);
 
-    LateHand t(ruleset, seats);
+    SeatedTable t(ruleset, seats);
     t.window.setCompactLayout(compact);
     t.window.resize(size);
     t.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&t.window));
-    fillLateHand(t.window, seats, ruleset == RulesetInfo::CLASSIC || ruleset == RulesetInfo::MCR, pond);
-    // The layout again, as a resize does, now that every view holds its tiles.
-    t.window.resize(size - QSize(1, 1));
-    t.window.resize(size);
-    QCOMPARE(t.window.size(), size);
-
-    const std::vector<TablePieces::Piece> pieces = TablePieces::collect(t.window);
-    QVERIFY(pieces.size() > 100);
-    const QStringList covered = TablePieces::overlaps(pieces);
-    const QStringList out = TablePieces::outside(pieces, t.window.viewSceneRect());
-
+    // The tiles come as they do in play, into the table laid out at the start.
+    fillHand(t.window, seats, Stages[stage], ruleset, pond);
+    const auto check = [&t](const char *when) {
+        const std::vector<TablePieces::Piece> pieces = TablePieces::collect(t.window);
+        QVERIFY(pieces.size() > 50);
+        const QStringList covered = TablePieces::overlaps(pieces);
+        const QStringList out = TablePieces::outside(pieces, t.window.viewSceneRect());
+        QVERIFY2(covered.isEmpty(), qPrintable(QLatin1String(when) + covered.mid(0, 5).join(QLatin1Char('\n'))));
+        QVERIFY2(out.isEmpty(), qPrintable(QLatin1String(when) + out.mid(0, 5).join(QLatin1Char('\n'))));
+    };
     const QImage shot = t.window.grab().toImage();
     QVERIFY(shot.save(QStringLiteral("%1/layout-%2.png")
                           .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")),
                                QString::fromLatin1(QTest::currentDataTag()))));
-    QVERIFY2(covered.isEmpty(), qPrintable(covered.mid(0, 5).join(QLatin1Char('\n'))));
-    QVERIFY2(out.isEmpty(), qPrintable(out.mid(0, 5).join(QLatin1Char('\n'))));
+    check("in play: ");
+    if (QTest::currentTestFailed())
+        return;
+    // The layout again, as a resize does, now that every view holds its tiles.
+    t.window.resize(size - QSize(1, 1));
+    t.window.resize(size);
+    QCOMPARE(t.window.size(), size);
+    check("after a resize: ");
 }
 
 MAHJONG_TEST_MAIN(TestLayoutSizes)

@@ -8,9 +8,13 @@
 #include <QGraphicsScene>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
+
+// More empty rows than that leave nothing worth keeping clear.
+constexpr int MaxSkippedRows = 8;
+// Tiles may touch what they keep clear of by the width of their edges and shadows.
+constexpr double EdgeTolerance = 2;
 
 TileDimensions lyingSize(const TilePainter &painter, int orientation)
 {
@@ -157,24 +161,32 @@ void DeclaredView::setMaxRowLength(double length)
     relayout();
 }
 
-void DeclaredView::setHandBeside(double tileWidth, double depth)
+bool DeclaredView::Surroundings::operator==(const Surroundings &other) const
 {
-    if (tileWidth == m_handTileWidth && depth == m_handDepth)
+    return hand == other.hand && handTileLength == other.handTileLength && keepClear == other.keepClear &&
+           room == other.room;
+}
+
+void DeclaredView::setSurroundings(const Surroundings &surroundings)
+{
+    if (surroundings == m_surroundings)
         return;
-    m_handTileWidth = tileWidth;
-    m_handDepth = depth;
+    m_surroundings = surroundings;
     relayout();
 }
 
-double DeclaredView::meldRowLength() const
+DeclaredView::RowExtent DeclaredView::rowExtent(const QRectF &rect) const
 {
-    if (m_handTileWidth <= 0)
-        return m_maxRowLength;
-    int melds = 0;
-    for (const MeldView *meld : m_melds)
-        melds += meld->kind() == BONUS ? 0 : 1;
-    const double hand = std::max(14.25 - 3 * melds, 0.0) * m_handTileWidth;
-    return std::max(m_maxRowLength - hand, 0.0);
+    switch (m_orientation) {
+    case 0:
+        return RowExtent{rect.left(), rect.right(), rect.top(), rect.bottom()};
+    case 1:
+        return RowExtent{-rect.bottom(), -rect.top(), rect.left(), rect.right()};
+    case 2:
+        return RowExtent{-rect.right(), -rect.left(), -rect.bottom(), -rect.top()};
+    default:
+        return RowExtent{rect.top(), rect.bottom(), -rect.right(), -rect.left()};
+    }
 }
 
 void DeclaredView::retranslate()
@@ -188,78 +200,85 @@ void DeclaredView::layoutMelds()
     const TileDimensions lying = lyingSize(*m_painter, m_orientation);
     const int halfW = lying.width() / 2;
     const int halfH = lying.height() / 2;
-    double x = 0;
-    double y = 0;
-    double rowMax = 0;
     const bool across = m_orientation == 0 || m_orientation == 2;
-    if (!m_melds.empty()) {
-        const QRect first = m_melds.front()->bounds();
-        if (m_orientation == 2)
-            y -= first.height();
-        else if (m_orientation == 3)
-            x -= first.width();
+    // The gaps between melds along a row and between rows.
+    const int alongGap = m_orientation == 1 ? halfH : halfW;
+    const int rowGap = m_orientation == 1 || m_orientation == 3 ? halfH : halfW;
+
+    // The hand at its fullest, less three tiles a meld at its near end, what else the
+    // rows keep clear of and where they stay, in the view's coordinates.
+    const bool withHand = !m_surroundings.hand.isEmpty();
+    RowExtent hand{};
+    if (withHand) {
+        int melds = 0;
+        for (const MeldView *meld : m_melds)
+            melds += meld->kind() == BONUS ? 0 : 1;
+        hand = rowExtent(mapRectFromScene(m_surroundings.hand));
+        hand.begin += 3 * std::min(melds, 4) * m_surroundings.handTileLength;
     }
-    // Rows beside the hand leave it its room; rows beyond it have the whole length.
-    const double firstRow = across ? y : x;
-    const double besideHand = meldRowLength();
-    const auto rowLength = [&] {
-        return std::abs((across ? y : x) - firstRow) < m_handDepth ? besideHand : m_maxRowLength;
-    };
+    QList<QRectF> keepClear;
+    for (const QRectF &area : m_surroundings.keepClear)
+        keepClear.append(mapRectFromScene(area));
+    const bool withRoom = !m_surroundings.room.isEmpty();
+    const QRectF room = mapRectFromScene(m_surroundings.room).adjusted(-1, -1, 1, 1);
+
+    // A row runs from the origin along the seat's side; the rows stack outwards from
+    // the table. along: how far the current row is filled; out: where it starts.
+    double along = 0;
+    double out = 0;
+    double rowDepth = 0;
+    bool emptyRow = true;
     for (MeldView *meld : m_melds) {
         const QRect r = meld->bounds();
-        const int rx = r.x();
-        const int ry = r.y();
-        const int rw = r.width();
-        const int rh = r.height();
-        if (across) {
-            if (std::abs(x) + rw > rowLength()) {
-                x = 0;
-                y += rowMax;
-                rowMax = 0;
+        const QRectF drawn = meld->childrenBoundingRect();
+        const double length = across ? r.width() : r.height();
+        const double depth = across ? r.height() : r.width();
+        const auto placeAt = [&](double a, double o) {
+            switch (m_orientation) {
+            case 0:
+                return QPointF(a - r.x(), o);
+            case 1:
+                return QPointF(o, -a - r.height() - r.y());
+            case 2:
+                return QPointF(-a - r.width() - r.x(), -r.height() - o);
+            default:
+                return QPointF(-r.width() - o, a - r.y());
             }
-        } else if (std::abs(y) + rh > rowLength()) {
-            y = 0;
-            x += rowMax;
-            rowMax = 0;
+        };
+        // Whether the meld's tiles at (a, o) keep clear of the hand and the rest.
+        const auto clearAt = [&](double a, double o) {
+            const QRectF tiles = drawn.translated(placeAt(a, o));
+            const RowExtent e = rowExtent(tiles);
+            if (withHand && e.end > hand.begin && e.outer > hand.inner && e.inner < hand.outer)
+                return false;
+            return std::none_of(keepClear.begin(), keepClear.end(), [&tiles](const QRectF &area) {
+                const QRectF both = area & tiles;
+                return both.width() > EdgeTolerance && both.height() > EdgeTolerance;
+            });
+        };
+        const auto inside = [&](double a, double o) {
+            return !withRoom || room.contains(drawn.translated(placeAt(a, o)));
+        };
+        // A meld past the row's length goes to the next row, unless that would leave the
+        // room where this row still has some.
+        const bool overlong = along + length > m_maxRowLength;
+        const bool runOn = overlong && withRoom && inside(along, out) && !inside(0, out + rowDepth);
+        if (!emptyRow && ((overlong && !runOn) || !clearAt(along, out))) {
+            out += rowDepth;
+            along = 0;
+            rowDepth = 0;
+            emptyRow = true;
         }
-        switch (m_orientation) {
-        case 0:
-            x -= rx;
-            break;
-        case 1:
-            y -= rh + ry;
-            break;
-        case 2:
-            x -= rw + rx;
-            break;
-        case 3:
-            y -= ry;
-            break;
-        default:
-            break;
-        }
-        meld->setPos(x, y);
-        meld->setZValue(y);
-        switch (m_orientation) {
-        case 0:
-            x += rx + rw + halfW;
-            rowMax = std::max<double>(rowMax, halfW + rh);
-            break;
-        case 1:
-            y += ry - halfH;
-            rowMax = std::max<double>(rowMax, halfH + rw);
-            break;
-        case 2:
-            x += rx - halfW;
-            rowMax = std::min<double>(rowMax, -rh - halfW);
-            break;
-        case 3:
-            y += ry + rh + halfW;
-            rowMax = std::min<double>(rowMax, -rw - halfH);
-            break;
-        default:
-            break;
-        }
+        // A row with no room for the meld at its start is left empty, up to a row
+        // clear of everything.
+        for (int skipped = 0; skipped < MaxSkippedRows && !clearAt(along, out); ++skipped)
+            out += depth + rowGap;
+        const QPointF pos = placeAt(along, out);
+        meld->setPos(pos);
+        meld->setZValue(pos.y());
+        along += length + alongGap;
+        rowDepth = std::max(rowDepth, depth + rowGap);
+        emptyRow = false;
     }
     updateShadow();
 }

@@ -4,6 +4,9 @@
 #include "table/scene/ShadowedGroup.h"
 #include "table/scene/TileAnimationTarget.h"
 
+#include <QList>
+#include <QRectF>
+
 #include <list>
 
 class MeldView;
@@ -30,12 +33,24 @@ public:
     void relayout();
     void setImageSet(TilePainter *painter);
     void setMaxRowLength(double length);
-    // The rows are shared with the seat's hand, which stands at their far end: a hand
-    // of 14 tiles less three per meld, of this tile width, with room for a drawn tile.
-    // The melds wrap before they would reach it. 0 shares nothing. The hand reaches
-    // depth out from the view's position; rows that start beyond it have the whole
-    // length.
-    void setHandBeside(double tileWidth, double depth);
+    // What stands around the rows on the table, in scene coordinates.
+    struct Surroundings
+    {
+        // The seat's hand at its most tiles, at the rows' far end; each meld takes three
+        // tiles of handTileLength off its near end. Empty: no hand shares the rows.
+        QRectF hand;
+        double handTileLength = 0;
+        // What the melds keep clear of besides.
+        QList<QRectF> keepClear;
+        // Where the melds must stay: a row that would leave it runs on past the maximum
+        // length instead, as far as it stays inside. Empty: anywhere.
+        QRectF room;
+
+        bool operator==(const Surroundings &other) const;
+    };
+    // The melds keep clear of the hand and the other areas: a row ends before them, and
+    // a meld with no room at the start of a row goes to the next row out.
+    void setSurroundings(const Surroundings &surroundings);
     void retranslate();
 
     int orientation() const { return m_orientation; }
@@ -57,13 +72,20 @@ private:
     void remove(std::list<MeldView *>::iterator it);
     void insert(std::list<MeldView *>::iterator before, MeldView *meld);
     void layoutMelds();
-    // The row length left to the melds beside the hand.
-    double meldRowLength() const;
+    // Where a rectangle of the view lies in row terms: from begin to end along the rows,
+    // from inner to outer across them, away from the table.
+    struct RowExtent
+    {
+        double begin;
+        double end;
+        double inner;
+        double outer;
+    };
+    RowExtent rowExtent(const QRectF &rect) const;
 
     TilePainter *m_painter;
     int m_orientation;
     double m_maxRowLength;
-    double m_handTileWidth = 0;
-    double m_handDepth = 0;
+    Surroundings m_surroundings;
     std::list<MeldView *> m_melds;
 };

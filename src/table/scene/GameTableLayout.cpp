@@ -47,6 +47,26 @@ int meldDepth(int orientation)
     return DeclaredView::declaredAreaDepth(orientation);
 }
 
+// How far the first row of own melds reaches from its top, its tiles' edges included, in
+// a tile set of those sizes.
+double firstRowReach(TileDimensions (*size)(int, int), QRectF (*rect)(int, int))
+{
+    const int cross = qMax(size(BOTTOM, 0).height(), 2 * size(BOTTOM, 2).height());
+    double reach = cross;
+    for (const int kind : {0, 2})
+        reach = qMax(reach, cross - size(BOTTOM, kind).height() + rect(BOTTOM, kind).bottom());
+    return reach;
+}
+
+// How far the own hand reaches below the room the bottom meld area leaves below the
+// walls (its depth m and two tile thirds t) when it stands clear of the first row of own
+// melds (t below the walls, firstRow deep), and never less than the hand area's own
+// overlap hh.
+double ownOverlap(double hh, double t, double m, double firstRow, double handRow)
+{
+    return qMax(qMax(hh, 0.0), firstRow + handRow - m - t);
+}
+
 // Discards a late hand leaves in every pond.
 constexpr int LatePond = 24;
 
@@ -73,7 +93,10 @@ QSizeF tableBaseSize(const GameScale &g, const QSizeF &centre)
     const int t0 = truncated(TileMetrics::baseSize(BOTTOM, 5).width() * g.wall / 3);
     const double m = meldDepth(BOTTOM) * g.table;
     const double hh = baseHandAreaHeight() * g.hand - m * 0.5;
-    const double overlap = qMax(hh, 0.0);
+    const double handRow =
+        TileMetrics::baseRect(BOTTOM, 3).height() * g.hand + HandTile::Lift + baseLastTileMarkerHeight() * g.hand;
+    const double overlap =
+        ownOverlap(hh, t0, m, firstRowReach(TileMetrics::baseSize, TileMetrics::baseRect) * g.table, handRow);
     const int width = truncated((meldDepth(LEFT) + meldDepth(RIGHT)) * g.table + 3 * t0 + centre.width());
     // A tile third more than the gaps: the second row of own melds ends below its depth.
     const int height =
@@ -198,14 +221,20 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
         m_host->declaredView(i)->setPos(declaredPos[i]);
     }
 
+    // The own hand stands clear of the first row of own melds, which so has the whole
+    // row, in the middle of the room below it and inside the view.
     HandView *hand = m_host->handView();
-    const int handY = qMax(truncated((view.bottom() + bounds.bottom() + hh - handAreaHeight()) * 0.5),
-                           truncated(bounds.bottom() + hh));
+    const QRectF handRow = hand->rowArea(HiddenHandView::MaxTiles);
+    const double firstRowEnd = declaredPos[BOTTOM].y() + firstRowReach(TileMetrics::gameSize, TileMetrics::gameRect);
+    const double handTop = qMin(qMax((firstRowEnd + view.bottom() - handRow.height()) * 0.5, firstRowEnd),
+                                view.bottom() - handRow.height());
+    const int handY = qMax(static_cast<int>(std::ceil(handTop - handRow.top())), truncated(bounds.bottom() + hh));
     hand->setPos(frame.handRight, handY);
 
     const int offB = t + truncated(frame.meldShare * meldDepth(BOTTOM) * g.table);
     const QSizeF timer = m_host->turnTimerSize();
-    m_host->moveTurnTimer(QPointF(frame.handRight + offB / 2, handY + truncated((currentTileHeight() - timer.height()) / 2)));
+    const QPointF timerPos(frame.handRight + offB / 2, handY + truncated((currentTileHeight() - timer.height()) / 2));
+    m_host->moveTurnTimer(timerPos);
 
     // The round wind stays inside the hole the four late ponds leave in the middle.
     double pond[4];
@@ -235,17 +264,36 @@ void GameTableLayout::placeAround(const Frame &frame, const GameScale &g) const
     m_host->hiddenHandView(TOP)->setPos(bounds.left(), bounds.top() - qMax(hh, 0));
     m_host->hiddenHandView(LEFT)->setPos(bounds.left() - offR, bounds.bottom());
 
-    // Each seat's melds share their rows with its hand as far out as the hand reaches.
-    m_host->declaredView(BOTTOM)->setHandBeside(
-        handTile, handY + TileMetrics::gameRect(BOTTOM, 3).height() - declaredPos[BOTTOM].y());
-    for (int i = 1; i < 4; ++i) {
-        const HiddenHandView *hidden = m_host->hiddenHandView(i);
-        const QPointF step = hidden->tileOffset(1) - hidden->tileOffset(0);
-        const QRectF tile = TileMetrics::gameRect(i, 4);
-        const double outside = i == TOP ? declaredPos[i].y() - (hidden->y() - tile.height())
-                               : i == RIGHT ? hidden->x() + tile.width() - declaredPos[i].x()
-                                            : declaredPos[i].x() - (hidden->x() - tile.width());
-        m_host->declaredView(i)->setHandBeside(qAbs(step.x()) + qAbs(step.y()), outside);
+    // Each seat's melds share their rows with its hand at its fullest, every meld taking
+    // three tiles off it, and keep clear of the other hands, the discs, a riichi stick at
+    // every seat where the rules know riichi, the round wind and the turn timer, inside
+    // the view.
+    constexpr int fullHand = HiddenHandView::MaxTiles;
+    const bool riichiRules = riichi();
+    DeclaredView::Surroundings around[4];
+    around[BOTTOM].hand = hand->rowArea(fullHand).translated(hand->pos());
+    around[BOTTOM].handTileLength = handTile;
+    QList<QRectF> markers;
+    for (int i = 0; i < 4; ++i) {
+        if (i != BOTTOM) {
+            const HiddenHandView *hidden = m_host->hiddenHandView(i);
+            const QPointF step = hidden->tileOffset(1) - hidden->tileOffset(0);
+            around[i].hand = hidden->rowArea(fullHand).translated(hidden->pos());
+            around[i].handTileLength = qAbs(step.x()) + qAbs(step.y());
+        }
+        markers << QRectF(m_host->seatMarkerPos(i), marker[i]);
+        if (riichiRules)
+            markers << m_host->riichiSticks(i)->stickArea();
+    }
+    markers << prevalent->sceneBoundingRect() << QRectF(timerPos, timer);
+    for (int i = 0; i < 4; ++i) {
+        around[i].keepClear = markers;
+        for (int j = 0; j < 4; ++j) {
+            if (j != i)
+                around[i].keepClear << around[j].hand;
+        }
+        around[i].room = view;
+        m_host->declaredView(i)->setSurroundings(around[i]);
     }
 
     m_host->cityView()->setLightPosition(frame.centre);
@@ -333,7 +381,10 @@ void GameTableRegularLayout::apply()
     const QPointF centre(rounded(view.center().x()), rounded(view.center().y()));
     const GameScale g = TileGraphics::instance().gameScale();
     const int hh = handOverlap(g);
-    const int overlap = qMax(hh, 0);
+    const int overlap = static_cast<int>(std::ceil(ownOverlap(
+        hh, tileThird(), truncated(meldDepth(BOTTOM) * g.table),
+        firstRowReach(TileMetrics::gameSize, TileMetrics::gameRect),
+        host()->handView()->rowArea(HiddenHandView::MaxTiles).height())));
 
     relayoutViews();
     city->setPos(QPoint(truncated(centre.x()) - city->width() / 2,

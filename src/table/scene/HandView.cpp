@@ -215,6 +215,19 @@ QPointF HandView::firstTilePos() const
     return pos() - QPointF(((n - 1) * tileWidth()) / 2, 0);
 }
 
+QRectF HandView::rowArea(int count) const
+{
+    const TileImages *images = TileGraphics::instance().painter().images();
+    if (!images || count <= 0)
+        return QRectF();
+    const int w = tileWidth();
+    const QRectF tile = images->placement(0, 3);
+    // The drawn tile stands a quarter tile apart at the far end, as the layout sets it.
+    const double left = -w * count - w / 4 + tile.left();
+    const double top = tile.top() - HandTile::Lift - lastTileMarkerHeight();
+    return QRectF(QPointF(left, top), QPointF(-w + tile.right(), tile.bottom()));
+}
+
 TileAnimationSource *HandView::animationSource(bool highlighted)
 {
     if (highlighted)

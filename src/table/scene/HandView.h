@@ -107,6 +107,9 @@ public:
 
     // The scene position of the middle of the row.
     QPointF firstTilePos() const;
+    // What a row of that many tiles covers beside the hand's position, the last one drawn:
+    // its gap, its mark and a lifted tile included.
+    QRectF rowArea(int count) const;
     TileAnimationSource *animationSource(bool highlighted);
     TileAnimationTarget *asAnimationTarget();
     void retranslate();

@@ -60,6 +60,18 @@ QPointF HiddenHandView::tileScenePos(int i) const
     return scenePos() + tileOffset(i);
 }
 
+QRectF HiddenHandView::rowArea(int count) const
+{
+    const TileImages *images = TileGraphics::instance().painter().images();
+    if (!images)
+        return QRectF();
+    const QRectF tile = images->placement(m_orientation, 4);
+    QRectF area;
+    for (int i = 0; i < count; ++i)
+        area |= tile.translated(tileOffset(i));
+    return area;
+}
+
 double HiddenHandView::tileZ(int i) const
 {
     switch (m_orientation) {

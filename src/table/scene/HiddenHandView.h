@@ -26,6 +26,8 @@ public:
     // Position of tile i in the group, and in the scene.
     QPointF tileOffset(int i) const;
     QPointF tileScenePos(int i) const;
+    // What that many tiles cover, in the group's coordinates.
+    QRectF rowArea(int count) const;
     double tileZ(int i) const;
     void relayout();
 

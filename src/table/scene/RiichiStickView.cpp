@@ -34,16 +34,30 @@ void RiichiStickView::setCount(int count)
     layout();
 }
 
+QSize RiichiStickView::stickSize() const
+{
+    const QRectF b = MarkerArtwork::riichiStick().boundsOnElement(QStringLiteral("stick"));
+    if (b.height() <= 0)
+        return QSize();
+    const int stickHeight = static_cast<int>(15 * m_scale);
+    return QSize(static_cast<int>(stickHeight * b.width() / b.height()), stickHeight);
+}
+
+QRectF RiichiStickView::stickArea() const
+{
+    const QSize size = stickSize();
+    return mapRectToScene(m_rotation.mapRect(QRectF(-size.width(), 0, size.width(), size.height())));
+}
+
 void RiichiStickView::layout()
 {
     const QRectF b = MarkerArtwork::riichiStick().boundsOnElement(QStringLiteral("stick"));
     if (b.height() <= 0)
         return;
-    const int stickHeight = static_cast<int>(15 * m_scale);
-    const int stickWidth = static_cast<int>(stickHeight * b.width() / b.height());
-    const double factor = stickHeight / b.height();
+    const QSize size = stickSize();
+    const double factor = size.height() / b.height();
     for (int i = 0; i < m_sticks.size(); ++i) {
         m_sticks[i]->setTransform(QTransform::fromScale(factor, factor) * m_rotation);
-        m_sticks[i]->setPos(m_rotation.map(QPointF(-stickWidth, i * stickHeight)));
+        m_sticks[i]->setPos(m_rotation.map(QPointF(-size.width(), i * size.height())));
     }
 }

@@ -3,6 +3,8 @@
 #include "table/scene/GraphicsNode.h"
 
 #include <QList>
+#include <QRectF>
+#include <QSize>
 #include <QTransform>
 
 class QGraphicsSvgItem;
@@ -19,9 +21,13 @@ public:
     void setCount(int count);
 
     int seat() const { return m_seat; }
+    // The scene area the first stick takes, shown or not.
+    QRectF stickArea() const;
     const QList<QGraphicsSvgItem *> &sticks() const { return m_sticks; }
 
 private:
+    // One stick's size at the view's scale.
+    QSize stickSize() const;
     void layout();
 
     int m_seat;

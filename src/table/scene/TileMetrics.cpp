@@ -24,6 +24,12 @@ TileDimensions baseSize(int orientation, int kind)
     return images ? images->dimensions(orientation, kind) : TileDimensions(0, 0, 0);
 }
 
+QRectF baseRect(int orientation, int kind)
+{
+    const TileImages *images = TileGraphics::instance().basePainter().images();
+    return images ? images->placement(orientation, kind) : QRectF();
+}
+
 int runLength(const TileDimensions &size, int orientation)
 {
     return orientation == RIGHT || orientation == LEFT ? size.height() : size.width();

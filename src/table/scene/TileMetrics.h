@@ -12,6 +12,7 @@ namespace TileMetrics {
 TileDimensions gameSize(int orientation, int kind);
 QRectF gameRect(int orientation, int kind);
 TileDimensions baseSize(int orientation, int kind);
+QRectF baseRect(int orientation, int kind);
 
 // The size along the row of a view: the width for BOTTOM and TOP, the height for RIGHT
 // and LEFT.

@@ -216,6 +216,17 @@ int handAreaHeight()
     return h + h / 6;
 }
 
+double lastTileMarkerHeight()
+{
+    const TileImages *images = TileGraphics::instance().painter().images();
+    return images ? lastTileMarker().height() * handFactor(images) : 0.0;
+}
+
+int baseLastTileMarkerHeight()
+{
+    return lastTileMarker().height();
+}
+
 int baseHandAreaHeight()
 {
     const int h = standingTileHeight(TileGraphics::instance().basePainter());

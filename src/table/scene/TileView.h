@@ -76,3 +76,7 @@ private:
 int currentTileHeight();
 int handAreaHeight();
 int baseHandAreaHeight();
+// How far the mark over the own tile drawn last reaches above it, in the game set, and
+// at a hand factor of 1.
+double lastTileMarkerHeight();
+int baseLastTileMarkerHeight();

@@ -1678,6 +1678,30 @@ void TestGameWindow::overlayTextsWhole()
     t.model.onGameData(-1, static_cast<server_game_state::enum_t>(0), two, TableState(), WallState());
     t.model.onAreYouReady(span);
     cut << check(t.window.seatedWindow(), "seated");
+    // A seat offered at a table of every rule set and game type: mostly the window put
+    // away in between, and the terms of each rule set's first table arriving while the
+    // window shows those of the last.
+    for (int ruleset = 0; ruleset < RulesetInfo::Count; ++ruleset) {
+        for (const int gameType : {int(TableInfo::SINGLE_HAND), int(TableInfo::TOURNAMENT), int(TableInfo::FULL_GAME),
+                                   int(TableInfo::EAST_ONLY)}) {
+            if (gameType != TableInfo::SINGLE_HAND)
+                t.window.seatedWindow()->hide();
+            TableInfo offered = info;
+            offered.setRuleset(ruleset);
+            offered.setGameType(gameType == TableInfo::EAST_ONLY ? int(TableInfo::FULL_GAME) : gameType);
+            offered.setWindRounds(gameType == TableInfo::EAST_ONLY ? 1 : 4);
+            offered.setMinDoubles(1);
+            offered.setMaxDoubles(8);
+            t.model.onTableInfo(offered);
+            t.window.onAreYouReady(span, true);
+            cut << check(t.window.seatedWindow(),
+                         qPrintable(QStringLiteral("seated-%1-%2").arg(ruleset).arg(gameType)));
+        }
+    }
+    QVERIFY(t.window.grab().save(QStringLiteral("%1/screenshots/overlay-%2-table-seated.png")
+                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), row)));
+    t.model.onTableInfo(info);
+    t.window.onAreYouReady(span, true);
     QTest::mouseClick(t.window.seatedWindow()->findChild<QPushButton *>(QStringLiteral("playButton")), Qt::LeftButton);
     t.model.onPlayerIsReady(me);
     cut << check(dialog("WaitingForPlayersWindow"), "waiting");

@@ -798,6 +798,16 @@ void GameWindow::addPlayerRow(const PlayerData &record)
         m_sideBar->setPlayerPicture(record.id(), m_services.players->picture(record.id(), true));
 }
 
+// The seat is the player's from the moment it is offered, while the others learn of it
+// only once the player says ready: the side bar shows the own plate in it meanwhile, and
+// again after a snapshot of the table has replaced the plates.
+void GameWindow::showOwnPlate()
+{
+    const PlayerData *own = ownSeated() ? ownRecord() : nullptr;
+    if (own && !m_sideBar->hasPlayer(own->id()))
+        addPlayerRow(*own);
+}
+
 void GameWindow::onPlayerUnseated(qint32 playerId)
 {
     const QString name = m_services.players ? m_services.players->playerName(playerId, true)
@@ -975,6 +985,7 @@ void GameWindow::onPlayerStateChanged(GameModel::player_state_t state)
         m_sideBar->setTableChatActive(true);
     }
     m_washout->setOkOnly(!isSeatedState(state));
+    showOwnPlate();
     updateOverlays();
 }
 

@@ -639,8 +639,9 @@ void MainWindow::onDisplayMiscDialogs()
 
     EndHand endHand;
     endHand.endKind = EndHand::Mahjong;
+    // The local world's first three computer players, by their ids and names there.
     const qint32 ids[] = {9001, 9002, 9003};
-    const char *const names[] = {"Ayame", "Botan", "Chiyo"};
+    const char *const names[] = {"Botan (bot)", "Chidori (bot)", "Daisuke (bot)"};
     const char *const pictures[] = {"resources:/avatar-default-1.png", "resources:/avatar-default-2.png",
                                     "resources:/avatar-default-blue.png"};
     for (int i = 0; i < 3; ++i) {
@@ -679,7 +680,7 @@ void MainWindow::onDisplayMiscDialogs()
             auction->setMeldOffers(offer, discard);
         auction->showPassButton();
         auction->showCloseButton();
-        auction->setMode(1);
+        auction->setMode(0);
         auction->showAndRaise(true);
         shown.push_back(auction);
     }
@@ -695,6 +696,9 @@ void MainWindow::onDisplayMiscDialogs()
     roundScores->setAttribute(Qt::WA_DeleteOnClose);
     roundScores->setTournament(TournamentInfo());
     roundScores->setRoundScores({{ids[0], 12, 6}, {ids[1], 4, 2}, {ids[2], 0, -2}});
+    // Named as on the score board, also where the directory has yet to learn the names.
+    for (int i = 0; i < 3; ++i)
+        roundScores->onPlayerNameUpdate(ids[i], QString::fromLatin1(names[i]));
     roundScores->show();
     // The claims stay in front, where the player would meet them.
     for (MeldAuction *auction : shown)

@@ -10,6 +10,7 @@
 #include "screenshot.h"
 #include "testmain.h"
 
+#include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
@@ -20,6 +21,7 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/MeldChoice.h"
 #include "table/dialogs/RoundScoreBoard.h"
+#include "table/dialogs/RoundScoreWidget.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "ui/BusyCursor.h"
 #include "ui/CreateUserWindow.h"
@@ -29,6 +31,7 @@
 #include "ui/TableSelector.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -42,6 +45,7 @@
 #include <QStackedWidget>
 #include <QTcpServer>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace {
@@ -602,6 +606,36 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
         }
         QTest::mouseClick(auction->findChild<QPushButton *>(QStringLiteral("mahjongButton")), Qt::LeftButton);
         QCOMPARE(chosen.last().at(0).value<meld_offer>().kind, qint32(MAHJONG));
+    }
+    // The boards name the same three players, and both claims are on a discard: their
+    // win is called as one on another player's tile (Traditional Chinese calls the two
+    // otherwise).
+    QStringList scoreNames;
+    for (const char *name : {"name1", "name2", "name3", "name4"}) {
+        const auto *label = m_window->findChild<ScoreBoard *>()->findChild<QLabel *>(QLatin1String(name));
+        if (label->isVisible() && !label->text().isEmpty())
+            scoreNames << label->text();
+    }
+    QStringList roundNames;
+    for (const RoundScoreWidget *row : m_window->findChild<RoundScoreBoard *>()->findChildren<RoundScoreWidget *>())
+        roundNames << row->name();
+    scoreNames.sort();
+    roundNames.sort();
+    QCOMPARE(scoreNames.size(), 3);
+    QCOMPARE(roundNames, scoreNames);
+    {
+        const QStringList roots = QDir::searchPaths(QStringLiteral("translations"));
+        QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+        TranslationsManager languages;
+        const auto back = qScopeGuard([&] {
+            languages.setLanguage(QStringLiteral("en"));
+            QDir::setSearchPaths(QStringLiteral("translations"), roots);
+        });
+        languages.setLanguage(QStringLiteral("zh_TW"));
+        const QString claimWin = QCoreApplication::translate("MeldAuction", "Mahjong", "a win on another player's tile");
+        QVERIFY(claimWin != QCoreApplication::translate("MeldAuction", "Mahjong", "a win on the own draw"));
+        for (MeldAuction *auction : auctions)
+            QTRY_COMPARE(auction->findChild<QPushButton *>(QStringLiteral("mahjongButton"))->text(), claimWin);
     }
     QTest::qWait(200);
     saveScreenshot(m_window.get(), QStringLiteral("session-sample-dialogs"));

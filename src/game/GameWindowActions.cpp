@@ -707,9 +707,12 @@ void GameWindow::onLeaveButtonClick()
 
 QString GameWindow::leaveQuestionText() const
 {
-    // A table the server has not named yet goes by its id.
-    const QString name = m_services.tableNames ? m_services.tableNames->tableName(m_tableInfo) : QString();
-    return tr("Are you sure you want to leave table %1?").arg(name.isEmpty() ? QString::number(tableId()) : name);
+    // The name stands alone, as a server may name a table with or without a word for
+    // one; a table the server has not named yet goes by the lobby's stand-in name.
+    QString name = m_services.tableNames ? m_services.tableNames->tableName(m_tableInfo) : QString();
+    if (name.isEmpty())
+        name = QCoreApplication::translate("TableModel", "Table(%1)").arg(QString::number(tableId()));
+    return tr("Are you sure you want to leave %1?", "%1 is the table's name").arg(name);
 }
 
 void GameWindow::onJoinButtonClick()

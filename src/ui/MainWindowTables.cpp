@@ -318,8 +318,10 @@ void MainWindow::previouslyWatching(qint32 tableId)
 
 QString MainWindow::displayTableName(const TableInfo &info) const
 {
+    // The texts quote the name alone, as a server may name a table with or without a word
+    // for one; a table the server has not named yet goes by the lobby's stand-in name.
     const QString name = m_localizationDb->tableName(info);
-    return name.isEmpty() ? QString::number(info.id()) : name;
+    return name.isEmpty() ? QCoreApplication::translate("TableModel", "Table(%1)").arg(QString::number(info.id())) : name;
 }
 
 void MainWindow::onTableInfoUpdate(const TableInfo &info)
@@ -330,14 +332,14 @@ void MainWindow::onTableInfoUpdate(const TableInfo &info)
         askPlain(
             [this, info] {
                 return ModelessMsgBox::Texts{tr("Rejoin Table"),
-                                             tr("Do you want to rejoin table %1?").arg(displayTableName(info))};
+                                             tr("Do you want to rejoin %1?", "%1 is the table's name").arg(displayTableName(info))};
             },
             [this, id] { joinTable(id, true); });
     }
     if (m_watchingTables.erase(id)) {
         askPlain(
             [this, info] {
-                return ModelessMsgBox::Texts{tr("Watch Table"), tr("Do you want to continue watching table %1?")
+                return ModelessMsgBox::Texts{tr("Watch Table"), tr("Do you want to continue watching %1?", "%1 is the table's name")
                                                                     .arg(displayTableName(info))};
             },
             [this, id] { watchTable(id); });
@@ -580,7 +582,7 @@ void MainWindow::showUserMenu(const XMPPJid &jid, const QPoint &pos)
                     atThisTable = true;
                 } else if (tableModel()->hasTable(tableId)) {
                     QAction *action = m_userMenu.addAction(
-                        tr("Watch table %1", "%1 is table name")
+                        tr("Watch %1", "%1 is the table's name")
                             .arg(displayTableName(tableModel()->tableInfo(tableId))));
                     action->setData(tableId);
                     connect(action, &QAction::triggered, this, &MainWindow::onWatchTableAction);

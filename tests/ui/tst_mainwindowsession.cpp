@@ -414,13 +414,14 @@ void TestMainWindowSession::tablesLeftOpenLastTimeAreOfferedAgain()
     openWindow(m_server->gamePort());
     QVERIFY(logIn(QStringLiteral("returning")));
     // 5001 is asked about, 5003 (a tournament table without a tournament) is not; 5002 is
-    // offered for watching.
+    // offered for watching. Each is named as the server names it, whose name holds a word
+    // for a table already.
     ModelessMsgBox::MsgBox *rejoin = waitForBox(QStringLiteral("Rejoin Table"));
     QVERIFY(rejoin);
-    QCOMPARE(boxText(rejoin), QStringLiteral("Do you want to rejoin table 5001?"));
+    QCOMPARE(boxText(rejoin), QStringLiteral("Do you want to rejoin Table 5001?"));
     ModelessMsgBox::MsgBox *watch = waitForBox(QStringLiteral("Watch Table"));
     QVERIFY(watch);
-    QCOMPARE(boxText(watch), QStringLiteral("Do you want to continue watching table 5002?"));
+    QCOMPARE(boxText(watch), QStringLiteral("Do you want to continue watching Table 5002?"));
     int rejoinBoxes = 0;
     for (ModelessMsgBox::MsgBox *box : m_window->findChildren<ModelessMsgBox::MsgBox *>())
         rejoinBoxes += box->isVisible() && box->windowTitle() == QLatin1String("Rejoin Table");
@@ -553,7 +554,7 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     QTRY_VERIFY_WITH_TIMEOUT([&] {
         m_window->onUserMenuRequested(QStringLiteral("dora"), QPoint(300, 300));
         QTest::qWait(300);
-        const bool offered = !menu->actions().isEmpty() && menu->actions()[0]->text() == QLatin1String("Watch table 5002");
+        const bool offered = !menu->actions().isEmpty() && menu->actions()[0]->text() == QLatin1String("Watch Table 5002");
         if (!offered)
             menu->hide();
         return offered;

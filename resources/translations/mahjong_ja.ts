@@ -730,10 +730,6 @@ To see it, copy its address into a web browser:
         <translation>テーブルを離れる</translation>
     </message>
     <message>
-        <source>Are you sure you want to leave table %1?</source>
-        <translation>テーブル %1 を離れてもよろしいですか？</translation>
-    </message>
-    <message>
         <source>%1 joined the table</source>
         <translation>%1 がテーブルに参加しました</translation>
     </message>
@@ -822,6 +818,11 @@ Your bet and fee will be repaid.</source>
     <message>
         <source>%1, %2 and %3 declared mahjong!</source>
         <translation>%1、%2、%3 の和了！</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave %1?</source>
+        <comment>%1 is the table&apos;s name</comment>
+        <translation>%1 を離れてもよろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -1496,16 +1497,8 @@ Try again?</source>
         <translation>テーブルに再参加</translation>
     </message>
     <message>
-        <source>Do you want to rejoin table %1?</source>
-        <translation>テーブル %1 に再参加しますか？</translation>
-    </message>
-    <message>
         <source>Watch Table</source>
         <translation>テーブルを観戦</translation>
-    </message>
-    <message>
-        <source>Do you want to continue watching table %1?</source>
-        <translation>テーブル %1 の観戦を続けますか？</translation>
     </message>
     <message>
         <source>You are already seated at table %L1.
@@ -1610,11 +1603,6 @@ Check tournament rules for details regarding the distribution of the prize pool.
         <translation>フレンドに追加</translation>
     </message>
     <message>
-        <source>Watch table %1</source>
-        <comment>%1 is table name</comment>
-        <translation>テーブル %1 を観戦</translation>
-    </message>
-    <message>
         <source>Friend is offline</source>
         <translation>フレンドはオフラインです</translation>
     </message>
@@ -1661,6 +1649,21 @@ Check tournament rules for details regarding the distribution of the prize pool.
     <message>
         <source>This page is not available at the moment. Please try again later.</source>
         <translation>このページは現在利用できません。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Do you want to rejoin %1?</source>
+        <comment>%1 is the table&apos;s name</comment>
+        <translation>%1 に再参加しますか？</translation>
+    </message>
+    <message>
+        <source>Do you want to continue watching %1?</source>
+        <comment>%1 is the table&apos;s name</comment>
+        <translation>%1 の観戦を続けますか？</translation>
+    </message>
+    <message>
+        <source>Watch %1</source>
+        <comment>%1 is the table&apos;s name</comment>
+        <translation>%1 を観戦</translation>
     </message>
 </context>
 <context>

@@ -730,10 +730,6 @@ To see it, copy its address into a web browser:
         <translation>离开牌桌</translation>
     </message>
     <message>
-        <source>Are you sure you want to leave table %1?</source>
-        <translation>确定要离开牌桌 %1 吗？</translation>
-    </message>
-    <message>
         <source>%1 joined the table</source>
         <translation>%1 加入了牌桌</translation>
     </message>
@@ -822,6 +818,11 @@ Your bet and fee will be repaid.</source>
     <message>
         <source>%1, %2 and %3 declared mahjong!</source>
         <translation>%1、%2 与 %3 和牌！</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave %1?</source>
+        <comment>%1 is the table&apos;s name</comment>
+        <translation>确定要离开 %1 吗？</translation>
     </message>
 </context>
 <context>
@@ -1496,16 +1497,8 @@ Try again?</source>
         <translation>重新加入牌桌</translation>
     </message>
     <message>
-        <source>Do you want to rejoin table %1?</source>
-        <translation>要重新加入牌桌 %1 吗？</translation>
-    </message>
-    <message>
         <source>Watch Table</source>
         <translation>观战牌桌</translation>
-    </message>
-    <message>
-        <source>Do you want to continue watching table %1?</source>
-        <translation>要继续观战牌桌 %1 吗？</translation>
     </message>
     <message>
         <source>You are already seated at table %L1.
@@ -1610,11 +1603,6 @@ Check tournament rules for details regarding the distribution of the prize pool.
         <translation>添加为好友</translation>
     </message>
     <message>
-        <source>Watch table %1</source>
-        <comment>%1 is table name</comment>
-        <translation>观战牌桌 %1</translation>
-    </message>
-    <message>
         <source>Friend is offline</source>
         <translation>好友已离线</translation>
     </message>
@@ -1661,6 +1649,21 @@ Check tournament rules for details regarding the distribution of the prize pool.
     <message>
         <source>This page is not available at the moment. Please try again later.</source>
         <translation>此页面目前不可用，请稍后再试。</translation>
+    </message>
+    <message>
+        <source>Do you want to rejoin %1?</source>
+        <comment>%1 is the table&apos;s name</comment>
+        <translation>要重新加入 %1 吗？</translation>
+    </message>
+    <message>
+        <source>Do you want to continue watching %1?</source>
+        <comment>%1 is the table&apos;s name</comment>
+        <translation>要继续观战 %1 吗？</translation>
+    </message>
+    <message>
+        <source>Watch %1</source>
+        <comment>%1 is the table&apos;s name</comment>
+        <translation>观战 %1</translation>
     </message>
 </context>
 <context>

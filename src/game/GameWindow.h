@@ -270,6 +270,7 @@ private:
     const PlayerData *ownRecord() const;
     // The player's row in the side bar; a new row starts with the player's picture.
     void addPlayerRow(const PlayerData &record);
+    void showOwnPlate();
 
     void enqueue(std::function<void()> callback);
     void enqueueAnimation(TileAnimationSource *source, TileAnimationTarget *target, int ms,

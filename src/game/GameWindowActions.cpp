@@ -707,9 +707,12 @@ void GameWindow::onLeaveButtonClick()
 
 QString GameWindow::leaveQuestionText() const
 {
-    // A table the server has not named yet goes by its id.
-    const QString name = m_services.tableNames ? m_services.tableNames->tableName(m_tableInfo) : QString();
-    return tr("Are you sure you want to leave table %1?").arg(name.isEmpty() ? QString::number(tableId()) : name);
+    // The name stands alone, as a server may name a table with or without a word for
+    // one; a table the server has not named yet goes by the lobby's stand-in name.
+    QString name = m_services.tableNames ? m_services.tableNames->tableName(m_tableInfo) : QString();
+    if (name.isEmpty())
+        name = QCoreApplication::translate("TableModel", "Table(%1)").arg(QString::number(tableId()));
+    return tr("Are you sure you want to leave %1?", "%1 is the table's name").arg(name);
 }
 
 void GameWindow::onJoinButtonClick()
@@ -796,6 +799,16 @@ void GameWindow::addPlayerRow(const PlayerData &record)
     m_sideBar->addPlayer(record);
     if (added && m_services.players)
         m_sideBar->setPlayerPicture(record.id(), m_services.players->picture(record.id(), true));
+}
+
+// The seat is the player's from the moment it is offered, while the others learn of it
+// only once the player says ready: the side bar shows the own plate in it meanwhile, and
+// again after a snapshot of the table has replaced the plates.
+void GameWindow::showOwnPlate()
+{
+    const PlayerData *own = ownSeated() ? ownRecord() : nullptr;
+    if (own && !m_sideBar->hasPlayer(own->id()))
+        addPlayerRow(*own);
 }
 
 void GameWindow::onPlayerUnseated(qint32 playerId)
@@ -975,6 +988,7 @@ void GameWindow::onPlayerStateChanged(GameModel::player_state_t state)
         m_sideBar->setTableChatActive(true);
     }
     m_washout->setOkOnly(!isSeatedState(state));
+    showOwnPlate();
     updateOverlays();
 }
 

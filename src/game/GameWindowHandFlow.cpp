@@ -619,6 +619,7 @@ void GameWindow::onGameStateChanged()
     }
     if (m_table)
         m_sideBar->setHandId(m_table->handId());
+    showOwnPlate();
     updateOverlays();
 }
 

@@ -58,13 +58,13 @@ void MahjongDialog::onCloseClicked()
     close();
 }
 
-void MahjongDialog::fitIntoParent()
+void MahjongDialog::fitIntoParent(int minimumWidth)
 {
     const QWidget *parent = parentWidget();
     if (!parent)
         return;
     // A text that wraps takes the height it needs at the dialog's width.
-    const int w = std::min(parent->width(), width());
+    const int w = std::min(parent->width(), std::max(minimumWidth, width()));
     const int h = hasHeightForWidth() ? std::max(height(), heightForWidth(w)) : height();
     resize(w, std::min(parent->height(), h));
 }

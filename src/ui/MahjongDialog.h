@@ -42,10 +42,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // Takes at least the given width and the height its wrapped texts need at its width,
+    // as far as its parent has room.
+    void fitIntoParent(int minimumWidth = 0);
 
 private:
-    void fitIntoParent();
-
     std::unique_ptr<Ui::MahjongDialog> m_ui;
     QWidget *m_content = nullptr;
     bool m_dragging = false;

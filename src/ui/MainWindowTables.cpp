@@ -325,8 +325,10 @@ void MainWindow::previouslyWatching(qint32 tableId)
 
 QString MainWindow::displayTableName(const TableInfo &info) const
 {
+    // The texts quote the name alone, as a server may name a table with or without a word
+    // for one; a table the server has not named yet goes by the lobby's stand-in name.
     const QString name = m_localizationDb->tableName(info);
-    return name.isEmpty() ? QString::number(info.id()) : name;
+    return name.isEmpty() ? QCoreApplication::translate("TableModel", "Table(%1)").arg(QString::number(info.id())) : name;
 }
 
 void MainWindow::onTableInfoUpdate(const TableInfo &info)
@@ -337,14 +339,14 @@ void MainWindow::onTableInfoUpdate(const TableInfo &info)
         askPlain(
             [this, info] {
                 return ModelessMsgBox::Texts{tr("Rejoin Table"),
-                                             tr("Do you want to rejoin table %1?").arg(displayTableName(info))};
+                                             tr("Do you want to rejoin %1?", "%1 is the table's name").arg(displayTableName(info))};
             },
             [this, id] { joinTable(id, true); });
     }
     if (m_watchingTables.erase(id)) {
         askPlain(
             [this, info] {
-                return ModelessMsgBox::Texts{tr("Watch Table"), tr("Do you want to continue watching table %1?")
+                return ModelessMsgBox::Texts{tr("Watch Table"), tr("Do you want to continue watching %1?", "%1 is the table's name")
                                                                     .arg(displayTableName(info))};
             },
             [this, id] { watchTable(id); });
@@ -587,7 +589,7 @@ void MainWindow::showUserMenu(const XMPPJid &jid, const QPoint &pos)
                     atThisTable = true;
                 } else if (tableModel()->hasTable(tableId)) {
                     QAction *action = m_userMenu.addAction(
-                        tr("Watch table %1", "%1 is table name")
+                        tr("Watch %1", "%1 is the table's name")
                             .arg(displayTableName(tableModel()->tableInfo(tableId))));
                     action->setData(tableId);
                     connect(action, &QAction::triggered, this, &MainWindow::onWatchTableAction);
@@ -646,8 +648,9 @@ void MainWindow::onDisplayMiscDialogs()
 
     EndHand endHand;
     endHand.endKind = EndHand::Mahjong;
+    // The local world's first three computer players, by their ids and names there.
     const qint32 ids[] = {9001, 9002, 9003};
-    const char *const names[] = {"Ayame", "Botan", "Chiyo"};
+    const char *const names[] = {"Botan (bot)", "Chidori (bot)", "Daisuke (bot)"};
     const char *const pictures[] = {"resources:/avatar-default-1.png", "resources:/avatar-default-2.png",
                                     "resources:/avatar-default-blue.png"};
     for (int i = 0; i < 3; ++i) {
@@ -686,7 +689,7 @@ void MainWindow::onDisplayMiscDialogs()
             auction->setMeldOffers(offer, discard);
         auction->showPassButton();
         auction->showCloseButton();
-        auction->setMode(1);
+        auction->setMode(0);
         auction->showAndRaise(true);
         shown.push_back(auction);
     }
@@ -702,6 +705,9 @@ void MainWindow::onDisplayMiscDialogs()
     roundScores->setAttribute(Qt::WA_DeleteOnClose);
     roundScores->setTournament(TournamentInfo());
     roundScores->setRoundScores({{ids[0], 12, 6}, {ids[1], 4, 2}, {ids[2], 0, -2}});
+    // Named as on the score board, also where the directory has yet to learn the names.
+    for (int i = 0; i < 3; ++i)
+        roundScores->onPlayerNameUpdate(ids[i], QString::fromLatin1(names[i]));
     roundScores->show();
     // The claims stay in front, where the player would meet them.
     for (MeldAuction *auction : shown)

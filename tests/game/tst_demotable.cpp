@@ -14,6 +14,7 @@
 #include "table/dialogs/WatchingWindow.h"
 #include "table/scene/HandView.h"
 #include "table/scene/HiddenHandView.h"
+#include "table/sidebar/EmptySeatWidget.h"
 #include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/SideBar.h"
 #include "ui/ModelessMsgBox.h"
@@ -249,6 +250,26 @@ void saveBoardScreenshots(GameWindow *window, const QString &name)
     QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
+// What the side bar's seats read from the top: each plate's name, "Waiting for player"
+// for a free seat.
+QStringList sideBarSeats(GameWindow *window)
+{
+    std::vector<std::pair<int, QString>> seats;
+    for (const PlayerWidget *plate : window->sideBar()->findChildren<PlayerWidget *>()) {
+        if (plate->isVisible())
+            seats.emplace_back(plate->y(), plate->findChild<ULabel *>(QStringLiteral("nameLabel"))->fullText());
+    }
+    for (const EmptySeatWidget *seat : window->sideBar()->findChildren<EmptySeatWidget *>()) {
+        if (seat->isVisible())
+            seats.emplace_back(seat->y(), seat->findChild<QLabel *>()->text());
+    }
+    std::sort(seats.begin(), seats.end());
+    QStringList texts;
+    for (const auto &seat : seats)
+        texts << seat.second;
+    return texts;
+}
+
 } // namespace
 
 // The demo world's table engine as the client sees it: whole hands under every rule set,
@@ -433,6 +454,14 @@ void TestDemoTable::aSeatNotTakenUpInTimeIsGivenUp()
     QCOMPARE(joined.takeFirst().at(0).toInt(), table);
     QTRY_VERIFY_WITH_TIMEOUT(player.window->seatedWindow()->isVisible(), 5000);
     QCOMPARE(player.model(table)->playerState(), int(GameModel::SEAT_OFFERED));
+    // The seat is the player's while the box asks: his plate stands in it, first, before
+    // the three computer players who sat down before him.
+    const QStringList seats = sideBarSeats(player.window);
+    QCOMPARE(seats.size(), 4);
+    QCOMPARE(seats.first(), QStringLiteral("dawdler"));
+    QVERIFY2(std::all_of(seats.begin() + 1, seats.end(), [](const QString &name) { return name.endsWith(QLatin1String(" (bot)")); }),
+             qPrintable(seats.join(QLatin1String(", "))));
+    player.window->sideBar()->grab().save(QStringLiteral("%1/demo-seated-sidebar.png").arg(TestServer::binaryDir()));
     QTRY_VERIFY_WITH_TIMEOUT(!player.controller->hasTable(table), 10000);
     QVERIFY(server.output().contains(QStringLiteral("UNSEATED %1 from table %2").arg(QString::number(player.id), QString::number(table))));
 

@@ -11,6 +11,7 @@
 #include "app/wind.h"
 #include "connection/ServerTime.h"
 #include "game/DealStartHandAnimation.h"
+#include "lobby/LocalizationDb.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
@@ -124,8 +125,9 @@ private:
 // me (10) East, 11 South, 12 West, 13 North; the hand is started and dealt.
 struct Table
 {
-    explicit Table(int gameType = TableInfo::FULL_GAME, int players = 4, bool shown = false)
-        : info(makeInfo(gameType)), model(tableId, info, me, QStringLiteral("me")),
+    explicit Table(int gameType = TableInfo::FULL_GAME, int players = 4, bool shown = false,
+                   LocalizationDb *names = nullptr)
+        : tableNames(names), info(makeInfo(gameType)), model(tableId, info, me, QStringLiteral("me")),
           window(info, me, services())
     {
         window.setModel(&model);
@@ -162,6 +164,7 @@ struct Table
     {
         TableWindowServices s;
         s.tableChat = [this] { return std::make_unique<RecordingChat>(&lines); };
+        s.tableNames = tableNames;
         return s;
     }
 
@@ -171,9 +174,11 @@ struct Table
         info.setRuleset(0);
         info.setGameType(gameType);
         info.setCapacity(TableCapacity(4, 0, 0));
+        info.setLobbyPath(QStringLiteral("101/Regular"));
         return info;
     }
 
+    LocalizationDb *tableNames;
     QStringList lines;
     TableInfo info;
     GameModel model;
@@ -260,6 +265,16 @@ tile_vector markedNew(const GameWindow &window)
         if (item->isMarked())
             result.push_back(item->tileValue());
     return result;
+}
+
+// Whether a text holds a word for a table, in one of the four languages.
+bool wordForATable(const QString &text)
+{
+    for (const char *word : {"table", "テーブル", "卓", "桌", "檯"}) {
+        if (text.contains(QString::fromUtf8(word), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 int tileCount(const DeclaredView *view)
@@ -1618,7 +1633,11 @@ void TestGameWindow::overlayTextsWhole()
     const SkinPaths skinPaths(QStringLiteral("default"), m_artwork.path());
     TranslationsManager translations;
     translations.setLanguage(language);
-    Table t(TableInfo::FULL_GAME, 4, true);
+    // The table named as the local world names its tables.
+    LocalizationDb names(LocalizationDb::NameQuery(), &translations, nullptr);
+    names.onLocalizedTableNames(language, {{false, QStringLiteral("Regular"), QStringLiteral("Table {tableId}")}});
+    const QString tableName = QStringLiteral("Table %1").arg(tableId);
+    Table t(TableInfo::FULL_GAME, 4, true, &names);
     TableInfo info = t.info;
     TableValue value;
     value.setKind(2);
@@ -1678,6 +1697,30 @@ void TestGameWindow::overlayTextsWhole()
     t.model.onGameData(-1, static_cast<server_game_state::enum_t>(0), two, TableState(), WallState());
     t.model.onAreYouReady(span);
     cut << check(t.window.seatedWindow(), "seated");
+    // A seat offered at a table of every rule set and game type: mostly the window put
+    // away in between, and the terms of each rule set's first table arriving while the
+    // window shows those of the last.
+    for (int ruleset = 0; ruleset < RulesetInfo::Count; ++ruleset) {
+        for (const int gameType : {int(TableInfo::SINGLE_HAND), int(TableInfo::TOURNAMENT), int(TableInfo::FULL_GAME),
+                                   int(TableInfo::EAST_ONLY)}) {
+            if (gameType != TableInfo::SINGLE_HAND)
+                t.window.seatedWindow()->hide();
+            TableInfo offered = info;
+            offered.setRuleset(ruleset);
+            offered.setGameType(gameType == TableInfo::EAST_ONLY ? int(TableInfo::FULL_GAME) : gameType);
+            offered.setWindRounds(gameType == TableInfo::EAST_ONLY ? 1 : 4);
+            offered.setMinDoubles(1);
+            offered.setMaxDoubles(8);
+            t.model.onTableInfo(offered);
+            t.window.onAreYouReady(span, true);
+            cut << check(t.window.seatedWindow(),
+                         qPrintable(QStringLiteral("seated-%1-%2").arg(ruleset).arg(gameType)));
+        }
+    }
+    QVERIFY(t.window.grab().save(QStringLiteral("%1/screenshots/overlay-%2-table-seated.png")
+                                     .arg(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")), row)));
+    t.model.onTableInfo(info);
+    t.window.onAreYouReady(span, true);
     QTest::mouseClick(t.window.seatedWindow()->findChild<QPushButton *>(QStringLiteral("playButton")), Qt::LeftButton);
     t.model.onPlayerIsReady(me);
     cut << check(dialog("WaitingForPlayersWindow"), "waiting");
@@ -1706,6 +1749,13 @@ void TestGameWindow::overlayTextsWhole()
     t.window.onConcealedActionCancel();
     t.window.onLeaveButtonClick();
     cut << check(t.window.leaveBox(), "leave");
+    // The question quotes the table's name as it stands, without a word for a table of its
+    // own beside it.
+    if (const auto *box = qobject_cast<ModelessMsgBox::MsgBox *>(t.window.leaveBox())) {
+        const QString question = box->contentWidget()->findChild<QLabel *>()->text();
+        if (!question.contains(tableName) || wordForATable(QString(question).remove(tableName)))
+            cut << row + QStringLiteral(" leave question: ") + question;
+    }
     closeBoxes();
     t.model.onActiveChanged(false);
     cut << check(dialog("PlayerInactiveWindow"), "inactive");

@@ -150,9 +150,9 @@ QStringList shownTexts(const QWidget *widget)
 QStringList englishLeftovers(const QWidget *root)
 {
     static const QStringList kept{
-        // names: players (provisional ones are "player-<id>"), tables, tournaments, the
-        // service and its maker
-        "alice", "bo", "chen", "Ayame", "Botan", "Chiyo", "player", "Bamboo", "Grove", "Red", "Dragon",
+        // names: players (provisional ones are "player-<id>", the local world's computer
+        // players "<name> (bot)"), tables, tournaments, the service and its maker
+        "alice", "bo", "chen", "Ayame", "Botan", "Chiyo", "Chidori", "Daisuke", "bot", "player", "Bamboo", "Grove", "Red", "Dragon",
         "Jade", "Hall", "Pine", "Court", "Free", "Roll", "Sunday", "Cup", "Corvana", "PellandorTM",
         // the same in every language: rule set abbreviations, the language's own name
         "MCR", "EMA", "English"};

@@ -11,6 +11,7 @@
 #include "screenshot.h"
 #include "testmain.h"
 
+#include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
@@ -21,6 +22,7 @@
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/MeldChoice.h"
 #include "table/dialogs/RoundScoreBoard.h"
+#include "table/dialogs/RoundScoreWidget.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/sidebar/SideBar.h"
 #include "ui/BusyCursor.h"
@@ -35,6 +37,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -51,6 +54,7 @@
 #include <QStackedWidget>
 #include <QTcpServer>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace {
@@ -440,13 +444,14 @@ void TestMainWindowSession::tablesLeftOpenLastTimeAreOfferedAgain()
     openWindow(m_server->gamePort());
     QVERIFY(logIn(QStringLiteral("returning")));
     // 5001 is asked about, 5003 (a tournament table without a tournament) is not; 5002 is
-    // offered for watching.
+    // offered for watching. Each is named as the server names it, whose name holds a word
+    // for a table already.
     ModelessMsgBox::MsgBox *rejoin = waitForBox(QStringLiteral("Rejoin Table"));
     QVERIFY(rejoin);
-    QCOMPARE(boxText(rejoin), QStringLiteral("Do you want to rejoin table 5001?"));
+    QCOMPARE(boxText(rejoin), QStringLiteral("Do you want to rejoin Table 5001?"));
     ModelessMsgBox::MsgBox *watch = waitForBox(QStringLiteral("Watch Table"));
     QVERIFY(watch);
-    QCOMPARE(boxText(watch), QStringLiteral("Do you want to continue watching table 5002?"));
+    QCOMPARE(boxText(watch), QStringLiteral("Do you want to continue watching Table 5002?"));
     int rejoinBoxes = 0;
     for (ModelessMsgBox::MsgBox *box : m_window->findChildren<ModelessMsgBox::MsgBox *>())
         rejoinBoxes += box->isVisible() && box->windowTitle() == QLatin1String("Rejoin Table");
@@ -579,7 +584,7 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     QTRY_VERIFY_WITH_TIMEOUT([&] {
         m_window->onUserMenuRequested(QStringLiteral("dora"), QPoint(300, 300));
         QTest::qWait(300);
-        const bool offered = !menu->actions().isEmpty() && menu->actions()[0]->text() == QLatin1String("Watch table 5002");
+        const bool offered = !menu->actions().isEmpty() && menu->actions()[0]->text() == QLatin1String("Watch Table 5002");
         if (!offered)
             menu->hide();
         return offered;
@@ -632,6 +637,36 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
         }
         QTest::mouseClick(auction->findChild<QPushButton *>(QStringLiteral("mahjongButton")), Qt::LeftButton);
         QCOMPARE(chosen.last().at(0).value<meld_offer>().kind, qint32(MAHJONG));
+    }
+    // The boards name the same three players, and both claims are on a discard: their
+    // win is called as one on another player's tile (Traditional Chinese calls the two
+    // otherwise).
+    QStringList scoreNames;
+    for (const char *name : {"name1", "name2", "name3", "name4"}) {
+        const auto *label = m_window->findChild<ScoreBoard *>()->findChild<QLabel *>(QLatin1String(name));
+        if (label->isVisible() && !label->text().isEmpty())
+            scoreNames << label->text();
+    }
+    QStringList roundNames;
+    for (const RoundScoreWidget *row : m_window->findChild<RoundScoreBoard *>()->findChildren<RoundScoreWidget *>())
+        roundNames << row->name();
+    scoreNames.sort();
+    roundNames.sort();
+    QCOMPARE(scoreNames.size(), 3);
+    QCOMPARE(roundNames, scoreNames);
+    {
+        const QStringList roots = QDir::searchPaths(QStringLiteral("translations"));
+        QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
+        TranslationsManager languages;
+        const auto back = qScopeGuard([&] {
+            languages.setLanguage(QStringLiteral("en"));
+            QDir::setSearchPaths(QStringLiteral("translations"), roots);
+        });
+        languages.setLanguage(QStringLiteral("zh_TW"));
+        const QString claimWin = QCoreApplication::translate("MeldAuction", "Mahjong", "a win on another player's tile");
+        QVERIFY(claimWin != QCoreApplication::translate("MeldAuction", "Mahjong", "a win on the own draw"));
+        for (MeldAuction *auction : auctions)
+            QTRY_COMPARE(auction->findChild<QPushButton *>(QStringLiteral("mahjongButton"))->text(), claimWin);
     }
     QTest::qWait(200);
     saveScreenshot(m_window.get(), QStringLiteral("session-sample-dialogs"));

@@ -17,6 +17,11 @@ SeatedWindow::SeatedWindow(LocalizationDb *tableNames, QWidget *parent)
     auto *body = new QWidget;
     m_ui->setupUi(body);
     setContentWidget(body);
+    // Each term stands whole on one line: the form's least width is the window's floor,
+    // from where the window widens for the texts, rather than the width it is held at.
+    setMinimumWidth(minimumSizeHint().width());
+    body->setMinimumWidth(0);
+    m_ui->infoFrame->installEventFilter(this);
 
     connect(m_ui->leaveButton, &QPushButton::clicked, this, &SeatedWindow::onLeaveButtonClicked);
     connect(m_ui->playButton, &QPushButton::clicked, this, &SeatedWindow::onPlayButtonClicked);
@@ -61,6 +66,7 @@ void SeatedWindow::onTableInfo(const TableInfo &info)
     m_ui->feedingPenalty->setVisible(feedingPenalty);
     m_ui->feedingPenaltyLabel->setVisible(feedingPenalty);
     m_ui->feedingPenaltyInfo->setVisible(feedingPenalty);
+    fitToTexts();
 }
 
 void SeatedWindow::onLeaveButtonClicked()
@@ -96,6 +102,41 @@ void SeatedWindow::showTableName()
     const QString name = m_tableNames ? m_tableNames->tableName(m_tableInfo) : QString();
     // Until the server has named the table, its id stands in.
     m_ui->tableName->setText(name.isEmpty() ? tr("Table(%1)").arg(QString::number(m_tableInfo.id())) : name);
+}
+
+void SeatedWindow::fitToTexts()
+{
+    // Laid out at once, from the form's rows outwards, so that the table window places
+    // the window at the size its texts need.
+    m_ui->formLayout_2->activate();
+    m_ui->verticalLayout->activate();
+    widenForTexts();
+}
+
+void SeatedWindow::widenForTexts()
+{
+    const int needed = minimumSizeHint().width();
+    if (isVisible() && width() < needed)
+        fitIntoParent(needed);
+}
+
+bool SeatedWindow::event(QEvent *event)
+{
+    const bool handled = MahjongDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        widenForTexts();
+    return handled;
+}
+
+bool SeatedWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A hidden widget's layout waits for its show to be laid out anew; the form's
+    // follows its texts and fonts (the skin's) at once all the same.
+    const bool form = watched == m_ui->infoFrame || watched == contentWidget();
+    if (form && event->type() == QEvent::LayoutRequest && !isVisible())
+        fitToTexts();
+    // The rows' frame is watched for that alone.
+    return watched == m_ui->infoFrame ? false : MahjongDialog::eventFilter(watched, event);
 }
 
 void SeatedWindow::changeEvent(QEvent *event)

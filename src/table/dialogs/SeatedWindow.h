@@ -42,10 +42,14 @@ public slots:
     void onTableNamesUpdated();
 
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void showTableName();
+    void fitToTexts();
+    void widenForTexts();
 
     std::unique_ptr<Ui::SeatedWindowWidget> m_ui;
     UTimer *m_countdown;

@@ -19,6 +19,7 @@
 #include <QEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -427,7 +428,13 @@ void SideBar::setLeaveEnabled(bool enabled)
 
 PlayerWidget *SideBar::referencePlate() const
 {
-    return m_model ? plate(m_model->referencePlayerId()) : nullptr;
+    if (!m_model)
+        return nullptr;
+    if (PlayerWidget *reference = plate(m_model->referencePlayerId()))
+        return reference;
+    // Where the server names no one at the table, a seated player's own seat is the first.
+    const PlayerData *own = m_model->isSeated() ? m_model->ownPlayer() : nullptr;
+    return own ? plate(own->id()) : nullptr;
 }
 
 void SideBar::sortPlayerRows()
@@ -436,10 +443,13 @@ void SideBar::sortPlayerRows()
     const int referenceWind = reference ? reference->wind() : 0;
     while (m_ui->playersContainer->count() > 0)
         delete m_ui->playersContainer->takeAt(0);
+    // Before the deal the server may name no winds yet (all East): the reference player's
+    // plate stands first among those of its wind all the same, in its seat.
+    const auto seat = [reference, referenceWind](const PlayerWidget *plate) {
+        return std::make_pair((plate->wind() - referenceWind + 4) % 4, plate != reference);
+    };
     std::stable_sort(m_playerRows.begin(), m_playerRows.end(),
-                     [referenceWind](const PlayerWidget *a, const PlayerWidget *b) {
-                         return (a->wind() - referenceWind + 4) % 4 < (b->wind() - referenceWind + 4) % 4;
-                     });
+                     [&seat](const PlayerWidget *a, const PlayerWidget *b) { return seat(a) < seat(b); });
     for (PlayerWidget *plate : m_playerRows) {
         m_ui->playersContainer->addWidget(plate);
         plate->show();

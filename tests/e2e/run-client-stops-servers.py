@@ -12,6 +12,7 @@ a second client's login needs. The test's clients use folders of the test's own:
 folders the command names belong to the user's own second client, which may be open, and
 whose log stays."""
 import atexit
+import ctypes
 import glob
 import os
 import re
@@ -84,11 +85,24 @@ def chat_answers(port):
         return False
 
 
+def end_with_test(parent=os.getpid()):
+    """In a child before its program starts: the kernel sends it SIGTERM once this test
+    has ended, however it ends (a check's failure, a crash, a kill at CTest's time-out)."""
+    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+    if os.getppid() != parent:
+        os._exit(1)
+
+
 # In a process group of its own, as in a terminal: Ctrl+C reaches the whole group.
 started = time.monotonic()
 script = subprocess.Popen([os.path.join(top, "tools", "run-client.sh")], env=environment,
                           stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                           preexec_fn=lambda: (signal.signal(signal.SIGINT, signal.SIG_DFL), os.setpgrp()))
+# Where this test ends before it stops the run itself, the run gets its Ctrl+C all the
+# same, and stops everything it started: a watcher in its group gives it once the pipe
+# from this test closes.
+watcher = subprocess.Popen(["sh", "-c", "read -r _; kill -INT 0"], stdin=subprocess.PIPE,
+                           preexec_fn=lambda: os.setpgid(0, script.pid))
 output = []
 deadline = time.time() + 90
 while time.time() < deadline:
@@ -144,7 +158,8 @@ if root:
     pasted = " ".join(pasted)
     second_logs = os.path.join(glob.escape(own["XDG_CACHE_HOME"]), "Pellandor", "*", "mahjong.log")
     client = subprocess.Popen(["bash", "-c", pasted], env=environment, start_new_session=True,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
+                              preexec_fn=end_with_test)
     shown = reaches_login_page(client, second_logs)
     ended = client.poll() is not None
     os.killpg(client.pid, signal.SIGTERM)

@@ -1,3 +1,5 @@
+#include "childprocess.h"
+
 #include "app/startup/QuitSignals.h"
 #include "app/version.h"
 #include "loopbackhttpserver.h"
@@ -68,6 +70,7 @@ void TestClient::prepare(QProcess &process) const
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
     process.setProgram(m_executable);
+    ChildProcess::endWithTest(process);
 }
 
 QString TestClient::logPath(const QString &name) const

@@ -17,10 +17,11 @@ mahjong_add_test(tst_xmppclient
     TIMEOUT 60)
 
 # A real ejabberd for the integration tests, started once per test run and stopped
-# afterwards also when tests fail.
+# afterwards also when tests fail, and with the run (CTest) should it end first.
 set(xmpp_server_script ${PROJECT_SOURCE_DIR}/tools/ejabberd/ejabberd-test-server.sh)
 set(xmpp_server_dir ${CMAKE_CURRENT_BINARY_DIR}/ejabberd-run)
-add_test(NAME xmpp_server_start COMMAND ${xmpp_server_script} start ${xmpp_server_dir}
+set(xmpp_server_of_the_run sh -c "OWNER_PID=$PPID exec \"$0\" \"$@\"" ${xmpp_server_script})
+add_test(NAME xmpp_server_start COMMAND ${xmpp_server_of_the_run} start ${xmpp_server_dir}
     1001:secret 1002:secret 1003:secret 1004:secret 1005:secret 1006:secret 1007:secret 1008:secret)
 add_test(NAME xmpp_server_stop COMMAND ${xmpp_server_script} stop ${xmpp_server_dir})
 set_tests_properties(xmpp_server_start PROPERTIES FIXTURES_SETUP ejabberd TIMEOUT 240)

@@ -2,7 +2,9 @@
 # ejabberd of its own (the game server registers its accounts at login), on a screen
 # large enough for the main window.
 set(e2e_chat_dir ${CMAKE_CURRENT_BINARY_DIR}/e2e-ejabberd-run)
-add_test(NAME e2e_chat_start COMMAND ${PROJECT_SOURCE_DIR}/tools/ejabberd/ejabberd-test-server.sh start ${e2e_chat_dir})
+# Stopped with the run (CTest) should it end before the stop.
+set(e2e_chat_server sh -c "OWNER_PID=$PPID exec \"$0\" \"$@\"" ${PROJECT_SOURCE_DIR}/tools/ejabberd/ejabberd-test-server.sh)
+add_test(NAME e2e_chat_start COMMAND ${e2e_chat_server} start ${e2e_chat_dir})
 add_test(NAME e2e_chat_stop COMMAND ${PROJECT_SOURCE_DIR}/tools/ejabberd/ejabberd-test-server.sh stop ${e2e_chat_dir})
 set_tests_properties(e2e_chat_start PROPERTIES FIXTURES_SETUP e2e_chat TIMEOUT 240)
 set_tests_properties(e2e_chat_stop PROPERTIES FIXTURES_CLEANUP e2e_chat TIMEOUT 30)

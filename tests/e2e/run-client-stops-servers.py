@@ -8,8 +8,11 @@ has its own folders, made before it runs and kept outside the run's temporary di
 as root it carries the sandbox switch and, pasted into a shell without it, reaches the
 login page. The chat server lives as long as the client: past the test server script's
 watchdog time (made short here), it still answers a stream and registers an account, as
-a second client's login needs."""
+a second client's login needs. The test's clients use folders of the test's own: the
+folders the command names belong to the user's own second client, which may be open, and
+whose log stays."""
 import atexit
+import ctypes
 import glob
 import os
 import re
@@ -27,7 +30,8 @@ tmp = tempfile.mkdtemp(prefix="run-client-test.")
 # The test's own directory (the client's settings and caches) goes after the checks.
 atexit.register(shutil.rmtree, tmp, True)
 environment = dict(os.environ, SKIP_BUILD="1", BUILD_DIR=build, TMPDIR=tmp, QT_QPA_PLATFORM="offscreen",
-                   XDG_CACHE_HOME=os.path.join(tmp, "cache"), XDG_CONFIG_HOME=os.path.join(tmp, "config"))
+                   XDG_CACHE_HOME=os.path.join(tmp, "cache"), XDG_CONFIG_HOME=os.path.join(tmp, "config"),
+                   XDG_DATA_HOME=os.path.join(tmp, "data"))
 environment.pop("QTWEBENGINE_DISABLE_SANDBOX", None)
 # The watchdog time of the chat test server script, which the run's chat server must outlive.
 lifetime = 20
@@ -81,11 +85,24 @@ def chat_answers(port):
         return False
 
 
+def end_with_test(parent=os.getpid()):
+    """In a child before its program starts: the kernel sends it SIGTERM once this test
+    has ended, however it ends (a check's failure, a crash, a kill at CTest's time-out)."""
+    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+    if os.getppid() != parent:
+        os._exit(1)
+
+
 # In a process group of its own, as in a terminal: Ctrl+C reaches the whole group.
 started = time.monotonic()
 script = subprocess.Popen([os.path.join(top, "tools", "run-client.sh")], env=environment,
                           stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                           preexec_fn=lambda: (signal.signal(signal.SIGINT, signal.SIG_DFL), os.setpgrp()))
+# Where this test ends before it stops the run itself, the run gets its Ctrl+C all the
+# same, and stops everything it started: a watcher in its group gives it once the pipe
+# from this test closes.
+watcher = subprocess.Popen(["sh", "-c", "read -r _; kill -INT 0"], stdin=subprocess.PIPE,
+                           preexec_fn=lambda: os.setpgid(0, script.pid))
 output = []
 deadline = time.time() + 90
 while time.time() < deadline:
@@ -128,19 +145,28 @@ if not chat_answers(chat_port) or registered.returncode != 0:
     sys.exit("the chat server did not outlive the watchdog's %d s:\n%s%s" % (lifetime, registered.stdout,
                                                                             registered.stderr))
 if root:
-    # Pasted into another root shell: up to its login page, with a log of its own.
-    second_logs = os.path.join(glob.escape(folders[1]), "Pellandor", "*", "mahjong.log")
-    for old_log in glob.glob(second_logs):
-        os.remove(old_log)
-    client = subprocess.Popen(["bash", "-c", second[0]], env=environment, start_new_session=True,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    # Pasted into another root shell: up to its login page, with a log of its own. The
+    # command as printed, but in fresh folders of the test's own instead of the user's.
+    own = {}
+    pasted = []
+    for word in words:
+        name, _, value = word.partition("=")
+        if name.startswith("XDG_"):
+            own[name] = value = os.path.join(tmp, "second-client", name.lower())
+            os.makedirs(value)
+        pasted.append(name + "=" + shlex.quote(value) if value else shlex.quote(word))
+    pasted = " ".join(pasted)
+    second_logs = os.path.join(glob.escape(own["XDG_CACHE_HOME"]), "Pellandor", "*", "mahjong.log")
+    client = subprocess.Popen(["bash", "-c", pasted], env=environment, start_new_session=True,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
+                              preexec_fn=end_with_test)
     shown = reaches_login_page(client, second_logs)
     ended = client.poll() is not None
     os.killpg(client.pid, signal.SIGTERM)
     client.wait(30)
     if ended or not shown:
         os.killpg(script.pid, signal.SIGKILL)
-        sys.exit("the second client as printed did not reach its login page:\n" + second[0] + client.stderr.read())
+        sys.exit("the second client as printed did not reach its login page:\n" + pasted + "\n" + client.stderr.read())
 os.killpg(script.pid, signal.SIGINT)
 try:
     script.wait(60)

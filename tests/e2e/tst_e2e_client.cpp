@@ -379,7 +379,9 @@ int main(int, char *argv[])
               " \"/client/linux/client_versions.xml\": \"client_versions.xml\"}}\n");
 
     // The demo world with a fixed seed, its computer players without pause.
-    if (!run.startServer(QStringLiteral("--demo --seed 10 --pace 0 --ejabberd '%1' --scenario scenario.json").arg(run.xmppDir)))
+    if (!run.startServer({QStringLiteral("--demo"), QStringLiteral("--seed"), QStringLiteral("10"),
+                          QStringLiteral("--pace"), QStringLiteral("0"), QStringLiteral("--ejabberd"), run.xmppDir,
+                          QStringLiteral("--scenario"), QStringLiteral("scenario.json")}))
         return 1;
     g_xmppPort = run.xmppPort;
     g_gamePort = run.gamePort;

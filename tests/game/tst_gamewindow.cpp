@@ -10,6 +10,7 @@
 #include "app/Utils.h"
 #include "app/wind.h"
 #include "connection/ServerTime.h"
+#include "game/AssignWindAnimation.h"
 #include "game/DealStartHandAnimation.h"
 #include "lobby/LocalizationDb.h"
 #include "table/dialogs/RoundScoreBoard.h"
@@ -41,6 +42,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGraphicsView>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -49,7 +51,9 @@
 #include <QTextEdit>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QTimeLine>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -147,8 +151,9 @@ struct Table
         TableState table;
         table.referencePlayer = me;
         Seating seating;
+        // Two players sit East and West.
         for (int w = 0; w < players; ++w)
-            seating.players[static_cast<size_t>(w)] = records[static_cast<size_t>(w)].id();
+            seating.players[static_cast<size_t>(players == 2 ? 2 * w : w)] = records[static_cast<size_t>(w)].id();
         model.onStartHand(501, seating, {}, true, table, WallState());
     }
 
@@ -295,6 +300,8 @@ private slots:
     void initTestCase();
     void init();
     void dealAndFirstDraw();
+    void windMarkersAndDealOpenTheHand_data();
+    void windMarkersAndDealOpenTheHand();
     void ownDiscardPrediction();
     void othersMeldsAndOddKinds();
     void handEndNamesDeclarersAndChoosesDialog();
@@ -396,6 +403,128 @@ void TestGameWindow::dealAndFirstDraw()
     board->move(20, 30);
     t.window.onHandEnd(end);
     QCOMPARE(board->pos(), QPoint(20, 30));
+}
+
+void TestGameWindow::windMarkersAndDealOpenTheHand_data()
+{
+    QTest::addColumn<int>("players");
+    // The seat that receives each dealt tile (0 the own at the bottom, East): blocks of
+    // four around the table three times, one tile each, and East's fourteenth.
+    QTest::addColumn<QString>("order");
+    QTest::newRow("four players") << 4 << QStringLiteral("0000111122223333").repeated(3) + QStringLiteral("01230");
+    QTest::newRow("three players") << 3 << QStringLiteral("000011112222").repeated(3) + QStringLiteral("0120");
+    QTest::newRow("two players") << 2 << QStringLiteral("00002222").repeated(3) + QStringLiteral("020");
+}
+
+// The hand opens as the players see it, each moment of the animations' time lines set in
+// turn: the wind markers spiral out of the table's middle to their seats, turning once
+// against the clock; the tiles leave the wall four at a time and land in the order of
+// the deal, each seat's hand filling from its first place.
+void TestGameWindow::windMarkersAndDealOpenTheHand()
+{
+    QFETCH(int, players);
+    QFETCH(QString, order);
+    QSettings().setValue(QStringLiteral("game/animations"), true);
+    Table t(TableInfo::FULL_GAME, players, true);
+    const int count = int(order.size());
+    QTRY_VERIFY_WITH_TIMEOUT(t.window.dealTile(0), 10000);
+    for (int i = 0; i < GameWindow::DealSlots; ++i)
+        QCOMPARE(bool(t.window.dealTile(i)), i < count);
+    // The deal's, which goes with the deal once it has run.
+    const QPointer<QTimeLine> deal = t.window.dealTile(0)->timeLine();
+    if (deal->state() == QTimeLine::Running)
+        deal->setPaused(true);
+    const auto centreOf = [&t](int i) { return t.window.dealTile(i)->tileItem()->pos(); };
+    deal->setCurrentTime(0);
+    std::vector<QPointF> onTheWall;
+    for (int i = 0; i < count; ++i)
+        onTheWall.push_back(centreOf(i));
+    QList<int> leaving;
+    for (int ms = 0; ms <= deal->duration(); ms += 5) {
+        deal->setCurrentTime(ms);
+        int left = 0;
+        for (int i = 0; i < count; ++i)
+            left += centreOf(i) != onTheWall[size_t(i)];
+        if (leaving.isEmpty() || leaving.back() != left)
+            leaving << left;
+    }
+    QStringList counts;
+    for (int left : leaving)
+        counts << QString::number(left);
+    const QByteArray seen = QStringLiteral("tiles on their way: ").append(counts.join(QLatin1Char(' '))).toUtf8();
+    QVERIFY2(leaving.size() > 2 && leaving.front() == 0 && leaving.back() == count, seen.constData());
+    for (int k = 1; k < leaving.size(); ++k)
+        QVERIFY2(leaving[k] > leaving[k - 1] && (leaving[k] % 4 == 0 || leaving[k] == count), seen.constData());
+
+    // Landed: each tile at the place of its seat's hand that the deal gave it, the places
+    // of a hand a tile's length apart.
+    std::array<int, 4> received{};
+    std::array<QPointF, 4> first{};
+    for (int i = 0; i < count; ++i) {
+        const QPointF landed = centreOf(i);
+        int nearest = -1;
+        double distance = 0;
+        for (int seat = 0; seat < 4; ++seat) {
+            for (int n = 0; n < 14; ++n) {
+                const double d = QLineF(landed, t.window.hiddenHandView(seat)->tileScenePos(n)).length();
+                if (nearest < 0 || d < distance) {
+                    nearest = seat;
+                    distance = d;
+                }
+            }
+        }
+        const int seat = order.at(i).digitValue();
+        const int n = received[size_t(seat)]++;
+        QVERIFY2(nearest == seat, qPrintable(QStringLiteral("tile %1 lands at seat %2, not %3")
+                                                 .arg(QString::number(i), QString::number(nearest), QString::number(seat))));
+        if (n == 0)
+            first[size_t(seat)] = landed;
+        const HiddenHandView *hand = t.window.hiddenHandView(seat);
+        const QPointF step = landed - first[size_t(seat)] - (hand->tileScenePos(n) - hand->tileScenePos(0));
+        QVERIFY2(step.manhattanLength() < 0.5, qPrintable(QStringLiteral("tile %1 lands as the %2th of seat %3, %4 off")
+                                                              .arg(QString::number(i), QString::number(n), QString::number(seat),
+                                                                   QString::number(step.manhattanLength()))));
+    }
+    if (deal->state() == QTimeLine::Paused)
+        deal->setPaused(false);
+    QTRY_VERIFY_WITH_TIMEOUT(!deal || deal->state() == QTimeLine::NotRunning, 10000);
+
+    // The markers jump to the middle and spiral out from there. Angles are the scene's,
+    // which grow with the clock on the screen.
+    AssignWindAnimation spiral(&t.window);
+    QPointF middle;
+    for (int m = 0; m < 4; ++m)
+        middle += t.window.seatMarkerPos(m) / 4;
+    const auto offset = [&t, &middle](int m) { return t.window.windMarker(m)->pos() - middle; };
+    for (int m = 0; m < 4; ++m)
+        QVERIFY(offset(m).manhattanLength() < 0.01);
+    QTimeLine *line = spiral.timeLine();
+    std::array<double, 4> turned{};
+    std::array<double, 4> lastAngle{};
+    std::array<double, 4> lastRadius{};
+    for (int ms = 0; ms <= line->duration(); ms += 5) {
+        line->setCurrentTime(ms);
+        for (size_t m = 0; m < 4; ++m) {
+            const QPointF o = offset(int(m));
+            const double radius = std::hypot(o.x(), o.y());
+            QVERIFY2(radius >= lastRadius[m], qPrintable(QStringLiteral("marker %1 comes back at %2 ms").arg(m).arg(ms)));
+            lastRadius[m] = radius;
+            if (radius < 1)
+                continue;
+            const double angle = std::atan2(o.y(), o.x()) * 180 / M_PI;
+            if (turned[m] != 0 || lastAngle[m] != 0) {
+                const double change = std::remainder(angle - lastAngle[m], 360.0);
+                QVERIFY2(change <= 0.01, qPrintable(QStringLiteral("marker %1 turns with the clock at %2 ms").arg(m).arg(ms)));
+                turned[m] += change;
+            }
+            lastAngle[m] = angle == 0 ? 1e-9 : angle;
+        }
+    }
+    for (int m = 0; m < 4; ++m) {
+        QVERIFY2(std::abs(turned[size_t(m)] + 360) < 10,
+                 qPrintable(QStringLiteral("marker %1 turns %2 degrees").arg(m).arg(turned[size_t(m)])));
+        QVERIFY((t.window.windMarker(m)->pos() - t.window.seatMarkerPos(m)).manhattanLength() < 0.01);
+    }
 }
 
 void TestGameWindow::ownDiscardPrediction()

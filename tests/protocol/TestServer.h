@@ -1,7 +1,10 @@
 #pragma once
 
 // Starts the test game server (tools/testserver) for a test and finds its ports.
-// Usable by every test folder: #include "protocol/TestServer.h".
+// Usable by every test folder: #include "protocol/TestServer.h". The server ends with
+// the test, however the test ends.
+
+#include "childprocess.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -65,6 +68,7 @@ public:
         m_process.setProgram(binaryDir() + QStringLiteral("/tools/testserver/mahjong-testserver"));
         m_process.setArguments(args);
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        ChildProcess::endWithTest(m_process);
         m_process.start();
         if (!m_process.waitForStarted(5000))
             return false;
@@ -93,6 +97,7 @@ public:
         }
     }
 
+    qint64 pid() const { return m_process.processId(); }
     quint16 gamePort() const { return m_gamePort; }
     quint16 httpPort() const { return m_httpPort; }
 

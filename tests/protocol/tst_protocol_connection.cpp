@@ -11,6 +11,10 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstdio>
 
 using namespace protocol;
 
@@ -296,6 +300,55 @@ private slots:
         QVERIFY(info.second.contains("served by the test server"));
         QCOMPARE(get(QStringLiteral("/client/gone.xml")).first, 503);
         QCOMPARE(get(QStringLiteral("/client/none.xml")).first, 404);
+    }
+
+    // A test killed outright, as a crash or CTest's time-out ends it, takes its test
+    // servers with it: the one it reads and the one it starts beside a client run.
+    void serversEndWithTheirTest()
+    {
+        const QString scenario = TestServer::scenario(QStringLiteral("lobby.json"));
+        if (qEnvironmentVariableIsSet("MAHJONG_TEST_KILLED_WITH_SERVERS")) {
+            // The test to be killed: it starts both, names them, and holds until its
+            // input ends.
+            TestServer server;
+            QVERIFY(server.start(scenario, false));
+            QTemporaryDir dir;
+            const pid_t beside = ChildProcess::spawn(
+                dir.path(),
+                {TestServer::binaryDir() + QStringLiteral("/tools/testserver/mahjong-testserver"),
+                 QStringLiteral("--scenario"), scenario},
+                dir.filePath(QStringLiteral("testserver.log")));
+            std::printf("servers %lld %lld\n", server.pid(), static_cast<long long>(beside));
+            std::fflush(stdout);
+            while (std::fgetc(stdin) != EOF) {
+            }
+            ChildProcess::stop(beside);
+            return;
+        }
+        QProcess test;
+        ChildProcess::endWithTest(test);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("MAHJONG_TEST_KILLED_WITH_SERVERS"), QStringLiteral("1"));
+        test.setProcessEnvironment(environment);
+        test.start(QCoreApplication::applicationFilePath(), {QStringLiteral("serversEndWithTheirTest")});
+        static const QRegularExpression named(QStringLiteral("servers (\\d+) (\\d+)"));
+        QString said;
+        QRegularExpressionMatch servers;
+        QTRY_VERIFY_WITH_TIMEOUT((said += QString::fromUtf8(test.readAllStandardOutput()),
+                                  (servers = named.match(said)).hasMatch() || test.state() == QProcess::NotRunning),
+                                 30000);
+        QVERIFY2(servers.hasMatch(), qPrintable(said + QString::fromUtf8(test.readAllStandardError())));
+        // Its id is 0 once it has ended, and a signal to 0 reaches our own process group.
+        const qint64 killed = test.processId();
+        QVERIFY(test.state() == QProcess::Running && killed > 0);
+        QVERIFY(::kill(static_cast<pid_t>(killed), SIGKILL) == 0);
+        QVERIFY(test.waitForFinished(10000));
+        for (int i = 1; i <= 2; ++i) {
+            const qint64 pid = servers.captured(i).toLongLong();
+            QVERIFY(pid > 0);
+            QTRY_VERIFY2_WITH_TIMEOUT(!ChildProcess::running(pid),
+                                      qPrintable(QStringLiteral("server %1 outlives its test").arg(pid)), 10000);
+        }
     }
 };
 

@@ -417,25 +417,35 @@ void TestScoreBoard::languageChangeRedrawsTheBoard()
     board.showAndRaise(true);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    for (const QString language : {"ja", "zh_CN", "zh_TW", "en"}) {
-        languages.setLanguage(language);
-        QTest::qWait(50);
+    // What the board lacks in the language: its texts, or room for its buttons' texts
+    // once it is laid out anew for them.
+    const auto lacking = [&board, &window, &value] {
+        QStringList found;
         const QString scores = child<QTextEdit>(board, QStringLiteral("score1"))->toPlainText();
         for (const QString &text : {QCoreApplication::translate("ScoreBoard", "Points:"),
                                     QCoreApplication::translate("ScoreBoard", "Doubles:"),
                                     QCoreApplication::translate("Scores", "Base points"),
                                     QCoreApplication::translate("Scores", "Riichi")})
-            QVERIFY2(scores.contains(text), qPrintable(language + QLatin1Char(' ') + text));
-        QVERIFY(child<QLabel>(board, QStringLiteral("total1"))->text().contains(
-            QCoreApplication::translate("ScoreBoard", "Settlement")));
+            if (!scores.contains(text))
+                found << text;
+        if (!child<QLabel>(board, QStringLiteral("total1"))->text().contains(
+                QCoreApplication::translate("ScoreBoard", "Settlement")))
+            found << QStringLiteral("the settlement");
+        auto *play = child<QPushButton>(board, QStringLiteral("readyPushButton"));
+        if (play->text() != QCoreApplication::translate("ScoreBoard", "Play (%1)").arg(value.buyInText()))
+            found << play->text();
+        if (board.geometry().right() >= window.width())
+            found << QStringLiteral("the board's right edge");
+        for (QPushButton *button : board.findChildren<QPushButton *>())
+            if (button->isVisible() && button->width() < button->minimumSizeHint().width())
+                found << QStringLiteral("%1 wider than its button").arg(button->text());
+        return found.join(QStringLiteral(" | "));
+    };
+    for (const QString language : {"ja", "zh_CN", "zh_TW", "en"}) {
+        languages.setLanguage(language);
+        QTRY_VERIFY2(lacking().isEmpty(), qPrintable(language + QStringLiteral(": ") + lacking()));
         MAHJONG_COMPARE_IMAGES(pixmapOf(board, QStringLiteral("exclamation1")),
                                image(QStringLiteral(":/default/text-images/%1/claim-ron.png").arg(language)));
-        auto *play = child<QPushButton>(board, QStringLiteral("readyPushButton"));
-        QCOMPARE(play->text(), QCoreApplication::translate("ScoreBoard", "Play (%1)").arg(value.buyInText()));
-        QVERIFY(board.geometry().right() < window.width());
-        for (QPushButton *button : board.findChildren<QPushButton *>())
-            if (button->isVisible())
-                QVERIFY2(button->width() >= button->minimumSizeHint().width(), qPrintable(button->text()));
         if (language != QLatin1String("en"))
             QVERIFY(saveScreenshot(window, QStringLiteral("scoreboard-language-") + language) > 20);
     }

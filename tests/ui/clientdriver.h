@@ -4,6 +4,8 @@
 // client's own start-up path, both servers' CAs trusted through the search path, and the
 // real widgets found, typed into and clicked while the client's event loop runs.
 
+#include "childprocess.h"
+
 #include "app/Utils.h"
 #include "app/startup/ClientMain.h"
 #include "ui/ModelessMsgBox.h"
@@ -20,9 +22,7 @@
 #include <QThread>
 #include <QTreeView>
 
-#include <signal.h>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 
 namespace ClientDriver {
@@ -163,7 +163,7 @@ struct ClientRun
     quint16 xmppPort = 0;
     quint16 gamePort = 0;
     QString httpPort;
-    QString serverPid;
+    pid_t serverPid = 0;
 
     // A fresh run directory trusting the test game server's CA and ejabberd's, and the
     // start-up documents the game server serves (the server information is written once
@@ -197,14 +197,18 @@ struct ClientRun
     QString serverLog() const { return readFile(runDir + QStringLiteral("/testserver.log")); }
 
     // Starts the test game server in the run directory with the given options (besides its
-    // certificate) and points the server information at its game port.
-    bool startServer(const QString &options)
+    // certificate) and points the server information at its game port. The server ends
+    // with the test, however the test ends.
+    bool startServer(const QStringList &options)
     {
-        const QString command = QStringLiteral("cd '%1' && exec '%2/tools/testserver/mahjong-testserver' %3 "
-                                               "--cert '%2/testcerts/server.pem' --key '%2/testcerts/server.key' "
-                                               ">testserver.log 2>&1 & echo $! >'%1/server.pid'")
-                                    .arg(runDir, binaryDir, options);
-        if (std::system(qPrintable(command)) != 0) {
+        serverPid = ChildProcess::spawn(runDir,
+                                        QStringList{binaryDir + QStringLiteral("/tools/testserver/mahjong-testserver")}
+                                            << options << QStringLiteral("--cert")
+                                            << binaryDir + QStringLiteral("/testcerts/server.pem")
+                                            << QStringLiteral("--key")
+                                            << binaryDir + QStringLiteral("/testcerts/server.key"),
+                                        runDir + QStringLiteral("/testserver.log"));
+        if (serverPid <= 0) {
             std::fprintf(stderr, "FAIL: the test game server did not start\n");
             return false;
         }
@@ -216,7 +220,6 @@ struct ClientRun
             }
             QTest::qSleep(100);
         }
-        serverPid = readFile(runDir + QStringLiteral("/server.pid")).trimmed();
         if (httpPort.isEmpty()) {
             std::fprintf(stderr, "FAIL: the test game server did not listen\n");
             stopServer();
@@ -232,8 +235,8 @@ struct ClientRun
 
     void stopServer()
     {
-        if (!serverPid.isEmpty())
-            ::kill(serverPid.toInt(), SIGTERM);
+        ChildProcess::stop(serverPid);
+        serverPid = 0;
     }
 
     // Runs the client through its own start-up path until it quits, then stops the server;

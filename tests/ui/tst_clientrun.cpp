@@ -128,7 +128,7 @@ int main(int, char *argv[])
     writeFile(run.runDir + QStringLiteral("/scenario.json"), QJsonDocument(scenario).toJson());
 
     // The server runs beside the client for the whole run; its log is read afterwards.
-    if (!run.startServer(QStringLiteral("--scenario scenario.json")))
+    if (!run.startServer({QStringLiteral("--scenario"), QStringLiteral("scenario.json")}))
         return 1;
     const int exitCode = run.runClient(argv[0]);
 

@@ -26,6 +26,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // The clock synchronisation reads this clock; a test moves it between a request and
@@ -154,13 +157,18 @@ void TestDebugDialog::ratesFromTheConnectionCounters()
 }
 
 // In the client's style with each skin's style sheets, as the client starts: every label
-// and group title reads on the window's ground, and the ping graph's line on the graph's.
+// and group title reads on the window's ground, and the ping graph's line on the graph's,
+// drawn in the graph's text colour one and a half pixels wide, upright: each round trip
+// stands at its share of the highest above the bottom edge.
 void TestDebugDialog::readsOnEverySkin()
 {
     DebugDialog *dialog = app()->debugDialog();
     dialog->setCssPath(QStringLiteral("QWidget#window > QFrame#panel"));
     auto *graph = dialog->findChild<GraphWidget *>(QStringLiteral("pingGraph"));
-    QVERIFY(graph->maximum() > graph->minimum());
+    // The round trips of the synchronisations above: 5 to 50 ms in steps of 5, evenly
+    // across the graph, so the line climbs from a tenth of the height to the top.
+    QCOMPARE(graph->minimum(), 5);
+    QCOMPARE(graph->maximum(), 50);
     for (const QString skin : {"default", "corvana"}) {
         setupResourceSearchPaths({}, skin);
         app()->setupStyle();
@@ -189,6 +197,45 @@ void TestDebugDialog::readsOnEverySkin()
         QVERIFY2(readable > inside.width() * 9 / 10,
                  qPrintable(QStringLiteral("%1: the line stands out from %2 in %3 of %4 columns")
                                 .arg(skin, ground.name(), QString::number(readable), QString::number(inside.width()))));
+
+        // Each pixel's share of the pen's colour over the ground; per column, the line's
+        // weight (the shares' sum) and its middle (the rows weighted by their shares),
+        // where the line lies wholly inside the border.
+        const QColor pen = graph->palette().color(graph->foregroundRole());
+        const double span = std::pow(pen.red() - ground.red(), 2) + std::pow(pen.green() - ground.green(), 2)
+                            + std::pow(pen.blue() - ground.blue(), 2);
+        QVERIFY2(span > 0, qPrintable(skin + QStringLiteral(": the pen has the ground's colour")));
+        QStringList misplaced;
+        double weight = 0;
+        int columns = 0;
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const double expected = 0.9 * shot.height() * (1.0 - (x + 0.5) / shot.width());
+            if (expected < inside.top() + 2 || expected > inside.bottom() - 2)
+                continue;
+            double ink = 0;
+            double rows = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                const QColor c = shot.pixelColor(x, y);
+                const double share = ((c.red() - ground.red()) * (pen.red() - ground.red())
+                                      + (c.green() - ground.green()) * (pen.green() - ground.green())
+                                      + (c.blue() - ground.blue()) * (pen.blue() - ground.blue()))
+                                     / span;
+                const double clamped = std::clamp(share, 0.0, 1.0);
+                ink += clamped;
+                rows += clamped * (y + 0.5);
+            }
+            weight += ink;
+            ++columns;
+            if (ink == 0 || std::abs(rows / ink - expected) > 1.0)
+                misplaced << QStringLiteral("x %1 at %2 for %3")
+                                 .arg(QString::number(x), ink == 0 ? QStringLiteral("none") : QString::number(rows / ink, 'f', 1),
+                                      QString::number(expected, 'f', 1));
+        }
+        QVERIFY(columns > inside.width() * 3 / 4);
+        QVERIFY2(misplaced.isEmpty(), qPrintable(skin + QStringLiteral(": ") + misplaced.mid(0, 8).join(QStringLiteral(", "))));
+        QVERIFY2(weight / columns > 1.3,
+                 qPrintable(QStringLiteral("%1: the line weighs %2 pixels of %3 a column")
+                                .arg(skin, QString::number(weight / columns, 'f', 2), pen.name())));
         QVERIFY(saveScreenshot(dialog, QStringLiteral("debugdialog-") + skin));
     }
     app()->setStyleSheet(QString());

@@ -1,4 +1,5 @@
 #include "testmain.h"
+#include "textfit.h"
 
 #include "ui/ModelessMsgBox.h"
 
@@ -90,6 +91,37 @@ private slots:
         QEvent close(QEvent::Close);
         QCoreApplication::sendEvent(&window, &close);
         QVERIFY(box && box->isVisible());
+    }
+
+    // A box is laid out for its text as it shows and again when its text takes another
+    // format, before any event is handled: grabbed or painted at once, it shows its text
+    // whole, its buttons below the text and all of it inside the box. The text is a
+    // name of the server's, shown as it is, tags and all.
+    void laidOutAtOnceForItsText()
+    {
+        QWidget window;
+        window.resize(640, 480);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto misfits = [](const MsgBox *box) {
+            QStringList found = TextFit::cutTexts(box);
+            const QWidget *body = box->contentWidget();
+            const QRect text = box->findChild<QLabel *>(QStringLiteral("messageText"))->geometry();
+            const QRect buttons = box->buttonBox()->geometry();
+            if (buttons.top() < text.bottom())
+                found << QStringLiteral("buttons at %1 over the text down to %2").arg(buttons.top()).arg(text.bottom());
+            if (!body->rect().contains(text) || !body->rect().contains(buttons))
+                found << QStringLiteral("text or buttons outside the box");
+            if (!box->rect().contains(QRect(body->mapTo(box, QPoint()), body->size())))
+                found << QStringLiteral("the box is smaller than its content");
+            return found.join(QStringLiteral(" | "));
+        };
+        MsgBox *box = information(&window, QStringLiteral("Table closed"),
+                                  QStringLiteral("<b>Ann</b> and <i>Bob</i> asked for a table that is not open any more."));
+        QVERIFY(box->isVisible());
+        QVERIFY2(misfits(box).isEmpty(), qPrintable(misfits(box)));
+        box->setTextFormat(Qt::PlainText);
+        QVERIFY2(misfits(box).isEmpty(), qPrintable(QStringLiteral("as it is: ") + misfits(box)));
     }
 
     void resultsAreDeliveredOnce_data()

@@ -394,6 +394,10 @@
         <source>You may no longer speak in this room: %1</source>
         <translation>このルームでは発言できなくなりました（理由: %1）</translation>
     </message>
+    <message>
+        <source>Lines said while the chat was disconnected may be missing: the room keeps only its latest lines.</source>
+        <translation>チャットが切断されていた間の発言が一部欠けている可能性があります。ルームには最新の発言しか残りません。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

@@ -11,7 +11,8 @@ const QString Room = QStringLiteral("table-1@conference.localhost");
 
 // Runs a room's events through a book and writes down what it shows, one short text
 // each: "nick:text@ms" for a line placed at a time of the view's clock, "nick:text@live"
-// for a live line at its arrival, "own ID" for an own line the room has. The user speaks
+// for a live line at its arrival, "own ID" for an own line the room has, "missing@ms" where
+// lines said while the user was away may be missing. The user speaks
 // as "me". The stamps of the lines are the chat server's. Events, one word each part:
 //   now MS                      the present on the view's clock
 //   room AHEAD ERROR            the client reckons the chat server's clock AHEAD ms ahead
@@ -91,6 +92,8 @@ private:
     {
         for (const QString &id : verdict.ownLines)
             m_shown << QStringLiteral("own ") + id;
+        if (verdict.missingAtMs)
+            m_shown << QStringLiteral("missing@%1").arg(*verdict.missingAtMs);
         for (const RoomLineBook::Placement &placement : verdict.show) {
             QVERIFY2(m_lines.count(placement.token) == 1, "a line shown twice");
             m_shown << m_lines[placement.token] + QLatin1Char('@')
@@ -217,7 +220,7 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::newRow("a line said again, stamped after the first was heard, is another")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 12000", "lost", "now 13000", "rejoin",
                        "hist a ok @11000", "hist a gap @11500", "subject"}
-        << QStringList{"a:ok@live", "a:ok@12001", "a:gap@12002"};
+        << QStringList{"a:ok@live", "missing@12000", "a:ok@12001", "a:gap@12002"};
     QTest::newRow("the same line again, stamped before it was heard")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 12000", "lost", "now 13000", "rejoin",
                        "hist a ok @9990", "hist a gap @11500", "subject"}
@@ -233,7 +236,7 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::newRow("a repeat heading a history cut short, said after the first was heard")
         << QStringList{"room -3000 1", "now 10000", "join", "subject", "live a ok", "now 10600", "lost", "now 12600",
                        "rejoin", "hist a ok @7050", "hist a gap @7060", "subject"}
-        << QStringList{"a:ok@live", "a:ok@10601", "a:gap@10602"};
+        << QStringList{"a:ok@live", "missing@10600", "a:ok@10601", "a:gap@10602"};
     QTest::newRow("a repeat heading a history cut short, said before the first was heard, is taken as it")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 10600", "lost", "now 12600", "rejoin",
                        "hist a ok @9500", "hist a gap @10700", "subject"}
@@ -242,6 +245,36 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"now 10000", "join", "hist a ok @9000", "subject", "now 10600", "lost", "now 12600", "rejoin",
                        "hist a ok @9000", "hist a ok @9001", "subject"}
         << QStringList{"a:ok@9000", "a:ok@10601"};
+
+    // A rejoin's history that cannot reach back to the last line heard, as the room keeps
+    // only as many lines as its history at the join brought: lines between may be missing.
+    const QStringList joinedAndLost{"now 10000", "join", "hist a l1 @7000", "hist a l2 @8000", "hist a l3 @9000", "subject",
+                                    "live b y", "now 11000", "lost", "now 20000", "rejoin"};
+    const QStringList shownBeforeTheLoss{"a:l1@7000", "a:l2@8000", "a:l3@9000", "b:y@live"};
+    QTest::newRow("a history as long as the room keeps without the lines heard")
+        << (joinedAndLost + QStringList{"hist c n1 @12000", "hist c n2 @13000", "hist c n3 @14000", "subject"})
+        << (shownBeforeTheLoss + QStringList{"missing@11999", "c:n1@12000", "c:n2@13000", "c:n3@14000"});
+    QTest::newRow("a history that reaches back to the last line heard")
+        << (joinedAndLost + QStringList{"hist b y @9995", "hist c n1 @12000", "hist c n2 @13000", "subject"})
+        << (shownBeforeTheLoss + QStringList{"c:n1@12000", "c:n2@13000"});
+    QTest::newRow("a history shorter than the room keeps")
+        << (joinedAndLost + QStringList{"hist c n1 @12000", "hist c n2 @13000", "subject"})
+        << (shownBeforeTheLoss + QStringList{"c:n1@12000", "c:n2@13000"});
+    QTest::newRow("a history from before the last line heard")
+        << (joinedAndLost + QStringList{"hist c n0 @9500", "hist c n1 @12000", "hist c n2 @13000", "subject"})
+        << (shownBeforeTheLoss + QStringList{"c:n0@11001", "c:n1@12000", "c:n2@13000"});
+    const QStringList joinedWithoutLiveLines{"now 10000", "join", "hist a l1 @7000", "hist a l2 @8000", "hist a l3 @9000",
+                                             "subject", "now 11000", "lost", "now 20000", "rejoin"};
+    QTest::newRow("the last line heard from the join's history, and a history without it")
+        << (joinedWithoutLiveLines + QStringList{"hist c n1 @12000", "hist c n2 @13000", "hist c n3 @14000", "subject"})
+        << QStringList{"a:l1@7000", "a:l2@8000", "a:l3@9000", "missing@11999", "c:n1@12000", "c:n2@13000", "c:n3@14000"};
+    QTest::newRow("the last line heard from the join's history, and a history with it")
+        << (joinedWithoutLiveLines + QStringList{"hist a l2 @8000", "hist a l3 @9000", "hist c n1 @12000", "subject"})
+        << QStringList{"a:l1@7000", "a:l2@8000", "a:l3@9000", "c:n1@12000"};
+    QTest::newRow("nothing heard before the loss")
+        << QStringList{"now 10000", "join", "subject", "now 11000", "lost", "now 20000", "rejoin", "hist c n1 @12000",
+                       "subject"}
+        << QStringList{"c:n1@12000"};
 
     // Copies sent again under the sender's id.
     QTest::newRow("a live copy is dropped")

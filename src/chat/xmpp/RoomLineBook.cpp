@@ -22,6 +22,7 @@ void RoomLineBook::historyRequested(const Now &now)
 {
     m_inHistory = true;
     m_history.clear();
+    m_historyLines = 0;
     m_lastHistoryLineMs.reset();
     if (m_historySeconds < 0) {
         m_historyStartMs = std::numeric_limits<qint64>::min();
@@ -35,6 +36,7 @@ void RoomLineBook::historyRequested(const Now &now)
             m_shownLines.pop_front();
     }
     m_shownBeforeHistory = m_shownLines.size();
+    m_mayMissLines = m_lostAtMs && m_shownBeforeHistory > 0;
 }
 
 RoomLineBook::Said RoomLineBook::said(const Line &line) const
@@ -85,6 +87,7 @@ RoomLineBook::Verdict RoomLineBook::historyLine(const Line &line, quint64 token,
     if (!own.isEmpty())
         verdict.ownLines << own;
     m_history.push_back({token, said(line), std::nullopt});
+    ++m_historyLines;
     // Far more than a view keeps: what came is decided, and the rest of the history is
     // new unless its ids say otherwise.
     if (m_history.size() >= size_t(MaxShownLines)) {
@@ -97,8 +100,10 @@ RoomLineBook::Verdict RoomLineBook::historyLine(const Line &line, quint64 token,
 RoomLineBook::Verdict RoomLineBook::endHistory(const Now &now)
 {
     Verdict verdict;
-    if (std::exchange(m_inHistory, false))
+    if (std::exchange(m_inHistory, false)) {
         decideHistory(now, now.ms, verdict);
+        m_mostHistoryLines = std::max(m_mostHistoryLines, m_historyLines);
+    }
     return verdict;
 }
 
@@ -133,15 +138,20 @@ std::vector<xmpp::ClockSteps::Span> RoomLineBook::stampSpans(const Heard &heard,
 
 bool RoomLineBook::stampsPart(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs)
 {
-    // Only a stamp parts them.
-    if (!history.stampMs)
-        return false;
     // The room stamps a line once: a history brings it again with the same stamp.
-    if (shown.line.stampMs)
+    if (history.stampMs && shown.line.stampMs)
         return *shown.line.stampMs != *history.stampMs;
-    // A stamp later than the present says nothing of when the line was sent.
-    if (*history.stampMs > presentMs)
+    return stampedLater(history, shown, now, presentMs);
+}
+
+bool RoomLineBook::stampedLater(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs)
+{
+    // Only a stamp tells, and one later than the present says nothing of when the line
+    // was sent.
+    if (!history.stampMs || *history.stampMs > presentMs)
         return false;
+    if (shown.line.stampMs)
+        return *history.stampMs > *shown.line.stampMs;
     // Stamped later than the room's stamps can have read as the shown line was heard.
     return !xmpp::ClockSteps::stampedBy(*history.stampMs, stampSpans(shown.heard, now));
 }
@@ -191,10 +201,22 @@ void RoomLineBook::matchRun(const Now &now)
     liesInHistory(lies, true);
 }
 
+bool RoomLineBook::missesLines(const Now &now) const
+{
+    // As long as the room keeps, and a line heard before it to reach back to.
+    if (m_history.empty() || m_historyLines < m_mostHistoryLines || m_shownBeforeHistory == 0
+        || m_shownBeforeHistory > m_shownLines.size())
+        return false;
+    const ShownLine &lastHeard = m_shownLines[m_shownBeforeHistory - 1];
+    return stampedLater(m_history.front().line, lastHeard, now, latestStampMs(heardAt(now), now));
+}
+
 void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
 {
     verdict.historyDecided = true;
     matchRun(now);
+    const bool missing = std::exchange(m_mayMissLines, false) && missesLines(now);
+    const size_t firstShown = verdict.show.size();
     const qint64 stampsAheadMs = latestStampMs(heardAt(now), now) - (now.roomMs + now.roomErrorMs);
     Deciding deciding{now, verdict, stampsAheadMs, {}};
     for (const HistoryLine &line : m_history) {
@@ -215,6 +237,8 @@ void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
     }
     placeHeld(endMs, deciding);
     m_history.clear();
+    if (missing && verdict.show.size() > firstShown && verdict.show[firstShown].atMs)
+        verdict.missingAtMs = *verdict.show[firstShown].atMs - 1;
 }
 
 std::optional<qint64> RoomLineBook::stampedAt(const Said &line, const Now &now)

@@ -52,6 +52,13 @@
 //   rejoin reaches back to, allowing for stamps that run ahead of the reckoning
 //   (heardUpTo).
 //
+// A rejoin's history may not reach back to the loss, as a room keeps only its last lines
+// (missesLines): where it is as long as the room keeps, as far as the client can tell,
+// and its first line was stamped later than the last line shown before it
+// (stampedLater). A room keeps at least as many lines as the longest history it has
+// sent since the join, which asked for all of it; it tells no more of it. The lines said
+// between may be missing; they would stand just before the history's first line.
+//
 // Two clocks: lines are placed on the view's, the game server's as the client reckons
 // it, and the room stamps them on the chat server's, which the client reckons from the
 // chat server's own answers where it tells its time, and otherwise takes as the view's
@@ -121,6 +128,9 @@ public:
         bool historyDecided = false;
         // The user's own lines the room has, by the ids they were sent with.
         QStringList ownLines;
+        // Lines said while the user was away may be missing from a rejoin's history:
+        // where they would stand, on the view's clock.
+        std::optional<qint64> missingAtMs;
     };
 
     // A join from scratch: nothing shown or heard before, all the history asked for.
@@ -224,6 +234,13 @@ private:
     // Whether the room's stamp parts the history's line from the shown one, with the
     // latest the stamps can read at present.
     static bool stampsPart(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs);
+    // Whether the room stamped the history's line after it stamped the shown one, or
+    // after the shown one was heard here.
+    static bool stampedLater(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs);
+
+    // Whether the history's lines given so far cannot reach back to the lines shown
+    // before it, the rule above.
+    bool missesLines(const Now &now) const;
 
     // Where the others go, the rules above. Decides the history's lines given so far;
     // those that cannot be placed by the lines around them go just before endMs.
@@ -253,6 +270,14 @@ private:
     qint64 m_historyStartMs = std::numeric_limits<qint64>::min();
     // The history's lines not decided yet, in the room's order.
     std::vector<HistoryLine> m_history;
+    // The lines the history has brought so far.
+    qint64 m_historyLines = 0;
+    // The most lines a history of the room has brought since the join from scratch, which
+    // asked for all of it: the room keeps at least as many.
+    qint64 m_mostHistoryLines = 0;
+    // The history follows a loss, with lines shown before it to reach back to; looked at
+    // as it is first decided.
+    bool m_mayMissLines = false;
     // The lines shown before the history: those a run of its lines without ids may
     // repeat; none once such a run was looked for in a history decided before its end.
     size_t m_shownBeforeHistory = 0;

@@ -409,6 +409,10 @@
         <extracomment>%1 is the reason the room gives, in its own words</extracomment>
         <translation>このルームでは発言できなくなりました（理由: %1）</translation>
     </message>
+    <message>
+        <source>Lines said while the chat was disconnected may be missing: the room keeps only its latest lines.</source>
+        <translation>チャットが切断されていた間の発言が一部欠けている可能性があります。ルームには最新の発言しか残りません。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

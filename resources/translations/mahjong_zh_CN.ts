@@ -409,6 +409,10 @@
         <extracomment>%1 is the reason the room gives, in its own words</extracomment>
         <translation>您已不能在此房间发言，原因：%1</translation>
     </message>
+    <message>
+        <source>Lines said while the chat was disconnected may be missing: the room keeps only its latest lines.</source>
+        <translation>聊天断开期间的部分发言可能缺失：房间只保留最近的发言。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

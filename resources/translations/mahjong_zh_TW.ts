@@ -409,6 +409,10 @@
         <extracomment>%1 is the reason the room gives, in its own words</extracomment>
         <translation>您已無法在此聊天室發言，原因：%1</translation>
     </message>
+    <message>
+        <source>Lines said while the chat was disconnected may be missing: the room keeps only its latest lines.</source>
+        <translation>聊天中斷期間的部分發言可能遺漏：聊天室只保留最近的發言。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionManager</name>

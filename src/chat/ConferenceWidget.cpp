@@ -68,6 +68,7 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     connect(&m_conference, &XMPPConference::userVoiceChanged, this, &ConferenceWidget::onUserVoiceChanged);
     connect(&m_conference, &XMPPConference::userRoomDestroyed, this, &ConferenceWidget::onUserRoomDestroyed);
     connect(&m_conference, &XMPPConference::userDisconnected, this, &ConferenceWidget::onUserDisconnected);
+    connect(&m_conference, &XMPPConference::linesMissing, this, &ConferenceWidget::onLinesMissing);
     connect(&m_conference, &XMPPConference::userKicked, this, &ConferenceWidget::onUserKicked);
     connect(&m_conference, &XMPPConference::userBanned, this, &ConferenceWidget::onUserBanned);
     connect(&m_conference, &XMPPConference::participantJoined, this, &ConferenceWidget::onParticipantJoined);
@@ -276,6 +277,12 @@ void ConferenceWidget::onUserDisconnected()
     // The room may have had the lines still waiting; the history of the rejoin tells.
     m_sender->notSent(takeWaiting());
     m_sender->lossTold();
+}
+
+void ConferenceWidget::onLinesMissing(const QDateTime &at)
+{
+    m_ui->chatOutput->addSystemMessage(
+        at, tr("Lines said while the chat was disconnected may be missing: the room keeps only its latest lines."));
 }
 
 void ConferenceWidget::onReconnectStopped(XMPPClient::ReconnectStop why)

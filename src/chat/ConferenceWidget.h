@@ -64,6 +64,7 @@ public slots:
     void onUserVoiceChanged(bool maySpeak, const QString &reason);
     void onUserRoomDestroyed(const QString &reason);
     void onUserDisconnected();
+    void onLinesMissing(const QDateTime &at);
     void onReconnectStopped(XMPPClient::ReconnectStop why);
     void onUserKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void onUserBanned(XMPPConference *conference, const XMPPJid &actor, const QString &reason);

@@ -288,6 +288,8 @@ void XMPPConference::apply(const RoomLineBook::Verdict &verdict)
         takeOwnLine(id);
         emit ownLineSaid(id);
     }
+    if (verdict.missingAtMs)
+        emit linesMissing(QDateTime::fromMSecsSinceEpoch(*verdict.missingAtMs, Qt::UTC));
     for (const RoomLineBook::Placement &placement : verdict.show) {
         const auto kept = m_lines.find(placement.token);
         if (kept == m_lines.end())

@@ -98,6 +98,9 @@ signals:
     // The chat connection was lost while in the room or joining it; the room is
     // joined again when the connection is back.
     void userDisconnected(XMPPConference *conference);
+    // The history of the rejoin cannot reach back to the loss: lines said meanwhile may
+    // be missing. They would stand at the time given, just before the history's lines.
+    void linesMissing(const QDateTime &at);
     void userKicked(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void userBanned(XMPPConference *conference, const XMPPJid &actor, const QString &reason);
     void participantJoined(XMPPConference *conference, const QString &nick);

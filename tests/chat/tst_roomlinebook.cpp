@@ -11,7 +11,8 @@ const QString Room = QStringLiteral("table-1@conference.localhost");
 
 // Runs a room's events through a book and writes down what it shows, one short text
 // each: "nick:text@ms" for a line placed at a time of the view's clock, "nick:text@live"
-// for a live line at its arrival, "own ID" for an own line the room has. The user speaks
+// for a live line at its arrival, "own ID" for an own line the room has, "missing@ms" where
+// lines said while the user was away may be missing. The user speaks
 // as "me". The stamps of the lines are the chat server's. Events, one word each part:
 //   now MS                      the present on the view's clock
 //   room AHEAD ERROR            the client reckons the chat server's clock AHEAD ms ahead
@@ -91,6 +92,8 @@ private:
     {
         for (const QString &id : verdict.ownLines)
             m_shown << QStringLiteral("own ") + id;
+        if (verdict.missingAtMs)
+            m_shown << QStringLiteral("missing@%1").arg(*verdict.missingAtMs);
         for (const RoomLineBook::Placement &placement : verdict.show) {
             QVERIFY2(m_lines.count(placement.token) == 1, "a line shown twice");
             m_shown << m_lines[placement.token] + QLatin1Char('@')
@@ -117,6 +120,8 @@ private slots:
     void placesAndMatchesLines_data();
     void placesAndMatchesLines();
     void staysBounded();
+    void stampsAcrossClockSteps_data();
+    void stampsAcrossClockSteps();
 };
 
 void TestRoomLineBook::placesAndMatchesLines_data()
@@ -215,7 +220,7 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::newRow("a line said again, stamped after the first was heard, is another")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 12000", "lost", "now 13000", "rejoin",
                        "hist a ok @11000", "hist a gap @11500", "subject"}
-        << QStringList{"a:ok@live", "a:ok@12001", "a:gap@12002"};
+        << QStringList{"a:ok@live", "missing@12000", "a:ok@12001", "a:gap@12002"};
     QTest::newRow("the same line again, stamped before it was heard")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 12000", "lost", "now 13000", "rejoin",
                        "hist a ok @9990", "hist a gap @11500", "subject"}
@@ -231,7 +236,7 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::newRow("a repeat heading a history cut short, said after the first was heard")
         << QStringList{"room -3000 1", "now 10000", "join", "subject", "live a ok", "now 10600", "lost", "now 12600",
                        "rejoin", "hist a ok @7050", "hist a gap @7060", "subject"}
-        << QStringList{"a:ok@live", "a:ok@10601", "a:gap@10602"};
+        << QStringList{"a:ok@live", "missing@10600", "a:ok@10601", "a:gap@10602"};
     QTest::newRow("a repeat heading a history cut short, said before the first was heard, is taken as it")
         << QStringList{"now 10000", "join", "subject", "live a ok", "now 10600", "lost", "now 12600", "rejoin",
                        "hist a ok @9500", "hist a gap @10700", "subject"}
@@ -241,6 +246,36 @@ void TestRoomLineBook::placesAndMatchesLines_data()
                        "hist a ok @9000", "hist a ok @9001", "subject"}
         << QStringList{"a:ok@9000", "a:ok@10601"};
 
+    // A rejoin's history that cannot reach back to the last line heard, as the room keeps
+    // only as many lines as its history at the join brought: lines between may be missing.
+    const QStringList joinedAndLost{"now 10000", "join", "hist a l1 @7000", "hist a l2 @8000", "hist a l3 @9000", "subject",
+                                    "live b y", "now 11000", "lost", "now 20000", "rejoin"};
+    const QStringList shownBeforeTheLoss{"a:l1@7000", "a:l2@8000", "a:l3@9000", "b:y@live"};
+    QTest::newRow("a history as long as the room keeps without the lines heard")
+        << (joinedAndLost + QStringList{"hist c n1 @12000", "hist c n2 @13000", "hist c n3 @14000", "subject"})
+        << (shownBeforeTheLoss + QStringList{"missing@11999", "c:n1@12000", "c:n2@13000", "c:n3@14000"});
+    QTest::newRow("a history that reaches back to the last line heard")
+        << (joinedAndLost + QStringList{"hist b y @9995", "hist c n1 @12000", "hist c n2 @13000", "subject"})
+        << (shownBeforeTheLoss + QStringList{"c:n1@12000", "c:n2@13000"});
+    QTest::newRow("a history shorter than the room keeps")
+        << (joinedAndLost + QStringList{"hist c n1 @12000", "hist c n2 @13000", "subject"})
+        << (shownBeforeTheLoss + QStringList{"c:n1@12000", "c:n2@13000"});
+    QTest::newRow("a history from before the last line heard")
+        << (joinedAndLost + QStringList{"hist c n0 @9500", "hist c n1 @12000", "hist c n2 @13000", "subject"})
+        << (shownBeforeTheLoss + QStringList{"c:n0@11001", "c:n1@12000", "c:n2@13000"});
+    const QStringList joinedWithoutLiveLines{"now 10000", "join", "hist a l1 @7000", "hist a l2 @8000", "hist a l3 @9000",
+                                             "subject", "now 11000", "lost", "now 20000", "rejoin"};
+    QTest::newRow("the last line heard from the join's history, and a history without it")
+        << (joinedWithoutLiveLines + QStringList{"hist c n1 @12000", "hist c n2 @13000", "hist c n3 @14000", "subject"})
+        << QStringList{"a:l1@7000", "a:l2@8000", "a:l3@9000", "missing@11999", "c:n1@12000", "c:n2@13000", "c:n3@14000"};
+    QTest::newRow("the last line heard from the join's history, and a history with it")
+        << (joinedWithoutLiveLines + QStringList{"hist a l2 @8000", "hist a l3 @9000", "hist c n1 @12000", "subject"})
+        << QStringList{"a:l1@7000", "a:l2@8000", "a:l3@9000", "c:n1@12000"};
+    QTest::newRow("nothing heard before the loss")
+        << QStringList{"now 10000", "join", "subject", "now 11000", "lost", "now 20000", "rejoin", "hist c n1 @12000",
+                       "subject"}
+        << QStringList{"c:n1@12000"};
+
     // Copies sent again under the sender's id.
     QTest::newRow("a live copy is dropped")
         << QStringList{"now 10000", "join", "subject", "live a x ~o1", "live a x ~o1", "live a x ~o2"}
@@ -248,6 +283,10 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::newRow("a copy in the same history is dropped")
         << QStringList{"now 10000", "join", "hist a x @1000 ~o1", "hist a x @2000 ~o1", "subject"}
         << QStringList{"a:x@1000"};
+    QTest::newRow("a copy in the same history while the first waits to be placed is dropped")
+        << QStringList{"now 10000", "join", "hist a x ~o1", "hist b y #r1", "hist a x ~o1", "hist b y #r1",
+                       "hist c z @5000", "subject"}
+        << QStringList{"a:x@4998", "b:y@4999", "c:z@5000"};
     QTest::newRow("another's id and another text name other lines")
         << QStringList{"now 10000", "join", "subject", "live a x ~o1", "live b x ~o1", "live a y ~o1"}
         << QStringList{"a:x@live", "b:x@live", "a:y@live"};
@@ -292,6 +331,103 @@ void TestRoomLineBook::staysBounded()
     QCOMPARE(shown.size(), RoomLineBook::MaxShownLines + 10);
     QCOMPARE(shown.first(), QStringLiteral("a:x0@%1").arg(500000 - RoomLineBook::MaxShownLines));
     QCOMPARE(shown.at(RoomLineBook::MaxShownLines), QStringLiteral("a:x%1@500000").arg(RoomLineBook::MaxShownLines));
+}
+
+void TestRoomLineBook::stampsAcrossClockSteps_data()
+{
+    // The chat server's clock agrees with the local one, within 10 ms, until the client
+    // sees it set. Local times:
+    //   step SINCE SEEN SIZE ERROR  an answer at SEEN shows the clock set by SIZE ms since
+    //                               the question at SINCE, within ERROR ms
+    //   refine AT OFFSET ERROR      a closer answer at AT: OFFSET ms ahead, within ERROR ms
+    QTest::addColumn<QStringList>("clock");
+    // When a line was heard here, by the local clock.
+    QTest::addColumn<qint64>("heardMs");
+    // Stamps the room can have put on that line, and stamps that name a line sent
+    // later, by the server's clock.
+    QTest::addColumn<QList<qint64>>("thatLine");
+    QTest::addColumn<QList<qint64>>("later");
+
+    const QStringList back{"step 10000 10500 -3000 10"};
+    const QStringList ahead{"step 10000 10500 3000 10"};
+    QTest::newRow("no step: the reckoning, and any time before")
+        << QStringList() << qint64(20000) << QList<qint64>{20000, 20010, 12000} << QList<qint64>{20011, 25000};
+    QTest::newRow("heard before the clock was set back")
+        << back << qint64(9000) << QList<qint64>{9000, 7000} << QList<qint64>{9500};
+    // The stamps may stand where the clock was, or anywhere on the way to where it is
+    // (1% of the time since the step): a line a little late for the higher reading is
+    // that line, one far below it another.
+    QTest::newRow("set back, the stamps not caught up")
+        << back << qint64(20000) << QList<qint64>{17000, 20000, 19950, 18900} << QList<qint64>{18500, 20100};
+    QTest::newRow("set ahead, the stamps not caught up")
+        << ahead << qint64(20000) << QList<qint64>{23000, 20000, 20100, 22500} << QList<qint64>{21000, 23100};
+    // The clock was set between the question before and the answer that showed it: the
+    // stamps may follow the new clock before the client knows it.
+    QTest::newRow("set ahead, heard before the answer that showed it")
+        << ahead << qint64(10200) << QList<qint64>{10200, 13200, 12500} << QList<qint64>{11500, 13300};
+    QTest::newRow("set back while the client did not ask, heard before it asked again")
+        << QStringList{"step 10000 310000 -3000 10"} << qint64(200000) << QList<qint64>{200000, 198500, 197500, 197000}
+        << QList<qint64>{200200};
+    QTest::newRow("set back while the client did not ask, heard a minute after it asked again")
+        << QStringList{"step 10000 310000 -3000 10"} << qint64(380000) << QList<qint64>{379000, 377000}
+        << QList<qint64>{380000};
+    // The stamping clock looks once a minute: until then it may not have moved at all,
+    // after that it has come its way since the step was seen.
+    QTest::newRow("set back, heard before the stamping clock looked")
+        << back << qint64(40000) << QList<qint64>{40000, 37000} << QList<qint64>{38500};
+    QTest::newRow("set back, heard after the stamping clock looked")
+        << back << qint64(71500) << QList<qint64>{70900, 68500} << QList<qint64>{71500};
+    QTest::newRow("set back, the stamps caught up")
+        << back << qint64(410500) << QList<qint64>{407500} << QList<qint64>{410000, 409000};
+    // The answer that showed the step was slow; a closer one came after it. A line heard
+    // before that is reckoned by the slow one.
+    QTest::newRow("set back, read again more closely")
+        << QStringList{"step 10000 10500 -2800 300", "refine 11000 -3000 10"} << qint64(20000)
+        << QList<qint64>{17000, 20000} << QList<qint64>{17300};
+    QTest::newRow("set back, heard before the closer reading")
+        << QStringList{"step 10000 10500 -2800 300", "refine 11000 -3000 10"} << qint64(10800)
+        << QList<qint64>{8200, 10800} << QList<qint64>{8400};
+    // Set back by 3 s and then by 2 s more: the stamps may stand where the clock is, where
+    // it was before the second step, or on the way from where it was before the first,
+    // which they have left by now, as far as both clocks may have drifted in 100 s.
+    QTest::newRow("set back twice, the second read again more closely")
+        << QStringList{"step 10000 10500 -3000 10", "step 100000 100500 -1800 300", "refine 101000 -5000 10"}
+        << qint64(110000) << QList<qint64>{105000, 106900, 107000, 109000, 109060}
+        << QList<qint64>{105300, 105600, 107500, 109100, 110000};
+}
+
+void TestRoomLineBook::stampsAcrossClockSteps()
+{
+    QFETCH(QStringList, clock);
+    QFETCH(qint64, heardMs);
+    QFETCH(QList<qint64>, thatLine);
+    QFETCH(QList<qint64>, later);
+
+    xmpp::ClockSteps steps;
+    xmpp::ClockSteps::Reckoning known{0, 0, 10};
+    // The reckoning the client had as the line was heard.
+    xmpp::ClockSteps::Reckoning then = known;
+    for (const QString &event : clock) {
+        const QStringList words = event.split(QLatin1Char(' '));
+        xmpp::ClockSteps::Reckoning reading;
+        if (words.at(0) == QLatin1String("step")) {
+            const xmpp::ClockSteps::Reckoning before{known.offsetMs, words.at(1).toLongLong(), known.errorMs};
+            reading = {known.offsetMs + words.at(3).toLongLong(), words.at(2).toLongLong(), words.at(4).toLongLong()};
+            steps.stepped(before.readMs, before, reading);
+        } else {
+            reading = {words.at(2).toLongLong(), words.at(1).toLongLong(), words.at(3).toLongLong()};
+            steps.refined(reading);
+        }
+        known = reading;
+        if (reading.readMs <= heardMs)
+            then = reading;
+    }
+    const xmpp::ClockSteps::Span reckoned{heardMs + then.offsetMs - then.errorMs, heardMs + then.offsetMs + then.errorMs};
+    const std::vector<xmpp::ClockSteps::Span> spans = steps.spans(heardMs, reckoned);
+    for (const qint64 stampMs : thatLine)
+        QVERIFY2(xmpp::ClockSteps::stampedBy(stampMs, spans), qPrintable(QString::number(stampMs)));
+    for (const qint64 stampMs : later)
+        QVERIFY2(!xmpp::ClockSteps::stampedBy(stampMs, spans), qPrintable(QString::number(stampMs)));
 }
 
 MAHJONG_TEST_MAIN(TestRoomLineBook)

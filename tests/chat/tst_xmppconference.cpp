@@ -3,9 +3,12 @@
 #include "FakeChatServer.h"
 #include "LoopbackChatServer.h"
 
+#include "chat/ChatController.h"
 #include "chat/ChatOutputWidget.h"
+#include "chat/ConferenceWidget.h"
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/XMPPClient.h"
+#include "connection/PlayerDb.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -111,6 +114,8 @@ private slots:
     void misuse();
     void serverClockSetWhileConnected_data();
     void serverClockSetWhileConnected();
+    void linesBeyondTheRoomsHistory_data();
+    void linesBeyondTheRoomsHistory();
     void floodWaitsInTheKernel();
 
 private:
@@ -436,6 +441,123 @@ void TestXmppConference::serverClockSetWhileConnected()
                                   "message lobby@conference.localhost/Mei Ling ok", "message lobby@conference.localhost/Mei Ling ok",
                                   "message lobby@conference.localhost/Yuki go"}));
     QVERIFY(m_conference->isJoined());
+}
+
+void TestXmppConference::linesBeyondTheRoomsHistory_data()
+{
+    // Lines Aiko says while Haruto's link is down, each time.
+    QTest::addColumn<int>("saidAway");
+    // The rejoin's history does not reach back to the last line Haruto heard.
+    QTest::addColumn<bool>("missing");
+
+    QTest::newRow("21 lines said while away, the room keeps 20") << 21 << true;
+    QTest::newRow("19 lines said while away: the history reaches back") << 19 << false;
+    QTest::newRow("3 lines said while away") << 3 << false;
+}
+
+void TestXmppConference::linesBeyondTheRoomsHistory()
+{
+    // Haruto's link is lost twice while Aiko talks on. The room keeps its last 20 lines
+    // and sends of them, at a join, those of the seconds asked for. The server tells its
+    // time, so that the client can tell a line said while it was away from the last it
+    // heard.
+    QFETCH(int, saidAway);
+    QFETCH(bool, missing);
+    constexpr int RoomKeeps = 20;
+    const QByteArray room = "table-7@conference.localhost";
+    QList<std::pair<QByteArray, QDateTime>> kept;
+    const auto say = [&](const QByteArray &text) {
+        kept.append({text, QDateTime::currentDateTimeUtc()});
+        if (kept.size() > RoomKeeps)
+            kept.removeFirst();
+    };
+    const auto aiko = [&room](const QByteArray &text) -> QByteArray {
+        return "<message from='" + room + "/Aiko' type='groupchat'><body>" + text + "</body>";
+    };
+    // Answers the client's questions of the time at each connection.
+    int told = 0;
+    const auto tellTime = [this, &told] {
+        for (const int last = told + xmpp::ClientClock::Samples; told < last; ++told) {
+            const QByteArray id = "clock-" + QByteArray::number(told + 1);
+            const QByteArray asked = "id=\"" + id + "\"";
+            if (!QTest::qWaitFor([this, &asked] { return m_server->received().contains(asked); }, 5000))
+                return false;
+            m_server->send("<iq type='result' id='" + id + "' from='localhost'><time xmlns='urn:xmpp:time'><tzo>+00:00</tzo>"
+                           "<utc>" + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + "</utc></time></iq>");
+        }
+        return true;
+    };
+    // The answer to the join of that number: Haruto in the room, the history asked for,
+    // the subject.
+    const auto answerJoin = [&](int number) {
+        const QByteArray asked = "<presence to=\"" + room + "/Haruto\"";
+        if (!QTest::qWaitFor([&] { return m_server->received().count(asked) >= number; }, 5000))
+            return false;
+        const QByteArray join = m_server->received().mid(m_server->received().lastIndexOf(asked));
+        const QRegularExpressionMatch seconds =
+            QRegularExpression("^[^>]*>[^<]*<x [^>]*><history seconds=\"(\\d+)\"").match(QString::fromLatin1(join));
+        const QDateTime since = seconds.hasMatch() ? QDateTime::currentDateTimeUtc().addSecs(-seconds.captured(1).toInt())
+                                                   : QDateTime();
+        QByteArray answer = "<presence from='" + room + "/Haruto'><x xmlns='http://jabber.org/protocol/muc#user'>"
+                            "<item affiliation='member' role='participant'/><status code='110'/></x></presence>";
+        for (const auto &line : kept) {
+            if (!since.isValid() || line.second >= since)
+                answer += aiko(line.first) + "<delay xmlns='urn:xmpp:delay' from='" + room + "' stamp='"
+                          + line.second.toString(Qt::ISODateWithMs).toLatin1() + "'/></message>";
+        }
+        m_server->send(answer + "<message from='" + room + "' type='groupchat'><subject>Table 7</subject></message>");
+        return true;
+    };
+
+    PlayerDb players(nullptr, nullptr);
+    players.setLocalPlayer(1001, QStringLiteral("Haruto"));
+    ChatController context(&players, m_client.get());
+    context.setConferenceJid(QStringLiteral("conference.localhost"));
+    ConferenceWidget view(nullptr, 0);
+    view.setXmppContext(&context);
+    view.resize(600, 400);
+    view.show();
+    const auto pane = [&view] { return view.output()->toPlainText().split('\n'); };
+    const QString disconnected = QStringLiteral("The chat is disconnected. It is joined again when the connection is back.");
+    const QString missingNotice =
+        QStringLiteral("Lines said while the chat was disconnected may be missing: the room keeps only its latest lines.");
+    QVERIFY(tellTime());
+    for (int i = 1; i <= 25; ++i)
+        say("before " + QByteArray::number(i));
+    view.setTableRoom(7);
+    QVERIFY(answerJoin(1));
+    say("last heard");
+    m_server->send(aiko("last heard") + "</message>");
+    QTRY_VERIFY(pane().last().endsWith("Aiko: last heard"));
+
+    for (int loss = 1; loss <= 2; ++loss) {
+        m_server->drop();
+        QTRY_COMPARE(pane().last(), disconnected);
+        // Said until Haruto is back in the room.
+        QVERIFY(m_server->negotiate("1001@localhost/r1", XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 5000));
+        QVERIFY(tellTime());
+        const QString away = QStringLiteral("away %1.").arg(loss);
+        for (int i = 1; i <= saidAway; ++i)
+            say(away.toLatin1() + QByteArray::number(i));
+        QVERIFY(answerJoin(1 + loss));
+        const QString lastSaid = QStringLiteral("Aiko: %1%2").arg(away).arg(saidAway);
+        QTRY_VERIFY(pane().filter(lastSaid).size() == 1);
+
+        // Every line said while away that the room kept shows once, below the loss; the
+        // notice, where lines may be missing, once, just before them.
+        const QStringList shown = pane();
+        const int lost = int(shown.lastIndexOf(disconnected));
+        const int first = std::max(saidAway - RoomKeeps, 0) + 1;
+        QVERIFY2(shown.filter(missingNotice).size() == (missing ? loss : 0), qPrintable(shown.join('\n')));
+        const int firstShown = lost + 1 + (missing ? 1 : 0);
+        if (missing)
+            QCOMPARE(shown.at(lost + 1), missingNotice);
+        for (int i = first; i <= saidAway; ++i)
+            QVERIFY2(shown.at(firstShown + i - first).endsWith(QStringLiteral("Aiko: %1%2").arg(away).arg(i)),
+                     qPrintable(shown.join('\n')));
+        QCOMPARE(shown.filter(QStringLiteral("Aiko: %1").arg(away)).size(), saidAway - first + 1);
+        QCOMPARE(shown.filter("Aiko: last heard").size(), 1);
+    }
 }
 
 void TestXmppConference::floodWaitsInTheKernel()

@@ -6,19 +6,6 @@
 
 namespace xmpp {
 
-namespace {
-
-// Where the reckoning puts the server's clock at the local time, moved by fromMs and by
-// toMs, each widened by its error.
-ClockSteps::Span around(const ClockSteps::Reckoning &reckoning, qint64 localMs, qint64 fromMs, qint64 toMs)
-{
-    const qint64 errorMs = reckoning.errorMs + std::abs(localMs - reckoning.readMs) / ClockSteps::DriftDivisor;
-    const qint64 atMs = localMs + reckoning.offsetMs;
-    return {atMs + fromMs - errorMs, atMs + toMs + errorMs};
-}
-
-} // namespace
-
 qint64 ClockSteps::localMs()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -40,27 +27,59 @@ void ClockSteps::refined(const Reckoning &after)
 
 std::vector<ClockSteps::Span> ClockSteps::spans(qint64 localMs, const Span &reckoned) const
 {
+    // The reckoning of that time; and for each step whose stamps may lag then, the clock
+    // after it and the way to it from the clock before it.
     std::vector<Span> spans{reckoned};
     for (const Step &step : m_steps) {
-        // A step after the time leaves the reckoning of that time as it was.
-        if (localMs < step.sinceMs)
-            continue;
-        const qint64 sizeMs = step.after.offsetMs - step.before.offsetMs;
-        const qint64 absMs = std::abs(sizeMs);
-        // How far the stamping clock can have come on its way since the step, at the
-        // most (had it come at once after the question before) and at the least (had it
-        // come just before the answer that showed it, or had the clock not looked yet).
-        const qint64 mostMs = std::min(absMs, (localMs - step.sinceMs) / CatchUpDivisor);
-        const qint64 leastMs = localMs < step.seenMs + LookIntervalMs
-            ? 0
-            : std::min(absMs, (localMs - step.seenMs) / CatchUpDivisor);
-        // Caught up: the reckoning holds for the stamps.
-        if (leastMs >= absMs)
-            continue;
-        spans.push_back(around(step.after, localMs, 0, 0));
-        spans.push_back(sizeMs > 0 ? around(step.before, localMs, leastMs, mostMs)
-                                   : around(step.before, localMs, -mostMs, -leastMs));
+        if (const std::optional<Span> way = onTheWay(step, localMs)) {
+            spans.push_back(reading(step.after, localMs));
+            spans.push_back(*way);
+        }
     }
+    return apart(std::move(spans));
+}
+
+bool ClockSteps::stampedBy(qint64 stampMs, const std::vector<Span> &spans)
+{
+    // Stamped by the earliest reading: the line came however late.
+    if (stampMs <= spans.front().toMs)
+        return true;
+    // Stamped between two readings: the line came only a little late for the next.
+    return std::any_of(spans.begin() + 1, spans.end(), [stampMs](const Span &span) {
+        return stampMs >= span.fromMs - LateLineMs && stampMs <= span.toMs;
+    });
+}
+
+ClockSteps::Span ClockSteps::reading(const Reckoning &reckoning, qint64 localMs)
+{
+    const qint64 errorMs = reckoning.errorMs + std::abs(localMs - reckoning.readMs) / DriftDivisor;
+    const qint64 atMs = localMs + reckoning.offsetMs;
+    return {atMs - errorMs, atMs + errorMs};
+}
+
+std::optional<ClockSteps::Span> ClockSteps::onTheWay(const Step &step, qint64 localMs)
+{
+    if (localMs < step.sinceMs)
+        return std::nullopt;
+    const qint64 sizeMs = step.after.offsetMs - step.before.offsetMs;
+    const qint64 absMs = std::abs(sizeMs);
+    // How far the stamps can have come by 1% of the time since the step: at the most had
+    // it come at once after the question before, at the least had it come just before the
+    // answer that showed it, and nothing while the stamping clock may not have looked.
+    const qint64 mostMs = std::min(absMs, (localMs - step.sinceMs) / CatchUpDivisor);
+    const qint64 leastMs = localMs < step.seenMs + LookIntervalMs
+        ? 0
+        : std::min(absMs, (localMs - step.seenMs) / CatchUpDivisor);
+    if (leastMs >= absMs)
+        return std::nullopt;
+    const Span before = reading(step.before, localMs);
+    if (sizeMs > 0)
+        return Span{before.fromMs + leastMs, before.toMs + mostMs};
+    return Span{before.fromMs - mostMs, before.toMs - leastMs};
+}
+
+std::vector<ClockSteps::Span> ClockSteps::apart(std::vector<Span> spans)
+{
     std::sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) { return a.fromMs < b.fromMs; });
     std::vector<Span> apart;
     for (const Span &span : spans) {
@@ -70,15 +89,6 @@ std::vector<ClockSteps::Span> ClockSteps::spans(qint64 localMs, const Span &reck
             apart.push_back(span);
     }
     return apart;
-}
-
-bool ClockSteps::stampedBy(qint64 stampMs, const std::vector<Span> &spans)
-{
-    if (stampMs <= spans.front().toMs)
-        return true;
-    return std::any_of(spans.begin() + 1, spans.end(), [stampMs](const Span &span) {
-        return stampMs >= span.fromMs - LateLineMs && stampMs <= span.toMs;
-    });
 }
 
 } // namespace xmpp

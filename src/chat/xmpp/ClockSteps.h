@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace xmpp {
@@ -85,6 +86,16 @@ private:
         Reckoning before;
         Reckoning after;
     };
+
+    // Where the reading puts the server's clock at the local time: within its error, and
+    // the drift since it was read.
+    static Span reading(const Reckoning &reckoning, qint64 localMs);
+    // Where the stamps can stand at the local time on their way from the clock before the
+    // step to the clock after it; none before the step, or once they have caught up with
+    // it, as the reckoning of that time then holds for them.
+    static std::optional<Span> onTheWay(const Step &step, qint64 localMs);
+    // The spans, those that overlap taken as one, earliest first.
+    static std::vector<Span> apart(std::vector<Span> spans);
 
     std::deque<Step> m_steps;
 };

@@ -22,6 +22,7 @@ void RoomLineBook::historyRequested(const Now &now)
 {
     m_inHistory = true;
     m_history.clear();
+    m_historyLines = 0;
     m_lastHistoryLineMs.reset();
     if (m_historySeconds < 0) {
         m_historyStartMs = std::numeric_limits<qint64>::min();
@@ -29,12 +30,13 @@ void RoomLineBook::historyRequested(const Now &now)
         const qint64 backMs = qint64(m_historySeconds) * 1000;
         m_historyStartMs = now.ms - backMs;
         // The earliest the history can start by the room's stamps.
-        const qint64 startRoomMs = stampSpans(heardAt(now), now).front().fromMs - backMs - HistoryRoundingMs;
+        const qint64 startRoomMs = earliestStampMs(heardAt(now), now) - backMs - HistoryRoundingMs;
         // Those the room had before the history starts do not come again.
-        while (!m_shownLines.empty() && stampSpans(m_shownLines.front().heard, now).back().toMs < startRoomMs)
+        while (!m_shownLines.empty() && latestStampMs(m_shownLines.front().heard, now) < startRoomMs)
             m_shownLines.pop_front();
     }
     m_shownBeforeHistory = m_shownLines.size();
+    m_mayMissLines = m_lostAtMs && m_shownBeforeHistory > 0;
 }
 
 RoomLineBook::Said RoomLineBook::said(const Line &line) const
@@ -85,6 +87,7 @@ RoomLineBook::Verdict RoomLineBook::historyLine(const Line &line, quint64 token,
     if (!own.isEmpty())
         verdict.ownLines << own;
     m_history.push_back({token, said(line), std::nullopt});
+    ++m_historyLines;
     // Far more than a view keeps: what came is decided, and the rest of the history is
     // new unless its ids say otherwise.
     if (m_history.size() >= size_t(MaxShownLines)) {
@@ -97,8 +100,10 @@ RoomLineBook::Verdict RoomLineBook::historyLine(const Line &line, quint64 token,
 RoomLineBook::Verdict RoomLineBook::endHistory(const Now &now)
 {
     Verdict verdict;
-    if (std::exchange(m_inHistory, false))
+    if (std::exchange(m_inHistory, false)) {
         decideHistory(now, now.ms, verdict);
+        m_mostHistoryLines = std::max(m_mostHistoryLines, m_historyLines);
+    }
     return verdict;
 }
 
@@ -118,6 +123,11 @@ std::optional<qint64> RoomLineBook::shownWithId(const Said &line) const
     return std::nullopt;
 }
 
+std::optional<qint64> RoomLineBook::shownAt(const HistoryLine &line) const
+{
+    return line.line.hasId() ? shownWithId(line.line) : line.shownAtMs;
+}
+
 std::vector<xmpp::ClockSteps::Span> RoomLineBook::stampSpans(const Heard &heard, const Now &now)
 {
     const xmpp::ClockSteps::Span reckoned{heard.roomMs - heard.roomErrorMs, heard.roomMs + heard.roomErrorMs};
@@ -128,14 +138,21 @@ std::vector<xmpp::ClockSteps::Span> RoomLineBook::stampSpans(const Heard &heard,
 
 bool RoomLineBook::stampsPart(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs)
 {
-    if (!history.stampMs)
-        return false;
     // The room stamps a line once: a history brings it again with the same stamp.
-    if (shown.line.stampMs)
+    if (history.stampMs && shown.line.stampMs)
         return *shown.line.stampMs != *history.stampMs;
-    // A stamp later than the present says nothing of when the line was sent.
-    if (*history.stampMs > presentMs)
+    return stampedLater(history, shown, now, presentMs);
+}
+
+bool RoomLineBook::stampedLater(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs)
+{
+    // Only a stamp tells, and one later than the present says nothing of when the line
+    // was sent.
+    if (!history.stampMs || *history.stampMs > presentMs)
         return false;
+    if (shown.line.stampMs)
+        return *history.stampMs > *shown.line.stampMs;
+    // Stamped later than the room's stamps can have read as the shown line was heard.
     return !xmpp::ClockSteps::stampedBy(*history.stampMs, stampSpans(shown.heard, now));
 }
 
@@ -151,7 +168,7 @@ void RoomLineBook::matchRun(const Now &now)
         if (!line.line.hasId())
             history.push_back(&line);
     }
-    const qint64 presentMs = stampSpans(heardAt(now), now).back().toMs;
+    const qint64 presentMs = latestStampMs(heardAt(now), now);
     // Whether the last lines shown, as many as given, lie in the history in order, each
     // at the earliest line that fits; marks those lines when asked to. A line of the
     // history between them is one not heard here.
@@ -184,71 +201,106 @@ void RoomLineBook::matchRun(const Now &now)
     liesInHistory(lies, true);
 }
 
+bool RoomLineBook::missesLines(const Now &now) const
+{
+    // As long as the room keeps, and a line heard before it to reach back to.
+    if (m_history.empty() || m_historyLines < m_mostHistoryLines || m_shownBeforeHistory == 0
+        || m_shownBeforeHistory > m_shownLines.size())
+        return false;
+    const ShownLine &lastHeard = m_shownLines[m_shownBeforeHistory - 1];
+    return stampedLater(m_history.front().line, lastHeard, now, latestStampMs(heardAt(now), now));
+}
+
 void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
 {
-    // A stamp the room kept from the sender, or one in its name where it adds none, may
-    // say anything: the history stays within the time asked for and in the order the
-    // room sends it, each line a millisecond after the one before so that the view
-    // keeps that order also when it learns the senders' names in another. A stamp
-    // later than the present says nothing of when the line was sent: such a line comes
-    // just after the line before it, and the lines after it keep their times. The lines
-    // at the start whose stamps say nothing go just before the first line after them
-    // that can be placed.
     verdict.historyDecided = true;
     matchRun(now);
-    const qint64 roomAheadMs = now.roomMs - now.ms;
-    const Heard heard = heardAt(now);
-    // How far the room's stamps may run ahead of the reckoning, following a step back of
-    // the server's clock late.
-    const qint64 stampsAheadMs = stampSpans(heard, now).back().toMs - (now.roomMs + now.roomErrorMs);
-    std::vector<const HistoryLine *> held;
-    const auto placeHeld = [&](qint64 atMs) {
-        const qint64 count = qint64(held.size());
-        for (qint64 i = 0; i < count; ++i) {
-            const qint64 placedMs = atMs - count + i;
-            remember(held[size_t(i)]->line, heard, placedMs);
-            verdict.show.push_back({held[size_t(i)]->token, placedMs});
+    const bool missing = std::exchange(m_mayMissLines, false) && missesLines(now);
+    const size_t firstShown = verdict.show.size();
+    const qint64 stampsAheadMs = latestStampMs(heardAt(now), now) - (now.roomMs + now.roomErrorMs);
+    Deciding deciding{now, verdict, stampsAheadMs, {}};
+    for (const HistoryLine &line : m_history) {
+        const std::optional<qint64> stampedMs = stampedAt(line.line, now);
+        heardUpTo(stampedMs, deciding);
+        if (const std::optional<qint64> shownMs = shownAt(line)) {
+            // Not shown again; the lines after it go after it.
+            placeHeld(*shownMs, deciding);
+            placedUpTo(*shownMs);
+        } else if (heldAlready(line.line, deciding)) {
+            // The line waiting is this one.
+        } else if (const std::optional<qint64> atMs = placeOf(stampedMs)) {
+            placeHeld(*atMs, deciding);
+            show(line, *atMs, deciding);
+        } else {
+            deciding.held.push_back(&line);
         }
-        held.clear();
-        if (count > 0 && !m_lastHistoryLineMs)
-            m_lastHistoryLineMs = atMs - 1;
-    };
-    for (const HistoryLine &history : m_history) {
-        const Said &line = history.line;
-        std::optional<qint64> stampAtMs;
-        if (line.stampMs && *line.stampMs - roomAheadMs <= now.ms) {
-            stampAtMs = *line.stampMs - roomAheadMs;
-            // The room had the lines after this one only later.
-            m_lastHeardMs = std::max(m_lastHeardMs, std::max(*stampAtMs - stampsAheadMs, m_historyStartMs));
-        }
-        const std::optional<qint64> shownAtMs = line.hasId() ? shownWithId(line) : history.shownAtMs;
-        // A line the history brought already, still held until it can be placed.
-        if (!shownAtMs && line.hasId()
-            && std::any_of(held.cbegin(), held.cend(), [&line](const HistoryLine *h) { return sameById(line, h->line); }))
-            continue;
-        if (shownAtMs) {
-            placeHeld(*shownAtMs);
-            m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(*shownAtMs), *shownAtMs);
-            continue;
-        }
-        // A line first seen after a rejoin comes after the loss that hid it.
-        std::optional<qint64> beforeMs = m_lastHistoryLineMs;
-        if (m_lostAtMs)
-            beforeMs = std::max(beforeMs.value_or(*m_lostAtMs), *m_lostAtMs);
-        if (!stampAtMs && !beforeMs) {
-            held.push_back(&history);
-            continue;
-        }
-        qint64 atMs = stampAtMs ? std::max(*stampAtMs, m_historyStartMs) : *beforeMs + 1;
-        if (beforeMs)
-            atMs = std::max(atMs, *beforeMs + 1);
-        placeHeld(atMs);
-        m_lastHistoryLineMs = atMs;
-        remember(line, heard, atMs);
-        verdict.show.push_back({history.token, atMs});
     }
-    placeHeld(endMs);
+    placeHeld(endMs, deciding);
     m_history.clear();
+    if (missing && verdict.show.size() > firstShown && verdict.show[firstShown].atMs)
+        verdict.missingAtMs = *verdict.show[firstShown].atMs - 1;
+}
+
+std::optional<qint64> RoomLineBook::stampedAt(const Said &line, const Now &now)
+{
+    if (!line.stampMs)
+        return std::nullopt;
+    const qint64 atMs = *line.stampMs - (now.roomMs - now.ms);
+    if (atMs > now.ms)
+        return std::nullopt;
+    return atMs;
+}
+
+std::optional<qint64> RoomLineBook::placeOf(const std::optional<qint64> &stampedMs) const
+{
+    std::optional<qint64> afterMs = m_lastHistoryLineMs;
+    if (m_lostAtMs)
+        afterMs = std::max(afterMs.value_or(*m_lostAtMs), *m_lostAtMs);
+    const std::optional<qint64> byStampMs =
+        stampedMs ? std::optional<qint64>(std::max(*stampedMs, m_historyStartMs)) : std::nullopt;
+    if (!afterMs)
+        return byStampMs;
+    return std::max(byStampMs.value_or(*afterMs + 1), *afterMs + 1);
+}
+
+void RoomLineBook::placeHeld(qint64 atMs, Deciding &deciding)
+{
+    const Heard heard = heardAt(deciding.now);
+    const qint64 count = qint64(deciding.held.size());
+    for (qint64 i = 0; i < count; ++i) {
+        const HistoryLine &line = *deciding.held[size_t(i)];
+        const qint64 placedMs = atMs - count + i;
+        remember(line.line, heard, placedMs);
+        deciding.verdict.show.push_back({line.token, placedMs});
+    }
+    if (count > 0)
+        placedUpTo(atMs - 1);
+    deciding.held.clear();
+}
+
+bool RoomLineBook::heldAlready(const Said &line, const Deciding &deciding)
+{
+    return line.hasId()
+        && std::any_of(deciding.held.cbegin(), deciding.held.cend(),
+                       [&line](const HistoryLine *held) { return sameById(line, held->line); });
+}
+
+void RoomLineBook::show(const HistoryLine &line, qint64 atMs, Deciding &deciding)
+{
+    placedUpTo(atMs);
+    remember(line.line, heardAt(deciding.now), atMs);
+    deciding.verdict.show.push_back({line.token, atMs});
+}
+
+void RoomLineBook::placedUpTo(qint64 atMs)
+{
+    m_lastHistoryLineMs = std::max(m_lastHistoryLineMs.value_or(atMs), atMs);
+}
+
+void RoomLineBook::heardUpTo(const std::optional<qint64> &stampedMs, const Deciding &deciding)
+{
+    if (stampedMs)
+        m_lastHeardMs = std::max(m_lastHeardMs, std::max(*stampedMs - deciding.stampsAheadMs, m_historyStartMs));
 }
 
 void RoomLineBook::remember(const Said &line, const Heard &heard, qint64 placedMs)

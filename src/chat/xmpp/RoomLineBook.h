@@ -17,23 +17,47 @@
 // every later line is live, whatever it claims. A rejoin's history shows only the lines
 // not shown yet, below the loss that hid them.
 //
-// Which lines of a history were shown already, one rule:
+// Which lines of a history were shown already, one rule (shownAt):
 // - A line with an id (the room's, or one its sender gave it) is the shown line with
-//   that id.
-// - The others go by sender and text, in order. A history is a run of the room's lines
-//   up to the present, so what it repeats is the end of the lines shown: as many of the
-//   last lines shown as the history holds in that order are taken as repeated, each by
-//   the earliest of its lines that fits. Its other lines are new, also those between
-//   them: one line that does not fit does not end the overlap.
+//   that id (shownWithId).
+// - The others go by sender and text, in order (matchRun). A history is a run of the
+//   room's lines up to the present, so what it repeats is the end of the lines shown: as
+//   many of the last lines shown as the history holds in that order are taken as
+//   repeated, each by the earliest of its lines that fits. Its other lines are new, also
+//   those between them: one line that does not fit does not end the overlap.
 // - A stamp parts two lines only where the room stamped the history's line after the
 //   shown one was heard here, beyond how far the client may misjudge the chat server's
-//   clock: such a pair does not fit. A shown line keeps when it was heard by the local
-//   steady clock and by the reckoning of that time; each stamp is compared against
-//   every reading the room's stamps can have had then, also by a step of the server's
-//   clock seen later, or one seen before whose stamps may still lag.
+//   clock: such a pair does not fit (stampsPart). A shown line keeps when it was heard by
+//   the local steady clock and by the reckoning of that time; each stamp is compared
+//   against every reading the room's stamps can have had then, also by a step of the
+//   server's clock seen later, or one seen before whose stamps may still lag
+//   (stampSpans, ClockSteps::stampedBy).
 // Where a history alone cannot tell a line said again at once from the line it repeats
 // (stamped before the first reached the client, at the start of a history that no
 // longer holds the first), the two are taken as one.
+//
+// Where the others go, line by line in the room's order (decideHistory). A stamp the
+// room kept from the sender, or one in its name where it adds none, may say anything:
+// - A line goes by the room's stamp, within the time the history was asked for; a stamp
+//   later than the present says nothing of when the line was sent (stampedAt).
+// - It goes after the line before it, a millisecond later at the least, so that the view
+//   keeps the room's order also when it learns the senders' names in another; and a line
+//   first seen after a rejoin goes below the loss that hid it (placeOf).
+// - A line shown already is not shown again, and the lines after it go after it.
+// - A line that neither can place (no stamp that says anything, no line before it)
+//   waits for the first line after it that can be placed, and goes just before it; at
+//   the end, just before the present (placeHeld). A copy of a waiting line by its id is
+//   the same line (heldAlready).
+// - A stamped line tells when the room was last heard from, which the history of a later
+//   rejoin reaches back to, allowing for stamps that run ahead of the reckoning
+//   (heardUpTo).
+//
+// A rejoin's history may not reach back to the loss, as a room keeps only its last lines
+// (missesLines): where it is as long as the room keeps, as far as the client can tell,
+// and its first line was stamped later than the last line shown before it
+// (stampedLater). A room keeps at least as many lines as the longest history it has
+// sent since the join, which asked for all of it; it tells no more of it. The lines said
+// between may be missing; they would stand just before the history's first line.
 //
 // Two clocks: lines are placed on the view's, the game server's as the client reckons
 // it, and the room stamps them on the chat server's, which the client reckons from the
@@ -104,6 +128,9 @@ public:
         bool historyDecided = false;
         // The user's own lines the room has, by the ids they were sent with.
         QStringList ownLines;
+        // Lines said while the user was away may be missing from a rejoin's history:
+        // where they would stand, on the view's clock.
+        std::optional<qint64> missingAtMs;
     };
 
     // A join from scratch: nothing shown or heard before, all the history asked for.
@@ -171,8 +198,31 @@ private:
         std::optional<qint64> shownAtMs;
     };
 
+    // A history's lines as they are decided: the present, and the lines that wait to be
+    // placed.
+    struct Deciding
+    {
+        const Now &now;
+        Verdict &verdict;
+        // How far the room's stamps may run ahead of the reckoning of the present,
+        // following a step back of the server's clock late.
+        qint64 stampsAheadMs;
+        std::vector<const HistoryLine *> held;
+    };
+
     Said said(const Line &line) const;
     QString ownId(const Line &line) const;
+    static Heard heardAt(const Now &now) { return {now.localMs, now.roomMs, now.roomErrorMs}; }
+    // Where the room's stamps can have stood as a line was heard, earliest first; and the
+    // earliest and the latest of it.
+    static std::vector<xmpp::ClockSteps::Span> stampSpans(const Heard &heard, const Now &now);
+    static qint64 earliestStampMs(const Heard &heard, const Now &now) { return stampSpans(heard, now).front().fromMs; }
+    static qint64 latestStampMs(const Heard &heard, const Now &now) { return stampSpans(heard, now).back().toMs; }
+
+    // Which lines of a history were shown already, the rules above.
+    // Where the line shown already that the history's line repeats was placed; none for
+    // a new line.
+    std::optional<qint64> shownAt(const HistoryLine &line) const;
     // Whether the other line has the line's id (the room's or its sender's), sender and
     // text.
     static bool sameById(const Said &line, const Said &other);
@@ -181,15 +231,35 @@ private:
     // Marks the lines of the history without ids that repeat the last lines shown before
     // the history.
     void matchRun(const Now &now);
-    static Heard heardAt(const Now &now) { return {now.localMs, now.roomMs, now.roomErrorMs}; }
-    // Where the room's stamps can have stood as a line was heard, earliest first.
-    static std::vector<xmpp::ClockSteps::Span> stampSpans(const Heard &heard, const Now &now);
     // Whether the room's stamp parts the history's line from the shown one, with the
     // latest the stamps can read at present.
     static bool stampsPart(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs);
-    // Decides the history's lines given so far; those that cannot be placed by the
-    // lines around them go just before endMs.
+    // Whether the room stamped the history's line after it stamped the shown one, or
+    // after the shown one was heard here.
+    static bool stampedLater(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs);
+
+    // Whether the history's lines given so far cannot reach back to the lines shown
+    // before it, the rule above.
+    bool missesLines(const Now &now) const;
+
+    // Where the others go, the rules above. Decides the history's lines given so far;
+    // those that cannot be placed by the lines around them go just before endMs.
     void decideHistory(const Now &now, qint64 endMs, Verdict &verdict);
+    // The line's stamp on the view's clock; none without a stamp that says when the line
+    // was sent.
+    static std::optional<qint64> stampedAt(const Said &line, const Now &now);
+    // Where a new line goes by its stamp, after the line before it and the loss; none
+    // where nothing places it.
+    std::optional<qint64> placeOf(const std::optional<qint64> &stampedMs) const;
+    // The lines waiting go just before the time given, in order.
+    void placeHeld(qint64 atMs, Deciding &deciding);
+    static bool heldAlready(const Said &line, const Deciding &deciding);
+    void show(const HistoryLine &line, qint64 atMs, Deciding &deciding);
+    // A line of the history was placed at the time given: the next goes after it.
+    void placedUpTo(qint64 atMs);
+    // The room had the lines after a line stamped so only later.
+    void heardUpTo(const std::optional<qint64> &stampedMs, const Deciding &deciding);
+
     void remember(const Said &line, const Heard &heard, qint64 placedMs);
 
     QString m_ownOccupant;
@@ -200,10 +270,18 @@ private:
     qint64 m_historyStartMs = std::numeric_limits<qint64>::min();
     // The history's lines not decided yet, in the room's order.
     std::vector<HistoryLine> m_history;
+    // The lines the history has brought so far.
+    qint64 m_historyLines = 0;
+    // The most lines a history of the room has brought since the join from scratch, which
+    // asked for all of it: the room keeps at least as many.
+    qint64 m_mostHistoryLines = 0;
+    // The history follows a loss, with lines shown before it to reach back to; looked at
+    // as it is first decided.
+    bool m_mayMissLines = false;
     // The lines shown before the history: those a run of its lines without ids may
     // repeat; none once such a run was looked for in a history decided before its end.
     size_t m_shownBeforeHistory = 0;
-    // When the line before in the join's history was placed; none before one came (a
+    // Where the join's history placed its lines up to; none before it placed one (a
     // stamp may lie before the epoch).
     std::optional<qint64> m_lastHistoryLineMs;
     // When the room was last heard from on the view's clock: the last live line came, or

@@ -18,7 +18,6 @@ constexpr qint64 ReadingMs = 1;
 
 ClientClock::ClientClock(XMPPClient *client) : ClientExtension(client)
 {
-    m_local.start();
     m_localStartMs = ClockSteps::localMs();
     m_again.setSingleShot(true);
     m_again.setInterval(RemeasureMs);
@@ -36,7 +35,7 @@ void ClientClock::ask(int left)
 {
     // Ids of their own, so that the other stanzas are numbered as they would be anyway.
     const QString id = QStringLiteral("clock-%1").arg(++m_asked);
-    const qint64 askedMs = m_local.elapsed();
+    const qint64 askedMs = elapsedMs();
     if (!client()->send(IqTime(id, parseJid(client()->serverDomain()))))
         return;
     client()->addIqHandler(id, [this, askedMs, left](const Iq *reply) { onAnswer(askedMs, left, reply); });
@@ -51,7 +50,7 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
             qDebug() << "The chat server does not tell its time";
         return;
     }
-    const qint64 nowMs = m_local.elapsed();
+    const qint64 nowMs = elapsedMs();
     const qint64 roundTripMs = nowMs - askedMs;
     // The server read its clock about halfway through the round trip.
     const qint64 serverMs = time->utc.toMSecsSinceEpoch() + roundTripMs / 2;
@@ -81,7 +80,7 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
 
 qint64 ClientClock::errorMs(qint64 readMs, qint64 roundTripMs) const
 {
-    return (roundTripMs + 1) / 2 + ReadingMs + (m_local.elapsed() - readMs) / ClockSteps::DriftDivisor;
+    return (roundTripMs + 1) / 2 + ReadingMs + (elapsedMs() - readMs) / ClockSteps::DriftDivisor;
 }
 
 ClockSteps::Reckoning ClientClock::reckoning(qint64 serverMs, qint64 readMs, qint64 roundTripMs) const
@@ -93,7 +92,7 @@ std::optional<ClientClock::Reading> ClientClock::read() const
 {
     if (!m_known)
         return std::nullopt;
-    return Reading{m_serverMs + m_local.elapsed() - m_readMs, errorMs(m_readMs, m_roundTripMs)};
+    return Reading{m_serverMs + elapsedMs() - m_readMs, errorMs(m_readMs, m_roundTripMs)};
 }
 
 } // namespace xmpp

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -48,13 +47,10 @@ public:
     // The steps of the server's clock seen so far.
     const ClockSteps &steps() const { return m_steps; }
 
-protected:
-    // The reply to the question asked at askedMs by the local clock, with left answers
-    // to come including it; null when the connection was lost first. The chat fuzz
-    // target feeds it what it reads.
-    void onAnswer(qint64 askedMs, int left, const Iq *reply);
-
 private:
+    // The reply to the question asked at askedMs by the local clock, with left answers
+    // to come including it; null when the connection was lost first.
+    void onAnswer(qint64 askedMs, int left, const Iq *reply);
     void ask(int left);
     // How far a reckoning taken at the local time given with this round trip may be off
     // by now.
@@ -62,8 +58,10 @@ private:
     // A reading as the steps keep it, on the local steady clock.
     ClockSteps::Reckoning reckoning(qint64 serverMs, qint64 readMs, qint64 roundTripMs) const;
 
-    QElapsedTimer m_local;
-    // The steady clock when m_local started.
+    // Milliseconds since the clock started, on the local steady clock.
+    qint64 elapsedMs() const { return ClockSteps::localMs() - m_localStartMs; }
+
+    // The local steady clock when the clock started.
     qint64 m_localStartMs = 0;
     QTimer m_again;
     int m_asked = 0;

@@ -1,12 +1,15 @@
 #include "chat/xmpp/ClockSteps.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 
 namespace xmpp {
 
 namespace {
+
+std::atomic<ClockSteps::LocalClock> localClock{nullptr};
 
 // Where the reckoning puts the server's clock at the local time, moved by fromMs and by
 // toMs, each widened by its error.
@@ -21,8 +24,15 @@ ClockSteps::Span around(const ClockSteps::Reckoning &reckoning, qint64 localMs, 
 
 qint64 ClockSteps::localMs()
 {
+    if (const LocalClock clock = localClock.load(std::memory_order_relaxed))
+        return clock();
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+void ClockSteps::setLocalClock(LocalClock clock)
+{
+    localClock.store(clock, std::memory_order_relaxed);
 }
 
 void ClockSteps::stepped(qint64 sinceMs, const Reckoning &before, const Reckoning &after)

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <vector>
 
 #include "chat/xmpp/ClientExtension.h"
 #include "chat/xmpp/ClockSteps.h"
@@ -69,9 +70,17 @@ private:
     qint64 m_serverMs = 0;
     qint64 m_readMs = 0;
     qint64 m_roundTripMs = 0;
-    // When the last question was asked whose answer agreed with the reckoning: a step the
-    // next answer shows came after it.
-    qint64 m_agreedAskedMs = 0;
+    // The questions whose answers agreed with the reckoning, its own first, each with the
+    // largest step of the server's clock before it that its answer leaves open: an answer
+    // that agrees only within a wide error does not show that the clock was not set
+    // before it. A step that a later answer shows came after the last of them that
+    // leaves open none as large.
+    struct Agreed
+    {
+        qint64 askedMs;
+        qint64 largestStepMs;
+    };
+    std::vector<Agreed> m_agreed;
     ClockSteps m_steps;
 };
 

@@ -40,7 +40,6 @@ XMPPConference::XMPPConference(QObject *parent) : QObject(parent)
     connect(&m_joinTimer, &QTimer::timeout, this, &XMPPConference::onJoinTimerTimeout);
     m_ownLinesTimer.setSingleShot(true);
     connect(&m_ownLinesTimer, &QTimer::timeout, this, &XMPPConference::onOwnLinesTimeout);
-    m_sentClock.start();
 }
 
 XMPPConference::~XMPPConference()
@@ -134,7 +133,7 @@ QString XMPPConference::sendMessage(const QString &text, const QString &id)
     message.setBody(text);
     message.setId(id);
     const QString sent = m_client->sendMessage(message);
-    m_ownLines.emplace_back(OwnLine{sent, text}, m_sentClock.elapsed());
+    m_ownLines.emplace_back(OwnLine{sent, text}, xmpp::ClockSteps::localMs());
     if (!m_ownLinesTimer.isActive())
         armOwnLines();
     return sent;
@@ -167,7 +166,7 @@ void XMPPConference::armOwnLines()
         m_ownLinesTimer.stop();
         return;
     }
-    const qint64 dueMs = m_ownLines.front().second + m_client->confirmationLimitMs() - m_sentClock.elapsed();
+    const qint64 dueMs = m_ownLines.front().second + m_client->confirmationLimitMs() - xmpp::ClockSteps::localMs();
     m_ownLinesTimer.start(int(std::clamp<qint64>(dueMs, 0, m_client->confirmationLimitMs())));
 }
 
@@ -175,7 +174,7 @@ void XMPPConference::onOwnLinesTimeout()
 {
     if (m_ownLines.empty() || !m_client)
         return;
-    if (m_sentClock.elapsed() - m_ownLines.front().second < m_client->confirmationLimitMs()) {
+    if (xmpp::ClockSteps::localMs() - m_ownLines.front().second < m_client->confirmationLimitMs()) {
         armOwnLines();
         return;
     }

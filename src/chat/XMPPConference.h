@@ -5,7 +5,6 @@
 #include "chat/xmpp/XMPPPresence.h"
 #include "chat/xmpp/RoomLineBook.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -160,8 +159,7 @@ private:
     // that only changes his role or status is no join.
     QSet<QString> m_occupants;
     // The user's lines waiting for the room, oldest first, with when each was sent on
-    // m_sentClock.
+    // the local steady clock.
     std::deque<std::pair<OwnLine, qint64>> m_ownLines;
-    QElapsedTimer m_sentClock;
     QTimer m_ownLinesTimer;
 };

@@ -1,27 +1,42 @@
 #include "chat_fuzz_entry.h"
 
+#include "SteeredDispatcher.h"
+
+#include "app/Singleton.h"
 #include "chat/ChatNotices.h"
 #include "chat/XMPPChatManager.h"
 #include "chat/XMPPConference.h"
-#include "chat/xmpp/ClientClock.h"
-#include "chat/xmpp/StanzaReader.h"
+#include "chat/xmpp/ClockSteps.h"
 #include "chat/xmpp/StreamParser.h"
-#include "chat/xmpp/StreamWriter.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPMessage.h"
 #include "chat/xmpp/XMPPPresence.h"
+#include "connection/ServerTime.h"
 
-#include <QBuffer>
-#include <QElapsedTimer>
 #include <QStringList>
+#include <QThread>
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
+
+#include <arpa/inet.h>
+#include <linux/sockios.h>
+#include <linux/tcp.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace xmpp;
 
@@ -31,6 +46,55 @@ namespace {
 {
     std::fprintf(stderr, "chat fuzz rule broken: %s\n%s\n", rule, qUtf8Printable(detail));
     std::abort();
+}
+
+// The harness's own plumbing failed: no fault of the chat.
+[[noreturn]] void harnessFailed(const char *what)
+{
+    std::fprintf(stderr, "chat fuzz harness: %s (%s)\n", what, std::strerror(errno));
+    std::abort();
+}
+
+// ---- Time
+
+// A run's local steady clock starts here, when the game server's clock and the chat
+// server's read 2026-12-09 06:10 UTC.
+constexpr qint64 StartMs = 10'000'000;
+
+qint64 epochMs()
+{
+    static const qint64 ms = QDateTime(QDate(2026, 12, 9), QTime(6, 10), Qt::UTC).toMSecsSinceEpoch();
+    return ms;
+}
+
+// The dispatcher of the run under way: its clock is the chat's local steady clock.
+std::atomic<SteeredDispatcher *> steered{nullptr};
+
+qint64 localNow()
+{
+    const SteeredDispatcher *dispatcher = steered.load();
+    return dispatcher ? dispatcher->nowMs() : StartMs;
+}
+
+class SteeredGameClock : public ServerTime::Clock
+{
+public:
+    qint64 elapsedMs() const override { return localNow(); }
+    QDateTime utcNow() const override { return QDateTime::fromMSecsSinceEpoch(epochMs() + localNow() - StartMs, Qt::UTC); }
+};
+
+// ---- Texts
+
+QString bareOf(const QString &jid)
+{
+    return jid.section(QLatin1Char('/'), 0, 0);
+}
+
+QString xmlEscaped(const QString &text)
+{
+    QString escaped = text.toHtmlEscaped();
+    escaped.replace(QLatin1Char('\''), QLatin1String("&apos;"));
+    return escaped;
 }
 
 QString describeConversions(const StreamElement &element, const QString &streamLanguage)
@@ -59,67 +123,6 @@ QString describeConversions(const StreamElement &element, const QString &streamL
     }
     return parts.join(QLatin1Char(' '));
 }
-
-// The client past its login, handed what the server sends, and what it hands on.
-class RoutingClient : public XMPPClient
-{
-public:
-    explicit RoutingClient(QStringList &handed)
-    {
-        connect(this, &XMPPClient::messageReceived, this,
-                [&handed](const XMPPMessage &m) { handed << QStringLiteral("received %1 %2 %3").arg(m.id(), m.from(), m.body()); });
-        // Where a refused line is handed, with the reason the log keeps.
-        connect(this, &XMPPClient::messageRefused, this, [&handed](const XMPPMessage &m) {
-            handed << QStringLiteral("refused %1 %2 %3: %4").arg(m.id(), m.from(), m.body(), m.errorReason());
-        });
-        connect(this, &XMPPClient::presence, this, [&handed](const XMPPPresence &p) {
-            handed << QStringLiteral("presence %1 %2 %3 %4")
-                          .arg(p.from().toString(), QString::number(p.availability()),
-                               QString::number(p.isRoomDestroyed()), p.roomDestroyReason());
-        });
-        connect(this, &XMPPClient::authorizationRequestReceived, this,
-                [&handed](const XMPPJid &jid) { handed << QStringLiteral("subscribe ") + jid.toString(); });
-        connect(this, &XMPPClient::xmppError, this,
-                [&handed](XMPPClient::XMPPError, const QString &text) { handed << QStringLiteral("error ") + text; });
-    }
-
-    using XMPPClient::route;
-};
-
-// The chat server's clock as the client reckons it, fed the answers to its questions
-// as they come, each asked when the clock started: no later than the timer given.
-class AnsweredClock : public ClientClock
-{
-public:
-    AnsweredClock(XMPPClient *client, const QElapsedTimer &age) : ClientClock(client), m_age(age) {}
-
-    // The record of the answer: whether the clock is known after it.
-    QString take(const Iq &reply)
-    {
-        auto time = dynamic_cast<const IqTime *>(&reply);
-        if (time && time->type == QLatin1String("result") && time->utc.isValid()) {
-            const qint64 utcMs = time->utc.toMSecsSinceEpoch();
-            m_earliestMs = std::min(m_earliestMs.value_or(utcMs), utcMs);
-            m_latestMs = std::max(m_latestMs.value_or(utcMs), utcMs);
-        }
-        onAnswer(0, std::max(Samples - m_answers++, 1), &reply);
-        const std::optional<Reading> now = read();
-        // The reckoning lies between the earliest answer taken and the latest with all the
-        // time since the clock started, and owns to some error.
-        if (now.has_value() != m_earliestMs.has_value()
-            || (now && (now->nowMs < *m_earliestMs || now->nowMs > *m_latestMs + m_age.elapsed() || now->errorMs < 1)))
-            broken("the clock's reckoning is not that of an answer",
-                   now ? QStringLiteral("%1 +- %2").arg(QString::number(now->nowMs), QString::number(now->errorMs))
-                       : QStringLiteral("unknown"));
-        return now ? QStringLiteral("clock known") : QStringLiteral("clock unknown");
-    }
-
-private:
-    const QElapsedTimer &m_age;
-    int m_answers = 0;
-    std::optional<qint64> m_earliestMs;
-    std::optional<qint64> m_latestMs;
-};
 
 // The reason the player reads in English for a line refused with the error's condition,
 // to a room and to a user.
@@ -157,88 +160,570 @@ std::pair<QString, QString> reasonOf(int condition)
     }
 }
 
-QString bareOf(const QString &jid)
+// A notice is rich text: the line and the server's words go in escaped. Where a reason
+// is given, the notice gives it; where a line is given, the notice quotes it.
+void checkNotice(const QString &notice, const QString &reason, const QString &line)
 {
-    return jid.section(QLatin1Char('/'), 0, 0);
+    if (notice.contains(QLatin1Char('<')))
+        broken("a notice lets markup through", notice);
+    if (!reason.isNull() && !notice.contains(QLatin1Char('(') + reason))
+        broken("a refused line's notice does not give the reason of its error", notice);
+    if (!line.isNull() && line.size() < 100 && !notice.contains(line.toHtmlEscaped()))
+        broken("a notice does not quote the line it is about", notice);
 }
 
+// ---- The chat server's clock
+
+// The chat server's clocks as the run sets them: its system clock, which answers the
+// client's questions, starts at the epoch and is set by steps; the clock it stamps by
+// follows each step at 1% of the time since, or at once when it looks, at most a minute
+// later. A step comes only once the stamping clock has caught up with the one before and
+// an answer has shown that one to the client, and only after the client knows the clock;
+// steps before it would be none that it could see. An answer in the input that no
+// reading of the system clock in its round trip can give leaves the clock unknown.
+class ClockTruth
+{
+public:
+    qint64 systemMs(qint64 localMs) const
+    {
+        qint64 offsetMs = 0;
+        for (const Step &step : m_steps) {
+            if (step.atMs <= localMs)
+                offsetMs += step.deltaMs;
+        }
+        return epochMs() + localMs - StartMs + offsetMs;
+    }
+
+    qint64 stampMs(qint64 localMs) const
+    {
+        const qint64 systemNowMs = systemMs(localMs);
+        const Step *last = lastStep(localMs);
+        if (!last)
+            return systemNowMs;
+        const qint64 sizeMs = std::abs(last->deltaMs);
+        const qint64 sign = last->deltaMs < 0 ? -1 : 1;
+        if (last->slews) {
+            const qint64 movedMs = (localMs - last->atMs) / ClockSteps::CatchUpDivisor;
+            return movedMs >= sizeMs ? systemNowMs : systemNowMs - last->deltaMs + sign * movedMs;
+        }
+        return localMs < last->jumpsAtMs ? systemNowMs - last->deltaMs : systemNowMs;
+    }
+
+    bool set(qint64 localMs, qint64 deltaMs, bool slews, qint64 jumpAfterMs)
+    {
+        if (m_broken || m_steps.size() >= size_t(ClockSteps::MaxSteps))
+            return false;
+        if (!m_steps.empty() && (!m_steps.back().detected || !caughtUp(m_steps.back(), localMs)))
+            return false;
+        m_steps.push_back({localMs, deltaMs, slews, localMs + jumpAfterMs, false});
+        return true;
+    }
+
+    // The client took an answer read at the local time given, with the round trip given,
+    // while it reckoned the server's clock then as given: a step before it is one the
+    // client has seen where the answer differs from the reckoning by more than both
+    // errors, as the client must take that for a step. One that the errors account for,
+    // in an answer that takes the reckoning's place as the closer reading, the client can
+    // no longer see: it may be the clocks' drift.
+    void answered(qint64 readMs, qint64 roundTripMs, const ClientClock::Reading &before)
+    {
+        if (m_steps.empty() || m_steps.back().detected || m_steps.back().atMs > readMs)
+            return;
+        // How the client reads the answer: read halfway, within half the round trip.
+        const qint64 answerMs = systemMs(readMs) + roundTripMs / 2;
+        const qint64 answerErrorMs = (roundTripMs + 1) / 2 + 1;
+        if (std::abs(answerMs - before.nowMs) > answerErrorMs + before.errorMs)
+            m_steps.back().detected = true;
+        else if (answerErrorMs < before.errorMs)
+            m_broken = true;
+    }
+
+    // An answer to a question asked at askedMs, come at nowMs; after a step not seen yet,
+    // one that may hide it.
+    void literal(qint64 utcMs, qint64 askedMs, qint64 nowMs)
+    {
+        if (!m_steps.empty() && !m_steps.back().detected && m_steps.back().atMs <= nowMs)
+            m_broken = true;
+        // The system clock reads on from each step, or the question, to the next.
+        std::vector<qint64> bounds{askedMs};
+        for (const Step &step : m_steps) {
+            if (step.atMs > askedMs && step.atMs <= nowMs)
+                bounds.push_back(step.atMs);
+        }
+        bounds.push_back(nowMs);
+        for (size_t i = 0; i + 1 < bounds.size(); ++i) {
+            const qint64 fromMs = systemMs(bounds[i]);
+            if (utcMs >= fromMs && utcMs <= fromMs + bounds[i + 1] - bounds[i])
+                return;
+        }
+        m_broken = true;
+    }
+
+    bool isBroken() const { return m_broken; }
+    // Whether the client has seen every step before the local time.
+    bool judgeable(qint64 localMs) const
+    {
+        return !m_broken && std::all_of(m_steps.cbegin(), m_steps.cend(), [localMs](const Step &step) {
+                   return step.atMs > localMs || step.detected;
+               });
+    }
+    QString describe() const
+    {
+        QStringList parts;
+        for (const Step &step : m_steps)
+            parts << QStringLiteral("step %1 at %2 %3 jumps at %4 seen %5")
+                         .arg(QString::number(step.deltaMs), QString::number(step.atMs),
+                              step.slews ? QStringLiteral("slews") : QStringLiteral("jumps"),
+                              QString::number(step.jumpsAtMs), QString::number(step.detected));
+        return parts.join(QLatin1Char('\n'));
+    }
+
+private:
+    struct Step
+    {
+        qint64 atMs;
+        qint64 deltaMs;
+        bool slews;
+        qint64 jumpsAtMs;
+        bool detected;
+    };
+
+    const Step *lastStep(qint64 localMs) const
+    {
+        const Step *last = nullptr;
+        for (const Step &step : m_steps) {
+            if (step.atMs <= localMs)
+                last = &step;
+        }
+        return last;
+    }
+    static bool caughtUp(const Step &step, qint64 localMs)
+    {
+        if (step.slews)
+            return (localMs - step.atMs) / ClockSteps::CatchUpDivisor >= std::abs(step.deltaMs);
+        return localMs >= step.jumpsAtMs;
+    }
+
+    std::vector<Step> m_steps;
+    bool m_broken = false;
+};
+
+// ---- The connection
+
+bool tcpInfoOf(int socket, tcp_info &info)
+{
+    socklen_t length = sizeof info;
+    info = tcp_info{};
+    return getsockopt(socket, IPPROTO_TCP, TCP_INFO, &info, &length) == 0;
+}
+
+quint16 portOf(int socket, bool peer)
+{
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    const int result = peer ? getpeername(socket, reinterpret_cast<sockaddr *>(&address), &length)
+                            : getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length);
+    return result == 0 && address.sin_family == AF_INET ? ntohs(address.sin_port) : 0;
+}
+
+// Waits, in real time, for what the kernel does without the client.
+template <typename Done>
+void waitFor(Done done, const char *what)
+{
+    for (int i = 0; i < 100000 && !done(); ++i) {
+        if (i > 100)
+            poll(nullptr, 0, 1);
+    }
+    if (!done())
+        harnessFailed(what);
+}
+
+// The server's end of the client's connections, on loopback: what it writes is in the
+// client's socket before the client is let read, and what the client wrote is all read.
+class ServerEnd
+{
+public:
+    ServerEnd()
+    {
+        m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const int on = 1;
+        setsockopt(m_listener, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (m_listener < 0 || bind(m_listener, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+            || listen(m_listener, 4) != 0)
+            harnessFailed("cannot listen on loopback");
+        m_port = portOf(m_listener, false);
+    }
+    ~ServerEnd()
+    {
+        closeListener();
+        if (m_peer >= 0)
+            ::close(m_peer);
+    }
+
+    quint16 port() const { return m_port; }
+
+    // Takes the connection the client has made, after the last is lost.
+    void accept()
+    {
+        pollfd listening{m_listener, POLLIN, 0};
+        if (poll(&listening, 1, 10000) != 1)
+            harnessFailed("the client did not connect");
+        m_peer = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (m_peer < 0)
+            harnessFailed("cannot take the client's connection");
+        const int on = 1;
+        setsockopt(m_peer, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        m_clientPort = portOf(m_peer, true);
+        m_client = -1;
+        m_sent = 0;
+    }
+
+    void write(const QByteArray &bytes, SteeredDispatcher &dispatcher)
+    {
+        if (m_peer < 0)
+            return;
+        for (qsizetype done = 0; m_peer >= 0 && done < bytes.size();) {
+            const ssize_t sent = ::send(m_peer, bytes.constData() + done, size_t(bytes.size() - done),
+                                        MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (sent > 0) {
+                done += sent;
+                m_sent += sent;
+            } else if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                // The client's socket is full: it reads some first.
+                dispatcher.settle();
+                poll(nullptr, 0, 1);
+            } else {
+                break;
+            }
+        }
+        waitFor([this, &dispatcher] {
+            tcp_info info;
+            const int client = clientSocket(dispatcher);
+            return client < 0 || !tcpInfoOf(client, info) || qint64(info.tcpi_bytes_received) >= m_sent;
+        }, "what the server wrote does not reach the client");
+    }
+
+    // What the client has written since the last read.
+    QByteArray read(SteeredDispatcher &dispatcher)
+    {
+        if (m_peer < 0)
+            return {};
+        waitFor([this, &dispatcher] {
+            tcp_info client;
+            tcp_info server;
+            int unacknowledged = 0;
+            const int socket = clientSocket(dispatcher);
+            // Closed: what the client wrote comes before the end of its stream.
+            if (socket < 0) {
+                pollfd ended{m_peer, POLLRDHUP, 0};
+                return poll(&ended, 1, 0) == 1;
+            }
+            if (!tcpInfoOf(socket, client) || ioctl(socket, SIOCOUTQ, &unacknowledged) != 0)
+                return true;
+            // What the client wrote: what the server acknowledged, less the connection's
+            // opening, and what waits in the client's socket.
+            return tcpInfoOf(m_peer, server)
+                && server.tcpi_bytes_received + 1 >= client.tcpi_bytes_acked + quint64(unacknowledged);
+        }, "what the client wrote does not reach the server");
+        QByteArray bytes;
+        char chunk[16384];
+        for (;;) {
+            const ssize_t got = ::recv(m_peer, chunk, sizeof chunk, MSG_DONTWAIT);
+            if (got <= 0)
+                break;
+            bytes.append(chunk, qsizetype(got));
+        }
+        return bytes;
+    }
+
+    // The link is lost: the client's end is reset, and knows it before the client is
+    // let read.
+    void lose(SteeredDispatcher &dispatcher)
+    {
+        if (m_peer < 0)
+            return;
+        const int client = clientSocket(dispatcher);
+        const linger reset{1, 0};
+        setsockopt(m_peer, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        ::close(m_peer);
+        m_peer = -1;
+        if (client >= 0) {
+            waitFor([client] {
+                pollfd reset{client, POLLIN, 0};
+                return poll(&reset, 1, 0) == 1 && (reset.revents & (POLLHUP | POLLERR));
+            }, "the client's end does not learn of the reset");
+        }
+    }
+
+    void closeListener()
+    {
+        if (m_listener >= 0)
+            ::close(m_listener);
+        m_listener = -1;
+    }
+
+private:
+    // The client's socket of this connection, among those its dispatcher watches; -1 once
+    // the client has closed it.
+    int clientSocket(SteeredDispatcher &dispatcher)
+    {
+        if (m_client >= 0 && portOf(m_client, false) == m_clientPort && portOf(m_client, true) == m_port)
+            return m_client;
+        m_client = -1;
+        for (qintptr socket : dispatcher.watchedSockets()) {
+            if (portOf(int(socket), false) == m_clientPort && portOf(int(socket), true) == m_port)
+                m_client = int(socket);
+        }
+        return m_client;
+    }
+
+    int m_listener = -1;
+    quint16 m_port = 0;
+    int m_peer = -1;
+    quint16 m_clientPort = 0;
+    int m_client = -1;
+    qint64 m_sent = 0;
+};
+
+// One top-level element the client wrote.
+struct Sent
+{
+    QString name;
+    QString type;
+    QString id;
+    QString to;
+    // The first child's name.
+    QString payload;
+    QString body;
+    int historySeconds = -1;
+
+    QString describe() const
+    {
+        return QStringList{name, type, id, to, payload, body, QString::number(historySeconds)}.join(QLatin1Char(' '));
+    }
+};
+
+// Reads the client's streams as they come; each must be well-formed XML.
+class ClientOutput
+{
+public:
+    void restart()
+    {
+        m_reader.clear();
+        m_depth = 0;
+    }
+
+    QList<Sent> read(const QByteArray &bytes)
+    {
+        QList<Sent> sent;
+        m_reader.addData(bytes);
+        while (!m_reader.atEnd()) {
+            switch (m_reader.readNext()) {
+            case QXmlStreamReader::StartElement:
+                ++m_depth;
+                if (m_depth == 2) {
+                    const QXmlStreamAttributes attributes = m_reader.attributes();
+                    m_current = Sent{m_reader.name().toString(), attributes.value(QLatin1String("type")).toString(),
+                                     attributes.value(QLatin1String("id")).toString(),
+                                     attributes.value(QLatin1String("to")).toString(), QString(), QString()};
+                } else if (m_depth == 3 && m_current.payload.isEmpty()) {
+                    m_current.payload = m_reader.name().toString();
+                }
+                m_inBody = m_depth == 3 && m_reader.name() == QLatin1String("body");
+                if (m_reader.name() == QLatin1String("history"))
+                    m_current.historySeconds = m_reader.attributes().value(QLatin1String("seconds")).toInt();
+                break;
+            case QXmlStreamReader::Characters:
+                if (m_inBody)
+                    m_current.body += m_reader.text();
+                break;
+            case QXmlStreamReader::EndElement:
+                m_inBody = false;
+                if (m_depth == 2)
+                    sent.append(m_current);
+                --m_depth;
+                break;
+            default:
+                break;
+            }
+        }
+        if (m_reader.hasError() && m_reader.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+            broken("what the client writes is not well-formed XML", m_reader.errorString());
+        return sent;
+    }
+
+private:
+    QXmlStreamReader m_reader;
+    int m_depth = 0;
+    bool m_inBody = false;
+    Sent m_current;
+};
+
+// ---- What the player reads
+
 // What the player reads of the chat, fed by the client: the rooms the user is in (he
-// joins one as the client is handed his own presence in it, and joins again when the
-// connection is back), the one-to-one chats, and the notices about the lines the server
-// refuses; all it shows is recorded. A room shows no line twice by its id, and loses
-// none that carries an id; a refused line's notice gives the reason of its error.
+// joins one as the client is handed his own presence in it), the one-to-one chats, and
+// the player's own lines with what becomes of them, told as the chat's windows tell it.
+// A room shows no line twice by its id, and loses none that carries an id. Each of the
+// player's lines waits until the room or the server has it, the server refuses it, or it
+// comes back as the link is lost or the room will not take it; a refusal reaches the
+// line it names, with the reason of its error.
 class ChatLayer : public QObject
 {
 public:
     static constexpr int MaxRooms = 4;
+    // How long a room's own line may wait past the confirmation limit while the loss it
+    // leads to is handled.
+    static constexpr qint64 LossSlackMs = 1000;
 
-    ChatLayer(XMPPClient &client, QStringList &handed) : m_client(client), m_handed(handed), m_chats(&client)
+    ChatLayer(XMPPClient &client, QStringList &handed) : m_client(client), m_handed(handed)
     {
+        // Before the rooms and the chats: what came is seen before they act on it.
+        connect(&client, &XMPPClient::presence, this, &ChatLayer::joinFor);
         connect(&client, &XMPPClient::messageReceived, this, &ChatLayer::heard);
-        connect(&client, &XMPPClient::messageRefused, this, &ChatLayer::refused);
-        connect(&m_chats, &XMPPChatManager::chatCreated, this, [this](XMPPChat *chat, bool local) {
-            m_handed << QStringLiteral("chat with %1 %2 %3").arg(chat->jid(), chat->thread(), QString::number(local));
-            connect(chat, &XMPPChat::message, this, [this, chat](const XMPPMessage &m) {
-                m_handed << QStringLiteral("chat line %1 %2 %3").arg(chat->jid(), m.from(), m.body());
-            });
+        connect(&client, &XMPPClient::messageRefused, this, &ChatLayer::refusalCame);
+        connect(&client, &XMPPClient::connected, this, [this] {
+            ++m_link;
+            m_linkDown = false;
+            m_handed << QStringLiteral("connected");
+        });
+        connect(&client, &XMPPClient::disconnected, this, &ChatLayer::linkLost);
+        connect(&client, &XMPPClient::authorizationRequestReceived, this,
+                [this](const XMPPJid &jid) { m_handed << QStringLiteral("subscribe ") + jid.toString(); });
+        connect(&client, &XMPPClient::xmppError, this,
+                [this](XMPPClient::XMPPError, const QString &text) { m_handed << QStringLiteral("error ") + text; });
+        connect(&client, &XMPPClient::reconnectStopped, this, [this](XMPPClient::ReconnectStop why) {
+            const QString notice = ChatNotices::reconnectStopped(why);
+            checkNotice(notice, QString(), QString());
+            m_handed << QStringLiteral("notice ") + notice;
+        });
+        m_chats = std::make_unique<XMPPChatManager>(&client);
+        connect(m_chats.get(), &XMPPChatManager::chatCreated, this, [this](XMPPChat *chat, bool local) {
+            // A chat the user starts has a thread new in every run.
+            m_handed << QStringLiteral("chat with %1 %2").arg(chat->jid(), local ? QStringLiteral("of the user") : chat->thread());
+            connect(chat, &XMPPChat::message, this, [this, chat](const XMPPMessage &m) { chatLine(chat, m); });
         });
     }
 
-    // Before the client is handed the element: the user's own presence in a room he is
-    // not in, nor on his way into, joins it under the nick it names.
-    void joinFor(const StreamElement &element)
+    // The player says a line in a room, or one that came back, under its id.
+    void say(int roomIndex, bool markup, bool again)
     {
-        auto presence = dynamic_cast<const PresenceStanza *>(&element);
-        if (!presence || presence->presenceType() != Available
-            || !presence->roomData.statusCodes.contains(110))
+        if (m_rooms.empty())
             return;
-        const QString occupant = presence->from.toString();
-        const qsizetype slash = occupant.indexOf(QLatin1Char('/'));
-        if (slash <= 0 || slash == occupant.size() - 1)
-            return;
-        const QString room = occupant.left(slash).toLower();
-        const auto found = m_rooms.find(room);
-        Room *known = found == m_rooms.end() ? nullptr : &found->second;
-        if (!known) {
-            if (m_rooms.size() >= size_t(MaxRooms))
-                return;
-            known = &m_rooms[room];
-            known->conference = std::make_unique<XMPPConference>();
-            XMPPConference *conference = known->conference.get();
-            conference->setClient(&m_client);
-            conference->setRoom(room);
-            record(*conference);
-        } else if (known->conference->isJoined() || known->conference->isJoining()) {
+        auto room = std::next(m_rooms.begin(), roomIndex % int(m_rooms.size()));
+        Room &in = room->second;
+        const Offered line = again && !in.offered.isEmpty() ? in.offered.takeFirst() : newLine(markup);
+        if (!in.conference->isJoined()) {
+            // The input is taken only in the room.
+            in.offered.prepend(line);
+            if (in.connectionLost)
+                notice(room->first, ChatNotices::notSent(in.inputEnabled), QString(), QString());
             return;
         }
-        // A join from scratch shows the room's lines again, and the history it asks for
-        // brings those of a history cut short.
-        checkNoneLost(room, *known);
-        known->shown.clear();
-        known->shownCount = 0;
-        known->expected.clear();
-        known->inHistory = true;
-        known->conference->join(occupant.mid(slash + 1));
-        m_handed << QStringLiteral("joins %1 as %2").arg(room, known->conference->nick());
+        QString id;
+        try {
+            id = in.conference->sendMessage(line.text, line.id);
+        } catch (const std::exception &) {
+            in.offered.prepend(line);
+            notice(room->first, ChatNotices::notSent(in.inputEnabled), QString(), QString());
+            return;
+        }
+        if (id != line.id)
+            broken("a line sent again does not keep its id", line.id + QLatin1Char(' ') + id);
+        m_roomLines[id] = RoomLine{room->first, line.text, localNow(), ++m_order};
+        m_handed << QStringLiteral("%1 says %2 %3").arg(room->first, id, line.text);
     }
 
-    // The link is lost: what came of a room's history shows.
-    void linkLost()
+    // The player writes to one of the users, or writes again a line that came back.
+    void write(int peerIndex, bool markup, bool again)
     {
-        emit m_client.disconnected();
-        for (auto &[name, room] : m_rooms)
-            room.inHistory = false;
-    }
-    // The link is back: the rooms the user was in are joined again, and their histories
-    // follow.
-    void linkBack()
-    {
-        emit m_client.connected();
-        for (auto &[name, room] : m_rooms)
-            room.inHistory = room.conference->isJoining();
+        const int peer = peerIndex % int(std::size(Peers));
+        Peer &to = m_peers[peer];
+        if (!to.chat)
+            startChat(peer);
+        const Offered line = again && !to.offered.isEmpty() ? to.offered.takeFirst() : newLine(markup);
+        const QString id = to.chat->send(line.text, line.id);
+        if (id.isNull()) {
+            to.offered.prepend(line);
+            notice(to.chat->jid(), ChatNotices::notSent(true), QString(), QString());
+            return;
+        }
+        if (id != line.id)
+            broken("a line sent again does not keep its id", line.id + QLatin1Char(' ') + id);
+        m_chatLines[id] = ChatLine{peer, line.text, ++m_order, m_link};
+        m_handed << QStringLiteral("writes to %1 %2 %3").arg(to.chat->jid(), id, line.text);
     }
 
-    // Every line with an id that a room was given shows once the link is lost.
+    void leave(int roomIndex)
+    {
+        if (m_rooms.empty())
+            return;
+        auto room = std::next(m_rooms.begin(), roomIndex % int(m_rooms.size()));
+        room->second.conference->leave();
+        room->second.inputEnabled = false;
+        // Leaving ends the join's history: what came of it goes unshown, with the room.
+        if (std::exchange(room->second.inHistory, false)) {
+            QList<std::pair<QStringList, bool>> &expected = room->second.expected;
+            expected.erase(std::remove_if(expected.begin(), expected.end(), [](const auto &line) { return line.second; }),
+                           expected.end());
+        }
+        m_handed << QStringLiteral("leaves ") + room->first;
+    }
+
+    // The nick the user has in the room; null where he never joined it.
+    QString nickIn(const QString &room) const
+    {
+        const auto found = m_rooms.find(room);
+        return found == m_rooms.end() ? QString() : found->second.conference->nick();
+    }
+
+    // The server answered the confirmation asked for after these messages, and the
+    // client read the answer: those of the one-to-one chats show as said.
+    void confirmedByServer(const QStringList &ids)
+    {
+        for (const QString &id : ids) {
+            const auto line = m_chatLines.find(id);
+            if (line != m_chatLines.end() && line->second.state == Unconfirmed)
+                line->second.confirmDue = true;
+        }
+    }
+    // An answer in the input may have confirmed them.
+    void mayBeConfirmed(const QStringList &ids)
+    {
+        for (const QString &id : ids) {
+            const auto line = m_chatLines.find(id);
+            if (line != m_chatLines.end())
+                line->second.mayBeConfirmed = true;
+        }
+    }
+
+    // What the player's lines have become by now.
+    void check(qint64 nowMs)
+    {
+        for (const auto &[id, line] : m_roomLines) {
+            if (line.copyArrived && !line.saidTold)
+                broken("the room passed on the user's line and does not tell it said", id);
+            if (line.refusalDue && line.state != Refused)
+                broken("the room refused the user's line and does not tell him", id);
+            if (line.state == Waiting && nowMs > line.sentMs + m_client.confirmationLimitMs() + LossSlackMs)
+                broken("the user's line waits for the room past the confirmation limit", id);
+        }
+        for (const auto &[id, line] : m_chatLines) {
+            if (line.wasConfirmed && !line.confirmDue && !line.mayBeConfirmed)
+                broken("a one-to-one line shows as said before the server has it", id);
+            if (line.confirmDue && line.state == Unconfirmed)
+                broken("a one-to-one line the server has does not show as said", id);
+            if (line.refusalDue && line.state != Refusal)
+                broken("the server refused a one-to-one line and its chat does not tell", id);
+            if (m_linkDown && line.state == Unconfirmed)
+                broken("a one-to-one line is neither said nor back after the connection ended", id);
+        }
+    }
+
+    // Every line with an id that a room was given shows once its history has ended.
     void checkNoneLost()
     {
         for (auto &[name, room] : m_rooms)
@@ -246,6 +731,44 @@ public:
     }
 
 private:
+    static inline const QString Peers[] = {QStringLiteral("1002@localhost"), QStringLiteral("1003@localhost/desk"),
+                                           QStringLiteral("mei@example.org")};
+
+    enum LineState { Waiting, Said, Refused, TakenBack };
+    enum ChatLineState { Unconfirmed, Confirmed, NotSent, Refusal };
+
+    struct Offered
+    {
+        QString id;
+        QString text;
+    };
+    struct RoomLine
+    {
+        QString room;
+        QString text;
+        qint64 sentMs = 0;
+        quint64 order = 0;
+        LineState state = Waiting;
+        // The room passed the line on, and told so; an error of the room named it while
+        // it waited.
+        bool copyArrived = false;
+        bool saidTold = false;
+        bool refusalDue = false;
+    };
+    struct ChatLine
+    {
+        int peer = 0;
+        QString text;
+        quint64 order = 0;
+        // The connection it went out on.
+        int link = 0;
+        ChatLineState state = Unconfirmed;
+        bool wasConfirmed = false;
+        bool confirmDue = false;
+        bool mayBeConfirmed = false;
+        bool refusalDue = false;
+        int shown = 0;
+    };
     struct Room
     {
         std::unique_ptr<XMPPConference> conference;
@@ -258,16 +781,271 @@ private:
         // The ids of each line with an id the room was given, and whether it came in a
         // history.
         QList<std::pair<QStringList, bool>> expected;
+        // The room view's input, and whether the view told of a lost connection.
+        bool inputEnabled = false;
+        bool connectionLost = false;
+        QList<Offered> offered;
+    };
+    struct Peer
+    {
+        XMPPChat *chat = nullptr;
+        QList<Offered> offered;
+        // The lines confirmed that a refusal may still name, oldest first.
+        QStringList confirmed;
     };
 
-    // The lines with ids the room was given show, but those of a history not ended.
-    static void checkNoneLost(const QString &name, const Room &room)
+    Offered newLine(bool markup)
     {
-        for (const auto &[keys, inHistory] : room.expected) {
-            const bool seen = std::any_of(keys.cbegin(), keys.cend(), [&room](const QString &key) { return room.shown.contains(key); });
-            if (!seen && !(inHistory && room.inHistory))
-                broken("a room lost a line", name + QLatin1Char('\n') + keys.join(QLatin1Char('\n')));
+        const int number = ++m_lines;
+        return {QStringLiteral("own-%1").arg(number),
+                markup ? QStringLiteral("line %1 <b>pon</b> & \"chi\"").arg(number) : QStringLiteral("line %1").arg(number)};
+    }
+
+    void notice(const QString &where, const QString &text, const QString &reason, const QString &line)
+    {
+        checkNotice(text, reason, line);
+        m_handed << QStringLiteral("notice in %1: %2").arg(where, text);
+    }
+
+    // The user's own presence in a room he is not in, nor on his way into, joins it
+    // under the nick it names.
+    void joinFor(const XMPPPresence &presence)
+    {
+        m_handed << QStringLiteral("presence %1 %2 %3 %4")
+                        .arg(presence.from().toString(), QString::number(presence.availability()),
+                             QString::number(presence.isRoomDestroyed()), presence.roomDestroyReason());
+        const PresenceStanza &stanza = presence.stanza();
+        if (stanza.presenceType() != Available || !stanza.roomData.statusCodes.contains(110))
+            return;
+        const QString occupant = stanza.from.toString();
+        const qsizetype slash = occupant.indexOf(QLatin1Char('/'));
+        if (slash <= 0 || slash == occupant.size() - 1)
+            return;
+        const QString name = occupant.left(slash).toLower();
+        const auto found = m_rooms.find(name);
+        Room *room = found == m_rooms.end() ? nullptr : &found->second;
+        const bool created = !room;
+        if (!room) {
+            if (m_rooms.size() >= size_t(MaxRooms))
+                return;
+            room = &m_rooms[name];
+            room->conference = std::make_unique<XMPPConference>();
+            room->conference->setClient(&m_client);
+            room->conference->setRoom(name);
+            record(name, *room->conference);
+        } else if (room->conference->isJoined() || room->conference->isJoining()) {
+            return;
         }
+        // A join from scratch shows the room's lines again, and the history it asks for
+        // brings those of a history cut short.
+        checkNoneLost(name, *room);
+        room->shown.clear();
+        room->shownCount = 0;
+        room->expected.clear();
+        room->inHistory = true;
+        room->conference->join(occupant.mid(slash + 1));
+        m_handed << QStringLiteral("joins %1 as %2").arg(name, room->conference->nick());
+        // A room made now hears this presence from no one else.
+        if (created)
+            room->conference->onPresence(presence);
+    }
+
+    void record(const QString &name, XMPPConference &conference)
+    {
+        connect(&conference, &XMPPConference::message, this, [this, name, &conference](const XMPPMessage &line) {
+            m_handed << QStringLiteral("%1 shows %2 %3 %4").arg(name, line.hasDelay() ? QStringLiteral("history") : QStringLiteral("live"),
+                                                               line.from(), line.body());
+            Room &room = m_rooms.at(name);
+            // The room forgets the lines shown beyond as many as a view keeps.
+            const bool remembered = ++room.shownCount <= RoomLineBook::MaxShownLines;
+            for (const QString &id : idsOf(conference, line)) {
+                if (remembered && room.shown.contains(id))
+                    broken("a room shows a line twice", name + QLatin1Char('\n') + id);
+                room.shown.insert(id);
+            }
+        });
+        connect(&conference, &XMPPConference::userJoined, this, [this, name, &conference] {
+            Room &room = m_rooms.at(name);
+            room.inputEnabled = conference.maySpeak();
+            room.connectionLost = false;
+            m_handed << name + QStringLiteral(" joined");
+        });
+        connect(&conference, &XMPPConference::userLeft, this, [this, name] {
+            m_rooms.at(name).inputEnabled = false;
+            m_handed << name + QStringLiteral(" left");
+        });
+        connect(&conference, &XMPPConference::userError, this, [this, name](XMPPConference *, XMPPPresence::error_t error) {
+            m_handed << QStringLiteral("%1 refuses the join: %2").arg(name, QString::number(error));
+        });
+        connect(&conference, &XMPPConference::userVoiceChanged, this, [this, name](bool maySpeak, const QString &reason) {
+            m_rooms.at(name).inputEnabled = maySpeak;
+            m_handed << QStringLiteral("%1 voice %2 %3").arg(name, QString::number(maySpeak), reason);
+        });
+        connect(&conference, &XMPPConference::userRoomDestroyed, this, [this, name](const QString &reason) {
+            m_rooms.at(name).inputEnabled = false;
+            m_handed << QStringLiteral("%1 destroyed %2").arg(name, reason);
+        });
+        connect(&conference, &XMPPConference::userDisconnected, this, [this, name] {
+            m_handed << name + QStringLiteral(" lost");
+            Room &room = m_rooms.at(name);
+            room.connectionLost = true;
+            // The room may have had the lines still waiting; the history of the rejoin tells.
+            if (!takeWaiting(name).isEmpty())
+                notice(name, ChatNotices::notSent(room.inputEnabled), QString(), QString());
+        });
+        connect(&conference, &XMPPConference::ownLinesUnanswered, this, [this, name] {
+            for (const Offered &line : takeWaiting(name))
+                notice(name, ChatNotices::notInRoom(line.text), QString(), line.text);
+        });
+        connect(&conference, &XMPPConference::ownLineSaid, this, [this, name](const QString &id) { ownLineSaid(name, id); });
+        connect(&conference, &XMPPConference::ownLineRefused, this,
+                [this, name](const QString &id, const QString &text, const XMPPMessage &error) {
+                    ownLineRefused(name, id, text, error);
+                });
+        const auto removal = [this, name](const char *what) {
+            return [this, name, what](XMPPConference *, const XMPPJid &actor, const QString &reason) {
+                m_handed << QStringLiteral("%1 %2 by %3: %4").arg(name, QLatin1String(what), actor.toString(), reason);
+            };
+        };
+        connect(&conference, &XMPPConference::userKicked, this, removal("kicks the user"));
+        connect(&conference, &XMPPConference::userBanned, this, removal("bans the user"));
+        connect(&conference, &XMPPConference::participantJoined, this, [this, name](XMPPConference *, const QString &nick) {
+            m_handed << QStringLiteral("%1 has %2").arg(name, nick);
+        });
+        connect(&conference, &XMPPConference::participantLeft, this, [this, name](XMPPConference *, const QString &nick) {
+            m_handed << QStringLiteral("%1 no longer has %2").arg(name, nick);
+        });
+        // After the rooms: they have asked to join again by then.
+        disconnect(m_linkBack);
+        m_linkBack = connect(&m_client, &XMPPClient::connected, this, &ChatLayer::linkBack);
+    }
+
+    // The lines a room hands back are those that wait, in the order said.
+    QList<Offered> takeWaiting(const QString &name)
+    {
+        Room &room = m_rooms.at(name);
+        std::vector<std::pair<quint64, QString>> waiting;
+        for (const auto &[id, line] : m_roomLines) {
+            if (line.room == name && line.state == Waiting)
+                waiting.emplace_back(line.order, id);
+        }
+        std::sort(waiting.begin(), waiting.end());
+        QStringList expected;
+        for (const auto &[order, id] : waiting)
+            expected << id + QLatin1Char(' ') + m_roomLines.at(id).text;
+        QStringList given;
+        QList<Offered> taken;
+        for (const XMPPConference::OwnLine &line : room.conference->takeOwnLines()) {
+            given << line.id + QLatin1Char(' ') + line.text;
+            taken.append({line.id, line.text});
+        }
+        if (given != expected)
+            broken("the lines a room hands back are not those that wait",
+                   given.join(QLatin1Char('\n')) + QStringLiteral("\n-- waiting --\n") + expected.join(QLatin1Char('\n')));
+        for (const Offered &line : taken) {
+            m_roomLines.at(line.id).state = TakenBack;
+            room.offered.append(line);
+        }
+        return taken;
+    }
+
+    void ownLineSaid(const QString &name, const QString &id)
+    {
+        const auto line = m_roomLines.find(id);
+        // Not a line the user said here: one of another session of his.
+        if (line == m_roomLines.end() || line->second.room != name)
+            return;
+        if (!line->second.copyArrived)
+            broken("a room tells the user's line said, which it did not pass on", id);
+        line->second.saidTold = true;
+        m_handed << QStringLiteral("%1 said %2").arg(name, id);
+        if (line->second.state == Refused)
+            return;
+        if (line->second.state == TakenBack) {
+            QList<Offered> &offered = m_rooms.at(name).offered;
+            const auto again = std::find_if(offered.begin(), offered.end(), [&id](const Offered &o) { return o.id == id; });
+            if (again != offered.end()) {
+                notice(name, ChatNotices::sentAfterAll(again->text, false), QString(), again->text);
+                offered.erase(again);
+            }
+        }
+        line->second.state = Said;
+    }
+
+    void ownLineRefused(const QString &name, const QString &id, const QString &text, const XMPPMessage &error)
+    {
+        const auto line = m_roomLines.find(id);
+        if (line == m_roomLines.end() || line->second.room != name || line->second.state != Waiting
+            || line->second.text != text || error.id() != id)
+            broken("a room refuses a line of the user's that does not wait", id + QLatin1Char(' ') + text);
+        line->second.state = Refused;
+        Room &room = m_rooms.at(name);
+        room.offered.append({id, text});
+        notice(name, ChatNotices::refused(text, error, room.inputEnabled), reasonOf(error.stanza().errorCondition).first,
+               room.inputEnabled ? QString() : text);
+    }
+
+    // A chat the user starts with one of the users, and what becomes of his lines in it.
+    void startChat(int peer)
+    {
+        XMPPChat *chat = m_chats->chatWith(parseJid(Peers[peer]));
+        m_peers[peer].chat = chat;
+        connect(chat, &XMPPChat::confirmed, this, [this, peer](const QString &id) {
+            const auto line = m_chatLines.find(id);
+            if (line == m_chatLines.end() || line->second.peer != peer)
+                broken("a chat tells a line said that the user did not write there", id);
+            if (line->second.state != Unconfirmed)
+                broken("a one-to-one line shows as said twice, or after it came back", id);
+            // Whether the server had answered, the next check tells: the answer is read
+            // after the client has read it.
+            line->second.state = Confirmed;
+            line->second.wasConfirmed = true;
+            QStringList &confirmed = m_peers[peer].confirmed;
+            confirmed.append(id);
+            if (confirmed.size() > XMPPChat::MaxRememberedLines)
+                confirmed.removeFirst();
+            m_shownNext = id;
+            m_handed << QStringLiteral("said to %1: %2").arg(Peers[peer], id);
+        });
+        connect(chat, &XMPPChat::notSent, this, [this, peer](const QList<XMPPMessage> &lines) {
+            quint64 after = 0;
+            for (const XMPPMessage &sent : lines) {
+                const auto line = m_chatLines.find(sent.id());
+                if (line == m_chatLines.end() || line->second.peer != peer || line->second.state != Unconfirmed)
+                    broken("a line comes back that waits for no confirmation", sent.id());
+                if (line->second.confirmDue)
+                    broken("a one-to-one line the server has comes back as not sent", sent.id());
+                if (line->second.order < after)
+                    broken("the lines that were not sent come back out of order", sent.id());
+                after = line->second.order;
+                line->second.state = NotSent;
+                m_peers[peer].offered.append({sent.id(), sent.body()});
+            }
+            notice(Peers[peer], ChatNotices::notSent(true), QString(), QString());
+        });
+        connect(chat, &XMPPChat::refused, this, [this, peer](const XMPPMessage &refused, const XMPPMessage &error) {
+            const auto line = m_chatLines.find(refused.id());
+            if (line == m_chatLines.end() || line->second.peer != peer || error.id() != refused.id()
+                || (line->second.state != Unconfirmed && line->second.state != Confirmed))
+                broken("a chat takes a refusal for a line that it does not name", refused.id());
+            line->second.state = Refusal;
+            m_peers[peer].confirmed.removeAll(refused.id());
+            m_peers[peer].offered.append({refused.id(), refused.body()});
+            notice(Peers[peer], ChatNotices::undelivered(refused.body(), error),
+                   reasonOf(error.stanza().errorCondition).second, refused.body());
+        });
+    }
+
+    void chatLine(XMPPChat *chat, const XMPPMessage &message)
+    {
+        m_handed << QStringLiteral("chat line %1 %2 %3").arg(chat->jid(), message.from(), message.body());
+        // The user's own line shows as it is confirmed, once.
+        const QString shownNext = std::exchange(m_shownNext, QString());
+        if (shownNext.isNull() || message.id() != shownNext)
+            return;
+        ChatLine &line = m_chatLines.at(message.id());
+        if (++line.shown > 1)
+            broken("a one-to-one line shows twice", message.id());
     }
 
     // How the room knows the line: by the id it gave it, and by the id its sender gave it
@@ -287,216 +1065,665 @@ private:
         return ids;
     }
 
+    // The lines with ids the room was given show, but those of a history not ended.
+    static void checkNoneLost(const QString &name, const Room &room)
+    {
+        for (const auto &[keys, inHistory] : room.expected) {
+            const bool seen = std::any_of(keys.cbegin(), keys.cend(), [&room](const QString &key) { return room.shown.contains(key); });
+            if (!seen && !(inHistory && room.inHistory))
+                broken("a room lost a line", name + QLatin1Char('\n') + keys.join(QLatin1Char('\n')));
+        }
+    }
+
     void heard(const XMPPMessage &line)
     {
-        const auto room = m_rooms.find(bareOf(line.from()));
-        if (line.type() != XMPPMessage::GroupChat || room == m_rooms.end())
+        m_handed << QStringLiteral("received %1 %2 %3").arg(line.id(), line.from(), line.body());
+        const auto found = m_rooms.find(bareOf(line.from()));
+        if (line.type() != XMPPMessage::GroupChat || found == m_rooms.end())
             return;
+        Room &room = found->second;
         // The subject ends a history.
         if (!line.stanza().subjects.isEmpty() && line.stanza().bodies.isEmpty())
-            room->second.inHistory = false;
-        if (line.body().isEmpty() || line.from() == room->first)
+            room.inHistory = false;
+        if (line.body().isEmpty() || line.from() == found->first)
             return;
-        const QStringList ids = idsOf(*room->second.conference, line);
+        const QStringList ids = idsOf(*room.conference, line);
         if (!ids.isEmpty())
-            room->second.expected.append({ids, room->second.inHistory});
+            room.expected.append({ids, room.inHistory});
+        // The room's copy of the user's line: from his occupant, under the id he sent it with.
+        if (line.from() != found->first + QLatin1Char('/') + room.conference->nick())
+            return;
+        const QString ownId = line.originId().isEmpty() ? line.id() : line.originId();
+        const auto own = m_roomLines.find(ownId);
+        if (own != m_roomLines.end() && own->second.room == found->first)
+            own->second.copyArrived = true;
     }
 
-    void record(XMPPConference &conference)
+    // An error that names a line of the user's: the room's, or a chat's whose user it
+    // comes from, while the chat may still be told.
+    void refusalCame(const XMPPMessage &error)
     {
-        const QString name = conference.room();
-        connect(&conference, &XMPPConference::message, this, [this, name, &conference](const XMPPMessage &line) {
-            m_handed << QStringLiteral("%1 shows %2 %3 %4").arg(name, line.hasDelay() ? QStringLiteral("history") : QStringLiteral("live"),
-                                                               line.from(), line.body());
-            Room &room = m_rooms.at(name);
-            // The room forgets the lines shown beyond as many as a view keeps.
-            const bool remembered = ++room.shownCount <= RoomLineBook::MaxShownLines;
-            for (const QString &id : idsOf(conference, line)) {
-                if (remembered && room.shown.contains(id))
-                    broken("a room shows a line twice", name + QLatin1Char('\n') + id);
-                room.shown.insert(id);
-            }
-        });
-        connect(&conference, &XMPPConference::userJoined, this, [this, name] { m_handed << name + QStringLiteral(" joined"); });
-        connect(&conference, &XMPPConference::userLeft, this, [this, name] { m_handed << name + QStringLiteral(" left"); });
-        connect(&conference, &XMPPConference::userError, this, [this, name](XMPPConference *, XMPPPresence::error_t error) {
-            m_handed << QStringLiteral("%1 refuses the join: %2").arg(name, QString::number(error));
-        });
-        connect(&conference, &XMPPConference::userVoiceChanged, this, [this, name](bool maySpeak, const QString &reason) {
-            m_handed << QStringLiteral("%1 voice %2 %3").arg(name, QString::number(maySpeak), reason);
-        });
-        connect(&conference, &XMPPConference::userRoomDestroyed, this, [this, name](const QString &reason) {
-            m_handed << QStringLiteral("%1 destroyed %2").arg(name, reason);
-        });
-        connect(&conference, &XMPPConference::userDisconnected, this, [this, name] { m_handed << name + QStringLiteral(" lost"); });
-        const auto removal = [this, name](const char *what) {
-            return [this, name, what](XMPPConference *, const XMPPJid &actor, const QString &reason) {
-                m_handed << QStringLiteral("%1 %2 by %3: %4").arg(name, QLatin1String(what), actor.toString(), reason);
-            };
-        };
-        connect(&conference, &XMPPConference::userKicked, this, removal("kicks the user"));
-        connect(&conference, &XMPPConference::userBanned, this, removal("bans the user"));
-        connect(&conference, &XMPPConference::participantJoined, this, [this, name](XMPPConference *, const QString &nick) {
-            m_handed << QStringLiteral("%1 has %2").arg(name, nick);
-        });
-        connect(&conference, &XMPPConference::participantLeft, this, [this, name](XMPPConference *, const QString &nick) {
-            m_handed << QStringLiteral("%1 no longer has %2").arg(name, nick);
-        });
+        m_handed << QStringLiteral("refused %1 %2 %3: %4").arg(error.id(), error.from(), error.body(), error.errorReason());
+        const auto roomLine = m_roomLines.find(error.id());
+        if (roomLine != m_roomLines.end() && roomLine->second.room == bareOf(error.from())
+            && roomLine->second.state == Waiting)
+            roomLine->second.refusalDue = true;
+        const auto chatLine = m_chatLines.find(error.id());
+        if (chatLine == m_chatLines.end())
+            return;
+        const Peer &peer = m_peers[chatLine->second.peer];
+        const bool fromPeer = error.from() == peer.chat->jid() || bareOf(error.from()) == peer.chat->jid();
+        const bool named = chatLine->second.state == Unconfirmed
+            || (chatLine->second.state == Confirmed && peer.confirmed.contains(error.id()));
+        if (fromPeer && named)
+            chatLine->second.refusalDue = true;
     }
 
-    // What the player would read of the line refused, as the room's or the user's, and
-    // quoted where the input cannot give it back.
-    void refused(const XMPPMessage &error)
+    void linkLost()
     {
-        const auto [toRoom, toUser] = reasonOf(error.stanza().errorCondition);
-        const QString line = error.body();
-        const QString notices[] = {ChatNotices::refused(line, error, true), ChatNotices::refused(line, error, false),
-                                   ChatNotices::undelivered(line, error)};
-        const QString reasons[] = {toRoom, toRoom, toUser};
-        for (int i = 0; i < 3; ++i) {
-            if (!notices[i].contains(QLatin1Char('(') + reasons[i]))
-                broken("a refused line's notice does not give the reason of its error", notices[i]);
-            // Rich text: the server's words and the line go in escaped.
-            if (notices[i].contains(QLatin1Char('<')))
-                broken("a refused line's notice lets markup through", notices[i]);
-            if (i > 0 && line.size() < 100 && !notices[i].contains(line.toHtmlEscaped()))
-                broken("a refused line's notice does not quote the line", notices[i]);
-            m_handed << QStringLiteral("notice ") + notices[i];
-        }
+        m_linkDown = true;
+        m_handed << QStringLiteral("disconnected");
+        // What came of a room's history shows.
+        for (auto &[name, room] : m_rooms)
+            room.inHistory = false;
+    }
+
+    // The rooms the user was in have asked to join again, and their histories follow.
+    void linkBack()
+    {
+        for (auto &[name, room] : m_rooms)
+            room.inHistory = room.conference->isJoining();
     }
 
     XMPPClient &m_client;
     QStringList &m_handed;
-    XMPPChatManager m_chats;
+    std::unique_ptr<XMPPChatManager> m_chats;
     std::map<QString, Room> m_rooms;
+    Peer m_peers[std::size(Peers)];
+    QMetaObject::Connection m_linkBack;
+    int m_lines = 0;
+    quint64 m_order = 0;
+    // The connections made, and whether the last has ended.
+    int m_link = 0;
+    bool m_linkDown = false;
+    std::map<QString, RoomLine> m_roomLines;
+    std::map<QString, ChatLine> m_chatLines;
+    // The user's line that shows next in its chat, as it was confirmed.
+    QString m_shownNext;
 };
+
+// ---- The run
 
 struct Outcome
 {
     QStringList elements;
     // What the client handed on and the chat showed, in order.
     QStringList handed;
-    // Each connection's: the server ended the stream with a stream error, the stream
-    // error the client raised (-1 for none), the stream's end was read, and what the
-    // client wrote.
-    bool endedByServer = false;
+    // What the client wrote, element by element.
+    QStringList written;
+    // Each connection's: the stream error its reader raised (-1 for none), and whether
+    // the stream's end was read.
     QList<int> errors;
     QList<bool> ended;
-    QList<QByteArray> written;
 };
-
-// Hands a stanza or a stream error to the client, as on an established connection, and
-// the answers to the clock's questions to the clock; a request the client does not
-// serve is answered. The user's own presence in a room joins it first. The elements of a login go no further than the reader, nor does
-// anything after a stream error, which ends the stream.
-void hand(const StreamElement &element, RoutingClient &client, ChatLayer &chat, AnsweredClock &clock, Outcome &out,
-          StreamWriter &writer)
-{
-    auto stanza = dynamic_cast<const Stanza *>(&element);
-    if ((!stanza && element.kind() != StreamError::Kind) || out.endedByServer)
-        return;
-    out.endedByServer = element.kind() == StreamError::Kind;
-    auto iq = dynamic_cast<const Iq *>(&element);
-    if (iq && (iq->type == QLatin1String("result") || iq->hasError()) && iq->id.startsWith(QLatin1String("clock-"))) {
-        out.handed << clock.take(*iq);
-        return;
-    }
-    chat.joinFor(element);
-    try {
-        client.route(element);
-    } catch (const stanza_error &e) {
-        writer.write(*errorReply(e));
-        out.handed << QStringLiteral("answered %1").arg(e.errorCondition());
-    }
-}
 
 // The connections an input may make: the last one has the rest of the input, NUL bytes
 // and all.
 constexpr int MaxConnections = 4;
+// A command: this byte, which XML never holds, then what to do and two bytes that say
+// how.
+constexpr char CommandByte = '\x1b';
+constexpr qsizetype CommandSize = 4;
+// How long the run lasts after the last connection: long enough for every line to come
+// back and the client to try to reconnect.
+constexpr qint64 AfterwardsMs = 10 * 60 * 1000;
+// Clock readings kept to judge against the steps the client sees later.
+constexpr size_t MaxSamples = 256;
 
-// Reads one connection's part of the input, [from, to), cut where the cuts (in order)
-// say.
-void readConnection(const QByteArray &input, qsizetype from, qsizetype to, const QList<qsizetype> &cuts,
-                    RoutingClient &client, ChatLayer &chat, AnsweredClock &clock, Outcome &out)
+const QByteArray LoginFeatures =
+    "<?xml version='1.0'?><stream:stream xmlns='jabber:client' xmlns:stream='http://etherx.jabber.org/streams' "
+    "from='localhost' id='login' version='1.0' xml:lang='en'><stream:features>"
+    "<mechanisms xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism>PLAIN</mechanism></mechanisms>"
+    "</stream:features>";
+const QByteArray LoginSuccess = "<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>";
+
+// The stanza error conditions a refusal can carry, by name.
+const char *const Conditions[] = {
+    "service-unavailable", "item-not-found", "recipient-unavailable", "gone", "remote-server-not-found",
+    "remote-server-timeout", "forbidden", "not-allowed", "not-authorized", "not-acceptable",
+    "registration-required", "subscription-required", "payment-required", "jid-malformed",
+    "resource-constraint", "internal-server-error", "undefined-condition", "feature-not-implemented",
+    "bad-request",
+};
+
+// The client of one run, logged in to a server played on loopback: the input is what the
+// server sends after the login, connection by connection, with the commands among it.
+class Session
 {
-    out.endedByServer = false;
-    out.errors << -1;
-    out.ended << false;
-    out.written << QByteArray();
-    StreamParser parser;
-    QBuffer sink(&out.written.last());
-    sink.open(QIODevice::WriteOnly);
-    StreamWriter writer(XMPPJid(QStringLiteral("localhost"), QString(), QString()), QStringLiteral("en"));
-    writer.open(&sink);
-    QList<qsizetype> ends;
-    for (auto cut = std::upper_bound(cuts.cbegin(), cuts.cend(), from); cut != cuts.cend() && *cut < to; ++cut)
-        ends.append(*cut);
-    ends.append(to);
-    try {
-        for (qsizetype end : ends) {
-            parser.addData(input.mid(from, end - from));
-            from = end;
+public:
+    Session(SteeredDispatcher &dispatcher, Outcome &out)
+        : m_dispatcher(dispatcher), m_out(out), m_chat(m_client, out.handed)
+    {
+        m_client.setPlainAuthWithoutTlsAllowed(true);
+        m_client.login(QStringLiteral("1001"), QStringLiteral("secret"));
+    }
+
+    void run(const QByteArray &input, const QList<qsizetype> &cuts)
+    {
+        for (qsizetype from = 0, connection = 0;; ++connection) {
+            const qsizetype to = connection + 1 < MaxConnections ? connectionEnd(input, from) : input.size();
+            startConnection(connection);
+            readConnection(input, from, to, cuts);
+            endConnection();
+            if (to == input.size())
+                break;
+            from = to + 1;
+        }
+        // Nobody answers any more.
+        m_server.closeListener();
+        advance(AfterwardsMs);
+        m_chat.checkNoneLost();
+    }
+
+private:
+    struct Question
+    {
+        QString id;
+        qint64 askedMs;
+    };
+    struct Ping
+    {
+        QString id;
+        // The messages written before it, after the ping before.
+        QStringList messages;
+    };
+    struct Received
+    {
+        bool toRoom;
+        QString id;
+        QString to;
+        QString body;
+    };
+    struct Sample
+    {
+        qint64 localMs;
+        qint64 nowMs;
+        qint64 errorMs;
+        qint64 stampMs;
+    };
+
+    qint64 now() const { return m_dispatcher.nowMs(); }
+    bool connected() const { return m_client.state() == XMPPClient::ConnectedState; }
+
+    // Serves every event of the present; a connection under way is waited for, as its
+    // end comes without the clock.
+    void settle()
+    {
+        for (;;) {
+            if (!m_dispatcher.settle())
+                broken("the chat keeps itself busy without end");
+            bool waited = false;
+            for (qintptr socket : m_dispatcher.watchedSockets()) {
+                // TCP_SYN_SENT
+                constexpr int Connecting = 2;
+                tcp_info info;
+                if (tcpInfoOf(int(socket), info) && info.tcpi_state == Connecting) {
+                    pollfd connecting{int(socket), POLLOUT, 0};
+                    if (poll(&connecting, 1, 10000) != 1)
+                        harnessFailed("a connection on loopback does not end");
+                    waited = true;
+                }
+            }
+            if (!waited)
+                return;
+        }
+    }
+
+    // Serves the present and reads what the client wrote.
+    void takeOutput()
+    {
+        for (;;) {
+            settle();
+            const QByteArray bytes = m_server.read(m_dispatcher);
+            if (bytes.isEmpty())
+                return;
+            for (const Sent &sent : m_output.read(bytes))
+                learn(sent);
+        }
+    }
+
+    // Serves the present, reads what the client wrote and checks what became of it all.
+    void look()
+    {
+        takeOutput();
+        m_chat.check(now());
+        checkClock();
+    }
+
+    // Lets the time pass, each timer firing at its time; stops early once the condition
+    // holds.
+    void advance(qint64 ms, const std::function<bool()> &until = {})
+    {
+        const qint64 target = now() + ms;
+        for (;;) {
+            look();
+            if (until && until())
+                return;
+            const std::optional<qint64> due = m_dispatcher.nextDueMs(target);
+            if (!due)
+                break;
+            m_dispatcher.moveTo(*due);
+        }
+        m_dispatcher.moveTo(target);
+        look();
+    }
+
+    void startConnection(qsizetype number)
+    {
+        settle();
+        // A lost connection is tried again after a pause; one that ended for good is
+        // opened again by the user.
+        if (number > 0 && m_client.state() == XMPPClient::UnconnectedState && m_client.reconnects())
+            advance(AfterwardsMs, [this] { return m_client.state() != XMPPClient::UnconnectedState; });
+        if (m_client.state() == XMPPClient::UnconnectedState)
+            m_client.connectToHost(QStringLiteral("127.0.0.1"), m_server.port(), XMPPClient::TlsNever);
+        settle();
+        m_server.accept();
+        m_output.restart();
+        look();
+        m_server.write(LoginFeatures, m_dispatcher);
+        look();
+        m_server.write(LoginSuccess, m_dispatcher);
+        settle();
+        // The client starts its stream again.
+        m_output.restart();
+        look();
+        m_reader.reset();
+        m_readerEnded = false;
+        m_out.errors << -1;
+        m_out.ended << false;
+    }
+
+    void endConnection()
+    {
+        look();
+        m_server.lose(m_dispatcher);
+        look();
+        m_questions.clear();
+        m_pings.clear();
+        m_unpinged.clear();
+    }
+
+    // Where the connection that starts at the place given ends: at the first NUL byte
+    // that is not in a command, or with the input.
+    static qsizetype connectionEnd(const QByteArray &input, qsizetype from)
+    {
+        for (qsizetype at = from; at < input.size(); ++at) {
+            if (input.at(at) == CommandByte)
+                at += CommandSize - 1;
+            else if (input.at(at) == '\0')
+                return at;
+        }
+        return input.size();
+    }
+
+    // One connection's part of the input, [from, to): its commands run where they stand,
+    // and the rest is written cut where the cuts (in order) say.
+    void readConnection(const QByteArray &input, qsizetype from, qsizetype to, const QList<qsizetype> &cuts)
+    {
+        while (from < to) {
+            qsizetype end = input.indexOf(CommandByte, from);
+            if (end < 0 || end > to)
+                end = to;
+            for (auto cut = std::upper_bound(cuts.cbegin(), cuts.cend(), from); cut != cuts.cend() && *cut < end; ++cut) {
+                feed(input.mid(from, *cut - from));
+                from = *cut;
+            }
+            feed(input.mid(from, end - from));
+            if (end + CommandSize > to)
+                return;
+            command(input.at(end + 1), uchar(input.at(end + 2)), uchar(input.at(end + 3)));
+            from = end + CommandSize;
+        }
+    }
+
+    // Writes part of the stream after the login to the client, which reads it, and reads
+    // it as the reader the client uses does.
+    void feed(const QByteArray &bytes)
+    {
+        if (bytes.isEmpty())
+            return;
+        m_server.write(bytes, m_dispatcher);
+        settle();
+        m_outputTaken = false;
+        m_replies.clear();
+        if (m_readerEnded)
+            return;
+        m_reader.addData(bytes);
+        try {
             for (;;) {
                 StreamParser::Result result = StreamParser::NeedMoreData;
                 try {
-                    result = parser.parse();
+                    result = m_reader.parse();
                 } catch (const stanza_error &e) {
-                    writer.write(*errorReply(e));
-                    out.elements << QStringLiteral("stanza error %1").arg(e.errorCondition());
+                    m_out.elements << QStringLiteral("stanza error %1").arg(e.errorCondition());
                     continue;
                 }
                 if (result == StreamParser::NeedMoreData)
                     break;
                 if (result == StreamParser::EndOfStream) {
-                    out.ended.last() = true;
-                    writer.close();
-                    return;
+                    m_out.ended.last() = true;
+                    m_readerEnded = true;
+                    break;
                 }
-                const StreamElement &element = *parser.lastElement();
-                out.elements << describeElement(element) + QLatin1Char(' ')
-                        + describeConversions(element, parser.streamLanguage());
-                hand(element, client, chat, clock, out, writer);
+                const StreamElement &element = *m_reader.lastElement();
+                m_out.elements << describeElement(element) + QLatin1Char(' ')
+                        + describeConversions(element, m_reader.streamLanguage());
+                learn(element);
+            }
+        } catch (const stream_error &e) {
+            m_out.errors.last() = e.condition();
+            m_readerEnded = true;
+        }
+    }
+
+    // What the client asked and sent, for the server to answer.
+    void learn(const Sent &sent)
+    {
+        m_out.written << sent.describe();
+        if (sent.name == QLatin1String("iq") && sent.type == QLatin1String("get") && sent.payload == QLatin1String("time"))
+            m_questions.append({sent.id, now()});
+        else if (sent.name == QLatin1String("iq") && sent.type == QLatin1String("get") && sent.payload == QLatin1String("ping"))
+            m_pings.append({sent.id, std::exchange(m_unpinged, {})});
+        else if (sent.name == QLatin1String("iq") && sent.payload == QLatin1String("bind"))
+            m_bindId = sent.id;
+        else if (sent.name == QLatin1String("message") && !sent.id.isEmpty()) {
+            m_received.append({sent.type == QLatin1String("groupchat"), sent.id, sent.to, sent.body});
+            m_unpinged.append(sent.id);
+        }
+    }
+
+    // What the server sent that answers the client: an answer of the input to a clock
+    // question leaves the clock unknown unless the server's clock can have read so, and
+    // one to a confirmation may have confirmed the messages before it.
+    void learn(const StreamElement &element)
+    {
+        const auto iq = dynamic_cast<const Iq *>(&element);
+        if (!iq || (iq->type != QLatin1String("result") && !iq->hasError()))
+            return;
+        m_replies << iq->id;
+        // What the client asked as it read is known before what answers it.
+        if (!std::exchange(m_outputTaken, true))
+            takeOutput();
+        const auto question = std::find_if(m_questions.begin(), m_questions.end(),
+                                           [iq](const Question &q) { return q.id == iq->id; });
+        if (question != m_questions.end()) {
+            const auto time = dynamic_cast<const IqTime *>(iq);
+            if (time && iq->type == QLatin1String("result") && time->utc.isValid()) {
+                const qint64 utcMs = time->utc.toMSecsSinceEpoch();
+                if (!m_answering)
+                    m_truth.literal(utcMs, question->askedMs, now());
+                m_answersFromMs = std::min(m_answersFromMs.value_or(utcMs), utcMs);
+                m_answersToMs = std::max(m_answersToMs.value_or(utcMs), utcMs);
+                m_firstAskedMs = std::min(m_firstAskedMs.value_or(question->askedMs), question->askedMs);
+            }
+            m_questions.erase(question);
+            return;
+        }
+        const auto ping = std::find_if(m_pings.begin(), m_pings.end(), [iq](const Ping &p) { return p.id == iq->id; });
+        if (ping == m_pings.end())
+            return;
+        QStringList covered;
+        for (auto it = m_pings.begin(); it != ping + 1; ++it)
+            covered << it->messages;
+        m_chat.mayBeConfirmed(covered);
+        m_pings.erase(m_pings.begin(), ping + 1);
+    }
+
+    void command(char op, uchar a, uchar b)
+    {
+        look();
+        switch (op) {
+        case 't': {
+            // Time passes: from a millisecond to two hours.
+            static constexpr qint64 Steps[16] = {1,     20,     100,    400,    1000,    2000,    5000,    10000,
+                                                 30000, 61000, 120000, 301000, 600000, 1800000, 3600000, 7200000};
+            const qint64 base = Steps[a & 15];
+            m_out.handed << QStringLiteral("time passes %1").arg(base + base * b / 256);
+            advance(base + base * b / 256);
+            return;
+        }
+        case 'a':
+            answerClock(a);
+            break;
+        case 's': {
+            // The server's clock is set, and its stamps follow at 1% or at once, up to a
+            // minute later.
+            static constexpr qint64 Deltas[16] = {300,    -300,    1500,    -1500,    3000,     -3000,     10000, -10000,
+                                                  60000, -60000, 600000, -600000, 3600000, -3600000, 150,  -150};
+            if (m_client.serverClock() && m_truth.set(now(), Deltas[a & 15], b & 1, qint64(b >> 1) * 60000 / 127))
+                m_out.handed << QStringLiteral("the server's clock is set by %1").arg(Deltas[a & 15]);
+            break;
+        }
+        case 'r':
+            m_chat.say(a, b & 1, b & 2);
+            break;
+        case 'c':
+            m_chat.write(a, b & 1, b & 2);
+            break;
+        case 'l':
+            m_chat.leave(a);
+            break;
+        case 'p':
+            answerPing(a & 1, a & 2);
+            break;
+        case 'e':
+            passOn(a, b);
+            break;
+        case 'x':
+            refuse(a, b);
+            break;
+        case 'b':
+            if (!m_bindId.isNull())
+                feed(QStringLiteral("<iq type='result' id='%1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
+                                    "<jid>1001@localhost/desk</jid></bind></iq>")
+                         .arg(xmlEscaped(m_bindId))
+                         .toUtf8());
+            break;
+        default:
+            return;
+        }
+        look();
+    }
+
+    QString serverAttributes() const
+    {
+        const QString domain = m_client.serverDomain();
+        QString attributes = QStringLiteral(" to='%1'").arg(xmlEscaped(m_client.ownJid()));
+        if (!domain.isEmpty())
+            attributes += QStringLiteral(" from='%1'").arg(xmlEscaped(domain));
+        return attributes;
+    }
+
+    // The server answers the oldest open clock question, having read its clock at the
+    // share given of the way between the question and now.
+    void answerClock(uchar at)
+    {
+        if (m_questions.isEmpty())
+            return;
+        const Question question = m_questions.first();
+        const qint64 readMs = question.askedMs + (now() - question.askedMs) * at / 255;
+        const std::optional<ClientClock::Reading> before = m_client.serverClock();
+        const bool wasConnected = connected();
+        m_answering = true;
+        feed(QStringLiteral("<iq type='result' id='%1'%2><time xmlns='urn:xmpp:time'><tzo>+00:00</tzo><utc>%3</utc></time></iq>")
+                 .arg(xmlEscaped(question.id), serverAttributes(),
+                      QDateTime::fromMSecsSinceEpoch(m_truth.systemMs(readMs), Qt::UTC).toString(Qt::ISODateWithMs))
+                 .toUtf8());
+        m_answering = false;
+        if (before && wasConnected && connected() && m_replies.contains(question.id))
+            m_truth.answered(readMs, now() - question.askedMs, *before);
+    }
+
+    // The server answers the oldest confirmation asked for, or the latest, with a result
+    // or an error, which says as much; the client takes those before as answered too.
+    void answerPing(bool asError, bool latest)
+    {
+        if (m_pings.isEmpty())
+            return;
+        const Ping ping = latest ? m_pings.last() : m_pings.first();
+        QStringList covered;
+        for (const Ping &before : m_pings) {
+            covered << before.messages;
+            if (before.id == ping.id)
+                break;
+        }
+        const bool wasConnected = connected();
+        feed((asError ? QStringLiteral("<iq type='error' id='%1'%2><ping xmlns='urn:xmpp:ping'/><error type='cancel'>"
+                                       "<service-unavailable xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error></iq>")
+                      : QStringLiteral("<iq type='result' id='%1'%2/>"))
+                 .arg(xmlEscaped(ping.id), serverAttributes())
+                 .toUtf8());
+        if (wasConnected && connected() && m_replies.contains(ping.id))
+            m_chat.confirmedByServer(covered);
+    }
+
+    // The room passes on a line of the user's that it had, under his nick there, with
+    // or without the ids.
+    void passOn(uchar which, uchar how)
+    {
+        QList<Received> lines;
+        for (const Received &line : m_received) {
+            if (line.toRoom && !m_chat.nickIn(bareOf(line.to)).isNull())
+                lines.append(line);
+        }
+        if (lines.isEmpty())
+            return;
+        const Received &line = lines.at(which % lines.size());
+        const QString room = bareOf(line.to);
+        const bool withId = !(how & 2);
+        const bool withOriginId = !(how & 4) || !withId;
+        QString copy = QStringLiteral("<message from='%1' to='%2' type='groupchat'")
+                           .arg(xmlEscaped(room + QLatin1Char('/') + m_chat.nickIn(room)), xmlEscaped(m_client.ownJid()));
+        if (withId)
+            copy += QStringLiteral(" id='%1'").arg(xmlEscaped(line.id));
+        copy += QStringLiteral("><body>%1</body>").arg(xmlEscaped(line.body));
+        if (how & 1)
+            copy += QStringLiteral("<stanza-id xmlns='urn:xmpp:sid:0' by='%1' id='room-%2'/>").arg(xmlEscaped(room), xmlEscaped(line.id));
+        if (withOriginId)
+            copy += QStringLiteral("<origin-id xmlns='urn:xmpp:sid:0' id='%1'/>").arg(xmlEscaped(line.id));
+        feed((copy + QStringLiteral("</message>")).toUtf8());
+    }
+
+    // The server refuses a line it had, from the room or the user it went to (his bare
+    // address, or one of his resources), with one of the conditions and maybe its own
+    // words.
+    void refuse(uchar which, uchar how)
+    {
+        if (m_received.isEmpty())
+            return;
+        const Received &line = m_received.at(which % m_received.size());
+        QString from = line.toRoom || (how & 0x40) ? bareOf(line.to) : line.to;
+        if (!line.toRoom && (how & 0x10) && !from.contains(QLatin1Char('/')))
+            from += QStringLiteral("/phone");
+        QString words;
+        if (how & 0x20)
+            words = QStringLiteral("<text xmlns='urn:ietf:params:xml:ns:xmpp-stanzas' xml:lang='%1'>Not now &amp; "
+                                   "&lt;not&gt; here</text>")
+                        .arg(how & 0x80 ? QStringLiteral("fr") : QStringLiteral("en"));
+        feed(QStringLiteral("<message from='%1' to='%2' type='error' id='%3'><body>%4</body><error type='cancel'>"
+                            "<%5 xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/>%6</error></message>")
+                 .arg(xmlEscaped(from), xmlEscaped(m_client.ownJid()), xmlEscaped(line.id), xmlEscaped(line.body),
+                      QLatin1String(Conditions[how % std::size(Conditions)]), words)
+                 .toUtf8());
+    }
+
+    // The client's reckoning of the chat server's clock lies between the answers it was
+    // given, and where the server's clock is known, the stamps it can have put at each
+    // time the clock was read lie where the client takes them to stand then, by the steps
+    // it has seen by now.
+    void checkClock()
+    {
+        const std::optional<ClientClock::Reading> reading = m_client.serverClock();
+        if (!reading)
+            return;
+        if (!m_answersFromMs || reading->nowMs < *m_answersFromMs
+            || reading->nowMs > *m_answersToMs + (now() - *m_firstAskedMs) || reading->errorMs < 1)
+            broken("the clock's reckoning is not that of an answer",
+                   QStringLiteral("%1 +- %2").arg(QString::number(reading->nowMs), QString::number(reading->errorMs)));
+        if (m_truth.isBroken())
+            return;
+        if (m_samples.size() < MaxSamples && (m_samples.empty() || m_samples.back().localMs != now()))
+            m_samples.push_back({now(), reading->nowMs, reading->errorMs, m_truth.stampMs(now())});
+        const ClockSteps &steps = m_client.serverClockSteps();
+        for (const Sample &sample : m_samples) {
+            if (!m_truth.judgeable(sample.localMs))
+                continue;
+            const std::vector<ClockSteps::Span> spans =
+                steps.spans(sample.localMs, {sample.nowMs - sample.errorMs, sample.nowMs + sample.errorMs});
+            if (std::none_of(spans.cbegin(), spans.cend(), [&sample](const ClockSteps::Span &span) {
+                    return span.fromMs <= sample.stampMs && sample.stampMs <= span.toMs;
+                })) {
+                QStringList where;
+                for (const ClockSteps::Span &span : spans)
+                    where << QStringLiteral("%1..%2").arg(QString::number(span.fromMs), QString::number(span.toMs));
+                broken("the client's clock leaves out where the server stamped",
+                       QStringLiteral("at %1 the server stamped %2, the client takes %3 +- %4 and the spans %5\n%6")
+                           .arg(QString::number(sample.localMs), QString::number(sample.stampMs),
+                                QString::number(sample.nowMs), QString::number(sample.errorMs),
+                                where.join(QLatin1Char(' ')), m_truth.describe()));
             }
         }
-    } catch (const stream_error &e) {
-        out.errors.last() = e.condition();
-        writer.write(StreamError(e.condition(), e.text()));
     }
-    writer.close();
-}
 
+    SteeredDispatcher &m_dispatcher;
+    Outcome &m_out;
+    ServerEnd m_server;
+    XMPPClient m_client;
+    ChatLayer m_chat;
+    ClientOutput m_output;
+    StreamParser m_reader;
+    bool m_readerEnded = false;
+    // What the client wrote has been read since the last part of the stream came.
+    bool m_outputTaken = false;
+    // The answers read whole in the last part of the stream, by id: an answer written
+    // inside an element the input left open is none.
+    QStringList m_replies;
+    // The server answers a clock question: the answer is one of its clock's.
+    bool m_answering = false;
+    ClockTruth m_truth;
+    QList<Question> m_questions;
+    QList<Ping> m_pings;
+    QStringList m_unpinged;
+    QList<Received> m_received;
+    QString m_bindId;
+    std::optional<qint64> m_answersFromMs;
+    std::optional<qint64> m_answersToMs;
+    std::optional<qint64> m_firstAskedMs;
+    std::vector<Sample> m_samples;
+};
+
+// Runs the input in a thread of its own, whose dispatcher's clock is the chat's. The
+// thread ends with the run, and with it what the TLS library keeps for each thread.
 Outcome readInPieces(const QByteArray &input, const QList<qsizetype> &cuts)
 {
     Outcome out;
-    RoutingClient client(out.handed);
-    QElapsedTimer clockAge;
-    clockAge.start();
-    AnsweredClock clock(&client, clockAge);
-    ChatLayer chat(client, out.handed);
-    for (qsizetype from = 0, connections = 1;; ++connections) {
-        qsizetype to = connections < MaxConnections ? input.indexOf('\0', from) : -1;
-        if (to < 0)
-            to = input.size();
-        readConnection(input, from, to, cuts, client, chat, clock, out);
-        // The link is lost at the connection's end: what came of a room's history is shown.
-        chat.linkLost();
-        if (to == input.size())
-            break;
-        chat.linkBack();
-        from = to + 1;
-    }
-    chat.checkNoneLost();
+    auto *dispatcher = new SteeredDispatcher(StartMs);
+    std::unique_ptr<QThread> thread(QThread::create([&out, &input, &cuts, dispatcher] {
+        steered = dispatcher;
+        ClockSteps::setLocalClock(&localNow);
+        Singleton<ServerTime>::instance().setClock(std::make_unique<SteeredGameClock>());
+        {
+            Session session(*dispatcher, out);
+            session.run(input, cuts);
+        }
+        ClockSteps::setLocalClock(nullptr);
+        steered = nullptr;
+    }));
+    thread->setEventDispatcher(dispatcher);
+    thread->start();
+    thread->wait();
     return out;
-}
-
-void checkWellFormed(const QByteArray &written)
-{
-    QXmlStreamReader reader(written);
-    while (!reader.atEnd())
-        reader.readNext();
-    if (reader.hasError())
-        broken("the answers are not well-formed XML",
-               reader.errorString() + QLatin1Char('\n') + QString::fromUtf8(written.left(2000)));
 }
 
 } // namespace
@@ -557,10 +1784,10 @@ void fuzzChatInput(const std::uint8_t *data, std::size_t size)
 {
     if (size == 0)
         return;
+    // The game server's clock lives on the thread that made it, which outlives the runs.
+    Singleton<ServerTime>::instance();
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
     const Outcome whole = readInPieces(input, {});
-    for (const QByteArray &written : whole.written)
-        checkWellFormed(written);
 
     // The first byte spaces the cuts: 0 cuts after every byte, '<' after every 61st.
     const qsizetype step = data[0] + 1;
@@ -570,8 +1797,8 @@ void fuzzChatInput(const std::uint8_t *data, std::size_t size)
             cuts.append(at);
     }
     const Outcome split = readInPieces(input, cuts);
-    if (split.elements != whole.elements || split.handed != whole.handed || split.errors != whole.errors
-        || split.ended != whole.ended) {
+    if (split.elements != whole.elements || split.handed != whole.handed || split.written != whole.written
+        || split.errors != whole.errors || split.ended != whole.ended) {
         const auto ends = [](const Outcome &out) {
             QStringList parts;
             for (qsizetype i = 0; i < out.errors.size(); ++i)
@@ -579,7 +1806,8 @@ void fuzzChatInput(const std::uint8_t *data, std::size_t size)
             return parts.join(QStringLiteral(", "));
         };
         broken("cutting the input into reads changes what is read",
-               (whole.elements + whole.handed).join(QLatin1Char('\n')) + QStringLiteral("\n-- %1 / %2 --\n").arg(ends(whole), ends(split))
-                   + (split.elements + split.handed).join(QLatin1Char('\n')));
+               (whole.elements + whole.handed + whole.written).join(QLatin1Char('\n'))
+                   + QStringLiteral("\n-- %1 / %2 --\n").arg(ends(whole), ends(split))
+                   + (split.elements + split.handed + split.written).join(QLatin1Char('\n')));
     }
 }

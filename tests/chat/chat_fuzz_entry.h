@@ -12,18 +12,34 @@ class StreamElement;
 // One line with the fields the client reads of an element, to compare parses.
 QString describeElement(const xmpp::StreamElement &element);
 
-// Runs one input through the chat client's read path: the stream parser, the stanza
-// readers and the conversions into messages and presences, then the client past its
-// login handed each stanza (what it hands on, refused lines with their reasons, rooms
-// destroyed, and the answers to its clock's questions, which the clock takes), with the
-// answers the client writes, and what the player reads of it: the rooms the user's own
-// presences put him in with the lines they show, the one-to-one chats, and the notices
-// of refused lines. A NUL byte, which XML never holds, ends a connection: the rest comes
-// on the next, and the rooms are joined again (up to four connections; the last reads
-// the rest of the input whatever it holds). The first byte chooses where the input
-// is cut into reads; every cut must read the same fields, hand on and show the same and
-// end the same way; the clock's reckoning must be that of an answer; a room must show
-// no line twice by its id and lose none that carries one; a refused line's notice must
-// give the reason of its error's condition, escaped; and the answers must be
-// well-formed XML. A broken rule aborts, so that the fuzzer keeps the input.
+// Runs one input through the chat client as the server's side of its connections: a
+// client logs in to a server played on loopback (the login itself is the server's), and
+// the input is what the server sends after it. A NUL byte, which XML never holds, ends a
+// connection: the server drops it, the client connects again when its pause is over, and
+// the rest comes on the next (up to four connections; the last reads the rest of the
+// input whatever it holds). Among the XML stand commands, four bytes each: ESC, a letter
+// and two bytes that say how:
+//   t  time passes (the first byte picks from a millisecond to two hours);
+//   a  the server answers the client's oldest clock question, read at a share of the way;
+//   s  the server's clock is set, and the clock it stamps by follows it slowly or at once;
+//   r  the player says a line in a room, or sends again one that came back;
+//   c  the player writes to a user, or writes again a line that came back;
+//   l  the player leaves a room;
+//   p  the server confirms the oldest or the latest of the client's messages waiting;
+//   e  a room passes on a line of the player's, with or without its ids;
+//   x  the server refuses a line of the player's, from the room or the user, for a reason;
+//   b  the server answers the client's resource binding.
+// Time is a clock of the run's own, which only the commands and the pauses move: every
+// timer of the client fires at its time on it. The rooms the user's own presences put him
+// in, the one-to-one chats and the player's lines are told as the chat's windows tell
+// them. The first byte chooses where the input is cut into reads; every cut must read the
+// same, hand on, show and write the same and end the same way. A room must show no line
+// twice by its id and lose none that carries one; each of the player's lines must wait
+// until it is passed on, confirmed, refused or handed back, and no longer than the
+// client's confirmation limit in a room; a refusal must reach the line it names with a
+// notice that gives the reason of its error, quotes the line where it must and lets no
+// markup through; the client's reckoning of the server's clock must be that of its
+// answers, and, with the steps it has seen, take every stamp the server can have put to
+// stand where it does; what the client writes must be well-formed XML. A broken rule
+// aborts, so that the fuzzer keeps the input.
 void fuzzChatInput(const std::uint8_t *data, std::size_t size);

@@ -1,17 +1,17 @@
 # The chat read path, what the client hands on of it and what the player reads of that
 # (the chat without windows) under the fuzzer, and every input it ever broke a rule with.
+set(chat_fuzz_entry
+    ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SteeredDispatcher.h ${CMAKE_CURRENT_LIST_DIR}/SteeredDispatcher.cpp)
 mahjong_add_test(tst_chat_fuzz_regressions
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chat_fuzz_regressions.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chat_fuzz_regressions.cpp ${chat_fuzz_entry}
     LIBS mahjong_chat)
 
 if(MAHJONG_BUILD_FUZZERS)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         message(FATAL_ERROR "MAHJONG_BUILD_FUZZERS needs clang (CMAKE_CXX_COMPILER=clang++)")
     endif()
-    add_executable(fuzz_chat
-        ${CMAKE_CURRENT_LIST_DIR}/fuzz_chat_main.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp)
+    add_executable(fuzz_chat ${CMAKE_CURRENT_LIST_DIR}/fuzz_chat_main.cpp ${chat_fuzz_entry})
     mahjong_target_defaults(fuzz_chat)
     target_compile_options(fuzz_chat PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
     target_link_options(fuzz_chat PRIVATE -fsanitize=fuzzer,address,undefined)

@@ -1,6 +1,7 @@
-// The libFuzzer target over the chat client's read path, what it hands on and what the
-// player reads of it, headless; its seeds are the recorded transcripts and the element
-// lists in tests/chat/data.
+// The libFuzzer target over the chat client on a server it plays, headless: what the
+// client reads, hands on and writes, its clock, and what the player reads of the rooms,
+// the one-to-one chats and his own lines; its seeds are the recorded transcripts, the
+// element lists and the played sessions in tests/chat/data.
 
 #include "chat_fuzz_entry.h"
 
@@ -8,7 +9,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    // The stream writer's keep-alive timer wants an application object.
+    // The client's sockets and timers want an application object.
     static QCoreApplication app(*argc, *argv);
     // What the client logs of every stanza it is handed would be most of the run's work.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});

@@ -7,6 +7,7 @@ mahjong_add_test(tst_xmppvalues
 mahjong_add_test(tst_xmppcodec
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_xmppcodec.cpp
             ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/SteeredDispatcher.h ${CMAKE_CURRENT_LIST_DIR}/SteeredDispatcher.cpp
     LIBS mahjong_chat)
 mahjong_add_test(tst_roomlinebook
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_roomlinebook.cpp

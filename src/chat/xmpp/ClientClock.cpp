@@ -13,12 +13,14 @@ namespace {
 
 // The server's answer and the local clock are read to the millisecond.
 constexpr qint64 ReadingMs = 1;
+// The agreeing answers kept since the reckoning was read; those between the first and
+// the last go first, which can only put a step seen later earlier.
+constexpr size_t MaxAgreed = 64;
 
 } // namespace
 
 ClientClock::ClientClock(XMPPClient *client) : ClientExtension(client)
 {
-    m_local.start();
     m_localStartMs = ClockSteps::localMs();
     m_again.setSingleShot(true);
     m_again.setInterval(RemeasureMs);
@@ -36,7 +38,7 @@ void ClientClock::ask(int left)
 {
     // Ids of their own, so that the other stanzas are numbered as they would be anyway.
     const QString id = QStringLiteral("clock-%1").arg(++m_asked);
-    const qint64 askedMs = m_local.elapsed();
+    const qint64 askedMs = elapsedMs();
     if (!client()->send(IqTime(id, parseJid(client()->serverDomain()))))
         return;
     client()->addIqHandler(id, [this, askedMs, left](const Iq *reply) { onAnswer(askedMs, left, reply); });
@@ -51,7 +53,7 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
             qDebug() << "The chat server does not tell its time";
         return;
     }
-    const qint64 nowMs = m_local.elapsed();
+    const qint64 nowMs = elapsedMs();
     const qint64 roundTripMs = nowMs - askedMs;
     // The server read its clock about halfway through the round trip.
     const qint64 serverMs = time->utc.toMSecsSinceEpoch() + roundTripMs / 2;
@@ -59,19 +61,33 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
     // An answer that the reckoning cannot account for within both errors tells of a
     // server clock set since: it wins whatever its round trip.
     const bool closer = !m_known || answerErrorMs < errorMs(m_readMs, m_roundTripMs);
-    const bool clockSet = m_known
-        && std::abs(serverMs - (m_serverMs + nowMs - m_readMs)) > answerErrorMs + errorMs(m_readMs, m_roundTripMs);
-    if (clockSet)
-        m_steps.stepped(m_localStartMs + m_agreedAskedMs, reckoning(m_serverMs, m_readMs, m_roundTripMs),
+    const qint64 bothErrorsMs = answerErrorMs + errorMs(m_readMs, m_roundTripMs);
+    const qint64 offMs = std::abs(serverMs - (m_serverMs + nowMs - m_readMs));
+    const bool clockSet = m_known && offMs > bothErrorsMs;
+    if (clockSet) {
+        // The clock was set by at least the part of the difference that the errors do
+        // not account for.
+        qint64 sinceMs = m_agreed.front().askedMs;
+        for (const Agreed &agreed : m_agreed) {
+            if (agreed.largestStepMs < offMs - bothErrorsMs)
+                sinceMs = agreed.askedMs;
+        }
+        m_steps.stepped(m_localStartMs + sinceMs, reckoning(m_serverMs, m_readMs, m_roundTripMs),
                         reckoning(serverMs, nowMs, roundTripMs));
-    else if (closer && m_known)
+    } else if (closer && m_known) {
         m_steps.refined(reckoning(serverMs, nowMs, roundTripMs));
-    m_agreedAskedMs = askedMs;
+    }
     if (closer || clockSet) {
         m_known = true;
         m_serverMs = serverMs;
         m_readMs = nowMs;
         m_roundTripMs = roundTripMs;
+        // Its own question leaves open no step before it.
+        m_agreed.assign(1, {askedMs, 0});
+    } else {
+        m_agreed.push_back({askedMs, offMs + bothErrorsMs});
+        if (m_agreed.size() > MaxAgreed)
+            m_agreed.erase(m_agreed.begin() + 1);
     }
     if (left > 1)
         ask(left - 1);
@@ -81,7 +97,7 @@ void ClientClock::onAnswer(qint64 askedMs, int left, const Iq *reply)
 
 qint64 ClientClock::errorMs(qint64 readMs, qint64 roundTripMs) const
 {
-    return (roundTripMs + 1) / 2 + ReadingMs + (m_local.elapsed() - readMs) / ClockSteps::DriftDivisor;
+    return (roundTripMs + 1) / 2 + ReadingMs + (elapsedMs() - readMs) / ClockSteps::DriftDivisor;
 }
 
 ClockSteps::Reckoning ClientClock::reckoning(qint64 serverMs, qint64 readMs, qint64 roundTripMs) const
@@ -93,7 +109,7 @@ std::optional<ClientClock::Reading> ClientClock::read() const
 {
     if (!m_known)
         return std::nullopt;
-    return Reading{m_serverMs + m_local.elapsed() - m_readMs, errorMs(m_readMs, m_roundTripMs)};
+    return Reading{m_serverMs + elapsedMs() - m_readMs, errorMs(m_readMs, m_roundTripMs)};
 }
 
 } // namespace xmpp

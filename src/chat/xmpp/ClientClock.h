@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
 #include <optional>
+#include <vector>
 
 #include "chat/xmpp/ClientExtension.h"
 #include "chat/xmpp/ClockSteps.h"
@@ -48,13 +48,10 @@ public:
     // The steps of the server's clock seen so far.
     const ClockSteps &steps() const { return m_steps; }
 
-protected:
-    // The reply to the question asked at askedMs by the local clock, with left answers
-    // to come including it; null when the connection was lost first. The chat fuzz
-    // target feeds it what it reads.
-    void onAnswer(qint64 askedMs, int left, const Iq *reply);
-
 private:
+    // The reply to the question asked at askedMs by the local clock, with left answers
+    // to come including it; null when the connection was lost first.
+    void onAnswer(qint64 askedMs, int left, const Iq *reply);
     void ask(int left);
     // How far a reckoning taken at the local time given with this round trip may be off
     // by now.
@@ -62,8 +59,10 @@ private:
     // A reading as the steps keep it, on the local steady clock.
     ClockSteps::Reckoning reckoning(qint64 serverMs, qint64 readMs, qint64 roundTripMs) const;
 
-    QElapsedTimer m_local;
-    // The steady clock when m_local started.
+    // Milliseconds since the clock started, on the local steady clock.
+    qint64 elapsedMs() const { return ClockSteps::localMs() - m_localStartMs; }
+
+    // The local steady clock when the clock started.
     qint64 m_localStartMs = 0;
     QTimer m_again;
     int m_asked = 0;
@@ -71,9 +70,17 @@ private:
     qint64 m_serverMs = 0;
     qint64 m_readMs = 0;
     qint64 m_roundTripMs = 0;
-    // When the last question was asked whose answer agreed with the reckoning: a step the
-    // next answer shows came after it.
-    qint64 m_agreedAskedMs = 0;
+    // The questions whose answers agreed with the reckoning, its own first, each with the
+    // largest step of the server's clock before it that its answer leaves open: an answer
+    // that agrees only within a wide error does not show that the clock was not set
+    // before it. A step that a later answer shows came after the last of them that
+    // leaves open none as large.
+    struct Agreed
+    {
+        qint64 askedMs;
+        qint64 largestStepMs;
+    };
+    std::vector<Agreed> m_agreed;
     ClockSteps m_steps;
 };
 

@@ -1,5 +1,6 @@
 #include "chat/xmpp/ClientDelivery.h"
 
+#include "chat/xmpp/ClockSteps.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPElements.h"
 
@@ -22,7 +23,6 @@ ClientDelivery::ClientDelivery(XMPPClient *client) : ClientExtension(client)
     connect(&m_silence, &QTimer::timeout, this, &ClientDelivery::silent);
     m_confirmation.setSingleShot(true);
     connect(&m_confirmation, &QTimer::timeout, this, &ClientDelivery::overdue);
-    m_clock.start();
 }
 
 void ClientDelivery::setConfirmationLimitMs(int ms)
@@ -35,7 +35,7 @@ void ClientDelivery::setConfirmationLimitMs(int ms)
 void ClientDelivery::follow(const QString &messageId)
 {
     const QString pingId = client()->nextStanzaId();
-    m_waiting.push_back({pingId, messageId, m_clock.elapsed()});
+    m_waiting.push_back({pingId, messageId, ClockSteps::localMs()});
     if (!m_silence.isActive())
         m_silence.start();
     if (m_waiting.size() == 1)
@@ -60,7 +60,7 @@ void ClientDelivery::lookAgainSoon()
 
 void ClientDelivery::armConfirmation()
 {
-    const qint64 waited = m_clock.elapsed() - m_waiting.front().sentMs;
+    const qint64 waited = ClockSteps::localMs() - m_waiting.front().sentMs;
     m_confirmation.start(int(std::clamp<qint64>(m_confirmationLimitMs - waited, 0, m_confirmationLimitMs)));
 }
 

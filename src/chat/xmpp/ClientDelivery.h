@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -63,6 +62,7 @@ private:
     {
         QString pingId;
         QString messageId;
+        // On the local steady clock.
         qint64 sentMs;
     };
     // Oldest first.
@@ -70,7 +70,6 @@ private:
     QTimer m_silence;
     QTimer m_confirmation;
     int m_confirmationLimitMs = DefaultConfirmationLimitMs;
-    QElapsedTimer m_clock;
 };
 
 // Takes the messages that XMPPClient::messagesNotSent names out of those a sender

@@ -58,8 +58,12 @@ public:
         qint64 toMs = 0;
     };
 
-    // The local steady clock, in milliseconds.
+    // The local steady clock, in milliseconds, which the chat client times itself by.
     static qint64 localMs();
+    // Where localMs() reads the time: the process's steady clock unless set, null
+    // setting it back. The chat fuzz target steers time with it.
+    using LocalClock = qint64 (*)();
+    static void setLocalClock(LocalClock clock);
 
     // An answer showed the server's clock set since it was last seen to agree with the
     // reckoning before, in a question asked at sinceMs.

@@ -214,10 +214,9 @@ void XMPPClient::socketReadyRead()
 
 void XMPPClient::readSlice()
 {
-    QElapsedTimer slice;
-    slice.start();
+    const qint64 sliceStartMs = ClockSteps::localMs();
     while (m_state != UnconnectedState && m_state != ClosingState) {
-        if (slice.elapsed() >= ReadSliceMs) {
+        if (ClockSteps::localMs() - sliceStartMs >= ReadSliceMs) {
             m_readTimer.start();
             return;
         }

@@ -183,12 +183,6 @@ signals:
     void searchReport(const XMPPDataReport &searchReport, const QString &requestTag);
     void searchError(const QString &requestTag);
 
-protected:
-    // Hands what came on an established connection to where it goes: the answers to
-    // requests and the signals above; a request it does not serve throws the stanza
-    // error to answer. The chat fuzz target hands it what it reads.
-    void route(const xmpp::StreamElement &element);
-
 private slots:
     void socketConnected();
     void socketReadyRead();
@@ -209,6 +203,10 @@ private:
     bool readElement();
     bool feedParser();
     void handleElement(const xmpp::StreamElement &element);
+    // Hands what came on an established connection to where it goes: the answers to
+    // requests and the signals above; a request it does not serve throws the stanza
+    // error to answer.
+    void route(const xmpp::StreamElement &element);
     void negotiate(const xmpp::StreamElement &element);
     void onStreamError(const xmpp::StreamError &error);
     void onFeatures(const xmpp::StreamFeatures &features);

@@ -9,7 +9,9 @@
 #include "logfile.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
+#include "serverroundtrip.h"
 #include "testmain.h"
+#include "webviews.h"
 
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
@@ -815,7 +817,7 @@ void TestMainWindowSession::everyPageLinkOpensAPageOfTheDemoWorld()
     // The demo world's side page stands beside the lobby.
     auto *side = w->findChild<EmbeddedWebPage *>(QStringLiteral("adSidePage"));
     QTRY_VERIFY_WITH_TIMEOUT(side->webView() && side->webView()->title() == QLatin1String("Demo world"), 15000);
-    QTest::qWait(300);
+    QVERIFY(WebViews::showsPage(side->webView()));
     saveScreenshot(w, QStringLiteral("session-demo-side-page"));
     QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("supportButton")), Qt::LeftButton);
     QCOMPARE(nextExternalPage(), QStringLiteral("Support"));
@@ -870,7 +872,9 @@ void TestMainWindowSession::everyPageLinkOpensAPageOfTheDemoWorld()
         QCOMPARE(link.inside ? internalPage() : nextExternalPage(), QLatin1String(link.title));
     }
 
-    QTest::qWait(200);
+    // Nothing more comes of the links once the server answered a question asked after
+    // them.
+    QVERIFY(serverRoundTrip(w->connectionManager()));
     QVERIFY(m_externalUrls.isEmpty());
     QVERIFY(!waitForBox(QStringLiteral("Page not available"), 0));
     QVERIFY(m_fatal.isEmpty());

@@ -7,9 +7,12 @@
 
 #include "DemoPlayer.h"
 #include "contrast.h"
+#include "postedevents.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
+#include "serverroundtrip.h"
 #include "textfit.h"
+#include "webviews.h"
 
 #include "app/startup/MahjongApplication.h"
 #include "app/startup/ResourceSearchPaths.h"
@@ -17,8 +20,12 @@
 #include "game/GameModel.h"
 #include "game/GameWindow.h"
 #include "app/Utils.h"
+#include "connection/ConnectionManager.h"
+#include "connection/PlayerDb.h"
 #include "lobby/JoinDialog.h"
 #include "lobby/TablePreview.h"
+#include "lobby/TablePreviewPlayerWidget.h"
+#include "lobby/TablePreviewPlayersWidget.h"
 #include "lobby/TournamentDetailDialog.h"
 #include "table/dialogs/MeldAuction.h"
 #include "table/dialogs/RoundScoreBoard.h"
@@ -40,12 +47,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
 #include <QTreeView>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -59,6 +68,21 @@ QModelIndex lobbyRow(const QTreeView *lobby, int tableId)
             return index;
     }
     return {};
+}
+
+// Whether the preview's seats show players, each by a name from the player directory
+// rather than the stand-in it shows until the server named them.
+bool seatedByName(const TablePreviewPlayersWidget *players)
+{
+    int seated = 0;
+    for (int seat = 0; seat < players->seatCount(); ++seat) {
+        if (players->seatPlayer(seat) < 0)
+            continue;
+        if (players->seatWidget(seat)->name() == PlayerDb::placeholderName(players->seatPlayer(seat)))
+            return false;
+        ++seated;
+    }
+    return seated > 0;
 }
 
 } // namespace
@@ -88,7 +112,8 @@ private:
     void useSkin(const QString &skin);
     // Measures every window shown, in each skin, and keeps what does not read.
     void measure(const QString &page);
-    void clickTab(int index);
+    // Whether the lobby's tab came in front.
+    bool clickTab(int index);
     GameWindow *tableInFront(qint32 id) const;
 
     TestServer m_server;
@@ -133,8 +158,14 @@ void TestReadablePages::measure(const QString &page)
 {
     for (const QString skin : {"default", "corvana"}) {
         useSkin(skin);
-        // Laid out and painted anew under the skin's sheets.
-        QTest::qWait(100);
+        // Laid out anew under the skin's sheets (the grabs paint it), each page shown
+        // drawn at the size its view has then, and laid out once more for what came in
+        // meanwhile.
+        QVERIFY(PostedEvents::settleWidgets());
+        const QStringList notShown = WebViews::pagesNotShown(QApplication::topLevelWidgets());
+        QVERIFY2(notShown.isEmpty(), qPrintable(QStringLiteral("%1 (%2) does not show %3")
+                                                    .arg(page, skin, notShown.join(QStringLiteral(", ")))));
+        QVERIFY(PostedEvents::settleWidgets());
         int index = 0;
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (!window->isVisible() || window->windowType() == Qt::ToolTip || window->windowType() == Qt::Popup)
@@ -150,11 +181,12 @@ void TestReadablePages::measure(const QString &page)
     m_measured << page;
 }
 
-void TestReadablePages::clickTab(int index)
+bool TestReadablePages::clickTab(int index)
 {
-    QTabBar *tabs = m_window->findChild<UTabWidget *>(QStringLiteral("mainTabs"))->tabBar();
+    auto *mainTabs = m_window->findChild<UTabWidget *>(QStringLiteral("mainTabs"));
+    QTabBar *tabs = mainTabs->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-    QTest::qWait(200);
+    return QTest::qWaitFor([&] { return mainTabs->currentIndex() == index && mainTabs->widget(index)->isVisible(); });
 }
 
 GameWindow *TestReadablePages::tableInFront(qint32 id) const
@@ -217,14 +249,20 @@ void TestReadablePages::everyPageReadsOnEverySkin()
     // the tournaments with the preview of one.
     const QStringList tabNames{"start", "play", "tournaments", "settings", "friends", "guide"};
     for (int i = 0; i < mainTabs->count(); ++i) {
-        clickTab(i);
-        QTRY_COMPARE(mainTabs->currentIndex(), i);
-        if (i == 1) {
+        QVERIFY2(clickTab(i), qPrintable(tabNames.at(i)));
+        if (i == 0) {
+            // With the coming tournaments beside the page.
+            QTRY_VERIFY_WITH_TIMEOUT(shown<QPushButton>("joinLeaveButton"), 15000);
+        } else if (i == 1) {
             auto *list = shown<QTreeView>("lobbyTreeView");
             QVERIFY(list);
             QTRY_VERIFY(lobbyRow(list, 3008).isValid());
             list->setCurrentIndex(lobbyRow(list, 3008));
             QTRY_VERIFY(shown<QWidget>("houseDetailContainer"));
+            // With the players seated there, by name: the server's answers to the preview.
+            auto *players = shown<TablePreviewPlayersWidget>();
+            QVERIFY(players);
+            QTRY_VERIFY_WITH_TIMEOUT(seatedByName(players), 15000);
         } else if (i == 2) {
             auto *list = shown<QTreeView>("tournamentsLobbyTreeView");
             QVERIFY(list);
@@ -242,11 +280,20 @@ void TestReadablePages::everyPageReadsOnEverySkin()
             shown<JoinDialog>()->close();
             QTRY_VERIFY(!shown<JoinDialog>());
         } else if (i == 2) {
-            // A tournament's details over its tab.
+            // A tournament's details over its tab, with the standings and the payout it
+            // asks the server for.
             auto *list = shown<QTreeView>("tournamentsLobbyTreeView");
+            QSignalSpy rankings(&m_window->connectionManager(), &ConnectionManager::tournamentRankings);
+            QSignalSpy prizes(&m_window->connectionManager(), &ConnectionManager::tournamentPrizeConfiguration);
             emit list->activated(list->currentIndex());
             QTRY_VERIFY(shown<TournamentDetailDialog>());
-            QTest::qWait(300);
+            const qint32 tournament = shown<TournamentDetailDialog>()->tournamentId();
+            const auto answered = [tournament](const QSignalSpy &spy) {
+                return std::any_of(spy.begin(), spy.end(), [tournament](const QList<QVariant> &answer) {
+                    return answer.at(0).toInt() == tournament;
+                });
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(answered(rankings) && answered(prizes), 15000);
             measure(QStringLiteral("tournament-details"));
             shown<TournamentDetailDialog>()->close();
             QTRY_VERIFY(!shown<TournamentDetailDialog>());
@@ -283,11 +330,13 @@ void TestReadablePages::everyPageReadsOnEverySkin()
     measure(QStringLiteral("table-seated"));
     QTest::mouseClick(DemoPlay::shownButton(table->seatedWindow(), QStringLiteral("playButton")), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(table->model()->gameState(), GameModel::HAND_IN_PLAY, 20000);
-    QTest::qWait(300);
+    // Dealt: the wall counts its tiles, the hand is on the table and nothing waits to be drawn.
+    QTRY_VERIFY_WITH_TIMEOUT(table->model()->liveTiles() > 0 && !table->handView()->items().empty()
+                                 && table->actionQueue().isEmpty() && !table->actionQueue().isBusy(),
+                             15000);
     measure(QStringLiteral("table-hand"));
     QTest::keyClick(m_window.get(), Qt::Key_D, Qt::ControlModifier | Qt::AltModifier);
     QTRY_VERIFY(shown<RoundScoreBoard>() && shown<ScoreBoard>());
-    QTest::qWait(300);
     measure(QStringLiteral("table-samples"));
     for (QWidget *sample : m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (qobject_cast<ScoreBoard *>(sample) || qobject_cast<MeldAuction *>(sample)
@@ -328,7 +377,7 @@ void TestReadablePages::everyPageReadsOnEverySkin()
 void TestReadablePages::placeBonusesStandBesideTheirText()
 {
     QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("lobbyButton")), Qt::LeftButton);
-    clickTab(1);
+    QVERIFY(clickTab(1));
     auto *list = shown<QTreeView>("lobbyTreeView");
     QVERIFY(list);
     list->setCurrentIndex(lobbyRow(list, 3008));
@@ -344,11 +393,16 @@ void TestReadablePages::placeBonusesStandBesideTheirText()
     m_window->setWindowState(Qt::WindowNoState);
     for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
         m_window->resize(size);
+        QTRY_COMPARE(m_window->size(), size);
         for (const QString language : {"en", "ja", "zh_CN", "zh_TW"}) {
             m_translations->setLanguage(language);
             const QString what = QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(language);
+            // Retranslated, with what the preview asks the server anew (the table's name in
+            // the language, the players seated) answered, and laid out.
+            QVERIFY2(PostedEvents::settleWidgets(), qPrintable(what));
+            QVERIFY2(serverRoundTrip(m_window->connectionManager()), qPrintable(what));
+            QVERIFY2(PostedEvents::settleWidgets(), qPrintable(what));
             QTRY_VERIFY2(text->isVisible(), qPrintable(what));
-            QTest::qWait(100);
             QVERIFY2(TextFit::labelShortfall(text).isEmpty(), qPrintable(what + QLatin1Char(' ') + TextFit::labelShortfall(text)));
             const QRect textPlace = placeOf(text);
             QRect rows;

@@ -132,7 +132,7 @@ struct Rig
     // Lets the paced subscription queue of the table list run dry.
     void settle()
     {
-        QTest::qWaitFor([this] { return !tables.hasQueuedRequests(); }, 5000);
+        QVERIFY(QTest::qWaitFor([this] { return !tables.hasQueuedRequests(); }, 5000));
     }
     int subscriptions(const QString &path)
     {

@@ -138,7 +138,7 @@ struct Table
         window.resize(1100, 760);
         if (shown) {
             window.show();
-            QTest::qWaitForWindowExposed(&window);
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
         }
 
         model.setJustJoined();

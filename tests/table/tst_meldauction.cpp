@@ -56,7 +56,7 @@ struct Table
     {
         auction->showAndRaise(true);
         window.activateWindow();
-        QTest::qWaitForWindowActive(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

@@ -87,7 +87,7 @@ else
 fi
 # Under AddressSanitizer (with its leak checker) and UndefinedBehaviorSanitizer: the
 # widget-free libraries and their tests, and a minute of fuzzing each of the protocol
-# readers and the chat read path in the same build. A fault fails the run, as do tests or
+# readers and the chat client (on a server the fuzzer plays) in the same build. A fault fails the run, as do tests or
 # fuzz targets that do not build, and a test run that finds no test; a fuzzer's input is
 # left in <build>-sanitize/crashes/ (add it to tests/protocol/fuzz-regressions/ or
 # tests/chat/fuzz-regressions/). A leak fails a test, and fuzzing, as any other fault.

@@ -1661,9 +1661,10 @@ private:
                 continue;
             const std::vector<ClockSteps::Span> spans =
                 steps.spans(sample.localMs, {sample.nowMs - sample.errorMs, sample.nowMs + sample.errorMs});
+            // And a line stamped then, heard then, is one the client takes the stamp for.
             if (std::none_of(spans.cbegin(), spans.cend(), [&sample](const ClockSteps::Span &span) {
                     return span.fromMs <= sample.stampMs && sample.stampMs <= span.toMs;
-                })) {
+                }) || !ClockSteps::stampedBy(sample.stampMs, spans)) {
                 QStringList where;
                 for (const ClockSteps::Span &span : spans)
                     where << QStringLiteral("%1..%2").arg(QString::number(span.fromMs), QString::number(span.toMs));

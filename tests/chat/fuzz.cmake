@@ -1,5 +1,5 @@
-# The chat read path, what the client hands on of it and what the player reads of that
-# (the chat without windows) under the fuzzer, and every input it ever broke a rule with.
+# The chat client on a server the fuzzer plays, and what the player reads of it (the
+# chat without windows), under the fuzzer, and every input it ever broke a rule with.
 set(chat_fuzz_entry
     ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.h ${CMAKE_CURRENT_LIST_DIR}/chat_fuzz_entry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SteeredDispatcher.h ${CMAKE_CURRENT_LIST_DIR}/SteeredDispatcher.cpp)

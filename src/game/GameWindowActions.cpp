@@ -709,9 +709,8 @@ QString GameWindow::leaveQuestionText() const
 {
     // The name stands alone, as a server may name a table with or without a word for
     // one; a table the server has not named yet goes by the lobby's stand-in name.
-    QString name = m_services.tableNames ? m_services.tableNames->tableName(m_tableInfo) : QString();
-    if (name.isEmpty())
-        name = QCoreApplication::translate("TableModel", "Table(%1)").arg(QString::number(tableId()));
+    const QString name = m_services.tableNames ? m_services.tableNames->displayName(m_tableInfo)
+                                               : LocalizationDb::standInName(tableId());
     return tr("Are you sure you want to leave %1?", "%1 is the table's name").arg(name);
 }
 

@@ -85,7 +85,7 @@ void LocalizationDb::sendQuery(const QString &language, const std::vector<QStrin
 QString LocalizationDb::tableName(const TableInfo &info)
 {
     if (info.storedGameType() == TableInfo::TOURNAMENT)
-        return tr("Table(%1)").arg(QString::number(info.id()));
+        return standInName(info.id());
 
     const auto language = m_names.find(currentLanguage());
     if (language != m_names.end()) {
@@ -97,6 +97,17 @@ QString LocalizationDb::tableName(const TableInfo &info)
     }
     m_pending.insert(info.lobbyPath());
     return QString();
+}
+
+QString LocalizationDb::displayName(const TableInfo &info)
+{
+    const QString name = tableName(info);
+    return name.isEmpty() ? standInName(info.id()) : name;
+}
+
+QString LocalizationDb::standInName(qint32 tableId)
+{
+    return tr("Table(%1)").arg(QString::number(tableId));
 }
 
 QString LocalizationDb::tableName(qint32 tableId)

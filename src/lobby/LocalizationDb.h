@@ -36,6 +36,10 @@ public:
 
     QString tableName(const TableInfo &info);
     QString tableName(qint32 tableId);
+    // The name a text quotes: the localized one, else, until it is known, the stand-in.
+    QString displayName(const TableInfo &info);
+    // What stands for a table's name where none is known: the table's id.
+    static QString standInName(qint32 tableId);
 
     void setTableModel(TableModel *model);
     // Asks for every name of the current language.

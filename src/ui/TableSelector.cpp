@@ -5,7 +5,6 @@
 #include "lobby/LocalizationDb.h"
 #include "ui/SelectorButton.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
 
@@ -52,7 +51,7 @@ QString TableSelector::tableName(qint32 id) const
 {
     // Until the table's localized name is known, the name the table list shows.
     const QString name = m_localizationDb ? m_localizationDb->tableName(id) : QString();
-    return name.isEmpty() ? QCoreApplication::translate("TableModel", "Table(%1)").arg(id) : name;
+    return name.isEmpty() ? LocalizationDb::standInName(id) : name;
 }
 
 SelectorButton *TableSelector::tableButton(qint32 id) const

@@ -3,6 +3,7 @@
 #include "imagecompare.h"
 #include "labellink.h"
 #include "logfile.h"
+#include "postedevents.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
 #include "skinstylesheets.h"
@@ -1398,6 +1399,8 @@ private slots:
                                       .arg(what, sizeName(w.frameGeometry().size()), QString::number(w.frameGeometry().x()),
                                            QString::number(w.frameGeometry().y()), sizeName(area.size()));
             QTRY_VERIFY2(area.contains(w.frameGeometry()), qPrintable(where));
+            // The controls stand where the window's layouts put them at its size.
+            QVERIFY(PostedEvents::settleWidgets());
             QCOMPARE(w.size(), wish.boundedTo(area.size() - (w.frameGeometry().size() - w.size())));
             for (const QString &name : controls) {
                 const QWidget *control = nullptr;

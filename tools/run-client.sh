@@ -7,7 +7,8 @@
 # client quits as its "Quit" does, and the clean-up waits for it.
 # Usage: tools/run-client.sh [client options...]
 # The build directory is $BUILD_DIR (default: build/ at the top of the tree); $SEED seeds
-# the demo world's walls (default 1); SKIP_BUILD=1 uses the build as it is.
+# the demo world's walls (default 1); SKIP_BUILD=1 uses the build as it is; $JOBS is the
+# number of parallel build jobs (default: one a core).
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,9 +16,12 @@ build=${BUILD_DIR:-$top/build}
 
 if [ "${SKIP_BUILD:-0}" != 1 ]; then
     "$top/tools/setup.sh"
-    export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
-    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" --parallel "$(nproc)" --target mahjong mahjong-testserver test_certificates
+    # Configured as tools/run-tests.sh configures it (the tree's own configuration), so
+    # that neither rebuilds what the other built, and the compiler cache shared with
+    # every clone (paths relative to the checkout, the build directory not hashed).
+    export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache} CCACHE_BASEDIR=$top CCACHE_NOHASHDIR=1
+    cmake -S "$top" -B "$build" -G Ninja >/dev/null
+    cmake --build "$build" --parallel "${JOBS:-$(nproc)}" --target mahjong mahjong-testserver test_certificates
 fi
 
 client=$build/src/app/mahjong

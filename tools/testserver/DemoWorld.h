@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QSslConfiguration>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <random>
@@ -93,7 +94,9 @@ private:
     void buildLobby();
     void addAccountPages();
     void addPages();
-    static QString accountPagePath(const QString &hint);
+    static const QStringList &languages();
+    static QString accountPagePath(const QString &language, const QString &hint);
+    static QString pagePath(const QString &language, const QString &name);
     void addTable(TableConfig config);
     void addTournaments();
     QJsonObject tableInfo(const TableEngine &table) const;
@@ -111,8 +114,8 @@ private:
     QTcpServer *m_server = nullptr;
     Scenario m_pages;
     HttpServer *m_pageServer = nullptr;
-    QJsonArray m_accountPages;
-    QHash<int, QString> m_pagePaths; // by page kind, the account pages aside
+    QHash<QString, QJsonArray> m_accountPages; // the account pages' menu entries, by language
+    QHash<int, QString> m_pageNames; // by page kind, the account pages aside
     int m_sessionCount = 0;
     std::set<DemoSession *> m_sessions;
     std::map<QString, Account> m_accounts; // by login name

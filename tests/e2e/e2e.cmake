@@ -34,9 +34,9 @@ add_dependencies(tst_demomanager mahjong-testserver)
 set_tests_properties(tst_demomanager PROPERTIES FIXTURES_REQUIRED e2e_chat)
 set_tests_properties(tst_demomanager tst_e2e_client PROPERTIES RESOURCE_LOCK e2e_chat_accounts)
 
-# The run script, interrupted with Ctrl+C, leaves no server and no temporary directory;
-# its chat server outlives the chat script's watchdog time (20 s here). A chat server
-# start alone takes 35 s with every core busy.
+# The run script keeps the world for a second client when its own client ends, and then
+# leaves no server and no temporary directory; its chat server outlives the chat script's
+# watchdog time (20 s here). A chat server start alone takes 35 s with every core busy.
 add_test(NAME run_client_stops_servers
     COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/run-client-stops-servers.py ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
 set_tests_properties(run_client_stops_servers PROPERTIES TIMEOUT 180)

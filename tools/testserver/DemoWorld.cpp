@@ -81,7 +81,7 @@ QString chatSecret(std::mt19937 &random)
 } // namespace
 
 DemoWorld::DemoWorld(quint32 seed, int pace, int seatTime, const ChatSettings &chat, QObject *parent)
-    : QObject(parent), m_random(seed), m_pace(pace), m_seatTime(seatTime), m_chat(chat)
+    : QObject(parent), m_random(seed), m_maintenanceAt(QDateTime::currentMSecsSinceEpoch() + 3 * 3600 * 1000), m_pace(pace), m_seatTime(seatTime), m_chat(chat)
 {
     buildLobby();
     addTournaments();
@@ -596,20 +596,32 @@ void DemoWorld::login(DemoSession *session, const QString &user, const QString &
         session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 2}});
         return;
     }
-    if (user == QLatin1String("locked")) {
-        // The account is locked for a while after wrong passwords.
+    // Six wrong passwords in a row lock an account for ten minutes, as the client's
+    // answer to code 7 says; the right password does not open it meanwhile.
+    constexpr int wrongPasswordsToLock = 6;
+    constexpr qint64 lockTime = 10 * 60 * 1000;
+    auto it = m_accounts.find(user);
+    if (it != m_accounts.end() && !it->second.locked.hasExpired()) {
+        session->log(QStringLiteral("REFUSED login_t: %1 is locked").arg(user));
         session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 7}});
         return;
     }
-    auto it = m_accounts.find(user);
     if (it == m_accounts.end()) {
         it = createAccount(user, password);
     } else if (it->second.password != password) {
+        Account &account = it->second;
         session->log(QStringLiteral("REFUSED login_t: wrong password for %1").arg(user));
-        session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 2}});
+        if (++account.wrongPasswords < wrongPasswordsToLock) {
+            session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 2}});
+            return;
+        }
+        account.wrongPasswords = 0;
+        account.locked.setRemainingTime(lockTime);
+        session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 7}});
         return;
     }
     Account &account = it->second;
+    account.wrongPasswords = 0;
     if (account.chatRegistered || m_chat.ejabberdDirectory.isEmpty()) {
         completeLogin(session, account);
         return;
@@ -708,10 +720,9 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
                        {QStringLiteral("room_jid"), QString(QStringLiteral("lobby@conference.") + m_chat.domain)},
                        {QStringLiteral("search_service"), QString(QStringLiteral("search.") + m_chat.domain)}});
     } else if (name == QLatin1String("query_coming_events_t")) {
-        const qint64 inThreeHours = QDateTime::currentMSecsSinceEpoch() + 3 * 3600 * 1000;
         session->send(QStringLiteral("coming_events_t"),
                       {{QStringLiteral("service"), 1},
-                       {QStringLiteral("events"), QJsonArray{QJsonObject{{QStringLiteral("kind"), 0}, {QStringLiteral("at"), QString::number(inThreeHours)}}}}});
+                       {QStringLiteral("events"), QJsonArray{QJsonObject{{QStringLiteral("kind"), 0}, {QStringLiteral("at"), QString::number(m_maintenanceAt)}}}}});
     } else if (name == QLatin1String("set_screenname_t")) {
         const QString wanted = fields.value(QStringLiteral("screen_name")).toString().trimmed();
         bool taken = wanted.startsWith(QLatin1String("player-"), Qt::CaseInsensitive);
@@ -773,7 +784,7 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
     } else if (name == QLatin1String("register_user_t")) {
         const QString user = fields.value(QStringLiteral("name")).toString();
         const QString password = fields.value(QStringLiteral("password")).toString();
-        const bool ok = !user.trimmed().isEmpty() && !password.isEmpty() && user != QLatin1String("locked") && !m_accounts.count(user);
+        const bool ok = !user.trimmed().isEmpty() && !password.isEmpty() && !m_accounts.count(user);
         if (ok)
             createAccount(user, password);
         session->send(QStringLiteral("register_user_answer_t"),

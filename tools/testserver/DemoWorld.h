@@ -3,6 +3,7 @@
 #include "Scenario.h"
 #include "TableEngine.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -64,6 +65,8 @@ private:
         bool manager = false;
         qint64 balance = 0;
         std::set<qint32> tournaments;
+        int wrongPasswords = 0; // in a row
+        QDeadlineTimer locked; // expired unless locked after wrong passwords
     };
 
     void onNewConnection();
@@ -103,6 +106,8 @@ private:
     qint32 tournamentId(const QJsonObject &tournament) const;
 
     std::mt19937 m_random;
+    // The coming maintenance, one time for every player: three hours after the start.
+    const qint64 m_maintenanceAt;
     int m_pace;
     int m_seatTime;
     ChatSettings m_chat;

@@ -367,8 +367,12 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
             else
                 emit participantBanned(this, nick, actorOf(item), item.reason);
         }
-        if (availability == 2 && codes.contains(RoomCreated) && m_client)
-            m_client->createInstantRoom(parseJid(m_room));
+        if (availability == 2 && codes.contains(RoomCreated) && own) {
+            // Whatever the room had before is gone.
+            m_book.roomCreated();
+            if (m_client)
+                m_client->createInstantRoom(parseJid(m_room));
+        }
     }
 
     switch (availability) {
@@ -425,7 +429,7 @@ void XMPPConference::onDisconnected()
     m_joinTimer.stop();
     const RoomLineBook::Now lostAt = now();
     // What came of a history cut short is shown before the loss.
-    apply(m_book.endHistory(lostAt));
+    apply(m_book.endHistory(lostAt, true));
     const bool wasJoined = std::exchange(m_joined, false);
     const bool wasJoining = std::exchange(m_joining, false);
     if (!wasJoined && !wasJoining)

@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 
 namespace {
@@ -80,6 +81,7 @@ private slots:
     void lineTheRoomHolds();
     void linesTheRoomLost_data();
     void linesTheRoomLost();
+    void silentLossKeepsTimesSaid();
     void chatSurvivesServerRestart();
 
 private:
@@ -1120,6 +1122,66 @@ void TestChatRooms::linesTheRoomLost()
     QTRY_COMPARE_WITH_TIMEOUT(shownLines(*haruto), expected, 5000);
     QVERIFY(haruto->view->conference()->isJoined());
     QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-lost-lines-%1.png").arg(closed)));
+}
+
+void TestChatRooms::silentLossKeepsTimesSaid()
+{
+    // Haruto's link passes what he sends, but nothing to him, and neither end notices;
+    // Mei Ling and he each say a line at once. His client finds the link silent only at
+    // its silence limit, seconds later. Back in the room, both lines stand below the
+    // loss at the times they were said, not at the time the loss was found.
+    const int table = 3300 + QCoreApplication::applicationPid() % 100;
+    const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
+    RawXmppUser mei;
+    QVERIFY(openPlainRoom(mei, "2130", room));
+    const auto say = [&mei, &room](const QByteArray &body) {
+        return mei.send("<message to='" + room + "' type='groupchat'><body>" + body + "</body></message>",
+                        "<body>" + body + "</body>");
+    };
+    ChatRelay relay(m_port);
+    auto haruto = seat("2129", 1001, "Haruto", relay.port());
+    QVERIFY(haruto);
+    haruto->view->setTableRoom(table);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
+    QVERIFY(say("hello"));
+    QTRY_COMPARE_WITH_TIMEOUT(shownLines(*haruto), QStringList{"Mei Ling: hello"}, 5000);
+
+    // Where the room view puts each line, which the pane writes as its time.
+    std::map<QString, QDateTime> placed;
+    connect(haruto->view->conference(), &XMPPConference::message, this, [&placed](const XMPPMessage &m) {
+        placed[m.from().section('/', 1) + ": " + m.body()] = m.hasDelay() ? m.delayStamp() : QDateTime();
+    });
+    // The next connection passes both ways again.
+    QSignalSpy lost(haruto->client.get(), &XMPPClient::disconnected);
+    connect(haruto->client.get(), &XMPPClient::disconnected, &relay, [&relay] { relay.cut(); });
+    const auto viewNow = [] { return Singleton<ServerTime>::instance().now(); };
+    relay.dropFromServer();
+    // When each line was said: between the times given.
+    std::map<QString, std::pair<QDateTime, QDateTime>> said;
+    said["Mei Ling: while silent"].first = viewNow();
+    QVERIFY(say("while silent"));
+    said["Mei Ling: while silent"].second = said["Haruto: mine while silent"].first = viewNow();
+    haruto->say("mine while silent");
+    said["Haruto: mine while silent"].second = viewNow();
+    QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 20000);
+    const QDateTime foundAt = viewNow();
+    const qint64 foundAfterMs = said["Haruto: mine while silent"].second.msecsTo(foundAt);
+    QVERIFY2(foundAfterMs > 3000, qPrintable(QString::number(foundAfterMs)));
+
+    const QStringList expected{"Mei Ling: hello", "lost", "Mei Ling: while silent", "Haruto: mine while silent"};
+    QTRY_COMPARE_WITH_TIMEOUT(shownLines(*haruto), expected, XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
+    // Within how far the chat server's clock may be off the view's, as the client reckons it.
+    constexpr qint64 ClocksMs = 1000;
+    for (const QString &line : expected.mid(2)) {
+        const QDateTime at = placed[line];
+        const QDateTime from = said[line].first;
+        const QDateTime to = said[line].second;
+        QVERIFY2(at.isValid() && from.msecsTo(at) > -ClocksMs && at.msecsTo(to) > -ClocksMs,
+                 qPrintable(line + ": said from " + from.toString(Qt::ISODateWithMs) + " to " + to.toString(Qt::ISODateWithMs)
+                            + ", shown at " + at.toString(Qt::ISODateWithMs) + ", the loss found "
+                            + foundAt.toString(Qt::ISODateWithMs)));
+    }
+    QVERIFY(haruto->view->grab().save("chatroom-silent-loss.png"));
 }
 
 void TestChatRooms::chatSurvivesServerRestart()

@@ -673,6 +673,20 @@ public:
         m_handed << QStringLiteral("leaves ") + room->first;
     }
 
+    // The client asked to join the room with the history of the seconds given (all of it
+    // where negative), as the server's stamping clock read the time given. A chat server
+    // sends only the lines it stamped within those seconds, counted in whole seconds back
+    // from that reading: a line stamped a second or more before the start is none it
+    // sends (an input may send it all the same).
+    void historyAsked(const QString &room, int seconds, qint64 stampNowMs)
+    {
+        const auto found = m_rooms.find(room);
+        if (found == m_rooms.end())
+            return;
+        found->second.historyFromMs =
+            seconds < 0 ? std::nullopt : std::optional<qint64>(stampNowMs - (qint64(seconds) + 1) * 1000);
+    }
+
     // The nick the user has in the room; null where he never joined it.
     QString nickIn(const QString &room) const
     {
@@ -778,6 +792,12 @@ private:
         int shownCount = 0;
         // A join's history comes: it ends with the room's subject, or with the link.
         bool inHistory = false;
+        // The earliest stamp a chat server puts on the lines of the history of the join
+        // under way; none where it asked for all of it.
+        std::optional<qint64> historyFromMs;
+        // The ids of lines of a history stamped before that: no chat server sends them,
+        // and the client need not know them as lines shown already.
+        QSet<QString> beyondHistory;
         // The ids of each line with an id the room was given, and whether it came in a
         // history.
         QList<std::pair<QStringList, bool>> expected;
@@ -840,6 +860,7 @@ private:
         // brings those of a history cut short.
         checkNoneLost(name, *room);
         room->shown.clear();
+        room->beyondHistory.clear();
         room->shownCount = 0;
         room->expected.clear();
         room->inHistory = true;
@@ -859,7 +880,7 @@ private:
             // The room forgets the lines shown beyond as many as a view keeps.
             const bool remembered = ++room.shownCount <= RoomLineBook::MaxShownLines;
             for (const QString &id : idsOf(conference, line)) {
-                if (remembered && room.shown.contains(id))
+                if (remembered && room.shown.contains(id) && !room.beyondHistory.contains(id))
                     broken("a room shows a line twice", name + QLatin1Char('\n') + id);
                 room.shown.insert(id);
             }
@@ -1090,6 +1111,11 @@ private:
         const QStringList ids = idsOf(*room.conference, line);
         if (!ids.isEmpty())
             room.expected.append({ids, room.inHistory});
+        const QDateTime stamp = line.delayStampBy(found->first);
+        if (room.inHistory && room.historyFromMs && stamp.isValid() && stamp.toMSecsSinceEpoch() < *room.historyFromMs) {
+            for (const QString &id : ids)
+                room.beyondHistory.insert(id);
+        }
         // The room's copy of the user's line: from his occupant, under the id he sent it with.
         if (line.from() != found->first + QLatin1Char('/') + room.conference->nick())
             return;
@@ -1437,6 +1463,8 @@ private:
             m_pings.append({sent.id, std::exchange(m_unpinged, {})});
         else if (sent.name == QLatin1String("iq") && sent.payload == QLatin1String("bind"))
             m_bindId = sent.id;
+        else if (sent.name == QLatin1String("presence") && sent.type.isEmpty())
+            m_chat.historyAsked(bareOf(sent.to).toLower(), sent.historySeconds, m_truth.stampMs(now()));
         else if (sent.name == QLatin1String("message") && !sent.id.isEmpty()) {
             m_received.append({sent.type == QLatin1String("groupchat"), sent.id, sent.to, sent.body});
             m_unpinged.append(sent.id);

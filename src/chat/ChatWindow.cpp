@@ -157,14 +157,14 @@ void ChatWindow::onConfirmed(const QString &id)
     m_ui->output->removeWaitingMessage(id);
 }
 
-void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
+void ChatWindow::onNotSent(const QList<XMPPMessage> &lines, bool mayHaveGone)
 {
     QList<OfferedLines::Line> offered;
     for (const XMPPMessage &line : lines) {
         m_ui->output->removeWaitingMessage(line.id());
         offered.append({line.id(), line.body()});
     }
-    m_sender->notSent(offered);
+    m_sender->notSent(offered, mayHaveGone);
 }
 
 void ChatWindow::onRefused(const XMPPMessage &line, const XMPPMessage &error)

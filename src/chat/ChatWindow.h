@@ -40,7 +40,7 @@ public slots:
     void onMessage(const XMPPMessage &message);
     void onSendMessage();
     void onConfirmed(const QString &id);
-    void onNotSent(const QList<XMPPMessage> &lines);
+    void onNotSent(const QList<XMPPMessage> &lines, bool mayHaveGone);
     void onRefused(const XMPPMessage &line, const XMPPMessage &error);
     void onChatDisconnected();
     void onChatConnected();

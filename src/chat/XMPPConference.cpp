@@ -206,6 +206,13 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     const QString from = received.from();
     if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(from) != m_room)
         return;
+    // The room sends its history once it has taken the user in. What comes before is
+    // what it sent the session before the join, sent again as the session is resumed:
+    // the history brings it.
+    if (m_joining && !m_joined) {
+        qDebug() << "Dropping a line of" << m_room << "that came before the join's own presence";
+        return;
+    }
     // The subject comes at the end of a join's history and whenever somebody changes
     // it; it is no line.
     if (!received.stanza().subjects.isEmpty() && received.stanza().bodies.isEmpty()) {

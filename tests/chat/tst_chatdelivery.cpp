@@ -336,6 +336,11 @@ void TestChatDelivery::confirmationNeverComes()
     QVERIFY(!talk.harutoWindow.text().contains("sending"));
     QVERIFY(talk.harutoWindow.input()->text().isEmpty());
     QCOMPARE(said(talk.harutoWindow.text(), "Mei Ling: got both"), 1);
+    // They show when they were said, above the answer that came seconds later.
+    const QStringList privateLines = linesOf(talk.harutoWindow.text());
+    if (!lost)
+        QVERIFY2(privateLines.indexOf("Haruto: second private") < privateLines.indexOf("Mei Ling: got both"),
+                 qPrintable(talk.harutoWindow.text()));
     for (const char *line : {"first private", "second private"}) {
         QCOMPARE(privately(line), 1);
         QCOMPARE(said(talk.meiWindow().text(), QStringLiteral("Haruto: ") + line), 1);

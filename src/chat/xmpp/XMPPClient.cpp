@@ -714,7 +714,9 @@ void XMPPClient::socketDisconnected()
     }
     // The messages that were waiting are settled by the resumption, if any comes.
     m_resumption->lost(m_parser.stanzasRead());
-    if (!m_resumption->waiting() || !m_reconnect)
+    if (!m_reconnect)
+        m_resumption->forget();
+    if (!m_resumption->waiting())
         m_delivery->settle(std::nullopt);
 }
 

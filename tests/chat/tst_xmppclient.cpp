@@ -258,6 +258,11 @@ void TestXmppClient::lostSessionNotResumed_data()
         << offered
         << QByteArray("<failed xmlns='urn:xmpp:sm:3'><item-not-found xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></failed>")
         << QByteArray("300");
+    QTest::newRow("refused with a count beyond the stanzas sent")
+        << offered
+        << QByteArray("<failed xmlns='urn:xmpp:sm:3' h='70'><item-not-found xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/>"
+                      "</failed>")
+        << QByteArray("300");
     QTest::newRow("no longer offered") << QByteArray() << QByteArray() << QByteArray("300");
     QTest::newRow("kept for a second only") << offered << QByteArray() << QByteArray("1");
 }

@@ -45,6 +45,9 @@ public:
     bool waiting() const { return !m_id.isEmpty(); }
     // Asks the server, after the login on a new connection, to resume the session.
     void resume();
+    // Whether the server can have taken that many of the user's stanzas: no more than
+    // were sent.
+    bool possible(quint32 taken) const { return qint32(m_sent - taken) >= 0; }
     // The server resumed it, having taken that many of the user's stanzas; the stanzas
     // read so far given.
     void resumed(quint32 taken, qint64 stanzasRead);

@@ -480,6 +480,10 @@ void XMPPClient::onStreamManagement(const StreamManagement &element)
 {
     switch (element.type) {
     case StreamManagement::Resumed:
+        if (!m_resumption->possible(*element.handled)) {
+            m_resumption->forget();
+            throw stream_error(UndefinedCondition, QStringLiteral("resumed with more stanzas taken than were sent"));
+        }
         qWarning().noquote() << QStringLiteral("chat session at %1 resumed; the server had %2 of our stanzas")
                                     .arg(m_host).arg(*element.handled);
         m_resumption->resumed(*element.handled, m_parser.stanzasRead());
@@ -488,8 +492,9 @@ void XMPPClient::onStreamManagement(const StreamManagement &element)
         return;
     case StreamManagement::Failed:
         qWarning().noquote() << "chat session at" << m_host << "not resumed: a new one is bound";
+        // A count beyond what was sent says nothing.
+        m_delivery->settle(element.handled && m_resumption->possible(*element.handled) ? element.handled : std::nullopt);
         m_resumption->forget();
-        m_delivery->settle(element.handled);
         bind();
         return;
     default:

@@ -207,6 +207,13 @@ void XMPPConference::onMessage(const XMPPMessage &received)
 {
     if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(received.from()) != m_room)
         return;
+    // The room sends its history once it has taken the user in. What comes before is
+    // what it sent the session before the join, sent again as the session is resumed:
+    // the history brings it.
+    if (m_joining && !m_joined) {
+        qDebug() << "Dropping a line of" << m_room << "that came before the join's own presence";
+        return;
+    }
     handleMessage(received);
     heard();
 }

@@ -1181,7 +1181,8 @@ private slots:
             if (c.lobbyInFront)
                 w.displayLobby();
             w.resize(c.to);
-            QTest::qWait(50);
+            // Laid out at the new size with the lobby in front, before the table comes.
+            QVERIFY(PostedEvents::settleWidgets());
             w.joinTable(5001);
             QTRY_COMPARE(table->size(), stack->size());
             QStringList out = beyondTheTable(table);
@@ -1271,7 +1272,10 @@ private slots:
         ComingEventsView *notices = w.findChild<ComingEventsView *>();
         QVERIFY(notices->currentPopup());
 
+        // Each checks the window once its layouts have placed everything at its present size
+        // and the notice has been placed after them.
         const auto checkTable = [&](const QString &tag) {
+            QVERIFY(PostedEvents::settleWidgets());
             const std::vector<TablePieces::Piece> pieces = TablePieces::collect(*table);
             const QStringList covered = TablePieces::overlaps(pieces);
             const QStringList out = TablePieces::outside(pieces, table->viewSceneRect());
@@ -1282,7 +1286,7 @@ private slots:
         // The notice shows its whole text inside the window and covers none of the
         // controls around it: the top bar, the lobby's header and tabs, the side bar.
         const auto checkNotice = [&](const QString &tag) {
-            QTest::qWait(50);
+            QVERIFY(PostedEvents::settleWidgets());
             ComingEventPopup *notice = notices->currentPopup();
             QVERIFY(notice && notice->isVisible());
             QVERIFY2(notice->width() >= notice->sizeHint().width(), qPrintable(tag));
@@ -1311,7 +1315,6 @@ private slots:
                 games->setCompactTableLayout(compact);
                 for (const QSize size : compact ? QList<QSize>{full, windowed, full} : QList<QSize>{windowed, full, windowed}) {
                     w.resize(size);
-                    QTest::qWait(100);
                     const QString tag = QStringLiteral("%1-%2-%3").arg(sizeName(size), QLatin1String(compact ? "compact" : "square"), language);
                     checkTable(tag);
                     checkNotice(tag);
@@ -1322,20 +1325,16 @@ private slots:
                 lobbyButton->click();
                 QCOMPARE(stack->currentWidget(), child<QWidget>("lobbyWidget"));
                 w.resize(size);
-                QTest::qWait(100);
                 const QString tag = sizeName(size) + QLatin1Char('-') + language;
                 checkNotice(QStringLiteral("lobby ") + tag);
                 QVERIFY(saveScreenshot(&w, QStringLiteral("resize-lobby-") + tag));
                 tableButton->click();
                 QCOMPARE(stack->currentWidget(), table);
-                QTest::qWait(100);
                 checkTable(QStringLiteral("shown-") + tag);
                 checkNotice(QStringLiteral("table ") + tag);
                 w.resize(size == full ? windowed : full);
-                QTest::qWait(100);
                 checkNotice(QStringLiteral("table after ") + tag);
                 lobbyButton->click();
-                QTest::qWait(100);
                 checkNotice(QStringLiteral("lobby after ") + tag);
                 tableButton->click();
             }

@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "timedtries.h"
+
 // Like QTEST_MAIN, but every test runs in QStandardPaths' test mode so that no
 // test reads or writes the user's real settings, caches or logs.
 #define MAHJONG_TEST_MAIN(TestObject)                         \

@@ -39,6 +39,24 @@ protected:
     }
 };
 
+// Counts the widgets styled anew (each then gets a StyleChange after its style polished
+// it again) while it lives.
+class RestyleCounter : public QObject
+{
+public:
+    RestyleCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~RestyleCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    int restyled = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::StyleChange && watched->isWidgetType())
+            ++restyled;
+        return false;
+    }
+};
+
 // Which face draws the widget's Chinese characters, told by characters that each of the
 // three draws its own way; null for another.
 QString hanFace(const QWidget &widget)
@@ -290,8 +308,10 @@ void TestTranslationsManager::setLanguageSwitchesEverything()
              (QStringList{skin + "/www/ja", skin + "/www/en"}));
 
     // Chinese characters in each language's own forms, whatever the system's language;
-    // back in English, the application's font as it was.
+    // back in English, the application's font as it was. The face reaches the widgets
+    // without styling them anew, which costs a whole application many times more.
     widget.changes = 0;
+    RestyleCounter restyles;
     manager.setLanguage(QStringLiteral("zh_TW"));
     QCOMPARE(QCoreApplication::translate("TranslationsManager", "English"), QStringLiteral("繁體中文"));
     QTRY_VERIFY(widget.changes > 0);
@@ -305,6 +325,7 @@ void TestTranslationsManager::setLanguageSwitchesEverything()
     manager.setLanguage(QStringLiteral("ja"));
     QTRY_COMPARE(hanFace(*inner), QStringLiteral("Noto Sans CJK JP"));
     QCOMPARE(inner->font().families().constFirst(), QStringLiteral("Noto Sans CJK JP"));
+    QCOMPARE(restyles.restyled, 0);
 
     widget.changes = 0;
     manager.setLanguage(QStringLiteral("en"));
@@ -316,6 +337,7 @@ void TestTranslationsManager::setLanguageSwitchesEverything()
     QCOMPARE(QSettings().value(QStringLiteral("game/language")).toString(), QStringLiteral("en"));
     QCOMPARE(QApplication::font().families(), families);
     QCOMPARE(inner->font().families(), families);
+    QCOMPARE(restyles.restyled, 0);
     qApp->setStyleSheet(QString());
 }
 

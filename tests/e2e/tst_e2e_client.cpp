@@ -14,7 +14,9 @@
 #include "DemoPlayer.h"
 
 #include "clientdriver.h"
+#include "postedevents.h"
 #include "screenshot.h"
+#include "serverroundtrip.h"
 
 #include "app/startup/MessageHandler.h"
 #include "chat/ChatController.h"
@@ -32,6 +34,7 @@
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/PreferencesWindow.h"
 
 #include <QComboBox>
@@ -262,13 +265,15 @@ void playSession()
     }
     QMainWindow *window = mainWindow();
 
-    // Japanese and back on the login page: the pages asked for again come without a box.
+    // Japanese and back on the login page: the pages asked for again come without a box,
+    // once the windows took each change and the server answered a question asked after.
     auto *languages = child<QComboBox>("languageSelection", "loginWindow");
     const int english = languages->currentIndex();
-    languages->setCurrentIndex(languages->findData(QStringLiteral("ja")));
-    QTest::qWait(500);
-    languages->setCurrentIndex(english);
-    QTest::qWait(500);
+    for (const int language : {languages->findData(QStringLiteral("ja")), english}) {
+        languages->setCurrentIndex(language);
+        check(PostedEvents::settleWidgets() && serverRoundTrip(static_cast<MainWindow *>(window)->connectionManager()),
+              QStringLiteral("the pages of language %1 asked for").arg(languages->itemData(language).toString()));
+    }
     const auto boxes = window->findChildren<ModelessMsgBox::MsgBox *>();
     check(std::none_of(boxes.begin(), boxes.end(), [](const QWidget *box) { return box->isVisible(); }),
           QStringLiteral("no box after a language change on the login page"));
@@ -298,7 +303,7 @@ void playSession()
         row = lobbyRow(lobby, table);
         return row.isValid();
     }, QStringLiteral("the lobby's eight regular tables"));
-    QTest::qWait(300);
+    check(PostedEvents::settleWidgets(), QStringLiteral("the lobby laid out"));
     check(saveScreenshot(window, QStringLiteral("e2e-lobby")), QStringLiteral("the lobby screenshot"));
     if (!row.isValid()) {
         QCoreApplication::exit(4);
@@ -338,7 +343,9 @@ void playSession()
         for (int hand = 1; hand <= 2 && g_failures == 0; ++hand) {
             waitFor([&] { return model->gameState() == GameModel::HAND_IN_PLAY; }, QStringLiteral("hand %1").arg(hand));
             if (hand == 1) {
-                QTest::qWait(300);
+                waitFor([&] { return !tableWindow->actionQueue().isBusy() && tableWindow->actionQueue().isEmpty(); },
+                        QStringLiteral("the deal shown"));
+                check(PostedEvents::settleWidgets(), QStringLiteral("the table laid out"));
                 check(saveScreenshot(window, QStringLiteral("e2e-table")), QStringLiteral("the table screenshot"));
             }
             if (!check(DemoPlay::playHand(tableWindow, model, model->ownPlayer() ? model->ownPlayer()->id() : -1),

@@ -1956,7 +1956,9 @@ void TestGameWindow::destroyMidDeal()
     QSettings().setValue(QStringLiteral("game/animations"), true);
     for (int players : {4, 1}) {
         auto t = std::make_unique<Table>(TableInfo::FULL_GAME, players, true);
-        QTest::qWait(700);
+        // In the middle of the deal: a move under way and more waiting behind it.
+        const GameWindowActionQueue &deal = t->window.actionQueue();
+        QTRY_VERIFY(deal.isBusy() && !deal.isEmpty());
         t->window.onTileDiscarded(11, tile(3), false);
         // A resize ends every started move at once; the window goes before they are
         // deleted.

@@ -7,6 +7,7 @@
 #include "clientrunscenario.h"
 #include "labellink.h"
 #include "logfile.h"
+#include "postedevents.h"
 #include "protocol/TestServer.h"
 #include "screenshot.h"
 #include "serverroundtrip.h"
@@ -115,6 +116,7 @@ private:
     static QString boxText(ModelessMsgBox::MsgBox *box);
     void answer(ModelessMsgBox::MsgBox *box, QDialogButtonBox::StandardButton button);
     int receivedCount(const QString &text) { return m_server->output().count(text); }
+    bool serverCaughtUp();
 
     QTemporaryDir m_dir;
     QString m_scenario;
@@ -216,6 +218,17 @@ QString TestMainWindowSession::boxText(ModelessMsgBox::MsgBox *box)
     return label->textFormat() == Qt::PlainText ? label->text() : QStringLiteral("<not plain> ") + label->text();
 }
 
+// Whether the server answered a question asked now, and its log holds the question: what
+// the client sent before is then in the log, and what the server sent before has been
+// dealt with.
+bool TestMainWindowSession::serverCaughtUp()
+{
+    const QString asked = QStringLiteral("RECV server_time_request_t");
+    const int before = receivedCount(asked);
+    return serverRoundTrip(m_window->connectionManager())
+           && QTest::qWaitFor([&] { return receivedCount(asked) > before; }, 5000);
+}
+
 void TestMainWindowSession::answer(ModelessMsgBox::MsgBox *box, QDialogButtonBox::StandardButton button)
 {
     QPointer<ModelessMsgBox::MsgBox> answered(box);
@@ -264,7 +277,7 @@ void TestMainWindowSession::provisionalNameIsReplacedThroughAReconnection()
     // The provisional name stops the login after the local player is known.
     QPointer<SetScreennameDialog> dialog;
     QTRY_VERIFY((dialog = m_window->findChild<SetScreennameDialog *>()) && dialog->isVisible());
-    QTest::qWait(200);
+    QVERIFY(serverCaughtUp());
     for (const char *later : {"log_client_uuid_t", "query_account_balance_t", "query_client_config_t",
                               "tournaments_lobby_subscribe_t"})
         QCOMPARE(receivedCount(QStringLiteral("RECV ") + QLatin1String(later)), 0);
@@ -367,7 +380,7 @@ void TestMainWindowSession::tablesAreJoinedWatchedOrRefusedInTheirOwnWords()
     m_window->watchTable(5001);
     QCOMPARE(m_window->activeTable(), 5001);
     QCOMPARE(watched.count(), 1);
-    QTest::qWait(100);
+    QVERIFY(serverCaughtUp());
     QCOMPARE(receivedCount(QStringLiteral("RECV join_table_t {\"seat\":-1,\"table\":5001}")), 1);
     QCOMPARE(receivedCount(QStringLiteral("RECV watch_table_t {\"table\":5001}")), 0);
     // A click for a table whose page has gone leaves the page shown.
@@ -478,11 +491,13 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
         const int before = receivedCount(QStringLiteral("RECV filter_join_t"));
         m_window->connectionManager().filter_join(QLatin1String(filter));
         QTRY_COMPARE(receivedCount(QStringLiteral("RECV filter_join_t")), before + 1);
-        QTest::qWait(150);
+        QVERIFY(serverCaughtUp());
     };
 
     // Off: nothing. On: the first shown, the same inviter 599 s later dropped, another
-    // inviter shown, the first again after 601 s.
+    // inviter shown, the first again after 601 s. The lobby holds the table they are to.
+    TableModel *tables = m_window->findChild<LobbyController *>()->tableModel();
+    QTRY_VERIFY(tables->hasTable(5001));
     QSettings().setValue(QStringLiteral("game/showtableinvites"), false);
     invite("invite-1002");
     QCOMPARE(invitations(), 0);
@@ -500,7 +515,6 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
     QCOMPARE(invitations(), 3);
     // Playing at a practice table does not keep invitations away.
     qDeleteAll(m_window->findChildren<TableInvitationDialog *>());
-    TableModel *tables = m_window->findChild<LobbyController *>()->tableModel();
     QTRY_VERIFY(tables->hasTable(5004));
     m_window->joinTable(5004);
     QTRY_COMPARE(m_window->activeTable(), 5004);
@@ -516,7 +530,7 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
              qPrintable(boxText(box)));
     answer(box, QDialogButtonBox::Ok);
     m_window->connectionManager().filter_join(QStringLiteral("discard-1-901"));
-    QTest::qWait(300);
+    QVERIFY(serverCaughtUp());
     QVERIFY(!waitForBox(QStringLiteral("Information"), 0));
     m_window->connectionManager().filter_join(QStringLiteral("tournament-901"));
     QVERIFY(box = waitForBox(QStringLiteral("Information")));
@@ -582,15 +596,14 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
                           &roster);
         return roster.contains("1006@localhost");
     }(), 15000);
-    // Once she accepted, her table is offered for watching.
-    QTRY_VERIFY_WITH_TIMEOUT([&] {
+    // Once she accepted, her table is offered for watching: the menu is asked for again
+    // until it offers it, each time once the server named her.
+    QVERIFY(QTest::qWaitFor([&] {
+        menu->hide();
         m_window->onUserMenuRequested(QStringLiteral("dora"), QPoint(300, 300));
-        QTest::qWait(300);
-        const bool offered = !menu->actions().isEmpty() && menu->actions()[0]->text() == QLatin1String("Watch Table 5002");
-        if (!offered)
-            menu->hide();
-        return offered;
-    }(), 15000);
+        return QTest::qWaitFor([&] { return menu->isVisible() && !menu->actions().isEmpty(); }, 5000)
+               && menu->actions()[0]->text() == QLatin1String("Watch Table 5002");
+    }, 15000));
     menu->actions()[0]->trigger();
     menu->hide();
     QVERIFY(m_server->waitForOutput(QStringLiteral("RECV watch_table_t {\"table\":5002}")));
@@ -670,7 +683,7 @@ void TestMainWindowSession::invitationsNoticesAndTheUserMenu()
         for (MeldAuction *auction : auctions)
             QTRY_COMPARE(auction->findChild<QPushButton *>(QStringLiteral("mahjongButton"))->text(), claimWin);
     }
-    QTest::qWait(200);
+    QVERIFY(PostedEvents::settleWidgets());
     saveScreenshot(m_window.get(), QStringLiteral("session-sample-dialogs"));
 }
 
@@ -709,7 +722,9 @@ void TestMainWindowSession::aFaultEndsTheSessionBeforeTheFramesAfterIt()
     QTRY_VERIFY(m_window->connectionManager().isConnected());
     m_window->connectionManager().filter_join(QStringLiteral("fault"));
     QTRY_COMPARE(m_fatal.size(), 1);
-    QTest::qWait(300);
+    // The others came with it; what the client queued to handle later is delivered.
+    QVERIFY(m_server->waitForOutput(QStringLiteral("SENT kick_player_t x3")));
+    QVERIFY(PostedEvents::settleWidgets());
     QCOMPARE(m_fatal.size(), 1);
     QCOMPARE(m_fatal[0].title, QStringLiteral("Error"));
     QCOMPARE(m_fatal[0].text, QStringLiteral("Unexpected kick reason: 9"));

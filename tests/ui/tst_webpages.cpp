@@ -1,6 +1,9 @@
 // Web pages in the client, run in QtWebEngine offscreen: the "localwww" scheme, the
 // page panes with their "client" object, and the browser dialog.
+#include "postedevents.h"
 #include "screenshot.h"
+#include "timedtries.h"
+#include "webviews.h"
 
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
@@ -234,7 +237,8 @@ private slots:
         QTRY_COMPARE(joins.size(), 2);
         QCOMPARE(joins.last().first().toString(), QString(256, QLatin1Char('y')));
         QCOMPARE(tabs.size(), 1);
-        QTest::qWait(500);
+        QVERIFY2(WebViews::pagesNotShown({&window}).isEmpty(), qPrintable(WebViews::pagesNotShown({&window}).join(u' ')));
+        QVERIFY(PostedEvents::settleWidgets());
         QVERIFY(saveScreenshot(&window, QStringLiteral("webpage-pane")));
 
         // A new document has the object again.
@@ -343,7 +347,8 @@ private slots:
         QTRY_VERIFY(progress->isHidden());
         QCOMPARE(progress->value(), 100);
         QCOMPARE(icon->toolTip(), QStringLiteral("Insecure connection"));
-        QTest::qWait(300);
+        QVERIFY2(WebViews::pagesNotShown({&owner}).isEmpty(), qPrintable(WebViews::pagesNotShown({&owner}).join(u' ')));
+        QVERIFY(PostedEvents::settleWidgets());
         QVERIFY(saveScreenshot(&owner, QStringLiteral("webpage-browser")));
 
         // Every browser dialog keeps the cookies of the others; page panes do not.
@@ -402,7 +407,8 @@ private slots:
         ModelessMsgBox::MsgBox *box = ModelessMsgBox::question(&window, QStringLiteral("Quit"),
                                                                QStringLiteral("Are you sure you want to quit?"));
         QVERIFY(box->isVisible());
-        QTest::qWait(300);
+        QVERIFY2(WebViews::pagesNotShown({&window}).isEmpty(), qPrintable(WebViews::pagesNotShown({&window}).join(u' ')));
+        QVERIFY(PostedEvents::settleWidgets());
         QVERIFY(saveScreenshot(&window, QStringLiteral("webpage-box")));
     }
 

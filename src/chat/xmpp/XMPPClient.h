@@ -28,6 +28,7 @@ class ClientDelivery;
 class ClientRoster;
 class ClientSearch;
 class ClientVCard;
+class ConnectAttempt;
 class IqRoster;
 class StreamWriter;
 }
@@ -188,6 +189,7 @@ private slots:
     void socketReadyRead();
     void socketDisconnected();
     void onSocketError(QAbstractSocket::SocketError error);
+    void onConnectFailed();
     void socketEncrypted();
     void socketSslErrors(const QList<QSslError> &errors);
 
@@ -246,6 +248,7 @@ private:
     quint16 m_port = 0;
     TlsMode m_tlsMode = TlsRequired;
     QSslSocket m_socket;
+    std::unique_ptr<xmpp::ConnectAttempt> m_connectAttempt;
     std::unique_ptr<xmpp::StreamWriter> m_writer;
     xmpp::StreamParser m_parser;
     int m_state = UnconnectedState;

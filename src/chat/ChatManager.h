@@ -2,17 +2,21 @@
 
 #include "chat/xmpp/XMPPJid.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
+class ChatWindow;
 class PlayerDb;
 class XMPPChat;
 class XMPPChatManager;
 class XMPPClient;
 
 // Opens a "Manager chat" window for every one-to-one chat, started by the user or by
-// a message that came in.
+// a message that came in: one window per user, which the user's request brings to the
+// front when it is open already.
 class ChatManager : public QObject
 {
     Q_OBJECT
@@ -30,4 +34,5 @@ public slots:
 private:
     std::unique_ptr<XMPPChatManager> m_chatManager;
     PlayerDb *m_playerDb;
+    QList<QPointer<ChatWindow>> m_windows;
 };

@@ -2,6 +2,8 @@
 target_sources(mahjong_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ClientErrors.h
     ${CMAKE_CURRENT_LIST_DIR}/ClientErrors.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClientText.h
+    ${CMAKE_CURRENT_LIST_DIR}/ClientText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MetaTypes.h
     ${CMAKE_CURRENT_LIST_DIR}/Singleton.h
     ${CMAKE_CURRENT_LIST_DIR}/server_error.h

@@ -15,7 +15,15 @@ ChatManager::~ChatManager() = default;
 
 void ChatManager::reqestChat(const XMPPJid &jid)
 {
-    m_chatManager->chatWith(jid);
+    XMPPChat *chat = m_chatManager->chatWith(jid);
+    m_windows.removeAll(nullptr);
+    for (ChatWindow *window : std::as_const(m_windows)) {
+        if (window->chat() == chat) {
+            window->setOpenedLocally(true);
+            window->raise();
+            window->activateWindow();
+        }
+    }
 }
 
 void ChatManager::onChatCreated(XMPPChat *chat, bool local)
@@ -29,5 +37,6 @@ void ChatManager::onChatCreated(XMPPChat *chat, bool local)
     } else {
         window->move(0, 0);
     }
+    m_windows.append(window);
     window->setOpenedLocally(local);
 }

@@ -2,19 +2,23 @@
 
 #include "chat/xmpp/XMPPJid.h"
 
+#include <QList>
 #include <QObject>
 #include <QRect>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 
+class ChatWindow;
 class PlayerDb;
 class XMPPChat;
 class XMPPChatManager;
 class XMPPClient;
 
 // Opens a "Manager chat" window for every one-to-one chat, started by the user or by
-// a message that came in.
+// a message that came in: one window per user, which the user's request brings to the
+// front when it is open already.
 class ChatManager : public QObject
 {
     Q_OBJECT
@@ -36,4 +40,5 @@ private:
     std::unique_ptr<XMPPChatManager> m_chatManager;
     PlayerDb *m_playerDb;
     std::function<QRect()> m_area;
+    QList<QPointer<ChatWindow>> m_windows;
 };

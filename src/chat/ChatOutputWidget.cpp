@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QMenu>
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -19,9 +20,6 @@ namespace {
 
 const QString ManagerIconName = QStringLiteral("textimages:chat-manager-icon.png");
 const QString ManagerIconHtml = QStringLiteral("<img src='%1' alt='Manager'/>").arg(ManagerIconName);
-// Where a line's time goes: it is written as it is shown, in the language of the moment.
-// Escaped text cannot hold it.
-const QString TimeMark = QStringLiteral("<chat-time/>");
 
 } // namespace
 
@@ -36,6 +34,9 @@ ChatOutputWidget::ChatOutputWidget(QWidget *parent) : QTextBrowser(parent)
     m_showTimer.setSingleShot(true);
     m_showTimer.setInterval(0);
     connect(&m_showTimer, &QTimer::timeout, this, &ChatOutputWidget::showPendingLines);
+    m_keepReading.setSingleShot(true);
+    m_keepReading.setInterval(0);
+    connect(&m_keepReading, &QTimer::timeout, this, [this] { showReading(m_readingBlock); });
     registerManagerIcon();
 }
 
@@ -60,13 +61,7 @@ QString ChatOutputWidget::nickFromUrl(const QUrl &url)
 
 void ChatOutputWidget::addMessage(const QDateTime &time, const QString &nick, const QString &text, int role)
 {
-    const QString timePart = Utils::fontHtml(TimeMark, m_timeColor);
-    const QString url = roleName(role) + QLatin1Char(':') + QString::fromLatin1(QUrl::toPercentEncoding(nick));
-    QString nickPart = Utils::styledLinkHtml(url, nick.toHtmlEscaped(), nickStyle(role));
-    if (role == ManagerRole)
-        nickPart += ManagerIconHtml;
-    const QString textPart = Utils::fontHtml(shownText(text), m_chatMessageColor);
-    insertLine(time, tr("%1 %2: %3").arg(timePart, nickPart, textPart));
+    insertLine(time, Line{Line::Said, nick, text, role, {}});
 }
 
 QString ChatOutputWidget::shownText(const QString &text)
@@ -74,25 +69,41 @@ QString ChatOutputWidget::shownText(const QString &text)
     return Utils::cutText(text, MaxMessageLength).toHtmlEscaped();
 }
 
-QString ChatOutputWidget::shownLine(const QString &html, const QDateTime &time)
+QString ChatOutputWidget::lineHtml(const Line &line, const QDateTime &time) const
 {
-    if (!html.contains(TimeMark))
-        return html;
-    return QString(html).replace(TimeMark, tr("(%1)").arg(Utils::localTimeText(time)));
+    switch (line.kind) {
+    case Line::System:
+        return Utils::fontHtml(line.notice.toHtml(), m_systemMessageColor);
+    case Line::Waiting: {
+        const QString shown = tr("%1 %2: %3 (sending…)")
+                                  .arg(tr("(%1)").arg(Utils::localTimeText(time)), line.nick.toHtmlEscaped(),
+                                       shownText(line.text));
+        return QStringLiteral("<i>%1</i>").arg(Utils::fontHtml(shown, m_waitingMessageColor));
+    }
+    case Line::Said:
+        break;
+    }
+    const QString timePart = Utils::fontHtml(tr("(%1)").arg(Utils::localTimeText(time)), m_timeColor);
+    const QString url =
+        roleName(line.role) + QLatin1Char(':') + QString::fromLatin1(QUrl::toPercentEncoding(line.nick));
+    QString nickPart = Utils::styledLinkHtml(url, line.nick.toHtmlEscaped(), nickStyle(line.role));
+    if (line.role == ManagerRole)
+        nickPart += ManagerIconHtml;
+    const QString textPart = Utils::fontHtml(shownText(line.text), m_chatMessageColor);
+    return tr("%1 %2: %3").arg(timePart, nickPart, textPart);
 }
 
 void ChatOutputWidget::addWaitingMessage(const QString &id, const QDateTime &time, const QString &nick,
                                          const QString &text)
 {
-    const QString line = tr("%1 %2: %3 (sending…)").arg(TimeMark, nick.toHtmlEscaped(), shownText(text));
-    const QString html = QStringLiteral("<i>%1</i>").arg(Utils::fontHtml(line, m_waitingMessageColor));
-    m_waitingLines.push_back({id, time, html});
+    const Line line{Line::Waiting, nick, text, UnknownRole, {}};
+    m_waitingLines.push_back({id, time, line});
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
     if (!document()->isEmpty())
         cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    cursor.insertHtml(shownLine(html, time));
+    cursor.insertHtml(lineHtml(line, time));
     cursor.endEditBlock();
     scrollToBottom();
 }
@@ -134,9 +145,9 @@ int ChatOutputWidget::shownBlockCount() const
     return document()->blockCount() - int(m_waitingLines.size());
 }
 
-void ChatOutputWidget::addSystemMessage(const QDateTime &time, const QString &text)
+void ChatOutputWidget::addSystemMessage(const QDateTime &time, const ClientText &text)
 {
-    insertLine(time, Utils::fontHtml(text, m_systemMessageColor));
+    insertLine(time, Line{Line::System, {}, {}, UnknownRole, text});
 }
 
 QString ChatOutputWidget::nickStyle(int role) const
@@ -156,9 +167,9 @@ QString ChatOutputWidget::nickStyle(int role) const
     return QStringLiteral("color: ") + colour.name();
 }
 
-void ChatOutputWidget::insertLine(const QDateTime &time, const QString &html)
+void ChatOutputWidget::insertLine(const QDateTime &time, const Line &line)
 {
-    m_pendingLines.push_back({time.toLocalTime(), html});
+    m_pendingLines.push_back({time.toLocalTime(), line});
     if (!m_showTimer.isActive())
         m_showTimer.start();
 }
@@ -172,7 +183,7 @@ void ChatOutputWidget::showPendingLines()
     QTextCursor edit(document());
     edit.beginEditBlock();
     for (auto line = m_pendingLines.begin(); line != end; ++line)
-        placeLine(line->time, line->html);
+        placeLine(line->time, line->line);
     edit.endEditBlock();
     m_pendingLines.erase(m_pendingLines.begin(), end);
     scrollToBottom();
@@ -188,28 +199,28 @@ void ChatOutputWidget::dropUnseenLines()
     m_pendingLines.erase(m_pendingLines.begin(), m_pendingLines.end() - MaxLines);
 }
 
-ChatOutputWidget::LineMap::iterator ChatOutputWidget::keepLine(const QDateTime &local, const QString &html)
+ChatOutputWidget::LineMap::iterator ChatOutputWidget::keepLine(const QDateTime &local, const Line &line)
 {
     // In a full history a line older than all others would go at once.
     if (m_lineCount >= MaxLines && local < m_lines.begin()->first)
         return m_lines.end();
     const auto entry = m_lines.try_emplace(local, TimeLines{local.date(), {}}).first;
-    std::vector<QString> &sameTime = entry->second.lines;
+    std::vector<Line> &sameTime = entry->second.lines;
     // The same line again (history sent once more on a rejoin) is kept once.
-    if (std::find(sameTime.begin(), sameTime.end(), html) != sameTime.end())
+    if (std::find(sameTime.begin(), sameTime.end(), line) != sameTime.end())
         return m_lines.end();
-    sameTime.push_back(html);
+    sameTime.push_back(line);
     ++m_lineCount;
     return entry;
 }
 
-void ChatOutputWidget::placeLine(const QDateTime &local, const QString &html)
+void ChatOutputWidget::placeLine(const QDateTime &local, const Line &line)
 {
-    const auto entry = keepLine(local, html);
+    const auto entry = keepLine(local, line);
     if (entry == m_lines.end())
         return;
     const QDate date = entry->second.date;
-    const std::vector<QString> &sameTime = entry->second.lines;
+    const std::vector<Line> &sameTime = entry->second.lines;
 
     // The block after the line before it, and that line's date.
     int block = 0;
@@ -244,7 +255,7 @@ void ChatOutputWidget::placeLine(const QDateTime &local, const QString &html)
             ++block;
         }
     }
-    insertBlock(block, shownLine(html, local));
+    insertBlock(block, lineHtml(line, local));
     // Lines at the top go in batches: each removal there lays out all the rest again.
     if (m_lineCount > MaxLines)
         dropOldestLines(MaxLines / 4 + 1);
@@ -280,7 +291,7 @@ void ChatOutputWidget::dropOldestLines(int count)
 void ChatOutputWidget::forgetOldestLine()
 {
     const auto oldest = m_lines.begin();
-    std::vector<QString> &lines = oldest->second.lines;
+    std::vector<Line> &lines = oldest->second.lines;
     lines.erase(lines.begin());
     if (lines.empty())
         m_lines.erase(oldest);
@@ -328,9 +339,10 @@ QString ChatOutputWidget::dateLine(const QDateTime &time) const
 
 void ChatOutputWidget::repopulateMessages()
 {
+    const int topBlock = readingBlock();
     m_showTimer.stop();
     for (const PendingLine &line : std::exchange(m_pendingLines, {}))
-        keepLine(line.time, line.html);
+        keepLine(line.time, line.line);
     while (m_lineCount > MaxLines)
         forgetOldestLine();
     // One document for all lines: far cheaper than appending them one by one. The
@@ -348,8 +360,8 @@ void ChatOutputWidget::repopulateMessages()
             lastDate = entry.date;
             addBlock(dateLine(time));
         }
-        for (const QString &kept : entry.lines) {
-            const QString line = shownLine(kept, time);
+        for (const Line &kept : entry.lines) {
+            const QString line = lineHtml(kept, time);
             const qsizetype icon = line.indexOf(ManagerIconHtml);
             if (icon >= 0) {
                 iconBlocks.push_back(blocks);
@@ -360,7 +372,7 @@ void ChatOutputWidget::repopulateMessages()
         }
     }
     for (const WaitingLine &waiting : m_waitingLines)
-        addBlock(shownLine(waiting.html, waiting.time));
+        addBlock(lineHtml(waiting.line, waiting.time));
     setHtml(html);
     registerManagerIcon();
     QTextCursor cursor(document());
@@ -378,7 +390,26 @@ void ChatOutputWidget::repopulateMessages()
         }
     }
     cursor.endEditBlock();
-    scrollToBottom();
+    showReading(topBlock);
+}
+
+int ChatOutputWidget::readingBlock() const
+{
+    const QScrollBar *bar = verticalScrollBar();
+    // The line mostly in view at the top.
+    return bar->value() < bar->maximum() ? cursorForPosition(QPoint(0, fontMetrics().height() / 2)).blockNumber() : -1;
+}
+
+void ChatOutputWidget::showReading(int block)
+{
+    const QTextBlock top = document()->findBlockByNumber(block);
+    if (!top.isValid()) {
+        scrollToBottom();
+        return;
+    }
+    // Laid out whole first, so that the view can scroll that far.
+    document()->documentLayout()->documentSize();
+    verticalScrollBar()->setValue(int(document()->documentLayout()->blockBoundingRect(top).top()));
 }
 
 void ChatOutputWidget::scrollToBottom()
@@ -405,6 +436,12 @@ void ChatOutputWidget::changeEvent(QEvent *event)
 {
     // The times and dates are written as the language writes them, and the manager's
     // mark is a picture in the language of the texts.
+    // The lines the player reads stay in view once the change is through, with the
+    // language's own font, which lays the lines out anew.
+    if ((event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange) && !m_keepReading.isActive()) {
+        m_readingBlock = readingBlock();
+        m_keepReading.start();
+    }
     if (event->type() == QEvent::LanguageChange)
         repopulateMessages();
     QTextBrowser::changeEvent(event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ClientText.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QTextBrowser>
@@ -17,8 +19,10 @@
 // once, at most MaxLinesPerPass of them at a time; of a burst of more than the view
 // keeps only the newest are shown. A line of the user's that waits for its verdict (the
 // server's confirmation; in a room, the room passing it on) shows greyed below all
-// others until it is said or not sent. Every time and date shows as the language of the
-// moment writes it: a language change writes them anew, the words of the lines stay.
+// others until it is said or not sent. Everything the client writes in the pane (times,
+// dates, the system lines, the marks of the lines) shows in the language of the moment:
+// a language change writes it anew, while the words of the players and of the servers
+// stay as they came, and the lines the player was reading stay in view.
 class ChatOutputWidget : public QTextBrowser
 {
     Q_OBJECT
@@ -44,7 +48,7 @@ public:
     explicit ChatOutputWidget(QWidget *parent = nullptr);
 
     void addMessage(const QDateTime &time, const QString &nick, const QString &text, int role);
-    void addSystemMessage(const QDateTime &time, const QString &text);
+    void addSystemMessage(const QDateTime &time, const ClientText &text);
     // The user's line sent with this id, waiting for its verdict: it shows until it is
     // removed, as it comes as said or goes back to the input.
     void addWaitingMessage(const QString &id, const QDateTime &time, const QString &nick, const QString &text);
@@ -91,34 +95,50 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // A line as it came, written anew in each language.
+    struct Line
+    {
+        enum Kind { Said, System, Waiting };
+        Kind kind = Said;
+        QString nick;
+        QString text;
+        int role = UnknownRole;
+        ClientText notice;
+
+        bool operator==(const Line &other) const
+        {
+            return kind == other.kind && nick == other.nick && text == other.text && role == other.role
+                && notice == other.notice;
+        }
+    };
     // The lines of one time, in the order they came.
     struct TimeLines
     {
         QDate date;
-        std::vector<QString> lines;
+        std::vector<Line> lines;
     };
     using LineMap = std::map<QDateTime, TimeLines>;
     struct PendingLine
     {
         QDateTime time;
-        QString html;
+        Line line;
     };
     struct WaitingLine
     {
         QString id;
         QDateTime time;
-        QString html;
+        Line line;
     };
 
-    void insertLine(const QDateTime &time, const QString &html);
+    void insertLine(const QDateTime &time, const Line &line);
     void showPendingLines();
     // More lines wait than the view keeps: the oldest of them would go before they
     // are seen.
     void dropUnseenLines();
     // Keeps the line; the end when it is not kept (a copy of one kept, or older than
     // all in a full list).
-    LineMap::iterator keepLine(const QDateTime &local, const QString &html);
-    void placeLine(const QDateTime &local, const QString &html);
+    LineMap::iterator keepLine(const QDateTime &local, const Line &line);
+    void placeLine(const QDateTime &local, const Line &line);
     void dropOldestLines(int count);
     void forgetOldestLine();
     // Puts the HTML in as block number `number`, before the block that has it now.
@@ -128,12 +148,15 @@ private:
     QString dateLine(const QDateTime &time) const;
     // The text up to its longest shown, escaped.
     static QString shownText(const QString &text);
-    // A kept line as it shows now: its time, if it has one, written as the language of
-    // the moment writes it.
-    static QString shownLine(const QString &html, const QDateTime &time);
+    // A kept line as it shows now, in the language of the moment.
+    QString lineHtml(const Line &line, const QDateTime &time) const;
     // The blocks of the lines shown, before those of the waiting lines.
     int shownBlockCount() const;
     void scrollToBottom();
+    // The block at the top of a pane scrolled up to earlier lines; -1 at its end.
+    int readingBlock() const;
+    // Scrolls the block to the top, or to the end for -1.
+    void showReading(int block);
     QString nickStyle(int role) const;
     void registerManagerIcon();
     static void insertManagerIcon(QTextCursor &cursor);
@@ -160,4 +183,8 @@ private:
     // A timer rather than a posted call, so that a burst leaves input and other timers
     // their turn between passes.
     QTimer m_showTimer;
+    // Scrolls back to the lines read before a change of language or font, once the
+    // change is through.
+    QTimer m_keepReading;
+    int m_readingBlock = -1;
 };

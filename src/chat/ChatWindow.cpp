@@ -129,7 +129,7 @@ void ChatWindow::showUnknownSender(const XMPPMessage &message, const QDateTime &
         deleteLater();
         return;
     }
-    m_ui->output->addSystemMessage(time, failure.toHtmlEscaped());
+    m_ui->output->addSystemMessage(time, ClientText::words(failure));
     show();
     m_ui->output->addMessage(time, jidNode(parseJid(message.from())), message.body(), ChatOutputWidget::UnknownRole);
 }
@@ -178,7 +178,7 @@ void ChatWindow::onRefused(const XMPPMessage &line, const XMPPMessage &error)
     m_ui->output->removeWaitingMessage(line.id());
     m_saidAt.remove(line.id());
     m_sender->offered().putBack({{line.id(), line.body()}});
-    const QString notice = ChatNotices::undelivered(line.body(), error);
+    const ClientText notice = ChatNotices::undelivered(line.body(), error);
     m_playerDb->queryUser(parseJid(line.from()), new AfterNaming(this, [this, notice] { addSystemMessage(notice); }));
 }
 
@@ -187,7 +187,8 @@ void ChatWindow::onChatDisconnected()
     m_connectionLost = true;
     // A chat that stays away says why as it gives up.
     if (m_chat && m_chat->client() && m_chat->client()->reconnects())
-        addSystemMessage(tr("The chat is disconnected. It tries to reconnect by itself."));
+        addSystemMessage(
+            ClientText("ChatWindow", QT_TR_NOOP("The chat is disconnected. It tries to reconnect by itself.")));
     m_sender->lossTold();
 }
 
@@ -199,10 +200,10 @@ void ChatWindow::onReconnectStopped(XMPPClient::ReconnectStop why)
 void ChatWindow::onChatConnected()
 {
     if (std::exchange(m_connectionLost, false))
-        addSystemMessage(tr("The chat is back."));
+        addSystemMessage(ClientText("ChatWindow", QT_TR_NOOP("The chat is back.")));
 }
 
-void ChatWindow::addSystemMessage(const QString &text)
+void ChatWindow::addSystemMessage(const ClientText &text)
 {
     m_ui->output->addSystemMessage(Singleton<ServerTime>::instance().now(), text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ClientText.h"
 #include "chat/LineSender.h"
 #include "chat/XMPPChatManager.h"
 #include "chat/xmpp/XMPPClient.h"
@@ -52,7 +53,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void addSystemMessage(const QString &text);
+    void addSystemMessage(const ClientText &text);
 
     std::unique_ptr<Ui::ChatWindow> m_ui;
     QPointer<XMPPChat> m_chat;

@@ -35,7 +35,7 @@ bool ConferenceTableChat::isJoined() const
     return m_view && m_view->conference()->isJoined();
 }
 
-void ConferenceTableChat::addSystemMessage(const QString &text)
+void ConferenceTableChat::addSystemMessage(const ClientText &text)
 {
     if (m_view)
         m_view->addSystemMessage(text);

@@ -18,7 +18,7 @@ public:
     void setTableRoom(qint32 tableId) override;
     void leaveRoom() override;
     bool isJoined() const override;
-    void addSystemMessage(const QString &text) override;
+    void addSystemMessage(const ClientText &text) override;
     void setSuppressedNotices(int mask) override;
     void setUserMenuCallback(UserMenuCallback callback) override;
 

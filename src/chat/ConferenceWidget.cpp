@@ -48,6 +48,12 @@ QString resourceOf(const QString &jid)
     return slash < 0 ? QString() : jid.mid(slash + 1);
 }
 
+// A text of the view's, in the language of the moment wherever it shows.
+ClientText viewText(const char *source)
+{
+    return ClientText("ConferenceWidget", source);
+}
+
 } // namespace
 
 ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
@@ -155,7 +161,7 @@ void ConferenceWidget::leaveRoom()
     }
 }
 
-void ConferenceWidget::addSystemMessage(const QString &text)
+void ConferenceWidget::addSystemMessage(const ClientText &text)
 {
     m_ui->chatOutput->addSystemMessage(Singleton<ServerTime>::instance().now(), text);
 }
@@ -166,35 +172,35 @@ void ConferenceWidget::enableInput(bool enabled)
     m_ui->send->setEnabled(enabled);
 }
 
-void ConferenceWidget::notify(int bit, const QString &text)
+void ConferenceWidget::notify(int bit, const ClientText &text)
 {
     if (!(m_suppressedNotices & bit))
         addSystemMessage(text);
 }
 
-QString ConferenceWidget::presenceErrorText(int error)
+ClientText ConferenceWidget::presenceErrorText(int error)
 {
     switch (error) {
     case XMPPPresence::NoError:
-        return tr("No error");
+        return viewText(QT_TR_NOOP("No error"));
     case XMPPPresence::UndefinedError:
-        return tr("Undefined error");
+        return viewText(QT_TR_NOOP("Undefined error"));
     case XMPPPresence::Banned:
-        return tr("You've been banned from this room");
+        return viewText(QT_TR_NOOP("You've been banned from this room"));
     case XMPPPresence::PasswordProtected:
-        return tr("The room is password protected");
+        return viewText(QT_TR_NOOP("The room is password protected"));
     case XMPPPresence::MembersOnly:
-        return tr("This is a members only room");
+        return viewText(QT_TR_NOOP("This is a members only room"));
     case XMPPPresence::NicknameInUse:
-        return tr("Your nickname is already in use in this room");
+        return viewText(QT_TR_NOOP("Your nickname is already in use in this room"));
     case XMPPPresence::RoomFull:
-        return tr("The room is full");
+        return viewText(QT_TR_NOOP("The room is full"));
     case XMPPPresence::RoomLocked:
-        return tr("The room is locked");
+        return viewText(QT_TR_NOOP("The room is locked"));
     case XMPPPresence::RoomMissing:
-        return tr("The room doesn't exist");
+        return viewText(QT_TR_NOOP("The room doesn't exist"));
     default:
-        return QString();
+        return ClientText();
     }
 }
 
@@ -220,9 +226,9 @@ void ConferenceWidget::onUserError(XMPPConference *, XMPPPresence::error_t error
 {
     m_connectionLost = false;
     if (error == XMPPPresence::RoomMissing && m_chatKind == LobbyChatKind)
-        addSystemMessage(tr("Lobby chat unavailable"));
+        addSystemMessage(viewText(QT_TR_NOOP("Lobby chat unavailable")));
     else if (error == XMPPPresence::RoomMissing && m_chatKind == TableChatKind)
-        addSystemMessage(tr("Table chat only available to players"));
+        addSystemMessage(viewText(QT_TR_NOOP("Table chat only available to players")));
     else
         addSystemMessage(presenceErrorText(error));
 }
@@ -231,39 +237,41 @@ void ConferenceWidget::onUserJoined()
 {
     enableInput(m_conference.maySpeak());
     if (std::exchange(m_connectionLost, false))
-        addSystemMessage(tr("The chat is back."));
-    notify(OwnJoinLeave, tr("%1 joined the chat").arg(m_conference.nick().toHtmlEscaped()));
+        addSystemMessage(viewText(QT_TR_NOOP("The chat is back.")));
+    notify(OwnJoinLeave, viewText(QT_TR_NOOP("%1 joined the chat")).arg(ClientText::words(m_conference.nick())));
     if (!m_conference.maySpeak())
-        addSystemMessage(tr("You may read this room, but not speak in it."));
+        addSystemMessage(viewText(QT_TR_NOOP("You may read this room, but not speak in it.")));
 }
 
 void ConferenceWidget::onUserLeft()
 {
     enableInput(false);
-    notify(OwnJoinLeave, tr("%1 left the chat").arg(m_conference.nick().toHtmlEscaped()));
+    notify(OwnJoinLeave, viewText(QT_TR_NOOP("%1 left the chat")).arg(ClientText::words(m_conference.nick())));
 }
 
 void ConferenceWidget::onUserVoiceChanged(bool maySpeak, const QString &reason)
 {
     enableInput(maySpeak);
     if (reason.isEmpty())
-        addSystemMessage(maySpeak ? tr("You may speak in this room again.") : tr("You may no longer speak in this room."));
+        addSystemMessage(maySpeak ? viewText(QT_TR_NOOP("You may speak in this room again."))
+                                  : viewText(QT_TR_NOOP("You may no longer speak in this room.")));
     else if (maySpeak)
         //: %1 is the reason the room gives, in its own words
-        addSystemMessage(tr("You may speak in this room again: %1").arg(reason.toHtmlEscaped()));
+        addSystemMessage(viewText(QT_TR_NOOP("You may speak in this room again: %1")).arg(ClientText::words(reason)));
     else
         //: %1 is the reason the room gives, in its own words
-        addSystemMessage(tr("You may no longer speak in this room: %1").arg(reason.toHtmlEscaped()));
+        addSystemMessage(
+            viewText(QT_TR_NOOP("You may no longer speak in this room: %1")).arg(ClientText::words(reason)));
 }
 
 void ConferenceWidget::onUserRoomDestroyed(const QString &reason)
 {
     enableInput(false);
     if (reason.isEmpty())
-        addSystemMessage(tr("This chat room has been closed."));
+        addSystemMessage(viewText(QT_TR_NOOP("This chat room has been closed.")));
     else
         //: %1 is the reason the room gives, in its own words
-        addSystemMessage(tr("This chat room has been closed: %1").arg(reason.toHtmlEscaped()));
+        addSystemMessage(viewText(QT_TR_NOOP("This chat room has been closed: %1")).arg(ClientText::words(reason)));
 }
 
 void ConferenceWidget::onUserDisconnected()
@@ -273,7 +281,8 @@ void ConferenceWidget::onUserDisconnected()
     // At the time the room takes as the loss: the lines it hid come below.
     if (m_context && m_context->client() && m_context->client()->reconnects())
         m_ui->chatOutput->addSystemMessage(m_conference.lossTime(),
-                                           tr("The chat is disconnected. It is joined again when the connection is back."));
+                                           viewText(QT_TR_NOOP("The chat is disconnected. It is joined again when "
+                                                               "the connection is back.")));
     // The room may have had the lines still waiting; the history of the rejoin tells.
     m_sender->notSent(takeWaiting());
     m_sender->lossTold();
@@ -282,7 +291,8 @@ void ConferenceWidget::onUserDisconnected()
 void ConferenceWidget::onLinesMissing(const QDateTime &at)
 {
     m_ui->chatOutput->addSystemMessage(
-        at, tr("Lines said while the chat was disconnected may be missing: the room keeps only its latest lines."));
+        at, viewText(QT_TR_NOOP("Lines said while the chat was disconnected may be missing: the room keeps only "
+                                "its latest lines.")));
 }
 
 void ConferenceWidget::onReconnectStopped(XMPPClient::ReconnectStop why)
@@ -293,56 +303,56 @@ void ConferenceWidget::onReconnectStopped(XMPPClient::ReconnectStop why)
 
 void ConferenceWidget::onUserKicked(XMPPConference *, const XMPPJid &actor, const QString &reason)
 {
-    const QString nick = m_conference.nick().toHtmlEscaped();
-    const QString by = actor.toString().toHtmlEscaped();
-    const QString why = reason.toHtmlEscaped();
+    const ClientText nick = ClientText::words(m_conference.nick());
+    const ClientText by = ClientText::words(actor.toString());
+    const ClientText why = ClientText::words(reason);
     if (!actor.isEmpty() && reason.isEmpty())
-        notify(OwnKickBan, tr("%1 has been kicked from the chat by %2").arg(nick, by));
+        notify(OwnKickBan, viewText(QT_TR_NOOP("%1 has been kicked from the chat by %2")).arg(nick, by));
     else if (!actor.isEmpty())
         //: %1 is the user's nick, %2 the one who kicked, %3 is the reason the room gives
-        notify(OwnKickBan, tr("%1 has been kicked from the chat by %2 due to %3").arg(nick, by, why));
+        notify(OwnKickBan, viewText(QT_TR_NOOP("%1 has been kicked from the chat by %2 due to %3")).arg(nick, by, why));
     else if (reason.isEmpty())
-        notify(OwnKickBan, tr("%1 has been kicked from the chat").arg(nick));
+        notify(OwnKickBan, viewText(QT_TR_NOOP("%1 has been kicked from the chat")).arg(nick));
     else
         //: %1 is the user's nick, %2 is the reason the room gives
-        notify(OwnKickBan, tr("%1 has been kicked from the chat due to %2").arg(nick, why));
+        notify(OwnKickBan, viewText(QT_TR_NOOP("%1 has been kicked from the chat due to %2")).arg(nick, why));
 }
 
 void ConferenceWidget::onUserBanned(XMPPConference *, const XMPPJid &actor, const QString &reason)
 {
-    const QString nick = m_conference.nick().toHtmlEscaped();
-    const QString by = actor.toString().toHtmlEscaped();
-    const QString why = reason.toHtmlEscaped();
+    const ClientText nick = ClientText::words(m_conference.nick());
+    const ClientText by = ClientText::words(actor.toString());
+    const ClientText why = ClientText::words(reason);
     if (!actor.isEmpty() && reason.isEmpty())
-        notify(OwnKickBan, tr("%1 has been banned from the chat by %2").arg(nick, by));
+        notify(OwnKickBan, viewText(QT_TR_NOOP("%1 has been banned from the chat by %2")).arg(nick, by));
     else if (!actor.isEmpty())
         //: %1 is the user's nick, %2 the one who banned, %3 is the reason the room gives
-        notify(OwnKickBan, tr("%1 has been banned from the chat by %2 due to %3").arg(nick, by, why));
+        notify(OwnKickBan, viewText(QT_TR_NOOP("%1 has been banned from the chat by %2 due to %3")).arg(nick, by, why));
     else if (reason.isEmpty())
-        notify(OwnKickBan, tr("%1 has been banned from the chat").arg(nick));
+        notify(OwnKickBan, viewText(QT_TR_NOOP("%1 has been banned from the chat")).arg(nick));
     else
         //: %1 is the user's nick, %2 is the reason the room gives
-        notify(OwnKickBan, tr("%1 has been banned from the chat due to %2").arg(nick, why));
+        notify(OwnKickBan, viewText(QT_TR_NOOP("%1 has been banned from the chat due to %2")).arg(nick, why));
 }
 
 void ConferenceWidget::onParticipantJoined(XMPPConference *, const QString &nick)
 {
-    notify(ParticipantJoinLeave, tr("%1 joined the chat").arg(nick.toHtmlEscaped()));
+    notify(ParticipantJoinLeave, viewText(QT_TR_NOOP("%1 joined the chat")).arg(ClientText::words(nick)));
 }
 
 void ConferenceWidget::onParticipantLeft(XMPPConference *, const QString &nick)
 {
-    notify(ParticipantJoinLeave, tr("%1 left the chat").arg(nick.toHtmlEscaped()));
+    notify(ParticipantJoinLeave, viewText(QT_TR_NOOP("%1 left the chat")).arg(ClientText::words(nick)));
 }
 
 void ConferenceWidget::onParticipantKicked(XMPPConference *, const QString &nick, const XMPPJid &, const QString &)
 {
-    notify(ParticipantKickBan, tr("%1 has been kicked from the chat").arg(nick.toHtmlEscaped()));
+    notify(ParticipantKickBan, viewText(QT_TR_NOOP("%1 has been kicked from the chat")).arg(ClientText::words(nick)));
 }
 
 void ConferenceWidget::onParticipantBanned(XMPPConference *, const QString &nick, const XMPPJid &, const QString &)
 {
-    notify(ParticipantKickBan, tr("%1 has been banned from the chat").arg(nick.toHtmlEscaped()));
+    notify(ParticipantKickBan, viewText(QT_TR_NOOP("%1 has been banned from the chat")).arg(ClientText::words(nick)));
 }
 
 void ConferenceWidget::onReturnPressed()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ClientText.h"
+
 #include "chat/LineSender.h"
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/XMPPClient.h"
@@ -41,14 +43,14 @@ public:
     void setLobbyRoom();
     void setTableRoom(qint32 tableId);
     void leaveRoom();
-    void addSystemMessage(const QString &text);
+    void addSystemMessage(const ClientText &text);
 
     XMPPConference *conference() { return &m_conference; }
     ChatOutputWidget *output() const;
     int chatKind() const { return m_chatKind; }
 
     // The text of a room error; null for a value that is none.
-    static QString presenceErrorText(int error);
+    static ClientText presenceErrorText(int error);
 
     // Called by the sender look-up of a room message that came at the time given.
     void showMessage(const XMPPMessage &message, int role, const QDateTime &arrived);
@@ -85,7 +87,7 @@ protected:
 private:
     bool clientConnected() const;
     void enterRoom(const QString &room, ChatKind kind);
-    void notify(int bit, const QString &text);
+    void notify(int bit, const ClientText &text);
     // The input and its Send button, usable only where the user may speak.
     void enableInput(bool enabled);
     QString ownNick() const;

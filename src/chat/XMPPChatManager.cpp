@@ -42,6 +42,8 @@ QString XMPPChatManager::newThreadId()
 
 XMPPChat *XMPPChatManager::chatWith(const XMPPJid &jid)
 {
+    if (XMPPChat *chat = chatFor(jid.toString()))
+        return chat;
     return createChat(jid.toString(), newThreadId(), true);
 }
 
@@ -49,16 +51,14 @@ XMPPChat *XMPPChatManager::createChat(const QString &jid, const QString &thread,
 {
     auto chat = new XMPPChat(this, jid, thread);
     connect(chat, &XMPPChat::destroyed, this, &XMPPChatManager::onChatDestroyed);
-    if (!thread.isEmpty())
-        m_chatsByThread.insert(thread, chat);
-    m_chatsByJid.insert(jid, chat);
+    m_chatsByJid.insert(chat->jid(), chat);
     emit chatCreated(chat, local);
     return chat;
 }
 
 XMPPChat *XMPPChatManager::chatFor(const QString &jid) const
 {
-    return m_chatsByJid.value(jid);
+    return m_chatsByJid.value(bareOf(jid));
 }
 
 QString XMPPChatManager::send(const XMPPMessage &message)
@@ -94,11 +94,7 @@ void XMPPChatManager::onMessage(const XMPPMessage &message)
             qDebug() << "Dropping a copy of the message" << message.originId() << "of" << from;
             return;
         }
-        XMPPChat *chat = message.thread().isEmpty() ? nullptr : m_chatsByThread.value(message.thread());
-        if (!chat)
-            chat = m_chatsByJid.value(from);
-        if (!chat)
-            chat = m_chatsByJid.value(bareOf(from));
+        XMPPChat *chat = chatFor(from);
         if (!chat)
             chat = createChat(from, message.thread(), false);
         chat->deliver(message);
@@ -110,12 +106,9 @@ void XMPPChatManager::onMessage(const XMPPMessage &message)
 
 void XMPPChatManager::onMessageRefused(const XMPPMessage &error)
 {
-    // From the address the line went to: the peer's, as the chat has it.
-    const QString from = error.from();
-    for (XMPPChat *chat : {m_chatsByJid.value(from), m_chatsByJid.value(bareOf(from))}) {
-        if (chat && chat->takeRefusal(error))
-            return;
-    }
+    // From the address the line went to: the user's, or one of his resources.
+    if (XMPPChat *chat = chatFor(error.from()))
+        chat->takeRefusal(error);
 }
 
 bool XMPPChatManager::isFirstCopy(const XMPPMessage &message)
@@ -138,18 +131,18 @@ bool XMPPChatManager::isFirstCopy(const XMPPMessage &message)
 
 void XMPPChatManager::onChatDestroyed(XMPPChat *chat)
 {
-    if (!chat->thread().isEmpty() && m_chatsByThread.value(chat->thread()) == chat)
-        m_chatsByThread.remove(chat->thread());
     if (m_chatsByJid.value(chat->jid()) == chat)
         m_chatsByJid.remove(chat->jid());
 }
 
 XMPPChat::XMPPChat(XMPPChatManager *manager, const QString &jid, const QString &thread)
-    : QObject(manager), m_manager(manager), m_jid(jid), m_thread(thread)
+    : QObject(manager), m_manager(manager), m_jid(bareOf(jid)), m_to(jid), m_thread(thread)
 {
     if (XMPPClient *client = manager->client()) {
         connect(client, &XMPPClient::messageConfirmed, this, &XMPPChat::onConfirmed);
         connect(client, &XMPPClient::messagesNotSent, this, &XMPPChat::onNotSent);
+        connect(client, &XMPPClient::presence, this, &XMPPChat::onPresence);
+        connect(client, &XMPPClient::disconnected, this, &XMPPChat::onDisconnected);
     }
 }
 
@@ -163,11 +156,31 @@ XMPPClient *XMPPChat::client() const
     return m_manager ? m_manager->client() : nullptr;
 }
 
+void XMPPChat::deliver(const XMPPMessage &received)
+{
+    if (received.type() == XMPPMessage::Chat && bareOf(received.from()) == m_jid)
+        m_to = received.from();
+    emit message(received);
+}
+
+void XMPPChat::onPresence(const XMPPPresence &presence)
+{
+    // Unavailable: that resource is gone.
+    if (m_to != m_jid && presence.from().toString() == m_to && presence.availability() <= 1)
+        m_to = m_jid;
+}
+
+void XMPPChat::onDisconnected()
+{
+    // Which of the user's resources are still there is not known until he writes.
+    m_to = m_jid;
+}
+
 QString XMPPChat::send(const QString &text, const QString &id)
 {
     if (!m_manager)
         return QString();
-    XMPPMessage own(m_jid, XMPPMessage::Chat);
+    XMPPMessage own(m_to, XMPPMessage::Chat);
     own.setFrom(m_manager->ownJid());
     own.setBody(text);
     own.setThread(m_thread);

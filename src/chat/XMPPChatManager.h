@@ -2,6 +2,7 @@
 
 #include "chat/xmpp/XMPPJid.h"
 #include "chat/xmpp/XMPPMessage.h"
+#include "chat/xmpp/XMPPPresence.h"
 
 #include <QHash>
 #include <QMap>
@@ -15,10 +16,11 @@
 class XMPPChat;
 class XMPPClient;
 
-// Routes incoming one-to-one messages to their chats: by thread, then by the sender's
-// full address, then by its bare address; a message that fits no chat starts one. A
-// copy of a message that came already, sent again under the id its sender first gave
-// it, is dropped. An error that answers a chat's own line goes to that chat.
+// Routes incoming one-to-one messages to their chats: one chat per user, whichever of
+// his resources (clients) writes, by his bare address; a message of a user without a
+// chat starts one. A copy of a message that came already, sent again under the id its
+// sender first gave it, is dropped. An error that answers a chat's own line goes to that
+// chat.
 class XMPPChatManager : public QObject
 {
     Q_OBJECT
@@ -27,9 +29,11 @@ public:
     explicit XMPPChatManager(XMPPClient *client);
     ~XMPPChatManager() override;
 
-    // A chat started by the local user, with a new thread.
+    // The chat with the user of the address: the one there is, or one started by the
+    // local user, with a new thread, whose lines go to the address until the user writes.
     XMPPChat *chatWith(const XMPPJid &jid);
     XMPPChat *createChat(const QString &jid, const QString &thread, bool local);
+    // The chat with the user of the address (any of his resources), if there is one.
     XMPPChat *chatFor(const QString &jid) const;
 
     // The message's id; null when the message did not reach the chat connection.
@@ -55,7 +59,7 @@ private:
     bool isFirstCopy(const XMPPMessage &message);
 
     QPointer<XMPPClient> m_client;
-    QMap<QString, XMPPChat *> m_chatsByThread;
+    // By the users' bare addresses.
     QMap<QString, XMPPChat *> m_chatsByJid;
     // The messages that came with their senders' ids, by sender, id and text, oldest
     // first.
@@ -63,16 +67,23 @@ private:
     QSet<QString> m_remembered;
 };
 
-// One one-to-one conversation with a peer address.
+// One one-to-one conversation with a user. His lines may come from any of his resources:
+// the own lines go to the resource that wrote last, and to his bare address once that
+// resource is gone or the chat connection was lost, when the server passes them on to
+// the resources he has then.
 class XMPPChat : public QObject
 {
     Q_OBJECT
 
 public:
+    // The address given is where the lines go first.
     XMPPChat(XMPPChatManager *manager, const QString &jid, const QString &thread);
     ~XMPPChat() override;
 
+    // The user's bare address.
     QString jid() const { return m_jid; }
+    // Where the own lines go now.
+    QString to() const { return m_to; }
     QString thread() const { return m_thread; }
 
     // Sends the line, with the id it was first sent with when it is sent again. It
@@ -81,7 +92,8 @@ public:
     // not take it, or nobody can tell. Its id; null, with
     // neither, when it did not reach the chat connection.
     QString send(const QString &text, const QString &id = QString());
-    void deliver(const XMPPMessage &received) { emit message(received); }
+    // A line of the user, which the next own lines answer.
+    void deliver(const XMPPMessage &received);
     // The error answers an own line of the chat: it goes through refused(). False for
     // any other.
     bool takeRefusal(const XMPPMessage &error);
@@ -107,9 +119,12 @@ signals:
 private:
     void onConfirmed(const QString &id);
     void onNotSent(const QStringList &ids, bool mayHaveGone);
+    void onPresence(const XMPPPresence &presence);
+    void onDisconnected();
 
     QPointer<XMPPChatManager> m_manager;
     QString m_jid;
+    QString m_to;
     QString m_thread;
     // Own lines sent and not confirmed yet, by message id.
     QHash<QString, XMPPMessage> m_unconfirmed;

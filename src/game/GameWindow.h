@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ClientText.h"
+
 #include "app/TableInfo.h"
 #include "app/TimeSpan.h"
 #include "app/TournamentInfo.h"
@@ -360,7 +362,7 @@ private:
     // The ready button of the score board and of the washout window, or their Close
     // and Ok in its place.
     void setReadyVisible(bool visible);
-    void addSystemMessage(const QString &text);
+    void addSystemMessage(const ClientText &text);
     int claimedPosition(qint32 declarerId, qint32 fromId) const;
     void addMeldToView(int seat, qint32 declarerId, const meld_tuple &m);
 

@@ -786,7 +786,7 @@ void GameWindow::onPlayerSeated(qint32 playerId, qint32, bool fromGameData)
     m_inviteDialog->excludePlayer(playerId);
     if (!isOwn(playerId) && !fromGameData) {
         const QString name = record ? record->name() : QString::number(playerId);
-        addSystemMessage(tr("%1 joined the table").arg(name.toHtmlEscaped()));
+        addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("%1 joined the table")).arg(ClientText::words(name)));
         playSound(SoundJoined);
     }
     emit playerAdded(tableId(), playerId);
@@ -817,10 +817,10 @@ void GameWindow::onPlayerUnseated(qint32 playerId)
     m_sideBar->removePlayer(playerId);
     m_inviteDialog->includePlayer(playerId);
     if (isOwn(playerId)) {
-        addSystemMessage(tr("You've been unseated from this table."));
+        addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("You've been unseated from this table.")));
         emit tableActivity(tableId(), true, TimeSpan());
     } else {
-        addSystemMessage(tr("%1 left the table").arg(name.toHtmlEscaped()));
+        addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("%1 left the table")).arg(ClientText::words(name)));
     }
     playSound(SoundLeft);
 }
@@ -1009,7 +1009,7 @@ void GameWindow::showTableRemoved()
 void GameWindow::showEndOfRound(const MonetaryRoundScores &scores)
 {
     m_hand->setTilesSelectable(false);
-    addSystemMessage(tr("Table round ended"));
+    addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("Table round ended")));
     deleteMeldAuction();
     m_concealedDialog->hide();
     const bool allZero = std::all_of(scores.begin(), scores.end(),
@@ -1028,7 +1028,7 @@ void GameWindow::showEndOfRound(const MonetaryRoundScores &scores)
 void GameWindow::onEndOfTournamentRound(bool roundEnded, const TournamentRoundScores &scores)
 {
     m_hand->setTilesSelectable(false);
-    addSystemMessage(tr("Tournament round ended"));
+    addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("Tournament round ended")));
     deleteMeldAuction();
     m_concealedDialog->hide();
     m_inactive->hide();

@@ -39,6 +39,7 @@
 #include <memory>
 #include <utility>
 #include <stdexcept>
+#include <vector>
 
 using namespace GameWindowHelpers;
 
@@ -66,7 +67,7 @@ void GameWindow::playSound(int id)
         GameSounds::instance().play(id, 0);
 }
 
-void GameWindow::addSystemMessage(const QString &text)
+void GameWindow::addSystemMessage(const ClientText &text)
 {
     m_sideBar->addSystemMessage(text);
 }
@@ -379,7 +380,7 @@ void GameWindow::onStartHand(bool assignWinds)
             m_washout->hide();
             m_roundScoreBoard->hide();
         }
-        addSystemMessage(tr("Hand started"));
+        addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("Hand started")));
     });
     emit tableActivity(tableId(), true, TimeSpan());
 }
@@ -631,9 +632,9 @@ void GameWindow::onHandEnd(const EndHand &result)
     }
     const bool mahjong = result.endKind >= EndHand::Mahjong && result.endKind <= EndHand::Tsumo;
     if (!mahjong) {
-        addSystemMessage(tr("Hand ended in washout!"));
+        addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("Hand ended in washout!")));
     } else {
-        QStringList names;
+        std::vector<ClientText> names;
         for (const auto &row : result.players) {
             if (row.second.result != EndHandPlayer::Won)
                 continue;
@@ -641,25 +642,27 @@ void GameWindow::onHandEnd(const EndHand &result)
             QString name = record ? record->name() : row.second.name;
             if (name.isEmpty() && m_services.players)
                 name = m_services.players->playerName(row.first, true);
-            names << name.toHtmlEscaped();
+            names.push_back(ClientText::words(name));
         }
         switch (names.size()) {
         case 1:
-            addSystemMessage(tr("%1 declared mahjong!").arg(names[0]));
+            addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("%1 declared mahjong!")).arg(names[0]));
             break;
         case 2:
-            addSystemMessage(tr("%1 and %2 declared mahjong!").arg(names[0], names[1]));
+            addSystemMessage(
+                ClientText("GameWindow", QT_TR_NOOP("%1 and %2 declared mahjong!")).arg(names[0], names[1]));
             break;
         case 3:
-            addSystemMessage(tr("%1, %2 and %3 declared mahjong!").arg(names[0], names[1], names[2]));
+            addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("%1, %2 and %3 declared mahjong!"))
+                                 .arg(names[0], names[1], names[2]));
             break;
         case 0:
             qWarning() << "Hand ended in mahjong, but no player declared mahjong!";
-            addSystemMessage(QString());
+            addSystemMessage(ClientText());
             break;
         default:
             qWarning() << "more than 3 mahjong declarers!";
-            addSystemMessage(QString());
+            addSystemMessage(ClientText());
             break;
         }
     }

@@ -147,6 +147,19 @@ public:
         return true;
     }
 
+    // Reads until the text has come since the last send or wait, taking in first what
+    // the socket holds already; false when it does not come.
+    bool waitFor(const QByteArray &awaited)
+    {
+        m_received += m_socket.readAll();
+        while (!m_received.contains(awaited)) {
+            if (!m_socket.waitForReadyRead(5000))
+                return false;
+            m_received += m_socket.readAll();
+        }
+        return true;
+    }
+
     // What came since the last send.
     const QByteArray &received() const { return m_received; }
 

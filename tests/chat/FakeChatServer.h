@@ -10,6 +10,8 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <sys/socket.h>
+
 // A scripted chat server on loopback for what a real server will not do: the test
 // reads what the client wrote and answers with the stanzas it chooses.
 class FakeChatServer : public QObject
@@ -19,10 +21,26 @@ public:
     {
         m_server.listen(QHostAddress::LocalHost, 0);
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            m_peer = m_server.nextPendingConnection();
-            connect(m_peer, &QTcpSocket::readyRead, this, [this] { m_received += m_peer->readAll(); });
+            while (QTcpSocket *peer = m_server.nextPendingConnection()) {
+                ++m_accepted;
+                if (m_resetting) {
+                    // Closed at once with a reset, as a port behind a restarting server does.
+                    const linger reset{1, 0};
+                    ::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+                    peer->abort();
+                    peer->deleteLater();
+                    continue;
+                }
+                m_peer = peer;
+                connect(m_peer, &QTcpSocket::readyRead, this, [this] { m_received += m_peer->readAll(); });
+            }
         });
     }
+
+    // The connections accepted so far.
+    int accepted() const { return m_accepted; }
+    // Every connection from now on is reset as soon as it is accepted.
+    void resetNewConnections() { m_resetting = true; }
 
     quint16 port() const { return m_server.serverPort(); }
 
@@ -129,6 +147,8 @@ public:
 private:
     QTcpServer m_server;
     QTcpSocket *m_peer = nullptr;
+    int m_accepted = 0;
+    bool m_resetting = false;
     QByteArray m_received;
     qsizetype m_seen = 0;
 };

@@ -596,7 +596,7 @@ public:
         connect(&client, &XMPPClient::xmppError, this,
                 [this](XMPPClient::XMPPError, const QString &text) { m_handed << QStringLiteral("error ") + text; });
         connect(&client, &XMPPClient::reconnectStopped, this, [this](XMPPClient::ReconnectStop why) {
-            const QString notice = ChatNotices::reconnectStopped(why);
+            const QString notice = ChatNotices::reconnectStopped(why).toHtml();
             checkNotice(notice, QString(), QString());
             m_handed << QStringLiteral("notice ") + notice;
         });
@@ -620,7 +620,7 @@ public:
             // The input is taken only in the room.
             in.offered.prepend(line);
             if (in.connectionLost)
-                notice(room->first, ChatNotices::notSent(in.inputEnabled), QString(), QString());
+                notice(room->first, ChatNotices::notSent(in.inputEnabled).toHtml(), QString(), QString());
             return;
         }
         QString id;
@@ -628,7 +628,7 @@ public:
             id = in.conference->sendMessage(line.text, line.id);
         } catch (const std::exception &) {
             in.offered.prepend(line);
-            notice(room->first, ChatNotices::notSent(in.inputEnabled), QString(), QString());
+            notice(room->first, ChatNotices::notSent(in.inputEnabled).toHtml(), QString(), QString());
             return;
         }
         if (id != line.id)
@@ -648,7 +648,7 @@ public:
         const QString id = to.chat->send(line.text, line.id);
         if (id.isNull()) {
             to.offered.prepend(line);
-            notice(to.chat->jid(), ChatNotices::notSent(true), QString(), QString());
+            notice(to.chat->jid(), ChatNotices::notSent(true).toHtml(), QString(), QString());
             return;
         }
         if (id != line.id)
@@ -912,11 +912,11 @@ private:
             room.connectionLost = true;
             // The room may have had the lines still waiting; the history of the rejoin tells.
             if (!takeWaiting(name).isEmpty())
-                notice(name, ChatNotices::notSent(room.inputEnabled), QString(), QString());
+                notice(name, ChatNotices::notSent(room.inputEnabled).toHtml(), QString(), QString());
         });
         connect(&conference, &XMPPConference::ownLinesUnanswered, this, [this, name] {
             for (const Offered &line : takeWaiting(name))
-                notice(name, ChatNotices::notInRoom(line.text), QString(), line.text);
+                notice(name, ChatNotices::notInRoom(line.text).toHtml(), QString(), line.text);
         });
         connect(&conference, &XMPPConference::ownLineSaid, this, [this, name](const QString &id) { ownLineSaid(name, id); });
         connect(&conference, &XMPPConference::ownLineRefused, this,
@@ -986,7 +986,7 @@ private:
             QList<Offered> &offered = m_rooms.at(name).offered;
             const auto again = std::find_if(offered.begin(), offered.end(), [&id](const Offered &o) { return o.id == id; });
             if (again != offered.end()) {
-                notice(name, ChatNotices::sentAfterAll(again->text, false), QString(), again->text);
+                notice(name, ChatNotices::sentAfterAll(again->text, false).toHtml(), QString(), again->text);
                 offered.erase(again);
             }
         }
@@ -1002,7 +1002,7 @@ private:
         line->second.state = Refused;
         Room &room = m_rooms.at(name);
         room.offered.append({id, text});
-        notice(name, ChatNotices::refused(text, error, room.inputEnabled), reasonOf(error.stanza().errorCondition).first,
+        notice(name, ChatNotices::refused(text, error, room.inputEnabled).toHtml(), reasonOf(error.stanza().errorCondition).first,
                room.inputEnabled ? QString() : text);
     }
 
@@ -1045,7 +1045,7 @@ private:
                 line->second.state = NotSent;
                 m_peers[peer].offered.append({sent.id(), sent.body()});
             }
-            notice(Peers[peer], ChatNotices::perhapsNotSent(), QString(), QString());
+            notice(Peers[peer], ChatNotices::perhapsNotSent().toHtml(), QString(), QString());
         });
         connect(chat, &XMPPChat::refused, this, [this, peer](const XMPPMessage &refused, const XMPPMessage &error) {
             const auto line = m_chatLines.find(refused.id());
@@ -1055,7 +1055,7 @@ private:
             line->second.state = Refusal;
             m_peers[peer].confirmed.removeAll(refused.id());
             m_peers[peer].offered.append({refused.id(), refused.body()});
-            notice(Peers[peer], ChatNotices::undelivered(refused.body(), error),
+            notice(Peers[peer], ChatNotices::undelivered(refused.body(), error).toHtml(),
                    reasonOf(error.stanza().errorCondition).second, refused.body());
         });
     }

@@ -88,6 +88,7 @@ private slots:
     void voiceTaken();
     void roomClosed();
     void nobodyToReach();
+    void oneConversationAcrossResources();
 
 private:
     // Haruto through the relay and Mei Ling directly, at one table and in a one-to-one
@@ -566,6 +567,100 @@ void TestChatDelivery::nobodyToReach()
     QVERIFY(nobody.window->grab().save("chatwindow-nobody-there-ja.png"));
     languages.setLanguage(QStringLiteral("en"));
     QDir::setSearchPaths(QStringLiteral("translations"), translations);
+}
+
+void TestChatDelivery::oneConversationAcrossResources()
+{
+    // Haruto, a manager, writes to Mei Ling from his desk, then from his phone after the
+    // desk went (his client logged in again under a new resource), then from both; Mei
+    // Ling's link goes through the relay. Her pane is one window, and each of her answers
+    // goes to the resource that wrote last, or to his bare address once that one is gone
+    // or her own connection was lost. His clients write the stream by hand and tell her
+    // their presence, and write without a thread, as the demo world's manager does.
+    QVERIFY(registerEjabberdAccounts(m_serverDir, 2155, 2156));
+    ChatRelay relay(m_port);
+    auto meiSeat = seat(2156, relay.port(), 1002, "Mei Ling");
+    QVERIFY(meiSeat);
+    // Her resource's own address, which reaches her also before the server has her
+    // presence.
+    const QByteArray mei = meiSeat->client->ownJid().toUtf8();
+    const auto logIn = [this, &mei](const QByteArray &resource) {
+        auto haruto = std::make_unique<RawXmppUser>();
+        if (!haruto->login(m_port, "2155", "secret", resource)
+            || !haruto->send("<presence/><presence to='" + mei + "'/><iq type='get' id='up'><ping xmlns='urn:xmpp:ping'/></iq>",
+                             "id='up'"))
+            return std::unique_ptr<RawXmppUser>();
+        return haruto;
+    };
+    const auto write = [&mei](RawXmppUser &from, const QByteArray &text) {
+        return from.send("<message to='" + mei + "' type='chat'><body>" + text + "</body></message>");
+    };
+    // The address Mei Ling's line went to, as the resource got it; null until it came.
+    const auto addressee = [](RawXmppUser &at, const QByteArray &text) {
+        const QByteArray body = "<body>" + text + "</body>";
+        if (!at.waitFor(body))
+            return QString();
+        const QByteArray stream = at.received();
+        const qsizetype start = stream.lastIndexOf("<message", stream.indexOf(body));
+        const QRegularExpression to(" to=['\"]([^'\"]+)['\"]");
+        return to.match(QString::fromUtf8(stream.mid(start, stream.indexOf('>', start) - start))).captured(1);
+    };
+    QWidget meiDesk;
+    ChatManager meiChats(meiSeat->client.get(), meiSeat->db.get(), &meiDesk);
+    const auto windows = [&meiDesk] { return meiDesk.findChildren<ChatWindow *>(); };
+    const auto answer = [&windows](const QString &text) {
+        Window{windows().constFirst()}.say(text);
+        return QTest::qWaitFor([&windows, &text] { return said(Window{windows().constFirst()}.text(), "Mei Ling: " + text) == 1; },
+                               10000);
+    };
+
+    std::unique_ptr<RawXmppUser> desk = logIn("desk");
+    QVERIFY(desk && write(*desk, "from my desk"));
+    QTRY_COMPARE_WITH_TIMEOUT(windows().size(), 1, 10000);
+    const Window window{windows().constFirst()};
+    QTRY_COMPARE_WITH_TIMEOUT(said(window.text(), "Haruto: from my desk"), 1, 10000);
+    QVERIFY(answer("hello desk"));
+    QCOMPARE(addressee(*desk, "hello desk"), QStringLiteral("2155@localhost/desk"));
+
+    // The desk goes; the phone writes: the same window, the answer to the phone.
+    desk.reset();
+    std::unique_ptr<RawXmppUser> phone = logIn("phone");
+    QVERIFY(phone && write(*phone, "now on my phone"));
+    QTRY_COMPARE_WITH_TIMEOUT(said(window.text(), "Haruto: now on my phone"), 1, 10000);
+    QVERIFY(answer("hello phone"));
+    QCOMPARE(addressee(*phone, "hello phone"), QStringLiteral("2155@localhost/phone"));
+    QCOMPARE(windows().size(), 1);
+
+    // Both are there: the one that wrote last gets the answer.
+    desk = logIn("desk");
+    QVERIFY(desk && write(*desk, "back at the desk"));
+    QTRY_COMPARE_WITH_TIMEOUT(said(window.text(), "Haruto: back at the desk"), 1, 10000);
+    QVERIFY(answer("desk again"));
+    QCOMPARE(addressee(*desk, "desk again"), QStringLiteral("2155@localhost/desk"));
+    QVERIFY(write(*phone, "and the phone"));
+    QTRY_COMPARE_WITH_TIMEOUT(said(window.text(), "Haruto: and the phone"), 1, 10000);
+    QVERIFY(answer("phone again"));
+    QCOMPARE(addressee(*phone, "phone again"), QStringLiteral("2155@localhost/phone"));
+
+    // The phone goes: the next answer is for Haruto wherever he is.
+    phone.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(window.window->chat()->to() == QStringLiteral("2155@localhost"), 10000);
+    QVERIFY(answer("anyone there"));
+    QCOMPARE(addressee(*desk, "anyone there"), QStringLiteral("2155@localhost"));
+
+    // Mei Ling's own link is cut while the desk wrote last: which of Haruto's resources
+    // are still there is not known after it.
+    QVERIFY(write(*desk, "one more"));
+    QTRY_COMPARE_WITH_TIMEOUT(said(window.text(), "Haruto: one more"), 1, 10000);
+    QCOMPARE(window.window->chat()->to(), QStringLiteral("2155@localhost/desk"));
+    relay.cut();
+    QTRY_VERIFY_WITH_TIMEOUT(window.text().contains(ChatLost), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(meiSeat->client->state(), int(XMPPClient::ConnectedState),
+                              XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
+    QVERIFY(answer("after my reconnect"));
+    QCOMPARE(addressee(*desk, "after my reconnect"), QStringLiteral("2155@localhost"));
+    QCOMPARE(windows().size(), 1);
+    QVERIFY(window.window->grab().save("chatwindow-resources.png"));
 }
 
 MAHJONG_TEST_MAIN(TestChatDelivery)

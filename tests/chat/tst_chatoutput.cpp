@@ -4,11 +4,13 @@
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
 #include "app/Utils.h"
+#include "chat/ChatNotices.h"
 #include "chat/ChatOutputWidget.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -32,7 +34,7 @@ private slots:
     void nicksAndTextsStayText();
     void managerLines();
     void waitingLinesStayBelow();
-    void timesFollowTheLanguage();
+    void ownTextsFollowTheLanguage();
 
 private:
     // The view's lines as text, one per block.
@@ -115,12 +117,11 @@ void TestChatOutput::datesAndLateLines()
 
     m_view->addMessage(morning, "Aiko", "first", ChatOutputWidget::UserRole);
     m_view->addMessage(morning.addSecs(3600), "Aiko", "second", ChatOutputWidget::UserRole);
-    m_view->addSystemMessage(morning.addSecs(15 * 3600 + 60), "after <b>midnight</b>");
-    QVERIFY(shownLast("after midnight"));
+    m_view->addSystemMessage(morning.addSecs(15 * 3600 + 60), ClientText::words("after <b>midnight</b>"));
+    QVERIFY(shownLast("after <b>midnight</b>"));
     QCOMPARE(lines(), (QStringList{firstDay, timeText(morning) + " Aiko: first",
                                    timeText(morning.addSecs(3600)) + " Aiko: second", secondDay,
-                                   "after midnight"}));
-    QVERIFY(m_view->toHtml().contains("font-weight:700"));
+                                   "after <b>midnight</b>"}));
 
     // History of the first evening, behind the last line shown, goes in its place
     // without a rebuild of the lines around it; so does a line of an earlier day.
@@ -140,7 +141,7 @@ void TestChatOutput::datesAndLateLines()
                                    timeText(morning.addSecs(1800)) + " Mei: later still",
                                    timeText(morning.addSecs(3600)) + " Aiko: second",
                                    timeText(morning.addSecs(12 * 3600)) + " Mei: late", secondDay,
-                                   "after midnight"}));
+                                   "after <b>midnight</b>"}));
     m_view->repopulateMessages();
     QCOMPARE(lines().size(), 9);
 
@@ -349,12 +350,14 @@ void TestChatOutput::waitingLinesStayBelow()
     QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 
-void TestChatOutput::timesFollowTheLanguage()
+void TestChatOutput::ownTextsFollowTheLanguage()
 {
-    // Lines said (one of them late, one of the manager), a system line and the user's
-    // line waiting for its verdict: after each change of language every time and date
-    // of the pane reads as that language writes it, while the words stay as written. A
-    // line said after a change goes in its place among them.
+    // Lines said (one of them late, one of the manager), system lines of the table and of
+    // the chat (one quoting the player's line, one a server's words) and the user's line
+    // waiting for its verdict: after each change of language everything the client wrote
+    // reads in that language and script, times and dates as it writes them, while the
+    // players' and the server's words stay as they came. A line said after a change goes
+    // in its place among them.
     const QStringList translations = QDir::searchPaths(QStringLiteral("translations"));
     QDir::setSearchPaths(QStringLiteral("translations"), {QString::fromLatin1(translationsRoot)});
     TranslationsManager languages;
@@ -362,41 +365,77 @@ void TestChatOutput::timesFollowTheLanguage()
     const QDateTime morning(QDate(2026, 3, 1), QTime(11, 43));
     m_view->addMessage(morning, "Mei", "早", ChatOutputWidget::UserRole);
     m_view->addMessage(morning.addDays(1), "Haruto", "welcome", ChatOutputWidget::ManagerRole);
-    m_view->addSystemMessage(morning.addDays(1).addSecs(60), "notice");
+    m_view->addSystemMessage(morning.addDays(1).addSecs(60), ClientText::words("notice <b>"));
+    m_view->addSystemMessage(morning.addDays(1).addSecs(60), ClientText("GameWindow", "Hand started"));
+    m_view->addSystemMessage(morning.addDays(1).addSecs(60), ChatNotices::notInRoom("<b>麻雀</b>"));
     m_view->addWaitingMessage("w", morning.addDays(1).addSecs(120), "Aiko", "pending");
-    QTRY_VERIFY(lines().contains("notice"));
+    QTRY_VERIFY(lines().contains("notice <b>"));
     m_view->addMessage(morning.addSecs(-3600), "Mei", "late", ChatOutputWidget::UserRole);
     const auto pane = [](const char *firstDay, const char *secondDay, const char *earlier, const char *time,
-                         const char *waiting) {
+                         const char *waiting, const char *handStarted, const char *notInRoom, const char *sending) {
         return QStringList{QString::fromUtf8(firstDay),
                            QString::fromUtf8(earlier) + " Mei: late",
                            QString::fromUtf8(time) + " Mei: 早",
                            QString::fromUtf8(secondDay),
                            QString::fromUtf8(time) + QStringLiteral(" Haruto\uFFFC: welcome"),
-                           "notice",
-                           QString::fromUtf8(waiting) + QStringLiteral(" Aiko: pending（傳送中…）")};
+                           "notice <b>",
+                           QString::fromUtf8(handStarted),
+                           QString::fromUtf8(notInRoom).arg("<b>麻雀</b>"),
+                           QString::fromUtf8(waiting) + QStringLiteral(" Aiko: pending") + QString::fromUtf8(sending)};
     };
-    const QStringList taiwan = pane("2026/3/1", "2026/3/2", "(上午10:43)", "(上午11:43)", "(上午11:45)");
+    const QStringList taiwan = pane("2026/3/1", "2026/3/2", "(上午10:43)", "(上午11:43)", "(上午11:45)", "牌局開始",
+                                    "「%1」未傳送：您已不在此聊天室。", "（傳送中…）");
     QTRY_COMPARE(lines(), taiwan);
+    QVERIFY(!m_view->toHtml().contains("<b>"));
 
     languages.setLanguage(QStringLiteral("ja"));
-    QTRY_COMPARE(lines(), pane("2026/03/01", "2026/03/02", "(10:43)", "(11:43)", "(11:45)"));
+    QTRY_COMPARE(lines(), pane("2026/03/01", "2026/03/02", "(10:43)", "(11:43)", "(11:45)", "局が始まりました",
+                               "「%1」は送信されませんでした: このルームにはもう入っていません。", "（送信中…）"));
     QVERIFY(m_view->grab().save(QStringLiteral("chatoutput-times-ja.png")));
     m_view->addMessage(morning.addDays(1).addSecs(90), "Mei", "今", ChatOutputWidget::UserRole);
     QTRY_VERIFY(lines().contains(QStringLiteral("(11:44) Mei: 今")));
-    QCOMPARE(lines().indexOf(QStringLiteral("(11:44) Mei: 今")), 6);
+    QCOMPARE(lines().indexOf(QStringLiteral("(11:44) Mei: 今")), 8);
 
     languages.setLanguage(QStringLiteral("zh_CN"));
-    QStringList mainland = pane("2026/3/1", "2026/3/2", "(10:43)", "(11:43)", "(11:45)");
-    mainland.insert(6, QStringLiteral("(11:44) Mei: 今"));
+    QStringList mainland = pane("2026/3/1", "2026/3/2", "(10:43)", "(11:43)", "(11:45)", "牌局开始",
+                                "“%1”未发送：您已不在此房间。", "（发送中…）");
+    mainland.insert(8, QStringLiteral("(11:44) Mei: 今"));
     QTRY_COMPARE(lines(), mainland);
+    QVERIFY(m_view->grab().save(QStringLiteral("chatoutput-times-zh_CN.png")));
 
     languages.setLanguage(QStringLiteral("zh_TW"));
     QStringList taiwanAgain = taiwan;
-    taiwanAgain.insert(6, QStringLiteral("(上午11:44) Mei: 今"));
+    taiwanAgain.insert(8, QStringLiteral("(上午11:44) Mei: 今"));
     QTRY_COMPARE(lines(), taiwanAgain);
     QVERIFY(m_view->grab().save(QStringLiteral("chatoutput-times-zh_TW.png")));
+
     languages.setLanguage(QStringLiteral("en"));
+    const auto timeText = [](const QDateTime &t) { return QStringLiteral("(%1)").arg(Utils::localTimeText(t)); };
+    QTRY_COMPARE(lines().at(6), QStringLiteral("Hand started"));
+    QCOMPARE(lines().at(7), QStringLiteral("\"<b>麻雀</b>\" was not sent: you are no longer in this room."));
+    QCOMPARE(lines().last(), timeText(morning.addDays(1).addSecs(120)) + " Aiko: pending (sending…)");
+
+    // A pane scrolled up to earlier lines keeps them in view across a change.
+    for (int i = 0; i < 80; ++i)
+        m_view->addMessage(morning.addDays(1).addSecs(180 + i), "Mei", QStringLiteral("line %1").arg(i), ChatOutputWidget::UserRole);
+    QVERIFY(shownLast("Aiko: pending (sending…)"));
+    QTRY_VERIFY(lines().filter("Mei: line ").size() == 80);
+    QScrollBar *bar = m_view->verticalScrollBar();
+    QTextCursor reading = m_view->document()->find(QStringLiteral("Mei: line 20"));
+    bar->setValue(int(m_view->document()->documentLayout()->blockBoundingRect(reading.block()).top()));
+    // The line at the top of the view, without its time.
+    const auto topLine = [this] {
+        return m_view->cursorForPosition(QPoint(0, m_view->fontMetrics().height() / 2)).block().text().section(") ", 1);
+    };
+    const QString read = topLine();
+    QVERIFY2(read.startsWith("Mei: line "), qPrintable(read));
+    for (const char *language : {"ja", "zh_CN", "zh_TW", "en"}) {
+        const QString handStarted = lines().at(6);
+        languages.setLanguage(QLatin1String(language));
+        QTRY_VERIFY(lines().at(6) != handStarted);
+        QTRY_COMPARE(topLine(), read);
+        QVERIFY(bar->value() < bar->maximum());
+    }
     QDir::setSearchPaths(QStringLiteral("translations"), translations);
 }
 

@@ -93,7 +93,7 @@ private slots:
     void init();
     void cleanup();
 
-    void routesByThreadAndAddress();
+    void routesByUser();
     void windowsStayForManagers();
     void ownLinesAndLostConnection();
     void refusalReasons_data();
@@ -141,7 +141,7 @@ void TestChatWindow::cleanup()
     m_server.reset();
 }
 
-void TestChatWindow::routesByThreadAndAddress()
+void TestChatWindow::routesByUser()
 {
     XMPPChatManager manager(m_client.get());
     QSignalSpy created(&manager, &XMPPChatManager::chatCreated);
@@ -156,27 +156,34 @@ void TestChatWindow::routesByThreadAndAddress()
     QCOMPARE(second.captured(2), QStringLiteral("1"));
     QCOMPARE(created.size(), 2);
     QCOMPARE(created.at(0).at(1).toBool(), true);
+    // A user has one chat, whichever of his addresses it is asked for by.
+    QCOMPARE(manager.chatWith(parseJid("1002@localhost/phone")), started);
+    QCOMPARE(created.size(), 2);
 
+    // One chat per user, whichever resource writes and whatever thread it names; a line
+    // of another user in a chat's thread starts his own.
     QSignalSpy toStarted(started, &XMPPChat::message);
     m_server->send("<message from='1002@localhost/phone' type='chat'><body>reply</body></message>"
                    "<message from='1004@localhost/phone' type='chat'><body>hello</body></message>"
-                   "<message from='1004@localhost/tablet' type='chat'><body>me again</body></message>"
-                   "<message from='1004@localhost/phone' type='chat'><body>still me</body></message>"
+                   "<message from='1004@localhost/tablet' type='chat'><thread>t-9</thread><body>me again</body></message>"
+                   "<message from='1005@localhost/desk' type='chat'><thread>" + started->thread().toLatin1()
+                   + "</thread><body>not yours</body></message>"
                    // Typing notices and the like carry no text: no chat, no line.
-                   "<message from='1005@localhost/phone' type='chat'><composing xmlns='http://jabber.org/protocol/chatstates'/></message>"
+                   "<message from='1006@localhost/phone' type='chat'><composing xmlns='http://jabber.org/protocol/chatstates'/></message>"
                    "<message from='lobby@conference.localhost/1004' type='groupchat'><body>room</body></message>");
-    QTRY_COMPARE(toStarted.size(), 1);
-    QCOMPARE(toStarted.at(0).at(0).value<XMPPMessage>().body(), QStringLiteral("reply"));
     QTRY_COMPARE(created.size(), 4);
     QTest::qWait(100);
     QCOMPARE(created.size(), 4);
-    XMPPChat *phone = manager.chatFor("1004@localhost/phone");
-    XMPPChat *tablet = manager.chatFor("1004@localhost/tablet");
-    QVERIFY(phone && tablet && phone != tablet);
+    QCOMPARE(toStarted.size(), 1);
+    QCOMPARE(toStarted.at(0).at(0).value<XMPPMessage>().body(), QStringLiteral("reply"));
+    XMPPChat *other = manager.chatFor("1004@localhost/phone");
+    QVERIFY(other && manager.chatFor("1004@localhost/tablet") == other && manager.chatFor("1004@localhost") == other);
+    QCOMPARE(other->jid(), QStringLiteral("1004@localhost"));
     QCOMPARE(created.at(2).at(1).toBool(), false);
+    QCOMPARE(manager.chatFor("1005@localhost")->jid(), QStringLiteral("1005@localhost"));
 
     // A chat that is gone no longer receives; the next message starts a new one.
-    delete phone;
+    delete other;
     QCOMPARE(manager.chatFor("1004@localhost/phone"), nullptr);
     m_server->send("<message from='1004@localhost/phone' type='chat'><body>anyone?</body></message>");
     QTRY_COMPARE(created.size(), 5);
@@ -245,11 +252,16 @@ void TestChatWindow::ownLinesAndLostConnection()
     QVERIFY(output->toHtml().contains("user:Aiko"));
 
     // An unknown sender in a window the user opened is still shown, after the failure.
-    m_server->send("<message from='1009@localhost/phone' type='chat'><thread>" + thread.toLatin1()
-                   + "</thread><body>yes</body></message>");
-    QTRY_VERIFY(output->toPlainText().endsWith(") 1009: yes"));
-    QCOMPARE(output->toPlainText().section('\n', -2, -2), QStringLiteral("unknown <user>"));
-    QVERIFY(output->toHtml().contains("unknown:1009"));
+    chats.reqestChat(parseJid("1009@localhost"));
+    QCOMPARE(windows().size(), 2);
+    auto unknownOutput = windows().last()->findChild<ChatOutputWidget *>("output");
+    m_server->send("<message from='1009@localhost/phone' type='chat'><body>yes</body></message>");
+    QTRY_VERIFY(unknownOutput->toPlainText().endsWith(") 1009: yes"));
+    QCOMPARE(unknownOutput->toPlainText().section('\n', -2, -2), QStringLiteral("unknown <user>"));
+    QVERIFY(unknownOutput->toHtml().contains("unknown:1009"));
+    // Asked for again, the chat with the user is the window there is.
+    chats.reqestChat(parseJid("1009@localhost/phone"));
+    QCOMPARE(windows().size(), 2);
 
     // The window says when the chat is gone. The server keeps no session for a
     // resumption: a line it had not confirmed may have gone or not, and comes back so.

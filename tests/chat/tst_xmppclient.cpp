@@ -5,6 +5,7 @@
 
 #include "chat/xmpp/XMPPClient.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 namespace {
@@ -36,6 +37,7 @@ private slots:
     void lostConnectionIsTriedAgainUntilLoginRefused();
     void lostSessionNotResumed_data();
     void lostSessionNotResumed();
+    void everyFailedAttemptLengthensThePause();
     void connectToHostTwiceIsIgnored();
     void routesStanzas();
     void answersRequestsOfOthers();
@@ -320,6 +322,32 @@ void TestXmppClient::lostSessionNotResumed()
     QVERIFY(confirmed.isEmpty());
     if (answer.isEmpty())
         QVERIFY(!m_server->received().contains("<resume"));
+}
+
+void TestXmppClient::everyFailedAttemptLengthensThePause()
+{
+    // The server restarts: its port takes each connection and resets it at once. Each
+    // attempt fails, and waits longer before the next, as a refused one does.
+    LogFile log;
+    connectFully();
+    QSignalSpy failures(m_client.get(), &XMPPClient::socketError);
+    m_server->resetNewConnections();
+    m_server->drop();
+    QTRY_COMPARE(m_disconnected->size(), 1);
+    const auto pauses = [&log] {
+        return log.text().count(QRegularExpression("chat connection to 127.0.0.1 is tried again in \\d+ s"));
+    };
+    QCOMPARE(pauses(), 1);
+    const int delaysMs = (XMPPClient::ReconnectDelaysSeconds[0] + XMPPClient::ReconnectDelaysSeconds[1]) * 1000;
+    QTRY_VERIFY_WITH_TIMEOUT(log.text().contains("is tried again in 8 s"), delaysMs + 5000);
+    // The loss and two attempts, each told once and followed by the next pause.
+    QCOMPARE(failures.size(), 3);
+    QCOMPARE(pauses(), 3);
+    QVERIFY(log.text().indexOf("is tried again in 2 s") < log.text().indexOf("is tried again in 4 s"));
+    QCOMPARE(log.text().count("failed: the server reset it as it was made"), 2);
+    // The socket may open one more connection of an attempt before its failure is seen.
+    QVERIFY2(m_server->accepted() <= 1 + 2 * 2, qPrintable(QString::number(m_server->accepted())));
+    QCOMPARE(m_connected->size(), 1);
 }
 
 void TestXmppClient::connectToHostTwiceIsIgnored()

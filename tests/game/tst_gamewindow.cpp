@@ -85,7 +85,7 @@ public:
     void setTableRoom(qint32) override {}
     void leaveRoom() override {}
     bool isJoined() const override { return true; }
-    void addSystemMessage(const QString &text) override { m_lines->append(text); }
+    void addSystemMessage(const ClientText &text) override { m_lines->append(text.toHtml()); }
     void setSuppressedNotices(int) override {}
     void setUserMenuCallback(UserMenuCallback) override {}
 

@@ -35,7 +35,7 @@ public:
     void setTableRoom(qint32) override {}
     void leaveRoom() override {}
     bool isJoined() const override { return true; }
-    void addSystemMessage(const QString &) override {}
+    void addSystemMessage(const ClientText &) override {}
     void setSuppressedNotices(int) override {}
     void setUserMenuCallback(UserMenuCallback) override {}
 

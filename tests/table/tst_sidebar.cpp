@@ -41,7 +41,7 @@ public:
         joined = false;
     }
     bool isJoined() const override { return joined; }
-    void addSystemMessage(const QString &text) override { view.append(text); }
+    void addSystemMessage(const ClientText &text) override { view.append(text.toHtml()); }
     void setSuppressedNotices(int mask) override { suppressed = mask; }
     void setUserMenuCallback(UserMenuCallback callback) override { userMenu = std::move(callback); }
 
@@ -370,7 +370,7 @@ void TestSideBar::tableChatAndPlayerMenu()
     bar->setTableChatActive(true);
     bar->setTableChatActive(true);
     QCOMPARE(room->rooms, std::vector<qint32>({12}));
-    bar->addSystemMessage(QStringLiteral("Ann joined the table."));
+    bar->addSystemMessage(ClientText::words(QStringLiteral("Ann joined the table.")));
     QCOMPARE(room->view.toPlainText(), QStringLiteral("Ann joined the table."));
 
     QSignalSpy menus(bar, &SideBar::userMenuRequested);

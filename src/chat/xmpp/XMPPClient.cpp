@@ -6,6 +6,7 @@
 #include "chat/xmpp/ClientRoster.h"
 #include "chat/xmpp/ClientSearch.h"
 #include "chat/xmpp/ClientVCard.h"
+#include "chat/xmpp/ConnectAttempt.h"
 #include "chat/xmpp/IqRoster.h"
 #include "chat/xmpp/StreamWriter.h"
 #include "chat/xmpp/XMPPNamespaces.h"
@@ -37,6 +38,7 @@ const IqDiscoItems *discoItems(const Iq *reply)
 
 XMPPClient::XMPPClient(QObject *parent)
     : QObject(parent),
+      m_connectAttempt(std::make_unique<ConnectAttempt>(&m_socket)),
       m_roster(std::make_unique<ClientRoster>(this)),
       m_vcard(std::make_unique<ClientVCard>(this)),
       m_search(std::make_unique<ClientSearch>(this)),
@@ -57,6 +59,7 @@ XMPPClient::XMPPClient(QObject *parent)
     connect(&m_socket, &QSslSocket::errorOccurred, this, &XMPPClient::onSocketError, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::encrypted, this, &XMPPClient::socketEncrypted, Qt::QueuedConnection);
     connect(&m_socket, &QSslSocket::sslErrors, this, &XMPPClient::socketSslErrors);
+    connect(m_connectAttempt.get(), &ConnectAttempt::failed, this, &XMPPClient::onConnectFailed);
 
     m_socket.setReadBufferSize(ReadBufferBytes);
     m_reconnectTimer.setSingleShot(true);
@@ -787,6 +790,20 @@ void XMPPClient::onSocketError(QAbstractSocket::SocketError error)
     }
     if (first)
         emit socketError(error);
+}
+
+void XMPPClient::onConnectFailed()
+{
+    // Failed as a refused connection fails: it counts towards the pauses.
+    if (m_state != ConnectingState)
+        return;
+    const bool first = !std::exchange(m_socketErrorReported, true);
+    if (first)
+        qWarning().noquote() << "chat connection to" << m_host << "failed: the server reset it as it was made";
+    m_socket.abort();
+    setUnconnected();
+    if (first)
+        emit socketError(QAbstractSocket::RemoteHostClosedError);
 }
 
 void XMPPClient::socketSslErrors(const QList<QSslError> &errors)

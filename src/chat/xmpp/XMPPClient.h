@@ -29,6 +29,7 @@ class ClientResumption;
 class ClientRoster;
 class ClientSearch;
 class ClientVCard;
+class ConnectAttempt;
 class IqRoster;
 class StreamWriter;
 }
@@ -193,6 +194,7 @@ private slots:
     void socketReadyRead();
     void socketDisconnected();
     void onSocketError(QAbstractSocket::SocketError error);
+    void onConnectFailed();
     void socketEncrypted();
     void socketSslErrors(const QList<QSslError> &errors);
 
@@ -255,6 +257,7 @@ private:
     quint16 m_port = 0;
     TlsMode m_tlsMode = TlsRequired;
     QSslSocket m_socket;
+    std::unique_ptr<xmpp::ConnectAttempt> m_connectAttempt;
     std::unique_ptr<xmpp::StreamWriter> m_writer;
     xmpp::StreamParser m_parser;
     int m_state = UnconnectedState;

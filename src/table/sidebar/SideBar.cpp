@@ -403,12 +403,12 @@ void SideBar::setTableChatActive(bool on)
         m_chat->leaveRoom();
 }
 
-void SideBar::addSystemMessage(const QString &text)
+void SideBar::addSystemMessage(const ClientText &text)
 {
     if (m_chat)
         m_chat->addSystemMessage(text);
     else
-        qInfo().noquote() << "table" << m_tableInfo.id() << "system message:" << text;
+        qInfo().noquote() << "table" << m_tableInfo.id() << "system message:" << text.toString();
 }
 
 QAbstractButton *SideBar::leaveButton() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ClientText.h"
+
 #include "app/TableInfo.h"
 #include "app/TournamentInfo.h"
 #include "table/sidebar/PendingPlates.h"
@@ -72,7 +74,7 @@ public:
     void setWindsVisible(bool visible);
 
     void setTableChatActive(bool on);
-    void addSystemMessage(const QString &text);
+    void addSystemMessage(const ClientText &text);
 
     // Connects the leave button to the receiver's onLeaveButtonClick().
     template <class Receiver>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ClientText.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -24,7 +26,8 @@ public:
     // Leaves the room while the chat is connected; otherwise does nothing.
     virtual void leaveRoom() = 0;
     virtual bool isJoined() const = 0;
-    virtual void addSystemMessage(const QString &text) = 0;
+    // A text of the client's, which reads in the language of the moment.
+    virtual void addSystemMessage(const ClientText &text) = 0;
     // Bits of room notices not to show: 1 own join and leave, 2 others' join and leave,
     // 4 own kick and ban, 8 others' kick and ban.
     virtual void setSuppressedNotices(int mask) = 0;

@@ -7,6 +7,7 @@
 #include "chat/XMPPChatManager.h"
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/ClockSteps.h"
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/StreamParser.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPMessage.h"
@@ -1712,13 +1713,13 @@ Outcome readInPieces(const QByteArray &input, const QList<qsizetype> &cuts)
     auto *dispatcher = new SteeredDispatcher(StartMs);
     std::unique_ptr<QThread> thread(QThread::create([&out, &input, &cuts, dispatcher] {
         steered = dispatcher;
-        ClockSteps::setLocalClock(&localNow);
+        LocalClock::setSource(&localNow);
         Singleton<ServerTime>::instance().setClock(std::make_unique<SteeredGameClock>());
         {
             Session session(*dispatcher, out);
             session.run(input, cuts);
         }
-        ClockSteps::setLocalClock(nullptr);
+        LocalClock::setSource(nullptr);
         steered = nullptr;
     }));
     thread->setEventDispatcher(dispatcher);

@@ -1,30 +1,9 @@
 #include "chat/xmpp/ClockSteps.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdlib>
 
 namespace xmpp {
-
-namespace {
-
-std::atomic<ClockSteps::LocalClock> localClock{nullptr};
-
-} // namespace
-
-qint64 ClockSteps::localMs()
-{
-    if (const LocalClock clock = localClock.load(std::memory_order_relaxed))
-        return clock();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-void ClockSteps::setLocalClock(LocalClock clock)
-{
-    localClock.store(clock, std::memory_order_relaxed);
-}
 
 void ClockSteps::stepped(qint64 sinceMs, const Reckoning &before, const Reckoning &after)
 {

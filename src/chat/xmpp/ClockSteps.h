@@ -16,7 +16,7 @@ namespace xmpp {
 // before the step, where it is after it, or anywhere between on the way, and the client
 // cannot tell which: it keeps each.
 //
-// Times here are the local steady clock's (localMs()); a reckoning puts the server's
+// Times here are the local steady clock's (LocalClock); a reckoning puts the server's
 // clock at that plus an offset.
 class ClockSteps
 {
@@ -57,13 +57,6 @@ public:
         qint64 fromMs = 0;
         qint64 toMs = 0;
     };
-
-    // The local steady clock, in milliseconds, which the chat client times itself by.
-    static qint64 localMs();
-    // Where localMs() reads the time: the process's steady clock unless set, null
-    // setting it back. The chat fuzz target steers time with it.
-    using LocalClock = qint64 (*)();
-    static void setLocalClock(LocalClock clock);
 
     // An answer showed the server's clock set since it was last seen to agree with the
     // reckoning before, in a question asked at sinceMs.

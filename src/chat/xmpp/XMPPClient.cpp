@@ -6,6 +6,7 @@
 #include "chat/xmpp/ClientSearch.h"
 #include "chat/xmpp/ClientVCard.h"
 #include "chat/xmpp/IqRoster.h"
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/StreamWriter.h"
 #include "chat/xmpp/XMPPNamespaces.h"
 
@@ -214,9 +215,9 @@ void XMPPClient::socketReadyRead()
 
 void XMPPClient::readSlice()
 {
-    const qint64 sliceStartMs = ClockSteps::localMs();
+    const qint64 sliceStartMs = LocalClock::nowMs();
     while (m_state != UnconnectedState && m_state != ClosingState) {
-        if (ClockSteps::localMs() - sliceStartMs >= ReadSliceMs) {
+        if (LocalClock::nowMs() - sliceStartMs >= ReadSliceMs) {
             m_readTimer.start();
             return;
         }

@@ -468,9 +468,12 @@ public:
 
 private:
     // The client's socket of this connection, among those its dispatcher watches; -1 once
-    // the client has closed it.
+    // the client has closed it. Looked for again only once the sockets watched changed.
     int clientSocket(SteeredDispatcher &dispatcher)
     {
+        if (m_client >= 0 && dispatcher.watchChanges() == m_watchChanges)
+            return m_client;
+        m_watchChanges = dispatcher.watchChanges();
         if (m_client >= 0 && portOf(m_client, false) == m_clientPort && portOf(m_client, true) == m_port)
             return m_client;
         m_client = -1;
@@ -486,6 +489,7 @@ private:
     int m_peer = -1;
     quint16 m_clientPort = 0;
     int m_client = -1;
+    quint64 m_watchChanges = 0;
     qint64 m_sent = 0;
 };
 

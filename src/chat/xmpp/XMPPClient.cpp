@@ -194,6 +194,10 @@ void XMPPClient::startStream()
 
 void XMPPClient::socketConnected()
 {
+    // A line and the confirmation asked for after it are two small writes: waiting for
+    // the server to acknowledge the first before sending the second delays the second
+    // by the server's delayed acknowledgement, tens of milliseconds.
+    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     startStream();
     qDebug() << "Socket connected to host" << m_socket.peerName() << " on port" << m_socket.peerPort();
 }

@@ -28,8 +28,9 @@ public:
     // The stamping clock follows a step by 1% of the time since, or jumps once it looks,
     // which it does once a minute. So a step of D counts for the lines heard from the
     // question before it until the longer of a minute and 100 D after the answer that
-    // showed it (5 minutes for 3 s), and no longer: the server may lag that long, and
-    // after that the reckoning of the time holds for its stamps as for any.
+    // showed it (5 minutes for 3 s), D as large as the readings before and after it
+    // allow, and no longer: the server may lag that long, and after that the reckoning of
+    // the time holds for its stamps as for any.
     static constexpr qint64 CatchUpDivisor = 100;
     static constexpr qint64 LookIntervalMs = 60000;
     // How soon after the server stamped a line the client hears it, where the client

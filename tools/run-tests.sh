@@ -87,10 +87,12 @@ else
 fi
 # Under AddressSanitizer (with its leak checker) and UndefinedBehaviorSanitizer: the
 # widget-free libraries and their tests, and a minute of fuzzing each of the protocol
-# readers and the chat client (on a server the fuzzer plays) in the same build. A fault fails the run, as do tests or
-# fuzz targets that do not build, and a test run that finds no test; a fuzzer's input is
-# left in <build>-sanitize/crashes/ (add it to tests/protocol/fuzz-regressions/ or
-# tests/chat/fuzz-regressions/). A leak fails a test, and fuzzing, as any other fault.
+# readers, the chat client (on a server the fuzzer plays) and a chat room's line book with
+# the clock steps in the same build. A fault fails the run, as do tests or fuzz targets
+# that do not build, and a test run that finds no test; a fuzzer's input is left in
+# <build>-sanitize/crashes/ (add it to tests/protocol/fuzz-regressions/,
+# tests/chat/fuzz-regressions/ or tests/chat/room-lines-fuzz-regressions/). A leak fails a
+# test, and fuzzing, as any other fault. Each fuzzer prints how many inputs it ran.
 if [ "$san_configured" = 1 ]; then
     export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
     if ! cmake --build "$san_build" --target sanitizer_tests --parallel "$(nproc)" >"$san_build.log" 2>&1; then
@@ -99,16 +101,17 @@ if [ "$san_configured" = 1 ]; then
     elif ! (cd "$san_build" && ctest -L sanitize --no-tests=error --output-on-failure --parallel "$(nproc)" --timeout 300); then
         fail "the tests under the sanitizers failed, or none was found"
     fi
-    if ! cmake --build "$san_build" --target fuzz_protocol fuzz_chat --parallel "$(nproc)" >"$san_build.fuzz.log" 2>&1; then
+    if ! cmake --build "$san_build" --target fuzz_protocol fuzz_chat fuzz_room_lines --parallel "$(nproc)" >"$san_build.fuzz.log" 2>&1; then
         grep -E 'error|undefined reference' "$san_build.fuzz.log" | head -n 20 || true
         fail "the fuzz targets do not build with clang, nothing was fuzzed; see $san_build.fuzz.log"
     else
         rm -rf "$san_build/corpus" "$san_build/crashes"
-        mkdir -p "$san_build/corpus/protocol" "$san_build/corpus/chat" "$san_build/crashes"
+        mkdir -p "$san_build/corpus/protocol" "$san_build/corpus/chat" "$san_build/corpus/room_lines" "$san_build/crashes"
         MAHJONG_FUZZ_WRITE_SEEDS="$san_build/corpus/protocol" "$san_build/tests/protocol/fuzz_protocol"
         cp "$top"/tests/protocol/fuzz-regressions/* "$san_build/corpus/protocol/"
         cp "$top"/tests/chat/data/* "$top"/tests/chat/fuzz-regressions/* "$san_build/corpus/chat/"
-        for target in protocol chat; do
+        cp "$top"/tests/chat/room-lines-seeds/* "$top"/tests/chat/room-lines-fuzz-regressions/* "$san_build/corpus/room_lines/"
+        for target in protocol chat room_lines; do
             fuzzer=$(find "$san_build/tests" -name "fuzz_$target" -type f -perm -u+x | head -n 1)
             # AddressSanitizer holds back 256 MB of freed memory by default, and its
             # allocator grows around it: a fuzzer's memory then climbs for minutes
@@ -119,7 +122,7 @@ if [ "$san_configured" = 1 ]; then
                 tail -n 40 "$san_build/fuzz-$target.log"
                 fail "$target fuzzing found a fault; its input is in $san_build/crashes/"
             fi
-            grep -E '^Done' "$san_build/fuzz-$target.log" || tail -n 2 "$san_build/fuzz-$target.log"
+            echo "fuzz_$target: $(grep -E '^Done' "$san_build/fuzz-$target.log" || tail -n 2 "$san_build/fuzz-$target.log")"
         done
     fi
     unset ASAN_OPTIONS UBSAN_OPTIONS

@@ -137,12 +137,10 @@ QByteArray encodeQds(const Packets &packets)
 template <class... P>
 bool decodeOneQds(QDataStream &s, quint8 classId, quint8 innerId, std::variant<P...> *)
 {
-    bool found = false;
-    ((!found && P::class_id == classId && P::inner_id == innerId
-          ? (found = true, [&s] { P p; qds::get(s, p); benchmark::DoNotOptimize(p); }(), true)
-          : false),
-     ...);
-    return found;
+    // The first packet type of those ids decodes; the others are not tried.
+    return ((P::class_id == classId && P::inner_id == innerId
+             && ([&s] { P p; qds::get(s, p); benchmark::DoNotOptimize(p); }(), true))
+            || ...);
 }
 
 template <class Variant>

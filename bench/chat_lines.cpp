@@ -60,7 +60,7 @@ std::vector<HtmlLine> htmlLines(const std::vector<Line> &lines)
     for (const Line &line : lines) {
         if (line.time.date() != lastDate) {
             lastDate = line.time.date();
-            html.push_back({Utils::fontHtml(Utils::localDateText(line.time), QColor(0x98, 0x7d, 0x60))});
+            html.push_back({Utils::fontHtml(Utils::localDateText(line.time), QColor(0x98, 0x7d, 0x60)), false, QString()});
         }
         const QString role = ChatOutputWidget::roleName(line.role);
         const QString nick = Utils::styledLinkHtml(role + QLatin1Char(':') + line.nick, line.nick,
@@ -70,7 +70,7 @@ std::vector<HtmlLine> htmlLines(const std::vector<Line> &lines)
         if (line.role == ChatOutputWidget::ManagerRole)
             html.push_back({time + QLatin1Char(' ') + nick, true, text});
         else
-            html.push_back({time + QLatin1Char(' ') + nick + text});
+            html.push_back({time + QLatin1Char(' ') + nick + text, false, QString()});
     }
     return html;
 }

@@ -141,19 +141,19 @@ void handsBare(benchmark::State &state)
         std::unique_ptr<ConnectionManager> connection = connectTo(server);
         ConnectionManager *cm = connection.get();
         QSignalSpy loggedIn(cm, &ConnectionManager::loginSuccess);
-        const qint32 me = 1001;
+        constexpr qint32 me = 1001;
         tile drawn;
         int ended = 0;
-        QObject::connect(cm, &ConnectionManager::areYouReady, cm, [cm, me](qint32 t, const TimeSpan &) { cm->ready(t, me); });
+        QObject::connect(cm, &ConnectionManager::areYouReady, cm, [cm](qint32 t, const TimeSpan &) { cm->ready(t, me); });
         QObject::connect(cm, &ConnectionManager::tilesFromWall, cm, [&drawn](qint32, const tile_vector &tiles, bool) {
             if (tiles.size() != 13 && !tiles.empty())
                 drawn = tiles.back();
         });
-        QObject::connect(cm, &ConnectionManager::playerShouldAct, cm, [cm, me, &drawn](qint32 t, const TimeSpan &, qint32 player) {
+        QObject::connect(cm, &ConnectionManager::playerShouldAct, cm, [cm, &drawn](qint32 t, const TimeSpan &, qint32 player) {
             if (player == me)
                 cm->discard_tile(t, me, drawn);
         });
-        const auto answer = [cm, me](qint32 t, const TimeSpan &, const meld_offer_vector &offers) {
+        const auto answer = [cm](qint32 t, const TimeSpan &, const meld_offer_vector &offers) {
             const bool win = std::any_of(offers.begin(), offers.end(), [](const meld_offer &o) { return o.kind == MAHJONG; });
             if (win)
                 cm->call_mahjong(t, me);
@@ -162,7 +162,7 @@ void handsBare(benchmark::State &state)
         };
         QObject::connect(cm, &ConnectionManager::meldSuggestion, cm, answer);
         QObject::connect(cm, &ConnectionManager::concealedMeldSuggestion, cm,
-                         [cm, me](qint32 t, const TimeSpan &, const meld_offer_vector &offers) {
+                         [cm](qint32 t, const TimeSpan &, const meld_offer_vector &offers) {
                              if (std::any_of(offers.begin(), offers.end(), [](const meld_offer &o) { return o.kind == MAHJONG; }))
                                  cm->call_mahjong(t, me);
                          });

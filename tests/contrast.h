@@ -30,7 +30,8 @@
 
 // How well a widget's labels read: the contrast between each label's text colour (from
 // its palette, as the style sheet sets it, blended over the ground when translucent) and
-// the ground it is drawn on (the colour most of the label's pixels have on a grab).
+// the ground it is drawn on (the colour most of the label's pixels have on a grab); and
+// how well the marks of check boxes and radio buttons stand out in their boxes.
 namespace Contrast {
 
 inline double luminance(const QColor &c)
@@ -314,6 +315,56 @@ inline QStringList unreadableTexts(QWidget *window)
                 if (!part.isEmpty())
                     judge(view->viewport(), scene.text, part, {colour});
             }
+        }
+    }
+    return found;
+}
+
+// Every mark of a ticked check box or a chosen radio button of a window that stands out
+// from its box at less than 3:1 (as marks that are not text need), with its figures; each
+// box measured counts in `measured`. The box's ground is the colour most of its inside has
+// on a grab of the window, the mark the pixel there that stands out most from it.
+inline QStringList unreadableMarks(QWidget *window, int *measured = nullptr)
+{
+    const QImage shot = window->grab().toImage();
+    QStringList found;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        auto *check = qobject_cast<QCheckBox *>(button);
+        auto *radio = qobject_cast<QRadioButton *>(button);
+        if ((!check && !radio) || !button->isVisibleTo(window) || !button->isEnabled()
+            || (check ? check->checkState() == Qt::Unchecked : !radio->isChecked()))
+            continue;
+        bool ownWindow = false;
+        for (QWidget *w = button; w != window; w = w->parentWidget())
+            ownWindow = ownWindow || w->isWindow();
+        if (ownWindow)
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.state |= check && check->checkState() == Qt::PartiallyChecked ? QStyle::State_NoChange : QStyle::State_On;
+        const QRect indicator = button->style()->subElementRect(
+            check ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator, &option, button);
+        // Inside the box's border.
+        const QRegion inside = shownRegion(button, window, indicator.adjusted(3, 3, -3, -3));
+        if (inside.isEmpty())
+            continue;
+        const QColor ground = commonColour(shot, inside);
+        QColor mark = ground;
+        for (const QRect &rect : inside)
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    if (shot.rect().contains(x, y) && ratio(shot.pixelColor(x, y), ground) > ratio(mark, ground))
+                        mark = shot.pixelColor(x, y);
+        if (measured)
+            ++*measured;
+        const double r = ratio(mark, ground);
+        if (r < 3.0) {
+            QStringList path;
+            for (QWidget *w = button; w && w != window; w = w->parentWidget())
+                path.prepend(w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName());
+            found << QStringLiteral("%1 \"%2\" mark: %3 on %4 = %5")
+                         .arg(path.join(QLatin1Char('/')), button->text().simplified().left(40), mark.name(), ground.name())
+                         .arg(r, 0, 'f', 2);
         }
     }
     return found;

@@ -2,11 +2,13 @@
 # Sets up a machine, builds the client and the test game server (nothing else) and runs
 # the client against local servers: the demo world of the test game server (tables,
 # tournaments and computer players) and a throw-away ejabberd for the chat. Both servers
-# run as long as the client and stop when it ends, also on Ctrl+C: the client quits as
-# its "Quit" does, and the clean-up waits for it.
+# run as long as a client is logged in to the world (this one, or a second one, which may
+# have taken this one's session) and stop when the last one ends, or on Ctrl+C: the
+# client quits as its "Quit" does, and the clean-up waits for it.
 # Usage: tools/run-client.sh [client options...]
 # The build directory is $BUILD_DIR (default: build/ at the top of the tree); $SEED seeds
-# the demo world's walls (default 1); SKIP_BUILD=1 uses the build as it is.
+# the demo world's walls (default 1); SKIP_BUILD=1 uses the build as it is; $JOBS is the
+# number of parallel build jobs (default: one a core).
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,9 +16,12 @@ build=${BUILD_DIR:-$top/build}
 
 if [ "${SKIP_BUILD:-0}" != 1 ]; then
     "$top/tools/setup.sh"
-    export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
-    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" --parallel "$(nproc)" --target mahjong mahjong-testserver test_certificates
+    # Configured as tools/run-tests.sh configures it (the tree's own configuration), so
+    # that neither rebuilds what the other built, and the compiler cache shared with
+    # every clone (paths relative to the checkout, the build directory not hashed).
+    export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache} CCACHE_BASEDIR=$top CCACHE_NOHASHDIR=1
+    cmake -S "$top" -B "$build" -G Ninja >/dev/null
+    cmake --build "$build" --parallel "${JOBS:-$(nproc)}" --target mahjong mahjong-testserver test_certificates
 fi
 
 client=$build/src/app/mahjong
@@ -114,7 +119,7 @@ if [ -n "$chat_dir" ]; then
 fi
 echo "Game server log: $run/testserver.log (removed at the end)"
 echo "Client log: ${XDG_CACHE_HOME:-$HOME/.cache}/Pellandor/Pellandor-${skin:-corvana}/mahjong.log"
-echo "Log in with any name and a password: the first login creates the account with it (\"locked\" is refused; a name starting \"player-\" is asked for a screen name)."
+echo "Log in with any name and a password: the first login creates the account with it (a name starting \"player-\" is asked for a screen name; six wrong passwords in a row lock an account for ten minutes)."
 # One client runs per user settings directory: a second one gets its own, kept in the
 # build directory so that its log outlives this run. Its folders are made here: the
 # graphics drivers' shader cache does not create a missing cache folder. As root it
@@ -128,6 +133,25 @@ if [ "$(id -u)" = 0 ]; then
 fi
 echo "A second client, with settings of its own, from another terminal while this one runs:"
 echo "  $second_command"
-echo "When this client quits, both servers stop and a second client loses its connection; its log stays in $second/cache."
+echo "The local world runs while a client is logged in to it and stops when the last one ends, or on Ctrl+C; the second client's log stays in $second/cache."
 
-"$client" --searchpath "$run/resources" --serverinfo "localhost:$http_port" "$@"
+# The clients logged in to the world: the game server's ends of connections to its port.
+clients() {
+    awk -v port="$(printf ':%04X' "$game_port")" '$4 == "01" && substr($2, length($2) - 4) == port' \
+        /proc/net/tcp /proc/net/tcp6 2>/dev/null | wc -l
+}
+
+status=0
+"$client" --searchpath "$run/resources" --serverinfo "localhost:$http_port" "$@" || status=$?
+# A second client keeps the world (one that took this client's session, too); a moment
+# without any, as while one logs in again, does not end it.
+if [ "$(clients)" -gt 0 ]; then
+    echo "This client ended; the local world runs on for the clients logged in to it, and stops when the last one ends (Ctrl+C stops it now)."
+    idle=0
+    while [ "$idle" -lt 3 ]; do
+        sleep 1
+        if [ "$(clients)" -gt 0 ]; then idle=0; else idle=$((idle + 1)); fi
+    done
+    echo "The last client ended: the local world stops."
+fi
+exit "$status"

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, builds everything and runs every test.
 # Usage: tools/run-tests.sh [build-dir]
+# $JOBS is the number of parallel jobs of every build and test run (default: one a
+# core).
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
+jobs=${JOBS:-$(nproc)}
+mkdir -p "$build"
 
 "$top/tools/setup.sh"
 
@@ -16,13 +20,6 @@ export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 export CCACHE_BASEDIR=$top
 export CCACHE_NOHASHDIR=1
 
-# lld links the hundred test executables in about a third of the default linker's time.
-# Line tables only (-g1) are enough for a crash's backtrace and compile a sixth faster
-# than full debug information.
-lld=-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$lld" \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
 # Every step that cannot do its work fails the run, with a line that says which and why;
 # the lines are repeated at the end.
 failures=()
@@ -30,6 +27,34 @@ fail() {
     echo "run-tests: $*" >&2
     failures+=("$*")
 }
+
+# step NAME LOG COMMAND...: runs the command with its output in the log, and says when it
+# starts and how long it took. With --shown before NAME the output is also shown.
+step() {
+    local shown=0
+    [ "$1" = --shown ] && { shown=1; shift; }
+    local name=$1 log=$2 started=$SECONDS status=0
+    shift 2
+    echo "run-tests: $name: started (log: $log)"
+    if [ "$shown" = 1 ]; then
+        "$@" 2>&1 | tee "$log" || status=$?
+    else
+        "$@" >"$log" 2>&1 || status=$?
+    fi
+    local took=$((SECONDS - started))
+    if [ "$status" = 0 ]; then
+        printf 'run-tests: %s: done in %d:%02d\n' "$name" $((took / 60)) $((took % 60))
+    else
+        printf 'run-tests: %s: failed after %d:%02d (log: %s)\n' "$name" $((took / 60)) $((took % 60)) "$log"
+    fi
+    return "$status"
+}
+
+# The tree's own configuration (CMakeLists.txt), the one tools/run-client.sh builds too.
+configure_and_build() {
+    cmake -S "$top" -B "$build" -G Ninja && cmake --build "$build" --parallel "$jobs"
+}
+step --shown "the build in $build" "$build.log" configure_and_build
 
 # With clang, two builds: the whole tree with its tests and the benchmarks compiled without
 # optimisation or debug information, so that it keeps building with both compilers, and the
@@ -41,6 +66,16 @@ fail() {
 clang_build="$build-clang"
 san_build="$build-sanitize"
 san_configured=0
+lld=-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld
+# The targets of the clang build that the sanitizer build does not compile (below).
+clang_tree() {
+    awk -F': ' '
+        FILENAME == ARGV[1] { left[$0] = 1; next }
+        $1 ~ /^bench\// { next }
+        $2 ~ /^CXX_COMPILER__/ && !($1 in left) { print $1 }
+        $2 ~ /^CXX_(EXECUTABLE|STATIC_LIBRARY)_LINKER__/ && $1 !~ /^tests\// { print $1 }
+    ' "$clang_build.left" "$clang_build.targets" | xargs ninja -C "$clang_build" -j "$jobs"
+}
 if ! command -v clang++ >/dev/null 2>&1; then
     fail "clang++ is missing: the tree is not compiled with clang, nor under the sanitizers"
 else
@@ -59,17 +94,12 @@ else
     fi
     if ! cmake -S "$top" -B "$clang_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ "$lld" \
             -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g0" -DMAHJONG_BUILD_TESTS=ON -DMAHJONG_TEST_PCH=ON \
-            -DMAHJONG_BUILD_BENCHMARKS=ON >"$clang_build.log" 2>&1 \
+            -DMAHJONG_BUILD_BENCHMARKS=ON >"$clang_build.configure.log" 2>&1 \
         || ! ninja -C "$clang_build" -t targets all >"$clang_build.targets"; then
-        tail -n 20 "$clang_build.log" >&2
-        fail "the clang build could not be configured: neither the tree nor the benchmarks are compiled with clang; see $clang_build.log"
+        tail -n 20 "$clang_build.configure.log" >&2
+        fail "the clang build could not be configured: neither the tree nor the benchmarks are compiled with clang; see $clang_build.configure.log"
     else
-        if ! awk -F': ' '
-                FILENAME == ARGV[1] { left[$0] = 1; next }
-                $1 ~ /^bench\// { next }
-                $2 ~ /^CXX_COMPILER__/ && !($1 in left) { print $1 }
-                $2 ~ /^CXX_(EXECUTABLE|STATIC_LIBRARY)_LINKER__/ && $1 !~ /^tests\// { print $1 }
-            ' "$clang_build.left" "$clang_build.targets" | xargs ninja -C "$clang_build" -j "$(nproc)" >>"$clang_build.log" 2>&1; then
+        if ! step "the tree and its tests with clang" "$clang_build.log" clang_tree; then
             grep -E 'error|undefined reference' "$clang_build.log" | head -n 20 || true
             fail "the tree with its tests does not compile with clang; see $clang_build.log"
         fi
@@ -79,12 +109,38 @@ else
             "$clang_build.targets" >"$clang_build.bench"
         if [ ! -s "$clang_build.bench" ]; then
             fail "the clang build has no benchmarks: bench/ is not compiled"
-        elif ! xargs ninja -C "$clang_build" -j "$(nproc)" <"$clang_build.bench" >"$clang_build.bench.log" 2>&1; then
+        elif ! step "the benchmarks with clang" "$clang_build.bench.log" \
+                xargs -a "$clang_build.bench" ninja -C "$clang_build" -j "$jobs"; then
             grep -E 'error|undefined reference' "$clang_build.bench.log" | head -n 20 || true
             fail "the benchmarks in bench/ do not compile with clang; see $clang_build.bench.log"
         fi
     fi
 fi
+
+# The tests get a temporary folder of their own, which they must leave empty, and, where
+# the session has none, a runtime folder of their own (Qt makes one in the temporary
+# folder otherwise).
+test_tmp=$build/test-tmp
+test_runtime=$build/test-runtime
+fresh_test_folders() {
+    rm -rf "$test_tmp" "$test_runtime"
+    mkdir -p "$test_tmp"
+    mkdir -m 700 "$test_runtime"
+}
+left_in_test_tmp() {
+    local left
+    left=$(cd "$test_tmp" && find . -mindepth 1 -maxdepth 1 | cut -c3- | sort | head -n 10)
+    [ -z "$left" ] || fail "the tests left in their temporary folder $test_tmp: $(echo $left)"
+}
+run_tests() {
+    fresh_test_folders
+    (
+        export TMPDIR=$test_tmp
+        [ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR=$test_runtime
+        cd "$1" && shift && ctest --output-on-failure --parallel "$jobs" --timeout 300 "$@"
+    )
+}
+
 # Under AddressSanitizer (with its leak checker) and UndefinedBehaviorSanitizer: the
 # widget-free libraries and their tests, and a minute of fuzzing each of the protocol
 # readers, the chat client (on a server the fuzzer plays) and a chat room's line book with
@@ -95,13 +151,19 @@ fi
 # test, and fuzzing, as any other fault. Each fuzzer prints how many inputs it ran.
 if [ "$san_configured" = 1 ]; then
     export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
-    if ! cmake --build "$san_build" --target sanitizer_tests --parallel "$(nproc)" >"$san_build.log" 2>&1; then
+    if ! step "the widget-free tests under the sanitizers, built" "$san_build.log" \
+            cmake --build "$san_build" --target sanitizer_tests --parallel "$jobs"; then
         grep -E 'error|undefined reference' "$san_build.log" | head -n 20 || true
         fail "the tests could not be built under the sanitizers; see $san_build.log"
-    elif ! (cd "$san_build" && ctest -L sanitize --no-tests=error --output-on-failure --parallel "$(nproc)" --timeout 300); then
-        fail "the tests under the sanitizers failed, or none was found"
+    else
+        if ! step --shown "the tests under the sanitizers" "$san_build.ctest.log" \
+                run_tests "$san_build" -L sanitize --no-tests=error; then
+            fail "the tests under the sanitizers failed, or none was found"
+        fi
+        left_in_test_tmp
     fi
-    if ! cmake --build "$san_build" --target fuzz_protocol fuzz_chat fuzz_room_lines --parallel "$(nproc)" >"$san_build.fuzz.log" 2>&1; then
+    if ! step "the fuzz targets, built" "$san_build.fuzz.log" \
+            cmake --build "$san_build" --target fuzz_protocol fuzz_chat fuzz_room_lines --parallel "$jobs"; then
         grep -E 'error|undefined reference' "$san_build.fuzz.log" | head -n 20 || true
         fail "the fuzz targets do not build with clang, nothing was fuzzed; see $san_build.fuzz.log"
     else
@@ -122,9 +184,9 @@ if [ "$san_configured" = 1 ]; then
             # client's grew by some 70 kB a run, with nothing kept by the code. Two frames
             # (where and from where) stay the same; a crash's input replayed under its
             # regression test shows the whole stacks.
-            if ! ASAN_OPTIONS="$ASAN_OPTIONS:quarantine_size_mb=64:malloc_context_size=2" "$fuzzer" -max_total_time=60 -timeout=20 -rss_limit_mb=2048 -max_len=65536 \
-                    -artifact_prefix="$san_build/crashes/$target-" "$san_build/corpus/$target" \
-                    >"$san_build/fuzz-$target.log" 2>&1; then
+            if ! ASAN_OPTIONS="$ASAN_OPTIONS:quarantine_size_mb=64:malloc_context_size=2" step "a minute of $target fuzzing" \
+                    "$san_build/fuzz-$target.log" "$fuzzer" -max_total_time=60 -timeout=20 -rss_limit_mb=2048 \
+                    -max_len=65536 -artifact_prefix="$san_build/crashes/$target-" "$san_build/corpus/$target"; then
                 tail -n 40 "$san_build/fuzz-$target.log"
                 fail "$target fuzzing found a fault; its input is in $san_build/crashes/"
             fi
@@ -134,9 +196,21 @@ if [ "$san_configured" = 1 ]; then
     unset ASAN_OPTIONS UBSAN_OPTIONS
 fi
 
-# The test run comes last, so that its summary closes the output.
-cd "$build"
-ctest --output-on-failure --parallel "$(nproc)" --timeout 300 || fail "the tests failed"
+# The tree builds without a warning from either compiler (-Wall -Wextra): a warning that
+# any build's log holds fails the run. A compiler cache hit repeats its warnings; a file
+# not compiled again in a later run of the same build directory is not seen again.
+warned=$(cat "$build.log" "$clang_build.log" "$clang_build.bench.log" "$san_build.log" "$san_build.fuzz.log" \
+    2>/dev/null | grep -E ': warning: ' | sort -u || true)
+if [ -n "$warned" ]; then
+    echo "$warned" | head -n 20
+    fail "the compilers warned $(echo "$warned" | wc -l) times; see the build logs $build.log, $clang_build.log, $clang_build.bench.log, $san_build.log and $san_build.fuzz.log"
+fi
+
+# The test run comes last, so that its summary closes the output: repeated after the
+# step's closing line.
+step --shown "the tests" "$build.ctest.log" run_tests "$build" || fail "the tests failed"
+left_in_test_tmp
+grep -E '^[0-9]+% tests passed' "$build.ctest.log" || true
 if [ ${#failures[@]} -gt 0 ]; then
     echo "run-tests: FAILED" >&2
     printf 'run-tests:   %s\n' "${failures[@]}" >&2

@@ -24,9 +24,17 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
     SUDO=""
-    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "setup: these packages are missing: ${missing[*]}" >&2
+            echo "setup: there is no sudo to install them with; as root, run:" >&2
+            echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+            exit 1
+        fi
+        SUDO="sudo"
+    fi
+    echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
     $SUDO apt-get update -qq
     $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

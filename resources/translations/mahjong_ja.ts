@@ -135,6 +135,10 @@
         <source>the chat server&apos;s rules do not allow it</source>
         <translation>チャットサーバーのルールで認められていません</translation>
     </message>
+    <message>
+        <source>Perhaps not sent: the chat was disconnected before the chat server confirmed your line. Your line stays in the input.</source>
+        <translation>送信されなかったかもしれません: チャットサーバーが確認する前にチャットが切断されました。入力した文は入力欄に残ります。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

@@ -135,6 +135,10 @@
         <source>the chat server&apos;s rules do not allow it</source>
         <translation>聊天服务器的规则不允许这条消息</translation>
     </message>
+    <message>
+        <source>Perhaps not sent: the chat was disconnected before the chat server confirmed your line. Your line stays in the input.</source>
+        <translation>可能未发送：聊天在聊天服务器确认之前已断开。您输入的内容仍保留在输入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

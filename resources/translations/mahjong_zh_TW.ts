@@ -135,6 +135,10 @@
         <source>the chat server&apos;s rules do not allow it</source>
         <translation>聊天伺服器的規則不允許這則訊息</translation>
     </message>
+    <message>
+        <source>Perhaps not sent: the chat was disconnected before the chat server confirmed your line. Your line stays in the input.</source>
+        <translation>可能未傳送：聊天在聊天伺服器確認之前已中斷。您輸入的內容仍保留在輸入框中。</translation>
+    </message>
 </context>
 <context>
     <name>ChatOutputWidget</name>

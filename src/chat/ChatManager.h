@@ -3,7 +3,9 @@
 #include "chat/xmpp/XMPPJid.h"
 
 #include <QObject>
+#include <QRect>
 
+#include <functional>
 #include <memory>
 
 class PlayerDb;
@@ -22,6 +24,9 @@ public:
     ~ChatManager() override;
 
     XMPPChatManager *chatManager() const { return m_chatManager.get(); }
+    // Where a new chat window opens, in its parent's coordinates: at the area's bottom
+    // right corner. Without an area, at the parent's top left corner.
+    void setArea(std::function<QRect()> area) { m_area = std::move(area); }
 
 public slots:
     void reqestChat(const XMPPJid &jid);
@@ -30,4 +35,5 @@ public slots:
 private:
     std::unique_ptr<XMPPChatManager> m_chatManager;
     PlayerDb *m_playerDb;
+    std::function<QRect()> m_area;
 };

@@ -25,6 +25,12 @@ QString ChatNotices::reconnectStopped(XMPPClient::ReconnectStop why)
     return tr("The chat is disconnected: the chat server refuses your account. It does not reconnect by itself.");
 }
 
+QString ChatNotices::perhapsNotSent()
+{
+    return tr("Perhaps not sent: the chat was disconnected before the chat server confirmed your line. "
+              "Your line stays in the input.");
+}
+
 QString ChatNotices::notSent(bool inputUsable)
 {
     if (!inputUsable)

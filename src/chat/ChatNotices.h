@@ -20,6 +20,9 @@ public:
     // A line the server did not get; its text is back in the input, which the notice
     // offers where it can be used.
     static QString notSent(bool inputUsable);
+    // A one-to-one line that the server may not have got, as the chat was lost before
+    // it confirmed the line and cannot tell; its text is back in the input.
+    static QString perhapsNotSent();
     // A line the room refused with the error given; its text is back in the input.
     static QString refused(const QString &text, const XMPPMessage &error, bool inputUsable);
     // A line the room will not pass on, as the user is no longer in it; its text is

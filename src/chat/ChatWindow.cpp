@@ -26,8 +26,8 @@ QDateTime messageTime(const XMPPMessage &message)
 class UserCallback : public QueryUserCallback
 {
 public:
-    UserCallback(ChatWindow *window, const XMPPMessage &message)
-        : QueryUserCallback(window), m_window(window), m_message(message), m_time(messageTime(message))
+    UserCallback(ChatWindow *window, const XMPPMessage &message, const QDateTime &time)
+        : QueryUserCallback(window), m_window(window), m_message(message), m_time(time)
     {
     }
 
@@ -107,7 +107,9 @@ void ChatWindow::setOpenedLocally(bool local)
 
 void ChatWindow::onMessage(const XMPPMessage &message)
 {
-    m_playerDb->queryUser(parseJid(message.from()), new UserCallback(this, message));
+    const QDateTime said = m_saidAt.take(message.id());
+    m_playerDb->queryUser(parseJid(message.from()),
+                          new UserCallback(this, message, said.isValid() ? said : messageTime(message)));
 }
 
 void ChatWindow::showMessage(const XMPPMessage &message, const QDateTime &time, const QString &nick, int role,
@@ -141,8 +143,10 @@ void ChatWindow::onSendMessage()
     const QDateTime now = Singleton<ServerTime>::instance().now();
     const auto send = [this, &now](const OfferedLines::Line &line) {
         const QString id = m_chat->send(line.text, line.id);
-        if (!id.isNull())
+        if (!id.isNull()) {
             m_ui->output->addWaitingMessage(id, now, m_playerDb->localScreenName(), line.text);
+            m_saidAt.insert(id, now);
+        }
         return id;
     };
     const auto lossUntold = [this] {
@@ -157,20 +161,22 @@ void ChatWindow::onConfirmed(const QString &id)
     m_ui->output->removeWaitingMessage(id);
 }
 
-void ChatWindow::onNotSent(const QList<XMPPMessage> &lines)
+void ChatWindow::onNotSent(const QList<XMPPMessage> &lines, bool mayHaveGone)
 {
     QList<OfferedLines::Line> offered;
     for (const XMPPMessage &line : lines) {
         m_ui->output->removeWaitingMessage(line.id());
+        m_saidAt.remove(line.id());
         offered.append({line.id(), line.body()});
     }
-    m_sender->notSent(offered);
+    m_sender->notSent(offered, mayHaveGone);
 }
 
 void ChatWindow::onRefused(const XMPPMessage &line, const XMPPMessage &error)
 {
     // It may show as said already, or soon: the notice names it and comes below it.
     m_ui->output->removeWaitingMessage(line.id());
+    m_saidAt.remove(line.id());
     m_sender->offered().putBack({{line.id(), line.body()}});
     const QString notice = ChatNotices::undelivered(line.body(), error);
     m_playerDb->queryUser(parseJid(line.from()), new AfterNaming(this, [this, notice] { addSystemMessage(notice); }));

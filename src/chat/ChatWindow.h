@@ -6,6 +6,8 @@
 #include "chat/xmpp/XMPPMessage.h"
 #include "ui/MahjongDialog.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QPointer>
 
 #include <memory>
@@ -40,7 +42,7 @@ public slots:
     void onMessage(const XMPPMessage &message);
     void onSendMessage();
     void onConfirmed(const QString &id);
-    void onNotSent(const QList<XMPPMessage> &lines);
+    void onNotSent(const QList<XMPPMessage> &lines, bool mayHaveGone);
     void onRefused(const XMPPMessage &line, const XMPPMessage &error);
     void onChatDisconnected();
     void onChatConnected();
@@ -61,4 +63,7 @@ private:
     // The input's lines on their way, and those back in it after the server did not
     // get them.
     std::unique_ptr<LineSender> m_sender;
+    // When the own lines waiting for the server were said, by id: one confirmed late,
+    // as a session is resumed, shows there, above the answers to it.
+    QHash<QString, QDateTime> m_saidAt;
 };

@@ -29,13 +29,13 @@ void LineSender::sendInput(const Send &send, const LossUntold &lossUntold)
     }
 }
 
-void LineSender::notSent(const QList<OfferedLines::Line> &lines)
+void LineSender::notSent(const QList<OfferedLines::Line> &lines, bool mayHaveGone)
 {
     if (lines.isEmpty())
         return;
     m_offered.putBack(lines);
     m_notSentOwed = false;
-    reportNotSent();
+    reportNotSent(mayHaveGone);
 }
 
 void LineSender::lossTold()
@@ -44,7 +44,8 @@ void LineSender::lossTold()
         reportNotSent();
 }
 
-void LineSender::reportNotSent()
+void LineSender::reportNotSent(bool mayHaveGone)
 {
-    m_output->addSystemMessage(Singleton<ServerTime>::instance().now(), ChatNotices::notSent(m_input->isEnabled()));
+    m_output->addSystemMessage(Singleton<ServerTime>::instance().now(),
+                               mayHaveGone ? ChatNotices::perhapsNotSent() : ChatNotices::notSent(m_input->isEnabled()));
 }

@@ -30,12 +30,14 @@ public:
 
     // Sends the lines the input holds, in order, until one does not go out.
     void sendInput(const Send &send, const LossUntold &lossUntold);
-    // Lines that went out and did not reach the server, in the order sent, go back.
-    void notSent(const QList<OfferedLines::Line> &lines);
+    // Lines that went out and did not reach the server, or may not have reached it (of a
+    // one-to-one chat, whose input can always be used), in the order sent, go back.
+    void notSent(const QList<OfferedLines::Line> &lines, bool mayHaveGone = false);
     // The pane has told of the loss: the notice of a line that did not go out follows.
     void lossTold();
-    // Tells that the input's text was not sent, as the chat is disconnected.
-    void reportNotSent();
+    // Tells that the input's text was not sent, or may not have been, as the chat is
+    // disconnected.
+    void reportNotSent(bool mayHaveGone = false);
     OfferedLines &offered() { return m_offered; }
 
 private:

@@ -215,9 +215,9 @@ bool XMPPChat::takeRefusal(const XMPPMessage &error)
     return true;
 }
 
-void XMPPChat::onNotSent(const QStringList &ids)
+void XMPPChat::onNotSent(const QStringList &ids, bool mayHaveGone)
 {
     const QList<XMPPMessage> lines = xmpp::takeNotSent(m_unconfirmed, ids);
     if (!lines.isEmpty())
-        emit notSent(lines);
+        emit notSent(lines, mayHaveGone);
 }

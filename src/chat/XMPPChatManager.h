@@ -77,7 +77,8 @@ public:
 
     // Sends the line, with the id it was first sent with when it is sent again. It
     // shows through confirmed() and message() once the server has confirmed it, or
-    // comes back through notSent() when the connection ends before. Its id; null, with
+    // comes back through notSent() when the connection ended before and the server did
+    // not take it, or nobody can tell. Its id; null, with
     // neither, when it did not reach the chat connection.
     QString send(const QString &text, const QString &id = QString());
     void deliver(const XMPPMessage &received) { emit message(received); }
@@ -95,8 +96,8 @@ signals:
     // The server has the own line sent with this id; message() shows it next.
     void confirmed(const QString &id);
     // The own lines the server did not confirm before the connection ended, in the
-    // order they were sent.
-    void notSent(const QList<XMPPMessage> &lines);
+    // order they were sent: it did not take them, or they may have gone.
+    void notSent(const QList<XMPPMessage> &lines, bool mayHaveGone);
     // The server could not pass the own line on (the peer or his server does not
     // exist) and answered it with the error. It comes before or after the line's
     // confirmation; either way the line reached nobody.
@@ -105,7 +106,7 @@ signals:
 
 private:
     void onConfirmed(const QString &id);
-    void onNotSent(const QStringList &ids);
+    void onNotSent(const QStringList &ids, bool mayHaveGone);
 
     QPointer<XMPPChatManager> m_manager;
     QString m_jid;

@@ -99,6 +99,8 @@ void XMPPConference::join(const QString &nick)
         throw std::runtime_error("room jid is null");
     m_nick = nick.isNull() ? jidNode(parseJid(m_client->ownJid())) : nick;
     m_book.reset();
+    // Nothing the room says from now on has been heard yet.
+    m_heardMs = serverNowMs();
     m_book.setOwnOccupant(m_room + QLatin1Char('/') + m_nick);
     sendJoin();
 }
@@ -204,9 +206,22 @@ QDateTime XMPPConference::lossTime() const
 
 void XMPPConference::onMessage(const XMPPMessage &received)
 {
-    const QString from = received.from();
-    if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(from) != m_room)
+    if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(received.from()) != m_room)
         return;
+    // The room sends its history once it has taken the user in. What comes before is
+    // what it sent the session before the join, sent again as the session is resumed:
+    // the history brings it.
+    if (m_joining && !m_joined) {
+        qDebug() << "Dropping a line of" << m_room << "that came before the join's own presence";
+        return;
+    }
+    handleMessage(received);
+    heard();
+}
+
+void XMPPConference::handleMessage(const XMPPMessage &received)
+{
+    const QString from = received.from();
     // The subject comes at the end of a join's history and whenever somebody changes
     // it; it is no line.
     if (!received.stanza().subjects.isEmpty() && received.stanza().bodies.isEmpty()) {
@@ -244,10 +259,17 @@ void XMPPConference::onMessageRefused(const XMPPMessage &error)
     if (m_room.isEmpty() || bareOf(error.from()) != m_room)
         return;
     const std::optional<OwnLine> refused = takeOwnLine(error.id());
-    if (!refused)
-        return;
-    qInfo() << "The room" << m_room << "refused the line" << refused->id << ":" << error.errorReason();
-    emit ownLineRefused(refused->id, refused->text, error);
+    if (refused) {
+        qInfo() << "The room" << m_room << "refused the line" << refused->id << ":" << error.errorReason();
+        emit ownLineRefused(refused->id, refused->text, error);
+    }
+    heard();
+}
+
+void XMPPConference::heard()
+{
+    // Read after what the room said was shown: it all stands above.
+    m_heardMs = serverNowMs();
 }
 
 RoomLineBook::Line XMPPConference::bookLine(const XMPPMessage &received) const
@@ -320,6 +342,8 @@ void XMPPConference::onPresence(const XMPPPresence &received)
     } catch (const std::exception &e) {
         qWarning() << "Room presence of" << received.from().toString() << "not handled:" << e.what();
     }
+    if (!m_room.isEmpty() && bareOf(received.from().toString()) == m_room)
+        heard();
 }
 
 void XMPPConference::handlePresence(const XMPPPresence &received)
@@ -368,8 +392,12 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
             else
                 emit participantBanned(this, nick, actorOf(item), item.reason);
         }
-        if (availability == 2 && codes.contains(RoomCreated) && m_client)
-            m_client->createInstantRoom(parseJid(m_room));
+        if (availability == 2 && codes.contains(RoomCreated) && own) {
+            // Whatever the room had before is gone.
+            m_book.roomCreated();
+            if (m_client)
+                m_client->createInstantRoom(parseJid(m_room));
+        }
     }
 
     switch (availability) {
@@ -425,14 +453,17 @@ void XMPPConference::onDisconnected()
 {
     m_joinTimer.stop();
     const RoomLineBook::Now lostAt = now();
-    // What came of a history cut short is shown before the loss.
-    apply(m_book.endHistory(lostAt));
+    // What came of a history cut short is shown before the loss, which is taken as now.
+    const bool inHistory = m_book.inHistory();
+    apply(m_book.endHistory(lostAt, true));
     const bool wasJoined = std::exchange(m_joined, false);
     const bool wasJoining = std::exchange(m_joining, false);
     if (!wasJoined && !wasJoining)
         return;
     m_rejoin = true;
-    m_book.lostAt(lostAt.ms);
+    // Otherwise the link may have been silent a while before the loss was noticed: what
+    // the room said since it was last heard from comes below the loss, at its time.
+    m_book.lostAt(inHistory ? lostAt.ms : std::min(m_heardMs.value_or(lostAt.ms), lostAt.ms));
     emit userDisconnected(this);
 }
 

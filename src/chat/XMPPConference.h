@@ -65,8 +65,9 @@ public:
     bool isJoined() const { return m_joined; }
     // A join sent and not answered yet, or due once the lost connection is back.
     bool isJoining() const { return m_joining || m_rejoin; }
-    // When the chat connection was last lost while in the room or joining it: the
-    // lines first seen after it come later. Null before a loss.
+    // When the chat connection was last lost while in the room or joining it, taken as
+    // when the room was last heard from before: the lines first seen after it come
+    // later. Null before a loss.
     QDateTime lossTime() const;
     QString nick() const { return m_nick; }
     // The room lets the user speak: he is no visitor there.
@@ -122,6 +123,9 @@ public slots:
 private:
     void requireClient() const;
     void sendJoin();
+    void handleMessage(const XMPPMessage &received);
+    // The room was heard from now.
+    void heard();
     void handlePresence(const XMPPPresence &presence);
     QString bareOf(const QString &jid) const;
     // The present by the view's clock and the chat server's.
@@ -146,6 +150,9 @@ private:
     // room was last heard from.
     bool m_rejoin = false;
     RoomLineBook m_book;
+    // When the room was last heard from on the view's clock, once what it said then was
+    // shown; none before the first join.
+    std::optional<qint64> m_heardMs;
     // The lines of a history given to the book and not decided yet, by the number they
     // were given under.
     std::map<quint64, XMPPMessage> m_lines;

@@ -16,7 +16,7 @@ public:
 
     ComingEventPopup(QWidget *host, const ComingEvent &event);
 
-    const ComingEvent &event() const { return m_event; }
+    const ComingEvent &comingEvent() const { return m_event; }
 
     // The countdown text of an event kind, "%1" standing for the time left.
     static QString textForKind(qint32 kind);

@@ -67,7 +67,7 @@ void ComingEventsView::updatePopup(const ComingEvents &events)
     const std::optional<ComingEvent> first =
         firstRelevant(events, Singleton<ServerTime>::instance().now());
     if (ComingEventPopup *existing = currentPopup()) {
-        if (first && existing->event() == *first)
+        if (first && existing->comingEvent() == *first)
             return;
         existing->hide();
         existing->deleteLater();

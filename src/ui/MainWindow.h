@@ -261,6 +261,7 @@ private:
     void onRegistrationPage(WebPageRequest::enum_t request, const QString &url);
     // Where coming-event notices stand in the logged-in page, over no control.
     QRect comingEventArea() const;
+    QRect chatWindowArea() const;
 
     // ---- Tables, watching and invitations ----------------------------------------------
     void connectTables();

@@ -34,6 +34,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTimer>
 
 namespace {
@@ -244,6 +245,18 @@ void MainWindow::loginSuccessful(qint32 playerId, const QString &name, const QSt
         offerRegistrationCompletion(0);
 }
 
+// The lobby's pages below their tabs, in the window: a chat window in the corner at the
+// bottom right leaves the tabs, the lists on the left of the pages (the friends among
+// them) and the side column free.
+QRect MainWindow::chatWindowArea() const
+{
+    const QWidget *tabs = m_ui->mainTabs;
+    const QWidget *bar = m_ui->mainTabs->tabBar();
+    const int top = bar->mapTo(this, QPoint(0, bar->height())).y();
+    const QRect pages(tabs->mapTo(this, QPoint()), tabs->size());
+    return QRect(QPoint(pages.left(), top), pages.bottomRight()).adjusted(8, 8, -8, -8);
+}
+
 QRect MainWindow::comingEventArea() const
 {
     QWidget *host = m_ui->loggedInWidget;
@@ -276,6 +289,7 @@ void MainWindow::onClientConfig(const ClientConfig &config)
 
     if (!m_chatManager) {
         m_chatManager = new ChatManager(&m_chatClient, m_playerDb, this);
+        m_chatManager->setArea([this] { return chatWindowArea(); });
         if (m_friendsWindow)
             connect(m_friendsWindow, &FriendsWindow::reqestChat, m_chatManager, &ChatManager::reqestChat);
     }

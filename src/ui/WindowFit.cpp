@@ -7,6 +7,26 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// The frame a window manager puts around a window, kept free before it has told it: a
+// title bar and borders as the common desktops draw them.
+const QMargins ExpectedFrame(4, 36, 4, 4);
+// How far a size the window system gives may lie from the room the fit makes, that still
+// counts as its fitting the window to the screen: window managers reckon the room with
+// their own frame and panels.
+constexpr int FitSlack = 48;
+
+// Whether the window system made `size` of `wish` by fitting it into `room` in one
+// dimension: unchanged there, or down near the room where the wish takes that room or more.
+bool fittedDimension(int size, int wish, int room)
+{
+    return size == wish || (size < wish && wish > room - FitSlack && std::abs(size - room) <= FitSlack);
+}
+
+} // namespace
 
 WindowFit::WindowFit(QWidget *window)
     : QObject(window)
@@ -26,6 +46,26 @@ QSize WindowFit::wishedSize() const
     return m_wish.isValid() ? m_wish : m_window->size();
 }
 
+QMargins WindowFit::expectedFrame() const
+{
+    // Until the window manager has framed the window (once it shows, on some systems a
+    // moment later), room is kept for a frame.
+    const QMargins frame = frameMargins();
+    if (!frame.isNull() || (m_window->windowFlags() & Qt::FramelessWindowHint))
+        return frame;
+    return ExpectedFrame;
+}
+
+bool WindowFit::fittedToScreen(const QSize &size) const
+{
+    const QScreen *screen = m_window->screen();
+    if (!screen)
+        return false;
+    const QSize room = screen->availableGeometry().size().shrunkBy(expectedFrame());
+    return fittedDimension(size.width(), m_wish.width(), room.width())
+           && fittedDimension(size.height(), m_wish.height(), room.height());
+}
+
 QMargins WindowFit::frameMargins() const
 {
     const QRect inner = m_window->geometry();
@@ -43,9 +83,7 @@ void WindowFit::fit()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    // The frame is known once the window shows (on some systems a moment later): until
-    // then the window alone is fitted.
-    const QSize room = area.size().shrunkBy(frameMargins());
+    const QSize room = area.size().shrunkBy(expectedFrame());
     {
         const QScopedValueRollback<bool> fitting(m_fitting, true);
         m_window->resize(m_wish.boundedTo(room));
@@ -99,14 +137,17 @@ bool WindowFit::eventFilter(QObject *watched, QEvent *event)
     case QEvent::WindowStateChange:
         fitLater();
         break;
+    case QEvent::WindowActivate:
     case QEvent::Resize:
     case QEvent::Move:
-        // A size given to the normal window is the new wish.
+        // A size given to the normal window is the new wish, unless the window system
+        // only fitted the window to the screen (as it leaves full screen, say).
         if (event->type() == QEvent::Resize && m_wish.isValid() && !m_fitting
             && !(m_window->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized | Qt::WindowMinimized))
-            && m_window->size() != m_fitted)
+            && m_window->size() != m_fitted && !fittedToScreen(m_window->size()))
             m_wish = m_window->size();
-        // The window manager's frame arrived or changed.
+        // The window manager's frame arrived or changed (some tell it only by the time
+        // they activate the window).
         if (const QMargins frame = frameMargins(); frame != m_frame) {
             m_frame = frame;
             fitLater();

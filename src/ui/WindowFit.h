@@ -12,9 +12,11 @@ class QWidget;
 // it shows on: the window takes the size wished for, shrunk where that screen has less
 // room, and is moved in where it would reach past an edge of the area. It looks again
 // when the window shows, when it comes back from full screen or maximized, when the
-// window manager's frame arrives or changes, when the window goes to another screen and
-// when that screen's area changes. A size given to the window in its normal state (by
-// the player, say) becomes the wish; a size the fit made does not.
+// window manager's frame arrives or changes (seen as the window moves, is resized or is
+// activated), when the window goes to another screen and when that screen's area
+// changes. Until the window manager has told its frame, room is kept for one. A size given to the window in its normal state (by the player, say)
+// becomes the wish; a size the fit made does not, nor one the window system made by
+// fitting the wish to the screen its own way.
 class WindowFit : public QObject
 {
     Q_OBJECT
@@ -38,6 +40,8 @@ private:
     void followScreen(QScreen *screen);
     void fitLater();
     QMargins frameMargins() const;
+    QMargins expectedFrame() const;
+    bool fittedToScreen(const QSize &size) const;
 
     QWidget *m_window;
     QSize m_wish; // none: the window keeps the size it has

@@ -174,6 +174,20 @@ public:
         connect(&m_listener, &QTcpServer::newConnection, this, &ChatRelay::accept);
     }
 
+    // What a client wrote as it ended, its stream's close, passes on where the client's
+    // direction passes: the server ends the session rather than keep it for a resumption.
+    ~ChatRelay() override
+    {
+        for (QTcpSocket *client : m_listener.findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QList<QTcpSocket *> servers = client->findChildren<QTcpSocket *>();
+            if (!m_passFromClient || servers.isEmpty() || servers.first()->state() != QAbstractSocket::ConnectedState)
+                continue;
+            client->waitForReadyRead(100);
+            servers.first()->write(client->readAll());
+            servers.first()->waitForBytesWritten(1000);
+        }
+    }
+
     quint16 port() const { return m_listener.serverPort(); }
     // The bytes the server has sent through the relay so far.
     qint64 fromServer() const { return m_fromServer; }

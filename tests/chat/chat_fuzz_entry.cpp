@@ -678,6 +678,20 @@ public:
         m_handed << QStringLiteral("leaves ") + room->first;
     }
 
+    // The client asked to join the room with the history of the seconds given (all of it
+    // where negative), as the server's stamping clock read the time given. A chat server
+    // sends only the lines it stamped within those seconds, counted in whole seconds back
+    // from that reading: a line stamped a second or more before the start is none it
+    // sends (an input may send it all the same).
+    void historyAsked(const QString &room, int seconds, qint64 stampNowMs)
+    {
+        const auto found = m_rooms.find(room);
+        if (found == m_rooms.end())
+            return;
+        found->second.historyFromMs =
+            seconds < 0 ? std::nullopt : std::optional<qint64>(stampNowMs - (qint64(seconds) + 1) * 1000);
+    }
+
     // The nick the user has in the room; null where he never joined it.
     QString nickIn(const QString &room) const
     {
@@ -783,6 +797,12 @@ private:
         int shownCount = 0;
         // A join's history comes: it ends with the room's subject, or with the link.
         bool inHistory = false;
+        // The earliest stamp a chat server puts on the lines of the history of the join
+        // under way; none where it asked for all of it.
+        std::optional<qint64> historyFromMs;
+        // The ids of lines of a history stamped before that: no chat server sends them,
+        // and the client need not know them as lines shown already.
+        QSet<QString> beyondHistory;
         // The ids of each line with an id the room was given, and whether it came in a
         // history.
         QList<std::pair<QStringList, bool>> expected;
@@ -845,6 +865,7 @@ private:
         // brings those of a history cut short.
         checkNoneLost(name, *room);
         room->shown.clear();
+        room->beyondHistory.clear();
         room->shownCount = 0;
         room->expected.clear();
         room->inHistory = true;
@@ -864,7 +885,7 @@ private:
             // The room forgets the lines shown beyond as many as a view keeps.
             const bool remembered = ++room.shownCount <= RoomLineBook::MaxShownLines;
             for (const QString &id : idsOf(conference, line)) {
-                if (remembered && room.shown.contains(id))
+                if (remembered && room.shown.contains(id) && !room.beyondHistory.contains(id))
                     broken("a room shows a line twice", name + QLatin1Char('\n') + id);
                 room.shown.insert(id);
             }
@@ -1012,7 +1033,10 @@ private:
             m_shownNext = id;
             m_handed << QStringLiteral("said to %1: %2").arg(Peers[peer], id);
         });
-        connect(chat, &XMPPChat::notSent, this, [this, peer](const QList<XMPPMessage> &lines) {
+        connect(chat, &XMPPChat::notSent, this, [this, peer](const QList<XMPPMessage> &lines, bool mayHaveGone) {
+            // The server played counts no stanzas: nobody can tell whether a line lost went.
+            if (!mayHaveGone)
+                broken("a line comes back as not taken by a server that does not say what it took", lines.first().id());
             quint64 after = 0;
             for (const XMPPMessage &sent : lines) {
                 const auto line = m_chatLines.find(sent.id());
@@ -1026,7 +1050,7 @@ private:
                 line->second.state = NotSent;
                 m_peers[peer].offered.append({sent.id(), sent.body()});
             }
-            notice(Peers[peer], ChatNotices::notSent(true), QString(), QString());
+            notice(Peers[peer], ChatNotices::perhapsNotSent(), QString(), QString());
         });
         connect(chat, &XMPPChat::refused, this, [this, peer](const XMPPMessage &refused, const XMPPMessage &error) {
             const auto line = m_chatLines.find(refused.id());
@@ -1095,6 +1119,11 @@ private:
         const QStringList ids = idsOf(*room.conference, line);
         if (!ids.isEmpty())
             room.expected.append({ids, room.inHistory});
+        const QDateTime stamp = line.delayStampBy(found->first);
+        if (room.inHistory && room.historyFromMs && stamp.isValid() && stamp.toMSecsSinceEpoch() < *room.historyFromMs) {
+            for (const QString &id : ids)
+                room.beyondHistory.insert(id);
+        }
         // The room's copy of the user's line: from his occupant, under the id he sent it with.
         if (line.from() != found->first + QLatin1Char('/') + room.conference->nick())
             return;
@@ -1442,6 +1471,8 @@ private:
             m_pings.append({sent.id, std::exchange(m_unpinged, {})});
         else if (sent.name == QLatin1String("iq") && sent.payload == QLatin1String("bind"))
             m_bindId = sent.id;
+        else if (sent.name == QLatin1String("presence") && sent.type.isEmpty())
+            m_chat.historyAsked(bareOf(sent.to).toLower(), sent.historySeconds, m_truth.stampMs(now()));
         else if (sent.name == QLatin1String("message") && !sent.id.isEmpty()) {
             m_received.append({sent.type == QLatin1String("groupchat"), sent.id, sent.to, sent.body});
             m_unpinged.append(sent.id);
@@ -1747,7 +1778,13 @@ QString describeElement(const StreamElement &element)
         parts << QString::number(error->condition) << error->text << error->seeOtherHost;
     if (auto features = dynamic_cast<const StreamFeatures *>(&element)) {
         parts << QString::number(features->startTls) << QString::number(features->bind)
-              << QString::number(features->session) << features->mechanisms.join(QLatin1Char(','));
+              << QString::number(features->session) << QString::number(features->streamManagement)
+              << features->mechanisms.join(QLatin1Char(','));
+    }
+    if (auto management = dynamic_cast<const StreamManagement *>(&element)) {
+        parts << QString::number(management->type) << QString::number(management->resume) << management->id
+              << QString::number(management->maxSeconds)
+              << (management->handled ? QString::number(*management->handled) : QStringLiteral("-"));
     }
     if (auto bind = dynamic_cast<const IqBind *>(&element))
         parts << bind->jid;

@@ -21,6 +21,7 @@ const QString Room = QStringLiteral("table-1@conference.localhost");
 //   join                        a join from scratch, asking for all the history
 //   lost                        the connection is lost (ending a history cut short)
 //   rejoin                      the connection is back: a join asking for the history since
+//   created                     the room says the join made it
 //   subject                     the room's subject, which ends a join's history
 //   hist|live NICK TEXT [@STAMP] [#ROOMID] [~ORIGINID] [!MESSAGEID]
 class Script
@@ -60,8 +61,10 @@ private:
             book.setOwnOccupant(Room + QStringLiteral("/me"));
             book.historyRequested(now());
         } else if (what == QLatin1String("lost")) {
-            apply(book.endHistory(now()));
+            apply(book.endHistory(now(), true));
             book.lostAt(m_nowMs);
+        } else if (what == QLatin1String("created")) {
+            book.roomCreated();
         } else if (what == QLatin1String("rejoin")) {
             book.prepareRejoin(now());
             book.historyRequested(now());
@@ -172,6 +175,10 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"now 10000", "join", "subject", "live a x ~o1", "lost", "rejoin", "hist a x @9000 ~o1",
                        "hist a x @9500 ~o2", "subject"}
         << QStringList{"a:x@live", "a:x@10001"};
+    QTest::newRow("by the id its sender gave it, without the room's stamp")
+        << QStringList{"now 10000", "join", "subject", "live a x ~o1", "now 11000", "lost", "now 12000", "rejoin",
+                       "hist a x ~o1", "hist b y @11500", "subject"}
+        << QStringList{"a:x@live", "b:y@11500"};
     QTest::newRow("by sender and text, in the room's order")
         << QStringList{"now 10000", "join", "subject", "live a x", "live b y", "now 11000", "lost", "rejoin",
                        "hist a x @9990", "hist b y @9995", "hist c z @10500", "subject"}
@@ -247,7 +254,7 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"a:ok@9000", "a:ok@10601"};
 
     // A rejoin's history that cannot reach back to the last line heard, as the room keeps
-    // only as many lines as its history at the join brought: lines between may be missing.
+    // only its last lines, or lost them all: lines between may be missing.
     const QStringList joinedAndLost{"now 10000", "join", "hist a l1 @7000", "hist a l2 @8000", "hist a l3 @9000", "subject",
                                     "live b y", "now 11000", "lost", "now 20000", "rejoin"};
     const QStringList shownBeforeTheLoss{"a:l1@7000", "a:l2@8000", "a:l3@9000", "b:y@live"};
@@ -257,9 +264,22 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::newRow("a history that reaches back to the last line heard")
         << (joinedAndLost + QStringList{"hist b y @9995", "hist c n1 @12000", "hist c n2 @13000", "subject"})
         << (shownBeforeTheLoss + QStringList{"c:n1@12000", "c:n2@13000"});
-    QTest::newRow("a history shorter than the room keeps")
+    QTest::newRow("a history shorter than the join's, without the lines heard")
         << (joinedAndLost + QStringList{"hist c n1 @12000", "hist c n2 @13000", "subject"})
-        << (shownBeforeTheLoss + QStringList{"c:n1@12000", "c:n2@13000"});
+        << (shownBeforeTheLoss + QStringList{"missing@11999", "c:n1@12000", "c:n2@13000"});
+    QTest::newRow("an empty history")
+        << (joinedAndLost + QStringList{"subject"}) << (shownBeforeTheLoss + QStringList{"missing@11000"});
+    QTest::newRow("a history cut short by the link before its first line")
+        << (joinedAndLost + QStringList{"now 21000", "lost", "now 22000", "rejoin", "hist b y @9995", "hist c n1 @12000",
+                                        "subject"})
+        << (shownBeforeTheLoss + QStringList{"c:n1@21001"});
+    QTest::newRow("a room the rejoin made, nothing heard before the loss")
+        << QStringList{"now 10000", "join", "subject", "now 11000", "lost", "now 20000", "rejoin", "created", "subject"}
+        << QStringList{"missing@11000"};
+    QTest::newRow("a room made at the join")
+        << QStringList{"now 10000", "join", "created", "subject", "live a x", "now 11000", "lost", "now 20000", "rejoin",
+                       "hist a x @10000", "subject"}
+        << QStringList{"a:x@live"};
     QTest::newRow("a history from before the last line heard")
         << (joinedAndLost + QStringList{"hist c n0 @9500", "hist c n1 @12000", "hist c n2 @13000", "subject"})
         << (shownBeforeTheLoss + QStringList{"c:n0@11001", "c:n1@12000", "c:n2@13000"});

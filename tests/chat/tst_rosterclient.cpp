@@ -99,7 +99,7 @@ void TestRosterClient::vCardRequests()
 {
     QSignalSpy received(m_client.get(), &XMPPClient::vCardReceived);
     QSignalSpy errors(m_client.get(), &XMPPClient::vCardReceivedError);
-    QVERIFY_EXCEPTION_THROWN(m_client->requestVCard(parseJid("1002@localhost")), std::runtime_error);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, m_client->requestVCard(parseJid("1002@localhost")));
     QVERIFY(m_server->acceptSession(*m_client));
 
     // The own vCard is asked for without an address, a friend's at the bare address.

@@ -34,6 +34,8 @@ private slots:
     void retriesAuthentication();
     void fatalSaslFailure();
     void lostConnectionIsTriedAgainUntilLoginRefused();
+    void lostSessionNotResumed_data();
+    void lostSessionNotResumed();
     void connectToHostTwiceIsIgnored();
     void routesStanzas();
     void answersRequestsOfOthers();
@@ -244,6 +246,80 @@ void TestXmppClient::lostConnectionIsTriedAgainUntilLoginRefused()
     QTRY_COMPARE(m_client->state(), 0);
     QVERIFY(!m_server->unseen(XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 1000).contains("<stream:stream"));
     QCOMPARE(m_connected->size(), 1);
+}
+
+void TestXmppClient::lostSessionNotResumed_data()
+{
+    const QByteArray offered = "<sm xmlns='urn:xmpp:sm:3'/>";
+    QTest::addColumn<QByteArray>("featuresBack");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("keptSeconds");
+    QTest::newRow("refused")
+        << offered
+        << QByteArray("<failed xmlns='urn:xmpp:sm:3'><item-not-found xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></failed>")
+        << QByteArray("300");
+    QTest::newRow("refused with a count beyond the stanzas sent")
+        << offered
+        << QByteArray("<failed xmlns='urn:xmpp:sm:3' h='70'><item-not-found xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/>"
+                      "</failed>")
+        << QByteArray("300");
+    QTest::newRow("no longer offered") << QByteArray() << QByteArray() << QByteArray("300");
+    QTest::newRow("kept for a second only") << offered << QByteArray() << QByteArray("1");
+}
+
+void TestXmppClient::lostSessionNotResumed()
+{
+    // The server keeps the session for a resumption: a line that waits for its
+    // confirmation as the connection is lost waits on. The next connection asks for the
+    // session with the count of the stanzas taken, and the server refuses, no longer
+    // offers resumptions, or the time it keeps the session has passed meanwhile: a new
+    // session is bound, and the line may have gone or not.
+    QFETCH(QByteArray, featuresBack);
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, keptSeconds);
+    const QByteArray bind = "<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/>";
+    authenticate();
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    m_server->sendHeader(bind + "<sm xmlns='urn:xmpp:sm:3'/>");
+    QVERIFY(m_server->waitFor("<bind xmlns=\"urn:ietf:params:xml:ns:xmpp-bind\"/></iq>"));
+    m_server->send("<iq type='result' id='1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
+                   "<jid>1001@localhost/r1</jid></bind></iq>");
+    QVERIFY(m_server->waitFor("<enable xmlns=\"urn:xmpp:sm:3\" resume=\"true\"/>"));
+    QSignalSpy received(m_client.get(), &XMPPClient::messageReceived);
+    m_server->send("<enabled xmlns='urn:xmpp:sm:3' id='s1' resume='true' max='" + keptSeconds + "'/>"
+                   "<message from='1002@localhost/a' type='chat'><body>hi</body></message><r xmlns='urn:xmpp:sm:3'/>");
+    QVERIFY(m_server->waitFor("<a xmlns=\"urn:xmpp:sm:3\" h=\"1\"/>"));
+    QCOMPARE(received.size(), 1);
+    QSignalSpy notSent(m_client.get(), &XMPPClient::messagesNotSent);
+    QSignalSpy confirmed(m_client.get(), &XMPPClient::messageConfirmed);
+    XMPPMessage line(QStringLiteral("1002@localhost"), XMPPMessage::Chat);
+    line.setBody(QStringLiteral("still there?"));
+    const QString id = m_client->sendMessage(line);
+    QVERIFY(m_server->waitFor("still there?"));
+    m_server->drop();
+    QTRY_COMPARE(m_disconnected->size(), 1);
+    QCOMPARE(notSent.size(), 0);
+
+    QVERIFY(m_server->waitFor("<stream:stream", XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 2000));
+    QVERIFY(m_server->waitFor(">"));
+    m_server->sendHeader(PlainFeatures);
+    QVERIFY(m_server->waitFor("</auth>"));
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    m_server->sendHeader(bind + featuresBack);
+    if (!answer.isEmpty()) {
+        QVERIFY(m_server->waitFor("<resume xmlns=\"urn:xmpp:sm:3\" h=\"1\" previd=\"s1\"/>"));
+        QCOMPARE(notSent.size(), 0);
+        m_server->send(answer);
+    }
+    QVERIFY(m_server->waitFor("<bind xmlns=\"urn:ietf:params:xml:ns:xmpp-bind\"/></iq>"));
+    QTRY_COMPARE(notSent.size(), 1);
+    QCOMPARE(notSent.at(0).at(0).toStringList(), QStringList{id});
+    QVERIFY(notSent.at(0).at(1).toBool());
+    QVERIFY(confirmed.isEmpty());
+    if (answer.isEmpty())
+        QVERIFY(!m_server->received().contains("<resume"));
 }
 
 void TestXmppClient::connectToHostTwiceIsIgnored()

@@ -204,7 +204,11 @@ void TestXmppEjabberd::talksInRoom()
 
     XMPPMessage message(room.toString(), XMPPMessage::GroupChat);
     message.setBody("Hello <all> & \"everyone\" \x07 — 你好");
+    QSignalSpy echoes(speaker.get(), &XMPPClient::messageReceived);
     speaker->sendMessage(message);
+    // In the room's history once the room has passed it on: the listener's join may
+    // otherwise overtake it.
+    QTRY_VERIFY_WITH_TIMEOUT(!echoes.isEmpty(), 5000);
 
     auto listener = connectedClient("1007");
     QVERIFY(listener);

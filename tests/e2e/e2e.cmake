@@ -21,9 +21,22 @@ set(e2e_screen ${CMAKE_CURRENT_BINARY_DIR}/e2e-screen.json)
 file(WRITE ${e2e_screen} "{ \"screens\": [ { \"name\": \"large\", \"x\": 0, \"y\": 0, \"width\": 1920, \"height\": 1080 } ] }\n")
 set_property(TEST tst_e2e_client APPEND PROPERTY ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${e2e_screen}")
 
-# The run script, interrupted with Ctrl+C, leaves no server and no temporary directory;
-# its chat server outlives the chat script's watchdog time (20 s here). A chat server
-# start alone takes 35 s with every core busy.
+# The demo world's manager greets each client of a player in its language, on the same
+# chat server: the demo worlds of both tests number their players alike, so they take
+# turns.
+mahjong_add_test(tst_demomanager
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_demomanager.cpp
+    LIBS mahjong_connection mahjong_xmpp
+    TIMEOUT 300
+    ENVIRONMENT "XMPP_SERVER_DIR=${e2e_chat_dir}")
+target_include_directories(tst_demomanager PRIVATE ${PROJECT_SOURCE_DIR}/tests/chat)
+add_dependencies(tst_demomanager mahjong-testserver)
+set_tests_properties(tst_demomanager PROPERTIES FIXTURES_REQUIRED e2e_chat)
+set_tests_properties(tst_demomanager tst_e2e_client PROPERTIES RESOURCE_LOCK e2e_chat_accounts)
+
+# The run script keeps the world for a second client when its own client ends, and then
+# leaves no server and no temporary directory; its chat server outlives the chat script's
+# watchdog time (20 s here). A chat server start alone takes 35 s with every core busy.
 add_test(NAME run_client_stops_servers
     COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/run-client-stops-servers.py ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
 set_tests_properties(run_client_stops_servers PROPERTIES TIMEOUT 180)

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""tools/run-client.sh interrupted with Ctrl+C once both servers run: the client quits
-cleanly (its log ends with the session, its lock is gone), the game server and ejabberd
-end, and the run's temporary directory is gone. Run as root without the web engine's
-sandbox switch, the script sets it; the client started by hand that way ends at once,
+"""tools/run-client.sh once both servers run: its client ends on a Ctrl+C of its own
+while a second client is logged in to the world, as when the second took its session
+("Forced logout"); the world runs on for the second, and stops once that one ends. The
+client quits cleanly (its log ends with the session, its lock is gone), the game server
+and ejabberd end, and the run's temporary directory is gone. Run as root without the web
+engine's sandbox switch, the script sets it; the client started by hand that way ends at once,
 says why in its log and leaves no lock file. The second client's command, as printed,
 has its own folders, made before it runs and kept outside the run's temporary directory;
 as root it carries the sandbox switch and, pasted into a shell without it, reaches the
@@ -20,6 +22,7 @@ import shlex
 import shutil
 import signal
 import socket
+import ssl
 import subprocess
 import sys
 import tempfile
@@ -110,7 +113,7 @@ while time.time() < deadline:
     if not line:
         break
     output.append(line)
-    if line.startswith("When this client quits"):
+    if line.startswith("The local world runs while"):
         break
 runs = glob.glob(os.path.join(tmp, "mahjong-run.*"))
 if not any(l.startswith("Chat server (ejabberd)") for l in output) or len(runs) != 1:
@@ -167,12 +170,41 @@ if root:
     if ended or not shown:
         os.killpg(script.pid, signal.SIGKILL)
         sys.exit("the second client as printed did not reach its login page:\n" + pasted + "\n" + client.stderr.read())
-os.killpg(script.pid, signal.SIGINT)
+# A second client logged in to the world, which a TLS session with the game server
+# stands in for.
+game_port = int(re.search(r"localhost:(\d+)", next(l for l in output if l.startswith("Game server"))).group(1))
+tls = ssl.create_default_context()
+tls.check_hostname = False
+tls.verify_mode = ssl.CERT_NONE
+second_client = tls.wrap_socket(socket.create_connection(("127.0.0.1", game_port), timeout=30))
+clients = subprocess.run(["pgrep", "-P", str(script.pid), "-x", "mahjong"], capture_output=True, text=True).stdout.split()
+if len(clients) != 1:
+    os.killpg(script.pid, signal.SIGKILL)
+    sys.exit("the script's client is not found: %s" % clients)
+os.kill(int(clients[0]), signal.SIGINT)
+said = []
+deadline = time.time() + 60
+while time.time() < deadline:
+    line = script.stdout.readline()
+    if not line:
+        break
+    said.append(line)
+    if line.startswith("This client ended"):
+        break
+time.sleep(2)
+if script.poll() is not None or not chat_answers(chat_port):
+    sys.exit("the world stopped with the first client, a second one logged in to it:\n" + "".join(said))
+try:
+    socket.create_connection(("127.0.0.1", game_port), timeout=30).close()
+except OSError:
+    os.killpg(script.pid, signal.SIGKILL)
+    sys.exit("the game server stopped with the first client, a second one logged in to it")
+second_client.close()
 try:
     script.wait(60)
 except subprocess.TimeoutExpired:
     os.killpg(script.pid, signal.SIGKILL)
-    sys.exit("the script did not end on Ctrl+C")
+    sys.exit("the world did not stop once its last client ended")
 time.sleep(1)
 
 
@@ -199,4 +231,4 @@ if not any(l.endswith("SIGINT received, quitting") for l in lines) \
     sys.exit("the client's log does not end with the session on Ctrl+C:\n" + "\n".join(lines[-5:]))
 if os.path.exists(os.path.join(log_dir, "mahjong.lock")):
     sys.exit("the client left its lock on Ctrl+C")
-print("run-client.sh stopped everything on Ctrl+C")
+print("run-client.sh kept the world for the second client and stopped everything after it")

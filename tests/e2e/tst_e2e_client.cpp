@@ -7,8 +7,9 @@
 // next hand, while a second client watches the table and sees the same discards and the
 // two talk in the table's chat room; then the system shuts down in the third hand, and
 // on its SIGTERM the client quits as "Quit" does. Before the table, the world's manager is
-// found and added as a friend, greets in the manager chat and answers, and the chat reads
-// its times and date in each language.
+// found and added as a friend, greets in the manager chat, which opens clear of the tabs
+// and the friend list, and answers, and the chat reads its times and date in each
+// language.
 
 #include "DemoPlayer.h"
 
@@ -40,6 +41,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTextBlock>
 #include <QTreeWidget>
 
@@ -212,6 +214,15 @@ void chatWithTheManager(QMainWindow *window)
     auto *list = friends->findChild<QListView *>(QStringLiteral("friendList"));
     waitFor([&] { return list->model()->rowCount() == 1 && list->model()->index(0, 0).data() == QLatin1String("Kaede"); },
             QStringLiteral("the manager among the friends"));
+    // The chat window leaves the tabs and the friend just added in sight.
+    const QTabBar *tabs = child<UTabWidget>("mainTabs")->tabBar();
+    const QRect friendRow = list->visualRect(list->model()->index(0, 0));
+    const QRect chatPlace = chat->frameGeometry();
+    check(chat->parentWidget() == window && !chatPlace.intersects(QRect(tabs->mapTo(window, QPoint()), tabs->size()))
+              && !chatPlace.intersects(QRect(list->viewport()->mapTo(window, friendRow.topLeft()), friendRow.size()))
+              && window->rect().contains(chatPlace),
+          QStringLiteral("the manager chat at %1,%2 over the tabs or the friend list's first row")
+              .arg(chatPlace.x()).arg(chatPlace.y()));
     auto *input = chat->findChild<QLineEdit *>(QStringLiteral("input"));
     QTest::keyClicks(input, QStringLiteral("Which table suits a beginner?"));
     QTest::keyClick(input, Qt::Key_Return);
@@ -233,8 +244,9 @@ void chatWithTheManager(QMainWindow *window)
         languages->setCurrentIndex(languages->findData(language));
         if (!waitFor([&] { return readsAs(pane, language); }, QStringLiteral("the manager chat's times and date in ") + language))
             std::fprintf(stderr, "%s\n", qPrintable(paneLines(pane).join(u'\n')));
-        check(saveScreenshot(chat, QStringLiteral("e2e-manager-chat-%1").arg(language)),
-              QStringLiteral("the manager chat's screenshot"));
+        check(saveScreenshot(chat, QStringLiteral("e2e-manager-chat-%1").arg(language))
+                  && saveScreenshot(window, QStringLiteral("e2e-manager-chat-friends-%1").arg(language)),
+              QStringLiteral("the manager chat's screenshots"));
     }
     chat->close();
 }

@@ -984,8 +984,9 @@ void TestDemoTable::riichiHandEndsAsScoredAndANewGameAtATableLeftIdle()
 }
 
 // The world around the tables: pages asked for before the login, passwords, a second
-// login of an account, the lobby counters, the account pages, and one name for every
-// computer player.
+// login of an account, the lobby counters, the account pages, one name for every
+// computer player, an account locked after wrong passwords and one maintenance time for
+// every player.
 void TestDemoTable::accountsPagesAndCountersAsPlayersComeAndGo()
 {
     TestServer server;
@@ -1019,6 +1020,9 @@ void TestDemoTable::accountsPagesAndCountersAsPlayersComeAndGo()
             QVERIFY2(served(url).contains("<title>"), qPrintable(url));
     }
     QVERIFY(ann.login(QStringLiteral("ann")));
+    QSignalSpy annsEvents(ann.connection.get(), &ConnectionManager::comingEvents);
+    ann.connection->query_coming_events();
+    QVERIFY(annsEvents.wait(5000));
     QSignalSpy summaries(ann.connection.get(), &ConnectionManager::lobbySummary);
     ann.connection->query_lobby_summary();
     QVERIFY(summaries.wait(5000));
@@ -1072,6 +1076,34 @@ void TestDemoTable::accountsPagesAndCountersAsPlayersComeAndGo()
         QCOMPARE(users.first().at(2).value<UserRecord>().screenName, p.name());
     }
     ann.controller->destroyTable(3009);
+
+    // The sixth wrong password in a row locks the account, which then refuses the right
+    // one too, in the words of a lock; "locked" is a name as any other.
+    DemoPlayer cho;
+    QVERIFY(cho.login(server.gamePort(), QStringLiteral("cho")));
+    for (int attempt = 1; attempt <= 6; ++attempt) {
+        refused.clear();
+        intruder.connection->login(QStringLiteral("cho"), QStringLiteral("guess"));
+        QVERIFY(refused.wait(5000));
+        QCOMPARE(refused.first().at(0).toInt(), attempt < 6 ? 2 : 7);
+    }
+    refused.clear();
+    intruder.connection->login(QStringLiteral("cho"), QStringLiteral("pw"));
+    QVERIFY(refused.wait(5000));
+    QCOMPARE(refused.first().at(0).toInt(), 7);
+    DemoPlayer locked;
+    QVERIFY(locked.login(server.gamePort(), QStringLiteral("locked")));
+
+    // The maintenance notice of a player who logs in later names the same time.
+    QSignalSpy chosEvents(cho.connection.get(), &ConnectionManager::comingEvents);
+    cho.connection->query_coming_events();
+    QVERIFY(chosEvents.wait(5000));
+    const auto maintenance = [](const QSignalSpy &events) {
+        const auto list = events.first().at(0).value<ComingEvents>();
+        return list.size() == 1 && list.front().kind == ComingEvent::ServerMaintenance ? list.front().time : QDateTime();
+    };
+    QVERIFY(maintenance(annsEvents).isValid());
+    QCOMPARE(maintenance(chosEvents), maintenance(annsEvents));
 }
 
 void TestDemoTable::tournamentDialogListsTheRegisteredPlayers()

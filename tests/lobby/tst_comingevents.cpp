@@ -112,7 +112,7 @@ private slots:
         view.updatePopup({ComingEvent(3, now.addSecs(30)), start});
         QPointer<ComingEventPopup> popup = view.currentPopup();
         QVERIFY(popup);
-        QCOMPARE(popup->event(), start);
+        QCOMPARE(popup->comingEvent(), start);
         // Centred at the top of its area, and again when the host's size changes.
         QCOMPARE(popup->y(), 20);
         QVERIFY(qAbs(popup->geometry().center().x() - 300) <= 1);

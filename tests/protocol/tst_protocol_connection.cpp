@@ -6,6 +6,7 @@
 #include "protocol/Connection.h"
 #include "protocol/packets.h"
 
+#include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
@@ -309,10 +310,11 @@ private slots:
         const QString scenario = TestServer::scenario(QStringLiteral("lobby.json"));
         if (qEnvironmentVariableIsSet("MAHJONG_TEST_KILLED_WITH_SERVERS")) {
             // The test to be killed: it starts both, names them, and holds until its
-            // input ends.
+            // input ends. The folder of the one beside is the killing test's, which
+            // removes it: this process has no chance to.
             TestServer server;
             QVERIFY(server.start(scenario, false));
-            QTemporaryDir dir;
+            const QDir dir(qEnvironmentVariable("MAHJONG_TEST_KILLED_WITH_SERVERS"));
             const pid_t beside = ChildProcess::spawn(
                 dir.path(),
                 {TestServer::binaryDir() + QStringLiteral("/tools/testserver/mahjong-testserver"),
@@ -325,10 +327,12 @@ private slots:
             ChildProcess::stop(beside);
             return;
         }
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
         QProcess test;
         ChildProcess::endWithTest(test);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("MAHJONG_TEST_KILLED_WITH_SERVERS"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("MAHJONG_TEST_KILLED_WITH_SERVERS"), dir.path());
         test.setProcessEnvironment(environment);
         test.start(QCoreApplication::applicationFilePath(), {QStringLiteral("serversEndWithTheirTest")});
         static const QRegularExpression named(QStringLiteral("servers (\\d+) (\\d+)"));

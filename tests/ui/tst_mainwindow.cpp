@@ -47,6 +47,7 @@
 #include "table/sidebar/SideBar.h"
 #include "app/Singleton.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowFit.h"
 #include "ui/ModelessMsgBox.h"
 #include "ui/SelectorButton.h"
 #include "ui/TableSelector.h"
@@ -70,6 +71,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -1459,8 +1461,46 @@ private slots:
             QTRY_COMPARE(w.screen(), QGuiApplication::primaryScreen());
         }
 
-        // Nothing stored: the default size, as full screen leaves it.
+        // A size chosen on a larger screen, after a session here: the window manager's
+        // shrink as the window leaves full screen (to its room, reckoned its own way) is
+        // not the player's choice and the chosen size stays stored; a size the player
+        // gives is stored.
         w.displayLobby();
+        const QSize chosen(1700, 1000);
+        QSettings().setValue(QStringLiteral("game/windowSize"), chosen);
+        wish = chosen;
+        w.restoreWindowGeometry();
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(w.windowState().testFlag(Qt::WindowFullScreen));
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QTRY_VERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
+        QVERIFY(PostedEvents::settleWidgets());
+        const QSize shrunk = w.screen()->availableGeometry().size() - QSize(2, 25);
+        w.windowHandle()->resize(shrunk);
+        QTRY_COMPARE(w.size(), shrunk);
+        QVERIFY(PostedEvents::settleWidgets());
+        w.saveWindowGeometry();
+        QCOMPARE(QSettings().value(QStringLiteral("game/windowSize")).toSize(), chosen);
+        const QSize given(1023, 680);
+        w.windowHandle()->resize(given);
+        QTRY_COMPARE(w.size(), given);
+        QVERIFY(PostedEvents::settleWidgets());
+        QCOMPARE(w.size(), given);
+        w.saveWindowGeometry();
+        QCOMPARE(QSettings().value(QStringLiteral("game/windowSize")).toSize(), given);
+
+        // A first window, before the window manager has framed it, leaves room for a
+        // title bar and borders.
+        {
+            QWidget first;
+            WindowFit fit(&first);
+            fit.setWishedSize(QSize(1024, 768));
+            const QSize area = first.screen()->availableGeometry().size();
+            QVERIFY2(first.width() + 8 <= area.width() && first.height() + 34 <= area.height(),
+                     qPrintable(sizeName(first.size())));
+        }
+
+        // Nothing stored: the default size, as full screen leaves it.
         QSettings().remove(QStringLiteral("game/windowSize"));
         wish = QSize(1024, 768);
         w.restoreWindowGeometry();

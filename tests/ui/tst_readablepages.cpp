@@ -1,4 +1,5 @@
-// Every text the client shows reads on its ground, in both skins: a session against the
+// Every text the client shows reads on its ground, and every mark of a ticked check box
+// or a chosen radio button in its box, in both skins: a session against the
 // demo world of the test game server goes through the pages and windows a player meets
 // (login, new account, screen name, the lobby tabs with their previews, a tournament's
 // details, the picture dialog, the cashier, the quit question, a table seated, in play,
@@ -42,6 +43,7 @@
 #include "ui/web/LocalPageSchemeHandler.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -121,6 +123,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     QStringList m_unreadable;
     QStringList m_measured;
+    int m_marks = 0; // check boxes ticked and radio buttons chosen, measured
 };
 
 void TestReadablePages::initTestCase()
@@ -170,7 +173,7 @@ void TestReadablePages::measure(const QString &page)
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (!window->isVisible() || window->windowType() == Qt::ToolTip || window->windowType() == Qt::Popup)
                 continue;
-            for (const QString &text : Contrast::unreadableTexts(window))
+            for (const QString &text : Contrast::unreadableTexts(window) + Contrast::unreadableMarks(window, &m_marks))
                 m_unreadable << QStringLiteral("%1 (%2) %3: %4")
                                     .arg(page, skin, QLatin1String(window->metaObject()->className()), text);
             QVERIFY(saveScreenshot(window, QStringLiteral("readable-%1-%2%3")
@@ -228,7 +231,12 @@ void TestReadablePages::everyPageReadsOnEverySkin()
         QTest::keyClicks(edit, QLatin1String(text));
         QTest::keyClick(edit, Qt::Key_Return);
     }
+    // The boxes a new player must tick, ticked.
+    for (const char *box : {"ageCheckBox", "tcCheckBox"})
+        createUser->findChild<QCheckBox *>(QLatin1String(box))->click();
+    const int marks = m_marks;
     measure(QStringLiteral("new-account"));
+    QCOMPARE(m_marks - marks, 4);
     QTest::mouseClick(createUser->findChild<QPushButton *>(QStringLiteral("cancelButton")), Qt::LeftButton);
     QTRY_VERIFY(login->isVisible());
 

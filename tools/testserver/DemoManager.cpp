@@ -1,5 +1,7 @@
 #include "DemoManager.h"
 
+#include "WorldLanguage.h"
+
 #include "app/Utils.h"
 
 #include <QFile>
@@ -18,8 +20,8 @@ constexpr int MaxQuotedLength = 200;
 } // namespace
 
 DemoManager::DemoManager(const ChatSettings &chat, qint32 id, const QString &name, const QString &password,
-                         std::function<QString(qint32)> playerName, QObject *parent)
-    : QObject(parent), m_chat(chat), m_id(id), m_name(name), m_password(password), m_playerName(std::move(playerName))
+                         std::function<Player(qint32)> player, QObject *parent)
+    : QObject(parent), m_chat(chat), m_id(id), m_name(name), m_password(password), m_player(std::move(player))
 {
     connect(&m_client, &XMPPClient::connected, this, [] { log(QStringLiteral("CONNECTED")); });
     connect(&m_client, &XMPPClient::disconnected, this, [] { log(QStringLiteral("DISCONNECTED")); });
@@ -87,49 +89,60 @@ void DemoManager::logIn()
 // A player adds the manager: taken, added back, and greeted.
 void DemoManager::onAddedBy(const XMPPJid &jid)
 {
-    const XMPPJid player = jidBare(jid);
-    m_client.answerSubscription(player, true);
-    m_client.subscribe(player);
-    m_greeted.insert(player.toString());
-    log(QStringLiteral("ADDED BY %1").arg(player.toString()));
-    say(player.toString(), QString(),
-        QStringLiteral("Hello %1, I am %2, the manager of this demo world. Write to me here whenever you like: "
-                       "I answer every line.").arg(playerName(player), m_name));
+    static const WorldText hello{
+        "Hello %1, I am %2, the manager of this demo world. Write to me here whenever you like: I answer every line.",
+        "%1さん、こんにちは。このデモワールドの管理者、%2です。いつでもここに書いてください。どの行にもお返事します。",
+        "%1，你好！我是%2，这个演示世界的管理员。随时可以在这里给我留言：每一句我都会回复。",
+        "%1，你好！我是%2，這個示範世界的管理員。隨時可以在這裡給我留言：每一句我都會回覆。"};
+    const XMPPJid address = jidBare(jid);
+    m_client.answerSubscription(address, true);
+    m_client.subscribe(address);
+    // Clients of his online already have had their greeting.
+    if (!m_online.count(address.toString()))
+        m_greetedOnAdding.insert(address.toString());
+    log(QStringLiteral("ADDED BY %1").arg(address.toString()));
+    const Player added = player(address);
+    say(address.toString(), QString(), WorldLanguage::text(hello, added.language).arg(added.name, m_name));
 }
 
-// A player who has the manager as a friend comes online: greeted once until he goes.
+// A client of a player who has the manager as a friend comes online: greeted, once for as
+// long as it stays.
 void DemoManager::onPresence(const XMPPPresence &presence)
 {
+    static const WorldText welcomeBack{"Welcome back, %1. Write to me here whenever you like.",
+                                       "%1さん、おかえりなさい。いつでもここに書いてください。",
+                                       "%1，欢迎回来。随时可以在这里给我留言。",
+                                       "%1，歡迎回來。隨時可以在這裡給我留言。"};
     const XMPPJid from = presence.from();
-    const QString player = jidBare(from).toString();
+    const QString address = jidBare(from).toString();
     if (jidNode(from) == QString::number(m_id))
         return;
-    std::set<QString> &resources = m_online[player];
     if (presence.availability() <= 1) {
-        resources.erase(from.toString());
-        if (resources.empty()) {
-            m_online.erase(player);
-            m_greeted.erase(player);
-        }
+        const auto online = m_online.find(address);
+        if (online != m_online.end() && online->second.erase(from.toString()) > 0 && online->second.empty())
+            m_online.erase(online);
         return;
     }
-    resources.insert(from.toString());
-    if (m_greeted.insert(player).second) {
-        log(QStringLiteral("GREETS %1").arg(player));
-        say(player, QString(),
-            QStringLiteral("Welcome back, %1. Write to me here whenever you like.").arg(playerName(jidBare(from))));
-    }
+    if (!m_online[address].insert(from.toString()).second || m_greetedOnAdding.erase(address) > 0)
+        return;
+    log(QStringLiteral("GREETS %1").arg(from.toString()));
+    const Player greeted = player(from);
+    say(from.toString(), QString(), WorldLanguage::text(welcomeBack, greeted.language).arg(greeted.name));
 }
 
 void DemoManager::onMessage(const XMPPMessage &message)
 {
+    static const WorldText thanks{"Thank you, %1. I have read your line: “%2”",
+                                  "%1さん、ありがとうございます。あなたの言葉を読みました：「%2」",
+                                  "谢谢你，%1。我读到了你的话：“%2”",
+                                  "謝謝你，%1。我讀到了你的話：「%2」"};
     if (message.type() != XMPPMessage::Chat || message.body().isEmpty())
         return;
     const XMPPJid from = parseJid(message.from());
     log(QStringLiteral("ANSWERS %1").arg(from.toString()));
+    const Player writer = player(from);
     say(from.toString(), message.thread(),
-        QStringLiteral("Thank you, %1. I have read your line: \u201C%2\u201D")
-            .arg(playerName(from), Utils::cutText(message.body(), MaxQuotedLength)));
+        WorldLanguage::text(thanks, writer.language).arg(writer.name, Utils::cutText(message.body(), MaxQuotedLength)));
 }
 
 void DemoManager::say(const QString &to, const QString &thread, const QString &text)
@@ -145,12 +158,14 @@ void DemoManager::say(const QString &to, const QString &thread, const QString &t
     }
 }
 
-QString DemoManager::playerName(const XMPPJid &jid) const
+DemoManager::Player DemoManager::player(const XMPPJid &jid) const
 {
     bool number = false;
     const qint32 id = jidNode(jid).toInt(&number);
-    const QString name = number ? m_playerName(id) : QString();
-    return name.isEmpty() ? jidNode(jid) : name;
+    Player found = number ? m_player(id) : Player();
+    if (found.name.isEmpty())
+        found.name = jidNode(jid);
+    return found;
 }
 
 void DemoManager::log(const QString &text)

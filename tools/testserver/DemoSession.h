@@ -22,6 +22,10 @@ public:
     qint32 playerId() const { return m_playerId; }
     const QString &playerName() const { return m_playerName; }
     void setPlayer(qint32 id, const QString &name);
+    // The world's language for this client (WorldLanguage): the one its last request
+    // that names a language asked in, English until then.
+    const QString &language() const { return m_language; }
+    void setLanguage(const QString &language) { m_language = language; }
 
     void send(const QString &name, const QJsonObject &fields);
     void log(const QString &text) const;
@@ -40,4 +44,5 @@ private:
     int m_number;
     qint32 m_playerId = -1;
     QString m_playerName;
+    QString m_language = QStringLiteral("en");
 };

@@ -4,6 +4,7 @@
 #include "DemoSession.h"
 #include "HttpServer.h"
 #include "Listener.h"
+#include "WorldLanguage.h"
 
 #include "app/RulesetInfo.h"
 
@@ -52,16 +53,17 @@ QJsonObject madeUpPlayer(int index)
     return {{QStringLiteral("pid"), 9500 + index}, {QStringLiteral("name"), name}};
 }
 
-Scenario::HttpEntry htmlPage(const QString &title, const QString &text)
+Scenario::HttpEntry htmlPage(const QString &language, const QString &title, const QString &text)
 {
     Scenario::HttpEntry entry;
     entry.contentType = QStringLiteral("text/html; charset=utf-8");
     // Small enough for the lobby's side page, light on dark as the client's skins.
-    entry.body = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>\n"
+    entry.body = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\"><title>%2</title>\n"
                                 "<style>body { margin: 8px; background: #13233a; color: #e8eef5; font: 13px sans-serif; }\n"
                                 "h1 { font-size: 16px; margin: 0 0 6px; } p { margin: 0; }</style></head>\n"
-                                "<body><h1>%1</h1><p>%2</p></body></html>\n")
-                     .arg(title, text)
+                                "<body><h1>%2</h1><p>%3</p></body></html>\n")
+                     .arg(QString(language).replace(QLatin1Char('_'), QLatin1Char('-')), title.toHtmlEscaped(),
+                          text.toHtmlEscaped())
                      .toUtf8();
     return entry;
 }
@@ -79,7 +81,7 @@ QString chatSecret(std::mt19937 &random)
 } // namespace
 
 DemoWorld::DemoWorld(quint32 seed, int pace, int seatTime, const ChatSettings &chat, QObject *parent)
-    : QObject(parent), m_random(seed), m_pace(pace), m_seatTime(seatTime), m_chat(chat)
+    : QObject(parent), m_random(seed), m_maintenanceAt(QDateTime::currentMSecsSinceEpoch() + 3 * 3600 * 1000), m_pace(pace), m_seatTime(seatTime), m_chat(chat)
 {
     buildLobby();
     addTournaments();
@@ -100,67 +102,178 @@ void DemoWorld::addManager()
     manager.chatSecret = chatSecret(random);
     manager.manager = true;
     if (!m_chat.ejabberdDirectory.isEmpty()) {
-        auto *chat = new DemoManager(m_chat, manager.id, manager.screenName, manager.chatSecret, [this](qint32 id) {
-            const auto found = std::find_if(m_accounts.begin(), m_accounts.end(),
-                                            [id](const auto &entry) { return entry.second.id == id; });
-            return found == m_accounts.end() ? QString() : found->second.screenName;
-        }, this);
+        const auto player = [this](qint32 id) {
+            DemoManager::Player found;
+            for (const auto &entry : m_accounts) {
+                if (entry.second.id == id)
+                    found.name = entry.second.screenName;
+            }
+            // The language of the player's client (one per account), logged in before
+            // it comes to the chat.
+            for (const DemoSession *session : m_sessions) {
+                if (session->playerId() == id)
+                    found.language = session->language();
+            }
+            return found;
+        };
+        auto *chat = new DemoManager(m_chat, manager.id, manager.screenName, manager.chatSecret, player, this);
         chat->start();
     }
     m_accounts.emplace(manager.login, manager);
 }
 
-// The pages of "My account" and of the cashier, by their page hints.
+// The pages of "My account" and of the cashier, by their page hints, in each language.
 void DemoWorld::addAccountPages()
 {
     struct Page
     {
-        const char *hint, *title, *text;
+        const char *hint;
+        WorldText title, text;
     };
     static const Page pages[] = {
-        {"TTM", "Cashier", "The demo world plays for play money: every account starts with 1000.00 and nothing is deposited here."},
-        {"TFM", "Withdraw", "Play money stays in the demo world: nothing is paid out."},
-        {"HH", "Hand history", "The demo world keeps no hand history."},
+        {"TTM",
+         {"Cashier", "キャッシャー", "收银台", "收銀台"},
+         {"The demo world plays for play money: every account starts with 1000.00 and nothing is deposited here.",
+          "デモワールドはプレイマネーで遊びます。どのアカウントも1000.00から始まり、ここで入金することはありません。",
+          "演示世界使用游戏币：每个账户初始有1000.00，这里不能存款。",
+          "示範世界使用遊戲幣：每個帳戶初始有1000.00，這裡不能儲值。"}},
+        {"TFM",
+         {"Withdraw", "出金", "提款", "提款"},
+         {"Play money stays in the demo world: nothing is paid out.",
+          "プレイマネーはデモワールドの中だけのものです。出金はできません。",
+          "游戏币只在演示世界中使用：不会支付任何款项。",
+          "遊戲幣只在示範世界中使用：不會支付任何款項。"}},
+        {"HH",
+         {"Hand history", "対局履歴", "牌局记录", "牌局記錄"},
+         {"The demo world keeps no hand history.", "デモワールドは対局履歴を保存しません。",
+          "演示世界不保存牌局记录。", "示範世界不保存牌局記錄。"}},
     };
-    for (const Page &page : pages) {
-        m_pages.http.insert(accountPagePath(QLatin1String(page.hint)), htmlPage(QLatin1String(page.title), QLatin1String(page.text)));
-        m_accountPages.append(QJsonObject{{QStringLiteral("page"), QLatin1String(page.hint)}, {QStringLiteral("title"), QLatin1String(page.title)}});
+    for (const QString &language : languages()) {
+        QJsonArray entries;
+        for (const Page &page : pages) {
+            const QString title = WorldLanguage::text(page.title, language);
+            m_pages.http.insert(accountPagePath(language, QLatin1String(page.hint)),
+                                htmlPage(language, title, WorldLanguage::text(page.text, language)));
+            entries.append(QJsonObject{{QStringLiteral("page"), QLatin1String(page.hint)}, {QStringLiteral("title"), title}});
+        }
+        m_accountPages.insert(language, entries);
     }
 }
 
-// A page of the world's own for every other kind of page the client asks for, but those
-// whose empty address makes the client show its own: the registration form, the welcome
-// and how-to pages (in the client's four languages, with their Play buttons).
+// A page of the world's own for every other kind of page the client asks for, in each
+// language, but those whose empty address makes the client show its own: the
+// registration form, the welcome and how-to pages (in the client's four languages, with
+// their Play buttons).
 void DemoWorld::addPages()
 {
     struct Page
     {
         int kind;
-        const char *name, *title, *text;
+        const char *name;
+        WorldText title, text;
     };
+    static const WorldText demoWorld{"Demo world", "デモワールド", "演示世界", "示範世界"};
+    static const WorldText playMoneyOnly{
+        "Play money only: the tables, tournaments and players here are the demo world's own.",
+        "プレイマネー専用です。ここのテーブル、トーナメント、プレイヤーはすべてデモワールドのものです。",
+        "仅限游戏币：这里的牌桌、锦标赛和玩家都属于演示世界。", "僅限遊戲幣：這裡的牌桌、錦標賽和玩家都屬於示範世界。"};
     static const Page pages[] = {
-        {0, "registered", "Welcome aboard", "Your account is ready. The demo world plays for play money: every account starts with 1000.00."},
-        {5, "support", "Support", "The demo world is a local test server: nobody answers here. Its rules and limits are described in tools/testserver/README.md of the client's sources."},
-        {6, "help", "Help", "Join a table on the Play tab and press Play: computer players take the free seats and the hand is dealt. Discard by clicking a tile; claims, kongs, riichi and mahjong are offered when the rules allow them."},
-        {7, "rules-classic", "Classic rules", "A win needs a double or a limit hand. The hand scores its points doubled for each double, up to 1000, from every other player, twice from or to the dealer."},
-        {8, "rules-international", "International rules", "A win needs a fan or a limit hand; the eight-fan minimum is left out. The discarder pays 8 and the fans, the others 8; a self-draw 8 and the fans from each."},
-        {9, "rules-riichi", "Riichi rules", "A win needs a han other than dora, or a limit hand. Base points are the fu times two to the power of two and the han, up to a mangan of 2000; the discarder pays four times that, six to the dealer."},
-        {10, "terms", "Terms of use", "The demo world is for trying the client: its accounts, money and games are not real, and they are gone when the server stops."},
-        {11, "reset-password", "Reset password", "The demo world sends no mail and keeps its accounts only while it runs: log in with a new name to make a new account, or start the server again."},
-        {12, "lobby-side", "Demo world", "Play money only: the tables, tournaments and players here are the demo world's own."},
-        {13, "overlay", "Demo world", "Play money only: the tables, tournaments and players here are the demo world's own."},
-        {14, "rules-hongkong", "Hong Kong rules", "A win needs a faan or a limit hand. A self-draw takes the paying chart's points of the faan (2 at one faan to 96 at eight and more) from each, a discard twice that from the discarder."},
+        {0, "registered",
+         {"Welcome aboard", "ようこそ", "欢迎加入", "歡迎加入"},
+         {"Your account is ready. The demo world plays for play money: every account starts with 1000.00.",
+          "アカウントの準備ができました。デモワールドはプレイマネーで遊びます。どのアカウントも1000.00から始まります。",
+          "您的账户已准备就绪。演示世界使用游戏币：每个账户初始有1000.00。",
+          "您的帳戶已準備就緒。示範世界使用遊戲幣：每個帳戶初始有1000.00。"}},
+        {5, "support",
+         {"Support", "サポート", "客服", "客服"},
+         {"The demo world is a local test server: nobody answers here. Its rules and limits are described in "
+          "tools/testserver/README.md of the client's sources.",
+          "デモワールドはローカルのテストサーバーです。ここでは誰も応答しません。そのルールと制限はクライアントのソースの "
+          "tools/testserver/README.md に書かれています。",
+          "演示世界是本地测试服务器：这里无人答复。它的规则和限制写在客户端源代码的 tools/testserver/README.md 中。",
+          "示範世界是本機測試伺服器：這裡無人答覆。它的規則和限制寫在用戶端原始碼的 tools/testserver/README.md 中。"}},
+        {6, "help",
+         {"Help", "ヘルプ", "帮助", "說明"},
+         {"Join a table on the Play tab and press Play: computer players take the free seats and the hand is dealt. "
+          "Discard by clicking a tile; claims, kongs, riichi and mahjong are offered when the rules allow them.",
+          "「プレイ」タブでテーブルに参加して「プレイ」を押すと、空席にコンピューターが着席し、局が配られます。"
+          "牌をクリックして捨てます。チー、ポン、カン、リーチ、和了はルールが許すときに提示されます。",
+          "在“游戏”标签页加入牌桌并按“游戏”：电脑玩家会坐上空位并开始发牌。点击一张牌即可打出；"
+          "规则允许时会提示吃、碰、杠、立直和和牌。",
+          "在「遊戲」分頁加入牌桌並按「遊戲」：電腦玩家會坐上空位並開始發牌。點擊一張牌即可打出；"
+          "規則允許時會提示吃、碰、槓、立直和和牌。"}},
+        {7, "rules-classic",
+         {"Classic rules", "クラシックのルール", "经典麻将规则", "經典麻將規則"},
+         {"A win needs a double or a limit hand. The hand scores its points doubled for each double, up to 1000, "
+          "from every other player, twice from or to the dealer.",
+          "和了には1翻以上または満貫が必要です。手の符は翻ごとに倍になり、1000点を上限にほかの全員から受け取ります。"
+          "親が払う、または親が受け取るときは2倍です。",
+          "和牌需要至少一番或满贯。牌型的符数每番翻倍，上限1000分，由其他每位玩家支付；庄家支付或收取双倍。",
+          "和牌需要至少一番或滿貫。牌型的符數每番翻倍，上限1000分，由其他每位玩家支付；莊家支付或收取雙倍。"}},
+        {8, "rules-international",
+         {"International rules", "国際ルール", "国标麻将规则", "國標麻將規則"},
+         {"A win needs a fan or a limit hand; the eight-fan minimum is left out. The discarder pays 8 and the fans, "
+          "the others 8; a self-draw 8 and the fans from each.",
+          "和了には1番以上または88番・64番の役が必要です（8番縛りはありません）。放銃者は8点と番数を、ほかの人は8点を支払い、"
+          "ツモでは全員から8点と番数を受け取ります。",
+          "和牌需要至少一番或88番、64番的番种；不设八番起和。点炮者支付8分加番数，其他玩家各付8分；自摸则每人支付8分加番数。",
+          "和牌需要至少一番或88番、64番的番種；不設八番起和。放槍者支付8分加番數，其他玩家各付8分；自摸則每人支付8分加番數。"}},
+        {9, "rules-riichi",
+         {"Riichi rules", "リーチ麻雀のルール", "立直麻将规则", "立直麻將規則"},
+         {"A win needs a han other than dora, or a limit hand. Base points are the fu times two to the power of two "
+          "and the han, up to a mangan of 2000; the discarder pays four times that, six to the dealer.",
+          "和了にはドラ以外の1翻以上、または役満が必要です。基本点は符×2の(2+翻)乗で、満貫の2000点が上限です。"
+          "放銃者はその4倍（親へは6倍）を支払います。",
+          "和牌需要宝牌以外的至少一番，或役满。基本点为符×2的(2+番)次方，上限为满贯2000点；点炮者支付其4倍，向庄家支付6倍。",
+          "和牌需要寶牌以外的至少一番，或役滿。基本點為符×2的(2+番)次方，上限為滿貫2000點；放槍者支付其4倍，向莊家支付6倍。"}},
+        {10, "terms",
+         {"Terms of use", "利用規約", "使用条款", "使用條款"},
+         {"The demo world is for trying the client: its accounts, money and games are not real, and they are gone "
+          "when the server stops.",
+          "デモワールドはクライアントを試すためのものです。アカウント、お金、対局は本物ではなく、サーバーが止まると消えます。",
+          "演示世界用于试用客户端：其中的账户、金钱和对局都不是真的，服务器停止后就会消失。",
+          "示範世界用於試用用戶端：其中的帳戶、金錢和對局都不是真的，伺服器停止後就會消失。"}},
+        {11, "reset-password",
+         {"Reset password", "パスワードの再設定", "重置密码", "重設密碼"},
+         {"The demo world sends no mail and keeps its accounts only while it runs: log in with a new name to make a "
+          "new account, or start the server again.",
+          "デモワールドはメールを送らず、アカウントは動いている間だけ保存されます。新しい名前でログインして新しいアカウントを"
+          "作るか、サーバーを起動し直してください。",
+          "演示世界不发送邮件，账户只在运行期间保留：请用新名称登录以创建新账户，或重新启动服务器。",
+          "示範世界不寄送郵件，帳戶只在執行期間保留：請用新名稱登入以建立新帳戶，或重新啟動伺服器。"}},
+        {12, "lobby-side", demoWorld, playMoneyOnly},
+        {13, "overlay", demoWorld, playMoneyOnly},
+        {14, "rules-hongkong",
+         {"Hong Kong rules", "香港麻雀のルール", "香港麻将规则", "香港麻將規則"},
+         {"A win needs a faan or a limit hand. A self-draw takes the paying chart's points of the faan (2 at one faan "
+          "to 96 at eight and more) from each, a discard twice that from the discarder.",
+          "和了には1番以上または満貫が必要です。ツモでは番数に応じた点数（1番の2点から8番以上の96点まで）を全員から受け取り、"
+          "ロンでは放銃者からその2倍を受け取ります。",
+          "和牌需要至少一番或满贯。自摸时按番数的点数（一番2分至八番及以上96分）向每人收取，点炮时由点炮者支付两倍。",
+          "和牌需要至少一番或滿貫。自摸時按番數的點數（一番2分至八番及以上96分）向每人收取，放槍時由放槍者支付兩倍。"}},
     };
     for (const Page &page : pages) {
-        const QString path = QStringLiteral("/pages/%1.html").arg(QLatin1String(page.name));
-        m_pages.http.insert(path, htmlPage(QLatin1String(page.title), QLatin1String(page.text)));
-        m_pagePaths.insert(page.kind, path);
+        m_pageNames.insert(page.kind, QLatin1String(page.name));
+        for (const QString &language : languages())
+            m_pages.http.insert(pagePath(language, QLatin1String(page.name)),
+                                htmlPage(language, WorldLanguage::text(page.title, language), WorldLanguage::text(page.text, language)));
     }
 }
 
-QString DemoWorld::accountPagePath(const QString &hint)
+const QStringList &DemoWorld::languages()
 {
-    return QStringLiteral("/account/%1.html").arg(hint);
+    static const QStringList all{QStringLiteral("en"), QStringLiteral("ja"), QStringLiteral("zh_CN"), QStringLiteral("zh_TW")};
+    return all;
+}
+
+QString DemoWorld::pagePath(const QString &language, const QString &name)
+{
+    return QStringLiteral("/pages/%1/%2.html").arg(language, name);
+}
+
+QString DemoWorld::accountPagePath(const QString &language, const QString &hint)
+{
+    return QStringLiteral("/account/%1/%2.html").arg(language, hint);
 }
 
 DemoWorld::~DemoWorld() = default;
@@ -431,6 +544,10 @@ void DemoWorld::onPacket(DemoSession *session, const QString &name, const QJsonO
 
 void DemoWorld::dispatch(DemoSession *session, const QString &name, const QJsonObject &fields)
 {
+    // The requests for pages and table names say the client's language: the world
+    // answers in it from then on, its manager too.
+    if (fields.contains(QStringLiteral("language")))
+        session->setLanguage(WorldLanguage::of(fields.value(QStringLiteral("language")).toString()));
     if (handleSession(session, name, fields))
         return;
     if (!session->isLoggedIn()) {
@@ -479,20 +596,32 @@ void DemoWorld::login(DemoSession *session, const QString &user, const QString &
         session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 2}});
         return;
     }
-    if (user == QLatin1String("locked")) {
-        // The account is locked for a while after wrong passwords.
+    // Six wrong passwords in a row lock an account for ten minutes, as the client's
+    // answer to code 7 says; the right password does not open it meanwhile.
+    constexpr int wrongPasswordsToLock = 6;
+    constexpr qint64 lockTime = 10 * 60 * 1000;
+    auto it = m_accounts.find(user);
+    if (it != m_accounts.end() && !it->second.locked.hasExpired()) {
+        session->log(QStringLiteral("REFUSED login_t: %1 is locked").arg(user));
         session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 7}});
         return;
     }
-    auto it = m_accounts.find(user);
     if (it == m_accounts.end()) {
         it = createAccount(user, password);
     } else if (it->second.password != password) {
+        Account &account = it->second;
         session->log(QStringLiteral("REFUSED login_t: wrong password for %1").arg(user));
-        session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 2}});
+        if (++account.wrongPasswords < wrongPasswordsToLock) {
+            session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 2}});
+            return;
+        }
+        account.wrongPasswords = 0;
+        account.locked.setRemainingTime(lockTime);
+        session->send(QStringLiteral("login_failed_t"), {{QStringLiteral("code"), 7}});
         return;
     }
     Account &account = it->second;
+    account.wrongPasswords = 0;
     if (account.chatRegistered || m_chat.ejabberdDirectory.isEmpty()) {
         completeLogin(session, account);
         return;
@@ -591,10 +720,9 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
                        {QStringLiteral("room_jid"), QString(QStringLiteral("lobby@conference.") + m_chat.domain)},
                        {QStringLiteral("search_service"), QString(QStringLiteral("search.") + m_chat.domain)}});
     } else if (name == QLatin1String("query_coming_events_t")) {
-        const qint64 inThreeHours = QDateTime::currentMSecsSinceEpoch() + 3 * 3600 * 1000;
         session->send(QStringLiteral("coming_events_t"),
                       {{QStringLiteral("service"), 1},
-                       {QStringLiteral("events"), QJsonArray{QJsonObject{{QStringLiteral("kind"), 0}, {QStringLiteral("at"), QString::number(inThreeHours)}}}}});
+                       {QStringLiteral("events"), QJsonArray{QJsonObject{{QStringLiteral("kind"), 0}, {QStringLiteral("at"), QString::number(m_maintenanceAt)}}}}});
     } else if (name == QLatin1String("set_screenname_t")) {
         const QString wanted = fields.value(QStringLiteral("screen_name")).toString().trimmed();
         bool taken = wanted.startsWith(QLatin1String("player-"), Qt::CaseInsensitive);
@@ -635,13 +763,15 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
                        {QStringLiteral("failure_text"), id == -1 ? QStringLiteral("No such player.") : QString()}});
     } else if (name == QLatin1String("store_player_properties_t")) {
     } else if (name == QLatin1String("query_web_page_t") || name == QLatin1String("local_query_web_page_t")) {
-        // The world's own pages; no address where the client's own pages stand in.
+        // The world's own pages, in the language asked for; no address where the client's
+        // own pages stand in.
         const int kind = fields.value(QStringLiteral("kind")).toInt();
-        QString path = m_pagePaths.value(kind);
+        const QString language = session->language();
+        QString path = m_pageNames.contains(kind) ? pagePath(language, m_pageNames.value(kind)) : QString();
         if (kind == AccountPage) {
-            path = accountPagePath(fields.value(QStringLiteral("hint")).toString());
+            path = accountPagePath(language, fields.value(QStringLiteral("hint")).toString());
             if (!m_pages.http.contains(path))
-                path = accountPagePath(QStringLiteral("TTM"));
+                path = accountPagePath(language, QStringLiteral("TTM"));
         }
         const QString url = path.isEmpty() ? QString() : QStringLiteral("http://127.0.0.1:%1%2").arg(QString::number(m_pageServer->port()), path);
         session->send(name == QLatin1String("query_web_page_t") ? QStringLiteral("web_page_t") : QStringLiteral("local_web_page_t"),
@@ -650,11 +780,11 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
         const bool account = fields.value(QStringLiteral("kind")).toInt() == AccountPage;
         session->send(QStringLiteral("sub_pages_t"),
                       {{QStringLiteral("service"), 1}, {QStringLiteral("kind"), fields.value(QStringLiteral("kind"))},
-                       {QStringLiteral("pages"), account ? m_accountPages : QJsonArray()}});
+                       {QStringLiteral("pages"), account ? m_accountPages.value(session->language()) : QJsonArray()}});
     } else if (name == QLatin1String("register_user_t")) {
         const QString user = fields.value(QStringLiteral("name")).toString();
         const QString password = fields.value(QStringLiteral("password")).toString();
-        const bool ok = !user.trimmed().isEmpty() && !password.isEmpty() && user != QLatin1String("locked") && !m_accounts.count(user);
+        const bool ok = !user.trimmed().isEmpty() && !password.isEmpty() && !m_accounts.count(user);
         if (ok)
             createAccount(user, password);
         session->send(QStringLiteral("register_user_answer_t"),

@@ -3,6 +3,7 @@
 #include "Scenario.h"
 #include "TableEngine.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -10,6 +11,7 @@
 #include <QObject>
 #include <QSslConfiguration>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <random>
@@ -63,6 +65,8 @@ private:
         bool manager = false;
         qint64 balance = 0;
         std::set<qint32> tournaments;
+        int wrongPasswords = 0; // in a row
+        QDeadlineTimer locked; // expired unless locked after wrong passwords
     };
 
     void onNewConnection();
@@ -90,7 +94,9 @@ private:
     void buildLobby();
     void addAccountPages();
     void addPages();
-    static QString accountPagePath(const QString &hint);
+    static const QStringList &languages();
+    static QString accountPagePath(const QString &language, const QString &hint);
+    static QString pagePath(const QString &language, const QString &name);
     void addTable(TableConfig config);
     void addTournaments();
     QJsonObject tableInfo(const TableEngine &table) const;
@@ -100,14 +106,16 @@ private:
     qint32 tournamentId(const QJsonObject &tournament) const;
 
     std::mt19937 m_random;
+    // The coming maintenance, one time for every player: three hours after the start.
+    const qint64 m_maintenanceAt;
     int m_pace;
     int m_seatTime;
     ChatSettings m_chat;
     QTcpServer *m_server = nullptr;
     Scenario m_pages;
     HttpServer *m_pageServer = nullptr;
-    QJsonArray m_accountPages;
-    QHash<int, QString> m_pagePaths; // by page kind, the account pages aside
+    QHash<QString, QJsonArray> m_accountPages; // the account pages' menu entries, by language
+    QHash<int, QString> m_pageNames; // by page kind, the account pages aside
     int m_sessionCount = 0;
     std::set<DemoSession *> m_sessions;
     std::map<QString, Account> m_accounts; // by login name

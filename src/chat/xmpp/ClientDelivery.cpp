@@ -32,10 +32,10 @@ void ClientDelivery::setConfirmationLimitMs(int ms)
         armConfirmation();
 }
 
-void ClientDelivery::follow(const QString &messageId)
+void ClientDelivery::follow(const QString &messageId, std::optional<quint32> number)
 {
     const QString pingId = client()->nextStanzaId();
-    m_waiting.push_back({pingId, messageId, LocalClock::nowMs()});
+    m_waiting.push_back({pingId, messageId, number, LocalClock::nowMs()});
     if (!m_silence.isActive())
         m_silence.start();
     if (m_waiting.size() == 1)
@@ -64,17 +64,33 @@ void ClientDelivery::armConfirmation()
     m_confirmation.start(int(std::clamp<qint64>(m_confirmationLimitMs - waited, 0, m_confirmationLimitMs)));
 }
 
+void ClientDelivery::settle(std::optional<quint32> taken)
+{
+    QStringList notTaken;
+    QStringList unknown;
+    for (const Waiting &waiting : std::exchange(m_unsettled, {})) {
+        if (!taken || !waiting.number)
+            unknown.append(waiting.messageId);
+        // The counts go round at 2^32.
+        else if (qint32(*taken - *waiting.number) >= 0)
+            emit confirmed(waiting.messageId);
+        else
+            notTaken.append(waiting.messageId);
+    }
+    if (!notTaken.isEmpty())
+        emit notSent(notTaken, false);
+    if (!unknown.isEmpty())
+        emit notSent(unknown, true);
+}
+
 void ClientDelivery::onAnswer(const QString &pingId, const Iq *reply)
 {
     if (!reply) {
-        // The first request the loss ends reports every message still waiting.
+        // The first request the loss ends takes every message still waiting.
         m_silence.stop();
         m_confirmation.stop();
-        QStringList lost;
         for (const Waiting &waiting : std::exchange(m_waiting, {}))
-            lost.append(waiting.messageId);
-        if (!lost.isEmpty())
-            emit notSent(lost);
+            m_unsettled.push_back(waiting);
         return;
     }
     const auto answered = std::find_if(m_waiting.begin(), m_waiting.end(),

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <optional>
 
 #include "chat/xmpp/ClientExtension.h"
 
@@ -20,8 +21,10 @@ class Iq;
 // taken all that came before, so its answer confirms the message. The link is taken as
 // dead, also where neither end has closed it, when it brings nothing at all while a
 // message waits for its answer, and when a message is not confirmed in time whatever
-// else comes (only the user's direction may be dead); the messages still waiting when
-// the connection ends did not go out.
+// else comes (only the user's direction may be dead). The messages still waiting when
+// the connection ends may have reached the server or not: they wait on until the
+// server's count of the stanzas it took settles them, at the resumption of the session,
+// or until it is known that nobody will tell.
 class ClientDelivery : public QObject, public ClientExtension
 {
     Q_OBJECT
@@ -32,8 +35,12 @@ public:
 
     explicit ClientDelivery(XMPPClient *client);
 
-    // Called once the message with the id has gone into the socket.
-    void follow(const QString &messageId);
+    // Called once the message with the id has gone into the socket, with the server's
+    // number for it where the server counts the user's stanzas.
+    void follow(const QString &messageId, std::optional<quint32> number);
+    // Settles the messages waiting from a lost connection: the server took the first
+    // stanzas up to the count given, or nobody can tell.
+    void settle(std::optional<quint32> taken);
     // The server sent something, so the link still carries.
     void heard();
     // The oldest message is overdue, but what waits to be read may confirm it: it is
@@ -46,8 +53,9 @@ public:
 
 signals:
     void confirmed(const QString &messageId);
-    // The messages the connection ended on, in the order they were sent.
-    void notSent(const QStringList &messageIds);
+    // Messages of a lost connection that the server did not take, or may not have
+    // taken, in the order they were sent.
+    void notSent(const QStringList &messageIds, bool mayHaveGone);
     // Nothing came for the whole limit while a message waited.
     void silent();
     // The oldest message waiting was not confirmed within the limit.
@@ -62,11 +70,13 @@ private:
     {
         QString pingId;
         QString messageId;
+        std::optional<quint32> number;
         // On the local steady clock.
         qint64 sentMs;
     };
-    // Oldest first.
+    // Oldest first; those of lost connections, oldest first, until they are settled.
     std::deque<Waiting> m_waiting;
+    std::deque<Waiting> m_unsettled;
     QTimer m_silence;
     QTimer m_confirmation;
     int m_confirmationLimitMs = DefaultConfirmationLimitMs;

@@ -22,7 +22,7 @@ void RoomLineBook::historyRequested(const Now &now)
 {
     m_inHistory = true;
     m_history.clear();
-    m_historyLines = 0;
+    m_madeAnew = false;
     m_lastHistoryLineMs.reset();
     if (m_historySeconds < 0) {
         m_historyStartMs = std::numeric_limits<qint64>::min();
@@ -37,6 +37,14 @@ void RoomLineBook::historyRequested(const Now &now)
     }
     m_shownBeforeHistory = m_shownLines.size();
     m_mayMissLines = m_lostAtMs && m_shownBeforeHistory > 0;
+}
+
+void RoomLineBook::roomCreated()
+{
+    if (!m_inHistory || !m_lostAtMs)
+        return;
+    m_madeAnew = true;
+    m_mayMissLines = true;
 }
 
 RoomLineBook::Said RoomLineBook::said(const Line &line) const
@@ -87,23 +95,20 @@ RoomLineBook::Verdict RoomLineBook::historyLine(const Line &line, quint64 token,
     if (!own.isEmpty())
         verdict.ownLines << own;
     m_history.push_back({token, said(line), std::nullopt});
-    ++m_historyLines;
     // Far more than a view keeps: what came is decided, and the rest of the history is
     // new unless its ids say otherwise.
     if (m_history.size() >= size_t(MaxShownLines)) {
-        decideHistory(now, now.ms, verdict);
+        decideHistory(now, now.ms, false, verdict);
         m_shownBeforeHistory = 0;
     }
     return verdict;
 }
 
-RoomLineBook::Verdict RoomLineBook::endHistory(const Now &now)
+RoomLineBook::Verdict RoomLineBook::endHistory(const Now &now, bool cut)
 {
     Verdict verdict;
-    if (std::exchange(m_inHistory, false)) {
-        decideHistory(now, now.ms, verdict);
-        m_mostHistoryLines = std::max(m_mostHistoryLines, m_historyLines);
-    }
+    if (std::exchange(m_inHistory, false))
+        decideHistory(now, now.ms, !cut, verdict);
     return verdict;
 }
 
@@ -201,21 +206,31 @@ void RoomLineBook::matchRun(const Now &now)
     liesInHistory(lies, true);
 }
 
-bool RoomLineBook::missesLines(const Now &now) const
+bool RoomLineBook::missesLines(const Now &now, bool whole) const
 {
-    // As long as the room keeps, and a line heard before it to reach back to.
-    if (m_history.empty() || m_historyLines < m_mostHistoryLines || m_shownBeforeHistory == 0
-        || m_shownBeforeHistory > m_shownLines.size())
+    if (m_madeAnew)
+        return true;
+    // A line heard before the history to reach back to.
+    if (m_shownBeforeHistory == 0 || m_shownBeforeHistory > m_shownLines.size())
         return false;
     const ShownLine &lastHeard = m_shownLines[m_shownBeforeHistory - 1];
+    // Brought again: by its id, or, without one, as the end of the run of lines matched
+    // (a run matched at all ends with the last line without an id).
+    const bool broughtAgain = std::any_of(m_history.cbegin(), m_history.cend(), [&lastHeard](const HistoryLine &line) {
+        return lastHeard.line.hasId() ? sameById(line.line, lastHeard.line) : !line.line.hasId() && line.shownAtMs;
+    });
+    if (broughtAgain)
+        return false;
+    if (m_history.empty())
+        return whole;
     return stampedLater(m_history.front().line, lastHeard, now, latestStampMs(heardAt(now), now));
 }
 
-void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
+void RoomLineBook::decideHistory(const Now &now, qint64 endMs, bool whole, Verdict &verdict)
 {
     verdict.historyDecided = true;
     matchRun(now);
-    const bool missing = std::exchange(m_mayMissLines, false) && missesLines(now);
+    const bool missing = std::exchange(m_mayMissLines, false) && missesLines(now, whole);
     const size_t firstShown = verdict.show.size();
     const qint64 stampsAheadMs = latestStampMs(heardAt(now), now) - (now.roomMs + now.roomErrorMs);
     Deciding deciding{now, verdict, stampsAheadMs, {}};
@@ -237,8 +252,12 @@ void RoomLineBook::decideHistory(const Now &now, qint64 endMs, Verdict &verdict)
     }
     placeHeld(endMs, deciding);
     m_history.clear();
-    if (missing && verdict.show.size() > firstShown && verdict.show[firstShown].atMs)
+    if (!missing)
+        return;
+    if (verdict.show.size() > firstShown && verdict.show[firstShown].atMs)
         verdict.missingAtMs = *verdict.show[firstShown].atMs - 1;
+    else
+        verdict.missingAtMs = m_lostAtMs;
 }
 
 std::optional<qint64> RoomLineBook::stampedAt(const Said &line, const Now &now)

@@ -52,12 +52,14 @@
 //   rejoin reaches back to, allowing for stamps that run ahead of the reckoning
 //   (heardUpTo).
 //
-// A rejoin's history may not reach back to the loss, as a room keeps only its last lines
-// (missesLines): where it is as long as the room keeps, as far as the client can tell,
-// and its first line was stamped later than the last line shown before it
-// (stampedLater). A room keeps at least as many lines as the longest history it has
-// sent since the join, which asked for all of it; it tells no more of it. The lines said
-// between may be missing; they would stand just before the history's first line.
+// A rejoin's history may not reach back to the loss (missesLines): a room keeps only its
+// last lines, and one made anew (after a restart of the chat server, or closed and
+// opened again) keeps none of before. The rejoin asks for the history since the last
+// line shown, which a room that kept its lines therefore brings again. Where the history
+// does not bring that line, and its first line was stamped later than it (stampedLater)
+// or it brings no line at all, the lines said between may be missing; so too wherever
+// the room says the rejoin made it. They would stand just before the history's first new
+// line, or just below the loss.
 //
 // Two clocks: lines are placed on the view's, the game server's as the client reckons
 // it, and the room stamps them on the chat server's, which the client reckons from the
@@ -149,14 +151,18 @@ public:
     void historyRequested(const Now &now);
     bool inHistory() const { return m_inHistory; }
     Verdict historyLine(const Line &line, quint64 token, const Now &now);
-    // The room's subject ends the history, as does a connection lost before it: the
+    // The room says the join made it: a rejoin's history cannot reach back to the loss.
+    void roomCreated();
+    // The room's subject ends the history, as does a connection lost before it (cut): the
     // history's lines are decided, and those that cannot be placed by the lines around
-    // them go just before the present.
-    Verdict endHistory(const Now &now);
+    // them go just before the present. A history cut short before its first line tells
+    // nothing of lines missing.
+    Verdict endHistory(const Now &now, bool cut = false);
     Verdict liveLine(const Line &line, quint64 token, const Now &now);
 
-    // The connection was lost while in the room or joining it: the lines first seen
-    // after it come later on the view's clock.
+    // The connection was lost while in the room or joining it, after the room was last
+    // heard from at the time given: the lines first seen after it come later on the
+    // view's clock.
     void lostAt(qint64 ms) { m_lostAtMs = ms; }
     std::optional<qint64> lossMs() const { return m_lostAtMs; }
 
@@ -239,12 +245,13 @@ private:
     static bool stampedLater(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs);
 
     // Whether the history's lines given so far cannot reach back to the lines shown
-    // before it, the rule above.
-    bool missesLines(const Now &now) const;
+    // before it, the rule above; an empty history tells only where it is whole.
+    bool missesLines(const Now &now, bool whole) const;
 
-    // Where the others go, the rules above. Decides the history's lines given so far;
-    // those that cannot be placed by the lines around them go just before endMs.
-    void decideHistory(const Now &now, qint64 endMs, Verdict &verdict);
+    // Where the others go, the rules above. Decides the history's lines given so far,
+    // the whole history where told so; those that cannot be placed by the lines around
+    // them go just before endMs.
+    void decideHistory(const Now &now, qint64 endMs, bool whole, Verdict &verdict);
     // The line's stamp on the view's clock; none without a stamp that says when the line
     // was sent.
     static std::optional<qint64> stampedAt(const Said &line, const Now &now);
@@ -270,14 +277,11 @@ private:
     qint64 m_historyStartMs = std::numeric_limits<qint64>::min();
     // The history's lines not decided yet, in the room's order.
     std::vector<HistoryLine> m_history;
-    // The lines the history has brought so far.
-    qint64 m_historyLines = 0;
-    // The most lines a history of the room has brought since the join from scratch, which
-    // asked for all of it: the room keeps at least as many.
-    qint64 m_mostHistoryLines = 0;
-    // The history follows a loss, with lines shown before it to reach back to; looked at
-    // as it is first decided.
+    // The history follows a loss, with lines shown before it to reach back to, or the
+    // room was made anew; looked at as it is first decided.
     bool m_mayMissLines = false;
+    // The room says the rejoin made it.
+    bool m_madeAnew = false;
     // The lines shown before the history: those a run of its lines without ids may
     // repeat; none once such a run was looked for in a history decided before its end.
     size_t m_shownBeforeHistory = 0;

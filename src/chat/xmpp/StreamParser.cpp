@@ -7,6 +7,7 @@
 #include <QtAlgorithms>
 #include <QtEndian>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -506,6 +507,14 @@ bool StreamParser::endElement()
     if (m_current >= 0)
         return false;
     m_elementStart = m_fed;
+    // Every stanza counts, also one dropped below.
+    {
+        const XmlElement top = m_tree.element(finished);
+        const QString name = top.localName();
+        if (top.namespaceURI() == ns::Client
+            && (name == QLatin1String("message") || name == QLatin1String("iq") || name == QLatin1String("presence")))
+            ++m_stanzasRead;
+    }
     const bool tooDeep = std::exchange(m_tooDeep, false);
     if (m_guard.takeDamaged(m_element)) {
         qWarning().noquote() << QStringLiteral("Dropping a stanza with more than %1 attributes in one element")
@@ -580,8 +589,53 @@ std::unique_ptr<StreamElement> parseStreamElement(const XmlElement &element)
             return std::make_unique<SASLSuccess>();
         if (name == QLatin1String("failure"))
             return parseSaslFailure(element);
+    } else if (ns == ns::StreamManagement) {
+        if (auto management = parseStreamManagement(element))
+            return management;
     }
     throw stream_parse_error(UnsupportedStanzaType, name);
+}
+
+std::unique_ptr<StreamManagement> parseStreamManagement(const XmlElement &element)
+{
+    const QString name = element.localName();
+    const auto count = [&element]() -> std::optional<quint32> {
+        const QString text = element.attribute(u"h");
+        if (text.isNull())
+            return std::nullopt;
+        bool ok = false;
+        const quint32 handled = text.toUInt(&ok);
+        if (!ok || text.startsWith(QLatin1Char('+')))
+            throw stream_parse_error(BadFormat, QStringLiteral("stanza count out of range: %1").arg(text.left(20)));
+        return handled;
+    };
+    const auto counted = [&name, &count]() {
+        const std::optional<quint32> handled = count();
+        if (!handled)
+            throw stream_parse_error(BadFormat, QStringLiteral("<%1/> without a stanza count").arg(name));
+        return handled;
+    };
+    std::unique_ptr<StreamManagement> management;
+    if (name == QLatin1String("enabled")) {
+        management = std::make_unique<StreamManagement>(StreamManagement::Enabled);
+        const QString resume = element.attribute(u"resume");
+        management->resume = resume == QLatin1String("true") || resume == QLatin1String("1");
+        management->id = element.attribute(u"id");
+        management->maxSeconds = std::max(0, element.attribute(u"max").toInt());
+    } else if (name == QLatin1String("resumed")) {
+        management = std::make_unique<StreamManagement>(StreamManagement::Resumed);
+        management->id = element.attribute(u"previd");
+        management->handled = counted();
+    } else if (name == QLatin1String("failed")) {
+        management = std::make_unique<StreamManagement>(StreamManagement::Failed);
+        management->handled = count();
+    } else if (name == QLatin1String("r")) {
+        management = std::make_unique<StreamManagement>(StreamManagement::Request);
+    } else if (name == QLatin1String("a")) {
+        management = std::make_unique<StreamManagement>(StreamManagement::Answer);
+        management->handled = counted();
+    }
+    return management;
 }
 
 std::unique_ptr<StreamFeatures> parseStreamFeatures(const XmlElement &element)
@@ -597,6 +651,7 @@ std::unique_ptr<StreamFeatures> parseStreamFeatures(const XmlElement &element)
     // A session marked optional needs no request.
     const XmlElement session = element.firstDescendant(u"session", ns::Session);
     features->session = !session.isNull() && firstChildNamed(session, QStringLiteral("optional")).isNull();
+    features->streamManagement = hasDescendant(element, ns::StreamManagement, u"sm");
     return features;
 }
 

@@ -108,6 +108,9 @@ public:
     std::unique_ptr<StreamElement> takeLastElement() { return std::move(m_lastElement); }
     QString streamLanguage() const { return m_streamLanguage; }
     QString streamFrom() const { return m_streamFrom; }
+    // The stanzas read to their end, whether handed on or dropped, over every stream
+    // since the parser was made.
+    qint64 stanzasRead() const { return m_stanzasRead; }
 
 private:
     bool feedReader();
@@ -140,6 +143,7 @@ private:
     qint64 m_elementStart = 0;
     // The number of the current top-level element in this stream.
     qint64 m_element = 0;
+    qint64 m_stanzasRead = 0;
 };
 
 // Builds the element for one top-level DOM element. Returns null for a stanza that
@@ -149,5 +153,7 @@ std::unique_ptr<StreamElement> parseStreamElement(const XmlElement &element);
 std::unique_ptr<StreamFeatures> parseStreamFeatures(const XmlElement &element);
 std::unique_ptr<StreamError> parseStreamError(const XmlElement &element);
 std::unique_ptr<SASLFailure> parseSaslFailure(const XmlElement &element);
+// Null for an element of stream management that a server does not send.
+std::unique_ptr<StreamManagement> parseStreamManagement(const XmlElement &element);
 
 } // namespace xmpp

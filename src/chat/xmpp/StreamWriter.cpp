@@ -95,6 +95,9 @@ void StreamWriter::write(const StreamElement &element)
         m_xml.writeEndElement();
         break;
     }
+    case StreamManagement::Kind:
+        writeStreamManagement(static_cast<const StreamManagement &>(element));
+        break;
     case MessageStanza::Kind:
         writeMessage(static_cast<const MessageStanza &>(element));
         break;
@@ -185,6 +188,20 @@ void StreamWriter::writeStreamError(const StreamError &error)
         writeText(error.text);
         m_xml.writeEndElement();
     }
+    m_xml.writeEndElement();
+}
+
+void StreamWriter::writeStreamManagement(const StreamManagement &management)
+{
+    static const char *const names[] = {"enable", "enabled", "resume", "resumed", "failed", "r", "a"};
+    m_xml.writeStartElement(QString::fromLatin1(names[management.type]));
+    m_xml.writeDefaultNamespace(ns::StreamManagement);
+    if (management.resume)
+        m_xml.writeAttribute(QStringLiteral("resume"), QStringLiteral("true"));
+    if (management.handled)
+        m_xml.writeAttribute(QStringLiteral("h"), QString::number(*management.handled));
+    if (!management.id.isEmpty())
+        writeAttribute(QStringLiteral("previd"), management.id);
     m_xml.writeEndElement();
 }
 

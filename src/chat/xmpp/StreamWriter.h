@@ -48,6 +48,8 @@ private:
     void writeTextElement(const QString &name, const QString &text);
     void writeAttribute(const QString &name, const QString &value);
     void writeStreamError(const StreamError &error);
+    // What a client sends of it: enable, resume and the answer to a request.
+    void writeStreamManagement(const StreamManagement &management);
     void writeMessage(const MessageStanza &message);
     void writePresence(const PresenceStanza &presence);
     void writePhotoUpdate(const PresenceStanza &presence);

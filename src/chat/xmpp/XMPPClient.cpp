@@ -2,6 +2,7 @@
 
 #include "app/ClientErrors.h"
 #include "chat/xmpp/ClientDelivery.h"
+#include "chat/xmpp/ClientResumption.h"
 #include "chat/xmpp/ClientRoster.h"
 #include "chat/xmpp/ClientSearch.h"
 #include "chat/xmpp/ClientVCard.h"
@@ -41,6 +42,7 @@ XMPPClient::XMPPClient(QObject *parent)
       m_vcard(std::make_unique<ClientVCard>(this)),
       m_search(std::make_unique<ClientSearch>(this)),
       m_delivery(std::make_unique<ClientDelivery>(this)),
+      m_resumption(std::make_unique<ClientResumption>(this)),
       m_clock(std::make_unique<ClientClock>(this))
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
@@ -78,10 +80,21 @@ XMPPClient::XMPPClient(QObject *parent)
     connect(m_delivery.get(), &ClientDelivery::notSent, this, &XMPPClient::messagesNotSent);
     connect(m_delivery.get(), &ClientDelivery::silent, this, &XMPPClient::onLinkSilent);
     connect(m_delivery.get(), &ClientDelivery::overdue, this, &XMPPClient::onConfirmationOverdue);
+    connect(m_resumption.get(), &ClientResumption::expired, this, [this] { m_delivery->settle(std::nullopt); });
 }
 
 XMPPClient::~XMPPClient()
 {
+    // The session ends with its client: a server that keeps sessions for a resumption
+    // would keep the user present, in his rooms under his nick, for minutes. The close
+    // is given a moment to be read: a connection ended with unread input is reset, which
+    // may drop it.
+    if (m_writer && m_socket.state() == QAbstractSocket::ConnectedState) {
+        m_writer->close();
+        m_socket.disconnectFromHost();
+        if (m_socket.state() != QAbstractSocket::UnconnectedState)
+            m_socket.waitForDisconnected(CloseWaitMs);
+    }
     m_writer.reset();
     m_socket.disconnect(this);
 }
@@ -140,6 +153,7 @@ bool XMPPClient::send(const StreamElement &element)
         endStream();
         return false;
     }
+    m_resumption->sent(element);
     if (auto iq = dynamic_cast<const Iq *>(&element)) {
         if (!iq->id.isEmpty() && (iq->type == QLatin1String("get") || iq->type == QLatin1String("set")))
             m_sentRequests.insert(iq->id, iq->to);
@@ -156,6 +170,9 @@ void XMPPClient::closeStream()
 {
     m_reconnect = false;
     m_reconnectTimer.stop();
+    // The server ends the session with the stream.
+    m_resumption->forget();
+    m_delivery->settle(std::nullopt);
     endStream();
 }
 
@@ -340,6 +357,12 @@ void XMPPClient::negotiate(const StreamElement &element)
     case SASLFailure::Kind:
         onSaslFailure(static_cast<const SASLFailure &>(element));
         return;
+    case StreamManagement::Kind:
+        if (m_state == BindingState && m_bindId.isEmpty() && m_sessionId.isEmpty()) {
+            onStreamManagement(static_cast<const StreamManagement &>(element));
+            return;
+        }
+        break;
     case IqBind::Kind:
     case IqSession::Kind:
     case Iq::Kind: {
@@ -422,18 +445,65 @@ void XMPPClient::onFeatures(const StreamFeatures &features)
         m_state = AuthenticatingState;
         sendAuth();
         break;
-    case AuthenticatingState: {
-        if (!features.bind)
-            throw stream_error(PolicyViolation, QStringLiteral("bind feature required"));
-        m_state = BindingState;
-        m_sessionRequired = features.session;
-        m_sessionId.clear();
-        m_bindId = nextStanzaId();
-        send(IqBind(m_bindId, m_resource));
+    case AuthenticatingState:
+        resumeOrBind(features);
         break;
-    }
     default:
         break;
+    }
+}
+
+void XMPPClient::resumeOrBind(const StreamFeatures &features)
+{
+    if (!features.bind)
+        throw stream_error(PolicyViolation, QStringLiteral("bind feature required"));
+    m_state = BindingState;
+    m_sessionRequired = features.session;
+    m_streamManagement = features.streamManagement;
+    m_sessionId.clear();
+    m_bindId.clear();
+    if (m_resumption->waiting() && m_streamManagement) {
+        // Answered with resumed or failed.
+        m_resumption->resume();
+        return;
+    }
+    if (m_resumption->waiting()) {
+        qWarning().noquote() << "chat server" << m_host << "no longer resumes sessions";
+        m_resumption->forget();
+        m_delivery->settle(std::nullopt);
+    }
+    bind();
+}
+
+void XMPPClient::bind()
+{
+    m_bindId = nextStanzaId();
+    send(IqBind(m_bindId, m_resource));
+}
+
+void XMPPClient::onStreamManagement(const StreamManagement &element)
+{
+    switch (element.type) {
+    case StreamManagement::Resumed:
+        if (!m_resumption->possible(*element.handled)) {
+            m_resumption->forget();
+            throw stream_error(UndefinedCondition, QStringLiteral("resumed with more stanzas taken than were sent"));
+        }
+        qWarning().noquote() << QStringLiteral("chat session at %1 resumed; the server had %2 of our stanzas")
+                                    .arg(m_host).arg(*element.handled);
+        m_resumption->resumed(*element.handled, m_parser.stanzasRead());
+        m_delivery->settle(element.handled);
+        finishNegotiation();
+        return;
+    case StreamManagement::Failed:
+        qWarning().noquote() << "chat session at" << m_host << "not resumed: a new one is bound";
+        // A count beyond what was sent says nothing.
+        m_delivery->settle(element.handled && m_resumption->possible(*element.handled) ? element.handled : std::nullopt);
+        m_resumption->forget();
+        bind();
+        return;
+    default:
+        throw stream_error(UnsupportedStanzaType, QStringLiteral("unexpected stream management element"));
     }
 }
 
@@ -477,6 +547,7 @@ void XMPPClient::onBindReply(const Iq &reply)
         m_sessionId = nextStanzaId();
         send(IqSession(m_sessionId));
     } else {
+        m_resumption->enable(m_streamManagement);
         finishNegotiation();
     }
 }
@@ -488,6 +559,7 @@ void XMPPClient::onSessionReply(const Iq &reply)
     if (reply.type != QLatin1String("result"))
         throw stanza_error(stanza_error::IqKind, Wait, UnexpectedRequest, reply.id, reply.from);
     m_sessionId.clear();
+    m_resumption->enable(m_streamManagement);
     finishNegotiation();
 }
 
@@ -556,6 +628,10 @@ void XMPPClient::route(const StreamElement &element)
     switch (element.kind()) {
     case StreamError::Kind:
         onStreamError(static_cast<const StreamError &>(element));
+        return;
+    case StreamManagement::Kind:
+        if (!m_resumption->handle(static_cast<const StreamManagement &>(element), m_parser.stanzasRead()))
+            throw stream_error(UnsupportedStanzaType, QStringLiteral("unexpected stream management element"));
         return;
     case MessageStanza::Kind: {
         const auto &message = static_cast<const MessageStanza &>(element);
@@ -646,6 +722,12 @@ void XMPPClient::socketDisconnected()
             qWarning() << "IQ handler failed on connection loss";
         }
     }
+    // The messages that were waiting are settled by the resumption, if any comes.
+    m_resumption->lost(m_parser.stanzasRead());
+    if (!m_reconnect)
+        m_resumption->forget();
+    if (!m_resumption->waiting())
+        m_delivery->settle(std::nullopt);
 }
 
 void XMPPClient::setUnconnected()
@@ -679,6 +761,8 @@ void XMPPClient::setUnconnected()
 void XMPPClient::stopReconnecting(ReconnectStop why)
 {
     m_reconnectTimer.stop();
+    m_resumption->forget();
+    m_delivery->settle(std::nullopt);
     if (!std::exchange(m_reconnect, false))
         return;
     qWarning().noquote() << QStringLiteral("chat connection to %1 is not tried again: %2")
@@ -744,7 +828,7 @@ QString XMPPClient::sendMessage(const XMPPMessage &message)
         stanza.lang.clear();
     if (!send(stanza))
         throw std::runtime_error("not sent");
-    m_delivery->follow(stanza.id);
+    m_delivery->follow(stanza.id, m_resumption->lastSent());
     return stanza.id;
 }
 

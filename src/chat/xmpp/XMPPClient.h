@@ -25,6 +25,7 @@
 
 namespace xmpp {
 class ClientDelivery;
+class ClientResumption;
 class ClientRoster;
 class ClientSearch;
 class ClientVCard;
@@ -37,7 +38,8 @@ class StreamWriter;
 // slice at a time. A connection that was established and is lost is tried again
 // with growing pauses, until it is back, the login is refused, the server ends the
 // session for good (the account logged in elsewhere or may not log in) or the stream
-// is closed here.
+// is closed here. Where the server keeps sessions for resumption, the next connection
+// resumes the lost one rather than binding another.
 class XMPPClient : public QObject
 {
     Q_OBJECT
@@ -72,6 +74,8 @@ public:
     // The socket takes in at most this much ahead of the parser: the rest waits in the
     // kernel, which holds the server back, however fast it writes.
     static constexpr qint64 ReadBufferBytes = 4 * ReadChunkBytes;
+    // How long the client, as it ends, waits for the server to close the stream.
+    static constexpr int CloseWaitMs = 50;
 
     // Called with the reply (result or error), or with null when the connection was
     // lost before it came.
@@ -107,7 +111,8 @@ public:
     // the message did not reach the socket. The message's id, which also goes as its
     // origin id: the one the message has when it is sent again, else a new one. It
     // counts as sent once messageConfirmed() names it, and as not sent when
-    // messagesNotSent() does.
+    // messagesNotSent() does. A message waiting when the connection is lost waits on
+    // while the session may be resumed.
     QString sendMessage(const XMPPMessage &message);
     // How long the link may bring nothing while a message waits for the server's
     // confirmation, before it is taken as lost.
@@ -165,8 +170,8 @@ signals:
     // The server has the message sent with this id.
     void messageConfirmed(const QString &id);
     // The connection ended before the server confirmed these messages, in the order
-    // they were sent.
-    void messagesNotSent(const QStringList &ids);
+    // they were sent: the server did not take them, or nobody can tell whether it did.
+    void messagesNotSent(const QStringList &ids, bool mayHaveGone);
     void authorizationRequestReceived(const XMPPJid &jid);
     void conferenceJID(const XMPPJid &jid);
     void conferenceRooms(const QList<XMPPJid> &rooms);
@@ -214,6 +219,10 @@ private:
     void onBindReply(const xmpp::Iq &reply);
     void onSessionReply(const xmpp::Iq &reply);
     void finishNegotiation();
+    // The features after the login: the session lost is resumed, or a new one bound.
+    void resumeOrBind(const xmpp::StreamFeatures &features);
+    void bind();
+    void onStreamManagement(const xmpp::StreamManagement &element);
     void sendAuth();
     void sendOwnPresence();
     void onPresence(const xmpp::PresenceStanza &presence);
@@ -279,5 +288,8 @@ private:
     std::unique_ptr<xmpp::ClientVCard> m_vcard;
     std::unique_ptr<xmpp::ClientSearch> m_search;
     std::unique_ptr<xmpp::ClientDelivery> m_delivery;
+    std::unique_ptr<xmpp::ClientResumption> m_resumption;
+    // The server offers stream management on this connection.
+    bool m_streamManagement = false;
     std::unique_ptr<xmpp::ClientClock> m_clock;
 };

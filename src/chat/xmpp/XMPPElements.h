@@ -10,6 +10,7 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "chat/xmpp/XMPPJid.h"
 
@@ -152,6 +153,8 @@ public:
     bool tlsRequired = false;
     bool bind = false;
     bool session = false;
+    // Stream management (XEP-0198), offered after the login.
+    bool streamManagement = false;
     QStringList mechanisms;
 };
 
@@ -225,6 +228,29 @@ public:
     int kind() const override { return Kind; }
     // A failure without a condition element reads as not-authorized.
     int condition = SaslNotAuthorized;
+};
+
+// Stream management (XEP-0198): the counts of stanzas each end has taken, by which a
+// session outlives a lost connection.
+class StreamManagement : public StreamElement
+{
+public:
+    enum { Kind = 26 };
+    enum Type { Enable, Enabled, Resume, Resumed, Failed, Request, Answer };
+    explicit StreamManagement(Type type) : type(type) {}
+    int kind() const override { return Kind; }
+
+    Type type;
+    // Enable and Enabled: whether the session may be resumed.
+    bool resume = false;
+    // Enabled: the session's id; Resume and Resumed: the id of the one resumed.
+    QString id;
+    // Enabled: the longest the server keeps the session for a resumption, in seconds;
+    // 0 where it does not say.
+    int maxSeconds = 0;
+    // Resume, Resumed, Failed and Answer: the stanzas taken by the end that sends it,
+    // modulo 2^32; Failed may lack it.
+    std::optional<quint32> handled;
 };
 
 class Stanza : public StreamElement

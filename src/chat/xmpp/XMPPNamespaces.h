@@ -27,6 +27,7 @@ inline const QString Delay = QStringLiteral("urn:xmpp:delay");
 inline const QString LegacyDelay = QStringLiteral("jabber:x:delay");
 inline const QString Ping = QStringLiteral("urn:xmpp:ping");
 inline const QString Time = QStringLiteral("urn:xmpp:time");
+inline const QString StreamManagement = QStringLiteral("urn:xmpp:sm:3");
 inline const QString StanzaId = QStringLiteral("urn:xmpp:sid:0");
 // Our own presence extension: the tables at which a player sits.
 inline const QString TablePresence = QStringLiteral("http://pellandor.net/protocol/tablepresence");

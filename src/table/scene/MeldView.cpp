@@ -177,7 +177,7 @@ QPointF MeldView::rowPosition(const TileDimensions &size) const
     }
 }
 
-void MeldView::advance(const TileDimensions &size)
+void MeldView::advanceCursor(const TileDimensions &size)
 {
     if (m_orientation == 0 || m_orientation == 2)
         m_cx += size.width();
@@ -191,7 +191,7 @@ void MeldView::rowLayout()
     for (TileView *item : m_tiles) {
         const TileDimensions size = item->tileSize();
         item->setPos(rowPosition(size));
-        advance(size);
+        advanceCursor(size);
     }
 }
 
@@ -204,7 +204,7 @@ void MeldView::addedKongLayout()
         const TileDimensions size = item->tileSize();
         if (i != claimed || i + 1 >= static_cast<int>(m_tiles.size())) {
             item->setPos(rowPosition(size));
-            advance(size);
+            advanceCursor(size);
             continue;
         }
         const QPointF off = rowPosition(size);
@@ -226,7 +226,7 @@ void MeldView::addedKongLayout()
         }
         TileView *added = m_tiles[++i];
         added->setPos(m_orientation == 2 ? QPointF(off.x(), off.y() + th) : off);
-        advance(added->tileSize());
+        advanceCursor(added->tileSize());
     }
 }
 

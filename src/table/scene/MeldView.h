@@ -47,7 +47,7 @@ private:
     void addedKongLayout();
     void resetCursor();
     QPointF rowPosition(const TileDimensions &size) const;
-    void advance(const TileDimensions &size);
+    void advanceCursor(const TileDimensions &size);
 
     TilePainter *m_painter;
     int m_orientation;

@@ -418,11 +418,11 @@ public:
             int unacknowledged = 0;
             const int socket = clientSocket(dispatcher);
             // Closed: what the client wrote comes before the end of its stream.
-            if (socket < 0) {
+            if (socket < 0 || !tcpInfoOf(socket, client)) {
                 pollfd ended{m_peer, POLLRDHUP, 0};
                 return poll(&ended, 1, 0) == 1;
             }
-            if (!tcpInfoOf(socket, client) || ioctl(socket, SIOCOUTQ, &unacknowledged) != 0)
+            if (ioctl(socket, SIOCOUTQ, &unacknowledged) != 0)
                 return true;
             // What the client wrote: what the server acknowledged, less the connection's
             // opening, and what waits in the client's socket.

@@ -213,6 +213,27 @@ private:
         return (roundTripMs + 1) / 2 + 1 + (m_nowMs - readMs) / ClockSteps::DriftDivisor;
     }
 
+    static bool hasId(const Said &line)
+    {
+        return !line.roomId.isNull() || !line.originId.isNull() || !line.messageId.isNull();
+    }
+
+    // Whether the sender said the same words without ids as close to the line as the
+    // clocks may be off, or where a history may bring either without the room's stamp:
+    // the client cannot tell which of the two a history repeats.
+    bool saidAgainSoon(int serial) const
+    {
+        const Said &line = m_said[size_t(serial)];
+        const qint64 windowMs = 2 * RoomLineBook::ClockSkewToleranceMs + ClockSteps::LateLineMs + 1000;
+        for (int other = 0; other < int(m_said.size()); ++other) {
+            const Said &said = m_said[size_t(other)];
+            if (other != serial && !hasId(said) && said.sender == line.sender && said.text == line.text
+                && (!said.stampKept || !line.stampKept || std::abs(said.stampMs - line.stampMs) <= windowMs))
+                return true;
+        }
+        return false;
+    }
+
     static QString describe(int serial, const Said &line)
     {
         return QStringLiteral("line %1 %2: %3 room id %4 origin id %5 stamp %6")
@@ -301,7 +322,6 @@ private:
             m_shownWords.clear();
             m_tokens.clear();
             m_lastHeard = -1;
-            m_mostHistory = 0;
             m_cutShort = false;
         }
         m_book.historyRequested(now());
@@ -309,7 +329,6 @@ private:
         // The connection may be lost before the history's end.
         const size_t given = how & 0x80 ? std::min(lines.size(), size_t(how & 0x3f)) : lines.size();
         const int lastHeardBefore = m_lastHeard;
-        const size_t mostBefore = m_mostHistory;
         m_pending.clear();
         for (size_t i = 0; i < given; ++i) {
             const int serial = lines[i];
@@ -320,7 +339,6 @@ private:
             hear(serial);
             apply(verdict, serial);
         }
-        m_mostHistory = std::max(m_mostHistory, given);
         const RoomLineBook::Verdict end = m_book.endHistory(now());
         if (given < lines.size()) {
             // A history cut short is no run of lines up to the present: the lines without
@@ -333,7 +351,7 @@ private:
             return;
         }
         if (again)
-            checkMissing(lines, lastHeardBefore, mostBefore, end);
+            checkMissing(lines, lastHeardBefore, end);
         apply(end, -1);
         m_state = Joined;
     }
@@ -375,8 +393,7 @@ private:
                 lastMs = placement.atMs;
             }
             Heard &heard = m_heard[serial];
-            const bool judged = !line.roomId.isNull() || !line.originId.isNull() || !line.messageId.isNull()
-                || (clocksSure() && !m_cutShort);
+            const bool judged = hasId(line) || (clocksSure() && !m_cutShort && !saidAgainSoon(serial));
             if (heard.shown > 0 && judged)
                 broken("a line shows twice", describe(serial, line));
             ++heard.shown;
@@ -391,35 +408,39 @@ private:
             const int serial = left->second;
             m_tokens.erase(left);
             const Said &line = m_said[size_t(serial)];
-            const bool hasId = !line.roomId.isNull() || !line.originId.isNull() || !line.messageId.isNull();
             const bool sameWordsShown = m_shownWords.contains(Senders[line.sender] + QLatin1Char('\n') + line.text);
-            if (m_heard[serial].shown == 0 && (hasId || !sameWordsShown))
+            if (m_heard[serial].shown == 0 && (hasId(line) || !sameWordsShown))
                 broken("a line of a history is lost", describe(serial, line));
         }
         m_pending.clear();
     }
 
-    // A rejoin's history that the room's limit cut short of the last line heard, with
-    // lines said since that never came, says so, where the room's stamps leave no doubt
-    // that its first line was said later; one that reaches back to a line heard does not.
-    void checkMissing(const std::vector<int> &lines, int lastHeard, size_t mostBefore, const RoomLineBook::Verdict &end)
+    // A rejoin's history that does not reach back to the last line heard, with lines said
+    // since that never came, says so, where the room's stamps leave no doubt that its
+    // first line was said later and none of its lines may be taken for the last heard.
+    void checkMissing(const std::vector<int> &lines, int lastHeard, const RoomLineBook::Verdict &end)
     {
         if (lines.empty() || lastHeard < 0 || !clocksSure() || m_cutShort)
             return;
-        const Said &first = m_said[size_t(lines.front())];
-        if (lines.front() <= lastHeard) {
-            if (end.missingAtMs)
-                broken("a rejoin's history that reaches back to a line heard says lines may be missing",
-                       describe(lines.front(), first));
+        // Which of the same words said close together the history repeats, the client
+        // cannot tell.
+        if (!hasId(m_said[size_t(lastHeard)]) && saidAgainSoon(lastHeard))
             return;
-        }
-        const bool missing = lines.front() > lastHeard + 1;
+        const Said &first = m_said[size_t(lines.front())];
+        if (lines.front() <= lastHeard)
+            return;
+        const Said &heard = m_said[size_t(lastHeard)];
+        // A line without ids and without a stamp may be the last heard said again.
+        const bool mayRepeatHeard = std::any_of(lines.cbegin(), lines.cend(), [this, &heard](int serial) {
+            const Said &line = m_said[size_t(serial)];
+            return !hasId(line) && !line.stampKept && line.sender == heard.sender && line.text == heard.text;
+        });
+        const bool missing = lines.front() > lastHeard + 1 && !mayRepeatHeard;
         const qint64 slackMs = 2 * std::max(m_heard[lastHeard].errorMs, RoomLineBook::ClockSkewToleranceMs)
             + ClockSteps::LateLineMs + 1000;
-        if (missing && int(lines.size()) == m_keep && lines.size() >= mostBefore && first.stampKept
-            && first.stampMs - m_said[size_t(lastHeard)].stampMs > slackMs && !end.missingAtMs)
-            broken("a rejoin's history cut short by the room does not say lines may be missing",
-                   describe(lastHeard, m_said[size_t(lastHeard)]) + QLatin1Char('\n') + describe(lines.front(), first));
+        if (missing && first.stampKept && first.stampMs - heard.stampMs > slackMs && !end.missingAtMs)
+            broken("a rejoin's history that cannot reach back does not say lines may be missing",
+                   describe(lastHeard, heard) + QLatin1Char('\n') + describe(lines.front(), first));
     }
 
     // The client asks the server's clock; the answer comes after the round trip, read
@@ -522,8 +543,6 @@ private:
     int m_lastHeard = -1;
     // A history was cut short since the join from scratch.
     bool m_cutShort = false;
-    // The most lines a history brought since the join from scratch.
-    size_t m_mostHistory = 0;
     // The lines given the book that it has not shown, by token, and those of the history
     // under way.
     std::map<quint64, int> m_tokens;

@@ -23,11 +23,12 @@
 //      round trips and read anywhere in it;
 //   s  the chat server's clock is set, its stamps following at 1% or at once up to a
 //      minute later (once the client knows the clock and has seen the step before).
-// Every verdict of the book is checked: no line shows twice, none is lost (lines without
-// ids may be taken for the same words said before by the same sender), a history's lines
-// show in the room's order, the user's own lines are told as the room has them, and a
-// rejoin's history that cannot reach back to the last line heard says that lines may be
-// missing, where the clocks leave no doubt. While the client knows the server's clock,
-// every stamp the server can have put lies where the steps the client has seen say. A
-// broken rule aborts, so that the fuzzer keeps the input.
+// Every verdict of the book is checked: no line shows twice (one without ids only where
+// its sender did not say the same words within the clocks' tolerance), none is lost (one
+// without ids may be taken for the same words said before by the same sender), a
+// history's stamped lines show in the room's order, the user's own lines are told as the
+// room has them, and a rejoin's history that cannot reach back to the last line heard
+// says that lines may be missing, where the clocks leave no doubt. While the client knows
+// the server's clock, every stamp the server can have put lies where the steps the client
+// has seen say. A broken rule aborts, so that the fuzzer keeps the input.
 void fuzzRoomLinesInput(const std::uint8_t *data, std::size_t size);

@@ -1,6 +1,7 @@
 #include "chat/XMPPConference.h"
 
 #include "app/Singleton.h"
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPElements.h"
 #include "connection/ServerTime.h"
@@ -135,7 +136,7 @@ QString XMPPConference::sendMessage(const QString &text, const QString &id)
     message.setBody(text);
     message.setId(id);
     const QString sent = m_client->sendMessage(message);
-    m_ownLines.emplace_back(OwnLine{sent, text}, xmpp::ClockSteps::localMs());
+    m_ownLines.emplace_back(OwnLine{sent, text}, xmpp::LocalClock::nowMs());
     if (!m_ownLinesTimer.isActive())
         armOwnLines();
     return sent;
@@ -168,7 +169,7 @@ void XMPPConference::armOwnLines()
         m_ownLinesTimer.stop();
         return;
     }
-    const qint64 dueMs = m_ownLines.front().second + m_client->confirmationLimitMs() - xmpp::ClockSteps::localMs();
+    const qint64 dueMs = m_ownLines.front().second + m_client->confirmationLimitMs() - xmpp::LocalClock::nowMs();
     m_ownLinesTimer.start(int(std::clamp<qint64>(dueMs, 0, m_client->confirmationLimitMs())));
 }
 
@@ -176,7 +177,7 @@ void XMPPConference::onOwnLinesTimeout()
 {
     if (m_ownLines.empty() || !m_client)
         return;
-    if (xmpp::ClockSteps::localMs() - m_ownLines.front().second < m_client->confirmationLimitMs()) {
+    if (xmpp::LocalClock::nowMs() - m_ownLines.front().second < m_client->confirmationLimitMs()) {
         armOwnLines();
         return;
     }
@@ -289,7 +290,7 @@ RoomLineBook::Now XMPPConference::now() const
 {
     RoomLineBook::Now now;
     now.ms = serverNowMs();
-    now.localMs = xmpp::ClockSteps::localMs();
+    now.localMs = xmpp::LocalClock::nowMs();
     if (m_client)
         now.steps = &m_client->serverClockSteps();
     const std::optional<xmpp::ClientClock::Reading> roomClock = m_client ? m_client->serverClock() : std::nullopt;

@@ -7,6 +7,7 @@
 #include "chat/XMPPChatManager.h"
 #include "chat/XMPPConference.h"
 #include "chat/xmpp/ClockSteps.h"
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/StreamParser.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPMessage.h"
@@ -417,11 +418,11 @@ public:
             int unacknowledged = 0;
             const int socket = clientSocket(dispatcher);
             // Closed: what the client wrote comes before the end of its stream.
-            if (socket < 0) {
+            if (socket < 0 || !tcpInfoOf(socket, client)) {
                 pollfd ended{m_peer, POLLRDHUP, 0};
                 return poll(&ended, 1, 0) == 1;
             }
-            if (!tcpInfoOf(socket, client) || ioctl(socket, SIOCOUTQ, &unacknowledged) != 0)
+            if (ioctl(socket, SIOCOUTQ, &unacknowledged) != 0)
                 return true;
             // What the client wrote: what the server acknowledged, less the connection's
             // opening, and what waits in the client's socket.
@@ -467,9 +468,12 @@ public:
 
 private:
     // The client's socket of this connection, among those its dispatcher watches; -1 once
-    // the client has closed it.
+    // the client has closed it. Looked for again only once the sockets watched changed.
     int clientSocket(SteeredDispatcher &dispatcher)
     {
+        if (m_client >= 0 && dispatcher.watchChanges() == m_watchChanges)
+            return m_client;
+        m_watchChanges = dispatcher.watchChanges();
         if (m_client >= 0 && portOf(m_client, false) == m_clientPort && portOf(m_client, true) == m_port)
             return m_client;
         m_client = -1;
@@ -485,6 +489,7 @@ private:
     int m_peer = -1;
     quint16 m_clientPort = 0;
     int m_client = -1;
+    quint64 m_watchChanges = 0;
     qint64 m_sent = 0;
 };
 
@@ -1743,13 +1748,13 @@ Outcome readInPieces(const QByteArray &input, const QList<qsizetype> &cuts)
     auto *dispatcher = new SteeredDispatcher(StartMs);
     std::unique_ptr<QThread> thread(QThread::create([&out, &input, &cuts, dispatcher] {
         steered = dispatcher;
-        ClockSteps::setLocalClock(&localNow);
+        LocalClock::setSource(&localNow);
         Singleton<ServerTime>::instance().setClock(std::make_unique<SteeredGameClock>());
         {
             Session session(*dispatcher, out);
             session.run(input, cuts);
         }
-        ClockSteps::setLocalClock(nullptr);
+        LocalClock::setSource(nullptr);
         steered = nullptr;
     }));
     thread->setEventDispatcher(dispatcher);

@@ -160,6 +160,21 @@ void TestChatWindow::routesByUser()
     QCOMPARE(manager.chatWith(parseJid("1002@localhost/phone")), started);
     QCOMPARE(created.size(), 2);
 
+    // A refusal from the user's resource, of a line to his bare address, reaches the chat
+    // with him, the line confirmed or not.
+    QSignalSpy refused(started, &XMPPChat::refused);
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(" refused the line "));
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(" refused the line "));
+    const QString confirmedId = started->send(QStringLiteral("are you there?"));
+    QCOMPARE(confirmNextLine("1002@localhost"), confirmedId.toLatin1());
+    const QString waitingId = started->send(QStringLiteral("hello?"));
+    QVERIFY(!waitingId.isEmpty());
+    m_server->send(refusal("1002@localhost/phone", confirmedId.toLatin1(), "service-unavailable", "gone")
+                   + refusal("1002@localhost/tablet", waitingId.toLatin1(), "recipient-unavailable", "away"));
+    QTRY_COMPARE(refused.size(), 2);
+    QCOMPARE(refused.at(0).at(0).value<XMPPMessage>().id(), confirmedId);
+    QCOMPARE(refused.at(1).at(0).value<XMPPMessage>().id(), waitingId);
+
     // One chat per user, whichever resource writes and whatever thread it names; a line
     // of another user in a chat's thread starts his own.
     QSignalSpy toStarted(started, &XMPPChat::message);

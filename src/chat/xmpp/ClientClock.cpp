@@ -21,7 +21,7 @@ constexpr size_t MaxAgreed = 64;
 
 ClientClock::ClientClock(XMPPClient *client) : ClientExtension(client)
 {
-    m_localStartMs = ClockSteps::localMs();
+    m_localStartMs = LocalClock::nowMs();
     m_again.setSingleShot(true);
     m_again.setInterval(RemeasureMs);
     connect(&m_again, &QTimer::timeout, this, &ClientClock::measure);

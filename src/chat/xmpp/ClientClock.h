@@ -8,6 +8,7 @@
 
 #include "chat/xmpp/ClientExtension.h"
 #include "chat/xmpp/ClockSteps.h"
+#include "chat/xmpp/LocalClock.h"
 
 namespace xmpp {
 
@@ -60,7 +61,7 @@ private:
     ClockSteps::Reckoning reckoning(qint64 serverMs, qint64 readMs, qint64 roundTripMs) const;
 
     // Milliseconds since the clock started, on the local steady clock.
-    qint64 elapsedMs() const { return ClockSteps::localMs() - m_localStartMs; }
+    qint64 elapsedMs() const { return LocalClock::nowMs() - m_localStartMs; }
 
     // The local steady clock when the clock started.
     qint64 m_localStartMs = 0;

@@ -1,6 +1,6 @@
 #include "chat/xmpp/ClientDelivery.h"
 
-#include "chat/xmpp/ClockSteps.h"
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "chat/xmpp/XMPPElements.h"
 
@@ -35,7 +35,7 @@ void ClientDelivery::setConfirmationLimitMs(int ms)
 void ClientDelivery::follow(const QString &messageId, std::optional<quint32> number)
 {
     const QString pingId = client()->nextStanzaId();
-    m_waiting.push_back({pingId, messageId, number, ClockSteps::localMs()});
+    m_waiting.push_back({pingId, messageId, number, LocalClock::nowMs()});
     if (!m_silence.isActive())
         m_silence.start();
     if (m_waiting.size() == 1)
@@ -60,7 +60,7 @@ void ClientDelivery::lookAgainSoon()
 
 void ClientDelivery::armConfirmation()
 {
-    const qint64 waited = ClockSteps::localMs() - m_waiting.front().sentMs;
+    const qint64 waited = LocalClock::nowMs() - m_waiting.front().sentMs;
     m_confirmation.start(int(std::clamp<qint64>(m_confirmationLimitMs - waited, 0, m_confirmationLimitMs)));
 }
 

@@ -1,30 +1,9 @@
 #include "chat/xmpp/ClockSteps.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdlib>
 
 namespace xmpp {
-
-namespace {
-
-std::atomic<ClockSteps::LocalClock> localClock{nullptr};
-
-} // namespace
-
-qint64 ClockSteps::localMs()
-{
-    if (const LocalClock clock = localClock.load(std::memory_order_relaxed))
-        return clock();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-void ClockSteps::setLocalClock(LocalClock clock)
-{
-    localClock.store(clock, std::memory_order_relaxed);
-}
 
 void ClockSteps::stepped(qint64 sinceMs, const Reckoning &before, const Reckoning &after)
 {
@@ -76,7 +55,9 @@ std::optional<ClockSteps::Span> ClockSteps::onTheWay(const Step &step, qint64 lo
     if (localMs < step.sinceMs)
         return std::nullopt;
     const qint64 sizeMs = step.after.offsetMs - step.before.offsetMs;
-    const qint64 absMs = std::abs(sizeMs);
+    // The step is as large as the two readings allow: the stamps may lag that long.
+    const qint64 absMs = std::abs(sizeMs) + step.before.errorMs + step.after.errorMs
+        + std::abs(step.after.readMs - step.before.readMs) / DriftDivisor;
     // How far the stamps can have come by 1% of the time since the step: at the most had
     // it come at once after the question before, at the least had it come just before the
     // answer that showed it, and nothing while the stamping clock may not have looked.

@@ -16,7 +16,7 @@ namespace xmpp {
 // before the step, where it is after it, or anywhere between on the way, and the client
 // cannot tell which: it keeps each.
 //
-// Times here are the local steady clock's (localMs()); a reckoning puts the server's
+// Times here are the local steady clock's (LocalClock); a reckoning puts the server's
 // clock at that plus an offset.
 class ClockSteps
 {
@@ -28,8 +28,9 @@ public:
     // The stamping clock follows a step by 1% of the time since, or jumps once it looks,
     // which it does once a minute. So a step of D counts for the lines heard from the
     // question before it until the longer of a minute and 100 D after the answer that
-    // showed it (5 minutes for 3 s), and no longer: the server may lag that long, and
-    // after that the reckoning of the time holds for its stamps as for any.
+    // showed it (5 minutes for 3 s), D as large as the readings before and after it
+    // allow, and no longer: the server may lag that long, and after that the reckoning of
+    // the time holds for its stamps as for any.
     static constexpr qint64 CatchUpDivisor = 100;
     static constexpr qint64 LookIntervalMs = 60000;
     // How soon after the server stamped a line the client hears it, where the client
@@ -57,13 +58,6 @@ public:
         qint64 fromMs = 0;
         qint64 toMs = 0;
     };
-
-    // The local steady clock, in milliseconds, which the chat client times itself by.
-    static qint64 localMs();
-    // Where localMs() reads the time: the process's steady clock unless set, null
-    // setting it back. The chat fuzz target steers time with it.
-    using LocalClock = qint64 (*)();
-    static void setLocalClock(LocalClock clock);
 
     // An answer showed the server's clock set since it was last seen to agree with the
     // reckoning before, in a question asked at sinceMs.

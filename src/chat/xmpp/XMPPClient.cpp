@@ -8,6 +8,7 @@
 #include "chat/xmpp/ClientVCard.h"
 #include "chat/xmpp/ConnectAttempt.h"
 #include "chat/xmpp/IqRoster.h"
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/StreamWriter.h"
 #include "chat/xmpp/XMPPNamespaces.h"
 
@@ -213,6 +214,10 @@ void XMPPClient::startStream()
 
 void XMPPClient::socketConnected()
 {
+    // A line and the confirmation asked for after it are two small writes: waiting for
+    // the server to acknowledge the first before sending the second delays the second
+    // by the server's delayed acknowledgement, tens of milliseconds.
+    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     startStream();
     qDebug() << "Socket connected to host" << m_socket.peerName() << " on port" << m_socket.peerPort();
 }
@@ -234,9 +239,9 @@ void XMPPClient::socketReadyRead()
 
 void XMPPClient::readSlice()
 {
-    const qint64 sliceStartMs = ClockSteps::localMs();
+    const qint64 sliceStartMs = LocalClock::nowMs();
     while (m_state != UnconnectedState && m_state != ClosingState) {
-        if (ClockSteps::localMs() - sliceStartMs >= ReadSliceMs) {
+        if (LocalClock::nowMs() - sliceStartMs >= ReadSliceMs) {
             m_readTimer.start();
             return;
         }

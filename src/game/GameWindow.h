@@ -314,6 +314,8 @@ private:
     void placeImages();
     void clearTable();
     void rebuildFromModel();
+    // A seat nobody holds shows nothing of the player who held it.
+    void emptySeat(size_t seat);
     void prepareFirstDraw();
     void hideDealTiles();
 

@@ -299,14 +299,12 @@ void GameWindow::rebuildFromModel()
         m_claims[seat]->hide();
         m_windMarkers[seat]->setGlowing(false);
         const PlayerData *record = seatRecord(o);
-        m_windMarkers[seat]->setVisible(record != nullptr);
         if (!record) {
             qInfo() << seatName(o) << "is free";
-            m_hidden[seat]->setTileCount(0);
-            m_discards[seat]->hide();
-            m_sticks[seat]->setCount(0);
+            emptySeat(seat);
             continue;
         }
+        m_windMarkers[seat]->show();
         qInfo() << record->name() << windName(record->wind()) << seatName(o);
         m_discards[seat]->show();
         m_discards[seat]->setDiscards(record->discards(), record->riichiDiscardIndex());
@@ -332,6 +330,17 @@ void GameWindow::rebuildFromModel()
     updateWall();
     updateFuriten();
     updateInactive();
+}
+
+void GameWindow::emptySeat(size_t seat)
+{
+    m_declared[seat]->clear();
+    m_claims[seat]->hide();
+    m_windMarkers[seat]->setGlowing(false);
+    m_windMarkers[seat]->hide();
+    m_hidden[seat]->setTileCount(0);
+    m_discards[seat]->hide();
+    m_sticks[seat]->setCount(0);
 }
 
 // ---- hand start --------------------------------------------------------------------------
@@ -664,6 +673,11 @@ void GameWindow::onHandEnd(const EndHand &result)
         }
     }
     playSound(mahjong ? SoundMahjong : SoundWashout);
+    // A single-hand table's plates count the wins the model has counted with this hand.
+    for (const auto &row : result.players) {
+        if (const PlayerData *record = m_table->findPlayer(row.first))
+            m_sideBar->setPlayerWins(row.first, record->roundScore());
+    }
     if (result.gameEnds)
         m_sideBar->setWindRound(-1);
 

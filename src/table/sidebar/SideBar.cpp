@@ -334,6 +334,12 @@ void SideBar::setPlayerPoints(qint32 id, int points)
         shown->setPoints(points);
 }
 
+void SideBar::setPlayerWins(qint32 id, int wins)
+{
+    if (PlayerWidget *shown = plate(id))
+        shown->setWins(wins);
+}
+
 void SideBar::setPlayerTimer(qint32 id, const TimeSpan &span)
 {
     if (PlayerWidget *shown = plate(id))

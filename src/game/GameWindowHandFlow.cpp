@@ -343,6 +343,14 @@ void GameWindow::emptySeat(size_t seat)
     m_sticks[seat]->setCount(0);
 }
 
+void GameWindow::tellHandStarted()
+{
+    if (!m_table || m_table->handId() == m_handStartTold)
+        return;
+    m_handStartTold = m_table->handId();
+    addSystemMessage(tr("Hand started"));
+}
+
 // ---- hand start --------------------------------------------------------------------------
 
 void GameWindow::onStartHand(bool assignWinds)
@@ -388,7 +396,7 @@ void GameWindow::onStartHand(bool assignWinds)
             m_washout->hide();
             m_roundScoreBoard->hide();
         }
-        addSystemMessage(tr("Hand started"));
+        tellHandStarted();
     });
     emit tableActivity(tableId(), true, TimeSpan());
 }
@@ -625,6 +633,11 @@ void GameWindow::onGameStateChanged()
         rebuildFromModel();
         m_sideBar->clearReady();
         m_sideBar->setWindsVisible(true);
+        // A hand joined from the table's snapshot (again after leaving it, or after a lost
+        // connection) started before this window heard of it: its start is told now; a
+        // dealt hand tells it after its deal.
+        if (m_table && !m_table->isDealing())
+            tellHandStarted();
     }
     if (m_table)
         m_sideBar->setHandId(m_table->handId());

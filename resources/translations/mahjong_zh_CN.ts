@@ -245,10 +245,6 @@
         <source>Players:</source>
         <translation>玩家：</translation>
     </message>
-    <message>
-        <source>Table(%1)</source>
-        <translation>牌桌(%1)</translation>
-    </message>
 </context>
 <context>
     <name>ConcealedActionDialog</name>
@@ -1918,10 +1914,6 @@ Please update the client to go on playing.</source>
         <translation>第 %L1/%L2 轮</translation>
     </message>
     <message>
-        <source>Table(%1)</source>
-        <translation>牌桌(%1)</translation>
-    </message>
-    <message>
         <source>Round results</source>
         <translation>本轮结果</translation>
     </message>
@@ -2506,10 +2498,6 @@ Please update the client to go on playing.</source>
             <numerusform>您将在 %Ln 秒后失去此牌桌的座位</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Table(%1)</source>
-        <translation>牌桌(%1)</translation>
-    </message>
 </context>
 <context>
     <name>SeatedWindowWidget</name>
@@ -2598,10 +2586,6 @@ Please update the client to go on playing.</source>
     <message>
         <source>Round %L1 of %L2</source>
         <translation>第 %L1/%L2 轮</translation>
-    </message>
-    <message>
-        <source>Table(%1)</source>
-        <translation>牌桌(%1)</translation>
     </message>
     <message>
         <source>No round playing</source>
@@ -2866,10 +2850,6 @@ Bet: %5</source>
     <message>
         <source>Max win</source>
         <translation>最高赢取</translation>
-    </message>
-    <message>
-        <source>Table(%1)</source>
-        <translation>牌桌(%1)</translation>
     </message>
 </context>
 <context>
@@ -3232,10 +3212,6 @@ Bet: %5</source>
     <message>
         <source>Watch</source>
         <translation>观战</translation>
-    </message>
-    <message>
-        <source>Table(%1)</source>
-        <translation>牌桌(%1)</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,9 @@ public:
     player_state_t playerState() const { return m_playerState; }
     int gameState() const { return m_gameState; }
     bool isHandInPlay() const { return m_gameState == HAND_IN_PLAY; }
+    // From the start of a hand until its first draw after the deal; a hand known from the
+    // table's snapshot is past its deal.
+    bool isDealing() const { return m_dealing; }
     bool isInPlay() const { return m_inPlay; }
     bool isJoinable() const { return m_joinable; }
     bool isWatchingByChoice() const { return m_watchingByChoice; }

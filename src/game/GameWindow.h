@@ -316,6 +316,10 @@ private:
     void placeImages();
     void clearTable();
     void rebuildFromModel();
+    // Tells the table's chat that the model's hand started, once a hand.
+    void tellHandStarted();
+    // A seat nobody holds shows nothing of the player who held it.
+    void emptySeat(size_t seat);
     void prepareFirstDraw();
     void hideDealTiles();
 
@@ -431,6 +435,8 @@ private:
     QTimer m_cubeTimer;
     QAction m_cubeAction;
     bool m_handStart = true;
+    // The hand whose start the table's chat has told, -1 none.
+    qint64 m_handStartTold = -1;
     int m_playersOnlineRequest = -1;
     QShortcut m_defaultShortcut;
     QDateTime m_activationTime;

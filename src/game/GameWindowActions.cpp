@@ -831,6 +831,16 @@ void GameWindow::onPlayerLeft(qint32 playerId)
     // the table removes it without unseating the player.
     if (m_sideBar->hasPlayer(playerId))
         onPlayerUnseated(playerId);
+    // The model lets a player go only between hands: his seat stays empty until the next
+    // deal. The own seat keeps the hand it played for the player to read.
+    if (isOwn(playerId))
+        return;
+    for (size_t seat = 0; seat < 4; ++seat) {
+        if (m_seatPlayers[seat] == playerId) {
+            m_seatPlayers[seat] = -1;
+            emptySeat(seat);
+        }
+    }
 }
 
 void GameWindow::onPlayerIsReady(qint32 playerId)

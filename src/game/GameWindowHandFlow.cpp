@@ -300,14 +300,12 @@ void GameWindow::rebuildFromModel()
         m_claims[seat]->hide();
         m_windMarkers[seat]->setGlowing(false);
         const PlayerData *record = seatRecord(o);
-        m_windMarkers[seat]->setVisible(record != nullptr);
         if (!record) {
             qInfo() << seatName(o) << "is free";
-            m_hidden[seat]->setTileCount(0);
-            m_discards[seat]->hide();
-            m_sticks[seat]->setCount(0);
+            emptySeat(seat);
             continue;
         }
+        m_windMarkers[seat]->show();
         qInfo() << record->name() << windName(record->wind()) << seatName(o);
         m_discards[seat]->show();
         m_discards[seat]->setDiscards(record->discards(), record->riichiDiscardIndex());
@@ -333,6 +331,25 @@ void GameWindow::rebuildFromModel()
     updateWall();
     updateFuriten();
     updateInactive();
+}
+
+void GameWindow::emptySeat(size_t seat)
+{
+    m_declared[seat]->clear();
+    m_claims[seat]->hide();
+    m_windMarkers[seat]->setGlowing(false);
+    m_windMarkers[seat]->hide();
+    m_hidden[seat]->setTileCount(0);
+    m_discards[seat]->hide();
+    m_sticks[seat]->setCount(0);
+}
+
+void GameWindow::tellHandStarted()
+{
+    if (!m_table || m_table->handId() == m_handStartTold)
+        return;
+    m_handStartTold = m_table->handId();
+    addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("Hand started")));
 }
 
 // ---- hand start --------------------------------------------------------------------------
@@ -380,7 +397,7 @@ void GameWindow::onStartHand(bool assignWinds)
             m_washout->hide();
             m_roundScoreBoard->hide();
         }
-        addSystemMessage(ClientText("GameWindow", QT_TR_NOOP("Hand started")));
+        tellHandStarted();
     });
     emit tableActivity(tableId(), true, TimeSpan());
 }
@@ -617,6 +634,11 @@ void GameWindow::onGameStateChanged()
         rebuildFromModel();
         m_sideBar->clearReady();
         m_sideBar->setWindsVisible(true);
+        // A hand joined from the table's snapshot (again after leaving it, or after a lost
+        // connection) started before this window heard of it: its start is told now; a
+        // dealt hand tells it after its deal.
+        if (m_table && !m_table->isDealing())
+            tellHandStarted();
     }
     if (m_table)
         m_sideBar->setHandId(m_table->handId());
@@ -667,6 +689,11 @@ void GameWindow::onHandEnd(const EndHand &result)
         }
     }
     playSound(mahjong ? SoundMahjong : SoundWashout);
+    // A single-hand table's plates count the wins the model has counted with this hand.
+    for (const auto &row : result.players) {
+        if (const PlayerData *record = m_table->findPlayer(row.first))
+            m_sideBar->setPlayerWins(row.first, record->roundScore());
+    }
     if (result.gameEnds)
         m_sideBar->setWindRound(-1);
 

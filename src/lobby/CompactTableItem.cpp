@@ -23,10 +23,8 @@ CompactTableItem::~CompactTableItem() = default;
 void CompactTableItem::setTableInfo(const TableInfo &info)
 {
     m_tableInfo = info;
-    QString name = m_localizationDb ? m_localizationDb->tableName(info) : QString();
-    if (name.isEmpty())
-        name = tr("Table(%1)").arg(QString::number(info.id()));
-    m_ui->tableName->setText(name);
+    m_ui->tableName->setText(m_localizationDb ? m_localizationDb->displayName(info)
+                                              : LocalizationDb::standInName(info.id()));
     m_ui->tableRulesGametype->setText(info.rulesDisplayText());
     m_ui->tableSpeed->setText(TableInfo::secondsPerMoveText(info.secondsPerMove()));
     m_ui->buyIn->setText(info.value().betText());

@@ -313,8 +313,7 @@ QString TableModel::tableName(const TableInfo &info) const
 
 QString TableModel::nameCellText(const TableInfo &info) const
 {
-    const QString name = tableName(info);
-    return name.isEmpty() ? tr("Table(%1)").arg(QString::number(info.id())) : name;
+    return m_localizationDb ? m_localizationDb->displayName(info) : LocalizationDb::standInName(info.id());
 }
 
 void TableModel::setLocalizationDb(LocalizationDb *db)

@@ -3,6 +3,7 @@
 #include "app/TableInfo.h"
 #include "app/TableValue.h"
 #include "app/Utils.h"
+#include "lobby/LocalizationDb.h"
 #include "lobby/TableModel.h"
 #include "lobby/TournamentPrizeStructureModel.h"
 #include "lobby/TournamentRankingModel.h"
@@ -352,7 +353,7 @@ QString TournamentDetailDialog::tableRowName(qint32 tableId) const
     const QString name = m_tableModel && m_tableModel->hasTable(tableId)
         ? m_tableModel->tableName(m_tableModel->tableInfo(tableId))
         : QString();
-    return name.isEmpty() ? tr("Table(%1)").arg(QString::number(tableId)) : name;
+    return name.isEmpty() ? LocalizationDb::standInName(tableId) : name;
 }
 
 void TournamentDetailDialog::onTableRemoved(qint32 tableId)

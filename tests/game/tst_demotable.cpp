@@ -12,8 +12,12 @@
 #include "table/dialogs/SeatedWindow.h"
 #include "table/dialogs/WashoutWindow.h"
 #include "table/dialogs/WatchingWindow.h"
+#include "table/scene/DeclaredView.h"
+#include "table/scene/DiscardView.h"
 #include "table/scene/HandView.h"
 #include "table/scene/HiddenHandView.h"
+#include "table/scene/PlayerActionView.h"
+#include "table/scene/WindView.h"
 #include "table/sidebar/EmptySeatWidget.h"
 #include "table/sidebar/PlayerWidget.h"
 #include "table/sidebar/SideBar.h"
@@ -290,6 +294,7 @@ private slots:
     void spaceDiscardsTheDrawnTileOnTheOwnTurnOnly();
     void gamesEndAfterTheirWindRoundsAndComputerPlayersWin();
     void riichiHandEndsAsScoredAndANewGameAtATableLeftIdle();
+    void singleHandPlatesCountWinsAndTheWinnersSeatEmpties();
     void accountsPagesAndCountersAsPlayersComeAndGo();
     void tournamentDialogListsTheRegisteredPlayers();
 
@@ -981,6 +986,74 @@ void TestDemoTable::riichiHandEndsAsScoredAndANewGameAtATableLeftIdle()
     for (const auto &[id, p] : next.model(table)->players())
         QCOMPARE(p.score(), startScore);
     next.controller->destroyTable(table);
+}
+
+// The number each plate of a table window shows, by player.
+std::map<qint32, QString> plateCounts(GameWindow *window, const GameModel *model)
+{
+    std::map<qint32, QString> counts;
+    for (const auto &[id, p] : model->players()) {
+        for (const PlayerWidget *plate : window->sideBar()->playerRows()) {
+            if (plate->findChild<ULabel *>(QStringLiteral("nameLabel"))->fullText() == p.name())
+                counts[id] = plate->findChild<QLabel *>(QStringLiteral("scoresAndWins"))->text();
+        }
+    }
+    return counts;
+}
+
+// The single-hand money table, played by one player and watched by another: every plate
+// counts its player's wins, none during the hand and one for the winner once it is won,
+// in both windows. The winner, the computer player seated for the player, leaves with
+// him: nothing of his stays at his seat on the watcher's table, his win's image neither.
+void TestDemoTable::singleHandPlatesCountWinsAndTheWinnersSeatEmpties()
+{
+    constexpr qint32 table = 3008;
+    TestServer server;
+    QVERIFY(server.startDemo(2, 0));
+    DemoPlayer gambler;
+    QVERIFY(gambler.login(server.gamePort(), QStringLiteral("gambler")));
+    QVERIFY(gambler.open(table));
+    DemoPlayer onlooker;
+    QVERIFY(onlooker.login(server.gamePort(), QStringLiteral("onlooker")));
+    QVERIFY(onlooker.open(table, true));
+    QSignalSpy ends(gambler.connection.get(), &ConnectionManager::handEnd);
+    QVERIFY(gambler.takeSeat());
+    GameModel *model = gambler.model(table);
+    GameModel *watched = onlooker.model(table);
+    QTRY_COMPARE_WITH_TIMEOUT(model->gameState(), int(GameModel::HAND_IN_PLAY), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(watched->gameState(), int(GameModel::HAND_IN_PLAY), 5000);
+    std::map<qint32, QString> counted;
+    for (const auto &[id, p] : model->players())
+        counted[id] = QStringLiteral("0");
+    QCOMPARE(plateCounts(gambler.window, model), counted);
+    QCOMPARE(plateCounts(onlooker.window, watched), counted);
+
+    QVERIFY(gambler.playHand(table));
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 5000);
+    const EndHand end = ends.first().at(1).value<EndHand>();
+    const auto won = std::find_if(end.players.begin(), end.players.end(),
+                                  [](const auto &row) { return row.second.result == EndHandPlayer::Won; });
+    QVERIFY(won != end.players.end());
+    const qint32 winner = won->first;
+    QTRY_VERIFY_WITH_TIMEOUT(!onlooker.window->actionQueue().isBusy() && onlooker.window->actionQueue().isEmpty(), 10000);
+    counted[winner] = QStringLiteral("1");
+    QTRY_COMPARE_WITH_TIMEOUT(plateCounts(gambler.window, model), counted, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(plateCounts(onlooker.window, watched), counted, 5000);
+    int seat = 0;
+    while (seat < 4 && !onlooker.window->claimImage(seat)->isVisible())
+        ++seat;
+    QVERIFY(seat < 4);
+
+    gambler.controller->onLeave(table);
+    QTRY_VERIFY_WITH_TIMEOUT(!watched->findPlayer(winner) && !watched->findPlayer(gambler.id), 5000);
+    onlooker.window->scoreBoard()->hide();
+    QVERIFY(onlooker.window->grab().save(QStringLiteral("%1/demo-table-winner-left.png").arg(TestServer::binaryDir())));
+    QVERIFY(!onlooker.window->claimImage(seat)->isVisible());
+    QVERIFY(!onlooker.window->windMarker(seat)->isVisible());
+    QVERIFY(!onlooker.window->discardView(seat)->isVisible());
+    QCOMPARE(onlooker.window->hiddenHandView(seat)->tileCount(), 0);
+    QVERIFY(onlooker.window->declaredView(seat)->melds().empty());
+    onlooker.controller->destroyTable(table);
 }
 
 // The world around the tables: pages asked for before the login, passwords, a second

@@ -300,6 +300,7 @@ private slots:
     void initTestCase();
     void init();
     void dealAndFirstDraw();
+    void handJoinedDuringItsPlaySaysItStarted();
     void windMarkersAndDealOpenTheHand_data();
     void windMarkersAndDealOpenTheHand();
     void ownDiscardPrediction();
@@ -414,6 +415,42 @@ void TestGameWindow::windMarkersAndDealOpenTheHand_data()
     QTest::newRow("four players") << 4 << QStringLiteral("0000111122223333").repeated(3) + QStringLiteral("01230");
     QTest::newRow("three players") << 3 << QStringLiteral("000011112222").repeated(3) + QStringLiteral("0120");
     QTest::newRow("two players") << 2 << QStringLiteral("00002222").repeated(3) + QStringLiteral("020");
+}
+
+// A hand joined during its play, from the table's snapshot, as after leaving it or losing
+// the connection: the table's chat says it started, once however often the snapshot comes,
+// and the next hand's start after its deal.
+void TestGameWindow::handJoinedDuringItsPlaySaysItStarted()
+{
+    QStringList lines;
+    TableWindowServices services;
+    services.tableChat = [&lines] { return std::make_unique<RecordingChat>(&lines); };
+    const TableInfo info = Table::makeInfo(TableInfo::FULL_GAME);
+    GameModel model(tableId, info, me, QStringLiteral("me"));
+    GameWindow window(info, me, services);
+    window.setModel(&model);
+    std::vector<PlayerData> records;
+    Seating seating;
+    for (int w = 0; w < 4; ++w) {
+        records.push_back(makePlayer(me + w, QStringLiteral("player-%1").arg(w)));
+        records.back().setWind(w);
+        records.back().setHiddenTileCount(13);
+        seating.players[static_cast<size_t>(w)] = me + w;
+    }
+    TableState table;
+    table.referencePlayer = me;
+    const auto started = [&lines] { return lines.count(QStringLiteral("Hand started")); };
+    model.setJustJoined();
+    model.onGameData(501, static_cast<server_game_state::enum_t>(1), records, table, WallState());
+    QCOMPARE(model.playerState(), int(GameModel::PLAYING));
+    QCOMPARE(started(), 1);
+    model.onGameData(501, static_cast<server_game_state::enum_t>(1), records, table, WallState());
+    QTRY_VERIFY(!window.actionQueue().isBusy() && window.actionQueue().isEmpty());
+    QCOMPARE(started(), 1);
+
+    model.onHandEnd(EndHand());
+    model.onStartHand(502, seating, {}, false, table, WallState());
+    QTRY_COMPARE(started(), 2);
 }
 
 // The hand opens as the players see it, each moment of the animations' time lines set in

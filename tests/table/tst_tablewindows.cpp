@@ -248,6 +248,10 @@ void TestTableWindows::seatedWindowTermsNameAndCountdown()
     seated.startCountdown(TimeSpan(m_clock.at(0), m_clock.at(30000)));
     QTest::qWait(20);
     QVERIFY(saveScreenshot(host.get(), "seated-window"));
+    // Play and Leave Table stand apart.
+    const int between = seated.findChild<QPushButton *>("leaveButton")->x()
+        - seated.findChild<QPushButton *>("playButton")->geometry().right() - 1;
+    QVERIFY2(between >= 4, qPrintable(QString::number(between)));
 
     QSignalSpy timeout(&seated, &SeatedWindow::timeout);
     seated.startCountdown(TimeSpan(m_clock.at(0), m_clock.at(499)));

@@ -13,6 +13,8 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 // The registration page inside a main window, filled through its widgets.
 struct RegistrationPage
@@ -106,6 +108,16 @@ private slots:
         QCOMPARE(p.create->isEnabled(), accepted);
         if (!accepted)
             return;
+
+        // The terms' words stand apart from their box, where the age box's words stand.
+        QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+        QStyleOptionButton box;
+        box.initFrom(p.age);
+        box.text = p.age->text();
+        const int ageWords = p.age->mapTo(p.page, p.age->style()->subElementRect(QStyle::SE_CheckBoxContents, &box, p.age).topLeft()).x();
+        const QWidget *words = p.page->findChild<QLabel *>("tcUrl");
+        const int termsWords = words->mapTo(p.page, QPoint()).x();
+        QVERIFY2(qAbs(termsWords - ageWords) <= 3, qPrintable(QStringLiteral("%1 %2").arg(termsWords).arg(ageWords)));
 
         p.terms->setChecked(false);
         QVERIFY(!p.create->isEnabled());

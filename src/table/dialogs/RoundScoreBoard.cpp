@@ -55,9 +55,8 @@ void RoundScoreBoard::applyTitle()
         m_ui->roundLabel->setText(Utils::roundText(m_tournament->currentRound() + 1, m_tournament->numberOfRounds(),
                                                    tr("Round %L1/%L2"), tr("Round %L1")));
     } else if (m_table) {
-        const QString name = m_tableNames ? m_tableNames->tableName(*m_table) : QString();
-        // Until the server has named the table, its id stands in.
-        m_ui->titleLabel->setText(name.isEmpty() ? tr("Table(%1)").arg(m_table->id()) : name);
+        m_ui->titleLabel->setText(m_tableNames ? m_tableNames->displayName(*m_table)
+                                               : LocalizationDb::standInName(m_table->id()));
         m_ui->roundLabel->setText(tr("Round results"));
     }
 }

@@ -99,9 +99,8 @@ void SeatedWindow::onTableNamesUpdated()
 
 void SeatedWindow::showTableName()
 {
-    const QString name = m_tableNames ? m_tableNames->tableName(m_tableInfo) : QString();
-    // Until the server has named the table, its id stands in.
-    m_ui->tableName->setText(name.isEmpty() ? tr("Table(%1)").arg(QString::number(m_tableInfo.id())) : name);
+    m_ui->tableName->setText(m_tableNames ? m_tableNames->displayName(m_tableInfo)
+                                          : LocalizationDb::standInName(m_tableInfo.id()));
 }
 
 void SeatedWindow::fitToTexts()

@@ -195,91 +195,95 @@ void DeclaredView::retranslate()
         meld->retranslate();
 }
 
+DeclaredView::RowLimits DeclaredView::rowLimits() const
+{
+    RowLimits limits;
+    const TileDimensions lying = lyingSize(*m_painter, m_orientation);
+    const bool sideways = m_orientation == 1 || m_orientation == 3;
+    limits.alongGap = (m_orientation == 1 ? lying.height() : lying.width()) / 2;
+    limits.rowGap = (sideways ? lying.height() : lying.width()) / 2;
+    // The hand at its fullest, less three tiles a meld at its near end.
+    limits.withHand = !m_surroundings.hand.isEmpty();
+    if (limits.withHand) {
+        const auto melds = std::count_if(m_melds.begin(), m_melds.end(),
+                                         [](const MeldView *meld) { return meld->kind() != BONUS; });
+        limits.hand = rowExtent(mapRectFromScene(m_surroundings.hand));
+        limits.hand.begin += 3 * std::min<double>(double(melds), 4) * m_surroundings.handTileLength;
+    }
+    for (const QRectF &area : m_surroundings.keepClear)
+        limits.keepClear.append(mapRectFromScene(area));
+    limits.withRoom = !m_surroundings.room.isEmpty();
+    limits.room = mapRectFromScene(m_surroundings.room).adjusted(-1, -1, 1, 1);
+    return limits;
+}
+
+QPointF DeclaredView::meldPos(const QRect &bounds, double along, double out) const
+{
+    switch (m_orientation) {
+    case 0:
+        return QPointF(along - bounds.x(), out);
+    case 1:
+        return QPointF(out, -along - bounds.height() - bounds.y());
+    case 2:
+        return QPointF(-along - bounds.width() - bounds.x(), -bounds.height() - out);
+    default:
+        return QPointF(-bounds.width() - out, along - bounds.y());
+    }
+}
+
+bool DeclaredView::keepsClear(const RowLimits &limits, const QRectF &tiles) const
+{
+    const RowExtent e = rowExtent(tiles);
+    if (limits.withHand && e.end > limits.hand.begin && e.outer > limits.hand.inner && e.inner < limits.hand.outer)
+        return false;
+    return std::none_of(limits.keepClear.begin(), limits.keepClear.end(), [&tiles](const QRectF &area) {
+        const QRectF both = area & tiles;
+        return both.width() > EdgeTolerance && both.height() > EdgeTolerance;
+    });
+}
+
+bool DeclaredView::staysInside(const RowLimits &limits, const QRectF &tiles)
+{
+    return !limits.withRoom || limits.room.contains(tiles);
+}
+
+void DeclaredView::placeMeld(MeldView *meld, const RowLimits &limits, Row &row) const
+{
+    const QRect bounds = meld->bounds();
+    const QRectF drawn = meld->childrenBoundingRect();
+    const bool across = m_orientation == 0 || m_orientation == 2;
+    const double length = across ? bounds.width() : bounds.height();
+    const double depth = across ? bounds.height() : bounds.width();
+    const auto tilesAt = [&](double along, double out) { return drawn.translated(meldPos(bounds, along, out)); };
+
+    // A meld past the row's length goes to the next row, unless that would leave the
+    // room where this row still has some; so does one not clear where the row has got to.
+    const bool overlong = row.along + length > m_maxRowLength;
+    const bool runsOn = overlong && staysInside(limits, tilesAt(row.along, row.out))
+        && !staysInside(limits, tilesAt(0, row.out + row.depth));
+    if (!row.empty && ((overlong && !runsOn) || !keepsClear(limits, tilesAt(row.along, row.out))))
+        row = Row{0, row.out + row.depth, 0, true};
+    // A row with no room for the meld at its start is left empty, up to a row clear of
+    // everything.
+    for (int skipped = 0; skipped < MaxSkippedRows && !keepsClear(limits, tilesAt(row.along, row.out)); ++skipped)
+        row.out += depth + limits.rowGap;
+
+    const QPointF pos = meldPos(bounds, row.along, row.out);
+    meld->setPos(pos);
+    meld->setZValue(pos.y());
+    row.along += length + limits.alongGap;
+    row.depth = std::max(row.depth, depth + limits.rowGap);
+    row.empty = false;
+}
+
 void DeclaredView::layoutMelds()
 {
-    const TileDimensions lying = lyingSize(*m_painter, m_orientation);
-    const int halfW = lying.width() / 2;
-    const int halfH = lying.height() / 2;
-    const bool across = m_orientation == 0 || m_orientation == 2;
-    // The gaps between melds along a row and between rows.
-    const int alongGap = m_orientation == 1 ? halfH : halfW;
-    const int rowGap = m_orientation == 1 || m_orientation == 3 ? halfH : halfW;
-
-    // The hand at its fullest, less three tiles a meld at its near end, what else the
-    // rows keep clear of and where they stay, in the view's coordinates.
-    const bool withHand = !m_surroundings.hand.isEmpty();
-    RowExtent hand{};
-    if (withHand) {
-        int melds = 0;
-        for (const MeldView *meld : m_melds)
-            melds += meld->kind() == BONUS ? 0 : 1;
-        hand = rowExtent(mapRectFromScene(m_surroundings.hand));
-        hand.begin += 3 * std::min(melds, 4) * m_surroundings.handTileLength;
-    }
-    QList<QRectF> keepClear;
-    for (const QRectF &area : m_surroundings.keepClear)
-        keepClear.append(mapRectFromScene(area));
-    const bool withRoom = !m_surroundings.room.isEmpty();
-    const QRectF room = mapRectFromScene(m_surroundings.room).adjusted(-1, -1, 1, 1);
-
-    // A row runs from the origin along the seat's side; the rows stack outwards from
-    // the table. along: how far the current row is filled; out: where it starts.
-    double along = 0;
-    double out = 0;
-    double rowDepth = 0;
-    bool emptyRow = true;
-    for (MeldView *meld : m_melds) {
-        const QRect r = meld->bounds();
-        const QRectF drawn = meld->childrenBoundingRect();
-        const double length = across ? r.width() : r.height();
-        const double depth = across ? r.height() : r.width();
-        const auto placeAt = [&](double a, double o) {
-            switch (m_orientation) {
-            case 0:
-                return QPointF(a - r.x(), o);
-            case 1:
-                return QPointF(o, -a - r.height() - r.y());
-            case 2:
-                return QPointF(-a - r.width() - r.x(), -r.height() - o);
-            default:
-                return QPointF(-r.width() - o, a - r.y());
-            }
-        };
-        // Whether the meld's tiles at (a, o) keep clear of the hand and the rest.
-        const auto clearAt = [&](double a, double o) {
-            const QRectF tiles = drawn.translated(placeAt(a, o));
-            const RowExtent e = rowExtent(tiles);
-            if (withHand && e.end > hand.begin && e.outer > hand.inner && e.inner < hand.outer)
-                return false;
-            return std::none_of(keepClear.begin(), keepClear.end(), [&tiles](const QRectF &area) {
-                const QRectF both = area & tiles;
-                return both.width() > EdgeTolerance && both.height() > EdgeTolerance;
-            });
-        };
-        const auto inside = [&](double a, double o) {
-            return !withRoom || room.contains(drawn.translated(placeAt(a, o)));
-        };
-        // A meld past the row's length goes to the next row, unless that would leave the
-        // room where this row still has some.
-        const bool overlong = along + length > m_maxRowLength;
-        const bool runOn = overlong && withRoom && inside(along, out) && !inside(0, out + rowDepth);
-        if (!emptyRow && ((overlong && !runOn) || !clearAt(along, out))) {
-            out += rowDepth;
-            along = 0;
-            rowDepth = 0;
-            emptyRow = true;
-        }
-        // A row with no room for the meld at its start is left empty, up to a row
-        // clear of everything.
-        for (int skipped = 0; skipped < MaxSkippedRows && !clearAt(along, out); ++skipped)
-            out += depth + rowGap;
-        const QPointF pos = placeAt(along, out);
-        meld->setPos(pos);
-        meld->setZValue(pos.y());
-        along += length + alongGap;
-        rowDepth = std::max(rowDepth, depth + rowGap);
-        emptyRow = false;
-    }
+    // A row runs from the origin along the seat's side; the rows stack outwards from the
+    // table.
+    const RowLimits limits = rowLimits();
+    Row row;
+    for (MeldView *meld : m_melds)
+        placeMeld(meld, limits, row);
     updateShadow();
 }
 

@@ -82,6 +82,36 @@ private:
         double outer;
     };
     RowExtent rowExtent(const QRectF &rect) const;
+    // What the rows keep to, in the view's coordinates: the gaps along a row and between
+    // rows, the hand they share their rows with, what else they keep clear of and the room
+    // they stay in.
+    struct RowLimits
+    {
+        int alongGap = 0;
+        int rowGap = 0;
+        bool withHand = false;
+        RowExtent hand{};
+        QList<QRectF> keepClear;
+        bool withRoom = false;
+        QRectF room;
+    };
+    // The row being filled: how far along, where it starts out from the table, how deep
+    // it is so far, and whether it holds a meld yet.
+    struct Row
+    {
+        double along = 0;
+        double out = 0;
+        double depth = 0;
+        bool empty = true;
+    };
+    RowLimits rowLimits() const;
+    // Where a meld of those bounds stands at (along, out) of the rows.
+    QPointF meldPos(const QRect &bounds, double along, double out) const;
+    // Whether tiles there keep clear of the hand and the rest.
+    bool keepsClear(const RowLimits &limits, const QRectF &tiles) const;
+    static bool staysInside(const RowLimits &limits, const QRectF &tiles);
+    // Places a meld in the row, or in the next one its rules send it to.
+    void placeMeld(MeldView *meld, const RowLimits &limits, Row &row) const;
 
     TilePainter *m_painter;
     int m_orientation;

@@ -160,10 +160,8 @@ void SideBar::refresh()
     } else {
         m_ui->tournamentTableInfo->hide();
         m_ui->tableInfo->show();
-        QString name = m_names ? m_names->tableName(m_tableInfo) : QString();
-        if (name.isEmpty())
-            name = tr("Table(%1)").arg(m_tableInfo.id());
-        m_ui->tableName->setText(name);
+        m_ui->tableName->setText(m_names ? m_names->displayName(m_tableInfo)
+                                         : LocalizationDb::standInName(m_tableInfo.id()));
         m_ui->tableDescription->setText(rulesLinkText(m_tableInfo, m_linkStyle));
         m_ui->tableCost->setText(m_tableInfo.valueText());
         updateWindRoundText();
@@ -334,6 +332,12 @@ void SideBar::setPlayerPoints(qint32 id, int points)
 {
     if (PlayerWidget *shown = plate(id))
         shown->setPoints(points);
+}
+
+void SideBar::setPlayerWins(qint32 id, int wins)
+{
+    if (PlayerWidget *shown = plate(id))
+        shown->setWins(wins);
 }
 
 void SideBar::setPlayerTimer(qint32 id, const TimeSpan &span)

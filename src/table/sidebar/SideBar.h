@@ -64,6 +64,7 @@ public:
     void setPlayerReady(qint32 id);
     void showPlayerClaim(qint32 id, int code, int winKind);
     void setPlayerPoints(qint32 id, int points);
+    void setPlayerWins(qint32 id, int wins);
     void setPlayerTimer(qint32 id, const TimeSpan &span);
     void setPlayerPicture(qint32 id, const QPixmap &picture);
     void clearHighlights();

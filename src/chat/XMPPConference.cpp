@@ -369,6 +369,13 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     // The room says no more of a user it destroyed under him.
     if (own && m_gone)
         return;
+    // The user's leaving before the join's own presence is that of the session before
+    // the join (the room destroyed, he was kicked), sent again as the session is
+    // resumed: the join's answer tells where he stands now.
+    if (own && availability == 1 && m_joining && !m_joined) {
+        qDebug() << "Dropping a leave of" << m_room << "that came before the join's own presence";
+        return;
+    }
     const XMPPPresence::RoomItem item = received.roomItem();
     // Whatever else an own presence says, it may give the user his voice or take it.
     const bool maySpeak = !received.isRoomUser() || item.role != VisitorRole;

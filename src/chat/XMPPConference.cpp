@@ -468,8 +468,14 @@ void XMPPConference::onDisconnected()
         return;
     m_rejoin = true;
     // Otherwise the link may have been silent a while before the loss was noticed: what
-    // the room said since it was last heard from comes below the loss, at its time.
-    m_book.lostAt(inHistory ? lostAt.ms : std::min(m_heardMs.value_or(lostAt.ms), lostAt.ms));
+    // the room said since it was last heard from comes below the loss, at its time. The
+    // link carried as long as the chat server sent anything, also in a quiet room.
+    std::optional<qint64> lastHeardMs = m_heardMs;
+    if (const std::optional<qint64> streamMs = m_client ? m_client->heardLocalMs() : std::nullopt) {
+        const qint64 onViewMs = lostAt.ms - (lostAt.localMs - *streamMs);
+        lastHeardMs = std::max(lastHeardMs.value_or(onViewMs), onViewMs);
+    }
+    m_book.lostAt(inHistory ? lostAt.ms : std::min(lastHeardMs.value_or(lostAt.ms), lostAt.ms));
     emit userDisconnected(this);
 }
 

@@ -299,6 +299,7 @@ bool XMPPClient::feedParser()
         qDebug().noquote() << '"' + QString::fromUtf8(data.left(MaxLoggedBytes))
                 + QStringLiteral("\" and %1 bytes more").arg(data.size() - MaxLoggedBytes);
     m_parser.addData(data);
+    m_heardLocalMs = ClockSteps::localMs();
     m_delivery->heard();
     return true;
 }

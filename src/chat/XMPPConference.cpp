@@ -370,6 +370,13 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     // The room says no more of a user it destroyed under him.
     if (own && m_gone)
         return;
+    // The user's leaving before the join's own presence is that of the session before
+    // the join (the room destroyed, he was kicked), sent again as the session is
+    // resumed: the join's answer tells where he stands now.
+    if (own && availability == 1 && m_joining && !m_joined) {
+        qDebug() << "Dropping a leave of" << m_room << "that came before the join's own presence";
+        return;
+    }
     const XMPPPresence::RoomItem item = received.roomItem();
     // Whatever else an own presence says, it may give the user his voice or take it.
     const bool maySpeak = !received.isRoomUser() || item.role != VisitorRole;
@@ -462,8 +469,14 @@ void XMPPConference::onDisconnected()
         return;
     m_rejoin = true;
     // Otherwise the link may have been silent a while before the loss was noticed: what
-    // the room said since it was last heard from comes below the loss, at its time.
-    m_book.lostAt(inHistory ? lostAt.ms : std::min(m_heardMs.value_or(lostAt.ms), lostAt.ms));
+    // the room said since it was last heard from comes below the loss, at its time. The
+    // link carried as long as the chat server sent anything, also in a quiet room.
+    std::optional<qint64> lastHeardMs = m_heardMs;
+    if (const std::optional<qint64> streamMs = m_client ? m_client->heardLocalMs() : std::nullopt) {
+        const qint64 onViewMs = lostAt.ms - (lostAt.localMs - *streamMs);
+        lastHeardMs = std::max(lastHeardMs.value_or(onViewMs), onViewMs);
+    }
+    m_book.lostAt(inHistory ? lostAt.ms : std::min(lastHeardMs.value_or(lostAt.ms), lostAt.ms));
     emit userDisconnected(this);
 }
 

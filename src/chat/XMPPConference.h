@@ -66,8 +66,8 @@ public:
     // A join sent and not answered yet, or due once the lost connection is back.
     bool isJoining() const { return m_joining || m_rejoin; }
     // When the chat connection was last lost while in the room or joining it, taken as
-    // when the room was last heard from before: the lines first seen after it come
-    // later. Null before a loss.
+    // when the room or the chat server was last heard from before: the lines first seen
+    // after it come later. Null before a loss.
     QDateTime lossTime() const;
     QString nick() const { return m_nick; }
     // The room lets the user speak: he is no visitor there.

@@ -81,6 +81,7 @@ private slots:
     void lineTheRoomHolds();
     void linesTheRoomLost_data();
     void linesTheRoomLost();
+    void silentLossKeepsTimesSaid_data();
     void silentLossKeepsTimesSaid();
     void chatSurvivesServerRestart();
 
@@ -1011,8 +1012,9 @@ void TestChatRooms::lineTheRoomHolds()
     // the server confirms Haruto's second line, and the room holds it. It gets its
     // verdict within his client's confirmation limit: the link is taken as lost and the
     // line comes back into the input, which the room's history after the rejoin leaves
-    // there, as the room has not passed it on. The room, which no one else is in, is made
-    // anew by the rejoin: lines said meanwhile may be missing.
+    // there, as the room has not passed it on. The room, which no one else is in, stays:
+    // the chat server keeps his session, and him in it, for the resumption. Its history
+    // brings his first line again, and nothing is told missing.
     auto haruto = seat("2125", 1001, "Haruto");
     QVERIFY(haruto);
     constexpr int LimitMs = 3000;
@@ -1039,11 +1041,16 @@ void TestChatRooms::lineTheRoomHolds()
     QVERIFY2(!haruto->text().contains("sending"), qPrintable(haruto->text()));
     QCOMPARE(shownLines(*haruto), (QStringList{"Haruto: first", "lost"}));
 
+    // The room's subject ends the rejoin's history.
+    bool historyEnded = false;
+    connect(haruto->client.get(), &XMPPClient::messageReceived, this, [&historyEnded](const XMPPMessage &m) {
+        historyEnded = historyEnded || !m.stanza().subjects.isEmpty();
+    });
     QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("The chat is back."),
                              XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(historyEnded, 5000);
     QCOMPARE(haruto->input()->text(), QStringLiteral("second"));
-    QTRY_COMPARE(shownLines(*haruto), (QStringList{"Haruto: first", "lost", "missing"}));
+    QCOMPARE(shownLines(*haruto), (QStringList{"Haruto: first", "lost"}));
     QVERIFY(haruto->view->grab().save("chatroom-room-holds-line.png"));
 
     // The room holds the line again, and he is banned: the room refuses the line, which
@@ -1125,13 +1132,28 @@ void TestChatRooms::linesTheRoomLost()
     QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-lost-lines-%1.png").arg(closed)));
 }
 
+void TestChatRooms::silentLossKeepsTimesSaid_data()
+{
+    // How long the room was quiet before the link went silent, by the view's clock.
+    QTest::addColumn<qint64>("quietMs");
+    QTest::addColumn<int>("table");
+    const int table = 3300 + QCoreApplication::applicationPid() % 100;
+    QTest::newRow("the room heard just before") << qint64(0) << table;
+    QTest::newRow("the room quiet for ten minutes") << qint64(600000) << table + 100;
+}
+
 void TestChatRooms::silentLossKeepsTimesSaid()
 {
     // Haruto's link passes what he sends, but nothing to him, and neither end notices;
     // Mei Ling and he each say a line at once. His client finds the link silent only at
     // its silence limit, seconds later. Back in the room, both lines stand below the
-    // loss at the times they were said, not at the time the loss was found.
-    const int table = 3300 + QCoreApplication::applicationPid() % 100;
+    // loss at the times they were said, not at the time the loss was found. The loss
+    // stands where the chat server was last heard from, also where the room had been
+    // quiet long before (the view's clock moved on meanwhile).
+    QFETCH(qint64, quietMs);
+    QFETCH(int, table);
+    ServerTime &clock = Singleton<ServerTime>::instance();
+    const auto sameClocks = qScopeGuard([&clock] { clock.setClock(std::make_unique<ShiftedClock>(0)); });
     const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
     RawXmppUser mei;
     QVERIFY(openPlainRoom(mei, "2130", room));
@@ -1146,6 +1168,8 @@ void TestChatRooms::silentLossKeepsTimesSaid()
     QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
     QVERIFY(say("hello"));
     QTRY_COMPARE_WITH_TIMEOUT(shownLines(*haruto), QStringList{"Mei Ling: hello"}, 5000);
+    if (quietMs > 0)
+        clock.setClock(std::make_unique<ShiftedClock>(quietMs));
 
     // Where the room view puts each line, which the pane writes as its time.
     std::map<QString, QDateTime> placed;
@@ -1157,6 +1181,10 @@ void TestChatRooms::silentLossKeepsTimesSaid()
     connect(haruto->client.get(), &XMPPClient::disconnected, &relay, [&relay] { relay.cut(); });
     const auto viewNow = [] { return Singleton<ServerTime>::instance().now(); };
     relay.dropFromServer();
+    // The last the link brought, on the view's clock.
+    const std::optional<qint64> heardLocalMs = haruto->client->heardLocalMs();
+    QVERIFY(heardLocalMs);
+    const QDateTime heardAt = viewNow().addMSecs(*heardLocalMs - xmpp::ClockSteps::localMs());
     // When each line was said: between the times given.
     std::map<QString, std::pair<QDateTime, QDateTime>> said;
     said["Mei Ling: while silent"].first = viewNow();
@@ -1168,6 +1196,11 @@ void TestChatRooms::silentLossKeepsTimesSaid()
     const QDateTime foundAt = viewNow();
     const qint64 foundAfterMs = said["Haruto: mine while silent"].second.msecsTo(foundAt);
     QVERIFY2(foundAfterMs > 3000, qPrintable(QString::number(foundAfterMs)));
+    const QDateTime lossAt = haruto->view->conference()->lossTime();
+    // Within the milliseconds between the readings of the two clocks.
+    QVERIFY2(lossAt >= heardAt.addMSecs(-10),
+             qPrintable("the loss at " + lossAt.toString(Qt::ISODateWithMs) + ", the link last heard "
+                        + heardAt.toString(Qt::ISODateWithMs)));
 
     const QStringList expected{"Mei Ling: hello", "lost", "Mei Ling: while silent", "Haruto: mine while silent"};
     QTRY_COMPARE_WITH_TIMEOUT(shownLines(*haruto), expected, XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
@@ -1182,7 +1215,7 @@ void TestChatRooms::silentLossKeepsTimesSaid()
                             + ", shown at " + at.toString(Qt::ISODateWithMs) + ", the loss found "
                             + foundAt.toString(Qt::ISODateWithMs)));
     }
-    QVERIFY(haruto->view->grab().save("chatroom-silent-loss.png"));
+    QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-silent-loss-%1.png").arg(quietMs > 0 ? "quiet" : "talk")));
 }
 
 void TestChatRooms::chatSurvivesServerRestart()

@@ -160,9 +160,9 @@ public:
     Verdict endHistory(const Now &now, bool cut = false);
     Verdict liveLine(const Line &line, quint64 token, const Now &now);
 
-    // The connection was lost while in the room or joining it, after the room was last
-    // heard from at the time given: the lines first seen after it come later on the
-    // view's clock.
+    // The connection was lost while in the room or joining it, after the room or the
+    // chat server was last heard from at the time given: the lines first seen after it
+    // come later on the view's clock.
     void lostAt(qint64 ms) { m_lostAtMs = ms; }
     std::optional<qint64> lossMs() const { return m_lostAtMs; }
 

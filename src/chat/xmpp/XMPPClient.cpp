@@ -91,12 +91,20 @@ XMPPClient::~XMPPClient()
     // The session ends with its client: a server that keeps sessions for a resumption
     // would keep the user present, in his rooms under his nick, for minutes. The close
     // is given a moment to be read: a connection ended with unread input is reset, which
-    // may drop it.
+    // may drop it. What waits to be encrypted (the leaves of the rooms, the close) goes
+    // out at once, as no event loop runs to send it; what came meanwhile is read away
+    // rather than left to reset the connection.
     if (m_writer && m_socket.state() == QAbstractSocket::ConnectedState) {
         m_writer->close();
+        m_socket.flush();
         m_socket.disconnectFromHost();
         if (m_socket.state() != QAbstractSocket::UnconnectedState)
             m_socket.waitForDisconnected(CloseWaitMs);
+        QElapsedTimer draining;
+        draining.start();
+        while (m_socket.state() != QAbstractSocket::UnconnectedState && draining.elapsed() < CloseWaitMs
+               && m_socket.waitForReadyRead(0))
+            m_socket.readAll();
     }
     m_writer.reset();
     m_socket.disconnect(this);
@@ -307,6 +315,7 @@ bool XMPPClient::feedParser()
         qDebug().noquote() << '"' + QString::fromUtf8(data.left(MaxLoggedBytes))
                 + QStringLiteral("\" and %1 bytes more").arg(data.size() - MaxLoggedBytes);
     m_parser.addData(data);
+    m_heardLocalMs = ClockSteps::localMs();
     m_delivery->heard();
     return true;
 }

@@ -129,6 +129,9 @@ public:
     // The chat server's clock now, and how far the client's reckoning of it may be off;
     // none while the server has not told its time.
     std::optional<xmpp::ClientClock::Reading> serverClock() const { return m_clock->read(); }
+    // When the server last sent anything, on the local steady clock
+    // (xmpp::ClockSteps::localMs); none before it sent anything.
+    std::optional<qint64> heardLocalMs() const { return m_heardLocalMs; }
     // The steps of the chat server's clock seen while connected or from one connection
     // to the next.
     const xmpp::ClockSteps &serverClockSteps() const { return m_clock->steps(); }
@@ -294,5 +297,6 @@ private:
     std::unique_ptr<xmpp::ClientResumption> m_resumption;
     // The server offers stream management on this connection.
     bool m_streamManagement = false;
+    std::optional<qint64> m_heardLocalMs;
     std::unique_ptr<xmpp::ClientClock> m_clock;
 };

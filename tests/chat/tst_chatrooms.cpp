@@ -1184,7 +1184,7 @@ void TestChatRooms::silentLossKeepsTimesSaid()
     // The last the link brought, on the view's clock.
     const std::optional<qint64> heardLocalMs = haruto->client->heardLocalMs();
     QVERIFY(heardLocalMs);
-    const QDateTime heardAt = viewNow().addMSecs(*heardLocalMs - xmpp::ClockSteps::localMs());
+    const QDateTime heardAt = viewNow().addMSecs(*heardLocalMs - xmpp::LocalClock::nowMs());
     // When each line was said: between the times given.
     std::map<QString, std::pair<QDateTime, QDateTime>> said;
     said["Mei Ling: while silent"].first = viewNow();

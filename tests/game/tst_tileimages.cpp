@@ -372,25 +372,33 @@ void TestTileImages::damagedCacheFilesAreRenderedAnew_data()
     QTest::newRow("older version word") << 1;
     QTest::newRow("empty") << 2;
     QTest::newRow("a changed pixel") << 3;
+    // The square and the compact table of three at 1366x742: their files have one name.
+    QTest::newRow("another scale under the same name") << 4;
 }
 
 void TestTileImages::damagedCacheFilesAreRenderedAnew()
 {
     QFETCH(int, damage);
-    const GameScale scale;
+    const GameScale scale = damage == 4 ? GameScale{0.90625, 0.90625, 1.125} : GameScale();
     const TileImages good(svgBack, svgFace, TileSetCache::highlightPath(), scale);
     QByteArray bytes = serialized(good);
-    if (damage == 0)
-        bytes.truncate(bytes.size() / 2);
-    else if (damage == 1)
-        bytes[3] = 8;
-    else if (damage == 2)
-        bytes.clear();
-    else
-        bytes[bytes.indexOf("IDAT", bytes.size() / 2) + 100] ^= 0x10;
-
     const QString name =
         TileSetCache::fileName(svgBack, svgFace, scale, TileSetCache::artworkVersion(svgBack, svgFace));
+    if (damage == 0) {
+        bytes.truncate(bytes.size() / 2);
+    } else if (damage == 1) {
+        bytes[3] = 8;
+    } else if (damage == 2) {
+        bytes.clear();
+    } else if (damage == 3) {
+        bytes[bytes.indexOf("IDAT", bytes.size() / 2) + 100] ^= 0x10;
+    } else {
+        const GameScale other{0.90625, 1.0625, 1.15625};
+        QCOMPARE(TileSetCache::fileName(svgBack, svgFace, other, TileSetCache::artworkVersion(svgBack, svgFace)),
+                 name);
+        bytes = serialized(TileImages(svgBack, svgFace, TileSetCache::highlightPath(), other));
+    }
+
     QVERIFY(QDir().mkpath(TileSetCache::installDirectory()));
     const QString installFile = TileSetCache::installDirectory() + QLatin1Char('/') + name;
     writeFile(installFile, bytes);

@@ -187,10 +187,14 @@ CacheLookup readCache(const QString &backPath, const QString &facePath, const Ga
     QDataStream in(bytes);
     try {
         auto images = std::make_unique<TileImages>(in);
-        if (in.status() == QDataStream::Ok)
-            lookup.images = std::move(images);
-        else
+        // The short file names of two scales can be the same: a set made at another
+        // scale is rendered anew, never shown.
+        if (in.status() != QDataStream::Ok)
             qWarning() << "damaged tile set cache file" << lookup.path << "is rendered anew";
+        else if (images->scale() != scale)
+            qWarning() << "tile set cache file" << lookup.path << "holds another scale and is rendered anew";
+        else
+            lookup.images = std::move(images);
     } catch (const std::exception &e) {
         qWarning() << "tile set cache file" << lookup.path << "is rendered anew:" << e.what();
     }

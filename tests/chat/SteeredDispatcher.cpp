@@ -26,6 +26,15 @@ std::optional<qint64> SteeredDispatcher::nextDueMs(qint64 limitMs) const
     return std::nullopt;
 }
 
+bool SteeredDispatcher::restart(qint64 startMs)
+{
+    if (!m_timers.empty() || !m_notifiers.empty())
+        return false;
+    m_nowMs = startMs;
+    m_posted = true;
+    return true;
+}
+
 bool SteeredDispatcher::settle()
 {
     for (int round = 0; round < MaxRounds; ++round) {

@@ -14,12 +14,14 @@
 #include "chat/xmpp/XMPPPresence.h"
 #include "connection/ServerTime.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QThread>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +29,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -1740,26 +1743,89 @@ private:
     std::vector<Sample> m_samples;
 };
 
-// Runs the input in a thread of its own, whose dispatcher's clock is the chat's. The
-// thread ends with the run, and with it what the TLS library keeps for each thread.
+// The thread the runs take turns on, kept for the process, whose dispatcher's clock is
+// the chat's: a thread made for every run cost more than a short run (its start, and
+// the sanitizer handing back the thread's caches as it ended). Each run finds the clock
+// at its start and nothing of the run before: a run that leaves a timer or a socket
+// registered, or an object to delete later, fails the harness.
+class RunThread
+{
+public:
+    static RunThread &instance()
+    {
+        static RunThread *const thread = [] {
+            auto *made = new RunThread;
+            // Ended before the application object, which its objects need.
+            qAddPostRoutine([] { delete std::exchange(running, nullptr); });
+            return running = made;
+        }();
+        return *thread;
+    }
+
+    void run(const std::function<void()> &job)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_job = &job;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return !m_job; });
+    }
+
+private:
+    RunThread() : m_dispatcher(new SteeredDispatcher(StartMs))
+    {
+        m_thread.reset(QThread::create([this] { serve(); }));
+        m_thread->setEventDispatcher(m_dispatcher);
+        m_thread->start();
+    }
+    ~RunThread()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stopping = true;
+        }
+        m_changed.notify_all();
+        m_thread->wait();
+    }
+
+    void serve()
+    {
+        LocalClock::setSource(&localNow);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return m_job || m_stopping; });
+            if (!m_job)
+                break;
+            if (!m_dispatcher->restart(StartMs))
+                harnessFailed("a run left a timer or a socket registered");
+            steered = m_dispatcher;
+            Singleton<ServerTime>::instance().setClock(std::make_unique<SteeredGameClock>());
+            (*m_job)();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::sendPostedEvents();
+            steered = nullptr;
+            m_job = nullptr;
+            m_changed.notify_all();
+        }
+        LocalClock::setSource(nullptr);
+    }
+
+    static inline RunThread *running = nullptr;
+    SteeredDispatcher *m_dispatcher;
+    std::unique_ptr<QThread> m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    const std::function<void()> *m_job = nullptr;
+    bool m_stopping = false;
+};
+
+// Runs the input on the runs' thread.
 Outcome readInPieces(const QByteArray &input, const QList<qsizetype> &cuts)
 {
     Outcome out;
-    auto *dispatcher = new SteeredDispatcher(StartMs);
-    std::unique_ptr<QThread> thread(QThread::create([&out, &input, &cuts, dispatcher] {
-        steered = dispatcher;
-        LocalClock::setSource(&localNow);
-        Singleton<ServerTime>::instance().setClock(std::make_unique<SteeredGameClock>());
-        {
-            Session session(*dispatcher, out);
-            session.run(input, cuts);
-        }
-        LocalClock::setSource(nullptr);
-        steered = nullptr;
-    }));
-    thread->setEventDispatcher(dispatcher);
-    thread->start();
-    thread->wait();
+    RunThread::instance().run([&out, &input, &cuts] {
+        Session session(*steered.load(), out);
+        session.run(input, cuts);
+    });
     return out;
 }
 

@@ -118,17 +118,13 @@ bool SteeredDispatcher::processEvents(QEventLoop::ProcessEventsFlags)
 
 void SteeredDispatcher::registerSocketNotifier(QSocketNotifier *notifier)
 {
-    if (m_notifiers.contains(notifier))
-        return;
-    if (!watchedSockets().contains(notifier->socket()))
-        ++m_watchChanges;
-    m_notifiers.append(notifier);
+    if (!m_notifiers.contains(notifier))
+        m_notifiers.append(notifier);
 }
 
 void SteeredDispatcher::unregisterSocketNotifier(QSocketNotifier *notifier)
 {
-    if (m_notifiers.removeAll(notifier) > 0 && !watchedSockets().contains(notifier->socket()))
-        ++m_watchChanges;
+    m_notifiers.removeAll(notifier);
 }
 
 void SteeredDispatcher::registerTimer(int timerId, qint64 interval, Qt::TimerType timerType, QObject *object)

@@ -36,8 +36,6 @@ public:
     bool settle();
     // The socket descriptors the notifiers watch.
     QList<qintptr> watchedSockets() const;
-    // Counts the changes of watchedSockets(): a socket watched anew, or no longer.
-    quint64 watchChanges() const { return m_watchChanges; }
 
     bool processEvents(QEventLoop::ProcessEventsFlags flags) override;
     void registerSocketNotifier(QSocketNotifier *notifier) override;
@@ -69,6 +67,5 @@ private:
     std::map<int, Timer> m_timers;
     quint64 m_started = 0;
     QList<QSocketNotifier *> m_notifiers;
-    quint64 m_watchChanges = 0;
     std::atomic<bool> m_posted{true};
 };

@@ -175,6 +175,9 @@ if [ "$san_configured" = 1 ]; then
         cp "$top"/tests/chat/room-lines-seeds/* "$top"/tests/chat/room-lines-fuzz-regressions/* "$san_build/corpus/room_lines/"
         for target in protocol chat room_lines; do
             fuzzer=$(find "$san_build/tests" -name "fuzz_$target" -type f -perm -u+x | head -n 1)
+            # The chat client's commands, whole, for the mutator to put in.
+            dict=()
+            [ "$target" = chat ] && dict=(-dict="$top/tests/chat/chat-fuzz.dict")
             # AddressSanitizer holds back 256 MB of freed memory by default, and its
             # allocator grows around it: a fuzzer's memory then climbs for minutes
             # although neither the target nor the code under test keeps anything. It
@@ -186,7 +189,7 @@ if [ "$san_configured" = 1 ]; then
             # regression test shows the whole stacks.
             if ! ASAN_OPTIONS="$ASAN_OPTIONS:quarantine_size_mb=64:malloc_context_size=2" step "a minute of $target fuzzing" \
                     "$san_build/fuzz-$target.log" "$fuzzer" -max_total_time=60 -timeout=20 -rss_limit_mb=2048 \
-                    -max_len=65536 -artifact_prefix="$san_build/crashes/$target-" "$san_build/corpus/$target"; then
+                    -max_len=65536 "${dict[@]}" -artifact_prefix="$san_build/crashes/$target-" "$san_build/corpus/$target"; then
                 tail -n 40 "$san_build/fuzz-$target.log"
                 fail "$target fuzzing found a fault; its input is in $san_build/crashes/"
             fi

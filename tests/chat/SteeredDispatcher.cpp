@@ -26,6 +26,15 @@ std::optional<qint64> SteeredDispatcher::nextDueMs(qint64 limitMs) const
     return std::nullopt;
 }
 
+bool SteeredDispatcher::restart(qint64 startMs)
+{
+    if (!m_timers.empty() || !m_notifiers.empty())
+        return false;
+    m_nowMs = startMs;
+    m_posted = true;
+    return true;
+}
+
 bool SteeredDispatcher::settle()
 {
     for (int round = 0; round < MaxRounds; ++round) {
@@ -109,17 +118,13 @@ bool SteeredDispatcher::processEvents(QEventLoop::ProcessEventsFlags)
 
 void SteeredDispatcher::registerSocketNotifier(QSocketNotifier *notifier)
 {
-    if (m_notifiers.contains(notifier))
-        return;
-    if (!watchedSockets().contains(notifier->socket()))
-        ++m_watchChanges;
-    m_notifiers.append(notifier);
+    if (!m_notifiers.contains(notifier))
+        m_notifiers.append(notifier);
 }
 
 void SteeredDispatcher::unregisterSocketNotifier(QSocketNotifier *notifier)
 {
-    if (m_notifiers.removeAll(notifier) > 0 && !watchedSockets().contains(notifier->socket()))
-        ++m_watchChanges;
+    m_notifiers.removeAll(notifier);
 }
 
 void SteeredDispatcher::registerTimer(int timerId, qint64 interval, Qt::TimerType timerType, QObject *object)

@@ -26,14 +26,16 @@ public:
     // Moves the clock on to the time given (never back); the timers due by then fire as
     // events are served. To fire each at its own time, move to each nextDueMs() in turn.
     void moveTo(qint64 ms) { m_nowMs = std::max(m_nowMs, ms); }
+    // Puts the clock back to the time given for a run of its own, which finds it as a
+    // dispatcher made anew: false, and nothing changed, while a timer or a socket of the
+    // run before is still registered.
+    bool restart(qint64 startMs);
     // Serves events until none is left for the present: posted events, sockets ready,
     // timers due. False when they never stop, as with a timer that starts itself again
     // without a pause.
     bool settle();
     // The socket descriptors the notifiers watch.
     QList<qintptr> watchedSockets() const;
-    // Counts the changes of watchedSockets(): a socket watched anew, or no longer.
-    quint64 watchChanges() const { return m_watchChanges; }
 
     bool processEvents(QEventLoop::ProcessEventsFlags flags) override;
     void registerSocketNotifier(QSocketNotifier *notifier) override;
@@ -65,6 +67,5 @@ private:
     std::map<int, Timer> m_timers;
     quint64 m_started = 0;
     QList<QSocketNotifier *> m_notifiers;
-    quint64 m_watchChanges = 0;
     std::atomic<bool> m_posted{true};
 };

@@ -14,12 +14,14 @@
 #include "chat/xmpp/XMPPPresence.h"
 #include "connection/ServerTime.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QThread>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +29,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -366,8 +369,9 @@ public:
 
     quint16 port() const { return m_port; }
 
-    // Takes the connection the client has made, after the last is lost.
-    void accept()
+    // Takes the connection the client has made, after the last is lost, and finds the
+    // client's end of it.
+    void accept(SteeredDispatcher &dispatcher)
     {
         pollfd listening{m_listener, POLLIN, 0};
         if (poll(&listening, 1, 10000) != 1)
@@ -378,7 +382,7 @@ public:
         const int on = 1;
         setsockopt(m_peer, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
         m_clientPort = portOf(m_peer, true);
-        m_client = -1;
+        m_client = findClient(dispatcher);
         m_sent = 0;
     }
 
@@ -400,23 +404,23 @@ public:
                 break;
             }
         }
-        waitFor([this, &dispatcher] {
+        waitFor([this] {
             tcp_info info;
-            const int client = clientSocket(dispatcher);
+            const int client = clientSocket();
             return client < 0 || !tcpInfoOf(client, info) || qint64(info.tcpi_bytes_received) >= m_sent;
         }, "what the server wrote does not reach the client");
     }
 
     // What the client has written since the last read.
-    QByteArray read(SteeredDispatcher &dispatcher)
+    QByteArray read()
     {
         if (m_peer < 0)
             return {};
-        waitFor([this, &dispatcher] {
+        waitFor([this] {
             tcp_info client;
             tcp_info server;
             int unacknowledged = 0;
-            const int socket = clientSocket(dispatcher);
+            const int socket = clientSocket();
             // Closed: what the client wrote comes before the end of its stream.
             if (socket < 0 || !tcpInfoOf(socket, client)) {
                 pollfd ended{m_peer, POLLRDHUP, 0};
@@ -442,11 +446,11 @@ public:
 
     // The link is lost: the client's end is reset, and knows it before the client is
     // let read.
-    void lose(SteeredDispatcher &dispatcher)
+    void lose()
     {
         if (m_peer < 0)
             return;
-        const int client = clientSocket(dispatcher);
+        const int client = clientSocket();
         const linger reset{1, 0};
         setsockopt(m_peer, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
         ::close(m_peer);
@@ -467,21 +471,33 @@ public:
     }
 
 private:
-    // The client's socket of this connection, among those its dispatcher watches; -1 once
-    // the client has closed it. Looked for again only once the sockets watched changed.
-    int clientSocket(SteeredDispatcher &dispatcher)
+    // The client's socket of this connection, known from its start, whether or not the
+    // dispatcher watches it now (Qt takes its notifiers off at times); -1 once the client
+    // has closed it.
+    int clientSocket()
     {
-        if (m_client >= 0 && dispatcher.watchChanges() == m_watchChanges)
-            return m_client;
-        m_watchChanges = dispatcher.watchChanges();
-        if (m_client >= 0 && portOf(m_client, false) == m_clientPort && portOf(m_client, true) == m_port)
-            return m_client;
-        m_client = -1;
-        for (qintptr socket : dispatcher.watchedSockets()) {
-            if (portOf(int(socket), false) == m_clientPort && portOf(int(socket), true) == m_port)
-                m_client = int(socket);
-        }
+        if (m_client >= 0 && !isClientEnd(m_client))
+            m_client = -1;
         return m_client;
+    }
+
+    bool isClientEnd(int socket) const
+    {
+        return portOf(socket, false) == m_clientPort && portOf(socket, true) == m_port;
+    }
+
+    // Among the sockets the dispatcher watches, or else among the process's descriptors.
+    int findClient(const SteeredDispatcher &dispatcher) const
+    {
+        for (qintptr socket : dispatcher.watchedSockets()) {
+            if (isClientEnd(int(socket)))
+                return int(socket);
+        }
+        for (int socket = 3; socket < 4096; ++socket) {
+            if (isClientEnd(socket))
+                return socket;
+        }
+        return -1;
     }
 
     int m_listener = -1;
@@ -489,7 +505,6 @@ private:
     int m_peer = -1;
     quint16 m_clientPort = 0;
     int m_client = -1;
-    quint64 m_watchChanges = 0;
     qint64 m_sent = 0;
 };
 
@@ -1323,7 +1338,7 @@ private:
     {
         for (;;) {
             settle();
-            const QByteArray bytes = m_server.read(m_dispatcher);
+            const QByteArray bytes = m_server.read();
             if (bytes.isEmpty())
                 return;
             for (const Sent &sent : m_output.read(bytes))
@@ -1367,7 +1382,7 @@ private:
         if (m_client.state() == XMPPClient::UnconnectedState)
             m_client.connectToHost(QStringLiteral("127.0.0.1"), m_server.port(), XMPPClient::TlsNever);
         settle();
-        m_server.accept();
+        m_server.accept(m_dispatcher);
         m_output.restart();
         look();
         m_server.write(LoginFeatures, m_dispatcher);
@@ -1386,7 +1401,7 @@ private:
     void endConnection()
     {
         look();
-        m_server.lose(m_dispatcher);
+        m_server.lose();
         look();
         m_questions.clear();
         m_pings.clear();
@@ -1745,26 +1760,89 @@ private:
     std::vector<Sample> m_samples;
 };
 
-// Runs the input in a thread of its own, whose dispatcher's clock is the chat's. The
-// thread ends with the run, and with it what the TLS library keeps for each thread.
+// The thread the runs take turns on, kept for the process, whose dispatcher's clock is
+// the chat's: a thread made for every run cost more than a short run (its start, and
+// the sanitizer handing back the thread's caches as it ended). Each run finds the clock
+// at its start and nothing of the run before: a run that leaves a timer or a socket
+// registered, or an object to delete later, fails the harness.
+class RunThread
+{
+public:
+    static RunThread &instance()
+    {
+        static RunThread *const thread = [] {
+            auto *made = new RunThread;
+            // Ended before the application object, which its objects need.
+            qAddPostRoutine([] { delete std::exchange(running, nullptr); });
+            return running = made;
+        }();
+        return *thread;
+    }
+
+    void run(const std::function<void()> &job)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_job = &job;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return !m_job; });
+    }
+
+private:
+    RunThread() : m_dispatcher(new SteeredDispatcher(StartMs))
+    {
+        m_thread.reset(QThread::create([this] { serve(); }));
+        m_thread->setEventDispatcher(m_dispatcher);
+        m_thread->start();
+    }
+    ~RunThread()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stopping = true;
+        }
+        m_changed.notify_all();
+        m_thread->wait();
+    }
+
+    void serve()
+    {
+        LocalClock::setSource(&localNow);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return m_job || m_stopping; });
+            if (!m_job)
+                break;
+            if (!m_dispatcher->restart(StartMs))
+                harnessFailed("a run left a timer or a socket registered");
+            steered = m_dispatcher;
+            Singleton<ServerTime>::instance().setClock(std::make_unique<SteeredGameClock>());
+            (*m_job)();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::sendPostedEvents();
+            steered = nullptr;
+            m_job = nullptr;
+            m_changed.notify_all();
+        }
+        LocalClock::setSource(nullptr);
+    }
+
+    static inline RunThread *running = nullptr;
+    SteeredDispatcher *m_dispatcher;
+    std::unique_ptr<QThread> m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    const std::function<void()> *m_job = nullptr;
+    bool m_stopping = false;
+};
+
+// Runs the input on the runs' thread.
 Outcome readInPieces(const QByteArray &input, const QList<qsizetype> &cuts)
 {
     Outcome out;
-    auto *dispatcher = new SteeredDispatcher(StartMs);
-    std::unique_ptr<QThread> thread(QThread::create([&out, &input, &cuts, dispatcher] {
-        steered = dispatcher;
-        LocalClock::setSource(&localNow);
-        Singleton<ServerTime>::instance().setClock(std::make_unique<SteeredGameClock>());
-        {
-            Session session(*dispatcher, out);
-            session.run(input, cuts);
-        }
-        LocalClock::setSource(nullptr);
-        steered = nullptr;
-    }));
-    thread->setEventDispatcher(dispatcher);
-    thread->start();
-    thread->wait();
+    RunThread::instance().run([&out, &input, &cuts] {
+        Session session(*steered.load(), out);
+        session.run(input, cuts);
+    });
     return out;
 }
 

@@ -16,6 +16,7 @@
 #include <QSslConfiguration>
 #include <QUuid>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -302,7 +303,9 @@ bool XMPPClient::readElement()
 
 bool XMPPClient::feedParser()
 {
-    const QByteArray data = m_socket.read(ReadChunkBytes);
+    // What has come, up to a chunk: a chunk's buffer for each read of a few bytes
+    // would cost more than parsing them.
+    const QByteArray data = m_socket.read(std::min(ReadChunkBytes, m_socket.bytesAvailable()));
     if (data.isEmpty()) {
         qDebug() << "NeedMoreData";
         return false;

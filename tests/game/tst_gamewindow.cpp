@@ -339,6 +339,8 @@ private:
 void TestGameWindow::initTestCase()
 {
     SceneTestSetup::install(m_artwork.path(), m_work.path());
+    // Where the overlays' pictures go, also in a build no other test has written to.
+    QVERIFY(QDir().mkpath(qEnvironmentVariable("MAHJONG_BINARY_DIR", QStringLiteral(".")) + QStringLiteral("/screenshots")));
 }
 
 void TestGameWindow::init()

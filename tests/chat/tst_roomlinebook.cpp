@@ -195,6 +195,13 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"now 10000", "join", "subject", "live a x", "live b y", "now 11000", "lost", "rejoin",
                        "hist b y @9995", "hist a x @10500", "subject"}
         << QStringList{"a:x@live", "b:y@live", "a:x@11001"};
+    // A rejoin that brings nothing new leaves the time the room was last heard from: the
+    // next one, a second later, asks further back than the one before.
+    QTest::newRow("a line beyond one rejoin's reach, brought by a later one")
+        << QStringList{"now 9600", "join", "subject", "live a x ~o1", "now 16500", "live b y ~o2", "now 17000",
+                       "lost", "now 18000", "rejoin", "hist b y @16500 ~o2", "subject", "now 18500", "lost",
+                       "now 20501", "rejoin", "hist a x @9600 ~o1", "hist b y @16500 ~o2", "subject"}
+        << QStringList{"a:x@live", "b:y@live"};
 
     // Talking up to the cut, the client's reckoning of the chat server's clock behind it
     // or ahead of it by milliseconds and by seconds, known from the server or within the

@@ -24,6 +24,7 @@ void RoomLineBook::historyRequested(const Now &now)
     m_history.clear();
     m_madeAnew = false;
     m_lastHistoryLineMs.reset();
+    m_reachedFrom = 0;
     if (m_historySeconds < 0) {
         m_historyStartMs = std::numeric_limits<qint64>::min();
     } else {
@@ -31,12 +32,15 @@ void RoomLineBook::historyRequested(const Now &now)
         m_historyStartMs = now.ms - backMs;
         // The earliest the history can start by the room's stamps.
         const qint64 startRoomMs = earliestStampMs(heardAt(now), now) - backMs - HistoryRoundingMs;
-        // Those the room had before the history starts do not come again.
-        while (!m_shownLines.empty() && latestStampMs(m_shownLines.front().heard, now) < startRoomMs)
-            m_shownLines.pop_front();
+        // Those the room had before the history starts do not come again in this one. A
+        // later rejoin may reach further back, as its seconds are counted from a later
+        // present and the server's clock may be set back meanwhile: they are kept.
+        while (m_reachedFrom < m_shownLines.size()
+               && latestStampMs(m_shownLines[m_reachedFrom].heard, now) < startRoomMs)
+            ++m_reachedFrom;
     }
     m_shownBeforeHistory = m_shownLines.size();
-    m_mayMissLines = m_lostAtMs && m_shownBeforeHistory > 0;
+    m_mayMissLines = m_lostAtMs && m_shownBeforeHistory > m_reachedFrom;
 }
 
 void RoomLineBook::roomCreated()
@@ -100,6 +104,7 @@ RoomLineBook::Verdict RoomLineBook::historyLine(const Line &line, quint64 token,
     if (m_history.size() >= size_t(MaxShownLines)) {
         decideHistory(now, now.ms, false, verdict);
         m_shownBeforeHistory = 0;
+        m_reachedFrom = 0;
     }
     return verdict;
 }
@@ -164,7 +169,7 @@ bool RoomLineBook::stampedLater(const Said &history, const ShownLine &shown, con
 void RoomLineBook::matchRun(const Now &now)
 {
     std::vector<size_t> shown;
-    for (size_t i = 0; i < std::min(m_shownBeforeHistory, m_shownLines.size()); ++i) {
+    for (size_t i = m_reachedFrom; i < std::min(m_shownBeforeHistory, m_shownLines.size()); ++i) {
         if (!m_shownLines[i].line.hasId())
             shown.push_back(i);
     }
@@ -211,7 +216,7 @@ bool RoomLineBook::missesLines(const Now &now, bool whole) const
     if (m_madeAnew)
         return true;
     // A line heard before the history to reach back to.
-    if (m_shownBeforeHistory == 0 || m_shownBeforeHistory > m_shownLines.size())
+    if (m_shownBeforeHistory <= m_reachedFrom || m_shownBeforeHistory > m_shownLines.size())
         return false;
     const ShownLine &lastHeard = m_shownLines[m_shownBeforeHistory - 1];
     // Brought again: by its id, or, without one, as the end of the run of lines matched
@@ -328,6 +333,8 @@ void RoomLineBook::remember(const Said &line, const Heard &heard, qint64 placedM
         m_shownLines.pop_front();
         if (m_shownBeforeHistory > 0)
             --m_shownBeforeHistory;
+        if (m_reachedFrom > 0)
+            --m_reachedFrom;
     }
     m_shownLines.push_back({line, heard, placedMs});
 }

@@ -282,9 +282,11 @@ private:
     bool m_mayMissLines = false;
     // The room says the rejoin made it.
     bool m_madeAnew = false;
-    // The lines shown before the history: those a run of its lines without ids may
+    // The lines shown before the history, and the first of them the room can have had
+    // since the history starts: those between, a run of its lines without ids may
     // repeat; none once such a run was looked for in a history decided before its end.
     size_t m_shownBeforeHistory = 0;
+    size_t m_reachedFrom = 0;
     // Where the join's history placed its lines up to; none before it placed one (a
     // stamp may lie before the epoch).
     std::optional<qint64> m_lastHistoryLineMs;
@@ -293,8 +295,7 @@ private:
     // rejoin cut short before its history has been shown leaves it.
     qint64 m_lastHeardMs = -1;
     std::optional<qint64> m_lostAtMs;
-    // The lines shown, oldest first, kept while a later history may bring them again:
-    // the room had each by the time it came here, and a history brings only lines the
-    // room had since the time it starts at.
+    // The lines shown, oldest first, as many as a view keeps: any later history may
+    // bring them again, by their ids.
     std::deque<ShownLine> m_shownLines;
 };

@@ -1111,6 +1111,11 @@ private:
         if (line.type() != XMPPMessage::GroupChat || found == m_rooms.end())
             return;
         Room &room = found->second;
+        // The room sends its history once it has taken the user in: what comes before the
+        // join's own presence is what the session had before, sent again as it is resumed,
+        // which the client drops for the history to bring.
+        if (room.conference->isJoining() && !room.conference->isJoined())
+            return;
         // The subject ends a history.
         if (!line.stanza().subjects.isEmpty() && line.stanza().bodies.isEmpty())
             room.inHistory = false;

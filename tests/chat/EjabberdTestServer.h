@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDebug>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QList>
 #include <QProcess>
@@ -14,6 +15,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -124,9 +126,28 @@ public:
     // opens it; false when any step fails.
     bool ownRoom(const QByteArray &room, const QByteArray &nick, const QByteArray &fields = QByteArray())
     {
-        return send("<presence to='" + room + "/" + nick + "'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
-                    "code='110'")
-            && send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
+        // A room destroyed a moment ago may still be on its way out, and refuses the join
+        // until it is gone: the join is asked again until the room takes it.
+        const QDeadlineTimer deadline(15000);
+        for (;;) {
+            if (!send("<presence to='" + room + "/" + nick + "'><x xmlns='http://jabber.org/protocol/muc'/></presence>"))
+                return false;
+            while (!m_received.contains("code='110'") && !m_received.contains("type='error'")) {
+                if (!m_socket.waitForReadyRead(5000)) {
+                    qWarning() << "The join of" << room << "was not answered:" << m_received;
+                    return false;
+                }
+                m_received += m_socket.readAll();
+            }
+            if (m_received.contains("code='110'"))
+                break;
+            if (deadline.hasExpired()) {
+                qWarning() << "The join of" << room << "was refused:" << m_received;
+                return false;
+            }
+            QTest::qWait(50);
+        }
+        return send("<iq type='set' id='config' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
                     "<x xmlns='jabber:x:data' type='submit'><field var='FORM_TYPE'>"
                     "<value>http://jabber.org/protocol/muc#roomconfig</value></field>" + fields + "</x></query></iq>",
                     "id='config'");

@@ -16,6 +16,7 @@
 #include "chat/XMPPChatManager.h"
 #include "chat/ConferenceTableChat.h"
 #include "chat/ConferenceWidget.h"
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
 #include "connection/ServerTime.h"
@@ -1184,7 +1185,7 @@ void TestChatRooms::silentLossKeepsTimesSaid()
     // The last the link brought, on the view's clock.
     const std::optional<qint64> heardLocalMs = haruto->client->heardLocalMs();
     QVERIFY(heardLocalMs);
-    const QDateTime heardAt = viewNow().addMSecs(*heardLocalMs - xmpp::ClockSteps::localMs());
+    const QDateTime heardAt = viewNow().addMSecs(*heardLocalMs - xmpp::LocalClock::nowMs());
     // When each line was said: between the times given.
     std::map<QString, std::pair<QDateTime, QDateTime>> said;
     said["Mei Ling: while silent"].first = viewNow();

@@ -315,7 +315,7 @@ bool XMPPClient::feedParser()
         qDebug().noquote() << '"' + QString::fromUtf8(data.left(MaxLoggedBytes))
                 + QStringLiteral("\" and %1 bytes more").arg(data.size() - MaxLoggedBytes);
     m_parser.addData(data);
-    m_heardLocalMs = ClockSteps::localMs();
+    m_heardLocalMs = LocalClock::nowMs();
     m_delivery->heard();
     return true;
 }

@@ -130,7 +130,7 @@ public:
     // none while the server has not told its time.
     std::optional<xmpp::ClientClock::Reading> serverClock() const { return m_clock->read(); }
     // When the server last sent anything, on the local steady clock
-    // (xmpp::ClockSteps::localMs); none before it sent anything.
+    // (xmpp::LocalClock::nowMs); none before it sent anything.
     std::optional<qint64> heardLocalMs() const { return m_heardLocalMs; }
     // The steps of the chat server's clock seen while connected or from one connection
     // to the next.

@@ -13,6 +13,7 @@
 #include "chat/xmpp/XMPPNamespaces.h"
 
 #include <QDebug>
+#include <QEventLoop>
 #include <QSslConfiguration>
 #include <QUuid>
 
@@ -185,6 +186,24 @@ void XMPPClient::closeStream()
     m_resumption->forget();
     m_delivery->settle(std::nullopt);
     endStream();
+}
+
+bool XMPPClient::closeStreamAndWait(int waitMs)
+{
+    closeStream();
+    if (m_state == UnconnectedState)
+        return true;
+    QEventLoop loop;
+    QTimer bound;
+    bound.setSingleShot(true);
+    connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &XMPPClient::disconnected, &loop, &QEventLoop::quit);
+    bound.start(waitMs);
+    loop.exec();
+    if (m_state == UnconnectedState)
+        return true;
+    qWarning().noquote() << "chat server did not close the stream within" << waitMs << "ms";
+    return false;
 }
 
 void XMPPClient::endStream()

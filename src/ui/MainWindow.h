@@ -104,6 +104,9 @@ public:
         ScreennameLoggingIn = 3,
     };
     static constexpr int ReconnectDelayMs = 1000;
+    // How long the quit waits for the chat server to close the stream: long enough for
+    // a live server, short enough that a dead link does not hold the quit.
+    static constexpr int ChatCloseWaitMs = 300;
     // Ends the process on a fatal condition: by default a modal critical box, then
     // QCoreApplication::exit(exitCode). Tests replace it; null restores the default.
     using FatalHandler = std::function<void(QWidget *parent, const QString &title,

@@ -1,6 +1,6 @@
 // The end of a session: the quit question behind the "Quit" button and the close box,
-// the player properties and the logout sent while the application quits, and the lobby
-// tab remembered for the next start.
+// the player properties, the logout and the chat's close sent while the application
+// quits, and the lobby tab remembered for the next start.
 #include "ui/MainWindow.h"
 
 #include "ui_MainView.h"
@@ -122,6 +122,11 @@ void MainWindow::onAboutToQuit()
     saveWindowGeometry();
     m_connectionManager.storePlayerProperties(playerProperties());
     m_connectionManager.prepareToQuit();
+    // A chat session lost rather than ended is kept by the server for a resumption: the
+    // player would stay online, in his rooms under his nick, for minutes. The stream is
+    // ended while the event loop still runs to send the rooms' leaves and the close
+    // through TLS and to read the server's close.
+    m_chatClient.closeStreamAndWait(ChatCloseWaitMs);
 }
 
 void MainWindow::storeLobbyTab()

@@ -42,6 +42,18 @@ struct ChatSeat
     std::unique_ptr<ChatController> context;
     std::unique_ptr<ConferenceWidget> view;
 
+    // Ends the session as the application does: the room is left and the stream closed
+    // while the event loop runs, so that the server lets the user go rather than keep
+    // his session, and his nick in the rooms, for a resumption the next test would meet.
+    ~ChatSeat()
+    {
+        view.reset();
+        if (client)
+            client->closeStreamAndWait(CloseWaitMs);
+    }
+    // Longer than the application's wait: a busy machine may be slow to answer.
+    static constexpr int CloseWaitMs = 5000;
+
     QLineEdit *input() const { return view->findChild<QLineEdit *>("chatInput"); }
     // The lines without the manager's icon.
     QString text() const { return view->output()->toPlainText().remove(QChar::ObjectReplacementCharacter); }

@@ -239,6 +239,11 @@ public:
     void cut()
     {
         for (QTcpSocket *client : m_listener.findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly)) {
+            disconnect(client, nullptr, this, nullptr);
+            for (QTcpSocket *server : client->findChildren<QTcpSocket *>()) {
+                server->disconnect();
+                server->abort();
+            }
             client->abort();
             client->deleteLater();
         }
@@ -270,9 +275,30 @@ private:
                     [this, client, server] { pass(client, server, m_passFromClient); });
             connect(server, &QTcpSocket::readyRead, this,
                     [this, client, server] { m_fromServer += pass(server, client, m_passFromServer); });
-            connect(client, &QTcpSocket::disconnected, server, &QTcpSocket::abort);
-            connect(server, &QTcpSocket::disconnected, client, &QTcpSocket::abort);
+            connect(client, &QTcpSocket::disconnected, this,
+                    [this, client, server] { passClose(client, server, m_passFromClient); });
+            connect(server, &QTcpSocket::disconnected, this,
+                    [this, client, server] { m_fromServer += passClose(server, client, m_passFromServer); });
         }
+    }
+
+    // One end closed: what it wrote last and its close pass on where its direction
+    // passes, so that a client's clean end reaches the server as one; where it does not
+    // pass, the other end is dropped as a lost link is. The bytes read.
+    qint64 passClose(QTcpSocket *from, QTcpSocket *to, bool passes)
+    {
+        if (to->state() != QAbstractSocket::ConnectedState)
+            return 0;
+        if (!passes) {
+            to->abort();
+            return 0;
+        }
+        const qint64 read = from->isOpen() ? pass(from, to, true) : 0;
+        if (m_delayMs > 0)
+            QTimer::singleShot(m_delayMs, to, [to] { to->disconnectFromHost(); });
+        else
+            to->disconnectFromHost();
+        return read;
     }
 
     // The bytes read.

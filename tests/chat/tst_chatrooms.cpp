@@ -16,6 +16,7 @@
 #include "chat/XMPPChatManager.h"
 #include "chat/ConferenceTableChat.h"
 #include "chat/ConferenceWidget.h"
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
 #include "connection/ServerTime.h"

@@ -13,6 +13,7 @@
 #include "chat/xmpp/XMPPNamespaces.h"
 
 #include <QDebug>
+#include <QEventLoop>
 #include <QSslConfiguration>
 #include <QUuid>
 
@@ -186,6 +187,43 @@ void XMPPClient::closeStream()
     m_resumption->forget();
     m_delivery->settle(std::nullopt);
     endStream();
+}
+
+bool XMPPClient::closeStreamAndWait(int waitMs)
+{
+    // The socket stays open until the server has closed the stream: a socket closed
+    // here first would answer what the server still sends with a reset, which may drop
+    // the close before the server has read it.
+    const bool serverCloses = m_writer && (m_state == AuthenticatingState || m_state == BindingState
+                                           || m_state == ConnectedState);
+    if (serverCloses) {
+        m_reconnect = false;
+        m_reconnectTimer.stop();
+        m_resumption->forget();
+        m_delivery->settle(std::nullopt);
+        m_writer->close();
+        m_state = ClosingState;
+    } else {
+        closeStream();
+    }
+    if (m_state == UnconnectedState)
+        return true;
+    QEventLoop loop;
+    QTimer bound;
+    bound.setSingleShot(true);
+    connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &XMPPClient::disconnected, &loop, &QEventLoop::quit);
+    connect(&m_socket, &QAbstractSocket::disconnected, &loop, &QEventLoop::quit);
+    bound.start(waitMs);
+    loop.exec();
+    if (m_socket.state() != QAbstractSocket::UnconnectedState) {
+        m_socket.readAll();
+        m_socket.disconnectFromHost();
+    }
+    if (m_state == UnconnectedState)
+        return true;
+    qWarning().noquote() << "chat server did not close the stream within" << waitMs << "ms";
+    return false;
 }
 
 void XMPPClient::endStream()

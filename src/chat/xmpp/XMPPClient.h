@@ -106,6 +106,10 @@ public:
     QString nextStanzaId();
     // Ends the stream for good: the connection is not tried again.
     void closeStream();
+    // Ends the stream for good and runs the event loop until the server has closed it,
+    // for at most the time given: the end of the application, after which nothing
+    // would send the close or read the server's. True when the connection ended in time.
+    bool closeStreamAndWait(int waitMs);
     void addIqHandler(const QString &id, IqHandler handler);
 
     // Throws std::runtime_error "not connected" unless connected, and "not sent" when

@@ -77,8 +77,10 @@ void TestXmppEjabberd::logsInOverStartTls()
     QVERIFY2(client.ownJid().startsWith("1001@localhost/"), qPrintable(client.ownJid()));
     QCOMPARE(client.serverDomain(), QStringLiteral("localhost"));
     QVERIFY(errors.isEmpty());
-    client.closeStream();
-    QTRY_COMPARE(disconnected.size(), 1);
+    // The server answers the end of the stream with its own, after which the client
+    // closes the link: a quit waits no longer than that.
+    QVERIFY(client.closeStreamAndWait(20000));
+    QCOMPARE(disconnected.size(), 1);
     QCOMPARE(client.state(), 0);
 }
 

@@ -202,6 +202,7 @@ bool XMPPClient::closeStreamAndWait(int waitMs)
         m_resumption->forget();
         m_delivery->settle(std::nullopt);
         m_writer->close();
+        m_closingTail.clear();
         m_state = ClosingState;
     } else {
         closeStream();
@@ -212,8 +213,8 @@ bool XMPPClient::closeStreamAndWait(int waitMs)
     QTimer bound;
     bound.setSingleShot(true);
     connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+    // Once the socket's end has been handled (queued), which makes the client unconnected.
     connect(this, &XMPPClient::disconnected, &loop, &QEventLoop::quit);
-    connect(&m_socket, &QAbstractSocket::disconnected, &loop, &QEventLoop::quit);
     bound.start(waitMs);
     loop.exec();
     if (m_socket.state() != QAbstractSocket::UnconnectedState) {
@@ -241,6 +242,7 @@ void XMPPClient::endStream()
     default:
         break;
     }
+    m_closingTail.clear();
     m_state = ClosingState;
     m_socket.disconnectFromHost();
 }
@@ -295,9 +297,16 @@ void XMPPClient::readSlice()
         if (!readElement())
             break;
     }
-    // A closed stream has nothing more to say.
-    if (m_state == UnconnectedState || m_state == ClosingState)
+    // A closed stream has nothing more to say, but for the server's end of it, which
+    // answers ours once it has read it all: the link is done with then, and closed.
+    if (m_state == ClosingState) {
+        m_closingTail += m_socket.readAll();
+        if (m_closingTail.contains("</stream:stream>"))
+            m_socket.disconnectFromHost();
+        m_closingTail = m_closingTail.right(StreamEndBytes);
+    } else if (m_state == UnconnectedState) {
         m_socket.readAll();
+    }
     if (std::exchange(m_lostWhileReading, false))
         socketDisconnected();
 }

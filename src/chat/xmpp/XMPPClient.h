@@ -277,6 +277,10 @@ private:
     QString m_ownStatus;
     QSet<QString> m_ownTables;
     QByteArray m_ownPhotoHash;
+    // The last bytes read after the client closed its stream, where the server's end of
+    // the stream is looked for.
+    QByteArray m_closingTail;
+    static constexpr qsizetype StreamEndBytes = 16;
     bool m_plainWithoutTls = false;
     // One socket error is reported per connection.
     bool m_socketErrorReported = false;

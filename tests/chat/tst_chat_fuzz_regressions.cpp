@@ -1,8 +1,7 @@
 #include "testmain.h"
 
 #include "chat_fuzz_entry.h"
-
-#include <QDir>
+#include "fuzzreplay.h"
 
 // Every input the chat fuzzer ever broke a rule with stays a test, and so do the seeds.
 class TestChatFuzzRegressions : public QObject
@@ -10,23 +9,7 @@ class TestChatFuzzRegressions : public QObject
     Q_OBJECT
 
 private slots:
-    void regressionInputsAndSeeds()
-    {
-        const QString tests = qEnvironmentVariable("MAHJONG_SOURCE_DIR") + QStringLiteral("/tests/chat/");
-        QStringList files;
-        for (const QString &dir : {QStringLiteral("fuzz-regressions"), QStringLiteral("data")}) {
-            const QDir folder(tests + dir);
-            for (const QString &name : folder.entryList(QDir::Files))
-                files << folder.filePath(name);
-        }
-        QVERIFY(files.size() > 2);
-        for (const QString &path : files) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            fuzzChatInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
-        }
-    }
+    void regressionInputsAndSeeds() { replayFuzzInputs({"fuzz-regressions", "data"}, fuzzChatInput); }
 };
 
 MAHJONG_TEST_MAIN(TestChatFuzzRegressions)

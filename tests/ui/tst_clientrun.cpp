@@ -16,7 +16,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QStackedWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,11 +27,15 @@ using namespace ClientDriver;
 
 QString g_xmppDir;
 
-bool chatUserConnected(const QString &user)
+// Whether ejabberd lists the session with the full address among its connected users.
+bool chatSessionConnected(const QString &session)
 {
     QByteArray output;
-    return runEjabberdScript({QStringLiteral("ctl"), g_xmppDir, QStringLiteral("connected_users")}, &output)
-           && QString::fromUtf8(output).contains(user);
+    if (!runEjabberdScript({QStringLiteral("ctl"), g_xmppDir, QStringLiteral("connected_users")}, &output))
+        return false;
+    const QStringList sessions = QString::fromUtf8(output).split(QLatin1Char('\n'));
+    return std::any_of(sessions.cbegin(), sessions.cend(),
+                       [&session](const QString &line) { return line.trimmed() == session; });
 }
 
 // Plays the session once the window is up; the client's event loop runs it.
@@ -48,9 +55,17 @@ void playSession()
         lobby = child<QTreeView>("lobbyTreeView");
         return lobby && lobby->isVisible() && lobby->model()->rowCount() == 2;
     }, QStringLiteral("the lobby's two practice tables"));
-    // The chat logged in with the login secret.
-    waitFor([] { return chatUserConnected(QStringLiteral("1001@localhost")); },
-            QStringLiteral("ejabberd to list account 1001 as connected"));
+    // The chat logged in with the login secret. Other tests use account 1001 on the same
+    // server at the same time: the client's own session is told by its full address, as
+    // the client logs it.
+    QString session;
+    waitFor([&] {
+        const QString log = readFile(MessageHandler::logFilePath());
+        const QRegularExpressionMatch bound
+            = QRegularExpression(QStringLiteral("chat session bound as (1001@localhost/\\S+)")).match(log);
+        session = bound.captured(1);
+        return !session.isEmpty() && chatSessionConnected(session);
+    }, QStringLiteral("ejabberd to list the client's session of account 1001 as connected"));
     QTest::qWait(300);
     saveScreenshot(window, QStringLiteral("client-lobby"));
 
@@ -89,12 +104,15 @@ void playSession()
     }
     saveScreenshot(window, QStringLiteral("client-quit"));
     // The quit ends the chat session on the server, rather than leave it kept there for
-    // a resumption, the player online in his rooms for minutes: it is gone once the
-    // client's own handlers of the quit have run, before any window is taken down.
+    // a resumption, the player online in his rooms for minutes. It is looked at once the
+    // client's own handlers of the quit have run, before any window is taken down: the
+    // server may take a moment to end a session whose close it read after the client
+    // stopped waiting, where one kept for a resumption would stay for minutes.
     QCoreApplication *app = QCoreApplication::instance();
-    QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] {
-        check(!chatUserConnected(QStringLiteral("1001@localhost")),
-              QStringLiteral("ejabberd still lists account 1001 as connected after the quit"));
+    QObject::connect(app, &QCoreApplication::aboutToQuit, app, [session] {
+        check(!session.isEmpty(), QStringLiteral("the client's chat session is not known"));
+        waitFor([&session] { return !chatSessionConnected(session); },
+                QStringLiteral("ejabberd to end the client's session %1 after the quit").arg(session));
     });
     QTest::mouseClick(box->buttonBox()->button(QDialogButtonBox::Yes), Qt::LeftButton);
 }

@@ -605,6 +605,7 @@ void XMPPClient::onBindReply(const Iq &reply)
         throw stream_error(UndefinedCondition, QStringLiteral("bind failed"));
     m_bindId.clear();
     m_ownJid = bind->jid;
+    qInfo().noquote() << "chat session bound as" << m_ownJid;
     if (m_sessionRequired) {
         m_sessionId = nextStanzaId();
         send(IqSession(m_sessionId));

@@ -72,14 +72,16 @@ function(mahjong_add_test name)
     endif()
     # Each test gets a home of its own inside the build directory: QtTest's test mode
     # keeps settings and caches under the home directory, and two builds (or two tests)
-    # must not share them.
+    # must not share them. A runtime folder too: without one the sound system's client
+    # leaves a folder of its own in the temporary folder at every start.
     set(home ${PROJECT_BINARY_DIR}/test-homes/${name})
-    file(MAKE_DIRECTORY ${home})
+    file(MAKE_DIRECTORY ${home} ${home}/runtime)
+    file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     if(name IN_LIST MAHJONG_SANITIZER_TESTS)
         list(APPEND ARG_LABELS sanitize)
     endif()
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};${ARG_ENVIRONMENT}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_RUNTIME_DIR=${home}/runtime;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};${ARG_ENVIRONMENT}")
 endfunction()

@@ -99,17 +99,22 @@ inline bool registerEjabberdAccounts(const QString &serverDir, int first, int la
 class RawXmppUser
 {
 public:
+    // How long a step may wait for the server's answer, and a destroyed room may refuse
+    // joins: bounds for a server that does not answer, far above what a busy machine takes.
+    static constexpr int ReadLimitMs = 30000;
+    static constexpr int RefusalLimitMs = 60000;
+
     // Logs in over STARTTLS with SASL PLAIN and binds the resource; false when any
     // step fails.
     bool login(quint16 port, const QByteArray &user, const QByteArray &password,
                const QByteArray &resource = "raw")
     {
         m_socket.connectToHost(QStringLiteral("localhost"), port);
-        if (!m_socket.waitForConnected(5000) || !openStream()
+        if (!m_socket.waitForConnected(ReadLimitMs) || !openStream()
             || !send("<starttls xmlns='urn:ietf:params:xml:ns:xmpp-tls'/>", "<proceed"))
             return false;
         m_socket.startClientEncryption();
-        if (!m_socket.waitForEncrypted(5000) || !openStream())
+        if (!m_socket.waitForEncrypted(ReadLimitMs) || !openStream())
             return false;
         const QByteArray auth = QByteArray(1, '\0') + user + QByteArray(1, '\0') + password;
         if (!send("<auth xmlns='urn:ietf:params:xml:ns:xmpp-sasl' mechanism='PLAIN'>" + auth.toBase64() + "</auth>",
@@ -128,12 +133,12 @@ public:
     {
         // A room destroyed a moment ago may still be on its way out, and refuses the join
         // until it is gone: the join is asked again until the room takes it.
-        const QDeadlineTimer deadline(15000);
+        const QDeadlineTimer deadline(RefusalLimitMs);
         for (;;) {
             if (!send("<presence to='" + room + "/" + nick + "'><x xmlns='http://jabber.org/protocol/muc'/></presence>"))
                 return false;
             while (!m_received.contains("code='110'") && !m_received.contains("type='error'")) {
-                if (!m_socket.waitForReadyRead(5000)) {
+                if (!m_socket.waitForReadyRead(ReadLimitMs)) {
                     qWarning() << "The join of" << room << "was not answered:" << m_received;
                     return false;
                 }
@@ -158,11 +163,13 @@ public:
     {
         m_received.clear();
         m_socket.write(bytes);
-        if (!m_socket.waitForBytesWritten(5000) && m_socket.bytesToWrite() > 0)
+        if (!m_socket.waitForBytesWritten(ReadLimitMs) && m_socket.bytesToWrite() > 0)
             return false;
         while (!awaited.isEmpty() && !m_received.contains(awaited)) {
-            if (!m_socket.waitForReadyRead(5000))
+            if (!m_socket.waitForReadyRead(ReadLimitMs)) {
+                qWarning() << "Waited in vain for" << awaited << "after" << bytes.left(200) << "; came:" << m_received;
                 return false;
+            }
             m_received += m_socket.readAll();
         }
         return true;
@@ -174,7 +181,7 @@ public:
     {
         m_received += m_socket.readAll();
         while (!m_received.contains(awaited)) {
-            if (!m_socket.waitForReadyRead(5000))
+            if (!m_socket.waitForReadyRead(ReadLimitMs))
                 return false;
             m_received += m_socket.readAll();
         }

@@ -48,6 +48,19 @@ function(mahjong_window_test_pch out)
     set(${out} ${pch} PARENT_SCOPE)
 endfunction()
 
+# mahjong_test_environment(out name)
+# The environment of the test of that name, which gets a home of its own inside the build
+# directory: QtTest's test mode keeps settings and caches under the home directory, and
+# two builds (or two tests) must not share them. A runtime folder too: without one Qt
+# makes one in the temporary folder, and the sound system's client leaves a folder of
+# its own there at every start.
+function(mahjong_test_environment out name)
+    set(home ${PROJECT_BINARY_DIR}/test-homes/${name})
+    file(MAKE_DIRECTORY ${home} ${home}/runtime)
+    file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    set(${out} "HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_RUNTIME_DIR=${home}/runtime;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR}" PARENT_SCOPE)
+endfunction()
+
 # mahjong_add_test(name SOURCES ... LIBS ... [SERVER] [LABELS ...] [TIMEOUT s])
 # One QtTest executable registered with CTest, run headless and with
 # QStandardPaths test mode (see tests/testmain.h).
@@ -70,18 +83,12 @@ function(mahjong_add_test name)
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()
-    # Each test gets a home of its own inside the build directory: QtTest's test mode
-    # keeps settings and caches under the home directory, and two builds (or two tests)
-    # must not share them. A runtime folder too: without one the sound system's client
-    # leaves a folder of its own in the temporary folder at every start.
-    set(home ${PROJECT_BINARY_DIR}/test-homes/${name})
-    file(MAKE_DIRECTORY ${home} ${home}/runtime)
-    file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    mahjong_test_environment(environment ${name})
     if(name IN_LIST MAHJONG_SANITIZER_TESTS)
         list(APPEND ARG_LABELS sanitize)
     endif()
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_RUNTIME_DIR=${home}/runtime;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};${ARG_ENVIRONMENT}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${environment};${ARG_ENVIRONMENT}")
 endfunction()

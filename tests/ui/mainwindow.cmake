@@ -11,21 +11,19 @@ add_dependencies(tst_mainwindow mahjong-testserver)
 
 set(large_screen ${CMAKE_CURRENT_BINARY_DIR}/large-screen.json)
 file(WRITE ${large_screen} "{ \"screens\": [ { \"name\": \"large\", \"x\": 0, \"y\": 0, \"width\": 1920, \"height\": 1080 } ] }\n")
-set(home ${PROJECT_BINARY_DIR}/test-homes/tst_mainwindow_largescreen)
-file(MAKE_DIRECTORY ${home})
+mahjong_test_environment(environment tst_mainwindow_largescreen)
 add_test(NAME tst_mainwindow_largescreen COMMAND tst_mainwindow startUpHandsOverToTheLoginPage)
 set_tests_properties(tst_mainwindow_largescreen PROPERTIES
     TIMEOUT 120
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${large_screen};HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};QTWEBENGINE_DISABLE_SANDBOX=1")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${large_screen};${environment};QTWEBENGINE_DISABLE_SANDBOX=1")
 
 set(wide_screen ${CMAKE_CURRENT_BINARY_DIR}/wide-low-screen.json)
 file(WRITE ${wide_screen} "{ \"screens\": [ { \"name\": \"wide\", \"x\": 0, \"y\": 0, \"width\": 1366, \"height\": 700 } ] }\n")
-set(home ${PROJECT_BINARY_DIR}/test-homes/tst_mainwindow_widelowscreen)
-file(MAKE_DIRECTORY ${home})
+mahjong_test_environment(environment tst_mainwindow_widelowscreen)
 add_test(NAME tst_mainwindow_widelowscreen COMMAND tst_mainwindow startUpHandsOverToTheLoginPage)
 set_tests_properties(tst_mainwindow_widelowscreen PROPERTIES
     TIMEOUT 120
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${wide_screen};HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};QTWEBENGINE_DISABLE_SANDBOX=1")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${wide_screen};${environment};QTWEBENGINE_DISABLE_SANDBOX=1")
 
 # The client's smallest screens: one of 1366x768 with one of 1024x768 beside it, and one of
 # 1024x768 alone. The window, its frame included, stays inside the screen, and Ctrl+F
@@ -48,10 +46,9 @@ foreach(screens IN ITEMS "1366x768 1024x768" "1024x768")
     set(screen_file ${CMAKE_CURRENT_BINARY_DIR}/screen-${first}.json)
     file(WRITE ${screen_file} "{ \"screens\": [ ${json} ] }\n")
     set(name tst_mainwindow_screen${first})
-    set(home ${PROJECT_BINARY_DIR}/test-homes/${name})
-    file(MAKE_DIRECTORY ${home})
+    mahjong_test_environment(environment ${name})
     add_test(NAME ${name} COMMAND tst_mainwindow startUpHandsOverToTheLoginPage windowFitsTheScreen ctrlFTogglesFullScreenEveryTime)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 150
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${screen_file};HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR};QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${screen_file};${environment};QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu")
 endforeach()

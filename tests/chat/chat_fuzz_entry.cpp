@@ -370,19 +370,28 @@ public:
     quint16 port() const { return m_port; }
 
     // Takes the connection the client has made, after the last is lost, and finds the
-    // client's end of it.
+    // client's end of it. A connection whose other end is none of this process's is
+    // reset and not taken: another process's client whose server had the port before
+    // may be trying it again, and its connection may come before the client's.
     void accept(SteeredDispatcher &dispatcher)
     {
-        pollfd listening{m_listener, POLLIN, 0};
-        if (poll(&listening, 1, 10000) != 1)
-            harnessFailed("the client did not connect");
-        m_peer = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (m_peer < 0)
-            harnessFailed("cannot take the client's connection");
+        for (;;) {
+            pollfd listening{m_listener, POLLIN, 0};
+            if (poll(&listening, 1, 10000) != 1)
+                harnessFailed("the client did not connect");
+            m_peer = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (m_peer < 0)
+                harnessFailed("cannot take the client's connection");
+            m_clientPort = portOf(m_peer, true);
+            m_client = findClient(dispatcher);
+            if (m_client >= 0)
+                break;
+            const linger reset{1, 0};
+            setsockopt(m_peer, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+            ::close(m_peer);
+        }
         const int on = 1;
         setsockopt(m_peer, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-        m_clientPort = portOf(m_peer, true);
-        m_client = findClient(dispatcher);
         m_sent = 0;
     }
 

@@ -347,42 +347,51 @@ void waitFor(Done done, const char *what)
 class ServerEnd
 {
 public:
-    ServerEnd()
+    // The port stays the run's while the client may try it: a socket bound to it that
+    // never listens holds it from the listener's start to the run's end. A loopback port
+    // the system hands out is free for any process to take once its socket is closed, and
+    // the client's tries after the listener's end would reach that process's listener
+    // where they are to be refused.
+    ServerEnd() : m_holder(boundSocket(0))
     {
-        m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        const int on = 1;
-        setsockopt(m_listener, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (m_listener < 0 || bind(m_listener, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
-            || listen(m_listener, 4) != 0)
+        m_port = portOf(m_holder, false);
+        m_listener = boundSocket(m_port);
+        if (listen(m_listener, 4) != 0)
             harnessFailed("cannot listen on loopback");
-        m_port = portOf(m_listener, false);
     }
     ~ServerEnd()
     {
         closeListener();
         if (m_peer >= 0)
             ::close(m_peer);
+        ::close(m_holder);
     }
 
     quint16 port() const { return m_port; }
 
     // Takes the connection the client has made, after the last is lost, and finds the
-    // client's end of it.
+    // client's end of it. A connection whose other end is none of this process's is
+    // reset and not taken: another process's client whose server had the port before
+    // may be trying it again, and its connection may come before the client's.
     void accept(SteeredDispatcher &dispatcher)
     {
-        pollfd listening{m_listener, POLLIN, 0};
-        if (poll(&listening, 1, 10000) != 1)
-            harnessFailed("the client did not connect");
-        m_peer = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (m_peer < 0)
-            harnessFailed("cannot take the client's connection");
+        for (;;) {
+            pollfd listening{m_listener, POLLIN, 0};
+            if (poll(&listening, 1, 10000) != 1)
+                harnessFailed("the client did not connect");
+            m_peer = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (m_peer < 0)
+                harnessFailed("cannot take the client's connection");
+            m_clientPort = portOf(m_peer, true);
+            m_client = findClient(dispatcher);
+            if (m_client >= 0)
+                break;
+            const linger reset{1, 0};
+            setsockopt(m_peer, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+            ::close(m_peer);
+        }
         const int on = 1;
         setsockopt(m_peer, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-        m_clientPort = portOf(m_peer, true);
-        m_client = findClient(dispatcher);
         m_sent = 0;
     }
 
@@ -471,6 +480,22 @@ public:
     }
 
 private:
+    // A socket bound to the port given on loopback (the system picks one for 0), which
+    // other sockets of the run may bind to as well.
+    static int boundSocket(quint16 port)
+    {
+        const int bound = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const int on = 1;
+        setsockopt(bound, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(port);
+        if (bound < 0 || bind(bound, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
+            harnessFailed("cannot bind on loopback");
+        return bound;
+    }
+
     // The client's socket of this connection, known from its start, whether or not the
     // dispatcher watches it now (Qt takes its notifiers off at times); -1 once the client
     // has closed it.
@@ -500,6 +525,7 @@ private:
         return -1;
     }
 
+    int m_holder = -1;
     int m_listener = -1;
     quint16 m_port = 0;
     int m_peer = -1;

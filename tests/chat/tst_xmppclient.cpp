@@ -3,10 +3,13 @@
 #include "FakeChatServer.h"
 #include "logfile.h"
 
+#include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/XMPPClient.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
+
+#include <chrono>
 
 namespace {
 
@@ -14,6 +17,15 @@ const QByteArray PlainFeatures =
     "<mechanisms xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism>PLAIN</mechanism></mechanisms>";
 const QByteArray BindAndSession = "<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/>"
                                   "<session xmlns='urn:ietf:params:xml:ns:xmpp-session'/>";
+
+// The client's local clock, put forward by as much as a test says.
+qint64 clockAheadMs = 0;
+qint64 clockAhead()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+               .count()
+        + clockAheadMs;
+}
 
 } // namespace
 
@@ -38,6 +50,8 @@ private slots:
     void lostSessionNotResumed_data();
     void lostSessionNotResumed();
     void everyFailedAttemptLengthensThePause();
+    void stableConnectionStartsThePausesAgain_data();
+    void stableConnectionStartsThePausesAgain();
     void connectToHostTwiceIsIgnored();
     void routesStanzas();
     void answersRequestsOfOthers();
@@ -78,6 +92,8 @@ void TestXmppClient::init()
 
 void TestXmppClient::cleanup()
 {
+    xmpp::LocalClock::setSource(nullptr);
+    clockAheadMs = 0;
     m_connected.reset();
     m_disconnected.reset();
     m_errors.reset();
@@ -348,6 +364,39 @@ void TestXmppClient::everyFailedAttemptLengthensThePause()
     // The socket may open one more connection of an attempt before its failure is seen.
     QVERIFY2(m_server->accepted() <= 1 + 2 * 2, qPrintable(QString::number(m_server->accepted())));
     QCOMPARE(m_connected->size(), 1);
+}
+
+void TestXmppClient::stableConnectionStartsThePausesAgain_data()
+{
+    QTest::addColumn<qint64>("upMs");
+    QTest::addColumn<QStringList>("pauses");
+    QTest::newRow("stable") << qint64(XMPPClient::StableConnectionMs) << QStringList{"2", "2"};
+    QTest::newRow("short") << qint64(XMPPClient::StableConnectionMs / 2) << QStringList{"2", "4"};
+}
+
+void TestXmppClient::stableConnectionStartsThePausesAgain()
+{
+    // The connection got back after a loss stays up for the time given by the client's
+    // own clock, then is lost as well: the pause before the next attempt is the first
+    // again only after a stable connection.
+    QFETCH(qint64, upMs);
+    QFETCH(QStringList, pauses);
+    LogFile log;
+    xmpp::LocalClock::setSource(&clockAhead);
+    connectFully();
+    m_server->drop();
+    QTRY_COMPARE(m_disconnected->size(), 1);
+    QVERIFY(m_server->negotiate("1001@localhost/r1", XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 2000));
+    QTRY_COMPARE(m_connected->size(), 2);
+    clockAheadMs += upMs;
+    m_server->drop();
+    QTRY_COMPARE(m_disconnected->size(), 2);
+    QStringList told;
+    QRegularExpressionMatchIterator pause =
+        QRegularExpression("chat connection to 127.0.0.1 is tried again in (\\d+) s").globalMatch(log.text());
+    while (pause.hasNext())
+        told << pause.next().captured(1);
+    QCOMPARE(told, pauses);
 }
 
 void TestXmppClient::connectToHostTwiceIsIgnored()

@@ -5,9 +5,9 @@
 namespace xmpp {
 
 // The local steady clock that the chat client times itself by: its read slices, the
-// confirmations it waits for, the rooms' own lines and its reckoning of the chat
-// server's clock. The process's steady clock, unless a source is set in its place, as
-// the chat fuzz target does to steer time.
+// confirmations it waits for, the rooms' own lines, its reckoning of the chat server's
+// clock and how long its connections stayed up. The process's steady clock, unless a
+// source is set in its place, as the chat fuzz target does to steer time.
 class LocalClock
 {
 public:

@@ -13,6 +13,7 @@
 #include "chat/xmpp/XMPPNamespaces.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSslConfiguration>
 #include <QUuid>
@@ -629,7 +630,7 @@ void XMPPClient::onSessionReply(const Iq &reply)
 void XMPPClient::finishNegotiation()
 {
     m_reconnect = true;
-    m_connectedFor.start();
+    m_connectedSinceMs = LocalClock::nowMs();
     if (m_state != ConnectedState) {
         m_state = ConnectedState;
         // Asked before anything else, so that the answers come before a room's lines.
@@ -807,9 +808,9 @@ void XMPPClient::setUnconnected()
     m_sessionId.clear();
     // Pauses grow also over short-lived connections, as when two logins of one
     // account keep taking the session from each other.
-    if (m_connectedFor.isValid() && m_connectedFor.elapsed() >= StableConnectionMs)
+    if (m_connectedSinceMs && LocalClock::nowMs() - *m_connectedSinceMs >= StableConnectionMs)
         m_reconnectAttempts = 0;
-    m_connectedFor.invalidate();
+    m_connectedSinceMs.reset();
     if (m_reconnect) {
         const size_t last = ReconnectDelaysSeconds.size() - 1;
         const int seconds = ReconnectDelaysSeconds[std::min<size_t>(m_reconnectAttempts, last)];

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractSocket>
-#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -289,7 +288,8 @@ private:
     bool m_reconnect = false;
     int m_reconnectAttempts = 0;
     QTimer m_reconnectTimer;
-    QElapsedTimer m_connectedFor;
+    // When the connection under way was made, by the local steady clock.
+    std::optional<qint64> m_connectedSinceMs;
     // Runs the next slice of reading in a later pass of the event loop: a timer rather
     // than a posted call, so that input and other timers get their turn between
     // slices. A connection lost meanwhile is taken as lost once what came before has

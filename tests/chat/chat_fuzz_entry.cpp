@@ -392,6 +392,7 @@ public:
         }
         const int on = 1;
         setsockopt(m_peer, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        m_clientCookie = cookieOf(m_client);
         m_sent = 0;
     }
 
@@ -431,12 +432,19 @@ public:
             int unacknowledged = 0;
             const int socket = clientSocket();
             // Closed: what the client wrote comes before the end of its stream.
-            if (socket < 0 || !tcpInfoOf(socket, client)) {
-                pollfd ended{m_peer, POLLRDHUP, 0};
-                return poll(&ended, 1, 0) == 1;
-            }
+            const auto ended = [this] {
+                pollfd end{m_peer, POLLRDHUP, 0};
+                return poll(&end, 1, 0) == 1;
+            };
+            if (socket < 0)
+                return ended();
             if (ioctl(socket, SIOCOUTQ, &unacknowledged) != 0)
                 return true;
+            // Nothing waits in the client's socket, or for the server's acknowledgement.
+            if (unacknowledged == 0)
+                return true;
+            if (!tcpInfoOf(socket, client))
+                return ended();
             // What the client wrote: what the server acknowledged, less the connection's
             // opening, and what waits in the client's socket.
             return tcpInfoOf(m_peer, server)
@@ -501,9 +509,18 @@ private:
     // has closed it.
     int clientSocket()
     {
-        if (m_client >= 0 && !isClientEnd(m_client))
+        if (m_client >= 0 && cookieOf(m_client) != m_clientCookie)
             m_client = -1;
         return m_client;
+    }
+
+    // The kernel's number for the socket behind a descriptor, never given twice: one
+    // call where the ports take two. 0 for no socket.
+    static quint64 cookieOf(int socket)
+    {
+        quint64 cookie = 0;
+        socklen_t length = sizeof cookie;
+        return getsockopt(socket, SOL_SOCKET, SO_COOKIE, &cookie, &length) == 0 ? cookie : 0;
     }
 
     bool isClientEnd(int socket) const
@@ -531,6 +548,7 @@ private:
     int m_peer = -1;
     quint16 m_clientPort = 0;
     int m_client = -1;
+    quint64 m_clientCookie = 0;
     qint64 m_sent = 0;
 };
 

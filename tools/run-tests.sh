@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, builds everything and runs every test.
 # Usage: tools/run-tests.sh [build-dir]
-# $JOBS is the number of parallel jobs of every build and test run (default: one a
-# core).
+# $JOBS is the number of parallel jobs of every build, test run and fuzzing step
+# (default: one a core).
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
 jobs=${JOBS:-$(nproc)}
 mkdir -p "$build"
+# Whole, as some steps run in folders of their own.
+build=$(cd "$build" && pwd)
 
 "$top/tools/setup.sh"
 
@@ -149,6 +151,19 @@ run_tests() {
 # <build>-sanitize/crashes/ (add it to tests/protocol/fuzz-regressions/,
 # tests/chat/fuzz-regressions/ or tests/chat/room-lines-fuzz-regressions/). A leak fails a
 # test, and fuzzing, as any other fault. Each fuzzer prints how many inputs it ran.
+# Runs a fuzzer in a fresh folder of its own, where its processes write their logs.
+fuzz_in() {
+    rm -rf "$1" && mkdir -p "$1" && (cd "$1" && shift && "$@")
+}
+# How many inputs a fuzzing step's processes ran, in all and a second.
+fuzz_runs() {
+    grep -E '^Done [0-9]+ runs in [0-9]+ second' "$1" | awk '
+        { runs += $2; if ($5 > seconds) seconds = $5; processes++ }
+        END {
+            if (!processes) { print "no process ended its run"; exit }
+            printf "%d runs in %d s by %d process(es), %d a second\n", runs, seconds, processes, seconds ? runs / seconds : runs
+        }'
+}
 if [ "$san_configured" = 1 ]; then
     export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
     if ! step "the widget-free tests under the sanitizers, built" "$san_build.log" \
@@ -187,13 +202,17 @@ if [ "$san_configured" = 1 ]; then
             # client's grew by some 70 kB a run, with nothing kept by the code. Two frames
             # (where and from where) stay the same; a crash's input replayed under its
             # regression test shows the whole stacks.
+            # One fuzzing process a job, on one corpus: each writes its log into its
+            # folder, and the log of this step takes each one's in turn as it ends.
             if ! ASAN_OPTIONS="$ASAN_OPTIONS:quarantine_size_mb=64:malloc_context_size=2" step "a minute of $target fuzzing" \
-                    "$san_build/fuzz-$target.log" "$fuzzer" -max_total_time=60 -timeout=20 -rss_limit_mb=2048 \
-                    -max_len=65536 "${dict[@]}" -artifact_prefix="$san_build/crashes/$target-" "$san_build/corpus/$target"; then
-                tail -n 40 "$san_build/fuzz-$target.log"
+                    "$san_build/fuzz-$target.log" fuzz_in "$san_build/fuzz-$target" "$fuzzer" -jobs="$jobs" \
+                    -workers="$jobs" -max_total_time=60 -timeout=20 -rss_limit_mb=2048 -max_len=65536 "${dict[@]}" \
+                    -artifact_prefix="$san_build/crashes/$target-" "$san_build/corpus/$target"; then
+                grep -E -B 5 -A 30 'exited with exit code [1-9]|ERROR|rule broken' "$san_build/fuzz-$target.log" | head -n 60 \
+                    || tail -n 40 "$san_build/fuzz-$target.log"
                 fail "$target fuzzing found a fault; its input is in $san_build/crashes/"
             fi
-            echo "fuzz_$target: $(grep -E '^Done' "$san_build/fuzz-$target.log" || tail -n 2 "$san_build/fuzz-$target.log")"
+            echo "fuzz_$target: $(fuzz_runs "$san_build/fuzz-$target.log")"
         done
     fi
     unset ASAN_OPTIONS UBSAN_OPTIONS

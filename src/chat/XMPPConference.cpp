@@ -123,7 +123,7 @@ void XMPPConference::leave()
     m_joined = false;
     m_joining = false;
     m_rejoin = false;
-    m_book.endHistory(now());
+    m_book.dropHistory();
     m_lines.clear();
     m_joinTimer.stop();
 }

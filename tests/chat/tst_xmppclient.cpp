@@ -3,6 +3,7 @@
 #include "FakeChatServer.h"
 #include "logfile.h"
 
+#include "chat/xmpp/ClientDelivery.h"
 #include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/XMPPClient.h"
 
@@ -68,6 +69,7 @@ private slots:
     void oversizedElementEndsStream();
     void ownPresenceUpdates();
     void requestsNeedConnection();
+    void linesNotSentComeBackInTheOrderLastSent();
 
 private:
     void startClient(XMPPClient::TlsMode mode = XMPPClient::TlsIfAvailable, bool plainAllowed = true);
@@ -700,4 +702,14 @@ void TestXmppClient::requestsNeedConnection()
 }
 
 MAHJONG_TEST_MAIN(TestXmppClient)
+void TestXmppClient::linesNotSentComeBackInTheOrderLastSent()
+{
+    // "a" went, the server refused it, "b" went, and "a" went again: the loss names "a"
+    // for each time it went, unanswered, and it comes back after "b", where it was last
+    // sent. Another sender's "c" stays.
+    QHash<QString, QString> unconfirmed{{"a", "first"}, {"b", "second"}, {"c", "elsewhere"}};
+    QCOMPARE(xmpp::takeNotSent(unconfirmed, {"a", "b", "a", "d"}), (QList<QString>{"second", "first"}));
+    QCOMPARE(unconfirmed.keys(), QStringList{"c"});
+}
+
 #include "tst_xmppclient.moc"

@@ -111,6 +111,7 @@ private slots:
     void createsInstantRoom();
     void occupantsComeAndGo();
     void ownRoleKickBanAndEnd();
+    void historyLeftUnended();
     void misuse();
     void serverClockSetWhileConnected_data();
     void serverClockSetWhileConnected();
@@ -295,6 +296,33 @@ void TestXmppConference::ownRoleKickBanAndEnd()
     m_server->send("<presence from='" + Room + "/Haruto' type='error'><error type='auth'>"
                    "<forbidden xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></error></presence>");
     QTRY_COMPARE(m_events->events, QStringList{"userError 2"});
+}
+
+void TestXmppConference::historyLeftUnended()
+{
+    // Haruto leaves as the history of his join comes, before its end: its lines go
+    // unshown. The room takes him in again unasked, and his link is lost and back: the
+    // rejoin's history brings the line, which shows now.
+    const QByteArray pon = "<message from='" + Room + "/Mei Ling' type='groupchat'><body>pon</body>"
+                           "<stanza-id xmlns='urn:xmpp:sid:0' by='" + Room + "' id='h1'/>"
+                           "<delay xmlns='urn:xmpp:delay' from='" + Room + "' stamp='"
+                           + QDateTime::currentDateTimeUtc().addSecs(-2).toString(Qt::ISODateWithMs).toLatin1()
+                           + "'/></message>";
+    const QByteArray ownPresence = occupantPresence("Haruto", "<item affiliation='member' role='participant'/><status code='110'/>");
+    joinAs("Haruto");
+    // A ping after the line: its answer tells that the client read the line.
+    m_server->send(pon + "<iq type='get' id='after-pon' from='localhost'><ping xmlns='urn:xmpp:ping'/></iq>");
+    QVERIFY(m_server->waitFor("id=\"after-pon\""));
+    m_conference->leave();
+    m_server->send(ownPresence);
+    QTRY_COMPARE(m_events->events, QStringList{"userJoined"});
+    m_events->events.clear();
+
+    m_server->drop();
+    QVERIFY(m_server->negotiate("1001@localhost/r1", XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 5000));
+    QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\""));
+    m_server->send(ownPresence + pon + "<message from='" + Room + "' type='groupchat'><subject>Lobby</subject></message>");
+    QTRY_VERIFY(m_events->events.contains("message " + QString::fromLatin1(Room) + "/Mei Ling pon"));
 }
 
 void TestXmppConference::misuse()

@@ -84,16 +84,17 @@ private:
 
 // Takes the messages that XMPPClient::messagesNotSent names out of those a sender
 // keeps by id until the server has them, in the order sent; other senders' ids are
-// left alone.
+// left alone. A line sent again (after the server refused it) may be named once for
+// each time it went: it takes the place of the last.
 template <typename T>
 QList<T> takeNotSent(QHash<QString, T> &unconfirmed, const QStringList &ids)
 {
     QList<T> taken;
-    for (const QString &id : ids) {
-        const auto sent = unconfirmed.constFind(id);
+    for (auto id = ids.crbegin(); id != ids.crend(); ++id) {
+        const auto sent = unconfirmed.constFind(*id);
         if (sent == unconfirmed.constEnd())
             continue;
-        taken.append(*sent);
+        taken.prepend(*sent);
         unconfirmed.erase(sent);
     }
     return taken;

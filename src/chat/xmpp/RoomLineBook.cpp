@@ -117,6 +117,13 @@ RoomLineBook::Verdict RoomLineBook::endHistory(const Now &now, bool cut)
     return verdict;
 }
 
+void RoomLineBook::dropHistory()
+{
+    m_inHistory = false;
+    m_history.clear();
+    m_mayMissLines = false;
+}
+
 bool RoomLineBook::sameById(const Said &line, const Said &other)
 {
     const bool sameId = (!line.roomId.isNull() && other.roomId == line.roomId)

@@ -158,6 +158,9 @@ public:
     // them go just before the present. A history cut short before its first line tells
     // nothing of lines missing.
     Verdict endHistory(const Now &now, bool cut = false);
+    // The user left before the history ended: its lines go unshown, and a later history
+    // brings them as lines not shown yet.
+    void dropHistory();
     Verdict liveLine(const Line &line, quint64 token, const Now &now);
 
     // The connection was lost while in the room or joining it, after the room or the

@@ -46,6 +46,8 @@ private slots:
     void tlsNeverAgainstRequiredTls();
     void challengeIsRefused();
     void retriesAuthentication();
+    void unaskedSaslSuccessIsRefused_data();
+    void unaskedSaslSuccessIsRefused();
     void fatalSaslFailure();
     void lostConnectionIsTriedAgainUntilLoginRefused();
     void lostSessionNotResumed_data();
@@ -232,6 +234,33 @@ void TestXmppClient::retriesAuthentication()
     QCOMPARE(m_client->state(), 3);
     m_client->login("1001", "other");
     QVERIFY(m_server->waitFor(QByteArray("\0" "1001\0other", 11).toBase64()));
+}
+
+void TestXmppClient::unaskedSaslSuccessIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    // The stream restarted after the login: a success there would start it yet again.
+    QTest::newRow("on the restarted stream") << QByteArray("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QTest::newRow("after a refusal")
+        << QByteArray("<failure xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><not-authorized/></failure>");
+}
+
+void TestXmppClient::unaskedSaslSuccessIsRefused()
+{
+    QFETCH(QByteArray, before);
+    authenticate();
+    m_server->send(before);
+    if (before.startsWith("<success")) {
+        QVERIFY(m_server->waitFor("<stream:stream"));
+        QVERIFY(m_server->waitFor(">"));
+        m_server->send("<?xml version='1.0'?><stream:stream xmlns='jabber:client' "
+                       "xmlns:stream='http://etherx.jabber.org/streams' id='s2' version='1.0'>");
+    } else {
+        QTRY_COMPARE(m_errors->size(), 1);
+    }
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:error><not-authorized xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/></stream:error>"));
+    QCOMPARE(m_server->received().count("<stream:stream"), 1 + qsizetype(before.startsWith("<success")));
 }
 
 void TestXmppClient::fatalSaslFailure()

@@ -260,6 +260,7 @@ void XMPPClient::startStream()
                                               QStringLiteral("en"));
     m_writer->open(&m_socket);
     m_parser.reset();
+    m_authPending = false;
 }
 
 void XMPPClient::socketConnected()
@@ -414,10 +415,13 @@ void XMPPClient::negotiate(const StreamElement &element)
         endStream();
         return;
     case SASLSuccess::Kind:
+        if (!m_authPending)
+            break;
         qDebug() << "SASL Authentication success";
         startStream();
         return;
     case SASLFailure::Kind:
+        m_authPending = false;
         onSaslFailure(static_cast<const SASLFailure &>(element));
         return;
     case StreamManagement::Kind:
@@ -574,6 +578,7 @@ void XMPPClient::sendAuth()
 {
     const QByteArray payload = QString(QChar(0) + m_user + QChar(0) + m_password).toUtf8();
     send(SASLAuth(QStringLiteral("PLAIN"), payload));
+    m_authPending = true;
 }
 
 void XMPPClient::onSaslFailure(const SASLFailure &failure)

@@ -281,6 +281,9 @@ private:
     QByteArray m_closingTail;
     static constexpr qsizetype StreamEndBytes = 16;
     bool m_plainWithoutTls = false;
+    // Whether the auth sent on this stream awaits its answer: a success answers nothing
+    // else, and restarts the stream only then.
+    bool m_authPending = false;
     // One socket error is reported per connection.
     bool m_socketErrorReported = false;
     // Whether a lost connection is tried again: from the first established connection

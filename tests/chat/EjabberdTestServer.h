@@ -103,6 +103,8 @@ public:
     // joins: bounds for a server that does not answer, far above what a busy machine takes.
     static constexpr int ReadLimitMs = 30000;
     static constexpr int RefusalLimitMs = 60000;
+    // How long a join waits for its answer before it is asked again.
+    static constexpr int JoinAnswerMs = 5000;
 
     // Logs in over STARTTLS with SASL PLAIN and binds the resource; false when any
     // step fails.
@@ -131,23 +133,22 @@ public:
     // opens it; false when any step fails.
     bool ownRoom(const QByteArray &room, const QByteArray &nick, const QByteArray &fields = QByteArray())
     {
-        // A room destroyed a moment ago may still be on its way out, and refuses the join
-        // until it is gone: the join is asked again until the room takes it.
+        // A room destroyed a moment ago may still be on its way out, and refuses the join,
+        // or leaves it unanswered, until it is gone: the join is asked again until the room
+        // takes it.
         const QDeadlineTimer deadline(RefusalLimitMs);
         for (;;) {
             if (!send("<presence to='" + room + "/" + nick + "'><x xmlns='http://jabber.org/protocol/muc'/></presence>"))
                 return false;
             while (!m_received.contains("code='110'") && !m_received.contains("type='error'")) {
-                if (!m_socket.waitForReadyRead(ReadLimitMs)) {
-                    qWarning() << "The join of" << room << "was not answered:" << m_received;
-                    return false;
-                }
+                if (!m_socket.waitForReadyRead(JoinAnswerMs))
+                    break;
                 m_received += m_socket.readAll();
             }
             if (m_received.contains("code='110'"))
                 break;
             if (deadline.hasExpired()) {
-                qWarning() << "The join of" << room << "was refused:" << m_received;
+                qWarning() << "The join of" << room << "was refused or not answered:" << m_received;
                 return false;
             }
             QTest::qWait(50);

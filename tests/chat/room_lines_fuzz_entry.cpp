@@ -134,7 +134,9 @@ struct Said
 // What the client learnt of a line, since the last join from scratch.
 struct Heard
 {
-    // By the reckoning of the chat server's clock as it came, how far that may be off.
+    // When it last came by the local steady clock, and how far the reckoning of the chat
+    // server's clock may have been off then.
+    qint64 localMs = 0;
     qint64 errorMs = 0;
     int shown = 0;
 };
@@ -288,6 +290,7 @@ private:
     void hear(int serial)
     {
         Heard &heard = m_heard[serial];
+        heard.localMs = m_nowMs;
         heard.errorMs = now().roomErrorMs;
         m_lastHeard = std::max(m_lastHeard, serial);
     }
@@ -416,31 +419,37 @@ private:
     }
 
     // A rejoin's history that does not reach back to the last line heard, with lines said
-    // since that never came, says so, where the room's stamps leave no doubt that its
-    // first line was said later and none of its lines may be taken for the last heard.
+    // since that never came, says so, where none of its lines may be taken for the last
+    // heard.
     void checkMissing(const std::vector<int> &lines, int lastHeard, const RoomLineBook::Verdict &end)
     {
         if (lines.empty() || lastHeard < 0 || !clocksSure() || m_cutShort)
             return;
-        // Which of the same words said close together the history repeats, the client
-        // cannot tell.
-        if (!hasId(m_said[size_t(lastHeard)]) && saidAgainSoon(lastHeard))
-            return;
-        const Said &first = m_said[size_t(lines.front())];
-        if (lines.front() <= lastHeard)
+        // Brought again, or nothing said between.
+        if (lines.front() <= lastHeard + 1)
             return;
         const Said &heard = m_said[size_t(lastHeard)];
-        // A line without ids and without a stamp may be the last heard said again.
-        const bool mayRepeatHeard = std::any_of(lines.cbegin(), lines.cend(), [this, &heard](int serial) {
-            const Said &line = m_said[size_t(serial)];
-            return !hasId(line) && !line.stampKept && line.sender == heard.sender && line.text == heard.text;
-        });
-        const bool missing = lines.front() > lastHeard + 1 && !mayRepeatHeard;
-        const qint64 slackMs = 2 * std::max(m_heard[lastHeard].errorMs, RoomLineBook::ClockSkewToleranceMs)
-            + ClockSteps::LateLineMs + 1000;
-        if (missing && first.stampKept && first.stampMs - heard.stampMs > slackMs && !end.missingAtMs)
+        if (!hasId(heard)) {
+            // Which of the same words said close together the history repeats, the client
+            // cannot tell.
+            if (saidAgainSoon(lastHeard))
+                return;
+            // Nor whether the same words without ids are the last heard again, where their
+            // stamp is missing or one the room can have put by the time that line came.
+            const Heard &came = m_heard.at(lastHeard);
+            const qint64 latestMs = m_server.stampMs(came.localMs)
+                + 2 * std::max(came.errorMs, RoomLineBook::ClockSkewToleranceMs) + ClockSteps::LateLineMs;
+            const bool mayRepeatHeard = std::any_of(lines.cbegin(), lines.cend(), [&](int serial) {
+                const Said &line = m_said[size_t(serial)];
+                return !hasId(line) && line.sender == heard.sender && line.text == heard.text
+                    && (!line.stampKept || line.stampMs <= latestMs);
+            });
+            if (mayRepeatHeard)
+                return;
+        }
+        if (!end.missingAtMs)
             broken("a rejoin's history that cannot reach back does not say lines may be missing",
-                   describe(lastHeard, heard) + QLatin1Char('\n') + describe(lines.front(), first));
+                   describe(lastHeard, heard) + QLatin1Char('\n') + describe(lines.front(), m_said[size_t(lines.front())]));
     }
 
     // The client asks the server's clock; the answer comes after the round trip, read

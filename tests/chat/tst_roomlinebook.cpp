@@ -166,7 +166,7 @@ void TestRoomLineBook::placesAndMatchesLines_data()
     QTest::newRow("a rejoin's lines come below the loss whatever their stamps")
         << QStringList{"now 10000", "join", "subject", "live a x", "now 30000", "lost", "now 40000", "rejoin",
                        "hist c z @1000", "subject"}
-        << QStringList{"a:x@live", "c:z@30001"};
+        << QStringList{"a:x@live", "missing@30000", "c:z@30001"};
     QTest::newRow("by the room's id")
         << QStringList{"now 10000", "join", "hist a x @1000 #r1", "subject", "lost", "rejoin", "hist a x @1000 #r1",
                        "hist a x @1500 #r2", "subject"}
@@ -259,6 +259,11 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"now 10000", "join", "hist a ok @9000", "subject", "now 10600", "lost", "now 12600", "rejoin",
                        "hist a ok @9000", "hist a ok @9001", "subject"}
         << QStringList{"a:ok@9000", "a:ok@10601"};
+    QTest::newRow("a live line is known by the stamp a history gave it, shown after a line said before it")
+        << QStringList{"now 10000", "join", "subject", "live b y", "now 11000", "lost", "now 12000", "rejoin", "hist b x",
+                       "hist b y @9990", "subject", "now 13000", "lost", "now 14000", "rejoin", "hist b x",
+                       "hist b y @9990", "subject"}
+        << QStringList{"b:y@live", "b:x@11001"};
 
     // A rejoin's history that cannot reach back to the last line heard, as the room keeps
     // only its last lines, or lost them all: lines between may be missing.
@@ -287,9 +292,24 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"now 10000", "join", "created", "subject", "live a x", "now 11000", "lost", "now 20000", "rejoin",
                        "hist a x @10000", "subject"}
         << QStringList{"a:x@live"};
-    QTest::newRow("a history from before the last line heard")
+    // A room's whole history is a run of its lines up to the present: one that does not
+    // bring the last line heard starts after it, whatever its stamps, as the room cannot
+    // have kept a line from before it without it.
+    QTest::newRow("a history stamped from before the last line heard, without it")
         << (joinedAndLost + QStringList{"hist c n0 @9500", "hist c n1 @12000", "hist c n2 @13000", "subject"})
-        << (shownBeforeTheLoss + QStringList{"c:n0@11001", "c:n1@12000", "c:n2@13000"});
+        << (shownBeforeTheLoss + QStringList{"missing@11000", "c:n0@11001", "c:n1@12000", "c:n2@13000"});
+    QTest::newRow("the last line heard unstamped from the join's history, and a history within the skew without it")
+        << QStringList{"room unknown", "now 10000", "join", "hist a l1 @7000", "hist b l2 #r2", "subject", "now 11000",
+                       "lost", "now 20000", "rejoin", "hist c n1 @12000", "hist c n2 @13000", "subject"}
+        << QStringList{"a:l1@7000", "b:l2@7001", "missing@11999", "c:n1@12000", "c:n2@13000"};
+    // One cut short may have been cut before it reached the last line heard: only its
+    // stamps tell.
+    QTest::newRow("a history cut short, stamped from before the last line heard")
+        << (joinedAndLost + QStringList{"hist c n0 @9500", "now 21000", "lost"})
+        << (shownBeforeTheLoss + QStringList{"c:n0@11001"});
+    QTest::newRow("a history cut short, stamped after the last line heard")
+        << (joinedAndLost + QStringList{"hist c n1 @12000", "now 21000", "lost"})
+        << (shownBeforeTheLoss + QStringList{"missing@11999", "c:n1@12000"});
     const QStringList joinedWithoutLiveLines{"now 10000", "join", "hist a l1 @7000", "hist a l2 @8000", "hist a l3 @9000",
                                              "subject", "now 11000", "lost", "now 20000", "rejoin"};
     QTest::newRow("the last line heard from the join's history, and a history without it")

@@ -3,6 +3,7 @@
 #include <QHashFunctions>
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 void RoomLineBook::reset()
@@ -175,14 +176,32 @@ bool RoomLineBook::stampedLater(const Said &history, const ShownLine &shown, con
 
 void RoomLineBook::matchRun(const Now &now)
 {
+    const size_t shownEnd = std::min(m_shownBeforeHistory, m_shownLines.size());
+    // The lines stamped, by stamp, sender and text: the earliest of each.
+    std::map<std::pair<qint64, size_t>, size_t> stamped;
+    for (size_t i = m_reachedFrom; i < shownEnd; ++i) {
+        const Said &line = m_shownLines[i].line;
+        if (!line.hasId() && line.stampMs)
+            stamped.emplace(std::make_pair(*line.stampMs, line.said), i);
+    }
+    std::vector<bool> byStamp(shownEnd, false);
+    for (HistoryLine &line : m_history) {
+        if (line.line.hasId() || !line.line.stampMs)
+            continue;
+        const auto same = stamped.find(std::make_pair(*line.line.stampMs, line.line.said));
+        if (same == stamped.end())
+            continue;
+        line.shownAtMs = m_shownLines[same->second].placedMs;
+        byStamp[same->second] = true;
+    }
     std::vector<size_t> shown;
-    for (size_t i = m_reachedFrom; i < std::min(m_shownBeforeHistory, m_shownLines.size()); ++i) {
-        if (!m_shownLines[i].line.hasId())
+    for (size_t i = m_reachedFrom; i < shownEnd; ++i) {
+        if (!m_shownLines[i].line.hasId() && !byStamp[i])
             shown.push_back(i);
     }
     std::vector<HistoryLine *> history;
     for (HistoryLine &line : m_history) {
-        if (!line.line.hasId())
+        if (!line.line.hasId() && !line.shownAtMs)
             history.push_back(&line);
     }
     const qint64 presentMs = latestStampMs(heardAt(now), now);
@@ -233,9 +252,10 @@ bool RoomLineBook::missesLines(const Now &now, bool whole) const
     });
     if (broughtAgain)
         return false;
-    if (m_history.empty())
-        return whole;
-    return stampedLater(m_history.front().line, lastHeard, now, latestStampMs(heardAt(now), now));
+    if (whole)
+        return true;
+    return !m_history.empty()
+        && stampedLater(m_history.front().line, lastHeard, now, latestStampMs(heardAt(now), now));
 }
 
 void RoomLineBook::decideHistory(const Now &now, qint64 endMs, bool whole, Verdict &verdict)

@@ -20,6 +20,10 @@
 // Which lines of a history were shown already, one rule (shownAt):
 // - A line with an id (the room's, or one its sender gave it) is the shown line with
 //   that id (shownWithId).
+// - One without an id that the room stamped is the shown line with that stamp, sender
+//   and text, wherever it stands: the room stamps a line once, and a history brings it
+//   again with the same stamp. A shown line learns its stamp from the history that first
+//   brings it again.
 // - The others go by sender and text, in order (matchRun). A history is a run of the
 //   room's lines up to the present, so what it repeats is the end of the lines shown: as
 //   many of the last lines shown as the history holds in that order are taken as
@@ -55,11 +59,14 @@
 // A rejoin's history may not reach back to the loss (missesLines): a room keeps only its
 // last lines, and one made anew (after a restart of the chat server, or closed and
 // opened again) keeps none of before. The rejoin asks for the history since the last
-// line shown, which a room that kept its lines therefore brings again. Where the history
-// does not bring that line, and its first line was stamped later than it (stampedLater)
-// or it brings no line at all, the lines said between may be missing; so too wherever
-// the room says the rejoin made it. They would stand just before the history's first new
-// line, or just below the loss.
+// line shown, which a room that kept its lines therefore brings again. A whole history
+// is a run of the room's lines up to the present: where it does not bring that line, it
+// starts after it, or brings no line at all, and the lines said between may be missing;
+// so too wherever the room says the rejoin made it. With exactly as many lines said
+// since as the room keeps, none is missing, but the client cannot tell. A history cut
+// short tells so only where its first line was stamped later than the last line shown
+// (stampedLater), as it may have been cut before it reached that line. The lines missing
+// would stand just before the history's first new line, or just below the loss.
 //
 // Two clocks: lines are placed on the view's, the game server's as the client reckons
 // it, and the room stamps them on the chat server's, which the client reckons from the
@@ -237,8 +244,8 @@ private:
     static bool sameById(const Said &line, const Said &other);
     // The shown line with the same id, sender and text; none where there is none.
     std::optional<qint64> shownWithId(const Said &line) const;
-    // Marks the lines of the history without ids that repeat the last lines shown before
-    // the history.
+    // Marks the lines of the history without ids that repeat the lines shown before the
+    // history: by their stamps, and the others as a run of the last lines shown.
     void matchRun(const Now &now);
     // Whether the room's stamp parts the history's line from the shown one, with the
     // latest the stamps can read at present.
@@ -248,7 +255,7 @@ private:
     static bool stampedLater(const Said &history, const ShownLine &shown, const Now &now, qint64 presentMs);
 
     // Whether the history's lines given so far cannot reach back to the lines shown
-    // before it, the rule above; an empty history tells only where it is whole.
+    // before it, the rule above.
     bool missesLines(const Now &now, bool whole) const;
 
     // Where the others go, the rules above. Decides the history's lines given so far,

@@ -16,6 +16,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <memory>
@@ -105,6 +106,9 @@ public:
     static constexpr int RefusalLimitMs = 60000;
     // How long a join waits for its answer before it is asked again.
     static constexpr int JoinAnswerMs = 5000;
+    // How long a question after a room on its way out waits for its answer before it is
+    // asked again.
+    static constexpr int AskAgainMs = 1000;
 
     // Logs in over STARTTLS with SASL PLAIN and binds the resource; false when any
     // step fails.
@@ -174,6 +178,35 @@ public:
             m_received += m_socket.readAll();
         }
         return true;
+    }
+
+    // Asks after the room until the server says that it is not there, without the event
+    // loop. A room on its way out may drop a question unanswered: one unanswered for a
+    // moment is asked again. False when the room is still there after the refusal limit.
+    bool roomGone(const QByteArray &room)
+    {
+        const QDeadlineTimer deadline(RefusalLimitMs);
+        m_received.clear();
+        for (int asked = 1;; ++asked) {
+            const QByteArray id = "gone-" + QByteArray::number(asked);
+            m_socket.write("<iq type='get' id='" + id + "' to='" + room
+                           + "'><query xmlns='http://jabber.org/protocol/disco#info'/></iq>");
+            if (!m_socket.waitForBytesWritten(ReadLimitMs) && m_socket.bytesToWrite() > 0)
+                return false;
+            // An answer to an earlier question, come late, tells as much.
+            const QByteArray answered = "id='" + id + "'";
+            const QDeadlineTimer answer(AskAgainMs);
+            while (!m_received.contains(answered) && !m_received.contains("<item-not-found")
+                   && m_socket.waitForReadyRead(int(answer.remainingTime())))
+                m_received += m_socket.readAll();
+            if (m_received.contains("<item-not-found"))
+                return true;
+            if (deadline.hasExpired()) {
+                qWarning() << "The room" << room << "is still there; came:" << m_received;
+                return false;
+            }
+            QThread::msleep(50);
+        }
     }
 
     // Reads until the text has come since the last send or wait, taking in first what

@@ -48,6 +48,8 @@ private slots:
     void retriesAuthentication();
     void unaskedSaslSuccessIsRefused_data();
     void unaskedSaslSuccessIsRefused();
+    void unaskedTlsProceedIsRefused_data();
+    void unaskedTlsProceedIsRefused();
     void fatalSaslFailure();
     void lostConnectionIsTriedAgainUntilLoginRefused();
     void lostSessionNotResumed_data();
@@ -234,6 +236,31 @@ void TestXmppClient::retriesAuthentication()
     QCOMPARE(m_client->state(), 3);
     m_client->login("1001", "other");
     QVERIFY(m_server->waitFor(QByteArray("\0" "1001\0other", 11).toBase64()));
+}
+
+void TestXmppClient::unaskedTlsProceedIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("features");
+    QTest::newRow("before the features") << QByteArray();
+    QTest::newRow("during the login, TLS not offered") << PlainFeatures;
+}
+
+void TestXmppClient::unaskedTlsProceedIsRefused()
+{
+    // A server that did not offer TLS, or was not asked for it, does not start it.
+    QFETCH(QByteArray, features);
+    if (features.isEmpty()) {
+        startClient();
+        m_server->send("<?xml version='1.0'?><stream:stream xmlns='jabber:client' "
+                       "xmlns:stream='http://etherx.jabber.org/streams' id='s1' version='1.0'>");
+    } else {
+        authenticate(features);
+    }
+    m_server->send("<proceed xmlns='urn:ietf:params:xml:ns:xmpp-tls'/>");
+    QVERIFY(m_server->waitFor("<stream:error><not-authorized xmlns=\"urn:ietf:params:xml:ns:xmpp-streams\"/></stream:error>"));
+    QTRY_COMPARE(m_client->state(), 0);
+    // No TLS handshake record.
+    QVERIFY(!m_server->received().contains("\x16\x03"));
 }
 
 void TestXmppClient::unaskedSaslSuccessIsRefused_data()

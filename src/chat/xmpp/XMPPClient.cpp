@@ -402,6 +402,9 @@ void XMPPClient::negotiate(const StreamElement &element)
         onFeatures(static_cast<const StreamFeatures &>(element));
         return;
     case TLSProceed::Kind:
+        // Only as the answer to the client's own request, once.
+        if (m_state != TlsNegotiationState || m_socket.mode() != QSslSocket::UnencryptedMode)
+            break;
         qDebug() << "Proceed with TLS received";
         m_socket.setPeerVerifyName(m_host);
         m_socket.startClientEncryption();

@@ -264,6 +264,12 @@ void TestRoomLineBook::placesAndMatchesLines_data()
                        "hist b y @9990", "subject", "now 13000", "lost", "now 14000", "rejoin", "hist b x",
                        "hist b y @9990", "subject"}
         << QStringList{"b:y@live", "b:x@11001"};
+    QTest::newRow("a line first taken for one shown before, shown later, keeps the room's order")
+        << QStringList{"now 10000", "join", "hist b x @2000", "subject", "now 20000", "lost", "now 21000", "rejoin",
+                       "hist b x", "subject", "live b z", "now 22000", "lost", "now 23000", "rejoin", "hist b x",
+                       "hist b z", "subject", "now 24000", "lost", "now 25000", "rejoin", "hist b x", "hist b z",
+                       "subject"}
+        << QStringList{"b:x@2000", "b:z@live", "b:x@22001"};
 
     // A rejoin's history that cannot reach back to the last line heard, as the room keeps
     // only its last lines, or lost them all: lines between may be missing.

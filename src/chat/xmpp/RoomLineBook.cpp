@@ -132,18 +132,18 @@ bool RoomLineBook::sameById(const Said &line, const Said &other)
     return sameId && other.said == line.said;
 }
 
-std::optional<qint64> RoomLineBook::shownWithId(const Said &line) const
+std::optional<RoomLineBook::Repeat> RoomLineBook::shownWithId(const Said &line) const
 {
-    for (auto shown = m_shownLines.crbegin(); shown != m_shownLines.crend(); ++shown) {
-        if (sameById(line, shown->line))
-            return shown->placedMs;
+    for (size_t i = m_shownLines.size(); i-- > 0;) {
+        if (sameById(line, m_shownLines[i].line))
+            return repeatOf(i);
     }
     return std::nullopt;
 }
 
-std::optional<qint64> RoomLineBook::shownAt(const HistoryLine &line) const
+std::optional<RoomLineBook::Repeat> RoomLineBook::shownAt(const HistoryLine &line) const
 {
-    return line.line.hasId() ? shownWithId(line.line) : line.shownAtMs;
+    return line.line.hasId() ? shownWithId(line.line) : line.repeats;
 }
 
 std::vector<xmpp::ClockSteps::Span> RoomLineBook::stampSpans(const Heard &heard, const Now &now)
@@ -191,7 +191,7 @@ void RoomLineBook::matchRun(const Now &now)
         const auto same = stamped.find(std::make_pair(*line.line.stampMs, line.line.said));
         if (same == stamped.end())
             continue;
-        line.shownAtMs = m_shownLines[same->second].placedMs;
+        line.repeats = repeatOf(same->second);
         byStamp[same->second] = true;
     }
     std::vector<size_t> shown;
@@ -201,7 +201,7 @@ void RoomLineBook::matchRun(const Now &now)
     }
     std::vector<HistoryLine *> history;
     for (HistoryLine &line : m_history) {
-        if (!line.line.hasId() && !line.shownAtMs)
+        if (!line.line.hasId() && !line.repeats)
             history.push_back(&line);
     }
     const qint64 presentMs = latestStampMs(heardAt(now), now);
@@ -219,7 +219,7 @@ void RoomLineBook::matchRun(const Now &now)
             ++next;
             if (!mark)
                 continue;
-            line->shownAtMs = original.placedMs;
+            line->repeats = repeatOf(shown[next - 1]);
             // A live line learns the room's stamp.
             if (!original.line.stampMs)
                 original.line.stampMs = line->line.stampMs;
@@ -248,7 +248,7 @@ bool RoomLineBook::missesLines(const Now &now, bool whole) const
     // Brought again: by its id, or, without one, as the end of the run of lines matched
     // (a run matched at all ends with the last line without an id).
     const bool broughtAgain = std::any_of(m_history.cbegin(), m_history.cend(), [&lastHeard](const HistoryLine &line) {
-        return lastHeard.line.hasId() ? sameById(line.line, lastHeard.line) : !line.line.hasId() && line.shownAtMs;
+        return lastHeard.line.hasId() ? sameById(line.line, lastHeard.line) : !line.line.hasId() && line.repeats;
     });
     if (broughtAgain)
         return false;
@@ -265,14 +265,15 @@ void RoomLineBook::decideHistory(const Now &now, qint64 endMs, bool whole, Verdi
     const bool missing = std::exchange(m_mayMissLines, false) && missesLines(now, whole);
     const size_t firstShown = verdict.show.size();
     const qint64 stampsAheadMs = latestStampMs(heardAt(now), now) - (now.roomMs + now.roomErrorMs);
-    Deciding deciding{now, verdict, stampsAheadMs, {}};
+    Deciding deciding{now, verdict, stampsAheadMs, {}, {}};
     for (const HistoryLine &line : m_history) {
         const std::optional<qint64> stampedMs = stampedAt(line.line, now);
         heardUpTo(stampedMs, deciding);
-        if (const std::optional<qint64> shownMs = shownAt(line)) {
+        if (const std::optional<Repeat> repeat = shownAt(line)) {
             // Not shown again; the lines after it go after it.
-            placeHeld(*shownMs, deciding);
-            placedUpTo(*shownMs);
+            placeHeld(repeat->placedMs, deciding);
+            placedUpTo(repeat->placedMs);
+            deciding.order.push_back(repeat->shown);
         } else if (heldAlready(line.line, deciding)) {
             // The line waiting is this one.
         } else if (const std::optional<qint64> atMs = placeOf(stampedMs)) {
@@ -283,6 +284,7 @@ void RoomLineBook::decideHistory(const Now &now, qint64 endMs, bool whole, Verdi
         }
     }
     placeHeld(endMs, deciding);
+    followHistoryOrder(deciding.order);
     m_history.clear();
     if (!missing)
         return;
@@ -322,6 +324,7 @@ void RoomLineBook::placeHeld(qint64 atMs, Deciding &deciding)
         const HistoryLine &line = *deciding.held[size_t(i)];
         const qint64 placedMs = atMs - count + i;
         remember(line.line, heard, placedMs);
+        deciding.order.push_back(m_forgotten + m_shownLines.size() - 1);
         deciding.verdict.show.push_back({line.token, placedMs});
     }
     if (count > 0)
@@ -340,7 +343,31 @@ void RoomLineBook::show(const HistoryLine &line, qint64 atMs, Deciding &deciding
 {
     placedUpTo(atMs);
     remember(line.line, heardAt(deciding.now), atMs);
+    deciding.order.push_back(m_forgotten + m_shownLines.size() - 1);
     deciding.verdict.show.push_back({line.token, atMs});
+}
+
+void RoomLineBook::followHistoryOrder(const std::vector<quint64> &order)
+{
+    // Where they stand now, in the history's order; a line shown once counts once.
+    std::vector<size_t> places;
+    places.reserve(order.size());
+    std::vector<bool> taken(m_shownLines.size(), false);
+    for (const quint64 shown : order) {
+        if (shown < m_forgotten || taken[size_t(shown - m_forgotten)])
+            continue;
+        taken[size_t(shown - m_forgotten)] = true;
+        places.push_back(size_t(shown - m_forgotten));
+    }
+    if (std::is_sorted(places.cbegin(), places.cend()))
+        return;
+    std::vector<ShownLine> lines;
+    lines.reserve(places.size());
+    for (const size_t place : places)
+        lines.push_back(std::move(m_shownLines[place]));
+    std::sort(places.begin(), places.end());
+    for (size_t i = 0; i < places.size(); ++i)
+        m_shownLines[places[i]] = std::move(lines[i]);
 }
 
 void RoomLineBook::placedUpTo(qint64 atMs)
@@ -358,6 +385,7 @@ void RoomLineBook::remember(const Said &line, const Heard &heard, qint64 placedM
 {
     if (m_shownLines.size() >= size_t(MaxShownLines)) {
         m_shownLines.pop_front();
+        ++m_forgotten;
         if (m_shownBeforeHistory > 0)
             --m_shownBeforeHistory;
         if (m_reachedFrom > 0)

@@ -28,7 +28,10 @@
 //   room's lines up to the present, so what it repeats is the end of the lines shown: as
 //   many of the last lines shown as the history holds in that order are taken as
 //   repeated, each by the earliest of its lines that fits. Its other lines are new, also
-//   those between them: one line that does not fit does not end the overlap.
+//   those between them: one line that does not fit does not end the overlap. The lines
+//   shown stand in the room's order as the last history that held them tells it: a line
+//   taken for one shown before and shown by a later history goes before the lines said
+//   after it, whenever it was shown (followHistoryOrder).
 // - A stamp parts two lines only where the room stamped the history's line after the
 //   shown one was heard here, beyond how far the client may misjudge the chat server's
 //   clock: such a pair does not fit (stampsPart). A shown line keeps when it was heard by
@@ -205,13 +208,20 @@ private:
         // Where it was shown, on the view's clock.
         qint64 placedMs;
     };
+    // A line shown already that a history brings again: which of those shown, counted
+    // since the book was reset, and where it was placed.
+    struct Repeat
+    {
+        quint64 shown;
+        qint64 placedMs;
+    };
     struct HistoryLine
     {
         quint64 token;
         Said line;
-        // Where the line shown already that this one repeats was placed; none for a new
+        // The line shown already that this one repeats, where it has no id; none for a new
         // line.
-        std::optional<qint64> shownAtMs;
+        std::optional<Repeat> repeats;
     };
 
     // A history's lines as they are decided: the present, and the lines that wait to be
@@ -224,6 +234,8 @@ private:
         // following a step back of the server's clock late.
         qint64 stampsAheadMs;
         std::vector<const HistoryLine *> held;
+        // The lines shown that the history holds, in its order.
+        std::vector<quint64> order;
     };
 
     Said said(const Line &line) const;
@@ -236,14 +248,14 @@ private:
     static qint64 latestStampMs(const Heard &heard, const Now &now) { return stampSpans(heard, now).back().toMs; }
 
     // Which lines of a history were shown already, the rules above.
-    // Where the line shown already that the history's line repeats was placed; none for
-    // a new line.
-    std::optional<qint64> shownAt(const HistoryLine &line) const;
+    // The line shown already that the history's line repeats; none for a new line.
+    std::optional<Repeat> shownAt(const HistoryLine &line) const;
     // Whether the other line has the line's id (the room's or its sender's), sender and
     // text.
     static bool sameById(const Said &line, const Said &other);
     // The shown line with the same id, sender and text; none where there is none.
-    std::optional<qint64> shownWithId(const Said &line) const;
+    std::optional<Repeat> shownWithId(const Said &line) const;
+    Repeat repeatOf(size_t index) const { return {m_forgotten + index, m_shownLines[index].placedMs}; }
     // Marks the lines of the history without ids that repeat the lines shown before the
     // history: by their stamps, and the others as a run of the last lines shown.
     void matchRun(const Now &now);
@@ -272,6 +284,10 @@ private:
     void placeHeld(qint64 atMs, Deciding &deciding);
     static bool heldAlready(const Said &line, const Deciding &deciding);
     void show(const HistoryLine &line, qint64 atMs, Deciding &deciding);
+    // The lines shown that a history held go in its order, which is the room's, among
+    // the places they take: a line first taken for one shown before, and shown later,
+    // goes before the lines said after it, which runs of later histories look for.
+    void followHistoryOrder(const std::vector<quint64> &order);
     // A line of the history was placed at the time given: the next goes after it.
     void placedUpTo(qint64 atMs);
     // The room had the lines after a line stamped so only later.
@@ -305,7 +321,9 @@ private:
     // rejoin cut short before its history has been shown leaves it.
     qint64 m_lastHeardMs = -1;
     std::optional<qint64> m_lostAtMs;
-    // The lines shown, oldest first, as many as a view keeps: any later history may
-    // bring them again, by their ids.
+    // The lines shown, in the room's order as far as the client knows it, as many as a
+    // view keeps: any later history may bring them again. The number of those forgotten
+    // since the book was reset.
     std::deque<ShownLine> m_shownLines;
+    quint64 m_forgotten = 0;
 };

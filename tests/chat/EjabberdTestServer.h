@@ -186,12 +186,10 @@ public:
     bool roomGone(const QByteArray &room)
     {
         const QDeadlineTimer deadline(RefusalLimitMs);
-        m_received.clear();
         for (int asked = 1;; ++asked) {
             const QByteArray id = "gone-" + QByteArray::number(asked);
-            m_socket.write("<iq type='get' id='" + id + "' to='" + room
-                           + "'><query xmlns='http://jabber.org/protocol/disco#info'/></iq>");
-            if (!m_socket.waitForBytesWritten(ReadLimitMs) && m_socket.bytesToWrite() > 0)
+            if (!send("<iq type='get' id='" + id + "' to='" + room
+                      + "'><query xmlns='http://jabber.org/protocol/disco#info'/></iq>"))
                 return false;
             // An answer to an earlier question, come late, tells as much.
             const QByteArray answered = "id='" + id + "'";

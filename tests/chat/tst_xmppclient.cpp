@@ -757,7 +757,6 @@ void TestXmppClient::requestsNeedConnection()
     QCOMPARE(m_server->unseen(), QByteArray());
 }
 
-MAHJONG_TEST_MAIN(TestXmppClient)
 void TestXmppClient::linesNotSentComeBackInTheOrderLastSent()
 {
     // "a" went, the server refused it, "b" went, and "a" went again: the loss names "a"
@@ -768,4 +767,5 @@ void TestXmppClient::linesNotSentComeBackInTheOrderLastSent()
     QCOMPARE(unconfirmed.keys(), QStringList{"c"});
 }
 
+MAHJONG_TEST_MAIN(TestXmppClient)
 #include "tst_xmppclient.moc"

@@ -179,6 +179,7 @@ private slots:
     void streamHeader();
     void badStreamStart_data();
     void badStreamStart();
+    void restartForgetsTheStreamBefore();
     void restrictedXml_data();
     void restrictedXml();
     void oversizedElementEndsStream();
@@ -326,6 +327,24 @@ void TestXmppCodec::badStreamStart()
     QCOMPARE(parseErrorCode(header, &actualText), code);
     if (!text.isEmpty())
         QCOMPARE(actualText, text);
+}
+
+void TestXmppCodec::restartForgetsTheStreamBefore()
+{
+    // A stream started again after the login declares its prefixes anew: those of the
+    // stream before do not hold in it.
+    StreamParser parser;
+    parser.addData(StreamHeader);
+    QCOMPARE(parser.parse(), StreamParser::NeedMoreData);
+    parser.reset();
+    parser.addData("<?xml version='1.0'?><stream:stream xmlns='jabber:client' xmlns:strea='mhttp://etherx.jabber.org/streams' "
+                   "from='localhost' id='2' version='1.0' xml:lang='en'>");
+    try {
+        parser.parse();
+        QFAIL("a stream without its prefix declared was taken");
+    } catch (const stream_error &e) {
+        QCOMPARE(e.condition(), int(XmlNotWellFormed));
+    }
 }
 
 void TestXmppCodec::restrictedXml_data()

@@ -315,7 +315,7 @@ StreamParser::StreamParser() = default;
 
 void StreamParser::reset()
 {
-    m_reader.clear();
+    m_reader.emplace();
     m_guard.reset();
     m_inRoot = false;
     m_tree.clear();
@@ -364,7 +364,7 @@ bool StreamParser::feedReader()
     // Nothing after a fault reaches the reader.
     if (m_guard.error())
         m_pending.truncate(m_pendingPos + slice);
-    m_reader.addData(accepted);
+    m_reader->addData(accepted);
     m_pendingPos += slice;
     m_fed += slice;
     if (m_pendingPos == m_pending.size()) {
@@ -377,16 +377,16 @@ bool StreamParser::feedReader()
 StreamParser::Result StreamParser::parse()
 {
     for (;;) {
-        switch (m_reader.readNext()) {
+        switch (m_reader->readNext()) {
         case QXmlStreamReader::NoToken:
             return NeedMoreData;
         case QXmlStreamReader::Invalid:
-            if (m_reader.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
+            if (m_reader->error() == QXmlStreamReader::PrematureEndOfDocumentError) {
                 if (feedReader())
                     continue;
                 return NeedMoreData;
             }
-            throw stream_parse_error(XmlNotWellFormed, m_reader.errorString());
+            throw stream_parse_error(XmlNotWellFormed, m_reader->errorString());
         case QXmlStreamReader::StartDocument:
             break;
         case QXmlStreamReader::Comment:
@@ -394,7 +394,7 @@ StreamParser::Result StreamParser::parse()
         case QXmlStreamReader::EntityReference:
         case QXmlStreamReader::ProcessingInstruction:
             throw stream_parse_error(RestrictedXml,
-                                     QStringLiteral("restricted xml: %1").arg(m_reader.tokenString()));
+                                     QStringLiteral("restricted xml: %1").arg(m_reader->tokenString()));
         case QXmlStreamReader::EndDocument:
             return EndOfStream;
         case QXmlStreamReader::StartElement:
@@ -409,12 +409,12 @@ StreamParser::Result StreamParser::parse()
                 return EndOfStream;
             break;
         case QXmlStreamReader::Characters:
-            if (!m_reader.isWhitespace() && m_current >= 0)
-                m_tree.addText(m_current, m_reader.text().toString());
+            if (!m_reader->isWhitespace() && m_current >= 0)
+                m_tree.addText(m_current, m_reader->text().toString());
             break;
         default:
             throw stream_parse_error(InvalidXml, QStringLiteral("unknown xml stream token: %1")
-                                                     .arg(int(m_reader.tokenType())));
+                                                     .arg(int(m_reader->tokenType())));
         }
     }
 }
@@ -444,9 +444,9 @@ void StreamParser::startElement()
             m_tooDeep = true;
             return;
         }
-        const int element = m_tree.addElement(m_current, intern(m_reader.namespaceUri()),
-                                              intern(m_reader.qualifiedName()), intern(m_reader.name()));
-        const QXmlStreamAttributes attributes = m_reader.attributes();
+        const int element = m_tree.addElement(m_current, intern(m_reader->namespaceUri()),
+                                              intern(m_reader->qualifiedName()), intern(m_reader->name()));
+        const QXmlStreamAttributes attributes = m_reader->attributes();
         m_tree.reserveAttributes(element, attributes.size());
         for (const QXmlStreamAttribute &attribute : attributes) {
             XmlTree::Attribute copy;
@@ -462,10 +462,10 @@ void StreamParser::startElement()
         m_current = element;
         return;
     }
-    if (m_reader.namespaceUri() != ns::Streams || m_reader.name() != u"stream")
+    if (m_reader->namespaceUri() != ns::Streams || m_reader->name() != u"stream")
         throw stream_parse_error(BadFormat, QStringLiteral("invalid stream start tag: %1")
-                                                .arg(m_reader.qualifiedName().toString()));
-    const QXmlStreamAttributes attributes = m_reader.attributes();
+                                                .arg(m_reader->qualifiedName().toString()));
+    const QXmlStreamAttributes attributes = m_reader->attributes();
     const QString version = attributes.value(QStringLiteral("version")).toString();
     if (version != QLatin1String("1.0"))
         throw stream_parse_error(UnsupportedVersion,

@@ -118,7 +118,9 @@ private:
     bool endElement();
     QString intern(QStringView text);
 
-    QXmlStreamReader m_reader;
+    // Made anew for each stream: a cleared reader may still take a prefix declared in
+    // the stream before.
+    std::optional<QXmlStreamReader> m_reader{std::in_place};
     StreamByteGuard m_guard;
     bool m_inRoot = false;
     // The top-level element under construction and its innermost open element

@@ -1,4 +1,5 @@
 #include "testmain.h"
+#include "EjabberdTestServer.h"
 
 #include "chat/xmpp/XMPPClient.h"
 
@@ -9,7 +10,9 @@
 #include <QSslConfiguration>
 
 // The chat client against a real ejabberd on loopback, started by the test fixture
-// (tools/ejabberd/ejabberd-test-server.sh) with the accounts 1001 to 1008.
+// (tools/ejabberd/ejabberd-test-server.sh). The test registers the accounts 3301 to 3307
+// and uses no other: the fixture's own accounts are those of the main window's tests
+// running at the same time, which see every session of an account they befriend.
 class TestXmppEjabberd : public QObject
 {
     Q_OBJECT
@@ -44,6 +47,7 @@ void TestXmppEjabberd::initTestCase()
     }
     QVERIFY(m_port != 0);
     QCOMPARE(m_ca.size(), 1);
+    QVERIFY(registerEjabberdAccounts(dir, 3301, 3307));
     // Start-up puts the trusted roots into the defaults; here that is the test CA.
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.setCaCertificates(m_ca);
@@ -69,12 +73,12 @@ void TestXmppEjabberd::logsInOverStartTls()
     QSignalSpy disconnected(&client, &XMPPClient::disconnected);
     QElapsedTimer timer;
     timer.start();
-    client.login("1001", "secret");
+    client.login("3301", "secret");
     client.connectToHost("localhost", m_port, XMPPClient::TlsRequired);
     QTRY_COMPARE_WITH_TIMEOUT(connected.size(), 1, 5000);
     QVERIFY(timer.elapsed() < 5000);
     QCOMPARE(client.state(), 5);
-    QVERIFY2(client.ownJid().startsWith("1001@localhost/"), qPrintable(client.ownJid()));
+    QVERIFY2(client.ownJid().startsWith("3301@localhost/"), qPrintable(client.ownJid()));
     QCOMPARE(client.serverDomain(), QStringLiteral("localhost"));
     QVERIFY(errors.isEmpty());
     // The server answers the end of the stream with its own, after which the client
@@ -89,13 +93,13 @@ void TestXmppEjabberd::retriesWrongPassword()
     XMPPClient client;
     QSignalSpy connected(&client, &XMPPClient::connected);
     QSignalSpy errors(&client, &XMPPClient::xmppError);
-    client.login("1002", "wrong");
+    client.login("3302", "wrong");
     client.connectToHost("localhost", m_port, XMPPClient::TlsRequired);
     QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 5000);
     QCOMPARE(errors.at(0).at(0).value<XMPPClient::XMPPError>(), XMPPClient::AuthenticationRetry);
     QCOMPARE(client.state(), 3);
     QVERIFY(connected.isEmpty());
-    client.login("1002", "secret");
+    client.login("3302", "secret");
     QTRY_COMPARE_WITH_TIMEOUT(connected.size(), 1, 5000);
     QCOMPARE(errors.size(), 1);
 }
@@ -113,7 +117,7 @@ void TestXmppEjabberd::refusesUntrustedCertificate()
     QSignalSpy errors(&client, &XMPPClient::xmppError);
     QSignalSpy socketErrors(&client, &XMPPClient::socketError);
     QSslConfiguration::setDefaultConfiguration(other);
-    client.login("1001", "secret");
+    client.login("3301", "secret");
     client.connectToHost("localhost", m_port, XMPPClient::TlsRequired);
     QSslConfiguration::setDefaultConfiguration(trusted);
     QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), 5000);
@@ -132,22 +136,22 @@ void TestXmppEjabberd::exchangesPresence()
     first->setPhotoHash(photoHash());
     QSignalSpy firstConnected(first.get(), &XMPPClient::connected);
     QSignalSpy requests(first.get(), &XMPPClient::authorizationRequestReceived);
-    first->login("1003", "secret");
+    first->login("3303", "secret");
     first->connectToHost("localhost", m_port, XMPPClient::TlsRequired);
     QTRY_COMPARE_WITH_TIMEOUT(firstConnected.size(), 1, 5000);
 
-    auto second = connectedClient("1004");
+    auto second = connectedClient("3304");
     QVERIFY(second);
     QSignalSpy presences(second.get(), &XMPPClient::presence);
-    second->subscribe(parseJid("1003@localhost"));
+    second->subscribe(parseJid("3303@localhost"));
     QTRY_COMPARE_WITH_TIMEOUT(requests.size(), 1, 5000);
-    QCOMPARE(requests.at(0).at(0).value<XMPPJid>().toString(), QStringLiteral("1004@localhost"));
+    QCOMPARE(requests.at(0).at(0).value<XMPPJid>().toString(), QStringLiteral("3304@localhost"));
     first->answerSubscription(requests.at(0).at(0).value<XMPPJid>(), true);
 
     const auto fromFirst = [&presences] {
         for (const QList<QVariant> &arguments : presences) {
             const XMPPPresence presence = arguments.at(0).value<XMPPPresence>();
-            if (jidBare(presence.from()).toString() == QLatin1String("1003@localhost"))
+            if (jidBare(presence.from()).toString() == QLatin1String("3303@localhost"))
                 return presence;
         }
         return XMPPPresence();
@@ -167,7 +171,7 @@ void TestXmppEjabberd::exchangesPresence()
 
 void TestXmppEjabberd::discoversConferenceAndRooms()
 {
-    auto client = connectedClient("1005");
+    auto client = connectedClient("3305");
     QVERIFY(client);
     QSignalSpy services(client.get(), &XMPPClient::conferenceJID);
     QSignalSpy rooms(client.get(), &XMPPClient::conferenceRooms);
@@ -186,13 +190,13 @@ void TestXmppEjabberd::discoversConferenceAndRooms()
 void TestXmppEjabberd::talksInRoom()
 {
     const XMPPJid room = parseJid("table-7@conference.localhost");
-    auto speaker = connectedClient("1006");
+    auto speaker = connectedClient("3306");
     QVERIFY(speaker);
     QSignalSpy speakerPresences(speaker.get(), &XMPPClient::presence);
-    speaker->joinRoom(room, "1006");
+    speaker->joinRoom(room, "3306");
     // The speaker's presence in the room, which may come after the server's echo of the
     // speaker's own presence after login and the room's own.
-    const XMPPJid occupant = parseJid("table-7@conference.localhost/1006");
+    const XMPPJid occupant = parseJid("table-7@conference.localhost/3306");
     const auto fromRoom = [&] {
         for (const QList<QVariant> &presence : speakerPresences) {
             if (presence.at(0).value<XMPPPresence>().from() == occupant)
@@ -212,14 +216,14 @@ void TestXmppEjabberd::talksInRoom()
     // otherwise overtake it.
     QTRY_VERIFY_WITH_TIMEOUT(!echoes.isEmpty(), 5000);
 
-    auto listener = connectedClient("1007");
+    auto listener = connectedClient("3307");
     QVERIFY(listener);
     QSignalSpy messages(listener.get(), &XMPPClient::messageReceived);
-    listener->joinRoom(room, "1007");
+    listener->joinRoom(room, "3307");
     QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 5000);
     const XMPPMessage history = messages.at(0).at(0).value<XMPPMessage>();
     QCOMPARE(history.type(), int(XMPPMessage::GroupChat));
-    QCOMPARE(history.from(), QStringLiteral("table-7@conference.localhost/1006"));
+    QCOMPARE(history.from(), QStringLiteral("table-7@conference.localhost/3306"));
     QCOMPARE(history.body(), QString::fromUtf8("Hello <all> & \"everyone\"  — 你好"));
     QVERIFY(history.hasDelay());
     QVERIFY(qAbs(history.delayStamp().secsTo(QDateTime::currentDateTimeUtc())) < 60);

@@ -23,6 +23,46 @@ function(mahjong_add_library name)
         <string>
         <vector>
         <stdexcept>)
+    # The folders add their forms after this: they are wired at the end of this folder.
+    set_target_properties(${name} PROPERTIES AUTOUIC OFF)
+    cmake_language(EVAL CODE "cmake_language(DEFER CALL mahjong_add_forms [[${name}]])")
+endfunction()
+
+# mahjong_add_forms(target)
+# Each form (.ui) of the target's sources becomes a header ui_<form>.h of a build step
+# of its own, which Ninja knows as the header's maker. AUTOUIC (CMake 3.25) names the
+# header of a form outside the target's own folder where uic does not write it: Ninja
+# then took the header for a source file, looked at it before the build rewrote it,
+# and only the next build compiled the changed form.
+function(mahjong_add_forms target)
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(source_dir ${target} SOURCE_DIR)
+    set(form_dir ${CMAKE_CURRENT_BINARY_DIR}/${target}_forms)
+    set(headers)
+    foreach(source ${sources})
+        if(source MATCHES "\\.ui$")
+            get_filename_component(form ${source} ABSOLUTE BASE_DIR ${source_dir})
+            get_filename_component(name ${source} NAME_WE)
+            set(header ${form_dir}/ui_${name}.h)
+            add_custom_command(OUTPUT ${header}
+                COMMAND Qt6::uic -o ${header} ${form}
+                MAIN_DEPENDENCY ${form}
+                DEPENDS Qt6::uic
+                COMMENT "Generating the form ui_${name}.h"
+                VERBATIM)
+            list(APPEND headers ${header})
+        endif()
+    endforeach()
+    if(headers)
+        target_sources(${target} PRIVATE ${headers})
+        target_include_directories(${target} PRIVATE ${form_dir})
+    endif()
+    # Headers that AUTOUIC wrote before, in a build directory configured so, come first
+    # in the include path and would stand for the forms.
+    file(GLOB stale ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/include/ui_*.h)
+    if(stale)
+        file(REMOVE ${stale})
+    endif()
 endfunction()
 
 # The precompiled Qt headers shared by the window tests of the current folder (their

@@ -3,6 +3,8 @@
 
 - tools/setup.sh, run by a user without sudo who lacks a package, names the package and
   the command to run as root.
+- One build after a form's edit compiles the changed form, built as the tree builds
+  its forms.
 - tools/run-client.sh, then tools/run-tests.sh, then cmake alone configure a fresh build
   directory to the same compile and link commands: none rebuilds what another built.
 - tools/run-tests.sh, its compilers, tests and fuzzers stand-ins that end at once, says as
@@ -52,6 +54,56 @@ try:
     check(setup.returncode != 0 and "ejabberd" in said and "apt-get install" in said and "as root" in said
           and "command not found" not in said,
           "setup without sudo did not name the missing package and the command to run as root:", said)
+
+    # --- A form's edit and one build: a library of the tree's kind (cmake/MahjongHelpers.cmake)
+    # with a form in a folder of its own, as the tree's are, in a build directory that
+    # built the form before as AUTOUIC does, whose headers must not stand for the form.
+    forms = os.path.join(tmp, "forms")
+    os.makedirs(os.path.join(forms, "panel"))
+
+    def write_forms_project(library):
+        with open(os.path.join(forms, "CMakeLists.txt"), "w") as text:
+            text.write("cmake_minimum_required(VERSION 3.25)\n"
+                       "project(Forms LANGUAGES CXX)\n"
+                       "find_package(Qt6 REQUIRED COMPONENTS Widgets)\n"
+                       "qt_standard_project_setup()\n"
+                       "include(%s/cmake/MahjongHelpers.cmake)\n"
+                       "%s\n"
+                       "add_subdirectory(panel)\n" % (top, library))
+
+    def write_form(words):
+        with open(os.path.join(forms, "panel", "Panel.ui"), "w") as text:
+            text.write('<?xml version="1.0" encoding="UTF-8"?>\n<ui version="4.0">\n <class>Panel</class>\n'
+                       ' <widget class="QWidget" name="Panel">\n  <layout class="QVBoxLayout" name="layout">\n'
+                       '   <item>\n    <widget class="QLabel" name="label">\n'
+                       '     <property name="text"><string>%s</string></property>\n'
+                       '    </widget>\n   </item>\n  </layout>\n </widget>\n <resources/>\n <connections/>\n'
+                       '</ui>\n' % words)
+
+    with open(os.path.join(forms, "panel", "CMakeLists.txt"), "w") as text:
+        text.write("target_sources(forms PRIVATE Panel.ui panel.cpp)\n")
+    with open(os.path.join(forms, "panel", "panel.cpp"), "w") as text:
+        text.write('#include "ui_Panel.h"\n'
+                   "void setUpPanel(QWidget *panel) { Ui::Panel form; form.setupUi(panel); }\n")
+    forms_build = os.path.join(forms, "build")
+    write_forms_project("add_library(forms STATIC)\ntarget_link_libraries(forms PUBLIC Qt6::Widgets)")
+    write_form("The form as first built")
+    built = subprocess.run(["cmake", "-S", forms, "-B", forms_build, "-G", "Ninja",
+                            "-DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON"], capture_output=True, text=True, timeout=120)
+    for library in (None, "mahjong_add_library(forms LIBS Qt6::Widgets)"):
+        if built.returncode == 0:
+            if library:
+                write_forms_project(library)
+            built = subprocess.run(["cmake", "--build", forms_build], capture_output=True, text=True, timeout=300)
+    check(built.returncode == 0, "the library with a form does not build:", built.stdout + built.stderr)
+    if built.returncode == 0:
+        write_form("The form as edited")
+        rebuilt = subprocess.run(["cmake", "--build", forms_build], capture_output=True, text=True, timeout=300)
+        with open(os.path.join(forms_build, "CMakeFiles", "forms.dir", "panel", "panel.cpp.o"), "rb") as compiled:
+            holds = compiled.read()
+        check(rebuilt.returncode == 0 and b"The form as edited" in holds,
+              "one build after a form's edit did not compile the edited form (the object holds the %s one):"
+              % ("first" if b"The form as first built" in holds else "no"), rebuilt.stdout + rebuilt.stderr)
 
     # --- One configuration: each command stops where it would build, recording the
     # build's commands.

@@ -14,6 +14,16 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 
+# The client's windows need a graphical session: without one Qt aborts the client once
+# both servers run. Said before anything starts. A platform of Qt's that needs no display
+# (QT_QPA_PLATFORM=offscreen, vnc) is the user's choice.
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] \
+        && [[ -z "${QT_QPA_PLATFORM:-}" || "$QT_QPA_PLATFORM" == xcb* || "$QT_QPA_PLATFORM" == wayland* ]]; then
+    echo "run-client: the client needs a graphical session, and there is none (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+    echo "run-client: run it from a terminal of a desktop session, over ssh -X, with DISPLAY naming a running X server, or under a virtual one that nobody sees (package xvfb): xvfb-run -a $0" >&2
+    exit 1
+fi
+
 if [ "${SKIP_BUILD:-0}" != 1 ]; then
     "$top/tools/setup.sh"
     # Configured as tools/run-tests.sh configures it (the tree's own configuration), so

@@ -3,6 +3,8 @@
 
 - tools/setup.sh, run by a user without sudo who lacks a package, names the package and
   the command to run as root.
+- tools/run-client.sh without a display says at once that the client needs a graphical
+  session and how to give it one, and starts nothing.
 - One build after a form's edit compiles the changed form, built as the tree builds
   its forms.
 - tools/run-client.sh, then tools/run-tests.sh, then cmake alone configure a fresh build
@@ -54,6 +56,28 @@ try:
     check(setup.returncode != 0 and "ejabberd" in said and "apt-get install" in said and "as root" in said
           and "command not found" not in said,
           "setup without sudo did not name the missing package and the command to run as root:", said)
+
+    # --- The run command without a display: nothing starts, neither the servers nor the
+    # client (stand-ins here that leave a mark), nor the run's temporary directory.
+    no_display = os.path.join(tmp, "no-display")
+    marks = os.path.join(no_display, "marks")
+    run_tmp = os.path.join(no_display, "tmp")
+    os.makedirs(marks)
+    os.makedirs(run_tmp)
+    for program in ("src/app/mahjong", "tools/testserver/mahjong-testserver"):
+        folder, name = os.path.split(os.path.join(no_display, "build", program))
+        os.makedirs(folder)
+        write_program(folder, name, '#!/bin/sh\ntouch "%s/%s"\n' % (marks, name))
+    environment = dict(os.environ, SKIP_BUILD="1", BUILD_DIR=os.path.join(no_display, "build"), TMPDIR=run_tmp)
+    for variable in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
+        environment.pop(variable, None)
+    run = subprocess.run([os.path.join(top, "tools", "run-client.sh")], env=environment, stdin=subprocess.DEVNULL,
+                         capture_output=True, text=True, timeout=120)
+    check(run.returncode == 1 and "graphical session" in run.stderr and "xvfb-run" in run.stderr
+          and not os.listdir(marks) and not os.listdir(run_tmp),
+          "the run command without a display did not end at once saying that it needs a graphical session "
+          "(exit %d; started: %s):" % (run.returncode, os.listdir(marks) + os.listdir(run_tmp)),
+          run.stdout + run.stderr)
 
     # --- A form's edit and one build: a library of the tree's kind (cmake/MahjongHelpers.cmake)
     # with a form in a folder of its own, as the tree's are, in a build directory that
@@ -120,7 +144,8 @@ try:
     for name, command in (("run-client", [os.path.join(top, "tools", "run-client.sh")]),
                           ("run-tests", [os.path.join(top, "tools", "run-tests.sh"), tree])):
         record = os.path.join(tmp, name + ".commands")
-        run = subprocess.run(command, env=dict(os.environ, PATH=path, BUILD_DIR=tree, RECORD=record),
+        run = subprocess.run(command, env=dict(os.environ, PATH=path, BUILD_DIR=tree, RECORD=record,
+                                               QT_QPA_PLATFORM="offscreen"),
                              stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=300)
         check(os.path.exists(record), name + " did not reach its build:", run.stdout + run.stderr)
         records.append((name, record))

@@ -25,7 +25,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] \
 fi
 
 if [ "${SKIP_BUILD:-0}" != 1 ]; then
-    "$top/tools/setup.sh"
+    # What the client and the local world need; the tests' packages are the test command's.
+    "$top/tools/setup.sh" run
     # Configured as tools/run-tests.sh configures it (the tree's own configuration), so
     # that neither rebuilds what the other built, and the compiler cache shared with
     # every clone (paths relative to the checkout, the build directory not hashed).

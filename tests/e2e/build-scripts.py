@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The README's set-up, run and test commands, with stand-ins for what would take long.
 
-- tools/setup.sh, run by a user without sudo who lacks a package, names the package and
-  the command to run as root.
+- tools/setup.sh, run by a user without sudo, or whom sudo refuses, who lacks packages,
+  names them and the command to run as root, which, run so, installs them and stops the
+  system service that the chat server's package starts; the run command asks only for
+  the packages of the client and the local world, not the test command's.
 - tools/run-client.sh without a display says at once that the client needs a graphical
   session and how to give it one, and starts nothing.
 - One build after a form's edit compiles the changed form, built as the tree builds
@@ -40,22 +42,52 @@ def write_program(folder, name, text):
 
 
 try:
-    # --- Set-up without sudo: an ordinary user (id says so) on a PATH without sudo.
+    # --- Set-up that cannot install: an ordinary user (id says so) on a PATH without sudo,
+    # or with a sudo that refuses, lacking the chat server, a test compiler and a Qt package.
     bare = os.path.join(tmp, "bare")
     os.makedirs(bare)
-    for tool in ("bash", "grep", "env", "cat"):
+    for tool in ("bash", "grep", "env", "cat", "dirname"):
         os.symlink(shutil.which(tool), os.path.join(bare, tool))
     write_program(bare, "id", "#!/bin/sh\necho 1000\n")
+    lacking = ["ejabberd", "clang", "lld", "libbenchmark-dev", "qt6-base-dev"]
     write_program(bare, "dpkg-query", '#!/bin/sh\n'
                   'for p; do :; done\n'
-                  '[ "$p" = ejabberd ] && exit 1\n'
-                  'printf "install ok installed"\n')
-    setup = subprocess.run([os.path.join(top, "tools", "setup.sh")], env=dict(os.environ, PATH=bare),
-                           capture_output=True, text=True, timeout=60)
-    said = setup.stdout + setup.stderr
-    check(setup.returncode != 0 and "ejabberd" in said and "apt-get install" in said and "as root" in said
-          and "command not found" not in said,
-          "setup without sudo did not name the missing package and the command to run as root:", said)
+                  'case " %s " in *" $p "*) exit 1 ;; esac\n'
+                  'printf "install ok installed"\n' % " ".join(lacking))
+    refusing = os.path.join(tmp, "refusing-sudo")
+    os.makedirs(refusing)
+    write_program(refusing, "sudo", '#!/bin/sh\necho "tester is not in the sudoers file." >&2\nexit 1\n')
+    # What the printed command does when run as root: each command it runs, recorded.
+    as_root = os.path.join(tmp, "as-root")
+    os.makedirs(as_root)
+    root_log = os.path.join(tmp, "as-root.log")
+    for tool in ("apt-get", "systemctl", "service", "update-rc.d"):
+        write_program(as_root, tool, '#!/bin/sh\necho "%s $*" >>"%s"\n' % (tool, root_log))
+    for name, command, path, asked in (
+            ("setup without sudo", ["setup.sh"], bare, lacking),
+            ("setup refused by sudo", ["setup.sh"], bare + os.pathsep + refusing, lacking),
+            ("the run command's setup", ["run-client.sh"], bare, ["ejabberd", "qt6-base-dev"])):
+        command = [os.path.join(top, "tools", command[0])] + command[1:]
+        setup = subprocess.run(command, env=dict(os.environ, PATH=path, SKIP_BUILD="0", QT_QPA_PLATFORM="offscreen"),
+                               stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=60)
+        said = setup.stdout + setup.stderr
+        named = re.search(r"these packages are missing: (.*)", said)
+        printed = re.search(r"as root, run:\n\s*(apt-get .*)", said)
+        check(setup.returncode != 0 and named is not None and sorted(named.group(1).split()) == sorted(asked)
+              and printed is not None and "command not found" not in said,
+              "%s did not name exactly the missing packages %s and the command to run as root:" % (name, asked),
+              said)
+        if printed:
+            if os.path.exists(root_log):
+                os.remove(root_log)
+            subprocess.run(["bash", "-c", printed.group(1)], env=dict(os.environ, PATH=as_root + os.pathsep + bare),
+                           timeout=60)
+            with open(root_log) as log:
+                ran = log.read()
+            check(re.search(r"^apt-get install .*\bejabberd\b.*\n(systemctl disable --now ejabberd|service ejabberd stop)",
+                            ran, re.M) is not None,
+                  "%s: the command to run as root does not stop the chat server's system service after installing"
+                  " it:" % name, printed.group(1) + "\nran:\n" + ran)
 
     # --- The run command without a display: nothing starts, neither the servers nor the
     # client (stand-ins here that leave a mark), nor the run's temporary directory.

@@ -52,9 +52,13 @@ void ChatManager::onChatCreated(XMPPChat *chat, bool local)
     if (area.isValid()) {
         window->adjustSize();
         const QList<QRect> keepClear = m_keepClear ? m_keepClear() : QList<QRect>();
-        QRect place = clearPlace(area, window->size(), keepClear);
-        if (place.isNull())
-            place = clearPlace(area, window->minimumSizeHint(), keepClear);
+        // At its size, else as narrow as it goes, else as small.
+        const QSize least = window->minimumSizeHint();
+        QRect place;
+        for (const QSize size : {window->size(), QSize(least.width(), window->height()), least}) {
+            if (place.isNull())
+                place = clearPlace(area, size, keepClear);
+        }
         if (place.isNull())
             place = QRect(QPoint(std::max(area.left(), area.right() + 1 - window->width()),
                                  std::max(area.top(), area.bottom() + 1 - window->height())),

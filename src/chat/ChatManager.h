@@ -31,7 +31,7 @@ public:
     XMPPChatManager *chatManager() const { return m_chatManager.get(); }
     // Where a new chat window opens, in its parent's coordinates: inside the area, clear
     // of the places to keep clear (the controls a player may need), as near its bottom
-    // right corner as it finds room, at its size or else at its least size; where there
+    // right corner as it finds room, at its size or else narrower or smaller; where there
     // is no such room, at the area's bottom right corner. Without an area, at the
     // parent's top left corner.
     void setArea(std::function<QRect()> area) { m_area = std::move(area); }

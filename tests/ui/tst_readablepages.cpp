@@ -3,8 +3,8 @@
 // of the test game server goes through the pages and windows a player meets (login, new
 // account, screen name, the lobby tabs with their previews, the details of an ended
 // tournament and of a running one with its tables, the picture dialog, the cashier, the
-// quit question, a table seated, in play, watched and with its sample dialogs, the debug
-// window), and at each of them every window shown is measured from a grab, whatever
+// quit question, a table seated, in play with a manager's chat beside it, watched and with
+// its sample dialogs, the debug window), and at each of them every window shown is measured from a grab, whatever
 // widgets it holds.
 
 #include "DemoPlayer.h"
@@ -22,6 +22,9 @@
 #include "game/GameModel.h"
 #include "game/GameWindow.h"
 #include "app/Utils.h"
+#include "chat/ChatManager.h"
+#include "chat/ChatWindow.h"
+#include "chat/XMPPChatManager.h"
 #include "connection/ConnectionManager.h"
 #include "connection/PlayerDb.h"
 #include "lobby/JoinDialog.h"
@@ -372,6 +375,15 @@ void TestReadablePages::everyPageReadsOnEverySkin()
             || qobject_cast<RoundScoreBoard *>(sample))
             sample->close();
     }
+
+    // A manager's chat, opened beside the table in play.
+    auto *chats = m_window->findChild<ChatManager *>();
+    QVERIFY(chats);
+    chats->chatManager()->chatWith(parseJid(QStringLiteral("1000@localhost")));
+    QTRY_VERIFY(shown<ChatWindow>());
+    measure(QStringLiteral("manager-chat"));
+    shown<ChatWindow>()->close();
+    QTRY_VERIFY(!shown<ChatWindow>());
 
     // The question of leaving in the middle of a hand, answered No.
     QTest::mouseClick(DemoPlay::shownButton(table->sideBar(), QStringLiteral("leaveButton")), Qt::LeftButton);

@@ -14,10 +14,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QRegion>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -366,6 +368,78 @@ inline QStringList unreadableMarks(QWidget *window, int *measured = nullptr)
                          .arg(path.join(QLatin1Char('/')), button->text().simplified().left(40), mark.name(), ground.name())
                          .arg(r, 0, 'f', 2);
         }
+    }
+    return found;
+}
+
+// Every scroll bar of a window, with something to scroll, whose arrows stand out from their
+// buttons at less than 3:1 (the arrow: the pixel of its button that stands out most), or
+// whose handle does not stand apart from its groove: less than 1.1:1 between them, where
+// the style's own bars show a light handle on a grey groove at about 1.2:1. Each bar
+// measured counts in `measured`. The grounds are the colours most of each part has on a
+// grab of the window.
+inline QStringList unreadableScrollBars(QWidget *window, int *measured = nullptr)
+{
+    const QImage shot = window->grab().toImage();
+    const auto standsOutMost = [&shot](const QRegion &area, const QColor &ground) {
+        QColor most = ground;
+        for (const QRect &rect : area)
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    if (shot.rect().contains(x, y) && ratio(shot.pixelColor(x, y), ground) > ratio(most, ground))
+                        most = shot.pixelColor(x, y);
+        return most;
+    };
+    QStringList found;
+    for (QScrollBar *bar : window->findChildren<QScrollBar *>()) {
+        if (!bar->isVisibleTo(window) || bar->maximum() <= bar->minimum())
+            continue;
+        // As the bar fills it for its style (its own filling is not public).
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.subControls = QStyle::SC_All;
+        option.orientation = bar->orientation();
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        option.upsideDown = bar->invertedAppearance();
+        if (bar->orientation() == Qt::Horizontal)
+            option.state |= QStyle::State_Horizontal;
+        const auto part = [bar, &option, window](QStyle::SubControl control, int inset) {
+            const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control, bar);
+            return shownRegion(bar, window, rect.adjusted(inset, inset, -inset, -inset));
+        };
+        QStringList path;
+        for (QWidget *w = bar; w && w != window; w = w->parentWidget())
+            path.prepend(w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName());
+        const QString name = path.join(QLatin1Char('/'));
+        if (measured)
+            ++*measured;
+        for (const auto &[control, what] : {std::pair{QStyle::SC_ScrollBarSubLine, "first arrow"},
+                                             std::pair{QStyle::SC_ScrollBarAddLine, "last arrow"}}) {
+            const QRegion button = part(control, 2);
+            if (button.isEmpty())
+                continue; // a style without arrow buttons
+            const QColor ground = commonColour(shot, button);
+            const QColor arrow = standsOutMost(button, ground);
+            if (ratio(arrow, ground) < 3.0)
+                found << QStringLiteral("%1 %2: %3 on %4 = %5")
+                             .arg(name, QLatin1String(what), arrow.name(), ground.name())
+                             .arg(ratio(arrow, ground), 0, 'f', 2);
+        }
+        const QRegion handle = part(QStyle::SC_ScrollBarSlider, 0);
+        const QRegion groove = part(QStyle::SC_ScrollBarGroove, 0) - handle;
+        if (handle.isEmpty() || groove.isEmpty())
+            continue;
+        const QColor grooveGround = commonColour(shot, groove);
+        const QColor fill = commonColour(shot, handle);
+        if (ratio(fill, grooveGround) < 1.1)
+            found << QStringLiteral("%1 handle: %2 on %3 = %4")
+                         .arg(name, fill.name(), grooveGround.name())
+                         .arg(ratio(fill, grooveGround), 0, 'f', 2);
     }
     return found;
 }

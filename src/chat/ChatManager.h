@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QRect>
+#include <QSize>
 #include <QPointer>
 
 #include <functional>
@@ -28,9 +29,13 @@ public:
     ~ChatManager() override;
 
     XMPPChatManager *chatManager() const { return m_chatManager.get(); }
-    // Where a new chat window opens, in its parent's coordinates: at the area's bottom
-    // right corner. Without an area, at the parent's top left corner.
+    // Where a new chat window opens, in its parent's coordinates: inside the area, clear
+    // of the places to keep clear (the controls a player may need), as near its bottom
+    // right corner as it finds room, at its size or else narrower or smaller; where there
+    // is no such room, at the area's bottom right corner. Without an area, at the
+    // parent's top left corner.
     void setArea(std::function<QRect()> area) { m_area = std::move(area); }
+    void setKeepClear(std::function<QList<QRect>()> keepClear) { m_keepClear = std::move(keepClear); }
 
 public slots:
     void reqestChat(const XMPPJid &jid);
@@ -40,5 +45,6 @@ private:
     std::unique_ptr<XMPPChatManager> m_chatManager;
     PlayerDb *m_playerDb;
     std::function<QRect()> m_area;
+    std::function<QList<QRect>()> m_keepClear;
     QList<QPointer<ChatWindow>> m_windows;
 };

@@ -77,7 +77,8 @@ ChatWindow::ChatWindow(XMPPChat *chat, PlayerDb *playerDb, QWidget *parent)
     m_ui->setupUi(body);
     m_sender = std::make_unique<LineSender>(m_ui->input, m_ui->output);
     body->setWindowTitle(tr("Manager chat"));
-    m_ui->output->setStyleSheet(QStringLiteral("background: rgba(0,0,0, 128)"));
+    // The pane alone: its scroll bars keep the look of every other pane's.
+    m_ui->output->setStyleSheet(QStringLiteral("ChatOutputWidget { background: rgba(0,0,0, 128) }"));
     setContentWidget(body);
     hide();
     connect(chat, &XMPPChat::message, this, &ChatWindow::onMessage);

@@ -265,6 +265,9 @@ private:
     // Where coming-event notices stand in the logged-in page, over no control.
     QRect comingEventArea() const;
     QRect chatWindowArea() const;
+    // What a chat window that opens stays clear of: the controls shown, and the table in
+    // front.
+    QList<QRect> chatWindowKeepClear() const;
 
     // ---- Tables, watching and invitations ----------------------------------------------
     void connectTables();

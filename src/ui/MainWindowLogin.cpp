@@ -28,9 +28,13 @@
 #include "ui/UrlHandler.h"
 #include "ui/web/EmbeddedBrowser.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QGraphicsItem>
 #include <QGraphicsView>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
@@ -250,11 +254,23 @@ void MainWindow::loginSuccessful(qint32 playerId, const QString &name, const QSt
 // them) and the side column free.
 QRect MainWindow::chatWindowArea() const
 {
-    const QWidget *tabs = m_ui->mainTabs;
-    const QWidget *bar = m_ui->mainTabs->tabBar();
-    const int top = bar->mapTo(this, QPoint(0, bar->height())).y();
-    const QRect pages(tabs->mapTo(this, QPoint()), tabs->size());
-    return QRect(QPoint(pages.left(), top), pages.bottomRight()).adjusted(8, 8, -8, -8);
+    const QWidget *pages = m_ui->loggedInStack;
+    return QRect(pages->mapTo(this, QPoint()), pages->size()).adjusted(8, 8, -8, -8);
+}
+
+QList<QRect> MainWindow::chatWindowKeepClear() const
+{
+    QList<QRect> keepClear;
+    for (const QWidget *widget : findChildren<QWidget *>()) {
+        const bool control = qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QLineEdit *>(widget)
+                             || qobject_cast<const QComboBox *>(widget) || qobject_cast<const QAbstractSpinBox *>(widget)
+                             || qobject_cast<const QTabBar *>(widget);
+        if (control && widget->isVisible())
+            keepClear << QRect(widget->mapTo(this, QPoint()), widget->size());
+    }
+    if (auto *table = qobject_cast<GameWindow *>(m_ui->loggedInStack->currentWidget()))
+        keepClear << QRect(table->view()->mapTo(this, QPoint()), table->view()->size());
+    return keepClear;
 }
 
 QRect MainWindow::comingEventArea() const
@@ -290,6 +306,7 @@ void MainWindow::onClientConfig(const ClientConfig &config)
     if (!m_chatManager) {
         m_chatManager = new ChatManager(&m_chatClient, m_playerDb, this);
         m_chatManager->setArea([this] { return chatWindowArea(); });
+        m_chatManager->setKeepClear([this] { return chatWindowKeepClear(); });
         if (m_friendsWindow)
             connect(m_friendsWindow, &FriendsWindow::reqestChat, m_chatManager, &ChatManager::reqestChat);
     }

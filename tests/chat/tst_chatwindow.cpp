@@ -1,6 +1,8 @@
 #include "testmain.h"
 
 #include "FakeChatServer.h"
+#include "contrast.h"
+#include "skinstylesheets.h"
 #include "connection/ConnectedManager.h"
 
 #include "app/startup/ResourceSearchPaths.h"
@@ -18,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 #include <map>
@@ -233,6 +236,26 @@ void TestChatWindow::windowsStayForManagers()
     QTRY_VERIFY(output->toPlainText().endsWith(QStringLiteral("Haruto\uFFFC: Hello <Aiko>")));
     QVERIFY(output->toHtml().contains("manager:Haruto"));
     QVERIFY(window->grab().save(QTest::currentTestFunction() + QStringLiteral(".png")));
+
+    // More lines than the pane holds: in both skins its scroll bar's arrows read on their
+    // buttons and its handle stands apart from the groove, under the pane's dark ground.
+    for (int line = 1; line <= 30; ++line)
+        m_server->send("<message from='1001@localhost/desk' type='chat'><thread>t-1</thread><body>Line "
+                       + QByteArray::number(line) + "</body></message>");
+    QTRY_VERIFY(output->toPlainText().endsWith(QStringLiteral("Haruto\uFFFC: Line 30")));
+    for (const QString skin : {"default", "corvana"}) {
+        setupResourceSearchPaths({}, skin);
+        qApp->setStyleSheet(skinStyleSheets());
+        QVERIFY(!qApp->styleSheet().isEmpty());
+        QTRY_VERIFY(output->verticalScrollBar()->isVisible() && output->verticalScrollBar()->maximum() > 0);
+        int bars = 0;
+        const QStringList unreadable = Contrast::unreadableScrollBars(window, &bars);
+        QVERIFY(window->grab().save(QStringLiteral("%1-%2.png").arg(QTest::currentTestFunction(), skin)));
+        QCOMPARE(bars, 1);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(skin + QLatin1Char(' ') + unreadable.join(QStringLiteral("; "))));
+    }
+    qApp->setStyleSheet(QString());
+    setupResourceSearchPaths({}, QStringLiteral("default"));
 
     // Closing the window ends the chat.
     window->close();

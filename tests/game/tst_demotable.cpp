@@ -7,6 +7,7 @@
 #include "app/wind.h"
 #include "connection/PlayerDb.h"
 #include "protocol/TestServer.h"
+#include "serverroundtrip.h"
 #include "table/dialogs/RoundScoreBoard.h"
 #include "table/dialogs/ScoreBoard.h"
 #include "table/dialogs/SeatedWindow.h"
@@ -46,8 +47,10 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -297,6 +300,8 @@ private slots:
     void singleHandPlatesCountWinsAndTheWinnersSeatEmpties();
     void accountsPagesAndCountersAsPlayersComeAndGo();
     void tournamentDialogListsTheRegisteredPlayers();
+    void theWorldSpeaksTheClientsLanguage_data();
+    void theWorldSpeaksTheClientsLanguage();
 
 private:
     QTemporaryDir m_artwork;
@@ -1221,6 +1226,117 @@ void TestDemoTable::tournamentDialogListsTheRegisteredPlayers()
         player.connection->get_tournament_ranking_list(id);
         QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), rows, 5000);
         QCOMPARE(names(list).count(QStringLiteral("watcher")), 0);
+    }
+}
+
+void TestDemoTable::theWorldSpeaksTheClientsLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("tableName");
+    QTest::addColumn<QString>("tournament");
+    QTest::addColumn<QString>("bot");
+    QTest::addColumn<QString>("nameTaken");
+    QTest::addColumn<QString>("noTable");
+    QTest::addColumn<QString>("noPlayer");
+    QTest::newRow("en") << "en" << "Table 3001" << "Demo Running Series" << " (bot)" << "That name is taken."
+                        << "There is no such table." << "No such player.";
+    QTest::newRow("ja") << "ja" << "テーブル 3001" << "デモ・開催中シリーズ" << "（CPU）" << "その名前はすでに使われています。"
+                        << "そのテーブルはありません。" << "そのプレイヤーはいません。";
+    QTest::newRow("zh_CN") << "zh_CN" << "牌桌 3001" << "演示进行中系列赛" << "（电脑）" << "该名称已被使用。"
+                           << "没有这张牌桌。" << "没有这位玩家。";
+    QTest::newRow("zh_TW") << "zh_TW" << "牌桌 3001" << "示範進行中系列賽" << "（電腦）" << "該名稱已被使用。"
+                           << "沒有這張牌桌。" << "沒有這位玩家。";
+}
+
+// The demo world answers a client in the language it asks its table names in: the
+// names of its tables, tournaments and computer players and its refusals. Every computer
+// player has a name of his own, the one his lobby look-up answers to, so no two at a
+// table share one.
+void TestDemoTable::theWorldSpeaksTheClientsLanguage()
+{
+    QFETCH(QString, language);
+    TestServer server;
+    QVERIFY(server.startDemo(1, 0));
+    DemoPlayer ann;
+    QVERIFY(ann.connect(server.gamePort()));
+    QSignalSpy names(ann.connection.get(), &ConnectionManager::localizedTableNames);
+    ann.connection->query_localized_table_names(language, {});
+    QVERIFY(names.wait(5000));
+    QString regular;
+    for (const LocalizedTableName &name : names.first().at(1).value<std::vector<LocalizedTableName>>()) {
+        if (name.path == QLatin1String("Regular"))
+            regular = QString(name.nameTemplate).replace(QLatin1String("{tableId}"), QLatin1String("3001"));
+    }
+    QTEST(regular, "tableName");
+    QSignalSpy registered(ann.connection.get(), &ConnectionManager::registerUserAnswer);
+    for (int attempt = 0; attempt < 2; ++attempt)
+        ann.connection->register_user(QStringLiteral("ann"), QStringLiteral("pw"), QString(), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(registered.size(), 2, 5000);
+    QCOMPARE(registered.at(0).at(0).toBool(), true);
+    QCOMPARE(registered.at(1).at(0).toBool(), false);
+    QTEST(registered.at(1).at(2).toString(), "nameTaken");
+    QVERIFY(ann.login(QStringLiteral("ann")));
+
+    QSignalSpy tournaments(ann.connection.get(), qOverload<const TournamentInfo &>(&ConnectionManager::tournamentInfoUpdate));
+    const auto lastName = [&tournaments](qint32 id) {
+        QString name;
+        for (const QList<QVariant> &info : tournaments) {
+            if (info.at(0).value<TournamentInfo>().id() == id)
+                name = info.at(0).value<TournamentInfo>().name();
+        }
+        return name;
+    };
+    ann.connection->tournaments_lobby_subscribe();
+    QTRY_VERIFY_WITH_TIMEOUT(!lastName(503).isEmpty(), 5000);
+    QTEST(lastName(503), "tournament");
+
+    // Every table watched: the computer players, each by a name of his own in the
+    // language, which the look-up answers to.
+    std::vector<qint32> tables;
+    for (qint32 table = 3001; table <= 3014; ++table)
+        tables.push_back(table);
+    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(tables.begin(), tables.end(), [&ann](qint32 table) { return ann.tables->hasTable(table); }),
+                             5000);
+    QSignalSpy watched(ann.connection.get(), &ConnectionManager::watchSuccessful);
+    for (const qint32 table : tables)
+        ann.connection->watch_table(table);
+    QTRY_COMPARE_WITH_TIMEOUT(watched.size(), int(tables.size()), 10000);
+    QVERIFY(serverRoundTrip(*ann.connection));
+    std::map<qint32, QString> bots;
+    for (const qint32 table : tables) {
+        QVERIFY2(ann.model(table), qPrintable(QString::number(table)));
+        for (const auto &[id, player] : ann.model(table)->players()) {
+            if (id != ann.id)
+                bots.emplace(id, player.name());
+        }
+    }
+    QVERIFY2(bots.size() > 8, qPrintable(QString::number(bots.size())));
+    QFETCH(QString, bot);
+    std::set<QString> distinct;
+    QSignalSpy users(ann.connection.get(), &ConnectionManager::queryUserAnswer);
+    for (const auto &[id, name] : bots) {
+        QVERIFY2(name.endsWith(bot), qPrintable(name));
+        QVERIFY2(distinct.insert(name).second, qPrintable(name + QStringLiteral(" twice")));
+        users.clear();
+        ann.connection->query_user(name);
+        QVERIFY(users.wait(5000));
+        QCOMPARE(users.first().at(2).value<UserRecord>().playerId, id);
+        QCOMPARE(users.first().at(2).value<UserRecord>().screenName, name);
+    }
+    users.clear();
+    ann.connection->query_user(QStringLiteral("nobody here"));
+    QVERIFY(users.wait(5000));
+    QCOMPARE(users.first().at(1).toBool(), false);
+    QTEST(users.first().at(3).toString(), "noPlayer");
+    QSignalSpy refused(ann.connection.get(), &ConnectionManager::watchFailed);
+    ann.connection->watch_table(5999);
+    QVERIFY(refused.wait(5000));
+    QTEST(refused.first().at(1).toString(), "noTable");
+
+    // Back in English, the tournaments are named again in it.
+    if (language != QLatin1String("en")) {
+        ann.connection->query_localized_table_names(QStringLiteral("en"), {});
+        QTRY_COMPARE_WITH_TIMEOUT(lastName(503), QStringLiteral("Demo Running Series"), 5000);
     }
 }
 

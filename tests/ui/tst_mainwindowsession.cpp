@@ -16,6 +16,9 @@
 
 #include "app/startup/ResourceSearchPaths.h"
 #include "app/startup/TranslationsManager.h"
+#include "chat/ChatManager.h"
+#include "chat/ChatWindow.h"
+#include "chat/XMPPChatManager.h"
 #include "chat/xmpp/XMPPClient.h"
 #include "connection/PlayerDb.h"
 #include "game/GameWindow.h"
@@ -33,15 +36,20 @@
 #include "ui/MainWindow.h"
 #include "ui/ModelessMsgBox.h"
 #include "ui/SetScreennameDialog.h"
+#include "ui/SelectorButton.h"
 #include "ui/TableSelector.h"
+#include "ui/UTabWidget.h"
 #include "ui/web/EmbeddedBrowser.h"
 #include "ui/web/EmbeddedWebPage.h"
 #include "ui/web/EmbeddedWebView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGraphicsView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,6 +63,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTcpServer>
 #include <QPointer>
 #include <QScopeGuard>
@@ -477,6 +486,62 @@ void TestMainWindowSession::tablesLeftOpenLastTimeAreOfferedAgain()
     QVERIFY(m_server->waitForOutput(QStringLiteral("RECV join_table_t {\"seat\":-1,\"table\":5001}")));
     QTRY_COMPARE(m_window->activeTable(), 5001);
     QCOMPARE(receivedCount(QStringLiteral("RECV watch_table_t")), 0);
+
+    // A manager's chat that opens now, as his welcome back does, covers none of the
+    // controls shown and not the table; nor in the lobby over the Play and Friends tabs,
+    // at each of the client's sizes.
+    auto *chats = m_window->findChild<ChatManager *>();
+    QVERIFY(chats);
+    auto *tabs = m_window->findChild<UTabWidget *>(QStringLiteral("mainTabs"));
+    QTRY_VERIFY(qobject_cast<GameWindow *>(m_window->findChild<QStackedWidget *>(QStringLiteral("loggedInStack"))->currentWidget()));
+    const auto opensClear = [&](const QString &what) {
+        QVERIFY(PostedEvents::settleWidgets());
+        XMPPChat *chat = chats->chatManager()->chatWith(parseJid(QStringLiteral("1000@localhost")));
+        ChatWindow *window = nullptr;
+        for (ChatWindow *open : m_window->findChildren<ChatWindow *>()) {
+            if (open->chat() == chat)
+                window = open;
+        }
+        QVERIFY2(window && window->isVisible(), qPrintable(what));
+        const QRect place = window->geometry();
+        QStringList covered;
+        for (const QWidget *widget : m_window->findChildren<QWidget *>()) {
+            const bool control = qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QLineEdit *>(widget)
+                                 || qobject_cast<const QComboBox *>(widget) || qobject_cast<const QTabBar *>(widget);
+            if (control && widget->isVisible() && !window->isAncestorOf(widget)
+                && place.intersects(QRect(widget->mapTo(m_window.get(), QPoint()), widget->size())))
+                covered << widget->objectName() + QLatin1Char(':') + QLatin1String(widget->metaObject()->className());
+        }
+        if (auto *table = qobject_cast<GameWindow *>(m_window->findChild<QStackedWidget *>(QStringLiteral("loggedInStack"))->currentWidget())) {
+            if (place.intersects(QRect(table->view()->mapTo(m_window.get(), QPoint()), table->view()->size())))
+                covered << QStringLiteral("the table");
+        }
+        QVERIFY(saveScreenshot(m_window.get(), QStringLiteral("session-chat-%1").arg(what)));
+        QVERIFY2(m_window->rect().contains(place) && covered.isEmpty(),
+                 qPrintable(QStringLiteral("%1: the chat at %2,%3 %4x%5 over %6")
+                                .arg(what)
+                                .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
+                                .arg(covered.join(QStringLiteral(", ")))));
+        window->close();
+        QTRY_VERIFY(m_window->findChildren<ChatWindow *>().isEmpty());
+    };
+    for (const QSize size : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
+        m_window->resize(size);
+        QTRY_COMPARE(m_window->size(), size);
+        const QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        opensClear(QStringLiteral("table-") + name);
+        if (QTest::currentTestFailed())
+            return;
+        m_window->displayLobby();
+        for (const int tab : {1, 4}) {
+            tabs->setCurrentIndex(tab);
+            opensClear(QStringLiteral("tab%1-%2").arg(tab).arg(name));
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QTest::mouseClick(m_window->findChild<TableSelector *>()->tableButton(5001), Qt::LeftButton);
+        QTRY_VERIFY(qobject_cast<GameWindow *>(m_window->findChild<QStackedWidget *>(QStringLiteral("loggedInStack"))->currentWidget()));
+    }
 }
 
 void TestMainWindowSession::invitationsNoticesAndTheUserMenu()

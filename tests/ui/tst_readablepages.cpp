@@ -1,10 +1,11 @@
 // Every text the client shows reads on its ground, and every mark of a ticked check box
-// or a chosen radio button in its box, in both skins: a session against the
-// demo world of the test game server goes through the pages and windows a player meets
-// (login, new account, screen name, the lobby tabs with their previews, a tournament's
-// details, the picture dialog, the cashier, the quit question, a table seated, in play,
-// watched and with its sample dialogs, the debug window), and at each of them every
-// window shown is measured from a grab, whatever widgets it holds.
+// or a chosen radio button in its box, in both skins: a session against the demo world
+// of the test game server goes through the pages and windows a player meets (login, new
+// account, screen name, the lobby tabs with their previews, the details of an ended
+// tournament and of a running one with its tables, the picture dialog, the cashier, the
+// quit question, a table seated, in play with a manager's chat beside it, watched and with
+// its sample dialogs, the debug window), and at each of them every window shown is measured from a grab, whatever
+// widgets it holds.
 
 #include "DemoPlayer.h"
 #include "contrast.h"
@@ -21,6 +22,9 @@
 #include "game/GameModel.h"
 #include "game/GameWindow.h"
 #include "app/Utils.h"
+#include "chat/ChatManager.h"
+#include "chat/ChatWindow.h"
+#include "chat/XMPPChatManager.h"
 #include "connection/ConnectionManager.h"
 #include "connection/PlayerDb.h"
 #include "lobby/JoinDialog.h"
@@ -289,22 +293,42 @@ void TestReadablePages::everyPageReadsOnEverySkin()
             QTRY_VERIFY(!shown<JoinDialog>());
         } else if (i == 2) {
             // A tournament's details over its tab, with the standings and the payout it
-            // asks the server for.
+            // asks the server for: the first one, which has ended, and the running one,
+            // with the tables it plays at listed.
             auto *list = shown<QTreeView>("tournamentsLobbyTreeView");
-            QSignalSpy rankings(&m_window->connectionManager(), &ConnectionManager::tournamentRankings);
-            QSignalSpy prizes(&m_window->connectionManager(), &ConnectionManager::tournamentPrizeConfiguration);
-            emit list->activated(list->currentIndex());
-            QTRY_VERIFY(shown<TournamentDetailDialog>());
-            const qint32 tournament = shown<TournamentDetailDialog>()->tournamentId();
-            const auto answered = [tournament](const QSignalSpy &spy) {
-                return std::any_of(spy.begin(), spy.end(), [tournament](const QList<QVariant> &answer) {
-                    return answer.at(0).toInt() == tournament;
-                });
-            };
-            QTRY_VERIFY_WITH_TIMEOUT(answered(rankings) && answered(prizes), 15000);
-            measure(QStringLiteral("tournament-details"));
-            shown<TournamentDetailDialog>()->close();
-            QTRY_VERIFY(!shown<TournamentDetailDialog>());
+            for (const QString &which : {QStringLiteral("first"), QStringLiteral("running")}) {
+                if (which == QLatin1String("running")) {
+                    QVERIFY(lobbyRow(list, 503).isValid());
+                    list->setCurrentIndex(lobbyRow(list, 503));
+                }
+                QSignalSpy rankings(&m_window->connectionManager(), &ConnectionManager::tournamentRankings);
+                QSignalSpy prizes(&m_window->connectionManager(), &ConnectionManager::tournamentPrizeConfiguration);
+                emit list->activated(list->currentIndex());
+                QTRY_VERIFY(shown<TournamentDetailDialog>());
+                auto *dialog = shown<TournamentDetailDialog>();
+                const qint32 tournament = dialog->tournamentId();
+                const auto answered = [tournament](const QSignalSpy &spy) {
+                    return std::any_of(spy.begin(), spy.end(), [tournament](const QList<QVariant> &answer) {
+                        return answer.at(0).toInt() == tournament;
+                    });
+                };
+                QTRY_VERIFY_WITH_TIMEOUT(answered(rankings) && answered(prizes), 15000);
+                if (which == QLatin1String("running")) {
+                    // Its two tables, each by name beside its Watch button.
+                    auto *tables = dialog->findChild<QWidget *>(QStringLiteral("tableList"));
+                    QVERIFY(tables);
+                    const auto named = [tables] {
+                        int count = 0;
+                        for (const QLabel *label : tables->findChildren<QLabel *>())
+                            count += label->isVisible() && !label->text().isEmpty() ? 1 : 0;
+                        return count;
+                    };
+                    QTRY_COMPARE_WITH_TIMEOUT(named(), 2, 15000);
+                }
+                measure(QStringLiteral("tournament-details-") + which);
+                dialog->close();
+                QTRY_VERIFY(!shown<TournamentDetailDialog>());
+            }
         } else if (i == 3) {
             QTest::mouseClick(shown<QPushButton>("setAvatarButton"), Qt::LeftButton);
             QTRY_VERIFY(shown<AvatarDialog>());
@@ -351,6 +375,15 @@ void TestReadablePages::everyPageReadsOnEverySkin()
             || qobject_cast<RoundScoreBoard *>(sample))
             sample->close();
     }
+
+    // A manager's chat, opened beside the table in play.
+    auto *chats = m_window->findChild<ChatManager *>();
+    QVERIFY(chats);
+    chats->chatManager()->chatWith(parseJid(QStringLiteral("1000@localhost")));
+    QTRY_VERIFY(shown<ChatWindow>());
+    measure(QStringLiteral("manager-chat"));
+    shown<ChatWindow>()->close();
+    QTRY_VERIFY(!shown<ChatWindow>());
 
     // The question of leaving in the middle of a hand, answered No.
     QTest::mouseClick(DemoPlay::shownButton(table->sideBar(), QStringLiteral("leaveButton")), Qt::LeftButton);

@@ -91,7 +91,7 @@ void DemoManager::onAddedBy(const XMPPJid &jid)
 {
     static const WorldText hello{
         "Hello %1, I am %2, the manager of this demo world. Write to me here whenever you like: I answer every line.",
-        "%1さん、こんにちは。このデモワールドの管理者、%2です。いつでもここに書いてください。どの行にもお返事します。",
+        "%1さん、こんにちは。このデモワールドの管理者、%2です。いつでもここにメッセージをどうぞ。どのメッセージにもお返事します。",
         "%1，你好！我是%2，这个演示世界的管理员。随时可以在这里给我留言：每一句我都会回复。",
         "%1，你好！我是%2，這個示範世界的管理員。隨時可以在這裡給我留言：每一句我都會回覆。"};
     const XMPPJid address = jidBare(jid);
@@ -133,7 +133,7 @@ void DemoManager::onPresence(const XMPPPresence &presence)
 void DemoManager::onMessage(const XMPPMessage &message)
 {
     static const WorldText thanks{"Thank you, %1. I have read your line: “%2”",
-                                  "%1さん、ありがとうございます。あなたの言葉を読みました：「%2」",
+                                  "%1さん、ありがとうございます。メッセージを拝見しました：「%2」",
                                   "谢谢你，%1。我读到了你的话：“%2”",
                                   "謝謝你，%1。我讀到了你的話：「%2」"};
     if (message.type() != XMPPMessage::Chat || message.body().isEmpty())

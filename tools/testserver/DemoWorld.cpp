@@ -28,6 +28,18 @@ constexpr qint64 StartBalance = 100000;
 constexpr int AccountPage = 1; // the web page kind of the account pages
 constexpr int LatestLogins = 5;
 
+// The world's answers that a client shows as they come, in the client's language.
+const WorldText PleaseLogIn{"Please log in first.", "先にログインしてください。", "请先登录。", "請先登入。"};
+const WorldText NameTaken{"That name is taken.", "その名前はすでに使われています。", "该名称已被使用。", "該名稱已被使用。"};
+const WorldText NameRefused{"That name is taken or not allowed.", "その名前はすでに使われているか、使えません。",
+                            "该名称已被使用或不被允许。", "該名稱已被使用或不被允許。"};
+const WorldText NoSuchTable{"There is no such table.", "そのテーブルはありません。", "没有这张牌桌。", "沒有這張牌桌。"};
+const WorldText NoSuchTournament{"There is no such tournament.", "そのトーナメントはありません。", "没有这个锦标赛。", "沒有這個錦標賽。"};
+const WorldText NoSuchPlayer{"No such player.", "そのプレイヤーはいません。", "没有这位玩家。", "沒有這位玩家。"};
+// The names of the tables outside tournaments, by their lobby paths.
+const WorldText PracticeTables{"Practice {tableId}", "練習 {tableId}", "练习 {tableId}", "練習 {tableId}"};
+const WorldText RegularTables{"Table {tableId}", "テーブル {tableId}", "牌桌 {tableId}", "牌桌 {tableId}"};
+
 QJsonObject lobbyProperty(const QString &name, const QJsonValue &value)
 {
     return {{QStringLiteral("name"), name}, {QStringLiteral("value"), value}};
@@ -135,7 +147,7 @@ void DemoWorld::addAccountPages()
          {"Cashier", "キャッシャー", "收银台", "收銀台"},
          {"The demo world plays for play money: every account starts with 1000.00 and nothing is deposited here.",
           "デモワールドはプレイマネーで遊びます。どのアカウントも1000.00から始まり、ここで入金することはありません。",
-          "演示世界使用游戏币：每个账户初始有1000.00，这里不能存款。",
+          "演示世界使用游戏币：每个账户初始有1000.00，这里不能充值。",
           "示範世界使用遊戲幣：每個帳戶初始有1000.00，這裡不能儲值。"}},
         {"TFM",
          {"Withdraw", "出金", "提款", "提款"},
@@ -196,11 +208,11 @@ void DemoWorld::addPages()
          {"Help", "ヘルプ", "帮助", "說明"},
          {"Join a table on the Play tab and press Play: computer players take the free seats and the hand is dealt. "
           "Discard by clicking a tile; claims, kongs, riichi and mahjong are offered when the rules allow them.",
-          "「プレイ」タブでテーブルに参加して「プレイ」を押すと、空席にコンピューターが着席し、局が配られます。"
+          "「プレイ」タブでテーブルに参加して「プレイ」を押すと、空席にコンピューターが着席し、配牌されます。"
           "牌をクリックして捨てます。チー、ポン、カン、リーチ、和了はルールが許すときに提示されます。",
-          "在“游戏”标签页加入牌桌并按“游戏”：电脑玩家会坐上空位并开始发牌。点击一张牌即可打出；"
+          "在“游戏”标签页加入牌桌并按“开始游戏”：电脑玩家会坐上空位并开始发牌。点击一张牌即可打出；"
           "规则允许时会提示吃、碰、杠、立直和和牌。",
-          "在「遊戲」分頁加入牌桌並按「遊戲」：電腦玩家會坐上空位並開始發牌。點擊一張牌即可打出；"
+          "在「遊戲」分頁加入牌桌並按「開始遊戲」：電腦玩家會坐上空位並開始發牌。點擊一張牌即可打出；"
           "規則允許時會提示吃、碰、槓、立直和和牌。"}},
         {7, "rules-classic",
          {"Classic rules", "クラシックのルール", "经典麻将规则", "經典麻將規則"},
@@ -378,15 +390,15 @@ void DemoWorld::addTournaments()
     struct Row
     {
         qint32 id;
-        const char *name;
+        WorldText name;
         int status, registered, maxPlayers, rounds, currentRound, ruleset, bet;
         qint64 start;
     };
     const Row rows[] = {
-        {501, "Demo Free Roll", 0, 6, 64, 2, 0, 3, 0, now + 2 * hour},
-        {502, "Demo Evening Cup", 0, 11, 32, 3, 0, 0, 500, now + 5 * hour},
-        {503, "Demo Running Series", 3, 8, 8, 2, 1, 3, 100, now - hour / 2},
-        {504, "Demo Morning Classic", 5, 16, 16, 2, 2, 0, 200, now - 6 * hour},
+        {501, {"Demo Free Roll", "デモ・フリーロール", "演示免费赛", "示範免費賽"}, 0, 6, 64, 2, 0, 3, 0, now + 2 * hour},
+        {502, {"Demo Evening Cup", "デモ・イブニングカップ", "演示晚间杯", "示範晚間盃"}, 0, 11, 32, 3, 0, 0, 500, now + 5 * hour},
+        {503, {"Demo Running Series", "デモ・開催中シリーズ", "演示进行中系列赛", "示範進行中系列賽"}, 3, 8, 8, 2, 1, 3, 100, now - hour / 2},
+        {504, {"Demo Morning Classic", "デモ・モーニングクラシック", "演示早场经典赛", "示範早場經典賽"}, 5, 16, 16, 2, 2, 0, 200, now - 6 * hour},
     };
     for (const Row &row : rows) {
         QJsonArray starts;
@@ -397,7 +409,7 @@ void DemoWorld::addTournaments()
         }
         QJsonArray properties{lobbyProperty(QStringLiteral("PERSISTENT_ID"), 9000 + row.id),
                               lobbyProperty(QStringLiteral("STATUS"), row.status),
-                              lobbyProperty(QStringLiteral("NAME"), QLatin1String(row.name)),
+                              lobbyProperty(QStringLiteral("NAME"), QString::fromUtf8(row.name.en)),
                               lobbyProperty(QStringLiteral("REGISTERED"), row.registered),
                               lobbyProperty(QStringLiteral("MIN_PLAYERS"), 4),
                               lobbyProperty(QStringLiteral("MAX_PLAYERS"), row.maxPlayers),
@@ -416,7 +428,11 @@ void DemoWorld::addTournaments()
         QJsonArray players;
         for (int i = 0; i < row.registered; ++i)
             players.append(madeUpPlayer(i));
+        QJsonObject names;
+        for (const QString &language : languages())
+            names.insert(language, WorldLanguage::text(row.name, language));
         m_tournaments.push_back({{QStringLiteral("tournament"), row.id}, {QStringLiteral("properties"), properties},
+                                 {QStringLiteral("names"), names},
                                  {QStringLiteral("registered"), row.registered}, {QStringLiteral("players"), players},
                                  {QStringLiteral("status"), row.status}});
         if (row.status == 3) {
@@ -425,7 +441,7 @@ void DemoWorld::addTournaments()
                 TableConfig c;
                 c.id = 4000 + row.id * 10 + t;
                 c.pathRest = QStringLiteral("mtt/%1").arg(row.id);
-                c.name = QStringLiteral("%1 %2").arg(QLatin1String(row.name), QString::number(t + 1));
+                c.name = QStringLiteral("%1 %2").arg(QString::fromUtf8(row.name.en), QString::number(t + 1));
                 c.ruleset = row.ruleset;
                 c.gameType = 1;
                 c.speed = 15000;
@@ -450,10 +466,20 @@ qint32 DemoWorld::tournamentId(const QJsonObject &tournament) const
     return tournament.value(QStringLiteral("tournament")).toInt();
 }
 
-QJsonObject DemoWorld::tournamentInfo(const QJsonObject &tournament) const
+QJsonObject DemoWorld::tournamentInfo(const QJsonObject &tournament, const QString &language) const
 {
-    return {{QStringLiteral("tournament"), tournamentId(tournament)},
-            {QStringLiteral("properties"), tournament.value(QStringLiteral("properties"))}};
+    QJsonArray properties = tournament.value(QStringLiteral("properties")).toArray();
+    for (int i = 0; i < properties.size(); ++i) {
+        if (properties[i].toObject().value(QStringLiteral("name")) == QLatin1String("NAME"))
+            properties[i] = lobbyProperty(QStringLiteral("NAME"), tournament.value(QStringLiteral("names")).toObject().value(language));
+    }
+    return {{QStringLiteral("tournament"), tournamentId(tournament)}, {QStringLiteral("properties"), properties}};
+}
+
+void DemoWorld::sendTournaments(DemoSession *session) const
+{
+    for (const QJsonObject &t : m_tournaments)
+        session->send(QStringLiteral("tournament_info_t"), tournamentInfo(t, session->language()));
 }
 
 void DemoWorld::onSeatsChanged(qint32 tableId)
@@ -546,8 +572,14 @@ void DemoWorld::dispatch(DemoSession *session, const QString &name, const QJsonO
 {
     // The requests for pages and table names say the client's language: the world
     // answers in it from then on, its manager too.
-    if (fields.contains(QStringLiteral("language")))
-        session->setLanguage(WorldLanguage::of(fields.value(QStringLiteral("language")).toString()));
+    if (fields.contains(QStringLiteral("language"))) {
+        const QString language = WorldLanguage::of(fields.value(QStringLiteral("language")).toString());
+        const bool changed = language != session->language();
+        session->setLanguage(language);
+        // The tournaments listed already are named again in it.
+        if (changed && m_tournamentSubscribers.count(session))
+            sendTournaments(session);
+    }
     if (handleSession(session, name, fields))
         return;
     if (!session->isLoggedIn()) {
@@ -556,7 +588,7 @@ void DemoWorld::dispatch(DemoSession *session, const QString &name, const QJsonO
         if (name != QLatin1String("query_localized_table_names_t") && name != QLatin1String("local_query_web_page_t")
             && name != QLatin1String("register_user_t") && (name != QLatin1String("query_web_page_t") || accountPage)) {
             session->log(QStringLiteral("REFUSED %1: not logged in").arg(name));
-            session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), QStringLiteral("Please log in first.")}});
+            session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), WorldLanguage::text(PleaseLogIn, session->language())}});
             return;
         }
     }
@@ -736,7 +768,7 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
         }
         session->send(QStringLiteral("set_screenname_answer_t"),
                       {{QStringLiteral("service"), 1}, {QStringLiteral("ok"), ok}, {QStringLiteral("retry_allowed"), !ok},
-                       {QStringLiteral("message"), ok ? QString() : QStringLiteral("That name is taken or not allowed.")}});
+                       {QStringLiteral("message"), ok ? QString() : WorldLanguage::text(NameRefused, session->language())}});
     } else if (name == QLatin1String("query_user_t")) {
         const QString wanted = fields.value(QStringLiteral("screen_name")).toString();
         qint32 id = -1;
@@ -749,18 +781,22 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
                 manager = entry.second.manager;
             }
         }
-        // Computer players go by the name they have at the tables.
+        // Computer players go by the name they have at the tables, in any of the world's
+        // languages; the answer names them in the client's.
         for (qint32 bot = FirstBotId; id == -1 && bot < m_nextBotId; ++bot) {
-            if (TableEngine::botName(bot) == wanted || QStringLiteral("player-%1").arg(bot) == wanted) {
+            bool named = QStringLiteral("player-%1").arg(bot) == wanted;
+            for (const QString &language : languages())
+                named = named || TableEngine::botName(bot, language) == wanted;
+            if (named) {
                 id = bot;
-                screenName = TableEngine::botName(bot);
+                screenName = TableEngine::botName(bot, session->language());
             }
         }
         session->send(QStringLiteral("query_user_answer_t"),
                       {{QStringLiteral("service"), 1}, {QStringLiteral("request"), fields.value(QStringLiteral("request"))},
                        {QStringLiteral("ok"), id != -1}, {QStringLiteral("player_id"), id}, {QStringLiteral("screen_name"), screenName},
                        {QStringLiteral("user_flags"), manager ? 1 : 0},
-                       {QStringLiteral("failure_text"), id == -1 ? QStringLiteral("No such player.") : QString()}});
+                       {QStringLiteral("failure_text"), id == -1 ? WorldLanguage::text(NoSuchPlayer, session->language()) : QString()}});
     } else if (name == QLatin1String("store_player_properties_t")) {
     } else if (name == QLatin1String("query_web_page_t") || name == QLatin1String("local_query_web_page_t")) {
         // The world's own pages, in the language asked for; no address where the client's
@@ -789,13 +825,13 @@ bool DemoWorld::handleAccount(DemoSession *session, const QString &name, const Q
             createAccount(user, password);
         session->send(QStringLiteral("register_user_answer_t"),
                       {{QStringLiteral("service"), 1}, {QStringLiteral("ok"), ok}, {QStringLiteral("flag"), 0},
-                       {QStringLiteral("reason"), ok ? QString() : QStringLiteral("That name is taken.")}});
+                       {QStringLiteral("reason"), ok ? QString() : WorldLanguage::text(NameTaken, session->language())}});
     } else if (name == QLatin1String("query_localized_table_names_t")) {
         session->send(QStringLiteral("localized_table_names_t"),
                       {{QStringLiteral("service"), 1},
                        {QStringLiteral("language"), fields.value(QStringLiteral("language"))},
-                       {QStringLiteral("names"), QJsonArray{QJsonObject{{QStringLiteral("flag"), false}, {QStringLiteral("path"), QStringLiteral("Practice")}, {QStringLiteral("name_template"), QStringLiteral("Practice {tableId}")}},
-                                                            QJsonObject{{QStringLiteral("flag"), false}, {QStringLiteral("path"), QStringLiteral("Regular")}, {QStringLiteral("name_template"), QStringLiteral("Table {tableId}")}}}}});
+                       {QStringLiteral("names"), QJsonArray{QJsonObject{{QStringLiteral("flag"), false}, {QStringLiteral("path"), QStringLiteral("Practice")}, {QStringLiteral("name_template"), WorldLanguage::text(PracticeTables, session->language())}},
+                                                            QJsonObject{{QStringLiteral("flag"), false}, {QStringLiteral("path"), QStringLiteral("Regular")}, {QStringLiteral("name_template"), WorldLanguage::text(RegularTables, session->language())}}}}});
     } else {
         return false;
     }
@@ -865,12 +901,12 @@ bool DemoWorld::handleTables(DemoSession *session, const QString &name, const QJ
             session->send(QStringLiteral("join_table_answer_t"), {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("reason"), 1}});
         else if (name == QLatin1String("watch_table_t"))
             session->send(QStringLiteral("watch_table_answer_t"),
-                          {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("message"), QStringLiteral("There is no such table.")}});
+                          {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("message"), WorldLanguage::text(NoSuchTable, session->language())}});
         else if (name == QLatin1String("leave_table_t"))
             session->send(QStringLiteral("leave_table_answer_t"),
-                          {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("message"), QStringLiteral("There is no such table.")}});
+                          {{QStringLiteral("table"), tableId}, {QStringLiteral("ok"), false}, {QStringLiteral("message"), WorldLanguage::text(NoSuchTable, session->language())}});
         else
-            session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), QStringLiteral("There is no such table.")}});
+            session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), WorldLanguage::text(NoSuchTable, session->language())}});
         return true;
     }
     if (name == QLatin1String("join_table_t")) {
@@ -905,8 +941,7 @@ bool DemoWorld::handleTournaments(DemoSession *session, const QString &name, con
         for (qint32 id : account ? account->tournaments : std::set<qint32>())
             registered.append(id);
         session->send(QStringLiteral("notify_registered_t"), {{QStringLiteral("tournaments"), registered}});
-        for (const QJsonObject &t : m_tournaments)
-            session->send(QStringLiteral("tournament_info_t"), tournamentInfo(t));
+        sendTournaments(session);
         return true;
     }
     if (!fields.contains(QStringLiteral("tournament")))
@@ -915,7 +950,7 @@ bool DemoWorld::handleTournaments(DemoSession *session, const QString &name, con
     const auto it = std::find_if(m_tournaments.begin(), m_tournaments.end(), [&](const QJsonObject &t) { return tournamentId(t) == id; });
     if (it == m_tournaments.end()) {
         session->log(QStringLiteral("REFUSED %1: no tournament %2").arg(name, QString::number(id)));
-        session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), QStringLiteral("There is no such tournament.")}});
+        session->send(QStringLiteral("player_message_t"), {{QStringLiteral("text"), WorldLanguage::text(NoSuchTournament, session->language())}});
         return true;
     }
     QJsonObject &tournament = *it;

@@ -102,7 +102,9 @@ private:
     QJsonObject tableInfo(const TableEngine &table) const;
     void onSeatsChanged(qint32 tableId);
     TableEngine *table(const QJsonObject &fields) const;
-    QJsonObject tournamentInfo(const QJsonObject &tournament) const;
+    // In the client's language (WorldLanguage), as every text of the world.
+    QJsonObject tournamentInfo(const QJsonObject &tournament, const QString &language) const;
+    void sendTournaments(DemoSession *session) const;
     qint32 tournamentId(const QJsonObject &tournament) const;
 
     std::mt19937 m_random;
@@ -121,7 +123,7 @@ private:
     std::map<QString, Account> m_accounts; // by login name
     qint32 m_nextPlayerId = 1001;
     static constexpr qint32 ManagerId = 1000;
-    static constexpr qint32 FirstBotId = 9001;
+    static constexpr qint32 FirstBotId = TableEngine::FirstBotId;
     qint32 m_nextBotId = FirstBotId;
     std::map<qint32, TableEngine *> m_tables;
     std::map<DemoSession *, std::set<QString>> m_subscriptions;

@@ -1,6 +1,7 @@
 #include "TableEngine.h"
 
 #include "DemoSession.h"
+#include "WorldLanguage.h"
 
 #include "app/RulesetInfo.h"
 
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <cstdlib>
 #include <numeric>
 
@@ -25,6 +27,12 @@ constexpr int ReadyPayments = 3000;
 // End kinds of hand_end_t: a win (riichi tables tell a win on a discard from a self-drawn
 // one) and a washout.
 enum EndKind { MahjongEnd = 1, RonEnd = 2, TsumoEnd = 3, WashoutEnd = 4 };
+
+// Refusals of watching and leaving, in the client's language.
+const WorldText seatedHere{"You are seated at this table.", "このテーブルに着席しています。", "您已在这张牌桌入座。",
+                           "您已在這張牌桌入座。"};
+const WorldText notSeatedHere{"You are not seated at this table.", "このテーブルには着席していません。",
+                              "您没有在这张牌桌入座。", "您沒有在這張牌桌入座。"};
 
 QJsonObject lobbyProperty(const QString &name, const QJsonValue &value)
 {
@@ -215,10 +223,20 @@ int TableEngine::nextSeat(int seat) const
     return (seat + 1) % activeSeats();
 }
 
-QString TableEngine::botName(qint32 id)
+QString TableEngine::botName(qint32 id, const QString &language)
 {
-    static const char *const names[] = {"Ayame", "Botan", "Chidori", "Daisuke", "Emi", "Fumio", "Goro", "Hana"};
-    return QStringLiteral("%1 (bot)").arg(QLatin1String(names[id % 8]));
+    static const WorldText names[] = {
+        {"Ayame", "アヤメ", "菖蒲", "菖蒲"}, {"Botan", "ボタン", "牡丹", "牡丹"},
+        {"Chidori", "チドリ", "千鸟", "千鳥"}, {"Daisuke", "ダイスケ", "大辅", "大輔"},
+        {"Emi", "エミ", "惠美", "惠美"}, {"Fumio", "フミオ", "文雄", "文雄"},
+        {"Goro", "ゴロウ", "五郎", "五郎"}, {"Hana", "ハナ", "小花", "小花"}};
+    static const WorldText bot{"%1 (bot)", "%1（CPU）", "%1（电脑）", "%1（電腦）"};
+    const int index = std::max(0, id - FirstBotId);
+    const int count = static_cast<int>(std::size(names));
+    QString name = WorldLanguage::text(names[index % count], language);
+    if (index >= count)
+        name += (language == QLatin1String("en") ? QStringLiteral(" %1") : QStringLiteral("%1")).arg(index / count + 1);
+    return WorldLanguage::text(bot, language).arg(name);
 }
 
 void TableEngine::seatBot(int seat, bool added)
@@ -226,7 +244,7 @@ void TableEngine::seatBot(int seat, bool added)
     Seat &s = m_seats[static_cast<std::size_t>(seat)];
     s = Seat();
     s.id = m_botIds();
-    s.name = botName(s.id);
+    s.name = botName(s.id, QStringLiteral("en"));
     s.bot = true;
     s.addedBot = added;
     s.ready = true;
@@ -312,7 +330,7 @@ void TableEngine::watch(DemoSession *session)
 {
     if (seatOf(session) != -1) {
         sendTo(session, QStringLiteral("watch_table_answer_t"),
-               {{QStringLiteral("ok"), false}, {QStringLiteral("message"), QStringLiteral("You are seated at this table.")}});
+               {{QStringLiteral("ok"), false}, {QStringLiteral("message"), WorldLanguage::text(seatedHere, session->language())}});
         return;
     }
     m_watchers.insert(session);
@@ -332,7 +350,7 @@ void TableEngine::leave(DemoSession *session)
     const int seat = seatOf(session);
     if (seat == -1) {
         sendTo(session, QStringLiteral("leave_table_answer_t"),
-               {{QStringLiteral("ok"), false}, {QStringLiteral("message"), QStringLiteral("You are not seated at this table.")}});
+               {{QStringLiteral("ok"), false}, {QStringLiteral("message"), WorldLanguage::text(notSeatedHere, session->language())}});
         return;
     }
     sendTo(session, QStringLiteral("leave_table_answer_t"), {{QStringLiteral("ok"), true}, {QStringLiteral("message"), QString()}});
@@ -413,7 +431,29 @@ void TableEngine::sendTo(DemoSession *session, const QString &name, QJsonObject 
     if (!session)
         return;
     fields.insert(QStringLiteral("table"), m_config.id);
-    session->send(name, fields);
+    session->send(name, withBotNames(fields, session->language()).toObject());
+}
+
+// Computer players go by their names in each client's language: wherever a packet names
+// a player ("name" beside his "id" or "player"), a computer player's name is the one of
+// that language.
+QJsonValue TableEngine::withBotNames(const QJsonValue &value, const QString &language)
+{
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue &item : value.toArray())
+            array.append(withBotNames(item, language));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        *it = withBotNames(*it, language);
+    const qint32 id = object.value(QStringLiteral("id")).toInt(object.value(QStringLiteral("player")).toInt(-1));
+    if (id >= FirstBotId && object.contains(QStringLiteral("name")))
+        object.insert(QStringLiteral("name"), botName(id, language));
+    return object;
 }
 
 void TableEngine::sendToAll(const QString &name, const QJsonObject &fields, DemoSession *except) const

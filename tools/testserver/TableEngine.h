@@ -70,8 +70,12 @@ public:
     // The seat a player left during a hand and may take again, -1 for none.
     int awaySeatOf(qint32 playerId) const;
     bool isBot(qint32 playerId) const;
-    // A computer player's screen name, the same at every table and in the lobby.
-    static QString botName(qint32 id);
+    // The first id of the computer players; the world numbers them on from there.
+    static constexpr qint32 FirstBotId = 9001;
+    // A computer player's screen name in one of the world's languages (WorldLanguage),
+    // the same at every table and in the lobby, and no other computer player's: past the
+    // eight names they are numbered.
+    static QString botName(qint32 id, const QString &language);
 
     void join(DemoSession *session, int seat);
     void watch(DemoSession *session);
@@ -139,6 +143,7 @@ private:
     void sendToSeat(int seat, const QString &name, const QJsonObject &fields) const;
     QJsonObject span(int msecs) const;
     QJsonObject playerRecord(const Seat &seat) const;
+    static QJsonValue withBotNames(const QJsonValue &value, const QString &language);
     QJsonObject tableState(qint32 referencePlayer) const;
     QJsonObject wallState() const;
     void sendSnapshot(DemoSession *session, qint32 referencePlayer, bool includeOwn) const;

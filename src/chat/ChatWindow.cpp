@@ -4,6 +4,7 @@
 #include "app/Singleton.h"
 #include "chat/ChatNotices.h"
 #include "chat/XMPPChatManager.h"
+#include "chat/xmpp/RoomLineBook.h"
 #include "chat/xmpp/XMPPJid.h"
 #include "connection/PlayerDb.h"
 #include "connection/QueryUserCallback.h"
@@ -11,14 +12,33 @@
 
 #include <QEvent>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace {
 
-QDateTime messageTime(const XMPPMessage &message)
+// Where a line goes in the pane, whose lines are all placed on one clock: the game
+// server's, as the client reckons it, which also places the player's own lines when he
+// says them. A line that came live goes where it came. A line that the chat server kept
+// (sent again as a session was resumed, or kept while the player was away) carries the
+// chat server's stamp, on that server's clock: it goes as far before now as the stamp is
+// before that clock's now, as the client reckons it, and at the latest time that
+// reckoning allows. A line answering the player's could otherwise stand above it by as
+// much as the two clocks disagree; one the player wrote before the kept line came did
+// not answer it, wherever the kept line stands. Never later than it came.
+QDateTime messageTime(const XMPPMessage &message, const XMPPClient *client)
 {
-    return message.hasDelay() ? message.delayStamp() : Singleton<ServerTime>::instance().now();
+    const QDateTime now = Singleton<ServerTime>::instance().now();
+    if (!message.hasDelay())
+        return now;
+    // Where the chat server does not tell its time, its clock is taken as the game
+    // server's, within the skew allowed for.
+    const std::optional<xmpp::ClientClock::Reading> chatClock = client ? client->serverClock() : std::nullopt;
+    const qint64 aheadMs = chatClock ? chatClock->nowMs - chatClock->errorMs - now.toMSecsSinceEpoch()
+                                     : -RoomLineBook::ClockSkewToleranceMs;
+    return std::min(message.delayStamp().addMSecs(-aheadMs), now);
 }
 
 // Names the sender of one message of the window, which keeps its place by when it came
@@ -109,8 +129,8 @@ void ChatWindow::setOpenedLocally(bool local)
 void ChatWindow::onMessage(const XMPPMessage &message)
 {
     const QDateTime said = m_saidAt.take(message.id());
-    m_playerDb->queryUser(parseJid(message.from()),
-                          new UserCallback(this, message, said.isValid() ? said : messageTime(message)));
+    const QDateTime time = said.isValid() ? said : messageTime(message, m_chat ? m_chat->client() : nullptr);
+    m_playerDb->queryUser(parseJid(message.from()), new UserCallback(this, message, time));
 }
 
 void ChatWindow::showMessage(const XMPPMessage &message, const QDateTime &time, const QString &nick, int role,

@@ -610,18 +610,28 @@ void TestXmppClient::streamErrorsFromServer_data()
     QTest::addColumn<bool>("connected");
     QTest::addColumn<QByteArray>("error");
     QTest::addColumn<QString>("text");
+    // Whether the connection is tried again.
+    QTest::addColumn<bool>("again");
     QTest::newRow("unknown host while negotiating")
         << false
         << QByteArray("<host-unknown xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>"
                       "<text xmlns='urn:ietf:params:xml:ns:xmpp-streams'>This server does not serve 127.0.0.1</text>")
-        << "host-unknown: This server does not serve 127.0.0.1";
+        << "host-unknown: This server does not serve 127.0.0.1" << false;
     QTest::newRow("replaced while connected")
         << true
         << QByteArray("<conflict xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>"
                       "<text xmlns='urn:ietf:params:xml:ns:xmpp-streams'>Replaced</text>")
-        << "conflict: Replaced";
+        << "conflict: Replaced" << false;
     QTest::newRow("shutdown without text")
-        << true << QByteArray("<system-shutdown xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>") << "system-shutdown";
+        << true << QByteArray("<system-shutdown xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>") << "system-shutdown"
+        << true;
+    // As ejabberd ends a session that left more of its stanzas unacknowledged than it
+    // keeps: the account is not refused.
+    QTest::newRow("too many stanzas unacknowledged")
+        << true
+        << QByteArray("<policy-violation xmlns='urn:ietf:params:xml:ns:xmpp-streams'/>"
+                      "<text xmlns='urn:ietf:params:xml:ns:xmpp-streams'>Too many unacked stanzas</text>")
+        << "policy-violation: Too many unacked stanzas" << true;
 }
 
 void TestXmppClient::streamErrorsFromServer()
@@ -629,6 +639,7 @@ void TestXmppClient::streamErrorsFromServer()
     QFETCH(bool, connected);
     QFETCH(QByteArray, error);
     QFETCH(QString, text);
+    QFETCH(bool, again);
     LogFile log;
     QSignalSpy socketErrors(m_client.get(), &XMPPClient::socketError);
     if (connected) {
@@ -647,6 +658,7 @@ void TestXmppClient::streamErrorsFromServer()
     QVERIFY(!m_server->unseen().contains("<stream:error"));
     QVERIFY(socketErrors.size() <= 1);
     QVERIFY2(log.text().contains(QLatin1String("chat server stream error: ") + text), qPrintable(log.text()));
+    QCOMPARE(m_client->reconnects(), again);
 }
 
 void TestXmppClient::invalidByteInItsOwnReadEndsStream()

@@ -464,10 +464,14 @@ void XMPPClient::onStreamError(const StreamError &error)
     const QString text = error.text.isEmpty() ? condition : QStringLiteral("%1: %2").arg(condition, error.text);
     qWarning().noquote() << "chat server stream error:" << text;
     // Another login of the account took the session, or the account may not log in:
-    // a new connection would only replace that login or be refused again.
+    // a new connection would only replace that login or be refused again. A session
+    // already bound that the server ends by its policy is not the account refused: the
+    // server ends one that left more of its stanzas unacknowledged than it keeps
+    // (ejabberd's "Too many unacked stanzas", as the client reads a burst more slowly
+    // than it comes), and the next connection brings the user back.
     if (error.condition == Conflict)
         stopReconnecting(LoggedInElsewhere);
-    else if (error.condition == NotAuthorized || error.condition == PolicyViolation)
+    else if (error.condition == NotAuthorized || (error.condition == PolicyViolation && m_state != ConnectedState))
         stopReconnecting(AccountRefused);
     emit xmppError(FatalError, text);
     endStream();

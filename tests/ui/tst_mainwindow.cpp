@@ -1581,6 +1581,51 @@ private slots:
         checkInside(QStringLiteral("default"), topBar);
     }
 
+    // Back from full screen, by Ctrl+F and by the top bar's button, the whole frame stands
+    // inside the screen's free area, title bar included, also where the window manager
+    // tells its frame late. openbox tells it only by a property once it has taken the
+    // window back, after the fit has looked, with the window where full screen had it:
+    // nothing moves or resizes the window then, and the frame is drawn around the window
+    // where the fit left it. Run where the window system tells the frame at once, and
+    // (tst_mainwindow_lateframe) where it tells none, the window standing at the screen's
+    // corner as it leaves full screen, with openbox's frame drawn around it.
+    void frameToldLateStaysOnTheScreen()
+    {
+        if (!supportedScreen())
+            QSKIP("a screen smaller than 1024x768, where the window's minimum size ends full screen");
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
+        // A 20-pixel title bar, 1-pixel borders and a 5-pixel handle below.
+        const QMargins drawn(1, 20, 1, 5);
+        const auto frame = [&w, &drawn] {
+            return w.frameGeometry() == w.geometry() ? w.geometry().marginsAdded(drawn) : w.frameGeometry();
+        };
+        auto *toggle = child<QPushButton>("toggleFullscreenButton");
+        for (const bool key : {true, false}) {
+            const QString what = QLatin1String(key ? "Ctrl+F" : "button");
+            const QRect area = w.screen()->availableGeometry();
+            w.move(area.topLeft());
+            QTRY_COMPARE(w.pos(), area.topLeft());
+            for (const bool full : {true, false}) {
+                w.activateWindow();
+                QTRY_VERIFY(QApplication::activeWindow() == &w);
+                if (key) {
+                    QWidget *focus = QApplication::focusWidget();
+                    QTest::keyClick(focus ? focus : &w, Qt::Key_F, Qt::ControlModifier);
+                } else {
+                    QTest::mouseClick(toggle, Qt::LeftButton);
+                }
+                QTRY_COMPARE(w.windowState().testFlag(Qt::WindowFullScreen), full);
+            }
+            QVERIFY(PostedEvents::settleWidgets());
+            const QRect drawnFrame = frame();
+            QVERIFY2(area.contains(drawnFrame), qPrintable(QStringLiteral("%1: frame %2 at %3,%4 in %5").arg(
+                what, sizeName(drawnFrame.size()), QString::number(drawnFrame.x()), QString::number(drawnFrame.y()), sizeName(area.size()))));
+            QVERIFY(saveScreenshot(&w, QStringLiteral("window-frame-%1-%2").arg(sizeName(area.size()), QLatin1String(key ? "key" : "button"))));
+        }
+    }
+
     // With the full wall on, the round wind stands in the table's top-left corner from
     // the deal on: a maintenance notice shown over the table before the deal moves
     // beside the disc when the deal shows it, at 1024x768 and at 1920x1080.

@@ -327,7 +327,7 @@ QString MainWindow::displayTableName(const TableInfo &info) const
 {
     // The texts quote the name alone, as a server may name a table with or without a word
     // for one; a table the server has not named yet goes by the lobby's stand-in name.
-    return m_localizationDb->displayName(info);
+    return LocalizationDb::displayName(m_localizationDb, info);
 }
 
 void MainWindow::onTableInfoUpdate(const TableInfo &info)

@@ -1426,7 +1426,9 @@ private slots:
 
     // A watcher's score board at the hand's end stands centred over the table, as a
     // player's does, with the watching window beside it where the table has room, and
-    // stays centred through resizes, in English and Japanese.
+    // stays centred through resizes, in English and Japanese. At the table's end, with
+    // the round's results beside the board, a maintenance notice stays clear of every
+    // box over the table, the watching window's title among them, through resizes.
     void watchersScoreBoardStandsCentred()
     {
         MainWindow &w = *window();
@@ -1459,6 +1461,42 @@ private slots:
             }
         }
         m_translations->setLanguage(QStringLiteral("en"));
+
+        w.resize(1920, 1080);
+        QTRY_COMPARE(table->size(), stack->size());
+        emit w.connectionManager().endOfRound(5003, {{2101, 2168, 300}, {2102, 1944, -100}, {2103, 1944, -100}, {2104, 1944, -100}});
+        auto *result = table->findChild<RoundScoreBoard *>();
+        QTRY_VERIFY(result->isVisible());
+        w.findChild<ComingEventsModel *>()->onComingServerEvents(
+            {ComingEvent(ComingEvent::ServerMaintenance, Singleton<ServerTime>::instance().now().addSecs(900))});
+        ComingEventsView *notices = w.findChild<ComingEventsView *>();
+        QVERIFY(notices->currentPopup());
+        for (const QSize size : {QSize(1920, 1080), QSize(1366, 768), QSize(1024, 768)}) {
+            w.resize(size);
+            QTRY_COMPARE(table->size(), stack->size());
+            QVERIFY(PostedEvents::settleWidgets());
+            const ComingEventPopup *notice = notices->currentPopup();
+            QVERIFY(notice && notice->isVisible());
+            const QRect place = placeIn(notice, &w);
+            QStringList beneath;
+            for (const QWidget *box : {static_cast<QWidget *>(watching), static_cast<QWidget *>(board), static_cast<QWidget *>(result)}) {
+                if (box->isVisible() && placeIn(box, &w).intersects(place))
+                    beneath << placeOf(box, placeIn(box, &w));
+            }
+            std::vector<QRect> boxes;
+            std::vector<QRect> buttons;
+            table->shownDialogs(boxes, buttons);
+            for (const QRect &box : boxes) {
+                if (box.translated(table->mapTo(&w, QPoint())).intersects(place))
+                    beneath << QStringLiteral("a box at %1,%2").arg(QString::number(box.x()), QString::number(box.y()));
+            }
+            if (roundWindIn(table, &w).intersects(place) || placeIn(table->sideBar(), &w).intersects(place)
+                || !placeIn(table->view(), &w).contains(place))
+                beneath << QStringLiteral("the round wind, the side bar or beyond the table");
+            QVERIFY(saveScreenshot(&w, QStringLiteral("table-watcher-end-notice-") + sizeName(size)));
+            QVERIFY2(beneath.isEmpty(), qPrintable(sizeName(size) + QStringLiteral(": the notice at ") + placeOf(notice, place)
+                                                   + QStringLiteral(" covers ") + beneath.join(QStringLiteral(", "))));
+        }
     }
 
     // On a screen of the client's smallest sizes (run on a 1366x768 screen beside a

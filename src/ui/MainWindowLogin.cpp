@@ -26,7 +26,6 @@
 #include "ui/ModelessMsgBox.h"
 #include "ui/SetScreennameDialog.h"
 #include "ui/UrlHandler.h"
-#include "ui/web/EmbeddedBrowser.h"
 
 #include <QApplication>
 #include <QGraphicsItem>
@@ -452,14 +451,13 @@ void MainWindow::reconnectAfterScreenNameChange()
 
 void MainWindow::onForcedLogout()
 {
+    // The other windows close; this one keeps what it showed behind the notice until the
+    // client ends.
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *widget : windows) {
         if (widget != this)
             widget->close();
     }
-    if (auto *browser = findChild<EmbeddedBrowser *>())
-        browser->hide();
-    m_ui->centralWidget->hide();
     m_connectionManager.setDisconnectExpected(true);
     fatal(tr("Forced logout"), tr("You were forcefully logged out!"));
 }

@@ -1426,9 +1426,10 @@ private slots:
 
     // A watcher's score board at the hand's end stands centred over the table, as a
     // player's does, with the watching window beside it where the table has room, and
-    // stays centred through resizes, in English and Japanese. At the table's end, with
-    // the round's results beside the board, a maintenance notice stays clear of every
-    // box over the table, the watching window's title among them, through resizes.
+    // stays centred through resizes, in English and Japanese. At the table's end the
+    // round's results stand beside the board, the watching window clear of both where
+    // the table has room, and a maintenance notice stays clear of every box over the
+    // table, the watching window's title among them, through resizes.
     void watchersScoreBoardStandsCentred()
     {
         MainWindow &w = *window();
@@ -1494,6 +1495,13 @@ private slots:
                 || !placeIn(table->view(), &w).contains(place))
                 beneath << QStringLiteral("the round wind, the side bar or beyond the table");
             QVERIFY(saveScreenshot(&w, QStringLiteral("table-watcher-end-notice-") + sizeName(size)));
+            // Where the table has room, the round's results beside the board leave the
+            // watching window in sight.
+            if (size == QSize(1920, 1080)) {
+                for (const QWidget *box : {static_cast<QWidget *>(board), static_cast<QWidget *>(result)})
+                    QVERIFY2(!box->geometry().intersects(watching->geometry()),
+                             qPrintable(placeOf(box, box->geometry()) + QStringLiteral(" covers ") + placeOf(watching, watching->geometry())));
+            }
             QVERIFY2(beneath.isEmpty(), qPrintable(sizeName(size) + QStringLiteral(": the notice at ") + placeOf(notice, place)
                                                    + QStringLiteral(" covers ") + beneath.join(QStringLiteral(", "))));
         }

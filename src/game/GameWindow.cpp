@@ -483,6 +483,12 @@ void GameWindow::showCentredOverTable(QWidget *dialog)
     fitToContents(dialog);
     dialog->move((m_dialogArea.width() - dialog->width()) / 2, (m_dialogArea.height() - dialog->height()) / 2);
     raiseOverTable(dialog);
+    moveOthersClearOf(dialog);
+    emit dialogsPlaced();
+}
+
+void GameWindow::moveOthersClearOf(const QWidget *dialog)
+{
     for (QWidget *other : tableDialogs()) {
         if (other == dialog || !other->isVisible() || !other->geometry().intersects(dialog->geometry()))
             continue;
@@ -493,7 +499,6 @@ void GameWindow::showCentredOverTable(QWidget *dialog)
         if (std::none_of(taken.begin(), taken.end(), [&place](const QRect &shown) { return shown.intersects(place); }))
             other->move(place.topLeft());
     }
-    emit dialogsPlaced();
 }
 
 void GameWindow::showOverTableOnce(QWidget *dialog, FirstPlace first)
@@ -552,6 +557,8 @@ void GameWindow::placeRoundResultBeside(QWidget *board)
     m_roundScoreBoard->move(left + board->width() + Gap,
                             std::min(board->y(), m_dialogArea.height() - m_roundScoreBoard->height()));
     raiseOverTable(m_roundScoreBoard);
+    moveOthersClearOf(board);
+    moveOthersClearOf(m_roundScoreBoard);
     emit dialogsPlaced();
 }
 

@@ -295,14 +295,17 @@ private:
     // Shows a dialog raised and centred over the table; the dialogs shown that it covers
     // move beside it where the table has room for them.
     void showCentredOverTable(QWidget *dialog);
+    // The dialogs shown that `dialog` covers move clear of every one where the table has
+    // room for them.
+    void moveOthersClearOf(const QWidget *dialog);
     enum class FirstPlace { ClearOfOthers, Centred };
     // One of the two, by the first place asked for, the first time a dialog shows; later
     // it shows raised where it was left, within the table.
     void showOverTableOnce(QWidget *dialog, FirstPlace first = FirstPlace::ClearOfOthers);
     // The round's result, due or shown, and the last hand's score board or washout
-    // window, shown: the two stand side by side where the table has room for both,
-    // else the round result waits until that window closes, and the window offers to
-    // close for it.
+    // window, shown: the two stand side by side where the table has room for both (the
+    // dialogs they cover moving clear where there is room), else the round result
+    // waits until that window closes, and the window offers to close for it.
     void placeRoundResult();
     void placeRoundResultBeside(QWidget *board);
     // The board or washout window closed for the round result without the player's

@@ -709,8 +709,7 @@ QString GameWindow::leaveQuestionText() const
 {
     // The name stands alone, as a server may name a table with or without a word for
     // one; a table the server has not named yet goes by the lobby's stand-in name.
-    const QString name = m_services.tableNames ? m_services.tableNames->displayName(m_tableInfo)
-                                               : LocalizationDb::standInName(tableId());
+    const QString name = LocalizationDb::displayName(m_services.tableNames, m_tableInfo);
     return tr("Are you sure you want to leave %1?", "%1 is the table's name").arg(name);
 }
 

@@ -97,7 +97,7 @@ void ComingEventsView::setPosition(const QPoint &position)
         place(popup);
 }
 
-void ComingEventsView::setArea(std::function<QRect()> area)
+void ComingEventsView::setArea(Area area)
 {
     m_area = std::move(area);
     if (ComingEventPopup *popup = currentPopup())
@@ -129,7 +129,7 @@ void ComingEventsView::place(ComingEventPopup *popup) const
         return;
     }
     // The whole text, in the area where it fits, and inside the host.
-    const QRect area = m_area();
+    const QRect area = m_area(popup->size());
     const int x = popup->width() <= area.width() ? area.x() + (area.width() - popup->width()) / 2 : area.x();
     popup->move(qMax(0, qMin(x, host()->width() - popup->width())), area.y());
 }

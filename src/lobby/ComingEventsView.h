@@ -31,10 +31,11 @@ public:
     // Notices stand at a fixed place: their top-left corner at this point of the host.
     void setPosition(const QPoint &position);
     // Notices stand at the top of a free part of the host, in host coordinates, asked
-    // again whenever the host or the notice changes its size: centred in it when they
-    // fit, from its left edge when they do not (so an empty area puts their corner at
-    // its top-left), and always within the host.
-    void setArea(std::function<QRect()> area);
+    // for a notice of the given size whenever the host or the notice changes its size:
+    // centred in it when they fit, from its left edge when they do not (so an empty area
+    // puts their corner at its top-left), and always within the host.
+    using Area = std::function<QRect(const QSize &notice)>;
+    void setArea(Area area);
 
     static bool isRelevant(const ComingEvent &event, const QDateTime &now);
     static std::optional<ComingEvent> firstRelevant(const ComingEvents &events, const QDateTime &now);
@@ -60,7 +61,7 @@ private:
 
     QPointer<ComingEventsModel> m_model;
     QPoint m_position;
-    std::function<QRect()> m_area;
+    Area m_area;
     int m_timerId = 0;
     bool m_placeQueued = false;
 };

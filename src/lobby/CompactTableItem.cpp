@@ -23,8 +23,7 @@ CompactTableItem::~CompactTableItem() = default;
 void CompactTableItem::setTableInfo(const TableInfo &info)
 {
     m_tableInfo = info;
-    m_ui->tableName->setText(m_localizationDb ? m_localizationDb->displayName(info)
-                                              : LocalizationDb::standInName(info.id()));
+    m_ui->tableName->setText(LocalizationDb::displayName(m_localizationDb, info));
     m_ui->tableRulesGametype->setText(info.rulesDisplayText());
     m_ui->tableSpeed->setText(TableInfo::secondsPerMoveText(info.secondsPerMove()));
     m_ui->buyIn->setText(info.value().betText());

@@ -99,10 +99,19 @@ QString LocalizationDb::tableName(const TableInfo &info)
     return QString();
 }
 
-QString LocalizationDb::displayName(const TableInfo &info)
+QString LocalizationDb::displayName(LocalizationDb *names, const TableInfo &info)
 {
-    const QString name = tableName(info);
-    return name.isEmpty() ? standInName(info.id()) : name;
+    return nameOrStandIn(names ? names->tableName(info) : QString(), info.id());
+}
+
+QString LocalizationDb::displayName(LocalizationDb *names, qint32 tableId)
+{
+    return nameOrStandIn(names ? names->tableName(tableId) : QString(), tableId);
+}
+
+QString LocalizationDb::nameOrStandIn(const QString &name, qint32 tableId)
+{
+    return name.isEmpty() ? standInName(tableId) : name;
 }
 
 QString LocalizationDb::standInName(qint32 tableId)

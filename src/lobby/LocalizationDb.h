@@ -36,9 +36,13 @@ public:
 
     QString tableName(const TableInfo &info);
     QString tableName(qint32 tableId);
-    // The name a text quotes: the localized one, else, until it is known, the stand-in.
-    QString displayName(const TableInfo &info);
-    // What stands for a table's name where none is known: the table's id.
+    // The name a text quotes: the localized one from `names` (none without them), else,
+    // until it is known, the stand-in.
+    static QString displayName(LocalizationDb *names, const TableInfo &info);
+    static QString displayName(LocalizationDb *names, qint32 tableId);
+    // `name`, or, where it is empty, the stand-in: what stands for a table's name where
+    // none is known, the table's id.
+    static QString nameOrStandIn(const QString &name, qint32 tableId);
     static QString standInName(qint32 tableId);
 
     void setTableModel(TableModel *model);

@@ -313,7 +313,7 @@ QString TableModel::tableName(const TableInfo &info) const
 
 QString TableModel::nameCellText(const TableInfo &info) const
 {
-    return m_localizationDb ? m_localizationDb->displayName(info) : LocalizationDb::standInName(info.id());
+    return LocalizationDb::displayName(m_localizationDb, info);
 }
 
 void TableModel::setLocalizationDb(LocalizationDb *db)

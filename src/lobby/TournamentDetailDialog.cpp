@@ -353,7 +353,7 @@ QString TournamentDetailDialog::tableRowName(qint32 tableId) const
     const QString name = m_tableModel && m_tableModel->hasTable(tableId)
         ? m_tableModel->tableName(m_tableModel->tableInfo(tableId))
         : QString();
-    return name.isEmpty() ? LocalizationDb::standInName(tableId) : name;
+    return LocalizationDb::nameOrStandIn(name, tableId);
 }
 
 void TournamentDetailDialog::onTableRemoved(qint32 tableId)

@@ -263,7 +263,7 @@ private:
     void askPlain(ModelessMsgBox::Wording wording, std::function<void()> onYes);
     void onRegistrationPage(WebPageRequest::enum_t request, const QString &url);
     // Where coming-event notices stand in the logged-in page, over no control.
-    QRect comingEventArea() const;
+    QRect comingEventArea(const QSize &notice) const;
     QRect chatWindowArea() const;
     // What a chat window that opens stays clear of: the controls shown, and the table in
     // front.

@@ -26,7 +26,6 @@
 #include "ui/ModelessMsgBox.h"
 #include "ui/SetScreennameDialog.h"
 #include "ui/UrlHandler.h"
-#include "ui/web/EmbeddedBrowser.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -41,6 +40,9 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr quint16 defaultChatPort = 5222;
@@ -51,6 +53,34 @@ void showFatalBox(QWidget *parent, const QString &title, const QString &text, in
     box.setTextFormat(Qt::PlainText);
     box.exec();
     QCoreApplication::exit(exitCode);
+}
+
+// Where `place` moves clear of every one of `taken`, inside `area`: where it is, else
+// along its row to the right of one of them, else down its column below one of them,
+// nearest first; where none is clear, where it is.
+QPoint clearOf(const QRect &place, const QRect &area, const std::vector<QRect> &taken)
+{
+    constexpr int Gap = 8;
+    std::vector<QPoint> inRow;
+    std::vector<QPoint> inColumn;
+    for (const QRect &box : taken) {
+        inRow.emplace_back(box.right() + 1 + Gap, place.y());
+        inColumn.emplace_back(place.x(), box.bottom() + 1 + Gap);
+    }
+    const auto byX = [](const QPoint &a, const QPoint &b) { return a.x() < b.x(); };
+    const auto byY = [](const QPoint &a, const QPoint &b) { return a.y() < b.y(); };
+    std::sort(inRow.begin(), inRow.end(), byX);
+    std::sort(inColumn.begin(), inColumn.end(), byY);
+    std::vector<QPoint> candidates{place.topLeft()};
+    candidates.insert(candidates.end(), inRow.begin(), inRow.end());
+    candidates.insert(candidates.end(), inColumn.begin(), inColumn.end());
+    for (const QPoint &corner : candidates) {
+        const QRect rect(corner, place.size());
+        if (area.contains(rect)
+            && std::none_of(taken.begin(), taken.end(), [&rect](const QRect &box) { return box.intersects(rect); }))
+            return corner;
+    }
+    return place.topLeft();
 }
 
 MainWindow::FatalHandler &fatalHandler()
@@ -223,7 +253,7 @@ void MainWindow::loginSuccessful(qint32 playerId, const QString &name, const QSt
         connect(m_comingEventsModel, &ComingEventsModel::comingEventsChanged, this,
                 &MainWindow::onComingEvents);
         m_comingEventsView = new ComingEventsView(m_comingEventsModel, m_ui->loggedInWidget);
-        m_comingEventsView->setArea([this] { return comingEventArea(); });
+        m_comingEventsView->setArea([this](const QSize &notice) { return comingEventArea(notice); });
         connect(m_ui->loggedInStack, &QStackedWidget::currentChanged, m_comingEventsView,
                 &ComingEventsView::updatePlace);
     }
@@ -273,17 +303,29 @@ QList<QRect> MainWindow::chatWindowKeepClear() const
     return keepClear;
 }
 
-QRect MainWindow::comingEventArea() const
+QRect MainWindow::comingEventArea(const QSize &notice) const
 {
     QWidget *host = m_ui->loggedInWidget;
     // Over a table: its top-left corner, away from the top seat's melds and the side bar,
-    // beside the round wind when late ponds have sent that into the corner.
+    // beside the round wind when late ponds have sent that into the corner, and clear of
+    // every box over the table: else along the top beside a box, or down the left side
+    // below one.
     if (auto *table = qobject_cast<GameWindow *>(m_ui->loggedInStack->currentWidget())) {
         const QGraphicsView *view = table->view();
+        const QWidget *viewport = view->viewport();
         const QGraphicsItem *wind = table->prevalentWindView();
         const QRect disc = view->mapFromScene(wind->sceneBoundingRect()).boundingRect();
         const bool inCorner = wind->isVisible() && disc.left() < disc.width() && disc.top() < disc.height();
-        return QRect(view->viewport()->mapTo(host, QPoint(inCorner ? disc.right() + 8 : 8, 4)), QSize(0, 0));
+        const QPoint first = viewport->mapTo(host, QPoint(inCorner ? disc.right() + 8 : 8, 4));
+        std::vector<QRect> boxes;
+        std::vector<QRect> buttons;
+        table->shownDialogs(boxes, buttons);
+        for (QRect &box : boxes)
+            box.translate(table->mapTo(host, QPoint()));
+        if (wind->isVisible())
+            boxes.push_back(disc.translated(viewport->mapTo(host, QPoint())));
+        return QRect(clearOf(QRect(first, notice), QRect(viewport->mapTo(host, QPoint()), viewport->size()), boxes),
+                     QSize(0, 0));
     }
     // In the lobby: the header between the logo and the account.
     const int top = m_ui->topBar->geometry().bottom() + 1;
@@ -426,14 +468,13 @@ void MainWindow::reconnectAfterScreenNameChange()
 
 void MainWindow::onForcedLogout()
 {
+    // The other windows close; this one keeps what it showed behind the notice until the
+    // client ends.
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *widget : windows) {
         if (widget != this)
             widget->close();
     }
-    if (auto *browser = findChild<EmbeddedBrowser *>())
-        browser->hide();
-    m_ui->centralWidget->hide();
     m_connectionManager.setDisconnectExpected(true);
     fatal(tr("Forced logout"), tr("You were forcefully logged out!"));
 }

@@ -236,6 +236,11 @@ void MainWindow::onTableViewCreated(qint32 id, GameWindow *window)
     connect(window, &GameWindow::userMenuRequested, this, &MainWindow::onUserMenuRequested);
     connect(window, &GameWindow::linkActivated, m_urlHandler, &UrlHandler::openUrl);
     connect(window, &GameWindow::dialogsPlaced, this, &MainWindow::placeQuitBox);
+    // A notice over the table stays clear of the boxes over it, wherever they go.
+    connect(window, &GameWindow::dialogsPlaced, this, [this] {
+        if (m_comingEventsView)
+            m_comingEventsView->updatePlace();
+    });
     // A notice over the table stands beside the round wind: it follows the disc wherever
     // the table's layout puts it, and when the deal shows it.
     connect(window->prevalentWindView(), &PrevalentWindView::placeChanged, this, [this] {
@@ -327,7 +332,7 @@ QString MainWindow::displayTableName(const TableInfo &info) const
 {
     // The texts quote the name alone, as a server may name a table with or without a word
     // for one; a table the server has not named yet goes by the lobby's stand-in name.
-    return m_localizationDb->displayName(info);
+    return LocalizationDb::displayName(m_localizationDb, info);
 }
 
 void MainWindow::onTableInfoUpdate(const TableInfo &info)

@@ -50,8 +50,7 @@ void TableSelector::setLocalizationDb(LocalizationDb *db)
 QString TableSelector::tableName(qint32 id) const
 {
     // Until the table's localized name is known, the name the table list shows.
-    const QString name = m_localizationDb ? m_localizationDb->tableName(id) : QString();
-    return name.isEmpty() ? LocalizationDb::standInName(id) : name;
+    return LocalizationDb::displayName(m_localizationDb, id);
 }
 
 SelectorButton *TableSelector::tableButton(qint32 id) const

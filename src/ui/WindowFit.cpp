@@ -12,12 +12,16 @@
 namespace {
 
 // The frame a window manager puts around a window, kept free before it has told it: a
-// title bar and borders as the common desktops draw them.
-const QMargins ExpectedFrame(4, 36, 4, 4);
+// title bar, borders and a handle below as the common desktops draw them.
+const QMargins ExpectedFrame(4, 36, 4, 8);
 // How far a size the window system gives may lie from the room the fit makes, that still
 // counts as its fitting the window to the screen: window managers reckon the room with
 // their own frame and panels.
 constexpr int FitSlack = 48;
+// How often and how long the fit looks for a frame the window manager has not told yet:
+// some tell it only by a property, which neither moves nor resizes the window.
+constexpr int FrameLookMs = 100;
+constexpr int FrameLooks = 50;
 
 // Whether the window system made `size` of `wish` by fitting it into `room` in one
 // dimension: unchanged there, or down near the room where the wish takes that room or more.
@@ -33,6 +37,12 @@ WindowFit::WindowFit(QWidget *window)
     , m_window(window)
 {
     window->installEventFilter(this);
+    m_frameLook.setInterval(FrameLookMs);
+    connect(&m_frameLook, &QTimer::timeout, this, [this] {
+        if (!frameMargins().isNull() || ++m_frameLooks >= FrameLooks)
+            m_frameLook.stop();
+        noticeFrame();
+    });
 }
 
 void WindowFit::setWishedSize(const QSize &size)
@@ -68,6 +78,10 @@ bool WindowFit::fittedToScreen(const QSize &size) const
 
 QMargins WindowFit::frameMargins() const
 {
+    // As the window system knows it now: some window managers tell a frame only by a
+    // property, which moves nothing, so the widget's frame of its last move is behind.
+    if (const QWindow *handle = m_window->windowHandle())
+        return handle->frameMargins();
     const QRect inner = m_window->geometry();
     const QRect outer = m_window->frameGeometry();
     return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
@@ -83,19 +97,34 @@ void WindowFit::fit()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QSize room = area.size().shrunkBy(expectedFrame());
+    const QMargins frame = expectedFrame();
     {
         const QScopedValueRollback<bool> fitting(m_fitting, true);
-        m_window->resize(m_wish.boundedTo(room));
+        m_window->resize(m_wish.boundedTo(area.size().shrunkBy(frame)));
     }
     m_fitted = m_window->size();
-    // A window wider or higher than the area (its minimum size) keeps its top left corner
-    // in it, where the title bar and the top bar's controls are.
-    const QRect outer = m_window->frameGeometry();
+    // The frame stands around the window where it is, also the one room is kept for: a
+    // window manager that tells its frame only after the fit (as it takes the window back
+    // from full screen, say) draws it around the window as the fit left it. A window wider
+    // or higher than the area (its minimum size) keeps its top left corner in it, where
+    // the title bar and the top bar's controls are.
+    const QRect outer = m_window->geometry().marginsAdded(frame);
     const QPoint corner(std::max(area.left(), std::min(outer.left(), area.right() + 1 - outer.width())),
                         std::max(area.top(), std::min(outer.top(), area.bottom() + 1 - outer.height())));
     if (corner != outer.topLeft())
-        m_window->move(corner);
+        m_window->move(m_window->pos() + (corner - outer.topLeft()));
+    if (frameMargins().isNull() && !frame.isNull() && !m_frameLook.isActive()) {
+        m_frameLooks = 0;
+        m_frameLook.start();
+    }
+}
+
+void WindowFit::noticeFrame()
+{
+    if (const QMargins frame = frameMargins(); frame != m_frame) {
+        m_frame = frame;
+        fitLater();
+    }
 }
 
 void WindowFit::fitLater()
@@ -148,10 +177,7 @@ bool WindowFit::eventFilter(QObject *watched, QEvent *event)
             m_wish = m_window->size();
         // The window manager's frame arrived or changed (some tell it only by the time
         // they activate the window).
-        if (const QMargins frame = frameMargins(); frame != m_frame) {
-            m_frame = frame;
-            fitLater();
-        }
+        noticeFrame();
         break;
     default:
         break;

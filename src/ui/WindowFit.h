@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QSize>
+#include <QTimer>
 
 class QScreen;
 class QWidget;
@@ -13,10 +14,12 @@ class QWidget;
 // room, and is moved in where it would reach past an edge of the area. It looks again
 // when the window shows, when it comes back from full screen or maximized, when the
 // window manager's frame arrives or changes (seen as the window moves, is resized or is
-// activated), when the window goes to another screen and when that screen's area
-// changes. Until the window manager has told its frame, room is kept for one. A size given to the window in its normal state (by the player, say)
-// becomes the wish; a size the fit made does not, nor one the window system made by
-// fitting the wish to the screen its own way.
+// activated, and looked for a while after each fit until it is told), when the window
+// goes to another screen and when that screen's area changes. Until the window manager
+// has told its frame, room is kept for one, at the window's sides and above it. A size
+// given to the window in its normal state (by the player, say) becomes the wish; a size
+// the fit made does not, nor one the window system made by fitting the wish to the
+// screen its own way.
 class WindowFit : public QObject
 {
     Q_OBJECT
@@ -39,6 +42,8 @@ protected:
 private:
     void followScreen(QScreen *screen);
     void fitLater();
+    // Fits again when the window manager's frame has changed since the last look.
+    void noticeFrame();
     QMargins frameMargins() const;
     QMargins expectedFrame() const;
     bool fittedToScreen(const QSize &size) const;
@@ -49,5 +54,8 @@ private:
     bool m_fitting = false;
     bool m_fitQueued = false;
     QMargins m_frame;
+    // Looks for the frame while the window manager has not told it.
+    QTimer m_frameLook;
+    int m_frameLooks = 0;
     QMetaObject::Connection m_screenArea;
 };

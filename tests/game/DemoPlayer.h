@@ -165,6 +165,8 @@ struct DemoPlayer
             tables = std::make_unique<TableModel>(connection.get(), nullptr);
             QObject::connect(connection.get(), qOverload<const TableInfo &>(&ConnectionManager::tableInfoUpdate), tables.get(),
                              &TableModel::addOrUpdateTable);
+            QObject::connect(connection.get(), qOverload<const qint32, const int, const TableInfoUpdates &>(&ConnectionManager::tableInfoUpdate),
+                             tables.get(), &TableModel::updateTableInfo);
             for (const QString &folder : folders)
                 tables->subscribe(folder);
         }

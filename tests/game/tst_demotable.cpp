@@ -509,8 +509,16 @@ void TestDemoTable::watchesTheSeatLeftDuringAHand()
     QVERIFY(player.window->grab().save(QStringLiteral("%1/demo-table-pictures.png").arg(TestServer::binaryDir())));
 
     // Left during the hand and watched: the seat, played for by the server, is hidden.
+    // The table list and the table's details count the seat alike, as free (the player's
+    // way back is a join).
     player.controller->onLeave(table);
     QTRY_VERIFY_WITH_TIMEOUT(!player.controller->hasTable(table), 5000);
+    QSignalSpy seated(player.connection.get(), &ConnectionManager::tableSeated);
+    player.connection->query_table_seated(table);
+    QVERIFY(seated.wait(5000));
+    const auto seatedIds = seated.first().at(1).value<std::vector<qint32>>();
+    QCOMPARE(std::count(seatedIds.begin(), seatedIds.end(), player.id), 0);
+    QCOMPARE(player.tables->tableInfo(table).capacity().players(), int(seatedIds.size()));
     player.window = nullptr;
     QVERIFY(player.open(table, true));
     GameModel *model = player.model(table);

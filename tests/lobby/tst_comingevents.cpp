@@ -102,7 +102,7 @@ private slots:
         host.show();
         ComingEventsModel model(&m_connection, nullptr, nullptr);
         ComingEventsView view(&model, &host);
-        view.setArea([&host] { return QRect(10, 20, host.width() - 20, 60); });
+        view.setArea([&host](const QSize &) { return QRect(10, 20, host.width() - 20, 60); });
         const QDateTime now = serverNow();
 
         view.updatePopup({ComingEvent(1, now.addSecs(7200)), ComingEvent(3, now.addSecs(60))});
@@ -120,9 +120,9 @@ private slots:
         QTRY_VERIFY(qAbs(popup->geometry().center().x() - 400) <= 1);
         QTRY_VERIFY(popup->text().startsWith("You are registered for tournament starting in "));
         // An area narrower than the notice: from its left edge, yet inside the host.
-        view.setArea([] { return QRect(50, 30, 0, 0); });
+        view.setArea([](const QSize &) { return QRect(50, 30, 0, 0); });
         QCOMPARE(popup->pos(), QPoint(50, 30));
-        view.setArea([&host] { return QRect(host.width() - 10, 30, 0, 0); });
+        view.setArea([&host](const QSize &) { return QRect(host.width() - 10, 30, 0, 0); });
         QCOMPARE(popup->geometry().right(), host.width() - 1);
         QCOMPARE(popup->width(), popup->sizeHint().width());
         // A fixed place stays where it is whatever the host's size.
@@ -131,7 +131,7 @@ private slots:
         host.resize(640, 300);
         QTest::qWait(20);
         QCOMPARE(popup->pos(), QPoint(12, 34));
-        view.setArea([&host] { return QRect(10, 20, host.width() - 20, 60); });
+        view.setArea([&host](const QSize &) { return QRect(10, 20, host.width() - 20, 60); });
         QVERIFY(qAbs(popup->geometry().center().x() - 320) <= 1);
 
         // Another list with the same first notice keeps the notice.

@@ -47,8 +47,24 @@ foreach(screens IN ITEMS "1366x768 1024x768" "1024x768")
     file(WRITE ${screen_file} "{ \"screens\": [ ${json} ] }\n")
     set(name tst_mainwindow_screen${first})
     mahjong_test_environment(environment ${name})
-    add_test(NAME ${name} COMMAND tst_mainwindow startUpHandsOverToTheLoginPage windowFitsTheScreen ctrlFTogglesFullScreenEveryTime)
+    add_test(NAME ${name} COMMAND tst_mainwindow startUpHandsOverToTheLoginPage windowFitsTheScreen frameToldLateStaysOnTheScreen ctrlFTogglesFullScreenEveryTime)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 150
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${screen_file};${environment};QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu")
+endforeach()
+
+# A window system that tells no frame, as a window manager that tells its frame late
+# leaves the window until it has: on a 1366x768 screen and on a 1024x768 one.
+foreach(screen IN ITEMS 1366x768 1024x768)
+    string(REPLACE "x" ";" wh ${screen})
+    list(GET wh 0 width)
+    list(GET wh 1 height)
+    set(screen_file ${CMAKE_CURRENT_BINARY_DIR}/unframed-screen-${screen}.json)
+    file(WRITE ${screen_file} "{ \"windowFrameMargins\": false, \"screens\": [ { \"name\": \"s0\", \"x\": 0, \"y\": 0, \"width\": ${width}, \"height\": ${height} } ] }\n")
+    set(name tst_mainwindow_lateframe${screen})
+    mahjong_test_environment(environment ${name})
+    add_test(NAME ${name} COMMAND tst_mainwindow frameToldLateStaysOnTheScreen)
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT 120
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${screen_file};${environment};QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu")
 endforeach()

@@ -1426,7 +1426,10 @@ private slots:
 
     // A watcher's score board at the hand's end stands centred over the table, as a
     // player's does, with the watching window beside it where the table has room, and
-    // stays centred through resizes, in English and Japanese.
+    // stays centred through resizes, in English and Japanese. At the table's end the
+    // round's results stand beside the board, the watching window clear of both where
+    // the table has room, and a maintenance notice stays clear of every box over the
+    // table, the watching window's title among them, through resizes.
     void watchersScoreBoardStandsCentred()
     {
         MainWindow &w = *window();
@@ -1459,6 +1462,49 @@ private slots:
             }
         }
         m_translations->setLanguage(QStringLiteral("en"));
+
+        w.resize(1920, 1080);
+        QTRY_COMPARE(table->size(), stack->size());
+        emit w.connectionManager().endOfRound(5003, {{2101, 2168, 300}, {2102, 1944, -100}, {2103, 1944, -100}, {2104, 1944, -100}});
+        auto *result = table->findChild<RoundScoreBoard *>();
+        QTRY_VERIFY(result->isVisible());
+        w.findChild<ComingEventsModel *>()->onComingServerEvents(
+            {ComingEvent(ComingEvent::ServerMaintenance, Singleton<ServerTime>::instance().now().addSecs(900))});
+        ComingEventsView *notices = w.findChild<ComingEventsView *>();
+        QVERIFY(notices->currentPopup());
+        for (const QSize size : {QSize(1920, 1080), QSize(1366, 768), QSize(1024, 768)}) {
+            w.resize(size);
+            QTRY_COMPARE(table->size(), stack->size());
+            QVERIFY(PostedEvents::settleWidgets());
+            const ComingEventPopup *notice = notices->currentPopup();
+            QVERIFY(notice && notice->isVisible());
+            const QRect place = placeIn(notice, &w);
+            QStringList beneath;
+            for (const QWidget *box : {static_cast<QWidget *>(watching), static_cast<QWidget *>(board), static_cast<QWidget *>(result)}) {
+                if (box->isVisible() && placeIn(box, &w).intersects(place))
+                    beneath << placeOf(box, placeIn(box, &w));
+            }
+            std::vector<QRect> boxes;
+            std::vector<QRect> buttons;
+            table->shownDialogs(boxes, buttons);
+            for (const QRect &box : boxes) {
+                if (box.translated(table->mapTo(&w, QPoint())).intersects(place))
+                    beneath << QStringLiteral("a box at %1,%2").arg(QString::number(box.x()), QString::number(box.y()));
+            }
+            if (roundWindIn(table, &w).intersects(place) || placeIn(table->sideBar(), &w).intersects(place)
+                || !placeIn(table->view(), &w).contains(place))
+                beneath << QStringLiteral("the round wind, the side bar or beyond the table");
+            QVERIFY(saveScreenshot(&w, QStringLiteral("table-watcher-end-notice-") + sizeName(size)));
+            // Where the table has room, the round's results beside the board leave the
+            // watching window in sight.
+            if (size == QSize(1920, 1080)) {
+                for (const QWidget *box : {static_cast<QWidget *>(board), static_cast<QWidget *>(result)})
+                    QVERIFY2(!box->geometry().intersects(watching->geometry()),
+                             qPrintable(placeOf(box, box->geometry()) + QStringLiteral(" covers ") + placeOf(watching, watching->geometry())));
+            }
+            QVERIFY2(beneath.isEmpty(), qPrintable(sizeName(size) + QStringLiteral(": the notice at ") + placeOf(notice, place)
+                                                   + QStringLiteral(" covers ") + beneath.join(QStringLiteral(", "))));
+        }
     }
 
     // On a screen of the client's smallest sizes (run on a 1366x768 screen beside a
@@ -1579,6 +1625,51 @@ private slots:
         QTest::mouseClick(toggle, Qt::LeftButton);
         QTRY_VERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
         checkInside(QStringLiteral("default"), topBar);
+    }
+
+    // Back from full screen, by Ctrl+F and by the top bar's button, the whole frame stands
+    // inside the screen's free area, title bar included, also where the window manager
+    // tells its frame late. openbox tells it only by a property once it has taken the
+    // window back, after the fit has looked, with the window where full screen had it:
+    // nothing moves or resizes the window then, and the frame is drawn around the window
+    // where the fit left it. Run where the window system tells the frame at once, and
+    // (tst_mainwindow_lateframe) where it tells none, the window standing at the screen's
+    // corner as it leaves full screen, with openbox's frame drawn around it.
+    void frameToldLateStaysOnTheScreen()
+    {
+        if (!supportedScreen())
+            QSKIP("a screen smaller than 1024x768, where the window's minimum size ends full screen");
+        MainWindow &w = *window();
+        w.setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(!w.windowState().testFlag(Qt::WindowFullScreen));
+        // A 20-pixel title bar, 1-pixel borders and a 5-pixel handle below.
+        const QMargins drawn(1, 20, 1, 5);
+        const auto frame = [&w, &drawn] {
+            return w.frameGeometry() == w.geometry() ? w.geometry().marginsAdded(drawn) : w.frameGeometry();
+        };
+        auto *toggle = child<QPushButton>("toggleFullscreenButton");
+        for (const bool key : {true, false}) {
+            const QString what = QLatin1String(key ? "Ctrl+F" : "button");
+            const QRect area = w.screen()->availableGeometry();
+            w.move(area.topLeft());
+            QTRY_COMPARE(w.pos(), area.topLeft());
+            for (const bool full : {true, false}) {
+                w.activateWindow();
+                QTRY_VERIFY(QApplication::activeWindow() == &w);
+                if (key) {
+                    QWidget *focus = QApplication::focusWidget();
+                    QTest::keyClick(focus ? focus : &w, Qt::Key_F, Qt::ControlModifier);
+                } else {
+                    QTest::mouseClick(toggle, Qt::LeftButton);
+                }
+                QTRY_COMPARE(w.windowState().testFlag(Qt::WindowFullScreen), full);
+            }
+            QVERIFY(PostedEvents::settleWidgets());
+            const QRect drawnFrame = frame();
+            QVERIFY2(area.contains(drawnFrame), qPrintable(QStringLiteral("%1: frame %2 at %3,%4 in %5").arg(
+                what, sizeName(drawnFrame.size()), QString::number(drawnFrame.x()), QString::number(drawnFrame.y()), sizeName(area.size()))));
+            QVERIFY(saveScreenshot(&w, QStringLiteral("window-frame-%1-%2").arg(sizeName(area.size()), QLatin1String(key ? "key" : "button"))));
+        }
     }
 
     // With the full wall on, the round wind stands in the table's top-left corner from

@@ -770,11 +770,17 @@ void TestMainWindowSession::forcedLogoutAndLoginWithoutChatSecret()
     QVERIFY(m_server->waitForOutput(QStringLiteral("RECV login_t {\"password\":\"pw2\",\"user\":\"nochat\"}")));
     QCOMPARE(QSettings().value(QStringLiteral("login/userName")).toString(), QStringLiteral("nochat"));
 
+    // Logged out by another login: the window keeps what it showed behind the notice.
+    auto *pages = m_window->findChild<QStackedWidget *>(QStringLiteral("centralWidget"));
+    QWidget *shown = pages->currentWidget();
+    QVERIFY(shown->isVisible());
     m_window->connectionManager().filter_join(QStringLiteral("forced-logout"));
     QTRY_COMPARE(m_fatal.size(), 1);
     QCOMPARE(m_fatal[0].title, QStringLiteral("Forced logout"));
     QCOMPARE(m_fatal[0].text, QStringLiteral("You were forcefully logged out!"));
-    QVERIFY(!m_window->findChild<QStackedWidget *>(QStringLiteral("centralWidget"))->isVisible());
+    QVERIFY(PostedEvents::settleWidgets());
+    QCOMPARE(pages->currentWidget(), shown);
+    QVERIFY(shown->isVisible());
 }
 
 void TestMainWindowSession::aFaultEndsTheSessionBeforeTheFramesAfterIt()

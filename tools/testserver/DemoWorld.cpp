@@ -1070,7 +1070,8 @@ TableEngine *DemoWorld::quickJoinTable(DemoSession *session, const QString &filt
         if (config.mttId != -1 || config.gameType == 1 || !inFamily(config.ruleset))
             continue;
         const std::vector<qint32> seated = entry.second->seatedIds();
-        const bool sitsThere = std::find(seated.begin(), seated.end(), session->playerId()) != seated.end();
+        const bool sitsThere = std::find(seated.begin(), seated.end(), session->playerId()) != seated.end()
+                               || entry.second->awaySeatOf(session->playerId()) != -1;
         const bool open = entry.second->seatedCount() < config.seats && !entry.second->isHandInPlay();
         const bool affordable = balance >= config.stake();
         if (!sitsThere && !(open && affordable))

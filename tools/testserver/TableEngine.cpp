@@ -177,7 +177,7 @@ std::vector<qint32> TableEngine::seatedIds() const
 {
     std::vector<qint32> ids;
     for (const Seat &s : m_seats) {
-        if (!s.isEmpty())
+        if (!s.isEmpty() && !s.away)
             ids.push_back(s.id);
     }
     return ids;

@@ -62,8 +62,9 @@ public:
     const TableConfig &config() const { return m_config; }
     QString lobbyPath() const { return QStringLiteral("101/") + m_config.pathRest; }
     QJsonArray properties() const;
-    // The players the lobby counts: a seat held for a player who left during the hand
-    // counts as free, so that the client asks that player's way back as a join.
+    // The players the lobby counts and names as seated, alike in the table list and in
+    // the table's details: a seat held for a player who left during the hand counts as
+    // free, so that the client asks that player's way back as a join.
     int seatedCount() const;
     std::vector<qint32> seatedIds() const;
     bool isHandInPlay() const { return m_phase == Phase::Discard || m_phase == Phase::Claims; }

@@ -55,8 +55,7 @@ void RoundScoreBoard::applyTitle()
         m_ui->roundLabel->setText(Utils::roundText(m_tournament->currentRound() + 1, m_tournament->numberOfRounds(),
                                                    tr("Round %L1/%L2"), tr("Round %L1")));
     } else if (m_table) {
-        m_ui->titleLabel->setText(m_tableNames ? m_tableNames->displayName(*m_table)
-                                               : LocalizationDb::standInName(m_table->id()));
+        m_ui->titleLabel->setText(LocalizationDb::displayName(m_tableNames, *m_table));
         m_ui->roundLabel->setText(tr("Round results"));
     }
 }

@@ -99,8 +99,7 @@ void SeatedWindow::onTableNamesUpdated()
 
 void SeatedWindow::showTableName()
 {
-    m_ui->tableName->setText(m_tableNames ? m_tableNames->displayName(m_tableInfo)
-                                          : LocalizationDb::standInName(m_tableInfo.id()));
+    m_ui->tableName->setText(LocalizationDb::displayName(m_tableNames, m_tableInfo));
 }
 
 void SeatedWindow::fitToTexts()

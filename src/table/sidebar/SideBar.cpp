@@ -160,8 +160,7 @@ void SideBar::refresh()
     } else {
         m_ui->tournamentTableInfo->hide();
         m_ui->tableInfo->show();
-        m_ui->tableName->setText(m_names ? m_names->displayName(m_tableInfo)
-                                         : LocalizationDb::standInName(m_tableInfo.id()));
+        m_ui->tableName->setText(LocalizationDb::displayName(m_names, m_tableInfo));
         m_ui->tableDescription->setText(rulesLinkText(m_tableInfo, m_linkStyle));
         m_ui->tableCost->setText(m_tableInfo.valueText());
         updateWindRoundText();

@@ -12,6 +12,11 @@
 
 #include <chrono>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
 namespace {
 
 const QByteArray PlainFeatures =
@@ -26,6 +31,23 @@ qint64 clockAhead()
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
                .count()
         + clockAheadMs;
+}
+
+// Whether the process's socket on the local port given asks for low delay (no waiting
+// of a small write for the acknowledgement of the one before).
+bool lowDelayOn(quint16 port)
+{
+    for (int socket = 3; socket < 4096; ++socket) {
+        sockaddr_in address{};
+        socklen_t length = sizeof address;
+        if (getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length) != 0
+            || address.sin_family != AF_INET || ntohs(address.sin_port) != port)
+            continue;
+        int on = 0;
+        socklen_t size = sizeof on;
+        return getsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, &size) == 0 && on != 0;
+    }
+    return false;
 }
 
 } // namespace
@@ -170,6 +192,8 @@ void TestXmppClient::skipsOptionalSession()
     QCOMPARE(m_client->ownJid(), QStringLiteral("1001@localhost/r1"));
     QVERIFY(m_server->waitFor("<presence><x xmlns=\"vcard-temp:x:update\"/></presence>"));
     QVERIFY(!m_server->unseen().contains("session"));
+    // A line and the confirmation asked after it go out at once.
+    QVERIFY(lowDelayOn(m_server->clientPort()));
 }
 
 void TestXmppClient::refusedBind()

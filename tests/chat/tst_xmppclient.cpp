@@ -76,6 +76,7 @@ private slots:
     void lostConnectionIsTriedAgainUntilLoginRefused();
     void lostSessionNotResumed_data();
     void lostSessionNotResumed();
+    void sessionTakenByAnotherLoginNotKept();
     void everyFailedAttemptLengthensThePause();
     void stableConnectionStartsThePausesAgain_data();
     void stableConnectionStartsThePausesAgain();
@@ -420,6 +421,37 @@ void TestXmppClient::lostSessionNotResumed()
     QVERIFY(confirmed.isEmpty());
     if (answer.isEmpty())
         QVERIFY(!m_server->received().contains("<resume"));
+}
+
+void TestXmppClient::sessionTakenByAnotherLoginNotKept()
+{
+    // The server keeps the session for a resumption, and another login of the account
+    // takes it, with a line waiting for its confirmation: the connection is not tried
+    // again, so the session is not kept. The line comes back at once, and the user's
+    // next login binds a new session rather than asking for the one taken.
+    authenticate();
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    m_server->sendHeader("<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/><sm xmlns='urn:xmpp:sm:3'/>");
+    QVERIFY(m_server->waitFor("<bind xmlns=\"urn:ietf:params:xml:ns:xmpp-bind\"/></iq>"));
+    m_server->send("<iq type='result' id='1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
+                   "<jid>1001@localhost/r1</jid></bind></iq>");
+    QVERIFY(m_server->waitFor("<enable xmlns=\"urn:xmpp:sm:3\" resume=\"true\"/>"));
+    m_server->send("<enabled xmlns='urn:xmpp:sm:3' id='s1' resume='true' max='300'/>");
+    QSignalSpy notSent(m_client.get(), &XMPPClient::messagesNotSent);
+    XMPPMessage line(QStringLiteral("1002@localhost"), XMPPMessage::Chat);
+    line.setBody(QStringLiteral("still there?"));
+    const QString id = m_client->sendMessage(line);
+    QVERIFY(m_server->waitFor("still there?"));
+    m_server->send("<stream:error><conflict xmlns='urn:ietf:params:xml:ns:xmpp-streams'/></stream:error></stream:stream>");
+    QTRY_COMPARE(m_client->state(), int(XMPPClient::UnconnectedState));
+    QTRY_COMPARE(notSent.size(), 1);
+    QCOMPARE(notSent.at(0).at(0).toStringList(), QStringList{id});
+
+    const qsizetype before = m_server->received().size();
+    QVERIFY(m_server->acceptSession(*m_client));
+    QVERIFY(!m_server->received().mid(before).contains("<resume"));
+    QCOMPARE(notSent.size(), 1);
 }
 
 void TestXmppClient::everyFailedAttemptLengthensThePause()

@@ -43,6 +43,8 @@ public:
     void resetNewConnections() { m_resetting = true; }
 
     quint16 port() const { return m_server.serverPort(); }
+    // The client's port of the last connection accepted.
+    quint16 clientPort() const { return m_peer ? m_peer->peerPort() : 0; }
 
     // Waits until the client has sent the marker since the last call.
     bool waitFor(const QByteArray &marker, int timeout = 5000)

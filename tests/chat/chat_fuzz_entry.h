@@ -43,3 +43,11 @@ QString describeElement(const xmpp::StreamElement &element);
 // stand where it does; what the client writes must be well-formed XML. A broken rule
 // aborts, so that the fuzzer keeps the input.
 void fuzzChatInput(const std::uint8_t *data, std::size_t size);
+
+// Where the plumbing waits in vain for the kernel to pass on what one end wrote (a busy
+// machine may take longer than it waits), the run is given up and the input runs again;
+// an input whose every run stalls so is a find. For the harness's own test: on the next
+// runs given, the client's socket holds what the client writes back longer than the
+// harness waits for it; and the runs given up so far.
+void holdChatClientBytes(int runs);
+int chatRunsGivenUp();

@@ -259,6 +259,12 @@ void TestRoomLineBook::placesAndMatchesLines_data()
         << QStringList{"now 10000", "join", "hist a ok @9000", "subject", "now 10600", "lost", "now 12600", "rejoin",
                        "hist a ok @9000", "hist a ok @9001", "subject"}
         << QStringList{"a:ok@9000", "a:ok@10601"};
+    // A line the room passed on but did not keep (sent with a hint not to store it) is in
+    // no history: the line before it is known by its stamp, not by the run it ended.
+    QTest::newRow("a line shown from a history is known by its stamp before a line the room did not keep")
+        << QStringList{"now 10000", "join", "hist a y @9000", "subject", "live b z", "now 11000", "lost", "now 12000",
+                       "rejoin", "hist a y @9000", "hist c n @11500", "subject"}
+        << QStringList{"a:y@9000", "b:z@live", "c:n@11500"};
     QTest::newRow("a live line is known by the stamp a history gave it, shown after a line said before it")
         << QStringList{"now 10000", "join", "subject", "live b y", "now 11000", "lost", "now 12000", "rejoin", "hist b x",
                        "hist b y @9990", "subject", "now 13000", "lost", "now 14000", "rejoin", "hist b x",

@@ -12,6 +12,11 @@
 
 #include <chrono>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
 namespace {
 
 const QByteArray PlainFeatures =
@@ -26,6 +31,23 @@ qint64 clockAhead()
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
                .count()
         + clockAheadMs;
+}
+
+// Whether the process's socket on the local port given asks for low delay (no waiting
+// of a small write for the acknowledgement of the one before).
+bool lowDelayOn(quint16 port)
+{
+    for (int socket = 3; socket < 4096; ++socket) {
+        sockaddr_in address{};
+        socklen_t length = sizeof address;
+        if (getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length) != 0
+            || address.sin_family != AF_INET || ntohs(address.sin_port) != port)
+            continue;
+        int on = 0;
+        socklen_t size = sizeof on;
+        return getsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, &size) == 0 && on != 0;
+    }
+    return false;
 }
 
 } // namespace
@@ -54,6 +76,7 @@ private slots:
     void lostConnectionIsTriedAgainUntilLoginRefused();
     void lostSessionNotResumed_data();
     void lostSessionNotResumed();
+    void sessionTakenByAnotherLoginNotKept();
     void everyFailedAttemptLengthensThePause();
     void stableConnectionStartsThePausesAgain_data();
     void stableConnectionStartsThePausesAgain();
@@ -170,6 +193,8 @@ void TestXmppClient::skipsOptionalSession()
     QCOMPARE(m_client->ownJid(), QStringLiteral("1001@localhost/r1"));
     QVERIFY(m_server->waitFor("<presence><x xmlns=\"vcard-temp:x:update\"/></presence>"));
     QVERIFY(!m_server->unseen().contains("session"));
+    // A line and the confirmation asked after it go out at once.
+    QVERIFY(lowDelayOn(m_server->clientPort()));
 }
 
 void TestXmppClient::refusedBind()
@@ -396,6 +421,37 @@ void TestXmppClient::lostSessionNotResumed()
     QVERIFY(confirmed.isEmpty());
     if (answer.isEmpty())
         QVERIFY(!m_server->received().contains("<resume"));
+}
+
+void TestXmppClient::sessionTakenByAnotherLoginNotKept()
+{
+    // The server keeps the session for a resumption, and another login of the account
+    // takes it, with a line waiting for its confirmation: the connection is not tried
+    // again, so the session is not kept. The line comes back at once, and the user's
+    // next login binds a new session rather than asking for the one taken.
+    authenticate();
+    m_server->send("<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>");
+    QVERIFY(m_server->waitFor("<stream:stream"));
+    m_server->sendHeader("<bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'/><sm xmlns='urn:xmpp:sm:3'/>");
+    QVERIFY(m_server->waitFor("<bind xmlns=\"urn:ietf:params:xml:ns:xmpp-bind\"/></iq>"));
+    m_server->send("<iq type='result' id='1'><bind xmlns='urn:ietf:params:xml:ns:xmpp-bind'>"
+                   "<jid>1001@localhost/r1</jid></bind></iq>");
+    QVERIFY(m_server->waitFor("<enable xmlns=\"urn:xmpp:sm:3\" resume=\"true\"/>"));
+    m_server->send("<enabled xmlns='urn:xmpp:sm:3' id='s1' resume='true' max='300'/>");
+    QSignalSpy notSent(m_client.get(), &XMPPClient::messagesNotSent);
+    XMPPMessage line(QStringLiteral("1002@localhost"), XMPPMessage::Chat);
+    line.setBody(QStringLiteral("still there?"));
+    const QString id = m_client->sendMessage(line);
+    QVERIFY(m_server->waitFor("still there?"));
+    m_server->send("<stream:error><conflict xmlns='urn:ietf:params:xml:ns:xmpp-streams'/></stream:error></stream:stream>");
+    QTRY_COMPARE(m_client->state(), int(XMPPClient::UnconnectedState));
+    QTRY_COMPARE(notSent.size(), 1);
+    QCOMPARE(notSent.at(0).at(0).toStringList(), QStringList{id});
+
+    const qsizetype before = m_server->received().size();
+    QVERIFY(m_server->acceptSession(*m_client));
+    QVERIFY(!m_server->received().mid(before).contains("<resume"));
+    QCOMPARE(notSent.size(), 1);
 }
 
 void TestXmppClient::everyFailedAttemptLengthensThePause()

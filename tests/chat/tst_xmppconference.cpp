@@ -168,7 +168,8 @@ void TestXmppConference::retriesLockedRoom()
         timer.start();
         m_server->send(lockedError("Haruto"));
         QVERIFY(m_server->waitFor("<presence to=\"" + Room + "/Haruto\"", 8000));
-        QVERIFY2(timer.elapsed() >= 900 && timer.elapsed() < 6000, qPrintable(QString::number(timer.elapsed())));
+        // After the pause, which a busy machine only lengthens.
+        QVERIFY2(timer.elapsed() >= 900, qPrintable(QString::number(timer.elapsed())));
     }
     QVERIFY(m_events->events.isEmpty());
     m_server->send(occupantPresence("Haruto", "<item affiliation='none' role='participant'/>"));

@@ -3,7 +3,6 @@
 
 #include "chat/xmpp/XMPPClient.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QSslCertificate>
@@ -71,12 +70,9 @@ void TestXmppEjabberd::logsInOverStartTls()
     QSignalSpy connected(&client, &XMPPClient::connected);
     QSignalSpy errors(&client, &XMPPClient::xmppError);
     QSignalSpy disconnected(&client, &XMPPClient::disconnected);
-    QElapsedTimer timer;
-    timer.start();
     client.login("3301", "secret");
     client.connectToHost("localhost", m_port, XMPPClient::TlsRequired);
     QTRY_COMPARE_WITH_TIMEOUT(connected.size(), 1, 5000);
-    QVERIFY(timer.elapsed() < 5000);
     QCOMPARE(client.state(), 5);
     QVERIFY2(client.ownJid().startsWith("3301@localhost/"), qPrintable(client.ownJid()));
     QCOMPARE(client.serverDomain(), QStringLiteral("localhost"));

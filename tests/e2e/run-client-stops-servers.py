@@ -18,6 +18,7 @@ import ctypes
 import glob
 import os
 import re
+import select
 import shlex
 import shutil
 import signal
@@ -88,6 +89,44 @@ def chat_answers(port):
         return False
 
 
+class Lines:
+    """A process's output line by line, where no read waits past its deadline: a process
+    that says nothing, or whose output stays open in a process it left behind, cannot
+    hold the test."""
+
+    def __init__(self, stream):
+        self.fd = stream.fileno()
+        self.buffer = b""
+        self.ended = False
+
+    def next(self, deadline):
+        """The next line, or None at the end of the output or at the deadline (of
+        time.monotonic())."""
+        while b"\n" not in self.buffer and not self.ended:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([self.fd], [], [], left)[0]:
+                return None
+            part = os.read(self.fd, 4096)
+            self.ended = not part
+            self.buffer += part
+        if not self.buffer:
+            return None
+        line, _, self.buffer = self.buffer.partition(b"\n")
+        return line.decode(errors="replace") + "\n"
+
+    def until(self, deadline, last=None):
+        """The lines up to the one that starts with last, the end of the output or the
+        deadline."""
+        lines = []
+        while True:
+            line = self.next(deadline)
+            if line is None:
+                return lines
+            lines.append(line)
+            if last and line.startswith(last):
+                return lines
+
+
 def end_with_test(parent=os.getpid()):
     """In a child before its program starts: the kernel sends it SIGTERM once this test
     has ended, however it ends (a check's failure, a crash, a kill at CTest's time-out)."""
@@ -99,22 +138,15 @@ def end_with_test(parent=os.getpid()):
 # In a process group of its own, as in a terminal: Ctrl+C reaches the whole group.
 started = time.monotonic()
 script = subprocess.Popen([os.path.join(top, "tools", "run-client.sh")], env=environment,
-                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                           preexec_fn=lambda: (signal.signal(signal.SIGINT, signal.SIG_DFL), os.setpgrp()))
 # Where this test ends before it stops the run itself, the run gets its Ctrl+C all the
 # same, and stops everything it started: a watcher in its group gives it once the pipe
 # from this test closes.
 watcher = subprocess.Popen(["sh", "-c", "read -r _; kill -INT 0"], stdin=subprocess.PIPE,
                            preexec_fn=lambda: os.setpgid(0, script.pid))
-output = []
-deadline = time.time() + 90
-while time.time() < deadline:
-    line = script.stdout.readline()
-    if not line:
-        break
-    output.append(line)
-    if line.startswith("The local world runs while"):
-        break
+said_by_script = Lines(script.stdout)
+output = said_by_script.until(time.monotonic() + 90, "The local world runs while")
 runs = glob.glob(os.path.join(tmp, "mahjong-run.*"))
 if not any(l.startswith("Chat server (ejabberd)") for l in output) or len(runs) != 1:
     os.killpg(script.pid, signal.SIGKILL)
@@ -136,7 +168,7 @@ shown = reaches_login_page(script, os.path.join(glob.escape(log_dir), "mahjong.l
 time.sleep(1)
 if script.poll() is not None or not shown:
     os.killpg(script.pid, signal.SIGKILL)
-    sys.exit("the client ended by itself or showed no login page:\n" + "".join(output) + script.stdout.read())
+    sys.exit("the client ended by itself or showed no login page:\n" + "".join(output + said_by_script.until(time.monotonic() + 5)))
 # Past the watchdog's time, counted from before the script started the chat server.
 time.sleep(max(0.0, started + lifetime + 5 - time.monotonic()))
 chat_port = int(re.search(r"localhost:(\d+)", next(l for l in output if l.startswith("Chat server"))).group(1))
@@ -182,18 +214,28 @@ if len(clients) != 1:
     os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the script's client is not found: %s" % clients)
 os.kill(int(clients[0]), signal.SIGINT)
-said = []
-deadline = time.time() + 60
-while time.time() < deadline:
-    line = script.stdout.readline()
-    if not line:
-        break
-    said.append(line)
-    if line.startswith("This client ended"):
-        break
-time.sleep(2)
-if script.poll() is not None or not chat_answers(chat_port):
+said = said_by_script.until(time.monotonic() + 60, "This client ended")
+if not said or not said[-1].startswith("This client ended"):
+    os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the world stopped with the first client, a second one logged in to it:\n" + "".join(said))
+
+
+def looks_for_clients(times, deadline):
+    """Whether the script, while it runs, starts that many more of the one-second pauses
+    between its counts of the world's clients before the deadline: one more than the
+    counts without a client that stop the world."""
+    seen = set()
+    while len(seen) < times and time.monotonic() < deadline and script.poll() is None:
+        seen.update(subprocess.run(["pgrep", "-P", str(script.pid), "-x", "sleep"], capture_output=True,
+                                   text=True).stdout.split())
+        time.sleep(0.05)
+    return len(seen) >= times
+
+
+if not looks_for_clients(4, time.monotonic() + 60) or not chat_answers(chat_port):
+    os.killpg(script.pid, signal.SIGKILL)
+    sys.exit("the world stopped with the first client, a second one logged in to it:\n"
+             + "".join(said + said_by_script.until(time.monotonic() + 5)))
 try:
     socket.create_connection(("127.0.0.1", game_port), timeout=30).close()
 except OSError:
@@ -205,7 +247,6 @@ try:
 except subprocess.TimeoutExpired:
     os.killpg(script.pid, signal.SIGKILL)
     sys.exit("the world did not stop once its last client ended")
-time.sleep(1)
 
 
 def running(pid):
@@ -217,6 +258,10 @@ def running(pid):
         return False
 
 
+# The script waited for what it started; what it did not may take a moment to end.
+deadline = time.monotonic() + 30
+while any(running(pid) for pid in pids) and time.monotonic() < deadline:
+    time.sleep(0.1)
 left = [pid for pid in pids if running(pid)]
 if left:
     subprocess.run(["ps", "-o", "pid,cmd", "-p", ",".join(left)])

@@ -317,7 +317,8 @@ void TestMainWindowSession::provisionalNameIsReplacedThroughAReconnection()
     sinceClose.start();
     QCOMPARE(m_window->screennameState(), int(MainWindow::ScreennameReconnecting));
     QTRY_VERIFY_WITH_TIMEOUT(!connected.isEmpty(), 15000);
-    QVERIFY2(sinceClose.elapsed() >= 900 && sinceClose.elapsed() < 10000, qPrintable(QString::number(sinceClose.elapsed())));
+    // After the pause before the next try, which a busy machine only lengthens.
+    QVERIFY2(sinceClose.elapsed() >= 900, qPrintable(QString::number(sinceClose.elapsed())));
     // The login waits for the version handshake of the new connection.
     QVERIFY2(m_server->waitForOutput(QStringLiteral("[2] RECV tournaments_lobby_subscribe_t")),
              qPrintable(m_server->output().right(3000)));

@@ -798,10 +798,11 @@ void XMPPClient::socketDisconnected()
             qWarning() << "IQ handler failed on connection loss";
         }
     }
-    // The messages that were waiting are settled by the resumption, if any comes.
+    // The messages that were waiting are settled by the resumption, if any comes. No
+    // session waits where the connection is not tried again: whatever stops the tries
+    // (a close of our own, a refused login, another login) forgets it first, and only a
+    // finished negotiation starts them again.
     m_resumption->lost(m_parser.stanzasRead());
-    if (!m_reconnect)
-        m_resumption->forget();
     if (!m_resumption->waiting())
         m_delivery->settle(std::nullopt);
 }

@@ -209,14 +209,22 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(received.from()) != m_room)
         return;
     // The room sends its history once it has taken the user in. What comes before is
-    // what it sent the session before the join, sent again as the session is resumed:
-    // the history brings it.
-    if (m_joining && !m_joined) {
-        qDebug() << "Dropping a line of" << m_room << "that came before the join's own presence";
-        return;
-    }
-    handleMessage(received);
+    // what it sent the session before the join, sent again as the session is resumed.
+    if (m_joining && !m_joined)
+        handleResent(received);
+    else
+        handleMessage(received);
     heard();
+}
+
+void XMPPConference::handleResent(const XMPPMessage &received)
+{
+    // A subject changed meanwhile ends no history.
+    if (received.from() == m_room || received.body().isEmpty())
+        return;
+    const quint64 token = ++m_nextToken;
+    m_lines.emplace(token, received);
+    apply(m_book.resentLine(bookLine(received), token, now()));
 }
 
 void XMPPConference::handleMessage(const XMPPMessage &received)
@@ -374,6 +382,8 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     // the join (the room destroyed, he was kicked), sent again as the session is
     // resumed: the join's answer tells where he stands now.
     if (own && availability == 1 && m_joining && !m_joined) {
+        if (received.isRoomDestroyed())
+            m_book.roomEnded();
         qDebug() << "Dropping a leave of" << m_room << "that came before the join's own presence";
         return;
     }

@@ -22,7 +22,9 @@ class XMPPClient;
 // while the room is still locked, and again when the chat connection is back after a
 // loss), leaves it, sends to it, and turns the room's presences and messages into
 // signals. "user" signals are about the local user, "participant" signals about other
-// occupants. Which lines show, and where, the room's book of lines decides. The user's
+// occupants. Which lines show, and where, the room's book of lines decides; what a
+// resumed session brings again before the rejoin's own presence reached the client and
+// shows too. The user's
 // lines that wait for the room to pass them on are the conference's, until the room
 // passes them on or refuses them, or they are taken back: at the latest when the
 // confirmation limit of the chat connection has passed, as the link is then taken as
@@ -124,6 +126,8 @@ private:
     void requireClient() const;
     void sendJoin();
     void handleMessage(const XMPPMessage &received);
+    // A line that came before the rejoin's own presence, sent again by the resumed session.
+    void handleResent(const XMPPMessage &received);
     // The room was heard from now.
     void heard();
     void handlePresence(const XMPPPresence &presence);

@@ -22,8 +22,8 @@ public:
     // A line the server did not get; its text is back in the input, which the notice
     // offers where it can be used.
     static ClientText notSent(bool inputUsable);
-    // A one-to-one line that the server may not have got, as the chat was lost before
-    // it confirmed the line and cannot tell; its text is back in the input.
+    // A line that the server, or a room, may not have got, as the chat was lost before
+    // it confirmed the line and nobody can tell; its text is back in the input.
     static ClientText perhapsNotSent();
     // A line the room refused with the error given; its text is back in the input.
     static ClientText refused(const QString &text, const XMPPMessage &error, bool inputUsable);

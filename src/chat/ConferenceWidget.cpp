@@ -68,6 +68,7 @@ ConferenceWidget::ConferenceWidget(QWidget *parent, int suppressedNotices)
     connect(&m_conference, &XMPPConference::ownLineSaid, this, &ConferenceWidget::onOwnLineSaid);
     connect(&m_conference, &XMPPConference::ownLineRefused, this, &ConferenceWidget::onOwnLineRefused);
     connect(&m_conference, &XMPPConference::ownLinesUnanswered, this, &ConferenceWidget::onOwnLinesUnanswered);
+    connect(&m_conference, &XMPPConference::ownLinesNotSent, this, &ConferenceWidget::onOwnLinesNotSent);
     connect(&m_conference, &XMPPConference::userError, this, &ConferenceWidget::onUserError);
     connect(&m_conference, &XMPPConference::userJoined, this, &ConferenceWidget::onUserJoined);
     connect(&m_conference, &XMPPConference::userLeft, this, &ConferenceWidget::onUserLeft);
@@ -283,8 +284,8 @@ void ConferenceWidget::onUserDisconnected()
         m_ui->chatOutput->addSystemMessage(m_conference.lossTime(),
                                            viewText(QT_TR_NOOP("The chat is disconnected. It is joined again when "
                                                                "the connection is back.")));
-    // The room may have had the lines still waiting; the history of the rejoin tells.
-    m_sender->notSent(takeWaiting());
+    // The lines still waiting stay so until the resumed session or the rejoin tells
+    // whether the room had them.
     m_sender->lossTold();
 }
 
@@ -407,6 +408,16 @@ void ConferenceWidget::onOwnLinesUnanswered()
     m_sender->offered().putBack(lines);
     for (const OfferedLines::Line &line : lines)
         addSystemMessage(ChatNotices::notInRoom(line.text));
+}
+
+void ConferenceWidget::onOwnLinesNotSent(const QList<XMPPConference::OwnLine> &lines, bool mayHaveGone)
+{
+    QList<OfferedLines::Line> offered;
+    for (const XMPPConference::OwnLine &line : lines) {
+        m_ui->chatOutput->removeWaitingMessage(line.id);
+        offered.append({line.id, line.text});
+    }
+    m_sender->notSent(offered, mayHaveGone);
 }
 
 QList<OfferedLines::Line> ConferenceWidget::takeWaiting()

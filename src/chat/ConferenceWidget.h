@@ -80,6 +80,7 @@ public slots:
     void onOwnLineSaid(const QString &id);
     void onOwnLineRefused(const QString &id, const QString &text, const XMPPMessage &error);
     void onOwnLinesUnanswered();
+    void onOwnLinesNotSent(const QList<XMPPConference::OwnLine> &lines, bool mayHaveGone);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -30,8 +30,8 @@ public:
 
     // Sends the lines the input holds, in order, until one does not go out.
     void sendInput(const Send &send, const LossUntold &lossUntold);
-    // Lines that went out and did not reach the server, or may not have reached it (of a
-    // one-to-one chat, whose input can always be used), in the order sent, go back.
+    // Lines that went out and did not reach the server or the room, or may not have
+    // reached it, in the order sent, go back.
     void notSent(const QList<OfferedLines::Line> &lines, bool mayHaveGone = false);
     // The pane has told of the loss: the notice of a line that did not go out follows.
     void lossTold();

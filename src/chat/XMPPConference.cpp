@@ -67,6 +67,7 @@ void XMPPConference::setClient(XMPPClient *client)
     connect(client, &XMPPClient::disconnected, this, &XMPPConference::onDisconnected);
     connect(client, &XMPPClient::messageReceived, this, &XMPPConference::onMessage);
     connect(client, &XMPPClient::messageRefused, this, &XMPPConference::onMessageRefused);
+    connect(client, &XMPPClient::messagesNotSent, this, &XMPPConference::onMessagesNotSent);
     connect(client, &XMPPClient::presence, this, &XMPPConference::onPresence);
 }
 
@@ -145,6 +146,8 @@ QString XMPPConference::sendMessage(const QString &text, const QString &id)
 QList<XMPPConference::OwnLine> XMPPConference::takeOwnLines()
 {
     QList<OwnLine> lines;
+    for (const OwnLine &line : std::exchange(m_lostLines, {}))
+        lines.append(line);
     for (const auto &line : std::exchange(m_ownLines, {}))
         lines.append(line.first);
     m_ownLinesTimer.stop();
@@ -153,6 +156,13 @@ QList<XMPPConference::OwnLine> XMPPConference::takeOwnLines()
 
 std::optional<XMPPConference::OwnLine> XMPPConference::takeOwnLine(const QString &id)
 {
+    const auto lost = std::find_if(m_lostLines.begin(), m_lostLines.end(),
+                                   [&id](const OwnLine &line) { return line.id == id; });
+    if (lost != m_lostLines.end()) {
+        const OwnLine line = *lost;
+        m_lostLines.erase(lost);
+        return line;
+    }
     const auto waiting = std::find_if(m_ownLines.begin(), m_ownLines.end(),
                                       [&id](const auto &line) { return line.first.id == id; });
     if (waiting == m_ownLines.end())
@@ -161,6 +171,30 @@ std::optional<XMPPConference::OwnLine> XMPPConference::takeOwnLine(const QString
     m_ownLines.erase(waiting);
     armOwnLines();
     return line;
+}
+
+void XMPPConference::onMessagesNotSent(const QStringList &ids, bool mayHaveGone)
+{
+    QList<OwnLine> lines;
+    for (auto line = m_lostLines.begin(); line != m_lostLines.end();) {
+        if (ids.contains(line->id)) {
+            lines.append(*line);
+            line = m_lostLines.erase(line);
+        } else {
+            ++line;
+        }
+    }
+    if (!lines.isEmpty())
+        emit ownLinesNotSent(lines, mayHaveGone);
+}
+
+void XMPPConference::lostLinesNotSent(bool mayHaveGone)
+{
+    QList<OwnLine> lines;
+    for (const OwnLine &line : std::exchange(m_lostLines, {}))
+        lines.append(line);
+    if (!lines.isEmpty())
+        emit ownLinesNotSent(lines, mayHaveGone);
 }
 
 void XMPPConference::armOwnLines()
@@ -186,8 +220,9 @@ void XMPPConference::onOwnLinesTimeout()
         return;
     }
     // In the room and not passed on in time: the link is taken as lost, as for a line
-    // the server does not confirm, and the history of the rejoin tells whether the room
-    // had the line. A loss not handled yet hands the lines back itself.
+    // the server does not confirm, and the resumed session or the history of the rejoin
+    // tells whether the room had the line. A loss not handled yet settles the lines
+    // itself.
     if (m_client->state() != XMPPClient::ConnectedState
         || !m_client->answerOverdue(QStringLiteral("the room's copy of a line")))
         m_ownLinesTimer.start(LookAgainMs);
@@ -209,14 +244,22 @@ void XMPPConference::onMessage(const XMPPMessage &received)
     if (received.type() != XMPPMessage::GroupChat || m_room.isEmpty() || bareOf(received.from()) != m_room)
         return;
     // The room sends its history once it has taken the user in. What comes before is
-    // what it sent the session before the join, sent again as the session is resumed:
-    // the history brings it.
-    if (m_joining && !m_joined) {
-        qDebug() << "Dropping a line of" << m_room << "that came before the join's own presence";
-        return;
-    }
-    handleMessage(received);
+    // what it sent the session before the join, sent again as the session is resumed.
+    if (m_joining && !m_joined)
+        handleResent(received);
+    else
+        handleMessage(received);
     heard();
+}
+
+void XMPPConference::handleResent(const XMPPMessage &received)
+{
+    // A subject changed meanwhile ends no history.
+    if (received.from() == m_room || received.body().isEmpty())
+        return;
+    const quint64 token = ++m_nextToken;
+    m_lines.emplace(token, received);
+    apply(m_book.resentLine(bookLine(received), token, now()));
 }
 
 void XMPPConference::handleMessage(const XMPPMessage &received)
@@ -225,7 +268,12 @@ void XMPPConference::handleMessage(const XMPPMessage &received)
     // The subject comes at the end of a join's history and whenever somebody changes
     // it; it is no line.
     if (!received.stanza().subjects.isEmpty() && received.stanza().bodies.isEmpty()) {
-        apply(m_book.endHistory(now()));
+        const RoomLineBook::Verdict verdict = m_book.endHistory(now());
+        apply(verdict);
+        // A history that reaches back to the loss holds the lines that waited then, if
+        // the room passed them on.
+        if (verdict.historyDecided)
+            lostLinesNotSent(verdict.missingAtMs.has_value());
         return;
     }
     if (from == m_room || received.body().isEmpty())
@@ -355,10 +403,13 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     if (availability == 0) {
         m_joinTimer.stop();
         m_joining = false;
-        if (received.error() == XMPPPresence::RoomLocked && m_joinAttempts < MaxJoinRetries)
+        if (received.error() == XMPPPresence::RoomLocked && m_joinAttempts < MaxJoinRetries) {
             m_joinTimer.start(JoinRetryDelayMs);
-        else
-            emit userError(this, received.error());
+            return;
+        }
+        // No history tells of the lines that waited as the connection was lost.
+        lostLinesNotSent(true);
+        emit userError(this, received.error());
         return;
     }
     // The room speaks for itself without a nick (at a join, with a ban); that is no
@@ -374,6 +425,8 @@ void XMPPConference::handlePresence(const XMPPPresence &received)
     // the join (the room destroyed, he was kicked), sent again as the session is
     // resumed: the join's answer tells where he stands now.
     if (own && availability == 1 && m_joining && !m_joined) {
+        if (received.isRoomDestroyed())
+            m_book.roomEnded();
         qDebug() << "Dropping a leave of" << m_room << "that came before the join's own presence";
         return;
     }
@@ -459,6 +512,10 @@ void XMPPConference::onConnected()
 void XMPPConference::onDisconnected()
 {
     m_joinTimer.stop();
+    // The lines waiting may have reached the server: it tells as the session is resumed.
+    for (const auto &line : std::exchange(m_ownLines, {}))
+        m_lostLines.push_back(line.first);
+    m_ownLinesTimer.stop();
     const RoomLineBook::Now lostAt = now();
     // What came of a history cut short is shown before the loss, which is taken as now.
     const bool inHistory = m_book.inHistory();

@@ -22,11 +22,17 @@ class XMPPClient;
 // while the room is still locked, and again when the chat connection is back after a
 // loss), leaves it, sends to it, and turns the room's presences and messages into
 // signals. "user" signals are about the local user, "participant" signals about other
-// occupants. Which lines show, and where, the room's book of lines decides. The user's
-// lines that wait for the room to pass them on are the conference's, until the room
-// passes them on or refuses them, or they are taken back: at the latest when the
-// confirmation limit of the chat connection has passed, as the link is then taken as
-// lost, or as the user is no longer in the room.
+// occupants. Which lines show, and where, the room's book of lines decides; what a
+// resumed session brings again before the rejoin's own presence reached the client and
+// shows too. The user's lines that wait for the room to pass them on are the
+// conference's, until the room passes them on or refuses them, or they are taken back:
+// at the latest when the confirmation limit of the chat connection has passed, as the
+// link is then taken as lost, or as the user is no longer in the room. Those waiting as
+// the connection is lost are settled as a one-to-one line is: the server's count at the
+// resumption, or the lack of one, tells which it did not take; those it took wait for
+// the room's copy, which the resumed session or the rejoin's history brings, and a
+// history that reaches back to the loss without it tells that the room did not pass
+// them on.
 class XMPPConference : public QObject
 {
     Q_OBJECT
@@ -59,7 +65,8 @@ public:
         QString id;
         QString text;
     };
-    // The lines waiting, in the order sent, taken out: they no longer wait.
+    // The lines waiting, in the order sent, those that waited as the connection was lost
+    // first, taken out: they no longer wait.
     QList<OwnLine> takeOwnLines();
 
     bool isJoined() const { return m_joined; }
@@ -84,6 +91,9 @@ signals:
     // Lines wait longer than the confirmation limit while the user is not in the room,
     // which will not pass them on: takeOwnLines() has them.
     void ownLinesUnanswered();
+    // Lines that waited as the connection was lost did not reach the room, or may not
+    // have reached it; in the order sent, no longer waiting.
+    void ownLinesNotSent(const QList<XMPPConference::OwnLine> &lines, bool mayHaveGone);
     void presence(const XMPPPresence &presence);
     void userError(XMPPConference *conference, XMPPPresence::error_t error);
     // The user is in the room; a presence that only changes his role is no join.
@@ -113,6 +123,7 @@ signals:
 public slots:
     void onMessage(const XMPPMessage &message);
     void onMessageRefused(const XMPPMessage &error);
+    void onMessagesNotSent(const QStringList &ids, bool mayHaveGone);
     void onPresence(const XMPPPresence &presence);
     void onConnected();
     void onDisconnected();
@@ -124,6 +135,8 @@ private:
     void requireClient() const;
     void sendJoin();
     void handleMessage(const XMPPMessage &received);
+    // A line that came before the rejoin's own presence, sent again by the resumed session.
+    void handleResent(const XMPPMessage &received);
     // The room was heard from now.
     void heard();
     void handlePresence(const XMPPPresence &presence);
@@ -135,6 +148,9 @@ private:
     // places; the lines of a history decided and not placed were shown already.
     void apply(const RoomLineBook::Verdict &verdict);
     std::optional<OwnLine> takeOwnLine(const QString &id);
+    // The lines that waited as the connection was lost and are still waiting, taken out
+    // and told not sent.
+    void lostLinesNotSent(bool mayHaveGone);
     // The timer of the oldest line waiting, when it is due.
     void armOwnLines();
     // When the room says the line was sent, in its own name or the server's; null
@@ -166,7 +182,9 @@ private:
     // that only changes his role or status is no join.
     QSet<QString> m_occupants;
     // The user's lines waiting for the room, oldest first, with when each was sent on
-    // the local steady clock.
+    // the local steady clock; those that waited as the connection was lost, oldest
+    // first, apart.
     std::deque<std::pair<OwnLine, qint64>> m_ownLines;
+    std::deque<OwnLine> m_lostLines;
     QTimer m_ownLinesTimer;
 };

@@ -109,6 +109,9 @@ private:
     // The chat lines of the pane and the notices of a loss ("lost") and of lines that may
     // be missing ("missing"), in the order shown.
     static QStringList shownLines(const Seat &seat);
+    // Whether a room's subject, which ends a join's history, is among the messages a
+    // client received.
+    static bool subjectCame(const QSignalSpy &received);
 
     // At the test's chat server, or through a relay on the port given.
     std::unique_ptr<Seat> seat(const QString &account, qint32 playerId, const QString &screenName, quint16 port = 0);
@@ -672,18 +675,18 @@ void TestChatRooms::lineCountsOnceServerHasIt()
     QVERIFY(!haruto->text().contains(notSent) && !chatOutput->toPlainText().contains(notSent));
 
     // Silence: the lines are not taken as said; the link is dropped at the limit, and
-    // they are back in their inputs: the private line once the resumed session says
-    // that the server did not get it.
+    // they are back in their inputs once the resumed session says that the server did
+    // not get them.
     relay.goDead();
     haruto->say("into the silence");
     sayPrivately("are you there?");
     QVERIFY(haruto->input()->text().isEmpty() && chatInput->text().isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(notSent), 10000);
-    QCOMPARE(haruto->input()->text(), QStringLiteral("into the silence"));
-    QTRY_COMPARE(lost.size(), 1);
-    QVERIFY(!haruto->text().contains("Haruto: into the silence"));
+    QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 10000);
+    QVERIFY(!shownLines(*haruto).contains("Haruto: into the silence"));
     relay.cut();
-    QTRY_VERIFY_WITH_TIMEOUT(chatOutput->toPlainText().contains(notSent), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains(notSent) && chatOutput->toPlainText().contains(notSent),
+                             XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    QCOMPARE(haruto->input()->text(), QStringLiteral("into the silence"));
     QCOMPARE(chatInput->text(), QStringLiteral("are you there?"));
     QVERIFY(!chatOutput->toPlainText().contains("are you there?"));
     QCOMPARE(confirmed.size(), 2);
@@ -705,7 +708,7 @@ void TestChatRooms::lineCountsOnceServerHasIt()
     relay.hangUp();
     haruto->say("after the end");
     QVERIFY(haruto->input()->text().isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(haruto->text().count(notSent), 2, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(haruto->text().count(notSent), 2, XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 5000);
     QCOMPARE(haruto->input()->text(), QStringLiteral("after the end"));
     QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), XMPPClient::ReconnectDelaysSeconds[1] * 1000 + 5000);
     QTest::keyClick(haruto->input(), Qt::Key_Return);
@@ -773,12 +776,12 @@ void TestChatRooms::rejoinAfterDeadLink()
     relay.cut();
     QTRY_VERIFY_WITH_TIMEOUT(cutShort, NextTryMs);
     QTRY_COMPARE_WITH_TIMEOUT(haruto->client->state(), int(XMPPClient::UnconnectedState), 5000);
-    QVERIFY(!haruto->text().contains("Mei Ling: while the link was dead"));
     const QList<int> firstPauses = pauses();
     QVERIFY2(!firstPauses.isEmpty(), qPrintable(log.text()));
 
-    // Back in the room, with the lines of the dead link, the short word again included,
-    // and no line twice.
+    // The resumed session brought the lines of the dead link before the rejoin's
+    // presences; back in the room, with the history of a new session, no line shows
+    // twice, the short word again included.
     const auto shownOnceInOrder = [&haruto] {
         const QString text = haruto->text();
         const qsizetype before = text.indexOf("Mei Ling: before the loss");
@@ -787,10 +790,11 @@ void TestChatRooms::rejoinAfterDeadLink()
             && before < text.indexOf("Mei Ling: ok", before)
             && text.indexOf("Mei Ling: ok", before) < text.indexOf("Mei Ling: while the link was dead");
     };
+    QTRY_VERIFY2(shownOnceInOrder(), qPrintable(haruto->text()));
+    QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
     haruto->client->connectToHost("localhost", relay.port(), XMPPClient::TlsRequired);
-    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("Mei Ling: while the link was dead"), 30000);
-    QVERIFY(haruto->view->conference()->isJoined());
-    QVERIFY2(shownOnceInOrder(), qPrintable(haruto->text()));
+    QTRY_VERIFY_WITH_TIMEOUT(subjectCame(received) && haruto->view->conference()->isJoined(), 30000);
+    QTRY_VERIFY2(shownOnceInOrder(), qPrintable(haruto->text()));
 
     // Lost again at once: the pauses before the next tries go on growing, and the client
     // comes back by itself, in the room, with no line twice.
@@ -920,6 +924,13 @@ QStringList TestChatRooms::shownLines(const Seat &seat)
     return seen;
 }
 
+bool TestChatRooms::subjectCame(const QSignalSpy &received)
+{
+    return std::any_of(received.cbegin(), received.cend(), [](const QList<QVariant> &arguments) {
+        return !arguments.at(0).value<XMPPMessage>().stanza().subjects.isEmpty();
+    });
+}
+
 void TestChatRooms::rejoinWhileTalking_data()
 {
     QTest::addColumn<qint64>("aheadMs");
@@ -968,14 +979,20 @@ void TestChatRooms::rejoinWhileTalking()
     });
     connect(haruto->client.get(), &XMPPClient::disconnected, this, [&linkLost] { linkLost = true; });
     QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: line 8"), 5000);
+    QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
     relay.cut();
     // The room keeps its last 20 lines: a few more while he is away.
     const int atCut = said;
     QTRY_VERIFY(said >= atCut + 5);
     talk.stop();
-    const QString last = QStringLiteral("Mei Ling: line %1").arg(said);
-    QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains(last), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
-    QVERIFY(haruto->view->conference()->isJoined());
+    // Back in the room once the rejoin's history has ended; a line said then shows once
+    // all before it have.
+    QTRY_VERIFY_WITH_TIMEOUT(subjectCame(received) && haruto->view->conference()->isJoined(),
+                             XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
+    const QByteArray back = "line " + QByteArray::number(++said);
+    QVERIFY(mei.send("<message to='" + room + "' type='groupchat'><body>" + back + "</body></message>",
+                     "<body>" + back + "</body>"));
+    QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: " + QString::fromLatin1(back)), 5000);
 
     QVERIFY(linkLost);
     QVERIFY2(heardBeforeLoss >= 8 && heardBeforeLoss <= atCut, qPrintable(QString::number(heardBeforeLoss)));
@@ -1026,8 +1043,8 @@ void TestChatRooms::repeatOnSlowLink()
     QVERIFY(say("ok"));
     QStringList expected{"Mei Ling: ok", "lost", "Mei Ling: ok"};
     if (heardFirst) {
-        // The room keeps 20 lines: as many as were said, and the client cannot tell.
-        expected.insert(2, "missing");
+        // The room keeps 20 lines, as many as were said: the resumed session brings all
+        // that were on their way, and nothing is missing.
         QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: ok"), 5000);
         QVERIFY(heardByMs);
         // Said once the chat server's clock is past the first "ok" as Haruto heard it,
@@ -1072,6 +1089,9 @@ void TestChatRooms::lineTheRoomHolds()
     QTRY_VERIFY_WITH_TIMEOUT(haruto->view->conference()->isJoined(), 5000);
     haruto->say("first");
     QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Haruto: first"), 5000);
+    // The room's subject ends the rejoin's history, which tells that the room has not
+    // passed the line on.
+    QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
     QSignalSpy confirmed(haruto->client.get(), &XMPPClient::messageConfirmed);
     QElapsedTimer waited;
     waited.start();
@@ -1080,7 +1100,9 @@ void TestChatRooms::lineTheRoomHolds()
     QTRY_COMPARE_WITH_TIMEOUT(confirmed.size(), 1, 5000);
     QVERIFY(haruto->text().contains("Haruto: second (sending…)"));
 
-    QTRY_COMPARE_WITH_TIMEOUT(haruto->input()->text(), QStringLiteral("second"), LimitMs + 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(haruto->input()->text(), QStringLiteral("second"),
+                              LimitMs + XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 5000);
+    QVERIFY(subjectCame(received));
     const qint64 verdictMs = waited.elapsed();
     QVERIFY2(verdictMs >= LimitMs - 100, qPrintable(QString::number(verdictMs)));
     const QString notSent = "Not sent: the chat is disconnected. Your line stays in the input.";
@@ -1088,14 +1110,7 @@ void TestChatRooms::lineTheRoomHolds()
     QVERIFY2(!haruto->text().contains("sending"), qPrintable(haruto->text()));
     QCOMPARE(shownLines(*haruto), (QStringList{"Haruto: first", "lost"}));
 
-    // The room's subject ends the rejoin's history.
-    bool historyEnded = false;
-    connect(haruto->client.get(), &XMPPClient::messageReceived, this, [&historyEnded](const XMPPMessage &m) {
-        historyEnded = historyEnded || !m.stanza().subjects.isEmpty();
-    });
-    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("The chat is back."),
-                             XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(historyEnded, 5000);
+    QVERIFY(haruto->text().contains("The chat is back."));
     QCOMPARE(haruto->input()->text(), QStringLiteral("second"));
     QCOMPARE(shownLines(*haruto), (QStringList{"Haruto: first", "lost"}));
     QVERIFY(haruto->view->grab().save("chatroom-room-holds-line.png"));
@@ -1123,22 +1138,29 @@ void TestChatRooms::lineTheRoomHolds()
 void TestChatRooms::linesTheRoomLost_data()
 {
     // How the room fares while Haruto is away: kept (0), closed by its owner and opened
-    // again before he is back (1), or closed and opened again by his rejoin (2).
+    // again before he is back (1), or closed and opened again by his rejoin (2); and how
+    // many lines are said while he is away, before any close.
     QTest::addColumn<int>("closed");
+    QTest::addColumn<int>("awayLines");
     QTest::addColumn<int>("table");
     const int table = 3000 + QCoreApplication::applicationPid() % 100;
-    QTest::newRow("the room kept its lines") << 0 << table;
-    QTest::newRow("closed and opened again, lines said since") << 1 << table + 100;
-    QTest::newRow("closed, and opened again by the rejoin") << 2 << table + 200;
+    QTest::newRow("the room kept its lines") << 0 << 3 << table;
+    QTest::newRow("more lines than the room keeps") << 0 << 25 << table + 100;
+    QTest::newRow("closed and opened again, lines said before and since") << 1 << 5 << table + 200;
+    QTest::newRow("closed, and opened again by the rejoin") << 2 << 5 << table + 300;
 }
 
 void TestChatRooms::linesTheRoomLost()
 {
     // Mei Ling's table room holds six lines as Haruto comes; his link dies without
-    // either end noticing. Back in the room, he sees the lines said while he was away
-    // that the room has, below the loss; where the room has lost those said since he
-    // last heard it, the pane says once, just below the loss, that lines may be missing.
+    // either end noticing, and the chat server keeps his session. Back in the room, he
+    // sees every line said while he was away once, below the loss: the resumed session
+    // brings those said to him, and the rejoin's history those said in the room opened
+    // again. Only where the room has lost lines said since he last heard it, those said
+    // in the room opened again beyond what it keeps, the pane says once that lines may
+    // be missing, just above them.
     QFETCH(int, closed);
+    QFETCH(int, awayLines);
     QFETCH(int, table);
     const QByteArray room = "table-" + QByteArray::number(table) + "@conference.localhost";
     RawXmppUser mei;
@@ -1160,23 +1182,34 @@ void TestChatRooms::linesTheRoomLost()
 
     relay.goDead();
     expected << "lost";
-    if (closed > 0) {
+    for (int i = 1; i <= awayLines; ++i) {
+        QVERIFY(say("away " + QByteArray::number(i)));
+        expected << QStringLiteral("Mei Ling: away %1").arg(i);
+    }
+    if (closed > 0)
         QVERIFY(mei.send("<iq type='set' id='close' to='" + room + "'><query xmlns='http://jabber.org/protocol/muc#owner'>"
                          "<destroy/></query></iq>",
                          "id='close'"));
-        expected << "missing";
-    }
-    if (closed == 1)
+    if (closed == 1) {
         QVERIFY(mei.ownRoom(room, "Mei Ling", "<field var='mam'><value>0</value></field>"));
-    if (closed < 2) {
-        QVERIFY(say("away 1") && say("away 2"));
-        expected << "Mei Ling: away 1" << "Mei Ling: away 2";
+        QVERIFY(say("opened again 1") && say("opened again 2"));
+        expected << "missing" << "Mei Ling: opened again 1" << "Mei Ling: opened again 2";
     }
+    // The rejoin's history ends with the room's subject; a line said after it shows once
+    // all before it have.
+    QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
     relay.cut();
-    QTRY_VERIFY_WITH_TIMEOUT(haruto->text().contains("The chat is back."), XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(shownLines(*haruto), expected, 5000);
-    QVERIFY(haruto->view->conference()->isJoined());
-    QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-lost-lines-%1.png").arg(closed)));
+    QTRY_VERIFY_WITH_TIMEOUT(subjectCame(received) && haruto->view->conference()->isJoined(),
+                             XMPPClient::ReconnectDelaysSeconds[0] * 1000 + 10000);
+    QVERIFY(haruto->text().contains("The chat is back."));
+    if (closed == 2)
+        QVERIFY(mei.send("<presence to='" + room + "/Mei Ling'><x xmlns='http://jabber.org/protocol/muc'/></presence>",
+                         "code='110'"));
+    QVERIFY(say("back"));
+    expected << "Mei Ling: back";
+    QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: back"), 5000);
+    QCOMPARE(shownLines(*haruto), expected);
+    QVERIFY(haruto->view->grab().save(QStringLiteral("chatroom-lost-lines-%1-%2.png").arg(closed).arg(awayLines)));
 }
 
 void TestChatRooms::silentLossKeepsTimesSaid_data()

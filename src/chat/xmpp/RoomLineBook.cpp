@@ -24,6 +24,7 @@ void RoomLineBook::historyRequested(const Now &now)
     m_inHistory = true;
     m_history.clear();
     m_madeAnew = false;
+    m_ended = false;
     m_lastHistoryLineMs.reset();
     m_reachedFrom = 0;
     if (m_historySeconds < 0) {
@@ -50,6 +51,38 @@ void RoomLineBook::roomCreated()
         return;
     m_madeAnew = true;
     m_mayMissLines = true;
+}
+
+void RoomLineBook::roomEnded()
+{
+    if (m_inHistory && m_lostAtMs)
+        m_ended = true;
+}
+
+RoomLineBook::Verdict RoomLineBook::resentLine(const Line &line, quint64 token, const Now &now)
+{
+    Verdict verdict;
+    const QString own = ownId(line);
+    if (!own.isEmpty())
+        verdict.ownLines << own;
+    Said resent = said(line);
+    const std::optional<qint64> stampedMs = stampedAt(resent, now);
+    // The stamp it came with may be the server's: the room's is unknown until a history
+    // brings the line.
+    resent.stampMs.reset();
+    if (resent.hasId() && shownWithId(resent))
+        return verdict;
+    const qint64 atMs = placeOf(stampedMs).value_or(now.ms);
+    // The room was heard from when it sent the line: a later rejoin reaches back to it.
+    m_lastHeardMs = std::max(m_lastHeardMs, atMs);
+    placedUpTo(atMs);
+    remember(resent, heardAt(now), atMs);
+    verdict.show.push_back({token, atMs});
+    if (m_inHistory) {
+        m_shownBeforeHistory = m_shownLines.size();
+        m_mayMissLines = m_lostAtMs && m_shownBeforeHistory > m_reachedFrom;
+    }
+    return verdict;
 }
 
 RoomLineBook::Said RoomLineBook::said(const Line &line) const
@@ -240,7 +273,7 @@ void RoomLineBook::matchRun(const Now &now)
 bool RoomLineBook::missesLines(const Now &now, bool whole) const
 {
     if (m_madeAnew)
-        return true;
+        return !m_ended;
     // A line heard before the history to reach back to.
     if (m_shownBeforeHistory <= m_reachedFrom || m_shownBeforeHistory > m_shownLines.size())
         return false;

@@ -65,11 +65,20 @@
 // line shown, which a room that kept its lines therefore brings again. A whole history
 // is a run of the room's lines up to the present: where it does not bring that line, it
 // starts after it, or brings no line at all, and the lines said between may be missing;
-// so too wherever the room says the rejoin made it. With exactly as many lines said
+// so too wherever the room says the rejoin made it, unless the room told of its end
+// first, as a resumed session brings all the room sent it. With exactly as many lines said
 // since as the room keeps, none is missing, but the client cannot tell. A history cut
 // short tells so only where its first line was stamped later than the last line shown
 // (stampedLater), as it may have been cut before it reached that line. The lines missing
 // would stand just before the history's first new line, or just below the loss.
+//
+// A session the server resumed brings again, before the rejoin's own presence, what the
+// room sent it while the link was down (resentLine): those lines reached the client. Each
+// is new unless its id names a line shown, goes below the loss by its stamp and after the
+// line before it, and is shown before the rejoin's history, whose lines are matched
+// against it as against any line shown; its stamp, which may be the server's, is not the
+// room's. Where it goes tells when the room was last heard from. A history that brings
+// the last of them again misses nothing.
 //
 // Two clocks: lines are placed on the view's, the game server's as the client reckons
 // it, and the room stamps them on the chat server's, which the client reckons from the
@@ -161,8 +170,19 @@ public:
     void historyRequested(const Now &now);
     bool inHistory() const { return m_inHistory; }
     Verdict historyLine(const Line &line, quint64 token, const Now &now);
-    // The room says the join made it: a rejoin's history cannot reach back to the loss.
+    // The room says the join made it: a rejoin's history cannot reach back to the loss,
+    // unless the room told of its end first (roomEnded).
     void roomCreated();
+    // A line that comes before the rejoin's own presence: what the room sent the session
+    // while the link was down, sent again as the session is resumed. The client has it:
+    // it shows at once, new unless its id names a line shown, below the loss by its
+    // stamp (the room's, or the server's of when it first sent it), and counts as shown
+    // before the history, which reaches back to it as to any line heard before the loss.
+    Verdict resentLine(const Line &line, quint64 token, const Now &now);
+    // The room told the user of its end (destroyed) before the rejoin's own presence, as
+    // the session is resumed: every line it had said reached the client. A room the rejoin
+    // makes anew then misses none.
+    void roomEnded();
     // The room's subject ends the history, as does a connection lost before it (cut): the
     // history's lines are decided, and those that cannot be placed by the lines around
     // them go just before the present. A history cut short before its first line tells
@@ -306,8 +326,9 @@ private:
     // The history follows a loss, with lines shown before it to reach back to, or the
     // room was made anew; looked at as it is first decided.
     bool m_mayMissLines = false;
-    // The room says the rejoin made it.
+    // The room says the rejoin made it; it told of its end before.
     bool m_madeAnew = false;
+    bool m_ended = false;
     // The lines shown before the history, and the first of them the room can have had
     // since the history starts: those between, a run of its lines without ids may
     // repeat; none once such a run was looked for in a history decided before its end.

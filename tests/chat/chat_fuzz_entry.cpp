@@ -6,6 +6,7 @@
 #include "chat/ChatNotices.h"
 #include "chat/XMPPChatManager.h"
 #include "chat/XMPPConference.h"
+#include "chat/xmpp/ClientResumption.h"
 #include "chat/xmpp/ClockSteps.h"
 #include "chat/xmpp/LocalClock.h"
 #include "chat/xmpp/StreamParser.h"
@@ -622,6 +623,7 @@ private:
 struct Sent
 {
     QString name;
+    QString ns;
     QString type;
     QString id;
     QString to;
@@ -629,10 +631,24 @@ struct Sent
     QString payload;
     QString body;
     int historySeconds = -1;
+    // Stream management's: the count of stanzas taken, and the session resumed.
+    QString handled{};
+    QString previd{};
+
+    bool isStanza() const
+    {
+        return ns == QLatin1String("jabber:client")
+            && (name == QLatin1String("message") || name == QLatin1String("presence") || name == QLatin1String("iq"));
+    }
+    bool isManagement(const char *element) const
+    {
+        return ns == QLatin1String("urn:xmpp:sm:3") && name == QLatin1String(element);
+    }
 
     QString describe() const
     {
-        return QStringList{name, type, id, to, payload, body, QString::number(historySeconds)}.join(QLatin1Char(' '));
+        return QStringList{name, type, id, to, payload, body, QString::number(historySeconds), handled, previd}.join(
+            QLatin1Char(' '));
     }
 };
 
@@ -656,9 +672,12 @@ public:
                 ++m_depth;
                 if (m_depth == 2) {
                     const QXmlStreamAttributes attributes = m_reader.attributes();
-                    m_current = Sent{m_reader.name().toString(), attributes.value(QLatin1String("type")).toString(),
+                    m_current = Sent{m_reader.name().toString(), m_reader.namespaceUri().toString(),
+                                     attributes.value(QLatin1String("type")).toString(),
                                      attributes.value(QLatin1String("id")).toString(),
                                      attributes.value(QLatin1String("to")).toString(), QString(), QString()};
+                    m_current.handled = attributes.value(QLatin1String("h")).toString();
+                    m_current.previd = attributes.value(QLatin1String("previd")).toString();
                 } else if (m_depth == 3 && m_current.payload.isEmpty()) {
                     m_current.payload = m_reader.name().toString();
                 }
@@ -794,6 +813,7 @@ public:
         auto room = std::next(m_rooms.begin(), roomIndex % int(m_rooms.size()));
         room->second.conference->leave();
         room->second.inputEnabled = false;
+        room->second.newWords.clear();
         // Leaving ends the join's history: what came of it goes unshown, with the room.
         if (std::exchange(room->second.inHistory, false)) {
             QList<std::pair<QStringList, bool>> &expected = room->second.expected;
@@ -844,9 +864,39 @@ public:
         }
     }
 
-    // What the player's lines have become by now.
+    // The server's count at the resumption of the session, which the client read, takes
+    // in the first messages and leaves out the others: those of the one-to-one chats
+    // that wait show as said, or come back as not sent.
+    void countedByServer(const QStringList &had, const QStringList &notHad)
+    {
+        for (const QString &id : had) {
+            const auto line = m_chatLines.find(id);
+            if (line == m_chatLines.end())
+                continue;
+            line->second.mayBeConfirmed = true;
+            if (line->second.state == Unconfirmed)
+                line->second.confirmDue = true;
+        }
+        for (const QString &id : notHad) {
+            const auto line = m_chatLines.find(id);
+            if (line != m_chatLines.end() && (line->second.state == Unconfirmed || line->second.state == NotSent))
+                line->second.notTaken = true;
+        }
+    }
+    // The client was given a session that the server keeps for the seconds given after a
+    // loss; none where it keeps none.
+    void sessionKept(std::optional<int> seconds) { m_keptSeconds = seconds; }
+    // The connections the client has made, a resumed session's among them.
+    int links() const { return m_link; }
+
+    // What the player's lines have become by now, and what the rooms told of lines
+    // missing.
     void check(qint64 nowMs)
     {
+        for (auto &[name, room] : m_rooms) {
+            checkToldMissing(name, room);
+            checkNewShown(name, room);
+        }
         for (const auto &[id, line] : m_roomLines) {
             if (line.copyArrived && !line.saidTold)
                 broken("the room passed on the user's line and does not tell it said", id);
@@ -862,8 +912,18 @@ public:
                 broken("a one-to-one line the server has does not show as said", id);
             if (line.refusalDue && line.state != Refusal)
                 broken("the server refused a one-to-one line and its chat does not tell", id);
-            if (m_linkDown && line.state == Unconfirmed)
+            // A line of a lost connection waits while the client may resume the session,
+            // whose count settles it.
+            if (m_linkDown && line.state == Unconfirmed
+                && (!m_keptSeconds || nowMs > m_lostMs + qint64(*m_keptSeconds) * 1000))
                 broken("a one-to-one line is neither said nor back after the connection ended", id);
+            if (line.notTaken && line.state == Unconfirmed)
+                broken("a one-to-one line the server did not take is not handed back", id);
+            // Only the server's count at a resumption tells that a line lost did not go.
+            if (line.state == NotSent && line.backAsNotTaken && !line.notTaken)
+                broken("a line comes back as not taken where no count of the server says so", id);
+            if (line.state == NotSent && !line.backAsNotTaken && line.notTaken)
+                broken("a line the server did not take comes back as perhaps sent", id);
         }
     }
 
@@ -910,6 +970,10 @@ private:
         bool wasConfirmed = false;
         bool confirmDue = false;
         bool mayBeConfirmed = false;
+        // The server's count at a resumption left it out: the server never had it; and
+        // the line came back as one the server did not take.
+        bool notTaken = false;
+        bool backAsNotTaken = false;
         bool refusalDue = false;
         int shown = 0;
     };
@@ -931,6 +995,30 @@ private:
         // The ids of each line with an id the room was given, and whether it came in a
         // history.
         QList<std::pair<QStringList, bool>> expected;
+        // The sender and words of each line shown, those shown before the history under
+        // way, and those of the history's lines without ids that were not among them,
+        // which it must show once it is decided (as it is at its end or the link's).
+        QSet<QString> shownWords;
+        QSet<QString> wordsBeforeHistory;
+        QStringList newWords;
+        bool historyDecided = false;
+        // The ids of the last line the room showed, where it came live and the room said
+        // nothing since; a line of a history, or one not shown, leaves it empty.
+        QStringList lastLive;
+        // A join again after a lost connection, from the line shown last before it (its
+        // ids, where it came live): whether its history brought that line again, how many
+        // lines it brought, whether it has ended, whether the room says the join made it,
+        // and whether the room told that lines may be missing.
+        struct Rejoin
+        {
+            QStringList last;
+            bool broughtAgain = false;
+            int lines = 0;
+            bool ended = false;
+            bool created = false;
+            bool told = false;
+        };
+        std::optional<Rejoin> rejoin;
         // The room view's input, and whether the view told of a lost connection.
         bool inputEnabled = false;
         bool connectionLost = false;
@@ -965,6 +1053,12 @@ private:
                         .arg(presence.from().toString(), QString::number(presence.availability()),
                              QString::number(presence.isRoomDestroyed()), presence.roomDestroyReason());
         const PresenceStanza &stanza = presence.stanza();
+        // The room says a join made it: whatever it had before is gone.
+        if (stanza.roomData.statusCodes.contains(201)) {
+            const auto made = m_rooms.find(bareOf(stanza.from.toString()).toLower());
+            if (made != m_rooms.end() && made->second.rejoin)
+                made->second.rejoin->created = true;
+        }
         if (stanza.presenceType() != Available || !stanza.roomData.statusCodes.contains(110))
             return;
         const QString occupant = stanza.from.toString();
@@ -990,6 +1084,12 @@ private:
         // brings those of a history cut short.
         checkNoneLost(name, *room);
         room->shown.clear();
+        room->lastLive.clear();
+        room->rejoin.reset();
+        room->shownWords.clear();
+        room->wordsBeforeHistory.clear();
+        room->newWords.clear();
+        room->historyDecided = false;
         room->beyondHistory.clear();
         room->shownCount = 0;
         room->expected.clear();
@@ -1007,6 +1107,8 @@ private:
             m_handed << QStringLiteral("%1 shows %2 %3 %4").arg(name, line.hasDelay() ? QStringLiteral("history") : QStringLiteral("live"),
                                                                line.from(), line.body());
             Room &room = m_rooms.at(name);
+            room.lastLive = line.hasDelay() ? QStringList() : idsOf(conference, line);
+            room.shownWords.insert(line.from() + QLatin1Char('\n') + line.body());
             // The room forgets the lines shown beyond as many as a view keeps.
             const bool remembered = ++room.shownCount <= RoomLineBook::MaxShownLines;
             for (const QString &id : idsOf(conference, line)) {
@@ -1053,6 +1155,15 @@ private:
                 [this, name](const QString &id, const QString &text, const XMPPMessage &error) {
                     ownLineRefused(name, id, text, error);
                 });
+        connect(&conference, &XMPPConference::linesMissing, this, [this, name](const QDateTime &at) {
+            m_handed << QStringLiteral("%1 may miss lines at %2").arg(name, at.toString(Qt::ISODateWithMs));
+            Room &room = m_rooms.at(name);
+            if (!room.rejoin)
+                return;
+            room.rejoin->told = true;
+            if (room.rejoin->broughtAgain && !room.rejoin->created)
+                broken("a rejoin's history that brings the last line shown again says lines may be missing", name);
+        });
         const auto removal = [this, name](const char *what) {
             return [this, name, what](XMPPConference *, const XMPPJid &actor, const QString &reason) {
                 m_handed << QStringLiteral("%1 %2 by %3: %4").arg(name, QLatin1String(what), actor.toString(), reason);
@@ -1159,9 +1270,6 @@ private:
             m_handed << QStringLiteral("said to %1: %2").arg(Peers[peer], id);
         });
         connect(chat, &XMPPChat::notSent, this, [this, peer](const QList<XMPPMessage> &lines, bool mayHaveGone) {
-            // The server played counts no stanzas: nobody can tell whether a line lost went.
-            if (!mayHaveGone)
-                broken("a line comes back as not taken by a server that does not say what it took", lines.first().id());
             quint64 after = 0;
             for (const XMPPMessage &sent : lines) {
                 const auto line = m_chatLines.find(sent.id());
@@ -1169,13 +1277,17 @@ private:
                     broken("a line comes back that waits for no confirmation", sent.id());
                 if (line->second.confirmDue)
                     broken("a one-to-one line the server has comes back as not sent", sent.id());
+                // Whether the server's count says so, the next check tells: the count is
+                // read after the client has read it.
+                line->second.backAsNotTaken = !mayHaveGone;
                 if (line->second.order < after)
                     broken("the lines that were not sent come back out of order", sent.id());
                 after = line->second.order;
                 line->second.state = NotSent;
                 m_peers[peer].offered.append({sent.id(), sent.body()});
             }
-            notice(Peers[peer], ChatNotices::perhapsNotSent().toHtml(), QString(), QString());
+            notice(Peers[peer], (mayHaveGone ? ChatNotices::perhapsNotSent() : ChatNotices::notSent(true)).toHtml(), QString(),
+                   QString());
         });
         connect(chat, &XMPPChat::refused, this, [this, peer](const XMPPMessage &refused, const XMPPMessage &error) {
             const auto line = m_chatLines.find(refused.id());
@@ -1219,6 +1331,34 @@ private:
         return ids;
     }
 
+    // A rejoin's whole history that does not bring again the last line shown before the
+    // loss, where that came live with an id, tells that lines may be missing; the line's
+    // id leaves no doubt, nor does the time it was heard while the chat server's clock
+    // took no step. (One that brings it says nothing of lines missing: see linesMissing.)
+    void checkToldMissing(const QString &name, Room &room)
+    {
+        if (!room.rejoin || !room.rejoin->ended)
+            return;
+        const Room::Rejoin rejoin = *std::exchange(room.rejoin, std::nullopt);
+        if (!rejoin.last.isEmpty() && !rejoin.broughtAgain && !rejoin.created && !rejoin.told
+            && rejoin.lines < RoomLineBook::MaxShownLines && m_client.serverClockSteps().isEmpty())
+            broken("a rejoin's whole history that does not bring the last line shown again does not say lines may be missing",
+                   name + QLatin1Char('\n') + rejoin.last.join(QLatin1Char('\n')));
+    }
+
+    // A line of a history without ids whose sender the room never showed saying the same
+    // words before it is no line shown already: it shows once the history is decided.
+    static void checkNewShown(const QString &name, Room &room)
+    {
+        if (!std::exchange(room.historyDecided, false))
+            return;
+        for (const QString &words : std::exchange(room.newWords, {})) {
+            if (!room.shownWords.contains(words))
+                broken("a room takes a line of a history for one shown, which it never showed the words of",
+                       name + QLatin1Char('\n') + words);
+        }
+    }
+
     // The lines with ids the room was given show, but those of a history not ended.
     static void checkNoneLost(const QString &name, const Room &room)
     {
@@ -1242,11 +1382,25 @@ private:
         if (room.conference->isJoining() && !room.conference->isJoined())
             return;
         // The subject ends a history.
-        if (!line.stanza().subjects.isEmpty() && line.stanza().bodies.isEmpty())
+        if (!line.stanza().subjects.isEmpty() && line.stanza().bodies.isEmpty()) {
+            if (room.inHistory && room.rejoin)
+                room.rejoin->ended = true;
+            room.historyDecided = room.historyDecided || room.inHistory;
             room.inHistory = false;
+        }
         if (line.body().isEmpty() || line.from() == found->first)
             return;
+        // The line shown last stays the last the room said only where this one shows live.
+        room.lastLive.clear();
         const QStringList ids = idsOf(*room.conference, line);
+        const QString words = line.from() + QLatin1Char('\n') + line.body();
+        if (room.inHistory && ids.isEmpty() && !room.wordsBeforeHistory.contains(words))
+            room.newWords << words;
+        if (room.inHistory && room.rejoin) {
+            ++room.rejoin->lines;
+            if (std::any_of(ids.cbegin(), ids.cend(), [&room](const QString &id) { return room.rejoin->last.contains(id); }))
+                room.rejoin->broughtAgain = true;
+        }
         if (!ids.isEmpty())
             room.expected.append({ids, room.inHistory});
         const QDateTime stamp = line.delayStampBy(found->first);
@@ -1286,17 +1440,26 @@ private:
     void linkLost()
     {
         m_linkDown = true;
+        m_lostMs = localNow();
         m_handed << QStringLiteral("disconnected");
         // What came of a room's history shows.
-        for (auto &[name, room] : m_rooms)
+        for (auto &[name, room] : m_rooms) {
+            room.historyDecided = room.historyDecided || room.inHistory;
             room.inHistory = false;
+        }
     }
 
     // The rooms the user was in have asked to join again, and their histories follow.
     void linkBack()
     {
-        for (auto &[name, room] : m_rooms)
+        for (auto &[name, room] : m_rooms) {
             room.inHistory = room.conference->isJoining();
+            room.rejoin.reset();
+            room.wordsBeforeHistory = room.shownWords;
+            room.newWords.clear();
+            if (room.inHistory)
+                room.rejoin = Room::Rejoin{room.lastLive};
+        }
     }
 
     XMPPClient &m_client;
@@ -1310,6 +1473,9 @@ private:
     // The connections made, and whether the last has ended.
     int m_link = 0;
     bool m_linkDown = false;
+    // When the last ended, and how long the session lost is kept for its resumption.
+    qint64 m_lostMs = 0;
+    std::optional<int> m_keptSeconds;
     std::map<QString, RoomLine> m_roomLines;
     std::map<QString, ChatLine> m_chatLines;
     // The user's line that shows next in its chat, as it was confirmed.
@@ -1350,6 +1516,75 @@ const QByteArray LoginFeatures =
     "<mechanisms xmlns='urn:ietf:params:xml:ns:xmpp-sasl'><mechanism>PLAIN</mechanism></mechanisms>"
     "</stream:features>";
 const QByteArray LoginSuccess = "<success xmlns='urn:ietf:params:xml:ns:xmpp-sasl'/>";
+
+// ---- The session the server keeps
+
+// A stanza the server sent that the client never read: its text up to where its
+// children end and the rest, and its stamping clock's time then.
+struct Unread
+{
+    QString head;
+    QString tail;
+    qint64 stampMs;
+};
+
+// The session the server keeps for the user (stream management): both ends count the
+// stanzas they take from the client's request to keep it.
+struct Kept
+{
+    QString id;
+    bool resumable = false;
+    // The seconds the server keeps it after a loss, as it told the client; 0 where it
+    // did not tell.
+    int maxSeconds = 0;
+    // The user's stanzas the server took, of those the ones it had taken as it last
+    // wrote, and the user's messages by id with their numbers.
+    quint32 taken = 0;
+    quint32 firm = 0;
+    std::map<QString, quint32> numbers;
+    // The server's stanzas the client read (where the count is sure: the client did not
+    // end the stream on one of them), and those it never read, which the server sends
+    // again at the resumption.
+    quint32 delivered = 0;
+    bool deliveredSure = true;
+    std::vector<Unread> unread;
+    qint64 lostMs = 0;
+};
+
+// The whole stanzas among what the server wrote on a link dead towards the client, given
+// with how far it had written by each time; what is not a whole stanza is none the
+// server counts or sends again.
+std::vector<Unread> stanzasOf(const QString &written, const std::vector<std::pair<qsizetype, qint64>> &times)
+{
+    static const QString Root =
+        QStringLiteral("<stream:stream xmlns='jabber:client' xmlns:stream='http://etherx.jabber.org/streams'>");
+    std::vector<Unread> stanzas;
+    QXmlStreamReader reader(Root + written);
+    int depth = 0;
+    qsizetype tokenEnd = 0;
+    qsizetype start = 0;
+    qsizetype startTagEnd = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        const qsizetype at = qsizetype(reader.characterOffset()) - Root.size();
+        if (token == QXmlStreamReader::StartElement && ++depth == 2) {
+            start = tokenEnd;
+            startTagEnd = at;
+        } else if (token == QXmlStreamReader::EndElement && depth-- == 2 && reader.namespaceUri() == QLatin1String("jabber:client")
+                   && (reader.name() == QLatin1String("message") || reader.name() == QLatin1String("presence")
+                       || reader.name() == QLatin1String("iq"))) {
+            const auto sent = std::find_if(times.cbegin(), times.cend(), [at](const auto &time) { return time.first >= at; });
+            const QString tag = reader.qualifiedName().toString();
+            // An empty element's end is its start: it opens for its children.
+            const qsizetype childrenEnd = at == startTagEnd ? at - 2 : tokenEnd;
+            stanzas.push_back({written.mid(start, childrenEnd - start) + (at == startTagEnd ? QStringLiteral(">") : QString()),
+                               at == startTagEnd ? QStringLiteral("</%1>").arg(tag) : written.mid(tokenEnd, at - tokenEnd),
+                               sent == times.cend() ? times.back().second : sent->second});
+        }
+        tokenEnd = at;
+    }
+    return stanzas;
+}
 
 // The stanza error conditions a refusal can carry, by name.
 const char *const Conditions[] = {
@@ -1510,11 +1745,37 @@ private:
     void endConnection()
     {
         look();
+        if (m_kept) {
+            if (m_deliveredFrom)
+                m_kept->delivered = deliveredNow();
+            m_kept->deliveredSure = !m_deliveredUnsure;
+            if (m_kept->resumable && !m_unreadBytes.isEmpty()) {
+                // Read as the text it is, whatever cuts it was written in.
+                std::vector<std::pair<qsizetype, qint64>> times;
+                for (const auto &[bytes, stampMs] : m_unreadTimes)
+                    times.emplace_back(QString::fromUtf8(m_unreadBytes.left(bytes)).size(), stampMs);
+                for (Unread &unread : stanzasOf(QString::fromUtf8(m_unreadBytes), times))
+                    m_kept->unread.push_back(std::move(unread));
+            }
+            m_kept->lostMs = now();
+        }
+        // The client asked to keep the session and was never told it is kept.
+        if (m_enableAsked)
+            m_kept.reset();
         m_server.lose();
         look();
         m_questions.clear();
         m_pings.clear();
         m_unpinged.clear();
+        m_enableAsked = false;
+        m_resumeAsked.reset();
+        m_counting = false;
+        m_deliveredFrom.reset();
+        m_deliveredUnsure = false;
+        m_askedCounts.clear();
+        m_deadToClient = false;
+        m_unreadBytes.clear();
+        m_unreadTimes.clear();
     }
 
     // Where the connection that starts at the place given ends: at the first NUL byte
@@ -1538,11 +1799,14 @@ private:
             qsizetype end = input.indexOf(CommandByte, from);
             if (end < 0 || end > to)
                 end = to;
+            // Whether the client reads it is as it stands where the part starts, wherever
+            // it is cut.
+            const bool unread = readsNothing();
             for (auto cut = std::upper_bound(cuts.cbegin(), cuts.cend(), from); cut != cuts.cend() && *cut < end; ++cut) {
-                feed(input.mid(from, *cut - from));
+                feed(input.mid(from, *cut - from), unread);
                 from = *cut;
             }
-            feed(input.mid(from, end - from));
+            feed(input.mid(from, end - from), unread);
             if (end + CommandSize > to)
                 return;
             command(input.at(end + 1), uchar(input.at(end + 2)), uchar(input.at(end + 3)));
@@ -1552,12 +1816,35 @@ private:
 
     // Writes part of the stream after the login to the client, which reads it, and reads
     // it as the reader the client uses does.
-    void feed(const QByteArray &bytes)
+    // The client reads nothing the server writes: the link is dead towards it, or the
+    // client has ended the connection of a session the server keeps.
+    bool readsNothing() const { return m_deadToClient || (m_deliveredFrom && !connected()); }
+
+    void feed(const QByteArray &bytes) { feed(bytes, readsNothing()); }
+    void feed(const QByteArray &bytes, bool unread)
     {
         if (bytes.isEmpty())
             return;
+        // The server writes having taken what the client wrote before.
+        if (m_kept && m_counting && !m_resumeAsked)
+            m_kept->firm = m_kept->taken;
+        if (unread) {
+            m_unreadBytes += bytes;
+            const qint64 stampMs = m_truth.stampMs(now());
+            if (m_unreadTimes.empty() || m_unreadTimes.back().second != stampMs)
+                m_unreadTimes.emplace_back(0, stampMs);
+            m_unreadTimes.back().first = m_unreadBytes.size();
+            m_outputTaken = false;
+            m_replies.clear();
+            return;
+        }
+        const bool wasConnected = connected();
         m_server.write(bytes, m_dispatcher);
         settle();
+        // The client ended the stream on something it read: it read nothing after that,
+        // which the reader here may have.
+        if (m_deliveredFrom && wasConnected && !connected())
+            m_deliveredUnsure = true;
         m_outputTaken = false;
         m_replies.clear();
         if (m_readerEnded)
@@ -1594,13 +1881,32 @@ private:
     void learn(const Sent &sent)
     {
         m_out.written << sent.describe();
-        if (sent.name == QLatin1String("iq") && sent.type == QLatin1String("get") && sent.payload == QLatin1String("time"))
+        if (sent.isStanza())
+            count(sent);
+        if (sent.isManagement("enable")) {
+            // Both ends count from here; the session before is no longer the client's.
+            m_kept.emplace();
+            m_enableAsked = true;
+            m_counting = true;
+            m_lastSessionId.clear();
+            m_chat.sessionKept(std::nullopt);
+        } else if (sent.isManagement("resume")) {
+            resumeAsked(sent);
+        } else if (sent.isManagement("a")) {
+            if (m_askedCounts.isEmpty())
+                broken("the client tells its count of the server's stanzas unasked", sent.handled);
+            const quint32 asked = m_askedCounts.takeFirst();
+            if (sent.handled != QString::number(asked))
+                broken("the client's count of the server's stanzas is not that of those it read",
+                       sent.handled + QStringLiteral(" / ") + QString::number(asked));
+        } else if (sent.name == QLatin1String("iq") && sent.type == QLatin1String("get") && sent.payload == QLatin1String("time"))
             m_questions.append({sent.id, now()});
         else if (sent.name == QLatin1String("iq") && sent.type == QLatin1String("get") && sent.payload == QLatin1String("ping"))
             m_pings.append({sent.id, std::exchange(m_unpinged, {})});
-        else if (sent.name == QLatin1String("iq") && sent.payload == QLatin1String("bind"))
+        else if (sent.name == QLatin1String("iq") && sent.payload == QLatin1String("bind")) {
             m_bindId = sent.id;
-        else if (sent.name == QLatin1String("presence") && sent.type.isEmpty())
+            m_boundSinceResume = true;
+        } else if (sent.name == QLatin1String("presence") && sent.type.isEmpty())
             m_chat.historyAsked(bareOf(sent.to).toLower(), sent.historySeconds, m_truth.stampMs(now()));
         else if (sent.name == QLatin1String("message") && !sent.id.isEmpty()) {
             m_received.append({sent.type == QLatin1String("groupchat"), sent.id, sent.to, sent.body});
@@ -1613,6 +1919,10 @@ private:
     // one to a confirmation may have confirmed the messages before it.
     void learn(const StreamElement &element)
     {
+        if (const auto management = dynamic_cast<const StreamManagement *>(&element)) {
+            managed(*management);
+            return;
+        }
         const auto iq = dynamic_cast<const Iq *>(&element);
         if (!iq || (iq->type != QLatin1String("result") && !iq->hasError()))
             return;
@@ -1643,6 +1953,179 @@ private:
             covered << it->messages;
         m_chat.mayBeConfirmed(covered);
         m_pings.erase(m_pings.begin(), ping + 1);
+    }
+
+    // A stanza of the user's the server took: counted, on a session it keeps; after a
+    // resumption asked for, counted on from the count the server gives.
+    void count(const Sent &sent)
+    {
+        const bool message = sent.name == QLatin1String("message") && !sent.id.isEmpty();
+        if (m_resumeAsked) {
+            ++m_sinceResume;
+            if (message)
+                m_resumedMessages.emplace_back(sent.id, m_sinceResume);
+        } else if (m_kept && m_counting) {
+            ++m_kept->taken;
+            if (message)
+                m_kept->numbers[sent.id] = m_kept->taken;
+        }
+    }
+
+    // The server's stanzas that the client read on the session.
+    quint32 deliveredNow() const { return m_kept->delivered + quint32(m_reader.stanzasRead() - *m_deliveredFrom); }
+
+    // The client asks to resume a session: only the one it was last given, with the count
+    // of the server's stanzas it read.
+    void resumeAsked(const Sent &sent)
+    {
+        if (sent.previd.isEmpty() || sent.previd != m_lastSessionId)
+            broken("the client resumes a session it was not given", sent.previd + QStringLiteral(" / ") + m_lastSessionId);
+        if (m_kept && m_kept->id == sent.previd && m_kept->deliveredSure && sent.handled != QString::number(m_kept->delivered))
+            broken("the client's count at its resumption is not that of the server's stanzas it read",
+                   sent.handled + QStringLiteral(" / ") + QString::number(m_kept->delivered));
+        m_resumeAsked = sent.handled.toUInt();
+        m_linksAtResume = m_chat.links();
+        m_boundSinceResume = false;
+        m_sinceResume = 0;
+        m_resumedMessages.clear();
+    }
+
+    // What the server says of the session, as the client read it.
+    void managed(const StreamManagement &element)
+    {
+        // The count asked for is the count before the question; the client's request is
+        // known before the answer.
+        if (element.type == StreamManagement::Request) {
+            if (m_deliveredFrom)
+                m_askedCounts.append(deliveredNow());
+            return;
+        }
+        if (!std::exchange(m_outputTaken, true))
+            takeOutput();
+        switch (element.type) {
+        case StreamManagement::Enabled:
+            // Taken while the client counts: the server's stanzas are counted from here.
+            if ((!std::exchange(m_enableAsked, false) && !m_deliveredFrom) || !m_kept)
+                return;
+            if (element.resume && !element.id.isEmpty()) {
+                m_kept->id = element.id;
+                m_kept->resumable = true;
+                m_kept->maxSeconds = element.maxSeconds;
+                m_lastSessionId = element.id;
+                m_chat.sessionKept(keptSeconds());
+            }
+            m_kept->delivered = 0;
+            m_deliveredFrom = m_reader.stanzasRead();
+            return;
+        case StreamManagement::Resumed: {
+            if (!m_resumeAsked)
+                return;
+            const quint32 delivered = *std::exchange(m_resumeAsked, std::nullopt);
+            // More taken than the client sent: it forgets the session.
+            if (!m_kept || qint32(m_kept->taken - *element.handled) < 0) {
+                forgetSession();
+                return;
+            }
+            // The client's stream ended before: the session still waits for it.
+            if (m_chat.links() == m_linksAtResume)
+                return;
+            settleByCount(*element.handled);
+            m_kept->taken = *element.handled + m_sinceResume;
+            m_kept->firm = *element.handled;
+            for (const auto &[id, number] : m_resumedMessages)
+                m_kept->numbers[id] = *element.handled + number;
+            m_kept->delivered = delivered;
+            m_deliveredFrom = m_reader.stanzasRead();
+            m_counting = true;
+            return;
+        }
+        case StreamManagement::Failed:
+            // Taken while the client counts: it no longer does, nor keeps the session.
+            if (std::exchange(m_enableAsked, false) || m_deliveredFrom) {
+                m_counting = false;
+                m_deliveredFrom.reset();
+                forgetSession();
+                return;
+            }
+            // Taken where it binds a new session.
+            if (!m_resumeAsked || !m_boundSinceResume)
+                return;
+            m_resumeAsked.reset();
+            if (m_kept && element.handled && qint32(m_kept->taken - *element.handled) >= 0)
+                settleByCount(*element.handled);
+            forgetSession();
+            return;
+        default:
+            return;
+        }
+    }
+
+    int keptSeconds() const { return m_kept->maxSeconds > 0 ? m_kept->maxSeconds : ClientResumption::DefaultKeptSeconds; }
+
+    void forgetSession()
+    {
+        m_kept.reset();
+        m_lastSessionId.clear();
+        m_chat.sessionKept(std::nullopt);
+    }
+
+    // The server's count, read by the client, says which of the user's messages it took:
+    // those it did not take it never had.
+    void settleByCount(quint32 taken)
+    {
+        QStringList had;
+        QStringList notHad;
+        for (const auto &[id, number] : m_kept->numbers)
+            (qint32(taken - number) >= 0 ? had : notHad) << id;
+        m_chat.countedByServer(had, notHad);
+        for (const QString &id : notHad) {
+            m_kept->numbers.erase(id);
+            const auto lost = std::find_if(m_received.rbegin(), m_received.rend(), [&id](const Received &r) { return r.id == id; });
+            if (lost != m_received.rend())
+                m_received.erase(std::next(lost).base());
+        }
+    }
+
+    // The server answers the client's request to keep the session, or to resume it: it
+    // keeps it (for as long as it says) or not; it resumes it while it keeps it, with
+    // the count of the user's stanzas it took, which may leave out some of those it had
+    // not acted on as the link was lost, and sends again what the client did not read.
+    void manageSession(uchar how, uchar untaken)
+    {
+        if (m_enableAsked) {
+            if (how & 1) {
+                feed("<failed xmlns='urn:xmpp:sm:3'><unexpected-request xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></failed>");
+                return;
+            }
+            static constexpr int MaxSeconds[4] = {0, 30, 120, 600};
+            QString enabled = QStringLiteral("<enabled xmlns='urn:xmpp:sm:3' id='session-%1'").arg(++m_sessions);
+            if (!(how & 2))
+                enabled += QStringLiteral(" resume='true'");
+            if (const int seconds = MaxSeconds[(how >> 2) & 3])
+                enabled += QStringLiteral(" max='%1'").arg(seconds);
+            feed((enabled + QStringLiteral("/>")).toUtf8());
+            return;
+        }
+        if (!m_resumeAsked)
+            return;
+        const std::optional<quint32> taken =
+            m_kept ? std::optional<quint32>(m_kept->taken - untaken % (m_kept->taken - m_kept->firm + 1)) : std::nullopt;
+        if (!m_kept || !m_kept->resumable || (how & 1) || now() - m_kept->lostMs > qint64(keptSeconds()) * 1000) {
+            // A server that still knows the session may say what it took.
+            feed(QStringLiteral("<failed xmlns='urn:xmpp:sm:3'%1><item-not-found xmlns='urn:ietf:params:xml:ns:xmpp-stanzas'/></failed>")
+                     .arg(taken && (how & 2) ? QStringLiteral(" h='%1'").arg(*taken) : QString())
+                     .toUtf8());
+            return;
+        }
+        QString resumed = QStringLiteral("<resumed xmlns='urn:xmpp:sm:3' previd='%1' h='%2'/>").arg(xmlEscaped(m_kept->id)).arg(*taken);
+        const QString domain = m_client.serverDomain().isEmpty() ? QStringLiteral("localhost") : m_client.serverDomain();
+        for (const Unread &unread : std::exchange(m_kept->unread, {}))
+            resumed += unread.head
+                + QStringLiteral("<delay xmlns='urn:xmpp:delay' from='%1' stamp='%2'>Resent</delay>")
+                      .arg(xmlEscaped(domain),
+                           QDateTime::fromMSecsSinceEpoch(unread.stampMs, Qt::UTC).toString(Qt::ISODateWithMs))
+                + unread.tail;
+        feed(resumed.toUtf8());
     }
 
     void command(char op, uchar a, uchar b)
@@ -1687,6 +2170,16 @@ private:
             break;
         case 'x':
             refuse(a, b);
+            break;
+        case 'm':
+            manageSession(a, b);
+            break;
+        case 'q':
+            if (m_deliveredFrom)
+                feed("<r xmlns='urn:xmpp:sm:3'/>");
+            break;
+        case 'd':
+            m_deadToClient = true;
             break;
         case 'b':
             if (!m_bindId.isNull())
@@ -1867,6 +2360,33 @@ private:
     std::optional<qint64> m_answersToMs;
     std::optional<qint64> m_firstAskedMs;
     std::vector<Sample> m_samples;
+
+    std::optional<Kept> m_kept;
+    int m_sessions = 0;
+    // The session the client was last given to resume.
+    QString m_lastSessionId;
+    // This connection's: the client asked to keep the session, or to resume it with the
+    // count of the server's stanzas given, and waits for the answer.
+    bool m_enableAsked = false;
+    std::optional<quint32> m_resumeAsked;
+    // What the client did since: connections made, and whether it asked to bind anew.
+    int m_linksAtResume = 0;
+    bool m_boundSinceResume = false;
+    // The user's stanzas and messages since the resumption was asked for.
+    quint32 m_sinceResume = 0;
+    std::vector<std::pair<QString, quint32>> m_resumedMessages;
+    // The user's stanzas are counted on this connection, and the server's from the
+    // stanzas read by the number given.
+    bool m_counting = false;
+    std::optional<qint64> m_deliveredFrom;
+    bool m_deliveredUnsure = false;
+    // The counts the server asked the client for, as they stood when it asked.
+    QList<quint32> m_askedCounts;
+    // The link carries nothing towards the client: what the server wrote since, and how
+    // far it had written by each time on its stamping clock.
+    bool m_deadToClient = false;
+    QByteArray m_unreadBytes;
+    std::vector<std::pair<qsizetype, qint64>> m_unreadTimes;
 };
 
 // The thread the runs take turns on, kept for the process, whose dispatcher's clock is

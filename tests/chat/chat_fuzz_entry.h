@@ -28,7 +28,16 @@ QString describeElement(const xmpp::StreamElement &element);
 //   p  the server confirms the oldest or the latest of the client's messages waiting;
 //   e  a room passes on a line of the player's, with or without its ids;
 //   x  the server refuses a line of the player's, from the room or the user, for a reason;
-//   b  the server answers the client's resource binding.
+//   b  the server answers the client's resource binding;
+//   m  the server answers the client's request to keep its session (stream management):
+//      it keeps it, for as long as it says, or not; or its request to resume the session
+//      lost: it resumes it while it keeps it, with its count of the user's stanzas, which
+//      may leave out the last it had not acted on when the link was lost (as many as the
+//      second byte says), sends again what the client never read, with the time it was
+//      sent, or tells it failed, with or without that count;
+//   q  the server asks the client's count of its stanzas;
+//   d  the link goes dead towards the client: what the server sends on the connection
+//      from here the client never reads; the server keeps its stanzas for a resumption.
 // Time is a clock of the run's own, which only the commands and the pauses move: every
 // timer of the client fires at its time on it. The rooms the user's own presences put him
 // in, the one-to-one chats and the player's lines are told as the chat's windows tell
@@ -40,7 +49,15 @@ QString describeElement(const xmpp::StreamElement &element);
 // notice that gives the reason of its error, quotes the line where it must and lets no
 // markup through; the client's reckoning of the server's clock must be that of its
 // answers, and, with the steps it has seen, take every stamp the server can have put to
-// stand where it does; what the client writes must be well-formed XML. A broken rule
+// stand where it does; what the client writes must be well-formed XML. A session kept
+// settles the lines of a lost connection by the server's count at its resumption: a
+// one-to-one line the count holds shows as said, one it leaves out comes back as not
+// sent (and only such a line); no line shows as said that the server did not take; a
+// line waits no longer than the server keeps the session; the client's count of the
+// server's stanzas is that of those it read, and it resumes only the session it was
+// given. A rejoin's history tells exactly where lines are missing: one that brings
+// again the last line the room showed live with an id says none are, and a whole one
+// that does not, with the server's clock taking no step, says some may be. A broken rule
 // aborts, so that the fuzzer keeps the input.
 void fuzzChatInput(const std::uint8_t *data, std::size_t size);
 

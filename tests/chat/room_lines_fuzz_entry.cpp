@@ -418,17 +418,28 @@ private:
         m_pending.clear();
     }
 
-    // A rejoin's history that does not reach back to the last line heard, with lines said
-    // since that never came, says so, where none of its lines may be taken for the last
-    // heard.
+    // A rejoin's history tells exactly where lines are missing: one that does not reach
+    // back to the last line heard, with lines said since that never came, says so, where
+    // none of its lines may be taken for the last heard; one that brings the last line
+    // heard again, which the client knows again, says nothing of lines missing.
     void checkMissing(const std::vector<int> &lines, int lastHeard, const RoomLineBook::Verdict &end)
     {
         if (lines.empty() || lastHeard < 0 || !clocksSure() || m_cutShort)
             return;
-        // Brought again, or nothing said between.
-        if (lines.front() <= lastHeard + 1)
-            return;
         const Said &heard = m_said[size_t(lastHeard)];
+        if (lines.front() <= lastHeard) {
+            // Known again by its id; without one, by the run of lines the history repeats
+            // (where the last line heard showed, and no same words said close by make it
+            // one of two).
+            const bool knownAgain = hasId(heard) || (m_heard.at(lastHeard).shown > 0 && !saidAgainSoon(lastHeard));
+            if (knownAgain && end.missingAtMs)
+                broken("a rejoin's history that brings the last line heard again says lines may be missing",
+                       describe(lastHeard, heard) + QLatin1Char('\n') + describe(lines.front(), m_said[size_t(lines.front())]));
+            return;
+        }
+        // Nothing said between.
+        if (lines.front() == lastHeard + 1)
+            return;
         if (!hasId(heard)) {
             // Which of the same words said close together the history repeats, the client
             // cannot tell.

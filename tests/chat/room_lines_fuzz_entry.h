@@ -27,8 +27,9 @@
 // its sender did not say the same words within the clocks' tolerance), none is lost (one
 // without ids may be taken for the same words said before by the same sender), a
 // history's stamped lines show in the room's order, the user's own lines are told as the
-// room has them, and a rejoin's history that cannot reach back to the last line heard
-// says that lines may be missing, where the clocks leave no doubt. While the client knows
-// the server's clock, every stamp the server can have put lies where the steps the client
-// has seen say. A broken rule aborts, so that the fuzzer keeps the input.
+// room has them, and a rejoin's history tells exactly where lines are missing: one that
+// cannot reach back to the last line heard says that lines may be missing, and one that
+// brings it again says nothing of lines missing, where the clocks leave no doubt. While
+// the client knows the server's clock, every stamp the server can have put lies where the
+// steps the client has seen say. A broken rule aborts, so that the fuzzer keeps the input.
 void fuzzRoomLinesInput(const std::uint8_t *data, std::size_t size);

@@ -101,6 +101,15 @@ function(mahjong_test_environment out name)
     set(${out} "HOME=${home};XDG_CACHE_HOME=${home}/.cache;XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_RUNTIME_DIR=${home}/runtime;MAHJONG_SOURCE_DIR=${PROJECT_SOURCE_DIR};MAHJONG_BINARY_DIR=${PROJECT_BINARY_DIR}" PARENT_SCOPE)
 endfunction()
 
+# mahjong_fuzz_coverage(target ...)
+# The fuzzers' coverage counters (MAHJONG_FUZZ_COVERAGE, set where the fuzzers are built
+# under the sanitizers) in the code of those targets.
+function(mahjong_fuzz_coverage)
+    foreach(target ${ARGN})
+        target_compile_options(${target} PRIVATE ${MAHJONG_FUZZ_COVERAGE})
+    endforeach()
+endfunction()
+
 # mahjong_add_test(name SOURCES ... LIBS ... [SERVER] [LABELS ...] [TIMEOUT s])
 # One QtTest executable registered with CTest, run headless and with
 # QStandardPaths test mode (see tests/testmain.h).
@@ -118,15 +127,10 @@ function(mahjong_add_test name)
             PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
     endif()
     add_test(NAME ${name} COMMAND ${name})
-    # The tests made here, which tests/CMakeLists.txt checks its list of sanitizer tests against.
-    set_property(GLOBAL APPEND PROPERTY MAHJONG_TESTS ${name})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()
     mahjong_test_environment(environment ${name})
-    if(name IN_LIST MAHJONG_SANITIZER_TESTS)
-        list(APPEND ARG_LABELS sanitize)
-    endif()
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"

@@ -592,13 +592,16 @@ void TestChatRooms::noTypedLineLost()
     }
     qsizetype receivedAtLoss = -1;
     qsizetype receivedAtDisconnect = -1;
-    connect(haruto->client.get(), &XMPPClient::socketError, this, [&] {
+    // The client outlives this function's locals (the seat closes its stream as it goes):
+    // what these lambdas write and read goes with this.
+    QObject watch;
+    connect(haruto->client.get(), &XMPPClient::socketError, &watch, [&] {
         receivedAtLoss = received.size();
         haruto->say("typed as the link died");
         chatInput->setText("and to Aiko alone");
         window->findChild<QPushButton *>("send")->click();
     });
-    connect(haruto->client.get(), &XMPPClient::disconnected, this, [&] { receivedAtDisconnect = received.size(); });
+    connect(haruto->client.get(), &XMPPClient::disconnected, &watch, [&] { receivedAtDisconnect = received.size(); });
     relay.hangUp();
     QTRY_VERIFY_WITH_TIMEOUT(receivedAtDisconnect >= 0, 10000);
     QVERIFY2(receivedAtLoss >= 0 && receivedAtDisconnect > receivedAtLoss,
@@ -769,7 +772,10 @@ void TestChatRooms::rejoinAfterDeadLink()
     // A new try comes within the longest pause.
     constexpr int NextTryMs = XMPPClient::ReconnectDelaysSeconds.back() * 1000 + 20000;
     bool cutShort = false;
-    connect(haruto->view->conference(), &XMPPConference::participantJoined, this, [&haruto, &cutShort] {
+    // The client outlives this function's locals (the seat closes its stream as it goes):
+    // what these lambdas write and read goes with this.
+    QObject watch;
+    connect(haruto->view->conference(), &XMPPConference::participantJoined, &watch, [&haruto, &cutShort] {
         if (!std::exchange(cutShort, true))
             haruto->client->closeStream();
     });
@@ -845,7 +851,10 @@ void TestChatRooms::rejoinsInARow()
     QVERIFY(haruto);
     int histories = 0;
     QString lastId;
-    connect(haruto->client.get(), &XMPPClient::messageReceived, this,
+    // The client outlives this function's locals (the seat closes its stream as it goes):
+    // what these lambdas write and read goes with this.
+    QObject watch;
+    connect(haruto->client.get(), &XMPPClient::messageReceived, &watch,
             [&histories, &lastId, &room](const XMPPMessage &message) {
                 if (!message.stanza().subjects.isEmpty())
                     ++histories;
@@ -973,11 +982,14 @@ void TestChatRooms::rejoinWhileTalking()
     // below it, and what came after it comes from the history.
     int heardBeforeLoss = 0;
     bool linkLost = false;
-    connect(haruto->client.get(), &XMPPClient::messageReceived, this, [&heardBeforeLoss, &linkLost](const XMPPMessage &m) {
+    // The client outlives this function's locals (the seat closes its stream as it goes):
+    // what these lambdas write and read goes with this.
+    QObject watch;
+    connect(haruto->client.get(), &XMPPClient::messageReceived, &watch, [&heardBeforeLoss, &linkLost](const XMPPMessage &m) {
         if (!linkLost && m.body().startsWith("line "))
             heardBeforeLoss = m.body().mid(5).toInt();
     });
-    connect(haruto->client.get(), &XMPPClient::disconnected, this, [&linkLost] { linkLost = true; });
+    connect(haruto->client.get(), &XMPPClient::disconnected, &watch, [&linkLost] { linkLost = true; });
     QTRY_VERIFY_WITH_TIMEOUT(shownLines(*haruto).contains("Mei Ling: line 8"), 5000);
     QSignalSpy received(haruto->client.get(), &XMPPClient::messageReceived);
     relay.cut();
@@ -1253,7 +1265,10 @@ void TestChatRooms::silentLossKeepsTimesSaid()
 
     // Where the room view puts each line, which the pane writes as its time.
     std::map<QString, QDateTime> placed;
-    connect(haruto->view->conference(), &XMPPConference::message, this, [&placed](const XMPPMessage &m) {
+    // The client outlives this function's locals (the seat closes its stream as it goes):
+    // what these lambdas write and read goes with this.
+    QObject watch;
+    connect(haruto->view->conference(), &XMPPConference::message, &watch, [&placed](const XMPPMessage &m) {
         placed[m.from().section('/', 1) + ": " + m.body()] = m.hasDelay() ? m.delayStamp() : QDateTime();
     });
     // The next connection passes both ways again.

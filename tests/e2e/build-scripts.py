@@ -224,11 +224,10 @@ echo "[1/1] Linking CXX executable done"
     write_program(quick, "ninja", r'''#!/bin/bash
 case "$*" in
 *"-t targets"*) echo "src/a.cpp.o: CXX_COMPILER__a_Debug"; echo "bench/bench_a: CXX_EXECUTABLE_LINKER__bench_a_Debug" ;;
-*"-t inputs"*) ;;
 *) jobs=; previous=; for a; do [ "$previous" = -j ] && jobs=$a; previous=$a; done
    echo "ninja $jobs" >>"$JOBS_LOG"
    echo "[1/1] Building CXX object src/a.cpp.o"
-   [ -n "${FAULTS:-}" ] && [[ "$*" == *"src/a.cpp.o"* ]] && echo "src/a.cpp:3:9: warning: unused variable 'x' [-Wunused-variable]"
+   [ -n "${FAULTS:-}" ] && echo "src/a.cpp:3:9: warning: unused variable 'x' [-Wunused-variable]"
    ;;
 esac
 exit 0
@@ -268,7 +267,7 @@ echo "100% tests passed, 0 tests failed out of 1"
               "the test command did not say as each step starts, with its log, and ends:", run.stdout)
         with open(log) as counts:
             asked = [l.split()[-1] for l in counts.read().splitlines()]
-        check(len(asked) >= 6 and set(asked) == {jobs or cores},
+        check(len(asked) >= 5 and set(asked) == {jobs or cores},
               "the builds and test runs took other job counts than %s: %s" % (jobs or cores, asked))
         if not faults:
             check(run.returncode == 0 and lines and lines[-1].startswith("100% tests passed"),

@@ -97,18 +97,23 @@ int run(MahjongApplication &app, CommandLine &commandLine, const QString &skin)
     TranslationsManager translations;
     translations.setLanguage(translations.startLanguage(commandLine.language()));
 
-    // The window outlives the event loop and goes with start-up, before the translations.
-    Startup startup(commandLine, translations);
-    startup.setWindowFactory([](const CommandLine &line, TranslationsManager &languages) {
-        return std::make_unique<MainWindow>(line.host(), line.port(), line.user(), line.password(),
-                                            line.ssl(), line.httpHost(), line.pageOverrides(),
-                                            &languages);
-    });
-    QObject::connect(&startup, &Startup::exitRequested, &app, &QCoreApplication::exit);
-    startup.start();
-    // Read while the splash is up; the first secure request waits for the event loop.
-    loadCaCertificates();
-    const int exitCode = app.exec();
+    // The window outlives the event loop and goes with start-up, before the translations,
+    // and before the session's last line: what start-up leaves undone (a request still
+    // on its way) ends with it and may still log.
+    int exitCode = 0;
+    {
+        Startup startup(commandLine, translations);
+        startup.setWindowFactory([](const CommandLine &line, TranslationsManager &languages) {
+            return std::make_unique<MainWindow>(line.host(), line.port(), line.user(), line.password(),
+                                                line.ssl(), line.httpHost(), line.pageOverrides(),
+                                                &languages);
+        });
+        QObject::connect(&startup, &Startup::exitRequested, &app, &QCoreApplication::exit);
+        startup.start();
+        // Read while the splash is up; the first secure request waits for the event loop.
+        loadCaCertificates();
+        exitCode = app.exec();
+    }
     qWarning().noquote() << QStringLiteral(" [INFO ] Session ended with exit code %1").arg(exitCode);
     return exitCode;
 }

@@ -1466,7 +1466,7 @@ private:
         // The room sends its history once it has taken the user in: what comes before the
         // join's own presence is what the session had before, sent again as it is resumed.
         // Those lines reached the client: each shows once, and the history that brings
-        // the last of them again reaches back to what the client had.
+        // the last new one of them again reaches back to what the client had.
         const bool resent = room.conference->isJoining() && !room.conference->isJoined();
         // The subject ends a history; one changed meanwhile ends none.
         if (!resent && !line.stanza().subjects.isEmpty() && line.stanza().bodies.isEmpty()) {
@@ -1485,7 +1485,10 @@ private:
         if (room.inHistory && ids.isEmpty() && !room.wordsBeforeHistory.contains(words))
             room.newWords << words;
         if (resent && room.rejoin) {
-            room.rejoin->last = ids;
+            // One the room showed already, sent again all the same, is no line after
+            // the last shown.
+            if (std::none_of(ids.cbegin(), ids.cend(), [&room](const QString &id) { return room.shown.contains(id); }))
+                room.rejoin->last = ids;
         } else if (room.inHistory && room.rejoin) {
             ++room.rejoin->lines;
             if (std::any_of(ids.cbegin(), ids.cend(), [&room](const QString &id) { return room.rejoin->last.contains(id); }))

@@ -848,6 +848,7 @@ public:
     // client read the answer: those of the one-to-one chats show as said.
     void confirmedByServer(const QStringList &ids)
     {
+        serverMayHave(ids);
         for (const QString &id : ids) {
             const auto line = m_chatLines.find(id);
             if (line != m_chatLines.end() && line->second.state == Unconfirmed)
@@ -857,6 +858,7 @@ public:
     // An answer in the input may have confirmed them.
     void mayBeConfirmed(const QStringList &ids)
     {
+        serverMayHave(ids);
         for (const QString &id : ids) {
             const auto line = m_chatLines.find(id);
             if (line != m_chatLines.end())
@@ -866,9 +868,22 @@ public:
 
     // The server's count at the resumption of the session, which the client read, takes
     // in the first messages and leaves out the others: those of the one-to-one chats
-    // that wait show as said, or come back as not sent.
+    // that wait show as said, or come back as not sent; a room's line it took waits for
+    // the room's copy, one it did not take comes back as not sent.
     void countedByServer(const QStringList &had, const QStringList &notHad)
     {
+        for (const QString &id : had) {
+            const auto roomLine = m_roomLines.find(id);
+            if (roomLine != m_roomLines.end() && roomLine->second.lost) {
+                roomLine->second.counted = true;
+                roomLine->second.serverMayHave = true;
+            }
+        }
+        for (const QString &id : notHad) {
+            const auto roomLine = m_roomLines.find(id);
+            if (roomLine != m_roomLines.end() && roomLine->second.lost)
+                roomLine->second.notTaken = true;
+        }
         for (const QString &id : had) {
             const auto line = m_chatLines.find(id);
             if (line == m_chatLines.end())
@@ -894,6 +909,7 @@ public:
     void check(qint64 nowMs)
     {
         for (auto &[name, room] : m_rooms) {
+            room.subjectNow = false;
             checkToldMissing(name, room);
             checkNewShown(name, room);
         }
@@ -902,8 +918,25 @@ public:
                 broken("the room passed on the user's line and does not tell it said", id);
             if (line.refusalDue && line.state != Refused)
                 broken("the room refused the user's line and does not tell him", id);
-            if (line.state == Waiting && nowMs > line.sentMs + m_client.confirmationLimitMs() + LossSlackMs)
+            if (!line.lost && line.state == Waiting && nowMs > line.sentMs + m_client.confirmationLimitMs() + LossSlackMs)
                 broken("the user's line waits for the room past the confirmation limit", id);
+            // A room's line that waited as the connection was lost is settled as a
+            // one-to-one line is: by the server's count at the resumption, or as perhaps
+            // not sent where nobody can tell. One the server took (by its count or its
+            // answer before the loss) waits for the room's copy, and only a history that
+            // reaches back to the loss without it, or the room that will not take the
+            // user, hands it back.
+            if (line.lost && line.state == Waiting && !line.serverMayHave && m_linkDown
+                && (!m_keptSeconds || nowMs > m_lostMs + qint64(*m_keptSeconds) * 1000))
+                broken("a room's line is neither said nor back after the connection ended", id);
+            if (line.notTaken && line.state == Waiting)
+                broken("a room's line the server did not take is not handed back", id);
+            if (line.back == Back::NotSent && !line.notTaken)
+                broken("a room's line comes back as not taken where no count of the server says so", id);
+            if (line.back == Back::Perhaps && line.notTaken)
+                broken("a room's line the server did not take comes back as perhaps sent", id);
+            if (line.counted && (line.back == Back::NotSent || line.back == Back::Perhaps))
+                broken("a room's line the server has comes back at the resumption", id);
         }
         for (const auto &[id, line] : m_chatLines) {
             if (line.wasConfirmed && !line.confirmDue && !line.mayBeConfirmed)
@@ -946,6 +979,10 @@ private:
         QString id;
         QString text;
     };
+    // How a room's line that waited as the connection was lost came back: as not sent or
+    // perhaps not sent at the resumption, or as a history reached back to the loss
+    // without it.
+    enum class Back { No, NotSent, Perhaps, ByHistory };
     struct RoomLine
     {
         QString room;
@@ -953,6 +990,14 @@ private:
         qint64 sentMs = 0;
         quint64 order = 0;
         LineState state = Waiting;
+        // It waited as the connection was lost; the server's count at the resumption
+        // took it in, or left it out; and how it came back.
+        bool lost = false;
+        bool counted = false;
+        // The server answered, or may have answered, the confirmation asked for after it.
+        bool serverMayHave = false;
+        bool notTaken = false;
+        Back back = Back::No;
         // The room passed the line on, and told so; an error of the room named it while
         // it waited.
         bool copyArrived = false;
@@ -1006,7 +1051,8 @@ private:
         // nothing since; a line of a history, or one not shown, leaves it empty.
         QStringList lastLive;
         // A join again after a lost connection, from the line shown last before it (its
-        // ids, where it came live): whether its history brought that line again, how many
+        // ids, where it came live), or the last the resumed session sent again before the
+        // join's own presence: whether its history brought that line again, how many
         // lines it brought, whether it has ended, whether the room says the join made it,
         // and whether the room told that lines may be missing.
         struct Rejoin
@@ -1019,6 +1065,8 @@ private:
             bool told = false;
         };
         std::optional<Rejoin> rejoin;
+        // The room's subject came just now: a history may have ended with it.
+        bool subjectNow = false;
         // The room view's input, and whether the view told of a lost connection.
         bool inputEnabled = false;
         bool connectionLost = false;
@@ -1140,12 +1188,14 @@ private:
         });
         connect(&conference, &XMPPConference::userDisconnected, this, [this, name] {
             m_handed << name + QStringLiteral(" lost");
-            Room &room = m_rooms.at(name);
-            room.connectionLost = true;
-            // The room may have had the lines still waiting; the history of the rejoin tells.
-            if (!takeWaiting(name).isEmpty())
-                notice(name, ChatNotices::notSent(room.inputEnabled).toHtml(), QString(), QString());
+            // The lines still waiting wait on: the resumption or the rejoin tells whether
+            // the room had them.
+            m_rooms.at(name).connectionLost = true;
         });
+        connect(&conference, &XMPPConference::ownLinesNotSent, this,
+                [this, name](const QList<XMPPConference::OwnLine> &lines, bool mayHaveGone) {
+                    ownLinesNotSent(name, lines, mayHaveGone);
+                });
         connect(&conference, &XMPPConference::ownLinesUnanswered, this, [this, name] {
             for (const Offered &line : takeWaiting(name))
                 notice(name, ChatNotices::notInRoom(line.text).toHtml(), QString(), line.text);
@@ -1180,6 +1230,15 @@ private:
         // After the rooms: they have asked to join again by then.
         disconnect(m_linkBack);
         m_linkBack = connect(&m_client, &XMPPClient::connected, this, &ChatLayer::linkBack);
+    }
+
+    void serverMayHave(const QStringList &ids)
+    {
+        for (const QString &id : ids) {
+            const auto line = m_roomLines.find(id);
+            if (line != m_roomLines.end())
+                line->second.serverMayHave = true;
+        }
     }
 
     // The lines a room hands back are those that wait, in the order said.
@@ -1232,6 +1291,32 @@ private:
             }
         }
         line->second.state = Said;
+    }
+
+    // Lines that waited as the connection was lost come back: the server's count left
+    // them out, nobody can tell, or a history that reaches back to the loss does not
+    // hold them. Whether the count says so, the next check tells: the count is read
+    // after the client has read it.
+    void ownLinesNotSent(const QString &name, const QList<XMPPConference::OwnLine> &lines, bool mayHaveGone)
+    {
+        Room &room = m_rooms.at(name);
+        quint64 after = 0;
+        for (const XMPPConference::OwnLine &own : lines) {
+            const auto line = m_roomLines.find(own.id);
+            if (line == m_roomLines.end() || line->second.room != name || line->second.state != Waiting
+                || !line->second.lost || line->second.text != own.text)
+                broken("a room hands back as not sent a line that did not wait as the connection was lost",
+                       own.id + QLatin1Char(' ') + own.text);
+            if (line->second.order < after)
+                broken("the room's lines that were not sent come back out of order", own.id);
+            after = line->second.order;
+            line->second.state = TakenBack;
+            line->second.back = room.subjectNow ? Back::ByHistory : mayHaveGone ? Back::Perhaps : Back::NotSent;
+            room.offered.append({own.id, own.text});
+        }
+        notice(name, (mayHaveGone ? ChatNotices::perhapsNotSent() : ChatNotices::notSent(room.inputEnabled)).toHtml(),
+               QString(), QString());
+        m_handed << QStringLiteral("%1 not sent %2").arg(name, QString::number(mayHaveGone));
     }
 
     void ownLineRefused(const QString &name, const QString &id, const QString &text, const XMPPMessage &error)
@@ -1372,21 +1457,24 @@ private:
     void heard(const XMPPMessage &line)
     {
         m_handed << QStringLiteral("received %1 %2 %3").arg(line.id(), line.from(), line.body());
+        for (auto &[name, room] : m_rooms)
+            room.subjectNow = false;
         const auto found = m_rooms.find(bareOf(line.from()));
         if (line.type() != XMPPMessage::GroupChat || found == m_rooms.end())
             return;
         Room &room = found->second;
         // The room sends its history once it has taken the user in: what comes before the
-        // join's own presence is what the session had before, sent again as it is resumed,
-        // which the client drops for the history to bring.
-        if (room.conference->isJoining() && !room.conference->isJoined())
-            return;
-        // The subject ends a history.
-        if (!line.stanza().subjects.isEmpty() && line.stanza().bodies.isEmpty()) {
+        // join's own presence is what the session had before, sent again as it is resumed.
+        // Those lines reached the client: each shows once, and the history that brings
+        // the last new one of them again reaches back to what the client had.
+        const bool resent = room.conference->isJoining() && !room.conference->isJoined();
+        // The subject ends a history; one changed meanwhile ends none.
+        if (!resent && !line.stanza().subjects.isEmpty() && line.stanza().bodies.isEmpty()) {
             if (room.inHistory && room.rejoin)
                 room.rejoin->ended = true;
             room.historyDecided = room.historyDecided || room.inHistory;
             room.inHistory = false;
+            room.subjectNow = true;
         }
         if (line.body().isEmpty() || line.from() == found->first)
             return;
@@ -1396,7 +1484,12 @@ private:
         const QString words = line.from() + QLatin1Char('\n') + line.body();
         if (room.inHistory && ids.isEmpty() && !room.wordsBeforeHistory.contains(words))
             room.newWords << words;
-        if (room.inHistory && room.rejoin) {
+        if (resent && room.rejoin) {
+            // One the room showed already, sent again all the same, is no line after
+            // the last shown.
+            if (std::none_of(ids.cbegin(), ids.cend(), [&room](const QString &id) { return room.shown.contains(id); }))
+                room.rejoin->last = ids;
+        } else if (room.inHistory && room.rejoin) {
             ++room.rejoin->lines;
             if (std::any_of(ids.cbegin(), ids.cend(), [&room](const QString &id) { return room.rejoin->last.contains(id); }))
                 room.rejoin->broughtAgain = true;
@@ -1442,6 +1535,11 @@ private:
         m_linkDown = true;
         m_lostMs = localNow();
         m_handed << QStringLiteral("disconnected");
+        // The rooms' lines waiting now are settled as the one-to-one lines are.
+        for (auto &[id, line] : m_roomLines) {
+            if (line.state == Waiting)
+                line.lost = true;
+        }
         // What came of a room's history shows.
         for (auto &[name, room] : m_rooms) {
             room.historyDecided = room.historyDecided || room.inHistory;

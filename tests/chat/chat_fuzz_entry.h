@@ -55,8 +55,14 @@ QString describeElement(const xmpp::StreamElement &element);
 // sent (and only such a line); no line shows as said that the server did not take; a
 // line waits no longer than the server keeps the session; the client's count of the
 // server's stanzas is that of those it read, and it resumes only the session it was
-// given. A rejoin's history tells exactly where lines are missing: one that brings
-// again the last line the room showed live with an id says none are, and a whole one
+// given. A room's line that waited as the link was lost is settled so too: one the count
+// leaves out comes back as not sent, one nobody can tell of as perhaps not sent, and one
+// the count holds never comes back at the resumption: it waits for the room's copy,
+// shown once, and only a history that reaches back to the loss without it hands it back.
+// What a resumed session sends again before a rejoin's own presence reached the client:
+// a room shows each of those lines once and loses none. A rejoin's history tells exactly
+// where lines are missing: one that brings again the last line the room showed live
+// with an id, or the last the resumed session sent again, says none are, and a whole one
 // that does not, with the server's clock taking no step, says some may be. A broken rule
 // aborts, so that the fuzzer keeps the input.
 void fuzzChatInput(const std::uint8_t *data, std::size_t size);

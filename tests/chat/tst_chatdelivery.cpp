@@ -2,6 +2,7 @@
 
 #include "ChatSeat.h"
 #include "EjabberdTestServer.h"
+#include "ShiftedClock.h"
 
 #include "connection/ConnectedManager.h"
 
@@ -50,20 +51,6 @@ qsizetype waiting(const QString &pane, const QString &line)
 {
     return linesOf(pane).count(line + QStringLiteral(" (sending…)"));
 }
-
-// The local clock, this far ahead: the game server's, which the client places the lines
-// of its panes by, where it is not quite the chat server's.
-class ShiftedClock : public ServerTime::Clock
-{
-public:
-    explicit ShiftedClock(qint64 shiftMs) : m_shiftMs(shiftMs) { m_timer.start(); }
-    qint64 elapsedMs() const override { return m_timer.elapsed(); }
-    QDateTime utcNow() const override { return QDateTime::currentDateTimeUtc().addMSecs(m_shiftMs); }
-
-private:
-    qint64 m_shiftMs;
-    QElapsedTimer m_timer;
-};
 
 // A one-to-one chat's window and its parts.
 struct Window

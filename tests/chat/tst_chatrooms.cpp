@@ -2,6 +2,7 @@
 
 #include "ChatSeat.h"
 #include "EjabberdTestServer.h"
+#include "ShiftedClock.h"
 #include "logfile.h"
 
 #include "connection/ConnectedManager.h"
@@ -40,20 +41,6 @@
 #include <optional>
 
 namespace {
-
-// The local clock, moved by a number of milliseconds: the game server's, which the
-// client goes by, where it is not quite the chat server's.
-class ShiftedClock : public ServerTime::Clock
-{
-public:
-    explicit ShiftedClock(qint64 shiftMs) : m_shiftMs(shiftMs) { m_timer.start(); }
-    qint64 elapsedMs() const override { return m_timer.elapsed(); }
-    QDateTime utcNow() const override { return QDateTime::currentDateTimeUtc().addMSecs(m_shiftMs); }
-
-private:
-    qint64 m_shiftMs;
-    QElapsedTimer m_timer;
-};
 
 // The chat's local clock, stepped a millisecond at every reading while the steps are on,
 // ahead of the steady clock by the steps taken: a slice of the client's reading then

@@ -281,7 +281,6 @@ void XMPPClient::socketEncrypted()
 
 void XMPPClient::socketReadyRead()
 {
-    qDebug() << "readyRead";
     // Read at once unless a slice is due anyway: the reads queued behind this one
     // then find nothing left.
     if (!m_readTimer.isActive())

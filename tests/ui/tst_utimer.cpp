@@ -9,15 +9,32 @@
 
 #include <limits>
 
-// The server clock is not synchronised in these tests: it reads the local UTC time.
+namespace {
+
+// The server clock as the test sets it: the countdown's ticks come by the real timer,
+// what they read does not depend on how late they come.
+qint64 nowMs = 0;
+
+class SetClock : public ServerTime::Clock
+{
+public:
+    qint64 elapsedMs() const override { return nowMs; }
+    QDateTime utcNow() const override { return QDateTime(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC).addMSecs(nowMs); }
+};
+
+} // namespace
+
 class TestUTimer : public QObject
 {
     Q_OBJECT
 
 private:
     static QDateTime now() { return Singleton<ServerTime>::instance().now(); }
+    static int tickInterval(const UTimer &timer) { return timer.findChild<QTimer *>()->interval(); }
 
 private slots:
+    void initTestCase() { Singleton<ServerTime>::instance().setClock(std::make_unique<SetClock>()); }
+
     void countsDownToTheDeadlineAndStops()
     {
         UTimer timer;
@@ -26,23 +43,23 @@ private slots:
         const QDateTime start = now();
         timer.start(TimeSpan(QDateTime(), start.addMSecs(1300)));
         QCOMPARE(updates.size(), 1);
-        QVERIFY(updates.at(0).at(0).toInt() > 1200);
-        QVERIFY(updates.at(0).at(1).toInt() >= updates.at(0).at(0).toInt());
+        QCOMPARE(updates.at(0), (QList<QVariant>{1300, 1300}));
         QVERIFY(timer.isActive());
+        QCOMPARE(tickInterval(timer), 1000);
 
-        // Read when the timeout is emitted, not when the test gets to look.
-        QDateTime timedOutAt;
-        connect(&timer, &UTimer::timeout, this, [&timedOutAt] { timedOutAt = now(); });
-        QTRY_COMPARE_WITH_TIMEOUT(timeouts.size(), 1, 3000);
-        // A whole interval late (700 ms) would be a tick that overshot the deadline.
-        const qint64 late = start.addMSecs(1300).msecsTo(timedOutAt);
-        QVERIFY2(late >= 0 && late < 500, qPrintable(QString::number(late)));
-        QCOMPARE(updates.last().at(0).toInt(), 0);
-        QVERIFY(updates.size() >= 3);
-        for (int i = 1; i < updates.size(); ++i)
-            QVERIFY(updates.at(i).at(0).toInt() < updates.at(i - 1).at(0).toInt());
+        // However late the tick comes, it reads the time left; the next falls on the
+        // deadline rather than a whole interval after it.
+        nowMs += 1000;
+        QVERIFY(updates.wait());
+        QCOMPARE(updates.at(1), (QList<QVariant>{300, 1300}));
+        QCOMPARE(tickInterval(timer), 300);
+        QCOMPARE(timeouts.size(), 0);
+
+        nowMs += 300;
+        QVERIFY(timeouts.wait());
+        QCOMPARE(updates.size(), 3);
+        QCOMPARE(updates.at(2), (QList<QVariant>{0, 1300}));
         QVERIFY(!timer.isActive());
-
         QTest::qWait(1100);
         QCOMPARE(timeouts.size(), 1);
     }
@@ -77,12 +94,10 @@ private slots:
         const QDateTime end = now().addMSecs(400);
         timer.start(TimeSpan(end, end));
         QCOMPARE(updates.size(), 1);
-        const int remaining = updates.at(0).at(0).toInt();
-        const int total = updates.at(0).at(1).toInt();
-        QVERIFY(remaining > 300);
-        QVERIFY(total >= remaining);
+        QCOMPARE(updates.at(0), (QList<QVariant>{400, 400}));
         QVERIFY(timer.isActive());
-        QTRY_COMPARE_WITH_TIMEOUT(timeouts.size(), 1, 2000);
+        nowMs += 400;
+        QVERIFY(timeouts.wait());
     }
 
     void hugeSpansAreClamped()
@@ -102,10 +117,13 @@ private slots:
     void restartReplacesTheCountdown()
     {
         UTimer timer;
+        QSignalSpy updates(&timer, &UTimer::update);
         QSignalSpy timeouts(&timer, &UTimer::timeout);
         timer.start(TimeSpan(QDateTime(), now().addMSecs(300)));
         timer.start(TimeSpan(QDateTime(), now().addSecs(30)));
-        QTest::qWait(600);
+        nowMs += 600;
+        QVERIFY(updates.wait());
+        QCOMPARE(updates.last(), (QList<QVariant>{29400, 30000}));
         QCOMPARE(timeouts.size(), 0);
         timer.stop();
         timer.stop();

@@ -66,7 +66,7 @@ private slots:
     void unexpectedDisconnectIsReported();
     void protocolFaultsAreLoggedOnce();
     void handshakesThatNeverFinishTimeOut();
-    void prepareToQuitWritesTheLogoutQuickly();
+    void prepareToQuitWritesTheLogoutAtOnce();
     void floodOfTableRecords_data();
     void floodOfTableRecords();
 };
@@ -897,19 +897,17 @@ void TestConnectionManager::handshakesThatNeverFinishTimeOut()
     }
 }
 
-void TestConnectionManager::prepareToQuitWritesTheLogoutQuickly()
+void TestConnectionManager::prepareToQuitWritesTheLogoutAtOnce()
 {
     ConnectedManager c;
     QVERIFY(c.start(Scenario, true));
     QVERIFY(c.login());
     QSignalSpy disconnected(c.manager.get(), &ConnectionManager::disconnected);
     QSignalSpy closed(c.manager.get(), &ConnectionManager::connectionClosed);
-    QElapsedTimer timer;
-    timer.start();
     c.manager->prepareToQuit();
-    // At most ten waits of 50 ms, with room for a loaded machine.
-    QVERIFY(timer.elapsed() < 1500);
-    QVERIFY(c.received(QStringLiteral("logout_t")));
+    // The application ends after it, with no event loop to carry what waits: the logout
+    // went out before.
+    QVERIFY(c.server.waitForOutputAlone(QStringLiteral("RECV logout_t ")));
     QTRY_COMPARE(closed.count(), 1);
     QCOMPARE(disconnected.count(), 0);
 }

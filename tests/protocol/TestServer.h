@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
+
 class TestServer
 {
 public:
@@ -116,6 +118,20 @@ public:
             if (deadline.hasExpired())
                 return false;
             QTest::qWait(20);
+        }
+        return true;
+    }
+
+    // As waitForOutput, with no event loop running meanwhile: what reaches the server is
+    // only what a client had sent on its own.
+    bool waitForOutputAlone(const QString &text, int msecs = 5000)
+    {
+        QDeadlineTimer deadline(msecs);
+        pump(0);
+        while (!m_output.contains(text)) {
+            if (deadline.hasExpired())
+                return false;
+            pump(int(std::max<qint64>(1, deadline.remainingTime())));
         }
         return true;
     }

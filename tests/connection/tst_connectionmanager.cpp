@@ -7,7 +7,6 @@
 #include "protocol/Connection.h"
 #include "protocol/packets.h"
 
-#include <QElapsedTimer>
 #include <QSemaphore>
 #include <QTcpServer>
 #include <QSignalSpy>

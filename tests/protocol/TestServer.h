@@ -111,32 +111,30 @@ public:
     }
 
     // Waits until the output contains text, running the event loop meanwhile.
-    bool waitForOutput(const QString &text, int msecs = 5000)
-    {
-        QDeadlineTimer deadline(msecs);
-        while (!output().contains(text)) {
-            if (deadline.hasExpired())
-                return false;
-            QTest::qWait(20);
-        }
-        return true;
-    }
+    bool waitForOutput(const QString &text, int msecs = 5000) { return awaitOutput(text, msecs, true); }
 
     // As waitForOutput, with no event loop running meanwhile: what reaches the server is
     // only what a client had sent on its own.
-    bool waitForOutputAlone(const QString &text, int msecs = 5000)
+    bool waitForOutputAlone(const QString &text, int msecs = 5000) { return awaitOutput(text, msecs, false); }
+
+private:
+    bool awaitOutput(const QString &text, int msecs, bool eventLoop)
     {
         QDeadlineTimer deadline(msecs);
         pump(0);
         while (!m_output.contains(text)) {
             if (deadline.hasExpired())
                 return false;
-            pump(int(std::max<qint64>(1, deadline.remainingTime())));
+            if (eventLoop) {
+                QTest::qWait(20);
+                pump(0);
+            } else {
+                pump(int(std::max<qint64>(1, deadline.remainingTime())));
+            }
         }
         return true;
     }
 
-private:
     void pump(int msecs)
     {
         if (msecs > 0)
